@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs with apt-get what a Debian 12 machine lacks to build, test and run
+# Quillmere. Quiet and idempotent: does nothing when everything is present.
+set -euo pipefail
+
+packages=(
+  build-essential cmake pkg-config git
+  qt6-base-dev qt6-base-dev-tools qt6-image-formats-plugins qt6-svg-dev
+  libqt6svg6 qt6-qpa-plugins libgl-dev
+  libvips-dev libvips-tools
+  libgtest-dev libgmock-dev googletest libbenchmark-dev
+  clang libclang-rt-14-dev
+  xvfb xauth x11-apps xdg-utils
+  fonts-dejavu-core
+  imagemagick hyperfine time ccache
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" -ne 0 ]; then
+  SUDO=sudo
+else
+  SUDO=
+fi
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

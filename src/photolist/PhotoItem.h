@@ -1,0 +1,21 @@
+#pragma once
+// One photo of the list: its source, measured size, own output settings and
+// the output path of the last run. A plain value.
+
+#include <cstdint>
+#include <string>
+
+#include "options/OutputPhotoFormat.h"
+
+struct PhotoItem {
+    std::string strSourcePath;  // native path bytes, as gathered
+    std::string strFileName;    // name and extension without folder
+    std::string strTime;        // local modification time "YYYY/MM/DD HH:MM:SS", or ""
+    int32_t nWidth = 1;         // upright source size in pixels
+    int32_t nHeight = 1;
+    OutputPhotoFormat m_outputPhotoFormat;  // nOutputWidth/Height hold the computed output size
+    std::string strOutputPath;  // set by a run just before the photo is converted
+    int64_t timeModified = 0;   // seconds since the epoch, 0 when unknown
+
+    bool operator==(const PhotoItem&) const = default;
+};
