@@ -1,0 +1,195 @@
+#include "convert/ConversionRun.h"
+
+#include <algorithm>
+#include <sched.h>
+
+#include "convert/OutputGeometry.h"
+#include "convert/RunNaming.h"
+#include "lang/LanguagePack.h"
+#include "options/OutputPhotoFormat.h"
+
+int AvailableCores() {
+    cpu_set_t set;
+    CPU_ZERO(&set);
+    if (sched_getaffinity(0, sizeof set, &set) == 0) {
+        const int n = CPU_COUNT(&set);
+        if (n > 0)
+            return n;
+    }
+    return std::max(1u, std::thread::hardware_concurrency());
+}
+
+int ConversionRun::EffectiveJobs(int requested, std::size_t photoCount) {
+    const int jobs = requested > 0 ? requested : AvailableCores();
+    const std::size_t capped = std::min<std::size_t>(static_cast<std::size_t>(jobs), photoCount);
+    return static_cast<int>(std::max<std::size_t>(capped, 1));
+}
+
+ConversionRun::ConversionRun(ConversionJob job, Prompter& prompter, ActivityLog& log,
+                             RunCallbacks callbacks, PhotoConverter converter)
+    : job_(std::move(job)),
+      prompter_(prompter),
+      log_(log),
+      callbacks_(std::move(callbacks)),
+      converter_(std::move(converter)) {}
+
+ConversionRun::~ConversionRun() {
+    RequestStop();
+    if (dispatcher_.joinable())
+        dispatcher_.join();
+}
+
+void ConversionRun::Start() {
+    running_.store(true);
+    dispatcher_ = std::thread([this] { Dispatch(); });
+}
+
+RunResult ConversionRun::Wait() {
+    if (dispatcher_.joinable())
+        dispatcher_.join();
+    return result_;
+}
+
+RunResult ConversionRun::Run() {
+    Start();
+    return Wait();
+}
+
+// Photos are prepared one after the other in list order: progress, output
+// path, the unknown-format notice and the overlay position check all happen
+// here, so that they come out exactly as in a one-at-a-time run whatever the
+// number of workers. Only the conversions themselves overlap.
+void ConversionRun::Dispatch() {
+    const std::size_t count = job_.photos.size();
+    const int jobs = EffectiveJobs(job_.jobs, count);
+    {
+        std::lock_guard lock(mutex_);
+        result_.total = count;
+    }
+    for (int i = 0; i < jobs; ++i)
+        workers_.emplace_back([this] { Work(); });
+
+    const OutputNaming naming{job_.runFolder, job_.prefix, job_.notRename};
+    std::string xText = job_.xText;
+    std::string yText = job_.yText;
+    std::size_t started = 0;
+    for (; started < count; ++started) {
+        const PhotoItem& source = job_.photos[started];
+        const OutputPhotoFormat& format = source.m_outputPhotoFormat;
+        const std::string extension = ExtensionOfFormat(format.nOuptputFormat);
+        const std::string path = MakeOutputPath(naming, started, count, source.strSourcePath,
+                                                source.timeModified, extension);
+        {
+            // Wait for a free worker, and for any photo in hand with the same
+            // output path to finish, so that the later one meets the replace
+            // question instead of racing it. RequestStop cannot notify, but
+            // every wait here ends when a photo in hand finishes.
+            std::unique_lock lock(mutex_);
+            changed_.wait(lock, [&] {
+                return StopRequested() ||
+                       (inHand_ < static_cast<std::size_t>(jobs) &&
+                        std::find(busyPaths_.begin(), busyPaths_.end(), path) == busyPaths_.end());
+            });
+            if (StopRequested())
+                break;
+            ++inHand_;
+            busyPaths_.push_back(path);
+        }
+
+        if (callbacks_.progress)
+            callbacks_.progress(static_cast<int>(static_cast<double>(started) /
+                                                 static_cast<double>(count) * 1000.0));
+        if (extension.empty())
+            log_.AddLogLine("unknown output photo format!");
+
+        Task task{started, source, {}};
+        task.photo.strOutputPath = path;
+        if (callbacks_.outputPath)
+            callbacks_.outputPath(started, path);
+
+        task.overlay.text = job_.overlayText;
+        task.overlay.font = job_.font;
+        task.overlay.color = job_.color;
+        // A photo whose size is invalid stops before its overlay is looked at.
+        if (!job_.overlayText.empty() && format.nOutputWidth > 0 && format.nOutputHeight > 0) {
+            const PhotoTextPosition position = CheckPhotoTextPosition(
+                xText, yText, format.nOutputWidth, format.nOutputHeight, source.strSourcePath);
+            for (const std::string& message : position.logMessages)
+                log_.AddLogLine(message);
+            if (position.xReset)
+                xText = "0";
+            if (position.yReset)
+                yText = "0";
+            if ((position.xReset || position.yReset) && callbacks_.textPositionReset)
+                callbacks_.textPositionReset(position.xReset, position.yReset);
+            task.overlay.x = position.x;
+            task.overlay.y = position.y;
+        }
+
+        {
+            std::lock_guard lock(mutex_);
+            queue_.push_back(std::move(task));
+        }
+        changed_.notify_all();
+    }
+
+    {
+        std::lock_guard lock(mutex_);
+        noMoreTasks_ = true;
+    }
+    changed_.notify_all();
+    for (std::thread& worker : workers_)
+        worker.join();
+    workers_.clear();
+
+    RunResult result;
+    {
+        std::lock_guard lock(mutex_);
+        result_.stopped = started < count;
+        result = result_;
+    }
+    if (callbacks_.progress)
+        callbacks_.progress(999);
+    running_.store(false);
+    if (callbacks_.finished)
+        callbacks_.finished(result);
+}
+
+void ConversionRun::Work() {
+    for (;;) {
+        Task task;
+        {
+            std::unique_lock lock(mutex_);
+            changed_.wait(lock, [&] { return !queue_.empty() || noMoreTasks_; });
+            if (queue_.empty())
+                return;
+            task = std::move(queue_.front());
+            queue_.erase(queue_.begin());
+        }
+
+        PhotoOutcome outcome = PhotoOutcome::Failed;
+        try {
+            outcome = converter_(task.photo, task.overlay, prompter_);
+        } catch (...) {
+            // Nothing may escape a worker; the photo counts as failed and the
+            // run goes on, as for any other failure of one photo.
+            prompter_.Tell(GetText(IDS_CONVERT_FAILED), GetText(IDS_ERROR));
+        }
+        if (callbacks_.photoDone)
+            callbacks_.photoDone(task.index, outcome);
+
+        {
+            std::lock_guard lock(mutex_);
+            --inHand_;
+            const auto busy = std::find(busyPaths_.begin(), busyPaths_.end(), task.photo.strOutputPath);
+            if (busy != busyPaths_.end())
+                busyPaths_.erase(busy);
+            switch (outcome) {
+            case PhotoOutcome::Written: ++result_.converted; break;
+            case PhotoOutcome::Skipped: ++result_.skipped; break;
+            case PhotoOutcome::Failed: ++result_.failed; break;
+            }
+        }
+        changed_.notify_all();
+    }
+}

@@ -1,0 +1,43 @@
+#pragma once
+// Names of a batch run: its folder and the output path of each photo.
+
+#include <cstddef>
+#include <cstdint>
+#include <ctime>
+#include <string>
+
+#include "app/Prompter.h"
+
+// The printf format of a photo number for a list of count photos: "%0Nd"
+// with N the number of decimal digits of count (9 -> "%01d", 10 -> "%02d").
+std::string MakeNumberFormat(std::size_t count);
+
+// The file name of path without its folder and without its last extension
+// (the last dot of the name and what follows): "/in/holiday.photo.png" ->
+// "holiday.photo".
+std::string ExtractFileTitle(const std::string& path);
+
+// The run folder for a run started at when (local time): outputFolder, a '/'
+// when it lacks one, "%Y.%m.%d.%H.%M.%S" and a trailing '/'.
+std::string MakeRunFolderPath(const std::string& outputFolder, std::time_t when);
+
+// Makes the run folder (one level; an existing folder is used unchanged).
+// On failure tells "Can not create the directory" with the folder as caption
+// and returns false.
+bool CreateRunFolder(const std::string& runFolder, Prompter& prompter);
+
+// How a run names its outputs.
+struct OutputNaming {
+    std::string runFolder;  // with trailing '/'
+    std::string prefix;     // the rename prefix, may be empty
+    bool notRename = false; // keep the source titles
+};
+
+// The output path of the photo at index (0-based) of a list of count photos:
+// with notRename, run folder + source title + "." + extension; otherwise run
+// folder + prefix + "." + number (index + 1, zero-padded to the digits of
+// count) + "." + the source's local modification date "YYYY.MM.DD" + "." +
+// extension. extension is used as given (empty for an unknown format).
+std::string MakeOutputPath(const OutputNaming& naming, std::size_t index, std::size_t count,
+                           const std::string& sourcePath, int64_t timeModified,
+                           const std::string& extension);

@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include <ctime>
+#include <fstream>
+#include <sys/stat.h>
+
+#include "convert/RunNaming.h"
+#include "support/TestSupport.h"
+
+namespace {
+
+// Local time, as the names use it.
+int64_t LocalTime(int year, int month, int day, int hour = 12, int minute = 0, int second = 0) {
+    std::tm t{};
+    t.tm_year = year - 1900;
+    t.tm_mon = month - 1;
+    t.tm_mday = day;
+    t.tm_hour = hour;
+    t.tm_min = minute;
+    t.tm_sec = second;
+    t.tm_isdst = -1;
+    return static_cast<int64_t>(std::mktime(&t));
+}
+
+TEST(MakeNumberFormat, WidthIsDigitsOfCount) {
+    const struct {
+        std::size_t count;
+        const char* format;
+    } rows[] = {{0, "%01d"}, {1, "%01d"}, {9, "%01d"}, {10, "%02d"}, {99, "%02d"},
+                {100, "%03d"}, {999, "%03d"}, {1000, "%04d"}};
+    for (const auto& r : rows)
+        EXPECT_EQ(MakeNumberFormat(r.count), r.format) << r.count;
+}
+
+TEST(ExtractFileTitle, DropsFolderAndLastExtension) {
+    const struct {
+        const char* path;
+        const char* title;
+    } rows[] = {{"/in/holiday.photo.png", "holiday.photo"},
+                {"/in/IMG_0001.JPG", "IMG_0001"},
+                {"noext", "noext"},
+                {"/in.dir/noext", "noext"},
+                {"/in/.hidden", ""},
+                {"/in/trailing.", "trailing"},
+                {"/in/caf\xe9.jpg", "caf\xe9"}};
+    for (const auto& r : rows)
+        EXPECT_EQ(ExtractFileTitle(r.path), r.title) << r.path;
+}
+
+TEST(MakeOutputPath, NumbersArePaddedToTheListLength) {
+    const OutputNaming naming{"/out/run/", "trip", false};
+    const int64_t may17 = LocalTime(2009, 5, 17);
+    const struct {
+        std::size_t index, count;
+        const char* expect;
+    } rows[] = {
+        {0, 9, "/out/run/trip.1.2009.05.17.jpg"},
+        {8, 9, "/out/run/trip.9.2009.05.17.jpg"},
+        {0, 10, "/out/run/trip.01.2009.05.17.jpg"},
+        {9, 10, "/out/run/trip.10.2009.05.17.jpg"},
+        {2, 12, "/out/run/trip.03.2009.05.17.jpg"},
+        {0, 100, "/out/run/trip.001.2009.05.17.jpg"},
+        {99, 100, "/out/run/trip.100.2009.05.17.jpg"},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(MakeOutputPath(naming, r.index, r.count, "/in/a.jpg", may17, "jpg"), r.expect);
+}
+
+TEST(MakeOutputPath, PrefixDateAndNotRename) {
+    const int64_t may17 = LocalTime(2009, 5, 17, 23, 59, 59);
+    EXPECT_EQ(MakeOutputPath({"/r/", "output.photo", false}, 2, 12, "/in/x.bmp", may17, "png"),
+              "/r/output.photo.03.2009.05.17.png");
+    EXPECT_EQ(MakeOutputPath({"/r/", "", false}, 0, 12, "/in/x.bmp", may17, "jpg"),
+              "/r/.01.2009.05.17.jpg");
+    EXPECT_EQ(MakeOutputPath({"/r/", "trip", true}, 5, 12, "/In/holiday.photo.png", may17, "jpg"),
+              "/r/holiday.photo.jpg");
+    // Unknown format: no extension, the name is still formed.
+    EXPECT_EQ(MakeOutputPath({"/r/", "p", false}, 0, 1, "/in/x.bmp", may17, ""),
+              "/r/p.1.2009.05.17.");
+}
+
+TEST(MakeRunFolderPath, TimeStampWithSeparators) {
+    const std::time_t when = static_cast<std::time_t>(LocalTime(2009, 10, 22, 14, 5, 9));
+    EXPECT_EQ(MakeRunFolderPath("/photos/", when), "/photos/2009.10.22.14.05.09/");
+    EXPECT_EQ(MakeRunFolderPath("/photos", when), "/photos/2009.10.22.14.05.09/");
+}
+
+TEST(CreateRunFolder, CreatesOneLevelOrReports) {
+    testsupport::TempDir dir;
+    RecordingPrompter prompter;
+
+    const std::string fresh = dir.file("2009.10.22.14.05.09") + "/";
+    ASSERT_TRUE(CreateRunFolder(fresh, prompter));
+    struct stat st {};
+    ASSERT_EQ(::stat(fresh.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISDIR(st.st_mode));
+    std::ofstream(fresh + "kept.jpg") << "x";
+    // Same second again: the folder is used as it is.
+    EXPECT_TRUE(CreateRunFolder(fresh, prompter));
+    EXPECT_EQ(::stat((fresh + "kept.jpg").c_str(), &st), 0);
+    EXPECT_TRUE(prompter.Prompts().empty());
+
+    const std::string deep = dir.file("missing/2009.10.22.14.05.09/");
+    const std::string file = dir.file("plainfile");
+    std::ofstream(file) << "x";
+    for (const std::string& bad : {deep, file + "/"}) {
+        prompter.Clear();
+        EXPECT_FALSE(CreateRunFolder(bad, prompter)) << bad;
+        const auto prompts = prompter.Prompts();
+        ASSERT_EQ(prompts.size(), 1u);
+        EXPECT_EQ(prompts[0].text, "Can not create the directory");
+        EXPECT_EQ(prompts[0].caption, bad);
+        EXPECT_EQ(prompts[0].buttons, PromptButtons::Ok);
+    }
+}
+
+}  // namespace
