@@ -1,0 +1,175 @@
+// Colour depth reduction onto a palette, with optional error diffusion.
+
+#include <algorithm>
+
+#include "bitmap/IndexedBitmap.h"
+#include "bitmap/NearestColour.h"
+
+namespace {
+
+struct Error {
+    int red, green, blue;
+};
+
+// The share of an error for one neighbour: truncated toward zero, then the
+// component clamped to a byte.
+inline uint8_t Nudge(uint8_t value, int error, int weight) {
+    return uint8_t(std::clamp(int(value) + error * weight / 16, 0, 255));
+}
+
+inline ColourEntry Nudge(ColourEntry c, const Error& e, int weight) {
+    return {Nudge(c.blue, e.blue, weight), Nudge(c.green, e.green, weight),
+            Nudge(c.red, e.red, weight), c.reserved};
+}
+
+inline void StoreIndex(uint8_t* row, uint32_t x, uint8_t index, uint16_t depth) {
+    switch (depth) {
+        case 1: {
+            const uint8_t bit = uint8_t(0x80 >> (x & 7));
+            row[x >> 3] = (index & 1) ? (row[x >> 3] | bit) : (row[x >> 3] & ~bit);
+            break;
+        }
+        case 4:
+            row[x >> 1] = (x & 1) ? uint8_t((row[x >> 1] & 0xF0) | (index & 0x0F))
+                                  : uint8_t((row[x >> 1] & 0x0F) | ((index & 0x0F) << 4));
+            break;
+        default: row[x] = index;
+    }
+}
+
+// Number of leading palette entries the nearest search of a bitmap covers.
+uint32_t SearchCount(const BitmapInfoHeader& h) {
+    return h.biClrImportant != 0 ? std::min(h.biClrUsed, h.biClrImportant) : h.biClrUsed;
+}
+
+}  // namespace
+
+bool IndexedBitmap::ReduceColourDepth(uint32_t bits, bool diffuseError, const ColourEntry* palette,
+                                      uint32_t importantColours) {
+    return Reduce<false>(bits, diffuseError, palette, importantColours);
+}
+
+bool IndexedBitmap::ReduceColourDepthReference(uint32_t bits, bool diffuseError,
+                                               const ColourEntry* palette,
+                                               uint32_t importantColours) {
+    return Reduce<true>(bits, diffuseError, palette, importantColours);
+}
+
+template <bool Reference>
+bool IndexedBitmap::Reduce(uint32_t bits, bool diffuseError, const ColourEntry* palette,
+                           uint32_t importantColours) {
+    if (block == nullptr) return false;
+    if (header.biBitCount < bits) return false;
+    if (header.biBitCount == bits) {
+        if (importantColours == 0) return true;
+        if (header.biClrImportant != 0 && header.biClrImportant < importantColours) return true;
+    }
+    if (bits > 8) return false;  // would be 24 bits: no palette to reduce to
+
+    IndexedBitmap result(formatCode);
+    result.lastError = lastError;
+    if (result.Allocate(header.biWidth, header.biHeight, uint16_t(bits)) == nullptr) return false;
+    if (importantColours != 0) result.LimitImportantColours(importantColours);
+    switch (result.header.biBitCount) {
+        case 1:
+            if (palette != nullptr) {
+                result.CopyPaletteFrom(palette, 16);
+            } else {
+                result.SetPaletteEntry(0, 0, 0, 0);
+                result.SetPaletteEntry(1, 255, 255, 255);
+            }
+            break;
+        case 4:
+        case 8:
+            if (palette != nullptr) {
+                result.CopyPaletteFrom(palette, result.header.biBitCount == 4 ? 16 : 256);
+            } else {
+                result.ApplyStandardPalette();
+            }
+            break;
+        default: return false;
+    }
+
+    const int32_t width = header.biWidth;
+    const int32_t height = header.biHeight;
+    if constexpr (Reference) {
+        for (int32_t y = 0; y < height; ++y) {
+            for (int32_t x = 0; x < width; ++x) {
+                const ColourEntry c = GetColour(x, y);
+                result.SetColour(x, y, c);
+                if (!diffuseError) continue;
+                const ColourEntry q = result.GetColour(x, y);
+                const Error e{c.red - q.red, c.green - q.green, c.blue - q.blue};
+                SetColour(x + 1, y, Nudge(GetColour(x + 1, y), e, 7));
+                SetColour(x - 1, y + 1, Nudge(GetColour(x - 1, y + 1), e, 2));
+                SetColour(x, y + 1, Nudge(GetColour(x, y + 1), e, 4));
+                SetColour(x + 1, y + 1, Nudge(GetColour(x + 1, y + 1), e, 1));
+            }
+        }
+    } else {
+        const ColourEntry* resultPalette = result.PaletteData();
+        NearestColourSearch search(resultPalette, SearchCount(result.header));
+        const uint16_t depth = result.header.biBitCount;
+        if (header.biClrUsed == 0) {
+            // 24-bit source: the diffusion works on its bytes in place.
+            auto nudge = [](uint8_t* p, const Error& e, int weight) {
+                p[0] = Nudge(p[0], e.blue, weight);
+                p[1] = Nudge(p[1], e.green, weight);
+                p[2] = Nudge(p[2], e.red, weight);
+            };
+            for (int32_t y = 0; y < height; ++y) {
+                uint8_t* src = pixels + size_t(y) * rowStride;
+                uint8_t* below = y + 1 < height ? src + rowStride : nullptr;
+                uint8_t* dst = result.pixels + size_t(y) * result.rowStride;
+                for (int32_t x = 0; x < width; ++x) {
+                    const uint8_t* p = src + 3 * size_t(x);
+                    const uint8_t index = search.Find(p[2], p[1], p[0]);
+                    StoreIndex(dst, uint32_t(x), index, depth);
+                    if (!diffuseError) continue;
+                    const ColourEntry& q = resultPalette[index];
+                    const Error e{p[2] - q.red, p[1] - q.green, p[0] - q.blue};
+                    if ((e.red | e.green | e.blue) == 0) continue;
+                    const bool right = x + 1 < width;
+                    if (right) nudge(src + 3 * size_t(x + 1), e, 7);
+                    if (below == nullptr) continue;
+                    if (x > 0) nudge(below + 3 * size_t(x - 1), e, 2);
+                    nudge(below + 3 * size_t(x), e, 4);
+                    if (right) nudge(below + 3 * size_t(x + 1), e, 1);
+                }
+            }
+        } else {
+            // Indexed source: adjusted neighbours go back to its own palette.
+            NearestColourSearch own(PaletteData(), SearchCount(header));
+            auto nudge = [&](int32_t x, int32_t y, const Error& e, int weight) {
+                if (!Inside(x, y)) return;
+                const ColourEntry n = Nudge(GetColour(x, y), e, weight);
+                SetIndex(x, y, own.Find(n.red, n.green, n.blue));
+            };
+            for (int32_t y = 0; y < height; ++y) {
+                uint8_t* dst = result.pixels + size_t(y) * result.rowStride;
+                for (int32_t x = 0; x < width; ++x) {
+                    const ColourEntry c = GetColour(x, y);
+                    const uint8_t index = search.Find(c.red, c.green, c.blue);
+                    StoreIndex(dst, uint32_t(x), index, depth);
+                    if (!diffuseError) continue;
+                    const ColourEntry& q = resultPalette[index];
+                    // No shortcut for a zero error: the source's own search may
+                    // move a pixel whose index lies beyond its important colours.
+                    const Error e{c.red - q.red, c.green - q.green, c.blue - q.blue};
+                    nudge(x + 1, y, e, 7);
+                    nudge(x - 1, y + 1, e, 2);
+                    nudge(x, y + 1, e, 4);
+                    nudge(x + 1, y + 1, e, 1);
+                }
+            }
+        }
+    }
+
+    // A black-and-white source keeps black and white, whatever palette was given.
+    if (header.biBitCount == 1 && result.HasPalette()) {
+        result.SetPaletteEntry(0, 0, 0, 0);
+        if (result.header.biClrUsed > 1) result.SetPaletteEntry(1, 255, 255, 255);
+    }
+    TakeOver(&result);
+    return true;
+}
