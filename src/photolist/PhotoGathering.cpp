@@ -1,0 +1,176 @@
+#include "photolist/PhotoGathering.h"
+
+#include <algorithm>
+#include <memory>
+
+#include <dirent.h>
+#include <sys/stat.h>
+
+#include "photolist/PhotoInfo.h"
+
+namespace {
+
+constexpr const char* kPhotoExtensionTable[kPhotoExtensionCount] = {
+    ".bmp", ".jpg", ".jpeg", ".gif", ".tif", ".tiff",
+    ".png", ".exif", ".ico", ".emf", ".wmf", ".dib",
+};
+
+// Multibyte characters are left as they are.
+std::string AsciiLower(std::string text) {
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return text;
+}
+
+struct DirCloser {
+    void operator()(DIR* dir) const { ::closedir(dir); }
+};
+
+struct FolderEntries {
+    std::vector<std::string> folders;
+    std::vector<std::string> files;
+};
+
+// Whether an entry is a folder, following a symbolic link to its target; a
+// link that leads nowhere is taken as a file.
+bool IsFolderEntry(const std::string& folder, const dirent& entry) {
+    if (entry.d_type == DT_DIR)
+        return true;
+    if (entry.d_type != DT_LNK && entry.d_type != DT_UNKNOWN)
+        return false;
+    struct stat status {};
+    return ::stat((folder + entry.d_name).c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
+}  // namespace
+
+std::string GetFolderOfPath(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+std::string WithTrailingSlash(const std::string& path) {
+    if (path.empty() || path.back() == '/')
+        return path;
+    return path + '/';
+}
+
+const char* const* PhotoExtensions() {
+    return kPhotoExtensionTable;
+}
+
+bool IsPhotoExtension(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    const size_t dot = name.rfind('.');
+    if (dot == std::string::npos)
+        return false;
+    const std::string extension = AsciiLower(name.substr(dot));
+    for (const char* entry : kPhotoExtensionTable)
+        if (extension == AsciiLower(entry))
+            return true;
+    return false;
+}
+
+std::string JoinFolderAndName(const std::string& folder, const std::string& name) {
+    return WithTrailingSlash(folder) + name;
+}
+
+std::vector<std::string> DroppedCandidates(const std::vector<std::string>& paths) {
+    std::vector<std::string> candidates;
+    for (const std::string& path : paths) {
+        struct stat status {};
+        if (::stat(path.c_str(), &status) != 0 || S_ISDIR(status.st_mode))
+            continue;
+        candidates.push_back(path);
+    }
+    return candidates;
+}
+
+PhotoFileFinder::PhotoFileFinder(const std::string& root) : root_(WithTrailingSlash(root)) {
+    queue_.push_back(root_);
+}
+
+void PhotoFileFinder::ScanNextFolder(std::vector<std::string>& results) {
+    if (queue_.empty())
+        return;
+    const std::string folder = queue_.front();
+    queue_.pop_front();
+
+    std::unique_ptr<DIR, DirCloser> dir(::opendir(folder.c_str()));
+    if (!dir)
+        return;  // cannot be listed: contributes nothing
+    struct stat self {};
+    if (::fstat(::dirfd(dir.get()), &self) != 0)
+        return;
+    if (!listed_.insert({static_cast<uint64_t>(self.st_dev), static_cast<uint64_t>(self.st_ino)})
+             .second)
+        return;  // reached before by another way
+    ++scanned_;
+
+    FolderEntries entries;
+    while (const dirent* entry = ::readdir(dir.get())) {
+        const std::string name = entry->d_name;
+        if (name == "." || name == "..")
+            continue;
+        if (IsFolderEntry(folder, *entry))
+            entries.folders.push_back(name);
+        else if (IsPhotoExtension(name))
+            entries.files.push_back(name);
+    }
+    std::sort(entries.files.begin(), entries.files.end());
+    std::sort(entries.folders.begin(), entries.folders.end());
+    for (const std::string& name : entries.files)
+        results.push_back(folder + name);
+    for (const std::string& name : entries.folders)
+        queue_.push_back(folder + name + '/');
+}
+
+bool FindPhotoFiles(const std::string& folder, std::vector<std::string>& results,
+                    Prompter& prompter, const std::atomic<bool>* cancel,
+                    const std::function<void(size_t folders, size_t found)>& progress) {
+    const std::string root = WithTrailingSlash(folder);
+    // Looked at without the trailing '/', so that a file is told apart from
+    // a path that does not exist.
+    std::string bare = root;
+    while (bare.size() > 1 && bare.back() == '/')
+        bare.pop_back();
+    struct stat status {};
+    if (root.empty() || ::stat(bare.c_str(), &status) != 0) {
+        prompter.Tell(PathForMessage(root) + " occurs error!", kQuillmereTitle, PromptIcon::Error);
+        return false;
+    }
+    if (!S_ISDIR(status.st_mode)) {
+        prompter.Tell(PathForMessage(root) + " is not a right directory", kQuillmereTitle,
+                      PromptIcon::Error);
+        return false;
+    }
+    PhotoFileFinder finder(root);
+    while (!finder.Done()) {
+        if (cancel && cancel->load(std::memory_order_relaxed))
+            return false;
+        finder.ScanNextFolder(results);
+        if (progress)
+            progress(finder.FoldersScanned(), results.size());
+    }
+    return true;
+}
+
+std::vector<PhotoItem> GatherPhotos(const std::vector<std::string>& candidates,
+                                    const OutputPhotoFormat& defaults, Prompter& prompter,
+                                    const std::atomic<bool>& cancel,
+                                    const std::function<void(size_t done, size_t total)>& progress) {
+    std::vector<PhotoItem> photos;
+    const size_t total = candidates.size();
+    for (size_t i = 0; i < total; ++i) {
+        if (cancel.load(std::memory_order_relaxed))
+            break;
+        PhotoItem item;
+        if (LoadPhotoInfo(candidates[i], item, defaults, prompter))
+            photos.push_back(std::move(item));
+        if (progress)
+            progress(i + 1, total);
+    }
+    return photos;
+}

@@ -1,0 +1,93 @@
+#pragma once
+// Gathering photos: the candidates of the file dialog, of a drop and of a
+// folder search, and the step that turns candidates into photo items. All
+// of it may run on a worker thread; messages go through the prompter.
+
+#include <atomic>
+#include <cstddef>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/Prompter.h"
+#include "options/OutputPhotoFormat.h"
+#include "photolist/PhotoItem.h"
+
+// The caption of the folder search's messages: the application's title.
+inline constexpr const char* kQuillmereTitle = "Quillmere";
+
+// The path up to and including its last '/'; empty when it has none.
+std::string GetFolderOfPath(const std::string& path);
+
+// The path with a '/' at its end (an empty path stays empty).
+std::string WithTrailingSlash(const std::string& path);
+
+// The folder search's extensions, lower case, in the order they are tried.
+inline constexpr int kPhotoExtensionCount = 12;
+const char* const* PhotoExtensions();
+
+// True when the extension of the path's file name (from its last dot on),
+// lower-cased in ASCII only, is one of the table's: IMG.JPG and scan.Tiff
+// are photos; IMG.jpg.bak, x.raw and a name without a dot are not.
+bool IsPhotoExtension(const std::string& path);
+
+// The file dialog's path for one chosen name in a folder: joined by one '/',
+// none added when the folder already ends in one.
+std::string JoinFolderAndName(const std::string& folder, const std::string& name);
+
+// The dropped paths worth trying, in order: those whose status can be read
+// and that are not folders (dropped folders are not searched).
+std::vector<std::string> DroppedCandidates(const std::vector<std::string>& paths);
+
+// One folder search: a breadth-first walk from the root, one folder per
+// ScanNextFolder. A folder that cannot be listed adds nothing. A folder
+// reached twice (through symbolic links or bind mounts) is listed once, so
+// loops end. Within a folder, entries are taken in byte order of their names
+// so that the result does not depend on the file system's own order. Names
+// are kept as bytes, whatever their encoding.
+class PhotoFileFinder {
+public:
+    // root: a folder path, with or without a trailing '/'.
+    explicit PhotoFileFinder(const std::string& root);
+
+    const std::string& RootFolder() const { return root_; }  // with trailing '/'
+    bool Done() const { return queue_.empty(); }
+    size_t FoldersScanned() const { return scanned_; }
+
+    // Lists the folder at the head of the queue: photo files go to the end of
+    // results, sub-folders to the end of the queue.
+    void ScanNextFolder(std::vector<std::string>& results);
+
+private:
+    std::string root_;
+    std::deque<std::string> queue_;  // each with a trailing '/'
+    std::set<std::pair<uint64_t, uint64_t>> listed_;  // device and inode
+    size_t scanned_ = 0;
+};
+
+// Searches folder and all its sub-folders for photo files, appending their
+// paths to results in breadth-first order. A missing root is reported as
+// "<root> occurs error!", a root that is not a folder as
+// "<root> is not a right directory" (caption kQuillmereTitle); then false.
+// When cancel becomes true the search stops after the folder in hand and
+// returns false, results holding what was found so far. progress, when
+// given, is called after each folder with the folders listed and the files
+// found so far.
+bool FindPhotoFiles(const std::string& folder, std::vector<std::string>& results,
+                    Prompter& prompter, const std::atomic<bool>* cancel = nullptr,
+                    const std::function<void(size_t folders, size_t found)>& progress = {});
+
+// The common tail of every way in: each candidate becomes a photo item
+// through LoadPhotoInfo with a copy of defaults; the ones that load are
+// returned in candidate order, the others dropped without a message. When
+// cancel becomes true it stops before the next candidate and returns the
+// photos made so far. progress, when given, is called after each candidate
+// with the candidates done and their total.
+std::vector<PhotoItem> GatherPhotos(const std::vector<std::string>& candidates,
+                                    const OutputPhotoFormat& defaults, Prompter& prompter,
+                                    const std::atomic<bool>& cancel,
+                                    const std::function<void(size_t done, size_t total)>& progress = {});
