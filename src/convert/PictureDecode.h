@@ -1,0 +1,17 @@
+#pragma once
+// Decoding a source photo to the size it is drawn at.
+
+#include <cstdint>
+#include <string>
+
+#include "convert/RgbPicture.h"
+
+// Decodes the first page of the regular file at path into exactly width x
+// height pixels (sides > 0), the whole upright picture stretched over the
+// whole surface: shrink-on-load where the loader can, then a lanczos-class
+// resample; EXIF orientation applied, an embedded colour profile converted
+// to sRGB, alpha flattened onto white. Carries the source's resolution.
+// False for anything that is not a regular, wholly decodable picture
+// (missing, FIFO, folder, truncated, corrupt). Thread-safe.
+bool DecodePictureToSize(const std::string& path, int32_t width, int32_t height,
+                         RgbPicture& picture);

@@ -1,0 +1,21 @@
+#pragma once
+// A finished picture between the imaging steps: 8-bit sRGB, three bytes per
+// pixel (red, green, blue), rows top to bottom without padding.
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+struct RgbPicture {
+    int32_t width = 0;
+    int32_t height = 0;
+    std::vector<uint8_t> pixels;  // width * height * 3 bytes
+    double xResolution = 0;       // pixels per millimetre; 0 when unknown
+    double yResolution = 0;
+
+    std::size_t RowBytes() const { return static_cast<std::size_t>(width) * 3; }
+    uint8_t* Pixel(int32_t x, int32_t y) { return pixels.data() + y * RowBytes() + x * 3; }
+    const uint8_t* Pixel(int32_t x, int32_t y) const {
+        return pixels.data() + y * RowBytes() + x * 3;
+    }
+};
