@@ -1,0 +1,24 @@
+#include "app/MainApp.h"
+
+#include <QApplication>
+#include <QIcon>
+
+#include "app/SettingsStore.h"
+#include "photolist/MainDialog.h"
+
+int MainApp::InitInstance() {
+    // The settings file is named after the program (Qt takes the program
+    // file's name as the application name), under the maker's folder.
+    QApplication::setApplicationDisplayName(QStringLiteral("Quillmere"));
+    QApplication::setApplicationVersion(QStringLiteral(QUILLMERE_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("quillmere"));
+    QApplication::setWindowIcon(
+        QIcon::fromTheme(QStringLiteral("quillmere"), QIcon(QStringLiteral(":/quillmere.svg"))));
+    SettingsStore::SetRoot(settings::kMaker);
+
+    // Before the window exists: its constructor already reads the store.
+    MainDialog window;
+    window.show();
+    window.exec();
+    return 0;
+}

@@ -1,0 +1,293 @@
+#include "photolist/MainDialog.h"
+
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QIcon>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QShortcut>
+#include <QUrl>
+
+#include <algorithm>
+
+#include "app/QtPrompter.h"
+#include "app/SettingsStore.h"
+#include "convert/ActivityLog.h"
+#include "convert/ConversionRun.h"
+#include "convert/DecodePreview.h"
+#include "photolist/PhotoListModel.h"
+#include "ui_MainDialog.h"
+
+namespace {
+
+QString FromNative(const std::string& bytes) { return QFile::decodeName(QByteArray::fromStdString(bytes)); }
+std::string ToNative(const QString& text) { return QFile::encodeName(text).toStdString(); }
+
+std::string WithTrailingSeparator(std::string folder) {
+    if (!folder.empty() && folder.back() != '/')
+        folder += '/';
+    return folder;
+}
+
+}  // namespace
+
+MainDialog::MainDialog(Prompter* prompter, MainDialogHooks hooks, QWidget* parent)
+    : QDialog(parent),
+      ui(std::make_unique<Ui::MainDialog>()),
+      ownPrompter_(prompter ? nullptr : std::make_unique<QtPrompter>(this)),
+      prompter_(prompter ? *prompter : *ownPrompter_),
+      hooks_(std::move(hooks)) {
+    CompleteWithProgramDialogs(hooks_);
+    // The settings the window starts from, in this order: the overlay font,
+    // its colour, the rename prefix.
+    m_textFont = LoadTextFont();
+    m_textColor = LoadTextColor();
+    m_batch_renamer = SettingsStore::GetString(settings::kOption, settings::kBatchRenamer,
+                                               settings::kDefaultBatchRenamer);
+    OnInitDialog();
+}
+
+MainDialog::~MainDialog() {
+    // A window destroyed mid-run (never through Exit) still must not leave
+    // workers behind that report into it.
+    if (m_run)
+        m_run->RequestStop();
+    m_run.reset();
+}
+
+void MainDialog::OnInitDialog() {
+    ui->setupUi(this);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setWindowIcon(QIcon::fromTheme(QStringLiteral("quillmere"), QIcon(QStringLiteral(":/quillmere.svg"))));
+
+    model_ = new PhotoListModel(m_photoList, this);
+    ui->photoList->setModel(model_);
+    QHeaderView* header = ui->photoList->horizontalHeader();
+    for (int column = 0; column < PhotoListModel::kColumnCount; ++column)
+        header->resizeSection(column, PhotoListModel::DefaultWidth(column));
+    header->setSectionsClickable(true);
+    ui->photoList->verticalHeader()->setDefaultSectionSize(ui->photoList->fontMetrics().height() + 6);
+    ui->photoList->setMinimumWidth(520);
+
+    ui->previewFrame->SetDecoder(&DecodePreview);
+
+    m_nPhotoCount = static_cast<int>(m_photoList.size());
+    m_bNameSortAscending = m_bTimeSortAscending = false;
+
+    m_outputFolder = WithTrailingSeparator(hooks_.outputFolderSetting(prompter_));
+    log_ = std::make_unique<ActivityLog>(m_outputFolder);
+    m_logFilePath = log_->FilePath();
+    // Entries arrive on the run's threads; the hidden list is the window's.
+    log_->SetLineAddedCallback([this](const std::string& entry) {
+        QMetaObject::invokeMethod(this, [this, text = QString::fromStdString(entry)] { AppendLogLine(text); },
+                                  Qt::QueuedConnection);
+    });
+
+    for (QWidget* hidden : {static_cast<QWidget*>(ui->logList), static_cast<QWidget*>(ui->viewLogButton),
+                            static_cast<QWidget*>(ui->saveListButton), static_cast<QWidget*>(ui->loadListButton)})
+        hidden->hide();
+    ui->progressBar->setRange(0, 999);
+    ui->progressBar->setValue(0);
+    EnableListCommands(false);
+    setAcceptDrops(true);
+    ConnectCommands();
+    UpdateData(false);
+}
+
+void MainDialog::ConnectCommands() {
+    connect(ui->addPhotosButton, &QPushButton::clicked, this, &MainDialog::OnAddPhotos);
+    connect(ui->searchPhotosButton, &QPushButton::clicked, this, &MainDialog::OnSearchPhotos);
+    connect(ui->optionsButton, &QPushButton::clicked, this, &MainDialog::OnOptions);
+    connect(ui->convertButton, &QPushButton::clicked, this, &MainDialog::OnConvert);
+    connect(ui->helpButton, &QPushButton::clicked, this, [this] { hooks_.showHelp(this); });
+    connect(ui->editButton, &QPushButton::clicked, this, &MainDialog::OnEdit);
+    connect(ui->upButton, &QPushButton::clicked, this, &MainDialog::OnUp);
+    connect(ui->downButton, &QPushButton::clicked, this, &MainDialog::OnDown);
+    connect(ui->deleteButton, &QPushButton::clicked, this, &MainDialog::OnDelete);
+    connect(ui->clearButton, &QPushButton::clicked, this, &MainDialog::OnClear);
+    connect(ui->photoList->horizontalHeader(), &QHeaderView::sectionClicked, this, &MainDialog::OnColumnClick);
+    connect(ui->photoList, &QAbstractItemView::doubleClicked, this, &MainDialog::OnEdit);
+    connect(ui->photoList, &QWidget::customContextMenuRequested, this, &MainDialog::OnEdit);
+    connect(ui->photoList, &QAbstractItemView::clicked, this, &MainDialog::OnPreview);
+    connect(ui->browseButton, &QPushButton::clicked, this, &MainDialog::OnBrowse);
+    connect(ui->fontButton, &QPushButton::clicked, this, &MainDialog::OnFont);
+    connect(ui->notRenameCheck, &QCheckBox::clicked, this, &MainDialog::OnNotRename);
+    connect(ui->updateButton, &QPushButton::clicked, this, [this] { hooks_.openProductPage(prompter_); });
+    connect(ui->aboutButton, &QPushButton::clicked, this, [this] { hooks_.showAbout(this); });
+    connect(ui->exitButton, &QPushButton::clicked, this, &MainDialog::OnExit);
+    auto* help = new QShortcut(QKeySequence::HelpContents, this);
+    connect(help, &QShortcut::activated, this, [this] { hooks_.showHelp(this); });
+}
+
+bool MainDialog::UpdateData(bool saveAndValidate) {
+    if (!saveAndValidate) {
+        ui->outputFolderEdit->setText(FromNative(m_outputFolder));
+        ui->renamePrefixEdit->setText(FromNative(m_batch_renamer));
+        ui->notRenameCheck->setChecked(m_bNotRename != 0);
+        ui->textXEdit->setText(QString::number(m_nTextX));
+        ui->textYEdit->setText(QString::number(m_nTextY));
+        return true;
+    }
+    m_outputFolder = ToNative(ui->outputFolderEdit->text());
+    m_batch_renamer = ToNative(ui->renamePrefixEdit->text());
+    m_bNotRename = ui->notRenameCheck->isChecked() ? 1 : 0;
+    for (auto [edit, member] : {std::pair{ui->textXEdit, &m_nTextX}, std::pair{ui->textYEdit, &m_nTextY}}) {
+        int32_t value = 0;
+        if (!SettingsStore::ParseInt32(edit->text().toStdString(), value)) {
+            prompter_.Tell("Please enter an integer.", "Quillmere", PromptIcon::Exclamation);
+            edit->setFocus();
+            edit->selectAll();
+            return false;
+        }
+        *member = value;
+    }
+    return true;
+}
+
+void MainDialog::RefreshPhotoList() {
+    model_->Reset();
+    m_nPhotoCount = static_cast<int>(m_photoList.size());
+    ui->totalLabel->setText(QStringLiteral("Total photos: %1").arg(m_nPhotoCount));
+    EnableListCommands(m_nPhotoCount > 0);
+}
+
+void MainDialog::EnableListCommands(bool enable) {
+    // During a run the list must stay as the run took it; Convert is Stop then.
+    const bool editable = enable && !IsConverting();
+    ui->convertButton->setEnabled(enable || IsConverting());
+    for (QPushButton* button : {ui->editButton, ui->upButton, ui->downButton, ui->deleteButton, ui->clearButton})
+        button->setEnabled(editable);
+}
+
+std::vector<int> MainDialog::SelectedRows() const {
+    std::vector<int> rows;
+    for (const QModelIndex& index : ui->photoList->selectionModel()->selectedRows())
+        rows.push_back(index.row());
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void MainDialog::SelectRows(const std::vector<int>& rows) {
+    QItemSelection selection;
+    for (int row : rows)
+        selection.select(model_->index(row, 0), model_->index(row, PhotoListModel::kColumnCount - 1));
+    ui->photoList->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+}
+
+bool MainDialog::SelectionOrTell(std::vector<int>& rows) {
+    rows = SelectedRows();
+    if (!rows.empty())
+        return true;
+    prompter_.Tell("Please select items!", "Quillmere");
+    return false;
+}
+
+bool MainDialog::RefuseWhileConverting() {
+    if (!IsConverting())
+        return false;
+    prompter_.Tell("Please stop converting first", "Warning", PromptIcon::Exclamation);
+    return true;
+}
+
+void MainDialog::OnExit() {
+    if (RefuseWhileConverting())
+        return;
+    UpdateData(true);  // a bad X or Y was told; the rest is saved all the same
+    SettingsStore::WriteString(settings::kOption, settings::kPhotoOutputFolder, m_outputFolder);
+    SaveTextFont(m_textFont);
+    SaveTextColor(m_textColor);
+    SettingsStore::WriteString(settings::kOption, settings::kBatchRenamer, m_batch_renamer);
+    ui->previewFrame->Clear();
+    closing_ = true;
+    done(QDialog::Rejected);
+}
+
+void MainDialog::reject() { OnExit(); }
+
+void MainDialog::closeEvent(QCloseEvent* event) {
+    if (closing_) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    OnExit();
+}
+
+void MainDialog::keyPressEvent(QKeyEvent* event) {
+    // No button is the default one: Enter must not end the window.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void MainDialog::OnBrowse() {
+    std::string folder;
+    if (!hooks_.chooseFolder(this, folder))
+        return;
+    m_outputFolder = WithTrailingSeparator(folder);
+    // Only the folder edit: what the user typed into the others stays.
+    ui->outputFolderEdit->setText(FromNative(m_outputFolder));
+}
+
+void MainDialog::OnFont() {
+    LogFont font = m_textFont;
+    uint32_t color = m_textColor;
+    if (!hooks_.chooseFont(this, font, color))
+        return;
+    m_textFont = font;
+    m_textColor = color;
+    ui->fontFaceLabel->setText(QString::fromStdString(m_textFont.lfFaceName));
+}
+
+void MainDialog::OnNotRename() {
+    m_bNotRename = ui->notRenameCheck->isChecked() ? 1 : 0;
+    for (QWidget* widget : {static_cast<QWidget*>(ui->renamePrefixLabel), static_cast<QWidget*>(ui->renamePrefixEdit),
+                            static_cast<QWidget*>(ui->renameSuffixLabel)})
+        widget->setEnabled(m_bNotRename == 0);
+}
+
+void MainDialog::OnPreview() {
+    const std::vector<int> rows = SelectedRows();
+    if (rows.empty() || rows.front() >= static_cast<int>(m_photoList.size()))
+        return;
+    ui->previewFrame->ShowPhoto(m_photoList[static_cast<std::size_t>(rows.front())].strSourcePath);
+}
+
+void MainDialog::AppendLogLine(const QString& entry) {
+    ui->logList->addItem(entry);
+    while (ui->logList->count() > static_cast<int>(ActivityLog::kMaxLines))
+        delete ui->logList->takeItem(0);
+}
+
+void MainDialog::dragEnterEvent(QDragEnterEvent* event) {
+    if (!IsConverting() && event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void MainDialog::dropEvent(QDropEvent* event) {
+    if (IsConverting())
+        return;
+    std::vector<std::string> paths;
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (!url.isLocalFile())
+            continue;
+        const QFileInfo info(url.toLocalFile());
+        // Dropped folders are not searched.
+        if (info.exists() && !info.isDir())
+            paths.push_back(ToNative(info.filePath()));
+    }
+    event->acceptProposedAction();
+    AddPhotoFiles(paths);
+    if (m_nPhotoCount > 0)
+        RefreshPhotoList();
+}

@@ -1,0 +1,136 @@
+#pragma once
+// The main window: the photo list, the output folder, the rename prefix, the
+// text overlay, and the Convert / Stop of a batch run. It owns everything a
+// run needs and hands the run a copy.
+
+#include <QDialog>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/Prompter.h"
+#include "app/TextFontSettings.h"
+#include "options/OutputPhotoFormat.h"
+#include "photolist/MainDialogHooks.h"
+#include "photolist/PhotoItem.h"
+
+namespace Ui {
+class MainDialog;
+}
+class ActivityLog;
+class ConversionRun;
+class PhotoListModel;
+class QtPrompter;
+struct RunResult;
+
+class MainDialog : public QDialog {
+    Q_OBJECT
+public:
+    // Reads the overlay font, its colour and the rename prefix from the
+    // settings, then the output folder. Without a prompter the window shows
+    // its messages as message boxes; hooks left empty get the program's own
+    // dialogs.
+    explicit MainDialog(Prompter* prompter = nullptr, MainDialogHooks hooks = {},
+                        QWidget* parent = nullptr);
+    ~MainDialog() override;
+
+    // What the window holds, for the tests and the run.
+    const std::vector<PhotoItem>& Photos() const { return m_photoList; }
+    int PhotoCount() const { return m_nPhotoCount; }
+    const OutputPhotoFormat& DefaultFormat() const { return DefaultOutputPhotoFormat; }
+    const std::string& OutputFolder() const { return m_outputFolder; }
+    const std::string& RunOutputFolder() const { return m_runOutputFolder; }
+    const std::string& LogFilePath() const { return m_logFilePath; }
+    const LogFont& TextFont() const { return m_textFont; }
+    uint32_t TextColor() const { return m_textColor; }
+    bool IsConverting() const { return m_run != nullptr; }
+    Ui::MainDialog& Controls() { return *ui; }
+
+    // Appends the pictures among paths (in order) to the list, off the GUI
+    // thread with progress; the common tail of every way of adding photos.
+    // Returns how many were added.
+    int AddPhotoFiles(const std::vector<std::string>& paths);
+
+    // Data exchange: into the controls (false) or out of them with
+    // validation (true). A failed integer shows "Please enter an integer.",
+    // puts the focus there and stops reading; the members read before stay.
+    bool UpdateData(bool saveAndValidate);
+
+    // Rebuilds the list view from the photos; the selection is cleared.
+    void RefreshPhotoList();
+    // Convert, Edit, Up, Down, Delete and Clear.
+    void EnableListCommands(bool enable);
+
+    // Rows selected in the list view, ascending.
+    std::vector<int> SelectedRows() const;
+    void SelectRows(const std::vector<int>& rows);
+
+public slots:
+    void OnAddPhotos();
+    void OnSearchPhotos();
+    void OnOptions();
+    void OnConvert();
+    void OnEdit();
+    void OnUp();
+    void OnDown();
+    void OnDelete();
+    void OnClear();
+    void OnColumnClick(int column);
+    void OnBrowse();
+    void OnFont();
+    void OnNotRename();
+    void OnPreview();
+    void OnExit();
+
+signals:
+    // A run has ended and its completion question was answered.
+    void ConversionFinished();
+
+protected:
+    void reject() override;  // Escape: the same as Exit
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void ConnectCommands();
+    void OnInitDialog();
+    void SetRunning(bool running);
+    void RunFinished(const RunResult& result);
+    void AppendLogLine(const QString& entry);
+    bool RefuseWhileConverting();
+    // Tells "Please select items!" when nothing is selected; the rows otherwise.
+    bool SelectionOrTell(std::vector<int>& rows);
+    // Brings the photos' output sizes up to date after a settings change.
+    void RecomputeOutputSize(PhotoItem& photo);
+    void StoreLastFolder(const char* key);
+
+    std::unique_ptr<Ui::MainDialog> ui;
+    std::unique_ptr<QtPrompter> ownPrompter_;
+    Prompter& prompter_;
+    MainDialogHooks hooks_;
+    PhotoListModel* model_ = nullptr;
+
+    std::vector<PhotoItem> m_photoList;
+    int m_nPhotoCount = 0;
+    bool m_bNameSortAscending = false;
+    bool m_bTimeSortAscending = false;
+
+    OutputPhotoFormat DefaultOutputPhotoFormat = BuiltInDefaultOutputPhotoFormat();
+    std::string m_outputFolder;
+    std::string m_batch_renamer;
+    int m_bNotRename = 0;
+    int32_t m_nTextX = 0;
+    int32_t m_nTextY = 0;
+    LogFont m_textFont;
+    uint32_t m_textColor = 0;
+    std::string m_logFilePath;
+    std::string m_runOutputFolder;
+
+    std::unique_ptr<ActivityLog> log_;
+    std::unique_ptr<ConversionRun> m_run;  // set while a run is active
+    bool closing_ = false;
+};

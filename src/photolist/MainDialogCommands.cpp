@@ -1,0 +1,201 @@
+// The main window's commands on the photo list: gathering, reordering,
+// removing, sorting and the output settings of photos.
+
+#include <QFile>
+#include <QStringList>
+
+#include "app/SettingsStore.h"
+#include "convert/OutputGeometry.h"
+#include "photolist/GatherProgress.h"
+#include "photolist/MainDialog.h"
+#include "photolist/PhotoGathering.h"
+#include "photolist/PhotoListModel.h"
+#include "photolist/PhotoListOps.h"
+#include "ui_MainDialog.h"
+
+namespace {
+
+constexpr const char* kPhotoFilterText =
+    "Photo Files (*.bmp;*.gif;*.png;*.tif;*.jpg;*.jpeg;*.ico;*.exif;*.wmf;*.emf;*.dib)";
+constexpr const char* kPhotoPatterns[] = {"bmp", "gif", "png",  "tif", "jpg", "jpeg", "ico",
+                                          "exif", "wmf", "emf", "dib", "raw", "tiff"};
+
+// Qt reads a filter's patterns from its last parentheses, blank-separated.
+// Both cases are listed because names on Linux are case-sensitive and
+// cameras write IMG_0001.JPG.
+QStringList AddPhotosFilters() {
+    QStringList patterns;
+    for (const char* extension : kPhotoPatterns) {
+        patterns << QStringLiteral("*.%1").arg(QLatin1String(extension));
+        patterns << QStringLiteral("*.%1").arg(QLatin1String(extension).toString().toUpper());
+    }
+    return {QStringLiteral("%1 (%2)").arg(QLatin1String(kPhotoFilterText), patterns.join(QLatin1Char(' '))),
+            QStringLiteral("Any Files (*.*) (*)")};
+}
+
+RowSelection AsSelection(const std::vector<int>& rows) { return RowSelection(rows.begin(), rows.end()); }
+
+}  // namespace
+
+int MainDialog::AddPhotoFiles(const std::vector<std::string>& paths) {
+    if (paths.empty())
+        return 0;
+    const OutputPhotoFormat defaults = DefaultOutputPhotoFormat;
+    std::vector<PhotoItem> added = RunGatherWithProgress(
+        this, QStringLiteral("Add Photos"), [&](const std::atomic<bool>& cancel, GatherReport& report) {
+            return GatherPhotos(paths, defaults, prompter_, cancel,
+                                [&report](size_t done, size_t total) { report.Reading(done, total); });
+        });
+    for (PhotoItem& photo : added)
+        m_photoList.push_back(std::move(photo));
+    m_nPhotoCount = static_cast<int>(m_photoList.size());
+    return static_cast<int>(added.size());
+}
+
+void MainDialog::StoreLastFolder(const char* key) {
+    if (m_nPhotoCount <= 0)
+        return;
+    RefreshPhotoList();
+    SettingsStore::WriteString(settings::kOption, key, GetFolderOfPath(m_photoList.back().strSourcePath));
+}
+
+void MainDialog::OnAddPhotos() {
+    if (IsConverting())
+        return;
+    const std::string lastFolder = SettingsStore::GetString(settings::kOption, settings::kLastPhotoFolder, "");
+    const QStringList chosen = hooks_.chooseFiles(this, QStringLiteral("Select Photo Files..."),
+                                                  QFile::decodeName(QByteArray::fromStdString(lastFolder)),
+                                                  AddPhotosFilters());
+    if (chosen.isEmpty())
+        return;
+    std::vector<std::string> paths;
+    for (const QString& file : chosen)
+        paths.push_back(QFile::encodeName(file).toStdString());
+    AddPhotoFiles(paths);
+    StoreLastFolder(settings::kLastPhotoFolder);
+}
+
+void MainDialog::OnSearchPhotos() {
+    if (IsConverting())
+        return;
+    std::string folder = SettingsStore::GetString(settings::kOption, settings::kLastBrowseFolder, "");
+    if (!hooks_.chooseFolder(this, folder))
+        return;
+    const OutputPhotoFormat defaults = DefaultOutputPhotoFormat;
+    std::vector<PhotoItem> added = RunGatherWithProgress(
+        this, QStringLiteral("Search photos"), [&](const std::atomic<bool>& cancel, GatherReport& report) {
+            std::vector<std::string> found;
+            if (!FindPhotoFiles(folder, found, prompter_, &cancel,
+                                [&report](size_t folders, size_t files) { report.Searching(folders, files); }))
+                return std::vector<PhotoItem>{};
+            return GatherPhotos(found, defaults, prompter_, cancel,
+                                [&report](size_t done, size_t total) { report.Reading(done, total); });
+        });
+    for (PhotoItem& photo : added)
+        m_photoList.push_back(std::move(photo));
+    m_nPhotoCount = static_cast<int>(m_photoList.size());
+    StoreLastFolder(settings::kLastBrowseFolder);
+}
+
+void MainDialog::OnUp() {
+    if (IsConverting())
+        return;
+    ListCommandResult result = MoveSelectedUp(m_photoList, AsSelection(SelectedRows()));
+    if (result.needsSelection) {
+        prompter_.Tell(kPleaseSelectItems, kQuillmereTitle);
+        return;
+    }
+    if (result.changed) {
+        // Rows are updated in place; the moved photos stay selected.
+        model_->RowsChanged(0, m_nPhotoCount - 1);
+        SelectRows(std::vector<int>(result.selection.begin(), result.selection.end()));
+    }
+    ui->photoList->setFocus();
+}
+
+void MainDialog::OnDown() {
+    if (IsConverting())
+        return;
+    ListCommandResult result = MoveSelectedDown(m_photoList, AsSelection(SelectedRows()));
+    if (result.needsSelection) {
+        prompter_.Tell(kPleaseSelectItems, kQuillmereTitle);
+        return;
+    }
+    if (result.changed) {
+        model_->RowsChanged(0, m_nPhotoCount - 1);
+        SelectRows(std::vector<int>(result.selection.begin(), result.selection.end()));
+    }
+    ui->photoList->setFocus();
+}
+
+void MainDialog::OnDelete() {
+    if (IsConverting())
+        return;
+    ListCommandResult result = DeleteSelected(m_photoList, AsSelection(SelectedRows()));
+    if (result.needsSelection) {
+        prompter_.Tell(kPleaseSelectItems, kQuillmereTitle);
+        return;
+    }
+    if (result.changed)
+        RefreshPhotoList();
+}
+
+void MainDialog::OnClear() {
+    if (IsConverting())
+        return;
+    m_photoList.clear();
+    m_nPhotoCount = 0;
+    ui->previewFrame->Clear();
+    RefreshPhotoList();
+}
+
+void MainDialog::OnColumnClick(int column) {
+    if (IsConverting())
+        return;
+    PhotoSortState state{m_bNameSortAscending, m_bTimeSortAscending};
+    SortByColumn(m_photoList, column, state);
+    m_bNameSortAscending = state.m_bNameSortAscending;
+    m_bTimeSortAscending = state.m_bTimeSortAscending;
+    RefreshPhotoList();
+}
+
+void MainDialog::RecomputeOutputSize(PhotoItem& photo) {
+    ComputeOutputSize(photo.nWidth, photo.nHeight, photo.m_outputPhotoFormat, prompter_);
+}
+
+void MainDialog::OnEdit() {
+    if (IsConverting())
+        return;
+    std::vector<int> rows;
+    if (!SelectionOrTell(rows))
+        return;
+    // One dialog per selected photo, in list order, each with its own settings.
+    for (int row : rows) {
+        PhotoItem& photo = m_photoList[static_cast<std::size_t>(row)];
+        OutputPhotoFormat format = photo.m_outputPhotoFormat;
+        if (!hooks_.editOutputFormat(this, format))
+            continue;
+        photo.m_outputPhotoFormat = format;
+        RecomputeOutputSize(photo);
+    }
+    RefreshPhotoList();
+}
+
+void MainDialog::OnOptions() {
+    if (IsConverting())
+        return;
+    OutputPhotoFormat format = DefaultOutputPhotoFormat;
+    if (!hooks_.editOutputFormat(this, format))
+        return;
+    DefaultOutputPhotoFormat = format;
+    if (m_nPhotoCount <= 0)
+        return;
+    if (prompter_.Ask("Do you want to change all output settings of photos?", "Question",
+                      PromptButtons::YesNo, PromptIcon::Question) == PromptAnswer::Yes) {
+        for (PhotoItem& photo : m_photoList) {
+            photo.m_outputPhotoFormat = DefaultOutputPhotoFormat;
+            RecomputeOutputSize(photo);
+        }
+    }
+    RefreshPhotoList();
+}

@@ -1,0 +1,70 @@
+#include "photolist/MainDialogHooks.h"
+
+#include <QDesktopServices>
+#include <QFile>
+#include <QFileDialog>
+#include <QUrl>
+
+#include "app/SettingsStore.h"
+#include "app/ShellHelpers.h"
+#include "app/WorkFolder.h"
+#include "options/CDialogPhotoOptions.h"
+
+namespace {
+
+QStringList ChooseFiles(QWidget* parent, const QString& title, const QString& folder,
+                        const QStringList& filters) {
+    QFileDialog dialog(parent, title, folder);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setNameFilters(filters);
+    dialog.selectNameFilter(filters.value(0));
+    // The description already names the patterns.
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles();
+}
+
+void OpenFolder(const std::string& folder) {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(folder))));
+}
+
+}  // namespace
+
+void CompleteWithProgramDialogs(MainDialogHooks& hooks) {
+    if (!hooks.chooseFiles)
+        hooks.chooseFiles = &ChooseFiles;
+    if (!hooks.chooseFolder)
+        hooks.chooseFolder = [](QWidget* parent, std::string& folder) {
+            const QString chosen = QFileDialog::getExistingDirectory(
+                parent, QStringLiteral("Choose a folder"), QFile::decodeName(QByteArray::fromStdString(folder)));
+            if (chosen.isEmpty())
+                return false;
+            folder = QFile::encodeName(chosen).toStdString();
+            return true;
+        };
+    if (!hooks.editOutputFormat)
+        hooks.editOutputFormat = [](QWidget* parent, OutputPhotoFormat& format) {
+            CDialogPhotoOptions dialog(parent);
+            dialog.SetFormat(format);
+            if (dialog.exec() != QDialog::Accepted)
+                return false;
+            format = dialog.Format();
+            return true;
+        };
+    if (!hooks.chooseFont)
+        hooks.chooseFont = [](QWidget*, LogFont&, uint32_t&) { return false; };
+    if (!hooks.outputFolderSetting)
+        hooks.outputFolderSetting = [](Prompter& prompter) {
+            return GetOutputFolderSetting(settings::kOption, settings::kPhotoOutputFolder, HomeFolder(), prompter);
+        };
+    if (!hooks.showHelp)
+        hooks.showHelp = [](QWidget*) { ShowHelp(); };
+    if (!hooks.showAbout)
+        hooks.showAbout = [](QWidget*) {};
+    if (!hooks.openProductPage)
+        hooks.openProductPage = [](Prompter& prompter) { OpenProductPage(prompter); };
+    if (!hooks.openFolder)
+        hooks.openFolder = &OpenFolder;
+}

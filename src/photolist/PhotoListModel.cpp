@@ -1,0 +1,79 @@
+#include "photolist/PhotoListModel.h"
+
+#include <QFile>
+
+#include <algorithm>
+
+PhotoListModel::PhotoListModel(const std::vector<PhotoItem>& photos, QObject* parent)
+    : QAbstractTableModel(parent), photos_(photos) {}
+
+void PhotoListModel::Reset() {
+    beginResetModel();
+    shownRows_ = static_cast<int>(photos_.size());
+    endResetModel();
+}
+
+void PhotoListModel::RowsChanged(int first, int last) {
+    if (first > last || first < 0 || last >= shownRows_)
+        return;
+    emit dataChanged(index(first, 0), index(last, kColumnCount - 1), {Qt::DisplayRole});
+}
+
+int PhotoListModel::rowCount(const QModelIndex& parent) const {
+    // The vector may have grown or shrunk since the last Reset; the view only
+    // sees rows that exist in both.
+    if (parent.isValid())
+        return 0;
+    return std::min(shownRows_, static_cast<int>(photos_.size()));
+}
+
+int PhotoListModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : kColumnCount;
+}
+
+QString PhotoListModel::CellText(const PhotoItem& photo, int column) {
+    const OutputPhotoFormat& out = photo.m_outputPhotoFormat;
+    switch (column) {
+    case kFileName: return QFile::decodeName(QByteArray::fromStdString(photo.strFileName));
+    case kSourceSize: return QStringLiteral("%1*%2").arg(photo.nWidth).arg(photo.nHeight);
+    case kTime: return QString::fromStdString(photo.strTime);
+    case kOutputSize: return QStringLiteral("%1*%2").arg(out.nOutputWidth).arg(out.nOutputHeight);
+    case kRotate: return QString::number(out.nRotateAngel);
+    default: return {};
+    }
+}
+
+QVariant PhotoListModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount())
+        return {};
+    const PhotoItem& photo = photos_[static_cast<std::size_t>(index.row())];
+    if (role == Qt::DisplayRole)
+        return CellText(photo, index.column());
+    if (role == Qt::TextAlignmentRole)
+        return int(Qt::AlignCenter);
+    if (role == Qt::ToolTipRole && index.column() == kFileName)
+        return QFile::decodeName(QByteArray::fromStdString(photo.strSourcePath));
+    return {};
+}
+
+QVariant PhotoListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal)
+        return {};
+    if (role == Qt::TextAlignmentRole)
+        return int(Qt::AlignCenter);
+    if (role != Qt::DisplayRole)
+        return {};
+    switch (section) {
+    case kFileName: return QStringLiteral("File name");
+    case kSourceSize: return QStringLiteral("Width * Height");
+    case kTime: return QStringLiteral("Time");
+    case kOutputSize: return QStringLiteral("Output Width * Height");
+    case kRotate: return QStringLiteral("Rotate");
+    default: return {};
+    }
+}
+
+int PhotoListModel::DefaultWidth(int column) {
+    static constexpr int kWidths[kColumnCount] = {200, 100, 150, 141, 100};
+    return column >= 0 && column < kColumnCount ? kWidths[column] : 100;
+}

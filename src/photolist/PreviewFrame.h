@@ -1,0 +1,49 @@
+#pragma once
+// The preview frame: black until a photo is shown, then the photo stretched
+// over the whole frame. Decoding runs off the GUI thread at about the
+// frame's size; the last few previews are kept so that clicking back and
+// forth is instant.
+
+#include <QCache>
+#include <QFrame>
+#include <QImage>
+
+#include <functional>
+#include <string>
+
+class PreviewFrame : public QFrame {
+    Q_OBJECT
+public:
+    // Decodes a picture to fit within width x height; a null image when it
+    // cannot. Called on a worker thread.
+    using Decoder = std::function<QImage(const std::string& path, int width, int height)>;
+
+    explicit PreviewFrame(QWidget* parent = nullptr);
+
+    void SetDecoder(Decoder decoder) { decoder_ = std::move(decoder); }
+
+    // Shows the photo at path once it is decoded; a photo that does not
+    // decode leaves the frame black.
+    void ShowPhoto(const std::string& path);
+    // Back to black.
+    void Clear();
+
+    const QImage& Image() const { return image_; }
+    bool IsDecoding() const { return pending_ != 0; }
+
+signals:
+    // The frame shows path now (its image may be null when it did not decode).
+    void PhotoShown(const QString& path);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void Decoded(quint64 request, const QString& path, const QImage& image);
+
+    Decoder decoder_;
+    QImage image_;
+    QCache<QString, QImage> cache_;
+    quint64 lastRequest_ = 0;
+    int pending_ = 0;
+};
