@@ -1,6 +1,8 @@
-#include <cstdio>
+#include <string>
+#include <vector>
 
-int main() {
-    std::fputs("quillmere-convert: not built yet\n", stderr);
-    return 2;
+#include "cli/ConvertCommand.h"
+
+int main(int argc, char** argv) {
+    return RunConvertCommand(std::vector<std::string>(argv + 1, argv + argc));
 }

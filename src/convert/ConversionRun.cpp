@@ -5,6 +5,7 @@
 
 #include "convert/OutputGeometry.h"
 #include "convert/RunNaming.h"
+#include "convert/VipsSession.h"
 #include "lang/LanguagePack.h"
 #include "options/OutputPhotoFormat.h"
 
@@ -66,6 +67,10 @@ void ConversionRun::Dispatch() {
         std::lock_guard lock(mutex_);
         result_.total = count;
     }
+    // Each photo gets its share of the cores from libvips' own pool, so
+    // that photos at once and threads per photo do not oversubscribe.
+    const int imagingThreadsBefore = ImagingThreads();
+    SetImagingThreads(std::max(1, AvailableCores() / jobs));
     for (int i = 0; i < jobs; ++i)
         workers_.emplace_back([this] { Work(); });
 
@@ -141,6 +146,7 @@ void ConversionRun::Dispatch() {
     for (std::thread& worker : workers_)
         worker.join();
     workers_.clear();
+    SetImagingThreads(imagingThreadsBefore);
 
     RunResult result;
     {

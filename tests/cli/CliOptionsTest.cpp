@@ -1,0 +1,148 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "cli/CliOptions.h"
+
+namespace {
+
+ParseOutcome Parse(std::vector<std::string> args) { return ParseArguments(args); }
+
+TEST(ParseArguments, DefaultsAreTheWindowsFirstStart) {
+    const ParseOutcome r = Parse({"a.jpg", "folder"});
+    ASSERT_TRUE(r.ok) << r.error;
+    const CliOptions& o = r.options;
+    EXPECT_EQ(o.paths, (std::vector<std::string>{"a.jpg", "folder"}));
+    EXPECT_EQ(o.format, BuiltInDefaultOutputPhotoFormat());
+    EXPECT_EQ(o.prefix, "output.photo");
+    EXPECT_FALSE(o.notRename);
+    EXPECT_FALSE(o.outputFolder.has_value());
+    EXPECT_EQ(o.xText, "0");
+    EXPECT_EQ(o.yText, "0");
+    EXPECT_EQ(o.font, LogFont{});
+    EXPECT_EQ(o.color, 0u);
+    EXPECT_EQ(o.overwrite, OverwritePolicy::Default);
+    EXPECT_EQ(o.jobs, 0);
+}
+
+struct GoodRow {
+    const char* name;
+    std::vector<std::string> args;
+    std::function<bool(const CliOptions&)> check;
+};
+
+class ParseGood : public ::testing::TestWithParam<GoodRow> {};
+
+TEST_P(ParseGood, Accepted) {
+    std::vector<std::string> args = GetParam().args;
+    args.push_back("x.jpg");
+    const ParseOutcome r = ParseArguments(args);
+    ASSERT_TRUE(r.ok) << r.error;
+    EXPECT_TRUE(GetParam().check(r.options));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Options, ParseGood,
+    ::testing::Values(
+        GoodRow{"output_next", {"-o", "/out"}, [](auto& o) { return *o.outputFolder == "/out"; }},
+        GoodRow{"output_equals", {"--output=/o u t"}, [](auto& o) { return *o.outputFolder == "/o u t"; }},
+        GoodRow{"format_each",
+                {"-f", "bmp"}, [](auto& o) { return o.format.nOuptputFormat == kFormatBmp; }},
+        GoodRow{"format_tif", {"--format=tif"}, [](auto& o) { return o.format.nOuptputFormat == kFormatTif; }},
+        GoodRow{"size_stretch", {"--size", "stretch", "--stretch", "0.5,2"},
+                [](auto& o) {
+                    return o.format.nOuputSizeType == kSizeStretch &&
+                           o.format.dStretchHorizontal == 0.5 && o.format.dStretchVertical == 2.0;
+                }},
+        GoodRow{"stretch_bounds", {"--stretch=0.000001,1000000"},
+                [](auto& o) { return o.format.dStretchVertical == 1000000.0; }},
+        GoodRow{"width_height_short_attached", {"-W1024", "-H=600"},
+                [](auto& o) { return o.format.nOutputWidth == 1024 && o.format.nOutputHeight == 600; }},
+        GoodRow{"keep_height", {"--keep-aspect", "height"},
+                [](auto& o) { return o.format.nKeepAspectRatio == kKeepHeight; }},
+        GoodRow{"pixel_format_name", {"--pixel-format", "4bit"},
+                [](auto& o) { return o.format.iComboPixelFormat == 1; }},
+        GoodRow{"pixel_format_number", {"--pixel-format=9"},
+                [](auto& o) { return o.format.iComboPixelFormat == 9; }},
+        GoodRow{"quality_bounds", {"-q", "1"}, [](auto& o) { return o.format.nCurrentJpegQuality == 1; }},
+        GoodRow{"quality_100", {"--quality=100"}, [](auto& o) { return o.format.nCurrentJpegQuality == 100; }},
+        GoodRow{"rotate_flip", {"--rotate", "270", "--flip", "vertical"},
+                [](auto& o) { return o.format.nRotateAngel == 270 && o.format.nFlipType == kFlipVertical; }},
+        GoodRow{"empty_prefix", {"--prefix", ""}, [](auto& o) { return o.prefix.empty(); }},
+        GoodRow{"no_rename", {"--no-rename"}, [](auto& o) { return o.notRename; }},
+        GoodRow{"negative_text_pos_equals", {"--text-pos=-5,3"},
+                [](auto& o) { return o.xText == "-5" && o.yText == "3"; }},
+        GoodRow{"negative_text_pos_next", {"--text-pos", "-5,-3"},
+                [](auto& o) { return o.xText == "-5" && o.yText == "-3"; }},
+        GoodRow{"font_record", {"--font", "DejaVu Serif", "--font-px", "40", "--bold", "--italic",
+                                "--underline", "--strikeout"},
+                [](auto& o) {
+                    return o.font.lfFaceName == "DejaVu Serif" && o.font.lfHeight == -40 &&
+                           o.font.lfWeight == 700 && o.font.lfItalic && o.font.lfUnderline &&
+                           o.font.lfStrikeOut;
+                }},
+        GoodRow{"color_is_stored_bgr", {"--color", "ff8001"}, [](auto& o) { return o.color == 0x0180FFu; }},
+        GoodRow{"overwrite_yes", {"--overwrite=yes"}, [](auto& o) { return o.overwrite == OverwritePolicy::Yes; }},
+        GoodRow{"jobs", {"-j", "3"}, [](auto& o) { return o.jobs == 3; }},
+        GoodRow{"text_taken_whole", {"--text", "--bold"}, [](auto& o) { return o.text == "--bold" && o.font.lfWeight == 400; }},
+        GoodRow{"double_dash_ends_options", {"--", "-W"},
+                [](auto& o) { return o.paths == std::vector<std::string>{"-W", "x.jpg"}; }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct BadRow {
+    const char* name;
+    std::vector<std::string> args;
+    const char* mentions;  // the option the message must name
+};
+
+class ParseBad : public ::testing::TestWithParam<BadRow> {};
+
+TEST_P(ParseBad, RefusedNamingTheOption) {
+    const ParseOutcome r = ParseArguments(GetParam().args);
+    EXPECT_FALSE(r.ok);
+    EXPECT_NE(r.error.find(GetParam().mentions), std::string::npos) << r.error;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Options, ParseBad,
+    ::testing::Values(
+        BadRow{"no_paths", {"-q", "50"}, "no photos"},
+        BadRow{"unknown_long", {"--colour", "ffffff", "a"}, "--colour"},
+        BadRow{"unknown_short", {"-x", "a"}, "-x"},
+        BadRow{"missing_value", {"a", "--quality"}, "--quality"},
+        BadRow{"flag_with_value", {"--bold=yes", "a"}, "--bold"},
+        BadRow{"quality_zero_not_clamped", {"--quality=0", "a"}, "--quality"},
+        BadRow{"quality_101", {"-q", "101", "a"}, "-q"},
+        BadRow{"quality_trailing_text", {"-q", "80%", "a"}, "-q"},
+        BadRow{"width_zero", {"--width", "0", "a"}, "--width"},
+        BadRow{"height_negative", {"-H", "-1", "a"}, "-H"},
+        BadRow{"format", {"--format", "gif", "a"}, "--format"},
+        BadRow{"size", {"--size=huge", "a"}, "--size"},
+        BadRow{"keep", {"--keep-aspect", "both", "a"}, "--keep-aspect"},
+        BadRow{"stretch_zero", {"--stretch", "0,1", "a"}, "--stretch"},
+        BadRow{"stretch_one_factor", {"--stretch", "2", "a"}, "--stretch"},
+        BadRow{"stretch_nan", {"--stretch", "nan,1", "a"}, "--stretch"},
+        BadRow{"pixel_format", {"--pixel-format", "10", "a"}, "--pixel-format"},
+        BadRow{"rotate", {"--rotate", "45", "a"}, "--rotate"},
+        BadRow{"flip", {"--flip", "both", "a"}, "--flip"},
+        BadRow{"text_pos_one", {"--text-pos", "5", "a"}, "--text-pos"},
+        BadRow{"text_pos_letters", {"--text-pos", "5,3px", "a"}, "--text-pos"},
+        BadRow{"text_pos_overflow", {"--text-pos", "99999999999,0", "a"}, "--text-pos"},
+        BadRow{"font_px", {"--font-px", "0", "a"}, "--font-px"},
+        BadRow{"font_too_long", {"--font", std::string(32, 'F'), "a"}, "--font"},
+        BadRow{"color_name", {"--color", "red", "a"}, "--color"},
+        BadRow{"color_short", {"--color", "fff", "a"}, "--color"},
+        BadRow{"overwrite", {"--overwrite", "maybe", "a"}, "--overwrite"},
+        BadRow{"jobs_zero", {"-j", "0", "a"}, "-j"},
+        BadRow{"prefix_with_slash", {"--prefix", "a/b", "a"}, "--prefix"},
+        BadRow{"empty_output", {"-o", "", "a"}, "-o"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ParseArguments, HelpAndVersionNeedNoPaths) {
+    EXPECT_TRUE(Parse({"--help"}).ok);
+    EXPECT_TRUE(Parse({"--help"}).options.help);
+    EXPECT_TRUE(Parse({"--version"}).options.version);
+    EXPECT_NE(UsageText().find("--text-pos X,Y"), std::string::npos);
+}
+
+}  // namespace
