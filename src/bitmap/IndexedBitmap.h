@@ -61,6 +61,12 @@ public:
     virtual ~IndexedBitmap();
     IndexedBitmap(const IndexedBitmap&) = delete;
     IndexedBitmap& operator=(const IndexedBitmap&) = delete;
+    // Moving takes the picture over (TakeOver), leaving the source empty.
+    IndexedBitmap(IndexedBitmap&& other) noexcept : IndexedBitmap(0) { TakeOver(&other); }
+    IndexedBitmap& operator=(IndexedBitmap&& other) noexcept {
+        TakeOver(&other);
+        return *this;
+    }
 
     // Replaces the picture with a zeroed block of width x height at 1, 4, 8
     // or 24 bits (0-1 -> 1, 2-4 -> 4, 5-8 -> 8, above 8 -> 24) with 2, 16,

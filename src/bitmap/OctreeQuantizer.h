@@ -44,7 +44,7 @@ public:
 
 private:
     void InsertColour(uint8_t red, uint8_t green, uint8_t blue, uint8_t alpha);
-    void MergeDeepestNode();
+    bool MergeDeepestNode();  // false when nothing is left to merge
     void CollectLeafColours(const OctreeNode* node, ColourEntry* table, uint32_t* counts,
                             uint32_t capacity, uint32_t& written) const;
     static void FreeTree(OctreeNode* node);
