@@ -25,9 +25,10 @@ bool Encode(const RgbPicture& picture, int fd, Save save) {
 
 bool EncodeJpeg(const RgbPicture& picture, int fd, int quality) {
     return Encode(picture, fd, [quality](const vips::VImage& image, vips::VTarget& target) {
-        image.jpegsave_target(target, vips::VImage::option()
-                                          ->set("Q", std::clamp(quality, 1, 100))
-                                          ->set("strip", true));
+        // Stripping would also drop the density; the picture carries no
+        // other metadata anyway.
+        image.jpegsave_target(target,
+                              vips::VImage::option()->set("Q", std::clamp(quality, 1, 100)));
     });
 }
 

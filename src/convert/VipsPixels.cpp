@@ -20,7 +20,7 @@ vips::VImage ToRgb8(vips::VImage image) {
     if (image.bands() > 3)
         image = image.extract_band(0, vips::VImage::option()->set("n", 3));
     else if (image.bands() < 3)
-        image = image[0].bandjoin({image[0], image[0]});
+        image = vips::VImage::bandjoin(std::vector<vips::VImage>{image[0], image[0], image[0]});
     return image;
 }
 

@@ -1,0 +1,150 @@
+// The imaging steps below the one-photo conversion: probe, decode, preview.
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <fstream>
+
+#include <gtest/gtest.h>
+
+#include "TestPictures.h"
+#include "convert/DecodePreview.h"
+#include "convert/ImageProbe.h"
+#include "convert/PictureDecode.h"
+#include "support/TestSupport.h"
+
+using namespace testpictures;
+
+namespace {
+
+class ImagingLayerTest : public ::testing::Test {
+protected:
+    testsupport::TempDir dir;
+};
+
+TEST_F(ImagingLayerTest, ProbeGivesUprightSizeWithoutDecoding) {
+    const vips::VImage picture = Quadrants(40, 20);
+    Save(picture, dir.file("plain.png"));
+    vips::VImage turned = picture.copy();
+    turned.set("orientation", 6);  // stored on its side, shown a quarter turned
+    Save(turned, dir.file("portrait.jpg"));
+    Save(picture, dir.file("bracket.png"));
+    ASSERT_EQ(rename(dir.file("bracket.png").c_str(), dir.file("name[1].png]").c_str()), 0);
+
+    struct Case {
+        const char* file;
+        int width, height;
+    } cases[] = {{"plain.png", 40, 20}, {"portrait.jpg", 20, 40}, {"name[1].png]", 40, 20}};
+    for (const Case& c : cases) {
+        int32_t w = 0, h = 0;
+        ASSERT_TRUE(ProbePictureSize(dir.file(c.file), w, h)) << c.file;
+        EXPECT_EQ(w, c.width) << c.file;
+        EXPECT_EQ(h, c.height) << c.file;
+    }
+}
+
+TEST_F(ImagingLayerTest, ProbeRefusesWhatIsNotARegularPicture) {
+    ASSERT_EQ(mkfifo(dir.file("pipe.jpg").c_str(), 0600), 0);  // would block if opened
+    ASSERT_EQ(mkdir(dir.file("folder.jpg").c_str(), 0700), 0);
+    std::ofstream(dir.file("text.jpg")) << "not a picture at all";
+    for (const char* name : {"pipe.jpg", "folder.jpg", "text.jpg", "missing.jpg"}) {
+        int32_t w = 7, h = 7;
+        EXPECT_FALSE(ProbePictureSize(dir.file(name), w, h)) << name;
+        EXPECT_EQ(w, 7) << name;
+    }
+    int32_t w = 0, h = 0;
+    EXPECT_FALSE(ProbePictureSize("/dev/zero", w, h));
+}
+
+TEST_F(ImagingLayerTest, DecodeStretchesTheWholePictureOverTheExactSize) {
+    Save(Quadrants(64, 64), dir.file("square.png"));
+    RgbPicture picture;
+    ASSERT_TRUE(DecodePictureToSize(dir.file("square.png"), 100, 30, picture));
+    EXPECT_EQ(picture.width, 100);
+    EXPECT_EQ(picture.height, 30);
+    ASSERT_EQ(picture.pixels.size(), 100u * 30 * 3);
+    const uint8_t* topLeft = picture.Pixel(1, 1);
+    const uint8_t* bottomRight = picture.Pixel(98, 28);
+    EXPECT_EQ((Rgb{topLeft[0], topLeft[1], topLeft[2]}), kRed);
+    EXPECT_EQ((Rgb{bottomRight[0], bottomRight[1], bottomRight[2]}), kYellow);
+}
+
+TEST_F(ImagingLayerTest, DecodeTurnsColourManagesAndFlattens) {
+    // A P3 picture: the stored numbers differ from the sRGB ones.
+    vips::VImage red = vips::VImage::black(16, 16, vips::VImage::option()->set("bands", 3))
+                           .linear({0, 0, 0}, {200, 30, 30})
+                           .cast(VIPS_FORMAT_UCHAR)
+                           .copy(vips::VImage::option()->set("interpretation",
+                                                             VIPS_INTERPRETATION_sRGB));
+    Save(red.icc_transform("p3", vips::VImage::option()->set("input_profile", "srgb")),
+         dir.file("p3.png"));
+    // Blue, its left half transparent.
+    const vips::VImage alpha = (vips::VImage::xyz(16, 16)[0] >= 8).ifthenelse(255, 0);
+    const vips::VImage zero = vips::VImage::black(16, 16);
+    Save(vips::VImage::bandjoin(std::vector<vips::VImage>{zero, zero, zero + 255, alpha})
+             .cast(VIPS_FORMAT_UCHAR)
+             .copy(vips::VImage::option()->set("interpretation", VIPS_INTERPRETATION_sRGB)),
+         dir.file("alpha.png"));
+    Save((vips::VImage::xyz(16, 16)[0] * 4000).cast(VIPS_FORMAT_USHORT).copy(
+             vips::VImage::option()->set("interpretation", VIPS_INTERPRETATION_GREY16)),
+         dir.file("grey16.png"));
+
+    RgbPicture picture;
+    ASSERT_TRUE(DecodePictureToSize(dir.file("p3.png"), 8, 8, picture));
+    EXPECT_TRUE(Near({picture.pixels[0], picture.pixels[1], picture.pixels[2]}, {200, 30, 30}, 3));
+
+    ASSERT_TRUE(DecodePictureToSize(dir.file("alpha.png"), 16, 16, picture));
+    EXPECT_EQ((Rgb{picture.Pixel(1, 5)[0], picture.Pixel(1, 5)[1], picture.Pixel(1, 5)[2]}),
+              kWhite);
+    EXPECT_EQ((Rgb{picture.Pixel(14, 5)[0], picture.Pixel(14, 5)[1], picture.Pixel(14, 5)[2]}),
+              kBlue);
+
+    ASSERT_TRUE(DecodePictureToSize(dir.file("grey16.png"), 16, 16, picture));
+    EXPECT_EQ(picture.pixels.size(), 16u * 16 * 3);
+    EXPECT_NEAR(picture.Pixel(15, 0)[0], 60000 / 256, 2);
+}
+
+TEST_F(ImagingLayerTest, DecodeFailsOnTruncatedAndCorruptFiles) {
+    const vips::VImage photo = PhotoLike(300, 200);
+    Save(photo, dir.file("whole.jpg"), "Q=90");
+    Save(photo, dir.file("whole.png"));
+    auto bytesOf = [&](const char* name) {
+        std::ifstream in(dir.file(name), std::ios::binary);
+        return std::string((std::istreambuf_iterator<char>(in)), {});
+    };
+    auto write = [&](const char* name, const std::string& bytes) {
+        std::ofstream(dir.file(name), std::ios::binary) << bytes;
+    };
+    const std::string jpeg = bytesOf("whole.jpg"), png = bytesOf("whole.png");
+    write("truncated.jpg", jpeg.substr(0, jpeg.size() / 2));
+    write("truncated.png", png.substr(0, png.size() / 2));
+    std::string badTables = jpeg;  // code counts of a Huffman table beyond its limit
+    const size_t huffman = jpeg.find("\xFF\xC4");
+    ASSERT_NE(huffman, std::string::npos);
+    std::fill(badTables.begin() + huffman + 5, badTables.begin() + huffman + 21, '\xFF');
+    write("corrupt.jpg", badTables);
+    std::string badData = png;
+    badData[png.size() / 2] ^= 0x5A;  // fails the chunk's checksum
+    write("corrupt.png", badData);
+
+    RgbPicture picture;
+    EXPECT_TRUE(DecodePictureToSize(dir.file("whole.jpg"), 30, 20, picture));
+    EXPECT_TRUE(DecodePictureToSize(dir.file("whole.png"), 30, 20, picture));
+    for (const char* name : {"truncated.jpg", "truncated.png", "corrupt.jpg", "corrupt.png"})
+        EXPECT_FALSE(DecodePictureToSize(dir.file(name), 30, 20, picture)) << name;
+}
+
+TEST_F(ImagingLayerTest, PreviewFitsUprightAndIsNullOnFailure) {
+    vips::VImage turned = Quadrants(400, 200).copy();
+    turned.set("orientation", 8);
+    Save(turned, dir.file("turned.jpg"));
+    const QImage preview = DecodePreview(dir.file("turned.jpg"), 100, 100);
+    ASSERT_FALSE(preview.isNull());
+    EXPECT_EQ(preview.width(), 50);
+    EXPECT_EQ(preview.height(), 100);
+    EXPECT_TRUE(DecodePreview(dir.file("missing.jpg"), 100, 100).isNull());
+    ASSERT_EQ(mkfifo(dir.file("pipe.png").c_str(), 0600), 0);
+    EXPECT_TRUE(DecodePreview(dir.file("pipe.png"), 100, 100).isNull());
+}
+
+}  // namespace
