@@ -1,11 +1,15 @@
 #include "photolist/PhotoGathering.h"
 
 #include <algorithm>
+#include <condition_variable>
 #include <memory>
+#include <mutex>
+#include <thread>
 
 #include <dirent.h>
 #include <sys/stat.h>
 
+#include "convert/ImageProbe.h"
 #include "photolist/PhotoInfo.h"
 
 namespace {
@@ -41,6 +45,70 @@ bool IsFolderEntry(const std::string& folder, const dirent& entry) {
         return false;
     struct stat status {};
     return ::stat((folder + entry.d_name).c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
+// Measures picture sizes on worker threads ahead of the caller, who takes
+// them in order. Measuring is the costly part of adding a photo and gives no
+// messages, so it can run in parallel while everything that may ask the
+// user stays on the caller's thread, in order.
+class SizeProber {
+public:
+    SizeProber(const std::vector<std::string>& paths, unsigned threads)
+        : paths_(paths), sizes_(paths.size()) {
+        for (unsigned i = 0; i < threads; ++i)
+            workers_.emplace_back([this] { Work(); });
+    }
+    ~SizeProber() {
+        stop_ = true;
+        for (std::thread& worker : workers_)
+            worker.join();
+    }
+    SizeProber(const SizeProber&) = delete;
+    SizeProber& operator=(const SizeProber&) = delete;
+
+    // Waits until the size of paths[index] is known; 0 x 0 for no picture.
+    std::pair<int32_t, int32_t> Take(size_t index) {
+        std::unique_lock lock(mutex_);
+        measured_.wait(lock, [&] { return sizes_[index].done; });
+        return {sizes_[index].width, sizes_[index].height};
+    }
+
+private:
+    struct Size {
+        int32_t width = 0;
+        int32_t height = 0;
+        bool done = false;
+    };
+
+    void Work() {
+        while (!stop_) {
+            const size_t index = next_.fetch_add(1);
+            if (index >= paths_.size())
+                return;
+            int32_t width = 0;
+            int32_t height = 0;
+            if (!ProbePictureSize(paths_[index], width, height))
+                width = height = 0;
+            {
+                std::lock_guard lock(mutex_);
+                sizes_[index] = {width, height, true};
+            }
+            measured_.notify_all();
+        }
+    }
+
+    const std::vector<std::string>& paths_;
+    std::vector<Size> sizes_;  // guarded by mutex_
+    std::mutex mutex_;
+    std::condition_variable measured_;
+    std::atomic<size_t> next_{0};
+    std::atomic<bool> stop_{false};
+    std::vector<std::thread> workers_;
+};
+
+unsigned ProbeThreads(size_t candidates) {
+    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+    return static_cast<unsigned>(std::min<size_t>({cores, 8, candidates}));
 }
 
 }  // namespace
@@ -163,11 +231,15 @@ std::vector<PhotoItem> GatherPhotos(const std::vector<std::string>& candidates,
                                     const std::function<void(size_t done, size_t total)>& progress) {
     std::vector<PhotoItem> photos;
     const size_t total = candidates.size();
+    if (total == 0 || cancel.load(std::memory_order_relaxed))
+        return photos;
+    SizeProber prober(candidates, ProbeThreads(total));
     for (size_t i = 0; i < total; ++i) {
         if (cancel.load(std::memory_order_relaxed))
             break;
+        const auto [width, height] = prober.Take(i);
         PhotoItem item;
-        if (LoadPhotoInfo(candidates[i], item, defaults, prompter))
+        if (LoadPhotoInfoWithSize(candidates[i], width, height, item, defaults, prompter))
             photos.push_back(std::move(item));
         if (progress)
             progress(i + 1, total);

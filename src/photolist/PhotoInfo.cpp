@@ -112,22 +112,26 @@ std::string FileNameOfPath(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-bool LoadPhotoInfo(const std::string& path, PhotoItem& item, const OutputPhotoFormat& defaults,
-                   Prompter& prompter) {
+bool LoadPhotoInfoWithSize(const std::string& path, int32_t width, int32_t height, PhotoItem& item,
+                           const OutputPhotoFormat& defaults, Prompter& prompter) {
     item.strSourcePath = path;
     // A photo whose time cannot be read still goes on, without a time.
     GetFileTimeText(path, item.strTime, item.timeModified, prompter);
     item.strFileName = FileNameOfPath(path);
-
-    int32_t width = 0;
-    int32_t height = 0;
-    if (!ProbePictureSize(path, width, height))
-        width = height = 0;
     item.nWidth = width;
     item.nHeight = height;
-    if (width == 0 || height == 0)
+    if (width <= 0 || height <= 0)
         return false;
     item.m_outputPhotoFormat = defaults;
     ComputeOutputSize(width, height, item.m_outputPhotoFormat, prompter);
     return true;
+}
+
+bool LoadPhotoInfo(const std::string& path, PhotoItem& item, const OutputPhotoFormat& defaults,
+                   Prompter& prompter) {
+    int32_t width = 0;
+    int32_t height = 0;
+    if (!ProbePictureSize(path, width, height))
+        width = height = 0;
+    return LoadPhotoInfoWithSize(path, width, height, item, defaults, prompter);
 }

@@ -31,6 +31,13 @@ std::string FileNameOfPath(const std::string& path);
 bool LoadPhotoInfo(const std::string& path, PhotoItem& item, const OutputPhotoFormat& defaults,
                    Prompter& prompter);
 
+// LoadPhotoInfo with the picture size already measured (ProbePictureSize;
+// 0 x 0 when it failed): everything but the measuring, so that sizes can be
+// measured in parallel while items are still made, and messages shown, in
+// order.
+bool LoadPhotoInfoWithSize(const std::string& path, int32_t width, int32_t height, PhotoItem& item,
+                           const OutputPhotoFormat& defaults, Prompter& prompter);
+
 // A path as it may appear inside a UTF-8 message text: bytes that are not
 // valid UTF-8 become U+FFFD.
 std::string PathForMessage(const std::string& path);

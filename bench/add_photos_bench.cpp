@@ -1,0 +1,142 @@
+// How fast photos enter the list: makes many small photo files, finds them
+// with the folder search and adds each through LoadPhotoInfo.
+//
+//   add_photos_bench [COUNT] [FOLDER]
+//
+// COUNT defaults to 10000; FOLDER (made and removed) defaults to a fresh
+// folder under the temporary folder.
+
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include <sys/resource.h>
+
+#include <vips/vips8>
+
+#include "app/Prompter.h"
+#include "convert/ImageProbe.h"
+#include "photolist/PhotoGathering.h"
+#include "photolist/PhotoInfo.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double Seconds(Clock::time_point since) {
+    return std::chrono::duration<double>(Clock::now() - since).count();
+}
+
+// Processor time of the whole process (all threads), user and system.
+double CpuSeconds() {
+    rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    auto seconds = [](const timeval& t) { return t.tv_sec + t.tv_usec / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+// Times one pass over the files; the machine may be shared, so processor
+// time is printed beside the wall-clock time.
+template <typename Step>
+void Measure(const char* label, const std::vector<std::string>& paths, Step step) {
+    const double cpu = CpuSeconds();
+    const Clock::time_point start = Clock::now();
+    size_t done = 0;
+    for (const std::string& path : paths)
+        done += step(path) ? 1 : 0;
+    const double wall = Seconds(start);
+    const double used = CpuSeconds() - cpu;
+    std::printf("%-8s %zu of %zu in %.3f s (%.0f/s), cpu %.3f s (%.0f/s per core)\n", label, done,
+                paths.size(), wall, paths.size() / wall, used, paths.size() / used);
+}
+
+// A few distinct small JPEGs, photo-like enough to have real headers.
+std::vector<std::string> EncodeSamples() {
+    std::vector<std::string> samples;
+    for (int i = 0; i < 8; ++i) {
+        const int width = 64 + 8 * i;
+        const int height = 48 + 4 * i;
+        vips::VImage noise = vips::VImage::gaussnoise(width, height,
+                                                      vips::VImage::option()->set("mean", 128.0)->set("sigma", 30.0));
+        vips::VImage picture =
+            noise.bandjoin(noise.rot180()).bandjoin(noise.flip(VIPS_DIRECTION_HORIZONTAL)).cast(VIPS_FORMAT_UCHAR);
+        void* data = nullptr;
+        size_t size = 0;
+        picture.write_to_buffer(".jpg", &data, &size, vips::VImage::option()->set("Q", 85));
+        samples.emplace_back(static_cast<const char*>(data), size);
+        g_free(data);
+    }
+    return samples;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (VIPS_INIT(argv[0]))
+        vips_error_exit(nullptr);
+    const long count = argc > 1 ? std::strtol(argv[1], nullptr, 10) : 10000;
+    if (count <= 0) {
+        std::fprintf(stderr, "usage: %s [COUNT] [FOLDER]\n", argv[0]);
+        return 2;
+    }
+    std::string folder;
+    if (argc > 2) {
+        folder = argv[2];
+        std::filesystem::create_directories(folder);
+    } else {
+        std::string pattern = (std::filesystem::temp_directory_path() / "quillmere-add-bench-XXXXXX").string();
+        if (!mkdtemp(pattern.data())) {
+            std::perror("mkdtemp");
+            return 1;
+        }
+        folder = pattern;
+    }
+
+    const std::vector<std::string> samples = EncodeSamples();
+    Clock::time_point start = Clock::now();
+    for (long i = 0; i < count; ++i) {
+        char name[32];
+        std::snprintf(name, sizeof name, "/photo_%05ld.jpg", i);
+        const std::string& bytes = samples[i % samples.size()];
+        std::ofstream(folder + name, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    }
+    std::printf("wrote %ld photos in %.2f s (%s)\n", count, Seconds(start), folder.c_str());
+
+    StderrPrompter prompter(StderrPrompter::Policy::No);
+    start = Clock::now();
+    std::vector<std::string> found;
+    FindPhotoFiles(folder, found, prompter);
+    const double searchSeconds = Seconds(start);
+    std::printf("search:  %zu files in %.3f s (%.0f files/s)\n", found.size(), searchSeconds,
+                found.size() / searchSeconds);
+
+    Measure("time:", found, [&](const std::string& path) {
+        std::string text;
+        int64_t seconds = 0;
+        return GetFileTimeText(path, text, seconds, prompter);
+    });
+    Measure("probe:", found, [](const std::string& path) {
+        int32_t width = 0;
+        int32_t height = 0;
+        return ProbePictureSize(path, width, height);
+    });
+
+    std::atomic<bool> cancel{false};
+    const double cpu = CpuSeconds();
+    start = Clock::now();
+    const std::vector<PhotoItem> photos = GatherPhotos(found, BuiltInDefaultOutputPhotoFormat(), prompter, cancel);
+    const double addSeconds = Seconds(start);
+    const double addCpu = CpuSeconds() - cpu;
+    std::printf("add:     %zu photos in %.3f s (%.0f photos/s), cpu %.3f s\n", photos.size(), addSeconds,
+                photos.size() / addSeconds, addCpu);
+
+    std::error_code ec;
+    std::filesystem::remove_all(folder, ec);
+    vips_shutdown();
+    return photos.size() == static_cast<size_t>(count) ? 0 : 1;
+}
