@@ -1,8 +1,8 @@
 #include "app/MainApp.h"
 
 #include <QApplication>
-#include <QIcon>
 
+#include "app/AppIcon.h"
 #include "app/SettingsStore.h"
 #include "photolist/MainDialog.h"
 
@@ -12,8 +12,7 @@ int MainApp::InitInstance() {
     QApplication::setApplicationDisplayName(QStringLiteral("Quillmere"));
     QApplication::setApplicationVersion(QStringLiteral(QUILLMERE_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("quillmere"));
-    QApplication::setWindowIcon(
-        QIcon::fromTheme(QStringLiteral("quillmere"), QIcon(QStringLiteral(":/quillmere.svg"))));
+    QApplication::setWindowIcon(QuillmereIcon());
     SettingsStore::SetRoot(settings::kMaker);
 
     // Before the window exists: its constructor already reads the store.

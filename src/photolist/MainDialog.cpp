@@ -16,6 +16,7 @@
 
 #include <algorithm>
 
+#include "app/AppIcon.h"
 #include "app/QtPrompter.h"
 #include "app/SettingsStore.h"
 #include "convert/ActivityLog.h"
@@ -66,7 +67,7 @@ void MainDialog::OnInitDialog() {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setWindowIcon(QIcon::fromTheme(QStringLiteral("quillmere"), QIcon(QStringLiteral(":/quillmere.svg"))));
+    setWindowIcon(QuillmereIcon());
 
     model_ = new PhotoListModel(m_photoList, this);
     ui->photoList->setModel(model_);
@@ -275,10 +276,15 @@ void MainDialog::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void MainDialog::dropEvent(QDropEvent* event) {
+    event->acceptProposedAction();
+    OnDropUrls(event->mimeData()->urls());
+}
+
+void MainDialog::OnDropUrls(const QList<QUrl>& urls) {
     if (IsConverting())
         return;
     std::vector<std::string> paths;
-    for (const QUrl& url : event->mimeData()->urls()) {
+    for (const QUrl& url : urls) {
         if (!url.isLocalFile())
             continue;
         const QFileInfo info(url.toLocalFile());
@@ -286,7 +292,6 @@ void MainDialog::dropEvent(QDropEvent* event) {
         if (info.exists() && !info.isDir())
             paths.push_back(ToNative(info.filePath()));
     }
-    event->acceptProposedAction();
     AddPhotoFiles(paths);
     if (m_nPhotoCount > 0)
         RefreshPhotoList();

@@ -4,6 +4,8 @@
 // run needs and hands the run a copy.
 
 #include <QDialog>
+#include <QList>
+#include <QUrl>
 
 #include <cstdint>
 #include <memory>
@@ -83,6 +85,8 @@ public slots:
     void OnNotRename();
     void OnPreview();
     void OnExit();
+    // Dropped files are added; folders and what is not a local file are not.
+    void OnDropUrls(const QList<QUrl>& urls);
 
 signals:
     // A run has ended and its completion question was answered.

@@ -5,6 +5,9 @@
 #include <QFileDialog>
 #include <QUrl>
 
+#include "app/AboutBox.h"
+#include "app/FolderChooser.h"
+#include "app/FontColorDialog.h"
 #include "app/SettingsStore.h"
 #include "app/ShellHelpers.h"
 #include "app/WorkFolder.h"
@@ -37,12 +40,7 @@ void CompleteWithProgramDialogs(MainDialogHooks& hooks) {
         hooks.chooseFiles = &ChooseFiles;
     if (!hooks.chooseFolder)
         hooks.chooseFolder = [](QWidget* parent, std::string& folder) {
-            const QString chosen = QFileDialog::getExistingDirectory(
-                parent, QStringLiteral("Choose a folder"), QFile::decodeName(QByteArray::fromStdString(folder)));
-            if (chosen.isEmpty())
-                return false;
-            folder = QFile::encodeName(chosen).toStdString();
-            return true;
+            return BrowseForFolder(parent, folder, folder) == 0;
         };
     if (!hooks.editOutputFormat)
         hooks.editOutputFormat = [](QWidget* parent, OutputPhotoFormat& format) {
@@ -54,7 +52,7 @@ void CompleteWithProgramDialogs(MainDialogHooks& hooks) {
             return true;
         };
     if (!hooks.chooseFont)
-        hooks.chooseFont = [](QWidget*, LogFont&, uint32_t&) { return false; };
+        hooks.chooseFont = &FontColorDialog::Edit;
     if (!hooks.outputFolderSetting)
         hooks.outputFolderSetting = [](Prompter& prompter) {
             return GetOutputFolderSetting(settings::kOption, settings::kPhotoOutputFolder, HomeFolder(), prompter);
@@ -62,7 +60,7 @@ void CompleteWithProgramDialogs(MainDialogHooks& hooks) {
     if (!hooks.showHelp)
         hooks.showHelp = [](QWidget*) { ShowHelp(); };
     if (!hooks.showAbout)
-        hooks.showAbout = [](QWidget*) {};
+        hooks.showAbout = &AboutBox::Run;
     if (!hooks.openProductPage)
         hooks.openProductPage = [](Prompter& prompter) { OpenProductPage(prompter); };
     if (!hooks.openFolder)

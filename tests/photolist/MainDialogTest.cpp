@@ -1,0 +1,553 @@
+// The main window driven as a user would, with scripted choosers, dialogs
+// and message boxes.
+
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QHeaderView>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMimeData>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+
+#include <algorithm>
+#include <cstdlib>
+#include <deque>
+#include <memory>
+
+#include "app/SettingsStore.h"
+#include "app/TextFontSettings.h"
+#include "photolist/MainDialog.h"
+#include "ui_MainDialog.h"
+
+Q_DECLARE_METATYPE(std::vector<int>)
+
+namespace {
+
+constexpr const char* kStoreName = "quillmere-window-tests";
+
+// What the scripted dialogs are asked and answer.
+struct Script {
+    QStringList files;              // the next Add Photos choice
+    QString filesTitle, filesFolder;
+    std::string folder;             // the next folder choice; empty: cancelled
+    std::string folderStart;
+    std::deque<bool> editAnswers;   // OK (true) or Cancel per options dialog
+    std::vector<OutputPhotoFormat> editSeen;
+    int32_t editRotate = 90;        // what an OK'd dialog sets
+    int32_t editWidth = 0;          // when > 0: fixed width, aspect from width
+    LogFont font;
+    uint32_t color = 0;
+    std::vector<std::string> openedFolders;
+};
+
+MainDialogHooks ScriptedHooks(Script& script) {
+    MainDialogHooks hooks;
+    hooks.chooseFiles = [&script](QWidget*, const QString& title, const QString& folder, const QStringList&) {
+        script.filesTitle = title;
+        script.filesFolder = folder;
+        return script.files;
+    };
+    hooks.chooseFolder = [&script](QWidget*, std::string& folder) {
+        script.folderStart = folder;
+        if (script.folder.empty())
+            return false;
+        folder = script.folder;
+        return true;
+    };
+    hooks.editOutputFormat = [&script](QWidget*, OutputPhotoFormat& format) {
+        script.editSeen.push_back(format);
+        const bool ok = script.editAnswers.empty() ? false : script.editAnswers.front();
+        if (!script.editAnswers.empty())
+            script.editAnswers.pop_front();
+        if (ok) {
+            format.nRotateAngel = script.editRotate;
+            if (script.editWidth > 0) {
+                format.nOuputSizeType = kSizeFixed;
+                format.nKeepAspectRatio = kKeepWidth;
+                format.nOutputWidth = script.editWidth;
+            }
+        }
+        return ok;
+    };
+    hooks.chooseFont = [&script](QWidget*, LogFont& font, uint32_t& color) {
+        font = script.font;
+        color = script.color;
+        return true;
+    };
+    hooks.showHelp = [](QWidget*) {};
+    hooks.showAbout = [](QWidget*) {};
+    hooks.openProductPage = [](Prompter&) {};
+    hooks.openFolder = [&script](const std::string& folder) { script.openedFolders.push_back(folder); };
+    return hooks;
+}
+
+std::string Native(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+std::vector<std::string> Names(const MainDialog& window) {
+    std::vector<std::string> names;
+    for (const PhotoItem& photo : window.Photos())
+        names.push_back(photo.strFileName);
+    return names;
+}
+
+std::vector<std::string> NamesOf(const QString& letters) {
+    std::vector<std::string> names;
+    for (QChar letter : letters)
+        names.push_back(QString(letter).toStdString() + ".png");
+    return names;
+}
+
+}  // namespace
+
+class MainDialogTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> photos_;
+    Script script_;
+    RecordingPrompter prompter_;
+
+    // A small picture of its own size; the modification time is set so
+    // that names and times sort differently.
+    QString MakePhoto(const QString& name, int width = 40, int height = 30, int minutesOld = 0) {
+        const QString path = photos_->filePath(name);
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QImage image(width, height, QImage::Format_RGB32);
+        image.fill(QColor(200, 40 + name.size() * 10, 90));
+        // A format Qt cannot write still gets picture bytes, under its own name.
+        const char* format = QFileInfo(path).suffix() == "raw" ? "PNG" : nullptr;
+        if (!image.save(path, format))
+            qFatal("cannot write %s", qPrintable(path));
+        QFile file(path);
+        file.open(QIODevice::ReadWrite);
+        file.setFileTime(QDateTime::currentDateTime().addSecs(-60 * minutesOld), QFileDevice::FileModificationTime);
+        return path;
+    }
+
+    std::unique_ptr<MainDialog> NewWindow() {
+        return std::make_unique<MainDialog>(&prompter_, ScriptedHooks(script_));
+    }
+
+    // Adds photos named by letters ("abcdef" -> a.png ... f.png) through Add Photos.
+    void AddLetters(MainDialog& window, const QString& letters) {
+        script_.files.clear();
+        int age = 0;
+        for (QChar letter : letters)
+            script_.files << MakePhoto(QString(letter) + ".png", 40, 30, age++);
+        window.OnAddPhotos();
+    }
+
+private slots:
+    void init() {
+        QSettings store(QSettings::NativeFormat, QSettings::UserScope, settings::kMaker, kStoreName);
+        store.clear();
+        store.sync();
+        photos_ = std::make_unique<QTemporaryDir>();
+        script_ = Script{};
+        prompter_.Clear();
+        prompter_.SetFallback(PromptAnswer::No);
+    }
+
+    void firstStartShowsDefaultsAndDisabledCommands() {
+        auto window = NewWindow();
+        Ui::MainDialog& ui = window->Controls();
+        QCOMPARE(ui.renamePrefixEdit->text(), QStringLiteral("output.photo"));
+        QCOMPARE(ui.textXEdit->text(), QStringLiteral("0"));
+        QCOMPARE(ui.textYEdit->text(), QStringLiteral("0"));
+        QCOMPARE(ui.totalLabel->text(), QStringLiteral("Total Photos:"));
+        QVERIFY(ui.outputFolderEdit->text().endsWith(QStringLiteral("Quillmere/")));
+        for (QPushButton* button : {ui.convertButton, ui.editButton, ui.upButton, ui.downButton, ui.deleteButton,
+                                    ui.clearButton})
+            QVERIFY2(!button->isEnabled(), qPrintable(button->text()));
+        window->show();
+        for (QWidget* hidden : {static_cast<QWidget*>(ui.logList), static_cast<QWidget*>(ui.viewLogButton),
+                                static_cast<QWidget*>(ui.saveListButton), static_cast<QWidget*>(ui.loadListButton)})
+            QVERIFY(!hidden->isVisible());
+        const QStringList titles{"File name", "Width * Height", "Time", "Output Width * Height", "Rotate"};
+        QAbstractItemModel* model = ui.photoList->model();
+        QCOMPARE(model->columnCount(), 5);
+        for (int column = 0; column < 5; ++column)
+            QCOMPARE(model->headerData(column, Qt::Horizontal).toString(), titles[column]);
+        QCOMPARE(ui.photoList->horizontalHeader()->sectionSize(0), 200);
+        QCOMPARE(ui.photoList->selectionMode(), QAbstractItemView::ExtendedSelection);
+        QCOMPARE(ui.photoList->selectionBehavior(), QAbstractItemView::SelectRows);
+        QVERIFY(ui.photoList->showGrid());
+        QCOMPARE(window->LogFilePath(), window->OutputFolder() + "Corvale.log");
+    }
+
+    void addPhotosShowsRowsAndRemembersFolder() {
+        auto window = NewWindow();
+        script_.files << MakePhoto("big.png", 300, 200) << photos_->filePath("missing.png");
+        QFile text(photos_->filePath("notes.txt"));
+        text.open(QIODevice::WriteOnly);
+        text.write("not a picture");
+        text.close();
+        script_.files << text.fileName();
+        window->OnAddPhotos();
+        QCOMPARE(script_.filesTitle, QStringLiteral("Select Photo Files..."));
+        QCOMPARE(window->PhotoCount(), 1);
+        QAbstractItemModel* model = window->Controls().photoList->model();
+        QCOMPARE(model->index(0, 0).data().toString(), QStringLiteral("big.png"));
+        QCOMPARE(model->index(0, 1).data().toString(), QStringLiteral("300*200"));
+        QCOMPARE(model->index(0, 3).data().toString(), QStringLiteral("1024*682"));
+        QCOMPARE(model->index(0, 4).data().toString(), QStringLiteral("0"));
+        QCOMPARE(window->Controls().totalLabel->text(), QStringLiteral("Total photos: 1"));
+        QVERIFY(window->Controls().convertButton->isEnabled());
+        const std::string folder = Native(photos_->path()) + "/";
+        QCOMPARE(SettingsStore::GetString("Option", "LastPhotoFolder", ""), folder);
+        // The missing file was told about; the text file was dropped silently.
+        QCOMPARE(prompter_.Prompts().size(), size_t(1));
+
+        window->OnAddPhotos();  // the dialog opens where the last photo came from
+        QCOMPARE(Native(script_.filesFolder), folder);
+        QCOMPARE(window->PhotoCount(), 2);  // the same file twice is listed twice
+    }
+
+    void dropTakesFilesOnly() {
+        auto window = NewWindow();
+        QDir(photos_->path()).mkdir("folder");
+        MakePhoto("folder/inside.png");
+        window->OnDropUrls({QUrl::fromLocalFile(photos_->filePath("folder")), QUrl::fromLocalFile(MakePhoto("one.png")),
+                            QUrl::fromLocalFile(MakePhoto("two.png")), QUrl("https://example.org/x.png")});
+        QCOMPARE(Names(*window), (std::vector<std::string>{"one.png", "two.png"}));
+        QCOMPARE(SettingsStore::GetString("Option", "LastPhotoFolder", "unset"), std::string("unset"));
+    }
+
+    void searchWalksBreadthFirstAndRemembersLastFolder() {
+        auto window = NewWindow();
+        SettingsStore::WriteString("Option", "m_last_browse_fold", "/earlier/");
+        MakePhoto("tree/a.jpg");
+        MakePhoto("tree/S/b.png");
+        MakePhoto("tree/S/x.raw");
+        script_.folder = Native(photos_->filePath("tree"));
+        window->OnSearchPhotos();
+        QCOMPARE(script_.folderStart, std::string("/earlier/"));
+        QCOMPARE(Names(*window), (std::vector<std::string>{"a.jpg", "b.png"}));
+        QCOMPARE(SettingsStore::GetString("Option", "m_last_browse_fold", ""), script_.folder + "/S/");
+
+        script_.folder.clear();  // cancelled: nothing changes
+        window->OnSearchPhotos();
+        QCOMPARE(window->PhotoCount(), 2);
+    }
+
+    void listCommands_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<std::vector<int>>("selected");
+        QTest::addColumn<QString>("order");
+        QTest::addColumn<std::vector<int>>("selectedAfter");
+        QTest::addColumn<bool>("toldToSelect");
+        using V = std::vector<int>;
+        QTest::newRow("up: top row selected moves nothing") << "up" << 6 << V{0, 3} << "abcdef" << V{0, 3} << false;
+        QTest::newRow("up: a block moves as a block") << "up" << 6 << V{2, 3} << "acdbef" << V{1, 2} << false;
+        QTest::newRow("up: apart rows move each") << "up" << 6 << V{1, 4} << "bacedf" << V{0, 3} << false;
+        QTest::newRow("up: nothing selected") << "up" << 6 << V{} << "abcdef" << V{} << true;
+        QTest::newRow("up: one photo does nothing") << "up" << 1 << V{} << "a" << V{} << false;
+        QTest::newRow("down: bottom row selected moves nothing") << "down" << 6 << V{2, 5} << "abcdef" << V{2, 5} << false;
+        QTest::newRow("down: a block moves as a block") << "down" << 6 << V{1, 2} << "adbcef" << V{2, 3} << false;
+        QTest::newRow("down: nothing selected") << "down" << 3 << V{} << "abc" << V{} << true;
+        QTest::newRow("delete: rows 1, 2, 4 of six") << "delete" << 6 << V{1, 2, 4} << "adf" << V{} << false;
+        QTest::newRow("delete: all") << "delete" << 3 << V{0, 1, 2} << "" << V{} << false;
+        QTest::newRow("delete: nothing selected") << "delete" << 3 << V{} << "abc" << V{} << true;
+        QTest::newRow("clear: several") << "clear" << 4 << V{1} << "" << V{} << false;
+        QTest::newRow("clear: empty list") << "clear" << 0 << V{} << "" << V{} << false;
+    }
+
+    void listCommands() {
+        QFETCH(QString, command);
+        QFETCH(int, count);
+        QFETCH(std::vector<int>, selected);
+        QFETCH(QString, order);
+        QFETCH(std::vector<int>, selectedAfter);
+        QFETCH(bool, toldToSelect);
+        auto window = NewWindow();
+        if (count > 0)
+            AddLetters(*window, QStringLiteral("abcdef").left(count));
+        window->SelectRows(selected);
+        prompter_.Clear();
+        if (command == "up")
+            window->OnUp();
+        else if (command == "down")
+            window->OnDown();
+        else if (command == "delete")
+            window->OnDelete();
+        else
+            window->OnClear();
+        QCOMPARE(Names(*window), NamesOf(order));
+        QCOMPARE(window->SelectedRows(), selectedAfter);
+        QCOMPARE(prompter_.Texts(), toldToSelect ? std::vector<std::string>{"Please select items!"}
+                                                 : std::vector<std::string>{});
+        // The rows show the list as it is now.
+        QAbstractItemModel* model = window->Controls().photoList->model();
+        QCOMPARE(model->rowCount(), int(order.size()));
+        for (int row = 0; row < model->rowCount(); ++row)
+            QCOMPARE(model->index(row, 0).data().toString(), QString(order[row]) + ".png");
+        if (command == "delete" || command == "clear") {
+            QCOMPARE(window->Controls().totalLabel->text(), QStringLiteral("Total photos: %1").arg(order.size()));
+            QCOMPARE(window->Controls().upButton->isEnabled(), !order.isEmpty());
+            QCOMPARE(window->Controls().convertButton->isEnabled(), !order.isEmpty());
+        }
+    }
+
+    void columnClicksSort_data() {
+        QTest::addColumn<QList<int>>("clicks");
+        QTest::addColumn<QString>("order");
+        // Added as c, A, b (c newest, b oldest).
+        QTest::newRow("name once: ascending, byte order") << QList<int>{0} << "Abc";
+        QTest::newRow("name twice: descending") << QList<int>{0, 0} << "cbA";
+        QTest::newRow("name three times: ascending again") << QList<int>{0, 0, 0} << "Abc";
+        QTest::newRow("time after name: oldest first") << QList<int>{0, 2} << "bAc";
+        QTest::newRow("time twice: newest first") << QList<int>{2, 2} << "cAb";
+        QTest::newRow("rotate: no sort") << QList<int>{4} << "cAb";
+    }
+
+    void columnClicksSort() {
+        QFETCH(QList<int>, clicks);
+        QFETCH(QString, order);
+        auto window = NewWindow();
+        script_.files << MakePhoto("c.png", 40, 30, 0) << MakePhoto("A.png", 40, 30, 5)
+                      << MakePhoto("b.png", 40, 30, 10);
+        window->OnAddPhotos();
+        window->SelectRows({1});
+        for (int column : clicks)
+            window->OnColumnClick(column);
+        QCOMPARE(Names(*window), NamesOf(order));
+        QVERIFY(window->SelectedRows().empty());  // every click rebuilds the rows
+    }
+
+    void editOpensOneDialogPerSelectedPhoto() {
+        auto window = NewWindow();
+        AddLetters(*window, QStringLiteral("abcd"));
+        script_.editAnswers = {true, false, true};
+        script_.editWidth = 20;
+        window->SelectRows({0, 2, 3});
+        window->OnEdit();
+        QCOMPARE(script_.editSeen.size(), size_t(3));
+        const std::vector<PhotoItem>& photos = window->Photos();
+        std::vector<int32_t> rotations;
+        for (const PhotoItem& photo : photos)
+            rotations.push_back(photo.m_outputPhotoFormat.nRotateAngel);
+        QCOMPARE(rotations, (std::vector<int32_t>{90, 0, 0, 90}));
+        // The output size is worked out again for the confirmed photos: 40x30 at width 20.
+        QCOMPARE(photos[0].m_outputPhotoFormat.nOutputHeight, 15);
+        QCOMPARE(photos[2].m_outputPhotoFormat.nOutputWidth, 1024);
+        QCOMPARE(window->Controls().photoList->model()->index(3, 4).data().toString(), QStringLiteral("90"));
+
+        window->SelectRows({});
+        prompter_.Clear();
+        window->OnEdit();
+        QCOMPARE(prompter_.Texts(), std::vector<std::string>{"Please select items!"});
+        QCOMPARE(script_.editSeen.size(), size_t(3));
+    }
+
+    void optionsAsksBeforeChangingEveryPhoto_data() {
+        QTest::addColumn<int>("photos");
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<int>("questions");
+        QTest::addColumn<int32_t>("rotateAfter");
+        QTest::newRow("yes changes every photo") << 2 << true << 1 << 90;
+        QTest::newRow("no changes only new photos") << 2 << false << 1 << 0;
+        QTest::newRow("empty list asks nothing") << 0 << true << 0 << 0;
+    }
+
+    void optionsAsksBeforeChangingEveryPhoto() {
+        QFETCH(int, photos);
+        QFETCH(bool, yes);
+        QFETCH(int, questions);
+        QFETCH(int32_t, rotateAfter);
+        auto window = NewWindow();
+        if (photos > 0)
+            AddLetters(*window, QStringLiteral("ab").left(photos));
+        prompter_.Clear();
+        prompter_.Script({yes ? PromptAnswer::Yes : PromptAnswer::No});
+        script_.editAnswers = {true};
+        window->OnOptions();
+        QCOMPARE(int(prompter_.Prompts().size()), questions);
+        if (questions) {
+            const auto asked = prompter_.Prompts().front();
+            QCOMPARE(asked.text, std::string("Do you want to change all output settings of photos?"));
+            QCOMPARE(asked.caption, std::string("Question"));
+            QVERIFY(asked.buttons == PromptButtons::YesNo);
+            QVERIFY(asked.icon == PromptIcon::Question);
+        }
+        for (const PhotoItem& photo : window->Photos())
+            QCOMPARE(photo.m_outputPhotoFormat.nRotateAngel, rotateAfter);
+        QCOMPARE(window->DefaultFormat().nRotateAngel, 90);
+        AddLetters(*window, QStringLiteral("z"));  // photos added now get the new settings
+        QCOMPARE(window->Photos().back().m_outputPhotoFormat.nRotateAngel, 90);
+    }
+
+    void notRenameTogglesThePrefixControls() {
+        auto window = NewWindow();
+        Ui::MainDialog& ui = window->Controls();
+        for (bool checked : {true, false, true}) {
+            ui.notRenameCheck->click();
+            for (QWidget* widget : {static_cast<QWidget*>(ui.renamePrefixLabel), static_cast<QWidget*>(ui.renamePrefixEdit),
+                                    static_cast<QWidget*>(ui.renameSuffixLabel)})
+                QCOMPARE(widget->isEnabled(), !checked);
+        }
+    }
+
+    void badPositionIsToldAndKeepsTheValueBefore() {
+        auto window = NewWindow();
+        window->Controls().textXEdit->setText("12");
+        window->Controls().textYEdit->setText("x3");
+        QVERIFY(!window->UpdateData(true));
+        QCOMPARE(prompter_.Texts(), std::vector<std::string>{"Please enter an integer."});
+        window->Controls().textYEdit->setText("");
+        prompter_.Clear();
+        QVERIFY(!window->UpdateData(true));
+        QCOMPARE(prompter_.Texts(), std::vector<std::string>{"Please enter an integer."});
+    }
+
+    void exitWritesSettingsThatTheNextStartReads() {
+        script_.font.lfFaceName = "DejaVu Serif";
+        script_.font.lfHeight = -20;
+        script_.font.lfWeight = 700;
+        script_.color = 0x0000FF;
+        const std::string folder = Native(photos_->path()) + "/out";
+        {
+            auto window = NewWindow();
+            window->show();
+            window->OnFont();
+            QCOMPARE(window->Controls().fontFaceLabel->text(), QStringLiteral("DejaVu Serif"));
+            window->Controls().outputFolderEdit->setText(QFile::decodeName(QByteArray::fromStdString(folder)));
+            window->Controls().renamePrefixEdit->setText("trip");
+            QSignalSpy finished(window.get(), &QDialog::finished);
+            QTest::keyClick(window.get(), Qt::Key_Return);  // Enter does nothing
+            QVERIFY(window->isVisible());
+            QTest::keyClick(window.get(), Qt::Key_Escape);  // Escape is Exit
+            QCOMPARE(finished.count(), 1);
+            QVERIFY(!window->isVisible());
+        }
+        QCOMPARE(SettingsStore::GetString("Option", "photo_output_folder", ""), folder);
+        QCOMPARE(SettingsStore::GetString("Option", "m_batch_renamer", ""), std::string("trip"));
+        QCOMPARE(SettingsStore::GetInt("CurrentFont", "nCurrentColor", -1), 0x0000FF);
+        auto next = NewWindow();
+        QCOMPARE(next->OutputFolder(), folder + "/");
+        QCOMPARE(next->Controls().renamePrefixEdit->text(), QStringLiteral("trip"));
+        QCOMPARE(next->TextFont().lfFaceName, std::string("DejaVu Serif"));
+        QCOMPARE(next->TextFont().lfHeight, -20);
+        QCOMPARE(next->TextColor(), uint32_t(0x0000FF));
+    }
+
+    void browseSetsOnlyTheFolder() {
+        auto window = NewWindow();
+        window->Controls().renamePrefixEdit->setText("typed");
+        script_.folder = "/srv/photos";
+        window->OnBrowse();
+        QCOMPARE(window->OutputFolder(), std::string("/srv/photos/"));
+        QCOMPARE(window->Controls().outputFolderEdit->text(), QStringLiteral("/srv/photos/"));
+        QCOMPARE(window->Controls().renamePrefixEdit->text(), QStringLiteral("typed"));
+        const std::string log = window->LogFilePath();
+        QVERIFY(log.find("/srv/photos/") == std::string::npos);  // the log stays where it started
+    }
+
+    void convertWritesEveryPhotoAndOffersTheFolder() {
+        auto window = NewWindow();
+        window->show();
+        const QString out = photos_->filePath("out");
+        QDir().mkpath(out);
+        window->Controls().outputFolderEdit->setText(out);
+        window->UpdateData(true);
+        AddLetters(*window, QStringLiteral("abc"));
+        window->Controls().overlayTextEdit->setText("Hi");
+        prompter_.Clear();
+        prompter_.Script({PromptAnswer::Yes});
+        QSignalSpy done(window.get(), &MainDialog::ConversionFinished);
+        window->OnConvert();
+        QVERIFY(window->IsConverting());
+        Ui::MainDialog& ui = window->Controls();
+        QCOMPARE(ui.convertButton->text(), QStringLiteral("Stop"));
+        QVERIFY(ui.convertButton->isEnabled());
+        for (QPushButton* button : {ui.addPhotosButton, ui.searchPhotosButton, ui.optionsButton, ui.editButton,
+                                    ui.upButton, ui.downButton, ui.deleteButton, ui.clearButton})
+            QVERIFY2(!button->isEnabled(), qPrintable(button->text()));
+        // Exit is refused while the run goes on.
+        window->OnExit();
+        QVERIFY(window->isVisible());
+        const std::vector<std::string> told = prompter_.Texts();
+        QVERIFY(std::find(told.begin(), told.end(), "Please stop converting first") != told.end());
+        QVERIFY(done.wait(60000));
+
+        QCOMPARE(ui.convertButton->text(), QStringLiteral("Convert"));
+        QVERIFY(ui.addPhotosButton->isEnabled());
+        QVERIFY(ui.upButton->isEnabled());
+        QCOMPARE(ui.progressBar->value(), 999);
+        const std::string runFolder = window->RunOutputFolder();
+        QVERIFY(runFolder.rfind(Native(out) + "/", 0) == 0);
+        const auto asked = prompter_.Prompts().back();
+        QCOMPARE(asked.text, std::string("The conversion is done. Do you want to open the output folder?"));
+        QCOMPARE(asked.caption, runFolder);
+        QCOMPARE(script_.openedFolders, std::vector<std::string>{runFolder});
+        const std::vector<PhotoItem>& photos = window->Photos();
+        for (std::size_t i = 0; i < photos.size(); ++i) {
+            const QString expected = QStringLiteral("output.photo.%1.%2.jpg")
+                                         .arg(i + 1)
+                                         .arg(QDateTime::fromSecsSinceEpoch(photos[i].timeModified)
+                                                  .toString(QStringLiteral("yyyy.MM.dd")));
+            QCOMPARE(QString::fromStdString(photos[i].strOutputPath),
+                     QString::fromStdString(runFolder) + expected);
+            QImage written(QString::fromStdString(photos[i].strOutputPath));
+            QCOMPARE(written.size(), QSize(1024, 768));
+        }
+    }
+
+    void stopEndsTheRunAndStillAsks() {
+        auto window = NewWindow();
+        const QString out = photos_->filePath("out");
+        QDir().mkpath(out);
+        window->Controls().outputFolderEdit->setText(out);
+        window->UpdateData(true);
+        AddLetters(*window, QStringLiteral("abcdef"));
+        QSignalSpy done(window.get(), &MainDialog::ConversionFinished);
+        window->OnConvert();
+        window->OnConvert();  // Stop
+        QVERIFY(done.wait(60000));
+        QVERIFY(!window->IsConverting());
+        QCOMPARE(prompter_.Texts().back(), std::string("The conversion is done. Do you want to open the output folder?"));
+        QVERIFY(script_.openedFolders.empty());  // answered No
+    }
+
+    void convertWithoutARunFolderDoesNotStart() {
+        auto window = NewWindow();
+        window->Controls().outputFolderEdit->setText(photos_->filePath("missing/deeper"));
+        window->UpdateData(true);
+        AddLetters(*window, QStringLiteral("a"));
+        prompter_.Clear();
+        window->OnConvert();
+        QVERIFY(!window->IsConverting());
+        QCOMPARE(prompter_.Texts(), std::vector<std::string>{"Can not create the directory"});
+    }
+};
+
+int main(int argc, char** argv) {
+    // A private settings store and home before anything reads them.
+    QTemporaryDir home;
+    setenv("HOME", home.path().toLocal8Bit().constData(), 1);
+    setenv("XDG_CONFIG_HOME", (home.path() + "/config").toLocal8Bit().constData(), 1);
+    QTemporaryDir runtime;
+    if (!std::getenv("XDG_RUNTIME_DIR"))
+        setenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit().constData(), 1);
+    if (!std::getenv("QT_QPA_PLATFORM"))
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication app(argc, argv);
+    SettingsStore::SetRoot(settings::kMaker, kStoreName);
+    MainDialogTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "MainDialogTest.moc"
