@@ -8,6 +8,8 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <initializer_list>
+#include <tuple>
 
 #include "app/FontConversion.h"
 #include "ui_FontColorDialog.h"
@@ -20,17 +22,24 @@ constexpr int kMaxSamplePixels = 48;
 struct StyleTraits {
     int weight;
     bool italic;
+    bool narrowOrWide;  // a condensed or expanded cut of the family
 };
+
+bool NameHas(const QString& style, std::initializer_list<const char*> words) {
+    for (const char* word : words)
+        if (style.contains(QLatin1String(word), Qt::CaseInsensitive))
+            return true;
+    return false;
+}
 
 StyleTraits TraitsOf(const QString& family, const QString& style) {
     int weight = QFontDatabase::weight(family, style);
-    bool italic = QFontDatabase::italic(family, style);
-    if (weight < 0) {  // a synthetic style of a family the database does not list
-        weight = style.contains(QLatin1String("Bold"), Qt::CaseInsensitive) ? 700 : 400;
-        italic = style.contains(QLatin1String("Italic"), Qt::CaseInsensitive) ||
-                 style.contains(QLatin1String("Oblique"), Qt::CaseInsensitive);
-    }
-    return {weight, italic};
+    if (weight < 0)  // a synthetic style of a family the database does not list
+        weight = NameHas(style, {"Bold"}) ? 700 : 400;
+    // The database calls oblique cuts upright; users see them as italic.
+    bool italic = QFontDatabase::italic(family, style) || NameHas(style, {"Italic", "Oblique"});
+    bool narrowOrWide = NameHas(style, {"Condensed", "Expanded", "Narrow", "Wide", "Compressed"});
+    return {weight, italic, narrowOrWide};
 }
 
 }  // namespace
@@ -64,7 +73,8 @@ FontColorDialog::FontColorDialog(const LogFont& font, uint32_t color, QWidget* p
     int best = -1, bestDistance = 0;
     for (int i = 0; i < ui_->comboStyle->count(); ++i) {
         StyleTraits traits = TraitsOf(ui_->comboFace->currentFont().family(), ui_->comboStyle->itemText(i));
-        int distance = std::abs(traits.weight - start.weight()) + (traits.italic != start.italic() ? 10000 : 0);
+        int distance = std::abs(traits.weight - start.weight()) + (traits.italic != start.italic() ? 10000 : 0) +
+                       (traits.narrowOrWide ? 1000 : 0);
         if (best < 0 || distance < bestDistance) {
             best = i;
             bestDistance = distance;
@@ -106,6 +116,12 @@ void FontColorDialog::FillStyles() {
     if (styles.isEmpty())
         styles = {QStringLiteral("Regular"), QStringLiteral("Italic"), QStringLiteral("Bold"),
                   QStringLiteral("Bold Italic")};
+    // Regular widths first, then by weight, upright before italic.
+    QString family = ui_->comboFace->currentFont().family();
+    std::stable_sort(styles.begin(), styles.end(), [&family](const QString& a, const QString& b) {
+        StyleTraits ta = TraitsOf(family, a), tb = TraitsOf(family, b);
+        return std::tie(ta.narrowOrWide, ta.weight, ta.italic) < std::tie(tb.narrowOrWide, tb.weight, tb.italic);
+    });
     ui_->comboStyle->addItems(styles);
 }
 

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -88,8 +89,17 @@ CDialogPhotoOptions::CDialogPhotoOptions(QWidget* parent, Prompter* prompter)
                               ui_->labelQuality->sizeHint().width());
     ui_->labelPixelFormat->setMinimumWidth(labelWidth);
     ui_->labelQuality->setMinimumWidth(labelWidth);
-    // Room for the longest description, so the dialog keeps its size.
-    ui_->labelPixelFormatInfo->setMinimumHeight(ui_->labelPixelFormatInfo->fontMetrics().lineSpacing() * 3);
+    // Room for the longest description at the dialog's width, so that the
+    // dialog keeps its size whichever format and pixel format are chosen.
+    int textWidth = ui_->groupOutputSize->sizeHint().width();
+    int textHeight = 0;
+    for (int i = 0; i < kPixelFormatChoiceCount; ++i) {
+        QRect bounds = ui_->labelPixelFormatInfo->fontMetrics().boundingRect(
+            QRect(0, 0, textWidth, 100000), Qt::TextWordWrap,
+            FromUtf8(GetText(PixelFormatChoices()[i].descriptionId)));
+        textHeight = std::max(textHeight, bounds.height());
+    }
+    ui_->labelPixelFormatInfo->setFixedHeight(textHeight);
 
     // Hiding the width or the height row must not shift the other one.
     for (QWidget* w : {static_cast<QWidget*>(ui_->labelOutputWidth), static_cast<QWidget*>(ui_->editOutputWidth),

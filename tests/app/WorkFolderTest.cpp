@@ -1,0 +1,137 @@
+// The work folder in the user's pictures folder, and the shell helpers that
+// need no window.
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+
+#include "app/ProductInfo.h"
+#include "app/Prompter.h"
+#include "app/SettingsStore.h"
+#include "app/ShellHelpers.h"
+#include "app/WorkFolder.h"
+#include "support/TestSupport.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A private home folder (and so pictures folder) for one test.
+class WorkFolderTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        testsupport::ClearSettings();
+        const char* old = std::getenv("HOME");
+        if (old)
+            oldHome_ = old;
+        setenv("HOME", home_.path().c_str(), 1);
+        userDirs_ = std::string(std::getenv("XDG_CONFIG_HOME")) + "/user-dirs.dirs";
+        fs::remove(userDirs_);
+    }
+    void TearDown() override {
+        fs::remove(userDirs_);
+        if (oldHome_)
+            setenv("HOME", oldHome_->c_str(), 1);
+        else
+            unsetenv("HOME");
+        testsupport::ClearSettings();
+    }
+
+    std::string Get() {
+        return GetOutputFolderSetting(settings::kOption, settings::kPhotoOutputFolder, HomeFolder(), prompter_);
+    }
+    std::string Pictures() const { return home_.path() + "/Pictures/"; }
+
+    testsupport::TempDir home_;
+    std::optional<std::string> oldHome_;
+    std::string userDirs_;
+    RecordingPrompter prompter_;
+};
+
+TEST_F(WorkFolderTest, FirstStartCreatesTheFolderWithItsParents) {
+    ASSERT_FALSE(fs::exists(Pictures()));
+    EXPECT_EQ(Get(), Pictures() + "Quillmere/");
+    EXPECT_TRUE(fs::is_directory(Pictures() + "Quillmere"));
+    EXPECT_TRUE(prompter_.Prompts().empty());
+}
+
+TEST_F(WorkFolderTest, StoredFolderWinsButTheWorkFolderIsStillMade) {
+    SettingsStore::WriteString(settings::kOption, settings::kPhotoOutputFolder, "/srv/photos/out/");
+    EXPECT_EQ(Get(), "/srv/photos/out/");
+    EXPECT_TRUE(fs::is_directory(Pictures() + "Quillmere"));
+    EXPECT_TRUE(prompter_.Prompts().empty());
+}
+
+TEST_F(WorkFolderTest, ExistingReadOnlyFolderIsUsedSilently) {
+    fs::create_directories(Pictures() + "Quillmere");
+    fs::permissions(Pictures() + "Quillmere", fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_EQ(Get(), Pictures() + "Quillmere/");
+    EXPECT_TRUE(prompter_.Prompts().empty());
+    fs::permissions(Pictures() + "Quillmere", fs::perms::owner_all);
+}
+
+TEST_F(WorkFolderTest, PlainFileInTheWayFallsBackToThePicturesFolder) {
+    fs::create_directories(Pictures());
+    std::ofstream(Pictures() + "Quillmere") << "not a folder";
+    EXPECT_EQ(Get(), Pictures());
+    auto prompts = prompter_.Prompts();
+    ASSERT_EQ(prompts.size(), 1u);
+    EXPECT_EQ(prompts[0].text, "Can not create the directory");
+    EXPECT_EQ(prompts[0].caption, Pictures() + "Quillmere/");
+    EXPECT_TRUE(fs::is_regular_file(Pictures() + "Quillmere"));
+}
+
+TEST_F(WorkFolderTest, FollowsTheDesktopsPicturesFolder) {
+    std::ofstream(userDirs_) << "XDG_PICTURES_DIR=\"$HOME/Fotos\"\n";
+    EXPECT_EQ(Get(), home_.path() + "/Fotos/Quillmere/");
+    EXPECT_TRUE(fs::is_directory(home_.path() + "/Fotos/Quillmere"));
+}
+
+TEST(EnsureTrailingSeparatorTest, AppendsOnlyWhenMissing) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"", ""}, {"/", "/"}, {"/home/ann", "/home/ann/"}, {"/home/ann/", "/home/ann/"},
+        {"relative", "relative/"}, {"C:\\odd\\", "C:\\odd\\/"},
+    };
+    for (const auto& [in, out] : cases)
+        EXPECT_EQ(EnsureTrailingSeparator(in), out) << in;
+}
+
+TEST(ShellHelpersTest, ProductPageFailureExplainsWhatToDo) {
+    RecordingPrompter prompter;
+    std::string opened;
+    OpenProductPage(prompter, [&](const std::string& url) {
+        opened = url;
+        return false;
+    });
+    EXPECT_EQ(opened, kProductPageUrl);
+    auto prompts = prompter.Prompts();
+    ASSERT_EQ(prompts.size(), 1u);
+    EXPECT_EQ(prompts[0].caption, "Unknown error");
+    EXPECT_EQ(prompts[0].text,
+              "The Program does not launch your web browser to access https://quillmere.example/ ,\n"
+              "Please launch your web browser and input the URL manually.");
+
+    prompter.Clear();
+    OpenProductPage(prompter, [](const std::string&) { return true; });
+    EXPECT_TRUE(prompter.Prompts().empty());
+}
+
+TEST(ShellHelpersTest, HelpPageIsFoundBesideTheData) {
+    std::string page = HelpPagePath();
+    ASSERT_FALSE(page.empty());
+    EXPECT_TRUE(page.ends_with("/Introduction.html")) << page;
+    EXPECT_TRUE(fs::is_regular_file(page));
+}
+
+TEST(ShellHelpersTest, RunCommandLineReportsWhetherTheProgramStarted) {
+    EXPECT_TRUE(RunCommandLine("true", {"an argument; with $(shell) characters"}));
+    EXPECT_FALSE(RunCommandLine("/nonexistent/quillmere-no-such-program", {}));
+    EXPECT_FALSE(RunCommandLine("", {}));
+}
+
+}  // namespace
