@@ -1,11 +1,9 @@
 #include <QApplication>
-#include <QMainWindow>
+
+#include "app/MainApp.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Quillmere"));
-    window.resize(800, 600);
-    window.show();
-    return app.exec();
+    MainApp mainApp;
+    return mainApp.InitInstance();
 }
