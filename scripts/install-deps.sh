@@ -10,7 +10,7 @@ packages=(
   libvips-dev libvips-tools
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xauth x11-apps xdg-utils
+  xvfb xauth x11-apps xdg-utils xdotool
   fonts-dejavu-core
   imagemagick hyperfine time ccache
 )
