@@ -63,9 +63,7 @@ bool KnownFormat(int32_t format) {
            format == kFormatTif;
 }
 
-}  // namespace
-
-PhotoOutcome ConvertPhoto(const PhotoItem& photo, const OverlayDraw& overlay, Prompter& prompter) {
+PhotoOutcome Convert(const PhotoItem& photo, const OverlayDraw& overlay, Prompter& prompter) {
     const OutputPhotoFormat& format = photo.m_outputPhotoFormat;
     const std::string& outputPath = photo.strOutputPath;
 
@@ -110,4 +108,16 @@ PhotoOutcome ConvertPhoto(const PhotoItem& photo, const OverlayDraw& overlay, Pr
     case WriteResult::NotSaved: prompter.Tell(GetText(IDS_SAVE_FAILED), outputPath); break;
     }
     return PhotoOutcome::Failed;
+}
+
+}  // namespace
+
+PhotoOutcome ConvertPhoto(const PhotoItem& photo, const OverlayDraw& overlay, Prompter& prompter) {
+    try {
+        return Convert(photo, overlay, prompter);
+    } catch (const std::bad_alloc&) {
+        // A picture too large for the memory left fails alone; the run goes on.
+        ErrorBox(prompter, IDS_CONVERT_FAILED);
+        return PhotoOutcome::Failed;
+    }
 }

@@ -14,9 +14,12 @@ QImage DecodePreview(const std::string& path, int maxWidth, int maxHeight) {
     if (!StartImaging())
         return {};
     try {
-        vips::VImage image = vips::VImage::thumbnail(
-            VipsPathWithOptions(path).c_str(), maxWidth,
-            vips::VImage::option()->set("height", maxHeight)->set("size", VIPS_SIZE_DOWN));
+        const std::string name = VipsPathWithOptions(path);
+        auto options = vips::VImage::option()->set("height", maxHeight)->set("size", VIPS_SIZE_DOWN);
+        // Wide-gamut photos would look washed out shown as sRGB numbers.
+        if (vips::VImage::new_from_file(name.c_str()).get_typeof(VIPS_META_ICC_NAME) != 0)
+            options->set("export_profile", "srgb");
+        vips::VImage image = vips::VImage::thumbnail(name.c_str(), maxWidth, options);
         RgbPicture picture;
         CopyPixelsOut(ToRgb8(image), picture);
         QImage preview(picture.width, picture.height, QImage::Format_RGB888);

@@ -7,6 +7,9 @@
 
 namespace {
 
+// Larger surfaces would take the machine's memory rather than fail cleanly.
+constexpr uint64_t kMaxPictureBytes = uint64_t{1} << 30;
+
 struct SourceFacts {
     bool hasProfile = false;
     double xResolution = 0;
@@ -32,7 +35,8 @@ SourceFacts ReadSourceFacts(const std::string& path) {
 bool DecodePictureToSize(const std::string& path, int32_t width, int32_t height,
                          RgbPicture& picture) {
     struct stat st {};
-    if (width <= 0 || height <= 0 || stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+    if (width <= 0 || height <= 0 || uint64_t(width) * uint64_t(height) * 3 > kMaxPictureBytes ||
+        stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
         return false;
     if (!StartImaging())
         return false;

@@ -235,11 +235,11 @@ TEST_F(ConvertRulesTest, SeveralPhotosAtOnce) {
 struct Box {
     int left = 1 << 30, top = 1 << 30, right = -1, bottom = -1;
 };
-Box InkBox(const vips::VImage& image) {
+Box InkBox(const PixelGrid& image) {
     Box box;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (!Near(PixelAt(image, x, y), kWhite, 40)) {
+    for (int y = 0; y < image.height; ++y)
+        for (int x = 0; x < image.width; ++x)
+            if (!Near(image.At(x, y), kWhite, 40)) {
                 box.left = std::min(box.left, x), box.right = std::max(box.right, x);
                 box.top = std::min(box.top, y), box.bottom = std::max(box.bottom, y);
             }
@@ -263,7 +263,7 @@ TEST_F(ConvertRulesTest, TextIsDrawnAtItsTopLeftCornerAndTurnsWithThePicture) {
         photo.m_outputPhotoFormat.nOutputHeight = 80;
         photo.m_outputPhotoFormat.nRotateAngel = angle;
         ASSERT_EQ(ConvertPhoto(photo, overlay, prompter), PhotoOutcome::Written);
-        const vips::VImage image = Load(photo.strOutputPath);
+        const PixelGrid image(Load(photo.strOutputPath));
         Box box = InkBox(image);
         ASSERT_GE(box.right, 0) << angle;
         if (angle == 180)  // turn the box back into the drawing frame
@@ -278,7 +278,7 @@ TEST_F(ConvertRulesTest, TextIsDrawnAtItsTopLeftCornerAndTurnsWithThePicture) {
         bool solidRed = false;
         for (int x = box.left; x <= box.right && !solidRed; ++x) {
             const int y = (box.top + box.bottom) / 2;
-            solidRed = PixelAt(image, angle ? 119 - x : x, angle ? 79 - y : y) == kRed;
+            solidRed = image.At(angle ? 119 - x : x, angle ? 79 - y : y) == kRed;
         }
         EXPECT_TRUE(solidRed) << angle;
     }
@@ -287,7 +287,7 @@ TEST_F(ConvertRulesTest, TextIsDrawnAtItsTopLeftCornerAndTurnsWithThePicture) {
     PhotoItem plain = Photo(kFormatPng, "plain.png");
     plain.strSourcePath = source;
     ASSERT_EQ(ConvertPhoto(plain, OverlayDraw{}, prompter), PhotoOutcome::Written);
-    EXPECT_LT(InkBox(Load(plain.strOutputPath)).right, 0);
+    EXPECT_LT(InkBox(PixelGrid(Load(plain.strOutputPath))).right, 0);
 }
 
 double Psnr(const vips::VImage& a, const vips::VImage& b) {

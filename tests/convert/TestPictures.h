@@ -74,6 +74,24 @@ inline Rgb PixelAt(const vips::VImage& image, int x, int y) {
     return {int(p[0]), int(p[1]), int(p[2])};
 }
 
+// All pixels of an 8-bit RGB picture, for scans over every pixel.
+struct PixelGrid {
+    explicit PixelGrid(const vips::VImage& image) : width(image.width()), height(image.height()) {
+        size_t size = 0;
+        void* memory = image.extract_band(0, vips::VImage::option()->set("n", 3))
+                           .cast(VIPS_FORMAT_UCHAR)
+                           .write_to_memory(&size);
+        bytes.assign(static_cast<uint8_t*>(memory), static_cast<uint8_t*>(memory) + size);
+        g_free(memory);
+    }
+    Rgb At(int x, int y) const {
+        const uint8_t* p = &bytes[(static_cast<size_t>(y) * width + x) * 3];
+        return {p[0], p[1], p[2]};
+    }
+    int width, height;
+    std::vector<uint8_t> bytes;
+};
+
 // Top-left, top-right, bottom-left, bottom-right, a few pixels in.
 inline std::vector<Rgb> Corners(const vips::VImage& image) {
     const int w = image.width(), h = image.height(), m = 2;
