@@ -3,7 +3,6 @@
 
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <dirent.h>
 #include <unistd.h>
 
 #include <cmath>
@@ -28,23 +27,6 @@ static bool operator==(const Prompt& a, const Prompt& b) {
 static void PrintTo(const Prompt& p, std::ostream* os) { *os << "[" << p.caption << "] " << p.text; }
 
 namespace {
-
-std::vector<std::string> FolderEntries(const std::string& folder) {
-    std::vector<std::string> names;
-    if (DIR* d = opendir(folder.c_str())) {
-        while (dirent* e = readdir(d))
-            if (std::string(e->d_name) != "." && std::string(e->d_name) != "..")
-                names.push_back(e->d_name);
-        closedir(d);
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
 
 Prompt ErrorBox(int id) { return {GetText(id), GetText(IDS_ERROR), PromptButtons::Ok, PromptIcon::None}; }
 

@@ -108,14 +108,10 @@ TEST_F(ImagingLayerTest, DecodeFailsOnTruncatedAndCorruptFiles) {
     const vips::VImage photo = PhotoLike(300, 200);
     Save(photo, dir.file("whole.jpg"), "Q=90");
     Save(photo, dir.file("whole.png"));
-    auto bytesOf = [&](const char* name) {
-        std::ifstream in(dir.file(name), std::ios::binary);
-        return std::string((std::istreambuf_iterator<char>(in)), {});
-    };
     auto write = [&](const char* name, const std::string& bytes) {
         std::ofstream(dir.file(name), std::ios::binary) << bytes;
     };
-    const std::string jpeg = bytesOf("whole.jpg"), png = bytesOf("whole.png");
+    const std::string jpeg = ReadAll(dir.file("whole.jpg")), png = ReadAll(dir.file("whole.png"));
     write("truncated.jpg", jpeg.substr(0, jpeg.size() / 2));
     write("truncated.png", png.substr(0, png.size() / 2));
     std::string badTables = jpeg;  // code counts of a Huffman table beyond its limit

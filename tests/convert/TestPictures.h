@@ -2,8 +2,12 @@
 // Pictures made with libvips for the conversion tests, and ways to read the
 // outputs back.
 
+#include <dirent.h>
+
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -97,6 +101,24 @@ inline std::vector<Rgb> Corners(const vips::VImage& image) {
     const int w = image.width(), h = image.height(), m = 2;
     return {PixelAt(image, m, m), PixelAt(image, w - 1 - m, m), PixelAt(image, m, h - 1 - m),
             PixelAt(image, w - 1 - m, h - 1 - m)};
+}
+
+// The names in a folder, sorted.
+inline std::vector<std::string> FolderEntries(const std::string& folder) {
+    std::vector<std::string> names;
+    if (DIR* d = opendir(folder.c_str())) {
+        while (dirent* e = readdir(d))
+            if (std::string(e->d_name) != "." && std::string(e->d_name) != "..")
+                names.push_back(e->d_name);
+        closedir(d);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+inline std::string ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 }  // namespace testpictures
