@@ -14,7 +14,9 @@
 
 namespace {
 
-void ErrorBox(Prompter& prompter, int id) { prompter.Tell(GetText(id), GetText(IDS_ERROR)); }
+void ErrorBox(Prompter& prompter, int id) {
+    prompter.Tell(GetText(id), GetText(IDS_ERROR));
+}
 
 // Anything at the path counts, a dangling symbolic link included: it is
 // what the new file would replace.
@@ -38,22 +40,24 @@ WriteResult EncodeInto(const RgbPicture& picture, const OutputPhotoFormat& forma
                        PendingOutput& file) {
     bool ok = false;
     switch (format.nOuptputFormat) {
-    case kFormatJpg: ok = EncodeJpeg(picture, file.Descriptor(), format.nCurrentJpegQuality); break;
-    case kFormatPng: ok = EncodePng(picture, file.Descriptor()); break;
-    case kFormatTif: ok = EncodeTiff(picture, file.Descriptor()); break;
-    case kFormatBmp: {
-        // The engine writes by name.
-        file.CloseDescriptor();
-        const BmpResult result =
-            IsIndexedChoice(format.iComboPixelFormat)
-                ? WriteIndexedBmp(picture, format.iComboPixelFormat, file.TemporaryPath())
-                : WriteBmp24(picture, file.TemporaryPath());
-        if (result == BmpResult::NoBitmap)
-            return WriteResult::NotConverted;
-        ok = result == BmpResult::Written;
-        break;
-    }
-    default: break;
+        case kFormatJpg:
+            ok = EncodeJpeg(picture, file.Descriptor(), format.nCurrentJpegQuality);
+            break;
+        case kFormatPng: ok = EncodePng(picture, file.Descriptor()); break;
+        case kFormatTif: ok = EncodeTiff(picture, file.Descriptor()); break;
+        case kFormatBmp: {
+            // The engine writes by name.
+            file.CloseDescriptor();
+            const BmpResult result =
+                IsIndexedChoice(format.iComboPixelFormat)
+                    ? WriteIndexedBmp(picture, format.iComboPixelFormat, file.TemporaryPath())
+                    : WriteBmp24(picture, file.TemporaryPath());
+            if (result == BmpResult::NoBitmap)
+                return WriteResult::NotConverted;
+            ok = result == BmpResult::Written;
+            break;
+        }
+        default: break;
     }
     return ok ? WriteResult::Written : WriteResult::NotSaved;
 }
@@ -103,9 +107,9 @@ PhotoOutcome Convert(const PhotoItem& photo, const OverlayDraw& overlay, Prompte
             result = WriteResult::NotSaved;
     }
     switch (result) {
-    case WriteResult::Written: return PhotoOutcome::Written;
-    case WriteResult::NotConverted: ErrorBox(prompter, IDS_CONVERT_FAILED); break;
-    case WriteResult::NotSaved: prompter.Tell(GetText(IDS_SAVE_FAILED), outputPath); break;
+        case WriteResult::Written: return PhotoOutcome::Written;
+        case WriteResult::NotConverted: ErrorBox(prompter, IDS_CONVERT_FAILED); break;
+        case WriteResult::NotSaved: prompter.Tell(GetText(IDS_SAVE_FAILED), outputPath); break;
     }
     return PhotoOutcome::Failed;
 }

@@ -17,8 +17,7 @@ std::optional<vips::VImage> OpenHeader(const std::string& path, int fd) {
     try {
         // One descriptor for all the loaders' sniffing: half the cost of
         // opening by name, which matters when thousands of photos are added.
-        return vips::VImage::new_from_source(vips::VSource::new_from_descriptor(fd), "",
-                                             options());
+        return vips::VImage::new_from_source(vips::VSource::new_from_descriptor(fd), "", options());
     } catch (const vips::VError&) {
         vips_error_clear();
     }

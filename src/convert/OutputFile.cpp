@@ -33,7 +33,9 @@ std::string CandidateName(const std::string& folder) {
 
 }  // namespace
 
-PendingOutput::~PendingOutput() { Discard(); }
+PendingOutput::~PendingOutput() {
+    Discard();
+}
 
 bool PendingOutput::Create(const std::string& finalPath) {
     Discard();

@@ -18,9 +18,9 @@ struct SourceFacts {
 
 // What the conversion must know before the decode: read from the header.
 SourceFacts ReadSourceFacts(const std::string& path) {
-    vips::VImage header = vips::VImage::new_from_file(
-        VipsPathWithOptions(path).c_str(),
-        vips::VImage::option()->set("access", VIPS_ACCESS_SEQUENTIAL));
+    vips::VImage header =
+        vips::VImage::new_from_file(VipsPathWithOptions(path).c_str(),
+                                    vips::VImage::option()->set("access", VIPS_ACCESS_SEQUENTIAL));
     SourceFacts facts;
     facts.hasProfile = header.get_typeof(VIPS_META_ICC_NAME) != 0;
     facts.xResolution = header.xres();

@@ -7,11 +7,11 @@ RotateFlipChoice RotateFlipTypeOf(int32_t angle, int32_t flip) {
     RotateFlipChoice choice;
     int quarters = 0;
     switch (angle) {
-    case 0: quarters = 0; break;
-    case 90: quarters = 1; break;
-    case 180: quarters = 2; break;
-    case 270: quarters = 3; break;
-    default: choice.angleKnown = false; break;
+        case 0: quarters = 0; break;
+        case 90: quarters = 1; break;
+        case 180: quarters = 2; break;
+        case 270: quarters = 3; break;
+        default: choice.angleKnown = false; break;
     }
     // A vertical flip is a horizontal one after a further half turn.
     if (flip == 1)

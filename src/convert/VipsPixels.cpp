@@ -34,9 +34,9 @@ void CopyPixelsOut(const vips::VImage& image, RgbPicture& picture) {
 }
 
 vips::VImage ViewOf(const RgbPicture& picture) {
-    vips::VImage view = vips::VImage::new_from_memory(
-        const_cast<uint8_t*>(picture.pixels.data()), picture.pixels.size(), picture.width,
-        picture.height, 3, VIPS_FORMAT_UCHAR);
+    vips::VImage view = vips::VImage::new_from_memory(const_cast<uint8_t*>(picture.pixels.data()),
+                                                      picture.pixels.size(), picture.width,
+                                                      picture.height, 3, VIPS_FORMAT_UCHAR);
     auto options = vips::VImage::option()->set("interpretation", VIPS_INTERPRETATION_sRGB);
     if (picture.xResolution > 0)
         options->set("xres", picture.xResolution);

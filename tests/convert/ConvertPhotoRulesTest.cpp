@@ -24,11 +24,15 @@ using Prompt = RecordingPrompter::Prompt;
 static bool operator==(const Prompt& a, const Prompt& b) {
     return a.text == b.text && a.caption == b.caption && a.buttons == b.buttons && a.icon == b.icon;
 }
-static void PrintTo(const Prompt& p, std::ostream* os) { *os << "[" << p.caption << "] " << p.text; }
+static void PrintTo(const Prompt& p, std::ostream* os) {
+    *os << "[" << p.caption << "] " << p.text;
+}
 
 namespace {
 
-Prompt ErrorBox(int id) { return {GetText(id), GetText(IDS_ERROR), PromptButtons::Ok, PromptIcon::None}; }
+Prompt ErrorBox(int id) {
+    return {GetText(id), GetText(IDS_ERROR), PromptButtons::Ok, PromptIcon::None};
+}
 
 class ConvertRulesTest : public ::testing::Test {
 protected:
@@ -95,7 +99,8 @@ TEST_F(ConvertRulesTest, FailuresAreReportedAndLeaveNothingBehind) {
     ASSERT_EQ(mkdir(dir.file("folder.jpg").c_str(), 0700), 0);
     const std::string whole = ReadAll(source);
     std::ofstream(dir.file("truncated.png"), std::ios::binary) << whole.substr(0, whole.size() / 2);
-    std::ofstream(dir.file("garbage.jpg"), std::ios::binary) << "\xFF\xD8\xFF\xC0" << std::string(300, '\x11');
+    std::ofstream(dir.file("garbage.jpg"), std::ios::binary)
+        << "\xFF\xD8\xFF\xC0" << std::string(300, '\x11');
     const Prompt saveFailed{GetText(IDS_SAVE_FAILED), dir.file("no/such/folder/x.png"),
                             PromptButtons::Ok, PromptIcon::None};
     struct Case {
@@ -104,30 +109,53 @@ TEST_F(ConvertRulesTest, FailuresAreReportedAndLeaveNothingBehind) {
         PhotoOutcome outcome;
         std::vector<Prompt> prompts;
     } cases[] = {
-        {"width 0", [](PhotoItem& p) { p.m_outputPhotoFormat.nOutputWidth = 0; },
-         PhotoOutcome::Failed, {ErrorBox(IDS_OUTPUT_WIDTH_INVALID)}},
-        {"both sides negative", [](PhotoItem& p) {
+        {"width 0",
+         [](PhotoItem& p) { p.m_outputPhotoFormat.nOutputWidth = 0; },
+         PhotoOutcome::Failed,
+         {ErrorBox(IDS_OUTPUT_WIDTH_INVALID)}},
+        {"both sides negative",
+         [](PhotoItem& p) {
              p.m_outputPhotoFormat.nOutputWidth = -1;
              p.m_outputPhotoFormat.nOutputHeight = -1;
-         }, PhotoOutcome::Failed, {ErrorBox(IDS_OUTPUT_WIDTH_INVALID)}},
-        {"height 0", [](PhotoItem& p) { p.m_outputPhotoFormat.nOutputHeight = 0; },
-         PhotoOutcome::Failed, {ErrorBox(IDS_OUTPUT_HEIGHT_INVALID)}},
-        {"deleted after adding", [&](PhotoItem& p) { p.strSourcePath = dir.file("gone.png"); },
-         PhotoOutcome::Failed, {ErrorBox(IDS_CONVERT_FAILED)}},
-        {"FIFO named .jpg", [&](PhotoItem& p) { p.strSourcePath = dir.file("pipe.jpg"); },
-         PhotoOutcome::Failed, {ErrorBox(IDS_CONVERT_FAILED)}},
-        {"folder named .jpg", [&](PhotoItem& p) { p.strSourcePath = dir.file("folder.jpg"); },
-         PhotoOutcome::Failed, {ErrorBox(IDS_CONVERT_FAILED)}},
-        {"truncated", [&](PhotoItem& p) { p.strSourcePath = dir.file("truncated.png"); },
-         PhotoOutcome::Failed, {ErrorBox(IDS_CONVERT_FAILED)}},
-        {"corrupt", [&](PhotoItem& p) { p.strSourcePath = dir.file("garbage.jpg"); },
-         PhotoOutcome::Failed, {ErrorBox(IDS_CONVERT_FAILED)}},
-        {"unknown angle goes on", [](PhotoItem& p) { p.m_outputPhotoFormat.nRotateAngel = 45; },
-         PhotoOutcome::Written, {ErrorBox(IDS_UNKNOWN_ROTATE_ANGLE)}},
-        {"unknown format", [](PhotoItem& p) { p.m_outputPhotoFormat.nOuptputFormat = 7; },
-         PhotoOutcome::Failed, {}},
-        {"missing output folder", [&](PhotoItem& p) { p.strOutputPath = saveFailed.caption; },
-         PhotoOutcome::Failed, {saveFailed}},
+         },
+         PhotoOutcome::Failed,
+         {ErrorBox(IDS_OUTPUT_WIDTH_INVALID)}},
+        {"height 0",
+         [](PhotoItem& p) { p.m_outputPhotoFormat.nOutputHeight = 0; },
+         PhotoOutcome::Failed,
+         {ErrorBox(IDS_OUTPUT_HEIGHT_INVALID)}},
+        {"deleted after adding",
+         [&](PhotoItem& p) { p.strSourcePath = dir.file("gone.png"); },
+         PhotoOutcome::Failed,
+         {ErrorBox(IDS_CONVERT_FAILED)}},
+        {"FIFO named .jpg",
+         [&](PhotoItem& p) { p.strSourcePath = dir.file("pipe.jpg"); },
+         PhotoOutcome::Failed,
+         {ErrorBox(IDS_CONVERT_FAILED)}},
+        {"folder named .jpg",
+         [&](PhotoItem& p) { p.strSourcePath = dir.file("folder.jpg"); },
+         PhotoOutcome::Failed,
+         {ErrorBox(IDS_CONVERT_FAILED)}},
+        {"truncated",
+         [&](PhotoItem& p) { p.strSourcePath = dir.file("truncated.png"); },
+         PhotoOutcome::Failed,
+         {ErrorBox(IDS_CONVERT_FAILED)}},
+        {"corrupt",
+         [&](PhotoItem& p) { p.strSourcePath = dir.file("garbage.jpg"); },
+         PhotoOutcome::Failed,
+         {ErrorBox(IDS_CONVERT_FAILED)}},
+        {"unknown angle goes on",
+         [](PhotoItem& p) { p.m_outputPhotoFormat.nRotateAngel = 45; },
+         PhotoOutcome::Written,
+         {ErrorBox(IDS_UNKNOWN_ROTATE_ANGLE)}},
+        {"unknown format",
+         [](PhotoItem& p) { p.m_outputPhotoFormat.nOuptputFormat = 7; },
+         PhotoOutcome::Failed,
+         {}},
+        {"missing output folder",
+         [&](PhotoItem& p) { p.strOutputPath = saveFailed.caption; },
+         PhotoOutcome::Failed,
+         {saveFailed}},
     };
     for (const Case& c : cases) {
         PhotoItem photo = Photo();
@@ -137,8 +165,7 @@ TEST_F(ConvertRulesTest, FailuresAreReportedAndLeaveNothingBehind) {
         EXPECT_EQ(prompter.Prompts(), c.prompts) << c.what;
         const auto left = FolderEntries(out);
         EXPECT_EQ(left.size(), c.outcome == PhotoOutcome::Written ? 1u : 0u) << c.what;
-        for (const std::string& name : left)
-            unlink((out + "/" + name).c_str());
+        for (const std::string& name : left) unlink((out + "/" + name).c_str());
     }
 }
 
@@ -165,15 +192,15 @@ TEST_F(ConvertRulesTest, FullDiskIsAReportedSaveFailure) {
         if (format == kFormatBmp)
             photo.m_outputPhotoFormat.iComboPixelFormat = 2;
         auto child = [&] {
-                signal(SIGXFSZ, SIG_IGN);
-                const rlimit limit{4096, 4096};
-                setrlimit(RLIMIT_FSIZE, &limit);
-                RecordingPrompter child;
-                const bool failed = ConvertPhoto(photo, {}, child) == PhotoOutcome::Failed;
-                const auto prompts = child.Prompts();
-                const bool told = prompts.size() == 1 && prompts[0].text == GetText(IDS_SAVE_FAILED) &&
-                                  prompts[0].caption == photo.strOutputPath;
-                _exit(failed && told && FolderEntries(out).empty() ? 0 : 1);
+            signal(SIGXFSZ, SIG_IGN);
+            const rlimit limit{4096, 4096};
+            setrlimit(RLIMIT_FSIZE, &limit);
+            RecordingPrompter child;
+            const bool failed = ConvertPhoto(photo, {}, child) == PhotoOutcome::Failed;
+            const auto prompts = child.Prompts();
+            const bool told = prompts.size() == 1 && prompts[0].text == GetText(IDS_SAVE_FAILED) &&
+                              prompts[0].caption == photo.strOutputPath;
+            _exit(failed && told && FolderEntries(out).empty() ? 0 : 1);
         };
         EXPECT_EXIT(child(), ::testing::ExitedWithCode(0), "") << "format " << format;
     }
@@ -206,10 +233,8 @@ TEST_F(ConvertRulesTest, SeveralPhotosAtOnce) {
             overlay.text = "Photo " + std::to_string(i);
             outcomes[i] = ConvertPhoto(photo, overlay, prompter);
         });
-    for (auto& t : threads)
-        t.join();
-    for (PhotoOutcome outcome : outcomes)
-        EXPECT_EQ(outcome, PhotoOutcome::Written);
+    for (auto& t : threads) t.join();
+    for (PhotoOutcome outcome : outcomes) EXPECT_EQ(outcome, PhotoOutcome::Written);
     EXPECT_EQ(FolderEntries(out).size(), 6u);
 }
 
@@ -292,9 +317,9 @@ TEST_F(ConvertRulesTest, ResizeQualityIsAtLeastTheThumbnailers) {
         ASSERT_EQ(ConvertPhoto(photo, {}, prompter), PhotoOutcome::Written);
         const vips::VImage ours = Load(photo.strOutputPath);
         const vips::VImage full = Load(source);
-        const vips::VImage reference = full.resize(
-            double(c.width) / full.width(),
-            vips::VImage::option()->set("kernel", VIPS_KERNEL_LANCZOS3));
+        const vips::VImage reference =
+            full.resize(double(c.width) / full.width(),
+                        vips::VImage::option()->set("kernel", VIPS_KERNEL_LANCZOS3));
         const vips::VImage thumbnailer = vips::VImage::thumbnail((source + "[]").c_str(), c.width);
         ASSERT_EQ(thumbnailer.width(), c.width);
         ASSERT_EQ(thumbnailer.height(), c.height);

@@ -122,8 +122,8 @@ TEST_F(ConvertPhotoTest, EveryRotateFlipValueTurnsTheCorners) {
         const vips::VImage out = Load(photo.strOutputPath);
         const bool quarter = c.angle % 180 != 0;
         EXPECT_EQ(out.width(), quarter ? 24 : 32) << c.angle << "/" << c.flip;
-        EXPECT_EQ(Corners(out), (std::vector<Rgb>{c.topLeft, c.topRight, c.bottomLeft,
-                                                  c.bottomRight}))
+        EXPECT_EQ(Corners(out),
+                  (std::vector<Rgb>{c.topLeft, c.topRight, c.bottomLeft, c.bottomRight}))
             << c.angle << "/" << c.flip;
     }
 }
@@ -141,8 +141,7 @@ TEST_F(ConvertPhotoTest, PortraitPhotoComesOutUpright) {
     EXPECT_EQ(out.height(), 30);
     const std::vector<Rgb> corners = Corners(out);
     const Rgb expected[] = {kBlue, kRed, kYellow, kGreen};
-    for (size_t i = 0; i < 4; ++i)
-        EXPECT_TRUE(Near(corners[i], expected[i], 40)) << i;
+    for (size_t i = 0; i < 4; ++i) EXPECT_TRUE(Near(corners[i], expected[i], 40)) << i;
 }
 
 TEST_F(ConvertPhotoTest, TransparencyBecomesWhiteInEveryFormat) {
@@ -154,7 +153,7 @@ TEST_F(ConvertPhotoTest, TransparencyBecomesWhiteInEveryFormat) {
     struct Case {
         const char* name;
         int32_t format, choice;
-    } cases[] = {{"a.jpg", kFormatJpg, 4}, {"a.png", kFormatPng, 4}, {"a.tif", kFormatTif, 4},
+    } cases[] = {{"a.jpg", kFormatJpg, 4},   {"a.png", kFormatPng, 4},  {"a.tif", kFormatTif, 4},
                  {"a24.bmp", kFormatBmp, 4}, {"a1.bmp", kFormatBmp, 0}, {"a4.bmp", kFormatBmp, 1},
                  {"a8.bmp", kFormatBmp, 2}};
     for (const Case& c : cases) {
@@ -231,7 +230,9 @@ TEST_F(ConvertPhotoTest, ResolutionIsCarriedAndOtherMetadataStripped) {
     Save(tagged, source);
     ASSERT_TRUE(Load(source).get_typeof("exif-data") != 0);
     for (const char* name : {"r.jpg", "r.png", "r.tif"}) {
-        const int32_t format = name[2] == 'j' ? kFormatJpg : name[2] == 'p' ? kFormatPng : kFormatTif;
+        const int32_t format = name[2] == 'j'   ? kFormatJpg
+                               : name[2] == 'p' ? kFormatPng
+                                                : kFormatTif;
         ASSERT_EQ(Convert(Photo(format, name)), PhotoOutcome::Written);
         const vips::VImage out = Load(dir.file(name));
         EXPECT_NEAR(out.xres() * 25.4, 300, 1) << name;

@@ -71,11 +71,11 @@ TEST_F(ImagingLayerTest, DecodeStretchesTheWholePictureOverTheExactSize) {
 
 TEST_F(ImagingLayerTest, DecodeTurnsColourManagesAndFlattens) {
     // A P3 picture: the stored numbers differ from the sRGB ones.
-    vips::VImage red = vips::VImage::black(16, 16, vips::VImage::option()->set("bands", 3))
-                           .linear({0, 0, 0}, {200, 30, 30})
-                           .cast(VIPS_FORMAT_UCHAR)
-                           .copy(vips::VImage::option()->set("interpretation",
-                                                             VIPS_INTERPRETATION_sRGB));
+    vips::VImage red =
+        vips::VImage::black(16, 16, vips::VImage::option()->set("bands", 3))
+            .linear({0, 0, 0}, {200, 30, 30})
+            .cast(VIPS_FORMAT_UCHAR)
+            .copy(vips::VImage::option()->set("interpretation", VIPS_INTERPRETATION_sRGB));
     Save(red.icc_transform("p3", vips::VImage::option()->set("input_profile", "srgb")),
          dir.file("p3.png"));
     // Blue, its left half transparent.
@@ -85,8 +85,9 @@ TEST_F(ImagingLayerTest, DecodeTurnsColourManagesAndFlattens) {
              .cast(VIPS_FORMAT_UCHAR)
              .copy(vips::VImage::option()->set("interpretation", VIPS_INTERPRETATION_sRGB)),
          dir.file("alpha.png"));
-    Save((vips::VImage::xyz(16, 16)[0] * 4000).cast(VIPS_FORMAT_USHORT).copy(
-             vips::VImage::option()->set("interpretation", VIPS_INTERPRETATION_GREY16)),
+    Save((vips::VImage::xyz(16, 16)[0] * 4000)
+             .cast(VIPS_FORMAT_USHORT)
+             .copy(vips::VImage::option()->set("interpretation", VIPS_INTERPRETATION_GREY16)),
          dir.file("grey16.png"));
 
     RgbPicture picture;

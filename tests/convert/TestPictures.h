@@ -21,8 +21,8 @@ struct Rgb {
     int r, g, b;
     bool operator==(const Rgb&) const = default;
 };
-inline constexpr Rgb kRed{255, 0, 0}, kGreen{0, 255, 0}, kBlue{0, 0, 255},
-    kYellow{255, 255, 0}, kWhite{255, 255, 255};
+inline constexpr Rgb kRed{255, 0, 0}, kGreen{0, 255, 0}, kBlue{0, 0, 255}, kYellow{255, 255, 0},
+    kWhite{255, 255, 255};
 
 inline bool Near(Rgb a, Rgb b, int tolerance) {
     return std::abs(a.r - b.r) <= tolerance && std::abs(a.g - b.g) <= tolerance &&
@@ -41,8 +41,8 @@ inline vips::VImage Quadrants(int width, int height) {
             uint8_t* p = &pixels[(static_cast<size_t>(y) * width + x) * 3];
             p[0] = uint8_t(c.r), p[1] = uint8_t(c.g), p[2] = uint8_t(c.b);
         }
-    return vips::VImage(vips_image_new_from_memory_copy(pixels.data(), pixels.size(), width,
-                                                        height, 3, VIPS_FORMAT_UCHAR))
+    return vips::VImage(vips_image_new_from_memory_copy(pixels.data(), pixels.size(), width, height,
+                                                        3, VIPS_FORMAT_UCHAR))
         .copy(vips::VImage::option()->set("interpretation", VIPS_INTERPRETATION_sRGB));
 }
 
@@ -50,14 +50,15 @@ inline vips::VImage Quadrants(int width, int height) {
 inline vips::VImage PhotoLike(int width, int height) {
     StartImaging();
     vips::VImage xy = vips::VImage::xyz(width, height);
-    vips::VImage noise = vips::VImage::gaussnoise(width, height,
-                                                  vips::VImage::option()->set("sigma", 30.0));
+    vips::VImage noise =
+        vips::VImage::gaussnoise(width, height, vips::VImage::option()->set("sigma", 30.0));
     vips::VImage r = xy[0] * (200.0 / width) + noise * 0.5;
     vips::VImage g = xy[1] * (200.0 / height) + (xy[0] / 7.0).sin() * 40 + 60;
     vips::VImage b = (xy[0] + xy[1]) * (100.0 / (width + height)) + noise;
     return vips::VImage::bandjoin(std::vector<vips::VImage>{r, g, b})
-        .gaussblur(0.7).cast(VIPS_FORMAT_UCHAR).copy(
-        vips::VImage::option()->set("interpretation", VIPS_INTERPRETATION_sRGB));
+        .gaussblur(0.7)
+        .cast(VIPS_FORMAT_UCHAR)
+        .copy(vips::VImage::option()->set("interpretation", VIPS_INTERPRETATION_sRGB));
 }
 
 inline void Save(const vips::VImage& image, const std::string& path,
