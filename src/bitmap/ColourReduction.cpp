@@ -42,6 +42,61 @@ uint32_t SearchCount(const BitmapInfoHeader& h) {
     return h.biClrImportant != 0 ? std::min(h.biClrUsed, h.biClrImportant) : h.biClrUsed;
 }
 
+// A colour with int components, kept clamped to 0..255.
+struct Rgb {
+    int blue, green, red;
+};
+
+inline Rgb Load(const uint8_t* p) { return {p[0], p[1], p[2]}; }
+inline void Store(uint8_t* p, const Rgb& c) {
+    p[0] = uint8_t(c.blue);
+    p[1] = uint8_t(c.green);
+    p[2] = uint8_t(c.red);
+}
+inline Rgb Nudge(const Rgb& c, const Error& e, int weight) {
+    return {std::clamp(c.blue + e.blue * weight / 16, 0, 255),
+            std::clamp(c.green + e.green * weight / 16, 0, 255),
+            std::clamp(c.red + e.red * weight / 16, 0, 255)};
+}
+
+// The pixel mapping of a 24-bit source, row by row in stored order. The
+// shares for the pixel to the right and the three below travel in
+// registers; each neighbour still receives its shares one after another,
+// clamped after each, exactly as the pixel-by-pixel form gives them.
+template <int Depth>
+void MapRgbRows(IndexedBitmap& source, IndexedBitmap& result, NearestColourSearch& search,
+                bool diffuse) {
+    const int32_t width = source.Width(), height = source.Height();
+    const ColourEntry* palette = result.PaletteData();
+    for (int32_t y = 0; y < height; ++y) {
+        uint8_t* src = source.PixelData() + size_t(y) * source.RowStride();
+        uint8_t* below = y + 1 < height && diffuse ? src + source.RowStride() : nullptr;
+        uint8_t* dst = result.PixelData() + size_t(y) * result.RowStride();
+        Rgb current = Load(src);
+        Rgb belowLeft{}, belowHere = below ? Load(below) : Rgb{}, belowRight{};
+        for (int32_t x = 0; x < width; ++x) {
+            const uint8_t index = search.Find(uint8_t(current.red), uint8_t(current.green),
+                                              uint8_t(current.blue));
+            StoreIndex(dst, uint32_t(x), index, Depth);
+            if (!diffuse) {
+                if (x + 1 < width) current = Load(src + 3 * size_t(x + 1));
+                continue;
+            }
+            const ColourEntry& q = palette[index];
+            const Error e{current.red - q.red, current.green - q.green, current.blue - q.blue};
+            const bool right = x + 1 < width;
+            if (right) current = Nudge(Load(src + 3 * size_t(x + 1)), e, 7);
+            if (below == nullptr) continue;
+            if (x > 0) Store(below + 3 * size_t(x - 1), Nudge(belowLeft, e, 2));
+            belowHere = Nudge(belowHere, e, 4);
+            if (right) belowRight = Nudge(Load(below + 3 * size_t(x + 1)), e, 1);
+            belowLeft = belowHere;
+            belowHere = belowRight;
+        }
+        if (below != nullptr) Store(below + 3 * size_t(width - 1), belowLeft);
+    }
+}
+
 }  // namespace
 
 bool IndexedBitmap::ReduceColourDepth(uint32_t bits, bool diffuseError, const ColourEntry* palette,
@@ -111,31 +166,10 @@ bool IndexedBitmap::Reduce(uint32_t bits, bool diffuseError, const ColourEntry* 
         NearestColourSearch search(resultPalette, SearchCount(result.header));
         const uint16_t depth = result.header.biBitCount;
         if (header.biClrUsed == 0) {
-            // 24-bit source: the diffusion works on its bytes in place.
-            auto nudge = [](uint8_t* p, const Error& e, int weight) {
-                p[0] = Nudge(p[0], e.blue, weight);
-                p[1] = Nudge(p[1], e.green, weight);
-                p[2] = Nudge(p[2], e.red, weight);
-            };
-            for (int32_t y = 0; y < height; ++y) {
-                uint8_t* src = pixels + size_t(y) * rowStride;
-                uint8_t* below = y + 1 < height ? src + rowStride : nullptr;
-                uint8_t* dst = result.pixels + size_t(y) * result.rowStride;
-                for (int32_t x = 0; x < width; ++x) {
-                    const uint8_t* p = src + 3 * size_t(x);
-                    const uint8_t index = search.Find(p[2], p[1], p[0]);
-                    StoreIndex(dst, uint32_t(x), index, depth);
-                    if (!diffuseError) continue;
-                    const ColourEntry& q = resultPalette[index];
-                    const Error e{p[2] - q.red, p[1] - q.green, p[0] - q.blue};
-                    if ((e.red | e.green | e.blue) == 0) continue;
-                    const bool right = x + 1 < width;
-                    if (right) nudge(src + 3 * size_t(x + 1), e, 7);
-                    if (below == nullptr) continue;
-                    if (x > 0) nudge(below + 3 * size_t(x - 1), e, 2);
-                    nudge(below + 3 * size_t(x), e, 4);
-                    if (right) nudge(below + 3 * size_t(x + 1), e, 1);
-                }
+            switch (depth) {
+                case 1: MapRgbRows<1>(*this, result, search, diffuseError); break;
+                case 4: MapRgbRows<4>(*this, result, search, diffuseError); break;
+                default: MapRgbRows<8>(*this, result, search, diffuseError); break;
             }
         } else {
             // Indexed source: adjusted neighbours go back to its own palette.

@@ -1,63 +1,54 @@
-// Exact nearest-colour search with pruning and a memo.
+// Exact nearest-colour search over per-cell candidate lists.
 
 #include "bitmap/NearestColour.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 NearestColourSearch::NearestColourSearch(const ColourEntry* palette, uint32_t n)
-    : count(int(std::clamp<uint32_t>(n, 1, 256))) {
+    : count(int(std::clamp<uint32_t>(n, 1, 256))),
+      cellStart(size_t(kCellsPerSide) * kCellsPerSide * kCellsPerSide, kNotReady),
+      cellSize(cellStart.size(), 0) {
+    for (int i = 0; i < count; ++i) entries[i] = {palette[i].red, palette[i].green, palette[i].blue};
+}
+
+// An entry can be nearest to some colour of the cell only if its smallest
+// distance to the cell is no more than the largest distance of the entry
+// that is farthest-nearest (the least worst case); ties are kept, so the
+// lowest index among equals stays in the list.
+uint32_t NearestColourSearch::FillCell(uint32_t cell) {
+    const int side = 1 << kCellBits;
+    const int c = int(cell);
+    const int lo[3] = {(c >> (2 * (8 - kCellBits))) << kCellBits,
+                       ((c >> (8 - kCellBits)) & (kCellsPerSide - 1)) << kCellBits,
+                       (c & (kCellsPerSide - 1)) << kCellBits};
+    int nearest[256];
+    int bound = 1 << 30;
     for (int i = 0; i < count; ++i) {
-        sorted[i] = {palette[i].red, palette[i].green, palette[i].blue, i};
-    }
-    std::stable_sort(sorted, sorted + count,
-                     [](const Entry& a, const Entry& b) { return a.green < b.green; });
-    int pos = 0;
-    for (int g = 0; g <= 256; ++g) {
-        while (pos < count && sorted[pos].green < g) ++pos;
-        firstAtOrAbove[g] = pos;
-    }
-    // Small palettes are searched faster than a memo is filled.
-    useMemo = count > 4;
-}
-
-void NearestColourSearch::AllocateMemo() {
-    // calloc: the pages of colours never asked stay untouched.
-    memo.reset(static_cast<uint16_t*>(std::calloc(size_t{1} << 24, sizeof(uint16_t))));
-}
-
-uint8_t NearestColourSearch::Search(uint8_t red, uint8_t green, uint8_t blue) const {
-    int best = 1 << 30;
-    int bestIndex = 0;
-    auto consider = [&](const Entry& e) {
-        const int dr = e.red - red, dg = e.green - green, db = e.blue - blue;
-        const int d = dr * dr + dg * dg + db * db;
-        if (d < best || (d == best && e.index < bestIndex)) {
-            best = d;
-            bestIndex = e.index;
+        const int v[3] = {entries[i].red, entries[i].green, entries[i].blue};
+        int dmin = 0, dmax = 0;
+        for (int a = 0; a < 3; ++a) {
+            const int l = lo[a], h = lo[a] + side - 1;
+            const int below = v[a] < l ? l - v[a] : (v[a] > h ? v[a] - h : 0);
+            const int far = std::max(std::abs(v[a] - l), std::abs(v[a] - h));
+            dmin += below * below;
+            dmax += far * far;
         }
-    };
-    // Walk outwards from the entries nearest in green. An entry whose green
-    // difference alone exceeds the best distance, and every entry beyond it,
-    // cannot win, not even a tie (which could go to a lower index).
-    int up = firstAtOrAbove[green];
-    int down = up - 1;
-    while (up < count || down >= 0) {
-        if (up < count) {
-            const int dg = sorted[up].green - green;
-            if (dg * dg > best) {
-                up = count;
-            } else {
-                consider(sorted[up++]);
-            }
-        }
-        if (down >= 0) {
-            const int dg = green - sorted[down].green;
-            if (dg * dg > best) {
-                down = -1;
-            } else {
-                consider(sorted[down--]);
-            }
+        nearest[i] = dmin;
+        bound = std::min(bound, dmax);
+    }
+    const auto start = uint32_t(pool.size());
+    for (int i = 0; i < count; ++i) {
+        if (nearest[i] <= bound) {
+            const Entry& e = entries[i];
+            pool.push_back({nearest[i], uint8_t(e.red), uint8_t(e.green), uint8_t(e.blue),
+                            uint8_t(i)});
         }
     }
-    return uint8_t(bestIndex);
+    std::stable_sort(pool.begin() + start, pool.end(), [](const Candidate& a, const Candidate& b) {
+        return a.cellDistance < b.cellDistance;
+    });
+    cellStart[cell] = start;
+    cellSize[cell] = uint16_t(pool.size() - start);
+    return start;
 }

@@ -1,12 +1,14 @@
 #pragma once
 // Exact fast nearest-palette-entry search: the same answers as the linear
 // search of IndexedBitmap::FindNearestIndex (squared RGB distance, lowest
-// index on ties), through a pruned search over the entries sorted by green
-// and a memo of every colour already answered.
+// index on ties). The colour cube is cut into cells of 8 x 8 x 8; on first
+// use a cell gets the list of entries that can be nearest to any colour in
+// it, ordered by their distance to the cell, so a query compares only the
+// first few.
 
+#include <climits>
 #include <cstdint>
-#include <cstdlib>
-#include <memory>
+#include <vector>
 
 #include "bitmap/IndexedBitmap.h"
 
@@ -16,30 +18,49 @@ public:
     NearestColourSearch(const ColourEntry* palette, uint32_t count);
 
     uint8_t Find(uint8_t red, uint8_t green, uint8_t blue) {
-        if (!useMemo) return Search(red, green, blue);
-        if (!memo) AllocateMemo();
-        if (!memo) return Search(red, green, blue);
-        const uint32_t key = (uint32_t(red) << 16) | (uint32_t(green) << 8) | blue;
-        uint16_t& slot = memo[key];
-        if (slot == 0) slot = uint16_t(Search(red, green, blue) + 1);
-        return uint8_t(slot - 1);
+        const uint32_t cell = (uint32_t(red >> kCellBits) << (2 * (8 - kCellBits))) |
+                              (uint32_t(green >> kCellBits) << (8 - kCellBits)) |
+                              uint32_t(blue >> kCellBits);
+        uint32_t start = cellStart[cell];
+        if (start == kNotReady) start = FillCell(cell);
+        const Candidate* c = pool.data() + start;
+        const Candidate* end = c + cellSize[cell];
+        // Nearest to the cell first: once a candidate is farther from the
+        // whole cell than the best distance, neither it nor any later one
+        // can win or tie.
+        int best = INT32_MAX;
+        int bestIndex = 0;
+        for (; c != end && c->cellDistance <= best; ++c) {
+            const int dr = c->red - red, dg = c->green - green, db = c->blue - blue;
+            const int d = dr * dr + dg * dg + db * db;
+            if (d < best || (d == best && c->index < bestIndex)) {
+                best = d;
+                bestIndex = c->index;
+            }
+        }
+        return uint8_t(bestIndex);
     }
-    // The pruned search without the memo.
-    uint8_t Search(uint8_t red, uint8_t green, uint8_t blue) const;
 
 private:
-    struct FreeDeleter {
-        void operator()(void* p) const { std::free(p); }
-    };
-    struct Entry {
-        int red, green, blue, index;
-    };
-    void AllocateMemo();
+    static constexpr int kCellBits = 3;  // cell side 8
+    static constexpr int kCellsPerSide = 256 >> kCellBits;
 
-    Entry sorted[256];  // by green, then index
+    // Makes the cell's candidate list (first use); returns its start.
+    uint32_t FillCell(uint32_t cell);
+
+    struct Entry {
+        int red, green, blue;
+    };
+    Entry entries[256];
     int count;
-    int firstAtOrAbove[257];  // per green value: first sorted position with green >= it
-    bool useMemo;
-    // index + 1 per 24-bit colour, 0 = not yet asked
-    std::unique_ptr<uint16_t[], FreeDeleter> memo;
+    // Per cell: where its candidates (nearest to the cell first) start in the pool and
+    // how many there are; kNotReady until first use.
+    static constexpr uint32_t kNotReady = UINT32_MAX;
+    std::vector<uint32_t> cellStart;
+    std::vector<uint16_t> cellSize;
+    struct Candidate {
+        int cellDistance;  // squared distance from the entry to the cell
+        uint8_t red, green, blue, index;
+    };
+    std::vector<Candidate> pool;
 };
