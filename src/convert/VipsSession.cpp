@@ -9,12 +9,12 @@ namespace {
 std::once_flag g_startOnce;
 bool g_started = false;
 
+void DropMessage(const gchar*, GLogLevelFlags, const gchar*, gpointer) {}
+
 }  // namespace
 
 bool StartImaging() {
     std::call_once(g_startOnce, [] {
-        // Warnings about odd files become our own messages, not stderr noise.
-        g_setenv("VIPS_WARNING", "0", FALSE);
         g_started = VIPS_INIT("quillmere") == 0;
         if (!g_started)
             return;
@@ -23,6 +23,9 @@ bool StartImaging() {
         vips_cache_set_max(0);
         vips_cache_set_max_mem(0);
         vips_cache_set_max_files(0);
+        // A damaged file is reported as a failed photo; libvips' warnings
+        // about damage it recovered from would only clutter stderr.
+        g_log_set_handler("VIPS", G_LOG_LEVEL_WARNING, DropMessage, nullptr);
     });
     return g_started;
 }
