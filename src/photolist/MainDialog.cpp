@@ -124,6 +124,8 @@ void MainDialog::ConnectCommands() {
     connect(ui->updateButton, &QPushButton::clicked, this, [this] { hooks_.openProductPage(prompter_); });
     connect(ui->aboutButton, &QPushButton::clicked, this, [this] { hooks_.showAbout(this); });
     connect(ui->exitButton, &QPushButton::clicked, this, &MainDialog::OnExit);
+    auto* remove = new QShortcut(QKeySequence::Delete, ui->photoList, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(remove, &QShortcut::activated, this, &MainDialog::OnDelete);
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
     connect(help, &QShortcut::activated, this, [this] { hooks_.showHelp(this); });
 }

@@ -30,6 +30,7 @@
 #include "app/SettingsStore.h"
 #include "app/TextFontSettings.h"
 #include "photolist/MainDialog.h"
+#include "photolist/PreviewFrame.h"
 #include "ui_MainDialog.h"
 
 Q_DECLARE_METATYPE(std::vector<int>)
@@ -401,6 +402,30 @@ private slots:
         }
     }
 
+    void previewShowsTheFirstSelectedPhoto() {
+        auto window = NewWindow();
+        script_.files << MakePhoto("wide.png", 400, 100) << MakePhoto("tall.png", 100, 400)
+                      << MakePhoto("square.png", 200, 200);
+        window->OnAddPhotos();
+        PreviewFrame* frame = window->Controls().previewFrame;
+        QSignalSpy shown(frame, &PreviewFrame::PhotoShown);
+        window->SelectRows({1, 2});
+        window->OnPreview();
+        QVERIFY(shown.wait(10000));
+        QCOMPARE(shown.takeFirst().at(0).toString(), script_.files[1]);
+        // Decoded small, upright: the tall photo stays taller than wide.
+        QVERIFY(!frame->Image().isNull());
+        QVERIFY(frame->Image().height() > frame->Image().width());
+        QVERIFY(frame->Image().height() <= 400);
+
+        window->SelectRows({});
+        window->OnPreview();  // nothing selected: the frame keeps its photo
+        QVERIFY(!frame->IsDecoding());
+        QVERIFY(!frame->Image().isNull());
+        window->OnClear();
+        QVERIFY(frame->Image().isNull());
+    }
+
     void badPositionIsToldAndKeepsTheValueBefore() {
         auto window = NewWindow();
         window->Controls().textXEdit->setText("12");
@@ -478,6 +503,9 @@ private slots:
             QVERIFY2(!button->isEnabled(), qPrintable(button->text()));
         // Exit is refused while the run goes on.
         window->OnExit();
+        QVERIFY(window->isVisible());
+        QVERIFY(!window->close());  // the window's close box neither
+        QTest::keyClick(window.get(), Qt::Key_Escape);
         QVERIFY(window->isVisible());
         const std::vector<std::string> told = prompter_.Texts();
         QVERIFY(std::find(told.begin(), told.end(), "Please stop converting first") != told.end());
