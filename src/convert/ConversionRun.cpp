@@ -121,10 +121,12 @@ void ConversionRun::Dispatch() {
                 xText, yText, format.nOutputWidth, format.nOutputHeight, source.strSourcePath);
             for (const std::string& message : position.logMessages)
                 log_.AddLogLine(message);
+            // The edits now read "0" (assigned by swap: GCC 12 misreports
+            // assigning a literal here as an overlapping copy).
             if (position.xReset)
-                xText = "0";
+                std::string(1, '0').swap(xText);
             if (position.yReset)
-                yText = "0";
+                std::string(1, '0').swap(yText);
             if ((position.xReset || position.yReset) && callbacks_.textPositionReset)
                 callbacks_.textPositionReset(position.xReset, position.yReset);
             task.overlay.x = position.x;
