@@ -80,7 +80,7 @@ bool IndexedBitmap::LoadFromFile(const std::string& path, uint32_t code) {
 bool IndexedBitmap::SaveToFile(const std::string& path, uint32_t code) const {
     // Checked before opening, so that a refused save leaves an existing file whole.
     if (code != 0) {
-        const_cast<IndexedBitmap*>(this)->SetLastError(kUnsupportedFormat);
+        SetLastError(kUnsupportedFormat);
         return false;
     }
     if (block == nullptr) return false;
@@ -89,7 +89,9 @@ bool IndexedBitmap::SaveToFile(const std::string& path, uint32_t code) const {
     const BmpCodec view(*this);
     const bool written = view.WriteBmp(file);
     const bool closed = std::fclose(file) == 0;
-    return written && closed;
+    if (written && closed) return true;
+    SetLastError("Error writing BMP");
+    return false;
 }
 
 bool BmpCodec::WriteBmp(std::FILE* file) const {

@@ -212,4 +212,4 @@ void IndexedBitmap::MakeViewOf(const IndexedBitmap& source) {
     lastError = source.lastError;
 }
 
-void IndexedBitmap::SetLastError(const std::string& message) { lastError = message.substr(0, 255); }
+void IndexedBitmap::SetLastError(const std::string& message) const { lastError = message.substr(0, 255); }

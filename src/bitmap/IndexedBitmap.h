@@ -124,7 +124,8 @@ public:
     bool LoadFromFile(const std::string& path, uint32_t formatCode);
     // Writes a BMP with a 40-byte header, full palette and bottom-up rows.
     // False (file left as it was) without a block or for another format
-    // code; false when the file cannot be written completely.
+    // code; false, with "Error writing BMP", when the file cannot be written
+    // completely.
     bool SaveToFile(const std::string& path, uint32_t formatCode) const;
 
     // Replaces the picture by one of 1, 4 or 8 bits (requests normalised as
@@ -156,7 +157,7 @@ public:
 protected:
     // A view sharing source's block without owning it (used while saving).
     void MakeViewOf(const IndexedBitmap& source);
-    void SetLastError(const std::string& message);
+    void SetLastError(const std::string& message) const;
     void FreeBlock();
     bool HasPalette() const { return block != nullptr && header.biClrUsed != 0; }
     bool Inside(int32_t x, int32_t y) const {
@@ -169,7 +170,8 @@ protected:
     uint8_t* pixels = nullptr;
     const IndexedBitmap* viewOf = nullptr;
     uint32_t formatCode = 0;
-    std::string lastError;  // at most 255 characters
+    // At most 255 characters; a refused save (a const operation) sets it too.
+    mutable std::string lastError;
 
 private:
     template <bool Reference>

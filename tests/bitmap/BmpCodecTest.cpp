@@ -70,6 +70,9 @@ TEST_F(BmpCodecTest, FormatCodesOtherThanBmpAreRefused) {
     EXPECT_FALSE(other.LoadFromFile(dir.file("missing.bmp"), 0));
     EXPECT_EQ(other.LastError(), "Unsupported operation for this format");  // unchanged
     EXPECT_FALSE(bmp.SaveToFile(dir.file("no/such/folder.bmp"), 0));
+    // A full disk is a failure, not a success.
+    EXPECT_FALSE(bmp.SaveToFile("/dev/full", 0));
+    EXPECT_EQ(bmp.LastError(), "Error writing BMP");
 }
 
 // An 8-bit 4x3 file cut at every length: never more than the file holds,
