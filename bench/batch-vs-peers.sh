@@ -69,21 +69,23 @@ half=$(( (n + 1) / 2 ))
 echo "Corpus: $n photos, ${SRC_W}x${SRC_H}, $(du -sh "$corpus" | cut -f1) on disk; $(nproc) cores"
 
 # --- Timing: wall clock and the largest resident set of any one process.
-declare -A secs rss
+declare -A secs rss cpu
 # The machine may be shared: each tool runs REPEAT times and its best run
 # counts (the least disturbed one).
 REPEAT=${BENCH_REPEAT:-2}
 measure() {  # label, command...
     local label=$1; shift
-    local report=$tmp/time-$label.txt s m k
+    local report=$tmp/time-$label.txt s m k c
     for k in $(seq 1 "$REPEAT"); do
         /usr/bin/time -v -o "$report" "$@" >/dev/null 2>"$tmp/err-$label.txt" || {
             echo "batch-vs-peers: $label failed:" >&2; cat "$tmp/err-$label.txt" >&2; exit 1; }
         s=$(awk -F': ' '/Elapsed \(wall clock\)/ {
             n = split($2, p, ":"); s = 0; for (i = 1; i <= n; i++) s = s * 60 + p[i]; print s }' "$report")
         m=$(awk -F': ' '/Maximum resident set size/ { print $2 }' "$report")
+        c=$(awk -F': ' '/User time|System time/ { t += $2 } END { print t }' "$report")
         if [ -z "${secs[$label]:-}" ] || awk -v a="$s" -v b="${secs[$label]}" 'BEGIN { exit !(a < b) }'; then
             secs[$label]=$s
+            cpu[$label]=$c
         fi
         if [ -z "${rss[$label]:-}" ] || [ "$m" -gt "${rss[$label]}" ]; then rss[$label]=$m; fi
     done
@@ -148,7 +150,7 @@ psnr_v=$(psnr "$q/thumb.png" "${files[0]}")
 # --- Report.
 rate() { awk -v n="$n" -v s="${secs[$1]}" 'BEGIN { printf "%.2f", (s > 0 ? n / s : 0) }'; }
 ratio() { awk -v a="${secs[$2]}" -v b="${secs[$1]}" 'BEGIN { printf "%.2f", (b > 0 ? a / b : 0) }'; }
-printf '\n%-34s %9s %9s %11s %12s\n' "tool" "seconds" "photos/s" "peak MB" "vs vips-1"
+printf '\n%-34s %9s %9s %11s %9s %12s\n' "tool" "seconds" "photos/s" "CPU s" "peak MB" "vs vips-1"
 for label in quillmere vips_serial vips_2proc im_hint im_plain; do
     case $label in
         quillmere) name="quillmere-convert${BENCH_JOBS:+ -j $BENCH_JOBS}" ;;
@@ -157,9 +159,10 @@ for label in quillmere vips_serial vips_2proc im_hint im_plain; do
         im_hint) name="convert -define jpeg:size" ;;
         im_plain) name="convert" ;;
     esac
-    printf '%-34s %9.2f %9s %11.0f %11sx\n' "$name" "${secs[$label]}" "$(rate $label)" \
+    printf '%-34s %9.2f %9s %11.2f %9.0f %11sx\n' "$name" "${secs[$label]}" "$(rate $label)" "${cpu[$label]}" \
         "$(awk -v k="${rss[$label]}" 'BEGIN { print k / 1024 }')" "$(ratio $label vips_serial)"
 done
+echo "(load average at the end: $(cut -d' ' -f1-3 /proc/loadavg); a busy machine lowers every ratio)"
 echo
 jobs_used=${BENCH_JOBS:-$(nproc)}
 per_job=$(awk -v k="${rss[quillmere]}" -v j="$jobs_used" 'BEGIN { printf "%.0f", k / 1024 / j }')
