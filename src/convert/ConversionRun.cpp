@@ -9,6 +9,21 @@
 #include "lang/LanguagePack.h"
 #include "options/OutputPhotoFormat.h"
 
+namespace {
+
+// Output paths that may name one file: equal, or equal but for ASCII case
+// (a case-insensitive file system, such as a memory card). Serialising a
+// few photos too many costs nothing; two writers of one file would race.
+std::string PathKey(const std::string& path) {
+    std::string key = path;
+    for (char& c : key)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return key;
+}
+
+}  // namespace
+
 int AvailableCores() {
     cpu_set_t set;
     CPU_ZERO(&set);
@@ -84,6 +99,7 @@ void ConversionRun::Dispatch() {
         const std::string extension = ExtensionOfFormat(format.nOuptputFormat);
         const std::string path = MakeOutputPath(naming, started, count, source.strSourcePath,
                                                 source.timeModified, extension);
+        const std::string key = PathKey(path);
         {
             // Wait for a free worker, and for any photo in hand with the same
             // output path to finish, so that the later one meets the replace
@@ -93,12 +109,12 @@ void ConversionRun::Dispatch() {
             changed_.wait(lock, [&] {
                 return StopRequested() ||
                        (inHand_ < static_cast<std::size_t>(jobs) &&
-                        std::find(busyPaths_.begin(), busyPaths_.end(), path) == busyPaths_.end());
+                        std::find(busyPaths_.begin(), busyPaths_.end(), key) == busyPaths_.end());
             });
             if (StopRequested())
                 break;
             ++inHand_;
-            busyPaths_.push_back(path);
+            busyPaths_.push_back(key);
         }
 
         if (callbacks_.progress)
@@ -189,7 +205,8 @@ void ConversionRun::Work() {
         {
             std::lock_guard lock(mutex_);
             --inHand_;
-            const auto busy = std::find(busyPaths_.begin(), busyPaths_.end(), task.photo.strOutputPath);
+            const auto busy =
+                std::find(busyPaths_.begin(), busyPaths_.end(), PathKey(task.photo.strOutputPath));
             if (busy != busyPaths_.end())
                 busyPaths_.erase(busy);
             switch (outcome) {

@@ -114,7 +114,7 @@ private:
     std::mutex mutex_;
     std::condition_variable changed_;
     std::vector<Task> queue_;              // handed out, not yet taken by a worker
-    std::vector<std::string> busyPaths_;   // output paths of the photos in hand
+    std::vector<std::string> busyPaths_;   // output path keys of the photos in hand
     std::size_t inHand_ = 0;
     bool noMoreTasks_ = false;
     RunResult result_;

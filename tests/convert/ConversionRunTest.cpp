@@ -217,6 +217,7 @@ TEST_F(ConversionRunTest, EqualOutputPathsAreSerialisedInListOrder) {
     for (int i = 0; i < 6; ++i)
         photos.push_back(Photo("/in/" + std::to_string(i) + "/same.png"));
     photos.push_back(Photo("/in/other.png"));
+    photos.push_back(Photo("/in/9/SAME.png"));  // one file on a case-insensitive card
     ConversionJob job = Job(photos, run, 4);
     job.notRename = true;
     prompter.SetFallback(PromptAnswer::Yes);
@@ -225,21 +226,26 @@ TEST_F(ConversionRunTest, EqualOutputPathsAreSerialisedInListOrder) {
     std::set<std::string> active;
     std::vector<std::string> orderSame;
     bool overlap = false;
+    auto lower = [](std::string s) {
+        for (char& c : s)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return s;
+    };
     auto converter = [&](const PhotoItem& p, const OverlayDraw& o, Prompter& pr) {
         {
             std::lock_guard l(m);
-            overlap |= !active.insert(p.strOutputPath).second;
+            overlap |= !active.insert(lower(p.strOutputPath)).second;
             if (p.strOutputPath == run + "same.jpg")
                 orderSame.push_back(p.strSourcePath);
         }
         const PhotoOutcome outcome = FakeConvert(p, o, pr);
         std::lock_guard l(m);
-        active.erase(p.strOutputPath);
+        active.erase(lower(p.strOutputPath));
         return outcome;
     };
     const RunResult r = RunJob(job, converter);
     EXPECT_FALSE(overlap);
-    EXPECT_EQ(r.converted, 7u);
+    EXPECT_EQ(r.converted, 8u);
     EXPECT_EQ(prompter.Prompts().size(), 5u);  // every "same.jpg" after the first
     ASSERT_EQ(orderSame.size(), 6u);
     for (int i = 0; i < 6; ++i)
