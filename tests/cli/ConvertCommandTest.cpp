@@ -148,8 +148,11 @@ TEST_F(ConvertCommand, TextPositionChecks) {
         << log;
     EXPECT_EQ(log.find("position Y"), std::string::npos);
 
-    // At or past the default width: the pre-run warning on stderr.
-    r = Run({"-o", out, "--text", "Hi", "--text-pos", "1024,0", a});
+    // At or past the default width: the pre-run warning on stderr. (Another
+    // output folder: a run in the same second would share the run folder.)
+    const std::string out2 = dir.file("out2");
+    fs::create_directories(out2);
+    r = Run({"-o", out2, "--text", "Hi", "--text-pos", "1024,0", a});
     EXPECT_EQ(r.exitCode, 0) << r.err;
     EXPECT_NE(r.err.find("Warning: The text position X is bigger than the photo width!"),
               std::string::npos)

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <condition_variable>
 #include <filesystem>
 #include <fstream>
