@@ -91,7 +91,7 @@ constexpr NamedValue kOverwrites[] = {{"ask", static_cast<int32_t>(OverwritePoli
 // the value is refused ("must be ...").
 using Handler = std::function<std::string(const std::string& value, CliOptions& o)>;
 
-struct OptionSpec {
+struct OptionRule {
     const char* longName;
     char shortName;  // 0: none
     bool takesValue;
@@ -130,8 +130,8 @@ Handler Flag(std::function<void(CliOptions&)> set) {
     };
 }
 
-const std::vector<OptionSpec>& Specs() {
-    static const std::vector<OptionSpec> specs = {
+const std::vector<OptionRule>& Specs() {
+    static const std::vector<OptionRule> rules = {
         {"output", 'o', true,
          [](const std::string& v, CliOptions& o) -> std::string {
              if (v.empty())
@@ -223,7 +223,7 @@ const std::vector<OptionSpec>& Specs() {
         {"help", 'h', false, Flag([](CliOptions& o) { o.help = true; })},
         {"version", 0, false, Flag([](CliOptions& o) { o.version = true; })},
     };
-    return specs;
+    return rules;
 }
 
 #undef CHOICE
@@ -251,7 +251,7 @@ ParseOutcome ParseArguments(const std::vector<std::string>& args) {
             continue;
         }
 
-        const OptionSpec* spec = nullptr;
+        const OptionRule* rule = nullptr;
         std::string shown;  // the option as the user wrote it, for messages
         std::optional<std::string> value;
         if (arg[1] == '-') {
@@ -260,24 +260,24 @@ ParseOutcome ParseArguments(const std::vector<std::string>& args) {
             if (eq != std::string::npos)
                 value = arg.substr(eq + 1);
             shown = "--" + name;
-            for (const OptionSpec& s : Specs())
+            for (const OptionRule& s : Specs())
                 if (name == s.longName)
-                    spec = &s;
+                    rule = &s;
         } else {
             shown = arg.substr(0, 2);
-            for (const OptionSpec& s : Specs())
+            for (const OptionRule& s : Specs())
                 if (s.shortName != 0 && arg[1] == s.shortName)
-                    spec = &s;
+                    rule = &s;
             if (arg.size() > 2)
                 value = arg.substr(arg[2] == '=' ? 3 : 2);
         }
-        if (!spec)
+        if (!rule)
             return fail("unknown option " + shown);
 
-        if (!spec->takesValue) {
+        if (!rule->takesValue) {
             if (value)
                 return fail("option " + shown + " takes no value");
-            spec->handle({}, o);
+            rule->handle({}, o);
             continue;
         }
         if (!value) {
@@ -285,7 +285,7 @@ ParseOutcome ParseArguments(const std::vector<std::string>& args) {
                 return fail("option " + shown + " needs a value");
             value = args[++i];
         }
-        const std::string reason = spec->handle(*value, o);
+        const std::string reason = rule->handle(*value, o);
         if (!reason.empty())
             return fail("option " + shown + ": '" + *value + "' " + reason);
     }
