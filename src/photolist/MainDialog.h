@@ -17,6 +17,7 @@
 #include "options/OutputPhotoFormat.h"
 #include "photolist/MainDialogHooks.h"
 #include "photolist/PhotoItem.h"
+#include "photolist/PhotoListOps.h"
 
 namespace Ui {
 class MainDialog;
@@ -100,6 +101,8 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // Up and Down: the same handling around the core move.
+    void MoveSelection(ListCommandResult (*move)(std::vector<PhotoItem>&, const RowSelection&));
     void ConnectCommands();
     void OnInitDialog();
     void SetRunning(bool running);

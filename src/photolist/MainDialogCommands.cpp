@@ -97,31 +97,21 @@ void MainDialog::OnSearchPhotos() {
     StoreLastFolder(settings::kLastBrowseFolder);
 }
 
-void MainDialog::OnUp() {
+void MainDialog::OnUp() { MoveSelection(&MoveSelectedUp); }
+
+void MainDialog::OnDown() { MoveSelection(&MoveSelectedDown); }
+
+void MainDialog::MoveSelection(ListCommandResult (*move)(std::vector<PhotoItem>&,
+                                                         const RowSelection&)) {
     if (IsConverting())
         return;
-    ListCommandResult result = MoveSelectedUp(m_photoList, AsSelection(SelectedRows()));
+    ListCommandResult result = move(m_photoList, AsSelection(SelectedRows()));
     if (result.needsSelection) {
         prompter_.Tell(kPleaseSelectItems, kQuillmereTitle);
         return;
     }
     if (result.changed) {
         // Rows are updated in place; the moved photos stay selected.
-        model_->RowsChanged(0, m_nPhotoCount - 1);
-        SelectRows(std::vector<int>(result.selection.begin(), result.selection.end()));
-    }
-    ui->photoList->setFocus();
-}
-
-void MainDialog::OnDown() {
-    if (IsConverting())
-        return;
-    ListCommandResult result = MoveSelectedDown(m_photoList, AsSelection(SelectedRows()));
-    if (result.needsSelection) {
-        prompter_.Tell(kPleaseSelectItems, kQuillmereTitle);
-        return;
-    }
-    if (result.changed) {
         model_->RowsChanged(0, m_nPhotoCount - 1);
         SelectRows(std::vector<int>(result.selection.begin(), result.selection.end()));
     }
