@@ -69,6 +69,14 @@ uint8_t* IndexedBitmap::Allocate(int32_t width, int32_t height, uint16_t bitsPer
     return block;
 }
 
+bool IndexedBitmap::SetResolution(int32_t xPelsPerMeter, int32_t yPelsPerMeter) {
+    if (block == nullptr) return false;
+    header.biXPelsPerMeter = xPelsPerMeter;
+    header.biYPelsPerMeter = yPelsPerMeter;
+    std::memcpy(block, &header, sizeof header);
+    return true;
+}
+
 uint8_t IndexedBitmap::GetIndex(int32_t x, int32_t y) const {
     if (!HasPalette() || !Inside(x, y)) return 0;
     const uint8_t* row = pixels + size_t(y) * rowStride;

@@ -144,6 +144,10 @@ public:
     bool ReduceColourDepthReference(uint32_t bits, bool diffuseError, const ColourEntry* palette,
                                     uint32_t importantColours);
 
+    // Sets the resolution written to files, in pixels per metre, in the
+    // header and its copy in the block. False without a block.
+    bool SetResolution(int32_t xPelsPerMeter, int32_t yPelsPerMeter);
+
     const BitmapInfoHeader& Header() const { return header; }
     uint8_t* Block() { return block; }  // nullptr while empty
     const uint8_t* Block() const { return block; }

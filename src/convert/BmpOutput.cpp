@@ -21,13 +21,24 @@ bool FillBitmap(const RgbPicture& picture, IndexedBitmap& bitmap) {
     return true;
 }
 
+// Pixels per millimetre to whole pixels per metre, 0 when unknown or absurd.
+int32_t PelsPerMeter(double pixelsPerMillimetre) {
+    const double perMetre = pixelsPerMillimetre * 1000.0 + 0.5;
+    return perMetre >= 1.0 && perMetre < 2147483647.0 ? static_cast<int32_t>(perMetre) : 0;
+}
+
+BmpResult Save(IndexedBitmap& bitmap, const RgbPicture& picture, const std::string& path) {
+    bitmap.SetResolution(PelsPerMeter(picture.xResolution), PelsPerMeter(picture.yResolution));
+    return bitmap.SaveToFile(path, 0) ? BmpResult::Written : BmpResult::WriteFailed;
+}
+
 }  // namespace
 
 BmpResult WriteBmp24(const RgbPicture& picture, const std::string& path) {
     IndexedBitmap bitmap(0);
     if (!FillBitmap(picture, bitmap))
         return BmpResult::NoBitmap;
-    return bitmap.SaveToFile(path, 0) ? BmpResult::Written : BmpResult::WriteFailed;
+    return Save(bitmap, picture, path);
 }
 
 BmpResult WriteIndexedBmp(const RgbPicture& picture, int choice, const std::string& path) {
@@ -37,5 +48,5 @@ BmpResult WriteIndexedBmp(const RgbPicture& picture, int choice, const std::stri
     IndexedBitmap bitmap(0);
     if (!FillBitmap(picture, bitmap) || !bitmap.ReduceColourDepth(kBits[choice], true, nullptr, 0))
         return BmpResult::NoBitmap;
-    return bitmap.SaveToFile(path, 0) ? BmpResult::Written : BmpResult::WriteFailed;
+    return Save(bitmap, picture, path);
 }

@@ -240,6 +240,15 @@ TEST_F(ConvertPhotoTest, ResolutionIsCarriedAndOtherMetadataStripped) {
         EXPECT_EQ(out.get_typeof("exif-ifd0-Artist"), 0u) << name;
         EXPECT_EQ(out.get_typeof("icc-profile-data"), 0u) << name;
     }
+    // BMP keeps it in pixels per metre: 300 dpi is 11811, 150 dpi 5906.
+    for (int32_t choice : {2, 4}) {
+        PhotoItem photo = Photo(kFormatBmp, "r" + std::to_string(choice) + ".bmp");
+        photo.m_outputPhotoFormat.iComboPixelFormat = choice;
+        ASSERT_EQ(Convert(photo), PhotoOutcome::Written);
+        const std::string bytes = ReadAll(photo.strOutputPath);
+        EXPECT_NEAR(int32_t(LittleEndian32(bytes, 14 + 24)), 11811, 2) << choice;
+        EXPECT_NEAR(int32_t(LittleEndian32(bytes, 14 + 28)), 5906, 2) << choice;
+    }
 }
 
 }  // namespace
