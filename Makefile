@@ -24,7 +24,8 @@ test: test-build
 bench: deps
 	@$(CMAKE) -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DQUILLMERE_TESTS=OFF >/dev/null
 	@$(CMAKE) --build build-bench -j $(JOBS)
-	@if [ -x build-bench/bench/bitmap_bench ]; then build-bench/bench/bitmap_bench; fi
+	build-bench/bench/bitmap_bench
+	build-bench/bench/add_photos_bench 10000
 	@if [ -x bench/batch-vs-peers.sh ]; then BUILD=build-bench bench/batch-vs-peers.sh; fi
 
 install: build
