@@ -20,7 +20,13 @@ const std::string& KeyOf(const PhotoItem& photo, PhotoSortKey key) {
 
 }  // namespace
 
-ListCommandResult MoveSelectedUp(std::vector<PhotoItem>& photos, const RowSelection& selection) {
+namespace {
+
+// Up (step -1) and Down (step +1). The rows are visited from the moving edge
+// inward, so either the first visited row is at the edge and nothing moves,
+// or every selected row moves one place and a block moves as a block.
+ListCommandResult MoveSelected(std::vector<PhotoItem>& photos, const RowSelection& selection,
+                               int step) {
     const int count = static_cast<int>(photos.size());
     ListCommandResult result;
     result.selection = ValidRows(selection, count);
@@ -30,40 +36,30 @@ ListCommandResult MoveSelectedUp(std::vector<PhotoItem>& photos, const RowSelect
         result.needsSelection = true;
         return result;
     }
-    // The rows are visited top down and the first is the smallest, so either
-    // it is the top row and nothing moves, or every selected row moves.
-    if (*result.selection.begin() == 0)
+    std::vector<int> rows(result.selection.begin(), result.selection.end());
+    if (step > 0)
+        std::reverse(rows.begin(), rows.end());
+    const int edge = step < 0 ? 0 : count - 1;
+    if (rows.front() == edge)
         return result;
     RowSelection moved;
-    for (int row : result.selection) {
-        std::swap(photos[row], photos[row - 1]);
-        moved.insert(row - 1);
+    for (int row : rows) {
+        std::swap(photos[row], photos[row + step]);
+        moved.insert(row + step);
     }
     result.selection = std::move(moved);
     result.changed = true;
     return result;
 }
 
+}  // namespace
+
+ListCommandResult MoveSelectedUp(std::vector<PhotoItem>& photos, const RowSelection& selection) {
+    return MoveSelected(photos, selection, -1);
+}
+
 ListCommandResult MoveSelectedDown(std::vector<PhotoItem>& photos, const RowSelection& selection) {
-    const int count = static_cast<int>(photos.size());
-    ListCommandResult result;
-    result.selection = ValidRows(selection, count);
-    if (count <= 1)
-        return result;
-    if (result.selection.empty()) {
-        result.needsSelection = true;
-        return result;
-    }
-    if (*result.selection.rbegin() == count - 1)
-        return result;
-    RowSelection moved;
-    for (auto it = result.selection.rbegin(); it != result.selection.rend(); ++it) {
-        std::swap(photos[*it], photos[*it + 1]);
-        moved.insert(*it + 1);
-    }
-    result.selection = std::move(moved);
-    result.changed = true;
-    return result;
+    return MoveSelected(photos, selection, +1);
 }
 
 ListCommandResult DeleteSelected(std::vector<PhotoItem>& photos, const RowSelection& selection) {
