@@ -26,12 +26,20 @@ constexpr const char* kProgram = "quillmere-convert";
 std::atomic<ConversionRun*> g_activeRun{nullptr};
 static_assert(std::atomic<ConversionRun*>::is_always_lock_free);
 
-// The first Ctrl-C lets the photos in hand finish; a second one ends the
-// process at once.
-extern "C" void OnInterrupt(int) {
+// Ctrl-C, a plain kill and a closed terminal all stop a run the same way.
+constexpr int kStopSignals[] = {SIGINT, SIGTERM, SIGHUP};
+
+// The first one lets the photos in hand finish; a second one of the same
+// kind ends the process at once.
+extern "C" void OnStopSignal(int signal) {
     if (ConversionRun* run = g_activeRun.load())
         run->RequestStop();
-    std::signal(SIGINT, SIG_DFL);
+    std::signal(signal, SIG_DFL);
+}
+
+void HandleStopSignals(void (*handler)(int)) {
+    for (const int signal : kStopSignals)
+        std::signal(signal, handler);
 }
 
 StderrPrompter::Policy PolicyOf(OverwritePolicy overwrite) {
@@ -136,10 +144,10 @@ int RunConvertCommand(const std::vector<std::string>& args) {
     {
         ConversionRun run(std::move(prepared.job), prompter, log, std::move(callbacks));
         g_activeRun.store(&run);
-        std::signal(SIGINT, OnInterrupt);
+        HandleStopSignals(OnStopSignal);
         bar.SetDone(0);
         result = run.Run();
-        std::signal(SIGINT, SIG_DFL);
+        HandleStopSignals(SIG_DFL);
         g_activeRun.store(nullptr);
     }
     bar.Finish();

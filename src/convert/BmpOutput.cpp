@@ -42,9 +42,8 @@ EncodeResult WriteBmpFile(const RgbPicture& picture, const OutputPhotoFormat& fo
         return {EncodeOutcome::NotConverted, "the colours could not be reduced"};
     bitmap.SetResolution(PelsPerMeter(picture.xResolution), PelsPerMeter(picture.yResolution));
     // The engine writes by name.
-    file.CloseDescriptor();
     errno = 0;
-    if (!bitmap.SaveToFile(file.TemporaryPath(), 0))
+    if (!bitmap.SaveToFile(file.WritablePath(), 0))
         return {EncodeOutcome::NotSaved, errno != 0 ? std::strerror(errno) : "the bitmap could not be written"};
     return {};
 }

@@ -42,6 +42,11 @@ public:
 
 private:
     void Warn(int textId) { prompter_.Tell(GetText(textId), photo_.strSourcePath); }
+    // The replace question for the output path; true on Yes.
+    bool MayReplace();
+    PhotoResult NotReplaced() const {
+        return {PhotoOutcome::Skipped, "Not converted: the output file exists", photo_.strOutputPath};
+    }
 
     const PhotoItem& photo_;
     const OutputPhotoFormat& format_;
@@ -55,14 +60,18 @@ PhotoResult PhotoConversion::Fail(int textId, const std::string& reason) {
     return {PhotoOutcome::Failed, text, reason};
 }
 
+bool PhotoConversion::MayReplace() {
+    return prompter_.Ask(ReplaceQuestion(photo_.strOutputPath), GetText(IDS_WARNING),
+                         PromptButtons::YesNo, PromptIcon::Exclamation) == PromptAnswer::Yes;
+}
+
 PhotoResult PhotoConversion::Run() {
     const std::string& outputPath = photo_.strOutputPath;
 
     // The old file stays until the new one replaces it whole.
-    if (SomethingAt(outputPath) &&
-        prompter_.Ask(ReplaceQuestion(outputPath), GetText(IDS_WARNING), PromptButtons::YesNo,
-                      PromptIcon::Exclamation) != PromptAnswer::Yes)
-        return {PhotoOutcome::Skipped, "Not converted: the output file exists", outputPath};
+    const bool replaceAgreed = SomethingAt(outputPath);
+    if (replaceAgreed && !MayReplace())
+        return NotReplaced();
 
     if (const int invalid = CheckOutputSize(format_))
         return Fail(invalid, "output size " + SizeText(format_));
@@ -89,11 +98,18 @@ PhotoResult PhotoConversion::Run() {
 
     PendingOutput file;
     EncodeResult written{EncodeOutcome::NotSaved, {}};
-    if (!file.Create(outputPath, &written.reason)) {
-        written.outcome = EncodeOutcome::NotSaved;
-    } else {
+    if (file.Create(outputPath, &written.reason))
         written = row->encode(picture, format_, file);
-        if (written.outcome == EncodeOutcome::Written && !file.Commit(&written.reason))
+    if (written.outcome == EncodeOutcome::Written) {
+        CommitOutcome placed = file.Commit(replaceAgreed, &written.reason);
+        // A file that appeared under the name since the question (another
+        // run into the same folder) is never replaced unasked.
+        if (placed == CommitOutcome::Exists) {
+            if (!MayReplace())
+                return NotReplaced();
+            placed = file.Commit(true, &written.reason);
+        }
+        if (placed != CommitOutcome::Done)
             written.outcome = EncodeOutcome::NotSaved;
     }
     switch (written.outcome) {

@@ -23,7 +23,8 @@ struct PhotoResult {
 
 // Converts photo.strSourcePath into photo.strOutputPath with the photo's own
 // settings, the overlay drawn at its (already checked) position. Asks before
-// replacing an existing file and never leaves a partial output. Failures are
+// replacing an existing file, and again when a file appears under the name
+// while the photo is converted; never leaves a partial output. Failures are
 // told through the prompter with the program's messages (caption: the
 // source path; for a failed save, the output path) and the reason as the
 // detail, except an output format no table row holds, which fails silently

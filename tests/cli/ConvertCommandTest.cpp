@@ -1,87 +1,11 @@
 // The command line end to end: the built program run on generated photos.
 
-#include <gtest/gtest.h>
-
-#include <QColor>
-#include <QImage>
-
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <sys/wait.h>
-
-#include "support/TestSupport.h"
+#include "ConvertCommandFixture.h"
 
 namespace {
 
+using namespace clitest;
 namespace fs = std::filesystem;
-
-struct Outcome {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-    std::string LastOutLine() const {
-        std::string s = out;
-        while (!s.empty() && s.back() == '\n')
-            s.pop_back();
-        const std::size_t nl = s.rfind('\n');
-        return nl == std::string::npos ? s : s.substr(nl + 1);
-    }
-};
-
-std::string Quote(const std::string& s) {
-    std::string q = "'";
-    for (char c : s)
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
-std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-class ConvertCommand : public ::testing::Test {
-protected:
-    testsupport::TempDir dir;
-    std::string out = dir.file("out");
-    std::string in = dir.file("in");
-
-    void SetUp() override {
-        fs::create_directories(out);
-        fs::create_directories(in + "/sub");
-    }
-
-    // Runs the program with standard input not a terminal.
-    Outcome Run(const std::vector<std::string>& args) {
-        std::string command = Quote(QUILLMERE_CONVERT_BIN);
-        for (const auto& a : args)
-            command += " " + Quote(a);
-        const std::string outFile = dir.file("stdout.txt"), errFile = dir.file("stderr.txt");
-        command += " </dev/null >" + Quote(outFile) + " 2>" + Quote(errFile);
-        const int status = std::system(command.c_str());
-        Outcome r;
-        r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        r.out = ReadAll(outFile);
-        r.err = ReadAll(errFile);
-        return r;
-    }
-
-    std::string Picture(const std::string& path, int w = 40, int h = 30) {
-        QImage image(w, h, QImage::Format_RGB32);
-        image.fill(QColor(200, 120, 40));
-        EXPECT_TRUE(image.save(QString::fromStdString(path), "PNG"));
-        return path;
-    }
-
-    static std::vector<std::string> Names(const std::string& folder) {
-        std::vector<std::string> names;
-        for (const auto& e : fs::directory_iterator(folder))
-            names.push_back(e.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-};
 
 TEST_F(ConvertCommand, ConvertsFilesAndFoldersAndPrintsTheRunFolderLast) {
     const std::string a = Picture(in + "/a.png");

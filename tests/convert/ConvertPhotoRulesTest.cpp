@@ -83,6 +83,43 @@ TEST_F(ConvertRulesTest, ReplaceQuestionBothWays) {
     EXPECT_EQ(FolderEntries(out), std::vector<std::string>{"photo.png"});
 }
 
+// Writes a file under the output name when the photo's first message box
+// is shown: another run into the same folder, mid-way through this photo.
+class PlantingPrompter : public RecordingPrompter {
+public:
+    PlantingPrompter(std::string path, PromptAnswer answer)
+        : RecordingPrompter(answer), path_(std::move(path)) {}
+    using RecordingPrompter::Ask;
+    PromptAnswer Ask(const Prompt& prompt) override {
+        if (Prompts().empty())
+            std::ofstream(path_) << "the other run's";
+        return RecordingPrompter::Ask(prompt);
+    }
+
+private:
+    std::string path_;
+};
+
+TEST_F(ConvertRulesTest, FileAppearingMidwayIsReplacedOnlyWhenAgreed) {
+    for (PromptAnswer answer : {PromptAnswer::No, PromptAnswer::Yes}) {
+        PhotoItem photo = Photo();
+        photo.m_outputPhotoFormat.nRotateAngel = 45;  // told after decoding, before saving
+        PlantingPrompter planting(photo.strOutputPath, answer);
+        const PhotoOutcome outcome = ConvertPhoto(photo, {}, planting).outcome;
+        ASSERT_EQ(planting.Prompts().size(), 2u);
+        EXPECT_EQ(planting.Prompts()[1], ReplaceQuestion(photo.strOutputPath));
+        if (answer == PromptAnswer::No) {
+            EXPECT_EQ(outcome, PhotoOutcome::Skipped);
+            EXPECT_EQ(ReadAll(photo.strOutputPath), "the other run's");
+        } else {
+            EXPECT_EQ(outcome, PhotoOutcome::Written);
+            EXPECT_EQ(Load(photo.strOutputPath).width(), 32);
+        }
+        EXPECT_EQ(FolderEntries(out), std::vector<std::string>{"photo.png"});
+        unlink(photo.strOutputPath.c_str());
+    }
+}
+
 TEST_F(ConvertRulesTest, SymbolicLinkAtTheOutputIsReplacedNotFollowed) {
     const std::string target = dir.file("elsewhere.png");
     std::ofstream(target) << "keep me";
@@ -174,11 +211,12 @@ TEST_F(ConvertRulesTest, FailuresAreReportedAndLeaveNothingBehind) {
         if (result.outcome == PhotoOutcome::Failed) {
             EXPECT_FALSE(result.message.empty()) << c.what;
             EXPECT_FALSE(result.reason.empty()) << c.what;
-            if (!expected.empty())
+            if (!expected.empty()) {
                 EXPECT_EQ(prompter.Prompts().back().detail, result.message == GetText(IDS_SAVE_FAILED)
                                                                 ? result.reason.substr(photo.strOutputPath.size() + 2)
                                                                 : result.reason)
                     << c.what;
+            }
         }
         const auto left = FolderEntries(out);
         EXPECT_EQ(left.size(), c.outcome == PhotoOutcome::Written ? 1u : 0u) << c.what;

@@ -1,0 +1,112 @@
+// The command line under faults: signals in the middle of a run, folders
+// that cannot be searched, damaged files, a memory budget.
+
+#include "ConvertCommandFixture.h"
+
+#include <poll.h>
+#include <sys/inotify.h>
+
+#include <csignal>
+
+namespace {
+
+using namespace clitest;
+
+// Blocks until a file that is not hidden appears in the first folder made
+// inside parent (a run folder); its name. Empty when nothing appears
+// within a generous guard (a hung program fails the test instead of
+// hanging it).
+class FirstOutputWatch {
+public:
+    explicit FirstOutputWatch(const std::string& parent)
+        : parent_(parent), fd_(inotify_init1(IN_CLOEXEC)) {
+        inotify_add_watch(fd_, parent.c_str(), IN_CREATE);
+    }
+    ~FirstOutputWatch() { close(fd_); }
+
+    std::string Wait() {
+        while (Next()) {
+            if (runFolder_.empty() && fs::is_directory(parent_ + "/" + names_.front())) {
+                runFolder_ = parent_ + "/" + names_.front();
+                inotify_add_watch(fd_, runFolder_.c_str(), IN_CREATE | IN_MOVED_TO);
+                names_.clear();
+                // Outputs made before the watch began count as well.
+                for (const auto& entry : fs::directory_iterator(runFolder_))
+                    names_.push_back(entry.path().filename().string());
+            }
+            if (!runFolder_.empty())
+                for (const std::string& name : names_)
+                    if (name[0] != '.')
+                        return name;
+            names_.clear();
+        }
+        return {};
+    }
+
+private:
+    // Reads the next events' names into names_; false after the guard.
+    bool Next() {
+        if (!names_.empty())
+            return true;
+        pollfd ready{fd_, POLLIN, 0};
+        if (poll(&ready, 1, 120000) != 1)
+            return false;
+        alignas(inotify_event) char buffer[4096];
+        const ssize_t n = read(fd_, buffer, sizeof buffer);
+        for (ssize_t at = 0; at < n;) {
+            const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
+            if (event->len > 0)
+                names_.emplace_back(event->name);
+            at += ssize_t(sizeof(inotify_event) + event->len);
+        }
+        return true;
+    }
+
+    std::string parent_;
+    std::string runFolder_;
+    std::vector<std::string> names_;
+    int fd_;
+};
+
+fs::path RunFolderIn(const std::string& folder) {
+    for (const auto& entry : fs::directory_iterator(folder))
+        if (entry.is_directory())
+            return entry.path();
+    return {};
+}
+
+// A signal in the middle of a run: no temporary file is left behind, and
+// what is there is whole. SIGTERM and SIGHUP stop the run like Ctrl-C.
+TEST_F(ConvertCommand, SignalMidRunLeavesOnlyWholeOutputs) {
+    std::vector<std::string> photos;
+    for (int i = 0; i < 16; ++i)
+        photos.push_back(Picture(in + "/p" + std::to_string(i) + ".png", 900, 700));
+    for (const int signal : {SIGTERM, SIGHUP, SIGKILL}) {
+        const std::string folder = dir.file("out" + std::to_string(signal));
+        fs::create_directories(folder);
+        FirstOutputWatch watch(folder);
+        std::vector<std::string> args{"-o", folder, "-j", "2", "--format=png", "--size=original"};
+        args.insert(args.end(), photos.begin(), photos.end());
+        const pid_t child = Start(args);
+        ASSERT_FALSE(watch.Wait().empty()) << "no output appeared";
+        kill(child, signal);
+        int ended = 0;
+        const Outcome r = Finish(child, &ended);
+        const fs::path runFolder = RunFolderIn(folder);
+        const std::vector<std::string> names = Names(runFolder.string());
+        for (const std::string& name : names) {
+            EXPECT_NE(name[0], '.') << name << " left behind after signal " << signal;
+            EXPECT_EQ(QImage(QString::fromStdString((runFolder / name).string())).width(), 900)
+                << name;
+        }
+        if (signal == SIGKILL) {
+            EXPECT_EQ(ended, SIGKILL);
+            continue;
+        }
+        EXPECT_EQ(r.exitCode, 1) << signal << r.err;
+        EXPECT_NE(r.err.find("stopped: "), std::string::npos) << r.err;
+        EXPECT_LT(names.size(), photos.size());
+    }
+}
+
+}  // namespace

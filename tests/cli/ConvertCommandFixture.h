@@ -1,0 +1,127 @@
+#pragma once
+// The built program run on generated photos, for the end-to-end tests.
+
+#include <gtest/gtest.h>
+
+#include <QColor>
+#include <QImage>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+#include "support/TestSupport.h"
+
+namespace clitest {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+    std::string LastOutLine() const {
+        std::string s = out;
+        while (!s.empty() && s.back() == '\n')
+            s.pop_back();
+        const std::size_t nl = s.rfind('\n');
+        return nl == std::string::npos ? s : s.substr(nl + 1);
+    }
+};
+
+inline std::string Quote(const std::string& s) {
+    std::string q = "'";
+    for (char c : s)
+        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+inline std::string ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+class ConvertCommand : public ::testing::Test {
+protected:
+    testsupport::TempDir dir;
+    std::string out = dir.file("out");
+    std::string in = dir.file("in");
+
+    void SetUp() override {
+        fs::create_directories(out);
+        fs::create_directories(in + "/sub");
+    }
+
+    // Starts the program in the background with standard input not a
+    // terminal and its output going to files; env entries ("NAME=value")
+    // are added to the environment.
+    pid_t Start(const std::vector<std::string>& args, const std::vector<std::string>& env = {}) {
+        std::vector<std::string> words{QUILLMERE_CONVERT_BIN};
+        words.insert(words.end(), args.begin(), args.end());
+        std::vector<char*> argv;
+        for (std::string& word : words)
+            argv.push_back(word.data());
+        argv.push_back(nullptr);
+        std::vector<std::string> environment = env;
+        for (char** e = environ; *e; ++e)
+            environment.push_back(*e);
+        std::vector<char*> envp;
+        for (std::string& entry : environment)
+            envp.push_back(entry.data());
+        envp.push_back(nullptr);
+        const std::string outFile = dir.file("stdout.txt"), errFile = dir.file("stderr.txt");
+        const pid_t child = fork();
+        if (child == 0) {
+            const int input = open("/dev/null", O_RDONLY);
+            const int output = open(outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            const int errors = open(errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            if (input < 0 || output < 0 || errors < 0 || dup2(input, 0) < 0 || dup2(output, 1) < 0 ||
+                dup2(errors, 2) < 0)
+                _exit(126);
+            execve(argv[0], argv.data(), envp.data());
+            _exit(127);
+        }
+        return child;
+    }
+
+    // Waits for a program Start began; termSignal is the signal that ended
+    // it, 0 when it exited.
+    Outcome Finish(pid_t child, int* termSignal = nullptr) {
+        int status = 0;
+        Outcome r;
+        if (child > 0 && waitpid(child, &status, 0) == child) {
+            r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+            if (termSignal)
+                *termSignal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
+        }
+        r.out = ReadAll(dir.file("stdout.txt"));
+        r.err = ReadAll(dir.file("stderr.txt"));
+        return r;
+    }
+
+    Outcome Run(const std::vector<std::string>& args, const std::vector<std::string>& env = {}) {
+        return Finish(Start(args, env));
+    }
+
+    std::string Picture(const std::string& path, int w = 40, int h = 30) {
+        QImage image(w, h, QImage::Format_RGB32);
+        image.fill(QColor(200, 120, 40));
+        EXPECT_TRUE(image.save(QString::fromStdString(path), "PNG"));
+        return path;
+    }
+
+    static std::vector<std::string> Names(const std::string& folder) {
+        std::vector<std::string> names;
+        for (const auto& e : fs::directory_iterator(folder))
+            names.push_back(e.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+};
+
+}  // namespace clitest
