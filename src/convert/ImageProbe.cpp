@@ -8,6 +8,7 @@
 
 #include <vips/vips8>
 
+#include "convert/PngChunkLimit.h"
 #include "convert/VipsSession.h"
 
 namespace {
@@ -41,7 +42,7 @@ bool ProbePictureSize(const std::string& path, int32_t& width, int32_t& height) 
     struct stat st {};
     const bool regular = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
     std::optional<vips::VImage> image;
-    if (regular && StartImaging())
+    if (regular && PngMetadataWithinLimit(fd, false) && StartImaging())
         image = OpenHeader(path, fd);
     close(fd);
     if (!image)

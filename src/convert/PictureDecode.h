@@ -12,7 +12,11 @@
 // resample; EXIF orientation applied, an embedded colour profile converted
 // to sRGB, alpha flattened onto white. Carries the source's resolution.
 // False for anything that is not a regular, wholly decodable picture
-// (missing, FIFO, folder, truncated, corrupt), with the reason in reason
-// when given. Thread-safe.
+// (missing, FIFO, folder, truncated, corrupt, a PNG with oversized
+// metadata), with the reason in reason when given; the same file gives the
+// same verdict every time, whatever the threads. A JPEG is refused for
+// anything libjpeg had to recover from (rows it would fill with grey among
+// them), except a missing end marker: it decodes as the whole file would.
+// Thread-safe.
 bool DecodePictureToSize(const std::string& path, int32_t width, int32_t height,
                          RgbPicture& picture, std::string* reason = nullptr);

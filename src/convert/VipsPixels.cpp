@@ -1,5 +1,6 @@
 #include "convert/VipsPixels.h"
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 
@@ -25,12 +26,25 @@ vips::VImage ToRgb8(vips::VImage image) {
 }
 
 void CopyPixelsOut(const vips::VImage& image, RgbPicture& picture) {
-    std::size_t size = 0;
-    std::unique_ptr<void, decltype(&g_free)> memory(image.write_to_memory(&size), &g_free);
+    VipsImage* in = image.get_image();
+    const std::size_t rowBytes = VIPS_IMAGE_SIZEOF_LINE(in);
+    std::unique_ptr<VipsRegion, decltype(&g_object_unref)> region(vips_region_new(in),
+                                                                  &g_object_unref);
+    if (!region)
+        throw vips::VError();
     picture.width = image.width();
     picture.height = image.height();
-    const auto* bytes = static_cast<const uint8_t*>(memory.get());
-    picture.pixels.assign(bytes, bytes + size);
+    picture.pixels.resize(rowBytes * static_cast<std::size_t>(in->Ysize));
+    // Top to bottom, as sequential loaders need them.
+    constexpr int kStripRows = 16;
+    for (int top = 0; top < in->Ysize; top += kStripRows) {
+        VipsRect strip{0, top, in->Xsize, std::min(kStripRows, in->Ysize - top)};
+        if (vips_region_prepare(region.get(), &strip) != 0)
+            throw vips::VError();
+        for (int y = top; y < top + strip.height; ++y)
+            std::memcpy(picture.pixels.data() + static_cast<std::size_t>(y) * rowBytes,
+                        VIPS_REGION_ADDR(region.get(), 0, y), rowBytes);
+    }
 }
 
 std::string TakeVipsError(const vips::VError& error) {

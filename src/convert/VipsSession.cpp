@@ -9,7 +9,12 @@ namespace {
 std::once_flag g_startOnce;
 bool g_started = false;
 
-void DropMessage(const gchar*, GLogLevelFlags, const gchar*, gpointer) {}
+thread_local std::vector<std::string>* t_warnings = nullptr;
+
+void CollectOrDrop(const gchar*, GLogLevelFlags, const gchar* message, gpointer) {
+    if (t_warnings && message)
+        t_warnings->emplace_back(message);
+}
 
 }  // namespace
 
@@ -25,7 +30,7 @@ bool StartImaging() {
         vips_cache_set_max_files(0);
         // A damaged file is reported as a failed photo; libvips' warnings
         // about damage it recovered from would only clutter stderr.
-        g_log_set_handler("VIPS", G_LOG_LEVEL_WARNING, DropMessage, nullptr);
+        g_log_set_handler("VIPS", G_LOG_LEVEL_WARNING, CollectOrDrop, nullptr);
     });
     return g_started;
 }
@@ -46,4 +51,12 @@ std::string VipsPathWithOptions(const std::string& path, const std::string& opti
     // libvips splits at the last '[' of a name ending in ']', so a trailing
     // option block of our own keeps every byte of the real name.
     return path + "[" + options + "]";
+}
+
+ImagingWarnings::ImagingWarnings() : outer_(t_warnings) {
+    t_warnings = &messages_;
+}
+
+ImagingWarnings::~ImagingWarnings() {
+    t_warnings = outer_;
 }

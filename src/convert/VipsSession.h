@@ -3,6 +3,7 @@
 // layer includes libvips; everything else sees these plain functions.
 
 #include <string>
+#include <vector>
 
 // Starts libvips once per process (safe from any thread, any number of
 // times). False when libvips cannot start; then no picture can be opened.
@@ -19,3 +20,21 @@ int ImagingThreads();
 // The path as libvips' loaders and savers must be given it: a name that
 // ends in "[...]" would otherwise be read as load or save options.
 std::string VipsPathWithOptions(const std::string& path, const std::string& options = {});
+
+// The warnings libvips gives on the constructing thread while the object
+// lives (loaders report damage they recovered from this way); warnings
+// nobody collects are dropped. Construct and destroy on one thread; an
+// inner collector takes the messages until it ends.
+class ImagingWarnings {
+public:
+    ImagingWarnings();
+    ~ImagingWarnings();
+    ImagingWarnings(const ImagingWarnings&) = delete;
+    ImagingWarnings& operator=(const ImagingWarnings&) = delete;
+
+    const std::vector<std::string>& Messages() const { return messages_; }
+
+private:
+    std::vector<std::string> messages_;
+    std::vector<std::string>* outer_;
+};

@@ -109,4 +109,33 @@ TEST_F(ConvertCommand, SignalMidRunLeavesOnlyWholeOutputs) {
     }
 }
 
+// The damaged PNG is refused whatever the number of photos at once, and
+// the others come out the same.
+TEST_F(ConvertCommand, DamagedPngGivesTheSameFilesWithOneOrTwoJobs) {
+    QImage noise(800, 600, QImage::Format_RGB32);
+    for (int y = 0; y < noise.height(); ++y)
+        for (int x = 0; x < noise.width(); ++x)
+            noise.setPixel(x, y, qRgb(x * 7 % 256, (x ^ y) % 256, (x * y) % 251));
+    ASSERT_TRUE(noise.save(QString::fromStdString(in + "/damaged.png"), "PNG"));
+    std::string bytes = ReadAll(in + "/damaged.png");
+    const std::size_t last = bytes.rfind("IDAT");  // after its 4-byte length
+    const auto length = uint32_t(uint8_t(bytes[last - 2])) << 8 | uint8_t(bytes[last - 1]);
+    ASSERT_GT(length, 16u);
+    bytes[last + 4 + length / 2] ^= 0x5A;
+    std::ofstream(in + "/damaged.png", std::ios::binary) << bytes;
+    Picture(in + "/a.png");
+    Picture(in + "/z.png");
+    std::vector<std::string> files[2];
+    for (const int jobs : {1, 2}) {
+        const std::string folder = dir.file("out" + std::to_string(jobs));
+        fs::create_directories(folder);
+        const Outcome r = Run({"-o", folder, "-j", std::to_string(jobs), "--no-rename", in});
+        EXPECT_EQ(r.exitCode, 1) << r.err;
+        EXPECT_NE(r.err.find("damaged.png: Failed to convert photo!"), std::string::npos) << r.err;
+        files[jobs - 1] = Names(r.LastOutLine());
+    }
+    EXPECT_EQ(files[0], (std::vector<std::string>{"a.jpg", "z.jpg"}));
+    EXPECT_EQ(files[1], files[0]);
+}
+
 }  // namespace

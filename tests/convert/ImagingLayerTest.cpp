@@ -131,6 +131,83 @@ TEST_F(ImagingLayerTest, DecodeFailsOnTruncatedAndCorruptFiles) {
         EXPECT_FALSE(DecodePictureToSize(dir.file(name), 30, 20, picture)) << name;
 }
 
+// The PNG with one byte flipped in its last image data chunk: the damage
+// sits in the last rows, where libvips' thread pool used to lose it.
+std::string DamagedPng(const std::string& path) {
+    Save(PhotoLike(1600, 1200), path);
+    std::string bytes = ReadAll(path);
+    const size_t last = bytes.rfind("IDAT");  // after its 4-byte length
+    const auto length = uint32_t(uint8_t(bytes[last - 2])) << 8 | uint8_t(bytes[last - 1]);
+    EXPECT_GT(length, 16u);
+    bytes[last + 4 + length / 2] ^= 0x5A;
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path;
+}
+
+TEST_F(ImagingLayerTest, DamagedPngGetsOneVerdictWhateverTheThreads) {
+    const std::string path = DamagedPng(dir.file("damaged.png"));
+    const int threadsBefore = ImagingThreads();
+    int decoded = 0;
+    for (int run = 0; run < 20; ++run) {
+        SetImagingThreads(2 + run % 3);
+        RgbPicture picture;
+        decoded += DecodePictureToSize(path, 800, 600, picture);
+    }
+    SetImagingThreads(threadsBefore);
+    EXPECT_EQ(decoded, 0);
+}
+
+TEST_F(ImagingLayerTest, JpegEndsAreJudgedByTheRowsTheyHold) {
+    Save(PhotoLike(640, 480), dir.file("whole.jpg"), "Q=90");
+    const std::string whole = ReadAll(dir.file("whole.jpg"));
+    ASSERT_EQ(whole.substr(whole.size() - 2), "\xFF\xD9");
+    std::string claimsMore = whole;  // a header of 65500 x 65500 over the same data
+    const size_t frame = whole.find("\xFF\xC0");
+    ASSERT_NE(frame, std::string::npos);
+    claimsMore.replace(frame + 5, 4, "\xFF\xDC\xFF\xDC");
+    const struct {
+        const char* name;
+        std::string bytes;
+        bool decodes;
+    } cases[] = {
+        {"no-end-marker.jpg", whole.substr(0, whole.size() - 2), true},
+        {"trailing-bytes.jpg", whole + "trailer", true},
+        {"truncated.jpg", whole.substr(0, whole.size() * 3 / 4), false},
+        {"last-bytes-lost.jpg", whole.substr(0, whole.size() - 40), false},
+        {"claims-more-rows.jpg", claimsMore, false},
+    };
+    RgbPicture reference;
+    ASSERT_TRUE(DecodePictureToSize(dir.file("whole.jpg"), 320, 240, reference));
+    for (const auto& c : cases) {
+        std::ofstream(dir.file(c.name), std::ios::binary) << c.bytes;
+        RgbPicture picture;
+        std::string reason;
+        EXPECT_EQ(DecodePictureToSize(dir.file(c.name), 320, 240, picture, &reason), c.decodes)
+            << c.name << ": " << reason;
+        if (c.decodes) {
+            EXPECT_TRUE(picture.pixels == reference.pixels) << c.name;
+        } else {
+            EXPECT_FALSE(reason.empty()) << c.name;
+        }
+    }
+}
+
+// A PNG of a few dozen bytes whose text chunk claims a gigabyte: refused
+// before libpng allocates it, when added and when converted.
+TEST_F(ImagingLayerTest, OversizedPngMetadataIsRefusedUpFront) {
+    Save(Quadrants(4, 4), dir.file("small.png"));
+    std::string png = ReadAll(dir.file("small.png"));
+    png.insert(33, std::string("\x3F\xFF\xFF\xF0iTXt", 8) + "k");
+    std::ofstream(dir.file("bomb.png"), std::ios::binary) << png.substr(0, 42);
+    int32_t w = 0, h = 0;
+    EXPECT_FALSE(ProbePictureSize(dir.file("bomb.png"), w, h));
+    RgbPicture picture;
+    std::string reason;
+    EXPECT_FALSE(DecodePictureToSize(dir.file("bomb.png"), 4, 4, picture, &reason));
+    EXPECT_EQ(reason, "the iTXt chunk of 1073741808 bytes is more than the 8 MiB allowed for metadata");
+    ASSERT_TRUE(ProbePictureSize(dir.file("small.png"), w, h));
+}
+
 TEST_F(ImagingLayerTest, PreviewFitsUprightAndIsNullOnFailure) {
     vips::VImage turned = Quadrants(400, 200).copy();
     turned.set("orientation", 8);
