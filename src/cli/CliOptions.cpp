@@ -6,6 +6,7 @@
 #include <functional>
 #include <limits>
 
+#include "convert/MemoryEstimate.h"
 #include "options/OptionTables.h"
 
 namespace {
@@ -14,6 +15,7 @@ namespace {
 constexpr int64_t kMaxSide = 10000000;
 constexpr int64_t kMaxFontPixels = 10000;
 constexpr int kMaxJobs = 256;
+constexpr int64_t kMaxMemoryMiB = int64_t{1} << 30;  // a pebibyte
 // Where the descriptions start in the usage text, and its width.
 constexpr std::size_t kHelpColumn = 28;
 constexpr std::size_t kUsageWidth = 78;
@@ -319,6 +321,11 @@ const std::vector<OptionRule>& Rules() {
                    [](CliOptions& o, int32_t x) { o.overwrite = static_cast<OverwritePolicy>(x); }),
             {kRun, "jobs", 'j', "N", "photos converted at once (default: one per core)",
              IntIn(1, kMaxJobs, [](CliOptions& o, int64_t x) { o.jobs = static_cast<int>(x); }), {}},
+            {kRun, "max-memory", 0, "MIB",
+             "memory the photos in hand may take, in MiB; a larger photo converts alone "
+             "(default: half the physical memory, " +
+                 std::to_string(DefaultMemoryBudget() >> 20) + " MiB)",
+             IntIn(1, kMaxMemoryMiB, [](CliOptions& o, int64_t x) { o.maxMemoryMiB = x; }), {}},
             {kRun, "quiet", 0, nullptr, "no progress bar and no notices",
              Flag([](CliOptions& o) { o.quiet = true; }), {}},
             {kRun, "list-values", 0, "OPTION",

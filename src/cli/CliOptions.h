@@ -26,6 +26,7 @@ struct CliOptions {
     TextOverlay overlay;                      // text, position, font, colour
     OverwritePolicy overwrite = OverwritePolicy::Default;
     int jobs = 0;                             // 0: one per core
+    int64_t maxMemoryMiB = 0;                 // 0: half the physical memory
     bool quiet = false;
     bool help = false;
     bool version = false;

@@ -127,6 +127,7 @@ int RunConvertCommand(const std::vector<std::string>& args) {
     request.defaults = options.format;
     request.photos = std::move(gathered.photos);
     request.jobs = options.jobs;
+    request.memoryBudget = static_cast<uint64_t>(options.maxMemoryMiB) << 20;
     PreparedRun prepared = PrepareRun(std::move(request), prompter);
     if (!prepared.ready)
         return 1;

@@ -48,12 +48,15 @@ int ConversionRun::EffectiveJobs(int requested, std::size_t photoCount) {
 }
 
 ConversionRun::ConversionRun(ConversionJob job, Prompter& prompter, ActivityLog& log,
-                             RunCallbacks callbacks, PhotoConverter converter)
+                             RunCallbacks callbacks, PhotoConverter converter,
+                             PeakEstimator estimate)
     : job_(std::move(job)),
       prompter_(prompter),
       log_(log),
       callbacks_(std::move(callbacks)),
-      converter_(std::move(converter)) {}
+      converter_(std::move(converter)),
+      estimate_(std::move(estimate)),
+      budget_(job_.memoryBudget > 0 ? job_.memoryBudget : DefaultMemoryBudget()) {}
 
 ConversionRun::~ConversionRun() {
     RequestStop();
@@ -107,23 +110,11 @@ void ConversionRun::Dispatch() {
         const std::string extension = ExtensionOfFormat(format.nOuptputFormat);
         const std::string path = MakeOutputPath(naming, started, count, source.strSourcePath,
                                                 source.timeModified, extension);
-        const std::string key = PathKey(path);
-        {
-            // Wait for a free worker, and for any photo in hand with the same
-            // output path to finish, so that the later one meets the replace
-            // question instead of racing it. RequestStop cannot notify, but
-            // every wait here ends when a photo in hand finishes.
-            std::unique_lock lock(mutex_);
-            changed_.wait(lock, [&] {
-                return StopRequested() ||
-                       (inHand_ < static_cast<std::size_t>(jobs) &&
-                        std::find(busyPaths_.begin(), busyPaths_.end(), key) == busyPaths_.end());
-            });
-            if (StopRequested())
-                break;
-            ++inHand_;
-            busyPaths_.push_back(key);
-        }
+        Task task{started, source, job_.overlay, 0};
+        task.photo.strOutputPath = path;
+        task.peakBytes = estimate_ ? estimate_(task.photo, job_.overlay) : 0;
+        if (!WaitForRoom(started, PathKey(path), task.peakBytes, jobs))
+            break;
 
         if (callbacks_.progress)
             callbacks_.progress(static_cast<int>(static_cast<double>(started) /
@@ -131,8 +122,6 @@ void ConversionRun::Dispatch() {
         if (extension.empty())
             log_.AddLogLine("unknown output photo format!");
 
-        Task task{started, source, job_.overlay};
-        task.photo.strOutputPath = path;
         if (callbacks_.outputPath)
             callbacks_.outputPath(started, path);
 
@@ -182,6 +171,38 @@ void ConversionRun::Dispatch() {
         callbacks_.finished(result);
 }
 
+// Waits for a free worker, for any photo in hand with the same output path
+// to finish (so that the later one meets the replace question instead of
+// racing it), and for memory. RequestStop cannot notify, but every wait
+// here ends when a photo in hand finishes.
+bool ConversionRun::WaitForRoom(std::size_t index, const std::string& key, uint64_t peakBytes,
+                                int jobs) {
+    std::unique_lock lock(mutex_);
+    bool toldWaiting = false;
+    for (;;) {
+        if (StopRequested())
+            return false;
+        const bool workerFree =
+            inHand_ < static_cast<std::size_t>(jobs) &&
+            std::find(busyPaths_.begin(), busyPaths_.end(), key) == busyPaths_.end();
+        const bool memoryFree = inHand_ == 0 || bytesInHand_ + peakBytes <= budget_;
+        if (workerFree && memoryFree)
+            break;
+        if (workerFree && !toldWaiting && callbacks_.waitingForMemory) {
+            toldWaiting = true;
+            lock.unlock();
+            callbacks_.waitingForMemory(index);
+            lock.lock();
+            continue;
+        }
+        changed_.wait(lock);
+    }
+    ++inHand_;
+    bytesInHand_ += peakBytes;
+    busyPaths_.push_back(key);
+    return true;
+}
+
 void ConversionRun::Work() {
     for (;;) {
         Task task;
@@ -215,6 +236,7 @@ void ConversionRun::Work() {
         {
             std::lock_guard lock(mutex_);
             --inHand_;
+            bytesInHand_ -= task.peakBytes;
             const auto busy =
                 std::find(busyPaths_.begin(), busyPaths_.end(), PathKey(task.photo.strOutputPath));
             if (busy != busyPaths_.end())

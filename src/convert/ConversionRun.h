@@ -7,6 +7,7 @@
 #include <atomic>
 #include <condition_variable>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <mutex>
 #include <string>
@@ -16,6 +17,7 @@
 #include "app/Prompter.h"
 #include "convert/ActivityLog.h"
 #include "convert/ConvertPhoto.h"
+#include "convert/MemoryEstimate.h"
 #include "convert/RunNaming.h"
 #include "convert/TextOverlay.h"
 #include "photolist/PhotoItem.h"
@@ -26,6 +28,7 @@ struct ConversionJob {
     OutputNaming naming;            // its run folder exists
     TextOverlay overlay;            // the position as the pre-run check left it
     int jobs = 0;                   // photos converted at once; 0 or less: one per core
+    uint64_t memoryBudget = 0;      // bytes the photos in hand may take; 0: DefaultMemoryBudget()
 };
 
 struct RunResult {
@@ -46,6 +49,9 @@ struct RunCallbacks {
     std::function<void(std::size_t index, const std::string& path)> outputPath;
     // The per-photo position check set the X (or Y) edit to "0".
     std::function<void(bool xReset, bool yReset)> textPositionReset;
+    // The photo at index waits until photos in hand finish: with them it
+    // would take more than the memory budget. At most once per photo.
+    std::function<void(std::size_t index)> waitingForMemory;
     // A photo is finished, in the order photos finish.
     std::function<void(std::size_t index, const PhotoResult& result)> photoDone;
     // The last call of the run, after every worker has ended.
@@ -54,6 +60,8 @@ struct RunCallbacks {
 
 using PhotoConverter =
     std::function<PhotoResult(const PhotoItem&, const TextOverlay&, Prompter&)>;
+// The peak memory, in bytes, of converting a photo (its output path formed).
+using PeakEstimator = std::function<uint64_t(const PhotoItem&, const TextOverlay&)>;
 
 // The activity log's line for a photo that was not written:
 // "<source path>: <message> (<reason>)".
@@ -64,9 +72,13 @@ int AvailableCores();
 
 class ConversionRun {
 public:
-    // The prompter and the log must outlive the run.
+    // The prompter and the log must outlive the run. Photos are started in
+    // list order while a worker is free and their estimated peaks, with
+    // those in hand, fit the memory budget; a photo is always started when
+    // none is in hand, so that one larger than the budget converts alone.
     ConversionRun(ConversionJob job, Prompter& prompter, ActivityLog& log, RunCallbacks callbacks,
-                  PhotoConverter converter = &ConvertPhoto);
+                  PhotoConverter converter = &ConvertPhoto,
+                  PeakEstimator estimate = &EstimatePhotoPeakBytes);
     // Asks for a stop and waits for the photos in hand.
     ~ConversionRun();
     ConversionRun(const ConversionRun&) = delete;
@@ -94,9 +106,12 @@ private:
         std::size_t index;
         PhotoItem photo;
         TextOverlay overlay;
+        uint64_t peakBytes;
     };
 
     void Dispatch();
+    // Waits until the photo at index may start; false when a stop came first.
+    bool WaitForRoom(std::size_t index, const std::string& key, uint64_t peakBytes, int jobs);
     void Work();
 
     const ConversionJob job_;
@@ -104,6 +119,8 @@ private:
     ActivityLog& log_;
     const RunCallbacks callbacks_;
     const PhotoConverter converter_;
+    const PeakEstimator estimate_;
+    const uint64_t budget_;
 
     std::atomic<bool> stop_{false};
     std::atomic<bool> running_{false};
@@ -115,6 +132,7 @@ private:
     std::vector<Task> queue_;              // handed out, not yet taken by a worker
     std::vector<std::string> busyPaths_;   // output path keys of the photos in hand
     std::size_t inHand_ = 0;
+    uint64_t bytesInHand_ = 0;             // their estimated peaks
     bool noMoreTasks_ = false;
     RunResult result_;
 

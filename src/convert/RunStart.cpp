@@ -21,6 +21,7 @@ PreparedRun PrepareRun(RunRequest request, Prompter& prompter) {
     prepared.job.naming = std::move(request.naming);
     prepared.job.overlay = std::move(request.overlay);
     prepared.job.jobs = request.jobs;
+    prepared.job.memoryBudget = request.memoryBudget;
     prepared.ready = true;
     return prepared;
 }

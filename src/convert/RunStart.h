@@ -17,7 +17,8 @@ struct RunRequest {
     OutputPhotoFormat defaults;  // the settings for new photos: bound the text position
     std::vector<PhotoItem> photos;
     int jobs = 0;
-    std::time_t when = 0;  // names the run folder; 0: now
+    uint64_t memoryBudget = 0;  // bytes for the photos in hand; 0: half the physical memory
+    std::time_t when = 0;       // names the run folder; 0: now
 };
 
 struct PreparedRun {

@@ -84,6 +84,7 @@ INSTANTIATE_TEST_SUITE_P(
         GoodRow{"color_is_stored_bgr", {"--color", "ff8001"}, [](auto& o) { return o.overlay.color == 0x0180FFu; }},
         GoodRow{"overwrite_yes", {"--overwrite=yes"}, [](auto& o) { return o.overwrite == OverwritePolicy::Yes; }},
         GoodRow{"jobs", {"-j", "3"}, [](auto& o) { return o.jobs == 3; }},
+        GoodRow{"max_memory", {"--max-memory", "512"}, [](auto& o) { return o.maxMemoryMiB == 512; }},
         GoodRow{"text_taken_whole", {"--text", "--bold"}, [](auto& o) { return o.overlay.text == "--bold" && o.overlay.font.lfWeight == 400; }},
         GoodRow{"double_dash_ends_options", {"--", "-W"},
                 [](auto& o) { return o.paths == std::vector<std::string>{"-W", "x.jpg"}; }}),
@@ -134,6 +135,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadRow{"color_short", {"--color", "fff", "a"}, "--color"},
         BadRow{"overwrite", {"--overwrite", "maybe", "a"}, "--overwrite"},
         BadRow{"jobs_zero", {"-j", "0", "a"}, "-j"},
+        BadRow{"max_memory_zero", {"--max-memory=0", "a"}, "--max-memory"},
+        BadRow{"max_memory_unit", {"--max-memory", "2G", "a"}, "--max-memory"},
         BadRow{"prefix_with_slash", {"--prefix", "a/b", "a"}, "--prefix"},
         BadRow{"empty_output", {"-o", "", "a"}, "-o"}),
     [](const auto& info) { return std::string(info.param.name); });

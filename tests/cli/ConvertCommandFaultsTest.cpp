@@ -138,4 +138,32 @@ TEST_F(ConvertCommand, DamagedPngGivesTheSameFilesWithOneOrTwoJobs) {
     EXPECT_EQ(files[1], files[0]);
 }
 
+// Two large photos under a budget smaller than one: converted one after the
+// other, so the peak stays near that of a one-at-a-time run, while two
+// jobs without a budget hold both at once.
+TEST_F(ConvertCommand, SmallMemoryBudgetConvertsLargePhotosInTurn) {
+    constexpr int kWidth = 4000, kHeight = 3000;  // 36 MB a surface; turning needs two
+    constexpr long kSurfaceKiB = long{kWidth} * kHeight * 3 / 1024;
+    std::vector<std::string> args{"--format=png", "--size=original", "--rotate=90", "--quiet"};
+    for (const char* name : {"a.png", "b.png"})
+        args.push_back(Picture(in + "/" + name, kWidth, kHeight));
+    // Freed memory goes back at once, so that the peak shows what was held.
+    const std::vector<std::string> env{"ASAN_OPTIONS=quarantine_size_mb=0:detect_leaks=0"};
+    auto peakOf = [&](const std::string& name, std::vector<std::string> options) {
+        const std::string folder = dir.file(name);
+        fs::create_directories(folder);
+        options.insert(options.end(), {"-o", folder});
+        options.insert(options.end(), args.begin(), args.end());
+        long peak = 0;
+        const Outcome r = Finish(Start(options, env), nullptr, &peak);
+        EXPECT_EQ(r.exitCode, 0) << name << r.err;
+        return peak;
+    };
+    const long inTurn = peakOf("one", {"-j", "1"});
+    const long budgeted = peakOf("budget", {"-j", "2", "--max-memory", "1"});
+    const long together = peakOf("two", {"-j", "2"});
+    EXPECT_LT(budgeted, inTurn + kSurfaceKiB) << "one at a time: " << inTurn << " KiB";
+    EXPECT_GT(together, inTurn + kSurfaceKiB) << "one at a time: " << inTurn << " KiB";
+}
+
 }  // namespace

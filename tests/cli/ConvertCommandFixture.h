@@ -11,6 +11,7 @@
 #include <fstream>
 #include <string>
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -90,11 +91,14 @@ protected:
     }
 
     // Waits for a program Start began; termSignal is the signal that ended
-    // it, 0 when it exited.
-    Outcome Finish(pid_t child, int* termSignal = nullptr) {
+    // it, 0 when it exited; peakKiB its largest resident size.
+    Outcome Finish(pid_t child, int* termSignal = nullptr, long* peakKiB = nullptr) {
         int status = 0;
+        rusage usage{};
         Outcome r;
-        if (child > 0 && waitpid(child, &status, 0) == child) {
+        if (child > 0 && wait4(child, &status, 0, &usage) == child) {
+            if (peakKiB)
+                *peakKiB = usage.ru_maxrss;
             r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
             if (termSignal)
                 *termSignal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
