@@ -2,8 +2,24 @@
 
 #include <sys/stat.h>
 
+#include <cerrno>
+#include <cstring>
+
 #include "photolist/PhotoGathering.h"
 #include "photolist/PhotoInfo.h"
+
+namespace {
+
+// Why a named path leads nowhere, as its notice says it.
+std::string UnreachableText(int error) {
+    switch (error) {
+    case ENOENT: return "no such file or folder";
+    case ELOOP: return "a loop of symbolic links";
+    default: return std::strerror(error);
+    }
+}
+
+}  // namespace
 
 GatheredPhotos GatherCommandLinePhotos(const std::vector<std::string>& paths,
                                        const OutputPhotoFormat& defaults, Prompter& prompter,
@@ -19,11 +35,15 @@ GatheredPhotos GatherCommandLinePhotos(const std::vector<std::string>& paths,
         }
     };
 
+    const SearchReport unsearched = [&](const std::string& path, const std::string& reason) {
+        ++out.skipped;
+        notice(path + ": could not be searched (" + reason + "), skipped");
+    };
     for (const std::string& path : paths) {
         struct stat st {};
         if (::stat(path.c_str(), &st) != 0) {
             ++out.skipped;
-            notice(path + ": no such file or folder, skipped");
+            notice(path + ": " + UnreachableText(errno) + ", skipped");
             continue;
         }
         if (!S_ISDIR(st.st_mode)) {
@@ -31,7 +51,7 @@ GatheredPhotos GatherCommandLinePhotos(const std::vector<std::string>& paths,
             continue;
         }
         std::vector<std::string> found;
-        if (!FindPhotoFiles(path, found, prompter)) {
+        if (!FindPhotoFiles(path, found, prompter, nullptr, {}, unsearched)) {
             ++out.skipped;
             continue;
         }

@@ -6,6 +6,7 @@
 
 #include "app/Paths.h"
 #include "app/SettingsStore.h"
+#include "convert/ActivityLog.h"
 #include "convert/OutputGeometry.h"
 #include "photolist/GatherProgress.h"
 #include "photolist/MainDialog.h"
@@ -86,8 +87,13 @@ void MainDialog::OnSearchPhotos() {
     std::vector<PhotoItem> added = RunGatherWithProgress(
         this, QStringLiteral("Search photos"), [&](const std::atomic<bool>& cancel, GatherReport& report) {
             std::vector<std::string> found;
+            // What the search could not look into goes to the activity log.
+            const SearchReport unsearched = [this](const std::string& path, const std::string& reason) {
+                log_->AddLogLine(path + ": could not be searched (" + reason + ")");
+            };
             if (!FindPhotoFiles(folder, found, prompter_, &cancel,
-                                [&report](size_t folders, size_t files) { report.Searching(folders, files); }))
+                                [&report](size_t folders, size_t files) { report.Searching(folders, files); },
+                                unsearched))
                 return std::vector<PhotoItem>{};
             return GatherPhotos(found, defaults, prompter_, cancel,
                                 [&report](size_t done, size_t total) { report.Reading(done, total); });

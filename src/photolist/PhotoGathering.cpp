@@ -1,12 +1,15 @@
 #include "photolist/PhotoGathering.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <condition_variable>
 #include <memory>
 #include <mutex>
 #include <thread>
 
 #include <dirent.h>
+#include <limits.h>
 #include <sys/stat.h>
 
 #include "app/Paths.h"
@@ -36,17 +39,6 @@ struct FolderEntries {
     std::vector<std::string> folders;
     std::vector<std::string> files;
 };
-
-// Whether an entry is a folder, following a symbolic link to its target; a
-// link that leads nowhere is taken as a file.
-bool IsFolderEntry(const std::string& folder, const dirent& entry) {
-    if (entry.d_type == DT_DIR)
-        return true;
-    if (entry.d_type != DT_LNK && entry.d_type != DT_UNKNOWN)
-        return false;
-    struct stat status {};
-    return ::stat((folder + entry.d_name).c_str(), &status) == 0 && S_ISDIR(status.st_mode);
-}
 
 // Measures picture sizes on worker threads ahead of the caller, who takes
 // them in order. Measuring is the costly part of adding a photo and gives no
@@ -141,8 +133,33 @@ std::vector<std::string> DroppedCandidates(const std::vector<std::string>& paths
     return candidates;
 }
 
-PhotoFileFinder::PhotoFileFinder(const std::string& root) : root_(paths::EnsureTrailingSeparator(root)) {
+PhotoFileFinder::PhotoFileFinder(const std::string& root, SearchReport report)
+    : root_(paths::EnsureTrailingSeparator(root)), report_(std::move(report)) {
     queue_.push_back(root_);
+}
+
+void PhotoFileFinder::Report(const std::string& path, int error) const {
+    if (report_)
+        report_(path, std::strerror(error));
+}
+
+// A symbolic link is followed to its target; one that leads nowhere is a
+// file. An entry that vanished, or whose target cannot be looked at, is
+// neither.
+std::optional<bool> PhotoFileFinder::IsFolderEntry(const std::string& folder, const dirent& entry) {
+    if (entry.d_type == DT_DIR)
+        return true;
+    if (entry.d_type != DT_LNK && entry.d_type != DT_UNKNOWN)
+        return false;
+    const std::string path = folder + entry.d_name;
+    struct stat status {};
+    if (::stat(path.c_str(), &status) == 0)
+        return S_ISDIR(status.st_mode);
+    const int error = errno;
+    if (error == ENOENT && ::lstat(path.c_str(), &status) == 0 && S_ISLNK(status.st_mode))
+        return false;
+    Report(path, error);
+    return std::nullopt;
 }
 
 void PhotoFileFinder::ScanNextFolder(std::vector<std::string>& results) {
@@ -152,24 +169,41 @@ void PhotoFileFinder::ScanNextFolder(std::vector<std::string>& results) {
     queue_.pop_front();
 
     std::unique_ptr<DIR, DirCloser> dir(::opendir(folder.c_str()));
-    if (!dir)
-        return;  // cannot be listed: contributes nothing
-    struct stat self {};
-    if (::fstat(::dirfd(dir.get()), &self) != 0)
+    if (!dir) {
+        Report(folder, errno);
         return;
+    }
+    struct stat self {};
+    if (::fstat(::dirfd(dir.get()), &self) != 0) {
+        Report(folder, errno);
+        return;
+    }
     if (!listed_.insert({static_cast<uint64_t>(self.st_dev), static_cast<uint64_t>(self.st_ino)})
              .second)
         return;  // reached before by another way
     ++scanned_;
 
     FolderEntries entries;
-    while (const dirent* entry = ::readdir(dir.get())) {
+    for (;;) {
+        errno = 0;
+        const dirent* entry = ::readdir(dir.get());
+        if (!entry) {
+            if (errno != 0)
+                Report(folder, errno);  // the listing broke off
+            break;
+        }
         const std::string name = entry->d_name;
         if (name == "." || name == "..")
             continue;
-        if (IsFolderEntry(folder, *entry))
+        // Every later use of the path would fail.
+        if (folder.size() + name.size() >= PATH_MAX) {
+            Report(folder + name, ENAMETOOLONG);
+            continue;
+        }
+        const std::optional<bool> isFolder = IsFolderEntry(folder, *entry);
+        if (isFolder.value_or(false))
             entries.folders.push_back(name);
-        else if (IsPhotoExtension(name))
+        else if (isFolder && IsPhotoExtension(name))
             entries.files.push_back(name);
     }
     std::sort(entries.files.begin(), entries.files.end());
@@ -182,7 +216,8 @@ void PhotoFileFinder::ScanNextFolder(std::vector<std::string>& results) {
 
 bool FindPhotoFiles(const std::string& folder, std::vector<std::string>& results,
                     Prompter& prompter, const std::atomic<bool>* cancel,
-                    const std::function<void(size_t folders, size_t found)>& progress) {
+                    const std::function<void(size_t folders, size_t found)>& progress,
+                    const SearchReport& report) {
     const std::string root = paths::EnsureTrailingSeparator(folder);
     // Looked at without the trailing '/', so that a file is told apart from
     // a path that does not exist.
@@ -196,7 +231,7 @@ bool FindPhotoFiles(const std::string& folder, std::vector<std::string>& results
                       PromptIcon::Error);
         return false;
     }
-    PhotoFileFinder finder(root);
+    PhotoFileFinder finder(root, report);
     while (!finder.Done()) {
         if (cancel && cancel->load(std::memory_order_relaxed))
             return false;

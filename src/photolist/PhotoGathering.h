@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <optional>
 #include <set>
 #include <string>
 #include <utility>
@@ -16,6 +17,8 @@
 #include "app/Prompter.h"
 #include "options/OutputPhotoFormat.h"
 #include "photolist/PhotoItem.h"
+
+struct dirent;
 
 // The caption of the folder search's messages: the application's title.
 inline constexpr const char* kQuillmereTitle = "Quillmere";
@@ -33,16 +36,25 @@ bool IsPhotoExtension(const std::string& path);
 // and that are not folders (dropped folders are not searched).
 std::vector<std::string> DroppedCandidates(const std::vector<std::string>& paths);
 
+// What the folder search could not look into, as it is met: a path and the
+// system's reason. Each photo the user asked for is either found or named
+// here.
+using SearchReport = std::function<void(const std::string& path, const std::string& reason)>;
+
 // One folder search: a breadth-first walk from the root, one folder per
-// ScanNextFolder. A folder that cannot be listed adds nothing. A folder
-// reached twice (through symbolic links or bind mounts) is listed once, so
-// loops end. Within a folder, entries are taken in byte order of their names
-// so that the result does not depend on the file system's own order. Names
-// are kept as bytes, whatever their encoding.
+// ScanNextFolder. A folder that cannot be listed (or whose listing breaks
+// off), an entry whose path is longer than the system takes, an entry that
+// vanished or whose kind cannot be told (a loop of symbolic links) adds
+// nothing and is reported; a symbolic link that leads nowhere is taken as a
+// file. A folder reached twice (through symbolic links or bind mounts) is
+// listed once, so loops end. Within a folder, entries are taken in byte
+// order of their names so that the result does not depend on the file
+// system's own order. Names are kept as bytes, whatever their encoding.
 class PhotoFileFinder {
 public:
-    // root: a folder path, with or without a trailing '/'.
-    explicit PhotoFileFinder(const std::string& root);
+    // root: a folder path, with or without a trailing '/'. report may be
+    // empty.
+    explicit PhotoFileFinder(const std::string& root, SearchReport report = {});
 
     const std::string& RootFolder() const { return root_; }  // with trailing '/'
     bool Done() const { return queue_.empty(); }
@@ -53,7 +65,12 @@ public:
     void ScanNextFolder(std::vector<std::string>& results);
 
 private:
+    // Whether the entry is a folder; nothing when it cannot be told (told).
+    std::optional<bool> IsFolderEntry(const std::string& folder, const dirent& entry);
+    void Report(const std::string& path, int error) const;
+
     std::string root_;
+    SearchReport report_;
     std::deque<std::string> queue_;  // each with a trailing '/'
     std::set<std::pair<uint64_t, uint64_t>> listed_;  // device and inode
     size_t scanned_ = 0;
@@ -63,13 +80,15 @@ private:
 // paths to results in breadth-first order. A missing root is reported as
 // "<root> occurs error!", a root that is not a folder as
 // "<root> is not a right directory" (caption kQuillmereTitle); then false.
+// What the search could not look into goes to report (PhotoFileFinder).
 // When cancel becomes true the search stops after the folder in hand and
 // returns false, results holding what was found so far. progress, when
 // given, is called after each folder with the folders listed and the files
 // found so far.
 bool FindPhotoFiles(const std::string& folder, std::vector<std::string>& results,
                     Prompter& prompter, const std::atomic<bool>* cancel = nullptr,
-                    const std::function<void(size_t folders, size_t found)>& progress = {});
+                    const std::function<void(size_t folders, size_t found)>& progress = {},
+                    const SearchReport& report = {});
 
 // The common tail of every way in: each candidate becomes a photo item
 // through LoadPhotoInfo with a copy of defaults; the ones that load are

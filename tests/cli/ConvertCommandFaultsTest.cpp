@@ -166,4 +166,22 @@ TEST_F(ConvertCommand, SmallMemoryBudgetConvertsLargePhotosInTurn) {
     EXPECT_GT(together, inTurn + kSurfaceKiB) << "one at a time: " << inTurn << " KiB";
 }
 
+// A photo the search cannot reach is named, and the run does not claim
+// success: a folder no one can list, and a loop named on the command line.
+TEST_F(ConvertCommand, UnreachablePlacesAreNamedAndExitOne) {
+    const std::string a = Picture(in + "/a.png");
+    const testsupport::TooDeepFolders deep(in, "deep", "lost.png");
+    symlink("loop", (in + "/loop").c_str());
+    const Outcome r = Run({"-o", out, in, in + "/loop"});
+    EXPECT_EQ(r.exitCode, 1) << r.err;
+    EXPECT_NE(r.err.find(deep.FirstTooLong() + ": could not be searched (File name too long), skipped"),
+              std::string::npos)
+        << r.err;
+    EXPECT_NE(r.err.find(in + "/loop: could not be searched (Too many levels of symbolic links)"),
+              std::string::npos)
+        << r.err;
+    EXPECT_NE(r.err.find(in + "/loop: a loop of symbolic links, skipped"), std::string::npos) << r.err;
+    EXPECT_EQ(Names(r.LastOutLine()).size(), 1u);
+}
+
 }  // namespace

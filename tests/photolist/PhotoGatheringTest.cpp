@@ -108,7 +108,33 @@ TEST(FindPhotoFilesTest, BadRootIsReported) {
     }
 }
 
-TEST(FindPhotoFilesTest, UnlistableFolderIsSkippedSilently) {
+// Reports as the search gives them: path and reason.
+using Reports = std::vector<std::pair<std::string, std::string>>;
+
+// Whatever the search cannot look into is named with the system's reason;
+// the rest is still found.
+TEST(FindPhotoFilesTest, WhatCannotBeSearchedIsReported) {
+    TempDir dir;
+    phototest::WriteText(dir.file("b.jpg"));
+    mkdir(dir.file("S").c_str(), 0755);
+    phototest::WriteText(dir.file("S/c.jpg"));
+    symlink("loop", dir.file("loop").c_str());
+    const testsupport::TooDeepFolders deep(dir.path(), "deep", "lost.jpg");
+    RecordingPrompter prompter;
+    Paths found;
+    Reports reports;
+    EXPECT_TRUE(FindPhotoFiles(dir.path(), found, prompter, nullptr, {},
+                               [&](const std::string& path, const std::string& reason) {
+                                   reports.emplace_back(path, reason);
+                               }));
+    EXPECT_EQ(Relative(found, dir.path() + "/"), (Paths{"b.jpg", "S/c.jpg"}));
+    EXPECT_EQ(reports, (Reports{{dir.file("loop"), "Too many levels of symbolic links"},
+                                {deep.FirstTooLong(), "File name too long"}}));
+    EXPECT_TRUE(prompter.Prompts().empty());
+}
+
+// File modes bind an ordinary user (the check runs as one).
+TEST(FindPhotoFilesTest, UnlistableFolderIsReported) {
     TempDir dir;
     chmod(dir.path().c_str(), 0755);
     mkdir(dir.file("closed").c_str(), 0755);
@@ -118,7 +144,13 @@ TEST(FindPhotoFilesTest, UnlistableFolderIsSkippedSilently) {
     const bool ok = phototest::RunUnprivileged([&] {
         RecordingPrompter prompter;
         Paths found;
-        return FindPhotoFiles(dir.path(), found, prompter) && found == Paths{dir.file("b.jpg")} &&
+        Reports reports;
+        return FindPhotoFiles(dir.path(), found, prompter, nullptr, {},
+                              [&](const std::string& path, const std::string& reason) {
+                                  reports.emplace_back(path, reason);
+                              }) &&
+               found == Paths{dir.file("b.jpg")} &&
+               reports == Reports{{dir.file("closed/"), "Permission denied"}} &&
                prompter.Prompts().empty();
     });
     chmod(dir.file("closed").c_str(), 0755);

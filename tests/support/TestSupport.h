@@ -28,4 +28,22 @@ private:
     std::string path_;
 };
 
+// Folders nested under parent/name until the path of the deepest one is
+// longer than the system takes (PATH_MAX), an empty file in that one; made
+// and removed through descriptors, since a path that long cannot be used
+// whole. A folder no search can list, whoever runs it, root included.
+class TooDeepFolders {
+public:
+    TooDeepFolders(const std::string& parent, const std::string& name, const std::string& file);
+    ~TooDeepFolders();
+    TooDeepFolders(const TooDeepFolders&) = delete;
+    TooDeepFolders& operator=(const TooDeepFolders&) = delete;
+    // The deepest folder; its parent's path still works.
+    const std::string& FirstTooLong() const { return firstTooLong_; }
+
+private:
+    std::string top_;
+    std::string firstTooLong_;
+};
+
 }  // namespace testsupport
