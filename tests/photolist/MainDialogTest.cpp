@@ -247,6 +247,20 @@ private slots:
         QCOMPARE(window->PhotoCount(), 2);
     }
 
+    void searchLogsWhatItCannotLookInto() {
+        auto window = NewWindow();
+        MakePhoto("tree/a.jpg");
+        const QString loop = photos_->filePath("tree/loop");
+        QVERIFY(QFile::link(loop, loop));
+        script_.folder = Native(photos_->filePath("tree"));
+        window->OnSearchPhotos();
+        QCOMPARE(Names(*window), (std::vector<std::string>{"a.jpg"}));
+        QFile log(QString::fromStdString(window->LogFilePath()));
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        QVERIFY(log.readAll().contains(
+            (Native(loop) + ": could not be searched (Too many levels of symbolic links)\n").c_str()));
+    }
+
     void listCommands_data() {
         QTest::addColumn<QString>("command");
         QTest::addColumn<int>("count");
