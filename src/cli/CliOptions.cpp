@@ -11,8 +11,6 @@
 
 namespace {
 
-// libvips refuses larger pictures in any case.
-constexpr int64_t kMaxSide = 10000000;
 constexpr int64_t kMaxFontPixels = 10000;
 constexpr int kMaxJobs = 256;
 constexpr int64_t kMaxMemoryMiB = int64_t{1} << 30;  // a pebibyte
@@ -40,8 +38,35 @@ bool ParseInt(const std::string& text, int64_t low, int64_t high, int64_t& out) 
     return true;
 }
 
+// Decimal only: digits with at most one point, and an exponent. strtod
+// would also take hexadecimal, "inf" and leading blanks.
+bool IsDecimal(const std::string& text) {
+    std::size_t i = text.size() > 0 && (text[0] == '+' || text[0] == '-') ? 1 : 0;
+    std::size_t digits = 0;
+    bool point = false;
+    for (; i < text.size(); ++i) {
+        if (text[i] >= '0' && text[i] <= '9')
+            ++digits;
+        else if (text[i] == '.' && !point)
+            point = true;
+        else
+            break;
+    }
+    if (digits == 0)
+        return false;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        i += i + 1 < text.size() && (text[i + 1] == '+' || text[i + 1] == '-') ? 2 : 1;
+        const std::size_t start = i;
+        while (i < text.size() && text[i] >= '0' && text[i] <= '9')
+            ++i;
+        if (i == start)
+            return false;
+    }
+    return i == text.size();
+}
+
 bool ParseDouble(const std::string& text, double low, double high, double& out) {
-    if (text.empty() || std::isspace(static_cast<unsigned char>(text[0])))
+    if (!IsDecimal(text))
         return false;
     char* end = nullptr;
     errno = 0;
@@ -215,11 +240,11 @@ const std::vector<OptionRule>& Rules() {
                    [](CliOptions& o, int32_t x) { o.format.nOuputSizeType = x; }),
             {kOutput, "width", 'W', "N",
              "output width for --size fixed" + Default(std::to_string(d.nOutputWidth)),
-             IntIn(1, kMaxSide, [](CliOptions& o, int64_t x) { o.format.nOutputWidth = static_cast<int32_t>(x); }),
+             IntIn(1, kMaxImagingSide, [](CliOptions& o, int64_t x) { o.format.nOutputWidth = static_cast<int32_t>(x); }),
              {}},
             {kOutput, "height", 'H', "N",
              "output height for --size fixed" + Default(std::to_string(d.nOutputHeight)),
-             IntIn(1, kMaxSide, [](CliOptions& o, int64_t x) { o.format.nOutputHeight = static_cast<int32_t>(x); }),
+             IntIn(1, kMaxImagingSide, [](CliOptions& o, int64_t x) { o.format.nOutputHeight = static_cast<int32_t>(x); }),
              {}},
             Choice(kOutput, "keep-aspect", 0, "FROM", keeps,
                    JoinOr(keeps.shown) + Default(keeps.NameOf(d.nKeepAspectRatio)),
@@ -265,6 +290,9 @@ const std::vector<OptionRule>& Rules() {
              Flag([](CliOptions& o) { o.naming.notRename = true; }), {}},
             {kText, "text", 0, "TEXT", "a line of text drawn on every photo",
              [](const std::string& v, CliOptions& o) -> std::string {
+                 // Drawn as one line, a line break would be lost.
+                 if (v.find_first_of("\r\n") != std::string::npos)
+                     return "must be one line, without line breaks";
                  o.overlay.text = v;
                  return {};
              },

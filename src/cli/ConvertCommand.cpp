@@ -1,12 +1,9 @@
 #include "cli/ConvertCommand.h"
 
-#include <QGuiApplication>
-
 #include <atomic>
 #include <csignal>
 #include <cstdio>
 #include <iostream>
-#include <memory>
 #include <unistd.h>
 
 #include "app/SettingsStore.h"
@@ -14,6 +11,7 @@
 #include "cli/CliGather.h"
 #include "cli/CliOptions.h"
 #include "cli/ProgressBar.h"
+#include "cli/TextDrawing.h"
 #include "app/Paths.h"
 #include "convert/ActivityLog.h"
 #include "convert/ConversionRun.h"
@@ -94,23 +92,13 @@ int RunConvertCommand(const std::vector<std::string>& args) {
     if (options.listValues)
         return ListValues(*options.listValues);
 
-    // Text is drawn with Qt's fonts, which need a GUI application object;
-    // no display is needed or wanted.
-    std::unique_ptr<QGuiApplication> app;
-    int qtArgc = 1;
-    char qtName[] = "quillmere-convert";
-    char* qtArgv[] = {qtName, nullptr};
-    if (!options.overlay.text.empty()) {
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        app = std::make_unique<QGuiApplication>(qtArgc, qtArgv);
-    }
-
     const bool interactive = ::isatty(STDERR_FILENO) && !options.quiet;
     StderrPrompter prompter(PolicyOf(options.overwrite));
     auto notice = [&](const std::string& line) {
         if (!options.quiet)
             std::cerr << kProgram << ": " << line << "\n";
     };
+    const TextDrawing text(options.overlay, notice);
 
     const std::string outputFolder = OutputFolder(options, prompter);
     GatheredPhotos gathered =

@@ -2,6 +2,8 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
+
 #include "convert/OutputFile.h"
 #include "convert/OutputGeometry.h"
 #include "convert/OverlayText.h"
@@ -75,6 +77,13 @@ PhotoResult PhotoConversion::Run() {
 
     if (const int invalid = CheckOutputSize(format_))
         return Fail(invalid, "output size " + SizeText(format_));
+    // Refused before the decode, which could take long for nothing.
+    const OutputFormatRow* row = FindOutputFormat(format_.nOuptputFormat);
+    if (row && std::max(format_.nOutputWidth, format_.nOutputHeight) > row->maxSide)
+        return Fail(format_.nOutputWidth > row->maxSide ? IDS_OUTPUT_WIDTH_INVALID
+                                                        : IDS_OUTPUT_HEIGHT_INVALID,
+                    "output size " + SizeText(format_) + " is beyond the " + row->listText +
+                        " limit of " + std::to_string(row->maxSide) + " pixels a side");
 
     // The file as it is now, whatever size it had when it was added.
     RgbPicture picture;
@@ -91,7 +100,6 @@ PhotoResult PhotoConversion::Run() {
     if (!ApplyRotateFlip(picture, turn.type))
         Warn(IDS_ROTATE_FLIP_FAILED);
 
-    const OutputFormatRow* row = FindOutputFormat(format_.nOuptputFormat);
     if (!row)
         return {PhotoOutcome::Failed, "unknown output photo format!",
                 "format " + std::to_string(format_.nOuptputFormat)};

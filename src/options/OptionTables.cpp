@@ -9,13 +9,14 @@ const std::vector<OutputFormatRow>& OutputFormats() {
         {kFormatBmp, "BMP", "bmp", {"bmp"}, kUsesPixelFormat,
          "Uncompressed; 24-bit colour, or 1, 4 or 8 bits per pixel with a palette (see Pixel "
          "format).",
-         &WriteBmpFile},
+         &WriteBmpFile, kMaxImagingSide},
+        // libjpeg's limit, below the 65535 the file format could hold.
         {kFormatJpg, "JPG", "jpg", {"jpg", "jpeg"}, kUsesQuality,
-         "Photos; smallest files. Quality 1-100 (built-in 80).", &WriteJpegFile},
+         "Photos; smallest files. Quality 1-100 (built-in 80).", &WriteJpegFile, 65500},
         {kFormatPng, "PNG", "png", {"png"}, 0,
-         "Lossless; transparent areas become white.", &WritePngFile},
+         "Lossless; transparent areas become white.", &WritePngFile, kMaxImagingSide},
         {kFormatTif, "TIF", "tif", {"tif", "tiff"}, 0,
-         "Lossless (LZW compression), for print and archiving.", &WriteTiffFile},
+         "Lossless (LZW compression), for print and archiving.", &WriteTiffFile, kMaxImagingSide},
     };
     return rows;
 }

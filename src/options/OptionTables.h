@@ -38,6 +38,9 @@ enum FormatSetting : unsigned {
     kUsesPixelFormat = 1u << 1,  // iComboPixelFormat
 };
 
+// The largest side of any picture the imaging library makes.
+inline constexpr int32_t kMaxImagingSide = 10000000;
+
 struct OutputFormatRow {
     int32_t id;                         // nOuptputFormat as stored; rows are in id order from 0
     const char* listText;               // the options dialog's list entry
@@ -46,6 +49,7 @@ struct OutputFormatRow {
     unsigned settings;                  // FormatSetting bits
     const char* helpNote;               // one line for the help page
     Encoder encode;
+    int32_t maxSide;                    // the widest and highest picture its encoder writes
 };
 
 // In list order; row i has id i.

@@ -54,6 +54,8 @@ INSTANTIATE_TEST_SUITE_P(
                     return o.format.nOuputSizeType == kSizeStretch &&
                            o.format.dStretchHorizontal == 0.5 && o.format.dStretchVertical == 2.0;
                 }},
+        GoodRow{"stretch_exponent", {"--stretch=1e1,.5"},
+                [](auto& o) { return o.format.dStretchHorizontal == 10.0 && o.format.dStretchVertical == 0.5; }},
         GoodRow{"stretch_bounds", {"--stretch=0.000001,1000000"},
                 [](auto& o) { return o.format.dStretchVertical == 1000000.0; }},
         GoodRow{"width_height_short_attached", {"-W1024", "-H=600"},
@@ -123,6 +125,9 @@ INSTANTIATE_TEST_SUITE_P(
         BadRow{"stretch_zero", {"--stretch", "0,1", "a"}, "--stretch"},
         BadRow{"stretch_one_factor", {"--stretch", "2", "a"}, "--stretch"},
         BadRow{"stretch_nan", {"--stretch", "nan,1", "a"}, "--stretch"},
+        BadRow{"stretch_hex", {"--stretch", "0x10,1", "a"}, "--stretch"},
+        BadRow{"stretch_blank", {"--stretch", " 2,1", "a"}, "--stretch"},
+        BadRow{"text_line_break", {"--text", "two\nlines", "a"}, "--text"},
         BadRow{"pixel_format", {"--pixel-format", "10", "a"}, "--pixel-format"},
         BadRow{"rotate", {"--rotate", "45", "a"}, "--rotate"},
         BadRow{"flip", {"--flip", "both", "a"}, "--flip"},

@@ -83,6 +83,20 @@ TEST_F(ConvertCommand, TextPositionChecks) {
         << r.err;
 }
 
+// Without a login session's runtime folder Qt is still quiet, and a font
+// family that is not installed is named with the one drawn instead.
+TEST_F(ConvertCommand, TextNeedsNoSessionAndNamesAMissingFont) {
+    const std::string a = Picture(in + "/a.png");
+    const Outcome r = Run({"-o", out, "--text", "Hi", "--font", "No Such Family", a},
+                          {"XDG_RUNTIME_DIR="});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.err.find("XDG_RUNTIME_DIR"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("quillmere-convert: font family 'No Such Family' is not installed; the text "
+                         "is drawn in '"),
+              std::string::npos)
+        << r.err;
+}
+
 TEST_F(ConvertCommand, SameOutputNameMeetsTheReplaceQuestion) {
     const std::string one = Picture(in + "/same.png");
     const std::string two = Picture(in + "/sub/same.png", 50, 50);

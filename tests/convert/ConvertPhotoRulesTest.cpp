@@ -224,6 +224,36 @@ TEST_F(ConvertRulesTest, FailuresAreReportedAndLeaveNothingBehind) {
     }
 }
 
+// Sides beyond what a format's encoder writes are refused before the
+// source is even opened (here it is missing), naming the limit.
+TEST_F(ConvertRulesTest, SideBeyondTheFormatsLimitIsRefusedFirst) {
+    const struct {
+        int32_t format, width, height;
+        int textId;
+        const char* limit;
+    } cases[] = {
+        {kFormatJpg, 65501, 10, IDS_OUTPUT_WIDTH_INVALID, "JPG limit of 65500 pixels"},
+        {kFormatJpg, 10, 70000, IDS_OUTPUT_HEIGHT_INVALID, "JPG limit of 65500 pixels"},
+        {kFormatPng, 10, 10000001, IDS_OUTPUT_HEIGHT_INVALID, "PNG limit of 10000000 pixels"},
+    };
+    for (const auto& c : cases) {
+        PhotoItem photo = Photo(c.format);
+        photo.strSourcePath = dir.file("missing.png");
+        photo.m_outputPhotoFormat.nOutputWidth = c.width;
+        photo.m_outputPhotoFormat.nOutputHeight = c.height;
+        const PhotoResult result = ConvertPhoto(photo, {}, prompter);
+        EXPECT_EQ(result.outcome, PhotoOutcome::Failed);
+        EXPECT_EQ(result.message, GetText(c.textId)) << c.width << "x" << c.height;
+        EXPECT_NE(result.reason.find(c.limit), std::string::npos) << result.reason;
+    }
+    // At the limit the decode is tried (and finds no source).
+    PhotoItem photo = Photo(kFormatJpg);
+    photo.strSourcePath = dir.file("missing.png");
+    photo.m_outputPhotoFormat.nOutputWidth = 65500;
+    photo.m_outputPhotoFormat.nOutputHeight = 1;
+    EXPECT_EQ(ConvertPhoto(photo, {}, prompter).reason, "No such file or directory");
+}
+
 TEST_F(ConvertRulesTest, FolderAtTheOutputPathIsASaveFailure) {
     const PhotoItem photo = Photo();
     ASSERT_EQ(mkdir(photo.strOutputPath.c_str(), 0755), 0);

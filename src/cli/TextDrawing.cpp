@@ -1,0 +1,51 @@
+#include "cli/TextDrawing.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QGuiApplication>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+
+#include "app/FontConversion.h"
+
+namespace {
+
+// Outside a login session (cron, ssh, a container) there is no runtime
+// folder, and Qt would warn before falling back to one in the temporary
+// folder. The command line takes that folder itself: made private to the
+// user, as the XDG base directory rules require of such a replacement.
+void ProvideRuntimeFolder() {
+    const char* given = std::getenv("XDG_RUNTIME_DIR");
+    if (given && *given)
+        return;
+    const char* temp = std::getenv("TMPDIR");
+    const char* user = std::getenv("USER");
+    const std::string folder = std::string(temp && *temp ? temp : "/tmp") + "/runtime-" +
+                               (user && *user ? user : std::to_string(getuid()));
+    mkdir(folder.c_str(), 0700);
+    struct stat st {};
+    // Anything else under the name is left to Qt, which says what is wrong.
+    if (lstat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == getuid() &&
+        (st.st_mode & 0777) == 0700)
+        setenv("XDG_RUNTIME_DIR", folder.c_str(), 1);
+}
+
+}  // namespace
+
+TextDrawing::TextDrawing(const TextOverlay& overlay,
+                         const std::function<void(const std::string&)>& notice) {
+    const std::string& family = overlay.font.lfFaceName;
+    if (overlay.text.empty() && family.empty())
+        return;
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    ProvideRuntimeFolder();
+    app_ = std::make_unique<QGuiApplication>(argc_, argv_);
+    if (!family.empty() && !QFontDatabase::hasFamily(QString::fromStdString(family)))
+        notice("font family '" + family + "' is not installed; the text is drawn in '" +
+               QFontInfo(QFontFromLogFont(overlay.font)).family().toStdString() + "'");
+}
+
+TextDrawing::~TextDrawing() = default;
