@@ -8,6 +8,8 @@
 #include <cmath>
 #include <csignal>
 #include <fstream>
+#include <latch>
+#include <set>
 #include <thread>
 
 #include <gtest/gtest.h>
@@ -321,6 +323,30 @@ TEST_F(ConvertRulesTest, SeveralPhotosAtOnce) {
     for (auto& t : threads) t.join();
     for (PhotoOutcome outcome : outcomes) EXPECT_EQ(outcome, PhotoOutcome::Written);
     EXPECT_EQ(FolderEntries(out).size(), 6u);
+}
+
+// Two runs writing the same names at the same moment (runs started in one
+// second share their folder): for each name one photo is written and the
+// other meets the question (answered No), never both written.
+TEST_F(ConvertRulesTest, TwoRunsWritingOneNameAtOnceNeverBothWin) {
+    constexpr int kNames = 8;
+    std::vector<PhotoOutcome> outcomes(2 * kNames, PhotoOutcome::Failed);
+    std::latch start(2 * kNames);
+    std::vector<std::thread> threads;
+    for (int i = 0; i < 2 * kNames; ++i)
+        threads.emplace_back([&, i] {
+            const PhotoItem photo = Photo(kFormatPng, std::to_string(i / 2) + ".png");
+            start.arrive_and_wait();
+            outcomes[i] = ConvertPhoto(photo, {}, prompter).outcome;
+        });
+    for (auto& t : threads) t.join();
+    for (int name = 0; name < kNames; ++name) {
+        const std::set<PhotoOutcome> pair{outcomes[2 * name], outcomes[2 * name + 1]};
+        EXPECT_EQ(pair, (std::set<PhotoOutcome>{PhotoOutcome::Written, PhotoOutcome::Skipped}))
+            << name;
+    }
+    EXPECT_EQ(prompter.Prompts().size(), size_t{kNames});
+    EXPECT_EQ(FolderEntries(out).size(), size_t{kNames});
 }
 
 // Bounding box of the pixels that differ from white.
