@@ -4,6 +4,8 @@
 #include <cstring>
 #include <memory>
 
+#include "convert/VipsSession.h"
+
 vips::VImage ToRgb8(vips::VImage image) {
     if (image.interpretation() != VIPS_INTERPRETATION_sRGB &&
         vips_colourspace_issupported(image.get_image()))
@@ -25,7 +27,9 @@ vips::VImage ToRgb8(vips::VImage image) {
     return image;
 }
 
-void CopyPixelsOut(const vips::VImage& image, RgbPicture& picture) {
+namespace {
+
+void PullStrips(const vips::VImage& image, RgbPicture& picture) {
     VipsImage* in = image.get_image();
     const std::size_t rowBytes = VIPS_IMAGE_SIZEOF_LINE(in);
     std::unique_ptr<VipsRegion, decltype(&g_object_unref)> region(vips_region_new(in),
@@ -36,7 +40,7 @@ void CopyPixelsOut(const vips::VImage& image, RgbPicture& picture) {
     picture.height = image.height();
     picture.pixels.resize(rowBytes * static_cast<std::size_t>(in->Ysize));
     // Top to bottom, as sequential loaders need them.
-    constexpr int kStripRows = 16;
+    constexpr int kStripRows = 128;
     for (int top = 0; top < in->Ysize; top += kStripRows) {
         VipsRect strip{0, top, in->Xsize, std::min(kStripRows, in->Ysize - top)};
         if (vips_region_prepare(region.get(), &strip) != 0)
@@ -45,6 +49,12 @@ void CopyPixelsOut(const vips::VImage& image, RgbPicture& picture) {
             std::memcpy(picture.pixels.data() + static_cast<std::size_t>(y) * rowBytes,
                         VIPS_REGION_ADDR(region.get(), 0, y), rowBytes);
     }
+}
+
+}  // namespace
+
+void CopyPixelsOut(const vips::VImage& image, RgbPicture& picture) {
+    RunOnImagingThread([&] { PullStrips(image, picture); });
 }
 
 std::string TakeVipsError(const vips::VError& error) {

@@ -13,9 +13,9 @@
 vips::VImage ToRgb8(vips::VImage image);
 
 // Runs the pipeline that ends in image (8-bit, three bands) into
-// picture.pixels, in the calling thread only: libvips' own thread pool may
-// black out a tile whose computation failed and still finish, so a damaged
-// file would fail in some runs and come out wrong in others. Throws
+// picture.pixels on one thread only, top to bottom: libvips' own thread pool
+// may black out a tile whose computation failed and still finish, so a
+// damaged file would fail in some runs and come out wrong in others. Throws
 // vips::VError when a step fails, at the same row every time.
 void CopyPixelsOut(const vips::VImage& image, RgbPicture& picture);
 

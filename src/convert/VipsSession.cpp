@@ -1,5 +1,6 @@
 #include "convert/VipsSession.h"
 
+#include <exception>
 #include <mutex>
 
 #include <vips/vips8>
@@ -45,6 +46,33 @@ int ImagingThreads() {
     if (!StartImaging())
         return 1;
     return vips_concurrency_get();
+}
+
+void RunOnImagingThread(const std::function<void()>& work) {
+    struct Call {
+        const std::function<void()>* work;
+        std::vector<std::string>* warnings;
+        std::exception_ptr error;
+    } call{&work, t_warnings, nullptr};
+    auto run = [](gpointer data) -> gpointer {
+        auto* call = static_cast<Call*>(data);
+        t_warnings = call->warnings;
+        try {
+            (*call->work)();
+        } catch (...) {
+            call->error = std::current_exception();
+        }
+        t_warnings = nullptr;
+        return nullptr;
+    };
+    GThread* thread = StartImaging() ? vips_g_thread_new("quillmere", run, &call) : nullptr;
+    if (!thread) {
+        work();  // slower, not wrong
+        return;
+    }
+    g_thread_join(thread);
+    if (call.error)
+        std::rethrow_exception(call.error);
 }
 
 std::string VipsPathWithOptions(const std::string& path, const std::string& options) {

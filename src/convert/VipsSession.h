@@ -2,6 +2,7 @@
 // The process-wide libvips start-up and its thread pool. Only the imaging
 // layer includes libvips; everything else sees these plain functions.
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,12 @@ void SetImagingThreads(int threads);
 
 // The current size of libvips' worker pool.
 int ImagingThreads();
+
+// Runs work on a thread of libvips' own and waits for it; an exception
+// work throws comes back here, and warnings go to the caller's collector
+// (ImagingWarnings). libvips keeps a pipeline's buffers from one request to
+// the next only on its own threads; elsewhere it makes them anew each time.
+void RunOnImagingThread(const std::function<void()>& work);
 
 // The path as libvips' loaders and savers must be given it: a name that
 // ends in "[...]" would otherwise be read as load or save options.
