@@ -106,7 +106,7 @@ void ConversionRun::Dispatch() {
         const OutputPhotoFormat& format = source.m_outputPhotoFormat;
         const std::string extension = ExtensionOfFormat(format.nOuptputFormat);
         const std::string path = MakeOutputPath(naming, started, count, source.strSourcePath,
-                                                source.timeModified, extension);
+                                                source.timeModified, extension, source.strSearchRoot);
         const std::string key = PathKey(path);
         {
             // Wait for a free worker, and for any photo in hand with the same
@@ -131,13 +131,17 @@ void ConversionRun::Dispatch() {
         if (extension.empty())
             log_.AddLogLine("unknown output photo format!");
 
-        Task task{started, source, job_.overlay};
+        Task task{started, source, job_.overlay, {}};
         task.photo.strOutputPath = path;
+        if (naming.keepFolders)
+            task.subFolder = KeptSubFolder(source.strSourcePath, source.strSearchRoot);
         if (callbacks_.outputPath)
             callbacks_.outputPath(started, path);
 
         // A photo whose size is invalid stops before its overlay is looked at.
-        if (!job_.overlay.text.empty() && format.nOutputWidth > 0 && format.nOutputHeight > 0) {
+        // The other anchors keep the text inside the picture themselves.
+        if (!job_.overlay.text.empty() && job_.overlay.anchor == kAnchorTopLeft &&
+            format.nOutputWidth > 0 && format.nOutputHeight > 0) {
             const PhotoTextPosition position = CheckPhotoTextPosition(
                 x, y, format.nOutputWidth, format.nOutputHeight, source.strSourcePath);
             for (const std::string& message : position.logMessages)
@@ -195,8 +199,14 @@ void ConversionRun::Work() {
         }
 
         PhotoResult result;
+        std::string reason;
         try {
-            result = converter_(task.photo, task.overlay, prompter_);
+            if (!task.subFolder.empty() && !CreateSubFolders(job_.naming.runFolder, task.subFolder, &reason)) {
+                result = {PhotoOutcome::Failed, "Can not create the directory", reason};
+                prompter_.Tell(result.message, task.photo.strSourcePath, PromptIcon::None, reason);
+            } else {
+                result = converter_(task.photo, task.overlay, prompter_);
+            }
         } catch (const std::exception& error) {
             // Nothing may escape a worker; the photo counts as failed and the
             // run goes on, as for any other failure of one photo.

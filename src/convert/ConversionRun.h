@@ -94,6 +94,7 @@ private:
         std::size_t index;
         PhotoItem photo;
         TextOverlay overlay;
+        std::string subFolder;  // below the run folder, made before the photo is converted
     };
 
     void Dispatch();

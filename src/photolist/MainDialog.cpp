@@ -23,6 +23,7 @@
 #include "convert/ActivityLog.h"
 #include "convert/RunController.h"
 #include "convert/DecodePreview.h"
+#include "options/OptionTables.h"
 #include "photolist/PhotoGathering.h"
 #include "photolist/PhotoListModel.h"
 #include "ui_MainDialog.h"
@@ -94,10 +95,16 @@ void MainDialog::OnInitDialog() {
         hidden->hide();
     ui->progressBar->setRange(0, 999);
     ui->progressBar->setValue(0);
+    for (const TextAnchorRow& anchor : TextAnchors())
+        ui->textAnchorCombo->addItem(QString::fromLatin1(anchor.listText));
+    for (const TextEffectRow& effect : TextEffects())
+        ui->textEffectCombo->addItem(QString::fromLatin1(effect.listText));
     EnableListCommands(false);
     setAcceptDrops(true);
     ConnectCommands();
+    ConnectTextPlacement();
     UpdateData(false);
+    RefreshPresetList();
 }
 
 void MainDialog::ConnectCommands() {
@@ -118,6 +125,9 @@ void MainDialog::ConnectCommands() {
     connect(ui->browseButton, &QPushButton::clicked, this, &MainDialog::OnBrowse);
     connect(ui->fontButton, &QPushButton::clicked, this, &MainDialog::OnFont);
     connect(ui->notRenameCheck, &QCheckBox::clicked, this, &MainDialog::OnNotRename);
+    connect(ui->applyPresetButton, &QPushButton::clicked, this, &MainDialog::OnApplyPreset);
+    connect(ui->savePresetButton, &QPushButton::clicked, this, &MainDialog::OnSavePreset);
+    connect(ui->deletePresetButton, &QPushButton::clicked, this, &MainDialog::OnDeletePreset);
     connect(ui->updateButton, &QPushButton::clicked, this, [this] { hooks_.openProductPage(prompter_); });
     connect(ui->aboutButton, &QPushButton::clicked, this, [this] { hooks_.showAbout(this); });
     connect(ui->exitButton, &QPushButton::clicked, this, &MainDialog::OnExit);
@@ -132,13 +142,23 @@ bool MainDialog::UpdateData(bool saveAndValidate) {
         ui->outputFolderEdit->setText(ToQString(m_outputFolder));
         ui->renamePrefixEdit->setText(ToQString(m_batch_renamer));
         ui->notRenameCheck->setChecked(m_bNotRename != 0);
+        ui->keepFoldersCheck->setChecked(m_bKeepFolders != 0);
         ui->textXEdit->setText(QString::number(m_nTextX));
         ui->textYEdit->setText(QString::number(m_nTextY));
+        ui->textAnchorCombo->setCurrentIndex(TextAnchorOf(m_nTextAnchor).value);
+        ui->textSizeSpin->setValue(m_dTextSizePercent);
+        ui->textOpacitySpin->setValue(m_nTextOpacity);
+        ui->textEffectCombo->setCurrentIndex(m_nTextEffect);
         return true;
     }
     m_outputFolder = FromQString(ui->outputFolderEdit->text());
     m_batch_renamer = FromQString(ui->renamePrefixEdit->text());
     m_bNotRename = ui->notRenameCheck->isChecked() ? 1 : 0;
+    m_bKeepFolders = ui->keepFoldersCheck->isChecked() ? 1 : 0;
+    m_nTextAnchor = ui->textAnchorCombo->currentIndex();
+    m_dTextSizePercent = ui->textSizeSpin->value();
+    m_nTextOpacity = ui->textOpacitySpin->value();
+    m_nTextEffect = ui->textEffectCombo->currentIndex();
     for (auto [edit, member] : {std::pair{ui->textXEdit, &m_nTextX}, std::pair{ui->textYEdit, &m_nTextY}}) {
         int32_t value = 0;
         if (!SettingsStore::ParseInt32(edit->text().toStdString(), value)) {
@@ -212,6 +232,12 @@ void MainDialog::OnExit() {
 
 void MainDialog::reject() { OnExit(); }
 
+void MainDialog::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        RefreshPresetList();
+    QDialog::changeEvent(event);
+}
+
 void MainDialog::closeEvent(QCloseEvent* event) {
     if (closing_) {
         event->accept();
@@ -247,6 +273,7 @@ void MainDialog::OnFont() {
     m_textFont = font;
     m_textColor = color;
     ui->fontFaceLabel->setText(QString::fromStdString(m_textFont.lfFaceName));
+    UpdatePreviewOverlay();
 }
 
 void MainDialog::OnNotRename() {
@@ -260,7 +287,11 @@ void MainDialog::OnPreview() {
     const std::vector<int> rows = SelectedRows();
     if (rows.empty())
         return;
-    ui->previewFrame->ShowPhoto(m_photoList[static_cast<std::size_t>(rows.front())].strSourcePath);
+    const PhotoItem& photo = m_photoList[static_cast<std::size_t>(rows.front())];
+    previewWidth_ = photo.m_outputPhotoFormat.nOutputWidth;
+    previewHeight_ = photo.m_outputPhotoFormat.nOutputHeight;
+    UpdatePreviewOverlay();
+    ui->previewFrame->ShowPhoto(photo.strSourcePath);
 }
 
 void MainDialog::AppendLogLine(const QString& entry) {

@@ -92,6 +92,7 @@ void MainDialog::OnSearchPhotos() {
             return GatherPhotos(found, defaults, prompter_, cancel,
                                 [&report](size_t done, size_t total) { report.Reading(done, total); });
         });
+    SetSearchRoot(added, folder);
     for (PhotoItem& photo : added)
         m_photoList.push_back(std::move(photo));
     m_nPhotoCount = static_cast<int>(m_photoList.size());
@@ -179,6 +180,10 @@ void MainDialog::OnOptions() {
     if (!hooks_.editOutputFormat(this, format))
         return;
     DefaultOutputPhotoFormat = format;
+    OfferDefaultsToList();
+}
+
+void MainDialog::OfferDefaultsToList() {
     if (m_nPhotoCount <= 0)
         return;
     if (prompter_.Ask("Do you want to change all output settings of photos?", "Question",

@@ -3,6 +3,7 @@
 #include <QDesktopServices>
 #include <QFile>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QUrl>
 
 #include "app/AboutBox.h"
@@ -51,6 +52,16 @@ void CompleteWithProgramDialogs(MainDialogHooks& hooks) {
                 return false;
             format = dialog.Format();
             return true;
+        };
+    if (!hooks.askPresetName)
+        hooks.askPresetName = [](QWidget* parent, std::string& name) {
+            bool ok = false;
+            const QString chosen =
+                QInputDialog::getText(parent, QStringLiteral("Save preset"), QStringLiteral("Preset name:"),
+                                      QLineEdit::Normal, QString::fromStdString(name), &ok);
+            if (ok)
+                name = chosen.toStdString();
+            return ok;
         };
     if (!hooks.chooseFont)
         hooks.chooseFont = &FontColorDialog::Edit;

@@ -26,6 +26,9 @@ struct MainDialogHooks {
     std::function<bool(QWidget* parent, std::string& folder)> chooseFolder;
     // The output options dialog over format; true (format changed) on OK.
     std::function<bool(QWidget* parent, OutputPhotoFormat& format)> editOutputFormat;
+    // The name a preset is saved under, starting from name; true and the
+    // name on OK.
+    std::function<bool(QWidget* parent, std::string& name)> askPresetName;
     // The font-and-colour dialog; true (both changed) on OK.
     std::function<bool(QWidget* parent, LogFont& font, uint32_t& color)> chooseFont;
     // The work folder the window starts with (may lack the trailing '/').

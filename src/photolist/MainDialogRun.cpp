@@ -25,13 +25,8 @@ void MainDialog::OnConvert() {
 
     RunRequest request;
     request.outputFolder = m_outputFolder;
-    request.naming.prefix = m_batch_renamer;
-    request.naming.notRename = m_bNotRename != 0;
-    request.overlay.text = ui->overlayTextEdit->text().toStdString();
-    request.overlay.x = m_nTextX;
-    request.overlay.y = m_nTextY;
-    request.overlay.font = m_textFont;
-    request.overlay.color = m_textColor;
+    request.naming = CurrentNaming();
+    request.overlay = CurrentOverlay();
     request.defaults = DefaultOutputPhotoFormat;
     request.photos = m_photoList;
     PreparedRun prepared = PrepareRun(std::move(request), prompter_);
@@ -83,6 +78,7 @@ void MainDialog::SetRunning(bool running) {
     for (QWidget* widget : {static_cast<QWidget*>(ui->addPhotosButton), static_cast<QWidget*>(ui->searchPhotosButton),
                             static_cast<QWidget*>(ui->optionsButton)})
         widget->setEnabled(!running);
+    ui->applyPresetButton->setEnabled(!running && ui->presetCombo->count() > 0);
     ui->photoList->horizontalHeader()->setSectionsClickable(!running);
     EnableListCommands(m_nPhotoCount > 0);
 }

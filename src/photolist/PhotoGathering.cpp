@@ -228,3 +228,9 @@ std::vector<PhotoItem> GatherPhotos(const std::vector<std::string>& candidates,
     }
     return photos;
 }
+
+void SetSearchRoot(std::vector<PhotoItem>& photos, const std::string& folder) {
+    const std::string root = paths::EnsureTrailingSeparator(folder);
+    for (PhotoItem& photo : photos)
+        photo.strSearchRoot = root;
+}

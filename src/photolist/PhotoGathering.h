@@ -79,3 +79,6 @@ std::vector<PhotoItem> GatherPhotos(const std::vector<std::string>& candidates,
                                     const OutputPhotoFormat& defaults, Prompter& prompter,
                                     const std::atomic<bool>& cancel,
                                     const std::function<void(size_t done, size_t total)>& progress = {});
+
+// Marks photos as found by the search of folder (PhotoItem::strSearchRoot).
+void SetSearchRoot(std::vector<PhotoItem>& photos, const std::string& folder);

@@ -16,6 +16,10 @@ struct PhotoItem {
     OutputPhotoFormat m_outputPhotoFormat;  // nOutputWidth/Height hold the computed output size
     std::string strOutputPath;  // set by a run just before the photo is converted
     int64_t timeModified = 0;   // seconds since the epoch, 0 when unknown
+    // The folder whose search found the photo, with trailing '/'; empty for
+    // a photo added on its own. A run that keeps folders mirrors the path
+    // below it.
+    std::string strSearchRoot;
 
     bool operator==(const PhotoItem&) const = default;
 };

@@ -1,6 +1,7 @@
 #include "photolist/PreviewFrame.h"
 
 #include "app/Paths.h"
+#include "convert/OverlayText.h"
 
 #include <QFile>
 #include <QFutureWatcher>
@@ -55,6 +56,14 @@ void PreviewFrame::Clear() {
     update();
 }
 
+void PreviewFrame::SetOverlay(const TextOverlay& overlay, QSize outputSize) {
+    if (overlay == overlay_ && outputSize == outputSize_)
+        return;
+    overlay_ = overlay;
+    outputSize_ = outputSize;
+    update();
+}
+
 void PreviewFrame::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
     QPainter painter(this);
@@ -63,5 +72,12 @@ void PreviewFrame::paintEvent(QPaintEvent* event) {
     if (!image_.isNull()) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawImage(inside, image_);
+        if (!outputSize_.isEmpty()) {
+            painter.setClipRect(inside);
+            painter.translate(inside.topLeft());
+            painter.scale(double(inside.width()) / outputSize_.width(),
+                          double(inside.height()) / outputSize_.height());
+            PaintOverlayText(painter, outputSize_.width(), outputSize_.height(), overlay_);
+        }
     }
 }
