@@ -13,6 +13,7 @@ packages=(
   xvfb xauth x11-apps xdg-utils xdotool
   fonts-dejavu-core
   imagemagick hyperfine time ccache
+  parallel  # the README's example of one job split over several machines
 )
 
 missing=()

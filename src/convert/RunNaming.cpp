@@ -105,8 +105,12 @@ bool CreateSubFolders(const std::string& runFolder, const std::string& subFolder
         if (::mkdirat(fd, part.c_str(), 0777) != 0 && errno != EEXIST)
             return fail(errno);
         const int next = ::openat(fd, part.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-        if (next < 0)
-            return fail(errno);
+        if (next < 0) {
+            const int error = errno;
+            struct stat st {};
+            const bool link = ::fstatat(fd, part.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(st.st_mode);
+            return fail(link ? ELOOP : error);
+        }
         ::close(fd);
         fd = next;
     }

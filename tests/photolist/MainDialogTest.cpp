@@ -33,6 +33,7 @@
 #include "app/TextFontSettings.h"
 #include "photolist/MainDialog.h"
 #include "photolist/PreviewFrame.h"
+#include "ScriptedHooks.h"
 #include "support/RecordingPrompter.h"
 #include "ui_MainDialog.h"
 
@@ -41,64 +42,6 @@ Q_DECLARE_METATYPE(std::vector<int>)
 namespace {
 
 constexpr const char* kStoreName = "quillmere-window-tests";
-
-// What the scripted dialogs are asked and answer.
-struct Script {
-    QStringList files;              // the next Add Photos choice
-    QString filesTitle, filesFolder;
-    std::string folder;             // the next folder choice; empty: cancelled
-    std::string folderStart;
-    std::deque<bool> editAnswers;   // OK (true) or Cancel per options dialog
-    std::vector<OutputPhotoFormat> editSeen;
-    int32_t editRotate = 90;        // what an OK'd dialog sets
-    int32_t editWidth = 0;          // when > 0: fixed width, aspect from width
-    LogFont font;
-    uint32_t color = 0;
-    std::vector<std::string> openedFolders;
-};
-
-MainDialogHooks ScriptedHooks(Script& script) {
-    MainDialogHooks hooks;
-    hooks.chooseFiles = [&script](QWidget*, const QString& title, const QString& folder, const QStringList&) {
-        script.filesTitle = title;
-        script.filesFolder = folder;
-        return script.files;
-    };
-    hooks.chooseFolder = [&script](QWidget*, std::string& folder) {
-        script.folderStart = folder;
-        if (script.folder.empty())
-            return false;
-        folder = script.folder;
-        return true;
-    };
-    hooks.editOutputFormat = [&script](QWidget*, OutputPhotoFormat& format) {
-        script.editSeen.push_back(format);
-        const bool ok = script.editAnswers.empty() ? false : script.editAnswers.front();
-        if (!script.editAnswers.empty())
-            script.editAnswers.pop_front();
-        if (ok) {
-            format.nRotateAngel = script.editRotate;
-            if (script.editWidth > 0) {
-                format.nOuputSizeType = kSizeFixed;
-                format.nKeepAspectRatio = kKeepWidth;
-                format.nOutputWidth = script.editWidth;
-            }
-        }
-        return ok;
-    };
-    hooks.chooseFont = [&script](QWidget*, LogFont& font, uint32_t& color) {
-        font = script.font;
-        color = script.color;
-        return true;
-    };
-    hooks.showHelp = [](QWidget*) {};
-    hooks.showAbout = [](QWidget*) {};
-    hooks.openProductPage = [](Prompter&) {};
-    hooks.openFolder = [&script](const std::string& folder) { script.openedFolders.push_back(folder); };
-    return hooks;
-}
-
-std::string Native(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 std::vector<std::string> Names(const MainDialog& window) {
     std::vector<std::string> names;
