@@ -130,17 +130,6 @@ bool IsPhotoExtension(const std::string& path) {
     return false;
 }
 
-std::vector<std::string> DroppedCandidates(const std::vector<std::string>& paths) {
-    std::vector<std::string> candidates;
-    for (const std::string& path : paths) {
-        struct stat status {};
-        if (::stat(path.c_str(), &status) != 0 || S_ISDIR(status.st_mode))
-            continue;
-        candidates.push_back(path);
-    }
-    return candidates;
-}
-
 PhotoFileFinder::PhotoFileFinder(const std::string& root) : root_(paths::EnsureTrailingSeparator(root)) {
     queue_.push_back(root_);
 }
@@ -227,4 +216,22 @@ std::vector<PhotoItem> GatherPhotos(const std::vector<std::string>& candidates,
             progress(i + 1, total);
     }
     return photos;
+}
+
+std::vector<std::string> CandidatesOfPaths(const std::vector<std::string>& paths, Prompter& prompter,
+                                           const std::atomic<bool>& cancel,
+                                           const std::function<void(size_t folders, size_t found)>& progress) {
+    std::vector<std::string> candidates;
+    for (const std::string& path : paths) {
+        if (cancel.load(std::memory_order_relaxed))
+            break;
+        struct stat status {};
+        if (::stat(path.c_str(), &status) != 0)
+            continue;
+        if (S_ISDIR(status.st_mode))
+            FindPhotoFiles(path, candidates, prompter, &cancel, progress);
+        else
+            candidates.push_back(path);
+    }
+    return candidates;
 }

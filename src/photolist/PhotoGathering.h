@@ -27,9 +27,14 @@ const char* const* PhotoExtensions();
 // are photos; IMG.jpg.bak, x.raw and a name without a dot are not.
 bool IsPhotoExtension(const std::string& path);
 
-// The dropped paths worth trying, in order: those whose status can be read
-// and that are not folders (dropped folders are not searched).
-std::vector<std::string> DroppedCandidates(const std::vector<std::string>& paths);
+// The candidates of paths handed over together (a drop, the files a file
+// manager opens with the program), in order: a file as it is, a folder
+// searched with its sub-folders (its photos at its place, as FindPhotoFiles
+// finds them); a path whose status cannot be read is left out. Stops before
+// the next path when cancel becomes true.
+std::vector<std::string> CandidatesOfPaths(const std::vector<std::string>& paths, Prompter& prompter,
+                                           const std::atomic<bool>& cancel,
+                                           const std::function<void(size_t folders, size_t found)>& progress = {});
 
 // One folder search: a breadth-first walk from the root, one folder per
 // ScanNextFolder. A folder that cannot be listed adds nothing. A folder

@@ -61,7 +61,12 @@ void PreviewFrame::paintEvent(QPaintEvent* event) {
     const QRect inside = contentsRect();
     painter.fillRect(inside, Qt::black);
     if (!image_.isNull()) {
+        // The whole photo in its own proportions, centred: a stretched
+        // preview would misrepresent it.
+        QSize fitted = image_.size().scaled(inside.size(), Qt::KeepAspectRatio);
+        QRect target(QPoint(0, 0), fitted);
+        target.moveCenter(inside.center());
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(inside, image_);
+        painter.drawImage(target, image_);
     }
 }

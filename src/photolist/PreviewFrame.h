@@ -1,6 +1,6 @@
 #pragma once
-// The preview frame: black until a photo is shown, then the photo stretched
-// over the whole frame. Decoding runs off the GUI thread at about the
+// The preview frame: black until a photo is shown, then the whole photo in
+// its own proportions. Decoding runs off the GUI thread at about the
 // frame's size; the last few previews are kept so that clicking back and
 // forth is instant.
 
