@@ -1,11 +1,13 @@
 #include "app/FolderChooser.h"
 
+#include "app/Paths.h"
+
 #include <QFile>
 #include <QFileDialog>
 
 int BrowseForFolder(QWidget* owner, std::string& folder, const std::string& startFolder) {
     QFileDialog dialog(owner, QStringLiteral("Choose a folder"),
-                       QFile::decodeName(QByteArray::fromStdString(startFolder)));
+                       paths::ToQString(startFolder));
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly, true);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
@@ -14,6 +16,6 @@ int BrowseForFolder(QWidget* owner, std::string& folder, const std::string& star
     QString chosen = dialog.selectedFiles().constFirst();
     if (chosen.isEmpty())
         return 1;
-    folder = QFile::encodeName(chosen).toStdString();
+    folder = paths::FromQString(chosen);
     return 0;
 }

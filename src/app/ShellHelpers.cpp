@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QUrl>
 
+#include "app/Paths.h"
 #include "app/ProductInfo.h"
 #include "app/Prompter.h"
 
@@ -23,8 +24,8 @@ bool RunCommandLine(const std::string& program, const std::vector<std::string>& 
         return false;
     QStringList args;
     for (const std::string& argument : arguments)
-        args << QFile::decodeName(QByteArray::fromStdString(argument));
-    return QProcess::startDetached(QFile::decodeName(QByteArray::fromStdString(program)), args);
+        args << paths::ToQString(argument);
+    return QProcess::startDetached(paths::ToQString(program), args);
 }
 
 std::string HelpPagePath() {
@@ -37,7 +38,7 @@ std::string HelpPagePath() {
     for (const QString& folder : folders) {
         QFileInfo page(QDir(folder), QString::fromLatin1(kHelpPage));
         if (page.isFile())
-            return QFile::encodeName(page.absoluteFilePath()).toStdString();
+            return paths::FromQString(page.absoluteFilePath());
     }
     return {};
 }
@@ -47,7 +48,7 @@ bool ShowHelp() {
     if (page.empty())
         return false;
     return QDesktopServices::openUrl(
-        QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(page))));
+        QUrl::fromLocalFile(paths::ToQString(page)));
 }
 
 bool OpenUrlOnDesktop(const std::string& url) {

@@ -1,29 +1,24 @@
 #include "app/WorkFolder.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include "app/Paths.h"
 #include "app/Prompter.h"
 #include "app/SettingsStore.h"
+
+using paths::EnsureTrailingSeparator;
 
 namespace {
 
 std::string PicturesFolder() {
-    return QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation))
-        .toStdString();
+    return paths::FromQString(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation));
 }
 
 }  // namespace
 
-std::string EnsureTrailingSeparator(std::string path) {
-    if (!path.empty() && path.back() != '/')
-        path.push_back('/');
-    return path;
-}
-
-std::string HomeFolder() { return EnsureTrailingSeparator(QFile::encodeName(QDir::homePath()).toStdString()); }
+std::string HomeFolder() { return EnsureTrailingSeparator(paths::FromQString(QDir::homePath())); }
 
 std::string GetOutputFolderSetting(const std::string& section, const std::string& key,
                                    const std::string& fallback, Prompter& prompter) {
@@ -38,7 +33,7 @@ std::string GetOutputFolderSetting(const std::string& section, const std::string
     std::string folder = work;
     // mkpath also succeeds for a folder that already exists (whatever its
     // permissions); a plain file in the way makes it fail.
-    QString workPath = QFile::decodeName(QByteArray::fromStdString(work));
+    const QString workPath = paths::ToQString(work);
     if (!QFileInfo(workPath).isDir() && !QDir().mkpath(workPath)) {
         prompter.Tell("Can not create the directory", work, PromptIcon::Error);
         folder = base;

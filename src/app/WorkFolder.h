@@ -22,7 +22,3 @@ std::string GetOutputFolderSetting(const std::string& section, const std::string
 // The fallback the window passes: the user's home folder, with a trailing
 // separator.
 std::string HomeFolder();
-
-// The path with a '/' appended when its last character is not one. An empty
-// path stays empty, so that it never turns into the file system's root.
-std::string EnsureTrailingSeparator(std::string path);

@@ -6,12 +6,17 @@
 #include <functional>
 #include <limits>
 
+#include "options/OptionTables.h"
+
 namespace {
 
 // libvips refuses larger pictures in any case.
 constexpr int64_t kMaxSide = 10000000;
 constexpr int64_t kMaxFontPixels = 10000;
 constexpr int kMaxJobs = 256;
+// Where the descriptions start in the usage text, and its width.
+constexpr std::size_t kHelpColumn = 28;
+constexpr std::size_t kUsageWidth = 78;
 
 bool ParseInt(const std::string& text, int64_t low, int64_t high, int64_t& out) {
     if (text.empty())
@@ -54,64 +59,108 @@ bool SplitPair(const std::string& text, std::string& first, std::string& second)
     return true;
 }
 
-template <typename Table>
-bool Lookup(const Table& table, const std::string& text, int32_t& out) {
-    for (const auto& [name, value] : table)
-        if (text == name) {
-            out = value;
-            return true;
-        }
-    return false;
+// "a, b, c or d".
+std::string JoinOr(const std::vector<std::string>& names) {
+    std::string text;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (i > 0)
+            text += i + 1 == names.size() ? " or " : ", ";
+        text += names[i];
+    }
+    return text;
 }
 
-struct NamedValue {
-    const char* name;
+// One accepted name of a fixed set and the value it stands for.
+struct Accepted {
+    std::string name;
     int32_t value;
 };
 
-constexpr NamedValue kFormats[] = {{"bmp", kFormatBmp}, {"jpg", kFormatJpg}, {"jpeg", kFormatJpg},
-                                   {"png", kFormatPng}, {"tif", kFormatTif}, {"tiff", kFormatTif}};
-constexpr NamedValue kSizes[] = {{"original", kSizeOriginal}, {"fixed", kSizeFixed},
-                                 {"stretch", kSizeStretch}};
-constexpr NamedValue kKeeps[] = {{"none", kKeepNone}, {"width", kKeepWidth}, {"height", kKeepHeight}};
-constexpr NamedValue kPixelFormats[] = {
-    {"1bit", 0},        {"4bit", 1},        {"8bit", 2},       {"16bit", 3},
-    {"24bit", 4},       {"32bit-argb", 5},  {"32bit-pargb", 6}, {"32bit-rgb", 7},
-    {"64bit-argb", 8},  {"64bit-pargb", 9}, {"0", 0},          {"1", 1},
-    {"2", 2},           {"3", 3},           {"4", 4},          {"5", 5},
-    {"6", 6},           {"7", 7},           {"8", 8},          {"9", 9}};
-constexpr NamedValue kRotations[] = {{"0", 0}, {"90", 90}, {"180", 180}, {"270", 270}};
-constexpr NamedValue kFlips[] = {{"none", kFlipNone}, {"horizontal", kFlipHorizontal},
-                                 {"vertical", kFlipVertical}};
-constexpr NamedValue kOverwrites[] = {{"ask", static_cast<int32_t>(OverwritePolicy::Ask)},
-                                      {"yes", static_cast<int32_t>(OverwritePolicy::Yes)},
-                                      {"no", static_cast<int32_t>(OverwritePolicy::No)}};
+// A fixed set: every accepted name, and the ones the usage shows.
+struct ChoiceSet {
+    std::vector<Accepted> accepted;
+    std::vector<std::string> shown;
+
+    void Add(const std::string& name, int32_t value, bool show = true) {
+        accepted.push_back({name, value});
+        if (show)
+            shown.push_back(name);
+    }
+    std::string NameOf(int32_t value) const {
+        for (const Accepted& a : accepted)
+            if (a.value == value)
+                return a.name;
+        return {};
+    }
+};
+
+ChoiceSet FromNamed(const std::vector<NamedChoice>& rows) {
+    ChoiceSet set;
+    for (const NamedChoice& row : rows)
+        set.Add(row.cliName, row.value);
+    return set;
+}
+
+ChoiceSet FormatSet() {
+    ChoiceSet set;
+    for (const OutputFormatRow& row : OutputFormats())
+        for (std::size_t i = 0; i < row.cliNames.size(); ++i)
+            set.Add(row.cliNames[i], row.id, i == 0);
+    return set;
+}
+
+ChoiceSet SizeSet() {
+    ChoiceSet set;
+    for (const SizeRuleRow& row : SizeRules())
+        set.Add(row.cliName, row.id);
+    return set;
+}
+
+ChoiceSet PixelFormatSet() {
+    ChoiceSet set;
+    for (int i = 0; i < kPixelFormatChoiceCount; ++i)
+        set.Add(PixelFormatChoices()[i].cliName, i);
+    // The list positions are accepted as well, as the settings store them.
+    for (int i = 0; i < kPixelFormatChoiceCount; ++i)
+        set.Add(std::to_string(i), i, false);
+    return set;
+}
+
+ChoiceSet OverwriteSet() {
+    ChoiceSet set;
+    set.Add("ask", static_cast<int32_t>(OverwritePolicy::Ask));
+    set.Add("yes", static_cast<int32_t>(OverwritePolicy::Yes));
+    set.Add("no", static_cast<int32_t>(OverwritePolicy::No));
+    return set;
+}
 
 // A handler takes the value (empty for flags) and returns "" or the reason
 // the value is refused ("must be ...").
 using Handler = std::function<std::string(const std::string& value, CliOptions& o)>;
 
 struct OptionRule {
+    const char* group;      // the usage's heading
     const char* longName;
-    char shortName;  // 0: none
-    bool takesValue;
+    char shortName;         // 0: none
+    const char* valueName;  // null: a flag
+    std::string help;
     Handler handle;
+    std::vector<std::string> values;  // a fixed set's shown names
 };
 
-Handler Choice(const NamedValue* begin, const NamedValue* end, const char* allowed,
-               std::function<void(CliOptions&, int32_t)> set) {
-    return [=](const std::string& v, CliOptions& o) -> std::string {
-        for (const NamedValue* p = begin; p != end; ++p)
-            if (v == p->name) {
-                set(o, p->value);
+OptionRule Choice(const char* group, const char* longName, char shortName, const char* valueName,
+                  const ChoiceSet& set, const std::string& help,
+                  std::function<void(CliOptions&, int32_t)> apply) {
+    Handler handle = [set, apply](const std::string& v, CliOptions& o) -> std::string {
+        for (const Accepted& a : set.accepted)
+            if (v == a.name) {
+                apply(o, a.value);
                 return {};
             }
-        return std::string("must be one of ") + allowed;
+        return "must be one of " + JoinOr(set.shown);
     };
+    return {group, longName, shortName, valueName, help, handle, set.shown};
 }
-
-#define CHOICE(table, allowed, body) \
-    Choice(std::begin(table), std::end(table), allowed, [](CliOptions& o, int32_t x) { body; })
 
 Handler IntIn(int64_t low, int64_t high, std::function<void(CliOptions&, int64_t)> set) {
     return [=](const std::string& v, CliOptions& o) -> std::string {
@@ -130,103 +179,184 @@ Handler Flag(std::function<void(CliOptions&)> set) {
     };
 }
 
-const std::vector<OptionRule>& Specs() {
-    static const std::vector<OptionRule> rules = {
-        {"output", 'o', true,
-         [](const std::string& v, CliOptions& o) -> std::string {
-             if (v.empty())
-                 return "must name a folder";
-             o.outputFolder = v;
-             return {};
-         }},
-        {"format", 'f', true, CHOICE(kFormats, "bmp, jpg, png, tif", o.format.nOuptputFormat = x)},
-        {"size", 0, true, CHOICE(kSizes, "original, fixed, stretch", o.format.nOuputSizeType = x)},
-        {"width", 'W', true,
-         IntIn(1, kMaxSide, [](CliOptions& o, int64_t x) { o.format.nOutputWidth = static_cast<int32_t>(x); })},
-        {"height", 'H', true,
-         IntIn(1, kMaxSide, [](CliOptions& o, int64_t x) { o.format.nOutputHeight = static_cast<int32_t>(x); })},
-        {"keep-aspect", 0, true, CHOICE(kKeeps, "none, width, height", o.format.nKeepAspectRatio = x)},
-        {"stretch", 0, true,
-         [](const std::string& v, CliOptions& o) -> std::string {
-             std::string h, vert;
-             double dh = 0, dv = 0;
-             if (!SplitPair(v, h, vert) || !ParseDouble(h, 0.000001, 1000000, dh) ||
-                 !ParseDouble(vert, 0.000001, 1000000, dv))
-                 return "must be two factors H,V from 0.000001 to 1000000";
-             o.format.dStretchHorizontal = dh;
-             o.format.dStretchVertical = dv;
-             return {};
-         }},
-        {"pixel-format", 0, true,
-         CHOICE(kPixelFormats,
-                "1bit, 4bit, 8bit, 16bit, 24bit, 32bit-argb, 32bit-pargb, 32bit-rgb, "
-                "64bit-argb, 64bit-pargb or 0 to 9",
-                o.format.iComboPixelFormat = x)},
-        {"quality", 'q', true,
-         IntIn(1, 100, [](CliOptions& o, int64_t x) { o.format.nCurrentJpegQuality = static_cast<int32_t>(x); })},
-        {"rotate", 0, true, CHOICE(kRotations, "0, 90, 180, 270", o.format.nRotateAngel = x)},
-        {"flip", 0, true, CHOICE(kFlips, "none, horizontal, vertical", o.format.nFlipType = x)},
-        {"prefix", 0, true,
-         [](const std::string& v, CliOptions& o) -> std::string {
-             if (v.find('/') != std::string::npos)
-                 return "must not contain '/'";
-             o.prefix = v;
-             return {};
-         }},
-        {"no-rename", 0, false, Flag([](CliOptions& o) { o.notRename = true; })},
-        {"text", 0, true,
-         [](const std::string& v, CliOptions& o) -> std::string {
-             o.text = v;
-             return {};
-         }},
-        {"text-pos", 0, true,
-         [](const std::string& v, CliOptions& o) -> std::string {
-             std::string xs, ys;
-             int64_t x = 0, y = 0;
-             constexpr int64_t lo = std::numeric_limits<int32_t>::min();
-             constexpr int64_t hi = std::numeric_limits<int32_t>::max();
-             if (!SplitPair(v, xs, ys) || !ParseInt(xs, lo, hi, x) || !ParseInt(ys, lo, hi, y))
-                 return "must be two integers X,Y";
-             o.xText = std::to_string(x);
-             o.yText = std::to_string(y);
-             return {};
-         }},
-        {"font", 0, true,
-         [](const std::string& v, CliOptions& o) -> std::string {
-             if (TruncateFaceName(v) != v)
-                 return "must be a family name of at most 31 characters";
-             o.font.lfFaceName = v;
-             return {};
-         }},
-        {"font-px", 0, true,
-         IntIn(1, kMaxFontPixels, [](CliOptions& o, int64_t x) { o.font.lfHeight = -static_cast<int32_t>(x); })},
-        {"bold", 0, false, Flag([](CliOptions& o) { o.font.lfWeight = 700; })},
-        {"italic", 0, false, Flag([](CliOptions& o) { o.font.lfItalic = 1; })},
-        {"underline", 0, false, Flag([](CliOptions& o) { o.font.lfUnderline = 1; })},
-        {"strikeout", 0, false, Flag([](CliOptions& o) { o.font.lfStrikeOut = 1; })},
-        {"color", 0, true,
-         [](const std::string& v, CliOptions& o) -> std::string {
-             std::string hex = v;
-             if (!hex.empty() && hex[0] == '#')
-                 hex.erase(0, 1);
-             if (hex.size() != 6 || hex.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos)
-                 return "must be six hexadecimal digits RRGGBB";
-             const uint32_t rgb = static_cast<uint32_t>(std::strtoul(hex.c_str(), nullptr, 16));
-             // Stored the way the font record's colour is: 0x00BBGGRR.
-             o.color = ((rgb >> 16) & 0xFF) | (rgb & 0xFF00) | ((rgb & 0xFF) << 16);
-             return {};
-         }},
-        {"overwrite", 0, true,
-         CHOICE(kOverwrites, "ask, yes, no", o.overwrite = static_cast<OverwritePolicy>(x))},
-        {"jobs", 'j', true, IntIn(1, kMaxJobs, [](CliOptions& o, int64_t x) { o.jobs = static_cast<int>(x); })},
-        {"quiet", 0, false, Flag([](CliOptions& o) { o.quiet = true; })},
-        {"help", 'h', false, Flag([](CliOptions& o) { o.help = true; })},
-        {"version", 0, false, Flag([](CliOptions& o) { o.version = true; })},
-    };
+std::string Default(const std::string& value) { return " (default " + value + ")"; }
+
+const std::vector<OptionRule>& Rules() {
+    static const std::vector<OptionRule> rules = [] {
+        const OutputPhotoFormat d = BuiltInDefaultOutputPhotoFormat();
+        const ChoiceSet formats = FormatSet(), sizes = SizeSet(), pixels = PixelFormatSet();
+        const ChoiceSet keeps = FromNamed(KeepAspectChoices());
+        const ChoiceSet rotations = FromNamed(RotationChoices());
+        const ChoiceSet flips = FromNamed(FlipChoices());
+        const ChoiceSet overwrites = OverwriteSet();
+        const OutputNaming naming;
+        const TextOverlay overlay;
+        constexpr const char* kOutput = "Output";
+        constexpr const char* kNames = "Names";
+        constexpr const char* kText = "Text overlay";
+        constexpr const char* kRun = "Run";
+        return std::vector<OptionRule>{
+            {kOutput, "output", 'o', "DIR",
+             "output folder (default: the work folder, Pictures/Quillmere/)",
+             [](const std::string& v, CliOptions& o) -> std::string {
+                 if (v.empty())
+                     return "must name a folder";
+                 o.outputFolder = v;
+                 return {};
+             },
+             {}},
+            Choice(kOutput, "format", 'f', "FMT", formats,
+                   JoinOr(formats.shown) + Default(formats.NameOf(d.nOuptputFormat)),
+                   [](CliOptions& o, int32_t x) { o.format.nOuptputFormat = x; }),
+            Choice(kOutput, "size", 0, "RULE", sizes,
+                   JoinOr(sizes.shown) + Default(sizes.NameOf(d.nOuputSizeType)),
+                   [](CliOptions& o, int32_t x) { o.format.nOuputSizeType = x; }),
+            {kOutput, "width", 'W', "N",
+             "output width for --size fixed" + Default(std::to_string(d.nOutputWidth)),
+             IntIn(1, kMaxSide, [](CliOptions& o, int64_t x) { o.format.nOutputWidth = static_cast<int32_t>(x); }),
+             {}},
+            {kOutput, "height", 'H', "N",
+             "output height for --size fixed" + Default(std::to_string(d.nOutputHeight)),
+             IntIn(1, kMaxSide, [](CliOptions& o, int64_t x) { o.format.nOutputHeight = static_cast<int32_t>(x); }),
+             {}},
+            Choice(kOutput, "keep-aspect", 0, "FROM", keeps,
+                   JoinOr(keeps.shown) + Default(keeps.NameOf(d.nKeepAspectRatio)),
+                   [](CliOptions& o, int32_t x) { o.format.nKeepAspectRatio = x; }),
+            {kOutput, "stretch", 0, "H,V", "factors for --size stretch (default 1,1)",
+             [](const std::string& v, CliOptions& o) -> std::string {
+                 std::string h, vert;
+                 double dh = 0, dv = 0;
+                 if (!SplitPair(v, h, vert) || !ParseDouble(h, kMinStretch, kMaxStretch, dh) ||
+                     !ParseDouble(vert, kMinStretch, kMaxStretch, dv))
+                     return "must be two factors H,V from 0.000001 to 1000000";
+                 o.format.dStretchHorizontal = dh;
+                 o.format.dStretchVertical = dv;
+                 return {};
+             },
+             {}},
+            Choice(kOutput, "pixel-format", 0, "PF", pixels,
+                   "BMP pixel format: " + JoinOr(pixels.shown) + ", or 0 to " +
+                       std::to_string(kPixelFormatChoiceCount - 1) +
+                       Default(pixels.NameOf(d.iComboPixelFormat)),
+                   [](CliOptions& o, int32_t x) { o.format.iComboPixelFormat = x; }),
+            {kOutput, "quality", 'q', "N",
+             "JPEG quality " + std::to_string(kMinQuality) + " to " + std::to_string(kMaxQuality) +
+                 Default(std::to_string(d.nCurrentJpegQuality)),
+             IntIn(kMinQuality, kMaxQuality,
+                   [](CliOptions& o, int64_t x) { o.format.nCurrentJpegQuality = static_cast<int32_t>(x); }),
+             {}},
+            Choice(kOutput, "rotate", 0, "DEG", rotations,
+                   JoinOr(rotations.shown) + Default(rotations.NameOf(d.nRotateAngel)),
+                   [](CliOptions& o, int32_t x) { o.format.nRotateAngel = x; }),
+            Choice(kOutput, "flip", 0, "HOW", flips,
+                   JoinOr(flips.shown) + Default(flips.NameOf(d.nFlipType)),
+                   [](CliOptions& o, int32_t x) { o.format.nFlipType = x; }),
+            {kNames, "prefix", 0, "TEXT", "rename prefix" + Default("\"" + naming.prefix + "\""),
+             [](const std::string& v, CliOptions& o) -> std::string {
+                 if (v.find('/') != std::string::npos)
+                     return "must not contain '/'";
+                 o.naming.prefix = v;
+                 return {};
+             },
+             {}},
+            {kNames, "no-rename", 0, nullptr, "keep the source names, change the extension only",
+             Flag([](CliOptions& o) { o.naming.notRename = true; }), {}},
+            {kText, "text", 0, "TEXT", "a line of text drawn on every photo",
+             [](const std::string& v, CliOptions& o) -> std::string {
+                 o.overlay.text = v;
+                 return {};
+             },
+             {}},
+            {kText, "text-pos", 0, "X,Y", "its top-left corner in output pixels (default 0,0)",
+             [](const std::string& v, CliOptions& o) -> std::string {
+                 std::string xs, ys;
+                 int64_t x = 0, y = 0;
+                 constexpr int64_t lo = std::numeric_limits<int32_t>::min();
+                 constexpr int64_t hi = std::numeric_limits<int32_t>::max();
+                 if (!SplitPair(v, xs, ys) || !ParseInt(xs, lo, hi, x) || !ParseInt(ys, lo, hi, y))
+                     return "must be two integers X,Y";
+                 o.overlay.x = static_cast<int32_t>(x);
+                 o.overlay.y = static_cast<int32_t>(y);
+                 return {};
+             },
+             {}},
+            {kText, "font", 0, "FAMILY", "font family (default: the sans-serif font)",
+             [](const std::string& v, CliOptions& o) -> std::string {
+                 if (TruncateFaceName(v) != v)
+                     return "must be a family name of at most 31 characters";
+                 o.overlay.font.lfFaceName = v;
+                 return {};
+             },
+             {}},
+            {kText, "font-px", 0, "N",
+             "font size in pixels" + Default(std::to_string(-overlay.font.lfHeight)),
+             IntIn(1, kMaxFontPixels,
+                   [](CliOptions& o, int64_t x) { o.overlay.font.lfHeight = -static_cast<int32_t>(x); }),
+             {}},
+            {kText, "bold", 0, nullptr, "bold text", Flag([](CliOptions& o) { o.overlay.font.lfWeight = 700; }), {}},
+            {kText, "italic", 0, nullptr, "italic text", Flag([](CliOptions& o) { o.overlay.font.lfItalic = 1; }), {}},
+            {kText, "underline", 0, nullptr, "underlined text",
+             Flag([](CliOptions& o) { o.overlay.font.lfUnderline = 1; }), {}},
+            {kText, "strikeout", 0, nullptr, "struck-out text",
+             Flag([](CliOptions& o) { o.overlay.font.lfStrikeOut = 1; }), {}},
+            {kText, "color", 0, "RRGGBB", "text colour (default 000000)",
+             [](const std::string& v, CliOptions& o) -> std::string {
+                 std::string hex = v;
+                 if (!hex.empty() && hex[0] == '#')
+                     hex.erase(0, 1);
+                 if (hex.size() != 6 || hex.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos)
+                     return "must be six hexadecimal digits RRGGBB";
+                 const uint32_t rgb = static_cast<uint32_t>(std::strtoul(hex.c_str(), nullptr, 16));
+                 // Stored the way the font record's colour is: 0x00BBGGRR.
+                 o.overlay.color = ((rgb >> 16) & 0xFF) | (rgb & 0xFF00) | ((rgb & 0xFF) << 16);
+                 return {};
+             },
+             {}},
+            Choice(kRun, "overwrite", 0, "POLICY", overwrites,
+                   JoinOr(overwrites.shown) +
+                       " when an output file exists (default: ask when standard input is a "
+                       "terminal, else no)",
+                   [](CliOptions& o, int32_t x) { o.overwrite = static_cast<OverwritePolicy>(x); }),
+            {kRun, "jobs", 'j', "N", "photos converted at once (default: one per core)",
+             IntIn(1, kMaxJobs, [](CliOptions& o, int64_t x) { o.jobs = static_cast<int>(x); }), {}},
+            {kRun, "quiet", 0, nullptr, "no progress bar and no notices",
+             Flag([](CliOptions& o) { o.quiet = true; }), {}},
+            {kRun, "list-values", 0, "OPTION",
+             "print the values a fixed-set option accepts, one per line",
+             [](const std::string& v, CliOptions& o) -> std::string {
+                 o.listValues = v;
+                 return {};
+             },
+             {}},
+            {kRun, "help", 'h', nullptr, "this text", Flag([](CliOptions& o) { o.help = true; }), {}},
+            {kRun, "version", 0, nullptr, "the program's version",
+             Flag([](CliOptions& o) { o.version = true; }), {}},
+        };
+    }();
     return rules;
 }
 
-#undef CHOICE
+// text broken into lines of at most width characters at blanks.
+std::vector<std::string> Wrap(const std::string& text, std::size_t width) {
+    std::vector<std::string> lines;
+    std::string line;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find(' ', start);
+        if (end == std::string::npos)
+            end = text.size();
+        const std::string word = text.substr(start, end - start);
+        if (!line.empty() && line.size() + 1 + word.size() > width) {
+            lines.push_back(line);
+            line.clear();
+        }
+        line += (line.empty() ? "" : " ") + word;
+        start = end + 1;
+    }
+    if (!line.empty())
+        lines.push_back(line);
+    return lines;
+}
 
 }  // namespace
 
@@ -260,21 +390,21 @@ ParseOutcome ParseArguments(const std::vector<std::string>& args) {
             if (eq != std::string::npos)
                 value = arg.substr(eq + 1);
             shown = "--" + name;
-            for (const OptionRule& s : Specs())
-                if (name == s.longName)
-                    rule = &s;
+            for (const OptionRule& r : Rules())
+                if (name == r.longName)
+                    rule = &r;
         } else {
             shown = arg.substr(0, 2);
-            for (const OptionRule& s : Specs())
-                if (s.shortName != 0 && arg[1] == s.shortName)
-                    rule = &s;
+            for (const OptionRule& r : Rules())
+                if (r.shortName != 0 && arg[1] == r.shortName)
+                    rule = &r;
             if (arg.size() > 2)
                 value = arg.substr(arg[2] == '=' ? 3 : 2);
         }
         if (!rule)
             return fail("unknown option " + shown);
 
-        if (!rule->takesValue) {
+        if (!rule->valueName) {
             if (value)
                 return fail("option " + shown + " takes no value");
             rule->handle({}, o);
@@ -290,55 +420,48 @@ ParseOutcome ParseArguments(const std::vector<std::string>& args) {
             return fail("option " + shown + ": '" + *value + "' " + reason);
     }
 
-    if (!o.help && !o.version && o.paths.empty())
+    if (!o.help && !o.version && !o.listValues && o.paths.empty())
         return fail("no photos given: name at least one file or folder");
     out.ok = true;
     return out;
 }
 
 std::string UsageText() {
-    return R"(Usage: quillmere-convert [options] PATH...
-Converts photos (files, or folders searched with their sub-folders) into a
-new time-stamped folder inside the output folder, and prints that folder.
+    std::string text =
+        "Usage: quillmere-convert [options] PATH...\n"
+        "Converts photos (files, or folders searched with their sub-folders) into a\n"
+        "new time-stamped folder inside the output folder, and prints that folder.\n";
+    const char* group = nullptr;
+    for (const OptionRule& rule : Rules()) {
+        if (!group || std::string(group) != rule.group) {
+            group = rule.group;
+            text += std::string("\n") + group + ":\n";
+        }
+        std::string left = "  ";
+        left += rule.shortName ? std::string("-") + rule.shortName + ", " : std::string("    ");
+        left += std::string("--") + rule.longName;
+        if (rule.valueName)
+            left += std::string(" ") + rule.valueName;
+        const std::vector<std::string> lines = Wrap(rule.help, kUsageWidth - kHelpColumn);
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            if (i == 0 && left.size() < kHelpColumn)
+                text += left + std::string(kHelpColumn - left.size(), ' ');
+            else if (i == 0)
+                text += left + "\n" + std::string(kHelpColumn, ' ');
+            else
+                text += std::string(kHelpColumn, ' ');
+            text += lines[i] + "\n";
+        }
+    }
+    text +=
+        "\nOptions take their value as the next argument or after '=' (--text-pos=-5,3).\n"
+        "Exit status: 0 every photo converted, 1 some were not, 2 bad arguments.\n";
+    return text;
+}
 
-Output:
-  -o, --output DIR          output folder (default: the work folder,
-                            Pictures/Quillmere/)
-  -f, --format FMT          bmp, jpg, png or tif (default jpg)
-      --size RULE           original, fixed or stretch (default fixed)
-  -W, --width N             output width for --size fixed (default 1024)
-  -H, --height N            output height for --size fixed (default 768)
-      --keep-aspect FROM    none, width or height (default width)
-      --stretch H,V         factors for --size stretch (default 1,1)
-      --pixel-format PF     BMP pixel format: 1bit, 4bit, 8bit, 16bit, 24bit,
-                            32bit-argb, 32bit-pargb, 32bit-rgb, 64bit-argb,
-                            64bit-pargb, or 0 to 9 (default 24bit)
-  -q, --quality N           JPEG quality 1 to 100 (default 80)
-      --rotate DEG          0, 90, 180 or 270 (default 0)
-      --flip HOW            none, horizontal or vertical (default none)
-
-Names:
-      --prefix TEXT         rename prefix (default "output.photo")
-      --no-rename           keep the source names, change the extension only
-
-Text overlay:
-      --text TEXT           a line of text drawn on every photo
-      --text-pos X,Y        its top-left corner in output pixels (default 0,0)
-      --font FAMILY         font family (default: the sans-serif font)
-      --font-px N           font size in pixels (default 13)
-      --bold, --italic, --underline, --strikeout
-      --color RRGGBB        text colour (default 000000)
-
-Run:
-      --overwrite POLICY    ask, yes or no when an output file exists
-                            (default: ask when standard input is a terminal,
-                            else no)
-  -j, --jobs N              photos converted at once (default: one per core)
-      --quiet               no progress bar and no notices
-  -h, --help                this text
-      --version             the program's version
-
-Options take their value as the next argument or after '=' (--text-pos=-5,3).
-Exit status: 0 every photo converted, 1 some were not, 2 bad arguments.
-)";
+std::optional<std::vector<std::string>> ValuesOfOption(const std::string& longName) {
+    for (const OptionRule& rule : Rules())
+        if (longName == rule.longName && !rule.values.empty())
+            return rule.values;
+    return std::nullopt;
 }

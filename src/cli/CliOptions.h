@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "app/TextFontSettings.h"
+#include "convert/RunNaming.h"
+#include "convert/TextOverlay.h"
 #include "options/OutputPhotoFormat.h"
 
 enum class OverwritePolicy {
@@ -18,21 +19,17 @@ enum class OverwritePolicy {
 
 // Every value starts as the window's first-start value.
 struct CliOptions {
-    std::vector<std::string> paths;          // files and folders, in the order given
-    std::optional<std::string> outputFolder; // unset: the work folder
+    std::vector<std::string> paths;           // files and folders, in the order given
+    std::optional<std::string> outputFolder;  // unset: the work folder
     OutputPhotoFormat format = BuiltInDefaultOutputPhotoFormat();
-    std::string prefix = "output.photo";
-    bool notRename = false;
-    std::string text;                        // overlay text, UTF-8
-    std::string xText = "0";                 // overlay position as the X and Y edits hold it
-    std::string yText = "0";
-    LogFont font;
-    uint32_t color = 0;                      // 0x00BBGGRR
+    OutputNaming naming;                      // prefix and --no-rename
+    TextOverlay overlay;                      // text, position, font, colour
     OverwritePolicy overwrite = OverwritePolicy::Default;
-    int jobs = 0;                            // 0: one per core
+    int jobs = 0;                             // 0: one per core
     bool quiet = false;
     bool help = false;
     bool version = false;
+    std::optional<std::string> listValues;    // --list-values: the option named
 };
 
 struct ParseOutcome {
@@ -46,5 +43,10 @@ struct ParseOutcome {
 // "--" ends the options. A bad value is refused, never clamped.
 ParseOutcome ParseArguments(const std::vector<std::string>& args);
 
-// The --help text.
+// The --help text, made from the option tables.
 std::string UsageText();
+
+// The values a fixed-set option (its long name, without "--") accepts, in
+// table order and as the usage shows them; nothing for an option that takes
+// any value or none.
+std::optional<std::vector<std::string>> ValuesOfOption(const std::string& longName);

@@ -5,7 +5,6 @@
 #include <atomic>
 #include <csignal>
 #include <cstdio>
-#include <ctime>
 #include <iostream>
 #include <memory>
 #include <unistd.h>
@@ -15,10 +14,10 @@
 #include "cli/CliGather.h"
 #include "cli/CliOptions.h"
 #include "cli/ProgressBar.h"
+#include "app/Paths.h"
 #include "convert/ActivityLog.h"
 #include "convert/ConversionRun.h"
-#include "convert/OutputGeometry.h"
-#include "convert/RunNaming.h"
+#include "convert/RunStart.h"
 
 namespace {
 
@@ -47,12 +46,23 @@ StderrPrompter::Policy PolicyOf(OverwritePolicy overwrite) {
 
 std::string OutputFolder(const CliOptions& options, Prompter& prompter) {
     if (options.outputFolder)
-        return EnsureTrailingSeparator(*options.outputFolder);
+        return paths::EnsureTrailingSeparator(*options.outputFolder);
     // The command line keeps a settings store of its own that nothing
     // writes, so this is the window's first-start folder, created if missing.
     SettingsStore::SetRoot(settings::kMaker, kProgram);
-    return EnsureTrailingSeparator(GetOutputFolderSetting(
+    return paths::EnsureTrailingSeparator(GetOutputFolderSetting(
         settings::kOption, settings::kPhotoOutputFolder, HomeFolder(), prompter));
+}
+
+int ListValues(const std::string& option) {
+    const auto values = ValuesOfOption(option);
+    if (!values) {
+        std::cerr << kProgram << ": option --" << option << " has no fixed set of values\n";
+        return 2;
+    }
+    for (const std::string& value : *values)
+        std::cout << value << "\n";
+    return 0;
 }
 
 }  // namespace
@@ -73,6 +83,8 @@ int RunConvertCommand(const std::vector<std::string>& args) {
         std::cout << kProgram << " " << QUILLMERE_VERSION << "\n";
         return 0;
     }
+    if (options.listValues)
+        return ListValues(*options.listValues);
 
     // Text is drawn with Qt's fonts, which need a GUI application object;
     // no display is needed or wanted.
@@ -80,7 +92,7 @@ int RunConvertCommand(const std::vector<std::string>& args) {
     int qtArgc = 1;
     char qtName[] = "quillmere-convert";
     char* qtArgv[] = {qtName, nullptr};
-    if (!options.text.empty()) {
+    if (!options.overlay.text.empty()) {
         setenv("QT_QPA_PLATFORM", "offscreen", 0);
         app = std::make_unique<QGuiApplication>(qtArgc, qtArgv);
     }
@@ -100,37 +112,29 @@ int RunConvertCommand(const std::vector<std::string>& args) {
         return 1;
     }
 
-    const std::string runFolder = MakeRunFolderPath(outputFolder, std::time(nullptr));
-    if (!CreateRunFolder(runFolder, prompter))
+    RunRequest request;
+    request.outputFolder = outputFolder;
+    request.naming = options.naming;
+    request.overlay = options.overlay;
+    request.defaults = options.format;
+    request.photos = std::move(gathered.photos);
+    request.jobs = options.jobs;
+    PreparedRun prepared = PrepareRun(std::move(request), prompter);
+    if (!prepared.ready)
         return 1;
-
-    const TextPositionCheck position =
-        CheckTextPosition(options.xText, options.yText, options.format.nOutputWidth,
-                          options.format.nOutputHeight, prompter);
-
-    ConversionJob job;
-    job.photos = std::move(gathered.photos);
-    job.runFolder = runFolder;
-    job.prefix = options.prefix;
-    job.notRename = options.notRename;
-    job.overlayText = options.text;
-    job.xText = position.xReset ? "0" : options.xText;
-    job.yText = position.yReset ? "0" : options.yText;
-    job.font = options.font;
-    job.color = options.color;
-    job.jobs = options.jobs;
-    const std::size_t total = job.photos.size();
+    const std::string runFolder = prepared.job.naming.runFolder;
+    const std::size_t total = prepared.job.photos.size();
 
     ProgressBar bar(total, interactive);
     prompter.SetAroundMessage([&] { bar.Suspend(); }, [&] { bar.Resume(); });
     std::atomic<std::size_t> done{0};
     RunCallbacks callbacks;
-    callbacks.photoDone = [&](std::size_t, PhotoOutcome) { bar.SetDone(++done); };
+    callbacks.photoDone = [&](std::size_t, const PhotoResult&) { bar.SetDone(++done); };
 
     ActivityLog log(outputFolder);
     RunResult result;
     {
-        ConversionRun run(std::move(job), prompter, log, std::move(callbacks));
+        ConversionRun run(std::move(prepared.job), prompter, log, std::move(callbacks));
         g_activeRun.store(&run);
         std::signal(SIGINT, OnInterrupt);
         bar.SetDone(0);

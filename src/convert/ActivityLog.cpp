@@ -4,24 +4,45 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include "app/Paths.h"
+
 namespace {
 
-std::string JoinFolder(const std::string& folder, const char* name) {
-    if (folder.empty() || folder.back() == '/')
-        return folder + name;
-    return folder + "/" + name;
+std::string EscapeControls(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20 && byte != 0x7F) {
+            out += c;
+            continue;
+        }
+        switch (c) {
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        case '\t': out += "\\t"; break;
+        default: {
+            static constexpr char kHex[] = "0123456789ABCDEF";
+            out += "\\x";
+            out += kHex[byte >> 4];
+            out += kHex[byte & 0xF];
+        }
+        }
+    }
+    return out;
 }
 
 }  // namespace
 
-ActivityLog::ActivityLog(const std::string& folder) : filePath_(JoinFolder(folder, kFileName)) {}
+ActivityLog::ActivityLog(const std::string& folder)
+    : filePath_(paths::Join(folder, kFileName)) {}
 
 std::string ActivityLog::FormatEntry(std::time_t when, const std::string& message) {
     std::tm local{};
     localtime_r(&when, &local);
     char stamp[64];
     const std::size_t n = std::strftime(stamp, sizeof stamp, "%Y/%m/%d %H:%M:%S ", &local);
-    return std::string(stamp, n) + message;
+    return std::string(stamp, n) + EscapeControls(message);
 }
 
 bool ActivityLog::AddLogLine(const std::string& message) {

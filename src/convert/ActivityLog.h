@@ -15,8 +15,7 @@ public:
     static constexpr std::size_t kMaxLines = 500;
     static constexpr const char* kFileName = "Corvale.log";
 
-    // The file is "Corvale.log" in folder (a '/' is put between them when
-    // folder lacks one). Nothing is opened here.
+    // The file is "Corvale.log" in folder. Nothing is opened here.
     explicit ActivityLog(const std::string& folder);
 
     // Appends "YYYY/MM/DD HH:MM:SS " + message (local time) to the list and,
@@ -37,6 +36,8 @@ public:
     const std::string& FilePath() const { return filePath_; }
 
     // The entry for a message written at the given time, in local time.
+    // Control characters of the message (a newline in a file name) are
+    // written as \n, \r, \t or \xHH, so that one entry stays one line.
     static std::string FormatEntry(std::time_t when, const std::string& message);
 
 private:

@@ -1,5 +1,8 @@
 #include "convert/BmpOutput.h"
 
+#include <cerrno>
+#include <cstring>
+
 #include "bitmap/IndexedBitmap.h"
 
 namespace {
@@ -27,26 +30,21 @@ int32_t PelsPerMeter(double pixelsPerMillimetre) {
     return perMetre >= 1.0 && perMetre < 2147483647.0 ? static_cast<int32_t>(perMetre) : 0;
 }
 
-BmpResult Save(IndexedBitmap& bitmap, const RgbPicture& picture, const std::string& path) {
-    bitmap.SetResolution(PelsPerMeter(picture.xResolution), PelsPerMeter(picture.yResolution));
-    return bitmap.SaveToFile(path, 0) ? BmpResult::Written : BmpResult::WriteFailed;
-}
-
 }  // namespace
 
-BmpResult WriteBmp24(const RgbPicture& picture, const std::string& path) {
+EncodeResult WriteBmpFile(const RgbPicture& picture, const OutputPhotoFormat& format,
+                          PendingOutput& file) {
     IndexedBitmap bitmap(0);
     if (!FillBitmap(picture, bitmap))
-        return BmpResult::NoBitmap;
-    return Save(bitmap, picture, path);
-}
-
-BmpResult WriteIndexedBmp(const RgbPicture& picture, int choice, const std::string& path) {
-    static constexpr uint32_t kBits[] = {1, 4, 8};
-    if (choice < 0 || choice > 2)
-        return BmpResult::NoBitmap;
-    IndexedBitmap bitmap(0);
-    if (!FillBitmap(picture, bitmap) || !bitmap.ReduceColourDepth(kBits[choice], true, nullptr, 0))
-        return BmpResult::NoBitmap;
-    return Save(bitmap, picture, path);
+        return {EncodeOutcome::NotConverted, "the picture does not fit in a bitmap"};
+    const int bits = PixelFormatOf(format.iComboPixelFormat).indexedBits;
+    if (bits != 0 && !bitmap.ReduceColourDepth(static_cast<uint32_t>(bits), true, nullptr, 0))
+        return {EncodeOutcome::NotConverted, "the colours could not be reduced"};
+    bitmap.SetResolution(PelsPerMeter(picture.xResolution), PelsPerMeter(picture.yResolution));
+    // The engine writes by name.
+    file.CloseDescriptor();
+    errno = 0;
+    if (!bitmap.SaveToFile(file.TemporaryPath(), 0))
+        return {EncodeOutcome::NotSaved, errno != 0 ? std::strerror(errno) : "the bitmap could not be written"};
+    return {};
 }

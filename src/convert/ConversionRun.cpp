@@ -4,10 +4,9 @@
 #include <sched.h>
 
 #include "convert/OutputGeometry.h"
-#include "convert/RunNaming.h"
 #include "convert/VipsSession.h"
 #include "lang/LanguagePack.h"
-#include "options/OutputPhotoFormat.h"
+#include "options/OptionTables.h"
 
 namespace {
 
@@ -23,6 +22,13 @@ std::string PathKey(const std::string& path) {
 }
 
 }  // namespace
+
+std::string PhotoLogLine(const std::string& sourcePath, const PhotoResult& result) {
+    std::string line = sourcePath + ": " + result.message;
+    if (!result.reason.empty())
+        line += " (" + result.reason + ")";
+    return line;
+}
 
 int AvailableCores() {
     cpu_set_t set;
@@ -89,9 +95,11 @@ void ConversionRun::Dispatch() {
     for (int i = 0; i < jobs; ++i)
         workers_.emplace_back([this] { Work(); });
 
-    const OutputNaming naming{job_.runFolder, job_.prefix, job_.notRename};
-    std::string xText = job_.xText;
-    std::string yText = job_.yText;
+    const OutputNaming& naming = job_.naming;
+    // The position edits as the per-photo check leaves them for the photos
+    // after it.
+    int32_t x = job_.overlay.x;
+    int32_t y = job_.overlay.y;
     std::size_t started = 0;
     for (; started < count; ++started) {
         const PhotoItem& source = job_.photos[started];
@@ -123,26 +131,21 @@ void ConversionRun::Dispatch() {
         if (extension.empty())
             log_.AddLogLine("unknown output photo format!");
 
-        Task task{started, source, {}};
+        Task task{started, source, job_.overlay};
         task.photo.strOutputPath = path;
         if (callbacks_.outputPath)
             callbacks_.outputPath(started, path);
 
-        task.overlay.text = job_.overlayText;
-        task.overlay.font = job_.font;
-        task.overlay.color = job_.color;
         // A photo whose size is invalid stops before its overlay is looked at.
-        if (!job_.overlayText.empty() && format.nOutputWidth > 0 && format.nOutputHeight > 0) {
+        if (!job_.overlay.text.empty() && format.nOutputWidth > 0 && format.nOutputHeight > 0) {
             const PhotoTextPosition position = CheckPhotoTextPosition(
-                xText, yText, format.nOutputWidth, format.nOutputHeight, source.strSourcePath);
+                x, y, format.nOutputWidth, format.nOutputHeight, source.strSourcePath);
             for (const std::string& message : position.logMessages)
                 log_.AddLogLine(message);
-            // The edits now read "0" (assigned by swap: GCC 12 misreports
-            // assigning a literal here as an overlapping copy).
             if (position.xReset)
-                std::string(1, '0').swap(xText);
+                x = 0;
             if (position.yReset)
-                std::string(1, '0').swap(yText);
+                y = 0;
             if ((position.xReset || position.yReset) && callbacks_.textPositionReset)
                 callbacks_.textPositionReset(position.xReset, position.yReset);
             task.overlay.x = position.x;
@@ -191,16 +194,23 @@ void ConversionRun::Work() {
             queue_.erase(queue_.begin());
         }
 
-        PhotoOutcome outcome = PhotoOutcome::Failed;
+        PhotoResult result;
         try {
-            outcome = converter_(task.photo, task.overlay, prompter_);
-        } catch (...) {
+            result = converter_(task.photo, task.overlay, prompter_);
+        } catch (const std::exception& error) {
             // Nothing may escape a worker; the photo counts as failed and the
             // run goes on, as for any other failure of one photo.
-            prompter_.Tell(GetText(IDS_CONVERT_FAILED), GetText(IDS_ERROR));
+            result = {PhotoOutcome::Failed, GetText(IDS_CONVERT_FAILED), error.what()};
+            prompter_.Tell(result.message, task.photo.strSourcePath, PromptIcon::None, result.reason);
+        } catch (...) {
+            result = {PhotoOutcome::Failed, GetText(IDS_CONVERT_FAILED), "unexpected error"};
+            prompter_.Tell(result.message, task.photo.strSourcePath, PromptIcon::None, result.reason);
         }
+        if (result.outcome != PhotoOutcome::Written)
+            log_.AddLogLine(PhotoLogLine(task.photo.strSourcePath, result));
         if (callbacks_.photoDone)
-            callbacks_.photoDone(task.index, outcome);
+            callbacks_.photoDone(task.index, result);
+        const PhotoOutcome outcome = result.outcome;
 
         {
             std::lock_guard lock(mutex_);

@@ -14,22 +14,17 @@
 #include <vector>
 
 #include "app/Prompter.h"
-#include "app/TextFontSettings.h"
 #include "convert/ActivityLog.h"
 #include "convert/ConvertPhoto.h"
+#include "convert/RunNaming.h"
+#include "convert/TextOverlay.h"
 #include "photolist/PhotoItem.h"
 
-// Everything a run needs, copied in when it is made.
+// Everything a run needs, copied in when it is made (see PrepareRun).
 struct ConversionJob {
     std::vector<PhotoItem> photos;  // in list order, which is also the numbering order
-    std::string runFolder;          // existing, with trailing '/'
-    std::string prefix = "output.photo";
-    bool notRename = false;
-    std::string overlayText;        // UTF-8; empty: no overlay and no position checks
-    std::string xText = "0";        // the X and Y edits as the user typed them
-    std::string yText = "0";
-    LogFont font;
-    uint32_t color = 0;             // 0x00BBGGRR
+    OutputNaming naming;            // its run folder exists
+    TextOverlay overlay;            // the position as the pre-run check left it
     int jobs = 0;                   // photos converted at once; 0 or less: one per core
 };
 
@@ -52,13 +47,17 @@ struct RunCallbacks {
     // The per-photo position check set the X (or Y) edit to "0".
     std::function<void(bool xReset, bool yReset)> textPositionReset;
     // A photo is finished, in the order photos finish.
-    std::function<void(std::size_t index, PhotoOutcome outcome)> photoDone;
+    std::function<void(std::size_t index, const PhotoResult& result)> photoDone;
     // The last call of the run, after every worker has ended.
     std::function<void(const RunResult& result)> finished;
 };
 
 using PhotoConverter =
-    std::function<PhotoOutcome(const PhotoItem&, const OverlayDraw&, Prompter&)>;
+    std::function<PhotoResult(const PhotoItem&, const TextOverlay&, Prompter&)>;
+
+// The activity log's line for a photo that was not written:
+// "<source path>: <message> (<reason>)".
+std::string PhotoLogLine(const std::string& sourcePath, const PhotoResult& result);
 
 // The number of processors this process may run on (at least 1).
 int AvailableCores();
@@ -94,7 +93,7 @@ private:
     struct Task {
         std::size_t index;
         PhotoItem photo;
-        OverlayDraw overlay;
+        TextOverlay overlay;
     };
 
     void Dispatch();

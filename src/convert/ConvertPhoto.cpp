@@ -2,21 +2,15 @@
 
 #include <sys/stat.h>
 
-#include "convert/BmpOutput.h"
 #include "convert/OutputFile.h"
 #include "convert/OutputGeometry.h"
 #include "convert/OverlayText.h"
 #include "convert/PictureDecode.h"
-#include "convert/PictureEncode.h"
 #include "convert/RotateFlip.h"
 #include "lang/LanguagePack.h"
-#include "options/OutputPhotoFormat.h"
+#include "options/OptionTables.h"
 
 namespace {
-
-void ErrorBox(Prompter& prompter, int id) {
-    prompter.Tell(GetText(id), GetText(IDS_ERROR));
-}
 
 // Anything at the path counts, a dangling symbolic link included: it is
 // what the new file would replace.
@@ -33,95 +27,96 @@ std::string ReplaceQuestion(const std::string& path) {
     return text;
 }
 
-enum class WriteResult { Written, NotConverted, NotSaved };
-
-// Writes the finished picture in the photo's format into the pending file.
-WriteResult EncodeInto(const RgbPicture& picture, const OutputPhotoFormat& format,
-                       PendingOutput& file) {
-    bool ok = false;
-    switch (format.nOuptputFormat) {
-        case kFormatJpg:
-            ok = EncodeJpeg(picture, file.Descriptor(), format.nCurrentJpegQuality);
-            break;
-        case kFormatPng: ok = EncodePng(picture, file.Descriptor()); break;
-        case kFormatTif: ok = EncodeTiff(picture, file.Descriptor()); break;
-        case kFormatBmp: {
-            // The engine writes by name.
-            file.CloseDescriptor();
-            const BmpResult result =
-                IsIndexedChoice(format.iComboPixelFormat)
-                    ? WriteIndexedBmp(picture, format.iComboPixelFormat, file.TemporaryPath())
-                    : WriteBmp24(picture, file.TemporaryPath());
-            if (result == BmpResult::NoBitmap)
-                return WriteResult::NotConverted;
-            ok = result == BmpResult::Written;
-            break;
-        }
-        default: break;
-    }
-    return ok ? WriteResult::Written : WriteResult::NotSaved;
+std::string SizeText(const OutputPhotoFormat& format) {
+    return std::to_string(format.nOutputWidth) + " x " + std::to_string(format.nOutputHeight);
 }
 
-bool KnownFormat(int32_t format) {
-    return format == kFormatBmp || format == kFormatJpg || format == kFormatPng ||
-           format == kFormatTif;
+class PhotoConversion {
+public:
+    PhotoConversion(const PhotoItem& photo, const TextOverlay& overlay, Prompter& prompter)
+        : photo_(photo), format_(photo.m_outputPhotoFormat), overlay_(overlay), prompter_(prompter) {}
+
+    PhotoResult Run();
+    // The error box of a photo: the program's text, the source path as caption.
+    PhotoResult Fail(int textId, const std::string& reason);
+
+private:
+    void Warn(int textId) { prompter_.Tell(GetText(textId), photo_.strSourcePath); }
+
+    const PhotoItem& photo_;
+    const OutputPhotoFormat& format_;
+    const TextOverlay& overlay_;
+    Prompter& prompter_;
+};
+
+PhotoResult PhotoConversion::Fail(int textId, const std::string& reason) {
+    const std::string text = GetText(textId);
+    prompter_.Tell(text, photo_.strSourcePath, PromptIcon::None, reason);
+    return {PhotoOutcome::Failed, text, reason};
 }
 
-PhotoOutcome Convert(const PhotoItem& photo, const OverlayDraw& overlay, Prompter& prompter) {
-    const OutputPhotoFormat& format = photo.m_outputPhotoFormat;
-    const std::string& outputPath = photo.strOutputPath;
+PhotoResult PhotoConversion::Run() {
+    const std::string& outputPath = photo_.strOutputPath;
 
     // The old file stays until the new one replaces it whole.
     if (SomethingAt(outputPath) &&
-        prompter.Ask(ReplaceQuestion(outputPath), GetText(IDS_WARNING), PromptButtons::YesNo,
-                     PromptIcon::Exclamation) != PromptAnswer::Yes)
-        return PhotoOutcome::Skipped;
+        prompter_.Ask(ReplaceQuestion(outputPath), GetText(IDS_WARNING), PromptButtons::YesNo,
+                      PromptIcon::Exclamation) != PromptAnswer::Yes)
+        return {PhotoOutcome::Skipped, "Not converted: the output file exists", outputPath};
 
-    if (!CheckOutputSize(format, prompter))
-        return PhotoOutcome::Failed;
+    if (const int invalid = CheckOutputSize(format_))
+        return Fail(invalid, "output size " + SizeText(format_));
 
     // The file as it is now, whatever size it had when it was added.
     RgbPicture picture;
-    if (!DecodePictureToSize(photo.strSourcePath, format.nOutputWidth, format.nOutputHeight,
-                             picture)) {
-        ErrorBox(prompter, IDS_CONVERT_FAILED);
-        return PhotoOutcome::Failed;
-    }
+    std::string reason;
+    if (!DecodePictureToSize(photo_.strSourcePath, format_.nOutputWidth, format_.nOutputHeight,
+                             picture, &reason))
+        return Fail(IDS_CONVERT_FAILED, reason);
 
-    DrawOverlayText(picture, overlay);
+    DrawOverlayText(picture, overlay_);
 
-    const RotateFlipChoice turn = RotateFlipTypeOf(format.nRotateAngel, format.nFlipType);
+    const RotateFlipChoice turn = RotateFlipTypeOf(format_.nRotateAngel, format_.nFlipType);
     if (!turn.angleKnown)
-        ErrorBox(prompter, IDS_UNKNOWN_ROTATE_ANGLE);
+        Warn(IDS_UNKNOWN_ROTATE_ANGLE);
     if (!ApplyRotateFlip(picture, turn.type))
-        ErrorBox(prompter, IDS_ROTATE_FLIP_FAILED);
+        Warn(IDS_ROTATE_FLIP_FAILED);
 
-    if (!KnownFormat(format.nOuptputFormat))
-        return PhotoOutcome::Failed;
+    const OutputFormatRow* row = FindOutputFormat(format_.nOuptputFormat);
+    if (!row)
+        return {PhotoOutcome::Failed, "unknown output photo format!",
+                "format " + std::to_string(format_.nOuptputFormat)};
 
     PendingOutput file;
-    WriteResult result = WriteResult::NotSaved;
-    if (file.Create(outputPath)) {
-        result = EncodeInto(picture, format, file);
-        if (result == WriteResult::Written && !file.Commit())
-            result = WriteResult::NotSaved;
+    EncodeResult written{EncodeOutcome::NotSaved, {}};
+    if (!file.Create(outputPath, &written.reason)) {
+        written.outcome = EncodeOutcome::NotSaved;
+    } else {
+        written = row->encode(picture, format_, file);
+        if (written.outcome == EncodeOutcome::Written && !file.Commit(&written.reason))
+            written.outcome = EncodeOutcome::NotSaved;
     }
-    switch (result) {
-        case WriteResult::Written: return PhotoOutcome::Written;
-        case WriteResult::NotConverted: ErrorBox(prompter, IDS_CONVERT_FAILED); break;
-        case WriteResult::NotSaved: prompter.Tell(GetText(IDS_SAVE_FAILED), outputPath); break;
+    switch (written.outcome) {
+    case EncodeOutcome::Written:
+        return {PhotoOutcome::Written, {}, {}};
+    case EncodeOutcome::NotConverted:
+        return Fail(IDS_CONVERT_FAILED, written.reason);
+    case EncodeOutcome::NotSaved:
+        break;
     }
-    return PhotoOutcome::Failed;
+    const std::string text = GetText(IDS_SAVE_FAILED);
+    prompter_.Tell(text, outputPath, PromptIcon::None, written.reason);
+    return {PhotoOutcome::Failed, text, outputPath + ": " + written.reason};
 }
 
 }  // namespace
 
-PhotoOutcome ConvertPhoto(const PhotoItem& photo, const OverlayDraw& overlay, Prompter& prompter) {
+PhotoResult ConvertPhoto(const PhotoItem& photo, const TextOverlay& overlay, Prompter& prompter) {
+    PhotoConversion conversion(photo, overlay, prompter);
     try {
-        return Convert(photo, overlay, prompter);
+        return conversion.Run();
     } catch (const std::bad_alloc&) {
         // A picture too large for the memory left fails alone; the run goes on.
-        ErrorBox(prompter, IDS_CONVERT_FAILED);
-        return PhotoOutcome::Failed;
+        return conversion.Fail(IDS_CONVERT_FAILED, "out of memory");
     }
 }

@@ -6,17 +6,22 @@
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <random>
+
+#include "app/Paths.h"
 
 namespace {
 
 std::string FolderOf(const std::string& path) {
-    const auto slash = path.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    if (slash == 0)
-        return "/";
-    return path.substr(0, slash);
+    const std::string folder = paths::GetFolderOfPath(path);
+    return folder.empty() ? std::string(".") : paths::WithoutTrailingSeparator(folder);
+}
+
+bool Failed(std::string* reason, int error) {
+    if (reason)
+        *reason = std::strerror(error);
+    return false;
 }
 
 // A short name, so that a long final name cannot push it over the limit of
@@ -37,7 +42,7 @@ PendingOutput::~PendingOutput() {
     Discard();
 }
 
-bool PendingOutput::Create(const std::string& finalPath) {
+bool PendingOutput::Create(const std::string& finalPath, std::string* reason) {
     Discard();
     finalPath_ = finalPath;
     const std::string folder = FolderOf(finalPath);
@@ -51,26 +56,31 @@ bool PendingOutput::Create(const std::string& finalPath) {
             return true;
         }
         if (errno != EEXIST)
-            return false;
+            return Failed(reason, errno);
     }
-    return false;
+    return Failed(reason, EEXIST);
 }
 
 void PendingOutput::CloseDescriptor() {
     if (fd_ < 0)
         return;
-    if (close(fd_) != 0)
+    if (close(fd_) != 0) {
         closeFailed_ = true;
+        closeError_ = errno;
+    }
     fd_ = -1;
 }
 
-bool PendingOutput::Commit() {
+bool PendingOutput::Commit(std::string* reason) {
     if (tempPath_.empty())
-        return false;
+        return Failed(reason, EBADF);
     CloseDescriptor();
-    if (closeFailed_ || rename(tempPath_.c_str(), finalPath_.c_str()) != 0) {
+    const int error = closeFailed_ ? closeError_
+                      : rename(tempPath_.c_str(), finalPath_.c_str()) != 0 ? errno
+                                                                            : 0;
+    if (error != 0) {
         Discard();
-        return false;
+        return Failed(reason, error);
     }
     tempPath_.clear();
     return true;

@@ -1,10 +1,10 @@
 #include "convert/OutputGeometry.h"
 
-#include <cctype>
 #include <cmath>
 #include <limits>
 
 #include "lang/LanguagePack.h"
+#include "options/OptionTables.h"
 
 namespace {
 
@@ -26,79 +26,55 @@ bool ComputeOutputSize(int32_t sourceWidth, int32_t sourceHeight, OutputPhotoFor
                        Prompter& prompter) {
     if (sourceWidth == 0 || sourceHeight == 0)
         return false;
+    const SizeRuleRow* rule = FindSizeRule(f.nOuputSizeType);
+    if (!rule) {
+        prompter.Tell("unknown error m_outputPhotoFormat.nOuputSizeType", "error");
+        return true;
+    }
+    rule->apply(sourceWidth, sourceHeight, f, prompter);
+    return true;
+}
+
+void ApplyOriginalSize(int32_t sourceWidth, int32_t sourceHeight, OutputPhotoFormat& f, Prompter&) {
+    f.nOutputWidth = sourceWidth;
+    f.nOutputHeight = sourceHeight;
+}
+
+void ApplyFixedSize(int32_t sourceWidth, int32_t sourceHeight, OutputPhotoFormat& f,
+                    Prompter& prompter) {
     const double w = sourceWidth;
     const double h = sourceHeight;
-    switch (f.nOuputSizeType) {
-    case kSizeOriginal:
-        f.nOutputWidth = sourceWidth;
-        f.nOutputHeight = sourceHeight;
+    switch (f.nKeepAspectRatio) {
+    case kKeepNone:
         break;
-    case kSizeFixed:
-        switch (f.nKeepAspectRatio) {
-        case kKeepNone:
-            break;
-        case kKeepWidth:
-            f.nOutputHeight = Truncate(h / w * f.nOutputWidth);
-            break;
-        case kKeepHeight:
-            f.nOutputWidth = Truncate(w / h * f.nOutputHeight);
-            break;
-        default:
-            prompter.Tell("unknown error nKeepAspectRatio", "error");
-            break;
-        }
+    case kKeepWidth:
+        f.nOutputHeight = Truncate(h / w * f.nOutputWidth);
         break;
-    case kSizeStretch:
-        f.nOutputWidth = Truncate(w * f.dStretchHorizontal);
-        f.nOutputHeight = Truncate(h * f.dStretchVertical);
+    case kKeepHeight:
+        f.nOutputWidth = Truncate(w / h * f.nOutputHeight);
         break;
     default:
-        prompter.Tell("unknown error m_outputPhotoFormat.nOuputSizeType", "error");
+        prompter.Tell("unknown error nKeepAspectRatio", "error");
         break;
     }
-    return true;
 }
 
-bool CheckOutputSize(const OutputPhotoFormat& f, Prompter& prompter) {
-    if (f.nOutputWidth <= 0) {
-        prompter.Tell(GetText(IDS_OUTPUT_WIDTH_INVALID), GetText(IDS_ERROR));
-        return false;
-    }
-    if (f.nOutputHeight <= 0) {
-        prompter.Tell(GetText(IDS_OUTPUT_HEIGHT_INVALID), GetText(IDS_ERROR));
-        return false;
-    }
-    return true;
+void ApplyStretch(int32_t sourceWidth, int32_t sourceHeight, OutputPhotoFormat& f, Prompter&) {
+    f.nOutputWidth = Truncate(sourceWidth * f.dStretchHorizontal);
+    f.nOutputHeight = Truncate(sourceHeight * f.dStretchVertical);
 }
 
-int32_t AtoiLike(const std::string& text) {
-    std::size_t i = 0;
-    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i])))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
-    long long value = 0;
-    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i) {
-        value = value * 10 + (text[i] - '0');
-        if (value > 2147483648LL)
-            value = 2147483648LL;
-    }
-    if (negative)
-        value = -value;
-    if (value > std::numeric_limits<int32_t>::max())
-        value = std::numeric_limits<int32_t>::max();
-    return static_cast<int32_t>(value);
+int CheckOutputSize(const OutputPhotoFormat& f) {
+    if (f.nOutputWidth <= 0)
+        return IDS_OUTPUT_WIDTH_INVALID;
+    if (f.nOutputHeight <= 0)
+        return IDS_OUTPUT_HEIGHT_INVALID;
+    return 0;
 }
 
-TextPositionCheck CheckTextPosition(const std::string& xText, const std::string& yText,
-                                    int32_t defaultWidth, int32_t defaultHeight,
-                                    Prompter& prompter) {
-    TextPositionCheck r;
-    r.x = AtoiLike(xText);
-    r.y = AtoiLike(yText);
+TextPositionCheck CheckTextPosition(int32_t x, int32_t y, int32_t defaultWidth,
+                                    int32_t defaultHeight, Prompter& prompter) {
+    TextPositionCheck r{x, y, false, false};
     if (r.x >= defaultWidth) {
         prompter.Tell(GetText(IDS_TEXT_X_TOO_BIG), GetText(IDS_WARNING));
         r.x = 0;
@@ -112,12 +88,11 @@ TextPositionCheck CheckTextPosition(const std::string& xText, const std::string&
     return r;
 }
 
-PhotoTextPosition CheckPhotoTextPosition(const std::string& xText, const std::string& yText,
-                                         int32_t outputWidth, int32_t outputHeight,
-                                         const std::string& sourcePath) {
+PhotoTextPosition CheckPhotoTextPosition(int32_t x, int32_t y, int32_t outputWidth,
+                                         int32_t outputHeight, const std::string& sourcePath) {
     PhotoTextPosition r;
-    r.x = AtoiLike(xText);
-    r.y = AtoiLike(yText);
+    r.x = x;
+    r.y = y;
     if (r.x >= outputWidth || r.x < 0) {
         r.logMessages.push_back(sourcePath + " " + GetText(IDS_TEXT_X_OUT_OF_RANGE));
         r.x = 0;

@@ -8,7 +8,7 @@
 
 #include "app/FontConversion.h"
 
-void DrawOverlayText(RgbPicture& picture, const OverlayDraw& overlay) {
+void DrawOverlayText(RgbPicture& picture, const TextOverlay& overlay) {
     if (overlay.text.empty() || picture.width <= 0 || picture.height <= 0)
         return;
     // Qt pads its rows, ours are packed: draw on a copy.

@@ -2,6 +2,9 @@
 
 #include <sys/stat.h>
 
+#include <cerrno>
+#include <cstring>
+
 #include "convert/VipsPixels.h"
 #include "convert/VipsSession.h"
 
@@ -33,13 +36,24 @@ SourceFacts ReadSourceFacts(const std::string& path) {
 }  // namespace
 
 bool DecodePictureToSize(const std::string& path, int32_t width, int32_t height,
-                         RgbPicture& picture) {
+                         RgbPicture& picture, std::string* reason) {
+    auto fail = [reason](std::string why) {
+        if (reason)
+            *reason = std::move(why);
+        return false;
+    };
+    if (width <= 0 || height <= 0)
+        return fail("no output size");
+    if (uint64_t(width) * uint64_t(height) * 3 > kMaxPictureBytes)
+        return fail("an output of " + std::to_string(width) + " x " + std::to_string(height) +
+                    " pixels is larger than the program works with");
     struct stat st {};
-    if (width <= 0 || height <= 0 || uint64_t(width) * uint64_t(height) * 3 > kMaxPictureBytes ||
-        stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
-        return false;
+    if (stat(path.c_str(), &st) != 0)
+        return fail(std::strerror(errno));
+    if (!S_ISREG(st.st_mode))
+        return fail("not a regular file");
     if (!StartImaging())
-        return false;
+        return fail("the imaging library could not start");
     try {
         const SourceFacts facts = ReadSourceFacts(path);
         auto options = vips::VImage::option()
@@ -60,8 +74,7 @@ bool DecodePictureToSize(const std::string& path, int32_t width, int32_t height,
         picture.xResolution = facts.xResolution;
         picture.yResolution = facts.yResolution;
         return true;
-    } catch (const vips::VError&) {
-        vips_error_clear();
-        return false;
+    } catch (const vips::VError& error) {
+        return fail(TakeVipsError(error));
     }
 }

@@ -12,6 +12,7 @@
 // resample; EXIF orientation applied, an embedded colour profile converted
 // to sRGB, alpha flattened onto white. Carries the source's resolution.
 // False for anything that is not a regular, wholly decodable picture
-// (missing, FIFO, folder, truncated, corrupt). Thread-safe.
+// (missing, FIFO, folder, truncated, corrupt), with the reason in reason
+// when given. Thread-safe.
 bool DecodePictureToSize(const std::string& path, int32_t width, int32_t height,
-                         RgbPicture& picture);
+                         RgbPicture& picture, std::string* reason = nullptr);

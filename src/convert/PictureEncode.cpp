@@ -8,38 +8,42 @@
 namespace {
 
 template <typename Save>
-bool Encode(const RgbPicture& picture, int fd, Save save) {
-    if (picture.width <= 0 || picture.height <= 0 || !StartImaging())
-        return false;
+EncodeResult Encode(const RgbPicture& picture, PendingOutput& file, Save save) {
+    if (picture.width <= 0 || picture.height <= 0)
+        return {EncodeOutcome::NotConverted, "an empty picture"};
+    if (!StartImaging())
+        return {EncodeOutcome::NotConverted, "the imaging library could not start"};
     try {
-        vips::VTarget target = vips::VTarget::new_to_descriptor(fd);
+        vips::VTarget target = vips::VTarget::new_to_descriptor(file.Descriptor());
         save(ViewOf(picture), target);
-        return true;
-    } catch (const vips::VError&) {
-        vips_error_clear();
-        return false;
+        return {};
+    } catch (const vips::VError& error) {
+        return {EncodeOutcome::NotSaved, TakeVipsError(error)};
     }
 }
 
 }  // namespace
 
-bool EncodeJpeg(const RgbPicture& picture, int fd, int quality) {
-    return Encode(picture, fd, [quality](const vips::VImage& image, vips::VTarget& target) {
+EncodeResult WriteJpegFile(const RgbPicture& picture, const OutputPhotoFormat& format,
+                           PendingOutput& file) {
+    const int quality = std::clamp(format.nCurrentJpegQuality, kMinQuality, kMaxQuality);
+    return Encode(picture, file, [quality](const vips::VImage& image, vips::VTarget& target) {
         // Stripping would also drop the density; the picture carries no
         // other metadata anyway.
-        image.jpegsave_target(target,
-                              vips::VImage::option()->set("Q", std::clamp(quality, 1, 100)));
+        image.jpegsave_target(target, vips::VImage::option()->set("Q", quality));
     });
 }
 
-bool EncodePng(const RgbPicture& picture, int fd) {
-    return Encode(picture, fd, [](const vips::VImage& image, vips::VTarget& target) {
+EncodeResult WritePngFile(const RgbPicture& picture, const OutputPhotoFormat&,
+                          PendingOutput& file) {
+    return Encode(picture, file, [](const vips::VImage& image, vips::VTarget& target) {
         image.pngsave_target(target, vips::VImage::option()->set("strip", true));
     });
 }
 
-bool EncodeTiff(const RgbPicture& picture, int fd) {
-    return Encode(picture, fd, [](const vips::VImage& image, vips::VTarget& target) {
+EncodeResult WriteTiffFile(const RgbPicture& picture, const OutputPhotoFormat&,
+                           PendingOutput& file) {
+    return Encode(picture, file, [](const vips::VImage& image, vips::VTarget& target) {
         image.tiffsave_target(target, vips::VImage::option()
                                           ->set("compression", VIPS_FOREIGN_TIFF_COMPRESSION_LZW)
                                           ->set("strip", true));

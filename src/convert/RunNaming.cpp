@@ -2,7 +2,10 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <sys/stat.h>
+
+#include "app/Paths.h"
 
 std::string MakeNumberFormat(std::size_t count) {
     const std::size_t digits = std::to_string(count).size();
@@ -10,8 +13,7 @@ std::string MakeNumberFormat(std::size_t count) {
 }
 
 std::string ExtractFileTitle(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    std::string name = paths::NameOfPath(path);
     const std::size_t dot = name.rfind('.');
     if (dot != std::string::npos)
         name.erase(dot);
@@ -23,23 +25,42 @@ std::string MakeRunFolderPath(const std::string& outputFolder, std::time_t when)
     localtime_r(&when, &local);
     char stamp[64];
     const std::size_t n = std::strftime(stamp, sizeof stamp, "%Y.%m.%d.%H.%M.%S", &local);
-    std::string folder = outputFolder;
-    if (!folder.empty() && folder.back() != '/')
-        folder += '/';
-    return folder + std::string(stamp, n) + "/";
+    return paths::EnsureTrailingSeparator(outputFolder) + std::string(stamp, n) + "/";
 }
 
-bool CreateRunFolder(const std::string& runFolder, Prompter& prompter) {
-    std::string path = runFolder;
-    while (path.size() > 1 && path.back() == '/')
-        path.pop_back();
+namespace {
+
+// 0, or the errno of the level that could not be made.
+int MakeFolderWithParents(const std::string& folder) {
+    const std::string path = paths::WithoutTrailingSeparator(folder);
+    if (path.empty())
+        return ENOENT;
     struct stat st {};
-    // One level only: a missing output folder is an error the user must see,
-    // not something to build silently.
-    if (::mkdir(path.c_str(), 0777) == 0 ||
-        (errno == EEXIST && ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)))
+    if (::mkdir(path.c_str(), 0777) == 0)
+        return 0;
+    int error = errno;
+    if (error == ENOENT) {
+        const std::string parent = paths::GetFolderOfPath(path);
+        if (parent.empty() || parent == path + "/")
+            return error;
+        if (const int parentError = MakeFolderWithParents(parent))
+            return parentError;
+        if (::mkdir(path.c_str(), 0777) == 0)
+            return 0;
+        error = errno;
+    }
+    if (error == EEXIST)
+        return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode) ? 0 : ENOTDIR;
+    return error;
+}
+
+}  // namespace
+
+bool CreateRunFolder(const std::string& runFolder, Prompter& prompter) {
+    const int error = MakeFolderWithParents(runFolder);
+    if (error == 0)
         return true;
-    prompter.Tell("Can not create the directory", runFolder);
+    prompter.Tell(std::string("Can not create the directory\n") + std::strerror(error), runFolder);
     return false;
 }
 

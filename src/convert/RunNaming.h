@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/Prompter.h"
+#include "app/SettingsStore.h"
 
 // The printf format of a photo number for a list of count photos: "%0Nd"
 // with N the number of decimal digits of count (9 -> "%01d", 10 -> "%02d").
@@ -21,16 +22,19 @@ std::string ExtractFileTitle(const std::string& path);
 // when it lacks one, "%Y.%m.%d.%H.%M.%S" and a trailing '/'.
 std::string MakeRunFolderPath(const std::string& outputFolder, std::time_t when);
 
-// Makes the run folder (one level; an existing folder is used unchanged).
-// On failure tells "Can not create the directory" with the folder as caption
-// and returns false.
+// Makes the run folder and any missing folder above it (an existing folder
+// is used unchanged). On failure tells "Can not create the directory" and the
+// system's reason on a second line, with the folder as caption, and returns
+// false.
 bool CreateRunFolder(const std::string& runFolder, Prompter& prompter);
 
 // How a run names its outputs.
 struct OutputNaming {
     std::string runFolder;  // with trailing '/'
-    std::string prefix;     // the rename prefix, may be empty
-    bool notRename = false; // keep the source titles
+    std::string prefix = settings::kDefaultBatchRenamer;  // may be empty
+    bool notRename = false;  // keep the source titles
+
+    bool operator==(const OutputNaming&) const = default;
 };
 
 // The output path of the photo at index (0-based) of a list of count photos:

@@ -33,6 +33,23 @@ void CopyPixelsOut(const vips::VImage& image, RgbPicture& picture) {
     picture.pixels.assign(bytes, bytes + size);
 }
 
+std::string TakeVipsError(const vips::VError& error) {
+    std::string text;
+    std::string all = error.what();
+    vips_error_clear();
+    std::size_t start = 0;
+    while (start < all.size()) {
+        std::size_t end = all.find('\n', start);
+        if (end == std::string::npos)
+            end = all.size();
+        const std::string line = all.substr(start, end - start);
+        if (!line.empty() && text.find(line) == std::string::npos)
+            text += (text.empty() ? "" : "; ") + line;
+        start = end + 1;
+    }
+    return text.empty() ? std::string("unknown imaging error") : text;
+}
+
 vips::VImage ViewOf(const RgbPicture& picture) {
     vips::VImage view = vips::VImage::new_from_memory(const_cast<uint8_t*>(picture.pixels.data()),
                                                       picture.pixels.size(), picture.width,

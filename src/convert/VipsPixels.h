@@ -2,6 +2,8 @@
 // Between libvips images and the plain pictures of the rest of the program.
 // For the imaging layer's own files only.
 
+#include <string>
+
 #include <vips/vips8>
 
 #include "convert/RgbPicture.h"
@@ -16,3 +18,9 @@ void CopyPixelsOut(const vips::VImage& image, RgbPicture& picture);
 
 // A libvips view of the picture's pixels, which must outlive the view.
 vips::VImage ViewOf(const RgbPicture& picture);
+
+// libvips' words for the failure that threw error, one line ("a; b" for
+// several), and libvips' error buffer cleared. The buffer is shared by all
+// threads, so a line another photo's failure left behind may come along;
+// lines are kept once each.
+std::string TakeVipsError(const vips::VError& error);

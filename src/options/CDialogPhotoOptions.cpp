@@ -1,8 +1,10 @@
 #include "options/CDialogPhotoOptions.h"
 
 #include <QButtonGroup>
+#include <QGridLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 
 #include <algorithm>
 #include <charconv>
@@ -13,17 +15,27 @@
 #include "app/QtPrompter.h"
 #include "app/SettingsStore.h"
 #include "lang/LanguagePack.h"
+#include "options/OptionTables.h"
 #include "ui_CDialogPhotoOptions.h"
 
 namespace {
 
-constexpr int32_t kMinQuality = 1;
-constexpr int32_t kMaxQuality = 100;
-constexpr double kMinStretch = 0.000001;
-constexpr double kMaxStretch = 1000000.0;
-constexpr int kFormatCount = 5;  // the list's four and one spare value that shows nothing
-
 enum DetailsPage { kPagePixelFormat = 0, kPageQuality = 1, kPageNone = 2 };
+
+// The controls each size-rule input enables.
+struct InputControls {
+    SizeInput input;
+    std::vector<const char*> widgets;
+};
+const std::vector<InputControls>& SizeInputControls() {
+    static const std::vector<InputControls> controls = {
+        {kUsesWidthHeight, {"editOutputWidth", "editOutputHeight"}},
+        {kUsesKeepAspect, {"checkKeepWidth", "checkKeepHeight"}},
+        {kUsesStretch, {"editStretchHorizontal", "labelHorizontal", "labelVertical",
+                        "editStretchVertical"}},
+    };
+    return controls;
+}
 
 // Shortest of fixed and exponent notation with 15 significant digits, in the
 // C locale whatever the user's locale ("%.15g").
@@ -59,18 +71,19 @@ QString FromUtf8(const std::string& text) { return QString::fromStdString(text);
 CDialogPhotoOptions::CDialogPhotoOptions(QWidget* parent, Prompter* prompter)
     : QDialog(parent), ui_(std::make_unique<Ui::CDialogPhotoOptions>()), prompter_(prompter) {
     using namespace settings;
-    nCurrentJpegQuality = kDefaultJpegQuality;
-    nRotateAngel = SettingsStore::GetInt(kOption, kRotateAngle, kDefaultRotateAngle);
-    nFlipType = SettingsStore::GetInt(kOption, kFlipType, kDefaultFlipType);
-    iComboPixelFormat = SettingsStore::GetInt(kOption, kPixelFormat, kDefaultPixelFormat);
-    nOuputSizeType = SettingsStore::GetInt(kOption, kSizeType, kDefaultSizeType);
-    nOuptputFormat = SettingsStore::GetInt(kOption, kOutputFormat, kDefaultOutputFormat);
-    dStretchHorizontal = 1.0;
-    dStretchVertical = 1.0;
-    nKeepAspectRatio = kKeepNone;
-    nOutputWidth = SettingsStore::GetInt(kOption, kOutputWidth, kDefaultOutputWidth);
-    nOutputHeight = SettingsStore::GetInt(kOption, kOutputHeight, kDefaultOutputHeight);
-    m_indexedPixelFormat = 0;
+    // The starting values, read in this order; every caller then sets a
+    // record of its own.
+    m_format.nCurrentJpegQuality = kDefaultJpegQuality;
+    m_format.nRotateAngel = SettingsStore::GetInt(kOption, kRotateAngle, kDefaultRotateAngle);
+    m_format.nFlipType = SettingsStore::GetInt(kOption, kFlipType, kDefaultFlipType);
+    m_format.iComboPixelFormat = SettingsStore::GetInt(kOption, kPixelFormat, kDefaultPixelFormat);
+    m_format.nOuputSizeType = SettingsStore::GetInt(kOption, kSizeType, kDefaultSizeType);
+    m_format.nOuptputFormat = SettingsStore::GetInt(kOption, kOutputFormat, kDefaultOutputFormat);
+    m_format.dStretchHorizontal = 1.0;
+    m_format.dStretchVertical = 1.0;
+    m_format.nKeepAspectRatio = kKeepNone;
+    m_format.nOutputWidth = SettingsStore::GetInt(kOption, kOutputWidth, kDefaultOutputWidth);
+    m_format.nOutputHeight = SettingsStore::GetInt(kOption, kOutputHeight, kDefaultOutputHeight);
     m_pixelFormat = PixelFormatOf(kDefaultPixelFormat).constant;
 
     if (!prompter_) {
@@ -80,8 +93,7 @@ CDialogPhotoOptions::CDialogPhotoOptions(QWidget* parent, Prompter* prompter)
 
     ui_->setupUi(this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    for (int i = 0; i < kPixelFormatChoiceCount; ++i)
-        ui_->comboPixelFormat->addItem(QString::fromLatin1(PixelFormatChoices()[i].entry));
+    BuildChoices();
 
     // The two detail pages share one place; give both labels one width so
     // that the fields line up whichever page shows.
@@ -109,31 +121,17 @@ CDialogPhotoOptions::CDialogPhotoOptions(QWidget* parent, Prompter* prompter)
         w->setSizePolicy(policy);
     }
 
-    sizeGroup_ = new QButtonGroup(this);
-    sizeGroup_->addButton(ui_->radioOriginalSize, kSizeOriginal);
-    sizeGroup_->addButton(ui_->radioFixedSize, kSizeFixed);
-    sizeGroup_->addButton(ui_->radioStretch, kSizeStretch);
-    rotateGroup_ = new QButtonGroup(this);
-    rotateGroup_->addButton(ui_->radioRotate0, 0);
-    rotateGroup_->addButton(ui_->radioRotate90, 90);
-    rotateGroup_->addButton(ui_->radioRotate180, 180);
-    rotateGroup_->addButton(ui_->radioRotate270, 270);
-    flipGroup_ = new QButtonGroup(this);
-    flipGroup_->addButton(ui_->radioNoFlip, kFlipNone);
-    flipGroup_->addButton(ui_->radioFlipHorizontal, kFlipHorizontal);
-    flipGroup_->addButton(ui_->radioFlipVertical, kFlipVertical);
-
     // activated: only the user's choices, not the dialog's own selections.
     connect(ui_->comboOutputFormat, &QComboBox::activated, this, [this](int index) {
-        nOuptputFormat = index;
-        ShowFormatControls(nOuptputFormat);
+        m_format.nOuptputFormat = index;
+        ShowFormatControls(m_format.nOuptputFormat);
     });
     connect(ui_->comboPixelFormat, &QComboBox::activated, this, [this] { UpdatePixelFormatInfo(); });
-    connect(rotateGroup_, &QButtonGroup::idClicked, this, [this](int id) { nRotateAngel = id; });
-    connect(flipGroup_, &QButtonGroup::idClicked, this, [this](int id) { nFlipType = id; });
+    connect(rotateGroup_, &QButtonGroup::idClicked, this, [this](int id) { m_format.nRotateAngel = id; });
+    connect(flipGroup_, &QButtonGroup::idClicked, this, [this](int id) { m_format.nFlipType = id; });
     connect(sizeGroup_, &QButtonGroup::idClicked, this, [this](int id) {
-        nOuputSizeType = id;
-        ShowSizeTypeControls(nOuputSizeType);
+        m_format.nOuputSizeType = id;
+        ShowSizeTypeControls(m_format.nOuputSizeType);
     });
     connect(ui_->checkKeepWidth, &QCheckBox::clicked, this, &CDialogPhotoOptions::OnKeepWidthClicked);
     connect(ui_->checkKeepHeight, &QCheckBox::clicked, this, &CDialogPhotoOptions::OnKeepHeightClicked);
@@ -143,34 +141,34 @@ CDialogPhotoOptions::CDialogPhotoOptions(QWidget* parent, Prompter* prompter)
 
 CDialogPhotoOptions::~CDialogPhotoOptions() = default;
 
-void CDialogPhotoOptions::SetFormat(const OutputPhotoFormat& f) {
-    nOuputSizeType = f.nOuputSizeType;
-    nOutputWidth = f.nOutputWidth;
-    nOutputHeight = f.nOutputHeight;
-    nOuptputFormat = f.nOuptputFormat;
-    iComboPixelFormat = f.iComboPixelFormat;
-    nCurrentJpegQuality = f.nCurrentJpegQuality;
-    nKeepAspectRatio = f.nKeepAspectRatio;
-    dStretchHorizontal = f.dStretchHorizontal;
-    dStretchVertical = f.dStretchVertical;
-    nRotateAngel = f.nRotateAngel;
-    nFlipType = f.nFlipType;
-}
+// The lists and radio groups as the option tables describe them. A size rule
+// whose radio the form lacks gets one below the others.
+void CDialogPhotoOptions::BuildChoices() {
+    for (const OutputFormatRow& row : OutputFormats())
+        ui_->comboOutputFormat->addItem(QString::fromUtf8(row.listText));
+    for (int i = 0; i < kPixelFormatChoiceCount; ++i)
+        ui_->comboPixelFormat->addItem(QString::fromLatin1(PixelFormatChoices()[i].entry));
 
-OutputPhotoFormat CDialogPhotoOptions::Format() const {
-    OutputPhotoFormat f;
-    f.nOuputSizeType = nOuputSizeType;
-    f.nOutputWidth = nOutputWidth;
-    f.nOutputHeight = nOutputHeight;
-    f.nOuptputFormat = nOuptputFormat;
-    f.iComboPixelFormat = iComboPixelFormat;
-    f.nCurrentJpegQuality = nCurrentJpegQuality;
-    f.nKeepAspectRatio = nKeepAspectRatio;
-    f.dStretchHorizontal = dStretchHorizontal;
-    f.dStretchVertical = dStretchVertical;
-    f.nRotateAngel = nRotateAngel;
-    f.nFlipType = nFlipType;
-    return f;
+    auto groupOf = [this](const std::vector<NamedChoice>& rows) {
+        auto* group = new QButtonGroup(this);
+        for (const NamedChoice& row : rows)
+            group->addButton(findChild<QAbstractButton*>(QLatin1String(row.widget)), row.value);
+        return group;
+    };
+    rotateGroup_ = groupOf(RotationChoices());
+    flipGroup_ = groupOf(FlipChoices());
+
+    sizeGroup_ = new QButtonGroup(this);
+    for (const SizeRuleRow& row : SizeRules()) {
+        auto* radio = findChild<QRadioButton*>(QLatin1String(row.radioName));
+        if (!radio) {
+            radio = new QRadioButton(QString::fromUtf8(row.radioText), ui_->groupOutputSize);
+            radio->setObjectName(QLatin1String(row.radioName));
+            auto* grid = static_cast<QGridLayout*>(ui_->groupOutputSize->layout());
+            grid->addWidget(radio, grid->rowCount(), 0, 1, grid->columnCount());
+        }
+        sizeGroup_->addButton(radio, row.id);
+    }
 }
 
 void CDialogPhotoOptions::setVisible(bool visible) {
@@ -188,40 +186,41 @@ void CDialogPhotoOptions::Tell(const std::string& text, const std::string& capti
 void CDialogPhotoOptions::InitDialog() {
     WriteControls();
     // The last confirmed quality wins over the record's own.
-    nCurrentJpegQuality =
+    m_format.nCurrentJpegQuality =
         SettingsStore::GetInt(settings::kOption, settings::kJpegQuality, settings::kDefaultJpegQuality);
 
-    if (QAbstractButton* radio = rotateGroup_->button(nRotateAngel); radio)
+    if (QAbstractButton* radio = rotateGroup_->button(m_format.nRotateAngel))
         radio->setChecked(true);
     else
         Tell(GetText(IDS_UNKNOWN_ROTATE_ANGLE), "Error");
 
-    if (QAbstractButton* radio = flipGroup_->button(nFlipType))
+    if (QAbstractButton* radio = flipGroup_->button(m_format.nFlipType))
         radio->setChecked(true);
     else
         Tell("Unknown flip type!", "Error");
 
-    bool knownChoice = iComboPixelFormat >= 0 && iComboPixelFormat < ui_->comboPixelFormat->count();
-    ui_->comboPixelFormat->setCurrentIndex(knownChoice ? iComboPixelFormat : -1);
+    const int pixel = m_format.iComboPixelFormat;
+    const bool knownChoice = pixel >= 0 && pixel < ui_->comboPixelFormat->count();
+    ui_->comboPixelFormat->setCurrentIndex(knownChoice ? pixel : -1);
     UpdatePixelFormatInfo();
 
-    ShowSizeTypeControls(nOuputSizeType);
+    ShowSizeTypeControls(m_format.nOuputSizeType);
     ShowAspectControls();
 
-    bool knownFormat = nOuptputFormat >= 0 && nOuptputFormat < ui_->comboOutputFormat->count();
-    ui_->comboOutputFormat->setCurrentIndex(knownFormat ? nOuptputFormat : -1);
-    ShowFormatControls(nOuptputFormat);
+    ui_->comboOutputFormat->setCurrentIndex(FindOutputFormat(m_format.nOuptputFormat) ? m_format.nOuptputFormat
+                                                                                       : -1);
+    ShowFormatControls(m_format.nOuptputFormat);
 
     WriteControls();
     ui_->buttonBox->button(QDialogButtonBox::Ok)->setFocus();
 }
 
 void CDialogPhotoOptions::WriteControls() {
-    ui_->editQuality->setText(QString::number(nCurrentJpegQuality));
-    ui_->editOutputWidth->setText(QString::number(nOutputWidth));
-    ui_->editOutputHeight->setText(QString::number(nOutputHeight));
-    ui_->editStretchHorizontal->setText(FromUtf8(FormatNumber(dStretchHorizontal)));
-    ui_->editStretchVertical->setText(FromUtf8(FormatNumber(dStretchVertical)));
+    ui_->editQuality->setText(QString::number(m_format.nCurrentJpegQuality));
+    ui_->editOutputWidth->setText(QString::number(m_format.nOutputWidth));
+    ui_->editOutputHeight->setText(QString::number(m_format.nOutputHeight));
+    ui_->editStretchHorizontal->setText(FromUtf8(FormatNumber(m_format.dStretchHorizontal)));
+    ui_->editStretchVertical->setText(FromUtf8(FormatNumber(m_format.dStretchVertical)));
 }
 
 void CDialogPhotoOptions::Refuse(QLineEdit* edit, const std::string& message) {
@@ -263,21 +262,22 @@ bool CDialogPhotoOptions::ReadDouble(QLineEdit* edit, double& value, double min,
 // Every edit takes part, hidden and disabled ones too; reading stops at the
 // first field that fails.
 bool CDialogPhotoOptions::ReadControls() {
-    return ReadInt(ui_->editQuality, nCurrentJpegQuality, true, kMinQuality, kMaxQuality) &&
-           ReadInt(ui_->editOutputWidth, nOutputWidth, false, 0, 0) &&
-           ReadInt(ui_->editOutputHeight, nOutputHeight, false, 0, 0) &&
-           ReadDouble(ui_->editStretchHorizontal, dStretchHorizontal, kMinStretch, kMaxStretch) &&
-           ReadDouble(ui_->editStretchVertical, dStretchVertical, kMinStretch, kMaxStretch);
+    OutputPhotoFormat& f = m_format;
+    return ReadInt(ui_->editQuality, f.nCurrentJpegQuality, true, kMinQuality, kMaxQuality) &&
+           ReadInt(ui_->editOutputWidth, f.nOutputWidth, false, 0, 0) &&
+           ReadInt(ui_->editOutputHeight, f.nOutputHeight, false, 0, 0) &&
+           ReadDouble(ui_->editStretchHorizontal, f.dStretchHorizontal, kMinStretch, kMaxStretch) &&
+           ReadDouble(ui_->editStretchVertical, f.dStretchVertical, kMinStretch, kMaxStretch);
 }
 
 void CDialogPhotoOptions::accept() {
     if (!ReadControls())
         return;
-    nOuptputFormat = ui_->comboOutputFormat->currentIndex();
-    SettingsStore::WriteInt(settings::kOption, settings::kOutputFormat, nOuptputFormat);
-    SettingsStore::WriteInt(settings::kOption, settings::kJpegQuality, nCurrentJpegQuality);
-    iComboPixelFormat = ui_->comboPixelFormat->currentIndex();
-    SettingsStore::WriteInt(settings::kOption, settings::kPixelFormat, iComboPixelFormat);
+    m_format.nOuptputFormat = ui_->comboOutputFormat->currentIndex();
+    SettingsStore::WriteInt(settings::kOption, settings::kOutputFormat, m_format.nOuptputFormat);
+    SettingsStore::WriteInt(settings::kOption, settings::kJpegQuality, m_format.nCurrentJpegQuality);
+    m_format.iComboPixelFormat = ui_->comboPixelFormat->currentIndex();
+    SettingsStore::WriteInt(settings::kOption, settings::kPixelFormat, m_format.iComboPixelFormat);
     QDialog::accept();
 }
 
@@ -289,40 +289,44 @@ void CDialogPhotoOptions::UpdatePixelFormatInfo() {
 }
 
 void CDialogPhotoOptions::ShowFormatControls(int32_t format) {
-    if (format < 0 || format >= kFormatCount) {
+    const OutputFormatRow* row = FindOutputFormat(format);
+    // One value past the list's last entry has always stood for "nothing to
+    // set"; any other value outside the list is reported.
+    const bool spare = format == static_cast<int32_t>(OutputFormats().size());
+    if (!row && !spare) {
         Tell("unknown error", "error");
         return;
     }
-    int page = format == kFormatBmp ? kPagePixelFormat : format == kFormatJpg ? kPageQuality : kPageNone;
+    const unsigned settings = row ? row->settings : 0;
+    const int page = (settings & kUsesPixelFormat) ? kPagePixelFormat
+                     : (settings & kUsesQuality)   ? kPageQuality
+                                                   : kPageNone;
     ui_->stackFormatDetails->setCurrentIndex(page);
 }
 
 void CDialogPhotoOptions::ShowSizeTypeControls(int32_t type) {
+    const SizeRuleRow* rule = FindSizeRule(type);
     QAbstractButton* radio = sizeGroup_->button(type);
-    if (!radio) {
+    if (!rule || !radio) {
         Tell("Unknown nOuputSizeType type!", "Error");
         return;
     }
     radio->setChecked(true);
-    bool fixed = type == kSizeFixed;
-    bool stretch = type == kSizeStretch;
-    for (QWidget* w : {static_cast<QWidget*>(ui_->editOutputWidth), static_cast<QWidget*>(ui_->editOutputHeight),
-                       static_cast<QWidget*>(ui_->checkKeepWidth), static_cast<QWidget*>(ui_->checkKeepHeight)})
-        w->setEnabled(fixed);
-    for (QWidget* w : {static_cast<QWidget*>(ui_->editStretchHorizontal), static_cast<QWidget*>(ui_->labelHorizontal),
-                       static_cast<QWidget*>(ui_->labelVertical), static_cast<QWidget*>(ui_->editStretchVertical)})
-        w->setEnabled(stretch);
+    for (const InputControls& controls : SizeInputControls())
+        for (const char* name : controls.widgets)
+            findChild<QWidget*>(QLatin1String(name))->setEnabled((rule->inputs & controls.input) != 0);
 }
 
 void CDialogPhotoOptions::ShowAspectControls() {
-    if (nKeepAspectRatio < kKeepNone || nKeepAspectRatio > kKeepHeight) {
+    const int32_t rule = m_format.nKeepAspectRatio;
+    if (CliNameOf(KeepAspectChoices(), rule).empty()) {
         Tell("Unknown nKeepAspectRatio type!", "Error");
         return;
     }
-    bool showWidth = nKeepAspectRatio != kKeepHeight;
-    bool showHeight = nKeepAspectRatio != kKeepWidth;
-    ui_->checkKeepWidth->setChecked(nKeepAspectRatio == kKeepWidth);
-    ui_->checkKeepHeight->setChecked(nKeepAspectRatio == kKeepHeight);
+    const bool showWidth = rule != kKeepHeight;
+    const bool showHeight = rule != kKeepWidth;
+    ui_->checkKeepWidth->setChecked(rule == kKeepWidth);
+    ui_->checkKeepHeight->setChecked(rule == kKeepHeight);
     ui_->labelOutputWidth->setVisible(showWidth);
     ui_->editOutputWidth->setVisible(showWidth);
     ui_->labelOutputHeight->setVisible(showHeight);
@@ -330,7 +334,7 @@ void CDialogPhotoOptions::ShowAspectControls() {
 }
 
 void CDialogPhotoOptions::OnKeepWidthClicked(bool checked) {
-    nKeepAspectRatio = checked ? kKeepWidth : kKeepNone;
+    m_format.nKeepAspectRatio = checked ? kKeepWidth : kKeepNone;
     ui_->labelOutputWidth->setVisible(true);
     ui_->editOutputWidth->setVisible(true);
     ui_->labelOutputHeight->setVisible(!checked);
@@ -339,7 +343,7 @@ void CDialogPhotoOptions::OnKeepWidthClicked(bool checked) {
 }
 
 void CDialogPhotoOptions::OnKeepHeightClicked(bool checked) {
-    nKeepAspectRatio = checked ? kKeepHeight : kKeepNone;
+    m_format.nKeepAspectRatio = checked ? kKeepHeight : kKeepNone;
     ui_->labelOutputWidth->setVisible(!checked);
     ui_->editOutputWidth->setVisible(!checked);
     ui_->labelOutputHeight->setVisible(true);

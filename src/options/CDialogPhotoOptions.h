@@ -1,9 +1,10 @@
 #pragma once
 // "Photo Output Options": edits one OutputPhotoFormat. The caller copies a
-// record in (SetFormat or the members), runs the dialog and, on Accepted,
-// copies the members back (Format). Only the controls that matter for the
-// chosen format, size type and aspect rule are shown; OK validates the typed
-// numbers and remembers format, pixel format and quality in the settings.
+// record in (SetFormat), runs the dialog and, on Accepted, takes the edited
+// record back (Format). Only the controls that matter for the chosen format,
+// size rule and aspect rule are shown; which those are comes from the option
+// tables. OK validates the typed numbers and remembers format, pixel format
+// and quality in the settings.
 
 #include <QDialog>
 
@@ -24,13 +25,14 @@ class CDialogPhotoOptions;
 class CDialogPhotoOptions : public QDialog {
     Q_OBJECT
 public:
-    // Members start from section "Option" of the settings store. Messages go
-    // through prompter (not owned); without one the dialog shows its own boxes.
+    // The record starts from section "Option" of the settings store. Messages
+    // go through prompter (not owned); without one the dialog shows its own
+    // boxes.
     explicit CDialogPhotoOptions(QWidget* parent = nullptr, Prompter* prompter = nullptr);
     ~CDialogPhotoOptions() override;
 
-    void SetFormat(const OutputPhotoFormat& format);
-    OutputPhotoFormat Format() const;
+    void SetFormat(const OutputPhotoFormat& format) { m_format = format; }
+    const OutputPhotoFormat& Format() const { return m_format; }
 
     // Runs the initialisation on the first show, before the dialog appears.
     void setVisible(bool visible) override;
@@ -41,30 +43,19 @@ public:
 
     // Shows the pixel-format or the quality controls for an output format.
     void ShowFormatControls(int32_t format);
-    // Checks the size type's radio and enables the controls that belong to it.
+    // Checks the size rule's radio and enables the controls it reads.
     void ShowSizeTypeControls(int32_t type);
     // Check boxes and width/height visibility from nKeepAspectRatio.
     void ShowAspectControls();
     // Description and constants of the pixel-format list's current entry.
     void UpdatePixelFormatInfo();
 
-    // The record's fields.
-    int32_t nOuputSizeType;
-    int32_t nOutputWidth;
-    int32_t nOutputHeight;
-    int32_t nOuptputFormat;
-    int32_t nKeepAspectRatio;
-    double dStretchHorizontal;
-    double dStretchVertical;
-    int32_t nRotateAngel;
-    int32_t nFlipType;
-    int32_t iComboPixelFormat;
-    int32_t nCurrentJpegQuality;
     // Worked out for the description only; not part of the record.
-    uint32_t m_indexedPixelFormat;
-    uint32_t m_pixelFormat;
+    uint32_t m_indexedPixelFormat = 0;
+    uint32_t m_pixelFormat = 0;
 
 private:
+    void BuildChoices();
     void InitDialog();
     void WriteControls();
     bool ReadControls();
@@ -76,6 +67,7 @@ private:
     void OnKeepWidthClicked(bool checked);
     void OnKeepHeightClicked(bool checked);
 
+    OutputPhotoFormat m_format;
     std::unique_ptr<Ui::CDialogPhotoOptions> ui_;
     std::unique_ptr<QtPrompter> ownPrompter_;
     Prompter* prompter_;

@@ -17,24 +17,19 @@
 #include <algorithm>
 
 #include "app/AppIcon.h"
+#include "app/Paths.h"
 #include "app/QtPrompter.h"
 #include "app/SettingsStore.h"
 #include "convert/ActivityLog.h"
-#include "convert/ConversionRun.h"
+#include "convert/RunController.h"
 #include "convert/DecodePreview.h"
 #include "photolist/PhotoListModel.h"
 #include "ui_MainDialog.h"
 
 namespace {
 
-QString FromNative(const std::string& bytes) { return QFile::decodeName(QByteArray::fromStdString(bytes)); }
-std::string ToNative(const QString& text) { return QFile::encodeName(text).toStdString(); }
-
-std::string WithTrailingSeparator(std::string folder) {
-    if (!folder.empty() && folder.back() != '/')
-        folder += '/';
-    return folder;
-}
+using paths::FromQString;
+using paths::ToQString;
 
 }  // namespace
 
@@ -56,9 +51,10 @@ MainDialog::MainDialog(Prompter* prompter, MainDialogHooks hooks, QWidget* paren
 
 MainDialog::~MainDialog() {
     // A window destroyed mid-run (never through Exit) still must not leave
-    // workers behind that report into it.
-    if (m_run)
-        m_run->RequestStop();
+    // workers behind that report into it, and a worker waiting for an answer
+    // must not keep the window waiting for it.
+    if (ownPrompter_)
+        ownPrompter_->Close();
     m_run.reset();
 }
 
@@ -83,7 +79,7 @@ void MainDialog::OnInitDialog() {
     m_nPhotoCount = static_cast<int>(m_photoList.size());
     m_bNameSortAscending = m_bTimeSortAscending = false;
 
-    m_outputFolder = WithTrailingSeparator(hooks_.outputFolderSetting(prompter_));
+    m_outputFolder = paths::EnsureTrailingSeparator(hooks_.outputFolderSetting(prompter_));
     log_ = std::make_unique<ActivityLog>(m_outputFolder);
     m_logFilePath = log_->FilePath();
     // Entries arrive on the run's threads; the hidden list is the window's.
@@ -132,15 +128,15 @@ void MainDialog::ConnectCommands() {
 
 bool MainDialog::UpdateData(bool saveAndValidate) {
     if (!saveAndValidate) {
-        ui->outputFolderEdit->setText(FromNative(m_outputFolder));
-        ui->renamePrefixEdit->setText(FromNative(m_batch_renamer));
+        ui->outputFolderEdit->setText(ToQString(m_outputFolder));
+        ui->renamePrefixEdit->setText(ToQString(m_batch_renamer));
         ui->notRenameCheck->setChecked(m_bNotRename != 0);
         ui->textXEdit->setText(QString::number(m_nTextX));
         ui->textYEdit->setText(QString::number(m_nTextY));
         return true;
     }
-    m_outputFolder = ToNative(ui->outputFolderEdit->text());
-    m_batch_renamer = ToNative(ui->renamePrefixEdit->text());
+    m_outputFolder = FromQString(ui->outputFolderEdit->text());
+    m_batch_renamer = FromQString(ui->renamePrefixEdit->text());
     m_bNotRename = ui->notRenameCheck->isChecked() ? 1 : 0;
     for (auto [edit, member] : {std::pair{ui->textXEdit, &m_nTextX}, std::pair{ui->textYEdit, &m_nTextY}}) {
         int32_t value = 0;
@@ -237,9 +233,9 @@ void MainDialog::OnBrowse() {
     std::string folder;
     if (!hooks_.chooseFolder(this, folder))
         return;
-    m_outputFolder = WithTrailingSeparator(folder);
+    m_outputFolder = paths::EnsureTrailingSeparator(folder);
     // Only the folder edit: what the user typed into the others stays.
-    ui->outputFolderEdit->setText(FromNative(m_outputFolder));
+    ui->outputFolderEdit->setText(ToQString(m_outputFolder));
 }
 
 void MainDialog::OnFont() {
@@ -285,16 +281,16 @@ void MainDialog::dropEvent(QDropEvent* event) {
 void MainDialog::OnDropUrls(const QList<QUrl>& urls) {
     if (IsConverting())
         return;
-    std::vector<std::string> paths;
+    std::vector<std::string> files;
     for (const QUrl& url : urls) {
         if (!url.isLocalFile())
             continue;
         const QFileInfo info(url.toLocalFile());
         // Dropped folders are not searched.
         if (info.exists() && !info.isDir())
-            paths.push_back(ToNative(info.filePath()));
+            files.push_back(FromQString(info.filePath()));
     }
-    AddPhotoFiles(paths);
+    AddPhotoFiles(files);
     if (m_nPhotoCount > 0)
         RefreshPhotoList();
 }

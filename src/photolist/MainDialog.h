@@ -14,6 +14,7 @@
 
 #include "app/Prompter.h"
 #include "app/TextFontSettings.h"
+#include "convert/ConversionRun.h"
 #include "options/OutputPhotoFormat.h"
 #include "photolist/MainDialogHooks.h"
 #include "photolist/PhotoItem.h"
@@ -23,10 +24,10 @@ namespace Ui {
 class MainDialog;
 }
 class ActivityLog;
-class ConversionRun;
 class PhotoListModel;
+class QLineEdit;
 class QtPrompter;
-struct RunResult;
+class RunController;
 
 class MainDialog : public QDialog {
     Q_OBJECT
@@ -49,6 +50,8 @@ public:
     const LogFont& TextFont() const { return m_textFont; }
     uint32_t TextColor() const { return m_textColor; }
     bool IsConverting() const { return m_run != nullptr; }
+    // What the last finished run came to.
+    const RunResult& LastRunResult() const { return lastRun_; }
     Ui::MainDialog& Controls() { return *ui; }
 
     // Appends the pictures among paths (in order) to the list, off the GUI
@@ -106,6 +109,8 @@ private:
     void ConnectCommands();
     void OnInitDialog();
     void SetRunning(bool running);
+    // The pre-run or per-photo check set a position to 0: member and edit.
+    void SetTextPosition(int32_t* member, QLineEdit* edit);
     void RunFinished(const RunResult& result);
     void AppendLogLine(const QString& entry);
     bool RefuseWhileConverting();
@@ -138,6 +143,7 @@ private:
     std::string m_runOutputFolder;
 
     std::unique_ptr<ActivityLog> log_;
-    std::unique_ptr<ConversionRun> m_run;  // set while a run is active
+    std::unique_ptr<RunController> m_run;  // set while a run is active
+    RunResult lastRun_;
     bool closing_ = false;
 };

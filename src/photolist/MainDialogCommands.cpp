@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QStringList>
 
+#include "app/Paths.h"
 #include "app/SettingsStore.h"
 #include "convert/OutputGeometry.h"
 #include "photolist/GatherProgress.h"
@@ -56,7 +57,7 @@ void MainDialog::StoreLastFolder(const char* key) {
     if (m_nPhotoCount <= 0)
         return;
     RefreshPhotoList();
-    SettingsStore::WriteString(settings::kOption, key, GetFolderOfPath(m_photoList.back().strSourcePath));
+    SettingsStore::WriteString(settings::kOption, key, paths::GetFolderOfPath(m_photoList.back().strSourcePath));
 }
 
 void MainDialog::OnAddPhotos() {
@@ -64,14 +65,14 @@ void MainDialog::OnAddPhotos() {
         return;
     const std::string lastFolder = SettingsStore::GetString(settings::kOption, settings::kLastPhotoFolder, "");
     const QStringList chosen = hooks_.chooseFiles(this, QStringLiteral("Select Photo Files..."),
-                                                  QFile::decodeName(QByteArray::fromStdString(lastFolder)),
+                                                  paths::ToQString(lastFolder),
                                                   AddPhotosFilters());
     if (chosen.isEmpty())
         return;
-    std::vector<std::string> paths;
+    std::vector<std::string> files;
     for (const QString& file : chosen)
-        paths.push_back(QFile::encodeName(file).toStdString());
-    AddPhotoFiles(paths);
+        files.push_back(paths::FromQString(file));
+    AddPhotoFiles(files);
     StoreLastFolder(settings::kLastPhotoFolder);
 }
 

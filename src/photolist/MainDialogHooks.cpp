@@ -7,6 +7,7 @@
 
 #include "app/AboutBox.h"
 #include "app/FolderChooser.h"
+#include "app/Paths.h"
 #include "app/FontColorDialog.h"
 #include "app/SettingsStore.h"
 #include "app/ShellHelpers.h"
@@ -30,7 +31,7 @@ QStringList ChooseFiles(QWidget* parent, const QString& title, const QString& fo
 }
 
 void OpenFolder(const std::string& folder) {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(folder))));
+    QDesktopServices::openUrl(QUrl::fromLocalFile(paths::ToQString(folder)));
 }
 
 }  // namespace

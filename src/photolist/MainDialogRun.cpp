@@ -1,15 +1,13 @@
-// Convert / Stop: the window's side of a batch run. The run gets a copy of
-// everything it needs; its reports come back as queued calls, so every
-// widget is touched on the GUI thread only.
+// Convert / Stop: the window's side of a batch run. The window describes the
+// run; the core prepares it and runs it on its own threads, and its reports
+// come back as queued signals, so every widget is touched on the GUI thread
+// only.
 
 #include <QFile>
 
-#include <ctime>
-
 #include "convert/ActivityLog.h"
-#include "convert/ConversionRun.h"
-#include "convert/OutputGeometry.h"
-#include "convert/RunNaming.h"
+#include "convert/RunController.h"
+#include "convert/RunStart.h"
 #include "photolist/MainDialog.h"
 #include "photolist/PhotoListModel.h"
 #include "ui_MainDialog.h"
@@ -20,64 +18,62 @@ void MainDialog::OnConvert() {
         m_run->RequestStop();
         return;
     }
-    // The run folder comes from the folder taken before this press; what was
-    // typed since is used from the next run on.
-    m_runOutputFolder = MakeRunFolderPath(m_outputFolder, std::time(nullptr));
-    if (!CreateRunFolder(m_runOutputFolder, prompter_))
+    // The window's values first, so that a folder typed into the box is the
+    // one this run goes to. A bad X or Y was told; the run goes on with the
+    // values before.
+    UpdateData(true);
+
+    RunRequest request;
+    request.outputFolder = m_outputFolder;
+    request.naming.prefix = m_batch_renamer;
+    request.naming.notRename = m_bNotRename != 0;
+    request.overlay.text = ui->overlayTextEdit->text().toStdString();
+    request.overlay.x = m_nTextX;
+    request.overlay.y = m_nTextY;
+    request.overlay.font = m_textFont;
+    request.overlay.color = m_textColor;
+    request.defaults = DefaultOutputPhotoFormat;
+    request.photos = m_photoList;
+    PreparedRun prepared = PrepareRun(std::move(request), prompter_);
+    if (!prepared.ready)
         return;
+    m_runOutputFolder = prepared.job.naming.runFolder;
     log_->ClearLines();
     ui->logList->clear();
-    UpdateData(true);  // a bad X or Y was told; the run goes on with the values before
-
-    const TextPositionCheck position =
-        CheckTextPosition(ui->textXEdit->text().toStdString(), ui->textYEdit->text().toStdString(),
-                          DefaultOutputPhotoFormat.nOutputWidth, DefaultOutputPhotoFormat.nOutputHeight, prompter_);
-    if (position.xReset)
-        ui->textXEdit->setText(QStringLiteral("0"));
-    if (position.yReset)
-        ui->textYEdit->setText(QStringLiteral("0"));
+    if (prepared.xReset)
+        SetTextPosition(&m_nTextX, ui->textXEdit);
+    if (prepared.yReset)
+        SetTextPosition(&m_nTextY, ui->textYEdit);
     if (m_nPhotoCount < 1)
         return;
 
-    ConversionJob job;
-    job.photos = m_photoList;
-    job.runFolder = m_runOutputFolder;
-    job.prefix = m_batch_renamer;
-    job.notRename = m_bNotRename != 0;
-    job.overlayText = ui->overlayTextEdit->text().toStdString();
-    job.xText = ui->textXEdit->text().toStdString();
-    job.yText = ui->textYEdit->text().toStdString();
-    job.font = m_textFont;
-    job.color = m_textColor;
-
-    // The callbacks run on the run's threads: hand everything to this thread.
-    RunCallbacks callbacks;
-    callbacks.progress = [this](int position) {
-        QMetaObject::invokeMethod(this, [this, position] { ui->progressBar->setValue(position); },
-                                  Qt::QueuedConnection);
-    };
-    callbacks.outputPath = [this](std::size_t index, const std::string& path) {
-        QMetaObject::invokeMethod(this, [this, index, path] {
-            if (index < m_photoList.size())
-                m_photoList[index].strOutputPath = path;
-        }, Qt::QueuedConnection);
-    };
-    callbacks.textPositionReset = [this](bool xReset, bool yReset) {
-        QMetaObject::invokeMethod(this, [this, xReset, yReset] {
-            if (xReset)
-                ui->textXEdit->setText(QStringLiteral("0"));
-            if (yReset)
-                ui->textYEdit->setText(QStringLiteral("0"));
-        }, Qt::QueuedConnection);
-    };
-    callbacks.finished = [this](const RunResult& result) {
-        QMetaObject::invokeMethod(this, [this, result] { RunFinished(result); }, Qt::QueuedConnection);
-    };
-
-    m_run = std::make_unique<ConversionRun>(std::move(job), prompter_, *log_, std::move(callbacks));
+    m_run = std::make_unique<RunController>(std::move(prepared.job), prompter_, *log_);
+    connect(m_run.get(), &RunController::Progress, ui->progressBar, &QProgressBar::setValue,
+            Qt::QueuedConnection);
+    connect(m_run.get(), &RunController::OutputPathFormed, this,
+            [this](qsizetype index, const std::string& path) {
+                if (index >= 0 && static_cast<std::size_t>(index) < m_photoList.size())
+                    m_photoList[static_cast<std::size_t>(index)].strOutputPath = path;
+            },
+            Qt::QueuedConnection);
+    connect(m_run.get(), &RunController::TextPositionReset, this,
+            [this](bool xReset, bool yReset) {
+                if (xReset)
+                    SetTextPosition(&m_nTextX, ui->textXEdit);
+                if (yReset)
+                    SetTextPosition(&m_nTextY, ui->textYEdit);
+            },
+            Qt::QueuedConnection);
+    connect(m_run.get(), &RunController::Finished, this, &MainDialog::RunFinished,
+            Qt::QueuedConnection);
     SetRunning(true);
     ui->progressBar->setValue(0);
     m_run->Start();
+}
+
+void MainDialog::SetTextPosition(int32_t* member, QLineEdit* edit) {
+    *member = 0;
+    edit->setText(QStringLiteral("0"));
 }
 
 void MainDialog::SetRunning(bool running) {
@@ -91,10 +87,9 @@ void MainDialog::SetRunning(bool running) {
     EnableListCommands(m_nPhotoCount > 0);
 }
 
-void MainDialog::RunFinished(const RunResult&) {
-    // The finished callback may still be returning on the run's thread; the
-    // destructor waits for it.
+void MainDialog::RunFinished(const RunResult& result) {
     m_run.reset();
+    lastRun_ = result;
     SetRunning(false);
     ui->progressBar->setValue(999);
     if (prompter_.Ask("The conversion is done. Do you want to open the output folder?", m_runOutputFolder,

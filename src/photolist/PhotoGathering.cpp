@@ -9,6 +9,7 @@
 #include <dirent.h>
 #include <sys/stat.h>
 
+#include "app/Paths.h"
 #include "convert/ImageProbe.h"
 #include "photolist/PhotoInfo.h"
 
@@ -113,24 +114,12 @@ unsigned ProbeThreads(size_t candidates) {
 
 }  // namespace
 
-std::string GetFolderOfPath(const std::string& path) {
-    const size_t slash = path.rfind('/');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
-
-std::string WithTrailingSlash(const std::string& path) {
-    if (path.empty() || path.back() == '/')
-        return path;
-    return path + '/';
-}
-
 const char* const* PhotoExtensions() {
     return kPhotoExtensionTable;
 }
 
 bool IsPhotoExtension(const std::string& path) {
-    const size_t slash = path.rfind('/');
-    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    const std::string name = paths::NameOfPath(path);
     const size_t dot = name.rfind('.');
     if (dot == std::string::npos)
         return false;
@@ -139,10 +128,6 @@ bool IsPhotoExtension(const std::string& path) {
         if (extension == AsciiLower(entry))
             return true;
     return false;
-}
-
-std::string JoinFolderAndName(const std::string& folder, const std::string& name) {
-    return WithTrailingSlash(folder) + name;
 }
 
 std::vector<std::string> DroppedCandidates(const std::vector<std::string>& paths) {
@@ -156,7 +141,7 @@ std::vector<std::string> DroppedCandidates(const std::vector<std::string>& paths
     return candidates;
 }
 
-PhotoFileFinder::PhotoFileFinder(const std::string& root) : root_(WithTrailingSlash(root)) {
+PhotoFileFinder::PhotoFileFinder(const std::string& root) : root_(paths::EnsureTrailingSeparator(root)) {
     queue_.push_back(root_);
 }
 
@@ -198,14 +183,11 @@ void PhotoFileFinder::ScanNextFolder(std::vector<std::string>& results) {
 bool FindPhotoFiles(const std::string& folder, std::vector<std::string>& results,
                     Prompter& prompter, const std::atomic<bool>* cancel,
                     const std::function<void(size_t folders, size_t found)>& progress) {
-    const std::string root = WithTrailingSlash(folder);
+    const std::string root = paths::EnsureTrailingSeparator(folder);
     // Looked at without the trailing '/', so that a file is told apart from
     // a path that does not exist.
-    std::string bare = root;
-    while (bare.size() > 1 && bare.back() == '/')
-        bare.pop_back();
     struct stat status {};
-    if (root.empty() || ::stat(bare.c_str(), &status) != 0) {
+    if (root.empty() || ::stat(paths::WithoutTrailingSeparator(root).c_str(), &status) != 0) {
         prompter.Tell(PathForMessage(root) + " occurs error!", kQuillmereTitle, PromptIcon::Error);
         return false;
     }

@@ -20,12 +20,6 @@
 // The caption of the folder search's messages: the application's title.
 inline constexpr const char* kQuillmereTitle = "Quillmere";
 
-// The path up to and including its last '/'; empty when it has none.
-std::string GetFolderOfPath(const std::string& path);
-
-// The path with a '/' at its end (an empty path stays empty).
-std::string WithTrailingSlash(const std::string& path);
-
 // The folder search's extensions, lower case, in the order they are tried.
 inline constexpr int kPhotoExtensionCount = 12;
 const char* const* PhotoExtensions();
@@ -34,10 +28,6 @@ const char* const* PhotoExtensions();
 // lower-cased in ASCII only, is one of the table's: IMG.JPG and scan.Tiff
 // are photos; IMG.jpg.bak, x.raw and a name without a dot are not.
 bool IsPhotoExtension(const std::string& path);
-
-// The file dialog's path for one chosen name in a folder: joined by one '/',
-// none added when the folder already ends in one.
-std::string JoinFolderAndName(const std::string& folder, const std::string& name);
 
 // The dropped paths worth trying, in order: those whose status can be read
 // and that are not folders (dropped folders are not searched).

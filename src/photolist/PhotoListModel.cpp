@@ -1,8 +1,9 @@
 #include "photolist/PhotoListModel.h"
 
-#include <QFile>
 
 #include <algorithm>
+
+#include "app/Paths.h"
 
 PhotoListModel::PhotoListModel(const std::vector<PhotoItem>& photos, QObject* parent)
     : QAbstractTableModel(parent), photos_(photos) {}
@@ -34,7 +35,7 @@ int PhotoListModel::columnCount(const QModelIndex& parent) const {
 QString PhotoListModel::CellText(const PhotoItem& photo, int column) {
     const OutputPhotoFormat& out = photo.m_outputPhotoFormat;
     switch (column) {
-    case kFileName: return QFile::decodeName(QByteArray::fromStdString(photo.strFileName));
+    case kFileName: return paths::ToQString(photo.strFileName);
     case kSourceSize: return QStringLiteral("%1*%2").arg(photo.nWidth).arg(photo.nHeight);
     case kTime: return QString::fromStdString(photo.strTime);
     case kOutputSize: return QStringLiteral("%1*%2").arg(out.nOutputWidth).arg(out.nOutputHeight);
@@ -52,7 +53,7 @@ QVariant PhotoListModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::TextAlignmentRole)
         return int(Qt::AlignCenter);
     if (role == Qt::ToolTipRole && index.column() == kFileName)
-        return QFile::decodeName(QByteArray::fromStdString(photo.strSourcePath));
+        return paths::ToQString(photo.strSourcePath);
     return {};
 }
 

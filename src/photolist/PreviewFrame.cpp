@@ -1,5 +1,7 @@
 #include "photolist/PreviewFrame.h"
 
+#include "app/Paths.h"
+
 #include <QFile>
 #include <QFutureWatcher>
 #include <QPainter>
@@ -13,7 +15,7 @@ PreviewFrame::PreviewFrame(QWidget* parent) : QFrame(parent), cache_(8) {
 }
 
 void PreviewFrame::ShowPhoto(const std::string& path) {
-    const QString key = QFile::decodeName(QByteArray::fromStdString(path));
+    const QString key = paths::ToQString(path);
     const quint64 request = ++lastRequest_;
     if (QImage* cached = cache_.object(key)) {
         Decoded(request, key, *cached);

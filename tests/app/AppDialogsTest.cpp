@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <thread>
 
 #include "../support/QtTestMain.h"
 #include "app/AboutBox.h"
@@ -20,6 +21,8 @@
 #include "app/FolderChooser.h"
 #include "app/FontColorDialog.h"
 #include "app/Prompter.h"
+#include "app/QtPrompter.h"
+#include "support/RecordingPrompter.h"
 #include "options/CDialogPhotoOptions.h"
 
 namespace {
@@ -165,6 +168,31 @@ private slots:
         std::string folder;
         QCOMPARE(BrowseForFolder(nullptr, folder, parent.path().toStdString()), 0);
         QCOMPARE(QString::fromStdString(folder), chosen);
+    }
+
+    // A window going away waits for its workers; a worker waiting for an
+    // answer must not keep it waiting in turn. Close releases it whether it
+    // asked before or after, and it is answered as if the box was dismissed.
+    void closedPrompterReleasesWaitingWorkers() {
+        for (bool askFirst : {true, false}) {
+            QtPrompter prompter;
+            if (!askFirst)
+                prompter.Close();
+            PromptAnswer answer = PromptAnswer::Yes;
+            std::thread worker([&] {
+                answer = prompter.Ask("Replace?", "Warning", PromptButtons::YesNo);
+            });
+            if (askFirst) {
+                // No events are processed here: the GUI thread is as busy as
+                // a window's destructor waiting for the run.
+                while (prompter.Waiting() == 0)
+                    std::this_thread::yield();
+                prompter.Close();
+            }
+            worker.join();
+            QCOMPARE(answer, PromptAnswer::No);
+            QCOMPARE(prompter.Waiting(), std::size_t{0});
+        }
     }
 
     void screenshots() {

@@ -12,6 +12,7 @@
 
 #include "app/ProductInfo.h"
 #include "app/Prompter.h"
+#include "support/RecordingPrompter.h"
 #include "app/SettingsStore.h"
 #include "app/ShellHelpers.h"
 #include "app/WorkFolder.h"
@@ -90,15 +91,6 @@ TEST_F(WorkFolderTest, FollowsTheDesktopsPicturesFolder) {
     std::ofstream(userDirs_) << "XDG_PICTURES_DIR=\"$HOME/Fotos\"\n";
     EXPECT_EQ(Get(), home_.path() + "/Fotos/Quillmere/");
     EXPECT_TRUE(fs::is_directory(home_.path() + "/Fotos/Quillmere"));
-}
-
-TEST(EnsureTrailingSeparatorTest, AppendsOnlyWhenMissing) {
-    const std::pair<std::string, std::string> cases[] = {
-        {"", ""}, {"/", "/"}, {"/home/ann", "/home/ann/"}, {"/home/ann/", "/home/ann/"},
-        {"relative", "relative/"}, {"C:\\odd\\", "C:\\odd\\/"},
-    };
-    for (const auto& [in, out] : cases)
-        EXPECT_EQ(EnsureTrailingSeparator(in), out) << in;
 }
 
 TEST(ShellHelpersTest, ProductPageFailureExplainsWhatToDo) {

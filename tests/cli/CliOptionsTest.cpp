@@ -14,13 +14,13 @@ TEST(ParseArguments, DefaultsAreTheWindowsFirstStart) {
     const CliOptions& o = r.options;
     EXPECT_EQ(o.paths, (std::vector<std::string>{"a.jpg", "folder"}));
     EXPECT_EQ(o.format, BuiltInDefaultOutputPhotoFormat());
-    EXPECT_EQ(o.prefix, "output.photo");
-    EXPECT_FALSE(o.notRename);
+    EXPECT_EQ(o.naming.prefix, "output.photo");
+    EXPECT_FALSE(o.naming.notRename);
     EXPECT_FALSE(o.outputFolder.has_value());
-    EXPECT_EQ(o.xText, "0");
-    EXPECT_EQ(o.yText, "0");
-    EXPECT_EQ(o.font, LogFont{});
-    EXPECT_EQ(o.color, 0u);
+    EXPECT_EQ(o.overlay.x, 0);
+    EXPECT_EQ(o.overlay.y, 0);
+    EXPECT_EQ(o.overlay.font, LogFont{});
+    EXPECT_EQ(o.overlay.color, 0u);
     EXPECT_EQ(o.overwrite, OverwritePolicy::Default);
     EXPECT_EQ(o.jobs, 0);
 }
@@ -68,23 +68,23 @@ INSTANTIATE_TEST_SUITE_P(
         GoodRow{"quality_100", {"--quality=100"}, [](auto& o) { return o.format.nCurrentJpegQuality == 100; }},
         GoodRow{"rotate_flip", {"--rotate", "270", "--flip", "vertical"},
                 [](auto& o) { return o.format.nRotateAngel == 270 && o.format.nFlipType == kFlipVertical; }},
-        GoodRow{"empty_prefix", {"--prefix", ""}, [](auto& o) { return o.prefix.empty(); }},
-        GoodRow{"no_rename", {"--no-rename"}, [](auto& o) { return o.notRename; }},
+        GoodRow{"empty_prefix", {"--prefix", ""}, [](auto& o) { return o.naming.prefix.empty(); }},
+        GoodRow{"no_rename", {"--no-rename"}, [](auto& o) { return o.naming.notRename; }},
         GoodRow{"negative_text_pos_equals", {"--text-pos=-5,3"},
-                [](auto& o) { return o.xText == "-5" && o.yText == "3"; }},
+                [](auto& o) { return o.overlay.x == -5 && o.overlay.y == 3; }},
         GoodRow{"negative_text_pos_next", {"--text-pos", "-5,-3"},
-                [](auto& o) { return o.xText == "-5" && o.yText == "-3"; }},
+                [](auto& o) { return o.overlay.x == -5 && o.overlay.y == -3; }},
         GoodRow{"font_record", {"--font", "DejaVu Serif", "--font-px", "40", "--bold", "--italic",
                                 "--underline", "--strikeout"},
                 [](auto& o) {
-                    return o.font.lfFaceName == "DejaVu Serif" && o.font.lfHeight == -40 &&
-                           o.font.lfWeight == 700 && o.font.lfItalic && o.font.lfUnderline &&
-                           o.font.lfStrikeOut;
+                    return o.overlay.font.lfFaceName == "DejaVu Serif" && o.overlay.font.lfHeight == -40 &&
+                           o.overlay.font.lfWeight == 700 && o.overlay.font.lfItalic && o.overlay.font.lfUnderline &&
+                           o.overlay.font.lfStrikeOut;
                 }},
-        GoodRow{"color_is_stored_bgr", {"--color", "ff8001"}, [](auto& o) { return o.color == 0x0180FFu; }},
+        GoodRow{"color_is_stored_bgr", {"--color", "ff8001"}, [](auto& o) { return o.overlay.color == 0x0180FFu; }},
         GoodRow{"overwrite_yes", {"--overwrite=yes"}, [](auto& o) { return o.overwrite == OverwritePolicy::Yes; }},
         GoodRow{"jobs", {"-j", "3"}, [](auto& o) { return o.jobs == 3; }},
-        GoodRow{"text_taken_whole", {"--text", "--bold"}, [](auto& o) { return o.text == "--bold" && o.font.lfWeight == 400; }},
+        GoodRow{"text_taken_whole", {"--text", "--bold"}, [](auto& o) { return o.overlay.text == "--bold" && o.overlay.font.lfWeight == 400; }},
         GoodRow{"double_dash_ends_options", {"--", "-W"},
                 [](auto& o) { return o.paths == std::vector<std::string>{"-W", "x.jpg"}; }}),
     [](const auto& info) { return std::string(info.param.name); });

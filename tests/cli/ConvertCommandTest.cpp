@@ -175,11 +175,16 @@ TEST_F(ConvertCommand, SameOutputNameMeetsTheReplaceQuestion) {
     EXPECT_EQ(QImage(QString::fromStdString(r.LastOutLine() + "same.jpg")).height(), 1024);
 }
 
-TEST_F(ConvertCommand, MissingOutputFolderIsReported) {
+TEST_F(ConvertCommand, OutputFolderIsMadeOrTheReasonTold) {
     const std::string a = Picture(in + "/a.png");
-    const Outcome r = Run({"-o", dir.file("nowhere/deeper"), a});
+    Outcome r = Run({"-o", dir.file("new/deeper"), a});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.LastOutLine().rfind(dir.file("new/deeper/"), 0), 0u);
+
+    std::ofstream(dir.file("plain")) << "a file where the folder should go";
+    r = Run({"-o", dir.file("plain/deeper"), a});
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_NE(r.err.find(": Can not create the directory"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find(": Can not create the directory\nNot a directory"), std::string::npos) << r.err;
 }
 
 }  // namespace

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+// libvips (through GLib's gio) before Qt, whose "signals" macro breaks gio.
+#include "TestPictures.h"
+
 #include <QImage>
 #include <QRandomGenerator>
 
@@ -11,10 +14,14 @@
 
 #include "convert/ConversionRun.h"
 #include "support/TestSupport.h"
+#include "support/RecordingPrompter.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using testpictures::PhotoLike;
+using testpictures::ReadAll;
+using testpictures::Save;
 
 std::string MakePicture(const std::string& path, int w, int h, quint32 seed) {
     QImage image(w, h, QImage::Format_RGB32);
@@ -67,11 +74,11 @@ TEST(ConversionRunPhotos, ParallelRunWritesTheSameFilesAsOneAtATime) {
         RecordingPrompter prompter;
         ConversionJob job;
         job.photos = photos;
-        job.runFolder = run;
-        job.overlayText = "Quill";
-        job.xText = "45";  // beyond the first photos' width: reset there
-        job.yText = "5";
-        job.color = 0x0000FF;
+        job.naming.runFolder = run;
+        job.overlay.text = "Quill";
+        job.overlay.x = 45;  // beyond the first photos' width: reset there
+        job.overlay.y = 5;
+        job.overlay.color = 0x0000FF;
         job.jobs = jobs;
         std::vector<std::pair<bool, bool>> resets;
         RunCallbacks callbacks;
@@ -108,8 +115,8 @@ TEST(ConversionRunPhotos, SameOutputPathAsksForTheSecondPhoto) {
         RecordingPrompter prompter(answer);
         ConversionJob job;
         job.photos = {first, second};
-        job.runFolder = run;
-        job.notRename = true;
+        job.naming.runFolder = run;
+        job.naming.notRename = true;
         job.jobs = 2;
         const RunResult r = ConversionRun(job, prompter, log, {}).Run();
         ASSERT_EQ(prompter.Prompts().size(), 1u);
@@ -119,6 +126,51 @@ TEST(ConversionRunPhotos, SameOutputPathAsksForTheSecondPhoto) {
         EXPECT_EQ(r.skipped, answer == PromptAnswer::No ? 1u : 0u);
         EXPECT_EQ(Contents(run).size(), 1u);  // no temporary left behind
     }
+}
+
+// A photo that did not come out is named, with its reason, in one log line,
+// and its box is captioned with its path.
+TEST(ConversionRunPhotos, EveryFailedPhotoIsLoggedWithItsReason) {
+    testsupport::TempDir dir;
+    const std::string good = MakePicture(dir.file("good.png"), 40, 30, 1);
+    const std::string damaged = dir.file("damaged\nname.jpg");
+    Save(PhotoLike(120, 90), dir.file("whole.jpg"), "Q=90");
+    const std::string whole = ReadAll(dir.file("whole.jpg"));
+    std::ofstream(damaged, std::ios::binary) << whole.substr(0, whole.size() / 2);
+    auto photo = [](const std::string& path, int32_t width) {
+        PhotoItem p;
+        p.strSourcePath = path;
+        p.m_outputPhotoFormat.nOuptputFormat = kFormatPng;
+        p.m_outputPhotoFormat.nOutputWidth = width;
+        p.m_outputPhotoFormat.nOutputHeight = 15;
+        return p;
+    };
+    const std::string run = dir.file("run") + "/";
+    fs::create_directory(run);
+    ActivityLog log(dir.path());
+    RecordingPrompter prompter;
+    ConversionJob job;
+    job.photos = {photo(good, 20), photo(damaged, 20), photo(good, 0),
+                  photo(dir.file("missing.png"), 20)};
+    job.naming.runFolder = run;
+    job.jobs = 1;  // the log in list order
+    const RunResult r = ConversionRun(job, prompter, log, {}).Run();
+    EXPECT_EQ(r.converted, 1u);
+    EXPECT_EQ(r.failed, 3u);
+    EXPECT_EQ(prompter.Captions(),
+              (std::vector<std::string>{damaged, good, dir.file("missing.png")}));
+
+    std::ifstream file(log.FilePath());
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(file, line);)
+        lines.push_back(line.substr(20));  // after the time stamp
+    ASSERT_EQ(lines.size(), 3u);
+    std::string escaped = damaged;
+    escaped.replace(escaped.find('\n'), 1, "\\n");  // one entry, one line
+    EXPECT_EQ(lines[0].rfind(escaped + ": Failed to convert photo! (", 0), 0u) << lines[0];
+    EXPECT_GT(lines[0].size(), escaped.size() + 30) << "a decoder's reason";
+    EXPECT_EQ(lines[1], good + ": The output width is invalid! (output size 0 x 15)");
+    EXPECT_EQ(lines[2], dir.file("missing.png") + ": Failed to convert photo! (No such file or directory)");
 }
 
 }  // namespace

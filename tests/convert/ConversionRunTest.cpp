@@ -12,7 +12,9 @@
 
 #include "convert/ConversionRun.h"
 #include "lang/LanguagePack.h"
+#include "options/OptionTables.h"
 #include "support/TestSupport.h"
+#include "support/RecordingPrompter.h"
 
 namespace {
 
@@ -32,8 +34,8 @@ PhotoItem Photo(const std::string& source, int width = 1024, int height = 768,
 ConversionJob Job(std::vector<PhotoItem> photos, const std::string& runFolder, int jobs) {
     ConversionJob job;
     job.photos = std::move(photos);
-    job.runFolder = runFolder;
-    job.prefix = "p";
+    job.naming.runFolder = runFolder;
+    job.naming.prefix = "p";
     job.jobs = jobs;
     return job;
 }
@@ -59,7 +61,7 @@ struct Recorder {
             std::lock_guard l(mutex);
             resets.emplace_back(x, y);
         };
-        c.photoDone = [this](std::size_t i, PhotoOutcome) { std::lock_guard l(mutex); done.push_back(i); };
+        c.photoDone = [this](std::size_t i, const PhotoResult&) { std::lock_guard l(mutex); done.push_back(i); };
         c.finished = [this](const RunResult& r) {
             std::lock_guard l(mutex);
             ++finishedCalls;
@@ -72,13 +74,13 @@ struct Recorder {
 // A converter that behaves like the real one towards files and questions
 // (asks before replacing, writes the whole file at once) without imaging:
 // the file holds what the photo would be drawn with.
-PhotoOutcome FakeConvert(const PhotoItem& photo, const OverlayDraw& overlay, Prompter& prompter) {
+PhotoResult FakeConvert(const PhotoItem& photo, const TextOverlay& overlay, Prompter& prompter) {
     if (ExtensionOfFormat(photo.m_outputPhotoFormat.nOuptputFormat).empty())
-        return PhotoOutcome::Failed;
+        return {PhotoOutcome::Failed, "unknown output photo format!", {}};
     if (fs::exists(photo.strOutputPath)) {
         if (prompter.Ask(photo.strOutputPath + " exists", "Warning", PromptButtons::YesNo) !=
             PromptAnswer::Yes)
-            return PhotoOutcome::Skipped;
+            return {PhotoOutcome::Skipped, "Not converted: the output file exists", photo.strOutputPath};
     }
     std::ostringstream body;
     body << photo.strSourcePath << ' ' << photo.m_outputPhotoFormat.nOutputWidth << 'x'
@@ -87,7 +89,7 @@ PhotoOutcome FakeConvert(const PhotoItem& photo, const OverlayDraw& overlay, Pro
     const std::string temp = photo.strOutputPath + ".part";
     std::ofstream(temp, std::ios::binary) << body.str();
     fs::rename(temp, photo.strOutputPath);
-    return PhotoOutcome::Written;
+    return {PhotoOutcome::Written, {}, {}};
 }
 
 std::map<std::string, std::string> FolderContents(const std::string& folder) {
@@ -147,7 +149,7 @@ TEST_F(ConversionRunTest, StopFinishesThePhotoInHandOnly) {
     for (int i = 0; i < 5; ++i)
         five.push_back(Photo("/in/" + std::to_string(i) + ".jpg"));
     ConversionRun* self = nullptr;
-    auto stopAtFirst = [&](const PhotoItem& p, const OverlayDraw& o, Prompter& pr) {
+    auto stopAtFirst = [&](const PhotoItem& p, const TextOverlay& o, Prompter& pr) {
         self->RequestStop();
         return FakeConvert(p, o, pr);
     };
@@ -171,7 +173,7 @@ TEST_F(ConversionRunTest, StopWithTwoWorkersFinishesBothInHand) {
     ConversionRun* self = nullptr;
     // The first photo is held until the second has started; the second asks
     // for the stop. Both are in hand, so both are finished, and no third.
-    auto converter = [&](const PhotoItem& p, const OverlayDraw& o, Prompter& pr) {
+    auto converter = [&](const PhotoItem& p, const TextOverlay& o, Prompter& pr) {
         if (p.strSourcePath == "/in/0.jpg") {
             std::unique_lock l(m);
             cv.wait(l, [&] { return secondStarted; });
@@ -204,6 +206,9 @@ TEST_F(ConversionRunTest, ReplaceQuestionBothWays) {
         if (answer == PromptAnswer::No) {
             EXPECT_EQ(body, "old");
             EXPECT_EQ(r.skipped, 1u);
+            ASSERT_EQ(log.Lines().size(), 1u);
+            EXPECT_EQ(log.Lines()[0].substr(20),
+                      "/in/a.jpg: Not converted: the output file exists (" + existing + ")");
         } else {
             EXPECT_NE(body, "old");
             EXPECT_EQ(r.converted, 1u);
@@ -220,7 +225,7 @@ TEST_F(ConversionRunTest, EqualOutputPathsAreSerialisedInListOrder) {
     photos.push_back(Photo("/in/other.png"));
     photos.push_back(Photo("/in/9/SAME.png"));  // one file on a case-insensitive card
     ConversionJob job = Job(photos, run, 4);
-    job.notRename = true;
+    job.naming.notRename = true;
     prompter.SetFallback(PromptAnswer::Yes);
 
     std::mutex m;
@@ -232,17 +237,17 @@ TEST_F(ConversionRunTest, EqualOutputPathsAreSerialisedInListOrder) {
             c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
         return s;
     };
-    auto converter = [&](const PhotoItem& p, const OverlayDraw& o, Prompter& pr) {
+    auto converter = [&](const PhotoItem& p, const TextOverlay& o, Prompter& pr) {
         {
             std::lock_guard l(m);
             overlap |= !active.insert(lower(p.strOutputPath)).second;
             if (p.strOutputPath == run + "same.jpg")
                 orderSame.push_back(p.strSourcePath);
         }
-        const PhotoOutcome outcome = FakeConvert(p, o, pr);
+        const PhotoResult result = FakeConvert(p, o, pr);
         std::lock_guard l(m);
         active.erase(lower(p.strOutputPath));
-        return outcome;
+        return result;
     };
     const RunResult r = RunJob(job, converter);
     EXPECT_FALSE(overlap);
@@ -261,16 +266,16 @@ TEST_F(ConversionRunTest, TextPositionCorrectionsInListOrder) {
     std::vector<PhotoItem> photos{Photo("/in/a.jpg", 1024, 768), Photo("/in/b.jpg", 1024, 600),
                                   Photo("/in/c.jpg", 10, 10), Photo("/in/d.jpg", 0, 10)};
     ConversionJob job = Job(photos, run, 3);
-    job.overlayText = "hello";
-    job.xText = "-5";
-    job.yText = "700abc";
+    job.overlay.text = "hello";
+    job.overlay.x = -5;
+    job.overlay.y = 700;
     std::mutex m;
     std::map<std::string, std::pair<int, int>> drawnAt;
-    auto converter = [&](const PhotoItem& p, const OverlayDraw& o, Prompter&) {
+    auto converter = [&](const PhotoItem& p, const TextOverlay& o, Prompter&) {
         std::lock_guard l(m);
         drawnAt[p.strSourcePath] = {o.x, o.y};
         EXPECT_EQ(o.text, "hello");
-        return PhotoOutcome::Written;
+        return PhotoResult{PhotoOutcome::Written, {}, {}};
     };
     RunJob(job, converter);
     EXPECT_EQ(drawnAt["/in/a.jpg"], std::make_pair(0, 700));
@@ -286,8 +291,8 @@ TEST_F(ConversionRunTest, TextPositionCorrectionsInListOrder) {
 
 TEST_F(ConversionRunTest, NoOverlayTextMeansNoPositionCheck) {
     ConversionJob job = Job({Photo("/in/a.jpg")}, run, 1);
-    job.xText = "-5";
-    job.yText = "99999";
+    job.overlay.x = -5;
+    job.overlay.y = 99999;
     RunJob(job);
     EXPECT_TRUE(recorder.resets.empty());
     EXPECT_TRUE(log.Lines().empty());
@@ -295,7 +300,7 @@ TEST_F(ConversionRunTest, NoOverlayTextMeansNoPositionCheck) {
 
 TEST_F(ConversionRunTest, UnknownFormatIsLoggedAndStillHandedOn) {
     std::vector<std::string> handed;
-    auto converter = [&](const PhotoItem& p, const OverlayDraw& o, Prompter& pr) {
+    auto converter = [&](const PhotoItem& p, const TextOverlay& o, Prompter& pr) {
         handed.push_back(p.strOutputPath);
         return FakeConvert(p, o, pr);
     };
@@ -305,20 +310,22 @@ TEST_F(ConversionRunTest, UnknownFormatIsLoggedAndStillHandedOn) {
     EXPECT_EQ(handed[0], run + "p.1.2009.05.17.");
     EXPECT_EQ(r.failed, 1u);
     EXPECT_EQ(r.converted, 1u);
-    ASSERT_EQ(log.Lines().size(), 1u);
+    ASSERT_EQ(log.Lines().size(), 2u);
     EXPECT_EQ(log.Lines()[0].substr(20), "unknown output photo format!");
+    EXPECT_EQ(log.Lines()[1].substr(20), "/in/a.jpg: unknown output photo format!");
 }
 
 TEST_F(ConversionRunTest, ThrowingConverterCountsAsFailed) {
-    auto converter = [](const PhotoItem& p, const OverlayDraw&, Prompter&) -> PhotoOutcome {
+    auto converter = [](const PhotoItem& p, const TextOverlay&, Prompter&) -> PhotoResult {
         if (p.strSourcePath == "/in/a.jpg")
             throw std::bad_alloc();
-        return PhotoOutcome::Written;
+        return {PhotoOutcome::Written, {}, {}};
     };
     const RunResult r = RunJob(Job({Photo("/in/a.jpg"), Photo("/in/b.jpg")}, run, 2), converter);
     EXPECT_EQ(r.failed, 1u);
     EXPECT_EQ(r.converted, 1u);
     EXPECT_EQ(prompter.Texts(), std::vector<std::string>{GetText(IDS_CONVERT_FAILED)});
+    EXPECT_EQ(prompter.Captions(), std::vector<std::string>{"/in/a.jpg"});
 }
 
 TEST_F(ConversionRunTest, ParallelRunMatchesOneAtATime) {
@@ -332,9 +339,9 @@ TEST_F(ConversionRunTest, ParallelRunMatchesOneAtATime) {
         const std::string folder = dir.file("jobs" + std::to_string(jobs)) + "/";
         fs::create_directory(folder);
         ConversionJob job = Job(photos, folder, jobs);
-        job.overlayText = "T";
-        job.xText = "120";
-        job.yText = "60";
+        job.overlay.text = "T";
+        job.overlay.x = 120;
+        job.overlay.y = 60;
         RunJob(job);
         auto files = FolderContents(folder);
         // The same names and bodies; the bodies name no folder of the run.

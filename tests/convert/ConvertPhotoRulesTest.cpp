@@ -16,9 +16,9 @@
 #include "convert/ConvertPhoto.h"
 #include "lang/LanguagePack.h"
 #include "support/TestSupport.h"
+#include "support/RecordingPrompter.h"
 
 using namespace testpictures;
-using Prompt = RecordingPrompter::Prompt;
 
 // Beside the type, for the matchers to find.
 static bool operator==(const Prompt& a, const Prompt& b) {
@@ -30,8 +30,10 @@ static void PrintTo(const Prompt& p, std::ostream* os) {
 
 namespace {
 
+// A photo's error box: its caption is the photo's source path.
+constexpr const char* kSourceCaption = "<source>";
 Prompt ErrorBox(int id) {
-    return {GetText(id), GetText(IDS_ERROR), PromptButtons::Ok, PromptIcon::None};
+    return {GetText(id), kSourceCaption, PromptButtons::Ok, PromptIcon::None, {}};
 }
 
 class ConvertRulesTest : public ::testing::Test {
@@ -55,7 +57,7 @@ protected:
     Prompt ReplaceQuestion(const std::string& path) const {
         std::string text = GetText(IDS_FILE_EXISTS_REPLACE);
         text.replace(text.find("%s"), 2, path);
-        return {text, GetText(IDS_WARNING), PromptButtons::YesNo, PromptIcon::Exclamation};
+        return {text, GetText(IDS_WARNING), PromptButtons::YesNo, PromptIcon::Exclamation, {}};
     }
 
     testsupport::TempDir dir;
@@ -69,13 +71,13 @@ TEST_F(ConvertRulesTest, ReplaceQuestionBothWays) {
     std::ofstream(photo.strOutputPath) << "old";
 
     prompter.Script({PromptAnswer::No});
-    EXPECT_EQ(ConvertPhoto(photo, {}, prompter), PhotoOutcome::Skipped);
+    EXPECT_EQ(ConvertPhoto(photo, {}, prompter).outcome, PhotoOutcome::Skipped);
     EXPECT_EQ(ReadAll(photo.strOutputPath), "old");
     EXPECT_EQ(prompter.Prompts(), std::vector<Prompt>{ReplaceQuestion(photo.strOutputPath)});
 
     prompter.Clear();
     prompter.Script({PromptAnswer::Yes});
-    EXPECT_EQ(ConvertPhoto(photo, {}, prompter), PhotoOutcome::Written);
+    EXPECT_EQ(ConvertPhoto(photo, {}, prompter).outcome, PhotoOutcome::Written);
     EXPECT_EQ(Load(photo.strOutputPath).width(), 32);
     EXPECT_EQ(prompter.Prompts(), std::vector<Prompt>{ReplaceQuestion(photo.strOutputPath)});
     EXPECT_EQ(FolderEntries(out), std::vector<std::string>{"photo.png"});
@@ -87,7 +89,7 @@ TEST_F(ConvertRulesTest, SymbolicLinkAtTheOutputIsReplacedNotFollowed) {
     const PhotoItem photo = Photo();
     ASSERT_EQ(symlink(target.c_str(), photo.strOutputPath.c_str()), 0);
     prompter.Script({PromptAnswer::Yes});
-    EXPECT_EQ(ConvertPhoto(photo, {}, prompter), PhotoOutcome::Written);
+    EXPECT_EQ(ConvertPhoto(photo, {}, prompter).outcome, PhotoOutcome::Written);
     struct stat st {};
     ASSERT_EQ(lstat(photo.strOutputPath.c_str(), &st), 0);
     EXPECT_TRUE(S_ISREG(st.st_mode));
@@ -102,7 +104,7 @@ TEST_F(ConvertRulesTest, FailuresAreReportedAndLeaveNothingBehind) {
     std::ofstream(dir.file("garbage.jpg"), std::ios::binary)
         << "\xFF\xD8\xFF\xC0" << std::string(300, '\x11');
     const Prompt saveFailed{GetText(IDS_SAVE_FAILED), dir.file("no/such/folder/x.png"),
-                            PromptButtons::Ok, PromptIcon::None};
+                            PromptButtons::Ok, PromptIcon::None, {}};
     struct Case {
         const char* what;
         std::function<void(PhotoItem&)> change;
@@ -161,8 +163,23 @@ TEST_F(ConvertRulesTest, FailuresAreReportedAndLeaveNothingBehind) {
         PhotoItem photo = Photo();
         c.change(photo);
         prompter.Clear();
-        EXPECT_EQ(ConvertPhoto(photo, {}, prompter), c.outcome) << c.what;
-        EXPECT_EQ(prompter.Prompts(), c.prompts) << c.what;
+        const PhotoResult result = ConvertPhoto(photo, {}, prompter);
+        EXPECT_EQ(result.outcome, c.outcome) << c.what;
+        std::vector<Prompt> expected = c.prompts;
+        for (Prompt& p : expected)
+            if (p.caption == kSourceCaption)
+                p.caption = photo.strSourcePath;
+        EXPECT_EQ(prompter.Prompts(), expected) << c.what;
+        // Every failure says why, to the user and to the log.
+        if (result.outcome == PhotoOutcome::Failed) {
+            EXPECT_FALSE(result.message.empty()) << c.what;
+            EXPECT_FALSE(result.reason.empty()) << c.what;
+            if (!expected.empty())
+                EXPECT_EQ(prompter.Prompts().back().detail, result.message == GetText(IDS_SAVE_FAILED)
+                                                                ? result.reason.substr(photo.strOutputPath.size() + 2)
+                                                                : result.reason)
+                    << c.what;
+        }
         const auto left = FolderEntries(out);
         EXPECT_EQ(left.size(), c.outcome == PhotoOutcome::Written ? 1u : 0u) << c.what;
         for (const std::string& name : left) unlink((out + "/" + name).c_str());
@@ -173,7 +190,7 @@ TEST_F(ConvertRulesTest, FolderAtTheOutputPathIsASaveFailure) {
     const PhotoItem photo = Photo();
     ASSERT_EQ(mkdir(photo.strOutputPath.c_str(), 0755), 0);
     prompter.Script({PromptAnswer::Yes});
-    EXPECT_EQ(ConvertPhoto(photo, {}, prompter), PhotoOutcome::Failed);
+    EXPECT_EQ(ConvertPhoto(photo, {}, prompter).outcome, PhotoOutcome::Failed);
     ASSERT_EQ(prompter.Prompts().size(), 2u);
     EXPECT_EQ(prompter.Prompts()[1].text, GetText(IDS_SAVE_FAILED));
     EXPECT_EQ(FolderEntries(out), std::vector<std::string>{"photo.png"});
@@ -196,7 +213,7 @@ TEST_F(ConvertRulesTest, FullDiskIsAReportedSaveFailure) {
             const rlimit limit{4096, 4096};
             setrlimit(RLIMIT_FSIZE, &limit);
             RecordingPrompter child;
-            const bool failed = ConvertPhoto(photo, {}, child) == PhotoOutcome::Failed;
+            const bool failed = ConvertPhoto(photo, {}, child).outcome == PhotoOutcome::Failed;
             const auto prompts = child.Prompts();
             const bool told = prompts.size() == 1 && prompts[0].text == GetText(IDS_SAVE_FAILED) &&
                               prompts[0].caption == photo.strOutputPath;
@@ -218,7 +235,7 @@ TEST_F(ConvertRulesTest, AnyNameBytesAndLongPaths) {
     PhotoItem photo = Photo(kFormatJpg);
     photo.strOutputPath = folder + "/\xFF\xFE out[x].jpg";
     ASSERT_GT(photo.strOutputPath.size(), 400u);
-    EXPECT_EQ(ConvertPhoto(photo, {}, prompter), PhotoOutcome::Written);
+    EXPECT_EQ(ConvertPhoto(photo, {}, prompter).outcome, PhotoOutcome::Written);
     EXPECT_TRUE(prompter.Prompts().empty());
     EXPECT_EQ(Load(photo.strOutputPath).width(), 32);
 }
@@ -229,9 +246,9 @@ TEST_F(ConvertRulesTest, SeveralPhotosAtOnce) {
     for (int i = 0; i < 6; ++i)
         threads.emplace_back([&, i] {
             PhotoItem photo = Photo(i % 2 ? kFormatJpg : kFormatBmp, std::to_string(i) + ".out");
-            OverlayDraw overlay;
+            TextOverlay overlay;
             overlay.text = "Photo " + std::to_string(i);
-            outcomes[i] = ConvertPhoto(photo, overlay, prompter);
+            outcomes[i] = ConvertPhoto(photo, overlay, prompter).outcome;
         });
     for (auto& t : threads) t.join();
     for (PhotoOutcome outcome : outcomes) EXPECT_EQ(outcome, PhotoOutcome::Written);
@@ -256,7 +273,7 @@ Box InkBox(const PixelGrid& image) {
 TEST_F(ConvertRulesTest, TextIsDrawnAtItsTopLeftCornerAndTurnsWithThePicture) {
     source = dir.file("white.png");
     Save(vips::VImage::black(120, 80, vips::VImage::option()->set("bands", 3)) + 255, source);
-    OverlayDraw overlay;
+    TextOverlay overlay;
     overlay.text = "HHH";
     overlay.x = 10;
     overlay.y = 12;
@@ -269,7 +286,7 @@ TEST_F(ConvertRulesTest, TextIsDrawnAtItsTopLeftCornerAndTurnsWithThePicture) {
         photo.m_outputPhotoFormat.nOutputWidth = 120;
         photo.m_outputPhotoFormat.nOutputHeight = 80;
         photo.m_outputPhotoFormat.nRotateAngel = angle;
-        ASSERT_EQ(ConvertPhoto(photo, overlay, prompter), PhotoOutcome::Written);
+        ASSERT_EQ(ConvertPhoto(photo, overlay, prompter).outcome, PhotoOutcome::Written);
         const PixelGrid image(Load(photo.strOutputPath));
         Box box = InkBox(image);
         ASSERT_GE(box.right, 0) << angle;
@@ -293,7 +310,7 @@ TEST_F(ConvertRulesTest, TextIsDrawnAtItsTopLeftCornerAndTurnsWithThePicture) {
     prompter.SetFallback(PromptAnswer::Yes);
     PhotoItem plain = Photo(kFormatPng, "plain.png");
     plain.strSourcePath = source;
-    ASSERT_EQ(ConvertPhoto(plain, OverlayDraw{}, prompter), PhotoOutcome::Written);
+    ASSERT_EQ(ConvertPhoto(plain, TextOverlay{}, prompter).outcome, PhotoOutcome::Written);
     EXPECT_LT(InkBox(PixelGrid(Load(plain.strOutputPath))).right, 0);
 }
 
@@ -314,7 +331,7 @@ TEST_F(ConvertRulesTest, ResizeQualityIsAtLeastTheThumbnailers) {
         PhotoItem photo = Photo(kFormatPng, "q" + std::to_string(c.width) + ".png");
         photo.m_outputPhotoFormat.nOutputWidth = c.width;
         photo.m_outputPhotoFormat.nOutputHeight = c.height;
-        ASSERT_EQ(ConvertPhoto(photo, {}, prompter), PhotoOutcome::Written);
+        ASSERT_EQ(ConvertPhoto(photo, {}, prompter).outcome, PhotoOutcome::Written);
         const vips::VImage ours = Load(photo.strOutputPath);
         const vips::VImage full = Load(source);
         const vips::VImage reference =

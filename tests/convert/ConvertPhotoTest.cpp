@@ -16,6 +16,7 @@
 #include "convert/ConvertPhoto.h"
 #include "lang/LanguagePack.h"
 #include "support/TestSupport.h"
+#include "support/RecordingPrompter.h"
 
 using namespace testpictures;
 
@@ -44,8 +45,8 @@ protected:
         return photo;
     }
 
-    PhotoOutcome Convert(const PhotoItem& photo, const OverlayDraw& overlay = {}) {
-        return ConvertPhoto(photo, overlay, prompter);
+    PhotoOutcome Convert(const PhotoItem& photo, const TextOverlay& overlay = {}) {
+        return ConvertPhoto(photo, overlay, prompter).outcome;
     }
 
     testsupport::TempDir dir;

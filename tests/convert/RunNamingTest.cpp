@@ -6,6 +6,7 @@
 
 #include "convert/RunNaming.h"
 #include "support/TestSupport.h"
+#include "support/RecordingPrompter.h"
 
 namespace {
 
@@ -100,16 +101,25 @@ TEST(CreateRunFolder, CreatesOneLevelOrReports) {
     EXPECT_EQ(::stat((fresh + "kept.jpg").c_str(), &st), 0);
     EXPECT_TRUE(prompter.Prompts().empty());
 
-    const std::string deep = dir.file("missing/2009.10.22.14.05.09/");
+    // A typed output folder whose parents do not exist yet is made whole.
+    const std::string deep = dir.file("missing/parents/2009.10.22.14.05.09/");
+    EXPECT_TRUE(CreateRunFolder(deep, prompter));
+    EXPECT_EQ(::stat(deep.c_str(), &st), 0);
+    EXPECT_TRUE(prompter.Prompts().empty());
+
     const std::string file = dir.file("plainfile");
     std::ofstream(file) << "x";
-    for (const std::string& bad : {deep, file + "/"}) {
+    const struct {
+        std::string folder;
+        const char* reason;
+    } bad[] = {{file + "/", "Not a directory"}, {file + "/below/run/", "Not a directory"}};
+    for (const auto& b : bad) {
         prompter.Clear();
-        EXPECT_FALSE(CreateRunFolder(bad, prompter)) << bad;
+        EXPECT_FALSE(CreateRunFolder(b.folder, prompter)) << b.folder;
         const auto prompts = prompter.Prompts();
         ASSERT_EQ(prompts.size(), 1u);
-        EXPECT_EQ(prompts[0].text, "Can not create the directory");
-        EXPECT_EQ(prompts[0].caption, bad);
+        EXPECT_EQ(prompts[0].text, std::string("Can not create the directory\n") + b.reason);
+        EXPECT_EQ(prompts[0].caption, b.folder);
         EXPECT_EQ(prompts[0].buttons, PromptButtons::Ok);
     }
 }

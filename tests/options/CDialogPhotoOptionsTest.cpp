@@ -16,19 +16,20 @@
 
 #include "../support/QtTestMain.h"
 #include "app/Prompter.h"
+#include "support/RecordingPrompter.h"
 #include "app/SettingsStore.h"
 #include "lang/LanguagePack.h"
 #include "options/CDialogPhotoOptions.h"
 
 namespace {
 
-struct Prompt {
+struct Shown {
     QString text;
     QString caption;
 };
 
-QList<Prompt> PromptsOf(const RecordingPrompter& prompter) {
-    QList<Prompt> list;
+QList<Shown> PromptsOf(const RecordingPrompter& prompter) {
+    QList<Shown> list;
     for (const auto& p : prompter.Prompts())
         list.append({QString::fromStdString(p.text), QString::fromStdString(p.caption)});
     return list;
@@ -111,15 +112,15 @@ private slots:
         SettingsStore::WriteInt(settings::kOption, settings::kFlipType, 2);
         SettingsStore::WriteInt(settings::kOption, settings::kOutputWidth, 640);
         CDialogPhotoOptions dialog;
-        QCOMPARE(dialog.nRotateAngel, 270);
-        QCOMPARE(dialog.nFlipType, 2);
-        QCOMPARE(dialog.nOutputWidth, 640);
-        QCOMPARE(dialog.nOutputHeight, 1);
-        QCOMPARE(dialog.nOuputSizeType, 0);
-        QCOMPARE(dialog.nOuptputFormat, 1);
-        QCOMPARE(dialog.iComboPixelFormat, 4);
-        QCOMPARE(dialog.nCurrentJpegQuality, 80);
-        QCOMPARE(dialog.nKeepAspectRatio, 0);
+        QCOMPARE(dialog.Format().nRotateAngel, 270);
+        QCOMPARE(dialog.Format().nFlipType, 2);
+        QCOMPARE(dialog.Format().nOutputWidth, 640);
+        QCOMPARE(dialog.Format().nOutputHeight, 1);
+        QCOMPARE(dialog.Format().nOuputSizeType, 0);
+        QCOMPARE(dialog.Format().nOuptputFormat, 1);
+        QCOMPARE(dialog.Format().iComboPixelFormat, 4);
+        QCOMPARE(dialog.Format().nCurrentJpegQuality, 80);
+        QCOMPARE(dialog.Format().nKeepAspectRatio, 0);
         QCOMPARE(dialog.m_pixelFormat, 0x00021808u);
     }
 
@@ -140,7 +141,7 @@ private slots:
             Opened o(WithFormat(byUser ? (format == 1 ? 0 : 1) : format));
             if (byUser) {
                 o.choose("comboOutputFormat", format);
-                QCOMPARE(o.dialog->nOuptputFormat, format);
+                QCOMPARE(o.dialog->Format().nOuptputFormat, format);
             }
             for (const char* name : {"labelPixelFormat", "comboPixelFormat", "labelPixelFormatInfo"})
                 QVERIFY2(o.visible(name) == pixelGroup, name);
@@ -197,7 +198,7 @@ private slots:
             Opened o(f);
             if (byUser) {
                 o.click(radio.toLatin1().constData());
-                QCOMPARE(o.dialog->nOuputSizeType, type);
+                QCOMPARE(o.dialog->Format().nOuputSizeType, type);
             }
             for (const char* name : {"radioOriginalSize", "radioFixedSize", "radioStretch"})
                 QCOMPARE(o.checked(name), radio == QLatin1String(name));
@@ -265,7 +266,7 @@ private slots:
         };
         for (const Step& step : steps) {
             o.click(step.click);
-            QCOMPARE(o.dialog->nKeepAspectRatio, step.rule);
+            QCOMPARE(o.dialog->Format().nKeepAspectRatio, step.rule);
             QCOMPARE(o.checked("checkKeepWidth"), step.keepWidth);
             QCOMPARE(o.checked("checkKeepHeight"), step.keepHeight);
             QCOMPARE(o.visible("editOutputWidth"), step.widthRow);
@@ -281,13 +282,13 @@ private slots:
             {"radioRotate90", 90}, {"radioRotate180", 180}, {"radioRotate270", 270}, {"radioRotate0", 0}};
         for (auto [name, angle] : rotations) {
             o.click(name);
-            QCOMPARE(o.dialog->nRotateAngel, angle);
+            QCOMPARE(o.dialog->Format().nRotateAngel, angle);
         }
         const std::pair<const char*, int> flips[] = {
             {"radioFlipVertical", 2}, {"radioFlipHorizontal", 1}, {"radioNoFlip", 0}};
         for (auto [name, flip] : flips) {
             o.click(name);
-            QCOMPARE(o.dialog->nFlipType, flip);
+            QCOMPARE(o.dialog->Format().nFlipType, flip);
         }
         o.click("radioRotate270");
         o.click("radioFlipHorizontal");
@@ -349,16 +350,16 @@ private slots:
         if (field == "nKeepAspectRatio") f.nKeepAspectRatio = value;
         if (field == "nOuptputFormat") f.nOuptputFormat = value;
         Opened o(f);
-        QList<Prompt> prompts = PromptsOf(o.prompter);
+        QList<Shown> prompts = PromptsOf(o.prompter);
         QCOMPARE(prompts.size(), 1);
         QCOMPARE(prompts[0].text, text);
         QCOMPARE(prompts[0].caption, caption);
         // The value stays in its member and comes back on OK unless a list overrides it.
         o.pressOk();
         QCOMPARE(o.dialog->result(), int(QDialog::Accepted));
-        if (field == "nRotateAngel") QCOMPARE(o.dialog->nRotateAngel, value);
-        if (field == "nOuputSizeType") QCOMPARE(o.dialog->nOuputSizeType, value);
-        if (field == "nOuptputFormat") QCOMPARE(o.dialog->nOuptputFormat, -1);
+        if (field == "nRotateAngel") QCOMPARE(o.dialog->Format().nRotateAngel, value);
+        if (field == "nOuputSizeType") QCOMPARE(o.dialog->Format().nOuputSizeType, value);
+        if (field == "nOuptputFormat") QCOMPARE(o.dialog->Format().nOuptputFormat, -1);
     }
 
     void unknownSizeTypeLeavesTheRadiosAlone() {
@@ -426,7 +427,7 @@ private slots:
             o.type(name.toLatin1().constData(), edit.section('=', 1));
         }
         o.pressOk();
-        QList<Prompt> prompts = PromptsOf(o.prompter);
+        QList<Shown> prompts = PromptsOf(o.prompter);
         if (message.isEmpty()) {
             QCOMPARE(prompts.size(), 0);
             QCOMPARE(o.dialog->result(), int(QDialog::Accepted));
@@ -468,8 +469,8 @@ private slots:
         o.choose("comboOutputFormat", 3);
         o.type("editQuality", "65");
         o.pressOk();
-        QCOMPARE(o.dialog->nOuptputFormat, 3);
-        QCOMPARE(o.dialog->iComboPixelFormat, 2);
+        QCOMPARE(o.dialog->Format().nOuptputFormat, 3);
+        QCOMPARE(o.dialog->Format().iComboPixelFormat, 2);
         QCOMPARE(SettingsStore::GetInt(settings::kOption, settings::kOutputFormat, -9), 3);
         QCOMPARE(SettingsStore::GetInt(settings::kOption, settings::kPixelFormat, -9), 2);
         QCOMPARE(SettingsStore::GetInt(settings::kOption, settings::kJpegQuality, -9), 65);

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "lang/LanguagePack.h"
-#include "options/OutputPhotoFormat.h"
+#include "options/OptionTables.h"
+
+#include <set>
 
 namespace {
 
@@ -48,9 +50,38 @@ TEST(OutputPhotoFormat, PixelFormatTable) {
         EXPECT_STREQ(c.entry, r.entry) << r.choice;
         EXPECT_EQ(c.constant, r.constant) << r.choice;
         EXPECT_EQ(c.descriptionId, r.description) << r.choice;
-        EXPECT_EQ(IsIndexedChoice(r.choice), r.indexed) << r.choice;
+        EXPECT_EQ(c.indexedBits != 0, r.indexed) << r.choice;
         EXPECT_FALSE(GetText(c.descriptionId).empty()) << r.choice;
     }
+}
+
+// What lets a new row work everywhere without further edits: ids that are
+// list positions, names no other row claims, and something to do.
+TEST(OptionTables, RowsAreWholeAndDistinct) {
+    std::set<std::string> formatNames, extensions;
+    for (std::size_t i = 0; i < OutputFormats().size(); ++i) {
+        const OutputFormatRow& row = OutputFormats()[i];
+        EXPECT_EQ(row.id, static_cast<int32_t>(i)) << row.listText;
+        EXPECT_EQ(FindOutputFormat(row.id), &row);
+        EXPECT_TRUE(extensions.insert(row.extension).second) << row.extension;
+        ASSERT_FALSE(row.cliNames.empty()) << row.listText;
+        for (const std::string& name : row.cliNames)
+            EXPECT_TRUE(formatNames.insert(name).second) << name;
+        EXPECT_NE(row.encode, nullptr) << row.listText;
+    }
+    EXPECT_EQ(FindOutputFormat(static_cast<int32_t>(OutputFormats().size())), nullptr);
+    EXPECT_EQ(FindOutputFormat(-1), nullptr);
+
+    std::set<std::string> ruleNames, radios;
+    for (const SizeRuleRow& row : SizeRules()) {
+        EXPECT_EQ(FindSizeRule(row.id), &row);
+        EXPECT_TRUE(ruleNames.insert(row.cliName).second) << row.cliName;
+        EXPECT_TRUE(radios.insert(row.radioName).second) << row.radioName;
+        EXPECT_NE(row.apply, nullptr) << row.cliName;
+    }
+    std::set<std::string> pixelNames;
+    for (int i = 0; i < kPixelFormatChoiceCount; ++i)
+        EXPECT_TRUE(pixelNames.insert(PixelFormatChoices()[i].cliName).second) << i;
 }
 
 TEST(OutputPhotoFormat, Extensions) {

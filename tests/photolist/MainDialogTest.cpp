@@ -22,6 +22,8 @@
 #include <QTest>
 #include <QUrl>
 
+#include <sched.h>
+
 #include <algorithm>
 #include <cstdlib>
 #include <deque>
@@ -31,6 +33,7 @@
 #include "app/TextFontSettings.h"
 #include "photolist/MainDialog.h"
 #include "photolist/PreviewFrame.h"
+#include "support/RecordingPrompter.h"
 #include "ui_MainDialog.h"
 
 Q_DECLARE_METATYPE(std::vector<int>)
@@ -436,6 +439,23 @@ private slots:
         prompter_.Clear();
         QVERIFY(!window->UpdateData(true));
         QCOMPARE(prompter_.Texts(), std::vector<std::string>{"Please enter an integer."});
+
+        // The run goes on with the values taken before: X 2000 is beyond the
+        // default width, so the run's own check resets it, although the
+        // typed text would read as 12.
+        window->Controls().textXEdit->setText("2000");
+        window->Controls().textYEdit->setText("5");
+        QVERIFY(window->UpdateData(true));
+        window->Controls().textXEdit->setText("12abc");
+        window->Controls().outputFolderEdit->setText(photos_->filePath("out"));
+        prompter_.Clear();
+        window->OnConvert();
+        QCOMPARE(prompter_.Texts(),
+                 (std::vector<std::string>{
+                     "Please enter an integer.",
+                     "The text position X is bigger than the photo width!, The program set it to 0 now."}));
+        QCOMPARE(window->Controls().textXEdit->text(), QStringLiteral("0"));
+        QCOMPARE(window->Controls().textYEdit->text(), QStringLiteral("5"));
     }
 
     void exitWritesSettingsThatTheNextStartReads() {
@@ -535,6 +555,17 @@ private slots:
     }
 
     void stopEndsTheRunAndStillAsks() {
+        // One processor for this thread and the run's: one photo in hand at
+        // a time, so a Stop right after Convert leaves the rest unconverted.
+        cpu_set_t before, one;
+        QCOMPARE(sched_getaffinity(0, sizeof before, &before), 0);
+        CPU_ZERO(&one);
+        for (int cpu = 0; cpu < CPU_SETSIZE; ++cpu)
+            if (CPU_ISSET(cpu, &before)) {
+                CPU_SET(cpu, &one);
+                break;
+            }
+        QCOMPARE(sched_setaffinity(0, sizeof one, &one), 0);
         auto window = NewWindow();
         const QString out = photos_->filePath("out");
         QDir().mkpath(out);
@@ -545,20 +576,47 @@ private slots:
         window->OnConvert();
         window->OnConvert();  // Stop
         QVERIFY(done.wait(60000));
+        sched_setaffinity(0, sizeof before, &before);
         QVERIFY(!window->IsConverting());
         QCOMPARE(prompter_.Texts().back(), std::string("The conversion is done. Do you want to open the output folder?"));
         QVERIFY(script_.openedFolders.empty());  // answered No
+        QVERIFY(window->LastRunResult().stopped);
+        QVERIFY(QDir(QString::fromStdString(window->RunOutputFolder())).entryList(QDir::Files).size() <= 1);
     }
 
-    void convertWithoutARunFolderDoesNotStart() {
+    void typedFolderWithMissingParentsIsTheRunsFolder() {
         auto window = NewWindow();
-        window->Controls().outputFolderEdit->setText(photos_->filePath("missing/deeper"));
-        window->UpdateData(true);
         AddLetters(*window, QStringLiteral("a"));
+        const QString typed = photos_->filePath("missing/deeper");
+        window->Controls().outputFolderEdit->setText(typed);  // not taken by any data exchange yet
+        prompter_.Clear();
+        QSignalSpy done(window.get(), &MainDialog::ConversionFinished);
+        window->OnConvert();
+        QVERIFY(window->IsConverting());
+        QVERIFY(done.wait(60000));
+        QVERIFY(window->RunOutputFolder().rfind(Native(typed) + "/", 0) == 0);
+        QCOMPARE(QDir(QString::fromStdString(window->RunOutputFolder())).entryList(QDir::Files).size(), 1);
+    }
+
+    void folderThatCannotBeMadeIsToldAndNothingIsStuck() {
+        auto window = NewWindow();
+        AddLetters(*window, QStringLiteral("a"));
+        QFile plain(photos_->filePath("plain"));
+        QVERIFY(plain.open(QIODevice::WriteOnly));
+        plain.close();
+        const QString bad = photos_->filePath("plain/below");
+        window->Controls().outputFolderEdit->setText(bad);
         prompter_.Clear();
         window->OnConvert();
         QVERIFY(!window->IsConverting());
-        QCOMPARE(prompter_.Texts(), std::vector<std::string>{"Can not create the directory"});
+        QCOMPARE(prompter_.Texts(), std::vector<std::string>{"Can not create the directory\nNot a directory"});
+        QVERIFY(prompter_.Prompts()[0].caption.rfind(Native(bad) + "/", 0) == 0);
+        // Corrected in the box, the next press goes there.
+        window->Controls().outputFolderEdit->setText(photos_->filePath("good"));
+        QSignalSpy done(window.get(), &MainDialog::ConversionFinished);
+        window->OnConvert();
+        QVERIFY(window->IsConverting());
+        QVERIFY(done.wait(60000));
     }
 };
 

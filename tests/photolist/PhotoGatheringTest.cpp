@@ -10,29 +10,12 @@
 
 #include "PhotoFiles.h"
 #include "support/TestSupport.h"
+#include "support/RecordingPrompter.h"
 
 namespace {
 
 using testsupport::TempDir;
 using Paths = std::vector<std::string>;
-
-TEST(GatheringPathsTest, FolderOfPath) {
-    const std::pair<std::string, std::string> cases[] = {
-        {"/home/u/Photos/a.jpg", "/home/u/Photos/"},
-        {"/a.jpg", "/"},
-        {"a.jpg", ""},
-        {"/home/u/Photos/", "/home/u/Photos/"},
-        {"", ""},
-    };
-    for (const auto& [path, folder] : cases)
-        EXPECT_EQ(GetFolderOfPath(path), folder) << path;
-}
-
-TEST(GatheringPathsTest, DialogJoinAddsOneSlash) {
-    EXPECT_EQ(JoinFolderAndName("/", "a.jpg"), "/a.jpg");
-    EXPECT_EQ(JoinFolderAndName("/media/Photos", "a.jpg"), "/media/Photos/a.jpg");
-    EXPECT_EQ(JoinFolderAndName("/media/Photos/", "b.jpg"), "/media/Photos/b.jpg");
-}
 
 TEST(GatheringPathsTest, PhotoExtensions) {
     const std::pair<const char*, bool> cases[] = {

@@ -12,6 +12,7 @@
 
 #include "support/TestSupport.h"
 #include "PhotoFiles.h"
+#include "support/RecordingPrompter.h"
 
 namespace {
 

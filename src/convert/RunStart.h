@@ -1,0 +1,35 @@
+#pragma once
+// The one way a run is started: the window and the command line describe a
+// run as a value and get back the job a ConversionRun takes.
+
+#include <ctime>
+#include <string>
+#include <vector>
+
+#include "app/Prompter.h"
+#include "convert/ConversionRun.h"
+#include "options/OutputPhotoFormat.h"
+
+struct RunRequest {
+    std::string outputFolder;  // the run folder is made inside it
+    OutputNaming naming;       // prefix and "Not rename"; the run folder is filled in
+    TextOverlay overlay;       // the position as the user gave it
+    OutputPhotoFormat defaults;  // the settings for new photos: bound the text position
+    std::vector<PhotoItem> photos;
+    int jobs = 0;
+    std::time_t when = 0;  // names the run folder; 0: now
+};
+
+struct PreparedRun {
+    bool ready = false;    // false: the run folder could not be made (told)
+    ConversionJob job;     // its folder made, the position checked
+    bool xReset = false;   // the pre-run check set X (Y) to 0
+    bool yReset = false;
+};
+
+// Makes the run folder (the output folder and the time stamp
+// "%Y.%m.%d.%H.%M.%S", missing parents included), then checks the overlay
+// position against the default output size (with its warnings, whether or
+// not there is overlay text), and builds the job. An empty photo list still
+// gets its folder and checks; starting it is the caller's choice.
+PreparedRun PrepareRun(RunRequest request, Prompter& prompter);

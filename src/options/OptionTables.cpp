@@ -1,0 +1,116 @@
+#include "options/OptionTables.h"
+
+#include "convert/BmpOutput.h"
+#include "convert/OutputGeometry.h"
+#include "convert/PictureEncode.h"
+
+const std::vector<OutputFormatRow>& OutputFormats() {
+    static const std::vector<OutputFormatRow> rows = {
+        {kFormatBmp, "BMP", "bmp", {"bmp"}, kUsesPixelFormat,
+         "Uncompressed; 24-bit colour, or 1, 4 or 8 bits per pixel with a palette (see Pixel "
+         "format).",
+         &WriteBmpFile},
+        {kFormatJpg, "JPG", "jpg", {"jpg", "jpeg"}, kUsesQuality,
+         "Photos; smallest files. Quality 1-100 (built-in 80).", &WriteJpegFile},
+        {kFormatPng, "PNG", "png", {"png"}, 0,
+         "Lossless; transparent areas become white.", &WritePngFile},
+        {kFormatTif, "TIF", "tif", {"tif", "tiff"}, 0,
+         "Lossless (LZW compression), for print and archiving.", &WriteTiffFile},
+    };
+    return rows;
+}
+
+const OutputFormatRow* FindOutputFormat(int32_t id) {
+    const auto& rows = OutputFormats();
+    if (id < 0 || static_cast<std::size_t>(id) >= rows.size())
+        return nullptr;
+    return &rows[static_cast<std::size_t>(id)];
+}
+
+std::string ExtensionOfFormat(int32_t id) {
+    const OutputFormatRow* row = FindOutputFormat(id);
+    return row ? row->extension : std::string();
+}
+
+namespace {
+
+constexpr PixelFormatChoice kPixelFormats[kPixelFormatChoiceCount] = {
+    {0, "1 bit Indexed", "1bit", 0x00030101, 138, 1},
+    {1, "4 bits Indexed", "4bit", 0x00030402, 139, 4},
+    {2, "8 bits Indexed", "8bit", 0x00030803, 140, 8},
+    {3, "16 bits RGB565", "16bit", 0x00021006, 141, 0},
+    {4, "24 bits RGB", "24bit", 0x00021808, 142, 0},
+    {5, "32 bits ARGB", "32bit-argb", 0x0026200A, 143, 0},
+    {6, "32 bits PARGB", "32bit-pargb", 0x000E200B, 144, 0},
+    {7, "32 bits RGB", "32bit-rgb", 0x00022009, 145, 0},
+    {8, "64 bits ARGB", "64bit-argb", 0x0034400D, 146, 0},
+    {9, "64 bits PARGB", "64bit-pargb", 0x001C400E, 147, 0},
+};
+constexpr int kTwentyFourBitChoice = 4;
+
+}  // namespace
+
+const PixelFormatChoice* PixelFormatChoices() { return kPixelFormats; }
+
+const PixelFormatChoice& PixelFormatOf(int choice) {
+    if (choice < 0 || choice >= kPixelFormatChoiceCount)
+        return kPixelFormats[kTwentyFourBitChoice];
+    return kPixelFormats[choice];
+}
+
+const std::vector<SizeRuleRow>& SizeRules() {
+    static const std::vector<SizeRuleRow> rows = {
+        {kSizeOriginal, "original", "radioOriginalSize", "Original size", 0,
+         "each photo keeps its own width and height", &ApplyOriginalSize},
+        // The fixed rule's radio sits beside the width and height rows and
+        // has no text of its own.
+        {kSizeFixed, "fixed", "radioFixedSize", "", kUsesWidthHeight | kUsesKeepAspect,
+         "the width and height given, the aspect ratio kept from one of them if asked",
+         &ApplyFixedSize},
+        {kSizeStretch, "stretch", "radioStretch", "Stretch:", kUsesStretch,
+         "the source size times a horizontal and a vertical factor", &ApplyStretch},
+    };
+    return rows;
+}
+
+const SizeRuleRow* FindSizeRule(int32_t id) {
+    for (const SizeRuleRow& row : SizeRules())
+        if (row.id == id)
+            return &row;
+    return nullptr;
+}
+
+const std::vector<NamedChoice>& KeepAspectChoices() {
+    static const std::vector<NamedChoice> rows = {
+        {kKeepNone, "none", ""},
+        {kKeepWidth, "width", "checkKeepWidth"},
+        {kKeepHeight, "height", "checkKeepHeight"},
+    };
+    return rows;
+}
+
+const std::vector<NamedChoice>& RotationChoices() {
+    static const std::vector<NamedChoice> rows = {
+        {0, "0", "radioRotate0"},
+        {90, "90", "radioRotate90"},
+        {180, "180", "radioRotate180"},
+        {270, "270", "radioRotate270"},
+    };
+    return rows;
+}
+
+const std::vector<NamedChoice>& FlipChoices() {
+    static const std::vector<NamedChoice> rows = {
+        {kFlipNone, "none", "radioNoFlip"},
+        {kFlipHorizontal, "horizontal", "radioFlipHorizontal"},
+        {kFlipVertical, "vertical", "radioFlipVertical"},
+    };
+    return rows;
+}
+
+std::string CliNameOf(const std::vector<NamedChoice>& set, int32_t value) {
+    for (const NamedChoice& row : set)
+        if (row.value == value)
+            return row.cliName;
+    return {};
+}

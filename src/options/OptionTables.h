@@ -1,0 +1,116 @@
+#pragma once
+// Every choice of the output settings, described once: the options dialog
+// fills its lists and show/hide rules from these tables, the command line its
+// accepted names, messages and usage lines, the help page its lists, and the
+// engine looks up what to do. Adding a choice is one row plus the code that
+// does it.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "options/OutputPhotoFormat.h"
+
+class PendingOutput;
+class Prompter;
+struct RgbPicture;
+
+// ---- Output formats (nOuptputFormat) ----
+
+// What writing one finished picture came to.
+enum class EncodeOutcome {
+    Written,       // complete in the pending file
+    NotConverted,  // the picture could not be brought into the format's form
+    NotSaved,      // the file could not be written
+};
+struct EncodeResult {
+    EncodeOutcome outcome = EncodeOutcome::Written;
+    std::string reason;  // why not, in the library's or the system's words
+};
+
+// Writes the picture in the format into the pending file (not committed).
+using Encoder = EncodeResult (*)(const RgbPicture& picture, const OutputPhotoFormat& format,
+                                 PendingOutput& file);
+
+// The record's fields a format reads besides size, rotation and flip.
+enum FormatSetting : unsigned {
+    kUsesQuality = 1u << 0,      // nCurrentJpegQuality
+    kUsesPixelFormat = 1u << 1,  // iComboPixelFormat
+};
+
+struct OutputFormatRow {
+    int32_t id;                         // nOuptputFormat as stored; rows are in id order from 0
+    const char* listText;               // the options dialog's list entry
+    const char* extension;              // of the output file names
+    std::vector<std::string> cliNames;  // accepted by the command line; the first is shown
+    unsigned settings;                  // FormatSetting bits
+    const char* helpNote;               // one line for the help page
+    Encoder encode;
+};
+
+// In list order; row i has id i.
+const std::vector<OutputFormatRow>& OutputFormats();
+// The row of a stored value; null for a value no row holds.
+const OutputFormatRow* FindOutputFormat(int32_t id);
+// The extension of a format value; empty for a value no row holds.
+std::string ExtensionOfFormat(int32_t id);
+
+// ---- BMP pixel formats (iComboPixelFormat) ----
+
+struct PixelFormatChoice {
+    int choice;           // iComboPixelFormat as stored: the list position
+    const char* entry;    // the list text
+    const char* cliName;  // accepted by the command line (as is the choice number)
+    uint32_t constant;    // the classic pixel-format value it stands for
+    int descriptionId;    // string number of its description
+    int indexedBits;      // 1, 4 or 8 for the indexed choices, else 0 (24-bit output)
+};
+
+inline constexpr int kPixelFormatChoiceCount = 10;
+// The list in its order.
+const PixelFormatChoice* PixelFormatChoices();
+// The entry for a choice; any choice outside the list stands for 24 bits RGB.
+const PixelFormatChoice& PixelFormatOf(int choice);
+
+// ---- Size rules (nOuputSizeType) ----
+
+// The record's fields a size rule reads.
+enum SizeInput : unsigned {
+    kUsesWidthHeight = 1u << 0,  // nOutputWidth, nOutputHeight
+    kUsesKeepAspect = 1u << 1,   // nKeepAspectRatio
+    kUsesStretch = 1u << 2,      // dStretchHorizontal, dStretchVertical
+};
+
+// Sets the record's output size from the source size (both sides > 0);
+// reports values it cannot use through the prompter.
+using SizeRule = void (*)(int32_t sourceWidth, int32_t sourceHeight, OutputPhotoFormat& format,
+                          Prompter& prompter);
+
+struct SizeRuleRow {
+    int32_t id;               // nOuputSizeType as stored
+    const char* cliName;
+    const char* radioName;    // the options dialog's radio button (made when the form lacks it)
+    const char* radioText;
+    unsigned inputs;          // SizeInput bits
+    const char* helpNote;     // for the help page and the usage text
+    SizeRule apply;
+};
+
+const std::vector<SizeRuleRow>& SizeRules();
+// The row of a stored value; null for a value no row holds.
+const SizeRuleRow* FindSizeRule(int32_t id);
+
+// ---- Small fixed sets: aspect rule, rotation, flip ----
+
+struct NamedChoice {
+    int32_t value;        // as stored in the record
+    const char* cliName;  // accepted by the command line
+    const char* widget;   // the options dialog's control for it
+};
+
+const std::vector<NamedChoice>& KeepAspectChoices();
+const std::vector<NamedChoice>& RotationChoices();
+const std::vector<NamedChoice>& FlipChoices();
+
+// The command-line name of a value in a set; empty when no row holds it.
+std::string CliNameOf(const std::vector<NamedChoice>& set, int32_t value);
