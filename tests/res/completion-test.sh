@@ -55,7 +55,6 @@ help_lists() { "$program" --help 2>/dev/null | grep -- "--$1\b" >/dev/null; }
 case $mode in
 options)
     check --fo '=>' --font --font-px --format
-    # --strikeout shares its help line with --bold, --italic, --underline.
     check --st '=>' --stretch --strikeout
     check --no '=>' --no-rename
     # "--" is the value of --text here, not the end of the options.
