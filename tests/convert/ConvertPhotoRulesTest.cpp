@@ -174,11 +174,12 @@ TEST_F(ConvertRulesTest, FailuresAreReportedAndLeaveNothingBehind) {
         if (result.outcome == PhotoOutcome::Failed) {
             EXPECT_FALSE(result.message.empty()) << c.what;
             EXPECT_FALSE(result.reason.empty()) << c.what;
-            if (!expected.empty())
+            if (!expected.empty()) {
                 EXPECT_EQ(prompter.Prompts().back().detail, result.message == GetText(IDS_SAVE_FAILED)
                                                                 ? result.reason.substr(photo.strOutputPath.size() + 2)
                                                                 : result.reason)
                     << c.what;
+            }
         }
         const auto left = FolderEntries(out);
         EXPECT_EQ(left.size(), c.outcome == PhotoOutcome::Written ? 1u : 0u) << c.what;
