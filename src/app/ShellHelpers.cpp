@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QStringList>
 #include <QUrl>
 
@@ -19,22 +18,13 @@ constexpr const char* kHelpPage = "Introduction.html";
 
 }  // namespace
 
-bool RunCommandLine(const std::string& program, const std::vector<std::string>& arguments) {
-    if (program.empty())
-        return false;
-    QStringList args;
-    for (const std::string& argument : arguments)
-        args << paths::ToQString(argument);
-    return QProcess::startDetached(paths::ToQString(program), args);
-}
-
 std::string HelpPagePath() {
     QStringList folders{QStringLiteral(QUILLMERE_INSTALL_DATA_DIR)};
     // A relocated install keeps its data beside the program: <prefix>/bin and
     // <prefix>/share/quillmere.
     if (QCoreApplication::instance())
         folders << QCoreApplication::applicationDirPath() + QStringLiteral("/../share/quillmere");
-    folders << QStringLiteral(QUILLMERE_SOURCE_DATA_DIR);
+    folders << QStringLiteral(QUILLMERE_BUILD_DATA_DIR);
     for (const QString& folder : folders) {
         QFileInfo page(QDir(folder), QString::fromLatin1(kHelpPage));
         if (page.isFile())

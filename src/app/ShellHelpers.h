@@ -7,12 +7,8 @@
 
 class Prompter;
 
-// Starts the program with the arguments as they are (no shell, no quoting)
-// and does not wait for it; true when it started.
-bool RunCommandLine(const std::string& program, const std::vector<std::string>& arguments);
-
 // The help page "Introduction.html": beside the installed data, else in the
-// source tree (a build that was not installed). Empty when neither exists.
+// build tree (a build that was not installed). Empty when neither exists.
 std::string HelpPagePath();
 
 // Opens the help page in the desktop's browser; nothing is said when the page

@@ -60,15 +60,22 @@ const PixelFormatChoice& PixelFormatOf(int choice) {
 
 const std::vector<SizeRuleRow>& SizeRules() {
     static const std::vector<SizeRuleRow> rows = {
-        {kSizeOriginal, "original", "radioOriginalSize", "Original size", 0,
-         "each photo keeps its own width and height", &ApplyOriginalSize},
+        {kSizeOriginal, "original", "radioOriginalSize", "Original size", 0, "Original size",
+         "Keep each photo's own width and height.", &ApplyOriginalSize},
         // The fixed rule's radio sits beside the width and height rows and
         // has no text of its own.
         {kSizeFixed, "fixed", "radioFixedSize", "", kUsesWidthHeight | kUsesKeepAspect,
-         "the width and height given, the aspect ratio kept from one of them if asked",
+         "The choice beside Output Width: and Output Height:",
+         "A fixed size in pixels. With Keep aspect ratio with width only the width counts and "
+         "the height follows the photo's proportions; with Keep aspect ratio with Height only the "
+         "height counts. Without either box, the photo is scaled to exactly the given width and "
+         "height.",
          &ApplyFixedSize},
         {kSizeStretch, "stretch", "radioStretch", "Stretch:", kUsesStretch,
-         "the source size times a horizontal and a vertical factor", &ApplyStretch},
+         "Stretch: Horizontal: / Vertical:",
+         "Multiply the photo's width and height by these factors (from 0.000001 to 1000000; 0.5 "
+         "halves, 2 doubles). Sizes are cut to whole pixels.",
+         &ApplyStretch},
     };
     return rows;
 }

@@ -92,7 +92,8 @@ struct SizeRuleRow {
     const char* radioName;    // the options dialog's radio button (made when the form lacks it)
     const char* radioText;
     unsigned inputs;          // SizeInput bits
-    const char* helpNote;     // for the help page and the usage text
+    const char* helpName;     // the help page's name of the rule's controls
+    const char* helpNote;     // the help page's explanation
     SizeRule apply;
 };
 

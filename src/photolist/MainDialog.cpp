@@ -4,7 +4,6 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QIcon>
@@ -17,12 +16,14 @@
 #include <algorithm>
 
 #include "app/AppIcon.h"
+#include "app/ProductInfo.h"
 #include "app/Paths.h"
 #include "app/QtPrompter.h"
 #include "app/SettingsStore.h"
 #include "convert/ActivityLog.h"
 #include "convert/RunController.h"
 #include "convert/DecodePreview.h"
+#include "photolist/PhotoGathering.h"
 #include "photolist/PhotoListModel.h"
 #include "ui_MainDialog.h"
 
@@ -68,7 +69,7 @@ void MainDialog::OnInitDialog() {
     model_ = new PhotoListModel(m_photoList, this);
     ui->photoList->setModel(model_);
     QHeaderView* header = ui->photoList->horizontalHeader();
-    for (int column = 0; column < PhotoListModel::kColumnCount; ++column)
+    for (int column = 0; column < kColumnCount; ++column)
         header->resizeSection(column, PhotoListModel::DefaultWidth(column));
     header->setSectionsClickable(true);
     ui->photoList->verticalHeader()->setDefaultSectionSize(ui->photoList->fontMetrics().height() + 6);
@@ -141,7 +142,7 @@ bool MainDialog::UpdateData(bool saveAndValidate) {
     for (auto [edit, member] : {std::pair{ui->textXEdit, &m_nTextX}, std::pair{ui->textYEdit, &m_nTextY}}) {
         int32_t value = 0;
         if (!SettingsStore::ParseInt32(edit->text().toStdString(), value)) {
-            prompter_.Tell("Please enter an integer.", "Quillmere", PromptIcon::Exclamation);
+            prompter_.Tell("Please enter an integer.", kProductName, PromptIcon::Exclamation);
             edit->setFocus();
             edit->selectAll();
             return false;
@@ -177,7 +178,7 @@ std::vector<int> MainDialog::SelectedRows() const {
 void MainDialog::SelectRows(const std::vector<int>& rows) {
     QItemSelection selection;
     for (int row : rows)
-        selection.select(model_->index(row, 0), model_->index(row, PhotoListModel::kColumnCount - 1));
+        selection.select(model_->index(row, 0), model_->index(row, kColumnCount - 1));
     ui->photoList->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
 }
 
@@ -185,7 +186,7 @@ bool MainDialog::SelectionOrTell(std::vector<int>& rows) {
     rows = SelectedRows();
     if (!rows.empty())
         return true;
-    prompter_.Tell("Please select items!", "Quillmere");
+    prompter_.Tell(kPleaseSelectItems, kProductName);
     return false;
 }
 
@@ -257,7 +258,7 @@ void MainDialog::OnNotRename() {
 
 void MainDialog::OnPreview() {
     const std::vector<int> rows = SelectedRows();
-    if (rows.empty() || rows.front() >= static_cast<int>(m_photoList.size()))
+    if (rows.empty())
         return;
     ui->previewFrame->ShowPhoto(m_photoList[static_cast<std::size_t>(rows.front())].strSourcePath);
 }
@@ -281,16 +282,11 @@ void MainDialog::dropEvent(QDropEvent* event) {
 void MainDialog::OnDropUrls(const QList<QUrl>& urls) {
     if (IsConverting())
         return;
-    std::vector<std::string> files;
-    for (const QUrl& url : urls) {
-        if (!url.isLocalFile())
-            continue;
-        const QFileInfo info(url.toLocalFile());
-        // Dropped folders are not searched.
-        if (info.exists() && !info.isDir())
-            files.push_back(FromQString(info.filePath()));
-    }
-    AddPhotoFiles(files);
+    std::vector<std::string> dropped;
+    for (const QUrl& url : urls)
+        if (url.isLocalFile())
+            dropped.push_back(FromQString(url.toLocalFile()));
+    AddPhotoFiles(DroppedCandidates(dropped));
     if (m_nPhotoCount > 0)
         RefreshPhotoList();
 }

@@ -108,7 +108,7 @@ void MainDialog::MoveSelection(ListCommandResult (*move)(std::vector<PhotoItem>&
         return;
     ListCommandResult result = move(m_photoList, AsSelection(SelectedRows()));
     if (result.needsSelection) {
-        prompter_.Tell(kPleaseSelectItems, kQuillmereTitle);
+        prompter_.Tell(kPleaseSelectItems, kProductName);
         return;
     }
     if (result.changed) {
@@ -124,7 +124,7 @@ void MainDialog::OnDelete() {
         return;
     ListCommandResult result = DeleteSelected(m_photoList, AsSelection(SelectedRows()));
     if (result.needsSelection) {
-        prompter_.Tell(kPleaseSelectItems, kQuillmereTitle);
+        prompter_.Tell(kPleaseSelectItems, kProductName);
         return;
     }
     if (result.changed)

@@ -52,8 +52,8 @@ void MainDialog::OnConvert() {
             Qt::QueuedConnection);
     connect(m_run.get(), &RunController::OutputPathFormed, this,
             [this](qsizetype index, const std::string& path) {
-                if (index >= 0 && static_cast<std::size_t>(index) < m_photoList.size())
-                    m_photoList[static_cast<std::size_t>(index)].strOutputPath = path;
+                // The list stays as the run took it until the run is over.
+                m_photoList[static_cast<std::size_t>(index)].strOutputPath = path;
             },
             Qt::QueuedConnection);
     connect(m_run.get(), &RunController::TextPositionReset, this,

@@ -188,11 +188,11 @@ bool FindPhotoFiles(const std::string& folder, std::vector<std::string>& results
     // a path that does not exist.
     struct stat status {};
     if (root.empty() || ::stat(paths::WithoutTrailingSeparator(root).c_str(), &status) != 0) {
-        prompter.Tell(PathForMessage(root) + " occurs error!", kQuillmereTitle, PromptIcon::Error);
+        prompter.Tell(PathForMessage(root) + " occurs error!", kProductName, PromptIcon::Error);
         return false;
     }
     if (!S_ISDIR(status.st_mode)) {
-        prompter.Tell(PathForMessage(root) + " is not a right directory", kQuillmereTitle,
+        prompter.Tell(PathForMessage(root) + " is not a right directory", kProductName,
                       PromptIcon::Error);
         return false;
     }

@@ -13,12 +13,10 @@
 #include <utility>
 #include <vector>
 
+#include "app/ProductInfo.h"
 #include "app/Prompter.h"
 #include "options/OutputPhotoFormat.h"
 #include "photolist/PhotoItem.h"
-
-// The caption of the folder search's messages: the application's title.
-inline constexpr const char* kQuillmereTitle = "Quillmere";
 
 // The folder search's extensions, lower case, in the order they are tried.
 inline constexpr int kPhotoExtensionCount = 12;
@@ -62,7 +60,7 @@ private:
 // Searches folder and all its sub-folders for photo files, appending their
 // paths to results in breadth-first order. A missing root is reported as
 // "<root> occurs error!", a root that is not a folder as
-// "<root> is not a right directory" (caption kQuillmereTitle); then false.
+// "<root> is not a right directory" (caption kProductName); then false.
 // When cancel becomes true the search stops after the folder in hand and
 // returns false, results holding what was found so far. progress, when
 // given, is called after each folder with the folders listed and the files

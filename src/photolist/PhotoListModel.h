@@ -8,12 +8,11 @@
 #include <vector>
 
 #include "photolist/PhotoItem.h"
+#include "photolist/PhotoListOps.h"
 
 class PhotoListModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum Column { kFileName = 0, kSourceSize, kTime, kOutputSize, kRotate, kColumnCount };
-
     explicit PhotoListModel(const std::vector<PhotoItem>& photos, QObject* parent = nullptr);
 
     // Every row is new (the view's selection is cleared).

@@ -39,6 +39,7 @@ enum PhotoColumn : int {
     kColumnTime = 2,
     kColumnOutputSize = 3,
     kColumnRotate = 4,
+    kColumnCount = 5,
 };
 
 enum class PhotoSortKey { FileName, Time };

@@ -175,6 +175,26 @@ TEST_F(ConvertCommand, SameOutputNameMeetsTheReplaceQuestion) {
     EXPECT_EQ(QImage(QString::fromStdString(r.LastOutLine() + "same.jpg")).height(), 1024);
 }
 
+TEST_F(ConvertCommand, EveryPhotoNotConvertedIsNamedWithItsReason) {
+    const std::string good = Picture(in + "/good.png");
+    const std::string wide = Picture(in + "/wide.png", 400, 2);  // 20 wide keeps 0 rows
+    const std::string damaged = in + "/damaged.jpg";
+    QImage photo(200, 150, QImage::Format_RGB32);
+    photo.fill(QColor(10, 200, 90));
+    ASSERT_TRUE(photo.save(QString::fromStdString(in + "/whole.jpg"), "JPEG"));
+    const std::string whole = ReadAll(in + "/whole.jpg");
+    std::ofstream(damaged, std::ios::binary) << whole.substr(0, whole.size() * 2 / 3);
+    const Outcome r = Run({"-o", out, "-W", "20", "-j", "1", good, wide, damaged});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find(wide + ": The output hight is invalid! (output size 20 x 0)\n"),
+              std::string::npos) << r.err;
+    EXPECT_NE(r.err.find(damaged + ": Failed to convert photo! ("), std::string::npos) << r.err;
+    const std::string log = ReadAll(out + "/Corvale.log");
+    EXPECT_NE(log.find(wide + ": The output hight is invalid!"), std::string::npos) << log;
+    EXPECT_NE(log.find(damaged + ": Failed to convert photo! ("), std::string::npos) << log;
+    EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 2);
+}
+
 TEST_F(ConvertCommand, OutputFolderIsMadeOrTheReasonTold) {
     const std::string a = Picture(in + "/a.png");
     Outcome r = Run({"-o", dir.file("new/deeper"), a});
