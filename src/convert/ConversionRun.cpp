@@ -23,6 +23,23 @@ std::string PathKey(const std::string& path) {
 
 }  // namespace
 
+std::string RunOutcomeLines(const RunResult& result) {
+    std::vector<std::string> lines;
+    const std::size_t notConverted = result.failed + result.skipped;
+    if (notConverted == 1)
+        lines.push_back("1 photo was not converted; see the log.");
+    else if (notConverted > 1)
+        lines.push_back(std::to_string(notConverted) + " photos were not converted; see the log.");
+    if (result.stopped)
+        lines.push_back("Stopped after " +
+                        std::to_string(result.converted + result.skipped + result.failed) + " of " +
+                        std::to_string(result.total) + " photos.");
+    std::string text;
+    for (const std::string& line : lines)
+        text += (text.empty() ? "" : "\n") + line;
+    return text;
+}
+
 std::string PhotoLogLine(const std::string& sourcePath, const PhotoResult& result) {
     std::string line = sourcePath + ": " + result.message;
     if (!result.reason.empty())
@@ -199,8 +216,8 @@ void ConversionRun::Work() {
         }
 
         PhotoResult result;
-        std::string reason;
         try {
+            std::string reason;
             if (!task.subFolder.empty() && !CreateSubFolders(job_.naming.runFolder, task.subFolder, &reason)) {
                 result = {PhotoOutcome::Failed, "Can not create the directory", reason};
                 prompter_.Tell(result.message, task.photo.strSourcePath, PromptIcon::None, reason);

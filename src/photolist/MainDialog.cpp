@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QShortcut>
+#include <QStyle>
 #include <QUrl>
 
 #include <algorithm>
@@ -73,8 +74,16 @@ void MainDialog::OnInitDialog() {
     for (int column = 0; column < kColumnCount; ++column)
         header->resizeSection(column, PhotoListModel::DefaultWidth(column));
     header->setSectionsClickable(true);
+    // Long names get the room; the short columns keep their widths.
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(kColumnFileName, QHeaderView::Stretch);
     ui->photoList->verticalHeader()->setDefaultSectionSize(ui->photoList->fontMetrics().height() + 6);
-    ui->photoList->setMinimumWidth(520);
+    // Every column at its width, the names at least at theirs.
+    int columns = 0;
+    for (int column = 0; column < kColumnCount; ++column)
+        columns += PhotoListModel::DefaultWidth(column);
+    ui->photoList->setMinimumWidth(columns + 2 * ui->photoList->frameWidth() +
+                                   style()->pixelMetric(QStyle::PM_ScrollBarExtent));
 
     ui->previewFrame->SetDecoder(&DecodePreview);
 
@@ -90,9 +99,11 @@ void MainDialog::OnInitDialog() {
                                   Qt::QueuedConnection);
     });
 
-    for (QWidget* hidden : {static_cast<QWidget*>(ui->logList), static_cast<QWidget*>(ui->viewLogButton),
-                            static_cast<QWidget*>(ui->saveListButton), static_cast<QWidget*>(ui->loadListButton)})
+    // The log's own list stays hidden; View log opens the whole file.
+    for (QWidget* hidden : {static_cast<QWidget*>(ui->logList), static_cast<QWidget*>(ui->saveListButton),
+                            static_cast<QWidget*>(ui->loadListButton)})
         hidden->hide();
+    ui->viewLogButton->show();
     ui->progressBar->setRange(0, 999);
     ui->progressBar->setValue(0);
     for (const TextAnchorRow& anchor : TextAnchors())
@@ -112,7 +123,7 @@ void MainDialog::ConnectCommands() {
     connect(ui->searchPhotosButton, &QPushButton::clicked, this, &MainDialog::OnSearchPhotos);
     connect(ui->optionsButton, &QPushButton::clicked, this, &MainDialog::OnOptions);
     connect(ui->convertButton, &QPushButton::clicked, this, &MainDialog::OnConvert);
-    connect(ui->helpButton, &QPushButton::clicked, this, [this] { hooks_.showHelp(this); });
+    connect(ui->helpButton, &QPushButton::clicked, this, [this] { hooks_.showHelp(this, prompter_); });
     connect(ui->editButton, &QPushButton::clicked, this, &MainDialog::OnEdit);
     connect(ui->upButton, &QPushButton::clicked, this, &MainDialog::OnUp);
     connect(ui->downButton, &QPushButton::clicked, this, &MainDialog::OnDown);
@@ -128,13 +139,25 @@ void MainDialog::ConnectCommands() {
     connect(ui->applyPresetButton, &QPushButton::clicked, this, &MainDialog::OnApplyPreset);
     connect(ui->savePresetButton, &QPushButton::clicked, this, &MainDialog::OnSavePreset);
     connect(ui->deletePresetButton, &QPushButton::clicked, this, &MainDialog::OnDeletePreset);
-    connect(ui->updateButton, &QPushButton::clicked, this, [this] { hooks_.openProductPage(prompter_); });
+    connect(ui->updateButton, &QPushButton::clicked, this, [this] { hooks_.openProductPage(this, prompter_); });
     connect(ui->aboutButton, &QPushButton::clicked, this, [this] { hooks_.showAbout(this); });
     connect(ui->exitButton, &QPushButton::clicked, this, &MainDialog::OnExit);
+    connect(ui->viewLogButton, &QPushButton::clicked, this, &MainDialog::OnViewLog);
     auto* remove = new QShortcut(QKeySequence::Delete, ui->photoList, nullptr, nullptr, Qt::WidgetShortcut);
     connect(remove, &QShortcut::activated, this, &MainDialog::OnDelete);
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
-    connect(help, &QShortcut::activated, this, [this] { hooks_.showHelp(this); });
+    connect(help, &QShortcut::activated, this, [this] { hooks_.showHelp(this, prompter_); });
+    const auto shortcut = [this](QKeySequence keys, void (MainDialog::*command)()) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, command);
+    };
+    shortcut(QKeySequence::Open, &MainDialog::OnAddPhotos);
+    shortcut(QKeySequence::Find, &MainDialog::OnSearchPhotos);
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Return), &MainDialog::OnConvert);
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Enter), &MainDialog::OnConvert);
+    connect(new QShortcut(QKeySequence::SelectAll, this), &QShortcut::activated, this, [this] {
+        ui->photoList->setFocus();
+        ui->photoList->selectAll();
+    });
 }
 
 bool MainDialog::UpdateData(bool saveAndValidate) {
@@ -311,13 +334,9 @@ void MainDialog::dropEvent(QDropEvent* event) {
 }
 
 void MainDialog::OnDropUrls(const QList<QUrl>& urls) {
-    if (IsConverting())
-        return;
     std::vector<std::string> dropped;
     for (const QUrl& url : urls)
         if (url.isLocalFile())
             dropped.push_back(FromQString(url.toLocalFile()));
-    AddPhotoFiles(DroppedCandidates(dropped));
-    if (m_nPhotoCount > 0)
-        RefreshPhotoList();
+    OpenPaths(dropped);
 }

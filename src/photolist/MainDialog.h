@@ -107,8 +107,14 @@ public slots:
     void OnApplyPreset();
     void OnSavePreset();
     void OnDeletePreset();
-    // Dropped files are added; folders and what is not a local file are not.
+    // Opens the activity log with the desktop's handler for text files.
+    void OnViewLog();
+    // Dropped local files and folders are opened (OpenPaths).
     void OnDropUrls(const QList<QUrl>& urls);
+    // Files and folders handed over together (a drop, the files a file
+    // manager opens with the program): files are added in order, folders
+    // searched in their place; what is not a picture is left out silently.
+    void OpenPaths(const std::vector<std::string>& paths);
 
 signals:
     // A run has ended and its completion question was answered.
@@ -130,6 +136,7 @@ private:
     void SetRunning(bool running);
     // The pre-run or per-photo check set a position to 0: member and edit.
     void SetTextPosition(int32_t* member, QLineEdit* edit);
+    void PhotoDone(qsizetype index, const PhotoResult& result);
     void RunFinished(const RunResult& result);
     void AppendLogLine(const QString& entry);
     bool RefuseWhileConverting();

@@ -70,13 +70,18 @@ void PreviewFrame::paintEvent(QPaintEvent* event) {
     const QRect inside = contentsRect();
     painter.fillRect(inside, Qt::black);
     if (!image_.isNull()) {
+        // The whole photo in its own proportions, centred: a stretched
+        // preview would misrepresent it.
+        QSize fitted = image_.size().scaled(inside.size(), Qt::KeepAspectRatio);
+        QRect target(QPoint(0, 0), fitted);
+        target.moveCenter(inside.center());
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(inside, image_);
+        painter.drawImage(target, image_);
         if (!outputSize_.isEmpty()) {
-            painter.setClipRect(inside);
-            painter.translate(inside.topLeft());
-            painter.scale(double(inside.width()) / outputSize_.width(),
-                          double(inside.height()) / outputSize_.height());
+            painter.setClipRect(target);
+            painter.translate(target.topLeft());
+            painter.scale(double(target.width()) / outputSize_.width(),
+                          double(target.height()) / outputSize_.height());
             PaintOverlayText(painter, outputSize_.width(), outputSize_.height(), overlay_);
         }
     }

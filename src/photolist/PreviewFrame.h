@@ -1,8 +1,8 @@
 #pragma once
-// The preview frame: black until a photo is shown, then the photo stretched
-// over the whole frame with the text overlay on it, scaled as the photo is. Decoding runs off the GUI thread at about the
-// frame's size; the last few previews are kept so that clicking back and
-// forth is instant.
+// The preview frame: black until a photo is shown, then the whole photo in
+// its own proportions with the text overlay on it, scaled as the photo is.
+// Decoding runs off the GUI thread at about the frame's size; the last few
+// previews are kept so that clicking back and forth is instant.
 
 #include <QCache>
 #include <QFrame>

@@ -46,15 +46,17 @@ int Convert(const QStringList& args, QString* out = nullptr) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-// Pixels of the image's quarter (0 top left ... 3 bottom right) darker than
-// the photo under them can be.
-int DarkIn(const QImage& image, int quarter) {
+// Pixels of the image's quarter (0 top left ... 3 bottom right) in the
+// text's red, which neither the photo nor the frame's black has.
+int RedIn(const QImage& image, int quarter) {
     const int x0 = quarter % 2 ? image.width() / 2 : 0, y0 = quarter / 2 ? image.height() / 2 : 0;
-    int dark = 0;
+    int red = 0;
     for (int y = y0; y < y0 + image.height() / 2; ++y)
-        for (int x = x0; x < x0 + image.width() / 2; ++x)
-            dark += qGray(image.pixel(x, y)) < 30;
-    return dark;
+        for (int x = x0; x < x0 + image.width() / 2; ++x) {
+            const QColor c = image.pixelColor(x, y);
+            red += c.red() > 150 && c.green() < 60;
+        }
+    return red;
 }
 
 }  // namespace
@@ -162,17 +164,19 @@ private slots:
         window->OnPreview();
         QVERIFY(shown.wait(10000));
         Ui::MainDialog& ui = window->Controls();
-        QCOMPARE(DarkIn(frame->grab().toImage(), 3), 0);
+        QCOMPARE(RedIn(frame->grab().toImage(), 3), 0);
+        script_.color = 0x0000FF;  // red, as 0x00BBGGRR
+        window->OnFont();
         ui.overlayTextEdit->setText("HHHH");
         ui.textSizeSpin->setValue(20);
         ui.textAnchorCombo->setCurrentIndex(kAnchorBottomRight);
         QImage shot = frame->grab().toImage();
-        QVERIFY(DarkIn(shot, 3) > 0);
-        QCOMPARE(DarkIn(shot, 0), 0);
+        QVERIFY(RedIn(shot, 3) > 0);
+        QCOMPARE(RedIn(shot, 0), 0);
         ui.textAnchorCombo->setCurrentIndex(kAnchorTopLeft);
         shot = frame->grab().toImage();
-        QVERIFY(DarkIn(shot, 0) > 0);
-        QCOMPARE(DarkIn(shot, 3), 0);
+        QVERIFY(RedIn(shot, 0) > 0);
+        QCOMPARE(RedIn(shot, 3), 0);
     }
 };
 

@@ -67,10 +67,10 @@ inline MainDialogHooks ScriptedHooks(Script& script) {
         color = script.color;
         return true;
     };
-    hooks.showHelp = [](QWidget*) {};
+    hooks.showHelp = [](QWidget*, Prompter&) {};
     hooks.showAbout = [](QWidget*) {};
-    hooks.openProductPage = [](Prompter&) {};
-    hooks.openFolder = [&script](const std::string& folder) { script.openedFolders.push_back(folder); };
+    hooks.openProductPage = [](QWidget*, Prompter&) {};
+    hooks.openPath = [&script](QWidget*, Prompter&, const std::string& path) { script.openedFolders.push_back(path); };
     return hooks;
 }
 
