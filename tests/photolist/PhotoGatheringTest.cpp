@@ -54,9 +54,12 @@ TEST(GatheringPathsTest, HandedOverFoldersAreSearchedInPlaceAndMissingPathsSkipp
     RecordingPrompter prompter;
     const std::atomic<bool> cancel{false};
     // A named file is taken whatever its extension; a folder gives its photos.
-    EXPECT_EQ(Relative(CandidatesOfPaths(handed, prompter, cancel), dir.path() + "/"),
+    Paths roots;
+    EXPECT_EQ(Relative(CandidatesOfPaths(handed, prompter, cancel, {}, &roots), dir.path() + "/"),
               (Paths{"folder/b.jpg", "folder/sub/c.png", "a.jpg", "link/b.jpg", "link/sub/c.png",
                      "notes.txt"}));
+    // Each found photo remembers the folder searched, for a run that keeps folders.
+    EXPECT_EQ(Relative(roots, dir.path() + "/"), (Paths{"folder/", "folder/", "!", "link/", "link/", "!"}));
     EXPECT_TRUE(prompter.Prompts().empty());
 }
 
