@@ -181,6 +181,10 @@ TEST_F(ConvertCommand, TextPositionChecks) {
     EXPECT_NE(r.err.find("Warning: The text position X is bigger than the photo width!"),
               std::string::npos)
         << r.err;
+    // From another anchor it is a margin, and the drawing keeps the text inside.
+    r = Run({"--into", dir.file("right"), "--text", "Hi", "--text-anchor", "right", "--text-pos", "1024,0", a});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.err.find("Warning"), std::string::npos) << r.err;
 }
 
 TEST_F(ConvertCommand, SameOutputNameMeetsTheReplaceQuestion) {
