@@ -48,8 +48,7 @@ struct ChoiceSet {
 template <class Rows>
 ChoiceSet FromRows(const Rows& rows) {
     ChoiceSet set;
-    for (const auto& row : rows)
-        set.Add(row.cliName, row.value);
+    for (const auto& row : rows) set.Add(row.cliName, row.value);
     return set;
 }
 
@@ -58,7 +57,7 @@ ChoiceSet FromRows(const Rows& rows) {
 using Handler = std::function<std::string(const std::string& value, CliOptions& o)>;
 
 struct OptionRule {
-    const char* group;      // the usage's heading
+    const char* group;  // the usage's heading
     const char* longName;
     char shortName;         // 0: none
     const char* valueName;  // null: a flag

@@ -3,9 +3,9 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <sys/stat.h>
 #include <cerrno>
 #include <cstring>
-#include <sys/stat.h>
 
 #include "app/Paths.h"
 
@@ -22,20 +22,21 @@ std::string Line(const QJsonObject& object) {
 std::string PhotoLine(const std::string& source, const std::string& output, const char* status,
                       const std::string& reason, const QJsonValue& width, const QJsonValue& height,
                       const QJsonValue& bytes) {
-    return Line({{"source", PathValue(source)},
-                 {"output", PathValue(output)},
-                 {"status", status},
-                 {"reason", reason.empty() ? QJsonValue() : QJsonValue(QString::fromStdString(reason))},
-                 {"width", width},
-                 {"height", height},
-                 {"bytes", bytes}});
+    return Line(
+        {{"source", PathValue(source)},
+         {"output", PathValue(output)},
+         {"status", status},
+         {"reason", reason.empty() ? QJsonValue() : QJsonValue(QString::fromStdString(reason))},
+         {"width", width},
+         {"height", height},
+         {"bytes", bytes}});
 }
 
 const char* StatusOf(PhotoOutcome outcome) {
     switch (outcome) {
-    case PhotoOutcome::Written: return "converted";
-    case PhotoOutcome::Skipped: return "skipped";
-    case PhotoOutcome::Failed: break;
+        case PhotoOutcome::Written: return "converted";
+        case PhotoOutcome::Skipped: return "skipped";
+        case PhotoOutcome::Failed: break;
     }
     return "failed";
 }
@@ -97,7 +98,8 @@ void RunReport::PhotoDone(std::size_t index, const PhotoResult& result) {
     }
     std::string reason;
     if (result.outcome != PhotoOutcome::Written)
-        reason = result.reason.empty() ? result.message : result.message + " (" + result.reason + ")";
+        reason =
+            result.reason.empty() ? result.message : result.message + " (" + result.reason + ")";
     waiting_[index] = PhotoLine(photo.strSourcePath, photo.strOutputPath, StatusOf(result.outcome),
                                 reason, width, height, bytes);
     for (auto next = waiting_.find(next_); next != waiting_.end(); next = waiting_.find(++next_)) {
@@ -108,8 +110,7 @@ void RunReport::PhotoDone(std::size_t index, const PhotoResult& result) {
 
 bool RunReport::Finish(const RunResult& result, int exitStatus, std::string* reason) {
     std::lock_guard lock(mutex_);
-    for (const auto& [index, line] : waiting_)
-        WriteLocked(line);
+    for (const auto& [index, line] : waiting_) WriteLocked(line);
     waiting_.clear();
     const std::size_t notStarted = result.total - result.converted - result.skipped - result.failed;
     WriteLocked(Line({{"summary", true},

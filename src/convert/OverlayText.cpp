@@ -66,7 +66,8 @@ void PaintOverlayText(QPainter& painter, int width, int height, const TextOverla
     const QString text = QString::fromUtf8(overlay.text);
     const QColor color = ColorOf(overlay.color);
     const QFontMetricsF metrics(font, painter.device());
-    const double effect = overlay.effect == kTextEffectNone ? 0 : std::max(1.0, font.pixelSize() / 16.0);
+    const double effect =
+        overlay.effect == kTextEffectNone ? 0 : std::max(1.0, font.pixelSize() / 16.0);
 
     const TextAnchorRow& anchor = TextAnchorOf(overlay.anchor);
     const bool keepInside = anchor.value != kAnchorTopLeft;
@@ -85,9 +86,10 @@ void PaintOverlayText(QPainter& painter, int width, int height, const TextOverla
     // Text and effect are drawn opaque into a layer that is then laid on
     // the picture at the opacity, so that where they overlap nothing shows
     // through twice.
-    const QRect layerRect =
-        QRectF(topLeft, box).adjusted(-2 * effect, -2 * effect, 2 * effect, 2 * effect).toAlignedRect() &
-        QRect(0, 0, width, height);
+    const QRect layerRect = QRectF(topLeft, box)
+                                .adjusted(-2 * effect, -2 * effect, 2 * effect, 2 * effect)
+                                .toAlignedRect() &
+                            QRect(0, 0, width, height);
     if (layerRect.isEmpty()) {
         painter.restore();
         return;
@@ -102,7 +104,8 @@ void PaintOverlayText(QPainter& painter, int width, int height, const TextOverla
         if (overlay.effect == kTextEffectOutline) {
             QPainterPath path;
             path.addText(baseline, font, text);
-            inLayer.strokePath(path, QPen(contrast, 2 * effect, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            inLayer.strokePath(
+                path, QPen(contrast, 2 * effect, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
             inLayer.fillPath(path, color);
         } else {
             if (overlay.effect == kTextEffectShadow)

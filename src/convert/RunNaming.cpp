@@ -90,7 +90,8 @@ bool CreateSubFolders(const std::string& runFolder, const std::string& subFolder
     auto fail = [&](int error) {
         if (reason)
             *reason = made + ": " +
-                      (error == ELOOP ? std::string("a symbolic link, not followed") : std::strerror(error));
+                      (error == ELOOP ? std::string("a symbolic link, not followed")
+                                      : std::strerror(error));
         if (fd >= 0)
             ::close(fd);
         return false;
@@ -104,11 +105,13 @@ bool CreateSubFolders(const std::string& runFolder, const std::string& subFolder
         made += "/" + part;
         if (::mkdirat(fd, part.c_str(), 0777) != 0 && errno != EEXIST)
             return fail(errno);
-        const int next = ::openat(fd, part.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        const int next =
+            ::openat(fd, part.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
         if (next < 0) {
             const int error = errno;
             struct stat st {};
-            const bool link = ::fstatat(fd, part.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(st.st_mode);
+            const bool link =
+                ::fstatat(fd, part.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(st.st_mode);
             return fail(link ? ELOOP : error);
         }
         ::close(fd);
@@ -122,7 +125,8 @@ std::string MakeOutputPath(const OutputNaming& naming, std::size_t index, std::s
                            const std::string& sourcePath, int64_t timeModified,
                            const std::string& extension, const std::string& searchRoot) {
     const std::string folder =
-        naming.runFolder + (naming.keepFolders ? KeptSubFolder(sourcePath, searchRoot) : std::string());
+        naming.runFolder +
+        (naming.keepFolders ? KeptSubFolder(sourcePath, searchRoot) : std::string());
     if (naming.notRename)
         return folder + ExtractFileTitle(sourcePath) + "." + extension;
 

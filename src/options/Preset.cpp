@@ -46,8 +46,9 @@ bool FromText(const QString& text, Bounds bounds, T& value) {
         return true;
     } else {
         bool ok = false;
-        const double number = std::is_floating_point_v<T> ? text.toDouble(&ok)
-                                                          : static_cast<double>(text.toLongLong(&ok));
+        const double number = std::is_floating_point_v<T>
+                                  ? text.toDouble(&ok)
+                                  : static_cast<double>(text.toLongLong(&ok));
         if (!ok || !std::isfinite(number) || number < bounds.low || number > bounds.high)
             return false;
         if constexpr (!std::is_floating_point_v<T>)
@@ -63,9 +64,9 @@ bool FromText(const QString& text, Bounds bounds, T& value) {
 // &Preset::overlay, &TextOverlay::font, &LogFont::lfHeight.
 template <class... Members>
 PresetField Bounded(const char* key, Bounds bounds, Members... members) {
-    return {key,
-            [=](const Preset& p) { return ToText((p .* ... .* members)); },
-            [=](const QString& text, Preset& p) { return FromText(text, bounds, (p .* ... .* members)); }};
+    return {
+        key, [=](const Preset& p) { return ToText((p.*....*members)); },
+        [=](const QString& text, Preset& p) { return FromText(text, bounds, (p.*....*members)); }};
 }
 
 template <class... Members>
@@ -73,7 +74,9 @@ PresetField Field(const char* key, Members... members) {
     return Bounded(key, Bounds{}, members...);
 }
 
-double LastIndex(std::size_t rows) { return static_cast<double>(rows) - 1; }
+double LastIndex(std::size_t rows) {
+    return static_cast<double>(rows) - 1;
+}
 
 // Every stored field, once. A field added to the records is kept by adding
 // its row here.
@@ -86,12 +89,15 @@ const std::vector<PresetField>& Fields() {
         Bounded(kSizeType, {0, LastIndex(SizeRules().size())}, &Preset::format, &F::nOuputSizeType),
         Field(kOutputWidth, &Preset::format, &F::nOutputWidth),
         Field(kOutputHeight, &Preset::format, &F::nOutputHeight),
-        Bounded(kOutputFormat, {0, LastIndex(OutputFormats().size())}, &Preset::format, &F::nOuptputFormat),
+        Bounded(kOutputFormat, {0, LastIndex(OutputFormats().size())}, &Preset::format,
+                &F::nOuptputFormat),
         Field(kPixelFormat, &Preset::format, &F::iComboPixelFormat),
         Bounded(kJpegQuality, {kMinQuality, kMaxQuality}, &Preset::format, &F::nCurrentJpegQuality),
         Field("nKeepAspectRatio", &Preset::format, &F::nKeepAspectRatio),
-        Bounded("dStretchHorizontal", {kMinStretch, kMaxStretch}, &Preset::format, &F::dStretchHorizontal),
-        Bounded("dStretchVertical", {kMinStretch, kMaxStretch}, &Preset::format, &F::dStretchVertical),
+        Bounded("dStretchHorizontal", {kMinStretch, kMaxStretch}, &Preset::format,
+                &F::dStretchHorizontal),
+        Bounded("dStretchVertical", {kMinStretch, kMaxStretch}, &Preset::format,
+                &F::dStretchVertical),
         Field(kRotateAngle, &Preset::format, &F::nRotateAngel),
         Field(kFlipType, &Preset::format, &F::nFlipType),
         Field(kBatchRenamer, &Preset::naming, &OutputNaming::prefix),
@@ -159,15 +165,15 @@ std::string NameProblem(const std::string& name) {
     // Either would split the name into nested groups.
     if (name.find_first_of("/\\") != std::string::npos)
         return "must not contain '/' or '\\'";
-    if (std::any_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; }))
+    if (std::any_of(name.begin(), name.end(),
+                    [](char c) { return static_cast<unsigned char>(c) < 0x20; }))
         return "must not contain control characters";
     return {};
 }
 
 std::vector<std::string> Names() {
     std::vector<std::string> names;
-    for (const QString& group : OpenPresets()->childGroups())
-        names.push_back(group.toStdString());
+    for (const QString& group : OpenPresets()->childGroups()) names.push_back(group.toStdString());
     std::sort(names.begin(), names.end());
     return names;
 }
@@ -214,6 +220,8 @@ bool Remove(const std::string& name, std::string* reason) {
     return Synced(*store, reason);
 }
 
-std::string Location() { return OpenPresets()->fileName().toStdString(); }
+std::string Location() {
+    return OpenPresets()->fileName().toStdString();
+}
 
 }  // namespace presets

@@ -78,14 +78,14 @@ TEST_P(OverlayAnchor, PutsTheTextWhereItSays) {
     EXPECT_GT(inkHeight, pixels * 0.5) << "size follows the shorter side";
     EXPECT_LT(inkHeight, pixels * 0.9);
     switch (where.column) {
-    case 0: EXPECT_NEAR(ink.left, margin + slack / 2, slack / 2); break;
-    case 1: EXPECT_NEAR((ink.left + ink.right) / 2.0, row.width / 2.0, slack); break;
-    default: EXPECT_NEAR(row.width - 1 - ink.right, margin + slack / 2, slack / 2); break;
+        case 0: EXPECT_NEAR(ink.left, margin + slack / 2, slack / 2); break;
+        case 1: EXPECT_NEAR((ink.left + ink.right) / 2.0, row.width / 2.0, slack); break;
+        default: EXPECT_NEAR(row.width - 1 - ink.right, margin + slack / 2, slack / 2); break;
     }
     switch (where.row) {
-    case 0: EXPECT_NEAR(ink.top, margin + slack, slack); break;
-    case 1: EXPECT_NEAR((ink.top + ink.bottom) / 2.0, row.height / 2.0, slack); break;
-    default: EXPECT_NEAR(row.height - 1 - ink.bottom, margin + slack, slack); break;
+        case 0: EXPECT_NEAR(ink.top, margin + slack, slack); break;
+        case 1: EXPECT_NEAR((ink.top + ink.bottom) / 2.0, row.height / 2.0, slack); break;
+        default: EXPECT_NEAR(row.height - 1 - ink.bottom, margin + slack, slack); break;
     }
 }
 
@@ -140,13 +140,14 @@ TEST(OverlayText, OpacityAndEffects) {
         uint32_t color;
         int32_t opacity, effect;
         int darkestLow, darkestHigh;  // of the ink on white; 256: no ink
-    } rows[] = {{"opaque black", 0x000000, 100, kTextEffectNone, 0, 10},
-                {"half black", 0x000000, 50, kTextEffectNone, 110, 145},
-                {"invisible", 0x000000, 0, kTextEffectNone, 256, 256},
-                {"white alone is lost on white", 0xFFFFFF, 100, kTextEffectNone, 256, 256},
-                {"white with an outline", 0xFFFFFF, 100, kTextEffectOutline, 0, 10},
-                {"white with a shadow", 0xFFFFFF, 100, kTextEffectShadow, 0, 10},
-                {"half white with an outline: one layer", 0xFFFFFF, 50, kTextEffectOutline, 110, 145}};
+    } rows[] = {
+        {"opaque black", 0x000000, 100, kTextEffectNone, 0, 10},
+        {"half black", 0x000000, 50, kTextEffectNone, 110, 145},
+        {"invisible", 0x000000, 0, kTextEffectNone, 256, 256},
+        {"white alone is lost on white", 0xFFFFFF, 100, kTextEffectNone, 256, 256},
+        {"white with an outline", 0xFFFFFF, 100, kTextEffectOutline, 0, 10},
+        {"white with a shadow", 0xFFFFFF, 100, kTextEffectShadow, 0, 10},
+        {"half white with an outline: one layer", 0xFFFFFF, 50, kTextEffectOutline, 110, 145}};
     for (const auto& row : rows) {
         RgbPicture picture = White(200, 80);
         TextOverlay overlay = Black("Quill");

@@ -11,7 +11,8 @@
 namespace {
 
 QSettings WindowStore() {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, settings::kMaker, settings::kWindowStore);
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, settings::kMaker,
+                     settings::kWindowStore);
 }
 
 class PresetTest : public ::testing::Test {
@@ -28,7 +29,8 @@ protected:
 // forgets comes back different.
 Preset EveryFieldSet() {
     Preset p;
-    p.format = {kSizeStretch, 2048, 1536, kFormatPng, 1, 55, kKeepHeight, 0.5, 2.25, 270, kFlipVertical};
+    p.format = {kSizeStretch, 2048, 1536, kFormatPng,   1, 55, kKeepHeight,
+                0.5,          2.25, 270,  kFlipVertical};
     p.naming.prefix = "web, = day";
     p.naming.notRename = true;
     p.naming.keepFolders = true;
@@ -60,7 +62,8 @@ TEST_F(PresetTest, EveryFieldComesBackAndOtherGroupsStay) {
     ASSERT_TRUE(presets::Remove("web 2048", &reason)) << reason;
     EXPECT_EQ(presets::Names(), std::vector<std::string>{"Archive"});
     EXPECT_TRUE(presets::Remove("", &reason));
-    EXPECT_EQ(presets::Names(), std::vector<std::string>{"Archive"}) << "an empty name removes nothing";
+    EXPECT_EQ(presets::Names(), std::vector<std::string>{"Archive"})
+        << "an empty name removes nothing";
 }
 
 TEST_F(PresetTest, ANewerVersionsPresetStillLoads) {
