@@ -63,6 +63,11 @@ using PhotoConverter =
 // The peak memory, in bytes, of converting a photo (its output path formed).
 using PeakEstimator = std::function<uint64_t(const PhotoItem&, const TextOverlay&)>;
 
+// What a run's closing question adds to its text, one line each, "" when
+// every photo was converted: "3 photos were not converted; see the log."
+// (failed or skipped) and "Stopped after 21 of 360 photos.".
+std::string RunOutcomeLines(const RunResult& result);
+
 // The activity log's line for a photo that was not written:
 // "<source path>: <message> (<reason>)".
 std::string PhotoLogLine(const std::string& sourcePath, const PhotoResult& result);
@@ -107,6 +112,7 @@ private:
         PhotoItem photo;
         TextOverlay overlay;
         uint64_t peakBytes;
+        std::string subFolder;  // below the run folder, made before the photo is converted
     };
 
     void Dispatch();

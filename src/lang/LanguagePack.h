@@ -1,5 +1,5 @@
 #pragma once
-// Message texts by string number: an override table first, then the
+// Message texts by string number: the first override of a number, then the
 // built-in English table.
 
 #include <string>
@@ -35,9 +35,10 @@ public:
     LanguagePack() = default;
     explicit LanguagePack(std::vector<Override> overrides) : overrides_(std::move(overrides)) {}
 
-    // The first override with this number and a non-empty text, else the
-    // built-in text, else "". Never fails; safe from any thread (the table
-    // does not change after construction).
+    // The text of the first override with this number; when there is none,
+    // or its text is empty, the built-in text (a later override of the same
+    // number is not consulted); "" when neither has one. Never fails; safe
+    // from any thread (the table does not change after construction).
     std::string GetText(int id) const;
 
     // The built-in text of a number, "" when there is none.

@@ -306,12 +306,11 @@ void CDialogPhotoOptions::ShowFormatControls(int32_t format) {
 
 void CDialogPhotoOptions::ShowSizeTypeControls(int32_t type) {
     const SizeRuleRow* rule = FindSizeRule(type);
-    QAbstractButton* radio = sizeGroup_->button(type);
-    if (!rule || !radio) {
+    if (!rule) {
         Tell("Unknown nOuputSizeType type!", "Error");
         return;
     }
-    radio->setChecked(true);
+    sizeGroup_->button(type)->setChecked(true);
     for (const InputControls& controls : SizeInputControls())
         for (const char* name : controls.widgets)
             findChild<QWidget*>(QLatin1String(name))->setEnabled((rule->inputs & controls.input) != 0);

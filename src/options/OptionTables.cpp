@@ -61,15 +61,22 @@ const PixelFormatChoice& PixelFormatOf(int choice) {
 
 const std::vector<SizeRuleRow>& SizeRules() {
     static const std::vector<SizeRuleRow> rows = {
-        {kSizeOriginal, "original", "radioOriginalSize", "Original size", 0,
-         "each photo keeps its own width and height", &ApplyOriginalSize},
+        {kSizeOriginal, "original", "radioOriginalSize", "Original size", 0, "Original size",
+         "Keep each photo's own width and height.", &ApplyOriginalSize},
         // The fixed rule's radio sits beside the width and height rows and
         // has no text of its own.
         {kSizeFixed, "fixed", "radioFixedSize", "", kUsesWidthHeight | kUsesKeepAspect,
-         "the width and height given, the aspect ratio kept from one of them if asked",
+         "The choice beside Output Width: and Output Height:",
+         "A fixed size in pixels. With Keep aspect ratio with width only the width counts and "
+         "the height follows the photo's proportions; with Keep aspect ratio with Height only the "
+         "height counts. Without either box, the photo is scaled to exactly the given width and "
+         "height.",
          &ApplyFixedSize},
         {kSizeStretch, "stretch", "radioStretch", "Stretch:", kUsesStretch,
-         "the source size times a horizontal and a vertical factor", &ApplyStretch},
+         "Stretch: Horizontal: / Vertical:",
+         "Multiply the photo's width and height by these factors (from 0.000001 to 1000000; 0.5 "
+         "halves, 2 doubles). Sizes are cut to whole pixels.",
+         &ApplyStretch},
     };
     return rows;
 }
@@ -114,4 +121,35 @@ std::string CliNameOf(const std::vector<NamedChoice>& set, int32_t value) {
         if (row.value == value)
             return row.cliName;
     return {};
+}
+
+const std::vector<TextAnchorRow>& TextAnchors() {
+    static const std::vector<TextAnchorRow> rows = {
+        {kAnchorTopLeft, "top-left", "Top left", 0, 0},
+        {kAnchorTop, "top", "Top", 1, 0},
+        {kAnchorTopRight, "top-right", "Top right", 2, 0},
+        {kAnchorLeft, "left", "Left", 0, 1},
+        {kAnchorCenter, "center", "Center", 1, 1},
+        {kAnchorRight, "right", "Right", 2, 1},
+        {kAnchorBottomLeft, "bottom-left", "Bottom left", 0, 2},
+        {kAnchorBottom, "bottom", "Bottom", 1, 2},
+        {kAnchorBottomRight, "bottom-right", "Bottom right", 2, 2},
+    };
+    return rows;
+}
+
+const TextAnchorRow& TextAnchorOf(int32_t value) {
+    const auto& rows = TextAnchors();
+    if (value < 0 || static_cast<std::size_t>(value) >= rows.size())
+        return rows.front();
+    return rows[static_cast<std::size_t>(value)];
+}
+
+const std::vector<TextEffectRow>& TextEffects() {
+    static const std::vector<TextEffectRow> rows = {
+        {kTextEffectNone, "none", "No outline"},
+        {kTextEffectOutline, "outline", "Outline"},
+        {kTextEffectShadow, "shadow", "Shadow"},
+    };
+    return rows;
 }

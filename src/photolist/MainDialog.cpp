@@ -4,7 +4,6 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QIcon>
@@ -12,17 +11,21 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QShortcut>
+#include <QStyle>
 #include <QUrl>
 
 #include <algorithm>
 
 #include "app/AppIcon.h"
+#include "app/ProductInfo.h"
 #include "app/Paths.h"
 #include "app/QtPrompter.h"
 #include "app/SettingsStore.h"
 #include "convert/ActivityLog.h"
 #include "convert/RunController.h"
 #include "convert/DecodePreview.h"
+#include "options/OptionTables.h"
+#include "photolist/PhotoGathering.h"
 #include "photolist/PhotoListModel.h"
 #include "ui_MainDialog.h"
 
@@ -68,11 +71,19 @@ void MainDialog::OnInitDialog() {
     model_ = new PhotoListModel(m_photoList, this);
     ui->photoList->setModel(model_);
     QHeaderView* header = ui->photoList->horizontalHeader();
-    for (int column = 0; column < PhotoListModel::kColumnCount; ++column)
+    for (int column = 0; column < kColumnCount; ++column)
         header->resizeSection(column, PhotoListModel::DefaultWidth(column));
     header->setSectionsClickable(true);
+    // Long names get the room; the short columns keep their widths.
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(kColumnFileName, QHeaderView::Stretch);
     ui->photoList->verticalHeader()->setDefaultSectionSize(ui->photoList->fontMetrics().height() + 6);
-    ui->photoList->setMinimumWidth(520);
+    // Every column at its width, the names at least at theirs.
+    int columns = 0;
+    for (int column = 0; column < kColumnCount; ++column)
+        columns += PhotoListModel::DefaultWidth(column);
+    ui->photoList->setMinimumWidth(columns + 2 * ui->photoList->frameWidth() +
+                                   style()->pixelMetric(QStyle::PM_ScrollBarExtent));
 
     ui->previewFrame->SetDecoder(&DecodePreview);
 
@@ -88,15 +99,23 @@ void MainDialog::OnInitDialog() {
                                   Qt::QueuedConnection);
     });
 
-    for (QWidget* hidden : {static_cast<QWidget*>(ui->logList), static_cast<QWidget*>(ui->viewLogButton),
-                            static_cast<QWidget*>(ui->saveListButton), static_cast<QWidget*>(ui->loadListButton)})
+    // The log's own list stays hidden; View log opens the whole file.
+    for (QWidget* hidden : {static_cast<QWidget*>(ui->logList), static_cast<QWidget*>(ui->saveListButton),
+                            static_cast<QWidget*>(ui->loadListButton)})
         hidden->hide();
+    ui->viewLogButton->show();
     ui->progressBar->setRange(0, 999);
     ui->progressBar->setValue(0);
+    for (const TextAnchorRow& anchor : TextAnchors())
+        ui->textAnchorCombo->addItem(QString::fromLatin1(anchor.listText));
+    for (const TextEffectRow& effect : TextEffects())
+        ui->textEffectCombo->addItem(QString::fromLatin1(effect.listText));
     EnableListCommands(false);
     setAcceptDrops(true);
     ConnectCommands();
+    ConnectTextPlacement();
     UpdateData(false);
+    RefreshPresetList();
 }
 
 void MainDialog::ConnectCommands() {
@@ -104,7 +123,7 @@ void MainDialog::ConnectCommands() {
     connect(ui->searchPhotosButton, &QPushButton::clicked, this, &MainDialog::OnSearchPhotos);
     connect(ui->optionsButton, &QPushButton::clicked, this, &MainDialog::OnOptions);
     connect(ui->convertButton, &QPushButton::clicked, this, &MainDialog::OnConvert);
-    connect(ui->helpButton, &QPushButton::clicked, this, [this] { hooks_.showHelp(this); });
+    connect(ui->helpButton, &QPushButton::clicked, this, [this] { hooks_.showHelp(this, prompter_); });
     connect(ui->editButton, &QPushButton::clicked, this, &MainDialog::OnEdit);
     connect(ui->upButton, &QPushButton::clicked, this, &MainDialog::OnUp);
     connect(ui->downButton, &QPushButton::clicked, this, &MainDialog::OnDown);
@@ -117,13 +136,28 @@ void MainDialog::ConnectCommands() {
     connect(ui->browseButton, &QPushButton::clicked, this, &MainDialog::OnBrowse);
     connect(ui->fontButton, &QPushButton::clicked, this, &MainDialog::OnFont);
     connect(ui->notRenameCheck, &QCheckBox::clicked, this, &MainDialog::OnNotRename);
-    connect(ui->updateButton, &QPushButton::clicked, this, [this] { hooks_.openProductPage(prompter_); });
+    connect(ui->applyPresetButton, &QPushButton::clicked, this, &MainDialog::OnApplyPreset);
+    connect(ui->savePresetButton, &QPushButton::clicked, this, &MainDialog::OnSavePreset);
+    connect(ui->deletePresetButton, &QPushButton::clicked, this, &MainDialog::OnDeletePreset);
+    connect(ui->updateButton, &QPushButton::clicked, this, [this] { hooks_.openProductPage(this, prompter_); });
     connect(ui->aboutButton, &QPushButton::clicked, this, [this] { hooks_.showAbout(this); });
     connect(ui->exitButton, &QPushButton::clicked, this, &MainDialog::OnExit);
+    connect(ui->viewLogButton, &QPushButton::clicked, this, &MainDialog::OnViewLog);
     auto* remove = new QShortcut(QKeySequence::Delete, ui->photoList, nullptr, nullptr, Qt::WidgetShortcut);
     connect(remove, &QShortcut::activated, this, &MainDialog::OnDelete);
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
-    connect(help, &QShortcut::activated, this, [this] { hooks_.showHelp(this); });
+    connect(help, &QShortcut::activated, this, [this] { hooks_.showHelp(this, prompter_); });
+    const auto shortcut = [this](QKeySequence keys, void (MainDialog::*command)()) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, command);
+    };
+    shortcut(QKeySequence::Open, &MainDialog::OnAddPhotos);
+    shortcut(QKeySequence::Find, &MainDialog::OnSearchPhotos);
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Return), &MainDialog::OnConvert);
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Enter), &MainDialog::OnConvert);
+    connect(new QShortcut(QKeySequence::SelectAll, this), &QShortcut::activated, this, [this] {
+        ui->photoList->setFocus();
+        ui->photoList->selectAll();
+    });
 }
 
 bool MainDialog::UpdateData(bool saveAndValidate) {
@@ -131,17 +165,27 @@ bool MainDialog::UpdateData(bool saveAndValidate) {
         ui->outputFolderEdit->setText(ToQString(m_outputFolder));
         ui->renamePrefixEdit->setText(ToQString(m_batch_renamer));
         ui->notRenameCheck->setChecked(m_bNotRename != 0);
+        ui->keepFoldersCheck->setChecked(m_bKeepFolders != 0);
         ui->textXEdit->setText(QString::number(m_nTextX));
         ui->textYEdit->setText(QString::number(m_nTextY));
+        ui->textAnchorCombo->setCurrentIndex(TextAnchorOf(m_nTextAnchor).value);
+        ui->textSizeSpin->setValue(m_dTextSizePercent);
+        ui->textOpacitySpin->setValue(m_nTextOpacity);
+        ui->textEffectCombo->setCurrentIndex(m_nTextEffect);
         return true;
     }
     m_outputFolder = FromQString(ui->outputFolderEdit->text());
     m_batch_renamer = FromQString(ui->renamePrefixEdit->text());
     m_bNotRename = ui->notRenameCheck->isChecked() ? 1 : 0;
+    m_bKeepFolders = ui->keepFoldersCheck->isChecked() ? 1 : 0;
+    m_nTextAnchor = ui->textAnchorCombo->currentIndex();
+    m_dTextSizePercent = ui->textSizeSpin->value();
+    m_nTextOpacity = ui->textOpacitySpin->value();
+    m_nTextEffect = ui->textEffectCombo->currentIndex();
     for (auto [edit, member] : {std::pair{ui->textXEdit, &m_nTextX}, std::pair{ui->textYEdit, &m_nTextY}}) {
         int32_t value = 0;
         if (!SettingsStore::ParseInt32(edit->text().toStdString(), value)) {
-            prompter_.Tell("Please enter an integer.", "Quillmere", PromptIcon::Exclamation);
+            prompter_.Tell("Please enter an integer.", kProductName, PromptIcon::Exclamation);
             edit->setFocus();
             edit->selectAll();
             return false;
@@ -177,7 +221,7 @@ std::vector<int> MainDialog::SelectedRows() const {
 void MainDialog::SelectRows(const std::vector<int>& rows) {
     QItemSelection selection;
     for (int row : rows)
-        selection.select(model_->index(row, 0), model_->index(row, PhotoListModel::kColumnCount - 1));
+        selection.select(model_->index(row, 0), model_->index(row, kColumnCount - 1));
     ui->photoList->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
 }
 
@@ -185,7 +229,7 @@ bool MainDialog::SelectionOrTell(std::vector<int>& rows) {
     rows = SelectedRows();
     if (!rows.empty())
         return true;
-    prompter_.Tell("Please select items!", "Quillmere");
+    prompter_.Tell(kPleaseSelectItems, kProductName);
     return false;
 }
 
@@ -210,6 +254,12 @@ void MainDialog::OnExit() {
 }
 
 void MainDialog::reject() { OnExit(); }
+
+void MainDialog::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        RefreshPresetList();
+    QDialog::changeEvent(event);
+}
 
 void MainDialog::closeEvent(QCloseEvent* event) {
     if (closing_) {
@@ -246,6 +296,7 @@ void MainDialog::OnFont() {
     m_textFont = font;
     m_textColor = color;
     ui->fontFaceLabel->setText(QString::fromStdString(m_textFont.lfFaceName));
+    UpdatePreviewOverlay();
 }
 
 void MainDialog::OnNotRename() {
@@ -257,9 +308,13 @@ void MainDialog::OnNotRename() {
 
 void MainDialog::OnPreview() {
     const std::vector<int> rows = SelectedRows();
-    if (rows.empty() || rows.front() >= static_cast<int>(m_photoList.size()))
+    if (rows.empty())
         return;
-    ui->previewFrame->ShowPhoto(m_photoList[static_cast<std::size_t>(rows.front())].strSourcePath);
+    const PhotoItem& photo = m_photoList[static_cast<std::size_t>(rows.front())];
+    previewWidth_ = photo.m_outputPhotoFormat.nOutputWidth;
+    previewHeight_ = photo.m_outputPhotoFormat.nOutputHeight;
+    UpdatePreviewOverlay();
+    ui->previewFrame->ShowPhoto(photo.strSourcePath);
 }
 
 void MainDialog::AppendLogLine(const QString& entry) {
@@ -279,18 +334,9 @@ void MainDialog::dropEvent(QDropEvent* event) {
 }
 
 void MainDialog::OnDropUrls(const QList<QUrl>& urls) {
-    if (IsConverting())
-        return;
-    std::vector<std::string> files;
-    for (const QUrl& url : urls) {
-        if (!url.isLocalFile())
-            continue;
-        const QFileInfo info(url.toLocalFile());
-        // Dropped folders are not searched.
-        if (info.exists() && !info.isDir())
-            files.push_back(FromQString(info.filePath()));
-    }
-    AddPhotoFiles(files);
-    if (m_nPhotoCount > 0)
-        RefreshPhotoList();
+    std::vector<std::string> dropped;
+    for (const QUrl& url : urls)
+        if (url.isLocalFile())
+            dropped.push_back(FromQString(url.toLocalFile()));
+    OpenPaths(dropped);
 }

@@ -37,6 +37,13 @@ QStringList AddPhotosFilters() {
 
 RowSelection AsSelection(const std::vector<int>& rows) { return RowSelection(rows.begin(), rows.end()); }
 
+// What a search could not look into goes to the activity log (thread-safe).
+SearchReport LogUnsearched(ActivityLog& log) {
+    return [&log](const std::string& path, const std::string& reason) {
+        log.AddLogLine(path + ": could not be searched (" + reason + ")");
+    };
+}
+
 }  // namespace
 
 int MainDialog::AddPhotoFiles(const std::vector<std::string>& paths) {
@@ -52,6 +59,26 @@ int MainDialog::AddPhotoFiles(const std::vector<std::string>& paths) {
         m_photoList.push_back(std::move(photo));
     m_nPhotoCount = static_cast<int>(m_photoList.size());
     return static_cast<int>(added.size());
+}
+
+void MainDialog::OpenPaths(const std::vector<std::string>& paths) {
+    if (IsConverting() || paths.empty())
+        return;
+    const OutputPhotoFormat defaults = DefaultOutputPhotoFormat;
+    std::vector<PhotoItem> added = RunGatherWithProgress(
+        this, QStringLiteral("Add Photos"), [&](const std::atomic<bool>& cancel, GatherReport& report) {
+            std::vector<std::string> roots;
+            const std::vector<std::string> candidates = CandidatesOfPaths(
+                paths, prompter_, cancel, [&report](size_t folders, size_t files) { report.Searching(folders, files); },
+                &roots, LogUnsearched(*log_));
+            return GatherPhotos(candidates, defaults, prompter_, cancel,
+                                [&report](size_t done, size_t total) { report.Reading(done, total); }, &roots);
+        });
+    for (PhotoItem& photo : added)
+        m_photoList.push_back(std::move(photo));
+    m_nPhotoCount = static_cast<int>(m_photoList.size());
+    if (m_nPhotoCount > 0)
+        RefreshPhotoList();
 }
 
 void MainDialog::StoreLastFolder(const char* key) {
@@ -87,17 +114,14 @@ void MainDialog::OnSearchPhotos() {
     std::vector<PhotoItem> added = RunGatherWithProgress(
         this, QStringLiteral("Search photos"), [&](const std::atomic<bool>& cancel, GatherReport& report) {
             std::vector<std::string> found;
-            // What the search could not look into goes to the activity log.
-            const SearchReport unsearched = [this](const std::string& path, const std::string& reason) {
-                log_->AddLogLine(path + ": could not be searched (" + reason + ")");
-            };
             if (!FindPhotoFiles(folder, found, prompter_, &cancel,
                                 [&report](size_t folders, size_t files) { report.Searching(folders, files); },
-                                unsearched))
+                                LogUnsearched(*log_)))
                 return std::vector<PhotoItem>{};
             return GatherPhotos(found, defaults, prompter_, cancel,
                                 [&report](size_t done, size_t total) { report.Reading(done, total); });
         });
+    SetSearchRoot(added, folder);
     for (PhotoItem& photo : added)
         m_photoList.push_back(std::move(photo));
     m_nPhotoCount = static_cast<int>(m_photoList.size());
@@ -114,7 +138,7 @@ void MainDialog::MoveSelection(ListCommandResult (*move)(std::vector<PhotoItem>&
         return;
     ListCommandResult result = move(m_photoList, AsSelection(SelectedRows()));
     if (result.needsSelection) {
-        prompter_.Tell(kPleaseSelectItems, kQuillmereTitle);
+        prompter_.Tell(kPleaseSelectItems, kProductName);
         return;
     }
     if (result.changed) {
@@ -130,11 +154,12 @@ void MainDialog::OnDelete() {
         return;
     ListCommandResult result = DeleteSelected(m_photoList, AsSelection(SelectedRows()));
     if (result.needsSelection) {
-        prompter_.Tell(kPleaseSelectItems, kQuillmereTitle);
+        prompter_.Tell(kPleaseSelectItems, kProductName);
         return;
     }
     if (result.changed)
         RefreshPhotoList();
+    ui->photoList->setFocus();
 }
 
 void MainDialog::OnClear() {
@@ -144,6 +169,7 @@ void MainDialog::OnClear() {
     m_nPhotoCount = 0;
     ui->previewFrame->Clear();
     RefreshPhotoList();
+    ui->photoList->setFocus();
 }
 
 void MainDialog::OnColumnClick(int column) {
@@ -154,6 +180,7 @@ void MainDialog::OnColumnClick(int column) {
     m_bNameSortAscending = state.m_bNameSortAscending;
     m_bTimeSortAscending = state.m_bTimeSortAscending;
     RefreshPhotoList();
+    ui->photoList->setFocus();
 }
 
 void MainDialog::RecomputeOutputSize(PhotoItem& photo) {
@@ -185,6 +212,10 @@ void MainDialog::OnOptions() {
     if (!hooks_.editOutputFormat(this, format))
         return;
     DefaultOutputPhotoFormat = format;
+    OfferDefaultsToList();
+}
+
+void MainDialog::OfferDefaultsToList() {
     if (m_nPhotoCount <= 0)
         return;
     if (prompter_.Ask("Do you want to change all output settings of photos?", "Question",

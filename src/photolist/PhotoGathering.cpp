@@ -122,17 +122,6 @@ bool IsPhotoExtension(const std::string& path) {
     return false;
 }
 
-std::vector<std::string> DroppedCandidates(const std::vector<std::string>& paths) {
-    std::vector<std::string> candidates;
-    for (const std::string& path : paths) {
-        struct stat status {};
-        if (::stat(path.c_str(), &status) != 0 || S_ISDIR(status.st_mode))
-            continue;
-        candidates.push_back(path);
-    }
-    return candidates;
-}
-
 PhotoFileFinder::PhotoFileFinder(const std::string& root, SearchReport report)
     : root_(paths::EnsureTrailingSeparator(root)), report_(std::move(report)) {
     queue_.push_back(root_);
@@ -223,11 +212,11 @@ bool FindPhotoFiles(const std::string& folder, std::vector<std::string>& results
     // a path that does not exist.
     struct stat status {};
     if (root.empty() || ::stat(paths::WithoutTrailingSeparator(root).c_str(), &status) != 0) {
-        prompter.Tell(PathForMessage(root) + " occurs error!", kQuillmereTitle, PromptIcon::Error);
+        prompter.Tell(PathForMessage(root) + " occurs error!", kProductName, PromptIcon::Error);
         return false;
     }
     if (!S_ISDIR(status.st_mode)) {
-        prompter.Tell(PathForMessage(root) + " is not a right directory", kQuillmereTitle,
+        prompter.Tell(PathForMessage(root) + " is not a right directory", kProductName,
                       PromptIcon::Error);
         return false;
     }
@@ -245,7 +234,8 @@ bool FindPhotoFiles(const std::string& folder, std::vector<std::string>& results
 std::vector<PhotoItem> GatherPhotos(const std::vector<std::string>& candidates,
                                     const OutputPhotoFormat& defaults, Prompter& prompter,
                                     const std::atomic<bool>& cancel,
-                                    const std::function<void(size_t done, size_t total)>& progress) {
+                                    const std::function<void(size_t done, size_t total)>& progress,
+                                    const std::vector<std::string>* searchRoots) {
     std::vector<PhotoItem> photos;
     const size_t total = candidates.size();
     if (total == 0 || cancel.load(std::memory_order_relaxed))
@@ -256,10 +246,42 @@ std::vector<PhotoItem> GatherPhotos(const std::vector<std::string>& candidates,
             break;
         const auto [width, height] = prober.Take(i);
         PhotoItem item;
-        if (LoadPhotoInfoWithSize(candidates[i], width, height, item, defaults, prompter))
+        if (LoadPhotoInfoWithSize(candidates[i], width, height, item, defaults, prompter)) {
+            if (searchRoots && i < searchRoots->size())
+                item.strSearchRoot = (*searchRoots)[i];
             photos.push_back(std::move(item));
+        }
         if (progress)
             progress(i + 1, total);
     }
     return photos;
+}
+
+std::vector<std::string> CandidatesOfPaths(const std::vector<std::string>& paths, Prompter& prompter,
+                                           const std::atomic<bool>& cancel,
+                                           const std::function<void(size_t folders, size_t found)>& progress,
+                                           std::vector<std::string>* searchRoots,
+                                           const SearchReport& report) {
+    std::vector<std::string> candidates;
+    for (const std::string& path : paths) {
+        if (cancel.load(std::memory_order_relaxed))
+            break;
+        struct stat status {};
+        if (::stat(path.c_str(), &status) != 0)
+            continue;
+        if (S_ISDIR(status.st_mode))
+            FindPhotoFiles(path, candidates, prompter, &cancel, progress, report);
+        else
+            candidates.push_back(path);
+        if (searchRoots)
+            searchRoots->resize(candidates.size(),
+                                S_ISDIR(status.st_mode) ? paths::EnsureTrailingSeparator(path) : std::string());
+    }
+    return candidates;
+}
+
+void SetSearchRoot(std::vector<PhotoItem>& photos, const std::string& folder) {
+    const std::string root = paths::EnsureTrailingSeparator(folder);
+    for (PhotoItem& photo : photos)
+        photo.strSearchRoot = root;
 }

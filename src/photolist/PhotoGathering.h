@@ -14,14 +14,12 @@
 #include <utility>
 #include <vector>
 
+#include "app/ProductInfo.h"
 #include "app/Prompter.h"
 #include "options/OutputPhotoFormat.h"
 #include "photolist/PhotoItem.h"
 
 struct dirent;
-
-// The caption of the folder search's messages: the application's title.
-inline constexpr const char* kQuillmereTitle = "Quillmere";
 
 // The folder search's extensions, lower case, in the order they are tried.
 inline constexpr int kPhotoExtensionCount = 12;
@@ -32,14 +30,24 @@ const char* const* PhotoExtensions();
 // are photos; IMG.jpg.bak, x.raw and a name without a dot are not.
 bool IsPhotoExtension(const std::string& path);
 
-// The dropped paths worth trying, in order: those whose status can be read
-// and that are not folders (dropped folders are not searched).
-std::vector<std::string> DroppedCandidates(const std::vector<std::string>& paths);
-
 // What the folder search could not look into, as it is met: a path and the
 // system's reason. Each photo the user asked for is either found or named
 // here.
 using SearchReport = std::function<void(const std::string& path, const std::string& reason)>;
+
+// The candidates of paths handed over together (a drop, the files a file
+// manager opens with the program), in order: a file as it is, a folder
+// searched with its sub-folders (its photos at its place, as FindPhotoFiles
+// finds them, what it cannot look into going to report); a path whose
+// status cannot be read is left out. Stops before the next path when cancel
+// becomes true. searchRoots, when given, gets the search root of each
+// candidate in step (the folder it was found in the search of, with
+// trailing '/'; empty for a file handed over itself).
+std::vector<std::string> CandidatesOfPaths(const std::vector<std::string>& paths, Prompter& prompter,
+                                           const std::atomic<bool>& cancel,
+                                           const std::function<void(size_t folders, size_t found)>& progress = {},
+                                           std::vector<std::string>* searchRoots = nullptr,
+                                           const SearchReport& report = {});
 
 // One folder search: a breadth-first walk from the root, one folder per
 // ScanNextFolder. A folder that cannot be listed (or whose listing breaks
@@ -79,7 +87,7 @@ private:
 // Searches folder and all its sub-folders for photo files, appending their
 // paths to results in breadth-first order. A missing root is reported as
 // "<root> occurs error!", a root that is not a folder as
-// "<root> is not a right directory" (caption kQuillmereTitle); then false.
+// "<root> is not a right directory" (caption kProductName); then false.
 // What the search could not look into goes to report (PhotoFileFinder).
 // When cancel becomes true the search stops after the folder in hand and
 // returns false, results holding what was found so far. progress, when
@@ -95,8 +103,13 @@ bool FindPhotoFiles(const std::string& folder, std::vector<std::string>& results
 // returned in candidate order, the others dropped without a message. When
 // cancel becomes true it stops before the next candidate and returns the
 // photos made so far. progress, when given, is called after each candidate
-// with the candidates done and their total.
+// with the candidates done and their total. searchRoots, when given, holds
+// the PhotoItem::strSearchRoot of each candidate in step.
 std::vector<PhotoItem> GatherPhotos(const std::vector<std::string>& candidates,
                                     const OutputPhotoFormat& defaults, Prompter& prompter,
                                     const std::atomic<bool>& cancel,
-                                    const std::function<void(size_t done, size_t total)>& progress = {});
+                                    const std::function<void(size_t done, size_t total)>& progress = {},
+                                    const std::vector<std::string>* searchRoots = nullptr);
+
+// Marks photos as found by the search of folder (PhotoItem::strSearchRoot).
+void SetSearchRoot(std::vector<PhotoItem>& photos, const std::string& folder);

@@ -7,6 +7,9 @@
 
 #include "options/OutputPhotoFormat.h"
 
+// Where the photo stands in the last run that took it.
+enum class PhotoStatus { None, Waiting, Converting, Converted, Skipped, Failed };
+
 struct PhotoItem {
     std::string strSourcePath;  // native path bytes, as gathered
     std::string strFileName;    // name and extension without folder
@@ -16,6 +19,12 @@ struct PhotoItem {
     OutputPhotoFormat m_outputPhotoFormat;  // nOutputWidth/Height hold the computed output size
     std::string strOutputPath;  // set by a run just before the photo is converted
     int64_t timeModified = 0;   // seconds since the epoch, 0 when unknown
+    // The folder whose search found the photo, with trailing '/'; empty for
+    // a photo added on its own. A run that keeps folders mirrors the path
+    // below it.
+    std::string strSearchRoot;
+    PhotoStatus status = PhotoStatus::None;
+    std::string statusReason;   // why it was not converted, for the list's tooltip
 
     bool operator==(const PhotoItem&) const = default;
 };

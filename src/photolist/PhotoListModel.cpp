@@ -32,14 +32,27 @@ int PhotoListModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : kColumnCount;
 }
 
+QString PhotoListModel::StatusText(PhotoStatus status) {
+    switch (status) {
+    case PhotoStatus::None: return {};
+    case PhotoStatus::Waiting: return QStringLiteral("Waiting");
+    case PhotoStatus::Converting: return QStringLiteral("Converting");
+    case PhotoStatus::Converted: return QStringLiteral("Converted");
+    case PhotoStatus::Skipped: return QStringLiteral("Skipped");
+    case PhotoStatus::Failed: return QStringLiteral("Failed");
+    }
+    return {};
+}
+
 QString PhotoListModel::CellText(const PhotoItem& photo, int column) {
     const OutputPhotoFormat& out = photo.m_outputPhotoFormat;
     switch (column) {
-    case kFileName: return paths::ToQString(photo.strFileName);
-    case kSourceSize: return QStringLiteral("%1*%2").arg(photo.nWidth).arg(photo.nHeight);
-    case kTime: return QString::fromStdString(photo.strTime);
-    case kOutputSize: return QStringLiteral("%1*%2").arg(out.nOutputWidth).arg(out.nOutputHeight);
-    case kRotate: return QString::number(out.nRotateAngel);
+    case kColumnFileName: return paths::ToQString(photo.strFileName);
+    case kColumnSourceSize: return QStringLiteral("%1*%2").arg(photo.nWidth).arg(photo.nHeight);
+    case kColumnTime: return QString::fromStdString(photo.strTime);
+    case kColumnOutputSize: return QStringLiteral("%1*%2").arg(out.nOutputWidth).arg(out.nOutputHeight);
+    case kColumnRotate: return QString::number(out.nRotateAngel);
+    case kColumnStatus: return StatusText(photo.status);
     default: return {};
     }
 }
@@ -52,8 +65,10 @@ QVariant PhotoListModel::data(const QModelIndex& index, int role) const {
         return CellText(photo, index.column());
     if (role == Qt::TextAlignmentRole)
         return int(Qt::AlignCenter);
-    if (role == Qt::ToolTipRole && index.column() == kFileName)
+    if (role == Qt::ToolTipRole && index.column() == kColumnFileName)
         return paths::ToQString(photo.strSourcePath);
+    if (role == Qt::ToolTipRole && index.column() == kColumnStatus && !photo.statusReason.empty())
+        return QString::fromStdString(photo.statusReason);
     return {};
 }
 
@@ -65,16 +80,17 @@ QVariant PhotoListModel::headerData(int section, Qt::Orientation orientation, in
     if (role != Qt::DisplayRole)
         return {};
     switch (section) {
-    case kFileName: return QStringLiteral("File name");
-    case kSourceSize: return QStringLiteral("Width * Height");
-    case kTime: return QStringLiteral("Time");
-    case kOutputSize: return QStringLiteral("Output Width * Height");
-    case kRotate: return QStringLiteral("Rotate");
+    case kColumnFileName: return QStringLiteral("File name");
+    case kColumnSourceSize: return QStringLiteral("Width * Height");
+    case kColumnTime: return QStringLiteral("Time");
+    case kColumnOutputSize: return QStringLiteral("Output Width * Height");
+    case kColumnRotate: return QStringLiteral("Rotate");
+    case kColumnStatus: return QStringLiteral("Status");
     default: return {};
     }
 }
 
 int PhotoListModel::DefaultWidth(int column) {
-    static constexpr int kWidths[kColumnCount] = {200, 100, 150, 141, 100};
+    static constexpr int kWidths[kColumnCount] = {200, 100, 150, 141, 100, 90};
     return column >= 0 && column < kColumnCount ? kWidths[column] : 100;
 }

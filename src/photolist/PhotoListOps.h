@@ -39,6 +39,8 @@ enum PhotoColumn : int {
     kColumnTime = 2,
     kColumnOutputSize = 3,
     kColumnRotate = 4,
+    kColumnStatus = 5,  // the photo's result in the last run
+    kColumnCount = 6,
 };
 
 enum class PhotoSortKey { FileName, Time };

@@ -155,7 +155,7 @@ TEST_F(ConvertCommand, SmallMemoryBudgetConvertsLargePhotosInTurn) {
         options.insert(options.end(), {"-o", folder});
         options.insert(options.end(), args.begin(), args.end());
         long peak = 0;
-        const Outcome r = Finish(Start(options, env), nullptr, &peak);
+        const Outcome r = Finish(Start(options, {}, env), nullptr, &peak);
         EXPECT_EQ(r.exitCode, 0) << name << r.err;
         return peak;
     };

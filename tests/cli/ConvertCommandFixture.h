@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <string>
 #include <fcntl.h>
 #include <sys/resource.h>
@@ -59,9 +60,10 @@ protected:
     }
 
     // Starts the program in the background with standard input not a
-    // terminal and its output going to files; env entries ("NAME=value")
-    // are added to the environment.
-    pid_t Start(const std::vector<std::string>& args, const std::vector<std::string>& env = {}) {
+    // terminal (input, or nothing) and its output going to files; env
+    // entries ("NAME=value") come before the environment's own.
+    pid_t Start(const std::vector<std::string>& args, const std::string& input = {},
+                const std::vector<std::string>& env = {}) {
         std::vector<std::string> words{QUILLMERE_CONVERT_BIN};
         words.insert(words.end(), args.begin(), args.end());
         std::vector<char*> argv;
@@ -75,13 +77,15 @@ protected:
         for (std::string& entry : environment)
             envp.push_back(entry.data());
         envp.push_back(nullptr);
-        const std::string outFile = dir.file("stdout.txt"), errFile = dir.file("stderr.txt");
+        const std::string inFile = dir.file("stdin.txt"), outFile = dir.file("stdout.txt"),
+                          errFile = dir.file("stderr.txt");
+        std::ofstream(inFile, std::ios::binary) << input;
         const pid_t child = fork();
         if (child == 0) {
-            const int input = open("/dev/null", O_RDONLY);
+            const int in = open(inFile.c_str(), O_RDONLY);
             const int output = open(outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
             const int errors = open(errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-            if (input < 0 || output < 0 || errors < 0 || dup2(input, 0) < 0 || dup2(output, 1) < 0 ||
+            if (in < 0 || output < 0 || errors < 0 || dup2(in, 0) < 0 || dup2(output, 1) < 0 ||
                 dup2(errors, 2) < 0)
                 _exit(126);
             execve(argv[0], argv.data(), envp.data());
@@ -108,8 +112,9 @@ protected:
         return r;
     }
 
-    Outcome Run(const std::vector<std::string>& args, const std::vector<std::string>& env = {}) {
-        return Finish(Start(args, env));
+    Outcome Run(const std::vector<std::string>& args, const std::string& input = {},
+                const std::vector<std::string>& env = {}) {
+        return Finish(Start(args, input, env));
     }
 
     std::string Picture(const std::string& path, int w = 40, int h = 30) {
@@ -125,6 +130,23 @@ protected:
             names.push_back(e.path().filename().string());
         std::sort(names.begin(), names.end());
         return names;
+    }
+
+    // Every file below folder: its path below it and its bytes.
+    static std::map<std::string, std::string> Tree(const std::string& folder) {
+        std::map<std::string, std::string> files;
+        for (const auto& e : fs::recursive_directory_iterator(folder))
+            if (e.is_regular_file())
+                files[fs::relative(e.path(), folder).string()] = ReadAll(e.path().string());
+        return files;
+    }
+
+    // count pictures in[0..count-1].png of distinct sizes, as a list.
+    std::string PictureList(int count, char separator) {
+        std::string list;
+        for (int i = 0; i < count; ++i)
+            list += Picture(in + "/" + std::to_string(i) + ".png", 20 + i, 10 + i) + separator;
+        return list;
     }
 };
 

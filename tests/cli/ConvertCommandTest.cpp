@@ -2,6 +2,14 @@
 
 #include "ConvertCommandFixture.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <QDateTime>
+
+#include <map>
+#include <sstream>
+
 namespace {
 
 using namespace clitest;
@@ -81,6 +89,10 @@ TEST_F(ConvertCommand, TextPositionChecks) {
     EXPECT_NE(r.err.find("Warning: The text position X is bigger than the photo width!"),
               std::string::npos)
         << r.err;
+    // From another anchor it is a margin, and the drawing keeps the text inside.
+    r = Run({"--into", dir.file("right"), "--text", "Hi", "--text-anchor", "right", "--text-pos", "1024,0", a});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.err.find("Warning"), std::string::npos) << r.err;
 }
 
 // Without a login session's runtime folder Qt is still quiet, and a font
@@ -88,7 +100,7 @@ TEST_F(ConvertCommand, TextPositionChecks) {
 TEST_F(ConvertCommand, TextNeedsNoSessionAndNamesAMissingFont) {
     const std::string a = Picture(in + "/a.png");
     const Outcome r = Run({"-o", out, "--text", "Hi", "--font", "No Such Family", a},
-                          {"XDG_RUNTIME_DIR="});
+                          {}, {"XDG_RUNTIME_DIR="});
     EXPECT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.err.find("XDG_RUNTIME_DIR"), std::string::npos) << r.err;
     EXPECT_NE(r.err.find("quillmere-convert: font family 'No Such Family' is not installed; the text "
@@ -113,6 +125,26 @@ TEST_F(ConvertCommand, SameOutputNameMeetsTheReplaceQuestion) {
     EXPECT_EQ(QImage(QString::fromStdString(r.LastOutLine() + "same.jpg")).height(), 1024);
 }
 
+TEST_F(ConvertCommand, EveryPhotoNotConvertedIsNamedWithItsReason) {
+    const std::string good = Picture(in + "/good.png");
+    const std::string wide = Picture(in + "/wide.png", 400, 2);  // 20 wide keeps 0 rows
+    const std::string damaged = in + "/damaged.jpg";
+    QImage photo(200, 150, QImage::Format_RGB32);
+    photo.fill(QColor(10, 200, 90));
+    ASSERT_TRUE(photo.save(QString::fromStdString(in + "/whole.jpg"), "JPEG"));
+    const std::string whole = ReadAll(in + "/whole.jpg");
+    std::ofstream(damaged, std::ios::binary) << whole.substr(0, whole.size() * 2 / 3);
+    const Outcome r = Run({"-o", out, "-W", "20", "-j", "1", good, wide, damaged});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find(wide + ": The output hight is invalid! (output size 20 x 0)\n"),
+              std::string::npos) << r.err;
+    EXPECT_NE(r.err.find(damaged + ": Failed to convert photo! ("), std::string::npos) << r.err;
+    const std::string log = ReadAll(out + "/Corvale.log");
+    EXPECT_NE(log.find(wide + ": The output hight is invalid!"), std::string::npos) << log;
+    EXPECT_NE(log.find(damaged + ": Failed to convert photo! ("), std::string::npos) << log;
+    EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 2);
+}
+
 TEST_F(ConvertCommand, OutputFolderIsMadeOrTheReasonTold) {
     const std::string a = Picture(in + "/a.png");
     Outcome r = Run({"-o", dir.file("new/deeper"), a});
@@ -123,6 +155,105 @@ TEST_F(ConvertCommand, OutputFolderIsMadeOrTheReasonTold) {
     r = Run({"-o", dir.file("plain/deeper"), a});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_NE(r.err.find(": Can not create the directory\nNot a directory"), std::string::npos) << r.err;
+}
+
+TEST_F(ConvertCommand, KeepFoldersMirrorsTheSearchedTree) {
+    for (const std::string day : {"Day1", "Day2", "Day3"}) {
+        fs::create_directories(in + "/Holiday/" + day);
+        Picture(in + "/Holiday/" + day + "/IMG_0001.png");
+    }
+    Picture(in + "/Holiday/top.png");
+    const std::string date = "." + QDateTime::currentDateTime().toString("yyyy.MM.dd").toStdString();
+    const struct {
+        std::vector<std::string> naming;
+        std::vector<std::string> expect;
+    } rows[] = {{{"--no-rename"}, {"Day1/IMG_0001.jpg", "Day2/IMG_0001.jpg", "Day3/IMG_0001.jpg", "top.jpg"}},
+                {{"--prefix", "trip"},
+                 {"Day1/trip.2" + date + ".jpg", "Day2/trip.3" + date + ".jpg", "Day3/trip.4" + date + ".jpg",
+                  "trip.1" + date + ".jpg"}}};
+    for (const auto& row : rows) {
+        const std::string into = dir.file("mirror" + row.naming[0]);
+        std::vector<std::string> args = {"--into", into, "--keep-folders", "-W", "20", in + "/Holiday"};
+        args.insert(args.end(), row.naming.begin(), row.naming.end());
+        const Outcome r = Run(args);
+        EXPECT_EQ(r.exitCode, 0) << r.err;
+        EXPECT_EQ(r.LastOutLine(), into + "/");
+        std::vector<std::string> written;
+        for (const auto& [path, bytes] : Tree(into))
+            written.push_back(path);
+        EXPECT_EQ(written, row.expect) << row.naming[0];
+    }
+}
+
+TEST_F(ConvertCommand, FilesFromStandardInputLinesOrNul) {
+    for (const char separator : {'\n', '\0'}) {
+        const std::string into = dir.file(separator ? "lines" : "nul");
+        std::vector<std::string> args = {"--files-from", "-", "--into", into, "--no-rename", "-f", "png"};
+        if (!separator)
+            args.push_back("--null");
+        const Outcome r = Run(args, PictureList(5, separator));
+        EXPECT_EQ(r.exitCode, 0) << r.err;
+        EXPECT_EQ(Names(into), (std::vector<std::string>{"0.png", "1.png", "2.png", "3.png", "4.png"}));
+    }
+}
+
+TEST_F(ConvertCommand, TwoShardsMakeWhatOneRunMakes) {
+    const std::string list = PictureList(12, '\n');
+    std::ofstream(dir.file("all.txt")) << list;
+    const std::size_t cut = list.find('\n', list.find("/6.png"));  // seven photos in the first shard
+    std::ofstream(dir.file("a.txt")) << list.substr(0, cut + 1);
+    std::ofstream(dir.file("b.txt")) << list.substr(cut + 1);
+    ASSERT_EQ(Run({"--files-from", dir.file("all.txt"), "--into", dir.file("one")}).exitCode, 0);
+    for (const auto& [shard, start] : {std::pair{"a.txt", "1"}, std::pair{"b.txt", "8"}}) {
+        const Outcome r = Run({"--files-from", dir.file(shard), "--into", dir.file("shards"), "--number-start",
+                               start, "--number-width", "2"});
+        EXPECT_EQ(r.exitCode, 0) << r.err;
+    }
+    const auto one = Tree(dir.file("one")), shards = Tree(dir.file("shards"));
+    EXPECT_EQ(one.size(), 12u);
+    EXPECT_EQ(one.begin()->first.rfind("output.photo.01.", 0), 0u) << one.begin()->first;
+    EXPECT_TRUE(one == shards) << "the same names and bytes";
+}
+
+TEST_F(ConvertCommand, ReportCountsMatchTheExitStatus) {
+    const std::string good = Picture(in + "/good.png"), wide = Picture(in + "/wide.png", 400, 2);
+    std::ofstream(in + "/fake.png") << "not a picture";
+    const struct {
+        std::vector<std::string> photos;
+        int exitCode, converted, skipped, failed;
+    } rows[] = {{{good, in + "/sub"}, 0, 1, 0, 0}, {{good, wide, in + "/fake.png"}, 1, 1, 1, 1}};
+    for (const auto& row : rows) {
+        std::vector<std::string> args = {"-W", "20", "--into", dir.file("r" + std::to_string(row.exitCode)),
+                                         "--report", dir.file("report.jsonl")};
+        args.insert(args.end(), row.photos.begin(), row.photos.end());
+        const Outcome r = Run(args);
+        EXPECT_EQ(r.exitCode, row.exitCode) << r.err;
+        std::istringstream lines(ReadAll(dir.file("report.jsonl")));
+        std::map<std::string, int> statuses;
+        QJsonObject summary;
+        for (std::string line; std::getline(lines, line);) {
+            QJsonParseError error;
+            const QJsonObject object = QJsonDocument::fromJson(QByteArray::fromStdString(line), &error).object();
+            ASSERT_EQ(error.error, QJsonParseError::NoError) << line;
+            if (object.contains("summary")) {
+                summary = object;
+                continue;
+            }
+            ++statuses[object["status"].toString().toStdString()];
+            for (const char* key : {"source", "output", "reason", "width", "height", "bytes"})
+                EXPECT_TRUE(object.contains(key)) << key << " in " << line;
+            if (object["status"] == "converted")
+                EXPECT_GT(object["bytes"].toInt(), 0) << line;
+            else
+                EXPECT_FALSE(object["reason"].toString().isEmpty()) << line;
+        }
+        EXPECT_EQ(summary["exitStatus"].toInt(), row.exitCode);
+        for (const auto& [key, count] : {std::pair{"converted", row.converted}, std::pair{"skipped", row.skipped},
+                                         std::pair{"failed", row.failed}}) {
+            EXPECT_EQ(summary[key].toInt(), count) << key;
+            EXPECT_EQ(statuses[key], count) << key;
+        }
+    }
 }
 
 }  // namespace

@@ -20,6 +20,7 @@
 #include "app/SettingsStore.h"
 #include "lang/LanguagePack.h"
 #include "options/CDialogPhotoOptions.h"
+#include "options/OptionTables.h"
 
 namespace {
 
@@ -152,7 +153,9 @@ private slots:
     }
 
     void formatWithoutListEntryShowsNeitherGroup() {
-        Opened o(WithFormat(4));
+        // One past the format table's last row: no table can ever hold it,
+        // since a new row moves it along.
+        Opened o(WithFormat(static_cast<int>(OutputFormats().size())));
         QCOMPARE(o.get<QComboBox>("comboOutputFormat")->currentIndex(), -1);
         QVERIFY(!o.visible("comboPixelFormat"));
         QVERIFY(!o.visible("editQuality"));

@@ -68,6 +68,9 @@ TEST(OptionTables, RowsAreWholeAndDistinct) {
         for (const std::string& name : row.cliNames)
             EXPECT_TRUE(formatNames.insert(name).second) << name;
         EXPECT_NE(row.encode, nullptr) << row.listText;
+        // A row without its limit would refuse every photo.
+        EXPECT_GT(row.maxSide, 0) << row.listText;
+        EXPECT_LE(row.maxSide, kMaxImagingSide) << row.listText;
     }
     EXPECT_EQ(FindOutputFormat(static_cast<int32_t>(OutputFormats().size())), nullptr);
     EXPECT_EQ(FindOutputFormat(-1), nullptr);

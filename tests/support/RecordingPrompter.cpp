@@ -27,20 +27,12 @@ std::vector<Prompt> RecordingPrompter::Prompts() const {
     return prompts_;
 }
 
-std::vector<std::string> RecordingPrompter::Texts() const {
+std::vector<std::string> RecordingPrompter::Each(std::string Prompt::*field) const {
     std::lock_guard lock(mutex_);
-    std::vector<std::string> texts;
+    std::vector<std::string> values;
     for (const Prompt& p : prompts_)
-        texts.push_back(p.text);
-    return texts;
-}
-
-std::vector<std::string> RecordingPrompter::Captions() const {
-    std::lock_guard lock(mutex_);
-    std::vector<std::string> captions;
-    for (const Prompt& p : prompts_)
-        captions.push_back(p.caption);
-    return captions;
+        values.push_back(p.*field);
+    return values;
 }
 
 void RecordingPrompter::Clear() {

@@ -22,11 +22,13 @@ public:
     void SetFallback(PromptAnswer answer);
 
     std::vector<Prompt> Prompts() const;
-    std::vector<std::string> Texts() const;
-    std::vector<std::string> Captions() const;
+    std::vector<std::string> Texts() const { return Each(&Prompt::text); }
+    std::vector<std::string> Captions() const { return Each(&Prompt::caption); }
     void Clear();
 
 private:
+    std::vector<std::string> Each(std::string Prompt::*field) const;
+
     mutable std::mutex mutex_;
     std::vector<Prompt> prompts_;
     std::deque<PromptAnswer> script_;

@@ -1,0 +1,12 @@
+#pragma once
+// The help page, made from its template and the program's own tables, so
+// that every format, size rule, photo extension and command-line option it
+// lists is one the program has.
+
+#include <string>
+
+// The template with each marker replaced: @OUTPUT_FORMAT_LIST@ ("BMP, JPG,
+// PNG or TIF"), @OUTPUT_FORMAT_ROWS@ and @SIZE_RULE_ROWS@ (table rows),
+// @PHOTO_EXTENSIONS@ (what the folder search takes) and
+// @COMMAND_LINE_USAGE@ (usageText, escaped). Other text is kept as it is.
+std::string FillHelpPage(const std::string& page, const std::string& usageText);

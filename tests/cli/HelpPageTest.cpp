@@ -1,0 +1,47 @@
+// The help page lists exactly what the program's tables hold.
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <regex>
+
+#include "app/HelpPage.h"
+#include "cli/CliOptions.h"
+#include "options/OptionTables.h"
+#include "photolist/PhotoGathering.h"
+#include "support/TestSupport.h"
+
+namespace {
+
+std::string Template() {
+    std::ifstream in(testsupport::TestSourceDir() + "/../src/res/Introduction.html.in");
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+TEST(HelpPageTest, EveryChoiceAndOptionIsListedAndNoMarkerIsLeft) {
+    const std::string page = FillHelpPage(Template(), UsageText());
+    ASSERT_GT(page.size(), 5000u);
+    EXPECT_FALSE(std::regex_search(page, std::regex("@[A-Z_]+@"))) << "a marker nothing fills";
+    for (const OutputFormatRow& row : OutputFormats())
+        EXPECT_NE(page.find("<tr><td><b>" + std::string(row.listText) + "</b></td><td>"),
+                  std::string::npos)
+            << row.listText;
+    for (const SizeRuleRow& row : SizeRules())
+        EXPECT_NE(page.find(row.helpName), std::string::npos) << row.cliName;
+    // Exactly the folder search's extensions, in its order.
+    std::smatch listed;
+    ASSERT_TRUE(std::regex_search(page, listed, std::regex("extensions ([^<]*) are")));
+    const std::string expected = std::regex_replace(listed.str(1), std::regex(",? and |, |\\s+"), "|");
+    std::string table;
+    for (int i = 0; i < kPhotoExtensionCount; ++i)
+        table += (i ? "|" : "") + std::string(PhotoExtensions()[i]);
+    EXPECT_EQ(expected, table);
+    const std::string usage = UsageText();
+    std::smatch option;
+    for (auto at = usage.cbegin();
+         std::regex_search(at, usage.cend(), option, std::regex("--[a-z][a-z-]+")); at = option[0].second)
+        EXPECT_NE(page.find(option.str()), std::string::npos) << option.str();
+}
+
+}  // namespace
