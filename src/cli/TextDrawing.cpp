@@ -4,6 +4,7 @@
 #include <QFontInfo>
 #include <QGuiApplication>
 
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -13,18 +14,26 @@
 
 namespace {
 
+// The user's name, or the number when it has none.
+std::string UserName() {
+    passwd entry{};
+    passwd* found = nullptr;
+    char buffer[1024];
+    if (getpwuid_r(getuid(), &entry, buffer, sizeof buffer, &found) == 0 && found)
+        return found->pw_name;
+    return std::to_string(getuid());
+}
+
 // Outside a login session (cron, ssh, a container) there is no runtime
 // folder, and Qt would warn before falling back to one in the temporary
-// folder. The command line takes that folder itself: made private to the
-// user, as the XDG base directory rules require of such a replacement.
+// folder. The command line takes that same folder itself: made private to
+// the user, as the XDG base directory rules require of such a replacement.
 void ProvideRuntimeFolder() {
     const char* given = std::getenv("XDG_RUNTIME_DIR");
     if (given && *given)
         return;
     const char* temp = std::getenv("TMPDIR");
-    const char* user = std::getenv("USER");
-    const std::string folder = std::string(temp && *temp ? temp : "/tmp") + "/runtime-" +
-                               (user && *user ? user : std::to_string(getuid()));
+    const std::string folder = std::string(temp && *temp ? temp : "/tmp") + "/runtime-" + UserName();
     mkdir(folder.c_str(), 0700);
     struct stat st {};
     // Anything else under the name is left to Qt, which says what is wrong.

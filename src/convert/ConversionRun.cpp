@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <sched.h>
 
+#include "convert/MemoryEstimate.h"
 #include "convert/OutputGeometry.h"
 #include "convert/VipsSession.h"
 #include "lang/LanguagePack.h"
@@ -65,14 +66,12 @@ int ConversionRun::EffectiveJobs(int requested, std::size_t photoCount) {
 }
 
 ConversionRun::ConversionRun(ConversionJob job, Prompter& prompter, ActivityLog& log,
-                             RunCallbacks callbacks, PhotoConverter converter,
-                             PeakEstimator estimate)
+                             RunCallbacks callbacks, PhotoConverter converter)
     : job_(std::move(job)),
       prompter_(prompter),
       log_(log),
       callbacks_(std::move(callbacks)),
       converter_(std::move(converter)),
-      estimate_(std::move(estimate)),
       budget_(job_.memoryBudget > 0 ? job_.memoryBudget : DefaultMemoryBudget()) {}
 
 ConversionRun::~ConversionRun() {
@@ -129,8 +128,8 @@ void ConversionRun::Dispatch() {
                                                 source.timeModified, extension, source.strSearchRoot);
         Task task{started, source, job_.overlay, 0, {}};
         task.photo.strOutputPath = path;
-        task.peakBytes = estimate_ ? estimate_(task.photo, job_.overlay) : 0;
-        if (!WaitForRoom(started, PathKey(path), task.peakBytes, jobs))
+        task.peakBytes = EstimatePhotoPeakBytes(task.photo, job_.overlay);
+        if (!WaitForRoom(PathKey(path), task.peakBytes, jobs))
             break;
 
         if (callbacks_.progress)
@@ -196,28 +195,16 @@ void ConversionRun::Dispatch() {
 // to finish (so that the later one meets the replace question instead of
 // racing it), and for memory. RequestStop cannot notify, but every wait
 // here ends when a photo in hand finishes.
-bool ConversionRun::WaitForRoom(std::size_t index, const std::string& key, uint64_t peakBytes,
-                                int jobs) {
+bool ConversionRun::WaitForRoom(const std::string& key, uint64_t peakBytes, int jobs) {
     std::unique_lock lock(mutex_);
-    bool toldWaiting = false;
-    for (;;) {
-        if (StopRequested())
-            return false;
-        const bool workerFree =
-            inHand_ < static_cast<std::size_t>(jobs) &&
-            std::find(busyPaths_.begin(), busyPaths_.end(), key) == busyPaths_.end();
-        const bool memoryFree = inHand_ == 0 || bytesInHand_ + peakBytes <= budget_;
-        if (workerFree && memoryFree)
-            break;
-        if (workerFree && !toldWaiting && callbacks_.waitingForMemory) {
-            toldWaiting = true;
-            lock.unlock();
-            callbacks_.waitingForMemory(index);
-            lock.lock();
-            continue;
-        }
-        changed_.wait(lock);
-    }
+    changed_.wait(lock, [&] {
+        return StopRequested() ||
+               (inHand_ < static_cast<std::size_t>(jobs) &&
+                std::find(busyPaths_.begin(), busyPaths_.end(), key) == busyPaths_.end() &&
+                (inHand_ == 0 || bytesInHand_ + peakBytes <= budget_));
+    });
+    if (StopRequested())
+        return false;
     ++inHand_;
     bytesInHand_ += peakBytes;
     busyPaths_.push_back(key);

@@ -17,7 +17,6 @@
 #include "app/Prompter.h"
 #include "convert/ActivityLog.h"
 #include "convert/ConvertPhoto.h"
-#include "convert/MemoryEstimate.h"
 #include "convert/RunNaming.h"
 #include "convert/TextOverlay.h"
 #include "photolist/PhotoItem.h"
@@ -49,9 +48,6 @@ struct RunCallbacks {
     std::function<void(std::size_t index, const std::string& path)> outputPath;
     // The per-photo position check set the X (or Y) edit to "0".
     std::function<void(bool xReset, bool yReset)> textPositionReset;
-    // The photo at index waits until photos in hand finish: with them it
-    // would take more than the memory budget. At most once per photo.
-    std::function<void(std::size_t index)> waitingForMemory;
     // A photo is finished, in the order photos finish.
     std::function<void(std::size_t index, const PhotoResult& result)> photoDone;
     // The last call of the run, after every worker has ended.
@@ -60,8 +56,6 @@ struct RunCallbacks {
 
 using PhotoConverter =
     std::function<PhotoResult(const PhotoItem&, const TextOverlay&, Prompter&)>;
-// The peak memory, in bytes, of converting a photo (its output path formed).
-using PeakEstimator = std::function<uint64_t(const PhotoItem&, const TextOverlay&)>;
 
 // What a run's closing question adds to its text, one line each, "" when
 // every photo was converted: "3 photos were not converted; see the log."
@@ -82,8 +76,7 @@ public:
     // those in hand, fit the memory budget; a photo is always started when
     // none is in hand, so that one larger than the budget converts alone.
     ConversionRun(ConversionJob job, Prompter& prompter, ActivityLog& log, RunCallbacks callbacks,
-                  PhotoConverter converter = &ConvertPhoto,
-                  PeakEstimator estimate = &EstimatePhotoPeakBytes);
+                  PhotoConverter converter = &ConvertPhoto);
     // Asks for a stop and waits for the photos in hand.
     ~ConversionRun();
     ConversionRun(const ConversionRun&) = delete;
@@ -116,8 +109,8 @@ private:
     };
 
     void Dispatch();
-    // Waits until the photo at index may start; false when a stop came first.
-    bool WaitForRoom(std::size_t index, const std::string& key, uint64_t peakBytes, int jobs);
+    // Waits until a photo may start; false when a stop came first.
+    bool WaitForRoom(const std::string& key, uint64_t peakBytes, int jobs);
     void Work();
 
     const ConversionJob job_;
@@ -125,7 +118,6 @@ private:
     ActivityLog& log_;
     const RunCallbacks callbacks_;
     const PhotoConverter converter_;
-    const PeakEstimator estimate_;
     const uint64_t budget_;
 
     std::atomic<bool> stop_{false};

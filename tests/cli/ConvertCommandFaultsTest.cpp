@@ -12,68 +12,34 @@ namespace {
 
 using namespace clitest;
 
-// Blocks until a file that is not hidden appears in the first folder made
-// inside parent (a run folder); its name. Empty when nothing appears
-// within a generous guard (a hung program fails the test instead of
-// hanging it).
-class FirstOutputWatch {
+// Watches a folder from its making on; Wait blocks until a file that is not
+// hidden gets a name in it, false when none does within a generous guard (a
+// hung program fails the test instead of hanging it).
+class OutputWatch {
 public:
-    explicit FirstOutputWatch(const std::string& parent)
-        : parent_(parent), fd_(inotify_init1(IN_CLOEXEC)) {
-        inotify_add_watch(fd_, parent.c_str(), IN_CREATE);
+    explicit OutputWatch(const std::string& folder) : fd_(inotify_init1(IN_CLOEXEC)) {
+        fs::create_directories(folder);
+        inotify_add_watch(fd_, folder.c_str(), IN_CREATE | IN_MOVED_TO);
     }
-    ~FirstOutputWatch() { close(fd_); }
+    ~OutputWatch() { close(fd_); }
 
-    std::string Wait() {
-        while (Next()) {
-            if (runFolder_.empty() && fs::is_directory(parent_ + "/" + names_.front())) {
-                runFolder_ = parent_ + "/" + names_.front();
-                inotify_add_watch(fd_, runFolder_.c_str(), IN_CREATE | IN_MOVED_TO);
-                names_.clear();
-                // Outputs made before the watch began count as well.
-                for (const auto& entry : fs::directory_iterator(runFolder_))
-                    names_.push_back(entry.path().filename().string());
+    bool Wait() {
+        alignas(inotify_event) char buffer[4096];
+        for (pollfd ready{fd_, POLLIN, 0}; poll(&ready, 1, 120000) == 1;) {
+            const ssize_t n = read(fd_, buffer, sizeof buffer);
+            for (ssize_t at = 0; at < n;) {
+                const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
+                if (event->len > 0 && event->name[0] != '.')
+                    return true;
+                at += ssize_t(sizeof(inotify_event) + event->len);
             }
-            if (!runFolder_.empty())
-                for (const std::string& name : names_)
-                    if (name[0] != '.')
-                        return name;
-            names_.clear();
         }
-        return {};
+        return false;
     }
 
 private:
-    // Reads the next events' names into names_; false after the guard.
-    bool Next() {
-        if (!names_.empty())
-            return true;
-        pollfd ready{fd_, POLLIN, 0};
-        if (poll(&ready, 1, 120000) != 1)
-            return false;
-        alignas(inotify_event) char buffer[4096];
-        const ssize_t n = read(fd_, buffer, sizeof buffer);
-        for (ssize_t at = 0; at < n;) {
-            const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
-            if (event->len > 0)
-                names_.emplace_back(event->name);
-            at += ssize_t(sizeof(inotify_event) + event->len);
-        }
-        return true;
-    }
-
-    std::string parent_;
-    std::string runFolder_;
-    std::vector<std::string> names_;
     int fd_;
 };
-
-fs::path RunFolderIn(const std::string& folder) {
-    for (const auto& entry : fs::directory_iterator(folder))
-        if (entry.is_directory())
-            return entry.path();
-    return {};
-}
 
 // A signal in the middle of a run: no temporary file is left behind, and
 // what is there is whole. SIGTERM and SIGHUP stop the run like Ctrl-C.
@@ -82,22 +48,19 @@ TEST_F(ConvertCommand, SignalMidRunLeavesOnlyWholeOutputs) {
     for (int i = 0; i < 16; ++i)
         photos.push_back(Picture(in + "/p" + std::to_string(i) + ".png", 900, 700));
     for (const int signal : {SIGTERM, SIGHUP, SIGKILL}) {
-        const std::string folder = dir.file("out" + std::to_string(signal));
-        fs::create_directories(folder);
-        FirstOutputWatch watch(folder);
-        std::vector<std::string> args{"-o", folder, "-j", "2", "--format=png", "--size=original"};
+        const std::string folder = dir.file("run" + std::to_string(signal));
+        OutputWatch watch(folder);
+        std::vector<std::string> args{"--into", folder, "-j", "2", "--format=png", "--size=original"};
         args.insert(args.end(), photos.begin(), photos.end());
         const pid_t child = Start(args);
-        ASSERT_FALSE(watch.Wait().empty()) << "no output appeared";
+        ASSERT_TRUE(watch.Wait()) << "no output appeared";
         kill(child, signal);
         int ended = 0;
         const Outcome r = Finish(child, &ended);
-        const fs::path runFolder = RunFolderIn(folder);
-        const std::vector<std::string> names = Names(runFolder.string());
+        const std::vector<std::string> names = Names(folder);
         for (const std::string& name : names) {
             EXPECT_NE(name[0], '.') << name << " left behind after signal " << signal;
-            EXPECT_EQ(QImage(QString::fromStdString((runFolder / name).string())).width(), 900)
-                << name;
+            EXPECT_EQ(QImage(QString::fromStdString(folder + "/" + name)).width(), 900) << name;
         }
         if (signal == SIGKILL) {
             EXPECT_EQ(ended, SIGKILL);

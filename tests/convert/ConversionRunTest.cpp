@@ -360,53 +360,6 @@ TEST_F(ConversionRunTest, ParallelRunMatchesOneAtATime) {
     EXPECT_EQ(contents[0].size(), 23u);
 }
 
-// Photos wait for memory as they wait for a worker: with a budget for one
-// photo the second starts only once the first has finished, and a photo
-// beyond the whole budget still converts, alone.
-TEST_F(ConversionRunTest, MemoryBudgetAdmitsPhotosOneAfterTheOther) {
-    const struct {
-        uint64_t budget;  // each photo is taken to need 1000 bytes
-        bool together;
-    } cases[] = {{2000, true}, {1999, false}, {500, false}};
-    for (const auto& c : cases) {
-        std::mutex m;
-        std::condition_variable cv;
-        bool secondWaits = false, secondStarted = false, firstDone = false, together = false;
-        // The first photo is held until the second has started or is known
-        // to wait for memory.
-        auto converter = [&](const PhotoItem& p, const TextOverlay& o, Prompter& pr) {
-            std::unique_lock l(m);
-            if (p.strSourcePath == "/in/a.jpg") {
-                cv.wait(l, [&] { return secondWaits || secondStarted; });
-                firstDone = true;
-            } else {
-                secondStarted = true;
-                together = !firstDone;
-                cv.notify_all();
-            }
-            l.unlock();
-            return FakeConvert(p, o, pr);
-        };
-        RunCallbacks callbacks = recorder.Callbacks();
-        callbacks.waitingForMemory = [&](std::size_t index) {
-            std::lock_guard l(m);
-            EXPECT_EQ(index, 1u);
-            secondWaits = true;
-            cv.notify_all();
-        };
-        const std::string folder = dir.file("budget" + std::to_string(c.budget)) + "/";
-        fs::create_directory(folder);
-        ConversionJob job = Job({Photo("/in/a.jpg"), Photo("/in/b.jpg")}, folder, 2);
-        job.memoryBudget = c.budget;
-        const RunResult r = ConversionRun(job, prompter, log, callbacks, converter,
-                                          [](const PhotoItem&, const TextOverlay&) { return 1000; })
-                                .Run();
-        EXPECT_EQ(r.converted, 2u) << c.budget;
-        EXPECT_EQ(together, c.together) << c.budget;
-        EXPECT_EQ(secondWaits, !c.together) << c.budget;
-    }
-}
-
 TEST(ConversionRunJobs, EffectiveJobs) {
     EXPECT_EQ(ConversionRun::EffectiveJobs(4, 10), 4);
     EXPECT_EQ(ConversionRun::EffectiveJobs(4, 2), 2);

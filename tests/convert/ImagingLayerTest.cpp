@@ -171,9 +171,7 @@ TEST_F(ImagingLayerTest, JpegEndsAreJudgedByTheRowsTheyHold) {
         bool decodes;
     } cases[] = {
         {"no-end-marker.jpg", whole.substr(0, whole.size() - 2), true},
-        {"trailing-bytes.jpg", whole + "trailer", true},
-        {"truncated.jpg", whole.substr(0, whole.size() * 3 / 4), false},
-        {"last-bytes-lost.jpg", whole.substr(0, whole.size() - 40), false},
+        {"last-rows-lost.jpg", whole.substr(0, whole.size() - 40), false},
         {"claims-more-rows.jpg", claimsMore, false},
     };
     RgbPicture reference;
