@@ -107,8 +107,9 @@ void ConversionRun::Dispatch() {
         std::lock_guard lock(mutex_);
         result_.total = count;
     }
-    // Each photo gets its share of the cores from libvips' own pool, so
-    // that photos at once and threads per photo do not oversubscribe.
+    // Each photo's encoder gets its share of the cores from libvips' own
+    // pool (its decode runs on one thread), so that photos at once and
+    // threads per photo do not oversubscribe.
     const int imagingThreadsBefore = ImagingThreads();
     SetImagingThreads(std::max(1, AvailableCores() / jobs));
     for (int i = 0; i < jobs; ++i)

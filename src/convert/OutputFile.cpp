@@ -60,7 +60,8 @@ bool UnderFreeName(const std::string& folder, std::string& chosen, Make make) {
 
 // Errors with which a folder refuses an unnamed file although it takes
 // named ones: the file system lacks them (EOPNOTSUPP), or the kernel does
-// (EISDIR, EINVAL).
+// (EISDIR, EINVAL). Without /proc an unnamed file could be neither reached
+// by name nor named by an ordinary user: the named file serves then too.
 bool UnnamedUnsupported(int error) {
     return error == EOPNOTSUPP || error == EISDIR || error == EINVAL;
 }
@@ -77,15 +78,20 @@ bool PendingOutput::Create(const std::string& finalPath, std::string* reason) {
     const std::string folder = FolderOf(finalPath);
     if (preferred_ == Kind::Unnamed) {
         const int fd = open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
-        if (fd >= 0) {
-            fd_ = fd;
-            kind_ = Kind::Unnamed;
-            writablePath_ = "/proc/self/fd/" + std::to_string(fd);
-            pending_ = true;
-            return true;
-        }
-        if (!UnnamedUnsupported(errno))
+        if (fd < 0 && !UnnamedUnsupported(errno))
             return Refused(reason, errno);
+        if (fd >= 0) {
+            // The file is reached, and later named, through /proc.
+            std::string name = "/proc/self/fd/" + std::to_string(fd);
+            if (access(name.c_str(), W_OK) == 0) {
+                fd_ = fd;
+                kind_ = Kind::Unnamed;
+                writablePath_ = std::move(name);
+                pending_ = true;
+                return true;
+            }
+            close(fd);
+        }
     }
     int fd = -1;
     if (!UnderFreeName(folder, writablePath_, [&](const std::string& candidate) {
@@ -110,12 +116,7 @@ CommitOutcome PendingOutput::Commit(bool replace, std::string* reason) {
 }
 
 bool PendingOutput::LinkUnnamedAs(const std::string& path) const {
-    if (linkat(AT_FDCWD, writablePath_.c_str(), AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW) == 0)
-        return true;
-    if (errno != ENOENT && errno != ENOTDIR)
-        return false;
-    // Without /proc only a privileged process may link a descriptor.
-    return linkat(fd_, "", AT_FDCWD, path.c_str(), AT_EMPTY_PATH) == 0;
+    return linkat(AT_FDCWD, writablePath_.c_str(), AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW) == 0;
 }
 
 CommitOutcome PendingOutput::CommitUnnamed(bool replace, std::string* reason) {

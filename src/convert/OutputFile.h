@@ -12,8 +12,9 @@ enum class CommitOutcome {
 
 // A new file in the folder of the final path: unnamed (O_TMPFILE), so that
 // nothing is left of it when the process dies, or, where the file system
-// has no unnamed files, a hidden ".quillmere-*.part" file. Commit gives it
-// the final name; without a successful Commit it is removed. Not copyable.
+// has no unnamed files (or /proc is missing), a hidden ".quillmere-*.part"
+// file. Commit gives it the final name; without a successful Commit it is
+// removed. Not copyable.
 class PendingOutput {
 public:
     enum class Kind { Unnamed, Named };
