@@ -69,6 +69,19 @@ std::string RecoveredJpegDamage(const std::vector<std::string>& warnings) {
     return {};
 }
 
+// libvips' words for a failed decode, and the decoder's own where it gave
+// them only as warnings (libpng's "Not enough image data" behind libvips'
+// "libpng read error"); libvips' notices of the tiles it gave up are left out.
+std::string WithDecoderWords(std::string reason, const std::vector<std::string>& warnings) {
+    for (const std::string& warning : warnings) {
+        const std::string line = warning.substr(0, warning.find('\n'));
+        if (!line.empty() && line.rfind("error in tile", 0) != 0 &&
+            reason.find(line) == std::string::npos)
+            reason += "; " + line;
+    }
+    return reason;
+}
+
 // The picture at the exact size; every libvips object of the pipeline has
 // ended when it returns, so that the loader's last warnings are given.
 // Throws vips::VError.
@@ -145,7 +158,7 @@ bool DecodePictureToSize(const std::string& path, int32_t width, int32_t height,
     try {
         DecodeInto(path, fd.get(), jpeg, width, height, picture);
     } catch (const vips::VError& error) {
-        return fail(TakeVipsError(error));
+        return fail(WithDecoderWords(TakeVipsError(error), warnings.Messages()));
     }
     if (jpeg) {
         std::string damage = RecoveredJpegDamage(warnings.Messages());
