@@ -10,8 +10,7 @@
 
 namespace {
 
-// libvips refuses larger pictures in any case.
-constexpr int64_t kMaxSide = 10000000;
+constexpr int64_t kMaxSide = kMaxOutputSide;
 constexpr int64_t kMaxFontPixels = 10000;
 constexpr int kMaxJobs = 256;
 // Where the descriptions start in the usage text, and its width.
@@ -109,6 +108,24 @@ ChoiceSet FormatSet() {
     return set;
 }
 
+// The names of the formats (list texts) and the size rules (command-line
+// names) a setting applies to, "a, b or c".
+std::string FormatsWith(unsigned setting) {
+    std::vector<std::string> names;
+    for (const OutputFormatRow& row : OutputFormats())
+        if ((row.settings & setting) && !(row.settings & kFollowsSource))
+            names.push_back(row.listText);
+    return JoinOr(names);
+}
+
+std::string RulesWith(unsigned input) {
+    std::vector<std::string> names;
+    for (const SizeRuleRow& row : SizeRules())
+        if (row.inputs & input)
+            names.push_back(row.cliName);
+    return "--size " + JoinOr(names);
+}
+
 ChoiceSet SizeSet() {
     ChoiceSet set;
     for (const SizeRuleRow& row : SizeRules())
@@ -188,6 +205,8 @@ const std::vector<OptionRule>& Rules() {
         const ChoiceSet keeps = FromNamed(KeepAspectChoices());
         const ChoiceSet rotations = FromNamed(RotationChoices());
         const ChoiceSet flips = FromNamed(FlipChoices());
+        const ChoiceSet metadata = FromNamed(MetadataChoices());
+        const ChoiceSet dates = FromNamed(NamingDateChoices());
         const ChoiceSet overwrites = OverwriteSet();
         const OutputNaming naming;
         const TextOverlay overlay;
@@ -212,13 +231,20 @@ const std::vector<OptionRule>& Rules() {
                    JoinOr(sizes.shown) + Default(sizes.NameOf(d.nOuputSizeType)),
                    [](CliOptions& o, int32_t x) { o.format.nOuputSizeType = x; }),
             {kOutput, "width", 'W', "N",
-             "output width for --size fixed" + Default(std::to_string(d.nOutputWidth)),
+             "output width for " + RulesWith(kUsesWidthHeight) + Default(std::to_string(d.nOutputWidth)),
              IntIn(1, kMaxSide, [](CliOptions& o, int64_t x) { o.format.nOutputWidth = static_cast<int32_t>(x); }),
              {}},
             {kOutput, "height", 'H', "N",
-             "output height for --size fixed" + Default(std::to_string(d.nOutputHeight)),
+             "output height for " + RulesWith(kUsesWidthHeight) + Default(std::to_string(d.nOutputHeight)),
              IntIn(1, kMaxSide, [](CliOptions& o, int64_t x) { o.format.nOutputHeight = static_cast<int32_t>(x); }),
              {}},
+            {kOutput, "long-edge", 0, "N",
+             "the longer side for " + RulesWith(kUsesLongEdge) + Default(std::to_string(d.nLongEdge)),
+             IntIn(1, kMaxSide, [](CliOptions& o, int64_t x) { o.format.nLongEdge = static_cast<int32_t>(x); }),
+             {}},
+            {kOutput, "no-enlarge", 0, nullptr,
+             "with " + RulesWith(kUsesNoEnlarge) + ": a photo smaller than the result keeps its size",
+             Flag([](CliOptions& o) { o.format.bNoEnlarge = true; }), {}},
             Choice(kOutput, "keep-aspect", 0, "FROM", keeps,
                    JoinOr(keeps.shown) + Default(keeps.NameOf(d.nKeepAspectRatio)),
                    [](CliOptions& o, int32_t x) { o.format.nKeepAspectRatio = x; }),
@@ -240,11 +266,18 @@ const std::vector<OptionRule>& Rules() {
                        Default(pixels.NameOf(d.iComboPixelFormat)),
                    [](CliOptions& o, int32_t x) { o.format.iComboPixelFormat = x; }),
             {kOutput, "quality", 'q', "N",
-             "JPEG quality " + std::to_string(kMinQuality) + " to " + std::to_string(kMaxQuality) +
-                 Default(std::to_string(d.nCurrentJpegQuality)),
+             "quality of " + FormatsWith(kUsesQuality) + ", " + std::to_string(kMinQuality) + " to " +
+                 std::to_string(kMaxQuality) + Default(std::to_string(d.nCurrentJpegQuality)),
              IntIn(kMinQuality, kMaxQuality,
                    [](CliOptions& o, int64_t x) { o.format.nCurrentJpegQuality = static_cast<int32_t>(x); }),
              {}},
+            {kOutput, "lossless", 0, nullptr,
+             "lossless " + FormatsWith(kUsesLossless) + " (the quality is not used)",
+             Flag([](CliOptions& o) { o.format.bLossless = true; }), {}},
+            Choice(kOutput, "metadata", 0, "KEEP", metadata,
+                   "camera data (EXIF, XMP, IPTC) the outputs keep: " + JoinOr(metadata.shown) +
+                       Default(metadata.NameOf(d.nMetadata)),
+                   [](CliOptions& o, int32_t x) { o.format.nMetadata = x; }),
             Choice(kOutput, "rotate", 0, "DEG", rotations,
                    JoinOr(rotations.shown) + Default(rotations.NameOf(d.nRotateAngel)),
                    [](CliOptions& o, int32_t x) { o.format.nRotateAngel = x; }),
@@ -261,6 +294,10 @@ const std::vector<OptionRule>& Rules() {
              {}},
             {kNames, "no-rename", 0, nullptr, "keep the source names, change the extension only",
              Flag([](CliOptions& o) { o.naming.notRename = true; }), {}},
+            Choice(kNames, "date", 0, "WHICH", dates,
+                   "the date in the names: " + JoinOr(dates.shown) + " (from EXIF, else the file's)" +
+                       Default(dates.NameOf(naming.date)),
+                   [](CliOptions& o, int32_t x) { o.naming.date = x; }),
             {kText, "text", 0, "TEXT", "a line of text drawn on every photo",
              [](const std::string& v, CliOptions& o) -> std::string {
                  o.overlay.text = v;

@@ -104,9 +104,11 @@ void ConversionRun::Dispatch() {
     for (; started < count; ++started) {
         const PhotoItem& source = job_.photos[started];
         const OutputPhotoFormat& format = source.m_outputPhotoFormat;
-        const std::string extension = ExtensionOfFormat(format.nOuptputFormat);
-        const std::string path = MakeOutputPath(naming, started, count, source.strSourcePath,
-                                                source.timeModified, extension);
+        const OutputFormatRow* row = OutputFormatFor(format.nOuptputFormat, source.strSourceFormat);
+        const std::string extension = row ? row->extension : "";
+        const std::string path =
+            MakeOutputPath(naming, started, count, source.strSourcePath,
+                           NamingTime(naming.date, source.timeModified, source.timeTaken), extension);
         const std::string key = PathKey(path);
         {
             // Wait for a free worker, and for any photo in hand with the same

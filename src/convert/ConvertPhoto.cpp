@@ -2,6 +2,9 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
+
+#include "convert/MetadataRead.h"
 #include "convert/OutputFile.h"
 #include "convert/OutputGeometry.h"
 #include "convert/OverlayText.h"
@@ -67,11 +70,21 @@ PhotoResult PhotoConversion::Run() {
     if (const int invalid = CheckOutputSize(format_))
         return Fail(invalid, "output size " + SizeText(format_));
 
+    const OutputFormatRow* row = OutputFormatFor(format_.nOuptputFormat, photo_.strSourceFormat);
+    if (row && row->maxSide > 0 &&
+        std::max(format_.nOutputWidth, format_.nOutputHeight) > row->maxSide)
+        return Fail(IDS_CONVERT_FAILED, "an output of " + SizeText(format_) + " pixels is larger than " +
+                                            row->listText + " stores (" + std::to_string(row->maxSide) +
+                                            " pixels a side)");
+
     // The file as it is now, whatever size it had when it was added.
     RgbPicture picture;
     std::string reason;
     if (!DecodePictureToSize(photo_.strSourcePath, format_.nOutputWidth, format_.nOutputHeight,
                              picture, &reason))
+        return Fail(IDS_CONVERT_FAILED, reason);
+    if (row && (row->settings & kUsesMetadata) && KeepsMetadata(format_.nMetadata) &&
+        !ReadPictureMetadata(photo_.strSourcePath, picture.metadata, &reason))
         return Fail(IDS_CONVERT_FAILED, reason);
 
     DrawOverlayText(picture, overlay_);
@@ -82,7 +95,6 @@ PhotoResult PhotoConversion::Run() {
     if (!ApplyRotateFlip(picture, turn.type))
         Warn(IDS_ROTATE_FLIP_FAILED);
 
-    const OutputFormatRow* row = FindOutputFormat(format_.nOuptputFormat);
     if (!row)
         return {PhotoOutcome::Failed, "unknown output photo format!",
                 "format " + std::to_string(format_.nOuptputFormat)};

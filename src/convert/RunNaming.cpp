@@ -64,8 +64,12 @@ bool CreateRunFolder(const std::string& runFolder, Prompter& prompter) {
     return false;
 }
 
+int64_t NamingTime(int32_t date, int64_t timeModified, int64_t timeTaken) {
+    return date == kDateTaken && timeTaken != 0 ? timeTaken : timeModified;
+}
+
 std::string MakeOutputPath(const OutputNaming& naming, std::size_t index, std::size_t count,
-                           const std::string& sourcePath, int64_t timeModified,
+                           const std::string& sourcePath, int64_t time,
                            const std::string& extension) {
     if (naming.notRename)
         return naming.runFolder + ExtractFileTitle(sourcePath) + "." + extension;
@@ -74,9 +78,9 @@ std::string MakeOutputPath(const OutputNaming& naming, std::size_t index, std::s
     char number[32];
     std::snprintf(number, sizeof number, numberFormat.c_str(), static_cast<int>(index + 1));
 
-    const std::time_t modified = static_cast<std::time_t>(timeModified);
+    const std::time_t when = static_cast<std::time_t>(time);
     std::tm local{};
-    localtime_r(&modified, &local);
+    localtime_r(&when, &local);
     char date[32];
     std::snprintf(date, sizeof date, "%04d.%02d.%02d", local.tm_year + 1900, local.tm_mon + 1,
                   local.tm_mday);

@@ -8,6 +8,7 @@
 
 #include "app/Prompter.h"
 #include "app/SettingsStore.h"
+#include "options/OptionTables.h"
 
 // The printf format of a photo number for a list of count photos: "%0Nd"
 // with N the number of decimal digits of count (9 -> "%01d", 10 -> "%02d").
@@ -33,15 +34,21 @@ struct OutputNaming {
     std::string runFolder;  // with trailing '/'
     std::string prefix = settings::kDefaultBatchRenamer;  // may be empty
     bool notRename = false;  // keep the source titles
+    int32_t date = kDateFile;  // NamingDate: which date the names carry
 
     bool operator==(const OutputNaming&) const = default;
 };
 
+// The time whose date a photo's name carries: with the taken date, the time
+// the photo was taken when it has one (0 is none); otherwise, and for any
+// other choice, the file's modification time.
+int64_t NamingTime(int32_t date, int64_t timeModified, int64_t timeTaken);
+
 // The output path of the photo at index (0-based) of a list of count photos:
 // with notRename, run folder + source title + "." + extension; otherwise run
 // folder + prefix + "." + number (index + 1, zero-padded to the digits of
-// count) + "." + the source's local modification date "YYYY.MM.DD" + "." +
+// count) + "." + the local date "YYYY.MM.DD" of time (see NamingTime) + "." +
 // extension. extension is used as given (empty for an unknown format).
 std::string MakeOutputPath(const OutputNaming& naming, std::size_t index, std::size_t count,
-                           const std::string& sourcePath, int64_t timeModified,
+                           const std::string& sourcePath, int64_t time,
                            const std::string& extension);

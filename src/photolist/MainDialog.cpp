@@ -23,6 +23,7 @@
 #include "convert/ActivityLog.h"
 #include "convert/RunController.h"
 #include "convert/DecodePreview.h"
+#include "options/OptionTables.h"
 #include "photolist/PhotoGathering.h"
 #include "photolist/PhotoListModel.h"
 #include "ui_MainDialog.h"
@@ -47,6 +48,8 @@ MainDialog::MainDialog(Prompter* prompter, MainDialogHooks hooks, QWidget* paren
     m_textColor = LoadTextColor();
     m_batch_renamer = SettingsStore::GetString(settings::kOption, settings::kBatchRenamer,
                                                settings::kDefaultBatchRenamer);
+    m_nNamingDate = SettingsStore::GetInt(settings::kNaming, settings::kNamingDate,
+                                          settings::kDefaultNamingDate);
     OnInitDialog();
 }
 
@@ -76,6 +79,8 @@ void MainDialog::OnInitDialog() {
     ui->photoList->setMinimumWidth(520);
 
     ui->previewFrame->SetDecoder(&DecodePreview);
+    for (const NamedChoice& row : NamingDateChoices())
+        ui->namingDateCombo->addItem(QString::fromUtf8(row.text));
 
     m_nPhotoCount = static_cast<int>(m_photoList.size());
     m_bNameSortAscending = m_bTimeSortAscending = false;
@@ -132,6 +137,8 @@ bool MainDialog::UpdateData(bool saveAndValidate) {
         ui->outputFolderEdit->setText(ToQString(m_outputFolder));
         ui->renamePrefixEdit->setText(ToQString(m_batch_renamer));
         ui->notRenameCheck->setChecked(m_bNotRename != 0);
+        // A stored value the list lacks shows no entry and is kept.
+        ui->namingDateCombo->setCurrentIndex(IndexOfChoice(NamingDateChoices(), m_nNamingDate));
         ui->textXEdit->setText(QString::number(m_nTextX));
         ui->textYEdit->setText(QString::number(m_nTextY));
         return true;
@@ -139,6 +146,8 @@ bool MainDialog::UpdateData(bool saveAndValidate) {
     m_outputFolder = FromQString(ui->outputFolderEdit->text());
     m_batch_renamer = FromQString(ui->renamePrefixEdit->text());
     m_bNotRename = ui->notRenameCheck->isChecked() ? 1 : 0;
+    if (const int date = ui->namingDateCombo->currentIndex(); date >= 0)
+        m_nNamingDate = NamingDateChoices()[static_cast<std::size_t>(date)].value;
     for (auto [edit, member] : {std::pair{ui->textXEdit, &m_nTextX}, std::pair{ui->textYEdit, &m_nTextY}}) {
         int32_t value = 0;
         if (!SettingsStore::ParseInt32(edit->text().toStdString(), value)) {
@@ -205,6 +214,7 @@ void MainDialog::OnExit() {
     SaveTextFont(m_textFont);
     SaveTextColor(m_textColor);
     SettingsStore::WriteString(settings::kOption, settings::kBatchRenamer, m_batch_renamer);
+    SettingsStore::WriteInt(settings::kNaming, settings::kNamingDate, m_nNamingDate);
     ui->previewFrame->Clear();
     closing_ = true;
     done(QDialog::Rejected);
@@ -252,7 +262,7 @@ void MainDialog::OnFont() {
 void MainDialog::OnNotRename() {
     m_bNotRename = ui->notRenameCheck->isChecked() ? 1 : 0;
     for (QWidget* widget : {static_cast<QWidget*>(ui->renamePrefixLabel), static_cast<QWidget*>(ui->renamePrefixEdit),
-                            static_cast<QWidget*>(ui->renameSuffixLabel)})
+                            static_cast<QWidget*>(ui->renameSuffixLabel), static_cast<QWidget*>(ui->namingDateCombo)})
         widget->setEnabled(m_bNotRename == 0);
 }
 

@@ -27,6 +27,7 @@ void MainDialog::OnConvert() {
     request.outputFolder = m_outputFolder;
     request.naming.prefix = m_batch_renamer;
     request.naming.notRename = m_bNotRename != 0;
+    request.naming.date = m_nNamingDate;
     request.overlay.text = ui->overlayTextEdit->text().toStdString();
     request.overlay.x = m_nTextX;
     request.overlay.y = m_nTextY;

@@ -14,6 +14,7 @@
 
 #include "TestPictures.h"
 #include "convert/ConvertPhoto.h"
+#include "options/OptionTables.h"
 #include "lang/LanguagePack.h"
 #include "support/TestSupport.h"
 #include "support/RecordingPrompter.h"
@@ -151,7 +152,7 @@ TEST_F(ConvertRulesTest, FailuresAreReportedAndLeaveNothingBehind) {
          PhotoOutcome::Written,
          {ErrorBox(IDS_UNKNOWN_ROTATE_ANGLE)}},
         {"unknown format",
-         [](PhotoItem& p) { p.m_outputPhotoFormat.nOuptputFormat = 7; },
+         [](PhotoItem& p) { p.m_outputPhotoFormat.nOuptputFormat = int32_t(OutputFormats().size()) + 1; },
          PhotoOutcome::Failed,
          {}},
         {"missing output folder",

@@ -2,6 +2,7 @@
 
 #include "convert/OutputGeometry.h"
 #include "lang/LanguagePack.h"
+#include "options/OptionTables.h"
 #include "support/RecordingPrompter.h"
 
 namespace {
@@ -70,7 +71,7 @@ TEST(ComputeOutputSize, UnknownValuesAreReportedAndLeaveTheSize) {
     } rows[] = {
         {1, 3, "unknown error nKeepAspectRatio"},
         {1, -1, "unknown error nKeepAspectRatio"},
-        {3, 1, "unknown error m_outputPhotoFormat.nOuputSizeType"},
+        {int(SizeRules().size()) + 2, 1, "unknown error m_outputPhotoFormat.nOuputSizeType"},
         {-1, 0, "unknown error m_outputPhotoFormat.nOuputSizeType"},
     };
     for (const Row& r : rows) {

@@ -100,7 +100,8 @@ private slots:
         QStringList entries;
         for (int i = 0; i < formats->count(); ++i)
             entries << formats->itemText(i);
-        QCOMPARE(entries, (QStringList{"BMP", "JPG", "PNG", "TIF"}));
+        QCOMPARE(entries, (QStringList{"BMP", "JPG", "PNG", "TIF", "WebP", "AVIF", "JPEG XL",
+                                       "Same as the source"}));
         QComboBox* pixels = o.get<QComboBox>("comboPixelFormat");
         QCOMPARE(pixels->count(), 10);
         QCOMPARE(pixels->itemText(0), QStringLiteral("1 bit Indexed"));
