@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "cli/CliOptions.h"
+#include "options/OptionTables.h"
 
 namespace {
 
@@ -23,6 +24,7 @@ TEST(ParseArguments, DefaultsAreTheWindowsFirstStart) {
     EXPECT_EQ(o.overlay.color, 0u);
     EXPECT_EQ(o.overwrite, OverwritePolicy::Default);
     EXPECT_EQ(o.jobs, 0);
+    EXPECT_EQ(o.naming.date, kDateFile);
 }
 
 struct GoodRow {
@@ -85,6 +87,22 @@ INSTANTIATE_TEST_SUITE_P(
         GoodRow{"overwrite_yes", {"--overwrite=yes"}, [](auto& o) { return o.overwrite == OverwritePolicy::Yes; }},
         GoodRow{"jobs", {"-j", "3"}, [](auto& o) { return o.jobs == 3; }},
         GoodRow{"text_taken_whole", {"--text", "--bold"}, [](auto& o) { return o.overlay.text == "--bold" && o.overlay.font.lfWeight == 400; }},
+        GoodRow{"format_new_rows", {"-f", "avif"}, [](auto& o) { return o.format.nOuptputFormat == kFormatAvif; }},
+        GoodRow{"format_same", {"--format=same"}, [](auto& o) { return o.format.nOuptputFormat == kFormatSame; }},
+        GoodRow{"size_fit", {"--size", "fit", "-W", "1600", "-H", "1200"},
+                [](auto& o) {
+                    return o.format.nOuputSizeType == kSizeFit && o.format.nOutputWidth == 1600 &&
+                           o.format.nOutputHeight == 1200;
+                }},
+        GoodRow{"size_long_edge", {"--size", "long-edge", "--long-edge", "2048"},
+                [](auto& o) { return o.format.nOuputSizeType == kSizeLongEdge && o.format.nLongEdge == 2048; }},
+        GoodRow{"long_edge_bounds", {"--long-edge=1"}, [](auto& o) { return o.format.nLongEdge == 1; }},
+        GoodRow{"no_enlarge_lossless", {"--no-enlarge", "--lossless"},
+                [](auto& o) { return o.format.bNoEnlarge && o.format.bLossless; }},
+        GoodRow{"metadata_each", {"--metadata", "no-location"},
+                [](auto& o) { return o.format.nMetadata == kMetadataNoLocation; }},
+        GoodRow{"metadata_all", {"--metadata=all"}, [](auto& o) { return o.format.nMetadata == kMetadataAll; }},
+        GoodRow{"date_taken", {"--date", "taken"}, [](auto& o) { return o.naming.date == kDateTaken; }},
         GoodRow{"double_dash_ends_options", {"--", "-W"},
                 [](auto& o) { return o.paths == std::vector<std::string>{"-W", "x.jpg"}; }}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -135,7 +153,12 @@ INSTANTIATE_TEST_SUITE_P(
         BadRow{"overwrite", {"--overwrite", "maybe", "a"}, "--overwrite"},
         BadRow{"jobs_zero", {"-j", "0", "a"}, "-j"},
         BadRow{"prefix_with_slash", {"--prefix", "a/b", "a"}, "--prefix"},
-        BadRow{"empty_output", {"-o", "", "a"}, "-o"}),
+        BadRow{"empty_output", {"-o", "", "a"}, "-o"},
+        BadRow{"long_edge_zero", {"--long-edge", "0", "a"}, "--long-edge"},
+        BadRow{"long_edge_above_limit", {"--long-edge", "10000001", "a"}, "--long-edge"},
+        BadRow{"lossless_with_value", {"--lossless=yes", "a"}, "--lossless"},
+        BadRow{"metadata", {"--metadata", "some", "a"}, "--metadata"},
+        BadRow{"date", {"--date", "exif", "a"}, "--date"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ParseArguments, HelpAndVersionNeedNoPaths) {
