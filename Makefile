@@ -1,8 +1,12 @@
-# Quillmere: make run | make test | make bench
+# Quillmere: make run | make test | make bench | make package | make install
 JOBS ?= $(shell nproc)
 CMAKE ?= cmake
+# make install PREFIX=/tmp/q installs under /tmp/q (DESTDIR is honoured too).
+PREFIX ?= /usr/local
+# The package is built with Debian's hardening flags, as Debian's own are.
+DEB_BUILDFLAGS = DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
 
-.PHONY: run build test test-build bench deps clean install
+.PHONY: run build test test-build bench deps clean install package
 
 deps:
 	@bash scripts/install-deps.sh
@@ -28,8 +32,24 @@ bench: deps
 	build-bench/bench/add_photos_bench 10000
 	@if [ -x bench/batch-vs-peers.sh ]; then BUILD=build-bench bench/batch-vs-peers.sh; fi
 
+# The programs find their data relative to themselves, so the release build
+# installs under any prefix without being configured for it.
 install: build
-	$(CMAKE) --install build
+	$(CMAKE) --install build --prefix $(PREFIX)
+
+# dist/quillmere_VERSION_ARCH.deb, from a release build for /usr of its own.
+package:
+	@bash scripts/install-deps.sh --package
+	@$(CMAKE) -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+	  -DQUILLMERE_TESTS=OFF -DQUILLMERE_BENCH=OFF \
+	  "-DCMAKE_CXX_FLAGS=$$($(DEB_BUILDFLAGS) CPPFLAGS) $$($(DEB_BUILDFLAGS) CXXFLAGS)" \
+	  "-DCMAKE_EXE_LINKER_FLAGS=$$($(DEB_BUILDFLAGS) LDFLAGS)" >/dev/null
+	@$(CMAKE) --build build-package -j $(JOBS)
+	@rm -rf build-package/cpack
+	@cd build-package && cpack -G DEB -B cpack >/dev/null
+	@mkdir -p dist && rm -f dist/quillmere_*.deb
+	@cp build-package/cpack/quillmere_*.deb dist/
+	@ls dist/quillmere_*.deb
 
 clean:
-	rm -rf build build-test build-bench
+	rm -rf build build-test build-bench build-package dist

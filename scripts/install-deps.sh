@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs with apt-get what a Debian 12 machine lacks to build, test and run
 # Quillmere. Quiet and idempotent: does nothing when everything is present.
+# --package adds what `make package` and scripts/check-package.sh need, so
+# that `make test` does not pay for the packaging tools.
 set -euo pipefail
 
 packages=(
@@ -13,7 +15,22 @@ packages=(
   xvfb xauth x11-apps xdg-utils xdotool
   fonts-dejavu-core
   imagemagick hyperfine time ccache
+  man-db
+  parallel  # the README's example of one job split over several machines
 )
+
+for arg in "$@"; do
+  case "$arg" in
+    --package)
+      # dpkg-shlibdeps computes Depends and CPack needs file(1) for it.
+      packages+=(dpkg-dev file lintian desktop-file-utils appstream)
+      ;;
+    *)
+      echo "usage: $0 [--package]" >&2
+      exit 2
+      ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do

@@ -139,13 +139,8 @@ QFont FontColorDialog::ChosenFont() const {
 }
 
 LogFont FontColorDialog::Font() const {
-    QFont font = ChosenFont();
-    LogFont result = LogFontFromQFont(font, base_);
-    // An untouched default face stays "the default sans-serif" rather than
-    // the name it happens to resolve to on this machine.
-    if (base_.lfFaceName.empty() && font.families().value(0) == defaultFamily_)
-        result.lfFaceName.clear();
-    return result;
+    // The face the dialog showed, named even when it was the one offered.
+    return LogFontFromQFont(ChosenFont(), base_);
 }
 
 void FontColorDialog::SetColor(uint32_t color) {

@@ -1,12 +1,13 @@
 #include "app/MainApp.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include "app/AppIcon.h"
 #include "app/SettingsStore.h"
 #include "photolist/MainDialog.h"
 
-int MainApp::InitInstance() {
+int MainApp::InitInstance(const std::vector<std::string>& paths) {
     // The settings file is named after the program (Qt takes the program
     // file's name as the application name), under the maker's folder.
     QApplication::setApplicationDisplayName(QStringLiteral("Quillmere"));
@@ -18,6 +19,8 @@ int MainApp::InitInstance() {
     // Before the window exists: its constructor already reads the store.
     MainDialog window;
     window.show();
+    if (!paths.empty())
+        QTimer::singleShot(0, &window, [&window, paths] { window.OpenPaths(paths); });
     window.exec();
     return 0;
 }

@@ -15,6 +15,11 @@ inline constexpr const char* kOption = "Option";
 inline constexpr const char* kCurrentFont = "CurrentFont";
 inline constexpr const char* kNaming = "Naming";
 
+// The window's own store (the program file's name), which also holds the
+// presets that the window and the command line share, in group "Presets".
+inline constexpr const char* kWindowStore = "quillmere";
+inline constexpr const char* kPresets = "Presets";
+
 // Section "Option".
 inline constexpr const char* kPhotoOutputFolder = "photo_output_folder";
 inline constexpr const char* kBatchRenamer = "m_batch_renamer";

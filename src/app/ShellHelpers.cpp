@@ -1,10 +1,10 @@
 #include "app/ShellHelpers.h"
 
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QStringList>
 #include <QUrl>
 
@@ -33,16 +33,22 @@ std::string HelpPagePath() {
     return {};
 }
 
-bool ShowHelp() {
-    std::string page = HelpPagePath();
-    if (page.empty())
-        return false;
-    return QDesktopServices::openUrl(
-        QUrl::fromLocalFile(paths::ToQString(page)));
-}
-
-bool OpenUrlOnDesktop(const std::string& url) {
-    return QDesktopServices::openUrl(QUrl(QString::fromStdString(url)));
+void OpenUrlOnDesktop(const std::string& url, QObject* context, std::function<void()> failed) {
+    // xdg-open's status says whether a handler took the address, which the
+    // desktop services of Qt do not.
+    auto* process = new QProcess(context);
+    QObject::connect(process, &QProcess::finished, process, [process, failed](int code, QProcess::ExitStatus status) {
+        process->deleteLater();
+        if (status != QProcess::NormalExit || code != 0)
+            failed();
+    });
+    QObject::connect(process, &QProcess::errorOccurred, process, [process, failed](QProcess::ProcessError error) {
+        if (error != QProcess::FailedToStart)
+            return;
+        process->deleteLater();
+        failed();
+    });
+    process->start(QStringLiteral("xdg-open"), {QString::fromStdString(url)});
 }
 
 std::string BrowserFailureText(const std::string& url) {
@@ -50,7 +56,21 @@ std::string BrowserFailureText(const std::string& url) {
            " ,\nPlease launch your web browser and input the URL manually.";
 }
 
-void OpenProductPage(Prompter& prompter, const UrlOpener& open) {
-    if (!open(kProductPageUrl))
+void ShowHelp(Prompter& prompter, QObject* context, const UrlOpener& open) {
+    const std::string page = HelpPagePath();
+    if (page.empty()) {
+        prompter.Tell(std::string("The help page ") + kHelpPage + " is missing.", "Unknown error",
+                      PromptIcon::Error);
+        return;
+    }
+    const std::string url = QUrl::fromLocalFile(paths::ToQString(page)).toString().toStdString();
+    open(url, context, [&prompter, url] {
+        prompter.Tell(BrowserFailureText(url), "Unknown error", PromptIcon::Error);
+    });
+}
+
+void OpenProductPage(Prompter& prompter, QObject* context, const UrlOpener& open) {
+    open(kProductPageUrl, context, [&prompter] {
         prompter.Tell(BrowserFailureText(kProductPageUrl), "Unknown error", PromptIcon::Error);
+    });
 }

@@ -3,25 +3,29 @@
 
 #include <functional>
 #include <string>
-#include <vector>
 
 class Prompter;
+class QObject;
 
 // The help page "Introduction.html": beside the installed data, else in the
 // build tree (a build that was not installed). Empty when neither exists.
 std::string HelpPagePath();
 
-// Opens the help page in the desktop's browser; nothing is said when the page
-// or a browser is missing. True when it was handed to the desktop.
-bool ShowHelp();
-
-// Hands an address to the desktop (its browser); true when it was taken.
-using UrlOpener = std::function<bool(const std::string& url)>;
-bool OpenUrlOnDesktop(const std::string& url);
+// Hands an address (a web page, or a file:// one for a local file or folder)
+// to the desktop's handler without waiting for it; failed is called later,
+// on the caller's thread, when no handler could be started for it. context
+// ends the wait for an answer (and so the call of failed) when it goes.
+using UrlOpener = std::function<void(const std::string& url, QObject* context,
+                                     std::function<void()> failed)>;
+void OpenUrlOnDesktop(const std::string& url, QObject* context, std::function<void()> failed);
 
 // The text shown when the browser does not start for url.
 std::string BrowserFailureText(const std::string& url);
 
-// Opens our web page; when the desktop refuses, the prompter is told
+// Opens the help page in the desktop's browser. When the page is missing or
+// no browser starts, the prompter is told (caption "Unknown error").
+void ShowHelp(Prompter& prompter, QObject* context, const UrlOpener& open = OpenUrlOnDesktop);
+
+// Opens our web page; when no browser starts, the prompter is told
 // BrowserFailureText with the caption "Unknown error".
-void OpenProductPage(Prompter& prompter, const UrlOpener& open = OpenUrlOnDesktop);
+void OpenProductPage(Prompter& prompter, QObject* context, const UrlOpener& open = OpenUrlOnDesktop);

@@ -1,9 +1,15 @@
 #include <QApplication>
 
+#include <string>
+#include <vector>
+
 #include "app/MainApp.h"
 
+// quillmere [FILE|FOLDER]...: what a file manager's "Open with" hands over.
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // Qt has taken its own options out of argv; the rest are paths, kept as
+    // the bytes the file system names them with.
     MainApp mainApp;
-    return mainApp.InitInstance();
+    return mainApp.InitInstance(std::vector<std::string>(argv + 1, argv + argc));
 }

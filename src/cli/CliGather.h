@@ -10,14 +10,26 @@
 #include "options/OutputPhotoFormat.h"
 #include "photolist/PhotoItem.h"
 
-struct GatheredPhotos {
-    std::vector<PhotoItem> photos;  // in the order the paths produced them
-    std::size_t skipped = 0;        // named or found files that could not be taken
+// A named or found path that gave no photo, and why.
+struct RefusedPath {
+    std::string path;
+    std::string reason;
 };
 
-// Each path that is not a picture (or does not exist) is skipped with one
-// notice line (without line end) given to notice; the folder search's own
-// messages go through the prompter.
+struct GatheredPhotos {
+    std::vector<PhotoItem> photos;     // in the order the paths produced them
+    std::vector<RefusedPath> refused;  // in the same order
+};
+
+// Each path that is not a picture (or does not exist) is refused with one
+// notice line "<path>: <reason>, skipped" (without line end) given to
+// notice; the folder search's own messages go through the prompter. Photos
+// found in a folder remember it as their search root.
 GatheredPhotos GatherCommandLinePhotos(const std::vector<std::string>& paths,
                                        const OutputPhotoFormat& defaults, Prompter& prompter,
                                        const std::function<void(const std::string&)>& notice);
+
+// The paths listed in text: one per line, or with nul one per NUL-ended
+// entry (as find -print0 writes them). Bytes are kept as they are; empty
+// entries are left out.
+std::vector<std::string> SplitPathList(const std::string& text, bool nul);

@@ -1,104 +1,21 @@
 #include "cli/CliOptions.h"
 
-#include <cerrno>
-#include <cmath>
 #include <cstdlib>
 #include <functional>
 #include <limits>
 
+#include "cli/CliRules.h"
 #include "options/OptionTables.h"
+#include "options/Preset.h"
 
+namespace cli {
 namespace {
 
 constexpr int64_t kMaxSide = kMaxOutputSide;
 constexpr int64_t kMaxFontPixels = 10000;
 constexpr int kMaxJobs = 256;
-// Where the descriptions start in the usage text, and its width.
-constexpr std::size_t kHelpColumn = 28;
-constexpr std::size_t kUsageWidth = 78;
-
-bool ParseInt(const std::string& text, int64_t low, int64_t high, int64_t& out) {
-    if (text.empty())
-        return false;
-    std::size_t i = 0;
-    if (text[0] == '+' || text[0] == '-')
-        i = 1;
-    if (i == text.size())
-        return false;
-    for (std::size_t k = i; k < text.size(); ++k)
-        if (text[k] < '0' || text[k] > '9')
-            return false;
-    errno = 0;
-    char* end = nullptr;
-    const long long value = std::strtoll(text.c_str(), &end, 10);
-    if (errno == ERANGE || value < low || value > high)
-        return false;
-    out = value;
-    return true;
-}
-
-bool ParseDouble(const std::string& text, double low, double high, double& out) {
-    if (text.empty() || std::isspace(static_cast<unsigned char>(text[0])))
-        return false;
-    char* end = nullptr;
-    errno = 0;
-    const double value = std::strtod(text.c_str(), &end);
-    if (*end != '\0' || errno == ERANGE || !std::isfinite(value) || value < low || value > high)
-        return false;
-    out = value;
-    return true;
-}
-
-bool SplitPair(const std::string& text, std::string& first, std::string& second) {
-    const std::size_t comma = text.find(',');
-    if (comma == std::string::npos || text.find(',', comma + 1) != std::string::npos)
-        return false;
-    first = text.substr(0, comma);
-    second = text.substr(comma + 1);
-    return true;
-}
-
-// "a, b, c or d".
-std::string JoinOr(const std::vector<std::string>& names) {
-    std::string text;
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        if (i > 0)
-            text += i + 1 == names.size() ? " or " : ", ";
-        text += names[i];
-    }
-    return text;
-}
-
-// One accepted name of a fixed set and the value it stands for.
-struct Accepted {
-    std::string name;
-    int32_t value;
-};
-
-// A fixed set: every accepted name, and the ones the usage shows.
-struct ChoiceSet {
-    std::vector<Accepted> accepted;
-    std::vector<std::string> shown;
-
-    void Add(const std::string& name, int32_t value, bool show = true) {
-        accepted.push_back({name, value});
-        if (show)
-            shown.push_back(name);
-    }
-    std::string NameOf(int32_t value) const {
-        for (const Accepted& a : accepted)
-            if (a.value == value)
-                return a.name;
-        return {};
-    }
-};
-
-ChoiceSet FromNamed(const std::vector<NamedChoice>& rows) {
-    ChoiceSet set;
-    for (const NamedChoice& row : rows)
-        set.Add(row.cliName, row.value);
-    return set;
-}
+constexpr int64_t kMaxNumberStart = 1000000000;
+constexpr int64_t kMaxNumberWidth = 10;
 
 ChoiceSet FormatSet() {
     ChoiceSet set;
@@ -151,20 +68,6 @@ ChoiceSet OverwriteSet() {
     return set;
 }
 
-// A handler takes the value (empty for flags) and returns "" or the reason
-// the value is refused ("must be ...").
-using Handler = std::function<std::string(const std::string& value, CliOptions& o)>;
-
-struct OptionRule {
-    const char* group;      // the usage's heading
-    const char* longName;
-    char shortName;         // 0: none
-    const char* valueName;  // null: a flag
-    std::string help;
-    Handler handle;
-    std::vector<std::string> values;  // a fixed set's shown names
-};
-
 OptionRule Choice(const char* group, const char* longName, char shortName, const char* valueName,
                   const ChoiceSet& set, const std::string& help,
                   std::function<void(CliOptions&, int32_t)> apply) {
@@ -198,22 +101,49 @@ Handler Flag(std::function<void(CliOptions&)> set) {
 
 std::string Default(const std::string& value) { return " (default " + value + ")"; }
 
+Handler PathIn(const char* what, std::function<void(CliOptions&, const std::string&)> set) {
+    return [=](const std::string& v, CliOptions& o) -> std::string {
+        if (v.empty())
+            return std::string("must name a ") + what;
+        set(o, v);
+        return {};
+    };
+}
+
+Handler PresetName(std::function<void(CliOptions&, const std::string&)> set) {
+    return [=](const std::string& v, CliOptions& o) -> std::string {
+        std::string problem = presets::NameProblem(v);
+        if (problem.empty())
+            set(o, v);
+        return problem;
+    };
+}
+
+}  // namespace
+
 const std::vector<OptionRule>& Rules() {
     static const std::vector<OptionRule> rules = [] {
         const OutputPhotoFormat d = BuiltInDefaultOutputPhotoFormat();
         const ChoiceSet formats = FormatSet(), sizes = SizeSet(), pixels = PixelFormatSet();
-        const ChoiceSet keeps = FromNamed(KeepAspectChoices());
-        const ChoiceSet rotations = FromNamed(RotationChoices());
-        const ChoiceSet flips = FromNamed(FlipChoices());
-        const ChoiceSet metadata = FromNamed(MetadataChoices());
-        const ChoiceSet dates = FromNamed(NamingDateChoices());
+        const ChoiceSet keeps = FromRows(KeepAspectChoices());
+        const ChoiceSet rotations = FromRows(RotationChoices());
+        const ChoiceSet flips = FromRows(FlipChoices());
+        const ChoiceSet metadata = FromRows(MetadataChoices());
+        const ChoiceSet dates = FromRows(NamingDateChoices());
         const ChoiceSet overwrites = OverwriteSet();
+        const ChoiceSet anchors = FromRows(TextAnchors()), effects = FromRows(TextEffects());
         const OutputNaming naming;
         const TextOverlay overlay;
         constexpr const char* kOutput = "Output";
         constexpr const char* kNames = "Names";
         constexpr const char* kText = "Text overlay";
         constexpr const char* kRun = "Run";
+        constexpr const char* kPresets = "Presets";
+        constexpr const char* kScripts = "Scripts and clusters";
+        OptionRule preset{kPresets, "preset", 0, "NAME",
+                          "start from the saved preset NAME; options after it override it",
+                          PresetName([](CliOptions& o, const std::string& v) { o.preset = v; }), {}};
+        preset.appliesPreset = true;
         return std::vector<OptionRule>{
             {kOutput, "output", 'o', "DIR",
              "output folder (default: the work folder, Pictures/Quillmere/)",
@@ -298,13 +228,27 @@ const std::vector<OptionRule>& Rules() {
                    "the date in the names: " + JoinOr(dates.shown) + " (from EXIF, else the file's)" +
                        Default(dates.NameOf(naming.date)),
                    [](CliOptions& o, int32_t x) { o.naming.date = x; }),
+            {kNames, "keep-folders", 0, nullptr,
+             "photos found in a folder keep their path below it inside the run folder",
+             Flag([](CliOptions& o) { o.naming.keepFolders = true; }), {}},
+            {kNames, "number-start", 0, "N", "the number of the first photo" + Default("1"),
+             IntIn(0, kMaxNumberStart,
+                   [](CliOptions& o, int64_t x) { o.naming.numberStart = static_cast<int32_t>(x); }),
+             {}},
+            {kNames, "number-width", 0, "W",
+             "digits the numbers are padded to (default: those of the last number)",
+             IntIn(1, kMaxNumberWidth,
+                   [](CliOptions& o, int64_t x) { o.naming.numberWidth = static_cast<int32_t>(x); }),
+             {}},
             {kText, "text", 0, "TEXT", "a line of text drawn on every photo",
              [](const std::string& v, CliOptions& o) -> std::string {
                  o.overlay.text = v;
                  return {};
              },
              {}},
-            {kText, "text-pos", 0, "X,Y", "its top-left corner in output pixels (default 0,0)",
+            {kText, "text-pos", 0, "X,Y",
+             "its margin in output pixels from the anchor; for top-left, its top-left corner "
+             "(default 0,0)",
              [](const std::string& v, CliOptions& o) -> std::string {
                  std::string xs, ys;
                  int64_t x = 0, y = 0;
@@ -317,6 +261,9 @@ const std::vector<OptionRule>& Rules() {
                  return {};
              },
              {}},
+            Choice(kText, "text-anchor", 0, "WHERE", anchors,
+                   JoinOr(anchors.shown) + Default(anchors.NameOf(overlay.anchor)),
+                   [](CliOptions& o, int32_t x) { o.overlay.anchor = x; }),
             {kText, "font", 0, "FAMILY", "font family (default: the sans-serif font)",
              [](const std::string& v, CliOptions& o) -> std::string {
                  if (TruncateFaceName(v) != v)
@@ -329,6 +276,17 @@ const std::vector<OptionRule>& Rules() {
              "font size in pixels" + Default(std::to_string(-overlay.font.lfHeight)),
              IntIn(1, kMaxFontPixels,
                    [](CliOptions& o, int64_t x) { o.overlay.font.lfHeight = -static_cast<int32_t>(x); }),
+             {}},
+            {kText, "text-size-percent", 0, "P",
+             "text size as a percentage of the output's shorter side, in place of --font-px; 0 "
+             "to 100 (default 0: the font's size)",
+             [](const std::string& v, CliOptions& o) -> std::string {
+                 double percent = 0;
+                 if (!ParseDouble(v, 0, kMaxTextSizePercent, percent))
+                     return "must be a number from 0 to 100";
+                 o.overlay.sizePercent = percent;
+                 return {};
+             },
              {}},
             {kText, "bold", 0, nullptr, "bold text", Flag([](CliOptions& o) { o.overlay.font.lfWeight = 700; }), {}},
             {kText, "italic", 0, nullptr, "italic text", Flag([](CliOptions& o) { o.overlay.font.lfItalic = 1; }), {}},
@@ -349,6 +307,28 @@ const std::vector<OptionRule>& Rules() {
                  return {};
              },
              {}},
+            {kText, "text-opacity", 0, "N", "text opacity in percent, 0 to 100" + Default("100"),
+             IntIn(0, 100, [](CliOptions& o, int64_t x) { o.overlay.opacity = static_cast<int32_t>(x); }), {}},
+            Choice(kText, "text-effect", 0, "HOW", effects,
+                   JoinOr(effects.shown) + " around the text" + Default(effects.NameOf(overlay.effect)),
+                   [](CliOptions& o, int32_t x) { o.overlay.effect = x; }),
+            preset,
+            {kPresets, "save-preset", 0, "NAME",
+             "save the settings this command gives as preset NAME (PATHs optional)",
+             PresetName([](CliOptions& o, const std::string& v) { o.savePreset = v; }), {}},
+            {kPresets, "list-presets", 0, nullptr, "print the saved presets' names, one per line",
+             Flag([](CliOptions& o) { o.listPresets = true; }), {}},
+            {kScripts, "files-from", 0, "FILE",
+             "also convert the paths listed in FILE, one per line (- for standard input)",
+             PathIn("file", [](CliOptions& o, const std::string& v) { o.filesFrom = v; }), {}},
+            {kScripts, "null", 0, nullptr, "the --files-from entries end with NUL, as find -print0 writes them",
+             Flag([](CliOptions& o) { o.nulSeparated = true; }), {}},
+            {kScripts, "into", 0, "DIR",
+             "write into DIR (made if missing) instead of a new time-stamped folder",
+             PathIn("folder", [](CliOptions& o, const std::string& v) { o.into = v; }), {}},
+            {kScripts, "report", 0, "FILE",
+             "write one JSON object per photo, then a summary object, one per line, to FILE",
+             PathIn("file", [](CliOptions& o, const std::string& v) { o.report = v; }), {}},
             Choice(kRun, "overwrite", 0, "POLICY", overwrites,
                    JoinOr(overwrites.shown) +
                        " when an output file exists (default: ask when standard input is a "
@@ -373,132 +353,4 @@ const std::vector<OptionRule>& Rules() {
     return rules;
 }
 
-// text broken into lines of at most width characters at blanks.
-std::vector<std::string> Wrap(const std::string& text, std::size_t width) {
-    std::vector<std::string> lines;
-    std::string line;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find(' ', start);
-        if (end == std::string::npos)
-            end = text.size();
-        const std::string word = text.substr(start, end - start);
-        if (!line.empty() && line.size() + 1 + word.size() > width) {
-            lines.push_back(line);
-            line.clear();
-        }
-        line += (line.empty() ? "" : " ") + word;
-        start = end + 1;
-    }
-    if (!line.empty())
-        lines.push_back(line);
-    return lines;
-}
-
-}  // namespace
-
-ParseOutcome ParseArguments(const std::vector<std::string>& args) {
-    ParseOutcome out;
-    CliOptions& o = out.options;
-    auto fail = [&](std::string message) {
-        out.ok = false;
-        out.error = std::move(message);
-        return out;
-    };
-
-    bool optionsEnded = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
-            o.paths.push_back(arg);
-            continue;
-        }
-        if (arg == "--") {
-            optionsEnded = true;
-            continue;
-        }
-
-        const OptionRule* rule = nullptr;
-        std::string shown;  // the option as the user wrote it, for messages
-        std::optional<std::string> value;
-        if (arg[1] == '-') {
-            const std::size_t eq = arg.find('=');
-            const std::string name = arg.substr(2, eq == std::string::npos ? std::string::npos : eq - 2);
-            if (eq != std::string::npos)
-                value = arg.substr(eq + 1);
-            shown = "--" + name;
-            for (const OptionRule& r : Rules())
-                if (name == r.longName)
-                    rule = &r;
-        } else {
-            shown = arg.substr(0, 2);
-            for (const OptionRule& r : Rules())
-                if (r.shortName != 0 && arg[1] == r.shortName)
-                    rule = &r;
-            if (arg.size() > 2)
-                value = arg.substr(arg[2] == '=' ? 3 : 2);
-        }
-        if (!rule)
-            return fail("unknown option " + shown);
-
-        if (!rule->valueName) {
-            if (value)
-                return fail("option " + shown + " takes no value");
-            rule->handle({}, o);
-            continue;
-        }
-        if (!value) {
-            if (i + 1 >= args.size())
-                return fail("option " + shown + " needs a value");
-            value = args[++i];
-        }
-        const std::string reason = rule->handle(*value, o);
-        if (!reason.empty())
-            return fail("option " + shown + ": '" + *value + "' " + reason);
-    }
-
-    if (!o.help && !o.version && !o.listValues && o.paths.empty())
-        return fail("no photos given: name at least one file or folder");
-    out.ok = true;
-    return out;
-}
-
-std::string UsageText() {
-    std::string text =
-        "Usage: quillmere-convert [options] PATH...\n"
-        "Converts photos (files, or folders searched with their sub-folders) into a\n"
-        "new time-stamped folder inside the output folder, and prints that folder.\n";
-    const char* group = nullptr;
-    for (const OptionRule& rule : Rules()) {
-        if (!group || std::string(group) != rule.group) {
-            group = rule.group;
-            text += std::string("\n") + group + ":\n";
-        }
-        std::string left = "  ";
-        left += rule.shortName ? std::string("-") + rule.shortName + ", " : std::string("    ");
-        left += std::string("--") + rule.longName;
-        if (rule.valueName)
-            left += std::string(" ") + rule.valueName;
-        const std::vector<std::string> lines = Wrap(rule.help, kUsageWidth - kHelpColumn);
-        for (std::size_t i = 0; i < lines.size(); ++i) {
-            if (i == 0 && left.size() < kHelpColumn)
-                text += left + std::string(kHelpColumn - left.size(), ' ');
-            else if (i == 0)
-                text += left + "\n" + std::string(kHelpColumn, ' ');
-            else
-                text += std::string(kHelpColumn, ' ');
-            text += lines[i] + "\n";
-        }
-    }
-    text +=
-        "\nOptions take their value as the next argument or after '=' (--text-pos=-5,3).\n"
-        "Exit status: 0 every photo converted, 1 some were not, 2 bad arguments.\n";
-    return text;
-}
-
-std::optional<std::vector<std::string>> ValuesOfOption(const std::string& longName) {
-    for (const OptionRule& rule : Rules())
-        if (longName == rule.longName && !rule.values.empty())
-            return rule.values;
-    return std::nullopt;
-}
+}  // namespace cli

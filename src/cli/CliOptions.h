@@ -2,6 +2,7 @@
 // The options of quillmere-convert and their parsing.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "convert/RunNaming.h"
 #include "convert/TextOverlay.h"
 #include "options/OutputPhotoFormat.h"
+#include "options/Preset.h"
 
 enum class OverwritePolicy {
     Default,  // ask when standard input is a terminal, else no
@@ -22,15 +24,25 @@ struct CliOptions {
     std::vector<std::string> paths;           // files and folders, in the order given
     std::optional<std::string> outputFolder;  // unset: the work folder
     OutputPhotoFormat format = BuiltInDefaultOutputPhotoFormat();
-    OutputNaming naming;                      // prefix and --no-rename
-    TextOverlay overlay;                      // text, position, font, colour
+    OutputNaming naming;                      // prefix, --no-rename, --keep-folders, numbers
+    TextOverlay overlay;                      // text, placement, font, colour, size, opacity
     OverwritePolicy overwrite = OverwritePolicy::Default;
     int jobs = 0;                             // 0: one per core
     bool quiet = false;
     bool help = false;
     bool version = false;
     std::optional<std::string> listValues;    // --list-values: the option named
+    std::optional<std::string> filesFrom;     // a list of more paths; "-": standard input
+    bool nulSeparated = false;                // the list's entries end with NUL
+    std::optional<std::string> into;          // the folder the run writes into
+    std::optional<std::string> report;        // the JSON report's file
+    std::optional<std::string> preset;        // the last --preset, applied where it stood
+    std::optional<std::string> savePreset;
+    bool listPresets = false;
 };
+
+// What a preset of that name holds; nothing when none is stored.
+using PresetLookup = std::function<std::optional<Preset>(const std::string& name)>;
 
 struct ParseOutcome {
     bool ok = false;
@@ -40,8 +52,16 @@ struct ParseOutcome {
 
 // Parses the arguments after the program name. Values come as the next
 // argument or after '=' ("--text-pos=-5,3"; short options also "-W1024");
-// "--" ends the options. A bad value is refused, never clamped.
-ParseOutcome ParseArguments(const std::vector<std::string>& args);
+// "--" ends the options. A bad value is refused, never clamped. --preset
+// takes the output settings, naming and overlay of the preset that lookup
+// finds (the stored presets by default) at the place where it stands.
+ParseOutcome ParseArguments(const std::vector<std::string>& args,
+                            const PresetLookup& lookup = &presets::Load);
+
+// The preset the options describe, and the options a preset gives (the
+// run's own numbering stays).
+Preset PresetOfOptions(const CliOptions& options);
+void ApplyPreset(const Preset& preset, CliOptions& options);
 
 // The --help text, made from the option tables.
 std::string UsageText();

@@ -5,7 +5,10 @@
 #include <atomic>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
+#include <fstream>
 #include <iostream>
+#include <iterator>
 #include <memory>
 #include <unistd.h>
 
@@ -14,10 +17,12 @@
 #include "cli/CliGather.h"
 #include "cli/CliOptions.h"
 #include "cli/ProgressBar.h"
+#include "cli/RunReport.h"
 #include "app/Paths.h"
 #include "convert/ActivityLog.h"
 #include "convert/ConversionRun.h"
 #include "convert/RunStart.h"
+#include "options/Preset.h"
 
 namespace {
 
@@ -54,6 +59,54 @@ std::string OutputFolder(const CliOptions& options, Prompter& prompter) {
         settings::kOption, settings::kPhotoOutputFolder, HomeFolder(), prompter));
 }
 
+// The paths of --files-from, or the reason they cannot be read.
+bool ReadPathList(const CliOptions& options, std::vector<std::string>& paths, std::string& reason) {
+    std::string text;
+    if (*options.filesFrom == "-") {
+        text.assign(std::istreambuf_iterator<char>(std::cin), {});
+        if (std::cin.bad()) {
+            reason = "standard input could not be read";
+            return false;
+        }
+    } else {
+        std::ifstream in(*options.filesFrom, std::ios::binary);
+        if (in)
+            text.assign(std::istreambuf_iterator<char>(in), {});
+        if (!in && !in.eof()) {
+            reason = *options.filesFrom + ": " + std::strerror(errno);
+            return false;
+        }
+    }
+    for (std::string& path : SplitPathList(text, options.nulSeparated))
+        paths.push_back(std::move(path));
+    return true;
+}
+
+// --list-presets and --save-preset; true when the command ends there with
+// status.
+bool PresetCommands(const CliOptions& options, int& status) {
+    if (options.listPresets) {
+        for (const std::string& name : presets::Names())
+            std::cout << name << "\n";
+        status = 0;
+        return true;
+    }
+    if (options.savePreset) {
+        std::string reason;
+        if (!presets::Save(*options.savePreset, PresetOfOptions(options), &reason)) {
+            std::cerr << kProgram << ": preset '" << *options.savePreset << "' not saved: " << reason << "\n";
+            status = 1;
+            return true;
+        }
+        if (!options.quiet)
+            std::cerr << kProgram << ": preset '" << *options.savePreset << "' saved in "
+                      << presets::Location() << "\n";
+        status = 0;
+        return options.paths.empty() && !options.filesFrom;
+    }
+    return false;
+}
+
 int ListValues(const std::string& option) {
     const auto values = ValuesOfOption(option);
     if (!values) {
@@ -85,6 +138,21 @@ int RunConvertCommand(const std::vector<std::string>& args) {
     }
     if (options.listValues)
         return ListValues(*options.listValues);
+    int presetStatus = 0;
+    if (PresetCommands(options, presetStatus))
+        return presetStatus;
+
+    std::vector<std::string> paths = options.paths;
+    std::string reason;
+    if (options.filesFrom && !ReadPathList(options, paths, reason)) {
+        std::cerr << kProgram << ": option --files-from: " << reason << "\n";
+        return 2;
+    }
+    RunReport report;
+    if (options.report && !report.Open(*options.report, &reason)) {
+        std::cerr << kProgram << ": option --report: " << *options.report << ": " << reason << "\n";
+        return 2;
+    }
 
     // Text is drawn with Qt's fonts, which need a GUI application object;
     // no display is needed or wanted.
@@ -105,23 +173,34 @@ int RunConvertCommand(const std::vector<std::string>& args) {
     };
 
     const std::string outputFolder = OutputFolder(options, prompter);
-    GatheredPhotos gathered =
-        GatherCommandLinePhotos(options.paths, options.format, prompter, notice);
+    GatheredPhotos gathered = GatherCommandLinePhotos(paths, options.format, prompter, notice);
+    report.Refused(gathered.refused);
+    // The report's summary, then the exit status.
+    auto finish = [&](const RunResult& result, int status) {
+        if (report.IsOpen() && !report.Finish(result, status, &reason)) {
+            std::cerr << kProgram << ": option --report: " << *options.report << ": " << reason << "\n";
+            return 1;
+        }
+        return status;
+    };
     if (gathered.photos.empty()) {
         std::cerr << kProgram << ": no photos to convert\n";
-        return 1;
+        return finish({}, 1);
     }
 
     RunRequest request;
     request.outputFolder = outputFolder;
+    request.intoFolder = options.into.value_or("");
     request.naming = options.naming;
     request.overlay = options.overlay;
     request.defaults = options.format;
     request.photos = std::move(gathered.photos);
     request.jobs = options.jobs;
+    const std::size_t photoCount = request.photos.size();
     PreparedRun prepared = PrepareRun(std::move(request), prompter);
     if (!prepared.ready)
-        return 1;
+        return finish({photoCount, 0, 0, 0, true}, 1);
+    report.Begin(prepared.job.photos);
     const std::string runFolder = prepared.job.naming.runFolder;
     const std::size_t total = prepared.job.photos.size();
 
@@ -129,7 +208,11 @@ int RunConvertCommand(const std::vector<std::string>& args) {
     prompter.SetAroundMessage([&] { bar.Suspend(); }, [&] { bar.Resume(); });
     std::atomic<std::size_t> done{0};
     RunCallbacks callbacks;
-    callbacks.photoDone = [&](std::size_t, const PhotoResult&) { bar.SetDone(++done); };
+    callbacks.outputPath = [&](std::size_t index, const std::string& path) { report.OutputPath(index, path); };
+    callbacks.photoDone = [&](std::size_t index, const PhotoResult& result) {
+        report.PhotoDone(index, result);
+        bar.SetDone(++done);
+    };
 
     ActivityLog log(outputFolder);
     RunResult result;
@@ -151,6 +234,6 @@ int RunConvertCommand(const std::vector<std::string>& args) {
                " photos not started");
     std::cout << runFolder << std::endl;
     const bool allConverted =
-        result.converted == result.total && !result.stopped && gathered.skipped == 0;
-    return allConverted ? 0 : 1;
+        result.converted == result.total && !result.stopped && gathered.refused.empty();
+    return finish(result, allConverted ? 0 : 1);
 }

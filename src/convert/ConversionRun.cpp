@@ -23,6 +23,23 @@ std::string PathKey(const std::string& path) {
 
 }  // namespace
 
+std::string RunOutcomeLines(const RunResult& result) {
+    std::vector<std::string> lines;
+    const std::size_t notConverted = result.failed + result.skipped;
+    if (notConverted == 1)
+        lines.push_back("1 photo was not converted; see the log.");
+    else if (notConverted > 1)
+        lines.push_back(std::to_string(notConverted) + " photos were not converted; see the log.");
+    if (result.stopped)
+        lines.push_back("Stopped after " +
+                        std::to_string(result.converted + result.skipped + result.failed) + " of " +
+                        std::to_string(result.total) + " photos.");
+    std::string text;
+    for (const std::string& line : lines)
+        text += (text.empty() ? "" : "\n") + line;
+    return text;
+}
+
 std::string PhotoLogLine(const std::string& sourcePath, const PhotoResult& result) {
     std::string line = sourcePath + ": " + result.message;
     if (!result.reason.empty())
@@ -106,9 +123,10 @@ void ConversionRun::Dispatch() {
         const OutputPhotoFormat& format = source.m_outputPhotoFormat;
         const OutputFormatRow* row = OutputFormatFor(format.nOuptputFormat, source.strSourceFormat);
         const std::string extension = row ? row->extension : "";
-        const std::string path =
-            MakeOutputPath(naming, started, count, source.strSourcePath,
-                           NamingTime(naming.date, source.timeModified, source.timeTaken), extension);
+        const std::string path = MakeOutputPath(
+            naming, started, count, source.strSourcePath,
+            NamingTime(naming.date, source.timeModified, source.timeTaken), extension,
+            source.strSearchRoot);
         const std::string key = PathKey(path);
         {
             // Wait for a free worker, and for any photo in hand with the same
@@ -133,13 +151,17 @@ void ConversionRun::Dispatch() {
         if (extension.empty())
             log_.AddLogLine("unknown output photo format!");
 
-        Task task{started, source, job_.overlay};
+        Task task{started, source, job_.overlay, {}};
         task.photo.strOutputPath = path;
+        if (naming.keepFolders)
+            task.subFolder = KeptSubFolder(source.strSourcePath, source.strSearchRoot);
         if (callbacks_.outputPath)
             callbacks_.outputPath(started, path);
 
         // A photo whose size is invalid stops before its overlay is looked at.
-        if (!job_.overlay.text.empty() && format.nOutputWidth > 0 && format.nOutputHeight > 0) {
+        // The other anchors keep the text inside the picture themselves.
+        if (!job_.overlay.text.empty() && job_.overlay.anchor == kAnchorTopLeft &&
+            format.nOutputWidth > 0 && format.nOutputHeight > 0) {
             const PhotoTextPosition position = CheckPhotoTextPosition(
                 x, y, format.nOutputWidth, format.nOutputHeight, source.strSourcePath);
             for (const std::string& message : position.logMessages)
@@ -198,7 +220,13 @@ void ConversionRun::Work() {
 
         PhotoResult result;
         try {
-            result = converter_(task.photo, task.overlay, prompter_);
+            std::string reason;
+            if (!task.subFolder.empty() && !CreateSubFolders(job_.naming.runFolder, task.subFolder, &reason)) {
+                result = {PhotoOutcome::Failed, "Can not create the directory", reason};
+                prompter_.Tell(result.message, task.photo.strSourcePath, PromptIcon::None, reason);
+            } else {
+                result = converter_(task.photo, task.overlay, prompter_);
+            }
         } catch (const std::exception& error) {
             // Nothing may escape a worker; the photo counts as failed and the
             // run goes on, as for any other failure of one photo.

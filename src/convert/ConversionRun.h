@@ -55,6 +55,11 @@ struct RunCallbacks {
 using PhotoConverter =
     std::function<PhotoResult(const PhotoItem&, const TextOverlay&, Prompter&)>;
 
+// What a run's closing question adds to its text, one line each, "" when
+// every photo was converted: "3 photos were not converted; see the log."
+// (failed or skipped) and "Stopped after 21 of 360 photos.".
+std::string RunOutcomeLines(const RunResult& result);
+
 // The activity log's line for a photo that was not written:
 // "<source path>: <message> (<reason>)".
 std::string PhotoLogLine(const std::string& sourcePath, const PhotoResult& result);
@@ -94,6 +99,7 @@ private:
         std::size_t index;
         PhotoItem photo;
         TextOverlay overlay;
+        std::string subFolder;  // below the run folder, made before the photo is converted
     };
 
     void Dispatch();

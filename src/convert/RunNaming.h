@@ -34,6 +34,13 @@ struct OutputNaming {
     std::string runFolder;  // with trailing '/'
     std::string prefix = settings::kDefaultBatchRenamer;  // may be empty
     bool notRename = false;  // keep the source titles
+    bool keepFolders = false;  // photos of a folder search keep their path below it
+    // The number of the list's first photo, and the digits every number is
+    // padded to (0: the digits of the list's last number), so that the parts
+    // of a job split over several runs are numbered as one run would. The
+    // numbers stay within 32 bits.
+    int32_t numberStart = 1;
+    int32_t numberWidth = 0;
     int32_t date = kDateFile;  // NamingDate: which date the names carry
 
     bool operator==(const OutputNaming&) const = default;
@@ -44,11 +51,26 @@ struct OutputNaming {
 // other choice, the file's modification time.
 int64_t NamingTime(int32_t date, int64_t timeModified, int64_t timeTaken);
 
+// The path of sourcePath's folder below searchRoot ("Day2/", "Day2/am/"),
+// or "" when searchRoot is empty, is not the start of sourcePath, or what
+// lies between holds an empty, "." or ".." part: such a photo goes to the
+// run folder itself.
+std::string KeptSubFolder(const std::string& sourcePath, const std::string& searchRoot);
+
+// Makes the folders of subFolder (from KeptSubFolder) inside the existing
+// runFolder, one level at a time without following symbolic links, so that
+// nothing is made or written outside the run folder. False, with the
+// system's reason, when a level cannot be made or is not a real folder.
+bool CreateSubFolders(const std::string& runFolder, const std::string& subFolder,
+                      std::string* reason);
+
 // The output path of the photo at index (0-based) of a list of count photos:
-// with notRename, run folder + source title + "." + extension; otherwise run
-// folder + prefix + "." + number (index + 1, zero-padded to the digits of
-// count) + "." + the local date "YYYY.MM.DD" of time (see NamingTime) + "." +
-// extension. extension is used as given (empty for an unknown format).
+// the run folder, with keepFolders the photo's KeptSubFolder below
+// searchRoot, then with notRename the source title + "." + extension;
+// otherwise prefix + "." + number (numberStart + index, zero-padded to
+// numberWidth, or to the digits of the last number) + "." + the local date
+// "YYYY.MM.DD" of time (see NamingTime) + "." + extension. extension is used
+// as given (empty for an unknown format).
 std::string MakeOutputPath(const OutputNaming& naming, std::size_t index, std::size_t count,
                            const std::string& sourcePath, int64_t time,
-                           const std::string& extension);
+                           const std::string& extension, const std::string& searchRoot = {});

@@ -1,21 +1,26 @@
 #include "convert/RunStart.h"
 
+#include "app/Paths.h"
 #include "convert/OutputGeometry.h"
 
 PreparedRun PrepareRun(RunRequest request, Prompter& prompter) {
     PreparedRun prepared;
     const std::time_t when = request.when != 0 ? request.when : std::time(nullptr);
-    request.naming.runFolder = MakeRunFolderPath(request.outputFolder, when);
+    request.naming.runFolder = request.intoFolder.empty()
+                                   ? MakeRunFolderPath(request.outputFolder, when)
+                                   : paths::EnsureTrailingSeparator(request.intoFolder);
     if (!CreateRunFolder(request.naming.runFolder, prompter))
         return prepared;
 
-    const TextPositionCheck position =
-        CheckTextPosition(request.overlay.x, request.overlay.y, request.defaults.nOutputWidth,
-                          request.defaults.nOutputHeight, prompter);
-    request.overlay.x = position.x;
-    request.overlay.y = position.y;
-    prepared.xReset = position.xReset;
-    prepared.yReset = position.yReset;
+    if (request.overlay.anchor == kAnchorTopLeft) {
+        const TextPositionCheck position =
+            CheckTextPosition(request.overlay.x, request.overlay.y, request.defaults.nOutputWidth,
+                              request.defaults.nOutputHeight, prompter);
+        request.overlay.x = position.x;
+        request.overlay.y = position.y;
+        prepared.xReset = position.xReset;
+        prepared.yReset = position.yReset;
+    }
 
     prepared.job.photos = std::move(request.photos);
     prepared.job.naming = std::move(request.naming);

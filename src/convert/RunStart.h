@@ -12,6 +12,7 @@
 
 struct RunRequest {
     std::string outputFolder;  // the run folder is made inside it
+    std::string intoFolder;    // set: the run writes into this folder instead
     OutputNaming naming;       // prefix and "Not rename"; the run folder is filled in
     TextOverlay overlay;       // the position as the user gave it
     OutputPhotoFormat defaults;  // the settings for new photos: bound the text position
@@ -27,9 +28,10 @@ struct PreparedRun {
     bool yReset = false;
 };
 
-// Makes the run folder (the output folder and the time stamp
-// "%Y.%m.%d.%H.%M.%S", missing parents included), then checks the overlay
-// position against the default output size (with its warnings, whether or
-// not there is overlay text), and builds the job. An empty photo list still
-// gets its folder and checks; starting it is the caller's choice.
+// Makes the run folder (the into folder when given, else the output folder
+// and the time stamp "%Y.%m.%d.%H.%M.%S"; missing parents included), then,
+// for the top-left anchor, checks the overlay position against the default
+// output size (with its warnings, whether or not there is overlay text), and
+// builds the job. An empty photo list still gets its folder and checks;
+// starting it is the caller's choice.
 PreparedRun PrepareRun(RunRequest request, Prompter& prompter);

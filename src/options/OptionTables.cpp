@@ -197,3 +197,34 @@ std::string CliNameOf(const std::vector<NamedChoice>& set, int32_t value) {
             return row.cliName;
     return {};
 }
+
+const std::vector<TextAnchorRow>& TextAnchors() {
+    static const std::vector<TextAnchorRow> rows = {
+        {kAnchorTopLeft, "top-left", "Top left", 0, 0},
+        {kAnchorTop, "top", "Top", 1, 0},
+        {kAnchorTopRight, "top-right", "Top right", 2, 0},
+        {kAnchorLeft, "left", "Left", 0, 1},
+        {kAnchorCenter, "center", "Center", 1, 1},
+        {kAnchorRight, "right", "Right", 2, 1},
+        {kAnchorBottomLeft, "bottom-left", "Bottom left", 0, 2},
+        {kAnchorBottom, "bottom", "Bottom", 1, 2},
+        {kAnchorBottomRight, "bottom-right", "Bottom right", 2, 2},
+    };
+    return rows;
+}
+
+const TextAnchorRow& TextAnchorOf(int32_t value) {
+    const auto& rows = TextAnchors();
+    if (value < 0 || static_cast<std::size_t>(value) >= rows.size())
+        return rows.front();
+    return rows[static_cast<std::size_t>(value)];
+}
+
+const std::vector<TextEffectRow>& TextEffects() {
+    static const std::vector<TextEffectRow> rows = {
+        {kTextEffectNone, "none", "No outline"},
+        {kTextEffectOutline, "outline", "Outline"},
+        {kTextEffectShadow, "shadow", "Shadow"},
+    };
+    return rows;
+}

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "convert/TextOverlay.h"
 #include "options/OutputPhotoFormat.h"
 
 class PendingOutput;
@@ -141,3 +142,27 @@ int IndexOfChoice(const std::vector<NamedChoice>& set, int32_t value);
 
 // The command-line name of a value in a set; empty when no row holds it.
 std::string CliNameOf(const std::vector<NamedChoice>& set, int32_t value);
+
+// ---- Text anchors (TextOverlay::anchor) and effects (TextOverlay::effect) ----
+
+struct TextAnchorRow {
+    int32_t value;         // as stored in the overlay
+    const char* cliName;   // accepted by the command line
+    const char* listText;  // the main window's list entry
+    int column;            // 0: X from the left edge, 1: from the middle, 2: from the right edge
+    int row;               // 0: Y from the top edge, 1: from the middle, 2: from the bottom edge
+};
+
+// In list order; row i has value i.
+const std::vector<TextAnchorRow>& TextAnchors();
+// The row of a stored value; the top-left row for a value no row holds.
+const TextAnchorRow& TextAnchorOf(int32_t value);
+
+struct TextEffectRow {
+    int32_t value;
+    const char* cliName;
+    const char* listText;
+};
+
+// In list order; row i has value i.
+const std::vector<TextEffectRow>& TextEffects();

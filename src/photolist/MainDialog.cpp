@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QShortcut>
+#include <QStyle>
 #include <QUrl>
 
 #include <algorithm>
@@ -75,8 +76,16 @@ void MainDialog::OnInitDialog() {
     for (int column = 0; column < kColumnCount; ++column)
         header->resizeSection(column, PhotoListModel::DefaultWidth(column));
     header->setSectionsClickable(true);
+    // Long names get the room; the short columns keep their widths.
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(kColumnFileName, QHeaderView::Stretch);
     ui->photoList->verticalHeader()->setDefaultSectionSize(ui->photoList->fontMetrics().height() + 6);
-    ui->photoList->setMinimumWidth(520);
+    // Every column at its width, the names at least at theirs.
+    int columns = 0;
+    for (int column = 0; column < kColumnCount; ++column)
+        columns += PhotoListModel::DefaultWidth(column);
+    ui->photoList->setMinimumWidth(columns + 2 * ui->photoList->frameWidth() +
+                                   style()->pixelMetric(QStyle::PM_ScrollBarExtent));
 
     ui->previewFrame->SetDecoder(&DecodePreview);
     for (const NamedChoice& row : NamingDateChoices())
@@ -94,15 +103,23 @@ void MainDialog::OnInitDialog() {
                                   Qt::QueuedConnection);
     });
 
-    for (QWidget* hidden : {static_cast<QWidget*>(ui->logList), static_cast<QWidget*>(ui->viewLogButton),
-                            static_cast<QWidget*>(ui->saveListButton), static_cast<QWidget*>(ui->loadListButton)})
+    // The log's own list stays hidden; View log opens the whole file.
+    for (QWidget* hidden : {static_cast<QWidget*>(ui->logList), static_cast<QWidget*>(ui->saveListButton),
+                            static_cast<QWidget*>(ui->loadListButton)})
         hidden->hide();
+    ui->viewLogButton->show();
     ui->progressBar->setRange(0, 999);
     ui->progressBar->setValue(0);
+    for (const TextAnchorRow& anchor : TextAnchors())
+        ui->textAnchorCombo->addItem(QString::fromLatin1(anchor.listText));
+    for (const TextEffectRow& effect : TextEffects())
+        ui->textEffectCombo->addItem(QString::fromLatin1(effect.listText));
     EnableListCommands(false);
     setAcceptDrops(true);
     ConnectCommands();
+    ConnectTextPlacement();
     UpdateData(false);
+    RefreshPresetList();
 }
 
 void MainDialog::ConnectCommands() {
@@ -110,7 +127,7 @@ void MainDialog::ConnectCommands() {
     connect(ui->searchPhotosButton, &QPushButton::clicked, this, &MainDialog::OnSearchPhotos);
     connect(ui->optionsButton, &QPushButton::clicked, this, &MainDialog::OnOptions);
     connect(ui->convertButton, &QPushButton::clicked, this, &MainDialog::OnConvert);
-    connect(ui->helpButton, &QPushButton::clicked, this, [this] { hooks_.showHelp(this); });
+    connect(ui->helpButton, &QPushButton::clicked, this, [this] { hooks_.showHelp(this, prompter_); });
     connect(ui->editButton, &QPushButton::clicked, this, &MainDialog::OnEdit);
     connect(ui->upButton, &QPushButton::clicked, this, &MainDialog::OnUp);
     connect(ui->downButton, &QPushButton::clicked, this, &MainDialog::OnDown);
@@ -123,13 +140,28 @@ void MainDialog::ConnectCommands() {
     connect(ui->browseButton, &QPushButton::clicked, this, &MainDialog::OnBrowse);
     connect(ui->fontButton, &QPushButton::clicked, this, &MainDialog::OnFont);
     connect(ui->notRenameCheck, &QCheckBox::clicked, this, &MainDialog::OnNotRename);
-    connect(ui->updateButton, &QPushButton::clicked, this, [this] { hooks_.openProductPage(prompter_); });
+    connect(ui->applyPresetButton, &QPushButton::clicked, this, &MainDialog::OnApplyPreset);
+    connect(ui->savePresetButton, &QPushButton::clicked, this, &MainDialog::OnSavePreset);
+    connect(ui->deletePresetButton, &QPushButton::clicked, this, &MainDialog::OnDeletePreset);
+    connect(ui->updateButton, &QPushButton::clicked, this, [this] { hooks_.openProductPage(this, prompter_); });
     connect(ui->aboutButton, &QPushButton::clicked, this, [this] { hooks_.showAbout(this); });
     connect(ui->exitButton, &QPushButton::clicked, this, &MainDialog::OnExit);
+    connect(ui->viewLogButton, &QPushButton::clicked, this, &MainDialog::OnViewLog);
     auto* remove = new QShortcut(QKeySequence::Delete, ui->photoList, nullptr, nullptr, Qt::WidgetShortcut);
     connect(remove, &QShortcut::activated, this, &MainDialog::OnDelete);
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
-    connect(help, &QShortcut::activated, this, [this] { hooks_.showHelp(this); });
+    connect(help, &QShortcut::activated, this, [this] { hooks_.showHelp(this, prompter_); });
+    const auto shortcut = [this](QKeySequence keys, void (MainDialog::*command)()) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, command);
+    };
+    shortcut(QKeySequence::Open, &MainDialog::OnAddPhotos);
+    shortcut(QKeySequence::Find, &MainDialog::OnSearchPhotos);
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Return), &MainDialog::OnConvert);
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Enter), &MainDialog::OnConvert);
+    connect(new QShortcut(QKeySequence::SelectAll, this), &QShortcut::activated, this, [this] {
+        ui->photoList->setFocus();
+        ui->photoList->selectAll();
+    });
 }
 
 bool MainDialog::UpdateData(bool saveAndValidate) {
@@ -139,8 +171,13 @@ bool MainDialog::UpdateData(bool saveAndValidate) {
         ui->notRenameCheck->setChecked(m_bNotRename != 0);
         // A stored value the list lacks shows no entry and is kept.
         ui->namingDateCombo->setCurrentIndex(IndexOfChoice(NamingDateChoices(), m_nNamingDate));
+        ui->keepFoldersCheck->setChecked(m_bKeepFolders != 0);
         ui->textXEdit->setText(QString::number(m_nTextX));
         ui->textYEdit->setText(QString::number(m_nTextY));
+        ui->textAnchorCombo->setCurrentIndex(TextAnchorOf(m_nTextAnchor).value);
+        ui->textSizeSpin->setValue(m_dTextSizePercent);
+        ui->textOpacitySpin->setValue(m_nTextOpacity);
+        ui->textEffectCombo->setCurrentIndex(m_nTextEffect);
         return true;
     }
     m_outputFolder = FromQString(ui->outputFolderEdit->text());
@@ -148,6 +185,11 @@ bool MainDialog::UpdateData(bool saveAndValidate) {
     m_bNotRename = ui->notRenameCheck->isChecked() ? 1 : 0;
     if (const int date = ui->namingDateCombo->currentIndex(); date >= 0)
         m_nNamingDate = NamingDateChoices()[static_cast<std::size_t>(date)].value;
+    m_bKeepFolders = ui->keepFoldersCheck->isChecked() ? 1 : 0;
+    m_nTextAnchor = ui->textAnchorCombo->currentIndex();
+    m_dTextSizePercent = ui->textSizeSpin->value();
+    m_nTextOpacity = ui->textOpacitySpin->value();
+    m_nTextEffect = ui->textEffectCombo->currentIndex();
     for (auto [edit, member] : {std::pair{ui->textXEdit, &m_nTextX}, std::pair{ui->textYEdit, &m_nTextY}}) {
         int32_t value = 0;
         if (!SettingsStore::ParseInt32(edit->text().toStdString(), value)) {
@@ -222,6 +264,12 @@ void MainDialog::OnExit() {
 
 void MainDialog::reject() { OnExit(); }
 
+void MainDialog::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        RefreshPresetList();
+    QDialog::changeEvent(event);
+}
+
 void MainDialog::closeEvent(QCloseEvent* event) {
     if (closing_) {
         event->accept();
@@ -257,6 +305,7 @@ void MainDialog::OnFont() {
     m_textFont = font;
     m_textColor = color;
     ui->fontFaceLabel->setText(QString::fromStdString(m_textFont.lfFaceName));
+    UpdatePreviewOverlay();
 }
 
 void MainDialog::OnNotRename() {
@@ -270,7 +319,11 @@ void MainDialog::OnPreview() {
     const std::vector<int> rows = SelectedRows();
     if (rows.empty())
         return;
-    ui->previewFrame->ShowPhoto(m_photoList[static_cast<std::size_t>(rows.front())].strSourcePath);
+    const PhotoItem& photo = m_photoList[static_cast<std::size_t>(rows.front())];
+    previewWidth_ = photo.m_outputPhotoFormat.nOutputWidth;
+    previewHeight_ = photo.m_outputPhotoFormat.nOutputHeight;
+    UpdatePreviewOverlay();
+    ui->previewFrame->ShowPhoto(photo.strSourcePath);
 }
 
 void MainDialog::AppendLogLine(const QString& entry) {
@@ -290,13 +343,9 @@ void MainDialog::dropEvent(QDropEvent* event) {
 }
 
 void MainDialog::OnDropUrls(const QList<QUrl>& urls) {
-    if (IsConverting())
-        return;
     std::vector<std::string> dropped;
     for (const QUrl& url : urls)
         if (url.isLocalFile())
             dropped.push_back(FromQString(url.toLocalFile()));
-    AddPhotoFiles(DroppedCandidates(dropped));
-    if (m_nPhotoCount > 0)
-        RefreshPhotoList();
+    OpenPaths(dropped);
 }

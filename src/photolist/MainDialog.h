@@ -15,6 +15,7 @@
 #include "app/Prompter.h"
 #include "app/TextFontSettings.h"
 #include "convert/ConversionRun.h"
+#include "convert/TextOverlay.h"
 #include "options/OutputPhotoFormat.h"
 #include "photolist/MainDialogHooks.h"
 #include "photolist/PhotoItem.h"
@@ -23,6 +24,7 @@
 namespace Ui {
 class MainDialog;
 }
+struct Preset;
 class ActivityLog;
 class PhotoListModel;
 class QLineEdit;
@@ -74,6 +76,15 @@ public:
     std::vector<int> SelectedRows() const;
     void SelectRows(const std::vector<int>& rows);
 
+    // The naming and the overlay as the members hold them (after
+    // UpdateData(true)); the run folder is the run's.
+    OutputNaming CurrentNaming() const;
+    TextOverlay CurrentOverlay() const;
+    // Reads the stored presets into the preset list again, keeping the
+    // chosen one when it is still there. Also done whenever the window
+    // becomes active, so that presets saved elsewhere show up.
+    void RefreshPresetList();
+
 public slots:
     void OnAddPhotos();
     void OnSearchPhotos();
@@ -90,8 +101,21 @@ public slots:
     void OnNotRename();
     void OnPreview();
     void OnExit();
-    // Dropped files are added; folders and what is not a local file are not.
+    // The preset list: Apply does what Options does with the chosen preset's
+    // settings for new photos (the same question about the listed photos) and
+    // takes its naming and text settings; Save as stores the window's
+    // settings under a name; Delete removes the chosen preset.
+    void OnApplyPreset();
+    void OnSavePreset();
+    void OnDeletePreset();
+    // Opens the activity log with the desktop's handler for text files.
+    void OnViewLog();
+    // Dropped local files and folders are opened (OpenPaths).
     void OnDropUrls(const QList<QUrl>& urls);
+    // Files and folders handed over together (a drop, the files a file
+    // manager opens with the program): files are added in order, folders
+    // searched in their place; what is not a picture is left out silently.
+    void OpenPaths(const std::vector<std::string>& paths);
 
 signals:
     // A run has ended and its completion question was answered.
@@ -99,6 +123,7 @@ signals:
 
 protected:
     void reject() override;  // Escape: the same as Exit
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -112,6 +137,7 @@ private:
     void SetRunning(bool running);
     // The pre-run or per-photo check set a position to 0: member and edit.
     void SetTextPosition(int32_t* member, QLineEdit* edit);
+    void PhotoDone(qsizetype index, const PhotoResult& result);
     void RunFinished(const RunResult& result);
     void AppendLogLine(const QString& entry);
     bool RefuseWhileConverting();
@@ -119,6 +145,15 @@ private:
     bool SelectionOrTell(std::vector<int>& rows);
     // Brings the photos' output sizes up to date after a settings change.
     void RecomputeOutputSize(PhotoItem& photo);
+    // After the settings for new photos changed: asks whether every listed
+    // photo gets them too.
+    void OfferDefaultsToList();
+    void ConnectTextPlacement();
+    void ApplyPresetSettings(const Preset& preset);
+    // The overlay as the controls show it now, for the preview: an X or Y
+    // that is not a number counts as its last taken value.
+    TextOverlay OverlayInControls() const;
+    void UpdatePreviewOverlay();
     void StoreLastFolder(const char* key);
 
     std::unique_ptr<Ui::MainDialog> ui;
@@ -137,12 +172,19 @@ private:
     std::string m_batch_renamer;
     int m_bNotRename = 0;
     int32_t m_nNamingDate = 0;  // NamingDate of the names
+    int m_bKeepFolders = 0;
     int32_t m_nTextX = 0;
     int32_t m_nTextY = 0;
+    int32_t m_nTextAnchor = kAnchorTopLeft;
+    double m_dTextSizePercent = 0;
+    int32_t m_nTextOpacity = 100;
+    int32_t m_nTextEffect = kTextEffectNone;
     LogFont m_textFont;
     uint32_t m_textColor = 0;
     std::string m_logFilePath;
     std::string m_runOutputFolder;
+    int32_t previewWidth_ = 0;  // the output size of the photo in the preview
+    int32_t previewHeight_ = 0;
 
     std::unique_ptr<ActivityLog> log_;
     std::unique_ptr<RunController> m_run;  // set while a run is active

@@ -51,6 +51,26 @@ int MainDialog::AddPhotoFiles(const std::vector<std::string>& paths) {
     return static_cast<int>(added.size());
 }
 
+void MainDialog::OpenPaths(const std::vector<std::string>& paths) {
+    if (IsConverting() || paths.empty())
+        return;
+    const OutputPhotoFormat defaults = DefaultOutputPhotoFormat;
+    std::vector<PhotoItem> added = RunGatherWithProgress(
+        this, QStringLiteral("Add Photos"), [&](const std::atomic<bool>& cancel, GatherReport& report) {
+            std::vector<std::string> roots;
+            const std::vector<std::string> candidates = CandidatesOfPaths(
+                paths, prompter_, cancel, [&report](size_t folders, size_t files) { report.Searching(folders, files); },
+                &roots);
+            return GatherPhotos(candidates, defaults, prompter_, cancel,
+                                [&report](size_t done, size_t total) { report.Reading(done, total); }, &roots);
+        });
+    for (PhotoItem& photo : added)
+        m_photoList.push_back(std::move(photo));
+    m_nPhotoCount = static_cast<int>(m_photoList.size());
+    if (m_nPhotoCount > 0)
+        RefreshPhotoList();
+}
+
 void MainDialog::StoreLastFolder(const char* key) {
     if (m_nPhotoCount <= 0)
         return;
@@ -90,6 +110,7 @@ void MainDialog::OnSearchPhotos() {
             return GatherPhotos(found, defaults, prompter_, cancel,
                                 [&report](size_t done, size_t total) { report.Reading(done, total); });
         });
+    SetSearchRoot(added, folder);
     for (PhotoItem& photo : added)
         m_photoList.push_back(std::move(photo));
     m_nPhotoCount = static_cast<int>(m_photoList.size());
@@ -127,6 +148,7 @@ void MainDialog::OnDelete() {
     }
     if (result.changed)
         RefreshPhotoList();
+    ui->photoList->setFocus();
 }
 
 void MainDialog::OnClear() {
@@ -136,6 +158,7 @@ void MainDialog::OnClear() {
     m_nPhotoCount = 0;
     ui->previewFrame->Clear();
     RefreshPhotoList();
+    ui->photoList->setFocus();
 }
 
 void MainDialog::OnColumnClick(int column) {
@@ -146,6 +169,7 @@ void MainDialog::OnColumnClick(int column) {
     m_bNameSortAscending = state.m_bNameSortAscending;
     m_bTimeSortAscending = state.m_bTimeSortAscending;
     RefreshPhotoList();
+    ui->photoList->setFocus();
 }
 
 void MainDialog::RecomputeOutputSize(PhotoItem& photo) {
@@ -177,6 +201,10 @@ void MainDialog::OnOptions() {
     if (!hooks_.editOutputFormat(this, format))
         return;
     DefaultOutputPhotoFormat = format;
+    OfferDefaultsToList();
+}
+
+void MainDialog::OfferDefaultsToList() {
     if (m_nPhotoCount <= 0)
         return;
     if (prompter_.Ask("Do you want to change all output settings of photos?", "Question",

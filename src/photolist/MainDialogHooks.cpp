@@ -1,8 +1,8 @@
 #include "photolist/MainDialogHooks.h"
 
-#include <QDesktopServices>
 #include <QFile>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QUrl>
 
 #include "app/AboutBox.h"
@@ -13,6 +13,7 @@
 #include "app/ShellHelpers.h"
 #include "app/WorkFolder.h"
 #include "options/CDialogPhotoOptions.h"
+#include "photolist/PhotoInfo.h"
 
 namespace {
 
@@ -30,8 +31,12 @@ QStringList ChooseFiles(QWidget* parent, const QString& title, const QString& fo
     return dialog.selectedFiles();
 }
 
-void OpenFolder(const std::string& folder) {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(paths::ToQString(folder)));
+void OpenPath(QWidget* parent, Prompter& prompter, const std::string& path) {
+    const std::string url = QUrl::fromLocalFile(paths::ToQString(path)).toString().toStdString();
+    OpenUrlOnDesktop(url, parent, [&prompter, path] {
+        prompter.Tell("The desktop has no program that opens " + PathForMessage(path) + ".",
+                      "Unknown error", PromptIcon::Error);
+    });
 }
 
 }  // namespace
@@ -52,6 +57,16 @@ void CompleteWithProgramDialogs(MainDialogHooks& hooks) {
             format = dialog.Format();
             return true;
         };
+    if (!hooks.askPresetName)
+        hooks.askPresetName = [](QWidget* parent, std::string& name) {
+            bool ok = false;
+            const QString chosen =
+                QInputDialog::getText(parent, QStringLiteral("Save preset"), QStringLiteral("Preset name:"),
+                                      QLineEdit::Normal, QString::fromStdString(name), &ok);
+            if (ok)
+                name = chosen.toStdString();
+            return ok;
+        };
     if (!hooks.chooseFont)
         hooks.chooseFont = &FontColorDialog::Edit;
     if (!hooks.outputFolderSetting)
@@ -59,11 +74,13 @@ void CompleteWithProgramDialogs(MainDialogHooks& hooks) {
             return GetOutputFolderSetting(settings::kOption, settings::kPhotoOutputFolder, HomeFolder(), prompter);
         };
     if (!hooks.showHelp)
-        hooks.showHelp = [](QWidget*) { ShowHelp(); };
+        hooks.showHelp = [](QWidget* parent, Prompter& prompter) { ShowHelp(prompter, parent); };
     if (!hooks.showAbout)
         hooks.showAbout = &AboutBox::Run;
     if (!hooks.openProductPage)
-        hooks.openProductPage = [](Prompter& prompter) { OpenProductPage(prompter); };
-    if (!hooks.openFolder)
-        hooks.openFolder = &OpenFolder;
+        hooks.openProductPage = [](QWidget* parent, Prompter& prompter) {
+            OpenProductPage(prompter, parent);
+        };
+    if (!hooks.openPath)
+        hooks.openPath = &OpenPath;
 }

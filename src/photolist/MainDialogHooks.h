@@ -26,15 +26,21 @@ struct MainDialogHooks {
     std::function<bool(QWidget* parent, std::string& folder)> chooseFolder;
     // The output options dialog over format; true (format changed) on OK.
     std::function<bool(QWidget* parent, OutputPhotoFormat& format)> editOutputFormat;
+    // The name a preset is saved under, starting from name; true and the
+    // name on OK.
+    std::function<bool(QWidget* parent, std::string& name)> askPresetName;
     // The font-and-colour dialog; true (both changed) on OK.
     std::function<bool(QWidget* parent, LogFont& font, uint32_t& color)> chooseFont;
     // The work folder the window starts with (may lack the trailing '/').
     std::function<std::string(Prompter& prompter)> outputFolderSetting;
-    std::function<void(QWidget* parent)> showHelp;
+    // The help page and our web page in the browser; when none starts, the
+    // prompter is told so.
+    std::function<void(QWidget* parent, Prompter& prompter)> showHelp;
     std::function<void(QWidget* parent)> showAbout;
-    std::function<void(Prompter& prompter)> openProductPage;
-    // Opens a folder in the file manager.
-    std::function<void(const std::string& folder)> openFolder;
+    std::function<void(QWidget* parent, Prompter& prompter)> openProductPage;
+    // Opens a folder or a file (native bytes) with the desktop's handler;
+    // when none starts, the prompter is told so.
+    std::function<void(QWidget* parent, Prompter& prompter, const std::string& path)> openPath;
 };
 
 // Fills every empty hook with the program's own dialog.

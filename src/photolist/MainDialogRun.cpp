@@ -5,6 +5,7 @@
 
 #include <QFile>
 
+#include "app/Paths.h"
 #include "convert/ActivityLog.h"
 #include "convert/RunController.h"
 #include "convert/RunStart.h"
@@ -25,14 +26,8 @@ void MainDialog::OnConvert() {
 
     RunRequest request;
     request.outputFolder = m_outputFolder;
-    request.naming.prefix = m_batch_renamer;
-    request.naming.notRename = m_bNotRename != 0;
-    request.naming.date = m_nNamingDate;
-    request.overlay.text = ui->overlayTextEdit->text().toStdString();
-    request.overlay.x = m_nTextX;
-    request.overlay.y = m_nTextY;
-    request.overlay.font = m_textFont;
-    request.overlay.color = m_textColor;
+    request.naming = CurrentNaming();
+    request.overlay = CurrentOverlay();
     request.defaults = DefaultOutputPhotoFormat;
     request.photos = m_photoList;
     PreparedRun prepared = PrepareRun(std::move(request), prompter_);
@@ -48,15 +43,24 @@ void MainDialog::OnConvert() {
     if (m_nPhotoCount < 1)
         return;
 
+    for (PhotoItem& photo : m_photoList) {
+        photo.status = PhotoStatus::Waiting;
+        photo.statusReason.clear();
+    }
+    model_->RowsChanged(0, m_nPhotoCount - 1);
     m_run = std::make_unique<RunController>(std::move(prepared.job), prompter_, *log_);
     connect(m_run.get(), &RunController::Progress, ui->progressBar, &QProgressBar::setValue,
             Qt::QueuedConnection);
     connect(m_run.get(), &RunController::OutputPathFormed, this,
             [this](qsizetype index, const std::string& path) {
                 // The list stays as the run took it until the run is over.
-                m_photoList[static_cast<std::size_t>(index)].strOutputPath = path;
+                PhotoItem& photo = m_photoList[static_cast<std::size_t>(index)];
+                photo.strOutputPath = path;
+                photo.status = PhotoStatus::Converting;
+                model_->RowsChanged(static_cast<int>(index), static_cast<int>(index));
             },
             Qt::QueuedConnection);
+    connect(m_run.get(), &RunController::PhotoDone, this, &MainDialog::PhotoDone, Qt::QueuedConnection);
     connect(m_run.get(), &RunController::TextPositionReset, this,
             [this](bool xReset, bool yReset) {
                 if (xReset)
@@ -84,17 +88,49 @@ void MainDialog::SetRunning(bool running) {
     for (QWidget* widget : {static_cast<QWidget*>(ui->addPhotosButton), static_cast<QWidget*>(ui->searchPhotosButton),
                             static_cast<QWidget*>(ui->optionsButton)})
         widget->setEnabled(!running);
+    ui->applyPresetButton->setEnabled(!running && ui->presetCombo->count() > 0);
     ui->photoList->horizontalHeader()->setSectionsClickable(!running);
     EnableListCommands(m_nPhotoCount > 0);
+}
+
+void MainDialog::PhotoDone(qsizetype index, const PhotoResult& result) {
+    PhotoItem& photo = m_photoList[static_cast<std::size_t>(index)];
+    switch (result.outcome) {
+    case PhotoOutcome::Written: photo.status = PhotoStatus::Converted; break;
+    case PhotoOutcome::Skipped: photo.status = PhotoStatus::Skipped; break;
+    case PhotoOutcome::Failed: photo.status = PhotoStatus::Failed; break;
+    }
+    photo.statusReason = result.message;
+    if (!result.reason.empty())
+        photo.statusReason += (photo.statusReason.empty() ? "" : "\n") + result.reason;
+    model_->RowsChanged(static_cast<int>(index), static_cast<int>(index));
 }
 
 void MainDialog::RunFinished(const RunResult& result) {
     m_run.reset();
     lastRun_ = result;
+    // Photos a stop left out were not waiting for anything any more.
+    for (PhotoItem& photo : m_photoList)
+        if (photo.status == PhotoStatus::Waiting)
+            photo.status = PhotoStatus::None;
+    model_->RowsChanged(0, m_nPhotoCount - 1);
     SetRunning(false);
     ui->progressBar->setValue(999);
-    if (prompter_.Ask("The conversion is done. Do you want to open the output folder?", m_runOutputFolder,
-                      PromptButtons::YesNo) == PromptAnswer::Yes)
-        hooks_.openFolder(m_runOutputFolder);
+    std::string question = "The conversion is done. Do you want to open the output folder?";
+    if (const std::string outcome = RunOutcomeLines(result); !outcome.empty())
+        question += "\n" + outcome;
+    if (prompter_.Ask(question, m_runOutputFolder, PromptButtons::YesNo) == PromptAnswer::Yes)
+        hooks_.openPath(this, prompter_, m_runOutputFolder);
     emit ConversionFinished();
+}
+
+void MainDialog::OnViewLog() {
+    // Opened for reading first, as the check that there is a log at all.
+    QFile log(paths::ToQString(m_logFilePath));
+    if (!log.open(QIODevice::ReadOnly)) {
+        prompter_.Tell("There is not log file now!", "Message");
+        return;
+    }
+    log.close();
+    hooks_.openPath(this, prompter_, m_logFilePath);
 }

@@ -129,17 +129,6 @@ bool IsPhotoExtension(const std::string& path) {
     return false;
 }
 
-std::vector<std::string> DroppedCandidates(const std::vector<std::string>& paths) {
-    std::vector<std::string> candidates;
-    for (const std::string& path : paths) {
-        struct stat status {};
-        if (::stat(path.c_str(), &status) != 0 || S_ISDIR(status.st_mode))
-            continue;
-        candidates.push_back(path);
-    }
-    return candidates;
-}
-
 PhotoFileFinder::PhotoFileFinder(const std::string& root) : root_(paths::EnsureTrailingSeparator(root)) {
     queue_.push_back(root_);
 }
@@ -209,7 +198,8 @@ bool FindPhotoFiles(const std::string& folder, std::vector<std::string>& results
 std::vector<PhotoItem> GatherPhotos(const std::vector<std::string>& candidates,
                                     const OutputPhotoFormat& defaults, Prompter& prompter,
                                     const std::atomic<bool>& cancel,
-                                    const std::function<void(size_t done, size_t total)>& progress) {
+                                    const std::function<void(size_t done, size_t total)>& progress,
+                                    const std::vector<std::string>* searchRoots) {
     std::vector<PhotoItem> photos;
     const size_t total = candidates.size();
     if (total == 0 || cancel.load(std::memory_order_relaxed))
@@ -220,10 +210,41 @@ std::vector<PhotoItem> GatherPhotos(const std::vector<std::string>& candidates,
             break;
         const PictureFacts facts = prober.Take(i);
         PhotoItem item;
-        if (LoadPhotoInfoWithFacts(candidates[i], facts, item, defaults, prompter))
+        if (LoadPhotoInfoWithFacts(candidates[i], facts, item, defaults, prompter)) {
+            if (searchRoots && i < searchRoots->size())
+                item.strSearchRoot = (*searchRoots)[i];
             photos.push_back(std::move(item));
+        }
         if (progress)
             progress(i + 1, total);
     }
     return photos;
+}
+
+std::vector<std::string> CandidatesOfPaths(const std::vector<std::string>& paths, Prompter& prompter,
+                                           const std::atomic<bool>& cancel,
+                                           const std::function<void(size_t folders, size_t found)>& progress,
+                                           std::vector<std::string>* searchRoots) {
+    std::vector<std::string> candidates;
+    for (const std::string& path : paths) {
+        if (cancel.load(std::memory_order_relaxed))
+            break;
+        struct stat status {};
+        if (::stat(path.c_str(), &status) != 0)
+            continue;
+        if (S_ISDIR(status.st_mode))
+            FindPhotoFiles(path, candidates, prompter, &cancel, progress);
+        else
+            candidates.push_back(path);
+        if (searchRoots)
+            searchRoots->resize(candidates.size(),
+                                S_ISDIR(status.st_mode) ? paths::EnsureTrailingSeparator(path) : std::string());
+    }
+    return candidates;
+}
+
+void SetSearchRoot(std::vector<PhotoItem>& photos, const std::string& folder) {
+    const std::string root = paths::EnsureTrailingSeparator(folder);
+    for (PhotoItem& photo : photos)
+        photo.strSearchRoot = root;
 }

@@ -30,9 +30,17 @@ const char* const* PhotoExtensions();
 // are not.
 bool IsPhotoExtension(const std::string& path);
 
-// The dropped paths worth trying, in order: those whose status can be read
-// and that are not folders (dropped folders are not searched).
-std::vector<std::string> DroppedCandidates(const std::vector<std::string>& paths);
+// The candidates of paths handed over together (a drop, the files a file
+// manager opens with the program), in order: a file as it is, a folder
+// searched with its sub-folders (its photos at its place, as FindPhotoFiles
+// finds them); a path whose status cannot be read is left out. Stops before
+// the next path when cancel becomes true. searchRoots, when given, gets the
+// search root of each candidate in step (the folder it was found in the
+// search of, with trailing '/'; empty for a file handed over itself).
+std::vector<std::string> CandidatesOfPaths(const std::vector<std::string>& paths, Prompter& prompter,
+                                           const std::atomic<bool>& cancel,
+                                           const std::function<void(size_t folders, size_t found)>& progress = {},
+                                           std::vector<std::string>* searchRoots = nullptr);
 
 // One folder search: a breadth-first walk from the root, one folder per
 // ScanNextFolder. A folder that cannot be listed adds nothing. A folder
@@ -77,8 +85,13 @@ bool FindPhotoFiles(const std::string& folder, std::vector<std::string>& results
 // returned in candidate order, the others dropped without a message. When
 // cancel becomes true it stops before the next candidate and returns the
 // photos made so far. progress, when given, is called after each candidate
-// with the candidates done and their total.
+// with the candidates done and their total. searchRoots, when given, holds
+// the PhotoItem::strSearchRoot of each candidate in step.
 std::vector<PhotoItem> GatherPhotos(const std::vector<std::string>& candidates,
                                     const OutputPhotoFormat& defaults, Prompter& prompter,
                                     const std::atomic<bool>& cancel,
-                                    const std::function<void(size_t done, size_t total)>& progress = {});
+                                    const std::function<void(size_t done, size_t total)>& progress = {},
+                                    const std::vector<std::string>* searchRoots = nullptr);
+
+// Marks photos as found by the search of folder (PhotoItem::strSearchRoot).
+void SetSearchRoot(std::vector<PhotoItem>& photos, const std::string& folder);

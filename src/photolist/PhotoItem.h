@@ -7,6 +7,9 @@
 
 #include "options/OutputPhotoFormat.h"
 
+// Where the photo stands in the last run that took it.
+enum class PhotoStatus { None, Waiting, Converting, Converted, Skipped, Failed };
+
 struct PhotoItem {
     std::string strSourcePath;  // native path bytes, as gathered
     std::string strFileName;    // name and extension without folder
@@ -18,6 +21,12 @@ struct PhotoItem {
     int64_t timeModified = 0;   // seconds since the epoch, 0 when unknown
     std::string strSourceFormat;  // the source's format as ImageProbe names it ("jpeg", "heic"...)
     int64_t timeTaken = 0;        // when taken, from its EXIF (ImageProbe); 0 when unknown
+    // The folder whose search found the photo, with trailing '/'; empty for
+    // a photo added on its own. A run that keeps folders mirrors the path
+    // below it.
+    std::string strSearchRoot;
+    PhotoStatus status = PhotoStatus::None;
+    std::string statusReason;   // why it was not converted, for the list's tooltip
 
     bool operator==(const PhotoItem&) const = default;
 };

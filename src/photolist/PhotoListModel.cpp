@@ -32,6 +32,18 @@ int PhotoListModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : kColumnCount;
 }
 
+QString PhotoListModel::StatusText(PhotoStatus status) {
+    switch (status) {
+    case PhotoStatus::None: return {};
+    case PhotoStatus::Waiting: return QStringLiteral("Waiting");
+    case PhotoStatus::Converting: return QStringLiteral("Converting");
+    case PhotoStatus::Converted: return QStringLiteral("Converted");
+    case PhotoStatus::Skipped: return QStringLiteral("Skipped");
+    case PhotoStatus::Failed: return QStringLiteral("Failed");
+    }
+    return {};
+}
+
 QString PhotoListModel::CellText(const PhotoItem& photo, int column) {
     const OutputPhotoFormat& out = photo.m_outputPhotoFormat;
     switch (column) {
@@ -40,6 +52,7 @@ QString PhotoListModel::CellText(const PhotoItem& photo, int column) {
     case kColumnTime: return QString::fromStdString(photo.strTime);
     case kColumnOutputSize: return QStringLiteral("%1*%2").arg(out.nOutputWidth).arg(out.nOutputHeight);
     case kColumnRotate: return QString::number(out.nRotateAngel);
+    case kColumnStatus: return StatusText(photo.status);
     default: return {};
     }
 }
@@ -54,6 +67,8 @@ QVariant PhotoListModel::data(const QModelIndex& index, int role) const {
         return int(Qt::AlignCenter);
     if (role == Qt::ToolTipRole && index.column() == kColumnFileName)
         return paths::ToQString(photo.strSourcePath);
+    if (role == Qt::ToolTipRole && index.column() == kColumnStatus && !photo.statusReason.empty())
+        return QString::fromStdString(photo.statusReason);
     return {};
 }
 
@@ -70,11 +85,12 @@ QVariant PhotoListModel::headerData(int section, Qt::Orientation orientation, in
     case kColumnTime: return QStringLiteral("Time");
     case kColumnOutputSize: return QStringLiteral("Output Width * Height");
     case kColumnRotate: return QStringLiteral("Rotate");
+    case kColumnStatus: return QStringLiteral("Status");
     default: return {};
     }
 }
 
 int PhotoListModel::DefaultWidth(int column) {
-    static constexpr int kWidths[kColumnCount] = {200, 100, 150, 141, 100};
+    static constexpr int kWidths[kColumnCount] = {200, 100, 150, 141, 100, 90};
     return column >= 0 && column < kColumnCount ? kWidths[column] : 100;
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The photo list as the list view shows it: five read-only columns over the
+// The photo list as the list view shows it: read-only columns over the
 // window's vector of photos. The vector stays the window's; the model only
 // has to be told when it changed.
 
@@ -28,6 +28,7 @@ public:
 
     // The column's text for one photo.
     static QString CellText(const PhotoItem& photo, int column);
+    static QString StatusText(PhotoStatus status);
     // The column widths of a fresh window, in pixels.
     static int DefaultWidth(int column);
 

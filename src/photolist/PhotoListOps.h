@@ -39,7 +39,8 @@ enum PhotoColumn : int {
     kColumnTime = 2,
     kColumnOutputSize = 3,
     kColumnRotate = 4,
-    kColumnCount = 5,
+    kColumnStatus = 5,  // the photo's result in the last run
+    kColumnCount = 6,
 };
 
 enum class PhotoSortKey { FileName, Time };

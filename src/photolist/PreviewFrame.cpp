@@ -1,6 +1,7 @@
 #include "photolist/PreviewFrame.h"
 
 #include "app/Paths.h"
+#include "convert/OverlayText.h"
 
 #include <QFile>
 #include <QFutureWatcher>
@@ -55,13 +56,33 @@ void PreviewFrame::Clear() {
     update();
 }
 
+void PreviewFrame::SetOverlay(const TextOverlay& overlay, QSize outputSize) {
+    if (overlay == overlay_ && outputSize == outputSize_)
+        return;
+    overlay_ = overlay;
+    outputSize_ = outputSize;
+    update();
+}
+
 void PreviewFrame::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
     QPainter painter(this);
     const QRect inside = contentsRect();
     painter.fillRect(inside, Qt::black);
     if (!image_.isNull()) {
+        // The whole photo in its own proportions, centred: a stretched
+        // preview would misrepresent it.
+        QSize fitted = image_.size().scaled(inside.size(), Qt::KeepAspectRatio);
+        QRect target(QPoint(0, 0), fitted);
+        target.moveCenter(inside.center());
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(inside, image_);
+        painter.drawImage(target, image_);
+        if (!outputSize_.isEmpty()) {
+            painter.setClipRect(target);
+            painter.translate(target.topLeft());
+            painter.scale(double(target.width()) / outputSize_.width(),
+                          double(target.height()) / outputSize_.height());
+            PaintOverlayText(painter, outputSize_.width(), outputSize_.height(), overlay_);
+        }
     }
 }

@@ -1,8 +1,8 @@
 #pragma once
-// The preview frame: black until a photo is shown, then the photo stretched
-// over the whole frame. Decoding runs off the GUI thread at about the
-// frame's size; the last few previews are kept so that clicking back and
-// forth is instant.
+// The preview frame: black until a photo is shown, then the whole photo in
+// its own proportions with the text overlay on it, scaled as the photo is.
+// Decoding runs off the GUI thread at about the frame's size; the last few
+// previews are kept so that clicking back and forth is instant.
 
 #include <QCache>
 #include <QFrame>
@@ -10,6 +10,8 @@
 
 #include <functional>
 #include <string>
+
+#include "convert/TextOverlay.h"
 
 class PreviewFrame : public QFrame {
     Q_OBJECT
@@ -27,6 +29,9 @@ public:
     void ShowPhoto(const std::string& path);
     // Back to black.
     void Clear();
+    // The overlay drawn over the photo, placed as on an output of
+    // outputSize and scaled with the photo; none for an empty size.
+    void SetOverlay(const TextOverlay& overlay, QSize outputSize);
 
     const QImage& Image() const { return image_; }
     bool IsDecoding() const { return pending_ != 0; }
@@ -43,6 +48,8 @@ private:
 
     Decoder decoder_;
     QImage image_;
+    TextOverlay overlay_;
+    QSize outputSize_;
     QCache<QString, QImage> cache_;
     quint64 lastRequest_ = 0;
     int pending_ = 0;

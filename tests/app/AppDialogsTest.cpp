@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFontComboBox>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
@@ -109,11 +110,14 @@ private slots:
         QCOMPARE(italic.Font().lfWeight, 400);
     }
 
-    void untouchedDefaultFaceStaysDefault() {
+    void offeredFaceIsNamedWhenKept() {
         LogFont font;  // empty face: the default sans-serif, 13 px
         FontColorDialog dialog(font, 0);
         LogFont back = dialog.Font();
-        QCOMPARE(back.lfFaceName, std::string());
+        // The label and the settings then say which face the text is drawn in.
+        QVERIFY(!back.lfFaceName.empty());
+        QCOMPARE(QString::fromStdString(back.lfFaceName),
+                 dialog.findChild<QFontComboBox*>("comboFace")->currentFont().family());
         QCOMPARE(back.lfHeight, -13);
         QCOMPARE(back.lfWeight, 400);
     }

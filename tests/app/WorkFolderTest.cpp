@@ -3,11 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QEventLoop>
 #include <QFile>
+#include <QObject>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <optional>
 
 #include "app/ProductInfo.h"
@@ -93,24 +96,61 @@ TEST_F(WorkFolderTest, FollowsTheDesktopsPicturesFolder) {
     EXPECT_TRUE(fs::is_directory(home_.path() + "/Fotos/Quillmere"));
 }
 
-TEST(ShellHelpersTest, ProductPageFailureExplainsWhatToDo) {
-    RecordingPrompter prompter;
-    std::string opened;
-    OpenProductPage(prompter, [&](const std::string& url) {
-        opened = url;
-        return false;
-    });
-    EXPECT_EQ(opened, kProductPageUrl);
-    auto prompts = prompter.Prompts();
-    ASSERT_EQ(prompts.size(), 1u);
-    EXPECT_EQ(prompts[0].caption, "Unknown error");
-    EXPECT_EQ(prompts[0].text,
-              "The Program does not launch your web browser to access https://quillmere.example/ ,\n"
-              "Please launch your web browser and input the URL manually.");
+// Help and Update say so when no browser starts, and nothing otherwise.
+TEST(ShellHelpersTest, PagesThatNoBrowserOpensAreTold) {
+    const std::string help = "file://" + HelpPagePath();
+    const struct {
+        const char* name;
+        std::function<void(Prompter&, const UrlOpener&)> open;
+        std::string url;
+    } pages[] = {
+        {"Update", [](Prompter& p, const UrlOpener& o) { OpenProductPage(p, nullptr, o); }, kProductPageUrl},
+        {"Help", [](Prompter& p, const UrlOpener& o) { ShowHelp(p, nullptr, o); }, help},
+    };
+    for (const auto& page : pages)
+        for (bool browser : {false, true}) {
+            RecordingPrompter prompter;
+            std::string opened;
+            page.open(prompter, [&](const std::string& url, QObject*, std::function<void()> failed) {
+                opened = url;
+                if (!browser)
+                    failed();
+            });
+            EXPECT_EQ(opened, page.url) << page.name;
+            if (browser) {
+                EXPECT_TRUE(prompter.Prompts().empty()) << page.name;
+                continue;
+            }
+            const auto prompts = prompter.Prompts();
+            ASSERT_EQ(prompts.size(), 1u) << page.name;
+            EXPECT_EQ(prompts[0].caption, "Unknown error");
+            EXPECT_EQ(prompts[0].text, "The Program does not launch your web browser to access " + page.url +
+                                           " ,\nPlease launch your web browser and input the URL manually.");
+        }
+}
 
-    prompter.Clear();
-    OpenProductPage(prompter, [](const std::string&) { return true; });
-    EXPECT_TRUE(prompter.Prompts().empty());
+// The desktop's answer decides: a handler program that fails is a failure,
+// as is none at all.
+TEST(ShellHelpersTest, DesktopOpenerReportsAHandlerThatFails) {
+    testsupport::TempDir bin;
+    const std::string oldPath = std::getenv("PATH") ? std::getenv("PATH") : "";
+    for (const auto& [script, fails] : {std::pair{"exit 0", false}, {"exit 3", true}, {"", true}}) {
+        fs::remove(bin.file("xdg-open"));
+        if (*script) {
+            std::ofstream(bin.file("xdg-open")) << "#!/bin/sh\n" << script << "\n";
+            fs::permissions(bin.file("xdg-open"), fs::perms::owner_all);
+        }
+        setenv("PATH", bin.path().c_str(), 1);
+        QObject context;
+        QEventLoop loop;
+        bool failed = false;
+        OpenUrlOnDesktop("https://quillmere.example/", &context, [&] { failed = true; });
+        // The handler has ended once its process object is gone.
+        QObject::connect(context.findChild<QObject*>(), &QObject::destroyed, &loop, &QEventLoop::quit);
+        loop.exec();
+        EXPECT_EQ(failed, fails) << script;
+    }
+    setenv("PATH", oldPath.c_str(), 1);
 }
 
 TEST(ShellHelpersTest, HelpPageIsFoundBesideTheData) {

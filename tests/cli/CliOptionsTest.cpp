@@ -86,6 +86,21 @@ INSTANTIATE_TEST_SUITE_P(
         GoodRow{"color_is_stored_bgr", {"--color", "ff8001"}, [](auto& o) { return o.overlay.color == 0x0180FFu; }},
         GoodRow{"overwrite_yes", {"--overwrite=yes"}, [](auto& o) { return o.overwrite == OverwritePolicy::Yes; }},
         GoodRow{"jobs", {"-j", "3"}, [](auto& o) { return o.jobs == 3; }},
+        GoodRow{"keep_folders_and_shard_numbers", {"--keep-folders", "--number-start", "101", "--number-width=4"},
+                [](auto& o) {
+                    return o.naming.keepFolders && o.naming.numberStart == 101 && o.naming.numberWidth == 4;
+                }},
+        GoodRow{"text_placement",
+                {"--text-anchor", "bottom-right", "--text-size-percent=2.5", "--text-opacity", "0",
+                 "--text-effect", "shadow"},
+                [](auto& o) {
+                    return o.overlay.anchor == kAnchorBottomRight && o.overlay.sizePercent == 2.5 &&
+                           o.overlay.opacity == 0 && o.overlay.effect == kTextEffectShadow;
+                }},
+        GoodRow{"script_options", {"--files-from", "-", "--null", "--into", "/o/run", "--report=r.jsonl"},
+                [](auto& o) {
+                    return *o.filesFrom == "-" && o.nulSeparated && *o.into == "/o/run" && *o.report == "r.jsonl";
+                }},
         GoodRow{"text_taken_whole", {"--text", "--bold"}, [](auto& o) { return o.overlay.text == "--bold" && o.overlay.font.lfWeight == 400; }},
         GoodRow{"format_new_rows", {"-f", "avif"}, [](auto& o) { return o.format.nOuptputFormat == kFormatAvif; }},
         GoodRow{"format_same", {"--format=same"}, [](auto& o) { return o.format.nOuptputFormat == kFormatSame; }},
@@ -158,13 +173,44 @@ INSTANTIATE_TEST_SUITE_P(
         BadRow{"long_edge_above_limit", {"--long-edge", "10000001", "a"}, "--long-edge"},
         BadRow{"lossless_with_value", {"--lossless=yes", "a"}, "--lossless"},
         BadRow{"metadata", {"--metadata", "some", "a"}, "--metadata"},
-        BadRow{"date", {"--date", "exif", "a"}, "--date"}),
+        BadRow{"date", {"--date", "exif", "a"}, "--date"},
+        BadRow{"anchor", {"--text-anchor", "middle", "a"}, "--text-anchor"},
+        BadRow{"opacity_101", {"--text-opacity", "101", "a"}, "--text-opacity"},
+        BadRow{"size_percent_over_100", {"--text-size-percent", "101", "a"}, "--text-size-percent"},
+        BadRow{"number_width_zero", {"--number-width", "0", "a"}, "--number-width"},
+        BadRow{"number_start_negative", {"--number-start", "-1", "a"}, "--number-start"},
+        BadRow{"null_without_a_list", {"--null", "a"}, "--null"},
+        BadRow{"answers_and_list_both_on_stdin", {"--files-from", "-", "--overwrite", "ask"}, "--overwrite ask"},
+        BadRow{"preset_name_with_slash", {"--save-preset", "a/b"}, "--save-preset"},
+        BadRow{"preset_not_stored", {"--preset", "nowhere", "a"}, "no preset 'nowhere'"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ParseArguments, APresetCountsWhereItStands) {
+    Preset web;
+    web.format.nOuptputFormat = kFormatPng;
+    web.format.nCurrentJpegQuality = 40;
+    web.naming.prefix = "web";
+    web.overlay.anchor = kAnchorBottom;
+    const PresetLookup lookup = [&](const std::string& name) -> std::optional<Preset> {
+        return name == "web" ? std::optional<Preset>(web) : std::nullopt;
+    };
+    const ParseOutcome r = ParseArguments(
+        {"-q", "90", "--number-start", "7", "--preset", "web", "--prefix", "after", "a.jpg"}, lookup);
+    ASSERT_TRUE(r.ok) << r.error;
+    EXPECT_EQ(r.options.format.nOuptputFormat, kFormatPng);
+    EXPECT_EQ(r.options.format.nCurrentJpegQuality, 40) << "given before the preset: the preset's";
+    EXPECT_EQ(r.options.naming.prefix, "after") << "given after it: overrides it";
+    EXPECT_EQ(r.options.naming.numberStart, 7) << "the run's own numbering is no preset's";
+    EXPECT_EQ(r.options.overlay.anchor, kAnchorBottom);
+    EXPECT_EQ(PresetOfOptions(ParseArguments({"--preset", "web", "x"}, lookup).options), web);
+}
 
 TEST(ParseArguments, HelpAndVersionNeedNoPaths) {
     EXPECT_TRUE(Parse({"--help"}).ok);
     EXPECT_TRUE(Parse({"--help"}).options.help);
     EXPECT_TRUE(Parse({"--version"}).options.version);
+    for (auto args : {std::vector<std::string>{"--list-presets"}, {"--save-preset", "web"}, {"--files-from", "-"}})
+        EXPECT_TRUE(Parse(args).ok) << args[0];
     EXPECT_NE(UsageText().find("--text-pos X,Y"), std::string::npos);
 }
 

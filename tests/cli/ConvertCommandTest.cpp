@@ -4,10 +4,15 @@
 
 #include <QColor>
 #include <QImage>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <QDateTime>
 
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <sys/time.h>
 #include <sys/wait.h>
@@ -54,13 +59,15 @@ protected:
         fs::create_directories(in + "/sub");
     }
 
-    // Runs the program with standard input not a terminal.
-    Outcome Run(const std::vector<std::string>& args) {
+    // Runs the program with standard input not a terminal: input, or nothing.
+    Outcome Run(const std::vector<std::string>& args, const std::string& input = {}) {
         std::string command = Quote(QUILLMERE_CONVERT_BIN);
         for (const auto& a : args)
             command += " " + Quote(a);
-        const std::string outFile = dir.file("stdout.txt"), errFile = dir.file("stderr.txt");
-        command += " </dev/null >" + Quote(outFile) + " 2>" + Quote(errFile);
+        const std::string inFile = dir.file("stdin.txt"), outFile = dir.file("stdout.txt"),
+                          errFile = dir.file("stderr.txt");
+        std::ofstream(inFile, std::ios::binary) << input;
+        command += " <" + Quote(inFile) + " >" + Quote(outFile) + " 2>" + Quote(errFile);
         const int status = std::system(command.c_str());
         Outcome r;
         r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -82,6 +89,23 @@ protected:
             names.push_back(e.path().filename().string());
         std::sort(names.begin(), names.end());
         return names;
+    }
+
+    // Every file below folder: its path below it and its bytes.
+    static std::map<std::string, std::string> Tree(const std::string& folder) {
+        std::map<std::string, std::string> files;
+        for (const auto& e : fs::recursive_directory_iterator(folder))
+            if (e.is_regular_file())
+                files[fs::relative(e.path(), folder).string()] = ReadAll(e.path().string());
+        return files;
+    }
+
+    // count pictures in[0..count-1].png of distinct sizes, as a list.
+    std::string PictureList(int count, char separator) {
+        std::string list;
+        for (int i = 0; i < count; ++i)
+            list += Picture(in + "/" + std::to_string(i) + ".png", 20 + i, 10 + i) + separator;
+        return list;
     }
 };
 
@@ -195,6 +219,10 @@ TEST_F(ConvertCommand, TextPositionChecks) {
     EXPECT_NE(r.err.find("Warning: The text position X is bigger than the photo width!"),
               std::string::npos)
         << r.err;
+    // From another anchor it is a margin, and the drawing keeps the text inside.
+    r = Run({"--into", dir.file("right"), "--text", "Hi", "--text-anchor", "right", "--text-pos", "1024,0", a});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.err.find("Warning"), std::string::npos) << r.err;
 }
 
 TEST_F(ConvertCommand, SameOutputNameMeetsTheReplaceQuestion) {
@@ -243,6 +271,105 @@ TEST_F(ConvertCommand, OutputFolderIsMadeOrTheReasonTold) {
     r = Run({"-o", dir.file("plain/deeper"), a});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_NE(r.err.find(": Can not create the directory\nNot a directory"), std::string::npos) << r.err;
+}
+
+TEST_F(ConvertCommand, KeepFoldersMirrorsTheSearchedTree) {
+    for (const std::string day : {"Day1", "Day2", "Day3"}) {
+        fs::create_directories(in + "/Holiday/" + day);
+        Picture(in + "/Holiday/" + day + "/IMG_0001.png");
+    }
+    Picture(in + "/Holiday/top.png");
+    const std::string date = "." + QDateTime::currentDateTime().toString("yyyy.MM.dd").toStdString();
+    const struct {
+        std::vector<std::string> naming;
+        std::vector<std::string> expect;
+    } rows[] = {{{"--no-rename"}, {"Day1/IMG_0001.jpg", "Day2/IMG_0001.jpg", "Day3/IMG_0001.jpg", "top.jpg"}},
+                {{"--prefix", "trip"},
+                 {"Day1/trip.2" + date + ".jpg", "Day2/trip.3" + date + ".jpg", "Day3/trip.4" + date + ".jpg",
+                  "trip.1" + date + ".jpg"}}};
+    for (const auto& row : rows) {
+        const std::string into = dir.file("mirror" + row.naming[0]);
+        std::vector<std::string> args = {"--into", into, "--keep-folders", "-W", "20", in + "/Holiday"};
+        args.insert(args.end(), row.naming.begin(), row.naming.end());
+        const Outcome r = Run(args);
+        EXPECT_EQ(r.exitCode, 0) << r.err;
+        EXPECT_EQ(r.LastOutLine(), into + "/");
+        std::vector<std::string> written;
+        for (const auto& [path, bytes] : Tree(into))
+            written.push_back(path);
+        EXPECT_EQ(written, row.expect) << row.naming[0];
+    }
+}
+
+TEST_F(ConvertCommand, FilesFromStandardInputLinesOrNul) {
+    for (const char separator : {'\n', '\0'}) {
+        const std::string into = dir.file(separator ? "lines" : "nul");
+        std::vector<std::string> args = {"--files-from", "-", "--into", into, "--no-rename", "-f", "png"};
+        if (!separator)
+            args.push_back("--null");
+        const Outcome r = Run(args, PictureList(5, separator));
+        EXPECT_EQ(r.exitCode, 0) << r.err;
+        EXPECT_EQ(Names(into), (std::vector<std::string>{"0.png", "1.png", "2.png", "3.png", "4.png"}));
+    }
+}
+
+TEST_F(ConvertCommand, TwoShardsMakeWhatOneRunMakes) {
+    const std::string list = PictureList(12, '\n');
+    std::ofstream(dir.file("all.txt")) << list;
+    const std::size_t cut = list.find('\n', list.find("/6.png"));  // seven photos in the first shard
+    std::ofstream(dir.file("a.txt")) << list.substr(0, cut + 1);
+    std::ofstream(dir.file("b.txt")) << list.substr(cut + 1);
+    ASSERT_EQ(Run({"--files-from", dir.file("all.txt"), "--into", dir.file("one")}).exitCode, 0);
+    for (const auto& [shard, start] : {std::pair{"a.txt", "1"}, std::pair{"b.txt", "8"}}) {
+        const Outcome r = Run({"--files-from", dir.file(shard), "--into", dir.file("shards"), "--number-start",
+                               start, "--number-width", "2"});
+        EXPECT_EQ(r.exitCode, 0) << r.err;
+    }
+    const auto one = Tree(dir.file("one")), shards = Tree(dir.file("shards"));
+    EXPECT_EQ(one.size(), 12u);
+    EXPECT_EQ(one.begin()->first.rfind("output.photo.01.", 0), 0u) << one.begin()->first;
+    EXPECT_TRUE(one == shards) << "the same names and bytes";
+}
+
+TEST_F(ConvertCommand, ReportCountsMatchTheExitStatus) {
+    const std::string good = Picture(in + "/good.png"), wide = Picture(in + "/wide.png", 400, 2);
+    std::ofstream(in + "/fake.png") << "not a picture";
+    const struct {
+        std::vector<std::string> photos;
+        int exitCode, converted, skipped, failed;
+    } rows[] = {{{good, in + "/sub"}, 0, 1, 0, 0}, {{good, wide, in + "/fake.png"}, 1, 1, 1, 1}};
+    for (const auto& row : rows) {
+        std::vector<std::string> args = {"-W", "20", "--into", dir.file("r" + std::to_string(row.exitCode)),
+                                         "--report", dir.file("report.jsonl")};
+        args.insert(args.end(), row.photos.begin(), row.photos.end());
+        const Outcome r = Run(args);
+        EXPECT_EQ(r.exitCode, row.exitCode) << r.err;
+        std::istringstream lines(ReadAll(dir.file("report.jsonl")));
+        std::map<std::string, int> statuses;
+        QJsonObject summary;
+        for (std::string line; std::getline(lines, line);) {
+            QJsonParseError error;
+            const QJsonObject object = QJsonDocument::fromJson(QByteArray::fromStdString(line), &error).object();
+            ASSERT_EQ(error.error, QJsonParseError::NoError) << line;
+            if (object.contains("summary")) {
+                summary = object;
+                continue;
+            }
+            ++statuses[object["status"].toString().toStdString()];
+            for (const char* key : {"source", "output", "reason", "width", "height", "bytes"})
+                EXPECT_TRUE(object.contains(key)) << key << " in " << line;
+            if (object["status"] == "converted")
+                EXPECT_GT(object["bytes"].toInt(), 0) << line;
+            else
+                EXPECT_FALSE(object["reason"].toString().isEmpty()) << line;
+        }
+        EXPECT_EQ(summary["exitStatus"].toInt(), row.exitCode);
+        for (const auto& [key, count] : {std::pair{"converted", row.converted}, std::pair{"skipped", row.skipped},
+                                         std::pair{"failed", row.failed}}) {
+            EXPECT_EQ(summary[key].toInt(), count) << key;
+            EXPECT_EQ(statuses[key], count) << key;
+        }
+    }
 }
 
 }  // namespace

@@ -289,13 +289,22 @@ TEST_F(ConversionRunTest, TextPositionCorrectionsInListOrder) {
     EXPECT_EQ(lines[1].substr(20), "/in/b.jpg " + GetText(IDS_TEXT_Y_OUT_OF_RANGE));
 }
 
-TEST_F(ConversionRunTest, NoOverlayTextMeansNoPositionCheck) {
-    ConversionJob job = Job({Photo("/in/a.jpg")}, run, 1);
-    job.overlay.x = -5;
-    job.overlay.y = 99999;
-    RunJob(job);
-    EXPECT_TRUE(recorder.resets.empty());
-    EXPECT_TRUE(log.Lines().empty());
+TEST_F(ConversionRunTest, NoOverlayTextOrAnotherAnchorMeansNoPositionCheck) {
+    for (const char* text : {"", "margin from the bottom right"}) {
+        ConversionJob job = Job({Photo("/in/a.jpg")}, run, 1);
+        job.overlay.text = text;
+        job.overlay.anchor = *text ? kAnchorBottomRight : kAnchorTopLeft;
+        job.overlay.x = -5;
+        job.overlay.y = 99999;
+        TextOverlay drawn;
+        RunJob(job, [&](const PhotoItem&, const TextOverlay& o, Prompter&) {
+            drawn = o;
+            return PhotoResult{PhotoOutcome::Written, {}, {}};
+        });
+        EXPECT_EQ(drawn.y, 99999) << "the drawing keeps the text inside";
+        EXPECT_TRUE(recorder.resets.empty());
+        EXPECT_TRUE(log.Lines().empty());
+    }
 }
 
 TEST_F(ConversionRunTest, UnknownFormatIsLoggedAndStillHandedOn) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <ctime>
+#include <filesystem>
 #include <fstream>
 #include <sys/stat.h>
 
@@ -91,6 +92,68 @@ TEST(NamingTime, TakenDateWhenAskedAndKnown) {
     };
     for (const auto& r : rows)
         EXPECT_EQ(NamingTime(r.date, r.modified, r.taken), r.expect) << r.date << " " << r.taken;
+}
+
+TEST(MakeOutputPath, KeptFoldersAndNumbersOfAShard) {
+    const int64_t may17 = LocalTime(2009, 5, 17);
+    auto naming = [](bool notRename, bool keep, int32_t start = 1, int32_t width = 0) {
+        OutputNaming n{"/r/", "trip", notRename, keep};
+        n.numberStart = start;
+        n.numberWidth = width;
+        return n;
+    };
+    const struct {
+        const char* name;
+        OutputNaming naming;
+        std::size_t index, count;
+        const char* source;
+        const char* root;
+        const char* expect;
+    } rows[] = {
+        {"mirrored, not renamed", naming(true, true), 1, 4, "/in/Holiday/Day2/IMG_0001.JPG", "/in/Holiday/",
+         "/r/Day2/IMG_0001.jpg"},
+        {"mirrored, renamed: one sequence", naming(false, true), 2, 4, "/in/Holiday/Day2/am/x.jpg",
+         "/in/Holiday", "/r/Day2/am/trip.3.2009.05.17.jpg"},
+        {"directly in the root", naming(true, true), 0, 4, "/in/Holiday/top.jpg", "/in/Holiday/", "/r/top.jpg"},
+        {"added on its own", naming(true, true), 0, 4, "/in/Holiday/Day2/IMG_0001.JPG", "", "/r/IMG_0001.jpg"},
+        {"not kept", naming(true, false), 0, 4, "/in/Holiday/Day2/IMG_0001.JPG", "/in/Holiday/",
+         "/r/IMG_0001.jpg"},
+        {"root is not its folder", naming(true, true), 0, 4, "/in/Other/Day2/a.jpg", "/in/Holiday/", "/r/a.jpg"},
+        {"a dot-dot part stays out", naming(true, true), 0, 4, "/in/Holiday/../../etc/a.jpg", "/in/Holiday/",
+         "/r/a.jpg"},
+        {"shard: start and width given", naming(false, false, 11, 3), 0, 2, "/in/a.jpg", "",
+         "/r/trip.011.2009.05.17.jpg"},
+        {"start given, width of the last number", naming(false, false, 95, 0), 9, 10, "/in/a.jpg", "",
+         "/r/trip.104.2009.05.17.jpg"},
+        {"start given, first of those", naming(false, false, 95, 0), 0, 10, "/in/a.jpg", "",
+         "/r/trip.095.2009.05.17.jpg"},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(MakeOutputPath(r.naming, r.index, r.count, r.source, may17, "jpg", r.root), r.expect) << r.name;
+}
+
+TEST(CreateSubFolders, MakesEachLevelInsideTheRunFolderOnly) {
+    namespace fs = std::filesystem;
+    testsupport::TempDir dir;
+    const std::string run = dir.file("run") + "/";
+    fs::create_directories(run);
+    fs::create_directories(dir.file("elsewhere"));
+    fs::create_directory_symlink(dir.file("elsewhere"), dir.file("run/Linked"));
+    std::ofstream(dir.file("run/Plain")) << "x";
+    std::string reason;
+    EXPECT_TRUE(CreateSubFolders(run, "Day2/am/", &reason)) << reason;
+    EXPECT_TRUE(fs::is_directory(dir.file("run/Day2/am")));
+    EXPECT_TRUE(CreateSubFolders(run, "Day2/am/", &reason)) << "existing levels are used";
+    const struct {
+        const char* sub;
+        const char* reason;
+    } refused[] = {{"Linked/inner/", "run/Linked: a symbolic link, not followed"},
+                   {"Plain/inner/", "run/Plain: Not a directory"}};
+    for (const auto& r : refused) {
+        EXPECT_FALSE(CreateSubFolders(run, r.sub, &reason)) << r.sub;
+        EXPECT_NE(reason.find(r.reason), std::string::npos) << reason;
+    }
+    EXPECT_FALSE(fs::exists(dir.file("elsewhere/inner")));
 }
 
 TEST(MakeRunFolderPath, TimeStampWithSeparators) {

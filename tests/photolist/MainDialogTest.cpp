@@ -34,7 +34,9 @@
 #include "photolist/MainDialog.h"
 #include "options/OptionTables.h"
 #include "photolist/PhotoGathering.h"
+#include "photolist/PhotoListOps.h"
 #include "photolist/PreviewFrame.h"
+#include "ScriptedHooks.h"
 #include "support/RecordingPrompter.h"
 #include "ui_MainDialog.h"
 
@@ -43,67 +45,6 @@ Q_DECLARE_METATYPE(std::vector<int>)
 namespace {
 
 constexpr const char* kStoreName = "quillmere-window-tests";
-
-// What the scripted dialogs are asked and answer.
-struct Script {
-    QStringList files;              // the next Add Photos choice
-    QString filesTitle, filesFolder;
-    QStringList filters;
-    std::string folder;             // the next folder choice; empty: cancelled
-    std::string folderStart;
-    std::deque<bool> editAnswers;   // OK (true) or Cancel per options dialog
-    std::vector<OutputPhotoFormat> editSeen;
-    int32_t editRotate = 90;        // what an OK'd dialog sets
-    int32_t editWidth = 0;          // when > 0: fixed width, aspect from width
-    LogFont font;
-    uint32_t color = 0;
-    std::vector<std::string> openedFolders;
-};
-
-MainDialogHooks ScriptedHooks(Script& script) {
-    MainDialogHooks hooks;
-    hooks.chooseFiles = [&script](QWidget*, const QString& title, const QString& folder,
-                                  const QStringList& filters) {
-        script.filesTitle = title;
-        script.filters = filters;
-        script.filesFolder = folder;
-        return script.files;
-    };
-    hooks.chooseFolder = [&script](QWidget*, std::string& folder) {
-        script.folderStart = folder;
-        if (script.folder.empty())
-            return false;
-        folder = script.folder;
-        return true;
-    };
-    hooks.editOutputFormat = [&script](QWidget*, OutputPhotoFormat& format) {
-        script.editSeen.push_back(format);
-        const bool ok = script.editAnswers.empty() ? false : script.editAnswers.front();
-        if (!script.editAnswers.empty())
-            script.editAnswers.pop_front();
-        if (ok) {
-            format.nRotateAngel = script.editRotate;
-            if (script.editWidth > 0) {
-                format.nOuputSizeType = kSizeFixed;
-                format.nKeepAspectRatio = kKeepWidth;
-                format.nOutputWidth = script.editWidth;
-            }
-        }
-        return ok;
-    };
-    hooks.chooseFont = [&script](QWidget*, LogFont& font, uint32_t& color) {
-        font = script.font;
-        color = script.color;
-        return true;
-    };
-    hooks.showHelp = [](QWidget*) {};
-    hooks.showAbout = [](QWidget*) {};
-    hooks.openProductPage = [](Prompter&) {};
-    hooks.openFolder = [&script](const std::string& folder) { script.openedFolders.push_back(folder); };
-    return hooks;
-}
-
-std::string Native(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 std::vector<std::string> Names(const MainDialog& window) {
     std::vector<std::string> names;
@@ -182,15 +123,19 @@ private slots:
                                     ui.clearButton})
             QVERIFY2(!button->isEnabled(), qPrintable(button->text()));
         window->show();
-        for (QWidget* hidden : {static_cast<QWidget*>(ui.logList), static_cast<QWidget*>(ui.viewLogButton),
-                                static_cast<QWidget*>(ui.saveListButton), static_cast<QWidget*>(ui.loadListButton)})
+        for (QWidget* hidden : {static_cast<QWidget*>(ui.logList), static_cast<QWidget*>(ui.saveListButton),
+                                static_cast<QWidget*>(ui.loadListButton)})
             QVERIFY(!hidden->isVisible());
-        const QStringList titles{"File name", "Width * Height", "Time", "Output Width * Height", "Rotate"};
+        QVERIFY(ui.viewLogButton->isVisible());
+        const QStringList titles{"File name", "Width * Height", "Time", "Output Width * Height", "Rotate", "Status"};
         QAbstractItemModel* model = ui.photoList->model();
-        QCOMPARE(model->columnCount(), 5);
-        for (int column = 0; column < 5; ++column)
+        QCOMPARE(model->columnCount(), titles.size());
+        for (int column = 0; column < titles.size(); ++column)
             QCOMPARE(model->headerData(column, Qt::Horizontal).toString(), titles[column]);
-        QCOMPARE(ui.photoList->horizontalHeader()->sectionSize(0), 200);
+        // The names take the room the window has; the other columns keep theirs.
+        QHeaderView* header = ui.photoList->horizontalHeader();
+        QVERIFY(header->sectionSize(0) >= 200);
+        QCOMPARE(header->sectionSize(4), 100);
         QCOMPARE(ui.photoList->selectionMode(), QAbstractItemView::ExtendedSelection);
         QCOMPARE(ui.photoList->selectionBehavior(), QAbstractItemView::SelectRows);
         QVERIFY(ui.photoList->showGrid());
@@ -233,14 +178,40 @@ private slots:
         QCOMPARE(window->PhotoCount(), 2);  // the same file twice is listed twice
     }
 
-    void dropTakesFilesOnly() {
+    void dropAddsFilesInOrderAndSearchesFolders() {
         auto window = NewWindow();
-        QDir(photos_->path()).mkdir("folder");
+        window->show();
+        QDir(photos_->path()).mkpath("folder/sub");
+        MakePhoto("folder/sub/deeper.png");
         MakePhoto("folder/inside.png");
-        window->OnDropUrls({QUrl::fromLocalFile(photos_->filePath("folder")), QUrl::fromLocalFile(MakePhoto("one.png")),
-                            QUrl::fromLocalFile(MakePhoto("two.png")), QUrl("https://example.org/x.png")});
-        QCOMPARE(Names(*window), (std::vector<std::string>{"one.png", "two.png"}));
+        QFile text(photos_->filePath("notes.png"));  // named like a picture, but text
+        QVERIFY(text.open(QIODevice::WriteOnly));
+        text.write("not a picture");
+        text.close();
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(MakePhoto("two.png")), QUrl::fromLocalFile(photos_->filePath("folder")),
+                      QUrl::fromLocalFile(photos_->filePath("notes.png")), QUrl::fromLocalFile(MakePhoto("one.png")),
+                      QUrl("https://example.org/x.png")});
+        const QPoint middle = window->rect().center();
+        QDragEnterEvent enter(middle, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window.get(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(middle, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window.get(), &drop);
+        QCOMPARE(Names(*window), (std::vector<std::string>{"two.png", "inside.png", "deeper.png", "one.png"}));
+        QVERIFY(prompter_.Prompts().empty());
         QCOMPARE(SettingsStore::GetString("Option", "LastPhotoFolder", "unset"), std::string("unset"));
+    }
+
+    // What a file manager's "Open with" hands over takes the same way.
+    void startupPathsAreOpenedLikeADrop() {
+        auto window = NewWindow();
+        QDir(photos_->path()).mkpath("album");
+        MakePhoto("album/b.png");
+        window->OpenPaths({Native(MakePhoto("a.png")), Native(photos_->filePath("album")),
+                           Native(photos_->filePath("missing.png"))});
+        QCOMPARE(Names(*window), (std::vector<std::string>{"a.png", "b.png"}));
+        QCOMPARE(window->Controls().totalLabel->text(), QStringLiteral("Total photos: 2"));
     }
 
     void searchWalksBreadthFirstAndRemembersLastFolder() {
@@ -595,10 +566,53 @@ private slots:
         QVERIFY(done.wait(60000));
         sched_setaffinity(0, sizeof before, &before);
         QVERIFY(!window->IsConverting());
-        QCOMPARE(prompter_.Texts().back(), std::string("The conversion is done. Do you want to open the output folder?"));
+        const RunResult& result = window->LastRunResult();
+        QVERIFY(result.stopped);
+        QCOMPARE(prompter_.Texts().back(),
+                 "The conversion is done. Do you want to open the output folder?\nStopped after " +
+                     std::to_string(result.converted) + " of 6 photos.");
         QVERIFY(script_.openedFolders.empty());  // answered No
-        QVERIFY(window->LastRunResult().stopped);
         QVERIFY(QDir(QString::fromStdString(window->RunOutputFolder())).entryList(QDir::Files).size() <= 1);
+    }
+
+    void eachPhotoShowsItsResultAndTheQuestionCountsTheOthers() {
+        auto window = NewWindow();
+        script_.files = {MakePhoto("a.png"), MakePhoto("x/same.png"), MakePhoto("y/same.png"), MakePhoto("b.png")};
+        window->OnAddPhotos();
+        QVERIFY(QFile::remove(photos_->filePath("b.png")));  // gone before the run: fails
+        window->Controls().notRenameCheck->click();  // y/same.png then meets x's output
+        window->Controls().outputFolderEdit->setText(photos_->filePath("out"));
+        prompter_.Clear();
+        prompter_.Script({PromptAnswer::No});  // do not replace
+        QSignalSpy done(window.get(), &MainDialog::ConversionFinished);
+        window->OnConvert();
+        for (const PhotoItem& photo : window->Photos())
+            QVERIFY(photo.status == PhotoStatus::Waiting || photo.status == PhotoStatus::Converting);
+        QVERIFY(done.wait(60000));
+
+        QAbstractItemModel* model = window->Controls().photoList->model();
+        const QStringList expected{"Converted", "Converted", "Skipped", "Failed"};
+        for (int row = 0; row < 4; ++row)
+            QCOMPARE(model->index(row, kColumnStatus).data().toString(), expected[row]);
+        QVERIFY(model->index(3, kColumnStatus).data(Qt::ToolTipRole).toString().startsWith("Failed to convert photo!"));
+        QVERIFY(model->index(2, kColumnStatus).data(Qt::ToolTipRole).toString().contains("same.jpg"));
+        QCOMPARE(prompter_.Texts().back(), std::string("The conversion is done. Do you want to open the output "
+                                                       "folder?\n2 photos were not converted; see the log."));
+    }
+
+    void viewLogOpensTheLogOrSaysThereIsNone() {
+        auto window = NewWindow();
+        QFile::remove(QString::fromStdString(window->LogFilePath()));
+        prompter_.Clear();
+        window->Controls().viewLogButton->click();
+        QCOMPARE(prompter_.Texts(), std::vector<std::string>{"There is not log file now!"});
+        QCOMPARE(prompter_.Captions(), std::vector<std::string>{"Message"});
+        QVERIFY(script_.openedFolders.empty());
+        QFile log(QString::fromStdString(window->LogFilePath()));
+        QVERIFY(log.open(QIODevice::WriteOnly));
+        log.close();
+        window->Controls().viewLogButton->click();
+        QCOMPARE(script_.openedFolders, std::vector<std::string>{window->LogFilePath()});
     }
 
     void typedFolderWithMissingParentsIsTheRunsFolder() {

@@ -39,23 +39,36 @@ TEST(GatheringPathsTest, PhotoExtensions) {
     EXPECT_EQ(Paths(PhotoExtensions(), PhotoExtensions() + original.size()), original);
 }
 
-TEST(GatheringPathsTest, DropSkipsFoldersAndMissingFiles) {
-    TempDir dir;
-    phototest::WriteText(dir.file("a.jpg"));
-    phototest::WriteText(dir.file("notes.txt"));
-    mkdir(dir.file("folder").c_str(), 0755);
-    symlink(dir.file("folder").c_str(), dir.file("link").c_str());
-    const Paths dropped = {dir.file("folder"), dir.file("a.jpg"), dir.file("gone.jpg"),
-                           dir.file("link"), dir.file("notes.txt")};
-    EXPECT_EQ(DroppedCandidates(dropped), (Paths{dir.file("a.jpg"), dir.file("notes.txt")}));
-}
-
 // Paths relative to the root, for short expectations.
 Paths Relative(const Paths& paths, const std::string& root) {
     Paths relative;
     for (const std::string& p : paths)
         relative.push_back(p.substr(0, root.size()) == root ? p.substr(root.size()) : "!" + p);
     return relative;
+}
+
+TEST(GatheringPathsTest, HandedOverFoldersAreSearchedInPlaceAndMissingPathsSkipped) {
+    TempDir dir;
+    phototest::WriteText(dir.file("a.jpg"));
+    phototest::WriteText(dir.file("notes.txt"));
+    mkdir(dir.file("folder").c_str(), 0755);
+    mkdir(dir.file("folder/sub").c_str(), 0755);
+    phototest::WriteText(dir.file("folder/sub/c.png"));
+    phototest::WriteText(dir.file("folder/b.jpg"));
+    phototest::WriteText(dir.file("folder/readme.txt"));
+    symlink(dir.file("folder").c_str(), dir.file("link").c_str());
+    const Paths handed = {dir.file("folder"), dir.file("a.jpg"), dir.file("gone.jpg"),
+                          dir.file("link"), dir.file("notes.txt")};
+    RecordingPrompter prompter;
+    const std::atomic<bool> cancel{false};
+    // A named file is taken whatever its extension; a folder gives its photos.
+    Paths roots;
+    EXPECT_EQ(Relative(CandidatesOfPaths(handed, prompter, cancel, {}, &roots), dir.path() + "/"),
+              (Paths{"folder/b.jpg", "folder/sub/c.png", "a.jpg", "link/b.jpg", "link/sub/c.png",
+                     "notes.txt"}));
+    // Each found photo remembers the folder searched, for a run that keeps folders.
+    EXPECT_EQ(Relative(roots, dir.path() + "/"), (Paths{"folder/", "folder/", "!", "link/", "link/", "!"}));
+    EXPECT_TRUE(prompter.Prompts().empty());
 }
 
 TEST(FindPhotoFilesTest, BreadthFirstInNameOrder) {

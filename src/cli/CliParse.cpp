@@ -1,0 +1,225 @@
+#include "cli/CliOptions.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
+#include <optional>
+
+#include "cli/CliRules.h"
+
+namespace cli {
+
+bool ParseInt(const std::string& text, int64_t low, int64_t high, int64_t& out) {
+    if (text.empty())
+        return false;
+    std::size_t i = 0;
+    if (text[0] == '+' || text[0] == '-')
+        i = 1;
+    if (i == text.size())
+        return false;
+    for (std::size_t k = i; k < text.size(); ++k)
+        if (text[k] < '0' || text[k] > '9')
+            return false;
+    errno = 0;
+    char* end = nullptr;
+    const long long value = std::strtoll(text.c_str(), &end, 10);
+    if (errno == ERANGE || value < low || value > high)
+        return false;
+    out = value;
+    return true;
+}
+
+bool ParseDouble(const std::string& text, double low, double high, double& out) {
+    if (text.empty() || std::isspace(static_cast<unsigned char>(text[0])))
+        return false;
+    char* end = nullptr;
+    errno = 0;
+    const double value = std::strtod(text.c_str(), &end);
+    if (*end != '\0' || errno == ERANGE || !std::isfinite(value) || value < low || value > high)
+        return false;
+    out = value;
+    return true;
+}
+
+bool SplitPair(const std::string& text, std::string& first, std::string& second) {
+    const std::size_t comma = text.find(',');
+    if (comma == std::string::npos || text.find(',', comma + 1) != std::string::npos)
+        return false;
+    first = text.substr(0, comma);
+    second = text.substr(comma + 1);
+    return true;
+}
+
+// "a, b, c or d".
+std::string JoinOr(const std::vector<std::string>& names) {
+    std::string text;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (i > 0)
+            text += i + 1 == names.size() ? " or " : ", ";
+        text += names[i];
+    }
+    return text;
+}
+
+}  // namespace cli
+
+using namespace cli;
+
+namespace {
+
+// Where the descriptions start in the usage text, and its width.
+constexpr std::size_t kHelpColumn = 28;
+constexpr std::size_t kUsageWidth = 78;
+
+// text broken into lines of at most width characters at blanks.
+std::vector<std::string> Wrap(const std::string& text, std::size_t width) {
+    std::vector<std::string> lines;
+    std::string line;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find(' ', start);
+        if (end == std::string::npos)
+            end = text.size();
+        const std::string word = text.substr(start, end - start);
+        if (!line.empty() && line.size() + 1 + word.size() > width) {
+            lines.push_back(line);
+            line.clear();
+        }
+        line += (line.empty() ? "" : " ") + word;
+        start = end + 1;
+    }
+    if (!line.empty())
+        lines.push_back(line);
+    return lines;
+}
+
+}  // namespace
+
+
+ParseOutcome ParseArguments(const std::vector<std::string>& args, const PresetLookup& lookup) {
+    ParseOutcome out;
+    CliOptions& o = out.options;
+    auto fail = [&](std::string message) {
+        out.ok = false;
+        out.error = std::move(message);
+        return out;
+    };
+
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
+            o.paths.push_back(arg);
+            continue;
+        }
+        if (arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
+
+        const OptionRule* rule = nullptr;
+        std::string shown;  // the option as the user wrote it, for messages
+        std::optional<std::string> value;
+        if (arg[1] == '-') {
+            const std::size_t eq = arg.find('=');
+            const std::string name = arg.substr(2, eq == std::string::npos ? std::string::npos : eq - 2);
+            if (eq != std::string::npos)
+                value = arg.substr(eq + 1);
+            shown = "--" + name;
+            for (const OptionRule& r : Rules())
+                if (name == r.longName)
+                    rule = &r;
+        } else {
+            shown = arg.substr(0, 2);
+            for (const OptionRule& r : Rules())
+                if (r.shortName != 0 && arg[1] == r.shortName)
+                    rule = &r;
+            if (arg.size() > 2)
+                value = arg.substr(arg[2] == '=' ? 3 : 2);
+        }
+        if (!rule)
+            return fail("unknown option " + shown);
+
+        if (!rule->valueName) {
+            if (value)
+                return fail("option " + shown + " takes no value");
+            rule->handle({}, o);
+            continue;
+        }
+        if (!value) {
+            if (i + 1 >= args.size())
+                return fail("option " + shown + " needs a value");
+            value = args[++i];
+        }
+        const std::string reason = rule->handle(*value, o);
+        if (!reason.empty())
+            return fail("option " + shown + ": '" + *value + "' " + reason);
+        if (rule->appliesPreset) {
+            const std::optional<Preset> preset = lookup(*value);
+            if (!preset)
+                return fail("option " + shown + ": no preset '" + *value + "' (--list-presets lists them)");
+            ApplyPreset(*preset, o);
+        }
+    }
+
+    if (o.nulSeparated && !o.filesFrom)
+        return fail("option --null needs --files-from");
+    // The questions read their answers from standard input.
+    if (o.overwrite == OverwritePolicy::Ask && o.filesFrom == "-")
+        return fail("option --overwrite ask cannot be answered while --files-from - reads standard input");
+    const bool convertsNothing = o.help || o.version || o.listValues || o.listPresets || o.savePreset;
+    if (!convertsNothing && o.paths.empty() && !o.filesFrom)
+        return fail("no photos given: name at least one file or folder");
+    out.ok = true;
+    return out;
+}
+
+std::string UsageText() {
+    std::string text =
+        "Usage: quillmere-convert [options] PATH...\n"
+        "Converts photos (files, or folders searched with their sub-folders) into a\n"
+        "new time-stamped folder inside the output folder, and prints that folder.\n";
+    const char* group = nullptr;
+    for (const OptionRule& rule : Rules()) {
+        if (!group || std::string(group) != rule.group) {
+            group = rule.group;
+            text += std::string("\n") + group + ":\n";
+        }
+        std::string left = "  ";
+        left += rule.shortName ? std::string("-") + rule.shortName + ", " : std::string("    ");
+        left += std::string("--") + rule.longName;
+        if (rule.valueName)
+            left += std::string(" ") + rule.valueName;
+        const std::vector<std::string> lines = Wrap(rule.help, kUsageWidth - kHelpColumn);
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            if (i == 0 && left.size() < kHelpColumn)
+                text += left + std::string(kHelpColumn - left.size(), ' ');
+            else if (i == 0)
+                text += left + "\n" + std::string(kHelpColumn, ' ');
+            else
+                text += std::string(kHelpColumn, ' ');
+            text += lines[i] + "\n";
+        }
+    }
+    text +=
+        "\nOptions take their value as the next argument or after '=' (--text-pos=-5,3).\n"
+        "Exit status: 0 every photo converted, 1 some were not, 2 bad arguments.\n";
+    return text;
+}
+
+std::optional<std::vector<std::string>> ValuesOfOption(const std::string& longName) {
+    for (const OptionRule& rule : Rules())
+        if (longName == rule.longName && !rule.values.empty())
+            return rule.values;
+    return std::nullopt;
+}
+
+Preset PresetOfOptions(const CliOptions& options) {
+    return Preset{options.format, WithPresetNaming(OutputNaming{}, options.naming), options.overlay};
+}
+
+void ApplyPreset(const Preset& preset, CliOptions& options) {
+    options.format = preset.format;
+    options.naming = WithPresetNaming(options.naming, preset.naming);
+    options.overlay = preset.overlay;
+}

@@ -1,0 +1,73 @@
+#pragma once
+// Inside the command line's parser: the option rules (CliOptions.cpp) and
+// the value readers they share with the parser (CliParse.cpp).
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "cli/CliOptions.h"
+
+namespace cli {
+
+// Whole decimal integers within [low, high], an optional sign, nothing else.
+bool ParseInt(const std::string& text, int64_t low, int64_t high, int64_t& out);
+// Finite decimal numbers within [low, high], without leading blanks.
+bool ParseDouble(const std::string& text, double low, double high, double& out);
+// "a,b" into its two parts; false without exactly one comma.
+bool SplitPair(const std::string& text, std::string& first, std::string& second);
+// "a, b, c or d".
+std::string JoinOr(const std::vector<std::string>& names);
+
+// One accepted name of a fixed set and the value it stands for.
+struct Accepted {
+    std::string name;
+    int32_t value;
+};
+
+// A fixed set: every accepted name, and the ones the usage shows.
+struct ChoiceSet {
+    std::vector<Accepted> accepted;
+    std::vector<std::string> shown;
+
+    void Add(const std::string& name, int32_t value, bool show = true) {
+        accepted.push_back({name, value});
+        if (show)
+            shown.push_back(name);
+    }
+    std::string NameOf(int32_t value) const {
+        for (const Accepted& a : accepted)
+            if (a.value == value)
+                return a.name;
+        return {};
+    }
+};
+
+// The set of a table whose rows have a value and a command-line name.
+template <class Rows>
+ChoiceSet FromRows(const Rows& rows) {
+    ChoiceSet set;
+    for (const auto& row : rows) set.Add(row.cliName, row.value);
+    return set;
+}
+
+// A handler takes the value (empty for flags) and returns "" or the reason
+// the value is refused ("must be ...").
+using Handler = std::function<std::string(const std::string& value, CliOptions& o)>;
+
+struct OptionRule {
+    const char* group;  // the usage's heading
+    const char* longName;
+    char shortName;         // 0: none
+    const char* valueName;  // null: a flag
+    std::string help;
+    Handler handle;
+    std::vector<std::string> values;  // a fixed set's shown names
+    bool appliesPreset = false;       // the value names a preset, applied where it stands
+};
+
+// Every option in usage order, grouped.
+const std::vector<OptionRule>& Rules();
+
+}  // namespace cli

@@ -1,0 +1,129 @@
+#include "cli/RunReport.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <sys/stat.h>
+#include <cerrno>
+#include <cstring>
+
+#include "app/Paths.h"
+
+namespace {
+
+QJsonValue PathValue(const std::string& path) {
+    return path.empty() ? QJsonValue() : QJsonValue(paths::ToQString(path));
+}
+
+std::string Line(const QJsonObject& object) {
+    return QJsonDocument(object).toJson(QJsonDocument::Compact).toStdString() + "\n";
+}
+
+std::string PhotoLine(const std::string& source, const std::string& output, const char* status,
+                      const std::string& reason, const QJsonValue& width, const QJsonValue& height,
+                      const QJsonValue& bytes) {
+    return Line(
+        {{"source", PathValue(source)},
+         {"output", PathValue(output)},
+         {"status", status},
+         {"reason", reason.empty() ? QJsonValue() : QJsonValue(QString::fromStdString(reason))},
+         {"width", width},
+         {"height", height},
+         {"bytes", bytes}});
+}
+
+const char* StatusOf(PhotoOutcome outcome) {
+    switch (outcome) {
+        case PhotoOutcome::Written: return "converted";
+        case PhotoOutcome::Skipped: return "skipped";
+        case PhotoOutcome::Failed: break;
+    }
+    return "failed";
+}
+
+}  // namespace
+
+RunReport::~RunReport() {
+    if (file_)
+        std::fclose(file_);
+}
+
+bool RunReport::Open(const std::string& path, std::string* reason) {
+    file_ = std::fopen(path.c_str(), "we");
+    if (!file_ && reason)
+        *reason = std::strerror(errno);
+    return file_ != nullptr;
+}
+
+void RunReport::WriteLocked(const std::string& line) {
+    if (!file_)
+        return;
+    // Flushed line by line, so that a run that is cut short leaves whole lines.
+    if (std::fwrite(line.data(), 1, line.size(), file_) != line.size() || std::fflush(file_) != 0)
+        writeError_ = writeError_ ? writeError_ : errno;
+}
+
+void RunReport::Refused(const std::vector<RefusedPath>& refused) {
+    std::lock_guard lock(mutex_);
+    for (const RefusedPath& path : refused)
+        WriteLocked(PhotoLine(path.path, {}, "skipped", path.reason, {}, {}, {}));
+    refused_ += refused.size();
+}
+
+void RunReport::Begin(const std::vector<PhotoItem>& photos) {
+    std::lock_guard lock(mutex_);
+    photos_ = photos;
+}
+
+void RunReport::OutputPath(std::size_t index, const std::string& path) {
+    std::lock_guard lock(mutex_);
+    if (index < photos_.size())
+        photos_[index].strOutputPath = path;
+}
+
+void RunReport::PhotoDone(std::size_t index, const PhotoResult& result) {
+    std::lock_guard lock(mutex_);
+    if (index >= photos_.size())
+        return;
+    const PhotoItem& photo = photos_[index];
+    QJsonValue width, height, bytes;
+    if (result.outcome == PhotoOutcome::Written) {
+        const OutputPhotoFormat& format = photo.m_outputPhotoFormat;
+        const bool turned = format.nRotateAngel == 90 || format.nRotateAngel == 270;
+        width = turned ? format.nOutputHeight : format.nOutputWidth;
+        height = turned ? format.nOutputWidth : format.nOutputHeight;
+        struct stat st {};
+        if (::stat(photo.strOutputPath.c_str(), &st) == 0)
+            bytes = static_cast<qint64>(st.st_size);
+    }
+    std::string reason;
+    if (result.outcome != PhotoOutcome::Written)
+        reason =
+            result.reason.empty() ? result.message : result.message + " (" + result.reason + ")";
+    waiting_[index] = PhotoLine(photo.strSourcePath, photo.strOutputPath, StatusOf(result.outcome),
+                                reason, width, height, bytes);
+    for (auto next = waiting_.find(next_); next != waiting_.end(); next = waiting_.find(++next_)) {
+        WriteLocked(next->second);
+        waiting_.erase(next);
+    }
+}
+
+bool RunReport::Finish(const RunResult& result, int exitStatus, std::string* reason) {
+    std::lock_guard lock(mutex_);
+    for (const auto& [index, line] : waiting_) WriteLocked(line);
+    waiting_.clear();
+    const std::size_t notStarted = result.total - result.converted - result.skipped - result.failed;
+    WriteLocked(Line({{"summary", true},
+                      {"total", static_cast<qint64>(refused_ + result.total)},
+                      {"converted", static_cast<qint64>(result.converted)},
+                      {"skipped", static_cast<qint64>(refused_ + result.skipped)},
+                      {"failed", static_cast<qint64>(result.failed)},
+                      {"notStarted", static_cast<qint64>(notStarted)},
+                      {"exitStatus", exitStatus}}));
+    if (file_ && std::fclose(file_) != 0 && !writeError_)
+        writeError_ = errno;
+    file_ = nullptr;
+    if (writeError_ && reason)
+        *reason = std::strerror(writeError_);
+    return writeError_ == 0;
+}

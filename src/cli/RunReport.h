@@ -1,0 +1,53 @@
+#pragma once
+// The --report file: one JSON object per line. First one for each named
+// path that gave no photo, then one per photo of the run in list order (each
+// written as soon as it and the photos before it are done, so that a run
+// cut short leaves whole lines), last a summary:
+//   {"source", "output", "status": "converted"|"skipped"|"failed", "reason",
+//    "width", "height", "bytes"}   (null where there is no file or reason)
+//   {"summary": true, "total", "converted", "skipped", "failed",
+//    "notStarted", "exitStatus"}
+
+#include <cstddef>
+#include <cstdio>
+#include <map>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "cli/CliGather.h"
+#include "convert/ConversionRun.h"
+
+class RunReport {
+public:
+    RunReport() = default;
+    ~RunReport();
+    RunReport(const RunReport&) = delete;
+    RunReport& operator=(const RunReport&) = delete;
+
+    // Creates or empties the file. False, with the system's reason, when it
+    // cannot be written.
+    bool Open(const std::string& path, std::string* reason);
+    bool IsOpen() const { return file_ != nullptr; }
+
+    void Refused(const std::vector<RefusedPath>& refused);
+    // The run's photos in list order, before it starts.
+    void Begin(const std::vector<PhotoItem>& photos);
+    // From the run's callbacks, on its threads.
+    void OutputPath(std::size_t index, const std::string& path);
+    void PhotoDone(std::size_t index, const PhotoResult& result);
+    // The summary line; result is empty when the run never started. False,
+    // with the reason, when any line could not be written.
+    bool Finish(const RunResult& result, int exitStatus, std::string* reason);
+
+private:
+    void WriteLocked(const std::string& line);
+
+    std::mutex mutex_;
+    std::FILE* file_ = nullptr;
+    int writeError_ = 0;
+    std::vector<PhotoItem> photos_;
+    std::map<std::size_t, std::string> waiting_;  // finished out of order
+    std::size_t next_ = 0;                        // the next photo to write
+    std::size_t refused_ = 0;
+};
