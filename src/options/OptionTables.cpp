@@ -160,12 +160,12 @@ const std::vector<NamedChoice>& MetadataChoices() {
          "No camera data: the outputs carry only the resolution (DPI)."},
         {kMetadataNoLocation, "no-location", nullptr, "All but the location",
          "As All, without the GPS position and without the location fields of XMP; the IPTC "
-         "block, whose place names cannot be told apart, is left out too."},
+         "block, which may name places, is left out too."},
         {kMetadataAll, "all", nullptr, "All",
          "EXIF (camera, lens, exposure, date taken, GPS), XMP and IPTC as the photo has them, "
          "with the orientation set to upright and the pixel size of the output, and the sRGB "
-         "colour profile embedded. JPG keeps all three; PNG, WebP and AVIF keep EXIF and XMP; "
-         "TIF keeps XMP and IPTC; JPEG XL and BMP keep none."},
+         "colour profile embedded. JPG keeps EXIF, XMP and a JPEG's IPTC; PNG, WebP and AVIF "
+         "keep EXIF and XMP; TIF keeps XMP and a TIFF's IPTC; JPEG XL and BMP keep none."},
     };
     return rows;
 }
