@@ -33,6 +33,23 @@ int Quality(const OutputPhotoFormat& format) {
     return std::clamp(format.nCurrentJpegQuality, kMinQuality, kMaxQuality);
 }
 
+using TargetSaver = void (vips::VImage::*)(vips::VTarget, vips::VOption*) const;
+
+// A saver that takes the record's quality or, with bLossless, keeps every
+// pixel.
+EncodeResult EncodeQualityOrLossless(const RgbPicture& picture, const OutputPhotoFormat& format,
+                                     PendingOutput& file, TargetSaver saver) {
+    const int quality = Quality(format);
+    const bool lossless = format.bLossless;
+    return Encode(picture, format, file, IptcSlot::None,
+                  [=](const vips::VImage& image, vips::VTarget& target, bool strip) {
+                      (image.*saver)(target, vips::VImage::option()
+                                                 ->set("Q", quality)
+                                                 ->set("lossless", lossless)
+                                                 ->set("strip", strip));
+                  });
+}
+
 }  // namespace
 
 EncodeResult WriteJpegFile(const RgbPicture& picture, const OutputPhotoFormat& format,
@@ -67,15 +84,7 @@ EncodeResult WriteTiffFile(const RgbPicture& picture, const OutputPhotoFormat& f
 
 EncodeResult WriteWebpFile(const RgbPicture& picture, const OutputPhotoFormat& format,
                            PendingOutput& file) {
-    const int quality = Quality(format);
-    const bool lossless = format.bLossless;
-    return Encode(picture, format, file, IptcSlot::None,
-                  [=](const vips::VImage& image, vips::VTarget& target, bool strip) {
-                      image.webpsave_target(target, vips::VImage::option()
-                                                        ->set("Q", quality)
-                                                        ->set("lossless", lossless)
-                                                        ->set("strip", strip));
-                  });
+    return EncodeQualityOrLossless(picture, format, file, &vips::VImage::webpsave_target);
 }
 
 EncodeResult WriteAvifFile(const RgbPicture& picture, const OutputPhotoFormat& format,
@@ -93,13 +102,5 @@ EncodeResult WriteAvifFile(const RgbPicture& picture, const OutputPhotoFormat& f
 
 EncodeResult WriteJxlFile(const RgbPicture& picture, const OutputPhotoFormat& format,
                           PendingOutput& file) {
-    const int quality = Quality(format);
-    const bool lossless = format.bLossless;
-    return Encode(picture, format, file, IptcSlot::None,
-                  [=](const vips::VImage& image, vips::VTarget& target, bool strip) {
-                      image.jxlsave_target(target, vips::VImage::option()
-                                                       ->set("Q", quality)
-                                                       ->set("lossless", lossless)
-                                                       ->set("strip", strip));
-                  });
+    return EncodeQualityOrLossless(picture, format, file, &vips::VImage::jxlsave_target);
 }

@@ -16,6 +16,15 @@ struct SizeRow {
     int expectW, expectH;
 };
 
+// The rule applied to a photo of srcW x srcH gives expectW x expectH, quietly.
+void ExpectOutputSize(int srcW, int srcH, OutputPhotoFormat f, int expectW, int expectH) {
+    RecordingPrompter prompter;
+    EXPECT_TRUE(ComputeOutputSize(srcW, srcH, f, prompter));
+    EXPECT_EQ(f.nOutputWidth, expectW);
+    EXPECT_EQ(f.nOutputHeight, expectH);
+    EXPECT_TRUE(prompter.Prompts().empty());
+}
+
 class ComputeOutputSizeTest : public ::testing::TestWithParam<SizeRow> {};
 
 TEST_P(ComputeOutputSizeTest, Rule) {
@@ -27,11 +36,7 @@ TEST_P(ComputeOutputSizeTest, Rule) {
     f.nOutputHeight = r.height;
     f.dStretchHorizontal = r.sh;
     f.dStretchVertical = r.sv;
-    RecordingPrompter prompter;
-    EXPECT_TRUE(ComputeOutputSize(r.srcW, r.srcH, f, prompter));
-    EXPECT_EQ(f.nOutputWidth, r.expectW);
-    EXPECT_EQ(f.nOutputHeight, r.expectH);
-    EXPECT_TRUE(prompter.Prompts().empty());
+    ExpectOutputSize(r.srcW, r.srcH, f, r.expectW, r.expectH);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -75,11 +80,7 @@ TEST_P(BoxRuleTest, Rule) {
     f.nLongEdge = r.longEdge;
     f.bNoEnlarge = r.noEnlarge;
     f.dStretchHorizontal = f.dStretchVertical = 2.0;
-    RecordingPrompter prompter;
-    EXPECT_TRUE(ComputeOutputSize(r.srcW, r.srcH, f, prompter));
-    EXPECT_EQ(f.nOutputWidth, r.expectW);
-    EXPECT_EQ(f.nOutputHeight, r.expectH);
-    EXPECT_TRUE(prompter.Prompts().empty());
+    ExpectOutputSize(r.srcW, r.srcH, f, r.expectW, r.expectH);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -123,10 +124,7 @@ TEST(ComputeOutputSize, NoEnlargeHoldsEachSideOfADistortingFixedSize) {
     f.nOutputWidth = 500;
     f.nOutputHeight = 500;
     f.bNoEnlarge = true;
-    RecordingPrompter prompter;
-    ASSERT_TRUE(ComputeOutputSize(1000, 200, f, prompter));
-    EXPECT_EQ(f.nOutputWidth, 500);
-    EXPECT_EQ(f.nOutputHeight, 200);
+    ExpectOutputSize(1000, 200, f, 500, 200);
 }
 
 TEST(ComputeOutputSize, ZeroSourceChangesNothing) {
