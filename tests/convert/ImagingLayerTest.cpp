@@ -69,7 +69,6 @@ TEST_F(ImagingLayerTest, ProbeReadsTheDayTakenFromExif) {
         {tagged("blank.jpg", "    :  :     :  :  ", "2011:02:03 04:05:06"), local(2011, 2, 3, 4, 5, 6)},
         {tagged("month13.jpg", "2011:13:03 04:05:06", nullptr), 0},
         {tagged("none.jpg", nullptr, nullptr), 0},
-        {tagged("plain.png", nullptr, nullptr), 0},
     };
     for (const auto& row : rows) {
         PictureFacts facts;
