@@ -45,8 +45,7 @@ std::string FormatOf(const vips::VImage& image) {
         return text("heif-compression") == "av1" ? "avif" : "heic";
     if (loader == "magick") {
         std::string name = text("magick-format");
-        for (char& c : name)
-            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
         return name;
     }
     return loader;

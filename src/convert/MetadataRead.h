@@ -5,8 +5,8 @@
 
 #include "convert/RgbPicture.h"
 
-// Reads the EXIF block, the XMP packet and the IPTC block from the header of the picture at path into metadata
-// (what the file lacks stays empty). False, with libvips' reason in reason
-// when given, when the header cannot be read. Thread-safe.
+// Reads the EXIF block, the XMP packet and the IPTC block from the header of the picture at path
+// into metadata (what the file lacks stays empty). False, with libvips' reason in reason when
+// given, when the header cannot be read. Thread-safe.
 bool ReadPictureMetadata(const std::string& path, PictureMetadata& metadata,
                          std::string* reason = nullptr);

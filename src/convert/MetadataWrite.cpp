@@ -16,7 +16,8 @@ const std::string& SrgbProfile() {
         try {
             VipsBlob* blob = vips::VImage::profile_load("srgb");
             std::size_t length = 0;
-            const void* data = vips_area_get_data(VIPS_AREA(blob), &length, nullptr, nullptr, nullptr);
+            const void* data =
+                vips_area_get_data(VIPS_AREA(blob), &length, nullptr, nullptr, nullptr);
             profile.assign(static_cast<const char*>(data), length);
             vips_area_unref(VIPS_AREA(blob));
         } catch (const vips::VError&) {
@@ -37,13 +38,14 @@ bool StartsWith(const std::string& text, const char* prefix) {
 
 bool IptcFits(const std::string& iptc, IptcSlot slot) {
     const bool photoshop = StartsWith(iptc, "Photoshop 3.0");
-    return (slot == IptcSlot::PhotoshopBlock && photoshop) || (slot == IptcSlot::Bare && !photoshop);
+    return (slot == IptcSlot::PhotoshopBlock && photoshop) ||
+           (slot == IptcSlot::Bare && !photoshop);
 }
 
 }  // namespace
 
-vips::VImage WithMetadata(const vips::VImage& view, const PictureMetadata& metadata,
-                          int32_t policy, IptcSlot slot) {
+vips::VImage WithMetadata(const vips::VImage& view, const PictureMetadata& metadata, int32_t policy,
+                          IptcSlot slot) {
     if (!KeepsMetadata(policy))
         return view;
     const bool dropLocation = policy == kMetadataNoLocation;

@@ -18,5 +18,5 @@ enum class IptcSlot { None, PhotoshopBlock, Bare };
 // it is in the form the slot takes. no-location leaves out the GPS
 // directory, XMP's location and the IPTC block. Savers that have no place
 // for a part leave it out.
-vips::VImage WithMetadata(const vips::VImage& view, const PictureMetadata& metadata,
-                          int32_t policy, IptcSlot slot);
+vips::VImage WithMetadata(const vips::VImage& view, const PictureMetadata& metadata, int32_t policy,
+                          IptcSlot slot);

@@ -92,11 +92,11 @@ EncodeResult WriteAvifFile(const RgbPicture& picture, const OutputPhotoFormat& f
     const int quality = Quality(format);
     return Encode(picture, format, file, IptcSlot::None,
                   [=](const vips::VImage& image, vips::VTarget& target, bool strip) {
-                      image.heifsave_target(target, vips::VImage::option()
-                                                        ->set("Q", quality)
-                                                        ->set("compression",
-                                                              VIPS_FOREIGN_HEIF_COMPRESSION_AV1)
-                                                        ->set("strip", strip));
+                      image.heifsave_target(
+                          target, vips::VImage::option()
+                                      ->set("Q", quality)
+                                      ->set("compression", VIPS_FOREIGN_HEIF_COMPRESSION_AV1)
+                                      ->set("strip", strip));
                   });
 }
 
