@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Times quillmere-convert against vipsthumbnail and ImageMagick on the same
-# large photo-like JPEGs, in one run, and checks the resize quality.
+# large photo-like JPEGs, in one run, and checks the resize quality; then the
+# batch against vipsthumbnail writing WebP and AVIF.
 #
 #   BUILD=build-bench bench/batch-vs-peers.sh
 #
@@ -8,7 +9,8 @@
 # Environment: BUILD (build folder holding src/cli/quillmere-convert),
 # BENCH_PHOTOS (corpus size, default 20), BENCH_WIDTH/BENCH_HEIGHT (source
 # size, default 6000x4000), BENCH_DIR (work folder; the corpus is kept there
-# between runs), BENCH_JOBS (passed as -j when set).
+# between runs), BENCH_JOBS (passed as -j when set), BENCH_FORMATS (the
+# extra output formats, default "webp avif"; empty for none).
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -113,6 +115,17 @@ measure vips_2proc bash -c '
     vipsthumbnail -s '$OUT_W'x -o "$out/%s.jpg[Q=80]" "${@:$((half + 1))}" &
     wait' _ "$o" "$half" "${files[@]}"
 
+# The same batch into the newer formats, both tools at quality 80 and the
+# libraries' default effort.
+FORMATS=${BENCH_FORMATS-webp avif}
+for fmt in $FORMATS; do
+    o=$(fresh "quillmere_$fmt")
+    measure "quillmere_$fmt" "$BIN" -o "$o" -f "$fmt" --size fixed -W $OUT_W --keep-aspect width -q 80 \
+        --overwrite yes --quiet "${jobs_opt[@]}" "${files[@]}"
+    o=$(fresh "vips_$fmt")
+    measure "vips_$fmt" vipsthumbnail -s ${OUT_W}x -o "$o/%s.$fmt[Q=80]" "${files[@]}"
+done
+
 o=$(fresh im_hint)
 REPEAT=1 measure im_hint bash -c '
     out=$1; shift
@@ -175,3 +188,22 @@ echo "quillmere-convert vs vipsthumbnail serial: ${speed_vips}x (target >= 1.45x
 echo "quillmere-convert vs convert with hint:    ${speed_im}x (target >= 4x): $(verdict "$speed_im" 4)"
 echo "PSNR vs Lanczos-3 of the full decode: quillmere-convert $psnr_q dB, vipsthumbnail $psnr_v dB:" \
     "$(awk -v a="$psnr_q" -v b="$psnr_v" 'BEGIN { print (a >= b ? "ok" : "BELOW vipsthumbnail") }')"
+
+if [ -n "$FORMATS" ]; then
+    echo
+    # Output size: the mean of the files, so that repeated runs do not count.
+    mean_kb() { find "$1" -type f -name "*.$2" -printf '%s\n' | awk '{ t += $1; n++ } END { printf "%.1f", (n ? t / n / 1024 : 0) }'; }
+    printf '%-34s %9s %9s %11s %9s %12s %10s\n' "format: tool" "seconds" "photos/s" "CPU s" "peak MB" "vs vips" "KB/photo"
+    for fmt in $FORMATS; do
+        for label in "quillmere_$fmt" "vips_$fmt"; do
+            case $label in
+                quillmere_*) name="$fmt: quillmere-convert${BENCH_JOBS:+ -j $BENCH_JOBS}" ;;
+                vips_*) name="$fmt: vipsthumbnail, one process" ;;
+            esac
+            printf '%-34s %9.2f %9s %11.2f %9.0f %11sx %10s\n' "$name" "${secs[$label]}" "$(rate "$label")" \
+                "${cpu[$label]}" "$(awk -v k="${rss[$label]}" 'BEGIN { print k / 1024 }')" \
+                "$(ratio "$label" "vips_$fmt")" "$(mean_kb "$tmp/out-$label" "$fmt")"
+        done
+        echo "quillmere-convert vs vipsthumbnail, $fmt output: $(ratio "quillmere_$fmt" "vips_$fmt")x"
+    done
+fi

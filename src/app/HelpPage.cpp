@@ -47,6 +47,13 @@ std::string WithoutLastNewline(std::string text) {
     return text;
 }
 
+std::string ChoiceRows(const std::vector<NamedChoice>& set) {
+    std::string rows;
+    for (const NamedChoice& row : set)
+        rows += Row(row.text + std::string(" (") + row.cliName + ")", row.helpNote);
+    return WithoutLastNewline(rows);
+}
+
 }  // namespace
 
 std::string FillHelpPage(const std::string& page, const std::string& usageText) {
@@ -54,7 +61,10 @@ std::string FillHelpPage(const std::string& page, const std::string& usageText) 
     std::string formatRows;
     for (const OutputFormatRow& row : OutputFormats()) {
         formats.push_back(row.listText);
-        formatRows += Row(row.listText, row.helpNote);
+        std::string note = row.helpNote;
+        if (row.maxSide > 0)
+            note += " At most " + std::to_string(row.maxSide) + " pixels a side.";
+        formatRows += Row(row.listText, note);
     }
     std::string sizeRows;
     for (const SizeRuleRow& row : SizeRules())
@@ -66,6 +76,8 @@ std::string FillHelpPage(const std::string& page, const std::string& usageText) 
     Replace(filled, "@OUTPUT_FORMAT_ROWS@", WithoutLastNewline(formatRows));
     Replace(filled, "@SIZE_RULE_ROWS@", WithoutLastNewline(sizeRows));
     Replace(filled, "@PHOTO_EXTENSIONS@", Escaped(Listed(extensions, "and")));
+    Replace(filled, "@METADATA_ROWS@", ChoiceRows(MetadataChoices()));
+    Replace(filled, "@NAMING_DATE_ROWS@", ChoiceRows(NamingDateChoices()));
     Replace(filled, "@COMMAND_LINE_USAGE@", Escaped(WithoutLastNewline(usageText)));
     return filled;
 }

@@ -6,7 +6,8 @@
 #include <string>
 
 // The template with each marker replaced: @OUTPUT_FORMAT_LIST@ ("BMP, JPG,
-// PNG or TIF"), @OUTPUT_FORMAT_ROWS@ and @SIZE_RULE_ROWS@ (table rows),
-// @PHOTO_EXTENSIONS@ (what the folder search takes) and
-// @COMMAND_LINE_USAGE@ (usageText, escaped). Other text is kept as it is.
+// PNG or TIF"), @OUTPUT_FORMAT_ROWS@, @SIZE_RULE_ROWS@, @METADATA_ROWS@ and
+// @NAMING_DATE_ROWS@ (table rows), @PHOTO_EXTENSIONS@ (what the folder
+// search, the file dialog and the drop take) and @COMMAND_LINE_USAGE@
+// (usageText, escaped). Other text is kept as it is.
 std::string FillHelpPage(const std::string& page, const std::string& usageText);

@@ -13,6 +13,7 @@ inline constexpr const char* kMaker = "Harbenwick";
 
 inline constexpr const char* kOption = "Option";
 inline constexpr const char* kCurrentFont = "CurrentFont";
+inline constexpr const char* kNaming = "Naming";
 
 // The window's own store (the program file's name), which also holds the
 // presets that the window and the command line share, in group "Presets".
@@ -41,6 +42,10 @@ inline constexpr const char* kOutputWidth = "nOutputWidth";
 inline constexpr int kDefaultOutputWidth = 1;
 inline constexpr const char* kOutputHeight = "nOutputHeight";
 inline constexpr int kDefaultOutputHeight = 1;
+
+// Section "Naming": settings that came after the original sections.
+inline constexpr const char* kNamingDate = "nNamingDate";  // NamingDate
+inline constexpr int kDefaultNamingDate = 0;
 
 // Section "CurrentFont" (after the font keys, "nCurrentColor").
 inline constexpr const char* kHeight = "lfHeight";

@@ -12,6 +12,7 @@
 namespace cli {
 namespace {
 
+constexpr int64_t kMaxSide = kMaxOutputSide;
 constexpr int64_t kMaxFontPixels = 10000;
 constexpr int kMaxJobs = 256;
 constexpr int64_t kMaxMemoryMiB = int64_t{1} << 30;  // a pebibyte
@@ -24,6 +25,24 @@ ChoiceSet FormatSet() {
         for (std::size_t i = 0; i < row.cliNames.size(); ++i)
             set.Add(row.cliNames[i], row.id, i == 0);
     return set;
+}
+
+// The names of the formats (list texts) and the size rules (command-line
+// names) a setting applies to, "a, b or c".
+std::string FormatsWith(unsigned setting) {
+    std::vector<std::string> names;
+    for (const OutputFormatRow& row : OutputFormats())
+        if ((row.settings & setting) && !(row.settings & kFollowsSource))
+            names.push_back(row.listText);
+    return JoinOr(names);
+}
+
+std::string RulesWith(unsigned input) {
+    std::vector<std::string> names;
+    for (const SizeRuleRow& row : SizeRules())
+        if (row.inputs & input)
+            names.push_back(row.cliName);
+    return "--size " + JoinOr(names);
 }
 
 ChoiceSet SizeSet() {
@@ -111,6 +130,8 @@ const std::vector<OptionRule>& Rules() {
         const ChoiceSet keeps = FromRows(KeepAspectChoices());
         const ChoiceSet rotations = FromRows(RotationChoices());
         const ChoiceSet flips = FromRows(FlipChoices());
+        const ChoiceSet metadata = FromRows(MetadataChoices());
+        const ChoiceSet dates = FromRows(NamingDateChoices());
         const ChoiceSet overwrites = OverwriteSet();
         const ChoiceSet anchors = FromRows(TextAnchors()), effects = FromRows(TextEffects());
         const OutputNaming naming;
@@ -142,13 +163,20 @@ const std::vector<OptionRule>& Rules() {
                    JoinOr(sizes.shown) + Default(sizes.NameOf(d.nOuputSizeType)),
                    [](CliOptions& o, int32_t x) { o.format.nOuputSizeType = x; }),
             {kOutput, "width", 'W', "N",
-             "output width for --size fixed" + Default(std::to_string(d.nOutputWidth)),
-             IntIn(1, kMaxImagingSide, [](CliOptions& o, int64_t x) { o.format.nOutputWidth = static_cast<int32_t>(x); }),
+             "output width for " + RulesWith(kUsesWidthHeight) + Default(std::to_string(d.nOutputWidth)),
+             IntIn(1, kMaxSide, [](CliOptions& o, int64_t x) { o.format.nOutputWidth = static_cast<int32_t>(x); }),
              {}},
             {kOutput, "height", 'H', "N",
-             "output height for --size fixed" + Default(std::to_string(d.nOutputHeight)),
-             IntIn(1, kMaxImagingSide, [](CliOptions& o, int64_t x) { o.format.nOutputHeight = static_cast<int32_t>(x); }),
+             "output height for " + RulesWith(kUsesWidthHeight) + Default(std::to_string(d.nOutputHeight)),
+             IntIn(1, kMaxSide, [](CliOptions& o, int64_t x) { o.format.nOutputHeight = static_cast<int32_t>(x); }),
              {}},
+            {kOutput, "long-edge", 0, "N",
+             "the longer side for " + RulesWith(kUsesLongEdge) + Default(std::to_string(d.nLongEdge)),
+             IntIn(1, kMaxSide, [](CliOptions& o, int64_t x) { o.format.nLongEdge = static_cast<int32_t>(x); }),
+             {}},
+            {kOutput, "no-enlarge", 0, nullptr,
+             "with " + RulesWith(kUsesNoEnlarge) + ": a photo smaller than the result keeps its size",
+             Flag([](CliOptions& o) { o.format.bNoEnlarge = true; }), {}},
             Choice(kOutput, "keep-aspect", 0, "FROM", keeps,
                    JoinOr(keeps.shown) + Default(keeps.NameOf(d.nKeepAspectRatio)),
                    [](CliOptions& o, int32_t x) { o.format.nKeepAspectRatio = x; }),
@@ -170,11 +198,18 @@ const std::vector<OptionRule>& Rules() {
                        Default(pixels.NameOf(d.iComboPixelFormat)),
                    [](CliOptions& o, int32_t x) { o.format.iComboPixelFormat = x; }),
             {kOutput, "quality", 'q', "N",
-             "JPEG quality " + std::to_string(kMinQuality) + " to " + std::to_string(kMaxQuality) +
-                 Default(std::to_string(d.nCurrentJpegQuality)),
+             "quality of " + FormatsWith(kUsesQuality) + ", " + std::to_string(kMinQuality) + " to " +
+                 std::to_string(kMaxQuality) + Default(std::to_string(d.nCurrentJpegQuality)),
              IntIn(kMinQuality, kMaxQuality,
                    [](CliOptions& o, int64_t x) { o.format.nCurrentJpegQuality = static_cast<int32_t>(x); }),
              {}},
+            {kOutput, "lossless", 0, nullptr,
+             "lossless " + FormatsWith(kUsesLossless) + " (the quality is not used)",
+             Flag([](CliOptions& o) { o.format.bLossless = true; }), {}},
+            Choice(kOutput, "metadata", 0, "KEEP", metadata,
+                   "camera data (EXIF, XMP, IPTC) the outputs keep: " + JoinOr(metadata.shown) +
+                       Default(metadata.NameOf(d.nMetadata)),
+                   [](CliOptions& o, int32_t x) { o.format.nMetadata = x; }),
             Choice(kOutput, "rotate", 0, "DEG", rotations,
                    JoinOr(rotations.shown) + Default(rotations.NameOf(d.nRotateAngel)),
                    [](CliOptions& o, int32_t x) { o.format.nRotateAngel = x; }),
@@ -191,6 +226,10 @@ const std::vector<OptionRule>& Rules() {
              {}},
             {kNames, "no-rename", 0, nullptr, "keep the source names, change the extension only",
              Flag([](CliOptions& o) { o.naming.notRename = true; }), {}},
+            Choice(kNames, "date", 0, "WHICH", dates,
+                   "the date in the names: " + JoinOr(dates.shown) + " (from EXIF, else the file's)" +
+                       Default(dates.NameOf(naming.date)),
+                   [](CliOptions& o, int32_t x) { o.naming.date = x; }),
             {kNames, "keep-folders", 0, nullptr,
              "photos found in a folder keep their path below it inside the run folder",
              Flag([](CliOptions& o) { o.naming.keepFolders = true; }), {}},

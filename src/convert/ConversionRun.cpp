@@ -124,9 +124,12 @@ void ConversionRun::Dispatch() {
     for (; started < count; ++started) {
         const PhotoItem& source = job_.photos[started];
         const OutputPhotoFormat& format = source.m_outputPhotoFormat;
-        const std::string extension = ExtensionOfFormat(format.nOuptputFormat);
-        const std::string path = MakeOutputPath(naming, started, count, source.strSourcePath,
-                                                source.timeModified, extension, source.strSearchRoot);
+        const OutputFormatRow* row = OutputFormatFor(format.nOuptputFormat, source.strSourceFormat);
+        const std::string extension = row ? row->extension : "";
+        const std::string path = MakeOutputPath(
+            naming, started, count, source.strSourcePath,
+            NamingTime(naming.date, source.timeModified, source.timeTaken), extension,
+            source.strSearchRoot);
         Task task{started, source, job_.overlay, 0, {}};
         task.photo.strOutputPath = path;
         task.peakBytes = EstimatePhotoPeakBytes(task.photo, job_.overlay);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "convert/MetadataRead.h"
 #include "convert/OutputFile.h"
 #include "convert/OutputGeometry.h"
 #include "convert/OverlayText.h"
@@ -77,19 +78,21 @@ PhotoResult PhotoConversion::Run() {
 
     if (const int invalid = CheckOutputSize(format_))
         return Fail(invalid, "output size " + SizeText(format_));
-    // Refused before the decode, which could take long for nothing.
-    const OutputFormatRow* row = FindOutputFormat(format_.nOuptputFormat);
-    if (row && std::max(format_.nOutputWidth, format_.nOutputHeight) > row->maxSide)
-        return Fail(format_.nOutputWidth > row->maxSide ? IDS_OUTPUT_WIDTH_INVALID
-                                                        : IDS_OUTPUT_HEIGHT_INVALID,
-                    "output size " + SizeText(format_) + " is beyond the " + row->listText +
-                        " limit of " + std::to_string(row->maxSide) + " pixels a side");
+    const OutputFormatRow* row = OutputFormatFor(format_.nOuptputFormat, photo_.strSourceFormat);
+    if (row && row->maxSide > 0 &&
+        std::max(format_.nOutputWidth, format_.nOutputHeight) > row->maxSide)
+        return Fail(IDS_CONVERT_FAILED, "an output of " + SizeText(format_) + " pixels is larger than " +
+                                            row->listText + " stores (" + std::to_string(row->maxSide) +
+                                            " pixels a side)");
 
     // The file as it is now, whatever size it had when it was added.
     RgbPicture picture;
     std::string reason;
     if (!DecodePictureToSize(photo_.strSourcePath, format_.nOutputWidth, format_.nOutputHeight,
                              picture, &reason))
+        return Fail(IDS_CONVERT_FAILED, reason);
+    if (row && (row->settings & kUsesMetadata) && KeepsMetadata(format_.nMetadata) &&
+        !ReadPictureMetadata(photo_.strSourcePath, picture.metadata, &reason))
         return Fail(IDS_CONVERT_FAILED, reason);
 
     DrawOverlayText(picture, overlay_);

@@ -4,6 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cctype>
+#include <cstdio>
+#include <ctime>
 #include <optional>
 
 #include <vips/vips8>
@@ -31,9 +34,46 @@ std::optional<vips::VImage> OpenHeader(const std::string& path, int fd) {
     return std::nullopt;
 }
 
+// "jpegload_source" -> "jpeg"; HEIF files by their compression, pictures
+// read through ImageMagick by the format it names.
+std::string FormatOf(const vips::VImage& image) {
+    const auto text = [&image](const char* field) -> std::string {
+        return image.get_typeof(field) != 0 ? image.get_string(field) : "";
+    };
+    std::string loader = text("vips-loader");
+    loader = loader.substr(0, loader.find("load"));
+    if (loader == "heif")
+        return text("heif-compression") == "av1" ? "avif" : "heic";
+    if (loader == "magick") {
+        std::string name = text("magick-format");
+        for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return name;
+    }
+    return loader;
+}
+
+// An EXIF date "YYYY:MM:DD HH:MM:SS" (libvips adds a description after it)
+// as local time; 0 for a field that is missing, blank or out of the calendar.
+int64_t ExifTime(const vips::VImage& image, const char* field) {
+    if (image.get_typeof(field) == 0)
+        return 0;
+    std::tm local{};
+    if (std::sscanf(image.get_string(field), "%4d:%2d:%2d %2d:%2d:%2d", &local.tm_year,
+                    &local.tm_mon, &local.tm_mday, &local.tm_hour, &local.tm_min,
+                    &local.tm_sec) != 6 ||
+        local.tm_year < 1 || local.tm_mon < 1 || local.tm_mon > 12 || local.tm_mday < 1 ||
+        local.tm_mday > 31)
+        return 0;
+    local.tm_year -= 1900;
+    local.tm_mon -= 1;
+    local.tm_isdst = -1;
+    const std::time_t when = std::mktime(&local);
+    return when == static_cast<std::time_t>(-1) ? 0 : static_cast<int64_t>(when);
+}
+
 }  // namespace
 
-bool ProbePictureSize(const std::string& path, int32_t& width, int32_t& height) {
+bool ProbePicture(const std::string& path, PictureFacts& facts) {
     // Non-blocking, so that opening a FIFO returns at once; it is refused
     // before anything is read.
     const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
@@ -54,7 +94,20 @@ bool ProbePictureSize(const std::string& path, int32_t& width, int32_t& height) 
         std::swap(w, h);
     if (w <= 0 || h <= 0)
         return false;
-    width = w;
-    height = h;
+    facts.width = w;
+    facts.height = h;
+    facts.format = FormatOf(*image);
+    facts.timeTaken = ExifTime(*image, "exif-ifd2-DateTimeOriginal");
+    if (facts.timeTaken == 0)
+        facts.timeTaken = ExifTime(*image, "exif-ifd2-DateTimeDigitized");
+    return true;
+}
+
+bool ProbePictureSize(const std::string& path, int32_t& width, int32_t& height) {
+    PictureFacts facts;
+    if (!ProbePicture(path, facts))
+        return false;
+    width = facts.width;
+    height = facts.height;
     return true;
 }

@@ -4,8 +4,24 @@
 #include <cstdint>
 #include <string>
 
+struct PictureFacts {
+    int32_t width = 0;  // of the upright picture, after its EXIF orientation
+    int32_t height = 0;
+    // The file's format as libvips read it: its loader's name ("jpeg", "png",
+    // "tiff", "webp", "jxl", "gif"...), "avif" or "heic" for the two kinds of
+    // HEIF file, the lower-case format name for pictures read through
+    // ImageMagick ("bmp", "ico"...).
+    std::string format;
+    // When the photo was taken, as seconds since the epoch of the local time
+    // its EXIF gives (DateTimeOriginal, else DateTimeDigitized); 0 when it
+    // has neither.
+    int64_t timeTaken = 0;
+};
+
 // Reads the header of the regular file at path (a FIFO, device or folder is
-// refused without being opened for reading) and gives the size of the
-// upright picture, after its EXIF orientation. False, with no message, when
-// it is not a picture libvips can open or a side is 0. Thread-safe.
+// refused without being opened for reading). False, with no message, when it
+// is not a picture libvips can open or a side is 0. Thread-safe.
+bool ProbePicture(const std::string& path, PictureFacts& facts);
+
+// ProbePicture's size alone.
 bool ProbePictureSize(const std::string& path, int32_t& width, int32_t& height);

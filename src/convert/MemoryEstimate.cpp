@@ -51,7 +51,8 @@ uint64_t EstimatePeakBytes(const PhotoItem& photo, const TextOverlay& overlay,
         beside = std::max(beside, surface);
     if (format.nRotateAngel != 0 || format.nFlipType != kFlipNone)
         beside = std::max(beside, surface);
-    if (format.nOuptputFormat == kFormatBmp) {
+    const OutputFormatRow* row = OutputFormatFor(format.nOuptputFormat, photo.strSourceFormat);
+    if (row && row->id == kFormatBmp) {
         const uint64_t rows = BmpRowStride(24, uint32_t(outWidth)) * outHeight;
         const int bits = PixelFormatOf(format.iComboPixelFormat).indexedBits;
         const uint64_t indexed = bits ? BmpRowStride(uint32_t(bits), uint32_t(outWidth)) * outHeight : 0;

@@ -1,5 +1,6 @@
 #include "convert/OutputGeometry.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -20,6 +21,27 @@ int32_t Truncate(double value) {
     return static_cast<int32_t>(value);
 }
 
+// The whole picture scaled into a box, proportions kept: exact in 64-bit
+// integers, the free side truncated but at least 1. A box side of 0 or less
+// is passed on for the conversion to refuse.
+void FitInto(int64_t sourceWidth, int64_t sourceHeight, int32_t boxWidth, int32_t boxHeight,
+             OutputPhotoFormat& f) {
+    if (boxWidth <= 0 || boxHeight <= 0) {
+        f.nOutputWidth = boxWidth;
+        f.nOutputHeight = boxHeight;
+        return;
+    }
+    // The width fills the box when the photo is at least as wide, relative
+    // to its height, as the box is.
+    if (sourceWidth * boxHeight >= sourceHeight * boxWidth) {
+        f.nOutputWidth = boxWidth;
+        f.nOutputHeight = static_cast<int32_t>(std::max<int64_t>(1, sourceHeight * boxWidth / sourceWidth));
+    } else {
+        f.nOutputHeight = boxHeight;
+        f.nOutputWidth = static_cast<int32_t>(std::max<int64_t>(1, sourceWidth * boxHeight / sourceHeight));
+    }
+}
+
 }  // namespace
 
 bool ComputeOutputSize(int32_t sourceWidth, int32_t sourceHeight, OutputPhotoFormat& f,
@@ -32,6 +54,10 @@ bool ComputeOutputSize(int32_t sourceWidth, int32_t sourceHeight, OutputPhotoFor
         return true;
     }
     rule->apply(sourceWidth, sourceHeight, f, prompter);
+    if ((rule->inputs & kUsesNoEnlarge) && f.bNoEnlarge) {
+        f.nOutputWidth = std::min(f.nOutputWidth, sourceWidth);
+        f.nOutputHeight = std::min(f.nOutputHeight, sourceHeight);
+    }
     return true;
 }
 
@@ -62,6 +88,14 @@ void ApplyFixedSize(int32_t sourceWidth, int32_t sourceHeight, OutputPhotoFormat
 void ApplyStretch(int32_t sourceWidth, int32_t sourceHeight, OutputPhotoFormat& f, Prompter&) {
     f.nOutputWidth = Truncate(sourceWidth * f.dStretchHorizontal);
     f.nOutputHeight = Truncate(sourceHeight * f.dStretchVertical);
+}
+
+void ApplyFitSize(int32_t sourceWidth, int32_t sourceHeight, OutputPhotoFormat& f, Prompter&) {
+    FitInto(sourceWidth, sourceHeight, f.nOutputWidth, f.nOutputHeight, f);
+}
+
+void ApplyLongEdge(int32_t sourceWidth, int32_t sourceHeight, OutputPhotoFormat& f, Prompter&) {
+    FitInto(sourceWidth, sourceHeight, f.nLongEdge, f.nLongEdge, f);
 }
 
 int CheckOutputSize(const OutputPhotoFormat& f) {

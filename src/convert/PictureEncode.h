@@ -1,17 +1,23 @@
 #pragma once
 // Encoding the finished picture into the pending output file, one function
-// per output format (the format table's encoders). No metadata is written
-// except the resolution.
+// per output format (the format table's encoders). Besides the resolution,
+// an output carries only the camera data its record's nMetadata keeps.
 
 #include "convert/OutputFile.h"
 #include "convert/RgbPicture.h"
 #include "options/OptionTables.h"
 
 // Each writes the whole file and says why not on any failure, a short write
-// included. The file stays pending.
+// included. The file stays pending. Quality is the record's, 1..100.
 EncodeResult WriteJpegFile(const RgbPicture& picture, const OutputPhotoFormat& format,
-                           PendingOutput& file);  // the record's quality, 1..100
+                           PendingOutput& file);  // with the record's quality
 EncodeResult WritePngFile(const RgbPicture& picture, const OutputPhotoFormat& format,
                           PendingOutput& file);
 EncodeResult WriteTiffFile(const RgbPicture& picture, const OutputPhotoFormat& format,
                            PendingOutput& file);  // LZW
+EncodeResult WriteWebpFile(const RgbPicture& picture, const OutputPhotoFormat& format,
+                           PendingOutput& file);  // quality, or lossless with bLossless
+EncodeResult WriteAvifFile(const RgbPicture& picture, const OutputPhotoFormat& format,
+                           PendingOutput& file);  // AV1 at the record's quality
+EncodeResult WriteJxlFile(const RgbPicture& picture, const OutputPhotoFormat& format,
+                          PendingOutput& file);  // quality, or lossless with bLossless

@@ -4,7 +4,19 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
+
+// The source's camera data, carried from the decode to the encoder when the
+// record keeps it; empty otherwise. Kept as the source has it: the encoder
+// decides what of it an output gets.
+struct PictureMetadata {
+    std::string exif;  // the EXIF block
+    std::string xmp;   // the XMP packet
+    std::string iptc;  // the IPTC block in the source file's own form
+
+    bool Empty() const { return exif.empty() && xmp.empty() && iptc.empty(); }
+};
 
 struct RgbPicture {
     int32_t width = 0;
@@ -12,6 +24,7 @@ struct RgbPicture {
     std::vector<uint8_t> pixels;  // width * height * 3 bytes
     double xResolution = 0;       // pixels per millimetre; 0 when unknown
     double yResolution = 0;
+    PictureMetadata metadata;
 
     std::size_t RowBytes() const { return static_cast<std::size_t>(width) * 3; }
     uint8_t* Pixel(int32_t x, int32_t y) { return pixels.data() + y * RowBytes() + x * 3; }

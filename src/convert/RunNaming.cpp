@@ -66,6 +66,10 @@ bool CreateRunFolder(const std::string& runFolder, Prompter& prompter) {
     return false;
 }
 
+int64_t NamingTime(int32_t date, int64_t timeModified, int64_t timeTaken) {
+    return date == kDateTaken && timeTaken != 0 ? timeTaken : timeModified;
+}
+
 std::string KeptSubFolder(const std::string& sourcePath, const std::string& searchRoot) {
     if (searchRoot.empty())
         return {};
@@ -122,7 +126,7 @@ bool CreateSubFolders(const std::string& runFolder, const std::string& subFolder
 }
 
 std::string MakeOutputPath(const OutputNaming& naming, std::size_t index, std::size_t count,
-                           const std::string& sourcePath, int64_t timeModified,
+                           const std::string& sourcePath, int64_t time,
                            const std::string& extension, const std::string& searchRoot) {
     const std::string folder =
         naming.runFolder +
@@ -138,9 +142,9 @@ std::string MakeOutputPath(const OutputNaming& naming, std::size_t index, std::s
     std::snprintf(number, sizeof number, numberFormat.c_str(),
                   static_cast<int>(naming.numberStart + static_cast<int64_t>(index)));
 
-    const std::time_t modified = static_cast<std::time_t>(timeModified);
+    const std::time_t when = static_cast<std::time_t>(time);
     std::tm local{};
-    localtime_r(&modified, &local);
+    localtime_r(&when, &local);
     char date[32];
     std::snprintf(date, sizeof date, "%04d.%02d.%02d", local.tm_year + 1900, local.tm_mon + 1,
                   local.tm_mday);

@@ -8,6 +8,7 @@
 
 #include "app/Prompter.h"
 #include "app/SettingsStore.h"
+#include "options/OptionTables.h"
 
 // The printf format of a photo number for a list of count photos: "%0Nd"
 // with N the number of decimal digits of count (9 -> "%01d", 10 -> "%02d").
@@ -40,9 +41,15 @@ struct OutputNaming {
     // numbers stay within 32 bits.
     int32_t numberStart = 1;
     int32_t numberWidth = 0;
+    int32_t date = kDateFile;  // NamingDate: which date the names carry
 
     bool operator==(const OutputNaming&) const = default;
 };
+
+// The time whose date a photo's name carries: with the taken date, the time
+// the photo was taken when it has one (0 is none); otherwise, and for any
+// other choice, the file's modification time.
+int64_t NamingTime(int32_t date, int64_t timeModified, int64_t timeTaken);
 
 // The path of sourcePath's folder below searchRoot ("Day2/", "Day2/am/"),
 // or "" when searchRoot is empty, is not the start of sourcePath, or what
@@ -61,9 +68,9 @@ bool CreateSubFolders(const std::string& runFolder, const std::string& subFolder
 // the run folder, with keepFolders the photo's KeptSubFolder below
 // searchRoot, then with notRename the source title + "." + extension;
 // otherwise prefix + "." + number (numberStart + index, zero-padded to
-// numberWidth, or to the digits of the last number) + "." + the source's
-// local modification date "YYYY.MM.DD" + "." + extension. extension is used
+// numberWidth, or to the digits of the last number) + "." + the local date
+// "YYYY.MM.DD" of time (see NamingTime) + "." + extension. extension is used
 // as given (empty for an unknown format).
 std::string MakeOutputPath(const OutputNaming& naming, std::size_t index, std::size_t count,
-                           const std::string& sourcePath, int64_t timeModified,
+                           const std::string& sourcePath, int64_t time,
                            const std::string& extension, const std::string& searchRoot = {});

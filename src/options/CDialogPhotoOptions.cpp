@@ -33,6 +33,8 @@ const std::vector<InputControls>& SizeInputControls() {
         {kUsesKeepAspect, {"checkKeepWidth", "checkKeepHeight"}},
         {kUsesStretch, {"editStretchHorizontal", "labelHorizontal", "labelVertical",
                         "editStretchVertical"}},
+        {kUsesLongEdge, {"editLongEdge"}},
+        {kUsesNoEnlarge, {"checkNoEnlarge"}},
     };
     return controls;
 }
@@ -133,6 +135,7 @@ CDialogPhotoOptions::CDialogPhotoOptions(QWidget* parent, Prompter* prompter)
         m_format.nOuputSizeType = id;
         ShowSizeTypeControls(m_format.nOuputSizeType);
     });
+    connect(ui_->checkLossless, &QCheckBox::clicked, this, [this] { ShowFormatControls(m_format.nOuptputFormat); });
     connect(ui_->checkKeepWidth, &QCheckBox::clicked, this, &CDialogPhotoOptions::OnKeepWidthClicked);
     connect(ui_->checkKeepHeight, &QCheckBox::clicked, this, &CDialogPhotoOptions::OnKeepHeightClicked);
     connect(ui_->buttonBox, &QDialogButtonBox::accepted, this, &CDialogPhotoOptions::accept);
@@ -148,6 +151,8 @@ void CDialogPhotoOptions::BuildChoices() {
         ui_->comboOutputFormat->addItem(QString::fromUtf8(row.listText));
     for (int i = 0; i < kPixelFormatChoiceCount; ++i)
         ui_->comboPixelFormat->addItem(QString::fromLatin1(PixelFormatChoices()[i].entry));
+    for (const NamedChoice& row : MetadataChoices())
+        ui_->comboMetadata->addItem(QString::fromUtf8(row.text));
 
     auto groupOf = [this](const std::vector<NamedChoice>& rows) {
         auto* group = new QButtonGroup(this);
@@ -207,6 +212,10 @@ void CDialogPhotoOptions::InitDialog() {
     ShowSizeTypeControls(m_format.nOuputSizeType);
     ShowAspectControls();
 
+    ui_->checkNoEnlarge->setChecked(m_format.bNoEnlarge);
+    ui_->checkLossless->setChecked(m_format.bLossless);
+    ui_->comboMetadata->setCurrentIndex(IndexOfChoice(MetadataChoices(), m_format.nMetadata));
+
     ui_->comboOutputFormat->setCurrentIndex(FindOutputFormat(m_format.nOuptputFormat) ? m_format.nOuptputFormat
                                                                                        : -1);
     ShowFormatControls(m_format.nOuptputFormat);
@@ -221,6 +230,7 @@ void CDialogPhotoOptions::WriteControls() {
     ui_->editOutputHeight->setText(QString::number(m_format.nOutputHeight));
     ui_->editStretchHorizontal->setText(FromUtf8(FormatNumber(m_format.dStretchHorizontal)));
     ui_->editStretchVertical->setText(FromUtf8(FormatNumber(m_format.dStretchVertical)));
+    ui_->editLongEdge->setText(QString::number(m_format.nLongEdge));
 }
 
 void CDialogPhotoOptions::Refuse(QLineEdit* edit, const std::string& message) {
@@ -267,7 +277,8 @@ bool CDialogPhotoOptions::ReadControls() {
            ReadInt(ui_->editOutputWidth, f.nOutputWidth, false, 0, 0) &&
            ReadInt(ui_->editOutputHeight, f.nOutputHeight, false, 0, 0) &&
            ReadDouble(ui_->editStretchHorizontal, f.dStretchHorizontal, kMinStretch, kMaxStretch) &&
-           ReadDouble(ui_->editStretchVertical, f.dStretchVertical, kMinStretch, kMaxStretch);
+           ReadDouble(ui_->editStretchVertical, f.dStretchVertical, kMinStretch, kMaxStretch) &&
+           ReadInt(ui_->editLongEdge, f.nLongEdge, true, 1, kMaxOutputSide);
 }
 
 void CDialogPhotoOptions::accept() {
@@ -278,6 +289,11 @@ void CDialogPhotoOptions::accept() {
     SettingsStore::WriteInt(settings::kOption, settings::kJpegQuality, m_format.nCurrentJpegQuality);
     m_format.iComboPixelFormat = ui_->comboPixelFormat->currentIndex();
     SettingsStore::WriteInt(settings::kOption, settings::kPixelFormat, m_format.iComboPixelFormat);
+    m_format.bNoEnlarge = ui_->checkNoEnlarge->isChecked();
+    m_format.bLossless = ui_->checkLossless->isChecked();
+    // A value the list lacks stays as it came.
+    if (const int metadata = ui_->comboMetadata->currentIndex(); metadata >= 0)
+        m_format.nMetadata = MetadataChoices()[static_cast<std::size_t>(metadata)].value;
     QDialog::accept();
 }
 
@@ -302,6 +318,11 @@ void CDialogPhotoOptions::ShowFormatControls(int32_t format) {
                      : (settings & kUsesQuality)   ? kPageQuality
                                                    : kPageNone;
     ui_->stackFormatDetails->setCurrentIndex(page);
+    const bool lossless = (settings & kUsesLossless) != 0;
+    ui_->checkLossless->setVisible(lossless);
+    ui_->editQuality->setEnabled(!(lossless && ui_->checkLossless->isChecked()));
+    ui_->labelMetadata->setEnabled((settings & kUsesMetadata) != 0);
+    ui_->comboMetadata->setEnabled((settings & kUsesMetadata) != 0);
 }
 
 void CDialogPhotoOptions::ShowSizeTypeControls(int32_t type) {
@@ -314,6 +335,7 @@ void CDialogPhotoOptions::ShowSizeTypeControls(int32_t type) {
     for (const InputControls& controls : SizeInputControls())
         for (const char* name : controls.widgets)
             findChild<QWidget*>(QLatin1String(name))->setEnabled((rule->inputs & controls.input) != 0);
+    ShowSizeRows();
 }
 
 void CDialogPhotoOptions::ShowAspectControls() {
@@ -322,10 +344,20 @@ void CDialogPhotoOptions::ShowAspectControls() {
         Tell("Unknown nKeepAspectRatio type!", "Error");
         return;
     }
-    const bool showWidth = rule != kKeepHeight;
-    const bool showHeight = rule != kKeepWidth;
     ui_->checkKeepWidth->setChecked(rule == kKeepWidth);
     ui_->checkKeepHeight->setChecked(rule == kKeepHeight);
+    ShowSizeRows();
+}
+
+void CDialogPhotoOptions::ShowSizeRows() {
+    // A rule that reads width and height but no aspect rule needs both rows
+    // whatever the aspect rule; for every other rule the aspect rule decides.
+    const SizeRuleRow* sizeRule = FindSizeRule(m_format.nOuputSizeType);
+    const bool bothRows = sizeRule && (sizeRule->inputs & kUsesWidthHeight) &&
+                          !(sizeRule->inputs & kUsesKeepAspect);
+    const int32_t rule = m_format.nKeepAspectRatio;
+    const bool showWidth = bothRows || rule != kKeepHeight;
+    const bool showHeight = bothRows || rule != kKeepWidth;
     ui_->labelOutputWidth->setVisible(showWidth);
     ui_->editOutputWidth->setVisible(showWidth);
     ui_->labelOutputHeight->setVisible(showHeight);
@@ -334,18 +366,12 @@ void CDialogPhotoOptions::ShowAspectControls() {
 
 void CDialogPhotoOptions::OnKeepWidthClicked(bool checked) {
     m_format.nKeepAspectRatio = checked ? kKeepWidth : kKeepNone;
-    ui_->labelOutputWidth->setVisible(true);
-    ui_->editOutputWidth->setVisible(true);
-    ui_->labelOutputHeight->setVisible(!checked);
-    ui_->editOutputHeight->setVisible(!checked);
     ui_->checkKeepHeight->setChecked(false);
+    ShowSizeRows();
 }
 
 void CDialogPhotoOptions::OnKeepHeightClicked(bool checked) {
     m_format.nKeepAspectRatio = checked ? kKeepHeight : kKeepNone;
-    ui_->labelOutputWidth->setVisible(!checked);
-    ui_->editOutputWidth->setVisible(!checked);
-    ui_->labelOutputHeight->setVisible(true);
-    ui_->editOutputHeight->setVisible(true);
     ui_->checkKeepWidth->setChecked(false);
+    ShowSizeRows();
 }

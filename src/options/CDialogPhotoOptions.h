@@ -2,9 +2,10 @@
 // "Photo Output Options": edits one OutputPhotoFormat. The caller copies a
 // record in (SetFormat), runs the dialog and, on Accepted, takes the edited
 // record back (Format). Only the controls that matter for the chosen format,
-// size rule and aspect rule are shown; which those are comes from the option
-// tables. OK validates the typed numbers and remembers format, pixel format
-// and quality in the settings.
+// size rule and aspect rule are shown or enabled; which those are comes from
+// the option tables. OK validates the typed numbers and remembers format,
+// pixel format and quality in the settings; the later settings (long edge,
+// Do not enlarge, Lossless, camera data) live in the record only.
 
 #include <QDialog>
 
@@ -47,6 +48,8 @@ public:
     void ShowSizeTypeControls(int32_t type);
     // Check boxes and width/height visibility from nKeepAspectRatio.
     void ShowAspectControls();
+    // Width and height rows shown as the aspect rule and the size rule say.
+    void ShowSizeRows();
     // Description and constants of the pixel-format list's current entry.
     void UpdatePixelFormatInfo();
 

@@ -5,18 +5,34 @@
 #include "convert/PictureEncode.h"
 
 const std::vector<OutputFormatRow>& OutputFormats() {
+    // The largest sides are what the libraries behind libvips write and read
+    // back: libjpeg 65500, libwebp 16383, libheif 16384, a JPEG XL codestream
+    // 2^30.
     static const std::vector<OutputFormatRow> rows = {
-        {kFormatBmp, "BMP", "bmp", {"bmp"}, kUsesPixelFormat,
+        {kFormatBmp, "BMP", "bmp", {"bmp"}, kUsesPixelFormat, 0, "bmp",
          "Uncompressed; 24-bit colour, or 1, 4 or 8 bits per pixel with a palette (see Pixel "
-         "format).",
-         &WriteBmpFile, kMaxImagingSide},
-        // libjpeg's limit, below the 65535 the file format could hold.
-        {kFormatJpg, "JPG", "jpg", {"jpg", "jpeg"}, kUsesQuality,
-         "Photos; smallest files. Quality 1-100 (built-in 80).", &WriteJpegFile, 65500},
-        {kFormatPng, "PNG", "png", {"png"}, 0,
-         "Lossless; transparent areas become white.", &WritePngFile, kMaxImagingSide},
-        {kFormatTif, "TIF", "tif", {"tif", "tiff"}, 0,
-         "Lossless (LZW compression), for print and archiving.", &WriteTiffFile, kMaxImagingSide},
+         "format). Carries no camera data.",
+         &WriteBmpFile},
+        {kFormatJpg, "JPG", "jpg", {"jpg", "jpeg"}, kUsesQuality | kUsesMetadata, 65500, "jpeg",
+         "Photos; smallest files. Quality 1-100 (built-in 80).", &WriteJpegFile},
+        {kFormatPng, "PNG", "png", {"png"}, kUsesMetadata, 0, "png",
+         "Lossless; transparent areas become white.", &WritePngFile},
+        {kFormatTif, "TIF", "tif", {"tif", "tiff"}, kUsesMetadata, 0, "tiff",
+         "Lossless (LZW compression), for print and archiving.", &WriteTiffFile},
+        {kFormatWebp, "WebP", "webp", {"webp"}, kUsesQuality | kUsesLossless | kUsesMetadata, 16383,
+         "webp", "For the web: smaller than JPG at the same quality. Quality 1-100, or Lossless.",
+         &WriteWebpFile},
+        {kFormatAvif, "AVIF", "avif", {"avif"}, kUsesQuality | kUsesMetadata, 16384, "avif",
+         "AV1 in a HEIF file: the smallest photo files, slower to write. Quality 1-100.",
+         &WriteAvifFile},
+        {kFormatJxl, "JPEG XL", "jxl", {"jxl"}, kUsesQuality | kUsesLossless | kUsesMetadata,
+         1073741824, "jxl", "JPEG's successor: small files of high fidelity. Quality 1-100, or Lossless.",
+         &WriteJxlFile},
+        {kFormatSame, "Same as the source", "", {"same"},
+         kUsesQuality | kUsesLossless | kUsesMetadata | kFollowsSource, 0, nullptr,
+         "JPEG, PNG, TIFF, WebP, AVIF, JPEG XL and BMP photos keep their format (with that "
+         "format's settings and extension); any other photo (GIF, HEIC, ...) becomes JPG.",
+         nullptr},
     };
     return rows;
 }
@@ -26,6 +42,16 @@ const OutputFormatRow* FindOutputFormat(int32_t id) {
     if (id < 0 || static_cast<std::size_t>(id) >= rows.size())
         return nullptr;
     return &rows[static_cast<std::size_t>(id)];
+}
+
+const OutputFormatRow* OutputFormatFor(int32_t id, const std::string& sourceFormat) {
+    const OutputFormatRow* row = FindOutputFormat(id);
+    if (!row || !(row->settings & kFollowsSource))
+        return row;
+    for (const OutputFormatRow& kept : OutputFormats())
+        if (kept.sourceFormat && sourceFormat == kept.sourceFormat)
+            return &kept;
+    return FindOutputFormat(kFormatJpg);
 }
 
 std::string ExtensionOfFormat(int32_t id) {
@@ -65,7 +91,7 @@ const std::vector<SizeRuleRow>& SizeRules() {
          "Keep each photo's own width and height.", &ApplyOriginalSize},
         // The fixed rule's radio sits beside the width and height rows and
         // has no text of its own.
-        {kSizeFixed, "fixed", "radioFixedSize", "", kUsesWidthHeight | kUsesKeepAspect,
+        {kSizeFixed, "fixed", "radioFixedSize", "", kUsesWidthHeight | kUsesKeepAspect | kUsesNoEnlarge,
          "The choice beside Output Width: and Output Height:",
          "A fixed size in pixels. With Keep aspect ratio with width only the width counts and "
          "the height follows the photo's proportions; with Keep aspect ratio with Height only the "
@@ -77,6 +103,18 @@ const std::vector<SizeRuleRow>& SizeRules() {
          "Multiply the photo's width and height by these factors (from 0.000001 to 1000000; 0.5 "
          "halves, 2 doubles). Sizes are cut to whole pixels.",
          &ApplyStretch},
+        {kSizeFit, "fit", "radioFitSize", "Fit within Output Width x Output Height",
+         kUsesWidthHeight | kUsesNoEnlarge, "Fit within Output Width x Output Height",
+         "The largest size with the photo's proportions that fits in the width and height: "
+         "never cropped, never distorted. The side that does not fill the box is cut to whole "
+         "pixels, but never below 1.",
+         &ApplyFitSize},
+        {kSizeLongEdge, "long-edge", "radioLongEdge", "Long edge:", kUsesLongEdge | kUsesNoEnlarge,
+         "Long edge:",
+         "The photo's longer side becomes this many pixels, the other follows its proportions "
+         "(cut to whole pixels, never below 1). A landscape and a portrait photo of the same "
+         "camera come out alike.",
+         &ApplyLongEdge},
     };
     return rows;
 }
@@ -114,6 +152,43 @@ const std::vector<NamedChoice>& FlipChoices() {
         {kFlipVertical, "vertical", "radioFlipVertical"},
     };
     return rows;
+}
+
+const std::vector<NamedChoice>& MetadataChoices() {
+    static const std::vector<NamedChoice> rows = {
+        {kMetadataNone, "none", nullptr, "None",
+         "No camera data: the outputs carry only the resolution (DPI)."},
+        {kMetadataNoLocation, "no-location", nullptr, "All but the location",
+         "As All, without the GPS position and without the location fields of XMP; the IPTC "
+         "block, which may name places, is left out too."},
+        {kMetadataAll, "all", nullptr, "All",
+         "EXIF (camera, lens, exposure, date taken, GPS), XMP and IPTC as the photo has them, "
+         "with the orientation set to upright and the pixel size of the output, and the sRGB "
+         "colour profile embedded. JPG keeps EXIF, XMP and a JPEG's IPTC; PNG, WebP and AVIF "
+         "keep EXIF and XMP; TIF keeps XMP and a TIFF's IPTC; JPEG XL and BMP keep none."},
+    };
+    return rows;
+}
+
+bool KeepsMetadata(int32_t policy) {
+    return policy == kMetadataAll || policy == kMetadataNoLocation;
+}
+
+const std::vector<NamedChoice>& NamingDateChoices() {
+    static const std::vector<NamedChoice> rows = {
+        {kDateFile, "file", nullptr, "File date", "The source file's modification date."},
+        {kDateTaken, "taken", nullptr, "Date taken",
+         "The date the photo was taken (EXIF DateTimeOriginal, else DateTimeDigitized); the file's "
+         "date for a photo that has neither."},
+    };
+    return rows;
+}
+
+int IndexOfChoice(const std::vector<NamedChoice>& set, int32_t value) {
+    for (std::size_t i = 0; i < set.size(); ++i)
+        if (set[i].value == value)
+            return static_cast<int>(i);
+    return -1;
 }
 
 std::string CliNameOf(const std::vector<NamedChoice>& set, int32_t value) {

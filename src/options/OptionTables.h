@@ -33,14 +33,15 @@ struct EncodeResult {
 using Encoder = EncodeResult (*)(const RgbPicture& picture, const OutputPhotoFormat& format,
                                  PendingOutput& file);
 
-// The record's fields a format reads besides size, rotation and flip.
+// The record's fields a format reads besides size, rotation and flip, and
+// whether the row stands for a format of its own.
 enum FormatSetting : unsigned {
-    kUsesQuality = 1u << 0,      // nCurrentJpegQuality
+    kUsesQuality = 1u << 0,      // nCurrentJpegQuality (every lossy format)
     kUsesPixelFormat = 1u << 1,  // iComboPixelFormat
+    kUsesLossless = 1u << 2,     // bLossless
+    kUsesMetadata = 1u << 3,     // nMetadata: the format carries camera data
+    kFollowsSource = 1u << 4,    // no format of its own: the source's, see OutputFormatFor
 };
-
-// The largest side of any picture the imaging library makes.
-inline constexpr int32_t kMaxImagingSide = 10000000;
 
 struct OutputFormatRow {
     int32_t id;                         // nOuptputFormat as stored; rows are in id order from 0
@@ -48,15 +49,21 @@ struct OutputFormatRow {
     const char* extension;              // of the output file names
     std::vector<std::string> cliNames;  // accepted by the command line; the first is shown
     unsigned settings;                  // FormatSetting bits
+    int32_t maxSide;                    // the largest side the format can store; 0: no limit of its own
+    const char* sourceFormat;           // the source format (ImageProbe's name) that "same" keeps in it
     const char* helpNote;               // one line for the help page
-    Encoder encode;
-    int32_t maxSide;                    // the widest and highest picture its encoder writes
+    Encoder encode;                     // null for a row that follows the source
 };
 
 // In list order; row i has id i.
 const std::vector<OutputFormatRow>& OutputFormats();
 // The row of a stored value; null for a value no row holds.
 const OutputFormatRow* FindOutputFormat(int32_t id);
+// The row a photo is written with: the stored value's row, or for a row that
+// follows the source the row keeping the photo's source format (its
+// PhotoItem::strSourceFormat), JPG when no row keeps it. Null for a value no
+// row holds.
+const OutputFormatRow* OutputFormatFor(int32_t id, const std::string& sourceFormat);
 // The extension of a format value; empty for a value no row holds.
 std::string ExtensionOfFormat(int32_t id);
 
@@ -84,6 +91,8 @@ enum SizeInput : unsigned {
     kUsesWidthHeight = 1u << 0,  // nOutputWidth, nOutputHeight
     kUsesKeepAspect = 1u << 1,   // nKeepAspectRatio
     kUsesStretch = 1u << 2,      // dStretchHorizontal, dStretchVertical
+    kUsesLongEdge = 1u << 3,     // nLongEdge
+    kUsesNoEnlarge = 1u << 4,    // bNoEnlarge: the result never has a side larger than the photo's
 };
 
 // Sets the record's output size from the source size (both sides > 0);
@@ -106,17 +115,30 @@ const std::vector<SizeRuleRow>& SizeRules();
 // The row of a stored value; null for a value no row holds.
 const SizeRuleRow* FindSizeRule(int32_t id);
 
-// ---- Small fixed sets: aspect rule, rotation, flip ----
+// ---- Small fixed sets: aspect rule, rotation, flip, metadata, naming date ----
 
 struct NamedChoice {
-    int32_t value;        // as stored in the record
-    const char* cliName;  // accepted by the command line
-    const char* widget;   // the options dialog's control for it
+    int32_t value;                   // as stored in the record
+    const char* cliName;             // accepted by the command line
+    const char* widget;              // the options dialog's control for it; null for a list entry
+    const char* text = nullptr;      // the list entry, for a set shown as a list
+    const char* helpNote = nullptr;  // the help page's explanation, for a set it describes
 };
 
 const std::vector<NamedChoice>& KeepAspectChoices();
 const std::vector<NamedChoice>& RotationChoices();
 const std::vector<NamedChoice>& FlipChoices();
+// nMetadata: which camera data (EXIF, XMP, IPTC) the outputs keep.
+const std::vector<NamedChoice>& MetadataChoices();
+// Whether a policy gives the outputs camera data (all and no-location).
+bool KeepsMetadata(int32_t policy);
+
+// The date in the output names (OutputNaming::date).
+enum NamingDate : int32_t { kDateFile = 0, kDateTaken = 1 };
+const std::vector<NamedChoice>& NamingDateChoices();
+
+// The position of a value in a set; -1 when no row holds it.
+int IndexOfChoice(const std::vector<NamedChoice>& set, int32_t value);
 
 // The command-line name of a value in a set; empty when no row holds it.
 std::string CliNameOf(const std::vector<NamedChoice>& set, int32_t value);

@@ -4,10 +4,26 @@
 
 #include <cstdint>
 
-enum OutputFormat : int32_t { kFormatBmp = 0, kFormatJpg = 1, kFormatPng = 2, kFormatTif = 3 };
-enum SizeType : int32_t { kSizeOriginal = 0, kSizeFixed = 1, kSizeStretch = 2 };
+enum OutputFormat : int32_t {
+    kFormatBmp = 0,
+    kFormatJpg = 1,
+    kFormatPng = 2,
+    kFormatTif = 3,
+    kFormatWebp = 4,
+    kFormatAvif = 5,
+    kFormatJxl = 6,
+    kFormatSame = 7,
+};
+enum SizeType : int32_t {
+    kSizeOriginal = 0,
+    kSizeFixed = 1,
+    kSizeStretch = 2,
+    kSizeFit = 3,
+    kSizeLongEdge = 4,
+};
 enum KeepAspect : int32_t { kKeepNone = 0, kKeepWidth = 1, kKeepHeight = 2 };
 enum FlipType : int32_t { kFlipNone = 0, kFlipHorizontal = 1, kFlipVertical = 2 };
+enum MetadataPolicy : int32_t { kMetadataNone = 0, kMetadataNoLocation = 1, kMetadataAll = 2 };
 
 // The range the options dialog and the command line accept for a stretch
 // factor.
@@ -15,8 +31,13 @@ inline constexpr double kMinStretch = 0.000001;
 inline constexpr double kMaxStretch = 1000000.0;
 inline constexpr int32_t kMinQuality = 1;
 inline constexpr int32_t kMaxQuality = 100;
+// The longest output side the options dialog and the command line accept;
+// libvips refuses larger pictures in any case.
+inline constexpr int32_t kMaxOutputSide = 10000000;
 
-// Default member values are the built-in defaults that new photos copy.
+// Default member values are the built-in defaults that new photos copy. The
+// fields after nFlipType came later; their defaults leave every output as it
+// was before they existed.
 struct OutputPhotoFormat {
     int32_t nOuputSizeType = kSizeFixed;
     int32_t nOutputWidth = 1024;
@@ -29,6 +50,10 @@ struct OutputPhotoFormat {
     double dStretchVertical = 1.0;
     int32_t nRotateAngel = 0;
     int32_t nFlipType = kFlipNone;
+    int32_t nLongEdge = 2048;            // for the long-edge rule
+    bool bNoEnlarge = false;             // the size rules that honour it keep smaller photos
+    bool bLossless = false;              // for the formats that offer it
+    int32_t nMetadata = kMetadataNone;   // MetadataPolicy
 
     bool operator==(const OutputPhotoFormat&) const = default;
 };

@@ -14,7 +14,7 @@
 
 struct Preset {
     OutputPhotoFormat format = BuiltInDefaultOutputPhotoFormat();  // for new photos
-    OutputNaming naming;  // prefix, Not rename, keep folders; the rest is the run's
+    OutputNaming naming;  // prefix, Not rename, keep folders, date; the rest is the run's
     TextOverlay overlay;  // text, placement, font, colour, size, opacity, effect
 
     bool operator==(const Preset&) const = default;

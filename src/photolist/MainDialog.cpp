@@ -49,6 +49,8 @@ MainDialog::MainDialog(Prompter* prompter, MainDialogHooks hooks, QWidget* paren
     m_textColor = LoadTextColor();
     m_batch_renamer = SettingsStore::GetString(settings::kOption, settings::kBatchRenamer,
                                                settings::kDefaultBatchRenamer);
+    m_nNamingDate = SettingsStore::GetInt(settings::kNaming, settings::kNamingDate,
+                                          settings::kDefaultNamingDate);
     OnInitDialog();
 }
 
@@ -86,6 +88,8 @@ void MainDialog::OnInitDialog() {
                                    style()->pixelMetric(QStyle::PM_ScrollBarExtent));
 
     ui->previewFrame->SetDecoder(&DecodePreview);
+    for (const NamedChoice& row : NamingDateChoices())
+        ui->namingDateCombo->addItem(QString::fromUtf8(row.text));
 
     m_nPhotoCount = static_cast<int>(m_photoList.size());
     m_bNameSortAscending = m_bTimeSortAscending = false;
@@ -165,6 +169,8 @@ bool MainDialog::UpdateData(bool saveAndValidate) {
         ui->outputFolderEdit->setText(ToQString(m_outputFolder));
         ui->renamePrefixEdit->setText(ToQString(m_batch_renamer));
         ui->notRenameCheck->setChecked(m_bNotRename != 0);
+        // A stored value the list lacks shows no entry and is kept.
+        ui->namingDateCombo->setCurrentIndex(IndexOfChoice(NamingDateChoices(), m_nNamingDate));
         ui->keepFoldersCheck->setChecked(m_bKeepFolders != 0);
         ui->textXEdit->setText(QString::number(m_nTextX));
         ui->textYEdit->setText(QString::number(m_nTextY));
@@ -177,6 +183,8 @@ bool MainDialog::UpdateData(bool saveAndValidate) {
     m_outputFolder = FromQString(ui->outputFolderEdit->text());
     m_batch_renamer = FromQString(ui->renamePrefixEdit->text());
     m_bNotRename = ui->notRenameCheck->isChecked() ? 1 : 0;
+    if (const int date = ui->namingDateCombo->currentIndex(); date >= 0)
+        m_nNamingDate = NamingDateChoices()[static_cast<std::size_t>(date)].value;
     m_bKeepFolders = ui->keepFoldersCheck->isChecked() ? 1 : 0;
     m_nTextAnchor = ui->textAnchorCombo->currentIndex();
     m_dTextSizePercent = ui->textSizeSpin->value();
@@ -248,6 +256,7 @@ void MainDialog::OnExit() {
     SaveTextFont(m_textFont);
     SaveTextColor(m_textColor);
     SettingsStore::WriteString(settings::kOption, settings::kBatchRenamer, m_batch_renamer);
+    SettingsStore::WriteInt(settings::kNaming, settings::kNamingDate, m_nNamingDate);
     ui->previewFrame->Clear();
     closing_ = true;
     done(QDialog::Rejected);
@@ -302,7 +311,7 @@ void MainDialog::OnFont() {
 void MainDialog::OnNotRename() {
     m_bNotRename = ui->notRenameCheck->isChecked() ? 1 : 0;
     for (QWidget* widget : {static_cast<QWidget*>(ui->renamePrefixLabel), static_cast<QWidget*>(ui->renamePrefixEdit),
-                            static_cast<QWidget*>(ui->renameSuffixLabel)})
+                            static_cast<QWidget*>(ui->renameSuffixLabel), static_cast<QWidget*>(ui->namingDateCombo)})
         widget->setEnabled(m_bNotRename == 0);
 }
 

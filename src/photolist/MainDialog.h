@@ -34,8 +34,8 @@ class RunController;
 class MainDialog : public QDialog {
     Q_OBJECT
 public:
-    // Reads the overlay font, its colour and the rename prefix from the
-    // settings, then the output folder. Without a prompter the window shows
+    // Reads the overlay font, its colour, the rename prefix and the naming
+    // date from the settings, then the output folder. Without a prompter the window shows
     // its messages as message boxes; hooks left empty get the program's own
     // dialogs.
     explicit MainDialog(Prompter* prompter = nullptr, MainDialogHooks hooks = {},
@@ -49,6 +49,7 @@ public:
     const std::string& OutputFolder() const { return m_outputFolder; }
     const std::string& RunOutputFolder() const { return m_runOutputFolder; }
     const std::string& LogFilePath() const { return m_logFilePath; }
+    int32_t NamingDate() const { return m_nNamingDate; }
     const LogFont& TextFont() const { return m_textFont; }
     uint32_t TextColor() const { return m_textColor; }
     bool IsConverting() const { return m_run != nullptr; }
@@ -170,6 +171,7 @@ private:
     std::string m_outputFolder;
     std::string m_batch_renamer;
     int m_bNotRename = 0;
+    int32_t m_nNamingDate = 0;  // NamingDate of the names
     int m_bKeepFolders = 0;
     int32_t m_nTextX = 0;
     int32_t m_nTextY = 0;

@@ -17,21 +17,19 @@
 
 namespace {
 
-constexpr const char* kPhotoFilterText =
-    "Photo Files (*.bmp;*.gif;*.png;*.tif;*.jpg;*.jpeg;*.ico;*.exif;*.wmf;*.emf;*.dib)";
-constexpr const char* kPhotoPatterns[] = {"bmp", "gif", "png",  "tif", "jpg", "jpeg", "ico",
-                                          "exif", "wmf", "emf", "dib", "raw", "tiff"};
-
-// Qt reads a filter's patterns from its last parentheses, blank-separated.
-// Both cases are listed because names on Linux are case-sensitive and
-// cameras write IMG_0001.JPG.
+// The folder search's extensions, so that the dialog shows what a search
+// finds. Qt reads a filter's patterns from its last parentheses,
+// blank-separated; both cases are listed because names on Linux are
+// case-sensitive and cameras write IMG_0001.JPG.
 QStringList AddPhotosFilters() {
+    QStringList shown;
     QStringList patterns;
-    for (const char* extension : kPhotoPatterns) {
-        patterns << QStringLiteral("*.%1").arg(QLatin1String(extension));
-        patterns << QStringLiteral("*.%1").arg(QLatin1String(extension).toString().toUpper());
+    for (int i = 0; i < kPhotoExtensionCount; ++i) {
+        const QString extension = QLatin1String(PhotoExtensions()[i]);
+        shown << QLatin1Char('*') + extension;
+        patterns << QLatin1Char('*') + extension << QLatin1Char('*') + extension.toUpper();
     }
-    return {QStringLiteral("%1 (%2)").arg(QLatin1String(kPhotoFilterText), patterns.join(QLatin1Char(' '))),
+    return {QStringLiteral("Photo Files (%1) (%2)").arg(shown.join(QLatin1Char(';')), patterns.join(QLatin1Char(' '))),
             QStringLiteral("Any Files (*.*) (*)")};
 }
 

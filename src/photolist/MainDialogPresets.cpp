@@ -25,6 +25,7 @@ OutputNaming MainDialog::CurrentNaming() const {
     naming.prefix = m_batch_renamer;
     naming.notRename = m_bNotRename != 0;
     naming.keepFolders = m_bKeepFolders != 0;
+    naming.date = m_nNamingDate;
     return naming;
 }
 
@@ -83,6 +84,7 @@ void MainDialog::ApplyPresetSettings(const Preset& preset) {
     m_batch_renamer = preset.naming.prefix;
     m_bNotRename = preset.naming.notRename ? 1 : 0;
     m_bKeepFolders = preset.naming.keepFolders ? 1 : 0;
+    m_nNamingDate = preset.naming.date;
     ui->overlayTextEdit->setText(QString::fromStdString(preset.overlay.text));
     m_nTextX = preset.overlay.x;
     m_nTextY = preset.overlay.y;

@@ -18,9 +18,10 @@
 
 namespace {
 
+// The first twelve are the original table; phone and web formats follow.
 constexpr const char* kPhotoExtensionTable[kPhotoExtensionCount] = {
-    ".bmp", ".jpg", ".jpeg", ".gif", ".tif", ".tiff",
-    ".png", ".exif", ".ico", ".emf", ".wmf", ".dib",
+    ".bmp", ".jpg",  ".jpeg", ".gif", ".tif", ".tiff", ".png", ".exif", ".ico", ".emf",
+    ".wmf", ".dib",  ".heic", ".heif", ".avif", ".webp", ".jxl", ".jpe",  ".jfif",
 };
 
 // Multibyte characters are left as they are.
@@ -40,36 +41,35 @@ struct FolderEntries {
     std::vector<std::string> files;
 };
 
-// Measures picture sizes on worker threads ahead of the caller, who takes
-// them in order. Measuring is the costly part of adding a photo and gives no
-// messages, so it can run in parallel while everything that may ask the
-// user stays on the caller's thread, in order.
-class SizeProber {
+// Probes pictures on worker threads ahead of the caller, who takes them in
+// order. Probing is the costly part of adding a photo and gives no messages,
+// so it can run in parallel while everything that may ask the user stays on
+// the caller's thread, in order.
+class PictureProber {
 public:
-    SizeProber(const std::vector<std::string>& paths, unsigned threads)
-        : paths_(paths), sizes_(paths.size()) {
+    PictureProber(const std::vector<std::string>& paths, unsigned threads)
+        : paths_(paths), facts_(paths.size()) {
         for (unsigned i = 0; i < threads; ++i)
             workers_.emplace_back([this] { Work(); });
     }
-    ~SizeProber() {
+    ~PictureProber() {
         stop_ = true;
         for (std::thread& worker : workers_)
             worker.join();
     }
-    SizeProber(const SizeProber&) = delete;
-    SizeProber& operator=(const SizeProber&) = delete;
+    PictureProber(const PictureProber&) = delete;
+    PictureProber& operator=(const PictureProber&) = delete;
 
-    // Waits until the size of paths[index] is known; 0 x 0 for no picture.
-    std::pair<int32_t, int32_t> Take(size_t index) {
+    // Waits until paths[index] is probed; 0 x 0 for no picture.
+    PictureFacts Take(size_t index) {
         std::unique_lock lock(mutex_);
-        measured_.wait(lock, [&] { return sizes_[index].done; });
-        return {sizes_[index].width, sizes_[index].height};
+        measured_.wait(lock, [&] { return facts_[index].done; });
+        return std::move(facts_[index].facts);
     }
 
 private:
-    struct Size {
-        int32_t width = 0;
-        int32_t height = 0;
+    struct Probed {
+        PictureFacts facts;
         bool done = false;
     };
 
@@ -78,20 +78,19 @@ private:
             const size_t index = next_.fetch_add(1);
             if (index >= paths_.size())
                 return;
-            int32_t width = 0;
-            int32_t height = 0;
-            if (!ProbePictureSize(paths_[index], width, height))
-                width = height = 0;
+            PictureFacts facts;
+            if (!ProbePicture(paths_[index], facts))
+                facts = {};
             {
                 std::lock_guard lock(mutex_);
-                sizes_[index] = {width, height, true};
+                facts_[index] = {std::move(facts), true};
             }
             measured_.notify_all();
         }
     }
 
     const std::vector<std::string>& paths_;
-    std::vector<Size> sizes_;  // guarded by mutex_
+    std::vector<Probed> facts_;  // guarded by mutex_
     std::mutex mutex_;
     std::condition_variable measured_;
     std::atomic<size_t> next_{0};
@@ -240,13 +239,13 @@ std::vector<PhotoItem> GatherPhotos(const std::vector<std::string>& candidates,
     const size_t total = candidates.size();
     if (total == 0 || cancel.load(std::memory_order_relaxed))
         return photos;
-    SizeProber prober(candidates, ProbeThreads(total));
+    PictureProber prober(candidates, ProbeThreads(total));
     for (size_t i = 0; i < total; ++i) {
         if (cancel.load(std::memory_order_relaxed))
             break;
-        const auto [width, height] = prober.Take(i);
+        const PictureFacts facts = prober.Take(i);
         PhotoItem item;
-        if (LoadPhotoInfoWithSize(candidates[i], width, height, item, defaults, prompter)) {
+        if (LoadPhotoInfoWithFacts(candidates[i], facts, item, defaults, prompter)) {
             if (searchRoots && i < searchRoots->size())
                 item.strSearchRoot = (*searchRoots)[i];
             photos.push_back(std::move(item));

@@ -112,14 +112,18 @@ std::string FileNameOfPath(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-bool LoadPhotoInfoWithSize(const std::string& path, int32_t width, int32_t height, PhotoItem& item,
-                           const OutputPhotoFormat& defaults, Prompter& prompter) {
+bool LoadPhotoInfoWithFacts(const std::string& path, const PictureFacts& facts, PhotoItem& item,
+                            const OutputPhotoFormat& defaults, Prompter& prompter) {
+    const int32_t width = facts.width;
+    const int32_t height = facts.height;
     item.strSourcePath = path;
     // A photo whose time cannot be read still goes on, without a time.
     GetFileTimeText(path, item.strTime, item.timeModified, prompter);
     item.strFileName = FileNameOfPath(path);
     item.nWidth = width;
     item.nHeight = height;
+    item.strSourceFormat = facts.format;
+    item.timeTaken = facts.timeTaken;
     if (width <= 0 || height <= 0)
         return false;
     item.m_outputPhotoFormat = defaults;
@@ -129,9 +133,8 @@ bool LoadPhotoInfoWithSize(const std::string& path, int32_t width, int32_t heigh
 
 bool LoadPhotoInfo(const std::string& path, PhotoItem& item, const OutputPhotoFormat& defaults,
                    Prompter& prompter) {
-    int32_t width = 0;
-    int32_t height = 0;
-    if (!ProbePictureSize(path, width, height))
-        width = height = 0;
-    return LoadPhotoInfoWithSize(path, width, height, item, defaults, prompter);
+    PictureFacts facts;
+    if (!ProbePicture(path, facts))
+        facts = {};
+    return LoadPhotoInfoWithFacts(path, facts, item, defaults, prompter);
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/Prompter.h"
+#include "convert/ImageProbe.h"
 #include "options/OutputPhotoFormat.h"
 #include "photolist/PhotoItem.h"
 
@@ -24,19 +25,18 @@ std::string FormatFileTime(int64_t timeModified);
 std::string FileNameOfPath(const std::string& path);
 
 // Fills a freshly constructed item from the file at path: source path, time
-// (a failure is reported and the item goes on without a time), name and the
-// upright picture size; then a copy of defaults with its output size
-// computed. True when the file is a picture with both sides non-zero; false,
+// (a failure is reported and the item goes on without a time), name, the
+// upright picture size, its format and the date it was taken; then a copy of
+// defaults with its output size computed. True when the file is a picture with both sides non-zero; false,
 // without a message, otherwise (the caller then drops the item).
 bool LoadPhotoInfo(const std::string& path, PhotoItem& item, const OutputPhotoFormat& defaults,
                    Prompter& prompter);
 
-// LoadPhotoInfo with the picture size already measured (ProbePictureSize;
-// 0 x 0 when it failed): everything but the measuring, so that sizes can be
-// measured in parallel while items are still made, and messages shown, in
-// order.
-bool LoadPhotoInfoWithSize(const std::string& path, int32_t width, int32_t height, PhotoItem& item,
-                           const OutputPhotoFormat& defaults, Prompter& prompter);
+// LoadPhotoInfo with the picture already probed (ProbePicture; 0 x 0 when it
+// failed): everything but the probing, so that pictures can be probed in
+// parallel while items are still made, and messages shown, in order.
+bool LoadPhotoInfoWithFacts(const std::string& path, const PictureFacts& facts, PhotoItem& item,
+                            const OutputPhotoFormat& defaults, Prompter& prompter);
 
 // A path as it may appear inside a UTF-8 message text: bytes that are not
 // valid UTF-8 become U+FFFD.

@@ -19,6 +19,8 @@ struct PhotoItem {
     OutputPhotoFormat m_outputPhotoFormat;  // nOutputWidth/Height hold the computed output size
     std::string strOutputPath;  // set by a run just before the photo is converted
     int64_t timeModified = 0;   // seconds since the epoch, 0 when unknown
+    std::string strSourceFormat;  // the source's format as ImageProbe names it ("jpeg", "heic"...)
+    int64_t timeTaken = 0;        // when taken, from its EXIF (ImageProbe); 0 when unknown
     // The folder whose search found the photo, with trailing '/'; empty for
     // a photo added on its own. A run that keeps folders mirrors the path
     // below it.

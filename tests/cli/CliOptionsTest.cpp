@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "cli/CliOptions.h"
+#include "options/OptionTables.h"
 
 namespace {
 
@@ -23,6 +24,7 @@ TEST(ParseArguments, DefaultsAreTheWindowsFirstStart) {
     EXPECT_EQ(o.overlay.color, 0u);
     EXPECT_EQ(o.overwrite, OverwritePolicy::Default);
     EXPECT_EQ(o.jobs, 0);
+    EXPECT_EQ(o.naming.date, kDateFile);
 }
 
 struct GoodRow {
@@ -103,6 +105,22 @@ INSTANTIATE_TEST_SUITE_P(
                     return *o.filesFrom == "-" && o.nulSeparated && *o.into == "/o/run" && *o.report == "r.jsonl";
                 }},
         GoodRow{"text_taken_whole", {"--text", "--bold"}, [](auto& o) { return o.overlay.text == "--bold" && o.overlay.font.lfWeight == 400; }},
+        GoodRow{"format_new_rows", {"-f", "avif"}, [](auto& o) { return o.format.nOuptputFormat == kFormatAvif; }},
+        GoodRow{"format_same", {"--format=same"}, [](auto& o) { return o.format.nOuptputFormat == kFormatSame; }},
+        GoodRow{"size_fit", {"--size", "fit", "-W", "1600", "-H", "1200"},
+                [](auto& o) {
+                    return o.format.nOuputSizeType == kSizeFit && o.format.nOutputWidth == 1600 &&
+                           o.format.nOutputHeight == 1200;
+                }},
+        GoodRow{"size_long_edge", {"--size", "long-edge", "--long-edge", "2048"},
+                [](auto& o) { return o.format.nOuputSizeType == kSizeLongEdge && o.format.nLongEdge == 2048; }},
+        GoodRow{"long_edge_bounds", {"--long-edge=1"}, [](auto& o) { return o.format.nLongEdge == 1; }},
+        GoodRow{"no_enlarge_lossless", {"--no-enlarge", "--lossless"},
+                [](auto& o) { return o.format.bNoEnlarge && o.format.bLossless; }},
+        GoodRow{"metadata_each", {"--metadata", "no-location"},
+                [](auto& o) { return o.format.nMetadata == kMetadataNoLocation; }},
+        GoodRow{"metadata_all", {"--metadata=all"}, [](auto& o) { return o.format.nMetadata == kMetadataAll; }},
+        GoodRow{"date_taken", {"--date", "taken"}, [](auto& o) { return o.naming.date == kDateTaken; }},
         GoodRow{"double_dash_ends_options", {"--", "-W"},
                 [](auto& o) { return o.paths == std::vector<std::string>{"-W", "x.jpg"}; }}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -159,6 +177,11 @@ INSTANTIATE_TEST_SUITE_P(
         BadRow{"max_memory_unit", {"--max-memory", "2G", "a"}, "--max-memory"},
         BadRow{"prefix_with_slash", {"--prefix", "a/b", "a"}, "--prefix"},
         BadRow{"empty_output", {"-o", "", "a"}, "-o"},
+        BadRow{"long_edge_zero", {"--long-edge", "0", "a"}, "--long-edge"},
+        BadRow{"long_edge_above_limit", {"--long-edge", "10000001", "a"}, "--long-edge"},
+        BadRow{"lossless_with_value", {"--lossless=yes", "a"}, "--lossless"},
+        BadRow{"metadata", {"--metadata", "some", "a"}, "--metadata"},
+        BadRow{"date", {"--date", "exif", "a"}, "--date"},
         BadRow{"anchor", {"--text-anchor", "middle", "a"}, "--text-anchor"},
         BadRow{"opacity_101", {"--text-opacity", "101", "a"}, "--text-opacity"},
         BadRow{"size_percent_over_100", {"--text-size-percent", "101", "a"}, "--text-size-percent"},

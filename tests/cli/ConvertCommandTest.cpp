@@ -7,8 +7,10 @@
 
 #include <QDateTime>
 
+#include <ctime>
 #include <map>
 #include <sstream>
+#include <sys/time.h>
 
 namespace {
 
@@ -35,6 +37,42 @@ TEST_F(ConvertCommand, ConvertsFilesAndFoldersAndPrintsTheRunFolderLast) {
     EXPECT_EQ(first.width(), 20);
     EXPECT_EQ(first.height(), 15);
     EXPECT_TRUE(fs::exists(out + "/Corvale.log") == false || fs::file_size(out + "/Corvale.log") == 0);
+}
+
+// A camera photo copied later: its file date is the copy's, its EXIF
+// DateTimeOriginal the day it was taken. A photo without EXIF keeps its
+// file date either way.
+TEST_F(ConvertCommand, DateTakenNamesPhotosAfterTheDayTheyWereTaken) {
+    const std::string camera = in + "/camera.jpg";
+    fs::copy_file(testsupport::TestSourceDir() + "/data/defaults/source.jpg", camera);
+    const std::string plain = Picture(in + "/plain.png");
+    const auto setDate = [](const std::string& path, int year, int month, int day) {
+        std::tm t{};
+        t.tm_year = year - 1900, t.tm_mon = month - 1, t.tm_mday = day, t.tm_hour = 12, t.tm_isdst = -1;
+        const timeval times[2] = {{std::mktime(&t), 0}, {std::mktime(&t), 0}};
+        ASSERT_EQ(::utimes(path.c_str(), times), 0);
+    };
+    setDate(camera, 2020, 1, 2);
+    setDate(plain, 2021, 3, 4);
+    const struct {
+        std::vector<std::string> option;
+        std::vector<std::string> names;
+    } rows[] = {
+        {{}, {"output.photo.1.2020.01.02.jpg", "output.photo.2.2021.03.04.jpg"}},
+        {{"--date", "file"}, {"output.photo.1.2020.01.02.jpg", "output.photo.2.2021.03.04.jpg"}},
+        {{"--date=taken"}, {"output.photo.1.2009.05.17.jpg", "output.photo.2.2021.03.04.jpg"}},
+    };
+    int runs = 0;
+    for (const auto& row : rows) {
+        // A folder per run: runs in one second would share the run folder.
+        const std::string folder = dir.file("out-date" + std::to_string(++runs));
+        std::vector<std::string> args = {"-o", folder, "-W", "20"};
+        args.insert(args.end(), row.option.begin(), row.option.end());
+        args.insert(args.end(), {camera, plain});
+        const Outcome r = Run(args);
+        EXPECT_EQ(r.exitCode, 0) << r.err;
+        EXPECT_EQ(Names(r.LastOutLine()), row.names) << r.out;
+    }
 }
 
 TEST_F(ConvertCommand, NonPictureIsSkippedWithANoticeAndExitOne) {

@@ -29,6 +29,11 @@ TEST(HelpPageTest, EveryChoiceAndOptionIsListedAndNoMarkerIsLeft) {
             << row.listText;
     for (const SizeRuleRow& row : SizeRules())
         EXPECT_NE(page.find(row.helpName), std::string::npos) << row.cliName;
+    for (const auto* set : {&MetadataChoices(), &NamingDateChoices()})
+        for (const NamedChoice& row : *set)
+            EXPECT_NE(page.find("<tr><td><b>" + std::string(row.text) + " (" + row.cliName + ")</b></td><td>"),
+                      std::string::npos)
+                << row.cliName;
     // Exactly the folder search's extensions, in its order.
     std::smatch listed;
     ASSERT_TRUE(std::regex_search(page, listed, std::regex("extensions ([^<]*) are")));

@@ -313,7 +313,8 @@ TEST_F(ConversionRunTest, UnknownFormatIsLoggedAndStillHandedOn) {
         handed.push_back(p.strOutputPath);
         return FakeConvert(p, o, pr);
     };
-    const RunResult r = RunJob(Job({Photo("/in/a.jpg", 8, 8, 7), Photo("/in/b.jpg")}, run, 1),
+    const int32_t unknown = static_cast<int32_t>(OutputFormats().size()) + 1;
+    const RunResult r = RunJob(Job({Photo("/in/a.jpg", 8, 8, unknown), Photo("/in/b.jpg")}, run, 1),
                                converter);
     ASSERT_EQ(handed.size(), 2u);
     EXPECT_EQ(handed[0], run + "p.1.2009.05.17.");

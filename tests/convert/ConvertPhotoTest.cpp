@@ -14,6 +14,8 @@
 #include "bitmap/IndexedBitmap.h"
 #include "bitmap/StandardPalettes.h"
 #include "convert/ConvertPhoto.h"
+#include "convert/ImageProbe.h"
+#include "options/OptionTables.h"
 #include "lang/LanguagePack.h"
 #include "support/TestSupport.h"
 #include "support/RecordingPrompter.h"
@@ -65,6 +67,8 @@ TEST_F(ConvertPhotoTest, EachFormatWritesTheDecodablePicture) {
         {"out.jpg", kFormatJpg, 4, "jpegload", 12}, {"out.png", kFormatPng, 4, "pngload", 0},
         {"out.tif", kFormatTif, 4, "tiffload", 0},  {"rgb.bmp", kFormatBmp, 4, "", 0},
         {"argb.bmp", kFormatBmp, 5, "", 0},         {"odd.bmp", kFormatBmp, 42, "", 0},
+        {"out.webp", kFormatWebp, 4, "webpload", 12}, {"out.avif", kFormatAvif, 4, "heifload", 12},
+        {"out.jxl", kFormatJxl, 4, "jxlload", 30},
     };
     for (const Case& c : cases) {
         PhotoItem photo = Photo(c.format, c.name);
@@ -89,7 +93,8 @@ TEST_F(ConvertPhotoTest, EachFormatWritesTheDecodablePicture) {
         EXPECT_EQ(out.bands(), 3) << c.name;
         const std::vector<Rgb> corners = Corners(out);
         for (size_t i = 0; i < 4; ++i)
-            EXPECT_TRUE(Near(corners[i], expected[i], c.tolerance)) << c.name << " corner " << i;
+            EXPECT_TRUE(Near(corners[i], expected[i], c.tolerance))
+                << c.name << " corner " << i << ": " << corners[i].r << "," << corners[i].g << "," << corners[i].b;
     }
     EXPECT_TRUE(prompter.Prompts().empty());
     // LZW: four flat areas pack far below the raw 32 x 24 x 3 bytes.
@@ -249,6 +254,112 @@ TEST_F(ConvertPhotoTest, ResolutionIsCarriedAndOtherMetadataStripped) {
         const std::string bytes = ReadAll(photo.strOutputPath);
         EXPECT_NEAR(int32_t(LittleEndian32(bytes, 14 + 24)), 11811, 2) << choice;
         EXPECT_NEAR(int32_t(LittleEndian32(bytes, 14 + 28)), 5906, 2) << choice;
+    }
+}
+
+TEST_F(ConvertPhotoTest, LosslessKeepsEveryPixelAndQualityDoesNot) {
+    source = dir.file("photo.png");
+    Save(PhotoLike(96, 64), source);
+    PhotoItem reference = Photo(kFormatPng, "reference.png", 96, 64);
+    ASSERT_EQ(Convert(reference), PhotoOutcome::Written);
+    const PixelGrid exact(Load(reference.strOutputPath));
+    struct Case {
+        const char* name;
+        int32_t format;
+        bool lossless;
+        bool identical;
+    } cases[] = {
+        {"lossless.webp", kFormatWebp, true, true},  {"lossless.jxl", kFormatJxl, true, true},
+        {"lossy.webp", kFormatWebp, false, false},   {"lossy.jxl", kFormatJxl, false, false},
+        {"lossy.avif", kFormatAvif, true, false},  // AVIF has no lossless choice
+    };
+    for (const Case& c : cases) {
+        PhotoItem photo = Photo(c.format, c.name, 96, 64);
+        photo.m_outputPhotoFormat.bLossless = c.lossless;
+        ASSERT_EQ(Convert(photo), PhotoOutcome::Written) << c.name;
+        EXPECT_EQ(PixelGrid(Load(photo.strOutputPath)).bytes == exact.bytes, c.identical) << c.name;
+    }
+}
+
+TEST_F(ConvertPhotoTest, QualityReachesEveryLossyFormat) {
+    source = dir.file("photo.png");
+    Save(PhotoLike(256, 192), source);
+    for (int32_t format : {kFormatWebp, kFormatAvif, kFormatJxl}) {
+        std::size_t sizes[2] = {};
+        for (int i : {0, 1}) {
+            PhotoItem photo = Photo(format, std::to_string(i) + "." + ExtensionOfFormat(format), 256, 192);
+            photo.m_outputPhotoFormat.nCurrentJpegQuality = i == 0 ? 10 : 95;
+            ASSERT_EQ(Convert(photo), PhotoOutcome::Written) << format;
+            sizes[i] = ReadAll(photo.strOutputPath).size();
+        }
+        EXPECT_LT(sizes[0], sizes[1]) << ExtensionOfFormat(format);
+    }
+}
+
+// The source's format as probed picks the output's; anything the table does
+// not keep becomes JPG.
+TEST_F(ConvertPhotoTest, SameAsTheSourceKeepsTheSourcesFormat) {
+    struct Case {
+        const char* file;
+        const char* options;
+        const char* format;     // as probed
+        const char* extension;  // of the output
+        const char* loader;     // reading the output back
+    } cases[] = {
+        {"a.jpg", "", "jpeg", "jpg", "jpegload"},   {"a.png", "", "png", "png", "pngload"},
+        {"a.tif", "", "tiff", "tif", "tiffload"},   {"a.webp", "", "webp", "webp", "webpload"},
+        {"a.avif", "compression=av1", "avif", "avif", "heifload"},
+        {"a.jxl", "", "jxl", "jxl", "jxlload"},     {"a.bmp", "", "bmp", "bmp", ""},
+        {"a.heic", "", "heic", "jpg", "jpegload"},  {"a.gif", "", "gif", "jpg", "jpegload"},
+    };
+    for (const Case& c : cases) {
+        source = dir.file(c.file);
+        Save(Quadrants(64, 48), source, c.options);
+        PictureFacts facts;
+        ASSERT_TRUE(ProbePicture(source, facts)) << c.file;
+        EXPECT_EQ(facts.format, c.format) << c.file;
+        const OutputFormatRow* row = OutputFormatFor(kFormatSame, facts.format);
+        ASSERT_NE(row, nullptr);
+        EXPECT_EQ(std::string(row->extension), c.extension) << c.file;
+
+        PhotoItem photo = Photo(kFormatSame, std::string("same.") + c.file + "." + row->extension);
+        photo.strSourceFormat = facts.format;
+        ASSERT_EQ(Convert(photo), PhotoOutcome::Written) << c.file;
+        if (*c.loader)
+            EXPECT_EQ(Load(photo.strOutputPath).get_string("vips-loader"), std::string(c.loader)) << c.file;
+        else
+            EXPECT_EQ(ReadAll(photo.strOutputPath).substr(0, 2), "BM") << c.file;
+    }
+}
+
+// Checked before the source is read: the missing source below would
+// otherwise be the reason.
+TEST_F(ConvertPhotoTest, OutputLargerThanItsFormatIsRefusedBeforeDecoding) {
+    struct Case {
+        int32_t format;
+        const char* sourceFormat;
+        int32_t width, height;
+        const char* refusal;  // null: the size passes and the missing file fails
+    } cases[] = {
+        {kFormatWebp, "", 16384, 10, "larger than WebP stores (16383 pixels a side)"},
+        {kFormatWebp, "", 10, 16384, "larger than WebP stores (16383 pixels a side)"},
+        {kFormatWebp, "", 16383, 16383, nullptr},
+        {kFormatJpg, "", 65501, 1, "larger than JPG stores (65500 pixels a side)"},
+        {kFormatAvif, "", 1, 16385, "larger than AVIF stores (16384 pixels a side)"},
+        {kFormatSame, "webp", 20000, 10, "larger than WebP stores (16383 pixels a side)"},
+        {kFormatSame, "png", 20000, 10, nullptr},
+        {kFormatPng, "", 70000, 1, nullptr},
+    };
+    source = dir.file("missing.png");
+    for (const Case& c : cases) {
+        PhotoItem photo = Photo(c.format, "big.out", c.width, c.height);
+        photo.strSourceFormat = c.sourceFormat;
+        const PhotoResult result = ConvertPhoto(photo, {}, prompter);
+        EXPECT_EQ(result.outcome, PhotoOutcome::Failed);
+        if (c.refusal)
+            EXPECT_NE(result.reason.find(c.refusal), std::string::npos) << result.reason;
+        else
+            EXPECT_EQ(result.reason, "No such file or directory") << c.width << "x" << c.height;
     }
 }
 

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <ctime>
 #include <fstream>
 
 #include <gtest/gtest.h>
@@ -40,6 +41,39 @@ TEST_F(ImagingLayerTest, ProbeGivesUprightSizeWithoutDecoding) {
         ASSERT_TRUE(ProbePictureSize(dir.file(c.file), w, h)) << c.file;
         EXPECT_EQ(w, c.width) << c.file;
         EXPECT_EQ(h, c.height) << c.file;
+    }
+}
+
+TEST_F(ImagingLayerTest, ProbeReadsTheDayTakenFromExif) {
+    const auto local = [](int year, int month, int day, int hour, int minute, int second) {
+        std::tm t{};
+        t.tm_year = year - 1900, t.tm_mon = month - 1, t.tm_mday = day;
+        t.tm_hour = hour, t.tm_min = minute, t.tm_sec = second, t.tm_isdst = -1;
+        return static_cast<int64_t>(std::mktime(&t));
+    };
+    const auto tagged = [&](const char* name, const char* original, const char* digitized) {
+        vips::VImage picture = Quadrants(16, 16).copy();
+        if (original)
+            picture.set("exif-ifd2-DateTimeOriginal", original);
+        if (digitized)
+            picture.set("exif-ifd2-DateTimeDigitized", digitized);
+        Save(picture, dir.file(name));
+        return dir.file(name);
+    };
+    const struct {
+        std::string path;
+        int64_t taken;
+    } rows[] = {
+        {testsupport::TestSourceDir() + "/data/defaults/source.jpg", local(2009, 5, 17, 10, 20, 30)},
+        {tagged("digitized.jpg", nullptr, "2011:02:03 04:05:06"), local(2011, 2, 3, 4, 5, 6)},
+        {tagged("blank.jpg", "    :  :     :  :  ", "2011:02:03 04:05:06"), local(2011, 2, 3, 4, 5, 6)},
+        {tagged("month13.jpg", "2011:13:03 04:05:06", nullptr), 0},
+        {tagged("none.jpg", nullptr, nullptr), 0},
+    };
+    for (const auto& row : rows) {
+        PictureFacts facts;
+        ASSERT_TRUE(ProbePicture(row.path, facts)) << row.path;
+        EXPECT_EQ(facts.timeTaken, row.taken) << row.path;
     }
 }
 

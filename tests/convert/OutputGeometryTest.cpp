@@ -2,6 +2,7 @@
 
 #include "convert/OutputGeometry.h"
 #include "lang/LanguagePack.h"
+#include "options/OptionTables.h"
 #include "support/RecordingPrompter.h"
 
 namespace {
@@ -15,6 +16,15 @@ struct SizeRow {
     int expectW, expectH;
 };
 
+// The rule applied to a photo of srcW x srcH gives expectW x expectH, quietly.
+void ExpectOutputSize(int srcW, int srcH, OutputPhotoFormat f, int expectW, int expectH) {
+    RecordingPrompter prompter;
+    EXPECT_TRUE(ComputeOutputSize(srcW, srcH, f, prompter));
+    EXPECT_EQ(f.nOutputWidth, expectW);
+    EXPECT_EQ(f.nOutputHeight, expectH);
+    EXPECT_TRUE(prompter.Prompts().empty());
+}
+
 class ComputeOutputSizeTest : public ::testing::TestWithParam<SizeRow> {};
 
 TEST_P(ComputeOutputSizeTest, Rule) {
@@ -26,11 +36,7 @@ TEST_P(ComputeOutputSizeTest, Rule) {
     f.nOutputHeight = r.height;
     f.dStretchHorizontal = r.sh;
     f.dStretchVertical = r.sv;
-    RecordingPrompter prompter;
-    EXPECT_TRUE(ComputeOutputSize(r.srcW, r.srcH, f, prompter));
-    EXPECT_EQ(f.nOutputWidth, r.expectW);
-    EXPECT_EQ(f.nOutputHeight, r.expectH);
-    EXPECT_TRUE(prompter.Prompts().empty());
+    ExpectOutputSize(r.srcW, r.srcH, f, r.expectW, r.expectH);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -51,6 +57,76 @@ INSTANTIATE_TEST_SUITE_P(
                 2147483647}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Fit, long edge and Do not enlarge: exact integers, the free side cut and
+// never below 1, the photo's own size as the ceiling.
+struct BoxRow {
+    const char* name;
+    int srcW, srcH;
+    int sizeType;
+    int width, height, longEdge;
+    bool noEnlarge;
+    int expectW, expectH;
+};
+
+class BoxRuleTest : public ::testing::TestWithParam<BoxRow> {};
+
+TEST_P(BoxRuleTest, Rule) {
+    const BoxRow& r = GetParam();
+    OutputPhotoFormat f;
+    f.nOuputSizeType = r.sizeType;
+    f.nKeepAspectRatio = r.sizeType == kSizeFixed ? kKeepWidth : kKeepNone;
+    f.nOutputWidth = r.width;
+    f.nOutputHeight = r.height;
+    f.nLongEdge = r.longEdge;
+    f.bNoEnlarge = r.noEnlarge;
+    f.dStretchHorizontal = f.dStretchVertical = 2.0;
+    ExpectOutputSize(r.srcW, r.srcH, f, r.expectW, r.expectH);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, BoxRuleTest,
+    ::testing::Values(
+        BoxRow{"fit_landscape_width_fills", 3000, 2000, kSizeFit, 1600, 1200, 0, false, 1600, 1066},
+        BoxRow{"fit_portrait_height_fills", 2000, 3000, kSizeFit, 1600, 1200, 0, false, 800, 1200},
+        BoxRow{"fit_same_shape_fills_both", 4000, 3000, kSizeFit, 1600, 1200, 0, false, 1600, 1200},
+        // 57 / 100 * 100 in double is 56.99999999999999; integers give 57.
+        BoxRow{"fit_exact_where_doubles_lose", 100, 57, kSizeFit, 100, 100, 0, false, 100, 57},
+        BoxRow{"fit_truncates", 1000, 333, kSizeFit, 100, 100, 0, false, 100, 33},
+        BoxRow{"fit_enlarges_small_photo", 100, 66, kSizeFit, 1024, 768, 0, false, 1024, 675},
+        BoxRow{"fit_one_pixel_photo", 1, 1, kSizeFit, 1024, 768, 0, false, 768, 768},
+        BoxRow{"fit_line_keeps_one_row", 65535, 1, kSizeFit, 1024, 768, 0, false, 1024, 1},
+        BoxRow{"fit_column_keeps_one_column", 1, 65535, kSizeFit, 1024, 768, 0, false, 1, 768},
+        BoxRow{"fit_largest_square", 65535, 65535, kSizeFit, 1600, 1200, 0, false, 1200, 1200},
+        BoxRow{"fit_no_box_is_left_for_the_check", 3000, 2000, kSizeFit, 0, 768, 0, false, 0, 768},
+        BoxRow{"long_edge_landscape", 6000, 4000, kSizeLongEdge, 1, 1, 2048, false, 2048, 1365},
+        BoxRow{"long_edge_portrait", 4000, 6000, kSizeLongEdge, 1, 1, 2048, false, 1365, 2048},
+        BoxRow{"long_edge_square", 500, 500, kSizeLongEdge, 1, 1, 2048, false, 2048, 2048},
+        BoxRow{"long_edge_line", 65535, 1, kSizeLongEdge, 1, 1, 2048, false, 2048, 1},
+        BoxRow{"long_edge_one_pixel", 1, 1, kSizeLongEdge, 1, 1, 1, false, 1, 1},
+        BoxRow{"long_edge_largest", 65535, 65534, kSizeLongEdge, 1, 1, 65535, false, 65535, 65534},
+        BoxRow{"long_edge_ignores_width_height", 300, 200, kSizeLongEdge, 7, 9, 150, false, 150, 100},
+        BoxRow{"no_enlarge_fit_small_keeps_size", 100, 66, kSizeFit, 1024, 768, 0, true, 100, 66},
+        BoxRow{"no_enlarge_fit_large_shrinks", 3000, 2000, kSizeFit, 1600, 1200, 0, true, 1600, 1066},
+        BoxRow{"no_enlarge_fit_exact_size", 1600, 1200, kSizeFit, 1600, 1200, 0, true, 1600, 1200},
+        BoxRow{"no_enlarge_long_edge_one_pixel", 1, 1, kSizeLongEdge, 1, 1, 2048, true, 1, 1},
+        BoxRow{"no_enlarge_long_edge_line", 65535, 1, kSizeLongEdge, 1, 1, 2048, true, 2048, 1},
+        BoxRow{"no_enlarge_fixed_keep_width", 100, 66, kSizeFixed, 1024, 768, 0, true, 100, 66},
+        BoxRow{"no_enlarge_fixed_shrinks", 3000, 2000, kSizeFixed, 1024, 768, 0, true, 1024, 682},
+        BoxRow{"no_enlarge_not_for_stretch", 100, 66, kSizeStretch, 1, 1, 0, true, 200, 132},
+        BoxRow{"no_enlarge_not_for_original", 100, 66, kSizeOriginal, 1024, 768, 0, true, 100, 66}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Without an aspect rule each side is held to the photo's own separately.
+TEST(ComputeOutputSize, NoEnlargeHoldsEachSideOfADistortingFixedSize) {
+    OutputPhotoFormat f;
+    f.nOuputSizeType = kSizeFixed;
+    f.nKeepAspectRatio = kKeepNone;
+    f.nOutputWidth = 500;
+    f.nOutputHeight = 500;
+    f.bNoEnlarge = true;
+    ExpectOutputSize(1000, 200, f, 500, 200);
+}
+
 TEST(ComputeOutputSize, ZeroSourceChangesNothing) {
     RecordingPrompter prompter;
     for (auto [w, h] : {std::pair{0, 100}, std::pair{100, 0}, std::pair{0, 0}}) {
@@ -70,7 +146,7 @@ TEST(ComputeOutputSize, UnknownValuesAreReportedAndLeaveTheSize) {
     } rows[] = {
         {1, 3, "unknown error nKeepAspectRatio"},
         {1, -1, "unknown error nKeepAspectRatio"},
-        {3, 1, "unknown error m_outputPhotoFormat.nOuputSizeType"},
+        {int(SizeRules().size()) + 2, 1, "unknown error m_outputPhotoFormat.nOuputSizeType"},
         {-1, 0, "unknown error m_outputPhotoFormat.nOuputSizeType"},
     };
     for (const Row& r : rows) {

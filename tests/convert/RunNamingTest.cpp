@@ -81,6 +81,19 @@ TEST(MakeOutputPath, PrefixDateAndNotRename) {
               "/r/p.1.2009.05.17.");
 }
 
+TEST(NamingTime, TakenDateWhenAskedAndKnown) {
+    const struct {
+        int32_t date;
+        int64_t modified, taken, expect;
+    } rows[] = {
+        {kDateFile, 1000, 2000, 1000},  {kDateTaken, 1000, 2000, 2000},
+        {kDateTaken, 1000, 0, 1000},    // no EXIF date: the file's
+        {kDateFile, 1000, 0, 1000},     {7, 1000, 2000, 1000},  // unknown choice: the file's
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(NamingTime(r.date, r.modified, r.taken), r.expect) << r.date << " " << r.taken;
+}
+
 TEST(MakeOutputPath, KeptFoldersAndNumbersOfAShard) {
     const int64_t may17 = LocalTime(2009, 5, 17);
     auto naming = [](bool notRename, bool keep, int32_t start = 1, int32_t width = 0) {

@@ -100,7 +100,8 @@ private slots:
         QStringList entries;
         for (int i = 0; i < formats->count(); ++i)
             entries << formats->itemText(i);
-        QCOMPARE(entries, (QStringList{"BMP", "JPG", "PNG", "TIF"}));
+        QCOMPARE(entries, (QStringList{"BMP", "JPG", "PNG", "TIF", "WebP", "AVIF", "JPEG XL",
+                                       "Same as the source"}));
         QComboBox* pixels = o.get<QComboBox>("comboPixelFormat");
         QCOMPARE(pixels->count(), 10);
         QCOMPARE(pixels->itemText(0), QStringLiteral("1 bit Indexed"));
@@ -129,15 +130,23 @@ private slots:
         QTest::addColumn<int>("format");
         QTest::addColumn<bool>("pixelGroup");
         QTest::addColumn<bool>("qualityGroup");
-        QTest::newRow("BMP") << 0 << true << false;
-        QTest::newRow("JPG") << 1 << false << true;
-        QTest::newRow("PNG") << 2 << false << false;
-        QTest::newRow("TIF") << 3 << false << false;
+        QTest::addColumn<bool>("lossless");
+        QTest::addColumn<bool>("cameraData");
+        QTest::newRow("BMP") << 0 << true << false << false << false;
+        QTest::newRow("JPG") << 1 << false << true << false << true;
+        QTest::newRow("PNG") << 2 << false << false << false << true;
+        QTest::newRow("TIF") << 3 << false << false << false << true;
+        QTest::newRow("WebP") << 4 << false << true << true << true;
+        QTest::newRow("AVIF") << 5 << false << true << false << true;
+        QTest::newRow("JPEG XL") << 6 << false << true << true << true;
+        QTest::newRow("Same as the source") << 7 << false << true << true << true;
     }
     void formatShowsItsGroup() {
         QFETCH(int, format);
         QFETCH(bool, pixelGroup);
         QFETCH(bool, qualityGroup);
+        QFETCH(bool, lossless);
+        QFETCH(bool, cameraData);
         for (bool byUser : {false, true}) {
             Opened o(WithFormat(byUser ? (format == 1 ? 0 : 1) : format));
             if (byUser) {
@@ -148,8 +157,51 @@ private slots:
                 QVERIFY2(o.visible(name) == pixelGroup, name);
             for (const char* name : {"labelQuality", "editQuality", "labelQualityRange"})
                 QVERIFY2(o.visible(name) == qualityGroup, name);
+            QCOMPARE(o.visible("checkLossless"), lossless);
+            QCOMPARE(o.enabled("comboMetadata"), cameraData);
+            QCOMPARE(o.enabled("labelMetadata"), cameraData);
             QVERIFY(o.prompter.Prompts().empty());
         }
+    }
+
+    // Lossless leaves nothing for the quality to do, where the format has it.
+    void losslessSetsTheQualityAside() {
+        OutputPhotoFormat f = WithFormat(kFormatWebp);
+        f.bLossless = true;
+        Opened o(f);
+        QVERIFY(o.checked("checkLossless"));
+        QVERIFY(!o.enabled("editQuality"));
+        o.choose("comboOutputFormat", kFormatAvif);  // no lossless choice: quality counts
+        QVERIFY(o.enabled("editQuality"));
+        o.choose("comboOutputFormat", kFormatJxl);
+        QVERIFY(!o.enabled("editQuality"));
+        o.click("checkLossless");
+        QVERIFY(o.enabled("editQuality"));
+        o.pressOk();
+        QCOMPARE(o.dialog->Format().bLossless, false);
+    }
+
+    void laterSettingsGoInAndComeBack() {
+        OutputPhotoFormat f = WithFormat(kFormatJpg);
+        f.nOuputSizeType = kSizeLongEdge;
+        f.nLongEdge = 3000;
+        f.bNoEnlarge = true;
+        f.nMetadata = kMetadataAll;
+        Opened o(f);
+        QCOMPARE(o.get<QLineEdit>("editLongEdge")->text(), QStringLiteral("3000"));
+        QVERIFY(o.checked("checkNoEnlarge"));
+        QCOMPARE(o.get<QComboBox>("comboMetadata")->currentText(), QStringLiteral("All"));
+        o.type("editLongEdge", "1600");
+        o.click("checkNoEnlarge");
+        o.choose("comboMetadata", 1);
+        o.pressOk();
+        QCOMPARE(o.dialog->result(), int(QDialog::Accepted));
+        QCOMPARE(o.dialog->Format().nLongEdge, 1600);
+        QCOMPARE(o.dialog->Format().bNoEnlarge, false);
+        QCOMPARE(o.dialog->Format().nMetadata, int32_t(kMetadataNoLocation));
+        // Nothing of them is stored: new photos start from the built-in values.
+        QSettings store(QString::fromStdString(SettingsStore::Location()), QSettings::IniFormat);
+        QCOMPARE(store.allKeys().size(), 3);
     }
 
     void formatWithoutListEntryShowsNeitherGroup() {
@@ -183,35 +235,63 @@ private slots:
     void sizeTypeEnablesItsControls_data() {
         QTest::addColumn<int>("type");
         QTest::addColumn<QString>("radio");
-        QTest::addColumn<bool>("fixed");
+        QTest::addColumn<bool>("widthHeight");
+        QTest::addColumn<bool>("keep");
         QTest::addColumn<bool>("stretch");
-        QTest::newRow("original") << 0 << "radioOriginalSize" << false << false;
-        QTest::newRow("fixed") << 1 << "radioFixedSize" << true << false;
-        QTest::newRow("stretch") << 2 << "radioStretch" << false << true;
+        QTest::addColumn<bool>("longEdge");
+        QTest::addColumn<bool>("noEnlarge");
+        QTest::newRow("original") << 0 << "radioOriginalSize" << false << false << false << false << false;
+        QTest::newRow("fixed") << 1 << "radioFixedSize" << true << true << false << false << true;
+        QTest::newRow("stretch") << 2 << "radioStretch" << false << false << true << false << false;
+        QTest::newRow("fit") << 3 << "radioFitSize" << true << false << false << false << true;
+        QTest::newRow("long edge") << 4 << "radioLongEdge" << false << false << false << true << true;
     }
     void sizeTypeEnablesItsControls() {
         QFETCH(int, type);
         QFETCH(QString, radio);
-        QFETCH(bool, fixed);
+        QFETCH(bool, widthHeight);
+        QFETCH(bool, keep);
         QFETCH(bool, stretch);
+        QFETCH(bool, longEdge);
+        QFETCH(bool, noEnlarge);
+        const int rules = static_cast<int>(SizeRules().size());
         for (bool byUser : {false, true}) {
             OutputPhotoFormat f;
-            f.nOuputSizeType = byUser ? (type + 1) % 3 : type;
+            f.nOuputSizeType = byUser ? (type + 1) % rules : type;
             f.nKeepAspectRatio = kKeepNone;
             Opened o(f);
             if (byUser) {
                 o.click(radio.toLatin1().constData());
                 QCOMPARE(o.dialog->Format().nOuputSizeType, type);
             }
-            for (const char* name : {"radioOriginalSize", "radioFixedSize", "radioStretch"})
-                QCOMPARE(o.checked(name), radio == QLatin1String(name));
-            for (const char* name : {"editOutputWidth", "editOutputHeight", "checkKeepWidth", "checkKeepHeight"})
-                QVERIFY2(o.enabled(name) == fixed, name);
+            for (const SizeRuleRow& row : SizeRules())
+                QCOMPARE(o.checked(row.radioName), radio == QLatin1String(row.radioName));
+            for (const char* name : {"editOutputWidth", "editOutputHeight"})
+                QVERIFY2(o.enabled(name) == widthHeight, name);
+            for (const char* name : {"checkKeepWidth", "checkKeepHeight"})
+                QVERIFY2(o.enabled(name) == keep, name);
             for (const char* name : {"labelHorizontal", "editStretchHorizontal", "labelVertical", "editStretchVertical"})
                 QVERIFY2(o.enabled(name) == stretch, name);
+            QCOMPARE(o.enabled("editLongEdge"), longEdge);
+            QCOMPARE(o.enabled("checkNoEnlarge"), noEnlarge);
             QVERIFY(o.enabled("labelOutputWidth"));
             QVERIFY(o.enabled("labelOutputHeight"));
         }
+    }
+
+    // Fit reads both sides, so no aspect rule may hide one of them.
+    void fitShowsBothRowsWhateverTheAspectRule() {
+        OutputPhotoFormat f;
+        f.nOuputSizeType = kSizeFit;
+        f.nKeepAspectRatio = kKeepWidth;
+        Opened o(f);
+        QVERIFY(o.visible("editOutputWidth"));
+        QVERIFY(o.visible("editOutputHeight"));
+        QVERIFY(o.checked("checkKeepWidth"));
+        o.click("radioFixedSize");
+        QVERIFY(!o.visible("editOutputHeight"));
+        o.click("radioFitSize");
+        QVERIFY(o.visible("editOutputHeight"));
     }
 
     void aspectRuleSetsChecksAndRows_data() {
@@ -414,6 +494,13 @@ private slots:
             << 1 << 1 << QStringList{"editStretchHorizontal=0", "editOutputHeight=z"} << integer << "";
         QTest::newRow("horizontal before vertical")
             << 1 << 2 << QStringList{"editStretchVertical=x", "editStretchHorizontal=0"} << factor << "editStretchHorizontal";
+        const QString side = "Please enter an integer between 1 and 10000000.";
+        QTest::newRow("long edge 0") << 1 << 4 << QStringList{"editLongEdge=0"} << side << "editLongEdge";
+        QTest::newRow("long edge text") << 1 << 4 << QStringList{"editLongEdge=big"} << integer << "editLongEdge";
+        QTest::newRow("long edge bounds pass") << 1 << 4 << QStringList{"editLongEdge=10000000"} << "" << "";
+        QTest::newRow("disabled long edge 0") << 1 << 1 << QStringList{"editLongEdge=0"} << side << "";
+        QTest::newRow("factors before long edge")
+            << 1 << 4 << QStringList{"editLongEdge=0", "editStretchVertical=0"} << factor << "";
     }
     void validation() {
         QFETCH(int, format);

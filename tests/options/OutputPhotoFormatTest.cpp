@@ -67,10 +67,8 @@ TEST(OptionTables, RowsAreWholeAndDistinct) {
         ASSERT_FALSE(row.cliNames.empty()) << row.listText;
         for (const std::string& name : row.cliNames)
             EXPECT_TRUE(formatNames.insert(name).second) << name;
-        EXPECT_NE(row.encode, nullptr) << row.listText;
-        // A row without its limit would refuse every photo.
-        EXPECT_GT(row.maxSide, 0) << row.listText;
-        EXPECT_LE(row.maxSide, kMaxImagingSide) << row.listText;
+        // Only a row that follows the source writes through another row.
+        EXPECT_EQ(row.encode == nullptr, (row.settings & kFollowsSource) != 0) << row.listText;
     }
     EXPECT_EQ(FindOutputFormat(static_cast<int32_t>(OutputFormats().size())), nullptr);
     EXPECT_EQ(FindOutputFormat(-1), nullptr);
@@ -92,7 +90,11 @@ TEST(OutputPhotoFormat, Extensions) {
     EXPECT_EQ(ExtensionOfFormat(1), "jpg");
     EXPECT_EQ(ExtensionOfFormat(2), "png");
     EXPECT_EQ(ExtensionOfFormat(3), "tif");
-    EXPECT_EQ(ExtensionOfFormat(4), "");
+    EXPECT_EQ(ExtensionOfFormat(4), "webp");
+    EXPECT_EQ(ExtensionOfFormat(5), "avif");
+    EXPECT_EQ(ExtensionOfFormat(6), "jxl");
+    EXPECT_EQ(ExtensionOfFormat(kFormatSame), "");  // the source's, see OutputFormatFor
+    EXPECT_EQ(ExtensionOfFormat(8), "");
     EXPECT_EQ(ExtensionOfFormat(-1), "");
 }
 

@@ -31,6 +31,11 @@ Preset EveryFieldSet() {
     Preset p;
     p.format = {kSizeStretch, 2048, 1536, kFormatPng,   1, 55, kKeepHeight,
                 0.5,          2.25, 270,  kFlipVertical};
+    p.format.nLongEdge = 3000;
+    p.format.bNoEnlarge = true;
+    p.format.bLossless = true;
+    p.format.nMetadata = kMetadataNoLocation;
+    p.naming.date = kDateTaken;
     p.naming.prefix = "web, = day";
     p.naming.notRename = true;
     p.naming.keepFolders = true;

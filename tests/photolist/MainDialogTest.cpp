@@ -32,6 +32,8 @@
 #include "app/SettingsStore.h"
 #include "app/TextFontSettings.h"
 #include "photolist/MainDialog.h"
+#include "options/OptionTables.h"
+#include "photolist/PhotoGathering.h"
 #include "photolist/PhotoListOps.h"
 #include "photolist/PreviewFrame.h"
 #include "ScriptedHooks.h"
@@ -150,6 +152,14 @@ private slots:
         script_.files << text.fileName();
         window->OnAddPhotos();
         QCOMPARE(script_.filesTitle, QStringLiteral("Select Photo Files..."));
+        // The filter shows what a folder search finds, in both letter cases.
+        QCOMPARE(script_.filters.size(), 2);
+        const QString patterns = " " + script_.filters[0].section(QLatin1Char('('), -1);
+        for (int i = 0; i < kPhotoExtensionCount; ++i) {
+            const QString extension = QLatin1String(PhotoExtensions()[i]);
+            QVERIFY2(patterns.contains(" *" + extension + " *" + extension.toUpper()), PhotoExtensions()[i]);
+        }
+        QCOMPARE(patterns.count(QLatin1Char('*')), 2 * kPhotoExtensionCount);
         QCOMPARE(window->PhotoCount(), 1);
         QAbstractItemModel* model = window->Controls().photoList->model();
         QCOMPARE(model->index(0, 0).data().toString(), QStringLiteral("big.png"));
@@ -388,7 +398,7 @@ private slots:
         for (bool checked : {true, false, true}) {
             ui.notRenameCheck->click();
             for (QWidget* widget : {static_cast<QWidget*>(ui.renamePrefixLabel), static_cast<QWidget*>(ui.renamePrefixEdit),
-                                    static_cast<QWidget*>(ui.renameSuffixLabel)})
+                                    static_cast<QWidget*>(ui.renameSuffixLabel), static_cast<QWidget*>(ui.namingDateCombo)})
                 QCOMPARE(widget->isEnabled(), !checked);
         }
     }
@@ -459,6 +469,8 @@ private slots:
             QCOMPARE(window->Controls().fontFaceLabel->text(), QStringLiteral("DejaVu Serif"));
             window->Controls().outputFolderEdit->setText(QFile::decodeName(QByteArray::fromStdString(folder)));
             window->Controls().renamePrefixEdit->setText("trip");
+            QCOMPARE(window->Controls().namingDateCombo->currentText(), QStringLiteral("File date"));
+            window->Controls().namingDateCombo->setCurrentIndex(1);
             QSignalSpy finished(window.get(), &QDialog::finished);
             QTest::keyClick(window.get(), Qt::Key_Return);  // Enter does nothing
             QVERIFY(window->isVisible());
@@ -472,6 +484,8 @@ private slots:
         auto next = NewWindow();
         QCOMPARE(next->OutputFolder(), folder + "/");
         QCOMPARE(next->Controls().renamePrefixEdit->text(), QStringLiteral("trip"));
+        QCOMPARE(next->Controls().namingDateCombo->currentText(), QStringLiteral("Date taken"));
+        QCOMPARE(next->NamingDate(), int32_t(kDateTaken));
         QCOMPARE(next->TextFont().lfFaceName, std::string("DejaVu Serif"));
         QCOMPARE(next->TextFont().lfHeight, -20);
         QCOMPARE(next->TextColor(), uint32_t(0x0000FF));

@@ -24,11 +24,19 @@ TEST(GatheringPathsTest, PhotoExtensions) {
         {"/p/dir.jpg/file", false}, {"/p/.jpg", true},       {"/p/photo.", false},
         {"/p/\xc3\xa9t\xc3\xa9.PNG", true}, {"/p/x.J\xc3\x8bG", false},
         {"/p/x.svg", false},
+        // Judged by the last dot: the first would give ".05.17.jpg" and ".day1.HEIC".
+        {"/p/IMG 2009.05.17.jpg", true}, {"/p/trip.day1.HEIC", true}, {"/p/x.webp.txt", false},
+        {"/p/phone.Heif", true}, {"/p/a.JFIF", true}, {"/p/a.jpe", true}, {"/p/a.AVIF", true},
+        {"/p/a.jxl", true},
     };
     for (const auto& [path, photo] : cases)
         EXPECT_EQ(IsPhotoExtension(path), photo) << path;
     for (int i = 0; i < kPhotoExtensionCount; ++i)
         EXPECT_TRUE(IsPhotoExtension(std::string("/p/a") + PhotoExtensions()[i]));
+    // The original twelve come first, in their order.
+    const Paths original = {".bmp", ".jpg", ".jpeg", ".gif", ".tif", ".tiff",
+                            ".png", ".exif", ".ico", ".emf", ".wmf", ".dib"};
+    EXPECT_EQ(Paths(PhotoExtensions(), PhotoExtensions() + original.size()), original);
 }
 
 // Paths relative to the root, for short expectations.
@@ -77,6 +85,27 @@ TEST(FindPhotoFilesTest, BreadthFirstInNameOrder) {
               (Paths{"a.jpg", "z.bmp", "\xff\xfe.jpg", "A.jpg/e.tif", "S/b.png", "U/d.JPG",
                      "S/T/c.gif"}));
     EXPECT_TRUE(prompter.Prompts().empty());
+}
+
+TEST(FindPhotoFilesTest, PhonePhotosInSubFoldersAreFoundAndRead) {
+    TempDir dir;
+    for (const char* folder : {"DCIM", "DCIM/100APPLE", "web"})
+        mkdir(dir.file(folder).c_str(), 0755);
+    phototest::WritePicture(dir.file("DCIM/100APPLE/IMG_0001.HEIC"), 24, 16);
+    phototest::WritePicture(dir.file("web/shot.webp"), 20, 10);
+    phototest::WritePicture(dir.file("DCIM/IMG 2009.05.17.jpg"), 8, 6);
+    phototest::WriteText(dir.file("DCIM/100APPLE/IMG_0001.AAE"));
+    RecordingPrompter prompter;
+    Paths found;
+    ASSERT_TRUE(FindPhotoFiles(dir.path(), found, prompter));
+    EXPECT_EQ(Relative(found, dir.path() + "/"),
+              (Paths{"DCIM/IMG 2009.05.17.jpg", "web/shot.webp", "DCIM/100APPLE/IMG_0001.HEIC"}));
+    std::atomic<bool> cancel{false};
+    const std::vector<PhotoItem> photos = GatherPhotos(found, OutputPhotoFormat{}, prompter, cancel);
+    ASSERT_EQ(photos.size(), 3u);
+    EXPECT_EQ(photos[1].strSourceFormat, "webp");
+    EXPECT_EQ(photos[2].strSourceFormat, "heic");
+    EXPECT_EQ(photos[2].nWidth, 24);
 }
 
 TEST(FindPhotoFilesTest, LinkedFoldersAreListedOnceAndLoopsEnd) {

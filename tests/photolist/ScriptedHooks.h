@@ -17,6 +17,7 @@
 struct Script {
     QStringList files;              // the next Add Photos choice
     QString filesTitle, filesFolder;
+    QStringList filters;
     std::string folder;             // the next folder choice; empty: cancelled
     std::string folderStart;
     std::deque<bool> editAnswers;   // OK (true) or Cancel per options dialog
@@ -31,8 +32,10 @@ struct Script {
 
 inline MainDialogHooks ScriptedHooks(Script& script) {
     MainDialogHooks hooks;
-    hooks.chooseFiles = [&script](QWidget*, const QString& title, const QString& folder, const QStringList&) {
+    hooks.chooseFiles = [&script](QWidget*, const QString& title, const QString& folder,
+                                  const QStringList& filters) {
         script.filesTitle = title;
+        script.filters = filters;
         script.filesFolder = folder;
         return script.files;
     };
