@@ -4,7 +4,6 @@
 
 #include <algorithm>
 
-#include "bitmap/IndexedBitmap.h"
 #include "options/OptionTables.h"
 
 namespace {
@@ -45,19 +44,14 @@ uint64_t EstimatePeakBytes(const PhotoItem& photo, const TextOverlay& overlay,
         decodedWidth * decodedRows * layout.wholeBytesPerPixel + layout.coefficientBytes;
 
     // Beside the surface, one step at a time: a copy for the overlay text,
-    // the turned picture, or the BMP engine's bitmaps.
+    // the turned picture, or the encoder's own copies.
     uint64_t beside = decode;
     if (!overlay.text.empty())
         beside = std::max(beside, surface);
     if (format.nRotateAngel != 0 || format.nFlipType != kFlipNone)
         beside = std::max(beside, surface);
-    const OutputFormatRow* row = OutputFormatFor(format.nOuptputFormat, photo.strSourceFormat);
-    if (row && row->id == kFormatBmp) {
-        const uint64_t rows = BmpRowStride(24, uint32_t(outWidth)) * outHeight;
-        const int bits = PixelFormatOf(format.iComboPixelFormat).indexedBits;
-        const uint64_t indexed = bits ? BmpRowStride(uint32_t(bits), uint32_t(outWidth)) * outHeight : 0;
-        beside = std::max(beside, rows + indexed);
-    }
+    if (const OutputFormatRow* row = OutputFormatFor(format.nOuptputFormat, photo.strSourceFormat))
+        beside = std::max(beside, outWidth * outHeight * uint64_t(row->encodeBytesPerPixel));
     return kFixedBytes + surface + beside;
 }
 

@@ -53,6 +53,7 @@ struct OutputFormatRow {
     const char* sourceFormat;           // the source format (ImageProbe's name) that "same" keeps in it
     const char* helpNote;               // one line for the help page
     Encoder encode;                     // null for a row that follows the source
+    int32_t encodeBytesPerPixel;        // the encoder's own copies beside the picture, at most
 };
 
 // In list order; row i has id i.
