@@ -107,6 +107,8 @@ void MainDialog::OnInitDialog() {
     for (QWidget* hidden : {static_cast<QWidget*>(ui->logList), static_cast<QWidget*>(ui->saveListButton),
                             static_cast<QWidget*>(ui->loadListButton)})
         hidden->hide();
+    // View log sits with the program's other buttons, below the run.
+    ui->programRow->insertWidget(ui->programRow->indexOf(ui->exitButton), ui->viewLogButton);
     ui->viewLogButton->show();
     ui->progressBar->setRange(0, 999);
     ui->progressBar->setValue(0);

@@ -82,7 +82,7 @@ void MainDialog::SetTextPosition(int32_t* member, QLineEdit* edit) {
 }
 
 void MainDialog::SetRunning(bool running) {
-    ui->convertButton->setText(running ? QStringLiteral("Stop") : QStringLiteral("Convert"));
+    ui->convertButton->setText(running ? QStringLiteral("&Stop") : QStringLiteral("&Convert"));
     // The run works on a copy, but the list it numbers must stay as it was
     // taken until the output paths are back.
     for (QWidget* widget : {static_cast<QWidget*>(ui->addPhotosButton), static_cast<QWidget*>(ui->searchPhotosButton),

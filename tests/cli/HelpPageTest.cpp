@@ -6,6 +6,7 @@
 #include <iterator>
 #include <regex>
 
+#include "app/DesktopEntry.h"
 #include "app/HelpPage.h"
 #include "cli/CliOptions.h"
 #include "options/OptionTables.h"
@@ -47,6 +48,21 @@ TEST(HelpPageTest, EveryChoiceAndOptionIsListedAndNoMarkerIsLeft) {
     for (auto at = usage.cbegin();
          std::regex_search(at, usage.cend(), option, std::regex("--[a-z][a-z-]+")); at = option[0].second)
         EXPECT_NE(page.find(option.str()), std::string::npos) << option.str();
+}
+
+// A file manager offers the program for every photo it reads, and hands the
+// files over as arguments.
+TEST(DesktopEntryTest, OffersEveryReadFormat) {
+    std::ifstream in(testsupport::TestSourceDir() + "/../src/res/quillmere.desktop.in");
+    const std::string entry = FillDesktopEntry({std::istreambuf_iterator<char>(in), {}});
+    EXPECT_NE(entry.find("\nExec=quillmere %F\n"), std::string::npos);
+    std::smatch line;
+    ASSERT_TRUE(std::regex_search(entry, line, std::regex("\nMimeType=([^\n]*);\n")));
+    const std::string types = ";" + line.str(1) + ";";
+    for (const char* type : {"image/jpeg", "image/png", "image/tiff", "image/bmp", "image/gif",
+                             "image/webp", "image/heic", "image/heif", "image/avif", "image/jxl"})
+        EXPECT_NE(types.find(std::string(";") + type + ";"), std::string::npos) << type;
+    EXPECT_EQ(types.find("octet-stream"), std::string::npos);
 }
 
 }  // namespace

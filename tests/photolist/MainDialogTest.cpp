@@ -15,6 +15,7 @@
 #include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTableView>
@@ -27,6 +28,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <deque>
+#include <map>
 #include <memory>
 
 #include "app/SettingsStore.h"
@@ -518,7 +520,7 @@ private slots:
         window->OnConvert();
         QVERIFY(window->IsConverting());
         Ui::MainDialog& ui = window->Controls();
-        QCOMPARE(ui.convertButton->text(), QStringLiteral("Stop"));
+        QCOMPARE(ui.convertButton->text(), QStringLiteral("&Stop"));
         QVERIFY(ui.convertButton->isEnabled());
         for (QPushButton* button : {ui.addPhotosButton, ui.searchPhotosButton, ui.optionsButton, ui.editButton,
                                     ui.upButton, ui.downButton, ui.deleteButton, ui.clearButton})
@@ -533,7 +535,7 @@ private slots:
         QVERIFY(std::find(told.begin(), told.end(), "Please stop converting first") != told.end());
         QVERIFY(done.wait(60000));
 
-        QCOMPARE(ui.convertButton->text(), QStringLiteral("Convert"));
+        QCOMPARE(ui.convertButton->text(), QStringLiteral("&Convert"));
         QVERIFY(ui.addPhotosButton->isEnabled());
         QVERIFY(ui.upButton->isEnabled());
         QCOMPARE(ui.progressBar->value(), 999);
@@ -627,6 +629,25 @@ private slots:
         log.close();
         window->Controls().viewLogButton->click();
         QCOMPARE(script_.openedFolders, std::vector<std::string>{window->LogFilePath()});
+    }
+
+    // Every button and check box is reachable with Alt and a letter of its
+    // own.
+    void everyButtonHasAMnemonicOfItsOwn() {
+        auto window = NewWindow();
+        window->show();
+        std::map<QChar, QString> taken;
+        for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+            if (!button->isVisible() || qobject_cast<QRadioButton*>(button) || button->text().isEmpty())
+                continue;
+            const QString text = button->text();
+            const int amp = text.indexOf(QLatin1Char('&'));
+            QVERIFY2(amp >= 0 && amp + 1 < text.size(), qPrintable(text));
+            const QChar key = text[amp + 1].toLower();
+            QVERIFY2(!taken.count(key), qPrintable(text + " and " + taken[key]));
+            taken[key] = text;
+        }
+        QVERIFY(taken.size() >= 20);
     }
 
     void typedFolderWithMissingParentsIsTheRunsFolder() {

@@ -1,11 +1,14 @@
-// Build tool: writes the help page from its template and the program's
-// tables. Usage: quillmere-help-page TEMPLATE OUTPUT
+// Build tool: writes a data file (the help page, the desktop entry) from its
+// template and the program's tables. Usage: quillmere-fill TEMPLATE OUTPUT
+
+#include <QCoreApplication>
 
 #include <fstream>
 #include <iostream>
 #include <iterator>
 #include <string>
 
+#include "app/DesktopEntry.h"
 #include "app/HelpPage.h"
 #include "cli/CliOptions.h"
 
@@ -14,14 +17,17 @@ int main(int argc, char** argv) {
         std::cerr << "usage: " << argv[0] << " TEMPLATE OUTPUT\n";
         return 2;
     }
+    QCoreApplication app(argc, argv);
     std::ifstream in(argv[1], std::ios::binary);
     if (!in) {
         std::cerr << argv[0] << ": cannot read " << argv[1] << "\n";
         return 1;
     }
-    const std::string page{std::istreambuf_iterator<char>(in), {}};
+    const std::string text{std::istreambuf_iterator<char>(in), {}};
+    // Each fills only its own markers.
+    const std::string filled = FillDesktopEntry(FillHelpPage(text, UsageText()));
     std::ofstream out(argv[2], std::ios::binary | std::ios::trunc);
-    out << FillHelpPage(page, UsageText());
+    out << filled;
     out.close();
     if (!out) {
         std::cerr << argv[0] << ": cannot write " << argv[2] << "\n";
