@@ -37,7 +37,12 @@ SourceLayout JpegLayout(int fd) {
     layout.streamed = true;
     off_t at = 2;
     unsigned char marker[4];
-    while (pread(fd, marker, sizeof marker, at) == ssize_t{sizeof marker} && marker[0] == 0xFF) {
+    // Real files name their frame within a few markers; a hostile one
+    // gets the baseline's estimate rather than a long walk.
+    for (int markers = 0; markers < 1024 &&
+                          pread(fd, marker, sizeof marker, at) == ssize_t{sizeof marker} &&
+                          marker[0] == 0xFF;
+         ++markers) {
         const unsigned code = marker[1];
         if (code == 0xFF) {  // fill byte
             ++at;
