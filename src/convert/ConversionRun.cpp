@@ -112,8 +112,11 @@ void ConversionRun::Dispatch() {
     // threads per photo do not oversubscribe.
     const int imagingThreadsBefore = ImagingThreads();
     SetImagingThreads(std::max(1, AvailableCores() / jobs));
+    // Workers are libvips threads for the whole run: a photo's pipeline is
+    // built, pulled and let go on one, which keeps its buffers between
+    // requests, and no thread is started for each photo.
     for (int i = 0; i < jobs; ++i)
-        workers_.emplace_back([this] { Work(); });
+        workers_.emplace_back([this] { RunOnImagingThread([this] { Work(); }); });
 
     const OutputNaming& naming = job_.naming;
     // The position edits as the per-photo check leaves them for the photos

@@ -1,35 +1,41 @@
 // libvips (through GLib's gio) first: Qt's "signals" keyword macro would
 // break gio's headers.
+#include "convert/SourcePipeline.h"
 #include "convert/VipsPixels.h"
 #include "convert/VipsSession.h"
 
 #include "convert/DecodePreview.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 QImage DecodePreview(const std::string& path, int maxWidth, int maxHeight) {
+    if (maxWidth <= 0 || maxHeight <= 0 || !StartImaging())
+        return {};
+    // Non-blocking, so that a FIFO is refused instead of waited on.
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return {};
     struct stat st {};
-    if (maxWidth <= 0 || maxHeight <= 0 || stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
-        return {};
-    if (!StartImaging())
-        return {};
+    const bool regular = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    RgbPicture picture;
     try {
-        const std::string name = VipsPathWithOptions(path);
-        auto options = vips::VImage::option()->set("height", maxHeight)->set("size", VIPS_SIZE_DOWN);
-        // Wide-gamut photos would look washed out shown as sRGB numbers.
-        if (vips::VImage::new_from_file(name.c_str()).get_typeof(VIPS_META_ICC_NAME) != 0)
-            options->set("export_profile", "srgb");
-        vips::VImage image = vips::VImage::thumbnail(name.c_str(), maxWidth, options);
-        RgbPicture picture;
-        CopyPixelsOut(ToRgb8(image), picture);
-        QImage preview(picture.width, picture.height, QImage::Format_RGB888);
-        if (preview.isNull())
-            return {};
-        for (int32_t y = 0; y < picture.height; ++y)
-            std::copy_n(picture.Pixel(0, y), picture.RowBytes(), preview.scanLine(y));
-        return preview;
+        if (regular) {
+            const SourcePipeline pipeline(path, fd, maxWidth, maxHeight, VIPS_SIZE_DOWN, false);
+            CopyPixelsOut(pipeline.Image(), picture);
+        }
     } catch (const vips::VError&) {
         vips_error_clear();
-        return {};
+        picture = {};
     }
+    close(fd);
+    if (picture.pixels.empty())
+        return {};
+    QImage preview(picture.width, picture.height, QImage::Format_RGB888);
+    if (preview.isNull())
+        return {};
+    for (int32_t y = 0; y < picture.height; ++y)
+        std::copy_n(picture.Pixel(0, y), picture.RowBytes(), preview.scanLine(y));
+    return preview;
 }

@@ -60,6 +60,11 @@ gint64 Seek(VipsSourceCustom*, gint64 offset, int whence, gpointer data) {
 
 }  // namespace
 
+bool StartsLikeJpeg(int fd) {
+    unsigned char start[sizeof kStart];
+    return ReadAt(fd, start, sizeof start, 0) && std::memcmp(start, kStart, sizeof start) == 0;
+}
+
 bool JpegLacksEndMarker(int fd) {
     struct stat st {};
     unsigned char start[sizeof kStart], end[sizeof kEnd];

@@ -6,6 +6,9 @@
 
 #include <vips/vips8>
 
+// True when the file at descriptor fd starts like a JPEG (FF D8 FF).
+bool StartsLikeJpeg(int fd);
+
 // True when the file at descriptor fd starts like a JPEG and does not end
 // with its end marker (FF D9).
 bool JpegLacksEndMarker(int fd);

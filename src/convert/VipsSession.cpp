@@ -49,6 +49,10 @@ int ImagingThreads() {
 }
 
 void RunOnImagingThread(const std::function<void()>& work) {
+    if (StartImaging() && vips_thread_isvips()) {
+        work();
+        return;
+    }
     struct Call {
         const std::function<void()>* work;
         std::vector<std::string>* warnings;
@@ -73,6 +77,11 @@ void RunOnImagingThread(const std::function<void()>& work) {
     g_thread_join(thread);
     if (call.error)
         std::rethrow_exception(call.error);
+}
+
+std::unique_lock<std::mutex> LockPipelines() {
+    static std::mutex pipelines;
+    return std::unique_lock(pipelines);
 }
 
 std::string VipsPathWithOptions(const std::string& path, const std::string& options) {

@@ -3,6 +3,7 @@
 // layer includes libvips; everything else sees these plain functions.
 
 #include <functional>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -18,11 +19,18 @@ void SetImagingThreads(int threads);
 // The current size of libvips' worker pool.
 int ImagingThreads();
 
-// Runs work on a thread of libvips' own and waits for it; an exception
-// work throws comes back here, and warnings go to the caller's collector
-// (ImagingWarnings). libvips keeps a pipeline's buffers from one request to
-// the next only on its own threads; elsewhere it makes them anew each time.
+// Runs work on a thread of libvips' own and waits for it: at once when the
+// caller is one already, else on a new one. An exception work throws comes
+// back here, and warnings go to the caller's collector (ImagingWarnings).
+// libvips keeps a pipeline's buffers from one request to the next only on
+// its own threads; elsewhere it makes them anew each time.
 void RunOnImagingThread(const std::function<void()>& work);
+
+// Held while a pipeline that resamples is built and while it is let go.
+// libvips compiles vector code for its resamplers with liborc, and liborc
+// 0.4.33 frees such code without the lock it compiles under: a pipeline let
+// go on one thread while another is built corrupted the heap now and then.
+std::unique_lock<std::mutex> LockPipelines();
 
 // The path as libvips' loaders and savers must be given it: a name that
 // ends in "[...]" would otherwise be read as load or save options.
