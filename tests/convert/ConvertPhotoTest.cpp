@@ -281,6 +281,32 @@ TEST_F(ConvertPhotoTest, LosslessKeepsEveryPixelAndQualityDoesNot) {
     }
 }
 
+// A photo's PNG is deflated fast (level 1 after the average filter) yet no
+// larger than libvips' default makes it; a drawing, all flat colours, keeps
+// the default's bytes, which level 1 would make far larger.
+TEST_F(ConvertPhotoTest, PngOfAPhotoIsDeflatedFastAndOfADrawingFully) {
+    const struct {
+        const char* name;
+        vips::VImage picture;
+        bool fast;
+    } cases[] = {{"photo", PhotoLike(240, 160), true}, {"drawing", Quadrants(240, 160), false}};
+    for (const auto& c : cases) {
+        source = dir.file(std::string(c.name) + ".png");
+        Save(c.picture, source);
+        PhotoItem photo = Photo(kFormatPng, std::string(c.name) + ".out.png", 240, 160);
+        ASSERT_EQ(Convert(photo), PhotoOutcome::Written) << c.name;
+        const std::string ours = ReadAll(photo.strOutputPath);
+        void* data = nullptr;
+        size_t size = 0;
+        Load(photo.strOutputPath)
+            .write_to_buffer(".png", &data, &size, vips::VImage::option()->set("strip", true));
+        const std::string byDefault(static_cast<const char*>(data), size);
+        g_free(data);
+        EXPECT_EQ(ours != byDefault, c.fast) << c.name;
+        EXPECT_LE(ours.size(), byDefault.size()) << c.name;
+    }
+}
+
 TEST_F(ConvertPhotoTest, QualityReachesEveryLossyFormat) {
     source = dir.file("photo.png");
     Save(PhotoLike(256, 192), source);
