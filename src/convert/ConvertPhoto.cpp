@@ -97,11 +97,9 @@ PhotoResult PhotoConversion::Run() {
 
     DrawOverlayText(picture, overlay_);
 
-    const RotateFlipChoice turn = RotateFlipTypeOf(format_.nRotateAngel, format_.nFlipType);
-    if (!turn.angleKnown)
+    // The encoder turns and flips the picture as it reads it.
+    if (!RotateFlipTypeOf(format_.nRotateAngel, format_.nFlipType).angleKnown)
         Warn(IDS_UNKNOWN_ROTATE_ANGLE);
-    if (!ApplyRotateFlip(picture, turn.type))
-        Warn(IDS_ROTATE_FLIP_FAILED);
 
     if (!row)
         return {PhotoOutcome::Failed, "unknown output photo format!",

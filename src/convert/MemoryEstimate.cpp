@@ -43,12 +43,11 @@ uint64_t EstimatePeakBytes(const PhotoItem& photo, const TextOverlay& overlay,
     const uint64_t decode =
         decodedWidth * decodedRows * layout.wholeBytesPerPixel + layout.coefficientBytes;
 
-    // Beside the surface, one step at a time: a copy for the overlay text,
-    // the turned picture, or the encoder's own copies.
+    // Beside the surface, one step at a time: the part the overlay text is
+    // drawn on (at most all of it), or the encoder's own copies. Turning
+    // and flipping take nothing: the encoder reads the surface turned.
     uint64_t beside = decode;
     if (!overlay.text.empty())
-        beside = std::max(beside, surface);
-    if (format.nRotateAngel != 0 || format.nFlipType != kFlipNone)
         beside = std::max(beside, surface);
     if (const OutputFormatRow* row = OutputFormatFor(format.nOuptputFormat, photo.strSourceFormat))
         beside = std::max(beside, outWidth * outHeight * uint64_t(row->encodeBytesPerPixel));

@@ -16,8 +16,8 @@ int JpegShrinkOnLoad(int32_t sourceWidth, int32_t sourceHeight, int32_t outWidth
 
 // The most memory, in bytes, the conversion of photo (its measured source
 // size and its output settings) holds at once: the decode at the loader's
-// shrink, the output surface and its working copies (overlay, rotation,
-// the encoder's own, OutputFormatRow::encodeBytesPerPixel).
+// shrink, the output surface and its working copies (overlay, the
+// encoder's own, OutputFormatRow::encodeBytesPerPixel).
 uint64_t EstimatePeakBytes(const PhotoItem& photo, const TextOverlay& overlay,
                            const SourceLayout& layout);
 // The same, reading the layout from the photo's source file.

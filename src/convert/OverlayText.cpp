@@ -54,6 +54,35 @@ void DrawText(QPainter& painter, const QFont& font, const QColor& color, QPointF
     painter.drawText(baseline, text);
 }
 
+// Where the text goes on a width x height picture, measured for device.
+struct TextPlace {
+    QFont font;
+    QString text;
+    double effect = 0;  // outline width or shadow offset, in pixels
+    QRectF box;         // advance by line height, top-left at the text's place
+    QPointF baseline;
+};
+
+TextPlace PlaceText(const TextOverlay& overlay, int width, int height, QPaintDevice* device) {
+    TextPlace place;
+    place.font = OverlayFont(overlay, width, height);
+    place.text = QString::fromUtf8(overlay.text);
+    const QFontMetricsF metrics(place.font, device);
+    place.effect =
+        overlay.effect == kTextEffectNone ? 0 : std::max(1.0, place.font.pixelSize() / 16.0);
+    const TextAnchorRow& anchor = TextAnchorOf(overlay.anchor);
+    const bool keepInside = anchor.value != kAnchorTopLeft;
+    const QSizeF box(metrics.horizontalAdvance(place.text), metrics.height());
+    const QPointF topLeft(
+        Place(anchor.column, width, box.width(), overlay.x, place.effect, keepInside),
+        Place(anchor.row, height, box.height(), overlay.y, place.effect, keepInside));
+    place.box = QRectF(topLeft, box);
+    // drawText places the baseline at the point; the text's top is one
+    // ascent above it.
+    place.baseline = topLeft + QPointF(0, metrics.ascent());
+    return place;
+}
+
 }  // namespace
 
 void PaintOverlayText(QPainter& painter, int width, int height, const TextOverlay& overlay) {
@@ -62,34 +91,20 @@ void PaintOverlayText(QPainter& painter, int width, int height, const TextOverla
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    const QFont font = OverlayFont(overlay, width, height);
-    const QString text = QString::fromUtf8(overlay.text);
+    const TextPlace place = PlaceText(overlay, width, height, painter.device());
     const QColor color = ColorOf(overlay.color);
-    const QFontMetricsF metrics(font, painter.device());
-    const double effect =
-        overlay.effect == kTextEffectNone ? 0 : std::max(1.0, font.pixelSize() / 16.0);
-
-    const TextAnchorRow& anchor = TextAnchorOf(overlay.anchor);
-    const bool keepInside = anchor.value != kAnchorTopLeft;
-    const QSizeF box(metrics.horizontalAdvance(text), metrics.height());
-    const QPointF topLeft(Place(anchor.column, width, box.width(), overlay.x, effect, keepInside),
-                          Place(anchor.row, height, box.height(), overlay.y, effect, keepInside));
-    // drawText places the baseline at the point; the text's top is one
-    // ascent above it.
-    const QPointF baseline = topLeft + QPointF(0, metrics.ascent());
-
     if (overlay.opacity >= 100 && overlay.effect == kTextEffectNone) {
-        DrawText(painter, font, color, baseline, text);
+        DrawText(painter, place.font, color, place.baseline, place.text);
         painter.restore();
         return;
     }
     // Text and effect are drawn opaque into a layer that is then laid on
     // the picture at the opacity, so that where they overlap nothing shows
     // through twice.
-    const QRect layerRect = QRectF(topLeft, box)
-                                .adjusted(-2 * effect, -2 * effect, 2 * effect, 2 * effect)
-                                .toAlignedRect() &
-                            QRect(0, 0, width, height);
+    const double effect = place.effect;
+    const QRect layerRect =
+        place.box.adjusted(-2 * effect, -2 * effect, 2 * effect, 2 * effect).toAlignedRect() &
+        QRect(0, 0, width, height);
     if (layerRect.isEmpty()) {
         painter.restore();
         return;
@@ -103,14 +118,15 @@ void PaintOverlayText(QPainter& painter, int width, int height, const TextOverla
         const QColor contrast = ContrastOf(color);
         if (overlay.effect == kTextEffectOutline) {
             QPainterPath path;
-            path.addText(baseline, font, text);
+            path.addText(place.baseline, place.font, place.text);
             inLayer.strokePath(
                 path, QPen(contrast, 2 * effect, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
             inLayer.fillPath(path, color);
         } else {
             if (overlay.effect == kTextEffectShadow)
-                DrawText(inLayer, font, contrast, baseline + QPointF(effect, effect), text);
-            DrawText(inLayer, font, color, baseline, text);
+                DrawText(inLayer, place.font, contrast, place.baseline + QPointF(effect, effect),
+                         place.text);
+            DrawText(inLayer, place.font, color, place.baseline, place.text);
         }
     }
     painter.setOpacity(std::min(overlay.opacity, 100) / 100.0);
@@ -119,18 +135,33 @@ void PaintOverlayText(QPainter& painter, int width, int height, const TextOverla
 }
 
 void DrawOverlayText(RgbPicture& picture, const TextOverlay& overlay) {
-    if (overlay.text.empty() || picture.width <= 0 || picture.height <= 0)
+    if (overlay.text.empty() || picture.width <= 0 || picture.height <= 0 || overlay.opacity <= 0)
         return;
-    // Qt pads its rows, ours are packed: draw on a copy.
-    QImage surface(picture.width, picture.height, QImage::Format_RGB888);
+    // Only the part the text can touch is copied out and drawn on (Qt pads
+    // its rows, ours are packed): its ink, its advance and line, the outline
+    // or shadow, and two pixels of antialiasing around them.
+    QImage surface(1, 1, QImage::Format_RGB888);
+    const TextPlace place = PlaceText(overlay, picture.width, picture.height, &surface);
+    const QRectF ink =
+        QFontMetricsF(place.font, &surface).boundingRect(place.text).translated(place.baseline);
+    const double margin = 2 * place.effect + 2;
+    const QRect region =
+        (place.box | ink).adjusted(-margin, -margin, margin, margin).toAlignedRect() &
+        QRect(0, 0, picture.width, picture.height);
+    if (region.isEmpty())
+        return;
+    surface = QImage(region.size(), QImage::Format_RGB888);
     if (surface.isNull())
         return;
-    for (int32_t y = 0; y < picture.height; ++y)
-        std::copy_n(picture.Pixel(0, y), picture.RowBytes(), surface.scanLine(y));
+    const std::size_t rowBytes = static_cast<std::size_t>(region.width()) * 3;
+    for (int y = 0; y < region.height(); ++y)
+        std::copy_n(picture.Pixel(region.left(), region.top() + y), rowBytes, surface.scanLine(y));
     {
         QPainter painter(&surface);
+        painter.translate(-region.topLeft());
         PaintOverlayText(painter, picture.width, picture.height, overlay);
     }
-    for (int32_t y = 0; y < picture.height; ++y)
-        std::copy_n(surface.constScanLine(y), picture.RowBytes(), picture.Pixel(0, y));
+    for (int y = 0; y < region.height(); ++y)
+        std::copy_n(surface.constScanLine(y), rowBytes,
+                    picture.Pixel(region.left(), region.top() + y));
 }

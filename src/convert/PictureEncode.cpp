@@ -20,8 +20,8 @@ EncodeResult Encode(const RgbPicture& picture, const OutputPhotoFormat& format, 
         return {EncodeOutcome::NotConverted, "the imaging library could not start"};
     try {
         vips::VTarget target = vips::VTarget::new_to_descriptor(file.Descriptor());
-        const vips::VImage image =
-            WithMetadata(ViewOf(picture), picture.metadata, format.nMetadata, iptc);
+        const vips::VImage image = WithMetadata(ViewOf(picture, RotateFlipOfRecord(format)),
+                                                picture.metadata, format.nMetadata, iptc);
         save(image, target, !KeepsMetadata(format.nMetadata));
         return {};
     } catch (const vips::VError& error) {
@@ -83,13 +83,14 @@ EncodeResult WritePngFile(const RgbPicture& picture, const OutputPhotoFormat& fo
     // a drawing needs the default's long matches (level 1 made one 87 %
     // larger), so it keeps it.
     const bool flat = MostlyFlat(picture);
-    return Encode(picture, format, file, IptcSlot::None,
-                  [flat](const vips::VImage& image, vips::VTarget& target, bool strip) {
-                      auto options = vips::VImage::option()->set("strip", strip);
-                      if (!flat)
-                          options->set("compression", 1)->set("filter", VIPS_FOREIGN_PNG_FILTER_AVG);
-                      image.pngsave_target(target, options);
-                  });
+    return Encode(
+        picture, format, file, IptcSlot::None,
+        [flat](const vips::VImage& image, vips::VTarget& target, bool strip) {
+            auto options = vips::VImage::option()->set("strip", strip);
+            if (!flat)
+                options->set("compression", 1)->set("filter", VIPS_FOREIGN_PNG_FILTER_AVG);
+            image.pngsave_target(target, options);
+        });
 }
 
 EncodeResult WriteTiffFile(const RgbPicture& picture, const OutputPhotoFormat& format,

@@ -1,7 +1,8 @@
 #pragma once
 // Encoding the finished picture into the pending output file, one function
-// per output format (the format table's encoders). Besides the resolution,
-// an output carries only the camera data its record's nMetadata keeps.
+// per output format (the format table's encoders), turned and flipped as
+// the record says while it is read. Besides the resolution, an output
+// carries only the camera data its record's nMetadata keeps.
 
 #include "convert/OutputFile.h"
 #include "convert/RgbPicture.h"

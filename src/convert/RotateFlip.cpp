@@ -1,7 +1,6 @@
 #include "convert/RotateFlip.h"
 
-#include "convert/VipsPixels.h"
-#include "convert/VipsSession.h"
+#include "options/OutputPhotoFormat.h"
 
 RotateFlipChoice RotateFlipTypeOf(int32_t angle, int32_t flip) {
     RotateFlipChoice choice;
@@ -23,29 +22,6 @@ RotateFlipChoice RotateFlipTypeOf(int32_t angle, int32_t flip) {
     return choice;
 }
 
-bool ApplyRotateFlip(RgbPicture& picture, RotateFlipType type) {
-    if (type == RotateNoneFlipNone)
-        return true;
-    if (!StartImaging())
-        return false;
-    static constexpr VipsAngle kAngles[] = {VIPS_ANGLE_D0, VIPS_ANGLE_D90, VIPS_ANGLE_D180,
-                                            VIPS_ANGLE_D270};
-    try {
-        vips::VImage image = ViewOf(picture);
-        if ((type & 3) != 0)
-            image = image.rot(kAngles[type & 3]);
-        if ((type & 4) != 0)
-            image = image.flip(VIPS_DIRECTION_HORIZONTAL);
-        RgbPicture turned;
-        CopyPixelsOut(image, turned);
-        turned.xResolution = picture.xResolution;
-        turned.yResolution = picture.yResolution;
-        if ((type & 1) != 0)
-            std::swap(turned.xResolution, turned.yResolution);
-        picture = std::move(turned);
-        return true;
-    } catch (const vips::VError&) {
-        vips_error_clear();
-        return false;
-    }
+RotateFlipType RotateFlipOfRecord(const OutputPhotoFormat& format) {
+    return RotateFlipTypeOf(format.nRotateAngel, format.nFlipType).type;
 }

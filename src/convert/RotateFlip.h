@@ -1,9 +1,8 @@
 #pragma once
-// Turning and mirroring the finished picture.
+// Turning and mirroring the finished picture, which the encoders do as
+// they read it (ViewOf, BMP's own fill).
 
 #include <cstdint>
-
-#include "convert/RgbPicture.h"
 
 // A clockwise quarter-turn count in the low two bits, then a mirror across
 // the vertical axis when 4 is set; so 6 (180 then mirror) is also a vertical
@@ -32,6 +31,7 @@ struct RotateFlipChoice {
 // vertical; any other value flips nothing).
 RotateFlipChoice RotateFlipTypeOf(int32_t angle, int32_t flip);
 
-// Applies the type to the picture; a quarter turn swaps its sides and its
-// resolutions. False, picture unchanged, when it cannot be done.
-bool ApplyRotateFlip(RgbPicture& picture, RotateFlipType type);
+struct OutputPhotoFormat;
+
+// The type an output record asks for (nRotateAngel, nFlipType).
+RotateFlipType RotateFlipOfRecord(const OutputPhotoFormat& format);

@@ -29,16 +29,12 @@ vips::VImage ToRgb8(vips::VImage image) {
 
 namespace {
 
-void PullStrips(const vips::VImage& image, RgbPicture& picture) {
+void PullStrips(const vips::VImage& image, const RowTaker& take) {
     VipsImage* in = image.get_image();
-    const std::size_t rowBytes = VIPS_IMAGE_SIZEOF_LINE(in);
     std::unique_ptr<VipsRegion, decltype(&g_object_unref)> region(vips_region_new(in),
                                                                   &g_object_unref);
     if (!region)
         throw vips::VError();
-    picture.width = image.width();
-    picture.height = image.height();
-    picture.pixels.resize(rowBytes * static_cast<std::size_t>(in->Ysize));
     // Top to bottom, as sequential loaders need them.
     constexpr int kStripRows = 128;
     for (int top = 0; top < in->Ysize; top += kStripRows) {
@@ -46,15 +42,24 @@ void PullStrips(const vips::VImage& image, RgbPicture& picture) {
         if (vips_region_prepare(region.get(), &strip) != 0)
             throw vips::VError();
         for (int y = top; y < top + strip.height; ++y)
-            std::memcpy(picture.pixels.data() + static_cast<std::size_t>(y) * rowBytes,
-                        VIPS_REGION_ADDR(region.get(), 0, y), rowBytes);
+            take(y, reinterpret_cast<const uint8_t*>(VIPS_REGION_ADDR(region.get(), 0, y)));
     }
 }
 
 }  // namespace
 
+void PullRows(const vips::VImage& image, const RowTaker& take) {
+    RunOnImagingThread([&] { PullStrips(image, take); });
+}
+
 void CopyPixelsOut(const vips::VImage& image, RgbPicture& picture) {
-    RunOnImagingThread([&] { PullStrips(image, picture); });
+    const std::size_t rowBytes = VIPS_IMAGE_SIZEOF_LINE(image.get_image());
+    picture.width = image.width();
+    picture.height = image.height();
+    picture.pixels.resize(rowBytes * static_cast<std::size_t>(image.height()));
+    PullRows(image, [&](int y, const uint8_t* row) {
+        std::memcpy(picture.pixels.data() + static_cast<std::size_t>(y) * rowBytes, row, rowBytes);
+    });
 }
 
 std::string TakeVipsError(const vips::VError& error) {
@@ -74,14 +79,25 @@ std::string TakeVipsError(const vips::VError& error) {
     return text.empty() ? std::string("unknown imaging error") : text;
 }
 
-vips::VImage ViewOf(const RgbPicture& picture) {
+vips::VImage ViewOf(const RgbPicture& picture, RotateFlipType turn) {
     vips::VImage view = vips::VImage::new_from_memory(const_cast<uint8_t*>(picture.pixels.data()),
                                                       picture.pixels.size(), picture.width,
                                                       picture.height, 3, VIPS_FORMAT_UCHAR);
+    // libvips turns the pixels, not the resolution.
+    const bool quarter = (turn & 1) != 0;
+    const double xResolution = quarter ? picture.yResolution : picture.xResolution;
+    const double yResolution = quarter ? picture.xResolution : picture.yResolution;
     auto options = vips::VImage::option()->set("interpretation", VIPS_INTERPRETATION_sRGB);
-    if (picture.xResolution > 0)
-        options->set("xres", picture.xResolution);
-    if (picture.yResolution > 0)
-        options->set("yres", picture.yResolution);
-    return view.copy(options);
+    if (xResolution > 0)
+        options->set("xres", xResolution);
+    if (yResolution > 0)
+        options->set("yres", yResolution);
+    view = view.copy(options);
+    static constexpr VipsAngle kAngles[] = {VIPS_ANGLE_D0, VIPS_ANGLE_D90, VIPS_ANGLE_D180,
+                                            VIPS_ANGLE_D270};
+    if ((turn & 3) != 0)
+        view = view.rot(kAngles[turn & 3]);
+    if ((turn & 4) != 0)
+        view = view.flip(VIPS_DIRECTION_HORIZONTAL);
+    return view;
 }

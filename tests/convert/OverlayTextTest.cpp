@@ -6,6 +6,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QImage>
+#include <QPainter>
+
 #include "convert/OverlayText.h"
 #include "options/OptionTables.h"
 
@@ -161,6 +164,56 @@ TEST(OverlayText, OpacityAndEffects) {
         const int darkest = ink.right < 0 ? 256 : ink.darkest;
         EXPECT_GE(darkest, row.darkestLow) << row.name;
         EXPECT_LE(darkest, row.darkestHigh) << row.name;
+    }
+}
+
+// Only the part of the picture the text can touch is copied out and drawn
+// on; every pixel must still be what painting on all of it gives, for ink
+// that leans out of its box (italic), reaches below it (descenders), takes a
+// fallback font, goes around it (outline, shadow), lies partly or wholly
+// off the picture, or is larger than the picture.
+TEST(OverlayText, DrawingTheTextsPartGivesThePixelsOfPaintingTheWholePicture) {
+    const struct {
+        const char* text;
+        int32_t anchor, x, y, effect, opacity;
+        bool italic;
+        int pixelSize;
+    } rows[] = {
+        {"Quill", kAnchorTopLeft, 10, 10, kTextEffectNone, 100, false, 20},
+        {"fff jjj", kAnchorTopLeft, 3, 2, kTextEffectNone, 100, true, 40},
+        {"Typography", kAnchorBottomRight, 4, 4, kTextEffectOutline, 50, false, 30},
+        {"Ωμέγα \u2713 \u5199\u771F", kAnchorCenter, 0, 0, kTextEffectShadow, 100, true, 26},
+        {"edge", kAnchorTopLeft, 150, 70, kTextEffectNone, 70, false, 30},
+        {"off", kAnchorTopLeft, 500, 500, kTextEffectNone, 100, false, 30},
+        {"Larger than all", kAnchorTop, 0, 0, kTextEffectOutline, 100, true, 150},
+    };
+    for (const auto& row : rows) {
+        RgbPicture picture = White(180, 90);
+        for (std::size_t i = 0; i < picture.pixels.size(); ++i)
+            picture.pixels[i] = static_cast<uint8_t>(i * 7919 % 251);  // every pixel its own
+        TextOverlay overlay = Black(row.text);
+        overlay.anchor = row.anchor;
+        overlay.x = row.x;
+        overlay.y = row.y;
+        overlay.effect = row.effect;
+        overlay.opacity = row.opacity;
+        overlay.color = 0x3080F0;
+        overlay.font.lfItalic = row.italic;
+        overlay.font.lfHeight = -row.pixelSize;
+
+        QImage whole(picture.width, picture.height, QImage::Format_RGB888);
+        for (int y = 0; y < picture.height; ++y)
+            std::copy_n(picture.Pixel(0, y), picture.RowBytes(), whole.scanLine(y));
+        {
+            QPainter painter(&whole);
+            PaintOverlayText(painter, picture.width, picture.height, overlay);
+        }
+        DrawOverlayText(picture, overlay);
+        int differing = 0;
+        for (int y = 0; y < picture.height; ++y)
+            differing += !std::equal(picture.Pixel(0, y), picture.Pixel(0, y) + picture.RowBytes(),
+                                     whole.constScanLine(y));
+        EXPECT_EQ(differing, 0) << row.text << ": rows differ";
     }
 }
 
