@@ -207,8 +207,8 @@ TEST_F(ImagingLayerTest, PipelinesBuiltAndLetGoOnSeveralThreadsLeaveTheHeapWhole
         const int fd = open(dir.file("small.png").c_str(), O_RDONLY | O_CLOEXEC);
         for (int i = 0; i < 400; ++i) {
             // Each width its own filter, its own code.
-            const SourcePipeline pipeline(dir.file("small.png"), fd, 11 + i % 5, 7,
-                                          VIPS_SIZE_FORCE, true);
+            const SourcePipeline pipeline(dir.file("small.png"), fd, 11 + i % 5, 7, VIPS_SIZE_FORCE,
+                                          true);
             built += pipeline.Image().width() == 11 + i % 5;
         }
         close(fd);
