@@ -10,6 +10,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-image-formats-plugins qt6-svg-dev
   libqt6svg6 qt6-qpa-plugins libgl-dev
   libvips-dev libvips-tools
+  libtiff-dev libexif-dev  # EXIF in TIFF and JPEG XL outputs
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth x11-apps xdg-utils xdotool

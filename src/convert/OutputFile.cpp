@@ -77,7 +77,7 @@ bool PendingOutput::Create(const std::string& finalPath, std::string* reason) {
     finalPath_ = finalPath;
     const std::string folder = FolderOf(finalPath);
     if (preferred_ == Kind::Unnamed) {
-        const int fd = open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+        const int fd = open(folder.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0666);
         if (fd < 0 && !UnnamedUnsupported(errno))
             return Refused(reason, errno);
         if (fd >= 0) {
@@ -95,7 +95,7 @@ bool PendingOutput::Create(const std::string& finalPath, std::string* reason) {
     }
     int fd = -1;
     if (!UnderFreeName(folder, writablePath_, [&](const std::string& candidate) {
-            fd = open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            fd = open(candidate.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
             return fd >= 0;
         }))
         return Refused(reason, errno);

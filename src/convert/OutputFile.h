@@ -26,7 +26,8 @@ public:
     PendingOutput(const PendingOutput&) = delete;
     PendingOutput& operator=(const PendingOutput&) = delete;
 
-    // Creates the file (mode 0666 less the umask). False, with the system's
+    // Creates the file (mode 0666 less the umask), open for reading too: a
+    // writer may add to what it wrote (libtiff does). False, with the system's
     // reason in reason when given, when the folder does not take a new file.
     bool Create(const std::string& finalPath, std::string* reason = nullptr);
 

@@ -1,10 +1,15 @@
 #include "convert/PictureEncode.h"
 
 #include <algorithm>
+#include <memory>
 
+#include "convert/ExifRewrite.h"
+#include "convert/JxlWithBoxes.h"
 #include "convert/MetadataWrite.h"
+#include "convert/TiffExif.h"
 #include "convert/VipsPixels.h"
 #include "convert/VipsSession.h"
+#include "convert/XmpRewrite.h"
 
 namespace {
 
@@ -32,6 +37,10 @@ EncodeResult Encode(const RgbPicture& picture, const OutputPhotoFormat& format, 
 int Quality(const OutputPhotoFormat& format) {
     return std::clamp(format.nCurrentJpegQuality, kMinQuality, kMaxQuality);
 }
+
+struct BlobRelease {
+    void operator()(VipsBlob* blob) const { vips_area_unref(VIPS_AREA(blob)); }
+};
 
 using TargetSaver = void (vips::VImage::*)(vips::VTarget, vips::VOption*) const;
 
@@ -95,12 +104,19 @@ EncodeResult WritePngFile(const RgbPicture& picture, const OutputPhotoFormat& fo
 
 EncodeResult WriteTiffFile(const RgbPicture& picture, const OutputPhotoFormat& format,
                            PendingOutput& file) {
+    const bool keep = KeepsMetadata(format.nMetadata);
+    const bool dropLocation = format.nMetadata == kMetadataNoLocation;
     return Encode(picture, format, file, IptcSlot::Bare,
-                  [](const vips::VImage& image, vips::VTarget& target, bool strip) {
+                  [&](const vips::VImage& image, vips::VTarget& target, bool strip) {
                       image.tiffsave_target(
                           target, vips::VImage::option()
                                       ->set("compression", VIPS_FOREIGN_TIFF_COMPRESSION_LZW)
                                       ->set("strip", strip));
+                      // libvips' TIFF saver writes no EXIF directory.
+                      std::string reason;
+                      if (keep && !AddTiffExif(file.Descriptor(), picture.metadata.exif,
+                                               dropLocation, reason))
+                          throw vips::VError("EXIF: " + reason);
                   });
 }
 
@@ -124,5 +140,28 @@ EncodeResult WriteAvifFile(const RgbPicture& picture, const OutputPhotoFormat& f
 
 EncodeResult WriteJxlFile(const RgbPicture& picture, const OutputPhotoFormat& format,
                           PendingOutput& file) {
-    return EncodeQualityOrLossless(picture, format, file, &vips::VImage::jxlsave_target);
+    if (!KeepsMetadata(format.nMetadata))
+        return EncodeQualityOrLossless(picture, format, file, &vips::VImage::jxlsave_target);
+    // libvips' JPEG XL saver writes a bare codestream, which has no room
+    // for camera data: the same codestream goes into a container beside it.
+    const int quality = Quality(format);
+    const bool lossless = format.bLossless;
+    const bool dropLocation = format.nMetadata == kMetadataNoLocation;
+    return Encode(
+        picture, format, file, IptcSlot::None,
+        [&](const vips::VImage& image, vips::VTarget& target, bool) {
+            const std::unique_ptr<VipsBlob, BlobRelease> blob(image.jxlsave_buffer(
+                vips::VImage::option()->set("Q", quality)->set("lossless", lossless)));
+            std::size_t size = 0;
+            const auto* bytes = static_cast<const char*>(vips_blob_get(blob.get(), &size));
+            const std::string container = JxlContainer(
+                {bytes, size},
+                {ExifBlock(
+                     FitExif(picture.metadata.exif, dropLocation, image.width(), image.height())
+                         .get()),
+                 RewriteXmp(picture.metadata.xmp, dropLocation, image.width(), image.height())});
+            if (vips_target_write(target.get_target(), container.data(), container.size()) != 0 ||
+                vips_target_end(target.get_target()) != 0)
+                throw vips::VError();
+        });
 }

@@ -167,8 +167,8 @@ const std::vector<NamedChoice>& MetadataChoices() {
         {kMetadataAll, "all", nullptr, "All",
          "EXIF (camera, lens, exposure, date taken, GPS), XMP and IPTC as the photo has them, "
          "with the orientation set to upright and the pixel size of the output, and the sRGB "
-         "colour profile embedded. JPG keeps EXIF, XMP and a JPEG's IPTC; PNG, WebP and AVIF "
-         "keep EXIF and XMP; TIF keeps XMP and a TIFF's IPTC; JPEG XL and BMP keep none."},
+         "colour profile embedded. JPG keeps EXIF, XMP and a JPEG's IPTC; PNG, WebP, AVIF and "
+         "JPEG XL keep EXIF and XMP; TIF keeps EXIF, XMP and a TIFF's IPTC; BMP keeps none."},
     };
     return rows;
 }

@@ -6,8 +6,13 @@
 #include <string>
 #include <vector>
 
+#include <libexif/exif-data.h>
+#include <tiffio.h>
+
 #include "TestPictures.h"
 #include "convert/ConvertPhoto.h"
+#include "convert/ExifRewrite.h"
+#include "convert/JxlWithBoxes.h"
 #include "convert/XmpRewrite.h"
 #include "options/OptionTables.h"
 #include "photolist/PhotoInfo.h"
@@ -25,83 +30,168 @@ std::string CameraPhoto() {
     return testsupport::TestSourceDir() + "/data/defaults/source.jpg";
 }
 
-std::string Field(const vips::VImage& image, const char* name) {
-    return image.get_typeof(name) != 0 ? image.get_string(name) : "";
-}
-
 bool Has(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }
 
-std::string Xmp(const vips::VImage& image) {
-    if (image.get_typeof(VIPS_META_XMP_NAME) == 0)
+std::string Blob(const vips::VImage& image, const char* name) {
+    if (image.get_typeof(name) == 0)
         return {};
     std::size_t length = 0;
-    const void* data = image.get_blob(VIPS_META_XMP_NAME, &length);
+    const void* data = image.get_blob(name, &length);
     return std::string(static_cast<const char*>(data), length);
 }
 
-// What libvips' savers write of each part, and read back.
-struct FormatCase {
-    int32_t format;
-    bool exif;  // EXIF block
-    bool xmp;   // XMP packet, read back by libvips (AVIF's is only written)
-    bool iptc;  // the source's IPTC block (a Photoshop block: JPEG only)
+// The contents of the first box of the type in a JPEG XL container.
+std::string JxlBox(const std::string& file, const std::string& type) {
+    for (std::size_t at = 0; at + 8 <= file.size();) {
+        const auto byte = [&](std::size_t i) { return static_cast<uint8_t>(file[at + i]); };
+        std::size_t size =
+            uint32_t{byte(0)} << 24 | uint32_t{byte(1)} << 16 | uint32_t{byte(2)} << 8 | byte(3);
+        if (size == 0)
+            size = file.size() - at;
+        if (size < 8 || at + size > file.size())
+            return {};
+        if (file.compare(at + 4, 4, type) == 0)
+            return file.substr(at + 8, size - 8);
+        at += size;
+    }
+    return {};
+}
+
+// What a reader finds of the EXIF data in an output; empty texts for what it
+// does not state.
+struct Camera {
+    std::string model, orientation, pixelWidth;
+    bool gps = false;
+    bool thumbnail = false;
+    bool makerNote = false;
 };
 
+std::string Text(ExifData* data, ExifIfd ifd, ExifTag tag) {
+    ExifEntry* entry = exif_content_get_entry(data->ifd[ifd], tag);
+    char text[256] = "";
+    return entry ? exif_entry_get_value(entry, text, sizeof text) : "";
+}
+
+// block: the TIFF header first, after "Exif\0\0" as libvips carries it
+// from most formats (PNG's comes without).
+Camera FromExifBlock(std::string block) {
+    Camera camera;
+    if (!block.empty() && block.compare(0, 4, "Exif") != 0)
+        block.insert(0, std::string("Exif\0\0", 6));
+    const ExifDataPtr data(exif_data_new_from_data(
+        reinterpret_cast<const unsigned char*>(block.data()), static_cast<unsigned>(block.size())));
+    if (!data || block.empty())
+        return camera;
+    camera.model = Text(data.get(), EXIF_IFD_0, EXIF_TAG_MODEL);
+    camera.orientation = Text(data.get(), EXIF_IFD_0, EXIF_TAG_ORIENTATION);
+    camera.pixelWidth = Text(data.get(), EXIF_IFD_EXIF, EXIF_TAG_PIXEL_X_DIMENSION);
+    camera.gps = data->ifd[EXIF_IFD_GPS]->count > 0;
+    camera.thumbnail = data->ifd[EXIF_IFD_1]->count > 0 || data->size > 0;
+    camera.makerNote = exif_data_get_entry(data.get(), EXIF_TAG_MAKER_NOTE) != nullptr;
+    return camera;
+}
+
+// libvips' TIFF loader reads no EXIF directory, so libtiff reads it.
+Camera FromTiff(const std::string& path) {
+    Camera camera;
+    TIFF* tiff = TIFFOpen(path.c_str(), "r");
+    if (!tiff)
+        return camera;
+    char* model = nullptr;
+    uint16_t orientation = 0;
+    uint64_t exif = 0, gps = 0;
+    if (TIFFGetField(tiff, TIFFTAG_MODEL, &model))
+        camera.model = model;
+    if (TIFFGetField(tiff, TIFFTAG_ORIENTATION, &orientation))
+        camera.orientation = orientation == 1 ? "Top-left" : std::to_string(orientation);
+    camera.gps = TIFFGetField(tiff, TIFFTAG_GPSIFD, &gps) && gps != 0;
+    uint32_t width = 0, noteSize = 0;
+    void* note = nullptr;
+    if (TIFFGetField(tiff, TIFFTAG_EXIFIFD, &exif) && TIFFReadEXIFDirectory(tiff, exif)) {
+        if (TIFFGetField(tiff, EXIFTAG_PIXELXDIMENSION, &width))
+            camera.pixelWidth = std::to_string(width);
+        camera.makerNote = TIFFGetField(tiff, EXIFTAG_MAKERNOTE, &noteSize, &note) && noteSize > 0;
+    }
+    TIFFClose(tiff);
+    return camera;
+}
+
+Camera CameraIn(int32_t format, const std::string& path) {
+    if (format == kFormatTif)
+        return FromTiff(path);
+    if (format == kFormatJxl) {
+        // The box holds the TIFF header's offset, then the block without "Exif\0\0".
+        const std::string box = JxlBox(ReadAll(path), "Exif");
+        return box.size() > 4 ? FromExifBlock(std::string("Exif\0\0", 6) + box.substr(4))
+                              : Camera{};
+    }
+    // The loaded file stays open: the decoded copy shares its block, and
+    // PNG's is known only once the pixels are read.
+    const vips::VImage file = vips::VImage::new_from_file((path + "[]").c_str());
+    const vips::VImage decoded = file.copy_memory();
+    return FromExifBlock(Blob(decoded, VIPS_META_EXIF_NAME));
+}
+
+std::string XmpIn(int32_t format, const std::string& path, const vips::VImage& image) {
+    if (format == kFormatAvif)  // written, but not read back by libvips
+        return ReadAll(path);
+    if (format == kFormatJxl)
+        return JxlBox(ReadAll(path), "xml ");
+    return Blob(image, VIPS_META_XMP_NAME);
+}
+
+// Which parts each format carries: BMP none; the Photoshop block holding
+// IPTC only JPEG.
 class CameraDataTest : public ::testing::TestWithParam<int32_t> {};
 
 TEST_P(CameraDataTest, EachFormatKeepsWhatThePolicyAsks) {
     const int32_t policy = GetParam();
-    const FormatCase cases[] = {
-        {kFormatJpg, true, true, true},    {kFormatPng, true, true, false},
-        {kFormatTif, false, true, false},  {kFormatWebp, true, true, false},
-        {kFormatAvif, true, false, false}, {kFormatJxl, false, false, false},
-        {kFormatBmp, false, false, false},
-    };
     testsupport::TempDir dir;
-    for (const FormatCase& c : cases) {
-        const std::string name = std::string(ExtensionOfFormat(c.format));
+    for (const int32_t format :
+         {kFormatJpg, kFormatPng, kFormatTif, kFormatWebp, kFormatAvif, kFormatJxl, kFormatBmp}) {
+        const std::string name = std::string(ExtensionOfFormat(format));
         OutputPhotoFormat defaults;
         defaults.nOutputWidth = 40;
-        defaults.nOuptputFormat = c.format;
+        defaults.nOuptputFormat = format;
         defaults.nMetadata = policy;
         RecordingPrompter prompter;
         PhotoItem photo;
         ASSERT_TRUE(LoadPhotoInfo(CameraPhoto(), photo, defaults, prompter));
         photo.strOutputPath = dir.file("out." + name);
         ASSERT_EQ(ConvertPhoto(photo, {}, prompter).outcome, PhotoOutcome::Written) << name;
-        const std::string bytes = ReadAll(photo.strOutputPath);
         const bool keep = policy != kMetadataNone;
-        if (c.format == kFormatBmp) {
+        if (format == kFormatBmp) {
+            const std::string bytes = ReadAll(photo.strOutputPath);
             EXPECT_FALSE(Has(bytes, "QC-7") || Has(bytes, "Paris")) << name;
             continue;
         }
         const vips::VImage out = Load(photo.strOutputPath);
         EXPECT_EQ(out.width(), 40) << name;  // upright
         EXPECT_EQ(out.height(), 53) << name;
-        EXPECT_EQ(Has(Field(out, "exif-ifd0-Model"), "QC-7 Mark II"), keep && c.exif) << name;
-        EXPECT_EQ(out.get_typeof("exif-ifd3-GPSLatitude") != 0, policy == kMetadataAll && c.exif)
-            << name;
-        if (const std::string orientation = Field(out, "exif-ifd0-Orientation");
-            !orientation.empty()) {
-            EXPECT_EQ(orientation.substr(0, 2), "1 ") << name;
+        const Camera camera = CameraIn(format, photo.strOutputPath);
+        EXPECT_EQ(camera.model, keep ? "QC-7 Mark II" : "") << name;
+        EXPECT_EQ(camera.gps, policy == kMetadataAll) << name;
+        EXPECT_FALSE(camera.thumbnail) << name;
+        if (!camera.orientation.empty()) {
+            EXPECT_EQ(camera.orientation, "Top-left") << name;
         }
-        if (const std::string width = Field(out, "exif-ifd2-PixelXDimension"); !width.empty()) {
-            EXPECT_EQ(width.substr(0, 3), "40 ") << name;
+        // Without camera data, JPEG still carries a minimal EXIF block.
+        if (keep || !camera.pixelWidth.empty()) {
+            EXPECT_EQ(camera.pixelWidth, "40") << name;
         }
-        const std::string xmp = c.format == kFormatAvif ? bytes : Xmp(out);
-        const bool xmpKept = keep && (c.xmp || c.format == kFormatAvif);
-        EXPECT_EQ(Has(xmp, "A. Photographer"), xmpKept) << name;
-        EXPECT_EQ(Has(xmp, "Paris") || Has(xmp, "GPSLongitude"), xmpKept && policy == kMetadataAll)
-            << name;
-        if (xmpKept) {
+        const std::string xmp = XmpIn(format, photo.strOutputPath, out);
+        EXPECT_EQ(Has(xmp, "A. Photographer"), keep) << name;
+        EXPECT_EQ(Has(xmp, "Paris") || Has(xmp, "GPSLongitude"), policy == kMetadataAll) << name;
+        if (keep) {
             EXPECT_TRUE(Has(xmp, "tiff:Orientation=\"1\"")) << name;
         }
-        EXPECT_EQ(out.get_typeof(VIPS_META_IPTC_NAME) != 0, policy == kMetadataAll && c.iptc)
+        EXPECT_EQ(out.get_typeof(VIPS_META_IPTC_NAME) != 0,
+                  policy == kMetadataAll && format == kFormatJpg)
             << name;
         // JPEG XL always describes its colours, whatever was asked.
-        if (c.format != kFormatJxl) {
+        if (format != kFormatJxl) {
             EXPECT_EQ(out.get_typeof(VIPS_META_ICC_NAME) != 0, keep) << name;
         }
     }
@@ -114,6 +204,55 @@ INSTANTIATE_TEST_SUITE_P(Policies, CameraDataTest,
                                                 : info.param == kMetadataNoLocation ? "no_location"
                                                                                     : "all");
                          });
+
+// A camera's own file: a maker note, a thumbnail, GPS, some 30 EXIF tags.
+TEST(CameraDataOwnWriters, KeepTheCamerasTagsWithoutItsThumbnail) {
+    const std::string source = testsupport::TestDataDir() + "/photos/gps/DSCN0010.jpg";
+    testsupport::TempDir dir;
+    for (const int32_t format : {kFormatTif, kFormatJxl}) {
+        const std::string name = std::string(ExtensionOfFormat(format));
+        OutputPhotoFormat defaults;
+        defaults.nOuptputFormat = format;
+        defaults.nMetadata = kMetadataAll;
+        RecordingPrompter prompter;
+        PhotoItem photo;
+        ASSERT_TRUE(LoadPhotoInfo(source, photo, defaults, prompter));
+        photo.strOutputPath = dir.file("out." + name);
+        ASSERT_EQ(ConvertPhoto(photo, {}, prompter).outcome, PhotoOutcome::Written) << name;
+        const vips::VImage out = Load(photo.strOutputPath);
+        const Camera camera = CameraIn(format, photo.strOutputPath);
+        EXPECT_EQ(camera.model, "COOLPIX P6000") << name;
+        EXPECT_TRUE(camera.gps) << name;
+        EXPECT_EQ(camera.pixelWidth, std::to_string(out.width())) << name;
+        EXPECT_FALSE(camera.thumbnail) << name;
+        EXPECT_TRUE(camera.makerNote) << name;
+    }
+}
+
+TEST(JxlContainerTest, HoldsTheCodestreamUnchangedBesideTheBoxes) {
+    StartImaging();
+    const vips::VImage picture = PhotoLike(37, 23);
+    VipsBlob* blob = picture.jxlsave_buffer(vips::VImage::option()->set("Q", 60));
+    std::size_t size = 0;
+    const auto* bytes = static_cast<const char*>(vips_blob_get(blob, &size));
+    const std::string codestream(bytes, size);
+    vips_area_unref(VIPS_AREA(blob));
+    const std::string tiff("II*\0\x08\0\0\0\0\0\0\0\0\0", 14);
+    const std::string file =
+        JxlContainer(codestream, {std::string("Exif\0\0", 6) + tiff, "<x:xmpmeta/>"});
+
+    EXPECT_EQ(JxlBox(file, "Exif"), std::string(4, '\0') + tiff);
+    EXPECT_EQ(JxlBox(file, "xml "), "<x:xmpmeta/>");
+    EXPECT_EQ(JxlBox(file, "jxlc"), codestream);
+    const vips::VImage bare = vips::VImage::new_from_buffer(codestream, "");
+    const vips::VImage boxed = vips::VImage::new_from_buffer(file, "");
+    EXPECT_EQ((bare - boxed).abs().max(), 0.0);
+    // No metadata, no boxes for it; a block without its "Exif" header is not EXIF.
+    const std::string plain = JxlContainer(codestream, {tiff, ""});
+    EXPECT_EQ(JxlBox(plain, "Exif"), "");
+    EXPECT_EQ(JxlBox(plain, "xml "), "");
+    EXPECT_EQ(JxlBox(plain, "jxlc"), codestream);
+}
 
 struct XmpRow {
     const char* name;
