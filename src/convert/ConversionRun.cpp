@@ -135,7 +135,10 @@ void ConversionRun::Dispatch() {
             source.strSearchRoot);
         Task task{started, source, job_.overlay, 0, {}};
         task.photo.strOutputPath = path;
-        task.peakBytes = EstimatePhotoPeakBytes(task.photo, job_.overlay);
+        // One worker takes the photos in turn whatever their size: the
+        // source's headers need not be read for the budget.
+        if (jobs > 1)
+            task.peakBytes = EstimatePhotoPeakBytes(task.photo, job_.overlay);
         if (!WaitForRoom(PathKey(path), task.peakBytes, jobs))
             break;
 
@@ -231,23 +234,26 @@ void ConversionRun::Work() {
         }
 
         PhotoResult result;
+        bool told = false;  // the converter tells of its own failures
         try {
             std::string reason;
-            if (!task.subFolder.empty() && !CreateSubFolders(job_.naming.runFolder, task.subFolder, &reason)) {
+            if (!task.subFolder.empty() &&
+                !CreateSubFolders(job_.naming.runFolder, task.subFolder, &reason)) {
                 result = {PhotoOutcome::Failed, "Can not create the directory", reason};
-                prompter_.Tell(result.message, task.photo.strSourcePath, PromptIcon::None, reason);
             } else {
                 result = converter_(task.photo, task.overlay, prompter_);
+                told = true;
             }
         } catch (const std::exception& error) {
             // Nothing may escape a worker; the photo counts as failed and the
             // run goes on, as for any other failure of one photo.
             result = {PhotoOutcome::Failed, GetText(IDS_CONVERT_FAILED), error.what()};
-            prompter_.Tell(result.message, task.photo.strSourcePath, PromptIcon::None, result.reason);
         } catch (...) {
             result = {PhotoOutcome::Failed, GetText(IDS_CONVERT_FAILED), "unexpected error"};
-            prompter_.Tell(result.message, task.photo.strSourcePath, PromptIcon::None, result.reason);
         }
+        if (!told)
+            prompter_.Tell(result.message, task.photo.strSourcePath, PromptIcon::None,
+                           result.reason);
         if (result.outcome != PhotoOutcome::Written)
             log_.AddLogLine(PhotoLogLine(task.photo.strSourcePath, result));
         if (callbacks_.photoDone)

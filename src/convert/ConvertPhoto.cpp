@@ -4,7 +4,6 @@
 
 #include <algorithm>
 
-#include "convert/MetadataRead.h"
 #include "convert/OutputFile.h"
 #include "convert/OutputGeometry.h"
 #include "convert/OverlayText.h"
@@ -88,11 +87,10 @@ PhotoResult PhotoConversion::Run() {
     // The file as it is now, whatever size it had when it was added.
     RgbPicture picture;
     std::string reason;
+    const bool withMetadata =
+        row && (row->settings & kUsesMetadata) && KeepsMetadata(format_.nMetadata);
     if (!DecodePictureToSize(photo_.strSourcePath, format_.nOutputWidth, format_.nOutputHeight,
-                             picture, &reason))
-        return Fail(IDS_CONVERT_FAILED, reason);
-    if (row && (row->settings & kUsesMetadata) && KeepsMetadata(format_.nMetadata) &&
-        !ReadPictureMetadata(photo_.strSourcePath, picture.metadata, &reason))
+                             picture, &reason, withMetadata))
         return Fail(IDS_CONVERT_FAILED, reason);
 
     DrawOverlayText(picture, overlay_);

@@ -27,7 +27,7 @@ struct PhotoResult {
 // replacing an existing file, and again when a file appears under the name
 // while the photo is converted; never leaves a partial output. An output
 // larger than its format stores is refused before the source is read, and
-// the camera data the record keeps is read after it is decoded. Failures are
+// the camera data the record keeps is read with the decode. Failures are
 // told through the prompter with the program's messages (caption: the
 // source path; for a failed save, the output path) and the reason as the
 // detail, except an output format no table row holds, which fails silently

@@ -1,35 +1,27 @@
 // libvips (through GLib's gio) first: Qt's "signals" keyword macro would
 // break gio's headers.
+#include "convert/SourceFile.h"
 #include "convert/SourcePipeline.h"
 #include "convert/VipsPixels.h"
 #include "convert/VipsSession.h"
 
 #include "convert/DecodePreview.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 QImage DecodePreview(const std::string& path, int maxWidth, int maxHeight) {
     if (maxWidth <= 0 || maxHeight <= 0 || !StartImaging())
         return {};
-    // Non-blocking, so that a FIFO is refused instead of waited on.
-    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
+    const SourceFile file(path);
+    if (!file.IsRegular())
         return {};
-    struct stat st {};
-    const bool regular = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
     RgbPicture picture;
     try {
-        if (regular) {
-            const SourcePipeline pipeline(path, fd, maxWidth, maxHeight, VIPS_SIZE_DOWN, false);
-            CopyPixelsOut(pipeline.Image(), picture);
-        }
+        const SourcePipeline pipeline(path, file.Descriptor(), maxWidth, maxHeight, VIPS_SIZE_DOWN,
+                                      false);
+        CopyPixelsOut(pipeline.Image(), picture);
     } catch (const vips::VError&) {
         vips_error_clear();
         picture = {};
     }
-    close(fd);
     if (picture.pixels.empty())
         return {};
     QImage preview(picture.width, picture.height, QImage::Format_RGB888);

@@ -1,9 +1,5 @@
 #include "convert/ImageProbe.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cctype>
 #include <cstdio>
 #include <ctime>
@@ -12,6 +8,7 @@
 #include <vips/vips8>
 
 #include "convert/PngChunkLimit.h"
+#include "convert/SourceFile.h"
 #include "convert/VipsSession.h"
 
 namespace {
@@ -74,17 +71,13 @@ int64_t ExifTime(const vips::VImage& image, const char* field) {
 }  // namespace
 
 bool ProbePicture(const std::string& path, PictureFacts& facts) {
-    // Non-blocking, so that opening a FIFO returns at once; it is refused
-    // before anything is read.
-    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    struct stat st {};
-    const bool regular = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
     std::optional<vips::VImage> image;
-    if (regular && PngMetadataWithinLimit(fd, false) && StartImaging())
-        image = OpenHeader(path, fd);
-    close(fd);
+    {
+        // A FIFO, device or folder is refused before anything is read.
+        const SourceFile file(path);
+        if (file.IsRegular() && PngMetadataWithinLimit(file.Descriptor(), false) && StartImaging())
+            image = OpenHeader(path, file.Descriptor());
+    }
     if (!image)
         return false;
     int w = image->width();

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "convert/SourceLayout.h"
 #include "options/OptionTables.h"
 
 namespace {
@@ -18,8 +19,8 @@ uint64_t Positive(int32_t value) {
     return value > 0 ? uint64_t(value) : 1;
 }
 
-}  // namespace
-
+// The JPEG loader's shrink-on-load for a picture drawn at outWidth x
+// outHeight: 1, 2, 4 or 8, leaving at least a factor of two to the resize.
 int JpegShrinkOnLoad(int32_t sourceWidth, int32_t sourceHeight, int32_t outWidth,
                      int32_t outHeight) {
     const double factor = std::min(double(Positive(sourceWidth)) / double(Positive(outWidth)),
@@ -53,6 +54,8 @@ uint64_t EstimatePeakBytes(const PhotoItem& photo, const TextOverlay& overlay,
         beside = std::max(beside, outWidth * outHeight * uint64_t(row->encodeBytesPerPixel));
     return kFixedBytes + surface + beside;
 }
+
+}  // namespace
 
 uint64_t EstimatePhotoPeakBytes(const PhotoItem& photo, const TextOverlay& overlay) {
     return EstimatePeakBytes(photo, overlay, ReadSourceLayout(photo.strSourcePath));

@@ -1,15 +1,10 @@
 #include "convert/PictureDecode.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
 #include <vector>
 
 #include "convert/JpegEndSource.h"
 #include "convert/PngChunkLimit.h"
+#include "convert/SourceFile.h"
 #include "convert/SourcePipeline.h"
 #include "convert/VipsPixels.h"
 #include "convert/VipsSession.h"
@@ -49,33 +44,19 @@ std::string WithDecoderWords(std::string reason, const std::vector<std::string>&
 // The picture at the exact size; every libvips object of the pipeline has
 // ended when it returns, so that the loader's last warnings are given.
 // Throws vips::VError.
-void DecodeInto(const std::string& path, int fd, int32_t width, int32_t height,
-                RgbPicture& picture) {
-    const SourcePipeline pipeline(path, fd, width, height, VIPS_SIZE_FORCE, true);
+void DecodeInto(const std::string& path, int fd, int32_t width, int32_t height, RgbPicture& picture,
+                bool withMetadata) {
+    const SourcePipeline pipeline(path, fd, width, height, VIPS_SIZE_FORCE, true,
+                                  withMetadata ? &picture.metadata : nullptr);
     CopyPixelsOut(pipeline.Image(), picture);
     picture.xResolution = pipeline.XResolution();
     picture.yResolution = pipeline.YResolution();
 }
 
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    ~FileDescriptor() {
-        if (fd_ >= 0)
-            close(fd_);
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int get() const { return fd_; }
-
-private:
-    int fd_;
-};
-
 }  // namespace
 
 bool DecodePictureToSize(const std::string& path, int32_t width, int32_t height,
-                         RgbPicture& picture, std::string* reason) {
+                         RgbPicture& picture, std::string* reason, bool withMetadata) {
     auto fail = [&](std::string why) {
         picture.pixels.clear();
         if (reason)
@@ -87,22 +68,16 @@ bool DecodePictureToSize(const std::string& path, int32_t width, int32_t height,
     if (uint64_t(width) * uint64_t(height) * 3 > kMaxPictureBytes)
         return fail("an output of " + std::to_string(width) + " x " + std::to_string(height) +
                     " pixels is larger than the program works with");
-    // Non-blocking, so that a FIFO is refused instead of waited on.
-    const FileDescriptor fd(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    struct stat st {};
-    if (fd.get() < 0 || fstat(fd.get(), &st) != 0)
-        return fail(std::strerror(errno));
-    if (!S_ISREG(st.st_mode))
-        return fail("not a regular file");
-    std::string tooMuch;
-    if (!PngMetadataWithinLimit(fd.get(), true, &tooMuch))
-        return fail(tooMuch);
+    const SourceFile file(path);
+    std::string refused;
+    if (!file.IsRegular(&refused) || !PngMetadataWithinLimit(file.Descriptor(), true, &refused))
+        return fail(std::move(refused));
     if (!StartImaging())
         return fail("the imaging library could not start");
-    const bool jpeg = StartsLikeJpeg(fd.get());
+    const bool jpeg = StartsLikeJpeg(file.Descriptor());
     const ImagingWarnings warnings;
     try {
-        DecodeInto(path, fd.get(), width, height, picture);
+        DecodeInto(path, file.Descriptor(), width, height, picture, withMetadata);
     } catch (const vips::VError& error) {
         return fail(WithDecoderWords(TakeVipsError(error), warnings.Messages()));
     }

@@ -17,6 +17,9 @@
 // same verdict every time, whatever the threads. A JPEG is refused for
 // anything libjpeg had to recover from (rows it would fill with grey among
 // them), except a missing end marker: it decodes as the whole file would.
-// Thread-safe.
+// withMetadata: the camera data of the source's header (EXIF block, XMP
+// packet, IPTC block; what it lacks stays empty) into picture.metadata too,
+// read as the file is decoded. Thread-safe.
 bool DecodePictureToSize(const std::string& path, int32_t width, int32_t height,
-                         RgbPicture& picture, std::string* reason = nullptr);
+                         RgbPicture& picture, std::string* reason = nullptr,
+                         bool withMetadata = false);

@@ -14,8 +14,6 @@ struct PictureMetadata {
     std::string exif;  // the EXIF block
     std::string xmp;   // the XMP packet
     std::string iptc;  // the IPTC block in the source file's own form
-
-    bool Empty() const { return exif.empty() && xmp.empty() && iptc.empty(); }
 };
 
 struct RgbPicture {

@@ -25,6 +25,18 @@ vips::VSource SourceOf(int fd, bool jpeg) {
                                           : vips::VSource::new_from_descriptor(fd);
 }
 
+std::string Blob(const vips::VImage& image, const char* name) {
+    if (image.get_typeof(name) == 0)
+        return {};
+    const void* data = nullptr;
+    std::size_t length = 0;
+    if (vips_image_get_blob(image.get_image(), name, &data, &length) != 0) {
+        vips_error_clear();
+        return {};
+    }
+    return std::string(static_cast<const char*>(data), length);
+}
+
 bool LoaderTakesSource(const vips::VSource& source) {
     if (vips_foreign_find_load_source(source.get_source()))
         return true;
@@ -35,7 +47,7 @@ bool LoaderTakesSource(const vips::VSource& source) {
 }  // namespace
 
 SourcePipeline::SourcePipeline(const std::string& path, int fd, int width, int height,
-                               VipsSize size, bool strict) {
+                               VipsSize size, bool strict, PictureMetadata* metadata) {
     const bool jpeg = StartsLikeJpeg(fd);
     const VipsFailOn failOn = FailOn(strict, jpeg);
     const vips::VSource source = SourceOf(fd, jpeg);
@@ -53,6 +65,9 @@ SourcePipeline::SourcePipeline(const std::string& path, int fd, int width, int h
         yResolution_ = header.yres();
         if (vips_image_get_orientation_swap(header.get_image()))
             std::swap(xResolution_, yResolution_);
+        if (metadata)
+            *metadata = {Blob(header, VIPS_META_EXIF_NAME), Blob(header, VIPS_META_XMP_NAME),
+                         Blob(header, VIPS_META_IPTC_NAME)};
     }
 
     auto options = vips::VImage::option()->set("height", height)->set("size", size);

@@ -6,6 +6,8 @@
 
 #include <vips/vips8>
 
+#include "convert/RgbPicture.h"
+
 // The resampled picture of the file at path, open at fd (kept open by the
 // caller while the pipeline lives): shrink-on-load where the loader can,
 // then a lanczos-class resample to width x height by the size rule (FORCE:
@@ -14,13 +16,15 @@
 // is read from the descriptor (a JPEG that lacks its end marker as if it
 // had one), or by name where only a loader by name knows it. strict: a JPEG
 // fails on anything libjpeg recovered from, other files on errors; else
-// nothing fails that the loaders let pass. Built under LockPipelines and
-// let go under it as well, whichever way its scope ends. Throws
-// vips::VError.
+// nothing fails that the loaders let pass. metadata, when given, receives
+// the camera data (EXIF, XMP, IPTC) of the header the pipeline is planned
+// from, so that the file is not opened again for it. Built under
+// LockPipelines and let go under it as well, whichever way its scope ends.
+// Throws vips::VError.
 class SourcePipeline {
 public:
     SourcePipeline(const std::string& path, int fd, int width, int height, VipsSize size,
-                   bool strict);
+                   bool strict, PictureMetadata* metadata = nullptr);
     ~SourcePipeline();
     SourcePipeline(const SourcePipeline&) = delete;
     SourcePipeline& operator=(const SourcePipeline&) = delete;

@@ -153,14 +153,12 @@ bool SetFromEntry(TIFF* tiff, const ExifEntry& entry, ExifByteOrder order) {
            TIFFSetField(tiff, entry.tag, packed.data()) == 1;
 }
 
-// Sets every entry libtiff can hold; what it refuses is left out, and its
-// complaint about that is no failure of the file.
-void SetEntries(TIFF* tiff, const ExifContent& content, ExifByteOrder order, std::string& errors) {
-    for (unsigned i = 0; i < content.count; ++i) {
-        const std::size_t before = errors.size();
-        if (!SetFromEntry(tiff, *content.entries[i], order))
-            errors.resize(before);
-    }
+// Sets the entry where libtiff can hold it; what it refuses is left out,
+// and its complaint about that is no failure of the file.
+void SetIfHeld(TIFF* tiff, const ExifEntry& entry, ExifByteOrder order, std::string& errors) {
+    const std::size_t before = errors.size();
+    if (!SetFromEntry(tiff, entry, order))
+        errors.resize(before);
 }
 
 // Writes the content as a directory of its own (made by create) at the end
@@ -173,7 +171,8 @@ bool WriteDirectory(TIFF* tiff, const ExifContent& content, ExifByteOrder order,
     TIFFFreeDirectory(tiff);  // the one open, which create would leak
     if (create(tiff) != 0)
         return false;
-    SetEntries(tiff, content, order, errors);
+    for (unsigned i = 0; i < content.count; ++i)
+        SetIfHeld(tiff, *content.entries[i], order, errors);
     return TIFFWriteCustomDirectory(tiff, &offset) == 1;
 }
 
@@ -230,12 +229,9 @@ bool AddTiffExif(int descriptor, const std::string& block, bool dropLocation, st
         EXIF_TAG_IMAGE_DESCRIPTION, EXIF_TAG_MAKE,      EXIF_TAG_MODEL,  EXIF_TAG_ORIENTATION,
         EXIF_TAG_SOFTWARE,          EXIF_TAG_DATE_TIME, EXIF_TAG_ARTIST, EXIF_TAG_COPYRIGHT,
     };
-    for (const ExifTag tag : kDescriptive) {
-        const std::size_t before = errors.size();
-        const ExifEntry* entry = exif_content_get_entry(exif->ifd[EXIF_IFD_0], tag);
-        if (entry && !SetFromEntry(tiff.get(), *entry, order))
-            errors.resize(before);
-    }
+    for (const ExifTag tag : kDescriptive)
+        if (const ExifEntry* entry = exif_content_get_entry(exif->ifd[EXIF_IFD_0], tag))
+            SetIfHeld(tiff.get(), *entry, order, errors);
     if ((exifOffset != 0 && TIFFSetField(tiff.get(), TIFFTAG_EXIFIFD, exifOffset) != 1) ||
         (gpsOffset != 0 && TIFFSetField(tiff.get(), TIFFTAG_GPSIFD, gpsOffset) != 1) ||
         !TIFFRewriteDirectory(tiff.get()))

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "TestPictures.h"
-#include "convert/MemoryEstimate.h"
+#include "convert/SourceLayout.h"
 #include "support/TestSupport.h"
 
 using namespace testpictures;
