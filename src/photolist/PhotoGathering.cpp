@@ -114,9 +114,10 @@ bool IsPhotoExtension(const std::string& path) {
     const size_t dot = name.rfind('.');
     if (dot == std::string::npos)
         return false;
+    // The table is lower case already.
     const std::string extension = AsciiLower(name.substr(dot));
     for (const char* entry : kPhotoExtensionTable)
-        if (extension == AsciiLower(entry))
+        if (extension == entry)
             return true;
     return false;
 }
