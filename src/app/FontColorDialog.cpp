@@ -57,10 +57,11 @@ uint32_t FontColorDialog::ColorRefFromQColor(const QColor& color) {
 FontColorDialog::FontColorDialog(const LogFont& font, uint32_t color, QWidget* parent)
     : QDialog(parent), ui_(std::make_unique<Ui::FontColorDialog>()), base_(font), color_(color & 0xffffff) {
     ui_->setupUi(this);
-    defaultFamily_ = QFontInfo(QFontFromLogFont(LogFont{})).family();
 
     QFont start = QFontFromLogFont(font);
-    QString family = font.lfFaceName.empty() ? defaultFamily_ : QString::fromStdString(font.lfFaceName);
+    // An empty face name shows the family it resolves to.
+    QString family = font.lfFaceName.empty() ? QFontInfo(QFontFromLogFont(LogFont{})).family()
+                                             : QString::fromStdString(font.lfFaceName);
     ui_->comboFace->setCurrentFont(QFont(family));
     int pixels = font.lfHeight == 0 ? kDefaultPixels
                                     : static_cast<int>(std::min<long long>(std::llabs(font.lfHeight),

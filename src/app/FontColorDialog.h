@@ -43,6 +43,5 @@ private:
 
     std::unique_ptr<Ui::FontColorDialog> ui_;
     LogFont base_;
-    QString defaultFamily_;  // what an empty face name resolves to
     uint32_t color_;
 };

@@ -16,6 +16,13 @@ namespace {
 
 constexpr const char* kHelpPage = "Introduction.html";
 
+void OpenInBrowser(Prompter& prompter, QObject* context, const UrlOpener& open,
+                   const std::string& url) {
+    open(url, context, [&prompter, url] {
+        prompter.Tell(BrowserFailureText(url), "Unknown error", PromptIcon::Error);
+    });
+}
+
 }  // namespace
 
 std::string HelpPagePath() {
@@ -51,6 +58,10 @@ void OpenUrlOnDesktop(const std::string& url, QObject* context, std::function<vo
     process->start(QStringLiteral("xdg-open"), {QString::fromStdString(url)});
 }
 
+std::string FileUrl(const std::string& path) {
+    return QUrl::fromLocalFile(paths::ToQString(path)).toString().toStdString();
+}
+
 std::string BrowserFailureText(const std::string& url) {
     return "The Program does not launch your web browser to access " + url +
            " ,\nPlease launch your web browser and input the URL manually.";
@@ -63,14 +74,9 @@ void ShowHelp(Prompter& prompter, QObject* context, const UrlOpener& open) {
                       PromptIcon::Error);
         return;
     }
-    const std::string url = QUrl::fromLocalFile(paths::ToQString(page)).toString().toStdString();
-    open(url, context, [&prompter, url] {
-        prompter.Tell(BrowserFailureText(url), "Unknown error", PromptIcon::Error);
-    });
+    OpenInBrowser(prompter, context, open, FileUrl(page));
 }
 
 void OpenProductPage(Prompter& prompter, QObject* context, const UrlOpener& open) {
-    open(kProductPageUrl, context, [&prompter] {
-        prompter.Tell(BrowserFailureText(kProductPageUrl), "Unknown error", PromptIcon::Error);
-    });
+    OpenInBrowser(prompter, context, open, kProductPageUrl);
 }

@@ -19,6 +19,9 @@ using UrlOpener = std::function<void(const std::string& url, QObject* context,
                                      std::function<void()> failed)>;
 void OpenUrlOnDesktop(const std::string& url, QObject* context, std::function<void()> failed);
 
+// The file:// address of a local path (native bytes).
+std::string FileUrl(const std::string& path);
+
 // The text shown when the browser does not start for url.
 std::string BrowserFailureText(const std::string& url);
 

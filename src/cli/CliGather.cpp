@@ -2,11 +2,12 @@
 
 #include <sys/stat.h>
 
+#include <atomic>
 #include <cerrno>
 #include <cstring>
+#include <iterator>
 
 #include "photolist/PhotoGathering.h"
-#include "photolist/PhotoInfo.h"
 
 namespace {
 
@@ -29,12 +30,23 @@ GatheredPhotos GatherCommandLinePhotos(const std::vector<std::string>& paths,
         out.refused.push_back({path, reason});
         notice(path + ": " + reason + ", skipped");
     };
-    auto take = [&](const std::string& path, std::vector<PhotoItem>& into) {
-        PhotoItem item;
-        if (LoadPhotoInfo(path, item, defaults, prompter))
-            into.push_back(std::move(item));
-        else
-            refuse(path, "not a picture");
+    // As the window does: probed in parallel, made into photos in order.
+    const std::atomic<bool> never{false};
+    auto read = [&](const std::vector<std::string>& candidates, const std::string* searchRoot) {
+        std::vector<PhotoItem> photos =
+            GatherPhotos(candidates, defaults, prompter, never, {}, nullptr,
+                         [&](const std::string& path) { refuse(path, "not a picture"); });
+        if (searchRoot)
+            SetSearchRoot(photos, *searchRoot);
+        out.photos.insert(out.photos.end(), std::make_move_iterator(photos.begin()),
+                          std::make_move_iterator(photos.end()));
+    };
+    // Named files wait for the next folder or notice, so that every notice
+    // still comes in the order of the paths.
+    std::vector<std::string> files;
+    auto readFiles = [&] {
+        read(files, nullptr);
+        files.clear();
     };
 
     const SearchReport unsearched = [&](const std::string& path, const std::string& reason) {
@@ -43,25 +55,24 @@ GatheredPhotos GatherCommandLinePhotos(const std::vector<std::string>& paths,
     for (const std::string& path : paths) {
         struct stat st {};
         if (::stat(path.c_str(), &st) != 0) {
-            refuse(path, UnreachableText(errno));
+            const int error = errno;
+            readFiles();
+            refuse(path, UnreachableText(error));
             continue;
         }
         if (!S_ISDIR(st.st_mode)) {
-            take(path, out.photos);
+            files.push_back(path);
             continue;
         }
+        readFiles();
         std::vector<std::string> found;
         if (!FindPhotoFiles(path, found, prompter, nullptr, {}, unsearched)) {
             out.refused.push_back({path, "the folder could not be searched"});
             continue;
         }
-        std::vector<PhotoItem> searched;
-        for (const std::string& candidate : found)
-            take(candidate, searched);
-        SetSearchRoot(searched, path);
-        for (PhotoItem& photo : searched)
-            out.photos.push_back(std::move(photo));
+        read(found, &path);
     }
+    readFiles();
     return out;
 }
 

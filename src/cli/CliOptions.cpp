@@ -149,13 +149,7 @@ const std::vector<OptionRule>& Rules() {
         return std::vector<OptionRule>{
             {kOutput, "output", 'o', "DIR",
              "output folder (default: the work folder, Pictures/Quillmere/)",
-             [](const std::string& v, CliOptions& o) -> std::string {
-                 if (v.empty())
-                     return "must name a folder";
-                 o.outputFolder = v;
-                 return {};
-             },
-             {}},
+             PathIn("folder", [](CliOptions& o, const std::string& v) { o.outputFolder = v; }), {}},
             Choice(kOutput, "format", 'f', "FMT", formats,
                    JoinOr(formats.shown) + Default(formats.NameOf(d.nOuptputFormat)),
                    [](CliOptions& o, int32_t x) { o.format.nOuptputFormat = x; }),

@@ -226,9 +226,7 @@ int RunConvertCommand(const std::vector<std::string>& args) {
     prompter.SetAroundMessage({}, {});
 
     if (result.stopped)
-        notice("stopped: " + std::to_string(result.total - result.converted - result.skipped -
-                                             result.failed) +
-               " photos not started");
+        notice("stopped: " + std::to_string(result.NotStarted()) + " photos not started");
     std::cout << runFolder << std::endl;
     const bool allConverted =
         result.converted == result.total && !result.stopped && gathered.refused.empty();

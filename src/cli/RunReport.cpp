@@ -112,13 +112,12 @@ bool RunReport::Finish(const RunResult& result, int exitStatus, std::string* rea
     std::lock_guard lock(mutex_);
     for (const auto& [index, line] : waiting_) WriteLocked(line);
     waiting_.clear();
-    const std::size_t notStarted = result.total - result.converted - result.skipped - result.failed;
     WriteLocked(Line({{"summary", true},
                       {"total", static_cast<qint64>(refused_ + result.total)},
                       {"converted", static_cast<qint64>(result.converted)},
                       {"skipped", static_cast<qint64>(refused_ + result.skipped)},
                       {"failed", static_cast<qint64>(result.failed)},
-                      {"notStarted", static_cast<qint64>(notStarted)},
+                      {"notStarted", static_cast<qint64>(result.NotStarted())},
                       {"exitStatus", exitStatus}}));
     if (file_ && std::fclose(file_) != 0 && !writeError_)
         writeError_ = errno;

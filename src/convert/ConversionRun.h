@@ -36,6 +36,8 @@ struct RunResult {
     std::size_t skipped = 0;    // "No" to replacing an existing file
     std::size_t failed = 0;     // reported failures, unknown formats included
     bool stopped = false;       // a stop left photos unconverted
+
+    std::size_t NotStarted() const { return total - converted - skipped - failed; }
 };
 
 // Called on the run's own threads; a GUI forwards them to its thread (queued)

@@ -340,7 +340,7 @@ void CDialogPhotoOptions::ShowSizeTypeControls(int32_t type) {
 
 void CDialogPhotoOptions::ShowAspectControls() {
     const int32_t rule = m_format.nKeepAspectRatio;
-    if (CliNameOf(KeepAspectChoices(), rule).empty()) {
+    if (IndexOfChoice(KeepAspectChoices(), rule) < 0) {
         Tell("Unknown nKeepAspectRatio type!", "Error");
         return;
     }

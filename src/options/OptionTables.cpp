@@ -194,13 +194,6 @@ int IndexOfChoice(const std::vector<NamedChoice>& set, int32_t value) {
     return -1;
 }
 
-std::string CliNameOf(const std::vector<NamedChoice>& set, int32_t value) {
-    for (const NamedChoice& row : set)
-        if (row.value == value)
-            return row.cliName;
-    return {};
-}
-
 const std::vector<TextAnchorRow>& TextAnchors() {
     static const std::vector<TextAnchorRow> rows = {
         {kAnchorTopLeft, "top-left", "Top left", 0, 0},

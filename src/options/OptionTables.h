@@ -141,9 +141,6 @@ const std::vector<NamedChoice>& NamingDateChoices();
 // The position of a value in a set; -1 when no row holds it.
 int IndexOfChoice(const std::vector<NamedChoice>& set, int32_t value);
 
-// The command-line name of a value in a set; empty when no row holds it.
-std::string CliNameOf(const std::vector<NamedChoice>& set, int32_t value);
-
 // ---- Text anchors (TextOverlay::anchor) and effects (TextOverlay::effect) ----
 
 struct TextAnchorRow {

@@ -73,17 +73,17 @@ void MainDialog::OnInitDialog() {
     model_ = new PhotoListModel(m_photoList, this);
     ui->photoList->setModel(model_);
     QHeaderView* header = ui->photoList->horizontalHeader();
-    for (int column = 0; column < kColumnCount; ++column)
+    int columns = 0;
+    for (int column = 0; column < kColumnCount; ++column) {
         header->resizeSection(column, PhotoListModel::DefaultWidth(column));
+        columns += PhotoListModel::DefaultWidth(column);
+    }
     header->setSectionsClickable(true);
     // Long names get the room; the short columns keep their widths.
     header->setStretchLastSection(false);
     header->setSectionResizeMode(kColumnFileName, QHeaderView::Stretch);
     ui->photoList->verticalHeader()->setDefaultSectionSize(ui->photoList->fontMetrics().height() + 6);
     // Every column at its width, the names at least at theirs.
-    int columns = 0;
-    for (int column = 0; column < kColumnCount; ++column)
-        columns += PhotoListModel::DefaultWidth(column);
     ui->photoList->setMinimumWidth(columns + 2 * ui->photoList->frameWidth() +
                                    style()->pixelMetric(QStyle::PM_ScrollBarExtent));
 

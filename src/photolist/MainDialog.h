@@ -17,6 +17,7 @@
 #include "convert/ConversionRun.h"
 #include "convert/TextOverlay.h"
 #include "options/OutputPhotoFormat.h"
+#include "photolist/GatherProgress.h"
 #include "photolist/MainDialogHooks.h"
 #include "photolist/PhotoItem.h"
 #include "photolist/PhotoListOps.h"
@@ -56,11 +57,6 @@ public:
     // What the last finished run came to.
     const RunResult& LastRunResult() const { return lastRun_; }
     Ui::MainDialog& Controls() { return *ui; }
-
-    // Appends the pictures among paths (in order) to the list, off the GUI
-    // thread with progress; the common tail of every way of adding photos.
-    // Returns how many were added.
-    int AddPhotoFiles(const std::vector<std::string>& paths);
 
     // Data exchange: into the controls (false) or out of them with
     // validation (true). A failed integer shows "Please enter an integer.",
@@ -155,6 +151,10 @@ private:
     TextOverlay OverlayInControls() const;
     void UpdatePreviewOverlay();
     void StoreLastFolder(const char* key);
+    // The common tail of every way of adding photos: runs work off the GUI
+    // thread with progress (titled title) and appends its photos, in order,
+    // to the list.
+    void GatherIntoList(const QString& title, const GatherWork& work);
 
     std::unique_ptr<Ui::MainDialog> ui;
     std::unique_ptr<QtPrompter> ownPrompter_;

@@ -4,6 +4,9 @@
 #include <QFile>
 #include <QStringList>
 
+#include <functional>
+#include <iterator>
+
 #include "app/Paths.h"
 #include "app/SettingsStore.h"
 #include "convert/ActivityLog.h"
@@ -35,6 +38,14 @@ QStringList AddPhotosFilters() {
 
 RowSelection AsSelection(const std::vector<int>& rows) { return RowSelection(rows.begin(), rows.end()); }
 
+// The gathering's steps as the progress dialog shows them.
+std::function<void(size_t, size_t)> Searching(GatherReport& report) {
+    return [&report](size_t folders, size_t found) { report.Searching(folders, found); };
+}
+std::function<void(size_t, size_t)> Reading(GatherReport& report) {
+    return [&report](size_t done, size_t total) { report.Reading(done, total); };
+}
+
 // What a search could not look into goes to the activity log (thread-safe).
 SearchReport LogUnsearched(ActivityLog& log) {
     return [&log](const std::string& path, const std::string& reason) {
@@ -44,37 +55,24 @@ SearchReport LogUnsearched(ActivityLog& log) {
 
 }  // namespace
 
-int MainDialog::AddPhotoFiles(const std::vector<std::string>& paths) {
-    if (paths.empty())
-        return 0;
-    const OutputPhotoFormat defaults = DefaultOutputPhotoFormat;
-    std::vector<PhotoItem> added = RunGatherWithProgress(
-        this, QStringLiteral("Add Photos"), [&](const std::atomic<bool>& cancel, GatherReport& report) {
-            return GatherPhotos(paths, defaults, prompter_, cancel,
-                                [&report](size_t done, size_t total) { report.Reading(done, total); });
-        });
-    for (PhotoItem& photo : added)
-        m_photoList.push_back(std::move(photo));
+void MainDialog::GatherIntoList(const QString& title, const GatherWork& work) {
+    std::vector<PhotoItem> added = RunGatherWithProgress(this, title, work);
+    m_photoList.insert(m_photoList.end(), std::make_move_iterator(added.begin()),
+                       std::make_move_iterator(added.end()));
     m_nPhotoCount = static_cast<int>(m_photoList.size());
-    return static_cast<int>(added.size());
 }
 
 void MainDialog::OpenPaths(const std::vector<std::string>& paths) {
     if (IsConverting() || paths.empty())
         return;
     const OutputPhotoFormat defaults = DefaultOutputPhotoFormat;
-    std::vector<PhotoItem> added = RunGatherWithProgress(
-        this, QStringLiteral("Add Photos"), [&](const std::atomic<bool>& cancel, GatherReport& report) {
+    GatherIntoList(
+        QStringLiteral("Add Photos"), [&](const std::atomic<bool>& cancel, GatherReport& report) {
             std::vector<std::string> roots;
             const std::vector<std::string> candidates = CandidatesOfPaths(
-                paths, prompter_, cancel, [&report](size_t folders, size_t files) { report.Searching(folders, files); },
-                &roots, LogUnsearched(*log_));
-            return GatherPhotos(candidates, defaults, prompter_, cancel,
-                                [&report](size_t done, size_t total) { report.Reading(done, total); }, &roots);
+                paths, prompter_, cancel, Searching(report), &roots, LogUnsearched(*log_));
+            return GatherPhotos(candidates, defaults, prompter_, cancel, Reading(report), &roots);
         });
-    for (PhotoItem& photo : added)
-        m_photoList.push_back(std::move(photo));
-    m_nPhotoCount = static_cast<int>(m_photoList.size());
     if (m_nPhotoCount > 0)
         RefreshPhotoList();
 }
@@ -98,7 +96,11 @@ void MainDialog::OnAddPhotos() {
     std::vector<std::string> files;
     for (const QString& file : chosen)
         files.push_back(paths::FromQString(file));
-    AddPhotoFiles(files);
+    const OutputPhotoFormat defaults = DefaultOutputPhotoFormat;
+    GatherIntoList(QStringLiteral("Add Photos"),
+                   [&](const std::atomic<bool>& cancel, GatherReport& report) {
+                       return GatherPhotos(files, defaults, prompter_, cancel, Reading(report));
+                   });
     StoreLastFolder(settings::kLastPhotoFolder);
 }
 
@@ -109,20 +111,17 @@ void MainDialog::OnSearchPhotos() {
     if (!hooks_.chooseFolder(this, folder))
         return;
     const OutputPhotoFormat defaults = DefaultOutputPhotoFormat;
-    std::vector<PhotoItem> added = RunGatherWithProgress(
-        this, QStringLiteral("Search photos"), [&](const std::atomic<bool>& cancel, GatherReport& report) {
-            std::vector<std::string> found;
-            if (!FindPhotoFiles(folder, found, prompter_, &cancel,
-                                [&report](size_t folders, size_t files) { report.Searching(folders, files); },
-                                LogUnsearched(*log_)))
-                return std::vector<PhotoItem>{};
-            return GatherPhotos(found, defaults, prompter_, cancel,
-                                [&report](size_t done, size_t total) { report.Reading(done, total); });
-        });
-    SetSearchRoot(added, folder);
-    for (PhotoItem& photo : added)
-        m_photoList.push_back(std::move(photo));
-    m_nPhotoCount = static_cast<int>(m_photoList.size());
+    GatherIntoList(QStringLiteral("Search photos"),
+                   [&](const std::atomic<bool>& cancel, GatherReport& report) {
+                       std::vector<std::string> found;
+                       if (!FindPhotoFiles(folder, found, prompter_, &cancel, Searching(report),
+                                           LogUnsearched(*log_)))
+                           return std::vector<PhotoItem>{};
+                       std::vector<PhotoItem> photos =
+                           GatherPhotos(found, defaults, prompter_, cancel, Reading(report));
+                       SetSearchRoot(photos, folder);
+                       return photos;
+                   });
     StoreLastFolder(settings::kLastBrowseFolder);
 }
 

@@ -1,13 +1,10 @@
 #include "photolist/MainDialogHooks.h"
 
-#include <QFile>
 #include <QFileDialog>
 #include <QInputDialog>
-#include <QUrl>
 
 #include "app/AboutBox.h"
 #include "app/FolderChooser.h"
-#include "app/Paths.h"
 #include "app/FontColorDialog.h"
 #include "app/SettingsStore.h"
 #include "app/ShellHelpers.h"
@@ -32,8 +29,7 @@ QStringList ChooseFiles(QWidget* parent, const QString& title, const QString& fo
 }
 
 void OpenPath(QWidget* parent, Prompter& prompter, const std::string& path) {
-    const std::string url = QUrl::fromLocalFile(paths::ToQString(path)).toString().toStdString();
-    OpenUrlOnDesktop(url, parent, [&prompter, path] {
+    OpenUrlOnDesktop(FileUrl(path), parent, [&prompter, path] {
         prompter.Tell("The desktop has no program that opens " + PathForMessage(path) + ".",
                       "Unknown error", PromptIcon::Error);
     });

@@ -114,9 +114,10 @@ bool IsPhotoExtension(const std::string& path) {
     const size_t dot = name.rfind('.');
     if (dot == std::string::npos)
         return false;
+    // The table is lower case already.
     const std::string extension = AsciiLower(name.substr(dot));
     for (const char* entry : kPhotoExtensionTable)
-        if (extension == AsciiLower(entry))
+        if (extension == entry)
             return true;
     return false;
 }
@@ -234,7 +235,8 @@ std::vector<PhotoItem> GatherPhotos(const std::vector<std::string>& candidates,
                                     const OutputPhotoFormat& defaults, Prompter& prompter,
                                     const std::atomic<bool>& cancel,
                                     const std::function<void(size_t done, size_t total)>& progress,
-                                    const std::vector<std::string>* searchRoots) {
+                                    const std::vector<std::string>* searchRoots,
+                                    const std::function<void(const std::string& path)>& rejected) {
     std::vector<PhotoItem> photos;
     const size_t total = candidates.size();
     if (total == 0 || cancel.load(std::memory_order_relaxed))
@@ -249,6 +251,8 @@ std::vector<PhotoItem> GatherPhotos(const std::vector<std::string>& candidates,
             if (searchRoots && i < searchRoots->size())
                 item.strSearchRoot = (*searchRoots)[i];
             photos.push_back(std::move(item));
+        } else if (rejected) {
+            rejected(candidates[i]);
         }
         if (progress)
             progress(i + 1, total);

@@ -103,16 +103,18 @@ bool FindPhotoFiles(const std::string& folder, std::vector<std::string>& results
 
 // The common tail of every way in: each candidate becomes a photo item
 // through LoadPhotoInfo with a copy of defaults; the ones that load are
-// returned in candidate order, the others dropped without a message. When
-// cancel becomes true it stops before the next candidate and returns the
-// photos made so far. progress, when given, is called after each candidate
-// with the candidates done and their total. searchRoots, when given, holds
-// the PhotoItem::strSearchRoot of each candidate in step.
+// returned in candidate order, the others dropped without a message (named
+// to rejected, when given, in their turn). When cancel becomes true it stops
+// before the next candidate and returns the photos made so far. progress,
+// when given, is called after each candidate with the candidates done and
+// their total. searchRoots, when given, holds the PhotoItem::strSearchRoot
+// of each candidate in step.
 std::vector<PhotoItem> GatherPhotos(const std::vector<std::string>& candidates,
                                     const OutputPhotoFormat& defaults, Prompter& prompter,
                                     const std::atomic<bool>& cancel,
                                     const std::function<void(size_t done, size_t total)>& progress = {},
-                                    const std::vector<std::string>* searchRoots = nullptr);
+                                    const std::vector<std::string>* searchRoots = nullptr,
+                                    const std::function<void(const std::string& path)>& rejected = {});
 
 // Marks photos as found by the search of folder (PhotoItem::strSearchRoot).
 void SetSearchRoot(std::vector<PhotoItem>& photos, const std::string& folder);

@@ -10,6 +10,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "app/Paths.h"
 #include "convert/ImageProbe.h"
 #include "convert/OutputGeometry.h"
 
@@ -108,8 +109,7 @@ std::string FileNameOfPath(const std::string& path) {
                 return path;
         }
     }
-    const size_t slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
+    return paths::NameOfPath(path);
 }
 
 bool LoadPhotoInfoWithFacts(const std::string& path, const PictureFacts& facts, PhotoItem& item,
