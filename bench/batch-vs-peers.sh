@@ -210,13 +210,14 @@ psnr_v=$(psnr "$q/thumb.png" "${files[0]}")
 mb() { awk -v k="$1" 'BEGIN { printf "%.0f", k / 1024 }'; }
 rate() { awk -v n="${count[$1]}" -v s="${secs[$1]}" 'BEGIN { printf "%.1f", (s > 0 ? n / s : 0) }'; }
 share() { awk -v a="${secs[$1]}" -v b="${secs[$2]}" 'BEGIN { printf "%.2f", (b > 0 ? a / b : 0) }'; }
+per_job() { awk -v k="${rss[$1]}" -v j="$2" 'BEGIN { printf "%.0f", k / 1024 / j }'; }  # MB a job
 mean_kb() { find "$1" -type f -not -name '*.log' -printf '%s\n' | awk '{ t += $1; n++ } END { printf "%.1f", (n ? t / n / 1024 : 0) }'; }
 verdict() { awk -v v="$1" -v t="$2" -v up="$3" 'BEGIN { ok = up ? v >= t : v <= t; print (ok ? "ok" : "MISSED") }'; }
 echo
 printf '%-30s %8s %9s %8s %8s %8s %9s\n' "batch: tool" "seconds" "photos/s" "CPU s" "peak MB" "MB/job" "KB/photo"
 row() {  # label, name, jobs
     printf '%-30s %8.2f %9s %8.2f %8s %8s %9s\n' "$2" "${secs[$1]}" "$(rate "$1")" "${cpu[$1]}" "$(mb "${rss[$1]}")" \
-        "$(awk -v k="${rss[$1]}" -v j="$3" 'BEGIN { printf "%.0f", k / 1024 / j }')" "$(mean_kb "$tmp/out-$1")"
+        "$(per_job "$1" "$3")" "$(mean_kb "$tmp/out-$1")"
 }
 for fmt in $FORMATS; do
     row "q_$fmt" "$fmt: quillmere-convert" "$jobs_used"
@@ -235,11 +236,11 @@ peak_job=0
 for fmt in $FORMATS; do
     t=$(share "q_$fmt" "v_$fmt"); goal=$(target_of "$fmt")
     printf '  %-6s %s of its time%s\n' "$fmt" "$t" "${goal:+ (target <= $goal): $(verdict "$t" "$goal" 0)}"
-    per=$(awk -v k="${rss[q_$fmt]}" -v j="$jobs_used" 'BEGIN { printf "%.0f", k / 1024 / j }')
+    per=$(per_job "q_$fmt" "$jobs_used")
     [ "$per" -gt "$peak_job" ] && peak_job=$per
 done
 for s in $SMALL; do
-    x=$(awk -v a="${secs[v_small$s]}" -v b="${secs[q_small$s]}" 'BEGIN { printf "%.2f", (b > 0 ? a / b : 0) }')
+    x=$(share "v_small$s" "q_small$s")
     if [ "$s" = 400 ]; then
         echo "  $s small photos: ${x}x its photos/s (target >= 1.5x): $(verdict "$x" 1.5 1)"
     else

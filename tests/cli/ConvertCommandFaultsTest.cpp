@@ -5,6 +5,7 @@
 
 #include <poll.h>
 #include <sys/inotify.h>
+#include <unistd.h>
 
 #include <csignal>
 
@@ -57,7 +58,7 @@ TEST_F(ConvertCommand, SignalMidRunLeavesOnlyWholeOutputs) {
         kill(child, signal);
         int ended = 0;
         const Outcome r = Finish(child, &ended);
-        const std::vector<std::string> names = Names(folder);
+        const std::vector<std::string> names = FolderEntries(folder);
         for (const std::string& name : names) {
             EXPECT_NE(name[0], '.') << name << " left behind after signal " << signal;
             EXPECT_EQ(QImage(QString::fromStdString(folder + "/" + name)).width(), 900) << name;
@@ -80,12 +81,7 @@ TEST_F(ConvertCommand, DamagedPngGivesTheSameFilesWithOneOrTwoJobs) {
         for (int x = 0; x < noise.width(); ++x)
             noise.setPixel(x, y, qRgb(x * 7 % 256, (x ^ y) % 256, (x * y) % 251));
     ASSERT_TRUE(noise.save(QString::fromStdString(in + "/damaged.png"), "PNG"));
-    std::string bytes = ReadAll(in + "/damaged.png");
-    const std::size_t last = bytes.rfind("IDAT");  // after its 4-byte length
-    const auto length = uint32_t(uint8_t(bytes[last - 2])) << 8 | uint8_t(bytes[last - 1]);
-    ASSERT_GT(length, 16u);
-    bytes[last + 4 + length / 2] ^= 0x5A;
-    std::ofstream(in + "/damaged.png", std::ios::binary) << bytes;
+    ASSERT_GT(testsupport::DamageLastPngData(in + "/damaged.png"), 16u);
     Picture(in + "/a.png");
     Picture(in + "/z.png");
     std::vector<std::string> files[2];
@@ -95,7 +91,7 @@ TEST_F(ConvertCommand, DamagedPngGivesTheSameFilesWithOneOrTwoJobs) {
         const Outcome r = Run({"-o", folder, "-j", std::to_string(jobs), "--no-rename", in});
         EXPECT_EQ(r.exitCode, 1) << r.err;
         EXPECT_NE(r.err.find("damaged.png: Failed to convert photo!"), std::string::npos) << r.err;
-        files[jobs - 1] = Names(r.LastOutLine());
+        files[jobs - 1] = FolderEntries(r.LastOutLine());
     }
     EXPECT_EQ(files[0], (std::vector<std::string>{"a.jpg", "z.jpg"}));
     EXPECT_EQ(files[1], files[0]);
@@ -144,7 +140,7 @@ TEST_F(ConvertCommand, UnreachablePlacesAreNamedAndExitOne) {
               std::string::npos)
         << r.err;
     EXPECT_NE(r.err.find(in + "/loop: a loop of symbolic links, skipped"), std::string::npos) << r.err;
-    EXPECT_EQ(Names(r.LastOutLine()).size(), 1u);
+    EXPECT_EQ(FolderEntries(r.LastOutLine()).size(), 1u);
 }
 
 }  // namespace

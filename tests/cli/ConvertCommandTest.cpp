@@ -7,10 +7,10 @@
 
 #include <QDateTime>
 
-#include <ctime>
+#include <algorithm>
+#include <fstream>
 #include <map>
 #include <sstream>
-#include <sys/time.h>
 
 namespace {
 
@@ -27,7 +27,7 @@ TEST_F(ConvertCommand, ConvertsFilesAndFoldersAndPrintsTheRunFolderLast) {
     const std::string runFolder = r.LastOutLine();
     ASSERT_EQ(runFolder.rfind(out + "/", 0), 0u) << r.out;
     ASSERT_EQ(runFolder.back(), '/');
-    const auto names = Names(runFolder);
+    const auto names = FolderEntries(runFolder);
     ASSERT_EQ(names.size(), 3u);
     // Three photos: one-digit numbers, in argument then search order.
     EXPECT_EQ(names[0].rfind("output.photo.1.", 0), 0u);
@@ -44,16 +44,10 @@ TEST_F(ConvertCommand, ConvertsFilesAndFoldersAndPrintsTheRunFolderLast) {
 // file date either way.
 TEST_F(ConvertCommand, DateTakenNamesPhotosAfterTheDayTheyWereTaken) {
     const std::string camera = in + "/camera.jpg";
-    fs::copy_file(testsupport::TestSourceDir() + "/data/defaults/source.jpg", camera);
+    fs::copy_file(testsupport::CameraPhoto(), camera);
     const std::string plain = Picture(in + "/plain.png");
-    const auto setDate = [](const std::string& path, int year, int month, int day) {
-        std::tm t{};
-        t.tm_year = year - 1900, t.tm_mon = month - 1, t.tm_mday = day, t.tm_hour = 12, t.tm_isdst = -1;
-        const timeval times[2] = {{std::mktime(&t), 0}, {std::mktime(&t), 0}};
-        ASSERT_EQ(::utimes(path.c_str(), times), 0);
-    };
-    setDate(camera, 2020, 1, 2);
-    setDate(plain, 2021, 3, 4);
+    ASSERT_TRUE(testsupport::SetModified(camera, testsupport::LocalTime(2020, 1, 2)));
+    ASSERT_TRUE(testsupport::SetModified(plain, testsupport::LocalTime(2021, 3, 4)));
     const struct {
         std::vector<std::string> option;
         std::vector<std::string> names;
@@ -71,7 +65,7 @@ TEST_F(ConvertCommand, DateTakenNamesPhotosAfterTheDayTheyWereTaken) {
         args.insert(args.end(), {camera, plain});
         const Outcome r = Run(args);
         EXPECT_EQ(r.exitCode, 0) << r.err;
-        EXPECT_EQ(Names(r.LastOutLine()), row.names) << r.out;
+        EXPECT_EQ(FolderEntries(r.LastOutLine()), row.names) << r.out;
     }
 }
 
@@ -83,7 +77,7 @@ TEST_F(ConvertCommand, NonPictureIsSkippedWithANoticeAndExitOne) {
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_NE(r.err.find(fake + ": not a picture, skipped\n"), std::string::npos) << r.err;
     EXPECT_NE(r.err.find("missing.png: no such file or folder, skipped"), std::string::npos);
-    EXPECT_EQ(Names(r.LastOutLine()).size(), 1u);
+    EXPECT_EQ(FolderEntries(r.LastOutLine()).size(), 1u);
 }
 
 TEST_F(ConvertCommand, BadArgumentsExitTwoNamingTheOption) {
@@ -154,7 +148,7 @@ TEST_F(ConvertCommand, SameOutputNameMeetsTheReplaceQuestion) {
     EXPECT_EQ(r.exitCode, 1);  // not a terminal: answered No
     EXPECT_NE(r.err.find("same.jpg exists. Do you want to replace it? [no]"), std::string::npos)
         << r.err;
-    EXPECT_EQ(Names(r.LastOutLine()), std::vector<std::string>{"same.jpg"});
+    EXPECT_EQ(FolderEntries(r.LastOutLine()), std::vector<std::string>{"same.jpg"});
     EXPECT_EQ(QImage(QString::fromStdString(r.LastOutLine() + "same.jpg")).height(), 768);
 
     r = Run({"-o", out, "--no-rename", "--overwrite=yes", one, two});
@@ -217,7 +211,7 @@ TEST_F(ConvertCommand, KeepFoldersMirrorsTheSearchedTree) {
         EXPECT_EQ(r.exitCode, 0) << r.err;
         EXPECT_EQ(r.LastOutLine(), into + "/");
         std::vector<std::string> written;
-        for (const auto& [path, bytes] : Tree(into))
+        for (const auto& [path, bytes] : FilesBelow(into))
             written.push_back(path);
         EXPECT_EQ(written, row.expect) << row.naming[0];
     }
@@ -231,7 +225,8 @@ TEST_F(ConvertCommand, FilesFromStandardInputLinesOrNul) {
             args.push_back("--null");
         const Outcome r = Run(args, PictureList(5, separator));
         EXPECT_EQ(r.exitCode, 0) << r.err;
-        EXPECT_EQ(Names(into), (std::vector<std::string>{"0.png", "1.png", "2.png", "3.png", "4.png"}));
+        EXPECT_EQ(FolderEntries(into),
+                  (std::vector<std::string>{"0.png", "1.png", "2.png", "3.png", "4.png"}));
     }
 }
 
@@ -247,7 +242,7 @@ TEST_F(ConvertCommand, TwoShardsMakeWhatOneRunMakes) {
                                start, "--number-width", "2"});
         EXPECT_EQ(r.exitCode, 0) << r.err;
     }
-    const auto one = Tree(dir.file("one")), shards = Tree(dir.file("shards"));
+    const auto one = FilesBelow(dir.file("one")), shards = FilesBelow(dir.file("shards"));
     EXPECT_EQ(one.size(), 12u);
     EXPECT_EQ(one.begin()->first.rfind("output.photo.01.", 0), 0u) << one.begin()->first;
     EXPECT_TRUE(one == shards) << "the same names and bytes";

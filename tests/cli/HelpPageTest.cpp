@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <regex>
 
 #include "app/DesktopEntry.h"
@@ -15,13 +13,13 @@
 
 namespace {
 
-std::string Template() {
-    std::ifstream in(testsupport::TestSourceDir() + "/../src/res/Introduction.html.in");
-    return {std::istreambuf_iterator<char>(in), {}};
+// A file under src/res, where the templates are kept.
+std::string Resource(const std::string& name) {
+    return testsupport::ReadAll(testsupport::TestSourceDir() + "/../src/res/" + name);
 }
 
 TEST(HelpPageTest, EveryChoiceAndOptionIsListedAndNoMarkerIsLeft) {
-    const std::string page = FillHelpPage(Template(), UsageText());
+    const std::string page = FillHelpPage(Resource("Introduction.html.in"), UsageText());
     ASSERT_GT(page.size(), 5000u);
     EXPECT_FALSE(std::regex_search(page, std::regex("@[A-Z_]+@"))) << "a marker nothing fills";
     for (const OutputFormatRow& row : OutputFormats())
@@ -53,8 +51,7 @@ TEST(HelpPageTest, EveryChoiceAndOptionIsListedAndNoMarkerIsLeft) {
 // A file manager offers the program for every photo it reads, and hands the
 // files over as arguments.
 TEST(DesktopEntryTest, OffersEveryReadFormat) {
-    std::ifstream in(testsupport::TestSourceDir() + "/../src/res/quillmere.desktop.in");
-    const std::string entry = FillDesktopEntry({std::istreambuf_iterator<char>(in), {}});
+    const std::string entry = FillDesktopEntry(Resource("quillmere.desktop.in"));
     EXPECT_NE(entry.find("\nExec=quillmere %F\n"), std::string::npos);
     std::smatch line;
     ASSERT_TRUE(std::regex_search(entry, line, std::regex("\nMimeType=([^\n]*);\n")));

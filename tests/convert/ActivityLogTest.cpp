@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <ctime>
 #include <fstream>
 #include <set>
 #include <sstream>
@@ -12,25 +11,11 @@
 
 namespace {
 
-std::vector<std::string> FileLines(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::vector<std::string> lines;
-    std::string line;
-    while (std::getline(in, line))
-        lines.push_back(line);
-    return lines;
-}
+using testsupport::FileLines;
 
 TEST(ActivityLog, EntryFormat) {
-    std::tm t{};
-    t.tm_year = 2009 - 1900;
-    t.tm_mon = 0;
-    t.tm_mday = 2;
-    t.tm_hour = 9;
-    t.tm_min = 5;
-    t.tm_sec = 3;
-    t.tm_isdst = -1;
-    EXPECT_EQ(ActivityLog::FormatEntry(std::mktime(&t), "hello"), "2009/01/02 09:05:03 hello");
+    EXPECT_EQ(ActivityLog::FormatEntry(testsupport::LocalTime(2009, 1, 2, 9, 5, 3), "hello"),
+              "2009/01/02 09:05:03 hello");
 }
 
 TEST(ActivityLog, AppendsWholeLinesToFileAndList) {

@@ -23,13 +23,6 @@ using namespace testpictures;
 
 namespace {
 
-// 64 x 48 stored, EXIF orientation 6: model "QC-7 Mark II", GPS; XMP with
-// photoshop:City "Paris", exif:GPS..., tiff:Orientation 6 and a creator;
-// IPTC in a Photoshop block.
-std::string CameraPhoto() {
-    return testsupport::TestSourceDir() + "/data/defaults/source.jpg";
-}
-
 bool Has(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }
@@ -158,7 +151,7 @@ TEST_P(CameraDataTest, EachFormatKeepsWhatThePolicyAsks) {
         defaults.nMetadata = policy;
         RecordingPrompter prompter;
         PhotoItem photo;
-        ASSERT_TRUE(LoadPhotoInfo(CameraPhoto(), photo, defaults, prompter));
+        ASSERT_TRUE(LoadPhotoInfo(testsupport::CameraPhoto(), photo, defaults, prompter));
         photo.strOutputPath = dir.file("out." + name);
         ASSERT_EQ(ConvertPhoto(photo, {}, prompter).outcome, PhotoOutcome::Written) << name;
         const bool keep = policy != kMetadataNone;

@@ -33,15 +33,6 @@ std::string MakePicture(const std::string& path, int w, int h, quint32 seed) {
     return path;
 }
 
-std::map<std::string, std::string> Contents(const std::string& folder) {
-    std::map<std::string, std::string> files;
-    for (const auto& e : fs::directory_iterator(folder)) {
-        std::ifstream in(e.path(), std::ios::binary);
-        files[e.path().filename().string()] = std::string(std::istreambuf_iterator<char>(in), {});
-    }
-    return files;
-}
-
 TEST(ConversionRunPhotos, ParallelRunWritesTheSameFilesAsOneAtATime) {
     testsupport::TempDir dir;
     // Every output format, an indexed BMP, rotations and an overlay whose
@@ -87,7 +78,7 @@ TEST(ConversionRunPhotos, ParallelRunWritesTheSameFilesAsOneAtATime) {
         EXPECT_EQ(r.converted, photos.size()) << jobs;
         EXPECT_TRUE(prompter.Prompts().empty());
         EXPECT_EQ(resets, (std::vector<std::pair<bool, bool>>{{true, false}}));
-        results[slot++] = Contents(run);
+        results[slot++] = testsupport::FilesBelow(run);
     }
     ASSERT_EQ(results[0].size(), photos.size());
     EXPECT_TRUE(results[0].count("output.photo.5.2009.05.17.bmp"));
@@ -124,7 +115,7 @@ TEST(ConversionRunPhotos, SameOutputPathAsksForTheSecondPhoto) {
         EXPECT_NE(prompter.Prompts()[0].text.find(run + "same.png"), std::string::npos);
         EXPECT_EQ(r.converted, answer == PromptAnswer::Yes ? 2u : 1u);
         EXPECT_EQ(r.skipped, answer == PromptAnswer::No ? 1u : 0u);
-        EXPECT_EQ(Contents(run).size(), 1u);  // no temporary left behind
+        EXPECT_EQ(testsupport::FilesBelow(run).size(), 1u);  // no temporary left behind
     }
 }
 
@@ -160,9 +151,8 @@ TEST(ConversionRunPhotos, EveryFailedPhotoIsLoggedWithItsReason) {
     EXPECT_EQ(prompter.Captions(),
               (std::vector<std::string>{damaged, good, dir.file("missing.png")}));
 
-    std::ifstream file(log.FilePath());
     std::vector<std::string> lines;
-    for (std::string line; std::getline(file, line);)
+    for (const std::string& line : testsupport::FileLines(log.FilePath()))
         lines.push_back(line.substr(20));  // after the time stamp
     ASSERT_EQ(lines.size(), 3u);
     std::string escaped = damaged;

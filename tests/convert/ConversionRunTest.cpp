@@ -92,16 +92,6 @@ PhotoResult FakeConvert(const PhotoItem& photo, const TextOverlay& overlay, Prom
     return {PhotoOutcome::Written, {}, {}};
 }
 
-std::map<std::string, std::string> FolderContents(const std::string& folder) {
-    std::map<std::string, std::string> files;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        std::ifstream in(entry.path(), std::ios::binary);
-        files[entry.path().filename().string()] =
-            std::string(std::istreambuf_iterator<char>(in), {});
-    }
-    return files;
-}
-
 class ConversionRunTest : public ::testing::Test {
 protected:
     testsupport::TempDir dir;
@@ -130,7 +120,7 @@ TEST_F(ConversionRunTest, ProgressPathsAndCounts) {
         EXPECT_EQ(r.total, 3u);
         EXPECT_EQ(r.converted, 3u);
         EXPECT_FALSE(r.stopped);
-        EXPECT_EQ(FolderContents(runFolder).size(), 3u);
+        EXPECT_EQ(testsupport::FilesBelow(runFolder).size(), 3u);
     }
     EXPECT_EQ(recorder.finishedCalls, 2);
     EXPECT_TRUE(log.Lines().empty());
@@ -202,7 +192,7 @@ TEST_F(ConversionRunTest, ReplaceQuestionBothWays) {
         const RunResult r = RunJob(Job({Photo("/in/a.jpg")}, run, 1));
         ASSERT_EQ(prompter.Prompts().size(), 1u);
         EXPECT_EQ(prompter.Prompts()[0].buttons, PromptButtons::YesNo);
-        const std::string body = FolderContents(run)["p.1.2009.05.17.jpg"];
+        const std::string body = testsupport::FilesBelow(run)["p.1.2009.05.17.jpg"];
         if (answer == PromptAnswer::No) {
             EXPECT_EQ(body, "old");
             EXPECT_EQ(r.skipped, 1u);
@@ -256,7 +246,7 @@ TEST_F(ConversionRunTest, EqualOutputPathsAreSerialisedInListOrder) {
     ASSERT_EQ(orderSame.size(), 6u);
     for (int i = 0; i < 6; ++i)
         EXPECT_EQ(orderSame[i], "/in/" + std::to_string(i) + "/same.png");
-    EXPECT_EQ(FolderContents(run)["same.jpg"].substr(0, 14), "/in/5/same.png");
+    EXPECT_EQ(testsupport::FilesBelow(run)["same.jpg"].substr(0, 14), "/in/5/same.png");
 }
 
 TEST_F(ConversionRunTest, TextPositionCorrectionsInListOrder) {
@@ -353,7 +343,7 @@ TEST_F(ConversionRunTest, ParallelRunMatchesOneAtATime) {
         job.overlay.x = 120;
         job.overlay.y = 60;
         RunJob(job);
-        auto files = FolderContents(folder);
+        auto files = testsupport::FilesBelow(folder);
         // The same names and bodies; the bodies name no folder of the run.
         contents[slot++] = files;
     }

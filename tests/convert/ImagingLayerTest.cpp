@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <atomic>
-#include <ctime>
 #include <fstream>
 #include <thread>
 
@@ -49,12 +48,7 @@ TEST_F(ImagingLayerTest, ProbeGivesUprightSizeWithoutDecoding) {
 }
 
 TEST_F(ImagingLayerTest, ProbeReadsTheDayTakenFromExif) {
-    const auto local = [](int year, int month, int day, int hour, int minute, int second) {
-        std::tm t{};
-        t.tm_year = year - 1900, t.tm_mon = month - 1, t.tm_mday = day;
-        t.tm_hour = hour, t.tm_min = minute, t.tm_sec = second, t.tm_isdst = -1;
-        return static_cast<int64_t>(std::mktime(&t));
-    };
+    using testsupport::LocalTime;
     const auto tagged = [&](const char* name, const char* original, const char* digitized) {
         vips::VImage picture = Quadrants(16, 16).copy();
         if (original)
@@ -68,9 +62,10 @@ TEST_F(ImagingLayerTest, ProbeReadsTheDayTakenFromExif) {
         std::string path;
         int64_t taken;
     } rows[] = {
-        {testsupport::TestSourceDir() + "/data/defaults/source.jpg", local(2009, 5, 17, 10, 20, 30)},
-        {tagged("digitized.jpg", nullptr, "2011:02:03 04:05:06"), local(2011, 2, 3, 4, 5, 6)},
-        {tagged("blank.jpg", "    :  :     :  :  ", "2011:02:03 04:05:06"), local(2011, 2, 3, 4, 5, 6)},
+        {testsupport::CameraPhoto(), LocalTime(2009, 5, 17, 10, 20, 30)},
+        {tagged("digitized.jpg", nullptr, "2011:02:03 04:05:06"), LocalTime(2011, 2, 3, 4, 5, 6)},
+        {tagged("blank.jpg", "    :  :     :  :  ", "2011:02:03 04:05:06"),
+         LocalTime(2011, 2, 3, 4, 5, 6)},
         {tagged("month13.jpg", "2011:13:03 04:05:06", nullptr), 0},
         {tagged("none.jpg", nullptr, nullptr), 0},
     };
@@ -169,21 +164,11 @@ TEST_F(ImagingLayerTest, DecodeFailsOnTruncatedAndCorruptFiles) {
         EXPECT_FALSE(DecodePictureToSize(dir.file(name), 30, 20, picture)) << name;
 }
 
-// The PNG with one byte flipped in its last image data chunk: the damage
-// sits in the last rows, where libvips' thread pool used to lose it.
-std::string DamagedPng(const std::string& path) {
-    Save(PhotoLike(1600, 1200), path);
-    std::string bytes = ReadAll(path);
-    const size_t last = bytes.rfind("IDAT");  // after its 4-byte length
-    const auto length = uint32_t(uint8_t(bytes[last - 2])) << 8 | uint8_t(bytes[last - 1]);
-    EXPECT_GT(length, 16u);
-    bytes[last + 4 + length / 2] ^= 0x5A;
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path;
-}
-
+// The damage sits in the last rows, where libvips' thread pool used to lose it.
 TEST_F(ImagingLayerTest, DamagedPngGetsOneVerdictWhateverTheThreads) {
-    const std::string path = DamagedPng(dir.file("damaged.png"));
+    const std::string path = dir.file("damaged.png");
+    Save(PhotoLike(1600, 1200), path);
+    EXPECT_GT(testsupport::DamageLastPngData(path), 16u);
     const int threadsBefore = ImagingThreads();
     int decoded = 0;
     for (int run = 0; run < 20; ++run) {

@@ -9,12 +9,11 @@
 
 #include <gtest/gtest.h>
 
-#include "TestPictures.h"
 #include "convert/OutputFile.h"
 #include "support/TestSupport.h"
 
-using testpictures::FolderEntries;
-using testpictures::ReadAll;
+using testsupport::FolderEntries;
+using testsupport::ReadAll;
 
 namespace {
 

@@ -2,18 +2,15 @@
 // Pictures made with libvips for the conversion tests, and ways to read the
 // outputs back.
 
-#include <dirent.h>
-
-#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include <vips/vips8>
 
 #include "convert/VipsSession.h"
+#include "support/TestSupport.h"
 
 namespace testpictures {
 
@@ -104,22 +101,8 @@ inline std::vector<Rgb> Corners(const vips::VImage& image) {
             PixelAt(image, w - 1 - m, h - 1 - m)};
 }
 
-// The names in a folder, sorted.
-inline std::vector<std::string> FolderEntries(const std::string& folder) {
-    std::vector<std::string> names;
-    if (DIR* d = opendir(folder.c_str())) {
-        while (dirent* e = readdir(d))
-            if (std::string(e->d_name) != "." && std::string(e->d_name) != "..")
-                names.push_back(e->d_name);
-        closedir(d);
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-inline std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
+// Outputs are read back as files too.
+using testsupport::FolderEntries;
+using testsupport::ReadAll;
 
 }  // namespace testpictures

@@ -14,10 +14,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <cstdlib>
-#include <fstream>
 #include <memory>
-#include <sys/wait.h>
+#include <string>
+#include <vector>
 
 #include "ScriptedHooks.h"
 #include "app/SettingsStore.h"
@@ -25,6 +24,7 @@
 #include "photolist/PreviewFrame.h"
 #include "support/QtTestMain.h"
 #include "support/RecordingPrompter.h"
+#include "support/TestSupport.h"
 #include "ui_MainDialog.h"
 
 namespace {
@@ -32,18 +32,15 @@ namespace {
 // quillmere-convert with the test's settings store; its exit status and
 // standard output.
 int Convert(const QStringList& args, QString* out = nullptr) {
-    QString command = QStringLiteral("'%1'").arg(QUILLMERE_CONVERT_BIN);
+    std::vector<std::string> argv{QUILLMERE_CONVERT_BIN};
     for (const QString& arg : args)
-        command += QStringLiteral(" '%1'").arg(arg);
-    QTemporaryDir dir;
-    const QString outFile = dir.filePath("out.txt");
-    const int status = std::system(qPrintable(command + " </dev/null >'" + outFile + "' 2>/dev/null"));
-    if (out) {
-        QFile file(outFile);
-        file.open(QIODevice::ReadOnly);
-        *out = QString::fromUtf8(file.readAll());
-    }
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        argv.push_back(Native(arg));
+    const testsupport::TempDir dir;
+    const testsupport::ProgramOutcome r =
+        testsupport::FinishProgram(testsupport::StartProgram(argv, dir.path()), dir.path());
+    if (out)
+        *out = QString::fromStdString(r.out);
+    return r.exitCode;
 }
 
 // Pixels of the image's quarter (0 top left ... 3 bottom right) in the
@@ -70,12 +67,7 @@ private:
     RecordingPrompter prompter_;
 
     QString MakePhoto(const QString& name, int width = 40, int height = 30) {
-        const QString path = photos_.filePath(name);
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QImage image(width, height, QImage::Format_RGB32);
-        image.fill(QColor(200, 160, 90));
-        image.save(path);
-        return path;
+        return WritePhoto(photos_.filePath(name), width, height, QColor(200, 160, 90));
     }
 
     std::unique_ptr<MainDialog> NewWindow() {

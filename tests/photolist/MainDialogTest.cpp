@@ -75,14 +75,8 @@ private:
     // A small picture of its own size; the modification time is set so
     // that names and times sort differently.
     QString MakePhoto(const QString& name, int width = 40, int height = 30, int minutesOld = 0) {
-        const QString path = photos_->filePath(name);
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QImage image(width, height, QImage::Format_RGB32);
-        image.fill(QColor(200, 40 + name.size() * 10, 90));
-        // A format Qt cannot write still gets picture bytes, under its own name.
-        const char* format = QFileInfo(path).suffix() == "raw" ? "PNG" : nullptr;
-        if (!image.save(path, format))
-            qFatal("cannot write %s", qPrintable(path));
+        const QColor colour(200, 40 + name.size() * 10, 90);
+        const QString path = WritePhoto(photos_->filePath(name), width, height, colour);
         QFile file(path);
         file.open(QIODevice::ReadWrite);
         file.setFileTime(QDateTime::currentDateTime().addSecs(-60 * minutesOld), QFileDevice::FileModificationTime);

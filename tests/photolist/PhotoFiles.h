@@ -7,11 +7,12 @@
 #include <string>
 
 #include <sys/stat.h>
-#include <sys/time.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <vips/vips8>
+
+#include "support/TestSupport.h"
 
 namespace phototest {
 
@@ -27,10 +28,7 @@ inline void WriteText(const std::string& path, const std::string& text = "not a 
     std::ofstream(path, std::ios::binary) << text;
 }
 
-inline void SetModified(const std::string& path, int64_t seconds) {
-    const timeval times[2] = {{static_cast<time_t>(seconds), 0}, {static_cast<time_t>(seconds), 0}};
-    ::utimes(path.c_str(), times);
-}
+using testsupport::SetModified;
 
 // Runs check where file modes bind: as root, in a child process that has
 // become "nobody". True when check returned true.

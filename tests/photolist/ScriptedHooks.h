@@ -1,7 +1,12 @@
 #pragma once
-// Scripted stand-ins for the main window's choosers and dialogs.
+// Scripted stand-ins for the main window's choosers and dialogs, and the
+// photos they hand over.
 
+#include <QColor>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QImage>
 #include <QString>
 #include <QStringList>
 
@@ -78,3 +83,15 @@ inline MainDialogHooks ScriptedHooks(Script& script) {
 }
 
 inline std::string Native(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+// A small picture of one colour at path, its folders made; a name Qt cannot
+// write a picture under still gets picture bytes (PNG).
+inline QString WritePhoto(const QString& path, int width, int height, const QColor& colour) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(colour);
+    const char* format = QFileInfo(path).suffix() == "raw" ? "PNG" : nullptr;
+    if (!image.save(path, format))
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
