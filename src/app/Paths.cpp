@@ -36,4 +36,11 @@ QString ToQString(const std::string& native) {
 
 std::string FromQString(const QString& text) { return QFile::encodeName(text).toStdString(); }
 
+std::string AsciiLower(std::string text) {
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return text;
+}
+
 }  // namespace paths

@@ -26,6 +26,10 @@ std::string NameOfPath(const std::string& path);
 // that tell a file from a folder want it.
 std::string WithoutTrailingSeparator(std::string path);
 
+// The text with A to Z made a to z, whatever the locale, for extensions and
+// names compared without case; other bytes stay as they are.
+std::string AsciiLower(std::string text);
+
 // Native bytes to and from Qt's text, as Qt encodes file names (UTF-8).
 // Bytes that are not UTF-8 become U+FFFD on the way in: such names are
 // shown, but kept as bytes wherever the program can.

@@ -96,10 +96,7 @@ void RunReport::PhotoDone(std::size_t index, const PhotoResult& result) {
         if (::stat(photo.strOutputPath.c_str(), &st) == 0)
             bytes = static_cast<qint64>(st.st_size);
     }
-    std::string reason;
-    if (result.outcome != PhotoOutcome::Written)
-        reason =
-            result.reason.empty() ? result.message : result.message + " (" + result.reason + ")";
+    const std::string reason = result.outcome != PhotoOutcome::Written ? result.Told() : "";
     waiting_[index] = PhotoLine(photo.strSourcePath, photo.strOutputPath, StatusOf(result.outcome),
                                 reason, width, height, bytes);
     for (auto next = waiting_.find(next_); next != waiting_.end(); next = waiting_.find(++next_)) {

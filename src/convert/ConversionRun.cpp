@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <sched.h>
 
+#include "app/Paths.h"
 #include "convert/MemoryEstimate.h"
 #include "convert/OutputGeometry.h"
 #include "convert/VipsSession.h"
@@ -15,11 +16,7 @@ namespace {
 // (a case-insensitive file system, such as a memory card). Serialising a
 // few photos too many costs nothing; two writers of one file would race.
 std::string PathKey(const std::string& path) {
-    std::string key = path;
-    for (char& c : key)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return key;
+    return paths::AsciiLower(path);
 }
 
 }  // namespace
@@ -42,10 +39,7 @@ std::string RunOutcomeLines(const RunResult& result) {
 }
 
 std::string PhotoLogLine(const std::string& sourcePath, const PhotoResult& result) {
-    std::string line = sourcePath + ": " + result.message;
-    if (!result.reason.empty())
-        line += " (" + result.reason + ")";
-    return line;
+    return sourcePath + ": " + result.Told();
 }
 
 int AvailableCores() {

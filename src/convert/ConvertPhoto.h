@@ -18,6 +18,9 @@ struct PhotoResult {
     std::string message;  // what went wrong, as the user was told it; empty when written
     std::string reason;   // why, in the decoder's or the system's words, when known
 
+    // The message, and the reason in parentheses after it when known.
+    std::string Told() const { return reason.empty() ? message : message + " (" + reason + ")"; }
+
     bool operator==(const PhotoResult&) const = default;
 };
 

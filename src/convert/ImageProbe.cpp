@@ -1,12 +1,12 @@
 #include "convert/ImageProbe.h"
 
-#include <cctype>
 #include <cstdio>
 #include <ctime>
 #include <optional>
 
 #include <vips/vips8>
 
+#include "app/Paths.h"
 #include "convert/PngChunkLimit.h"
 #include "convert/SourceFile.h"
 #include "convert/VipsSession.h"
@@ -42,9 +42,7 @@ std::string FormatOf(const vips::VImage& image) {
     if (loader == "heif")
         return text("heif-compression") == "av1" ? "avif" : "heic";
     if (loader == "magick") {
-        std::string name = text("magick-format");
-        for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        return name;
+        return paths::AsciiLower(text("magick-format"));
     }
     return loader;
 }

@@ -25,13 +25,6 @@ constexpr const char* kPhotoExtensionTable[kPhotoExtensionCount] = {
 };
 
 // Multibyte characters are left as they are.
-std::string AsciiLower(std::string text) {
-    for (char& c : text)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return text;
-}
-
 struct DirCloser {
     void operator()(DIR* dir) const { ::closedir(dir); }
 };
@@ -115,7 +108,7 @@ bool IsPhotoExtension(const std::string& path) {
     if (dot == std::string::npos)
         return false;
     // The table is lower case already.
-    const std::string extension = AsciiLower(name.substr(dot));
+    const std::string extension = paths::AsciiLower(name.substr(dot));
     for (const char* entry : kPhotoExtensionTable)
         if (extension == entry)
             return true;

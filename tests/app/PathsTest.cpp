@@ -40,6 +40,13 @@ TEST(PathsTest, JoinPutsExactlyOneSeparatorBetween) {
     EXPECT_EQ(paths::Join("", "c.jpg"), "c.jpg");
 }
 
+// The same bytes in every locale (a locale's lower case of "I" need not be
+// "i"), and the bytes of other characters untouched.
+TEST(PathsTest, AsciiLowerTouchesOnlyAsciiLetters) {
+    EXPECT_EQ(paths::AsciiLower("/Media/IMG_0001.JPG"), "/media/img_0001.jpg");
+    EXPECT_EQ(paths::AsciiLower("CAF\xC3\x89 [Z@].HEIC"), "caf\xC3\x89 [z@].heic");
+}
+
 TEST(PathsTest, TextNamesSurviveTheTripThroughQt) {
     for (const std::string& native : {std::string("/p/caf\xC3\xA9 [1].jpg"),
                                       std::string("/p/\xE5\x86\x99\xE7\x9C\x9F.jpg"),
