@@ -3,6 +3,7 @@
 #include <QMimeDatabase>
 #include <QStringList>
 
+#include "app/FillText.h"
 #include "photolist/PhotoGathering.h"
 
 std::string FillDesktopEntry(const std::string& entry) {
@@ -20,9 +21,6 @@ std::string FillDesktopEntry(const std::string& entry) {
                 types << name;
     }
     std::string filled = entry;
-    const std::string marker = "@MIME_TYPES@";
-    const std::string list = (types.join(QLatin1Char(';')) + QLatin1Char(';')).toStdString();
-    for (std::size_t at = filled.find(marker); at != std::string::npos; at = filled.find(marker, at + list.size()))
-        filled.replace(at, marker.size(), list);
+    ReplaceAll(filled, "@MIME_TYPES@", (types.join(QLatin1Char(';')) + QLatin1Char(';')).toStdString());
     return filled;
 }

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "app/FillText.h"
 #include "options/OptionTables.h"
 #include "photolist/PhotoGathering.h"
 
@@ -20,25 +21,8 @@ std::string Escaped(const std::string& text) {
     return out;
 }
 
-// "a, b, c and d" (or "or").
-std::string Listed(const std::vector<std::string>& items, const char* last) {
-    std::string text;
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        if (i > 0)
-            text += i + 1 == items.size() ? std::string(" ") + last + " " : ", ";
-        text += items[i];
-    }
-    return text;
-}
-
 std::string Row(const std::string& name, const std::string& note) {
     return "  <tr><td><b>" + Escaped(name) + "</b></td><td>" + Escaped(note) + "</td></tr>\n";
-}
-
-void Replace(std::string& page, const std::string& marker, const std::string& value) {
-    for (std::size_t at = page.find(marker); at != std::string::npos;
-         at = page.find(marker, at + value.size()))
-        page.replace(at, marker.size(), value);
 }
 
 std::string WithoutLastNewline(std::string text) {
@@ -72,12 +56,12 @@ std::string FillHelpPage(const std::string& page, const std::string& usageText) 
     std::vector<std::string> extensions(PhotoExtensions(), PhotoExtensions() + kPhotoExtensionCount);
 
     std::string filled = page;
-    Replace(filled, "@OUTPUT_FORMAT_LIST@", Escaped(Listed(formats, "or")));
-    Replace(filled, "@OUTPUT_FORMAT_ROWS@", WithoutLastNewline(formatRows));
-    Replace(filled, "@SIZE_RULE_ROWS@", WithoutLastNewline(sizeRows));
-    Replace(filled, "@PHOTO_EXTENSIONS@", Escaped(Listed(extensions, "and")));
-    Replace(filled, "@METADATA_ROWS@", ChoiceRows(MetadataChoices()));
-    Replace(filled, "@NAMING_DATE_ROWS@", ChoiceRows(NamingDateChoices()));
-    Replace(filled, "@COMMAND_LINE_USAGE@", Escaped(WithoutLastNewline(usageText)));
+    ReplaceAll(filled, "@OUTPUT_FORMAT_LIST@", Escaped(Listed(formats, "or")));
+    ReplaceAll(filled, "@OUTPUT_FORMAT_ROWS@", WithoutLastNewline(formatRows));
+    ReplaceAll(filled, "@SIZE_RULE_ROWS@", WithoutLastNewline(sizeRows));
+    ReplaceAll(filled, "@PHOTO_EXTENSIONS@", Escaped(Listed(extensions, "and")));
+    ReplaceAll(filled, "@METADATA_ROWS@", ChoiceRows(MetadataChoices()));
+    ReplaceAll(filled, "@NAMING_DATE_ROWS@", ChoiceRows(NamingDateChoices()));
+    ReplaceAll(filled, "@COMMAND_LINE_USAGE@", Escaped(WithoutLastNewline(usageText)));
     return filled;
 }

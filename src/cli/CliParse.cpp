@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <optional>
 
+#include "app/FillText.h"
 #include "cli/CliRules.h"
 
 namespace cli {
@@ -83,13 +84,7 @@ bool SplitPair(const std::string& text, std::string& first, std::string& second)
 
 // "a, b, c or d".
 std::string JoinOr(const std::vector<std::string>& names) {
-    std::string text;
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        if (i > 0)
-            text += i + 1 == names.size() ? " or " : ", ";
-        text += names[i];
-    }
-    return text;
+    return Listed(names, "or");
 }
 
 }  // namespace cli
