@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "app/Paths.h"
+#include "convert/RotateFlip.h"
 
 namespace {
 
@@ -89,7 +90,7 @@ void RunReport::PhotoDone(std::size_t index, const PhotoResult& result) {
     QJsonValue width, height, bytes;
     if (result.outcome == PhotoOutcome::Written) {
         const OutputPhotoFormat& format = photo.m_outputPhotoFormat;
-        const bool turned = format.nRotateAngel == 90 || format.nRotateAngel == 270;
+        const bool turned = SwapsSides(RotateFlipOfRecord(format));
         width = turned ? format.nOutputHeight : format.nOutputWidth;
         height = turned ? format.nOutputWidth : format.nOutputHeight;
         struct stat st {};

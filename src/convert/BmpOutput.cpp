@@ -24,7 +24,7 @@ void PutRow(IndexedBitmap& bitmap, int32_t y, const uint8_t* source) {
 // The picture as the record turns it, straight into the bitmap's rows: a
 // turned one through libvips, read turned a strip at a time.
 bool FillBitmap(const RgbPicture& picture, RotateFlipType turn, IndexedBitmap& bitmap) {
-    const bool quarter = (turn & 1) != 0;
+    const bool quarter = SwapsSides(turn);
     const int32_t width = quarter ? picture.height : picture.width;
     const int32_t height = quarter ? picture.width : picture.height;
     if (picture.width <= 0 || picture.height <= 0 || !bitmap.Allocate(width, height, 24))
@@ -61,7 +61,7 @@ EncodeResult WriteBmpFile(const RgbPicture& picture, const OutputPhotoFormat& fo
     const int bits = PixelFormatOf(format.iComboPixelFormat).indexedBits;
     if (bits != 0 && !bitmap.ReduceColourDepth(static_cast<uint32_t>(bits), true, nullptr, 0))
         return {EncodeOutcome::NotConverted, "the colours could not be reduced"};
-    const bool quarter = (turn & 1) != 0;
+    const bool quarter = SwapsSides(turn);
     bitmap.SetResolution(PelsPerMeter(quarter ? picture.yResolution : picture.xResolution),
                          PelsPerMeter(quarter ? picture.xResolution : picture.yResolution));
     // The engine writes by name.

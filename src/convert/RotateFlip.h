@@ -22,6 +22,11 @@ enum RotateFlipType : int {
     Rotate270FlipY = Rotate90FlipX,
 };
 
+// True when the turn is a quarter or three quarters: width and height swap.
+inline bool SwapsSides(RotateFlipType turn) {
+    return (turn & 1) != 0;
+}
+
 struct RotateFlipChoice {
     RotateFlipType type = RotateNoneFlipNone;
     bool angleKnown = true;  // false: not 0, 90, 180 or 270; the flip alone is applied

@@ -84,7 +84,7 @@ vips::VImage ViewOf(const RgbPicture& picture, RotateFlipType turn) {
                                                       picture.pixels.size(), picture.width,
                                                       picture.height, 3, VIPS_FORMAT_UCHAR);
     // libvips turns the pixels, not the resolution.
-    const bool quarter = (turn & 1) != 0;
+    const bool quarter = SwapsSides(turn);
     const double xResolution = quarter ? picture.yResolution : picture.xResolution;
     const double yResolution = quarter ? picture.xResolution : picture.yResolution;
     auto options = vips::VImage::option()->set("interpretation", VIPS_INTERPRETATION_sRGB);
