@@ -19,10 +19,10 @@
 
 #include <vips/vips8>
 
-#include "app/Prompter.h"
-#include "convert/ImageProbe.h"
-#include "photolist/PhotoGathering.h"
-#include "photolist/PhotoInfo.h"
+#include "platform/Prompter.h"
+#include "imaging/ImageProbe.h"
+#include "gather/PhotoGathering.h"
+#include "gather/PhotoInfo.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <map>
 #include <string>
 
-#include "bitmap/IndexedBitmap.h"
+#include "IndexedBitmap.h"
 
 namespace {
 

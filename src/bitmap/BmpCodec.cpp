@@ -1,7 +1,7 @@
 // BMP files: loading (uncompressed, RLE8, RLE4, 16/32-bit direct colour)
 // and saving of the packed block.
 
-#include "bitmap/BmpCodec.h"
+#include "BmpCodec.h"
 
 #include <algorithm>
 #include <cstring>

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "bitmap/IndexedBitmap.h"
+#include "IndexedBitmap.h"
 
 // Buffered little-endian byte reading from an open file.
 class BmpStream {

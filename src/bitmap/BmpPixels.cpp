@@ -5,7 +5,7 @@
 #include <bit>
 #include <vector>
 
-#include "bitmap/BmpCodec.h"
+#include "BmpCodec.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "bitmap/IndexedBitmap.h"
-#include "bitmap/NearestColour.h"
+#include "IndexedBitmap.h"
+#include "NearestColour.h"
 
 namespace {
 

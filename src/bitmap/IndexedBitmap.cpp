@@ -1,6 +1,6 @@
 // The bitmap container: allocation, pixel and palette access, take-over.
 
-#include "bitmap/IndexedBitmap.h"
+#include "IndexedBitmap.h"
 
 #include <algorithm>
 #include <cstdlib>

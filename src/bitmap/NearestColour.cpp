@@ -1,6 +1,6 @@
 // Exact nearest-colour search over per-cell candidate lists.
 
-#include "bitmap/NearestColour.h"
+#include "NearestColour.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "bitmap/IndexedBitmap.h"
+#include "IndexedBitmap.h"
 
 class NearestColourSearch {
 public:

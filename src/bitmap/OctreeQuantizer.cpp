@@ -1,6 +1,6 @@
 // Octree colour quantizer.
 
-#include "bitmap/OctreeQuantizer.h"
+#include "OctreeQuantizer.h"
 
 #include <algorithm>
 #include <cstring>

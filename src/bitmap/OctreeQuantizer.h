@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "bitmap/IndexedBitmap.h"
+#include "IndexedBitmap.h"
 
 struct OctreeNode {
     bool isLeaf = false;

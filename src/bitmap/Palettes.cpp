@@ -1,6 +1,6 @@
 // The standard 16- and 256-colour tables and their application to a bitmap.
 
-#include "bitmap/StandardPalettes.h"
+#include "StandardPalettes.h"
 
 const uint32_t kStandardPalette16[16] = {
     0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080, 0x008080, 0xC0C0C0,

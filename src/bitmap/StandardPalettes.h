@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "bitmap/IndexedBitmap.h"
+#include "IndexedBitmap.h"
 
 extern const uint32_t kStandardPalette16[16];
 extern const uint32_t kStandardPalette256[256];

@@ -1,4 +1,4 @@
-#include "cli/CliGather.h"
+#include "CliGather.h"
 
 #include <sys/stat.h>
 
@@ -7,7 +7,7 @@
 #include <cstring>
 #include <iterator>
 
-#include "photolist/PhotoGathering.h"
+#include "gather/PhotoGathering.h"
 
 namespace {
 

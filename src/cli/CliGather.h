@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "app/Prompter.h"
-#include "options/OutputPhotoFormat.h"
-#include "photolist/PhotoItem.h"
+#include "platform/Prompter.h"
+#include "model/OutputPhotoFormat.h"
+#include "model/PhotoItem.h"
 
 // A named or found path that gave no photo, and why.
 struct RefusedPath {

@@ -1,13 +1,13 @@
-#include "cli/CliOptions.h"
+#include "CliOptions.h"
 
 #include <cstdlib>
 #include <functional>
 #include <limits>
 
-#include "cli/CliRules.h"
-#include "convert/MemoryEstimate.h"
-#include "options/OptionTables.h"
-#include "options/Preset.h"
+#include "CliRules.h"
+#include "run/MemoryEstimate.h"
+#include "model/OptionTables.h"
+#include "settings/PresetStore.h"
 
 namespace cli {
 namespace {

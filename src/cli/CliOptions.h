@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "convert/RunNaming.h"
-#include "convert/TextOverlay.h"
-#include "options/OutputPhotoFormat.h"
-#include "options/Preset.h"
+#include "run/RunNaming.h"
+#include "model/TextOverlay.h"
+#include "model/OutputPhotoFormat.h"
+#include "settings/PresetStore.h"
 
 enum class OverwritePolicy {
     Default,  // ask when standard input is a terminal, else no

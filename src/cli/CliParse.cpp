@@ -1,12 +1,12 @@
-#include "cli/CliOptions.h"
+#include "CliOptions.h"
 
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
 #include <optional>
 
-#include "app/FillText.h"
-#include "cli/CliRules.h"
+#include "texts/FillText.h"
+#include "CliRules.h"
 
 namespace cli {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/CliOptions.h"
+#include "CliOptions.h"
 
 namespace cli {
 

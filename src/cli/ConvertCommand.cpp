@@ -1,4 +1,4 @@
-#include "cli/ConvertCommand.h"
+#include "ConvertCommand.h"
 
 #include <atomic>
 #include <csignal>
@@ -9,18 +9,18 @@
 #include <iterator>
 #include <unistd.h>
 
-#include "app/SettingsStore.h"
-#include "app/WorkFolder.h"
-#include "cli/CliGather.h"
-#include "cli/CliOptions.h"
-#include "cli/ProgressBar.h"
-#include "cli/RunReport.h"
-#include "cli/TextDrawing.h"
-#include "app/Paths.h"
-#include "convert/ActivityLog.h"
-#include "convert/ConversionRun.h"
-#include "convert/RunStart.h"
-#include "options/Preset.h"
+#include "platform/SettingsStore.h"
+#include "platform/WorkFolder.h"
+#include "CliGather.h"
+#include "CliOptions.h"
+#include "ProgressBar.h"
+#include "RunReport.h"
+#include "TextDrawing.h"
+#include "platform/Paths.h"
+#include "run/ActivityLog.h"
+#include "run/ConversionRun.h"
+#include "run/RunStart.h"
+#include "settings/PresetStore.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include <iterator>
 #include <string>
 
-#include "app/DesktopEntry.h"
-#include "app/HelpPage.h"
-#include "cli/CliOptions.h"
+#include "texts/DesktopEntry.h"
+#include "texts/HelpPage.h"
+#include "CliOptions.h"
 
 int main(int argc, char** argv) {
     if (argc != 3) {

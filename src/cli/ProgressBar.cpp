@@ -1,4 +1,4 @@
-#include "cli/ProgressBar.h"
+#include "ProgressBar.h"
 
 #include <cstdio>
 #include <string>

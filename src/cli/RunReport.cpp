@@ -1,4 +1,4 @@
-#include "cli/RunReport.h"
+#include "RunReport.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -7,8 +7,8 @@
 #include <cerrno>
 #include <cstring>
 
-#include "app/Paths.h"
-#include "convert/RotateFlip.h"
+#include "platform/Paths.h"
+#include "imaging/RotateFlip.h"
 
 namespace {
 

@@ -15,8 +15,8 @@
 #include <string>
 #include <vector>
 
-#include "cli/CliGather.h"
-#include "convert/ConversionRun.h"
+#include "CliGather.h"
+#include "run/ConversionRun.h"
 
 class RunReport {
 public:

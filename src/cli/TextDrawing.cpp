@@ -1,4 +1,4 @@
-#include "cli/TextDrawing.h"
+#include "TextDrawing.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -10,7 +10,7 @@
 
 #include <cstdlib>
 
-#include "app/FontConversion.h"
+#include "imaging/FontConversion.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "convert/TextOverlay.h"
+#include "model/TextOverlay.h"
 
 class QGuiApplication;
 

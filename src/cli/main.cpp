@@ -1,7 +1,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/ConvertCommand.h"
+#include "ConvertCommand.h"
 
 int main(int argc, char** argv) {
     return RunConvertCommand(std::vector<std::string>(argv + 1, argv + argc));

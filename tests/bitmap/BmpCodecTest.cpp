@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "bitmap/IndexedBitmap.h"
+#include "IndexedBitmap.h"
 #include "support/TestSupport.h"
 #include "tests/bitmap/BmpBytes.h"
 

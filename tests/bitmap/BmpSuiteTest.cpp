@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <set>
 
-#include "bitmap/IndexedBitmap.h"
+#include "IndexedBitmap.h"
 #include "support/TestSupport.h"
 #include "tests/bitmap/BmpBytes.h"
 

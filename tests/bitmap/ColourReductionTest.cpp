@@ -5,9 +5,9 @@
 #include <random>
 #include <tuple>
 
-#include "bitmap/IndexedBitmap.h"
-#include "bitmap/NearestColour.h"
-#include "bitmap/StandardPalettes.h"
+#include "IndexedBitmap.h"
+#include "NearestColour.h"
+#include "StandardPalettes.h"
 
 namespace {
 

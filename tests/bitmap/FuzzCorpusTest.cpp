@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "bitmap/IndexedBitmap.h"
+#include "IndexedBitmap.h"
 #include "support/TestSupport.h"
 
 namespace fs = std::filesystem;

@@ -3,8 +3,8 @@
 #include <array>
 #include <cstring>
 
-#include "bitmap/IndexedBitmap.h"
-#include "bitmap/StandardPalettes.h"
+#include "IndexedBitmap.h"
+#include "StandardPalettes.h"
 
 namespace {
 

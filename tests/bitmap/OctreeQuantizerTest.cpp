@@ -4,8 +4,8 @@
 #include <cstring>
 #include <vector>
 
-#include "bitmap/IndexedBitmap.h"
-#include "bitmap/OctreeQuantizer.h"
+#include "IndexedBitmap.h"
+#include "OctreeQuantizer.h"
 
 namespace {
 

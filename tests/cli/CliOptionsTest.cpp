@@ -2,8 +2,8 @@
 
 #include <functional>
 
-#include "cli/CliOptions.h"
-#include "options/OptionTables.h"
+#include "CliOptions.h"
+#include "model/OptionTables.h"
 
 namespace {
 

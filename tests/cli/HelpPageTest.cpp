@@ -4,11 +4,11 @@
 
 #include <regex>
 
-#include "app/DesktopEntry.h"
-#include "app/HelpPage.h"
-#include "cli/CliOptions.h"
-#include "options/OptionTables.h"
-#include "photolist/PhotoGathering.h"
+#include "texts/DesktopEntry.h"
+#include "texts/HelpPage.h"
+#include "CliOptions.h"
+#include "model/OptionTables.h"
+#include "gather/PhotoGathering.h"
 #include "support/TestSupport.h"
 
 namespace {

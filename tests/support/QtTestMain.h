@@ -9,7 +9,7 @@
 
 #include <cstdlib>
 
-#include "app/SettingsStore.h"
+#include "platform/SettingsStore.h"
 
 #define QUILLMERE_QTEST_MAIN(TestObject)                                                  \
     int main(int argc, char** argv) {                                                     \

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Prompter.h"
+#include "platform/Prompter.h"
 
 class RecordingPrompter : public Prompter {
 public:

@@ -19,7 +19,7 @@
 #include <iterator>
 #include <stdexcept>
 
-#include "app/SettingsStore.h"
+#include "platform/SettingsStore.h"
 
 namespace testsupport {
 

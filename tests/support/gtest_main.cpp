@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/SettingsStore.h"
+#include "platform/SettingsStore.h"
 
 int main(int argc, char** argv) {
     QTemporaryDir configHome;

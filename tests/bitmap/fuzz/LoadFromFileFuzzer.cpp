@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <string>
 
-#include "bitmap/IndexedBitmap.h"
+#include "IndexedBitmap.h"
 
 namespace {
 

@@ -12,7 +12,7 @@ mkdir -p "$out/corpus"
 sources=(IndexedBitmap.cpp Palettes.cpp NearestColour.cpp ColourReduction.cpp BmpCodec.cpp
          BmpPixels.cpp OctreeQuantizer.cpp)
 clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
-  -I"$root/src" "$here/LoadFromFileFuzzer.cpp" "${sources[@]/#/$root/src/bitmap/}" \
+  -I"$root/src/bitmap" "$here/LoadFromFileFuzzer.cpp" "${sources[@]/#/$root/src/bitmap/}" \
   -o "$out/bmp_fuzzer"
 [ "$seconds" -eq 0 ] && exit 0
 cp -n "$root/tests/data/bmp-fuzz-corpus/"* "$out/corpus/" 2>/dev/null || true

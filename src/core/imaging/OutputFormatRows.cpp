@@ -1,0 +1,42 @@
+// The output formats' rows live beside the encoders they name, so that the
+// records below need not know the imaging layer.
+#include "model/OptionTables.h"
+
+#include "imaging/BmpOutput.h"
+#include "imaging/PictureEncode.h"
+
+const std::vector<OutputFormatRow>& OutputFormats() {
+    // The largest sides are what the libraries behind libvips write and read
+    // back: libjpeg 65500, libwebp 16383, libheif 16384, a JPEG XL codestream
+    // 2^30. The encoders' copies were measured on 12-megapixel photos: the
+    // BMP engine's bitmaps, the whole picture that libwebp, libheif and
+    // libjxl hold in their own forms (lossless WebP and JPEG XL the most);
+    // the others stream.
+    static const std::vector<OutputFormatRow> rows = {
+        {kFormatBmp, "BMP", "bmp", {"bmp"}, kUsesPixelFormat, 0, "bmp",
+         "Uncompressed; 24-bit colour, or 1, 4 or 8 bits per pixel with a palette (see Pixel "
+         "format). Carries no camera data.",
+         &WriteBmpFile, 4},
+        {kFormatJpg, "JPG", "jpg", {"jpg", "jpeg"}, kUsesQuality | kUsesMetadata, 65500, "jpeg",
+         "Photos; smallest files. Quality 1-100 (built-in 80).", &WriteJpegFile, 0},
+        {kFormatPng, "PNG", "png", {"png"}, kUsesMetadata, 0, "png",
+         "Lossless; transparent areas become white.", &WritePngFile, 0},
+        {kFormatTif, "TIF", "tif", {"tif", "tiff"}, kUsesMetadata, 0, "tiff",
+         "Lossless (LZW compression), for print and archiving.", &WriteTiffFile, 0},
+        {kFormatWebp, "WebP", "webp", {"webp"}, kUsesQuality | kUsesLossless | kUsesMetadata, 16383,
+         "webp", "For the web: smaller than JPG at the same quality. Quality 1-100, or Lossless.",
+         &WriteWebpFile, 32},
+        {kFormatAvif, "AVIF", "avif", {"avif"}, kUsesQuality | kUsesMetadata, 16384, "avif",
+         "AV1 in a HEIF file: the smallest photo files, slower to write. Quality 1-100.",
+         &WriteAvifFile, 24},
+        {kFormatJxl, "JPEG XL", "jxl", {"jxl"}, kUsesQuality | kUsesLossless | kUsesMetadata,
+         1073741824, "jxl", "JPEG's successor: small files of high fidelity. Quality 1-100, or Lossless.",
+         &WriteJxlFile, 52},
+        {kFormatSame, "Same as the source", "", {"same"},
+         kUsesQuality | kUsesLossless | kUsesMetadata | kFollowsSource, 0, nullptr,
+         "JPEG, PNG, TIFF, WebP, AVIF, JPEG XL and BMP photos keep their format (with that "
+         "format's settings and extension); any other photo (GIF, HEIC, ...) becomes JPG.",
+         nullptr, 0},
+    };
+    return rows;
+}

@@ -1,0 +1,24 @@
+#pragma once
+// Encoding the finished picture into the pending output file, one function
+// per output format (the format table's encoders), turned and flipped as
+// the record says while it is read. Besides the resolution, an output
+// carries only the camera data its record's nMetadata keeps.
+
+#include "platform/OutputFile.h"
+#include "model/RgbPicture.h"
+#include "model/OptionTables.h"
+
+// Each writes the whole file and says why not on any failure, a short write
+// included. The file stays pending. Quality is the record's, 1..100.
+EncodeResult WriteJpegFile(const RgbPicture& picture, const OutputPhotoFormat& format,
+                           PendingOutput& file);  // with the record's quality
+EncodeResult WritePngFile(const RgbPicture& picture, const OutputPhotoFormat& format,
+                          PendingOutput& file);
+EncodeResult WriteTiffFile(const RgbPicture& picture, const OutputPhotoFormat& format,
+                           PendingOutput& file);  // LZW
+EncodeResult WriteWebpFile(const RgbPicture& picture, const OutputPhotoFormat& format,
+                           PendingOutput& file);  // quality, or lossless with bLossless
+EncodeResult WriteAvifFile(const RgbPicture& picture, const OutputPhotoFormat& format,
+                           PendingOutput& file);  // AV1 at the record's quality
+EncodeResult WriteJxlFile(const RgbPicture& picture, const OutputPhotoFormat& format,
+                          PendingOutput& file);  // quality, or lossless with bLossless

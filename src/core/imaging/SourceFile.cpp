@@ -1,0 +1,28 @@
+#include "imaging/SourceFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+SourceFile::SourceFile(const std::string& path)
+    : fd_(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)) {
+    struct stat st {};
+    if (fd_ < 0 || fstat(fd_, &st) != 0)
+        error_ = errno;
+    else
+        regular_ = S_ISREG(st.st_mode);
+}
+
+SourceFile::~SourceFile() {
+    if (fd_ >= 0)
+        close(fd_);
+}
+
+bool SourceFile::IsRegular(std::string* reason) const {
+    if (!regular_ && reason)
+        *reason = error_ != 0 ? std::strerror(error_) : "not a regular file";
+    return regular_;
+}

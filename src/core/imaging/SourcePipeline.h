@@ -1,0 +1,42 @@
+#pragma once
+// A source file opened as the libvips pipeline that resamples it.
+// For the imaging layer's own files only.
+
+#include <string>
+
+#include <vips/vips8>
+
+#include "model/RgbPicture.h"
+
+// The resampled picture of the file at path, open at fd (kept open by the
+// caller while the pipeline lives): shrink-on-load where the loader can,
+// then a lanczos-class resample to width x height by the size rule (FORCE:
+// exactly; DOWN: within, never larger); EXIF orientation applied, an
+// embedded colour profile converted to sRGB, 8-bit RGB (ToRgb8). The file
+// is read from the descriptor (a JPEG that lacks its end marker as if it
+// had one), or by name where only a loader by name knows it. strict: a JPEG
+// fails on anything libjpeg recovered from, other files on errors; else
+// nothing fails that the loaders let pass. metadata, when given, receives
+// the camera data (EXIF, XMP, IPTC) of the header the pipeline is planned
+// from, so that the file is not opened again for it. Built under
+// LockPipelines and let go under it as well, whichever way its scope ends.
+// Throws vips::VError.
+class SourcePipeline {
+public:
+    SourcePipeline(const std::string& path, int fd, int width, int height, VipsSize size,
+                   bool strict, PictureMetadata* metadata = nullptr);
+    ~SourcePipeline();
+    SourcePipeline(const SourcePipeline&) = delete;
+    SourcePipeline& operator=(const SourcePipeline&) = delete;
+
+    const vips::VImage& Image() const { return image_; }
+    // The source's resolution in pixels per millimetre, of the upright
+    // picture (a quarter-turned photo's sides swapped).
+    double XResolution() const { return xResolution_; }
+    double YResolution() const { return yResolution_; }
+
+private:
+    vips::VImage image_;
+    double xResolution_ = 0;
+    double yResolution_ = 0;
+};

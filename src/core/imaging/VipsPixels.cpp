@@ -1,0 +1,103 @@
+#include "imaging/VipsPixels.h"
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+
+#include "imaging/VipsSession.h"
+
+vips::VImage ToRgb8(vips::VImage image) {
+    if (image.interpretation() != VIPS_INTERPRETATION_sRGB &&
+        vips_colourspace_issupported(image.get_image()))
+        image = image.colourspace(VIPS_INTERPRETATION_sRGB);
+    if (image.has_alpha()) {
+        const double maxAlpha = image.format() == VIPS_FORMAT_USHORT ? 65535.0 : 255.0;
+        image = image.flatten(vips::VImage::option()
+                                  ->set("background", std::vector<double>{maxAlpha})
+                                  ->set("max_alpha", maxAlpha));
+    }
+    if (image.format() == VIPS_FORMAT_USHORT)
+        image = image >> 8;  // 16-bit samples without a colour space
+    if (image.format() != VIPS_FORMAT_UCHAR)
+        image = image.cast(VIPS_FORMAT_UCHAR);
+    if (image.bands() > 3)
+        image = image.extract_band(0, vips::VImage::option()->set("n", 3));
+    else if (image.bands() < 3)
+        image = vips::VImage::bandjoin(std::vector<vips::VImage>{image[0], image[0], image[0]});
+    return image;
+}
+
+namespace {
+
+void PullStrips(const vips::VImage& image, const RowTaker& take) {
+    VipsImage* in = image.get_image();
+    std::unique_ptr<VipsRegion, decltype(&g_object_unref)> region(vips_region_new(in),
+                                                                  &g_object_unref);
+    if (!region)
+        throw vips::VError();
+    // Top to bottom, as sequential loaders need them.
+    constexpr int kStripRows = 128;
+    for (int top = 0; top < in->Ysize; top += kStripRows) {
+        VipsRect strip{0, top, in->Xsize, std::min(kStripRows, in->Ysize - top)};
+        if (vips_region_prepare(region.get(), &strip) != 0)
+            throw vips::VError();
+        for (int y = top; y < top + strip.height; ++y)
+            take(y, reinterpret_cast<const uint8_t*>(VIPS_REGION_ADDR(region.get(), 0, y)));
+    }
+}
+
+}  // namespace
+
+void PullRows(const vips::VImage& image, const RowTaker& take) {
+    RunOnImagingThread([&] { PullStrips(image, take); });
+}
+
+void CopyPixelsOut(const vips::VImage& image, RgbPicture& picture) {
+    const std::size_t rowBytes = VIPS_IMAGE_SIZEOF_LINE(image.get_image());
+    picture.width = image.width();
+    picture.height = image.height();
+    picture.pixels.resize(rowBytes * static_cast<std::size_t>(image.height()));
+    PullRows(image, [&](int y, const uint8_t* row) {
+        std::memcpy(picture.pixels.data() + static_cast<std::size_t>(y) * rowBytes, row, rowBytes);
+    });
+}
+
+std::string TakeVipsError(const vips::VError& error) {
+    std::string text;
+    std::string all = error.what();
+    vips_error_clear();
+    std::size_t start = 0;
+    while (start < all.size()) {
+        std::size_t end = all.find('\n', start);
+        if (end == std::string::npos)
+            end = all.size();
+        const std::string line = all.substr(start, end - start);
+        if (!line.empty() && text.find(line) == std::string::npos)
+            text += (text.empty() ? "" : "; ") + line;
+        start = end + 1;
+    }
+    return text.empty() ? std::string("unknown imaging error") : text;
+}
+
+vips::VImage ViewOf(const RgbPicture& picture, RotateFlipType turn) {
+    vips::VImage view = vips::VImage::new_from_memory(const_cast<uint8_t*>(picture.pixels.data()),
+                                                      picture.pixels.size(), picture.width,
+                                                      picture.height, 3, VIPS_FORMAT_UCHAR);
+    // libvips turns the pixels, not the resolution.
+    const bool quarter = SwapsSides(turn);
+    const double xResolution = quarter ? picture.yResolution : picture.xResolution;
+    const double yResolution = quarter ? picture.xResolution : picture.yResolution;
+    auto options = vips::VImage::option()->set("interpretation", VIPS_INTERPRETATION_sRGB);
+    if (xResolution > 0)
+        options->set("xres", xResolution);
+    if (yResolution > 0)
+        options->set("yres", yResolution);
+    view = view.copy(options);
+    static constexpr VipsAngle kAngles[] = {VIPS_ANGLE_D0, VIPS_ANGLE_D90, VIPS_ANGLE_D180,
+                                            VIPS_ANGLE_D270};
+    if ((turn & 3) != 0)
+        view = view.rot(kAngles[turn & 3]);
+    if ((turn & 4) != 0)
+        view = view.flip(VIPS_DIRECTION_HORIZONTAL);
+    return view;
+}

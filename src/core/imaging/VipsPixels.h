@@ -1,0 +1,41 @@
+#pragma once
+// Between libvips images and the plain pictures of the rest of the program.
+// For the imaging layer's own files only.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include <vips/vips8>
+
+#include "model/RgbPicture.h"
+#include "imaging/RotateFlip.h"
+
+// Any decoded picture as 8-bit sRGB with three bands: colour space
+// converted, alpha flattened onto white, deeper samples scaled down.
+vips::VImage ToRgb8(vips::VImage image);
+
+// Receives row y of a picture; the row is valid only during the call.
+using RowTaker = std::function<void(int y, const uint8_t* row)>;
+
+// Runs the pipeline that ends in image (8-bit, three bands) on one thread
+// only (a libvips one), top to bottom in strips, and hands each row to take
+// in turn: libvips' own thread pool may black out a tile whose computation
+// failed and still finish, so a damaged file would fail in some runs and
+// come out wrong in others. Throws vips::VError when a step fails, at the
+// same row every time.
+void PullRows(const vips::VImage& image, const RowTaker& take);
+
+// PullRows into picture.pixels, which take the image's size.
+void CopyPixelsOut(const vips::VImage& image, RgbPicture& picture);
+
+// A libvips view of the picture's pixels, which must outlive the view,
+// turned and mirrored by turn: the pixels are read turned as they are
+// needed, never copied whole. A quarter turn swaps the resolutions too.
+vips::VImage ViewOf(const RgbPicture& picture, RotateFlipType turn = RotateNoneFlipNone);
+
+// libvips' words for the failure that threw error, one line ("a; b" for
+// several), and libvips' error buffer cleared. The buffer is shared by all
+// threads, so a line another photo's failure left behind may come along;
+// lines are kept once each.
+std::string TakeVipsError(const vips::VError& error);

@@ -1,0 +1,99 @@
+#include "imaging/VipsSession.h"
+
+#include <exception>
+#include <mutex>
+
+#include <vips/vips8>
+
+namespace {
+
+std::once_flag g_startOnce;
+bool g_started = false;
+
+thread_local std::vector<std::string>* t_warnings = nullptr;
+
+void CollectOrDrop(const gchar*, GLogLevelFlags, const gchar* message, gpointer) {
+    if (t_warnings && message)
+        t_warnings->emplace_back(message);
+}
+
+}  // namespace
+
+bool StartImaging() {
+    std::call_once(g_startOnce, [] {
+        g_started = VIPS_INIT("quillmere") == 0;
+        if (!g_started)
+            return;
+        // Each photo is read once; the operation cache would only keep stale
+        // headers of files that change on disk and hold memory.
+        vips_cache_set_max(0);
+        vips_cache_set_max_mem(0);
+        vips_cache_set_max_files(0);
+        // A damaged file is reported as a failed photo; libvips' warnings
+        // about damage it recovered from would only clutter stderr.
+        g_log_set_handler("VIPS", G_LOG_LEVEL_WARNING, CollectOrDrop, nullptr);
+    });
+    return g_started;
+}
+
+void SetImagingThreads(int threads) {
+    if (!StartImaging())
+        return;
+    vips_concurrency_set(threads < 1 ? 1 : threads);
+}
+
+int ImagingThreads() {
+    if (!StartImaging())
+        return 1;
+    return vips_concurrency_get();
+}
+
+void RunOnImagingThread(const std::function<void()>& work) {
+    if (StartImaging() && vips_thread_isvips()) {
+        work();
+        return;
+    }
+    struct Call {
+        const std::function<void()>* work;
+        std::vector<std::string>* warnings;
+        std::exception_ptr error;
+    } call{&work, t_warnings, nullptr};
+    auto run = [](gpointer data) -> gpointer {
+        auto* call = static_cast<Call*>(data);
+        t_warnings = call->warnings;
+        try {
+            (*call->work)();
+        } catch (...) {
+            call->error = std::current_exception();
+        }
+        t_warnings = nullptr;
+        return nullptr;
+    };
+    GThread* thread = StartImaging() ? vips_g_thread_new("quillmere", run, &call) : nullptr;
+    if (!thread) {
+        work();  // slower, not wrong
+        return;
+    }
+    g_thread_join(thread);
+    if (call.error)
+        std::rethrow_exception(call.error);
+}
+
+std::unique_lock<std::mutex> LockPipelines() {
+    static std::mutex pipelines;
+    return std::unique_lock(pipelines);
+}
+
+std::string VipsPathWithOptions(const std::string& path, const std::string& options) {
+    // libvips splits at the last '[' of a name ending in ']', so a trailing
+    // option block of our own keeps every byte of the real name.
+    return path + "[" + options + "]";
+}
+
+ImagingWarnings::ImagingWarnings() : outer_(t_warnings) {
+    t_warnings = &messages_;
+}
+
+ImagingWarnings::~ImagingWarnings() {
+    t_warnings = outer_;
+}

@@ -1,0 +1,188 @@
+#include "model/OptionTables.h"
+
+#include "model/OutputGeometry.h"
+
+const OutputFormatRow* FindOutputFormat(int32_t id) {
+    const auto& rows = OutputFormats();
+    if (id < 0 || static_cast<std::size_t>(id) >= rows.size())
+        return nullptr;
+    return &rows[static_cast<std::size_t>(id)];
+}
+
+const OutputFormatRow* OutputFormatFor(int32_t id, const std::string& sourceFormat) {
+    const OutputFormatRow* row = FindOutputFormat(id);
+    if (!row || !(row->settings & kFollowsSource))
+        return row;
+    for (const OutputFormatRow& kept : OutputFormats())
+        if (kept.sourceFormat && sourceFormat == kept.sourceFormat)
+            return &kept;
+    return FindOutputFormat(kFormatJpg);
+}
+
+std::string ExtensionOfFormat(int32_t id) {
+    const OutputFormatRow* row = FindOutputFormat(id);
+    return row ? row->extension : std::string();
+}
+
+namespace {
+
+constexpr PixelFormatChoice kPixelFormats[kPixelFormatChoiceCount] = {
+    {0, "1 bit Indexed", "1bit", 0x00030101, 138, 1},
+    {1, "4 bits Indexed", "4bit", 0x00030402, 139, 4},
+    {2, "8 bits Indexed", "8bit", 0x00030803, 140, 8},
+    {3, "16 bits RGB565", "16bit", 0x00021006, 141, 0},
+    {4, "24 bits RGB", "24bit", 0x00021808, 142, 0},
+    {5, "32 bits ARGB", "32bit-argb", 0x0026200A, 143, 0},
+    {6, "32 bits PARGB", "32bit-pargb", 0x000E200B, 144, 0},
+    {7, "32 bits RGB", "32bit-rgb", 0x00022009, 145, 0},
+    {8, "64 bits ARGB", "64bit-argb", 0x0034400D, 146, 0},
+    {9, "64 bits PARGB", "64bit-pargb", 0x001C400E, 147, 0},
+};
+constexpr int kTwentyFourBitChoice = 4;
+
+}  // namespace
+
+const PixelFormatChoice* PixelFormatChoices() { return kPixelFormats; }
+
+const PixelFormatChoice& PixelFormatOf(int choice) {
+    if (choice < 0 || choice >= kPixelFormatChoiceCount)
+        return kPixelFormats[kTwentyFourBitChoice];
+    return kPixelFormats[choice];
+}
+
+const std::vector<SizeRuleRow>& SizeRules() {
+    static const std::vector<SizeRuleRow> rows = {
+        {kSizeOriginal, "original", "radioOriginalSize", "Original size", 0, "Original size",
+         "Keep each photo's own width and height.", &ApplyOriginalSize},
+        // The fixed rule's radio sits beside the width and height rows and
+        // has no text of its own.
+        {kSizeFixed, "fixed", "radioFixedSize", "", kUsesWidthHeight | kUsesKeepAspect | kUsesNoEnlarge,
+         "The choice beside Output Width: and Output Height:",
+         "A fixed size in pixels. With Keep aspect ratio with width only the width counts and "
+         "the height follows the photo's proportions; with Keep aspect ratio with Height only the "
+         "height counts. Without either box, the photo is scaled to exactly the given width and "
+         "height.",
+         &ApplyFixedSize},
+        {kSizeStretch, "stretch", "radioStretch", "Stretch:", kUsesStretch,
+         "Stretch: Horizontal: / Vertical:",
+         "Multiply the photo's width and height by these factors (from 0.000001 to 1000000; 0.5 "
+         "halves, 2 doubles). Sizes are cut to whole pixels.",
+         &ApplyStretch},
+        {kSizeFit, "fit", "radioFitSize", "Fit within Output Width x Output Height",
+         kUsesWidthHeight | kUsesNoEnlarge, "Fit within Output Width x Output Height",
+         "The largest size with the photo's proportions that fits in the width and height: "
+         "never cropped, never distorted. The side that does not fill the box is cut to whole "
+         "pixels, but never below 1.",
+         &ApplyFitSize},
+        {kSizeLongEdge, "long-edge", "radioLongEdge", "Long edge:", kUsesLongEdge | kUsesNoEnlarge,
+         "Long edge:",
+         "The photo's longer side becomes this many pixels, the other follows its proportions "
+         "(cut to whole pixels, never below 1). A landscape and a portrait photo of the same "
+         "camera come out alike.",
+         &ApplyLongEdge},
+    };
+    return rows;
+}
+
+const SizeRuleRow* FindSizeRule(int32_t id) {
+    for (const SizeRuleRow& row : SizeRules())
+        if (row.id == id)
+            return &row;
+    return nullptr;
+}
+
+const std::vector<NamedChoice>& KeepAspectChoices() {
+    static const std::vector<NamedChoice> rows = {
+        {kKeepNone, "none", ""},
+        {kKeepWidth, "width", "checkKeepWidth"},
+        {kKeepHeight, "height", "checkKeepHeight"},
+    };
+    return rows;
+}
+
+const std::vector<NamedChoice>& RotationChoices() {
+    static const std::vector<NamedChoice> rows = {
+        {0, "0", "radioRotate0"},
+        {90, "90", "radioRotate90"},
+        {180, "180", "radioRotate180"},
+        {270, "270", "radioRotate270"},
+    };
+    return rows;
+}
+
+const std::vector<NamedChoice>& FlipChoices() {
+    static const std::vector<NamedChoice> rows = {
+        {kFlipNone, "none", "radioNoFlip"},
+        {kFlipHorizontal, "horizontal", "radioFlipHorizontal"},
+        {kFlipVertical, "vertical", "radioFlipVertical"},
+    };
+    return rows;
+}
+
+const std::vector<NamedChoice>& MetadataChoices() {
+    static const std::vector<NamedChoice> rows = {
+        {kMetadataNone, "none", nullptr, "None",
+         "No camera data: the outputs carry only the resolution (DPI)."},
+        {kMetadataNoLocation, "no-location", nullptr, "All but the location",
+         "As All, without the GPS position and without the location fields of XMP; the IPTC "
+         "block, which may name places, is left out too."},
+        {kMetadataAll, "all", nullptr, "All",
+         "EXIF (camera, lens, exposure, date taken, GPS), XMP and IPTC as the photo has them, "
+         "with the orientation set to upright and the pixel size of the output, and the sRGB "
+         "colour profile embedded. JPG keeps EXIF, XMP and a JPEG's IPTC; PNG, WebP, AVIF and "
+         "JPEG XL keep EXIF and XMP; TIF keeps EXIF, XMP and a TIFF's IPTC; BMP keeps none."},
+    };
+    return rows;
+}
+
+bool KeepsMetadata(int32_t policy) {
+    return policy == kMetadataAll || policy == kMetadataNoLocation;
+}
+
+const std::vector<NamedChoice>& NamingDateChoices() {
+    static const std::vector<NamedChoice> rows = {
+        {kDateFile, "file", nullptr, "File date", "The source file's modification date."},
+        {kDateTaken, "taken", nullptr, "Date taken",
+         "The date the photo was taken (EXIF DateTimeOriginal, else DateTimeDigitized); the file's "
+         "date for a photo that has neither."},
+    };
+    return rows;
+}
+
+int IndexOfChoice(const std::vector<NamedChoice>& set, int32_t value) {
+    for (std::size_t i = 0; i < set.size(); ++i)
+        if (set[i].value == value)
+            return static_cast<int>(i);
+    return -1;
+}
+
+const std::vector<TextAnchorRow>& TextAnchors() {
+    static const std::vector<TextAnchorRow> rows = {
+        {kAnchorTopLeft, "top-left", "Top left", 0, 0},
+        {kAnchorTop, "top", "Top", 1, 0},
+        {kAnchorTopRight, "top-right", "Top right", 2, 0},
+        {kAnchorLeft, "left", "Left", 0, 1},
+        {kAnchorCenter, "center", "Center", 1, 1},
+        {kAnchorRight, "right", "Right", 2, 1},
+        {kAnchorBottomLeft, "bottom-left", "Bottom left", 0, 2},
+        {kAnchorBottom, "bottom", "Bottom", 1, 2},
+        {kAnchorBottomRight, "bottom-right", "Bottom right", 2, 2},
+    };
+    return rows;
+}
+
+const TextAnchorRow& TextAnchorOf(int32_t value) {
+    const auto& rows = TextAnchors();
+    if (value < 0 || static_cast<std::size_t>(value) >= rows.size())
+        return rows.front();
+    return rows[static_cast<std::size_t>(value)];
+}
+
+const std::vector<TextEffectRow>& TextEffects() {
+    static const std::vector<TextEffectRow> rows = {
+        {kTextEffectNone, "none", "No outline"},
+        {kTextEffectOutline, "outline", "Outline"},
+        {kTextEffectShadow, "shadow", "Shadow"},
+    };
+    return rows;
+}

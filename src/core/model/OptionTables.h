@@ -1,0 +1,167 @@
+#pragma once
+// Every choice of the output settings, described once: the options dialog
+// fills its lists and show/hide rules from these tables, the command line its
+// accepted names, messages and usage lines, the help page its lists, and the
+// engine looks up what to do. Adding a choice is one row plus the code that
+// does it.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "model/TextOverlay.h"
+#include "model/OutputPhotoFormat.h"
+
+class PendingOutput;
+class Prompter;
+struct RgbPicture;
+
+// ---- Output formats (nOuptputFormat) ----
+
+// What writing one finished picture came to.
+enum class EncodeOutcome {
+    Written,       // complete in the pending file
+    NotConverted,  // the picture could not be brought into the format's form
+    NotSaved,      // the file could not be written
+};
+struct EncodeResult {
+    EncodeOutcome outcome = EncodeOutcome::Written;
+    std::string reason;  // why not, in the library's or the system's words
+};
+
+// Writes the picture in the format into the pending file (not committed).
+using Encoder = EncodeResult (*)(const RgbPicture& picture, const OutputPhotoFormat& format,
+                                 PendingOutput& file);
+
+// The record's fields a format reads besides size, rotation and flip, and
+// whether the row stands for a format of its own.
+enum FormatSetting : unsigned {
+    kUsesQuality = 1u << 0,      // nCurrentJpegQuality (every lossy format)
+    kUsesPixelFormat = 1u << 1,  // iComboPixelFormat
+    kUsesLossless = 1u << 2,     // bLossless
+    kUsesMetadata = 1u << 3,     // nMetadata: the format carries camera data
+    kFollowsSource = 1u << 4,    // no format of its own: the source's, see OutputFormatFor
+};
+
+struct OutputFormatRow {
+    int32_t id;                         // nOuptputFormat as stored; rows are in id order from 0
+    const char* listText;               // the options dialog's list entry
+    const char* extension;              // of the output file names
+    std::vector<std::string> cliNames;  // accepted by the command line; the first is shown
+    unsigned settings;                  // FormatSetting bits
+    int32_t maxSide;                    // the largest side the format can store; 0: no limit of its own
+    const char* sourceFormat;           // the source format (ImageProbe's name) that "same" keeps in it
+    const char* helpNote;               // one line for the help page
+    Encoder encode;                     // null for a row that follows the source
+    int32_t encodeBytesPerPixel;        // the encoder's own copies beside the picture, at most
+};
+
+// In list order; row i has id i. Defined beside the encoders
+// (imaging/OutputFormatRows.cpp).
+const std::vector<OutputFormatRow>& OutputFormats();
+// The row of a stored value; null for a value no row holds.
+const OutputFormatRow* FindOutputFormat(int32_t id);
+// The row a photo is written with: the stored value's row, or for a row that
+// follows the source the row keeping the photo's source format (its
+// PhotoItem::strSourceFormat), JPG when no row keeps it. Null for a value no
+// row holds.
+const OutputFormatRow* OutputFormatFor(int32_t id, const std::string& sourceFormat);
+// The extension of a format value; empty for a value no row holds.
+std::string ExtensionOfFormat(int32_t id);
+
+// ---- BMP pixel formats (iComboPixelFormat) ----
+
+struct PixelFormatChoice {
+    int choice;           // iComboPixelFormat as stored: the list position
+    const char* entry;    // the list text
+    const char* cliName;  // accepted by the command line (as is the choice number)
+    uint32_t constant;    // the classic pixel-format value it stands for
+    int descriptionId;    // string number of its description
+    int indexedBits;      // 1, 4 or 8 for the indexed choices, else 0 (24-bit output)
+};
+
+inline constexpr int kPixelFormatChoiceCount = 10;
+// The list in its order.
+const PixelFormatChoice* PixelFormatChoices();
+// The entry for a choice; any choice outside the list stands for 24 bits RGB.
+const PixelFormatChoice& PixelFormatOf(int choice);
+
+// ---- Size rules (nOuputSizeType) ----
+
+// The record's fields a size rule reads.
+enum SizeInput : unsigned {
+    kUsesWidthHeight = 1u << 0,  // nOutputWidth, nOutputHeight
+    kUsesKeepAspect = 1u << 1,   // nKeepAspectRatio
+    kUsesStretch = 1u << 2,      // dStretchHorizontal, dStretchVertical
+    kUsesLongEdge = 1u << 3,     // nLongEdge
+    kUsesNoEnlarge = 1u << 4,    // bNoEnlarge: the result never has a side larger than the photo's
+};
+
+// Sets the record's output size from the source size (both sides > 0);
+// reports values it cannot use through the prompter.
+using SizeRule = void (*)(int32_t sourceWidth, int32_t sourceHeight, OutputPhotoFormat& format,
+                          Prompter& prompter);
+
+struct SizeRuleRow {
+    int32_t id;               // nOuputSizeType as stored
+    const char* cliName;
+    const char* radioName;    // the options dialog's radio button (made when the form lacks it)
+    const char* radioText;
+    unsigned inputs;          // SizeInput bits
+    const char* helpName;     // the help page's name of the rule's controls
+    const char* helpNote;     // the help page's explanation
+    SizeRule apply;
+};
+
+const std::vector<SizeRuleRow>& SizeRules();
+// The row of a stored value; null for a value no row holds.
+const SizeRuleRow* FindSizeRule(int32_t id);
+
+// ---- Small fixed sets: aspect rule, rotation, flip, metadata, naming date ----
+
+struct NamedChoice {
+    int32_t value;                   // as stored in the record
+    const char* cliName;             // accepted by the command line
+    const char* widget;              // the options dialog's control for it; null for a list entry
+    const char* text = nullptr;      // the list entry, for a set shown as a list
+    const char* helpNote = nullptr;  // the help page's explanation, for a set it describes
+};
+
+const std::vector<NamedChoice>& KeepAspectChoices();
+const std::vector<NamedChoice>& RotationChoices();
+const std::vector<NamedChoice>& FlipChoices();
+// nMetadata: which camera data (EXIF, XMP, IPTC) the outputs keep.
+const std::vector<NamedChoice>& MetadataChoices();
+// Whether a policy gives the outputs camera data (all and no-location).
+bool KeepsMetadata(int32_t policy);
+
+// The date in the output names (OutputNaming::date).
+enum NamingDate : int32_t { kDateFile = 0, kDateTaken = 1 };
+const std::vector<NamedChoice>& NamingDateChoices();
+
+// The position of a value in a set; -1 when no row holds it.
+int IndexOfChoice(const std::vector<NamedChoice>& set, int32_t value);
+
+// ---- Text anchors (TextOverlay::anchor) and effects (TextOverlay::effect) ----
+
+struct TextAnchorRow {
+    int32_t value;         // as stored in the overlay
+    const char* cliName;   // accepted by the command line
+    const char* listText;  // the main window's list entry
+    int column;            // 0: X from the left edge, 1: from the middle, 2: from the right edge
+    int row;               // 0: Y from the top edge, 1: from the middle, 2: from the bottom edge
+};
+
+// In list order; row i has value i.
+const std::vector<TextAnchorRow>& TextAnchors();
+// The row of a stored value; the top-left row for a value no row holds.
+const TextAnchorRow& TextAnchorOf(int32_t value);
+
+struct TextEffectRow {
+    int32_t value;
+    const char* cliName;
+    const char* listText;
+};
+
+// In list order; row i has value i.
+const std::vector<TextEffectRow>& TextEffects();

@@ -1,0 +1,30 @@
+#include "model/PhotoExtensions.h"
+
+#include "platform/Paths.h"
+
+namespace {
+
+// The first twelve are the original table; phone and web formats follow.
+constexpr const char* kPhotoExtensionTable[kPhotoExtensionCount] = {
+    ".bmp", ".jpg",  ".jpeg", ".gif", ".tif", ".tiff", ".png", ".exif", ".ico", ".emf",
+    ".wmf", ".dib",  ".heic", ".heif", ".avif", ".webp", ".jxl", ".jpe",  ".jfif",
+};
+
+}  // namespace
+
+const char* const* PhotoExtensions() {
+    return kPhotoExtensionTable;
+}
+
+bool IsPhotoExtension(const std::string& path) {
+    const std::string name = paths::NameOfPath(path);
+    const size_t dot = name.rfind('.');
+    if (dot == std::string::npos)
+        return false;
+    // The table is lower case already.
+    const std::string extension = paths::AsciiLower(name.substr(dot));
+    for (const char* entry : kPhotoExtensionTable)
+        if (extension == entry)
+            return true;
+    return false;
+}

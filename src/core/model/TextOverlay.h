@@ -1,0 +1,43 @@
+#pragma once
+// The line of text drawn on every photo of a run: what, where, in which font
+// and colour, how large, how opaque. What each anchor and effect value means
+// is described once, in options/OptionTables.h.
+
+#include <cstdint>
+#include <string>
+
+#include "model/LogFont.h"
+
+enum TextAnchor : int32_t {
+    kAnchorTopLeft = 0,
+    kAnchorTop = 1,
+    kAnchorTopRight = 2,
+    kAnchorLeft = 3,
+    kAnchorCenter = 4,
+    kAnchorRight = 5,
+    kAnchorBottomLeft = 6,
+    kAnchorBottom = 7,
+    kAnchorBottomRight = 8,
+};
+enum TextEffect : int32_t { kTextEffectNone = 0, kTextEffectOutline = 1, kTextEffectShadow = 2 };
+
+inline constexpr double kMaxTextSizePercent = 100.0;
+
+struct TextOverlay {
+    std::string text;  // UTF-8; empty: no overlay, and no position checks
+    // The margin in output pixels, before rotate and flip, from the anchor's
+    // corner or edge (a shift from the middle for the centred ones); for the
+    // top-left anchor, the text's top-left corner.
+    int32_t x = 0;
+    int32_t y = 0;
+    LogFont font;
+    uint32_t color = 0;  // 0x00BBGGRR
+    int32_t anchor = kAnchorTopLeft;
+    // Above 0: the text's pixel size as a percentage of the output's shorter
+    // side, in place of the font's own size.
+    double sizePercent = 0;
+    int32_t opacity = 100;  // percent; 100 draws opaque
+    int32_t effect = kTextEffectNone;
+
+    bool operator==(const TextOverlay&) const = default;
+};

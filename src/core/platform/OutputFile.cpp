@@ -1,0 +1,190 @@
+#include "platform/OutputFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <random>
+
+#include "platform/Paths.h"
+
+namespace {
+
+std::string FolderOf(const std::string& path) {
+    const std::string folder = paths::GetFolderOfPath(path);
+    return folder.empty() ? std::string(".") : paths::WithoutTrailingSeparator(folder);
+}
+
+CommitOutcome Failed(std::string* reason, int error) {
+    if (reason)
+        *reason = std::strerror(error);
+    return CommitOutcome::Failed;
+}
+
+bool Refused(std::string* reason, int error) {
+    Failed(reason, error);
+    return false;
+}
+
+// A short name, so that a long final name cannot push it over the limit of
+// one name; hidden, so that a file browser does not show it half-written.
+std::string CandidateName(const std::string& folder) {
+    static std::atomic<unsigned long long> counter{0};
+    thread_local std::mt19937_64 random{std::random_device{}()};
+    const unsigned long long mix = random() ^ (counter.fetch_add(1) * 0x9E3779B97F4A7C15ULL);
+    char name[48];
+    std::snprintf(name, sizeof name, "/.quillmere-%d-%016llx.part", static_cast<int>(getpid()),
+                  mix);
+    return folder + name;
+}
+
+// Tries make(candidate) under fresh candidate names until one is free.
+template <typename Make>
+bool UnderFreeName(const std::string& folder, std::string& chosen, Make make) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string candidate = CandidateName(folder);
+        if (make(candidate)) {
+            chosen = std::move(candidate);
+            return true;
+        }
+        if (errno != EEXIST)
+            return false;
+    }
+    errno = EEXIST;
+    return false;
+}
+
+// Errors with which a folder refuses an unnamed file although it takes
+// named ones: the file system lacks them (EOPNOTSUPP), or the kernel does
+// (EISDIR, EINVAL). Without /proc an unnamed file could be neither reached
+// by name nor named by an ordinary user: the named file serves then too.
+bool UnnamedUnsupported(int error) {
+    return error == EOPNOTSUPP || error == EISDIR || error == EINVAL;
+}
+
+}  // namespace
+
+PendingOutput::~PendingOutput() {
+    Discard();
+}
+
+bool PendingOutput::Create(const std::string& finalPath, std::string* reason) {
+    Discard();
+    finalPath_ = finalPath;
+    const std::string folder = FolderOf(finalPath);
+    if (preferred_ == Kind::Unnamed) {
+        const int fd = open(folder.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0666);
+        if (fd < 0 && !UnnamedUnsupported(errno))
+            return Refused(reason, errno);
+        if (fd >= 0) {
+            // The file is reached, and later named, through /proc.
+            std::string name = "/proc/self/fd/" + std::to_string(fd);
+            if (access(name.c_str(), W_OK) == 0) {
+                fd_ = fd;
+                kind_ = Kind::Unnamed;
+                writablePath_ = std::move(name);
+                pending_ = true;
+                return true;
+            }
+            close(fd);
+        }
+    }
+    int fd = -1;
+    if (!UnderFreeName(folder, writablePath_, [&](const std::string& candidate) {
+            fd = open(candidate.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            return fd >= 0;
+        }))
+        return Refused(reason, errno);
+    fd_ = fd;
+    kind_ = Kind::Named;
+    pending_ = true;
+    return true;
+}
+
+CommitOutcome PendingOutput::Commit(bool replace, std::string* reason) {
+    if (!pending_)
+        return Failed(reason, EBADF);
+    const CommitOutcome outcome =
+        kind_ == Kind::Unnamed ? CommitUnnamed(replace, reason) : CommitNamed(replace, reason);
+    if (outcome == CommitOutcome::Failed)
+        Discard();
+    return outcome;
+}
+
+bool PendingOutput::LinkUnnamedAs(const std::string& path) const {
+    return linkat(AT_FDCWD, writablePath_.c_str(), AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW) == 0;
+}
+
+CommitOutcome PendingOutput::CommitUnnamed(bool replace, std::string* reason) {
+    if (!replace) {
+        if (!LinkUnnamedAs(finalPath_))
+            return errno == EEXIST ? CommitOutcome::Exists : Failed(reason, errno);
+    } else {
+        // A link cannot replace; a rename can, atomically, so the file gets a
+        // name of its own first.
+        std::string named;
+        if (!UnderFreeName(FolderOf(finalPath_), named,
+                           [&](const std::string& candidate) { return LinkUnnamedAs(candidate); }))
+            return Failed(reason, errno);
+        if (rename(named.c_str(), finalPath_.c_str()) != 0) {
+            const int error = errno;
+            unlink(named.c_str());
+            return Failed(reason, error);
+        }
+    }
+    // The name is given; a late write error (reported at close on some file
+    // systems) still must not leave a partial file under it.
+    if (!CloseDescriptor(reason)) {
+        unlink(finalPath_.c_str());
+        return CommitOutcome::Failed;
+    }
+    pending_ = false;
+    return CommitOutcome::Done;
+}
+
+CommitOutcome PendingOutput::CommitNamed(bool replace, std::string* reason) {
+    if (!CloseDescriptor(reason))
+        return CommitOutcome::Failed;
+    const char* from = writablePath_.c_str();
+    const char* to = finalPath_.c_str();
+    if (replace) {
+        if (rename(from, to) != 0)
+            return Failed(reason, errno);
+    } else if (renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE) != 0) {
+        if (errno == EEXIST)
+            return CommitOutcome::Exists;
+        if (errno != EINVAL && errno != ENOSYS)
+            return Failed(reason, errno);
+        // No exclusive rename here: a hard link is exclusive too.
+        if (link(from, to) != 0)
+            return errno == EEXIST ? CommitOutcome::Exists : Failed(reason, errno);
+        unlink(from);
+    }
+    writablePath_.clear();
+    pending_ = false;
+    return CommitOutcome::Done;
+}
+
+bool PendingOutput::CloseDescriptor(std::string* reason) {
+    if (fd_ < 0)
+        return true;
+    const int result = close(fd_);
+    const int error = errno;
+    fd_ = -1;
+    return result == 0 || Refused(reason, error);
+}
+
+void PendingOutput::Discard() {
+    if (fd_ >= 0) {
+        close(fd_);
+        fd_ = -1;
+    }
+    if (pending_ && kind_ == Kind::Named && !writablePath_.empty())
+        unlink(writablePath_.c_str());
+    writablePath_.clear();
+    pending_ = false;
+}

@@ -1,0 +1,102 @@
+#include "platform/SettingsStore.h"
+
+#include <QCoreApplication>
+#include <QSettings>
+#include <QString>
+
+#include <cerrno>
+#include <cstdlib>
+#include <limits>
+#include <memory>
+#include <mutex>
+
+namespace {
+
+std::mutex rootMutex;
+QString rootMaker = QString::fromLatin1(settings::kMaker);
+QString rootApplication;
+
+std::unique_ptr<QSettings> Open() {
+    QString maker, application;
+    {
+        std::lock_guard lock(rootMutex);
+        maker = rootMaker;
+        application = rootApplication;
+    }
+    if (application.isEmpty())
+        application = QCoreApplication::applicationName();
+    if (application.isEmpty())
+        application = QStringLiteral("quillmere");
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, maker,
+                                       application);
+}
+
+QString KeyPath(const std::string& section, const std::string& key) {
+    return QString::fromStdString(section) + QLatin1Char('/') + QString::fromStdString(key);
+}
+
+}  // namespace
+
+void SettingsStore::SetRoot(const std::string& maker, const std::string& application) {
+    std::lock_guard lock(rootMutex);
+    rootMaker = QString::fromStdString(maker);
+    rootApplication = QString::fromStdString(application);
+}
+
+bool SettingsStore::ParseInt32(const std::string& text, int32_t& value) {
+    // QVariant::toInt would wrap 4294967376 to 80 and call it valid.
+    const char* begin = text.c_str();
+    while (*begin == ' ' || *begin == '\t')
+        ++begin;
+    if (*begin == '\0')
+        return false;
+    errno = 0;
+    char* end = nullptr;
+    long long parsed = std::strtoll(begin, &end, 10);
+    if (end == begin || errno == ERANGE)
+        return false;
+    while (*end == ' ' || *end == '\t')
+        ++end;
+    if (*end != '\0')
+        return false;
+    if (parsed < std::numeric_limits<int32_t>::min() || parsed > std::numeric_limits<int32_t>::max())
+        return false;
+    value = static_cast<int32_t>(parsed);
+    return true;
+}
+
+int32_t SettingsStore::GetInt(const std::string& section, const std::string& key,
+                              int32_t defaultValue) {
+    QVariant stored = Open()->value(KeyPath(section, key));
+    if (!stored.isValid())
+        return defaultValue;
+    int32_t value = 0;
+    if (!ParseInt32(stored.toString().toStdString(), value))
+        return defaultValue;
+    return value;
+}
+
+std::string SettingsStore::GetString(const std::string& section, const std::string& key,
+                                     const std::string& defaultValue) {
+    QVariant stored = Open()->value(KeyPath(section, key));
+    if (!stored.isValid())
+        return defaultValue;
+    return stored.toString().toStdString();
+}
+
+bool SettingsStore::WriteInt(const std::string& section, const std::string& key, int32_t value) {
+    auto store = Open();
+    store->setValue(KeyPath(section, key), static_cast<int>(value));
+    store->sync();
+    return store->status() == QSettings::NoError;
+}
+
+bool SettingsStore::WriteString(const std::string& section, const std::string& key,
+                                const std::string& value) {
+    auto store = Open();
+    store->setValue(KeyPath(section, key), QString::fromStdString(value));
+    store->sync();
+    return store->status() == QSettings::NoError;
+}
+
+std::string SettingsStore::Location() { return Open()->fileName().toStdString(); }

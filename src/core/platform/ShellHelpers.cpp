@@ -1,0 +1,82 @@
+#include "platform/ShellHelpers.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStringList>
+#include <QUrl>
+
+#include "platform/Paths.h"
+#include "platform/ProductInfo.h"
+#include "platform/Prompter.h"
+
+namespace {
+
+constexpr const char* kHelpPage = "Introduction.html";
+
+void OpenInBrowser(Prompter& prompter, QObject* context, const UrlOpener& open,
+                   const std::string& url) {
+    open(url, context, [&prompter, url] {
+        prompter.Tell(BrowserFailureText(url), "Unknown error", PromptIcon::Error);
+    });
+}
+
+}  // namespace
+
+std::string HelpPagePath() {
+    QStringList folders{QStringLiteral(QUILLMERE_INSTALL_DATA_DIR)};
+    // A relocated install keeps its data beside the program: <prefix>/bin and
+    // <prefix>/share/quillmere.
+    if (QCoreApplication::instance())
+        folders << QCoreApplication::applicationDirPath() + QStringLiteral("/../share/quillmere");
+    folders << QStringLiteral(QUILLMERE_BUILD_DATA_DIR);
+    for (const QString& folder : folders) {
+        QFileInfo page(QDir(folder), QString::fromLatin1(kHelpPage));
+        if (page.isFile())
+            return paths::FromQString(page.absoluteFilePath());
+    }
+    return {};
+}
+
+void OpenUrlOnDesktop(const std::string& url, QObject* context, std::function<void()> failed) {
+    // xdg-open's status says whether a handler took the address, which the
+    // desktop services of Qt do not.
+    auto* process = new QProcess(context);
+    QObject::connect(process, &QProcess::finished, process, [process, failed](int code, QProcess::ExitStatus status) {
+        process->deleteLater();
+        if (status != QProcess::NormalExit || code != 0)
+            failed();
+    });
+    QObject::connect(process, &QProcess::errorOccurred, process, [process, failed](QProcess::ProcessError error) {
+        if (error != QProcess::FailedToStart)
+            return;
+        process->deleteLater();
+        failed();
+    });
+    process->start(QStringLiteral("xdg-open"), {QString::fromStdString(url)});
+}
+
+std::string FileUrl(const std::string& path) {
+    return QUrl::fromLocalFile(paths::ToQString(path)).toString().toStdString();
+}
+
+std::string BrowserFailureText(const std::string& url) {
+    return "The Program does not launch your web browser to access " + url +
+           " ,\nPlease launch your web browser and input the URL manually.";
+}
+
+void ShowHelp(Prompter& prompter, QObject* context, const UrlOpener& open) {
+    const std::string page = HelpPagePath();
+    if (page.empty()) {
+        prompter.Tell(std::string("The help page ") + kHelpPage + " is missing.", "Unknown error",
+                      PromptIcon::Error);
+        return;
+    }
+    OpenInBrowser(prompter, context, open, FileUrl(page));
+}
+
+void OpenProductPage(Prompter& prompter, QObject* context, const UrlOpener& open) {
+    OpenInBrowser(prompter, context, open, kProductPageUrl);
+}

@@ -1,0 +1,274 @@
+#include "run/ConversionRun.h"
+
+#include <algorithm>
+#include <sched.h>
+
+#include "platform/Paths.h"
+#include "run/MemoryEstimate.h"
+#include "model/OutputGeometry.h"
+#include "run/OutputChecks.h"
+#include "imaging/VipsSession.h"
+#include "texts/LanguagePack.h"
+#include "model/OptionTables.h"
+
+namespace {
+
+// Output paths that may name one file: equal, or equal but for ASCII case
+// (a case-insensitive file system, such as a memory card). Serialising a
+// few photos too many costs nothing; two writers of one file would race.
+std::string PathKey(const std::string& path) {
+    return paths::AsciiLower(path);
+}
+
+}  // namespace
+
+std::string RunOutcomeLines(const RunResult& result) {
+    std::vector<std::string> lines;
+    const std::size_t notConverted = result.failed + result.skipped;
+    if (notConverted == 1)
+        lines.push_back("1 photo was not converted; see the log.");
+    else if (notConverted > 1)
+        lines.push_back(std::to_string(notConverted) + " photos were not converted; see the log.");
+    if (result.stopped)
+        lines.push_back("Stopped after " +
+                        std::to_string(result.converted + result.skipped + result.failed) + " of " +
+                        std::to_string(result.total) + " photos.");
+    std::string text;
+    for (const std::string& line : lines)
+        text += (text.empty() ? "" : "\n") + line;
+    return text;
+}
+
+std::string PhotoLogLine(const std::string& sourcePath, const PhotoResult& result) {
+    return sourcePath + ": " + result.Told();
+}
+
+int AvailableCores() {
+    cpu_set_t set;
+    CPU_ZERO(&set);
+    if (sched_getaffinity(0, sizeof set, &set) == 0) {
+        const int n = CPU_COUNT(&set);
+        if (n > 0)
+            return n;
+    }
+    return std::max(1u, std::thread::hardware_concurrency());
+}
+
+int ConversionRun::EffectiveJobs(int requested, std::size_t photoCount) {
+    const int jobs = requested > 0 ? requested : AvailableCores();
+    const std::size_t capped = std::min<std::size_t>(static_cast<std::size_t>(jobs), photoCount);
+    return static_cast<int>(std::max<std::size_t>(capped, 1));
+}
+
+ConversionRun::ConversionRun(ConversionJob job, Prompter& prompter, ActivityLog& log,
+                             RunCallbacks callbacks, PhotoConverter converter)
+    : job_(std::move(job)),
+      prompter_(prompter),
+      log_(log),
+      callbacks_(std::move(callbacks)),
+      converter_(std::move(converter)),
+      budget_(job_.memoryBudget > 0 ? job_.memoryBudget : DefaultMemoryBudget()) {}
+
+ConversionRun::~ConversionRun() {
+    RequestStop();
+    if (dispatcher_.joinable())
+        dispatcher_.join();
+}
+
+void ConversionRun::Start() {
+    running_.store(true);
+    dispatcher_ = std::thread([this] { Dispatch(); });
+}
+
+RunResult ConversionRun::Wait() {
+    if (dispatcher_.joinable())
+        dispatcher_.join();
+    return result_;
+}
+
+RunResult ConversionRun::Run() {
+    Start();
+    return Wait();
+}
+
+// Photos are prepared one after the other in list order: progress, output
+// path, the unknown-format notice and the overlay position check all happen
+// here, so that they come out exactly as in a one-at-a-time run whatever the
+// number of workers. Only the conversions themselves overlap.
+void ConversionRun::Dispatch() {
+    const std::size_t count = job_.photos.size();
+    const int jobs = EffectiveJobs(job_.jobs, count);
+    {
+        std::lock_guard lock(mutex_);
+        result_.total = count;
+    }
+    // Each photo's encoder gets its share of the cores from libvips' own
+    // pool (its decode runs on one thread), so that photos at once and
+    // threads per photo do not oversubscribe.
+    const int imagingThreadsBefore = ImagingThreads();
+    SetImagingThreads(std::max(1, AvailableCores() / jobs));
+    // Workers are libvips threads for the whole run: a photo's pipeline is
+    // built, pulled and let go on one, which keeps its buffers between
+    // requests, and no thread is started for each photo.
+    for (int i = 0; i < jobs; ++i)
+        workers_.emplace_back([this] { RunOnImagingThread([this] { Work(); }); });
+
+    const OutputNaming& naming = job_.naming;
+    // The position edits as the per-photo check leaves them for the photos
+    // after it.
+    int32_t x = job_.overlay.x;
+    int32_t y = job_.overlay.y;
+    std::size_t started = 0;
+    for (; started < count; ++started) {
+        const PhotoItem& source = job_.photos[started];
+        const OutputPhotoFormat& format = source.m_outputPhotoFormat;
+        const OutputFormatRow* row = OutputFormatFor(format.nOuptputFormat, source.strSourceFormat);
+        const std::string extension = row ? row->extension : "";
+        const std::string path = MakeOutputPath(
+            naming, started, count, source.strSourcePath,
+            NamingTime(naming.date, source.timeModified, source.timeTaken), extension,
+            source.strSearchRoot);
+        Task task{started, source, job_.overlay, 0, {}};
+        task.photo.strOutputPath = path;
+        // One worker takes the photos in turn whatever their size: the
+        // source's headers need not be read for the budget.
+        if (jobs > 1)
+            task.peakBytes = EstimatePhotoPeakBytes(task.photo, job_.overlay);
+        if (!WaitForRoom(PathKey(path), task.peakBytes, jobs))
+            break;
+
+        if (callbacks_.progress)
+            callbacks_.progress(static_cast<int>(static_cast<double>(started) /
+                                                 static_cast<double>(count) * 1000.0));
+        if (extension.empty())
+            log_.AddLogLine("unknown output photo format!");
+
+        if (naming.keepFolders)
+            task.subFolder = KeptSubFolder(source.strSourcePath, source.strSearchRoot);
+        if (callbacks_.outputPath)
+            callbacks_.outputPath(started, path);
+
+        // A photo whose size is invalid stops before its overlay is looked at.
+        // The other anchors keep the text inside the picture themselves.
+        if (!job_.overlay.text.empty() && job_.overlay.anchor == kAnchorTopLeft &&
+            format.nOutputWidth > 0 && format.nOutputHeight > 0) {
+            const PhotoTextPosition position = CheckPhotoTextPosition(
+                x, y, format.nOutputWidth, format.nOutputHeight, source.strSourcePath);
+            for (const std::string& message : position.logMessages)
+                log_.AddLogLine(message);
+            if (position.xReset)
+                x = 0;
+            if (position.yReset)
+                y = 0;
+            if ((position.xReset || position.yReset) && callbacks_.textPositionReset)
+                callbacks_.textPositionReset(position.xReset, position.yReset);
+            task.overlay.x = position.x;
+            task.overlay.y = position.y;
+        }
+
+        {
+            std::lock_guard lock(mutex_);
+            queue_.push_back(std::move(task));
+        }
+        changed_.notify_all();
+    }
+
+    {
+        std::lock_guard lock(mutex_);
+        noMoreTasks_ = true;
+    }
+    changed_.notify_all();
+    for (std::thread& worker : workers_)
+        worker.join();
+    workers_.clear();
+    SetImagingThreads(imagingThreadsBefore);
+
+    RunResult result;
+    {
+        std::lock_guard lock(mutex_);
+        result_.stopped = started < count;
+        result = result_;
+    }
+    if (callbacks_.progress)
+        callbacks_.progress(999);
+    running_.store(false);
+    if (callbacks_.finished)
+        callbacks_.finished(result);
+}
+
+// Waits for a free worker, for any photo in hand with the same output path
+// to finish (so that the later one meets the replace question instead of
+// racing it), and for memory. RequestStop cannot notify, but every wait
+// here ends when a photo in hand finishes.
+bool ConversionRun::WaitForRoom(const std::string& key, uint64_t peakBytes, int jobs) {
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [&] {
+        return StopRequested() ||
+               (inHand_ < static_cast<std::size_t>(jobs) &&
+                std::find(busyPaths_.begin(), busyPaths_.end(), key) == busyPaths_.end() &&
+                (inHand_ == 0 || bytesInHand_ + peakBytes <= budget_));
+    });
+    if (StopRequested())
+        return false;
+    ++inHand_;
+    bytesInHand_ += peakBytes;
+    busyPaths_.push_back(key);
+    return true;
+}
+
+void ConversionRun::Work() {
+    for (;;) {
+        Task task;
+        {
+            std::unique_lock lock(mutex_);
+            changed_.wait(lock, [&] { return !queue_.empty() || noMoreTasks_; });
+            if (queue_.empty())
+                return;
+            task = std::move(queue_.front());
+            queue_.erase(queue_.begin());
+        }
+
+        PhotoResult result;
+        bool told = false;  // the converter tells of its own failures
+        try {
+            std::string reason;
+            if (!task.subFolder.empty() &&
+                !CreateSubFolders(job_.naming.runFolder, task.subFolder, &reason)) {
+                result = {PhotoOutcome::Failed, "Can not create the directory", reason};
+            } else {
+                result = converter_(task.photo, task.overlay, prompter_);
+                told = true;
+            }
+        } catch (const std::exception& error) {
+            // Nothing may escape a worker; the photo counts as failed and the
+            // run goes on, as for any other failure of one photo.
+            result = {PhotoOutcome::Failed, GetText(IDS_CONVERT_FAILED), error.what()};
+        } catch (...) {
+            result = {PhotoOutcome::Failed, GetText(IDS_CONVERT_FAILED), "unexpected error"};
+        }
+        if (!told)
+            prompter_.Tell(result.message, task.photo.strSourcePath, PromptIcon::None,
+                           result.reason);
+        if (result.outcome != PhotoOutcome::Written)
+            log_.AddLogLine(PhotoLogLine(task.photo.strSourcePath, result));
+        if (callbacks_.photoDone)
+            callbacks_.photoDone(task.index, result);
+        const PhotoOutcome outcome = result.outcome;
+
+        {
+            std::lock_guard lock(mutex_);
+            --inHand_;
+            bytesInHand_ -= task.peakBytes;
+            const auto busy =
+                std::find(busyPaths_.begin(), busyPaths_.end(), PathKey(task.photo.strOutputPath));
+            if (busy != busyPaths_.end())
+                busyPaths_.erase(busy);
+            switch (outcome) {
+            case PhotoOutcome::Written: ++result_.converted; break;
+            case PhotoOutcome::Skipped: ++result_.skipped; break;
+            case PhotoOutcome::Failed: ++result_.failed; break;
+            }
+        }
+        changed_.notify_all();
+    }
+}

@@ -1,0 +1,141 @@
+#pragma once
+// One batch conversion: every photo of a job, in list order, into the run
+// folder, on worker threads of its own. The caller's thread is never
+// touched: results come back through callbacks, prompts through the
+// prompter, notices through the activity log.
+
+#include <atomic>
+#include <condition_variable>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "platform/Prompter.h"
+#include "run/ActivityLog.h"
+#include "run/ConvertPhoto.h"
+#include "run/RunNaming.h"
+#include "model/TextOverlay.h"
+#include "model/PhotoItem.h"
+
+// Everything a run needs, copied in when it is made (see PrepareRun).
+struct ConversionJob {
+    std::vector<PhotoItem> photos;  // in list order, which is also the numbering order
+    OutputNaming naming;            // its run folder exists
+    TextOverlay overlay;            // the position as the pre-run check left it
+    int jobs = 0;                   // photos converted at once; 0 or less: one per core
+    uint64_t memoryBudget = 0;      // bytes the photos in hand may take; 0: DefaultMemoryBudget()
+};
+
+struct RunResult {
+    std::size_t total = 0;      // photos in the job
+    std::size_t converted = 0;  // written
+    std::size_t skipped = 0;    // "No" to replacing an existing file
+    std::size_t failed = 0;     // reported failures, unknown formats included
+    bool stopped = false;       // a stop left photos unconverted
+
+    std::size_t NotStarted() const { return total - converted - skipped - failed; }
+};
+
+// Called on the run's own threads; a GUI forwards them to its thread (queued)
+// and must not destroy the run from inside one. Any may be empty.
+struct RunCallbacks {
+    // 0..999: index * 1000 / count (truncated) as each photo is started, in
+    // list order; 999 once the run is over.
+    std::function<void(int position)> progress;
+    // The output path formed for the photo at index, before it is converted.
+    std::function<void(std::size_t index, const std::string& path)> outputPath;
+    // The per-photo position check set the X (or Y) edit to "0".
+    std::function<void(bool xReset, bool yReset)> textPositionReset;
+    // A photo is finished, in the order photos finish.
+    std::function<void(std::size_t index, const PhotoResult& result)> photoDone;
+    // The last call of the run, after every worker has ended.
+    std::function<void(const RunResult& result)> finished;
+};
+
+using PhotoConverter =
+    std::function<PhotoResult(const PhotoItem&, const TextOverlay&, Prompter&)>;
+
+// What a run's closing question adds to its text, one line each, "" when
+// every photo was converted: "3 photos were not converted; see the log."
+// (failed or skipped) and "Stopped after 21 of 360 photos.".
+std::string RunOutcomeLines(const RunResult& result);
+
+// The activity log's line for a photo that was not written:
+// "<source path>: <message> (<reason>)".
+std::string PhotoLogLine(const std::string& sourcePath, const PhotoResult& result);
+
+// The number of processors this process may run on (at least 1).
+int AvailableCores();
+
+class ConversionRun {
+public:
+    // The prompter and the log must outlive the run. Photos are started in
+    // list order while a worker is free and their estimated peaks, with
+    // those in hand, fit the memory budget; a photo is always started when
+    // none is in hand, so that one larger than the budget converts alone.
+    ConversionRun(ConversionJob job, Prompter& prompter, ActivityLog& log, RunCallbacks callbacks,
+                  PhotoConverter converter = &ConvertPhoto);
+    // Asks for a stop and waits for the photos in hand.
+    ~ConversionRun();
+    ConversionRun(const ConversionRun&) = delete;
+    ConversionRun& operator=(const ConversionRun&) = delete;
+
+    // Starts the run and returns at once. Call once.
+    void Start();
+    // No further photo is started; those in hand are finished. Lock-free,
+    // safe from any thread and from a signal handler.
+    void RequestStop() noexcept { stop_.store(true, std::memory_order_relaxed); }
+    bool StopRequested() const noexcept { return stop_.load(std::memory_order_relaxed); }
+    // True from Start until the finished callback has returned.
+    bool IsRunning() const noexcept { return running_.load(); }
+    // Blocks until the run is over; its result.
+    RunResult Wait();
+    // Start and Wait.
+    RunResult Run();
+
+    // Photos converted at once for a requested job count (0 or less: one
+    // per core), never more than there are photos.
+    static int EffectiveJobs(int requested, std::size_t photoCount);
+
+private:
+    struct Task {
+        std::size_t index;
+        PhotoItem photo;
+        TextOverlay overlay;
+        uint64_t peakBytes;
+        std::string subFolder;  // below the run folder, made before the photo is converted
+    };
+
+    void Dispatch();
+    // Waits until a photo may start; false when a stop came first.
+    bool WaitForRoom(const std::string& key, uint64_t peakBytes, int jobs);
+    void Work();
+
+    const ConversionJob job_;
+    Prompter& prompter_;
+    ActivityLog& log_;
+    const RunCallbacks callbacks_;
+    const PhotoConverter converter_;
+    const uint64_t budget_;
+
+    std::atomic<bool> stop_{false};
+    std::atomic<bool> running_{false};
+    static_assert(std::atomic<bool>::is_always_lock_free);
+
+    // Shared between the dispatcher and the workers, under mutex_.
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    std::vector<Task> queue_;              // handed out, not yet taken by a worker
+    std::vector<std::string> busyPaths_;   // output path keys of the photos in hand
+    std::size_t inHand_ = 0;
+    uint64_t bytesInHand_ = 0;             // their estimated peaks
+    bool noMoreTasks_ = false;
+    RunResult result_;
+
+    std::thread dispatcher_;
+    std::vector<std::thread> workers_;
+};

@@ -1,0 +1,39 @@
+#pragma once
+// The conversion of one photo into one output file.
+
+#include <string>
+
+#include "platform/Prompter.h"
+#include "model/TextOverlay.h"
+#include "model/PhotoItem.h"
+
+enum class PhotoOutcome {
+    Written,  // the output file is complete under photo.strOutputPath
+    Skipped,  // the user answered No to replacing an existing file
+    Failed,   // no file, no partial file
+};
+
+struct PhotoResult {
+    PhotoOutcome outcome = PhotoOutcome::Failed;
+    std::string message;  // what went wrong, as the user was told it; empty when written
+    std::string reason;   // why, in the decoder's or the system's words, when known
+
+    // The message, and the reason in parentheses after it when known.
+    std::string Told() const { return reason.empty() ? message : message + " (" + reason + ")"; }
+
+    bool operator==(const PhotoResult&) const = default;
+};
+
+// Converts photo.strSourcePath into photo.strOutputPath with the photo's own
+// settings, the overlay drawn at its (already checked) position, in the
+// format OutputFormatFor gives for the photo's source format. Asks before
+// replacing an existing file, and again when a file appears under the name
+// while the photo is converted; never leaves a partial output. An output
+// larger than its format stores is refused before the source is read, and
+// the camera data the record keeps is read with the decode. Failures are
+// told through the prompter with the program's messages (caption: the
+// source path; for a failed save, the output path) and the reason as the
+// detail, except an output format no table row holds, which fails silently
+// (the run has logged it). Safe to call from several threads at once for
+// different output paths.
+PhotoResult ConvertPhoto(const PhotoItem& photo, const TextOverlay& overlay, Prompter& prompter);

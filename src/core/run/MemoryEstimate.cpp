@@ -1,0 +1,70 @@
+#include "run/MemoryEstimate.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+
+#include "imaging/SourceLayout.h"
+#include "model/OptionTables.h"
+
+namespace {
+
+// The decoder's and the pipeline's own state, the encoder's buffers.
+constexpr uint64_t kFixedBytes = uint64_t{16} << 20;
+// Rows a streamed decode keeps about at once: line caches and the resize's
+// window.
+constexpr uint64_t kStreamedRows = 256;
+
+uint64_t Positive(int32_t value) {
+    return value > 0 ? uint64_t(value) : 1;
+}
+
+// The JPEG loader's shrink-on-load for a picture drawn at outWidth x
+// outHeight: 1, 2, 4 or 8, leaving at least a factor of two to the resize.
+int JpegShrinkOnLoad(int32_t sourceWidth, int32_t sourceHeight, int32_t outWidth,
+                     int32_t outHeight) {
+    const double factor = std::min(double(Positive(sourceWidth)) / double(Positive(outWidth)),
+                                   double(Positive(sourceHeight)) / double(Positive(outHeight)));
+    return factor >= 16 ? 8 : factor >= 8 ? 4 : factor >= 4 ? 2 : 1;
+}
+
+uint64_t EstimatePeakBytes(const PhotoItem& photo, const TextOverlay& overlay,
+                           const SourceLayout& layout) {
+    const OutputPhotoFormat& format = photo.m_outputPhotoFormat;
+    const uint64_t outWidth = Positive(format.nOutputWidth), outHeight = Positive(format.nOutputHeight);
+    const uint64_t surface = outWidth * outHeight * 3;
+
+    const int shrink = layout.kind == SourceLayout::Jpeg
+                           ? JpegShrinkOnLoad(photo.nWidth, photo.nHeight, format.nOutputWidth,
+                                              format.nOutputHeight)
+                           : 1;
+    const uint64_t decodedWidth = (Positive(photo.nWidth) + shrink - 1) / uint64_t(shrink);
+    const uint64_t decodedHeight = (Positive(photo.nHeight) + shrink - 1) / uint64_t(shrink);
+    const uint64_t decodedRows = layout.streamed ? std::min(decodedHeight, kStreamedRows) : decodedHeight;
+    const uint64_t decode =
+        decodedWidth * decodedRows * layout.wholeBytesPerPixel + layout.coefficientBytes;
+
+    // Beside the surface, one step at a time: the part the overlay text is
+    // drawn on (at most all of it), or the encoder's own copies. Turning
+    // and flipping take nothing: the encoder reads the surface turned.
+    uint64_t beside = decode;
+    if (!overlay.text.empty())
+        beside = std::max(beside, surface);
+    if (const OutputFormatRow* row = OutputFormatFor(format.nOuptputFormat, photo.strSourceFormat))
+        beside = std::max(beside, outWidth * outHeight * uint64_t(row->encodeBytesPerPixel));
+    return kFixedBytes + surface + beside;
+}
+
+}  // namespace
+
+uint64_t EstimatePhotoPeakBytes(const PhotoItem& photo, const TextOverlay& overlay) {
+    return EstimatePeakBytes(photo, overlay, ReadSourceLayout(photo.strSourcePath));
+}
+
+uint64_t DefaultMemoryBudget() {
+    const long pages = sysconf(_SC_PHYS_PAGES);
+    const long pageSize = sysconf(_SC_PAGESIZE);
+    if (pages <= 0 || pageSize <= 0)
+        return uint64_t{1} << 30;
+    return uint64_t(pages) * uint64_t(pageSize) / 2;
+}

@@ -1,0 +1,33 @@
+#include "run/RunStart.h"
+
+#include "platform/Paths.h"
+#include "model/OutputGeometry.h"
+#include "run/OutputChecks.h"
+
+PreparedRun PrepareRun(RunRequest request, Prompter& prompter) {
+    PreparedRun prepared;
+    const std::time_t when = request.when != 0 ? request.when : std::time(nullptr);
+    request.naming.runFolder = request.intoFolder.empty()
+                                   ? MakeRunFolderPath(request.outputFolder, when)
+                                   : paths::EnsureTrailingSeparator(request.intoFolder);
+    if (!CreateRunFolder(request.naming.runFolder, prompter))
+        return prepared;
+
+    if (request.overlay.anchor == kAnchorTopLeft) {
+        const TextPositionCheck position =
+            CheckTextPosition(request.overlay.x, request.overlay.y, request.defaults.nOutputWidth,
+                              request.defaults.nOutputHeight, prompter);
+        request.overlay.x = position.x;
+        request.overlay.y = position.y;
+        prepared.xReset = position.xReset;
+        prepared.yReset = position.yReset;
+    }
+
+    prepared.job.photos = std::move(request.photos);
+    prepared.job.naming = std::move(request.naming);
+    prepared.job.overlay = std::move(request.overlay);
+    prepared.job.jobs = request.jobs;
+    prepared.job.memoryBudget = request.memoryBudget;
+    prepared.ready = true;
+    return prepared;
+}

@@ -1,0 +1,19 @@
+#pragma once
+// The overlay font and colour kept in section "CurrentFont".
+
+#include <cstdint>
+#include <string>
+
+#include "model/LogFont.h"
+#include "platform/SettingsStore.h"
+
+
+// Reads the thirteen font keys; missing or bad values give the defaults, the
+// 8-bit members take the low byte, a longer face name is cut to 31 characters.
+LogFont LoadTextFont();
+// Writes the thirteen font keys in their fixed order.
+void SaveTextFont(const LogFont& font);
+
+// The text colour as 0x00BBGGRR ("nCurrentColor").
+uint32_t LoadTextColor();
+void SaveTextColor(uint32_t color);

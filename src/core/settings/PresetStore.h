@@ -1,0 +1,38 @@
+#pragma once
+// Presets are kept in the window's settings file (settings::kWindowStore),
+// group "Presets", one sub-group per name, and read and written there by the
+// window and the command line alike; the other groups of that file are not
+// touched.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/Preset.h"
+
+namespace presets {
+
+// Empty when name can name a preset; otherwise why not ("must not ...").
+std::string NameProblem(const std::string& name);
+
+// The stored names in byte order.
+std::vector<std::string> Names();
+
+// The preset of that name; nothing when none is stored. Keys the program
+// does not know (a newer version's) are passed over; a missing value, or one
+// that cannot be read or lies outside its field's range, keeps the built-in
+// value.
+std::optional<Preset> Load(const std::string& name);
+
+// Stores the preset under name, replacing one of that name. False, with the
+// reason, when the name is refused or the settings file cannot be written.
+bool Save(const std::string& name, const Preset& preset, std::string* reason);
+
+// Removes the preset of that name (none stored is no failure). False, with
+// the reason, when the settings file cannot be written.
+bool Remove(const std::string& name, std::string* reason);
+
+// Where the presets are kept.
+std::string Location();
+
+}  // namespace presets

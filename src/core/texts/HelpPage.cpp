@@ -1,0 +1,67 @@
+#include "texts/HelpPage.h"
+
+#include <vector>
+
+#include "texts/FillText.h"
+#include "model/OptionTables.h"
+#include "model/PhotoExtensions.h"
+
+namespace {
+
+std::string Escaped(const std::string& text) {
+    std::string out;
+    for (const char c : text) {
+        switch (c) {
+        case '&': out += "&amp;"; break;
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
+        default: out += c;
+        }
+    }
+    return out;
+}
+
+std::string Row(const std::string& name, const std::string& note) {
+    return "  <tr><td><b>" + Escaped(name) + "</b></td><td>" + Escaped(note) + "</td></tr>\n";
+}
+
+std::string WithoutLastNewline(std::string text) {
+    if (!text.empty() && text.back() == '\n')
+        text.pop_back();
+    return text;
+}
+
+std::string ChoiceRows(const std::vector<NamedChoice>& set) {
+    std::string rows;
+    for (const NamedChoice& row : set)
+        rows += Row(row.text + std::string(" (") + row.cliName + ")", row.helpNote);
+    return WithoutLastNewline(rows);
+}
+
+}  // namespace
+
+std::string FillHelpPage(const std::string& page, const std::string& usageText) {
+    std::vector<std::string> formats;
+    std::string formatRows;
+    for (const OutputFormatRow& row : OutputFormats()) {
+        formats.push_back(row.listText);
+        std::string note = row.helpNote;
+        if (row.maxSide > 0)
+            note += " At most " + std::to_string(row.maxSide) + " pixels a side.";
+        formatRows += Row(row.listText, note);
+    }
+    std::string sizeRows;
+    for (const SizeRuleRow& row : SizeRules())
+        sizeRows += Row(row.helpName, row.helpNote);
+    std::vector<std::string> extensions(PhotoExtensions(), PhotoExtensions() + kPhotoExtensionCount);
+
+    std::string filled = page;
+    ReplaceAll(filled, "@OUTPUT_FORMAT_LIST@", Escaped(Listed(formats, "or")));
+    ReplaceAll(filled, "@OUTPUT_FORMAT_ROWS@", WithoutLastNewline(formatRows));
+    ReplaceAll(filled, "@SIZE_RULE_ROWS@", WithoutLastNewline(sizeRows));
+    ReplaceAll(filled, "@PHOTO_EXTENSIONS@", Escaped(Listed(extensions, "and")));
+    ReplaceAll(filled, "@METADATA_ROWS@", ChoiceRows(MetadataChoices()));
+    ReplaceAll(filled, "@NAMING_DATE_ROWS@", ChoiceRows(NamingDateChoices()));
+    ReplaceAll(filled, "@COMMAND_LINE_USAGE@", Escaped(WithoutLastNewline(usageText)));
+    return filled;
+}

@@ -1,0 +1,74 @@
+#include "texts/LanguagePack.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace {
+
+struct BuiltIn {
+    int id;
+    const char* text;
+};
+
+constexpr BuiltIn kBuiltIn[] = {
+    {101, "&About Quillmere"},
+    {106, "Error"},
+    {111, "The output width is invalid!"},
+    {112, "The output hight is invalid!"},
+    {113, "Failed to SetResolution!"},
+    {114, "Failed to SetInterpolationMode!"},
+    {115, "Failed to convert photo!"},
+    {116, "Unknown rotate angle!"},
+    {117, "Failed to rotate and flip photo!"},
+    {118, "Failed to save the file!"},
+    {119, "Warning"},
+    {120, "%s exists. Do you want to replace it?"},
+    {128, "The text position X is bigger than the photo width!, The program set it to 0 now."},
+    {129, "The text position Y is bigger than the photo height!, The program set it to 0 now."},
+    {130, "The text position X is out of range! The program set it to 0 now."},
+    {131, "The text position Y is out of range! The program set it to 0 now."},
+    {138, "1 bit per pixel, indexed. 2 color."},
+    {139, "4 bits per pixel, indexed. 16 color."},
+    {140, "8 bits per pixel, indexed. 256 color."},
+    {141, "16 bits per pixel; 5 bits are used for the red component, 6 bits are used for the "
+          "green component, and 5 bits are used for the blue component."},
+    {142, "24 bits per pixel; 8 bits each are used for the red, green, and blue components."},
+    {143, "32 bits per pixel; 8 bits each are used for the alpha, red, green, and blue "
+          "components."},
+    {144, "32 bits per pixel; 8 bits each are used for the alpha, red, green, and blue "
+          "components. The red, green, and blue components are premultiplied according to the "
+          "alpha component."},
+    {145, "32 bits per pixel; 8 bits each are used for the red, green, and blue components. The "
+          "remaining 8 bits are not used."},
+    {146, "64 bits per pixel; 16 bits each are used for the alpha, red, green, and blue "
+          "components."},
+    {147, "64 bits per pixel; 16 bits each are used for the alpha, red, green, and blue "
+          "components. The red, green, and blue components are premultiplied according to the "
+          "alpha component."},
+};
+
+}  // namespace
+
+std::string LanguagePack::BuiltInText(int id) {
+    auto it = std::find_if(std::begin(kBuiltIn), std::end(kBuiltIn),
+                           [id](const BuiltIn& b) { return b.id == id; });
+    return it == std::end(kBuiltIn) ? std::string() : std::string(it->text);
+}
+
+std::string LanguagePack::GetText(int id) const {
+    std::string result;
+    for (const Override& o : overrides_) {
+        if (o.first == id) {
+            result = o.second;
+            break;
+        }
+    }
+    if (result.empty())
+        result = BuiltInText(id);
+    return result;
+}
+
+const LanguagePack& TheLanguagePack() {
+    static const LanguagePack instance;
+    return instance;
+}

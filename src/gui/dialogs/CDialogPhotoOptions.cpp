@@ -1,0 +1,377 @@
+#include "dialogs/CDialogPhotoOptions.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <string>
+
+#include "platform/ProductInfo.h"
+#include "dialogs/QtPrompter.h"
+#include "platform/SettingsStore.h"
+#include "texts/LanguagePack.h"
+#include "model/OptionTables.h"
+#include "ui_CDialogPhotoOptions.h"
+
+namespace {
+
+enum DetailsPage { kPagePixelFormat = 0, kPageQuality = 1, kPageNone = 2 };
+
+// The controls each size-rule input enables.
+struct InputControls {
+    SizeInput input;
+    std::vector<const char*> widgets;
+};
+const std::vector<InputControls>& SizeInputControls() {
+    static const std::vector<InputControls> controls = {
+        {kUsesWidthHeight, {"editOutputWidth", "editOutputHeight"}},
+        {kUsesKeepAspect, {"checkKeepWidth", "checkKeepHeight"}},
+        {kUsesStretch, {"editStretchHorizontal", "labelHorizontal", "labelVertical",
+                        "editStretchVertical"}},
+        {kUsesLongEdge, {"editLongEdge"}},
+        {kUsesNoEnlarge, {"checkNoEnlarge"}},
+    };
+    return controls;
+}
+
+// Shortest of fixed and exponent notation with 15 significant digits, in the
+// C locale whatever the user's locale ("%.15g").
+std::string FormatNumber(double value) {
+    char buffer[64];
+    auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    return std::string(buffer, result.ptr);
+}
+
+std::string Trimmed(const QString& text) { return text.trimmed().toStdString(); }
+
+// A decimal number in the C locale, the whole text, finite.
+bool ParseNumber(const std::string& text, double& value) {
+    const char* begin = text.data();
+    const char* end = begin + text.size();
+    if (begin != end && *begin == '+') {
+        ++begin;
+        if (begin != end && *begin == '-')
+            return false;
+    }
+    double parsed = 0;
+    auto result = std::from_chars(begin, end, parsed, std::chars_format::general);
+    if (result.ec != std::errc() || result.ptr != end || !std::isfinite(parsed))
+        return false;
+    value = parsed;
+    return true;
+}
+
+QString FromUtf8(const std::string& text) { return QString::fromStdString(text); }
+
+}  // namespace
+
+CDialogPhotoOptions::CDialogPhotoOptions(QWidget* parent, Prompter* prompter)
+    : QDialog(parent), ui_(std::make_unique<Ui::CDialogPhotoOptions>()), prompter_(prompter) {
+    using namespace settings;
+    // The starting values, read in this order; every caller then sets a
+    // record of its own.
+    m_format.nCurrentJpegQuality = kDefaultJpegQuality;
+    m_format.nRotateAngel = SettingsStore::GetInt(kOption, kRotateAngle, kDefaultRotateAngle);
+    m_format.nFlipType = SettingsStore::GetInt(kOption, kFlipType, kDefaultFlipType);
+    m_format.iComboPixelFormat = SettingsStore::GetInt(kOption, kPixelFormat, kDefaultPixelFormat);
+    m_format.nOuputSizeType = SettingsStore::GetInt(kOption, kSizeType, kDefaultSizeType);
+    m_format.nOuptputFormat = SettingsStore::GetInt(kOption, kOutputFormat, kDefaultOutputFormat);
+    m_format.dStretchHorizontal = 1.0;
+    m_format.dStretchVertical = 1.0;
+    m_format.nKeepAspectRatio = kKeepNone;
+    m_format.nOutputWidth = SettingsStore::GetInt(kOption, kOutputWidth, kDefaultOutputWidth);
+    m_format.nOutputHeight = SettingsStore::GetInt(kOption, kOutputHeight, kDefaultOutputHeight);
+    m_pixelFormat = PixelFormatOf(kDefaultPixelFormat).constant;
+
+    if (!prompter_) {
+        ownPrompter_ = std::make_unique<QtPrompter>(this);
+        prompter_ = ownPrompter_.get();
+    }
+
+    ui_->setupUi(this);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    BuildChoices();
+
+    // The two detail pages share one place; give both labels one width so
+    // that the fields line up whichever page shows.
+    int labelWidth = std::max(ui_->labelPixelFormat->sizeHint().width(),
+                              ui_->labelQuality->sizeHint().width());
+    ui_->labelPixelFormat->setMinimumWidth(labelWidth);
+    ui_->labelQuality->setMinimumWidth(labelWidth);
+    // Room for the longest description at the dialog's width, so that the
+    // dialog keeps its size whichever format and pixel format are chosen.
+    int textWidth = ui_->groupOutputSize->sizeHint().width();
+    int textHeight = 0;
+    for (int i = 0; i < kPixelFormatChoiceCount; ++i) {
+        QRect bounds = ui_->labelPixelFormatInfo->fontMetrics().boundingRect(
+            QRect(0, 0, textWidth, 100000), Qt::TextWordWrap,
+            FromUtf8(GetText(PixelFormatChoices()[i].descriptionId)));
+        textHeight = std::max(textHeight, bounds.height());
+    }
+    ui_->labelPixelFormatInfo->setFixedHeight(textHeight);
+
+    // Hiding the width or the height row must not shift the other one.
+    for (QWidget* w : {static_cast<QWidget*>(ui_->labelOutputWidth), static_cast<QWidget*>(ui_->editOutputWidth),
+                       static_cast<QWidget*>(ui_->labelOutputHeight), static_cast<QWidget*>(ui_->editOutputHeight)}) {
+        QSizePolicy policy = w->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(policy);
+    }
+
+    // activated: only the user's choices, not the dialog's own selections.
+    connect(ui_->comboOutputFormat, &QComboBox::activated, this, [this](int index) {
+        m_format.nOuptputFormat = index;
+        ShowFormatControls(m_format.nOuptputFormat);
+    });
+    connect(ui_->comboPixelFormat, &QComboBox::activated, this, [this] { UpdatePixelFormatInfo(); });
+    connect(rotateGroup_, &QButtonGroup::idClicked, this, [this](int id) { m_format.nRotateAngel = id; });
+    connect(flipGroup_, &QButtonGroup::idClicked, this, [this](int id) { m_format.nFlipType = id; });
+    connect(sizeGroup_, &QButtonGroup::idClicked, this, [this](int id) {
+        m_format.nOuputSizeType = id;
+        ShowSizeTypeControls(m_format.nOuputSizeType);
+    });
+    connect(ui_->checkLossless, &QCheckBox::clicked, this, [this] { ShowFormatControls(m_format.nOuptputFormat); });
+    connect(ui_->checkKeepWidth, &QCheckBox::clicked, this, &CDialogPhotoOptions::OnKeepWidthClicked);
+    connect(ui_->checkKeepHeight, &QCheckBox::clicked, this, &CDialogPhotoOptions::OnKeepHeightClicked);
+    connect(ui_->buttonBox, &QDialogButtonBox::accepted, this, &CDialogPhotoOptions::accept);
+    connect(ui_->buttonBox, &QDialogButtonBox::rejected, this, &CDialogPhotoOptions::reject);
+}
+
+CDialogPhotoOptions::~CDialogPhotoOptions() = default;
+
+// The lists and radio groups as the option tables describe them. A size rule
+// whose radio the form lacks gets one below the others.
+void CDialogPhotoOptions::BuildChoices() {
+    for (const OutputFormatRow& row : OutputFormats())
+        ui_->comboOutputFormat->addItem(QString::fromUtf8(row.listText));
+    for (int i = 0; i < kPixelFormatChoiceCount; ++i)
+        ui_->comboPixelFormat->addItem(QString::fromLatin1(PixelFormatChoices()[i].entry));
+    for (const NamedChoice& row : MetadataChoices())
+        ui_->comboMetadata->addItem(QString::fromUtf8(row.text));
+
+    auto groupOf = [this](const std::vector<NamedChoice>& rows) {
+        auto* group = new QButtonGroup(this);
+        for (const NamedChoice& row : rows)
+            group->addButton(findChild<QAbstractButton*>(QLatin1String(row.widget)), row.value);
+        return group;
+    };
+    rotateGroup_ = groupOf(RotationChoices());
+    flipGroup_ = groupOf(FlipChoices());
+
+    sizeGroup_ = new QButtonGroup(this);
+    for (const SizeRuleRow& row : SizeRules()) {
+        auto* radio = findChild<QRadioButton*>(QLatin1String(row.radioName));
+        if (!radio) {
+            radio = new QRadioButton(QString::fromUtf8(row.radioText), ui_->groupOutputSize);
+            radio->setObjectName(QLatin1String(row.radioName));
+            auto* grid = static_cast<QGridLayout*>(ui_->groupOutputSize->layout());
+            grid->addWidget(radio, grid->rowCount(), 0, 1, grid->columnCount());
+        }
+        sizeGroup_->addButton(radio, row.id);
+    }
+}
+
+void CDialogPhotoOptions::setVisible(bool visible) {
+    if (visible && !initialised_) {
+        initialised_ = true;
+        InitDialog();
+    }
+    QDialog::setVisible(visible);
+}
+
+void CDialogPhotoOptions::Tell(const std::string& text, const std::string& caption) {
+    prompter_->Tell(text, caption, PromptIcon::Error);
+}
+
+void CDialogPhotoOptions::InitDialog() {
+    WriteControls();
+    // The last confirmed quality wins over the record's own.
+    m_format.nCurrentJpegQuality =
+        SettingsStore::GetInt(settings::kOption, settings::kJpegQuality, settings::kDefaultJpegQuality);
+
+    if (QAbstractButton* radio = rotateGroup_->button(m_format.nRotateAngel))
+        radio->setChecked(true);
+    else
+        Tell(GetText(IDS_UNKNOWN_ROTATE_ANGLE), "Error");
+
+    if (QAbstractButton* radio = flipGroup_->button(m_format.nFlipType))
+        radio->setChecked(true);
+    else
+        Tell("Unknown flip type!", "Error");
+
+    const int pixel = m_format.iComboPixelFormat;
+    const bool knownChoice = pixel >= 0 && pixel < ui_->comboPixelFormat->count();
+    ui_->comboPixelFormat->setCurrentIndex(knownChoice ? pixel : -1);
+    UpdatePixelFormatInfo();
+
+    ShowSizeTypeControls(m_format.nOuputSizeType);
+    ShowAspectControls();
+
+    ui_->checkNoEnlarge->setChecked(m_format.bNoEnlarge);
+    ui_->checkLossless->setChecked(m_format.bLossless);
+    ui_->comboMetadata->setCurrentIndex(IndexOfChoice(MetadataChoices(), m_format.nMetadata));
+
+    ui_->comboOutputFormat->setCurrentIndex(FindOutputFormat(m_format.nOuptputFormat) ? m_format.nOuptputFormat
+                                                                                       : -1);
+    ShowFormatControls(m_format.nOuptputFormat);
+
+    WriteControls();
+    ui_->buttonBox->button(QDialogButtonBox::Ok)->setFocus();
+}
+
+void CDialogPhotoOptions::WriteControls() {
+    ui_->editQuality->setText(QString::number(m_format.nCurrentJpegQuality));
+    ui_->editOutputWidth->setText(QString::number(m_format.nOutputWidth));
+    ui_->editOutputHeight->setText(QString::number(m_format.nOutputHeight));
+    ui_->editStretchHorizontal->setText(FromUtf8(FormatNumber(m_format.dStretchHorizontal)));
+    ui_->editStretchVertical->setText(FromUtf8(FormatNumber(m_format.dStretchVertical)));
+    ui_->editLongEdge->setText(QString::number(m_format.nLongEdge));
+}
+
+void CDialogPhotoOptions::Refuse(QLineEdit* edit, const std::string& message) {
+    prompter_->Tell(message, kProductName, PromptIcon::Exclamation);
+    edit->setFocus();
+    edit->selectAll();
+}
+
+bool CDialogPhotoOptions::ReadInt(QLineEdit* edit, int32_t& value, bool ranged, int32_t min, int32_t max) {
+    int32_t parsed = 0;
+    if (!SettingsStore::ParseInt32(Trimmed(edit->text()), parsed)) {
+        Refuse(edit, "Please enter an integer.");
+        return false;
+    }
+    value = parsed;
+    if (ranged && (value < min || value > max)) {
+        Refuse(edit, "Please enter an integer between " + std::to_string(min) + " and " +
+                         std::to_string(max) + ".");
+        return false;
+    }
+    return true;
+}
+
+bool CDialogPhotoOptions::ReadDouble(QLineEdit* edit, double& value, double min, double max) {
+    double parsed = 0;
+    if (!ParseNumber(Trimmed(edit->text()), parsed)) {
+        Refuse(edit, "Please enter a number.");
+        return false;
+    }
+    value = parsed;
+    if (value < min || value > max) {
+        Refuse(edit, "Please enter a number between " + FormatNumber(min) + " and " +
+                         FormatNumber(max) + ".");
+        return false;
+    }
+    return true;
+}
+
+// Every edit takes part, hidden and disabled ones too; reading stops at the
+// first field that fails.
+bool CDialogPhotoOptions::ReadControls() {
+    OutputPhotoFormat& f = m_format;
+    return ReadInt(ui_->editQuality, f.nCurrentJpegQuality, true, kMinQuality, kMaxQuality) &&
+           ReadInt(ui_->editOutputWidth, f.nOutputWidth, false, 0, 0) &&
+           ReadInt(ui_->editOutputHeight, f.nOutputHeight, false, 0, 0) &&
+           ReadDouble(ui_->editStretchHorizontal, f.dStretchHorizontal, kMinStretch, kMaxStretch) &&
+           ReadDouble(ui_->editStretchVertical, f.dStretchVertical, kMinStretch, kMaxStretch) &&
+           ReadInt(ui_->editLongEdge, f.nLongEdge, true, 1, kMaxOutputSide);
+}
+
+void CDialogPhotoOptions::accept() {
+    if (!ReadControls())
+        return;
+    m_format.nOuptputFormat = ui_->comboOutputFormat->currentIndex();
+    SettingsStore::WriteInt(settings::kOption, settings::kOutputFormat, m_format.nOuptputFormat);
+    SettingsStore::WriteInt(settings::kOption, settings::kJpegQuality, m_format.nCurrentJpegQuality);
+    m_format.iComboPixelFormat = ui_->comboPixelFormat->currentIndex();
+    SettingsStore::WriteInt(settings::kOption, settings::kPixelFormat, m_format.iComboPixelFormat);
+    m_format.bNoEnlarge = ui_->checkNoEnlarge->isChecked();
+    m_format.bLossless = ui_->checkLossless->isChecked();
+    // A value the list lacks stays as it came.
+    if (const int metadata = ui_->comboMetadata->currentIndex(); metadata >= 0)
+        m_format.nMetadata = MetadataChoices()[static_cast<std::size_t>(metadata)].value;
+    QDialog::accept();
+}
+
+void CDialogPhotoOptions::UpdatePixelFormatInfo() {
+    const PixelFormatChoice& choice = PixelFormatOf(ui_->comboPixelFormat->currentIndex());
+    m_pixelFormat = choice.constant;
+    ui_->labelPixelFormatInfo->setText(FromUtf8(GetText(choice.descriptionId)));
+    m_indexedPixelFormat = choice.indexedBits != 0 ? m_pixelFormat : 0;
+}
+
+void CDialogPhotoOptions::ShowFormatControls(int32_t format) {
+    const OutputFormatRow* row = FindOutputFormat(format);
+    // One value past the list's last entry has always stood for "nothing to
+    // set"; any other value outside the list is reported.
+    const bool spare = format == static_cast<int32_t>(OutputFormats().size());
+    if (!row && !spare) {
+        Tell("unknown error", "error");
+        return;
+    }
+    const unsigned settings = row ? row->settings : 0;
+    const int page = (settings & kUsesPixelFormat) ? kPagePixelFormat
+                     : (settings & kUsesQuality)   ? kPageQuality
+                                                   : kPageNone;
+    ui_->stackFormatDetails->setCurrentIndex(page);
+    const bool lossless = (settings & kUsesLossless) != 0;
+    ui_->checkLossless->setVisible(lossless);
+    ui_->editQuality->setEnabled(!(lossless && ui_->checkLossless->isChecked()));
+    ui_->labelMetadata->setEnabled((settings & kUsesMetadata) != 0);
+    ui_->comboMetadata->setEnabled((settings & kUsesMetadata) != 0);
+}
+
+void CDialogPhotoOptions::ShowSizeTypeControls(int32_t type) {
+    const SizeRuleRow* rule = FindSizeRule(type);
+    if (!rule) {
+        Tell("Unknown nOuputSizeType type!", "Error");
+        return;
+    }
+    sizeGroup_->button(type)->setChecked(true);
+    for (const InputControls& controls : SizeInputControls())
+        for (const char* name : controls.widgets)
+            findChild<QWidget*>(QLatin1String(name))->setEnabled((rule->inputs & controls.input) != 0);
+    ShowSizeRows();
+}
+
+void CDialogPhotoOptions::ShowAspectControls() {
+    const int32_t rule = m_format.nKeepAspectRatio;
+    if (IndexOfChoice(KeepAspectChoices(), rule) < 0) {
+        Tell("Unknown nKeepAspectRatio type!", "Error");
+        return;
+    }
+    ui_->checkKeepWidth->setChecked(rule == kKeepWidth);
+    ui_->checkKeepHeight->setChecked(rule == kKeepHeight);
+    ShowSizeRows();
+}
+
+void CDialogPhotoOptions::ShowSizeRows() {
+    // A rule that reads width and height but no aspect rule needs both rows
+    // whatever the aspect rule; for every other rule the aspect rule decides.
+    const SizeRuleRow* sizeRule = FindSizeRule(m_format.nOuputSizeType);
+    const bool bothRows = sizeRule && (sizeRule->inputs & kUsesWidthHeight) &&
+                          !(sizeRule->inputs & kUsesKeepAspect);
+    const int32_t rule = m_format.nKeepAspectRatio;
+    const bool showWidth = bothRows || rule != kKeepHeight;
+    const bool showHeight = bothRows || rule != kKeepWidth;
+    ui_->labelOutputWidth->setVisible(showWidth);
+    ui_->editOutputWidth->setVisible(showWidth);
+    ui_->labelOutputHeight->setVisible(showHeight);
+    ui_->editOutputHeight->setVisible(showHeight);
+}
+
+void CDialogPhotoOptions::OnKeepWidthClicked(bool checked) {
+    m_format.nKeepAspectRatio = checked ? kKeepWidth : kKeepNone;
+    ui_->checkKeepHeight->setChecked(false);
+    ShowSizeRows();
+}
+
+void CDialogPhotoOptions::OnKeepHeightClicked(bool checked) {
+    m_format.nKeepAspectRatio = checked ? kKeepHeight : kKeepNone;
+    ui_->checkKeepWidth->setChecked(false);
+    ShowSizeRows();
+}

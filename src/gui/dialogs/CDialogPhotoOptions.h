@@ -1,0 +1,81 @@
+#pragma once
+// "Photo Output Options": edits one OutputPhotoFormat. The caller copies a
+// record in (SetFormat), runs the dialog and, on Accepted, takes the edited
+// record back (Format). Only the controls that matter for the chosen format,
+// size rule and aspect rule are shown or enabled; which those are comes from
+// the option tables. OK validates the typed numbers and remembers format,
+// pixel format and quality in the settings; the later settings (long edge,
+// Do not enlarge, Lossless, camera data) live in the record only.
+
+#include <QDialog>
+
+#include <cstdint>
+#include <memory>
+
+#include "model/OutputPhotoFormat.h"
+
+class Prompter;
+class QButtonGroup;
+class QLineEdit;
+class QtPrompter;
+
+namespace Ui {
+class CDialogPhotoOptions;
+}
+
+class CDialogPhotoOptions : public QDialog {
+    Q_OBJECT
+public:
+    // The record starts from section "Option" of the settings store. Messages
+    // go through prompter (not owned); without one the dialog shows its own
+    // boxes.
+    explicit CDialogPhotoOptions(QWidget* parent = nullptr, Prompter* prompter = nullptr);
+    ~CDialogPhotoOptions() override;
+
+    void SetFormat(const OutputPhotoFormat& format) { m_format = format; }
+    const OutputPhotoFormat& Format() const { return m_format; }
+
+    // Runs the initialisation on the first show, before the dialog appears.
+    void setVisible(bool visible) override;
+
+    // OK: reads the controls back with validation; on success stores format,
+    // quality and pixel format and accepts. A failing field keeps it open.
+    void accept() override;
+
+    // Shows the pixel-format or the quality controls for an output format.
+    void ShowFormatControls(int32_t format);
+    // Checks the size rule's radio and enables the controls it reads.
+    void ShowSizeTypeControls(int32_t type);
+    // Check boxes and width/height visibility from nKeepAspectRatio.
+    void ShowAspectControls();
+    // Width and height rows shown as the aspect rule and the size rule say.
+    void ShowSizeRows();
+    // Description and constants of the pixel-format list's current entry.
+    void UpdatePixelFormatInfo();
+
+    // Worked out for the description only; not part of the record.
+    uint32_t m_indexedPixelFormat = 0;
+    uint32_t m_pixelFormat = 0;
+
+private:
+    void BuildChoices();
+    void InitDialog();
+    void WriteControls();
+    bool ReadControls();
+    bool ReadInt(QLineEdit* edit, int32_t& value, bool ranged, int32_t min, int32_t max);
+    bool ReadDouble(QLineEdit* edit, double& value, double min, double max);
+    void Refuse(QLineEdit* edit, const std::string& message);
+    void Tell(const std::string& text, const std::string& caption);
+
+    void OnKeepWidthClicked(bool checked);
+    void OnKeepHeightClicked(bool checked);
+
+    OutputPhotoFormat m_format;
+    std::unique_ptr<Ui::CDialogPhotoOptions> ui_;
+    std::unique_ptr<QtPrompter> ownPrompter_;
+    Prompter* prompter_;
+    QButtonGroup* sizeGroup_;
+    QButtonGroup* rotateGroup_;
+    QButtonGroup* flipGroup_;
+    bool initialised_ = false;
+};

@@ -1,0 +1,21 @@
+#include "dialogs/FolderChooser.h"
+
+#include "platform/Paths.h"
+
+#include <QFile>
+#include <QFileDialog>
+
+int BrowseForFolder(QWidget* owner, std::string& folder, const std::string& startFolder) {
+    QFileDialog dialog(owner, QStringLiteral("Choose a folder"),
+                       paths::ToQString(startFolder));
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly, true);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return 1;
+    QString chosen = dialog.selectedFiles().constFirst();
+    if (chosen.isEmpty())
+        return 1;
+    folder = paths::FromQString(chosen);
+    return 0;
+}

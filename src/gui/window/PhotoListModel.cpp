@@ -1,0 +1,96 @@
+#include "window/PhotoListModel.h"
+
+
+#include <algorithm>
+
+#include "platform/Paths.h"
+
+PhotoListModel::PhotoListModel(const std::vector<PhotoItem>& photos, QObject* parent)
+    : QAbstractTableModel(parent), photos_(photos) {}
+
+void PhotoListModel::Reset() {
+    beginResetModel();
+    shownRows_ = static_cast<int>(photos_.size());
+    endResetModel();
+}
+
+void PhotoListModel::RowsChanged(int first, int last) {
+    if (first > last || first < 0 || last >= shownRows_)
+        return;
+    emit dataChanged(index(first, 0), index(last, kColumnCount - 1), {Qt::DisplayRole});
+}
+
+int PhotoListModel::rowCount(const QModelIndex& parent) const {
+    // The vector may have grown or shrunk since the last Reset; the view only
+    // sees rows that exist in both.
+    if (parent.isValid())
+        return 0;
+    return std::min(shownRows_, static_cast<int>(photos_.size()));
+}
+
+int PhotoListModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : kColumnCount;
+}
+
+QString PhotoListModel::StatusText(PhotoStatus status) {
+    switch (status) {
+    case PhotoStatus::None: return {};
+    case PhotoStatus::Waiting: return QStringLiteral("Waiting");
+    case PhotoStatus::Converting: return QStringLiteral("Converting");
+    case PhotoStatus::Converted: return QStringLiteral("Converted");
+    case PhotoStatus::Skipped: return QStringLiteral("Skipped");
+    case PhotoStatus::Failed: return QStringLiteral("Failed");
+    }
+    return {};
+}
+
+QString PhotoListModel::CellText(const PhotoItem& photo, int column) {
+    const OutputPhotoFormat& out = photo.m_outputPhotoFormat;
+    switch (column) {
+    case kColumnFileName: return paths::ToQString(photo.strFileName);
+    case kColumnSourceSize: return QStringLiteral("%1*%2").arg(photo.nWidth).arg(photo.nHeight);
+    case kColumnTime: return QString::fromStdString(photo.strTime);
+    case kColumnOutputSize: return QStringLiteral("%1*%2").arg(out.nOutputWidth).arg(out.nOutputHeight);
+    case kColumnRotate: return QString::number(out.nRotateAngel);
+    case kColumnStatus: return StatusText(photo.status);
+    default: return {};
+    }
+}
+
+QVariant PhotoListModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount())
+        return {};
+    const PhotoItem& photo = photos_[static_cast<std::size_t>(index.row())];
+    if (role == Qt::DisplayRole)
+        return CellText(photo, index.column());
+    if (role == Qt::TextAlignmentRole)
+        return int(Qt::AlignCenter);
+    if (role == Qt::ToolTipRole && index.column() == kColumnFileName)
+        return paths::ToQString(photo.strSourcePath);
+    if (role == Qt::ToolTipRole && index.column() == kColumnStatus && !photo.statusReason.empty())
+        return QString::fromStdString(photo.statusReason);
+    return {};
+}
+
+QVariant PhotoListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal)
+        return {};
+    if (role == Qt::TextAlignmentRole)
+        return int(Qt::AlignCenter);
+    if (role != Qt::DisplayRole)
+        return {};
+    switch (section) {
+    case kColumnFileName: return QStringLiteral("File name");
+    case kColumnSourceSize: return QStringLiteral("Width * Height");
+    case kColumnTime: return QStringLiteral("Time");
+    case kColumnOutputSize: return QStringLiteral("Output Width * Height");
+    case kColumnRotate: return QStringLiteral("Rotate");
+    case kColumnStatus: return QStringLiteral("Status");
+    default: return {};
+    }
+}
+
+int PhotoListModel::DefaultWidth(int column) {
+    static constexpr int kWidths[kColumnCount] = {200, 100, 150, 141, 100, 90};
+    return column >= 0 && column < kColumnCount ? kWidths[column] : 100;
+}

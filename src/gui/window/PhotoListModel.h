@@ -1,0 +1,38 @@
+#pragma once
+// The photo list as the list view shows it: read-only columns over the
+// window's vector of photos. The vector stays the window's; the model only
+// has to be told when it changed.
+
+#include <QAbstractTableModel>
+
+#include <vector>
+
+#include "model/PhotoItem.h"
+#include "model/PhotoListOps.h"
+
+class PhotoListModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit PhotoListModel(const std::vector<PhotoItem>& photos, QObject* parent = nullptr);
+
+    // Every row is new (the view's selection is cleared).
+    void Reset();
+    // Rows first..last show other photos now; the rows stay (and so the
+    // selection).
+    void RowsChanged(int first, int last);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+    // The column's text for one photo.
+    static QString CellText(const PhotoItem& photo, int column);
+    static QString StatusText(PhotoStatus status);
+    // The column widths of a fresh window, in pixels.
+    static int DefaultWidth(int column);
+
+private:
+    const std::vector<PhotoItem>& photos_;
+    int shownRows_ = 0;  // rows the view knows of, until the next Reset
+};

@@ -1,0 +1,88 @@
+#include "window/PreviewFrame.h"
+
+#include "platform/Paths.h"
+#include "imaging/OverlayText.h"
+
+#include <QFile>
+#include <QFutureWatcher>
+#include <QPainter>
+#include <QtConcurrent/QtConcurrentRun>
+
+PreviewFrame::PreviewFrame(QWidget* parent) : QFrame(parent), cache_(8) {
+    setFrameShape(QFrame::StyledPanel);
+    setFrameShadow(QFrame::Sunken);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    setAutoFillBackground(false);
+}
+
+void PreviewFrame::ShowPhoto(const std::string& path) {
+    const QString key = paths::ToQString(path);
+    const quint64 request = ++lastRequest_;
+    if (QImage* cached = cache_.object(key)) {
+        Decoded(request, key, *cached);
+        return;
+    }
+    // Decode at twice the frame so the stretched picture stays sharp on
+    // high-density screens.
+    const QSize want = contentsRect().size() * devicePixelRatioF() * 2;
+    Decoder decoder = decoder_;
+    ++pending_;
+    // The watcher belongs to the frame: when the frame goes first, the result
+    // is dropped with it; the decoding itself touches nothing of the frame.
+    auto* watcher = new QFutureWatcher<QImage>(this);
+    connect(watcher, &QFutureWatcher<QImage>::finished, this, [this, watcher, request, key] {
+        const QImage image = watcher->result();
+        watcher->deleteLater();
+        --pending_;
+        cache_.insert(key, new QImage(image));
+        Decoded(request, key, image);
+    });
+    watcher->setFuture(QtConcurrent::run([decoder, path, want] {
+        return decoder ? decoder(path, want.width(), want.height()) : QImage();
+    }));
+}
+
+void PreviewFrame::Decoded(quint64 request, const QString& path, const QImage& image) {
+    if (request != lastRequest_)
+        return;  // a later click won
+    image_ = image;
+    update();
+    emit PhotoShown(path);
+}
+
+void PreviewFrame::Clear() {
+    ++lastRequest_;
+    image_ = QImage();
+    update();
+}
+
+void PreviewFrame::SetOverlay(const TextOverlay& overlay, QSize outputSize) {
+    if (overlay == overlay_ && outputSize == outputSize_)
+        return;
+    overlay_ = overlay;
+    outputSize_ = outputSize;
+    update();
+}
+
+void PreviewFrame::paintEvent(QPaintEvent* event) {
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    const QRect inside = contentsRect();
+    painter.fillRect(inside, Qt::black);
+    if (!image_.isNull()) {
+        // The whole photo in its own proportions, centred: a stretched
+        // preview would misrepresent it.
+        QSize fitted = image_.size().scaled(inside.size(), Qt::KeepAspectRatio);
+        QRect target(QPoint(0, 0), fitted);
+        target.moveCenter(inside.center());
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(target, image_);
+        if (!outputSize_.isEmpty()) {
+            painter.setClipRect(target);
+            painter.translate(target.topLeft());
+            painter.scale(double(target.width()) / outputSize_.width(),
+                          double(target.height()) / outputSize_.height());
+            PaintOverlayText(painter, outputSize_.width(), outputSize_.height(), overlay_);
+        }
+    }
+}

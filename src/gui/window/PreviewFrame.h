@@ -1,0 +1,56 @@
+#pragma once
+// The preview frame: black until a photo is shown, then the whole photo in
+// its own proportions with the text overlay on it, scaled as the photo is.
+// Decoding runs off the GUI thread at about the frame's size; the last few
+// previews are kept so that clicking back and forth is instant.
+
+#include <QCache>
+#include <QFrame>
+#include <QImage>
+
+#include <functional>
+#include <string>
+
+#include "model/TextOverlay.h"
+
+class PreviewFrame : public QFrame {
+    Q_OBJECT
+public:
+    // Decodes a picture to fit within width x height; a null image when it
+    // cannot. Called on a worker thread.
+    using Decoder = std::function<QImage(const std::string& path, int width, int height)>;
+
+    explicit PreviewFrame(QWidget* parent = nullptr);
+
+    void SetDecoder(Decoder decoder) { decoder_ = std::move(decoder); }
+
+    // Shows the photo at path once it is decoded; a photo that does not
+    // decode leaves the frame black.
+    void ShowPhoto(const std::string& path);
+    // Back to black.
+    void Clear();
+    // The overlay drawn over the photo, placed as on an output of
+    // outputSize and scaled with the photo; none for an empty size.
+    void SetOverlay(const TextOverlay& overlay, QSize outputSize);
+
+    const QImage& Image() const { return image_; }
+    bool IsDecoding() const { return pending_ != 0; }
+
+signals:
+    // The frame shows path now (its image may be null when it did not decode).
+    void PhotoShown(const QString& path);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void Decoded(quint64 request, const QString& path, const QImage& image);
+
+    Decoder decoder_;
+    QImage image_;
+    TextOverlay overlay_;
+    QSize outputSize_;
+    QCache<QString, QImage> cache_;
+    quint64 lastRequest_ = 0;
+    int pending_ = 0;
+};

@@ -1,0 +1,105 @@
+// Presets in the window's settings file: every field kept, a newer
+// version's preset still read, names that cannot be stored refused.
+
+#include <gtest/gtest.h>
+
+#include <QSettings>
+
+#include "platform/SettingsStore.h"
+#include "settings/PresetStore.h"
+
+namespace {
+
+QSettings WindowStore() {
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, settings::kMaker,
+                     settings::kWindowStore);
+}
+
+class PresetTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QSettings store = WindowStore();
+        store.clear();
+        store.setValue("Option/m_batch_renamer", "kept");
+        store.sync();
+    }
+};
+
+// Every field away from its built-in value, so that a field the store
+// forgets comes back different.
+Preset EveryFieldSet() {
+    Preset p;
+    p.format = {kSizeStretch, 2048, 1536, kFormatPng,   1, 55, kKeepHeight,
+                0.5,          2.25, 270,  kFlipVertical};
+    p.format.nLongEdge = 3000;
+    p.format.bNoEnlarge = true;
+    p.format.bLossless = true;
+    p.format.nMetadata = kMetadataNoLocation;
+    p.naming.date = kDateTaken;
+    p.naming.prefix = "web, = day";
+    p.naming.notRename = true;
+    p.naming.keepFolders = true;
+    p.overlay.text = "© Jane";
+    p.overlay.x = -7;
+    p.overlay.y = 12;
+    p.overlay.font = {-40, 3, 5, 6, 700, 1, 1, 1, 2, 3, 4, 0, 34, "DejaVu Serif"};
+    p.overlay.color = 0x00FF8001;
+    p.overlay.anchor = kAnchorBottomRight;
+    p.overlay.sizePercent = 4.5;
+    p.overlay.opacity = 60;
+    p.overlay.effect = kTextEffectShadow;
+    return p;
+}
+
+TEST_F(PresetTest, EveryFieldComesBackAndOtherGroupsStay) {
+    const Preset saved = EveryFieldSet();
+    std::string reason;
+    ASSERT_TRUE(presets::Save("web 2048", saved, &reason)) << reason;
+    ASSERT_TRUE(presets::Save("Archive", Preset{}, &reason)) << reason;
+    EXPECT_EQ(presets::Names(), (std::vector<std::string>{"Archive", "web 2048"}));
+    const std::optional<Preset> loaded = presets::Load("web 2048");
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(*loaded, saved);
+    EXPECT_EQ(presets::Load("Archive"), Preset{});
+    EXPECT_FALSE(presets::Load("web"));
+    EXPECT_EQ(WindowStore().value("Option/m_batch_renamer").toString(), "kept");
+
+    ASSERT_TRUE(presets::Remove("web 2048", &reason)) << reason;
+    EXPECT_EQ(presets::Names(), std::vector<std::string>{"Archive"});
+    EXPECT_TRUE(presets::Remove("", &reason));
+    EXPECT_EQ(presets::Names(), std::vector<std::string>{"Archive"})
+        << "an empty name removes nothing";
+}
+
+TEST_F(PresetTest, ANewerVersionsPresetStillLoads) {
+    {
+        QSettings store = WindowStore();
+        store.beginGroup("Presets/newer");
+        store.setValue("nOutputWidth", "2048");
+        store.setValue("nTextOpacity", "40");
+        store.setValue("strWatermarkImage", "/logo.png");  // a key this version does not know
+        store.setValue("nOuptputFormat", "9");             // a format this version does not have
+        store.setValue("nTextAnchor", "12");               // nor this anchor
+        store.setValue("nCurrentJpegQuality", "lots");     // unreadable
+        store.endGroup();
+    }
+    const std::optional<Preset> loaded = presets::Load("newer");
+    ASSERT_TRUE(loaded);
+    Preset expected;
+    expected.format.nOutputWidth = 2048;
+    expected.overlay.opacity = 40;
+    EXPECT_EQ(*loaded, expected);
+}
+
+TEST_F(PresetTest, NamesThatCannotBeStoredAreRefused) {
+    for (const char* name : {"", "web/2048", "web\\2048", "tab\tname"}) {
+        std::string reason;
+        EXPECT_FALSE(presets::Save(name, Preset{}, &reason)) << name;
+        EXPECT_EQ(reason.rfind("a preset name must", 0), 0u) << reason;
+        EXPECT_FALSE(presets::NameProblem(name).empty()) << name;
+    }
+    EXPECT_TRUE(presets::Names().empty());
+    EXPECT_TRUE(presets::NameProblem("Web – 2048 px, ünïcode").empty());
+}
+
+}  // namespace

@@ -1,0 +1,177 @@
+// The window's preset list shared with the command line, Keep sub-folders,
+// and the overlay on the preview.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QDoubleSpinBox>
+#include <QImage>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ScriptedHooks.h"
+#include "platform/SettingsStore.h"
+#include "window/MainDialog.h"
+#include "window/PreviewFrame.h"
+#include "support/QtTestMain.h"
+#include "support/RecordingPrompter.h"
+#include "support/TestSupport.h"
+#include "ui_MainDialog.h"
+
+namespace {
+
+// quillmere-convert with the test's settings store; its exit status and
+// standard output.
+int Convert(const QStringList& args, QString* out = nullptr) {
+    std::vector<std::string> argv{QUILLMERE_CONVERT_BIN};
+    for (const QString& arg : args)
+        argv.push_back(Native(arg));
+    const testsupport::TempDir dir;
+    const testsupport::ProgramOutcome r =
+        testsupport::FinishProgram(testsupport::StartProgram(argv, dir.path()), dir.path());
+    if (out)
+        *out = QString::fromStdString(r.out);
+    return r.exitCode;
+}
+
+// Pixels of the image's quarter (0 top left ... 3 bottom right) in the
+// text's red, which neither the photo nor the frame's black has.
+int RedIn(const QImage& image, int quarter) {
+    const int x0 = quarter % 2 ? image.width() / 2 : 0, y0 = quarter / 2 ? image.height() / 2 : 0;
+    int red = 0;
+    for (int y = y0; y < y0 + image.height() / 2; ++y)
+        for (int x = x0; x < x0 + image.width() / 2; ++x) {
+            const QColor c = image.pixelColor(x, y);
+            red += c.red() > 150 && c.green() < 60;
+        }
+    return red;
+}
+
+}  // namespace
+
+class MainDialogPresetsTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir photos_;
+    Script script_;
+    RecordingPrompter prompter_;
+
+    QString MakePhoto(const QString& name, int width = 40, int height = 30) {
+        return WritePhoto(photos_.filePath(name), width, height, QColor(200, 160, 90));
+    }
+
+    std::unique_ptr<MainDialog> NewWindow() {
+        return std::make_unique<MainDialog>(&prompter_, ScriptedHooks(script_));
+    }
+
+private slots:
+    void init() {
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, settings::kMaker, settings::kWindowStore).clear();
+        script_ = Script{};
+        prompter_.Clear();
+        prompter_.SetFallback(PromptAnswer::No);
+    }
+
+    void presetsAreSharedWithTheCommandLine() {
+        // Saved by the command line, applied from the window's list.
+        QCOMPARE(Convert({"--save-preset", "web", "-f", "png", "-W", "300", "--prefix", "web", "--keep-folders",
+                          "--text", "(c)", "--text-anchor", "bottom-right", "--text-opacity", "60"}),
+                 0);
+        auto window = NewWindow();
+        Ui::MainDialog& ui = window->Controls();
+        script_.files << MakePhoto("a.png") << MakePhoto("b.png");
+        window->OnAddPhotos();
+        QCOMPARE(ui.presetCombo->currentText(), QStringLiteral("web"));
+        prompter_.Script({PromptAnswer::Yes});
+        ui.applyPresetButton->click();
+        QCOMPARE(prompter_.Texts(), std::vector<std::string>{"Do you want to change all output settings of photos?"});
+        QCOMPARE(window->DefaultFormat().nOuptputFormat, int32_t(kFormatPng));
+        for (const PhotoItem& photo : window->Photos())
+            QCOMPARE(photo.m_outputPhotoFormat.nOutputHeight, 225);  // 40 x 30 at width 300
+        QCOMPARE(ui.renamePrefixEdit->text(), QStringLiteral("web"));
+        QVERIFY(ui.keepFoldersCheck->isChecked());
+        QCOMPARE(ui.overlayTextEdit->text(), QStringLiteral("(c)"));
+        QCOMPARE(ui.textAnchorCombo->currentIndex(), int(kAnchorBottomRight));
+        QCOMPARE(ui.textOpacitySpin->value(), 60);
+
+        // Saved from the window, used by the command line.
+        ui.notRenameCheck->click();
+        script_.presetName = "from window";
+        ui.savePresetButton->click();
+        QCOMPARE(ui.presetCombo->currentText(), QStringLiteral("from window"));
+        const QString into = photos_.filePath("into");
+        QCOMPARE(Convert({"--preset", "from window", "--into", into, MakePhoto("c.png")}), 0);
+        QCOMPARE(QDir(into).entryList(QDir::Files), QStringList{"c.png"});  // Not rename, PNG
+
+        // Saving over a name asks first; Delete asks, and then the command line no longer lists it.
+        prompter_.Clear();
+        ui.savePresetButton->click();
+        QCOMPARE(prompter_.Texts(),
+                 std::vector<std::string>{"The preset \"from window\" exists. Do you want to replace it?"});
+        prompter_.Script({PromptAnswer::Yes});
+        ui.deletePresetButton->click();
+        QString listed;
+        QCOMPARE(Convert({"--list-presets"}, &listed), 0);
+        QCOMPARE(listed, QStringLiteral("web\n"));
+        QCOMPARE(ui.presetCombo->count(), 1);
+    }
+
+    void keepSubFoldersMirrorsASearch() {
+        auto window = NewWindow();
+        MakePhoto("Holiday/Day1/IMG_0001.png");
+        MakePhoto("Holiday/Day2/IMG_0001.png");
+        script_.folder = Native(photos_.filePath("Holiday"));
+        window->OnSearchPhotos();
+        Ui::MainDialog& ui = window->Controls();
+        ui.keepFoldersCheck->click();
+        ui.notRenameCheck->click();
+        ui.outputFolderEdit->setText(photos_.filePath("out"));
+        QSignalSpy done(window.get(), &MainDialog::ConversionFinished);
+        window->OnConvert();
+        QVERIFY(done.wait(60000));
+        const QString run = QString::fromStdString(window->RunOutputFolder());
+        QVERIFY(QFile::exists(run + "Day1/IMG_0001.jpg"));
+        QVERIFY(QFile::exists(run + "Day2/IMG_0001.jpg"));
+        // No replace question: the two no longer share a name.
+        QCOMPARE(prompter_.Texts().size(), size_t(1));
+    }
+
+    void previewShowsTheOverlayWhereItGoes() {
+        auto window = NewWindow();
+        script_.files << MakePhoto("photo.png", 400, 300);
+        window->OnAddPhotos();
+        PreviewFrame* frame = window->Controls().previewFrame;
+        QSignalSpy shown(frame, &PreviewFrame::PhotoShown);
+        window->SelectRows({0});
+        window->OnPreview();
+        QVERIFY(shown.wait(10000));
+        Ui::MainDialog& ui = window->Controls();
+        QCOMPARE(RedIn(frame->grab().toImage(), 3), 0);
+        script_.color = 0x0000FF;  // red, as 0x00BBGGRR
+        window->OnFont();
+        ui.overlayTextEdit->setText("HHHH");
+        ui.textSizeSpin->setValue(20);
+        ui.textAnchorCombo->setCurrentIndex(kAnchorBottomRight);
+        QImage shot = frame->grab().toImage();
+        QVERIFY(RedIn(shot, 3) > 0);
+        QCOMPARE(RedIn(shot, 0), 0);
+        ui.textAnchorCombo->setCurrentIndex(kAnchorTopLeft);
+        shot = frame->grab().toImage();
+        QVERIFY(RedIn(shot, 0) > 0);
+        QCOMPARE(RedIn(shot, 3), 0);
+    }
+};
+
+QUILLMERE_QTEST_MAIN(MainDialogPresetsTest)
+
+#include "MainDialogPresetsTest.moc"

@@ -1,0 +1,699 @@
+// The main window driven as a user would, with scripted choosers, dialogs
+// and message boxes.
+
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QHeaderView>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMimeData>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+
+#include <sched.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <deque>
+#include <map>
+#include <memory>
+
+#include "platform/SettingsStore.h"
+#include "settings/FontSettings.h"
+#include "window/MainDialog.h"
+#include "model/OptionTables.h"
+#include "gather/PhotoGathering.h"
+#include "model/PhotoListOps.h"
+#include "window/PreviewFrame.h"
+#include "ScriptedHooks.h"
+#include "support/RecordingPrompter.h"
+#include "ui_MainDialog.h"
+
+Q_DECLARE_METATYPE(std::vector<int>)
+
+namespace {
+
+constexpr const char* kStoreName = "quillmere-window-tests";
+
+std::vector<std::string> Names(const MainDialog& window) {
+    std::vector<std::string> names;
+    for (const PhotoItem& photo : window.Photos())
+        names.push_back(photo.strFileName);
+    return names;
+}
+
+std::vector<std::string> NamesOf(const QString& letters) {
+    std::vector<std::string> names;
+    for (QChar letter : letters)
+        names.push_back(QString(letter).toStdString() + ".png");
+    return names;
+}
+
+}  // namespace
+
+class MainDialogTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> photos_;
+    Script script_;
+    RecordingPrompter prompter_;
+
+    // A small picture of its own size; the modification time is set so
+    // that names and times sort differently.
+    QString MakePhoto(const QString& name, int width = 40, int height = 30, int minutesOld = 0) {
+        const QColor colour(200, 40 + name.size() * 10, 90);
+        const QString path = WritePhoto(photos_->filePath(name), width, height, colour);
+        QFile file(path);
+        file.open(QIODevice::ReadWrite);
+        file.setFileTime(QDateTime::currentDateTime().addSecs(-60 * minutesOld), QFileDevice::FileModificationTime);
+        return path;
+    }
+
+    std::unique_ptr<MainDialog> NewWindow() {
+        return std::make_unique<MainDialog>(&prompter_, ScriptedHooks(script_));
+    }
+
+    // Adds photos named by letters ("abcdef" -> a.png ... f.png) through Add Photos.
+    void AddLetters(MainDialog& window, const QString& letters) {
+        script_.files.clear();
+        int age = 0;
+        for (QChar letter : letters)
+            script_.files << MakePhoto(QString(letter) + ".png", 40, 30, age++);
+        window.OnAddPhotos();
+    }
+
+private slots:
+    void init() {
+        QSettings store(QSettings::NativeFormat, QSettings::UserScope, settings::kMaker, kStoreName);
+        store.clear();
+        store.sync();
+        photos_ = std::make_unique<QTemporaryDir>();
+        script_ = Script{};
+        prompter_.Clear();
+        prompter_.SetFallback(PromptAnswer::No);
+    }
+
+    void firstStartShowsDefaultsAndDisabledCommands() {
+        auto window = NewWindow();
+        Ui::MainDialog& ui = window->Controls();
+        QCOMPARE(ui.renamePrefixEdit->text(), QStringLiteral("output.photo"));
+        QCOMPARE(ui.textXEdit->text(), QStringLiteral("0"));
+        QCOMPARE(ui.textYEdit->text(), QStringLiteral("0"));
+        QCOMPARE(ui.totalLabel->text(), QStringLiteral("Total Photos:"));
+        QVERIFY(ui.outputFolderEdit->text().endsWith(QStringLiteral("Quillmere/")));
+        for (QPushButton* button : {ui.convertButton, ui.editButton, ui.upButton, ui.downButton, ui.deleteButton,
+                                    ui.clearButton})
+            QVERIFY2(!button->isEnabled(), qPrintable(button->text()));
+        window->show();
+        for (QWidget* hidden : {static_cast<QWidget*>(ui.logList), static_cast<QWidget*>(ui.saveListButton),
+                                static_cast<QWidget*>(ui.loadListButton)})
+            QVERIFY(!hidden->isVisible());
+        QVERIFY(ui.viewLogButton->isVisible());
+        const QStringList titles{"File name", "Width * Height", "Time", "Output Width * Height", "Rotate", "Status"};
+        QAbstractItemModel* model = ui.photoList->model();
+        QCOMPARE(model->columnCount(), titles.size());
+        for (int column = 0; column < titles.size(); ++column)
+            QCOMPARE(model->headerData(column, Qt::Horizontal).toString(), titles[column]);
+        // The names take the room the window has; the other columns keep theirs.
+        QHeaderView* header = ui.photoList->horizontalHeader();
+        QVERIFY(header->sectionSize(0) >= 200);
+        QCOMPARE(header->sectionSize(4), 100);
+        QCOMPARE(ui.photoList->selectionMode(), QAbstractItemView::ExtendedSelection);
+        QCOMPARE(ui.photoList->selectionBehavior(), QAbstractItemView::SelectRows);
+        QVERIFY(ui.photoList->showGrid());
+        QCOMPARE(window->LogFilePath(), window->OutputFolder() + "Corvale.log");
+    }
+
+    void addPhotosShowsRowsAndRemembersFolder() {
+        auto window = NewWindow();
+        script_.files << MakePhoto("big.png", 300, 200) << photos_->filePath("missing.png");
+        QFile text(photos_->filePath("notes.txt"));
+        text.open(QIODevice::WriteOnly);
+        text.write("not a picture");
+        text.close();
+        script_.files << text.fileName();
+        window->OnAddPhotos();
+        QCOMPARE(script_.filesTitle, QStringLiteral("Select Photo Files..."));
+        // The filter shows what a folder search finds, in both letter cases.
+        QCOMPARE(script_.filters.size(), 2);
+        const QString patterns = " " + script_.filters[0].section(QLatin1Char('('), -1);
+        for (int i = 0; i < kPhotoExtensionCount; ++i) {
+            const QString extension = QLatin1String(PhotoExtensions()[i]);
+            QVERIFY2(patterns.contains(" *" + extension + " *" + extension.toUpper()), PhotoExtensions()[i]);
+        }
+        QCOMPARE(patterns.count(QLatin1Char('*')), 2 * kPhotoExtensionCount);
+        QCOMPARE(window->PhotoCount(), 1);
+        QAbstractItemModel* model = window->Controls().photoList->model();
+        QCOMPARE(model->index(0, 0).data().toString(), QStringLiteral("big.png"));
+        QCOMPARE(model->index(0, 1).data().toString(), QStringLiteral("300*200"));
+        QCOMPARE(model->index(0, 3).data().toString(), QStringLiteral("1024*682"));
+        QCOMPARE(model->index(0, 4).data().toString(), QStringLiteral("0"));
+        QCOMPARE(window->Controls().totalLabel->text(), QStringLiteral("Total photos: 1"));
+        QVERIFY(window->Controls().convertButton->isEnabled());
+        const std::string folder = Native(photos_->path()) + "/";
+        QCOMPARE(SettingsStore::GetString("Option", "LastPhotoFolder", ""), folder);
+        // The missing file was told about; the text file was dropped silently.
+        QCOMPARE(prompter_.Prompts().size(), size_t(1));
+
+        window->OnAddPhotos();  // the dialog opens where the last photo came from
+        QCOMPARE(Native(script_.filesFolder), folder);
+        QCOMPARE(window->PhotoCount(), 2);  // the same file twice is listed twice
+    }
+
+    void dropAddsFilesInOrderAndSearchesFolders() {
+        auto window = NewWindow();
+        window->show();
+        QDir(photos_->path()).mkpath("folder/sub");
+        MakePhoto("folder/sub/deeper.png");
+        MakePhoto("folder/inside.png");
+        QFile text(photos_->filePath("notes.png"));  // named like a picture, but text
+        QVERIFY(text.open(QIODevice::WriteOnly));
+        text.write("not a picture");
+        text.close();
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(MakePhoto("two.png")), QUrl::fromLocalFile(photos_->filePath("folder")),
+                      QUrl::fromLocalFile(photos_->filePath("notes.png")), QUrl::fromLocalFile(MakePhoto("one.png")),
+                      QUrl("https://example.org/x.png")});
+        const QPoint middle = window->rect().center();
+        QDragEnterEvent enter(middle, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window.get(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(middle, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window.get(), &drop);
+        QCOMPARE(Names(*window), (std::vector<std::string>{"two.png", "inside.png", "deeper.png", "one.png"}));
+        QVERIFY(prompter_.Prompts().empty());
+        QCOMPARE(SettingsStore::GetString("Option", "LastPhotoFolder", "unset"), std::string("unset"));
+    }
+
+    // What a file manager's "Open with" hands over takes the same way.
+    void startupPathsAreOpenedLikeADrop() {
+        auto window = NewWindow();
+        QDir(photos_->path()).mkpath("album");
+        MakePhoto("album/b.png");
+        window->OpenPaths({Native(MakePhoto("a.png")), Native(photos_->filePath("album")),
+                           Native(photos_->filePath("missing.png"))});
+        QCOMPARE(Names(*window), (std::vector<std::string>{"a.png", "b.png"}));
+        QCOMPARE(window->Controls().totalLabel->text(), QStringLiteral("Total photos: 2"));
+    }
+
+    void searchWalksBreadthFirstAndRemembersLastFolder() {
+        auto window = NewWindow();
+        SettingsStore::WriteString("Option", "m_last_browse_fold", "/earlier/");
+        MakePhoto("tree/a.jpg");
+        MakePhoto("tree/S/b.png");
+        MakePhoto("tree/S/x.raw");
+        script_.folder = Native(photos_->filePath("tree"));
+        window->OnSearchPhotos();
+        QCOMPARE(script_.folderStart, std::string("/earlier/"));
+        QCOMPARE(Names(*window), (std::vector<std::string>{"a.jpg", "b.png"}));
+        QCOMPARE(SettingsStore::GetString("Option", "m_last_browse_fold", ""), script_.folder + "/S/");
+
+        script_.folder.clear();  // cancelled: nothing changes
+        window->OnSearchPhotos();
+        QCOMPARE(window->PhotoCount(), 2);
+    }
+
+    void searchLogsWhatItCannotLookInto() {
+        auto window = NewWindow();
+        MakePhoto("tree/a.jpg");
+        const QString loop = photos_->filePath("tree/loop");
+        QVERIFY(QFile::link(loop, loop));
+        script_.folder = Native(photos_->filePath("tree"));
+        window->OnSearchPhotos();
+        QCOMPARE(Names(*window), (std::vector<std::string>{"a.jpg"}));
+        QFile log(QString::fromStdString(window->LogFilePath()));
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        QVERIFY(log.readAll().contains(
+            (Native(loop) + ": could not be searched (Too many levels of symbolic links)\n").c_str()));
+    }
+
+    void listCommands_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<std::vector<int>>("selected");
+        QTest::addColumn<QString>("order");
+        QTest::addColumn<std::vector<int>>("selectedAfter");
+        QTest::addColumn<bool>("toldToSelect");
+        using V = std::vector<int>;
+        QTest::newRow("up: top row selected moves nothing") << "up" << 6 << V{0, 3} << "abcdef" << V{0, 3} << false;
+        QTest::newRow("up: a block moves as a block") << "up" << 6 << V{2, 3} << "acdbef" << V{1, 2} << false;
+        QTest::newRow("up: apart rows move each") << "up" << 6 << V{1, 4} << "bacedf" << V{0, 3} << false;
+        QTest::newRow("up: nothing selected") << "up" << 6 << V{} << "abcdef" << V{} << true;
+        QTest::newRow("up: one photo does nothing") << "up" << 1 << V{} << "a" << V{} << false;
+        QTest::newRow("down: bottom row selected moves nothing") << "down" << 6 << V{2, 5} << "abcdef" << V{2, 5} << false;
+        QTest::newRow("down: a block moves as a block") << "down" << 6 << V{1, 2} << "adbcef" << V{2, 3} << false;
+        QTest::newRow("down: nothing selected") << "down" << 3 << V{} << "abc" << V{} << true;
+        QTest::newRow("delete: rows 1, 2, 4 of six") << "delete" << 6 << V{1, 2, 4} << "adf" << V{} << false;
+        QTest::newRow("delete: all") << "delete" << 3 << V{0, 1, 2} << "" << V{} << false;
+        QTest::newRow("delete: nothing selected") << "delete" << 3 << V{} << "abc" << V{} << true;
+        QTest::newRow("clear: several") << "clear" << 4 << V{1} << "" << V{} << false;
+        QTest::newRow("clear: empty list") << "clear" << 0 << V{} << "" << V{} << false;
+    }
+
+    void listCommands() {
+        QFETCH(QString, command);
+        QFETCH(int, count);
+        QFETCH(std::vector<int>, selected);
+        QFETCH(QString, order);
+        QFETCH(std::vector<int>, selectedAfter);
+        QFETCH(bool, toldToSelect);
+        auto window = NewWindow();
+        if (count > 0)
+            AddLetters(*window, QStringLiteral("abcdef").left(count));
+        window->SelectRows(selected);
+        prompter_.Clear();
+        if (command == "up")
+            window->OnUp();
+        else if (command == "down")
+            window->OnDown();
+        else if (command == "delete")
+            window->OnDelete();
+        else
+            window->OnClear();
+        QCOMPARE(Names(*window), NamesOf(order));
+        QCOMPARE(window->SelectedRows(), selectedAfter);
+        QCOMPARE(prompter_.Texts(), toldToSelect ? std::vector<std::string>{"Please select items!"}
+                                                 : std::vector<std::string>{});
+        // The rows show the list as it is now.
+        QAbstractItemModel* model = window->Controls().photoList->model();
+        QCOMPARE(model->rowCount(), int(order.size()));
+        for (int row = 0; row < model->rowCount(); ++row)
+            QCOMPARE(model->index(row, 0).data().toString(), QString(order[row]) + ".png");
+        if (command == "delete" || command == "clear") {
+            QCOMPARE(window->Controls().totalLabel->text(), QStringLiteral("Total photos: %1").arg(order.size()));
+            QCOMPARE(window->Controls().upButton->isEnabled(), !order.isEmpty());
+            QCOMPARE(window->Controls().convertButton->isEnabled(), !order.isEmpty());
+        }
+    }
+
+    void columnClicksSort_data() {
+        QTest::addColumn<QList<int>>("clicks");
+        QTest::addColumn<QString>("order");
+        // Added as c, A, b (c newest, b oldest).
+        QTest::newRow("name once: ascending, byte order") << QList<int>{0} << "Abc";
+        QTest::newRow("name twice: descending") << QList<int>{0, 0} << "cbA";
+        QTest::newRow("name three times: ascending again") << QList<int>{0, 0, 0} << "Abc";
+        QTest::newRow("time after name: oldest first") << QList<int>{0, 2} << "bAc";
+        QTest::newRow("time twice: newest first") << QList<int>{2, 2} << "cAb";
+        QTest::newRow("rotate: no sort") << QList<int>{4} << "cAb";
+    }
+
+    void columnClicksSort() {
+        QFETCH(QList<int>, clicks);
+        QFETCH(QString, order);
+        auto window = NewWindow();
+        script_.files << MakePhoto("c.png", 40, 30, 0) << MakePhoto("A.png", 40, 30, 5)
+                      << MakePhoto("b.png", 40, 30, 10);
+        window->OnAddPhotos();
+        window->SelectRows({1});
+        for (int column : clicks)
+            window->OnColumnClick(column);
+        QCOMPARE(Names(*window), NamesOf(order));
+        QVERIFY(window->SelectedRows().empty());  // every click rebuilds the rows
+    }
+
+    void editOpensOneDialogPerSelectedPhoto() {
+        auto window = NewWindow();
+        AddLetters(*window, QStringLiteral("abcd"));
+        script_.editAnswers = {true, false, true};
+        script_.editWidth = 20;
+        window->SelectRows({0, 2, 3});
+        window->OnEdit();
+        QCOMPARE(script_.editSeen.size(), size_t(3));
+        const std::vector<PhotoItem>& photos = window->Photos();
+        std::vector<int32_t> rotations;
+        for (const PhotoItem& photo : photos)
+            rotations.push_back(photo.m_outputPhotoFormat.nRotateAngel);
+        QCOMPARE(rotations, (std::vector<int32_t>{90, 0, 0, 90}));
+        // The output size is worked out again for the confirmed photos: 40x30 at width 20.
+        QCOMPARE(photos[0].m_outputPhotoFormat.nOutputHeight, 15);
+        QCOMPARE(photos[2].m_outputPhotoFormat.nOutputWidth, 1024);
+        QCOMPARE(window->Controls().photoList->model()->index(3, 4).data().toString(), QStringLiteral("90"));
+
+        window->SelectRows({});
+        prompter_.Clear();
+        window->OnEdit();
+        QCOMPARE(prompter_.Texts(), std::vector<std::string>{"Please select items!"});
+        QCOMPARE(script_.editSeen.size(), size_t(3));
+    }
+
+    void optionsAsksBeforeChangingEveryPhoto_data() {
+        QTest::addColumn<int>("photos");
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<int>("questions");
+        QTest::addColumn<int32_t>("rotateAfter");
+        QTest::newRow("yes changes every photo") << 2 << true << 1 << 90;
+        QTest::newRow("no changes only new photos") << 2 << false << 1 << 0;
+        QTest::newRow("empty list asks nothing") << 0 << true << 0 << 0;
+    }
+
+    void optionsAsksBeforeChangingEveryPhoto() {
+        QFETCH(int, photos);
+        QFETCH(bool, yes);
+        QFETCH(int, questions);
+        QFETCH(int32_t, rotateAfter);
+        auto window = NewWindow();
+        if (photos > 0)
+            AddLetters(*window, QStringLiteral("ab").left(photos));
+        prompter_.Clear();
+        prompter_.Script({yes ? PromptAnswer::Yes : PromptAnswer::No});
+        script_.editAnswers = {true};
+        window->OnOptions();
+        QCOMPARE(int(prompter_.Prompts().size()), questions);
+        if (questions) {
+            const auto asked = prompter_.Prompts().front();
+            QCOMPARE(asked.text, std::string("Do you want to change all output settings of photos?"));
+            QCOMPARE(asked.caption, std::string("Question"));
+            QVERIFY(asked.buttons == PromptButtons::YesNo);
+            QVERIFY(asked.icon == PromptIcon::Question);
+        }
+        for (const PhotoItem& photo : window->Photos())
+            QCOMPARE(photo.m_outputPhotoFormat.nRotateAngel, rotateAfter);
+        QCOMPARE(window->DefaultFormat().nRotateAngel, 90);
+        AddLetters(*window, QStringLiteral("z"));  // photos added now get the new settings
+        QCOMPARE(window->Photos().back().m_outputPhotoFormat.nRotateAngel, 90);
+    }
+
+    void notRenameTogglesThePrefixControls() {
+        auto window = NewWindow();
+        Ui::MainDialog& ui = window->Controls();
+        for (bool checked : {true, false, true}) {
+            ui.notRenameCheck->click();
+            for (QWidget* widget : {static_cast<QWidget*>(ui.renamePrefixLabel), static_cast<QWidget*>(ui.renamePrefixEdit),
+                                    static_cast<QWidget*>(ui.renameSuffixLabel), static_cast<QWidget*>(ui.namingDateCombo)})
+                QCOMPARE(widget->isEnabled(), !checked);
+        }
+    }
+
+    void previewShowsTheFirstSelectedPhoto() {
+        auto window = NewWindow();
+        script_.files << MakePhoto("wide.png", 400, 100) << MakePhoto("tall.png", 100, 400)
+                      << MakePhoto("square.png", 200, 200);
+        window->OnAddPhotos();
+        PreviewFrame* frame = window->Controls().previewFrame;
+        QSignalSpy shown(frame, &PreviewFrame::PhotoShown);
+        window->SelectRows({1, 2});
+        window->OnPreview();
+        QVERIFY(shown.wait(10000));
+        QCOMPARE(shown.takeFirst().at(0).toString(), script_.files[1]);
+        // Decoded small, upright: the tall photo stays taller than wide.
+        QVERIFY(!frame->Image().isNull());
+        QVERIFY(frame->Image().height() > frame->Image().width());
+        QVERIFY(frame->Image().height() <= 400);
+
+        window->SelectRows({});
+        window->OnPreview();  // nothing selected: the frame keeps its photo
+        QVERIFY(!frame->IsDecoding());
+        QVERIFY(!frame->Image().isNull());
+        window->OnClear();
+        QVERIFY(frame->Image().isNull());
+    }
+
+    void badPositionIsToldAndKeepsTheValueBefore() {
+        auto window = NewWindow();
+        window->Controls().textXEdit->setText("12");
+        window->Controls().textYEdit->setText("x3");
+        QVERIFY(!window->UpdateData(true));
+        QCOMPARE(prompter_.Texts(), std::vector<std::string>{"Please enter an integer."});
+        window->Controls().textYEdit->setText("");
+        prompter_.Clear();
+        QVERIFY(!window->UpdateData(true));
+        QCOMPARE(prompter_.Texts(), std::vector<std::string>{"Please enter an integer."});
+
+        // The run goes on with the values taken before: X 2000 is beyond the
+        // default width, so the run's own check resets it, although the
+        // typed text would read as 12.
+        window->Controls().textXEdit->setText("2000");
+        window->Controls().textYEdit->setText("5");
+        QVERIFY(window->UpdateData(true));
+        window->Controls().textXEdit->setText("12abc");
+        window->Controls().outputFolderEdit->setText(photos_->filePath("out"));
+        prompter_.Clear();
+        window->OnConvert();
+        QCOMPARE(prompter_.Texts(),
+                 (std::vector<std::string>{
+                     "Please enter an integer.",
+                     "The text position X is bigger than the photo width!, The program set it to 0 now."}));
+        QCOMPARE(window->Controls().textXEdit->text(), QStringLiteral("0"));
+        QCOMPARE(window->Controls().textYEdit->text(), QStringLiteral("5"));
+    }
+
+    void exitWritesSettingsThatTheNextStartReads() {
+        script_.font.lfFaceName = "DejaVu Serif";
+        script_.font.lfHeight = -20;
+        script_.font.lfWeight = 700;
+        script_.color = 0x0000FF;
+        const std::string folder = Native(photos_->path()) + "/out";
+        {
+            auto window = NewWindow();
+            window->show();
+            window->OnFont();
+            QCOMPARE(window->Controls().fontFaceLabel->text(), QStringLiteral("DejaVu Serif"));
+            window->Controls().outputFolderEdit->setText(QFile::decodeName(QByteArray::fromStdString(folder)));
+            window->Controls().renamePrefixEdit->setText("trip");
+            QCOMPARE(window->Controls().namingDateCombo->currentText(), QStringLiteral("File date"));
+            window->Controls().namingDateCombo->setCurrentIndex(1);
+            QSignalSpy finished(window.get(), &QDialog::finished);
+            QTest::keyClick(window.get(), Qt::Key_Return);  // Enter does nothing
+            QVERIFY(window->isVisible());
+            QTest::keyClick(window.get(), Qt::Key_Escape);  // Escape is Exit
+            QCOMPARE(finished.count(), 1);
+            QVERIFY(!window->isVisible());
+        }
+        QCOMPARE(SettingsStore::GetString("Option", "photo_output_folder", ""), folder);
+        QCOMPARE(SettingsStore::GetString("Option", "m_batch_renamer", ""), std::string("trip"));
+        QCOMPARE(SettingsStore::GetInt("CurrentFont", "nCurrentColor", -1), 0x0000FF);
+        auto next = NewWindow();
+        QCOMPARE(next->OutputFolder(), folder + "/");
+        QCOMPARE(next->Controls().renamePrefixEdit->text(), QStringLiteral("trip"));
+        QCOMPARE(next->Controls().namingDateCombo->currentText(), QStringLiteral("Date taken"));
+        QCOMPARE(next->NamingDate(), int32_t(kDateTaken));
+        QCOMPARE(next->TextFont().lfFaceName, std::string("DejaVu Serif"));
+        QCOMPARE(next->TextFont().lfHeight, -20);
+        QCOMPARE(next->TextColor(), uint32_t(0x0000FF));
+    }
+
+    void browseSetsOnlyTheFolder() {
+        auto window = NewWindow();
+        window->Controls().renamePrefixEdit->setText("typed");
+        script_.folder = "/srv/photos";
+        window->OnBrowse();
+        QCOMPARE(window->OutputFolder(), std::string("/srv/photos/"));
+        QCOMPARE(window->Controls().outputFolderEdit->text(), QStringLiteral("/srv/photos/"));
+        QCOMPARE(window->Controls().renamePrefixEdit->text(), QStringLiteral("typed"));
+        const std::string log = window->LogFilePath();
+        QVERIFY(log.find("/srv/photos/") == std::string::npos);  // the log stays where it started
+    }
+
+    void convertWritesEveryPhotoAndOffersTheFolder() {
+        auto window = NewWindow();
+        window->show();
+        const QString out = photos_->filePath("out");
+        QDir().mkpath(out);
+        window->Controls().outputFolderEdit->setText(out);
+        window->UpdateData(true);
+        AddLetters(*window, QStringLiteral("abc"));
+        window->Controls().overlayTextEdit->setText("Hi");
+        prompter_.Clear();
+        prompter_.Script({PromptAnswer::Yes});
+        QSignalSpy done(window.get(), &MainDialog::ConversionFinished);
+        window->OnConvert();
+        QVERIFY(window->IsConverting());
+        Ui::MainDialog& ui = window->Controls();
+        QCOMPARE(ui.convertButton->text(), QStringLiteral("&Stop"));
+        QVERIFY(ui.convertButton->isEnabled());
+        for (QPushButton* button : {ui.addPhotosButton, ui.searchPhotosButton, ui.optionsButton, ui.editButton,
+                                    ui.upButton, ui.downButton, ui.deleteButton, ui.clearButton})
+            QVERIFY2(!button->isEnabled(), qPrintable(button->text()));
+        // Exit is refused while the run goes on.
+        window->OnExit();
+        QVERIFY(window->isVisible());
+        QVERIFY(!window->close());  // the window's close box neither
+        QTest::keyClick(window.get(), Qt::Key_Escape);
+        QVERIFY(window->isVisible());
+        const std::vector<std::string> told = prompter_.Texts();
+        QVERIFY(std::find(told.begin(), told.end(), "Please stop converting first") != told.end());
+        QVERIFY(done.wait(60000));
+
+        QCOMPARE(ui.convertButton->text(), QStringLiteral("&Convert"));
+        QVERIFY(ui.addPhotosButton->isEnabled());
+        QVERIFY(ui.upButton->isEnabled());
+        QCOMPARE(ui.progressBar->value(), 999);
+        const std::string runFolder = window->RunOutputFolder();
+        QVERIFY(runFolder.rfind(Native(out) + "/", 0) == 0);
+        const auto asked = prompter_.Prompts().back();
+        QCOMPARE(asked.text, std::string("The conversion is done. Do you want to open the output folder?"));
+        QCOMPARE(asked.caption, runFolder);
+        QCOMPARE(script_.openedFolders, std::vector<std::string>{runFolder});
+        const std::vector<PhotoItem>& photos = window->Photos();
+        for (std::size_t i = 0; i < photos.size(); ++i) {
+            const QString expected = QStringLiteral("output.photo.%1.%2.jpg")
+                                         .arg(i + 1)
+                                         .arg(QDateTime::fromSecsSinceEpoch(photos[i].timeModified)
+                                                  .toString(QStringLiteral("yyyy.MM.dd")));
+            QCOMPARE(QString::fromStdString(photos[i].strOutputPath),
+                     QString::fromStdString(runFolder) + expected);
+            QImage written(QString::fromStdString(photos[i].strOutputPath));
+            QCOMPARE(written.size(), QSize(1024, 768));
+        }
+    }
+
+    void stopEndsTheRunAndStillAsks() {
+        // One processor for this thread and the run's: one photo in hand at
+        // a time, so a Stop right after Convert leaves the rest unconverted.
+        cpu_set_t before, one;
+        QCOMPARE(sched_getaffinity(0, sizeof before, &before), 0);
+        CPU_ZERO(&one);
+        for (int cpu = 0; cpu < CPU_SETSIZE; ++cpu)
+            if (CPU_ISSET(cpu, &before)) {
+                CPU_SET(cpu, &one);
+                break;
+            }
+        QCOMPARE(sched_setaffinity(0, sizeof one, &one), 0);
+        auto window = NewWindow();
+        const QString out = photos_->filePath("out");
+        QDir().mkpath(out);
+        window->Controls().outputFolderEdit->setText(out);
+        window->UpdateData(true);
+        AddLetters(*window, QStringLiteral("abcdef"));
+        QSignalSpy done(window.get(), &MainDialog::ConversionFinished);
+        window->OnConvert();
+        window->OnConvert();  // Stop
+        QVERIFY(done.wait(60000));
+        sched_setaffinity(0, sizeof before, &before);
+        QVERIFY(!window->IsConverting());
+        const RunResult& result = window->LastRunResult();
+        QVERIFY(result.stopped);
+        QCOMPARE(prompter_.Texts().back(),
+                 "The conversion is done. Do you want to open the output folder?\nStopped after " +
+                     std::to_string(result.converted) + " of 6 photos.");
+        QVERIFY(script_.openedFolders.empty());  // answered No
+        QVERIFY(QDir(QString::fromStdString(window->RunOutputFolder())).entryList(QDir::Files).size() <= 1);
+    }
+
+    void eachPhotoShowsItsResultAndTheQuestionCountsTheOthers() {
+        auto window = NewWindow();
+        script_.files = {MakePhoto("a.png"), MakePhoto("x/same.png"), MakePhoto("y/same.png"), MakePhoto("b.png")};
+        window->OnAddPhotos();
+        QVERIFY(QFile::remove(photos_->filePath("b.png")));  // gone before the run: fails
+        window->Controls().notRenameCheck->click();  // y/same.png then meets x's output
+        window->Controls().outputFolderEdit->setText(photos_->filePath("out"));
+        prompter_.Clear();
+        prompter_.Script({PromptAnswer::No});  // do not replace
+        QSignalSpy done(window.get(), &MainDialog::ConversionFinished);
+        window->OnConvert();
+        for (const PhotoItem& photo : window->Photos())
+            QVERIFY(photo.status == PhotoStatus::Waiting || photo.status == PhotoStatus::Converting);
+        QVERIFY(done.wait(60000));
+
+        QAbstractItemModel* model = window->Controls().photoList->model();
+        const QStringList expected{"Converted", "Converted", "Skipped", "Failed"};
+        for (int row = 0; row < 4; ++row)
+            QCOMPARE(model->index(row, kColumnStatus).data().toString(), expected[row]);
+        QVERIFY(model->index(3, kColumnStatus).data(Qt::ToolTipRole).toString().startsWith("Failed to convert photo!"));
+        QVERIFY(model->index(2, kColumnStatus).data(Qt::ToolTipRole).toString().contains("same.jpg"));
+        QCOMPARE(prompter_.Texts().back(), std::string("The conversion is done. Do you want to open the output "
+                                                       "folder?\n2 photos were not converted; see the log."));
+    }
+
+    void viewLogOpensTheLogOrSaysThereIsNone() {
+        auto window = NewWindow();
+        QFile::remove(QString::fromStdString(window->LogFilePath()));
+        prompter_.Clear();
+        window->Controls().viewLogButton->click();
+        QCOMPARE(prompter_.Texts(), std::vector<std::string>{"There is not log file now!"});
+        QCOMPARE(prompter_.Captions(), std::vector<std::string>{"Message"});
+        QVERIFY(script_.openedFolders.empty());
+        QFile log(QString::fromStdString(window->LogFilePath()));
+        QVERIFY(log.open(QIODevice::WriteOnly));
+        log.close();
+        window->Controls().viewLogButton->click();
+        QCOMPARE(script_.openedFolders, std::vector<std::string>{window->LogFilePath()});
+    }
+
+    // Every button and check box is reachable with Alt and a letter of its
+    // own.
+    void everyButtonHasAMnemonicOfItsOwn() {
+        auto window = NewWindow();
+        window->show();
+        std::map<QChar, QString> taken;
+        for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+            if (!button->isVisible() || qobject_cast<QRadioButton*>(button) || button->text().isEmpty())
+                continue;
+            const QString text = button->text();
+            const int amp = text.indexOf(QLatin1Char('&'));
+            QVERIFY2(amp >= 0 && amp + 1 < text.size(), qPrintable(text));
+            const QChar key = text[amp + 1].toLower();
+            QVERIFY2(!taken.count(key), qPrintable(text + " and " + taken[key]));
+            taken[key] = text;
+        }
+        QVERIFY(taken.size() >= 20);
+    }
+
+    void typedFolderWithMissingParentsIsTheRunsFolder() {
+        auto window = NewWindow();
+        AddLetters(*window, QStringLiteral("a"));
+        const QString typed = photos_->filePath("missing/deeper");
+        window->Controls().outputFolderEdit->setText(typed);  // not taken by any data exchange yet
+        prompter_.Clear();
+        QSignalSpy done(window.get(), &MainDialog::ConversionFinished);
+        window->OnConvert();
+        QVERIFY(window->IsConverting());
+        QVERIFY(done.wait(60000));
+        QVERIFY(window->RunOutputFolder().rfind(Native(typed) + "/", 0) == 0);
+        QCOMPARE(QDir(QString::fromStdString(window->RunOutputFolder())).entryList(QDir::Files).size(), 1);
+    }
+
+    void folderThatCannotBeMadeIsToldAndNothingIsStuck() {
+        auto window = NewWindow();
+        AddLetters(*window, QStringLiteral("a"));
+        QFile plain(photos_->filePath("plain"));
+        QVERIFY(plain.open(QIODevice::WriteOnly));
+        plain.close();
+        const QString bad = photos_->filePath("plain/below");
+        window->Controls().outputFolderEdit->setText(bad);
+        prompter_.Clear();
+        window->OnConvert();
+        QVERIFY(!window->IsConverting());
+        QCOMPARE(prompter_.Texts(), std::vector<std::string>{"Can not create the directory\nNot a directory"});
+        QVERIFY(prompter_.Prompts()[0].caption.rfind(Native(bad) + "/", 0) == 0);
+        // Corrected in the box, the next press goes there.
+        window->Controls().outputFolderEdit->setText(photos_->filePath("good"));
+        QSignalSpy done(window.get(), &MainDialog::ConversionFinished);
+        window->OnConvert();
+        QVERIFY(window->IsConverting());
+        QVERIFY(done.wait(60000));
+    }
+};
+
+int main(int argc, char** argv) {
+    // A private settings store and home before anything reads them.
+    QTemporaryDir home;
+    setenv("HOME", home.path().toLocal8Bit().constData(), 1);
+    setenv("XDG_CONFIG_HOME", (home.path() + "/config").toLocal8Bit().constData(), 1);
+    QTemporaryDir runtime;
+    if (!std::getenv("XDG_RUNTIME_DIR"))
+        setenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit().constData(), 1);
+    if (!std::getenv("QT_QPA_PLATFORM"))
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication app(argc, argv);
+    SettingsStore::SetRoot(settings::kMaker, kStoreName);
+    MainDialogTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "MainDialogTest.moc"
