@@ -1,40 +1,29 @@
 #include "window/MainDialog.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFile>
-#include <QGuiApplication>
-#include <QHeaderView>
-#include <QIcon>
-#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QMimeData>
-#include <QShortcut>
-#include <QStyle>
 #include <QUrl>
 
-#include <algorithm>
-
 #include "dialogs/AppIcon.h"
-#include "platform/ProductInfo.h"
-#include "platform/Paths.h"
 #include "dialogs/QtPrompter.h"
-#include "platform/SettingsStore.h"
-#include "run/ActivityLog.h"
-#include "run/RunController.h"
 #include "imaging/DecodePreview.h"
-#include "model/OptionTables.h"
-#include "gather/PhotoGathering.h"
-#include "window/PhotoListModel.h"
+#include "platform/Paths.h"
+#include "platform/ProductInfo.h"
+#include "run/RunStart.h"
 #include "ui_MainDialog.h"
-
-namespace {
-
-using paths::FromQString;
-using paths::ToQString;
-
-}  // namespace
+#include "window/DestinationPanel.h"
+#include "window/GatherTask.h"
+#include "window/OutputSettingsEditor.h"
+#include "window/OverlayPanel.h"
+#include "window/PhotoListPanel.h"
+#include "window/PhotoSources.h"
+#include "window/PresetPanel.h"
+#include "window/RunPanel.h"
+#include "window/WindowActions.h"
 
 MainDialog::MainDialog(Prompter* prompter, MainDialogHooks hooks, QWidget* parent)
     : QDialog(parent),
@@ -43,232 +32,246 @@ MainDialog::MainDialog(Prompter* prompter, MainDialogHooks hooks, QWidget* paren
       prompter_(prompter ? *prompter : *ownPrompter_),
       hooks_(std::move(hooks)) {
     CompleteWithProgramDialogs(hooks_);
-    // The settings the window starts from, in this order: the overlay font,
-    // its colour, the rename prefix.
-    m_textFont = LoadTextFont();
-    m_textColor = LoadTextColor();
-    m_batch_renamer = SettingsStore::GetString(settings::kOption, settings::kBatchRenamer,
-                                               settings::kDefaultBatchRenamer);
-    m_nNamingDate = SettingsStore::GetInt(settings::kNaming, settings::kNamingDate,
-                                          settings::kDefaultNamingDate);
-    OnInitDialog();
-}
-
-MainDialog::~MainDialog() {
-    // A window destroyed mid-run (never through Exit) still must not leave
-    // workers behind that report into it, and a worker waiting for an answer
-    // must not keep the window waiting for it.
-    if (ownPrompter_)
-        ownPrompter_->Close();
-    m_run.reset();
-}
-
-void MainDialog::OnInitDialog() {
     ui->setupUi(this);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setWindowIcon(QuillmereIcon());
 
-    model_ = new PhotoListModel(m_photoList, this);
-    ui->photoList->setModel(model_);
-    QHeaderView* header = ui->photoList->horizontalHeader();
-    int columns = 0;
-    for (int column = 0; column < kColumnCount; ++column) {
-        header->resizeSection(column, PhotoListModel::DefaultWidth(column));
-        columns += PhotoListModel::DefaultWidth(column);
-    }
-    header->setSectionsClickable(true);
-    // Long names get the room; the short columns keep their widths.
-    header->setStretchLastSection(false);
-    header->setSectionResizeMode(kColumnFileName, QHeaderView::Stretch);
-    ui->photoList->verticalHeader()->setDefaultSectionSize(ui->photoList->fontMetrics().height() + 6);
-    // Every column at its width, the names at least at theirs.
-    ui->photoList->setMinimumWidth(columns + 2 * ui->photoList->frameWidth() +
-                                   style()->pixelMetric(QStyle::PM_ScrollBarExtent));
-
+    list_ = std::make_unique<PhotoListPanel>(ui->photoList, ui->totalLabel, prompter_);
+    settings_ = std::make_unique<OutputSettingsEditor>(
+        *list_, prompter_,
+        [this](OutputPhotoFormat& format) { return hooks_.editOutputFormat(this, format); });
+    // The settings the window starts from, in this order: the overlay font,
+    // its colour, the rename prefix, the naming date, the output folder.
+    overlay_ = std::make_unique<OverlayPanel>(OverlayControls{
+        ui->overlayTextEdit, ui->textXEdit, ui->textYEdit, ui->fontFaceLabel, ui->textAnchorCombo,
+        ui->textSizeSpin, ui->textOpacitySpin, ui->textEffectCombo});
+    destination_ = std::make_unique<DestinationPanel>(
+        DestinationControls{ui->outputFolderEdit, ui->renamePrefixLabel, ui->renamePrefixEdit,
+                            ui->renameSuffixLabel, ui->namingDateCombo, ui->notRenameCheck,
+                            ui->keepFoldersCheck},
+        hooks_.outputFolderSetting(prompter_));
+    presets_ = std::make_unique<PresetPanel>(
+        ui->presetCombo, prompter_,
+        [this](std::string& name) { return hooks_.askPresetName(this, name); },
+        [this] { return CurrentPreset(); });
+    // The activity log stays where the output folder was at the start.
+    run_ = std::make_unique<RunPanel>(
+        ui->progressBar, ui->logList, destination_->OutputFolder(), prompter_,
+        [this](const std::string& path) { hooks_.openPath(this, prompter_, path); });
+    gather_ = std::make_unique<GatherTask>(
+        GatherControls{ui->gatherRow, ui->gatherLabel, ui->gatherProgress, ui->gatherCancelButton});
+    sources_ = std::make_unique<PhotoSources>(
+        *gather_, *list_, *settings_, prompter_, run_->Log(),
+        PhotoSources::Choosers{
+            [this](const QString& title, const QString& folder, const QStringList& filters) {
+                return hooks_.chooseFiles(this, title, folder, filters);
+            },
+            [this](std::string& folder) { return hooks_.chooseFolder(this, folder); }});
+    actions_ = new WindowActions(this, ui->photoList);
     ui->previewFrame->SetDecoder(&DecodePreview);
-    for (const NamedChoice& row : NamingDateChoices())
-        ui->namingDateCombo->addItem(QString::fromUtf8(row.text));
-
-    m_nPhotoCount = static_cast<int>(m_photoList.size());
-    m_bNameSortAscending = m_bTimeSortAscending = false;
-
-    m_outputFolder = paths::EnsureTrailingSeparator(hooks_.outputFolderSetting(prompter_));
-    log_ = std::make_unique<ActivityLog>(m_outputFolder);
-    m_logFilePath = log_->FilePath();
-    // Entries arrive on the run's threads; the hidden list is the window's.
-    log_->SetLineAddedCallback([this](const std::string& entry) {
-        QMetaObject::invokeMethod(this, [this, text = QString::fromStdString(entry)] { AppendLogLine(text); },
-                                  Qt::QueuedConnection);
-    });
 
     // The log's own list stays hidden; View log opens the whole file.
-    for (QWidget* hidden : {static_cast<QWidget*>(ui->logList), static_cast<QWidget*>(ui->saveListButton),
-                            static_cast<QWidget*>(ui->loadListButton)})
+    for (QWidget* hidden :
+         {static_cast<QWidget*>(ui->logList), static_cast<QWidget*>(ui->saveListButton),
+          static_cast<QWidget*>(ui->loadListButton)})
         hidden->hide();
     // View log sits with the program's other buttons, below the run.
     ui->programRow->insertWidget(ui->programRow->indexOf(ui->exitButton), ui->viewLogButton);
     ui->viewLogButton->show();
-    ui->progressBar->setRange(0, 999);
-    ui->progressBar->setValue(0);
-    for (const TextAnchorRow& anchor : TextAnchors())
-        ui->textAnchorCombo->addItem(QString::fromLatin1(anchor.listText));
-    for (const TextEffectRow& effect : TextEffects())
-        ui->textEffectCombo->addItem(QString::fromLatin1(effect.listText));
-    EnableListCommands(false);
     setAcceptDrops(true);
     ConnectCommands();
-    ConnectTextPlacement();
+    ConnectParts();
     UpdateData(false);
-    RefreshPresetList();
+    presets_->Refresh();
+    UpdateActions();
+}
+
+MainDialog::~MainDialog() {
+    // A worker waiting for an answer must not keep the window, which waits
+    // for its workers, waiting for it.
+    if (ownPrompter_)
+        ownPrompter_->Close();
 }
 
 void MainDialog::ConnectCommands() {
-    connect(ui->addPhotosButton, &QPushButton::clicked, this, &MainDialog::OnAddPhotos);
-    connect(ui->searchPhotosButton, &QPushButton::clicked, this, &MainDialog::OnSearchPhotos);
-    connect(ui->optionsButton, &QPushButton::clicked, this, &MainDialog::OnOptions);
-    connect(ui->convertButton, &QPushButton::clicked, this, &MainDialog::OnConvert);
-    connect(ui->helpButton, &QPushButton::clicked, this, [this] { hooks_.showHelp(this, prompter_); });
-    connect(ui->editButton, &QPushButton::clicked, this, &MainDialog::OnEdit);
-    connect(ui->upButton, &QPushButton::clicked, this, &MainDialog::OnUp);
-    connect(ui->downButton, &QPushButton::clicked, this, &MainDialog::OnDown);
-    connect(ui->deleteButton, &QPushButton::clicked, this, &MainDialog::OnDelete);
-    connect(ui->clearButton, &QPushButton::clicked, this, &MainDialog::OnClear);
-    connect(ui->photoList->horizontalHeader(), &QHeaderView::sectionClicked, this, &MainDialog::OnColumnClick);
-    connect(ui->photoList, &QAbstractItemView::doubleClicked, this, &MainDialog::OnEdit);
-    connect(ui->photoList, &QWidget::customContextMenuRequested, this, &MainDialog::OnEdit);
-    connect(ui->photoList, &QAbstractItemView::clicked, this, &MainDialog::OnPreview);
-    connect(ui->browseButton, &QPushButton::clicked, this, &MainDialog::OnBrowse);
-    connect(ui->fontButton, &QPushButton::clicked, this, &MainDialog::OnFont);
-    connect(ui->notRenameCheck, &QCheckBox::clicked, this, &MainDialog::OnNotRename);
-    connect(ui->applyPresetButton, &QPushButton::clicked, this, &MainDialog::OnApplyPreset);
-    connect(ui->savePresetButton, &QPushButton::clicked, this, &MainDialog::OnSavePreset);
-    connect(ui->deletePresetButton, &QPushButton::clicked, this, &MainDialog::OnDeletePreset);
-    connect(ui->updateButton, &QPushButton::clicked, this, [this] { hooks_.openProductPage(this, prompter_); });
-    connect(ui->aboutButton, &QPushButton::clicked, this, [this] { hooks_.showAbout(this); });
-    connect(ui->exitButton, &QPushButton::clicked, this, &MainDialog::OnExit);
-    connect(ui->viewLogButton, &QPushButton::clicked, this, &MainDialog::OnViewLog);
-    auto* remove = new QShortcut(QKeySequence::Delete, ui->photoList, nullptr, nullptr, Qt::WidgetShortcut);
-    connect(remove, &QShortcut::activated, this, &MainDialog::OnDelete);
-    auto* help = new QShortcut(QKeySequence::HelpContents, this);
-    connect(help, &QShortcut::activated, this, [this] { hooks_.showHelp(this, prompter_); });
-    const auto shortcut = [this](QKeySequence keys, void (MainDialog::*command)()) {
-        connect(new QShortcut(keys, this), &QShortcut::activated, this, command);
+    const std::pair<QAbstractButton*, Command> buttons[] = {
+        {ui->addPhotosButton, Command::AddPhotos},
+        {ui->searchPhotosButton, Command::SearchPhotos},
+        {ui->optionsButton, Command::Options},
+        {ui->convertButton, Command::Convert},
+        {ui->helpButton, Command::Help},
+        {ui->editButton, Command::Edit},
+        {ui->upButton, Command::Up},
+        {ui->downButton, Command::Down},
+        {ui->deleteButton, Command::Delete},
+        {ui->clearButton, Command::Clear},
+        {ui->browseButton, Command::Browse},
+        {ui->fontButton, Command::Font},
+        {ui->applyPresetButton, Command::ApplyPreset},
+        {ui->savePresetButton, Command::SavePreset},
+        {ui->deletePresetButton, Command::RemovePreset},
+        {ui->viewLogButton, Command::ViewLog},
+        {ui->updateButton, Command::Update},
+        {ui->aboutButton, Command::About},
+        {ui->exitButton, Command::Exit},
     };
-    shortcut(QKeySequence::Open, &MainDialog::OnAddPhotos);
-    shortcut(QKeySequence::Find, &MainDialog::OnSearchPhotos);
-    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Return), &MainDialog::OnConvert);
-    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Enter), &MainDialog::OnConvert);
-    connect(new QShortcut(QKeySequence::SelectAll, this), &QShortcut::activated, this, [this] {
-        ui->photoList->setFocus();
-        ui->photoList->selectAll();
+    for (const auto& [button, command] : buttons) actions_->Bind(button, command);
+    const auto on = [this](Command command, auto&& run) {
+        connect(actions_->Get(command), &QAction::triggered, this, run);
+    };
+    on(Command::AddPhotos, [this] { sources_->AddPhotos(); });
+    on(Command::SearchPhotos, [this] { sources_->SearchPhotos(); });
+    on(Command::Options, [this] { settings_->Options(); });
+    on(Command::Convert, [this] { OnConvert(); });
+    on(Command::Help, [this] { hooks_.showHelp(this, prompter_); });
+    on(Command::Edit, [this] { settings_->Edit(); });
+    on(Command::Up, [this] { list_->MoveUp(); });
+    on(Command::Down, [this] { list_->MoveDown(); });
+    on(Command::Delete, [this] { list_->DeleteSelected(); });
+    on(Command::Clear, [this] { OnClear(); });
+    on(Command::SelectAll, [this] { list_->SelectAll(); });
+    on(Command::Browse, [this] { OnBrowse(); });
+    on(Command::Font, [this] { OnFont(); });
+    on(Command::ApplyPreset, [this] { presets_->ApplyChosen(); });
+    on(Command::SavePreset, [this] { presets_->SaveAs(); });
+    on(Command::RemovePreset, [this] { presets_->RemoveChosen(); });
+    on(Command::ViewLog, [this] { run_->ViewLog(); });
+    on(Command::Update, [this] { hooks_.openProductPage(this, prompter_); });
+    on(Command::About, [this] { hooks_.showAbout(this); });
+    on(Command::Exit, [this] { OnExit(); });
+}
+
+void MainDialog::ConnectParts() {
+    connect(list_.get(), &PhotoListPanel::CountChanged, this, &MainDialog::UpdateActions);
+    connect(list_.get(), &PhotoListPanel::RowClicked, this, &MainDialog::OnPreview);
+    connect(list_.get(), &PhotoListPanel::EditRequested, actions_->Get(Command::Edit),
+            &QAction::trigger);
+    connect(overlay_.get(), &OverlayPanel::Changed, this,
+            [this] { ui->previewFrame->SetOverlay(overlay_->InControls()); });
+    connect(presets_.get(), &PresetPanel::CountChanged, this, &MainDialog::UpdateActions);
+    connect(presets_.get(), &PresetPanel::Applied, this, &MainDialog::ApplyPreset);
+    connect(gather_.get(), &GatherTask::RunningChanged, this, &MainDialog::UpdateActions);
+    connect(run_.get(), &RunPanel::RunningChanged, this, [this](bool running) {
+        if (running)
+            list_->ShowRunStarted();
+        else
+            list_->ShowRunEnded();
+        UpdateActions();
     });
+    connect(run_.get(), &RunPanel::TextPositionReset, overlay_.get(), &OverlayPanel::ResetPosition);
+    connect(run_.get(), &RunPanel::PhotoStarted, list_.get(), &PhotoListPanel::ShowConverting);
+    connect(run_.get(), &RunPanel::PhotoFinished, list_.get(), &PhotoListPanel::ShowFinished);
+}
+
+void MainDialog::UpdateActions() {
+    actions_->Update(
+        WindowState{list_->Count(), presets_->Count(), run_->IsRunning(), gather_->IsRunning()});
+    list_->SetSortable(actions_->Get(Command::Sort)->isEnabled());
 }
 
 bool MainDialog::UpdateData(bool saveAndValidate) {
     if (!saveAndValidate) {
-        ui->outputFolderEdit->setText(ToQString(m_outputFolder));
-        ui->renamePrefixEdit->setText(ToQString(m_batch_renamer));
-        ui->notRenameCheck->setChecked(m_bNotRename != 0);
-        // A stored value the list lacks shows no entry and is kept.
-        ui->namingDateCombo->setCurrentIndex(IndexOfChoice(NamingDateChoices(), m_nNamingDate));
-        ui->keepFoldersCheck->setChecked(m_bKeepFolders != 0);
-        ui->textXEdit->setText(QString::number(m_nTextX));
-        ui->textYEdit->setText(QString::number(m_nTextY));
-        ui->textAnchorCombo->setCurrentIndex(TextAnchorOf(m_nTextAnchor).value);
-        ui->textSizeSpin->setValue(m_dTextSizePercent);
-        ui->textOpacitySpin->setValue(m_nTextOpacity);
-        ui->textEffectCombo->setCurrentIndex(m_nTextEffect);
+        destination_->ToControls();
+        overlay_->ToControls();
         return true;
     }
-    m_outputFolder = FromQString(ui->outputFolderEdit->text());
-    m_batch_renamer = FromQString(ui->renamePrefixEdit->text());
-    m_bNotRename = ui->notRenameCheck->isChecked() ? 1 : 0;
-    if (const int date = ui->namingDateCombo->currentIndex(); date >= 0)
-        m_nNamingDate = NamingDateChoices()[static_cast<std::size_t>(date)].value;
-    m_bKeepFolders = ui->keepFoldersCheck->isChecked() ? 1 : 0;
-    m_nTextAnchor = ui->textAnchorCombo->currentIndex();
-    m_dTextSizePercent = ui->textSizeSpin->value();
-    m_nTextOpacity = ui->textOpacitySpin->value();
-    m_nTextEffect = ui->textEffectCombo->currentIndex();
-    for (auto [edit, member] : {std::pair{ui->textXEdit, &m_nTextX}, std::pair{ui->textYEdit, &m_nTextY}}) {
-        int32_t value = 0;
-        if (!SettingsStore::ParseInt32(edit->text().toStdString(), value)) {
-            prompter_.Tell("Please enter an integer.", kProductName, PromptIcon::Exclamation);
-            edit->setFocus();
-            edit->selectAll();
-            return false;
-        }
-        *member = value;
+    destination_->FromControls();
+    return overlay_->FromControls(prompter_);
+}
+
+void MainDialog::OnConvert() {
+    if (run_->IsRunning()) {
+        run_->Stop();
+        return;
     }
-    return true;
+    // The window's values first, so that a folder typed into the box is the
+    // one this run goes to. A bad X or Y was told; the run goes on with the
+    // values before.
+    UpdateData(true);
+    RunRequest request;
+    request.outputFolder = destination_->OutputFolder();
+    request.naming = destination_->Naming();
+    request.overlay = overlay_->Overlay();
+    request.defaults = settings_->Defaults();
+    request.photos = list_->Photos();
+    run_->Start(std::move(request));
 }
 
-void MainDialog::RefreshPhotoList() {
-    model_->Reset();
-    m_nPhotoCount = static_cast<int>(m_photoList.size());
-    ui->totalLabel->setText(QStringLiteral("Total photos: %1").arg(m_nPhotoCount));
-    EnableListCommands(m_nPhotoCount > 0);
+void MainDialog::OnClear() {
+    ui->previewFrame->Clear();
+    list_->Clear();
 }
 
-void MainDialog::EnableListCommands(bool enable) {
-    // During a run the list must stay as the run took it; Convert is Stop then.
-    const bool editable = enable && !IsConverting();
-    ui->convertButton->setEnabled(enable || IsConverting());
-    for (QPushButton* button : {ui->editButton, ui->upButton, ui->downButton, ui->deleteButton, ui->clearButton})
-        button->setEnabled(editable);
+void MainDialog::OnBrowse() {
+    std::string folder;
+    if (hooks_.chooseFolder(this, folder))
+        destination_->SetOutputFolder(folder);
 }
 
-std::vector<int> MainDialog::SelectedRows() const {
-    std::vector<int> rows;
-    for (const QModelIndex& index : ui->photoList->selectionModel()->selectedRows())
-        rows.push_back(index.row());
-    std::sort(rows.begin(), rows.end());
-    return rows;
+void MainDialog::OnFont() {
+    const TextOverlay overlay = overlay_->Overlay();
+    LogFont font = overlay.font;
+    uint32_t color = overlay.color;
+    if (hooks_.chooseFont(this, font, color))
+        overlay_->SetFont(font, color);
 }
 
-void MainDialog::SelectRows(const std::vector<int>& rows) {
-    QItemSelection selection;
-    for (int row : rows)
-        selection.select(model_->index(row, 0), model_->index(row, kColumnCount - 1));
-    ui->photoList->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+void MainDialog::OnPreview() {
+    // The first selected photo, which need not be the one clicked.
+    const std::vector<int> rows = list_->SelectedRows();
+    if (rows.empty())
+        return;
+    const PhotoItem& photo = list_->Photos()[static_cast<std::size_t>(rows.front())];
+    ui->previewFrame->SetOverlay(overlay_->InControls());
+    ui->previewFrame->ShowPhoto(
+        photo.strSourcePath,
+        QSize(photo.m_outputPhotoFormat.nOutputWidth, photo.m_outputPhotoFormat.nOutputHeight));
 }
 
-bool MainDialog::SelectionOrTell(std::vector<int>& rows) {
-    rows = SelectedRows();
-    if (!rows.empty())
-        return true;
-    prompter_.Tell(kPleaseSelectItems, kProductName);
-    return false;
+void MainDialog::ApplyPreset(const Preset& preset) {
+    destination_->Apply(preset.naming);
+    overlay_->Apply(preset.overlay);
+    settings_->SetDefaults(preset.format);
 }
 
-bool MainDialog::RefuseWhileConverting() {
-    if (!IsConverting())
-        return false;
-    prompter_.Tell("Please stop converting first", "Warning", PromptIcon::Exclamation);
-    return true;
+std::optional<Preset> MainDialog::CurrentPreset() {
+    // A bad X or Y is told and nothing is saved.
+    if (!UpdateData(true))
+        return std::nullopt;
+    return Preset{settings_->Defaults(), destination_->Naming(), overlay_->Overlay()};
+}
+
+void MainDialog::OpenPaths(const std::vector<std::string>& paths) {
+    if (actions_->Get(Command::AddPhotos)->isEnabled())
+        sources_->OpenPaths(paths);
 }
 
 void MainDialog::OnExit() {
-    if (RefuseWhileConverting())
+    if (run_->IsRunning()) {
+        prompter_.Tell("Please stop converting first", "Warning", PromptIcon::Exclamation);
         return;
-    UpdateData(true);  // a bad X or Y was told; the rest is saved all the same
-    SettingsStore::WriteString(settings::kOption, settings::kPhotoOutputFolder, m_outputFolder);
-    SaveTextFont(m_textFont);
-    SaveTextColor(m_textColor);
-    SettingsStore::WriteString(settings::kOption, settings::kBatchRenamer, m_batch_renamer);
-    SettingsStore::WriteInt(settings::kNaming, settings::kNamingDate, m_nNamingDate);
+    }
+    gather_->Cancel();  // its photos would go with the window
+    UpdateData(true);   // a bad X or Y was told; the rest is saved all the same
+    destination_->Save();
+    overlay_->Save();
     ui->previewFrame->Clear();
     closing_ = true;
     done(QDialog::Rejected);
 }
 
-void MainDialog::reject() { OnExit(); }
+void MainDialog::reject() {
+    if (gather_->IsRunning())
+        gather_->Cancel();
+    else
+        OnExit();
+}
 
 void MainDialog::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        RefreshPresetList();
+        presets_->Refresh();
     QDialog::changeEvent(event);
 }
 
@@ -290,64 +293,16 @@ void MainDialog::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-void MainDialog::OnBrowse() {
-    std::string folder;
-    if (!hooks_.chooseFolder(this, folder))
-        return;
-    m_outputFolder = paths::EnsureTrailingSeparator(folder);
-    // Only the folder edit: what the user typed into the others stays.
-    ui->outputFolderEdit->setText(ToQString(m_outputFolder));
-}
-
-void MainDialog::OnFont() {
-    LogFont font = m_textFont;
-    uint32_t color = m_textColor;
-    if (!hooks_.chooseFont(this, font, color))
-        return;
-    m_textFont = font;
-    m_textColor = color;
-    ui->fontFaceLabel->setText(QString::fromStdString(m_textFont.lfFaceName));
-    UpdatePreviewOverlay();
-}
-
-void MainDialog::OnNotRename() {
-    m_bNotRename = ui->notRenameCheck->isChecked() ? 1 : 0;
-    for (QWidget* widget : {static_cast<QWidget*>(ui->renamePrefixLabel), static_cast<QWidget*>(ui->renamePrefixEdit),
-                            static_cast<QWidget*>(ui->renameSuffixLabel), static_cast<QWidget*>(ui->namingDateCombo)})
-        widget->setEnabled(m_bNotRename == 0);
-}
-
-void MainDialog::OnPreview() {
-    const std::vector<int> rows = SelectedRows();
-    if (rows.empty())
-        return;
-    const PhotoItem& photo = m_photoList[static_cast<std::size_t>(rows.front())];
-    previewWidth_ = photo.m_outputPhotoFormat.nOutputWidth;
-    previewHeight_ = photo.m_outputPhotoFormat.nOutputHeight;
-    UpdatePreviewOverlay();
-    ui->previewFrame->ShowPhoto(photo.strSourcePath);
-}
-
-void MainDialog::AppendLogLine(const QString& entry) {
-    ui->logList->addItem(entry);
-    while (ui->logList->count() > static_cast<int>(ActivityLog::kMaxLines))
-        delete ui->logList->takeItem(0);
-}
-
 void MainDialog::dragEnterEvent(QDragEnterEvent* event) {
-    if (!IsConverting() && event->mimeData()->hasUrls())
+    if (actions_->Get(Command::AddPhotos)->isEnabled() && event->mimeData()->hasUrls())
         event->acceptProposedAction();
 }
 
 void MainDialog::dropEvent(QDropEvent* event) {
     event->acceptProposedAction();
-    OnDropUrls(event->mimeData()->urls());
-}
-
-void MainDialog::OnDropUrls(const QList<QUrl>& urls) {
     std::vector<std::string> dropped;
-    for (const QUrl& url : urls)
+    for (const QUrl& url : event->mimeData()->urls())
         if (url.isLocalFile())
-            dropped.push_back(FromQString(url.toLocalFile()));
+            dropped.push_back(paths::FromQString(url.toLocalFile()));
     OpenPaths(dropped);
 }

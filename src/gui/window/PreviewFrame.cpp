@@ -1,7 +1,7 @@
 #include "window/PreviewFrame.h"
 
-#include "platform/Paths.h"
 #include "imaging/OverlayText.h"
+#include "platform/Paths.h"
 
 #include <QFile>
 #include <QFutureWatcher>
@@ -15,7 +15,11 @@ PreviewFrame::PreviewFrame(QWidget* parent) : QFrame(parent), cache_(8) {
     setAutoFillBackground(false);
 }
 
-void PreviewFrame::ShowPhoto(const std::string& path) {
+void PreviewFrame::ShowPhoto(const std::string& path, QSize outputSize) {
+    if (outputSize != outputSize_) {
+        outputSize_ = outputSize;
+        update();
+    }
     const QString key = paths::ToQString(path);
     const quint64 request = ++lastRequest_;
     if (QImage* cached = cache_.object(key)) {
@@ -26,14 +30,12 @@ void PreviewFrame::ShowPhoto(const std::string& path) {
     // high-density screens.
     const QSize want = contentsRect().size() * devicePixelRatioF() * 2;
     Decoder decoder = decoder_;
-    ++pending_;
     // The watcher belongs to the frame: when the frame goes first, the result
     // is dropped with it; the decoding itself touches nothing of the frame.
     auto* watcher = new QFutureWatcher<QImage>(this);
     connect(watcher, &QFutureWatcher<QImage>::finished, this, [this, watcher, request, key] {
         const QImage image = watcher->result();
         watcher->deleteLater();
-        --pending_;
         cache_.insert(key, new QImage(image));
         Decoded(request, key, image);
     });
@@ -56,11 +58,10 @@ void PreviewFrame::Clear() {
     update();
 }
 
-void PreviewFrame::SetOverlay(const TextOverlay& overlay, QSize outputSize) {
-    if (overlay == overlay_ && outputSize == outputSize_)
+void PreviewFrame::SetOverlay(const TextOverlay& overlay) {
+    if (overlay == overlay_)
         return;
     overlay_ = overlay;
-    outputSize_ = outputSize;
     update();
 }
 

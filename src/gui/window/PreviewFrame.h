@@ -25,16 +25,15 @@ public:
     void SetDecoder(Decoder decoder) { decoder_ = std::move(decoder); }
 
     // Shows the photo at path once it is decoded; a photo that does not
-    // decode leaves the frame black.
-    void ShowPhoto(const std::string& path);
+    // decode leaves the frame black. Its overlay is placed as on an output
+    // of outputSize and scaled with the photo.
+    void ShowPhoto(const std::string& path, QSize outputSize);
     // Back to black.
     void Clear();
-    // The overlay drawn over the photo, placed as on an output of
-    // outputSize and scaled with the photo; none for an empty size.
-    void SetOverlay(const TextOverlay& overlay, QSize outputSize);
+    // The overlay drawn over the photo.
+    void SetOverlay(const TextOverlay& overlay);
 
     const QImage& Image() const { return image_; }
-    bool IsDecoding() const { return pending_ != 0; }
 
 signals:
     // The frame shows path now (its image may be null when it did not decode).
@@ -52,5 +51,4 @@ private:
     QSize outputSize_;
     QCache<QString, QImage> cache_;
     quint64 lastRequest_ = 0;
-    int pending_ = 0;
 };

@@ -20,12 +20,18 @@
 
 #include "ScriptedHooks.h"
 #include "platform/SettingsStore.h"
-#include "window/MainDialog.h"
-#include "window/PreviewFrame.h"
 #include "support/QtTestMain.h"
 #include "support/RecordingPrompter.h"
 #include "support/TestSupport.h"
 #include "ui_MainDialog.h"
+#include "window/DestinationPanel.h"
+#include "window/MainDialog.h"
+#include "window/OutputSettingsEditor.h"
+#include "window/OverlayPanel.h"
+#include "window/PhotoListPanel.h"
+#include "window/PhotoSources.h"
+#include "window/PreviewFrame.h"
+#include "window/RunPanel.h"
 
 namespace {
 
@@ -33,8 +39,7 @@ namespace {
 // standard output.
 int Convert(const QStringList& args, QString* out = nullptr) {
     std::vector<std::string> argv{QUILLMERE_CONVERT_BIN};
-    for (const QString& arg : args)
-        argv.push_back(Native(arg));
+    for (const QString& arg : args) argv.push_back(Native(arg));
     const testsupport::TempDir dir;
     const testsupport::ProgramOutcome r =
         testsupport::FinishProgram(testsupport::StartProgram(argv, dir.path()), dir.path());
@@ -76,7 +81,9 @@ private:
 
 private slots:
     void init() {
-        QSettings(QSettings::NativeFormat, QSettings::UserScope, settings::kMaker, settings::kWindowStore).clear();
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, settings::kMaker,
+                  settings::kWindowStore)
+            .clear();
         script_ = Script{};
         prompter_.Clear();
         prompter_.SetFallback(PromptAnswer::No);
@@ -84,19 +91,22 @@ private slots:
 
     void presetsAreSharedWithTheCommandLine() {
         // Saved by the command line, applied from the window's list.
-        QCOMPARE(Convert({"--save-preset", "web", "-f", "png", "-W", "300", "--prefix", "web", "--keep-folders",
-                          "--text", "(c)", "--text-anchor", "bottom-right", "--text-opacity", "60"}),
+        QCOMPARE(Convert({"--save-preset", "web", "-f", "png", "-W", "300", "--prefix", "web",
+                          "--keep-folders", "--text", "(c)", "--text-anchor", "bottom-right",
+                          "--text-opacity", "60"}),
                  0);
         auto window = NewWindow();
         Ui::MainDialog& ui = window->Controls();
         script_.files << MakePhoto("a.png") << MakePhoto("b.png");
-        window->OnAddPhotos();
+        window->Sources().AddPhotos();
+        QVERIFY(Gathered(*window));
         QCOMPARE(ui.presetCombo->currentText(), QStringLiteral("web"));
         prompter_.Script({PromptAnswer::Yes});
         ui.applyPresetButton->click();
-        QCOMPARE(prompter_.Texts(), std::vector<std::string>{"Do you want to change all output settings of photos?"});
-        QCOMPARE(window->DefaultFormat().nOuptputFormat, int32_t(kFormatPng));
-        for (const PhotoItem& photo : window->Photos())
+        QCOMPARE(prompter_.Texts(),
+                 std::vector<std::string>{"Do you want to change all output settings of photos?"});
+        QCOMPARE(window->Settings().Defaults().nOuptputFormat, int32_t(kFormatPng));
+        for (const PhotoItem& photo : window->List().Photos())
             QCOMPARE(photo.m_outputPhotoFormat.nOutputHeight, 225);  // 40 x 30 at width 300
         QCOMPARE(ui.renamePrefixEdit->text(), QStringLiteral("web"));
         QVERIFY(ui.keepFoldersCheck->isChecked());
@@ -117,7 +127,8 @@ private slots:
         prompter_.Clear();
         ui.savePresetButton->click();
         QCOMPARE(prompter_.Texts(),
-                 std::vector<std::string>{"The preset \"from window\" exists. Do you want to replace it?"});
+                 std::vector<std::string>{
+                     "The preset \"from window\" exists. Do you want to replace it?"});
         prompter_.Script({PromptAnswer::Yes});
         ui.deletePresetButton->click();
         QString listed;
@@ -131,15 +142,16 @@ private slots:
         MakePhoto("Holiday/Day1/IMG_0001.png");
         MakePhoto("Holiday/Day2/IMG_0001.png");
         script_.folder = Native(photos_.filePath("Holiday"));
-        window->OnSearchPhotos();
+        window->Sources().SearchPhotos();
+        QVERIFY(Gathered(*window));
         Ui::MainDialog& ui = window->Controls();
         ui.keepFoldersCheck->click();
         ui.notRenameCheck->click();
         ui.outputFolderEdit->setText(photos_.filePath("out"));
-        QSignalSpy done(window.get(), &MainDialog::ConversionFinished);
+        QSignalSpy done(&window->Run(), &RunPanel::ConversionFinished);
         window->OnConvert();
         QVERIFY(done.wait(60000));
-        const QString run = QString::fromStdString(window->RunOutputFolder());
+        const QString run = QString::fromStdString(window->Run().RunFolder());
         QVERIFY(QFile::exists(run + "Day1/IMG_0001.jpg"));
         QVERIFY(QFile::exists(run + "Day2/IMG_0001.jpg"));
         // No replace question: the two no longer share a name.
@@ -149,10 +161,11 @@ private slots:
     void previewShowsTheOverlayWhereItGoes() {
         auto window = NewWindow();
         script_.files << MakePhoto("photo.png", 400, 300);
-        window->OnAddPhotos();
+        window->Sources().AddPhotos();
+        QVERIFY(Gathered(*window));
         PreviewFrame* frame = window->Controls().previewFrame;
         QSignalSpy shown(frame, &PreviewFrame::PhotoShown);
-        window->SelectRows({0});
+        window->List().SelectRows({0});
         window->OnPreview();
         QVERIFY(shown.wait(10000));
         Ui::MainDialog& ui = window->Controls();

@@ -31,16 +31,22 @@
 #include <map>
 #include <memory>
 
+#include "ScriptedHooks.h"
+#include "gather/PhotoGathering.h"
+#include "model/OptionTables.h"
+#include "model/PhotoListOps.h"
 #include "platform/SettingsStore.h"
 #include "settings/FontSettings.h"
-#include "window/MainDialog.h"
-#include "model/OptionTables.h"
-#include "gather/PhotoGathering.h"
-#include "model/PhotoListOps.h"
-#include "window/PreviewFrame.h"
-#include "ScriptedHooks.h"
 #include "support/RecordingPrompter.h"
 #include "ui_MainDialog.h"
+#include "window/DestinationPanel.h"
+#include "window/MainDialog.h"
+#include "window/OutputSettingsEditor.h"
+#include "window/OverlayPanel.h"
+#include "window/PhotoListPanel.h"
+#include "window/PhotoSources.h"
+#include "window/PreviewFrame.h"
+#include "window/RunPanel.h"
 
 Q_DECLARE_METATYPE(std::vector<int>)
 
@@ -48,17 +54,15 @@ namespace {
 
 constexpr const char* kStoreName = "quillmere-window-tests";
 
-std::vector<std::string> Names(const MainDialog& window) {
+std::vector<std::string> Names(MainDialog& window) {
     std::vector<std::string> names;
-    for (const PhotoItem& photo : window.Photos())
-        names.push_back(photo.strFileName);
+    for (const PhotoItem& photo : window.List().Photos()) names.push_back(photo.strFileName);
     return names;
 }
 
 std::vector<std::string> NamesOf(const QString& letters) {
     std::vector<std::string> names;
-    for (QChar letter : letters)
-        names.push_back(QString(letter).toStdString() + ".png");
+    for (QChar letter : letters) names.push_back(QString(letter).toStdString() + ".png");
     return names;
 }
 
@@ -79,7 +83,8 @@ private:
         const QString path = WritePhoto(photos_->filePath(name), width, height, colour);
         QFile file(path);
         file.open(QIODevice::ReadWrite);
-        file.setFileTime(QDateTime::currentDateTime().addSecs(-60 * minutesOld), QFileDevice::FileModificationTime);
+        file.setFileTime(QDateTime::currentDateTime().addSecs(-60 * minutesOld),
+                         QFileDevice::FileModificationTime);
         return path;
     }
 
@@ -93,12 +98,14 @@ private:
         int age = 0;
         for (QChar letter : letters)
             script_.files << MakePhoto(QString(letter) + ".png", 40, 30, age++);
-        window.OnAddPhotos();
+        window.Sources().AddPhotos();
+        QVERIFY(Gathered(window));
     }
 
 private slots:
     void init() {
-        QSettings store(QSettings::NativeFormat, QSettings::UserScope, settings::kMaker, kStoreName);
+        QSettings store(QSettings::NativeFormat, QSettings::UserScope, settings::kMaker,
+                        kStoreName);
         store.clear();
         store.sync();
         photos_ = std::make_unique<QTemporaryDir>();
@@ -115,15 +122,17 @@ private slots:
         QCOMPARE(ui.textYEdit->text(), QStringLiteral("0"));
         QCOMPARE(ui.totalLabel->text(), QStringLiteral("Total Photos:"));
         QVERIFY(ui.outputFolderEdit->text().endsWith(QStringLiteral("Quillmere/")));
-        for (QPushButton* button : {ui.convertButton, ui.editButton, ui.upButton, ui.downButton, ui.deleteButton,
-                                    ui.clearButton})
+        for (QPushButton* button : {ui.convertButton, ui.editButton, ui.upButton, ui.downButton,
+                                    ui.deleteButton, ui.clearButton})
             QVERIFY2(!button->isEnabled(), qPrintable(button->text()));
         window->show();
-        for (QWidget* hidden : {static_cast<QWidget*>(ui.logList), static_cast<QWidget*>(ui.saveListButton),
-                                static_cast<QWidget*>(ui.loadListButton)})
+        for (QWidget* hidden :
+             {static_cast<QWidget*>(ui.logList), static_cast<QWidget*>(ui.saveListButton),
+              static_cast<QWidget*>(ui.loadListButton)})
             QVERIFY(!hidden->isVisible());
         QVERIFY(ui.viewLogButton->isVisible());
-        const QStringList titles{"File name", "Width * Height", "Time", "Output Width * Height", "Rotate", "Status"};
+        const QStringList titles{"File name", "Width * Height", "Time", "Output Width * Height",
+                                 "Rotate",    "Status"};
         QAbstractItemModel* model = ui.photoList->model();
         QCOMPARE(model->columnCount(), titles.size());
         for (int column = 0; column < titles.size(); ++column)
@@ -135,7 +144,7 @@ private slots:
         QCOMPARE(ui.photoList->selectionMode(), QAbstractItemView::ExtendedSelection);
         QCOMPARE(ui.photoList->selectionBehavior(), QAbstractItemView::SelectRows);
         QVERIFY(ui.photoList->showGrid());
-        QCOMPARE(window->LogFilePath(), window->OutputFolder() + "Corvale.log");
+        QCOMPARE(window->Run().LogFilePath(), window->Destination().OutputFolder() + "Corvale.log");
     }
 
     void addPhotosShowsRowsAndRemembersFolder() {
@@ -146,17 +155,19 @@ private slots:
         text.write("not a picture");
         text.close();
         script_.files << text.fileName();
-        window->OnAddPhotos();
+        window->Sources().AddPhotos();
+        QVERIFY(Gathered(*window));
         QCOMPARE(script_.filesTitle, QStringLiteral("Select Photo Files..."));
         // The filter shows what a folder search finds, in both letter cases.
         QCOMPARE(script_.filters.size(), 2);
         const QString patterns = " " + script_.filters[0].section(QLatin1Char('('), -1);
         for (int i = 0; i < kPhotoExtensionCount; ++i) {
             const QString extension = QLatin1String(PhotoExtensions()[i]);
-            QVERIFY2(patterns.contains(" *" + extension + " *" + extension.toUpper()), PhotoExtensions()[i]);
+            QVERIFY2(patterns.contains(" *" + extension + " *" + extension.toUpper()),
+                     PhotoExtensions()[i]);
         }
         QCOMPARE(patterns.count(QLatin1Char('*')), 2 * kPhotoExtensionCount);
-        QCOMPARE(window->PhotoCount(), 1);
+        QCOMPARE(window->List().Count(), 1);
         QAbstractItemModel* model = window->Controls().photoList->model();
         QCOMPARE(model->index(0, 0).data().toString(), QStringLiteral("big.png"));
         QCOMPARE(model->index(0, 1).data().toString(), QStringLiteral("300*200"));
@@ -169,9 +180,11 @@ private slots:
         // The missing file was told about; the text file was dropped silently.
         QCOMPARE(prompter_.Prompts().size(), size_t(1));
 
-        window->OnAddPhotos();  // the dialog opens where the last photo came from
+        window->Sources().AddPhotos();  // the dialog opens where the last photo came from
+
+        QVERIFY(Gathered(*window));
         QCOMPARE(Native(script_.filesFolder), folder);
-        QCOMPARE(window->PhotoCount(), 2);  // the same file twice is listed twice
+        QCOMPARE(window->List().Count(), 2);  // the same file twice is listed twice
     }
 
     void dropAddsFilesInOrderAndSearchesFolders() {
@@ -185,8 +198,10 @@ private slots:
         text.write("not a picture");
         text.close();
         QMimeData mime;
-        mime.setUrls({QUrl::fromLocalFile(MakePhoto("two.png")), QUrl::fromLocalFile(photos_->filePath("folder")),
-                      QUrl::fromLocalFile(photos_->filePath("notes.png")), QUrl::fromLocalFile(MakePhoto("one.png")),
+        mime.setUrls({QUrl::fromLocalFile(MakePhoto("two.png")),
+                      QUrl::fromLocalFile(photos_->filePath("folder")),
+                      QUrl::fromLocalFile(photos_->filePath("notes.png")),
+                      QUrl::fromLocalFile(MakePhoto("one.png")),
                       QUrl("https://example.org/x.png")});
         const QPoint middle = window->rect().center();
         QDragEnterEvent enter(middle, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
@@ -194,9 +209,12 @@ private slots:
         QVERIFY(enter.isAccepted());
         QDropEvent drop(middle, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(window.get(), &drop);
-        QCOMPARE(Names(*window), (std::vector<std::string>{"two.png", "inside.png", "deeper.png", "one.png"}));
+        QVERIFY(Gathered(*window));
+        QCOMPARE(Names(*window),
+                 (std::vector<std::string>{"two.png", "inside.png", "deeper.png", "one.png"}));
         QVERIFY(prompter_.Prompts().empty());
-        QCOMPARE(SettingsStore::GetString("Option", "LastPhotoFolder", "unset"), std::string("unset"));
+        QCOMPARE(SettingsStore::GetString("Option", "LastPhotoFolder", "unset"),
+                 std::string("unset"));
     }
 
     // What a file manager's "Open with" hands over takes the same way.
@@ -206,6 +224,7 @@ private slots:
         MakePhoto("album/b.png");
         window->OpenPaths({Native(MakePhoto("a.png")), Native(photos_->filePath("album")),
                            Native(photos_->filePath("missing.png"))});
+        QVERIFY(Gathered(*window));
         QCOMPARE(Names(*window), (std::vector<std::string>{"a.png", "b.png"}));
         QCOMPARE(window->Controls().totalLabel->text(), QStringLiteral("Total photos: 2"));
     }
@@ -217,14 +236,17 @@ private slots:
         MakePhoto("tree/S/b.png");
         MakePhoto("tree/S/x.raw");
         script_.folder = Native(photos_->filePath("tree"));
-        window->OnSearchPhotos();
+        window->Sources().SearchPhotos();
+        QVERIFY(Gathered(*window));
         QCOMPARE(script_.folderStart, std::string("/earlier/"));
         QCOMPARE(Names(*window), (std::vector<std::string>{"a.jpg", "b.png"}));
-        QCOMPARE(SettingsStore::GetString("Option", "m_last_browse_fold", ""), script_.folder + "/S/");
+        QCOMPARE(SettingsStore::GetString("Option", "m_last_browse_fold", ""),
+                 script_.folder + "/S/");
 
         script_.folder.clear();  // cancelled: nothing changes
-        window->OnSearchPhotos();
-        QCOMPARE(window->PhotoCount(), 2);
+        window->Sources().SearchPhotos();
+        QVERIFY(Gathered(*window));
+        QCOMPARE(window->List().Count(), 2);
     }
 
     void searchLogsWhatItCannotLookInto() {
@@ -233,12 +255,14 @@ private slots:
         const QString loop = photos_->filePath("tree/loop");
         QVERIFY(QFile::link(loop, loop));
         script_.folder = Native(photos_->filePath("tree"));
-        window->OnSearchPhotos();
+        window->Sources().SearchPhotos();
+        QVERIFY(Gathered(*window));
         QCOMPARE(Names(*window), (std::vector<std::string>{"a.jpg"}));
-        QFile log(QString::fromStdString(window->LogFilePath()));
+        QFile log(QString::fromStdString(window->Run().LogFilePath()));
         QVERIFY(log.open(QIODevice::ReadOnly));
         QVERIFY(log.readAll().contains(
-            (Native(loop) + ": could not be searched (Too many levels of symbolic links)\n").c_str()));
+            (Native(loop) + ": could not be searched (Too many levels of symbolic links)\n")
+                .c_str()));
     }
 
     void listCommands_data() {
@@ -249,15 +273,21 @@ private slots:
         QTest::addColumn<std::vector<int>>("selectedAfter");
         QTest::addColumn<bool>("toldToSelect");
         using V = std::vector<int>;
-        QTest::newRow("up: top row selected moves nothing") << "up" << 6 << V{0, 3} << "abcdef" << V{0, 3} << false;
-        QTest::newRow("up: a block moves as a block") << "up" << 6 << V{2, 3} << "acdbef" << V{1, 2} << false;
-        QTest::newRow("up: apart rows move each") << "up" << 6 << V{1, 4} << "bacedf" << V{0, 3} << false;
+        QTest::newRow("up: top row selected moves nothing")
+            << "up" << 6 << V{0, 3} << "abcdef" << V{0, 3} << false;
+        QTest::newRow("up: a block moves as a block")
+            << "up" << 6 << V{2, 3} << "acdbef" << V{1, 2} << false;
+        QTest::newRow("up: apart rows move each")
+            << "up" << 6 << V{1, 4} << "bacedf" << V{0, 3} << false;
         QTest::newRow("up: nothing selected") << "up" << 6 << V{} << "abcdef" << V{} << true;
         QTest::newRow("up: one photo does nothing") << "up" << 1 << V{} << "a" << V{} << false;
-        QTest::newRow("down: bottom row selected moves nothing") << "down" << 6 << V{2, 5} << "abcdef" << V{2, 5} << false;
-        QTest::newRow("down: a block moves as a block") << "down" << 6 << V{1, 2} << "adbcef" << V{2, 3} << false;
+        QTest::newRow("down: bottom row selected moves nothing")
+            << "down" << 6 << V{2, 5} << "abcdef" << V{2, 5} << false;
+        QTest::newRow("down: a block moves as a block")
+            << "down" << 6 << V{1, 2} << "adbcef" << V{2, 3} << false;
         QTest::newRow("down: nothing selected") << "down" << 3 << V{} << "abc" << V{} << true;
-        QTest::newRow("delete: rows 1, 2, 4 of six") << "delete" << 6 << V{1, 2, 4} << "adf" << V{} << false;
+        QTest::newRow("delete: rows 1, 2, 4 of six")
+            << "delete" << 6 << V{1, 2, 4} << "adf" << V{} << false;
         QTest::newRow("delete: all") << "delete" << 3 << V{0, 1, 2} << "" << V{} << false;
         QTest::newRow("delete: nothing selected") << "delete" << 3 << V{} << "abc" << V{} << true;
         QTest::newRow("clear: several") << "clear" << 4 << V{1} << "" << V{} << false;
@@ -274,18 +304,18 @@ private slots:
         auto window = NewWindow();
         if (count > 0)
             AddLetters(*window, QStringLiteral("abcdef").left(count));
-        window->SelectRows(selected);
+        window->List().SelectRows(selected);
         prompter_.Clear();
         if (command == "up")
-            window->OnUp();
+            window->List().MoveUp();
         else if (command == "down")
-            window->OnDown();
+            window->List().MoveDown();
         else if (command == "delete")
-            window->OnDelete();
+            window->List().DeleteSelected();
         else
             window->OnClear();
         QCOMPARE(Names(*window), NamesOf(order));
-        QCOMPARE(window->SelectedRows(), selectedAfter);
+        QCOMPARE(window->List().SelectedRows(), selectedAfter);
         QCOMPARE(prompter_.Texts(), toldToSelect ? std::vector<std::string>{"Please select items!"}
                                                  : std::vector<std::string>{});
         // The rows show the list as it is now.
@@ -294,7 +324,8 @@ private slots:
         for (int row = 0; row < model->rowCount(); ++row)
             QCOMPARE(model->index(row, 0).data().toString(), QString(order[row]) + ".png");
         if (command == "delete" || command == "clear") {
-            QCOMPARE(window->Controls().totalLabel->text(), QStringLiteral("Total photos: %1").arg(order.size()));
+            QCOMPARE(window->Controls().totalLabel->text(),
+                     QStringLiteral("Total photos: %1").arg(order.size()));
             QCOMPARE(window->Controls().upButton->isEnabled(), !order.isEmpty());
             QCOMPARE(window->Controls().convertButton->isEnabled(), !order.isEmpty());
         }
@@ -318,12 +349,12 @@ private slots:
         auto window = NewWindow();
         script_.files << MakePhoto("c.png", 40, 30, 0) << MakePhoto("A.png", 40, 30, 5)
                       << MakePhoto("b.png", 40, 30, 10);
-        window->OnAddPhotos();
-        window->SelectRows({1});
-        for (int column : clicks)
-            window->OnColumnClick(column);
+        window->Sources().AddPhotos();
+        QVERIFY(Gathered(*window));
+        window->List().SelectRows({1});
+        for (int column : clicks) window->List().SortByColumn(column);
         QCOMPARE(Names(*window), NamesOf(order));
-        QVERIFY(window->SelectedRows().empty());  // every click rebuilds the rows
+        QVERIFY(window->List().SelectedRows().empty());  // every click rebuilds the rows
     }
 
     void editOpensOneDialogPerSelectedPhoto() {
@@ -331,10 +362,10 @@ private slots:
         AddLetters(*window, QStringLiteral("abcd"));
         script_.editAnswers = {true, false, true};
         script_.editWidth = 20;
-        window->SelectRows({0, 2, 3});
-        window->OnEdit();
+        window->List().SelectRows({0, 2, 3});
+        window->Settings().Edit();
         QCOMPARE(script_.editSeen.size(), size_t(3));
-        const std::vector<PhotoItem>& photos = window->Photos();
+        const std::vector<PhotoItem>& photos = window->List().Photos();
         std::vector<int32_t> rotations;
         for (const PhotoItem& photo : photos)
             rotations.push_back(photo.m_outputPhotoFormat.nRotateAngel);
@@ -342,11 +373,12 @@ private slots:
         // The output size is worked out again for the confirmed photos: 40x30 at width 20.
         QCOMPARE(photos[0].m_outputPhotoFormat.nOutputHeight, 15);
         QCOMPARE(photos[2].m_outputPhotoFormat.nOutputWidth, 1024);
-        QCOMPARE(window->Controls().photoList->model()->index(3, 4).data().toString(), QStringLiteral("90"));
+        QCOMPARE(window->Controls().photoList->model()->index(3, 4).data().toString(),
+                 QStringLiteral("90"));
 
-        window->SelectRows({});
+        window->List().SelectRows({});
         prompter_.Clear();
-        window->OnEdit();
+        window->Settings().Edit();
         QCOMPARE(prompter_.Texts(), std::vector<std::string>{"Please select items!"});
         QCOMPARE(script_.editSeen.size(), size_t(3));
     }
@@ -372,20 +404,21 @@ private slots:
         prompter_.Clear();
         prompter_.Script({yes ? PromptAnswer::Yes : PromptAnswer::No});
         script_.editAnswers = {true};
-        window->OnOptions();
+        window->Settings().Options();
         QCOMPARE(int(prompter_.Prompts().size()), questions);
         if (questions) {
             const auto asked = prompter_.Prompts().front();
-            QCOMPARE(asked.text, std::string("Do you want to change all output settings of photos?"));
+            QCOMPARE(asked.text,
+                     std::string("Do you want to change all output settings of photos?"));
             QCOMPARE(asked.caption, std::string("Question"));
             QVERIFY(asked.buttons == PromptButtons::YesNo);
             QVERIFY(asked.icon == PromptIcon::Question);
         }
-        for (const PhotoItem& photo : window->Photos())
+        for (const PhotoItem& photo : window->List().Photos())
             QCOMPARE(photo.m_outputPhotoFormat.nRotateAngel, rotateAfter);
-        QCOMPARE(window->DefaultFormat().nRotateAngel, 90);
+        QCOMPARE(window->Settings().Defaults().nRotateAngel, 90);
         AddLetters(*window, QStringLiteral("z"));  // photos added now get the new settings
-        QCOMPARE(window->Photos().back().m_outputPhotoFormat.nRotateAngel, 90);
+        QCOMPARE(window->List().Photos().back().m_outputPhotoFormat.nRotateAngel, 90);
     }
 
     void notRenameTogglesThePrefixControls() {
@@ -393,8 +426,10 @@ private slots:
         Ui::MainDialog& ui = window->Controls();
         for (bool checked : {true, false, true}) {
             ui.notRenameCheck->click();
-            for (QWidget* widget : {static_cast<QWidget*>(ui.renamePrefixLabel), static_cast<QWidget*>(ui.renamePrefixEdit),
-                                    static_cast<QWidget*>(ui.renameSuffixLabel), static_cast<QWidget*>(ui.namingDateCombo)})
+            for (QWidget* widget : {static_cast<QWidget*>(ui.renamePrefixLabel),
+                                    static_cast<QWidget*>(ui.renamePrefixEdit),
+                                    static_cast<QWidget*>(ui.renameSuffixLabel),
+                                    static_cast<QWidget*>(ui.namingDateCombo)})
                 QCOMPARE(widget->isEnabled(), !checked);
         }
     }
@@ -403,10 +438,11 @@ private slots:
         auto window = NewWindow();
         script_.files << MakePhoto("wide.png", 400, 100) << MakePhoto("tall.png", 100, 400)
                       << MakePhoto("square.png", 200, 200);
-        window->OnAddPhotos();
+        window->Sources().AddPhotos();
+        QVERIFY(Gathered(*window));
         PreviewFrame* frame = window->Controls().previewFrame;
         QSignalSpy shown(frame, &PreviewFrame::PhotoShown);
-        window->SelectRows({1, 2});
+        window->List().SelectRows({1, 2});
         window->OnPreview();
         QVERIFY(shown.wait(10000));
         QCOMPARE(shown.takeFirst().at(0).toString(), script_.files[1]);
@@ -415,9 +451,8 @@ private slots:
         QVERIFY(frame->Image().height() > frame->Image().width());
         QVERIFY(frame->Image().height() <= 400);
 
-        window->SelectRows({});
+        window->List().SelectRows({});
         window->OnPreview();  // nothing selected: the frame keeps its photo
-        QVERIFY(!frame->IsDecoding());
         QVERIFY(!frame->Image().isNull());
         window->OnClear();
         QVERIFY(frame->Image().isNull());
@@ -445,9 +480,9 @@ private slots:
         prompter_.Clear();
         window->OnConvert();
         QCOMPARE(prompter_.Texts(),
-                 (std::vector<std::string>{
-                     "Please enter an integer.",
-                     "The text position X is bigger than the photo width!, The program set it to 0 now."}));
+                 (std::vector<std::string>{"Please enter an integer.",
+                                           "The text position X is bigger than the photo width!, "
+                                           "The program set it to 0 now."}));
         QCOMPARE(window->Controls().textXEdit->text(), QStringLiteral("0"));
         QCOMPARE(window->Controls().textYEdit->text(), QStringLiteral("5"));
     }
@@ -463,9 +498,11 @@ private slots:
             window->show();
             window->OnFont();
             QCOMPARE(window->Controls().fontFaceLabel->text(), QStringLiteral("DejaVu Serif"));
-            window->Controls().outputFolderEdit->setText(QFile::decodeName(QByteArray::fromStdString(folder)));
+            window->Controls().outputFolderEdit->setText(
+                QFile::decodeName(QByteArray::fromStdString(folder)));
             window->Controls().renamePrefixEdit->setText("trip");
-            QCOMPARE(window->Controls().namingDateCombo->currentText(), QStringLiteral("File date"));
+            QCOMPARE(window->Controls().namingDateCombo->currentText(),
+                     QStringLiteral("File date"));
             window->Controls().namingDateCombo->setCurrentIndex(1);
             QSignalSpy finished(window.get(), &QDialog::finished);
             QTest::keyClick(window.get(), Qt::Key_Return);  // Enter does nothing
@@ -478,13 +515,13 @@ private slots:
         QCOMPARE(SettingsStore::GetString("Option", "m_batch_renamer", ""), std::string("trip"));
         QCOMPARE(SettingsStore::GetInt("CurrentFont", "nCurrentColor", -1), 0x0000FF);
         auto next = NewWindow();
-        QCOMPARE(next->OutputFolder(), folder + "/");
+        QCOMPARE(next->Destination().OutputFolder(), folder + "/");
         QCOMPARE(next->Controls().renamePrefixEdit->text(), QStringLiteral("trip"));
         QCOMPARE(next->Controls().namingDateCombo->currentText(), QStringLiteral("Date taken"));
-        QCOMPARE(next->NamingDate(), int32_t(kDateTaken));
-        QCOMPARE(next->TextFont().lfFaceName, std::string("DejaVu Serif"));
-        QCOMPARE(next->TextFont().lfHeight, -20);
-        QCOMPARE(next->TextColor(), uint32_t(0x0000FF));
+        QCOMPARE(next->Destination().Naming().date, int32_t(kDateTaken));
+        QCOMPARE(next->Overlay().Overlay().font.lfFaceName, std::string("DejaVu Serif"));
+        QCOMPARE(next->Overlay().Overlay().font.lfHeight, -20);
+        QCOMPARE(next->Overlay().Overlay().color, uint32_t(0x0000FF));
     }
 
     void browseSetsOnlyTheFolder() {
@@ -492,10 +529,10 @@ private slots:
         window->Controls().renamePrefixEdit->setText("typed");
         script_.folder = "/srv/photos";
         window->OnBrowse();
-        QCOMPARE(window->OutputFolder(), std::string("/srv/photos/"));
+        QCOMPARE(window->Destination().OutputFolder(), std::string("/srv/photos/"));
         QCOMPARE(window->Controls().outputFolderEdit->text(), QStringLiteral("/srv/photos/"));
         QCOMPARE(window->Controls().renamePrefixEdit->text(), QStringLiteral("typed"));
-        const std::string log = window->LogFilePath();
+        const std::string log = window->Run().LogFilePath();
         QVERIFY(log.find("/srv/photos/") == std::string::npos);  // the log stays where it started
     }
 
@@ -510,14 +547,15 @@ private slots:
         window->Controls().overlayTextEdit->setText("Hi");
         prompter_.Clear();
         prompter_.Script({PromptAnswer::Yes});
-        QSignalSpy done(window.get(), &MainDialog::ConversionFinished);
+        QSignalSpy done(&window->Run(), &RunPanel::ConversionFinished);
         window->OnConvert();
-        QVERIFY(window->IsConverting());
+        QVERIFY(window->Run().IsRunning());
         Ui::MainDialog& ui = window->Controls();
         QCOMPARE(ui.convertButton->text(), QStringLiteral("&Stop"));
         QVERIFY(ui.convertButton->isEnabled());
-        for (QPushButton* button : {ui.addPhotosButton, ui.searchPhotosButton, ui.optionsButton, ui.editButton,
-                                    ui.upButton, ui.downButton, ui.deleteButton, ui.clearButton})
+        for (QPushButton* button :
+             {ui.addPhotosButton, ui.searchPhotosButton, ui.optionsButton, ui.editButton,
+              ui.upButton, ui.downButton, ui.deleteButton, ui.clearButton})
             QVERIFY2(!button->isEnabled(), qPrintable(button->text()));
         // Exit is refused while the run goes on.
         window->OnExit();
@@ -533,13 +571,14 @@ private slots:
         QVERIFY(ui.addPhotosButton->isEnabled());
         QVERIFY(ui.upButton->isEnabled());
         QCOMPARE(ui.progressBar->value(), 999);
-        const std::string runFolder = window->RunOutputFolder();
+        const std::string runFolder = window->Run().RunFolder();
         QVERIFY(runFolder.rfind(Native(out) + "/", 0) == 0);
         const auto asked = prompter_.Prompts().back();
-        QCOMPARE(asked.text, std::string("The conversion is done. Do you want to open the output folder?"));
+        QCOMPARE(asked.text,
+                 std::string("The conversion is done. Do you want to open the output folder?"));
         QCOMPARE(asked.caption, runFolder);
         QCOMPARE(script_.openedFolders, std::vector<std::string>{runFolder});
-        const std::vector<PhotoItem>& photos = window->Photos();
+        const std::vector<PhotoItem>& photos = window->List().Photos();
         for (std::size_t i = 0; i < photos.size(); ++i) {
             const QString expected = QStringLiteral("output.photo.%1.%2.jpg")
                                          .arg(i + 1)
@@ -570,59 +609,68 @@ private slots:
         window->Controls().outputFolderEdit->setText(out);
         window->UpdateData(true);
         AddLetters(*window, QStringLiteral("abcdef"));
-        QSignalSpy done(window.get(), &MainDialog::ConversionFinished);
+        QSignalSpy done(&window->Run(), &RunPanel::ConversionFinished);
         window->OnConvert();
         window->OnConvert();  // Stop
         QVERIFY(done.wait(60000));
         sched_setaffinity(0, sizeof before, &before);
-        QVERIFY(!window->IsConverting());
-        const RunResult& result = window->LastRunResult();
-        QVERIFY(result.stopped);
+        QVERIFY(!window->Run().IsRunning());
+        // The question counts the photos that were written.
+        const qsizetype written =
+            QDir(QString::fromStdString(window->Run().RunFolder())).entryList(QDir::Files).size();
+        QVERIFY(written <= 1);
         QCOMPARE(prompter_.Texts().back(),
                  "The conversion is done. Do you want to open the output folder?\nStopped after " +
-                     std::to_string(result.converted) + " of 6 photos.");
+                     std::to_string(written) + " of 6 photos.");
         QVERIFY(script_.openedFolders.empty());  // answered No
-        QVERIFY(QDir(QString::fromStdString(window->RunOutputFolder())).entryList(QDir::Files).size() <= 1);
     }
 
     void eachPhotoShowsItsResultAndTheQuestionCountsTheOthers() {
         auto window = NewWindow();
-        script_.files = {MakePhoto("a.png"), MakePhoto("x/same.png"), MakePhoto("y/same.png"), MakePhoto("b.png")};
-        window->OnAddPhotos();
+        script_.files = {MakePhoto("a.png"), MakePhoto("x/same.png"), MakePhoto("y/same.png"),
+                         MakePhoto("b.png")};
+        window->Sources().AddPhotos();
+        QVERIFY(Gathered(*window));
         QVERIFY(QFile::remove(photos_->filePath("b.png")));  // gone before the run: fails
-        window->Controls().notRenameCheck->click();  // y/same.png then meets x's output
+        window->Controls().notRenameCheck->click();          // y/same.png then meets x's output
         window->Controls().outputFolderEdit->setText(photos_->filePath("out"));
         prompter_.Clear();
         prompter_.Script({PromptAnswer::No});  // do not replace
-        QSignalSpy done(window.get(), &MainDialog::ConversionFinished);
+        QSignalSpy done(&window->Run(), &RunPanel::ConversionFinished);
         window->OnConvert();
-        for (const PhotoItem& photo : window->Photos())
-            QVERIFY(photo.status == PhotoStatus::Waiting || photo.status == PhotoStatus::Converting);
+        for (const PhotoItem& photo : window->List().Photos())
+            QVERIFY(photo.status == PhotoStatus::Waiting ||
+                    photo.status == PhotoStatus::Converting);
         QVERIFY(done.wait(60000));
 
         QAbstractItemModel* model = window->Controls().photoList->model();
         const QStringList expected{"Converted", "Converted", "Skipped", "Failed"};
         for (int row = 0; row < 4; ++row)
             QCOMPARE(model->index(row, kColumnStatus).data().toString(), expected[row]);
-        QVERIFY(model->index(3, kColumnStatus).data(Qt::ToolTipRole).toString().startsWith("Failed to convert photo!"));
-        QVERIFY(model->index(2, kColumnStatus).data(Qt::ToolTipRole).toString().contains("same.jpg"));
-        QCOMPARE(prompter_.Texts().back(), std::string("The conversion is done. Do you want to open the output "
-                                                       "folder?\n2 photos were not converted; see the log."));
+        QVERIFY(model->index(3, kColumnStatus)
+                    .data(Qt::ToolTipRole)
+                    .toString()
+                    .startsWith("Failed to convert photo!"));
+        QVERIFY(
+            model->index(2, kColumnStatus).data(Qt::ToolTipRole).toString().contains("same.jpg"));
+        QCOMPARE(prompter_.Texts().back(),
+                 std::string("The conversion is done. Do you want to open the output "
+                             "folder?\n2 photos were not converted; see the log."));
     }
 
     void viewLogOpensTheLogOrSaysThereIsNone() {
         auto window = NewWindow();
-        QFile::remove(QString::fromStdString(window->LogFilePath()));
+        QFile::remove(QString::fromStdString(window->Run().LogFilePath()));
         prompter_.Clear();
         window->Controls().viewLogButton->click();
         QCOMPARE(prompter_.Texts(), std::vector<std::string>{"There is not log file now!"});
         QCOMPARE(prompter_.Captions(), std::vector<std::string>{"Message"});
         QVERIFY(script_.openedFolders.empty());
-        QFile log(QString::fromStdString(window->LogFilePath()));
+        QFile log(QString::fromStdString(window->Run().LogFilePath()));
         QVERIFY(log.open(QIODevice::WriteOnly));
         log.close();
         window->Controls().viewLogButton->click();
-        QCOMPARE(script_.openedFolders, std::vector<std::string>{window->LogFilePath()});
+        QCOMPARE(script_.openedFolders, std::vector<std::string>{window->Run().LogFilePath()});
     }
 
     // Every button and check box is reachable with Alt and a letter of its
@@ -632,7 +680,8 @@ private slots:
         window->show();
         std::map<QChar, QString> taken;
         for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
-            if (!button->isVisible() || qobject_cast<QRadioButton*>(button) || button->text().isEmpty())
+            if (!button->isVisible() || qobject_cast<QRadioButton*>(button) ||
+                button->text().isEmpty())
                 continue;
             const QString text = button->text();
             const int amp = text.indexOf(QLatin1Char('&'));
@@ -650,12 +699,14 @@ private slots:
         const QString typed = photos_->filePath("missing/deeper");
         window->Controls().outputFolderEdit->setText(typed);  // not taken by any data exchange yet
         prompter_.Clear();
-        QSignalSpy done(window.get(), &MainDialog::ConversionFinished);
+        QSignalSpy done(&window->Run(), &RunPanel::ConversionFinished);
         window->OnConvert();
-        QVERIFY(window->IsConverting());
+        QVERIFY(window->Run().IsRunning());
         QVERIFY(done.wait(60000));
-        QVERIFY(window->RunOutputFolder().rfind(Native(typed) + "/", 0) == 0);
-        QCOMPARE(QDir(QString::fromStdString(window->RunOutputFolder())).entryList(QDir::Files).size(), 1);
+        QVERIFY(window->Run().RunFolder().rfind(Native(typed) + "/", 0) == 0);
+        QCOMPARE(
+            QDir(QString::fromStdString(window->Run().RunFolder())).entryList(QDir::Files).size(),
+            1);
     }
 
     void folderThatCannotBeMadeIsToldAndNothingIsStuck() {
@@ -668,14 +719,15 @@ private slots:
         window->Controls().outputFolderEdit->setText(bad);
         prompter_.Clear();
         window->OnConvert();
-        QVERIFY(!window->IsConverting());
-        QCOMPARE(prompter_.Texts(), std::vector<std::string>{"Can not create the directory\nNot a directory"});
+        QVERIFY(!window->Run().IsRunning());
+        QCOMPARE(prompter_.Texts(),
+                 std::vector<std::string>{"Can not create the directory\nNot a directory"});
         QVERIFY(prompter_.Prompts()[0].caption.rfind(Native(bad) + "/", 0) == 0);
         // Corrected in the box, the next press goes there.
         window->Controls().outputFolderEdit->setText(photos_->filePath("good"));
-        QSignalSpy done(window.get(), &MainDialog::ConversionFinished);
+        QSignalSpy done(&window->Run(), &RunPanel::ConversionFinished);
         window->OnConvert();
-        QVERIFY(window->IsConverting());
+        QVERIFY(window->Run().IsRunning());
         QVERIFY(done.wait(60000));
     }
 };

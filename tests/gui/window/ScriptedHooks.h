@@ -9,30 +9,33 @@
 #include <QImage>
 #include <QString>
 #include <QStringList>
+#include <QTest>
 
 #include <deque>
 #include <string>
 #include <vector>
 
-#include "settings/FontSettings.h"
 #include "model/OutputPhotoFormat.h"
+#include "settings/FontSettings.h"
+#include "window/GatherTask.h"
+#include "window/MainDialog.h"
 #include "window/MainDialogHooks.h"
 
 // What the scripted dialogs are asked and answer.
 struct Script {
-    QStringList files;              // the next Add Photos choice
+    QStringList files;  // the next Add Photos choice
     QString filesTitle, filesFolder;
     QStringList filters;
-    std::string folder;             // the next folder choice; empty: cancelled
+    std::string folder;  // the next folder choice; empty: cancelled
     std::string folderStart;
-    std::deque<bool> editAnswers;   // OK (true) or Cancel per options dialog
+    std::deque<bool> editAnswers;  // OK (true) or Cancel per options dialog
     std::vector<OutputPhotoFormat> editSeen;
-    int32_t editRotate = 90;        // what an OK'd dialog sets
-    int32_t editWidth = 0;          // when > 0: fixed width, aspect from width
+    int32_t editRotate = 90;  // what an OK'd dialog sets
+    int32_t editWidth = 0;    // when > 0: fixed width, aspect from width
     LogFont font;
     uint32_t color = 0;
     std::vector<std::string> openedFolders;
-    std::string presetName;         // the next Save as name; empty: cancelled
+    std::string presetName;  // the next Save as name; empty: cancelled
 };
 
 inline MainDialogHooks ScriptedHooks(Script& script) {
@@ -78,11 +81,21 @@ inline MainDialogHooks ScriptedHooks(Script& script) {
     hooks.showHelp = [](QWidget*, Prompter&) {};
     hooks.showAbout = [](QWidget*) {};
     hooks.openProductPage = [](QWidget*, Prompter&) {};
-    hooks.openPath = [&script](QWidget*, Prompter&, const std::string& path) { script.openedFolders.push_back(path); };
+    hooks.openPath = [&script](QWidget*, Prompter&, const std::string& path) {
+        script.openedFolders.push_back(path);
+    };
     return hooks;
 }
 
-inline std::string Native(const QString& path) { return QFile::encodeName(path).toStdString(); }
+// Whether the gathering a command started has ended (its photos are in the
+// list) within a while; true at once when none was started.
+inline bool Gathered(MainDialog& window) {
+    return QTest::qWaitFor([&window] { return !window.Gathering().IsRunning(); }, 30000);
+}
+
+inline std::string Native(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
 
 // A small picture of one colour at path, its folders made; a name Qt cannot
 // write a picture under still gets picture bytes (PNG).

@@ -1,0 +1,74 @@
+#include "window/DestinationPanel.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "model/OptionTables.h"
+#include "platform/Paths.h"
+#include "platform/SettingsStore.h"
+
+DestinationPanel::DestinationPanel(const DestinationControls& controls,
+                                   const std::string& outputFolder, QObject* parent)
+    : QObject(parent),
+      controls_(controls),
+      m_outputFolder(paths::EnsureTrailingSeparator(outputFolder)) {
+    naming_.prefix = SettingsStore::GetString(settings::kOption, settings::kBatchRenamer,
+                                              settings::kDefaultBatchRenamer);
+    naming_.date = SettingsStore::GetInt(settings::kNaming, settings::kNamingDate,
+                                         settings::kDefaultNamingDate);
+    for (const NamedChoice& row : NamingDateChoices())
+        controls_.date->addItem(QString::fromUtf8(row.text));
+    connect(controls_.notRename, &QCheckBox::clicked, this, [this](bool checked) {
+        naming_.notRename = checked;
+        ShowNotRename();
+    });
+}
+
+void DestinationPanel::ToControls() {
+    controls_.folder->setText(paths::ToQString(m_outputFolder));
+    controls_.prefix->setText(paths::ToQString(naming_.prefix));
+    controls_.notRename->setChecked(naming_.notRename);
+    // A stored value the list lacks shows no entry and is kept.
+    controls_.date->setCurrentIndex(IndexOfChoice(NamingDateChoices(), naming_.date));
+    controls_.keepFolders->setChecked(naming_.keepFolders);
+    ShowNotRename();
+}
+
+void DestinationPanel::FromControls() {
+    m_outputFolder = paths::FromQString(controls_.folder->text());
+    naming_.prefix = paths::FromQString(controls_.prefix->text());
+    naming_.notRename = controls_.notRename->isChecked();
+    if (const int date = controls_.date->currentIndex(); date >= 0)
+        naming_.date = NamingDateChoices()[static_cast<std::size_t>(date)].value;
+    naming_.keepFolders = controls_.keepFolders->isChecked();
+}
+
+void DestinationPanel::SetOutputFolder(const std::string& folder) {
+    m_outputFolder = paths::EnsureTrailingSeparator(folder);
+    controls_.folder->setText(paths::ToQString(m_outputFolder));
+}
+
+void DestinationPanel::Apply(const OutputNaming& naming) {
+    naming_.prefix = naming.prefix;
+    naming_.notRename = naming.notRename;
+    naming_.keepFolders = naming.keepFolders;
+    naming_.date = naming.date;
+    const QString typedFolder = controls_.folder->text();
+    ToControls();
+    controls_.folder->setText(typedFolder);
+}
+
+void DestinationPanel::Save() const {
+    SettingsStore::WriteString(settings::kOption, settings::kPhotoOutputFolder, m_outputFolder);
+    SettingsStore::WriteString(settings::kOption, settings::kBatchRenamer, naming_.prefix);
+    SettingsStore::WriteInt(settings::kNaming, settings::kNamingDate, naming_.date);
+}
+
+void DestinationPanel::ShowNotRename() {
+    for (QWidget* widget :
+         {static_cast<QWidget*>(controls_.prefixLabel), static_cast<QWidget*>(controls_.prefix),
+          static_cast<QWidget*>(controls_.suffixLabel), static_cast<QWidget*>(controls_.date)})
+        widget->setEnabled(!naming_.notRename);
+}

@@ -1,0 +1,57 @@
+#pragma once
+// Where a run writes and how it names its outputs, as the window's controls
+// show it: the output folder and one OutputNaming record (the prefix
+// m_batch_renamer, Not rename, the date in the names, Keep sub-folders).
+
+#include <QObject>
+
+#include <string>
+
+#include "model/OutputNaming.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+
+struct DestinationControls {
+    QLineEdit* folder;
+    QLabel* prefixLabel;
+    QLineEdit* prefix;
+    QLabel* suffixLabel;
+    QComboBox* date;
+    QCheckBox* notRename;
+    QCheckBox* keepFolders;
+};
+
+class DestinationPanel : public QObject {
+    Q_OBJECT
+public:
+    // Starts at outputFolder (given a trailing '/') with the prefix and the
+    // date choice of the settings; fills the date list.
+    DestinationPanel(const DestinationControls& controls, const std::string& outputFolder,
+                     QObject* parent = nullptr);
+
+    // As last taken from the controls (Not rename as last clicked).
+    const std::string& OutputFolder() const { return m_outputFolder; }
+    const OutputNaming& Naming() const { return naming_; }
+
+    void ToControls();
+    void FromControls();
+
+    // A chosen folder: only the folder box shows it, so what was typed into
+    // the others stays.
+    void SetOutputFolder(const std::string& folder);
+    // A preset's naming, into the record and the controls; the folder stays.
+    void Apply(const OutputNaming& naming);
+    // The output folder, the prefix and the date choice, for the next start.
+    void Save() const;
+
+private:
+    // Not rename greys out what only renaming uses.
+    void ShowNotRename();
+
+    DestinationControls controls_;
+    std::string m_outputFolder;
+    OutputNaming naming_;
+};

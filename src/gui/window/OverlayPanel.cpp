@@ -1,0 +1,107 @@
+#include "window/OverlayPanel.h"
+
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSpinBox>
+
+#include <tuple>
+#include <utility>
+
+#include "model/OptionTables.h"
+#include "platform/ProductInfo.h"
+#include "platform/Prompter.h"
+#include "platform/SettingsStore.h"
+#include "settings/FontSettings.h"
+
+OverlayPanel::OverlayPanel(const OverlayControls& controls, QObject* parent)
+    : QObject(parent), controls_(controls) {
+    overlay_.font = LoadTextFont();
+    overlay_.color = LoadTextColor();
+    for (const TextAnchorRow& anchor : TextAnchors())
+        controls_.anchor->addItem(QString::fromLatin1(anchor.listText));
+    for (const TextEffectRow& effect : TextEffects())
+        controls_.effect->addItem(QString::fromLatin1(effect.listText));
+    for (QLineEdit* edit : {controls_.text, controls_.x, controls_.y})
+        connect(edit, &QLineEdit::textChanged, this, &OverlayPanel::Changed);
+    for (QComboBox* combo : {controls_.anchor, controls_.effect})
+        connect(combo, &QComboBox::currentIndexChanged, this, &OverlayPanel::Changed);
+    connect(controls_.size, &QDoubleSpinBox::valueChanged, this, &OverlayPanel::Changed);
+    connect(controls_.opacity, &QSpinBox::valueChanged, this, &OverlayPanel::Changed);
+}
+
+TextOverlay OverlayPanel::Overlay() const {
+    TextOverlay overlay = overlay_;
+    overlay.text = controls_.text->text().toStdString();
+    return overlay;
+}
+
+TextOverlay OverlayPanel::InControls() const {
+    TextOverlay overlay = Overlay();
+    SettingsStore::ParseInt32(controls_.x->text().toStdString(), overlay.x);
+    SettingsStore::ParseInt32(controls_.y->text().toStdString(), overlay.y);
+    overlay.anchor = controls_.anchor->currentIndex();
+    overlay.sizePercent = controls_.size->value();
+    overlay.opacity = controls_.opacity->value();
+    overlay.effect = controls_.effect->currentIndex();
+    return overlay;
+}
+
+void OverlayPanel::ToControls() {
+    controls_.x->setText(QString::number(overlay_.x));
+    controls_.y->setText(QString::number(overlay_.y));
+    controls_.anchor->setCurrentIndex(TextAnchorOf(overlay_.anchor).value);
+    controls_.size->setValue(overlay_.sizePercent);
+    controls_.opacity->setValue(overlay_.opacity);
+    controls_.effect->setCurrentIndex(overlay_.effect);
+}
+
+bool OverlayPanel::FromControls(Prompter& prompter) {
+    overlay_.anchor = controls_.anchor->currentIndex();
+    overlay_.sizePercent = controls_.size->value();
+    overlay_.opacity = controls_.opacity->value();
+    overlay_.effect = controls_.effect->currentIndex();
+    for (auto [edit, member] :
+         {std::pair{controls_.x, &overlay_.x}, std::pair{controls_.y, &overlay_.y}}) {
+        int32_t value = 0;
+        if (!SettingsStore::ParseInt32(edit->text().toStdString(), value)) {
+            prompter.Tell("Please enter an integer.", kProductName, PromptIcon::Exclamation);
+            edit->setFocus();
+            edit->selectAll();
+            return false;
+        }
+        *member = value;
+    }
+    return true;
+}
+
+void OverlayPanel::Apply(const TextOverlay& overlay) {
+    overlay_ = overlay;
+    overlay_.text.clear();
+    controls_.text->setText(QString::fromStdString(overlay.text));
+    controls_.fontFace->setText(QString::fromStdString(overlay_.font.lfFaceName));
+    ToControls();
+    emit Changed();
+}
+
+void OverlayPanel::SetFont(const LogFont& font, uint32_t color) {
+    overlay_.font = font;
+    overlay_.color = color;
+    controls_.fontFace->setText(QString::fromStdString(font.lfFaceName));
+    emit Changed();
+}
+
+void OverlayPanel::ResetPosition(bool x, bool y) {
+    for (auto [reset, edit, member] :
+         {std::tuple{x, controls_.x, &overlay_.x}, std::tuple{y, controls_.y, &overlay_.y}})
+        if (reset) {
+            *member = 0;
+            edit->setText(QStringLiteral("0"));
+        }
+}
+
+void OverlayPanel::Save() const {
+    SaveTextFont(overlay_.font);
+    SaveTextColor(overlay_.color);
+}

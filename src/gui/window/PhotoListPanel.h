@@ -1,0 +1,82 @@
+#pragma once
+// The photo list of the window: the photos in their order (the order a run
+// converts and numbers them in), the rows that show them, the total label,
+// the selection and the list commands Up, Down, Delete, Clear and sort.
+
+#include <QObject>
+
+#include <string>
+#include <vector>
+
+#include "model/PhotoItem.h"
+#include "model/PhotoListOps.h"
+
+class PhotoListModel;
+class Prompter;
+class QLabel;
+class QTableView;
+
+class PhotoListPanel : public QObject {
+    Q_OBJECT
+public:
+    // Sets up view's columns over the photos; total shows their count. The
+    // prompter tells "Please select items!".
+    PhotoListPanel(QTableView* view, QLabel* total, Prompter& prompter, QObject* parent = nullptr);
+
+    const std::vector<PhotoItem>& Photos() const { return m_photoList; }
+    int Count() const { return static_cast<int>(m_photoList.size()); }
+
+    // Rows selected, ascending.
+    std::vector<int> SelectedRows() const;
+    void SelectRows(const std::vector<int>& rows);
+    // The selected rows; none (and "Please select items!" told) when nothing
+    // is selected.
+    std::vector<int> SelectedRowsOrTell();
+    // The list takes the focus with every row selected.
+    void SelectAll();
+
+    // Appends photos at the end, in their order, and rebuilds the rows of a
+    // list that is not empty.
+    void Append(std::vector<PhotoItem> photos);
+    // The photo in row; the caller shows the change with Refresh.
+    PhotoItem& Photo(int row) { return m_photoList[static_cast<std::size_t>(row)]; }
+    // Rebuilds every row (the selection is cleared) and the total label.
+    void Refresh();
+
+    // The list commands. Up and Down keep the moved photos selected; the
+    // others rebuild the rows.
+    void MoveUp();
+    void MoveDown();
+    void DeleteSelected();
+    void Clear();
+    // A click on column's header: "File name" and "Time" sort ascending
+    // first, then alternate; every click rebuilds the rows.
+    void SortByColumn(int column);
+    void SetSortable(bool sortable);
+
+    // What a run shows in the rows: every photo waiting, one being
+    // converted (with its output path), one finished, and the run over
+    // (photos a stop left out wait no more).
+    void ShowRunStarted();
+    void ShowConverting(int row, const std::string& outputPath);
+    void ShowFinished(int row, PhotoStatus status, const std::string& reason);
+    void ShowRunEnded();
+
+signals:
+    // The number of photos may have changed.
+    void CountChanged(int count);
+    // A row was clicked; double-clicked or right-clicked (Edit).
+    void RowClicked();
+    void EditRequested();
+
+private:
+    void Move(ListCommandResult (*move)(std::vector<PhotoItem>&, const RowSelection&));
+    void RowsChanged(int first, int last);
+
+    QTableView* view_;
+    QLabel* total_;
+    Prompter& prompter_;
+    PhotoListModel* model_;
+    std::vector<PhotoItem> m_photoList;
+    PhotoSortState sort_;
+};

@@ -1,0 +1,116 @@
+#include "window/PhotoSources.h"
+
+#include <utility>
+
+#include "gather/PhotoGathering.h"
+#include "model/PhotoExtensions.h"
+#include "platform/Paths.h"
+#include "platform/SettingsStore.h"
+#include "run/ActivityLog.h"
+#include "window/OutputSettingsEditor.h"
+#include "window/PhotoListPanel.h"
+
+namespace {
+
+// The gathering's steps as the progress row shows them.
+std::function<void(size_t, size_t)> Searching(GatherReport& report) {
+    return [&report](size_t folders, size_t found) { report.Searching(folders, found); };
+}
+std::function<void(size_t, size_t)> Reading(GatherReport& report) {
+    return [&report](size_t done, size_t total) { report.Reading(done, total); };
+}
+
+// What a search could not look into goes to the activity log (thread-safe).
+SearchReport LogUnsearched(ActivityLog& log) {
+    return [&log](const std::string& path, const std::string& reason) {
+        log.AddLogLine(path + ": could not be searched (" + reason + ")");
+    };
+}
+
+}  // namespace
+
+PhotoSources::PhotoSources(GatherTask& task, PhotoListPanel& list,
+                           const OutputSettingsEditor& settings, Prompter& prompter,
+                           ActivityLog& log, Choosers choosers)
+    : task_(task),
+      list_(list),
+      settings_(settings),
+      prompter_(prompter),
+      log_(log),
+      choosers_(std::move(choosers)) {}
+
+QStringList PhotoSources::AddPhotosFilters() {
+    // Qt reads a filter's patterns from its last parentheses, blank-separated;
+    // both cases are listed because names on Linux are case-sensitive and
+    // cameras write IMG_0001.JPG.
+    QStringList shown;
+    QStringList patterns;
+    for (int i = 0; i < kPhotoExtensionCount; ++i) {
+        const QString extension = QLatin1String(PhotoExtensions()[i]);
+        shown << QLatin1Char('*') + extension;
+        patterns << QLatin1Char('*') + extension << QLatin1Char('*') + extension.toUpper();
+    }
+    return {QStringLiteral("Photo Files (%1) (%2)")
+                .arg(shown.join(QLatin1Char(';')), patterns.join(QLatin1Char(' '))),
+            QStringLiteral("Any Files (*.*) (*)")};
+}
+
+void PhotoSources::Gather(GatherWork work, const char* folderKey) {
+    task_.Start(std::move(work), [this, folderKey](std::vector<PhotoItem> photos) {
+        list_.Append(std::move(photos));
+        if (folderKey && list_.Count() > 0)
+            SettingsStore::WriteString(settings::kOption, folderKey,
+                                       paths::GetFolderOfPath(list_.Photos().back().strSourcePath));
+    });
+}
+
+void PhotoSources::AddPhotos() {
+    const std::string lastFolder =
+        SettingsStore::GetString(settings::kOption, settings::kLastPhotoFolder, "");
+    const QStringList chosen = choosers_.files(QStringLiteral("Select Photo Files..."),
+                                               paths::ToQString(lastFolder), AddPhotosFilters());
+    if (chosen.isEmpty())
+        return;
+    std::vector<std::string> files;
+    for (const QString& file : chosen) files.push_back(paths::FromQString(file));
+    Gather(
+        [files, defaults = settings_.Defaults(), &prompter = prompter_](
+            const std::atomic<bool>& cancel, GatherReport& report) {
+            return GatherPhotos(files, defaults, prompter, cancel, Reading(report));
+        },
+        settings::kLastPhotoFolder);
+}
+
+void PhotoSources::SearchPhotos() {
+    std::string folder =
+        SettingsStore::GetString(settings::kOption, settings::kLastBrowseFolder, "");
+    if (!choosers_.folder(folder))
+        return;
+    Gather(
+        [folder, defaults = settings_.Defaults(), &prompter = prompter_, &log = log_](
+            const std::atomic<bool>& cancel, GatherReport& report) {
+            std::vector<std::string> found;
+            if (!FindPhotoFiles(folder, found, prompter, &cancel, Searching(report),
+                                LogUnsearched(log)))
+                return std::vector<PhotoItem>{};
+            std::vector<PhotoItem> photos =
+                GatherPhotos(found, defaults, prompter, cancel, Reading(report));
+            SetSearchRoot(photos, folder);
+            return photos;
+        },
+        settings::kLastBrowseFolder);
+}
+
+void PhotoSources::OpenPaths(const std::vector<std::string>& paths) {
+    if (paths.empty())
+        return;
+    Gather(
+        [paths, defaults = settings_.Defaults(), &prompter = prompter_, &log = log_](
+            const std::atomic<bool>& cancel, GatherReport& report) {
+            std::vector<std::string> roots;
+            const std::vector<std::string> candidates = CandidatesOfPaths(
+                paths, prompter, cancel, Searching(report), &roots, LogUnsearched(log));
+            return GatherPhotos(candidates, defaults, prompter, cancel, Reading(report), &roots);
+        },
+        nullptr);
+}

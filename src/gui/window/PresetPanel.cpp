@@ -1,0 +1,87 @@
+#include "window/PresetPanel.h"
+
+#include <QComboBox>
+
+#include <utility>
+
+#include "platform/ProductInfo.h"
+#include "platform/Prompter.h"
+#include "settings/PresetStore.h"
+
+namespace {
+
+std::string Quoted(const std::string& name) {
+    return "\"" + name + "\"";
+}
+
+}  // namespace
+
+PresetPanel::PresetPanel(QComboBox* list, Prompter& prompter, AskName askName,
+                         CurrentSettings current, QObject* parent)
+    : QObject(parent),
+      list_(list),
+      prompter_(prompter),
+      askName_(std::move(askName)),
+      current_(std::move(current)) {}
+
+int PresetPanel::Count() const {
+    return list_->count();
+}
+
+void PresetPanel::Refresh() {
+    const QString chosen = list_->currentText();
+    list_->clear();
+    for (const std::string& name : presets::Names()) list_->addItem(QString::fromStdString(name));
+    if (const int again = list_->findText(chosen); again >= 0)
+        list_->setCurrentIndex(again);
+    emit CountChanged();
+}
+
+void PresetPanel::ApplyChosen() {
+    const std::string name = list_->currentText().toStdString();
+    const std::optional<Preset> preset = presets::Load(name);
+    if (!preset) {
+        prompter_.Tell("The preset " + Quoted(name) + " is not stored any more.", kProductName,
+                       PromptIcon::Exclamation);
+        Refresh();
+        return;
+    }
+    emit Applied(*preset);
+}
+
+void PresetPanel::SaveAs() {
+    const std::optional<Preset> settings = current_();
+    if (!settings)
+        return;
+    std::string name = list_->currentText().toStdString();
+    if (!askName_(name))
+        return;
+    if (const std::string problem = presets::NameProblem(name); !problem.empty()) {
+        prompter_.Tell("A preset name " + problem + ".", kProductName, PromptIcon::Exclamation);
+        return;
+    }
+    if (presets::Load(name) &&
+        prompter_.Ask("The preset " + Quoted(name) + " exists. Do you want to replace it?",
+                      "Question", PromptButtons::YesNo, PromptIcon::Question) != PromptAnswer::Yes)
+        return;
+    std::string reason;
+    if (!presets::Save(name, *settings, &reason))
+        prompter_.Tell("The preset " + Quoted(name) + " could not be saved.", kProductName,
+                       PromptIcon::Error, reason);
+    Refresh();
+    list_->setCurrentIndex(list_->findText(QString::fromStdString(name)));
+}
+
+void PresetPanel::RemoveChosen() {
+    const std::string name = list_->currentText().toStdString();
+    if (name.empty())
+        return;
+    if (prompter_.Ask("Do you want to delete the preset " + Quoted(name) + "?", "Question",
+                      PromptButtons::YesNo, PromptIcon::Question) != PromptAnswer::Yes)
+        return;
+    std::string reason;
+    if (!presets::Remove(name, &reason))
+        prompter_.Tell("The preset " + Quoted(name) + " could not be deleted.", kProductName,
+                       PromptIcon::Error, reason);
+    Refresh();
+}
