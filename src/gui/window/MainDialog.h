@@ -44,12 +44,10 @@ public:
 
     // The form and the parts over it.
     Ui::MainDialog& Controls() { return *ui; }
-    WindowActions& Actions() { return *actions_; }
     PhotoListPanel& List() { return *list_; }
     OutputSettingsEditor& Settings() { return *settings_; }
     DestinationPanel& Destination() { return *destination_; }
     OverlayPanel& Overlay() { return *overlay_; }
-    PresetPanel& Presets() { return *presets_; }
     GatherTask& Gathering() { return *gather_; }
     PhotoSources& Sources() { return *sources_; }
     RunPanel& Run() { return *run_; }

@@ -48,8 +48,6 @@
 #include "window/PreviewFrame.h"
 #include "window/RunPanel.h"
 
-Q_DECLARE_METATYPE(std::vector<int>)
-
 namespace {
 
 constexpr const char* kStoreName = "quillmere-window-tests";
@@ -57,12 +55,6 @@ constexpr const char* kStoreName = "quillmere-window-tests";
 std::vector<std::string> Names(MainDialog& window) {
     std::vector<std::string> names;
     for (const PhotoItem& photo : window.List().Photos()) names.push_back(photo.strFileName);
-    return names;
-}
-
-std::vector<std::string> NamesOf(const QString& letters) {
-    std::vector<std::string> names;
-    for (QChar letter : letters) names.push_back(QString(letter).toStdString() + ".png");
     return names;
 }
 
@@ -263,98 +255,6 @@ private slots:
         QVERIFY(log.readAll().contains(
             (Native(loop) + ": could not be searched (Too many levels of symbolic links)\n")
                 .c_str()));
-    }
-
-    void listCommands_data() {
-        QTest::addColumn<QString>("command");
-        QTest::addColumn<int>("count");
-        QTest::addColumn<std::vector<int>>("selected");
-        QTest::addColumn<QString>("order");
-        QTest::addColumn<std::vector<int>>("selectedAfter");
-        QTest::addColumn<bool>("toldToSelect");
-        using V = std::vector<int>;
-        QTest::newRow("up: top row selected moves nothing")
-            << "up" << 6 << V{0, 3} << "abcdef" << V{0, 3} << false;
-        QTest::newRow("up: a block moves as a block")
-            << "up" << 6 << V{2, 3} << "acdbef" << V{1, 2} << false;
-        QTest::newRow("up: apart rows move each")
-            << "up" << 6 << V{1, 4} << "bacedf" << V{0, 3} << false;
-        QTest::newRow("up: nothing selected") << "up" << 6 << V{} << "abcdef" << V{} << true;
-        QTest::newRow("up: one photo does nothing") << "up" << 1 << V{} << "a" << V{} << false;
-        QTest::newRow("down: bottom row selected moves nothing")
-            << "down" << 6 << V{2, 5} << "abcdef" << V{2, 5} << false;
-        QTest::newRow("down: a block moves as a block")
-            << "down" << 6 << V{1, 2} << "adbcef" << V{2, 3} << false;
-        QTest::newRow("down: nothing selected") << "down" << 3 << V{} << "abc" << V{} << true;
-        QTest::newRow("delete: rows 1, 2, 4 of six")
-            << "delete" << 6 << V{1, 2, 4} << "adf" << V{} << false;
-        QTest::newRow("delete: all") << "delete" << 3 << V{0, 1, 2} << "" << V{} << false;
-        QTest::newRow("delete: nothing selected") << "delete" << 3 << V{} << "abc" << V{} << true;
-        QTest::newRow("clear: several") << "clear" << 4 << V{1} << "" << V{} << false;
-        QTest::newRow("clear: empty list") << "clear" << 0 << V{} << "" << V{} << false;
-    }
-
-    void listCommands() {
-        QFETCH(QString, command);
-        QFETCH(int, count);
-        QFETCH(std::vector<int>, selected);
-        QFETCH(QString, order);
-        QFETCH(std::vector<int>, selectedAfter);
-        QFETCH(bool, toldToSelect);
-        auto window = NewWindow();
-        if (count > 0)
-            AddLetters(*window, QStringLiteral("abcdef").left(count));
-        window->List().SelectRows(selected);
-        prompter_.Clear();
-        if (command == "up")
-            window->List().MoveUp();
-        else if (command == "down")
-            window->List().MoveDown();
-        else if (command == "delete")
-            window->List().DeleteSelected();
-        else
-            window->OnClear();
-        QCOMPARE(Names(*window), NamesOf(order));
-        QCOMPARE(window->List().SelectedRows(), selectedAfter);
-        QCOMPARE(prompter_.Texts(), toldToSelect ? std::vector<std::string>{"Please select items!"}
-                                                 : std::vector<std::string>{});
-        // The rows show the list as it is now.
-        QAbstractItemModel* model = window->Controls().photoList->model();
-        QCOMPARE(model->rowCount(), int(order.size()));
-        for (int row = 0; row < model->rowCount(); ++row)
-            QCOMPARE(model->index(row, 0).data().toString(), QString(order[row]) + ".png");
-        if (command == "delete" || command == "clear") {
-            QCOMPARE(window->Controls().totalLabel->text(),
-                     QStringLiteral("Total photos: %1").arg(order.size()));
-            QCOMPARE(window->Controls().upButton->isEnabled(), !order.isEmpty());
-            QCOMPARE(window->Controls().convertButton->isEnabled(), !order.isEmpty());
-        }
-    }
-
-    void columnClicksSort_data() {
-        QTest::addColumn<QList<int>>("clicks");
-        QTest::addColumn<QString>("order");
-        // Added as c, A, b (c newest, b oldest).
-        QTest::newRow("name once: ascending, byte order") << QList<int>{0} << "Abc";
-        QTest::newRow("name twice: descending") << QList<int>{0, 0} << "cbA";
-        QTest::newRow("name three times: ascending again") << QList<int>{0, 0, 0} << "Abc";
-        QTest::newRow("time after name: oldest first") << QList<int>{0, 2} << "bAc";
-        QTest::newRow("time twice: newest first") << QList<int>{2, 2} << "cAb";
-        QTest::newRow("rotate: no sort") << QList<int>{4} << "cAb";
-    }
-
-    void columnClicksSort() {
-        QFETCH(QList<int>, clicks);
-        QFETCH(QString, order);
-        auto window = NewWindow();
-        script_.files << MakePhoto("c.png", 40, 30, 0) << MakePhoto("A.png", 40, 30, 5)
-                      << MakePhoto("b.png", 40, 30, 10);
-        window->Sources().AddPhotos();
-        QVERIFY(Gathered(*window));
-        window->List().SelectRows({1});
-        for (int column : clicks) window->List().SortByColumn(column);
-        QCOMPARE(Names(*window), NamesOf(order));
-        QVERIFY(window->List().SelectedRows().empty());  // every click rebuilds the rows
     }
 
     void editOpensOneDialogPerSelectedPhoto() {

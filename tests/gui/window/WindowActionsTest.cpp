@@ -1,5 +1,5 @@
-// The window's keys reach their commands only where they should: Delete
-// removes photos in the list but edits text in a text box.
+// The window's commands follow the list, and its keys reach them only where
+// they should: Delete removes photos in the list but edits text in a text box.
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -16,6 +16,29 @@ class WindowActionsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void listCommandsFollowTheList() {
+        RecordingPrompter prompter;
+        Script script;
+        MainDialog window(&prompter, ScriptedHooks(script));
+        Ui::MainDialog& ui = window.Controls();
+        const auto usable = [&ui](bool expected) {
+            for (QPushButton* button : {ui.convertButton, ui.editButton, ui.upButton, ui.downButton,
+                                        ui.deleteButton, ui.clearButton})
+                if (button->isEnabled() != expected)
+                    return false;
+            return true;
+        };
+        window.List().Append(std::vector<PhotoItem>(2));
+        QVERIFY(usable(true));
+        window.List().SelectRows({0, 1});
+        ui.deleteButton->click();
+        QVERIFY(usable(false));
+        QCOMPARE(ui.totalLabel->text(), QStringLiteral("Total photos: 0"));
+        window.List().Append(std::vector<PhotoItem>(1));
+        ui.clearButton->click();
+        QVERIFY(usable(false));
+    }
+
     void keysReachTheirCommandWhereTheyShould_data() {
         QTest::addColumn<QString>("focus");
         QTest::addColumn<int>("key");
