@@ -13,13 +13,14 @@ edges=$(
   find "$src" -name '*.h' -o -name '*.cpp' | sort | while read -r file; do
     dir=$(dirname "$file")
     from=${dir#"$src"/}
-    grep -oE '^#include "[^"]+"' "$file" | sed 's/^#include "//; s/"$//' | while read -r inc; do
+    # A file without quoted includes is no failure.
+    { grep -oE '^#include "[^"]+"' "$file" || true; } | sed 's/^#include "//; s/"$//' | while read -r inc; do
       for root in "$dir" "${roots[@]}"; do
         if [ -f "$root/$inc" ]; then
           to=$(dirname "$root/$inc")
           to=$(cd "$to" && pwd)
           to=${to#"$src"/}
-          [ "$to" != "$from" ] && echo "$from $to"
+          if [ "$to" != "$from" ]; then echo "$from $to"; fi
           break
         fi
       done
