@@ -25,6 +25,7 @@
 #include "run/RunController.h"
 #include "imaging/DecodePreview.h"
 #include "model/OptionTables.h"
+#include "model/PhotoJob.h"
 #include "gather/PhotoGathering.h"
 #include "window/PhotoListModel.h"
 #include "ui_MainDialog.h"
@@ -254,11 +255,12 @@ void MainDialog::OnExit() {
     if (RefuseWhileConverting())
         return;
     UpdateData(true);  // a bad X or Y was told; the rest is saved all the same
-    SettingsStore::WriteString(settings::kOption, settings::kPhotoOutputFolder, m_outputFolder);
-    SaveTextFont(m_textFont);
-    SaveTextColor(m_textColor);
-    SettingsStore::WriteString(settings::kOption, settings::kBatchRenamer, m_batch_renamer);
-    SettingsStore::WriteInt(settings::kNaming, settings::kNamingDate, m_nNamingDate);
+    for (const Status& written :
+         {SettingsStore::WriteString(settings::kOption, settings::kPhotoOutputFolder, m_outputFolder),
+          SaveTextFont(m_textFont), SaveTextColor(m_textColor),
+          SettingsStore::WriteString(settings::kOption, settings::kBatchRenamer, m_batch_renamer),
+          SettingsStore::WriteInt(settings::kNaming, settings::kNamingDate, m_nNamingDate)})
+        SettingsStore::TellUnsaved(written, prompter_);
     ui->previewFrame->Clear();
     closing_ = true;
     done(QDialog::Rejected);
@@ -325,7 +327,7 @@ void MainDialog::OnPreview() {
     previewWidth_ = photo.m_outputPhotoFormat.nOutputWidth;
     previewHeight_ = photo.m_outputPhotoFormat.nOutputHeight;
     UpdatePreviewOverlay();
-    ui->previewFrame->ShowPhoto(photo.strSourcePath);
+    ui->previewFrame->ShowPhoto(photo.strSourcePath, PlanOfPhoto(photo));
 }
 
 void MainDialog::AppendLogLine(const QString& entry) {

@@ -47,9 +47,9 @@ std::function<void(size_t, size_t)> Reading(GatherReport& report) {
 }
 
 // What a search could not look into goes to the activity log (thread-safe).
-SearchReport LogUnsearched(ActivityLog& log) {
-    return [&log](const std::string& path, const std::string& reason) {
-        log.AddLogLine(path + ": could not be searched (" + reason + ")");
+SearchReport LogUnsearched(ActivityLog& log, Prompter& prompter) {
+    return [&log, &prompter](const std::string& path, const std::string& reason) {
+        log.Note(path + ": could not be searched (" + reason + ")", prompter);
     };
 }
 
@@ -70,7 +70,7 @@ void MainDialog::OpenPaths(const std::vector<std::string>& paths) {
         QStringLiteral("Add Photos"), [&](const std::atomic<bool>& cancel, GatherReport& report) {
             std::vector<std::string> roots;
             const std::vector<std::string> candidates = CandidatesOfPaths(
-                paths, prompter_, cancel, Searching(report), &roots, LogUnsearched(*log_));
+                paths, prompter_, cancel, Searching(report), &roots, LogUnsearched(*log_, prompter_));
             return GatherPhotos(candidates, defaults, prompter_, cancel, Reading(report), &roots);
         });
     if (m_nPhotoCount > 0)
@@ -81,7 +81,10 @@ void MainDialog::StoreLastFolder(const char* key) {
     if (m_nPhotoCount <= 0)
         return;
     RefreshPhotoList();
-    SettingsStore::WriteString(settings::kOption, key, paths::GetFolderOfPath(m_photoList.back().strSourcePath));
+    SettingsStore::TellUnsaved(
+        SettingsStore::WriteString(settings::kOption, key,
+                                   paths::GetFolderOfPath(m_photoList.back().strSourcePath)),
+        prompter_);
 }
 
 void MainDialog::OnAddPhotos() {
@@ -115,7 +118,7 @@ void MainDialog::OnSearchPhotos() {
                    [&](const std::atomic<bool>& cancel, GatherReport& report) {
                        std::vector<std::string> found;
                        if (!FindPhotoFiles(folder, found, prompter_, &cancel, Searching(report),
-                                           LogUnsearched(*log_)))
+                                           LogUnsearched(*log_, prompter_)))
                            return std::vector<PhotoItem>{};
                        std::vector<PhotoItem> photos =
                            GatherPhotos(found, defaults, prompter_, cancel, Reading(report));
@@ -181,7 +184,7 @@ void MainDialog::OnColumnClick(int column) {
 }
 
 void MainDialog::RecomputeOutputSize(PhotoItem& photo) {
-    ComputeOutputSize(photo.nWidth, photo.nHeight, photo.m_outputPhotoFormat, prompter_);
+    PlanPhotoOutput(photo, prompter_);
 }
 
 void MainDialog::OnEdit() {
