@@ -19,10 +19,10 @@
 
 #include <vips/vips8>
 
-#include "platform/Prompter.h"
-#include "imaging/ImageProbe.h"
 #include "gather/PhotoGathering.h"
 #include "gather/PhotoInfo.h"
+#include "imaging/ImageProbe.h"
+#include "platform/Prompter.h"
 
 namespace {
 
@@ -34,7 +34,7 @@ double Seconds(Clock::time_point since) {
 
 // Processor time of the whole process (all threads), user and system.
 double CpuSeconds() {
-    rusage usage {};
+    rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     auto seconds = [](const timeval& t) { return t.tv_sec + t.tv_usec / 1e6; };
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
@@ -47,8 +47,7 @@ void Measure(const char* label, const std::vector<std::string>& paths, Step step
     const double cpu = CpuSeconds();
     const Clock::time_point start = Clock::now();
     size_t done = 0;
-    for (const std::string& path : paths)
-        done += step(path) ? 1 : 0;
+    for (const std::string& path : paths) done += step(path) ? 1 : 0;
     const double wall = Seconds(start);
     const double used = CpuSeconds() - cpu;
     std::printf("%-8s %zu of %zu in %.3f s (%.0f/s), cpu %.3f s (%.0f/s per core)\n", label, done,
@@ -61,10 +60,11 @@ std::vector<std::string> EncodeSamples() {
     for (int i = 0; i < 8; ++i) {
         const int width = 64 + 8 * i;
         const int height = 48 + 4 * i;
-        vips::VImage noise = vips::VImage::gaussnoise(width, height,
-                                                      vips::VImage::option()->set("mean", 128.0)->set("sigma", 30.0));
-        vips::VImage picture =
-            noise.bandjoin(noise.rot180()).bandjoin(noise.flip(VIPS_DIRECTION_HORIZONTAL)).cast(VIPS_FORMAT_UCHAR);
+        vips::VImage noise = vips::VImage::gaussnoise(
+            width, height, vips::VImage::option()->set("mean", 128.0)->set("sigma", 30.0));
+        vips::VImage picture = noise.bandjoin(noise.rot180())
+                                   .bandjoin(noise.flip(VIPS_DIRECTION_HORIZONTAL))
+                                   .cast(VIPS_FORMAT_UCHAR);
         void* data = nullptr;
         size_t size = 0;
         picture.write_to_buffer(".jpg", &data, &size, vips::VImage::option()->set("Q", 85));
@@ -89,7 +89,8 @@ int main(int argc, char** argv) {
         folder = argv[2];
         std::filesystem::create_directories(folder);
     } else {
-        std::string pattern = (std::filesystem::temp_directory_path() / "quillmere-add-bench-XXXXXX").string();
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "quillmere-add-bench-XXXXXX").string();
         if (!mkdtemp(pattern.data())) {
             std::perror("mkdtemp");
             return 1;
@@ -103,7 +104,8 @@ int main(int argc, char** argv) {
         char name[32];
         std::snprintf(name, sizeof name, "/photo_%05ld.jpg", i);
         const std::string& bytes = samples[i % samples.size()];
-        std::ofstream(folder + name, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        std::ofstream(folder + name, std::ios::binary)
+            .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     }
     std::printf("wrote %ld photos in %.2f s (%s)\n", count, Seconds(start), folder.c_str());
 
@@ -120,20 +122,17 @@ int main(int argc, char** argv) {
         int64_t seconds = 0;
         return GetFileTimeText(path, text, seconds, prompter);
     });
-    Measure("probe:", found, [](const std::string& path) {
-        int32_t width = 0;
-        int32_t height = 0;
-        return ProbePictureSize(path, width, height);
-    });
+    Measure("probe:", found, [](const std::string& path) { return ProbePicture(path).IsOk(); });
 
     std::atomic<bool> cancel{false};
     const double cpu = CpuSeconds();
     start = Clock::now();
-    const std::vector<PhotoItem> photos = GatherPhotos(found, BuiltInDefaultOutputPhotoFormat(), prompter, cancel);
+    const std::vector<PhotoItem> photos =
+        GatherPhotos(found, BuiltInDefaultOutputPhotoFormat(), prompter, cancel);
     const double addSeconds = Seconds(start);
     const double addCpu = CpuSeconds() - cpu;
-    std::printf("add:     %zu photos in %.3f s (%.0f photos/s), cpu %.3f s\n", photos.size(), addSeconds,
-                photos.size() / addSeconds, addCpu);
+    std::printf("add:     %zu photos in %.3f s (%.0f photos/s), cpu %.3f s\n", photos.size(),
+                addSeconds, photos.size() / addSeconds, addCpu);
 
     std::error_code ec;
     std::filesystem::remove_all(folder, ec);

@@ -1,5 +1,6 @@
 #include "ConvertCommand.h"
 
+#include <unistd.h>
 #include <atomic>
 #include <csignal>
 #include <cstdio>
@@ -7,16 +8,15 @@
 #include <fstream>
 #include <iostream>
 #include <iterator>
-#include <unistd.h>
 
-#include "platform/SettingsStore.h"
-#include "platform/WorkFolder.h"
 #include "CliGather.h"
 #include "CliOptions.h"
 #include "ProgressBar.h"
 #include "RunReport.h"
 #include "TextDrawing.h"
 #include "platform/Paths.h"
+#include "platform/SettingsStore.h"
+#include "platform/WorkFolder.h"
 #include "run/ActivityLog.h"
 #include "run/ConversionRun.h"
 #include "run/RunStart.h"
@@ -41,16 +41,15 @@ extern "C" void OnStopSignal(int signal) {
 }
 
 void HandleStopSignals(void (*handler)(int)) {
-    for (const int signal : kStopSignals)
-        std::signal(signal, handler);
+    for (const int signal : kStopSignals) std::signal(signal, handler);
 }
 
 StderrPrompter::Policy PolicyOf(OverwritePolicy overwrite) {
     switch (overwrite) {
-    case OverwritePolicy::Ask: return StderrPrompter::Policy::Ask;
-    case OverwritePolicy::Yes: return StderrPrompter::Policy::Yes;
-    case OverwritePolicy::No: return StderrPrompter::Policy::No;
-    case OverwritePolicy::Default: break;
+        case OverwritePolicy::Ask: return StderrPrompter::Policy::Ask;
+        case OverwritePolicy::Yes: return StderrPrompter::Policy::Yes;
+        case OverwritePolicy::No: return StderrPrompter::Policy::No;
+        case OverwritePolicy::Default: break;
     }
     return ::isatty(STDIN_FILENO) ? StderrPrompter::Policy::Ask : StderrPrompter::Policy::No;
 }
@@ -65,42 +64,36 @@ std::string OutputFolder(const CliOptions& options, Prompter& prompter) {
         settings::kOption, settings::kPhotoOutputFolder, HomeFolder(), prompter));
 }
 
-// The paths of --files-from, or the reason they cannot be read.
-bool ReadPathList(const CliOptions& options, std::vector<std::string>& paths, std::string& reason) {
+// The paths of --files-from, or why they cannot be read.
+Result<std::vector<std::string>> ReadPathList(const CliOptions& options) {
     std::string text;
     if (*options.filesFrom == "-") {
         text.assign(std::istreambuf_iterator<char>(std::cin), {});
-        if (std::cin.bad()) {
-            reason = "standard input could not be read";
-            return false;
-        }
+        if (std::cin.bad())
+            return Status::Failed({}, "standard input could not be read");
     } else {
         std::ifstream in(*options.filesFrom, std::ios::binary);
         if (in)
             text.assign(std::istreambuf_iterator<char>(in), {});
-        if (!in && !in.eof()) {
-            reason = *options.filesFrom + ": " + std::strerror(errno);
-            return false;
-        }
+        if (!in && !in.eof())
+            return Status::Failed(*options.filesFrom, std::strerror(errno));
     }
-    for (std::string& path : SplitPathList(text, options.nulSeparated))
-        paths.push_back(std::move(path));
-    return true;
+    return SplitPathList(text, options.nulSeparated);
 }
 
 // --list-presets and --save-preset; true when the command ends there with
 // status.
 bool PresetCommands(const CliOptions& options, int& status) {
     if (options.listPresets) {
-        for (const std::string& name : presets::Names())
-            std::cout << name << "\n";
+        for (const std::string& name : presets::Names()) std::cout << name << "\n";
         status = 0;
         return true;
     }
     if (options.savePreset) {
         std::string reason;
         if (!presets::Save(*options.savePreset, PresetOfOptions(options), &reason)) {
-            std::cerr << kProgram << ": preset '" << *options.savePreset << "' not saved: " << reason << "\n";
+            std::cerr << kProgram << ": preset '" << *options.savePreset
+                      << "' not saved: " << reason << "\n";
             status = 1;
             return true;
         }
@@ -119,8 +112,7 @@ int ListValues(const std::string& option) {
         std::cerr << kProgram << ": option --" << option << " has no fixed set of values\n";
         return 2;
     }
-    for (const std::string& value : *values)
-        std::cout << value << "\n";
+    for (const std::string& value : *values) std::cout << value << "\n";
     return 0;
 }
 
@@ -149,15 +141,20 @@ int RunConvertCommand(const std::vector<std::string>& args) {
         return presetStatus;
 
     std::vector<std::string> paths = options.paths;
-    std::string reason;
-    if (options.filesFrom && !ReadPathList(options, paths, reason)) {
-        std::cerr << kProgram << ": option --files-from: " << reason << "\n";
-        return 2;
+    if (options.filesFrom) {
+        Result<std::vector<std::string>> listed = ReadPathList(options);
+        if (!listed) {
+            std::cerr << kProgram << ": option --files-from: " << listed.GetStatus().Told() << "\n";
+            return 2;
+        }
+        for (std::string& path : listed.Value()) paths.push_back(std::move(path));
     }
     RunReport report;
-    if (options.report && !report.Open(*options.report, &reason)) {
-        std::cerr << kProgram << ": option --report: " << *options.report << ": " << reason << "\n";
-        return 2;
+    if (options.report) {
+        if (Status opened = report.Open(*options.report); !opened) {
+            std::cerr << kProgram << ": option --report: " << opened.Told() << "\n";
+            return 2;
+        }
     }
 
     const bool interactive = ::isatty(STDERR_FILENO) && !options.quiet;
@@ -173,8 +170,10 @@ int RunConvertCommand(const std::vector<std::string>& args) {
     report.Refused(gathered.refused);
     // The report's summary, then the exit status.
     auto finish = [&](const RunResult& result, int status) {
-        if (report.IsOpen() && !report.Finish(result, status, &reason)) {
-            std::cerr << kProgram << ": option --report: " << *options.report << ": " << reason << "\n";
+        if (!report.IsOpen())
+            return status;
+        if (Status written = report.Finish(result, status); !written) {
+            std::cerr << kProgram << ": option --report: " << written.Told() << "\n";
             return 1;
         }
         return status;
@@ -205,7 +204,9 @@ int RunConvertCommand(const std::vector<std::string>& args) {
     prompter.SetAroundMessage([&] { bar.Suspend(); }, [&] { bar.Resume(); });
     std::atomic<std::size_t> done{0};
     RunCallbacks callbacks;
-    callbacks.outputPath = [&](std::size_t index, const std::string& path) { report.OutputPath(index, path); };
+    callbacks.outputPath = [&](std::size_t index, const std::string& path) {
+        report.OutputPath(index, path);
+    };
     callbacks.photoDone = [&](std::size_t index, const PhotoResult& result) {
         report.PhotoDone(index, result);
         bar.SetDone(++done);

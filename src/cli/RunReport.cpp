@@ -7,8 +7,8 @@
 #include <cerrno>
 #include <cstring>
 
-#include "platform/Paths.h"
 #include "imaging/RotateFlip.h"
+#include "platform/Paths.h"
 
 namespace {
 
@@ -49,11 +49,10 @@ RunReport::~RunReport() {
         std::fclose(file_);
 }
 
-bool RunReport::Open(const std::string& path, std::string* reason) {
+Status RunReport::Open(const std::string& path) {
+    path_ = path;
     file_ = std::fopen(path.c_str(), "we");
-    if (!file_ && reason)
-        *reason = std::strerror(errno);
-    return file_ != nullptr;
+    return file_ ? Status::Ok() : Status::Failed(path, std::strerror(errno));
 }
 
 void RunReport::WriteLocked(const std::string& line) {
@@ -71,7 +70,7 @@ void RunReport::Refused(const std::vector<RefusedPath>& refused) {
     refused_ += refused.size();
 }
 
-void RunReport::Begin(const std::vector<PhotoItem>& photos) {
+void RunReport::Begin(const std::vector<PhotoJob>& photos) {
     std::lock_guard lock(mutex_);
     photos_ = photos;
 }
@@ -79,26 +78,25 @@ void RunReport::Begin(const std::vector<PhotoItem>& photos) {
 void RunReport::OutputPath(std::size_t index, const std::string& path) {
     std::lock_guard lock(mutex_);
     if (index < photos_.size())
-        photos_[index].strOutputPath = path;
+        photos_[index].outputPath = path;
 }
 
 void RunReport::PhotoDone(std::size_t index, const PhotoResult& result) {
     std::lock_guard lock(mutex_);
     if (index >= photos_.size())
         return;
-    const PhotoItem& photo = photos_[index];
+    const PhotoJob& photo = photos_[index];
     QJsonValue width, height, bytes;
     if (result.outcome == PhotoOutcome::Written) {
-        const OutputPhotoFormat& format = photo.m_outputPhotoFormat;
-        const bool turned = SwapsSides(RotateFlipOfRecord(format));
-        width = turned ? format.nOutputHeight : format.nOutputWidth;
-        height = turned ? format.nOutputWidth : format.nOutputHeight;
+        const bool turned = SwapsSides(RotateFlipOfRecord(photo.settings));
+        width = turned ? photo.plan.height : photo.plan.width;
+        height = turned ? photo.plan.width : photo.plan.height;
         struct stat st {};
-        if (::stat(photo.strOutputPath.c_str(), &st) == 0)
+        if (::stat(photo.outputPath.c_str(), &st) == 0)
             bytes = static_cast<qint64>(st.st_size);
     }
     const std::string reason = result.outcome != PhotoOutcome::Written ? result.Told() : "";
-    waiting_[index] = PhotoLine(photo.strSourcePath, photo.strOutputPath, StatusOf(result.outcome),
+    waiting_[index] = PhotoLine(photo.source.path, photo.outputPath, StatusOf(result.outcome),
                                 reason, width, height, bytes);
     for (auto next = waiting_.find(next_); next != waiting_.end(); next = waiting_.find(++next_)) {
         WriteLocked(next->second);
@@ -106,7 +104,7 @@ void RunReport::PhotoDone(std::size_t index, const PhotoResult& result) {
     }
 }
 
-bool RunReport::Finish(const RunResult& result, int exitStatus, std::string* reason) {
+Status RunReport::Finish(const RunResult& result, int exitStatus) {
     std::lock_guard lock(mutex_);
     for (const auto& [index, line] : waiting_) WriteLocked(line);
     waiting_.clear();
@@ -120,7 +118,5 @@ bool RunReport::Finish(const RunResult& result, int exitStatus, std::string* rea
     if (file_ && std::fclose(file_) != 0 && !writeError_)
         writeError_ = errno;
     file_ = nullptr;
-    if (writeError_ && reason)
-        *reason = std::strerror(writeError_);
-    return writeError_ == 0;
+    return writeError_ == 0 ? Status::Ok() : Status::Failed(path_, std::strerror(writeError_));
 }

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "CliGather.h"
+#include "platform/Status.h"
 #include "run/ConversionRun.h"
 
 class RunReport {
@@ -25,28 +26,29 @@ public:
     RunReport(const RunReport&) = delete;
     RunReport& operator=(const RunReport&) = delete;
 
-    // Creates or empties the file. False, with the system's reason, when it
-    // cannot be written.
-    bool Open(const std::string& path, std::string* reason);
+    // Creates or empties the file. Fails, naming it, with the system's
+    // reason when it cannot be written.
+    Status Open(const std::string& path);
     bool IsOpen() const { return file_ != nullptr; }
 
     void Refused(const std::vector<RefusedPath>& refused);
     // The run's photos in list order, before it starts.
-    void Begin(const std::vector<PhotoItem>& photos);
+    void Begin(const std::vector<PhotoJob>& photos);
     // From the run's callbacks, on its threads.
     void OutputPath(std::size_t index, const std::string& path);
     void PhotoDone(std::size_t index, const PhotoResult& result);
-    // The summary line; result is empty when the run never started. False,
-    // with the reason, when any line could not be written.
-    bool Finish(const RunResult& result, int exitStatus, std::string* reason);
+    // The summary line; result is empty when the run never started. Fails,
+    // naming the file, when any line could not be written.
+    Status Finish(const RunResult& result, int exitStatus);
 
 private:
     void WriteLocked(const std::string& line);
 
     std::mutex mutex_;
     std::FILE* file_ = nullptr;
+    std::string path_;
     int writeError_ = 0;
-    std::vector<PhotoItem> photos_;
+    std::vector<PhotoJob> photos_;
     std::map<std::size_t, std::string> waiting_;  // finished out of order
     std::size_t next_ = 0;                        // the next photo to write
     std::size_t refused_ = 0;

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <condition_variable>
+#include <cstring>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -12,9 +12,9 @@
 #include <limits.h>
 #include <sys/stat.h>
 
-#include "platform/Paths.h"
-#include "imaging/ImageProbe.h"
 #include "gather/PhotoInfo.h"
+#include "imaging/ImageProbe.h"
+#include "platform/Paths.h"
 
 namespace {
 
@@ -36,13 +36,11 @@ class PictureProber {
 public:
     PictureProber(const std::vector<std::string>& paths, unsigned threads)
         : paths_(paths), facts_(paths.size()) {
-        for (unsigned i = 0; i < threads; ++i)
-            workers_.emplace_back([this] { Work(); });
+        for (unsigned i = 0; i < threads; ++i) workers_.emplace_back([this] { Work(); });
     }
     ~PictureProber() {
         stop_ = true;
-        for (std::thread& worker : workers_)
-            worker.join();
+        for (std::thread& worker : workers_) worker.join();
     }
     PictureProber(const PictureProber&) = delete;
     PictureProber& operator=(const PictureProber&) = delete;
@@ -65,9 +63,9 @@ private:
             const size_t index = next_.fetch_add(1);
             if (index >= paths_.size())
                 return;
-            PictureFacts facts;
-            if (!ProbePicture(paths_[index], facts))
-                facts = {};
+            // A file that is not a picture is 0 x 0: dropped as the photos are made.
+            Result<PictureFacts> probed = ProbePicture(paths_[index]);
+            PictureFacts facts = probed ? std::move(probed).Value() : PictureFacts{};
             {
                 std::lock_guard lock(mutex_);
                 facts_[index] = {std::move(facts), true};
@@ -167,10 +165,8 @@ void PhotoFileFinder::ScanNextFolder(std::vector<std::string>& results) {
     }
     std::sort(entries.files.begin(), entries.files.end());
     std::sort(entries.folders.begin(), entries.folders.end());
-    for (const std::string& name : entries.files)
-        results.push_back(folder + name);
-    for (const std::string& name : entries.folders)
-        queue_.push_back(folder + name + '/');
+    for (const std::string& name : entries.files) results.push_back(folder + name);
+    for (const std::string& name : entries.folders) queue_.push_back(folder + name + '/');
 }
 
 bool FindPhotoFiles(const std::string& folder, std::vector<std::string>& results,
@@ -230,11 +226,10 @@ std::vector<PhotoItem> GatherPhotos(const std::vector<std::string>& candidates,
     return photos;
 }
 
-std::vector<std::string> CandidatesOfPaths(const std::vector<std::string>& paths, Prompter& prompter,
-                                           const std::atomic<bool>& cancel,
-                                           const std::function<void(size_t folders, size_t found)>& progress,
-                                           std::vector<std::string>* searchRoots,
-                                           const SearchReport& report) {
+std::vector<std::string> CandidatesOfPaths(
+    const std::vector<std::string>& paths, Prompter& prompter, const std::atomic<bool>& cancel,
+    const std::function<void(size_t folders, size_t found)>& progress,
+    std::vector<std::string>* searchRoots, const SearchReport& report) {
     std::vector<std::string> candidates;
     for (const std::string& path : paths) {
         if (cancel.load(std::memory_order_relaxed))
@@ -247,14 +242,14 @@ std::vector<std::string> CandidatesOfPaths(const std::vector<std::string>& paths
         else
             candidates.push_back(path);
         if (searchRoots)
-            searchRoots->resize(candidates.size(),
-                                S_ISDIR(status.st_mode) ? paths::EnsureTrailingSeparator(path) : std::string());
+            searchRoots->resize(candidates.size(), S_ISDIR(status.st_mode)
+                                                       ? paths::EnsureTrailingSeparator(path)
+                                                       : std::string());
     }
     return candidates;
 }
 
 void SetSearchRoot(std::vector<PhotoItem>& photos, const std::string& folder) {
     const std::string root = paths::EnsureTrailingSeparator(folder);
-    for (PhotoItem& photo : photos)
-        photo.strSearchRoot = root;
+    for (PhotoItem& photo : photos) photo.strSearchRoot = root;
 }

@@ -10,9 +10,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "platform/Paths.h"
 #include "imaging/ImageProbe.h"
 #include "model/OutputGeometry.h"
+#include "platform/Paths.h"
 
 namespace {
 
@@ -20,29 +20,23 @@ namespace {
 // desktop programs; %1 stands for the path.
 const char* OpenFailureText(int error) {
     switch (error) {
-    case EACCES:
-    case EPERM:
-        return "Access to %1 was denied.";
-    case ENOENT:
-        return "%1 was not found.";
-    case ENOTDIR:
-    case ENAMETOOLONG:
-    case ELOOP:
-        return "%1 contains an invalid path.";
-    case EMFILE:
-    case ENFILE:
-        return "%1 could not be opened because there are too many open files.";
-    case EIO:
-        return "A hardware I/O error was reported while accessing %1.";
-    case EBUSY:
-    case ETXTBSY:
-        return "A sharing violation occurred while accessing %1.";
-    default:
-        return "An unknown error occurred while accessing %1.";
+        case EACCES:
+        case EPERM: return "Access to %1 was denied.";
+        case ENOENT: return "%1 was not found.";
+        case ENOTDIR:
+        case ENAMETOOLONG:
+        case ELOOP: return "%1 contains an invalid path.";
+        case EMFILE:
+        case ENFILE: return "%1 could not be opened because there are too many open files.";
+        case EIO: return "A hardware I/O error was reported while accessing %1.";
+        case EBUSY:
+        case ETXTBSY: return "A sharing violation occurred while accessing %1.";
+        default: return "An unknown error occurred while accessing %1.";
     }
 }
 
-std::string FillIn(const std::string& pattern, const std::string& marker, const std::string& value) {
+std::string FillIn(const std::string& pattern, const std::string& marker,
+                   const std::string& value) {
     std::string text = pattern;
     if (size_t at = text.find(marker); at != std::string::npos)
         text.replace(at, marker.size(), value);
@@ -56,7 +50,9 @@ bool IsAsciiLetter(char c) {
 }  // namespace
 
 std::string PathForMessage(const std::string& path) {
-    return QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size())).toUtf8().toStdString();
+    return QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size()))
+        .toUtf8()
+        .toStdString();
 }
 
 std::string FormatFileTime(int64_t timeModified) {
@@ -103,8 +99,7 @@ std::string FileNameOfPath(const std::string& path) {
     for (size_t colon : {size_t{3}, size_t{4}}) {
         if (path.size() > colon && path[colon] == ':') {
             bool scheme = true;
-            for (size_t i = 0; i < colon; ++i)
-                scheme = scheme && IsAsciiLetter(path[i]);
+            for (size_t i = 0; i < colon; ++i) scheme = scheme && IsAsciiLetter(path[i]);
             if (scheme)
                 return path;
         }
@@ -127,14 +122,14 @@ bool LoadPhotoInfoWithFacts(const std::string& path, const PictureFacts& facts, 
     if (width <= 0 || height <= 0)
         return false;
     item.m_outputPhotoFormat = defaults;
-    ComputeOutputSize(width, height, item.m_outputPhotoFormat, prompter);
+    PlanPhotoOutput(item, prompter);
     return true;
 }
 
 bool LoadPhotoInfo(const std::string& path, PhotoItem& item, const OutputPhotoFormat& defaults,
                    Prompter& prompter) {
-    PictureFacts facts;
-    if (!ProbePicture(path, facts))
-        facts = {};
+    // A file that is not a picture is 0 x 0, and refused as such.
+    Result<PictureFacts> probed = ProbePicture(path);
+    const PictureFacts facts = probed ? std::move(probed).Value() : PictureFacts{};
     return LoadPhotoInfoWithFacts(path, facts, item, defaults, prompter);
 }

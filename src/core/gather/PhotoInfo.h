@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/Prompter.h"
 #include "imaging/ImageProbe.h"
 #include "model/OutputPhotoFormat.h"
 #include "model/PhotoItem.h"
+#include "platform/Prompter.h"
 
 // Reads the file's last-modification time. On success writes it as local
 // time "YYYY/MM/DD HH:MM:SS" into timeText and as seconds since the epoch
@@ -27,8 +27,8 @@ std::string FileNameOfPath(const std::string& path);
 // Fills a freshly constructed item from the file at path: source path, time
 // (a failure is reported and the item goes on without a time), name, the
 // upright picture size, its format and the date it was taken; then a copy of
-// defaults with its output size computed. True when the file is a picture with both sides non-zero; false,
-// without a message, otherwise (the caller then drops the item).
+// defaults with its output planned (PlanPhotoOutput). True when the file is a picture with both
+// sides non-zero; false, without a message, otherwise (the caller then drops the item).
 bool LoadPhotoInfo(const std::string& path, PhotoItem& item, const OutputPhotoFormat& defaults,
                    Prompter& prompter);
 

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "IndexedBitmap.h"
+#include "imaging/ImagingMessages.h"
 #include "imaging/RotateFlip.h"
 #include "imaging/VipsPixels.h"
 #include "imaging/VipsSession.h"
@@ -35,11 +36,13 @@ bool FillBitmap(const RgbPicture& picture, RotateFlipType turn, IndexedBitmap& b
     }
     if (!StartImaging())
         return false;
+    // The picture is in memory: turning it can fail only for want of memory,
+    // which the caller's reason names.
+    const ImagingMessages dropped;
     try {
         PullRows(ViewOf(picture, turn), [&](int y, const uint8_t* row) { PutRow(bitmap, y, row); });
         return true;
     } catch (const vips::VError&) {
-        vips_error_clear();
         return false;
     }
 }

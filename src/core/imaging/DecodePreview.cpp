@@ -1,5 +1,6 @@
 // libvips (through GLib's gio) first: Qt's "signals" keyword macro would
 // break gio's headers.
+#include "imaging/ImagingMessages.h"
 #include "imaging/SourceFile.h"
 #include "imaging/SourcePipeline.h"
 #include "imaging/VipsPixels.h"
@@ -7,19 +8,24 @@
 
 #include "imaging/DecodePreview.h"
 
-QImage DecodePreview(const std::string& path, int maxWidth, int maxHeight) {
+QImage DecodePreview(const std::string& path, const OutputPlan& plan, int maxWidth, int maxHeight) {
     if (maxWidth <= 0 || maxHeight <= 0 || !StartImaging())
         return {};
     const SourceFile file(path);
-    if (!file.IsRegular())
+    if (!file.Regular())
         return {};
+    const bool drawable = plan.IsDrawable();
     RgbPicture picture;
+    // A preview that does not decode stays black; why is told when the photo
+    // is converted.
+    const ImagingMessages dropped;
     try {
-        const SourcePipeline pipeline(path, file.Descriptor(), maxWidth, maxHeight, VIPS_SIZE_DOWN,
-                                      false);
+        const SourcePipeline pipeline(path, file.Descriptor(),
+                                      drawable ? plan.FittedWithin(maxWidth, maxHeight)
+                                               : OutputPlan::Stretched(maxWidth, maxHeight),
+                                      drawable ? VIPS_SIZE_FORCE : VIPS_SIZE_DOWN, false);
         CopyPixelsOut(pipeline.Image(), picture);
     } catch (const vips::VError&) {
-        vips_error_clear();
         picture = {};
     }
     if (picture.pixels.empty())

@@ -2,33 +2,35 @@
 
 #include <cstdio>
 #include <ctime>
-#include <optional>
 
 #include <vips/vips8>
 
-#include "platform/Paths.h"
+#include "imaging/ImagingMessages.h"
 #include "imaging/PngChunkLimit.h"
 #include "imaging/SourceFile.h"
 #include "imaging/VipsSession.h"
+#include "platform/Paths.h"
 
 namespace {
 
-std::optional<vips::VImage> OpenHeader(const std::string& path, int fd) {
+// The header, or libvips' words for why the file is not a picture it opens
+// (those of the try by name, the last one).
+Result<vips::VImage> OpenHeader(const std::string& path, int fd) {
     auto options = [] { return vips::VImage::option()->set("access", VIPS_ACCESS_SEQUENTIAL); };
     try {
         // One descriptor for all the loaders' sniffing: half the cost of
         // opening by name, which matters when thousands of photos are added.
+        const ImagingMessages untried;
         return vips::VImage::new_from_source(vips::VSource::new_from_descriptor(fd), "", options());
     } catch (const vips::VError&) {
-        vips_error_clear();
     }
+    const ImagingMessages messages;
     try {
         // Some loaders read only by name.
         return vips::VImage::new_from_file(VipsPathWithOptions(path).c_str(), options());
     } catch (const vips::VError&) {
-        vips_error_clear();
+        return Status::Failed(path, "not a picture", messages.ErrorText());
     }
-    return std::nullopt;
 }
 
 // "jpegload_source" -> "jpeg"; HEIF files by their compression, pictures
@@ -68,37 +70,34 @@ int64_t ExifTime(const vips::VImage& image, const char* field) {
 
 }  // namespace
 
-bool ProbePicture(const std::string& path, PictureFacts& facts) {
-    std::optional<vips::VImage> image;
+Result<PictureFacts> ProbePicture(const std::string& path) {
+    Result<vips::VImage> header = Status::Failed(path, "the imaging library could not start");
     {
         // A FIFO, device or folder is refused before anything is read.
         const SourceFile file(path);
-        if (file.IsRegular() && PngMetadataWithinLimit(file.Descriptor(), false) && StartImaging())
-            image = OpenHeader(path, file.Descriptor());
+        if (Status regular = file.Regular(); !regular)
+            return regular;
+        if (Status within = PngMetadataWithinLimit(file.Descriptor(), false); !within)
+            return within.About(path);
+        if (StartImaging())
+            header = OpenHeader(path, file.Descriptor());
     }
-    if (!image)
-        return false;
-    int w = image->width();
-    int h = image->height();
+    if (!header)
+        return header.GetStatus();
+    const vips::VImage& image = header.Value();
+    int w = image.width();
+    int h = image.height();
     // Orientations 5 to 8 turn the picture by a quarter.
-    if (vips_image_get_orientation_swap(image->get_image()))
+    if (vips_image_get_orientation_swap(image.get_image()))
         std::swap(w, h);
     if (w <= 0 || h <= 0)
-        return false;
+        return Status::Failed(path, "a picture without pixels");
+    PictureFacts facts;
     facts.width = w;
     facts.height = h;
-    facts.format = FormatOf(*image);
-    facts.timeTaken = ExifTime(*image, "exif-ifd2-DateTimeOriginal");
+    facts.format = FormatOf(image);
+    facts.timeTaken = ExifTime(image, "exif-ifd2-DateTimeOriginal");
     if (facts.timeTaken == 0)
-        facts.timeTaken = ExifTime(*image, "exif-ifd2-DateTimeDigitized");
-    return true;
-}
-
-bool ProbePictureSize(const std::string& path, int32_t& width, int32_t& height) {
-    PictureFacts facts;
-    if (!ProbePicture(path, facts))
-        return false;
-    width = facts.width;
-    height = facts.height;
-    return true;
+        facts.timeTaken = ExifTime(image, "exif-ifd2-DateTimeDigitized");
+    return facts;
 }

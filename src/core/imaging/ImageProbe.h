@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/Status.h"
+
 struct PictureFacts {
     int32_t width = 0;  // of the upright picture, after its EXIF orientation
     int32_t height = 0;
@@ -19,9 +21,6 @@ struct PictureFacts {
 };
 
 // Reads the header of the regular file at path (a FIFO, device or folder is
-// refused without being opened for reading). False, with no message, when it
-// is not a picture libvips can open or a side is 0. Thread-safe.
-bool ProbePicture(const std::string& path, PictureFacts& facts);
-
-// ProbePicture's size alone.
-bool ProbePictureSize(const std::string& path, int32_t& width, int32_t& height);
+// refused without being opened for reading). Fails, naming the file, when
+// it is not a picture libvips can open or a side is 0. Thread-safe.
+Result<PictureFacts> ProbePicture(const std::string& path);

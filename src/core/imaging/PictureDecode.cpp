@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "imaging/ImagingMessages.h"
 #include "imaging/JpegEndSource.h"
 #include "imaging/PngChunkLimit.h"
 #include "imaging/SourceFile.h"
@@ -14,17 +15,31 @@ namespace {
 // Larger surfaces would take the machine's memory rather than fail cleanly.
 constexpr uint64_t kMaxPictureBytes = uint64_t{1} << 30;
 
-// libvips 8.14's JPEG loader tells what libjpeg recovered from only as a
-// warning when the loader ends ("read gave N warnings", then libjpeg's
-// words): damage in the last rows is reported no other way.
-std::string RecoveredJpegDamage(const std::vector<std::string>& warnings) {
+bool StartsWith(const std::string& text, const char* prefix) {
+    return text.rfind(prefix, 0) == 0;
+}
+
+// libvips 8.14's JPEG loader, when libjpeg recovered from damage, ends with
+// two warnings: "read gave N warnings", then the whole of libvips' shared
+// error buffer, which holds other photos' errors too. The second is left
+// out: libjpeg's own words came as errors, on this thread, when it gave
+// them.
+std::vector<std::string> OwnWarnings(const std::vector<std::string>& warnings) {
+    std::vector<std::string> own;
     for (std::size_t i = 0; i < warnings.size(); ++i) {
-        if (warnings[i].rfind("read gave ", 0) != 0)
-            continue;
-        const std::string words = i + 1 < warnings.size() ? warnings[i + 1] : std::string();
-        const std::string line = words.substr(0, words.find('\n'));
-        return line.empty() ? warnings[i] : line;
+        own.push_back(warnings[i]);
+        if (StartsWith(warnings[i], "read gave "))
+            ++i;
     }
+    return own;
+}
+
+// What libjpeg recovered from, which libvips 8.14's JPEG loader lets pass
+// (damage in the last rows): its words, or the loader's count of them.
+std::string RecoveredJpegDamage(const ImagingMessages& messages) {
+    for (const std::string& warning : messages.Warnings())
+        if (StartsWith(warning, "read gave "))
+            return messages.Errors().empty() ? warning : messages.ErrorText();
     return {};
 }
 
@@ -32,21 +47,21 @@ std::string RecoveredJpegDamage(const std::vector<std::string>& warnings) {
 // them only as warnings (libpng's "Not enough image data" behind libvips'
 // "libpng read error"); libvips' notices of the tiles it gave up are left out.
 std::string WithDecoderWords(std::string reason, const std::vector<std::string>& warnings) {
-    for (const std::string& warning : warnings) {
+    for (const std::string& warning : OwnWarnings(warnings)) {
         const std::string line = warning.substr(0, warning.find('\n'));
-        if (!line.empty() && line.rfind("error in tile", 0) != 0 &&
+        if (!line.empty() && !StartsWith(line, "error in tile") &&
             reason.find(line) == std::string::npos)
             reason += "; " + line;
     }
     return reason;
 }
 
-// The picture at the exact size; every libvips object of the pipeline has
-// ended when it returns, so that the loader's last warnings are given.
+// The picture as the plan lays it out; every libvips object of the pipeline
+// has ended when it returns, so that the loader's last warnings are given.
 // Throws vips::VError.
-void DecodeInto(const std::string& path, int fd, int32_t width, int32_t height, RgbPicture& picture,
+void DecodeInto(const std::string& path, int fd, const OutputPlan& plan, RgbPicture& picture,
                 bool withMetadata) {
-    const SourcePipeline pipeline(path, fd, width, height, VIPS_SIZE_FORCE, true,
+    const SourcePipeline pipeline(path, fd, plan, VIPS_SIZE_FORCE, true,
                                   withMetadata ? &picture.metadata : nullptr);
     CopyPixelsOut(pipeline.Image(), picture);
     picture.xResolution = pipeline.XResolution();
@@ -55,36 +70,35 @@ void DecodeInto(const std::string& path, int fd, int32_t width, int32_t height, 
 
 }  // namespace
 
-bool DecodePictureToSize(const std::string& path, int32_t width, int32_t height,
-                         RgbPicture& picture, std::string* reason, bool withMetadata) {
-    auto fail = [&](std::string why) {
-        picture.pixels.clear();
-        if (reason)
-            *reason = std::move(why);
-        return false;
-    };
-    if (width <= 0 || height <= 0)
+Result<RgbPicture> DecodePicture(const std::string& path, const OutputPlan& plan,
+                                 bool withMetadata) {
+    auto fail = [&](std::string why) { return Status::Failed(path, std::move(why)); };
+    if (plan.width <= 0 || plan.height <= 0)
         return fail("no output size");
-    if (uint64_t(width) * uint64_t(height) * 3 > kMaxPictureBytes)
-        return fail("an output of " + std::to_string(width) + " x " + std::to_string(height) +
-                    " pixels is larger than the program works with");
+    if (!plan.IsDrawable())
+        return fail("the picture lies outside the output");
+    if (uint64_t(plan.width) * uint64_t(plan.height) * 3 > kMaxPictureBytes)
+        return fail("an output of " + std::to_string(plan.width) + " x " +
+                    std::to_string(plan.height) + " pixels is larger than the program works with");
     const SourceFile file(path);
-    std::string refused;
-    if (!file.IsRegular(&refused) || !PngMetadataWithinLimit(file.Descriptor(), true, &refused))
-        return fail(std::move(refused));
+    if (Status regular = file.Regular(); !regular)
+        return regular;
+    if (Status within = PngMetadataWithinLimit(file.Descriptor(), true); !within)
+        return within.About(path);
     if (!StartImaging())
         return fail("the imaging library could not start");
     const bool jpeg = StartsLikeJpeg(file.Descriptor());
-    const ImagingWarnings warnings;
+    const ImagingMessages messages;
+    RgbPicture picture;
     try {
-        DecodeInto(path, file.Descriptor(), width, height, picture, withMetadata);
-    } catch (const vips::VError& error) {
-        return fail(WithDecoderWords(TakeVipsError(error), warnings.Messages()));
+        DecodeInto(path, file.Descriptor(), plan, picture, withMetadata);
+    } catch (const vips::VError&) {
+        return fail(WithDecoderWords(messages.ErrorText(), messages.Warnings()));
     }
     if (jpeg) {
-        std::string damage = RecoveredJpegDamage(warnings.Messages());
+        std::string damage = RecoveredJpegDamage(messages);
         if (!damage.empty())
             return fail(std::move(damage));
     }
-    return true;
+    return picture;
 }

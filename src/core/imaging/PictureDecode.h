@@ -1,25 +1,27 @@
 #pragma once
-// Decoding a source photo to the size it is drawn at.
+// Decoding a source photo as its output plan lays it out.
 
-#include <cstdint>
 #include <string>
 
+#include "model/OutputPlan.h"
 #include "model/RgbPicture.h"
+#include "platform/Status.h"
 
-// Decodes the first page of the regular file at path into exactly width x
-// height pixels (sides > 0), the whole upright picture stretched over the
-// whole surface: shrink-on-load where the loader can, then a lanczos-class
-// resample; EXIF orientation applied, an embedded colour profile converted
-// to sRGB, alpha flattened onto white. Carries the source's resolution.
-// False for anything that is not a regular, wholly decodable picture
-// (missing, FIFO, folder, truncated, corrupt, a PNG with oversized
-// metadata), with the reason in reason when given; the same file gives the
-// same verdict every time, whatever the threads. A JPEG is refused for
-// anything libjpeg had to recover from (rows it would fill with grey among
-// them), except a missing end marker: it decodes as the whole file would.
-// withMetadata: the camera data of the source's header (EXIF block, XMP
-// packet, IPTC block; what it lacks stays empty) into picture.metadata too,
-// read as the file is decoded. Thread-safe.
-bool DecodePictureToSize(const std::string& path, int32_t width, int32_t height,
-                         RgbPicture& picture, std::string* reason = nullptr,
-                         bool withMetadata = false);
+// Decodes the first page of the regular file at path into the plan's output
+// (plan.width x plan.height pixels): the whole upright picture resampled to
+// the plan's picture size and placed as the plan says (stretched over the
+// output, cut to it, or laid on its background): shrink-on-load where the
+// loader can, then a lanczos-class resample; EXIF orientation applied, an
+// embedded colour profile converted to sRGB, alpha flattened onto white.
+// Carries the source's resolution. Fails, naming the file, for a plan that
+// is not drawable and for anything that is not a regular, wholly decodable
+// picture (missing, FIFO, folder, truncated, corrupt, a PNG with oversized
+// metadata), with libvips' and the decoder's own words for it; the same
+// file gives the same verdict every time, whatever the threads. A JPEG is
+// refused for anything libjpeg had to recover from (rows it would fill with
+// grey among them), except a missing end marker: it decodes as the whole
+// file would. withMetadata: the camera data of the source's header (EXIF
+// block, XMP packet, IPTC block; what it lacks stays empty) into
+// picture.metadata too, read as the file is decoded. Thread-safe.
+Result<RgbPicture> DecodePicture(const std::string& path, const OutputPlan& plan,
+                                 bool withMetadata = false);

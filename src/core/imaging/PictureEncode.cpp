@@ -3,15 +3,21 @@
 #include <algorithm>
 #include <memory>
 
+#include "imaging/ImagingMessages.h"
+#include "imaging/VipsPixels.h"
+#include "imaging/VipsSession.h"
 #include "metadata/ExifRewrite.h"
 #include "metadata/JxlWithBoxes.h"
 #include "metadata/MetadataWrite.h"
 #include "metadata/TiffExif.h"
-#include "imaging/VipsPixels.h"
-#include "imaging/VipsSession.h"
 #include "metadata/XmpRewrite.h"
 
 namespace {
+
+// A step of our own that failed, with its reason: libvips has none for it.
+struct OwnFailure {
+    std::string reason;
+};
 
 // Writes the picture, with the camera data the record keeps, through save
 // (image, target, strip); strip is true when the output keeps none, so that
@@ -23,14 +29,17 @@ EncodeResult Encode(const RgbPicture& picture, const OutputPhotoFormat& format, 
         return {EncodeOutcome::NotConverted, "an empty picture"};
     if (!StartImaging())
         return {EncodeOutcome::NotConverted, "the imaging library could not start"};
+    const ImagingMessages messages;
     try {
         vips::VTarget target = vips::VTarget::new_to_descriptor(file.Descriptor());
         const vips::VImage image = WithMetadata(ViewOf(picture, RotateFlipOfRecord(format)),
                                                 picture.metadata, format.nMetadata, iptc);
         save(image, target, !KeepsMetadata(format.nMetadata));
         return {};
-    } catch (const vips::VError& error) {
-        return {EncodeOutcome::NotSaved, TakeVipsError(error)};
+    } catch (const OwnFailure& failure) {
+        return {EncodeOutcome::NotSaved, failure.reason};
+    } catch (const vips::VError&) {
+        return {EncodeOutcome::NotSaved, messages.ErrorText()};
     }
 }
 
@@ -106,18 +115,20 @@ EncodeResult WriteTiffFile(const RgbPicture& picture, const OutputPhotoFormat& f
                            PendingOutput& file) {
     const bool keep = KeepsMetadata(format.nMetadata);
     const bool dropLocation = format.nMetadata == kMetadataNoLocation;
-    return Encode(picture, format, file, IptcSlot::Bare,
-                  [&](const vips::VImage& image, vips::VTarget& target, bool strip) {
-                      image.tiffsave_target(
-                          target, vips::VImage::option()
+    return Encode(
+        picture, format, file, IptcSlot::Bare,
+        [&](const vips::VImage& image, vips::VTarget& target, bool strip) {
+            image.tiffsave_target(target,
+                                  vips::VImage::option()
                                       ->set("compression", VIPS_FOREIGN_TIFF_COMPRESSION_LZW)
                                       ->set("strip", strip));
-                      // libvips' TIFF saver writes no EXIF directory.
-                      std::string reason;
-                      if (keep && !AddTiffExif(file.Descriptor(), picture.metadata.exif,
-                                               dropLocation, reason))
-                          throw vips::VError("EXIF: " + reason);
-                  });
+            // libvips' TIFF saver writes no EXIF directory.
+            if (!keep)
+                return;
+            if (Status added = AddTiffExif(file.Descriptor(), picture.metadata.exif, dropLocation);
+                !added)
+                throw OwnFailure{added.Reason()};
+        });
 }
 
 EncodeResult WriteWebpFile(const RgbPicture& picture, const OutputPhotoFormat& format,
@@ -162,6 +173,6 @@ EncodeResult WriteJxlFile(const RgbPicture& picture, const OutputPhotoFormat& fo
                  RewriteXmp(picture.metadata.xmp, dropLocation, image.width(), image.height())});
             if (vips_target_write(target.get_target(), container.data(), container.size()) != 0 ||
                 vips_target_end(target.get_target()) != 0)
-                throw vips::VError();
+                ThrowImagingFailure();
         });
 }

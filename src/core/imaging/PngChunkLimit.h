@@ -6,12 +6,14 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/Status.h"
+
 // Metadata chunks (text, profiles, anything a decoder may keep) beyond this
 // are refused. Photos carry far less; libpng's own ceiling is as large.
 inline constexpr uint32_t kMaxPngMetadataChunk = 8u << 20;
 
-// True unless the file at descriptor fd is a PNG with a metadata chunk
+// Fails when the file at descriptor fd is a PNG with a metadata chunk
 // larger than the limit among the chunks before its image data (all of its
-// chunks when wholeFile); then false with the reason in reason when given.
-// A file that is not a PNG, or ends early, is left to the decoder.
-bool PngMetadataWithinLimit(int fd, bool wholeFile, std::string* reason = nullptr);
+// chunks when wholeFile), saying which (the caller names the file). A file
+// that is not a PNG, or ends early, is left to the decoder.
+Status PngMetadataWithinLimit(int fd, bool wholeFile);

@@ -8,7 +8,7 @@
 #include <cstring>
 
 SourceFile::SourceFile(const std::string& path)
-    : fd_(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)) {
+    : path_(path), fd_(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)) {
     struct stat st {};
     if (fd_ < 0 || fstat(fd_, &st) != 0)
         error_ = errno;
@@ -21,8 +21,8 @@ SourceFile::~SourceFile() {
         close(fd_);
 }
 
-bool SourceFile::IsRegular(std::string* reason) const {
-    if (!regular_ && reason)
-        *reason = error_ != 0 ? std::strerror(error_) : "not a regular file";
-    return regular_;
+Status SourceFile::Regular() const {
+    if (regular_)
+        return Status::Ok();
+    return Status::Failed(path_, error_ != 0 ? std::strerror(error_) : "not a regular file");
 }

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "platform/Status.h"
+
 // The file at path, opened read-only without blocking, so that a FIFO is
 // refused instead of waited on; closed with the object. Not copyable.
 class SourceFile {
@@ -14,11 +16,12 @@ public:
     SourceFile& operator=(const SourceFile&) = delete;
 
     int Descriptor() const { return fd_; }
-    // True for an open regular file; otherwise false, with the system's
-    // reason (or "not a regular file") in reason when given.
-    bool IsRegular(std::string* reason = nullptr) const;
+    // Success for an open regular file; otherwise a failure naming the path
+    // with the system's reason, or "not a regular file".
+    Status Regular() const;
 
 private:
+    std::string path_;
     int fd_ = -1;
     int error_ = 0;  // errno of the failed open or fstat
     bool regular_ = false;

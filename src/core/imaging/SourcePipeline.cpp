@@ -1,7 +1,9 @@
 #include "imaging/SourcePipeline.h"
 
+#include <algorithm>
 #include <utility>
 
+#include "imaging/ImagingMessages.h"
 #include "imaging/JpegEndSource.h"
 #include "imaging/VipsPixels.h"
 #include "imaging/VipsSession.h"
@@ -30,24 +32,50 @@ std::string Blob(const vips::VImage& image, const char* name) {
         return {};
     const void* data = nullptr;
     std::size_t length = 0;
-    if (vips_image_get_blob(image.get_image(), name, &data, &length) != 0) {
-        vips_error_clear();
-        return {};
-    }
+    if (vips_image_get_blob(image.get_image(), name, &data, &length) != 0)
+        return {};  // a field of another kind: no block
     return std::string(static_cast<const char*>(data), length);
 }
 
 bool LoaderTakesSource(const vips::VSource& source) {
-    if (vips_foreign_find_load_source(source.get_source()))
-        return true;
-    vips_error_clear();
-    return false;
+    // A collector of its own: a source no loader takes is not a failure.
+    const ImagingMessages untried;
+    return vips_foreign_find_load_source(source.get_source()) != nullptr;
+}
+
+// The resampled picture cut to the output where it reaches beyond, and
+// laid on the background where it leaves the output bare.
+vips::VImage PlacedOnOutput(vips::VImage picture, const OutputPlan& plan) {
+    if (plan.IsStretched())
+        return picture;
+    const int64_t x = plan.picture.x, y = plan.picture.y;
+    const int left = static_cast<int>(std::max<int64_t>(0, -x));
+    const int top = static_cast<int>(std::max<int64_t>(0, -y));
+    const int right = static_cast<int>(std::min<int64_t>(picture.width(), plan.width - x));
+    const int bottom = static_cast<int>(std::min<int64_t>(picture.height(), plan.height - y));
+    if (left > 0 || top > 0 || right < picture.width() || bottom < picture.height())
+        picture = picture.extract_area(left, top, right - left, bottom - top);
+    const int at = static_cast<int>(std::max<int64_t>(0, x));
+    const int down = static_cast<int>(std::max<int64_t>(0, y));
+    if (at > 0 || down > 0 || picture.width() != plan.width || picture.height() != plan.height) {
+        const PlanColour& c = plan.background;
+        picture = picture.embed(
+            at, down, plan.width, plan.height,
+            vips::VImage::option()
+                ->set("extend", VIPS_EXTEND_BACKGROUND)
+                ->set("background",
+                      std::vector<double>{double(c.red), double(c.green), double(c.blue)}));
+    }
+    return picture;
 }
 
 }  // namespace
 
-SourcePipeline::SourcePipeline(const std::string& path, int fd, int width, int height,
+SourcePipeline::SourcePipeline(const std::string& path, int fd, const OutputPlan& plan,
                                VipsSize size, bool strict, PictureMetadata* metadata) {
+    const bool force = size == VIPS_SIZE_FORCE;
+    const int width = force ? plan.picture.width : plan.width;
+    const int height = force ? plan.picture.height : plan.height;
     const bool jpeg = StartsLikeJpeg(fd);
     const VipsFailOn failOn = FailOn(strict, jpeg);
     const vips::VSource source = SourceOf(fd, jpeg);
@@ -88,9 +116,11 @@ SourcePipeline::SourcePipeline(const std::string& path, int fd, int width, int h
             image_ = vips::VImage::thumbnail(name.c_str(), width, options);
         }
         image_ = ToRgb8(image_);
-        if (size == VIPS_SIZE_FORCE && (image_.width() != width || image_.height() != height))
+        if (force && (image_.width() != width || image_.height() != height))
             image_ = image_.embed(0, 0, width, height,
                                   vips::VImage::option()->set("extend", VIPS_EXTEND_COPY));
+        if (force)
+            image_ = PlacedOnOutput(image_, plan);
     } catch (...) {
         image_ = vips::VImage();
         throw;

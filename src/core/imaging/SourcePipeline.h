@@ -6,24 +6,27 @@
 
 #include <vips/vips8>
 
+#include "model/OutputPlan.h"
 #include "model/RgbPicture.h"
 
-// The resampled picture of the file at path, open at fd (kept open by the
-// caller while the pipeline lives): shrink-on-load where the loader can,
-// then a lanczos-class resample to width x height by the size rule (FORCE:
-// exactly; DOWN: within, never larger); EXIF orientation applied, an
-// embedded colour profile converted to sRGB, 8-bit RGB (ToRgb8). The file
-// is read from the descriptor (a JPEG that lacks its end marker as if it
-// had one), or by name where only a loader by name knows it. strict: a JPEG
-// fails on anything libjpeg recovered from, other files on errors; else
-// nothing fails that the loaders let pass. metadata, when given, receives
-// the camera data (EXIF, XMP, IPTC) of the header the pipeline is planned
-// from, so that the file is not opened again for it. Built under
-// LockPipelines and let go under it as well, whichever way its scope ends.
-// Throws vips::VError.
+// The picture of the file at path, open at fd (kept open by the caller
+// while the pipeline lives), as the plan lays it on the output:
+// shrink-on-load where the loader can, then a lanczos-class resample of the
+// whole picture to the plan's picture size, then cut to the output or laid
+// on its background (size FORCE); or, with size DOWN, the whole picture
+// resampled to fit within the plan's output size, never larger, and not
+// placed. EXIF orientation applied, an embedded colour profile converted to
+// sRGB, 8-bit RGB (ToRgb8). The file is read from the descriptor (a JPEG
+// that lacks its end marker as if it had one), or by name where only a
+// loader by name knows it. strict: a JPEG fails on anything libjpeg
+// recovered from, other files on errors; else nothing fails that the
+// loaders let pass. metadata, when given, receives the camera data (EXIF,
+// XMP, IPTC) of the header the pipeline is planned from, so that the file
+// is not opened again for it. Built under LockPipelines and let go under it
+// as well, whichever way its scope ends. Throws vips::VError.
 class SourcePipeline {
 public:
-    SourcePipeline(const std::string& path, int fd, int width, int height, VipsSize size,
+    SourcePipeline(const std::string& path, int fd, const OutputPlan& plan, VipsSize size,
                    bool strict, PictureMetadata* metadata = nullptr);
     ~SourcePipeline();
     SourcePipeline(const SourcePipeline&) = delete;

@@ -34,13 +34,13 @@ void PullStrips(const vips::VImage& image, const RowTaker& take) {
     std::unique_ptr<VipsRegion, decltype(&g_object_unref)> region(vips_region_new(in),
                                                                   &g_object_unref);
     if (!region)
-        throw vips::VError();
+        ThrowImagingFailure();
     // Top to bottom, as sequential loaders need them.
     constexpr int kStripRows = 128;
     for (int top = 0; top < in->Ysize; top += kStripRows) {
         VipsRect strip{0, top, in->Xsize, std::min(kStripRows, in->Ysize - top)};
         if (vips_region_prepare(region.get(), &strip) != 0)
-            throw vips::VError();
+            ThrowImagingFailure();
         for (int y = top; y < top + strip.height; ++y)
             take(y, reinterpret_cast<const uint8_t*>(VIPS_REGION_ADDR(region.get(), 0, y)));
     }
@@ -62,21 +62,8 @@ void CopyPixelsOut(const vips::VImage& image, RgbPicture& picture) {
     });
 }
 
-std::string TakeVipsError(const vips::VError& error) {
-    std::string text;
-    std::string all = error.what();
-    vips_error_clear();
-    std::size_t start = 0;
-    while (start < all.size()) {
-        std::size_t end = all.find('\n', start);
-        if (end == std::string::npos)
-            end = all.size();
-        const std::string line = all.substr(start, end - start);
-        if (!line.empty() && text.find(line) == std::string::npos)
-            text += (text.empty() ? "" : "; ") + line;
-        start = end + 1;
-    }
-    return text.empty() ? std::string("unknown imaging error") : text;
+void ThrowImagingFailure() {
+    throw vips::VError(std::string());
 }
 
 vips::VImage ViewOf(const RgbPicture& picture, RotateFlipType turn) {

@@ -8,8 +8,8 @@
 
 #include <vips/vips8>
 
-#include "model/RgbPicture.h"
 #include "imaging/RotateFlip.h"
+#include "model/RgbPicture.h"
 
 // Any decoded picture as 8-bit sRGB with three bands: colour space
 // converted, alpha flattened onto white, deeper samples scaled down.
@@ -34,8 +34,7 @@ void CopyPixelsOut(const vips::VImage& image, RgbPicture& picture);
 // needed, never copied whole. A quarter turn swaps the resolutions too.
 vips::VImage ViewOf(const RgbPicture& picture, RotateFlipType turn = RotateNoneFlipNone);
 
-// libvips' words for the failure that threw error, one line ("a; b" for
-// several), and libvips' error buffer cleared. The buffer is shared by all
-// threads, so a line another photo's failure left behind may come along;
-// lines are kept once each.
-std::string TakeVipsError(const vips::VError& error);
+// Throws vips::VError for a libvips call that failed, without reading
+// libvips' shared error buffer (as the bindings' own VError() does): the
+// words are in the caller's collector (ImagingMessages).
+[[noreturn]] void ThrowImagingFailure();

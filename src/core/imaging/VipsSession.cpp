@@ -5,16 +5,16 @@
 
 #include <vips/vips8>
 
+#include "imaging/ImagingMessages.h"
+
 namespace {
 
 std::once_flag g_startOnce;
 bool g_started = false;
 
-thread_local std::vector<std::string>* t_warnings = nullptr;
-
 void CollectOrDrop(const gchar*, GLogLevelFlags, const gchar* message, gpointer) {
-    if (t_warnings && message)
-        t_warnings->emplace_back(message);
+    if (ImagingMessages* collector = ImagingMessages::Current(); collector && message)
+        collector->AddWarning(message);
 }
 
 }  // namespace
@@ -55,18 +55,17 @@ void RunOnImagingThread(const std::function<void()>& work) {
     }
     struct Call {
         const std::function<void()>* work;
-        std::vector<std::string>* warnings;
+        ImagingMessages* collector;
         std::exception_ptr error;
-    } call{&work, t_warnings, nullptr};
+    } call{&work, ImagingMessages::Current(), nullptr};
     auto run = [](gpointer data) -> gpointer {
         auto* call = static_cast<Call*>(data);
-        t_warnings = call->warnings;
+        const ImagingMessages::OnBehalf behalf(call->collector);
         try {
             (*call->work)();
         } catch (...) {
             call->error = std::current_exception();
         }
-        t_warnings = nullptr;
         return nullptr;
     };
     GThread* thread = StartImaging() ? vips_g_thread_new("quillmere", run, &call) : nullptr;
@@ -88,12 +87,4 @@ std::string VipsPathWithOptions(const std::string& path, const std::string& opti
     // libvips splits at the last '[' of a name ending in ']', so a trailing
     // option block of our own keeps every byte of the real name.
     return path + "[" + options + "]";
-}
-
-ImagingWarnings::ImagingWarnings() : outer_(t_warnings) {
-    t_warnings = &messages_;
-}
-
-ImagingWarnings::~ImagingWarnings() {
-    t_warnings = outer_;
 }

@@ -5,7 +5,6 @@
 #include <functional>
 #include <mutex>
 #include <string>
-#include <vector>
 
 // Starts libvips once per process (safe from any thread, any number of
 // times). False when libvips cannot start; then no picture can be opened.
@@ -21,7 +20,8 @@ int ImagingThreads();
 
 // Runs work on a thread of libvips' own and waits for it: at once when the
 // caller is one already, else on a new one. An exception work throws comes
-// back here, and warnings go to the caller's collector (ImagingWarnings).
+// back here, and libvips' messages go to the caller's collector
+// (ImagingMessages).
 // libvips keeps a pipeline's buffers from one request to the next only on
 // its own threads; elsewhere it makes them anew each time.
 void RunOnImagingThread(const std::function<void()>& work);
@@ -35,21 +35,3 @@ std::unique_lock<std::mutex> LockPipelines();
 // The path as libvips' loaders and savers must be given it: a name that
 // ends in "[...]" would otherwise be read as load or save options.
 std::string VipsPathWithOptions(const std::string& path, const std::string& options = {});
-
-// The warnings libvips gives on the constructing thread while the object
-// lives (loaders report damage they recovered from this way); warnings
-// nobody collects are dropped. Construct and destroy on one thread; an
-// inner collector takes the messages until it ends.
-class ImagingWarnings {
-public:
-    ImagingWarnings();
-    ~ImagingWarnings();
-    ImagingWarnings(const ImagingWarnings&) = delete;
-    ImagingWarnings& operator=(const ImagingWarnings&) = delete;
-
-    const std::vector<std::string>& Messages() const { return messages_; }
-
-private:
-    std::vector<std::string> messages_;
-    std::vector<std::string>* outer_;
-};

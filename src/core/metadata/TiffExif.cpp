@@ -176,24 +176,24 @@ bool WriteDirectory(TIFF* tiff, const ExifContent& content, ExifByteOrder order,
     return TIFFWriteCustomDirectory(tiff, &offset) == 1;
 }
 
-bool Failed(std::string& reason, const std::string& errors, const char* step) {
-    reason = errors.empty() ? std::string("libtiff could not ") + step : errors;
-    return false;
+Status Failed(const std::string& errors, const char* step) {
+    return Status::Failed(
+        {}, "EXIF: " + (errors.empty() ? std::string("libtiff could not ") + step : errors));
 }
 
 }  // namespace
 
-bool AddTiffExif(int descriptor, const std::string& block, bool dropLocation, std::string& reason) {
+Status AddTiffExif(int descriptor, const std::string& block, bool dropLocation) {
     std::string errors;
     // libtiff closes the descriptor it is given.
     const int own = dup(descriptor);
     // libtiff reads the header where the descriptor stands: after what
     // libvips wrote.
     if (own < 0 || lseek(own, 0, SEEK_SET) != 0) {
-        reason = std::strerror(errno);
+        Status failed = Status::Failed({}, std::string("EXIF: ") + std::strerror(errno));
         if (own >= 0)
             close(own);
-        return false;
+        return failed;
     }
     TIFFOpenOptions* options = TIFFOpenOptionsAlloc();
     TIFFOpenOptionsSetErrorHandlerExtR(options, &CollectError, &errors);
@@ -202,7 +202,7 @@ bool AddTiffExif(int descriptor, const std::string& block, bool dropLocation, st
     TIFFOpenOptionsFree(options);
     if (!tiff) {
         close(own);
-        return Failed(reason, errors, "read the TIFF");
+        return Failed(errors, "read the TIFF");
     }
     uint32_t width = 0, height = 0;
     TIFFGetField(tiff.get(), TIFFTAG_IMAGEWIDTH, &width);
@@ -210,7 +210,7 @@ bool AddTiffExif(int descriptor, const std::string& block, bool dropLocation, st
     const ExifDataPtr exif =
         FitExif(block, dropLocation, static_cast<int32_t>(width), static_cast<int32_t>(height));
     if (!exif)
-        return true;
+        return Status::Ok();
     const ExifByteOrder order = exif_data_get_byte_order(exif.get());
     // libtiff 4.5 keeps the codec's state when a custom directory replaces
     // the first one and never frees it; going uncompressed releases it. The
@@ -222,9 +222,9 @@ bool AddTiffExif(int descriptor, const std::string& block, bool dropLocation, st
                         exifOffset, errors) ||
         !WriteDirectory(tiff.get(), *exif->ifd[EXIF_IFD_GPS], order, &TIFFCreateGPSDirectory,
                         gpsOffset, errors))
-        return Failed(reason, errors, "write the EXIF directory");
+        return Failed(errors, "write the EXIF directory");
     if (!TIFFSetDirectory(tiff.get(), 0))
-        return Failed(reason, errors, "read the TIFF's directory back");
+        return Failed(errors, "read the TIFF's directory back");
     static constexpr ExifTag kDescriptive[] = {
         EXIF_TAG_IMAGE_DESCRIPTION, EXIF_TAG_MAKE,      EXIF_TAG_MODEL,  EXIF_TAG_ORIENTATION,
         EXIF_TAG_SOFTWARE,          EXIF_TAG_DATE_TIME, EXIF_TAG_ARTIST, EXIF_TAG_COPYRIGHT,
@@ -235,6 +235,6 @@ bool AddTiffExif(int descriptor, const std::string& block, bool dropLocation, st
     if ((exifOffset != 0 && TIFFSetField(tiff.get(), TIFFTAG_EXIFIFD, exifOffset) != 1) ||
         (gpsOffset != 0 && TIFFSetField(tiff.get(), TIFFTAG_GPSIFD, gpsOffset) != 1) ||
         !TIFFRewriteDirectory(tiff.get()))
-        return Failed(reason, errors, "write the TIFF's directory");
-    return true;
+        return Failed(errors, "write the TIFF's directory");
+    return Status::Ok();
 }

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "platform/Status.h"
+
 // Adds the EXIF block's tags, fitted to the TIFF's size as FitExif fits
 // them, to the TIFF that fills the file open (readable and writable) as
 // descriptor: the descriptive tags of the block's IFD 0 (description, make,
@@ -12,6 +14,6 @@
 // as directories of their own that it points to. Tags libtiff does not
 // know, or holds in another form than the block's, are left out. The pixels
 // and every other tag stay as they are; the descriptor stays open. A block
-// without tags adds nothing. False, with libtiff's reason, when the file
-// cannot be read or written.
-bool AddTiffExif(int descriptor, const std::string& block, bool dropLocation, std::string& reason);
+// without tags adds nothing. Fails with "EXIF: " and libtiff's reason when
+// the file cannot be read or written (the caller names the file).
+Status AddTiffExif(int descriptor, const std::string& block, bool dropLocation);

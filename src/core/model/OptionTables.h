@@ -9,11 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "model/TextOverlay.h"
 #include "model/OutputPhotoFormat.h"
+#include "model/TextOverlay.h"
 
 class PendingOutput;
 class Prompter;
+struct OutputPlan;
 struct RgbPicture;
 
 // ---- Output formats (nOuptputFormat) ----
@@ -24,7 +25,7 @@ enum class EncodeOutcome {
     NotConverted,  // the picture could not be brought into the format's form
     NotSaved,      // the file could not be written
 };
-struct EncodeResult {
+struct [[nodiscard]] EncodeResult {
     EncodeOutcome outcome = EncodeOutcome::Written;
     std::string reason;  // why not, in the library's or the system's words
 };
@@ -49,11 +50,11 @@ struct OutputFormatRow {
     const char* extension;              // of the output file names
     std::vector<std::string> cliNames;  // accepted by the command line; the first is shown
     unsigned settings;                  // FormatSetting bits
-    int32_t maxSide;                    // the largest side the format can store; 0: no limit of its own
-    const char* sourceFormat;           // the source format (ImageProbe's name) that "same" keeps in it
-    const char* helpNote;               // one line for the help page
-    Encoder encode;                     // null for a row that follows the source
-    int32_t encodeBytesPerPixel;        // the encoder's own copies beside the picture, at most
+    int32_t maxSide;              // the largest side the format can store; 0: no limit of its own
+    const char* sourceFormat;     // the source format (ImageProbe's name) that "same" keeps in it
+    const char* helpNote;         // one line for the help page
+    Encoder encode;               // null for a row that follows the source
+    int32_t encodeBytesPerPixel;  // the encoder's own copies beside the picture, at most
 };
 
 // In list order; row i has id i. Defined beside the encoders
@@ -97,19 +98,20 @@ enum SizeInput : unsigned {
     kUsesNoEnlarge = 1u << 4,    // bNoEnlarge: the result never has a side larger than the photo's
 };
 
-// Sets the record's output size from the source size (both sides > 0);
-// reports values it cannot use through the prompter.
-using SizeRule = void (*)(int32_t sourceWidth, int32_t sourceHeight, OutputPhotoFormat& format,
-                          Prompter& prompter);
+// The plan of the output (model/OutputPlan.h) for the source size (both
+// sides > 0) and the record; reports values it cannot use through the
+// prompter.
+using SizeRule = OutputPlan (*)(int32_t sourceWidth, int32_t sourceHeight,
+                                const OutputPhotoFormat& format, Prompter& prompter);
 
 struct SizeRuleRow {
-    int32_t id;               // nOuputSizeType as stored
+    int32_t id;  // nOuputSizeType as stored
     const char* cliName;
-    const char* radioName;    // the options dialog's radio button (made when the form lacks it)
+    const char* radioName;  // the options dialog's radio button (made when the form lacks it)
     const char* radioText;
-    unsigned inputs;          // SizeInput bits
-    const char* helpName;     // the help page's name of the rule's controls
-    const char* helpNote;     // the help page's explanation
+    unsigned inputs;       // SizeInput bits
+    const char* helpName;  // the help page's name of the rule's controls
+    const char* helpNote;  // the help page's explanation
     SizeRule apply;
 };
 

@@ -23,76 +23,79 @@ int32_t Truncate(double value) {
 // The whole picture scaled into a box, proportions kept: exact in 64-bit
 // integers, the free side truncated but at least 1. A box side of 0 or less
 // is passed on for the conversion to refuse.
-void FitInto(int64_t sourceWidth, int64_t sourceHeight, int32_t boxWidth, int32_t boxHeight,
-             OutputPhotoFormat& f) {
-    if (boxWidth <= 0 || boxHeight <= 0) {
-        f.nOutputWidth = boxWidth;
-        f.nOutputHeight = boxHeight;
-        return;
-    }
+OutputPlan FitInto(int64_t sourceWidth, int64_t sourceHeight, int32_t boxWidth, int32_t boxHeight) {
+    if (boxWidth <= 0 || boxHeight <= 0)
+        return OutputPlan::Stretched(boxWidth, boxHeight);
     // The width fills the box when the photo is at least as wide, relative
     // to its height, as the box is.
-    if (sourceWidth * boxHeight >= sourceHeight * boxWidth) {
-        f.nOutputWidth = boxWidth;
-        f.nOutputHeight = static_cast<int32_t>(std::max<int64_t>(1, sourceHeight * boxWidth / sourceWidth));
-    } else {
-        f.nOutputHeight = boxHeight;
-        f.nOutputWidth = static_cast<int32_t>(std::max<int64_t>(1, sourceWidth * boxHeight / sourceHeight));
-    }
+    if (sourceWidth * boxHeight >= sourceHeight * boxWidth)
+        return OutputPlan::Stretched(boxWidth, static_cast<int32_t>(std::max<int64_t>(
+                                                   1, sourceHeight * boxWidth / sourceWidth)));
+    return OutputPlan::Stretched(
+        static_cast<int32_t>(std::max<int64_t>(1, sourceWidth * boxHeight / sourceHeight)),
+        boxHeight);
 }
 
 }  // namespace
 
-bool ComputeOutputSize(int32_t sourceWidth, int32_t sourceHeight, OutputPhotoFormat& f,
-                       Prompter& prompter) {
+Result<OutputPlan> PlanOutput(int32_t sourceWidth, int32_t sourceHeight, const OutputPhotoFormat& f,
+                              Prompter& prompter) {
     if (sourceWidth == 0 || sourceHeight == 0)
-        return false;
+        return Status::Failed({}, "the photo has no size");
     const SizeRuleRow* rule = FindSizeRule(f.nOuputSizeType);
     if (!rule) {
         prompter.Tell("unknown error m_outputPhotoFormat.nOuputSizeType", "error");
-        return true;
+        return OutputPlan::Stretched(f.nOutputWidth, f.nOutputHeight);
     }
-    rule->apply(sourceWidth, sourceHeight, f, prompter);
-    if ((rule->inputs & kUsesNoEnlarge) && f.bNoEnlarge) {
-        f.nOutputWidth = std::min(f.nOutputWidth, sourceWidth);
-        f.nOutputHeight = std::min(f.nOutputHeight, sourceHeight);
-    }
-    return true;
+    OutputPlan plan = rule->apply(sourceWidth, sourceHeight, f, prompter);
+    if ((rule->inputs & kUsesNoEnlarge) && f.bNoEnlarge && plan.IsStretched())
+        plan = OutputPlan::Stretched(std::min(plan.width, sourceWidth),
+                                     std::min(plan.height, sourceHeight));
+    return plan;
 }
 
-void ApplyOriginalSize(int32_t sourceWidth, int32_t sourceHeight, OutputPhotoFormat& f, Prompter&) {
-    f.nOutputWidth = sourceWidth;
-    f.nOutputHeight = sourceHeight;
+void PlanPhotoOutput(PhotoItem& photo, Prompter& prompter) {
+    const Result<OutputPlan> plan =
+        PlanOutput(photo.nWidth, photo.nHeight, photo.m_outputPhotoFormat, prompter);
+    if (!plan)
+        return;  // nothing to plan from: the photo is never added so
+    photo.plan = plan.Value();
+    photo.m_outputPhotoFormat.nOutputWidth = photo.plan.width;
+    photo.m_outputPhotoFormat.nOutputHeight = photo.plan.height;
 }
 
-void ApplyFixedSize(int32_t sourceWidth, int32_t sourceHeight, OutputPhotoFormat& f,
-                    Prompter& prompter) {
+OutputPlan ApplyOriginalSize(int32_t sourceWidth, int32_t sourceHeight, const OutputPhotoFormat&,
+                             Prompter&) {
+    return OutputPlan::Stretched(sourceWidth, sourceHeight);
+}
+
+OutputPlan ApplyFixedSize(int32_t sourceWidth, int32_t sourceHeight, const OutputPhotoFormat& f,
+                          Prompter& prompter) {
     const double w = sourceWidth;
     const double h = sourceHeight;
     switch (f.nKeepAspectRatio) {
-    case kKeepNone:
-        break;
-    case kKeepWidth:
-        f.nOutputHeight = Truncate(h / w * f.nOutputWidth);
-        break;
-    case kKeepHeight:
-        f.nOutputWidth = Truncate(w / h * f.nOutputHeight);
-        break;
-    default:
-        prompter.Tell("unknown error nKeepAspectRatio", "error");
-        break;
+        case kKeepNone: break;
+        case kKeepWidth:
+            return OutputPlan::Stretched(f.nOutputWidth, Truncate(h / w * f.nOutputWidth));
+        case kKeepHeight:
+            return OutputPlan::Stretched(Truncate(w / h * f.nOutputHeight), f.nOutputHeight);
+        default: prompter.Tell("unknown error nKeepAspectRatio", "error"); break;
     }
+    return OutputPlan::Stretched(f.nOutputWidth, f.nOutputHeight);
 }
 
-void ApplyStretch(int32_t sourceWidth, int32_t sourceHeight, OutputPhotoFormat& f, Prompter&) {
-    f.nOutputWidth = Truncate(sourceWidth * f.dStretchHorizontal);
-    f.nOutputHeight = Truncate(sourceHeight * f.dStretchVertical);
+OutputPlan ApplyStretch(int32_t sourceWidth, int32_t sourceHeight, const OutputPhotoFormat& f,
+                        Prompter&) {
+    return OutputPlan::Stretched(Truncate(sourceWidth * f.dStretchHorizontal),
+                                 Truncate(sourceHeight * f.dStretchVertical));
 }
 
-void ApplyFitSize(int32_t sourceWidth, int32_t sourceHeight, OutputPhotoFormat& f, Prompter&) {
-    FitInto(sourceWidth, sourceHeight, f.nOutputWidth, f.nOutputHeight, f);
+OutputPlan ApplyFitSize(int32_t sourceWidth, int32_t sourceHeight, const OutputPhotoFormat& f,
+                        Prompter&) {
+    return FitInto(sourceWidth, sourceHeight, f.nOutputWidth, f.nOutputHeight);
 }
 
-void ApplyLongEdge(int32_t sourceWidth, int32_t sourceHeight, OutputPhotoFormat& f, Prompter&) {
-    FitInto(sourceWidth, sourceHeight, f.nLongEdge, f.nLongEdge, f);
+OutputPlan ApplyLongEdge(int32_t sourceWidth, int32_t sourceHeight, const OutputPhotoFormat& f,
+                         Prompter&) {
+    return FitInto(sourceWidth, sourceHeight, f.nLongEdge, f.nLongEdge);
 }

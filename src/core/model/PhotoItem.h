@@ -1,11 +1,14 @@
 #pragma once
-// One photo of the list: its source, measured size, own output settings and
-// the output path of the last run. A plain value.
+// One photo of the list, as the window and the command line keep and show
+// it: its source, measured size, own output settings and the plan made from
+// them, and what the last run did with it. A plain value; a run takes a job
+// made from it (JobOfPhoto, model/PhotoJob.h).
 
 #include <cstdint>
 #include <string>
 
 #include "model/OutputPhotoFormat.h"
+#include "model/OutputPlan.h"
 
 // Where the photo stands in the last run that took it.
 enum class PhotoStatus { None, Waiting, Converting, Converted, Skipped, Failed };
@@ -17,7 +20,8 @@ struct PhotoItem {
     int32_t nWidth = 1;         // upright source size in pixels
     int32_t nHeight = 1;
     OutputPhotoFormat m_outputPhotoFormat;  // nOutputWidth/Height hold the computed output size
-    std::string strOutputPath;  // set by a run just before the photo is converted
+    OutputPlan plan;                        // made with that size (PlanPhotoOutput)
+    std::string strOutputPath;  // where the last run wrote it, formed just before it was converted
     int64_t timeModified = 0;   // seconds since the epoch, 0 when unknown
     std::string strSourceFormat;  // the source's format as ImageProbe names it ("jpeg", "heic"...)
     int64_t timeTaken = 0;        // when taken, from its EXIF (ImageProbe); 0 when unknown
@@ -26,7 +30,7 @@ struct PhotoItem {
     // below it.
     std::string strSearchRoot;
     PhotoStatus status = PhotoStatus::None;
-    std::string statusReason;   // why it was not converted, for the list's tooltip
+    std::string statusReason;  // why it was not converted, for the list's tooltip
 
     bool operator==(const PhotoItem&) const = default;
 };

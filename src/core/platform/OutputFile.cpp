@@ -19,17 +19,6 @@ std::string FolderOf(const std::string& path) {
     return folder.empty() ? std::string(".") : paths::WithoutTrailingSeparator(folder);
 }
 
-CommitOutcome Failed(std::string* reason, int error) {
-    if (reason)
-        *reason = std::strerror(error);
-    return CommitOutcome::Failed;
-}
-
-bool Refused(std::string* reason, int error) {
-    Failed(reason, error);
-    return false;
-}
-
 // A short name, so that a long final name cannot push it over the limit of
 // one name; hidden, so that a file browser does not show it half-written.
 std::string CandidateName(const std::string& folder) {
@@ -72,14 +61,18 @@ PendingOutput::~PendingOutput() {
     Discard();
 }
 
-bool PendingOutput::Create(const std::string& finalPath, std::string* reason) {
+Status PendingOutput::Failed(int error) const {
+    return Status::Failed(finalPath_, std::strerror(error));
+}
+
+Status PendingOutput::Create(const std::string& finalPath) {
     Discard();
     finalPath_ = finalPath;
     const std::string folder = FolderOf(finalPath);
     if (preferred_ == Kind::Unnamed) {
         const int fd = open(folder.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0666);
         if (fd < 0 && !UnnamedUnsupported(errno))
-            return Refused(reason, errno);
+            return Failed(errno);
         if (fd >= 0) {
             // The file is reached, and later named, through /proc.
             std::string name = "/proc/self/fd/" + std::to_string(fd);
@@ -88,7 +81,7 @@ bool PendingOutput::Create(const std::string& finalPath, std::string* reason) {
                 kind_ = Kind::Unnamed;
                 writablePath_ = std::move(name);
                 pending_ = true;
-                return true;
+                return Status::Ok();
             }
             close(fd);
         }
@@ -98,19 +91,19 @@ bool PendingOutput::Create(const std::string& finalPath, std::string* reason) {
             fd = open(candidate.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
             return fd >= 0;
         }))
-        return Refused(reason, errno);
+        return Failed(errno);
     fd_ = fd;
     kind_ = Kind::Named;
     pending_ = true;
-    return true;
+    return Status::Ok();
 }
 
-CommitOutcome PendingOutput::Commit(bool replace, std::string* reason) {
+Result<CommitOutcome> PendingOutput::Commit(bool replace) {
     if (!pending_)
-        return Failed(reason, EBADF);
-    const CommitOutcome outcome =
-        kind_ == Kind::Unnamed ? CommitUnnamed(replace, reason) : CommitNamed(replace, reason);
-    if (outcome == CommitOutcome::Failed)
+        return Failed(EBADF);
+    Result<CommitOutcome> outcome =
+        kind_ == Kind::Unnamed ? CommitUnnamed(replace) : CommitNamed(replace);
+    if (!outcome)
         Discard();
     return outcome;
 }
@@ -119,49 +112,49 @@ bool PendingOutput::LinkUnnamedAs(const std::string& path) const {
     return linkat(AT_FDCWD, writablePath_.c_str(), AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW) == 0;
 }
 
-CommitOutcome PendingOutput::CommitUnnamed(bool replace, std::string* reason) {
+Result<CommitOutcome> PendingOutput::CommitUnnamed(bool replace) {
     if (!replace) {
         if (!LinkUnnamedAs(finalPath_))
-            return errno == EEXIST ? CommitOutcome::Exists : Failed(reason, errno);
+            return errno == EEXIST ? Result<CommitOutcome>(CommitOutcome::Exists) : Failed(errno);
     } else {
         // A link cannot replace; a rename can, atomically, so the file gets a
         // name of its own first.
         std::string named;
         if (!UnderFreeName(FolderOf(finalPath_), named,
                            [&](const std::string& candidate) { return LinkUnnamedAs(candidate); }))
-            return Failed(reason, errno);
+            return Failed(errno);
         if (rename(named.c_str(), finalPath_.c_str()) != 0) {
             const int error = errno;
             unlink(named.c_str());
-            return Failed(reason, error);
+            return Failed(error);
         }
     }
     // The name is given; a late write error (reported at close on some file
     // systems) still must not leave a partial file under it.
-    if (!CloseDescriptor(reason)) {
+    if (Status closed = CloseDescriptor(); !closed) {
         unlink(finalPath_.c_str());
-        return CommitOutcome::Failed;
+        return closed;
     }
     pending_ = false;
     return CommitOutcome::Done;
 }
 
-CommitOutcome PendingOutput::CommitNamed(bool replace, std::string* reason) {
-    if (!CloseDescriptor(reason))
-        return CommitOutcome::Failed;
+Result<CommitOutcome> PendingOutput::CommitNamed(bool replace) {
+    if (Status closed = CloseDescriptor(); !closed)
+        return closed;
     const char* from = writablePath_.c_str();
     const char* to = finalPath_.c_str();
     if (replace) {
         if (rename(from, to) != 0)
-            return Failed(reason, errno);
+            return Failed(errno);
     } else if (renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE) != 0) {
         if (errno == EEXIST)
             return CommitOutcome::Exists;
         if (errno != EINVAL && errno != ENOSYS)
-            return Failed(reason, errno);
+            return Failed(errno);
         // No exclusive rename here: a hard link is exclusive too.
         if (link(from, to) != 0)
-            return errno == EEXIST ? CommitOutcome::Exists : Failed(reason, errno);
+            return errno == EEXIST ? Result<CommitOutcome>(CommitOutcome::Exists) : Failed(errno);
         unlink(from);
     }
     writablePath_.clear();
@@ -169,13 +162,13 @@ CommitOutcome PendingOutput::CommitNamed(bool replace, std::string* reason) {
     return CommitOutcome::Done;
 }
 
-bool PendingOutput::CloseDescriptor(std::string* reason) {
+Status PendingOutput::CloseDescriptor() {
     if (fd_ < 0)
-        return true;
+        return Status::Ok();
     const int result = close(fd_);
     const int error = errno;
     fd_ = -1;
-    return result == 0 || Refused(reason, error);
+    return result == 0 ? Status::Ok() : Failed(error);
 }
 
 void PendingOutput::Discard() {

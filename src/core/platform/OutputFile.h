@@ -3,11 +3,12 @@
 
 #include <string>
 
-// What putting the finished file in place came to.
+#include "platform/Status.h"
+
+// What putting the finished file in place came to, when it did not fail.
 enum class CommitOutcome {
     Done,    // the file stands under the final name
     Exists,  // a no-replace commit met something under the name; still pending
-    Failed,  // the pending file is gone, the final name untouched
 };
 
 // A new file in the folder of the final path: unnamed (O_TMPFILE), so that
@@ -27,9 +28,9 @@ public:
     PendingOutput& operator=(const PendingOutput&) = delete;
 
     // Creates the file (mode 0666 less the umask), open for reading too: a
-    // writer may add to what it wrote (libtiff does). False, with the system's
-    // reason in reason when given, when the folder does not take a new file.
-    bool Create(const std::string& finalPath, std::string* reason = nullptr);
+    // writer may add to what it wrote (libtiff does). Fails, naming the final
+    // path, with the system's reason when the folder does not take a new file.
+    Status Create(const std::string& finalPath);
 
     int Descriptor() const { return fd_; }
     Kind CreatedKind() const { return kind_; }
@@ -41,18 +42,20 @@ public:
     // a dangling symbolic link) is left alone: Exists, and the file stays
     // pending for another Commit. With replace, whatever stands under the
     // name is replaced in one step (a symbolic link is replaced, not
-    // followed). Failed carries the system's reason in reason when given.
-    CommitOutcome Commit(bool replace, std::string* reason = nullptr);
+    // followed). A failure names the final path with the system's reason;
+    // the pending file is gone then, the final name untouched.
+    Result<CommitOutcome> Commit(bool replace);
 
     // Removes the pending file now.
     void Discard();
 
 private:
-    CommitOutcome CommitUnnamed(bool replace, std::string* reason);
-    CommitOutcome CommitNamed(bool replace, std::string* reason);
+    Result<CommitOutcome> CommitUnnamed(bool replace);
+    Result<CommitOutcome> CommitNamed(bool replace);
     // Links the unnamed file under path; errno on failure.
     bool LinkUnnamedAs(const std::string& path) const;
-    bool CloseDescriptor(std::string* reason);
+    Status CloseDescriptor();
+    Status Failed(int error) const;
 
     Kind preferred_;
     Kind kind_ = Kind::Unnamed;

@@ -10,6 +10,8 @@
 #include <memory>
 #include <mutex>
 
+#include "platform/FirstFailure.h"
+
 namespace {
 
 std::mutex rootMutex;
@@ -35,6 +37,23 @@ QString KeyPath(const std::string& section, const std::string& key) {
     return QString::fromStdString(section) + QLatin1Char('/') + QString::fromStdString(key);
 }
 
+Status Written(QSettings& store, const std::string& section, const std::string& key) {
+    store.sync();
+    switch (store.status()) {
+        case QSettings::NoError: return Status::Ok();
+        case QSettings::AccessError:
+            return Status::Failed(store.fileName().toStdString(),
+                                  "the setting " + section + "/" + key + " could not be saved",
+                                  "access denied");
+        case QSettings::FormatError: break;
+    }
+    return Status::Failed(store.fileName().toStdString(),
+                          "the setting " + section + "/" + key + " could not be saved",
+                          "the file is not in the settings format");
+}
+
+FirstFailure g_unsaved;
+
 }  // namespace
 
 void SettingsStore::SetRoot(const std::string& maker, const std::string& application) {
@@ -46,8 +65,7 @@ void SettingsStore::SetRoot(const std::string& maker, const std::string& applica
 bool SettingsStore::ParseInt32(const std::string& text, int32_t& value) {
     // QVariant::toInt would wrap 4294967376 to 80 and call it valid.
     const char* begin = text.c_str();
-    while (*begin == ' ' || *begin == '\t')
-        ++begin;
+    while (*begin == ' ' || *begin == '\t') ++begin;
     if (*begin == '\0')
         return false;
     errno = 0;
@@ -55,11 +73,11 @@ bool SettingsStore::ParseInt32(const std::string& text, int32_t& value) {
     long long parsed = std::strtoll(begin, &end, 10);
     if (end == begin || errno == ERANGE)
         return false;
-    while (*end == ' ' || *end == '\t')
-        ++end;
+    while (*end == ' ' || *end == '\t') ++end;
     if (*end != '\0')
         return false;
-    if (parsed < std::numeric_limits<int32_t>::min() || parsed > std::numeric_limits<int32_t>::max())
+    if (parsed < std::numeric_limits<int32_t>::min() ||
+        parsed > std::numeric_limits<int32_t>::max())
         return false;
     value = static_cast<int32_t>(parsed);
     return true;
@@ -84,19 +102,23 @@ std::string SettingsStore::GetString(const std::string& section, const std::stri
     return stored.toString().toStdString();
 }
 
-bool SettingsStore::WriteInt(const std::string& section, const std::string& key, int32_t value) {
+Status SettingsStore::WriteInt(const std::string& section, const std::string& key, int32_t value) {
     auto store = Open();
     store->setValue(KeyPath(section, key), static_cast<int>(value));
-    store->sync();
-    return store->status() == QSettings::NoError;
+    return Written(*store, section, key);
 }
 
-bool SettingsStore::WriteString(const std::string& section, const std::string& key,
-                                const std::string& value) {
+Status SettingsStore::WriteString(const std::string& section, const std::string& key,
+                                  const std::string& value) {
     auto store = Open();
     store->setValue(KeyPath(section, key), QString::fromStdString(value));
-    store->sync();
-    return store->status() == QSettings::NoError;
+    return Written(*store, section, key);
 }
 
-std::string SettingsStore::Location() { return Open()->fileName().toStdString(); }
+void SettingsStore::TellUnsaved(const Status& written, Prompter& prompter) {
+    g_unsaved.Tell(written, "The settings could not be saved.", prompter);
+}
+
+std::string SettingsStore::Location() {
+    return Open()->fileName().toStdString();
+}

@@ -7,6 +7,9 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/Prompter.h"
+#include "platform/Status.h"
+
 namespace settings {
 
 inline constexpr const char* kMaker = "Harbenwick";
@@ -81,10 +84,14 @@ public:
     static std::string GetString(const std::string& section, const std::string& key,
                                  const std::string& defaultValue);
 
-    // Store at once; true when the value reached the store.
-    static bool WriteInt(const std::string& section, const std::string& key, int32_t value);
-    static bool WriteString(const std::string& section, const std::string& key,
-                            const std::string& value);
+    // Store at once; fails, naming the store's file, when the value did not
+    // reach it.
+    static Status WriteInt(const std::string& section, const std::string& key, int32_t value);
+    static Status WriteString(const std::string& section, const std::string& key,
+                              const std::string& value);
+    // Tells the first write of the process that failed through the prompter;
+    // the later ones would say the same of the same file.
+    static void TellUnsaved(const Status& written, Prompter& prompter);
 
     // Where the store keeps its values (a file path on Linux).
     static std::string Location();

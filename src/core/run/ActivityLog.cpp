@@ -1,8 +1,9 @@
 #include "run/ActivityLog.h"
 
-#include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
+#include <cerrno>
+#include <cstring>
 
 #include "platform/Paths.h"
 
@@ -18,15 +19,15 @@ std::string EscapeControls(const std::string& text) {
             continue;
         }
         switch (c) {
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        default: {
-            static constexpr char kHex[] = "0123456789ABCDEF";
-            out += "\\x";
-            out += kHex[byte >> 4];
-            out += kHex[byte & 0xF];
-        }
+            case '\n': out += "\\n"; break;
+            case '\r': out += "\\r"; break;
+            case '\t': out += "\\t"; break;
+            default: {
+                static constexpr char kHex[] = "0123456789ABCDEF";
+                out += "\\x";
+                out += kHex[byte >> 4];
+                out += kHex[byte & 0xF];
+            }
         }
     }
     return out;
@@ -34,8 +35,7 @@ std::string EscapeControls(const std::string& text) {
 
 }  // namespace
 
-ActivityLog::ActivityLog(const std::string& folder)
-    : filePath_(paths::Join(folder, kFileName)) {}
+ActivityLog::ActivityLog(const std::string& folder) : filePath_(paths::Join(folder, kFileName)) {}
 
 std::string ActivityLog::FormatEntry(std::time_t when, const std::string& message) {
     std::tm local{};
@@ -45,7 +45,7 @@ std::string ActivityLog::FormatEntry(std::time_t when, const std::string& messag
     return std::string(stamp, n) + EscapeControls(message);
 }
 
-bool ActivityLog::AddLogLine(const std::string& message) {
+Status ActivityLog::AddLogLine(const std::string& message) {
     const std::string entry = FormatEntry(std::time(nullptr), message);
     // Under the lock, so that the list, the file and the callback all see
     // the entries of several workers in the same order.
@@ -53,36 +53,44 @@ bool ActivityLog::AddLogLine(const std::string& message) {
     lines_.push_back(entry);
     if (lines_.size() > kMaxLines)
         lines_.pop_front();
-    const bool written = AppendToFile(entry + "\n");
+    Status written = AppendToFile(entry + "\n");
     if (callback_)
         callback_(entry);
     return written;
+}
+
+void ActivityLog::Note(const std::string& message, Prompter& prompter) {
+    lost_.Tell(AddLogLine(message), "The log file could not be written; its notices are lost.",
+               prompter);
 }
 
 // One open-append-close per entry, the whole line in one write, so that
 // lines of other writers (another window, the command line) never interleave
 // inside a line. O_NONBLOCK keeps a FIFO planted under the name from hanging
 // the run.
-bool ActivityLog::AppendToFile(const std::string& line) const {
-    const int fd = ::open(filePath_.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK,
-                          0644);
+Status ActivityLog::AppendToFile(const std::string& line) const {
+    auto failed = [&](int error) {
+        return Status::Failed(filePath_, "the log could not be written", std::strerror(error));
+    };
+    const int fd =
+        ::open(filePath_.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0644);
     if (fd < 0)
-        return false;
-    bool ok = true;
+        return failed(errno);
+    int error = 0;
     std::size_t done = 0;
     while (done < line.size()) {
         const ssize_t n = ::write(fd, line.data() + done, line.size() - done);
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0) {
-            ok = false;
+            error = n < 0 ? errno : ENOSPC;
             break;
         }
         done += static_cast<std::size_t>(n);
     }
-    if (::close(fd) != 0)
-        ok = false;
-    return ok;
+    if (::close(fd) != 0 && error == 0)
+        error = errno;
+    return error == 0 ? Status::Ok() : failed(error);
 }
 
 std::vector<std::string> ActivityLog::Lines() const {

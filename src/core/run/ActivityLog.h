@@ -10,6 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "platform/FirstFailure.h"
+#include "platform/Prompter.h"
+#include "platform/Status.h"
+
 class ActivityLog {
 public:
     static constexpr std::size_t kMaxLines = 500;
@@ -19,10 +23,13 @@ public:
     explicit ActivityLog(const std::string& folder);
 
     // Appends "YYYY/MM/DD HH:MM:SS " + message (local time) to the list and,
-    // as one whole line, to the file. True when the file was written; false,
-    // silently, when it could not be (the line is still in the list). Safe to
-    // call from several threads; the list and the file get the same order.
-    bool AddLogLine(const std::string& message);
+    // as one whole line, to the file. Fails, naming the file, when it could
+    // not be written (the line is still in the list). Safe to call from
+    // several threads; the list and the file get the same order.
+    Status AddLogLine(const std::string& message);
+    // AddLogLine, with the first failure of this log told through the
+    // prompter (the file is gone for the lines after it as well).
+    void Note(const std::string& message, Prompter& prompter);
 
     // The last kMaxLines entries, oldest first, without line ends.
     std::vector<std::string> Lines() const;
@@ -41,10 +48,11 @@ public:
     static std::string FormatEntry(std::time_t when, const std::string& message);
 
 private:
-    bool AppendToFile(const std::string& line) const;
+    Status AppendToFile(const std::string& line) const;
 
     const std::string filePath_;
     mutable std::mutex mutex_;
     std::deque<std::string> lines_;
     std::function<void(const std::string&)> callback_;
+    FirstFailure lost_;
 };

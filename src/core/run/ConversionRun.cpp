@@ -1,15 +1,15 @@
 #include "run/ConversionRun.h"
 
-#include <algorithm>
 #include <sched.h>
+#include <algorithm>
 
+#include "imaging/VipsSession.h"
+#include "model/OptionTables.h"
+#include "model/OutputGeometry.h"
 #include "platform/Paths.h"
 #include "run/MemoryEstimate.h"
-#include "model/OutputGeometry.h"
 #include "run/OutputChecks.h"
-#include "imaging/VipsSession.h"
 #include "texts/LanguagePack.h"
-#include "model/OptionTables.h"
 
 namespace {
 
@@ -34,8 +34,7 @@ std::string RunOutcomeLines(const RunResult& result) {
                         std::to_string(result.converted + result.skipped + result.failed) + " of " +
                         std::to_string(result.total) + " photos.");
     std::string text;
-    for (const std::string& line : lines)
-        text += (text.empty() ? "" : "\n") + line;
+    for (const std::string& line : lines) text += (text.empty() ? "" : "\n") + line;
     return text;
 }
 
@@ -76,7 +75,6 @@ ConversionRun::~ConversionRun() {
 }
 
 void ConversionRun::Start() {
-    running_.store(true);
     dispatcher_ = std::thread([this] { Dispatch(); });
 }
 
@@ -120,16 +118,17 @@ void ConversionRun::Dispatch() {
     int32_t y = job_.overlay.y;
     std::size_t started = 0;
     for (; started < count; ++started) {
-        const PhotoItem& source = job_.photos[started];
-        const OutputPhotoFormat& format = source.m_outputPhotoFormat;
-        const OutputFormatRow* row = OutputFormatFor(format.nOuptputFormat, source.strSourceFormat);
+        const PhotoJob& source = job_.photos[started];
+        const OutputPlan& plan = source.plan;
+        const OutputFormatRow* row =
+            OutputFormatFor(source.settings.nOuptputFormat, source.source.format);
         const std::string extension = row ? row->extension : "";
         const std::string path = MakeOutputPath(
-            naming, started, count, source.strSourcePath,
-            NamingTime(naming.date, source.timeModified, source.timeTaken), extension,
-            source.strSearchRoot);
+            naming, started, count, source.source.path,
+            NamingTime(naming.date, source.source.timeModified, source.source.timeTaken), extension,
+            source.source.searchRoot);
         Task task{started, source, job_.overlay, 0, {}};
-        task.photo.strOutputPath = path;
+        task.photo.outputPath = path;
         // One worker takes the photos in turn whatever their size: the
         // source's headers need not be read for the budget.
         if (jobs > 1)
@@ -141,21 +140,20 @@ void ConversionRun::Dispatch() {
             callbacks_.progress(static_cast<int>(static_cast<double>(started) /
                                                  static_cast<double>(count) * 1000.0));
         if (extension.empty())
-            log_.AddLogLine("unknown output photo format!");
+            log_.Note("unknown output photo format!", prompter_);
 
         if (naming.keepFolders)
-            task.subFolder = KeptSubFolder(source.strSourcePath, source.strSearchRoot);
+            task.subFolder = KeptSubFolder(source.source.path, source.source.searchRoot);
         if (callbacks_.outputPath)
             callbacks_.outputPath(started, path);
 
         // A photo whose size is invalid stops before its overlay is looked at.
         // The other anchors keep the text inside the picture themselves.
-        if (!job_.overlay.text.empty() && job_.overlay.anchor == kAnchorTopLeft &&
-            format.nOutputWidth > 0 && format.nOutputHeight > 0) {
-            const PhotoTextPosition position = CheckPhotoTextPosition(
-                x, y, format.nOutputWidth, format.nOutputHeight, source.strSourcePath);
-            for (const std::string& message : position.logMessages)
-                log_.AddLogLine(message);
+        if (!job_.overlay.text.empty() && job_.overlay.anchor == kAnchorTopLeft && plan.width > 0 &&
+            plan.height > 0) {
+            const PhotoTextPosition position =
+                CheckPhotoTextPosition(x, y, plan.width, plan.height, source.source.path);
+            for (const std::string& message : position.logMessages) log_.Note(message, prompter_);
             if (position.xReset)
                 x = 0;
             if (position.yReset)
@@ -178,8 +176,7 @@ void ConversionRun::Dispatch() {
         noMoreTasks_ = true;
     }
     changed_.notify_all();
-    for (std::thread& worker : workers_)
-        worker.join();
+    for (std::thread& worker : workers_) worker.join();
     workers_.clear();
     SetImagingThreads(imagingThreadsBefore);
 
@@ -191,7 +188,6 @@ void ConversionRun::Dispatch() {
     }
     if (callbacks_.progress)
         callbacks_.progress(999);
-    running_.store(false);
     if (callbacks_.finished)
         callbacks_.finished(result);
 }
@@ -231,10 +227,11 @@ void ConversionRun::Work() {
         PhotoResult result;
         bool told = false;  // the converter tells of its own failures
         try {
-            std::string reason;
-            if (!task.subFolder.empty() &&
-                !CreateSubFolders(job_.naming.runFolder, task.subFolder, &reason)) {
-                result = {PhotoOutcome::Failed, "Can not create the directory", reason};
+            Status made;
+            if (!task.subFolder.empty())
+                made = CreateSubFolders(job_.naming.runFolder, task.subFolder);
+            if (!made) {
+                result = {PhotoOutcome::Failed, "Can not create the directory", made.Told()};
             } else {
                 result = converter_(task.photo, task.overlay, prompter_);
                 told = true;
@@ -247,10 +244,9 @@ void ConversionRun::Work() {
             result = {PhotoOutcome::Failed, GetText(IDS_CONVERT_FAILED), "unexpected error"};
         }
         if (!told)
-            prompter_.Tell(result.message, task.photo.strSourcePath, PromptIcon::None,
-                           result.reason);
+            prompter_.Tell(result.message, task.photo.source.path, PromptIcon::None, result.reason);
         if (result.outcome != PhotoOutcome::Written)
-            log_.AddLogLine(PhotoLogLine(task.photo.strSourcePath, result));
+            log_.Note(PhotoLogLine(task.photo.source.path, result), prompter_);
         if (callbacks_.photoDone)
             callbacks_.photoDone(task.index, result);
         const PhotoOutcome outcome = result.outcome;
@@ -260,13 +256,13 @@ void ConversionRun::Work() {
             --inHand_;
             bytesInHand_ -= task.peakBytes;
             const auto busy =
-                std::find(busyPaths_.begin(), busyPaths_.end(), PathKey(task.photo.strOutputPath));
+                std::find(busyPaths_.begin(), busyPaths_.end(), PathKey(task.photo.outputPath));
             if (busy != busyPaths_.end())
                 busyPaths_.erase(busy);
             switch (outcome) {
-            case PhotoOutcome::Written: ++result_.converted; break;
-            case PhotoOutcome::Skipped: ++result_.skipped; break;
-            case PhotoOutcome::Failed: ++result_.failed; break;
+                case PhotoOutcome::Written: ++result_.converted; break;
+                case PhotoOutcome::Skipped: ++result_.skipped; break;
+                case PhotoOutcome::Failed: ++result_.failed; break;
             }
         }
         changed_.notify_all();

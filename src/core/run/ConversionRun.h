@@ -14,20 +14,20 @@
 #include <thread>
 #include <vector>
 
+#include "model/PhotoJob.h"
+#include "model/TextOverlay.h"
 #include "platform/Prompter.h"
 #include "run/ActivityLog.h"
 #include "run/ConvertPhoto.h"
 #include "run/RunNaming.h"
-#include "model/TextOverlay.h"
-#include "model/PhotoItem.h"
 
 // Everything a run needs, copied in when it is made (see PrepareRun).
 struct ConversionJob {
-    std::vector<PhotoItem> photos;  // in list order, which is also the numbering order
-    OutputNaming naming;            // its run folder exists
-    TextOverlay overlay;            // the position as the pre-run check left it
-    int jobs = 0;                   // photos converted at once; 0 or less: one per core
-    uint64_t memoryBudget = 0;      // bytes the photos in hand may take; 0: DefaultMemoryBudget()
+    std::vector<PhotoJob> photos;  // in list order, which is also the numbering order
+    OutputNaming naming;           // its run folder exists
+    TextOverlay overlay;           // the position as the pre-run check left it
+    int jobs = 0;                  // photos converted at once; 0 or less: one per core
+    uint64_t memoryBudget = 0;     // bytes the photos in hand may take; 0: DefaultMemoryBudget()
 };
 
 struct RunResult {
@@ -56,8 +56,7 @@ struct RunCallbacks {
     std::function<void(const RunResult& result)> finished;
 };
 
-using PhotoConverter =
-    std::function<PhotoResult(const PhotoItem&, const TextOverlay&, Prompter&)>;
+using PhotoConverter = std::function<PhotoResult(const PhotoJob&, const TextOverlay&, Prompter&)>;
 
 // What a run's closing question adds to its text, one line each, "" when
 // every photo was converted: "3 photos were not converted; see the log."
@@ -90,8 +89,6 @@ public:
     // safe from any thread and from a signal handler.
     void RequestStop() noexcept { stop_.store(true, std::memory_order_relaxed); }
     bool StopRequested() const noexcept { return stop_.load(std::memory_order_relaxed); }
-    // True from Start until the finished callback has returned.
-    bool IsRunning() const noexcept { return running_.load(); }
     // Blocks until the run is over; its result.
     RunResult Wait();
     // Start and Wait.
@@ -104,7 +101,7 @@ public:
 private:
     struct Task {
         std::size_t index;
-        PhotoItem photo;
+        PhotoJob photo;
         TextOverlay overlay;
         uint64_t peakBytes;
         std::string subFolder;  // below the run folder, made before the photo is converted
@@ -123,16 +120,15 @@ private:
     const uint64_t budget_;
 
     std::atomic<bool> stop_{false};
-    std::atomic<bool> running_{false};
     static_assert(std::atomic<bool>::is_always_lock_free);
 
     // Shared between the dispatcher and the workers, under mutex_.
     std::mutex mutex_;
     std::condition_variable changed_;
-    std::vector<Task> queue_;              // handed out, not yet taken by a worker
-    std::vector<std::string> busyPaths_;   // output path keys of the photos in hand
+    std::vector<Task> queue_;             // handed out, not yet taken by a worker
+    std::vector<std::string> busyPaths_;  // output path keys of the photos in hand
     std::size_t inHand_ = 0;
-    uint64_t bytesInHand_ = 0;             // their estimated peaks
+    uint64_t bytesInHand_ = 0;  // their estimated peaks
     bool noMoreTasks_ = false;
     RunResult result_;
 

@@ -4,14 +4,14 @@
 
 #include <algorithm>
 
-#include "platform/OutputFile.h"
-#include "model/OutputGeometry.h"
-#include "run/OutputChecks.h"
 #include "imaging/OverlayText.h"
 #include "imaging/PictureDecode.h"
 #include "imaging/RotateFlip.h"
-#include "texts/LanguagePack.h"
 #include "model/OptionTables.h"
+#include "model/OutputGeometry.h"
+#include "platform/OutputFile.h"
+#include "run/OutputChecks.h"
+#include "texts/LanguagePack.h"
 
 namespace {
 
@@ -30,28 +30,28 @@ std::string ReplaceQuestion(const std::string& path) {
     return text;
 }
 
-std::string SizeText(const OutputPhotoFormat& format) {
-    return std::to_string(format.nOutputWidth) + " x " + std::to_string(format.nOutputHeight);
+std::string SizeText(const OutputPlan& plan) {
+    return std::to_string(plan.width) + " x " + std::to_string(plan.height);
 }
 
 class PhotoConversion {
 public:
-    PhotoConversion(const PhotoItem& photo, const TextOverlay& overlay, Prompter& prompter)
-        : photo_(photo), format_(photo.m_outputPhotoFormat), overlay_(overlay), prompter_(prompter) {}
+    PhotoConversion(const PhotoJob& job, const TextOverlay& overlay, Prompter& prompter)
+        : job_(job), format_(job.settings), overlay_(overlay), prompter_(prompter) {}
 
     PhotoResult Run();
     // The error box of a photo: the program's text, the source path as caption.
     PhotoResult Fail(int textId, const std::string& reason);
 
 private:
-    void Warn(int textId) { prompter_.Tell(GetText(textId), photo_.strSourcePath); }
+    void Warn(int textId) { prompter_.Tell(GetText(textId), job_.source.path); }
     // The replace question for the output path; true on Yes.
     bool MayReplace();
     PhotoResult NotReplaced() const {
-        return {PhotoOutcome::Skipped, "Not converted: the output file exists", photo_.strOutputPath};
+        return {PhotoOutcome::Skipped, "Not converted: the output file exists", job_.outputPath};
     }
 
-    const PhotoItem& photo_;
+    const PhotoJob& job_;
     const OutputPhotoFormat& format_;
     const TextOverlay& overlay_;
     Prompter& prompter_;
@@ -59,40 +59,39 @@ private:
 
 PhotoResult PhotoConversion::Fail(int textId, const std::string& reason) {
     const std::string text = GetText(textId);
-    prompter_.Tell(text, photo_.strSourcePath, PromptIcon::None, reason);
+    prompter_.Tell(text, job_.source.path, PromptIcon::None, reason);
     return {PhotoOutcome::Failed, text, reason};
 }
 
 bool PhotoConversion::MayReplace() {
-    return prompter_.Ask(ReplaceQuestion(photo_.strOutputPath), GetText(IDS_WARNING),
+    return prompter_.Ask(ReplaceQuestion(job_.outputPath), GetText(IDS_WARNING),
                          PromptButtons::YesNo, PromptIcon::Exclamation) == PromptAnswer::Yes;
 }
 
 PhotoResult PhotoConversion::Run() {
-    const std::string& outputPath = photo_.strOutputPath;
+    const std::string& outputPath = job_.outputPath;
 
     // The old file stays until the new one replaces it whole.
     const bool replaceAgreed = SomethingAt(outputPath);
     if (replaceAgreed && !MayReplace())
         return NotReplaced();
 
-    if (const int invalid = CheckOutputSize(format_))
-        return Fail(invalid, "output size " + SizeText(format_));
-    const OutputFormatRow* row = OutputFormatFor(format_.nOuptputFormat, photo_.strSourceFormat);
-    if (row && row->maxSide > 0 &&
-        std::max(format_.nOutputWidth, format_.nOutputHeight) > row->maxSide)
-        return Fail(IDS_CONVERT_FAILED, "an output of " + SizeText(format_) + " pixels is larger than " +
-                                            row->listText + " stores (" + std::to_string(row->maxSide) +
-                                            " pixels a side)");
+    const OutputPlan& plan = job_.plan;
+    if (const int invalid = CheckOutputSize(plan.width, plan.height))
+        return Fail(invalid, "output size " + SizeText(plan));
+    const OutputFormatRow* row = OutputFormatFor(format_.nOuptputFormat, job_.source.format);
+    if (row && row->maxSide > 0 && std::max(plan.width, plan.height) > row->maxSide)
+        return Fail(IDS_CONVERT_FAILED,
+                    "an output of " + SizeText(plan) + " pixels is larger than " + row->listText +
+                        " stores (" + std::to_string(row->maxSide) + " pixels a side)");
 
     // The file as it is now, whatever size it had when it was added.
-    RgbPicture picture;
-    std::string reason;
     const bool withMetadata =
         row && (row->settings & kUsesMetadata) && KeepsMetadata(format_.nMetadata);
-    if (!DecodePictureToSize(photo_.strSourcePath, format_.nOutputWidth, format_.nOutputHeight,
-                             picture, &reason, withMetadata))
-        return Fail(IDS_CONVERT_FAILED, reason);
+    Result<RgbPicture> decoded = DecodePicture(job_.source.path, plan, withMetadata);
+    if (!decoded)
+        return Fail(IDS_CONVERT_FAILED, decoded.GetStatus().Reason());
+    RgbPicture& picture = decoded.Value();
 
     DrawOverlayText(picture, overlay_);
 
@@ -106,27 +105,26 @@ PhotoResult PhotoConversion::Run() {
 
     PendingOutput file;
     EncodeResult written{EncodeOutcome::NotSaved, {}};
-    if (file.Create(outputPath, &written.reason))
+    if (Status created = file.Create(outputPath); !created)
+        written.reason = created.Reason();
+    else
         written = row->encode(picture, format_, file);
     if (written.outcome == EncodeOutcome::Written) {
-        CommitOutcome placed = file.Commit(replaceAgreed, &written.reason);
+        Result<CommitOutcome> placed = file.Commit(replaceAgreed);
         // A file that appeared under the name since the question (another
         // run into the same folder) is never replaced unasked.
-        if (placed == CommitOutcome::Exists) {
+        if (placed && placed.Value() == CommitOutcome::Exists) {
             if (!MayReplace())
                 return NotReplaced();
-            placed = file.Commit(true, &written.reason);
+            placed = file.Commit(true);
         }
-        if (placed != CommitOutcome::Done)
-            written.outcome = EncodeOutcome::NotSaved;
+        if (!placed)
+            written = {EncodeOutcome::NotSaved, placed.GetStatus().Reason()};
     }
     switch (written.outcome) {
-    case EncodeOutcome::Written:
-        return {PhotoOutcome::Written, {}, {}};
-    case EncodeOutcome::NotConverted:
-        return Fail(IDS_CONVERT_FAILED, written.reason);
-    case EncodeOutcome::NotSaved:
-        break;
+        case EncodeOutcome::Written: return {PhotoOutcome::Written, {}, {}};
+        case EncodeOutcome::NotConverted: return Fail(IDS_CONVERT_FAILED, written.reason);
+        case EncodeOutcome::NotSaved: break;
     }
     const std::string text = GetText(IDS_SAVE_FAILED);
     prompter_.Tell(text, outputPath, PromptIcon::None, written.reason);
@@ -135,8 +133,8 @@ PhotoResult PhotoConversion::Run() {
 
 }  // namespace
 
-PhotoResult ConvertPhoto(const PhotoItem& photo, const TextOverlay& overlay, Prompter& prompter) {
-    PhotoConversion conversion(photo, overlay, prompter);
+PhotoResult ConvertPhoto(const PhotoJob& job, const TextOverlay& overlay, Prompter& prompter) {
+    PhotoConversion conversion(job, overlay, prompter);
     try {
         return conversion.Run();
     } catch (const std::bad_alloc&) {

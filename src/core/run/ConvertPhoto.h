@@ -3,17 +3,19 @@
 
 #include <string>
 
-#include "platform/Prompter.h"
+#include "model/PhotoJob.h"
 #include "model/TextOverlay.h"
-#include "model/PhotoItem.h"
+#include "platform/Prompter.h"
 
 enum class PhotoOutcome {
-    Written,  // the output file is complete under photo.strOutputPath
+    Written,  // the output file is complete under the job's output path
     Skipped,  // the user answered No to replacing an existing file
     Failed,   // no file, no partial file
 };
 
-struct PhotoResult {
+// What converting one photo came to, for the window and the command line to
+// show.
+struct [[nodiscard]] PhotoResult {
     PhotoOutcome outcome = PhotoOutcome::Failed;
     std::string message;  // what went wrong, as the user was told it; empty when written
     std::string reason;   // why, in the decoder's or the system's words, when known
@@ -24,9 +26,9 @@ struct PhotoResult {
     bool operator==(const PhotoResult&) const = default;
 };
 
-// Converts photo.strSourcePath into photo.strOutputPath with the photo's own
-// settings, the overlay drawn at its (already checked) position, in the
-// format OutputFormatFor gives for the photo's source format. Asks before
+// Converts the job's source into its output path with its own settings and
+// plan, the overlay drawn at its (already checked) position, in the format
+// OutputFormatFor gives for the source's format. Asks before
 // replacing an existing file, and again when a file appears under the name
 // while the photo is converted; never leaves a partial output. An output
 // larger than its format stores is refused before the source is read, and
@@ -36,4 +38,4 @@ struct PhotoResult {
 // detail, except an output format no table row holds, which fails silently
 // (the run has logged it). Safe to call from several threads at once for
 // different output paths.
-PhotoResult ConvertPhoto(const PhotoItem& photo, const TextOverlay& overlay, Prompter& prompter);
+PhotoResult ConvertPhoto(const PhotoJob& job, const TextOverlay& overlay, Prompter& prompter);

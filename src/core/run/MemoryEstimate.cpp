@@ -28,19 +28,21 @@ int JpegShrinkOnLoad(int32_t sourceWidth, int32_t sourceHeight, int32_t outWidth
     return factor >= 16 ? 8 : factor >= 8 ? 4 : factor >= 4 ? 2 : 1;
 }
 
-uint64_t EstimatePeakBytes(const PhotoItem& photo, const TextOverlay& overlay,
+uint64_t EstimatePeakBytes(const PhotoJob& job, const TextOverlay& overlay,
                            const SourceLayout& layout) {
-    const OutputPhotoFormat& format = photo.m_outputPhotoFormat;
-    const uint64_t outWidth = Positive(format.nOutputWidth), outHeight = Positive(format.nOutputHeight);
+    const PhotoSource& source = job.source;
+    const OutputPlan& plan = job.plan;
+    const uint64_t outWidth = Positive(plan.width), outHeight = Positive(plan.height);
     const uint64_t surface = outWidth * outHeight * 3;
 
-    const int shrink = layout.kind == SourceLayout::Jpeg
-                           ? JpegShrinkOnLoad(photo.nWidth, photo.nHeight, format.nOutputWidth,
-                                              format.nOutputHeight)
-                           : 1;
-    const uint64_t decodedWidth = (Positive(photo.nWidth) + shrink - 1) / uint64_t(shrink);
-    const uint64_t decodedHeight = (Positive(photo.nHeight) + shrink - 1) / uint64_t(shrink);
-    const uint64_t decodedRows = layout.streamed ? std::min(decodedHeight, kStreamedRows) : decodedHeight;
+    const int shrink =
+        layout.kind == SourceLayout::Jpeg
+            ? JpegShrinkOnLoad(source.width, source.height, plan.picture.width, plan.picture.height)
+            : 1;
+    const uint64_t decodedWidth = (Positive(source.width) + shrink - 1) / uint64_t(shrink);
+    const uint64_t decodedHeight = (Positive(source.height) + shrink - 1) / uint64_t(shrink);
+    const uint64_t decodedRows =
+        layout.streamed ? std::min(decodedHeight, kStreamedRows) : decodedHeight;
     const uint64_t decode =
         decodedWidth * decodedRows * layout.wholeBytesPerPixel + layout.coefficientBytes;
 
@@ -50,15 +52,15 @@ uint64_t EstimatePeakBytes(const PhotoItem& photo, const TextOverlay& overlay,
     uint64_t beside = decode;
     if (!overlay.text.empty())
         beside = std::max(beside, surface);
-    if (const OutputFormatRow* row = OutputFormatFor(format.nOuptputFormat, photo.strSourceFormat))
+    if (const OutputFormatRow* row = OutputFormatFor(job.settings.nOuptputFormat, source.format))
         beside = std::max(beside, outWidth * outHeight * uint64_t(row->encodeBytesPerPixel));
     return kFixedBytes + surface + beside;
 }
 
 }  // namespace
 
-uint64_t EstimatePhotoPeakBytes(const PhotoItem& photo, const TextOverlay& overlay) {
-    return EstimatePeakBytes(photo, overlay, ReadSourceLayout(photo.strSourcePath));
+uint64_t EstimatePhotoPeakBytes(const PhotoJob& job, const TextOverlay& overlay) {
+    return EstimatePeakBytes(job, overlay, ReadSourceLayout(job.source.path));
 }
 
 uint64_t DefaultMemoryBudget() {

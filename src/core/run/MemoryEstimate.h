@@ -4,15 +4,16 @@
 
 #include <cstdint>
 
+#include "model/PhotoJob.h"
 #include "model/TextOverlay.h"
-#include "model/PhotoItem.h"
 
-// The most memory, in bytes, the conversion of photo (its measured source
-// size and its output settings) holds at once: the decode at the loader's
-// shrink (what the decoder holds whole read from the source file's headers,
-// SourceLayout), the output surface and its working copies (overlay, the
-// encoder's own, OutputFormatRow::encodeBytesPerPixel).
-uint64_t EstimatePhotoPeakBytes(const PhotoItem& photo, const TextOverlay& overlay);
+// The most memory, in bytes, the conversion of a photo (its measured source
+// size, its output settings and plan) holds at once: the decode at the
+// loader's shrink for the plan's picture size (what the decoder holds whole
+// read from the source file's headers, SourceLayout), the output surface
+// and its working copies (overlay, the encoder's own,
+// OutputFormatRow::encodeBytesPerPixel).
+uint64_t EstimatePhotoPeakBytes(const PhotoJob& job, const TextOverlay& overlay);
 
 // The budget when none is given: half of the physical memory.
 uint64_t DefaultMemoryBudget();

@@ -2,10 +2,10 @@
 
 #include "texts/LanguagePack.h"
 
-int CheckOutputSize(const OutputPhotoFormat& f) {
-    if (f.nOutputWidth <= 0)
+int CheckOutputSize(int32_t width, int32_t height) {
+    if (width <= 0)
         return IDS_OUTPUT_WIDTH_INVALID;
-    if (f.nOutputHeight <= 0)
+    if (height <= 0)
         return IDS_OUTPUT_HEIGHT_INVALID;
     return 0;
 }

@@ -6,13 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "model/OutputPhotoFormat.h"
 #include "platform/Prompter.h"
 
 // The check at the start of each photo's conversion: the string number of
-// the message for a width, then a height, of 0 or less (111, 112); 0 when
-// both are positive.
-int CheckOutputSize(const OutputPhotoFormat& format);
+// the message for an output width, then height, of 0 or less (111, 112); 0
+// when both are positive.
+int CheckOutputSize(int32_t width, int32_t height);
 
 // The pre-run check of the overlay position against the default output
 // size: X (then, independently, Y) at or beyond its bound is reported as a

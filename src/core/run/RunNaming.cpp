@@ -1,11 +1,11 @@
 #include "run/RunNaming.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 #include "platform/Paths.h"
 
@@ -58,12 +58,12 @@ int MakeFolderWithParents(const std::string& folder) {
 
 }  // namespace
 
-bool CreateRunFolder(const std::string& runFolder, Prompter& prompter) {
+Status CreateRunFolder(const std::string& runFolder, Prompter& prompter) {
     const int error = MakeFolderWithParents(runFolder);
     if (error == 0)
-        return true;
+        return Status::Ok();
     prompter.Tell(std::string("Can not create the directory\n") + std::strerror(error), runFolder);
-    return false;
+    return Status::Failed(runFolder, "Can not create the directory", std::strerror(error));
 }
 
 int64_t NamingTime(int32_t date, int64_t timeModified, int64_t timeTaken) {
@@ -87,18 +87,14 @@ std::string KeptSubFolder(const std::string& sourcePath, const std::string& sear
     return below;
 }
 
-bool CreateSubFolders(const std::string& runFolder, const std::string& subFolder,
-                      std::string* reason) {
+Status CreateSubFolders(const std::string& runFolder, const std::string& subFolder) {
     std::string made = paths::WithoutTrailingSeparator(runFolder);
     int fd = ::open(made.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     auto fail = [&](int error) {
-        if (reason)
-            *reason = made + ": " +
-                      (error == ELOOP ? std::string("a symbolic link, not followed")
-                                      : std::strerror(error));
         if (fd >= 0)
             ::close(fd);
-        return false;
+        return Status::Failed(made, error == ELOOP ? std::string("a symbolic link, not followed")
+                                                   : std::strerror(error));
     };
     if (fd < 0)
         return fail(errno);
@@ -122,7 +118,7 @@ bool CreateSubFolders(const std::string& runFolder, const std::string& subFolder
         fd = next;
     }
     ::close(fd);
-    return true;
+    return Status::Ok();
 }
 
 std::string MakeOutputPath(const OutputNaming& naming, std::size_t index, std::size_t count,

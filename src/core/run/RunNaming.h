@@ -6,10 +6,11 @@
 #include <ctime>
 #include <string>
 
-#include "platform/Prompter.h"
-#include "platform/SettingsStore.h"
 #include "model/OptionTables.h"
 #include "model/OutputNaming.h"
+#include "platform/Prompter.h"
+#include "platform/SettingsStore.h"
+#include "platform/Status.h"
 
 // The printf format of a photo number for a list of count photos: "%0Nd"
 // with N the number of decimal digits of count (9 -> "%01d", 10 -> "%02d").
@@ -27,9 +28,8 @@ std::string MakeRunFolderPath(const std::string& outputFolder, std::time_t when)
 // Makes the run folder and any missing folder above it (an existing folder
 // is used unchanged). On failure tells "Can not create the directory" and the
 // system's reason on a second line, with the folder as caption, and returns
-// false.
-bool CreateRunFolder(const std::string& runFolder, Prompter& prompter);
-
+// that failure.
+Status CreateRunFolder(const std::string& runFolder, Prompter& prompter);
 
 // The time whose date a photo's name carries: with the taken date, the time
 // the photo was taken when it has one (0 is none); otherwise, and for any
@@ -44,10 +44,10 @@ std::string KeptSubFolder(const std::string& sourcePath, const std::string& sear
 
 // Makes the folders of subFolder (from KeptSubFolder) inside the existing
 // runFolder, one level at a time without following symbolic links, so that
-// nothing is made or written outside the run folder. False, with the
-// system's reason, when a level cannot be made or is not a real folder.
-bool CreateSubFolders(const std::string& runFolder, const std::string& subFolder,
-                      std::string* reason);
+// nothing is made or written outside the run folder. Fails, naming the
+// level, with the system's reason when a level cannot be made or is not a
+// real folder.
+Status CreateSubFolders(const std::string& runFolder, const std::string& subFolder);
 
 // The output path of the photo at index (0-based) of a list of count photos:
 // the run folder, with keepFolders the photo's KeptSubFolder below

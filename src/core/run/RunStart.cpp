@@ -1,7 +1,6 @@
 #include "run/RunStart.h"
 
 #include "platform/Paths.h"
-#include "model/OutputGeometry.h"
 #include "run/OutputChecks.h"
 
 PreparedRun PrepareRun(RunRequest request, Prompter& prompter) {
@@ -10,8 +9,8 @@ PreparedRun PrepareRun(RunRequest request, Prompter& prompter) {
     request.naming.runFolder = request.intoFolder.empty()
                                    ? MakeRunFolderPath(request.outputFolder, when)
                                    : paths::EnsureTrailingSeparator(request.intoFolder);
-    if (!CreateRunFolder(request.naming.runFolder, prompter))
-        return prepared;
+    if (Status made = CreateRunFolder(request.naming.runFolder, prompter); !made)
+        return prepared;  // told
 
     if (request.overlay.anchor == kAnchorTopLeft) {
         const TextPositionCheck position =
@@ -23,7 +22,8 @@ PreparedRun PrepareRun(RunRequest request, Prompter& prompter) {
         prepared.yReset = position.yReset;
     }
 
-    prepared.job.photos = std::move(request.photos);
+    prepared.job.photos.reserve(request.photos.size());
+    for (const PhotoItem& photo : request.photos) prepared.job.photos.push_back(JobOfPhoto(photo));
     prepared.job.naming = std::move(request.naming);
     prepared.job.overlay = std::move(request.overlay);
     prepared.job.jobs = request.jobs;

@@ -1,31 +1,32 @@
 #pragma once
 // The one way a run is started: the window and the command line describe a
-// run as a value and get back the job a ConversionRun takes.
+// run as a value, with the photos of their lists, and get back the job a
+// ConversionRun takes, a PhotoJob for each photo.
 
 #include <ctime>
 #include <string>
 #include <vector>
 
+#include "model/OutputPhotoFormat.h"
 #include "platform/Prompter.h"
 #include "run/ConversionRun.h"
-#include "model/OutputPhotoFormat.h"
 
 struct RunRequest {
-    std::string outputFolder;  // the run folder is made inside it
-    std::string intoFolder;    // set: the run writes into this folder instead
-    OutputNaming naming;       // prefix and "Not rename"; the run folder is filled in
-    TextOverlay overlay;       // the position as the user gave it
-    OutputPhotoFormat defaults;  // the settings for new photos: bound the text position
-    std::vector<PhotoItem> photos;
+    std::string outputFolder;       // the run folder is made inside it
+    std::string intoFolder;         // set: the run writes into this folder instead
+    OutputNaming naming;            // prefix and "Not rename"; the run folder is filled in
+    TextOverlay overlay;            // the position as the user gave it
+    OutputPhotoFormat defaults;     // the settings for new photos: bound the text position
+    std::vector<PhotoItem> photos;  // as the list holds them, in its order
     int jobs = 0;
     uint64_t memoryBudget = 0;  // bytes for the photos in hand; 0: half the physical memory
     std::time_t when = 0;       // names the run folder; 0: now
 };
 
-struct PreparedRun {
-    bool ready = false;    // false: the run folder could not be made (told)
-    ConversionJob job;     // its folder made, the position checked
-    bool xReset = false;   // the pre-run check set X (Y) to 0
+struct [[nodiscard]] PreparedRun {
+    bool ready = false;   // false: the run folder could not be made (told)
+    ConversionJob job;    // its folder made, the position checked
+    bool xReset = false;  // the pre-run check set X (Y) to 0
     bool yReset = false;
 };
 
@@ -33,6 +34,6 @@ struct PreparedRun {
 // and the time stamp "%Y.%m.%d.%H.%M.%S"; missing parents included), then,
 // for the top-left anchor, checks the overlay position against the default
 // output size (with its warnings, whether or not there is overlay text), and
-// builds the job. An empty photo list still gets its folder and checks;
-// starting it is the caller's choice.
+// builds the job, each photo's through JobOfPhoto. An empty photo list still gets its folder and
+// checks; starting it is the caller's choice.
 PreparedRun PrepareRun(RunRequest request, Prompter& prompter);

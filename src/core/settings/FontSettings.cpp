@@ -2,16 +2,22 @@
 
 #include <QString>
 
+#include <utility>
+
 namespace {
 
-uint8_t LowByte(int32_t value) { return static_cast<uint8_t>(static_cast<uint32_t>(value) & 0xFF); }
+uint8_t LowByte(int32_t value) {
+    return static_cast<uint8_t>(static_cast<uint32_t>(value) & 0xFF);
+}
 
 int32_t Font(const char* key, int32_t defaultValue) {
     return SettingsStore::GetInt(settings::kCurrentFont, key, defaultValue);
 }
 
-void WriteFont(const char* key, int32_t value) {
-    SettingsStore::WriteInt(settings::kCurrentFont, key, value);
+// Keeps the first failure in written.
+void Keep(Status& written, Status status) {
+    if (written && !status)
+        written = std::move(status);
 }
 
 }  // namespace
@@ -35,30 +41,36 @@ LogFont LoadTextFont() {
     return f;
 }
 
-void SaveTextFont(const LogFont& f) {
+Status SaveTextFont(const LogFont& f) {
     using namespace settings;
-    WriteFont(kHeight, f.lfHeight);
-    WriteFont(kWidth, f.lfWidth);
-    WriteFont(kEscapement, f.lfEscapement);
-    WriteFont(kOrientation, f.lfOrientation);
-    WriteFont(kWeight, f.lfWeight);
-    WriteFont(kItalic, f.lfItalic);
-    WriteFont(kUnderline, f.lfUnderline);
-    WriteFont(kStrikeOut, f.lfStrikeOut);
-    WriteFont(kCharSet, f.lfCharSet);
-    WriteFont(kOutPrecision, f.lfOutPrecision);
-    WriteFont(kClipPrecision, f.lfClipPrecision);
-    WriteFont(kPitchAndFamily, f.lfPitchAndFamily);
-    SettingsStore::WriteString(kCurrentFont, kFaceName, TruncateFaceName(f.lfFaceName));
+    const std::pair<const char*, int32_t> numbers[] = {
+        {kHeight, f.lfHeight},
+        {kWidth, f.lfWidth},
+        {kEscapement, f.lfEscapement},
+        {kOrientation, f.lfOrientation},
+        {kWeight, f.lfWeight},
+        {kItalic, f.lfItalic},
+        {kUnderline, f.lfUnderline},
+        {kStrikeOut, f.lfStrikeOut},
+        {kCharSet, f.lfCharSet},
+        {kOutPrecision, f.lfOutPrecision},
+        {kClipPrecision, f.lfClipPrecision},
+        {kPitchAndFamily, f.lfPitchAndFamily},
+    };
+    Status written;
+    for (const auto& [key, value] : numbers)
+        Keep(written, SettingsStore::WriteInt(kCurrentFont, key, value));
+    Keep(written,
+         SettingsStore::WriteString(kCurrentFont, kFaceName, TruncateFaceName(f.lfFaceName)));
+    return written;
 }
 
 uint32_t LoadTextColor() {
-    return static_cast<uint32_t>(
-        SettingsStore::GetInt(settings::kCurrentFont, settings::kCurrentColor,
-                              settings::kDefaultCurrentColor));
+    return static_cast<uint32_t>(SettingsStore::GetInt(
+        settings::kCurrentFont, settings::kCurrentColor, settings::kDefaultCurrentColor));
 }
 
-void SaveTextColor(uint32_t color) {
-    SettingsStore::WriteInt(settings::kCurrentFont, settings::kCurrentColor,
-                            static_cast<int32_t>(color));
+Status SaveTextColor(uint32_t color) {
+    return SettingsStore::WriteInt(settings::kCurrentFont, settings::kCurrentColor,
+                                   static_cast<int32_t>(color));
 }

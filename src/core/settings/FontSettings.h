@@ -6,14 +6,15 @@
 
 #include "model/LogFont.h"
 #include "platform/SettingsStore.h"
-
+#include "platform/Status.h"
 
 // Reads the thirteen font keys; missing or bad values give the defaults, the
 // 8-bit members take the low byte, a longer face name is cut to 31 characters.
 LogFont LoadTextFont();
-// Writes the thirteen font keys in their fixed order.
-void SaveTextFont(const LogFont& font);
+// Writes the thirteen font keys in their fixed order, all of them even after
+// one fails; the first failure.
+Status SaveTextFont(const LogFont& font);
 
 // The text colour as 0x00BBGGRR ("nCurrentColor").
 uint32_t LoadTextColor();
-void SaveTextColor(uint32_t color);
+Status SaveTextColor(uint32_t color);

@@ -285,10 +285,14 @@ void CDialogPhotoOptions::accept() {
     if (!ReadControls())
         return;
     m_format.nOuptputFormat = ui_->comboOutputFormat->currentIndex();
-    SettingsStore::WriteInt(settings::kOption, settings::kOutputFormat, m_format.nOuptputFormat);
-    SettingsStore::WriteInt(settings::kOption, settings::kJpegQuality, m_format.nCurrentJpegQuality);
     m_format.iComboPixelFormat = ui_->comboPixelFormat->currentIndex();
-    SettingsStore::WriteInt(settings::kOption, settings::kPixelFormat, m_format.iComboPixelFormat);
+    for (const Status& written :
+         {SettingsStore::WriteInt(settings::kOption, settings::kOutputFormat, m_format.nOuptputFormat),
+          SettingsStore::WriteInt(settings::kOption, settings::kJpegQuality,
+                                  m_format.nCurrentJpegQuality),
+          SettingsStore::WriteInt(settings::kOption, settings::kPixelFormat,
+                                  m_format.iComboPixelFormat)})
+        SettingsStore::TellUnsaved(written, *prompter_);
     m_format.bNoEnlarge = ui_->checkNoEnlarge->isChecked();
     m_format.bLossless = ui_->checkLossless->isChecked();
     // A value the list lacks stays as it came.

@@ -60,10 +60,15 @@ void DestinationPanel::Apply(const OutputNaming& naming) {
     controls_.folder->setText(typedFolder);
 }
 
-void DestinationPanel::Save() const {
-    SettingsStore::WriteString(settings::kOption, settings::kPhotoOutputFolder, m_outputFolder);
-    SettingsStore::WriteString(settings::kOption, settings::kBatchRenamer, naming_.prefix);
-    SettingsStore::WriteInt(settings::kNaming, settings::kNamingDate, naming_.date);
+Status DestinationPanel::Save() const {
+    // Every value is written even after one fails; the first failure is told.
+    for (const Status& written :
+         {SettingsStore::WriteString(settings::kOption, settings::kPhotoOutputFolder, m_outputFolder),
+          SettingsStore::WriteString(settings::kOption, settings::kBatchRenamer, naming_.prefix),
+          SettingsStore::WriteInt(settings::kNaming, settings::kNamingDate, naming_.date)})
+        if (!written)
+            return written;
+    return Status::Ok();
 }
 
 void DestinationPanel::ShowNotRename() {

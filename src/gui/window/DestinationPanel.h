@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "platform/Status.h"
 #include "model/OutputNaming.h"
 
 class QCheckBox;
@@ -45,7 +46,7 @@ public:
     // A preset's naming, into the record and the controls; the folder stays.
     void Apply(const OutputNaming& naming);
     // The output folder, the prefix and the date choice, for the next start.
-    void Save() const;
+    [[nodiscard]] Status Save() const;
 
 private:
     // Not rename greys out what only renaming uses.

@@ -11,6 +11,8 @@
 #include "dialogs/AppIcon.h"
 #include "dialogs/QtPrompter.h"
 #include "imaging/DecodePreview.h"
+#include "platform/SettingsStore.h"
+#include "model/PhotoJob.h"
 #include "platform/Paths.h"
 #include "platform/ProductInfo.h"
 #include "run/RunStart.h"
@@ -225,9 +227,7 @@ void MainDialog::OnPreview() {
         return;
     const PhotoItem& photo = list_->Photos()[static_cast<std::size_t>(rows.front())];
     ui->previewFrame->SetOverlay(overlay_->InControls());
-    ui->previewFrame->ShowPhoto(
-        photo.strSourcePath,
-        QSize(photo.m_outputPhotoFormat.nOutputWidth, photo.m_outputPhotoFormat.nOutputHeight));
+    ui->previewFrame->ShowPhoto(photo.strSourcePath, PlanOfPhoto(photo));
 }
 
 void MainDialog::ApplyPreset(const Preset& preset) {
@@ -255,8 +255,8 @@ void MainDialog::OnExit() {
     }
     gather_->Cancel();  // its photos would go with the window
     UpdateData(true);   // a bad X or Y was told; the rest is saved all the same
-    destination_->Save();
-    overlay_->Save();
+    for (const Status& saved : {destination_->Save(), overlay_->Save()})
+        SettingsStore::TellUnsaved(saved, prompter_);
     ui->previewFrame->Clear();
     closing_ = true;
     done(QDialog::Rejected);

@@ -11,7 +11,7 @@ OutputSettingsEditor::OutputSettingsEditor(PhotoListPanel& list, Prompter& promp
     : list_(list), prompter_(prompter), edit_(std::move(edit)) {}
 
 void OutputSettingsEditor::RecomputeOutputSize(PhotoItem& photo) {
-    ComputeOutputSize(photo.nWidth, photo.nHeight, photo.m_outputPhotoFormat, prompter_);
+    PlanPhotoOutput(photo, prompter_);
 }
 
 void OutputSettingsEditor::Options() {

@@ -101,7 +101,8 @@ void OverlayPanel::ResetPosition(bool x, bool y) {
         }
 }
 
-void OverlayPanel::Save() const {
-    SaveTextFont(overlay_.font);
-    SaveTextColor(overlay_.color);
+Status OverlayPanel::Save() const {
+    const Status font = SaveTextFont(overlay_.font);
+    const Status color = SaveTextColor(overlay_.color);
+    return font ? color : font;
 }

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 
+#include "platform/Status.h"
 #include "model/TextOverlay.h"
 
 class Prompter;
@@ -53,7 +54,7 @@ public:
     // The run's position check set X and/or Y to 0.
     void ResetPosition(bool x, bool y);
     // The font and its colour, for the next start.
-    void Save() const;
+    [[nodiscard]] Status Save() const;
 
 signals:
     // What the controls show changed (see InControls).

@@ -21,9 +21,9 @@ std::function<void(size_t, size_t)> Reading(GatherReport& report) {
 }
 
 // What a search could not look into goes to the activity log (thread-safe).
-SearchReport LogUnsearched(ActivityLog& log) {
-    return [&log](const std::string& path, const std::string& reason) {
-        log.AddLogLine(path + ": could not be searched (" + reason + ")");
+SearchReport LogUnsearched(ActivityLog& log, Prompter& prompter) {
+    return [&log, &prompter](const std::string& path, const std::string& reason) {
+        log.Note(path + ": could not be searched (" + reason + ")", prompter);
     };
 }
 
@@ -59,8 +59,10 @@ void PhotoSources::Gather(GatherWork work, const char* folderKey) {
     task_.Start(std::move(work), [this, folderKey](std::vector<PhotoItem> photos) {
         list_.Append(std::move(photos));
         if (folderKey && list_.Count() > 0)
-            SettingsStore::WriteString(settings::kOption, folderKey,
-                                       paths::GetFolderOfPath(list_.Photos().back().strSourcePath));
+            SettingsStore::TellUnsaved(
+                SettingsStore::WriteString(settings::kOption, folderKey,
+                                           paths::GetFolderOfPath(list_.Photos().back().strSourcePath)),
+                prompter_);
     });
 }
 
@@ -91,7 +93,7 @@ void PhotoSources::SearchPhotos() {
             const std::atomic<bool>& cancel, GatherReport& report) {
             std::vector<std::string> found;
             if (!FindPhotoFiles(folder, found, prompter, &cancel, Searching(report),
-                                LogUnsearched(log)))
+                                LogUnsearched(log, prompter)))
                 return std::vector<PhotoItem>{};
             std::vector<PhotoItem> photos =
                 GatherPhotos(found, defaults, prompter, cancel, Reading(report));
@@ -109,7 +111,7 @@ void PhotoSources::OpenPaths(const std::vector<std::string>& paths) {
             const std::atomic<bool>& cancel, GatherReport& report) {
             std::vector<std::string> roots;
             const std::vector<std::string> candidates = CandidatesOfPaths(
-                paths, prompter, cancel, Searching(report), &roots, LogUnsearched(log));
+                paths, prompter, cancel, Searching(report), &roots, LogUnsearched(log, prompter));
             return GatherPhotos(candidates, defaults, prompter, cancel, Reading(report), &roots);
         },
         nullptr);

@@ -1,7 +1,7 @@
 #include "window/PreviewFrame.h"
 
-#include "imaging/OverlayText.h"
 #include "platform/Paths.h"
+#include "imaging/OverlayText.h"
 
 #include <QFile>
 #include <QFutureWatcher>
@@ -15,32 +15,40 @@ PreviewFrame::PreviewFrame(QWidget* parent) : QFrame(parent), cache_(8) {
     setAutoFillBackground(false);
 }
 
-void PreviewFrame::ShowPhoto(const std::string& path, QSize outputSize) {
-    if (outputSize != outputSize_) {
+void PreviewFrame::ShowPhoto(const std::string& path, const OutputPlan& plan) {
+    if (const QSize outputSize(plan.width, plan.height); outputSize != outputSize_) {
         outputSize_ = outputSize;
         update();
     }
-    const QString key = paths::ToQString(path);
+    const QString shown = paths::ToQString(path);
+    // One photo previews differently under each plan.
+    const QString key = shown + QStringLiteral("\n%1 %2 %3 %4 %5 %6")
+                                    .arg(plan.width)
+                                    .arg(plan.height)
+                                    .arg(plan.picture.x)
+                                    .arg(plan.picture.y)
+                                    .arg(plan.picture.width)
+                                    .arg(plan.picture.height);
     const quint64 request = ++lastRequest_;
     if (QImage* cached = cache_.object(key)) {
-        Decoded(request, key, *cached);
+        Decoded(request, shown, *cached);
         return;
     }
-    // Decode at twice the frame so the stretched picture stays sharp on
+    // Decode at twice the frame so the scaled picture stays sharp on
     // high-density screens.
     const QSize want = contentsRect().size() * devicePixelRatioF() * 2;
     Decoder decoder = decoder_;
     // The watcher belongs to the frame: when the frame goes first, the result
     // is dropped with it; the decoding itself touches nothing of the frame.
     auto* watcher = new QFutureWatcher<QImage>(this);
-    connect(watcher, &QFutureWatcher<QImage>::finished, this, [this, watcher, request, key] {
+    connect(watcher, &QFutureWatcher<QImage>::finished, this, [this, watcher, request, key, shown] {
         const QImage image = watcher->result();
         watcher->deleteLater();
         cache_.insert(key, new QImage(image));
-        Decoded(request, key, image);
+        Decoded(request, shown, image);
     });
-    watcher->setFuture(QtConcurrent::run([decoder, path, want] {
-        return decoder ? decoder(path, want.width(), want.height()) : QImage();
+    watcher->setFuture(QtConcurrent::run([decoder, path, plan, want] {
+        return decoder ? decoder(path, plan, want.width(), want.height()) : QImage();
     }));
 }
 
@@ -71,8 +79,7 @@ void PreviewFrame::paintEvent(QPaintEvent* event) {
     const QRect inside = contentsRect();
     painter.fillRect(inside, Qt::black);
     if (!image_.isNull()) {
-        // The whole photo in its own proportions, centred: a stretched
-        // preview would misrepresent it.
+        // The output in its own proportions, centred, as it will be written.
         QSize fitted = image_.size().scaled(inside.size(), Qt::KeepAspectRatio);
         QRect target(QPoint(0, 0), fitted);
         target.moveCenter(inside.center());

@@ -10,12 +10,17 @@
 
 #include <gtest/gtest.h>
 
+// libvips (through GLib's gio) first: Qt's "signals" keyword macro would
+// break gio's headers.
 #include "support/TestPictures.h"
+
 #include "imaging/DecodePreview.h"
 #include "imaging/ImageProbe.h"
 #include "imaging/PictureDecode.h"
 #include "imaging/SourcePipeline.h"
 #include "support/TestSupport.h"
+
+#include <QColor>
 
 using namespace testpictures;
 
@@ -25,6 +30,16 @@ class ImagingLayerTest : public ::testing::Test {
 protected:
     testsupport::TempDir dir;
 };
+
+// The whole picture stretched over width x height.
+Result<RgbPicture> Decode(const std::string& path, int32_t width, int32_t height) {
+    return DecodePicture(path, OutputPlan::Stretched(width, height));
+}
+
+Rgb At(const RgbPicture& picture, int x, int y) {
+    const uint8_t* p = picture.Pixel(x, y);
+    return {p[0], p[1], p[2]};
+}
 
 TEST_F(ImagingLayerTest, ProbeGivesUprightSizeWithoutDecoding) {
     const vips::VImage picture = Quadrants(40, 20);
@@ -40,10 +55,10 @@ TEST_F(ImagingLayerTest, ProbeGivesUprightSizeWithoutDecoding) {
         int width, height;
     } cases[] = {{"plain.png", 40, 20}, {"portrait.jpg", 20, 40}, {"name[1].png]", 40, 20}};
     for (const Case& c : cases) {
-        int32_t w = 0, h = 0;
-        ASSERT_TRUE(ProbePictureSize(dir.file(c.file), w, h)) << c.file;
-        EXPECT_EQ(w, c.width) << c.file;
-        EXPECT_EQ(h, c.height) << c.file;
+        const Result<PictureFacts> facts = ProbePicture(dir.file(c.file));
+        ASSERT_TRUE(facts) << c.file;
+        EXPECT_EQ(facts.Value().width, c.width) << c.file;
+        EXPECT_EQ(facts.Value().height, c.height) << c.file;
     }
 }
 
@@ -70,9 +85,9 @@ TEST_F(ImagingLayerTest, ProbeReadsTheDayTakenFromExif) {
         {tagged("none.jpg", nullptr, nullptr), 0},
     };
     for (const auto& row : rows) {
-        PictureFacts facts;
-        ASSERT_TRUE(ProbePicture(row.path, facts)) << row.path;
-        EXPECT_EQ(facts.timeTaken, row.taken) << row.path;
+        const Result<PictureFacts> facts = ProbePicture(row.path);
+        ASSERT_TRUE(facts) << row.path;
+        EXPECT_EQ(facts.Value().timeTaken, row.taken) << row.path;
     }
 }
 
@@ -81,18 +96,18 @@ TEST_F(ImagingLayerTest, ProbeRefusesWhatIsNotARegularPicture) {
     ASSERT_EQ(mkdir(dir.file("folder.jpg").c_str(), 0700), 0);
     std::ofstream(dir.file("text.jpg")) << "not a picture at all";
     for (const char* name : {"pipe.jpg", "folder.jpg", "text.jpg", "missing.jpg"}) {
-        int32_t w = 7, h = 7;
-        EXPECT_FALSE(ProbePictureSize(dir.file(name), w, h)) << name;
-        EXPECT_EQ(w, 7) << name;
+        const Result<PictureFacts> facts = ProbePicture(dir.file(name));
+        EXPECT_FALSE(facts) << name;
+        EXPECT_EQ(facts.GetStatus().Subject(), dir.file(name));
     }
-    int32_t w = 0, h = 0;
-    EXPECT_FALSE(ProbePictureSize("/dev/zero", w, h));
+    EXPECT_FALSE(ProbePicture("/dev/zero"));
 }
 
 TEST_F(ImagingLayerTest, DecodeStretchesTheWholePictureOverTheExactSize) {
     Save(Quadrants(64, 64), dir.file("square.png"));
-    RgbPicture picture;
-    ASSERT_TRUE(DecodePictureToSize(dir.file("square.png"), 100, 30, picture));
+    Result<RgbPicture> decoded = Decode(dir.file("square.png"), 100, 30);
+    ASSERT_TRUE(decoded);
+    const RgbPicture& picture = decoded.Value();
     EXPECT_EQ(picture.width, 100);
     EXPECT_EQ(picture.height, 30);
     ASSERT_EQ(picture.pixels.size(), 100u * 30 * 3);
@@ -100,6 +115,60 @@ TEST_F(ImagingLayerTest, DecodeStretchesTheWholePictureOverTheExactSize) {
     const uint8_t* bottomRight = picture.Pixel(98, 28);
     EXPECT_EQ((Rgb{topLeft[0], topLeft[1], topLeft[2]}), kRed);
     EXPECT_EQ((Rgb{bottomRight[0], bottomRight[1], bottomRight[2]}), kYellow);
+}
+
+// A plan that crops keeps the part of the picture it names, one that pads
+// lays the whole picture on white; the preview shows the same, smaller.
+TEST_F(ImagingLayerTest, DecodeAndPreviewCarryOutCropAndPadPlans) {
+    Save(Quadrants(80, 60), dir.file("quadrants.png"));
+    struct Sample {
+        double x, y;  // as parts of the output's width and height
+        Rgb colour;
+    };
+    const struct {
+        const char* name;
+        OutputPlan plan;
+        std::vector<Sample> samples;
+    } rows[] = {
+        {"crop keeps the right half",
+         OutputPlan::Placed(40, 60, {-40, 0, 80, 60}),
+         {{0.1, 0.1, kGreen}, {0.9, 0.1, kGreen}, {0.1, 0.9, kYellow}, {0.9, 0.9, kYellow}}},
+        {"crop enlarges the bottom-left quarter",
+         OutputPlan::Placed(40, 30, {0, -30, 80, 60}),
+         {{0.1, 0.1, kBlue}, {0.9, 0.1, kBlue}, {0.1, 0.9, kBlue}, {0.9, 0.9, kBlue}}},
+        {"pad left and right",
+         OutputPlan::Placed(100, 60, {10, 0, 80, 60}),
+         {{0.04, 0.5, kWhite},
+          {0.2, 0.2, kRed},
+          {0.8, 0.2, kGreen},
+          {0.2, 0.8, kBlue},
+          {0.8, 0.8, kYellow},
+          {0.96, 0.5, kWhite}}},
+        {"pad above and below",
+         OutputPlan::Placed(80, 100, {0, 20, 80, 60}),
+         {{0.5, 0.04, kWhite}, {0.25, 0.3, kRed}, {0.75, 0.75, kYellow}, {0.5, 0.96, kWhite}}},
+    };
+    for (const auto& row : rows) {
+        const Result<RgbPicture> decoded = DecodePicture(dir.file("quadrants.png"), row.plan);
+        ASSERT_TRUE(decoded) << row.name << ": " << decoded.GetStatus().Reason();
+        const RgbPicture& output = decoded.Value();
+        ASSERT_EQ(output.width, row.plan.width) << row.name;
+        ASSERT_EQ(output.height, row.plan.height) << row.name;
+        const QImage preview = DecodePreview(dir.file("quadrants.png"), row.plan,
+                                             row.plan.width / 2, row.plan.height / 2);
+        ASSERT_EQ(preview.size(), QSize(row.plan.width / 2, row.plan.height / 2)) << row.name;
+        for (const Sample& at : row.samples) {
+            const Rgb written = At(output, int(at.x * output.width), int(at.y * output.height));
+            EXPECT_TRUE(Near(written, at.colour, 24)) << row.name << " at " << at.x << "," << at.y;
+            const QColor shown =
+                preview.pixelColor(int(at.x * preview.width()), int(at.y * preview.height()));
+            EXPECT_TRUE(Near({shown.red(), shown.green(), shown.blue()}, at.colour, 24))
+                << row.name << " previewed at " << at.x << "," << at.y;
+        }
+    }
+    const Result<RgbPicture> outside =
+        DecodePicture(dir.file("quadrants.png"), OutputPlan::Placed(10, 10, {20, 0, 10, 10}));
+    EXPECT_EQ(outside.GetStatus().Reason(), "the picture lies outside the output");
 }
 
 TEST_F(ImagingLayerTest, DecodeTurnsColourManagesAndFlattens) {
@@ -123,17 +192,22 @@ TEST_F(ImagingLayerTest, DecodeTurnsColourManagesAndFlattens) {
              .copy(vips::VImage::option()->set("interpretation", VIPS_INTERPRETATION_GREY16)),
          dir.file("grey16.png"));
 
-    RgbPicture picture;
-    ASSERT_TRUE(DecodePictureToSize(dir.file("p3.png"), 8, 8, picture));
+    Result<RgbPicture> decoded = Decode(dir.file("p3.png"), 8, 8);
+    ASSERT_TRUE(decoded);
+    RgbPicture picture = decoded.Value();
     EXPECT_TRUE(Near({picture.pixels[0], picture.pixels[1], picture.pixels[2]}, {200, 30, 30}, 3));
 
-    ASSERT_TRUE(DecodePictureToSize(dir.file("alpha.png"), 16, 16, picture));
+    decoded = Decode(dir.file("alpha.png"), 16, 16);
+    ASSERT_TRUE(decoded);
+    picture = decoded.Value();
     EXPECT_EQ((Rgb{picture.Pixel(1, 5)[0], picture.Pixel(1, 5)[1], picture.Pixel(1, 5)[2]}),
               kWhite);
     EXPECT_EQ((Rgb{picture.Pixel(14, 5)[0], picture.Pixel(14, 5)[1], picture.Pixel(14, 5)[2]}),
               kBlue);
 
-    ASSERT_TRUE(DecodePictureToSize(dir.file("grey16.png"), 16, 16, picture));
+    decoded = Decode(dir.file("grey16.png"), 16, 16);
+    ASSERT_TRUE(decoded);
+    picture = decoded.Value();
     EXPECT_EQ(picture.pixels.size(), 16u * 16 * 3);
     EXPECT_NEAR(picture.Pixel(15, 0)[0], 60000 / 256, 2);
 }
@@ -157,11 +231,13 @@ TEST_F(ImagingLayerTest, DecodeFailsOnTruncatedAndCorruptFiles) {
     badData[png.size() / 2] ^= 0x5A;  // fails the chunk's checksum
     write("corrupt.png", badData);
 
-    RgbPicture picture;
-    EXPECT_TRUE(DecodePictureToSize(dir.file("whole.jpg"), 30, 20, picture));
-    EXPECT_TRUE(DecodePictureToSize(dir.file("whole.png"), 30, 20, picture));
-    for (const char* name : {"truncated.jpg", "truncated.png", "corrupt.jpg", "corrupt.png"})
-        EXPECT_FALSE(DecodePictureToSize(dir.file(name), 30, 20, picture)) << name;
+    EXPECT_TRUE(Decode(dir.file("whole.jpg"), 30, 20));
+    EXPECT_TRUE(Decode(dir.file("whole.png"), 30, 20));
+    for (const char* name : {"truncated.jpg", "truncated.png", "corrupt.jpg", "corrupt.png"}) {
+        const Result<RgbPicture> decoded = Decode(dir.file(name), 30, 20);
+        EXPECT_FALSE(decoded) << name;
+        EXPECT_EQ(decoded.GetStatus().Subject(), dir.file(name));
+    }
 }
 
 // The damage sits in the last rows, where libvips' thread pool used to lose it.
@@ -173,8 +249,7 @@ TEST_F(ImagingLayerTest, DamagedPngGetsOneVerdictWhateverTheThreads) {
     int decoded = 0;
     for (int run = 0; run < 20; ++run) {
         SetImagingThreads(2 + run % 3);
-        RgbPicture picture;
-        decoded += DecodePictureToSize(path, 800, 600, picture);
+        decoded += Decode(path, 800, 600).IsOk();
     }
     SetImagingThreads(threadsBefore);
     EXPECT_EQ(decoded, 0);
@@ -192,7 +267,8 @@ TEST_F(ImagingLayerTest, PipelinesBuiltAndLetGoOnSeveralThreadsLeaveTheHeapWhole
         const int fd = open(dir.file("small.png").c_str(), O_RDONLY | O_CLOEXEC);
         for (int i = 0; i < 400; ++i) {
             // Each width its own filter, its own code.
-            const SourcePipeline pipeline(dir.file("small.png"), fd, 11 + i % 5, 7, VIPS_SIZE_FORCE,
+            const SourcePipeline pipeline(dir.file("small.png"), fd,
+                                          OutputPlan::Stretched(11 + i % 5, 7), VIPS_SIZE_FORCE,
                                           true);
             built += pipeline.Image().width() == 11 + i % 5;
         }
@@ -221,18 +297,16 @@ TEST_F(ImagingLayerTest, JpegEndsAreJudgedByTheRowsTheyHold) {
         {"last-rows-lost.jpg", whole.substr(0, whole.size() - 40), false},
         {"claims-more-rows.jpg", claimsMore, false},
     };
-    RgbPicture reference;
-    ASSERT_TRUE(DecodePictureToSize(dir.file("whole.jpg"), 320, 240, reference));
+    const Result<RgbPicture> reference = Decode(dir.file("whole.jpg"), 320, 240);
+    ASSERT_TRUE(reference);
     for (const auto& c : cases) {
         std::ofstream(dir.file(c.name), std::ios::binary) << c.bytes;
-        RgbPicture picture;
-        std::string reason;
-        EXPECT_EQ(DecodePictureToSize(dir.file(c.name), 320, 240, picture, &reason), c.decodes)
-            << c.name << ": " << reason;
+        const Result<RgbPicture> decoded = Decode(dir.file(c.name), 320, 240);
+        EXPECT_EQ(decoded.IsOk(), c.decodes) << c.name << ": " << decoded.GetStatus().Reason();
         if (c.decodes) {
-            EXPECT_TRUE(picture.pixels == reference.pixels) << c.name;
+            EXPECT_TRUE(decoded.Value().pixels == reference.Value().pixels) << c.name;
         } else {
-            EXPECT_FALSE(reason.empty()) << c.name;
+            EXPECT_FALSE(decoded.GetStatus().Reason().empty()) << c.name;
         }
     }
 }
@@ -244,26 +318,30 @@ TEST_F(ImagingLayerTest, OversizedPngMetadataIsRefusedUpFront) {
     std::string png = ReadAll(dir.file("small.png"));
     png.insert(33, std::string("\x3F\xFF\xFF\xF0iTXt", 8) + "k");
     std::ofstream(dir.file("bomb.png"), std::ios::binary) << png.substr(0, 42);
-    int32_t w = 0, h = 0;
-    EXPECT_FALSE(ProbePictureSize(dir.file("bomb.png"), w, h));
-    RgbPicture picture;
-    std::string reason;
-    EXPECT_FALSE(DecodePictureToSize(dir.file("bomb.png"), 4, 4, picture, &reason));
-    EXPECT_EQ(reason, "the iTXt chunk of 1073741808 bytes is more than the 8 MiB allowed for metadata");
-    ASSERT_TRUE(ProbePictureSize(dir.file("small.png"), w, h));
+    EXPECT_FALSE(ProbePicture(dir.file("bomb.png")));
+    const Result<RgbPicture> decoded = Decode(dir.file("bomb.png"), 4, 4);
+    EXPECT_FALSE(decoded);
+    EXPECT_EQ(decoded.GetStatus().Reason(),
+              "the iTXt chunk of 1073741808 bytes is more than the 8 MiB allowed for metadata");
+    ASSERT_TRUE(ProbePicture(dir.file("small.png")));
 }
 
 TEST_F(ImagingLayerTest, PreviewFitsUprightAndIsNullOnFailure) {
     vips::VImage turned = Quadrants(400, 200).copy();
     turned.set("orientation", 8);
     Save(turned, dir.file("turned.jpg"));
-    const QImage preview = DecodePreview(dir.file("turned.jpg"), 100, 100);
-    ASSERT_FALSE(preview.isNull());
-    EXPECT_EQ(preview.width(), 50);
-    EXPECT_EQ(preview.height(), 100);
-    EXPECT_TRUE(DecodePreview(dir.file("missing.jpg"), 100, 100).isNull());
+    // Its own size as the output, and an output no conversion would take:
+    // both show the whole photo upright, fitted.
+    for (const OutputPlan& plan : {OutputPlan::Stretched(200, 400), OutputPlan::Stretched(0, 5)}) {
+        const QImage preview = DecodePreview(dir.file("turned.jpg"), plan, 100, 100);
+        ASSERT_FALSE(preview.isNull());
+        EXPECT_EQ(preview.width(), 50);
+        EXPECT_EQ(preview.height(), 100);
+    }
+    const OutputPlan own = OutputPlan::Stretched(200, 400);
+    EXPECT_TRUE(DecodePreview(dir.file("missing.jpg"), own, 100, 100).isNull());
     ASSERT_EQ(mkfifo(dir.file("pipe.png").c_str(), 0600), 0);
-    EXPECT_TRUE(DecodePreview(dir.file("pipe.png"), 100, 100).isNull());
+    EXPECT_TRUE(DecodePreview(dir.file("pipe.png"), own, 100, 100).isNull());
 }
 
 }  // namespace

@@ -9,14 +9,15 @@
 #include <libexif/exif-data.h>
 #include <tiffio.h>
 
-#include "support/TestPictures.h"
-#include "run/ConvertPhoto.h"
+#include "gather/PhotoInfo.h"
 #include "metadata/ExifRewrite.h"
 #include "metadata/JxlWithBoxes.h"
 #include "metadata/XmpRewrite.h"
 #include "model/OptionTables.h"
-#include "gather/PhotoInfo.h"
+#include "run/ConvertPhoto.h"
+#include "support/PhotoJobs.h"
 #include "support/RecordingPrompter.h"
+#include "support/TestPictures.h"
 #include "support/TestSupport.h"
 
 using namespace testpictures;
@@ -153,7 +154,8 @@ TEST_P(CameraDataTest, EachFormatKeepsWhatThePolicyAsks) {
         PhotoItem photo;
         ASSERT_TRUE(LoadPhotoInfo(testsupport::CameraPhoto(), photo, defaults, prompter));
         photo.strOutputPath = dir.file("out." + name);
-        ASSERT_EQ(ConvertPhoto(photo, {}, prompter).outcome, PhotoOutcome::Written) << name;
+        ASSERT_EQ(testsupport::ConvertListPhoto(photo, {}, prompter).outcome, PhotoOutcome::Written)
+            << name;
         const bool keep = policy != kMetadataNone;
         if (format == kFormatBmp) {
             const std::string bytes = ReadAll(photo.strOutputPath);
@@ -211,7 +213,8 @@ TEST(CameraDataOwnWriters, KeepTheCamerasTagsWithoutItsThumbnail) {
         PhotoItem photo;
         ASSERT_TRUE(LoadPhotoInfo(source, photo, defaults, prompter));
         photo.strOutputPath = dir.file("out." + name);
-        ASSERT_EQ(ConvertPhoto(photo, {}, prompter).outcome, PhotoOutcome::Written) << name;
+        ASSERT_EQ(testsupport::ConvertListPhoto(photo, {}, prompter).outcome, PhotoOutcome::Written)
+            << name;
         const vips::VImage out = Load(photo.strOutputPath);
         const Camera camera = CameraIn(format, photo.strOutputPath);
         EXPECT_EQ(camera.model, "COOLPIX P6000") << name;

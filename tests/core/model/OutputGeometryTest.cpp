@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "model/OptionTables.h"
 #include "model/OutputGeometry.h"
 #include "run/OutputChecks.h"
-#include "texts/LanguagePack.h"
-#include "model/OptionTables.h"
 #include "support/RecordingPrompter.h"
+#include "texts/LanguagePack.h"
 
 namespace {
 
@@ -17,18 +17,24 @@ struct SizeRow {
     int expectW, expectH;
 };
 
-// The rule applied to a photo of srcW x srcH gives expectW x expectH, quietly.
+// The rule applied to a photo of srcW x srcH stretches it over expectW x
+// expectH, quietly, and the photo's record shows that size.
 void ExpectOutputSize(int srcW, int srcH, OutputPhotoFormat f, int expectW, int expectH) {
     RecordingPrompter prompter;
-    EXPECT_TRUE(ComputeOutputSize(srcW, srcH, f, prompter));
-    EXPECT_EQ(f.nOutputWidth, expectW);
-    EXPECT_EQ(f.nOutputHeight, expectH);
+    PhotoItem photo;
+    photo.nWidth = srcW;
+    photo.nHeight = srcH;
+    photo.m_outputPhotoFormat = f;
+    PlanPhotoOutput(photo, prompter);
+    EXPECT_EQ(photo.plan, OutputPlan::Stretched(expectW, expectH));
+    EXPECT_EQ(photo.m_outputPhotoFormat.nOutputWidth, expectW);
+    EXPECT_EQ(photo.m_outputPhotoFormat.nOutputHeight, expectH);
     EXPECT_TRUE(prompter.Prompts().empty());
 }
 
-class ComputeOutputSizeTest : public ::testing::TestWithParam<SizeRow> {};
+class PlanOutputTest : public ::testing::TestWithParam<SizeRow> {};
 
-TEST_P(ComputeOutputSizeTest, Rule) {
+TEST_P(PlanOutputTest, Rule) {
     const SizeRow& r = GetParam();
     OutputPhotoFormat f;
     f.nOuputSizeType = r.sizeType;
@@ -41,21 +47,21 @@ TEST_P(ComputeOutputSizeTest, Rule) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Rules, ComputeOutputSizeTest,
-    ::testing::Values(
-        SizeRow{"original_ignores_everything", 3000, 2000, 0, 2, 5, 6, 0.5, 9.0, 3000, 2000},
-        SizeRow{"fixed_no_rule_distorts", 3000, 2000, 1, 0, 500, 500, 1, 1, 500, 500},
-        SizeRow{"keep_width_truncates", 3000, 2000, 1, 1, 1024, 768, 1, 1, 1024, 682},
-        SizeRow{"keep_height", 3000, 2000, 1, 2, 1024, 768, 1, 1, 1152, 768},
-        SizeRow{"keep_width_ratio_first", 100, 57, 1, 1, 100, 1, 1, 1, 100, 56},
-        SizeRow{"defaults_landscape", 2000, 1500, 1, 1, 1024, 768, 1, 1, 1024, 768},
-        SizeRow{"defaults_portrait", 1500, 2000, 1, 1, 1024, 768, 1, 1, 1024, 1365},
-        SizeRow{"keep_width_zero_width", 3000, 2000, 1, 1, 0, 768, 1, 1, 0, 0},
-        SizeRow{"keep_width_negative", 3000, 2000, 1, 1, -300, 768, 1, 1, -300, -200},
-        SizeRow{"stretch", 333, 200, 2, 0, 1, 1, 0.5, 2.0, 166, 400},
-        SizeRow{"stretch_to_nothing", 640, 480, 2, 0, 1, 1, 0.0001, 0.0001, 0, 0},
-        SizeRow{"stretch_huge_saturates", 64000, 48000, 2, 0, 1, 1, 1e6, 1e6, 2147483647,
-                2147483647}),
+    Rules, PlanOutputTest,
+    ::testing::Values(SizeRow{"original_ignores_everything", 3000, 2000, 0, 2, 5, 6, 0.5, 9.0, 3000,
+                              2000},
+                      SizeRow{"fixed_no_rule_distorts", 3000, 2000, 1, 0, 500, 500, 1, 1, 500, 500},
+                      SizeRow{"keep_width_truncates", 3000, 2000, 1, 1, 1024, 768, 1, 1, 1024, 682},
+                      SizeRow{"keep_height", 3000, 2000, 1, 2, 1024, 768, 1, 1, 1152, 768},
+                      SizeRow{"keep_width_ratio_first", 100, 57, 1, 1, 100, 1, 1, 1, 100, 56},
+                      SizeRow{"defaults_landscape", 2000, 1500, 1, 1, 1024, 768, 1, 1, 1024, 768},
+                      SizeRow{"defaults_portrait", 1500, 2000, 1, 1, 1024, 768, 1, 1, 1024, 1365},
+                      SizeRow{"keep_width_zero_width", 3000, 2000, 1, 1, 0, 768, 1, 1, 0, 0},
+                      SizeRow{"keep_width_negative", 3000, 2000, 1, 1, -300, 768, 1, 1, -300, -200},
+                      SizeRow{"stretch", 333, 200, 2, 0, 1, 1, 0.5, 2.0, 166, 400},
+                      SizeRow{"stretch_to_nothing", 640, 480, 2, 0, 1, 1, 0.0001, 0.0001, 0, 0},
+                      SizeRow{"stretch_huge_saturates", 64000, 48000, 2, 0, 1, 1, 1e6, 1e6,
+                              2147483647, 2147483647}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Fit, long edge and Do not enlarge: exact integers, the free side cut and
@@ -105,9 +111,11 @@ INSTANTIATE_TEST_SUITE_P(
         BoxRow{"long_edge_line", 65535, 1, kSizeLongEdge, 1, 1, 2048, false, 2048, 1},
         BoxRow{"long_edge_one_pixel", 1, 1, kSizeLongEdge, 1, 1, 1, false, 1, 1},
         BoxRow{"long_edge_largest", 65535, 65534, kSizeLongEdge, 1, 1, 65535, false, 65535, 65534},
-        BoxRow{"long_edge_ignores_width_height", 300, 200, kSizeLongEdge, 7, 9, 150, false, 150, 100},
+        BoxRow{"long_edge_ignores_width_height", 300, 200, kSizeLongEdge, 7, 9, 150, false, 150,
+               100},
         BoxRow{"no_enlarge_fit_small_keeps_size", 100, 66, kSizeFit, 1024, 768, 0, true, 100, 66},
-        BoxRow{"no_enlarge_fit_large_shrinks", 3000, 2000, kSizeFit, 1600, 1200, 0, true, 1600, 1066},
+        BoxRow{"no_enlarge_fit_large_shrinks", 3000, 2000, kSizeFit, 1600, 1200, 0, true, 1600,
+               1066},
         BoxRow{"no_enlarge_fit_exact_size", 1600, 1200, kSizeFit, 1600, 1200, 0, true, 1600, 1200},
         BoxRow{"no_enlarge_long_edge_one_pixel", 1, 1, kSizeLongEdge, 1, 1, 2048, true, 1, 1},
         BoxRow{"no_enlarge_long_edge_line", 65535, 1, kSizeLongEdge, 1, 1, 2048, true, 2048, 1},
@@ -118,7 +126,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 // Without an aspect rule each side is held to the photo's own separately.
-TEST(ComputeOutputSize, NoEnlargeHoldsEachSideOfADistortingFixedSize) {
+TEST(PlanOutput, NoEnlargeHoldsEachSideOfADistortingFixedSize) {
     OutputPhotoFormat f;
     f.nOuputSizeType = kSizeFixed;
     f.nKeepAspectRatio = kKeepNone;
@@ -128,19 +136,22 @@ TEST(ComputeOutputSize, NoEnlargeHoldsEachSideOfADistortingFixedSize) {
     ExpectOutputSize(1000, 200, f, 500, 200);
 }
 
-TEST(ComputeOutputSize, ZeroSourceChangesNothing) {
+TEST(PlanOutput, ZeroSourceChangesNothing) {
     RecordingPrompter prompter;
     for (auto [w, h] : {std::pair{0, 100}, std::pair{100, 0}, std::pair{0, 0}}) {
-        OutputPhotoFormat f;
-        f.nOuputSizeType = 0;
-        const OutputPhotoFormat before = f;
-        EXPECT_FALSE(ComputeOutputSize(w, h, f, prompter));
-        EXPECT_EQ(f, before);
+        PhotoItem photo;
+        photo.nWidth = w;
+        photo.nHeight = h;
+        photo.m_outputPhotoFormat.nOuputSizeType = 0;
+        const PhotoItem before = photo;
+        EXPECT_FALSE(PlanOutput(w, h, photo.m_outputPhotoFormat, prompter));
+        PlanPhotoOutput(photo, prompter);
+        EXPECT_EQ(photo, before);
     }
     EXPECT_TRUE(prompter.Prompts().empty());
 }
 
-TEST(ComputeOutputSize, UnknownValuesAreReportedAndLeaveTheSize) {
+TEST(PlanOutput, UnknownValuesAreReportedAndLeaveTheSize) {
     struct Row {
         int sizeType, keep;
         const char* message;
@@ -155,9 +166,9 @@ TEST(ComputeOutputSize, UnknownValuesAreReportedAndLeaveTheSize) {
         OutputPhotoFormat f;
         f.nOuputSizeType = r.sizeType;
         f.nKeepAspectRatio = r.keep;
-        EXPECT_TRUE(ComputeOutputSize(3000, 2000, f, prompter));
-        EXPECT_EQ(f.nOutputWidth, 1024);
-        EXPECT_EQ(f.nOutputHeight, 768);
+        const Result<OutputPlan> plan = PlanOutput(3000, 2000, f, prompter);
+        ASSERT_TRUE(plan);
+        EXPECT_EQ(plan.Value(), OutputPlan::Stretched(1024, 768));
         ASSERT_EQ(prompter.Prompts().size(), 1u);
         EXPECT_EQ(prompter.Prompts()[0].text, r.message);
         EXPECT_EQ(prompter.Prompts()[0].caption, "error");
@@ -177,10 +188,7 @@ TEST(CheckOutputSize, WidthIsCheckedFirst) {
         {10, -1, false, "The output hight is invalid!"},
     };
     for (const Row& r : rows) {
-        OutputPhotoFormat f;
-        f.nOutputWidth = r.w;
-        f.nOutputHeight = r.h;
-        const int message = CheckOutputSize(f);
+        const int message = CheckOutputSize(r.w, r.h);
         EXPECT_EQ(message == 0, r.ok);
         EXPECT_EQ(message == 0 ? std::string() : GetText(message), r.message ? r.message : "");
     }
@@ -193,11 +201,20 @@ TEST(CheckTextPosition, BoundIsExclusiveAndNegativesPass) {
         std::vector<std::string> messages;
     } rows[] = {
         {1023, 767, 1023, 767, {}},
-        {1024, 0, 0, 0,
+        {1024,
+         0,
+         0,
+         0,
          {"The text position X is bigger than the photo width!, The program set it to 0 now."}},
-        {0, 768, 0, 0,
+        {0,
+         768,
+         0,
+         0,
          {"The text position Y is bigger than the photo height!, The program set it to 0 now."}},
-        {5000, 5000, 0, 0,
+        {5000,
+         5000,
+         0,
+         0,
          {"The text position X is bigger than the photo width!, The program set it to 0 now.",
           "The text position Y is bigger than the photo height!, The program set it to 0 now."}},
         {-5, -9, -5, -9, {}},
@@ -210,8 +227,7 @@ TEST(CheckTextPosition, BoundIsExclusiveAndNegativesPass) {
         EXPECT_EQ(prompter.Texts(), r.messages) << r.x << "," << r.y;
         EXPECT_EQ(c.xReset, r.x >= 1024);
         EXPECT_EQ(c.yReset, r.y >= 768);
-        for (const auto& p : prompter.Prompts())
-            EXPECT_EQ(p.caption, "Warning");
+        for (const auto& p : prompter.Prompts()) EXPECT_EQ(p.caption, "Warning");
     }
 }
 

@@ -33,8 +33,8 @@ TEST_P(OutputFileTest, TakenNamesAreLeftAloneAndNothingIsLeftBehind) {
     EXPECT_EQ(file.CreatedKind(), GetParam());
     std::ofstream(file.WritablePath()) << "new";  // as a by-name writer does
     ASSERT_EQ(symlink(dir.file("elsewhere").c_str(), final.c_str()), 0);
-    EXPECT_EQ(file.Commit(false), CommitOutcome::Exists);
-    EXPECT_EQ(file.Commit(true), CommitOutcome::Done);
+    EXPECT_EQ(file.Commit(false).Value(), CommitOutcome::Exists);
+    EXPECT_EQ(file.Commit(true).Value(), CommitOutcome::Done);
     struct stat st {};
     ASSERT_EQ(lstat(final.c_str(), &st), 0);
     EXPECT_TRUE(S_ISREG(st.st_mode));
@@ -43,9 +43,11 @@ TEST_P(OutputFileTest, TakenNamesAreLeftAloneAndNothingIsLeftBehind) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, OutputFileTest,
-                         ::testing::Values(PendingOutput::Kind::Unnamed, PendingOutput::Kind::Named),
+                         ::testing::Values(PendingOutput::Kind::Unnamed,
+                                           PendingOutput::Kind::Named),
                          [](const auto& info) {
-                             return info.param == PendingOutput::Kind::Unnamed ? "Unnamed" : "Named";
+                             return info.param == PendingOutput::Kind::Unnamed ? "Unnamed"
+                                                                               : "Named";
                          });
 
 }  // namespace

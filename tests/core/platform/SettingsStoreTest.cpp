@@ -2,8 +2,11 @@
 
 #include <QSettings>
 
+#include <filesystem>
+
 #include "platform/SettingsStore.h"
 #include "settings/FontSettings.h"
+#include "support/RecordingPrompter.h"
 #include "support/TestSupport.h"
 
 namespace {
@@ -89,41 +92,58 @@ TEST_F(SettingsStoreTest, FontRoundTripsAndKeepsTheLowByte) {
     font.lfCharSet = 204;
     font.lfPitchAndFamily = 34;
     font.lfFaceName = "DejaVu Serif";
-    SaveTextFont(font);
-    SaveTextColor(0x00FF8000);
+    ASSERT_TRUE(SaveTextFont(font));
+    ASSERT_TRUE(SaveTextColor(0x00FF8000));
     EXPECT_EQ(LoadTextFont(), font);
     EXPECT_EQ(LoadTextColor(), 0x00FF8000u);
 
-    SettingsStore::WriteInt("CurrentFont", "lfItalic", 257);
-    SettingsStore::WriteInt("CurrentFont", "lfUnderline", -1);
+    ASSERT_TRUE(SettingsStore::WriteInt("CurrentFont", "lfItalic", 257));
+    ASSERT_TRUE(SettingsStore::WriteInt("CurrentFont", "lfUnderline", -1));
     EXPECT_EQ(LoadTextFont().lfItalic, 1);
     EXPECT_EQ(LoadTextFont().lfUnderline, 255);
 }
 
 TEST_F(SettingsStoreTest, LongFaceNamesAreCutTo31Characters) {
     std::string forty(40, 'F');
-    SettingsStore::WriteString("CurrentFont", "lfFaceName", forty);
+    ASSERT_TRUE(SettingsStore::WriteString("CurrentFont", "lfFaceName", forty));
     EXPECT_EQ(LoadTextFont().lfFaceName, std::string(31, 'F'));
     // Characters, not bytes: 40 two-byte letters keep 31 letters whole.
     std::string accents;
-    for (int i = 0; i < 40; ++i)
-        accents += "\xC3\xA9";
-    SettingsStore::WriteString("CurrentFont", "lfFaceName", accents);
+    for (int i = 0; i < 40; ++i) accents += "\xC3\xA9";
+    ASSERT_TRUE(SettingsStore::WriteString("CurrentFont", "lfFaceName", accents));
     EXPECT_EQ(LoadTextFont().lfFaceName, accents.substr(0, 62));
 }
 
 TEST_F(SettingsStoreTest, FontKeysAreWrittenUnderTheirNames) {
-    SaveTextFont(LogFont{});
+    ASSERT_TRUE(SaveTextFont(LogFont{}));
     QSettings s(QString::fromStdString(SettingsStore::Location()), QSettings::IniFormat);
     s.beginGroup("CurrentFont");
-    QStringList expected = {"lfHeight",      "lfWidth",         "lfEscapement",     "lfOrientation",
-                            "lfWeight",      "lfItalic",        "lfUnderline",      "lfStrikeOut",
-                            "lfCharSet",     "lfOutPrecision",  "lfClipPrecision",  "lfPitchAndFamily",
+    QStringList expected = {"lfHeight",  "lfWidth",        "lfEscapement",    "lfOrientation",
+                            "lfWeight",  "lfItalic",       "lfUnderline",     "lfStrikeOut",
+                            "lfCharSet", "lfOutPrecision", "lfClipPrecision", "lfPitchAndFamily",
                             "lfFaceName"};
     QStringList keys = s.childKeys();
     keys.sort();
     expected.sort();
     EXPECT_EQ(keys, expected);
+}
+
+// A store that cannot be written says so, naming its file, and the user is
+// told once, not at every key.
+TEST_F(SettingsStoreTest, AnUnwritableStoreIsToldOnce) {
+    const std::string file = SettingsStore::Location();
+    std::filesystem::create_directories(file);  // a folder where the file goes
+    const Status written = SettingsStore::WriteInt("Option", "nCurrentJpegQuality", 55);
+    EXPECT_FALSE(written);
+    EXPECT_EQ(written.Subject(), file);
+    EXPECT_FALSE(SaveTextFont(LogFont{}));
+    RecordingPrompter prompter;
+    SettingsStore::TellUnsaved(written, prompter);
+    SettingsStore::TellUnsaved(SettingsStore::WriteString("Option", "m_batch_renamer", "x"),
+                               prompter);
+    ASSERT_EQ(prompter.Prompts().size(), 1u);
+    EXPECT_EQ(prompter.Prompts()[0].caption, file);
+    std::filesystem::remove(file);
 }
 
 }  // namespace

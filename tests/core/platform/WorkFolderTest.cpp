@@ -15,10 +15,10 @@
 
 #include "platform/ProductInfo.h"
 #include "platform/Prompter.h"
-#include "support/RecordingPrompter.h"
 #include "platform/SettingsStore.h"
 #include "platform/ShellHelpers.h"
 #include "platform/WorkFolder.h"
+#include "support/RecordingPrompter.h"
 #include "support/TestSupport.h"
 
 namespace fs = std::filesystem;
@@ -47,7 +47,8 @@ protected:
     }
 
     std::string Get() {
-        return GetOutputFolderSetting(settings::kOption, settings::kPhotoOutputFolder, HomeFolder(), prompter_);
+        return GetOutputFolderSetting(settings::kOption, settings::kPhotoOutputFolder, HomeFolder(),
+                                      prompter_);
     }
     std::string Pictures() const { return home_.path() + "/Pictures/"; }
 
@@ -65,7 +66,8 @@ TEST_F(WorkFolderTest, FirstStartCreatesTheFolderWithItsParents) {
 }
 
 TEST_F(WorkFolderTest, StoredFolderWinsButTheWorkFolderIsStillMade) {
-    SettingsStore::WriteString(settings::kOption, settings::kPhotoOutputFolder, "/srv/photos/out/");
+    ASSERT_TRUE(SettingsStore::WriteString(settings::kOption, settings::kPhotoOutputFolder,
+                                           "/srv/photos/out/"));
     EXPECT_EQ(Get(), "/srv/photos/out/");
     EXPECT_TRUE(fs::is_directory(Pictures() + "Quillmere"));
     EXPECT_TRUE(prompter_.Prompts().empty());
@@ -104,18 +106,20 @@ TEST(ShellHelpersTest, PagesThatNoBrowserOpensAreTold) {
         std::function<void(Prompter&, const UrlOpener&)> open;
         std::string url;
     } pages[] = {
-        {"Update", [](Prompter& p, const UrlOpener& o) { OpenProductPage(p, nullptr, o); }, kProductPageUrl},
+        {"Update", [](Prompter& p, const UrlOpener& o) { OpenProductPage(p, nullptr, o); },
+         kProductPageUrl},
         {"Help", [](Prompter& p, const UrlOpener& o) { ShowHelp(p, nullptr, o); }, help},
     };
     for (const auto& page : pages)
         for (bool browser : {false, true}) {
             RecordingPrompter prompter;
             std::string opened;
-            page.open(prompter, [&](const std::string& url, QObject*, std::function<void()> failed) {
-                opened = url;
-                if (!browser)
-                    failed();
-            });
+            page.open(prompter,
+                      [&](const std::string& url, QObject*, std::function<void()> failed) {
+                          opened = url;
+                          if (!browser)
+                              failed();
+                      });
             EXPECT_EQ(opened, page.url) << page.name;
             if (browser) {
                 EXPECT_TRUE(prompter.Prompts().empty()) << page.name;
@@ -124,8 +128,9 @@ TEST(ShellHelpersTest, PagesThatNoBrowserOpensAreTold) {
             const auto prompts = prompter.Prompts();
             ASSERT_EQ(prompts.size(), 1u) << page.name;
             EXPECT_EQ(prompts[0].caption, "Unknown error");
-            EXPECT_EQ(prompts[0].text, "The Program does not launch your web browser to access " + page.url +
-                                           " ,\nPlease launch your web browser and input the URL manually.");
+            EXPECT_EQ(prompts[0].text,
+                      "The Program does not launch your web browser to access " + page.url +
+                          " ,\nPlease launch your web browser and input the URL manually.");
         }
 }
 
@@ -146,7 +151,8 @@ TEST(ShellHelpersTest, DesktopOpenerReportsAHandlerThatFails) {
         bool failed = false;
         OpenUrlOnDesktop("https://quillmere.example/", &context, [&] { failed = true; });
         // The handler has ended once its process object is gone.
-        QObject::connect(context.findChild<QObject*>(), &QObject::destroyed, &loop, &QEventLoop::quit);
+        QObject::connect(context.findChild<QObject*>(), &QObject::destroyed, &loop,
+                         &QEventLoop::quit);
         loop.exec();
         EXPECT_EQ(failed, fails) << script;
     }

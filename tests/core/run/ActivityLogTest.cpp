@@ -1,12 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <fstream>
 #include <set>
 #include <sstream>
-#include <sys/stat.h>
 #include <thread>
 
 #include "run/ActivityLog.h"
+#include "support/RecordingPrompter.h"
 #include "support/TestSupport.h"
 
 namespace {
@@ -20,9 +21,7 @@ TEST(ActivityLog, EntryFormat) {
 
 TEST(ActivityLog, AppendsWholeLinesToFileAndList) {
     testsupport::TempDir dir;
-    {
-        std::ofstream(dir.file("Corvale.log"), std::ios::binary) << "earlier run\n";
-    }
+    { std::ofstream(dir.file("Corvale.log"), std::ios::binary) << "earlier run\n"; }
     ActivityLog log(dir.path());  // no trailing '/'
     EXPECT_EQ(log.FilePath(), dir.file("Corvale.log"));
     std::vector<std::string> seen;
@@ -50,8 +49,7 @@ TEST(ActivityLog, AppendsWholeLinesToFileAndList) {
 TEST(ActivityLog, ListKeepsLast500FileKeepsAll) {
     testsupport::TempDir dir;
     ActivityLog log(dir.path() + "/");
-    for (int i = 1; i <= 501; ++i)
-        log.AddLogLine("entry " + std::to_string(i));
+    for (int i = 1; i <= 501; ++i) ASSERT_TRUE(log.AddLogLine("entry " + std::to_string(i)));
     const auto lines = log.Lines();
     ASSERT_EQ(lines.size(), 500u);
     EXPECT_EQ(lines.front().substr(20), "entry 2");
@@ -59,7 +57,8 @@ TEST(ActivityLog, ListKeepsLast500FileKeepsAll) {
     EXPECT_EQ(FileLines(log.FilePath()).size(), 501u);
 }
 
-TEST(ActivityLog, UnwritableFileIsSilent) {
+// The line stays in the list; the lost file is told once, not at every line.
+TEST(ActivityLog, UnwritableFileIsToldOnce) {
     testsupport::TempDir dir;
     // A missing folder, a folder in the file's place, and a FIFO with no
     // reader (which must not block).
@@ -69,9 +68,17 @@ TEST(ActivityLog, UnwritableFileIsSilent) {
     ASSERT_EQ(::mkfifo((fifoDir + "/Corvale.log").c_str(), 0644), 0);
     for (const std::string& folder : {dir.file("missing"), dir.path(), fifoDir}) {
         ActivityLog log(folder);
-        EXPECT_FALSE(log.AddLogLine("lost")) << folder;
+        const Status written = log.AddLogLine("lost");
+        EXPECT_FALSE(written) << folder;
+        EXPECT_EQ(written.Subject(), log.FilePath());
         ASSERT_EQ(log.Lines().size(), 1u);
         EXPECT_EQ(log.Lines()[0].substr(20), "lost");
+        RecordingPrompter prompter;
+        log.Note("also lost", prompter);
+        log.Note("lost again", prompter);
+        ASSERT_EQ(prompter.Prompts().size(), 1u) << folder;
+        EXPECT_EQ(prompter.Prompts()[0].caption, log.FilePath());
+        EXPECT_EQ(log.Lines().size(), 3u);
     }
 }
 
@@ -83,11 +90,10 @@ TEST(ActivityLog, ConcurrentWritersNeverSplitLines) {
     for (int t = 0; t < kThreads; ++t)
         threads.emplace_back([&, t] {
             for (int i = 0; i < kEach; ++i)
-                log.AddLogLine("worker " + std::to_string(t) + " line " + std::to_string(i) +
-                               std::string(200, 'x'));
+                EXPECT_TRUE(log.AddLogLine("worker " + std::to_string(t) + " line " +
+                                           std::to_string(i) + std::string(200, 'x')));
         });
-    for (auto& th : threads)
-        th.join();
+    for (auto& th : threads) th.join();
     const auto lines = FileLines(log.FilePath());
     ASSERT_EQ(lines.size(), static_cast<std::size_t>(kThreads * kEach));
     std::set<std::string> unique;

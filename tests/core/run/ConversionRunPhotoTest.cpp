@@ -13,8 +13,9 @@
 #include <map>
 
 #include "run/ConversionRun.h"
-#include "support/TestSupport.h"
+#include "support/PhotoJobs.h"
 #include "support/RecordingPrompter.h"
+#include "support/TestSupport.h"
 
 namespace {
 
@@ -64,7 +65,7 @@ TEST(ConversionRunPhotos, ParallelRunWritesTheSameFilesAsOneAtATime) {
         ActivityLog log(dir.path());
         RecordingPrompter prompter;
         ConversionJob job;
-        job.photos = photos;
+        job.photos = testsupport::JobsOf(photos);
         job.naming.runFolder = run;
         job.overlay.text = "Quill";
         job.overlay.x = 45;  // beyond the first photos' width: reset there
@@ -105,7 +106,7 @@ TEST(ConversionRunPhotos, SameOutputPathAsksForTheSecondPhoto) {
         ActivityLog log(dir.path());
         RecordingPrompter prompter(answer);
         ConversionJob job;
-        job.photos = {first, second};
+        job.photos = testsupport::JobsOf({first, second});
         job.naming.runFolder = run;
         job.naming.notRename = true;
         job.jobs = 2;
@@ -141,8 +142,8 @@ TEST(ConversionRunPhotos, EveryFailedPhotoIsLoggedWithItsReason) {
     ActivityLog log(dir.path());
     RecordingPrompter prompter;
     ConversionJob job;
-    job.photos = {photo(good, 20), photo(damaged, 20), photo(good, 0),
-                  photo(dir.file("missing.png"), 20)};
+    job.photos = testsupport::JobsOf(
+        {photo(good, 20), photo(damaged, 20), photo(good, 0), photo(dir.file("missing.png"), 20)});
     job.naming.runFolder = run;
     job.jobs = 1;  // the log in list order
     const RunResult r = ConversionRun(job, prompter, log, {}).Run();
@@ -160,7 +161,8 @@ TEST(ConversionRunPhotos, EveryFailedPhotoIsLoggedWithItsReason) {
     EXPECT_EQ(lines[0].rfind(escaped + ": Failed to convert photo! (", 0), 0u) << lines[0];
     EXPECT_GT(lines[0].size(), escaped.size() + 30) << "a decoder's reason";
     EXPECT_EQ(lines[1], good + ": The output width is invalid! (output size 0 x 15)");
-    EXPECT_EQ(lines[2], dir.file("missing.png") + ": Failed to convert photo! (No such file or directory)");
+    EXPECT_EQ(lines[2],
+              dir.file("missing.png") + ": Failed to convert photo! (No such file or directory)");
 }
 
 }  // namespace

@@ -10,11 +10,12 @@
 #include <set>
 #include <sstream>
 
-#include "run/ConversionRun.h"
-#include "texts/LanguagePack.h"
 #include "model/OptionTables.h"
-#include "support/TestSupport.h"
+#include "run/ConversionRun.h"
+#include "support/PhotoJobs.h"
 #include "support/RecordingPrompter.h"
+#include "support/TestSupport.h"
+#include "texts/LanguagePack.h"
 
 namespace {
 
@@ -31,9 +32,10 @@ PhotoItem Photo(const std::string& source, int width = 1024, int height = 768,
     return p;
 }
 
-ConversionJob Job(std::vector<PhotoItem> photos, const std::string& runFolder, int jobs) {
+// The photos of a list as a run takes them.
+ConversionJob Job(const std::vector<PhotoItem>& photos, const std::string& runFolder, int jobs) {
     ConversionJob job;
-    job.photos = std::move(photos);
+    job.photos = testsupport::JobsOf(photos);
     job.naming.runFolder = runFolder;
     job.naming.prefix = "p";
     job.jobs = jobs;
@@ -52,7 +54,10 @@ struct Recorder {
 
     RunCallbacks Callbacks() {
         RunCallbacks c;
-        c.progress = [this](int v) { std::lock_guard l(mutex); progress.push_back(v); };
+        c.progress = [this](int v) {
+            std::lock_guard l(mutex);
+            progress.push_back(v);
+        };
         c.outputPath = [this](std::size_t i, const std::string& p) {
             std::lock_guard l(mutex);
             paths[i] = p;
@@ -61,7 +66,10 @@ struct Recorder {
             std::lock_guard l(mutex);
             resets.emplace_back(x, y);
         };
-        c.photoDone = [this](std::size_t i, const PhotoResult&) { std::lock_guard l(mutex); done.push_back(i); };
+        c.photoDone = [this](std::size_t i, const PhotoResult&) {
+            std::lock_guard l(mutex);
+            done.push_back(i);
+        };
         c.finished = [this](const RunResult& r) {
             std::lock_guard l(mutex);
             ++finishedCalls;
@@ -74,21 +82,21 @@ struct Recorder {
 // A converter that behaves like the real one towards files and questions
 // (asks before replacing, writes the whole file at once) without imaging:
 // the file holds what the photo would be drawn with.
-PhotoResult FakeConvert(const PhotoItem& photo, const TextOverlay& overlay, Prompter& prompter) {
-    if (ExtensionOfFormat(photo.m_outputPhotoFormat.nOuptputFormat).empty())
+PhotoResult FakeConvert(const PhotoJob& photo, const TextOverlay& overlay, Prompter& prompter) {
+    if (ExtensionOfFormat(photo.settings.nOuptputFormat).empty())
         return {PhotoOutcome::Failed, "unknown output photo format!", {}};
-    if (fs::exists(photo.strOutputPath)) {
-        if (prompter.Ask(photo.strOutputPath + " exists", "Warning", PromptButtons::YesNo) !=
+    if (fs::exists(photo.outputPath)) {
+        if (prompter.Ask(photo.outputPath + " exists", "Warning", PromptButtons::YesNo) !=
             PromptAnswer::Yes)
-            return {PhotoOutcome::Skipped, "Not converted: the output file exists", photo.strOutputPath};
+            return {PhotoOutcome::Skipped, "Not converted: the output file exists",
+                    photo.outputPath};
     }
     std::ostringstream body;
-    body << photo.strSourcePath << ' ' << photo.m_outputPhotoFormat.nOutputWidth << 'x'
-         << photo.m_outputPhotoFormat.nOutputHeight << ' ' << overlay.text << '@' << overlay.x
-         << ',' << overlay.y;
-    const std::string temp = photo.strOutputPath + ".part";
+    body << photo.source.path << ' ' << photo.plan.width << 'x' << photo.plan.height << ' '
+         << overlay.text << '@' << overlay.x << ',' << overlay.y;
+    const std::string temp = photo.outputPath + ".part";
     std::ofstream(temp, std::ios::binary) << body.str();
-    fs::rename(temp, photo.strOutputPath);
+    fs::rename(temp, photo.outputPath);
     return {PhotoOutcome::Written, {}, {}};
 }
 
@@ -112,8 +120,8 @@ TEST_F(ConversionRunTest, ProgressPathsAndCounts) {
         recorder.progress.clear();
         const auto runFolder = dir.file("run" + std::to_string(jobs)) + "/";
         fs::create_directory(runFolder);
-        const RunResult r =
-            RunJob(Job({Photo("/in/a.png"), Photo("/in/b.png"), Photo("/in/c.png")}, runFolder, jobs));
+        const RunResult r = RunJob(
+            Job({Photo("/in/a.png"), Photo("/in/b.png"), Photo("/in/c.png")}, runFolder, jobs));
         EXPECT_EQ(recorder.progress, (std::vector<int>{0, 333, 666, 999})) << jobs;
         EXPECT_EQ(recorder.paths.size(), 3u);
         EXPECT_EQ(recorder.paths[1], runFolder + "p.2.2009.05.17.jpg");
@@ -136,10 +144,9 @@ TEST_F(ConversionRunTest, EmptyJobOnlyFinishes) {
 
 TEST_F(ConversionRunTest, StopFinishesThePhotoInHandOnly) {
     std::vector<PhotoItem> five;
-    for (int i = 0; i < 5; ++i)
-        five.push_back(Photo("/in/" + std::to_string(i) + ".jpg"));
+    for (int i = 0; i < 5; ++i) five.push_back(Photo("/in/" + std::to_string(i) + ".jpg"));
     ConversionRun* self = nullptr;
-    auto stopAtFirst = [&](const PhotoItem& p, const TextOverlay& o, Prompter& pr) {
+    auto stopAtFirst = [&](const PhotoJob& p, const TextOverlay& o, Prompter& pr) {
         self->RequestStop();
         return FakeConvert(p, o, pr);
     };
@@ -155,16 +162,15 @@ TEST_F(ConversionRunTest, StopFinishesThePhotoInHandOnly) {
 
 TEST_F(ConversionRunTest, StopWithTwoWorkersFinishesBothInHand) {
     std::vector<PhotoItem> five;
-    for (int i = 0; i < 5; ++i)
-        five.push_back(Photo("/in/" + std::to_string(i) + ".jpg"));
+    for (int i = 0; i < 5; ++i) five.push_back(Photo("/in/" + std::to_string(i) + ".jpg"));
     std::mutex m;
     std::condition_variable cv;
     bool secondStarted = false;
     ConversionRun* self = nullptr;
     // The first photo is held until the second has started; the second asks
     // for the stop. Both are in hand, so both are finished, and no third.
-    auto converter = [&](const PhotoItem& p, const TextOverlay& o, Prompter& pr) {
-        if (p.strSourcePath == "/in/0.jpg") {
+    auto converter = [&](const PhotoJob& p, const TextOverlay& o, Prompter& pr) {
+        if (p.source.path == "/in/0.jpg") {
             std::unique_lock l(m);
             cv.wait(l, [&] { return secondStarted; });
         } else {
@@ -210,8 +216,7 @@ TEST_F(ConversionRunTest, EqualOutputPathsAreSerialisedInListOrder) {
     // With "Not rename", sources of one title from different folders meet
     // the replace question for each later one, never at the same time.
     std::vector<PhotoItem> photos;
-    for (int i = 0; i < 6; ++i)
-        photos.push_back(Photo("/in/" + std::to_string(i) + "/same.png"));
+    for (int i = 0; i < 6; ++i) photos.push_back(Photo("/in/" + std::to_string(i) + "/same.png"));
     photos.push_back(Photo("/in/other.png"));
     photos.push_back(Photo("/in/9/SAME.png"));  // one file on a case-insensitive card
     ConversionJob job = Job(photos, run, 4);
@@ -223,20 +228,19 @@ TEST_F(ConversionRunTest, EqualOutputPathsAreSerialisedInListOrder) {
     std::vector<std::string> orderSame;
     bool overlap = false;
     auto lower = [](std::string s) {
-        for (char& c : s)
-            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
         return s;
     };
-    auto converter = [&](const PhotoItem& p, const TextOverlay& o, Prompter& pr) {
+    auto converter = [&](const PhotoJob& p, const TextOverlay& o, Prompter& pr) {
         {
             std::lock_guard l(m);
-            overlap |= !active.insert(lower(p.strOutputPath)).second;
-            if (p.strOutputPath == run + "same.jpg")
-                orderSame.push_back(p.strSourcePath);
+            overlap |= !active.insert(lower(p.outputPath)).second;
+            if (p.outputPath == run + "same.jpg")
+                orderSame.push_back(p.source.path);
         }
         const PhotoResult result = FakeConvert(p, o, pr);
         std::lock_guard l(m);
-        active.erase(lower(p.strOutputPath));
+        active.erase(lower(p.outputPath));
         return result;
     };
     const RunResult r = RunJob(job, converter);
@@ -244,8 +248,7 @@ TEST_F(ConversionRunTest, EqualOutputPathsAreSerialisedInListOrder) {
     EXPECT_EQ(r.converted, 8u);
     EXPECT_EQ(prompter.Prompts().size(), 5u);  // every "same.jpg" after the first
     ASSERT_EQ(orderSame.size(), 6u);
-    for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(orderSame[i], "/in/" + std::to_string(i) + "/same.png");
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(orderSame[i], "/in/" + std::to_string(i) + "/same.png");
     EXPECT_EQ(testsupport::FilesBelow(run)["same.jpg"].substr(0, 14), "/in/5/same.png");
 }
 
@@ -261,9 +264,9 @@ TEST_F(ConversionRunTest, TextPositionCorrectionsInListOrder) {
     job.overlay.y = 700;
     std::mutex m;
     std::map<std::string, std::pair<int, int>> drawnAt;
-    auto converter = [&](const PhotoItem& p, const TextOverlay& o, Prompter&) {
+    auto converter = [&](const PhotoJob& p, const TextOverlay& o, Prompter&) {
         std::lock_guard l(m);
-        drawnAt[p.strSourcePath] = {o.x, o.y};
+        drawnAt[p.source.path] = {o.x, o.y};
         EXPECT_EQ(o.text, "hello");
         return PhotoResult{PhotoOutcome::Written, {}, {}};
     };
@@ -271,8 +274,7 @@ TEST_F(ConversionRunTest, TextPositionCorrectionsInListOrder) {
     EXPECT_EQ(drawnAt["/in/a.jpg"], std::make_pair(0, 700));
     EXPECT_EQ(drawnAt["/in/b.jpg"], std::make_pair(0, 0));
     EXPECT_EQ(drawnAt["/in/c.jpg"], std::make_pair(0, 0));
-    EXPECT_EQ(recorder.resets,
-              (std::vector<std::pair<bool, bool>>{{true, false}, {false, true}}));
+    EXPECT_EQ(recorder.resets, (std::vector<std::pair<bool, bool>>{{true, false}, {false, true}}));
     const auto lines = log.Lines();
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0].substr(20), "/in/a.jpg " + GetText(IDS_TEXT_X_OUT_OF_RANGE));
@@ -287,7 +289,7 @@ TEST_F(ConversionRunTest, NoOverlayTextOrAnotherAnchorMeansNoPositionCheck) {
         job.overlay.x = -5;
         job.overlay.y = 99999;
         TextOverlay drawn;
-        RunJob(job, [&](const PhotoItem&, const TextOverlay& o, Prompter&) {
+        RunJob(job, [&](const PhotoJob&, const TextOverlay& o, Prompter&) {
             drawn = o;
             return PhotoResult{PhotoOutcome::Written, {}, {}};
         });
@@ -299,13 +301,13 @@ TEST_F(ConversionRunTest, NoOverlayTextOrAnotherAnchorMeansNoPositionCheck) {
 
 TEST_F(ConversionRunTest, UnknownFormatIsLoggedAndStillHandedOn) {
     std::vector<std::string> handed;
-    auto converter = [&](const PhotoItem& p, const TextOverlay& o, Prompter& pr) {
-        handed.push_back(p.strOutputPath);
+    auto converter = [&](const PhotoJob& p, const TextOverlay& o, Prompter& pr) {
+        handed.push_back(p.outputPath);
         return FakeConvert(p, o, pr);
     };
     const int32_t unknown = static_cast<int32_t>(OutputFormats().size()) + 1;
-    const RunResult r = RunJob(Job({Photo("/in/a.jpg", 8, 8, unknown), Photo("/in/b.jpg")}, run, 1),
-                               converter);
+    const RunResult r =
+        RunJob(Job({Photo("/in/a.jpg", 8, 8, unknown), Photo("/in/b.jpg")}, run, 1), converter);
     ASSERT_EQ(handed.size(), 2u);
     EXPECT_EQ(handed[0], run + "p.1.2009.05.17.");
     EXPECT_EQ(r.failed, 1u);
@@ -316,8 +318,8 @@ TEST_F(ConversionRunTest, UnknownFormatIsLoggedAndStillHandedOn) {
 }
 
 TEST_F(ConversionRunTest, ThrowingConverterCountsAsFailed) {
-    auto converter = [](const PhotoItem& p, const TextOverlay&, Prompter&) -> PhotoResult {
-        if (p.strSourcePath == "/in/a.jpg")
+    auto converter = [](const PhotoJob& p, const TextOverlay&, Prompter&) -> PhotoResult {
+        if (p.source.path == "/in/a.jpg")
             throw std::bad_alloc();
         return {PhotoOutcome::Written, {}, {}};
     };

@@ -12,12 +12,13 @@
 
 #include <gtest/gtest.h>
 
-#include "support/TestPictures.h"
-#include "run/ConvertPhoto.h"
 #include "model/OptionTables.h"
-#include "texts/LanguagePack.h"
-#include "support/TestSupport.h"
+#include "run/ConvertPhoto.h"
+#include "support/PhotoJobs.h"
 #include "support/RecordingPrompter.h"
+#include "support/TestPictures.h"
+#include "support/TestSupport.h"
+#include "texts/LanguagePack.h"
 
 using namespace testpictures;
 
@@ -72,13 +73,13 @@ TEST_F(ConvertRulesTest, ReplaceQuestionBothWays) {
     std::ofstream(photo.strOutputPath) << "old";
 
     prompter.Script({PromptAnswer::No});
-    EXPECT_EQ(ConvertPhoto(photo, {}, prompter).outcome, PhotoOutcome::Skipped);
+    EXPECT_EQ(testsupport::ConvertListPhoto(photo, {}, prompter).outcome, PhotoOutcome::Skipped);
     EXPECT_EQ(ReadAll(photo.strOutputPath), "old");
     EXPECT_EQ(prompter.Prompts(), std::vector<Prompt>{ReplaceQuestion(photo.strOutputPath)});
 
     prompter.Clear();
     prompter.Script({PromptAnswer::Yes});
-    EXPECT_EQ(ConvertPhoto(photo, {}, prompter).outcome, PhotoOutcome::Written);
+    EXPECT_EQ(testsupport::ConvertListPhoto(photo, {}, prompter).outcome, PhotoOutcome::Written);
     EXPECT_EQ(Load(photo.strOutputPath).width(), 32);
     EXPECT_EQ(prompter.Prompts(), std::vector<Prompt>{ReplaceQuestion(photo.strOutputPath)});
     EXPECT_EQ(FolderEntries(out), std::vector<std::string>{"photo.png"});
@@ -106,7 +107,7 @@ TEST_F(ConvertRulesTest, FileAppearingMidwayIsReplacedOnlyWhenAgreed) {
         PhotoItem photo = Photo();
         photo.m_outputPhotoFormat.nRotateAngel = 45;  // told after decoding, before saving
         PlantingPrompter planting(photo.strOutputPath, answer);
-        const PhotoOutcome outcome = ConvertPhoto(photo, {}, planting).outcome;
+        const PhotoOutcome outcome = testsupport::ConvertListPhoto(photo, {}, planting).outcome;
         ASSERT_EQ(planting.Prompts().size(), 2u);
         EXPECT_EQ(planting.Prompts()[1], ReplaceQuestion(photo.strOutputPath));
         if (answer == PromptAnswer::No) {
@@ -127,7 +128,7 @@ TEST_F(ConvertRulesTest, SymbolicLinkAtTheOutputIsReplacedNotFollowed) {
     const PhotoItem photo = Photo();
     ASSERT_EQ(symlink(target.c_str(), photo.strOutputPath.c_str()), 0);
     prompter.Script({PromptAnswer::Yes});
-    EXPECT_EQ(ConvertPhoto(photo, {}, prompter).outcome, PhotoOutcome::Written);
+    EXPECT_EQ(testsupport::ConvertListPhoto(photo, {}, prompter).outcome, PhotoOutcome::Written);
     struct stat st {};
     ASSERT_EQ(lstat(photo.strOutputPath.c_str(), &st), 0);
     EXPECT_TRUE(S_ISREG(st.st_mode));
@@ -141,8 +142,11 @@ TEST_F(ConvertRulesTest, FailuresAreReportedAndLeaveNothingBehind) {
     std::ofstream(dir.file("truncated.png"), std::ios::binary) << whole.substr(0, whole.size() / 2);
     std::ofstream(dir.file("garbage.jpg"), std::ios::binary)
         << "\xFF\xD8\xFF\xC0" << std::string(300, '\x11');
-    const Prompt saveFailed{GetText(IDS_SAVE_FAILED), dir.file("no/such/folder/x.png"),
-                            PromptButtons::Ok, PromptIcon::None, {}};
+    const Prompt saveFailed{GetText(IDS_SAVE_FAILED),
+                            dir.file("no/such/folder/x.png"),
+                            PromptButtons::Ok,
+                            PromptIcon::None,
+                            {}};
     struct Case {
         const char* what;
         std::function<void(PhotoItem&)> change;
@@ -189,7 +193,9 @@ TEST_F(ConvertRulesTest, FailuresAreReportedAndLeaveNothingBehind) {
          PhotoOutcome::Written,
          {ErrorBox(IDS_UNKNOWN_ROTATE_ANGLE)}},
         {"unknown format",
-         [](PhotoItem& p) { p.m_outputPhotoFormat.nOuptputFormat = int32_t(OutputFormats().size()) + 1; },
+         [](PhotoItem& p) {
+             p.m_outputPhotoFormat.nOuptputFormat = int32_t(OutputFormats().size()) + 1;
+         },
          PhotoOutcome::Failed,
          {}},
         {"missing output folder",
@@ -201,7 +207,7 @@ TEST_F(ConvertRulesTest, FailuresAreReportedAndLeaveNothingBehind) {
         PhotoItem photo = Photo();
         c.change(photo);
         prompter.Clear();
-        const PhotoResult result = ConvertPhoto(photo, {}, prompter);
+        const PhotoResult result = testsupport::ConvertListPhoto(photo, {}, prompter);
         EXPECT_EQ(result.outcome, c.outcome) << c.what;
         std::vector<Prompt> expected = c.prompts;
         for (Prompt& p : expected)
@@ -213,9 +219,10 @@ TEST_F(ConvertRulesTest, FailuresAreReportedAndLeaveNothingBehind) {
             EXPECT_FALSE(result.message.empty()) << c.what;
             EXPECT_FALSE(result.reason.empty()) << c.what;
             if (!expected.empty()) {
-                EXPECT_EQ(prompter.Prompts().back().detail, result.message == GetText(IDS_SAVE_FAILED)
-                                                                ? result.reason.substr(photo.strOutputPath.size() + 2)
-                                                                : result.reason)
+                EXPECT_EQ(prompter.Prompts().back().detail,
+                          result.message == GetText(IDS_SAVE_FAILED)
+                              ? result.reason.substr(photo.strOutputPath.size() + 2)
+                              : result.reason)
                     << c.what;
             }
         }
@@ -229,7 +236,7 @@ TEST_F(ConvertRulesTest, FolderAtTheOutputPathIsASaveFailure) {
     const PhotoItem photo = Photo();
     ASSERT_EQ(mkdir(photo.strOutputPath.c_str(), 0755), 0);
     prompter.Script({PromptAnswer::Yes});
-    EXPECT_EQ(ConvertPhoto(photo, {}, prompter).outcome, PhotoOutcome::Failed);
+    EXPECT_EQ(testsupport::ConvertListPhoto(photo, {}, prompter).outcome, PhotoOutcome::Failed);
     ASSERT_EQ(prompter.Prompts().size(), 2u);
     EXPECT_EQ(prompter.Prompts()[1].text, GetText(IDS_SAVE_FAILED));
     EXPECT_EQ(FolderEntries(out), std::vector<std::string>{"photo.png"});
@@ -252,7 +259,8 @@ TEST_F(ConvertRulesTest, FullDiskIsAReportedSaveFailure) {
             const rlimit limit{4096, 4096};
             setrlimit(RLIMIT_FSIZE, &limit);
             RecordingPrompter child;
-            const bool failed = ConvertPhoto(photo, {}, child).outcome == PhotoOutcome::Failed;
+            const bool failed =
+                testsupport::ConvertListPhoto(photo, {}, child).outcome == PhotoOutcome::Failed;
             const auto prompts = child.Prompts();
             const bool told = prompts.size() == 1 && prompts[0].text == GetText(IDS_SAVE_FAILED) &&
                               prompts[0].caption == photo.strOutputPath;
@@ -274,7 +282,7 @@ TEST_F(ConvertRulesTest, AnyNameBytesAndLongPaths) {
     PhotoItem photo = Photo(kFormatJpg);
     photo.strOutputPath = folder + "/\xFF\xFE out[x].jpg";
     ASSERT_GT(photo.strOutputPath.size(), 400u);
-    EXPECT_EQ(ConvertPhoto(photo, {}, prompter).outcome, PhotoOutcome::Written);
+    EXPECT_EQ(testsupport::ConvertListPhoto(photo, {}, prompter).outcome, PhotoOutcome::Written);
     EXPECT_TRUE(prompter.Prompts().empty());
     EXPECT_EQ(Load(photo.strOutputPath).width(), 32);
 }
@@ -287,7 +295,7 @@ TEST_F(ConvertRulesTest, SeveralPhotosAtOnce) {
             PhotoItem photo = Photo(i % 2 ? kFormatJpg : kFormatBmp, std::to_string(i) + ".out");
             TextOverlay overlay;
             overlay.text = "Photo " + std::to_string(i);
-            outcomes[i] = ConvertPhoto(photo, overlay, prompter).outcome;
+            outcomes[i] = testsupport::ConvertListPhoto(photo, overlay, prompter).outcome;
         });
     for (auto& t : threads) t.join();
     for (PhotoOutcome outcome : outcomes) EXPECT_EQ(outcome, PhotoOutcome::Written);
@@ -325,7 +333,8 @@ TEST_F(ConvertRulesTest, TextIsDrawnAtItsTopLeftCornerAndTurnsWithThePicture) {
         photo.m_outputPhotoFormat.nOutputWidth = 120;
         photo.m_outputPhotoFormat.nOutputHeight = 80;
         photo.m_outputPhotoFormat.nRotateAngel = angle;
-        ASSERT_EQ(ConvertPhoto(photo, overlay, prompter).outcome, PhotoOutcome::Written);
+        ASSERT_EQ(testsupport::ConvertListPhoto(photo, overlay, prompter).outcome,
+                  PhotoOutcome::Written);
         const PixelGrid image(Load(photo.strOutputPath));
         Box box = InkBox(image);
         ASSERT_GE(box.right, 0) << angle;
@@ -349,7 +358,8 @@ TEST_F(ConvertRulesTest, TextIsDrawnAtItsTopLeftCornerAndTurnsWithThePicture) {
     prompter.SetFallback(PromptAnswer::Yes);
     PhotoItem plain = Photo(kFormatPng, "plain.png");
     plain.strSourcePath = source;
-    ASSERT_EQ(ConvertPhoto(plain, TextOverlay{}, prompter).outcome, PhotoOutcome::Written);
+    ASSERT_EQ(testsupport::ConvertListPhoto(plain, TextOverlay{}, prompter).outcome,
+              PhotoOutcome::Written);
     EXPECT_LT(InkBox(PixelGrid(Load(plain.strOutputPath))).right, 0);
 }
 
@@ -370,7 +380,8 @@ TEST_F(ConvertRulesTest, ResizeQualityIsAtLeastTheThumbnailers) {
         PhotoItem photo = Photo(kFormatPng, "q" + std::to_string(c.width) + ".png");
         photo.m_outputPhotoFormat.nOutputWidth = c.width;
         photo.m_outputPhotoFormat.nOutputHeight = c.height;
-        ASSERT_EQ(ConvertPhoto(photo, {}, prompter).outcome, PhotoOutcome::Written);
+        ASSERT_EQ(testsupport::ConvertListPhoto(photo, {}, prompter).outcome,
+                  PhotoOutcome::Written);
         const vips::VImage ours = Load(photo.strOutputPath);
         const vips::VImage full = Load(source);
         const vips::VImage reference =

@@ -10,15 +10,16 @@
 
 #include <gtest/gtest.h>
 
-#include "support/TestPictures.h"
 #include "IndexedBitmap.h"
 #include "StandardPalettes.h"
-#include "run/ConvertPhoto.h"
 #include "imaging/ImageProbe.h"
 #include "model/OptionTables.h"
-#include "texts/LanguagePack.h"
-#include "support/TestSupport.h"
+#include "run/ConvertPhoto.h"
+#include "support/PhotoJobs.h"
 #include "support/RecordingPrompter.h"
+#include "support/TestPictures.h"
+#include "support/TestSupport.h"
+#include "texts/LanguagePack.h"
 
 using namespace testpictures;
 
@@ -48,7 +49,7 @@ protected:
     }
 
     PhotoOutcome Convert(const PhotoItem& photo, const TextOverlay& overlay = {}) {
-        return ConvertPhoto(photo, overlay, prompter).outcome;
+        return testsupport::ConvertListPhoto(photo, overlay, prompter).outcome;
     }
 
     testsupport::TempDir dir;
@@ -64,9 +65,9 @@ TEST_F(ConvertPhotoTest, EachFormatWritesTheDecodablePicture) {
         const char* loader;
         int tolerance;
     } cases[] = {
-        {"out.jpg", kFormatJpg, 4, "jpegload", 12}, {"out.png", kFormatPng, 4, "pngload", 0},
-        {"out.tif", kFormatTif, 4, "tiffload", 0},  {"rgb.bmp", kFormatBmp, 4, "", 0},
-        {"argb.bmp", kFormatBmp, 5, "", 0},         {"odd.bmp", kFormatBmp, 42, "", 0},
+        {"out.jpg", kFormatJpg, 4, "jpegload", 12},   {"out.png", kFormatPng, 4, "pngload", 0},
+        {"out.tif", kFormatTif, 4, "tiffload", 0},    {"rgb.bmp", kFormatBmp, 4, "", 0},
+        {"argb.bmp", kFormatBmp, 5, "", 0},           {"odd.bmp", kFormatBmp, 42, "", 0},
         {"out.webp", kFormatWebp, 4, "webpload", 12}, {"out.avif", kFormatAvif, 4, "heifload", 12},
         {"out.jxl", kFormatJxl, 4, "jxlload", 30},
     };
@@ -94,7 +95,8 @@ TEST_F(ConvertPhotoTest, EachFormatWritesTheDecodablePicture) {
         const std::vector<Rgb> corners = Corners(out);
         for (size_t i = 0; i < 4; ++i)
             EXPECT_TRUE(Near(corners[i], expected[i], c.tolerance))
-                << c.name << " corner " << i << ": " << corners[i].r << "," << corners[i].g << "," << corners[i].b;
+                << c.name << " corner " << i << ": " << corners[i].r << "," << corners[i].g << ","
+                << corners[i].b;
     }
     EXPECT_TRUE(prompter.Prompts().empty());
     // LZW: four flat areas pack far below the raw 32 x 24 x 3 bytes.
@@ -269,8 +271,8 @@ TEST_F(ConvertPhotoTest, LosslessKeepsEveryPixelAndQualityDoesNot) {
         bool lossless;
         bool identical;
     } cases[] = {
-        {"lossless.webp", kFormatWebp, true, true},  {"lossless.jxl", kFormatJxl, true, true},
-        {"lossy.webp", kFormatWebp, false, false},   {"lossy.jxl", kFormatJxl, false, false},
+        {"lossless.webp", kFormatWebp, true, true}, {"lossless.jxl", kFormatJxl, true, true},
+        {"lossy.webp", kFormatWebp, false, false},  {"lossy.jxl", kFormatJxl, false, false},
         {"lossy.avif", kFormatAvif, true, false},  // AVIF has no lossless choice
     };
     for (const Case& c : cases) {
@@ -313,7 +315,8 @@ TEST_F(ConvertPhotoTest, QualityReachesEveryLossyFormat) {
     for (int32_t format : {kFormatWebp, kFormatAvif, kFormatJxl}) {
         std::size_t sizes[2] = {};
         for (int i : {0, 1}) {
-            PhotoItem photo = Photo(format, std::to_string(i) + "." + ExtensionOfFormat(format), 256, 192);
+            PhotoItem photo =
+                Photo(format, std::to_string(i) + "." + ExtensionOfFormat(format), 256, 192);
             photo.m_outputPhotoFormat.nCurrentJpegQuality = i == 0 ? 10 : 95;
             ASSERT_EQ(Convert(photo), PhotoOutcome::Written) << format;
             sizes[i] = ReadAll(photo.strOutputPath).size();
@@ -332,17 +335,22 @@ TEST_F(ConvertPhotoTest, SameAsTheSourceKeepsTheSourcesFormat) {
         const char* extension;  // of the output
         const char* loader;     // reading the output back
     } cases[] = {
-        {"a.jpg", "", "jpeg", "jpg", "jpegload"},   {"a.png", "", "png", "png", "pngload"},
-        {"a.tif", "", "tiff", "tif", "tiffload"},   {"a.webp", "", "webp", "webp", "webpload"},
+        {"a.jpg", "", "jpeg", "jpg", "jpegload"},
+        {"a.png", "", "png", "png", "pngload"},
+        {"a.tif", "", "tiff", "tif", "tiffload"},
+        {"a.webp", "", "webp", "webp", "webpload"},
         {"a.avif", "compression=av1", "avif", "avif", "heifload"},
-        {"a.jxl", "", "jxl", "jxl", "jxlload"},     {"a.bmp", "", "bmp", "bmp", ""},
-        {"a.heic", "", "heic", "jpg", "jpegload"},  {"a.gif", "", "gif", "jpg", "jpegload"},
+        {"a.jxl", "", "jxl", "jxl", "jxlload"},
+        {"a.bmp", "", "bmp", "bmp", ""},
+        {"a.heic", "", "heic", "jpg", "jpegload"},
+        {"a.gif", "", "gif", "jpg", "jpegload"},
     };
     for (const Case& c : cases) {
         source = dir.file(c.file);
         Save(Quadrants(64, 48), source, c.options);
-        PictureFacts facts;
-        ASSERT_TRUE(ProbePicture(source, facts)) << c.file;
+        const Result<PictureFacts> probed = ProbePicture(source);
+        ASSERT_TRUE(probed) << c.file;
+        const PictureFacts& facts = probed.Value();
         EXPECT_EQ(facts.format, c.format) << c.file;
         const OutputFormatRow* row = OutputFormatFor(kFormatSame, facts.format);
         ASSERT_NE(row, nullptr);
@@ -352,7 +360,8 @@ TEST_F(ConvertPhotoTest, SameAsTheSourceKeepsTheSourcesFormat) {
         photo.strSourceFormat = facts.format;
         ASSERT_EQ(Convert(photo), PhotoOutcome::Written) << c.file;
         if (*c.loader)
-            EXPECT_EQ(Load(photo.strOutputPath).get_string("vips-loader"), std::string(c.loader)) << c.file;
+            EXPECT_EQ(Load(photo.strOutputPath).get_string("vips-loader"), std::string(c.loader))
+                << c.file;
         else
             EXPECT_EQ(ReadAll(photo.strOutputPath).substr(0, 2), "BM") << c.file;
     }
@@ -380,7 +389,7 @@ TEST_F(ConvertPhotoTest, OutputLargerThanItsFormatIsRefusedBeforeDecoding) {
     for (const Case& c : cases) {
         PhotoItem photo = Photo(c.format, "big.out", c.width, c.height);
         photo.strSourceFormat = c.sourceFormat;
-        const PhotoResult result = ConvertPhoto(photo, {}, prompter);
+        const PhotoResult result = testsupport::ConvertListPhoto(photo, {}, prompter);
         EXPECT_EQ(result.outcome, PhotoOutcome::Failed);
         if (c.refusal)
             EXPECT_NE(result.reason.find(c.refusal), std::string::npos) << result.reason;

@@ -3,10 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include "support/TestPictures.h"
-#include "run/ConvertPhoto.h"
 #include "gather/PhotoInfo.h"
+#include "run/ConvertPhoto.h"
+#include "support/PhotoJobs.h"
 #include "support/RecordingPrompter.h"
+#include "support/TestPictures.h"
 #include "support/TestSupport.h"
 
 using namespace testpictures;
@@ -40,7 +41,8 @@ TEST(OutputDefaults, OutputsAreThoseOfTheProgramBeforeTheLaterSettings) {
         PhotoItem photo;
         ASSERT_TRUE(LoadPhotoInfo(data + "source.jpg", photo, defaults, prompter));
         photo.strOutputPath = dir.file(c.made);
-        ASSERT_EQ(ConvertPhoto(photo, {}, prompter).outcome, PhotoOutcome::Written) << c.made;
+        ASSERT_EQ(testsupport::ConvertListPhoto(photo, {}, prompter).outcome, PhotoOutcome::Written)
+            << c.made;
         EXPECT_TRUE(ReadAll(photo.strOutputPath) == ReadAll(data + c.made)) << c.made;
     }
 }

@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
-#include <sys/stat.h>
 
 #include "run/RunNaming.h"
-#include "support/TestSupport.h"
 #include "support/RecordingPrompter.h"
+#include "support/TestSupport.h"
 
 namespace {
 
@@ -17,10 +17,9 @@ TEST(MakeNumberFormat, WidthIsDigitsOfCount) {
     const struct {
         std::size_t count;
         const char* format;
-    } rows[] = {{0, "%01d"}, {1, "%01d"}, {9, "%01d"}, {10, "%02d"}, {99, "%02d"},
-                {100, "%03d"}, {999, "%03d"}, {1000, "%04d"}};
-    for (const auto& r : rows)
-        EXPECT_EQ(MakeNumberFormat(r.count), r.format) << r.count;
+    } rows[] = {{0, "%01d"},  {1, "%01d"},   {9, "%01d"},   {10, "%02d"},
+                {99, "%02d"}, {100, "%03d"}, {999, "%03d"}, {1000, "%04d"}};
+    for (const auto& r : rows) EXPECT_EQ(MakeNumberFormat(r.count), r.format) << r.count;
 }
 
 TEST(ExtractFileTitle, DropsFolderAndLastExtension) {
@@ -34,8 +33,7 @@ TEST(ExtractFileTitle, DropsFolderAndLastExtension) {
                 {"/in/.hidden", ""},
                 {"/in/trailing.", "trailing"},
                 {"/in/caf\xe9.jpg", "caf\xe9"}};
-    for (const auto& r : rows)
-        EXPECT_EQ(ExtractFileTitle(r.path), r.title) << r.path;
+    for (const auto& r : rows) EXPECT_EQ(ExtractFileTitle(r.path), r.title) << r.path;
 }
 
 TEST(MakeOutputPath, NumbersArePaddedToTheListLength) {
@@ -45,12 +43,9 @@ TEST(MakeOutputPath, NumbersArePaddedToTheListLength) {
         std::size_t index, count;
         const char* expect;
     } rows[] = {
-        {0, 9, "/out/run/trip.1.2009.05.17.jpg"},
-        {8, 9, "/out/run/trip.9.2009.05.17.jpg"},
-        {0, 10, "/out/run/trip.01.2009.05.17.jpg"},
-        {9, 10, "/out/run/trip.10.2009.05.17.jpg"},
-        {2, 12, "/out/run/trip.03.2009.05.17.jpg"},
-        {0, 100, "/out/run/trip.001.2009.05.17.jpg"},
+        {0, 9, "/out/run/trip.1.2009.05.17.jpg"},      {8, 9, "/out/run/trip.9.2009.05.17.jpg"},
+        {0, 10, "/out/run/trip.01.2009.05.17.jpg"},    {9, 10, "/out/run/trip.10.2009.05.17.jpg"},
+        {2, 12, "/out/run/trip.03.2009.05.17.jpg"},    {0, 100, "/out/run/trip.001.2009.05.17.jpg"},
         {99, 100, "/out/run/trip.100.2009.05.17.jpg"},
     };
     for (const auto& r : rows)
@@ -75,9 +70,9 @@ TEST(NamingTime, TakenDateWhenAskedAndKnown) {
         int32_t date;
         int64_t modified, taken, expect;
     } rows[] = {
-        {kDateFile, 1000, 2000, 1000},  {kDateTaken, 1000, 2000, 2000},
-        {kDateTaken, 1000, 0, 1000},    // no EXIF date: the file's
-        {kDateFile, 1000, 0, 1000},     {7, 1000, 2000, 1000},  // unknown choice: the file's
+        {kDateFile, 1000, 2000, 1000}, {kDateTaken, 1000, 2000, 2000},
+        {kDateTaken, 1000, 0, 1000},                           // no EXIF date: the file's
+        {kDateFile, 1000, 0, 1000},    {7, 1000, 2000, 1000},  // unknown choice: the file's
     };
     for (const auto& r : rows)
         EXPECT_EQ(NamingTime(r.date, r.modified, r.taken), r.expect) << r.date << " " << r.taken;
@@ -99,26 +94,31 @@ TEST(MakeOutputPath, KeptFoldersAndNumbersOfAShard) {
         const char* root;
         const char* expect;
     } rows[] = {
-        {"mirrored, not renamed", naming(true, true), 1, 4, "/in/Holiday/Day2/IMG_0001.JPG", "/in/Holiday/",
-         "/r/Day2/IMG_0001.jpg"},
+        {"mirrored, not renamed", naming(true, true), 1, 4, "/in/Holiday/Day2/IMG_0001.JPG",
+         "/in/Holiday/", "/r/Day2/IMG_0001.jpg"},
         {"mirrored, renamed: one sequence", naming(false, true), 2, 4, "/in/Holiday/Day2/am/x.jpg",
          "/in/Holiday", "/r/Day2/am/trip.3.2009.05.17.jpg"},
-        {"directly in the root", naming(true, true), 0, 4, "/in/Holiday/top.jpg", "/in/Holiday/", "/r/top.jpg"},
-        {"added on its own", naming(true, true), 0, 4, "/in/Holiday/Day2/IMG_0001.JPG", "", "/r/IMG_0001.jpg"},
+        {"directly in the root", naming(true, true), 0, 4, "/in/Holiday/top.jpg", "/in/Holiday/",
+         "/r/top.jpg"},
+        {"added on its own", naming(true, true), 0, 4, "/in/Holiday/Day2/IMG_0001.JPG", "",
+         "/r/IMG_0001.jpg"},
         {"not kept", naming(true, false), 0, 4, "/in/Holiday/Day2/IMG_0001.JPG", "/in/Holiday/",
          "/r/IMG_0001.jpg"},
-        {"root is not its folder", naming(true, true), 0, 4, "/in/Other/Day2/a.jpg", "/in/Holiday/", "/r/a.jpg"},
-        {"a dot-dot part stays out", naming(true, true), 0, 4, "/in/Holiday/../../etc/a.jpg", "/in/Holiday/",
+        {"root is not its folder", naming(true, true), 0, 4, "/in/Other/Day2/a.jpg", "/in/Holiday/",
          "/r/a.jpg"},
+        {"a dot-dot part stays out", naming(true, true), 0, 4, "/in/Holiday/../../etc/a.jpg",
+         "/in/Holiday/", "/r/a.jpg"},
         {"shard: start and width given", naming(false, false, 11, 3), 0, 2, "/in/a.jpg", "",
          "/r/trip.011.2009.05.17.jpg"},
-        {"start given, width of the last number", naming(false, false, 95, 0), 9, 10, "/in/a.jpg", "",
-         "/r/trip.104.2009.05.17.jpg"},
+        {"start given, width of the last number", naming(false, false, 95, 0), 9, 10, "/in/a.jpg",
+         "", "/r/trip.104.2009.05.17.jpg"},
         {"start given, first of those", naming(false, false, 95, 0), 0, 10, "/in/a.jpg", "",
          "/r/trip.095.2009.05.17.jpg"},
     };
     for (const auto& r : rows)
-        EXPECT_EQ(MakeOutputPath(r.naming, r.index, r.count, r.source, may17, "jpg", r.root), r.expect) << r.name;
+        EXPECT_EQ(MakeOutputPath(r.naming, r.index, r.count, r.source, may17, "jpg", r.root),
+                  r.expect)
+            << r.name;
 }
 
 TEST(CreateSubFolders, MakesEachLevelInsideTheRunFolderOnly) {
@@ -129,18 +129,19 @@ TEST(CreateSubFolders, MakesEachLevelInsideTheRunFolderOnly) {
     fs::create_directories(dir.file("elsewhere"));
     fs::create_directory_symlink(dir.file("elsewhere"), dir.file("run/Linked"));
     std::ofstream(dir.file("run/Plain")) << "x";
-    std::string reason;
-    EXPECT_TRUE(CreateSubFolders(run, "Day2/am/", &reason)) << reason;
+    const Status made = CreateSubFolders(run, "Day2/am/");
+    EXPECT_TRUE(made) << made.Told();
     EXPECT_TRUE(fs::is_directory(dir.file("run/Day2/am")));
-    EXPECT_TRUE(CreateSubFolders(run, "Day2/am/", &reason)) << "existing levels are used";
+    EXPECT_TRUE(CreateSubFolders(run, "Day2/am/")) << "existing levels are used";
     const struct {
         const char* sub;
         const char* reason;
     } refused[] = {{"Linked/inner/", "run/Linked: a symbolic link, not followed"},
                    {"Plain/inner/", "run/Plain: Not a directory"}};
     for (const auto& r : refused) {
-        EXPECT_FALSE(CreateSubFolders(run, r.sub, &reason)) << r.sub;
-        EXPECT_NE(reason.find(r.reason), std::string::npos) << reason;
+        const Status refusal = CreateSubFolders(run, r.sub);
+        EXPECT_FALSE(refusal) << r.sub;
+        EXPECT_NE(refusal.Told().find(r.reason), std::string::npos) << refusal.Told();
     }
     EXPECT_FALSE(fs::exists(dir.file("elsewhere/inner")));
 }

@@ -110,9 +110,9 @@ private slots:
     }
 
     void constructionReadsTheStore() {
-        SettingsStore::WriteInt(settings::kOption, settings::kRotateAngle, 270);
-        SettingsStore::WriteInt(settings::kOption, settings::kFlipType, 2);
-        SettingsStore::WriteInt(settings::kOption, settings::kOutputWidth, 640);
+        QVERIFY(SettingsStore::WriteInt(settings::kOption, settings::kRotateAngle, 270).IsOk());
+        QVERIFY(SettingsStore::WriteInt(settings::kOption, settings::kFlipType, 2).IsOk());
+        QVERIFY(SettingsStore::WriteInt(settings::kOption, settings::kOutputWidth, 640).IsOk());
         CDialogPhotoOptions dialog;
         QCOMPARE(dialog.Format().nRotateAngel, 270);
         QCOMPARE(dialog.Format().nFlipType, 2);
@@ -537,7 +537,7 @@ private slots:
     }
 
     void storedQualityReplacesTheRecords() {
-        SettingsStore::WriteInt(settings::kOption, settings::kJpegQuality, 90);
+        QVERIFY(SettingsStore::WriteInt(settings::kOption, settings::kJpegQuality, 90).IsOk());
         OutputPhotoFormat f;
         f.nCurrentJpegQuality = 30;
         Opened o(f);

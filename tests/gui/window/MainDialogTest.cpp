@@ -223,7 +223,7 @@ private slots:
 
     void searchWalksBreadthFirstAndRemembersLastFolder() {
         auto window = NewWindow();
-        SettingsStore::WriteString("Option", "m_last_browse_fold", "/earlier/");
+        QVERIFY(SettingsStore::WriteString("Option", "m_last_browse_fold", "/earlier/").IsOk());
         MakePhoto("tree/a.jpg");
         MakePhoto("tree/S/b.png");
         MakePhoto("tree/S/x.raw");

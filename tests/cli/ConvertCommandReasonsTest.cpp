@@ -1,0 +1,85 @@
+// Damaged photos failing together on eight workers: each keeps its own
+// reason, run after run, as a run of one worker gives it.
+
+// libvips (through GLib's gio) first: Qt's "signals" keyword macro would
+// break gio's headers.
+#include "support/TestPictures.h"
+
+#include "ConvertCommandFixture.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <fstream>
+#include <map>
+
+namespace {
+
+using namespace clitest;
+
+// Source path to reason, from the --report file of a run.
+std::map<std::string, std::string> ReasonsIn(const std::string& report) {
+    std::map<std::string, std::string> reasons;
+    std::ifstream in(report);
+    for (std::string line; std::getline(in, line);) {
+        const QJsonObject object =
+            QJsonDocument::fromJson(QByteArray::fromStdString(line)).object();
+        if (object.contains("source"))
+            reasons[object["source"].toString().toStdString()] =
+                object["reason"].toString().toStdString();
+    }
+    return reasons;
+}
+
+TEST_F(ConvertCommand, EveryDamagedPhotoKeepsItsOwnReasonWithEightJobs) {
+    using namespace testpictures;
+    const vips::VImage photo = PhotoLike(480, 360);
+    // Cut short, or with bytes in the middle garbled: each fails as it is
+    // decoded, each in words of its own decoder.
+    const struct {
+        const char* name;
+        const char* options;
+        bool cut;
+    } damaged[] = {
+        {"cut.jpg", "Q=90", true}, {"garbled.jpg", "Q=90,interlace", false},
+        {"cut.png", "", true},     {"garbled.png", "", false},
+        {"cut.gif", "", true},     {"garbled.gif", "", false},
+        {"cut.jxl", "", true},     {"garbled.tif", "compression=deflate", false},
+    };
+    std::vector<std::string> args{"--size=original", "--format=png", "--quiet", "--report",
+                                  dir.file("report.json")};
+    for (const auto& d : damaged) {
+        const std::string path = in + "/" + d.name;
+        Save(photo, path, d.options);
+        std::string bytes = ReadAll(path);
+        if (d.cut)
+            bytes.resize(bytes.size() / 2);
+        else
+            for (std::size_t i = bytes.size() / 3; i < bytes.size() / 3 + 64; ++i) bytes[i] ^= 0x5A;
+        std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+        args.push_back(path);
+    }
+    auto reasons = [&](const std::string& jobs) {
+        std::vector<std::string> run{"-o", out, "-j", jobs};
+        run.insert(run.end(), args.begin(), args.end());
+        const Outcome r = Run(run);
+        EXPECT_EQ(r.exitCode, 1) << r.err;
+        return ReasonsIn(dir.file("report.json"));
+    };
+    const std::map<std::string, std::string> alone = reasons("1");
+    ASSERT_EQ(alone.size(), std::size(damaged));
+    for (const auto& [source, reason] : alone) {
+        EXPECT_EQ(reason.find("Failed to convert photo! ("), 0u) << source << ": " << reason;
+        EXPECT_EQ(reason.find("unknown imaging error"), std::string::npos) << source;
+    }
+    int runsWithALostReason = 0;
+    for (int run = 0; run < 40; ++run) {
+        const std::map<std::string, std::string> together = reasons("8");
+        runsWithALostReason += together != alone;
+        for (const auto& [source, reason] : together)
+            EXPECT_EQ(reason, alone.at(source)) << "run " << run << ": " << source;
+    }
+    EXPECT_EQ(runsWithALostReason, 0) << "of 40 runs of " << std::size(damaged) << " photos";
+}
+
+}  // namespace
