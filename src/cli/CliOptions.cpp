@@ -1,23 +1,19 @@
 #include "CliOptions.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <functional>
-#include <limits>
 
 #include "CliRules.h"
-#include "run/MemoryEstimate.h"
+#include "model/NumberSettings.h"
 #include "model/OptionTables.h"
+#include "run/MemoryEstimate.h"
 #include "settings/PresetStore.h"
 
 namespace cli {
 namespace {
 
-constexpr int64_t kMaxSide = kMaxOutputSide;
-constexpr int64_t kMaxFontPixels = 10000;
-constexpr int kMaxJobs = 256;
-constexpr int64_t kMaxMemoryMiB = int64_t{1} << 30;  // a pebibyte
-constexpr int64_t kMaxNumberStart = 1000000000;
-constexpr int64_t kMaxNumberWidth = 10;
+namespace n = numbers;
 
 ChoiceSet FormatSet() {
     ChoiceSet set;
@@ -54,12 +50,23 @@ ChoiceSet SizeSet() {
 
 ChoiceSet PixelFormatSet() {
     ChoiceSet set;
-    for (int i = 0; i < kPixelFormatChoiceCount; ++i)
-        set.Add(PixelFormatChoices()[i].cliName, i);
-    // The list positions are accepted as well, as the settings store them.
-    for (int i = 0; i < kPixelFormatChoiceCount; ++i)
-        set.Add(std::to_string(i), i, false);
+    for (const PixelFormatChoice& row : PixelFormatChoices()) set.Add(row.cliName, row.id);
+    // The ids are accepted as well, as the settings store them.
+    for (const PixelFormatChoice& row : PixelFormatChoices())
+        set.Add(std::to_string(row.id), row.id, false);
     return set;
+}
+
+// The ids of the pixel formats as the usage shows them: "0 to 9" while they
+// run without a gap, else each of them.
+std::string PixelFormatIds() {
+    std::vector<int32_t> ids = IdsOf(PixelFormatChoices());
+    std::sort(ids.begin(), ids.end());
+    if (!ids.empty() && ids.back() - ids.front() + 1 == static_cast<int32_t>(ids.size()))
+        return std::to_string(ids.front()) + " to " + std::to_string(ids.back());
+    std::vector<std::string> names;
+    for (const int32_t id : ids) names.push_back(std::to_string(id));
+    return JoinOr(names);
 }
 
 ChoiceSet OverwriteSet() {
@@ -84,12 +91,41 @@ OptionRule Choice(const char* group, const char* longName, char shortName, const
     return {group, longName, shortName, valueName, help, handle, set.shown};
 }
 
-Handler IntIn(int64_t low, int64_t high, std::function<void(CliOptions&, int64_t)> set) {
-    return [=](const std::string& v, CliOptions& o) -> std::string {
-        int64_t x = 0;
-        if (!ParseInt(v, low, high, x))
-            return "must be an integer from " + std::to_string(low) + " to " + std::to_string(high);
+// A value of a numeric setting, refused outside the row's range.
+bool ParseNumber(const NumberSetting& row, const std::string& text, double& out) {
+    if (!row.whole)
+        return ParseDouble(text, row.min, row.max, out);
+    int64_t whole = 0;
+    if (!ParseInt(text, static_cast<int64_t>(row.min), static_cast<int64_t>(row.max), whole))
+        return false;
+    out = static_cast<double>(whole);
+    return true;
+}
+
+std::string MustBe(const NumberSetting& row) {
+    return std::string("must be ") + (row.whole ? "an integer" : "a number") + " from " +
+           NumberText(row.min) + " to " + NumberText(row.max);
+}
+
+Handler NumberIn(const NumberSetting& row, std::function<void(CliOptions&, double)> set) {
+    return [&row, set](const std::string& v, CliOptions& o) -> std::string {
+        double x = 0;
+        if (!ParseNumber(row, v, x))
+            return MustBe(row);
         set(o, x);
+        return {};
+    };
+}
+
+// Two values "A,B" of two settings, refused unless both are in range.
+Handler PairIn(const NumberSetting& first, const NumberSetting& second, const std::string& refusal,
+               std::function<void(CliOptions&, double, double)> set) {
+    return [&first, &second, refusal, set](const std::string& v, CliOptions& o) -> std::string {
+        std::string a, b;
+        double x = 0, y = 0;
+        if (!SplitPair(v, a, b) || !ParseNumber(first, a, x) || !ParseNumber(second, b, y))
+            return refusal;
+        set(o, x, y);
         return {};
     };
 }
@@ -102,6 +138,9 @@ Handler Flag(std::function<void(CliOptions&)> set) {
 }
 
 std::string Default(const std::string& value) { return " (default " + value + ")"; }
+std::string Default(const NumberSetting& row) { return Default(NumberText(row.builtIn)); }
+// ", 1 to 100": the range, after the setting's description.
+std::string Range(const NumberSetting& row) { return ", " + RangeText(row); }
 
 Handler PathIn(const char* what, std::function<void(CliOptions&, const std::string&)> set) {
     return [=](const std::string& v, CliOptions& o) -> std::string {
@@ -157,16 +196,22 @@ const std::vector<OptionRule>& Rules() {
                    JoinOr(sizes.shown) + Default(sizes.NameOf(d.nOuputSizeType)),
                    [](CliOptions& o, int32_t x) { o.format.nOuputSizeType = x; }),
             {kOutput, "width", 'W', "N",
-             "output width for " + RulesWith(kUsesWidthHeight) + Default(std::to_string(d.nOutputWidth)),
-             IntIn(1, kMaxSide, [](CliOptions& o, int64_t x) { o.format.nOutputWidth = static_cast<int32_t>(x); }),
+             "output width for " + RulesWith(kUsesWidthHeight) + Range(n::kOutputWidth) +
+                 Default(n::kOutputWidth),
+             NumberIn(n::kOutputWidth,
+                      [](CliOptions& o, double x) { o.format.nOutputWidth = static_cast<int32_t>(x); }),
              {}},
             {kOutput, "height", 'H', "N",
-             "output height for " + RulesWith(kUsesWidthHeight) + Default(std::to_string(d.nOutputHeight)),
-             IntIn(1, kMaxSide, [](CliOptions& o, int64_t x) { o.format.nOutputHeight = static_cast<int32_t>(x); }),
+             "output height for " + RulesWith(kUsesWidthHeight) + Range(n::kOutputHeight) +
+                 Default(n::kOutputHeight),
+             NumberIn(n::kOutputHeight,
+                      [](CliOptions& o, double x) { o.format.nOutputHeight = static_cast<int32_t>(x); }),
              {}},
             {kOutput, "long-edge", 0, "N",
-             "the longer side for " + RulesWith(kUsesLongEdge) + Default(std::to_string(d.nLongEdge)),
-             IntIn(1, kMaxSide, [](CliOptions& o, int64_t x) { o.format.nLongEdge = static_cast<int32_t>(x); }),
+             "the longer side for " + RulesWith(kUsesLongEdge) + Range(n::kLongEdge) +
+                 Default(n::kLongEdge),
+             NumberIn(n::kLongEdge,
+                      [](CliOptions& o, double x) { o.format.nLongEdge = static_cast<int32_t>(x); }),
              {}},
             {kOutput, "no-enlarge", 0, nullptr,
              "with " + RulesWith(kUsesNoEnlarge) + ": a photo smaller than the result keeps its size",
@@ -174,28 +219,27 @@ const std::vector<OptionRule>& Rules() {
             Choice(kOutput, "keep-aspect", 0, "FROM", keeps,
                    JoinOr(keeps.shown) + Default(keeps.NameOf(d.nKeepAspectRatio)),
                    [](CliOptions& o, int32_t x) { o.format.nKeepAspectRatio = x; }),
-            {kOutput, "stretch", 0, "H,V", "factors for --size stretch (default 1,1)",
-             [](const std::string& v, CliOptions& o) -> std::string {
-                 std::string h, vert;
-                 double dh = 0, dv = 0;
-                 if (!SplitPair(v, h, vert) || !ParseDouble(h, kMinStretch, kMaxStretch, dh) ||
-                     !ParseDouble(vert, kMinStretch, kMaxStretch, dv))
-                     return "must be two factors H,V from 0.000001 to 1000000";
-                 o.format.dStretchHorizontal = dh;
-                 o.format.dStretchVertical = dv;
-                 return {};
-             },
+            {kOutput, "stretch", 0, "H,V",
+             "factors for " + RulesWith(kUsesStretch) + Range(n::kStretchHorizontal) + " (default " +
+                 NumberText(n::kStretchHorizontal.builtIn) + "," +
+                 NumberText(n::kStretchVertical.builtIn) + ")",
+             PairIn(n::kStretchHorizontal, n::kStretchVertical,
+                    "must be two factors H,V from " + RangeText(n::kStretchHorizontal),
+                    [](CliOptions& o, double h, double v) {
+                        o.format.dStretchHorizontal = h;
+                        o.format.dStretchVertical = v;
+                    }),
              {}},
             Choice(kOutput, "pixel-format", 0, "PF", pixels,
-                   "BMP pixel format: " + JoinOr(pixels.shown) + ", or 0 to " +
-                       std::to_string(kPixelFormatChoiceCount - 1) +
+                   "BMP pixel format: " + JoinOr(pixels.shown) + ", or " + PixelFormatIds() +
                        Default(pixels.NameOf(d.iComboPixelFormat)),
                    [](CliOptions& o, int32_t x) { o.format.iComboPixelFormat = x; }),
             {kOutput, "quality", 'q', "N",
-             "quality of " + FormatsWith(kUsesQuality) + ", " + std::to_string(kMinQuality) + " to " +
-                 std::to_string(kMaxQuality) + Default(std::to_string(d.nCurrentJpegQuality)),
-             IntIn(kMinQuality, kMaxQuality,
-                   [](CliOptions& o, int64_t x) { o.format.nCurrentJpegQuality = static_cast<int32_t>(x); }),
+             "quality of " + FormatsWith(kUsesQuality) + Range(n::kQuality) + Default(n::kQuality),
+             NumberIn(n::kQuality,
+                      [](CliOptions& o, double x) {
+                          o.format.nCurrentJpegQuality = static_cast<int32_t>(x);
+                      }),
              {}},
             {kOutput, "lossless", 0, nullptr,
              "lossless " + FormatsWith(kUsesLossless) + " (the quality is not used)",
@@ -227,14 +271,16 @@ const std::vector<OptionRule>& Rules() {
             {kNames, "keep-folders", 0, nullptr,
              "photos found in a folder keep their path below it inside the run folder",
              Flag([](CliOptions& o) { o.naming.keepFolders = true; }), {}},
-            {kNames, "number-start", 0, "N", "the number of the first photo" + Default("1"),
-             IntIn(0, kMaxNumberStart,
-                   [](CliOptions& o, int64_t x) { o.naming.numberStart = static_cast<int32_t>(x); }),
+            {kNames, "number-start", 0, "N",
+             "the number of the first photo" + Range(n::kNumberStart) + Default(n::kNumberStart),
+             NumberIn(n::kNumberStart,
+                      [](CliOptions& o, double x) { o.naming.numberStart = static_cast<int32_t>(x); }),
              {}},
             {kNames, "number-width", 0, "W",
-             "digits the numbers are padded to (default: those of the last number)",
-             IntIn(1, kMaxNumberWidth,
-                   [](CliOptions& o, int64_t x) { o.naming.numberWidth = static_cast<int32_t>(x); }),
+             "digits the numbers are padded to" + Range(n::kNumberWidth) +
+                 " (default: those of the last number)",
+             NumberIn(n::kNumberWidth,
+                      [](CliOptions& o, double x) { o.naming.numberWidth = static_cast<int32_t>(x); }),
              {}},
             {kText, "text", 0, "TEXT", "a line of text drawn on every photo",
              [](const std::string& v, CliOptions& o) -> std::string {
@@ -248,17 +294,11 @@ const std::vector<OptionRule>& Rules() {
             {kText, "text-pos", 0, "X,Y",
              "its margin in output pixels from the anchor; for top-left, its top-left corner "
              "(default 0,0)",
-             [](const std::string& v, CliOptions& o) -> std::string {
-                 std::string xs, ys;
-                 int64_t x = 0, y = 0;
-                 constexpr int64_t lo = std::numeric_limits<int32_t>::min();
-                 constexpr int64_t hi = std::numeric_limits<int32_t>::max();
-                 if (!SplitPair(v, xs, ys) || !ParseInt(xs, lo, hi, x) || !ParseInt(ys, lo, hi, y))
-                     return "must be two integers X,Y";
-                 o.overlay.x = static_cast<int32_t>(x);
-                 o.overlay.y = static_cast<int32_t>(y);
-                 return {};
-             },
+             PairIn(n::kTextX, n::kTextY, "must be two integers X,Y",
+                    [](CliOptions& o, double x, double y) {
+                        o.overlay.x = static_cast<int32_t>(x);
+                        o.overlay.y = static_cast<int32_t>(y);
+                    }),
              {}},
             Choice(kText, "text-anchor", 0, "WHERE", anchors,
                    JoinOr(anchors.shown) + Default(anchors.NameOf(overlay.anchor)),
@@ -272,20 +312,19 @@ const std::vector<OptionRule>& Rules() {
              },
              {}},
             {kText, "font-px", 0, "N",
-             "font size in pixels" + Default(std::to_string(-overlay.font.lfHeight)),
-             IntIn(1, kMaxFontPixels,
-                   [](CliOptions& o, int64_t x) { o.overlay.font.lfHeight = -static_cast<int32_t>(x); }),
+             "font size in pixels" + Range(n::kFontPixels) + Default(n::kFontPixels),
+             NumberIn(n::kFontPixels,
+                      [](CliOptions& o, double x) {
+                          // Kept as the font record keeps a size in pixels.
+                          o.overlay.font.lfHeight = -static_cast<int32_t>(x);
+                      }),
              {}},
             {kText, "text-size-percent", 0, "P",
-             "text size as a percentage of the output's shorter side, in place of --font-px; 0 "
-             "to 100 (default 0: the font's size)",
-             [](const std::string& v, CliOptions& o) -> std::string {
-                 double percent = 0;
-                 if (!ParseDouble(v, 0, kMaxTextSizePercent, percent))
-                     return "must be a number from 0 to 100";
-                 o.overlay.sizePercent = percent;
-                 return {};
-             },
+             "text size as a percentage of the output's shorter side, in place of --font-px; " +
+                 RangeText(n::kTextSizePercent) + " (default " +
+                 NumberText(n::kTextSizePercent.builtIn) + ": the font's size)",
+             NumberIn(n::kTextSizePercent,
+                      [](CliOptions& o, double x) { o.overlay.sizePercent = x; }),
              {}},
             {kText, "bold", 0, nullptr, "bold text", Flag([](CliOptions& o) { o.overlay.font.lfWeight = 700; }), {}},
             {kText, "italic", 0, nullptr, "italic text", Flag([](CliOptions& o) { o.overlay.font.lfItalic = 1; }), {}},
@@ -306,8 +345,11 @@ const std::vector<OptionRule>& Rules() {
                  return {};
              },
              {}},
-            {kText, "text-opacity", 0, "N", "text opacity in percent, 0 to 100" + Default("100"),
-             IntIn(0, 100, [](CliOptions& o, int64_t x) { o.overlay.opacity = static_cast<int32_t>(x); }), {}},
+            {kText, "text-opacity", 0, "N",
+             "text opacity in percent" + Range(n::kTextOpacity) + Default(n::kTextOpacity),
+             NumberIn(n::kTextOpacity,
+                      [](CliOptions& o, double x) { o.overlay.opacity = static_cast<int32_t>(x); }),
+             {}},
             Choice(kText, "text-effect", 0, "HOW", effects,
                    JoinOr(effects.shown) + " around the text" + Default(effects.NameOf(overlay.effect)),
                    [](CliOptions& o, int32_t x) { o.overlay.effect = x; }),
@@ -333,13 +375,16 @@ const std::vector<OptionRule>& Rules() {
                        " when an output file exists (default: ask when standard input is a "
                        "terminal, else no)",
                    [](CliOptions& o, int32_t x) { o.overwrite = static_cast<OverwritePolicy>(x); }),
-            {kRun, "jobs", 'j', "N", "photos converted at once (default: one per core)",
-             IntIn(1, kMaxJobs, [](CliOptions& o, int64_t x) { o.jobs = static_cast<int>(x); }), {}},
+            {kRun, "jobs", 'j', "N",
+             "photos converted at once" + Range(n::kJobs) + " (default: one per core)",
+             NumberIn(n::kJobs, [](CliOptions& o, double x) { o.jobs = static_cast<int>(x); }), {}},
             {kRun, "max-memory", 0, "MIB",
-             "memory the photos in hand may take, in MiB; a larger photo converts alone "
-             "(default: half the physical memory, " +
+             "memory the photos in hand may take, in MiB" + Range(n::kMaxMemoryMiB) +
+                 "; a larger photo converts alone (default: half the physical memory, " +
                  std::to_string(DefaultMemoryBudget() >> 20) + " MiB)",
-             IntIn(1, kMaxMemoryMiB, [](CliOptions& o, int64_t x) { o.maxMemoryMiB = x; }), {}},
+             NumberIn(n::kMaxMemoryMiB,
+                      [](CliOptions& o, double x) { o.maxMemoryMiB = static_cast<int64_t>(x); }),
+             {}},
             {kRun, "quiet", 0, nullptr, "no progress bar and no notices",
              Flag([](CliOptions& o) { o.quiet = true; }), {}},
             {kRun, "list-values", 0, "OPTION",

@@ -42,8 +42,9 @@ struct CliOptions {
     bool listPresets = false;
 };
 
-// What a preset of that name holds; nothing when none is stored.
-using PresetLookup = std::function<std::optional<Preset>(const std::string& name)>;
+// What a preset of that name holds; nothing when none is stored, a failure
+// naming the key when a stored value is refused.
+using PresetLookup = std::function<Result<std::optional<Preset>>(const std::string& name)>;
 
 struct ParseOutcome {
     bool ok = false;

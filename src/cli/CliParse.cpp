@@ -181,10 +181,13 @@ ParseOutcome ParseArguments(const std::vector<std::string>& args, const PresetLo
         if (!reason.empty())
             return fail("option " + shown + ": '" + *value + "' " + reason);
         if (rule->appliesPreset) {
-            const std::optional<Preset> preset = lookup(*value);
+            const Result<std::optional<Preset>> preset = lookup(*value);
             if (!preset)
+                return fail("option " + shown + ": preset '" + *value +
+                            "' is not used: " + preset.GetStatus().Told());
+            if (!preset.Value())
                 return fail("option " + shown + ": no preset '" + *value + "' (--list-presets lists them)");
-            ApplyPreset(*preset, o);
+            ApplyPreset(*preset.Value(), o);
         }
     }
 

@@ -151,6 +151,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadRow{"quality_101", {"-q", "101", "a"}, "-q"},
         BadRow{"quality_trailing_text", {"-q", "80%", "a"}, "-q"},
         BadRow{"width_zero", {"--width", "0", "a"}, "--width"},
+        BadRow{"width_above_limit", {"-W", "10000001", "a"}, "from 1 to 10000000"},
         BadRow{"height_negative", {"-H", "-1", "a"}, "-H"},
         BadRow{"format", {"--format", "gif", "a"}, "--format"},
         BadRow{"size", {"--size=huge", "a"}, "--size"},
@@ -199,7 +200,7 @@ TEST(ParseArguments, APresetCountsWhereItStands) {
     web.format.nCurrentJpegQuality = 40;
     web.naming.prefix = "web";
     web.overlay.anchor = kAnchorBottom;
-    const PresetLookup lookup = [&](const std::string& name) -> std::optional<Preset> {
+    const PresetLookup lookup = [&](const std::string& name) -> Result<std::optional<Preset>> {
         return name == "web" ? std::optional<Preset>(web) : std::nullopt;
     };
     const ParseOutcome r = ParseArguments(
@@ -211,6 +212,18 @@ TEST(ParseArguments, APresetCountsWhereItStands) {
     EXPECT_EQ(r.options.naming.numberStart, 7) << "the run's own numbering is no preset's";
     EXPECT_EQ(r.options.overlay.anchor, kAnchorBottom);
     EXPECT_EQ(PresetOfOptions(ParseArguments({"--preset", "web", "x"}, lookup).options), web);
+}
+
+// A preset with a value its setting does not take is not used at all.
+TEST(ParseArguments, ARefusedPresetIsNamedWithItsKey) {
+    const PresetLookup lookup = [](const std::string&) -> Result<std::optional<Preset>> {
+        return Status::Failed("nTextOpacity", "the value 140 is not between 0 and 100");
+    };
+    const ParseOutcome r = ParseArguments({"--preset", "web", "a.jpg"}, lookup);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.error,
+              "option --preset: preset 'web' is not used: nTextOpacity: the value 140 is not "
+              "between 0 and 100");
 }
 
 TEST(ParseArguments, HelpAndVersionNeedNoPaths) {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "model/NumberSettings.h"
 #include "model/OptionTables.h"
 #include "platform/SettingsStore.h"
 
@@ -18,8 +19,8 @@ struct OutputNaming {
     // padded to (0: the digits of the list's last number), so that the parts
     // of a job split over several runs are numbered as one run would. The
     // numbers stay within 32 bits.
-    int32_t numberStart = 1;
-    int32_t numberWidth = 0;
+    int32_t numberStart = numbers::kNumberStart.WholeBuiltIn();
+    int32_t numberWidth = numbers::kNumberWidth.WholeBuiltIn();
     int32_t date = kDateFile;  // NamingDate: which date the names carry
 
     bool operator==(const OutputNaming&) const = default;

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "model/NumberSettings.h"
+
 namespace {
 
 uint8_t LowByte(int32_t value) { return static_cast<uint8_t>(static_cast<uint32_t>(value) & 0xFF); }
@@ -16,10 +18,14 @@ void WriteFont(const char* key, int32_t value) {
 
 }  // namespace
 
-LogFont LoadTextFont() {
+LogFont LoadTextFont(Status* refused) {
     using namespace settings;
     LogFont f;
-    f.lfHeight = Font(kHeight, kDefaultHeight);
+    const int32_t height = Font(kHeight, f.lfHeight);
+    if (Status checked = CheckFontHeight(height); checked)
+        f.lfHeight = height;
+    else if (refused)
+        *refused = checked;
     f.lfWidth = Font(kWidth, 0);
     f.lfEscapement = Font(kEscapement, 0);
     f.lfOrientation = Font(kOrientation, 0);

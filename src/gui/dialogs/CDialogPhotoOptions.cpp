@@ -11,11 +11,14 @@
 #include <cmath>
 #include <string>
 
-#include "platform/ProductInfo.h"
+#include "dialogs/ChoiceList.h"
 #include "dialogs/QtPrompter.h"
-#include "platform/SettingsStore.h"
-#include "texts/LanguagePack.h"
+#include "model/NumberSettings.h"
 #include "model/OptionTables.h"
+#include "platform/ProductInfo.h"
+#include "platform/SettingsStore.h"
+#include "settings/StoredValues.h"
+#include "texts/LanguagePack.h"
 #include "ui_CDialogPhotoOptions.h"
 
 namespace {
@@ -72,22 +75,6 @@ QString FromUtf8(const std::string& text) { return QString::fromStdString(text);
 
 CDialogPhotoOptions::CDialogPhotoOptions(QWidget* parent, Prompter* prompter)
     : QDialog(parent), ui_(std::make_unique<Ui::CDialogPhotoOptions>()), prompter_(prompter) {
-    using namespace settings;
-    // The starting values, read in this order; every caller then sets a
-    // record of its own.
-    m_format.nCurrentJpegQuality = kDefaultJpegQuality;
-    m_format.nRotateAngel = SettingsStore::GetInt(kOption, kRotateAngle, kDefaultRotateAngle);
-    m_format.nFlipType = SettingsStore::GetInt(kOption, kFlipType, kDefaultFlipType);
-    m_format.iComboPixelFormat = SettingsStore::GetInt(kOption, kPixelFormat, kDefaultPixelFormat);
-    m_format.nOuputSizeType = SettingsStore::GetInt(kOption, kSizeType, kDefaultSizeType);
-    m_format.nOuptputFormat = SettingsStore::GetInt(kOption, kOutputFormat, kDefaultOutputFormat);
-    m_format.dStretchHorizontal = 1.0;
-    m_format.dStretchVertical = 1.0;
-    m_format.nKeepAspectRatio = kKeepNone;
-    m_format.nOutputWidth = SettingsStore::GetInt(kOption, kOutputWidth, kDefaultOutputWidth);
-    m_format.nOutputHeight = SettingsStore::GetInt(kOption, kOutputHeight, kDefaultOutputHeight);
-    m_pixelFormat = PixelFormatOf(kDefaultPixelFormat).constant;
-
     if (!prompter_) {
         ownPrompter_ = std::make_unique<QtPrompter>(this);
         prompter_ = ownPrompter_.get();
@@ -107,10 +94,10 @@ CDialogPhotoOptions::CDialogPhotoOptions(QWidget* parent, Prompter* prompter)
     // dialog keeps its size whichever format and pixel format are chosen.
     int textWidth = ui_->groupOutputSize->sizeHint().width();
     int textHeight = 0;
-    for (int i = 0; i < kPixelFormatChoiceCount; ++i) {
+    for (const PixelFormatChoice& choice : PixelFormatChoices()) {
         QRect bounds = ui_->labelPixelFormatInfo->fontMetrics().boundingRect(
             QRect(0, 0, textWidth, 100000), Qt::TextWordWrap,
-            FromUtf8(GetText(PixelFormatChoices()[i].descriptionId)));
+            FromUtf8(GetText(choice.descriptionId)));
         textHeight = std::max(textHeight, bounds.height());
     }
     ui_->labelPixelFormatInfo->setFixedHeight(textHeight);
@@ -124,8 +111,8 @@ CDialogPhotoOptions::CDialogPhotoOptions(QWidget* parent, Prompter* prompter)
     }
 
     // activated: only the user's choices, not the dialog's own selections.
-    connect(ui_->comboOutputFormat, &QComboBox::activated, this, [this](int index) {
-        m_format.nOuptputFormat = index;
+    connect(ui_->comboOutputFormat, &QComboBox::activated, this, [this] {
+        m_format.nOuptputFormat = ChosenId(ui_->comboOutputFormat, kNoListEntry);
         ShowFormatControls(m_format.nOuptputFormat);
     });
     connect(ui_->comboPixelFormat, &QComboBox::activated, this, [this] { UpdatePixelFormatInfo(); });
@@ -147,17 +134,18 @@ CDialogPhotoOptions::~CDialogPhotoOptions() = default;
 // The lists and radio groups as the option tables describe them. A size rule
 // whose radio the form lacks gets one below the others.
 void CDialogPhotoOptions::BuildChoices() {
-    for (const OutputFormatRow& row : OutputFormats())
-        ui_->comboOutputFormat->addItem(QString::fromUtf8(row.listText));
-    for (int i = 0; i < kPixelFormatChoiceCount; ++i)
-        ui_->comboPixelFormat->addItem(QString::fromLatin1(PixelFormatChoices()[i].entry));
-    for (const NamedChoice& row : MetadataChoices())
-        ui_->comboMetadata->addItem(QString::fromUtf8(row.text));
+    FillChoices(ui_->comboOutputFormat, OutputFormats(), [](const auto& row) { return row.listText; });
+    FillChoices(ui_->comboPixelFormat, PixelFormatChoices(), [](const auto& row) { return row.entry; });
+    FillChoices(ui_->comboMetadata, MetadataChoices(), [](const auto& row) { return row.text; });
 
     auto groupOf = [this](const std::vector<NamedChoice>& rows) {
         auto* group = new QButtonGroup(this);
-        for (const NamedChoice& row : rows)
-            group->addButton(findChild<QAbstractButton*>(QLatin1String(row.widget)), row.value);
+        for (const NamedChoice& row : rows) {
+            auto* button = findChild<QAbstractButton*>(QLatin1String(row.widget));
+            if (row.text)
+                button->setText(QString::fromUtf8(row.text));
+            group->addButton(button, row.id);
+        }
         return group;
     };
     rotateGroup_ = groupOf(RotationChoices());
@@ -190,9 +178,15 @@ void CDialogPhotoOptions::Tell(const std::string& text, const std::string& capti
 
 void CDialogPhotoOptions::InitDialog() {
     WriteControls();
-    // The last confirmed quality wins over the record's own.
-    m_format.nCurrentJpegQuality =
-        SettingsStore::GetInt(settings::kOption, settings::kJpegQuality, settings::kDefaultJpegQuality);
+    // The last confirmed quality wins over the record's own; a stored one
+    // outside its range is told and not used.
+    const NumberSetting& quality = numbers::kQuality;
+    const Result<int32_t> stored =
+        ReadStoredNumber(settings::kOption, quality, quality.WholeBuiltIn());
+    m_format.nCurrentJpegQuality = stored ? stored.Value() : quality.WholeBuiltIn();
+    if (!stored)
+        prompter_->Tell(RefusedStoredText(stored.GetStatus(), m_format.nCurrentJpegQuality),
+                        "Warning", PromptIcon::Exclamation, SettingsStore::Location());
 
     if (QAbstractButton* radio = rotateGroup_->button(m_format.nRotateAngel))
         radio->setChecked(true);
@@ -204,9 +198,7 @@ void CDialogPhotoOptions::InitDialog() {
     else
         Tell("Unknown flip type!", "Error");
 
-    const int pixel = m_format.iComboPixelFormat;
-    const bool knownChoice = pixel >= 0 && pixel < ui_->comboPixelFormat->count();
-    ui_->comboPixelFormat->setCurrentIndex(knownChoice ? pixel : -1);
+    SelectChoice(ui_->comboPixelFormat, m_format.iComboPixelFormat);
     UpdatePixelFormatInfo();
 
     ShowSizeTypeControls(m_format.nOuputSizeType);
@@ -214,10 +206,9 @@ void CDialogPhotoOptions::InitDialog() {
 
     ui_->checkNoEnlarge->setChecked(m_format.bNoEnlarge);
     ui_->checkLossless->setChecked(m_format.bLossless);
-    ui_->comboMetadata->setCurrentIndex(IndexOfChoice(MetadataChoices(), m_format.nMetadata));
+    SelectChoice(ui_->comboMetadata, m_format.nMetadata);
 
-    ui_->comboOutputFormat->setCurrentIndex(FindOutputFormat(m_format.nOuptputFormat) ? m_format.nOuptputFormat
-                                                                                       : -1);
+    SelectChoice(ui_->comboOutputFormat, m_format.nOuptputFormat);
     ShowFormatControls(m_format.nOuptputFormat);
 
     WriteControls();
@@ -239,31 +230,31 @@ void CDialogPhotoOptions::Refuse(QLineEdit* edit, const std::string& message) {
     edit->selectAll();
 }
 
-bool CDialogPhotoOptions::ReadInt(QLineEdit* edit, int32_t& value, bool ranged, int32_t min, int32_t max) {
+bool CDialogPhotoOptions::ReadInt(QLineEdit* edit, int32_t& value, const NumberSetting& row) {
     int32_t parsed = 0;
     if (!SettingsStore::ParseInt32(Trimmed(edit->text()), parsed)) {
         Refuse(edit, "Please enter an integer.");
         return false;
     }
     value = parsed;
-    if (ranged && (value < min || value > max)) {
-        Refuse(edit, "Please enter an integer between " + std::to_string(min) + " and " +
-                         std::to_string(max) + ".");
+    if (!CheckNumber(row, value)) {
+        Refuse(edit, "Please enter an integer between " + NumberText(row.min) + " and " +
+                         NumberText(row.max) + ".");
         return false;
     }
     return true;
 }
 
-bool CDialogPhotoOptions::ReadDouble(QLineEdit* edit, double& value, double min, double max) {
+bool CDialogPhotoOptions::ReadDouble(QLineEdit* edit, double& value, const NumberSetting& row) {
     double parsed = 0;
     if (!ParseNumber(Trimmed(edit->text()), parsed)) {
         Refuse(edit, "Please enter a number.");
         return false;
     }
     value = parsed;
-    if (value < min || value > max) {
-        Refuse(edit, "Please enter a number between " + FormatNumber(min) + " and " +
-                         FormatNumber(max) + ".");
+    if (!CheckNumber(row, value)) {
+        Refuse(edit, "Please enter a number between " + FormatNumber(row.min) + " and " +
+                         FormatNumber(row.max) + ".");
         return false;
     }
     return true;
@@ -272,44 +263,41 @@ bool CDialogPhotoOptions::ReadDouble(QLineEdit* edit, double& value, double min,
 // Every edit takes part, hidden and disabled ones too; reading stops at the
 // first field that fails.
 bool CDialogPhotoOptions::ReadControls() {
+    namespace n = numbers;
     OutputPhotoFormat& f = m_format;
-    return ReadInt(ui_->editQuality, f.nCurrentJpegQuality, true, kMinQuality, kMaxQuality) &&
-           ReadInt(ui_->editOutputWidth, f.nOutputWidth, false, 0, 0) &&
-           ReadInt(ui_->editOutputHeight, f.nOutputHeight, false, 0, 0) &&
-           ReadDouble(ui_->editStretchHorizontal, f.dStretchHorizontal, kMinStretch, kMaxStretch) &&
-           ReadDouble(ui_->editStretchVertical, f.dStretchVertical, kMinStretch, kMaxStretch) &&
-           ReadInt(ui_->editLongEdge, f.nLongEdge, true, 1, kMaxOutputSide);
+    return ReadInt(ui_->editQuality, f.nCurrentJpegQuality, n::kQuality) &&
+           ReadInt(ui_->editOutputWidth, f.nOutputWidth, n::kOutputWidth) &&
+           ReadInt(ui_->editOutputHeight, f.nOutputHeight, n::kOutputHeight) &&
+           ReadDouble(ui_->editStretchHorizontal, f.dStretchHorizontal, n::kStretchHorizontal) &&
+           ReadDouble(ui_->editStretchVertical, f.dStretchVertical, n::kStretchVertical) &&
+           ReadInt(ui_->editLongEdge, f.nLongEdge, n::kLongEdge);
 }
 
 void CDialogPhotoOptions::accept() {
     if (!ReadControls())
         return;
-    m_format.nOuptputFormat = ui_->comboOutputFormat->currentIndex();
+    m_format.nOuptputFormat = ChosenId(ui_->comboOutputFormat, kNoListEntry);
     SettingsStore::WriteInt(settings::kOption, settings::kOutputFormat, m_format.nOuptputFormat);
     SettingsStore::WriteInt(settings::kOption, settings::kJpegQuality, m_format.nCurrentJpegQuality);
-    m_format.iComboPixelFormat = ui_->comboPixelFormat->currentIndex();
+    m_format.iComboPixelFormat = ChosenId(ui_->comboPixelFormat, kNoListEntry);
     SettingsStore::WriteInt(settings::kOption, settings::kPixelFormat, m_format.iComboPixelFormat);
     m_format.bNoEnlarge = ui_->checkNoEnlarge->isChecked();
     m_format.bLossless = ui_->checkLossless->isChecked();
     // A value the list lacks stays as it came.
-    if (const int metadata = ui_->comboMetadata->currentIndex(); metadata >= 0)
-        m_format.nMetadata = MetadataChoices()[static_cast<std::size_t>(metadata)].value;
+    m_format.nMetadata = ChosenId(ui_->comboMetadata, m_format.nMetadata);
     QDialog::accept();
 }
 
 void CDialogPhotoOptions::UpdatePixelFormatInfo() {
-    const PixelFormatChoice& choice = PixelFormatOf(ui_->comboPixelFormat->currentIndex());
-    m_pixelFormat = choice.constant;
+    const PixelFormatChoice& choice = PixelFormatOf(ChosenId(ui_->comboPixelFormat, kNoListEntry));
     ui_->labelPixelFormatInfo->setText(FromUtf8(GetText(choice.descriptionId)));
-    m_indexedPixelFormat = choice.indexedBits != 0 ? m_pixelFormat : 0;
 }
 
 void CDialogPhotoOptions::ShowFormatControls(int32_t format) {
     const OutputFormatRow* row = FindOutputFormat(format);
-    // One value past the list's last entry has always stood for "nothing to
-    // set"; any other value outside the list is reported.
-    const bool spare = format == static_cast<int32_t>(OutputFormats().size());
-    if (!row && !spare) {
+    // The reserved "nothing to set" shows neither group; any other value no
+    // row has is reported.
+    if (!row && format != kFormatNothingToSet) {
         Tell("unknown error", "error");
         return;
     }
@@ -340,7 +328,7 @@ void CDialogPhotoOptions::ShowSizeTypeControls(int32_t type) {
 
 void CDialogPhotoOptions::ShowAspectControls() {
     const int32_t rule = m_format.nKeepAspectRatio;
-    if (IndexOfChoice(KeepAspectChoices(), rule) < 0) {
+    if (!FindRow(KeepAspectChoices(), rule)) {
         Tell("Unknown nKeepAspectRatio type!", "Error");
         return;
     }

@@ -12,11 +12,12 @@
 #include <tuple>
 
 #include "imaging/FontConversion.h"
+#include "model/NumberSettings.h"
 #include "ui_FontColorDialog.h"
 
 namespace {
 
-constexpr int kDefaultPixels = 13;
+constexpr int kDefaultPixels = numbers::kFontPixels.WholeBuiltIn();
 constexpr int kMaxSamplePixels = 48;
 
 struct StyleTraits {
@@ -57,6 +58,8 @@ uint32_t FontColorDialog::ColorRefFromQColor(const QColor& color) {
 FontColorDialog::FontColorDialog(const LogFont& font, uint32_t color, QWidget* parent)
     : QDialog(parent), ui_(std::make_unique<Ui::FontColorDialog>()), base_(font), color_(color & 0xffffff) {
     ui_->setupUi(this);
+    ui_->spinSize->setRange(static_cast<int>(numbers::kFontPixels.min),
+                            static_cast<int>(numbers::kFontPixels.max));
 
     QFont start = QFontFromLogFont(font);
     // An empty face name shows the family it resolves to.

@@ -17,13 +17,16 @@
 #include <algorithm>
 
 #include "dialogs/AppIcon.h"
+#include "dialogs/ChoiceList.h"
 #include "platform/ProductInfo.h"
 #include "platform/Paths.h"
 #include "dialogs/QtPrompter.h"
 #include "platform/SettingsStore.h"
 #include "run/ActivityLog.h"
 #include "run/RunController.h"
+#include "settings/StoredValues.h"
 #include "imaging/DecodePreview.h"
+#include "model/NumberSettings.h"
 #include "model/OptionTables.h"
 #include "gather/PhotoGathering.h"
 #include "window/PhotoListModel.h"
@@ -45,13 +48,22 @@ MainDialog::MainDialog(Prompter* prompter, MainDialogHooks hooks, QWidget* paren
     CompleteWithProgramDialogs(hooks_);
     // The settings the window starts from, in this order: the overlay font,
     // its colour, the rename prefix.
-    m_textFont = LoadTextFont();
+    Status refusedFont;
+    m_textFont = LoadTextFont(&refusedFont);
     m_textColor = LoadTextColor();
     m_batch_renamer = SettingsStore::GetString(settings::kOption, settings::kBatchRenamer,
                                                settings::kDefaultBatchRenamer);
-    m_nNamingDate = SettingsStore::GetInt(settings::kNaming, settings::kNamingDate,
-                                          settings::kDefaultNamingDate);
+    const Result<int32_t> date = ReadStoredChoice(settings::kNaming, settings::kNamingDate,
+                                                  IdsOf(NamingDateChoices()), kDateFile);
+    m_nNamingDate = date ? date.Value() : kDateFile;
     OnInitDialog();
+    // Stored values their settings do not take were replaced: say which.
+    if (!refusedFont)
+        prompter_.Tell(RefusedStoredText(refusedFont, m_textFont.lfHeight), "Warning",
+                       PromptIcon::Exclamation, SettingsStore::Location());
+    if (!date)
+        prompter_.Tell(RefusedStoredText(date.GetStatus(), m_nNamingDate), "Warning",
+                       PromptIcon::Exclamation, SettingsStore::Location());
 }
 
 MainDialog::~MainDialog() {
@@ -88,8 +100,7 @@ void MainDialog::OnInitDialog() {
                                    style()->pixelMetric(QStyle::PM_ScrollBarExtent));
 
     ui->previewFrame->SetDecoder(&DecodePreview);
-    for (const NamedChoice& row : NamingDateChoices())
-        ui->namingDateCombo->addItem(QString::fromUtf8(row.text));
+    FillChoices(ui->namingDateCombo, NamingDateChoices(), [](const auto& row) { return row.text; });
 
     m_nPhotoCount = static_cast<int>(m_photoList.size());
     m_bNameSortAscending = m_bTimeSortAscending = false;
@@ -112,10 +123,11 @@ void MainDialog::OnInitDialog() {
     ui->viewLogButton->show();
     ui->progressBar->setRange(0, 999);
     ui->progressBar->setValue(0);
-    for (const TextAnchorRow& anchor : TextAnchors())
-        ui->textAnchorCombo->addItem(QString::fromLatin1(anchor.listText));
-    for (const TextEffectRow& effect : TextEffects())
-        ui->textEffectCombo->addItem(QString::fromLatin1(effect.listText));
+    FillChoices(ui->textAnchorCombo, TextAnchors(), [](const auto& row) { return row.listText; });
+    FillChoices(ui->textEffectCombo, TextEffects(), [](const auto& row) { return row.listText; });
+    ui->textSizeSpin->setRange(numbers::kTextSizePercent.min, numbers::kTextSizePercent.max);
+    ui->textOpacitySpin->setRange(static_cast<int>(numbers::kTextOpacity.min),
+                                  static_cast<int>(numbers::kTextOpacity.max));
     EnableListCommands(false);
     setAcceptDrops(true);
     ConnectCommands();
@@ -172,26 +184,25 @@ bool MainDialog::UpdateData(bool saveAndValidate) {
         ui->renamePrefixEdit->setText(ToQString(m_batch_renamer));
         ui->notRenameCheck->setChecked(m_bNotRename != 0);
         // A stored value the list lacks shows no entry and is kept.
-        ui->namingDateCombo->setCurrentIndex(IndexOfChoice(NamingDateChoices(), m_nNamingDate));
+        SelectChoice(ui->namingDateCombo, m_nNamingDate);
         ui->keepFoldersCheck->setChecked(m_bKeepFolders != 0);
         ui->textXEdit->setText(QString::number(m_nTextX));
         ui->textYEdit->setText(QString::number(m_nTextY));
-        ui->textAnchorCombo->setCurrentIndex(TextAnchorOf(m_nTextAnchor).value);
+        SelectChoice(ui->textAnchorCombo, TextAnchorOf(m_nTextAnchor).id);
         ui->textSizeSpin->setValue(m_dTextSizePercent);
         ui->textOpacitySpin->setValue(m_nTextOpacity);
-        ui->textEffectCombo->setCurrentIndex(m_nTextEffect);
+        SelectChoice(ui->textEffectCombo, m_nTextEffect);
         return true;
     }
     m_outputFolder = FromQString(ui->outputFolderEdit->text());
     m_batch_renamer = FromQString(ui->renamePrefixEdit->text());
     m_bNotRename = ui->notRenameCheck->isChecked() ? 1 : 0;
-    if (const int date = ui->namingDateCombo->currentIndex(); date >= 0)
-        m_nNamingDate = NamingDateChoices()[static_cast<std::size_t>(date)].value;
+    m_nNamingDate = ChosenId(ui->namingDateCombo, m_nNamingDate);
     m_bKeepFolders = ui->keepFoldersCheck->isChecked() ? 1 : 0;
-    m_nTextAnchor = ui->textAnchorCombo->currentIndex();
+    m_nTextAnchor = ChosenId(ui->textAnchorCombo, m_nTextAnchor);
     m_dTextSizePercent = ui->textSizeSpin->value();
     m_nTextOpacity = ui->textOpacitySpin->value();
-    m_nTextEffect = ui->textEffectCombo->currentIndex();
+    m_nTextEffect = ChosenId(ui->textEffectCombo, m_nTextEffect);
     for (auto [edit, member] : {std::pair{ui->textXEdit, &m_nTextX}, std::pair{ui->textYEdit, &m_nTextY}}) {
         int32_t value = 0;
         if (!SettingsStore::ParseInt32(edit->text().toStdString(), value)) {

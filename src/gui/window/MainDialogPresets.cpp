@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QSpinBox>
 
+#include "dialogs/ChoiceList.h"
 #include "platform/Paths.h"
 #include "platform/ProductInfo.h"
 #include "platform/SettingsStore.h"
@@ -47,10 +48,10 @@ TextOverlay MainDialog::OverlayInControls() const {
     TextOverlay overlay = CurrentOverlay();
     SettingsStore::ParseInt32(ui->textXEdit->text().toStdString(), overlay.x);
     SettingsStore::ParseInt32(ui->textYEdit->text().toStdString(), overlay.y);
-    overlay.anchor = ui->textAnchorCombo->currentIndex();
+    overlay.anchor = ChosenId(ui->textAnchorCombo, overlay.anchor);
     overlay.sizePercent = ui->textSizeSpin->value();
     overlay.opacity = ui->textOpacitySpin->value();
-    overlay.effect = ui->textEffectCombo->currentIndex();
+    overlay.effect = ChosenId(ui->textEffectCombo, overlay.effect);
     return overlay;
 }
 
@@ -104,17 +105,25 @@ void MainDialog::OnApplyPreset() {
     if (IsConverting())
         return;
     const std::string name = ui->presetCombo->currentText().toStdString();
-    const std::optional<Preset> preset = presets::Load(name);
-    if (!preset) {
+    const Result<std::optional<Preset>> loaded = presets::Load(name);
+    // A value its setting does not take is never used: the whole preset stays
+    // unapplied, and the message names the key.
+    if (!loaded) {
+        prompter_.Tell("The preset " + Quoted(name) + " was not applied.", kProductName,
+                       PromptIcon::Exclamation, loaded.GetStatus().Told());
+        return;
+    }
+    if (!loaded.Value()) {
         prompter_.Tell("The preset " + Quoted(name) + " is not stored any more.", kProductName,
                        PromptIcon::Exclamation);
         RefreshPresetList();
         return;
     }
+    const Preset& preset = *loaded.Value();
     // A typed output folder is not the preset's: it stays.
     m_outputFolder = paths::FromQString(ui->outputFolderEdit->text());
-    ApplyPresetSettings(*preset);
-    DefaultOutputPhotoFormat = preset->format;
+    ApplyPresetSettings(preset);
+    DefaultOutputPhotoFormat = preset.format;
     OfferDefaultsToList();
 }
 
@@ -129,7 +138,8 @@ void MainDialog::OnSavePreset() {
         prompter_.Tell("A preset name " + problem + ".", kProductName, PromptIcon::Exclamation);
         return;
     }
-    if (presets::Load(name) &&
+    const Result<std::optional<Preset>> stored = presets::Load(name);
+    if ((!stored || stored.Value()) &&
         prompter_.Ask("The preset " + Quoted(name) + " exists. Do you want to replace it?", "Question",
                       PromptButtons::YesNo, PromptIcon::Question) != PromptAnswer::Yes)
         return;

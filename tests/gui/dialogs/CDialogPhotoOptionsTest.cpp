@@ -109,23 +109,6 @@ private slots:
         QVERIFY(o.prompter.Prompts().empty());
     }
 
-    void constructionReadsTheStore() {
-        SettingsStore::WriteInt(settings::kOption, settings::kRotateAngle, 270);
-        SettingsStore::WriteInt(settings::kOption, settings::kFlipType, 2);
-        SettingsStore::WriteInt(settings::kOption, settings::kOutputWidth, 640);
-        CDialogPhotoOptions dialog;
-        QCOMPARE(dialog.Format().nRotateAngel, 270);
-        QCOMPARE(dialog.Format().nFlipType, 2);
-        QCOMPARE(dialog.Format().nOutputWidth, 640);
-        QCOMPARE(dialog.Format().nOutputHeight, 1);
-        QCOMPARE(dialog.Format().nOuputSizeType, 0);
-        QCOMPARE(dialog.Format().nOuptputFormat, 1);
-        QCOMPARE(dialog.Format().iComboPixelFormat, 4);
-        QCOMPARE(dialog.Format().nCurrentJpegQuality, 80);
-        QCOMPARE(dialog.Format().nKeepAspectRatio, 0);
-        QCOMPARE(dialog.m_pixelFormat, 0x00021808u);
-    }
-
     void formatShowsItsGroup_data() {
         QTest::addColumn<int>("format");
         QTest::addColumn<bool>("pixelGroup");
@@ -204,10 +187,21 @@ private slots:
         QCOMPARE(store.allKeys().size(), 3);
     }
 
+    // Each entry gives the record its row's stored id, and OK stores it.
+    void eachEntryStoresItsRowsId() {
+        for (const OutputFormatRow& row : OutputFormats()) {
+            Opened o(WithFormat(kFormatJpg));
+            QComboBox* formats = o.get<QComboBox>("comboOutputFormat");
+            o.choose("comboOutputFormat", formats->findText(QString::fromUtf8(row.listText)));
+            QCOMPARE(o.dialog->Format().nOuptputFormat, row.id);
+            o.pressOk();
+            QCOMPARE(SettingsStore::GetInt(settings::kOption, settings::kOutputFormat, -9), row.id);
+        }
+    }
+
     void formatWithoutListEntryShowsNeitherGroup() {
-        // One past the format table's last row: no table can ever hold it,
-        // since a new row moves it along.
-        Opened o(WithFormat(static_cast<int>(OutputFormats().size())));
+        // The reserved "nothing to set", which no format's row ever takes.
+        Opened o(WithFormat(kFormatNothingToSet));
         QCOMPARE(o.get<QComboBox>("comboOutputFormat")->currentIndex(), -1);
         QVERIFY(!o.visible("comboPixelFormat"));
         QVERIFY(!o.visible("editQuality"));
@@ -225,11 +219,8 @@ private slots:
         QCOMPARE(o.get<QComboBox>("comboPixelFormat")->currentIndex(), 1);
         QCOMPARE(o.get<QLabel>("labelPixelFormatInfo")->text(),
                  QStringLiteral("4 bits per pixel, indexed. 16 color."));
-        QCOMPARE(o.dialog->m_pixelFormat, 0x00030402u);
-        QCOMPARE(o.dialog->m_indexedPixelFormat, 0x00030402u);
         o.choose("comboPixelFormat", 5);
-        QCOMPARE(o.dialog->m_pixelFormat, 0x0026200Au);
-        QCOMPARE(o.dialog->m_indexedPixelFormat, 0u);
+        QCOMPARE(o.get<QLabel>("labelPixelFormatInfo")->text(), QString::fromStdString(GetText(143)));
     }
 
     void sizeTypeEnablesItsControls_data() {
@@ -386,7 +377,7 @@ private slots:
         f.nRotateAngel = 180;
         f.nFlipType = kFlipVertical;
         f.nOutputWidth = -5;
-        f.nOutputHeight = 2147483647;
+        f.nOutputHeight = 10000000;
         f.dStretchHorizontal = 0.1;
         f.dStretchVertical = 1.0 / 3.0;
         Opened o(f);
@@ -394,16 +385,22 @@ private slots:
         QVERIFY(!o.checked("radioRotate0"));
         QVERIFY(o.checked("radioFlipVertical"));
         QCOMPARE(o.get<QLineEdit>("editOutputWidth")->text(), QStringLiteral("-5"));
-        QCOMPARE(o.get<QLineEdit>("editOutputHeight")->text(), QStringLiteral("2147483647"));
+        QCOMPARE(o.get<QLineEdit>("editOutputHeight")->text(), QStringLiteral("10000000"));
         QCOMPARE(o.get<QLineEdit>("editStretchHorizontal")->text(), QStringLiteral("0.1"));
         QCOMPARE(o.get<QLineEdit>("editStretchVertical")->text(), QStringLiteral("0.333333333333333"));
         QCOMPARE(o.get<QComboBox>("comboPixelFormat")->currentIndex(), 4);
         QVERIFY(o.dialog->focusWidget() == o.get<QDialogButtonBox>("buttonBox")->button(QDialogButtonBox::Ok));
+        // A width no output can have is shown but not taken back.
+        o.pressOk();
+        QCOMPARE(PromptsOf(o.prompter).size(), 1);
+        QCOMPARE(PromptsOf(o.prompter)[0].text, QStringLiteral("Please enter an integer between 1 and 10000000."));
+        QVERIFY(o.dialog->isVisible());
         // Untouched values come back as they went in (the factors within 15 digits).
+        o.type("editOutputWidth", "1");
         o.pressOk();
         OutputPhotoFormat back = o.dialog->Format();
-        QCOMPARE(back.nOutputWidth, -5);
-        QCOMPARE(back.nOutputHeight, 2147483647);
+        QCOMPARE(back.nOutputWidth, 1);
+        QCOMPARE(back.nOutputHeight, 10000000);
         QCOMPARE(back.dStretchHorizontal, 0.1);
         QVERIFY(qAbs(back.dStretchVertical - 1.0 / 3.0) < 1e-15);
     }
@@ -447,10 +444,10 @@ private slots:
 
     void unknownSizeTypeLeavesTheRadiosAlone() {
         OutputPhotoFormat f;
-        f.nOuputSizeType = 3;
+        f.nOuputSizeType = 99;
         Opened o(f);
-        for (const char* name : {"radioOriginalSize", "radioFixedSize", "radioStretch"})
-            QVERIFY(!o.checked(name));
+        for (const SizeRuleRow& row : SizeRules())
+            QVERIFY2(!o.checked(row.radioName), row.radioName);
     }
 
     void validation_data() {
@@ -473,7 +470,13 @@ private slots:
         QTest::newRow("hidden quality 0 (TIF)") << 3 << 1 << QStringList{"editQuality=0"} << quality << "";
         QTest::newRow("width text") << 1 << 1 << QStringList{"editOutputWidth=12px"} << integer << "editOutputWidth";
         QTest::newRow("width overflow") << 1 << 1 << QStringList{"editOutputWidth=2147483648"} << integer << "editOutputWidth";
-        QTest::newRow("negative width passes") << 1 << 1 << QStringList{"editOutputWidth=-3"} << "" << "";
+        const QString side = "Please enter an integer between 1 and 10000000.";
+        QTest::newRow("negative width") << 1 << 1 << QStringList{"editOutputWidth=-3"} << side << "editOutputWidth";
+        QTest::newRow("width 0") << 1 << 1 << QStringList{"editOutputWidth=0"} << side << "editOutputWidth";
+        QTest::newRow("height above bound") << 1 << 1 << QStringList{"editOutputHeight=10000001"} << side << "";
+        QTest::newRow("width and height bounds pass")
+            << 1 << 1 << QStringList{"editOutputWidth=1", "editOutputHeight=10000000"} << "" << "";
+        QTest::newRow("disabled width -3") << 1 << 0 << QStringList{"editOutputWidth=-3"} << side << "";
         QTest::newRow("disabled width text") << 1 << 0 << QStringList{"editOutputWidth=abc"} << integer << "";
         QTest::newRow("height empty") << 1 << 1 << QStringList{"editOutputHeight="} << integer << "";
         QTest::newRow("horizontal text") << 1 << 2 << QStringList{"editStretchHorizontal=half"} << number << "editStretchHorizontal";
@@ -494,7 +497,6 @@ private slots:
             << 1 << 1 << QStringList{"editStretchHorizontal=0", "editOutputHeight=z"} << integer << "";
         QTest::newRow("horizontal before vertical")
             << 1 << 2 << QStringList{"editStretchVertical=x", "editStretchHorizontal=0"} << factor << "editStretchHorizontal";
-        const QString side = "Please enter an integer between 1 and 10000000.";
         QTest::newRow("long edge 0") << 1 << 4 << QStringList{"editLongEdge=0"} << side << "editLongEdge";
         QTest::newRow("long edge text") << 1 << 4 << QStringList{"editLongEdge=big"} << integer << "editLongEdge";
         QTest::newRow("long edge bounds pass") << 1 << 4 << QStringList{"editLongEdge=10000000"} << "" << "";
@@ -573,11 +575,22 @@ private slots:
         QVERIFY(o.prompter.Prompts().empty());
         QCOMPARE(o.get<QComboBox>("comboPixelFormat")->currentIndex(), -1);
         QCOMPARE(o.get<QLabel>("labelPixelFormatInfo")->text(), QString::fromStdString(GetText(142)));
-        QCOMPARE(o.dialog->m_pixelFormat, 0x00021808u);
-        QCOMPARE(o.dialog->m_indexedPixelFormat, 0u);
         o.pressOk();
         QCOMPARE(o.dialog->Format().iComboPixelFormat, -1);
         QCOMPARE(SettingsStore::GetInt(settings::kOption, settings::kPixelFormat, 4), -1);
+    }
+
+    // A stored quality no format takes is told, naming its key, and not used.
+    void storedQualityOutsideItsRangeIsRefused() {
+        SettingsStore::WriteInt(settings::kOption, settings::kJpegQuality, 0);
+        Opened o(WithFormat(kFormatJpg));
+        QCOMPARE(o.get<QLineEdit>("editQuality")->text(), QStringLiteral("80"));
+        QList<Shown> prompts = PromptsOf(o.prompter);
+        QCOMPARE(prompts.size(), 1);
+        QVERIFY2(prompts[0].text.contains("nCurrentJpegQuality"), qPrintable(prompts[0].text));
+        QCOMPARE(prompts[0].caption, QStringLiteral("Warning"));
+        o.pressOk();
+        QCOMPARE(SettingsStore::GetInt(settings::kOption, settings::kJpegQuality, -9), 80);
     }
 
     void cancelStoresNothing() {
