@@ -43,8 +43,7 @@ std::string RulesWith(unsigned input) {
 
 ChoiceSet SizeSet() {
     ChoiceSet set;
-    for (const SizeRuleRow& row : SizeRules())
-        set.Add(row.cliName, row.id);
+    for (const SizeRuleRow& row : SizeRules()) set.Add(row.cliName, row.id);
     return set;
 }
 
@@ -137,10 +136,16 @@ Handler Flag(std::function<void(CliOptions&)> set) {
     };
 }
 
-std::string Default(const std::string& value) { return " (default " + value + ")"; }
-std::string Default(const NumberSetting& row) { return Default(NumberText(row.builtIn)); }
+std::string Default(const std::string& value) {
+    return " (default " + value + ")";
+}
+std::string Default(const NumberSetting& row) {
+    return Default(NumberText(row.builtIn));
+}
 // ", 1 to 100": the range, after the setting's description.
-std::string Range(const NumberSetting& row) { return ", " + RangeText(row); }
+std::string Range(const NumberSetting& row) {
+    return ", " + RangeText(row);
+}
 
 Handler PathIn(const char* what, std::function<void(CliOptions&, const std::string&)> set) {
     return [=](const std::string& v, CliOptions& o) -> std::string {
@@ -181,47 +186,74 @@ const std::vector<OptionRule>& Rules() {
         constexpr const char* kRun = "Run";
         constexpr const char* kPresets = "Presets";
         constexpr const char* kScripts = "Scripts and clusters";
-        OptionRule preset{kPresets, "preset", 0, "NAME",
+        OptionRule preset{kPresets,
+                          "preset",
+                          0,
+                          "NAME",
                           "start from the saved preset NAME; options after it override it",
-                          PresetName([](CliOptions& o, const std::string& v) { o.preset = v; }), {}};
+                          PresetName([](CliOptions& o, const std::string& v) { o.preset = v; }),
+                          {}};
         preset.appliesPreset = true;
         return std::vector<OptionRule>{
-            {kOutput, "output", 'o', "DIR",
+            {kOutput,
+             "output",
+             'o',
+             "DIR",
              "output folder (default: the work folder, Pictures/Quillmere/)",
-             PathIn("folder", [](CliOptions& o, const std::string& v) { o.outputFolder = v; }), {}},
+             PathIn("folder", [](CliOptions& o, const std::string& v) { o.outputFolder = v; }),
+             {}},
             Choice(kOutput, "format", 'f', "FMT", formats,
                    JoinOr(formats.shown) + Default(formats.NameOf(d.nOuptputFormat)),
                    [](CliOptions& o, int32_t x) { o.format.nOuptputFormat = x; }),
             Choice(kOutput, "size", 0, "RULE", sizes,
                    JoinOr(sizes.shown) + Default(sizes.NameOf(d.nOuputSizeType)),
                    [](CliOptions& o, int32_t x) { o.format.nOuputSizeType = x; }),
-            {kOutput, "width", 'W', "N",
+            {kOutput,
+             "width",
+             'W',
+             "N",
              "output width for " + RulesWith(kUsesWidthHeight) + Range(n::kOutputWidth) +
                  Default(n::kOutputWidth),
-             NumberIn(n::kOutputWidth,
-                      [](CliOptions& o, double x) { o.format.nOutputWidth = static_cast<int32_t>(x); }),
+             NumberIn(
+                 n::kOutputWidth,
+                 [](CliOptions& o, double x) { o.format.nOutputWidth = static_cast<int32_t>(x); }),
              {}},
-            {kOutput, "height", 'H', "N",
+            {kOutput,
+             "height",
+             'H',
+             "N",
              "output height for " + RulesWith(kUsesWidthHeight) + Range(n::kOutputHeight) +
                  Default(n::kOutputHeight),
-             NumberIn(n::kOutputHeight,
-                      [](CliOptions& o, double x) { o.format.nOutputHeight = static_cast<int32_t>(x); }),
+             NumberIn(
+                 n::kOutputHeight,
+                 [](CliOptions& o, double x) { o.format.nOutputHeight = static_cast<int32_t>(x); }),
              {}},
-            {kOutput, "long-edge", 0, "N",
+            {kOutput,
+             "long-edge",
+             0,
+             "N",
              "the longer side for " + RulesWith(kUsesLongEdge) + Range(n::kLongEdge) +
                  Default(n::kLongEdge),
-             NumberIn(n::kLongEdge,
-                      [](CliOptions& o, double x) { o.format.nLongEdge = static_cast<int32_t>(x); }),
+             NumberIn(n::kLongEdge, [](CliOptions& o,
+                                       double x) { o.format.nLongEdge = static_cast<int32_t>(x); }),
              {}},
-            {kOutput, "no-enlarge", 0, nullptr,
-             "with " + RulesWith(kUsesNoEnlarge) + ": a photo smaller than the result keeps its size",
-             Flag([](CliOptions& o) { o.format.bNoEnlarge = true; }), {}},
+            {kOutput,
+             "no-enlarge",
+             0,
+             nullptr,
+             "with " + RulesWith(kUsesNoEnlarge) +
+                 ": a photo smaller than the result keeps its size",
+             Flag([](CliOptions& o) { o.format.bNoEnlarge = true; }),
+             {}},
             Choice(kOutput, "keep-aspect", 0, "FROM", keeps,
                    JoinOr(keeps.shown) + Default(keeps.NameOf(d.nKeepAspectRatio)),
                    [](CliOptions& o, int32_t x) { o.format.nKeepAspectRatio = x; }),
-            {kOutput, "stretch", 0, "H,V",
-             "factors for " + RulesWith(kUsesStretch) + Range(n::kStretchHorizontal) + " (default " +
-                 NumberText(n::kStretchHorizontal.builtIn) + "," +
+            {kOutput,
+             "stretch",
+             0,
+             "H,V",
+             "factors for " + RulesWith(kUsesStretch) + Range(n::kStretchHorizontal) +
+                 " (default " + NumberText(n::kStretchHorizontal.builtIn) + "," +
                  NumberText(n::kStretchVertical.builtIn) + ")",
              PairIn(n::kStretchHorizontal, n::kStretchVertical,
                     "must be two factors H,V from " + RangeText(n::kStretchHorizontal),
@@ -234,16 +266,23 @@ const std::vector<OptionRule>& Rules() {
                    "BMP pixel format: " + JoinOr(pixels.shown) + ", or " + PixelFormatIds() +
                        Default(pixels.NameOf(d.iComboPixelFormat)),
                    [](CliOptions& o, int32_t x) { o.format.iComboPixelFormat = x; }),
-            {kOutput, "quality", 'q', "N",
+            {kOutput,
+             "quality",
+             'q',
+             "N",
              "quality of " + FormatsWith(kUsesQuality) + Range(n::kQuality) + Default(n::kQuality),
              NumberIn(n::kQuality,
                       [](CliOptions& o, double x) {
                           o.format.nCurrentJpegQuality = static_cast<int32_t>(x);
                       }),
              {}},
-            {kOutput, "lossless", 0, nullptr,
+            {kOutput,
+             "lossless",
+             0,
+             nullptr,
              "lossless " + FormatsWith(kUsesLossless) + " (the quality is not used)",
-             Flag([](CliOptions& o) { o.format.bLossless = true; }), {}},
+             Flag([](CliOptions& o) { o.format.bLossless = true; }),
+             {}},
             Choice(kOutput, "metadata", 0, "KEEP", metadata,
                    "camera data (EXIF, XMP, IPTC) the outputs keep: " + JoinOr(metadata.shown) +
                        Default(metadata.NameOf(d.nMetadata)),
@@ -254,7 +293,11 @@ const std::vector<OptionRule>& Rules() {
             Choice(kOutput, "flip", 0, "HOW", flips,
                    JoinOr(flips.shown) + Default(flips.NameOf(d.nFlipType)),
                    [](CliOptions& o, int32_t x) { o.format.nFlipType = x; }),
-            {kNames, "prefix", 0, "TEXT", "rename prefix" + Default("\"" + naming.prefix + "\""),
+            {kNames,
+             "prefix",
+             0,
+             "TEXT",
+             "rename prefix" + Default("\"" + naming.prefix + "\""),
              [](const std::string& v, CliOptions& o) -> std::string {
                  if (v.find('/') != std::string::npos)
                      return "must not contain '/'";
@@ -262,27 +305,48 @@ const std::vector<OptionRule>& Rules() {
                  return {};
              },
              {}},
-            {kNames, "no-rename", 0, nullptr, "keep the source names, change the extension only",
-             Flag([](CliOptions& o) { o.naming.notRename = true; }), {}},
-            Choice(kNames, "date", 0, "WHICH", dates,
-                   "the date in the names: " + JoinOr(dates.shown) + " (from EXIF, else the file's)" +
-                       Default(dates.NameOf(naming.date)),
-                   [](CliOptions& o, int32_t x) { o.naming.date = x; }),
-            {kNames, "keep-folders", 0, nullptr,
-             "photos found in a folder keep their path below it inside the run folder",
-             Flag([](CliOptions& o) { o.naming.keepFolders = true; }), {}},
-            {kNames, "number-start", 0, "N",
-             "the number of the first photo" + Range(n::kNumberStart) + Default(n::kNumberStart),
-             NumberIn(n::kNumberStart,
-                      [](CliOptions& o, double x) { o.naming.numberStart = static_cast<int32_t>(x); }),
+            {kNames,
+             "no-rename",
+             0,
+             nullptr,
+             "keep the source names, change the extension only",
+             Flag([](CliOptions& o) { o.naming.notRename = true; }),
              {}},
-            {kNames, "number-width", 0, "W",
+            Choice(kNames, "date", 0, "WHICH", dates,
+                   "the date in the names: " + JoinOr(dates.shown) +
+                       " (from EXIF, else the file's)" + Default(dates.NameOf(naming.date)),
+                   [](CliOptions& o, int32_t x) { o.naming.date = x; }),
+            {kNames,
+             "keep-folders",
+             0,
+             nullptr,
+             "photos found in a folder keep their path below it inside the run folder",
+             Flag([](CliOptions& o) { o.naming.keepFolders = true; }),
+             {}},
+            {kNames,
+             "number-start",
+             0,
+             "N",
+             "the number of the first photo" + Range(n::kNumberStart) + Default(n::kNumberStart),
+             NumberIn(
+                 n::kNumberStart,
+                 [](CliOptions& o, double x) { o.naming.numberStart = static_cast<int32_t>(x); }),
+             {}},
+            {kNames,
+             "number-width",
+             0,
+             "W",
              "digits the numbers are padded to" + Range(n::kNumberWidth) +
                  " (default: those of the last number)",
-             NumberIn(n::kNumberWidth,
-                      [](CliOptions& o, double x) { o.naming.numberWidth = static_cast<int32_t>(x); }),
+             NumberIn(
+                 n::kNumberWidth,
+                 [](CliOptions& o, double x) { o.naming.numberWidth = static_cast<int32_t>(x); }),
              {}},
-            {kText, "text", 0, "TEXT", "a line of text drawn on every photo",
+            {kText,
+             "text",
+             0,
+             "TEXT",
+             "a line of text drawn on every photo",
              [](const std::string& v, CliOptions& o) -> std::string {
                  // Drawn as one line, a line break would be lost.
                  if (v.find_first_of("\r\n") != std::string::npos)
@@ -291,7 +355,10 @@ const std::vector<OptionRule>& Rules() {
                  return {};
              },
              {}},
-            {kText, "text-pos", 0, "X,Y",
+            {kText,
+             "text-pos",
+             0,
+             "X,Y",
              "its margin in output pixels from the anchor; for top-left, its top-left corner "
              "(default 0,0)",
              PairIn(n::kTextX, n::kTextY, "must be two integers X,Y",
@@ -303,7 +370,11 @@ const std::vector<OptionRule>& Rules() {
             Choice(kText, "text-anchor", 0, "WHERE", anchors,
                    JoinOr(anchors.shown) + Default(anchors.NameOf(overlay.anchor)),
                    [](CliOptions& o, int32_t x) { o.overlay.anchor = x; }),
-            {kText, "font", 0, "FAMILY", "font family (default: the sans-serif font)",
+            {kText,
+             "font",
+             0,
+             "FAMILY",
+             "font family (default: the sans-serif font)",
              [](const std::string& v, CliOptions& o) -> std::string {
                  if (TruncateFaceName(v) != v)
                      return "must be a family name of at most 31 characters";
@@ -311,7 +382,10 @@ const std::vector<OptionRule>& Rules() {
                  return {};
              },
              {}},
-            {kText, "font-px", 0, "N",
+            {kText,
+             "font-px",
+             0,
+             "N",
              "font size in pixels" + Range(n::kFontPixels) + Default(n::kFontPixels),
              NumberIn(n::kFontPixels,
                       [](CliOptions& o, double x) {
@@ -319,25 +393,55 @@ const std::vector<OptionRule>& Rules() {
                           o.overlay.font.lfHeight = -static_cast<int32_t>(x);
                       }),
              {}},
-            {kText, "text-size-percent", 0, "P",
+            {kText,
+             "text-size-percent",
+             0,
+             "P",
              "text size as a percentage of the output's shorter side, in place of --font-px; " +
                  RangeText(n::kTextSizePercent) + " (default " +
                  NumberText(n::kTextSizePercent.builtIn) + ": the font's size)",
              NumberIn(n::kTextSizePercent,
                       [](CliOptions& o, double x) { o.overlay.sizePercent = x; }),
              {}},
-            {kText, "bold", 0, nullptr, "bold text", Flag([](CliOptions& o) { o.overlay.font.lfWeight = 700; }), {}},
-            {kText, "italic", 0, nullptr, "italic text", Flag([](CliOptions& o) { o.overlay.font.lfItalic = 1; }), {}},
-            {kText, "underline", 0, nullptr, "underlined text",
-             Flag([](CliOptions& o) { o.overlay.font.lfUnderline = 1; }), {}},
-            {kText, "strikeout", 0, nullptr, "struck-out text",
-             Flag([](CliOptions& o) { o.overlay.font.lfStrikeOut = 1; }), {}},
-            {kText, "color", 0, "RRGGBB", "text colour (default 000000)",
+            {kText,
+             "bold",
+             0,
+             nullptr,
+             "bold text",
+             Flag([](CliOptions& o) { o.overlay.font.lfWeight = 700; }),
+             {}},
+            {kText,
+             "italic",
+             0,
+             nullptr,
+             "italic text",
+             Flag([](CliOptions& o) { o.overlay.font.lfItalic = 1; }),
+             {}},
+            {kText,
+             "underline",
+             0,
+             nullptr,
+             "underlined text",
+             Flag([](CliOptions& o) { o.overlay.font.lfUnderline = 1; }),
+             {}},
+            {kText,
+             "strikeout",
+             0,
+             nullptr,
+             "struck-out text",
+             Flag([](CliOptions& o) { o.overlay.font.lfStrikeOut = 1; }),
+             {}},
+            {kText,
+             "color",
+             0,
+             "RRGGBB",
+             "text colour (default 000000)",
              [](const std::string& v, CliOptions& o) -> std::string {
                  std::string hex = v;
                  if (!hex.empty() && hex[0] == '#')
                      hex.erase(0, 1);
-                 if (hex.size() != 6 || hex.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos)
+                 if (hex.size() != 6 ||
+                     hex.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos)
                      return "must be six hexadecimal digits RRGGBB";
                  const uint32_t rgb = static_cast<uint32_t>(std::strtoul(hex.c_str(), nullptr, 16));
                  // Stored the way the font record's colour is: 0x00BBGGRR.
@@ -345,58 +449,114 @@ const std::vector<OptionRule>& Rules() {
                  return {};
              },
              {}},
-            {kText, "text-opacity", 0, "N",
+            {kText,
+             "text-opacity",
+             0,
+             "N",
              "text opacity in percent" + Range(n::kTextOpacity) + Default(n::kTextOpacity),
              NumberIn(n::kTextOpacity,
                       [](CliOptions& o, double x) { o.overlay.opacity = static_cast<int32_t>(x); }),
              {}},
             Choice(kText, "text-effect", 0, "HOW", effects,
-                   JoinOr(effects.shown) + " around the text" + Default(effects.NameOf(overlay.effect)),
+                   JoinOr(effects.shown) + " around the text" +
+                       Default(effects.NameOf(overlay.effect)),
                    [](CliOptions& o, int32_t x) { o.overlay.effect = x; }),
             preset,
-            {kPresets, "save-preset", 0, "NAME",
+            {kPresets,
+             "save-preset",
+             0,
+             "NAME",
              "save the settings this command gives as preset NAME (PATHs optional)",
-             PresetName([](CliOptions& o, const std::string& v) { o.savePreset = v; }), {}},
-            {kPresets, "list-presets", 0, nullptr, "print the saved presets' names, one per line",
-             Flag([](CliOptions& o) { o.listPresets = true; }), {}},
-            {kScripts, "files-from", 0, "FILE",
+             PresetName([](CliOptions& o, const std::string& v) { o.savePreset = v; }),
+             {}},
+            {kPresets,
+             "list-presets",
+             0,
+             nullptr,
+             "print the saved presets' names, one per line",
+             Flag([](CliOptions& o) { o.listPresets = true; }),
+             {}},
+            {kScripts,
+             "files-from",
+             0,
+             "FILE",
              "also convert the paths listed in FILE, one per line (- for standard input)",
-             PathIn("file", [](CliOptions& o, const std::string& v) { o.filesFrom = v; }), {}},
-            {kScripts, "null", 0, nullptr, "the --files-from entries end with NUL, as find -print0 writes them",
-             Flag([](CliOptions& o) { o.nulSeparated = true; }), {}},
-            {kScripts, "into", 0, "DIR",
+             PathIn("file", [](CliOptions& o, const std::string& v) { o.filesFrom = v; }),
+             {}},
+            {kScripts,
+             "null",
+             0,
+             nullptr,
+             "the --files-from entries end with NUL, as find -print0 writes them",
+             Flag([](CliOptions& o) { o.nulSeparated = true; }),
+             {}},
+            {kScripts,
+             "into",
+             0,
+             "DIR",
              "write into DIR (made if missing) instead of a new time-stamped folder",
-             PathIn("folder", [](CliOptions& o, const std::string& v) { o.into = v; }), {}},
-            {kScripts, "report", 0, "FILE",
+             PathIn("folder", [](CliOptions& o, const std::string& v) { o.into = v; }),
+             {}},
+            {kScripts,
+             "report",
+             0,
+             "FILE",
              "write one JSON object per photo, then a summary object, one per line, to FILE",
-             PathIn("file", [](CliOptions& o, const std::string& v) { o.report = v; }), {}},
+             PathIn("file", [](CliOptions& o, const std::string& v) { o.report = v; }),
+             {}},
             Choice(kRun, "overwrite", 0, "POLICY", overwrites,
                    JoinOr(overwrites.shown) +
                        " when an output file exists (default: ask when standard input is a "
                        "terminal, else no)",
                    [](CliOptions& o, int32_t x) { o.overwrite = static_cast<OverwritePolicy>(x); }),
-            {kRun, "jobs", 'j', "N",
+            {kRun,
+             "jobs",
+             'j',
+             "N",
              "photos converted at once" + Range(n::kJobs) + " (default: one per core)",
-             NumberIn(n::kJobs, [](CliOptions& o, double x) { o.jobs = static_cast<int>(x); }), {}},
-            {kRun, "max-memory", 0, "MIB",
+             NumberIn(n::kJobs, [](CliOptions& o, double x) { o.jobs = static_cast<int>(x); }),
+             {}},
+            {kRun,
+             "max-memory",
+             0,
+             "MIB",
              "memory the photos in hand may take, in MiB" + Range(n::kMaxMemoryMiB) +
                  "; a larger photo converts alone (default: half the physical memory, " +
                  std::to_string(DefaultMemoryBudget() >> 20) + " MiB)",
              NumberIn(n::kMaxMemoryMiB,
                       [](CliOptions& o, double x) { o.maxMemoryMiB = static_cast<int64_t>(x); }),
              {}},
-            {kRun, "quiet", 0, nullptr, "no progress bar and no notices",
-             Flag([](CliOptions& o) { o.quiet = true; }), {}},
-            {kRun, "list-values", 0, "OPTION",
+            {kRun,
+             "quiet",
+             0,
+             nullptr,
+             "no progress bar and no notices",
+             Flag([](CliOptions& o) { o.quiet = true; }),
+             {}},
+            {kRun,
+             "list-values",
+             0,
+             "OPTION",
              "print the values a fixed-set option accepts, one per line",
              [](const std::string& v, CliOptions& o) -> std::string {
                  o.listValues = v;
                  return {};
              },
              {}},
-            {kRun, "help", 'h', nullptr, "this text", Flag([](CliOptions& o) { o.help = true; }), {}},
-            {kRun, "version", 0, nullptr, "the program's version",
-             Flag([](CliOptions& o) { o.version = true; }), {}},
+            {kRun,
+             "help",
+             'h',
+             nullptr,
+             "this text",
+             Flag([](CliOptions& o) { o.help = true; }),
+             {}},
+            {kRun,
+             "version",
+             0,
+             nullptr,
+             "the program's version",
+             Flag([](CliOptions& o) { o.version = true; }),
+             {}},
         };
     }();
     return rules;

@@ -7,7 +7,9 @@
 
 namespace {
 
-ParseOutcome Parse(std::vector<std::string> args) { return ParseArguments(args); }
+ParseOutcome Parse(std::vector<std::string> args) {
+    return ParseArguments(args);
+}
 
 TEST(ParseArguments, DefaultsAreTheWindowsFirstStart) {
     const ParseOutcome r = Parse({"a.jpg", "folder"});
@@ -189,7 +191,9 @@ INSTANTIATE_TEST_SUITE_P(
         BadRow{"number_width_zero", {"--number-width", "0", "a"}, "--number-width"},
         BadRow{"number_start_negative", {"--number-start", "-1", "a"}, "--number-start"},
         BadRow{"null_without_a_list", {"--null", "a"}, "--null"},
-        BadRow{"answers_and_list_both_on_stdin", {"--files-from", "-", "--overwrite", "ask"}, "--overwrite ask"},
+        BadRow{"answers_and_list_both_on_stdin",
+               {"--files-from", "-", "--overwrite", "ask"},
+               "--overwrite ask"},
         BadRow{"preset_name_with_slash", {"--save-preset", "a/b"}, "--save-preset"},
         BadRow{"preset_not_stored", {"--preset", "nowhere", "a"}, "no preset 'nowhere'"}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -204,7 +208,8 @@ TEST(ParseArguments, APresetCountsWhereItStands) {
         return name == "web" ? std::optional<Preset>(web) : std::nullopt;
     };
     const ParseOutcome r = ParseArguments(
-        {"-q", "90", "--number-start", "7", "--preset", "web", "--prefix", "after", "a.jpg"}, lookup);
+        {"-q", "90", "--number-start", "7", "--preset", "web", "--prefix", "after", "a.jpg"},
+        lookup);
     ASSERT_TRUE(r.ok) << r.error;
     EXPECT_EQ(r.options.format.nOuptputFormat, kFormatPng);
     EXPECT_EQ(r.options.format.nCurrentJpegQuality, 40) << "given before the preset: the preset's";
@@ -230,7 +235,9 @@ TEST(ParseArguments, HelpAndVersionNeedNoPaths) {
     EXPECT_TRUE(Parse({"--help"}).ok);
     EXPECT_TRUE(Parse({"--help"}).options.help);
     EXPECT_TRUE(Parse({"--version"}).options.version);
-    for (auto args : {std::vector<std::string>{"--list-presets"}, {"--save-preset", "web"}, {"--files-from", "-"}})
+    for (auto args : {std::vector<std::string>{"--list-presets"},
+                      {"--save-preset", "web"},
+                      {"--files-from", "-"}})
         EXPECT_TRUE(Parse(args).ok) << args[0];
     EXPECT_NE(UsageText().find("--text-pos X,Y"), std::string::npos);
 }

@@ -4,13 +4,27 @@
 #include <cmath>
 #include <cstdlib>
 
-std::string NumberSetting::Name() const { return key ? key : std::string("--") + cliName; }
+std::string NumberSetting::Name() const {
+    return key ? key : std::string("--") + cliName;
+}
 
 const std::vector<const NumberSetting*>& numbers::All() {
     static const std::vector<const NumberSetting*> rows = {
-        &kOutputWidth, &kOutputHeight,    &kLongEdge,    &kQuality,     &kStretchHorizontal,
-        &kStretchVertical, &kTextX,       &kTextY,       &kTextSizePercent, &kTextOpacity,
-        &kFontPixels,  &kNumberStart,     &kNumberWidth, &kJobs,        &kMaxMemoryMiB,
+        &kOutputWidth,
+        &kOutputHeight,
+        &kLongEdge,
+        &kQuality,
+        &kStretchHorizontal,
+        &kStretchVertical,
+        &kTextX,
+        &kTextY,
+        &kTextSizePercent,
+        &kTextOpacity,
+        &kFontPixels,
+        &kNumberStart,
+        &kNumberWidth,
+        &kJobs,
+        &kMaxMemoryMiB,
     };
     return rows;
 }
@@ -18,7 +32,8 @@ const std::vector<const NumberSetting*>& numbers::All() {
 std::string NumberText(double value) {
     // Fixed notation, as short as reads back exactly: 0.000001, not 1e-06.
     char buffer[400];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
     return std::string(buffer, result.ptr);
 }
 
@@ -28,11 +43,12 @@ std::string RangeText(const NumberSetting& setting) {
 
 Status CheckNumber(const NumberSetting& setting, double value) {
     if (setting.whole && value != std::trunc(value))
-        return Status::Failed(setting.Name(), "the value " + NumberText(value) + " is not a whole number");
+        return Status::Failed(setting.Name(),
+                              "the value " + NumberText(value) + " is not a whole number");
     if (!(value >= setting.min && value <= setting.max))
-        return Status::Failed(setting.Name(), "the value " + NumberText(value) + " is not between " +
-                                                  NumberText(setting.min) + " and " +
-                                                  NumberText(setting.max));
+        return Status::Failed(setting.Name(), "the value " + NumberText(value) +
+                                                  " is not between " + NumberText(setting.min) +
+                                                  " and " + NumberText(setting.max));
     return Status::Ok();
 }
 

@@ -36,22 +36,22 @@ inline constexpr double kInt32Max = std::numeric_limits<int32_t>::max();
 inline constexpr double kMaxSide = 10000000;
 
 // The output settings (OutputPhotoFormat).
-inline constexpr NumberSetting kOutputWidth{settings::kOutputWidth, "width", 1, kMaxSide, 1024,
-                                            true};
-inline constexpr NumberSetting kOutputHeight{settings::kOutputHeight, "height", 1, kMaxSide, 768,
-                                             true};
+inline constexpr NumberSetting kOutputWidth{
+    settings::kOutputWidth, "width", 1, kMaxSide, 1024, true};
+inline constexpr NumberSetting kOutputHeight{
+    settings::kOutputHeight, "height", 1, kMaxSide, 768, true};
 inline constexpr NumberSetting kLongEdge{"nLongEdge", "long-edge", 1, kMaxSide, 2048, true};
 inline constexpr NumberSetting kQuality{settings::kJpegQuality, "quality", 1, 100, 80, true};
-inline constexpr NumberSetting kStretchHorizontal{"dStretchHorizontal", "stretch", 0.000001,
-                                                  1000000, 1, false};
-inline constexpr NumberSetting kStretchVertical{"dStretchVertical", "stretch", 0.000001, 1000000,
-                                                1, false};
+inline constexpr NumberSetting kStretchHorizontal{
+    "dStretchHorizontal", "stretch", 0.000001, 1000000, 1, false};
+inline constexpr NumberSetting kStretchVertical{
+    "dStretchVertical", "stretch", 0.000001, 1000000, 1, false};
 
 // The text overlay (TextOverlay, and the font's size).
 inline constexpr NumberSetting kTextX{"nTextX", "text-pos", kInt32Min, kInt32Max, 0, true};
 inline constexpr NumberSetting kTextY{"nTextY", "text-pos", kInt32Min, kInt32Max, 0, true};
-inline constexpr NumberSetting kTextSizePercent{"dTextSizePercent", "text-size-percent", 0, 100, 0,
-                                                false};
+inline constexpr NumberSetting kTextSizePercent{
+    "dTextSizePercent", "text-size-percent", 0, 100, 0, false};
 inline constexpr NumberSetting kTextOpacity{"nTextOpacity", "text-opacity", 0, 100, 100, true};
 // Kept negated as the font record's lfHeight (a negative height is the
 // characters' size in pixels); 0 there stands for the built-in size.

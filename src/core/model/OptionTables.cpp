@@ -2,7 +2,9 @@
 
 #include "model/OutputGeometry.h"
 
-const OutputFormatRow* FindOutputFormat(int32_t id) { return FindRow(OutputFormats(), id); }
+const OutputFormatRow* FindOutputFormat(int32_t id) {
+    return FindRow(OutputFormats(), id);
+}
 
 const OutputFormatRow* OutputFormatFor(int32_t id, const std::string& sourceFormat) {
     const OutputFormatRow* row = FindOutputFormat(id);
@@ -50,8 +52,7 @@ const PixelFormatChoice& PixelFormatOf(int32_t id) {
 const std::vector<SizeRuleRow>& SizeRules() {
     static const std::vector<SizeRuleRow> rows = {
         {kSizeOriginal, "original", "radioOriginalSize", "Original size", "Original size", 0,
-         "Original size",
-         "Keep each photo's own width and height.", &ApplyOriginalSize},
+         "Original size", "Keep each photo's own width and height.", &ApplyOriginalSize},
         // The fixed rule's radio sits beside the width and height rows and
         // has no text of its own.
         {kSizeFixed, "fixed", "radioFixedSize", "", "the fixed size",
@@ -74,8 +75,7 @@ const std::vector<SizeRuleRow>& SizeRules() {
          "pixels, but never below 1.",
          &ApplyFitSize},
         {kSizeLongEdge, "long-edge", "radioLongEdge", "Long edge:", "Long edge",
-         kUsesLongEdge | kUsesNoEnlarge,
-         "Long edge:",
+         kUsesLongEdge | kUsesNoEnlarge, "Long edge:",
          "The photo's longer side becomes this many pixels, the other follows its proportions "
          "(cut to whole pixels, never below 1). A landscape and a portrait photo of the same "
          "camera come out alike.",
@@ -84,7 +84,9 @@ const std::vector<SizeRuleRow>& SizeRules() {
     return rows;
 }
 
-const SizeRuleRow* FindSizeRule(int32_t id) { return FindRow(SizeRules(), id); }
+const SizeRuleRow* FindSizeRule(int32_t id) {
+    return FindRow(SizeRules(), id);
+}
 
 const std::vector<NamedChoice>& KeepAspectChoices() {
     static const std::vector<NamedChoice> rows = {

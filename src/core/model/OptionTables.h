@@ -55,13 +55,13 @@ struct OutputFormatRow {
     const char* extension;              // of the output file names
     std::vector<std::string> cliNames;  // accepted by the command line; the first is shown
     unsigned settings;                  // FormatSetting bits
-    int32_t maxSide;                    // the largest side the format can store; 0: no limit of its own
-    const char* sourceFormat;           // the source format (ImageProbe's name) that "same" keeps in it
-    const char* sourceName;             // that source format's name in texts ("JPEG")
-    const char* cameraData;             // what the format keeps of the camera data; null: none
-    const char* helpNote;               // one line for the help page (help-page markers allowed)
-    Encoder encode;                     // null for a row that follows the source
-    int32_t encodeBytesPerPixel;        // the encoder's own copies beside the picture, at most
+    int32_t maxSide;              // the largest side the format can store; 0: no limit of its own
+    const char* sourceFormat;     // the source format (ImageProbe's name) that "same" keeps in it
+    const char* sourceName;       // that source format's name in texts ("JPEG")
+    const char* cameraData;       // what the format keeps of the camera data; null: none
+    const char* helpNote;         // one line for the help page (help-page markers allowed)
+    Encoder encode;               // null for a row that follows the source
+    int32_t encodeBytesPerPixel;  // the encoder's own copies beside the picture, at most
 };
 
 // In list order. Defined beside the encoders (imaging/OutputFormatRows.cpp).
@@ -109,14 +109,14 @@ using SizeRule = void (*)(int32_t sourceWidth, int32_t sourceHeight, OutputPhoto
                           Prompter& prompter);
 
 struct SizeRuleRow {
-    int32_t id;               // nOuputSizeType as stored
+    int32_t id;  // nOuputSizeType as stored
     const char* cliName;
-    const char* radioName;    // the options dialog's radio button (made when the form lacks it)
+    const char* radioName;  // the options dialog's radio button (made when the form lacks it)
     const char* radioText;
-    const char* proseName;    // the rule in the help page's sentences
-    unsigned inputs;          // SizeInput bits
-    const char* helpName;     // the help page's name of the rule's controls
-    const char* helpNote;     // the help page's explanation
+    const char* proseName;  // the rule in the help page's sentences
+    unsigned inputs;        // SizeInput bits
+    const char* helpName;   // the help page's name of the rule's controls
+    const char* helpNote;   // the help page's explanation
     SizeRule apply;
 };
 

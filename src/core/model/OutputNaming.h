@@ -11,9 +11,9 @@
 
 // How a run names its outputs.
 struct OutputNaming {
-    std::string runFolder;  // with trailing '/'
+    std::string runFolder;                                // with trailing '/'
     std::string prefix = settings::kDefaultBatchRenamer;  // may be empty
-    bool notRename = false;  // keep the source titles
+    bool notRename = false;                               // keep the source titles
     bool keepFolders = false;  // photos of a folder search keep their path below it
     // The number of the list's first photo, and the digits every number is
     // padded to (0: the digits of the list's last number), so that the parts

@@ -48,13 +48,15 @@ struct OutputPhotoFormat {
     int32_t nRotateAngel = 0;
     int32_t nFlipType = kFlipNone;
     int32_t nLongEdge = numbers::kLongEdge.WholeBuiltIn();  // for the long-edge rule
-    bool bNoEnlarge = false;             // the size rules that honour it keep smaller photos
-    bool bLossless = false;              // for the formats that offer it
-    int32_t nMetadata = kMetadataNone;   // MetadataPolicy
+    bool bNoEnlarge = false;            // the size rules that honour it keep smaller photos
+    bool bLossless = false;             // for the formats that offer it
+    int32_t nMetadata = kMetadataNone;  // MetadataPolicy
 
     bool operator==(const OutputPhotoFormat&) const = default;
 };
 
 // The record the main window gives to new photos: the built-in values, never
 // read from the settings.
-inline OutputPhotoFormat BuiltInDefaultOutputPhotoFormat() { return OutputPhotoFormat{}; }
+inline OutputPhotoFormat BuiltInDefaultOutputPhotoFormat() {
+    return OutputPhotoFormat{};
+}

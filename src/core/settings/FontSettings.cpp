@@ -6,7 +6,9 @@
 
 namespace {
 
-uint8_t LowByte(int32_t value) { return static_cast<uint8_t>(static_cast<uint32_t>(value) & 0xFF); }
+uint8_t LowByte(int32_t value) {
+    return static_cast<uint8_t>(static_cast<uint32_t>(value) & 0xFF);
+}
 
 int32_t Font(const char* key, int32_t defaultValue) {
     return SettingsStore::GetInt(settings::kCurrentFont, key, defaultValue);
@@ -59,9 +61,8 @@ void SaveTextFont(const LogFont& f) {
 }
 
 uint32_t LoadTextColor() {
-    return static_cast<uint32_t>(
-        SettingsStore::GetInt(settings::kCurrentFont, settings::kCurrentColor,
-                              settings::kDefaultCurrentColor));
+    return static_cast<uint32_t>(SettingsStore::GetInt(
+        settings::kCurrentFont, settings::kCurrentColor, settings::kDefaultCurrentColor));
 }
 
 void SaveTextColor(uint32_t color) {

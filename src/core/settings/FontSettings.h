@@ -8,7 +8,6 @@
 #include "platform/SettingsStore.h"
 #include "platform/Status.h"
 
-
 // Reads the thirteen font keys; missing or bad values give the defaults, the
 // 8-bit members take the low byte, a longer face name is cut to 31 characters.
 // A stored height outside the font size's range is not used either: the

@@ -81,7 +81,8 @@ PresetField Field(const char* key, Members... members) {
 
 template <class... Members>
 PresetField Number(const NumberSetting& row, Members... members) {
-    return Checked(row.key, [&row](double value) { return CheckNumber(row, value); }, members...);
+    return Checked(
+        row.key, [&row](double value) { return CheckNumber(row, value); }, members...);
 }
 
 template <class... Members>

@@ -14,10 +14,10 @@ std::string Escaped(const std::string& text) {
     std::string out;
     for (const char c : text) {
         switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        default: out += c;
+            case '&': out += "&amp;"; break;
+            case '<': out += "&lt;"; break;
+            case '>': out += "&gt;"; break;
+            default: out += c;
         }
     }
     return out;
@@ -60,9 +60,9 @@ std::string FillHelpPage(const std::string& page, const std::string& usageText) 
         formatRows += Row(row.listText, note);
     }
     std::string sizeRows;
-    for (const SizeRuleRow& row : SizeRules())
-        sizeRows += Row(row.helpName, row.helpNote);
-    std::vector<std::string> extensions(PhotoExtensions(), PhotoExtensions() + kPhotoExtensionCount);
+    for (const SizeRuleRow& row : SizeRules()) sizeRows += Row(row.helpName, row.helpNote);
+    std::vector<std::string> extensions(PhotoExtensions(),
+                                        PhotoExtensions() + kPhotoExtensionCount);
 
     const OutputFormatRow* builtInFormat = FindOutputFormat(OutputPhotoFormat{}.nOuptputFormat);
     const NumberSetting& quality = numbers::kQuality;

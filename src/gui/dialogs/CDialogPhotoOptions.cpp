@@ -34,8 +34,8 @@ const std::vector<InputControls>& SizeInputControls() {
     static const std::vector<InputControls> controls = {
         {kUsesWidthHeight, {"editOutputWidth", "editOutputHeight"}},
         {kUsesKeepAspect, {"checkKeepWidth", "checkKeepHeight"}},
-        {kUsesStretch, {"editStretchHorizontal", "labelHorizontal", "labelVertical",
-                        "editStretchVertical"}},
+        {kUsesStretch,
+         {"editStretchHorizontal", "labelHorizontal", "labelVertical", "editStretchVertical"}},
         {kUsesLongEdge, {"editLongEdge"}},
         {kUsesNoEnlarge, {"checkNoEnlarge"}},
     };
@@ -46,11 +46,14 @@ const std::vector<InputControls>& SizeInputControls() {
 // C locale whatever the user's locale ("%.15g").
 std::string FormatNumber(double value) {
     char buffer[64];
-    auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
     return std::string(buffer, result.ptr);
 }
 
-std::string Trimmed(const QString& text) { return text.trimmed().toStdString(); }
+std::string Trimmed(const QString& text) {
+    return text.trimmed().toStdString();
+}
 
 // A decimal number in the C locale, the whole text, finite.
 bool ParseNumber(const std::string& text, double& value) {
@@ -69,7 +72,9 @@ bool ParseNumber(const std::string& text, double& value) {
     return true;
 }
 
-QString FromUtf8(const std::string& text) { return QString::fromStdString(text); }
+QString FromUtf8(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 }  // namespace
 
@@ -86,8 +91,8 @@ CDialogPhotoOptions::CDialogPhotoOptions(QWidget* parent, Prompter* prompter)
 
     // The two detail pages share one place; give both labels one width so
     // that the fields line up whichever page shows.
-    int labelWidth = std::max(ui_->labelPixelFormat->sizeHint().width(),
-                              ui_->labelQuality->sizeHint().width());
+    int labelWidth =
+        std::max(ui_->labelPixelFormat->sizeHint().width(), ui_->labelQuality->sizeHint().width());
     ui_->labelPixelFormat->setMinimumWidth(labelWidth);
     ui_->labelQuality->setMinimumWidth(labelWidth);
     // Room for the longest description at the dialog's width, so that the
@@ -103,8 +108,10 @@ CDialogPhotoOptions::CDialogPhotoOptions(QWidget* parent, Prompter* prompter)
     ui_->labelPixelFormatInfo->setFixedHeight(textHeight);
 
     // Hiding the width or the height row must not shift the other one.
-    for (QWidget* w : {static_cast<QWidget*>(ui_->labelOutputWidth), static_cast<QWidget*>(ui_->editOutputWidth),
-                       static_cast<QWidget*>(ui_->labelOutputHeight), static_cast<QWidget*>(ui_->editOutputHeight)}) {
+    for (QWidget* w :
+         {static_cast<QWidget*>(ui_->labelOutputWidth), static_cast<QWidget*>(ui_->editOutputWidth),
+          static_cast<QWidget*>(ui_->labelOutputHeight),
+          static_cast<QWidget*>(ui_->editOutputHeight)}) {
         QSizePolicy policy = w->sizePolicy();
         policy.setRetainSizeWhenHidden(true);
         w->setSizePolicy(policy);
@@ -115,16 +122,22 @@ CDialogPhotoOptions::CDialogPhotoOptions(QWidget* parent, Prompter* prompter)
         m_format.nOuptputFormat = ChosenId(ui_->comboOutputFormat, kNoListEntry);
         ShowFormatControls(m_format.nOuptputFormat);
     });
-    connect(ui_->comboPixelFormat, &QComboBox::activated, this, [this] { UpdatePixelFormatInfo(); });
-    connect(rotateGroup_, &QButtonGroup::idClicked, this, [this](int id) { m_format.nRotateAngel = id; });
-    connect(flipGroup_, &QButtonGroup::idClicked, this, [this](int id) { m_format.nFlipType = id; });
+    connect(ui_->comboPixelFormat, &QComboBox::activated, this,
+            [this] { UpdatePixelFormatInfo(); });
+    connect(rotateGroup_, &QButtonGroup::idClicked, this,
+            [this](int id) { m_format.nRotateAngel = id; });
+    connect(flipGroup_, &QButtonGroup::idClicked, this,
+            [this](int id) { m_format.nFlipType = id; });
     connect(sizeGroup_, &QButtonGroup::idClicked, this, [this](int id) {
         m_format.nOuputSizeType = id;
         ShowSizeTypeControls(m_format.nOuputSizeType);
     });
-    connect(ui_->checkLossless, &QCheckBox::clicked, this, [this] { ShowFormatControls(m_format.nOuptputFormat); });
-    connect(ui_->checkKeepWidth, &QCheckBox::clicked, this, &CDialogPhotoOptions::OnKeepWidthClicked);
-    connect(ui_->checkKeepHeight, &QCheckBox::clicked, this, &CDialogPhotoOptions::OnKeepHeightClicked);
+    connect(ui_->checkLossless, &QCheckBox::clicked, this,
+            [this] { ShowFormatControls(m_format.nOuptputFormat); });
+    connect(ui_->checkKeepWidth, &QCheckBox::clicked, this,
+            &CDialogPhotoOptions::OnKeepWidthClicked);
+    connect(ui_->checkKeepHeight, &QCheckBox::clicked, this,
+            &CDialogPhotoOptions::OnKeepHeightClicked);
     connect(ui_->buttonBox, &QDialogButtonBox::accepted, this, &CDialogPhotoOptions::accept);
     connect(ui_->buttonBox, &QDialogButtonBox::rejected, this, &CDialogPhotoOptions::reject);
 }
@@ -134,8 +147,10 @@ CDialogPhotoOptions::~CDialogPhotoOptions() = default;
 // The lists and radio groups as the option tables describe them. A size rule
 // whose radio the form lacks gets one below the others.
 void CDialogPhotoOptions::BuildChoices() {
-    FillChoices(ui_->comboOutputFormat, OutputFormats(), [](const auto& row) { return row.listText; });
-    FillChoices(ui_->comboPixelFormat, PixelFormatChoices(), [](const auto& row) { return row.entry; });
+    FillChoices(ui_->comboOutputFormat, OutputFormats(),
+                [](const auto& row) { return row.listText; });
+    FillChoices(ui_->comboPixelFormat, PixelFormatChoices(),
+                [](const auto& row) { return row.entry; });
     FillChoices(ui_->comboMetadata, MetadataChoices(), [](const auto& row) { return row.text; });
 
     auto groupOf = [this](const std::vector<NamedChoice>& rows) {
@@ -278,7 +293,8 @@ void CDialogPhotoOptions::accept() {
         return;
     m_format.nOuptputFormat = ChosenId(ui_->comboOutputFormat, kNoListEntry);
     SettingsStore::WriteInt(settings::kOption, settings::kOutputFormat, m_format.nOuptputFormat);
-    SettingsStore::WriteInt(settings::kOption, settings::kJpegQuality, m_format.nCurrentJpegQuality);
+    SettingsStore::WriteInt(settings::kOption, settings::kJpegQuality,
+                            m_format.nCurrentJpegQuality);
     m_format.iComboPixelFormat = ChosenId(ui_->comboPixelFormat, kNoListEntry);
     SettingsStore::WriteInt(settings::kOption, settings::kPixelFormat, m_format.iComboPixelFormat);
     m_format.bNoEnlarge = ui_->checkNoEnlarge->isChecked();
@@ -322,7 +338,8 @@ void CDialogPhotoOptions::ShowSizeTypeControls(int32_t type) {
     sizeGroup_->button(type)->setChecked(true);
     for (const InputControls& controls : SizeInputControls())
         for (const char* name : controls.widgets)
-            findChild<QWidget*>(QLatin1String(name))->setEnabled((rule->inputs & controls.input) != 0);
+            findChild<QWidget*>(QLatin1String(name))
+                ->setEnabled((rule->inputs & controls.input) != 0);
     ShowSizeRows();
 }
 
@@ -341,8 +358,8 @@ void CDialogPhotoOptions::ShowSizeRows() {
     // A rule that reads width and height but no aspect rule needs both rows
     // whatever the aspect rule; for every other rule the aspect rule decides.
     const SizeRuleRow* sizeRule = FindSizeRule(m_format.nOuputSizeType);
-    const bool bothRows = sizeRule && (sizeRule->inputs & kUsesWidthHeight) &&
-                          !(sizeRule->inputs & kUsesKeepAspect);
+    const bool bothRows =
+        sizeRule && (sizeRule->inputs & kUsesWidthHeight) && !(sizeRule->inputs & kUsesKeepAspect);
     const int32_t rule = m_format.nKeepAspectRatio;
     const bool showWidth = bothRows || rule != kKeepHeight;
     const bool showHeight = bothRows || rule != kKeepWidth;

@@ -52,7 +52,8 @@ TEST(NumberSettings, StoredTextIsCheckedAgainstTheRow) {
 }
 
 TEST(NumberSettings, FontHeightsOfEitherSign) {
-    for (int32_t height : {0, -13, 13, -10000, 10000}) EXPECT_TRUE(CheckFontHeight(height)) << height;
+    for (int32_t height : {0, -13, 13, -10000, 10000})
+        EXPECT_TRUE(CheckFontHeight(height)) << height;
     for (int32_t height : {-10001, 20000}) EXPECT_FALSE(CheckFontHeight(height)) << height;
 }
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "texts/LanguagePack.h"
 #include "model/OptionTables.h"
+#include "texts/LanguagePack.h"
 
 #include <set>
 
@@ -59,8 +59,9 @@ TEST(OutputPhotoFormat, PixelFormatTable) {
 // A stored value keeps its meaning whatever the order of the lists: the
 // settings and presets written by earlier versions hold these ids.
 TEST(OptionTables, StoredIdsKeepTheirMeaning) {
-    const std::pair<int32_t, const char*> formats[] = {
-        {0, "bmp"}, {1, "jpg"}, {2, "png"}, {3, "tif"}, {4, "webp"}, {5, "avif"}, {6, "jxl"}, {7, "same"}};
+    const std::pair<int32_t, const char*> formats[] = {{0, "bmp"}, {1, "jpg"},  {2, "png"},
+                                                       {3, "tif"}, {4, "webp"}, {5, "avif"},
+                                                       {6, "jxl"}, {7, "same"}};
     for (auto [id, name] : formats) {
         ASSERT_NE(FindOutputFormat(id), nullptr) << id;
         EXPECT_EQ(FindOutputFormat(id)->cliNames.front(), name) << id;
@@ -68,8 +69,8 @@ TEST(OptionTables, StoredIdsKeepTheirMeaning) {
     const std::pair<int32_t, const char*> rules[] = {
         {0, "original"}, {1, "fixed"}, {2, "stretch"}, {3, "fit"}, {4, "long-edge"}};
     for (auto [id, name] : rules) EXPECT_STREQ(FindSizeRule(id)->cliName, name) << id;
-    const char* anchors[] = {"top-left",    "top",    "top-right",   "left",        "center",
-                             "right",       "bottom-left", "bottom", "bottom-right"};
+    const char* anchors[] = {"top-left", "top",         "top-right", "left",        "center",
+                             "right",    "bottom-left", "bottom",    "bottom-right"};
     for (int32_t id = 0; id < 9; ++id) EXPECT_STREQ(TextAnchorOf(id).cliName, anchors[id]) << id;
     struct Set {
         std::vector<const char*> names;  // by id from 0

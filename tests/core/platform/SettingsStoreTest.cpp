@@ -106,8 +106,7 @@ TEST_F(SettingsStoreTest, LongFaceNamesAreCutTo31Characters) {
     EXPECT_EQ(LoadTextFont().lfFaceName, std::string(31, 'F'));
     // Characters, not bytes: 40 two-byte letters keep 31 letters whole.
     std::string accents;
-    for (int i = 0; i < 40; ++i)
-        accents += "\xC3\xA9";
+    for (int i = 0; i < 40; ++i) accents += "\xC3\xA9";
     SettingsStore::WriteString("CurrentFont", "lfFaceName", accents);
     EXPECT_EQ(LoadTextFont().lfFaceName, accents.substr(0, 62));
 }
@@ -116,9 +115,9 @@ TEST_F(SettingsStoreTest, FontKeysAreWrittenUnderTheirNames) {
     SaveTextFont(LogFont{});
     QSettings s(QString::fromStdString(SettingsStore::Location()), QSettings::IniFormat);
     s.beginGroup("CurrentFont");
-    QStringList expected = {"lfHeight",      "lfWidth",         "lfEscapement",     "lfOrientation",
-                            "lfWeight",      "lfItalic",        "lfUnderline",      "lfStrikeOut",
-                            "lfCharSet",     "lfOutPrecision",  "lfClipPrecision",  "lfPitchAndFamily",
+    QStringList expected = {"lfHeight",  "lfWidth",        "lfEscapement",    "lfOrientation",
+                            "lfWeight",  "lfItalic",       "lfUnderline",     "lfStrikeOut",
+                            "lfCharSet", "lfOutPrecision", "lfClipPrecision", "lfPitchAndFamily",
                             "lfFaceName"};
     QStringList keys = s.childKeys();
     keys.sort();

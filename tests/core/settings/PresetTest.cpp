@@ -96,16 +96,12 @@ TEST_F(PresetTest, ANewerVersionsPresetStillLoads) {
 // preset, and the reason names the key.
 TEST_F(PresetTest, AValueItsSettingDoesNotTakeRefusesThePreset) {
     const std::pair<const char*, const char*> refused[] = {
-        {"nOuptputFormat", "9"},        // a format this version does not have
-        {"nOuptputFormat", "8"},        // the options dialog's "nothing to set"
-        {"nTextAnchor", "12"},          // an anchor no row has
-        {"nRotateAngel", "45"},         // nor this angle
-        {"nCurrentJpegQuality", "lots"},
-        {"nCurrentJpegQuality", "0"},
-        {"nOutputWidth", "-3"},
-        {"nTextOpacity", "140"},
-        {"dStretchVertical", "0"},
-        {"lfHeight", "-20000"},
+        {"nOuptputFormat", "9"},  // a format this version does not have
+        {"nOuptputFormat", "8"},  // the options dialog's "nothing to set"
+        {"nTextAnchor", "12"},    // an anchor no row has
+        {"nRotateAngel", "45"},   // nor this angle
+        {"nCurrentJpegQuality", "lots"}, {"nCurrentJpegQuality", "0"}, {"nOutputWidth", "-3"},
+        {"nTextOpacity", "140"},         {"dStretchVertical", "0"},    {"lfHeight", "-20000"},
         {"iComboPixelFormat", "12"},
     };
     for (auto [key, value] : refused) {

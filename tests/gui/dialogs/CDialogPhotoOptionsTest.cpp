@@ -14,13 +14,13 @@
 
 #include <memory>
 
-#include "support/QtTestMain.h"
-#include "platform/Prompter.h"
-#include "support/RecordingPrompter.h"
-#include "platform/SettingsStore.h"
-#include "texts/LanguagePack.h"
 #include "dialogs/CDialogPhotoOptions.h"
 #include "model/OptionTables.h"
+#include "platform/Prompter.h"
+#include "platform/SettingsStore.h"
+#include "support/QtTestMain.h"
+#include "support/RecordingPrompter.h"
+#include "texts/LanguagePack.h"
 
 namespace {
 
@@ -84,22 +84,21 @@ OutputPhotoFormat WithFormat(int format) {
 class CDialogPhotoOptionsTest : public QObject {
     Q_OBJECT
 private slots:
-    void init() {
-        QFile::remove(QString::fromStdString(SettingsStore::Location()));
-    }
+    void init() { QFile::remove(QString::fromStdString(SettingsStore::Location())); }
 
     void controlTexts() {
         Opened o;
         QCOMPARE(o.dialog->windowTitle(), QStringLiteral("Photo Output Options"));
         QCOMPARE(o.get<QLabel>("labelOutputFormat")->text(), QStringLiteral("Output Format:"));
-        QCOMPARE(o.get<QCheckBox>("checkKeepWidth")->text(), QStringLiteral("Keep aspect ratio with width"));
-        QCOMPARE(o.get<QCheckBox>("checkKeepHeight")->text(), QStringLiteral("Keep aspect ratio with Height"));
+        QCOMPARE(o.get<QCheckBox>("checkKeepWidth")->text(),
+                 QStringLiteral("Keep aspect ratio with width"));
+        QCOMPARE(o.get<QCheckBox>("checkKeepHeight")->text(),
+                 QStringLiteral("Keep aspect ratio with Height"));
         QCOMPARE(o.get<QLabel>("labelQualityRange")->text(), QStringLiteral("(Min 1, Max 100)"));
         QCOMPARE(o.get<QRadioButton>("radioFixedSize")->text(), QString());
         QComboBox* formats = o.get<QComboBox>("comboOutputFormat");
         QStringList entries;
-        for (int i = 0; i < formats->count(); ++i)
-            entries << formats->itemText(i);
+        for (int i = 0; i < formats->count(); ++i) entries << formats->itemText(i);
         QCOMPARE(entries, (QStringList{"BMP", "JPG", "PNG", "TIF", "WebP", "AVIF", "JPEG XL",
                                        "Same as the source"}));
         QComboBox* pixels = o.get<QComboBox>("comboPixelFormat");
@@ -136,7 +135,8 @@ private slots:
                 o.choose("comboOutputFormat", format);
                 QCOMPARE(o.dialog->Format().nOuptputFormat, format);
             }
-            for (const char* name : {"labelPixelFormat", "comboPixelFormat", "labelPixelFormatInfo"})
+            for (const char* name :
+                 {"labelPixelFormat", "comboPixelFormat", "labelPixelFormatInfo"})
                 QVERIFY2(o.visible(name) == pixelGroup, name);
             for (const char* name : {"labelQuality", "editQuality", "labelQualityRange"})
                 QVERIFY2(o.visible(name) == qualityGroup, name);
@@ -220,7 +220,8 @@ private slots:
         QCOMPARE(o.get<QLabel>("labelPixelFormatInfo")->text(),
                  QStringLiteral("4 bits per pixel, indexed. 16 color."));
         o.choose("comboPixelFormat", 5);
-        QCOMPARE(o.get<QLabel>("labelPixelFormatInfo")->text(), QString::fromStdString(GetText(143)));
+        QCOMPARE(o.get<QLabel>("labelPixelFormatInfo")->text(),
+                 QString::fromStdString(GetText(143)));
     }
 
     void sizeTypeEnablesItsControls_data() {
@@ -231,11 +232,13 @@ private slots:
         QTest::addColumn<bool>("stretch");
         QTest::addColumn<bool>("longEdge");
         QTest::addColumn<bool>("noEnlarge");
-        QTest::newRow("original") << 0 << "radioOriginalSize" << false << false << false << false << false;
+        QTest::newRow("original") << 0 << "radioOriginalSize" << false << false << false << false
+                                  << false;
         QTest::newRow("fixed") << 1 << "radioFixedSize" << true << true << false << false << true;
         QTest::newRow("stretch") << 2 << "radioStretch" << false << false << true << false << false;
         QTest::newRow("fit") << 3 << "radioFitSize" << true << false << false << false << true;
-        QTest::newRow("long edge") << 4 << "radioLongEdge" << false << false << false << true << true;
+        QTest::newRow("long edge")
+            << 4 << "radioLongEdge" << false << false << false << true << true;
     }
     void sizeTypeEnablesItsControls() {
         QFETCH(int, type);
@@ -261,7 +264,8 @@ private slots:
                 QVERIFY2(o.enabled(name) == widthHeight, name);
             for (const char* name : {"checkKeepWidth", "checkKeepHeight"})
                 QVERIFY2(o.enabled(name) == keep, name);
-            for (const char* name : {"labelHorizontal", "editStretchHorizontal", "labelVertical", "editStretchVertical"})
+            for (const char* name : {"labelHorizontal", "editStretchHorizontal", "labelVertical",
+                                     "editStretchVertical"})
                 QVERIFY2(o.enabled(name) == stretch, name);
             QCOMPARE(o.enabled("editLongEdge"), longEdge);
             QCOMPARE(o.enabled("checkNoEnlarge"), noEnlarge);
@@ -352,8 +356,10 @@ private slots:
 
     void radiosRecordTheirValue() {
         Opened o;
-        const std::pair<const char*, int> rotations[] = {
-            {"radioRotate90", 90}, {"radioRotate180", 180}, {"radioRotate270", 270}, {"radioRotate0", 0}};
+        const std::pair<const char*, int> rotations[] = {{"radioRotate90", 90},
+                                                         {"radioRotate180", 180},
+                                                         {"radioRotate270", 270},
+                                                         {"radioRotate0", 0}};
         for (auto [name, angle] : rotations) {
             o.click(name);
             QCOMPARE(o.dialog->Format().nRotateAngel, angle);
@@ -387,13 +393,16 @@ private slots:
         QCOMPARE(o.get<QLineEdit>("editOutputWidth")->text(), QStringLiteral("-5"));
         QCOMPARE(o.get<QLineEdit>("editOutputHeight")->text(), QStringLiteral("10000000"));
         QCOMPARE(o.get<QLineEdit>("editStretchHorizontal")->text(), QStringLiteral("0.1"));
-        QCOMPARE(o.get<QLineEdit>("editStretchVertical")->text(), QStringLiteral("0.333333333333333"));
+        QCOMPARE(o.get<QLineEdit>("editStretchVertical")->text(),
+                 QStringLiteral("0.333333333333333"));
         QCOMPARE(o.get<QComboBox>("comboPixelFormat")->currentIndex(), 4);
-        QVERIFY(o.dialog->focusWidget() == o.get<QDialogButtonBox>("buttonBox")->button(QDialogButtonBox::Ok));
+        QVERIFY(o.dialog->focusWidget() ==
+                o.get<QDialogButtonBox>("buttonBox")->button(QDialogButtonBox::Ok));
         // A width no output can have is shown but not taken back.
         o.pressOk();
         QCOMPARE(PromptsOf(o.prompter).size(), 1);
-        QCOMPARE(PromptsOf(o.prompter)[0].text, QStringLiteral("Please enter an integer between 1 and 10000000."));
+        QCOMPARE(PromptsOf(o.prompter)[0].text,
+                 QStringLiteral("Please enter an integer between 1 and 10000000."));
         QVERIFY(o.dialog->isVisible());
         // Untouched values come back as they went in (the factors within 15 digits).
         o.type("editOutputWidth", "1");
@@ -410,13 +419,20 @@ private slots:
         QTest::addColumn<int>("value");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("rotation") << "nRotateAngel" << 45 << "Unknown rotate angle!" << "Error";
-        QTest::newRow("negative rotation") << "nRotateAngel" << -90 << "Unknown rotate angle!" << "Error";
-        QTest::newRow("flip") << "nFlipType" << 3 << "Unknown flip type!" << "Error";
-        QTest::newRow("size type") << "nOuputSizeType" << 5 << "Unknown nOuputSizeType type!" << "Error";
-        QTest::newRow("aspect rule") << "nKeepAspectRatio" << -1 << "Unknown nKeepAspectRatio type!" << "Error";
-        QTest::newRow("format") << "nOuptputFormat" << 9 << "unknown error" << "error";
-        QTest::newRow("negative format") << "nOuptputFormat" << -1 << "unknown error" << "error";
+        QTest::newRow("rotation") << "nRotateAngel" << 45 << "Unknown rotate angle!"
+                                  << "Error";
+        QTest::newRow("negative rotation") << "nRotateAngel" << -90 << "Unknown rotate angle!"
+                                           << "Error";
+        QTest::newRow("flip") << "nFlipType" << 3 << "Unknown flip type!"
+                              << "Error";
+        QTest::newRow("size type") << "nOuputSizeType" << 5 << "Unknown nOuputSizeType type!"
+                                   << "Error";
+        QTest::newRow("aspect rule") << "nKeepAspectRatio" << -1 << "Unknown nKeepAspectRatio type!"
+                                     << "Error";
+        QTest::newRow("format") << "nOuptputFormat" << 9 << "unknown error"
+                                << "error";
+        QTest::newRow("negative format") << "nOuptputFormat" << -1 << "unknown error"
+                                         << "error";
     }
     void outOfSetValuesAreReported() {
         QFETCH(QString, field);
@@ -424,11 +440,16 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, caption);
         OutputPhotoFormat f;
-        if (field == "nRotateAngel") f.nRotateAngel = value;
-        if (field == "nFlipType") f.nFlipType = value;
-        if (field == "nOuputSizeType") f.nOuputSizeType = value;
-        if (field == "nKeepAspectRatio") f.nKeepAspectRatio = value;
-        if (field == "nOuptputFormat") f.nOuptputFormat = value;
+        if (field == "nRotateAngel")
+            f.nRotateAngel = value;
+        if (field == "nFlipType")
+            f.nFlipType = value;
+        if (field == "nOuputSizeType")
+            f.nOuputSizeType = value;
+        if (field == "nKeepAspectRatio")
+            f.nKeepAspectRatio = value;
+        if (field == "nOuptputFormat")
+            f.nOuptputFormat = value;
         Opened o(f);
         QList<Shown> prompts = PromptsOf(o.prompter);
         QCOMPARE(prompts.size(), 1);
@@ -437,9 +458,12 @@ private slots:
         // The value stays in its member and comes back on OK unless a list overrides it.
         o.pressOk();
         QCOMPARE(o.dialog->result(), int(QDialog::Accepted));
-        if (field == "nRotateAngel") QCOMPARE(o.dialog->Format().nRotateAngel, value);
-        if (field == "nOuputSizeType") QCOMPARE(o.dialog->Format().nOuputSizeType, value);
-        if (field == "nOuptputFormat") QCOMPARE(o.dialog->Format().nOuptputFormat, -1);
+        if (field == "nRotateAngel")
+            QCOMPARE(o.dialog->Format().nRotateAngel, value);
+        if (field == "nOuputSizeType")
+            QCOMPARE(o.dialog->Format().nOuputSizeType, value);
+        if (field == "nOuptputFormat")
+            QCOMPARE(o.dialog->Format().nOuptputFormat, -1);
     }
 
     void unknownSizeTypeLeavesTheRadiosAlone() {
@@ -460,47 +484,85 @@ private slots:
         const QString number = "Please enter a number.";
         const QString quality = "Please enter an integer between 1 and 100.";
         const QString factor = "Please enter a number between 1e-06 and 1000000.";
-        QTest::newRow("all valid") << 1 << 1 << QStringList{} << "" << "";
-        QTest::newRow("quality not a number") << 1 << 1 << QStringList{"editQuality=high"} << integer << "editQuality";
-        QTest::newRow("quality empty") << 1 << 1 << QStringList{"editQuality="} << integer << "editQuality";
-        QTest::newRow("quality 0") << 1 << 1 << QStringList{"editQuality=0"} << quality << "editQuality";
-        QTest::newRow("quality 101") << 1 << 1 << QStringList{"editQuality=101"} << quality << "editQuality";
-        QTest::newRow("quality 1 and 100 pass") << 1 << 1 << QStringList{"editQuality= 100 "} << "" << "";
-        QTest::newRow("quality 2.5") << 1 << 1 << QStringList{"editQuality=2.5"} << integer << "editQuality";
-        QTest::newRow("hidden quality 0 (TIF)") << 3 << 1 << QStringList{"editQuality=0"} << quality << "";
-        QTest::newRow("width text") << 1 << 1 << QStringList{"editOutputWidth=12px"} << integer << "editOutputWidth";
-        QTest::newRow("width overflow") << 1 << 1 << QStringList{"editOutputWidth=2147483648"} << integer << "editOutputWidth";
+        QTest::newRow("all valid") << 1 << 1 << QStringList{} << ""
+                                   << "";
+        QTest::newRow("quality not a number")
+            << 1 << 1 << QStringList{"editQuality=high"} << integer << "editQuality";
+        QTest::newRow("quality empty")
+            << 1 << 1 << QStringList{"editQuality="} << integer << "editQuality";
+        QTest::newRow("quality 0")
+            << 1 << 1 << QStringList{"editQuality=0"} << quality << "editQuality";
+        QTest::newRow("quality 101")
+            << 1 << 1 << QStringList{"editQuality=101"} << quality << "editQuality";
+        QTest::newRow("quality 1 and 100 pass") << 1 << 1 << QStringList{"editQuality= 100 "} << ""
+                                                << "";
+        QTest::newRow("quality 2.5")
+            << 1 << 1 << QStringList{"editQuality=2.5"} << integer << "editQuality";
+        QTest::newRow("hidden quality 0 (TIF)")
+            << 3 << 1 << QStringList{"editQuality=0"} << quality << "";
+        QTest::newRow("width text")
+            << 1 << 1 << QStringList{"editOutputWidth=12px"} << integer << "editOutputWidth";
+        QTest::newRow("width overflow")
+            << 1 << 1 << QStringList{"editOutputWidth=2147483648"} << integer << "editOutputWidth";
         const QString side = "Please enter an integer between 1 and 10000000.";
-        QTest::newRow("negative width") << 1 << 1 << QStringList{"editOutputWidth=-3"} << side << "editOutputWidth";
-        QTest::newRow("width 0") << 1 << 1 << QStringList{"editOutputWidth=0"} << side << "editOutputWidth";
-        QTest::newRow("height above bound") << 1 << 1 << QStringList{"editOutputHeight=10000001"} << side << "";
+        QTest::newRow("negative width")
+            << 1 << 1 << QStringList{"editOutputWidth=-3"} << side << "editOutputWidth";
+        QTest::newRow("width 0") << 1 << 1 << QStringList{"editOutputWidth=0"} << side
+                                 << "editOutputWidth";
+        QTest::newRow("height above bound")
+            << 1 << 1 << QStringList{"editOutputHeight=10000001"} << side << "";
         QTest::newRow("width and height bounds pass")
-            << 1 << 1 << QStringList{"editOutputWidth=1", "editOutputHeight=10000000"} << "" << "";
-        QTest::newRow("disabled width -3") << 1 << 0 << QStringList{"editOutputWidth=-3"} << side << "";
-        QTest::newRow("disabled width text") << 1 << 0 << QStringList{"editOutputWidth=abc"} << integer << "";
-        QTest::newRow("height empty") << 1 << 1 << QStringList{"editOutputHeight="} << integer << "";
-        QTest::newRow("horizontal text") << 1 << 2 << QStringList{"editStretchHorizontal=half"} << number << "editStretchHorizontal";
-        QTest::newRow("horizontal inf") << 1 << 2 << QStringList{"editStretchHorizontal=inf"} << number << "editStretchHorizontal";
-        QTest::newRow("horizontal comma") << 1 << 2 << QStringList{"editStretchHorizontal=0,5"} << number << "editStretchHorizontal";
-        QTest::newRow("horizontal 0") << 1 << 2 << QStringList{"editStretchHorizontal=0"} << factor << "editStretchHorizontal";
-        QTest::newRow("horizontal lower bound") << 1 << 2 << QStringList{"editStretchHorizontal=0.000001"} << "" << "";
-        QTest::newRow("horizontal exponent") << 1 << 2 << QStringList{"editStretchHorizontal=+2.5e2"} << "" << "";
-        QTest::newRow("vertical above bound") << 1 << 2 << QStringList{"editStretchVertical=1000000.5"} << factor << "editStretchVertical";
-        QTest::newRow("vertical negative") << 1 << 2 << QStringList{"editStretchVertical=-1"} << factor << "editStretchVertical";
-        QTest::newRow("disabled factor 0") << 1 << 0 << QStringList{"editStretchVertical=0"} << factor << "";
+            << 1 << 1 << QStringList{"editOutputWidth=1", "editOutputHeight=10000000"} << ""
+            << "";
+        QTest::newRow("disabled width -3")
+            << 1 << 0 << QStringList{"editOutputWidth=-3"} << side << "";
+        QTest::newRow("disabled width text")
+            << 1 << 0 << QStringList{"editOutputWidth=abc"} << integer << "";
+        QTest::newRow("height empty")
+            << 1 << 1 << QStringList{"editOutputHeight="} << integer << "";
+        QTest::newRow("horizontal text") << 1 << 2 << QStringList{"editStretchHorizontal=half"}
+                                         << number << "editStretchHorizontal";
+        QTest::newRow("horizontal inf") << 1 << 2 << QStringList{"editStretchHorizontal=inf"}
+                                        << number << "editStretchHorizontal";
+        QTest::newRow("horizontal comma") << 1 << 2 << QStringList{"editStretchHorizontal=0,5"}
+                                          << number << "editStretchHorizontal";
+        QTest::newRow("horizontal 0") << 1 << 2 << QStringList{"editStretchHorizontal=0"} << factor
+                                      << "editStretchHorizontal";
+        QTest::newRow("horizontal lower bound")
+            << 1 << 2 << QStringList{"editStretchHorizontal=0.000001"} << ""
+            << "";
+        QTest::newRow("horizontal exponent")
+            << 1 << 2 << QStringList{"editStretchHorizontal=+2.5e2"} << ""
+            << "";
+        QTest::newRow("vertical above bound")
+            << 1 << 2 << QStringList{"editStretchVertical=1000000.5"} << factor
+            << "editStretchVertical";
+        QTest::newRow("vertical negative")
+            << 1 << 2 << QStringList{"editStretchVertical=-1"} << factor << "editStretchVertical";
+        QTest::newRow("disabled factor 0")
+            << 1 << 0 << QStringList{"editStretchVertical=0"} << factor << "";
         // Reading stops at the first failing field, in the exchange order.
         QTest::newRow("quality before width")
-            << 1 << 1 << QStringList{"editOutputWidth=x", "editQuality=0"} << quality << "editQuality";
+            << 1 << 1 << QStringList{"editOutputWidth=x", "editQuality=0"} << quality
+            << "editQuality";
         QTest::newRow("width before height")
-            << 1 << 1 << QStringList{"editOutputHeight=x", "editOutputWidth=y"} << integer << "editOutputWidth";
+            << 1 << 1 << QStringList{"editOutputHeight=x", "editOutputWidth=y"} << integer
+            << "editOutputWidth";
         QTest::newRow("height before factors")
-            << 1 << 1 << QStringList{"editStretchHorizontal=0", "editOutputHeight=z"} << integer << "";
+            << 1 << 1 << QStringList{"editStretchHorizontal=0", "editOutputHeight=z"} << integer
+            << "";
         QTest::newRow("horizontal before vertical")
-            << 1 << 2 << QStringList{"editStretchVertical=x", "editStretchHorizontal=0"} << factor << "editStretchHorizontal";
-        QTest::newRow("long edge 0") << 1 << 4 << QStringList{"editLongEdge=0"} << side << "editLongEdge";
-        QTest::newRow("long edge text") << 1 << 4 << QStringList{"editLongEdge=big"} << integer << "editLongEdge";
-        QTest::newRow("long edge bounds pass") << 1 << 4 << QStringList{"editLongEdge=10000000"} << "" << "";
-        QTest::newRow("disabled long edge 0") << 1 << 1 << QStringList{"editLongEdge=0"} << side << "";
+            << 1 << 2 << QStringList{"editStretchVertical=x", "editStretchHorizontal=0"} << factor
+            << "editStretchHorizontal";
+        QTest::newRow("long edge 0")
+            << 1 << 4 << QStringList{"editLongEdge=0"} << side << "editLongEdge";
+        QTest::newRow("long edge text")
+            << 1 << 4 << QStringList{"editLongEdge=big"} << integer << "editLongEdge";
+        QTest::newRow("long edge bounds pass")
+            << 1 << 4 << QStringList{"editLongEdge=10000000"} << ""
+            << "";
+        QTest::newRow("disabled long edge 0")
+            << 1 << 1 << QStringList{"editLongEdge=0"} << side << "";
         QTest::newRow("factors before long edge")
             << 1 << 4 << QStringList{"editLongEdge=0", "editStretchVertical=0"} << factor << "";
     }
@@ -532,7 +594,8 @@ private slots:
         QCOMPARE(prompts[0].caption, QStringLiteral("Quillmere"));
         QVERIFY(o.dialog->isVisible());
         QCOMPARE(o.dialog->result(), int(QDialog::Rejected));
-        for (const char* key : {settings::kOutputFormat, settings::kJpegQuality, settings::kPixelFormat})
+        for (const char* key :
+             {settings::kOutputFormat, settings::kJpegQuality, settings::kPixelFormat})
             QVERIFY2(!StoreHas(key), key);
         if (!focus.isEmpty())
             QCOMPARE(o.dialog->focusWidget(), o.get<QWidget>(focus.toLatin1().constData()));
@@ -574,7 +637,8 @@ private slots:
         Opened o(f);
         QVERIFY(o.prompter.Prompts().empty());
         QCOMPARE(o.get<QComboBox>("comboPixelFormat")->currentIndex(), -1);
-        QCOMPARE(o.get<QLabel>("labelPixelFormatInfo")->text(), QString::fromStdString(GetText(142)));
+        QCOMPARE(o.get<QLabel>("labelPixelFormatInfo")->text(),
+                 QString::fromStdString(GetText(142)));
         o.pressOk();
         QCOMPARE(o.dialog->Format().iComboPixelFormat, -1);
         QCOMPARE(SettingsStore::GetInt(settings::kOption, settings::kPixelFormat, 4), -1);
