@@ -1,23 +1,19 @@
 #include "CliOptions.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <functional>
-#include <limits>
 
 #include "CliRules.h"
-#include "run/MemoryEstimate.h"
+#include "model/NumberSettings.h"
 #include "model/OptionTables.h"
+#include "run/MemoryEstimate.h"
 #include "settings/PresetStore.h"
 
 namespace cli {
 namespace {
 
-constexpr int64_t kMaxSide = kMaxOutputSide;
-constexpr int64_t kMaxFontPixels = 10000;
-constexpr int kMaxJobs = 256;
-constexpr int64_t kMaxMemoryMiB = int64_t{1} << 30;  // a pebibyte
-constexpr int64_t kMaxNumberStart = 1000000000;
-constexpr int64_t kMaxNumberWidth = 10;
+namespace n = numbers;
 
 ChoiceSet FormatSet() {
     ChoiceSet set;
@@ -47,19 +43,29 @@ std::string RulesWith(unsigned input) {
 
 ChoiceSet SizeSet() {
     ChoiceSet set;
-    for (const SizeRuleRow& row : SizeRules())
-        set.Add(row.cliName, row.id);
+    for (const SizeRuleRow& row : SizeRules()) set.Add(row.cliName, row.id);
     return set;
 }
 
 ChoiceSet PixelFormatSet() {
     ChoiceSet set;
-    for (int i = 0; i < kPixelFormatChoiceCount; ++i)
-        set.Add(PixelFormatChoices()[i].cliName, i);
-    // The list positions are accepted as well, as the settings store them.
-    for (int i = 0; i < kPixelFormatChoiceCount; ++i)
-        set.Add(std::to_string(i), i, false);
+    for (const PixelFormatChoice& row : PixelFormatChoices()) set.Add(row.cliName, row.id);
+    // The ids are accepted as well, as the settings store them.
+    for (const PixelFormatChoice& row : PixelFormatChoices())
+        set.Add(std::to_string(row.id), row.id, false);
     return set;
+}
+
+// The ids of the pixel formats as the usage shows them: "0 to 9" while they
+// run without a gap, else each of them.
+std::string PixelFormatIds() {
+    std::vector<int32_t> ids = IdsOf(PixelFormatChoices());
+    std::sort(ids.begin(), ids.end());
+    if (!ids.empty() && ids.back() - ids.front() + 1 == static_cast<int32_t>(ids.size()))
+        return std::to_string(ids.front()) + " to " + std::to_string(ids.back());
+    std::vector<std::string> names;
+    for (const int32_t id : ids) names.push_back(std::to_string(id));
+    return JoinOr(names);
 }
 
 ChoiceSet OverwriteSet() {
@@ -84,12 +90,41 @@ OptionRule Choice(const char* group, const char* longName, char shortName, const
     return {group, longName, shortName, valueName, help, handle, set.shown};
 }
 
-Handler IntIn(int64_t low, int64_t high, std::function<void(CliOptions&, int64_t)> set) {
-    return [=](const std::string& v, CliOptions& o) -> std::string {
-        int64_t x = 0;
-        if (!ParseInt(v, low, high, x))
-            return "must be an integer from " + std::to_string(low) + " to " + std::to_string(high);
+// A value of a numeric setting, refused outside the row's range.
+bool ParseNumber(const NumberSetting& row, const std::string& text, double& out) {
+    if (!row.whole)
+        return ParseDouble(text, row.min, row.max, out);
+    int64_t whole = 0;
+    if (!ParseInt(text, static_cast<int64_t>(row.min), static_cast<int64_t>(row.max), whole))
+        return false;
+    out = static_cast<double>(whole);
+    return true;
+}
+
+std::string MustBe(const NumberSetting& row) {
+    return std::string("must be ") + (row.whole ? "an integer" : "a number") + " from " +
+           NumberText(row.min) + " to " + NumberText(row.max);
+}
+
+Handler NumberIn(const NumberSetting& row, std::function<void(CliOptions&, double)> set) {
+    return [&row, set](const std::string& v, CliOptions& o) -> std::string {
+        double x = 0;
+        if (!ParseNumber(row, v, x))
+            return MustBe(row);
         set(o, x);
+        return {};
+    };
+}
+
+// Two values "A,B" of two settings, refused unless both are in range.
+Handler PairIn(const NumberSetting& first, const NumberSetting& second, const std::string& refusal,
+               std::function<void(CliOptions&, double, double)> set) {
+    return [&first, &second, refusal, set](const std::string& v, CliOptions& o) -> std::string {
+        std::string a, b;
+        double x = 0, y = 0;
+        if (!SplitPair(v, a, b) || !ParseNumber(first, a, x) || !ParseNumber(second, b, y))
+            return refusal;
+        set(o, x, y);
         return {};
     };
 }
@@ -101,7 +136,16 @@ Handler Flag(std::function<void(CliOptions&)> set) {
     };
 }
 
-std::string Default(const std::string& value) { return " (default " + value + ")"; }
+std::string Default(const std::string& value) {
+    return " (default " + value + ")";
+}
+std::string Default(const NumberSetting& row) {
+    return Default(NumberText(row.builtIn));
+}
+// ", 1 to 100": the range, after the setting's description.
+std::string Range(const NumberSetting& row) {
+    return ", " + RangeText(row);
+}
 
 Handler PathIn(const char* what, std::function<void(CliOptions&, const std::string&)> set) {
     return [=](const std::string& v, CliOptions& o) -> std::string {
@@ -142,64 +186,103 @@ const std::vector<OptionRule>& Rules() {
         constexpr const char* kRun = "Run";
         constexpr const char* kPresets = "Presets";
         constexpr const char* kScripts = "Scripts and clusters";
-        OptionRule preset{kPresets, "preset", 0, "NAME",
+        OptionRule preset{kPresets,
+                          "preset",
+                          0,
+                          "NAME",
                           "start from the saved preset NAME; options after it override it",
-                          PresetName([](CliOptions& o, const std::string& v) { o.preset = v; }), {}};
+                          PresetName([](CliOptions& o, const std::string& v) { o.preset = v; }),
+                          {}};
         preset.appliesPreset = true;
         return std::vector<OptionRule>{
-            {kOutput, "output", 'o', "DIR",
+            {kOutput,
+             "output",
+             'o',
+             "DIR",
              "output folder (default: the work folder, Pictures/Quillmere/)",
-             PathIn("folder", [](CliOptions& o, const std::string& v) { o.outputFolder = v; }), {}},
+             PathIn("folder", [](CliOptions& o, const std::string& v) { o.outputFolder = v; }),
+             {}},
             Choice(kOutput, "format", 'f', "FMT", formats,
                    JoinOr(formats.shown) + Default(formats.NameOf(d.nOuptputFormat)),
                    [](CliOptions& o, int32_t x) { o.format.nOuptputFormat = x; }),
             Choice(kOutput, "size", 0, "RULE", sizes,
                    JoinOr(sizes.shown) + Default(sizes.NameOf(d.nOuputSizeType)),
                    [](CliOptions& o, int32_t x) { o.format.nOuputSizeType = x; }),
-            {kOutput, "width", 'W', "N",
-             "output width for " + RulesWith(kUsesWidthHeight) + Default(std::to_string(d.nOutputWidth)),
-             IntIn(1, kMaxSide, [](CliOptions& o, int64_t x) { o.format.nOutputWidth = static_cast<int32_t>(x); }),
+            {kOutput,
+             "width",
+             'W',
+             "N",
+             "output width for " + RulesWith(kUsesWidthHeight) + Range(n::kOutputWidth) +
+                 Default(n::kOutputWidth),
+             NumberIn(
+                 n::kOutputWidth,
+                 [](CliOptions& o, double x) { o.format.nOutputWidth = static_cast<int32_t>(x); }),
              {}},
-            {kOutput, "height", 'H', "N",
-             "output height for " + RulesWith(kUsesWidthHeight) + Default(std::to_string(d.nOutputHeight)),
-             IntIn(1, kMaxSide, [](CliOptions& o, int64_t x) { o.format.nOutputHeight = static_cast<int32_t>(x); }),
+            {kOutput,
+             "height",
+             'H',
+             "N",
+             "output height for " + RulesWith(kUsesWidthHeight) + Range(n::kOutputHeight) +
+                 Default(n::kOutputHeight),
+             NumberIn(
+                 n::kOutputHeight,
+                 [](CliOptions& o, double x) { o.format.nOutputHeight = static_cast<int32_t>(x); }),
              {}},
-            {kOutput, "long-edge", 0, "N",
-             "the longer side for " + RulesWith(kUsesLongEdge) + Default(std::to_string(d.nLongEdge)),
-             IntIn(1, kMaxSide, [](CliOptions& o, int64_t x) { o.format.nLongEdge = static_cast<int32_t>(x); }),
+            {kOutput,
+             "long-edge",
+             0,
+             "N",
+             "the longer side for " + RulesWith(kUsesLongEdge) + Range(n::kLongEdge) +
+                 Default(n::kLongEdge),
+             NumberIn(n::kLongEdge, [](CliOptions& o,
+                                       double x) { o.format.nLongEdge = static_cast<int32_t>(x); }),
              {}},
-            {kOutput, "no-enlarge", 0, nullptr,
-             "with " + RulesWith(kUsesNoEnlarge) + ": a photo smaller than the result keeps its size",
-             Flag([](CliOptions& o) { o.format.bNoEnlarge = true; }), {}},
+            {kOutput,
+             "no-enlarge",
+             0,
+             nullptr,
+             "with " + RulesWith(kUsesNoEnlarge) +
+                 ": a photo smaller than the result keeps its size",
+             Flag([](CliOptions& o) { o.format.bNoEnlarge = true; }),
+             {}},
             Choice(kOutput, "keep-aspect", 0, "FROM", keeps,
                    JoinOr(keeps.shown) + Default(keeps.NameOf(d.nKeepAspectRatio)),
                    [](CliOptions& o, int32_t x) { o.format.nKeepAspectRatio = x; }),
-            {kOutput, "stretch", 0, "H,V", "factors for --size stretch (default 1,1)",
-             [](const std::string& v, CliOptions& o) -> std::string {
-                 std::string h, vert;
-                 double dh = 0, dv = 0;
-                 if (!SplitPair(v, h, vert) || !ParseDouble(h, kMinStretch, kMaxStretch, dh) ||
-                     !ParseDouble(vert, kMinStretch, kMaxStretch, dv))
-                     return "must be two factors H,V from 0.000001 to 1000000";
-                 o.format.dStretchHorizontal = dh;
-                 o.format.dStretchVertical = dv;
-                 return {};
-             },
+            {kOutput,
+             "stretch",
+             0,
+             "H,V",
+             "factors for " + RulesWith(kUsesStretch) + Range(n::kStretchHorizontal) +
+                 " (default " + NumberText(n::kStretchHorizontal.builtIn) + "," +
+                 NumberText(n::kStretchVertical.builtIn) + ")",
+             PairIn(n::kStretchHorizontal, n::kStretchVertical,
+                    "must be two factors H,V from " + RangeText(n::kStretchHorizontal),
+                    [](CliOptions& o, double h, double v) {
+                        o.format.dStretchHorizontal = h;
+                        o.format.dStretchVertical = v;
+                    }),
              {}},
             Choice(kOutput, "pixel-format", 0, "PF", pixels,
-                   "BMP pixel format: " + JoinOr(pixels.shown) + ", or 0 to " +
-                       std::to_string(kPixelFormatChoiceCount - 1) +
+                   "BMP pixel format: " + JoinOr(pixels.shown) + ", or " + PixelFormatIds() +
                        Default(pixels.NameOf(d.iComboPixelFormat)),
                    [](CliOptions& o, int32_t x) { o.format.iComboPixelFormat = x; }),
-            {kOutput, "quality", 'q', "N",
-             "quality of " + FormatsWith(kUsesQuality) + ", " + std::to_string(kMinQuality) + " to " +
-                 std::to_string(kMaxQuality) + Default(std::to_string(d.nCurrentJpegQuality)),
-             IntIn(kMinQuality, kMaxQuality,
-                   [](CliOptions& o, int64_t x) { o.format.nCurrentJpegQuality = static_cast<int32_t>(x); }),
+            {kOutput,
+             "quality",
+             'q',
+             "N",
+             "quality of " + FormatsWith(kUsesQuality) + Range(n::kQuality) + Default(n::kQuality),
+             NumberIn(n::kQuality,
+                      [](CliOptions& o, double x) {
+                          o.format.nCurrentJpegQuality = static_cast<int32_t>(x);
+                      }),
              {}},
-            {kOutput, "lossless", 0, nullptr,
+            {kOutput,
+             "lossless",
+             0,
+             nullptr,
              "lossless " + FormatsWith(kUsesLossless) + " (the quality is not used)",
-             Flag([](CliOptions& o) { o.format.bLossless = true; }), {}},
+             Flag([](CliOptions& o) { o.format.bLossless = true; }),
+             {}},
             Choice(kOutput, "metadata", 0, "KEEP", metadata,
                    "camera data (EXIF, XMP, IPTC) the outputs keep: " + JoinOr(metadata.shown) +
                        Default(metadata.NameOf(d.nMetadata)),
@@ -210,7 +293,11 @@ const std::vector<OptionRule>& Rules() {
             Choice(kOutput, "flip", 0, "HOW", flips,
                    JoinOr(flips.shown) + Default(flips.NameOf(d.nFlipType)),
                    [](CliOptions& o, int32_t x) { o.format.nFlipType = x; }),
-            {kNames, "prefix", 0, "TEXT", "rename prefix" + Default("\"" + naming.prefix + "\""),
+            {kNames,
+             "prefix",
+             0,
+             "TEXT",
+             "rename prefix" + Default("\"" + naming.prefix + "\""),
              [](const std::string& v, CliOptions& o) -> std::string {
                  if (v.find('/') != std::string::npos)
                      return "must not contain '/'";
@@ -218,25 +305,48 @@ const std::vector<OptionRule>& Rules() {
                  return {};
              },
              {}},
-            {kNames, "no-rename", 0, nullptr, "keep the source names, change the extension only",
-             Flag([](CliOptions& o) { o.naming.notRename = true; }), {}},
+            {kNames,
+             "no-rename",
+             0,
+             nullptr,
+             "keep the source names, change the extension only",
+             Flag([](CliOptions& o) { o.naming.notRename = true; }),
+             {}},
             Choice(kNames, "date", 0, "WHICH", dates,
-                   "the date in the names: " + JoinOr(dates.shown) + " (from EXIF, else the file's)" +
-                       Default(dates.NameOf(naming.date)),
+                   "the date in the names: " + JoinOr(dates.shown) +
+                       " (from EXIF, else the file's)" + Default(dates.NameOf(naming.date)),
                    [](CliOptions& o, int32_t x) { o.naming.date = x; }),
-            {kNames, "keep-folders", 0, nullptr,
+            {kNames,
+             "keep-folders",
+             0,
+             nullptr,
              "photos found in a folder keep their path below it inside the run folder",
-             Flag([](CliOptions& o) { o.naming.keepFolders = true; }), {}},
-            {kNames, "number-start", 0, "N", "the number of the first photo" + Default("1"),
-             IntIn(0, kMaxNumberStart,
-                   [](CliOptions& o, int64_t x) { o.naming.numberStart = static_cast<int32_t>(x); }),
+             Flag([](CliOptions& o) { o.naming.keepFolders = true; }),
              {}},
-            {kNames, "number-width", 0, "W",
-             "digits the numbers are padded to (default: those of the last number)",
-             IntIn(1, kMaxNumberWidth,
-                   [](CliOptions& o, int64_t x) { o.naming.numberWidth = static_cast<int32_t>(x); }),
+            {kNames,
+             "number-start",
+             0,
+             "N",
+             "the number of the first photo" + Range(n::kNumberStart) + Default(n::kNumberStart),
+             NumberIn(
+                 n::kNumberStart,
+                 [](CliOptions& o, double x) { o.naming.numberStart = static_cast<int32_t>(x); }),
              {}},
-            {kText, "text", 0, "TEXT", "a line of text drawn on every photo",
+            {kNames,
+             "number-width",
+             0,
+             "W",
+             "digits the numbers are padded to" + Range(n::kNumberWidth) +
+                 " (default: those of the last number)",
+             NumberIn(
+                 n::kNumberWidth,
+                 [](CliOptions& o, double x) { o.naming.numberWidth = static_cast<int32_t>(x); }),
+             {}},
+            {kText,
+             "text",
+             0,
+             "TEXT",
+             "a line of text drawn on every photo",
              [](const std::string& v, CliOptions& o) -> std::string {
                  // Drawn as one line, a line break would be lost.
                  if (v.find_first_of("\r\n") != std::string::npos)
@@ -245,25 +355,26 @@ const std::vector<OptionRule>& Rules() {
                  return {};
              },
              {}},
-            {kText, "text-pos", 0, "X,Y",
+            {kText,
+             "text-pos",
+             0,
+             "X,Y",
              "its margin in output pixels from the anchor; for top-left, its top-left corner "
              "(default 0,0)",
-             [](const std::string& v, CliOptions& o) -> std::string {
-                 std::string xs, ys;
-                 int64_t x = 0, y = 0;
-                 constexpr int64_t lo = std::numeric_limits<int32_t>::min();
-                 constexpr int64_t hi = std::numeric_limits<int32_t>::max();
-                 if (!SplitPair(v, xs, ys) || !ParseInt(xs, lo, hi, x) || !ParseInt(ys, lo, hi, y))
-                     return "must be two integers X,Y";
-                 o.overlay.x = static_cast<int32_t>(x);
-                 o.overlay.y = static_cast<int32_t>(y);
-                 return {};
-             },
+             PairIn(n::kTextX, n::kTextY, "must be two integers X,Y",
+                    [](CliOptions& o, double x, double y) {
+                        o.overlay.x = static_cast<int32_t>(x);
+                        o.overlay.y = static_cast<int32_t>(y);
+                    }),
              {}},
             Choice(kText, "text-anchor", 0, "WHERE", anchors,
                    JoinOr(anchors.shown) + Default(anchors.NameOf(overlay.anchor)),
                    [](CliOptions& o, int32_t x) { o.overlay.anchor = x; }),
-            {kText, "font", 0, "FAMILY", "font family (default: the sans-serif font)",
+            {kText,
+             "font",
+             0,
+             "FAMILY",
+             "font family (default: the sans-serif font)",
              [](const std::string& v, CliOptions& o) -> std::string {
                  if (TruncateFaceName(v) != v)
                      return "must be a family name of at most 31 characters";
@@ -271,34 +382,66 @@ const std::vector<OptionRule>& Rules() {
                  return {};
              },
              {}},
-            {kText, "font-px", 0, "N",
-             "font size in pixels" + Default(std::to_string(-overlay.font.lfHeight)),
-             IntIn(1, kMaxFontPixels,
-                   [](CliOptions& o, int64_t x) { o.overlay.font.lfHeight = -static_cast<int32_t>(x); }),
+            {kText,
+             "font-px",
+             0,
+             "N",
+             "font size in pixels" + Range(n::kFontPixels) + Default(n::kFontPixels),
+             NumberIn(n::kFontPixels,
+                      [](CliOptions& o, double x) {
+                          // Kept as the font record keeps a size in pixels.
+                          o.overlay.font.lfHeight = -static_cast<int32_t>(x);
+                      }),
              {}},
-            {kText, "text-size-percent", 0, "P",
-             "text size as a percentage of the output's shorter side, in place of --font-px; 0 "
-             "to 100 (default 0: the font's size)",
-             [](const std::string& v, CliOptions& o) -> std::string {
-                 double percent = 0;
-                 if (!ParseDouble(v, 0, kMaxTextSizePercent, percent))
-                     return "must be a number from 0 to 100";
-                 o.overlay.sizePercent = percent;
-                 return {};
-             },
+            {kText,
+             "text-size-percent",
+             0,
+             "P",
+             "text size as a percentage of the output's shorter side, in place of --font-px; " +
+                 RangeText(n::kTextSizePercent) + " (default " +
+                 NumberText(n::kTextSizePercent.builtIn) + ": the font's size)",
+             NumberIn(n::kTextSizePercent,
+                      [](CliOptions& o, double x) { o.overlay.sizePercent = x; }),
              {}},
-            {kText, "bold", 0, nullptr, "bold text", Flag([](CliOptions& o) { o.overlay.font.lfWeight = 700; }), {}},
-            {kText, "italic", 0, nullptr, "italic text", Flag([](CliOptions& o) { o.overlay.font.lfItalic = 1; }), {}},
-            {kText, "underline", 0, nullptr, "underlined text",
-             Flag([](CliOptions& o) { o.overlay.font.lfUnderline = 1; }), {}},
-            {kText, "strikeout", 0, nullptr, "struck-out text",
-             Flag([](CliOptions& o) { o.overlay.font.lfStrikeOut = 1; }), {}},
-            {kText, "color", 0, "RRGGBB", "text colour (default 000000)",
+            {kText,
+             "bold",
+             0,
+             nullptr,
+             "bold text",
+             Flag([](CliOptions& o) { o.overlay.font.lfWeight = 700; }),
+             {}},
+            {kText,
+             "italic",
+             0,
+             nullptr,
+             "italic text",
+             Flag([](CliOptions& o) { o.overlay.font.lfItalic = 1; }),
+             {}},
+            {kText,
+             "underline",
+             0,
+             nullptr,
+             "underlined text",
+             Flag([](CliOptions& o) { o.overlay.font.lfUnderline = 1; }),
+             {}},
+            {kText,
+             "strikeout",
+             0,
+             nullptr,
+             "struck-out text",
+             Flag([](CliOptions& o) { o.overlay.font.lfStrikeOut = 1; }),
+             {}},
+            {kText,
+             "color",
+             0,
+             "RRGGBB",
+             "text colour (default 000000)",
              [](const std::string& v, CliOptions& o) -> std::string {
                  std::string hex = v;
                  if (!hex.empty() && hex[0] == '#')
                      hex.erase(0, 1);
-                 if (hex.size() != 6 || hex.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos)
+                 if (hex.size() != 6 ||
+                     hex.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos)
                      return "must be six hexadecimal digits RRGGBB";
                  const uint32_t rgb = static_cast<uint32_t>(std::strtoul(hex.c_str(), nullptr, 16));
                  // Stored the way the font record's colour is: 0x00BBGGRR.
@@ -306,52 +449,114 @@ const std::vector<OptionRule>& Rules() {
                  return {};
              },
              {}},
-            {kText, "text-opacity", 0, "N", "text opacity in percent, 0 to 100" + Default("100"),
-             IntIn(0, 100, [](CliOptions& o, int64_t x) { o.overlay.opacity = static_cast<int32_t>(x); }), {}},
+            {kText,
+             "text-opacity",
+             0,
+             "N",
+             "text opacity in percent" + Range(n::kTextOpacity) + Default(n::kTextOpacity),
+             NumberIn(n::kTextOpacity,
+                      [](CliOptions& o, double x) { o.overlay.opacity = static_cast<int32_t>(x); }),
+             {}},
             Choice(kText, "text-effect", 0, "HOW", effects,
-                   JoinOr(effects.shown) + " around the text" + Default(effects.NameOf(overlay.effect)),
+                   JoinOr(effects.shown) + " around the text" +
+                       Default(effects.NameOf(overlay.effect)),
                    [](CliOptions& o, int32_t x) { o.overlay.effect = x; }),
             preset,
-            {kPresets, "save-preset", 0, "NAME",
+            {kPresets,
+             "save-preset",
+             0,
+             "NAME",
              "save the settings this command gives as preset NAME (PATHs optional)",
-             PresetName([](CliOptions& o, const std::string& v) { o.savePreset = v; }), {}},
-            {kPresets, "list-presets", 0, nullptr, "print the saved presets' names, one per line",
-             Flag([](CliOptions& o) { o.listPresets = true; }), {}},
-            {kScripts, "files-from", 0, "FILE",
+             PresetName([](CliOptions& o, const std::string& v) { o.savePreset = v; }),
+             {}},
+            {kPresets,
+             "list-presets",
+             0,
+             nullptr,
+             "print the saved presets' names, one per line",
+             Flag([](CliOptions& o) { o.listPresets = true; }),
+             {}},
+            {kScripts,
+             "files-from",
+             0,
+             "FILE",
              "also convert the paths listed in FILE, one per line (- for standard input)",
-             PathIn("file", [](CliOptions& o, const std::string& v) { o.filesFrom = v; }), {}},
-            {kScripts, "null", 0, nullptr, "the --files-from entries end with NUL, as find -print0 writes them",
-             Flag([](CliOptions& o) { o.nulSeparated = true; }), {}},
-            {kScripts, "into", 0, "DIR",
+             PathIn("file", [](CliOptions& o, const std::string& v) { o.filesFrom = v; }),
+             {}},
+            {kScripts,
+             "null",
+             0,
+             nullptr,
+             "the --files-from entries end with NUL, as find -print0 writes them",
+             Flag([](CliOptions& o) { o.nulSeparated = true; }),
+             {}},
+            {kScripts,
+             "into",
+             0,
+             "DIR",
              "write into DIR (made if missing) instead of a new time-stamped folder",
-             PathIn("folder", [](CliOptions& o, const std::string& v) { o.into = v; }), {}},
-            {kScripts, "report", 0, "FILE",
+             PathIn("folder", [](CliOptions& o, const std::string& v) { o.into = v; }),
+             {}},
+            {kScripts,
+             "report",
+             0,
+             "FILE",
              "write one JSON object per photo, then a summary object, one per line, to FILE",
-             PathIn("file", [](CliOptions& o, const std::string& v) { o.report = v; }), {}},
+             PathIn("file", [](CliOptions& o, const std::string& v) { o.report = v; }),
+             {}},
             Choice(kRun, "overwrite", 0, "POLICY", overwrites,
                    JoinOr(overwrites.shown) +
                        " when an output file exists (default: ask when standard input is a "
                        "terminal, else no)",
                    [](CliOptions& o, int32_t x) { o.overwrite = static_cast<OverwritePolicy>(x); }),
-            {kRun, "jobs", 'j', "N", "photos converted at once (default: one per core)",
-             IntIn(1, kMaxJobs, [](CliOptions& o, int64_t x) { o.jobs = static_cast<int>(x); }), {}},
-            {kRun, "max-memory", 0, "MIB",
-             "memory the photos in hand may take, in MiB; a larger photo converts alone "
-             "(default: half the physical memory, " +
+            {kRun,
+             "jobs",
+             'j',
+             "N",
+             "photos converted at once" + Range(n::kJobs) + " (default: one per core)",
+             NumberIn(n::kJobs, [](CliOptions& o, double x) { o.jobs = static_cast<int>(x); }),
+             {}},
+            {kRun,
+             "max-memory",
+             0,
+             "MIB",
+             "memory the photos in hand may take, in MiB" + Range(n::kMaxMemoryMiB) +
+                 "; a larger photo converts alone (default: half the physical memory, " +
                  std::to_string(DefaultMemoryBudget() >> 20) + " MiB)",
-             IntIn(1, kMaxMemoryMiB, [](CliOptions& o, int64_t x) { o.maxMemoryMiB = x; }), {}},
-            {kRun, "quiet", 0, nullptr, "no progress bar and no notices",
-             Flag([](CliOptions& o) { o.quiet = true; }), {}},
-            {kRun, "list-values", 0, "OPTION",
+             NumberIn(n::kMaxMemoryMiB,
+                      [](CliOptions& o, double x) { o.maxMemoryMiB = static_cast<int64_t>(x); }),
+             {}},
+            {kRun,
+             "quiet",
+             0,
+             nullptr,
+             "no progress bar and no notices",
+             Flag([](CliOptions& o) { o.quiet = true; }),
+             {}},
+            {kRun,
+             "list-values",
+             0,
+             "OPTION",
              "print the values a fixed-set option accepts, one per line",
              [](const std::string& v, CliOptions& o) -> std::string {
                  o.listValues = v;
                  return {};
              },
              {}},
-            {kRun, "help", 'h', nullptr, "this text", Flag([](CliOptions& o) { o.help = true; }), {}},
-            {kRun, "version", 0, nullptr, "the program's version",
-             Flag([](CliOptions& o) { o.version = true; }), {}},
+            {kRun,
+             "help",
+             'h',
+             nullptr,
+             "this text",
+             Flag([](CliOptions& o) { o.help = true; }),
+             {}},
+            {kRun,
+             "version",
+             0,
+             nullptr,
+             "the program's version",
+             Flag([](CliOptions& o) { o.version = true; }),
+             {}},
         };
     }();
     return rules;

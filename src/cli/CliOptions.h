@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "run/RunNaming.h"
-#include "model/TextOverlay.h"
 #include "model/OutputPhotoFormat.h"
+#include "model/TextOverlay.h"
+#include "run/RunNaming.h"
 #include "settings/PresetStore.h"
 
 enum class OverwritePolicy {
@@ -24,26 +24,27 @@ struct CliOptions {
     std::vector<std::string> paths;           // files and folders, in the order given
     std::optional<std::string> outputFolder;  // unset: the work folder
     OutputPhotoFormat format = BuiltInDefaultOutputPhotoFormat();
-    OutputNaming naming;                      // prefix, --no-rename, --keep-folders, numbers
-    TextOverlay overlay;                      // text, placement, font, colour, size, opacity
+    OutputNaming naming;  // prefix, --no-rename, --keep-folders, numbers
+    TextOverlay overlay;  // text, placement, font, colour, size, opacity
     OverwritePolicy overwrite = OverwritePolicy::Default;
-    int jobs = 0;                             // 0: one per core
-    int64_t maxMemoryMiB = 0;                 // 0: half the physical memory
+    int jobs = 0;              // 0: one per core
+    int64_t maxMemoryMiB = 0;  // 0: half the physical memory
     bool quiet = false;
     bool help = false;
     bool version = false;
-    std::optional<std::string> listValues;    // --list-values: the option named
-    std::optional<std::string> filesFrom;     // a list of more paths; "-": standard input
-    bool nulSeparated = false;                // the list's entries end with NUL
-    std::optional<std::string> into;          // the folder the run writes into
-    std::optional<std::string> report;        // the JSON report's file
-    std::optional<std::string> preset;        // the last --preset, applied where it stood
+    std::optional<std::string> listValues;  // --list-values: the option named
+    std::optional<std::string> filesFrom;   // a list of more paths; "-": standard input
+    bool nulSeparated = false;              // the list's entries end with NUL
+    std::optional<std::string> into;        // the folder the run writes into
+    std::optional<std::string> report;      // the JSON report's file
+    std::optional<std::string> preset;      // the last --preset, applied where it stood
     std::optional<std::string> savePreset;
     bool listPresets = false;
 };
 
-// What a preset of that name holds; nothing when none is stored.
-using PresetLookup = std::function<std::optional<Preset>(const std::string& name)>;
+// What a preset of that name holds; nothing when none is stored, a failure
+// naming the key when a stored value is refused.
+using PresetLookup = std::function<Result<std::optional<Preset>>(const std::string& name)>;
 
 struct ParseOutcome {
     bool ok = false;

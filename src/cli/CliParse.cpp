@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <optional>
 
-#include "texts/FillText.h"
 #include "CliRules.h"
+#include "texts/FillText.h"
 
 namespace cli {
 
@@ -51,8 +51,7 @@ bool IsDecimal(const std::string& text) {
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
         i += i + 1 < text.size() && (text[i + 1] == '+' || text[i + 1] == '-') ? 2 : 1;
         const std::size_t start = i;
-        while (i < text.size() && text[i] >= '0' && text[i] <= '9')
-            ++i;
+        while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
         if (i == start)
             return false;
     }
@@ -121,7 +120,6 @@ std::vector<std::string> Wrap(const std::string& text, std::size_t width) {
 
 }  // namespace
 
-
 ParseOutcome ParseArguments(const std::vector<std::string>& args, const PresetLookup& lookup) {
     ParseOutcome out;
     CliOptions& o = out.options;
@@ -148,7 +146,8 @@ ParseOutcome ParseArguments(const std::vector<std::string>& args, const PresetLo
         std::optional<std::string> value;
         if (arg[1] == '-') {
             const std::size_t eq = arg.find('=');
-            const std::string name = arg.substr(2, eq == std::string::npos ? std::string::npos : eq - 2);
+            const std::string name =
+                arg.substr(2, eq == std::string::npos ? std::string::npos : eq - 2);
             if (eq != std::string::npos)
                 value = arg.substr(eq + 1);
             shown = "--" + name;
@@ -181,10 +180,14 @@ ParseOutcome ParseArguments(const std::vector<std::string>& args, const PresetLo
         if (!reason.empty())
             return fail("option " + shown + ": '" + *value + "' " + reason);
         if (rule->appliesPreset) {
-            const std::optional<Preset> preset = lookup(*value);
+            const Result<std::optional<Preset>> preset = lookup(*value);
             if (!preset)
-                return fail("option " + shown + ": no preset '" + *value + "' (--list-presets lists them)");
-            ApplyPreset(*preset, o);
+                return fail("option " + shown + ": preset '" + *value +
+                            "' is not used: " + preset.GetStatus().Told());
+            if (!preset.Value())
+                return fail("option " + shown + ": no preset '" + *value +
+                            "' (--list-presets lists them)");
+            ApplyPreset(*preset.Value(), o);
         }
     }
 
@@ -192,8 +195,10 @@ ParseOutcome ParseArguments(const std::vector<std::string>& args, const PresetLo
         return fail("option --null needs --files-from");
     // The questions read their answers from standard input.
     if (o.overwrite == OverwritePolicy::Ask && o.filesFrom == "-")
-        return fail("option --overwrite ask cannot be answered while --files-from - reads standard input");
-    const bool convertsNothing = o.help || o.version || o.listValues || o.listPresets || o.savePreset;
+        return fail(
+            "option --overwrite ask cannot be answered while --files-from - reads standard input");
+    const bool convertsNothing =
+        o.help || o.version || o.listValues || o.listPresets || o.savePreset;
     if (!convertsNothing && o.paths.empty() && !o.filesFrom)
         return fail("no photos given: name at least one file or folder");
     out.ok = true;
@@ -241,7 +246,8 @@ std::optional<std::vector<std::string>> ValuesOfOption(const std::string& longNa
 }
 
 Preset PresetOfOptions(const CliOptions& options) {
-    return Preset{options.format, WithPresetNaming(OutputNaming{}, options.naming), options.overlay};
+    return Preset{options.format, WithPresetNaming(OutputNaming{}, options.naming),
+                  options.overlay};
 }
 
 void ApplyPreset(const Preset& preset, CliOptions& options) {

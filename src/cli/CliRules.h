@@ -49,7 +49,7 @@ struct ChoiceSet {
 template <class Rows>
 ChoiceSet FromRows(const Rows& rows) {
     ChoiceSet set;
-    for (const auto& row : rows) set.Add(row.cliName, row.value);
+    for (const auto& row : rows) set.Add(row.cliName, row.id);
     return set;
 }
 

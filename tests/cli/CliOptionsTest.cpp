@@ -7,7 +7,9 @@
 
 namespace {
 
-ParseOutcome Parse(std::vector<std::string> args) { return ParseArguments(args); }
+ParseOutcome Parse(std::vector<std::string> args) {
+    return ParseArguments(args);
+}
 
 TEST(ParseArguments, DefaultsAreTheWindowsFirstStart) {
     const ParseOutcome r = Parse({"a.jpg", "folder"});
@@ -151,6 +153,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadRow{"quality_101", {"-q", "101", "a"}, "-q"},
         BadRow{"quality_trailing_text", {"-q", "80%", "a"}, "-q"},
         BadRow{"width_zero", {"--width", "0", "a"}, "--width"},
+        BadRow{"width_above_limit", {"-W", "10000001", "a"}, "from 1 to 10000000"},
         BadRow{"height_negative", {"-H", "-1", "a"}, "-H"},
         BadRow{"format", {"--format", "gif", "a"}, "--format"},
         BadRow{"size", {"--size=huge", "a"}, "--size"},
@@ -188,7 +191,9 @@ INSTANTIATE_TEST_SUITE_P(
         BadRow{"number_width_zero", {"--number-width", "0", "a"}, "--number-width"},
         BadRow{"number_start_negative", {"--number-start", "-1", "a"}, "--number-start"},
         BadRow{"null_without_a_list", {"--null", "a"}, "--null"},
-        BadRow{"answers_and_list_both_on_stdin", {"--files-from", "-", "--overwrite", "ask"}, "--overwrite ask"},
+        BadRow{"answers_and_list_both_on_stdin",
+               {"--files-from", "-", "--overwrite", "ask"},
+               "--overwrite ask"},
         BadRow{"preset_name_with_slash", {"--save-preset", "a/b"}, "--save-preset"},
         BadRow{"preset_not_stored", {"--preset", "nowhere", "a"}, "no preset 'nowhere'"}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -199,11 +204,12 @@ TEST(ParseArguments, APresetCountsWhereItStands) {
     web.format.nCurrentJpegQuality = 40;
     web.naming.prefix = "web";
     web.overlay.anchor = kAnchorBottom;
-    const PresetLookup lookup = [&](const std::string& name) -> std::optional<Preset> {
+    const PresetLookup lookup = [&](const std::string& name) -> Result<std::optional<Preset>> {
         return name == "web" ? std::optional<Preset>(web) : std::nullopt;
     };
     const ParseOutcome r = ParseArguments(
-        {"-q", "90", "--number-start", "7", "--preset", "web", "--prefix", "after", "a.jpg"}, lookup);
+        {"-q", "90", "--number-start", "7", "--preset", "web", "--prefix", "after", "a.jpg"},
+        lookup);
     ASSERT_TRUE(r.ok) << r.error;
     EXPECT_EQ(r.options.format.nOuptputFormat, kFormatPng);
     EXPECT_EQ(r.options.format.nCurrentJpegQuality, 40) << "given before the preset: the preset's";
@@ -213,11 +219,25 @@ TEST(ParseArguments, APresetCountsWhereItStands) {
     EXPECT_EQ(PresetOfOptions(ParseArguments({"--preset", "web", "x"}, lookup).options), web);
 }
 
+// A preset with a value its setting does not take is not used at all.
+TEST(ParseArguments, ARefusedPresetIsNamedWithItsKey) {
+    const PresetLookup lookup = [](const std::string&) -> Result<std::optional<Preset>> {
+        return Status::Failed("nTextOpacity", "the value 140 is not between 0 and 100");
+    };
+    const ParseOutcome r = ParseArguments({"--preset", "web", "a.jpg"}, lookup);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.error,
+              "option --preset: preset 'web' is not used: nTextOpacity: the value 140 is not "
+              "between 0 and 100");
+}
+
 TEST(ParseArguments, HelpAndVersionNeedNoPaths) {
     EXPECT_TRUE(Parse({"--help"}).ok);
     EXPECT_TRUE(Parse({"--help"}).options.help);
     EXPECT_TRUE(Parse({"--version"}).options.version);
-    for (auto args : {std::vector<std::string>{"--list-presets"}, {"--save-preset", "web"}, {"--files-from", "-"}})
+    for (auto args : {std::vector<std::string>{"--list-presets"},
+                      {"--save-preset", "web"},
+                      {"--files-from", "-"}})
         EXPECT_TRUE(Parse(args).ok) << args[0];
     EXPECT_NE(UsageText().find("--text-pos X,Y"), std::string::npos);
 }

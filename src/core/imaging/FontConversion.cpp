@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr int kDefaultPixelSize = 13;
+constexpr int kDefaultPixelSize = numbers::kFontPixels.WholeBuiltIn();
 
 }  // namespace
 

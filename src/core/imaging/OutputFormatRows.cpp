@@ -13,29 +13,34 @@ const std::vector<OutputFormatRow>& OutputFormats() {
     // libjxl hold in their own forms (lossless WebP and JPEG XL the most);
     // the others stream.
     static const std::vector<OutputFormatRow> rows = {
-        {kFormatBmp, "BMP", "bmp", {"bmp"}, kUsesPixelFormat, 0, "bmp",
+        {kFormatBmp, "BMP", "bmp", {"bmp"}, kUsesPixelFormat, 0, "bmp", "BMP", nullptr,
          "Uncompressed; 24-bit colour, or 1, 4 or 8 bits per pixel with a palette (see Pixel "
          "format). Carries no camera data.",
          &WriteBmpFile, 4},
         {kFormatJpg, "JPG", "jpg", {"jpg", "jpeg"}, kUsesQuality | kUsesMetadata, 65500, "jpeg",
-         "Photos; smallest files. Quality 1-100 (built-in 80).", &WriteJpegFile, 0},
-        {kFormatPng, "PNG", "png", {"png"}, kUsesMetadata, 0, "png",
+         "JPEG", "EXIF, XMP and a JPEG's IPTC",
+         "Photos; smallest files. Quality @QUALITY_RANGE@ (built-in @QUALITY_BUILT_IN@).",
+         &WriteJpegFile, 0},
+        {kFormatPng, "PNG", "png", {"png"}, kUsesMetadata, 0, "png", "PNG", "EXIF and XMP",
          "Lossless; transparent areas become white.", &WritePngFile, 0},
-        {kFormatTif, "TIF", "tif", {"tif", "tiff"}, kUsesMetadata, 0, "tiff",
-         "Lossless (LZW compression), for print and archiving.", &WriteTiffFile, 0},
+        {kFormatTif, "TIF", "tif", {"tif", "tiff"}, kUsesMetadata, 0, "tiff", "TIFF",
+         "EXIF, XMP and a TIFF's IPTC", "Lossless (LZW compression), for print and archiving.", &WriteTiffFile, 0},
         {kFormatWebp, "WebP", "webp", {"webp"}, kUsesQuality | kUsesLossless | kUsesMetadata, 16383,
-         "webp", "For the web: smaller than JPG at the same quality. Quality 1-100, or Lossless.",
+         "webp", "WebP", "EXIF and XMP",
+         "For the web: smaller than JPG at the same quality. Quality @QUALITY_RANGE@, or Lossless.",
          &WriteWebpFile, 32},
-        {kFormatAvif, "AVIF", "avif", {"avif"}, kUsesQuality | kUsesMetadata, 16384, "avif",
-         "AV1 in a HEIF file: the smallest photo files, slower to write. Quality 1-100.",
+        {kFormatAvif, "AVIF", "avif", {"avif"}, kUsesQuality | kUsesMetadata, 16384, "avif", "AVIF",
+         "EXIF and XMP",
+         "AV1 in a HEIF file: the smallest photo files, slower to write. Quality @QUALITY_RANGE@.",
          &WriteAvifFile, 24},
         {kFormatJxl, "JPEG XL", "jxl", {"jxl"}, kUsesQuality | kUsesLossless | kUsesMetadata,
-         1073741824, "jxl", "JPEG's successor: small files of high fidelity. Quality 1-100, or Lossless.",
+         1073741824, "jxl", "JPEG XL", "EXIF and XMP",
+         "JPEG's successor: small files of high fidelity. Quality @QUALITY_RANGE@, or Lossless.",
          &WriteJxlFile, 52},
         {kFormatSame, "Same as the source", "", {"same"},
-         kUsesQuality | kUsesLossless | kUsesMetadata | kFollowsSource, 0, nullptr,
-         "JPEG, PNG, TIFF, WebP, AVIF, JPEG XL and BMP photos keep their format (with that "
-         "format's settings and extension); any other photo (GIF, HEIC, ...) becomes JPG.",
+         kUsesQuality | kUsesLossless | kUsesMetadata | kFollowsSource, 0, nullptr, nullptr, nullptr,
+         "@KEPT_SOURCE_FORMATS@ photos keep their format (with that format's settings and "
+         "extension); any other photo (GIF, HEIC, ...) becomes @SOURCE_FALLBACK_FORMAT@.",
          nullptr, 0},
     };
     return rows;

@@ -18,7 +18,7 @@ constexpr double kMaxPixelSize = 100000;
 QFont OverlayFont(const TextOverlay& overlay, int width, int height) {
     LogFont font = overlay.font;
     if (overlay.sizePercent > 0) {
-        const double share = std::min(overlay.sizePercent, kMaxTextSizePercent) / 100.0;
+        const double share = std::min(overlay.sizePercent, numbers::kTextSizePercent.max) / 100.0;
         const double pixels = std::clamp(std::min(width, height) * share, 1.0, kMaxPixelSize);
         font.lfHeight = -static_cast<int32_t>(std::lround(pixels));
     }
@@ -71,7 +71,7 @@ TextPlace PlaceText(const TextOverlay& overlay, int width, int height, QPaintDev
     place.effect =
         overlay.effect == kTextEffectNone ? 0 : std::max(1.0, place.font.pixelSize() / 16.0);
     const TextAnchorRow& anchor = TextAnchorOf(overlay.anchor);
-    const bool keepInside = anchor.value != kAnchorTopLeft;
+    const bool keepInside = anchor.id != kAnchorTopLeft;
     const QSizeF box(metrics.horizontalAdvance(place.text), metrics.height());
     const QPointF topLeft(
         Place(anchor.column, width, box.width(), overlay.x, place.effect, keepInside),

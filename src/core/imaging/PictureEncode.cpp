@@ -44,7 +44,8 @@ EncodeResult Encode(const RgbPicture& picture, const OutputPhotoFormat& format, 
 }
 
 int Quality(const OutputPhotoFormat& format) {
-    return std::clamp(format.nCurrentJpegQuality, kMinQuality, kMaxQuality);
+    return std::clamp(format.nCurrentJpegQuality, static_cast<int32_t>(numbers::kQuality.min),
+                      static_cast<int32_t>(numbers::kQuality.max));
 }
 
 struct BlobRelease {

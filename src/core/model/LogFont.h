@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "model/NumberSettings.h"
 #include "platform/SettingsStore.h"
 
 // A font description in the platform-neutral form the settings keep: the
@@ -12,7 +13,7 @@
 struct LogFont {
     static constexpr std::size_t kMaxFaceName = 31;  // characters
 
-    int32_t lfHeight = settings::kDefaultHeight;
+    int32_t lfHeight = -numbers::kFontPixels.WholeBuiltIn();  // negative: the size in pixels
     int32_t lfWidth = 0;
     int32_t lfEscapement = 0;
     int32_t lfOrientation = 0;

@@ -3,10 +3,7 @@
 #include "model/OutputGeometry.h"
 
 const OutputFormatRow* FindOutputFormat(int32_t id) {
-    const auto& rows = OutputFormats();
-    if (id < 0 || static_cast<std::size_t>(id) >= rows.size())
-        return nullptr;
-    return &rows[static_cast<std::size_t>(id)];
+    return FindRow(OutputFormats(), id);
 }
 
 const OutputFormatRow* OutputFormatFor(int32_t id, const std::string& sourceFormat) {
@@ -26,56 +23,59 @@ std::string ExtensionOfFormat(int32_t id) {
 
 namespace {
 
-constexpr PixelFormatChoice kPixelFormats[kPixelFormatChoiceCount] = {
-    {0, "1 bit Indexed", "1bit", 0x00030101, 138, 1},
-    {1, "4 bits Indexed", "4bit", 0x00030402, 139, 4},
-    {2, "8 bits Indexed", "8bit", 0x00030803, 140, 8},
-    {3, "16 bits RGB565", "16bit", 0x00021006, 141, 0},
-    {4, "24 bits RGB", "24bit", 0x00021808, 142, 0},
-    {5, "32 bits ARGB", "32bit-argb", 0x0026200A, 143, 0},
-    {6, "32 bits PARGB", "32bit-pargb", 0x000E200B, 144, 0},
-    {7, "32 bits RGB", "32bit-rgb", 0x00022009, 145, 0},
-    {8, "64 bits ARGB", "64bit-argb", 0x0034400D, 146, 0},
-    {9, "64 bits PARGB", "64bit-pargb", 0x001C400E, 147, 0},
-};
-constexpr int kTwentyFourBitChoice = 4;
+constexpr int32_t kTwentyFourBitChoice = 4;
 
 }  // namespace
 
-const PixelFormatChoice* PixelFormatChoices() { return kPixelFormats; }
+const std::vector<PixelFormatChoice>& PixelFormatChoices() {
+    static const std::vector<PixelFormatChoice> rows = {
+        {0, "1 bit Indexed", "1bit", 138, 1},
+        {1, "4 bits Indexed", "4bit", 139, 4},
+        {2, "8 bits Indexed", "8bit", 140, 8},
+        {3, "16 bits RGB565", "16bit", 141, 0},
+        {kTwentyFourBitChoice, "24 bits RGB", "24bit", 142, 0},
+        {5, "32 bits ARGB", "32bit-argb", 143, 0},
+        {6, "32 bits PARGB", "32bit-pargb", 144, 0},
+        {7, "32 bits RGB", "32bit-rgb", 145, 0},
+        {8, "64 bits ARGB", "64bit-argb", 146, 0},
+        {9, "64 bits PARGB", "64bit-pargb", 147, 0},
+    };
+    return rows;
+}
 
-const PixelFormatChoice& PixelFormatOf(int choice) {
-    if (choice < 0 || choice >= kPixelFormatChoiceCount)
-        return kPixelFormats[kTwentyFourBitChoice];
-    return kPixelFormats[choice];
+const PixelFormatChoice& PixelFormatOf(int32_t id) {
+    if (const PixelFormatChoice* row = FindRow(PixelFormatChoices(), id))
+        return *row;
+    return *FindRow(PixelFormatChoices(), kTwentyFourBitChoice);
 }
 
 const std::vector<SizeRuleRow>& SizeRules() {
     static const std::vector<SizeRuleRow> rows = {
-        {kSizeOriginal, "original", "radioOriginalSize", "Original size", 0, "Original size",
-         "Keep each photo's own width and height.", &ApplyOriginalSize},
+        {kSizeOriginal, "original", "radioOriginalSize", "Original size", "Original size", 0,
+         "Original size", "Keep each photo's own width and height.", &ApplyOriginalSize},
         // The fixed rule's radio sits beside the width and height rows and
         // has no text of its own.
-        {kSizeFixed, "fixed", "radioFixedSize", "", kUsesWidthHeight | kUsesKeepAspect | kUsesNoEnlarge,
+        {kSizeFixed, "fixed", "radioFixedSize", "", "the fixed size",
+         kUsesWidthHeight | kUsesKeepAspect | kUsesNoEnlarge,
          "The choice beside Output Width: and Output Height:",
          "A fixed size in pixels. With Keep aspect ratio with width only the width counts and "
          "the height follows the photo's proportions; with Keep aspect ratio with Height only the "
          "height counts. Without either box, the photo is scaled to exactly the given width and "
          "height.",
          &ApplyFixedSize},
-        {kSizeStretch, "stretch", "radioStretch", "Stretch:", kUsesStretch,
+        {kSizeStretch, "stretch", "radioStretch", "Stretch:", "Stretch", kUsesStretch,
          "Stretch: Horizontal: / Vertical:",
          "Multiply the photo's width and height by these factors (from 0.000001 to 1000000; 0.5 "
          "halves, 2 doubles). Sizes are cut to whole pixels.",
          &ApplyStretch},
-        {kSizeFit, "fit", "radioFitSize", "Fit within Output Width x Output Height",
+        {kSizeFit, "fit", "radioFitSize", "Fit within Output Width x Output Height", "Fit",
          kUsesWidthHeight | kUsesNoEnlarge, "Fit within Output Width x Output Height",
          "The largest size with the photo's proportions that fits in the width and height: "
          "never cropped, never distorted. The side that does not fill the box is cut to whole "
          "pixels, but never below 1.",
          &ApplyFitSize},
-        {kSizeLongEdge, "long-edge", "radioLongEdge", "Long edge:", kUsesLongEdge | kUsesNoEnlarge,
-         "Long edge:",
+        {kSizeLongEdge, "long-edge", "radioLongEdge", "Long edge:", "Long edge",
+         kUsesLongEdge | kUsesNoEnlarge, "Long edge:",
          "The photo's longer side becomes this many pixels, the other follows its proportions "
          "(cut to whole pixels, never below 1). A landscape and a portrait photo of the same "
          "camera come out alike.",
@@ -85,10 +85,7 @@ const std::vector<SizeRuleRow>& SizeRules() {
 }
 
 const SizeRuleRow* FindSizeRule(int32_t id) {
-    for (const SizeRuleRow& row : SizeRules())
-        if (row.id == id)
-            return &row;
-    return nullptr;
+    return FindRow(SizeRules(), id);
 }
 
 const std::vector<NamedChoice>& KeepAspectChoices() {
@@ -112,9 +109,10 @@ const std::vector<NamedChoice>& RotationChoices() {
 
 const std::vector<NamedChoice>& FlipChoices() {
     static const std::vector<NamedChoice> rows = {
-        {kFlipNone, "none", "radioNoFlip"},
-        {kFlipHorizontal, "horizontal", "radioFlipHorizontal"},
-        {kFlipVertical, "vertical", "radioFlipVertical"},
+        {kFlipNone, "none", "radioNoFlip", "No flip"},
+        {kFlipHorizontal, "horizontal", "radioFlipHorizontal", "Flip horizontal",
+         "mirror left to right"},
+        {kFlipVertical, "vertical", "radioFlipVertical", "Flip vertical", "upside down"},
     };
     return rows;
 }
@@ -129,8 +127,7 @@ const std::vector<NamedChoice>& MetadataChoices() {
         {kMetadataAll, "all", nullptr, "All",
          "EXIF (camera, lens, exposure, date taken, GPS), XMP and IPTC as the photo has them, "
          "with the orientation set to upright and the pixel size of the output, and the sRGB "
-         "colour profile embedded. JPG keeps EXIF, XMP and a JPEG's IPTC; PNG, WebP, AVIF and "
-         "JPEG XL keep EXIF and XMP; TIF keeps EXIF, XMP and a TIFF's IPTC; BMP keeps none."},
+         "colour profile embedded. @CAMERA_DATA_BY_FORMAT@"},
     };
     return rows;
 }
@@ -149,11 +146,11 @@ const std::vector<NamedChoice>& NamingDateChoices() {
     return rows;
 }
 
-int IndexOfChoice(const std::vector<NamedChoice>& set, int32_t value) {
-    for (std::size_t i = 0; i < set.size(); ++i)
-        if (set[i].value == value)
-            return static_cast<int>(i);
-    return -1;
+Status CheckChoice(const char* key, const std::vector<int32_t>& ids, int32_t value) {
+    for (const int32_t id : ids)
+        if (id == value)
+            return Status::Ok();
+    return Status::Failed(key, "the value " + std::to_string(value) + " stands for no choice");
 }
 
 const std::vector<TextAnchorRow>& TextAnchors() {
@@ -172,10 +169,8 @@ const std::vector<TextAnchorRow>& TextAnchors() {
 }
 
 const TextAnchorRow& TextAnchorOf(int32_t value) {
-    const auto& rows = TextAnchors();
-    if (value < 0 || static_cast<std::size_t>(value) >= rows.size())
-        return rows.front();
-    return rows[static_cast<std::size_t>(value)];
+    const TextAnchorRow* row = FindRow(TextAnchors(), value);
+    return row ? *row : *FindRow(TextAnchors(), kAnchorTopLeft);
 }
 
 const std::vector<TextEffectRow>& TextEffects() {

@@ -3,7 +3,9 @@
 // fills its lists and show/hide rules from these tables, the command line its
 // accepted names, messages and usage lines, the help page its lists, and the
 // engine looks up what to do. Adding a choice is one row plus the code that
-// does it.
+// does it. A row's id is the value stored in the settings and presets; the
+// row's place in its table is only the order of the lists, so a new row may
+// sit where it reads best, with an id no other row had.
 
 #include <cstdint>
 #include <string>
@@ -11,11 +13,15 @@
 
 #include "model/OutputPhotoFormat.h"
 #include "model/TextOverlay.h"
+#include "platform/Status.h"
 
 class PendingOutput;
 class Prompter;
 struct OutputPlan;
 struct RgbPicture;
+
+// What a list with no entry chosen gives back: an id no row of any table has.
+inline constexpr int32_t kNoListEntry = -1;
 
 // ---- Output formats (nOuptputFormat) ----
 
@@ -45,20 +51,21 @@ enum FormatSetting : unsigned {
 };
 
 struct OutputFormatRow {
-    int32_t id;                         // nOuptputFormat as stored; rows are in id order from 0
-    const char* listText;               // the options dialog's list entry
+    int32_t id;                         // nOuptputFormat as stored; never kFormatNothingToSet
+    const char* listText;               // the options dialog's list entry and the texts' name
     const char* extension;              // of the output file names
     std::vector<std::string> cliNames;  // accepted by the command line; the first is shown
     unsigned settings;                  // FormatSetting bits
     int32_t maxSide;              // the largest side the format can store; 0: no limit of its own
     const char* sourceFormat;     // the source format (ImageProbe's name) that "same" keeps in it
-    const char* helpNote;         // one line for the help page
+    const char* sourceName;       // that source format's name in texts ("JPEG")
+    const char* cameraData;       // what the format keeps of the camera data; null: none
+    const char* helpNote;         // one line for the help page (help-page markers allowed)
     Encoder encode;               // null for a row that follows the source
     int32_t encodeBytesPerPixel;  // the encoder's own copies beside the picture, at most
 };
 
-// In list order; row i has id i. Defined beside the encoders
-// (imaging/OutputFormatRows.cpp).
+// In list order. Defined beside the encoders (imaging/OutputFormatRows.cpp).
 const std::vector<OutputFormatRow>& OutputFormats();
 // The row of a stored value; null for a value no row holds.
 const OutputFormatRow* FindOutputFormat(int32_t id);
@@ -73,19 +80,18 @@ std::string ExtensionOfFormat(int32_t id);
 // ---- BMP pixel formats (iComboPixelFormat) ----
 
 struct PixelFormatChoice {
-    int choice;           // iComboPixelFormat as stored: the list position
+    int32_t id;           // iComboPixelFormat as stored
     const char* entry;    // the list text
-    const char* cliName;  // accepted by the command line (as is the choice number)
-    uint32_t constant;    // the classic pixel-format value it stands for
+    const char* cliName;  // accepted by the command line (as is the id)
     int descriptionId;    // string number of its description
     int indexedBits;      // 1, 4 or 8 for the indexed choices, else 0 (24-bit output)
 };
 
-inline constexpr int kPixelFormatChoiceCount = 10;
 // The list in its order.
-const PixelFormatChoice* PixelFormatChoices();
-// The entry for a choice; any choice outside the list stands for 24 bits RGB.
-const PixelFormatChoice& PixelFormatOf(int choice);
+const std::vector<PixelFormatChoice>& PixelFormatChoices();
+// The entry for a choice; any choice no row has (kNoListEntry among them)
+// stands for 24 bits RGB.
+const PixelFormatChoice& PixelFormatOf(int32_t id);
 
 // ---- Size rules (nOuputSizeType) ----
 
@@ -109,9 +115,10 @@ struct SizeRuleRow {
     const char* cliName;
     const char* radioName;  // the options dialog's radio button (made when the form lacks it)
     const char* radioText;
-    unsigned inputs;       // SizeInput bits
-    const char* helpName;  // the help page's name of the rule's controls
-    const char* helpNote;  // the help page's explanation
+    const char* proseName;  // the rule in the help page's sentences
+    unsigned inputs;        // SizeInput bits
+    const char* helpName;   // the help page's name of the rule's controls
+    const char* helpNote;   // the help page's explanation
     SizeRule apply;
 };
 
@@ -122,10 +129,10 @@ const SizeRuleRow* FindSizeRule(int32_t id);
 // ---- Small fixed sets: aspect rule, rotation, flip, metadata, naming date ----
 
 struct NamedChoice {
-    int32_t value;                   // as stored in the record
+    int32_t id;                      // as stored in the record
     const char* cliName;             // accepted by the command line
     const char* widget;              // the options dialog's control for it; null for a list entry
-    const char* text = nullptr;      // the list entry, for a set shown as a list
+    const char* text = nullptr;      // the list entry or the control's text
     const char* helpNote = nullptr;  // the help page's explanation, for a set it describes
 };
 
@@ -141,29 +148,47 @@ bool KeepsMetadata(int32_t policy);
 enum NamingDate : int32_t { kDateFile = 0, kDateTaken = 1 };
 const std::vector<NamedChoice>& NamingDateChoices();
 
-// The position of a value in a set; -1 when no row holds it.
-int IndexOfChoice(const std::vector<NamedChoice>& set, int32_t value);
+// The row of a set with that id; null when no row has it.
+template <class Rows>
+const typename Rows::value_type* FindRow(const Rows& rows, int32_t id) {
+    for (const auto& row : rows)
+        if (row.id == id)
+            return &row;
+    return nullptr;
+}
+
+// The ids of a set, in its order: what a stored value may be.
+template <class Rows>
+std::vector<int32_t> IdsOf(const Rows& rows) {
+    std::vector<int32_t> ids;
+    for (const auto& row : rows) ids.push_back(row.id);
+    return ids;
+}
+
+// Success when value is one of ids; otherwise a failure about key that
+// names the value.
+Status CheckChoice(const char* key, const std::vector<int32_t>& ids, int32_t value);
 
 // ---- Text anchors (TextOverlay::anchor) and effects (TextOverlay::effect) ----
 
 struct TextAnchorRow {
-    int32_t value;         // as stored in the overlay
+    int32_t id;            // as stored in the overlay
     const char* cliName;   // accepted by the command line
     const char* listText;  // the main window's list entry
     int column;            // 0: X from the left edge, 1: from the middle, 2: from the right edge
     int row;               // 0: Y from the top edge, 1: from the middle, 2: from the bottom edge
 };
 
-// In list order; row i has value i.
+// In list order.
 const std::vector<TextAnchorRow>& TextAnchors();
 // The row of a stored value; the top-left row for a value no row holds.
 const TextAnchorRow& TextAnchorOf(int32_t value);
 
 struct TextEffectRow {
-    int32_t value;
+    int32_t id;  // as stored in the overlay
     const char* cliName;
     const char* listText;
 };
 
-// In list order; row i has value i.
+// In list order.
 const std::vector<TextEffectRow>& TextEffects();

@@ -1,8 +1,11 @@
 #pragma once
 // The output settings of one photo, copied whole by value. What each value
-// of a field means is described once, in options/OptionTables.h.
+// of a field means is described once, in model/OptionTables.h, and each
+// number's range and built-in value in model/NumberSettings.h.
 
 #include <cstdint>
+
+#include "model/NumberSettings.h"
 
 enum OutputFormat : int32_t {
     kFormatBmp = 0,
@@ -13,6 +16,10 @@ enum OutputFormat : int32_t {
     kFormatAvif = 5,
     kFormatJxl = 6,
     kFormatSame = 7,
+    // Reserved, never a format's: the options dialog's "nothing to set",
+    // which shows neither the pixel-format nor the quality controls. A new
+    // format takes an id after it.
+    kFormatNothingToSet = 8,
 };
 enum SizeType : int32_t {
     kSizeOriginal = 0,
@@ -25,39 +32,31 @@ enum KeepAspect : int32_t { kKeepNone = 0, kKeepWidth = 1, kKeepHeight = 2 };
 enum FlipType : int32_t { kFlipNone = 0, kFlipHorizontal = 1, kFlipVertical = 2 };
 enum MetadataPolicy : int32_t { kMetadataNone = 0, kMetadataNoLocation = 1, kMetadataAll = 2 };
 
-// The range the options dialog and the command line accept for a stretch
-// factor.
-inline constexpr double kMinStretch = 0.000001;
-inline constexpr double kMaxStretch = 1000000.0;
-inline constexpr int32_t kMinQuality = 1;
-inline constexpr int32_t kMaxQuality = 100;
-// The longest output side the options dialog and the command line accept;
-// libvips refuses larger pictures in any case.
-inline constexpr int32_t kMaxOutputSide = 10000000;
-
 // Default member values are the built-in defaults that new photos copy. The
 // fields after nFlipType came later; their defaults leave every output as it
 // was before they existed.
 struct OutputPhotoFormat {
     int32_t nOuputSizeType = kSizeFixed;
-    int32_t nOutputWidth = 1024;
-    int32_t nOutputHeight = 768;
+    int32_t nOutputWidth = numbers::kOutputWidth.WholeBuiltIn();
+    int32_t nOutputHeight = numbers::kOutputHeight.WholeBuiltIn();
     int32_t nOuptputFormat = kFormatJpg;
     int32_t iComboPixelFormat = 4;  // 24 bits RGB
-    int32_t nCurrentJpegQuality = 80;
+    int32_t nCurrentJpegQuality = numbers::kQuality.WholeBuiltIn();
     int32_t nKeepAspectRatio = kKeepWidth;
-    double dStretchHorizontal = 1.0;
-    double dStretchVertical = 1.0;
+    double dStretchHorizontal = numbers::kStretchHorizontal.builtIn;
+    double dStretchVertical = numbers::kStretchVertical.builtIn;
     int32_t nRotateAngel = 0;
     int32_t nFlipType = kFlipNone;
-    int32_t nLongEdge = 2048;            // for the long-edge rule
-    bool bNoEnlarge = false;             // the size rules that honour it keep smaller photos
-    bool bLossless = false;              // for the formats that offer it
-    int32_t nMetadata = kMetadataNone;   // MetadataPolicy
+    int32_t nLongEdge = numbers::kLongEdge.WholeBuiltIn();  // for the long-edge rule
+    bool bNoEnlarge = false;            // the size rules that honour it keep smaller photos
+    bool bLossless = false;             // for the formats that offer it
+    int32_t nMetadata = kMetadataNone;  // MetadataPolicy
 
     bool operator==(const OutputPhotoFormat&) const = default;
 };
 
 // The record the main window gives to new photos: the built-in values, never
 // read from the settings.
-inline OutputPhotoFormat BuiltInDefaultOutputPhotoFormat() { return OutputPhotoFormat{}; }
+inline OutputPhotoFormat BuiltInDefaultOutputPhotoFormat() {
+    return OutputPhotoFormat{};
+}

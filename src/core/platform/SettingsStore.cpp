@@ -94,6 +94,10 @@ int32_t SettingsStore::GetInt(const std::string& section, const std::string& key
     return value;
 }
 
+bool SettingsStore::Contains(const std::string& section, const std::string& key) {
+    return Open()->contains(KeyPath(section, key));
+}
+
 std::string SettingsStore::GetString(const std::string& section, const std::string& key,
                                      const std::string& defaultValue) {
     QVariant stored = Open()->value(KeyPath(section, key));

@@ -30,29 +30,19 @@ inline constexpr const char* kDefaultBatchRenamer = "output.photo";
 inline constexpr const char* kLastPhotoFolder = "LastPhotoFolder";
 inline constexpr const char* kLastBrowseFolder = "m_last_browse_fold";
 inline constexpr const char* kOutputFormat = "nOuptputFormat";
-inline constexpr int kDefaultOutputFormat = 1;
 inline constexpr const char* kPixelFormat = "iComboPixelFormat";
-inline constexpr int kDefaultPixelFormat = 4;
 inline constexpr const char* kJpegQuality = "nCurrentJpegQuality";
-inline constexpr int kDefaultJpegQuality = 80;
 inline constexpr const char* kRotateAngle = "nRotateAngel";
-inline constexpr int kDefaultRotateAngle = 0;
 inline constexpr const char* kFlipType = "nFlipType";
-inline constexpr int kDefaultFlipType = 0;
 inline constexpr const char* kSizeType = "nOuputSizeType";
-inline constexpr int kDefaultSizeType = 0;
 inline constexpr const char* kOutputWidth = "nOutputWidth";
-inline constexpr int kDefaultOutputWidth = 1;
 inline constexpr const char* kOutputHeight = "nOutputHeight";
-inline constexpr int kDefaultOutputHeight = 1;
 
 // Section "Naming": settings that came after the original sections.
 inline constexpr const char* kNamingDate = "nNamingDate";  // NamingDate
-inline constexpr int kDefaultNamingDate = 0;
 
 // Section "CurrentFont" (after the font keys, "nCurrentColor").
 inline constexpr const char* kHeight = "lfHeight";
-inline constexpr int kDefaultHeight = -13;
 inline constexpr const char* kWidth = "lfWidth";
 inline constexpr const char* kEscapement = "lfEscapement";
 inline constexpr const char* kOrientation = "lfOrientation";
@@ -80,6 +70,8 @@ public:
     // A missing value, or one that is not a whole number within signed 32
     // bits, reads as the default.
     static int32_t GetInt(const std::string& section, const std::string& key, int32_t defaultValue);
+    // Whether a value is stored under the key.
+    static bool Contains(const std::string& section, const std::string& key);
     // A missing value reads as the default.
     static std::string GetString(const std::string& section, const std::string& key,
                                  const std::string& defaultValue);

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <utility>
+#include "model/NumberSettings.h"
 
 namespace {
 
@@ -22,10 +23,14 @@ void Keep(Status& written, Status status) {
 
 }  // namespace
 
-LogFont LoadTextFont() {
+LogFont LoadTextFont(Status* refused) {
     using namespace settings;
     LogFont f;
-    f.lfHeight = Font(kHeight, kDefaultHeight);
+    const int32_t height = Font(kHeight, f.lfHeight);
+    if (Status checked = CheckFontHeight(height); checked)
+        f.lfHeight = height;
+    else if (refused)
+        *refused = checked;
     f.lfWidth = Font(kWidth, 0);
     f.lfEscapement = Font(kEscapement, 0);
     f.lfOrientation = Font(kOrientation, 0);

@@ -10,23 +10,19 @@
 #include <memory>
 #include <type_traits>
 
-#include "platform/SettingsStore.h"
+#include "model/NumberSettings.h"
 #include "model/OptionTables.h"
+#include "platform/SettingsStore.h"
 
 namespace {
 
-// The values a numeric field accepts when it is read back.
-struct Bounds {
-    double low = -std::numeric_limits<double>::infinity();
-    double high = std::numeric_limits<double>::infinity();
-};
-
 // One stored field: its key and how its value becomes text and back. A read
-// returns false, leaving the field as it was, for text it cannot use.
+// gives a failure naming the key, leaving the field as it was, for text the
+// field does not take.
 struct PresetField {
     const char* key;
     std::function<QString(const Preset&)> write;
-    std::function<bool(const QString&, Preset&)> read;
+    std::function<Status(const QString&, Preset&)> read;
 };
 
 template <class T>
@@ -39,43 +35,68 @@ QString ToText(const T& value) {
         return QString::number(static_cast<qlonglong>(value));
 }
 
+// What a field's value must be: a number within its row's range, one of a
+// set's ids, or any value of the field's type (a flag, a text, a font
+// detail).
+using Check = std::function<Status(double value)>;
+
 template <class T>
-bool FromText(const QString& text, Bounds bounds, T& value) {
+Status FromText(const char* key, const QString& text, const Check& check, T& value) {
     if constexpr (std::is_same_v<T, std::string>) {
         value = text.toStdString();
-        return true;
+        return Status::Ok();
     } else {
         bool ok = false;
         const double number = std::is_floating_point_v<T>
                                   ? text.toDouble(&ok)
                                   : static_cast<double>(text.toLongLong(&ok));
-        if (!ok || !std::isfinite(number) || number < bounds.low || number > bounds.high)
-            return false;
-        if constexpr (!std::is_floating_point_v<T>)
-            if (number < static_cast<double>(std::numeric_limits<T>::min()) ||
-                number > static_cast<double>(std::numeric_limits<T>::max()))
-                return false;
+        if (!ok || !std::isfinite(number))
+            return Status::Failed(key, "the value \"" + text.toStdString() + "\" is not a number");
+        if (check) {
+            if (Status checked = check(number); !checked)
+                return checked;
+        } else if (number < static_cast<double>(std::numeric_limits<T>::min()) ||
+                   number > static_cast<double>(std::numeric_limits<T>::max())) {
+            return Status::Failed(key, "the value " + text.toStdString() + " is out of range");
+        }
         value = static_cast<T>(number);
-        return true;
+        return Status::Ok();
     }
 }
 
 // A field reached from the preset through a chain of members, such as
 // &Preset::overlay, &TextOverlay::font, &LogFont::lfHeight.
 template <class... Members>
-PresetField Bounded(const char* key, Bounds bounds, Members... members) {
-    return {
-        key, [=](const Preset& p) { return ToText((p.*....*members)); },
-        [=](const QString& text, Preset& p) { return FromText(text, bounds, (p.*....*members)); }};
+PresetField Checked(const char* key, Check check, Members... members) {
+    return {key, [=](const Preset& p) { return ToText((p.*....*members)); },
+            [=](const QString& text, Preset& p) {
+                return FromText(key, text, check, (p.*....*members));
+            }};
 }
 
 template <class... Members>
 PresetField Field(const char* key, Members... members) {
-    return Bounded(key, Bounds{}, members...);
+    return Checked(key, Check{}, members...);
 }
 
-double LastIndex(std::size_t rows) {
-    return static_cast<double>(rows) - 1;
+template <class... Members>
+PresetField Number(const NumberSetting& row, Members... members) {
+    return Checked(
+        row.key, [&row](double value) { return CheckNumber(row, value); }, members...);
+}
+
+template <class... Members>
+PresetField OneOf(const char* key, std::vector<int32_t> ids, Members... members) {
+    return Checked(
+        key, [=](double value) { return CheckChoice(key, ids, static_cast<int32_t>(value)); },
+        members...);
+}
+
+template <class Rows>
+std::vector<int32_t> WithNoEntry(const Rows& rows) {
+    std::vector<int32_t> ids = IdsOf(rows);
+    ids.push_back(kNoListEntry);
+    return ids;
 }
 
 // Every stored field, once. A field added to the records is kept by adding
@@ -85,40 +106,42 @@ const std::vector<PresetField>& Fields() {
     using F = OutputPhotoFormat;
     using L = LogFont;
     using T = TextOverlay;
+    namespace n = numbers;
     static const std::vector<PresetField> fields = {
-        Bounded(kSizeType, {0, LastIndex(SizeRules().size())}, &Preset::format, &F::nOuputSizeType),
-        Field(kOutputWidth, &Preset::format, &F::nOutputWidth),
-        Field(kOutputHeight, &Preset::format, &F::nOutputHeight),
-        Bounded(kOutputFormat, {0, LastIndex(OutputFormats().size())}, &Preset::format,
-                &F::nOuptputFormat),
-        Field(kPixelFormat, &Preset::format, &F::iComboPixelFormat),
-        Bounded(kJpegQuality, {kMinQuality, kMaxQuality}, &Preset::format, &F::nCurrentJpegQuality),
-        Field("nKeepAspectRatio", &Preset::format, &F::nKeepAspectRatio),
-        Bounded("dStretchHorizontal", {kMinStretch, kMaxStretch}, &Preset::format,
-                &F::dStretchHorizontal),
-        Bounded("dStretchVertical", {kMinStretch, kMaxStretch}, &Preset::format,
-                &F::dStretchVertical),
-        Field(kRotateAngle, &Preset::format, &F::nRotateAngel),
-        Field(kFlipType, &Preset::format, &F::nFlipType),
-        Bounded("nLongEdge", {1, kMaxOutputSide}, &Preset::format, &F::nLongEdge),
+        OneOf(kSizeType, IdsOf(SizeRules()), &Preset::format, &F::nOuputSizeType),
+        Number(n::kOutputWidth, &Preset::format, &F::nOutputWidth),
+        Number(n::kOutputHeight, &Preset::format, &F::nOutputHeight),
+        OneOf(kOutputFormat, IdsOf(OutputFormats()), &Preset::format, &F::nOuptputFormat),
+        // The options dialog gives a choice no entry shows back as it is: it
+        // stands for 24 bits.
+        OneOf(kPixelFormat, WithNoEntry(PixelFormatChoices()), &Preset::format,
+              &F::iComboPixelFormat),
+        Number(n::kQuality, &Preset::format, &F::nCurrentJpegQuality),
+        OneOf("nKeepAspectRatio", IdsOf(KeepAspectChoices()), &Preset::format,
+              &F::nKeepAspectRatio),
+        Number(n::kStretchHorizontal, &Preset::format, &F::dStretchHorizontal),
+        Number(n::kStretchVertical, &Preset::format, &F::dStretchVertical),
+        OneOf(kRotateAngle, IdsOf(RotationChoices()), &Preset::format, &F::nRotateAngel),
+        OneOf(kFlipType, IdsOf(FlipChoices()), &Preset::format, &F::nFlipType),
+        Number(n::kLongEdge, &Preset::format, &F::nLongEdge),
         Field("bNoEnlarge", &Preset::format, &F::bNoEnlarge),
         Field("bLossless", &Preset::format, &F::bLossless),
-        Bounded("nMetadata", {0, LastIndex(MetadataChoices().size())}, &Preset::format,
-                &F::nMetadata),
+        OneOf("nMetadata", IdsOf(MetadataChoices()), &Preset::format, &F::nMetadata),
         Field(kBatchRenamer, &Preset::naming, &OutputNaming::prefix),
         Field("m_bNotRename", &Preset::naming, &OutputNaming::notRename),
         Field("m_bKeepFolders", &Preset::naming, &OutputNaming::keepFolders),
-        Bounded(kNamingDate, {0, LastIndex(NamingDateChoices().size())}, &Preset::naming,
-                &OutputNaming::date),
+        OneOf(kNamingDate, IdsOf(NamingDateChoices()), &Preset::naming, &OutputNaming::date),
         Field("strText", &Preset::overlay, &T::text),
-        Field("nTextX", &Preset::overlay, &T::x),
-        Field("nTextY", &Preset::overlay, &T::y),
-        Bounded("nTextAnchor", {0, LastIndex(TextAnchors().size())}, &Preset::overlay, &T::anchor),
-        Bounded("dTextSizePercent", {0, kMaxTextSizePercent}, &Preset::overlay, &T::sizePercent),
-        Bounded("nTextOpacity", {0, 100}, &Preset::overlay, &T::opacity),
-        Bounded("nTextEffect", {0, LastIndex(TextEffects().size())}, &Preset::overlay, &T::effect),
+        Number(n::kTextX, &Preset::overlay, &T::x),
+        Number(n::kTextY, &Preset::overlay, &T::y),
+        OneOf("nTextAnchor", IdsOf(TextAnchors()), &Preset::overlay, &T::anchor),
+        Number(n::kTextSizePercent, &Preset::overlay, &T::sizePercent),
+        Number(n::kTextOpacity, &Preset::overlay, &T::opacity),
+        OneOf("nTextEffect", IdsOf(TextEffects()), &Preset::overlay, &T::effect),
         Field(kCurrentColor, &Preset::overlay, &T::color),
-        Field(kHeight, &Preset::overlay, &T::font, &L::lfHeight),
+        Checked(
+            kHeight, [](double value) { return CheckFontHeight(static_cast<int32_t>(value)); },
+            &Preset::overlay, &T::font, &L::lfHeight),
         Field(kWidth, &Preset::overlay, &T::font, &L::lfWidth),
         Field(kEscapement, &Preset::overlay, &T::font, &L::lfEscapement),
         Field(kOrientation, &Preset::overlay, &T::font, &L::lfOrientation),
@@ -177,21 +200,23 @@ std::vector<std::string> Names() {
     return names;
 }
 
-std::optional<Preset> Load(const std::string& name) {
+Result<std::optional<Preset>> Load(const std::string& name) {
     if (!NameProblem(name).empty())
-        return std::nullopt;
+        return std::optional<Preset>();
     auto store = OpenPresets();
     const QString group = QString::fromStdString(name);
     if (!store->childGroups().contains(group))
-        return std::nullopt;
+        return std::optional<Preset>();
     store->beginGroup(group);
     Preset preset;
     for (const PresetField& field : Fields()) {
         const QString key = QString::fromLatin1(field.key);
-        if (store->contains(key))
-            field.read(store->value(key).toString(), preset);
+        if (!store->contains(key))
+            continue;
+        if (Status read = field.read(store->value(key).toString(), preset); !read)
+            return read;
     }
-    return preset;
+    return std::optional<Preset>(preset);
 }
 
 bool Save(const std::string& name, const Preset& preset, std::string* reason) {

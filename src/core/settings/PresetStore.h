@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "model/Preset.h"
+#include "platform/Status.h"
 
 namespace presets {
 
@@ -19,10 +20,11 @@ std::string NameProblem(const std::string& name);
 std::vector<std::string> Names();
 
 // The preset of that name; nothing when none is stored. Keys the program
-// does not know (a newer version's) are passed over; a missing value, or one
-// that cannot be read or lies outside its field's range, keeps the built-in
-// value.
-std::optional<Preset> Load(const std::string& name);
+// does not know (a newer version's) are passed over and a missing value
+// keeps the built-in one; a value that cannot be read or that its setting
+// does not take (outside the number's range, an id no row has) refuses the
+// whole preset, with a failure that names the key.
+Result<std::optional<Preset>> Load(const std::string& name);
 
 // Stores the preset under name, replacing one of that name. False, with the
 // reason, when the name is refused or the settings file cannot be written.

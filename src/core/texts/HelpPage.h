@@ -9,5 +9,8 @@
 // PNG or TIF"), @OUTPUT_FORMAT_ROWS@, @SIZE_RULE_ROWS@, @METADATA_ROWS@ and
 // @NAMING_DATE_ROWS@ (table rows), @PHOTO_EXTENSIONS@ (what the folder
 // search, the file dialog and the drop take) and @COMMAND_LINE_USAGE@
-// (usageText, escaped). Other text is kept as it is.
+// (usageText, escaped), and the lists and numbers inside sentences, of the
+// template and of the rows' notes (texts/TableProse.h, model/NumberSettings.h:
+// @QUALITY_FORMATS@, @FLIP_CHOICES@, @QUALITY_RANGE@ ...). Other text is kept
+// as it is.
 std::string FillHelpPage(const std::string& page, const std::string& usageText);

@@ -11,11 +11,14 @@
 #include <cmath>
 #include <string>
 
-#include "platform/ProductInfo.h"
+#include "dialogs/ChoiceList.h"
 #include "dialogs/QtPrompter.h"
-#include "platform/SettingsStore.h"
-#include "texts/LanguagePack.h"
+#include "model/NumberSettings.h"
 #include "model/OptionTables.h"
+#include "platform/ProductInfo.h"
+#include "platform/SettingsStore.h"
+#include "settings/StoredValues.h"
+#include "texts/LanguagePack.h"
 #include "ui_CDialogPhotoOptions.h"
 
 namespace {
@@ -31,8 +34,8 @@ const std::vector<InputControls>& SizeInputControls() {
     static const std::vector<InputControls> controls = {
         {kUsesWidthHeight, {"editOutputWidth", "editOutputHeight"}},
         {kUsesKeepAspect, {"checkKeepWidth", "checkKeepHeight"}},
-        {kUsesStretch, {"editStretchHorizontal", "labelHorizontal", "labelVertical",
-                        "editStretchVertical"}},
+        {kUsesStretch,
+         {"editStretchHorizontal", "labelHorizontal", "labelVertical", "editStretchVertical"}},
         {kUsesLongEdge, {"editLongEdge"}},
         {kUsesNoEnlarge, {"checkNoEnlarge"}},
     };
@@ -43,11 +46,14 @@ const std::vector<InputControls>& SizeInputControls() {
 // C locale whatever the user's locale ("%.15g").
 std::string FormatNumber(double value) {
     char buffer[64];
-    auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
     return std::string(buffer, result.ptr);
 }
 
-std::string Trimmed(const QString& text) { return text.trimmed().toStdString(); }
+std::string Trimmed(const QString& text) {
+    return text.trimmed().toStdString();
+}
 
 // A decimal number in the C locale, the whole text, finite.
 bool ParseNumber(const std::string& text, double& value) {
@@ -66,28 +72,14 @@ bool ParseNumber(const std::string& text, double& value) {
     return true;
 }
 
-QString FromUtf8(const std::string& text) { return QString::fromStdString(text); }
+QString FromUtf8(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 }  // namespace
 
 CDialogPhotoOptions::CDialogPhotoOptions(QWidget* parent, Prompter* prompter)
     : QDialog(parent), ui_(std::make_unique<Ui::CDialogPhotoOptions>()), prompter_(prompter) {
-    using namespace settings;
-    // The starting values, read in this order; every caller then sets a
-    // record of its own.
-    m_format.nCurrentJpegQuality = kDefaultJpegQuality;
-    m_format.nRotateAngel = SettingsStore::GetInt(kOption, kRotateAngle, kDefaultRotateAngle);
-    m_format.nFlipType = SettingsStore::GetInt(kOption, kFlipType, kDefaultFlipType);
-    m_format.iComboPixelFormat = SettingsStore::GetInt(kOption, kPixelFormat, kDefaultPixelFormat);
-    m_format.nOuputSizeType = SettingsStore::GetInt(kOption, kSizeType, kDefaultSizeType);
-    m_format.nOuptputFormat = SettingsStore::GetInt(kOption, kOutputFormat, kDefaultOutputFormat);
-    m_format.dStretchHorizontal = 1.0;
-    m_format.dStretchVertical = 1.0;
-    m_format.nKeepAspectRatio = kKeepNone;
-    m_format.nOutputWidth = SettingsStore::GetInt(kOption, kOutputWidth, kDefaultOutputWidth);
-    m_format.nOutputHeight = SettingsStore::GetInt(kOption, kOutputHeight, kDefaultOutputHeight);
-    m_pixelFormat = PixelFormatOf(kDefaultPixelFormat).constant;
-
     if (!prompter_) {
         ownPrompter_ = std::make_unique<QtPrompter>(this);
         prompter_ = ownPrompter_.get();
@@ -99,45 +91,53 @@ CDialogPhotoOptions::CDialogPhotoOptions(QWidget* parent, Prompter* prompter)
 
     // The two detail pages share one place; give both labels one width so
     // that the fields line up whichever page shows.
-    int labelWidth = std::max(ui_->labelPixelFormat->sizeHint().width(),
-                              ui_->labelQuality->sizeHint().width());
+    int labelWidth =
+        std::max(ui_->labelPixelFormat->sizeHint().width(), ui_->labelQuality->sizeHint().width());
     ui_->labelPixelFormat->setMinimumWidth(labelWidth);
     ui_->labelQuality->setMinimumWidth(labelWidth);
     // Room for the longest description at the dialog's width, so that the
     // dialog keeps its size whichever format and pixel format are chosen.
     int textWidth = ui_->groupOutputSize->sizeHint().width();
     int textHeight = 0;
-    for (int i = 0; i < kPixelFormatChoiceCount; ++i) {
+    for (const PixelFormatChoice& choice : PixelFormatChoices()) {
         QRect bounds = ui_->labelPixelFormatInfo->fontMetrics().boundingRect(
             QRect(0, 0, textWidth, 100000), Qt::TextWordWrap,
-            FromUtf8(GetText(PixelFormatChoices()[i].descriptionId)));
+            FromUtf8(GetText(choice.descriptionId)));
         textHeight = std::max(textHeight, bounds.height());
     }
     ui_->labelPixelFormatInfo->setFixedHeight(textHeight);
 
     // Hiding the width or the height row must not shift the other one.
-    for (QWidget* w : {static_cast<QWidget*>(ui_->labelOutputWidth), static_cast<QWidget*>(ui_->editOutputWidth),
-                       static_cast<QWidget*>(ui_->labelOutputHeight), static_cast<QWidget*>(ui_->editOutputHeight)}) {
+    for (QWidget* w :
+         {static_cast<QWidget*>(ui_->labelOutputWidth), static_cast<QWidget*>(ui_->editOutputWidth),
+          static_cast<QWidget*>(ui_->labelOutputHeight),
+          static_cast<QWidget*>(ui_->editOutputHeight)}) {
         QSizePolicy policy = w->sizePolicy();
         policy.setRetainSizeWhenHidden(true);
         w->setSizePolicy(policy);
     }
 
     // activated: only the user's choices, not the dialog's own selections.
-    connect(ui_->comboOutputFormat, &QComboBox::activated, this, [this](int index) {
-        m_format.nOuptputFormat = index;
+    connect(ui_->comboOutputFormat, &QComboBox::activated, this, [this] {
+        m_format.nOuptputFormat = ChosenId(ui_->comboOutputFormat, kNoListEntry);
         ShowFormatControls(m_format.nOuptputFormat);
     });
-    connect(ui_->comboPixelFormat, &QComboBox::activated, this, [this] { UpdatePixelFormatInfo(); });
-    connect(rotateGroup_, &QButtonGroup::idClicked, this, [this](int id) { m_format.nRotateAngel = id; });
-    connect(flipGroup_, &QButtonGroup::idClicked, this, [this](int id) { m_format.nFlipType = id; });
+    connect(ui_->comboPixelFormat, &QComboBox::activated, this,
+            [this] { UpdatePixelFormatInfo(); });
+    connect(rotateGroup_, &QButtonGroup::idClicked, this,
+            [this](int id) { m_format.nRotateAngel = id; });
+    connect(flipGroup_, &QButtonGroup::idClicked, this,
+            [this](int id) { m_format.nFlipType = id; });
     connect(sizeGroup_, &QButtonGroup::idClicked, this, [this](int id) {
         m_format.nOuputSizeType = id;
         ShowSizeTypeControls(m_format.nOuputSizeType);
     });
-    connect(ui_->checkLossless, &QCheckBox::clicked, this, [this] { ShowFormatControls(m_format.nOuptputFormat); });
-    connect(ui_->checkKeepWidth, &QCheckBox::clicked, this, &CDialogPhotoOptions::OnKeepWidthClicked);
-    connect(ui_->checkKeepHeight, &QCheckBox::clicked, this, &CDialogPhotoOptions::OnKeepHeightClicked);
+    connect(ui_->checkLossless, &QCheckBox::clicked, this,
+            [this] { ShowFormatControls(m_format.nOuptputFormat); });
+    connect(ui_->checkKeepWidth, &QCheckBox::clicked, this,
+            &CDialogPhotoOptions::OnKeepWidthClicked);
+    connect(ui_->checkKeepHeight, &QCheckBox::clicked, this,
+            &CDialogPhotoOptions::OnKeepHeightClicked);
     connect(ui_->buttonBox, &QDialogButtonBox::accepted, this, &CDialogPhotoOptions::accept);
     connect(ui_->buttonBox, &QDialogButtonBox::rejected, this, &CDialogPhotoOptions::reject);
 }
@@ -147,17 +147,20 @@ CDialogPhotoOptions::~CDialogPhotoOptions() = default;
 // The lists and radio groups as the option tables describe them. A size rule
 // whose radio the form lacks gets one below the others.
 void CDialogPhotoOptions::BuildChoices() {
-    for (const OutputFormatRow& row : OutputFormats())
-        ui_->comboOutputFormat->addItem(QString::fromUtf8(row.listText));
-    for (int i = 0; i < kPixelFormatChoiceCount; ++i)
-        ui_->comboPixelFormat->addItem(QString::fromLatin1(PixelFormatChoices()[i].entry));
-    for (const NamedChoice& row : MetadataChoices())
-        ui_->comboMetadata->addItem(QString::fromUtf8(row.text));
+    FillChoices(ui_->comboOutputFormat, OutputFormats(),
+                [](const auto& row) { return row.listText; });
+    FillChoices(ui_->comboPixelFormat, PixelFormatChoices(),
+                [](const auto& row) { return row.entry; });
+    FillChoices(ui_->comboMetadata, MetadataChoices(), [](const auto& row) { return row.text; });
 
     auto groupOf = [this](const std::vector<NamedChoice>& rows) {
         auto* group = new QButtonGroup(this);
-        for (const NamedChoice& row : rows)
-            group->addButton(findChild<QAbstractButton*>(QLatin1String(row.widget)), row.value);
+        for (const NamedChoice& row : rows) {
+            auto* button = findChild<QAbstractButton*>(QLatin1String(row.widget));
+            if (row.text)
+                button->setText(QString::fromUtf8(row.text));
+            group->addButton(button, row.id);
+        }
         return group;
     };
     rotateGroup_ = groupOf(RotationChoices());
@@ -190,9 +193,15 @@ void CDialogPhotoOptions::Tell(const std::string& text, const std::string& capti
 
 void CDialogPhotoOptions::InitDialog() {
     WriteControls();
-    // The last confirmed quality wins over the record's own.
-    m_format.nCurrentJpegQuality =
-        SettingsStore::GetInt(settings::kOption, settings::kJpegQuality, settings::kDefaultJpegQuality);
+    // The last confirmed quality wins over the record's own; a stored one
+    // outside its range is told and not used.
+    const NumberSetting& quality = numbers::kQuality;
+    const Result<int32_t> stored =
+        ReadStoredNumber(settings::kOption, quality, quality.WholeBuiltIn());
+    m_format.nCurrentJpegQuality = stored ? stored.Value() : quality.WholeBuiltIn();
+    if (!stored)
+        prompter_->Tell(RefusedStoredText(stored.GetStatus(), m_format.nCurrentJpegQuality),
+                        "Warning", PromptIcon::Exclamation, SettingsStore::Location());
 
     if (QAbstractButton* radio = rotateGroup_->button(m_format.nRotateAngel))
         radio->setChecked(true);
@@ -204,9 +213,7 @@ void CDialogPhotoOptions::InitDialog() {
     else
         Tell("Unknown flip type!", "Error");
 
-    const int pixel = m_format.iComboPixelFormat;
-    const bool knownChoice = pixel >= 0 && pixel < ui_->comboPixelFormat->count();
-    ui_->comboPixelFormat->setCurrentIndex(knownChoice ? pixel : -1);
+    SelectChoice(ui_->comboPixelFormat, m_format.iComboPixelFormat);
     UpdatePixelFormatInfo();
 
     ShowSizeTypeControls(m_format.nOuputSizeType);
@@ -214,10 +221,9 @@ void CDialogPhotoOptions::InitDialog() {
 
     ui_->checkNoEnlarge->setChecked(m_format.bNoEnlarge);
     ui_->checkLossless->setChecked(m_format.bLossless);
-    ui_->comboMetadata->setCurrentIndex(IndexOfChoice(MetadataChoices(), m_format.nMetadata));
+    SelectChoice(ui_->comboMetadata, m_format.nMetadata);
 
-    ui_->comboOutputFormat->setCurrentIndex(FindOutputFormat(m_format.nOuptputFormat) ? m_format.nOuptputFormat
-                                                                                       : -1);
+    SelectChoice(ui_->comboOutputFormat, m_format.nOuptputFormat);
     ShowFormatControls(m_format.nOuptputFormat);
 
     WriteControls();
@@ -239,31 +245,31 @@ void CDialogPhotoOptions::Refuse(QLineEdit* edit, const std::string& message) {
     edit->selectAll();
 }
 
-bool CDialogPhotoOptions::ReadInt(QLineEdit* edit, int32_t& value, bool ranged, int32_t min, int32_t max) {
+bool CDialogPhotoOptions::ReadInt(QLineEdit* edit, int32_t& value, const NumberSetting& row) {
     int32_t parsed = 0;
     if (!SettingsStore::ParseInt32(Trimmed(edit->text()), parsed)) {
         Refuse(edit, "Please enter an integer.");
         return false;
     }
     value = parsed;
-    if (ranged && (value < min || value > max)) {
-        Refuse(edit, "Please enter an integer between " + std::to_string(min) + " and " +
-                         std::to_string(max) + ".");
+    if (!CheckNumber(row, value)) {
+        Refuse(edit, "Please enter an integer between " + NumberText(row.min) + " and " +
+                         NumberText(row.max) + ".");
         return false;
     }
     return true;
 }
 
-bool CDialogPhotoOptions::ReadDouble(QLineEdit* edit, double& value, double min, double max) {
+bool CDialogPhotoOptions::ReadDouble(QLineEdit* edit, double& value, const NumberSetting& row) {
     double parsed = 0;
     if (!ParseNumber(Trimmed(edit->text()), parsed)) {
         Refuse(edit, "Please enter a number.");
         return false;
     }
     value = parsed;
-    if (value < min || value > max) {
-        Refuse(edit, "Please enter a number between " + FormatNumber(min) + " and " +
-                         FormatNumber(max) + ".");
+    if (!CheckNumber(row, value)) {
+        Refuse(edit, "Please enter a number between " + FormatNumber(row.min) + " and " +
+                         FormatNumber(row.max) + ".");
         return false;
     }
     return true;
@@ -272,20 +278,21 @@ bool CDialogPhotoOptions::ReadDouble(QLineEdit* edit, double& value, double min,
 // Every edit takes part, hidden and disabled ones too; reading stops at the
 // first field that fails.
 bool CDialogPhotoOptions::ReadControls() {
+    namespace n = numbers;
     OutputPhotoFormat& f = m_format;
-    return ReadInt(ui_->editQuality, f.nCurrentJpegQuality, true, kMinQuality, kMaxQuality) &&
-           ReadInt(ui_->editOutputWidth, f.nOutputWidth, false, 0, 0) &&
-           ReadInt(ui_->editOutputHeight, f.nOutputHeight, false, 0, 0) &&
-           ReadDouble(ui_->editStretchHorizontal, f.dStretchHorizontal, kMinStretch, kMaxStretch) &&
-           ReadDouble(ui_->editStretchVertical, f.dStretchVertical, kMinStretch, kMaxStretch) &&
-           ReadInt(ui_->editLongEdge, f.nLongEdge, true, 1, kMaxOutputSide);
+    return ReadInt(ui_->editQuality, f.nCurrentJpegQuality, n::kQuality) &&
+           ReadInt(ui_->editOutputWidth, f.nOutputWidth, n::kOutputWidth) &&
+           ReadInt(ui_->editOutputHeight, f.nOutputHeight, n::kOutputHeight) &&
+           ReadDouble(ui_->editStretchHorizontal, f.dStretchHorizontal, n::kStretchHorizontal) &&
+           ReadDouble(ui_->editStretchVertical, f.dStretchVertical, n::kStretchVertical) &&
+           ReadInt(ui_->editLongEdge, f.nLongEdge, n::kLongEdge);
 }
 
 void CDialogPhotoOptions::accept() {
     if (!ReadControls())
         return;
-    m_format.nOuptputFormat = ui_->comboOutputFormat->currentIndex();
-    m_format.iComboPixelFormat = ui_->comboPixelFormat->currentIndex();
+    m_format.nOuptputFormat = ChosenId(ui_->comboOutputFormat, kNoListEntry);
+    m_format.iComboPixelFormat = ChosenId(ui_->comboPixelFormat, kNoListEntry);
     for (const Status& written :
          {SettingsStore::WriteInt(settings::kOption, settings::kOutputFormat, m_format.nOuptputFormat),
           SettingsStore::WriteInt(settings::kOption, settings::kJpegQuality,
@@ -296,24 +303,20 @@ void CDialogPhotoOptions::accept() {
     m_format.bNoEnlarge = ui_->checkNoEnlarge->isChecked();
     m_format.bLossless = ui_->checkLossless->isChecked();
     // A value the list lacks stays as it came.
-    if (const int metadata = ui_->comboMetadata->currentIndex(); metadata >= 0)
-        m_format.nMetadata = MetadataChoices()[static_cast<std::size_t>(metadata)].value;
+    m_format.nMetadata = ChosenId(ui_->comboMetadata, m_format.nMetadata);
     QDialog::accept();
 }
 
 void CDialogPhotoOptions::UpdatePixelFormatInfo() {
-    const PixelFormatChoice& choice = PixelFormatOf(ui_->comboPixelFormat->currentIndex());
-    m_pixelFormat = choice.constant;
+    const PixelFormatChoice& choice = PixelFormatOf(ChosenId(ui_->comboPixelFormat, kNoListEntry));
     ui_->labelPixelFormatInfo->setText(FromUtf8(GetText(choice.descriptionId)));
-    m_indexedPixelFormat = choice.indexedBits != 0 ? m_pixelFormat : 0;
 }
 
 void CDialogPhotoOptions::ShowFormatControls(int32_t format) {
     const OutputFormatRow* row = FindOutputFormat(format);
-    // One value past the list's last entry has always stood for "nothing to
-    // set"; any other value outside the list is reported.
-    const bool spare = format == static_cast<int32_t>(OutputFormats().size());
-    if (!row && !spare) {
+    // The reserved "nothing to set" shows neither group; any other value no
+    // row has is reported.
+    if (!row && format != kFormatNothingToSet) {
         Tell("unknown error", "error");
         return;
     }
@@ -338,13 +341,14 @@ void CDialogPhotoOptions::ShowSizeTypeControls(int32_t type) {
     sizeGroup_->button(type)->setChecked(true);
     for (const InputControls& controls : SizeInputControls())
         for (const char* name : controls.widgets)
-            findChild<QWidget*>(QLatin1String(name))->setEnabled((rule->inputs & controls.input) != 0);
+            findChild<QWidget*>(QLatin1String(name))
+                ->setEnabled((rule->inputs & controls.input) != 0);
     ShowSizeRows();
 }
 
 void CDialogPhotoOptions::ShowAspectControls() {
     const int32_t rule = m_format.nKeepAspectRatio;
-    if (IndexOfChoice(KeepAspectChoices(), rule) < 0) {
+    if (!FindRow(KeepAspectChoices(), rule)) {
         Tell("Unknown nKeepAspectRatio type!", "Error");
         return;
     }
@@ -357,8 +361,8 @@ void CDialogPhotoOptions::ShowSizeRows() {
     // A rule that reads width and height but no aspect rule needs both rows
     // whatever the aspect rule; for every other rule the aspect rule decides.
     const SizeRuleRow* sizeRule = FindSizeRule(m_format.nOuputSizeType);
-    const bool bothRows = sizeRule && (sizeRule->inputs & kUsesWidthHeight) &&
-                          !(sizeRule->inputs & kUsesKeepAspect);
+    const bool bothRows =
+        sizeRule && (sizeRule->inputs & kUsesWidthHeight) && !(sizeRule->inputs & kUsesKeepAspect);
     const int32_t rule = m_format.nKeepAspectRatio;
     const bool showWidth = bothRows || rule != kKeepHeight;
     const bool showHeight = bothRows || rule != kKeepWidth;

@@ -3,9 +3,10 @@
 // record in (SetFormat), runs the dialog and, on Accepted, takes the edited
 // record back (Format). Only the controls that matter for the chosen format,
 // size rule and aspect rule are shown or enabled; which those are comes from
-// the option tables. OK validates the typed numbers and remembers format,
-// pixel format and quality in the settings; the later settings (long edge,
-// Do not enlarge, Lossless, camera data) live in the record only.
+// the option tables, and the lists keep each row's stored id. OK validates
+// the typed numbers against their rows' ranges and remembers format, pixel
+// format and quality in the settings; the later settings (long edge, Do not
+// enlarge, Lossless, camera data) live in the record only.
 
 #include <QDialog>
 
@@ -15,6 +16,7 @@
 #include "model/OutputPhotoFormat.h"
 
 class Prompter;
+struct NumberSetting;
 class QButtonGroup;
 class QLineEdit;
 class QtPrompter;
@@ -26,9 +28,9 @@ class CDialogPhotoOptions;
 class CDialogPhotoOptions : public QDialog {
     Q_OBJECT
 public:
-    // The record starts from section "Option" of the settings store. Messages
-    // go through prompter (not owned); without one the dialog shows its own
-    // boxes.
+    // The record starts as the built-in one, for the caller to replace.
+    // Messages go through prompter (not owned); without one the dialog shows
+    // its own boxes.
     explicit CDialogPhotoOptions(QWidget* parent = nullptr, Prompter* prompter = nullptr);
     ~CDialogPhotoOptions() override;
 
@@ -50,20 +52,18 @@ public:
     void ShowAspectControls();
     // Width and height rows shown as the aspect rule and the size rule say.
     void ShowSizeRows();
-    // Description and constants of the pixel-format list's current entry.
+    // The description of the pixel-format list's current entry.
     void UpdatePixelFormatInfo();
-
-    // Worked out for the description only; not part of the record.
-    uint32_t m_indexedPixelFormat = 0;
-    uint32_t m_pixelFormat = 0;
 
 private:
     void BuildChoices();
     void InitDialog();
     void WriteControls();
     bool ReadControls();
-    bool ReadInt(QLineEdit* edit, int32_t& value, bool ranged, int32_t min, int32_t max);
-    bool ReadDouble(QLineEdit* edit, double& value, double min, double max);
+    // The edit's number into value, refused (told, with the focus on the
+    // edit) unless it is one the setting's row takes.
+    bool ReadInt(QLineEdit* edit, int32_t& value, const NumberSetting& row);
+    bool ReadDouble(QLineEdit* edit, double& value, const NumberSetting& row);
     void Refuse(QLineEdit* edit, const std::string& message);
     void Tell(const std::string& text, const std::string& caption);
 

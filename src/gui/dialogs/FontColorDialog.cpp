@@ -12,11 +12,12 @@
 #include <tuple>
 
 #include "imaging/FontConversion.h"
+#include "model/NumberSettings.h"
 #include "ui_FontColorDialog.h"
 
 namespace {
 
-constexpr int kDefaultPixels = 13;
+constexpr int kDefaultPixels = numbers::kFontPixels.WholeBuiltIn();
 constexpr int kMaxSamplePixels = 48;
 
 struct StyleTraits {
@@ -55,8 +56,13 @@ uint32_t FontColorDialog::ColorRefFromQColor(const QColor& color) {
 }
 
 FontColorDialog::FontColorDialog(const LogFont& font, uint32_t color, QWidget* parent)
-    : QDialog(parent), ui_(std::make_unique<Ui::FontColorDialog>()), base_(font), color_(color & 0xffffff) {
+    : QDialog(parent),
+      ui_(std::make_unique<Ui::FontColorDialog>()),
+      base_(font),
+      color_(color & 0xffffff) {
     ui_->setupUi(this);
+    ui_->spinSize->setRange(static_cast<int>(numbers::kFontPixels.min),
+                            static_cast<int>(numbers::kFontPixels.max));
 
     QFont start = QFontFromLogFont(font);
     // An empty face name shows the family it resolves to.
@@ -64,8 +70,8 @@ FontColorDialog::FontColorDialog(const LogFont& font, uint32_t color, QWidget* p
                                              : QString::fromStdString(font.lfFaceName);
     ui_->comboFace->setCurrentFont(QFont(family));
     int pixels = font.lfHeight == 0 ? kDefaultPixels
-                                    : static_cast<int>(std::min<long long>(std::llabs(font.lfHeight),
-                                                                           ui_->spinSize->maximum()));
+                                    : static_cast<int>(std::min<long long>(
+                                          std::llabs(font.lfHeight), ui_->spinSize->maximum()));
     ui_->spinSize->setValue(pixels);
     ui_->checkUnderline->setChecked(font.lfUnderline != 0);
     ui_->checkStrikeOut->setChecked(font.lfStrikeOut != 0);
@@ -73,8 +79,10 @@ FontColorDialog::FontColorDialog(const LogFont& font, uint32_t color, QWidget* p
     // The style that comes closest to the record's weight and slant.
     int best = -1, bestDistance = 0;
     for (int i = 0; i < ui_->comboStyle->count(); ++i) {
-        StyleTraits traits = TraitsOf(ui_->comboFace->currentFont().family(), ui_->comboStyle->itemText(i));
-        int distance = std::abs(traits.weight - start.weight()) + (traits.italic != start.italic() ? 10000 : 0) +
+        StyleTraits traits =
+            TraitsOf(ui_->comboFace->currentFont().family(), ui_->comboStyle->itemText(i));
+        int distance = std::abs(traits.weight - start.weight()) +
+                       (traits.italic != start.italic() ? 10000 : 0) +
                        (traits.narrowOrWide ? 1000 : 0);
         if (best < 0 || distance < bestDistance) {
             best = i;
@@ -121,7 +129,8 @@ void FontColorDialog::FillStyles() {
     QString family = ui_->comboFace->currentFont().family();
     std::stable_sort(styles.begin(), styles.end(), [&family](const QString& a, const QString& b) {
         StyleTraits ta = TraitsOf(family, a), tb = TraitsOf(family, b);
-        return std::tie(ta.narrowOrWide, ta.weight, ta.italic) < std::tie(tb.narrowOrWide, tb.weight, tb.italic);
+        return std::tie(ta.narrowOrWide, ta.weight, ta.italic) <
+               std::tie(tb.narrowOrWide, tb.weight, tb.italic);
     });
     ui_->comboStyle->addItems(styles);
 }
@@ -160,7 +169,8 @@ void FontColorDialog::SetColor(uint32_t color) {
 }
 
 void FontColorDialog::ChooseColor() {
-    QColor chosen = QColorDialog::getColor(QColorFromColorRef(color_), this, QStringLiteral("Text Color"));
+    QColor chosen =
+        QColorDialog::getColor(QColorFromColorRef(color_), this, QStringLiteral("Text Color"));
     if (chosen.isValid())
         SetColor(ColorRefFromQColor(chosen));
 }

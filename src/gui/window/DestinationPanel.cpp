@@ -7,7 +7,9 @@
 
 #include "model/OptionTables.h"
 #include "platform/Paths.h"
+#include "dialogs/ChoiceList.h"
 #include "platform/SettingsStore.h"
+#include "settings/StoredValues.h"
 
 DestinationPanel::DestinationPanel(const DestinationControls& controls,
                                    const std::string& outputFolder, QObject* parent)
@@ -16,10 +18,11 @@ DestinationPanel::DestinationPanel(const DestinationControls& controls,
       m_outputFolder(paths::EnsureTrailingSeparator(outputFolder)) {
     naming_.prefix = SettingsStore::GetString(settings::kOption, settings::kBatchRenamer,
                                               settings::kDefaultBatchRenamer);
-    naming_.date = SettingsStore::GetInt(settings::kNaming, settings::kNamingDate,
-                                         settings::kDefaultNamingDate);
-    for (const NamedChoice& row : NamingDateChoices())
-        controls_.date->addItem(QString::fromUtf8(row.text));
+    const Result<int32_t> date = ReadStoredChoice(settings::kNaming, settings::kNamingDate,
+                                                  IdsOf(NamingDateChoices()), kDateFile);
+    naming_.date = date ? date.Value() : kDateFile;
+    refused_ = date.GetStatus();
+    FillChoices(controls_.date, NamingDateChoices(), [](const auto& row) { return row.text; });
     connect(controls_.notRename, &QCheckBox::clicked, this, [this](bool checked) {
         naming_.notRename = checked;
         ShowNotRename();
@@ -31,7 +34,7 @@ void DestinationPanel::ToControls() {
     controls_.prefix->setText(paths::ToQString(naming_.prefix));
     controls_.notRename->setChecked(naming_.notRename);
     // A stored value the list lacks shows no entry and is kept.
-    controls_.date->setCurrentIndex(IndexOfChoice(NamingDateChoices(), naming_.date));
+    SelectChoice(controls_.date, naming_.date);
     controls_.keepFolders->setChecked(naming_.keepFolders);
     ShowNotRename();
 }
@@ -40,8 +43,7 @@ void DestinationPanel::FromControls() {
     m_outputFolder = paths::FromQString(controls_.folder->text());
     naming_.prefix = paths::FromQString(controls_.prefix->text());
     naming_.notRename = controls_.notRename->isChecked();
-    if (const int date = controls_.date->currentIndex(); date >= 0)
-        naming_.date = NamingDateChoices()[static_cast<std::size_t>(date)].value;
+    naming_.date = ChosenId(controls_.date, naming_.date);
     naming_.keepFolders = controls_.keepFolders->isChecked();
 }
 

@@ -47,6 +47,9 @@ public:
     void Apply(const OutputNaming& naming);
     // The output folder, the prefix and the date choice, for the next start.
     [[nodiscard]] Status Save() const;
+    // The stored naming date the settings file held but no choice takes
+    // (the file date is used instead); success when none.
+    const Status& RefusedStored() const { return refused_; }
 
 private:
     // Not rename greys out what only renaming uses.
@@ -55,4 +58,5 @@ private:
     DestinationControls controls_;
     std::string m_outputFolder;
     OutputNaming naming_;
+    Status refused_;
 };

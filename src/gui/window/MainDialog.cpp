@@ -12,6 +12,7 @@
 #include "dialogs/QtPrompter.h"
 #include "imaging/DecodePreview.h"
 #include "platform/SettingsStore.h"
+#include "settings/StoredValues.h"
 #include "model/PhotoJob.h"
 #include "platform/Paths.h"
 #include "platform/ProductInfo.h"
@@ -88,6 +89,13 @@ MainDialog::MainDialog(Prompter* prompter, MainDialogHooks hooks, QWidget* paren
     UpdateData(false);
     presets_->Refresh();
     UpdateActions();
+    // Stored values their settings do not take were replaced: say which.
+    if (const Status& font = overlay_->RefusedStored(); !font)
+        prompter_.Tell(RefusedStoredText(font, overlay_->Overlay().font.lfHeight), "Warning",
+                       PromptIcon::Exclamation, SettingsStore::Location());
+    if (const Status& date = destination_->RefusedStored(); !date)
+        prompter_.Tell(RefusedStoredText(date, destination_->Naming().date), "Warning",
+                       PromptIcon::Exclamation, SettingsStore::Location());
 }
 
 MainDialog::~MainDialog() {

@@ -9,6 +9,8 @@
 #include <tuple>
 #include <utility>
 
+#include "dialogs/ChoiceList.h"
+#include "model/NumberSettings.h"
 #include "model/OptionTables.h"
 #include "platform/ProductInfo.h"
 #include "platform/Prompter.h"
@@ -17,12 +19,13 @@
 
 OverlayPanel::OverlayPanel(const OverlayControls& controls, QObject* parent)
     : QObject(parent), controls_(controls) {
-    overlay_.font = LoadTextFont();
+    overlay_.font = LoadTextFont(&refused_);
     overlay_.color = LoadTextColor();
-    for (const TextAnchorRow& anchor : TextAnchors())
-        controls_.anchor->addItem(QString::fromLatin1(anchor.listText));
-    for (const TextEffectRow& effect : TextEffects())
-        controls_.effect->addItem(QString::fromLatin1(effect.listText));
+    FillChoices(controls_.anchor, TextAnchors(), [](const auto& row) { return row.listText; });
+    FillChoices(controls_.effect, TextEffects(), [](const auto& row) { return row.listText; });
+    controls_.size->setRange(numbers::kTextSizePercent.min, numbers::kTextSizePercent.max);
+    controls_.opacity->setRange(static_cast<int>(numbers::kTextOpacity.min),
+                                static_cast<int>(numbers::kTextOpacity.max));
     for (QLineEdit* edit : {controls_.text, controls_.x, controls_.y})
         connect(edit, &QLineEdit::textChanged, this, &OverlayPanel::Changed);
     for (QComboBox* combo : {controls_.anchor, controls_.effect})
@@ -41,27 +44,27 @@ TextOverlay OverlayPanel::InControls() const {
     TextOverlay overlay = Overlay();
     SettingsStore::ParseInt32(controls_.x->text().toStdString(), overlay.x);
     SettingsStore::ParseInt32(controls_.y->text().toStdString(), overlay.y);
-    overlay.anchor = controls_.anchor->currentIndex();
+    overlay.anchor = ChosenId(controls_.anchor, overlay.anchor);
     overlay.sizePercent = controls_.size->value();
     overlay.opacity = controls_.opacity->value();
-    overlay.effect = controls_.effect->currentIndex();
+    overlay.effect = ChosenId(controls_.effect, overlay.effect);
     return overlay;
 }
 
 void OverlayPanel::ToControls() {
     controls_.x->setText(QString::number(overlay_.x));
     controls_.y->setText(QString::number(overlay_.y));
-    controls_.anchor->setCurrentIndex(TextAnchorOf(overlay_.anchor).value);
+    SelectChoice(controls_.anchor, TextAnchorOf(overlay_.anchor).id);
     controls_.size->setValue(overlay_.sizePercent);
     controls_.opacity->setValue(overlay_.opacity);
-    controls_.effect->setCurrentIndex(overlay_.effect);
+    SelectChoice(controls_.effect, overlay_.effect);
 }
 
 bool OverlayPanel::FromControls(Prompter& prompter) {
-    overlay_.anchor = controls_.anchor->currentIndex();
+    overlay_.anchor = ChosenId(controls_.anchor, overlay_.anchor);
     overlay_.sizePercent = controls_.size->value();
     overlay_.opacity = controls_.opacity->value();
-    overlay_.effect = controls_.effect->currentIndex();
+    overlay_.effect = ChosenId(controls_.effect, overlay_.effect);
     for (auto [edit, member] :
          {std::pair{controls_.x, &overlay_.x}, std::pair{controls_.y, &overlay_.y}}) {
         int32_t value = 0;

@@ -55,6 +55,9 @@ public:
     void ResetPosition(bool x, bool y);
     // The font and its colour, for the next start.
     [[nodiscard]] Status Save() const;
+    // The stored font height the settings file held but its setting does
+    // not take (the built-in one is used instead); success when none.
+    const Status& RefusedStored() const { return refused_; }
 
 signals:
     // What the controls show changed (see InControls).
@@ -63,4 +66,5 @@ signals:
 private:
     OverlayControls controls_;
     TextOverlay overlay_;  // its text is the text box's
+    Status refused_;
 };

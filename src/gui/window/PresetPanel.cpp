@@ -39,14 +39,21 @@ void PresetPanel::Refresh() {
 
 void PresetPanel::ApplyChosen() {
     const std::string name = list_->currentText().toStdString();
-    const std::optional<Preset> preset = presets::Load(name);
-    if (!preset) {
+    const Result<std::optional<Preset>> loaded = presets::Load(name);
+    // A value its setting does not take is never used: the whole preset stays
+    // unapplied, and the message names the key.
+    if (!loaded) {
+        prompter_.Tell("The preset " + Quoted(name) + " was not applied.", kProductName,
+                       PromptIcon::Exclamation, loaded.GetStatus().Told());
+        return;
+    }
+    if (!loaded.Value()) {
         prompter_.Tell("The preset " + Quoted(name) + " is not stored any more.", kProductName,
                        PromptIcon::Exclamation);
         Refresh();
         return;
     }
-    emit Applied(*preset);
+    emit Applied(*loaded.Value());
 }
 
 void PresetPanel::SaveAs() {
@@ -60,7 +67,8 @@ void PresetPanel::SaveAs() {
         prompter_.Tell("A preset name " + problem + ".", kProductName, PromptIcon::Exclamation);
         return;
     }
-    if (presets::Load(name) &&
+    const Result<std::optional<Preset>> stored = presets::Load(name);
+    if ((!stored || stored.Value()) &&
         prompter_.Ask("The preset " + Quoted(name) + " exists. Do you want to replace it?",
                       "Question", PromptButtons::YesNo, PromptIcon::Question) != PromptAnswer::Yes)
         return;

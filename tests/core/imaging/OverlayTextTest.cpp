@@ -96,7 +96,7 @@ std::vector<AnchorRow> EveryAnchorOnTwoSizes() {
     std::vector<AnchorRow> rows;
     for (const TextAnchorRow& anchor : TextAnchors())
         for (const auto& [w, h] : {std::pair{3000, 2000}, std::pair{300, 200}})
-            rows.push_back({anchor.value, w, h});
+            rows.push_back({anchor.id, w, h});
     return rows;
 }
 

@@ -69,7 +69,7 @@ TEST_F(SettingsStoreTest, BadIntegersReadAsTheDefault) {
 }
 
 TEST_F(SettingsStoreTest, MissingValuesGiveTheDefaults) {
-    EXPECT_EQ(SettingsStore::GetInt("Option", "nOuptputFormat", settings::kDefaultOutputFormat), 1);
+    EXPECT_EQ(SettingsStore::GetInt("Option", "nOuptputFormat", 1), 1);
     EXPECT_EQ(SettingsStore::GetString("Option", "m_batch_renamer", settings::kDefaultBatchRenamer),
               "output.photo");
     EXPECT_EQ(SettingsStore::GetString("Option", "LastPhotoFolder", ""), "");

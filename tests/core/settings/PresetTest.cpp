@@ -1,5 +1,6 @@
 // Presets in the window's settings file: every field kept, a newer
-// version's preset still read, names that cannot be stored refused.
+// version's preset still read, a value its setting does not take refused,
+// names that cannot be stored refused.
 
 #include <gtest/gtest.h>
 
@@ -57,11 +58,12 @@ TEST_F(PresetTest, EveryFieldComesBackAndOtherGroupsStay) {
     ASSERT_TRUE(presets::Save("web 2048", saved, &reason)) << reason;
     ASSERT_TRUE(presets::Save("Archive", Preset{}, &reason)) << reason;
     EXPECT_EQ(presets::Names(), (std::vector<std::string>{"Archive", "web 2048"}));
-    const std::optional<Preset> loaded = presets::Load("web 2048");
-    ASSERT_TRUE(loaded);
-    EXPECT_EQ(*loaded, saved);
-    EXPECT_EQ(presets::Load("Archive"), Preset{});
-    EXPECT_FALSE(presets::Load("web"));
+    const auto loaded = presets::Load("web 2048");
+    ASSERT_TRUE(loaded && loaded.Value());
+    EXPECT_EQ(*loaded.Value(), saved);
+    EXPECT_EQ(presets::Load("Archive").Value(), Preset{});
+    ASSERT_TRUE(presets::Load("web"));
+    EXPECT_FALSE(presets::Load("web").Value());
     EXPECT_EQ(WindowStore().value("Option/m_batch_renamer").toString(), "kept");
 
     ASSERT_TRUE(presets::Remove("web 2048", &reason)) << reason;
@@ -71,24 +73,45 @@ TEST_F(PresetTest, EveryFieldComesBackAndOtherGroupsStay) {
         << "an empty name removes nothing";
 }
 
+void Store(const char* preset, const QString& key, const QString& value) {
+    QSettings store = WindowStore();
+    store.setValue(QStringLiteral("Presets/") + preset + "/" + key, value);
+}
+
 TEST_F(PresetTest, ANewerVersionsPresetStillLoads) {
-    {
-        QSettings store = WindowStore();
-        store.beginGroup("Presets/newer");
-        store.setValue("nOutputWidth", "2048");
-        store.setValue("nTextOpacity", "40");
-        store.setValue("strWatermarkImage", "/logo.png");  // a key this version does not know
-        store.setValue("nOuptputFormat", "9");             // a format this version does not have
-        store.setValue("nTextAnchor", "12");               // nor this anchor
-        store.setValue("nCurrentJpegQuality", "lots");     // unreadable
-        store.endGroup();
-    }
-    const std::optional<Preset> loaded = presets::Load("newer");
-    ASSERT_TRUE(loaded);
+    Store("newer", "nOutputWidth", "2048");
+    Store("newer", "nTextOpacity", "40");
+    Store("newer", "strWatermarkImage", "/logo.png");  // a key this version does not know
+    Store("newer", "iComboPixelFormat", "-1");         // the options dialog's "no entry"
+    const auto loaded = presets::Load("newer");
+    ASSERT_TRUE(loaded) << loaded.GetStatus().Told();
     Preset expected;
     expected.format.nOutputWidth = 2048;
+    expected.format.iComboPixelFormat = -1;
     expected.overlay.opacity = 40;
-    EXPECT_EQ(*loaded, expected);
+    EXPECT_EQ(loaded.Value(), expected);
+}
+
+// Never used in part: a value its setting does not take refuses the whole
+// preset, and the reason names the key.
+TEST_F(PresetTest, AValueItsSettingDoesNotTakeRefusesThePreset) {
+    const std::pair<const char*, const char*> refused[] = {
+        {"nOuptputFormat", "9"},  // a format this version does not have
+        {"nOuptputFormat", "8"},  // the options dialog's "nothing to set"
+        {"nTextAnchor", "12"},    // an anchor no row has
+        {"nRotateAngel", "45"},   // nor this angle
+        {"nCurrentJpegQuality", "lots"}, {"nCurrentJpegQuality", "0"}, {"nOutputWidth", "-3"},
+        {"nTextOpacity", "140"},         {"dStretchVertical", "0"},    {"lfHeight", "-20000"},
+        {"iComboPixelFormat", "12"},
+    };
+    for (auto [key, value] : refused) {
+        Store("bad", "nOutputWidth", "2048");
+        Store("bad", key, value);
+        const auto loaded = presets::Load("bad");
+        EXPECT_FALSE(loaded) << key << "=" << value;
+        EXPECT_EQ(loaded.GetStatus().Subject(), key) << loaded.GetStatus().Told();
+        WindowStore().remove("Presets/bad");
+    }
 }
 
 TEST_F(PresetTest, NamesThatCannotBeStoredAreRefused) {

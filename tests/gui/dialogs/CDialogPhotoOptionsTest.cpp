@@ -14,13 +14,13 @@
 
 #include <memory>
 
-#include "support/QtTestMain.h"
-#include "platform/Prompter.h"
-#include "support/RecordingPrompter.h"
-#include "platform/SettingsStore.h"
-#include "texts/LanguagePack.h"
 #include "dialogs/CDialogPhotoOptions.h"
 #include "model/OptionTables.h"
+#include "platform/Prompter.h"
+#include "platform/SettingsStore.h"
+#include "support/QtTestMain.h"
+#include "support/RecordingPrompter.h"
+#include "texts/LanguagePack.h"
 
 namespace {
 
@@ -84,22 +84,21 @@ OutputPhotoFormat WithFormat(int format) {
 class CDialogPhotoOptionsTest : public QObject {
     Q_OBJECT
 private slots:
-    void init() {
-        QFile::remove(QString::fromStdString(SettingsStore::Location()));
-    }
+    void init() { QFile::remove(QString::fromStdString(SettingsStore::Location())); }
 
     void controlTexts() {
         Opened o;
         QCOMPARE(o.dialog->windowTitle(), QStringLiteral("Photo Output Options"));
         QCOMPARE(o.get<QLabel>("labelOutputFormat")->text(), QStringLiteral("Output Format:"));
-        QCOMPARE(o.get<QCheckBox>("checkKeepWidth")->text(), QStringLiteral("Keep aspect ratio with width"));
-        QCOMPARE(o.get<QCheckBox>("checkKeepHeight")->text(), QStringLiteral("Keep aspect ratio with Height"));
+        QCOMPARE(o.get<QCheckBox>("checkKeepWidth")->text(),
+                 QStringLiteral("Keep aspect ratio with width"));
+        QCOMPARE(o.get<QCheckBox>("checkKeepHeight")->text(),
+                 QStringLiteral("Keep aspect ratio with Height"));
         QCOMPARE(o.get<QLabel>("labelQualityRange")->text(), QStringLiteral("(Min 1, Max 100)"));
         QCOMPARE(o.get<QRadioButton>("radioFixedSize")->text(), QString());
         QComboBox* formats = o.get<QComboBox>("comboOutputFormat");
         QStringList entries;
-        for (int i = 0; i < formats->count(); ++i)
-            entries << formats->itemText(i);
+        for (int i = 0; i < formats->count(); ++i) entries << formats->itemText(i);
         QCOMPARE(entries, (QStringList{"BMP", "JPG", "PNG", "TIF", "WebP", "AVIF", "JPEG XL",
                                        "Same as the source"}));
         QComboBox* pixels = o.get<QComboBox>("comboPixelFormat");
@@ -107,23 +106,6 @@ private slots:
         QCOMPARE(pixels->itemText(0), QStringLiteral("1 bit Indexed"));
         QCOMPARE(pixels->itemText(9), QStringLiteral("64 bits PARGB"));
         QVERIFY(o.prompter.Prompts().empty());
-    }
-
-    void constructionReadsTheStore() {
-        QVERIFY(SettingsStore::WriteInt(settings::kOption, settings::kRotateAngle, 270).IsOk());
-        QVERIFY(SettingsStore::WriteInt(settings::kOption, settings::kFlipType, 2).IsOk());
-        QVERIFY(SettingsStore::WriteInt(settings::kOption, settings::kOutputWidth, 640).IsOk());
-        CDialogPhotoOptions dialog;
-        QCOMPARE(dialog.Format().nRotateAngel, 270);
-        QCOMPARE(dialog.Format().nFlipType, 2);
-        QCOMPARE(dialog.Format().nOutputWidth, 640);
-        QCOMPARE(dialog.Format().nOutputHeight, 1);
-        QCOMPARE(dialog.Format().nOuputSizeType, 0);
-        QCOMPARE(dialog.Format().nOuptputFormat, 1);
-        QCOMPARE(dialog.Format().iComboPixelFormat, 4);
-        QCOMPARE(dialog.Format().nCurrentJpegQuality, 80);
-        QCOMPARE(dialog.Format().nKeepAspectRatio, 0);
-        QCOMPARE(dialog.m_pixelFormat, 0x00021808u);
     }
 
     void formatShowsItsGroup_data() {
@@ -153,7 +135,8 @@ private slots:
                 o.choose("comboOutputFormat", format);
                 QCOMPARE(o.dialog->Format().nOuptputFormat, format);
             }
-            for (const char* name : {"labelPixelFormat", "comboPixelFormat", "labelPixelFormatInfo"})
+            for (const char* name :
+                 {"labelPixelFormat", "comboPixelFormat", "labelPixelFormatInfo"})
                 QVERIFY2(o.visible(name) == pixelGroup, name);
             for (const char* name : {"labelQuality", "editQuality", "labelQualityRange"})
                 QVERIFY2(o.visible(name) == qualityGroup, name);
@@ -204,10 +187,21 @@ private slots:
         QCOMPARE(store.allKeys().size(), 3);
     }
 
+    // Each entry gives the record its row's stored id, and OK stores it.
+    void eachEntryStoresItsRowsId() {
+        for (const OutputFormatRow& row : OutputFormats()) {
+            Opened o(WithFormat(kFormatJpg));
+            QComboBox* formats = o.get<QComboBox>("comboOutputFormat");
+            o.choose("comboOutputFormat", formats->findText(QString::fromUtf8(row.listText)));
+            QCOMPARE(o.dialog->Format().nOuptputFormat, row.id);
+            o.pressOk();
+            QCOMPARE(SettingsStore::GetInt(settings::kOption, settings::kOutputFormat, -9), row.id);
+        }
+    }
+
     void formatWithoutListEntryShowsNeitherGroup() {
-        // One past the format table's last row: no table can ever hold it,
-        // since a new row moves it along.
-        Opened o(WithFormat(static_cast<int>(OutputFormats().size())));
+        // The reserved "nothing to set", which no format's row ever takes.
+        Opened o(WithFormat(kFormatNothingToSet));
         QCOMPARE(o.get<QComboBox>("comboOutputFormat")->currentIndex(), -1);
         QVERIFY(!o.visible("comboPixelFormat"));
         QVERIFY(!o.visible("editQuality"));
@@ -225,11 +219,9 @@ private slots:
         QCOMPARE(o.get<QComboBox>("comboPixelFormat")->currentIndex(), 1);
         QCOMPARE(o.get<QLabel>("labelPixelFormatInfo")->text(),
                  QStringLiteral("4 bits per pixel, indexed. 16 color."));
-        QCOMPARE(o.dialog->m_pixelFormat, 0x00030402u);
-        QCOMPARE(o.dialog->m_indexedPixelFormat, 0x00030402u);
         o.choose("comboPixelFormat", 5);
-        QCOMPARE(o.dialog->m_pixelFormat, 0x0026200Au);
-        QCOMPARE(o.dialog->m_indexedPixelFormat, 0u);
+        QCOMPARE(o.get<QLabel>("labelPixelFormatInfo")->text(),
+                 QString::fromStdString(GetText(143)));
     }
 
     void sizeTypeEnablesItsControls_data() {
@@ -240,11 +232,13 @@ private slots:
         QTest::addColumn<bool>("stretch");
         QTest::addColumn<bool>("longEdge");
         QTest::addColumn<bool>("noEnlarge");
-        QTest::newRow("original") << 0 << "radioOriginalSize" << false << false << false << false << false;
+        QTest::newRow("original") << 0 << "radioOriginalSize" << false << false << false << false
+                                  << false;
         QTest::newRow("fixed") << 1 << "radioFixedSize" << true << true << false << false << true;
         QTest::newRow("stretch") << 2 << "radioStretch" << false << false << true << false << false;
         QTest::newRow("fit") << 3 << "radioFitSize" << true << false << false << false << true;
-        QTest::newRow("long edge") << 4 << "radioLongEdge" << false << false << false << true << true;
+        QTest::newRow("long edge")
+            << 4 << "radioLongEdge" << false << false << false << true << true;
     }
     void sizeTypeEnablesItsControls() {
         QFETCH(int, type);
@@ -270,7 +264,8 @@ private slots:
                 QVERIFY2(o.enabled(name) == widthHeight, name);
             for (const char* name : {"checkKeepWidth", "checkKeepHeight"})
                 QVERIFY2(o.enabled(name) == keep, name);
-            for (const char* name : {"labelHorizontal", "editStretchHorizontal", "labelVertical", "editStretchVertical"})
+            for (const char* name : {"labelHorizontal", "editStretchHorizontal", "labelVertical",
+                                     "editStretchVertical"})
                 QVERIFY2(o.enabled(name) == stretch, name);
             QCOMPARE(o.enabled("editLongEdge"), longEdge);
             QCOMPARE(o.enabled("checkNoEnlarge"), noEnlarge);
@@ -361,8 +356,10 @@ private slots:
 
     void radiosRecordTheirValue() {
         Opened o;
-        const std::pair<const char*, int> rotations[] = {
-            {"radioRotate90", 90}, {"radioRotate180", 180}, {"radioRotate270", 270}, {"radioRotate0", 0}};
+        const std::pair<const char*, int> rotations[] = {{"radioRotate90", 90},
+                                                         {"radioRotate180", 180},
+                                                         {"radioRotate270", 270},
+                                                         {"radioRotate0", 0}};
         for (auto [name, angle] : rotations) {
             o.click(name);
             QCOMPARE(o.dialog->Format().nRotateAngel, angle);
@@ -386,7 +383,7 @@ private slots:
         f.nRotateAngel = 180;
         f.nFlipType = kFlipVertical;
         f.nOutputWidth = -5;
-        f.nOutputHeight = 2147483647;
+        f.nOutputHeight = 10000000;
         f.dStretchHorizontal = 0.1;
         f.dStretchVertical = 1.0 / 3.0;
         Opened o(f);
@@ -394,16 +391,25 @@ private slots:
         QVERIFY(!o.checked("radioRotate0"));
         QVERIFY(o.checked("radioFlipVertical"));
         QCOMPARE(o.get<QLineEdit>("editOutputWidth")->text(), QStringLiteral("-5"));
-        QCOMPARE(o.get<QLineEdit>("editOutputHeight")->text(), QStringLiteral("2147483647"));
+        QCOMPARE(o.get<QLineEdit>("editOutputHeight")->text(), QStringLiteral("10000000"));
         QCOMPARE(o.get<QLineEdit>("editStretchHorizontal")->text(), QStringLiteral("0.1"));
-        QCOMPARE(o.get<QLineEdit>("editStretchVertical")->text(), QStringLiteral("0.333333333333333"));
+        QCOMPARE(o.get<QLineEdit>("editStretchVertical")->text(),
+                 QStringLiteral("0.333333333333333"));
         QCOMPARE(o.get<QComboBox>("comboPixelFormat")->currentIndex(), 4);
-        QVERIFY(o.dialog->focusWidget() == o.get<QDialogButtonBox>("buttonBox")->button(QDialogButtonBox::Ok));
+        QVERIFY(o.dialog->focusWidget() ==
+                o.get<QDialogButtonBox>("buttonBox")->button(QDialogButtonBox::Ok));
+        // A width no output can have is shown but not taken back.
+        o.pressOk();
+        QCOMPARE(PromptsOf(o.prompter).size(), 1);
+        QCOMPARE(PromptsOf(o.prompter)[0].text,
+                 QStringLiteral("Please enter an integer between 1 and 10000000."));
+        QVERIFY(o.dialog->isVisible());
         // Untouched values come back as they went in (the factors within 15 digits).
+        o.type("editOutputWidth", "1");
         o.pressOk();
         OutputPhotoFormat back = o.dialog->Format();
-        QCOMPARE(back.nOutputWidth, -5);
-        QCOMPARE(back.nOutputHeight, 2147483647);
+        QCOMPARE(back.nOutputWidth, 1);
+        QCOMPARE(back.nOutputHeight, 10000000);
         QCOMPARE(back.dStretchHorizontal, 0.1);
         QVERIFY(qAbs(back.dStretchVertical - 1.0 / 3.0) < 1e-15);
     }
@@ -413,13 +419,20 @@ private slots:
         QTest::addColumn<int>("value");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("rotation") << "nRotateAngel" << 45 << "Unknown rotate angle!" << "Error";
-        QTest::newRow("negative rotation") << "nRotateAngel" << -90 << "Unknown rotate angle!" << "Error";
-        QTest::newRow("flip") << "nFlipType" << 3 << "Unknown flip type!" << "Error";
-        QTest::newRow("size type") << "nOuputSizeType" << 5 << "Unknown nOuputSizeType type!" << "Error";
-        QTest::newRow("aspect rule") << "nKeepAspectRatio" << -1 << "Unknown nKeepAspectRatio type!" << "Error";
-        QTest::newRow("format") << "nOuptputFormat" << 9 << "unknown error" << "error";
-        QTest::newRow("negative format") << "nOuptputFormat" << -1 << "unknown error" << "error";
+        QTest::newRow("rotation") << "nRotateAngel" << 45 << "Unknown rotate angle!"
+                                  << "Error";
+        QTest::newRow("negative rotation") << "nRotateAngel" << -90 << "Unknown rotate angle!"
+                                           << "Error";
+        QTest::newRow("flip") << "nFlipType" << 3 << "Unknown flip type!"
+                              << "Error";
+        QTest::newRow("size type") << "nOuputSizeType" << 5 << "Unknown nOuputSizeType type!"
+                                   << "Error";
+        QTest::newRow("aspect rule") << "nKeepAspectRatio" << -1 << "Unknown nKeepAspectRatio type!"
+                                     << "Error";
+        QTest::newRow("format") << "nOuptputFormat" << 9 << "unknown error"
+                                << "error";
+        QTest::newRow("negative format") << "nOuptputFormat" << -1 << "unknown error"
+                                         << "error";
     }
     void outOfSetValuesAreReported() {
         QFETCH(QString, field);
@@ -427,11 +440,16 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, caption);
         OutputPhotoFormat f;
-        if (field == "nRotateAngel") f.nRotateAngel = value;
-        if (field == "nFlipType") f.nFlipType = value;
-        if (field == "nOuputSizeType") f.nOuputSizeType = value;
-        if (field == "nKeepAspectRatio") f.nKeepAspectRatio = value;
-        if (field == "nOuptputFormat") f.nOuptputFormat = value;
+        if (field == "nRotateAngel")
+            f.nRotateAngel = value;
+        if (field == "nFlipType")
+            f.nFlipType = value;
+        if (field == "nOuputSizeType")
+            f.nOuputSizeType = value;
+        if (field == "nKeepAspectRatio")
+            f.nKeepAspectRatio = value;
+        if (field == "nOuptputFormat")
+            f.nOuptputFormat = value;
         Opened o(f);
         QList<Shown> prompts = PromptsOf(o.prompter);
         QCOMPARE(prompts.size(), 1);
@@ -440,17 +458,20 @@ private slots:
         // The value stays in its member and comes back on OK unless a list overrides it.
         o.pressOk();
         QCOMPARE(o.dialog->result(), int(QDialog::Accepted));
-        if (field == "nRotateAngel") QCOMPARE(o.dialog->Format().nRotateAngel, value);
-        if (field == "nOuputSizeType") QCOMPARE(o.dialog->Format().nOuputSizeType, value);
-        if (field == "nOuptputFormat") QCOMPARE(o.dialog->Format().nOuptputFormat, -1);
+        if (field == "nRotateAngel")
+            QCOMPARE(o.dialog->Format().nRotateAngel, value);
+        if (field == "nOuputSizeType")
+            QCOMPARE(o.dialog->Format().nOuputSizeType, value);
+        if (field == "nOuptputFormat")
+            QCOMPARE(o.dialog->Format().nOuptputFormat, -1);
     }
 
     void unknownSizeTypeLeavesTheRadiosAlone() {
         OutputPhotoFormat f;
-        f.nOuputSizeType = 3;
+        f.nOuputSizeType = 99;
         Opened o(f);
-        for (const char* name : {"radioOriginalSize", "radioFixedSize", "radioStretch"})
-            QVERIFY(!o.checked(name));
+        for (const SizeRuleRow& row : SizeRules())
+            QVERIFY2(!o.checked(row.radioName), row.radioName);
     }
 
     void validation_data() {
@@ -463,42 +484,85 @@ private slots:
         const QString number = "Please enter a number.";
         const QString quality = "Please enter an integer between 1 and 100.";
         const QString factor = "Please enter a number between 1e-06 and 1000000.";
-        QTest::newRow("all valid") << 1 << 1 << QStringList{} << "" << "";
-        QTest::newRow("quality not a number") << 1 << 1 << QStringList{"editQuality=high"} << integer << "editQuality";
-        QTest::newRow("quality empty") << 1 << 1 << QStringList{"editQuality="} << integer << "editQuality";
-        QTest::newRow("quality 0") << 1 << 1 << QStringList{"editQuality=0"} << quality << "editQuality";
-        QTest::newRow("quality 101") << 1 << 1 << QStringList{"editQuality=101"} << quality << "editQuality";
-        QTest::newRow("quality 1 and 100 pass") << 1 << 1 << QStringList{"editQuality= 100 "} << "" << "";
-        QTest::newRow("quality 2.5") << 1 << 1 << QStringList{"editQuality=2.5"} << integer << "editQuality";
-        QTest::newRow("hidden quality 0 (TIF)") << 3 << 1 << QStringList{"editQuality=0"} << quality << "";
-        QTest::newRow("width text") << 1 << 1 << QStringList{"editOutputWidth=12px"} << integer << "editOutputWidth";
-        QTest::newRow("width overflow") << 1 << 1 << QStringList{"editOutputWidth=2147483648"} << integer << "editOutputWidth";
-        QTest::newRow("negative width passes") << 1 << 1 << QStringList{"editOutputWidth=-3"} << "" << "";
-        QTest::newRow("disabled width text") << 1 << 0 << QStringList{"editOutputWidth=abc"} << integer << "";
-        QTest::newRow("height empty") << 1 << 1 << QStringList{"editOutputHeight="} << integer << "";
-        QTest::newRow("horizontal text") << 1 << 2 << QStringList{"editStretchHorizontal=half"} << number << "editStretchHorizontal";
-        QTest::newRow("horizontal inf") << 1 << 2 << QStringList{"editStretchHorizontal=inf"} << number << "editStretchHorizontal";
-        QTest::newRow("horizontal comma") << 1 << 2 << QStringList{"editStretchHorizontal=0,5"} << number << "editStretchHorizontal";
-        QTest::newRow("horizontal 0") << 1 << 2 << QStringList{"editStretchHorizontal=0"} << factor << "editStretchHorizontal";
-        QTest::newRow("horizontal lower bound") << 1 << 2 << QStringList{"editStretchHorizontal=0.000001"} << "" << "";
-        QTest::newRow("horizontal exponent") << 1 << 2 << QStringList{"editStretchHorizontal=+2.5e2"} << "" << "";
-        QTest::newRow("vertical above bound") << 1 << 2 << QStringList{"editStretchVertical=1000000.5"} << factor << "editStretchVertical";
-        QTest::newRow("vertical negative") << 1 << 2 << QStringList{"editStretchVertical=-1"} << factor << "editStretchVertical";
-        QTest::newRow("disabled factor 0") << 1 << 0 << QStringList{"editStretchVertical=0"} << factor << "";
+        QTest::newRow("all valid") << 1 << 1 << QStringList{} << ""
+                                   << "";
+        QTest::newRow("quality not a number")
+            << 1 << 1 << QStringList{"editQuality=high"} << integer << "editQuality";
+        QTest::newRow("quality empty")
+            << 1 << 1 << QStringList{"editQuality="} << integer << "editQuality";
+        QTest::newRow("quality 0")
+            << 1 << 1 << QStringList{"editQuality=0"} << quality << "editQuality";
+        QTest::newRow("quality 101")
+            << 1 << 1 << QStringList{"editQuality=101"} << quality << "editQuality";
+        QTest::newRow("quality 1 and 100 pass") << 1 << 1 << QStringList{"editQuality= 100 "} << ""
+                                                << "";
+        QTest::newRow("quality 2.5")
+            << 1 << 1 << QStringList{"editQuality=2.5"} << integer << "editQuality";
+        QTest::newRow("hidden quality 0 (TIF)")
+            << 3 << 1 << QStringList{"editQuality=0"} << quality << "";
+        QTest::newRow("width text")
+            << 1 << 1 << QStringList{"editOutputWidth=12px"} << integer << "editOutputWidth";
+        QTest::newRow("width overflow")
+            << 1 << 1 << QStringList{"editOutputWidth=2147483648"} << integer << "editOutputWidth";
+        const QString side = "Please enter an integer between 1 and 10000000.";
+        QTest::newRow("negative width")
+            << 1 << 1 << QStringList{"editOutputWidth=-3"} << side << "editOutputWidth";
+        QTest::newRow("width 0") << 1 << 1 << QStringList{"editOutputWidth=0"} << side
+                                 << "editOutputWidth";
+        QTest::newRow("height above bound")
+            << 1 << 1 << QStringList{"editOutputHeight=10000001"} << side << "";
+        QTest::newRow("width and height bounds pass")
+            << 1 << 1 << QStringList{"editOutputWidth=1", "editOutputHeight=10000000"} << ""
+            << "";
+        QTest::newRow("disabled width -3")
+            << 1 << 0 << QStringList{"editOutputWidth=-3"} << side << "";
+        QTest::newRow("disabled width text")
+            << 1 << 0 << QStringList{"editOutputWidth=abc"} << integer << "";
+        QTest::newRow("height empty")
+            << 1 << 1 << QStringList{"editOutputHeight="} << integer << "";
+        QTest::newRow("horizontal text") << 1 << 2 << QStringList{"editStretchHorizontal=half"}
+                                         << number << "editStretchHorizontal";
+        QTest::newRow("horizontal inf") << 1 << 2 << QStringList{"editStretchHorizontal=inf"}
+                                        << number << "editStretchHorizontal";
+        QTest::newRow("horizontal comma") << 1 << 2 << QStringList{"editStretchHorizontal=0,5"}
+                                          << number << "editStretchHorizontal";
+        QTest::newRow("horizontal 0") << 1 << 2 << QStringList{"editStretchHorizontal=0"} << factor
+                                      << "editStretchHorizontal";
+        QTest::newRow("horizontal lower bound")
+            << 1 << 2 << QStringList{"editStretchHorizontal=0.000001"} << ""
+            << "";
+        QTest::newRow("horizontal exponent")
+            << 1 << 2 << QStringList{"editStretchHorizontal=+2.5e2"} << ""
+            << "";
+        QTest::newRow("vertical above bound")
+            << 1 << 2 << QStringList{"editStretchVertical=1000000.5"} << factor
+            << "editStretchVertical";
+        QTest::newRow("vertical negative")
+            << 1 << 2 << QStringList{"editStretchVertical=-1"} << factor << "editStretchVertical";
+        QTest::newRow("disabled factor 0")
+            << 1 << 0 << QStringList{"editStretchVertical=0"} << factor << "";
         // Reading stops at the first failing field, in the exchange order.
         QTest::newRow("quality before width")
-            << 1 << 1 << QStringList{"editOutputWidth=x", "editQuality=0"} << quality << "editQuality";
+            << 1 << 1 << QStringList{"editOutputWidth=x", "editQuality=0"} << quality
+            << "editQuality";
         QTest::newRow("width before height")
-            << 1 << 1 << QStringList{"editOutputHeight=x", "editOutputWidth=y"} << integer << "editOutputWidth";
+            << 1 << 1 << QStringList{"editOutputHeight=x", "editOutputWidth=y"} << integer
+            << "editOutputWidth";
         QTest::newRow("height before factors")
-            << 1 << 1 << QStringList{"editStretchHorizontal=0", "editOutputHeight=z"} << integer << "";
+            << 1 << 1 << QStringList{"editStretchHorizontal=0", "editOutputHeight=z"} << integer
+            << "";
         QTest::newRow("horizontal before vertical")
-            << 1 << 2 << QStringList{"editStretchVertical=x", "editStretchHorizontal=0"} << factor << "editStretchHorizontal";
-        const QString side = "Please enter an integer between 1 and 10000000.";
-        QTest::newRow("long edge 0") << 1 << 4 << QStringList{"editLongEdge=0"} << side << "editLongEdge";
-        QTest::newRow("long edge text") << 1 << 4 << QStringList{"editLongEdge=big"} << integer << "editLongEdge";
-        QTest::newRow("long edge bounds pass") << 1 << 4 << QStringList{"editLongEdge=10000000"} << "" << "";
-        QTest::newRow("disabled long edge 0") << 1 << 1 << QStringList{"editLongEdge=0"} << side << "";
+            << 1 << 2 << QStringList{"editStretchVertical=x", "editStretchHorizontal=0"} << factor
+            << "editStretchHorizontal";
+        QTest::newRow("long edge 0")
+            << 1 << 4 << QStringList{"editLongEdge=0"} << side << "editLongEdge";
+        QTest::newRow("long edge text")
+            << 1 << 4 << QStringList{"editLongEdge=big"} << integer << "editLongEdge";
+        QTest::newRow("long edge bounds pass")
+            << 1 << 4 << QStringList{"editLongEdge=10000000"} << ""
+            << "";
+        QTest::newRow("disabled long edge 0")
+            << 1 << 1 << QStringList{"editLongEdge=0"} << side << "";
         QTest::newRow("factors before long edge")
             << 1 << 4 << QStringList{"editLongEdge=0", "editStretchVertical=0"} << factor << "";
     }
@@ -530,7 +594,8 @@ private slots:
         QCOMPARE(prompts[0].caption, QStringLiteral("Quillmere"));
         QVERIFY(o.dialog->isVisible());
         QCOMPARE(o.dialog->result(), int(QDialog::Rejected));
-        for (const char* key : {settings::kOutputFormat, settings::kJpegQuality, settings::kPixelFormat})
+        for (const char* key :
+             {settings::kOutputFormat, settings::kJpegQuality, settings::kPixelFormat})
             QVERIFY2(!StoreHas(key), key);
         if (!focus.isEmpty())
             QCOMPARE(o.dialog->focusWidget(), o.get<QWidget>(focus.toLatin1().constData()));
@@ -572,12 +637,24 @@ private slots:
         Opened o(f);
         QVERIFY(o.prompter.Prompts().empty());
         QCOMPARE(o.get<QComboBox>("comboPixelFormat")->currentIndex(), -1);
-        QCOMPARE(o.get<QLabel>("labelPixelFormatInfo")->text(), QString::fromStdString(GetText(142)));
-        QCOMPARE(o.dialog->m_pixelFormat, 0x00021808u);
-        QCOMPARE(o.dialog->m_indexedPixelFormat, 0u);
+        QCOMPARE(o.get<QLabel>("labelPixelFormatInfo")->text(),
+                 QString::fromStdString(GetText(142)));
         o.pressOk();
         QCOMPARE(o.dialog->Format().iComboPixelFormat, -1);
         QCOMPARE(SettingsStore::GetInt(settings::kOption, settings::kPixelFormat, 4), -1);
+    }
+
+    // A stored quality no format takes is told, naming its key, and not used.
+    void storedQualityOutsideItsRangeIsRefused() {
+        SettingsStore::WriteInt(settings::kOption, settings::kJpegQuality, 0);
+        Opened o(WithFormat(kFormatJpg));
+        QCOMPARE(o.get<QLineEdit>("editQuality")->text(), QStringLiteral("80"));
+        QList<Shown> prompts = PromptsOf(o.prompter);
+        QCOMPARE(prompts.size(), 1);
+        QVERIFY2(prompts[0].text.contains("nCurrentJpegQuality"), qPrintable(prompts[0].text));
+        QCOMPARE(prompts[0].caption, QStringLiteral("Warning"));
+        o.pressOk();
+        QCOMPARE(SettingsStore::GetInt(settings::kOption, settings::kJpegQuality, -9), 80);
     }
 
     void cancelStoresNothing() {

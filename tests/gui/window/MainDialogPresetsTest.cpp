@@ -111,7 +111,7 @@ private slots:
         QCOMPARE(ui.renamePrefixEdit->text(), QStringLiteral("web"));
         QVERIFY(ui.keepFoldersCheck->isChecked());
         QCOMPARE(ui.overlayTextEdit->text(), QStringLiteral("(c)"));
-        QCOMPARE(ui.textAnchorCombo->currentIndex(), int(kAnchorBottomRight));
+        QCOMPARE(ui.textAnchorCombo->currentData().toInt(), int(kAnchorBottomRight));
         QCOMPARE(ui.textOpacitySpin->value(), 60);
 
         // Saved from the window, used by the command line.
@@ -135,6 +135,24 @@ private slots:
         QCOMPARE(Convert({"--list-presets"}, &listed), 0);
         QCOMPARE(listed, QStringLiteral("web\n"));
         QCOMPARE(ui.presetCombo->count(), 1);
+    }
+
+    // A preset holding a value its setting does not take changes nothing and
+    // says which key it is.
+    void aRefusedPresetIsNotApplied() {
+        QCOMPARE(Convert({"--save-preset", "odd", "-f", "png", "--text-opacity", "60"}), 0);
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, settings::kMaker, settings::kWindowStore)
+            .setValue("Presets/odd/nTextOpacity", "140");
+        auto window = NewWindow();
+        Ui::MainDialog& ui = window->Controls();
+        QCOMPARE(ui.presetCombo->currentText(), QStringLiteral("odd"));
+        ui.applyPresetButton->click();
+        const std::vector<Prompt> told = prompter_.Prompts();
+        QCOMPARE(told.size(), size_t(1));
+        QCOMPARE(told[0].text, std::string("The preset \"odd\" was not applied."));
+        QVERIFY2(told[0].detail.find("nTextOpacity") != std::string::npos, told[0].detail.c_str());
+        QCOMPARE(window->DefaultFormat().nOuptputFormat, int32_t(kFormatJpg));
+        QCOMPARE(ui.textOpacitySpin->value(), 100);
     }
 
     void keepSubFoldersMirrorsASearch() {

@@ -1,0 +1,25 @@
+#pragma once
+// A drop-down list of a table's rows: each entry carries its row's stored id
+// as its data, so that what is stored never depends on the entry's place.
+
+#include <QComboBox>
+#include <QVariant>
+
+#include <cstdint>
+
+// Appends an entry per row: textOf(row) shown, row.id kept.
+template <class Rows, class TextOf>
+void FillChoices(QComboBox* list, const Rows& rows, TextOf textOf) {
+    for (const auto& row : rows) list->addItem(QString::fromUtf8(textOf(row)), QVariant(row.id));
+}
+
+// Selects the entry of that id; no entry for an id no row has.
+inline void SelectChoice(QComboBox* list, int32_t id) {
+    list->setCurrentIndex(list->findData(QVariant(id)));
+}
+
+// The id of the selected entry; whenNone when no entry is selected.
+inline int32_t ChosenId(const QComboBox* list, int32_t whenNone) {
+    const QVariant data = list->currentData();
+    return data.isValid() ? data.toInt() : whenNone;
+}
