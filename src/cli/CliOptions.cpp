@@ -7,6 +7,7 @@
 #include "CliRules.h"
 #include "run/MemoryEstimate.h"
 #include "model/OptionTables.h"
+#include "model/RawDevelop.h"
 #include "settings/PresetStore.h"
 
 namespace cli {
@@ -204,6 +205,12 @@ const std::vector<OptionRule>& Rules() {
                    "camera data (EXIF, XMP, IPTC) the outputs keep: " + JoinOr(metadata.shown) +
                        Default(metadata.NameOf(d.nMetadata)),
                    [](CliOptions& o, int32_t x) { o.format.nMetadata = x; }),
+            // Camera RAW sources.
+            Choice(kOutput, "raw", 0, "HOW", FromRows(RawDevelopChoices()),
+                   "how camera RAW photos are developed: auto (the camera's preview when it "
+                   "covers the output, else half size when that does, else full), preview or full" +
+                       Default(FromRows(RawDevelopChoices()).NameOf(d.nRawDevelop)),
+                   [](CliOptions& o, int32_t x) { o.format.nRawDevelop = x; }),
             Choice(kOutput, "rotate", 0, "DEG", rotations,
                    JoinOr(rotations.shown) + Default(rotations.NameOf(d.nRotateAngel)),
                    [](CliOptions& o, int32_t x) { o.format.nRotateAngel = x; }),

@@ -8,6 +8,7 @@
 
 #include "platform/Paths.h"
 #include "imaging/PngChunkLimit.h"
+#include "imaging/RawFile.h"
 #include "imaging/SourceFile.h"
 #include "imaging/VipsSession.h"
 
@@ -69,6 +70,14 @@ int64_t ExifTime(const vips::VImage& image, const char* field) {
 }  // namespace
 
 bool ProbePicture(const std::string& path, PictureFacts& facts) {
+    // Camera RAW: by content, before libvips (see DecodePictureToSize).
+    if (RawFacts raw; ProbeRaw(path, raw)) {
+        facts.width = raw.width;
+        facts.height = raw.height;
+        facts.format = "raw";
+        facts.timeTaken = raw.timeTaken;
+        return true;
+    }
     std::optional<vips::VImage> image;
     {
         // A FIFO, device or folder is refused before anything is read.

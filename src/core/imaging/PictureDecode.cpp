@@ -4,6 +4,7 @@
 
 #include "imaging/JpegEndSource.h"
 #include "imaging/PngChunkLimit.h"
+#include "imaging/RawDecode.h"
 #include "imaging/SourceFile.h"
 #include "imaging/SourcePipeline.h"
 #include "imaging/VipsPixels.h"
@@ -56,7 +57,8 @@ void DecodeInto(const std::string& path, int fd, int32_t width, int32_t height, 
 }  // namespace
 
 bool DecodePictureToSize(const std::string& path, int32_t width, int32_t height,
-                         RgbPicture& picture, std::string* reason, bool withMetadata) {
+                         RgbPicture& picture, std::string* reason, bool withMetadata,
+                         int32_t rawDevelop) {
     auto fail = [&](std::string why) {
         picture.pixels.clear();
         if (reason)
@@ -72,6 +74,12 @@ bool DecodePictureToSize(const std::string& path, int32_t width, int32_t height,
     std::string refused;
     if (!file.IsRegular(&refused) || !PngMetadataWithinLimit(file.Descriptor(), true, &refused))
         return fail(std::move(refused));
+    // Camera RAW: by content, before libvips, whose TIFF loader would take a
+    // DNG's small first picture for the photo.
+    if (const RawDecodeOutcome raw = DecodeRawToSize(path, width, height, rawDevelop, picture, reason,
+                                                     withMetadata);
+        raw != RawDecodeOutcome::NotRaw)
+        return raw == RawDecodeOutcome::Developed;
     if (!StartImaging())
         return fail("the imaging library could not start");
     const bool jpeg = StartsLikeJpeg(file.Descriptor());

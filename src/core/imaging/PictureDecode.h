@@ -19,7 +19,8 @@
 // them), except a missing end marker: it decodes as the whole file would.
 // withMetadata: the camera data of the source's header (EXIF block, XMP
 // packet, IPTC block; what it lacks stays empty) into picture.metadata too,
-// read as the file is decoded. Thread-safe.
+// read as the file is decoded. A camera RAW is developed by LibRaw as
+// rawDevelop (RawDevelop) asks (DecodeRawToSize). Thread-safe.
 bool DecodePictureToSize(const std::string& path, int32_t width, int32_t height,
                          RgbPicture& picture, std::string* reason = nullptr,
-                         bool withMetadata = false);
+                         bool withMetadata = false, int32_t rawDevelop = 0);

@@ -249,7 +249,7 @@ void ConversionRun::Work() {
         if (!told)
             prompter_.Tell(result.message, task.photo.strSourcePath, PromptIcon::None,
                            result.reason);
-        if (result.outcome != PhotoOutcome::Written)
+        if (result.outcome != PhotoOutcome::Written || !result.rawSource.empty())
             log_.AddLogLine(PhotoLogLine(task.photo.strSourcePath, result));
         if (callbacks_.photoDone)
             callbacks_.photoDone(task.index, result);

@@ -9,6 +9,7 @@
 #include "run/OutputChecks.h"
 #include "imaging/OverlayText.h"
 #include "imaging/PictureDecode.h"
+#include "imaging/RawDecode.h"
 #include "imaging/RotateFlip.h"
 #include "texts/LanguagePack.h"
 #include "model/OptionTables.h"
@@ -91,7 +92,7 @@ PhotoResult PhotoConversion::Run() {
     const bool withMetadata =
         row && (row->settings & kUsesMetadata) && KeepsMetadata(format_.nMetadata);
     if (!DecodePictureToSize(photo_.strSourcePath, format_.nOutputWidth, format_.nOutputHeight,
-                             picture, &reason, withMetadata))
+                             picture, &reason, withMetadata, format_.nRawDevelop))
         return Fail(IDS_CONVERT_FAILED, reason);
 
     DrawOverlayText(picture, overlay_);
@@ -122,7 +123,8 @@ PhotoResult PhotoConversion::Run() {
     }
     switch (written.outcome) {
     case EncodeOutcome::Written:
-        return {PhotoOutcome::Written, {}, {}};
+        return {PhotoOutcome::Written, RawSourceWords(picture.rawSource), picture.rawNote,
+                picture.rawSource};
     case EncodeOutcome::NotConverted:
         return Fail(IDS_CONVERT_FAILED, written.reason);
     case EncodeOutcome::NotSaved:

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "imaging/RawDecode.h"
 #include "imaging/SourceLayout.h"
 #include "model/OptionTables.h"
 
@@ -58,6 +59,14 @@ uint64_t EstimatePeakBytes(const PhotoItem& photo, const TextOverlay& overlay,
 }  // namespace
 
 uint64_t EstimatePhotoPeakBytes(const PhotoItem& photo, const TextOverlay& overlay) {
+    // A camera RAW's develop holds LibRaw's buffers and the 16-bit picture.
+    const OutputPhotoFormat& format = photo.m_outputPhotoFormat;
+    if (const uint64_t raw = RawDecodeBytes(photo.strSourcePath, format.nOutputWidth,
+                                            format.nOutputHeight, format.nRawDevelop)) {
+        SourceLayout layout;
+        layout.streamed = true;  // the RAW's bytes below stand for the decode
+        return EstimatePeakBytes(photo, overlay, layout) + raw;
+    }
     return EstimatePeakBytes(photo, overlay, ReadSourceLayout(photo.strSourcePath));
 }
 

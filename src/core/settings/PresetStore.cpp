@@ -10,6 +10,7 @@
 #include <memory>
 #include <type_traits>
 
+#include "model/RawDevelop.h"
 #include "platform/SettingsStore.h"
 #include "model/OptionTables.h"
 
@@ -105,6 +106,8 @@ const std::vector<PresetField>& Fields() {
         Field("bLossless", &Preset::format, &F::bLossless),
         Bounded("nMetadata", {0, LastIndex(MetadataChoices().size())}, &Preset::format,
                 &F::nMetadata),
+        Bounded("nRawDevelop", {0, LastIndex(RawDevelopChoices().size())}, &Preset::format,
+                &F::nRawDevelop),
         Field(kBatchRenamer, &Preset::naming, &OutputNaming::prefix),
         Field("m_bNotRename", &Preset::naming, &OutputNaming::notRename),
         Field("m_bKeepFolders", &Preset::naming, &OutputNaming::keepFolders),

@@ -16,6 +16,7 @@
 #include "platform/SettingsStore.h"
 #include "texts/LanguagePack.h"
 #include "model/OptionTables.h"
+#include "model/RawDevelop.h"
 #include "ui_CDialogPhotoOptions.h"
 
 namespace {
@@ -153,6 +154,11 @@ void CDialogPhotoOptions::BuildChoices() {
         ui_->comboPixelFormat->addItem(QString::fromLatin1(PixelFormatChoices()[i].entry));
     for (const NamedChoice& row : MetadataChoices())
         ui_->comboMetadata->addItem(QString::fromUtf8(row.text));
+    for (const NamedChoice& row : RawDevelopChoices()) {
+        ui_->comboRawDevelop->addItem(QString::fromUtf8(row.text));
+        ui_->comboRawDevelop->setItemData(ui_->comboRawDevelop->count() - 1,
+                                          QString::fromUtf8(row.helpNote), Qt::ToolTipRole);
+    }
 
     auto groupOf = [this](const std::vector<NamedChoice>& rows) {
         auto* group = new QButtonGroup(this);
@@ -215,6 +221,7 @@ void CDialogPhotoOptions::InitDialog() {
     ui_->checkNoEnlarge->setChecked(m_format.bNoEnlarge);
     ui_->checkLossless->setChecked(m_format.bLossless);
     ui_->comboMetadata->setCurrentIndex(IndexOfChoice(MetadataChoices(), m_format.nMetadata));
+    ui_->comboRawDevelop->setCurrentIndex(IndexOfChoice(RawDevelopChoices(), m_format.nRawDevelop));
 
     ui_->comboOutputFormat->setCurrentIndex(FindOutputFormat(m_format.nOuptputFormat) ? m_format.nOuptputFormat
                                                                                        : -1);
@@ -294,6 +301,8 @@ void CDialogPhotoOptions::accept() {
     // A value the list lacks stays as it came.
     if (const int metadata = ui_->comboMetadata->currentIndex(); metadata >= 0)
         m_format.nMetadata = MetadataChoices()[static_cast<std::size_t>(metadata)].value;
+    if (const int raw = ui_->comboRawDevelop->currentIndex(); raw >= 0)
+        m_format.nRawDevelop = RawDevelopChoices()[static_cast<std::size_t>(raw)].value;
     QDialog::accept();
 }
 
