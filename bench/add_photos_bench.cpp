@@ -1,10 +1,11 @@
 // How fast photos enter the list: makes many small photo files, finds them
 // with the folder search and adds each through LoadPhotoInfo.
 //
-//   add_photos_bench [COUNT] [FOLDER]
+//   add_photos_bench [COUNT] [FOLDER] [RAW]
 //
 // COUNT defaults to 10000; FOLDER (made and removed) defaults to a fresh
-// folder under the temporary folder.
+// folder under the temporary folder. RAW, a camera RAW file: the same
+// count of copies of it are added too, the probe reading no pixels of them.
 
 #include <atomic>
 #include <chrono>
@@ -85,7 +86,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     std::string folder;
-    if (argc > 2) {
+    if (argc > 2 && argv[2][0] != '\0') {
         folder = argv[2];
         std::filesystem::create_directories(folder);
     } else {
@@ -95,6 +96,25 @@ int main(int argc, char** argv) {
             return 1;
         }
         folder = pattern;
+    }
+
+    if (argc > 3 && !std::filesystem::exists(argv[3]))
+        std::printf("no RAW file %s: RAW photos not added\n", argv[3]);
+    if (argc > 3 && std::filesystem::exists(argv[3])) {
+        // The RAW copies first, beside the JPEGs made below, in a folder of their own.
+        const std::string raws = folder + "/raw";
+        std::filesystem::create_directories(raws);
+        for (long i = 0; i < count; ++i)
+            std::filesystem::copy_file(argv[3], raws + "/raw_" + std::to_string(i) + ".dng");
+        StderrPrompter prompter(StderrPrompter::Policy::No);
+        std::vector<std::string> found;
+        FindPhotoFiles(raws, found, prompter);
+        std::atomic<bool> cancel{false};
+        const Clock::time_point start = Clock::now();
+        const size_t added = GatherPhotos(found, BuiltInDefaultOutputPhotoFormat(), prompter, cancel).size();
+        std::printf("add raw: %zu photos in %.3f s (%.0f photos/s)\n", added, Seconds(start),
+                    added / Seconds(start));
+        std::filesystem::remove_all(raws);
     }
 
     const std::vector<std::string> samples = EncodeSamples();

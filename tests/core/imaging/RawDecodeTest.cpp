@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <filesystem>
+#include <fstream>
 
 #include <gtest/gtest.h>
 
@@ -96,8 +97,39 @@ TEST(RawDecode, SharedDngsComeOutUprightAtTheirSizesLikeTheirPhotos) {
     }
 }
 
+// A copy of the SX60 file whose preview states a size of 256 x 192 (the
+// width and length of the first directory, little-endian TIFF): too small
+// for most outputs, so that a develop is chosen.
+std::string WithSmallPreview(const testsupport::TempDir& dir) {
+    const std::string copy = dir.file("small-preview.dng");
+    fs::copy_file(Raw("sx60-o6-fulljpeg.dng"), copy);
+    fs::permissions(copy, fs::perms::owner_write, fs::perm_options::add);
+    std::fstream file(copy, std::ios::in | std::ios::out | std::ios::binary);
+    const auto read = [&](std::streamoff at, int bytes) {
+        unsigned char b[4] = {};
+        file.seekg(at);
+        file.read(reinterpret_cast<char*>(b), bytes);
+        return uint32_t(b[0]) | uint32_t(b[1]) << 8 | uint32_t(b[2]) << 16 | uint32_t(b[3]) << 24;
+    };
+    const uint32_t ifd = read(4, 4);
+    for (uint32_t i = 0, n = read(ifd, 2); i < n; ++i) {
+        const std::streamoff entry = ifd + 2 + 12 * i;
+        const uint32_t tag = read(entry, 2);
+        if (tag == 256 || tag == 257) {
+            const uint32_t value = tag == 256 ? 256 : 192;
+            const char bytes[4] = {char(value & 0xFF), char(value >> 8), 0, 0};
+            const int size = read(entry + 2, 2) == 3 ? 2 : 4;  // SHORT or LONG
+            file.seekp(entry + 8);
+            file.write(bytes, size);
+        }
+    }
+    return copy;
+}
+
 TEST(RawDecode, AutoTakesThePreviewOnlyWhenItCoversTheOutput) {
     NEED_SHARED_RAWS();
+    testsupport::TempDir dir;
+    const std::string smallPreview = WithSmallPreview(dir);
     const struct {
         const char* file;
         int32_t width, height, mode;
@@ -109,22 +141,36 @@ TEST(RawDecode, AutoTakesThePreviewOnlyWhenItCoversTheOutput) {
         {"canon40d-o1.dng", 50, 34, kRawAuto, "preview"},
         {"canon40d-o6.dng", 68, 100, kRawPreview, "preview"},  // asked for: enlarged
         {"sx60-o6-fulljpeg.dng", 300, 400, kRawFull, "full"},
+        {"", 600, 800, kRawAuto, "half"},  // half the sensor covers it
+        {"", 1536, 2048, kRawAuto, "full"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(std::string(row.file) + " " + std::to_string(row.width));
-        const RgbPicture picture = Decoded(Raw(row.file), row.width, row.height, row.mode);
+        const std::string path = *row.file ? Raw(row.file) : smallPreview;
+        const RgbPicture picture = Decoded(path, row.width, row.height, row.mode);
         EXPECT_EQ(picture.rawSource, row.source);
         EXPECT_EQ(picture.width, row.width);
         EXPECT_TRUE(picture.rawNote.empty()) << picture.rawNote;
     }
 }
 
-// The preview turned by the file's flip agrees with the develop: a preview
-// left lying on its side or turned twice would score far lower.
-TEST(RawDecode, PreviewAndDevelopAreTurnedAlike) {
+// The preview turned by the file's flip agrees with the develops: one left
+// lying on its side, turned twice or coloured otherwise would score far
+// lower.
+TEST(RawDecode, PreviewAndDevelopsAreTurnedAndColouredAlike) {
     NEED_SHARED_RAWS();
-    const std::string file = Raw("sx60-o6-fulljpeg.dng");
-    EXPECT_GE(Psnr(Decoded(file, 384, 512, kRawPreview), Decoded(file, 384, 512, kRawFull)), 30.0);
+    testsupport::TempDir dir;
+    const std::string file = WithSmallPreview(dir);
+    const RgbPicture preview = Decoded(Raw("sx60-o6-fulljpeg.dng"), 384, 512, kRawPreview);
+    const struct {
+        int32_t mode;
+        const char* source;
+    } rows[] = {{kRawAuto, "half"}, {kRawFull, "full"}};
+    for (const auto& row : rows) {
+        const RgbPicture developed = Decoded(file, 384, 512, row.mode);
+        EXPECT_EQ(developed.rawSource, row.source);
+        EXPECT_GE(Psnr(preview, developed), 30.0) << row.source;
+    }
 }
 
 TEST(RawDecode, CutRawDataFailsWithItsReasonUnlessThePreviewServes) {
