@@ -5,6 +5,7 @@
 #include <memory>
 #include <utility>
 
+#include <omp.h>
 #include <vips/vips8>
 
 #include "imaging/RawExif.h"
@@ -145,6 +146,10 @@ void Develop(RawReader& reader, bool half, ProcessedImage& developed, std::strin
     }
     LibRaw& raw = reader.Raw();
     SetDevelopParams(raw.imgdata.params, half);
+    // LibRaw's demosaic runs on OpenMP threads of the calling thread's
+    // count: the photo's share of the machine, as libvips has it, so that
+    // photos developed at once do not fight over the cores.
+    omp_set_num_threads(std::max(1, ImagingThreads()));
     int code = raw.unpack();
     if (code == LIBRAW_SUCCESS && reader.DataProblem().empty())
         code = raw.dcraw_process();

@@ -173,6 +173,22 @@ TEST(RawDecode, PreviewAndDevelopsAreTurnedAndColouredAlike) {
     }
 }
 
+// A run admits photos by their memory: a develop that counted like a
+// preview would let several 16-bit pictures in at once.
+TEST(RawDecode, MemoryCountsWhatTheWayChosenHolds) {
+    NEED_SHARED_RAWS();
+    const std::string file = Raw("sx60-o6-fulljpeg.dng");
+    const uint64_t sensor = 2048 * 1536;
+    const uint64_t full = RawDecodeBytes(file, 1536, 2048, kRawFull);
+    const uint64_t preview = RawDecodeBytes(file, 1536, 2048, kRawAuto);
+    EXPECT_GE(full, sensor * (2 + 8 + 6));  // raw samples, working image, 16-bit RGB
+    EXPECT_GE(preview, fs::file_size(file) / 16);  // the JPEG and its pixels
+    EXPECT_LT(preview, full / 4);
+    EXPECT_EQ(RawDecodeBytes(testsupport::TestDataDir() + "/photos/camera/Canon_40D.jpg", 100, 68,
+                             kRawAuto),
+              0u);
+}
+
 TEST(RawDecode, CutRawDataFailsWithItsReasonUnlessThePreviewServes) {
     NEED_SHARED_RAWS();
     testsupport::TempDir dir;
