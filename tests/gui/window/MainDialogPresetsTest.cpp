@@ -151,7 +151,7 @@ private slots:
         QCOMPARE(told.size(), size_t(1));
         QCOMPARE(told[0].text, std::string("The preset \"odd\" was not applied."));
         QVERIFY2(told[0].detail.find("nTextOpacity") != std::string::npos, told[0].detail.c_str());
-        QCOMPARE(window->DefaultFormat().nOuptputFormat, int32_t(kFormatJpg));
+        QCOMPARE(window->Settings().Defaults().nOuptputFormat, int32_t(kFormatJpg));
         QCOMPARE(ui.textOpacitySpin->value(), 100);
     }
 
