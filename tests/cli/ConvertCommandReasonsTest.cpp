@@ -59,8 +59,11 @@ TEST_F(ConvertCommand, EveryDamagedPhotoKeepsItsOwnReasonWithEightJobs) {
         std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
         args.push_back(path);
     }
+    int runs = 0;
     auto reasons = [&](const std::string& jobs) {
-        std::vector<std::string> run{"-o", out, "-j", jobs};
+        // A folder of its own for each run: runs started within one second
+        // would otherwise share their time-stamped run folder.
+        std::vector<std::string> run{"-o", out + "/" + std::to_string(++runs), "-j", jobs};
         run.insert(run.end(), args.begin(), args.end());
         const Outcome r = Run(run);
         EXPECT_EQ(r.exitCode, 1) << r.err;
