@@ -30,7 +30,9 @@ bench: deps
 	@$(CMAKE) --build build-bench -j $(JOBS)
 	build-bench/bench/bitmap_bench
 	build-bench/bench/add_photos_bench 10000
+	build-bench/bench/add_photos_bench 1000 "" ../shared/testdata/raw/sx60-o6-fulljpeg.dng
 	@if [ -x bench/batch-vs-peers.sh ]; then BUILD=build-bench bench/batch-vs-peers.sh; fi
+	@if [ -x bench/raw-vs-peers.sh ]; then BUILD=build-bench bench/raw-vs-peers.sh; fi
 
 # The programs find their data relative to themselves, so the release build
 # installs under any prefix without being configured for it.

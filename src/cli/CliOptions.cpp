@@ -287,6 +287,7 @@ const std::vector<OptionRule>& Rules() {
                    "camera data (EXIF, XMP, IPTC) the outputs keep: " + JoinOr(metadata.shown) +
                        Default(metadata.NameOf(d.nMetadata)),
                    [](CliOptions& o, int32_t x) { o.format.nMetadata = x; }),
+            RawDevelopRule(),
             Choice(kOutput, "rotate", 0, "DEG", rotations,
                    JoinOr(rotations.shown) + Default(rotations.NameOf(d.nRotateAngel)),
                    [](CliOptions& o, int32_t x) { o.format.nRotateAngel = x; }),

@@ -68,6 +68,9 @@ struct OptionRule {
     bool appliesPreset = false;       // the value names a preset, applied where it stands
 };
 
+// --raw: how camera RAW photos are developed (RawOption.cpp).
+OptionRule RawDevelopRule();
+
 // Every option in usage order, grouped.
 const std::vector<OptionRule>& Rules();
 

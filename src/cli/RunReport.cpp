@@ -22,8 +22,8 @@ std::string Line(const QJsonObject& object) {
 
 std::string PhotoLine(const std::string& source, const std::string& output, const char* status,
                       const std::string& reason, const QJsonValue& width, const QJsonValue& height,
-                      const QJsonValue& bytes) {
-    return Line(
+                      const QJsonValue& bytes, const std::string& rawSource = {}) {
+    QJsonObject line(
         {{"source", PathValue(source)},
          {"output", PathValue(output)},
          {"status", status},
@@ -31,6 +31,9 @@ std::string PhotoLine(const std::string& source, const std::string& output, cons
          {"width", width},
          {"height", height},
          {"bytes", bytes}});
+    if (!rawSource.empty())  // a camera RAW: "preview", "half" or "full"
+        line.insert("rawSource", QString::fromStdString(rawSource));
+    return Line(line);
 }
 
 const char* StatusOf(PhotoOutcome outcome) {
@@ -95,9 +98,11 @@ void RunReport::PhotoDone(std::size_t index, const PhotoResult& result) {
         if (::stat(photo.outputPath.c_str(), &st) == 0)
             bytes = static_cast<qint64>(st.st_size);
     }
-    const std::string reason = result.outcome != PhotoOutcome::Written ? result.Told() : "";
+    // A written photo's reason is a remark on how a camera RAW was developed.
+    const std::string reason =
+        result.outcome != PhotoOutcome::Written ? result.Told() : result.reason;
     waiting_[index] = PhotoLine(photo.source.path, photo.outputPath, StatusOf(result.outcome),
-                                reason, width, height, bytes);
+                                reason, width, height, bytes, result.rawSource);
     for (auto next = waiting_.find(next_); next != waiting_.end(); next = waiting_.find(++next_)) {
         WriteLocked(next->second);
         waiting_.erase(next);

@@ -7,6 +7,7 @@
 
 #include "imaging/ImagingMessages.h"
 #include "imaging/PngChunkLimit.h"
+#include "imaging/RawFile.h"
 #include "imaging/SourceFile.h"
 #include "imaging/VipsSession.h"
 #include "platform/Paths.h"
@@ -79,6 +80,15 @@ Result<PictureFacts> ProbePicture(const std::string& path) {
             return regular;
         if (Status within = PngMetadataWithinLimit(file.Descriptor(), false); !within)
             return within.About(path);
+        // Camera RAW by its content, before libvips (see DecodePicture).
+        if (RawFacts raw; ProbeRaw(path, file.Descriptor(), raw)) {
+            PictureFacts facts;
+            facts.width = raw.width;
+            facts.height = raw.height;
+            facts.format = "raw";
+            facts.timeTaken = raw.timeTaken;
+            return facts;
+        }
         if (StartImaging())
             header = OpenHeader(path, file.Descriptor());
     }

@@ -1,10 +1,13 @@
 #include "imaging/PictureDecode.h"
 
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "imaging/ImagingMessages.h"
 #include "imaging/JpegEndSource.h"
 #include "imaging/PngChunkLimit.h"
+#include "imaging/RawDecode.h"
 #include "imaging/SourceFile.h"
 #include "imaging/SourcePipeline.h"
 #include "imaging/VipsPixels.h"
@@ -71,7 +74,7 @@ void DecodeInto(const std::string& path, int fd, const OutputPlan& plan, RgbPict
 }  // namespace
 
 Result<RgbPicture> DecodePicture(const std::string& path, const OutputPlan& plan,
-                                 bool withMetadata) {
+                                 bool withMetadata, int32_t rawDevelop) {
     auto fail = [&](std::string why) { return Status::Failed(path, std::move(why)); };
     if (plan.width <= 0 || plan.height <= 0)
         return fail("no output size");
@@ -85,6 +88,9 @@ Result<RgbPicture> DecodePicture(const std::string& path, const OutputPlan& plan
         return regular;
     if (Status within = PngMetadataWithinLimit(file.Descriptor(), true); !within)
         return within.About(path);
+    if (std::optional<Result<RgbPicture>> raw =
+            DecodeRaw(path, file.Descriptor(), plan, rawDevelop, withMetadata))
+        return std::move(*raw);
     if (!StartImaging())
         return fail("the imaging library could not start");
     const bool jpeg = StartsLikeJpeg(file.Descriptor());

@@ -22,6 +22,9 @@
 // grey among them), except a missing end marker: it decodes as the whole
 // file would. withMetadata: the camera data of the source's header (EXIF
 // block, XMP packet, IPTC block; what it lacks stays empty) into
-// picture.metadata too, read as the file is decoded. Thread-safe.
+// picture.metadata too, read as the file is decoded. A camera RAW is known
+// by its content, never by the TIFF loader (which would take a DNG's small
+// first picture for the photo), and developed by LibRaw as rawDevelop
+// (RawDevelop) asks: see DecodeRaw. Thread-safe.
 Result<RgbPicture> DecodePicture(const std::string& path, const OutputPlan& plan,
-                                 bool withMetadata = false);
+                                 bool withMetadata = false, int32_t rawDevelop = 0);

@@ -43,6 +43,8 @@ bool LoaderTakesSource(const vips::VSource& source) {
     return vips_foreign_find_load_source(source.get_source()) != nullptr;
 }
 
+}  // namespace
+
 // The resampled picture cut to the output where it reaches beyond, and
 // laid on the background where it leaves the output bare.
 vips::VImage PlacedOnOutput(vips::VImage picture, const OutputPlan& plan) {
@@ -68,8 +70,6 @@ vips::VImage PlacedOnOutput(vips::VImage picture, const OutputPlan& plan) {
     }
     return picture;
 }
-
-}  // namespace
 
 SourcePipeline::SourcePipeline(const std::string& path, int fd, const OutputPlan& plan,
                                VipsSize size, bool strict, PictureMetadata* metadata) {

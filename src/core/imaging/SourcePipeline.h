@@ -9,6 +9,11 @@
 #include "model/OutputPlan.h"
 #include "model/RgbPicture.h"
 
+// The picture resampled to the plan's picture size, cut to the output where
+// it reaches beyond and laid on the plan's background where it leaves the
+// output bare: the plan.width x plan.height output.
+vips::VImage PlacedOnOutput(vips::VImage picture, const OutputPlan& plan);
+
 // The picture of the file at path, open at fd (kept open by the caller
 // while the pipeline lives), as the plan lays it on the output:
 // shrink-on-load where the loader can, then a lanczos-class resample of the

@@ -51,6 +51,7 @@ struct OutputPhotoFormat {
     bool bNoEnlarge = false;            // the size rules that honour it keep smaller photos
     bool bLossless = false;             // for the formats that offer it
     int32_t nMetadata = kMetadataNone;  // MetadataPolicy
+    int32_t nRawDevelop = 0;            // RawDevelop: how camera RAW sources are developed (auto)
 
     bool operator==(const OutputPhotoFormat&) const = default;
 };

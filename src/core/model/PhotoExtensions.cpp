@@ -4,10 +4,14 @@
 
 namespace {
 
-// The first twelve are the original table; phone and web formats follow.
+// The first twelve are the original table; phone and web formats follow,
+// then camera RAW kinds (read by content: the extension only finds them).
 constexpr const char* kPhotoExtensionTable[kPhotoExtensionCount] = {
     ".bmp", ".jpg",  ".jpeg", ".gif", ".tif", ".tiff", ".png", ".exif", ".ico", ".emf",
     ".wmf", ".dib",  ".heic", ".heif", ".avif", ".webp", ".jxl", ".jpe",  ".jfif",
+    ".dng", ".cr2",  ".cr3",  ".crw",  ".nef",  ".nrw",  ".arw", ".srf",  ".sr2",  ".raf",
+    ".orf", ".rw2",  ".rwl",  ".pef",  ".srw",  ".x3f",  ".3fr", ".iiq",  ".erf",  ".mrw",
+    ".mos", ".kdc",  ".dcr",
 };
 
 }  // namespace

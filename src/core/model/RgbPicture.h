@@ -23,6 +23,11 @@ struct RgbPicture {
     double xResolution = 0;       // pixels per millimetre; 0 when unknown
     double yResolution = 0;
     PictureMetadata metadata;
+    // A camera RAW source: how it was developed ("preview", "half", "full"),
+    // and a remark on it (the raw data damaged, the preview used); empty for
+    // other sources.
+    std::string rawSource;
+    std::string rawNote;
 
     std::size_t RowBytes() const { return static_cast<std::size_t>(width) * 3; }
     uint8_t* Pixel(int32_t x, int32_t y) { return pixels.data() + y * RowBytes() + x * 3; }

@@ -245,7 +245,8 @@ void ConversionRun::Work() {
         }
         if (!told)
             prompter_.Tell(result.message, task.photo.source.path, PromptIcon::None, result.reason);
-        if (result.outcome != PhotoOutcome::Written)
+        // A camera RAW's line says how it was developed.
+        if (result.outcome != PhotoOutcome::Written || !result.rawSource.empty())
             log_.Note(PhotoLogLine(task.photo.source.path, result), prompter_);
         if (callbacks_.photoDone)
             callbacks_.photoDone(task.index, result);

@@ -6,6 +6,7 @@
 
 #include "imaging/OverlayText.h"
 #include "imaging/PictureDecode.h"
+#include "imaging/RawDecode.h"
 #include "imaging/RotateFlip.h"
 #include "model/OptionTables.h"
 #include "model/OutputGeometry.h"
@@ -88,7 +89,7 @@ PhotoResult PhotoConversion::Run() {
     // The file as it is now, whatever size it had when it was added.
     const bool withMetadata =
         row && (row->settings & kUsesMetadata) && KeepsMetadata(format_.nMetadata);
-    Result<RgbPicture> decoded = DecodePicture(job_.source.path, plan, withMetadata);
+    Result<RgbPicture> decoded = DecodePicture(job_.source.path, plan, withMetadata, format_.nRawDevelop);
     if (!decoded)
         return Fail(IDS_CONVERT_FAILED, decoded.GetStatus().Reason());
     RgbPicture& picture = decoded.Value();
@@ -122,7 +123,9 @@ PhotoResult PhotoConversion::Run() {
             written = {EncodeOutcome::NotSaved, placed.GetStatus().Reason()};
     }
     switch (written.outcome) {
-        case EncodeOutcome::Written: return {PhotoOutcome::Written, {}, {}};
+        case EncodeOutcome::Written:
+            return {PhotoOutcome::Written, RawSourceWords(picture.rawSource), picture.rawNote,
+                    picture.rawSource};
         case EncodeOutcome::NotConverted: return Fail(IDS_CONVERT_FAILED, written.reason);
         case EncodeOutcome::NotSaved: break;
     }

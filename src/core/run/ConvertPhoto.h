@@ -19,9 +19,14 @@ struct [[nodiscard]] PhotoResult {
     PhotoOutcome outcome = PhotoOutcome::Failed;
     std::string message;  // what went wrong, as the user was told it; empty when written
     std::string reason;   // why, in the decoder's or the system's words, when known
+    // A written camera RAW: how it was developed ("preview", "half", "full"),
+    // with message saying so and reason any remark (damaged raw data).
+    std::string rawSource{};
 
     // The message, and the reason in parentheses after it when known.
-    std::string Told() const { return reason.empty() ? message : message + " (" + reason + ")"; }
+    std::string Told() const {
+        return reason.empty() || message.empty() ? message + reason : message + " (" + reason + ")";
+    }
 
     bool operator==(const PhotoResult&) const = default;
 };

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "imaging/RawDecode.h"
 #include "imaging/SourceLayout.h"
 #include "model/OptionTables.h"
 
@@ -60,6 +61,12 @@ uint64_t EstimatePeakBytes(const PhotoJob& job, const TextOverlay& overlay,
 }  // namespace
 
 uint64_t EstimatePhotoPeakBytes(const PhotoJob& job, const TextOverlay& overlay) {
+    // A camera RAW's develop holds LibRaw's buffers and the 16-bit picture.
+    if (const uint64_t raw = RawDecodeBytes(job.source.path, job.plan, job.settings.nRawDevelop)) {
+        SourceLayout layout;
+        layout.streamed = true;  // the RAW's bytes below stand for the decode
+        return EstimatePeakBytes(job, overlay, layout) + raw;
+    }
     return EstimatePeakBytes(job, overlay, ReadSourceLayout(job.source.path));
 }
 

@@ -12,6 +12,7 @@
 
 #include "model/NumberSettings.h"
 #include "model/OptionTables.h"
+#include "model/RawDevelop.h"
 #include "platform/SettingsStore.h"
 
 namespace {
@@ -127,6 +128,7 @@ const std::vector<PresetField>& Fields() {
         Field("bNoEnlarge", &Preset::format, &F::bNoEnlarge),
         Field("bLossless", &Preset::format, &F::bLossless),
         OneOf("nMetadata", IdsOf(MetadataChoices()), &Preset::format, &F::nMetadata),
+        OneOf("nRawDevelop", IdsOf(RawDevelopChoices()), &Preset::format, &F::nRawDevelop),
         Field(kBatchRenamer, &Preset::naming, &OutputNaming::prefix),
         Field("m_bNotRename", &Preset::naming, &OutputNaming::notRename),
         Field("m_bKeepFolders", &Preset::naming, &OutputNaming::keepFolders),

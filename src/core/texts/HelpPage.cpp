@@ -4,6 +4,7 @@
 
 #include "model/NumberSettings.h"
 #include "model/OptionTables.h"
+#include "model/RawDevelop.h"
 #include "model/PhotoExtensions.h"
 #include "texts/FillText.h"
 #include "texts/TableProse.h"
@@ -74,6 +75,7 @@ std::string FillHelpPage(const std::string& page, const std::string& usageText) 
     ReplaceAll(filled, "@PHOTO_EXTENSIONS@", Escaped(Listed(extensions, "and")));
     ReplaceAll(filled, "@METADATA_ROWS@", ChoiceRows(MetadataChoices()));
     ReplaceAll(filled, "@NAMING_DATE_ROWS@", ChoiceRows(NamingDateChoices()));
+    ReplaceAll(filled, "@RAW_DEVELOP_ROWS@", ChoiceRows(RawDevelopChoices()));
     // The lists inside sentences, of the template and of the rows above.
     const std::pair<const char*, std::string> lists[] = {
         {"@KEPT_SOURCE_FORMATS@", KeptSourceFormats()},

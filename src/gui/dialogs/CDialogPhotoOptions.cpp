@@ -15,6 +15,7 @@
 #include "dialogs/QtPrompter.h"
 #include "model/NumberSettings.h"
 #include "model/OptionTables.h"
+#include "model/RawDevelop.h"
 #include "platform/ProductInfo.h"
 #include "platform/SettingsStore.h"
 #include "settings/StoredValues.h"
@@ -152,6 +153,10 @@ void CDialogPhotoOptions::BuildChoices() {
     FillChoices(ui_->comboPixelFormat, PixelFormatChoices(),
                 [](const auto& row) { return row.entry; });
     FillChoices(ui_->comboMetadata, MetadataChoices(), [](const auto& row) { return row.text; });
+    FillChoices(ui_->comboRawDevelop, RawDevelopChoices(), [](const auto& row) { return row.text; });
+    for (int i = 0; i < ui_->comboRawDevelop->count(); ++i)
+        ui_->comboRawDevelop->setItemData(i, QString::fromUtf8(RawDevelopChoices()[i].helpNote),
+                                          Qt::ToolTipRole);
 
     auto groupOf = [this](const std::vector<NamedChoice>& rows) {
         auto* group = new QButtonGroup(this);
@@ -222,6 +227,7 @@ void CDialogPhotoOptions::InitDialog() {
     ui_->checkNoEnlarge->setChecked(m_format.bNoEnlarge);
     ui_->checkLossless->setChecked(m_format.bLossless);
     SelectChoice(ui_->comboMetadata, m_format.nMetadata);
+    SelectChoice(ui_->comboRawDevelop, m_format.nRawDevelop);
 
     SelectChoice(ui_->comboOutputFormat, m_format.nOuptputFormat);
     ShowFormatControls(m_format.nOuptputFormat);
@@ -304,6 +310,7 @@ void CDialogPhotoOptions::accept() {
     m_format.bLossless = ui_->checkLossless->isChecked();
     // A value the list lacks stays as it came.
     m_format.nMetadata = ChosenId(ui_->comboMetadata, m_format.nMetadata);
+    m_format.nRawDevelop = ChosenId(ui_->comboRawDevelop, m_format.nRawDevelop);
     QDialog::accept();
 }
 

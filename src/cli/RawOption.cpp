@@ -1,0 +1,30 @@
+// The command line's choice of how camera RAW photos are developed.
+
+#include "CliRules.h"
+#include "model/RawDevelop.h"
+
+namespace cli {
+
+OptionRule RawDevelopRule() {
+    const ChoiceSet set = FromRows(RawDevelopChoices());
+    const std::string builtIn = set.NameOf(BuiltInDefaultOutputPhotoFormat().nRawDevelop);
+    Handler handle = [set](const std::string& v, CliOptions& o) -> std::string {
+        for (const Accepted& a : set.accepted)
+            if (v == a.name) {
+                o.format.nRawDevelop = a.value;
+                return {};
+            }
+        return "must be one of " + JoinOr(set.shown);
+    };
+    return {"Output",
+            "raw",
+            0,
+            "HOW",
+            "how camera RAW photos are developed: auto (the camera's preview when it covers the "
+            "output, else half size when that does, else full), preview or full (default " +
+                builtIn + ")",
+            handle,
+            set.shown};
+}
+
+}  // namespace cli
