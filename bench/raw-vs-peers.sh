@@ -9,8 +9,12 @@
 #
 #   BUILD=build-bench bench/raw-vs-peers.sh
 #
+# Each line gives the best wall-clock time and the processor time (user and
+# system, all threads) of that run: on a machine that other work shares, the
+# processor times compare the work itself.
+#
 # Environment: BUILD (holding src/cli/quillmere-convert), BENCH_RAWS (copies,
-# default 12), BENCH_REPEAT (runs per tool, the best counts; default 2),
+# default 24), BENCH_REPEAT (runs per tool, the best counts; default 2),
 # RAW_SOURCE (the DNG, default ../shared/testdata/raw/sx60-o6-fulljpeg.dng).
 set -euo pipefail
 
@@ -18,12 +22,12 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 BUILD=${BUILD:-build-bench}
 case $BUILD in /*) ;; *) BUILD=$here/$BUILD ;; esac
 BIN=$BUILD/src/cli/quillmere-convert
-COPIES=${BENCH_RAWS:-12}
+COPIES=${BENCH_RAWS:-24}
 REPEAT=${BENCH_REPEAT:-2}
 SOURCE=${RAW_SOURCE:-$here/../shared/testdata/raw/sx60-o6-fulljpeg.dng}
 
 [ -f "$SOURCE" ] || { echo "raw-vs-peers: no $SOURCE; skipped"; exit 0; }
-for tool in dcraw_emu vipsthumbnail python3; do
+for tool in dcraw_emu vipsthumbnail python3 bc; do
     command -v "$tool" >/dev/null || { echo "raw-vs-peers: $tool is missing (scripts/install-deps.sh)" >&2; exit 1; }
 done
 [ -x "$BIN" ] || { echo "raw-vs-peers: $BIN not built" >&2; exit 1; }
@@ -56,17 +60,29 @@ for name in sys.argv[1:]:
                 f.write(struct.pack(order + ('H' if kind == 3 else 'I'), value))
 PY
 
-best() {  # label, command...: the best wall-clock seconds of REPEAT runs
-    local label=$1 t best=; shift
+best() {  # label, command...: "wall cpu" seconds of the fastest of REPEAT runs
+    local label=$1 best= cpu= me=$BASHPID; shift
     for _ in $(seq 1 "$REPEAT"); do
         rm -rf "$tmp/out" && mkdir -p "$tmp/out"
-        local start=$(date +%s.%N)
+        local start=$(date +%s.%N) before after
+        before=$(children_cpu "$me")
         "$@" >/dev/null 2>"$tmp/err" || { echo "raw-vs-peers: $label failed:" >&2; cat "$tmp/err" >&2; exit 1; }
-        t=$(echo "$(date +%s.%N) - $start" | bc -l)
-        if [ -z "$best" ] || [ "$(echo "$t < $best" | bc -l)" = 1 ]; then best=$t; fi
+        after=$(children_cpu "$me")
+        local t=$(echo "$(date +%s.%N) - $start" | bc -l)
+        if [ -z "$best" ] || [ "$(echo "$t < $best" | bc -l)" = 1 ]; then
+            best=$t
+            cpu=$(echo "$after - $before" | bc -l)
+        fi
     done
-    printf '%-34s %7.2f s  %6.3f s/file\n' "$label" "$best" "$(echo "$best / $COPIES" | bc -l)" >&2
-    echo "$best"
+    printf '%-34s %7.2f s  %6.3f s/file  cpu %7.2f s\n' "$label" "$best" \
+        "$(echo "$best / $COPIES" | bc -l)" "$cpu" >&2
+    echo "$best $cpu"
+}
+# The processor seconds of the finished children of shell PID so far.
+children_cpu() {
+    local ticks
+    ticks=$(sed 's/.*) //' "/proc/$1/stat" | awk '{print $14 + $15}')
+    echo "$ticks / $(getconf CLK_TCK)" | bc -l
 }
 convert_raw() {  # way, long edge, folder
     "$BIN" --raw "$1" --size long-edge --long-edge "$2" -f jpg --into "$tmp/out/q" "$3"
@@ -88,7 +104,11 @@ auto=$(best "auto (preview), 2048 long edge" convert_raw auto 2048 "$tmp/raw")
 full1024=$(best "full, 1024 long edge" convert_raw full 1024 "$tmp/small-preview")
 half=$(best "auto (half), 1024 long edge" convert_raw auto 1024 "$tmp/small-preview")
 peer=$(best "dcraw_emu + vipsthumbnail, 2048" peer)
-ratio() { printf '%.1f' "$(echo "$1 / $2" | bc -l)"; }
+# "A (B cpu)": the ratio of the wall-clock times, then of the processor times.
+ratio() {
+    local a=($1) b=($2)
+    printf '%.1f (%.1f cpu)' "$(echo "${a[0]} / ${b[0]}" | bc -l)" "$(echo "${a[1]} / ${b[1]}" | bc -l)"
+}
 echo "auto is $(ratio "$full" "$auto")x faster than full (at least 8)"
 echo "half is $(ratio "$full1024" "$half")x faster than full (at least 2.5)"
 echo "full is $(ratio "$peer" "$full")x the peer's speed (at least 1), auto $(ratio "$peer" "$auto")x (at least 5)"

@@ -86,7 +86,8 @@ int RawReader::Open(const std::string& path, int fd) {
     fileBytes_ = static_cast<uint64_t>(st.st_size);
     truncated_ = damaged_ = false;
     raw_->set_dataerror_handler(&RawReader::DataError, this);
-    const int code = raw_->open_file(path.c_str());
+    stream_ = std::make_unique<RawStream>(fd, int64_t(st.st_size), path);
+    const int code = raw_->open_datastream(stream_.get());
     if (code != LIBRAW_SUCCESS)
         return code;
     const libraw_data_t& data = raw_->imgdata;

@@ -9,6 +9,7 @@
 #include <libraw/libraw.h>
 
 #include "imaging/RawFile.h"
+#include "imaging/RawStream.h"
 
 // LibRaw's object is large and slow to make: each thread keeps one and
 // recycles it between files, so that adding a thousand RAW files does not
@@ -39,6 +40,7 @@ private:
     static void DataError(void* self, const char* file, const int offset);
 
     std::unique_ptr<LibRaw> raw_;
+    std::unique_ptr<RawStream> stream_;  // the open file's, for raw_
     uint64_t fileBytes_ = 0;
     bool truncated_ = false;
     bool damaged_ = false;
