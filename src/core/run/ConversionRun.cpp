@@ -247,6 +247,8 @@ void ConversionRun::Work() {
             prompter_.Tell(result.message, task.photo.source.path, PromptIcon::None, result.reason);
         if (result.outcome != PhotoOutcome::Written)
             log_.Note(PhotoLogLine(task.photo.source.path, result), prompter_);
+        else if (result.fit)
+            log_.Note(task.photo.source.path + ": " + FitText(*result.fit), prompter_);
         if (callbacks_.photoDone)
             callbacks_.photoDone(task.index, result);
         const PhotoOutcome outcome = result.outcome;
