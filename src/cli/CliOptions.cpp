@@ -194,7 +194,7 @@ const std::vector<OptionRule>& Rules() {
                           PresetName([](CliOptions& o, const std::string& v) { o.preset = v; }),
                           {}};
         preset.appliesPreset = true;
-        return std::vector<OptionRule>{
+        std::vector<OptionRule> all{
             {kOutput,
              "output",
              'o',
@@ -559,6 +559,14 @@ const std::vector<OptionRule>& Rules() {
              Flag([](CliOptions& o) { o.version = true; }),
              {}},
         };
+        // After the camera data: the last of the output settings that every
+        // format shares.
+        const auto metadataRule = std::find_if(all.begin(), all.end(), [](const OptionRule& r) {
+            return std::string(r.longName) == "metadata";
+        });
+        const std::vector<OptionRule> fileSize = FileSizeRules();
+        all.insert(metadataRule + 1, fileSize.begin(), fileSize.end());
+        return all;
     }();
     return rules;
 }

@@ -73,5 +73,7 @@ OptionRule RawDevelopRule();
 
 // Every option in usage order, grouped.
 const std::vector<OptionRule>& Rules();
+// The byte limit per file and its encoder switches (FileSizeOptions.cpp).
+std::vector<OptionRule> FileSizeRules();
 
 }  // namespace cli

@@ -36,6 +36,23 @@ std::string PhotoLine(const std::string& source, const std::string& output, cons
     return Line(line);
 }
 
+// A photo's line with what its byte limit came to: the quality written
+// (null for a lossless output or a copy), the encodes made, whether it was
+// reduced (width and height are then the reduced size) and whether the
+// source was copied.
+std::string WithFit(const std::string& line, const FileSizeFit& fit) {
+    QJsonObject object = QJsonDocument::fromJson(QByteArray::fromStdString(line)).object();
+    object["quality"] = fit.quality > 0 ? QJsonValue(fit.quality) : QJsonValue();
+    object["tries"] = fit.tries;
+    object["downscaled"] = fit.Downscaled();
+    if (fit.Downscaled()) {
+        object["width"] = fit.width;
+        object["height"] = fit.height;
+    }
+    object["copied"] = fit.copied;
+    return Line(object);
+}
+
 const char* StatusOf(PhotoOutcome outcome) {
     switch (outcome) {
         case PhotoOutcome::Written: return "converted";
@@ -101,8 +118,11 @@ void RunReport::PhotoDone(std::size_t index, const PhotoResult& result) {
     // A written photo's reason is a remark on how a camera RAW was developed.
     const std::string reason =
         result.outcome != PhotoOutcome::Written ? result.Told() : result.reason;
-    waiting_[index] = PhotoLine(photo.source.path, photo.outputPath, StatusOf(result.outcome),
-                                reason, width, height, bytes, result.rawSource);
+    std::string line = PhotoLine(photo.source.path, photo.outputPath, StatusOf(result.outcome),
+                                 reason, width, height, bytes, result.rawSource);
+    if (result.fit && result.outcome == PhotoOutcome::Written)
+        line = WithFit(line, *result.fit);
+    waiting_[index] = line;
     for (auto next = waiting_.find(next_); next != waiting_.end(); next = waiting_.find(++next_)) {
         WriteLocked(next->second);
         waiting_.erase(next);

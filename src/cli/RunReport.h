@@ -5,6 +5,10 @@
 // cut short leaves whole lines), last a summary:
 //   {"source", "output", "status": "converted"|"skipped"|"failed", "reason",
 //    "width", "height", "bytes"}   (null where there is no file or reason)
+//   with a byte limit (--max-file-size), a written photo's line also has
+//   "quality" (null: lossless or copied), "tries" (encodes made),
+//   "downscaled" (true: made smaller to fit; width and height say to what)
+//   and "copied" (the source itself, already small enough)
 //   {"summary": true, "total", "converted", "skipped", "failed",
 //    "notStarted", "exitStatus"}
 

@@ -124,7 +124,22 @@ INSTANTIATE_TEST_SUITE_P(
         GoodRow{"metadata_all", {"--metadata=all"}, [](auto& o) { return o.format.nMetadata == kMetadataAll; }},
         GoodRow{"date_taken", {"--date", "taken"}, [](auto& o) { return o.naming.date == kDateTaken; }},
         GoodRow{"double_dash_ends_options", {"--", "-W"},
-                [](auto& o) { return o.paths == std::vector<std::string>{"-W", "x.jpg"}; }}),
+                [](auto& o) { return o.paths == std::vector<std::string>{"-W", "x.jpg"}; }},
+        // K and M count thousands, KiB and MiB 1,024s.
+        GoodRow{"max_file_size_units",
+                {"--max-file-size", "500K", "--max-file-size=488KiB"},
+                [](auto& o) { return o.format.nMaxFileSize == 499712; }},
+        GoodRow{"max_file_size_each",
+                {"--max-file-size", "1.5M"},
+                [](auto& o) { return o.format.nMaxFileSize == 1500000; }},
+        GoodRow{"max_file_size_mib_and_bytes",
+                {"--max-file-size", "2MiB", "--min-quality", "50", "--chroma", "444",
+                 "--progressive", "--no-shrink-to-fit"},
+                [](auto& o) {
+                    return o.format.nMaxFileSize == 2097152 && o.format.nMinQuality == 50 &&
+                           o.format.nChroma == kChroma444 && o.format.bProgressive &&
+                           o.format.bNoShrinkToFit;
+                }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct BadRow {
@@ -195,7 +210,11 @@ INSTANTIATE_TEST_SUITE_P(
                {"--files-from", "-", "--overwrite", "ask"},
                "--overwrite ask"},
         BadRow{"preset_name_with_slash", {"--save-preset", "a/b"}, "--save-preset"},
-        BadRow{"preset_not_stored", {"--preset", "nowhere", "a"}, "no preset 'nowhere'"}),
+        BadRow{"preset_not_stored", {"--preset", "nowhere", "a"}, "no preset 'nowhere'"},
+        BadRow{"max_file_size_unit", {"--max-file-size", "500X", "a"}, "--max-file-size"},
+        BadRow{"max_file_size_negative", {"--max-file-size", "-5K", "a"}, "--max-file-size"},
+        BadRow{"min_quality_zero", {"--min-quality", "0", "a"}, "--min-quality"},
+        BadRow{"chroma", {"--chroma", "422", "a"}, "--chroma"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ParseArguments, APresetCountsWhereItStands) {

@@ -56,7 +56,7 @@ case $mode in
 options)
     check --fo '=>' --font --font-px --format
     check --st '=>' --stretch --strikeout
-    check --no '=>' --no-enlarge --no-rename
+    check --no '=>' --no-enlarge --no-shrink-to-fit --no-rename
     # "--" is the value of --text here, not the end of the options.
     check --text -- --fo '=>' --font --font-px --format
     check -- --fo '=>' --four.jpg

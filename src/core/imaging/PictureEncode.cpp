@@ -1,7 +1,9 @@
 #include "imaging/PictureEncode.h"
 
 #include <algorithm>
+#include <functional>
 #include <memory>
+#include <optional>
 
 #include "imaging/ImagingMessages.h"
 #include "imaging/VipsPixels.h"
@@ -19,19 +21,23 @@ struct OwnFailure {
     std::string reason;
 };
 
+// What a format's saver does with the finished image: write it whole to
+// the target, stripped of camera data when strip is true.
+using Saver = std::function<void(const vips::VImage& image, vips::VTarget& target, bool strip)>;
+
 // Writes the picture, with the camera data the record keeps, through save
-// (image, target, strip); strip is true when the output keeps none, so that
-// the saver adds nothing of its own.
-template <typename Save>
-EncodeResult Encode(const RgbPicture& picture, const OutputPhotoFormat& format, PendingOutput& file,
-                    IptcSlot iptc, Save save) {
+// (image, target, strip) into the target; strip is true when the output
+// keeps none, so that the saver adds nothing of its own.
+EncodeResult EncodeInto(const RgbPicture& picture, const OutputPhotoFormat& format,
+                        const std::function<vips::VTarget()>& makeTarget, IptcSlot iptc,
+                        const Saver& save) {
     if (picture.width <= 0 || picture.height <= 0)
         return {EncodeOutcome::NotConverted, "an empty picture"};
     if (!StartImaging())
         return {EncodeOutcome::NotConverted, "the imaging library could not start"};
     const ImagingMessages messages;
     try {
-        vips::VTarget target = vips::VTarget::new_to_descriptor(file.Descriptor());
+        vips::VTarget target = makeTarget();
         const vips::VImage image = WithMetadata(ViewOf(picture, RotateFlipOfRecord(format)),
                                                 picture.metadata, format.nMetadata, iptc);
         save(image, target, !KeepsMetadata(format.nMetadata));
@@ -41,6 +47,33 @@ EncodeResult Encode(const RgbPicture& picture, const OutputPhotoFormat& format, 
     } catch (const vips::VError&) {
         return {EncodeOutcome::NotSaved, messages.ErrorText()};
     }
+}
+
+EncodeResult Encode(const RgbPicture& picture, const OutputPhotoFormat& format, PendingOutput& file,
+                    IptcSlot iptc, const Saver& save) {
+    return EncodeInto(
+        picture, format, [&file] { return vips::VTarget::new_to_descriptor(file.Descriptor()); },
+        iptc, save);
+}
+
+// The same into memory: the bytes of the whole file.
+EncodeResult EncodeToBytes(const RgbPicture& picture, const OutputPhotoFormat& format,
+                           IptcSlot iptc, const Saver& save, std::string& bytes) {
+    std::optional<vips::VTarget> target;
+    EncodeResult result = EncodeInto(
+        picture, format, [&target] { return *(target = vips::VTarget::new_to_memory()); }, iptc,
+        save);
+    if (result.outcome != EncodeOutcome::Written)
+        return result;
+    VipsBlob* blob = nullptr;
+    g_object_get(target->get_target(), "blob", &blob, nullptr);
+    if (!blob)
+        return {EncodeOutcome::NotSaved, "the encoder gave no bytes"};
+    std::size_t size = 0;
+    const auto* data = static_cast<const char*>(vips_blob_get(blob, &size));
+    bytes.assign(data, size);
+    vips_area_unref(VIPS_AREA(blob));
+    return result;
 }
 
 int Quality(const OutputPhotoFormat& format) {
@@ -69,30 +102,98 @@ bool MostlyFlat(const RgbPicture& picture) {
 
 // A saver that takes the record's quality or, with bLossless, keeps every
 // pixel.
-EncodeResult EncodeQualityOrLossless(const RgbPicture& picture, const OutputPhotoFormat& format,
-                                     PendingOutput& file, TargetSaver saver) {
+Saver QualityOrLossless(const OutputPhotoFormat& format, TargetSaver saver) {
     const int quality = Quality(format);
     const bool lossless = format.bLossless;
-    return Encode(picture, format, file, IptcSlot::None,
-                  [=](const vips::VImage& image, vips::VTarget& target, bool strip) {
-                      (image.*saver)(target, vips::VImage::option()
-                                                 ->set("Q", quality)
-                                                 ->set("lossless", lossless)
-                                                 ->set("strip", strip));
-                  });
+    return [=](const vips::VImage& image, vips::VTarget& target, bool strip) {
+        (image.*saver)(target, vips::VImage::option()
+                                   ->set("Q", quality)
+                                   ->set("lossless", lossless)
+                                   ->set("strip", strip));
+    };
+}
+
+// Chroma subsampling as the record sets it; auto leaves libvips' own choice.
+void SetChroma(vips::VOption* options, const OutputPhotoFormat& format) {
+    if (format.nChroma == kChroma420)
+        options->set("subsample_mode", VIPS_FOREIGN_SUBSAMPLE_ON);
+    else if (format.nChroma == kChroma444)
+        options->set("subsample_mode", VIPS_FOREIGN_SUBSAMPLE_OFF);
+}
+
+Saver JpegSaver(const OutputPhotoFormat& format) {
+    const int quality = Quality(format);
+    return [quality, format](const vips::VImage& image, vips::VTarget& target, bool) {
+        // Never stripped: stripping would also drop the density, and a
+        // picture without camera data carries nothing else.
+        auto options = vips::VImage::option()->set("Q", quality);
+        SetChroma(options, format);
+        if (format.bProgressive)
+            options->set("interlace", true);
+        image.jpegsave_target(target, options);
+    };
+}
+
+Saver AvifSaver(const OutputPhotoFormat& format) {
+    const int quality = Quality(format);
+    return [quality, format](const vips::VImage& image, vips::VTarget& target, bool strip) {
+        auto options = vips::VImage::option()
+                           ->set("Q", quality)
+                           ->set("compression", VIPS_FOREIGN_HEIF_COMPRESSION_AV1)
+                           ->set("strip", strip);
+        SetChroma(options, format);
+        image.heifsave_target(target, options);
+    };
+}
+
+Saver JxlSaver(const RgbPicture& picture, const OutputPhotoFormat& format) {
+    if (!KeepsMetadata(format.nMetadata))
+        return QualityOrLossless(format, &vips::VImage::jxlsave_target);
+    // libvips' JPEG XL saver writes a bare codestream, which has no room
+    // for camera data: the same codestream goes into a container beside it.
+    const int quality = Quality(format);
+    const bool lossless = format.bLossless;
+    const bool dropLocation = format.nMetadata == kMetadataNoLocation;
+    return [&picture, quality, lossless, dropLocation](const vips::VImage& image,
+                                                       vips::VTarget& target, bool) {
+        const std::unique_ptr<VipsBlob, BlobRelease> blob(image.jxlsave_buffer(
+            vips::VImage::option()->set("Q", quality)->set("lossless", lossless)));
+        std::size_t size = 0;
+        const auto* bytes = static_cast<const char*>(vips_blob_get(blob.get(), &size));
+        const std::string container = JxlContainer(
+            {bytes, size},
+            {ExifBlock(
+                 FitExif(picture.metadata.exif, dropLocation, image.width(), image.height()).get()),
+             RewriteXmp(picture.metadata.xmp, dropLocation, image.width(), image.height())});
+        if (vips_target_write(target.get_target(), container.data(), container.size()) != 0 ||
+            vips_target_end(target.get_target()) != 0)
+            ThrowImagingFailure();
+    };
+}
+
+EncodeResult JpegToMemory(const RgbPicture& picture, const OutputPhotoFormat& format,
+                          std::string& bytes) {
+    return EncodeToBytes(picture, format, IptcSlot::PhotoshopBlock, JpegSaver(format), bytes);
+}
+EncodeResult WebpToMemory(const RgbPicture& picture, const OutputPhotoFormat& format,
+                          std::string& bytes) {
+    return EncodeToBytes(picture, format, IptcSlot::None,
+                         QualityOrLossless(format, &vips::VImage::webpsave_target), bytes);
+}
+EncodeResult AvifToMemory(const RgbPicture& picture, const OutputPhotoFormat& format,
+                          std::string& bytes) {
+    return EncodeToBytes(picture, format, IptcSlot::None, AvifSaver(format), bytes);
+}
+EncodeResult JxlToMemory(const RgbPicture& picture, const OutputPhotoFormat& format,
+                         std::string& bytes) {
+    return EncodeToBytes(picture, format, IptcSlot::None, JxlSaver(picture, format), bytes);
 }
 
 }  // namespace
 
 EncodeResult WriteJpegFile(const RgbPicture& picture, const OutputPhotoFormat& format,
                            PendingOutput& file) {
-    const int quality = Quality(format);
-    return Encode(picture, format, file, IptcSlot::PhotoshopBlock,
-                  [quality](const vips::VImage& image, vips::VTarget& target, bool) {
-                      // Never stripped: stripping would also drop the density,
-                      // and a picture without camera data carries nothing else.
-                      image.jpegsave_target(target, vips::VImage::option()->set("Q", quality));
-                  });
+    return Encode(picture, format, file, IptcSlot::PhotoshopBlock, JpegSaver(format));
 }
 
 EncodeResult WritePngFile(const RgbPicture& picture, const OutputPhotoFormat& format,
@@ -134,46 +235,26 @@ EncodeResult WriteTiffFile(const RgbPicture& picture, const OutputPhotoFormat& f
 
 EncodeResult WriteWebpFile(const RgbPicture& picture, const OutputPhotoFormat& format,
                            PendingOutput& file) {
-    return EncodeQualityOrLossless(picture, format, file, &vips::VImage::webpsave_target);
+    return Encode(picture, format, file, IptcSlot::None,
+                  QualityOrLossless(format, &vips::VImage::webpsave_target));
 }
 
 EncodeResult WriteAvifFile(const RgbPicture& picture, const OutputPhotoFormat& format,
                            PendingOutput& file) {
-    const int quality = Quality(format);
-    return Encode(picture, format, file, IptcSlot::None,
-                  [=](const vips::VImage& image, vips::VTarget& target, bool strip) {
-                      image.heifsave_target(
-                          target, vips::VImage::option()
-                                      ->set("Q", quality)
-                                      ->set("compression", VIPS_FOREIGN_HEIF_COMPRESSION_AV1)
-                                      ->set("strip", strip));
-                  });
+    return Encode(picture, format, file, IptcSlot::None, AvifSaver(format));
 }
 
 EncodeResult WriteJxlFile(const RgbPicture& picture, const OutputPhotoFormat& format,
                           PendingOutput& file) {
-    if (!KeepsMetadata(format.nMetadata))
-        return EncodeQualityOrLossless(picture, format, file, &vips::VImage::jxlsave_target);
-    // libvips' JPEG XL saver writes a bare codestream, which has no room
-    // for camera data: the same codestream goes into a container beside it.
-    const int quality = Quality(format);
-    const bool lossless = format.bLossless;
-    const bool dropLocation = format.nMetadata == kMetadataNoLocation;
-    return Encode(
-        picture, format, file, IptcSlot::None,
-        [&](const vips::VImage& image, vips::VTarget& target, bool) {
-            const std::unique_ptr<VipsBlob, BlobRelease> blob(image.jxlsave_buffer(
-                vips::VImage::option()->set("Q", quality)->set("lossless", lossless)));
-            std::size_t size = 0;
-            const auto* bytes = static_cast<const char*>(vips_blob_get(blob.get(), &size));
-            const std::string container = JxlContainer(
-                {bytes, size},
-                {ExifBlock(
-                     FitExif(picture.metadata.exif, dropLocation, image.width(), image.height())
-                         .get()),
-                 RewriteXmp(picture.metadata.xmp, dropLocation, image.width(), image.height())});
-            if (vips_target_write(target.get_target(), container.data(), container.size()) != 0 ||
-                vips_target_end(target.get_target()) != 0)
-                ThrowImagingFailure();
-        });
+    return Encode(picture, format, file, IptcSlot::None, JxlSaver(picture, format));
+}
+
+MemoryEncoder MemoryEncoderOf(int32_t formatId) {
+    switch (formatId) {
+        case kFormatJpg: return &JpegToMemory;
+        case kFormatWebp: return &WebpToMemory;
+        case kFormatAvif: return &AvifToMemory;
+        case kFormatJxl: return &JxlToMemory;
+        default: return nullptr;
+    }
 }

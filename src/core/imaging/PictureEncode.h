@@ -4,6 +4,8 @@
 // the record says while it is read. Besides the resolution, an output
 // carries only the camera data its record's nMetadata keeps.
 
+#include <string>
+
 #include "platform/OutputFile.h"
 #include "model/RgbPicture.h"
 #include "model/OptionTables.h"
@@ -22,3 +24,11 @@ EncodeResult WriteAvifFile(const RgbPicture& picture, const OutputPhotoFormat& f
                            PendingOutput& file);  // AV1 at the record's quality
 EncodeResult WriteJxlFile(const RgbPicture& picture, const OutputPhotoFormat& format,
                           PendingOutput& file);  // quality, or lossless with bLossless
+
+// The whole file that the format's Write*File writes, into bytes instead,
+// for the formats with a quality (JPEG, WebP, AVIF, JPEG XL): what a search
+// for a file size tries before one is written.
+using MemoryEncoder = EncodeResult (*)(const RgbPicture& picture, const OutputPhotoFormat& format,
+                                       std::string& bytes);
+// Null for a format without one.
+MemoryEncoder MemoryEncoderOf(int32_t formatId);

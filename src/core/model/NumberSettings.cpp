@@ -25,6 +25,8 @@ const std::vector<const NumberSetting*>& numbers::All() {
         &kNumberWidth,
         &kJobs,
         &kMaxMemoryMiB,
+        &kMaxFileSize,
+        &kMinQuality,
     };
     return rows;
 }

@@ -46,6 +46,10 @@ inline constexpr NumberSetting kStretchHorizontal{
     "dStretchHorizontal", "stretch", 0.000001, 1000000, 1, false};
 inline constexpr NumberSetting kStretchVertical{
     "dStretchVertical", "stretch", 0.000001, 1000000, 1, false};
+// A byte limit per output file and the lowest quality its search may use.
+// The limit's 0 stands for none.
+inline constexpr NumberSetting kMaxFileSize{"nMaxFileSize", "max-file-size", 0, 1e12, 0, true};
+inline constexpr NumberSetting kMinQuality{"nMinQuality", "min-quality", 1, 100, 30, true};
 
 // The text overlay (TextOverlay, and the font's size).
 inline constexpr NumberSetting kTextX{"nTextX", "text-pos", kInt32Min, kInt32Max, 0, true};

@@ -136,6 +136,16 @@ bool KeepsMetadata(int32_t policy) {
     return policy == kMetadataAll || policy == kMetadataNoLocation;
 }
 
+const std::vector<NamedChoice>& ChromaChoices() {
+    static const std::vector<NamedChoice> rows = {
+        {kChromaAuto, "auto", nullptr, "Automatic",
+         "Halved colour resolution below quality 90, full from 90 up."},
+        {kChroma420, "420", nullptr, "4:2:0", "Colour at half resolution: smaller files."},
+        {kChroma444, "444", nullptr, "4:4:4", "Colour at full resolution: sharper red edges."},
+    };
+    return rows;
+}
+
 const std::vector<NamedChoice>& NamingDateChoices() {
     static const std::vector<NamedChoice> rows = {
         {kDateFile, "file", nullptr, "File date", "The source file's modification date."},

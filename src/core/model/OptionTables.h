@@ -144,6 +144,9 @@ const std::vector<NamedChoice>& MetadataChoices();
 // Whether a policy gives the outputs camera data (all and no-location).
 bool KeepsMetadata(int32_t policy);
 
+// nChroma: chroma subsampling of JPEG and AVIF (ChromaMode).
+const std::vector<NamedChoice>& ChromaChoices();
+
 // The date in the output names (OutputNaming::date).
 enum NamingDate : int32_t { kDateFile = 0, kDateTaken = 1 };
 const std::vector<NamedChoice>& NamingDateChoices();

@@ -31,6 +31,9 @@ enum SizeType : int32_t {
 enum KeepAspect : int32_t { kKeepNone = 0, kKeepWidth = 1, kKeepHeight = 2 };
 enum FlipType : int32_t { kFlipNone = 0, kFlipHorizontal = 1, kFlipVertical = 2 };
 enum MetadataPolicy : int32_t { kMetadataNone = 0, kMetadataNoLocation = 1, kMetadataAll = 2 };
+// Chroma subsampling of the formats that offer it (JPEG, AVIF); auto is
+// libvips' own choice: halved colour below quality 90, full at 90 and above.
+enum ChromaMode : int32_t { kChromaAuto = 0, kChroma420 = 1, kChroma444 = 2 };
 
 // Default member values are the built-in defaults that new photos copy. The
 // fields after nFlipType came later; their defaults leave every output as it
@@ -52,6 +55,14 @@ struct OutputPhotoFormat {
     bool bLossless = false;             // for the formats that offer it
     int32_t nMetadata = kMetadataNone;  // MetadataPolicy
     int32_t nRawDevelop = 0;            // RawDevelop: how camera RAW sources are developed (auto)
+    // A byte limit for each output file (0: none) and how it is met: the
+    // quality is searched down to nMinQuality, then the picture is made
+    // smaller unless bNoShrinkToFit.
+    int64_t nMaxFileSize = 0;
+    int32_t nMinQuality = numbers::kMinQuality.WholeBuiltIn();
+    bool bNoShrinkToFit = false;
+    int32_t nChroma = kChromaAuto;  // ChromaMode
+    bool bProgressive = false;      // progressive JPEG
 
     bool operator==(const OutputPhotoFormat&) const = default;
 };

@@ -248,6 +248,8 @@ void ConversionRun::Work() {
         // A camera RAW's line says how it was developed.
         if (result.outcome != PhotoOutcome::Written || !result.rawSource.empty())
             log_.Note(PhotoLogLine(task.photo.source.path, result), prompter_);
+        else if (result.fit)
+            log_.Note(task.photo.source.path + ": " + FitText(*result.fit), prompter_);
         if (callbacks_.photoDone)
             callbacks_.photoDone(task.index, result);
         const PhotoOutcome outcome = result.outcome;

@@ -89,7 +89,12 @@ PhotoResult PhotoConversion::Run() {
     // The file as it is now, whatever size it had when it was added.
     const bool withMetadata =
         row && (row->settings & kUsesMetadata) && KeepsMetadata(format_.nMetadata);
-    Result<RgbPicture> decoded = DecodePicture(job_.source.path, plan, withMetadata, format_.nRawDevelop);
+    // A source that already meets the byte limit and would come out unchanged
+    // is copied as it is, without being decoded.
+    const bool copySource = row && SourceFitsAsItIs(job_, *row, !overlay_.text.empty());
+    Result<RgbPicture> decoded =
+        copySource ? Result<RgbPicture>(RgbPicture{})
+                   : DecodePicture(job_.source.path, plan, withMetadata, format_.nRawDevelop);
     if (!decoded)
         return Fail(IDS_CONVERT_FAILED, decoded.GetStatus().Reason());
     RgbPicture& picture = decoded.Value();
@@ -106,8 +111,13 @@ PhotoResult PhotoConversion::Run() {
 
     PendingOutput file;
     EncodeResult written{EncodeOutcome::NotSaved, {}};
+    std::optional<FileSizeFit> fit;
     if (Status created = file.Create(outputPath); !created)
         written.reason = created.Reason();
+    else if (copySource)
+        written = CopySource(job_.source.path, file, fit.emplace());
+    else if (format_.nMaxFileSize > 0)
+        written = WriteWithinFileSize(picture, format_, *row, file, fit.emplace());
     else
         written = row->encode(picture, format_, file);
     if (written.outcome == EncodeOutcome::Written) {
@@ -125,7 +135,7 @@ PhotoResult PhotoConversion::Run() {
     switch (written.outcome) {
         case EncodeOutcome::Written:
             return {PhotoOutcome::Written, RawSourceWords(picture.rawSource), picture.rawNote,
-                    picture.rawSource};
+                    picture.rawSource, fit};
         case EncodeOutcome::NotConverted: return Fail(IDS_CONVERT_FAILED, written.reason);
         case EncodeOutcome::NotSaved: break;
     }

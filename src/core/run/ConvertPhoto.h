@@ -1,8 +1,11 @@
 #pragma once
 // The conversion of one photo into one output file.
 
+#include <optional>
 #include <string>
+#include <utility>
 
+#include "imaging/FitFileSize.h"
 #include "model/PhotoJob.h"
 #include "model/TextOverlay.h"
 #include "platform/Prompter.h"
@@ -16,12 +19,19 @@ enum class PhotoOutcome {
 // What converting one photo came to, for the window and the command line to
 // show.
 struct [[nodiscard]] PhotoResult {
+    PhotoResult() = default;
+    PhotoResult(PhotoOutcome outcome, std::string message, std::string reason,
+                std::optional<FileSizeFit> fit = {})
+        : outcome(outcome), message(std::move(message)), reason(std::move(reason)), fit(fit) {}
+
     PhotoOutcome outcome = PhotoOutcome::Failed;
     std::string message;  // what went wrong, as the user was told it; empty when written
     std::string reason;   // why, in the decoder's or the system's words, when known
     // A written camera RAW: how it was developed ("preview", "half", "full"),
     // with message saying so and reason any remark (damaged raw data).
     std::string rawSource{};
+    // What a written photo's byte limit came to; none without a limit.
+    std::optional<FileSizeFit> fit{};
 
     // The message, and the reason in parentheses after it when known.
     std::string Told() const {

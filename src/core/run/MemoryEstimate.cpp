@@ -55,6 +55,10 @@ uint64_t EstimatePeakBytes(const PhotoJob& job, const TextOverlay& overlay,
         beside = std::max(beside, surface);
     if (const OutputFormatRow* row = OutputFormatFor(job.settings.nOuptputFormat, source.format))
         beside = std::max(beside, outWidth * outHeight * uint64_t(row->encodeBytesPerPixel));
+    // A byte limit keeps the best encode and the one being tried, each far
+    // below the surface's size, and at worst a reduced copy of it.
+    if (job.settings.nMaxFileSize > 0)
+        beside += surface;
     return kFixedBytes + surface + beside;
 }
 

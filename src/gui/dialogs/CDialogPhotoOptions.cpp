@@ -12,6 +12,7 @@
 #include <string>
 
 #include "dialogs/ChoiceList.h"
+#include "dialogs/FileSizeLimitRow.h"
 #include "dialogs/QtPrompter.h"
 #include "model/NumberSettings.h"
 #include "model/OptionTables.h"
@@ -89,6 +90,7 @@ CDialogPhotoOptions::CDialogPhotoOptions(QWidget* parent, Prompter* prompter)
     ui_->setupUi(this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     BuildChoices();
+    fileSizeRow_ = new FileSizeLimitRow(ui_->groupFormatDetails, ui_->formatDetailsColumn);
 
     // The two detail pages share one place; give both labels one width so
     // that the fields line up whichever page shows.
@@ -228,6 +230,7 @@ void CDialogPhotoOptions::InitDialog() {
     ui_->checkLossless->setChecked(m_format.bLossless);
     SelectChoice(ui_->comboMetadata, m_format.nMetadata);
     SelectChoice(ui_->comboRawDevelop, m_format.nRawDevelop);
+    fileSizeRow_->Load(m_format);
 
     SelectChoice(ui_->comboOutputFormat, m_format.nOuptputFormat);
     ShowFormatControls(m_format.nOuptputFormat);
@@ -297,6 +300,12 @@ bool CDialogPhotoOptions::ReadControls() {
 void CDialogPhotoOptions::accept() {
     if (!ReadControls())
         return;
+    QLineEdit* refused = nullptr;
+    std::string refusal;
+    if (!fileSizeRow_->Read(m_format, refused, refusal)) {
+        Refuse(refused, refusal);
+        return;
+    }
     m_format.nOuptputFormat = ChosenId(ui_->comboOutputFormat, kNoListEntry);
     m_format.iComboPixelFormat = ChosenId(ui_->comboPixelFormat, kNoListEntry);
     for (const Status& written :
@@ -336,6 +345,7 @@ void CDialogPhotoOptions::ShowFormatControls(int32_t format) {
     ui_->checkLossless->setVisible(lossless);
     ui_->editQuality->setEnabled(!(lossless && ui_->checkLossless->isChecked()));
     ui_->labelMetadata->setEnabled((settings & kUsesMetadata) != 0);
+    fileSizeRow_->ShowFor(settings, ui_->checkLossless->isChecked());
     ui_->comboMetadata->setEnabled((settings & kUsesMetadata) != 0);
 }
 

@@ -15,6 +15,7 @@
 
 #include "model/OutputPhotoFormat.h"
 
+class FileSizeLimitRow;
 class Prompter;
 struct NumberSetting;
 class QButtonGroup;
@@ -78,4 +79,5 @@ private:
     QButtonGroup* rotateGroup_;
     QButtonGroup* flipGroup_;
     bool initialised_ = false;
+    FileSizeLimitRow* fileSizeRow_;
 };

@@ -27,6 +27,9 @@ std::string ReasonOf(const PhotoResult& result) {
     std::string reason = result.message;
     if (!result.reason.empty())
         reason += (reason.empty() ? "" : "\n") + result.reason;
+    // What a byte limit came to: quality, size, encodes, any reduction.
+    if (result.fit)
+        reason += (reason.empty() ? "" : "\n") + FitText(*result.fit);
     return reason;
 }
 
