@@ -30,6 +30,7 @@ bench: deps
 	@$(CMAKE) --build build-bench -j $(JOBS)
 	build-bench/bench/bitmap_bench
 	build-bench/bench/add_photos_bench 10000
+	build-bench/bench/frames_bench
 	@if [ -x bench/batch-vs-peers.sh ]; then BUILD=build-bench bench/batch-vs-peers.sh; fi
 
 # The programs find their data relative to themselves, so the release build

@@ -25,6 +25,10 @@ const std::vector<const NumberSetting*>& numbers::All() {
         &kNumberWidth,
         &kJobs,
         &kMaxMemoryMiB,
+        &kDpi,
+        &kWatermarkSizePercent,
+        &kWatermarkOpacity,
+        &kWatermarkMargin,
     };
     return rows;
 }

@@ -46,6 +46,8 @@ inline constexpr NumberSetting kStretchHorizontal{
     "dStretchHorizontal", "stretch", 0.000001, 1000000, 1, false};
 inline constexpr NumberSetting kStretchVertical{
     "dStretchVertical", "stretch", 0.000001, 1000000, 1, false};
+// The resolution written into the outputs; 0 keeps the source's.
+inline constexpr NumberSetting kDpi{"nDpi", "dpi", 0, 10000, 0, true};
 
 // The text overlay (TextOverlay, and the font's size).
 inline constexpr NumberSetting kTextX{"nTextX", "text-pos", kInt32Min, kInt32Max, 0, true};
@@ -62,6 +64,14 @@ inline constexpr NumberSetting kNumberStart{nullptr, "number-start", 0, 10000000
 inline constexpr NumberSetting kNumberWidth{nullptr, "number-width", 1, 10, 0, true};
 inline constexpr NumberSetting kJobs{nullptr, "jobs", 1, 256, 0, true};
 inline constexpr NumberSetting kMaxMemoryMiB{nullptr, "max-memory", 1, 1073741824, 0, true};
+
+// The image watermark (ImageWatermark).
+inline constexpr NumberSetting kWatermarkSizePercent{
+    "dWatermarkSizePercent", "watermark-size-percent", 1, 100, 20, false};
+inline constexpr NumberSetting kWatermarkOpacity{
+    "nWatermarkOpacity", "watermark-opacity", 0, 100, 100, true};
+inline constexpr NumberSetting kWatermarkMargin{
+    "dWatermarkMargin", "watermark-margin", 0, 50, 2, false};
 
 // Every row, for the checks that the tables and the texts agree.
 const std::vector<const NumberSetting*>& All();

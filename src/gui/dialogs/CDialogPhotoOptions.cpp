@@ -12,6 +12,7 @@
 #include <string>
 
 #include "dialogs/ChoiceList.h"
+#include "dialogs/FrameControls.h"
 #include "dialogs/QtPrompter.h"
 #include "model/NumberSettings.h"
 #include "model/OptionTables.h"
@@ -88,6 +89,8 @@ CDialogPhotoOptions::CDialogPhotoOptions(QWidget* parent, Prompter* prompter)
     ui_->setupUi(this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     BuildChoices();
+    frame_ = new FrameControls(ui_->editOutputWidth, ui_->editOutputHeight, this);
+    ui_->dialogLayout->insertWidget(ui_->dialogLayout->indexOf(ui_->groupOutputSize) + 1, frame_);
 
     // The two detail pages share one place; give both labels one width so
     // that the fields line up whichever page shows.
@@ -216,6 +219,7 @@ void CDialogPhotoOptions::InitDialog() {
     SelectChoice(ui_->comboPixelFormat, m_format.iComboPixelFormat);
     UpdatePixelFormatInfo();
 
+    frame_->Show(m_format);
     ShowSizeTypeControls(m_format.nOuputSizeType);
     ShowAspectControls();
 
@@ -304,6 +308,7 @@ void CDialogPhotoOptions::accept() {
     m_format.bLossless = ui_->checkLossless->isChecked();
     // A value the list lacks stays as it came.
     m_format.nMetadata = ChosenId(ui_->comboMetadata, m_format.nMetadata);
+    frame_->Read(m_format);
     QDialog::accept();
 }
 
@@ -343,6 +348,7 @@ void CDialogPhotoOptions::ShowSizeTypeControls(int32_t type) {
         for (const char* name : controls.widgets)
             findChild<QWidget*>(QLatin1String(name))
                 ->setEnabled((rule->inputs & controls.input) != 0);
+    frame_->EnableFor(rule->inputs);
     ShowSizeRows();
 }
 

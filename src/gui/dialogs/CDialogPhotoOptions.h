@@ -15,6 +15,7 @@
 
 #include "model/OutputPhotoFormat.h"
 
+class FrameControls;
 class Prompter;
 struct NumberSetting;
 class QButtonGroup;
@@ -77,5 +78,6 @@ private:
     QButtonGroup* sizeGroup_;
     QButtonGroup* rotateGroup_;
     QButtonGroup* flipGroup_;
+    FrameControls* frame_;
     bool initialised_ = false;
 };
