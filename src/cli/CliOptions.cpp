@@ -11,7 +11,6 @@
 #include "settings/PresetStore.h"
 
 namespace cli {
-namespace {
 
 namespace n = numbers;
 
@@ -165,10 +164,8 @@ Handler PresetName(std::function<void(CliOptions&, const std::string&)> set) {
     };
 }
 
-}  // namespace
-
 const std::vector<OptionRule>& Rules() {
-    static const std::vector<OptionRule> rules = [] {
+    static const std::vector<OptionRule> rules = WithFrameRules([] {
         const OutputPhotoFormat d = BuiltInDefaultOutputPhotoFormat();
         const ChoiceSet formats = FormatSet(), sizes = SizeSet(), pixels = PixelFormatSet();
         const ChoiceSet keeps = FromRows(KeepAspectChoices());
@@ -567,7 +564,7 @@ const std::vector<OptionRule>& Rules() {
         const std::vector<OptionRule> fileSize = FileSizeRules();
         all.insert(metadataRule + 1, fileSize.begin(), fileSize.end());
         return all;
-    }();
+    }());
     return rules;
 }
 

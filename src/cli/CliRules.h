@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "CliOptions.h"
+#include "model/NumberSettings.h"
 
 namespace cli {
 
@@ -75,5 +76,21 @@ OptionRule RawDevelopRule();
 const std::vector<OptionRule>& Rules();
 // The byte limit per file and its encoder switches (FileSizeOptions.cpp).
 std::vector<OptionRule> FileSizeRules();
+
+// The rules' building blocks (CliOptions.cpp).
+OptionRule Choice(const char* group, const char* longName, char shortName, const char* valueName,
+                  const ChoiceSet& set, const std::string& help,
+                  std::function<void(CliOptions&, int32_t)> apply);
+Handler NumberIn(const NumberSetting& row, std::function<void(CliOptions&, double)> set);
+Handler PathIn(const char* what, std::function<void(CliOptions&, const std::string&)> set);
+std::string Default(const std::string& value);
+std::string Default(const NumberSetting& row);
+std::string Range(const NumberSetting& row);
+// "--size fit or fill": the size rules that read a field (SizeInput).
+std::string RulesWith(unsigned input);
+
+// The rules with the exact frames' options after --flip and the watermark's
+// after the text overlay's (CliFrameOptions.cpp).
+std::vector<OptionRule> WithFrameRules(std::vector<OptionRule> rules);
 
 }  // namespace cli

@@ -1,8 +1,10 @@
 #include "imaging/SourcePipeline.h"
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
+#include "imaging/FrameFinish.h"
 #include "imaging/ImagingMessages.h"
 #include "imaging/JpegEndSource.h"
 #include "imaging/VipsPixels.h"
@@ -50,6 +52,8 @@ bool LoaderTakesSource(const vips::VSource& source) {
 vips::VImage PlacedOnOutput(vips::VImage picture, const OutputPlan& plan) {
     if (plan.IsStretched())
         return picture;
+    if (plan.attention && picture.width() >= plan.width && picture.height() >= plan.height)
+        return CroppedByAttention(picture, plan.width, plan.height);
     const int64_t x = plan.picture.x, y = plan.picture.y;
     const int left = static_cast<int>(std::max<int64_t>(0, -x));
     const int top = static_cast<int>(std::max<int64_t>(0, -y));
@@ -84,11 +88,13 @@ SourcePipeline::SourcePipeline(const std::string& path, int fd, const OutputPlan
 
     // What the resample must know beforehand, from the header.
     bool hasProfile = false;
+    double sourcePixels = 0;  // upright or not, the same
     {
         auto options = vips::VImage::option()->set("access", VIPS_ACCESS_SEQUENTIAL);
         const vips::VImage header = fromSource ? vips::VImage::new_from_source(source, "", options)
                                                : vips::VImage::new_from_file(name.c_str(), options);
         hasProfile = header.get_typeof(VIPS_META_ICC_NAME) != 0;
+        sourcePixels = double(header.width()) * header.height();
         xResolution_ = header.xres();
         yResolution_ = header.yres();
         if (vips_image_get_orientation_swap(header.get_image()))
@@ -115,12 +121,14 @@ SourcePipeline::SourcePipeline(const std::string& path, int fd, const OutputPlan
             options->set("fail_on", failOn);
             image_ = vips::VImage::thumbnail(name.c_str(), width, options);
         }
-        image_ = ToRgb8(image_);
+        image_ = ToRgb8(image_, plan.background);
         if (force && (image_.width() != width || image_.height() != height))
             image_ = image_.embed(0, 0, width, height,
                                   vips::VImage::option()->set("extend", VIPS_EXTEND_COPY));
-        if (force)
-            image_ = PlacedOnOutput(image_, plan);
+        if (force) {
+            const double reduction = std::sqrt(sourcePixels / (double(width) * height));
+            image_ = PlacedOnOutput(Sharpened(image_, plan.sharpen, reduction), plan);
+        }
     } catch (...) {
         image_ = vips::VImage();
         throw;

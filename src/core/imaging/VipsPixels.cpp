@@ -6,15 +6,21 @@
 
 #include "imaging/VipsSession.h"
 
-vips::VImage ToRgb8(vips::VImage image) {
+vips::VImage ToRgb8(vips::VImage image, const PlanColour& background) {
     if (image.interpretation() != VIPS_INTERPRETATION_sRGB &&
         vips_colourspace_issupported(image.get_image()))
         image = image.colourspace(VIPS_INTERPRETATION_sRGB);
     if (image.has_alpha()) {
         const double maxAlpha = image.format() == VIPS_FORMAT_USHORT ? 65535.0 : 255.0;
-        image = image.flatten(vips::VImage::option()
-                                  ->set("background", std::vector<double>{maxAlpha})
-                                  ->set("max_alpha", maxAlpha));
+        const double scale = maxAlpha / 255.0;
+        const double r = background.red * scale, g = background.green * scale,
+                     b = background.blue * scale;
+        // A grey picture's one band takes the colour's grey.
+        const double grey = r == g && g == b ? r : 0.2126 * r + 0.7152 * g + 0.0722 * b;
+        const std::vector<double> colour =
+            image.bands() - 1 >= 3 ? std::vector<double>{r, g, b} : std::vector<double>{grey};
+        image = image.flatten(
+            vips::VImage::option()->set("background", colour)->set("max_alpha", maxAlpha));
     }
     if (image.format() == VIPS_FORMAT_USHORT)
         image = image >> 8;  // 16-bit samples without a colour space

@@ -9,11 +9,13 @@
 #include <vips/vips8>
 
 #include "imaging/RotateFlip.h"
+#include "model/OutputPlan.h"
 #include "model/RgbPicture.h"
 
 // Any decoded picture as 8-bit sRGB with three bands: colour space
-// converted, alpha flattened onto white, deeper samples scaled down.
-vips::VImage ToRgb8(vips::VImage image);
+// converted, alpha flattened onto the background (white unless given),
+// deeper samples scaled down.
+vips::VImage ToRgb8(vips::VImage image, const PlanColour& background = {});
 
 // Receives row y of a picture; the row is valid only during the call.
 using RowTaker = std::function<void(int y, const uint8_t* row)>;

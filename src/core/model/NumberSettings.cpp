@@ -27,6 +27,10 @@ const std::vector<const NumberSetting*>& numbers::All() {
         &kMaxMemoryMiB,
         &kMaxFileSize,
         &kMinQuality,
+        &kDpi,
+        &kWatermarkSizePercent,
+        &kWatermarkOpacity,
+        &kWatermarkMargin,
     };
     return rows;
 }

@@ -50,6 +50,8 @@ inline constexpr NumberSetting kStretchVertical{
 // The limit's 0 stands for none.
 inline constexpr NumberSetting kMaxFileSize{"nMaxFileSize", "max-file-size", 0, 1e12, 0, true};
 inline constexpr NumberSetting kMinQuality{"nMinQuality", "min-quality", 1, 100, 30, true};
+// The resolution written into the outputs; 0 keeps the source's.
+inline constexpr NumberSetting kDpi{"nDpi", "dpi", 0, 10000, 0, true};
 
 // The text overlay (TextOverlay, and the font's size).
 inline constexpr NumberSetting kTextX{"nTextX", "text-pos", kInt32Min, kInt32Max, 0, true};
@@ -66,6 +68,14 @@ inline constexpr NumberSetting kNumberStart{nullptr, "number-start", 0, 10000000
 inline constexpr NumberSetting kNumberWidth{nullptr, "number-width", 1, 10, 0, true};
 inline constexpr NumberSetting kJobs{nullptr, "jobs", 1, 256, 0, true};
 inline constexpr NumberSetting kMaxMemoryMiB{nullptr, "max-memory", 1, 1073741824, 0, true};
+
+// The image watermark (ImageWatermark).
+inline constexpr NumberSetting kWatermarkSizePercent{
+    "dWatermarkSizePercent", "watermark-size-percent", 1, 100, 20, false};
+inline constexpr NumberSetting kWatermarkOpacity{
+    "nWatermarkOpacity", "watermark-opacity", 0, 100, 100, true};
+inline constexpr NumberSetting kWatermarkMargin{
+    "dWatermarkMargin", "watermark-margin", 0, 50, 2, false};
 
 // Every row, for the checks that the tables and the texts agree.
 const std::vector<const NumberSetting*>& All();

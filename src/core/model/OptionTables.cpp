@@ -1,5 +1,6 @@
 #include "model/OptionTables.h"
 
+#include "model/FramePlans.h"
 #include "model/OutputGeometry.h"
 
 const OutputFormatRow* FindOutputFormat(int32_t id) {
@@ -71,15 +72,27 @@ const std::vector<SizeRuleRow>& SizeRules() {
         {kSizeFit, "fit", "radioFitSize", "Fit within Output Width x Output Height", "Fit",
          kUsesWidthHeight | kUsesNoEnlarge, "Fit within Output Width x Output Height",
          "The largest size with the photo's proportions that fits in the width and height: "
-         "never cropped, never distorted. The side that does not fill the box is cut to whole "
-         "pixels, but never below 1.",
+         "never cropped, never distorted. The side that does not fill the box is rounded to "
+         "whole pixels, but never below 1.",
          &ApplyFitSize},
         {kSizeLongEdge, "long-edge", "radioLongEdge", "Long edge:", "Long edge",
          kUsesLongEdge | kUsesNoEnlarge, "Long edge:",
          "The photo's longer side becomes this many pixels, the other follows its proportions "
-         "(cut to whole pixels, never below 1). A landscape and a portrait photo of the same "
+         "(rounded to whole pixels, never below 1). A landscape and a portrait photo of the same "
          "camera come out alike.",
          &ApplyLongEdge},
+        {kSizeFill, "fill", "radioFillSize", "Fill Output Width x Output Height, cropped",
+         "Fill", kUsesWidthHeight | kUsesCropAnchor, "Fill Output Width x Output Height, cropped",
+         "Exactly the width and height: the photo is scaled until it covers them, and what "
+         "reaches beyond is cropped. Crop: which part is kept (an edge, a corner, the centre, or "
+         "Smart: the most interesting part).",
+         &ApplyFill},
+        {kSizePad, "pad", "radioPadSize", "Pad to Output Width x Output Height", "Pad",
+         kUsesWidthHeight | kUsesCropAnchor | kUsesBackground,
+         "Pad to Output Width x Output Height",
+         "Exactly the width and height: the whole photo is fitted inside, never cropped, and the "
+         "margins take the background colour. Crop: where the photo sits.",
+         &ApplyPad},
     };
     return rows;
 }
@@ -128,6 +141,28 @@ const std::vector<NamedChoice>& MetadataChoices() {
          "EXIF (camera, lens, exposure, date taken, GPS), XMP and IPTC as the photo has them, "
          "with the orientation set to upright and the pixel size of the output, and the sRGB "
          "colour profile embedded. @CAMERA_DATA_BY_FORMAT@"},
+    };
+    return rows;
+}
+
+const std::vector<NamedChoice>& CropAnchorChoices() {
+    static const std::vector<NamedChoice> rows = [] {
+        std::vector<NamedChoice> anchors;
+        for (const TextAnchorRow& row : TextAnchors())
+            anchors.push_back({row.id, row.cliName, nullptr, row.listText});
+        anchors.push_back({kCropSmart, "smart", nullptr, "Smart",
+                           "the most interesting part: detail, skin tones, saturated colours"});
+        return anchors;
+    }();
+    return rows;
+}
+
+const std::vector<NamedChoice>& SharpenChoices() {
+    static const std::vector<NamedChoice> rows = {
+        {kSharpenNone, "none", nullptr, "None"},
+        {kSharpenLight, "light", nullptr, "Light"},
+        {kSharpenMedium, "medium", nullptr, "Medium"},
+        {kSharpenStrong, "strong", nullptr, "Strong"},
     };
     return rows;
 }

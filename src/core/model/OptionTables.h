@@ -102,6 +102,8 @@ enum SizeInput : unsigned {
     kUsesStretch = 1u << 2,      // dStretchHorizontal, dStretchVertical
     kUsesLongEdge = 1u << 3,     // nLongEdge
     kUsesNoEnlarge = 1u << 4,    // bNoEnlarge: the result never has a side larger than the photo's
+    kUsesCropAnchor = 1u << 5,   // nCropAnchor
+    kUsesBackground = 1u << 6,   // nBackgroundColor for margins (every rule flattens onto it)
 };
 
 // The plan of the output (model/OutputPlan.h) for the source size (both
@@ -150,6 +152,11 @@ const std::vector<NamedChoice>& ChromaChoices();
 // The date in the output names (OutputNaming::date).
 enum NamingDate : int32_t { kDateFile = 0, kDateTaken = 1 };
 const std::vector<NamedChoice>& NamingDateChoices();
+
+// nCropAnchor: the nine text anchors (their ids and names) and smart.
+const std::vector<NamedChoice>& CropAnchorChoices();
+// nSharpen, with the unsharp mask's amount for each strength.
+const std::vector<NamedChoice>& SharpenChoices();
 
 // The row of a set with that id; null when no row has it.
 template <class Rows>

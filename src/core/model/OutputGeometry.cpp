@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "model/FramePlans.h"
 #include "model/OptionTables.h"
 
 namespace {
@@ -21,7 +22,7 @@ int32_t Truncate(double value) {
 }
 
 // The whole picture scaled into a box, proportions kept: exact in 64-bit
-// integers, the free side truncated but at least 1. A box side of 0 or less
+// integers, the free side rounded to the nearest pixel but at least 1. A box side of 0 or less
 // is passed on for the conversion to refuse.
 OutputPlan FitInto(int64_t sourceWidth, int64_t sourceHeight, int32_t boxWidth, int32_t boxHeight) {
     if (boxWidth <= 0 || boxHeight <= 0)
@@ -29,11 +30,10 @@ OutputPlan FitInto(int64_t sourceWidth, int64_t sourceHeight, int32_t boxWidth, 
     // The width fills the box when the photo is at least as wide, relative
     // to its height, as the box is.
     if (sourceWidth * boxHeight >= sourceHeight * boxWidth)
-        return OutputPlan::Stretched(boxWidth, static_cast<int32_t>(std::max<int64_t>(
-                                                   1, sourceHeight * boxWidth / sourceWidth)));
+        return OutputPlan::Stretched(
+            boxWidth, std::min(boxHeight, ScaledSide(sourceHeight, sourceWidth, boxWidth)));
     return OutputPlan::Stretched(
-        static_cast<int32_t>(std::max<int64_t>(1, sourceWidth * boxHeight / sourceHeight)),
-        boxHeight);
+        std::min(boxWidth, ScaledSide(sourceWidth, sourceHeight, boxHeight)), boxHeight);
 }
 
 }  // namespace
@@ -45,13 +45,13 @@ Result<OutputPlan> PlanOutput(int32_t sourceWidth, int32_t sourceHeight, const O
     const SizeRuleRow* rule = FindSizeRule(f.nOuputSizeType);
     if (!rule) {
         prompter.Tell("unknown error m_outputPhotoFormat.nOuputSizeType", "error");
-        return OutputPlan::Stretched(f.nOutputWidth, f.nOutputHeight);
+        return WithFinishing(OutputPlan::Stretched(f.nOutputWidth, f.nOutputHeight), f);
     }
     OutputPlan plan = rule->apply(sourceWidth, sourceHeight, f, prompter);
     if ((rule->inputs & kUsesNoEnlarge) && f.bNoEnlarge && plan.IsStretched())
         plan = OutputPlan::Stretched(std::min(plan.width, sourceWidth),
                                      std::min(plan.height, sourceHeight));
-    return plan;
+    return WithFinishing(plan, f);
 }
 
 void PlanPhotoOutput(PhotoItem& photo, Prompter& prompter) {

@@ -17,7 +17,8 @@
 // it, neither side of a stretched output is larger than the photo's own: a
 // smaller photo keeps its size. An unknown size type or aspect rule is
 // reported through the prompter and plans the record's size as it is,
-// stretched. Fails when either source side is 0.
+// stretched. Every plan takes the record's background colour and
+// sharpening. Fails when either source side is 0.
 Result<OutputPlan> PlanOutput(int32_t sourceWidth, int32_t sourceHeight,
                               const OutputPhotoFormat& format, Prompter& prompter);
 
@@ -41,9 +42,9 @@ OutputPlan ApplyStretch(int32_t sourceWidth, int32_t sourceHeight, const OutputP
 // Fit and long edge scale the photo into the nOutputWidth x nOutputHeight
 // box, or the nLongEdge square, keeping its proportions. Exact integer
 // arithmetic: the side that fills the box takes the box's value, the other
-// is source side x box side / other source side truncated toward zero, but
-// at least 1 (so 1000 x 333 into 100 x 100 gives 100 x 33, and 65535 x 1
-// gives 100 x 1). A box side of 0 or less becomes the output size as it is,
+// is source side x box side / other source side rounded to the nearest
+// pixel, but at least 1 (so 1000 x 333 into 100 x 100 gives 100 x 33,
+// 3003 x 2252 into 2048 gives 2048 x 1536, and 65535 x 1 gives 100 x 1). A box side of 0 or less becomes the output size as it is,
 // for the conversion to refuse.
 OutputPlan ApplyFitSize(int32_t sourceWidth, int32_t sourceHeight, const OutputPhotoFormat& format,
                         Prompter& prompter);

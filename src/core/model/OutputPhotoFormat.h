@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "model/NumberSettings.h"
+#include "model/TextOverlay.h"
 
 enum OutputFormat : int32_t {
     kFormatBmp = 0,
@@ -27,6 +28,8 @@ enum SizeType : int32_t {
     kSizeStretch = 2,
     kSizeFit = 3,
     kSizeLongEdge = 4,
+    kSizeFill = 5,
+    kSizePad = 6,
 };
 enum KeepAspect : int32_t { kKeepNone = 0, kKeepWidth = 1, kKeepHeight = 2 };
 enum FlipType : int32_t { kFlipNone = 0, kFlipHorizontal = 1, kFlipVertical = 2 };
@@ -34,6 +37,11 @@ enum MetadataPolicy : int32_t { kMetadataNone = 0, kMetadataNoLocation = 1, kMet
 // Chroma subsampling of the formats that offer it (JPEG, AVIF); auto is
 // libvips' own choice: halved colour below quality 90, full at 90 and above.
 enum ChromaMode : int32_t { kChromaAuto = 0, kChroma420 = 1, kChroma444 = 2 };
+// Where fill crops and pad places the picture: the text anchors' ids
+// (model/TextOverlay.h), or the picture's most interesting part.
+inline constexpr int32_t kCropSmart = 9;
+enum SharpenStrength : int32_t { kSharpenNone = 0, kSharpenLight = 1, kSharpenMedium = 2, kSharpenStrong = 3 };
+inline constexpr uint32_t kWhite = 0x00FFFFFF;
 
 // Default member values are the built-in defaults that new photos copy. The
 // fields after nFlipType came later; their defaults leave every output as it
@@ -63,6 +71,10 @@ struct OutputPhotoFormat {
     bool bNoShrinkToFit = false;
     int32_t nChroma = kChromaAuto;  // ChromaMode
     bool bProgressive = false;      // progressive JPEG
+    int32_t nCropAnchor = kAnchorCenter;            // fill and pad: a text anchor's id, or kCropSmart
+    uint32_t nBackgroundColor = kWhite;  // 0x00BBGGRR: pad's margins, transparent areas
+    int32_t nSharpen = kSharpenNone;     // SharpenStrength, for reduced photos only
+    int32_t nDpi = numbers::kDpi.WholeBuiltIn();  // 0: the source's resolution
 
     bool operator==(const OutputPhotoFormat&) const = default;
 };

@@ -33,7 +33,14 @@ struct OutputPlan {
     int32_t width = 0;  // the output, in pixels
     int32_t height = 0;
     PlanRect picture;
-    PlanColour background;  // white, as transparent areas become
+    PlanColour background;  // of bare margins and of transparent areas; white
+    // The picture's place along the side it overflows is found from what it
+    // shows (the most interesting part is kept) when it is decoded; picture
+    // holds the centred place until then.
+    bool attention = false;
+    // After a reduction, an unsharp mask of this strength (SharpenStrength;
+    // 0: none), scaled to how much the photo was reduced.
+    int32_t sharpen = 0;
 
     static OutputPlan Stretched(int32_t width, int32_t height) {
         return {width, height, {0, 0, width, height}, {}};

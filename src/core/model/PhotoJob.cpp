@@ -4,7 +4,10 @@ OutputPlan PlanOfPhoto(const PhotoItem& photo) {
     const OutputPhotoFormat& format = photo.m_outputPhotoFormat;
     if (photo.plan.width == format.nOutputWidth && photo.plan.height == format.nOutputHeight)
         return photo.plan;
-    return OutputPlan::Stretched(format.nOutputWidth, format.nOutputHeight);
+    OutputPlan stretched = OutputPlan::Stretched(format.nOutputWidth, format.nOutputHeight);
+    stretched.background = photo.plan.background;
+    stretched.sharpen = photo.plan.sharpen;
+    return stretched;
 }
 
 PhotoJob JobOfPhoto(const PhotoItem& photo) {

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "model/ImageWatermark.h"
 #include "model/LogFont.h"
 #include "model/NumberSettings.h"
 
@@ -38,6 +39,7 @@ struct TextOverlay {
     double sizePercent = numbers::kTextSizePercent.builtIn;
     int32_t opacity = numbers::kTextOpacity.WholeBuiltIn();  // percent; 100 draws opaque
     int32_t effect = kTextEffectNone;
+    ImageWatermark watermark;  // a picture (a logo) drawn beside the text
 
     bool operator==(const TextOverlay&) const = default;
 };

@@ -8,6 +8,7 @@
 #include "imaging/PictureDecode.h"
 #include "imaging/RawDecode.h"
 #include "imaging/RotateFlip.h"
+#include "imaging/WatermarkImage.h"
 #include "model/OptionTables.h"
 #include "model/OutputGeometry.h"
 #include "platform/OutputFile.h"
@@ -98,7 +99,19 @@ PhotoResult PhotoConversion::Run() {
     if (!decoded)
         return Fail(IDS_CONVERT_FAILED, decoded.GetStatus().Reason());
     RgbPicture& picture = decoded.Value();
+    if (format_.nDpi > 0)
+        picture.xResolution = picture.yResolution = format_.nDpi / 25.4;
 
+    // A run decodes the watermark once for all photos; a photo converted on
+    // its own reads it here.
+    ImageWatermark watermark = overlay_.watermark;
+    if (!watermark.path.empty() && !watermark.logo) {
+        auto logo = LoadWatermarkLogo(watermark.path);
+        if (!logo)
+            return Fail(IDS_CONVERT_FAILED, "the watermark: " + logo.GetStatus().Told());
+        watermark.logo = logo.Value();
+    }
+    DrawWatermark(picture, watermark);
     DrawOverlayText(picture, overlay_);
 
     // The encoder turns and flips the picture as it reads it.

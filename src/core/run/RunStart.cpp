@@ -1,10 +1,23 @@
 #include "run/RunStart.h"
 
+#include "imaging/WatermarkImage.h"
 #include "platform/Paths.h"
 #include "run/OutputChecks.h"
 
 PreparedRun PrepareRun(RunRequest request, Prompter& prompter) {
     PreparedRun prepared;
+    // The watermark is read once for every photo, and a run whose
+    // watermark cannot be read does not start.
+    ImageWatermark& watermark = request.overlay.watermark;
+    if (!watermark.path.empty() && !watermark.logo) {
+        auto logo = LoadWatermarkLogo(watermark.path);
+        if (!logo) {
+            prompter.Tell("The watermark could not be read.", watermark.path, PromptIcon::None,
+                          logo.GetStatus().Reason());
+            return prepared;
+        }
+        watermark.logo = logo.Value();
+    }
     const std::time_t when = request.when != 0 ? request.when : std::time(nullptr);
     request.naming.runFolder = request.intoFolder.empty()
                                    ? MakeRunFolderPath(request.outputFolder, when)

@@ -24,13 +24,13 @@ struct RunRequest {
 };
 
 struct [[nodiscard]] PreparedRun {
-    bool ready = false;   // false: the run folder could not be made (told)
+    bool ready = false;   // false: the watermark could not be read or the run folder made (told)
     ConversionJob job;    // its folder made, the position checked
     bool xReset = false;  // the pre-run check set X (Y) to 0
     bool yReset = false;
 };
 
-// Makes the run folder (the into folder when given, else the output folder
+// Reads the overlay's watermark once for the whole run, then makes the run folder (the into folder when given, else the output folder
 // and the time stamp "%Y.%m.%d.%H.%M.%S"; missing parents included), then,
 // for the top-left anchor, checks the overlay position against the default
 // output size (with its warnings, whether or not there is overlay text), and

@@ -100,6 +100,13 @@ std::vector<int32_t> WithNoEntry(const Rows& rows) {
     return ids;
 }
 
+// A colour as 0x00BBGGRR.
+Status CheckColour(const char* key, double value) {
+    if (value < 0 || value > 0xFFFFFF)
+        return Status::Failed(key, "the value " + NumberText(value) + " is not a colour");
+    return Status::Ok();
+}
+
 // Every stored field, once. A field added to the records is kept by adding
 // its row here.
 const std::vector<PresetField>& Fields() {
@@ -161,6 +168,20 @@ const std::vector<PresetField>& Fields() {
         Field(kClipPrecision, &Preset::overlay, &T::font, &L::lfClipPrecision),
         Field(kPitchAndFamily, &Preset::overlay, &T::font, &L::lfPitchAndFamily),
         Field(kFaceName, &Preset::overlay, &T::font, &L::lfFaceName),
+        OneOf("nCropAnchor", IdsOf(CropAnchorChoices()), &Preset::format, &F::nCropAnchor),
+        Checked(
+            "nBackgroundColor", [](double value) { return CheckColour("nBackgroundColor", value); },
+            &Preset::format, &F::nBackgroundColor),
+        OneOf("nSharpen", IdsOf(SharpenChoices()), &Preset::format, &F::nSharpen),
+        Number(n::kDpi, &Preset::format, &F::nDpi),
+        Field("strWatermark", &Preset::overlay, &T::watermark, &ImageWatermark::path),
+        OneOf("nWatermarkAnchor", IdsOf(TextAnchors()), &Preset::overlay, &T::watermark,
+              &ImageWatermark::anchor),
+        Number(n::kWatermarkSizePercent, &Preset::overlay, &T::watermark,
+               &ImageWatermark::sizePercent),
+        Number(n::kWatermarkOpacity, &Preset::overlay, &T::watermark, &ImageWatermark::opacity),
+        Number(n::kWatermarkMargin, &Preset::overlay, &T::watermark,
+               &ImageWatermark::marginPercent),
     };
     return fields;
 }

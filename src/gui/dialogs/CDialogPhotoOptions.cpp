@@ -13,6 +13,7 @@
 
 #include "dialogs/ChoiceList.h"
 #include "dialogs/FileSizeLimitRow.h"
+#include "dialogs/FrameControls.h"
 #include "dialogs/QtPrompter.h"
 #include "model/NumberSettings.h"
 #include "model/OptionTables.h"
@@ -91,6 +92,8 @@ CDialogPhotoOptions::CDialogPhotoOptions(QWidget* parent, Prompter* prompter)
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     BuildChoices();
     fileSizeRow_ = new FileSizeLimitRow(ui_->groupFormatDetails, ui_->formatDetailsColumn);
+    frame_ = new FrameControls(ui_->editOutputWidth, ui_->editOutputHeight, this);
+    ui_->dialogLayout->insertWidget(ui_->dialogLayout->indexOf(ui_->groupOutputSize) + 1, frame_);
 
     // The two detail pages share one place; give both labels one width so
     // that the fields line up whichever page shows.
@@ -223,6 +226,7 @@ void CDialogPhotoOptions::InitDialog() {
     SelectChoice(ui_->comboPixelFormat, m_format.iComboPixelFormat);
     UpdatePixelFormatInfo();
 
+    frame_->Show(m_format);
     ShowSizeTypeControls(m_format.nOuputSizeType);
     ShowAspectControls();
 
@@ -320,6 +324,7 @@ void CDialogPhotoOptions::accept() {
     // A value the list lacks stays as it came.
     m_format.nMetadata = ChosenId(ui_->comboMetadata, m_format.nMetadata);
     m_format.nRawDevelop = ChosenId(ui_->comboRawDevelop, m_format.nRawDevelop);
+    frame_->Read(m_format);
     QDialog::accept();
 }
 
@@ -360,6 +365,7 @@ void CDialogPhotoOptions::ShowSizeTypeControls(int32_t type) {
         for (const char* name : controls.widgets)
             findChild<QWidget*>(QLatin1String(name))
                 ->setEnabled((rule->inputs & controls.input) != 0);
+    frame_->EnableFor(rule->inputs);
     ShowSizeRows();
 }
 

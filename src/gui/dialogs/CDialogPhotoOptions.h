@@ -16,6 +16,7 @@
 #include "model/OutputPhotoFormat.h"
 
 class FileSizeLimitRow;
+class FrameControls;
 class Prompter;
 struct NumberSetting;
 class QButtonGroup;
@@ -78,6 +79,7 @@ private:
     QButtonGroup* sizeGroup_;
     QButtonGroup* rotateGroup_;
     QButtonGroup* flipGroup_;
+    FrameControls* frame_;
     bool initialised_ = false;
     FileSizeLimitRow* fileSizeRow_;
 };

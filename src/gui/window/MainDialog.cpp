@@ -22,6 +22,7 @@
 #include "window/GatherTask.h"
 #include "window/OutputSettingsEditor.h"
 #include "window/OverlayPanel.h"
+#include "window/WatermarkPanel.h"
 #include "window/PhotoListPanel.h"
 #include "window/PhotoSources.h"
 #include "window/PresetPanel.h"
@@ -47,9 +48,11 @@ MainDialog::MainDialog(Prompter* prompter, MainDialogHooks hooks, QWidget* paren
         [this](OutputPhotoFormat& format) { return hooks_.editOutputFormat(this, format); });
     // The settings the window starts from, in this order: the overlay font,
     // its colour, the rename prefix, the naming date, the output folder.
+    auto* watermark = new WatermarkPanel(prompter_, this);
+    ui->mainLayout->insertWidget(ui->mainLayout->indexOf(ui->textPlacementRow) + 1, watermark);
     overlay_ = std::make_unique<OverlayPanel>(OverlayControls{
         ui->overlayTextEdit, ui->textXEdit, ui->textYEdit, ui->fontFaceLabel, ui->textAnchorCombo,
-        ui->textSizeSpin, ui->textOpacitySpin, ui->textEffectCombo});
+        ui->textSizeSpin, ui->textOpacitySpin, ui->textEffectCombo, watermark});
     destination_ = std::make_unique<DestinationPanel>(
         DestinationControls{ui->outputFolderEdit, ui->renamePrefixLabel, ui->renamePrefixEdit,
                             ui->renameSuffixLabel, ui->namingDateCombo, ui->notRenameCheck,

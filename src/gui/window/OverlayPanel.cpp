@@ -16,6 +16,7 @@
 #include "platform/Prompter.h"
 #include "platform/SettingsStore.h"
 #include "settings/FontSettings.h"
+#include "window/WatermarkPanel.h"
 
 OverlayPanel::OverlayPanel(const OverlayControls& controls, QObject* parent)
     : QObject(parent), controls_(controls) {
@@ -32,11 +33,15 @@ OverlayPanel::OverlayPanel(const OverlayControls& controls, QObject* parent)
         connect(combo, &QComboBox::currentIndexChanged, this, &OverlayPanel::Changed);
     connect(controls_.size, &QDoubleSpinBox::valueChanged, this, &OverlayPanel::Changed);
     connect(controls_.opacity, &QSpinBox::valueChanged, this, &OverlayPanel::Changed);
+    if (controls_.watermark)
+        connect(controls_.watermark, &WatermarkPanel::Changed, this, &OverlayPanel::Changed);
 }
 
 TextOverlay OverlayPanel::Overlay() const {
     TextOverlay overlay = overlay_;
     overlay.text = controls_.text->text().toStdString();
+    if (controls_.watermark)
+        overlay.watermark = controls_.watermark->Watermark();
     return overlay;
 }
 
@@ -85,6 +90,8 @@ void OverlayPanel::Apply(const TextOverlay& overlay) {
     controls_.text->setText(QString::fromStdString(overlay.text));
     controls_.fontFace->setText(QString::fromStdString(overlay_.font.lfFaceName));
     ToControls();
+    if (controls_.watermark)
+        controls_.watermark->Apply(overlay.watermark);
     emit Changed();
 }
 

@@ -16,6 +16,7 @@ class QDoubleSpinBox;
 class QLabel;
 class QLineEdit;
 class QSpinBox;
+class WatermarkPanel;
 
 struct OverlayControls {
     QLineEdit* text;
@@ -26,6 +27,7 @@ struct OverlayControls {
     QDoubleSpinBox* size;
     QSpinBox* opacity;
     QComboBox* effect;
+    WatermarkPanel* watermark = nullptr;  // the image beside the text; none: no watermark
 };
 
 class OverlayPanel : public QObject {

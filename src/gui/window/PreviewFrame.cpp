@@ -2,6 +2,7 @@
 
 #include "platform/Paths.h"
 #include "imaging/OverlayText.h"
+#include "imaging/WatermarkImage.h"
 
 #include <QFile>
 #include <QFutureWatcher>
@@ -90,6 +91,7 @@ void PreviewFrame::paintEvent(QPaintEvent* event) {
             painter.translate(target.topLeft());
             painter.scale(double(target.width()) / outputSize_.width(),
                           double(target.height()) / outputSize_.height());
+            PaintWatermark(painter, outputSize_.width(), outputSize_.height(), overlay_.watermark);
             PaintOverlayText(painter, outputSize_.width(), outputSize_.height(), overlay_);
         }
     }

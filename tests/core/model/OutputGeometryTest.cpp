@@ -64,8 +64,8 @@ INSTANTIATE_TEST_SUITE_P(
                               2147483647, 2147483647}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// Fit, long edge and Do not enlarge: exact integers, the free side cut and
-// never below 1, the photo's own size as the ceiling.
+// Fit, long edge and Do not enlarge: exact integers, the free side rounded
+// to the nearest pixel and never below 1, the photo's own size as the ceiling.
 struct BoxRow {
     const char* name;
     int srcW, srcH;
@@ -93,13 +93,13 @@ TEST_P(BoxRuleTest, Rule) {
 INSTANTIATE_TEST_SUITE_P(
     Rules, BoxRuleTest,
     ::testing::Values(
-        BoxRow{"fit_landscape_width_fills", 3000, 2000, kSizeFit, 1600, 1200, 0, false, 1600, 1066},
+        BoxRow{"fit_landscape_width_fills", 3000, 2000, kSizeFit, 1600, 1200, 0, false, 1600, 1067},
         BoxRow{"fit_portrait_height_fills", 2000, 3000, kSizeFit, 1600, 1200, 0, false, 800, 1200},
         BoxRow{"fit_same_shape_fills_both", 4000, 3000, kSizeFit, 1600, 1200, 0, false, 1600, 1200},
         // 57 / 100 * 100 in double is 56.99999999999999; integers give 57.
         BoxRow{"fit_exact_where_doubles_lose", 100, 57, kSizeFit, 100, 100, 0, false, 100, 57},
-        BoxRow{"fit_truncates", 1000, 333, kSizeFit, 100, 100, 0, false, 100, 33},
-        BoxRow{"fit_enlarges_small_photo", 100, 66, kSizeFit, 1024, 768, 0, false, 1024, 675},
+        BoxRow{"fit_rounds_down_below_half", 1000, 333, kSizeFit, 100, 100, 0, false, 100, 33},
+        BoxRow{"fit_enlarges_small_photo", 100, 66, kSizeFit, 1024, 768, 0, false, 1024, 676},
         BoxRow{"fit_one_pixel_photo", 1, 1, kSizeFit, 1024, 768, 0, false, 768, 768},
         BoxRow{"fit_line_keeps_one_row", 65535, 1, kSizeFit, 1024, 768, 0, false, 1024, 1},
         BoxRow{"fit_column_keeps_one_column", 1, 65535, kSizeFit, 1024, 768, 0, false, 1, 768},
@@ -107,6 +107,9 @@ INSTANTIATE_TEST_SUITE_P(
         BoxRow{"fit_no_box_is_left_for_the_check", 3000, 2000, kSizeFit, 0, 768, 0, false, 0, 768},
         BoxRow{"long_edge_landscape", 6000, 4000, kSizeLongEdge, 1, 1, 2048, false, 2048, 1365},
         BoxRow{"long_edge_portrait", 4000, 6000, kSizeLongEdge, 1, 1, 2048, false, 1365, 2048},
+        // 2252 * 2048 / 3003 is 1535.8: the nearest pixel, not the one below.
+        BoxRow{"long_edge_rounds_to_nearest", 3003, 2252, kSizeLongEdge, 1, 1, 2048, false, 2048,
+               1536},
         BoxRow{"long_edge_square", 500, 500, kSizeLongEdge, 1, 1, 2048, false, 2048, 2048},
         BoxRow{"long_edge_line", 65535, 1, kSizeLongEdge, 1, 1, 2048, false, 2048, 1},
         BoxRow{"long_edge_one_pixel", 1, 1, kSizeLongEdge, 1, 1, 1, false, 1, 1},
@@ -115,7 +118,7 @@ INSTANTIATE_TEST_SUITE_P(
                100},
         BoxRow{"no_enlarge_fit_small_keeps_size", 100, 66, kSizeFit, 1024, 768, 0, true, 100, 66},
         BoxRow{"no_enlarge_fit_large_shrinks", 3000, 2000, kSizeFit, 1600, 1200, 0, true, 1600,
-               1066},
+               1067},
         BoxRow{"no_enlarge_fit_exact_size", 1600, 1200, kSizeFit, 1600, 1200, 0, true, 1600, 1200},
         BoxRow{"no_enlarge_long_edge_one_pixel", 1, 1, kSizeLongEdge, 1, 1, 2048, true, 1, 1},
         BoxRow{"no_enlarge_long_edge_line", 65535, 1, kSizeLongEdge, 1, 1, 2048, true, 2048, 1},

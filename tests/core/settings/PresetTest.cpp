@@ -49,6 +49,11 @@ Preset EveryFieldSet() {
     p.overlay.sizePercent = 4.5;
     p.overlay.opacity = 60;
     p.overlay.effect = kTextEffectShadow;
+    p.format.nCropAnchor = kCropSmart;
+    p.format.nBackgroundColor = 0x00102030;
+    p.format.nSharpen = kSharpenLight;
+    p.format.nDpi = 300;
+    p.overlay.watermark = {"/logos/studio.svg", kAnchorTop, 12.5, 70, 3.5, nullptr};
     return p;
 }
 
@@ -103,6 +108,8 @@ TEST_F(PresetTest, AValueItsSettingDoesNotTakeRefusesThePreset) {
         {"nCurrentJpegQuality", "lots"}, {"nCurrentJpegQuality", "0"}, {"nOutputWidth", "-3"},
         {"nTextOpacity", "140"},         {"dStretchVertical", "0"},    {"lfHeight", "-20000"},
         {"iComboPixelFormat", "12"},
+        {"nCropAnchor", "10"},  // beyond smart
+        {"nBackgroundColor", "16777216"}, {"nDpi", "10001"}, {"nWatermarkOpacity", "101"},
     };
     for (auto [key, value] : refused) {
         Store("bad", "nOutputWidth", "2048");

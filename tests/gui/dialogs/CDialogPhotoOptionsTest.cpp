@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
+#include <QSpinBox>
 #include <QTest>
 
 #include <memory>
@@ -187,6 +188,44 @@ private slots:
         QCOMPARE(store.allKeys().size(), 3);
     }
 
+    // An aspect preset fills the height from the width for fill and pad; a
+    // height typed by hand makes the frame custom. The finishing comes back.
+    void frameControlsFillTheHeightAndComeBack() {
+        OutputPhotoFormat f;
+        f.nOuputSizeType = kSizeFill;
+        f.nOutputWidth = 1080;
+        f.nOutputHeight = 1080;
+        f.nBackgroundColor = 0x00102030;
+        f.nDpi = 72;
+        Opened o(f);
+        QComboBox* aspect = o.get<QComboBox>("comboAspect");
+        QCOMPARE(aspect->currentText(), QStringLiteral("1:1 (square)"));
+        QVERIFY(o.enabled("comboCrop"));
+        o.choose("comboAspect", 1);  // 4:5
+        QCOMPARE(o.get<QLineEdit>("editOutputHeight")->text(), QStringLiteral("1350"));
+        QTest::keyClick(o.get<QLineEdit>("editOutputWidth"), Qt::Key_Backspace);  // 108
+        QCOMPARE(o.get<QLineEdit>("editOutputHeight")->text(), QStringLiteral("135"));
+        QTest::keyClicks(o.get<QLineEdit>("editOutputHeight"), "7");
+        QCOMPARE(aspect->currentText(), QStringLiteral("Custom"));
+        QCOMPARE(o.get<QPushButton>("buttonBackground")->text(), QStringLiteral("#302010"));
+        o.choose("comboCrop", o.get<QComboBox>("comboCrop")->findData(kCropSmart));
+        o.choose("comboSharpen", o.get<QComboBox>("comboSharpen")->findData(kSharpenLight));
+        o.get<QSpinBox>("spinDpi")->setValue(300);
+        o.pressOk();
+        QCOMPARE(o.dialog->result(), int(QDialog::Accepted));
+        const OutputPhotoFormat& got = o.dialog->Format();
+        QCOMPARE(got.nOutputWidth, 108);
+        QCOMPARE(got.nOutputHeight, 1357);
+        QCOMPARE(got.nCropAnchor, kCropSmart);
+        QCOMPARE(got.nBackgroundColor, 0x00102030u);
+        QCOMPARE(got.nSharpen, int32_t(kSharpenLight));
+        QCOMPARE(got.nDpi, 300);
+        // The other rules read the height as typed: no preset touches it.
+        Opened fit(WithFormat(kFormatJpg));
+        fit.click("radioFitSize");
+        QVERIFY(!fit.enabled("comboAspect"));
+    }
+
     // Each entry gives the record its row's stored id, and OK stores it.
     void eachEntryStoresItsRowsId() {
         for (const OutputFormatRow& row : OutputFormats()) {
@@ -239,6 +278,8 @@ private slots:
         QTest::newRow("fit") << 3 << "radioFitSize" << true << false << false << false << true;
         QTest::newRow("long edge")
             << 4 << "radioLongEdge" << false << false << false << true << true;
+        QTest::newRow("fill") << 5 << "radioFillSize" << true << false << false << false << false;
+        QTest::newRow("pad") << 6 << "radioPadSize" << true << false << false << false << false;
     }
     void sizeTypeEnablesItsControls() {
         QFETCH(int, type);

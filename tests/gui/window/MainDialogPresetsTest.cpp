@@ -201,6 +201,34 @@ private slots:
         QVERIFY(RedIn(shot, 0) > 0);
         QCOMPARE(RedIn(shot, 3), 0);
     }
+
+    // A watermark saved by the command line comes into the window's
+    // controls with the preset and onto the preview at its anchor.
+    void presetWatermarkShowsOnThePreview() {
+        QImage logo(8, 8, QImage::Format_ARGB32);
+        logo.fill(Qt::red);
+        const QString logoPath = photos_.filePath("logo.png");
+        QVERIFY(logo.save(logoPath));
+        QCOMPARE(Convert({"--save-preset", "logo", "--watermark", logoPath, "--watermark-anchor",
+                          "top-left", "--watermark-size-percent", "30"}),
+                 0);
+        auto window = NewWindow();
+        script_.files << MakePhoto("photo.png", 400, 300);
+        window->Sources().AddPhotos();
+        QVERIFY(Gathered(*window));
+        PreviewFrame* frame = window->Controls().previewFrame;
+        QSignalSpy shown(frame, &PreviewFrame::PhotoShown);
+        window->List().SelectRows({0});
+        window->OnPreview();
+        QVERIFY(shown.wait(10000));
+        QCOMPARE(RedIn(frame->grab().toImage(), 0), 0);
+        window->Controls().applyPresetButton->click();
+        QCOMPARE(window->findChild<QLineEdit*>("watermarkFileEdit")->text(), logoPath);
+        const QImage shot = frame->grab().toImage();
+        QVERIFY(RedIn(shot, 0) > 0);
+        QCOMPARE(RedIn(shot, 3), 0);
+        QCOMPARE(window->Overlay().Overlay().watermark.sizePercent, 30.0);
+    }
 };
 
 QUILLMERE_QTEST_MAIN(MainDialogPresetsTest)

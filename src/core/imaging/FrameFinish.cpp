@@ -1,0 +1,39 @@
+#include "imaging/FrameFinish.h"
+
+#include <algorithm>
+
+#include "model/OutputPhotoFormat.h"
+
+namespace {
+
+// The unsharp mask's slope for bright and dark edges at a reduction by two
+// or more; libvips' own default (3) is the strong one. Flat areas (m1) are
+// left alone, so that noise and skies stay smooth.
+double Amount(int32_t strength) {
+    switch (strength) {
+        case kSharpenLight: return 1.0;
+        case kSharpenMedium: return 2.0;
+        case kSharpenStrong: return 3.0;
+        default: return 0.0;
+    }
+}
+
+}  // namespace
+
+vips::VImage Sharpened(const vips::VImage& picture, int32_t strength, double reduction) {
+    const double amount = Amount(strength) * std::min(1.0, reduction - 1.0);
+    if (amount <= 0)
+        return picture;
+    // sigma 0.5: the radius of a resampled pixel's softness, whatever the
+    // reduction.
+    vips::VImage sharp = picture.sharpen(
+        vips::VImage::option()->set("sigma", 0.5)->set("m1", 0.0)->set("m2", amount));
+    if (sharp.format() != VIPS_FORMAT_UCHAR)
+        sharp = sharp.cast(VIPS_FORMAT_UCHAR);
+    return sharp;
+}
+
+vips::VImage CroppedByAttention(const vips::VImage& picture, int width, int height) {
+    return picture.smartcrop(width, height,
+                             vips::VImage::option()->set("interesting", VIPS_INTERESTING_ATTENTION));
+}
