@@ -65,7 +65,7 @@ PhotoResult PhotoConversion::Fail(int textId, const std::string& reason) {
 
 bool PhotoConversion::MayReplace() {
     return prompter_.Ask(ReplaceQuestion(job_.outputPath), GetText(IDS_WARNING),
-                         PromptButtons::YesNo, PromptIcon::Exclamation) == PromptAnswer::Yes;
+                         PromptButtons::YesNoAll, PromptIcon::Exclamation) == PromptAnswer::Yes;
 }
 
 PhotoResult PhotoConversion::Run() {
@@ -109,6 +109,7 @@ PhotoResult PhotoConversion::Run() {
         written.reason = created.Reason();
     else
         written = row->encode(picture, format_, file);
+    bool replaced = replaceAgreed;
     if (written.outcome == EncodeOutcome::Written) {
         Result<CommitOutcome> placed = file.Commit(replaceAgreed);
         // A file that appeared under the name since the question (another
@@ -117,12 +118,13 @@ PhotoResult PhotoConversion::Run() {
             if (!MayReplace())
                 return NotReplaced();
             placed = file.Commit(true);
+            replaced = true;
         }
         if (!placed)
             written = {EncodeOutcome::NotSaved, placed.GetStatus().Reason()};
     }
     switch (written.outcome) {
-        case EncodeOutcome::Written: return {PhotoOutcome::Written, {}, {}};
+        case EncodeOutcome::Written: return {PhotoOutcome::Written, {}, {}, replaced};
         case EncodeOutcome::NotConverted: return Fail(IDS_CONVERT_FAILED, written.reason);
         case EncodeOutcome::NotSaved: break;
     }

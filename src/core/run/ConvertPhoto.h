@@ -19,6 +19,7 @@ struct [[nodiscard]] PhotoResult {
     PhotoOutcome outcome = PhotoOutcome::Failed;
     std::string message;  // what went wrong, as the user was told it; empty when written
     std::string reason;   // why, in the decoder's or the system's words, when known
+    bool replaced = false;  // written over a file that was there (the user agreed)
 
     // The message, and the reason in parentheses after it when known.
     std::string Told() const { return reason.empty() ? message : message + " (" + reason + ")"; }
