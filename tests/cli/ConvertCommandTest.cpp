@@ -141,20 +141,16 @@ TEST_F(ConvertCommand, TextNeedsNoSessionAndNamesAMissingFont) {
         << r.err;
 }
 
-TEST_F(ConvertCommand, SameOutputNameMeetsTheReplaceQuestion) {
+TEST_F(ConvertCommand, SameOutputNamesAreNumberedApart) {
     const std::string one = Picture(in + "/same.png");
     const std::string two = Picture(in + "/sub/same.png", 50, 50);
     Outcome r = Run({"-o", out, "--no-rename", "-j", "2", one, two});
-    EXPECT_EQ(r.exitCode, 1);  // not a terminal: answered No
-    EXPECT_NE(r.err.find("same.jpg exists. Do you want to replace it? [no]"), std::string::npos)
-        << r.err;
-    EXPECT_EQ(FolderEntries(r.LastOutLine()), std::vector<std::string>{"same.jpg"});
-    EXPECT_EQ(QImage(QString::fromStdString(r.LastOutLine() + "same.jpg")).height(), 768);
-
-    r = Run({"-o", out, "--no-rename", "--overwrite=yes", one, two});
     EXPECT_EQ(r.exitCode, 0) << r.err;
-    // The second photo (square) replaced the first.
-    EXPECT_EQ(QImage(QString::fromStdString(r.LastOutLine() + "same.jpg")).height(), 1024);
+    EXPECT_EQ(r.err.find("exists"), std::string::npos) << r.err;
+    EXPECT_EQ(FolderEntries(r.LastOutLine()), (std::vector<std::string>{"same-2.jpg", "same.jpg"}));
+    EXPECT_EQ(QImage(QString::fromStdString(r.LastOutLine() + "same.jpg")).height(), 768);
+    // The second photo (square) has a file of its own.
+    EXPECT_EQ(QImage(QString::fromStdString(r.LastOutLine() + "same-2.jpg")).height(), 1024);
 }
 
 TEST_F(ConvertCommand, EveryPhotoNotConvertedIsNamedWithItsReason) {

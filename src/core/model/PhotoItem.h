@@ -11,7 +11,8 @@
 #include "model/OutputPlan.h"
 
 // Where the photo stands in the last run that took it.
-enum class PhotoStatus { None, Waiting, Converting, Converted, Skipped, Failed };
+// NotConverted: a stop came before the photo was started.
+enum class PhotoStatus { None, Waiting, Converting, Converted, Skipped, Failed, NotConverted };
 
 struct PhotoItem {
     std::string strSourcePath;  // native path bytes, as gathered

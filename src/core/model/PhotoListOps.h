@@ -39,8 +39,9 @@ enum PhotoColumn : int {
     kColumnTime = 2,
     kColumnOutputSize = 3,
     kColumnRotate = 4,
-    kColumnStatus = 5,  // the photo's result in the last run
-    kColumnCount = 6,
+    kColumnFormat = 5,  // output format and quality ("WebP 82")
+    kColumnStatus = 6,  // the photo's result in the last run
+    kColumnCount = 7,
 };
 
 enum class PhotoSortKey { FileName, Time };

@@ -17,7 +17,7 @@ PromptAnswer StderrPrompter::Ask(const Prompt& prompt) {
     if (!prompt.detail.empty())
         std::cerr << " (" << prompt.detail << ")";
     PromptAnswer answer = PromptAnswer::Ok;
-    const bool question = prompt.buttons == PromptButtons::YesNo;
+    const bool question = prompt.buttons != PromptButtons::Ok;
     if (question) {
         switch (policy_) {
         case Policy::Yes:

@@ -6,9 +6,11 @@
 #include <mutex>
 #include <string>
 
-enum class PromptButtons { Ok, YesNo };
+// YesNoAll: Yes, "Yes to all", No, "No to all", with No the default, for
+// a question a run asks of many photos.
+enum class PromptButtons { Ok, YesNo, YesNoAll };
 enum class PromptIcon { None, Information, Exclamation, Error, Question };
-enum class PromptAnswer { Ok, Yes, No };
+enum class PromptAnswer { Ok, Yes, No, YesToAll, NoToAll };
 
 // One message. Texts are UTF-8; a caption may be a path and so any bytes.
 struct Prompt {
@@ -19,6 +21,10 @@ struct Prompt {
     // The reason behind the text when one is known (a decoder's or the
     // system's words); shown apart from the text, which stays as it is.
     std::string detail;
+    // Captions of the Yes and No buttons when they say more than Yes and No
+    // ("Stop and quit", "Cancel"); empty: Yes and No.
+    std::string yesText;
+    std::string noText;
 };
 
 class Prompter {
@@ -26,19 +32,20 @@ public:
     virtual ~Prompter() = default;
 
     // Shows one message and blocks until it is answered. Safe to call from
-    // any thread. An Ok box answers Ok; a Yes/No box answers Yes or No.
+    // any thread. An Ok box answers Ok; a Yes/No box answers Yes or No; a
+    // YesNoAll box any of the four.
     virtual PromptAnswer Ask(const Prompt& prompt) = 0;
 
     PromptAnswer Ask(const std::string& text, const std::string& caption,
                      PromptButtons buttons = PromptButtons::Ok,
                      PromptIcon icon = PromptIcon::None) {
-        return Ask(Prompt{text, caption, buttons, icon, {}});
+        return Ask(Prompt{text, caption, buttons, icon, {}, {}, {}});
     }
 
     // Shorthand for an Ok box.
     void Tell(const std::string& text, const std::string& caption,
               PromptIcon icon = PromptIcon::None, const std::string& detail = {}) {
-        Ask(Prompt{text, caption, PromptButtons::Ok, icon, detail});
+        Ask(Prompt{text, caption, PromptButtons::Ok, icon, detail, {}, {}});
     }
 };
 

@@ -1,6 +1,7 @@
 #include "run/ConversionRun.h"
 
 #include <sched.h>
+#include <unistd.h>
 #include <algorithm>
 
 #include "imaging/VipsSession.h"
@@ -9,6 +10,8 @@
 #include "platform/Paths.h"
 #include "run/MemoryEstimate.h"
 #include "run/OutputChecks.h"
+#include "run/OutputPaths.h"
+#include "run/RunSummary.h"
 #include "texts/LanguagePack.h"
 
 namespace {
@@ -24,22 +27,30 @@ std::string PathKey(const std::string& path) {
 
 std::string RunOutcomeLines(const RunResult& result) {
     std::vector<std::string> lines;
+    if (result.stopped)
+        lines.push_back("Stopped: " + GroupedNumber(result.converted) + " of " +
+                        GroupedNumber(result.total) + " converted, " +
+                        GroupedNumber(result.NotStarted()) + " not started");
     const std::size_t notConverted = result.failed + result.skipped;
     if (notConverted == 1)
         lines.push_back("1 photo was not converted; see the log.");
     else if (notConverted > 1)
-        lines.push_back(std::to_string(notConverted) + " photos were not converted; see the log.");
-    if (result.stopped)
-        lines.push_back("Stopped after " +
-                        std::to_string(result.converted + result.skipped + result.failed) + " of " +
-                        std::to_string(result.total) + " photos.");
+        lines.push_back(GroupedNumber(notConverted) + " photos were not converted; see the log.");
+    if (result.numberedApart == 1)
+        lines.push_back("1 photo got a number added to a name another photo has.");
+    else if (result.numberedApart > 1)
+        lines.push_back(GroupedNumber(result.numberedApart) +
+                        " photos got a number added to a name another photo has.");
     std::string text;
     for (const std::string& line : lines) text += (text.empty() ? "" : "\n") + line;
     return text;
 }
 
 std::string PhotoLogLine(const std::string& sourcePath, const PhotoResult& result) {
-    return sourcePath + ": " + result.Told();
+    const std::string plain = PlainReasonOf(result);
+    if (plain == result.message)
+        return sourcePath + ": " + result.Told();
+    return sourcePath + ": " + plain + " - " + result.Told();
 }
 
 int AvailableCores() {
@@ -62,7 +73,7 @@ int ConversionRun::EffectiveJobs(int requested, std::size_t photoCount) {
 ConversionRun::ConversionRun(ConversionJob job, Prompter& prompter, ActivityLog& log,
                              RunCallbacks callbacks, PhotoConverter converter)
     : job_(std::move(job)),
-      prompter_(prompter),
+      prompter_(prompter, job_.tellFailures),
       log_(log),
       callbacks_(std::move(callbacks)),
       converter_(std::move(converter)),
@@ -96,9 +107,15 @@ RunResult ConversionRun::Run() {
 void ConversionRun::Dispatch() {
     const std::size_t count = job_.photos.size();
     const int jobs = EffectiveJobs(job_.jobs, count);
+    const PlannedOutputs planned = PlanOutputPaths(job_.photos, job_.naming);
+    auto convertedBefore = [this](std::size_t index) {
+        return index < job_.alreadyConverted.size() && job_.alreadyConverted[index];
+    };
     {
         std::lock_guard lock(mutex_);
         result_.total = count;
+        result_.numberedApart = planned.numberedApart;
+        for (std::size_t i = 0; i < count; ++i) result_.converted += convertedBefore(i);
     }
     // Each photo's encoder gets its share of the cores from libvips' own
     // pool (its decode runs on one thread), so that photos at once and
@@ -118,15 +135,14 @@ void ConversionRun::Dispatch() {
     int32_t y = job_.overlay.y;
     std::size_t started = 0;
     for (; started < count; ++started) {
+        if (convertedBefore(started))
+            continue;
         const PhotoJob& source = job_.photos[started];
         const OutputPlan& plan = source.plan;
         const OutputFormatRow* row =
             OutputFormatFor(source.settings.nOuptputFormat, source.source.format);
         const std::string extension = row ? row->extension : "";
-        const std::string path = MakeOutputPath(
-            naming, started, count, source.source.path,
-            NamingTime(naming.date, source.source.timeModified, source.source.timeTaken), extension,
-            source.source.searchRoot);
+        const std::string& path = planned.paths[started];
         Task task{started, source, job_.overlay, 0, {}};
         task.photo.outputPath = path;
         // One worker takes the photos in turn whatever their size: the
@@ -179,6 +195,13 @@ void ConversionRun::Dispatch() {
     for (std::thread& worker : workers_) worker.join();
     workers_.clear();
     SetImagingThreads(imagingThreadsBefore);
+    // A photo that failed leaves no empty folder behind; a folder another
+    // photo wrote into is not empty and stays. Only now, with every worker
+    // ended, can no photo be about to write into one.
+    for (std::string sub : failedSubFolders_) {
+        while (!sub.empty() && ::rmdir((naming.runFolder + sub).c_str()) == 0)
+            sub = paths::GetFolderOfPath(paths::WithoutTrailingSeparator(sub));
+    }
 
     RunResult result;
     {
@@ -186,7 +209,8 @@ void ConversionRun::Dispatch() {
         result_.stopped = started < count;
         result = result_;
     }
-    if (callbacks_.progress)
+    // A stopped run's bar stays where it stopped.
+    if (callbacks_.progress && !result.stopped)
         callbacks_.progress(999);
     if (callbacks_.finished)
         callbacks_.finished(result);
@@ -265,7 +289,11 @@ void ConversionRun::Work() {
             switch (outcome) {
                 case PhotoOutcome::Written: ++result_.converted; break;
                 case PhotoOutcome::Skipped: ++result_.skipped; break;
-                case PhotoOutcome::Failed: ++result_.failed; break;
+                case PhotoOutcome::Failed:
+                    ++result_.failed;
+                    if (!task.subFolder.empty())
+                        failedSubFolders_.push_back(task.subFolder);
+                    break;
             }
         }
         changed_.notify_all();

@@ -19,6 +19,7 @@
 #include "platform/Prompter.h"
 #include "run/ActivityLog.h"
 #include "run/ConvertPhoto.h"
+#include "run/RunQuestions.h"
 #include "run/RunNaming.h"
 
 // Everything a run needs, copied in when it is made (see PrepareRun).
@@ -28,6 +29,13 @@ struct ConversionJob {
     TextOverlay overlay;           // the position as the pre-run check left it
     int jobs = 0;                  // photos converted at once; 0 or less: one per core
     uint64_t memoryBudget = 0;     // bytes the photos in hand may take; 0: DefaultMemoryBudget()
+    // false: a photo's failure shows no box; it is only reported (photoDone)
+    // and logged, so that nothing holds the run. Questions are still asked.
+    bool tellFailures = true;
+    // Photos an earlier part of this run converted (by index; may be shorter
+    // than photos): not converted again, counted as converted. The others
+    // keep the numbers and paths the whole job gives them ("Convert the rest").
+    std::vector<bool> alreadyConverted;
 };
 
 struct RunResult {
@@ -36,6 +44,7 @@ struct RunResult {
     std::size_t skipped = 0;    // "No" to replacing an existing file
     std::size_t failed = 0;     // reported failures, unknown formats included
     bool stopped = false;       // a stop left photos unconverted
+    std::size_t numberedApart = 0;  // outputs numbered apart from a same-named one
 
     std::size_t NotStarted() const { return total - converted - skipped - failed; }
 };
@@ -59,12 +68,15 @@ struct RunCallbacks {
 using PhotoConverter = std::function<PhotoResult(const PhotoJob&, const TextOverlay&, Prompter&)>;
 
 // What a run's closing question adds to its text, one line each, "" when
-// every photo was converted: "3 photos were not converted; see the log."
-// (failed or skipped) and "Stopped after 21 of 360 photos.".
+// every photo was converted: "Stopped: 168 of 5,000 converted, 4,832 not
+// started", "3 photos were not converted; see the log." (failed or
+// skipped) and "2 photos got a number added to a name another photo has.".
 std::string RunOutcomeLines(const RunResult& result);
 
 // The activity log's line for a photo that was not written:
-// "<source path>: <message> (<reason>)".
+// "<source path>: <message> (<reason>)", with the plain reason before it
+// when there is one ("<source path>: the file is damaged or incomplete -
+// <message> (<reason>)").
 std::string PhotoLogLine(const std::string& sourcePath, const PhotoResult& result);
 
 // The number of processors this process may run on (at least 1).
@@ -113,7 +125,7 @@ private:
     void Work();
 
     const ConversionJob job_;
-    Prompter& prompter_;
+    RunQuestions prompter_;  // the caller's, one question at a time
     ActivityLog& log_;
     const RunCallbacks callbacks_;
     const PhotoConverter converter_;
@@ -131,6 +143,7 @@ private:
     uint64_t bytesInHand_ = 0;  // their estimated peaks
     bool noMoreTasks_ = false;
     RunResult result_;
+    std::vector<std::string> failedSubFolders_;  // made for photos that failed
 
     std::thread dispatcher_;
     std::vector<std::thread> workers_;

@@ -67,7 +67,7 @@ PhotoResult PhotoConversion::Fail(int textId, const std::string& reason) {
 
 bool PhotoConversion::MayReplace() {
     return prompter_.Ask(ReplaceQuestion(job_.outputPath), GetText(IDS_WARNING),
-                         PromptButtons::YesNo, PromptIcon::Exclamation) == PromptAnswer::Yes;
+                         PromptButtons::YesNoAll, PromptIcon::Exclamation) == PromptAnswer::Yes;
 }
 
 PhotoResult PhotoConversion::Run() {
@@ -133,6 +133,7 @@ PhotoResult PhotoConversion::Run() {
         written = WriteWithinFileSize(picture, format_, *row, file, fit.emplace());
     else
         written = row->encode(picture, format_, file);
+    bool replaced = replaceAgreed;
     if (written.outcome == EncodeOutcome::Written) {
         Result<CommitOutcome> placed = file.Commit(replaceAgreed);
         // A file that appeared under the name since the question (another
@@ -141,6 +142,7 @@ PhotoResult PhotoConversion::Run() {
             if (!MayReplace())
                 return NotReplaced();
             placed = file.Commit(true);
+            replaced = true;
         }
         if (!placed)
             written = {EncodeOutcome::NotSaved, placed.GetStatus().Reason()};
@@ -148,7 +150,7 @@ PhotoResult PhotoConversion::Run() {
     switch (written.outcome) {
         case EncodeOutcome::Written:
             return {PhotoOutcome::Written, RawSourceWords(picture.rawSource), picture.rawNote,
-                    picture.rawSource, fit};
+                    picture.rawSource, fit, replaced};
         case EncodeOutcome::NotConverted: return Fail(IDS_CONVERT_FAILED, written.reason);
         case EncodeOutcome::NotSaved: break;
     }

@@ -32,6 +32,7 @@ struct [[nodiscard]] PhotoResult {
     std::string rawSource{};
     // What a written photo's byte limit came to; none without a limit.
     std::optional<FileSizeFit> fit{};
+    bool replaced = false;  // written over a file that was there (the user agreed)
 
     // The message, and the reason in parentheses after it when known.
     std::string Told() const {

@@ -276,4 +276,32 @@ std::string Location() {
     return OpenPresets()->fileName().toStdString();
 }
 
+Preset LoadLastUsed(bool* stored) {
+    Preset preset;
+    if (stored)
+        *stored = false;
+    for (const PresetField& field : Fields()) {
+        if (!SettingsStore::Contains(kLastUsed, field.key))
+            continue;
+        if (stored)
+            *stored = true;
+        // A value its setting does not take keeps the built-in one; the
+        // others still come back.
+        Preset read = preset;
+        if (field.read(QString::fromStdString(SettingsStore::GetString(kLastUsed, field.key, {})),
+                       read))
+            preset = read;
+    }
+    return preset;
+}
+
+Status SaveLastUsed(const Preset& preset) {
+    for (const PresetField& field : Fields())
+        if (Status written = SettingsStore::WriteString(kLastUsed, field.key,
+                                                        field.write(preset).toStdString());
+            !written)
+            return written;
+    return Status::Ok();
+}
+
 }  // namespace presets

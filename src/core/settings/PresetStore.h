@@ -37,4 +37,16 @@ bool Remove(const std::string& name, std::string* reason);
 // Where the presets are kept.
 std::string Location();
 
+// The settings last used in the window, kept in the window's own settings
+// (SettingsStore) in a group of their own, field by field as presets are, so
+// that every field a preset keeps comes back after a restart. The name of
+// the preset last applied goes beside them (kLastPreset).
+inline constexpr const char* kLastUsed = "LastUsed";
+inline constexpr const char* kLastPreset = "strPresetName";
+// The stored fields over the built-in ones (a value its setting does not
+// take keeps the built-in one); stored tells whether any was stored.
+Preset LoadLastUsed(bool* stored = nullptr);
+// Fails, naming the settings file, when it could not be written.
+Status SaveLastUsed(const Preset& preset);
+
 }  // namespace presets

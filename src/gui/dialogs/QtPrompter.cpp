@@ -1,6 +1,7 @@
 #include "dialogs/QtPrompter.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 #include <QMetaObject>
 #include <QThread>
 
@@ -94,16 +95,32 @@ PromptAnswer QtPrompter::AskHere(const Prompt& prompt) {
     case PromptIcon::Error: boxIcon = QMessageBox::Critical; break;
     case PromptIcon::Question: boxIcon = QMessageBox::Question; break;
     }
-    const bool question = prompt.buttons == PromptButtons::YesNo;
-    QMessageBox::StandardButtons standard =
-        question ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok;
+    const bool question = prompt.buttons != PromptButtons::Ok;
+    const bool toAll = prompt.buttons == PromptButtons::YesNoAll;
+    QMessageBox::StandardButtons standard = QMessageBox::Ok;
+    if (question)
+        standard = QMessageBox::Yes | QMessageBox::No;
+    if (toAll)
+        standard |= QMessageBox::YesToAll | QMessageBox::NoToAll;
     // A caption may be a path: its bytes are the file system's.
     QMessageBox box(boxIcon, paths::ToQString(prompt.caption), QString::fromStdString(prompt.text),
                     standard, owner_.data());
     if (!prompt.detail.empty())
         box.setInformativeText(QString::fromStdString(prompt.detail));
+    if (!prompt.yesText.empty())
+        box.button(QMessageBox::Yes)->setText(QString::fromStdString(prompt.yesText));
+    if (!prompt.noText.empty())
+        box.button(QMessageBox::No)->setText(QString::fromStdString(prompt.noText));
+    // Enter must not replace a file or end a run by accident.
+    if (toAll || !prompt.noText.empty())
+        box.setDefaultButton(QMessageBox::No);
     const int result = box.exec();
     if (!question)
         return PromptAnswer::Ok;
-    return result == QMessageBox::Yes ? PromptAnswer::Yes : PromptAnswer::No;
+    switch (result) {
+    case QMessageBox::Yes: return PromptAnswer::Yes;
+    case QMessageBox::YesToAll: return PromptAnswer::YesToAll;
+    case QMessageBox::NoToAll: return PromptAnswer::NoToAll;
+    default: return PromptAnswer::No;
+    }
 }

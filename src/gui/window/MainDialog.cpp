@@ -5,13 +5,16 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMimeData>
 #include <QUrl>
 
 #include "dialogs/AppIcon.h"
+#include "gather/PhotoInfo.h"
 #include "dialogs/QtPrompter.h"
 #include "imaging/DecodePreview.h"
 #include "platform/SettingsStore.h"
+#include "settings/PresetStore.h"
 #include "settings/StoredValues.h"
 #include "model/PhotoJob.h"
 #include "platform/Paths.h"
@@ -65,7 +68,10 @@ MainDialog::MainDialog(Prompter* prompter, MainDialogHooks hooks, QWidget* paren
     // The activity log stays where the output folder was at the start.
     run_ = std::make_unique<RunPanel>(
         ui->progressBar, ui->logList, destination_->OutputFolder(), prompter_,
-        [this](const std::string& path) { hooks_.openPath(this, prompter_, path); });
+        [this](const std::string& path) { hooks_.openPath(this, prompter_, path); },
+        [this](const RunSummary& summary, std::function<void()> showLog) {
+            return hooks_.showRunSummary(this, summary, std::move(showLog));
+        });
     gather_ = std::make_unique<GatherTask>(
         GatherControls{ui->gatherRow, ui->gatherLabel, ui->gatherProgress, ui->gatherCancelButton});
     sources_ = std::make_unique<PhotoSources>(
@@ -76,6 +82,25 @@ MainDialog::MainDialog(Prompter* prompter, MainDialogHooks hooks, QWidget* paren
             },
             [this](std::string& folder) { return hooks_.chooseFolder(this, folder); }});
     actions_ = new WindowActions(this, ui->photoList);
+    // What the last gathering left out: one line below the run, the names
+    // on request.
+    leftOutLabel_ = new QLabel(this);
+    leftOutLabel_->setObjectName(QStringLiteral("leftOutLabel"));
+    leftOutLabel_->setTextFormat(Qt::RichText);
+    leftOutLabel_->hide();
+    ui->runColumn->insertWidget(ui->runColumn->indexOf(ui->gatherRow) + 1, leftOutLabel_);
+    sources_->SetLeftOutReport([this](const std::vector<std::string>& paths) {
+        leftOut_ = paths;
+        leftOutLabel_->setVisible(!paths.empty());
+        leftOutLabel_->setText(QString::fromStdString(PhotoSources::LeftOutLine(paths)).toHtmlEscaped() +
+                               QStringLiteral(" <a href=\"details\">Details</a>"));
+    });
+    connect(leftOutLabel_, &QLabel::linkActivated, this, [this] {
+        std::string names;
+        for (const std::string& path : leftOut_) names += "\n" + PathForMessage(path);
+        prompter_.Tell("These files were left out because they are not pictures:" + names,
+                       kProductName, PromptIcon::Information);
+    });
     ui->previewFrame->SetDecoder(&DecodePreview);
 
     // The log's own list stays hidden; View log opens the whole file.
@@ -91,6 +116,7 @@ MainDialog::MainDialog(Prompter* prompter, MainDialogHooks hooks, QWidget* paren
     ConnectParts();
     UpdateData(false);
     presets_->Refresh();
+    RestoreLastUsed();
     UpdateActions();
     // Stored values their settings do not take were replaced: say which.
     if (const Status& font = overlay_->RefusedStored(); !font)
@@ -168,9 +194,9 @@ void MainDialog::ConnectParts() {
     connect(gather_.get(), &GatherTask::RunningChanged, this, &MainDialog::UpdateActions);
     connect(run_.get(), &RunPanel::RunningChanged, this, [this](bool running) {
         if (running)
-            list_->ShowRunStarted();
+            list_->ShowRunStarted(run_->Converted());
         else
-            list_->ShowRunEnded();
+            list_->ShowRunEnded(run_->LastResult().stopped);
         UpdateActions();
     });
     connect(run_.get(), &RunPanel::TextPositionReset, overlay_.get(), &OverlayPanel::ResetPosition);
@@ -261,23 +287,52 @@ void MainDialog::OpenPaths(const std::vector<std::string>& paths) {
 
 void MainDialog::OnExit() {
     if (run_->IsRunning()) {
-        prompter_.Tell("Please stop converting first", "Warning", PromptIcon::Exclamation);
-        return;
+        Prompt stop{"Stop the conversion and quit?", kProductName, PromptButtons::YesNo,
+                    PromptIcon::Question, {}, "Stop and quit", "Cancel"};
+        if (prompter_.Ask(stop) != PromptAnswer::Yes)
+            return;
+        run_->StopAndWait();
+    } else if (list_->Count() > 0) {
+        // The list, and the settings of each photo in it, are not kept.
+        const std::string count = std::to_string(list_->Count());
+        Prompt quit{"The list of " + count + (list_->Count() == 1 ? " photo" : " photos") +
+                        " is not kept. Do you want to quit?",
+                    kProductName, PromptButtons::YesNo, PromptIcon::Question, {}, "Quit",
+                    "Cancel"};
+        if (prompter_.Ask(quit) != PromptAnswer::Yes)
+            return;
     }
     gather_->Cancel();  // its photos would go with the window
     UpdateData(true);   // a bad X or Y was told; the rest is saved all the same
-    for (const Status& saved : {destination_->Save(), overlay_->Save()})
+    for (const Status& saved : {destination_->Save(), overlay_->Save(), SaveLastUsed()})
         SettingsStore::TellUnsaved(saved, prompter_);
     ui->previewFrame->Clear();
     closing_ = true;
     done(QDialog::Rejected);
 }
 
+Status MainDialog::SaveLastUsed() {
+    const Preset used{settings_->Defaults(), destination_->Naming(), overlay_->Overlay()};
+    if (Status saved = presets::SaveLastUsed(used); !saved)
+        return saved;
+    return SettingsStore::WriteString(presets::kLastUsed, presets::kLastPreset,
+                                      presets_->LastApplied());
+}
+
+void MainDialog::RestoreLastUsed() {
+    bool stored = false;
+    const Preset used = presets::LoadLastUsed(&stored);
+    // A first start keeps the built-in settings and shows no preset name.
+    if (stored)
+        ApplyPreset(used);
+    presets_->RestoreLastApplied(
+        SettingsStore::GetString(presets::kLastUsed, presets::kLastPreset, {}));
+}
+
 void MainDialog::reject() {
+    // Escape never closes the window: it only cancels a gathering.
     if (gather_->IsRunning())
         gather_->Cancel();
-    else
-        OnExit();
 }
 
 void MainDialog::changeEvent(QEvent* event) {

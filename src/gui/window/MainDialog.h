@@ -15,12 +15,14 @@
 
 #include "model/Preset.h"
 #include "platform/Prompter.h"
+#include "platform/Status.h"
 #include "window/MainDialogHooks.h"
 
 namespace Ui {
 class MainDialog;
 }
 class DestinationPanel;
+class QLabel;
 class GatherTask;
 class OutputSettingsEditor;
 class OverlayPanel;
@@ -72,7 +74,7 @@ public slots:
     void OnExit();
 
 protected:
-    void reject() override;  // Escape: cancels a gathering, else Exit
+    void reject() override;  // Escape: cancels a gathering, never closes
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -88,6 +90,9 @@ private:
     void ApplyPreset(const Preset& preset);
     // The window's settings as a preset; nothing when X or Y is not a number.
     std::optional<Preset> CurrentPreset();
+    // Every setting of the window, for the next start, and back.
+    [[nodiscard]] Status SaveLastUsed();
+    void RestoreLastUsed();
 
     std::unique_ptr<Ui::MainDialog> ui;
     std::unique_ptr<QtPrompter> ownPrompter_;
@@ -104,5 +109,7 @@ private:
     std::unique_ptr<GatherTask> gather_;
     std::unique_ptr<PhotoSources> sources_;
     WindowActions* actions_ = nullptr;  // the window's child
+    QLabel* leftOutLabel_ = nullptr;  // the window's child
+    std::vector<std::string> leftOut_;      // what the last gathering left out
     bool closing_ = false;
 };

@@ -79,4 +79,6 @@ void CompleteWithProgramDialogs(MainDialogHooks& hooks) {
         };
     if (!hooks.openPath)
         hooks.openPath = &OpenPath;
+    if (!hooks.showRunSummary)
+        hooks.showRunSummary = &RunSummaryDialog::Ask;
 }

@@ -10,6 +10,7 @@
 #include <functional>
 #include <string>
 
+#include "dialogs/RunSummaryDialog.h"
 #include "platform/Prompter.h"
 #include "settings/FontSettings.h"
 #include "model/OutputPhotoFormat.h"
@@ -41,6 +42,10 @@ struct MainDialogHooks {
     // Opens a folder or a file (native bytes) with the desktop's handler;
     // when none starts, the prompter is told so.
     std::function<void(QWidget* parent, Prompter& prompter, const std::string& path)> openPath;
+    // The box at the end of a run; showLog opens the activity log.
+    std::function<RunSummaryChoice(QWidget* parent, const RunSummary& summary,
+                                   std::function<void()> showLog)>
+        showRunSummary;
 };
 
 // Fills every empty hook with the program's own dialog.

@@ -29,8 +29,12 @@ void OutputSettingsEditor::SetDefaults(const OutputPhotoFormat& format) {
 void OutputSettingsEditor::OfferDefaultsToList() {
     if (list_.Count() <= 0)
         return;
-    if (prompter_.Ask("Do you want to change all output settings of photos?", "Question",
-                      PromptButtons::YesNo, PromptIcon::Question) == PromptAnswer::Yes) {
+    // Says which photos it means: the new settings are for photos added from
+    // now on either way.
+    const std::string question = "Give the " + std::to_string(list_.Count()) + " photo" +
+                                 (list_.Count() == 1 ? "" : "s") + " in the list these settings too?";
+    if (prompter_.Ask(question, "Question", PromptButtons::YesNo, PromptIcon::Question) ==
+        PromptAnswer::Yes) {
         for (int row = 0; row < list_.Count(); ++row) {
             PhotoItem& photo = list_.Photo(row);
             photo.m_outputPhotoFormat = DefaultOutputPhotoFormat;

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "model/OptionTables.h"
 #include "platform/Paths.h"
 
 PhotoListModel::PhotoListModel(const std::vector<PhotoItem>& photos, QObject* parent)
@@ -40,6 +41,7 @@ QString PhotoListModel::StatusText(PhotoStatus status) {
     case PhotoStatus::Converted: return QStringLiteral("Converted");
     case PhotoStatus::Skipped: return QStringLiteral("Skipped");
     case PhotoStatus::Failed: return QStringLiteral("Failed");
+    case PhotoStatus::NotConverted: return QStringLiteral("Not converted");
     }
     return {};
 }
@@ -52,9 +54,22 @@ QString PhotoListModel::CellText(const PhotoItem& photo, int column) {
     case kColumnTime: return QString::fromStdString(photo.strTime);
     case kColumnOutputSize: return QStringLiteral("%1*%2").arg(out.nOutputWidth).arg(out.nOutputHeight);
     case kColumnRotate: return QString::number(out.nRotateAngel);
+    case kColumnFormat: return FormatText(photo);
     case kColumnStatus: return StatusText(photo.status);
     default: return {};
     }
+}
+
+QString PhotoListModel::FormatText(const PhotoItem& photo) {
+    const OutputPhotoFormat& out = photo.m_outputPhotoFormat;
+    // "Same as the source" shows what the photo is written as.
+    const OutputFormatRow* row = OutputFormatFor(out.nOuptputFormat, photo.strSourceFormat);
+    if (!row)
+        return QString::number(out.nOuptputFormat);
+    QString text = QString::fromUtf8(row->listText);
+    if (row->settings & kUsesQuality)
+        text += QStringLiteral(" %1").arg(out.nCurrentJpegQuality);
+    return text;
 }
 
 QVariant PhotoListModel::data(const QModelIndex& index, int role) const {
@@ -85,12 +100,13 @@ QVariant PhotoListModel::headerData(int section, Qt::Orientation orientation, in
     case kColumnTime: return QStringLiteral("Time");
     case kColumnOutputSize: return QStringLiteral("Output Width * Height");
     case kColumnRotate: return QStringLiteral("Rotate");
+    case kColumnFormat: return QStringLiteral("Format");
     case kColumnStatus: return QStringLiteral("Status");
     default: return {};
     }
 }
 
 int PhotoListModel::DefaultWidth(int column) {
-    static constexpr int kWidths[kColumnCount] = {200, 100, 150, 141, 100, 90};
+    static constexpr int kWidths[kColumnCount] = {200, 100, 150, 141, 100, 110, 100};
     return column >= 0 && column < kColumnCount ? kWidths[column] : 100;
 }

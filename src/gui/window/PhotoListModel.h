@@ -29,6 +29,8 @@ public:
     // The column's text for one photo.
     static QString CellText(const PhotoItem& photo, int column);
     static QString StatusText(PhotoStatus status);
+    // The output format and, for a lossy one, its quality: "WebP 82".
+    static QString FormatText(const PhotoItem& photo);
     // The column widths of a fresh window, in pixels.
     static int DefaultWidth(int column);
 

@@ -138,10 +138,12 @@ void PhotoListPanel::SetSortable(bool sortable) {
     view_->horizontalHeader()->setSectionsClickable(sortable);
 }
 
-void PhotoListPanel::ShowRunStarted() {
-    for (PhotoItem& photo : m_photoList) {
-        photo.status = PhotoStatus::Waiting;
-        photo.statusReason.clear();
+void PhotoListPanel::ShowRunStarted(const std::vector<bool>& alreadyConverted) {
+    for (std::size_t i = 0; i < m_photoList.size(); ++i) {
+        if (i < alreadyConverted.size() && alreadyConverted[i])
+            continue;
+        m_photoList[i].status = PhotoStatus::Waiting;
+        m_photoList[i].statusReason.clear();
     }
     RowsChanged(0, Count() - 1);
 }
@@ -160,9 +162,9 @@ void PhotoListPanel::ShowFinished(int row, PhotoStatus status, const std::string
     RowsChanged(row, row);
 }
 
-void PhotoListPanel::ShowRunEnded() {
+void PhotoListPanel::ShowRunEnded(bool stopped) {
     for (PhotoItem& photo : m_photoList)
         if (photo.status == PhotoStatus::Waiting)
-            photo.status = PhotoStatus::None;
+            photo.status = stopped ? PhotoStatus::NotConverted : PhotoStatus::None;
     RowsChanged(0, Count() - 1);
 }

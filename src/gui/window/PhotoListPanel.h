@@ -54,13 +54,14 @@ public:
     void SortByColumn(int column);
     void SetSortable(bool sortable);
 
-    // What a run shows in the rows: every photo waiting, one being
-    // converted (with its output path), one finished, and the run over
-    // (photos a stop left out wait no more).
-    void ShowRunStarted();
+    // What a run shows in the rows: every photo waiting (but those an
+    // earlier part of the run converted), one being converted (with its
+    // output path), one finished, and the run over (photos a stop left out
+    // read "Not converted").
+    void ShowRunStarted(const std::vector<bool>& alreadyConverted = {});
     void ShowConverting(int row, const std::string& outputPath);
     void ShowFinished(int row, PhotoStatus status, const std::string& reason);
-    void ShowRunEnded();
+    void ShowRunEnded(bool stopped = false);
 
 signals:
     // The number of photos may have changed.

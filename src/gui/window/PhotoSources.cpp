@@ -55,8 +55,29 @@ QStringList PhotoSources::AddPhotosFilters() {
             QStringLiteral("Any Files (*.*) (*)")};
 }
 
-void PhotoSources::Gather(GatherWork work, const char* folderKey) {
-    task_.Start(std::move(work), [this, folderKey](std::vector<PhotoItem> photos) {
+std::string PhotoSources::LeftOutLine(const std::vector<std::string>& paths) {
+    if (paths.empty())
+        return {};
+    std::string names;
+    for (std::size_t i = 0; i < paths.size() && i < 3; ++i)
+        names += (i ? ", " : "") + paths::NameOfPath(paths[i]);
+    if (paths.size() > 3)
+        names += ", \u2026";
+    return std::to_string(paths.size()) + (paths.size() == 1 ? " file was" : " files were") +
+           " left out: not " + (paths.size() == 1 ? "a picture" : "pictures") + " (" + names + ")";
+}
+
+std::function<void(const std::string&)> PhotoSources::Collect(const LeftOut& leftOut) {
+    // Called on the gathering's worker only; read once it has ended.
+    return [leftOut](const std::string& path) { leftOut->push_back(path); };
+}
+
+void PhotoSources::Gather(GatherWork work, const char* folderKey, LeftOut leftOut) {
+    task_.Start(std::move(work), [this, folderKey, leftOut](std::vector<PhotoItem> photos) {
+        for (const std::string& path : *leftOut)
+            log_.Note(path + ": left out, not a picture", prompter_);
+        if (leftOutReport_)
+            leftOutReport_(*leftOut);
         list_.Append(std::move(photos));
         if (folderKey && list_.Count() > 0)
             SettingsStore::TellUnsaved(
@@ -75,12 +96,14 @@ void PhotoSources::AddPhotos() {
         return;
     std::vector<std::string> files;
     for (const QString& file : chosen) files.push_back(paths::FromQString(file));
+    auto leftOut = std::make_shared<std::vector<std::string>>();
     Gather(
-        [files, defaults = settings_.Defaults(), &prompter = prompter_](
-            const std::atomic<bool>& cancel, GatherReport& report) {
-            return GatherPhotos(files, defaults, prompter, cancel, Reading(report));
+        [files, defaults = settings_.Defaults(), &prompter = prompter_,
+         rejected = Collect(leftOut)](const std::atomic<bool>& cancel, GatherReport& report) {
+            return GatherPhotos(files, defaults, prompter, cancel, Reading(report), nullptr,
+                                rejected);
         },
-        settings::kLastPhotoFolder);
+        settings::kLastPhotoFolder, leftOut);
 }
 
 void PhotoSources::SearchPhotos() {
@@ -88,31 +111,34 @@ void PhotoSources::SearchPhotos() {
         SettingsStore::GetString(settings::kOption, settings::kLastBrowseFolder, "");
     if (!choosers_.folder(folder))
         return;
+    auto leftOut = std::make_shared<std::vector<std::string>>();
     Gather(
-        [folder, defaults = settings_.Defaults(), &prompter = prompter_, &log = log_](
-            const std::atomic<bool>& cancel, GatherReport& report) {
+        [folder, defaults = settings_.Defaults(), &prompter = prompter_, &log = log_,
+         rejected = Collect(leftOut)](const std::atomic<bool>& cancel, GatherReport& report) {
             std::vector<std::string> found;
             if (!FindPhotoFiles(folder, found, prompter, &cancel, Searching(report),
                                 LogUnsearched(log, prompter)))
                 return std::vector<PhotoItem>{};
             std::vector<PhotoItem> photos =
-                GatherPhotos(found, defaults, prompter, cancel, Reading(report));
+                GatherPhotos(found, defaults, prompter, cancel, Reading(report), nullptr, rejected);
             SetSearchRoot(photos, folder);
             return photos;
         },
-        settings::kLastBrowseFolder);
+        settings::kLastBrowseFolder, leftOut);
 }
 
 void PhotoSources::OpenPaths(const std::vector<std::string>& paths) {
     if (paths.empty())
         return;
+    auto leftOut = std::make_shared<std::vector<std::string>>();
     Gather(
-        [paths, defaults = settings_.Defaults(), &prompter = prompter_, &log = log_](
-            const std::atomic<bool>& cancel, GatherReport& report) {
+        [paths, defaults = settings_.Defaults(), &prompter = prompter_, &log = log_,
+         rejected = Collect(leftOut)](const std::atomic<bool>& cancel, GatherReport& report) {
             std::vector<std::string> roots;
             const std::vector<std::string> candidates = CandidatesOfPaths(
                 paths, prompter, cancel, Searching(report), &roots, LogUnsearched(log, prompter));
-            return GatherPhotos(candidates, defaults, prompter, cancel, Reading(report), &roots);
+            return GatherPhotos(candidates, defaults, prompter, cancel, Reading(report), &roots,
+                                rejected);
         },
-        nullptr);
+        nullptr, leftOut);
 }

@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -48,9 +49,21 @@ public:
     // The Add Photos dialog's filters: the folder search's extensions.
     static QStringList AddPhotosFilters();
 
+    // What a gathering left out (files that are not pictures), in one line:
+    // "2 files were left out: not pictures (notes.jpg, todo.png)", at most
+    // three names, then "...".
+    static std::string LeftOutLine(const std::vector<std::string>& paths);
+    // Called after each gathering with what it left out (empty: nothing);
+    // each left-out file is also logged.
+    using LeftOutReport = std::function<void(const std::vector<std::string>& paths)>;
+    void SetLeftOutReport(LeftOutReport report) { leftOutReport_ = std::move(report); }
+
 private:
-    // folderKey: the setting that gets the folder of the list's last photo.
-    void Gather(GatherWork work, const char* folderKey);
+    using LeftOut = std::shared_ptr<std::vector<std::string>>;
+    // folderKey: the setting that gets the folder of the list's last photo;
+    // leftOut: filled by the work with the files it left out.
+    void Gather(GatherWork work, const char* folderKey, LeftOut leftOut);
+    static std::function<void(const std::string&)> Collect(const LeftOut& leftOut);
 
     GatherTask& task_;
     PhotoListPanel& list_;
@@ -58,4 +71,5 @@ private:
     Prompter& prompter_;
     ActivityLog& log_;
     Choosers choosers_;
+    LeftOutReport leftOutReport_;
 };

@@ -53,7 +53,14 @@ void PresetPanel::ApplyChosen() {
         Refresh();
         return;
     }
+    lastApplied_ = name;
     emit Applied(*loaded.Value());
+}
+
+void PresetPanel::RestoreLastApplied(const std::string& name) {
+    const int index = name.empty() ? -1 : list_->findText(QString::fromStdString(name));
+    list_->setCurrentIndex(index);
+    lastApplied_ = index >= 0 ? name : std::string();
 }
 
 void PresetPanel::SaveAs() {

@@ -37,6 +37,13 @@ public:
     void SaveAs();
     void RemoveChosen();
 
+    // The name of the preset last applied; empty when none was, or when the
+    // one restored is not stored any more.
+    const std::string& LastApplied() const { return lastApplied_; }
+    // After a restart: shows the preset last applied when it is still
+    // stored, else no name at all (its settings came back with the rest).
+    void RestoreLastApplied(const std::string& name);
+
 signals:
     void Applied(const Preset& preset);
     void CountChanged();
@@ -46,4 +53,5 @@ private:
     Prompter& prompter_;
     AskName askName_;
     CurrentSettings current_;
+    std::string lastApplied_;
 };

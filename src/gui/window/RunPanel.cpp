@@ -4,12 +4,15 @@
 #include <QListWidget>
 #include <QProgressBar>
 
+#include <algorithm>
 #include <utility>
 
+#include "gather/PhotoInfo.h"
 #include "platform/Paths.h"
 #include "platform/Prompter.h"
 #include "run/ActivityLog.h"
 #include "run/RunController.h"
+#include "run/RunSummary.h"
 
 namespace {
 
@@ -22,26 +25,31 @@ PhotoStatus StatusOf(const PhotoResult& result) {
     return PhotoStatus::Failed;
 }
 
-// The message and the reason behind it, for the row's tooltip.
+// The plain reason and the technical text behind it, for the row's tooltip.
 std::string ReasonOf(const PhotoResult& result) {
-    std::string reason = result.message;
-    if (!result.reason.empty())
-        reason += (reason.empty() ? "" : "\n") + result.reason;
+    const std::string plain = PlainReasonOf(result);
+    const std::string told = result.Told();
+    std::string reason = plain == told ? told : plain + "\n" + told;
     // What a byte limit came to: quality, size, encodes, any reduction.
     if (result.fit)
         reason += (reason.empty() ? "" : "\n") + FitText(*result.fit);
     return reason;
 }
 
+std::string PhotoCount(std::size_t count) {
+    return GroupedNumber(count) + (count == 1 ? " photo" : " photos");
+}
+
 }  // namespace
 
 RunPanel::RunPanel(QProgressBar* progress, QListWidget* logLines, const std::string& logFolder,
-                   Prompter& prompter, OpenPath openPath, QObject* parent)
+                   Prompter& prompter, OpenPath openPath, ShowSummary showSummary, QObject* parent)
     : QObject(parent),
       progress_(progress),
       logLines_(logLines),
       prompter_(prompter),
       openPath_(std::move(openPath)),
+      showSummary_(std::move(showSummary)),
       log_(std::make_unique<ActivityLog>(logFolder)) {
     progress_->setRange(0, 999);
     progress_->setValue(0);
@@ -78,28 +86,82 @@ void RunPanel::Start(RunRequest request) {
     if (prepared.job.photos.empty())
         return;
 
-    controller_ = std::make_unique<RunController>(std::move(prepared.job), prompter_, *log_);
+    job_ = std::move(prepared.job);
+    job_.tellFailures = false;  // shown in the rows and in the closing box
+    converted_.assign(job_.photos.size(), false);
+    outputPaths_.assign(job_.photos.size(), {});
+    log_->Note("Conversion started: " + runFolder_ + ", " + PhotoCount(job_.photos.size()) + "; " +
+                   RunSettingsLine(job_),
+               prompter_);
+    progress_->setValue(0);
+    Launch();
+}
+
+void RunPanel::ConvertRest() {
+    if (IsRunning() || job_.photos.empty())
+        return;
+    const auto left = static_cast<std::size_t>(std::count(converted_.begin(), converted_.end(), false));
+    log_->Note("Converting the rest: " + PhotoCount(left) + " into " + runFolder_, prompter_);
+    Launch();
+}
+
+void RunPanel::Launch() {
+    ConversionJob job = job_;
+    job.alreadyConverted = converted_;
+    failures_.clear();
+    finishedThisPart_ = 0;
+    notWrittenThisPart_ = 0;
+    clock_.start();
+    controller_ = std::make_unique<RunController>(std::move(job), prompter_, *log_);
     RunController* run = controller_.get();
     connect(run, &RunController::Progress, progress_, &QProgressBar::setValue,
             Qt::QueuedConnection);
     connect(
         run, &RunController::OutputPathFormed, this,
         [this](qsizetype index, const std::string& path) {
+            if (index >= 0 && static_cast<std::size_t>(index) < outputPaths_.size())
+                outputPaths_[static_cast<std::size_t>(index)] = path;
             emit PhotoStarted(static_cast<int>(index), path);
         },
         Qt::QueuedConnection);
-    connect(
-        run, &RunController::PhotoDone, this,
-        [this](qsizetype index, const PhotoResult& result) {
-            emit PhotoFinished(static_cast<int>(index), StatusOf(result), ReasonOf(result));
-        },
-        Qt::QueuedConnection);
+    connect(run, &RunController::PhotoDone, this, &RunPanel::OnPhotoDone, Qt::QueuedConnection);
     connect(run, &RunController::TextPositionReset, this, &RunPanel::TextPositionReset,
             Qt::QueuedConnection);
     connect(run, &RunController::Finished, this, &RunPanel::Finished, Qt::QueuedConnection);
     emit RunningChanged(true);
-    progress_->setValue(0);
+    ShowProgressText();
     run->Start();
+}
+
+void RunPanel::OnPhotoDone(qsizetype index, const PhotoResult& result) {
+    if (!controller_ || index < 0 || static_cast<std::size_t>(index) >= converted_.size())
+        return;
+    const auto at = static_cast<std::size_t>(index);
+    ++finishedThisPart_;
+    if (result.outcome == PhotoOutcome::Written)
+        converted_[at] = true;
+    else
+        ++notWrittenThisPart_;
+    if (result.outcome == PhotoOutcome::Failed)
+        failures_.push_back({FileNameOfPath(job_.photos[at].source.path), PlainReasonOf(result),
+                             result.Told()});
+    if (result.replaced)
+        log_->Note("Replaced " + outputPaths_[at], prompter_);
+    emit PhotoFinished(static_cast<int>(index), StatusOf(result), ReasonOf(result));
+    ShowProgressText();
+}
+
+void RunPanel::ShowProgressText() {
+    const std::size_t total = converted_.size();
+    const std::size_t converted =
+        static_cast<std::size_t>(std::count(converted_.begin(), converted_.end(), true));
+    // Photos of this part that failed or were not replaced are done too.
+    const std::size_t done = std::min(total, converted + notWrittenThisPart_);
+    const std::size_t remaining = total - done;
+    const std::optional<double> left =
+        SecondsLeft(finishedThisPart_, static_cast<double>(clock_.elapsed()) / 1000.0, remaining);
+    progress_->setTextVisible(true);
+    progress_->setFormat(QString::fromStdString(ProgressText(done, total, left)));
 }
 
 void RunPanel::Stop() {
@@ -107,16 +169,43 @@ void RunPanel::Stop() {
         controller_->RequestStop();
 }
 
-void RunPanel::Finished(const RunResult& result) {
-    controller_.reset();
+void RunPanel::StopAndWait() {
+    if (!controller_)
+        return;
+    controller_->RequestStop();
+    controller_.reset();  // waits for the photos being converted
+    log_->Note("Stopped: the window was closed during the conversion", prompter_);
     emit RunningChanged(false);
-    progress_->setValue(999);
-    std::string question = "The conversion is done. Do you want to open the output folder?";
-    if (const std::string outcome = RunOutcomeLines(result); !outcome.empty())
-        question += "\n" + outcome;
-    if (prompter_.Ask(question, runFolder_, PromptButtons::YesNo) == PromptAnswer::Yes)
+}
+
+void RunPanel::Finished(const RunResult& result) {
+    if (!controller_)
+        return;  // the window stopped it while going away
+    controller_.reset();
+    result_ = result;
+    log_->Note(RunEndLogLine(result), prompter_);
+    emit RunningChanged(false);
+    // A stopped run's bar stays where it stopped.
+    if (!result.stopped)
+        progress_->setValue(999);
+    ShowProgressText();
+
+    RunSummary summary;
+    summary.caption = runFolder_;
+    const std::string outcome = RunOutcomeLines(result);
+    const std::string question = "Do you want to open the output folder?";
+    if (result.stopped)
+        summary.text = outcome + "\n" + question;
+    else
+        summary.text = "The conversion is done. " + question + (outcome.empty() ? "" : "\n" + outcome);
+    summary.failures = failures_;
+    summary.canConvertRest = std::find(converted_.begin(), converted_.end(), false) != converted_.end();
+    const RunSummaryChoice choice = showSummary_(summary, [this] { ViewLog(); });
+    if (choice == RunSummaryChoice::OpenFolder)
         openPath_(runFolder_);
     emit ConversionFinished();
+    if (choice == RunSummaryChoice::ConvertRest)
+        ConvertRest();
 }
 
 void RunPanel::ViewLog() {

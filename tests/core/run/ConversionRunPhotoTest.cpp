@@ -86,7 +86,7 @@ TEST(ConversionRunPhotos, ParallelRunWritesTheSameFilesAsOneAtATime) {
     EXPECT_TRUE(results[0] == results[1]);
 }
 
-TEST(ConversionRunPhotos, SameOutputPathAsksForTheSecondPhoto) {
+TEST(ConversionRunPhotos, SameOutputNameGivesTwoFiles) {
     testsupport::TempDir dir;
     fs::create_directory(dir.file("a"));
     fs::create_directory(dir.file("b"));
@@ -100,24 +100,22 @@ TEST(ConversionRunPhotos, SameOutputPathAsksForTheSecondPhoto) {
         p->m_outputPhotoFormat.nOutputWidth = 20;
         p->m_outputPhotoFormat.nOutputHeight = 15;
     }
-    for (PromptAnswer answer : {PromptAnswer::No, PromptAnswer::Yes}) {
-        const std::string run = dir.file(answer == PromptAnswer::No ? "no" : "yes") + "/";
-        fs::create_directory(run);
-        ActivityLog log(dir.path());
-        RecordingPrompter prompter(answer);
-        ConversionJob job;
-        job.photos = testsupport::JobsOf({first, second});
-        job.naming.runFolder = run;
-        job.naming.notRename = true;
-        job.jobs = 2;
-        const RunResult r = ConversionRun(job, prompter, log, {}).Run();
-        ASSERT_EQ(prompter.Prompts().size(), 1u);
-        EXPECT_EQ(prompter.Prompts()[0].buttons, PromptButtons::YesNo);
-        EXPECT_NE(prompter.Prompts()[0].text.find(run + "same.png"), std::string::npos);
-        EXPECT_EQ(r.converted, answer == PromptAnswer::Yes ? 2u : 1u);
-        EXPECT_EQ(r.skipped, answer == PromptAnswer::No ? 1u : 0u);
-        EXPECT_EQ(testsupport::FilesBelow(run).size(), 1u);  // no temporary left behind
-    }
+    const std::string run = dir.file("run") + "/";
+    fs::create_directory(run);
+    ActivityLog log(dir.path());
+    RecordingPrompter prompter(PromptAnswer::No);
+    ConversionJob job;
+    job.photos = testsupport::JobsOf({first, second});
+    job.naming.runFolder = run;
+    job.naming.notRename = true;
+    job.jobs = 2;
+    const RunResult r = ConversionRun(job, prompter, log, {}).Run();
+    EXPECT_TRUE(prompter.Prompts().empty()) << "neither file was there before the run";
+    EXPECT_EQ(r.converted, 2u);
+    EXPECT_EQ(r.numberedApart, 1u);
+    const auto files = testsupport::FilesBelow(run);
+    EXPECT_EQ(files.size(), 2u);  // no temporary left behind
+    EXPECT_TRUE(files.count("same.png") && files.count("same-2.png"));
 }
 
 // A photo that did not come out is named, with its reason, in one log line,
@@ -158,11 +156,14 @@ TEST(ConversionRunPhotos, EveryFailedPhotoIsLoggedWithItsReason) {
     ASSERT_EQ(lines.size(), 3u);
     std::string escaped = damaged;
     escaped.replace(escaped.find('\n'), 1, "\\n");  // one entry, one line
-    EXPECT_EQ(lines[0].rfind(escaped + ": Failed to convert photo! (", 0), 0u) << lines[0];
+    EXPECT_EQ(lines[0].rfind(escaped + ": the file is damaged or incomplete - Failed to convert photo! (", 0),
+              0u)
+        << lines[0];
     EXPECT_GT(lines[0].size(), escaped.size() + 30) << "a decoder's reason";
     EXPECT_EQ(lines[1], good + ": The output width is invalid! (output size 0 x 15)");
     EXPECT_EQ(lines[2],
-              dir.file("missing.png") + ": Failed to convert photo! (No such file or directory)");
+              dir.file("missing.png") +
+                  ": the file is missing - Failed to convert photo! (No such file or directory)");
 }
 
 }  // namespace

@@ -155,7 +155,8 @@ TEST_F(ConversionRunTest, StopFinishesThePhotoInHandOnly) {
     const RunResult r = conversion.Run();
     EXPECT_EQ(r.converted, 1u);
     EXPECT_TRUE(r.stopped);
-    EXPECT_EQ(recorder.progress, (std::vector<int>{0, 999}));
+    EXPECT_EQ(r.NotStarted(), 4u);
+    EXPECT_EQ(recorder.progress, (std::vector<int>{0})) << "the bar stays where it stopped";
     EXPECT_EQ(recorder.paths.size(), 1u);
     EXPECT_EQ(recorder.finishedCalls, 1);
 }
@@ -186,7 +187,7 @@ TEST_F(ConversionRunTest, StopWithTwoWorkersFinishesBothInHand) {
     const RunResult r = conversion.Run();
     EXPECT_EQ(r.converted, 2u);
     EXPECT_TRUE(r.stopped);
-    EXPECT_EQ(recorder.progress, (std::vector<int>{0, 200, 999}));
+    EXPECT_EQ(recorder.progress, (std::vector<int>{0, 200}));
 }
 
 TEST_F(ConversionRunTest, ReplaceQuestionBothWays) {
@@ -212,44 +213,88 @@ TEST_F(ConversionRunTest, ReplaceQuestionBothWays) {
     }
 }
 
-TEST_F(ConversionRunTest, EqualOutputPathsAreSerialisedInListOrder) {
-    // With "Not rename", sources of one title from different folders meet
-    // the replace question for each later one, never at the same time.
+TEST_F(ConversionRunTest, EqualOutputPathsAreNumberedApartInListOrder) {
+    // With "Not rename", sources of one title from different folders each
+    // get a file of their own, without a question: none was there before.
     std::vector<PhotoItem> photos;
-    for (int i = 0; i < 6; ++i) photos.push_back(Photo("/in/" + std::to_string(i) + "/same.png"));
+    for (int i = 0; i < 3; ++i) photos.push_back(Photo("/in/" + std::to_string(i) + "/same.png"));
     photos.push_back(Photo("/in/other.png"));
     photos.push_back(Photo("/in/9/SAME.png"));  // one file on a case-insensitive card
     ConversionJob job = Job(photos, run, 4);
     job.naming.notRename = true;
-    prompter.SetFallback(PromptAnswer::Yes);
+    const RunResult r = RunJob(job);
+    EXPECT_EQ(r.converted, 5u);
+    EXPECT_EQ(r.numberedApart, 3u);
+    EXPECT_TRUE(prompter.Prompts().empty());
+    auto files = testsupport::FilesBelow(run);
+    ASSERT_EQ(files.size(), 5u);
+    for (const auto& [name, source] : std::map<std::string, std::string>{
+             {"same.jpg", "/in/0/"}, {"same-2.jpg", "/in/1/"}, {"same-3.jpg", "/in/2/"},
+             {"SAME-4.jpg", "/in/9/"}, {"other.jpg", "/in/other"}})
+        EXPECT_EQ(files[name].substr(0, 6), source.substr(0, 6)) << name;
+}
 
-    std::mutex m;
-    std::set<std::string> active;
-    std::vector<std::string> orderSame;
-    bool overlap = false;
-    auto lower = [](std::string s) {
-        for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        return s;
-    };
-    auto converter = [&](const PhotoJob& p, const TextOverlay& o, Prompter& pr) {
-        {
-            std::lock_guard l(m);
-            overlap |= !active.insert(lower(p.outputPath)).second;
-            if (p.outputPath == run + "same.jpg")
-                orderSame.push_back(p.source.path);
+// Convert the rest: the photos an earlier part wrote are left as they are,
+// the others keep the numbers the whole job gives them.
+TEST_F(ConversionRunTest, TheRestKeepsTheNumbersOfTheWholeRun) {
+    std::vector<PhotoItem> photos;
+    for (int i = 0; i < 12; ++i) photos.push_back(Photo("/in/" + std::to_string(i) + ".jpg"));
+    ConversionJob job = Job(photos, run, 2);
+    job.alreadyConverted.assign(12, true);
+    job.alreadyConverted[4] = job.alreadyConverted[11] = false;
+    const RunResult r = RunJob(job);
+    EXPECT_EQ(r.converted, 12u);
+    EXPECT_EQ(r.total, 12u);
+    EXPECT_FALSE(r.stopped);
+    EXPECT_EQ(recorder.paths.size(), 2u);
+    EXPECT_EQ(recorder.paths[4], run + "p.05.2009.05.17.jpg");
+    EXPECT_EQ(recorder.paths[11], run + "p.12.2009.05.17.jpg");
+}
+
+// A run whose failures are shown at its end asks only its questions, one at
+// a time, and an answer to all is asked once.
+TEST_F(ConversionRunTest, QuietRunAsksOnlyQuestionsAndOnceToAll) {
+    for (const char* name : {"p.1.2009.05.17.jpg", "p.2.2009.05.17.jpg", "p.3.2009.05.17.jpg"})
+        std::ofstream(run + name) << "old";
+    std::vector<PhotoItem> photos{Photo("/in/a.jpg"), Photo("/in/b.jpg"), Photo("/in/c.jpg"),
+                                  Photo("/in/d.jpg", 0, 10)};
+    ConversionJob job = Job(photos, run, 3);
+    job.tellFailures = false;
+    prompter.Script({PromptAnswer::NoToAll});
+    const RunResult r = RunJob(job, [](const PhotoJob& p, const TextOverlay& o, Prompter& pr) {
+        if (p.plan.width <= 0) {
+            pr.Tell("The output width is invalid!", p.source.path);
+            return PhotoResult{PhotoOutcome::Failed, "The output width is invalid!", {}};
         }
-        const PhotoResult result = FakeConvert(p, o, pr);
-        std::lock_guard l(m);
-        active.erase(lower(p.outputPath));
-        return result;
-    };
-    const RunResult r = RunJob(job, converter);
-    EXPECT_FALSE(overlap);
-    EXPECT_EQ(r.converted, 8u);
-    EXPECT_EQ(prompter.Prompts().size(), 5u);  // every "same.jpg" after the first
-    ASSERT_EQ(orderSame.size(), 6u);
-    for (int i = 0; i < 6; ++i) EXPECT_EQ(orderSame[i], "/in/" + std::to_string(i) + "/same.png");
-    EXPECT_EQ(testsupport::FilesBelow(run)["same.jpg"].substr(0, 14), "/in/5/same.png");
+        if (fs::exists(p.outputPath) &&
+            pr.Ask(Prompt{p.outputPath, "Warning", PromptButtons::YesNoAll, PromptIcon::None, {},
+                          {}, {}}) != PromptAnswer::Yes)
+            return PhotoResult{PhotoOutcome::Skipped, "Not converted", {}};
+        return FakeConvert(p, o, pr);
+    });
+    EXPECT_EQ(prompter.Prompts().size(), 1u);
+    EXPECT_EQ(r.skipped, 3u);
+    EXPECT_EQ(r.failed, 1u);
+    ASSERT_EQ(log.Lines().size(), 4u) << "every photo not written is logged";
+}
+
+// With Keep sub-folders, a failed photo leaves no empty folder behind; a
+// folder another photo was written into stays.
+TEST_F(ConversionRunTest, FailedPhotoLeavesNoEmptyFolder) {
+    std::vector<PhotoItem> photos{Photo("/in/Day1/am/bad.jpg"), Photo("/in/Day2/bad.jpg"),
+                                  Photo("/in/Day2/good.jpg")};
+    for (PhotoItem& photo : photos) photo.strSearchRoot = "/in/";
+    ConversionJob job = Job(photos, run, 2);
+    job.naming.keepFolders = true;
+    job.naming.notRename = true;
+    const RunResult r = RunJob(job, [](const PhotoJob& p, const TextOverlay& o, Prompter& pr) {
+        if (p.source.path.find("bad") != std::string::npos)
+            return PhotoResult{PhotoOutcome::Failed, "Failed to convert photo!", "damaged"};
+        return FakeConvert(p, o, pr);
+    });
+    EXPECT_EQ(r.failed, 2u);
+    EXPECT_FALSE(fs::exists(run + "Day1"));
+    EXPECT_TRUE(fs::exists(run + "Day2/good.jpg"));
 }
 
 TEST_F(ConversionRunTest, TextPositionCorrectionsInListOrder) {

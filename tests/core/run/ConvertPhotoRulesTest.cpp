@@ -59,7 +59,7 @@ protected:
     Prompt ReplaceQuestion(const std::string& path) const {
         std::string text = GetText(IDS_FILE_EXISTS_REPLACE);
         text.replace(text.find("%s"), 2, path);
-        return {text, GetText(IDS_WARNING), PromptButtons::YesNo, PromptIcon::Exclamation, {}};
+        return {text, GetText(IDS_WARNING), PromptButtons::YesNoAll, PromptIcon::Exclamation, {}};
     }
 
     testsupport::TempDir dir;

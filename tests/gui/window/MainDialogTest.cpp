@@ -124,7 +124,7 @@ private slots:
             QVERIFY(!hidden->isVisible());
         QVERIFY(ui.viewLogButton->isVisible());
         const QStringList titles{"File name", "Width * Height", "Time", "Output Width * Height",
-                                 "Rotate",    "Status"};
+                                 "Rotate",    "Format",         "Status"};
         QAbstractItemModel* model = ui.photoList->model();
         QCOMPARE(model->columnCount(), titles.size());
         for (int column = 0; column < titles.size(); ++column)
@@ -308,8 +308,7 @@ private slots:
         QCOMPARE(int(prompter_.Prompts().size()), questions);
         if (questions) {
             const auto asked = prompter_.Prompts().front();
-            QCOMPARE(asked.text,
-                     std::string("Do you want to change all output settings of photos?"));
+            QCOMPARE(asked.text, std::string("Give the 2 photos in the list these settings too?"));
             QCOMPARE(asked.caption, std::string("Question"));
             QVERIFY(asked.buttons == PromptButtons::YesNo);
             QVERIFY(asked.icon == PromptIcon::Question);
@@ -407,7 +406,9 @@ private slots:
             QSignalSpy finished(window.get(), &QDialog::finished);
             QTest::keyClick(window.get(), Qt::Key_Return);  // Enter does nothing
             QVERIFY(window->isVisible());
-            QTest::keyClick(window.get(), Qt::Key_Escape);  // Escape is Exit
+            QTest::keyClick(window.get(), Qt::Key_Escape);  // Escape never closes
+            QVERIFY(window->isVisible());
+            window->Controls().exitButton->click();  // an empty list: nothing to ask
             QCOMPARE(finished.count(), 1);
             QVERIFY(!window->isVisible());
         }
@@ -446,7 +447,7 @@ private slots:
         AddLetters(*window, QStringLiteral("abc"));
         window->Controls().overlayTextEdit->setText("Hi");
         prompter_.Clear();
-        prompter_.Script({PromptAnswer::Yes});
+        script_.summaryChoices = {RunSummaryChoice::OpenFolder};
         QSignalSpy done(&window->Run(), &RunPanel::ConversionFinished);
         window->OnConvert();
         QVERIFY(window->Run().IsRunning());
@@ -457,14 +458,18 @@ private slots:
              {ui.addPhotosButton, ui.searchPhotosButton, ui.optionsButton, ui.editButton,
               ui.upButton, ui.downButton, ui.deleteButton, ui.clearButton})
             QVERIFY2(!button->isEnabled(), qPrintable(button->text()));
-        // Exit is refused while the run goes on.
+        // Exit and the close box ask first; Cancel (the fallback No) keeps
+        // the run going. Escape does not close at all.
         window->OnExit();
         QVERIFY(window->isVisible());
-        QVERIFY(!window->close());  // the window's close box neither
+        QVERIFY(!window->close());
         QTest::keyClick(window.get(), Qt::Key_Escape);
         QVERIFY(window->isVisible());
-        const std::vector<std::string> told = prompter_.Texts();
-        QVERIFY(std::find(told.begin(), told.end(), "Please stop converting first") != told.end());
+        QVERIFY(!prompter_.Prompts().empty());
+        const Prompt stop = prompter_.Prompts().front();
+        QCOMPARE(stop.text, std::string("Stop the conversion and quit?"));
+        QCOMPARE(stop.yesText, std::string("Stop and quit"));
+        QCOMPARE(stop.noText, std::string("Cancel"));
         QVERIFY(done.wait(60000));
 
         QCOMPARE(ui.convertButton->text(), QStringLiteral("&Convert"));
@@ -473,10 +478,12 @@ private slots:
         QCOMPARE(ui.progressBar->value(), 999);
         const std::string runFolder = window->Run().RunFolder();
         QVERIFY(runFolder.rfind(Native(out) + "/", 0) == 0);
-        const auto asked = prompter_.Prompts().back();
-        QCOMPARE(asked.text,
+        QCOMPARE(script_.summaries.size(), size_t(1));
+        QCOMPARE(script_.summaries[0].text,
                  std::string("The conversion is done. Do you want to open the output folder?"));
-        QCOMPARE(asked.caption, runFolder);
+        QCOMPARE(script_.summaries[0].caption, runFolder);
+        QVERIFY(script_.summaries[0].failures.empty());
+        QVERIFY(!script_.summaries[0].canConvertRest);
         QCOMPARE(script_.openedFolders, std::vector<std::string>{runFolder});
         const std::vector<PhotoItem>& photos = window->List().Photos();
         for (std::size_t i = 0; i < photos.size(); ++i) {
@@ -519,23 +526,24 @@ private slots:
         const qsizetype written =
             QDir(QString::fromStdString(window->Run().RunFolder())).entryList(QDir::Files).size();
         QVERIFY(written <= 1);
-        QCOMPARE(prompter_.Texts().back(),
-                 "The conversion is done. Do you want to open the output folder?\nStopped after " +
-                     std::to_string(written) + " of 6 photos.");
-        QVERIFY(script_.openedFolders.empty());  // answered No
+        QCOMPARE(script_.summaries.back().text,
+                 "Stopped: " + std::to_string(written) + " of 6 converted, " +
+                     std::to_string(6 - written) +
+                     " not started\nDo you want to open the output folder?");
+        QVERIFY(script_.summaries.back().canConvertRest);
+        QVERIFY(script_.openedFolders.empty());  // closed
     }
 
-    void eachPhotoShowsItsResultAndTheQuestionCountsTheOthers() {
+    void eachPhotoShowsItsResultAndTheSummaryCountsTheOthers() {
         auto window = NewWindow();
         script_.files = {MakePhoto("a.png"), MakePhoto("x/same.png"), MakePhoto("y/same.png"),
                          MakePhoto("b.png")};
         window->Sources().AddPhotos();
         QVERIFY(Gathered(*window));
         QVERIFY(QFile::remove(photos_->filePath("b.png")));  // gone before the run: fails
-        window->Controls().notRenameCheck->click();          // y/same.png then meets x's output
+        window->Controls().notRenameCheck->click();          // y/same.png gets a name of its own
         window->Controls().outputFolderEdit->setText(photos_->filePath("out"));
         prompter_.Clear();
-        prompter_.Script({PromptAnswer::No});  // do not replace
         QSignalSpy done(&window->Run(), &RunPanel::ConversionFinished);
         window->OnConvert();
         for (const PhotoItem& photo : window->List().Photos())
@@ -543,19 +551,24 @@ private slots:
                     photo.status == PhotoStatus::Converting);
         QVERIFY(done.wait(60000));
 
+        QVERIFY(prompter_.Prompts().empty());  // no box held the run
         QAbstractItemModel* model = window->Controls().photoList->model();
-        const QStringList expected{"Converted", "Converted", "Skipped", "Failed"};
+        const QStringList expected{"Converted", "Converted", "Converted", "Failed"};
         for (int row = 0; row < 4; ++row)
             QCOMPARE(model->index(row, kColumnStatus).data().toString(), expected[row]);
-        QVERIFY(model->index(3, kColumnStatus)
-                    .data(Qt::ToolTipRole)
-                    .toString()
-                    .startsWith("Failed to convert photo!"));
-        QVERIFY(
-            model->index(2, kColumnStatus).data(Qt::ToolTipRole).toString().contains("same.jpg"));
-        QCOMPARE(prompter_.Texts().back(),
-                 std::string("The conversion is done. Do you want to open the output "
-                             "folder?\n2 photos were not converted; see the log."));
+        const QString tip = model->index(3, kColumnStatus).data(Qt::ToolTipRole).toString();
+        QVERIFY2(tip.startsWith("the file is missing\nFailed to convert photo!"), qPrintable(tip));
+        QVERIFY(model->index(2, kColumnStatus).data(Qt::ToolTipRole).toString().isEmpty());
+        QCOMPARE(QString::fromStdString(window->List().Photos()[2].strOutputPath).section('/', -1),
+                 QStringLiteral("same-2.jpg"));
+        const RunSummary& summary = script_.summaries.back();
+        QCOMPARE(summary.text,
+                 std::string("The conversion is done. Do you want to open the output folder?\n"
+                             "1 photo was not converted; see the log.\n"
+                             "1 photo got a number added to a name another photo has."));
+        QCOMPARE(summary.failures.size(), size_t(1));
+        QCOMPARE(summary.failures[0].name, std::string("b.png"));
+        QCOMPARE(summary.failures[0].plain, std::string("the file is missing"));
     }
 
     void viewLogOpensTheLogOrSaysThereIsNone() {

@@ -36,6 +36,8 @@ struct Script {
     uint32_t color = 0;
     std::vector<std::string> openedFolders;
     std::string presetName;  // the next Save as name; empty: cancelled
+    std::vector<RunSummary> summaries;            // every run's closing box
+    std::deque<RunSummaryChoice> summaryChoices;  // then Close
 };
 
 inline MainDialogHooks ScriptedHooks(Script& script) {
@@ -83,6 +85,14 @@ inline MainDialogHooks ScriptedHooks(Script& script) {
     hooks.openProductPage = [](QWidget*, Prompter&) {};
     hooks.openPath = [&script](QWidget*, Prompter&, const std::string& path) {
         script.openedFolders.push_back(path);
+    };
+    hooks.showRunSummary = [&script](QWidget*, const RunSummary& summary, std::function<void()>) {
+        script.summaries.push_back(summary);
+        if (script.summaryChoices.empty())
+            return RunSummaryChoice::Close;
+        const RunSummaryChoice choice = script.summaryChoices.front();
+        script.summaryChoices.pop_front();
+        return choice;
     };
     return hooks;
 }
