@@ -11,6 +11,7 @@ packages=(
   libqt6svg6 qt6-qpa-plugins libgl-dev
   libvips-dev libvips-tools
   libtiff-dev libexif-dev  # EXIF in TIFF and JPEG XL outputs
+  libexiv2-dev  # camera data of sources libvips reads none from (TIFF, JPEG XL)
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth x11-apps xdg-utils xdotool

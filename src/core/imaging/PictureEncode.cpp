@@ -2,11 +2,14 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
+#include <string_view>
 
 #include "imaging/ImagingMessages.h"
 #include "imaging/VipsPixels.h"
 #include "imaging/VipsSession.h"
-#include "metadata/ExifRewrite.h"
+#include "metadata/ExifInPlace.h"
+#include "metadata/ExifSplice.h"
 #include "metadata/JxlWithBoxes.h"
 #include "metadata/MetadataWrite.h"
 #include "metadata/TiffExif.h"
@@ -53,6 +56,45 @@ struct BlobRelease {
 };
 
 using TargetSaver = void (vips::VImage::*)(vips::VTarget, vips::VOption*) const;
+using BufferSaver = VipsBlob* (vips::VImage::*)(vips::VOption*) const;
+using ExifSplicer = std::optional<std::string> (*)(std::string_view, std::string_view);
+
+void WriteAll(vips::VTarget& target, std::string_view bytes) {
+    if (vips_target_write(target.get_target(), bytes.data(), bytes.size()) != 0 ||
+        vips_target_end(target.get_target()) != 0)
+        ThrowImagingFailure();
+}
+
+// The source's EXIF block fitted to the output without moving a byte (see
+// metadata/ExifInPlace.h); empty when the record keeps no camera data or
+// the source has no block.
+std::string FittedExif(const vips::VImage& image, const RgbPicture& picture,
+                       const OutputPhotoFormat& format) {
+    if (!KeepsMetadata(format.nMetadata))
+        return {};
+    return ExifEditedInPlace(picture.metadata.exif,
+                             {format.nMetadata == kMetadataNoLocation, image.width(),
+                              image.height(), image.xres(), image.yres()});
+}
+
+// Saves with options() straight to the file; or, where the output keeps the
+// source's EXIF block, into memory first, so that the block the saver wrote
+// anew can be replaced by the camera's own bytes.
+template <typename Options>
+void SaveWithOwnExif(const vips::VImage& image, vips::VTarget& target, const RgbPicture& picture,
+                     const OutputPhotoFormat& format, TargetSaver toTarget, BufferSaver toBuffer,
+                     Options options, ExifSplicer splice) {
+    const std::string block = FittedExif(image, picture, format);
+    if (block.empty()) {
+        (image.*toTarget)(target, options());
+        return;
+    }
+    const std::unique_ptr<VipsBlob, BlobRelease> blob((image.*toBuffer)(options()));
+    std::size_t size = 0;
+    const auto* bytes = static_cast<const char*>(vips_blob_get(blob.get(), &size));
+    const std::optional<std::string> spliced = splice({bytes, size}, block);
+    WriteAll(target, spliced ? std::string_view(*spliced) : std::string_view(bytes, size));
+}
 
 // Drawings and screenshots: at least half the pixels of every eighth row
 // repeat the one on their left. Photos, grainy everywhere, are far below.
@@ -88,10 +130,13 @@ EncodeResult WriteJpegFile(const RgbPicture& picture, const OutputPhotoFormat& f
                            PendingOutput& file) {
     const int quality = Quality(format);
     return Encode(picture, format, file, IptcSlot::PhotoshopBlock,
-                  [quality](const vips::VImage& image, vips::VTarget& target, bool) {
+                  [&](const vips::VImage& image, vips::VTarget& target, bool) {
                       // Never stripped: stripping would also drop the density,
                       // and a picture without camera data carries nothing else.
-                      image.jpegsave_target(target, vips::VImage::option()->set("Q", quality));
+                      SaveWithOwnExif(
+                          image, target, picture, format, &vips::VImage::jpegsave_target,
+                          &vips::VImage::jpegsave_buffer,
+                          [&] { return vips::VImage::option()->set("Q", quality); }, &JpegWithExif);
                   });
 }
 
@@ -104,11 +149,15 @@ EncodeResult WritePngFile(const RgbPicture& picture, const OutputPhotoFormat& fo
     const bool flat = MostlyFlat(picture);
     return Encode(
         picture, format, file, IptcSlot::None,
-        [flat](const vips::VImage& image, vips::VTarget& target, bool strip) {
-            auto options = vips::VImage::option()->set("strip", strip);
-            if (!flat)
-                options->set("compression", 1)->set("filter", VIPS_FOREIGN_PNG_FILTER_AVG);
-            image.pngsave_target(target, options);
+        [&](const vips::VImage& image, vips::VTarget& target, bool strip) {
+            const auto options = [&] {
+                auto chosen = vips::VImage::option()->set("strip", strip);
+                if (!flat)
+                    chosen->set("compression", 1)->set("filter", VIPS_FOREIGN_PNG_FILTER_AVG);
+                return chosen;
+            };
+            SaveWithOwnExif(image, target, picture, format, &vips::VImage::pngsave_target,
+                            &vips::VImage::pngsave_buffer, options, &PngWithExif);
         });
 }
 
@@ -126,7 +175,8 @@ EncodeResult WriteTiffFile(const RgbPicture& picture, const OutputPhotoFormat& f
             // libvips' TIFF saver writes no EXIF directory.
             if (!keep)
                 return;
-            if (Status added = AddTiffExif(file.Descriptor(), picture.metadata.exif, dropLocation);
+            if (Status added = AddTiffExif(file.Descriptor(), FittedExif(image, picture, format),
+                                           dropLocation);
                 !added)
                 throw OwnFailure{added.Reason()};
         });
@@ -134,7 +184,21 @@ EncodeResult WriteTiffFile(const RgbPicture& picture, const OutputPhotoFormat& f
 
 EncodeResult WriteWebpFile(const RgbPicture& picture, const OutputPhotoFormat& format,
                            PendingOutput& file) {
-    return EncodeQualityOrLossless(picture, format, file, &vips::VImage::webpsave_target);
+    const int quality = Quality(format);
+    const bool lossless = format.bLossless;
+    return Encode(picture, format, file, IptcSlot::None,
+                  [&](const vips::VImage& image, vips::VTarget& target, bool strip) {
+                      SaveWithOwnExif(image, target, picture, format,
+                                      &vips::VImage::webpsave_target,
+                                      &vips::VImage::webpsave_buffer,
+                                      [&] {
+                                          return vips::VImage::option()
+                                              ->set("Q", quality)
+                                              ->set("lossless", lossless)
+                                              ->set("strip", strip);
+                                      },
+                                      &WebpWithExif);
+                  });
 }
 
 EncodeResult WriteAvifFile(const RgbPicture& picture, const OutputPhotoFormat& format,
@@ -168,12 +232,8 @@ EncodeResult WriteJxlFile(const RgbPicture& picture, const OutputPhotoFormat& fo
             const auto* bytes = static_cast<const char*>(vips_blob_get(blob.get(), &size));
             const std::string container = JxlContainer(
                 {bytes, size},
-                {ExifBlock(
-                     FitExif(picture.metadata.exif, dropLocation, image.width(), image.height())
-                         .get()),
+                {FittedExif(image, picture, format),
                  RewriteXmp(picture.metadata.xmp, dropLocation, image.width(), image.height())});
-            if (vips_target_write(target.get_target(), container.data(), container.size()) != 0 ||
-                vips_target_end(target.get_target()) != 0)
-                ThrowImagingFailure();
+            WriteAll(target, container);
         });
 }
