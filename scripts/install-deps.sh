@@ -12,6 +12,7 @@ packages=(
   libvips-dev libvips-tools
   libtiff-dev libexif-dev  # EXIF in TIFF and JPEG XL outputs
   libraw-dev libraw-bin  # camera RAW; dcraw_emu is the benchmark's peer
+  libexiv2-dev  # camera data of sources libvips reads none from (TIFF, JPEG XL)
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth x11-apps xdg-utils xdotool

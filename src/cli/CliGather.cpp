@@ -78,13 +78,20 @@ GatheredPhotos GatherCommandLinePhotos(const std::vector<std::string>& paths,
 
 std::vector<std::string> SplitPathList(const std::string& text, bool nul) {
     const char separator = nul ? '\0' : '\n';
+    // A list whose every line ends in CR LF was written on another system:
+    // the CRs are not part of the names. In any other list they are.
+    bool crlf = !nul && text.find('\n') != std::string::npos;
+    for (std::size_t at = text.find('\n'); crlf && at != std::string::npos;
+         at = text.find('\n', at + 1))
+        crlf = at > 0 && text[at - 1] == '\r';
     std::vector<std::string> paths;
     for (std::size_t start = 0; start < text.size();) {
         std::size_t end = text.find(separator, start);
         if (end == std::string::npos)
             end = text.size();
-        if (end > start)
-            paths.push_back(text.substr(start, end - start));
+        const std::size_t cut = crlf && end > start && text[end - 1] == '\r' ? end - 1 : end;
+        if (cut > start)
+            paths.push_back(text.substr(start, cut - start));
         start = end + 1;
     }
     return paths;

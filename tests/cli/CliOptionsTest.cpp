@@ -227,13 +227,15 @@ TEST(ParseArguments, APresetCountsWhereItStands) {
         return name == "web" ? std::optional<Preset>(web) : std::nullopt;
     };
     const ParseOutcome r = ParseArguments(
-        {"-q", "90", "--number-start", "7", "--preset", "web", "--prefix", "after", "a.jpg"},
+        {"-q", "90", "--number-start", "7", "--number-width", "4", "--preset", "web", "--prefix",
+         "after", "a.jpg"},
         lookup);
     ASSERT_TRUE(r.ok) << r.error;
     EXPECT_EQ(r.options.format.nOuptputFormat, kFormatPng);
     EXPECT_EQ(r.options.format.nCurrentJpegQuality, 40) << "given before the preset: the preset's";
     EXPECT_EQ(r.options.naming.prefix, "after") << "given after it: overrides it";
     EXPECT_EQ(r.options.naming.numberStart, 7) << "the run's own numbering is no preset's";
+    EXPECT_EQ(r.options.naming.numberWidth, 4) << "the run's own numbering is no preset's";
     EXPECT_EQ(r.options.overlay.anchor, kAnchorBottom);
     EXPECT_EQ(PresetOfOptions(ParseArguments({"--preset", "web", "x"}, lookup).options), web);
 }

@@ -214,15 +214,29 @@ TEST_F(ConvertCommand, KeepFoldersMirrorsTheSearchedTree) {
 }
 
 TEST_F(ConvertCommand, FilesFromStandardInputLinesOrNul) {
-    for (const char separator : {'\n', '\0'}) {
-        const std::string into = dir.file(separator ? "lines" : "nul");
+    const struct {
+        const char* name;
+        char separator;
+        bool crlf;        // as a list written on another system ends its lines
+        bool lastEnded;   // false: the last path has no separator after it
+    } rows[] = {{"lines", '\n', false, true},   {"nul", '\0', false, true},
+                {"crlf", '\n', true, true},     {"lines_open_end", '\n', false, false},
+                {"nul_open_end", '\0', false, false}};
+    for (const auto& row : rows) {
+        const std::string into = dir.file(row.name);
         std::vector<std::string> args = {"--files-from", "-", "--into", into, "--no-rename", "-f", "png"};
-        if (!separator)
+        if (!row.separator)
             args.push_back("--null");
-        const Outcome r = Run(args, PictureList(5, separator));
-        EXPECT_EQ(r.exitCode, 0) << r.err;
+        std::string list = PictureList(5, row.separator);
+        if (!row.lastEnded)
+            list.pop_back();
+        for (std::size_t at = 0; row.crlf && (at = list.find('\n', at)) != std::string::npos; at += 2)
+            list.insert(at, "\r");
+        const Outcome r = Run(args, list);
+        EXPECT_EQ(r.exitCode, 0) << row.name << r.err;
         EXPECT_EQ(FolderEntries(into),
-                  (std::vector<std::string>{"0.png", "1.png", "2.png", "3.png", "4.png"}));
+                  (std::vector<std::string>{"0.png", "1.png", "2.png", "3.png", "4.png"}))
+            << row.name;
     }
 }
 
@@ -283,6 +297,20 @@ TEST_F(ConvertCommand, ReportCountsMatchTheExitStatus) {
             EXPECT_EQ(statuses[key], count) << key;
         }
     }
+}
+
+// The report names each file as it is on disk, byte for byte, also where
+// JSON must escape the name.
+TEST_F(ConvertCommand, ReportNamesNonAsciiPathsExactly) {
+    const std::string photo = Picture(in + "/caf\u00e9 \"\u65e5\".png");
+    const std::string into = dir.file("exact");
+    ASSERT_EQ(Run({"--into", into, "--no-rename", "--report", dir.file("exact.jsonl"), photo}).exitCode, 0);
+    std::istringstream lines(ReadAll(dir.file("exact.jsonl")));
+    std::string line;
+    ASSERT_TRUE(std::getline(lines, line));
+    const QJsonObject object = QJsonDocument::fromJson(QByteArray::fromStdString(line)).object();
+    EXPECT_EQ(object["source"].toString().toStdString(), photo);
+    EXPECT_EQ(object["output"].toString().toStdString(), into + "/caf\u00e9 \"\u65e5\".jpg");
 }
 
 }  // namespace

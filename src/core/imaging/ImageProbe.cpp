@@ -10,6 +10,7 @@
 #include "imaging/RawFile.h"
 #include "imaging/SourceFile.h"
 #include "imaging/VipsSession.h"
+#include "metadata/CameraDataRead.h"
 #include "platform/Paths.h"
 
 namespace {
@@ -52,11 +53,9 @@ std::string FormatOf(const vips::VImage& image) {
 
 // An EXIF date "YYYY:MM:DD HH:MM:SS" (libvips adds a description after it)
 // as local time; 0 for a field that is missing, blank or out of the calendar.
-int64_t ExifTime(const vips::VImage& image, const char* field) {
-    if (image.get_typeof(field) == 0)
-        return 0;
+int64_t ExifTimeOfText(const char* text) {
     std::tm local{};
-    if (std::sscanf(image.get_string(field), "%4d:%2d:%2d %2d:%2d:%2d", &local.tm_year,
+    if (std::sscanf(text, "%4d:%2d:%2d %2d:%2d:%2d", &local.tm_year,
                     &local.tm_mon, &local.tm_mday, &local.tm_hour, &local.tm_min,
                     &local.tm_sec) != 6 ||
         local.tm_year < 1 || local.tm_mon < 1 || local.tm_mon > 12 || local.tm_mday < 1 ||
@@ -67,6 +66,10 @@ int64_t ExifTime(const vips::VImage& image, const char* field) {
     local.tm_isdst = -1;
     const std::time_t when = std::mktime(&local);
     return when == static_cast<std::time_t>(-1) ? 0 : static_cast<int64_t>(when);
+}
+
+int64_t ExifTime(const vips::VImage& image, const char* field) {
+    return image.get_typeof(field) == 0 ? 0 : ExifTimeOfText(image.get_string(field));
 }
 
 }  // namespace
@@ -109,5 +112,8 @@ Result<PictureFacts> ProbePicture(const std::string& path) {
     facts.timeTaken = ExifTime(image, "exif-ifd2-DateTimeOriginal");
     if (facts.timeTaken == 0)
         facts.timeTaken = ExifTime(image, "exif-ifd2-DateTimeDigitized");
+    if (facts.timeTaken == 0 && image.get_typeof("vips-loader") != 0 &&
+        LoaderDropsCameraData(image.get_string("vips-loader")))
+        facts.timeTaken = ExifTimeOfText(ReadCameraData(path).dateTaken.c_str());
     return facts;
 }

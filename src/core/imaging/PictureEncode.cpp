@@ -4,11 +4,13 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string_view>
 
 #include "imaging/ImagingMessages.h"
 #include "imaging/VipsPixels.h"
 #include "imaging/VipsSession.h"
-#include "metadata/ExifRewrite.h"
+#include "metadata/ExifInPlace.h"
+#include "metadata/ExifSplice.h"
 #include "metadata/JxlWithBoxes.h"
 #include "metadata/MetadataWrite.h"
 #include "metadata/TiffExif.h"
@@ -56,6 +58,19 @@ EncodeResult Encode(const RgbPicture& picture, const OutputPhotoFormat& format, 
         iptc, save);
 }
 
+// What a memory target holds once its saver has ended it.
+std::string BytesOf(vips::VTarget& target) {
+    VipsBlob* blob = nullptr;
+    g_object_get(target.get_target(), "blob", &blob, nullptr);
+    if (!blob)
+        return {};
+    std::size_t size = 0;
+    const auto* data = static_cast<const char*>(vips_blob_get(blob, &size));
+    std::string bytes(data, size);
+    vips_area_unref(VIPS_AREA(blob));
+    return bytes;
+}
+
 // The same into memory: the bytes of the whole file.
 EncodeResult EncodeToBytes(const RgbPicture& picture, const OutputPhotoFormat& format,
                            IptcSlot iptc, const Saver& save, std::string& bytes) {
@@ -65,14 +80,9 @@ EncodeResult EncodeToBytes(const RgbPicture& picture, const OutputPhotoFormat& f
         save);
     if (result.outcome != EncodeOutcome::Written)
         return result;
-    VipsBlob* blob = nullptr;
-    g_object_get(target->get_target(), "blob", &blob, nullptr);
-    if (!blob)
+    bytes = BytesOf(*target);
+    if (bytes.empty())
         return {EncodeOutcome::NotSaved, "the encoder gave no bytes"};
-    std::size_t size = 0;
-    const auto* data = static_cast<const char*>(vips_blob_get(blob, &size));
-    bytes.assign(data, size);
-    vips_area_unref(VIPS_AREA(blob));
     return result;
 }
 
@@ -86,6 +96,46 @@ struct BlobRelease {
 };
 
 using TargetSaver = void (vips::VImage::*)(vips::VTarget, vips::VOption*) const;
+using ExifSplicer = std::optional<std::string> (*)(std::string_view, std::string_view);
+
+void WriteAll(vips::VTarget& target, std::string_view bytes) {
+    if (vips_target_write(target.get_target(), bytes.data(), bytes.size()) != 0 ||
+        vips_target_end(target.get_target()) != 0)
+        ThrowImagingFailure();
+}
+
+// The source's EXIF block fitted to the output without moving a byte (see
+// metadata/ExifInPlace.h); empty when the record keeps no camera data or
+// the source has no block.
+std::string FittedExif(const vips::VImage& image, const RgbPicture& picture,
+                       const OutputPhotoFormat& format) {
+    if (!KeepsMetadata(format.nMetadata))
+        return {};
+    return ExifEditedInPlace(picture.metadata.exif,
+                             {format.nMetadata == kMetadataNoLocation, image.width(),
+                              image.height(), image.xres(), image.yres()});
+}
+
+// save, with the EXIF block the saver wrote anew replaced by the camera's
+// own bytes (FittedExif) where the output keeps one: the file is made in
+// memory first so that the block can be put in. Without a block, save
+// writes straight to the target as it always did.
+Saver WithOwnExif(const RgbPicture& picture, const OutputPhotoFormat& format, Saver save,
+                  ExifSplicer splice) {
+    return [&picture, format, save = std::move(save), splice](
+               const vips::VImage& image, vips::VTarget& target, bool strip) {
+        const std::string block = FittedExif(image, picture, format);
+        if (block.empty()) {
+            save(image, target, strip);
+            return;
+        }
+        vips::VTarget memory = vips::VTarget::new_to_memory();
+        save(image, memory, strip);
+        const std::string bytes = BytesOf(memory);
+        const std::optional<std::string> spliced = splice(bytes, block);
+        WriteAll(target, spliced ? std::string_view(*spliced) : std::string_view(bytes));
+    };
+}
 
 // Drawings and screenshots: at least half the pixels of every eighth row
 // repeat the one on their left. Photos, grainy everywhere, are far below.
@@ -154,31 +204,33 @@ Saver JxlSaver(const RgbPicture& picture, const OutputPhotoFormat& format) {
     const int quality = Quality(format);
     const bool lossless = format.bLossless;
     const bool dropLocation = format.nMetadata == kMetadataNoLocation;
-    return [&picture, quality, lossless, dropLocation](const vips::VImage& image,
-                                                       vips::VTarget& target, bool) {
+    return [&picture, format, quality, lossless, dropLocation](const vips::VImage& image,
+                                                               vips::VTarget& target, bool) {
         const std::unique_ptr<VipsBlob, BlobRelease> blob(image.jxlsave_buffer(
             vips::VImage::option()->set("Q", quality)->set("lossless", lossless)));
         std::size_t size = 0;
         const auto* bytes = static_cast<const char*>(vips_blob_get(blob.get(), &size));
         const std::string container = JxlContainer(
             {bytes, size},
-            {ExifBlock(
-                 FitExif(picture.metadata.exif, dropLocation, image.width(), image.height()).get()),
+            {FittedExif(image, picture, format),
              RewriteXmp(picture.metadata.xmp, dropLocation, image.width(), image.height())});
-        if (vips_target_write(target.get_target(), container.data(), container.size()) != 0 ||
-            vips_target_end(target.get_target()) != 0)
-            ThrowImagingFailure();
+        WriteAll(target, container);
     };
+}
+
+Saver WebpSaver(const RgbPicture& picture, const OutputPhotoFormat& format) {
+    return WithOwnExif(picture, format, QualityOrLossless(format, &vips::VImage::webpsave_target),
+                       &WebpWithExif);
 }
 
 EncodeResult JpegToMemory(const RgbPicture& picture, const OutputPhotoFormat& format,
                           std::string& bytes) {
-    return EncodeToBytes(picture, format, IptcSlot::PhotoshopBlock, JpegSaver(format), bytes);
+    return EncodeToBytes(picture, format, IptcSlot::PhotoshopBlock,
+                         WithOwnExif(picture, format, JpegSaver(format), &JpegWithExif), bytes);
 }
 EncodeResult WebpToMemory(const RgbPicture& picture, const OutputPhotoFormat& format,
                           std::string& bytes) {
-    return EncodeToBytes(picture, format, IptcSlot::None,
-                         QualityOrLossless(format, &vips::VImage::webpsave_target), bytes);
+    return EncodeToBytes(picture, format, IptcSlot::None, WebpSaver(picture, format), bytes);
 }
 EncodeResult AvifToMemory(const RgbPicture& picture, const OutputPhotoFormat& format,
                           std::string& bytes) {
@@ -193,7 +245,8 @@ EncodeResult JxlToMemory(const RgbPicture& picture, const OutputPhotoFormat& for
 
 EncodeResult WriteJpegFile(const RgbPicture& picture, const OutputPhotoFormat& format,
                            PendingOutput& file) {
-    return Encode(picture, format, file, IptcSlot::PhotoshopBlock, JpegSaver(format));
+    return Encode(picture, format, file, IptcSlot::PhotoshopBlock,
+                  WithOwnExif(picture, format, JpegSaver(format), &JpegWithExif));
 }
 
 EncodeResult WritePngFile(const RgbPicture& picture, const OutputPhotoFormat& format,
@@ -203,14 +256,14 @@ EncodeResult WritePngFile(const RgbPicture& picture, const OutputPhotoFormat& fo
     // a drawing needs the default's long matches (level 1 made one 87 %
     // larger), so it keeps it.
     const bool flat = MostlyFlat(picture);
-    return Encode(
-        picture, format, file, IptcSlot::None,
-        [flat](const vips::VImage& image, vips::VTarget& target, bool strip) {
-            auto options = vips::VImage::option()->set("strip", strip);
-            if (!flat)
-                options->set("compression", 1)->set("filter", VIPS_FOREIGN_PNG_FILTER_AVG);
-            image.pngsave_target(target, options);
-        });
+    const Saver png = [flat](const vips::VImage& image, vips::VTarget& target, bool strip) {
+        auto options = vips::VImage::option()->set("strip", strip);
+        if (!flat)
+            options->set("compression", 1)->set("filter", VIPS_FOREIGN_PNG_FILTER_AVG);
+        image.pngsave_target(target, options);
+    };
+    return Encode(picture, format, file, IptcSlot::None,
+                  WithOwnExif(picture, format, png, &PngWithExif));
 }
 
 EncodeResult WriteTiffFile(const RgbPicture& picture, const OutputPhotoFormat& format,
@@ -227,7 +280,8 @@ EncodeResult WriteTiffFile(const RgbPicture& picture, const OutputPhotoFormat& f
             // libvips' TIFF saver writes no EXIF directory.
             if (!keep)
                 return;
-            if (Status added = AddTiffExif(file.Descriptor(), picture.metadata.exif, dropLocation);
+            if (Status added = AddTiffExif(file.Descriptor(), FittedExif(image, picture, format),
+                                           dropLocation);
                 !added)
                 throw OwnFailure{added.Reason()};
         });
@@ -235,8 +289,7 @@ EncodeResult WriteTiffFile(const RgbPicture& picture, const OutputPhotoFormat& f
 
 EncodeResult WriteWebpFile(const RgbPicture& picture, const OutputPhotoFormat& format,
                            PendingOutput& file) {
-    return Encode(picture, format, file, IptcSlot::None,
-                  QualityOrLossless(format, &vips::VImage::webpsave_target));
+    return Encode(picture, format, file, IptcSlot::None, WebpSaver(picture, format));
 }
 
 EncodeResult WriteAvifFile(const RgbPicture& picture, const OutputPhotoFormat& format,

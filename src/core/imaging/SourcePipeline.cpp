@@ -9,6 +9,7 @@
 #include "imaging/JpegEndSource.h"
 #include "imaging/VipsPixels.h"
 #include "imaging/VipsSession.h"
+#include "metadata/CameraDataRead.h"
 
 namespace {
 
@@ -99,9 +100,12 @@ SourcePipeline::SourcePipeline(const std::string& path, int fd, const OutputPlan
         yResolution_ = header.yres();
         if (vips_image_get_orientation_swap(header.get_image()))
             std::swap(xResolution_, yResolution_);
-        if (metadata)
+        if (metadata) {
             *metadata = {Blob(header, VIPS_META_EXIF_NAME), Blob(header, VIPS_META_XMP_NAME),
                          Blob(header, VIPS_META_IPTC_NAME)};
+            if (header.get_typeof("vips-loader") != 0)
+                AddDroppedCameraData(path, header.get_string("vips-loader"), *metadata);
+        }
     }
 
     auto options = vips::VImage::option()->set("height", height)->set("size", size);

@@ -4,6 +4,7 @@
 #include <mutex>
 #include <string>
 
+#include "metadata/ExifInPlace.h"
 #include "metadata/XmpRewrite.h"
 
 namespace {
@@ -54,7 +55,11 @@ vips::VImage WithMetadata(const vips::VImage& view, const PictureMetadata& metad
     vips::VImage image = view.copy();
     // libvips parses the block into a field per tag as it is set; the savers
     // write the block back from those fields, without the ones removed.
-    SetBlob(image, VIPS_META_EXIF_NAME, metadata.exif);
+    // The block goes in already fitted, so that what the saver makes of it
+    // has no thumbnail and, under no-location, no place in the maker note.
+    SetBlob(image, VIPS_META_EXIF_NAME,
+            ExifEditedInPlace(metadata.exif, {dropLocation, view.width(), view.height(),
+                                              view.xres(), view.yres()}));
     std::unique_ptr<char*, decltype(&g_strfreev)> fields(vips_image_get_fields(image.get_image()),
                                                          &g_strfreev);
     for (char** field = fields.get(); *field; ++field) {

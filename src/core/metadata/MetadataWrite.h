@@ -12,11 +12,11 @@
 enum class IptcSlot { None, PhotoshopBlock, Bare };
 
 // view for a policy that keeps no camera data. Otherwise a copy of it
-// carrying the sRGB profile, the source's EXIF (orientation 1; libvips'
-// savers bring its pixel size and resolution up to date and drop its
-// thumbnail) and XMP (rewritten to match), and for all the IPTC block when
-// it is in the form the slot takes. no-location leaves out the GPS
-// directory, XMP's location and the IPTC block. Savers that have no place
+// carrying the sRGB profile, the source's EXIF (fitted in place, see
+// metadata/ExifInPlace.h) and XMP (rewritten to match), and for all the
+// IPTC block when it is in the form the slot takes. no-location leaves out
+// the GPS directory, the maker note's bytes, XMP's places and the IPTC
+// block. Savers that have no place
 // for a part leave it out.
 vips::VImage WithMetadata(const vips::VImage& view, const PictureMetadata& metadata, int32_t policy,
                           IptcSlot slot);

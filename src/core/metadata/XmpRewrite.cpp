@@ -18,13 +18,43 @@ bool Is(QStringView uri, QStringView name, std::u16string_view wantUri, QStringV
     return uri == QStringView(wantUri) && name == wantName;
 }
 
-bool IsLocation(QStringView uri, QStringView name) {
+constexpr std::u16string_view kRdf = u"http://www.w3.org/1999/02/22-rdf-syntax-ns#";
+constexpr std::u16string_view kDublinCore = u"http://purl.org/dc/elements/1.1/";
+constexpr std::u16string_view kMicrosoftPhoto = u"http://ns.microsoft.com/photo/1.0/";
+
+// The namespaces none of whose properties holds a place or position.
+constexpr std::u16string_view kPlaceFree[] = {
+    u"http://ns.adobe.com/xap/1.0/",                      // dates, tool, rating
+    u"http://ns.adobe.com/xap/1.0/mm/",                   // document ids, history
+    u"http://ns.adobe.com/xap/1.0/rights/",               // usage terms
+    kTiff,                                                // the picture's layout
+    u"http://cipa.jp/exif/1.0/",                          // lens and body
+    u"http://ns.adobe.com/exif/1.0/aux/",                 // lens and serial numbers
+    u"http://ns.adobe.com/camera-raw-settings/1.0/",      // development settings
+};
+
+// Whether a property is known to carry no place: kept under no-location.
+// Anything not known is dropped, so that a position under a name nobody
+// foresaw (a drone's, an editor's) cannot slip through.
+bool CarriesNoPlace(QStringView uri, QStringView name) {
+    for (const std::u16string_view free : kPlaceFree)
+        if (uri == QStringView(free))
+            return true;
     if (uri == QStringView(kExif))
-        return name.startsWith(u"GPS");
-    return Is(uri, name, kPhotoshop, u"City") || Is(uri, name, kPhotoshop, u"State") ||
-           Is(uri, name, kPhotoshop, u"Country") || Is(uri, name, kIptcCore, u"Location") ||
-           Is(uri, name, kIptcCore, u"CountryCode") ||
-           Is(uri, name, kIptcExt, u"LocationCreated") || Is(uri, name, kIptcExt, u"LocationShown");
+        return !name.startsWith(u"GPS");
+    if (uri == QStringView(kDublinCore))
+        return name != u"coverage";
+    if (uri == QStringView(kPhotoshop))
+        return name != u"City" && name != u"State" && name != u"Country";
+    if (uri == QStringView(kIptcCore))
+        return name == u"IntellectualGenre" || name == u"Scene" || name == u"SubjectCode";
+    if (uri == QStringView(kIptcExt))
+        return name == u"PersonInImage";
+    return Is(uri, name, kMicrosoftPhoto, u"Rating");
+}
+
+bool IsDescription(QStringView uri, QStringView name) {
+    return Is(uri, name, kRdf, u"Description");
 }
 
 // The value a property must have in the output; null when it keeps its own.
@@ -47,10 +77,16 @@ std::string RewriteXmp(const std::string& packet, bool dropLocation, int32_t wid
     QByteArray out;
     QXmlStreamWriter writer(&out);
     int skipDepth = 0;    // > 0 inside a dropped property
+    int depth = 0;        // of the element being read
+    int descriptionDepth = -1;  // of the rdf:Description whose properties are read
     QString replacement;  // the new text of the simple property being written, if any
     bool wroteAnything = false;
     while (!reader.atEnd()) {
         reader.readNext();
+        if (reader.isStartElement())
+            ++depth;
+        else if (reader.isEndElement())
+            --depth;
         if (skipDepth > 0) {
             if (reader.isStartElement())
                 ++skipDepth;
@@ -64,10 +100,19 @@ std::string RewriteXmp(const std::string& packet, bool dropLocation, int32_t wid
                     writer.writeStartDocument(reader.documentVersion().toString());
                 break;
             case QXmlStreamReader::StartElement: {
-                if (dropLocation && IsLocation(reader.namespaceUri(), reader.name())) {
+                // A property is an element or attribute right inside an
+                // rdf:Description that is not itself a property's value.
+                const bool property = depth == descriptionDepth + 1 && descriptionDepth > 0;
+                if (dropLocation && property &&
+                    !CarriesNoPlace(reader.namespaceUri(), reader.name())) {
                     skipDepth = 1;
                     break;
                 }
+                const bool description =
+                    IsDescription(reader.namespaceUri(), reader.name()) &&
+                    (descriptionDepth < 0 || depth == descriptionDepth);
+                if (description)
+                    descriptionDepth = depth;
                 writer.writeStartElement(reader.qualifiedName().toString());
                 // As plain attributes, so that every prefix stays as it was.
                 for (const QXmlStreamNamespaceDeclaration& declaration :
@@ -78,7 +123,9 @@ std::string RewriteXmp(const std::string& packet, bool dropLocation, int32_t wid
                             : QStringLiteral("xmlns:") + declaration.prefix().toString(),
                         declaration.namespaceUri().toString());
                 for (const QXmlStreamAttribute& attribute : reader.attributes()) {
-                    if (dropLocation && IsLocation(attribute.namespaceUri(), attribute.name()))
+                    if (dropLocation && description &&
+                        attribute.namespaceUri() != QStringView(kRdf) &&
+                        !CarriesNoPlace(attribute.namespaceUri(), attribute.name()))
                         continue;
                     const QString value =
                         NewValue(attribute.namespaceUri(), attribute.name(), width, height);

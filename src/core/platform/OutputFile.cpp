@@ -1,6 +1,8 @@
 #include "platform/OutputFile.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -8,7 +10,10 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <memory>
+#include <mutex>
 #include <random>
+#include <set>
 
 #include "platform/Paths.h"
 
@@ -55,7 +60,43 @@ bool UnnamedUnsupported(int error) {
     return error == EOPNOTSUPP || error == EISDIR || error == EINVAL;
 }
 
+// Once per folder and process: the first file written there clears what
+// dead writers left.
+void ClearStalePartsOnce(const std::string& folder) {
+    static std::mutex mutex;
+    static std::set<std::string> cleared;
+    {
+        const std::lock_guard<std::mutex> lock(mutex);
+        if (!cleared.insert(folder).second)
+            return;
+    }
+    RemoveStaleParts(folder);
+}
+
 }  // namespace
+
+void RemoveStaleParts(const std::string& folder) {
+    const std::unique_ptr<DIR, decltype(&closedir)> dir(opendir(folder.c_str()), &closedir);
+    if (!dir)
+        return;
+    while (const dirent* entry = readdir(dir.get())) {
+        int pid = 0;
+        unsigned long long mix = 0;
+        int end = 0;
+        // Exactly the names CandidateName gives, nothing a user named.
+        if (std::sscanf(entry->d_name, ".quillmere-%d-%16llx.part%n", &pid, &mix, &end) != 2 ||
+            entry->d_name[end] != '\0' || pid <= 0)
+            continue;
+        // A process of that number that still runs, ours or another's, may
+        // be writing it; signal 0 only asks whether it exists.
+        if (kill(pid, 0) == 0 || errno != ESRCH)
+            continue;
+        struct stat info {};
+        if (fstatat(dirfd(dir.get()), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(info.st_mode))
+            unlinkat(dirfd(dir.get()), entry->d_name, 0);
+    }
+}
 
 PendingOutput::~PendingOutput() {
     Discard();
@@ -69,6 +110,7 @@ Status PendingOutput::Create(const std::string& finalPath) {
     Discard();
     finalPath_ = finalPath;
     const std::string folder = FolderOf(finalPath);
+    ClearStalePartsOnce(folder);
     if (preferred_ == Kind::Unnamed) {
         const int fd = open(folder.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0666);
         if (fd < 0 && !UnnamedUnsupported(errno))

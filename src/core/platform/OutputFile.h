@@ -11,6 +11,12 @@ enum class CommitOutcome {
     Exists,  // a no-replace commit met something under the name; still pending
 };
 
+// Removes the hidden ".quillmere-PID-*.part" files in the folder whose
+// process no longer runs: a writer killed between naming its file and
+// putting it in place leaves one. PendingOutput does this once per folder
+// and process before its first file there.
+void RemoveStaleParts(const std::string& folder);
+
 // A new file in the folder of the final path: unnamed (O_TMPFILE), so that
 // nothing is left of it when the process dies, or, where the file system
 // has no unnamed files (or /proc is missing), a hidden ".quillmere-*.part"

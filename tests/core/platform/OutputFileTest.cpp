@@ -3,8 +3,10 @@
 // meanwhile, even by a dangling link, is replaced only when that is agreed.
 
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <fstream>
 
 #include <gtest/gtest.h>
@@ -49,5 +51,28 @@ INSTANTIATE_TEST_SUITE_P(Kinds, OutputFileTest,
                              return info.param == PendingOutput::Kind::Unnamed ? "Unnamed"
                                                                                : "Named";
                          });
+
+// A writer killed between naming its file and putting it in place leaves a
+// hidden part file; the next run writing to that folder removes it, and
+// only it.
+TEST(StaleParts, TheNextWriterRemovesOnlyThoseOfDeadProcesses) {
+    const pid_t child = fork();
+    if (child == 0)
+        _exit(0);
+    ASSERT_GT(child, 0);
+    waitpid(child, nullptr, 0);
+    testsupport::TempDir dir;
+    const std::string dead = ".quillmere-" + std::to_string(child) + "-00000000deadbeef.part";
+    const std::string alive = ".quillmere-" + std::to_string(getpid()) + "-00000000cafebabe.part";
+    for (const std::string& name : {dead, alive, std::string("mine.part"),
+                                    ".quillmere-" + std::to_string(child) + "-notes.txt"})
+        std::ofstream(dir.file(name)) << "x";
+
+    PendingOutput file;
+    ASSERT_TRUE(file.Create(dir.file("photo.jpg")));
+    const std::vector<std::string> left = FolderEntries(dir.path());
+    EXPECT_EQ(std::count(left.begin(), left.end(), dead), 0);
+    EXPECT_EQ(left.size(), 3u) << "only the dead writer's part file goes";
+}
 
 }  // namespace
