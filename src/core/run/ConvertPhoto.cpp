@@ -148,9 +148,13 @@ PhotoResult PhotoConversion::Run() {
             written = {EncodeOutcome::NotSaved, placed.GetStatus().Reason()};
     }
     switch (written.outcome) {
-        case EncodeOutcome::Written:
-            return {PhotoOutcome::Written, RawSourceWords(picture.rawSource), picture.rawNote,
-                    picture.rawSource, fit, replaced};
+        case EncodeOutcome::Written: {
+            PhotoResult result(PhotoOutcome::Written, RawSourceWords(picture.rawSource),
+                               picture.rawNote, fit);
+            result.rawSource = picture.rawSource;
+            result.replaced = replaced;
+            return result;
+        }
         case EncodeOutcome::NotConverted: return Fail(IDS_CONVERT_FAILED, written.reason);
         case EncodeOutcome::NotSaved: break;
     }
