@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
@@ -61,8 +62,9 @@ void ShotOfStopQuestion(QWidget* parent, const QString& file) {
     QtPrompter prompter(parent);
     QTimer::singleShot(800, [file] {
         QProcess::execute(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), file});
-        if (auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
-            box->reject();
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(widget); box && box->isVisible())
+                box->reject();
     });
     prompter.Ask(Prompt{"Stop the conversion and quit?", "Quillmere", PromptButtons::YesNo,
                         PromptIcon::Question, {}, "Stop and quit", "Cancel"});
@@ -193,10 +195,10 @@ private slots:
         window->show();
         AddPhotos(*window, 12);
         QSignalSpy done(&window->Run(), &RunPanel::ConversionFinished);
-        window->OnConvert();
-        window->OnConvert();  // Stop
         if (!ScreenshotFolder().isEmpty())
             ShotOfStopQuestion(window.get(), ScreenshotFolder() + "/stop-question.png");
+        window->OnConvert();
+        window->OnConvert();  // Stop
         QVERIFY(done.wait(60000));
         const std::string folder = window->Run().RunFolder();
         const RunResult stopped = window->Run().LastResult();
