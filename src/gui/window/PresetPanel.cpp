@@ -22,7 +22,10 @@ PresetPanel::PresetPanel(QComboBox* list, Prompter& prompter, AskName askName,
       list_(list),
       prompter_(prompter),
       askName_(std::move(askName)),
-      current_(std::move(current)) {}
+      current_(std::move(current)) {
+    // Shown while no preset is chosen, so that no name looks applied.
+    list_->setPlaceholderText(QStringLiteral("Choose a preset"));
+}
 
 int PresetPanel::Count() const {
     return list_->count();
@@ -39,6 +42,8 @@ void PresetPanel::Refresh() {
 
 void PresetPanel::ApplyChosen() {
     const std::string name = list_->currentText().toStdString();
+    if (name.empty())
+        return;  // none chosen
     const Result<std::optional<Preset>> loaded = presets::Load(name);
     // A value its setting does not take is never used: the whole preset stays
     // unapplied, and the message names the key.

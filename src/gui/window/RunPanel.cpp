@@ -158,8 +158,11 @@ void RunPanel::ShowProgressText() {
     // Photos of this part that failed or were not replaced are done too.
     const std::size_t done = std::min(total, converted + notWrittenThisPart_);
     const std::size_t remaining = total - done;
+    // No time is left to tell once the run is over, stopped or not.
     const std::optional<double> left =
-        SecondsLeft(finishedThisPart_, static_cast<double>(clock_.elapsed()) / 1000.0, remaining);
+        IsRunning() ? SecondsLeft(finishedThisPart_, static_cast<double>(clock_.elapsed()) / 1000.0,
+                                  remaining)
+                    : std::nullopt;
     progress_->setTextVisible(true);
     progress_->setFormat(QString::fromStdString(ProgressText(done, total, left)));
 }

@@ -234,23 +234,6 @@ TEST_F(ConversionRunTest, EqualOutputPathsAreNumberedApartInListOrder) {
         EXPECT_EQ(files[name].substr(0, 6), source.substr(0, 6)) << name;
 }
 
-// Convert the rest: the photos an earlier part wrote are left as they are,
-// the others keep the numbers the whole job gives them.
-TEST_F(ConversionRunTest, TheRestKeepsTheNumbersOfTheWholeRun) {
-    std::vector<PhotoItem> photos;
-    for (int i = 0; i < 12; ++i) photos.push_back(Photo("/in/" + std::to_string(i) + ".jpg"));
-    ConversionJob job = Job(photos, run, 2);
-    job.alreadyConverted.assign(12, true);
-    job.alreadyConverted[4] = job.alreadyConverted[11] = false;
-    const RunResult r = RunJob(job);
-    EXPECT_EQ(r.converted, 12u);
-    EXPECT_EQ(r.total, 12u);
-    EXPECT_FALSE(r.stopped);
-    EXPECT_EQ(recorder.paths.size(), 2u);
-    EXPECT_EQ(recorder.paths[4], run + "p.05.2009.05.17.jpg");
-    EXPECT_EQ(recorder.paths[11], run + "p.12.2009.05.17.jpg");
-}
-
 // A run whose failures are shown at its end asks only its questions, one at
 // a time, and an answer to all is asked once.
 TEST_F(ConversionRunTest, QuietRunAsksOnlyQuestionsAndOnceToAll) {
