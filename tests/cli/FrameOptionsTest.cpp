@@ -43,11 +43,13 @@ TEST(FrameOptions, EachSetsItsField) {
 }
 
 TEST(FrameOptions, BadValuesAreRefusedNamingTheOption) {
-    for (const auto& [option, value] :
-         {std::pair{"--crop", "middle"}, {"--background", "12345"}, {"--background", "white"},
-          {"--sharpen", "max"}, {"--dpi", "10001"}, {"--dpi", "72.5"},
-          {"--watermark-opacity", "101"}, {"--watermark-size-percent", "0"},
-          {"--watermark-margin", "51"}, {"--watermark", ""}}) {
+    const std::pair<std::string, std::string> refused[] = {
+        {"--crop", "middle"},           {"--background", "12345"},
+        {"--background", "white"},      {"--sharpen", "max"},
+        {"--dpi", "10001"},             {"--dpi", "72.5"},
+        {"--watermark-opacity", "101"}, {"--watermark-size-percent", "0"},
+        {"--watermark-margin", "51"},   {"--watermark", ""}};
+    for (const auto& [option, value] : refused) {
         const ParseOutcome r = ParseArguments({option, value, "x.jpg"});
         EXPECT_FALSE(r.ok) << option << " " << value;
         EXPECT_NE(r.error.find(option), std::string::npos) << r.error;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "imaging/VipsPixels.h"
 #include "model/OutputPhotoFormat.h"
 
 namespace {
@@ -36,4 +37,13 @@ vips::VImage Sharpened(const vips::VImage& picture, int32_t strength, double red
 vips::VImage CroppedByAttention(const vips::VImage& picture, int width, int height) {
     return picture.smartcrop(width, height,
                              vips::VImage::option()->set("interesting", VIPS_INTERESTING_ATTENTION));
+}
+
+vips::VImage InMemory(const RgbPicture& picture) {
+    VipsImage* copy = vips_image_new_from_memory_copy(picture.pixels.data(), picture.pixels.size(),
+                                                      picture.width, picture.height, 3,
+                                                      VIPS_FORMAT_UCHAR);
+    if (!copy)
+        ThrowImagingFailure();
+    return vips::VImage(copy).copy(vips::VImage::option()->set("interpretation", VIPS_INTERPRETATION_sRGB));
 }

@@ -7,6 +7,8 @@
 
 #include <vips/vips8>
 
+#include "model/RgbPicture.h"
+
 // The picture, resampled from a source reduction times larger, sharpened
 // with an unsharp mask of the strength (SharpenStrength) on its lightness,
 // as libvips' sharpen does: light, medium and strong differ in the amount,
@@ -17,5 +19,9 @@ vips::VImage Sharpened(const vips::VImage& picture, int32_t strength, double red
 
 // The width x height part of a picture that covers it (at least as large
 // each way) with the most to look at: detail, skin tones, saturated colour
-// (libvips' attention measure).
+// (libvips' attention measure). The picture must be one that can be read
+// more than once (InMemory).
 vips::VImage CroppedByAttention(const vips::VImage& picture, int width, int height);
+
+// A libvips image of its own copy of the picture's pixels.
+vips::VImage InMemory(const RgbPicture& picture);

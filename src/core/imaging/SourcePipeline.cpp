@@ -46,6 +46,23 @@ bool LoaderTakesSource(const vips::VSource& source) {
     return vips_foreign_find_load_source(source.get_source()) != nullptr;
 }
 
+// A cropped picture (fill) takes more of the source than a fitted one of
+// the same output: a 3:2 photo filling a square is scaled by two thirds of
+// fit's factor. libvips' thumbnail leaves a factor of two to its resampler
+// after the shrink a JPEG decoder makes, so that photo would decode whole,
+// in twice fit's time; the largest shrink that still covers the picture is
+// taken instead (libjpeg's scaled decode is a true reduction). 1: none.
+int CoveringJpegShrink(int uprightWidth, int uprightHeight, const OutputPlan& plan) {
+    if (plan.picture.width <= plan.width && plan.picture.height <= plan.height)
+        return 1;
+    const double room = std::min(double(uprightWidth) / plan.picture.width,
+                                 double(uprightHeight) / plan.picture.height);
+    for (const int shrink : {8, 4, 2})
+        if (room >= shrink)
+            return shrink;
+    return 1;
+}
+
 }  // namespace
 
 // The resampled picture cut to the output where it reaches beyond, and
@@ -53,8 +70,6 @@ bool LoaderTakesSource(const vips::VSource& source) {
 vips::VImage PlacedOnOutput(vips::VImage picture, const OutputPlan& plan) {
     if (plan.IsStretched())
         return picture;
-    if (plan.attention && picture.width() >= plan.width && picture.height() >= plan.height)
-        return CroppedByAttention(picture, plan.width, plan.height);
     const int64_t x = plan.picture.x, y = plan.picture.y;
     const int left = static_cast<int>(std::max<int64_t>(0, -x));
     const int top = static_cast<int>(std::max<int64_t>(0, -y));
@@ -90,6 +105,7 @@ SourcePipeline::SourcePipeline(const std::string& path, int fd, const OutputPlan
     // What the resample must know beforehand, from the header.
     bool hasProfile = false;
     double sourcePixels = 0;  // upright or not, the same
+    int jpegShrink = 1;
     {
         auto options = vips::VImage::option()->set("access", VIPS_ACCESS_SEQUENTIAL);
         const vips::VImage header = fromSource ? vips::VImage::new_from_source(source, "", options)
@@ -98,8 +114,12 @@ SourcePipeline::SourcePipeline(const std::string& path, int fd, const OutputPlan
         sourcePixels = double(header.width()) * header.height();
         xResolution_ = header.xres();
         yResolution_ = header.yres();
-        if (vips_image_get_orientation_swap(header.get_image()))
+        const bool swap = vips_image_get_orientation_swap(header.get_image());
+        if (swap)
             std::swap(xResolution_, yResolution_);
+        if (jpeg && force)
+            jpegShrink = CoveringJpegShrink(swap ? header.height() : header.width(),
+                                            swap ? header.width() : header.height(), plan);
         if (metadata) {
             *metadata = {Blob(header, VIPS_META_EXIF_NAME), Blob(header, VIPS_META_XMP_NAME),
                          Blob(header, VIPS_META_IPTC_NAME)};
@@ -113,9 +133,18 @@ SourcePipeline::SourcePipeline(const std::string& path, int fd, const OutputPlan
     // time and shift colours.
     if (hasProfile)
         options->set("export_profile", "srgb");
-    const auto lock = LockPipelines();
+    auto lock = LockPipelines();
     try {
-        if (fromSource) {
+        if (jpegShrink > 1) {
+            auto load = vips::VImage::option()
+                            ->set("shrink", jpegShrink)
+                            ->set("access", VIPS_ACCESS_SEQUENTIAL)
+                            ->set("fail_on", failOn);
+            const vips::VImage loaded = fromSource
+                                            ? vips::VImage::jpegload_source(source, load)
+                                            : vips::VImage::jpegload(name.c_str(), load);
+            image_ = loaded.thumbnail_image(width, options);
+        } else if (fromSource) {
             // Loaders given a source take their checks as an option string.
             const std::string checks =
                 std::string("fail_on=") + vips_enum_nick(VIPS_TYPE_FAIL_ON, failOn);
@@ -131,9 +160,23 @@ SourcePipeline::SourcePipeline(const std::string& path, int fd, const OutputPlan
                                   vips::VImage::option()->set("extend", VIPS_EXTEND_COPY));
         if (force) {
             const double reduction = std::sqrt(sourcePixels / (double(width) * height));
-            image_ = PlacedOnOutput(Sharpened(image_, plan.sharpen, reduction), plan);
+            image_ = Sharpened(image_, plan.sharpen, reduction);
+            if (plan.attention && width >= plan.width && height >= plan.height) {
+                // The attention measure reads the picture more than once,
+                // which a sequential decode cannot give: the resampled
+                // picture is made first, outside the lock, as any is.
+                lock.unlock();
+                RgbPicture whole;
+                CopyPixelsOut(image_, whole);
+                lock.lock();
+                image_ = CroppedByAttention(InMemory(whole), plan.width, plan.height);
+            } else {
+                image_ = PlacedOnOutput(image_, plan);
+            }
         }
     } catch (...) {
+        if (!lock.owns_lock())
+            lock.lock();
         image_ = vips::VImage();
         throw;
     }

@@ -41,7 +41,7 @@ enum ChromaMode : int32_t { kChromaAuto = 0, kChroma420 = 1, kChroma444 = 2 };
 // (model/TextOverlay.h), or the picture's most interesting part.
 inline constexpr int32_t kCropSmart = 9;
 enum SharpenStrength : int32_t { kSharpenNone = 0, kSharpenLight = 1, kSharpenMedium = 2, kSharpenStrong = 3 };
-inline constexpr uint32_t kWhite = 0x00FFFFFF;
+inline constexpr uint32_t kWhiteBackground = 0x00FFFFFF;
 
 // Default member values are the built-in defaults that new photos copy. The
 // fields after nFlipType came later; their defaults leave every output as it
@@ -72,7 +72,7 @@ struct OutputPhotoFormat {
     int32_t nChroma = kChromaAuto;  // ChromaMode
     bool bProgressive = false;      // progressive JPEG
     int32_t nCropAnchor = kAnchorCenter;            // fill and pad: a text anchor's id, or kCropSmart
-    uint32_t nBackgroundColor = kWhite;  // 0x00BBGGRR: pad's margins, transparent areas
+    uint32_t nBackgroundColor = kWhiteBackground;  // 0x00BBGGRR: pad's margins, transparent areas
     int32_t nSharpen = kSharpenNone;     // SharpenStrength, for reduced photos only
     int32_t nDpi = numbers::kDpi.WholeBuiltIn();  // 0: the source's resolution
 

@@ -3,11 +3,14 @@
 #include <QColorDialog>
 #include <QComboBox>
 #include <QFormLayout>
+#include <QIcon>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPushButton>
 #include <QSpinBox>
 
 #include <cmath>
+#include <iterator>
 
 #include "dialogs/ChoiceList.h"
 #include "model/NumberSettings.h"

@@ -43,6 +43,6 @@ private:
     QPushButton* background_;
     QComboBox* sharpen_;
     QSpinBox* dpi_;
-    uint32_t colour_ = kWhite;
+    uint32_t colour_ = kWhiteBackground;
     unsigned inputs_ = 0;
 };

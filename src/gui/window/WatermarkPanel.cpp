@@ -36,15 +36,12 @@ WatermarkPanel::WatermarkPanel(Prompter& prompter, QWidget* parent)
     row->addWidget(new QLabel(tr("Watermark:"), this));
     file_ = new QLineEdit(this);
     file_->setObjectName(QStringLiteral("watermarkFileEdit"));
-    file_->setReadOnly(true);
-    file_->setPlaceholderText(tr("No picture"));
+    file_->setPlaceholderText(tr("No picture: type a path or choose a logo"));
+    file_->setClearButtonEnabled(true);
     row->addWidget(file_, 1);
-    choose_ = new QPushButton(tr("Picture..."), this);
+    choose_ = new QPushButton(tr("Lo&go..."), this);
     choose_->setObjectName(QStringLiteral("watermarkChooseButton"));
     row->addWidget(choose_);
-    clear_ = new QPushButton(tr("None"), this);
-    clear_->setObjectName(QStringLiteral("watermarkClearButton"));
-    row->addWidget(clear_);
     anchor_ = new QComboBox(this);
     anchor_->setObjectName(QStringLiteral("watermarkAnchorCombo"));
     FillChoices(anchor_, TextAnchors(), [](const auto& r) { return r.listText; });
@@ -63,6 +60,8 @@ WatermarkPanel::WatermarkPanel(Prompter& prompter, QWidget* parent)
     row->addWidget(margin_);
     SelectChoice(anchor_, watermark_.anchor);
 
+    // Enter in the window is not its.
+    choose_->setAutoDefault(false);
     connect(choose_, &QPushButton::clicked, this, [this] {
         const QString path = QFileDialog::getOpenFileName(
             this, tr("Watermark"), file_->text(),
@@ -70,7 +69,12 @@ WatermarkPanel::WatermarkPanel(Prompter& prompter, QWidget* parent)
         if (!path.isEmpty())
             Choose(path.toStdString());
     });
-    connect(clear_, &QPushButton::clicked, this, [this] { Choose({}); });
+    // A path typed, pasted or cleared counts when the edit is left.
+    connect(file_, &QLineEdit::editingFinished, this, [this] {
+        const std::string typed = file_->text().toStdString();
+        if (typed != watermark_.path && !Choose(typed))
+            file_->setText(QString::fromStdString(watermark_.path));
+    });
     connect(anchor_, &QComboBox::currentIndexChanged, this, &WatermarkPanel::Changed);
     connect(size_, &QDoubleSpinBox::valueChanged, this, &WatermarkPanel::Changed);
     connect(opacity_, &QSpinBox::valueChanged, this, &WatermarkPanel::Changed);

@@ -36,7 +36,6 @@ private:
     ImageWatermark watermark_;  // path and picture; the numbers are the controls'
     QLineEdit* file_;
     QPushButton* choose_;
-    QPushButton* clear_;
     QComboBox* anchor_;
     QDoubleSpinBox* size_;
     QSpinBox* opacity_;

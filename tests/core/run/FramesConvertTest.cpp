@@ -21,9 +21,10 @@ namespace {
 
 class FramesTest : public ::testing::Test {
 protected:
-    // The source converted with the record as a photo of the list would be.
-    vips::VImage Convert(const std::string& source, OutputPhotoFormat format,
-                         const TextOverlay& overlay = {}, const char* name = "out.png") {
+    // The source converted with the record as a photo of the list would be;
+    // the output's path.
+    std::string Write(const std::string& source, OutputPhotoFormat format,
+                      const TextOverlay& overlay = {}, const char* name = "out.png") {
         PhotoItem photo;
         photo.strSourcePath = source;
         photo.strOutputPath = dir.file(name);
@@ -34,7 +35,11 @@ protected:
         PlanPhotoOutput(photo, prompter);
         const PhotoResult result = testsupport::ConvertListPhoto(photo, overlay, prompter);
         EXPECT_EQ(result.outcome, PhotoOutcome::Written) << result.Told();
-        return Load(photo.strOutputPath);
+        return photo.strOutputPath;
+    }
+    vips::VImage Convert(const std::string& source, OutputPhotoFormat format,
+                         const TextOverlay& overlay = {}, const char* name = "out.png") {
+        return Load(Write(source, format, overlay, name));
     }
     static OutputPhotoFormat Frame(int32_t rule, int w, int h, int32_t anchor = kAnchorCenter) {
         OutputPhotoFormat f;
@@ -137,8 +142,9 @@ TEST_F(FramesTest, TransparencyBecomesTheBackgroundColour) {
             vips::VImage::option()->set("interpretation", VIPS_INTERPRETATION_sRGB));
     const std::string source = dir.file("half.png");
     Save(rgba, source);
-    for (const auto& [colour, expected] :
-         {std::pair{kWhite, kWhite}, std::pair{uint32_t{0x00102030}, Rgb{0x30, 0x20, 0x10}}}) {
+    const std::pair<uint32_t, Rgb> backgrounds[] = {{kWhiteBackground, kWhite},
+                                                     {0x00102030, {0x30, 0x20, 0x10}}};
+    for (const auto& [colour, expected] : backgrounds) {
         OutputPhotoFormat f = Frame(kSizeOriginal, 0, 0);
         f.nBackgroundColor = colour;
         const vips::VImage out = Convert(source, f);
@@ -148,19 +154,19 @@ TEST_F(FramesTest, TransparencyBecomesTheBackgroundColour) {
 }
 
 TEST_F(FramesTest, SharpenChangesOnlyAReducedPhoto) {
-    const std::string source = dir.file("photo.png");
-    Save(PhotoLike(400, 300), source);
+    // Edges to sharpen: the lightness steps between the quadrants (flat
+    // areas are left alone).
+    const std::string source = dir.file("quadrants.png");
+    Save(Quadrants(400, 300), source);
     struct Case {
         int32_t rule;
         bool reduced;
     } cases[] = {{kSizeFit, true}, {kSizeFill, true}, {kSizeOriginal, false}};
     for (const Case& c : cases) {
         OutputPhotoFormat f = Frame(c.rule, 200, 120);
-        Convert(source, f, {}, "plain.png");
+        const std::string plain = ReadAll(Write(source, f, {}, "plain.png"));
         f.nSharpen = kSharpenStrong;
-        Convert(source, f, {}, "sharp.png");
-        EXPECT_EQ(ReadAll(dir.file("plain.png")) != ReadAll(dir.file("sharp.png")), c.reduced)
-            << c.rule;
+        EXPECT_EQ(ReadAll(Write(source, f, {}, "sharp.png")) != plain, c.reduced) << c.rule;
     }
 }
 
@@ -168,15 +174,16 @@ TEST_F(FramesTest, SharpenChangesOnlyAReducedPhoto) {
 TEST_F(FramesTest, DpiReadsBackInEveryFormatThatStoresIt) {
     const std::string source = dir.file("photo.png");
     Save(PhotoLike(60, 40), source);
-    for (const auto& [format, name] : {std::pair{kFormatJpg, "out.jpg"}, {kFormatPng, "out.png"},
-                                       {kFormatTif, "out.tif"}, {kFormatBmp, "out.bmp"}}) {
+    const std::pair<int32_t, const char*> outputs[] = {
+        {kFormatJpg, "out.jpg"}, {kFormatPng, "out.png"}, {kFormatTif, "out.tif"},
+        {kFormatBmp, "out.bmp"}};
+    for (const auto& [format, name] : outputs) {
         OutputPhotoFormat f = Frame(kSizeOriginal, 0, 0);
         f.nOuptputFormat = format;
         f.nDpi = 300;
         if (format == kFormatBmp) {
-            Convert(source, f, {}, name);
             // biXPelsPerMeter: 300 / 25.4 mm, in pixels per metre.
-            const std::string bytes = ReadAll(dir.file(name));
+            const std::string bytes = ReadAll(Write(source, f, {}, name));
             ASSERT_GE(bytes.size(), 46u);
             const auto* p = reinterpret_cast<const unsigned char*>(bytes.data()) + 38;
             EXPECT_EQ(p[0] | p[1] << 8 | p[2] << 16 | p[3] << 24, 11811) << name;

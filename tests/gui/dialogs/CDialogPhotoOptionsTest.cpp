@@ -466,7 +466,7 @@ private slots:
                                            << "Error";
         QTest::newRow("flip") << "nFlipType" << 3 << "Unknown flip type!"
                               << "Error";
-        QTest::newRow("size type") << "nOuputSizeType" << 5 << "Unknown nOuputSizeType type!"
+        QTest::newRow("size type") << "nOuputSizeType" << 99 << "Unknown nOuputSizeType type!"
                                    << "Error";
         QTest::newRow("aspect rule") << "nKeepAspectRatio" << -1 << "Unknown nKeepAspectRatio type!"
                                      << "Error";
