@@ -227,6 +227,8 @@ private slots:
         window->OnPreview();
         QVERIFY(shown.wait(10000));
         QCOMPARE(RedIn(frame->grab().toImage(), 0), 0);
+        window->Controls().presetCombo->setCurrentIndex(0);
+        QCOMPARE(window->Controls().presetCombo->currentText(), QStringLiteral("logo"));
         window->Controls().applyPresetButton->click();
         QCOMPARE(window->findChild<QLineEdit*>("watermarkFileEdit")->text(), logoPath);
         const QImage shot = frame->grab().toImage();
