@@ -175,12 +175,15 @@ TEST_F(FramesTest, DpiReadsBackInEveryFormatThatStoresIt) {
     const std::string source = dir.file("photo.png");
     Save(PhotoLike(60, 40), source);
     const std::pair<int32_t, const char*> outputs[] = {
-        {kFormatJpg, "out.jpg"}, {kFormatPng, "out.png"}, {kFormatTif, "out.tif"},
-        {kFormatBmp, "out.bmp"}};
+        {kFormatJpg, "out.jpg"}, {kFormatPng, "out.png"},   {kFormatTif, "out.tif"},
+        {kFormatBmp, "out.bmp"}, {kFormatWebp, "out.webp"}, {kFormatAvif, "out.avif"}};
     for (const auto& [format, name] : outputs) {
         OutputPhotoFormat f = Frame(kSizeOriginal, 0, 0);
         f.nOuptputFormat = format;
         f.nDpi = 300;
+        // WebP and AVIF hold a resolution only in the camera data.
+        if (format == kFormatWebp || format == kFormatAvif)
+            f.nMetadata = kMetadataAll;
         if (format == kFormatBmp) {
             // biXPelsPerMeter: 300 / 25.4 mm, in pixels per metre.
             const std::string bytes = ReadAll(Write(source, f, {}, name));
@@ -190,6 +193,18 @@ TEST_F(FramesTest, DpiReadsBackInEveryFormatThatStoresIt) {
             continue;
         }
         const vips::VImage out = Convert(source, f, {}, name);
+        if (f.nMetadata == kMetadataAll) {
+            // libvips reads these files' resolution only as EXIF text:
+            // "300000/1000 (300.000, Rational, ...)".
+            for (const char* field : {"exif-ifd0-XResolution", "exif-ifd0-YResolution"}) {
+                const std::string text = out.get_typeof(field) ? out.get_string(field) : "";
+                const std::size_t open = text.find('(');
+                EXPECT_NEAR(open == std::string::npos ? 0 : std::stod(text.substr(open + 1)), 300,
+                            0.5)
+                    << name << " " << field;
+            }
+            continue;
+        }
         EXPECT_NEAR(out.xres() * 25.4, 300, 0.5) << name;
         EXPECT_NEAR(out.yres() * 25.4, 300, 0.5) << name;
     }
