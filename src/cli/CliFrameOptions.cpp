@@ -38,17 +38,8 @@ std::vector<OptionRule> FrameRules() {
          0,
          "RRGGBB",
          "colour of pad's margins and of transparent areas" + Default(HexOf(d.nBackgroundColor)),
-         [](const std::string& v, CliOptions& o) -> std::string {
-             std::string hex = v;
-             if (!hex.empty() && hex[0] == '#')
-                 hex.erase(0, 1);
-             if (hex.size() != 6 ||
-                 hex.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos)
-                 return "must be six hexadecimal digits RRGGBB";
-             const uint32_t rgb = static_cast<uint32_t>(std::strtoul(hex.c_str(), nullptr, 16));
-             // Stored as the text colour is: 0x00BBGGRR.
-             o.format.nBackgroundColor = ((rgb >> 16) & 0xFF) | (rgb & 0xFF00) | ((rgb & 0xFF) << 16);
-             return {};
+         [](const std::string& v, CliOptions& o) {
+             return ParseColour(v, o.format.nBackgroundColor);
          },
          {}},
         Choice(kOutput, "sharpen", 0, "HOW", sharpens,

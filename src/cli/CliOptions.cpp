@@ -164,6 +164,17 @@ Handler PresetName(std::function<void(CliOptions&, const std::string&)> set) {
     };
 }
 
+std::string ParseColour(const std::string& text, uint32_t& colour) {
+    std::string hex = text;
+    if (!hex.empty() && hex[0] == '#')
+        hex.erase(0, 1);
+    if (hex.size() != 6 || hex.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos)
+        return "must be six hexadecimal digits RRGGBB";
+    const uint32_t rgb = static_cast<uint32_t>(std::strtoul(hex.c_str(), nullptr, 16));
+    colour = ((rgb >> 16) & 0xFF) | (rgb & 0xFF00) | ((rgb & 0xFF) << 16);
+    return {};
+}
+
 const std::vector<OptionRule>& Rules() {
     static const std::vector<OptionRule> rules = WithFrameRules([] {
         const OutputPhotoFormat d = BuiltInDefaultOutputPhotoFormat();
@@ -434,17 +445,8 @@ const std::vector<OptionRule>& Rules() {
              0,
              "RRGGBB",
              "text colour (default 000000)",
-             [](const std::string& v, CliOptions& o) -> std::string {
-                 std::string hex = v;
-                 if (!hex.empty() && hex[0] == '#')
-                     hex.erase(0, 1);
-                 if (hex.size() != 6 ||
-                     hex.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos)
-                     return "must be six hexadecimal digits RRGGBB";
-                 const uint32_t rgb = static_cast<uint32_t>(std::strtoul(hex.c_str(), nullptr, 16));
-                 // Stored the way the font record's colour is: 0x00BBGGRR.
-                 o.overlay.color = ((rgb >> 16) & 0xFF) | (rgb & 0xFF00) | ((rgb & 0xFF) << 16);
-                 return {};
+             [](const std::string& v, CliOptions& o) {
+                 return ParseColour(v, o.overlay.color);
              },
              {}},
             {kText,

@@ -93,4 +93,8 @@ std::string RulesWith(unsigned input);
 // after the text overlay's (CliFrameOptions.cpp).
 std::vector<OptionRule> WithFrameRules(std::vector<OptionRule> rules);
 
+// Reads "RRGGBB" (a leading '#' allowed) into colour as the records keep
+// colours, 0x00BBGGRR; otherwise leaves colour alone and gives the reason.
+std::string ParseColour(const std::string& text, uint32_t& colour);
+
 }  // namespace cli

@@ -134,6 +134,27 @@ void PaintOverlayText(QPainter& painter, int width, int height, const TextOverla
     painter.restore();
 }
 
+void PaintOnRegion(RgbPicture& picture, const QRect& region,
+                   const std::function<void(QPainter&)>& paint) {
+    const QRect inside = region & QRect(0, 0, picture.width, picture.height);
+    if (inside.isEmpty())
+        return;
+    QImage surface(inside.size(), QImage::Format_RGB888);
+    if (surface.isNull())
+        return;
+    const std::size_t rowBytes = static_cast<std::size_t>(inside.width()) * 3;
+    for (int y = 0; y < inside.height(); ++y)
+        std::copy_n(picture.Pixel(inside.left(), inside.top() + y), rowBytes, surface.scanLine(y));
+    {
+        QPainter painter(&surface);
+        painter.translate(-inside.topLeft());
+        paint(painter);
+    }
+    for (int y = 0; y < inside.height(); ++y)
+        std::copy_n(surface.constScanLine(y), rowBytes,
+                    picture.Pixel(inside.left(), inside.top() + y));
+}
+
 void DrawOverlayText(RgbPicture& picture, const TextOverlay& overlay) {
     if (overlay.text.empty() || picture.width <= 0 || picture.height <= 0 || overlay.opacity <= 0)
         return;
@@ -146,22 +167,8 @@ void DrawOverlayText(RgbPicture& picture, const TextOverlay& overlay) {
         QFontMetricsF(place.font, &surface).boundingRect(place.text).translated(place.baseline);
     const double margin = 2 * place.effect + 2;
     const QRect region =
-        (place.box | ink).adjusted(-margin, -margin, margin, margin).toAlignedRect() &
-        QRect(0, 0, picture.width, picture.height);
-    if (region.isEmpty())
-        return;
-    surface = QImage(region.size(), QImage::Format_RGB888);
-    if (surface.isNull())
-        return;
-    const std::size_t rowBytes = static_cast<std::size_t>(region.width()) * 3;
-    for (int y = 0; y < region.height(); ++y)
-        std::copy_n(picture.Pixel(region.left(), region.top() + y), rowBytes, surface.scanLine(y));
-    {
-        QPainter painter(&surface);
-        painter.translate(-region.topLeft());
+        (place.box | ink).adjusted(-margin, -margin, margin, margin).toAlignedRect();
+    PaintOnRegion(picture, region, [&](QPainter& painter) {
         PaintOverlayText(painter, picture.width, picture.height, overlay);
-    }
-    for (int y = 0; y < region.height(); ++y)
-        std::copy_n(surface.constScanLine(y), rowBytes,
-                    picture.Pixel(region.left(), region.top() + y));
+    });
 }

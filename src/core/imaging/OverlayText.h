@@ -1,6 +1,8 @@
 #pragma once
 // The line of text drawn on every photo.
 
+#include <functional>
+
 #include "model/RgbPicture.h"
 #include "model/TextOverlay.h"
 
@@ -20,3 +22,12 @@ void DrawOverlayText(RgbPicture& picture, const TextOverlay& overlay);
 // width x height output picture: the window's preview paints through a
 // scaled painter.
 void PaintOverlayText(QPainter& painter, int width, int height, const TextOverlay& overlay);
+
+class QPainter;
+class QRect;
+
+// Runs paint on a copy of the picture's region (clipped to the picture), in
+// the picture's own coordinates, and writes the region back: Qt pads its
+// rows and ours are packed, so only the part drawn on is copied.
+void PaintOnRegion(RgbPicture& picture, const QRect& region,
+                   const std::function<void(QPainter&)>& paint);

@@ -1,6 +1,7 @@
 // libvips (through GLib's gio) first: Qt's "signals" keyword macro would
 // break gio's headers.
 #include "imaging/ImagingMessages.h"
+#include "imaging/OverlayText.h"
 #include "imaging/SourceFile.h"
 #include "imaging/VipsPixels.h"
 #include "imaging/VipsSession.h"
@@ -114,22 +115,8 @@ void DrawWatermark(RgbPicture& picture, const ImageWatermark& watermark) {
         logo->height <= 0)
         return;
     // Only the part the logo covers is copied out and drawn on.
-    const QRect region = LogoRect(picture.width, picture.height, watermark, *logo) &
-                         QRect(0, 0, picture.width, picture.height);
-    if (region.isEmpty())
-        return;
-    QImage surface(region.size(), QImage::Format_RGB888);
-    if (surface.isNull())
-        return;
-    const std::size_t rowBytes = static_cast<std::size_t>(region.width()) * 3;
-    for (int y = 0; y < region.height(); ++y)
-        std::copy_n(picture.Pixel(region.left(), region.top() + y), rowBytes, surface.scanLine(y));
-    {
-        QPainter painter(&surface);
-        painter.translate(-region.topLeft());
-        PaintWatermark(painter, picture.width, picture.height, watermark);
-    }
-    for (int y = 0; y < region.height(); ++y)
-        std::copy_n(surface.constScanLine(y), rowBytes,
-                    picture.Pixel(region.left(), region.top() + y));
+    PaintOnRegion(picture, LogoRect(picture.width, picture.height, watermark, *logo),
+                  [&](QPainter& painter) {
+                      PaintWatermark(painter, picture.width, picture.height, watermark);
+                  });
 }
