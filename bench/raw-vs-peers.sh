@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Times the ways quillmere-convert develops camera RAW files, in one run, on
-# copies of the shared SX60 DNG (2048x1536 sensor, full-size JPEG preview):
+# copies of a 24 MP DNG with a full-size JPEG preview, made from the shared
+# phone photo by bench/make-dng.py (the shared SX60 DNG has a 3 MP sensor,
+# too small for the preview's gain to show):
 #   auto    the camera's preview, to 2048 long edge, against full;
 #   half    a half-size develop (to 1024 long edge, on copies whose preview
 #           is marked 256x192 so that it no longer covers), against full;
@@ -14,26 +16,34 @@
 # processor times compare the work itself.
 #
 # Environment: BUILD (holding src/cli/quillmere-convert), BENCH_RAWS (copies,
-# default 24), BENCH_REPEAT (runs per tool, the best counts; default 2),
-# RAW_SOURCE (the DNG, default ../shared/testdata/raw/sx60-o6-fulljpeg.dng).
+# default 8), BENCH_REPEAT (runs per tool, the best counts; default 2),
+# RAW_SOURCE (a DNG with a full-size preview to use instead, e.g.
+# ../shared/testdata/raw/sx60-o6-fulljpeg.dng), DNG_SIZE ("6000 4000").
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")/.." && pwd)
 BUILD=${BUILD:-build-bench}
 case $BUILD in /*) ;; *) BUILD=$here/$BUILD ;; esac
 BIN=$BUILD/src/cli/quillmere-convert
-COPIES=${BENCH_RAWS:-24}
+COPIES=${BENCH_RAWS:-8}
 REPEAT=${BENCH_REPEAT:-2}
-SOURCE=${RAW_SOURCE:-$here/../shared/testdata/raw/sx60-o6-fulljpeg.dng}
+PHOTO=$here/../shared/testdata/photos/heic/IMG_5195.HEIC
 
-[ -f "$SOURCE" ] || { echo "raw-vs-peers: no $SOURCE; skipped"; exit 0; }
-for tool in dcraw_emu vipsthumbnail python3 bc; do
+for tool in dcraw_emu vipsthumbnail vips python3 bc; do
     command -v "$tool" >/dev/null || { echo "raw-vs-peers: $tool is missing (scripts/install-deps.sh)" >&2; exit 1; }
 done
 [ -x "$BIN" ] || { echo "raw-vs-peers: $BIN not built" >&2; exit 1; }
 
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
+if [ -n "${RAW_SOURCE:-}" ]; then
+    SOURCE=$RAW_SOURCE
+else
+    [ -f "$PHOTO" ] || { echo "raw-vs-peers: no $PHOTO to make the DNG from; skipped"; exit 0; }
+    SOURCE=$tmp/made-24mp.dng
+    python3 "$here/bench/make-dng.py" "$PHOTO" "$SOURCE" ${DNG_SIZE:-6000 4000}
+fi
+[ -f "$SOURCE" ] || { echo "raw-vs-peers: no $SOURCE; skipped"; exit 0; }
 mkdir -p "$tmp/raw" "$tmp/small-preview" "$tmp/peer"
 for i in $(seq 1 "$COPIES"); do
     cp "$SOURCE" "$tmp/raw/r$i.dng"
