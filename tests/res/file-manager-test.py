@@ -58,7 +58,7 @@ class FileManagerActions(unittest.TestCase):
         self.assertIn('critical', args)
         self.assertIn('1 of 2 photos converted into ', body)
         folder = body.splitlines()[0].split(' into ', 1)[1]
-        self.assertEqual([n for n in os.listdir(folder) if n.endswith('.png')].__len__(), 1, folder)
+        self.assertEqual(len([n for n in os.listdir(folder) if n.endswith('.png')]), 1, folder)
         self.assertRegex(body, r'broken\.jpg: \S')
 
     def test_menu_lists_presets_saved_after_install(self):
@@ -84,11 +84,12 @@ class FileManagerActions(unittest.TestCase):
                     self.path.rsplit('.', 1)[-1], 'inode/directory')
         gi = types.ModuleType('gi')
         gi.repository = types.SimpleNamespace(
-            GObject=types.SimpleNamespace(GObject=object),
-            Nautilus=types.SimpleNamespace(MenuProvider=object, MenuItem=Item))
+            GObject=types.SimpleNamespace(GObject=type('GObject', (), {})),
+            Nautilus=types.SimpleNamespace(MenuProvider=type('MenuProvider', (), {}), MenuItem=Item))
         sys.modules['gi'], sys.modules['gi.repository'] = gi, gi.repository
         os.environ.update(self.env)
-        source = open(os.path.join(MADE, 'quillmere_nautilus.py')).read()
+        with open(os.path.join(MADE, 'quillmere_nautilus.py')) as module:
+            source = module.read()
         scope = {}
         exec(compile(source, 'quillmere_nautilus.py', 'exec'), scope)
         return [item.label for item in scope['QuillmereMenu']().get_file_items([File(p) for p in paths])]
@@ -97,7 +98,8 @@ class FileManagerActions(unittest.TestCase):
         for name in ('quillmere.nemo_action', 'quillmere-preset.nemo_action',
                      'quillmere-servicemenu.desktop', 'quillmere_nautilus.py'):
             with self.subTest(name):
-                text = open(os.path.join(MADE, name)).read()
+                with open(os.path.join(MADE, name)) as made:
+                    text = made.read()
                 self.assertNotRegex(text, r'@[A-Z_]+@')
                 self.assertIn('image/x-adobe-dng;', text)
                 self.assertIn('inode/directory', text)
