@@ -24,7 +24,8 @@ std::string UnreachableText(int error) {
 
 GatheredPhotos GatherCommandLinePhotos(const std::vector<std::string>& paths,
                                        const OutputPhotoFormat& defaults, Prompter& prompter,
-                                       const std::function<void(const std::string&)>& notice) {
+                                       const std::function<void(const std::string&)>& notice,
+                                       const std::string& outputFolder) {
     GatheredPhotos out;
     auto refuse = [&](const std::string& path, const std::string& reason) {
         out.refused.push_back({path, reason});
@@ -66,7 +67,7 @@ GatheredPhotos GatherCommandLinePhotos(const std::vector<std::string>& paths,
         }
         readFiles();
         std::vector<std::string> found;
-        if (!FindPhotoFiles(path, found, prompter, nullptr, {}, unsearched)) {
+        if (!FindPhotoFiles(path, found, prompter, nullptr, {}, unsearched, outputFolder)) {
             out.refused.push_back({path, "the folder could not be searched"});
             continue;
         }

@@ -166,7 +166,9 @@ int RunConvertCommand(const std::vector<std::string>& args) {
     const TextDrawing text(options.overlay, notice);
 
     const std::string outputFolder = OutputFolder(options, prompter);
-    GatheredPhotos gathered = GatherCommandLinePhotos(paths, options.format, prompter, notice);
+    // Where this run writes is not searched for photos.
+    GatheredPhotos gathered = GatherCommandLinePhotos(paths, options.format, prompter, notice,
+                                                      options.into.value_or(outputFolder));
     report.Refused(gathered.refused);
     // The report's summary, then the exit status.
     auto finish = [&](const RunResult& result, int status) {

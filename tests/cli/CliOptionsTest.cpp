@@ -70,6 +70,8 @@ INSTANTIATE_TEST_SUITE_P(
                 [](auto& o) { return o.format.iComboPixelFormat == 1; }},
         GoodRow{"pixel_format_number", {"--pixel-format=9"},
                 [](auto& o) { return o.format.iComboPixelFormat == 9; }},
+        GoodRow{"adaptive_palette", {"--pixel-format=8bit", "--palette", "adaptive"},
+                [](auto& o) { return o.format.nPalette == kPaletteAdaptive; }},
         GoodRow{"quality_bounds", {"-q", "1"}, [](auto& o) { return o.format.nCurrentJpegQuality == 1; }},
         GoodRow{"quality_100", {"--quality=100"}, [](auto& o) { return o.format.nCurrentJpegQuality == 100; }},
         GoodRow{"rotate_flip", {"--rotate", "270", "--flip", "vertical"},

@@ -7,7 +7,10 @@
 #include <sys/inotify.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <csignal>
+#include <fstream>
+#include <thread>
 
 namespace {
 
@@ -70,6 +73,38 @@ TEST_F(ConvertCommand, SignalMidRunLeavesOnlyWholeOutputs) {
         EXPECT_EQ(r.exitCode, 1) << signal << r.err;
         EXPECT_NE(r.err.find("stopped: "), std::string::npos) << r.err;
         EXPECT_LT(names.size(), photos.size());
+    }
+}
+
+// Whether the process still has its own handler for signal, read from the
+// system's view of it: the first stop signal puts the default one back.
+bool CatchesSignal(pid_t pid, int signal) {
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("SigCgt:", 0) == 0)
+            return (std::stoull(line.substr(7), nullptr, 16) >> (signal - 1)) & 1;
+    return false;
+}
+
+// A user who presses Ctrl-C twice wants the program gone now, not after the
+// photos in hand.
+TEST_F(ConvertCommand, SecondStopSignalEndsTheProgramAtOnce) {
+    const std::string big = Picture(in + "/big.png", 4000, 3000);
+    for (const int signal : {SIGINT, SIGTERM}) {
+        const std::string folder = dir.file("twice" + std::to_string(signal));
+        OutputWatch watch(folder);
+        const pid_t child =
+            Start({"--into", folder, "-j", "1", "--format=png", "--size=original", big, big, big});
+        // The second photo is in hand when the first is written.
+        ASSERT_TRUE(watch.Wait()) << "no output appeared";
+        kill(child, signal);
+        const auto guard = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+        while (CatchesSignal(child, signal) && std::chrono::steady_clock::now() < guard)
+            std::this_thread::yield();
+        kill(child, signal);
+        int ended = 0;
+        const Outcome r = Finish(child, &ended);
+        EXPECT_EQ(ended, signal) << r.err;
     }
 }
 

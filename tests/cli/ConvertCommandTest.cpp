@@ -316,4 +316,24 @@ TEST_F(ConvertCommand, ReportNamesNonAsciiPathsExactly) {
     EXPECT_EQ(object["output"].toString().toStdString(), into + "/caf\u00e9 \"\u65e5\".jpg");
 }
 
+// The default layout writes into the searched folder: a second run over it
+// finds the same photos, not the first run's outputs; two runs in the same
+// second write apart.
+TEST_F(ConvertCommand, LaterRunsDoNotConvertEarlierOutputs) {
+    Picture(in + "/a.png");
+    Picture(in + "/sub/b.png");
+    const std::string inside = in + "/Quillmere";
+    std::vector<std::string> folders;
+    for (const std::vector<std::string>& output : {std::vector<std::string>{"-o", inside},
+                                                   {"-o", inside}, {"-o", out}}) {
+        std::vector<std::string> args = output;
+        args.insert(args.end(), {"--format=png", "-W", "20", in});
+        const Outcome r = Run(args);
+        EXPECT_EQ(r.exitCode, 0) << r.err;
+        EXPECT_EQ(FolderEntries(r.LastOutLine()).size(), 2u) << r.LastOutLine();
+        folders.push_back(r.LastOutLine());
+    }
+    EXPECT_NE(folders[0], folders[1]);
+}
+
 }  // namespace

@@ -85,6 +85,8 @@ struct PixelFormatChoice {
     const char* cliName;  // accepted by the command line (as is the id)
     int descriptionId;    // string number of its description
     int indexedBits;      // 1, 4 or 8 for the indexed choices, else 0 (24-bit output)
+    int directBits = 0;   // 16 or 32: the depth written for a direct-colour choice; 0: 24
+    bool alpha = false;   // 32 bits with an alpha channel
 };
 
 // The list in its order.
@@ -148,6 +150,8 @@ bool KeepsMetadata(int32_t policy);
 
 // nChroma: chroma subsampling of JPEG and AVIF (ChromaMode).
 const std::vector<NamedChoice>& ChromaChoices();
+// nPalette: the colour table of 4- and 8-bit BMP (PaletteMode).
+const std::vector<NamedChoice>& PaletteChoices();
 
 // The date in the output names (OutputNaming::date).
 enum NamingDate : int32_t { kDateFile = 0, kDateTaken = 1 };

@@ -182,6 +182,7 @@ const std::vector<PresetField>& Fields() {
         Number(n::kWatermarkOpacity, &Preset::overlay, &T::watermark, &ImageWatermark::opacity),
         Number(n::kWatermarkMargin, &Preset::overlay, &T::watermark,
                &ImageWatermark::marginPercent),
+        OneOf("nPalette", IdsOf(PaletteChoices()), &Preset::format, &F::nPalette),
     };
     return fields;
 }

@@ -257,4 +257,37 @@ TEST(GatherPhotosTest, ManyCandidatesKeepTheirOrderAndMessagesTheirs) {
     EXPECT_EQ(prompter.Texts(), expectedTexts);
 }
 
+// A later search must not take a run's outputs for new photos: the default
+// output folder lies inside the Pictures folder a user searches.
+TEST(FindPhotoFilesTest, OutputFolderAndMarkedRunFoldersAreNotEntered) {
+    TempDir dir;
+    for (const char* folder : {"Quillmere", "Quillmere/old", "Trip", "Trip/run", "Trip/run/deep"})
+        mkdir(dir.file(folder).c_str(), 0755);
+    for (const char* file : {"a.jpg", "Quillmere/old/out.jpg", "Trip/b.png", "Trip/run/c.png",
+                             "Trip/run/deep/d.png"})
+        phototest::WriteText(dir.file(file));
+    phototest::WriteText(dir.file(std::string("Trip/run/") + kRunFolderMarker));
+    symlink(dir.file("Quillmere").c_str(), dir.file("Trip/outputs").c_str());
+    const struct {
+        const char* name;
+        std::string root;
+        std::string output;
+        Paths found;
+    } rows[] = {
+        {"output folder, by any path, and run folders skipped", dir.path(), dir.file("Quillmere"),
+         {"a.jpg", "Trip/b.png"}},
+        {"without an output folder, run folders still skipped", dir.path(), "",
+         {"a.jpg", "Trip/b.png", "Quillmere/old/out.jpg"}},
+        {"a run folder searched as asked", dir.file("Trip/run"), dir.file("Quillmere"),
+         {"Trip/run/c.png", "Trip/run/deep/d.png"}},
+    };
+    for (const auto& row : rows) {
+        RecordingPrompter prompter;
+        Paths found;
+        ASSERT_TRUE(FindPhotoFiles(row.root, found, prompter, nullptr, {}, {}, row.output))
+            << row.name;
+        EXPECT_EQ(Relative(found, dir.path() + "/"), row.found) << row.name;
+    }
+}
+
 }  // namespace
