@@ -126,6 +126,8 @@ int RunConvertCommand(const std::vector<std::string>& args) {
         return 2;
     }
     const CliOptions& options = parsed.options;
+    if (!options.quiet)
+        for (const std::string& line : parsed.notices) std::cerr << kProgram << ": " << line << "\n";
     if (options.help) {
         std::cout << UsageText();
         return 0;

@@ -242,6 +242,37 @@ TEST(ParseArguments, APresetCountsWhereItStands) {
     EXPECT_EQ(PresetOfOptions(ParseArguments({"--preset", "web", "x"}, lookup).options), web);
 }
 
+// Camera data is private: a preset and --metadata that disagree are
+// accepted silently only where the winner keeps less, else a notice says so.
+TEST(ParseArguments, PrivacyOverriddenTowardsMoreDataIsNoticed) {
+    const PresetLookup lookup = [](const std::string& name) -> Result<std::optional<Preset>> {
+        Preset preset;
+        preset.format.nMetadata = name == "all" ? kMetadataAll : kMetadataNone;
+        return std::optional<Preset>(preset);
+    };
+    const struct {
+        std::vector<std::string> args;
+        int32_t kept;
+        const char* notice;  // a part of the one notice, or nullptr for none
+    } rows[] = {
+        {{"--metadata", "none", "--preset", "all"}, kMetadataAll, "not --metadata none given before"},
+        {{"--preset", "none", "--metadata", "all"}, kMetadataAll, "more camera data than preset 'none'"},
+        {{"--metadata", "all", "--preset", "none"}, kMetadataNone, nullptr},
+        {{"--preset", "all", "--metadata", "no-location"}, kMetadataNoLocation, nullptr},
+        {{"--preset", "all", "--metadata", "all"}, kMetadataAll, nullptr},
+    };
+    for (const auto& row : rows) {
+        std::vector<std::string> args = row.args;
+        args.push_back("a.jpg");
+        const ParseOutcome r = ParseArguments(args, lookup);
+        ASSERT_TRUE(r.ok) << r.error;
+        EXPECT_EQ(r.options.format.nMetadata, row.kept) << args[1] << " " << args[3];
+        ASSERT_EQ(r.notices.size(), row.notice ? 1u : 0u) << args[1] << " " << args[3];
+        if (row.notice)
+            EXPECT_NE(r.notices[0].find(row.notice), std::string::npos) << r.notices[0];
+    }
+}
+
 // A preset with a value its setting does not take is not used at all.
 TEST(ParseArguments, ARefusedPresetIsNamedWithItsKey) {
     const PresetLookup lookup = [](const std::string&) -> Result<std::optional<Preset>> {
