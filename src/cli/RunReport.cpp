@@ -131,7 +131,15 @@ void RunReport::PhotoDone(std::size_t index, const PhotoResult& result) {
 
 Status RunReport::Finish(const RunResult& result, int exitStatus) {
     std::lock_guard lock(mutex_);
-    for (const auto& [index, line] : waiting_) WriteLocked(line);
+    // Every photo has its line, in list order: one a stop left untouched
+    // says so.
+    for (; next_ < photos_.size(); ++next_) {
+        const auto done = waiting_.find(next_);
+        WriteLocked(done != waiting_.end()
+                        ? done->second
+                        : PhotoLine(photos_[next_].source.path, {}, "not-started",
+                                    "the run was stopped before it", {}, {}, {}));
+    }
     waiting_.clear();
     WriteLocked(Line({{"summary", true},
                       {"total", static_cast<qint64>(refused_ + result.total)},

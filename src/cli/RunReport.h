@@ -3,7 +3,7 @@
 // path that gave no photo, then one per photo of the run in list order (each
 // written as soon as it and the photos before it are done, so that a run
 // cut short leaves whole lines), last a summary:
-//   {"source", "output", "status": "converted"|"skipped"|"failed", "reason",
+//   {"source", "output", "status": "converted"|"skipped"|"failed"|"not-started", "reason",
 //    "width", "height", "bytes"}   (null where there is no file or reason)
 //   with a byte limit (--max-file-size), a written photo's line also has
 //   "quality" (null: lossless or copied), "tries" (encodes made),

@@ -3,10 +3,14 @@
 
 #include "ConvertCommandFixture.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
+
 #include <poll.h>
 #include <sys/inotify.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <fstream>
@@ -74,6 +78,37 @@ TEST_F(ConvertCommand, SignalMidRunLeavesOnlyWholeOutputs) {
         EXPECT_NE(r.err.find("stopped: "), std::string::npos) << r.err;
         EXPECT_LT(names.size(), photos.size());
     }
+}
+
+// After a stop the report still names every photo: the ones never begun as
+// not started, as many as the summary counts.
+TEST_F(ConvertCommand, ReportNamesEveryPhotoAfterAStop) {
+    std::vector<std::string> args{"--into", dir.file("stopped"), "-j", "1", "--format=png",
+                                  "--size=original", "--report", dir.file("report.jsonl")};
+    for (int i = 0; i < 8; ++i)
+        args.push_back(Picture(in + "/p" + std::to_string(i) + ".png", 900, 700));
+    OutputWatch watch(dir.file("stopped"));
+    const pid_t child = Start(args);
+    ASSERT_TRUE(watch.Wait()) << "no output appeared";
+    kill(child, SIGTERM);
+    const Outcome r = Finish(child);
+    EXPECT_EQ(r.exitCode, 1) << r.err;
+    std::vector<std::string> statuses;
+    int notStarted = -1;
+    for (const std::string& line : testsupport::FileLines(dir.file("report.jsonl"))) {
+        const QJsonObject object = QJsonDocument::fromJson(QByteArray::fromStdString(line)).object();
+        if (object.contains("summary"))
+            notStarted = object["notStarted"].toInt();
+        else
+            statuses.push_back(object["status"].toString().toStdString());
+    }
+    ASSERT_EQ(statuses.size(), 8u);
+    EXPECT_EQ(statuses.front(), "converted");
+    EXPECT_GT(notStarted, 0);
+    EXPECT_EQ(std::count(statuses.begin(), statuses.end(), "not-started"), notStarted);
+    // In list order: nothing converted after the first one not started.
+    const auto first = std::find(statuses.begin(), statuses.end(), "not-started");
+    EXPECT_EQ(std::count(first, statuses.end(), "converted"), 0);
 }
 
 // Whether the process still has its own handler for signal, read from the
