@@ -14,6 +14,7 @@
 struct RefusedPath {
     std::string path;
     std::string reason;
+    bool failed = false;  // a damaged picture of a known format: a failure, not a skip
 };
 
 struct GatheredPhotos {

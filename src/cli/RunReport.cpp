@@ -85,9 +85,11 @@ void RunReport::WriteLocked(const std::string& line) {
 
 void RunReport::Refused(const std::vector<RefusedPath>& refused) {
     std::lock_guard lock(mutex_);
-    for (const RefusedPath& path : refused)
-        WriteLocked(PhotoLine(path.path, {}, "skipped", path.reason, {}, {}, {}));
-    refused_ += refused.size();
+    for (const RefusedPath& path : refused) {
+        WriteLocked(PhotoLine(path.path, {}, path.failed ? "failed" : "skipped", path.reason, {},
+                              {}, {}));
+        ++(path.failed ? refusedFailed_ : refused_);
+    }
 }
 
 void RunReport::Begin(const std::vector<PhotoJob>& photos) {
@@ -142,10 +144,10 @@ Status RunReport::Finish(const RunResult& result, int exitStatus) {
     }
     waiting_.clear();
     WriteLocked(Line({{"summary", true},
-                      {"total", static_cast<qint64>(refused_ + result.total)},
+                      {"total", static_cast<qint64>(refused_ + refusedFailed_ + result.total)},
                       {"converted", static_cast<qint64>(result.converted)},
                       {"skipped", static_cast<qint64>(refused_ + result.skipped)},
-                      {"failed", static_cast<qint64>(result.failed)},
+                      {"failed", static_cast<qint64>(refusedFailed_ + result.failed)},
                       {"notStarted", static_cast<qint64>(result.NotStarted())},
                       {"exitStatus", exitStatus}}));
     if (file_ && std::fclose(file_) != 0 && !writeError_)

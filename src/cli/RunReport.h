@@ -55,5 +55,6 @@ private:
     std::vector<PhotoJob> photos_;
     std::map<std::size_t, std::string> waiting_;  // finished out of order
     std::size_t next_ = 0;                        // the next photo to write
-    std::size_t refused_ = 0;
+    std::size_t refused_ = 0;        // skipped before the run
+    std::size_t refusedFailed_ = 0;  // damaged pictures, failed before the run
 };
