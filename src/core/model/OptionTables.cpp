@@ -1,5 +1,7 @@
 #include "model/OptionTables.h"
 
+#include <algorithm>
+
 #include "model/FramePlans.h"
 #include "model/OutputGeometry.h"
 
@@ -15,6 +17,15 @@ const OutputFormatRow* OutputFormatFor(int32_t id, const std::string& sourceForm
         if (kept.sourceFormat && sourceFormat == kept.sourceFormat)
             return &kept;
     return FindOutputFormat(kFormatJpg);
+}
+
+double EncodeBytesPerPixel(const OutputFormatRow& row, double pixels) {
+    constexpr double kSmall = 12e6, kLarge = 50e6;  // where the figures were measured
+    if (row.encodeBytesPerPixelAt50MP == 0 || pixels <= kSmall)
+        return row.encodeBytesPerPixel;
+    const double share = std::min(1.0, (pixels - kSmall) / (kLarge - kSmall));
+    return row.encodeBytesPerPixel +
+           share * (row.encodeBytesPerPixelAt50MP - row.encodeBytesPerPixel);
 }
 
 std::string ExtensionOfFormat(int32_t id) {

@@ -63,7 +63,14 @@ struct OutputFormatRow {
     const char* helpNote;         // one line for the help page (help-page markers allowed)
     Encoder encode;               // null for a row that follows the source
     int32_t encodeBytesPerPixel;  // the encoder's own copies beside the picture, at most
+    // The same at 50 megapixels where an encoder holds more a pixel on large
+    // pictures; 0: as encodeBytesPerPixel. Between 12 and 50 megapixels the
+    // two are joined by a straight line (EncodeBytesPerPixel).
+    int32_t encodeBytesPerPixelAt50MP = 0;
 };
+
+// What the row's encoder holds a pixel beside a picture of pixels pixels.
+double EncodeBytesPerPixel(const OutputFormatRow& row, double pixels);
 
 // In list order. Defined beside the encoders (imaging/OutputFormatRows.cpp).
 const std::vector<OutputFormatRow>& OutputFormats();
