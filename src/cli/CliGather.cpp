@@ -33,7 +33,7 @@ GatheredPhotos GatherCommandLinePhotos(const std::vector<std::string>& paths,
         notice(path + ": " + reason + ", skipped");
     };
     // A picture cut short fails with its reason; any other file is skipped.
-    auto RefuseUnread = [&](const std::string& path) {
+    auto refuseUnread = [&](const std::string& path) {
         const Result<PictureFacts> probed = ProbePicture(path);
         if (probed || probed.GetStatus().What() != kDamagedPicture)
             return refuse(path, "not a picture");
@@ -45,7 +45,7 @@ GatheredPhotos GatherCommandLinePhotos(const std::vector<std::string>& paths,
     auto read = [&](const std::vector<std::string>& candidates, const std::string* searchRoot) {
         std::vector<PhotoItem> photos =
             GatherPhotos(candidates, defaults, prompter, never, {}, nullptr,
-                         [&](const std::string& path) { RefuseUnread(path); });
+                         [&](const std::string& path) { refuseUnread(path); });
         if (searchRoot)
             SetSearchRoot(photos, *searchRoot);
         out.photos.insert(out.photos.end(), std::make_move_iterator(photos.begin()),
