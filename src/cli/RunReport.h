@@ -4,6 +4,8 @@
 // written as soon as it and the photos before it are done, so that a run
 // cut short leaves whole lines), last a summary:
 //   {"source", "output", "status": "converted"|"skipped"|"failed"|"not-started", "reason",
+//    (a path's bytes that are not UTF-8 written as lone surrogates, "\udce9"
+//    for the byte 0xE9, as Python's surrogateescape has them: nothing lost)
 //    "width", "height", "bytes"}   (null where there is no file or reason)
 //   with a byte limit (--max-file-size), a written photo's line also has
 //   "quality" (null: lossless or copied), "tries" (encodes made),
