@@ -268,8 +268,9 @@ TEST(ParseArguments, PrivacyOverriddenTowardsMoreDataIsNoticed) {
         ASSERT_TRUE(r.ok) << r.error;
         EXPECT_EQ(r.options.format.nMetadata, row.kept) << args[1] << " " << args[3];
         ASSERT_EQ(r.notices.size(), row.notice ? 1u : 0u) << args[1] << " " << args[3];
-        if (row.notice)
+        if (row.notice) {
             EXPECT_NE(r.notices[0].find(row.notice), std::string::npos) << r.notices[0];
+        }
     }
 }
 

@@ -1,6 +1,10 @@
 // BMP outputs have the depth and colours their choices name, read back by
 // the program's own reader and by Qt's.
 
+// libvips (through GLib's gio) first: Qt's "signals" keyword macro would
+// break gio's headers.
+#include "support/TestPictures.h"
+
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -10,7 +14,6 @@
 #include "run/ConvertPhoto.h"
 #include "support/PhotoJobs.h"
 #include "support/RecordingPrompter.h"
-#include "support/TestPictures.h"
 #include "support/TestSupport.h"
 
 using namespace testpictures;
@@ -59,8 +62,9 @@ TEST(BmpDepthTest, EachPixelFormatWritesTheDepthItNames) {
         EXPECT_EQ(Le(bytes, 10, 4), row.offBits) << row.cliName;
         EXPECT_EQ(Le(bytes, 28, 2), row.bits) << row.cliName;
         EXPECT_EQ(Le(bytes, 30, 4), row.compression) << row.cliName;
-        if (row.alphaMask != 0)
+        if (row.alphaMask != 0) {
             EXPECT_EQ(Le(bytes, 14 + 52, 4), row.alphaMask) << row.cliName;
+        }
 
         // Pure colours survive every depth exactly, in the right corners.
         IndexedBitmap own(0);

@@ -15,13 +15,14 @@
 
 namespace {
 
-PhotoJob OriginalSize(int32_t width, int32_t height, int32_t format) {
+PhotoJob OwnSize(int32_t width, int32_t height, int32_t format) {
     PhotoItem photo;
     photo.strSourcePath = "/nowhere/photo.png";  // unread: only its size counts here
     photo.strSourceFormat = "png";
     photo.nWidth = width;
     photo.nHeight = height;
-    photo.m_outputPhotoFormat.nOuputSizeType = kSizeOriginal;
+    photo.m_outputPhotoFormat.nOutputWidth = width;  // written at its own size
+    photo.m_outputPhotoFormat.nOutputHeight = height;
     photo.m_outputPhotoFormat.nOuptputFormat = format;
     return JobOfPhoto(photo);
 }
@@ -41,7 +42,7 @@ TEST(MemoryEstimateTest, JpegXlOfLargePhotosStaysWithinTheBudget) {
         {"12 MP", 4000, 3000, uint64_t{6000} << 20, true, 12000000ull * 52},
     };
     for (const auto& row : rows) {
-        const uint64_t peak = EstimatePhotoPeakBytes(OriginalSize(row.width, row.height, kFormatJxl), {});
+        const uint64_t peak = EstimatePhotoPeakBytes(OwnSize(row.width, row.height, kFormatJxl), {});
         EXPECT_GE(peak, row.atLeast) << row.name;
         EXPECT_EQ(2 * peak <= row.budget, row.twoAtOnce) << row.name << ": " << (peak >> 20) << " MiB";
     }
@@ -53,7 +54,7 @@ TEST(MemoryEstimateTest, EachPhotoGivesItsMemoryBack) {
     testsupport::TempDir dir;
     ConversionJob job;
     for (int i = 0; i < 6; ++i)
-        job.photos.push_back(OriginalSize(4000, 3000, kFormatJpg));
+        job.photos.push_back(OwnSize(4000, 3000, kFormatJpg));
     for (int i = 0; i < 6; ++i) job.photos[i].source.path = "/in/" + std::to_string(i) + ".png";
     job.naming.runFolder = dir.path() + "/";
     job.jobs = 2;

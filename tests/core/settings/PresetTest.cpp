@@ -143,8 +143,9 @@ TEST_F(PresetTest, SaveTellsTheTruthBesideAnUnreadableLine) {
     const bool saved = presets::Save("web", EveryFieldSet(), &reason);
     const Result<std::optional<Preset>> stored = presets::Load("web");
     EXPECT_EQ(saved, stored && stored.Value() && *stored.Value() == EveryFieldSet()) << reason;
-    if (!saved)
+    if (!saved) {
         EXPECT_NE(reason.find("has a line that cannot be read"), std::string::npos) << reason;
+    }
 }
 
 }  // namespace
