@@ -66,17 +66,24 @@ TEST(BmpDepthTest, EachPixelFormatWritesTheDepthItNames) {
             EXPECT_EQ(Le(bytes, 14 + 52, 4), row.alphaMask) << row.cliName;
         }
 
-        // Pure colours survive every depth exactly, in the right corners.
+        // Pure colours in the right corners, exact but at 16 bits, where the
+        // readers widen 5 and 6 bits without filling the low ones.
+        const int tolerance = row.bits == 16 ? 7 : 0;
         IndexedBitmap own(0);
         ASSERT_TRUE(own.LoadFromFile(photo.strOutputPath, 0)) << row.cliName;
         const ColourEntry bottomRight = own.GetColour(29, 1);
-        EXPECT_EQ((Rgb{bottomRight.red, bottomRight.green, bottomRight.blue}), kYellow)
+        EXPECT_TRUE(Near(Rgb{bottomRight.red, bottomRight.green, bottomRight.blue}, kYellow,
+                         tolerance))
             << row.cliName;
         const QImage qt(QString::fromStdString(photo.strOutputPath));
         ASSERT_FALSE(qt.isNull()) << row.cliName;
-        EXPECT_EQ(qt.pixel(1, 1), qRgb(255, 0, 0)) << row.cliName;
-        EXPECT_EQ(qt.pixel(29, 21), qRgb(255, 255, 0)) << row.cliName;
-        EXPECT_EQ(qt.pixel(29, 1), qRgb(0, 255, 0)) << row.cliName;
+        const auto at = [&qt](int x, int y) {
+            const QRgb c = qt.pixel(x, y);
+            return Rgb{qRed(c), qGreen(c), qBlue(c)};
+        };
+        EXPECT_TRUE(Near(at(1, 1), kRed, tolerance)) << row.cliName;
+        EXPECT_TRUE(Near(at(29, 21), kYellow, tolerance)) << row.cliName;
+        EXPECT_TRUE(Near(at(29, 1), kGreen, tolerance)) << row.cliName;
     }
 }
 
