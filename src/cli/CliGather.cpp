@@ -8,6 +8,7 @@
 #include <iterator>
 
 #include "gather/PhotoGathering.h"
+#include "imaging/ImageProbe.h"
 
 namespace {
 
@@ -24,18 +25,27 @@ std::string UnreachableText(int error) {
 
 GatheredPhotos GatherCommandLinePhotos(const std::vector<std::string>& paths,
                                        const OutputPhotoFormat& defaults, Prompter& prompter,
-                                       const std::function<void(const std::string&)>& notice) {
+                                       const std::function<void(const std::string&)>& notice,
+                                       const std::string& outputFolder) {
     GatheredPhotos out;
     auto refuse = [&](const std::string& path, const std::string& reason) {
         out.refused.push_back({path, reason});
         notice(path + ": " + reason + ", skipped");
+    };
+    // A picture cut short fails with its reason; any other file is skipped.
+    auto refuseUnread = [&](const std::string& path) {
+        const Result<PictureFacts> probed = ProbePicture(path);
+        if (probed || probed.GetStatus().What() != kDamagedPicture)
+            return refuse(path, "not a picture");
+        out.refused.push_back({path, probed.GetStatus().Reason(), true});
+        notice(path + ": " + probed.GetStatus().Reason() + ", failed");
     };
     // As the window does: probed in parallel, made into photos in order.
     const std::atomic<bool> never{false};
     auto read = [&](const std::vector<std::string>& candidates, const std::string* searchRoot) {
         std::vector<PhotoItem> photos =
             GatherPhotos(candidates, defaults, prompter, never, {}, nullptr,
-                         [&](const std::string& path) { refuse(path, "not a picture"); });
+                         [&](const std::string& path) { refuseUnread(path); });
         if (searchRoot)
             SetSearchRoot(photos, *searchRoot);
         out.photos.insert(out.photos.end(), std::make_move_iterator(photos.begin()),
@@ -66,7 +76,7 @@ GatheredPhotos GatherCommandLinePhotos(const std::vector<std::string>& paths,
         }
         readFiles();
         std::vector<std::string> found;
-        if (!FindPhotoFiles(path, found, prompter, nullptr, {}, unsearched)) {
+        if (!FindPhotoFiles(path, found, prompter, nullptr, {}, unsearched, outputFolder)) {
             out.refused.push_back({path, "the folder could not be searched"});
             continue;
         }

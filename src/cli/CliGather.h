@@ -14,6 +14,7 @@
 struct RefusedPath {
     std::string path;
     std::string reason;
+    bool failed = false;  // a damaged picture of a known format: a failure, not a skip
 };
 
 struct GatheredPhotos {
@@ -26,9 +27,11 @@ struct GatheredPhotos {
 // is refused with one notice line "<path>: <reason>, skipped" (without line
 // end) given to notice; the folder search's own messages go through the
 // prompter. Photos found in a folder remember it as their search root.
+// Folder searches do not enter outputFolder (FindPhotoFiles).
 GatheredPhotos GatherCommandLinePhotos(const std::vector<std::string>& paths,
                                        const OutputPhotoFormat& defaults, Prompter& prompter,
-                                       const std::function<void(const std::string&)>& notice);
+                                       const std::function<void(const std::string&)>& notice,
+                                       const std::string& outputFolder = {});
 
 // The paths listed in text: one per line, or with nul one per NUL-ended
 // entry (as find -print0 writes them). Bytes are kept as they are; empty

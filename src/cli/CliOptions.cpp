@@ -274,6 +274,7 @@ const std::vector<OptionRule>& Rules() {
                    "BMP pixel format: " + JoinOr(pixels.shown) + ", or " + PixelFormatIds() +
                        Default(pixels.NameOf(d.iComboPixelFormat)),
                    [](CliOptions& o, int32_t x) { o.format.iComboPixelFormat = x; }),
+            PaletteRule(),
             {kOutput,
              "quality",
              'q',

@@ -50,6 +50,9 @@ struct ParseOutcome {
     bool ok = false;
     std::string error;  // one line naming the option, when !ok
     CliOptions options;
+    // Lines to show although the arguments are good: a preset and a
+    // --metadata that together keep more camera data than the other asked.
+    std::vector<std::string> notices;
 };
 
 // Parses the arguments after the program name. Values come as the next

@@ -4,8 +4,10 @@
 #include <cmath>
 #include <cstdlib>
 #include <optional>
+#include <utility>
 
 #include "CliRules.h"
+#include "model/OptionTables.h"
 #include "texts/FillText.h"
 
 namespace cli {
@@ -129,6 +131,18 @@ ParseOutcome ParseArguments(const std::vector<std::string>& args, const PresetLo
         return out;
     };
 
+    // Camera data is a matter of privacy: where a preset and --metadata
+    // disagree, the one that wins is accepted silently only when it keeps
+    // less; otherwise a notice says what the outputs keep.
+    std::optional<std::string> metadataGiven;  // --metadata's value, while it holds
+    std::optional<std::pair<std::string, int32_t>> presetApplied;  // the last preset and its policy
+    auto policyName = [](int32_t policy) {
+        for (const NamedChoice& row : MetadataChoices())
+            if (row.id == policy)
+                return std::string(row.cliName);
+        return std::to_string(policy);
+    };
+
     bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -176,9 +190,18 @@ ParseOutcome ParseArguments(const std::vector<std::string>& args, const PresetLo
                 return fail("option " + shown + " needs a value");
             value = args[++i];
         }
+        const int32_t policyBefore = o.format.nMetadata;
         const std::string reason = rule->handle(*value, o);
         if (!reason.empty())
             return fail("option " + shown + ": '" + *value + "' " + reason);
+        if (std::string(rule->longName) == "metadata") {
+            if (presetApplied && o.format.nMetadata > presetApplied->second)
+                out.notices.push_back("option --metadata " + *value +
+                                      " keeps more camera data than preset '" +
+                                      presetApplied->first + "' (" +
+                                      policyName(presetApplied->second) + ")");
+            metadataGiven = *value;
+        }
         if (rule->appliesPreset) {
             const Result<std::optional<Preset>> preset = lookup(*value);
             if (!preset)
@@ -188,6 +211,13 @@ ParseOutcome ParseArguments(const std::vector<std::string>& args, const PresetLo
                 return fail("option " + shown + ": no preset '" + *value +
                             "' (--list-presets lists them)");
             ApplyPreset(*preset.Value(), o);
+            if (metadataGiven && o.format.nMetadata > policyBefore)
+                out.notices.push_back("preset '" + *value + "' keeps camera data " +
+                                      policyName(o.format.nMetadata) + ", not --metadata " +
+                                      *metadataGiven +
+                                      " given before it; give --metadata after --preset");
+            metadataGiven.reset();
+            presetApplied = std::make_pair(*value, o.format.nMetadata);
         }
     }
 

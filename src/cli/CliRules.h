@@ -71,6 +71,8 @@ struct OptionRule {
 
 // --raw: how camera RAW photos are developed (RawOption.cpp).
 OptionRule RawDevelopRule();
+// --palette: the colour table of 4- and 8-bit BMP (RawOption.cpp).
+OptionRule PaletteRule();
 
 // Every option in usage order, grouped.
 const std::vector<OptionRule>& Rules();

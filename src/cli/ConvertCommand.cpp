@@ -126,6 +126,8 @@ int RunConvertCommand(const std::vector<std::string>& args) {
         return 2;
     }
     const CliOptions& options = parsed.options;
+    if (!options.quiet)
+        for (const std::string& line : parsed.notices) std::cerr << kProgram << ": " << line << "\n";
     if (options.help) {
         std::cout << UsageText();
         return 0;
@@ -166,7 +168,9 @@ int RunConvertCommand(const std::vector<std::string>& args) {
     const TextDrawing text(options.overlay, notice);
 
     const std::string outputFolder = OutputFolder(options, prompter);
-    GatheredPhotos gathered = GatherCommandLinePhotos(paths, options.format, prompter, notice);
+    // Where this run writes is not searched for photos.
+    GatheredPhotos gathered = GatherCommandLinePhotos(paths, options.format, prompter, notice,
+                                                      options.into.value_or(outputFolder));
     report.Refused(gathered.refused);
     // The report's summary, then the exit status.
     auto finish = [&](const RunResult& result, int status) {

@@ -1,6 +1,8 @@
-// The command line's choice of how camera RAW photos are developed.
+// The command line's choices of how camera RAW photos are developed and of
+// the colours of indexed BMP.
 
 #include "CliRules.h"
+#include "model/OptionTables.h"
 #include "model/RawDevelop.h"
 
 namespace cli {
@@ -25,6 +27,15 @@ OptionRule RawDevelopRule() {
                 builtIn + ")",
             handle,
             set.shown};
+}
+
+OptionRule PaletteRule() {
+    const ChoiceSet set = FromRows(PaletteChoices());
+    return Choice("Output", "palette", 0, "PAL", set,
+                  "colours of 4- and 8-bit BMP: fixed (the standard table) or adaptive (the "
+                  "photo's own, by an octree) (default " +
+                      set.NameOf(BuiltInDefaultOutputPhotoFormat().nPalette) + ")",
+                  [](CliOptions& o, int32_t x) { o.format.nPalette = x; });
 }
 
 }  // namespace cli

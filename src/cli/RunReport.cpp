@@ -1,10 +1,13 @@
 #include "RunReport.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
 #include <sys/stat.h>
 #include <cerrno>
+#include <cstdio>
+#include <utility>
 #include <cstring>
 
 #include "imaging/RotateFlip.h"
@@ -12,8 +15,83 @@
 
 namespace {
 
-QJsonValue PathValue(const std::string& path) {
-    return path.empty() ? QJsonValue() : QJsonValue(paths::ToQString(path));
+// Stand-ins for a path that is not UTF-8, put in its place once the line is
+// made (WithRawPaths): JSON text cannot carry such bytes as they are.
+constexpr const char* kRawSource = "\x01raw-source\x01";
+constexpr const char* kRawOutput = "\x01raw-output\x01";
+
+bool IsUtf8(const std::string& bytes) {
+    const QByteArray raw = QByteArray::fromStdString(bytes);
+    return QString::fromUtf8(raw).toUtf8() == raw;
+}
+
+QJsonValue PathValue(const std::string& path, const char* standIn) {
+    if (path.empty())
+        return QJsonValue();
+    return IsUtf8(path) ? QJsonValue(paths::ToQString(path)) : QJsonValue(standIn);
+}
+
+// The length of the well-formed UTF-8 sequence at bytes[at], 0 for none.
+std::size_t Utf8Length(const std::string& bytes, std::size_t at) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
+    const unsigned char lead = byte(at);
+    const std::size_t length = lead < 0x80 ? 1 : lead >= 0xC2 && lead < 0xE0 ? 2
+                               : lead >= 0xE0 && lead < 0xF0              ? 3
+                               : lead >= 0xF0 && lead < 0xF5              ? 4
+                                                                          : 0;
+    if (length == 0 || at + length > bytes.size())
+        return 0;
+    uint32_t code = length == 1 ? lead : lead & (0x7F >> length);
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((byte(at + i) & 0xC0) != 0x80)
+            return 0;
+        code = code << 6 | (byte(at + i) & 0x3F);
+    }
+    const bool overlong = (length == 3 && code < 0x800) || (length == 4 && code < 0x10000);
+    const bool surrogate = code >= 0xD800 && code < 0xE000;
+    return overlong || surrogate || code > 0x10FFFF ? 0 : length;
+}
+
+// A JSON string of path's bytes: UTF-8 as it is, every other byte as the
+// lone surrogate U+DC80 + byte ("\udce9" for 0xE9), the escape that Python
+// reads back with os.fsencode, so that the bytes are all kept.
+std::string JsonRawPath(const std::string& path) {
+    std::string text = "\"";
+    char escape[8];
+    for (std::size_t at = 0; at < path.size();) {
+        const std::size_t length = Utf8Length(path, at);
+        const unsigned char c = static_cast<unsigned char>(path[at]);
+        if (length == 0) {
+            std::snprintf(escape, sizeof escape, "\\udc%02x", c);
+            text += escape;
+            ++at;
+        } else if (c == '"' || c == '\\') {
+            text += '\\';
+            text += path[at++];
+        } else if (c < 0x20) {
+            std::snprintf(escape, sizeof escape, "\\u%04x", c);
+            text += escape;
+            ++at;
+        } else {
+            text.append(path, at, length);
+            at += length;
+        }
+    }
+    return text + "\"";
+}
+
+// The line with the stand-ins of PathValue replaced by the paths' bytes.
+std::string WithRawPaths(std::string line, const std::string& source, const std::string& output) {
+    for (const auto& [standIn, path] :
+         {std::pair{kRawSource, &source}, std::pair{kRawOutput, &output}}) {
+        const std::string quoted = QJsonDocument(QJsonArray{QString::fromLatin1(standIn)})
+                                       .toJson(QJsonDocument::Compact)
+                                       .toStdString();
+        const std::string token = quoted.substr(1, quoted.size() - 2);  // without [ ]
+        if (const std::size_t at = line.find(token); at != std::string::npos)
+            line.replace(at, token.size(), JsonRawPath(*path));
+    }
+    return line;
 }
 
 std::string Line(const QJsonObject& object) {
@@ -24,8 +102,8 @@ std::string PhotoLine(const std::string& source, const std::string& output, cons
                       const std::string& reason, const QJsonValue& width, const QJsonValue& height,
                       const QJsonValue& bytes, const std::string& rawSource = {}) {
     QJsonObject line(
-        {{"source", PathValue(source)},
-         {"output", PathValue(output)},
+        {{"source", PathValue(source, kRawSource)},
+         {"output", PathValue(output, kRawOutput)},
          {"status", status},
          {"reason", reason.empty() ? QJsonValue() : QJsonValue(QString::fromStdString(reason))},
          {"width", width},
@@ -85,9 +163,12 @@ void RunReport::WriteLocked(const std::string& line) {
 
 void RunReport::Refused(const std::vector<RefusedPath>& refused) {
     std::lock_guard lock(mutex_);
-    for (const RefusedPath& path : refused)
-        WriteLocked(PhotoLine(path.path, {}, "skipped", path.reason, {}, {}, {}));
-    refused_ += refused.size();
+    for (const RefusedPath& path : refused) {
+        WriteLocked(WithRawPaths(PhotoLine(path.path, {}, path.failed ? "failed" : "skipped",
+                                           path.reason, {}, {}, {}),
+                                 path.path, {}));
+        ++(path.failed ? refusedFailed_ : refused_);
+    }
 }
 
 void RunReport::Begin(const std::vector<PhotoJob>& photos) {
@@ -122,7 +203,7 @@ void RunReport::PhotoDone(std::size_t index, const PhotoResult& result) {
                                  reason, width, height, bytes, result.rawSource);
     if (result.fit && result.outcome == PhotoOutcome::Written)
         line = WithFit(line, *result.fit);
-    waiting_[index] = line;
+    waiting_[index] = WithRawPaths(line, photo.source.path, photo.outputPath);
     for (auto next = waiting_.find(next_); next != waiting_.end(); next = waiting_.find(++next_)) {
         WriteLocked(next->second);
         waiting_.erase(next);
@@ -131,13 +212,22 @@ void RunReport::PhotoDone(std::size_t index, const PhotoResult& result) {
 
 Status RunReport::Finish(const RunResult& result, int exitStatus) {
     std::lock_guard lock(mutex_);
-    for (const auto& [index, line] : waiting_) WriteLocked(line);
+    // Every photo has its line, in list order: one a stop left untouched
+    // says so.
+    for (; next_ < photos_.size(); ++next_) {
+        const auto done = waiting_.find(next_);
+        WriteLocked(done != waiting_.end()
+                        ? done->second
+                        : WithRawPaths(PhotoLine(photos_[next_].source.path, {}, "not-started",
+                                                 "the run was stopped before it", {}, {}, {}),
+                                       photos_[next_].source.path, {}));
+    }
     waiting_.clear();
     WriteLocked(Line({{"summary", true},
-                      {"total", static_cast<qint64>(refused_ + result.total)},
+                      {"total", static_cast<qint64>(refused_ + refusedFailed_ + result.total)},
                       {"converted", static_cast<qint64>(result.converted)},
                       {"skipped", static_cast<qint64>(refused_ + result.skipped)},
-                      {"failed", static_cast<qint64>(result.failed)},
+                      {"failed", static_cast<qint64>(refusedFailed_ + result.failed)},
                       {"notStarted", static_cast<qint64>(result.NotStarted())},
                       {"exitStatus", exitStatus}}));
     if (file_ && std::fclose(file_) != 0 && !writeError_)

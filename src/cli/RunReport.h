@@ -3,7 +3,9 @@
 // path that gave no photo, then one per photo of the run in list order (each
 // written as soon as it and the photos before it are done, so that a run
 // cut short leaves whole lines), last a summary:
-//   {"source", "output", "status": "converted"|"skipped"|"failed", "reason",
+//   {"source", "output", "status": "converted"|"skipped"|"failed"|"not-started", "reason",
+//    (a path's bytes that are not UTF-8 written as lone surrogates, "\udce9"
+//    for the byte 0xE9, as Python's surrogateescape has them: nothing lost)
 //    "width", "height", "bytes"}   (null where there is no file or reason)
 //   with a byte limit (--max-file-size), a written photo's line also has
 //   "quality" (null: lossless or copied), "tries" (encodes made),
@@ -55,5 +57,6 @@ private:
     std::vector<PhotoJob> photos_;
     std::map<std::size_t, std::string> waiting_;  // finished out of order
     std::size_t next_ = 0;                        // the next photo to write
-    std::size_t refused_ = 0;
+    std::size_t refused_ = 0;        // skipped before the run
+    std::size_t refusedFailed_ = 0;  // damaged pictures, failed before the run
 };

@@ -70,6 +70,8 @@ INSTANTIATE_TEST_SUITE_P(
                 [](auto& o) { return o.format.iComboPixelFormat == 1; }},
         GoodRow{"pixel_format_number", {"--pixel-format=9"},
                 [](auto& o) { return o.format.iComboPixelFormat == 9; }},
+        GoodRow{"adaptive_palette", {"--pixel-format=8bit", "--palette", "adaptive"},
+                [](auto& o) { return o.format.nPalette == kPaletteAdaptive; }},
         GoodRow{"quality_bounds", {"-q", "1"}, [](auto& o) { return o.format.nCurrentJpegQuality == 1; }},
         GoodRow{"quality_100", {"--quality=100"}, [](auto& o) { return o.format.nCurrentJpegQuality == 100; }},
         GoodRow{"rotate_flip", {"--rotate", "270", "--flip", "vertical"},
@@ -238,6 +240,38 @@ TEST(ParseArguments, APresetCountsWhereItStands) {
     EXPECT_EQ(r.options.naming.numberWidth, 4) << "the run's own numbering is no preset's";
     EXPECT_EQ(r.options.overlay.anchor, kAnchorBottom);
     EXPECT_EQ(PresetOfOptions(ParseArguments({"--preset", "web", "x"}, lookup).options), web);
+}
+
+// Camera data is private: a preset and --metadata that disagree are
+// accepted silently only where the winner keeps less, else a notice says so.
+TEST(ParseArguments, PrivacyOverriddenTowardsMoreDataIsNoticed) {
+    const PresetLookup lookup = [](const std::string& name) -> Result<std::optional<Preset>> {
+        Preset preset;
+        preset.format.nMetadata = name == "all" ? kMetadataAll : kMetadataNone;
+        return std::optional<Preset>(preset);
+    };
+    const struct {
+        std::vector<std::string> args;
+        int32_t kept;
+        const char* notice;  // a part of the one notice, or nullptr for none
+    } rows[] = {
+        {{"--metadata", "none", "--preset", "all"}, kMetadataAll, "not --metadata none given before"},
+        {{"--preset", "none", "--metadata", "all"}, kMetadataAll, "more camera data than preset 'none'"},
+        {{"--metadata", "all", "--preset", "none"}, kMetadataNone, nullptr},
+        {{"--preset", "all", "--metadata", "no-location"}, kMetadataNoLocation, nullptr},
+        {{"--preset", "all", "--metadata", "all"}, kMetadataAll, nullptr},
+    };
+    for (const auto& row : rows) {
+        std::vector<std::string> args = row.args;
+        args.push_back("a.jpg");
+        const ParseOutcome r = ParseArguments(args, lookup);
+        ASSERT_TRUE(r.ok) << r.error;
+        EXPECT_EQ(r.options.format.nMetadata, row.kept) << args[1] << " " << args[3];
+        ASSERT_EQ(r.notices.size(), row.notice ? 1u : 0u) << args[1] << " " << args[3];
+        if (row.notice) {
+            EXPECT_NE(r.notices[0].find(row.notice), std::string::npos) << r.notices[0];
+        }
+    }
 }
 
 // A preset with a value its setting does not take is not used at all.

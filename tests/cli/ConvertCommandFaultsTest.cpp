@@ -3,11 +3,18 @@
 
 #include "ConvertCommandFixture.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
+
 #include <poll.h>
 #include <sys/inotify.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <chrono>
 #include <csignal>
+#include <fstream>
+#include <thread>
 
 namespace {
 
@@ -70,6 +77,69 @@ TEST_F(ConvertCommand, SignalMidRunLeavesOnlyWholeOutputs) {
         EXPECT_EQ(r.exitCode, 1) << signal << r.err;
         EXPECT_NE(r.err.find("stopped: "), std::string::npos) << r.err;
         EXPECT_LT(names.size(), photos.size());
+    }
+}
+
+// After a stop the report still names every photo: the ones never begun as
+// not started, as many as the summary counts.
+TEST_F(ConvertCommand, ReportNamesEveryPhotoAfterAStop) {
+    std::vector<std::string> args{"--into", dir.file("stopped"), "-j", "1", "--format=png",
+                                  "--size=original", "--report", dir.file("report.jsonl")};
+    for (int i = 0; i < 8; ++i)
+        args.push_back(Picture(in + "/p" + std::to_string(i) + ".png", 900, 700));
+    OutputWatch watch(dir.file("stopped"));
+    const pid_t child = Start(args);
+    ASSERT_TRUE(watch.Wait()) << "no output appeared";
+    kill(child, SIGTERM);
+    const Outcome r = Finish(child);
+    EXPECT_EQ(r.exitCode, 1) << r.err;
+    std::vector<std::string> statuses;
+    int notStarted = -1;
+    for (const std::string& line : testsupport::FileLines(dir.file("report.jsonl"))) {
+        const QJsonObject object = QJsonDocument::fromJson(QByteArray::fromStdString(line)).object();
+        if (object.contains("summary"))
+            notStarted = object["notStarted"].toInt();
+        else
+            statuses.push_back(object["status"].toString().toStdString());
+    }
+    ASSERT_EQ(statuses.size(), 8u);
+    EXPECT_EQ(statuses.front(), "converted");
+    EXPECT_GT(notStarted, 0);
+    EXPECT_EQ(std::count(statuses.begin(), statuses.end(), "not-started"), notStarted);
+    // In list order: nothing converted after the first one not started.
+    const auto first = std::find(statuses.begin(), statuses.end(), "not-started");
+    EXPECT_EQ(std::count(first, statuses.end(), "converted"), 0);
+}
+
+// Whether the process still has its own handler for signal, read from the
+// system's view of it: the first stop signal puts the default one back.
+bool CatchesSignal(pid_t pid, int signal) {
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("SigCgt:", 0) == 0)
+            return (std::stoull(line.substr(7), nullptr, 16) >> (signal - 1)) & 1;
+    return false;
+}
+
+// A user who presses Ctrl-C twice wants the program gone now, not after the
+// photos in hand.
+TEST_F(ConvertCommand, SecondStopSignalEndsTheProgramAtOnce) {
+    const std::string big = Picture(in + "/big.png", 4000, 3000);
+    for (const int signal : {SIGINT, SIGTERM}) {
+        const std::string folder = dir.file("twice" + std::to_string(signal));
+        OutputWatch watch(folder);
+        const pid_t child =
+            Start({"--into", folder, "-j", "1", "--format=png", "--size=original", big, big, big});
+        // The second photo is in hand when the first is written.
+        ASSERT_TRUE(watch.Wait()) << "no output appeared";
+        kill(child, signal);
+        const auto guard = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+        while (CatchesSignal(child, signal) && std::chrono::steady_clock::now() < guard)
+            std::this_thread::yield();
+        kill(child, signal);
+        int ended = 0;
+        const Outcome r = Finish(child, &ended);
+        EXPECT_EQ(ended, signal) << r.err;
     }
 }
 

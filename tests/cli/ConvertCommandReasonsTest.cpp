@@ -10,6 +10,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include "platform/Paths.h"
+
 #include <fstream>
 #include <map>
 
@@ -83,6 +85,42 @@ TEST_F(ConvertCommand, EveryDamagedPhotoKeepsItsOwnReasonWithEightJobs) {
             EXPECT_EQ(reason, alone.at(source)) << "run " << run << ": " << source;
     }
     EXPECT_EQ(runsWithALostReason, 0) << "of 40 runs of " << std::size(damaged) << " photos";
+}
+
+// Half a WebP or AVIF is a damaged picture of a known format: a failure with
+// its reason, not a file that is "not a picture" and skipped.
+TEST_F(ConvertCommand, PictureCutShortBeforeItsPixelsFails) {
+    using namespace testpictures;
+    std::vector<std::string> args{"-o", out, "--report", dir.file("cut.json")};
+    for (const char* name : {"half.webp", "half.avif"}) {
+        const std::string path = in + "/" + name;
+        Save(PhotoLike(480, 360), path);
+        std::string bytes = ReadAll(path);
+        bytes.resize(bytes.size() / 2);
+        std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+        args.push_back(path);
+    }
+    std::ofstream(in + "/notes.jpg") << "a shopping list, not a picture";
+    args.push_back(in + "/notes.jpg");
+    const Outcome r = Run(args);
+    EXPECT_EQ(r.exitCode, 1) << r.err;
+    std::map<std::string, std::string> statuses;
+    QJsonObject summary;
+    std::ifstream report(dir.file("cut.json"));
+    for (std::string line; std::getline(report, line);) {
+        const QJsonObject object = QJsonDocument::fromJson(QByteArray::fromStdString(line)).object();
+        if (object.contains("summary"))
+            summary = object;
+        else
+            statuses[paths::NameOfPath(object["source"].toString().toStdString())] =
+                object["status"].toString().toStdString() + ": " +
+                object["reason"].toString().toStdString();
+    }
+    for (const char* name : {"half.webp", "half.avif"})
+        EXPECT_EQ(statuses[name].rfind("failed: a damaged picture", 0), 0u) << statuses[name];
+    EXPECT_EQ(statuses["notes.jpg"], "skipped: not a picture");
+    EXPECT_EQ(summary["failed"].toInt(), 2);
+    EXPECT_EQ(summary["skipped"].toInt(), 1);
 }
 
 }  // namespace

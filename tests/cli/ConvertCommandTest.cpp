@@ -316,4 +316,40 @@ TEST_F(ConvertCommand, ReportNamesNonAsciiPathsExactly) {
     EXPECT_EQ(object["output"].toString().toStdString(), into + "/caf\u00e9 \"\u65e5\".jpg");
 }
 
+// Names that are not UTF-8 (Latin-1 from an old camera card) stay apart and
+// whole in the report: each such byte as the lone surrogate U+DC80 + byte.
+TEST_F(ConvertCommand, ReportKeepsNamesThatAreNotUtf8) {
+    const std::string e = in + "/caf\xe9.png", egrave = in + "/caf\xe8.png";
+    // Qt takes file names as UTF-8: the pictures are made, then renamed.
+    fs::rename(Picture(in + "/e.png"), e);
+    fs::rename(Picture(in + "/egrave.png"), egrave);
+    const std::string into = dir.file("latin");
+    ASSERT_EQ(Run({"--into", into, "--no-rename", "--report", dir.file("latin.jsonl"), e, egrave})
+                  .exitCode,
+              0);
+    const std::string report = ReadAll(dir.file("latin.jsonl"));
+    for (const char* name : {"caf\\udce9.png\"", "caf\\udce8.png\"", "caf\\udce9.jpg\""})
+        EXPECT_NE(report.find(name), std::string::npos) << name << " in " << report;
+}
+
+// The default layout writes into the searched folder: a second run over it
+// finds the same photos, not the first run's outputs; two runs in the same
+// second write apart.
+TEST_F(ConvertCommand, LaterRunsDoNotConvertEarlierOutputs) {
+    Picture(in + "/a.png");
+    Picture(in + "/sub/b.png");
+    const std::string inside = in + "/Quillmere";
+    std::vector<std::string> folders;
+    for (const std::vector<std::string>& output : {std::vector<std::string>{"-o", inside},
+                                                   {"-o", inside}, {"-o", out}}) {
+        std::vector<std::string> args = output;
+        args.insert(args.end(), {"--format=png", "-W", "20", in});
+        const Outcome r = Run(args);
+        EXPECT_EQ(r.exitCode, 0) << r.err;
+        EXPECT_EQ(FolderEntries(r.LastOutLine()).size(), 2u) << r.LastOutLine();
+        folders.push_back(r.LastOutLine());
+    }
+    EXPECT_NE(folders[0], folders[1]);
+}
+
 }  // namespace

@@ -19,6 +19,7 @@
 #include <iterator>
 #include <stdexcept>
 
+#include "platform/ProductInfo.h"
 #include "platform/SettingsStore.h"
 
 namespace testsupport {
@@ -100,7 +101,8 @@ std::vector<std::string> FolderEntries(const std::string& folder) {
     std::vector<std::string> names;
     std::error_code ec;
     for (const auto& e : std::filesystem::directory_iterator(folder, ec))
-        names.push_back(e.path().filename().string());
+        if (e.path().filename() != kRunFolderMarker)
+            names.push_back(e.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
 }
@@ -109,7 +111,7 @@ std::map<std::string, std::string> FilesBelow(const std::string& folder) {
     namespace fs = std::filesystem;
     std::map<std::string, std::string> files;
     for (const auto& e : fs::recursive_directory_iterator(folder))
-        if (e.is_regular_file())
+        if (e.is_regular_file() && e.path().filename() != kRunFolderMarker)
             files[fs::relative(e.path(), folder).string()] = ReadAll(e.path().string());
     return files;
 }

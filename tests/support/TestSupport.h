@@ -61,9 +61,11 @@ private:
 std::string ReadAll(const std::string& path);
 // A file's lines, without their ends.
 std::vector<std::string> FileLines(const std::string& path);
-// The names in a folder, sorted; none when it cannot be listed.
+// The names in a folder, sorted, a run folder's marker left out; none when
+// it cannot be listed.
 std::vector<std::string> FolderEntries(const std::string& folder);
-// Every regular file below folder: its path below it and its bytes.
+// Every regular file below folder but run markers: its path below it and its
+// bytes.
 std::map<std::string, std::string> FilesBelow(const std::string& folder);
 
 // A local time in seconds since the epoch, as photo names and the log use it.

@@ -10,6 +10,7 @@
 
 #include <dirent.h>
 #include <limits.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 
 #include "gather/PhotoInfo.h"
@@ -95,6 +96,12 @@ PhotoFileFinder::PhotoFileFinder(const std::string& root, SearchReport report)
     queue_.push_back(root_);
 }
 
+void PhotoFileFinder::SkipFolder(const std::string& folder) {
+    struct stat status {};
+    if (!folder.empty() && ::stat(folder.c_str(), &status) == 0 && S_ISDIR(status.st_mode))
+        skipped_.insert({static_cast<uint64_t>(status.st_dev), static_cast<uint64_t>(status.st_ino)});
+}
+
 void PhotoFileFinder::Report(const std::string& path, int error) const {
     if (report_)
         report_(path, std::strerror(error));
@@ -135,8 +142,15 @@ void PhotoFileFinder::ScanNextFolder(std::vector<std::string>& results) {
         Report(folder, errno);
         return;
     }
-    if (!listed_.insert({static_cast<uint64_t>(self.st_dev), static_cast<uint64_t>(self.st_ino)})
-             .second)
+    const std::pair<uint64_t, uint64_t> id{static_cast<uint64_t>(self.st_dev),
+                                           static_cast<uint64_t>(self.st_ino)};
+    if (folder != root_) {
+        struct stat marker {};
+        if (skipped_.count(id) ||
+            ::fstatat(::dirfd(dir.get()), kRunFolderMarker, &marker, AT_SYMLINK_NOFOLLOW) == 0)
+            return;  // outputs, not photos
+    }
+    if (!listed_.insert(id).second)
         return;  // reached before by another way
     ++scanned_;
 
@@ -172,7 +186,7 @@ void PhotoFileFinder::ScanNextFolder(std::vector<std::string>& results) {
 bool FindPhotoFiles(const std::string& folder, std::vector<std::string>& results,
                     Prompter& prompter, const std::atomic<bool>* cancel,
                     const std::function<void(size_t folders, size_t found)>& progress,
-                    const SearchReport& report) {
+                    const SearchReport& report, const std::string& outputFolder) {
     const std::string root = paths::EnsureTrailingSeparator(folder);
     // Looked at without the trailing '/', so that a file is told apart from
     // a path that does not exist.
@@ -187,6 +201,7 @@ bool FindPhotoFiles(const std::string& folder, std::vector<std::string>& results
         return false;
     }
     PhotoFileFinder finder(root, report);
+    finder.SkipFolder(outputFolder);
     while (!finder.Done()) {
         if (cancel && cancel->load(std::memory_order_relaxed))
             return false;
@@ -229,7 +244,8 @@ std::vector<PhotoItem> GatherPhotos(const std::vector<std::string>& candidates,
 std::vector<std::string> CandidatesOfPaths(
     const std::vector<std::string>& paths, Prompter& prompter, const std::atomic<bool>& cancel,
     const std::function<void(size_t folders, size_t found)>& progress,
-    std::vector<std::string>* searchRoots, const SearchReport& report) {
+    std::vector<std::string>* searchRoots, const SearchReport& report,
+    const std::string& outputFolder) {
     std::vector<std::string> candidates;
     for (const std::string& path : paths) {
         if (cancel.load(std::memory_order_relaxed))
@@ -238,7 +254,7 @@ std::vector<std::string> CandidatesOfPaths(
         if (::stat(path.c_str(), &status) != 0)
             continue;
         if (S_ISDIR(status.st_mode))
-            FindPhotoFiles(path, candidates, prompter, &cancel, progress, report);
+            FindPhotoFiles(path, candidates, prompter, &cancel, progress, report, outputFolder);
         else
             candidates.push_back(path);
         if (searchRoots)

@@ -39,7 +39,8 @@ std::vector<std::string> CandidatesOfPaths(const std::vector<std::string>& paths
                                            const std::atomic<bool>& cancel,
                                            const std::function<void(size_t folders, size_t found)>& progress = {},
                                            std::vector<std::string>* searchRoots = nullptr,
-                                           const SearchReport& report = {});
+                                           const SearchReport& report = {},
+                                           const std::string& outputFolder = {});
 
 // One folder search: a breadth-first walk from the root, one folder per
 // ScanNextFolder. A folder that cannot be listed (or whose listing breaks
@@ -50,6 +51,9 @@ std::vector<std::string> CandidatesOfPaths(const std::vector<std::string>& paths
 // listed once, so loops end. Within a folder, entries are taken in byte
 // order of their names so that the result does not depend on the file
 // system's own order. Names are kept as bytes, whatever their encoding.
+// Below the root, the output folder (SkipFolder) and every folder that holds
+// the run marker (kRunFolderMarker) are not entered, so that a run's outputs
+// are never taken for new photos; the root itself is searched as asked.
 class PhotoFileFinder {
 public:
     // root: a folder path, with or without a trailing '/'. report may be
@@ -59,6 +63,9 @@ public:
     const std::string& RootFolder() const { return root_; }  // with trailing '/'
     bool Done() const { return queue_.empty(); }
     size_t FoldersScanned() const { return scanned_; }
+    // The search will not enter folder (any path to it); one that does not
+    // exist changes nothing.
+    void SkipFolder(const std::string& folder);
 
     // Lists the folder at the head of the queue: photo files go to the end of
     // results, sub-folders to the end of the queue.
@@ -73,6 +80,7 @@ private:
     SearchReport report_;
     std::deque<std::string> queue_;  // each with a trailing '/'
     std::set<std::pair<uint64_t, uint64_t>> listed_;  // device and inode
+    std::set<std::pair<uint64_t, uint64_t>> skipped_;  // device and inode
     size_t scanned_ = 0;
 };
 
@@ -84,11 +92,11 @@ private:
 // When cancel becomes true the search stops after the folder in hand and
 // returns false, results holding what was found so far. progress, when
 // given, is called after each folder with the folders listed and the files
-// found so far.
+// found so far. outputFolder, when given, is not entered (SkipFolder).
 bool FindPhotoFiles(const std::string& folder, std::vector<std::string>& results,
                     Prompter& prompter, const std::atomic<bool>* cancel = nullptr,
                     const std::function<void(size_t folders, size_t found)>& progress = {},
-                    const SearchReport& report = {});
+                    const SearchReport& report = {}, const std::string& outputFolder = {});
 
 // The common tail of every way in: each candidate becomes a photo item
 // through LoadPhotoInfo with a copy of defaults; the ones that load are

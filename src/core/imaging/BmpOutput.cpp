@@ -1,9 +1,12 @@
 #include "imaging/BmpOutput.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
+#include "DirectColourBmp.h"
 #include "IndexedBitmap.h"
+#include "OctreeQuantizer.h"
 #include "imaging/ImagingMessages.h"
 #include "imaging/RotateFlip.h"
 #include "imaging/VipsPixels.h"
@@ -53,6 +56,21 @@ int32_t PelsPerMeter(double pixelsPerMillimetre) {
     return perMetre >= 1.0 && perMetre < 2147483647.0 ? static_cast<int32_t>(perMetre) : 0;
 }
 
+// 4 and 8 bits with the adaptive choice: the colours that best match this
+// picture, found by the octree; the standard table otherwise.
+bool ReduceColours(IndexedBitmap& bitmap, uint32_t bits, int32_t palette) {
+    if (palette != kPaletteAdaptive || (bits != 4 && bits != 8))
+        return bitmap.ReduceColourDepth(bits, true, nullptr, 0);
+    OctreeQuantizer octree(1u << bits, 8);
+    if (!octree.AddImage(bitmap.Block()))
+        return false;
+    ColourEntry table[256] = {};
+    octree.WriteColourTable(table);
+    // A picture of few colours leaves entries unused: they are not searched.
+    const uint32_t used = std::min(octree.LeafCount(), 1u << bits);
+    return bitmap.ReduceColourDepth(bits, true, table, used);
+}
+
 }  // namespace
 
 EncodeResult WriteBmpFile(const RgbPicture& picture, const OutputPhotoFormat& format,
@@ -62,14 +80,21 @@ EncodeResult WriteBmpFile(const RgbPicture& picture, const OutputPhotoFormat& fo
     if (!FillBitmap(picture, turn, bitmap))
         return {EncodeOutcome::NotConverted, "the picture does not fit in a bitmap"};
     const int bits = PixelFormatOf(format.iComboPixelFormat).indexedBits;
-    if (bits != 0 && !bitmap.ReduceColourDepth(static_cast<uint32_t>(bits), true, nullptr, 0))
+    if (bits != 0 && !ReduceColours(bitmap, static_cast<uint32_t>(bits), format.nPalette))
         return {EncodeOutcome::NotConverted, "the colours could not be reduced"};
     const bool quarter = SwapsSides(turn);
     bitmap.SetResolution(PelsPerMeter(quarter ? picture.yResolution : picture.xResolution),
                          PelsPerMeter(quarter ? picture.xResolution : picture.yResolution));
     // The engine writes by name.
     errno = 0;
-    if (!bitmap.SaveToFile(file.WritablePath(), 0))
+    const PixelFormatChoice& choice = PixelFormatOf(format.iComboPixelFormat);
+    const DirectColour layout = choice.directBits == 16 ? DirectColour::Rgb565
+                                : choice.alpha          ? DirectColour::Argb32
+                                                        : DirectColour::Xrgb32;
+    const bool saved = choice.directBits != 0
+                           ? SaveDirectColourBmp(bitmap, layout, file.WritablePath())
+                           : bitmap.SaveToFile(file.WritablePath(), 0);
+    if (!saved)
         return {EncodeOutcome::NotSaved,
                 errno != 0 ? std::strerror(errno) : "the bitmap could not be written"};
     return {};

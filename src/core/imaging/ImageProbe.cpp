@@ -31,7 +31,11 @@ Result<vips::VImage> OpenHeader(const std::string& path, int fd) {
         // Some loaders read only by name.
         return vips::VImage::new_from_file(VipsPathWithOptions(path).c_str(), options());
     } catch (const vips::VError&) {
-        return Status::Failed(path, "not a picture", messages.ErrorText());
+        const std::string reason = messages.ErrorText();
+        // A file a loader knows by its first bytes is a picture that is
+        // damaged (cut short, say), not some other file.
+        const bool known = vips_foreign_find_load(VipsPathWithOptions(path).c_str()) != nullptr;
+        return Status::Failed(path, known ? kDamagedPicture : "not a picture", reason);
     }
 }
 

@@ -22,5 +22,8 @@ struct PictureFacts {
 
 // Reads the header of the regular file at path (a FIFO, device or folder is
 // refused without being opened for reading). Fails, naming the file, when
-// it is not a picture libvips can open or a side is 0. Thread-safe.
+// it is not a picture libvips can open or a side is 0: kDamagedPicture as
+// what went wrong when a loader knows the file's format by its first bytes
+// but cannot read it. Thread-safe.
+inline constexpr const char* kDamagedPicture = "a damaged picture";
 Result<PictureFacts> ProbePicture(const std::string& path);

@@ -1,5 +1,7 @@
 #include "model/OptionTables.h"
 
+#include <algorithm>
+
 #include "model/FramePlans.h"
 #include "model/OutputGeometry.h"
 
@@ -15,6 +17,15 @@ const OutputFormatRow* OutputFormatFor(int32_t id, const std::string& sourceForm
         if (kept.sourceFormat && sourceFormat == kept.sourceFormat)
             return &kept;
     return FindOutputFormat(kFormatJpg);
+}
+
+double EncodeBytesPerPixel(const OutputFormatRow& row, double pixels) {
+    constexpr double kSmall = 12e6, kLarge = 50e6;  // where the figures were measured
+    if (row.encodeBytesPerPixelAt50MP == 0 || pixels <= kSmall)
+        return row.encodeBytesPerPixel;
+    const double share = std::min(1.0, (pixels - kSmall) / (kLarge - kSmall));
+    return row.encodeBytesPerPixel +
+           share * (row.encodeBytesPerPixelAt50MP - row.encodeBytesPerPixel);
 }
 
 std::string ExtensionOfFormat(int32_t id) {
@@ -33,13 +44,14 @@ const std::vector<PixelFormatChoice>& PixelFormatChoices() {
         {0, "1 bit Indexed", "1bit", 138, 1},
         {1, "4 bits Indexed", "4bit", 139, 4},
         {2, "8 bits Indexed", "8bit", 140, 8},
-        {3, "16 bits RGB565", "16bit", 141, 0},
+        {3, "16 bits RGB565", "16bit", 141, 0, 16},
         {kTwentyFourBitChoice, "24 bits RGB", "24bit", 142, 0},
-        {5, "32 bits ARGB", "32bit-argb", 143, 0},
-        {6, "32 bits PARGB", "32bit-pargb", 144, 0},
-        {7, "32 bits RGB", "32bit-rgb", 145, 0},
-        {8, "64 bits ARGB", "64bit-argb", 146, 0},
-        {9, "64 bits PARGB", "64bit-pargb", 147, 0},
+        {5, "32 bits ARGB", "32bit-argb", 143, 0, 32, true},
+        {6, "32 bits PARGB", "32bit-pargb", 144, 0, 32, true},
+        {7, "32 bits RGB", "32bit-rgb", 145, 0, 32},
+        // No BMP reader takes 64 bits: written as 32, as their texts say.
+        {8, "64 bits ARGB", "64bit-argb", 146, 0, 32, true},
+        {9, "64 bits PARGB", "64bit-pargb", 147, 0, 32, true},
     };
     return rows;
 }
@@ -177,6 +189,16 @@ const std::vector<NamedChoice>& ChromaChoices() {
          "Halved colour resolution below quality 90, full from 90 up."},
         {kChroma420, "420", nullptr, "4:2:0", "Colour at half resolution: smaller files."},
         {kChroma444, "444", nullptr, "4:4:4", "Colour at full resolution: sharper red edges."},
+    };
+    return rows;
+}
+
+const std::vector<NamedChoice>& PaletteChoices() {
+    static const std::vector<NamedChoice> rows = {
+        {kPaletteFixed, "fixed", nullptr, "Standard colours",
+         "The standard 16 or 256 colours, the same for every photo."},
+        {kPaletteAdaptive, "adaptive", nullptr, "Colours of the photo",
+         "The 16 or 256 colours that best match each photo, found by an octree."},
     };
     return rows;
 }

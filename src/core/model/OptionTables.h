@@ -63,7 +63,14 @@ struct OutputFormatRow {
     const char* helpNote;         // one line for the help page (help-page markers allowed)
     Encoder encode;               // null for a row that follows the source
     int32_t encodeBytesPerPixel;  // the encoder's own copies beside the picture, at most
+    // The same at 50 megapixels where an encoder holds more a pixel on large
+    // pictures; 0: as encodeBytesPerPixel. Between 12 and 50 megapixels the
+    // two are joined by a straight line (EncodeBytesPerPixel).
+    int32_t encodeBytesPerPixelAt50MP = 0;
 };
+
+// What the row's encoder holds a pixel beside a picture of pixels pixels.
+double EncodeBytesPerPixel(const OutputFormatRow& row, double pixels);
 
 // In list order. Defined beside the encoders (imaging/OutputFormatRows.cpp).
 const std::vector<OutputFormatRow>& OutputFormats();
@@ -85,6 +92,8 @@ struct PixelFormatChoice {
     const char* cliName;  // accepted by the command line (as is the id)
     int descriptionId;    // string number of its description
     int indexedBits;      // 1, 4 or 8 for the indexed choices, else 0 (24-bit output)
+    int directBits = 0;   // 16 or 32: the depth written for a direct-colour choice; 0: 24
+    bool alpha = false;   // 32 bits with an alpha channel
 };
 
 // The list in its order.
@@ -148,6 +157,8 @@ bool KeepsMetadata(int32_t policy);
 
 // nChroma: chroma subsampling of JPEG and AVIF (ChromaMode).
 const std::vector<NamedChoice>& ChromaChoices();
+// nPalette: the colour table of 4- and 8-bit BMP (PaletteMode).
+const std::vector<NamedChoice>& PaletteChoices();
 
 // The date in the output names (OutputNaming::date).
 enum NamingDate : int32_t { kDateFile = 0, kDateTaken = 1 };

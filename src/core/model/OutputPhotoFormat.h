@@ -42,6 +42,9 @@ enum ChromaMode : int32_t { kChromaAuto = 0, kChroma420 = 1, kChroma444 = 2 };
 inline constexpr int32_t kCropSmart = 9;
 enum SharpenStrength : int32_t { kSharpenNone = 0, kSharpenLight = 1, kSharpenMedium = 2, kSharpenStrong = 3 };
 inline constexpr uint32_t kWhiteBackground = 0x00FFFFFF;
+// The colours of a 4- or 8-bit BMP: the standard table, or one made for the
+// picture.
+enum PaletteMode : int32_t { kPaletteFixed = 0, kPaletteAdaptive = 1 };
 
 // Default member values are the built-in defaults that new photos copy. The
 // fields after nFlipType came later; their defaults leave every output as it
@@ -75,6 +78,7 @@ struct OutputPhotoFormat {
     uint32_t nBackgroundColor = kWhiteBackground;  // 0x00BBGGRR: pad's margins, transparent areas
     int32_t nSharpen = kSharpenNone;     // SharpenStrength, for reduced photos only
     int32_t nDpi = numbers::kDpi.WholeBuiltIn();  // 0: the source's resolution
+    int32_t nPalette = kPaletteFixed;  // PaletteMode, for 4- and 8-bit BMP
 
     bool operator==(const OutputPhotoFormat&) const = default;
 };

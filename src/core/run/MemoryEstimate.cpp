@@ -54,7 +54,8 @@ uint64_t EstimatePeakBytes(const PhotoJob& job, const TextOverlay& overlay,
     if (!overlay.text.empty())
         beside = std::max(beside, surface);
     if (const OutputFormatRow* row = OutputFormatFor(job.settings.nOuptputFormat, source.format))
-        beside = std::max(beside, outWidth * outHeight * uint64_t(row->encodeBytesPerPixel));
+        beside = std::max(beside, uint64_t(double(outWidth * outHeight) *
+                                           EncodeBytesPerPixel(*row, double(outWidth * outHeight))));
     // A byte limit keeps the best encode and the one being tried, each far
     // below the surface's size, and at worst a reduced copy of it.
     if (job.settings.nMaxFileSize > 0)

@@ -3,6 +3,7 @@
 #include "imaging/WatermarkImage.h"
 #include "platform/Paths.h"
 #include "run/OutputChecks.h"
+#include "run/RunFolder.h"
 
 PreparedRun PrepareRun(RunRequest request, Prompter& prompter) {
     PreparedRun prepared;
@@ -19,11 +20,16 @@ PreparedRun PrepareRun(RunRequest request, Prompter& prompter) {
         watermark.logo = logo.Value();
     }
     const std::time_t when = request.when != 0 ? request.when : std::time(nullptr);
-    request.naming.runFolder = request.intoFolder.empty()
-                                   ? MakeRunFolderPath(request.outputFolder, when)
-                                   : paths::EnsureTrailingSeparator(request.intoFolder);
-    if (Status made = CreateRunFolder(request.naming.runFolder, prompter); !made)
-        return prepared;  // told
+    if (request.intoFolder.empty()) {
+        Result<std::string> made = CreateNewRunFolder(request.outputFolder, when, prompter);
+        if (!made)
+            return prepared;  // told
+        request.naming.runFolder = std::move(made).Value();
+    } else {
+        request.naming.runFolder = paths::EnsureTrailingSeparator(request.intoFolder);
+        if (Status made = CreateRunFolder(request.naming.runFolder, prompter); !made)
+            return prepared;  // told
+    }
 
     if (request.overlay.anchor == kAnchorTopLeft) {
         const TextPositionCheck position =

@@ -30,8 +30,8 @@ struct [[nodiscard]] PreparedRun {
     bool yReset = false;
 };
 
-// Reads the overlay's watermark once for the whole run, then makes the run folder (the into folder when given, else the output folder
-// and the time stamp "%Y.%m.%d.%H.%M.%S"; missing parents included), then,
+// Reads the overlay's watermark once for the whole run, then makes the run folder (the into folder when given, else a new
+// marked folder of its own: CreateNewRunFolder), then,
 // for the top-left anchor, checks the overlay position against the default
 // output size (with its warnings, whether or not there is overlay text), and
 // builds the job, each photo's through JobOfPhoto. An empty photo list still gets its folder and

@@ -182,6 +182,7 @@ const std::vector<PresetField>& Fields() {
         Number(n::kWatermarkOpacity, &Preset::overlay, &T::watermark, &ImageWatermark::opacity),
         Number(n::kWatermarkMargin, &Preset::overlay, &T::watermark,
                &ImageWatermark::marginPercent),
+        OneOf("nPalette", IdsOf(PaletteChoices()), &Preset::format, &F::nPalette),
     };
     return fields;
 }
@@ -196,12 +197,18 @@ std::unique_ptr<QSettings> OpenPresets() {
     return store;
 }
 
-bool Synced(QSettings& store, std::string* reason) {
+// Whether the change is in the file. A line of it that could not be read
+// (a format error) does not stop the writing: then the change is read back,
+// through landed, to tell the truth.
+bool Synced(QSettings& store, std::string* reason, const std::function<bool()>& landed) {
     store.sync();
-    if (store.status() == QSettings::NoError)
+    const QSettings::Status status = store.status();
+    if (status == QSettings::NoError || (status == QSettings::FormatError && landed()))
         return true;
     if (reason)
-        *reason = "the settings file " + store.fileName().toStdString() + " could not be written";
+        *reason = "the settings file " + store.fileName().toStdString() +
+                  (status == QSettings::FormatError ? " has a line that cannot be read"
+                                                    : " could not be written");
     return false;
 }
 
@@ -260,7 +267,10 @@ bool Save(const std::string& name, const Preset& preset, std::string* reason) {
     for (const PresetField& field : Fields())
         store->setValue(QString::fromLatin1(field.key), field.write(preset));
     store->endGroup();
-    return Synced(*store, reason);
+    return Synced(*store, reason, [&] {
+        const Result<std::optional<Preset>> stored = presets::Load(name);
+        return stored && stored.Value() && *stored.Value() == preset;
+    });
 }
 
 bool Remove(const std::string& name, std::string* reason) {
@@ -269,7 +279,10 @@ bool Remove(const std::string& name, std::string* reason) {
         return true;
     auto store = OpenPresets();
     store->remove(QString::fromStdString(name));
-    return Synced(*store, reason);
+    return Synced(*store, reason, [&] {
+        const std::vector<std::string> names = presets::Names();
+        return std::find(names.begin(), names.end(), name) == names.end();
+    });
 }
 
 std::string Location() {

@@ -41,10 +41,10 @@ constexpr BuiltIn kBuiltIn[] = {
     {145, "32 bits per pixel; 8 bits each are used for the red, green, and blue components. The "
           "remaining 8 bits are not used."},
     {146, "64 bits per pixel; 16 bits each are used for the alpha, red, green, and blue "
-          "components."},
+          "components. Written as 32 bits ARGB, as no BMP reader takes 64 bits."},
     {147, "64 bits per pixel; 16 bits each are used for the alpha, red, green, and blue "
           "components. The red, green, and blue components are premultiplied according to the "
-          "alpha component."},
+          "alpha component. Written as 32 bits PARGB, as no BMP reader takes 64 bits."},
 };
 
 }  // namespace

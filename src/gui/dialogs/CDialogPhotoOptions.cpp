@@ -1,6 +1,8 @@
 #include "dialogs/CDialogPhotoOptions.h"
 
 #include <QButtonGroup>
+#include <QComboBox>
+#include <QLabel>
 #include <QGridLayout>
 #include <QLineEdit>
 #include <QPushButton>
@@ -93,6 +95,15 @@ CDialogPhotoOptions::CDialogPhotoOptions(QWidget* parent, Prompter* prompter)
     BuildChoices();
     fileSizeRow_ = new FileSizeLimitRow(ui_->groupFormatDetails, ui_->formatDetailsColumn);
     frame_ = new FrameControls(ui_->editOutputWidth, ui_->editOutputHeight, this);
+    palette_ = new QComboBox(ui_->pagePixelFormat);
+    palette_->setObjectName(QStringLiteral("comboPalette"));
+    FillChoices(palette_, PaletteChoices(), [](const NamedChoice& row) { return row.text; });
+    for (int i = 0; i < palette_->count(); ++i)
+        palette_->setItemData(i, QString::fromUtf8(PaletteChoices()[i].helpNote), Qt::ToolTipRole);
+    auto* paletteLabel = new QLabel(tr("Colours:"), ui_->pagePixelFormat);
+    paletteLabel->setBuddy(palette_);
+    ui_->pixelFormatGrid->addWidget(paletteLabel, 2, 0);
+    ui_->pixelFormatGrid->addWidget(palette_, 2, 1);
     ui_->dialogLayout->insertWidget(ui_->dialogLayout->indexOf(ui_->groupOutputSize) + 1, frame_);
 
     // The two detail pages share one place; give both labels one width so
@@ -224,6 +235,7 @@ void CDialogPhotoOptions::InitDialog() {
         Tell("Unknown flip type!", "Error");
 
     SelectChoice(ui_->comboPixelFormat, m_format.iComboPixelFormat);
+    SelectChoice(palette_, m_format.nPalette);
     UpdatePixelFormatInfo();
 
     frame_->Show(m_format);
@@ -324,6 +336,7 @@ void CDialogPhotoOptions::accept() {
     // A value the list lacks stays as it came.
     m_format.nMetadata = ChosenId(ui_->comboMetadata, m_format.nMetadata);
     m_format.nRawDevelop = ChosenId(ui_->comboRawDevelop, m_format.nRawDevelop);
+    m_format.nPalette = ChosenId(palette_, m_format.nPalette);
     frame_->Read(m_format);
     QDialog::accept();
 }
@@ -331,6 +344,10 @@ void CDialogPhotoOptions::accept() {
 void CDialogPhotoOptions::UpdatePixelFormatInfo() {
     const PixelFormatChoice& choice = PixelFormatOf(ChosenId(ui_->comboPixelFormat, kNoListEntry));
     ui_->labelPixelFormatInfo->setText(FromUtf8(GetText(choice.descriptionId)));
+    // Only 16 and 256 colours have a table of their own to choose.
+    const bool hasPalette = choice.indexedBits == 4 || choice.indexedBits == 8;
+    palette_->setEnabled(hasPalette);
+    ui_->pixelFormatGrid->itemAtPosition(2, 0)->widget()->setEnabled(hasPalette);
 }
 
 void CDialogPhotoOptions::ShowFormatControls(int32_t format) {

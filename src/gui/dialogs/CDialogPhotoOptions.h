@@ -20,6 +20,7 @@ class FrameControls;
 class Prompter;
 struct NumberSetting;
 class QButtonGroup;
+class QComboBox;
 class QLineEdit;
 class QtPrompter;
 
@@ -82,4 +83,5 @@ private:
     FrameControls* frame_;
     bool initialised_ = false;
     FileSizeLimitRow* fileSizeRow_;
+    QComboBox* palette_;  // the colours of 4- and 8-bit BMP
 };

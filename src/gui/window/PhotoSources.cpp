@@ -67,6 +67,11 @@ std::string PhotoSources::LeftOutLine(const std::vector<std::string>& paths) {
            " left out: not " + (paths.size() == 1 ? "a picture" : "pictures") + " (" + names + ")";
 }
 
+// Searches do not enter the output folder; its run folders are marked too.
+static std::string SavedOutputFolder() {
+    return SettingsStore::GetString(settings::kOption, settings::kPhotoOutputFolder, "");
+}
+
 std::function<void(const std::string&)> PhotoSources::Collect(const LeftOut& leftOut) {
     // Called on the gathering's worker only; read once it has ended.
     return [leftOut](const std::string& path) { leftOut->push_back(path); };
@@ -114,10 +119,11 @@ void PhotoSources::SearchPhotos() {
     auto leftOut = std::make_shared<std::vector<std::string>>();
     Gather(
         [folder, defaults = settings_.Defaults(), &prompter = prompter_, &log = log_,
-         rejected = Collect(leftOut)](const std::atomic<bool>& cancel, GatherReport& report) {
+         rejected = Collect(leftOut), output = SavedOutputFolder()](
+            const std::atomic<bool>& cancel, GatherReport& report) {
             std::vector<std::string> found;
             if (!FindPhotoFiles(folder, found, prompter, &cancel, Searching(report),
-                                LogUnsearched(log, prompter)))
+                                LogUnsearched(log, prompter), output))
                 return std::vector<PhotoItem>{};
             std::vector<PhotoItem> photos =
                 GatherPhotos(found, defaults, prompter, cancel, Reading(report), nullptr, rejected);
@@ -133,10 +139,12 @@ void PhotoSources::OpenPaths(const std::vector<std::string>& paths) {
     auto leftOut = std::make_shared<std::vector<std::string>>();
     Gather(
         [paths, defaults = settings_.Defaults(), &prompter = prompter_, &log = log_,
-         rejected = Collect(leftOut)](const std::atomic<bool>& cancel, GatherReport& report) {
+         rejected = Collect(leftOut), output = SavedOutputFolder()](
+            const std::atomic<bool>& cancel, GatherReport& report) {
             std::vector<std::string> roots;
-            const std::vector<std::string> candidates = CandidatesOfPaths(
-                paths, prompter, cancel, Searching(report), &roots, LogUnsearched(log, prompter));
+            const std::vector<std::string> candidates =
+                CandidatesOfPaths(paths, prompter, cancel, Searching(report), &roots,
+                                  LogUnsearched(log, prompter), output);
             return GatherPhotos(candidates, defaults, prompter, cancel, Reading(report), &roots,
                                 rejected);
         },

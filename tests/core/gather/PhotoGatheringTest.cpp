@@ -23,7 +23,7 @@ TEST(GatheringPathsTest, PhotoExtensions) {
         {"/p/x.raw", false},      {"/p/IMG.jpg.bak", false}, {"/p/noext", false},
         {"/p/dir.jpg/file", false}, {"/p/.jpg", true},       {"/p/photo.", false},
         {"/p/\xc3\xa9t\xc3\xa9.PNG", true}, {"/p/x.J\xc3\x8bG", false},
-        {"/p/x.svg", false},
+        {"/p/x.svg", false}, {"/p/drawing.emf", false},
         // Judged by the last dot: the first would give ".05.17.jpg" and ".day1.HEIC".
         {"/p/IMG 2009.05.17.jpg", true}, {"/p/trip.day1.HEIC", true}, {"/p/x.webp.txt", false},
         {"/p/phone.Heif", true}, {"/p/a.JFIF", true}, {"/p/a.jpe", true}, {"/p/a.AVIF", true},
@@ -33,9 +33,10 @@ TEST(GatheringPathsTest, PhotoExtensions) {
         EXPECT_EQ(IsPhotoExtension(path), photo) << path;
     for (int i = 0; i < kPhotoExtensionCount; ++i)
         EXPECT_TRUE(IsPhotoExtension(std::string("/p/a") + PhotoExtensions()[i]));
-    // The original twelve come first, in their order.
+    // The original table comes first, in its order, but for ".emf": no
+    // loader reads it, so such a file is no photo to offer.
     const Paths original = {".bmp", ".jpg", ".jpeg", ".gif", ".tif", ".tiff",
-                            ".png", ".exif", ".ico", ".emf", ".wmf", ".dib"};
+                            ".png", ".exif", ".ico", ".wmf", ".dib"};
     EXPECT_EQ(Paths(PhotoExtensions(), PhotoExtensions() + original.size()), original);
 }
 
@@ -255,6 +256,39 @@ TEST(GatherPhotosTest, ManyCandidatesKeepTheirOrderAndMessagesTheirs) {
     std::atomic<bool> cancel{false};
     EXPECT_EQ(GatherPhotos(candidates, OutputPhotoFormat{}, prompter, cancel).size(), 40u);
     EXPECT_EQ(prompter.Texts(), expectedTexts);
+}
+
+// A later search must not take a run's outputs for new photos: the default
+// output folder lies inside the Pictures folder a user searches.
+TEST(FindPhotoFilesTest, OutputFolderAndMarkedRunFoldersAreNotEntered) {
+    TempDir dir;
+    for (const char* folder : {"Quillmere", "Quillmere/old", "Trip", "Trip/run", "Trip/run/deep"})
+        mkdir(dir.file(folder).c_str(), 0755);
+    for (const char* file : {"a.jpg", "Quillmere/old/out.jpg", "Trip/b.png", "Trip/run/c.png",
+                             "Trip/run/deep/d.png"})
+        phototest::WriteText(dir.file(file));
+    phototest::WriteText(dir.file(std::string("Trip/run/") + kRunFolderMarker));
+    symlink(dir.file("Quillmere").c_str(), dir.file("Trip/outputs").c_str());
+    const struct {
+        const char* name;
+        std::string root;
+        std::string output;
+        Paths found;
+    } rows[] = {
+        {"output folder, by any path, and run folders skipped", dir.path(), dir.file("Quillmere"),
+         {"a.jpg", "Trip/b.png"}},
+        {"without an output folder, run folders still skipped", dir.path(), "",
+         {"a.jpg", "Trip/b.png", "Quillmere/old/out.jpg"}},
+        {"a run folder searched as asked", dir.file("Trip/run"), dir.file("Quillmere"),
+         {"Trip/run/c.png", "Trip/run/deep/d.png"}},
+    };
+    for (const auto& row : rows) {
+        RecordingPrompter prompter;
+        Paths found;
+        ASSERT_TRUE(FindPhotoFiles(row.root, found, prompter, nullptr, {}, {}, row.output))
+            << row.name;
+        EXPECT_EQ(Relative(found, dir.path() + "/"), row.found) << row.name;
+    }
 }
 
 }  // namespace

@@ -4,8 +4,13 @@
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <set>
+#include <thread>
+#include <vector>
 
 #include "run/RunNaming.h"
+#include "platform/ProductInfo.h"
+#include "run/RunFolder.h"
 #include "support/RecordingPrompter.h"
 #include "support/TestSupport.h"
 
@@ -188,6 +193,44 @@ TEST(CreateRunFolder, CreatesOneLevelOrReports) {
         EXPECT_EQ(prompts[0].caption, b.folder);
         EXPECT_EQ(prompts[0].buttons, PromptButtons::Ok);
     }
+}
+
+// Runs started in the same second, even at the same moment, each get a
+// folder of their own, marked as a run's.
+TEST(CreateNewRunFolder, SameSecondRunsGetFoldersOfTheirOwn) {
+    testsupport::TempDir dir;
+    const std::time_t when = static_cast<std::time_t>(LocalTime(2009, 10, 22, 14, 5, 9));
+    const std::string output = dir.file("missing/out");
+    constexpr int kRuns = 6;
+    std::vector<std::string> made(kRuns);
+    std::vector<std::thread> runs;
+    for (int i = 0; i < kRuns; ++i)
+        runs.emplace_back([&, i] {
+            RecordingPrompter prompter;
+            Result<std::string> folder = CreateNewRunFolder(output, when, prompter);
+            made[i] = folder ? folder.Value() : "failed";
+        });
+    for (std::thread& run : runs) run.join();
+
+    std::set<std::string> expected{output + "/2009.10.22.14.05.09/"};
+    for (int n = 2; n <= kRuns; ++n)
+        expected.insert(output + "/2009.10.22.14.05.09-" + std::to_string(n) + "/");
+    EXPECT_EQ(std::set<std::string>(made.begin(), made.end()), expected);
+    for (const std::string& folder : made)
+        EXPECT_TRUE(std::filesystem::is_regular_file(folder + kRunFolderMarker)) << folder;
+
+    // A file in the way of the name is passed over too; a folder that cannot
+    // be made is told.
+    std::ofstream(output + "/2009.10.22.14.05.09-7") << "x";
+    RecordingPrompter prompter;
+    Result<std::string> next = CreateNewRunFolder(output, when, prompter);
+    ASSERT_TRUE(next);
+    EXPECT_EQ(next.Value(), output + "/2009.10.22.14.05.09-8/");
+    Result<std::string> refused =
+        CreateNewRunFolder(output + "/2009.10.22.14.05.09-7", when, prompter);
+    EXPECT_FALSE(refused);
+    ASSERT_EQ(prompter.Prompts().size(), 1u);
+    EXPECT_EQ(prompter.Prompts()[0].text, "Can not create the directory\nNot a directory");
 }
 
 }  // namespace

@@ -6,6 +6,8 @@
 
 #include <QSettings>
 
+#include <fstream>
+
 #include "platform/SettingsStore.h"
 #include "settings/PresetStore.h"
 
@@ -53,6 +55,7 @@ Preset EveryFieldSet() {
     p.format.nBackgroundColor = 0x00102030;
     p.format.nSharpen = kSharpenLight;
     p.format.nDpi = 300;
+    p.format.nPalette = kPaletteAdaptive;
     p.overlay.watermark = {"/logos/studio.svg", kAnchorTop, 12.5, 70, 3.5, nullptr};
     return p;
 }
@@ -130,6 +133,19 @@ TEST_F(PresetTest, NamesThatCannotBeStoredAreRefused) {
     }
     EXPECT_TRUE(presets::Names().empty());
     EXPECT_TRUE(presets::NameProblem("Web – 2048 px, ünïcode").empty());
+}
+
+// One unreadable line in the settings file must not make a saved preset
+// look unsaved, nor an unsaved one look saved.
+TEST_F(PresetTest, SaveTellsTheTruthBesideAnUnreadableLine) {
+    std::ofstream(presets::Location(), std::ios::app) << "this line is no setting\n";
+    std::string reason;
+    const bool saved = presets::Save("web", EveryFieldSet(), &reason);
+    const Result<std::optional<Preset>> stored = presets::Load("web");
+    EXPECT_EQ(saved, stored && stored.Value() && *stored.Value() == EveryFieldSet()) << reason;
+    if (!saved) {
+        EXPECT_NE(reason.find("has a line that cannot be read"), std::string::npos) << reason;
+    }
 }
 
 }  // namespace

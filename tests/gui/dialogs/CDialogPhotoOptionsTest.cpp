@@ -672,6 +672,25 @@ private slots:
         QCOMPARE(SettingsStore::GetInt(settings::kOption, settings::kJpegQuality, -9), 65);
     }
 
+    // Only 16 and 256 colours have a table to choose; the choice is kept.
+    void coloursChoiceOnlyForSixteenAnd256Colours() {
+        Opened o(WithFormat(0));
+        const struct {
+            int pixelFormat;
+            bool colours;
+        } rows[] = {{0, false}, {1, true}, {2, true}, {4, false}, {3, false}};
+        for (const auto& row : rows) {
+            o.choose("comboPixelFormat", row.pixelFormat);
+            QCOMPARE(o.enabled("comboPalette"), row.colours);
+        }
+        o.choose("comboPixelFormat", 2);
+        o.choose("comboPalette", o.get<QComboBox>("comboPalette")->findData(kPaletteAdaptive));
+        o.pressOk();
+        QCOMPARE(o.dialog->Format().nPalette, int(kPaletteAdaptive));
+        Opened again(o.dialog->Format());
+        QCOMPARE(again.get<QComboBox>("comboPalette")->currentData().toInt(), int(kPaletteAdaptive));
+    }
+
     void pixelChoiceWithoutEntry() {
         OutputPhotoFormat f = WithFormat(0);
         f.iComboPixelFormat = 12;

@@ -212,6 +212,10 @@ private slots:
         QVERIFY(window->Controls().progressBar->value() < 999);
         QCOMPARE(window->Controls().photoList->model()->index(11, kColumnStatus).data().toString(),
                  QStringLiteral("Not converted"));
+        // Nothing is left waiting for a run that is over.
+        for (int row = 0; row < 12; ++row)
+            QVERIFY(window->Controls().photoList->model()->index(row, kColumnStatus).data().toString() !=
+                    QStringLiteral("Waiting"));
 
         // "Convert the rest": the same folder, the numbers go on.
         window->Run().ConvertRest();

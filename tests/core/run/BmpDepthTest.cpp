@@ -1,0 +1,138 @@
+// BMP outputs have the depth and colours their choices name, read back by
+// the program's own reader and by Qt's.
+
+// libvips (through GLib's gio) first: Qt's "signals" keyword macro would
+// break gio's headers.
+#include "support/TestPictures.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include "IndexedBitmap.h"
+#include "model/OptionTables.h"
+#include "run/ConvertPhoto.h"
+#include "support/PhotoJobs.h"
+#include "support/RecordingPrompter.h"
+#include "support/TestSupport.h"
+
+using namespace testpictures;
+
+namespace {
+
+uint32_t Le(const std::string& bytes, size_t at, int size) {
+    uint32_t value = 0;
+    for (int i = size - 1; i >= 0; --i) value = value << 8 | uint8_t(bytes[at + size_t(i)]);
+    return value;
+}
+
+TEST(BmpDepthTest, EachPixelFormatWritesTheDepthItNames) {
+    testsupport::TempDir dir;
+    const std::string source = dir.file("source.png");
+    Save(Quadrants(64, 48), source);
+    const struct {
+        const char* cliName;
+        uint32_t bits, compression, offBits, alphaMask;
+    } rows[] = {
+        {"16bit", 16, 3, 14 + 40 + 12, 0},
+        {"24bit", 24, 0, 14 + 40, 0},
+        {"32bit-argb", 32, 3, 14 + 108, 0xFF000000},
+        {"32bit-pargb", 32, 3, 14 + 108, 0xFF000000},
+        {"32bit-rgb", 32, 0, 14 + 40, 0},
+        {"64bit-argb", 32, 3, 14 + 108, 0xFF000000},  // no reader takes 64 bits
+    };
+    for (const auto& row : rows) {
+        PhotoItem photo;
+        photo.strSourcePath = source;
+        photo.strOutputPath = dir.file(std::string(row.cliName) + ".bmp");
+        photo.m_outputPhotoFormat.nOuptputFormat = kFormatBmp;
+        photo.m_outputPhotoFormat.nOutputWidth = 31;  // rows need padding at 16 bits
+        photo.m_outputPhotoFormat.nOutputHeight = 23;
+        for (const PixelFormatChoice& choice : PixelFormatChoices())
+            if (std::string(choice.cliName) == row.cliName)
+                photo.m_outputPhotoFormat.iComboPixelFormat = choice.id;
+        RecordingPrompter prompter;
+        ASSERT_EQ(testsupport::ConvertListPhoto(photo, {}, prompter).outcome,
+                  PhotoOutcome::Written)
+            << row.cliName;
+
+        const std::string bytes = ReadAll(photo.strOutputPath);
+        const uint32_t stride = (31 * row.bits / 8 + 3) & ~3u;
+        EXPECT_EQ(bytes.size(), row.offBits + stride * 23) << row.cliName;
+        EXPECT_EQ(Le(bytes, 10, 4), row.offBits) << row.cliName;
+        EXPECT_EQ(Le(bytes, 28, 2), row.bits) << row.cliName;
+        EXPECT_EQ(Le(bytes, 30, 4), row.compression) << row.cliName;
+        if (row.alphaMask != 0) {
+            EXPECT_EQ(Le(bytes, 14 + 52, 4), row.alphaMask) << row.cliName;
+        }
+
+        // Pure colours in the right corners, exact but at 16 bits, where the
+        // readers widen 5 and 6 bits without filling the low ones.
+        const int tolerance = row.bits == 16 ? 7 : 0;
+        IndexedBitmap own(0);
+        ASSERT_TRUE(own.LoadFromFile(photo.strOutputPath, 0)) << row.cliName;
+        const ColourEntry bottomRight = own.GetColour(29, 1);
+        EXPECT_TRUE(Near(Rgb{bottomRight.red, bottomRight.green, bottomRight.blue}, kYellow,
+                         tolerance))
+            << row.cliName;
+        const QImage qt(QString::fromStdString(photo.strOutputPath));
+        ASSERT_FALSE(qt.isNull()) << row.cliName;
+        const auto at = [&qt](int x, int y) {
+            const QRgb c = qt.pixel(x, y);
+            return Rgb{qRed(c), qGreen(c), qBlue(c)};
+        };
+        EXPECT_TRUE(Near(at(1, 1), kRed, tolerance)) << row.cliName;
+        EXPECT_TRUE(Near(at(29, 21), kYellow, tolerance)) << row.cliName;
+        EXPECT_TRUE(Near(at(29, 1), kGreen, tolerance)) << row.cliName;
+    }
+}
+
+// A picture of colours the standard tables lack keeps them exactly with the
+// adaptive palette; the fixed one can only come near.
+TEST(BmpDepthTest, AdaptivePaletteKeepsThePicturesOwnColours) {
+    testsupport::TempDir dir;
+    const std::string source = dir.file("two.png");
+    const vips::VImage left = vips::VImage::black(32, 24) + std::vector<double>{13, 77, 201};
+    const vips::VImage right = vips::VImage::black(32, 24) + std::vector<double>{250, 180, 20};
+    Save((vips::VImage::xyz(32, 24)[0] < 16)
+             .ifthenelse(left, right)
+             .cast(VIPS_FORMAT_UCHAR)
+             .copy(vips::VImage::option()->set("interpretation", VIPS_INTERPRETATION_sRGB)),
+         source);
+    const struct {
+        const char* name;
+        int32_t pixelFormat, palette;
+        bool exact;
+    } rows[] = {
+        {"4 bits adaptive", 1, kPaletteAdaptive, true},
+        {"8 bits adaptive", 2, kPaletteAdaptive, true},
+        {"8 bits fixed", 2, kPaletteFixed, false},
+        {"1 bit: black and white whatever the choice", 0, kPaletteAdaptive, false},
+    };
+    for (const auto& row : rows) {
+        PhotoItem photo;
+        photo.strSourcePath = source;
+        photo.strOutputPath = dir.file(std::string(row.name) + ".bmp");
+        photo.m_outputPhotoFormat.nOuptputFormat = kFormatBmp;
+        photo.m_outputPhotoFormat.nOutputWidth = 32;
+        photo.m_outputPhotoFormat.nOutputHeight = 24;
+        photo.m_outputPhotoFormat.iComboPixelFormat = row.pixelFormat;
+        photo.m_outputPhotoFormat.nPalette = row.palette;
+        RecordingPrompter prompter;
+        ASSERT_EQ(testsupport::ConvertListPhoto(photo, {}, prompter).outcome,
+                  PhotoOutcome::Written)
+            << row.name;
+        IndexedBitmap own(0);
+        ASSERT_TRUE(own.LoadFromFile(photo.strOutputPath, 0)) << row.name;
+        bool allExact = true;
+        for (int32_t y = 0; y < 24; ++y)
+            for (int32_t x = 0; x < 32; ++x) {
+                const ColourEntry c = own.GetColour(x, y);
+                const Rgb want = x < 16 ? Rgb{13, 77, 201} : Rgb{250, 180, 20};
+                allExact = allExact && Rgb{c.red, c.green, c.blue} == want;
+            }
+        EXPECT_EQ(allExact, row.exact) << row.name;
+    }
+}
+
+}  // namespace
