@@ -3,6 +3,7 @@
 #include "imaging/WatermarkImage.h"
 #include "platform/Paths.h"
 #include "run/OutputChecks.h"
+#include "run/OutputPlacement.h"
 
 PreparedRun PrepareRun(RunRequest request, Prompter& prompter) {
     PreparedRun prepared;
@@ -19,11 +20,25 @@ PreparedRun PrepareRun(RunRequest request, Prompter& prompter) {
         watermark.logo = logo.Value();
     }
     const std::time_t when = request.when != 0 ? request.when : std::time(nullptr);
-    request.naming.runFolder = request.intoFolder.empty()
+    const bool beside = !request.naming.besideFolder.empty();
+    request.naming.runFolder = beside ? std::string()
+                               : request.intoFolder.empty()
                                    ? MakeRunFolderPath(request.outputFolder, when)
                                    : paths::EnsureTrailingSeparator(request.intoFolder);
-    if (Status made = CreateRunFolder(request.naming.runFolder, prompter); !made)
-        return prepared;  // told
+    prepared.job.photos.reserve(request.photos.size());
+    for (const PhotoItem& photo : request.photos) prepared.job.photos.push_back(JobOfPhoto(photo));
+    // Outputs that would replace a source, or share a path, are found before
+    // anything is made.
+    if (Result<RunPaths> planned =
+            PlanRunPaths(prepared.job.photos, request.naming, request.outputs);
+        !planned) {
+        prompter.Tell(planned.GetStatus().Reason(), planned.GetStatus().Subject());
+        return prepared;
+    }
+    if (!beside) {
+        if (Status made = CreateRunFolder(request.naming.runFolder, prompter); !made)
+            return prepared;  // told
+    }
 
     if (request.overlay.anchor == kAnchorTopLeft) {
         const TextPositionCheck position =
@@ -35,8 +50,7 @@ PreparedRun PrepareRun(RunRequest request, Prompter& prompter) {
         prepared.yReset = position.yReset;
     }
 
-    prepared.job.photos.reserve(request.photos.size());
-    for (const PhotoItem& photo : request.photos) prepared.job.photos.push_back(JobOfPhoto(photo));
+    prepared.job.outputs = std::move(request.outputs);
     prepared.job.naming = std::move(request.naming);
     prepared.job.overlay = std::move(request.overlay);
     prepared.job.jobs = request.jobs;

@@ -182,6 +182,10 @@ const std::vector<PresetField>& Fields() {
         Number(n::kWatermarkOpacity, &Preset::overlay, &T::watermark, &ImageWatermark::opacity),
         Number(n::kWatermarkMargin, &Preset::overlay, &T::watermark,
                &ImageWatermark::marginPercent),
+        // A template is checked when a run is planned with it.
+        Field("strNameTemplate", &Preset::naming, &OutputNaming::nameTemplate),
+        Field("strBesideFolder", &Preset::naming, &OutputNaming::besideFolder),
+        Field("m_bKeepFileDate", &Preset::naming, &OutputNaming::keepFileDate),
     };
     return fields;
 }
