@@ -49,7 +49,13 @@ void DestinationPanel::ShowExample(const std::vector<PhotoItem>& photos) {
         places_->ShowExample({}, false);
         return;
     }
-    const Result<std::string> name = ExampleOutputName(naming, JobOfPhoto(photos.front()), photos.size());
+    // The first ticked preset's output is the one shown.
+    std::vector<RunOutput> outputs;
+    for (const std::string& preset : places_->ChosenPresets())
+        if (Result<std::optional<Preset>> stored = presets::Load(preset); stored && stored.Value())
+            outputs.push_back({preset, stored.Value()->format, stored.Value()->naming.nameTemplate});
+    const Result<std::string> name =
+        ExampleOutputName(naming, JobOfPhoto(photos.front()), photos.size(), outputs);
     places_->ShowExample(paths::ToQString(name ? name.Value() : name.GetStatus().Reason()), !name);
 }
 
