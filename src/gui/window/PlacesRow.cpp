@@ -50,7 +50,8 @@ PlacesRow::PlacesRow(QWidget* parent) : QWidget(parent) {
     ShowChosenCount();
 
     layout->addWidget(templateLabel);
-    layout->addWidget(template_, 1);
+    template_->setMinimumWidth(160);
+    layout->addWidget(template_, 2);
     layout->addWidget(example_, 1);
     layout->addWidget(place_);
     layout->addWidget(beside_);

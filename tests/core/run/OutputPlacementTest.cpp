@@ -13,6 +13,7 @@
 #include <filesystem>
 
 #include "imaging/PictureResample.h"
+#include "run/OutputPlacement.h"
 #include "run/RunStart.h"
 #include "support/PhotoJobs.h"
 #include "support/RecordingPrompter.h"
@@ -129,6 +130,19 @@ TEST(OutputPlacement, ThreePresetsWriteThreeFilesFromOneDecode) {
     const vips::VImage derived = testpictures::Load(dir.file("run/a_medium.png"));
     const double meanDifference = (fresh - derived).abs().avg();
     EXPECT_LT(meanDifference, 1.5);
+}
+
+TEST(OutputPlacement, CameraTokenIsTheModelFromTheExif) {
+    PhotoJob photo;
+    photo.source.path = testsupport::CameraPhoto();
+    photo.source.format = "jpeg";
+    photo.plan = OutputPlan::Stretched(32, 24);
+    OutputNaming naming;
+    naming.runFolder = "/run/";
+    naming.nameTemplate = "{camera}_{w}x{h}";
+    const Result<RunPaths> planned = PlanRunPaths({photo}, naming);
+    ASSERT_TRUE(planned) << planned.GetStatus().Told();
+    EXPECT_EQ(planned.Value().paths, (std::vector<std::string>{"/run/QC-7 Mark II_32x24.jpg"}));
 }
 
 TEST(OutputPlacement, CollisionsAreRefusedBeforeTheRun) {
