@@ -566,6 +566,12 @@ const std::vector<OptionRule>& Rules() {
         });
         const std::vector<OptionRule> fileSize = FileSizeRules();
         all.insert(metadataRule + 1, fileSize.begin(), fileSize.end());
+        // After the numbering: the last of the naming options.
+        const auto widthRule = std::find_if(all.begin(), all.end(), [](const OptionRule& r) {
+            return std::string(r.longName) == "number-width";
+        });
+        const std::vector<OptionRule> names = NameRules();
+        all.insert(widthRule + 1, names.begin(), names.end());
         return all;
     }());
     return rules;

@@ -9,6 +9,7 @@
 
 #include "model/OutputPhotoFormat.h"
 #include "model/TextOverlay.h"
+#include "run/MultiOutput.h"
 #include "run/RunNaming.h"
 #include "settings/PresetStore.h"
 
@@ -40,6 +41,8 @@ struct CliOptions {
     std::optional<std::string> preset;      // the last --preset, applied where it stood
     std::optional<std::string> savePreset;
     bool listPresets = false;
+    std::vector<std::string> outputPresets;  // --outputs, as named
+    std::vector<RunOutput> outputs;          // their settings, once looked up
 };
 
 // What a preset of that name holds; nothing when none is stored, a failure

@@ -221,6 +221,10 @@ ParseOutcome ParseArguments(const std::vector<std::string>& args, const PresetLo
         }
     }
 
+    if (const std::string unresolved = ResolveOutputs(o, lookup); !unresolved.empty())
+        return fail(unresolved);
+    if (!o.naming.besideFolder.empty() && o.into)
+        return fail("option --beside cannot be given with --into");
     if (o.nulSeparated && !o.filesFrom)
         return fail("option --null needs --files-from");
     // The questions read their answers from standard input.

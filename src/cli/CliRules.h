@@ -79,6 +79,12 @@ const std::vector<OptionRule>& Rules();
 // The byte limit per file and its encoder switches (FileSizeOptions.cpp).
 std::vector<OptionRule> FileSizeRules();
 
+// The name template, the folder next to each original, the file date and
+// several outputs (NameOptions.cpp).
+std::vector<OptionRule> NameRules();
+// The --outputs presets looked up into options.outputs; "" or the error.
+std::string ResolveOutputs(CliOptions& options, const PresetLookup& lookup);
+
 // The rules' building blocks (CliOptions.cpp).
 OptionRule Choice(const char* group, const char* longName, char shortName, const char* valueName,
                   const ChoiceSet& set, const std::string& help,

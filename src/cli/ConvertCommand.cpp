@@ -196,6 +196,7 @@ int RunConvertCommand(const std::vector<std::string>& args) {
     request.photos = std::move(gathered.photos);
     request.jobs = options.jobs;
     request.memoryBudget = static_cast<uint64_t>(options.maxMemoryMiB) << 20;
+    request.outputs = options.outputs;
     const std::size_t photoCount = request.photos.size();
     PreparedRun prepared = PrepareRun(std::move(request), prompter);
     if (!prepared.ready)
@@ -210,6 +211,11 @@ int RunConvertCommand(const std::vector<std::string>& args) {
     RunCallbacks callbacks;
     callbacks.outputPath = [&](std::size_t index, const std::string& path) {
         report.OutputPath(index, path);
+    };
+    report.SetOutputs(options.outputs);
+    callbacks.outputDone = [&](std::size_t index, std::size_t output, const std::string& path,
+                               const PhotoResult& result) {
+        report.OutputDone(index, output, path, result);
     };
     callbacks.photoDone = [&](std::size_t index, const PhotoResult& result) {
         report.PhotoDone(index, result);
@@ -230,9 +236,18 @@ int RunConvertCommand(const std::vector<std::string>& args) {
     bar.Finish();
     prompter.SetAroundMessage({}, {});
 
+    if (!result.outputNames.empty()) {
+        std::string counts;
+        for (std::size_t k = 0; k < result.outputNames.size(); ++k)
+            counts += (k ? ", " : "") + result.outputNames[k] + " " +
+                      std::to_string(result.writtenPerOutput[k]);
+        notice("written per preset: " + counts);
+    }
     if (result.stopped)
         notice("stopped: " + std::to_string(result.NotStarted()) + " photos not started");
-    std::cout << runFolder << std::endl;
+    // Outputs next to their originals have no one folder to show.
+    if (!runFolder.empty())
+        std::cout << runFolder << std::endl;
     const bool allConverted =
         result.converted == result.total && !result.stopped && gathered.refused.empty();
     return finish(result, allConverted ? 0 : 1);

@@ -203,11 +203,38 @@ void RunReport::PhotoDone(std::size_t index, const PhotoResult& result) {
                                  reason, width, height, bytes, result.rawSource);
     if (result.fit && result.outcome == PhotoOutcome::Written)
         line = WithFit(line, *result.fit);
+    if (const auto outputs = outputLines_.find(index); outputs != outputLines_.end()) {
+        QJsonObject object = QJsonDocument::fromJson(QByteArray::fromStdString(line)).object();
+        QJsonArray array;
+        for (const std::string& one : outputs->second)
+            array.append(QJsonDocument::fromJson(QByteArray::fromStdString(one)).object());
+        object["outputs"] = array;
+        line = Line(object);
+        outputLines_.erase(outputs);
+    }
     waiting_[index] = WithRawPaths(line, photo.source.path, photo.outputPath);
     for (auto next = waiting_.find(next_); next != waiting_.end(); next = waiting_.find(++next_)) {
         WriteLocked(next->second);
         waiting_.erase(next);
     }
+}
+
+void RunReport::SetOutputs(const std::vector<RunOutput>& outputs) {
+    std::lock_guard lock(mutex_);
+    outputNames_.clear();
+    for (const RunOutput& output : outputs) outputNames_.push_back(output.name);
+}
+
+void RunReport::OutputDone(std::size_t index, std::size_t output, const std::string& path,
+                           const PhotoResult& result) {
+    std::lock_guard lock(mutex_);
+    const std::string reason = result.outcome != PhotoOutcome::Written ? result.Told() : std::string();
+    outputLines_[index].push_back(Line(QJsonObject(
+        {{"preset", output < outputNames_.size() ? QString::fromStdString(outputNames_[output])
+                                                  : QString()},
+         {"output", PathValue(path)},
+         {"status", StatusOf(result.outcome)},
+         {"reason", reason.empty() ? QJsonValue() : QJsonValue(QString::fromStdString(reason))}})));
 }
 
 Status RunReport::Finish(const RunResult& result, int exitStatus) {
@@ -223,13 +250,21 @@ Status RunReport::Finish(const RunResult& result, int exitStatus) {
                                        photos_[next_].source.path, {}));
     }
     waiting_.clear();
-    WriteLocked(Line({{"summary", true},
-                      {"total", static_cast<qint64>(refused_ + refusedFailed_ + result.total)},
-                      {"converted", static_cast<qint64>(result.converted)},
-                      {"skipped", static_cast<qint64>(refused_ + result.skipped)},
-                      {"failed", static_cast<qint64>(refusedFailed_ + result.failed)},
-                      {"notStarted", static_cast<qint64>(result.NotStarted())},
-                      {"exitStatus", exitStatus}}));
+    QJsonObject summary({{"summary", true},
+                         {"total", static_cast<qint64>(refused_ + refusedFailed_ + result.total)},
+                         {"converted", static_cast<qint64>(result.converted)},
+                         {"skipped", static_cast<qint64>(refused_ + result.skipped)},
+                         {"failed", static_cast<qint64>(refusedFailed_ + result.failed)},
+                         {"notStarted", static_cast<qint64>(result.NotStarted())},
+                         {"exitStatus", exitStatus}});
+    if (!outputNames_.empty()) {
+        QJsonObject perPreset;
+        for (std::size_t k = 0; k < outputNames_.size(); ++k)
+            perPreset[QString::fromStdString(outputNames_[k])] = static_cast<qint64>(
+                k < result.writtenPerOutput.size() ? result.writtenPerOutput[k] : 0);
+        summary["perPreset"] = perPreset;
+    }
+    WriteLocked(Line(summary));
     if (file_ && std::fclose(file_) != 0 && !writeError_)
         writeError_ = errno;
     file_ = nullptr;

@@ -13,6 +13,9 @@
 //   and "copied" (the source itself, already small enough)
 //   {"summary": true, "total", "converted", "skipped", "failed",
 //    "notStarted", "exitStatus"}
+// With several outputs (--outputs), a photo's line also has "outputs": one
+// {"preset", "output", "status", "reason"} per preset, and the summary
+// "perPreset": {preset: outputs written}.
 
 #include <cstddef>
 #include <cstdio>
@@ -43,6 +46,10 @@ public:
     // From the run's callbacks, on its threads.
     void OutputPath(std::size_t index, const std::string& path);
     void PhotoDone(std::size_t index, const PhotoResult& result);
+    // Several outputs: their presets before the run, then each output as it is done.
+    void SetOutputs(const std::vector<RunOutput>& outputs);
+    void OutputDone(std::size_t index, std::size_t output, const std::string& path,
+                    const PhotoResult& result);
     // The summary line; result is empty when the run never started. Fails,
     // naming the file, when any line could not be written.
     Status Finish(const RunResult& result, int exitStatus);
@@ -59,4 +66,6 @@ private:
     std::size_t next_ = 0;                        // the next photo to write
     std::size_t refused_ = 0;        // skipped before the run
     std::size_t refusedFailed_ = 0;  // damaged pictures, failed before the run
+    std::vector<std::string> outputNames_;
+    std::map<std::size_t, std::vector<std::string>> outputLines_;  // JSON objects per photo
 };

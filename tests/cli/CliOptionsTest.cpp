@@ -216,7 +216,12 @@ INSTANTIATE_TEST_SUITE_P(
         BadRow{"max_file_size_unit", {"--max-file-size", "500X", "a"}, "--max-file-size"},
         BadRow{"max_file_size_negative", {"--max-file-size", "-5K", "a"}, "--max-file-size"},
         BadRow{"min_quality_zero", {"--min-quality", "0", "a"}, "--min-quality"},
-        BadRow{"chroma", {"--chroma", "422", "a"}, "--chroma"}),
+        BadRow{"chroma", {"--chroma", "422", "a"}, "--chroma"},
+        BadRow{"name_unknown_token", {"--name", "{nmae}_web", "a"}, "unknown token {nmae}"},
+        BadRow{"name_with_slash", {"--name", "web/{name}", "a"}, "'/'"},
+        BadRow{"beside_path", {"--beside", "a/web", "a"}, "--beside"},
+        BadRow{"beside_and_into", {"--beside", "web", "--into", "x", "a"}, "--beside"},
+        BadRow{"outputs_not_stored", {"--outputs", "web,nowhere", "a"}, "no preset 'web'"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ParseArguments, APresetCountsWhereItStands) {

@@ -1,11 +1,13 @@
 #include "imaging/PictureDecode.h"
 
+#include <atomic>
 #include <optional>
 #include <utility>
 #include <vector>
 
 #include "imaging/ImagingMessages.h"
 #include "imaging/JpegEndSource.h"
+#include "imaging/PictureResample.h"
 #include "imaging/PngChunkLimit.h"
 #include "imaging/RawDecode.h"
 #include "imaging/SourceFile.h"
@@ -71,10 +73,17 @@ void DecodeInto(const std::string& path, int fd, const OutputPlan& plan, RgbPict
     picture.yResolution = pipeline.YResolution();
 }
 
+std::atomic<std::size_t> decodesStarted{0};
+
 }  // namespace
+
+std::size_t DecodesStarted() {
+    return decodesStarted.load();
+}
 
 Result<RgbPicture> DecodePicture(const std::string& path, const OutputPlan& plan,
                                  bool withMetadata, int32_t rawDevelop) {
+    ++decodesStarted;
     auto fail = [&](std::string why) { return Status::Failed(path, std::move(why)); };
     if (plan.width <= 0 || plan.height <= 0)
         return fail("no output size");

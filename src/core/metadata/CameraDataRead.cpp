@@ -82,6 +82,7 @@ CameraData ReadCameraData(const std::string& path) {
         data.dateTaken = ExifText(exif, "Exif.Photo.DateTimeOriginal");
         if (data.dateTaken.empty())
             data.dateTaken = ExifText(exif, "Exif.Photo.DateTimeDigitized");
+        data.camera = ExifText(exif, "Exif.Image.Model");
     } catch (const Exiv2::AnyError&) {
         // A file exiv2 cannot read has no camera data it could give.
     }

@@ -9,6 +9,7 @@
 struct CameraData {
     PictureMetadata metadata;  // EXIF as a block in libvips' form, XMP, IPTC
     std::string dateTaken;     // EXIF "YYYY:MM:DD HH:MM:SS" as written, or empty
+    std::string camera;        // the camera model, or empty
 };
 
 // True for the libvips loaders (by the name libvips gives an image it

@@ -22,6 +22,10 @@ struct OutputNaming {
     int32_t numberStart = numbers::kNumberStart.WholeBuiltIn();
     int32_t numberWidth = numbers::kNumberWidth.WholeBuiltIn();
     int32_t date = kDateFile;  // NamingDate: which date the names carry
+    // Later choices; their defaults name and place outputs as above.
+    std::string nameTemplate;   // set: names outputs instead (model/NameTemplate.h)
+    std::string besideFolder;   // set: outputs go into this folder next to each source
+    bool keepFileDate = false;  // outputs get their source's modification time
 
     bool operator==(const OutputNaming&) const = default;
 };

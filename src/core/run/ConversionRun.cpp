@@ -11,6 +11,7 @@
 #include "run/MemoryEstimate.h"
 #include "run/OutputChecks.h"
 #include "run/OutputPaths.h"
+#include "run/OutputPlacement.h"
 #include "run/RunSummary.h"
 #include "texts/LanguagePack.h"
 
@@ -41,6 +42,13 @@ std::string RunOutcomeLines(const RunResult& result) {
     else if (result.numberedApart > 1)
         lines.push_back(GroupedNumber(result.numberedApart) +
                         " photos got a number added to a name another photo has.");
+    if (!result.outputNames.empty()) {
+        std::string counts;
+        for (std::size_t k = 0; k < result.outputNames.size(); ++k)
+            counts += (k ? ", " : "") + result.outputNames[k] + " " +
+                      GroupedNumber(k < result.writtenPerOutput.size() ? result.writtenPerOutput[k] : 0);
+        lines.push_back("Written per preset: " + counts);
+    }
     std::string text;
     for (const std::string& line : lines) text += (text.empty() ? "" : "\n") + line;
     return text;
@@ -107,7 +115,15 @@ RunResult ConversionRun::Run() {
 void ConversionRun::Dispatch() {
     const std::size_t count = job_.photos.size();
     const int jobs = EffectiveJobs(job_.jobs, count);
-    const PlannedOutputs planned = PlanOutputPaths(job_.photos, job_.naming);
+    const std::size_t perPhoto = job_.outputs.empty() ? 1 : job_.outputs.size();
+    Result<RunPaths> planning = PlanRunPaths(job_.photos, job_.naming, job_.outputs);
+    if (!planning) {
+        // A prepared run was checked; a job made otherwise converts nothing.
+        prompter_.Tell(planning.GetStatus().Reason(), planning.GetStatus().Subject());
+        std::lock_guard lock(mutex_);
+        result_.total = result_.failed = count;
+    }
+    const RunPaths planned = planning ? planning.Value() : RunPaths{};
     auto convertedBefore = [this](std::size_t index) {
         return index < job_.alreadyConverted.size() && job_.alreadyConverted[index];
     };
@@ -115,6 +131,9 @@ void ConversionRun::Dispatch() {
         std::lock_guard lock(mutex_);
         result_.total = count;
         result_.numberedApart = planned.numberedApart;
+        if (!job_.outputs.empty())
+            result_.writtenPerOutput.assign(job_.outputs.size(), 0);
+        for (const RunOutput& output : job_.outputs) result_.outputNames.push_back(output.name);
         for (std::size_t i = 0; i < count; ++i) result_.converted += convertedBefore(i);
     }
     // Each photo's encoder gets its share of the cores from libvips' own
@@ -134,7 +153,7 @@ void ConversionRun::Dispatch() {
     int32_t x = job_.overlay.x;
     int32_t y = job_.overlay.y;
     std::size_t started = 0;
-    for (; started < count; ++started) {
+    for (; started < count && planning; ++started) {
         if (convertedBefore(started))
             continue;
         const PhotoJob& source = job_.photos[started];
@@ -142,9 +161,14 @@ void ConversionRun::Dispatch() {
         const OutputFormatRow* row =
             OutputFormatFor(source.settings.nOuptputFormat, source.source.format);
         const std::string extension = row ? row->extension : "";
-        const std::string& path = planned.paths[started];
-        Task task{started, source, job_.overlay, 0, {}};
+        const std::string& path = planned.paths[started * perPhoto];
+        Task task{started, source, job_.overlay, 0, {}, {}, {}};
         task.photo.outputPath = path;
+        if (!job_.outputs.empty()) {
+            task.outputs = JobsOfOutputs(source, job_.outputs);
+            for (std::size_t k = 0; k < perPhoto; ++k)
+                task.outputs[k].outputPath = planned.paths[started * perPhoto + k];
+        }
         // One worker takes the photos in turn whatever their size: the
         // source's headers need not be read for the budget.
         if (jobs > 1)
@@ -158,8 +182,12 @@ void ConversionRun::Dispatch() {
         if (extension.empty())
             log_.Note("unknown output photo format!", prompter_);
 
-        if (naming.keepFolders)
+        if (!naming.besideFolder.empty()) {
+            task.subBase = paths::GetFolderOfPath(source.source.path);
+            task.subFolder = paths::EnsureTrailingSeparator(naming.besideFolder);
+        } else if (naming.keepFolders) {
             task.subFolder = KeptSubFolder(source.source.path, source.source.searchRoot);
+        }
         if (callbacks_.outputPath)
             callbacks_.outputPath(started, path);
 
@@ -198,15 +226,15 @@ void ConversionRun::Dispatch() {
     // A photo that failed leaves no empty folder behind; a folder another
     // photo wrote into is not empty and stays. Only now, with every worker
     // ended, can no photo be about to write into one.
-    for (std::string sub : failedSubFolders_) {
-        while (!sub.empty() && ::rmdir((naming.runFolder + sub).c_str()) == 0)
+    for (auto [base, sub] : failedSubFolders_) {
+        while (!sub.empty() && ::rmdir((base + sub).c_str()) == 0)
             sub = paths::GetFolderOfPath(paths::WithoutTrailingSeparator(sub));
     }
 
     RunResult result;
     {
         std::lock_guard lock(mutex_);
-        result_.stopped = started < count;
+        result_.stopped = planning && started < count;
         result = result_;
     }
     // A stopped run's bar stays where it stopped.
@@ -253,12 +281,17 @@ void ConversionRun::Work() {
         try {
             Status made;
             if (!task.subFolder.empty())
-                made = CreateSubFolders(job_.naming.runFolder, task.subFolder);
+                made = CreateSubFolders(
+                    task.subBase.empty() ? job_.naming.runFolder : task.subBase, task.subFolder);
             if (!made) {
                 result = {PhotoOutcome::Failed, "Can not create the directory", made.Told()};
+            } else if (!task.outputs.empty()) {
+                result = ConvertOutputs(task);
+                told = true;
             } else {
                 result = converter_(task.photo, task.overlay, prompter_);
                 told = true;
+                KeepFileDate(task.photo, result);
             }
         } catch (const std::exception& error) {
             // Nothing may escape a worker; the photo counts as failed and the
@@ -292,10 +325,38 @@ void ConversionRun::Work() {
                 case PhotoOutcome::Failed:
                     ++result_.failed;
                     if (!task.subFolder.empty())
-                        failedSubFolders_.push_back(task.subFolder);
+                        failedSubFolders_.emplace_back(
+                            task.subBase.empty() ? job_.naming.runFolder : task.subBase,
+                            task.subFolder);
                     break;
             }
         }
         changed_.notify_all();
     }
+}
+
+void ConversionRun::KeepFileDate(const PhotoJob& photo, PhotoResult& result) {
+    if (!job_.naming.keepFileDate || result.outcome != PhotoOutcome::Written)
+        return;
+    // The photo is written; a date that cannot be set is noted, not a failure.
+    if (Status dated = CopyFileTime(photo.source.path, photo.outputPath); !dated)
+        log_.Note(dated.Told(), prompter_);
+}
+
+PhotoResult ConversionRun::ConvertOutputs(const Task& task) {
+    std::vector<PhotoResult> results = ConvertPhotoOutputs(task.outputs, task.overlay, prompter_);
+    // The photo's result is its first failure (or skip), else its first output's.
+    std::size_t shown = 0;
+    for (std::size_t k = 0; k < results.size(); ++k) {
+        KeepFileDate(task.outputs[k], results[k]);
+        if (results[k].outcome == PhotoOutcome::Written) {
+            std::lock_guard lock(mutex_);
+            ++result_.writtenPerOutput[k];
+        } else if (results[shown].outcome == PhotoOutcome::Written) {
+            shown = k;
+        }
+        if (callbacks_.outputDone)
+            callbacks_.outputDone(task.index, k, task.outputs[k].outputPath, results[k]);
+    }
+    return results.empty() ? PhotoResult{} : results[shown];
 }

@@ -12,6 +12,7 @@
 #include <mutex>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "model/PhotoJob.h"
@@ -19,6 +20,7 @@
 #include "platform/Prompter.h"
 #include "run/ActivityLog.h"
 #include "run/ConvertPhoto.h"
+#include "run/MultiOutput.h"
 #include "run/RunQuestions.h"
 #include "run/RunNaming.h"
 
@@ -36,6 +38,9 @@ struct ConversionJob {
     // than photos): not converted again, counted as converted. The others
     // keep the numbers and paths the whole job gives them ("Convert the rest").
     std::vector<bool> alreadyConverted;
+    // Several outputs of each photo, one per preset, from one decode; empty:
+    // one output with each photo's own settings.
+    std::vector<RunOutput> outputs;
 };
 
 struct RunResult {
@@ -45,6 +50,8 @@ struct RunResult {
     std::size_t failed = 0;     // reported failures, unknown formats included
     bool stopped = false;       // a stop left photos unconverted
     std::size_t numberedApart = 0;  // outputs numbered apart from a same-named one
+    std::vector<std::size_t> writtenPerOutput;  // with several outputs: files written of each
+    std::vector<std::string> outputNames;       // and their presets' names
 
     std::size_t NotStarted() const { return total - converted - skipped - failed; }
 };
@@ -59,6 +66,11 @@ struct RunCallbacks {
     std::function<void(std::size_t index, const std::string& path)> outputPath;
     // The per-photo position check set the X (or Y) edit to "0".
     std::function<void(bool xReset, bool yReset)> textPositionReset;
+    // With several outputs: one output of the photo at index is finished,
+    // before the photo's photoDone (which has the first failure, if any).
+    std::function<void(std::size_t index, std::size_t output, const std::string& path,
+                       const PhotoResult& result)>
+        outputDone;
     // A photo is finished, in the order photos finish.
     std::function<void(std::size_t index, const PhotoResult& result)> photoDone;
     // The last call of the run, after every worker has ended.
@@ -70,7 +82,8 @@ using PhotoConverter = std::function<PhotoResult(const PhotoJob&, const TextOver
 // What a run's closing question adds to its text, one line each, "" when
 // every photo was converted: "Stopped: 168 of 5,000 converted, 4,832 not
 // started", "3 photos were not converted; see the log." (failed or
-// skipped) and "2 photos got a number added to a name another photo has.".
+// skipped) and "2 photos got a number added to a name another photo has.";
+// with several outputs, always "Written per preset: web 12, thumb 12".
 std::string RunOutcomeLines(const RunResult& result);
 
 // The activity log's line for a photo that was not written:
@@ -117,12 +130,18 @@ private:
         TextOverlay overlay;
         uint64_t peakBytes;
         std::string subFolder;  // below the run folder, made before the photo is converted
+        std::string subBase;    // set: subFolder is below this folder instead (next to the source)
+        std::vector<PhotoJob> outputs;  // several outputs of the photo, with their paths
     };
 
     void Dispatch();
     // Waits until a photo may start; false when a stop came first.
     bool WaitForRoom(const std::string& key, uint64_t peakBytes, int jobs);
     void Work();
+    // With keepFileDate, a written output gets its source's date.
+    void KeepFileDate(const PhotoJob& photo, PhotoResult& result);
+    // The outputs of a photo of several; its photoDone result.
+    PhotoResult ConvertOutputs(const Task& task);
 
     const ConversionJob job_;
     RunQuestions prompter_;  // the caller's, one question at a time
@@ -143,7 +162,7 @@ private:
     uint64_t bytesInHand_ = 0;  // their estimated peaks
     bool noMoreTasks_ = false;
     RunResult result_;
-    std::vector<std::string> failedSubFolders_;  // made for photos that failed
+    std::vector<std::pair<std::string, std::string>> failedSubFolders_;  // base, sub of failed photos
 
     std::thread dispatcher_;
     std::vector<std::thread> workers_;

@@ -38,8 +38,9 @@ std::string SizeText(const OutputPlan& plan) {
 
 class PhotoConversion {
 public:
-    PhotoConversion(const PhotoJob& job, const TextOverlay& overlay, Prompter& prompter)
-        : job_(job), format_(job.settings), overlay_(overlay), prompter_(prompter) {}
+    PhotoConversion(const PhotoJob& job, const TextOverlay& overlay, Prompter& prompter,
+                    const DecodedPictureSource* decode = nullptr)
+        : job_(job), format_(job.settings), overlay_(overlay), prompter_(prompter), decode_(decode) {}
 
     PhotoResult Run();
     // The error box of a photo: the program's text, the source path as caption.
@@ -57,6 +58,7 @@ private:
     const OutputPhotoFormat& format_;
     const TextOverlay& overlay_;
     Prompter& prompter_;
+    const DecodedPictureSource* decode_;
 };
 
 PhotoResult PhotoConversion::Fail(int textId, const std::string& reason) {
@@ -95,6 +97,7 @@ PhotoResult PhotoConversion::Run() {
     const bool copySource = row && SourceFitsAsItIs(job_, *row, !overlay_.text.empty());
     Result<RgbPicture> decoded =
         copySource ? Result<RgbPicture>(RgbPicture{})
+        : decode_  ? (*decode_)(job_, withMetadata)
                    : DecodePicture(job_.source.path, plan, withMetadata, format_.nRawDevelop);
     if (!decoded)
         return Fail(IDS_CONVERT_FAILED, decoded.GetStatus().Reason());
@@ -165,12 +168,26 @@ PhotoResult PhotoConversion::Run() {
 
 }  // namespace
 
-PhotoResult ConvertPhoto(const PhotoJob& job, const TextOverlay& overlay, Prompter& prompter) {
-    PhotoConversion conversion(job, overlay, prompter);
+namespace {
+
+PhotoResult Convert(const PhotoJob& job, const TextOverlay& overlay, Prompter& prompter,
+                    const DecodedPictureSource* decode) {
+    PhotoConversion conversion(job, overlay, prompter, decode);
     try {
         return conversion.Run();
     } catch (const std::bad_alloc&) {
         // A picture too large for the memory left fails alone; the run goes on.
         return conversion.Fail(IDS_CONVERT_FAILED, "out of memory");
     }
+}
+
+}  // namespace
+
+PhotoResult ConvertPhoto(const PhotoJob& job, const TextOverlay& overlay, Prompter& prompter) {
+    return Convert(job, overlay, prompter, nullptr);
+}
+
+PhotoResult ConvertPhotoFrom(const PhotoJob& job, const TextOverlay& overlay, Prompter& prompter,
+                             const DecodedPictureSource& decode) {
+    return Convert(job, overlay, prompter, &decode);
 }

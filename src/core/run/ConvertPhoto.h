@@ -1,6 +1,7 @@
 #pragma once
 // The conversion of one photo into one output file.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
@@ -54,4 +55,10 @@ struct [[nodiscard]] PhotoResult {
 // detail, except an output format no table row holds, which fails silently
 // (the run has logged it). Safe to call from several threads at once for
 // different output paths.
+// decode, when given, makes the picture instead of a decode of the source
+// (several outputs of one decode).
+using DecodedPictureSource =
+    std::function<Result<RgbPicture>(const PhotoJob& job, bool withMetadata)>;
 PhotoResult ConvertPhoto(const PhotoJob& job, const TextOverlay& overlay, Prompter& prompter);
+PhotoResult ConvertPhotoFrom(const PhotoJob& job, const TextOverlay& overlay, Prompter& prompter,
+                             const DecodedPictureSource& decode);

@@ -22,6 +22,7 @@ struct PlannedOutputs {
 // the date from NamingTime), with the later ones of equal paths (equal
 // but for ASCII case, as on a memory card) numbered apart by "-2", "-3"...
 // before the extension, skipping numbers another photo's path already has.
+// No paths when the run is refused (see PlanRunPaths).
 PlannedOutputs PlanOutputPaths(const std::vector<PhotoJob>& photos, const OutputNaming& naming);
 
 // path with "-<number>" before the extension of its file name.

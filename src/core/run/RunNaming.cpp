@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "platform/Paths.h"
+#include "run/OutputPlacement.h"
 
 std::string MakeNumberFormat(std::size_t count) {
     const std::size_t digits = std::to_string(count).size();
@@ -124,26 +125,15 @@ Status CreateSubFolders(const std::string& runFolder, const std::string& subFold
 std::string MakeOutputPath(const OutputNaming& naming, std::size_t index, std::size_t count,
                            const std::string& sourcePath, int64_t time,
                            const std::string& extension, const std::string& searchRoot) {
-    const std::string folder =
-        naming.runFolder +
-        (naming.keepFolders ? KeptSubFolder(sourcePath, searchRoot) : std::string());
-    if (naming.notRename)
-        return folder + ExtractFileTitle(sourcePath) + "." + extension;
-
     const std::size_t last = static_cast<std::size_t>(naming.numberStart) + count - 1;
-    const std::string numberFormat = naming.numberWidth > 0
-                                         ? "%0" + std::to_string(naming.numberWidth) + "d"
-                                         : MakeNumberFormat(last);
-    char number[32];
-    std::snprintf(number, sizeof number, numberFormat.c_str(),
-                  static_cast<int>(naming.numberStart + static_cast<int64_t>(index)));
-
-    const std::time_t when = static_cast<std::time_t>(time);
-    std::tm local{};
-    localtime_r(&when, &local);
-    char date[32];
-    std::snprintf(date, sizeof date, "%04d.%02d.%02d", local.tm_year + 1900, local.tm_mon + 1,
-                  local.tm_mday);
-
-    return folder + naming.prefix + "." + number + "." + date + "." + extension;
+    NameFacts facts;
+    facts.sourcePath = sourcePath;
+    facts.extension = extension;
+    facts.number = naming.numberStart + static_cast<int64_t>(index);
+    facts.numberDigits = naming.numberWidth > 0
+                             ? naming.numberWidth
+                             : static_cast<int32_t>(std::to_string(last).size());
+    facts.date = facts.fileTime = time;
+    return OutputFolderOf(naming, sourcePath, searchRoot) +
+           FillNameTemplate(TemplateOfNaming(naming), facts);
 }

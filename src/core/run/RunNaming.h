@@ -55,7 +55,9 @@ Status CreateSubFolders(const std::string& runFolder, const std::string& subFold
 // otherwise prefix + "." + number (numberStart + index, zero-padded to
 // numberWidth, or to the digits of the last number) + "." + the local date
 // "YYYY.MM.DD" of time (see NamingTime) + "." + extension. extension is used
-// as given (empty for an unknown format).
+// as given (empty for an unknown format). A name template or a folder next
+// to the source, when the naming has them, take the place of these
+// (run/OutputPlacement.h).
 std::string MakeOutputPath(const OutputNaming& naming, std::size_t index, std::size_t count,
                            const std::string& sourcePath, int64_t time,
                            const std::string& extension, const std::string& searchRoot = {});

@@ -4,6 +4,7 @@
 #include "platform/Paths.h"
 #include "run/OutputChecks.h"
 #include "run/RunFolder.h"
+#include "run/OutputPlacement.h"
 
 PreparedRun PrepareRun(RunRequest request, Prompter& prompter) {
     PreparedRun prepared;
@@ -20,13 +21,29 @@ PreparedRun PrepareRun(RunRequest request, Prompter& prompter) {
         watermark.logo = logo.Value();
     }
     const std::time_t when = request.when != 0 ? request.when : std::time(nullptr);
-    if (request.intoFolder.empty()) {
+    const bool beside = !request.naming.besideFolder.empty();
+    request.naming.runFolder = beside ? std::string()
+                               : request.intoFolder.empty()
+                                   ? MakeRunFolderPath(request.outputFolder, when)
+                                   : paths::EnsureTrailingSeparator(request.intoFolder);
+    prepared.job.photos.reserve(request.photos.size());
+    for (const PhotoItem& photo : request.photos) prepared.job.photos.push_back(JobOfPhoto(photo));
+    // Outputs that would replace a source, or share a path, are found before
+    // anything is made.
+    if (Result<RunPaths> planned =
+            PlanRunPaths(prepared.job.photos, request.naming, request.outputs);
+        !planned) {
+        prompter.Tell(planned.GetStatus().Reason(), planned.GetStatus().Subject());
+        return prepared;
+    }
+    if (!beside && request.intoFolder.empty()) {
+        // Made exclusively, so its name may gain -2, -3...: the check above
+        // holds under any name, as the folder is new and empty.
         Result<std::string> made = CreateNewRunFolder(request.outputFolder, when, prompter);
         if (!made)
             return prepared;  // told
         request.naming.runFolder = std::move(made).Value();
-    } else {
-        request.naming.runFolder = paths::EnsureTrailingSeparator(request.intoFolder);
+    } else if (!beside) {
         if (Status made = CreateRunFolder(request.naming.runFolder, prompter); !made)
             return prepared;  // told
     }
@@ -41,8 +58,7 @@ PreparedRun PrepareRun(RunRequest request, Prompter& prompter) {
         prepared.yReset = position.yReset;
     }
 
-    prepared.job.photos.reserve(request.photos.size());
-    for (const PhotoItem& photo : request.photos) prepared.job.photos.push_back(JobOfPhoto(photo));
+    prepared.job.outputs = std::move(request.outputs);
     prepared.job.naming = std::move(request.naming);
     prepared.job.overlay = std::move(request.overlay);
     prepared.job.jobs = request.jobs;

@@ -21,6 +21,7 @@ struct RunRequest {
     int jobs = 0;
     uint64_t memoryBudget = 0;  // bytes for the photos in hand; 0: half the physical memory
     std::time_t when = 0;       // names the run folder; 0: now
+    std::vector<RunOutput> outputs;  // several outputs of each photo; empty: one
 };
 
 struct [[nodiscard]] PreparedRun {
@@ -34,6 +35,9 @@ struct [[nodiscard]] PreparedRun {
 // marked folder of its own: CreateNewRunFolder), then,
 // for the top-left anchor, checks the overlay position against the default
 // output size (with its warnings, whether or not there is overlay text), and
-// builds the job, each photo's through JobOfPhoto. An empty photo list still gets its folder and
+// builds the job, each photo's through JobOfPhoto. A run whose outputs
+// would land on one of its sources, or whose outputs of one photo would
+// share a path, is refused (told) before any folder is made. With a folder
+// next to each source, no run folder is made. An empty photo list still gets its folder and
 // checks; starting it is the caller's choice.
 PreparedRun PrepareRun(RunRequest request, Prompter& prompter);

@@ -183,6 +183,10 @@ const std::vector<PresetField>& Fields() {
         Number(n::kWatermarkMargin, &Preset::overlay, &T::watermark,
                &ImageWatermark::marginPercent),
         OneOf("nPalette", IdsOf(PaletteChoices()), &Preset::format, &F::nPalette),
+        // A template is checked when a run is planned with it.
+        Field("strNameTemplate", &Preset::naming, &OutputNaming::nameTemplate),
+        Field("strBesideFolder", &Preset::naming, &OutputNaming::besideFolder),
+        Field("m_bKeepFileDate", &Preset::naming, &OutputNaming::keepFileDate),
     };
     return fields;
 }

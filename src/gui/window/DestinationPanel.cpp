@@ -9,7 +9,9 @@
 #include "platform/Paths.h"
 #include "dialogs/ChoiceList.h"
 #include "platform/SettingsStore.h"
+#include "settings/PresetStore.h"
 #include "settings/StoredValues.h"
+#include "run/OutputPlacement.h"
 
 DestinationPanel::DestinationPanel(const DestinationControls& controls,
                                    const std::string& outputFolder, QObject* parent)
@@ -29,6 +31,50 @@ DestinationPanel::DestinationPanel(const DestinationControls& controls,
     });
 }
 
+void DestinationPanel::SetPlacesRow(PlacesRow* row) {
+    places_ = row;
+    places_->ShowNaming(naming_, place_);
+}
+
+void DestinationPanel::ShowExample(const std::vector<PhotoItem>& photos) {
+    if (!places_)
+        return;
+    OutputNaming naming = naming_;
+    naming.prefix = paths::FromQString(controls_.prefix->text());
+    naming.notRename = controls_.notRename->isChecked();
+    naming.date = ChosenId(controls_.date, naming.date);
+    naming.runFolder = "/";
+    places_->TakeNaming(naming);
+    if (photos.empty()) {
+        places_->ShowExample({}, false);
+        return;
+    }
+    // The first ticked preset's output is the one shown.
+    std::vector<RunOutput> outputs;
+    for (const std::string& preset : places_->ChosenPresets())
+        if (Result<std::optional<Preset>> stored = presets::Load(preset); stored && stored.Value())
+            outputs.push_back({preset, stored.Value()->format, stored.Value()->naming.nameTemplate});
+    const Result<std::string> name =
+        ExampleOutputName(naming, JobOfPhoto(photos.front()), photos.size(), outputs);
+    places_->ShowExample(paths::ToQString(name ? name.Value() : name.GetStatus().Reason()), !name);
+}
+
+bool DestinationPanel::RunOutputs(std::vector<RunOutput>& outputs, Prompter& prompter) const {
+    outputs.clear();
+    if (!places_)
+        return true;
+    for (const std::string& name : places_->ChosenPresets()) {
+        const Result<std::optional<Preset>> preset = presets::Load(name);
+        if (!preset || !preset.Value()) {
+            prompter.Tell("The preset could not be read.", name, PromptIcon::None,
+                          preset ? "it is no longer stored" : preset.GetStatus().Told());
+            return false;
+        }
+        outputs.push_back({name, preset.Value()->format, preset.Value()->naming.nameTemplate});
+    }
+    return true;
+}
+
 void DestinationPanel::ToControls() {
     controls_.folder->setText(paths::ToQString(m_outputFolder));
     controls_.prefix->setText(paths::ToQString(naming_.prefix));
@@ -36,6 +82,8 @@ void DestinationPanel::ToControls() {
     // A stored value the list lacks shows no entry and is kept.
     SelectChoice(controls_.date, naming_.date);
     controls_.keepFolders->setChecked(naming_.keepFolders);
+    if (places_)
+        places_->ShowNaming(naming_, place_);
     ShowNotRename();
 }
 
@@ -45,6 +93,8 @@ void DestinationPanel::FromControls() {
     naming_.notRename = controls_.notRename->isChecked();
     naming_.date = ChosenId(controls_.date, naming_.date);
     naming_.keepFolders = controls_.keepFolders->isChecked();
+    if (places_)
+        place_ = places_->TakeNaming(naming_);
 }
 
 void DestinationPanel::SetOutputFolder(const std::string& folder) {
@@ -57,6 +107,13 @@ void DestinationPanel::Apply(const OutputNaming& naming) {
     naming_.notRename = naming.notRename;
     naming_.keepFolders = naming.keepFolders;
     naming_.date = naming.date;
+    naming_.nameTemplate = naming.nameTemplate;
+    naming_.besideFolder = naming.besideFolder;
+    naming_.keepFileDate = naming.keepFileDate;
+    if (!naming.besideFolder.empty())
+        place_ = OutputPlace::Beside;
+    else if (place_ == OutputPlace::Beside)
+        place_ = OutputPlace::RunFolder;
     const QString typedFolder = controls_.folder->text();
     ToControls();
     controls_.folder->setText(typedFolder);

@@ -9,6 +9,11 @@
 
 #include "platform/Status.h"
 #include "model/OutputNaming.h"
+#include "model/PhotoItem.h"
+#include "run/MultiOutput.h"
+#include "window/PlacesRow.h"
+
+class Prompter;
 
 class QCheckBox;
 class QComboBox;
@@ -40,6 +45,17 @@ public:
     void ToControls();
     void FromControls();
 
+    // The row of the name template, places, file dates and outputs, which
+    // the controls then include.
+    void SetPlacesRow(PlacesRow* row);
+    // Where the outputs go, as last taken from the controls.
+    OutputPlace Place() const { return place_; }
+    // The example name of the first of photos, from what the controls hold.
+    void ShowExample(const std::vector<PhotoItem>& photos);
+    // The presets ticked for the run as its outputs; false when one cannot
+    // be read (told).
+    bool RunOutputs(std::vector<RunOutput>& outputs, Prompter& prompter) const;
+
     // A chosen folder: only the folder box shows it, so what was typed into
     // the others stays.
     void SetOutputFolder(const std::string& folder);
@@ -59,4 +75,6 @@ private:
     std::string m_outputFolder;
     OutputNaming naming_;
     Status refused_;
+    PlacesRow* places_ = nullptr;
+    OutputPlace place_ = OutputPlace::RunFolder;
 };

@@ -5,7 +5,9 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QKeyEvent>
+#include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QUrl>
 
@@ -25,6 +27,7 @@
 #include "window/GatherTask.h"
 #include "window/OutputSettingsEditor.h"
 #include "window/OverlayPanel.h"
+#include "window/PlacesRow.h"
 #include "window/WatermarkPanel.h"
 #include "window/PhotoListPanel.h"
 #include "window/PhotoSources.h"
@@ -61,6 +64,13 @@ MainDialog::MainDialog(Prompter* prompter, MainDialogHooks hooks, QWidget* paren
                             ui->renameSuffixLabel, ui->namingDateCombo, ui->notRenameCheck,
                             ui->keepFoldersCheck},
         hooks_.outputFolderSetting(prompter_));
+    auto* places = new PlacesRow(this);
+    ui->runColumn->insertWidget(ui->runColumn->indexOf(ui->renameRow) + 1, places);
+    destination_->SetPlacesRow(places);
+    auto showExample = [this] { destination_->ShowExample(list_->Photos()); };
+    connect(places, &PlacesRow::Changed, this, showExample);
+    connect(ui->renamePrefixEdit, &QLineEdit::textChanged, this, showExample);
+    connect(ui->notRenameCheck, &QCheckBox::toggled, this, showExample);
     presets_ = std::make_unique<PresetPanel>(
         ui->presetCombo, prompter_,
         [this](std::string& name) { return hooks_.askPresetName(this, name); },
@@ -184,6 +194,8 @@ void MainDialog::ConnectCommands() {
 
 void MainDialog::ConnectParts() {
     connect(list_.get(), &PhotoListPanel::CountChanged, this, &MainDialog::UpdateActions);
+    connect(list_.get(), &PhotoListPanel::CountChanged, this,
+            [this] { destination_->ShowExample(list_->Photos()); });
     connect(list_.get(), &PhotoListPanel::RowClicked, this, &MainDialog::OnPreview);
     connect(list_.get(), &PhotoListPanel::EditRequested, actions_->Get(Command::Edit),
             &QAction::trigger);
@@ -232,6 +244,10 @@ void MainDialog::OnConvert() {
     RunRequest request;
     request.outputFolder = destination_->OutputFolder();
     request.naming = destination_->Naming();
+    if (destination_->Place() == OutputPlace::IntoFolder)
+        request.intoFolder = destination_->OutputFolder();
+    if (!destination_->RunOutputs(request.outputs, prompter_))
+        return;
     request.overlay = overlay_->Overlay();
     request.defaults = settings_->Defaults();
     request.photos = list_->Photos();

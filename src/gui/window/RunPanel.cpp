@@ -11,6 +11,7 @@
 #include "platform/Paths.h"
 #include "platform/Prompter.h"
 #include "run/ActivityLog.h"
+#include "run/OutputPlacement.h"
 #include "run/RunController.h"
 #include "run/RunSummary.h"
 
@@ -79,6 +80,9 @@ void RunPanel::Start(RunRequest request) {
     if (!prepared.ready)
         return;
     runFolder_ = prepared.job.naming.runFolder;
+    // Outputs next to their photos: the first photo's folder stands for them.
+    if (runFolder_.empty() && !prepared.job.photos.empty())
+        runFolder_ = OutputFolderOf(prepared.job.naming, prepared.job.photos.front().source.path, {});
     log_->ClearLines();
     logLines_->clear();
     if (prepared.xReset || prepared.yReset)

@@ -1,0 +1,23 @@
+#pragma once
+// An output laid out from a picture already decoded, so that one decode of
+// a photo serves several outputs.
+
+#include <cstddef>
+
+#include "model/OutputPlan.h"
+#include "model/RgbPicture.h"
+#include "platform/Status.h"
+
+// The plan's output made from whole, the whole upright source picture
+// already decoded (stretched, at any size): whole resampled to the plan's
+// picture size with the decode's lanczos-class kernel (not at all when it
+// has that size), sharpened after a reduction as the plan asks (by how much
+// the source of sourcePixels pixels was reduced), then cut to the output or
+// laid on the background as DecodePicture lays it. Carries whole's
+// resolution, camera data and RAW notes. Thread-safe.
+Result<RgbPicture> PictureFromDecoded(const RgbPicture& whole, const OutputPlan& plan,
+                                      double sourcePixels);
+
+// How many decodes of a source file have started in this process (every
+// DecodePicture call), for checks that a photo is decoded once.
+std::size_t DecodesStarted();

@@ -1,0 +1,111 @@
+#include "run/MultiOutput.h"
+
+#include <optional>
+
+#include "imaging/PictureDecode.h"
+#include "imaging/PictureResample.h"
+#include "model/OutputGeometry.h"
+#include "model/OptionTables.h"
+#include "texts/LanguagePack.h"
+
+namespace {
+
+// A plan's picture of wanted pixels made from a (not enlarged) resize to
+// from pixels matches a fresh resize within rounding when it is the same
+// size, or a reduction by at least a third on each side: a second resample
+// by a factor near 1 would soften it a little more than a fresh one does.
+bool Derivable(const PlanRect& wanted, const PlanRect& from) {
+    return (wanted.width == from.width && wanted.height == from.height) ||
+           (int64_t(wanted.width) * 3 <= int64_t(from.width) * 2 &&
+            int64_t(wanted.height) * 3 <= int64_t(from.height) * 2);
+}
+
+// Planning an output tells nothing: an unknown rule plans the record's size,
+// and the photo fails when it is converted if that cannot be made.
+class QuietPrompter : public Prompter {
+public:
+    using Prompter::Ask;
+    PromptAnswer Ask(const Prompt&) override { return PromptAnswer::No; }
+};
+
+}  // namespace
+
+std::vector<PhotoJob> JobsOfOutputs(const PhotoJob& photo, const std::vector<RunOutput>& outputs) {
+    std::vector<PhotoJob> jobs;
+    jobs.reserve(outputs.size());
+    for (const RunOutput& output : outputs) {
+        PhotoJob job = photo;
+        job.settings = output.format;
+        job.outputPath.clear();
+        QuietPrompter quiet;
+        Result<OutputPlan> plan =
+            PlanOutput(photo.source.width, photo.source.height, output.format, quiet);
+        if (plan) {
+            job.plan = plan.Value();
+            job.settings.nOutputWidth = job.plan.width;
+            job.settings.nOutputHeight = job.plan.height;
+        }
+        jobs.push_back(std::move(job));
+    }
+    return jobs;
+}
+
+std::vector<PhotoResult> ConvertPhotoOutputs(const std::vector<PhotoJob>& jobs,
+                                             const TextOverlay& overlay, Prompter& prompter) {
+    std::vector<PhotoResult> results;
+    if (jobs.empty())
+        return results;
+    const PhotoSource& source = jobs.front().source;
+
+    // The largest picture of the outputs decides what is decoded: it alone
+    // when every other can be made from it, else the source at its own size.
+    const PhotoJob* largest = nullptr;
+    for (const PhotoJob& job : jobs)
+        if (job.plan.IsDrawable() &&
+            (!largest || int64_t(job.plan.picture.width) * job.plan.picture.height >
+                             int64_t(largest->plan.picture.width) * largest->plan.picture.height))
+            largest = &job;
+    OutputPlan decodePlan;
+    if (largest) {
+        const PlanRect& from = largest->plan.picture;
+        bool fromLargest = from.width <= source.width && from.height <= source.height;
+        for (const PhotoJob& job : jobs)
+            fromLargest = fromLargest && (!job.plan.IsDrawable() || Derivable(job.plan.picture, from));
+        decodePlan = fromLargest ? OutputPlan::Stretched(from.width, from.height)
+                                 : OutputPlan::Stretched(source.width, source.height);
+        decodePlan.background = largest->plan.background;
+    }
+    bool withMetadata = false;
+    const double sourcePixels = double(source.width) * source.height;
+
+    std::optional<Result<RgbPicture>> decoded;
+    const DecodedPictureSource fromDecode = [&](const PhotoJob& job,
+                                                bool metadata) -> Result<RgbPicture> {
+        if (!decoded)
+            decoded = DecodePicture(source.path, decodePlan, metadata || withMetadata,
+                                    largest->settings.nRawDevelop);
+        if (!*decoded)
+            return decoded->GetStatus();
+        Result<RgbPicture> made = PictureFromDecoded(decoded->Value(), job.plan, sourcePixels);
+        if (!made)
+            return made.GetStatus().About(source.path);
+        return made;
+    };
+    // Camera data is read with the one decode when any output keeps it.
+    for (const PhotoJob& job : jobs) withMetadata = withMetadata || KeepsMetadata(job.settings.nMetadata);
+
+    for (const PhotoJob& job : jobs) {
+        if (decoded && !*decoded) {
+            // The source could not be decoded: told once, for its first output.
+            results.push_back({PhotoOutcome::Failed, GetText(IDS_CONVERT_FAILED),
+                               decoded->GetStatus().Reason()});
+            continue;
+        }
+        // Without a drawable plan (or a size known) the output is made as on its own.
+        if (!largest || source.width <= 0 || source.height <= 0 || !job.plan.IsDrawable())
+            results.push_back(ConvertPhoto(job, overlay, prompter));
+        else
+            results.push_back(ConvertPhotoFrom(job, overlay, prompter, fromDecode));
+    }
+    return results;
+}
