@@ -1,6 +1,9 @@
 #include "window/MainDialog.h"
 
 #include <QAction>
+#include <QScreen>
+#include <QScrollArea>
+#include <QVBoxLayout>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -23,6 +26,7 @@
 #include "ui_MainDialog.h"
 #include "window/DestinationPanel.h"
 #include "window/GatherTask.h"
+#include "window/ListHistory.h"
 #include "window/OutputSettingsEditor.h"
 #include "window/OverlayPanel.h"
 #include "window/WatermarkPanel.h"
@@ -44,11 +48,15 @@ MainDialog::MainDialog(Prompter* prompter, MainDialogHooks hooks, QWidget* paren
                    Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setWindowIcon(QuillmereIcon());
+    FitScreen();
 
     list_ = std::make_unique<PhotoListPanel>(ui->photoList, ui->totalLabel, prompter_);
     settings_ = std::make_unique<OutputSettingsEditor>(
         *list_, prompter_,
-        [this](OutputPhotoFormat& format) { return hooks_.editOutputFormat(this, format); });
+        [this](OutputPhotoFormat& format) { return hooks_.editOutputFormat(this, format); },
+        [this](std::vector<OutputPhotoFormat>& formats) {
+            return hooks_.editSelection(this, formats);
+        });
     // The settings the window starts from, in this order: the overlay font,
     // its colour, the rename prefix, the naming date, the output folder.
     auto* watermark = new WatermarkPanel(prompter_, this);
@@ -82,6 +90,8 @@ MainDialog::MainDialog(Prompter* prompter, MainDialogHooks hooks, QWidget* paren
             },
             [this](std::string& folder) { return hooks_.chooseFolder(this, folder); }});
     actions_ = new WindowActions(this, ui->photoList);
+    history_ = new ListHistory(*list_, this);
+    layout()->setMenuBar(actions_->Menus(this));
     // What the last gathering left out: one line below the run, the names
     // on request.
     leftOutLabel_ = new QLabel(this);
@@ -127,6 +137,37 @@ MainDialog::MainDialog(Prompter* prompter, MainDialogHooks hooks, QWidget* paren
                        PromptIcon::Exclamation, SettingsStore::Location());
 }
 
+void MainDialog::FitScreen() {
+    // The window's parts scroll when it is smaller than they need (a small
+    // screen, a large font); the menus stay above them.
+    auto* content = new QWidget;
+    content->setObjectName(QStringLiteral("windowContent"));
+    content->setLayout(ui->mainLayout);
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("windowScroll"));
+    scroll->setWidget(content);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll);
+}
+
+void MainDialog::showEvent(QShowEvent* event) {
+    // At first the size the parts ask for, within the screen.
+    if (!shownOnce_) {
+        shownOnce_ = true;
+        auto* scroll = findChild<QScrollArea*>(QStringLiteral("windowScroll"));
+        QSize want = scroll->widget()->sizeHint().expandedTo(size());
+        want.rheight() += layout()->menuBar() ? layout()->menuBar()->sizeHint().height() : 0;
+        if (const QScreen* shown = screen())
+            want = want.boundedTo(shown->availableGeometry().size());
+        resize(want);
+    }
+    QDialog::showEvent(event);
+}
+
 MainDialog::~MainDialog() {
     // A worker waiting for an answer must not keep the window, which waits
     // for its workers, waiting for it.
@@ -162,14 +203,21 @@ void MainDialog::ConnectCommands() {
     };
     on(Command::AddPhotos, [this] { sources_->AddPhotos(); });
     on(Command::SearchPhotos, [this] { sources_->SearchPhotos(); });
-    on(Command::Options, [this] { settings_->Options(); });
+    // Changes to the list can be undone; the defaults of new photos are not
+    // the list's.
+    const auto undoable = [this](const char* text, auto&& change) {
+        return [this, text, change] { history_->Record(QString::fromUtf8(text), change); };
+    };
+    on(Command::Options, undoable("Settings", [this] { settings_->Options(); }));
     on(Command::Convert, [this] { OnConvert(); });
     on(Command::Help, [this] { hooks_.showHelp(this, prompter_); });
-    on(Command::Edit, [this] { settings_->Edit(); });
-    on(Command::Up, [this] { list_->MoveUp(); });
-    on(Command::Down, [this] { list_->MoveDown(); });
-    on(Command::Delete, [this] { list_->DeleteSelected(); });
-    on(Command::Clear, [this] { OnClear(); });
+    on(Command::Edit, undoable("Settings", [this] { settings_->Edit(); }));
+    on(Command::Up, undoable("Up", [this] { list_->MoveUp(); }));
+    on(Command::Down, undoable("Down", [this] { list_->MoveDown(); }));
+    on(Command::Delete, undoable("Delete", [this] { list_->DeleteSelected(); }));
+    on(Command::Clear, undoable("Clear", [this] { OnClear(); }));
+    on(Command::Undo, [this] { history_->Undo(); });
+    on(Command::Redo, [this] { history_->Redo(); });
     on(Command::SelectAll, [this] { list_->SelectAll(); });
     on(Command::Browse, [this] { OnBrowse(); });
     on(Command::Font, [this] { OnFont(); });
@@ -177,13 +225,19 @@ void MainDialog::ConnectCommands() {
     on(Command::SavePreset, [this] { presets_->SaveAs(); });
     on(Command::RemovePreset, [this] { presets_->RemoveChosen(); });
     on(Command::ViewLog, [this] { run_->ViewLog(); });
-    on(Command::Update, [this] { hooks_.openProductPage(this, prompter_); });
+    on(Command::Update, [this] { hooks_.showUpdate(this, prompter_); });
     on(Command::About, [this] { hooks_.showAbout(this); });
     on(Command::Exit, [this] { OnExit(); });
 }
 
 void MainDialog::ConnectParts() {
     connect(list_.get(), &PhotoListPanel::CountChanged, this, &MainDialog::UpdateActions);
+    // Undoing past photos added would drop them.
+    connect(list_.get(), &PhotoListPanel::PhotosAdded, history_, &ListHistory::Forget);
+    connect(history_, &ListHistory::Changed, this, &MainDialog::UpdateActions);
+    connect(list_.get(), &PhotoListPanel::SortRequested, this, [this](int column) {
+        history_->Record(QStringLiteral("Sort"), [this, column] { list_->SortByColumn(column); });
+    });
     connect(list_.get(), &PhotoListPanel::RowClicked, this, &MainDialog::OnPreview);
     connect(list_.get(), &PhotoListPanel::EditRequested, actions_->Get(Command::Edit),
             &QAction::trigger);
@@ -205,8 +259,10 @@ void MainDialog::ConnectParts() {
 }
 
 void MainDialog::UpdateActions() {
-    actions_->Update(
-        WindowState{list_->Count(), presets_->Count(), run_->IsRunning(), gather_->IsRunning()});
+    actions_->Update(WindowState{list_->Count(), presets_->Count(), run_->IsRunning(),
+                                 gather_->IsRunning(), history_->CanUndo(), history_->CanRedo()});
+    actions_->Get(Command::Undo)->setText(history_->UndoText());
+    actions_->Get(Command::Redo)->setText(history_->RedoText());
     list_->SetSortable(actions_->Get(Command::Sort)->isEnabled());
 }
 
@@ -270,7 +326,7 @@ void MainDialog::OnPreview() {
 void MainDialog::ApplyPreset(const Preset& preset) {
     destination_->Apply(preset.naming);
     overlay_->Apply(preset.overlay);
-    settings_->SetDefaults(preset.format);
+    history_->Record(QStringLiteral("Preset"), [this, &preset] { settings_->SetDefaults(preset.format); });
 }
 
 std::optional<Preset> MainDialog::CurrentPreset() {

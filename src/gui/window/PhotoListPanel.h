@@ -24,6 +24,16 @@ public:
     PhotoListPanel(QTableView* view, QLabel* total, Prompter& prompter, QObject* parent = nullptr);
 
     const std::vector<PhotoItem>& Photos() const { return m_photoList; }
+
+    // The photos with the selected rows, for undoing a change to them.
+    struct State {
+        std::vector<PhotoItem> photos;
+        std::vector<int> selection;
+    };
+    State Current() const { return {m_photoList, SelectedRows()}; }
+    // The list becomes state (rebuilt, its rows selected); what it was is
+    // returned.
+    State Exchange(State state);
     int Count() const { return static_cast<int>(m_photoList.size()); }
 
     // Rows selected, ascending.
@@ -42,6 +52,8 @@ public:
     PhotoItem& Photo(int row) { return m_photoList[static_cast<std::size_t>(row)]; }
     // Rebuilds every row (the selection is cleared) and the total label.
     void Refresh();
+    // The settings of rows changed: their rows show it, the selection stays.
+    void ShowSettingsChanged(const std::vector<int>& rows);
 
     // The list commands. Up and Down keep the moved photos selected; the
     // others rebuild the rows.
@@ -66,11 +78,22 @@ public:
 signals:
     // The number of photos may have changed.
     void CountChanged(int count);
+    // Photos were appended to the list.
+    void PhotosAdded();
+    // A column's header was clicked: sort by it (SortByColumn).
+    void SortRequested(int column);
     // A row was clicked; double-clicked or right-clicked (Edit).
     void RowClicked();
     void EditRequested();
 
+protected:
+    // Ctrl+Home and Ctrl+End take the selection along with the focus.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    // Column widths from the font: each column fits its header and its
+    // usual contents.
+    void FitColumns();
     void Move(ListCommandResult (*move)(std::vector<PhotoItem>&, const RowSelection&));
     void RowsChanged(int first, int last);
 
