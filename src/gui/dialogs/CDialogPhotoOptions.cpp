@@ -347,9 +347,14 @@ void CDialogPhotoOptions::setVisible(bool visible) {
         InitDialog();
         // As large as the settings need, but never larger than the screen.
         QWidget* content = scroll_->widget();
+        // Room for the vertical scroll bar too, so that no sideways one is needed.
+        const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+                        2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+        const QMargins margins = layout()->contentsMargins();
         const QSize want = content->sizeHint() +
-                           QSize(style()->pixelMetric(QStyle::PM_ScrollBarExtent),
-                                 ui_->buttonBox->sizeHint().height() + 24);
+                           QSize(bar + margins.left() + margins.right(),
+                                 ui_->buttonBox->sizeHint().height() + layout()->spacing() +
+                                     margins.top() + margins.bottom());
         const QScreen* screen = parentWidget() ? parentWidget()->screen() : this->screen();
         const QSize room = screen ? screen->availableGeometry().size() * 9 / 10 : want;
         setMinimumSize(QSize(content->minimumSizeHint().width() / 2, 240).boundedTo(room));

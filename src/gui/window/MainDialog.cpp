@@ -1,6 +1,7 @@
 #include "window/MainDialog.h"
 
 #include <QAction>
+#include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -121,6 +122,17 @@ MainDialog::MainDialog(Prompter* prompter, MainDialogHooks hooks, QWidget* paren
     // View log sits with the program's other buttons, below the run.
     ui->programRow->insertWidget(ui->programRow->indexOf(ui->exitButton), ui->viewLogButton);
     ui->viewLogButton->show();
+    // Tab follows the rows as they are shown: the watermark after the text,
+    // View log beside the program's buttons.
+    QWidget* previous = ui->textEffectCombo;
+    for (QWidget* child : watermark->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (child->focusPolicy() & Qt::TabFocus) {
+            setTabOrder(previous, child);
+            previous = child;
+        }
+    setTabOrder(previous, ui->renamePrefixEdit);
+    setTabOrder(ui->aboutButton, ui->viewLogButton);
+    setTabOrder(ui->viewLogButton, ui->exitButton);
     setAcceptDrops(true);
     ConnectCommands();
     ConnectParts();

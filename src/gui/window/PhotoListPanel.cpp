@@ -77,9 +77,6 @@ bool PhotoListPanel::eventFilter(QObject* watched, QEvent* event) {
     // away, where Delete would remove rows no one sees.
     const int row = home ? 0 : Count() - 1;
     const QModelIndex index = model_->index(row, 0);
-    auto flags = QItemSelectionModel::Rows;
-    flags |= (key->modifiers() & Qt::ShiftModifier) ? QItemSelectionModel::SelectCurrent
-                                                     : QItemSelectionModel::ClearAndSelect;
     if (key->modifiers() & Qt::ShiftModifier) {
         // Shift extends from the current row to the end.
         const int from = std::max(0, view_->currentIndex().row());
@@ -88,7 +85,8 @@ bool PhotoListPanel::eventFilter(QObject* watched, QEvent* event) {
         view_->selectionModel()->select(range, QItemSelectionModel::Select | QItemSelectionModel::Rows);
         view_->selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
     } else {
-        view_->selectionModel()->setCurrentIndex(index, flags);
+        view_->selectionModel()->setCurrentIndex(
+            index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     }
     view_->scrollTo(index);
     emit RowClicked();

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QMenu>
 #include <QMenuBar>
+#include <QShortcut>
 #include <QWidget>
 
 bool IsEnabled(Command command, const WindowState& state) {
@@ -53,7 +54,9 @@ QList<QKeySequence> KeysOf(Command command) {
         case Command::Delete: return {QKeySequence::Delete};
         case Command::SelectAll: return {QKeySequence::SelectAll};
         case Command::Undo: return {QKeySequence::Undo};
-        case Command::Redo: return {QKeySequence::Redo};
+        // Both the desktops' keys, whatever the platform calls Redo.
+        case Command::Redo:
+            return {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)};
         case Command::Exit: return {QKeySequence(Qt::CTRL | Qt::Key_Q)};
         case Command::Edit: return {QKeySequence(Qt::CTRL | Qt::Key_E)};
         case Command::Options: return {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O)};
@@ -138,16 +141,21 @@ QMenuBar* WindowActions::Menus(QWidget* window) const {
         }
     };
     constexpr Command kLine = Command::Count;
-    menu(QStringLiteral("&File"), {Command::AddPhotos, Command::SearchPhotos, kLine,
+    // The titles carry no Alt letters: the buttons' own (Font, Edit, Convert,
+    // Help) come first. F10 opens the menus, as elsewhere on the desktop.
+    auto* open = new QShortcut(QKeySequence(Qt::Key_F10), window);
+    connect(open, &QShortcut::activated, bar,
+            [bar] { bar->setActiveAction(bar->actions().value(0)); });
+    menu(QStringLiteral("File"), {Command::AddPhotos, Command::SearchPhotos, kLine,
                                    Command::Browse, kLine, Command::Exit});
-    menu(QStringLiteral("&Edit"), {Command::Undo, Command::Redo, kLine, Command::Edit, Command::Up,
+    menu(QStringLiteral("Edit"), {Command::Undo, Command::Redo, kLine, Command::Edit, Command::Up,
                                    Command::Down, Command::Delete, Command::Clear, kLine,
                                    Command::SelectAll});
-    menu(QStringLiteral("&View"), {Command::ViewLog});
-    menu(QStringLiteral("&Convert"), {Command::Options, Command::Font, kLine, Command::ApplyPreset,
+    menu(QStringLiteral("View"), {Command::ViewLog});
+    menu(QStringLiteral("Convert"), {Command::Options, Command::Font, kLine, Command::ApplyPreset,
                                       Command::SavePreset, Command::RemovePreset, kLine,
                                       Command::Convert});
-    menu(QStringLiteral("&Help"), {Command::Help, Command::Update, Command::About});
+    menu(QStringLiteral("Help"), {Command::Help, Command::Update, Command::About});
     return bar;
 }
 
