@@ -247,8 +247,8 @@ void MainDialog::ConnectParts() {
     // Undoing past photos added would drop them.
     connect(list_.get(), &PhotoListPanel::PhotosAdded, history_, &ListHistory::Forget);
     connect(history_, &ListHistory::Changed, this, &MainDialog::UpdateActions);
-    connect(list_.get(), &PhotoListPanel::SortRequested, this, [this](int column) {
-        history_->Record(QStringLiteral("Sort"), [this, column] { list_->SortByColumn(column); });
+    list_->SetRecorder([this](const QString& text, const std::function<void()>& change) {
+        history_->Record(text, change);
     });
     connect(list_.get(), &PhotoListPanel::RowClicked, this, &MainDialog::OnPreview);
     connect(list_.get(), &PhotoListPanel::EditRequested, actions_->Get(Command::Edit),

@@ -33,7 +33,9 @@ PhotoListPanel::PhotoListPanel(QTableView* view, QLabel* total, Prompter& prompt
     view_->installEventFilter(this);
     FitColumns();
 
-    connect(header, &QHeaderView::sectionClicked, this, &PhotoListPanel::SortRequested);
+    connect(header, &QHeaderView::sectionClicked, this, [this](int column) {
+        record_(QStringLiteral("Sort"), [this, column] { SortByColumn(column); });
+    });
     connect(view_, &QAbstractItemView::clicked, this, &PhotoListPanel::RowClicked);
     connect(view_, &QAbstractItemView::doubleClicked, this, &PhotoListPanel::EditRequested);
     connect(view_, &QWidget::customContextMenuRequested, this, &PhotoListPanel::EditRequested);

@@ -4,7 +4,9 @@
 // the selection and the list commands Up, Down, Delete, Clear and sort.
 
 #include <QObject>
+#include <QString>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -65,6 +67,10 @@ public:
     // first, then alternate; every click rebuilds the rows.
     void SortByColumn(int column);
     void SetSortable(bool sortable);
+    // How a header click's sort is made: by default at once; the window
+    // passes it through its history so that it can be undone.
+    using Recorder = std::function<void(const QString& text, const std::function<void()>& change)>;
+    void SetRecorder(Recorder record) { record_ = std::move(record); }
 
     // What a run shows in the rows: every photo waiting (but those an
     // earlier part of the run converted), one being converted (with its
@@ -80,8 +86,7 @@ signals:
     void CountChanged(int count);
     // Photos were appended to the list.
     void PhotosAdded();
-    // A column's header was clicked: sort by it (SortByColumn).
-    void SortRequested(int column);
+
     // A row was clicked; double-clicked or right-clicked (Edit).
     void RowClicked();
     void EditRequested();
@@ -103,4 +108,5 @@ private:
     PhotoListModel* model_;
     std::vector<PhotoItem> m_photoList;
     PhotoSortState sort_;
+    Recorder record_ = [](const QString&, const std::function<void()>& change) { change(); };
 };
