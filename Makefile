@@ -45,7 +45,7 @@ install: build
 # dist/quillmere_VERSION_ARCH.deb, from a release build for /usr of its own.
 package:
 	@bash scripts/install-deps.sh --package
-	@$(CMAKE) -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+	@$(CMAKE) -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr -DQUILLMERE_PACKAGED=ON \
 	  -DQUILLMERE_TESTS=OFF -DQUILLMERE_BENCH=OFF \
 	  "-DCMAKE_CXX_FLAGS=$$($(DEB_BUILDFLAGS) CPPFLAGS) $$($(DEB_BUILDFLAGS) CXXFLAGS)" \
 	  "-DCMAKE_EXE_LINKER_FLAGS=$$($(DEB_BUILDFLAGS) LDFLAGS)" >/dev/null

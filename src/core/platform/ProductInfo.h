@@ -1,12 +1,14 @@
 #pragma once
-// The program's name, version and our addresses, shown in About and used by
-// the Update button.
+// The program's name and version, shown in About and by Update.
 
 inline constexpr const char* kProductName = "Quillmere";
 inline constexpr const char* kProductVersionLine = "Version 1.0";
 inline constexpr const char* kNoticeLine = "Copyright \u00a9 2026 Harbenwick. All rights reserved.";
-inline constexpr const char* kProductPageUrl = "https://quillmere.example/";
-inline constexpr const char* kContactPageUrl = "https://quillmere.example/contact/";
+// Where the program's source is kept, as the build was configured
+// (QUILLMERE_SOURCE_URL); empty when none was given.
+const char* SourceUrl();
+// Whether this build was made for a package (make package).
+bool BuiltForPackage();
 
 // The file in each run folder the program makes; searches for photos do not
 // enter a folder that holds it.

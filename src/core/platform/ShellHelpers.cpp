@@ -77,6 +77,23 @@ void ShowHelp(Prompter& prompter, QObject* context, const UrlOpener& open) {
     OpenInBrowser(prompter, context, open, FileUrl(page));
 }
 
-void OpenProductPage(Prompter& prompter, QObject* context, const UrlOpener& open) {
-    OpenInBrowser(prompter, context, open, kProductPageUrl);
+const char* SourceUrl() {
+    return QUILLMERE_SOURCE_URL;
+}
+
+bool BuiltForPackage() {
+    return QUILLMERE_PACKAGED != 0;
+}
+
+std::string UpdateText(bool packaged, const std::string& sourceUrl) {
+    std::string text = std::string(kProductName) + " " + QUILLMERE_VERSION + " is installed.\n\n";
+    if (packaged)
+        return text + "Updates come from your system's package manager: update " + kProductName +
+               " there together with your other programs.";
+    text += "This copy was built from source, outside a package, so the package manager does not "
+            "update it.";
+    if (!sourceUrl.empty())
+        text += " Newer versions of the source are at " + sourceUrl + ".";
+    return text + " A packaged " + kProductName +
+           " gets its updates from your system's package manager.";
 }

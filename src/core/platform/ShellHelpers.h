@@ -4,6 +4,8 @@
 #include <functional>
 #include <string>
 
+#include "platform/ProductInfo.h"
+
 class Prompter;
 class QObject;
 
@@ -29,6 +31,7 @@ std::string BrowserFailureText(const std::string& url);
 // no browser starts, the prompter is told (caption "Unknown error").
 void ShowHelp(Prompter& prompter, QObject* context, const UrlOpener& open = OpenUrlOnDesktop);
 
-// Opens our web page; when no browser starts, the prompter is told
-// BrowserFailureText with the caption "Unknown error".
-void OpenProductPage(Prompter& prompter, QObject* context, const UrlOpener& open = OpenUrlOnDesktop);
+// What Update says: the version installed and where updates come from (the
+// system's package manager; for a build made outside a package, its
+// source).
+std::string UpdateText(bool packaged = BuiltForPackage(), const std::string& sourceUrl = SourceUrl());

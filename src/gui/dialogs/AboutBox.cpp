@@ -28,8 +28,10 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent), ui_(std::make_unique<Ui::
     ui_->labelName->setText(QString::fromLatin1(kProductName));
     ui_->labelVersion->setText(QString::fromLatin1(kProductVersionLine));
     ui_->labelNotice->setText(QString::fromUtf8(kNoticeLine));
-    ui_->labelWebsite->setText(QStringLiteral("website: ") + Link(kProductPageUrl));
-    ui_->labelContact->setText(QStringLiteral("Contact: ") + Link(kContactPageUrl));
+    // Only an address the build was given: never one that leads nowhere.
+    ui_->labelWebsite->setVisible(*SourceUrl() != '\0');
+    ui_->labelWebsite->setText(QStringLiteral("Source: ") + Link(SourceUrl()));
+    ui_->labelContact->hide();
     ui_->buttonBox->button(QDialogButtonBox::Ok)->setDefault(true);
 }
 

@@ -1,6 +1,11 @@
 #include "dialogs/CDialogPhotoOptions.h"
 
 #include <QButtonGroup>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
+#include <QVBoxLayout>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QGridLayout>
@@ -105,6 +110,7 @@ CDialogPhotoOptions::CDialogPhotoOptions(QWidget* parent, Prompter* prompter)
     ui_->pixelFormatGrid->addWidget(paletteLabel, 2, 0);
     ui_->pixelFormatGrid->addWidget(palette_, 2, 1);
     ui_->dialogLayout->insertWidget(ui_->dialogLayout->indexOf(ui_->groupOutputSize) + 1, frame_);
+    FitScreen();
 
     // The two detail pages share one place; give both labels one width so
     // that the fields line up whichever page shows.
@@ -161,6 +167,128 @@ CDialogPhotoOptions::CDialogPhotoOptions(QWidget* parent, Prompter* prompter)
 
 CDialogPhotoOptions::~CDialogPhotoOptions() = default;
 
+namespace {
+
+const QString& DifferentText() {
+    static const QString text = QStringLiteral("(different)");
+    return text;
+}
+
+// The combos and radio groups that show a field.
+struct ListField {
+    FormatField field;
+    QComboBox* Ui::CDialogPhotoOptions::*combo;
+};
+constexpr ListField kListFields[] = {
+    {FormatField::Format, &Ui::CDialogPhotoOptions::comboOutputFormat},
+    {FormatField::PixelFormat, &Ui::CDialogPhotoOptions::comboPixelFormat},
+    {FormatField::Metadata, &Ui::CDialogPhotoOptions::comboMetadata},
+    {FormatField::RawDevelop, &Ui::CDialogPhotoOptions::comboRawDevelop},
+};
+struct CheckField {
+    FormatField field;
+    QCheckBox* Ui::CDialogPhotoOptions::*check;
+};
+constexpr CheckField kCheckFields[] = {
+    {FormatField::NoEnlarge, &Ui::CDialogPhotoOptions::checkNoEnlarge},
+    {FormatField::Lossless, &Ui::CDialogPhotoOptions::checkLossless},
+    {FormatField::KeepAspect, &Ui::CDialogPhotoOptions::checkKeepWidth},
+    {FormatField::KeepAspect, &Ui::CDialogPhotoOptions::checkKeepHeight},
+};
+
+}  // namespace
+
+void CDialogPhotoOptions::SetSelection(const std::vector<OutputPhotoFormat>& formats) {
+    m_format = formats.empty() ? OutputPhotoFormat{} : formats.front();
+    first_ = m_format;
+    differing_ = DifferingFields(formats);
+    kept_.reset();
+    if (formats.size() > 1)
+        setWindowTitle(QStringLiteral("Settings for %1 photos").arg(formats.size()));
+}
+
+QLineEdit* CDialogPhotoOptions::EditOf(FormatField field) const {
+    switch (field) {
+        case FormatField::Quality: return ui_->editQuality;
+        case FormatField::Width: return ui_->editOutputWidth;
+        case FormatField::Height: return ui_->editOutputHeight;
+        case FormatField::StretchHorizontal: return ui_->editStretchHorizontal;
+        case FormatField::StretchVertical: return ui_->editStretchVertical;
+        case FormatField::LongEdge: return ui_->editLongEdge;
+        default: return nullptr;
+    }
+}
+
+void CDialogPhotoOptions::ShowDiffering() {
+    for (std::size_t f = 0; f < differing_.size(); ++f) {
+        const auto field = static_cast<FormatField>(f);
+        if (!Differs(field))
+            continue;
+        if (QLineEdit* edit = EditOf(field)) {
+            edit->clear();
+            edit->setPlaceholderText(DifferentText());
+        }
+    }
+    // The entry keeps the first photo's id, so that the controls it decides
+    // on show as for that photo.
+    for (const ListField& list : kListFields)
+        if (Differs(list.field)) {
+            QComboBox* combo = (*ui_).*list.combo;
+            combo->insertItem(0, DifferentText(), combo->currentData());
+            combo->setCurrentIndex(0);
+        }
+    for (const CheckField& box : kCheckFields)
+        if (Differs(box.field)) {
+            QCheckBox* check = (*ui_).*box.check;
+            check->setTristate(true);
+            check->setCheckState(Qt::PartiallyChecked);
+            // A click decides: ticked or not, never back to "different".
+            connect(check, &QCheckBox::clicked, this, [this, field = box.field] {
+                for (const CheckField& same : kCheckFields)
+                    if (same.field == field)
+                        ((*ui_).*same.check)->setTristate(false);
+            });
+        }
+    const std::pair<FormatField, QButtonGroup*> groups[] = {
+        {FormatField::SizeType, sizeGroup_},
+        {FormatField::Rotate, rotateGroup_},
+        {FormatField::Flip, flipGroup_},
+    };
+    for (const auto& [field, group] : groups)
+        if (Differs(field) && group->checkedButton()) {
+            group->setExclusive(false);
+            group->checkedButton()->setChecked(false);
+            group->setExclusive(true);
+        }
+}
+
+FieldSet CDialogPhotoOptions::StillDiffering() const {
+    FieldSet still;
+    for (std::size_t f = 0; f < differing_.size(); ++f) {
+        const auto field = static_cast<FormatField>(f);
+        if (Differs(field))
+            still[f] = SameField(field, m_format, first_);
+    }
+    for (std::size_t f = 0; f < differing_.size(); ++f)
+        if (QLineEdit* edit = EditOf(static_cast<FormatField>(f)); edit && differing_[f])
+            still[f] = edit->text().trimmed().isEmpty();
+    for (const ListField& list : kListFields)
+        if (Differs(list.field))
+            At(still, list.field) = ((*ui_).*list.combo)->currentIndex() == 0;
+    for (const CheckField& box : kCheckFields)
+        if (Differs(box.field))
+            At(still, box.field) = ((*ui_).*box.check)->checkState() == Qt::PartiallyChecked;
+    const std::pair<FormatField, QButtonGroup*> groups[] = {
+        {FormatField::SizeType, sizeGroup_},
+        {FormatField::Rotate, rotateGroup_},
+        {FormatField::Flip, flipGroup_},
+    };
+    for (const auto& [field, group] : groups)
+        if (Differs(field))
+            At(still, field) = group->checkedId() == -1;
+    return still;
+}
+
 // The lists and radio groups as the option tables describe them. A size rule
 // whose radio the form lacks gets one below the others.
 void CDialogPhotoOptions::BuildChoices() {
@@ -200,10 +328,47 @@ void CDialogPhotoOptions::BuildChoices() {
     }
 }
 
+void CDialogPhotoOptions::FitScreen() {
+    // The settings scroll in a small window or on a small screen; OK and
+    // Cancel stay below them, always in sight.
+    ui_->dialogLayout->removeWidget(ui_->buttonBox);
+    ui_->dialogLayout->setSizeConstraint(QLayout::SetMinimumSize);
+    auto* content = new QWidget;
+    content->setObjectName(QStringLiteral("settingsContent"));
+    content->setLayout(ui_->dialogLayout);
+    scroll_ = new QScrollArea(this);
+    scroll_->setObjectName(QStringLiteral("settingsScroll"));
+    scroll_->setWidget(content);
+    scroll_->setWidgetResizable(true);
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setFocusPolicy(Qt::NoFocus);
+    scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    auto* outer = new QVBoxLayout(this);
+    outer->addWidget(scroll_, 1);
+    outer->addWidget(ui_->buttonBox);
+    const int margin = style()->pixelMetric(QStyle::PM_LayoutBottomMargin);
+    outer->setContentsMargins(0, 0, margin, margin);
+    ui_->buttonBox->setContentsMargins(margin, 0, 0, 0);
+}
+
 void CDialogPhotoOptions::setVisible(bool visible) {
     if (visible && !initialised_) {
         initialised_ = true;
         InitDialog();
+        // As large as the settings need, but never larger than the screen.
+        QWidget* content = scroll_->widget();
+        // Room for the vertical scroll bar too, so that no sideways one is needed.
+        const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+                        2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+        const QMargins margins = layout()->contentsMargins();
+        const QSize want = content->sizeHint() +
+                           QSize(bar + margins.left() + margins.right(),
+                                 ui_->buttonBox->sizeHint().height() + layout()->spacing() +
+                                     margins.top() + margins.bottom());
+        const QScreen* screen = parentWidget() ? parentWidget()->screen() : this->screen();
+        const QSize room = screen ? screen->availableGeometry().size() * 9 / 10 : want;
+        setMinimumSize(QSize(content->minimumSizeHint().width() / 2, 240).boundedTo(room));
+        resize(want.boundedTo(room));
     }
     QDialog::setVisible(visible);
 }
@@ -219,7 +384,9 @@ void CDialogPhotoOptions::InitDialog() {
     const NumberSetting& quality = numbers::kQuality;
     const Result<int32_t> stored =
         ReadStoredNumber(settings::kOption, quality, quality.WholeBuiltIn());
-    m_format.nCurrentJpegQuality = stored ? stored.Value() : quality.WholeBuiltIn();
+    if (!Differs(FormatField::Quality))
+        m_format.nCurrentJpegQuality = stored ? stored.Value() : quality.WholeBuiltIn();
+    first_.nCurrentJpegQuality = m_format.nCurrentJpegQuality;
     if (!stored)
         prompter_->Tell(RefusedStoredText(stored.GetStatus(), m_format.nCurrentJpegQuality),
                         "Warning", PromptIcon::Exclamation, SettingsStore::Location());
@@ -252,6 +419,7 @@ void CDialogPhotoOptions::InitDialog() {
     ShowFormatControls(m_format.nOuptputFormat);
 
     WriteControls();
+    ShowDiffering();
     ui_->buttonBox->button(QDialogButtonBox::Ok)->setFocus();
 }
 
@@ -271,6 +439,9 @@ void CDialogPhotoOptions::Refuse(QLineEdit* edit, const std::string& message) {
 }
 
 bool CDialogPhotoOptions::ReadInt(QLineEdit* edit, int32_t& value, const NumberSetting& row) {
+    // Left empty where the photos differ: each keeps its own.
+    if (!edit->placeholderText().isEmpty() && edit->text().trimmed().isEmpty())
+        return true;
     int32_t parsed = 0;
     if (!SettingsStore::ParseInt32(Trimmed(edit->text()), parsed)) {
         Refuse(edit, "Please enter an integer.");
@@ -286,6 +457,8 @@ bool CDialogPhotoOptions::ReadInt(QLineEdit* edit, int32_t& value, const NumberS
 }
 
 bool CDialogPhotoOptions::ReadDouble(QLineEdit* edit, double& value, const NumberSetting& row) {
+    if (!edit->placeholderText().isEmpty() && edit->text().trimmed().isEmpty())
+        return true;
     double parsed = 0;
     if (!ParseNumber(Trimmed(edit->text()), parsed)) {
         Refuse(edit, "Please enter a number.");
@@ -324,13 +497,6 @@ void CDialogPhotoOptions::accept() {
     }
     m_format.nOuptputFormat = ChosenId(ui_->comboOutputFormat, kNoListEntry);
     m_format.iComboPixelFormat = ChosenId(ui_->comboPixelFormat, kNoListEntry);
-    for (const Status& written :
-         {SettingsStore::WriteInt(settings::kOption, settings::kOutputFormat, m_format.nOuptputFormat),
-          SettingsStore::WriteInt(settings::kOption, settings::kJpegQuality,
-                                  m_format.nCurrentJpegQuality),
-          SettingsStore::WriteInt(settings::kOption, settings::kPixelFormat,
-                                  m_format.iComboPixelFormat)})
-        SettingsStore::TellUnsaved(written, *prompter_);
     m_format.bNoEnlarge = ui_->checkNoEnlarge->isChecked();
     m_format.bLossless = ui_->checkLossless->isChecked();
     // A value the list lacks stays as it came.
@@ -338,6 +504,28 @@ void CDialogPhotoOptions::accept() {
     m_format.nRawDevelop = ChosenId(ui_->comboRawDevelop, m_format.nRawDevelop);
     m_format.nPalette = ChosenId(palette_, m_format.nPalette);
     frame_->Read(m_format);
+    kept_ = StillDiffering();
+    // What was chosen is remembered; a field left different chose nothing.
+    const std::pair<FormatField, Status (*)(const OutputPhotoFormat&)> remembered[] = {
+        {FormatField::Format,
+         [](const OutputPhotoFormat& f) {
+             return SettingsStore::WriteInt(settings::kOption, settings::kOutputFormat,
+                                            f.nOuptputFormat);
+         }},
+        {FormatField::Quality,
+         [](const OutputPhotoFormat& f) {
+             return SettingsStore::WriteInt(settings::kOption, settings::kJpegQuality,
+                                            f.nCurrentJpegQuality);
+         }},
+        {FormatField::PixelFormat,
+         [](const OutputPhotoFormat& f) {
+             return SettingsStore::WriteInt(settings::kOption, settings::kPixelFormat,
+                                            f.iComboPixelFormat);
+         }},
+    };
+    for (const auto& [field, write] : remembered)
+        if (!At(kept_, field))
+            SettingsStore::TellUnsaved(write(m_format), *prompter_);
     QDialog::accept();
 }
 
@@ -367,7 +555,7 @@ void CDialogPhotoOptions::ShowFormatControls(int32_t format) {
     ui_->checkLossless->setVisible(lossless);
     ui_->editQuality->setEnabled(!(lossless && ui_->checkLossless->isChecked()));
     ui_->labelMetadata->setEnabled((settings & kUsesMetadata) != 0);
-    fileSizeRow_->ShowFor(settings, ui_->checkLossless->isChecked());
+    fileSizeRow_->ShowFor(settings, ui_->checkLossless->isChecked(), format);
     ui_->comboMetadata->setEnabled((settings & kUsesMetadata) != 0);
 }
 
@@ -383,6 +571,13 @@ void CDialogPhotoOptions::ShowSizeTypeControls(int32_t type) {
             findChild<QWidget*>(QLatin1String(name))
                 ->setEnabled((rule->inputs & controls.input) != 0);
     frame_->EnableFor(rule->inputs);
+    // A rule that keeps no aspect ratio shows both boxes clear, not greyed
+    // ticks it ignores; the record keeps the choice for the rules that read it.
+    const bool keeps = (rule->inputs & kUsesKeepAspect) != 0;
+    if (ui_->checkKeepWidth->checkState() != Qt::PartiallyChecked) {
+        ui_->checkKeepWidth->setChecked(keeps && m_format.nKeepAspectRatio == kKeepWidth);
+        ui_->checkKeepHeight->setChecked(keeps && m_format.nKeepAspectRatio == kKeepHeight);
+    }
     ShowSizeRows();
 }
 
@@ -392,8 +587,10 @@ void CDialogPhotoOptions::ShowAspectControls() {
         Tell("Unknown nKeepAspectRatio type!", "Error");
         return;
     }
-    ui_->checkKeepWidth->setChecked(rule == kKeepWidth);
-    ui_->checkKeepHeight->setChecked(rule == kKeepHeight);
+    const SizeRuleRow* sizeRule = FindSizeRule(m_format.nOuputSizeType);
+    const bool keeps = !sizeRule || (sizeRule->inputs & kUsesKeepAspect) != 0;
+    ui_->checkKeepWidth->setChecked(keeps && rule == kKeepWidth);
+    ui_->checkKeepHeight->setChecked(keeps && rule == kKeepHeight);
     ShowSizeRows();
 }
 

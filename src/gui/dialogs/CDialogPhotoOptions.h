@@ -13,6 +13,9 @@
 #include <cstdint>
 #include <memory>
 
+#include <vector>
+
+#include "dialogs/SelectionFields.h"
 #include "model/OutputPhotoFormat.h"
 
 class FileSizeLimitRow;
@@ -22,6 +25,7 @@ struct NumberSetting;
 class QButtonGroup;
 class QComboBox;
 class QLineEdit;
+class QScrollArea;
 class QtPrompter;
 
 namespace Ui {
@@ -37,8 +41,16 @@ public:
     explicit CDialogPhotoOptions(QWidget* parent = nullptr, Prompter* prompter = nullptr);
     ~CDialogPhotoOptions() override;
 
-    void SetFormat(const OutputPhotoFormat& format) { m_format = format; }
+    void SetFormat(const OutputPhotoFormat& format) { SetSelection({format}); }
     const OutputPhotoFormat& Format() const { return m_format; }
+    // Several photos' settings in one dialog ("Settings for 4 photos"): the
+    // fields they differ in show that and stay each photo's own unless
+    // edited. The first photo's settings fill the rest.
+    void SetSelection(const std::vector<OutputPhotoFormat>& formats);
+    // After OK: a photo's own settings with what the dialog set.
+    OutputPhotoFormat AppliedTo(const OutputPhotoFormat& own) const {
+        return Merged(own, m_format, kept_);
+    }
 
     // Runs the initialisation on the first show, before the dialog appears.
     void setVisible(bool visible) override;
@@ -60,6 +72,7 @@ public:
 
 private:
     void BuildChoices();
+    void FitScreen();
     void InitDialog();
     void WriteControls();
     bool ReadControls();
@@ -70,10 +83,22 @@ private:
     void Refuse(QLineEdit* edit, const std::string& message);
     void Tell(const std::string& text, const std::string& caption);
 
+    // The fields the photos differ in, shown so: an empty edit, a list's
+    // "(different)" entry, no radio chosen, a partly ticked box.
+    void ShowDiffering();
+    // The differing fields still showing so, or, where the dialog cannot
+    // show it, still as the first photo has them: each photo keeps its own.
+    FieldSet StillDiffering() const;
+    bool Differs(FormatField field) const { return At(differing_, field); }
+    QLineEdit* EditOf(FormatField field) const;
+
     void OnKeepWidthClicked(bool checked);
     void OnKeepHeightClicked(bool checked);
 
     OutputPhotoFormat m_format;
+    OutputPhotoFormat first_;  // the first photo's, as it came
+    FieldSet differing_;
+    FieldSet kept_;            // on OK: the fields each photo keeps
     std::unique_ptr<Ui::CDialogPhotoOptions> ui_;
     std::unique_ptr<QtPrompter> ownPrompter_;
     Prompter* prompter_;
@@ -84,4 +109,5 @@ private:
     bool initialised_ = false;
     FileSizeLimitRow* fileSizeRow_;
     QComboBox* palette_;  // the colours of 4- and 8-bit BMP
+    QScrollArea* scroll_ = nullptr;
 };

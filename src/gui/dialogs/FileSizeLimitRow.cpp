@@ -3,11 +3,15 @@
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QSpinBox>
+#include <QStyle>
 
 #include <charconv>
 #include <cmath>
 
+#include "dialogs/ChoiceList.h"
 #include "model/NumberSettings.h"
 #include "model/OptionTables.h"
 
@@ -29,7 +33,7 @@ QString KbText(int64_t bytes) {
 
 FileSizeLimitRow::FileSizeLimitRow(QWidget* parent, QBoxLayout* column) : QObject(parent) {
     auto* row = new QHBoxLayout;
-    check_ = new QCheckBox(QStringLiteral("Limit file size to"), parent);
+    check_ = new QCheckBox(QStringLiteral("L&imit file size to"), parent);
     check_->setObjectName(QStringLiteral("checkMaxFileSize"));
     edit_ = new QLineEdit(parent);
     edit_->setObjectName(QStringLiteral("editMaxFileSize"));
@@ -45,6 +49,47 @@ FileSizeLimitRow::FileSizeLimitRow(QWidget* parent, QBoxLayout* column) : QObjec
     row->addWidget(note_, 1);
     column->addLayout(row);
     connect(check_, &QCheckBox::toggled, edit_, &QWidget::setEnabled);
+    AddSearchRow(parent, column);
+}
+
+void FileSizeLimitRow::AddSearchRow(QWidget* parent, QBoxLayout* column) {
+    auto* row = new QHBoxLayout;
+    const NumberSetting& lowest = numbers::kMinQuality;
+    minQuality_ = new QSpinBox(parent);
+    minQuality_->setObjectName(QStringLiteral("spinMinQuality"));
+    minQuality_->setRange(static_cast<int>(lowest.min), static_cast<int>(lowest.max));
+    minQuality_->setValue(lowest.WholeBuiltIn());
+    minQuality_->setToolTip(QStringLiteral("The search for a size that fits goes no lower"));
+    auto* lowestLabel = new QLabel(QStringLiteral("Lo&west quality:"), parent);
+    lowestLabel->setBuddy(minQuality_);
+    chroma_ = new QComboBox(parent);
+    chroma_->setObjectName(QStringLiteral("comboChroma"));
+    FillChoices(chroma_, ChromaChoices(), [](const NamedChoice& c) { return c.text; });
+    for (int i = 0; i < chroma_->count(); ++i)
+        chroma_->setItemData(i, QString::fromUtf8(ChromaChoices()[static_cast<std::size_t>(i)].helpNote),
+                             Qt::ToolTipRole);
+    auto* chromaLabel = new QLabel(QStringLiteral("Colour &resolution:"), parent);
+    chromaLabel->setBuddy(chroma_);
+    progressive_ = new QCheckBox(QStringLiteral("Pro&gressive"), parent);
+    progressive_->setObjectName(QStringLiteral("checkProgressive"));
+    progressive_->setToolTip(QStringLiteral("A JPG shown coarse first while it loads"));
+    row->addSpacing(check_->style()->pixelMetric(QStyle::PM_IndicatorWidth));
+    row->addWidget(lowestLabel);
+    row->addWidget(minQuality_);
+    row->addSpacing(12);
+    row->addWidget(chromaLabel);
+    row->addWidget(chroma_);
+    row->addSpacing(12);
+    row->addWidget(progressive_);
+    row->addStretch(1);
+    column->addLayout(row);
+    connect(check_, &QCheckBox::toggled, this, &FileSizeLimitRow::EnableSearchRow);
+}
+
+void FileSizeLimitRow::EnableSearchRow() {
+    minQuality_->setEnabled(check_->isChecked() && byQuality_);
+    chroma_->setEnabled(format_ == kFormatJpg || format_ == kFormatAvif);
+    progressive_->setEnabled(format_ == kFormatJpg);
 }
 
 void FileSizeLimitRow::Load(const OutputPhotoFormat& format) {
@@ -54,10 +99,17 @@ void FileSizeLimitRow::Load(const OutputPhotoFormat& format) {
     check_->setChecked(loadedBytes_ > 0);
     edit_->setEnabled(loadedBytes_ > 0);
     edit_->setText(loadedText_);
+    minQuality_->setValue(format.nMinQuality);
+    SelectChoice(chroma_, format.nChroma);
+    progressive_->setChecked(format.bProgressive);
+    EnableSearchRow();
 }
 
 bool FileSizeLimitRow::Read(OutputPhotoFormat& format, QLineEdit*& refused,
                             std::string& message) const {
+    format.nMinQuality = minQuality_->value();
+    format.nChroma = ChosenId(chroma_, format.nChroma);
+    format.bProgressive = progressive_->isChecked();
     if (!check_->isChecked()) {
         format.nMaxFileSize = 0;
         return true;
@@ -82,9 +134,12 @@ bool FileSizeLimitRow::Read(OutputPhotoFormat& format, QLineEdit*& refused,
     return true;
 }
 
-void FileSizeLimitRow::ShowFor(unsigned formatSettings, bool lossless) {
+void FileSizeLimitRow::ShowFor(unsigned formatSettings, bool lossless, int32_t format) {
     const bool byQuality =
         (formatSettings & kUsesQuality) && !(lossless && (formatSettings & kUsesLossless));
+    byQuality_ = byQuality;
+    format_ = format;
+    EnableSearchRow();
     note_->setText(byQuality ? QStringLiteral("the best quality that fits, then a smaller size")
                              : QStringLiteral("lossless: met by a smaller size only"));
 }

@@ -11,6 +11,11 @@ int BrowseForFolder(QWidget* owner, std::string& folder, const std::string& star
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly, true);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    // Room for the folders' names, within the screen.
+    QSize size = dialog.sizeHint().expandedTo(QSize(50, 24) * dialog.fontMetrics().height());
+    if (const QWidget* window = owner ? owner->window() : nullptr)
+        size = size.boundedTo(window->size() * 9 / 10).expandedTo(dialog.sizeHint());
+    dialog.resize(size);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return 1;
     QString chosen = dialog.selectedFiles().constFirst();

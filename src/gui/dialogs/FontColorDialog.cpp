@@ -104,6 +104,9 @@ FontColorDialog::FontColorDialog(const LogFont& font, uint32_t color, QWidget* p
     connect(ui_->checkUnderline, &QCheckBox::toggled, this, &FontColorDialog::UpdateSample);
     connect(ui_->checkStrikeOut, &QCheckBox::toggled, this, &FontColorDialog::UpdateSample);
     connect(ui_->buttonColor, &QPushButton::clicked, this, &FontColorDialog::ChooseColor);
+    // Enter is OK wherever the focus is; the colour button opens on Space.
+    ui_->buttonColor->setAutoDefault(false);
+    ui_->buttonBox->button(QDialogButtonBox::Ok)->setDefault(true);
     UpdateSample();
 }
 

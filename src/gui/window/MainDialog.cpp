@@ -1,6 +1,10 @@
 #include "window/MainDialog.h"
 
 #include <QAction>
+#include <QMenuBar>
+#include <QScreen>
+#include <QScrollArea>
+#include <QVBoxLayout>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -25,6 +29,7 @@
 #include "ui_MainDialog.h"
 #include "window/DestinationPanel.h"
 #include "window/GatherTask.h"
+#include "window/ListHistory.h"
 #include "window/OutputSettingsEditor.h"
 #include "window/OverlayPanel.h"
 #include "window/PlacesRow.h"
@@ -47,11 +52,15 @@ MainDialog::MainDialog(Prompter* prompter, MainDialogHooks hooks, QWidget* paren
                    Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setWindowIcon(QuillmereIcon());
+    FitScreen();
 
     list_ = std::make_unique<PhotoListPanel>(ui->photoList, ui->totalLabel, prompter_);
     settings_ = std::make_unique<OutputSettingsEditor>(
         *list_, prompter_,
-        [this](OutputPhotoFormat& format) { return hooks_.editOutputFormat(this, format); });
+        [this](OutputPhotoFormat& format) { return hooks_.editOutputFormat(this, format); },
+        [this](std::vector<OutputPhotoFormat>& formats) {
+            return hooks_.editSelection(this, formats);
+        });
     // The settings the window starts from, in this order: the overlay font,
     // its colour, the rename prefix, the naming date, the output folder.
     auto* watermark = new WatermarkPanel(prompter_, this);
@@ -92,6 +101,8 @@ MainDialog::MainDialog(Prompter* prompter, MainDialogHooks hooks, QWidget* paren
             },
             [this](std::string& folder) { return hooks_.chooseFolder(this, folder); }});
     actions_ = new WindowActions(this, ui->photoList);
+    history_ = new ListHistory(*list_, this);
+    layout()->setMenuBar(actions_->Menus(this));
     // What the last gathering left out: one line below the run, the names
     // on request.
     leftOutLabel_ = new QLabel(this);
@@ -121,6 +132,17 @@ MainDialog::MainDialog(Prompter* prompter, MainDialogHooks hooks, QWidget* paren
     // View log sits with the program's other buttons, below the run.
     ui->programRow->insertWidget(ui->programRow->indexOf(ui->exitButton), ui->viewLogButton);
     ui->viewLogButton->show();
+    // Tab follows the rows as they are shown: the watermark after the text,
+    // View log beside the program's buttons.
+    QWidget* previous = ui->textEffectCombo;
+    for (QWidget* child : watermark->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (child->focusPolicy() & Qt::TabFocus) {
+            setTabOrder(previous, child);
+            previous = child;
+        }
+    setTabOrder(previous, ui->renamePrefixEdit);
+    setTabOrder(ui->aboutButton, ui->viewLogButton);
+    setTabOrder(ui->viewLogButton, ui->exitButton);
     setAcceptDrops(true);
     ConnectCommands();
     ConnectParts();
@@ -135,6 +157,37 @@ MainDialog::MainDialog(Prompter* prompter, MainDialogHooks hooks, QWidget* paren
     if (const Status& date = destination_->RefusedStored(); !date)
         prompter_.Tell(RefusedStoredText(date, destination_->Naming().date), "Warning",
                        PromptIcon::Exclamation, SettingsStore::Location());
+}
+
+void MainDialog::FitScreen() {
+    // The window's parts scroll when it is smaller than they need (a small
+    // screen, a large font); the menus stay above them.
+    auto* content = new QWidget;
+    content->setObjectName(QStringLiteral("windowContent"));
+    content->setLayout(ui->mainLayout);
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("windowScroll"));
+    scroll->setWidget(content);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll);
+}
+
+void MainDialog::showEvent(QShowEvent* event) {
+    // At first the size the parts ask for, within the screen.
+    if (!shownOnce_) {
+        shownOnce_ = true;
+        auto* scroll = findChild<QScrollArea*>(QStringLiteral("windowScroll"));
+        QSize want = scroll->widget()->sizeHint().expandedTo(size());
+        want.rheight() += layout()->menuBar() ? layout()->menuBar()->sizeHint().height() : 0;
+        if (const QScreen* shown = screen())
+            want = want.boundedTo(shown->availableGeometry().size());
+        resize(want);
+    }
+    QDialog::showEvent(event);
 }
 
 MainDialog::~MainDialog() {
@@ -172,14 +225,21 @@ void MainDialog::ConnectCommands() {
     };
     on(Command::AddPhotos, [this] { sources_->AddPhotos(); });
     on(Command::SearchPhotos, [this] { sources_->SearchPhotos(); });
-    on(Command::Options, [this] { settings_->Options(); });
+    // Changes to the list can be undone; the defaults of new photos are not
+    // the list's.
+    const auto undoable = [this](const char* text, auto&& change) {
+        return [this, text, change] { history_->Record(QString::fromUtf8(text), change); };
+    };
+    on(Command::Options, undoable("Settings", [this] { settings_->Options(); }));
     on(Command::Convert, [this] { OnConvert(); });
     on(Command::Help, [this] { hooks_.showHelp(this, prompter_); });
-    on(Command::Edit, [this] { settings_->Edit(); });
-    on(Command::Up, [this] { list_->MoveUp(); });
-    on(Command::Down, [this] { list_->MoveDown(); });
-    on(Command::Delete, [this] { list_->DeleteSelected(); });
-    on(Command::Clear, [this] { OnClear(); });
+    on(Command::Edit, undoable("Settings", [this] { settings_->Edit(); }));
+    on(Command::Up, undoable("Up", [this] { list_->MoveUp(); }));
+    on(Command::Down, undoable("Down", [this] { list_->MoveDown(); }));
+    on(Command::Delete, undoable("Delete", [this] { list_->DeleteSelected(); }));
+    on(Command::Clear, undoable("Clear", [this] { OnClear(); }));
+    on(Command::Undo, [this] { history_->Undo(); });
+    on(Command::Redo, [this] { history_->Redo(); });
     on(Command::SelectAll, [this] { list_->SelectAll(); });
     on(Command::Browse, [this] { OnBrowse(); });
     on(Command::Font, [this] { OnFont(); });
@@ -187,7 +247,7 @@ void MainDialog::ConnectCommands() {
     on(Command::SavePreset, [this] { presets_->SaveAs(); });
     on(Command::RemovePreset, [this] { presets_->RemoveChosen(); });
     on(Command::ViewLog, [this] { run_->ViewLog(); });
-    on(Command::Update, [this] { hooks_.openProductPage(this, prompter_); });
+    on(Command::Update, [this] { hooks_.showUpdate(this, prompter_); });
     on(Command::About, [this] { hooks_.showAbout(this); });
     on(Command::Exit, [this] { OnExit(); });
 }
@@ -196,6 +256,12 @@ void MainDialog::ConnectParts() {
     connect(list_.get(), &PhotoListPanel::CountChanged, this, &MainDialog::UpdateActions);
     connect(list_.get(), &PhotoListPanel::CountChanged, this,
             [this] { destination_->ShowExample(list_->Photos()); });
+    // Undoing past photos added would drop them.
+    connect(list_.get(), &PhotoListPanel::PhotosAdded, history_, &ListHistory::Forget);
+    connect(history_, &ListHistory::Changed, this, &MainDialog::UpdateActions);
+    list_->SetRecorder([this](const QString& text, const std::function<void()>& change) {
+        history_->Record(text, change);
+    });
     connect(list_.get(), &PhotoListPanel::RowClicked, this, &MainDialog::OnPreview);
     connect(list_.get(), &PhotoListPanel::EditRequested, actions_->Get(Command::Edit),
             &QAction::trigger);
@@ -217,8 +283,10 @@ void MainDialog::ConnectParts() {
 }
 
 void MainDialog::UpdateActions() {
-    actions_->Update(
-        WindowState{list_->Count(), presets_->Count(), run_->IsRunning(), gather_->IsRunning()});
+    actions_->Update(WindowState{list_->Count(), presets_->Count(), run_->IsRunning(),
+                                 gather_->IsRunning(), history_->CanUndo(), history_->CanRedo()});
+    actions_->Get(Command::Undo)->setText(history_->UndoText());
+    actions_->Get(Command::Redo)->setText(history_->RedoText());
     list_->SetSortable(actions_->Get(Command::Sort)->isEnabled());
 }
 
@@ -286,7 +354,7 @@ void MainDialog::OnPreview() {
 void MainDialog::ApplyPreset(const Preset& preset) {
     destination_->Apply(preset.naming);
     overlay_->Apply(preset.overlay);
-    settings_->SetDefaults(preset.format);
+    history_->Record(QStringLiteral("Preset"), [this, &preset] { settings_->SetDefaults(preset.format); });
 }
 
 std::optional<Preset> MainDialog::CurrentPreset() {

@@ -24,6 +24,7 @@ class MainDialog;
 class DestinationPanel;
 class QLabel;
 class GatherTask;
+class ListHistory;
 class OutputSettingsEditor;
 class OverlayPanel;
 class PhotoListPanel;
@@ -77,11 +78,13 @@ protected:
     void reject() override;  // Escape: cancels a gathering, never closes
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
+    void FitScreen();
     void ConnectCommands();
     void ConnectParts();
     // Every command's rule applied to the window's state: the one place that
@@ -109,7 +112,9 @@ private:
     std::unique_ptr<GatherTask> gather_;
     std::unique_ptr<PhotoSources> sources_;
     WindowActions* actions_ = nullptr;  // the window's child
+    ListHistory* history_ = nullptr;    // the window's child
     QLabel* leftOutLabel_ = nullptr;  // the window's child
     std::vector<std::string> leftOut_;      // what the last gathering left out
     bool closing_ = false;
+    bool shownOnce_ = false;
 };

@@ -1,11 +1,15 @@
 #include "window/MainDialogHooks.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QScreen>
+#include <QStandardPaths>
 #include <QInputDialog>
 
 #include "dialogs/AboutBox.h"
 #include "dialogs/FolderChooser.h"
 #include "dialogs/FontColorDialog.h"
+#include "platform/Paths.h"
 #include "platform/SettingsStore.h"
 #include "platform/ShellHelpers.h"
 #include "platform/WorkFolder.h"
@@ -14,9 +18,29 @@
 
 namespace {
 
+// Where a chooser opens when no folder was used before: the desktop's
+// pictures folder, else home; never the folder the program was started in.
+QString StartFolder(const QString& folder) {
+    if (!folder.isEmpty() && QDir(folder).exists())
+        return folder;
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    return QDir(pictures).exists() ? pictures : QDir::homePath();
+}
+
+// Room for the names and their columns: most of the window, within the screen.
+void SizeChooser(QFileDialog& dialog, QWidget* parent) {
+    QSize size = dialog.sizeHint().expandedTo(QSize(60, 26) * dialog.fontMetrics().height());
+    if (parent)
+        size = size.boundedTo(parent->window()->size() * 9 / 10).expandedTo(dialog.sizeHint());
+    if (const QScreen* screen = parent ? parent->screen() : dialog.screen())
+        size = size.boundedTo(screen->availableGeometry().size() * 9 / 10);
+    dialog.resize(size);
+}
+
 QStringList ChooseFiles(QWidget* parent, const QString& title, const QString& folder,
                         const QStringList& filters) {
-    QFileDialog dialog(parent, title, folder);
+    QFileDialog dialog(parent, title, StartFolder(folder));
+    SizeChooser(dialog, parent);
     dialog.setFileMode(QFileDialog::ExistingFiles);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setNameFilters(filters);
@@ -42,7 +66,8 @@ void CompleteWithProgramDialogs(MainDialogHooks& hooks) {
         hooks.chooseFiles = &ChooseFiles;
     if (!hooks.chooseFolder)
         hooks.chooseFolder = [](QWidget* parent, std::string& folder) {
-            return BrowseForFolder(parent, folder, folder) == 0;
+            const std::string start = paths::FromQString(StartFolder(paths::ToQString(folder)));
+            return BrowseForFolder(parent, folder, start) == 0;
         };
     if (!hooks.editOutputFormat)
         hooks.editOutputFormat = [](QWidget* parent, OutputPhotoFormat& format) {
@@ -53,15 +78,27 @@ void CompleteWithProgramDialogs(MainDialogHooks& hooks) {
             format = dialog.Format();
             return true;
         };
+    if (!hooks.editSelection)
+        hooks.editSelection = [](QWidget* parent, std::vector<OutputPhotoFormat>& formats) {
+            CDialogPhotoOptions dialog(parent);
+            dialog.SetSelection(formats);
+            if (dialog.exec() != QDialog::Accepted)
+                return false;
+            for (OutputPhotoFormat& format : formats) format = dialog.AppliedTo(format);
+            return true;
+        };
     if (!hooks.askPresetName)
         hooks.askPresetName = [](QWidget* parent, std::string& name) {
-            bool ok = false;
-            const QString chosen =
-                QInputDialog::getText(parent, QStringLiteral("Save preset"), QStringLiteral("Preset name:"),
-                                      QLineEdit::Normal, QString::fromStdString(name), &ok);
-            if (ok)
-                name = chosen.toStdString();
-            return ok;
+            // Wide enough for its title and a long name.
+            QInputDialog dialog(parent);
+            dialog.setWindowTitle(QStringLiteral("Save preset"));
+            dialog.setLabelText(QStringLiteral("Preset &name:"));
+            dialog.setTextValue(QString::fromStdString(name));
+            dialog.setMinimumWidth(36 * dialog.fontMetrics().averageCharWidth());
+            if (dialog.exec() != QDialog::Accepted)
+                return false;
+            name = dialog.textValue().toStdString();
+            return true;
         };
     if (!hooks.chooseFont)
         hooks.chooseFont = &FontColorDialog::Edit;
@@ -73,9 +110,9 @@ void CompleteWithProgramDialogs(MainDialogHooks& hooks) {
         hooks.showHelp = [](QWidget* parent, Prompter& prompter) { ShowHelp(prompter, parent); };
     if (!hooks.showAbout)
         hooks.showAbout = &AboutBox::Run;
-    if (!hooks.openProductPage)
-        hooks.openProductPage = [](QWidget* parent, Prompter& prompter) {
-            OpenProductPage(prompter, parent);
+    if (!hooks.showUpdate)
+        hooks.showUpdate = [](QWidget*, Prompter& prompter) {
+            prompter.Tell(UpdateText(), "Update", PromptIcon::Information);
         };
     if (!hooks.openPath)
         hooks.openPath = &OpenPath;

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "dialogs/RunSummaryDialog.h"
 #include "platform/Prompter.h"
@@ -27,6 +28,9 @@ struct MainDialogHooks {
     std::function<bool(QWidget* parent, std::string& folder)> chooseFolder;
     // The output options dialog over format; true (format changed) on OK.
     std::function<bool(QWidget* parent, OutputPhotoFormat& format)> editOutputFormat;
+    // One options dialog over the settings of several photos; true on OK,
+    // with each photo's settings as the dialog leaves them.
+    std::function<bool(QWidget* parent, std::vector<OutputPhotoFormat>& formats)> editSelection;
     // The name a preset is saved under, starting from name; true and the
     // name on OK.
     std::function<bool(QWidget* parent, std::string& name)> askPresetName;
@@ -38,7 +42,8 @@ struct MainDialogHooks {
     // prompter is told so.
     std::function<void(QWidget* parent, Prompter& prompter)> showHelp;
     std::function<void(QWidget* parent)> showAbout;
-    std::function<void(QWidget* parent, Prompter& prompter)> openProductPage;
+    // Update: which version is installed and where updates come from.
+    std::function<void(QWidget* parent, Prompter& prompter)> showUpdate;
     // Opens a folder or a file (native bytes) with the desktop's handler;
     // when none starts, the prompter is told so.
     std::function<void(QWidget* parent, Prompter& prompter, const std::string& path)> openPath;

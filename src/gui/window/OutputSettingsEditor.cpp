@@ -7,11 +7,20 @@
 #include "window/PhotoListPanel.h"
 
 OutputSettingsEditor::OutputSettingsEditor(PhotoListPanel& list, Prompter& prompter,
-                                           EditDialog edit)
-    : list_(list), prompter_(prompter), edit_(std::move(edit)) {}
+                                           EditDialog edit, EditSelection editSelection)
+    : list_(list),
+      prompter_(prompter),
+      edit_(std::move(edit)),
+      editSelection_(std::move(editSelection)) {}
 
 void OutputSettingsEditor::RecomputeOutputSize(PhotoItem& photo) {
     PlanPhotoOutput(photo, prompter_);
+}
+
+// What the last run made of the photo no longer matches its settings.
+void OutputSettingsEditor::ForgetLastResult(PhotoItem& photo) {
+    photo.status = PhotoStatus::None;
+    photo.statusReason.clear();
 }
 
 void OutputSettingsEditor::Options() {
@@ -37,8 +46,11 @@ void OutputSettingsEditor::OfferDefaultsToList() {
         PromptAnswer::Yes) {
         for (int row = 0; row < list_.Count(); ++row) {
             PhotoItem& photo = list_.Photo(row);
+            if (photo.m_outputPhotoFormat == DefaultOutputPhotoFormat)
+                continue;
             photo.m_outputPhotoFormat = DefaultOutputPhotoFormat;
             RecomputeOutputSize(photo);
+            ForgetLastResult(photo);
         }
     }
     list_.Refresh();
@@ -48,13 +60,18 @@ void OutputSettingsEditor::Edit() {
     const std::vector<int> rows = list_.SelectedRowsOrTell();
     if (rows.empty())
         return;
-    for (int row : rows) {
-        PhotoItem& photo = list_.Photo(row);
-        OutputPhotoFormat format = photo.m_outputPhotoFormat;
-        if (!edit_(format))
+    std::vector<OutputPhotoFormat> formats;
+    for (int row : rows) formats.push_back(list_.Photo(row).m_outputPhotoFormat);
+    if (!editSelection_(formats))
+        return;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        PhotoItem& photo = list_.Photo(rows[i]);
+        if (photo.m_outputPhotoFormat == formats[i])
             continue;
-        photo.m_outputPhotoFormat = format;
+        photo.m_outputPhotoFormat = formats[i];
         RecomputeOutputSize(photo);
+        ForgetLastResult(photo);
     }
-    list_.Refresh();
+    // The rows stay, and so the selection.
+    list_.ShowSettingsChanged(rows);
 }

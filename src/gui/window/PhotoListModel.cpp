@@ -78,8 +78,9 @@ QVariant PhotoListModel::data(const QModelIndex& index, int role) const {
     const PhotoItem& photo = photos_[static_cast<std::size_t>(index.row())];
     if (role == Qt::DisplayRole)
         return CellText(photo, index.column());
-    if (role == Qt::TextAlignmentRole)
-        return int(Qt::AlignCenter);
+    if (role == Qt::TextAlignmentRole)  // names read from their start
+        return int(index.column() == kColumnFileName ? Qt::AlignLeft | Qt::AlignVCenter
+                                                      : Qt::AlignCenter);
     if (role == Qt::ToolTipRole && index.column() == kColumnFileName)
         return paths::ToQString(photo.strSourcePath);
     if (role == Qt::ToolTipRole && index.column() == kColumnStatus && !photo.statusReason.empty())

@@ -1,6 +1,7 @@
 #include "window/PhotoListPanel.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QStyle>
@@ -20,25 +21,88 @@ PhotoListPanel::PhotoListPanel(QTableView* view, QLabel* total, Prompter& prompt
       prompter_(prompter),
       model_(new PhotoListModel(m_photoList, this)) {
     view_->setModel(model_);
+    total_->setText(QStringLiteral("Total photos: 0"));
     QHeaderView* header = view_->horizontalHeader();
-    int columns = 0;
-    for (int column = 0; column < kColumnCount; ++column) {
-        header->resizeSection(column, PhotoListModel::DefaultWidth(column));
-        columns += PhotoListModel::DefaultWidth(column);
-    }
     header->setSectionsClickable(true);
     // Long names get the room; the short columns keep their widths.
     header->setStretchLastSection(false);
     header->setSectionResizeMode(kColumnFileName, QHeaderView::Stretch);
-    view_->verticalHeader()->setDefaultSectionSize(view_->fontMetrics().height() + 6);
-    // Every column at its width, the names at least at theirs.
-    view_->setMinimumWidth(columns + 2 * view_->frameWidth() +
-                           view_->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    // Whole rows, and one Tab stop: Tab leaves the list, the arrows move in it.
+    view_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view_->setTabKeyNavigation(false);
+    view_->installEventFilter(this);
+    FitColumns();
 
-    connect(header, &QHeaderView::sectionClicked, this, &PhotoListPanel::SortByColumn);
+    connect(header, &QHeaderView::sectionClicked, this, [this](int column) {
+        record_(QStringLiteral("Sort"), [this, column] { SortByColumn(column); });
+    });
     connect(view_, &QAbstractItemView::clicked, this, &PhotoListPanel::RowClicked);
     connect(view_, &QAbstractItemView::doubleClicked, this, &PhotoListPanel::EditRequested);
     connect(view_, &QWidget::customContextMenuRequested, this, &PhotoListPanel::EditRequested);
+}
+
+void PhotoListPanel::FitColumns() {
+    QHeaderView* header = view_->horizontalHeader();
+    const QFontMetrics rows = view_->fontMetrics();
+    const QFontMetrics heads = header->fontMetrics();
+    // The contents each column usually shows, at the list's font.
+    static const char* const kSamples[kColumnCount] = {
+        "IMG_20240101_120000.jpg", "99999 x 99999", "2024/12/31 23:59:59", "99999 x 99999",
+        "270", "WebP 100", "Not converted"};
+    const int margin = 2 * view_->style()->pixelMetric(QStyle::PM_HeaderMargin) + 8;
+    int columns = 0;
+    for (int column = 0; column < std::min<int>(kColumnCount, model_->columnCount()); ++column) {
+        const QString title = model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+        // Room for the sort arrow beside the title.
+        const int width = std::max(heads.horizontalAdvance(title) + heads.height(),
+                                   rows.horizontalAdvance(QString::fromLatin1(kSamples[column]))) +
+                          margin;
+        header->resizeSection(column, width);
+        // The names column stretches; it needs less than a long name.
+        columns += column == kColumnFileName ? width / 2 : width;
+    }
+    view_->verticalHeader()->setDefaultSectionSize(rows.height() + 6);
+    view_->setMinimumWidth(std::min(columns, 40 * rows.averageCharWidth()) + 2 * view_->frameWidth() +
+                           view_->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+}
+
+bool PhotoListPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == view_ && event->type() == QEvent::FontChange)
+        FitColumns();
+    if (watched != view_ || event->type() != QEvent::KeyPress)
+        return QObject::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    const bool home = key->key() == Qt::Key_Home, end = key->key() == Qt::Key_End;
+    if (!(home || end) || !(key->modifiers() & Qt::ControlModifier) || Count() == 0)
+        return false;
+    // The view would move the focus alone and leave the selection scrolled
+    // away, where Delete would remove rows no one sees.
+    const int row = home ? 0 : Count() - 1;
+    const QModelIndex index = model_->index(row, 0);
+    if (key->modifiers() & Qt::ShiftModifier) {
+        // Shift extends from the current row to the end.
+        const int from = std::max(0, view_->currentIndex().row());
+        QItemSelection range(model_->index(std::min(from, row), 0),
+                             model_->index(std::max(from, row), 0));
+        view_->selectionModel()->select(range, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        view_->selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+    } else {
+        view_->selectionModel()->setCurrentIndex(
+            index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    }
+    view_->scrollTo(index);
+    emit RowClicked();
+    return true;
+}
+
+PhotoListPanel::State PhotoListPanel::Exchange(State state) {
+    State was = Current();
+    m_photoList = std::move(state.photos);
+    Refresh();
+    SelectRows(state.selection);
+    if (!state.selection.empty())
+        view_->scrollTo(model_->index(state.selection.front(), 0));
+    return was;
 }
 
 std::vector<int> PhotoListPanel::SelectedRows() const {
@@ -71,15 +135,21 @@ void PhotoListPanel::SelectAll() {
 void PhotoListPanel::Append(std::vector<PhotoItem> photos) {
     m_photoList.insert(m_photoList.end(), std::make_move_iterator(photos.begin()),
                        std::make_move_iterator(photos.end()));
-    // An empty list stays as it was, "Total Photos:" of a fresh window included.
-    if (Count() > 0)
-        Refresh();
+    if (photos.empty())
+        return;
+    Refresh();
+    emit PhotosAdded();
 }
 
 void PhotoListPanel::Refresh() {
     model_->Reset();
     total_->setText(QStringLiteral("Total photos: %1").arg(Count()));
     emit CountChanged(Count());
+}
+
+void PhotoListPanel::ShowSettingsChanged(const std::vector<int>& rows) {
+    if (!rows.empty())
+        RowsChanged(rows.front(), rows.back());
 }
 
 void PhotoListPanel::RowsChanged(int first, int last) {

@@ -4,7 +4,9 @@
 // the selection and the list commands Up, Down, Delete, Clear and sort.
 
 #include <QObject>
+#include <QString>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -24,6 +26,16 @@ public:
     PhotoListPanel(QTableView* view, QLabel* total, Prompter& prompter, QObject* parent = nullptr);
 
     const std::vector<PhotoItem>& Photos() const { return m_photoList; }
+
+    // The photos with the selected rows, for undoing a change to them.
+    struct State {
+        std::vector<PhotoItem> photos;
+        std::vector<int> selection;
+    };
+    State Current() const { return {m_photoList, SelectedRows()}; }
+    // The list becomes state (rebuilt, its rows selected); what it was is
+    // returned.
+    State Exchange(State state);
     int Count() const { return static_cast<int>(m_photoList.size()); }
 
     // Rows selected, ascending.
@@ -42,6 +54,8 @@ public:
     PhotoItem& Photo(int row) { return m_photoList[static_cast<std::size_t>(row)]; }
     // Rebuilds every row (the selection is cleared) and the total label.
     void Refresh();
+    // The settings of rows changed: their rows show it, the selection stays.
+    void ShowSettingsChanged(const std::vector<int>& rows);
 
     // The list commands. Up and Down keep the moved photos selected; the
     // others rebuild the rows.
@@ -53,6 +67,10 @@ public:
     // first, then alternate; every click rebuilds the rows.
     void SortByColumn(int column);
     void SetSortable(bool sortable);
+    // How a header click's sort is made: by default at once; the window
+    // passes it through its history so that it can be undone.
+    using Recorder = std::function<void(const QString& text, const std::function<void()>& change)>;
+    void SetRecorder(Recorder record) { record_ = std::move(record); }
 
     // What a run shows in the rows: every photo waiting (but those an
     // earlier part of the run converted), one being converted (with its
@@ -66,11 +84,21 @@ public:
 signals:
     // The number of photos may have changed.
     void CountChanged(int count);
+    // Photos were appended to the list.
+    void PhotosAdded();
+
     // A row was clicked; double-clicked or right-clicked (Edit).
     void RowClicked();
     void EditRequested();
 
+protected:
+    // Ctrl+Home and Ctrl+End take the selection along with the focus.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    // Column widths from the font: each column fits its header and its
+    // usual contents.
+    void FitColumns();
     void Move(ListCommandResult (*move)(std::vector<PhotoItem>&, const RowSelection&));
     void RowsChanged(int first, int last);
 
@@ -80,4 +108,5 @@ private:
     PhotoListModel* model_;
     std::vector<PhotoItem> m_photoList;
     PhotoSortState sort_;
+    Recorder record_ = [](const QString&, const std::function<void()>& change) { change(); };
 };

@@ -4,6 +4,9 @@
 #include <QAction>
 #include <QKeySequence>
 #include <QList>
+#include <QMenu>
+#include <QMenuBar>
+#include <QShortcut>
 #include <QWidget>
 
 bool IsEnabled(Command command, const WindowState& state) {
@@ -21,6 +24,8 @@ bool IsEnabled(Command command, const WindowState& state) {
         case Command::Delete:
         case Command::Clear: return anyPhoto && listFree;
         case Command::ApplyPreset: return state.presetCount > 0 && listFree;
+        case Command::Undo: return state.canUndo && listFree;
+        case Command::Redo: return state.canRedo && listFree;
         case Command::RemovePreset: return state.presetCount > 0;
         case Command::Help:
         case Command::SelectAll:
@@ -48,8 +53,55 @@ QList<QKeySequence> KeysOf(Command command) {
         case Command::Help: return {QKeySequence::HelpContents};
         case Command::Delete: return {QKeySequence::Delete};
         case Command::SelectAll: return {QKeySequence::SelectAll};
+        case Command::Undo: return {QKeySequence::Undo};
+        // Both the desktops' keys, whatever the platform calls Redo.
+        case Command::Redo:
+            return {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)};
+        case Command::Exit: return {QKeySequence(Qt::CTRL | Qt::Key_Q)};
+        case Command::Edit: return {QKeySequence(Qt::CTRL | Qt::Key_E)};
+        case Command::Options: return {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O)};
+        case Command::Up: return {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Up)};
+        case Command::Down: return {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Down)};
+        case Command::Browse: return {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F)};
         default: return {};
     }
+}
+
+// What each command does, in a line: the tooltip of its button and its
+// menu entry.
+QString TipOf(Command command) {
+    switch (command) {
+        case Command::AddPhotos: return QStringLiteral("Add photo files to the list");
+        case Command::SearchPhotos:
+            return QStringLiteral("Add every photo in a folder and its subfolders to the list");
+        case Command::Options:
+            return QStringLiteral("Output settings for photos added from now on");
+        case Command::Convert:
+            return QStringLiteral("Convert every photo in the list into a new folder inside the "
+                                  "output folder");
+        case Command::Help: return QStringLiteral("Show the program's help");
+        case Command::Edit: return QStringLiteral("Output settings of the selected photos");
+        case Command::Up: return QStringLiteral("Move the selected photos up the list");
+        case Command::Down: return QStringLiteral("Move the selected photos down the list");
+        case Command::Delete: return QStringLiteral("Remove the selected photos from the list");
+        case Command::Clear: return QStringLiteral("Remove every photo from the list");
+        case Command::Sort: return QStringLiteral("Sort the list by a column");
+        case Command::SelectAll: return QStringLiteral("Select every photo in the list");
+        case Command::Browse: return QStringLiteral("Choose the folder the converted photos go to");
+        case Command::Font: return QStringLiteral("Font and colour of the text added to photos");
+        case Command::ApplyPreset: return QStringLiteral("Use the settings of the chosen preset");
+        case Command::SavePreset: return QStringLiteral("Keep the current settings as a preset");
+        case Command::RemovePreset: return QStringLiteral("Remove the chosen preset");
+        case Command::ViewLog: return QStringLiteral("Open the activity log");
+        case Command::Update:
+            return QStringLiteral("Which version is installed and where updates come from");
+        case Command::About: return QStringLiteral("The program's version and licence");
+        case Command::Exit: return QStringLiteral("Quit the program");
+        case Command::Undo: return QStringLiteral("Undo the last change to the list");
+        case Command::Redo: return QStringLiteral("Redo the change just undone");
+        case Command::Count: break;
+    }
+    return {};
 }
 
 }  // namespace
@@ -59,6 +111,8 @@ WindowActions::WindowActions(QWidget* window, QWidget* list) : QObject(window) {
         const auto command = static_cast<Command>(i);
         QAction* action = new QAction(this);
         action->setShortcuts(KeysOf(command));
+        action->setToolTip(TipOf(command));
+        action->setStatusTip(TipOf(command));
         if (command == Command::Delete) {
             action->setShortcutContext(Qt::WidgetShortcut);
             list->addAction(action);
@@ -69,12 +123,48 @@ WindowActions::WindowActions(QWidget* window, QWidget* list) : QObject(window) {
     }
     Get(Command::SelectAll)->setText(QStringLiteral("Select &all"));
     Get(Command::Sort)->setText(QStringLiteral("Sort"));
+    Get(Command::Undo)->setText(QStringLiteral("&Undo"));
+    Get(Command::Redo)->setText(QStringLiteral("&Redo"));
+}
+
+QMenuBar* WindowActions::Menus(QWidget* window) const {
+    auto* bar = new QMenuBar(window);
+    bar->setObjectName(QStringLiteral("menuBar"));
+    const auto menu = [this, bar](const QString& title, std::initializer_list<Command> commands) {
+        QMenu* added = bar->addMenu(title);
+        added->setToolTipsVisible(true);
+        for (Command command : commands) {
+            if (command == Command::Count)
+                added->addSeparator();
+            else
+                added->addAction(Get(command));
+        }
+    };
+    constexpr Command kLine = Command::Count;
+    // The titles carry no Alt letters: the buttons' own (Font, Edit, Convert,
+    // Help) come first. F10 opens the menus, as elsewhere on the desktop.
+    auto* open = new QShortcut(QKeySequence(Qt::Key_F10), window);
+    connect(open, &QShortcut::activated, bar,
+            [bar] { bar->setActiveAction(bar->actions().value(0)); });
+    menu(QStringLiteral("File"), {Command::AddPhotos, Command::SearchPhotos, kLine,
+                                   Command::Browse, kLine, Command::Exit});
+    menu(QStringLiteral("Edit"), {Command::Undo, Command::Redo, kLine, Command::Edit, Command::Up,
+                                   Command::Down, Command::Delete, Command::Clear, kLine,
+                                   Command::SelectAll});
+    menu(QStringLiteral("View"), {Command::ViewLog});
+    menu(QStringLiteral("Convert"), {Command::Options, Command::Font, kLine, Command::ApplyPreset,
+                                      Command::SavePreset, Command::RemovePreset, kLine,
+                                      Command::Convert});
+    menu(QStringLiteral("Help"), {Command::Help, Command::Update, Command::About});
+    return bar;
 }
 
 void WindowActions::Bind(QAbstractButton* button, Command command) {
     QAction* action = Get(command);
     action->setText(button->text());
-    action->setToolTip(button->toolTip());
+    if (!button->toolTip().isEmpty())
+        action->setToolTip(button->toolTip());
+    button->setToolTip(action->toolTip());
     const auto show = [button, action] {
         button->setText(action->text());
         button->setEnabled(action->isEnabled());

@@ -11,6 +11,7 @@
 
 class QAbstractButton;
 class QAction;
+class QMenuBar;
 class QWidget;
 
 // What the rules look at.
@@ -19,6 +20,8 @@ struct WindowState {
     int presetCount = 0;
     bool converting = false;  // a run is active: Convert is Stop
     bool gathering = false;   // photos are being gathered into the list
+    bool canUndo = false;     // the list has a change to undo
+    bool canRedo = false;
 };
 
 enum class Command : std::size_t {
@@ -43,6 +46,8 @@ enum class Command : std::size_t {
     Update,
     About,
     Exit,
+    Undo,
+    Redo,
     Count,
 };
 
@@ -67,6 +72,10 @@ public:
 
     // Every rule applied to state; Convert reads "Stop" while converting.
     void Update(const WindowState& state);
+
+    // The menus File, Edit, View, Convert and Help over the actions, for
+    // window's layout: each command with its keys and state.
+    QMenuBar* Menus(QWidget* window) const;
 
 private:
     std::array<QAction*, static_cast<std::size_t>(Command::Count)> actions_{};

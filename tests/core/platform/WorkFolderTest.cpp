@@ -98,7 +98,28 @@ TEST_F(WorkFolderTest, FollowsTheDesktopsPicturesFolder) {
     EXPECT_TRUE(fs::is_directory(home_.path() + "/Fotos/Quillmere"));
 }
 
-// Help and Update say so when no browser starts, and nothing otherwise.
+// Update names the installed version and where updates come from, and no
+// address unless the build was given one.
+TEST(ShellHelpersTest, UpdateSaysWhereUpdatesComeFrom) {
+    const struct {
+        bool packaged;
+        std::string source;
+        std::vector<std::string> said, unsaid;
+    } cases[] = {
+        {true, "", {"1.0 is installed", "package manager"}, {"http", "built from source"}},
+        {false, "", {"1.0 is installed", "built from source"}, {"http"}},
+        {false, "https://git.example.org/q", {"built from source", "https://git.example.org/q"}, {}},
+    };
+    for (const auto& c : cases) {
+        const std::string text = UpdateText(c.packaged, c.source);
+        for (const std::string& part : c.said)
+            EXPECT_NE(text.find(part), std::string::npos) << text;
+        for (const std::string& part : c.unsaid)
+            EXPECT_EQ(text.find(part), std::string::npos) << text;
+    }
+}
+
+// Help says so when no browser starts, and nothing otherwise.
 TEST(ShellHelpersTest, PagesThatNoBrowserOpensAreTold) {
     const std::string help = "file://" + HelpPagePath();
     const struct {
@@ -106,8 +127,6 @@ TEST(ShellHelpersTest, PagesThatNoBrowserOpensAreTold) {
         std::function<void(Prompter&, const UrlOpener&)> open;
         std::string url;
     } pages[] = {
-        {"Update", [](Prompter& p, const UrlOpener& o) { OpenProductPage(p, nullptr, o); },
-         kProductPageUrl},
         {"Help", [](Prompter& p, const UrlOpener& o) { ShowHelp(p, nullptr, o); }, help},
     };
     for (const auto& page : pages)
@@ -149,7 +168,7 @@ TEST(ShellHelpersTest, DesktopOpenerReportsAHandlerThatFails) {
         QObject context;
         QEventLoop loop;
         bool failed = false;
-        OpenUrlOnDesktop("https://quillmere.example/", &context, [&] { failed = true; });
+        OpenUrlOnDesktop("https://www.debian.org/", &context, [&] { failed = true; });
         // The handler has ended once its process object is gone.
         QObject::connect(context.findChild<QObject*>(), &QObject::destroyed, &loop,
                          &QEventLoop::quit);

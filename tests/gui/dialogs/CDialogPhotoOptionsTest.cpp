@@ -90,10 +90,12 @@ private slots:
     void controlTexts() {
         Opened o;
         QCOMPARE(o.dialog->windowTitle(), QStringLiteral("Photo Output Options"));
-        QCOMPARE(o.get<QLabel>("labelOutputFormat")->text(), QStringLiteral("Output Format:"));
-        QCOMPARE(o.get<QCheckBox>("checkKeepWidth")->text(),
+        // The captions as shown; the Alt letters are marked with '&'.
+        const auto shown = [](QString text) { return text.remove(QLatin1Char('&')); };
+        QCOMPARE(shown(o.get<QLabel>("labelOutputFormat")->text()), QStringLiteral("Output Format:"));
+        QCOMPARE(shown(o.get<QCheckBox>("checkKeepWidth")->text()),
                  QStringLiteral("Keep aspect ratio with width"));
-        QCOMPARE(o.get<QCheckBox>("checkKeepHeight")->text(),
+        QCOMPARE(shown(o.get<QCheckBox>("checkKeepHeight")->text()),
                  QStringLiteral("Keep aspect ratio with Height"));
         QCOMPARE(o.get<QLabel>("labelQualityRange")->text(), QStringLiteral("(Min 1, Max 100)"));
         QCOMPARE(o.get<QRadioButton>("radioFixedSize")->text(), QString());
@@ -315,7 +317,8 @@ private slots:
         }
     }
 
-    // Fit reads both sides, so no aspect rule may hide one of them.
+    // Fit reads both sides, so no aspect rule may hide one of them, nor show
+    // as ticked; Fixed size still has the rule.
     void fitShowsBothRowsWhateverTheAspectRule() {
         OutputPhotoFormat f;
         f.nOuputSizeType = kSizeFit;
@@ -323,8 +326,9 @@ private slots:
         Opened o(f);
         QVERIFY(o.visible("editOutputWidth"));
         QVERIFY(o.visible("editOutputHeight"));
-        QVERIFY(o.checked("checkKeepWidth"));
+        QVERIFY(!o.checked("checkKeepWidth"));
         o.click("radioFixedSize");
+        QVERIFY(o.checked("checkKeepWidth"));
         QVERIFY(!o.visible("editOutputHeight"));
         o.click("radioFitSize");
         QVERIFY(o.visible("editOutputHeight"));
@@ -725,6 +729,41 @@ private slots:
         QVERIFY(!StoreHas(settings::kOutputFormat));
         QVERIFY(!StoreHas(settings::kJpegQuality));
         QVERIFY(o.prompter.Prompts().empty());
+    }
+
+    // The size search's own settings beside the limit: offered where the
+    // format reads them, and what is set there is what OK keeps.
+    void sizeSearchSettings_data() {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<bool>("limit");
+        QTest::addColumn<bool>("lowestOffered");
+        QTest::addColumn<bool>("chromaOffered");
+        QTest::addColumn<bool>("progressiveOffered");
+        QTest::newRow("JPG with a limit") << int(kFormatJpg) << true << true << true << true;
+        QTest::newRow("JPG without a limit") << int(kFormatJpg) << false << false << true << true;
+        QTest::newRow("AVIF: no progressive") << int(kFormatAvif) << true << true << true << false;
+        QTest::newRow("PNG: lossless, none") << int(kFormatPng) << true << false << false << false;
+    }
+    void sizeSearchSettings() {
+        QFETCH(int, format);
+        QFETCH(bool, limit);
+        QFETCH(bool, lowestOffered);
+        QFETCH(bool, chromaOffered);
+        QFETCH(bool, progressiveOffered);
+        OutputPhotoFormat f = WithFormat(format);
+        f.nMaxFileSize = limit ? 200000 : 0;
+        Opened o(f);
+        QCOMPARE(o.enabled("spinMinQuality"), lowestOffered);
+        QCOMPARE(o.enabled("comboChroma"), chromaOffered);
+        QCOMPARE(o.enabled("checkProgressive"), progressiveOffered);
+        o.get<QSpinBox>("spinMinQuality")->setValue(55);
+        o.choose("comboChroma", o.get<QComboBox>("comboChroma")->findData(int(kChroma444)));
+        o.get<QCheckBox>("checkProgressive")->setChecked(true);
+        o.pressOk();
+        QCOMPARE(o.dialog->Format().nMinQuality, 55);
+        QCOMPARE(o.dialog->Format().nChroma, int(kChroma444));
+        QVERIFY(o.dialog->Format().bProgressive);
+        QCOMPARE(o.dialog->Format().nMaxFileSize, int64_t(limit ? 200000 : 0));
     }
 };
 

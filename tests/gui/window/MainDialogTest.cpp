@@ -112,7 +112,7 @@ private slots:
         QCOMPARE(ui.renamePrefixEdit->text(), QStringLiteral("output.photo"));
         QCOMPARE(ui.textXEdit->text(), QStringLiteral("0"));
         QCOMPARE(ui.textYEdit->text(), QStringLiteral("0"));
-        QCOMPARE(ui.totalLabel->text(), QStringLiteral("Total Photos:"));
+        QCOMPARE(ui.totalLabel->text(), QStringLiteral("Total photos: 0"));
         QVERIFY(ui.outputFolderEdit->text().endsWith(QStringLiteral("Quillmere/")));
         for (QPushButton* button : {ui.convertButton, ui.editButton, ui.upButton, ui.downButton,
                                     ui.deleteButton, ui.clearButton})
@@ -129,10 +129,15 @@ private slots:
         QCOMPARE(model->columnCount(), titles.size());
         for (int column = 0; column < titles.size(); ++column)
             QCOMPARE(model->headerData(column, Qt::Horizontal).toString(), titles[column]);
-        // The names take the room the window has; the other columns keep theirs.
+        // Every title fits its column at the font in use, and so does a
+        // time; the names take the room the window has.
         QHeaderView* header = ui.photoList->horizontalHeader();
-        QVERIFY(header->sectionSize(0) >= 200);
-        QCOMPARE(header->sectionSize(4), 100);
+        for (int column = 0; column < titles.size(); ++column)
+            QVERIFY2(header->sectionSize(column) >
+                         header->fontMetrics().horizontalAdvance(titles[column]),
+                     qPrintable(titles[column]));
+        QVERIFY(header->sectionSize(2) >
+                ui.photoList->fontMetrics().horizontalAdvance(QStringLiteral("2024/12/31 23:59:59")));
         QCOMPARE(ui.photoList->selectionMode(), QAbstractItemView::ExtendedSelection);
         QCOMPARE(ui.photoList->selectionBehavior(), QAbstractItemView::SelectRows);
         QVERIFY(ui.photoList->showGrid());
@@ -257,22 +262,30 @@ private slots:
                 .c_str()));
     }
 
-    void editOpensOneDialogPerSelectedPhoto() {
+    void editOpensOneDialogForTheSelection() {
         auto window = NewWindow();
         AddLetters(*window, QStringLiteral("abcd"));
-        script_.editAnswers = {true, false, true};
+        const auto rotations = [&window] {
+            std::vector<int32_t> rotations;
+            for (const PhotoItem& photo : window->List().Photos())
+                rotations.push_back(photo.m_outputPhotoFormat.nRotateAngel);
+            return rotations;
+        };
+        window->List().SelectRows({0, 2, 3});
+        script_.editAnswers = {false};
+        window->Settings().Edit();
+        QCOMPARE(rotations(), (std::vector<int32_t>{0, 0, 0, 0}));
+
+        script_.editAnswers = {true};
         script_.editWidth = 20;
         window->List().SelectRows({0, 2, 3});
         window->Settings().Edit();
-        QCOMPARE(script_.editSeen.size(), size_t(3));
+        QCOMPARE(script_.selectionsSeen, (std::vector<std::size_t>{3, 3}));
+        QCOMPARE(rotations(), (std::vector<int32_t>{90, 0, 90, 90}));
+        // The output size is worked out again for the edited photos: 40x30 at width 20.
         const std::vector<PhotoItem>& photos = window->List().Photos();
-        std::vector<int32_t> rotations;
-        for (const PhotoItem& photo : photos)
-            rotations.push_back(photo.m_outputPhotoFormat.nRotateAngel);
-        QCOMPARE(rotations, (std::vector<int32_t>{90, 0, 0, 90}));
-        // The output size is worked out again for the confirmed photos: 40x30 at width 20.
         QCOMPARE(photos[0].m_outputPhotoFormat.nOutputHeight, 15);
-        QCOMPARE(photos[2].m_outputPhotoFormat.nOutputWidth, 1024);
+        QCOMPARE(photos[1].m_outputPhotoFormat.nOutputWidth, 1024);
         QCOMPARE(window->Controls().photoList->model()->index(3, 4).data().toString(),
                  QStringLiteral("90"));
 
@@ -280,7 +293,7 @@ private slots:
         prompter_.Clear();
         window->Settings().Edit();
         QCOMPARE(prompter_.Texts(), std::vector<std::string>{"Please select items!"});
-        QCOMPARE(script_.editSeen.size(), size_t(3));
+        QCOMPARE(script_.selectionsSeen.size(), size_t(2));
     }
 
     void optionsAsksBeforeChangingEveryPhoto_data() {

@@ -30,6 +30,7 @@ struct Script {
     std::string folderStart;
     std::deque<bool> editAnswers;  // OK (true) or Cancel per options dialog
     std::vector<OutputPhotoFormat> editSeen;
+    std::vector<std::size_t> selectionsSeen;  // photos per selection dialog
     int32_t editRotate = 90;  // what an OK'd dialog sets
     int32_t editWidth = 0;    // when > 0: fixed width, aspect from width
     LogFont font;
@@ -71,6 +72,19 @@ inline MainDialogHooks ScriptedHooks(Script& script) {
         }
         return ok;
     };
+    // One dialog for the selection: OK sets the same on every photo.
+    hooks.editSelection = [edit = hooks.editOutputFormat, &script](
+                              QWidget* parent, std::vector<OutputPhotoFormat>& formats) {
+        script.selectionsSeen.push_back(formats.size());
+        const bool ok = script.editAnswers.empty() ? false : script.editAnswers.front();
+        for (OutputPhotoFormat& format : formats) {
+            script.editAnswers.push_front(ok);
+            edit(parent, format);
+        }
+        if (!script.editAnswers.empty())
+            script.editAnswers.pop_front();
+        return ok;
+    };
     hooks.askPresetName = [&script](QWidget*, std::string& name) {
         name = script.presetName;
         return !name.empty();
@@ -82,7 +96,7 @@ inline MainDialogHooks ScriptedHooks(Script& script) {
     };
     hooks.showHelp = [](QWidget*, Prompter&) {};
     hooks.showAbout = [](QWidget*) {};
-    hooks.openProductPage = [](QWidget*, Prompter&) {};
+    hooks.showUpdate = [](QWidget*, Prompter&) {};
     hooks.openPath = [&script](QWidget*, Prompter&, const std::string& path) {
         script.openedFolders.push_back(path);
     };
