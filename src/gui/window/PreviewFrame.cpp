@@ -35,6 +35,8 @@ public:
     }
     QImage image;
     std::function<void()> doubleClicked;
+    // Room to judge a small watermark; the window may give it less.
+    QSize sizeHint() const override { return {360, 220}; }
 
 protected:
     void paintEvent(QPaintEvent*) override {
