@@ -34,6 +34,7 @@ bench: deps
 	build-bench/bench/fit_size_bench
 	build-bench/bench/frames_bench
 	build-bench/bench/outputs_bench
+	build-bench/bench/thumbnails_bench 5000
 	@if [ -x bench/batch-vs-peers.sh ]; then BUILD=build-bench bench/batch-vs-peers.sh; fi
 	@if [ -x bench/raw-vs-peers.sh ]; then BUILD=build-bench bench/raw-vs-peers.sh; fi
 

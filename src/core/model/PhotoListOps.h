@@ -40,8 +40,9 @@ enum PhotoColumn : int {
     kColumnOutputSize = 3,
     kColumnRotate = 4,
     kColumnFormat = 5,  // output format and quality ("WebP 82")
-    kColumnStatus = 6,  // the photo's result in the last run
-    kColumnCount = 7,
+    kColumnFolder = 6,  // the folder below the searched one
+    kColumnStatus = 7,  // the photo's result in the last run
+    kColumnCount = 8,
 };
 
 enum class PhotoSortKey { FileName, Time };

@@ -4,15 +4,13 @@
 
 #include <algorithm>
 
-#include "imaging/OverlayText.h"
-#include "imaging/PictureDecode.h"
 #include "imaging/RawDecode.h"
 #include "imaging/RotateFlip.h"
-#include "imaging/WatermarkImage.h"
 #include "model/OptionTables.h"
 #include "model/OutputGeometry.h"
 #include "platform/OutputFile.h"
 #include "run/OutputChecks.h"
+#include "run/OutputPicture.h"
 #include "texts/LanguagePack.h"
 
 namespace {
@@ -89,33 +87,13 @@ PhotoResult PhotoConversion::Run() {
                     "an output of " + SizeText(plan) + " pixels is larger than " + row->listText +
                         " stores (" + std::to_string(row->maxSide) + " pixels a side)");
 
-    // The file as it is now, whatever size it had when it was added.
-    const bool withMetadata =
-        row && (row->settings & kUsesMetadata) && KeepsMetadata(format_.nMetadata);
     // A source that already meets the byte limit and would come out unchanged
     // is copied as it is, without being decoded.
     const bool copySource = row && SourceFitsAsItIs(job_, *row, !overlay_.text.empty());
-    Result<RgbPicture> decoded =
-        copySource ? Result<RgbPicture>(RgbPicture{})
-        : decode_  ? (*decode_)(job_, withMetadata)
-                   : DecodePicture(job_.source.path, plan, withMetadata, format_.nRawDevelop);
-    if (!decoded)
-        return Fail(IDS_CONVERT_FAILED, decoded.GetStatus().Reason());
-    RgbPicture& picture = decoded.Value();
-    if (format_.nDpi > 0)
-        picture.xResolution = picture.yResolution = format_.nDpi / 25.4;
-
-    // A run decodes the watermark once for all photos; a photo converted on
-    // its own reads it here.
-    ImageWatermark watermark = overlay_.watermark;
-    if (!watermark.path.empty() && !watermark.logo) {
-        auto logo = LoadWatermarkLogo(watermark.path);
-        if (!logo)
-            return Fail(IDS_CONVERT_FAILED, "the watermark: " + logo.GetStatus().Told());
-        watermark.logo = logo.Value();
-    }
-    DrawWatermark(picture, watermark);
-    DrawOverlayText(picture, overlay_);
+    Result<RgbPicture> finished = FinishPicture(job_, overlay_, row, copySource, decode_);
+    if (!finished)
+        return Fail(IDS_CONVERT_FAILED, finished.GetStatus().Reason());
+    RgbPicture& picture = finished.Value();
 
     // The encoder turns and flips the picture as it reads it.
     if (!RotateFlipTypeOf(format_.nRotateAngel, format_.nFlipType).angleKnown)
@@ -130,12 +108,8 @@ PhotoResult PhotoConversion::Run() {
     std::optional<FileSizeFit> fit;
     if (Status created = file.Create(outputPath); !created)
         written.reason = created.Reason();
-    else if (copySource)
-        written = CopySource(job_.source.path, file, fit.emplace());
-    else if (format_.nMaxFileSize > 0)
-        written = WriteWithinFileSize(picture, format_, *row, file, fit.emplace());
     else
-        written = row->encode(picture, format_, file);
+        written = EncodeOutput(job_, *row, copySource, picture, file, fit);
     bool replaced = replaceAgreed;
     if (written.outcome == EncodeOutcome::Written) {
         Result<CommitOutcome> placed = file.Commit(replaceAgreed);

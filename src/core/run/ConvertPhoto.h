@@ -57,8 +57,6 @@ struct [[nodiscard]] PhotoResult {
 // different output paths.
 // decode, when given, makes the picture instead of a decode of the source
 // (several outputs of one decode).
-using DecodedPictureSource =
-    std::function<Result<RgbPicture>(const PhotoJob& job, bool withMetadata)>;
 PhotoResult ConvertPhoto(const PhotoJob& job, const TextOverlay& overlay, Prompter& prompter);
 PhotoResult ConvertPhotoFrom(const PhotoJob& job, const TextOverlay& overlay, Prompter& prompter,
                              const DecodedPictureSource& decode);

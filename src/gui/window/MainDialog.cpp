@@ -8,6 +8,8 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QHeaderView>
+#include <QShortcut>
 #include <QKeyEvent>
 #include <QCheckBox>
 #include <QLabel>
@@ -18,7 +20,7 @@
 #include "dialogs/AppIcon.h"
 #include "gather/PhotoInfo.h"
 #include "dialogs/QtPrompter.h"
-#include "imaging/DecodePreview.h"
+#include "imaging/ThumbnailLoader.h"
 #include "platform/SettingsStore.h"
 #include "settings/PresetStore.h"
 #include "settings/StoredValues.h"
@@ -34,6 +36,7 @@
 #include "window/OverlayPanel.h"
 #include "window/PlacesRow.h"
 #include "window/WatermarkPanel.h"
+#include "window/PhotoListModel.h"
 #include "window/PhotoListPanel.h"
 #include "window/PhotoSources.h"
 #include "window/PresetPanel.h"
@@ -122,7 +125,16 @@ MainDialog::MainDialog(Prompter* prompter, MainDialogHooks hooks, QWidget* paren
         prompter_.Tell("These files were left out because they are not pictures:" + names,
                        kProductName, PromptIcon::Information);
     });
-    ui->previewFrame->SetDecoder(&DecodePreview);
+    // Thumbnails beside the file names, filling in as rows are shown.
+    const QSize thumbnail(48, 36);
+    auto* thumbnails = new ThumbnailLoader(thumbnail, devicePixelRatioF(), 128 << 20, this);
+    qobject_cast<PhotoListModel*>(ui->photoList->model())->SetThumbnails(thumbnails);
+    ui->photoList->setIconSize(thumbnail);
+    ui->photoList->verticalHeader()->setDefaultSectionSize(
+        std::max(ui->photoList->verticalHeader()->defaultSectionSize(), thumbnail.height() + 4));
+    // Space in the list opens the result larger.
+    connect(new QShortcut(Qt::Key_Space, ui->photoList, nullptr, nullptr, Qt::WidgetShortcut),
+            &QShortcut::activated, ui->previewFrame, &PreviewFrame::OpenLarger);
 
     // The log's own list stays hidden; View log opens the whole file.
     for (QWidget* hidden :
@@ -265,8 +277,16 @@ void MainDialog::ConnectParts() {
     connect(list_.get(), &PhotoListPanel::RowClicked, this, &MainDialog::OnPreview);
     connect(list_.get(), &PhotoListPanel::EditRequested, actions_->Get(Command::Edit),
             &QAction::trigger);
-    connect(overlay_.get(), &OverlayPanel::Changed, this,
-            [this] { ui->previewFrame->SetOverlay(overlay_->InControls()); });
+    // The result preview follows the selection (keyboard too), the overlay
+    // and the photos' settings; the same result is never made twice.
+    connect(ui->photoList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &MainDialog::OnPreview);
+    connect(ui->photoList->model(), &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex&, const QModelIndex&, const QList<int>& roles) {
+                if (roles != QList<int>{Qt::DecorationRole})  // a thumbnail came
+                    OnPreview();
+            });
+    connect(overlay_.get(), &OverlayPanel::Changed, this, &MainDialog::OnPreview);
     connect(presets_.get(), &PresetPanel::CountChanged, this, &MainDialog::UpdateActions);
     connect(presets_.get(), &PresetPanel::Applied, this, &MainDialog::ApplyPreset);
     connect(gather_.get(), &GatherTask::RunningChanged, this, &MainDialog::UpdateActions);
@@ -347,8 +367,7 @@ void MainDialog::OnPreview() {
     if (rows.empty())
         return;
     const PhotoItem& photo = list_->Photos()[static_cast<std::size_t>(rows.front())];
-    ui->previewFrame->SetOverlay(overlay_->InControls());
-    ui->previewFrame->ShowPhoto(photo.strSourcePath, PlanOfPhoto(photo));
+    ui->previewFrame->ShowResult(JobOfPhoto(photo), overlay_->InControls());
 }
 
 void MainDialog::ApplyPreset(const Preset& preset) {

@@ -1,13 +1,38 @@
 #include "window/PhotoListModel.h"
 
+#include <QDir>
+#include <QFileInfo>
 
 #include <algorithm>
 
+#include "imaging/ThumbnailLoader.h"
 #include "model/OptionTables.h"
 #include "platform/Paths.h"
 
 PhotoListModel::PhotoListModel(const std::vector<PhotoItem>& photos, QObject* parent)
     : QAbstractTableModel(parent), photos_(photos) {}
+
+void PhotoListModel::SetThumbnails(ThumbnailLoader* loader) {
+    thumbnails_ = loader;
+    if (loader)
+        connect(loader, &ThumbnailLoader::Ready, this, &PhotoListModel::ThumbnailReady);
+}
+
+void PhotoListModel::ThumbnailReady(const QString& path) {
+    const int rows = rowCount();
+    int row = askedRows_.take(path);
+    // The list may have changed order since it was asked for.
+    if (row >= rows || paths::ToQString(photos_[std::size_t(row)].strSourcePath) != path) {
+        row = -1;
+        for (int at = 0; at < rows && row < 0; ++at)
+            if (paths::ToQString(photos_[std::size_t(at)].strSourcePath) == path)
+                row = at;
+    }
+    if (row >= 0) {
+        const QModelIndex cell = index(row, kColumnFileName);
+        emit dataChanged(cell, cell, {Qt::DecorationRole});
+    }
+}
 
 void PhotoListModel::Reset() {
     beginResetModel();
@@ -55,6 +80,7 @@ QString PhotoListModel::CellText(const PhotoItem& photo, int column) {
     case kColumnOutputSize: return QStringLiteral("%1*%2").arg(out.nOutputWidth).arg(out.nOutputHeight);
     case kColumnRotate: return QString::number(out.nRotateAngel);
     case kColumnFormat: return FormatText(photo);
+    case kColumnFolder: return FolderText(photo);
     case kColumnStatus: return StatusText(photo.status);
     default: return {};
     }
@@ -72,15 +98,39 @@ QString PhotoListModel::FormatText(const PhotoItem& photo) {
     return text;
 }
 
+QString PhotoListModel::FolderText(const PhotoItem& photo) {
+    const QString path = paths::ToQString(photo.strSourcePath);
+    const QString folder = QFileInfo(path).path();
+    const QString root = paths::ToQString(photo.strSearchRoot);
+    if (!root.isEmpty() && path.startsWith(root)) {
+        const QString below = QFileInfo(path.mid(root.size())).path();
+        return below == QLatin1String(".") ? QString() : below;
+    }
+    const QString home = QDir::homePath();
+    if (folder == home || folder.startsWith(home + QLatin1Char('/')))
+        return QLatin1Char('~') + folder.mid(home.size());
+    return folder;
+}
+
 QVariant PhotoListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount())
         return {};
     const PhotoItem& photo = photos_[static_cast<std::size_t>(index.row())];
     if (role == Qt::DisplayRole)
         return CellText(photo, index.column());
-    if (role == Qt::TextAlignmentRole)  // names read from their start
-        return int(index.column() == kColumnFileName ? Qt::AlignLeft | Qt::AlignVCenter
-                                                      : Qt::AlignCenter);
+    if (role == Qt::DecorationRole && index.column() == kColumnFileName && thumbnails_) {
+        const QString path = paths::ToQString(photo.strSourcePath);
+        const QImage thumbnail = thumbnails_->Get(path);
+        if (thumbnail.isNull())
+            askedRows_.insert(path, index.row());
+        return thumbnail.isNull() ? QVariant() : QVariant(thumbnail);
+    }
+    if (role == Qt::TextAlignmentRole)  // names and folders read from their start
+        return int(index.column() == kColumnFileName || index.column() == kColumnFolder
+                       ? Qt::AlignLeft | Qt::AlignVCenter
+                       : Qt::AlignCenter);
+    if (role == Qt::ToolTipRole && index.column() == kColumnFolder)
+        return QFileInfo(paths::ToQString(photo.strSourcePath)).path();
     if (role == Qt::ToolTipRole && index.column() == kColumnFileName)
         return paths::ToQString(photo.strSourcePath);
     if (role == Qt::ToolTipRole && index.column() == kColumnStatus && !photo.statusReason.empty())
@@ -102,12 +152,13 @@ QVariant PhotoListModel::headerData(int section, Qt::Orientation orientation, in
     case kColumnOutputSize: return QStringLiteral("Output Width * Height");
     case kColumnRotate: return QStringLiteral("Rotate");
     case kColumnFormat: return QStringLiteral("Format");
+    case kColumnFolder: return QStringLiteral("Folder");
     case kColumnStatus: return QStringLiteral("Status");
     default: return {};
     }
 }
 
 int PhotoListModel::DefaultWidth(int column) {
-    static constexpr int kWidths[kColumnCount] = {200, 100, 150, 141, 100, 110, 100};
+    static constexpr int kWidths[kColumnCount] = {200, 100, 150, 141, 100, 110, 120, 100};
     return column >= 0 && column < kColumnCount ? kWidths[column] : 100;
 }

@@ -124,7 +124,7 @@ private slots:
             QVERIFY(!hidden->isVisible());
         QVERIFY(ui.viewLogButton->isVisible());
         const QStringList titles{"File name", "Width * Height", "Time", "Output Width * Height",
-                                 "Rotate",    "Format",         "Status"};
+                                 "Rotate",    "Format",         "Folder", "Status"};
         QAbstractItemModel* model = ui.photoList->model();
         QCOMPARE(model->columnCount(), titles.size());
         for (int column = 0; column < titles.size(); ++column)
