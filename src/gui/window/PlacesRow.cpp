@@ -1,6 +1,6 @@
 #include "window/PlacesRow.h"
 
-#include <QCheckBox>
+#include <QAction>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -16,7 +16,7 @@
 PlacesRow::PlacesRow(QWidget* parent) : QWidget(parent) {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto* templateLabel = new QLabel(tr("Name &template:"), this);
+    auto* templateLabel = new QLabel(tr("Name template:"), this);
     template_ = new QLineEdit(this);
     template_->setObjectName("nameTemplateEdit");
     template_->setPlaceholderText(tr("prefix naming"));
@@ -37,17 +37,19 @@ PlacesRow::PlacesRow(QWidget* parent) : QWidget(parent) {
     beside_->setObjectName("besideFolderEdit");
     beside_->setAccessibleName(tr("Folder next to each photo"));
     beside_->setMaximumWidth(90);
-    keepDate_ = new QCheckBox(tr("Keep file &dates"), this);
-    keepDate_->setObjectName("keepFileDateCheck");
-    keepDate_->setToolTip(tr("Each output gets its original's modification time."));
     outputs_ = new QToolButton(this);
     outputs_->setObjectName("outputPresetsButton");
     outputs_->setPopupMode(QToolButton::InstantPopup);
     presetMenu_ = new QMenu(outputs_);
     outputs_->setMenu(presetMenu_);
-    outputs_->setToolTip(tr("Presets whose outputs each photo gets, from one decode"));
+    outputs_->setToolTip(
+        tr("The file dates, and the presets whose outputs each photo gets, from one decode"));
     connect(presetMenu_, &QMenu::aboutToShow, this, &PlacesRow::FillPresetMenu);
-    ShowChosenCount();
+    keepDate_ = new QAction(tr("Keep file dates (each output gets its original's)"), this);
+    keepDate_->setObjectName("keepFileDateAction");
+    keepDate_->setCheckable(true);
+    // Filled again each time it opens: presets saved meanwhile show up.
+    FillPresetMenu();
 
     layout->addWidget(templateLabel);
     template_->setMinimumWidth(160);
@@ -55,7 +57,6 @@ PlacesRow::PlacesRow(QWidget* parent) : QWidget(parent) {
     layout->addWidget(example_, 1);
     layout->addWidget(place_);
     layout->addWidget(beside_);
-    layout->addWidget(keepDate_);
     layout->addWidget(outputs_);
 
     connect(template_, &QLineEdit::textChanged, this, &PlacesRow::Changed);
@@ -95,6 +96,8 @@ void PlacesRow::ShowExample(const QString& text, bool refused) {
 
 void PlacesRow::FillPresetMenu() {
     presetMenu_->clear();
+    presetMenu_->addAction(keepDate_);
+    presetMenu_->addSection(tr("Outputs: one per preset ticked"));
     const std::vector<std::string> names = presets::Names();
     // A preset removed since it was ticked is no longer a choice.
     std::erase_if(chosen_, [&](const std::string& name) {
@@ -123,7 +126,7 @@ void PlacesRow::ShowPlace() {
 }
 
 void PlacesRow::ShowChosenCount() {
-    outputs_->setText(chosen_.empty()       ? tr("Outputs: one")
-                      : chosen_.size() == 1 ? tr("Outputs: 1 preset")
-                                            : tr("Outputs: %1 presets").arg(chosen_.size()));
+    outputs_->setText(chosen_.empty()       ? tr("&Write: one output")
+                      : chosen_.size() == 1 ? tr("&Write: 1 preset")
+                                            : tr("&Write: %1 presets").arg(chosen_.size()));
 }

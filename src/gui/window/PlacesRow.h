@@ -12,7 +12,7 @@
 
 #include "model/OutputNaming.h"
 
-class QCheckBox;
+class QAction;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -53,7 +53,7 @@ private:
     QLabel* example_;
     QComboBox* place_;
     QLineEdit* beside_;
-    QCheckBox* keepDate_;
+    QAction* keepDate_;  // in the outputs' menu: every button letter is taken
     QToolButton* outputs_;
     QMenu* presetMenu_;
     std::vector<std::string> chosen_;

@@ -3,7 +3,7 @@
 // writes next to the photos with their dates, one file per ticked preset.
 
 #include <QComboBox>
-#include <QCheckBox>
+#include <QAction>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
@@ -75,10 +75,11 @@ private slots:
         templateEdit->setText("{name}_{preset}");
         Find<QComboBox>(window, "outputPlaceCombo")->setCurrentIndex(2);
         Find<QLineEdit>(window, "besideFolderEdit")->setText("web");
-        Find<QCheckBox>(window, "keepFileDateCheck")->setChecked(true);
         QMenu* menu = Find<QToolButton>(window, "outputPresetsButton")->menu();
         emit menu->aboutToShow();
+        // The file dates' entry, then each preset.
         for (QAction* action : menu->actions()) action->setChecked(true);
+        QVERIFY(Find<QAction>(window, "keepFileDateAction")->isChecked());
         QCOMPARE(example->text(), QStringLiteral("e.g. IMG_1_big.jpg"));
 
         QSignalSpy done(&window.Run(), &RunPanel::ConversionFinished);
