@@ -232,7 +232,9 @@ void RunReport::OutputDone(std::size_t index, std::size_t output, const std::str
     outputLines_[index].push_back(Line(QJsonObject(
         {{"preset", output < outputNames_.size() ? QString::fromStdString(outputNames_[output])
                                                   : QString()},
-         {"output", PathValue(path)},
+         // Nested in the photo's line, so a name that is not UTF-8 is written
+         // as Qt reads it (its bad bytes shown as U+FFFD), not byte for byte.
+         {"output", path.empty() ? QJsonValue() : QJsonValue(paths::ToQString(path))},
          {"status", StatusOf(result.outcome)},
          {"reason", reason.empty() ? QJsonValue() : QJsonValue(QString::fromStdString(reason))}})));
 }

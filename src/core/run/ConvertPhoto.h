@@ -10,6 +10,7 @@
 #include "model/PhotoJob.h"
 #include "model/TextOverlay.h"
 #include "platform/Prompter.h"
+#include "run/OutputPicture.h"
 
 enum class PhotoOutcome {
     Written,  // the output file is complete under the job's output path

@@ -29,7 +29,7 @@ const std::array<FieldAccess, static_cast<std::size_t>(FormatField::Count)>& Fie
         Member(&F::nRawDevelop),       Member(&F::nMaxFileSize),       Member(&F::nMinQuality),
         Member(&F::bNoShrinkToFit),    Member(&F::nChroma),            Member(&F::bProgressive),
         Member(&F::nCropAnchor),       Member(&F::nBackgroundColor),   Member(&F::nSharpen),
-        Member(&F::nDpi),
+        Member(&F::nDpi),            Member(&F::nPalette),
     };
     return fields;
 }
@@ -57,7 +57,7 @@ OutputPhotoFormat Merged(const OutputPhotoFormat& own, const OutputPhotoFormat& 
             Fields()[f].copy(merged, edited);
     // A field added to the settings without its row here would be left out
     // of an edit of several photos.
-    static_assert(sizeof(OutputPhotoFormat) == 112,
+    static_assert(sizeof(OutputPhotoFormat) == 120,
                   "a new field of OutputPhotoFormat needs its FormatField row");
     return merged;
 }

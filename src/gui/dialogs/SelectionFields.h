@@ -13,7 +13,7 @@ enum class FormatField : std::size_t {
     SizeType, Width, Height, Format, PixelFormat, Quality, KeepAspect, StretchHorizontal,
     StretchVertical, Rotate, Flip, LongEdge, NoEnlarge, Lossless, Metadata, RawDevelop,
     MaxFileSize, MinQuality, NoShrinkToFit, Chroma, Progressive, CropAnchor, Background,
-    Sharpen, Dpi,
+    Sharpen, Dpi, Palette,
     Count,
 };
 using FieldSet = std::bitset<static_cast<std::size_t>(FormatField::Count)>;
