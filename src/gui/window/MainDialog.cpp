@@ -1,6 +1,7 @@
 #include "window/MainDialog.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
@@ -132,6 +133,9 @@ MainDialog::MainDialog(Prompter* prompter, MainDialogHooks hooks, QWidget* paren
     ui->photoList->setIconSize(thumbnail);
     ui->photoList->verticalHeader()->setDefaultSectionSize(
         std::max(ui->photoList->verticalHeader()->defaultSectionSize(), thumbnail.height() + 4));
+    for (QAction* menu : layout()->menuBar()->actions())
+        if (menu->text() == QStringLiteral("View"))
+            menu->menu()->addAction(ui->previewFrame->SourceAction());
     // Space in the list opens the result larger.
     connect(new QShortcut(Qt::Key_Space, ui->photoList, nullptr, nullptr, Qt::WidgetShortcut),
             &QShortcut::activated, ui->previewFrame, &PreviewFrame::OpenLarger);

@@ -1,11 +1,13 @@
 #include "window/PreviewFrame.h"
 
+#include <QAction>
 #include <QDialog>
 #include <QFileInfo>
 #include <QFutureWatcher>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -59,7 +61,8 @@ PreviewFrame::PreviewFrame(QWidget* parent)
     : QFrame(parent),
       canvas_(new PreviewCanvas(this)),
       caption_(new QLabel(this)),
-      before_(new QPushButton(QStringLiteral("Sho&w source"), this)),
+      before_(new QPushButton(QStringLiteral("Show source"), this)),
+      sourceAction_(new QAction(QStringLiteral("Show source"), this)),
       debounce_(new QTimer(this)) {
     setFrameShape(QFrame::StyledPanel);
     setFrameShadow(QFrame::Sunken);
@@ -73,8 +76,16 @@ PreviewFrame::PreviewFrame(QWidget* parent)
     caption_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     before_->setObjectName(QStringLiteral("previewBeforeButton"));
     before_->setCheckable(true);
-    before_->setToolTip(QStringLiteral("Before and after: the source photo, or the result"));
+    // Every letter is some other button's Alt letter, so the toggle has a
+    // key of its own, from the View menu.
+    sourceAction_->setCheckable(true);
+    sourceAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
+    sourceAction_->setToolTip(QStringLiteral("Before and after: the source photo, or the result"));
+    before_->setToolTip(sourceAction_->toolTip() + QStringLiteral(" (") +
+                        sourceAction_->shortcut().toString(QKeySequence::NativeText) +
+                        QStringLiteral(")"));
     connect(before_, &QPushButton::toggled, this, &PreviewFrame::ShowSource);
+    connect(sourceAction_, &QAction::toggled, this, &PreviewFrame::ShowSource);
 
     auto* below = new QHBoxLayout;
     below->addWidget(caption_, 1);
@@ -170,7 +181,11 @@ void PreviewFrame::Clear() {
 void PreviewFrame::ShowSource(bool source) {
     if (before_->isChecked() != source)
         before_->setChecked(source);  // comes back here through toggled
-    before_->setText(source ? QStringLiteral("Sho&w result") : QStringLiteral("Sho&w source"));
+    if (sourceAction_->isChecked() != source)
+        sourceAction_->setChecked(source);
+    const QString text = source ? QStringLiteral("Show result") : QStringLiteral("Show source");
+    before_->setText(text);
+    sourceAction_->setText(text);
     canvas_->image = Image();
     canvas_->update();
 }

@@ -17,6 +17,7 @@
 #include "run/ResultPreview.h"
 
 class QLabel;
+class QAction;
 class QPushButton;
 class QTimer;
 class PreviewCanvas;
@@ -34,6 +35,8 @@ public:
     void Clear();
     // True: the source is shown instead of the result.
     void ShowSource(bool source);
+    // The toggle as a command (Ctrl+B), for a menu.
+    QAction* SourceAction() const { return sourceAction_; }
 
     // What the frame shows (the result or the source, fitted).
     const QImage& Image() const;
@@ -65,6 +68,7 @@ private:
     PreviewCanvas* canvas_;
     QLabel* caption_;
     QPushButton* before_;
+    QAction* sourceAction_;  // the same toggle, for the View menu
     QTimer* debounce_;
     std::optional<Request> wanted_;  // the latest asked for
     std::optional<Request> shown_;   // made, or being made, last

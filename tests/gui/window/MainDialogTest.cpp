@@ -611,6 +611,15 @@ private slots:
                 continue;
             const QString text = button->text();
             const int amp = text.indexOf(QLatin1Char('&'));
+            // Past the alphabet, a button's command has a key of its own in a menu.
+            const auto menuKey = [&] {
+                for (QAction* action : window->findChildren<QAction*>())
+                    if (action->text() == text && !action->shortcut().isEmpty())
+                        return true;
+                return false;
+            };
+            if (amp < 0 && menuKey())
+                continue;
             QVERIFY2(amp >= 0 && amp + 1 < text.size(), qPrintable(text));
             const QChar key = text[amp + 1].toLower();
             QVERIFY2(!taken.count(key), qPrintable(text + " and " + taken[key]));
