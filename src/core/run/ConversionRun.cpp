@@ -12,6 +12,7 @@
 #include "run/OutputChecks.h"
 #include "run/OutputPaths.h"
 #include "run/OutputPlacement.h"
+#include "run/RunFolder.h"
 #include "run/RunSummary.h"
 #include "texts/LanguagePack.h"
 
@@ -227,6 +228,7 @@ void ConversionRun::Dispatch() {
     // photo wrote into is not empty and stays. Only now, with every worker
     // ended, can no photo be about to write into one.
     for (auto [base, sub] : failedSubFolders_) {
+        UnmarkIfAlone(base + sub);
         while (!sub.empty() && ::rmdir((base + sub).c_str()) == 0)
             sub = paths::GetFolderOfPath(paths::WithoutTrailingSeparator(sub));
     }
@@ -280,9 +282,15 @@ void ConversionRun::Work() {
         bool told = false;  // the converter tells of its own failures
         try {
             Status made;
+            const std::string base = task.subBase.empty() ? job_.naming.runFolder : task.subBase;
+            // A folder made next to the originals is marked as run folders
+            // are, so that searching the originals again skips the outputs.
+            const bool besideMade = !task.subBase.empty() &&
+                                    ::access((base + task.subFolder).c_str(), F_OK) != 0;
             if (!task.subFolder.empty())
-                made = CreateSubFolders(
-                    task.subBase.empty() ? job_.naming.runFolder : task.subBase, task.subFolder);
+                made = CreateSubFolders(base, task.subFolder);
+            if (made && besideMade)
+                MarkOutputFolder(base + task.subFolder);
             if (!made) {
                 result = {PhotoOutcome::Failed, "Can not create the directory", made.Told()};
             } else if (!task.outputs.empty()) {

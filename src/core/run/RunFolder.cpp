@@ -1,5 +1,6 @@
 #include "run/RunFolder.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -29,6 +30,26 @@ void WriteMarker(const std::string& folder) {
 }
 
 }  // namespace
+
+void MarkOutputFolder(const std::string& folder) {
+    WriteMarker(paths::EnsureTrailingSeparator(folder));
+}
+
+void UnmarkIfAlone(const std::string& folder) {
+    const std::string path = paths::EnsureTrailingSeparator(folder);
+    DIR* dir = ::opendir(path.c_str());
+    if (!dir)
+        return;
+    bool alone = true;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name != "." && name != ".." && name != kRunFolderMarker)
+            alone = false;
+    }
+    ::closedir(dir);
+    if (alone)
+        ::unlink((path + kRunFolderMarker).c_str());
+}
 
 Result<std::string> CreateNewRunFolder(const std::string& outputFolder, std::time_t when,
                                        Prompter& prompter) {

@@ -17,3 +17,10 @@
 // directory" as CreateRunFolder does and returns that failure.
 Result<std::string> CreateNewRunFolder(const std::string& outputFolder, std::time_t when,
                                        Prompter& prompter);
+
+// Marks folder, one the run has just made for its outputs (next to the
+// originals), so that later searches skip it as they skip run folders.
+void MarkOutputFolder(const std::string& folder);
+// Removes the marker from folder when it is all the folder holds, so that a
+// folder whose photos all failed can be removed as empty.
+void UnmarkIfAlone(const std::string& folder);

@@ -12,6 +12,7 @@
 
 #include <filesystem>
 
+#include "gather/PhotoGathering.h"
 #include "imaging/PictureResample.h"
 #include "run/OutputPlacement.h"
 #include "run/RunStart.h"
@@ -81,6 +82,10 @@ TEST(OutputPlacement, BesideWritesNextToEachOriginalWithItsDate) {
     ASSERT_EQ(::stat(out2.c_str(), &st), 0);
     EXPECT_EQ(st.st_mtim.tv_sec, 1000000000);
     EXPECT_EQ(st.st_mtim.tv_nsec, 250000000);
+    // Searching the originals again finds them, not the outputs beside them.
+    std::vector<std::string> found;
+    ASSERT_TRUE(FindPhotoFiles(dir.file("Trip"), found, prompter));
+    EXPECT_EQ(found, (std::vector<std::string>{day1, am}));
 
     // Without the choice an output is dated when it was written.
     request.naming.keepFileDate = false;
