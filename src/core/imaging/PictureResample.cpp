@@ -36,16 +36,7 @@ Result<RgbPicture> PictureFromDecoded(const RgbPicture& whole, const OutputPlan&
             }
             const double reduction =
                 std::sqrt(std::max(1.0, sourcePixels) / (double(width) * height));
-            image = Sharpened(image, plan.sharpen, reduction);
-            if (plan.attention && width >= plan.width && height >= plan.height) {
-                lock.unlock();
-                RgbPicture resampled;
-                CopyPixelsOut(image, resampled);
-                lock.lock();
-                image = CroppedByAttention(InMemory(resampled), plan.width, plan.height);
-            } else {
-                image = PlacedOnOutput(image, plan);
-            }
+            image = FinishedOnOutput(image, plan, reduction, lock);
             lock.unlock();
             CopyPixelsOut(image, picture);
             lock.lock();

@@ -65,6 +65,21 @@ int CoveringJpegShrink(int uprightWidth, int uprightHeight, const OutputPlan& pl
 
 }  // namespace
 
+vips::VImage FinishedOnOutput(vips::VImage picture, const OutputPlan& plan, double reduction,
+                              std::unique_lock<std::mutex>& lock) {
+    picture = Sharpened(picture, plan.sharpen, reduction);
+    if (!plan.attention || picture.width() < plan.width || picture.height() < plan.height)
+        return PlacedOnOutput(picture, plan);
+    // The attention measure reads the picture more than once, which a
+    // sequential decode cannot give: the resampled picture is made first,
+    // outside the lock, as any is.
+    lock.unlock();
+    RgbPicture whole;
+    CopyPixelsOut(picture, whole);
+    lock.lock();
+    return CroppedByAttention(InMemory(whole), plan.width, plan.height);
+}
+
 // The resampled picture cut to the output where it reaches beyond, and
 // laid on the background where it leaves the output bare.
 vips::VImage PlacedOnOutput(vips::VImage picture, const OutputPlan& plan) {
@@ -160,19 +175,7 @@ SourcePipeline::SourcePipeline(const std::string& path, int fd, const OutputPlan
                                   vips::VImage::option()->set("extend", VIPS_EXTEND_COPY));
         if (force) {
             const double reduction = std::sqrt(sourcePixels / (double(width) * height));
-            image_ = Sharpened(image_, plan.sharpen, reduction);
-            if (plan.attention && width >= plan.width && height >= plan.height) {
-                // The attention measure reads the picture more than once,
-                // which a sequential decode cannot give: the resampled
-                // picture is made first, outside the lock, as any is.
-                lock.unlock();
-                RgbPicture whole;
-                CopyPixelsOut(image_, whole);
-                lock.lock();
-                image_ = CroppedByAttention(InMemory(whole), plan.width, plan.height);
-            } else {
-                image_ = PlacedOnOutput(image_, plan);
-            }
+            image_ = FinishedOnOutput(image_, plan, reduction, lock);
         }
     } catch (...) {
         if (!lock.owns_lock())

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include <mutex>
+
 #include <vips/vips8>
 
 #include "model/OutputPlan.h"
@@ -13,6 +15,14 @@
 // it reaches beyond and laid on the plan's background where it leaves the
 // output bare: the plan.width x plan.height output.
 vips::VImage PlacedOnOutput(vips::VImage picture, const OutputPlan& plan);
+
+// The resampled picture sharpened by the plan (reduction: how far it was
+// shrunk, linear), then cropped by attention when the plan asks and the
+// picture covers the output, else placed on it (PlacedOnOutput). lock is the
+// pipelines' lock, held on entry and on return; it is let go while the
+// attention crop's picture is made.
+vips::VImage FinishedOnOutput(vips::VImage picture, const OutputPlan& plan, double reduction,
+                              std::unique_lock<std::mutex>& lock);
 
 // The picture of the file at path, open at fd (kept open by the caller
 // while the pipeline lives), as the plan lays it on the output:
