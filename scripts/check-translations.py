@@ -6,11 +6,12 @@ usage: check-translations.py [--lupdate PATH] [--only LANG] REPO_ROOT
 Fails (exit 1) when a text of the source is missing from a .ts file, when a
 translation is unfinished or empty, or when a translation drops or adds a
 %1-style marker or the %n of a plural. Prints one line per fault, naming the
-file, the context and the text.
+file, the context and the text. Exits 77 (skipped) when lupdate is missing.
 """
 import argparse
 import os
 import re
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -75,6 +76,9 @@ def main():
     parser.add_argument("root")
     args = parser.parse_args()
     folder = os.path.join(args.root, "src", "res", "translations")
+    if not shutil.which(args.lupdate):
+        print(f"skipped: {args.lupdate} is missing (Debian: qt6-l10n-tools)", file=sys.stderr)
+        return 77
     with tempfile.TemporaryDirectory() as tmp:
         fresh = os.path.join(tmp, "fresh.ts")
         subprocess.run([args.lupdate, "-silent", "-locations", "none", "-recursive",

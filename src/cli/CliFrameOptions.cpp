@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include <QtGlobal>
+
 #include "CliRules.h"
 #include "model/OptionTables.h"
 
@@ -11,8 +13,8 @@ namespace cli {
 namespace {
 
 namespace n = numbers;
-constexpr const char* kOutput = "Output";
-constexpr const char* kWatermark = "Image watermark";
+constexpr const char* kOutput = QT_TRANSLATE_NOOP("CommandLine", "Output");
+constexpr const char* kWatermark = QT_TRANSLATE_NOOP("CommandLine", "Image watermark");
 
 std::string HexOf(uint32_t colorRef) {
     static const char digits[] = "0123456789ABCDEF";
@@ -28,31 +30,38 @@ std::vector<OptionRule> FrameRules() {
     const ChoiceSet sharpens = FromRows(SharpenChoices());
     return {
         Choice(kOutput, "crop", 0, "WHERE", crops,
-               "for " + RulesWith(kUsesCropAnchor) +
-                   ": the part fill keeps, or where pad places the photo: " + JoinOr(crops.shown) +
-                   " (smart: the most interesting part; pad centres it)" +
+               words::Filled(shown::translate("CommandLine",
+                                              "for %1: the part fill keeps, or where pad places "
+                                              "the photo: %2 (smart: the most interesting part; "
+                                              "pad centres it)"),
+                             {RulesWith(kUsesCropAnchor), JoinOr(crops.shown)}) +
                    Default(crops.NameOf(d.nCropAnchor)),
                [](CliOptions& o, int32_t x) { o.format.nCropAnchor = x; }),
         {kOutput,
          "background",
          0,
          "RRGGBB",
-         "colour of pad's margins and of transparent areas" + Default(HexOf(d.nBackgroundColor)),
+         shown::translate("CommandLine", "colour of pad's margins and of transparent areas") +
+             Default(HexOf(d.nBackgroundColor)),
          [](const std::string& v, CliOptions& o) {
              return ParseColour(v, o.format.nBackgroundColor);
          },
          {}},
         Choice(kOutput, "sharpen", 0, "HOW", sharpens,
-               "sharpen a photo that is made smaller, by as much as it is reduced: " +
-                   JoinOr(sharpens.shown) + Default(sharpens.NameOf(d.nSharpen)),
+               words::Filled(shown::translate("CommandLine",
+                                              "sharpen a photo that is made smaller, by as much as "
+                                              "it is reduced: %1"),
+                             {JoinOr(sharpens.shown)}) +
+                   Default(sharpens.NameOf(d.nSharpen)),
                [](CliOptions& o, int32_t x) { o.format.nSharpen = x; }),
         {kOutput,
          "dpi",
          0,
          "N",
-         "the resolution written into JPG, PNG, TIF and BMP outputs (and WebP and AVIF with "
-         "camera data)" +
-             Range(n::kDpi) + " (default 0: the source's)",
+         shown::translate("CommandLine",
+                          "the resolution written into JPG, PNG, TIF and BMP outputs (and WebP "
+                          "and AVIF with camera data)") +
+             Range(n::kDpi) + shown::translate("CommandLine", " (default 0: the source's)"),
          NumberIn(n::kDpi, [](CliOptions& o, double x) { o.format.nDpi = static_cast<int32_t>(x); }),
          {}},
     };
@@ -66,7 +75,8 @@ std::vector<OptionRule> WatermarkRules() {
          "watermark",
          0,
          "FILE",
-         "a picture (PNG, WebP or SVG, transparency kept) drawn on every photo",
+         shown::translate("CommandLine",
+                          "a picture (PNG, WebP or SVG, transparency kept) drawn on every photo"),
          PathIn("file", [](CliOptions& o, const std::string& v) { o.overlay.watermark.path = v; }),
          {}},
         Choice(kWatermark, "watermark-anchor", 0, "WHERE", anchors,
@@ -76,7 +86,8 @@ std::vector<OptionRule> WatermarkRules() {
          "watermark-size-percent",
          0,
          "P",
-         "its longer side as a percentage of the output's shorter side" +
+         shown::translate("CommandLine",
+                          "its longer side as a percentage of the output's shorter side") +
              Range(n::kWatermarkSizePercent) + Default(n::kWatermarkSizePercent),
          NumberIn(n::kWatermarkSizePercent,
                   [](CliOptions& o, double x) { o.overlay.watermark.sizePercent = x; }),
@@ -85,7 +96,8 @@ std::vector<OptionRule> WatermarkRules() {
          "watermark-opacity",
          0,
          "N",
-         "its opacity in percent" + Range(n::kWatermarkOpacity) + Default(n::kWatermarkOpacity),
+         shown::translate("CommandLine", "its opacity in percent") + Range(n::kWatermarkOpacity) +
+             Default(n::kWatermarkOpacity),
          NumberIn(n::kWatermarkOpacity,
                   [](CliOptions& o, double x) {
                       o.overlay.watermark.opacity = static_cast<int32_t>(x);
@@ -95,7 +107,9 @@ std::vector<OptionRule> WatermarkRules() {
          "watermark-margin",
          0,
          "P",
-         "its distance from the anchor's edges as a percentage of the output's shorter side" +
+         shown::translate("CommandLine",
+                          "its distance from the anchor's edges as a percentage of the output's "
+                          "shorter side") +
              Range(n::kWatermarkMargin) + Default(n::kWatermarkMargin),
          NumberIn(n::kWatermarkMargin,
                   [](CliOptions& o, double x) { o.overlay.watermark.marginPercent = x; }),

@@ -9,15 +9,16 @@
 
 #include "gather/PhotoGathering.h"
 #include "imaging/ImageProbe.h"
+#include "platform/Words.h"
 
 namespace {
 
 // Why a named path leads nowhere, as its notice says it.
-std::string UnreachableText(int error) {
+Words UnreachableText(int error) {
     switch (error) {
-    case ENOENT: return "no such file or folder";
-    case ELOOP: return "a loop of symbolic links";
-    default: return std::strerror(error);
+    case ENOENT: return words::translate("Reasons", "no such file or folder");
+    case ELOOP: return words::translate("Reasons", "a loop of symbolic links");
+    default: return {std::strerror(error), std::strerror(error)};
     }
 }
 
@@ -28,17 +29,19 @@ GatheredPhotos GatherCommandLinePhotos(const std::vector<std::string>& paths,
                                        const std::function<void(const std::string&)>& notice,
                                        const std::string& outputFolder) {
     GatheredPhotos out;
-    auto refuse = [&](const std::string& path, const std::string& reason) {
-        out.refused.push_back({path, reason});
-        notice(path + ": " + reason + ", skipped");
+    // The report keeps the English reason; the notice is in the user's language.
+    auto refuse = [&](const std::string& path, const Words& reason) {
+        out.refused.push_back({path, reason.english});
+        notice(words::Filled(shown::translate("CommandLine", "%1: %2, skipped"), {path, reason.shown}));
     };
     // A picture cut short fails with its reason; any other file is skipped.
     auto refuseUnread = [&](const std::string& path) {
         const Result<PictureFacts> probed = ProbePicture(path);
         if (probed || probed.GetStatus().What() != kDamagedPicture)
-            return refuse(path, "not a picture");
+            return refuse(path, words::translate("Reasons", "not a picture"));
         out.refused.push_back({path, probed.GetStatus().Reason(), true});
-        notice(path + ": " + probed.GetStatus().Reason() + ", failed");
+        notice(words::Filled(shown::translate("CommandLine", "%1: %2, failed"),
+                             {path, probed.GetStatus().ShownReason()}));
     };
     // As the window does: probed in parallel, made into photos in order.
     const std::atomic<bool> never{false};
@@ -60,7 +63,7 @@ GatheredPhotos GatherCommandLinePhotos(const std::vector<std::string>& paths,
     };
 
     const SearchReport unsearched = [&](const std::string& path, const std::string& reason) {
-        refuse(path, "could not be searched (" + reason + ")");
+        refuse(path, words::translate("Reasons", "could not be searched (%1)").Arg(reason));
     };
     for (const std::string& path : paths) {
         struct stat st {};
@@ -77,7 +80,7 @@ GatheredPhotos GatherCommandLinePhotos(const std::vector<std::string>& paths,
         readFiles();
         std::vector<std::string> found;
         if (!FindPhotoFiles(path, found, prompter, nullptr, {}, unsearched, outputFolder)) {
-            out.refused.push_back({path, "the folder could not be searched"});
+            out.refused.push_back({path, "the folder could not be searched"});  // the report's
             continue;
         }
         read(found, &path);

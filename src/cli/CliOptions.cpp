@@ -4,9 +4,12 @@
 #include <cstdlib>
 #include <functional>
 
+#include <QtGlobal>
+
 #include "CliRules.h"
 #include "model/NumberSettings.h"
 #include "model/OptionTables.h"
+#include "platform/Words.h"
 #include "run/MemoryEstimate.h"
 #include "settings/PresetStore.h"
 
@@ -61,7 +64,8 @@ std::string PixelFormatIds() {
     std::vector<int32_t> ids = IdsOf(PixelFormatChoices());
     std::sort(ids.begin(), ids.end());
     if (!ids.empty() && ids.back() - ids.front() + 1 == static_cast<int32_t>(ids.size()))
-        return std::to_string(ids.front()) + " to " + std::to_string(ids.back());
+        return words::Filled(shown::translate("CommandLine", "%1 to %2"),
+                             {std::to_string(ids.front()), std::to_string(ids.back())});
     std::vector<std::string> names;
     for (const int32_t id : ids) names.push_back(std::to_string(id));
     return JoinOr(names);
@@ -84,7 +88,8 @@ OptionRule Choice(const char* group, const char* longName, char shortName, const
                 apply(o, a.value);
                 return {};
             }
-        return "must be one of " + JoinOr(set.shown);
+        return words::Filled(shown::translate("CommandLine", "must be one of %1"),
+                             {JoinOr(set.shown)});
     };
     return {group, longName, shortName, valueName, help, handle, set.shown};
 }
@@ -101,8 +106,9 @@ bool ParseNumber(const NumberSetting& row, const std::string& text, double& out)
 }
 
 std::string MustBe(const NumberSetting& row) {
-    return std::string("must be ") + (row.whole ? "an integer" : "a number") + " from " +
-           NumberText(row.min) + " to " + NumberText(row.max);
+    return words::Filled(row.whole ? shown::translate("CommandLine", "must be an integer from %1 to %2")
+                                   : shown::translate("CommandLine", "must be a number from %1 to %2"),
+                         {NumberText(row.min), NumberText(row.max)});
 }
 
 Handler NumberIn(const NumberSetting& row, std::function<void(CliOptions&, double)> set) {
@@ -136,20 +142,26 @@ Handler Flag(std::function<void(CliOptions&)> set) {
 }
 
 std::string Default(const std::string& value) {
-    return " (default " + value + ")";
+    return words::Filled(shown::translate("CommandLine", " (default %1)"), {value});
 }
 std::string Default(const NumberSetting& row) {
     return Default(NumberText(row.builtIn));
 }
 // ", 1 to 100": the range, after the setting's description.
 std::string Range(const NumberSetting& row) {
-    return ", " + RangeText(row);
+    return ", " + RangeShown(row);
+}
+
+std::string RangeShown(const NumberSetting& row) {
+    return words::Filled(shown::translate("CommandLine", "%1 to %2"),
+                         {NumberText(row.min), NumberText(row.max)});
 }
 
 Handler PathIn(const char* what, std::function<void(CliOptions&, const std::string&)> set) {
     return [=](const std::string& v, CliOptions& o) -> std::string {
         if (v.empty())
-            return std::string("must name a ") + what;
+            return std::string(what) == "folder" ? shown::translate("CommandLine", "must name a folder")
+                                                 : shown::translate("CommandLine", "must name a file");
         set(o, v);
         return {};
     };
@@ -169,7 +181,7 @@ std::string ParseColour(const std::string& text, uint32_t& colour) {
     if (!hex.empty() && hex[0] == '#')
         hex.erase(0, 1);
     if (hex.size() != 6 || hex.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos)
-        return "must be six hexadecimal digits RRGGBB";
+        return shown::translate("CommandLine", "must be six hexadecimal digits RRGGBB");
     const uint32_t rgb = static_cast<uint32_t>(std::strtoul(hex.c_str(), nullptr, 16));
     colour = ((rgb >> 16) & 0xFF) | (rgb & 0xFF00) | ((rgb & 0xFF) << 16);
     return {};
@@ -188,17 +200,17 @@ const std::vector<OptionRule>& Rules() {
         const ChoiceSet anchors = FromRows(TextAnchors()), effects = FromRows(TextEffects());
         const OutputNaming naming;
         const TextOverlay overlay;
-        constexpr const char* kOutput = "Output";
-        constexpr const char* kNames = "Names";
-        constexpr const char* kText = "Text overlay";
-        constexpr const char* kRun = "Run";
-        constexpr const char* kPresets = "Presets";
-        constexpr const char* kScripts = "Scripts and clusters";
+        constexpr const char* kOutput = QT_TRANSLATE_NOOP("CommandLine", "Output");
+        constexpr const char* kNames = QT_TRANSLATE_NOOP("CommandLine", "Names");
+        constexpr const char* kText = QT_TRANSLATE_NOOP("CommandLine", "Text overlay");
+        constexpr const char* kRun = QT_TRANSLATE_NOOP("CommandLine", "Run");
+        constexpr const char* kPresets = QT_TRANSLATE_NOOP("CommandLine", "Presets");
+        constexpr const char* kScripts = QT_TRANSLATE_NOOP("CommandLine", "Scripts and clusters");
         OptionRule preset{kPresets,
                           "preset",
                           0,
                           "NAME",
-                          "start from the saved preset NAME; options after it override it",
+                          shown::translate("CommandLine", "start from the saved preset NAME; options after it override it"),
                           PresetName([](CliOptions& o, const std::string& v) { o.preset = v; }),
                           {}};
         preset.appliesPreset = true;
@@ -207,7 +219,7 @@ const std::vector<OptionRule>& Rules() {
              "output",
              'o',
              "DIR",
-             "output folder (default: the work folder, Pictures/Quillmere/)",
+             shown::translate("CommandLine", "output folder (default: the work folder, Pictures/Quillmere/)"),
              PathIn("folder", [](CliOptions& o, const std::string& v) { o.outputFolder = v; }),
              {}},
             Choice(kOutput, "format", 'f', "FMT", formats,
@@ -220,7 +232,8 @@ const std::vector<OptionRule>& Rules() {
              "width",
              'W',
              "N",
-             "output width for " + RulesWith(kUsesWidthHeight) + Range(n::kOutputWidth) +
+             words::Filled(shown::translate("CommandLine", "output width for %1"),
+                           {RulesWith(kUsesWidthHeight)}) + Range(n::kOutputWidth) +
                  Default(n::kOutputWidth),
              NumberIn(
                  n::kOutputWidth,
@@ -230,7 +243,8 @@ const std::vector<OptionRule>& Rules() {
              "height",
              'H',
              "N",
-             "output height for " + RulesWith(kUsesWidthHeight) + Range(n::kOutputHeight) +
+             words::Filled(shown::translate("CommandLine", "output height for %1"),
+                           {RulesWith(kUsesWidthHeight)}) + Range(n::kOutputHeight) +
                  Default(n::kOutputHeight),
              NumberIn(
                  n::kOutputHeight,
@@ -240,7 +254,8 @@ const std::vector<OptionRule>& Rules() {
              "long-edge",
              0,
              "N",
-             "the longer side for " + RulesWith(kUsesLongEdge) + Range(n::kLongEdge) +
+             words::Filled(shown::translate("CommandLine", "the longer side for %1"),
+                           {RulesWith(kUsesLongEdge)}) + Range(n::kLongEdge) +
                  Default(n::kLongEdge),
              NumberIn(n::kLongEdge, [](CliOptions& o,
                                        double x) { o.format.nLongEdge = static_cast<int32_t>(x); }),
@@ -249,8 +264,9 @@ const std::vector<OptionRule>& Rules() {
              "no-enlarge",
              0,
              nullptr,
-             "with " + RulesWith(kUsesNoEnlarge) +
-                 ": a photo smaller than the result keeps its size",
+             words::Filled(shown::translate("CommandLine",
+                                            "with %1: a photo smaller than the result keeps its size"),
+                           {RulesWith(kUsesNoEnlarge)}),
              Flag([](CliOptions& o) { o.format.bNoEnlarge = true; }),
              {}},
             Choice(kOutput, "keep-aspect", 0, "FROM", keeps,
@@ -260,18 +276,22 @@ const std::vector<OptionRule>& Rules() {
              "stretch",
              0,
              "H,V",
-             "factors for " + RulesWith(kUsesStretch) + Range(n::kStretchHorizontal) +
-                 " (default " + NumberText(n::kStretchHorizontal.builtIn) + "," +
-                 NumberText(n::kStretchVertical.builtIn) + ")",
+             words::Filled(shown::translate("CommandLine", "factors for %1"),
+                           {RulesWith(kUsesStretch)}) +
+                 Range(n::kStretchHorizontal) +
+                 Default(NumberText(n::kStretchHorizontal.builtIn) + "," +
+                         NumberText(n::kStretchVertical.builtIn)),
              PairIn(n::kStretchHorizontal, n::kStretchVertical,
-                    "must be two factors H,V from " + RangeText(n::kStretchHorizontal),
+                    words::Filled(shown::translate("CommandLine", "must be two factors H,V from %1"),
+                                  {RangeShown(n::kStretchHorizontal)}),
                     [](CliOptions& o, double h, double v) {
                         o.format.dStretchHorizontal = h;
                         o.format.dStretchVertical = v;
                     }),
              {}},
             Choice(kOutput, "pixel-format", 0, "PF", pixels,
-                   "BMP pixel format: " + JoinOr(pixels.shown) + ", or " + PixelFormatIds() +
+                   words::Filled(shown::translate("CommandLine", "BMP pixel format: %1, or %2"),
+                                 {JoinOr(pixels.shown), PixelFormatIds()}) +
                        Default(pixels.NameOf(d.iComboPixelFormat)),
                    [](CliOptions& o, int32_t x) { o.format.iComboPixelFormat = x; }),
             PaletteRule(),
@@ -279,7 +299,9 @@ const std::vector<OptionRule>& Rules() {
              "quality",
              'q',
              "N",
-             "quality of " + FormatsWith(kUsesQuality) + Range(n::kQuality) + Default(n::kQuality),
+             words::Filled(shown::translate("CommandLine", "quality of %1"),
+                           {FormatsWith(kUsesQuality)}) +
+                 Range(n::kQuality) + Default(n::kQuality),
              NumberIn(n::kQuality,
                       [](CliOptions& o, double x) {
                           o.format.nCurrentJpegQuality = static_cast<int32_t>(x);
@@ -289,11 +311,14 @@ const std::vector<OptionRule>& Rules() {
              "lossless",
              0,
              nullptr,
-             "lossless " + FormatsWith(kUsesLossless) + " (the quality is not used)",
+             words::Filled(shown::translate("CommandLine", "lossless %1 (the quality is not used)"),
+                           {FormatsWith(kUsesLossless)}),
              Flag([](CliOptions& o) { o.format.bLossless = true; }),
              {}},
             Choice(kOutput, "metadata", 0, "KEEP", metadata,
-                   "camera data (EXIF, XMP, IPTC) the outputs keep: " + JoinOr(metadata.shown) +
+                   words::Filled(shown::translate("CommandLine",
+                                                  "camera data (EXIF, XMP, IPTC) the outputs keep: %1"),
+                                 {JoinOr(metadata.shown)}) +
                        Default(metadata.NameOf(d.nMetadata)),
                    [](CliOptions& o, int32_t x) { o.format.nMetadata = x; }),
             RawDevelopRule(),
@@ -307,10 +332,11 @@ const std::vector<OptionRule>& Rules() {
              "prefix",
              0,
              "TEXT",
-             "rename prefix" + Default("\"" + naming.prefix + "\""),
+             shown::translate("CommandLine", "rename prefix") +
+                 Default("\"" + naming.prefix + "\""),
              [](const std::string& v, CliOptions& o) -> std::string {
                  if (v.find('/') != std::string::npos)
-                     return "must not contain '/'";
+                     return shown::translate("CommandLine", "must not contain '/'");
                  o.naming.prefix = v;
                  return {};
              },
@@ -319,25 +345,28 @@ const std::vector<OptionRule>& Rules() {
              "no-rename",
              0,
              nullptr,
-             "keep the source names, change the extension only",
+             shown::translate("CommandLine", "keep the source names, change the extension only"),
              Flag([](CliOptions& o) { o.naming.notRename = true; }),
              {}},
             Choice(kNames, "date", 0, "WHICH", dates,
-                   "the date in the names: " + JoinOr(dates.shown) +
-                       " (from EXIF, else the file's)" + Default(dates.NameOf(naming.date)),
+                   words::Filled(shown::translate("CommandLine",
+                                                  "the date in the names: %1 (from EXIF, else the file's)"),
+                                 {JoinOr(dates.shown)}) +
+                       Default(dates.NameOf(naming.date)),
                    [](CliOptions& o, int32_t x) { o.naming.date = x; }),
             {kNames,
              "keep-folders",
              0,
              nullptr,
-             "photos found in a folder keep their path below it inside the run folder",
+             shown::translate("CommandLine", "photos found in a folder keep their path below it inside the run folder"),
              Flag([](CliOptions& o) { o.naming.keepFolders = true; }),
              {}},
             {kNames,
              "number-start",
              0,
              "N",
-             "the number of the first photo" + Range(n::kNumberStart) + Default(n::kNumberStart),
+             shown::translate("CommandLine", "the number of the first photo") +
+                 Range(n::kNumberStart) + Default(n::kNumberStart),
              NumberIn(
                  n::kNumberStart,
                  [](CliOptions& o, double x) { o.naming.numberStart = static_cast<int32_t>(x); }),
@@ -346,8 +375,9 @@ const std::vector<OptionRule>& Rules() {
              "number-width",
              0,
              "W",
-             "digits the numbers are padded to" + Range(n::kNumberWidth) +
-                 " (default: those of the last number)",
+             shown::translate("CommandLine", "digits the numbers are padded to") +
+                 Range(n::kNumberWidth) +
+                 shown::translate("CommandLine", " (default: those of the last number)"),
              NumberIn(
                  n::kNumberWidth,
                  [](CliOptions& o, double x) { o.naming.numberWidth = static_cast<int32_t>(x); }),
@@ -356,11 +386,11 @@ const std::vector<OptionRule>& Rules() {
              "text",
              0,
              "TEXT",
-             "a line of text drawn on every photo",
+             shown::translate("CommandLine", "a line of text drawn on every photo"),
              [](const std::string& v, CliOptions& o) -> std::string {
                  // Drawn as one line, a line break would be lost.
                  if (v.find_first_of("\r\n") != std::string::npos)
-                     return "must be one line, without line breaks";
+                     return shown::translate("CommandLine", "must be one line, without line breaks");
                  o.overlay.text = v;
                  return {};
              },
@@ -369,8 +399,9 @@ const std::vector<OptionRule>& Rules() {
              "text-pos",
              0,
              "X,Y",
-             "its margin in output pixels from the anchor; for top-left, its top-left corner "
-             "(default 0,0)",
+             shown::translate("CommandLine",
+                              "its margin in output pixels from the anchor; for top-left, its "
+                              "top-left corner (default 0,0)"),
              PairIn(n::kTextX, n::kTextY, "must be two integers X,Y",
                     [](CliOptions& o, double x, double y) {
                         o.overlay.x = static_cast<int32_t>(x);
@@ -384,10 +415,11 @@ const std::vector<OptionRule>& Rules() {
              "font",
              0,
              "FAMILY",
-             "font family (default: the sans-serif font)",
+             shown::translate("CommandLine", "font family (default: the sans-serif font)"),
              [](const std::string& v, CliOptions& o) -> std::string {
                  if (TruncateFaceName(v) != v)
-                     return "must be a family name of at most 31 characters";
+                     return shown::translate("CommandLine",
+                                             "must be a family name of at most 31 characters");
                  o.overlay.font.lfFaceName = v;
                  return {};
              },
@@ -396,7 +428,8 @@ const std::vector<OptionRule>& Rules() {
              "font-px",
              0,
              "N",
-             "font size in pixels" + Range(n::kFontPixels) + Default(n::kFontPixels),
+             shown::translate("CommandLine", "font size in pixels") + Range(n::kFontPixels) +
+                 Default(n::kFontPixels),
              NumberIn(n::kFontPixels,
                       [](CliOptions& o, double x) {
                           // Kept as the font record keeps a size in pixels.
@@ -407,9 +440,11 @@ const std::vector<OptionRule>& Rules() {
              "text-size-percent",
              0,
              "P",
-             "text size as a percentage of the output's shorter side, in place of --font-px; " +
-                 RangeText(n::kTextSizePercent) + " (default " +
-                 NumberText(n::kTextSizePercent.builtIn) + ": the font's size)",
+             words::Filled(shown::translate("CommandLine",
+                                            "text size as a percentage of the output's shorter "
+                                            "side, in place of --font-px; %1 (default %2: the "
+                                            "font's size)"),
+                           {RangeShown(n::kTextSizePercent), NumberText(n::kTextSizePercent.builtIn)}),
              NumberIn(n::kTextSizePercent,
                       [](CliOptions& o, double x) { o.overlay.sizePercent = x; }),
              {}},
@@ -417,35 +452,35 @@ const std::vector<OptionRule>& Rules() {
              "bold",
              0,
              nullptr,
-             "bold text",
+             shown::translate("CommandLine", "bold text"),
              Flag([](CliOptions& o) { o.overlay.font.lfWeight = 700; }),
              {}},
             {kText,
              "italic",
              0,
              nullptr,
-             "italic text",
+             shown::translate("CommandLine", "italic text"),
              Flag([](CliOptions& o) { o.overlay.font.lfItalic = 1; }),
              {}},
             {kText,
              "underline",
              0,
              nullptr,
-             "underlined text",
+             shown::translate("CommandLine", "underlined text"),
              Flag([](CliOptions& o) { o.overlay.font.lfUnderline = 1; }),
              {}},
             {kText,
              "strikeout",
              0,
              nullptr,
-             "struck-out text",
+             shown::translate("CommandLine", "struck-out text"),
              Flag([](CliOptions& o) { o.overlay.font.lfStrikeOut = 1; }),
              {}},
             {kText,
              "color",
              0,
              "RRGGBB",
-             "text colour (default 000000)",
+             shown::translate("CommandLine", "text colour (default 000000)"),
              [](const std::string& v, CliOptions& o) {
                  return ParseColour(v, o.overlay.color);
              },
@@ -454,12 +489,14 @@ const std::vector<OptionRule>& Rules() {
              "text-opacity",
              0,
              "N",
-             "text opacity in percent" + Range(n::kTextOpacity) + Default(n::kTextOpacity),
+             shown::translate("CommandLine", "text opacity in percent") + Range(n::kTextOpacity) +
+                 Default(n::kTextOpacity),
              NumberIn(n::kTextOpacity,
                       [](CliOptions& o, double x) { o.overlay.opacity = static_cast<int32_t>(x); }),
              {}},
             Choice(kText, "text-effect", 0, "HOW", effects,
-                   JoinOr(effects.shown) + " around the text" +
+                   words::Filled(shown::translate("CommandLine", "%1 around the text"),
+                                 {JoinOr(effects.shown)}) +
                        Default(effects.NameOf(overlay.effect)),
                    [](CliOptions& o, int32_t x) { o.overlay.effect = x; }),
             preset,
@@ -467,63 +504,68 @@ const std::vector<OptionRule>& Rules() {
              "save-preset",
              0,
              "NAME",
-             "save the settings this command gives as preset NAME (PATHs optional)",
+             shown::translate("CommandLine", "save the settings this command gives as preset NAME (PATHs optional)"),
              PresetName([](CliOptions& o, const std::string& v) { o.savePreset = v; }),
              {}},
             {kPresets,
              "list-presets",
              0,
              nullptr,
-             "print the saved presets' names, one per line",
+             shown::translate("CommandLine", "print the saved presets' names, one per line"),
              Flag([](CliOptions& o) { o.listPresets = true; }),
              {}},
             {kScripts,
              "files-from",
              0,
              "FILE",
-             "also convert the paths listed in FILE, one per line (- for standard input)",
+             shown::translate("CommandLine", "also convert the paths listed in FILE, one per line (- for standard input)"),
              PathIn("file", [](CliOptions& o, const std::string& v) { o.filesFrom = v; }),
              {}},
             {kScripts,
              "null",
              0,
              nullptr,
-             "the --files-from entries end with NUL, as find -print0 writes them",
+             shown::translate("CommandLine", "the --files-from entries end with NUL, as find -print0 writes them"),
              Flag([](CliOptions& o) { o.nulSeparated = true; }),
              {}},
             {kScripts,
              "into",
              0,
              "DIR",
-             "write into DIR (made if missing) instead of a new time-stamped folder",
+             shown::translate("CommandLine", "write into DIR (made if missing) instead of a new time-stamped folder"),
              PathIn("folder", [](CliOptions& o, const std::string& v) { o.into = v; }),
              {}},
             {kScripts,
              "report",
              0,
              "FILE",
-             "write one JSON object per photo, then a summary object, one per line, to FILE",
+             shown::translate("CommandLine", "write one JSON object per photo, then a summary object, one per line, to FILE"),
              PathIn("file", [](CliOptions& o, const std::string& v) { o.report = v; }),
              {}},
             Choice(kRun, "overwrite", 0, "POLICY", overwrites,
-                   JoinOr(overwrites.shown) +
-                       " when an output file exists (default: ask when standard input is a "
-                       "terminal, else no)",
+                   words::Filled(shown::translate("CommandLine",
+                                                  "%1 when an output file exists (default: ask when "
+                                                  "standard input is a terminal, else no)"),
+                                 {JoinOr(overwrites.shown)}),
                    [](CliOptions& o, int32_t x) { o.overwrite = static_cast<OverwritePolicy>(x); }),
             {kRun,
              "jobs",
              'j',
              "N",
-             "photos converted at once" + Range(n::kJobs) + " (default: one per core)",
+             shown::translate("CommandLine", "photos converted at once") + Range(n::kJobs) +
+                 shown::translate("CommandLine", " (default: one per core)"),
              NumberIn(n::kJobs, [](CliOptions& o, double x) { o.jobs = static_cast<int>(x); }),
              {}},
             {kRun,
              "max-memory",
              0,
              "MIB",
-             "memory the photos in hand may take, in MiB" + Range(n::kMaxMemoryMiB) +
-                 "; a larger photo converts alone (default: half the physical memory, " +
-                 std::to_string(DefaultMemoryBudget() >> 20) + " MiB)",
+             shown::translate("CommandLine", "memory the photos in hand may take, in MiB") +
+                 Range(n::kMaxMemoryMiB) +
+                 words::Filled(shown::translate("CommandLine",
+                                                "; a larger photo converts alone (default: half "
+                                                "the physical memory, %1 MiB)"),
+                               {std::to_string(DefaultMemoryBudget() >> 20)}),
              NumberIn(n::kMaxMemoryMiB,
                       [](CliOptions& o, double x) { o.maxMemoryMiB = static_cast<int64_t>(x); }),
              {}},
@@ -531,14 +573,14 @@ const std::vector<OptionRule>& Rules() {
              "quiet",
              0,
              nullptr,
-             "no progress bar and no notices",
+             shown::translate("CommandLine", "no progress bar and no notices"),
              Flag([](CliOptions& o) { o.quiet = true; }),
              {}},
             {kRun,
              "list-values",
              0,
              "OPTION",
-             "print the values a fixed-set option accepts, one per line",
+             shown::translate("CommandLine", "print the values a fixed-set option accepts, one per line"),
              [](const std::string& v, CliOptions& o) -> std::string {
                  o.listValues = v;
                  return {};
@@ -548,14 +590,14 @@ const std::vector<OptionRule>& Rules() {
              "help",
              'h',
              nullptr,
-             "this text",
+             shown::translate("CommandLine", "this text"),
              Flag([](CliOptions& o) { o.help = true; }),
              {}},
             {kRun,
              "version",
              0,
              nullptr,
-             "the program's version",
+             shown::translate("CommandLine", "the program's version"),
              Flag([](CliOptions& o) { o.version = true; }),
              {}},
         };

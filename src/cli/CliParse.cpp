@@ -6,6 +6,8 @@
 #include <optional>
 #include <utility>
 
+#include <QString>
+
 #include "CliRules.h"
 #include "model/OptionTables.h"
 #include "texts/FillText.h"
@@ -85,7 +87,7 @@ bool SplitPair(const std::string& text, std::string& first, std::string& second)
 
 // "a, b, c or d".
 std::string JoinOr(const std::vector<std::string>& names) {
-    return Listed(names, "or");
+    return Listed(names, shown::translate("CommandLine", "or").c_str());
 }
 
 }  // namespace cli
@@ -98,25 +100,59 @@ namespace {
 constexpr std::size_t kHelpColumn = 28;
 constexpr std::size_t kUsageWidth = 78;
 
-// text broken into lines of at most width characters at blanks.
+// The columns a character takes on a terminal: two for the wide characters
+// of Chinese, Japanese and Korean, one for the others.
+std::size_t Columns(char32_t c) {
+    const bool wide = (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF) ||
+                      (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF) ||
+                      (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60) ||
+                      (c >= 0xFFE0 && c <= 0xFFE6) || (c >= 0x20000 && c <= 0x3FFFD);
+    return wide ? 2 : 1;
+}
+
+// text broken into lines of at most width columns at blanks, and between
+// two wide characters (Chinese and Japanese have no blanks between words).
 std::vector<std::string> Wrap(const std::string& text, std::size_t width) {
-    std::vector<std::string> lines;
-    std::string line;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find(' ', start);
-        if (end == std::string::npos)
-            end = text.size();
-        const std::string word = text.substr(start, end - start);
-        if (!line.empty() && line.size() + 1 + word.size() > width) {
-            lines.push_back(line);
-            line.clear();
+    struct Piece {
+        std::u32string text;
+        bool blankBefore;
+        std::size_t columns = 0;
+    };
+    std::vector<Piece> pieces;
+    bool blank = false;
+    for (const char32_t c : QString::fromStdString(text).toStdU32String()) {
+        if (c == U' ') {
+            if (blank || pieces.empty())
+                pieces.push_back({U"", !pieces.empty()});  // as many blanks as written
+            blank = true;
+            continue;
         }
-        line += (line.empty() ? "" : " ") + word;
-        start = end + 1;
+        const bool wide = Columns(c) == 2;
+        if (pieces.empty() || blank || wide || (Columns(pieces.back().text.back()) == 2))
+            pieces.push_back({U"", blank && !pieces.empty()});
+        pieces.back().text += c;
+        pieces.back().columns += Columns(c);
+        blank = false;
+    }
+    std::vector<std::string> lines;
+    std::u32string line;
+    std::size_t columns = 0;
+    for (const Piece& piece : pieces) {
+        const std::size_t gap = piece.blankBefore && !line.empty() ? 1 : 0;
+        if (!line.empty() && columns + gap + piece.columns > width) {
+            lines.push_back(QString::fromStdU32String(line).toStdString());
+            line.clear();
+            columns = 0;
+        }
+        if (piece.blankBefore && !line.empty()) {
+            line += U' ';
+            ++columns;
+        }
+        line += piece.text;
+        columns += piece.columns;
     }
     if (!line.empty())
-        lines.push_back(line);
+        lines.push_back(QString::fromStdU32String(line).toStdString());
     return lines;
 }
 
@@ -177,45 +213,51 @@ ParseOutcome ParseArguments(const std::vector<std::string>& args, const PresetLo
                 value = arg.substr(arg[2] == '=' ? 3 : 2);
         }
         if (!rule)
-            return fail("unknown option " + shown);
+            return fail(words::Filled(shown::translate("CommandLine", "unknown option %1"), {shown}));
 
         if (!rule->valueName) {
             if (value)
-                return fail("option " + shown + " takes no value");
+                return fail(
+                    words::Filled(shown::translate("CommandLine", "option %1 takes no value"), {shown}));
             rule->handle({}, o);
             continue;
         }
         if (!value) {
             if (i + 1 >= args.size())
-                return fail("option " + shown + " needs a value");
+                return fail(
+                    words::Filled(shown::translate("CommandLine", "option %1 needs a value"), {shown}));
             value = args[++i];
         }
         const int32_t policyBefore = o.format.nMetadata;
         const std::string reason = rule->handle(*value, o);
         if (!reason.empty())
-            return fail("option " + shown + ": '" + *value + "' " + reason);
+            return fail(words::Filled(shown::translate("CommandLine", "option %1: '%2' %3"),
+                                      {shown, *value, reason}));
         if (std::string(rule->longName) == "metadata") {
             if (presetApplied && o.format.nMetadata > presetApplied->second)
-                out.notices.push_back("option --metadata " + *value +
-                                      " keeps more camera data than preset '" +
-                                      presetApplied->first + "' (" +
-                                      policyName(presetApplied->second) + ")");
+                out.notices.push_back(words::Filled(
+                    shown::translate("CommandLine",
+                                     "option --metadata %1 keeps more camera data than preset '%2' (%3)"),
+                    {*value, presetApplied->first, policyName(presetApplied->second)}));
             metadataGiven = *value;
         }
         if (rule->appliesPreset) {
             const Result<std::optional<Preset>> preset = lookup(*value);
             if (!preset)
-                return fail("option " + shown + ": preset '" + *value +
-                            "' is not used: " + preset.GetStatus().Told());
+                return fail(words::Filled(
+                    shown::translate("CommandLine", "option %1: preset '%2' is not used: %3"),
+                    {shown, *value, preset.GetStatus().Shown()}));
             if (!preset.Value())
-                return fail("option " + shown + ": no preset '" + *value +
-                            "' (--list-presets lists them)");
+                return fail(words::Filled(
+                    shown::translate("CommandLine", "option %1: no preset '%2' (--list-presets lists them)"),
+                    {shown, *value}));
             ApplyPreset(*preset.Value(), o);
             if (metadataGiven && o.format.nMetadata > policyBefore)
-                out.notices.push_back("preset '" + *value + "' keeps camera data " +
-                                      policyName(o.format.nMetadata) + ", not --metadata " +
-                                      *metadataGiven +
-                                      " given before it; give --metadata after --preset");
+                out.notices.push_back(words::Filled(
+                    shown::translate("CommandLine",
+                                     "preset '%1' keeps camera data %2, not --metadata %3 given "
+                                     "before it; give --metadata after --preset"),
+                    {*value, policyName(o.format.nMetadata), *metadataGiven}));
             metadataGiven.reset();
             presetApplied = std::make_pair(*value, o.format.nMetadata);
         }
@@ -224,31 +266,37 @@ ParseOutcome ParseArguments(const std::vector<std::string>& args, const PresetLo
     if (const std::string unresolved = ResolveOutputs(o, lookup); !unresolved.empty())
         return fail(unresolved);
     if (!o.naming.besideFolder.empty() && o.into)
-        return fail("option --beside cannot be given with --into");
+        return fail(shown::translate("CommandLine", "option --beside cannot be given with --into"));
     if (o.nulSeparated && !o.filesFrom)
-        return fail("option --null needs --files-from");
+        return fail(shown::translate("CommandLine", "option --null needs --files-from"));
     // The questions read their answers from standard input.
     if (o.overwrite == OverwritePolicy::Ask && o.filesFrom == "-")
-        return fail(
-            "option --overwrite ask cannot be answered while --files-from - reads standard input");
+        return fail(shown::translate(
+            "CommandLine",
+            "option --overwrite ask cannot be answered while --files-from - reads standard input"));
     const bool convertsNothing =
         o.help || o.version || o.listValues || o.listPresets || o.savePreset;
     if (!convertsNothing && o.paths.empty() && !o.filesFrom)
-        return fail("no photos given: name at least one file or folder");
+        return fail(
+            shown::translate("CommandLine", "no photos given: name at least one file or folder"));
     out.ok = true;
     return out;
 }
 
 std::string UsageText() {
-    std::string text =
+    // In the user's language; the manual page keeps the English of the
+    // tables and these texts, and --list-values and the completion print
+    // the command-line names, which are never translated.
+    std::string text = shown::translate(
+        "CommandLine",
         "Usage: quillmere-convert [options] PATH...\n"
         "Converts photos (files, or folders searched with their sub-folders) into a\n"
-        "new time-stamped folder inside the output folder, and prints that folder.\n";
+        "new time-stamped folder inside the output folder, and prints that folder.\n");
     const char* group = nullptr;
     for (const OptionRule& rule : Rules()) {
         if (!group || std::string(group) != rule.group) {
             group = rule.group;
-            text += std::string("\n") + group + ":\n";
+            text += "\n" + shown::translate("CommandLine", group) + ":\n";
         }
         std::string left = "  ";
         left += rule.shortName ? std::string("-") + rule.shortName + ", " : std::string("    ");
@@ -266,9 +314,11 @@ std::string UsageText() {
             text += lines[i] + "\n";
         }
     }
-    text +=
-        "\nOptions take their value as the next argument or after '=' (--text-pos=-5,3).\n"
-        "Exit status: 0 every photo converted, 1 some were not, 2 bad arguments.\n";
+    text += "\n" + shown::translate("CommandLine",
+                                    "Options take their value as the next argument or after '=' "
+                                    "(--text-pos=-5,3).\n"
+                                    "Exit status: 0 every photo converted, 1 some were not, 2 bad "
+                                    "arguments.\n");
     return text;
 }
 

@@ -9,6 +9,7 @@
 
 #include "CliOptions.h"
 #include "model/NumberSettings.h"
+#include "platform/Words.h"
 
 namespace cli {
 
@@ -94,6 +95,8 @@ Handler PathIn(const char* what, std::function<void(CliOptions&, const std::stri
 std::string Default(const std::string& value);
 std::string Default(const NumberSetting& row);
 std::string Range(const NumberSetting& row);
+// "1 to 100" in the user's language.
+std::string RangeShown(const NumberSetting& row);
 // "--size fit or fill": the size rules that read a field (SizeInput).
 std::string RulesWith(unsigned input);
 

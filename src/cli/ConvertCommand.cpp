@@ -15,6 +15,7 @@
 #include "RunReport.h"
 #include "TextDrawing.h"
 #include "platform/Paths.h"
+#include "platform/Words.h"
 #include "platform/SettingsStore.h"
 #include "platform/WorkFolder.h"
 #include "run/ActivityLog.h"
@@ -70,7 +71,7 @@ Result<std::vector<std::string>> ReadPathList(const CliOptions& options) {
     if (*options.filesFrom == "-") {
         text.assign(std::istreambuf_iterator<char>(std::cin), {});
         if (std::cin.bad())
-            return Status::Failed({}, "standard input could not be read");
+            return Status::Failed({}, words::translate("Reasons", "standard input could not be read"));
     } else {
         std::ifstream in(*options.filesFrom, std::ios::binary);
         if (in)
@@ -92,14 +93,18 @@ bool PresetCommands(const CliOptions& options, int& status) {
     if (options.savePreset) {
         std::string reason;
         if (!presets::Save(*options.savePreset, PresetOfOptions(options), &reason)) {
-            std::cerr << kProgram << ": preset '" << *options.savePreset
-                      << "' not saved: " << reason << "\n";
+            std::cerr << kProgram << ": "
+                      << words::Filled(shown::translate("CommandLine", "preset '%1' not saved: %2"),
+                                       {*options.savePreset, words::Shown("Reasons", reason)})
+                      << "\n";
             status = 1;
             return true;
         }
         if (!options.quiet)
-            std::cerr << kProgram << ": preset '" << *options.savePreset << "' saved in "
-                      << presets::Location() << "\n";
+            std::cerr << kProgram << ": "
+                      << words::Filled(shown::translate("CommandLine", "preset '%1' saved in %2"),
+                                       {*options.savePreset, presets::Location()})
+                      << "\n";
         status = 0;
         return options.paths.empty() && !options.filesFrom;
     }
@@ -109,7 +114,11 @@ bool PresetCommands(const CliOptions& options, int& status) {
 int ListValues(const std::string& option) {
     const auto values = ValuesOfOption(option);
     if (!values) {
-        std::cerr << kProgram << ": option --" << option << " has no fixed set of values\n";
+        std::cerr << kProgram << ": "
+                  << words::Filled(shown::translate("CommandLine",
+                                                    "option %1 has no fixed set of values"),
+                                   {"--" + option})
+                  << "\n";
         return 2;
     }
     for (const std::string& value : *values) std::cout << value << "\n";
@@ -122,13 +131,18 @@ int RunConvertCommand(const std::vector<std::string>& args) {
     const ParseOutcome parsed = ParseArguments(args);
     if (!parsed.ok) {
         std::cerr << kProgram << ": " << parsed.error << "\n"
-                  << "Try '" << kProgram << " --help' for more information.\n";
+                  << words::Filled(shown::translate("CommandLine",
+                                                    "Try '%1 --help' for more information."),
+                                   {kProgram})
+                  << "\n";
         return 2;
     }
     const CliOptions& options = parsed.options;
     if (!options.quiet)
         for (const std::string& line : parsed.notices) std::cerr << kProgram << ": " << line << "\n";
     if (options.help) {
+        // In the user's language; --list-values, --version, the report and
+        // the printed run folder stay as scripts read them.
         std::cout << UsageText();
         return 0;
     }
@@ -146,7 +160,7 @@ int RunConvertCommand(const std::vector<std::string>& args) {
     if (options.filesFrom) {
         Result<std::vector<std::string>> listed = ReadPathList(options);
         if (!listed) {
-            std::cerr << kProgram << ": option --files-from: " << listed.GetStatus().Told() << "\n";
+            std::cerr << kProgram << ": option --files-from: " << listed.GetStatus().Shown() << "\n";
             return 2;
         }
         for (std::string& path : listed.Value()) paths.push_back(std::move(path));
@@ -154,7 +168,7 @@ int RunConvertCommand(const std::vector<std::string>& args) {
     RunReport report;
     if (options.report) {
         if (Status opened = report.Open(*options.report); !opened) {
-            std::cerr << kProgram << ": option --report: " << opened.Told() << "\n";
+            std::cerr << kProgram << ": option --report: " << opened.Shown() << "\n";
             return 2;
         }
     }
@@ -177,13 +191,14 @@ int RunConvertCommand(const std::vector<std::string>& args) {
         if (!report.IsOpen())
             return status;
         if (Status written = report.Finish(result, status); !written) {
-            std::cerr << kProgram << ": option --report: " << written.Told() << "\n";
+            std::cerr << kProgram << ": option --report: " << written.Shown() << "\n";
             return 1;
         }
         return status;
     };
     if (gathered.photos.empty()) {
-        std::cerr << kProgram << ": no photos to convert\n";
+        std::cerr << kProgram << ": " << shown::translate("CommandLine", "no photos to convert")
+                  << "\n";
         return finish({}, 1);
     }
 
@@ -241,10 +256,11 @@ int RunConvertCommand(const std::vector<std::string>& args) {
         for (std::size_t k = 0; k < result.outputNames.size(); ++k)
             counts += (k ? ", " : "") + result.outputNames[k] + " " +
                       std::to_string(result.writtenPerOutput[k]);
-        notice("written per preset: " + counts);
+        notice(words::Filled(shown::translate("CommandLine", "written per preset: %1"), {counts}));
     }
+    const int notStarted = static_cast<int>(result.NotStarted());
     if (result.stopped)
-        notice("stopped: " + std::to_string(result.NotStarted()) + " photos not started");
+        notice(shown::translate("CommandLine", "stopped: %n photos not started", nullptr, notStarted));
     // Outputs next to their originals have no one folder to show.
     if (!runFolder.empty())
         std::cout << runFolder << std::endl;

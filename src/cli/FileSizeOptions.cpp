@@ -2,6 +2,9 @@
 // the search keeps fixed.
 
 #include "CliRules.h"
+
+#include <QtGlobal>
+
 #include "model/NumberSettings.h"
 #include "model/OptionTables.h"
 
@@ -51,61 +54,74 @@ std::string FormatsWithQuality() {
 }  // namespace
 
 std::vector<OptionRule> FileSizeRules() {
-    constexpr const char* kOutput = "Output";
+    constexpr const char* kOutput = QT_TRANSLATE_NOOP("CommandLine", "Output");
     const NumberSetting& minQuality = numbers::kMinQuality;
     ChoiceSet chroma;
     for (const NamedChoice& row : ChromaChoices()) chroma.Add(row.cliName, row.id);
     const OutputPhotoFormat d = BuiltInDefaultOutputPhotoFormat();
     return {
         {kOutput, "max-file-size", 0, "SIZE",
-         "at most SIZE bytes per output file; K and M count 1,000 and 1,000,000, KiB and MiB "
-         "1,024 and 1,048,576 (500K, 2MiB; 0: no limit). " +
-             FormatsWithQuality() +
-             " get the best quality that fits, down to --min-quality, then smaller dimensions; "
-             "lossless outputs (PNG, TIF, BMP, --lossless) only smaller dimensions",
+         words::Filled(shown::translate("CommandLine",
+                                        "at most SIZE bytes per output file; K and M count 1,000 "
+                                        "and 1,000,000, KiB and MiB 1,024 and 1,048,576 (500K, "
+                                        "2MiB; 0: no limit). %1 get the best quality that fits, "
+                                        "down to --min-quality, then smaller dimensions; lossless "
+                                        "outputs (PNG, TIF, BMP, --lossless) only smaller "
+                                        "dimensions"),
+                       {FormatsWithQuality()}),
          [](const std::string& v, CliOptions& o) -> std::string {
              int64_t bytes = 0;
              if (!ParseByteSize(v, bytes))
-                 return "must be a size in bytes such as 500000, 500K or 488KiB, at most 1000000M";
+                 return shown::translate(
+                     "CommandLine",
+                     "must be a size in bytes such as 500000, 500K or 488KiB, at most 1000000M");
              o.format.nMaxFileSize = bytes;
              return {};
          },
          {}},
         {kOutput, "min-quality", 0, "N",
-         "the lowest quality --max-file-size may use, " + RangeText(minQuality) + " (default " +
-             NumberText(minQuality.builtIn) + "; never above --quality)",
+         words::Filled(shown::translate("CommandLine",
+                                        "the lowest quality --max-file-size may use, %1 (default "
+                                        "%2; never above --quality)"),
+                       {RangeShown(minQuality), NumberText(minQuality.builtIn)}),
          [&minQuality](const std::string& v, CliOptions& o) -> std::string {
              int64_t value = 0;
              if (!ParseInt(v, static_cast<int64_t>(minQuality.min),
                            static_cast<int64_t>(minQuality.max), value))
-                 return "must be an integer from " + RangeText(minQuality);
+                 return words::Filled(
+                     shown::translate("CommandLine", "must be an integer from %1 to %2"),
+                     {NumberText(minQuality.min), NumberText(minQuality.max)});
              o.format.nMinQuality = static_cast<int32_t>(value);
              return {};
          },
          {}},
         {kOutput, "no-shrink-to-fit", 0, nullptr,
-         "with --max-file-size: a photo that does not fit at --min-quality fails instead of "
-         "being made smaller",
+         shown::translate("CommandLine",
+                          "with --max-file-size: a photo that does not fit at --min-quality fails "
+                          "instead of being made smaller"),
          [](const std::string&, CliOptions& o) -> std::string {
              o.format.bNoShrinkToFit = true;
              return {};
          },
          {}},
         {kOutput, "chroma", 0, "MODE",
-         "colour resolution of JPG and AVIF: " + JoinOr(chroma.shown) +
-             " (default " + chroma.NameOf(d.nChroma) +
-             ": 420 below quality 90, else 444, which --max-file-size keeps only where the "
-             "--quality file fits)",
+         words::Filled(shown::translate("CommandLine",
+                                        "colour resolution of JPG and AVIF: %1 (default %2: 420 "
+                                        "below quality 90, else 444, which --max-file-size keeps "
+                                        "only where the --quality file fits)"),
+                       {JoinOr(chroma.shown), chroma.NameOf(d.nChroma)}),
          [chroma](const std::string& v, CliOptions& o) -> std::string {
              for (const Accepted& a : chroma.accepted)
                  if (v == a.name) {
                      o.format.nChroma = a.value;
                      return {};
                  }
-             return "must be one of " + JoinOr(chroma.shown);
+             return words::Filled(shown::translate("CommandLine", "must be one of %1"),
+                                  {JoinOr(chroma.shown)});
          },
          chroma.shown},
-        {kOutput, "progressive", 0, nullptr, "progressive JPG, shown coarse first while it loads",
+        {kOutput, "progressive", 0, nullptr, 
+         shown::translate("CommandLine", "progressive JPG, shown coarse first while it loads"),
          [](const std::string&, CliOptions& o) -> std::string {
              o.format.bProgressive = true;
              return {};

@@ -16,15 +16,19 @@ OptionRule RawDevelopRule() {
                 o.format.nRawDevelop = a.value;
                 return {};
             }
-        return "must be one of " + JoinOr(set.shown);
+        return words::Filled(shown::translate("CommandLine", "must be one of %1"),
+                             {JoinOr(set.shown)});
     };
     return {"Output",
             "raw",
             0,
             "HOW",
-            "how camera RAW photos are developed: auto (the camera's preview when it covers the "
-            "output, else half size when that does, else full), preview or full (default " +
-                builtIn + ")",
+            words::Filled(shown::translate("CommandLine",
+                                           "how camera RAW photos are developed: auto (the "
+                                           "camera's preview when it covers the output, else half "
+                                           "size when that does, else full), preview or full "
+                                           "(default %1)"),
+                          {builtIn}),
             handle,
             set.shown};
 }
@@ -32,9 +36,11 @@ OptionRule RawDevelopRule() {
 OptionRule PaletteRule() {
     const ChoiceSet set = FromRows(PaletteChoices());
     return Choice("Output", "palette", 0, "PAL", set,
-                  "colours of 4- and 8-bit BMP: fixed (the standard table) or adaptive (the "
-                  "photo's own, by an octree) (default " +
-                      set.NameOf(BuiltInDefaultOutputPhotoFormat().nPalette) + ")",
+                  words::Filled(shown::translate("CommandLine",
+                                                 "colours of 4- and 8-bit BMP: fixed (the standard "
+                                                 "table) or adaptive (the photo's own, by an "
+                                                 "octree) (default %1)"),
+                                {set.NameOf(BuiltInDefaultOutputPhotoFormat().nPalette)}),
                   [](CliOptions& o, int32_t x) { o.format.nPalette = x; });
 }
 

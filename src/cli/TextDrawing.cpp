@@ -11,6 +11,7 @@
 #include <cstdlib>
 
 #include "imaging/FontConversion.h"
+#include "platform/Words.h"
 
 namespace {
 
@@ -53,8 +54,10 @@ TextDrawing::TextDrawing(const TextOverlay& overlay,
     ProvideRuntimeFolder();
     app_ = std::make_unique<QGuiApplication>(argc_, argv_);
     if (!family.empty() && !QFontDatabase::hasFamily(QString::fromStdString(family)))
-        notice("font family '" + family + "' is not installed; the text is drawn in '" +
-               QFontInfo(QFontFromLogFont(overlay.font)).family().toStdString() + "'");
+        notice(words::Filled(
+            shown::translate("CommandLine",
+                             "font family '%1' is not installed; the text is drawn in '%2'"),
+            {family, QFontInfo(QFontFromLogFont(overlay.font)).family().toStdString()}));
 }
 
 TextDrawing::~TextDrawing() = default;

@@ -1,4 +1,5 @@
 #include "gather/PhotoInfo.h"
+#include "platform/Words.h"
 
 #include <QString>
 
@@ -18,20 +19,25 @@ namespace {
 
 // The reason a file could not be opened, in the words users know from
 // desktop programs; %1 stands for the path.
-const char* OpenFailureText(int error) {
+std::string OpenFailureText(int error) {
     switch (error) {
         case EACCES:
-        case EPERM: return "Access to %1 was denied.";
-        case ENOENT: return "%1 was not found.";
+        case EPERM: return shown::translate("Messages", "Access to %1 was denied.");
+        case ENOENT: return shown::translate("Messages", "%1 was not found.");
         case ENOTDIR:
         case ENAMETOOLONG:
-        case ELOOP: return "%1 contains an invalid path.";
+        case ELOOP: return shown::translate("Messages", "%1 contains an invalid path.");
         case EMFILE:
-        case ENFILE: return "%1 could not be opened because there are too many open files.";
-        case EIO: return "A hardware I/O error was reported while accessing %1.";
+        case ENFILE:
+            return shown::translate("Messages",
+                                    "%1 could not be opened because there are too many open files.");
+        case EIO:
+            return shown::translate("Messages",
+                                    "A hardware I/O error was reported while accessing %1.");
         case EBUSY:
-        case ETXTBSY: return "A sharing violation occurred while accessing %1.";
-        default: return "An unknown error occurred while accessing %1.";
+        case ETXTBSY:
+            return shown::translate("Messages", "A sharing violation occurred while accessing %1.");
+        default: return shown::translate("Messages", "An unknown error occurred while accessing %1.");
     }
 }
 
@@ -80,7 +86,8 @@ bool GetFileTimeText(const std::string& path, std::string& timeText, int64_t& ti
     }
     struct stat status {};
     if (::fstat(fd, &status) != 0) {
-        prompter.Tell(FillIn("Failed file.GetStatus from %s", "%s", PathForMessage(path)), path,
+        prompter.Tell(FillIn(shown::translate("Messages", "Failed file.GetStatus from %1"), "%1",
+                             PathForMessage(path)), path,
                       PromptIcon::Exclamation);
         ::close(fd);
         return false;

@@ -1,5 +1,7 @@
 #include "imaging/ImageProbe.h"
 
+#include "platform/Words.h"
+
 #include <cstdio>
 #include <ctime>
 
@@ -35,7 +37,10 @@ Result<vips::VImage> OpenHeader(const std::string& path, int fd) {
         // A file a loader knows by its first bytes is a picture that is
         // damaged (cut short, say), not some other file.
         const bool known = vips_foreign_find_load(VipsPathWithOptions(path).c_str()) != nullptr;
-        return Status::Failed(path, known ? kDamagedPicture : "not a picture", reason);
+        return Status::Failed(path,
+                              known ? words::translate("Reasons", "a damaged picture")
+                                    : words::translate("Reasons", "not a picture"),
+                              reason);
     }
 }
 
@@ -79,7 +84,8 @@ int64_t ExifTime(const vips::VImage& image, const char* field) {
 }  // namespace
 
 Result<PictureFacts> ProbePicture(const std::string& path) {
-    Result<vips::VImage> header = Status::Failed(path, "the imaging library could not start");
+    Result<vips::VImage> header =
+        Status::Failed(path, words::translate("Reasons", "the imaging library could not start"));
     {
         // A FIFO, device or folder is refused before anything is read.
         const SourceFile file(path);
@@ -108,7 +114,7 @@ Result<PictureFacts> ProbePicture(const std::string& path) {
     if (vips_image_get_orientation_swap(image.get_image()))
         std::swap(w, h);
     if (w <= 0 || h <= 0)
-        return Status::Failed(path, "a picture without pixels");
+        return Status::Failed(path, words::translate("Reasons", "a picture without pixels"));
     PictureFacts facts;
     facts.width = w;
     facts.height = h;

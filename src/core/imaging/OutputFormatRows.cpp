@@ -2,6 +2,8 @@
 // records below need not know the imaging layer.
 #include "model/OptionTables.h"
 
+#include <QtGlobal>
+
 #include "imaging/BmpOutput.h"
 #include "imaging/PictureEncode.h"
 
@@ -38,7 +40,7 @@ const std::vector<OutputFormatRow>& OutputFormats() {
          1073741824, "jxl", "JPEG XL", "EXIF and XMP",
          "JPEG's successor: small files of high fidelity. Quality @QUALITY_RANGE@, or Lossless.",
          &WriteJxlFile, 52, 88},
-        {kFormatSame, "Same as the source", "", {"same"},
+        {kFormatSame, QT_TRANSLATE_NOOP("OptionTables", "Same as the source"), "", {"same"},
          kUsesQuality | kUsesLossless | kUsesMetadata | kFollowsSource, 0, nullptr, nullptr, nullptr,
          "@KEPT_SOURCE_FORMATS@ photos keep their format (with that format's settings and "
          "extension); any other photo (GIF, HEIC, ...) becomes @SOURCE_FALLBACK_FORMAT@.",

@@ -9,6 +9,8 @@
 
 #include <vips/vips8>
 
+#include <QtGlobal>
+
 #include "imaging/ImagingMessages.h"
 #include "imaging/RawExif.h"
 #include "imaging/RawReader.h"
@@ -253,11 +255,11 @@ std::optional<Result<RgbPicture>> DecodeRaw(const std::string& path, int fd,
 
 std::string RawSourceWords(const std::string& source) {
     if (source == kRawFromPreview)
-        return "developed from the camera's preview";
+        return QT_TRANSLATE_NOOP("Reasons", "developed from the camera's preview");
     if (source == kRawFromHalf)
-        return "developed at half size";
+        return QT_TRANSLATE_NOOP("Reasons", "developed at half size");
     if (source == kRawFromFull)
-        return "developed in full";
+        return QT_TRANSLATE_NOOP("Reasons", "developed in full");
     return {};
 }
 

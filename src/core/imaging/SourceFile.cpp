@@ -1,5 +1,7 @@
 #include "imaging/SourceFile.h"
 
+#include "platform/Words.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -24,5 +26,7 @@ SourceFile::~SourceFile() {
 Status SourceFile::Regular() const {
     if (regular_)
         return Status::Ok();
-    return Status::Failed(path_, error_ != 0 ? std::strerror(error_) : "not a regular file");
+    if (error_ != 0)
+        return Status::Failed(path_, std::strerror(error_));
+    return Status::Failed(path_, words::translate("Reasons", "not a regular file"));
 }

@@ -1,5 +1,7 @@
 #include "model/NumberSettings.h"
 
+#include "platform/Words.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -50,11 +52,13 @@ std::string RangeText(const NumberSetting& setting) {
 Status CheckNumber(const NumberSetting& setting, double value) {
     if (setting.whole && value != std::trunc(value))
         return Status::Failed(setting.Name(),
-                              "the value " + NumberText(value) + " is not a whole number");
+                              words::translate("Reasons", "the value %1 is not a whole number")
+                                  .Arg(NumberText(value)));
     if (!(value >= setting.min && value <= setting.max))
-        return Status::Failed(setting.Name(), "the value " + NumberText(value) +
-                                                  " is not between " + NumberText(setting.min) +
-                                                  " and " + NumberText(setting.max));
+        return Status::Failed(setting.Name(),
+                              words::translate("Reasons", "the value %1 is not between %2 and %3")
+                                  .Arg({NumberText(value), NumberText(setting.min),
+                                        NumberText(setting.max)}));
     return Status::Ok();
 }
 
@@ -73,8 +77,11 @@ Result<double> ReadNumber(const NumberSetting& setting, const std::string& text)
         read = result.ec == std::errc() && result.ptr == end && std::isfinite(value);
     }
     if (!read)
-        return Status::Failed(setting.Name(), "the value \"" + text + "\" is not " +
-                                                  (setting.whole ? "a whole number" : "a number"));
+        return Status::Failed(
+            setting.Name(),
+            (setting.whole ? words::translate("Reasons", "the value \"%1\" is not a whole number")
+                           : words::translate("Reasons", "the value \"%1\" is not a number"))
+                .Arg(text));
     if (Status checked = CheckNumber(setting, value); !checked)
         return checked;
     return value;

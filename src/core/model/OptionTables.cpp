@@ -1,5 +1,9 @@
 #include "model/OptionTables.h"
 
+#include "platform/Words.h"
+
+#include <QtGlobal>
+
 #include <algorithm>
 
 #include "model/FramePlans.h"
@@ -41,17 +45,17 @@ constexpr int32_t kTwentyFourBitChoice = 4;
 
 const std::vector<PixelFormatChoice>& PixelFormatChoices() {
     static const std::vector<PixelFormatChoice> rows = {
-        {0, "1 bit Indexed", "1bit", 138, 1},
-        {1, "4 bits Indexed", "4bit", 139, 4},
-        {2, "8 bits Indexed", "8bit", 140, 8},
-        {3, "16 bits RGB565", "16bit", 141, 0, 16},
-        {kTwentyFourBitChoice, "24 bits RGB", "24bit", 142, 0},
-        {5, "32 bits ARGB", "32bit-argb", 143, 0, 32, true},
-        {6, "32 bits PARGB", "32bit-pargb", 144, 0, 32, true},
-        {7, "32 bits RGB", "32bit-rgb", 145, 0, 32},
+        {0, QT_TRANSLATE_NOOP("OptionTables", "1 bit Indexed"), "1bit", 138, 1},
+        {1, QT_TRANSLATE_NOOP("OptionTables", "4 bits Indexed"), "4bit", 139, 4},
+        {2, QT_TRANSLATE_NOOP("OptionTables", "8 bits Indexed"), "8bit", 140, 8},
+        {3, QT_TRANSLATE_NOOP("OptionTables", "16 bits RGB565"), "16bit", 141, 0, 16},
+        {kTwentyFourBitChoice, QT_TRANSLATE_NOOP("OptionTables", "24 bits RGB"), "24bit", 142, 0},
+        {5, QT_TRANSLATE_NOOP("OptionTables", "32 bits ARGB"), "32bit-argb", 143, 0, 32, true},
+        {6, QT_TRANSLATE_NOOP("OptionTables", "32 bits PARGB"), "32bit-pargb", 144, 0, 32, true},
+        {7, QT_TRANSLATE_NOOP("OptionTables", "32 bits RGB"), "32bit-rgb", 145, 0, 32},
         // No BMP reader takes 64 bits: written as 32, as their texts say.
-        {8, "64 bits ARGB", "64bit-argb", 146, 0, 32, true},
-        {9, "64 bits PARGB", "64bit-pargb", 147, 0, 32, true},
+        {8, QT_TRANSLATE_NOOP("OptionTables", "64 bits ARGB"), "64bit-argb", 146, 0, 32, true},
+        {9, QT_TRANSLATE_NOOP("OptionTables", "64 bits PARGB"), "64bit-pargb", 147, 0, 32, true},
     };
     return rows;
 }
@@ -64,8 +68,8 @@ const PixelFormatChoice& PixelFormatOf(int32_t id) {
 
 const std::vector<SizeRuleRow>& SizeRules() {
     static const std::vector<SizeRuleRow> rows = {
-        {kSizeOriginal, "original", "radioOriginalSize", "Original size", "Original size", 0,
-         "Original size", "Keep each photo's own width and height.", &ApplyOriginalSize},
+        {kSizeOriginal, "original", "radioOriginalSize", QT_TRANSLATE_NOOP("OptionTables", "Original size"), QT_TRANSLATE_NOOP("OptionTables", "Original size"), 0,
+         QT_TRANSLATE_NOOP("OptionTables", "Original size"), "Keep each photo's own width and height.", &ApplyOriginalSize},
         // The fixed rule's radio sits beside the width and height rows and
         // has no text of its own.
         {kSizeFixed, "fixed", "radioFixedSize", "", "the fixed size",
@@ -76,32 +80,32 @@ const std::vector<SizeRuleRow>& SizeRules() {
          "height counts. Without either box, the photo is scaled to exactly the given width and "
          "height.",
          &ApplyFixedSize},
-        {kSizeStretch, "stretch", "radioStretch", "Stretch:", "Stretch", kUsesStretch,
+        {kSizeStretch, "stretch", "radioStretch", QT_TRANSLATE_NOOP("OptionTables", "Stretch:"), "Stretch", kUsesStretch,
          "Stretch: Horizontal: / Vertical:",
          "Multiply the photo's width and height by these factors (from 0.000001 to 1000000; 0.5 "
          "halves, 2 doubles). Sizes are cut to whole pixels.",
          &ApplyStretch},
-        {kSizeFit, "fit", "radioFitSize", "Fit within Output Width x Output Height", "Fit",
-         kUsesWidthHeight | kUsesNoEnlarge, "Fit within Output Width x Output Height",
+        {kSizeFit, "fit", "radioFitSize", QT_TRANSLATE_NOOP("OptionTables", "Fit within Output Width x Output Height"), "Fit",
+         kUsesWidthHeight | kUsesNoEnlarge, QT_TRANSLATE_NOOP("OptionTables", "Fit within Output Width x Output Height"),
          "The largest size with the photo's proportions that fits in the width and height: "
          "never cropped, never distorted. The side that does not fill the box is rounded to "
          "whole pixels, but never below 1.",
          &ApplyFitSize},
-        {kSizeLongEdge, "long-edge", "radioLongEdge", "Long edge:", "Long edge",
-         kUsesLongEdge | kUsesNoEnlarge, "Long edge:",
+        {kSizeLongEdge, "long-edge", "radioLongEdge", QT_TRANSLATE_NOOP("OptionTables", "Long edge:"), "Long edge",
+         kUsesLongEdge | kUsesNoEnlarge, QT_TRANSLATE_NOOP("OptionTables", "Long edge:"),
          "The photo's longer side becomes this many pixels, the other follows its proportions "
          "(rounded to whole pixels, never below 1). A landscape and a portrait photo of the same "
          "camera come out alike.",
          &ApplyLongEdge},
-        {kSizeFill, "fill", "radioFillSize", "Fill Output Width x Output Height, cropped",
-         "Fill", kUsesWidthHeight | kUsesCropAnchor, "Fill Output Width x Output Height, cropped",
+        {kSizeFill, "fill", "radioFillSize", QT_TRANSLATE_NOOP("OptionTables", "Fill Output Width x Output Height, cropped"),
+         "Fill", kUsesWidthHeight | kUsesCropAnchor, QT_TRANSLATE_NOOP("OptionTables", "Fill Output Width x Output Height, cropped"),
          "Exactly the width and height: the photo is scaled until it covers them, and what "
          "reaches beyond is cropped. Crop: which part is kept (an edge, a corner, the centre, or "
          "Smart: the most interesting part).",
          &ApplyFill},
-        {kSizePad, "pad", "radioPadSize", "Pad to Output Width x Output Height", "Pad",
+        {kSizePad, "pad", "radioPadSize", QT_TRANSLATE_NOOP("OptionTables", "Pad to Output Width x Output Height"), "Pad",
          kUsesWidthHeight | kUsesCropAnchor | kUsesBackground,
-         "Pad to Output Width x Output Height",
+         QT_TRANSLATE_NOOP("OptionTables", "Pad to Output Width x Output Height"),
          "Exactly the width and height: the whole photo is fitted inside, never cropped, and the "
          "margins take the background colour. Crop: where the photo sits.",
          &ApplyPad},
@@ -134,22 +138,22 @@ const std::vector<NamedChoice>& RotationChoices() {
 
 const std::vector<NamedChoice>& FlipChoices() {
     static const std::vector<NamedChoice> rows = {
-        {kFlipNone, "none", "radioNoFlip", "No flip"},
-        {kFlipHorizontal, "horizontal", "radioFlipHorizontal", "Flip horizontal",
+        {kFlipNone, "none", "radioNoFlip", QT_TRANSLATE_NOOP("OptionTables", "No flip")},
+        {kFlipHorizontal, "horizontal", "radioFlipHorizontal", QT_TRANSLATE_NOOP("OptionTables", "Flip horizontal"),
          "mirror left to right"},
-        {kFlipVertical, "vertical", "radioFlipVertical", "Flip vertical", "upside down"},
+        {kFlipVertical, "vertical", "radioFlipVertical", QT_TRANSLATE_NOOP("OptionTables", "Flip vertical"), "upside down"},
     };
     return rows;
 }
 
 const std::vector<NamedChoice>& MetadataChoices() {
     static const std::vector<NamedChoice> rows = {
-        {kMetadataNone, "none", nullptr, "None",
+        {kMetadataNone, "none", nullptr, QT_TRANSLATE_NOOP("OptionTables", "None"),
          "No camera data: the outputs carry only the resolution (DPI)."},
-        {kMetadataNoLocation, "no-location", nullptr, "All but the location",
+        {kMetadataNoLocation, "no-location", nullptr, QT_TRANSLATE_NOOP("OptionTables", "All but the location"),
          "As All, without the GPS position and without the location fields of XMP; the IPTC "
          "block, which may name places, is left out too."},
-        {kMetadataAll, "all", nullptr, "All",
+        {kMetadataAll, "all", nullptr, QT_TRANSLATE_NOOP("OptionTables", "All"),
          "EXIF (camera, lens, exposure, date taken, GPS), XMP and IPTC as the photo has them, "
          "with the orientation set to upright and the pixel size of the output, and the sRGB "
          "colour profile embedded. @CAMERA_DATA_BY_FORMAT@"},
@@ -162,7 +166,7 @@ const std::vector<NamedChoice>& CropAnchorChoices() {
         std::vector<NamedChoice> anchors;
         for (const TextAnchorRow& row : TextAnchors())
             anchors.push_back({row.id, row.cliName, nullptr, row.listText});
-        anchors.push_back({kCropSmart, "smart", nullptr, "Smart",
+        anchors.push_back({kCropSmart, "smart", nullptr, QT_TRANSLATE_NOOP("OptionTables", "Smart"),
                            "the most interesting part: detail, skin tones, saturated colours"});
         return anchors;
     }();
@@ -171,10 +175,10 @@ const std::vector<NamedChoice>& CropAnchorChoices() {
 
 const std::vector<NamedChoice>& SharpenChoices() {
     static const std::vector<NamedChoice> rows = {
-        {kSharpenNone, "none", nullptr, "None"},
-        {kSharpenLight, "light", nullptr, "Light"},
-        {kSharpenMedium, "medium", nullptr, "Medium"},
-        {kSharpenStrong, "strong", nullptr, "Strong"},
+        {kSharpenNone, "none", nullptr, QT_TRANSLATE_NOOP("OptionTables", "None")},
+        {kSharpenLight, "light", nullptr, QT_TRANSLATE_NOOP("OptionTables", "Light")},
+        {kSharpenMedium, "medium", nullptr, QT_TRANSLATE_NOOP("OptionTables", "Medium")},
+        {kSharpenStrong, "strong", nullptr, QT_TRANSLATE_NOOP("OptionTables", "Strong")},
     };
     return rows;
 }
@@ -185,28 +189,28 @@ bool KeepsMetadata(int32_t policy) {
 
 const std::vector<NamedChoice>& ChromaChoices() {
     static const std::vector<NamedChoice> rows = {
-        {kChromaAuto, "auto", nullptr, "Automatic",
-         "Halved colour resolution below quality 90, full from 90 up."},
-        {kChroma420, "420", nullptr, "4:2:0", "Colour at half resolution: smaller files."},
-        {kChroma444, "444", nullptr, "4:4:4", "Colour at full resolution: sharper red edges."},
+        {kChromaAuto, "auto", nullptr, QT_TRANSLATE_NOOP("OptionTables", "Automatic"),
+         QT_TRANSLATE_NOOP("OptionTables", "Halved colour resolution below quality 90, full from 90 up.")},
+        {kChroma420, "420", nullptr, "4:2:0", QT_TRANSLATE_NOOP("OptionTables", "Colour at half resolution: smaller files.")},
+        {kChroma444, "444", nullptr, "4:4:4", QT_TRANSLATE_NOOP("OptionTables", "Colour at full resolution: sharper red edges.")},
     };
     return rows;
 }
 
 const std::vector<NamedChoice>& PaletteChoices() {
     static const std::vector<NamedChoice> rows = {
-        {kPaletteFixed, "fixed", nullptr, "Standard colours",
-         "The standard 16 or 256 colours, the same for every photo."},
-        {kPaletteAdaptive, "adaptive", nullptr, "Colours of the photo",
-         "The 16 or 256 colours that best match each photo, found by an octree."},
+        {kPaletteFixed, "fixed", nullptr, QT_TRANSLATE_NOOP("OptionTables", "Standard colours"),
+         QT_TRANSLATE_NOOP("OptionTables", "The standard 16 or 256 colours, the same for every photo.")},
+        {kPaletteAdaptive, "adaptive", nullptr, QT_TRANSLATE_NOOP("OptionTables", "Colours of the photo"),
+         QT_TRANSLATE_NOOP("OptionTables", "The 16 or 256 colours that best match each photo, found by an octree.")},
     };
     return rows;
 }
 
 const std::vector<NamedChoice>& NamingDateChoices() {
     static const std::vector<NamedChoice> rows = {
-        {kDateFile, "file", nullptr, "File date", "The source file's modification date."},
-        {kDateTaken, "taken", nullptr, "Date taken",
+        {kDateFile, "file", nullptr, QT_TRANSLATE_NOOP("OptionTables", "File date"), "The source file's modification date."},
+        {kDateTaken, "taken", nullptr, QT_TRANSLATE_NOOP("OptionTables", "Date taken"),
          "The date the photo was taken (EXIF DateTimeOriginal, else DateTimeDigitized); the file's "
          "date for a photo that has neither."},
     };
@@ -217,20 +221,21 @@ Status CheckChoice(const char* key, const std::vector<int32_t>& ids, int32_t val
     for (const int32_t id : ids)
         if (id == value)
             return Status::Ok();
-    return Status::Failed(key, "the value " + std::to_string(value) + " stands for no choice");
+    return Status::Failed(key, words::translate("Reasons", "the value %1 stands for no choice")
+                                   .Arg(std::to_string(value)));
 }
 
 const std::vector<TextAnchorRow>& TextAnchors() {
     static const std::vector<TextAnchorRow> rows = {
-        {kAnchorTopLeft, "top-left", "Top left", 0, 0},
-        {kAnchorTop, "top", "Top", 1, 0},
-        {kAnchorTopRight, "top-right", "Top right", 2, 0},
-        {kAnchorLeft, "left", "Left", 0, 1},
-        {kAnchorCenter, "center", "Center", 1, 1},
-        {kAnchorRight, "right", "Right", 2, 1},
-        {kAnchorBottomLeft, "bottom-left", "Bottom left", 0, 2},
-        {kAnchorBottom, "bottom", "Bottom", 1, 2},
-        {kAnchorBottomRight, "bottom-right", "Bottom right", 2, 2},
+        {kAnchorTopLeft, "top-left", QT_TRANSLATE_NOOP("OptionTables", "Top left"), 0, 0},
+        {kAnchorTop, "top", QT_TRANSLATE_NOOP("OptionTables", "Top"), 1, 0},
+        {kAnchorTopRight, "top-right", QT_TRANSLATE_NOOP("OptionTables", "Top right"), 2, 0},
+        {kAnchorLeft, "left", QT_TRANSLATE_NOOP("OptionTables", "Left"), 0, 1},
+        {kAnchorCenter, "center", QT_TRANSLATE_NOOP("OptionTables", "Center"), 1, 1},
+        {kAnchorRight, "right", QT_TRANSLATE_NOOP("OptionTables", "Right"), 2, 1},
+        {kAnchorBottomLeft, "bottom-left", QT_TRANSLATE_NOOP("OptionTables", "Bottom left"), 0, 2},
+        {kAnchorBottom, "bottom", QT_TRANSLATE_NOOP("OptionTables", "Bottom"), 1, 2},
+        {kAnchorBottomRight, "bottom-right", QT_TRANSLATE_NOOP("OptionTables", "Bottom right"), 2, 2},
     };
     return rows;
 }
@@ -242,9 +247,9 @@ const TextAnchorRow& TextAnchorOf(int32_t value) {
 
 const std::vector<TextEffectRow>& TextEffects() {
     static const std::vector<TextEffectRow> rows = {
-        {kTextEffectNone, "none", "No outline"},
-        {kTextEffectOutline, "outline", "Outline"},
-        {kTextEffectShadow, "shadow", "Shadow"},
+        {kTextEffectNone, "none", QT_TRANSLATE_NOOP("OptionTables", "No outline")},
+        {kTextEffectOutline, "outline", QT_TRANSLATE_NOOP("OptionTables", "Outline")},
+        {kTextEffectShadow, "shadow", QT_TRANSLATE_NOOP("OptionTables", "Shadow")},
     };
     return rows;
 }

@@ -1,5 +1,7 @@
 #include "model/OutputGeometry.h"
 
+#include "platform/Words.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -41,7 +43,7 @@ OutputPlan FitInto(int64_t sourceWidth, int64_t sourceHeight, int32_t boxWidth, 
 Result<OutputPlan> PlanOutput(int32_t sourceWidth, int32_t sourceHeight, const OutputPhotoFormat& f,
                               Prompter& prompter) {
     if (sourceWidth == 0 || sourceHeight == 0)
-        return Status::Failed({}, "the photo has no size");
+        return Status::Failed({}, words::translate("Reasons", "the photo has no size"));
     const SizeRuleRow* rule = FindSizeRule(f.nOuputSizeType);
     if (!rule) {
         prompter.Tell("unknown error m_outputPhotoFormat.nOuputSizeType", "error");

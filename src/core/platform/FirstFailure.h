@@ -17,7 +17,7 @@ public:
     // Safe from several threads.
     void Tell(const Status& status, const std::string& text, Prompter& prompter) {
         if (!status && !told_.exchange(true))
-            prompter.Tell(text, status.Subject(), PromptIcon::Exclamation, status.Reason());
+            prompter.Tell(text, status.Subject(), PromptIcon::Exclamation, status.ShownReason());
     }
 
 private:

@@ -1,4 +1,5 @@
 #include "platform/SettingsStore.h"
+#include "platform/Words.h"
 
 #include <QCoreApplication>
 #include <QSettings>
@@ -43,12 +44,14 @@ Status Written(QSettings& store, const std::string& section, const std::string& 
         case QSettings::NoError: return Status::Ok();
         case QSettings::AccessError:
             return Status::Failed(store.fileName().toStdString(),
-                                  "the setting " + section + "/" + key + " could not be saved",
+                                  words::translate("Reasons", "the setting %1 could not be saved")
+                                      .Arg(section + "/" + key),
                                   "access denied");
         case QSettings::FormatError: break;
     }
     return Status::Failed(store.fileName().toStdString(),
-                          "the setting " + section + "/" + key + " could not be saved",
+                          words::translate("Reasons", "the setting %1 could not be saved")
+                              .Arg(section + "/" + key),
                           "the file is not in the settings format");
 }
 
@@ -120,7 +123,8 @@ Status SettingsStore::WriteString(const std::string& section, const std::string&
 }
 
 void SettingsStore::TellUnsaved(const Status& written, Prompter& prompter) {
-    g_unsaved.Tell(written, "The settings could not be saved.", prompter);
+    g_unsaved.Tell(written, shown::translate("Messages", "The settings could not be saved."),
+                   prompter);
 }
 
 std::string SettingsStore::Location() {

@@ -1,4 +1,5 @@
 #include "platform/ShellHelpers.h"
+#include "platform/Words.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -19,7 +20,8 @@ constexpr const char* kHelpPage = "Introduction.html";
 void OpenInBrowser(Prompter& prompter, QObject* context, const UrlOpener& open,
                    const std::string& url) {
     open(url, context, [&prompter, url] {
-        prompter.Tell(BrowserFailureText(url), "Unknown error", PromptIcon::Error);
+        prompter.Tell(BrowserFailureText(url), shown::translate("Messages", "Unknown error"),
+                      PromptIcon::Error);
     });
 }
 
@@ -63,15 +65,19 @@ std::string FileUrl(const std::string& path) {
 }
 
 std::string BrowserFailureText(const std::string& url) {
-    return "The Program does not launch your web browser to access " + url +
-           " ,\nPlease launch your web browser and input the URL manually.";
+    return words::Filled(shown::translate("Messages",
+                                          "The Program does not launch your web browser to access "
+                                          "%1 ,\nPlease launch your web browser and input the URL "
+                                          "manually."),
+                         {url});
 }
 
 void ShowHelp(Prompter& prompter, QObject* context, const UrlOpener& open) {
     const std::string page = HelpPagePath();
     if (page.empty()) {
-        prompter.Tell(std::string("The help page ") + kHelpPage + " is missing.", "Unknown error",
-                      PromptIcon::Error);
+        prompter.Tell(
+            words::Filled(shown::translate("Messages", "The help page %1 is missing."), {kHelpPage}),
+            shown::translate("Messages", "Unknown error"), PromptIcon::Error);
         return;
     }
     OpenInBrowser(prompter, context, open, FileUrl(page));
@@ -86,14 +92,26 @@ bool BuiltForPackage() {
 }
 
 std::string UpdateText(bool packaged, const std::string& sourceUrl) {
-    std::string text = std::string(kProductName) + " " + QUILLMERE_VERSION + " is installed.\n\n";
+    const std::string product = kProductName;
+    std::string text = words::Filled(shown::translate("Messages", "%1 %2 is installed."),
+                                     {product, QUILLMERE_VERSION}) +
+                       "\n\n";
     if (packaged)
-        return text + "Updates come from your system's package manager: update " + kProductName +
-               " there together with your other programs.";
-    text += "This copy was built from source, outside a package, so the package manager does not "
-            "update it.";
+        return text + words::Filled(shown::translate("Messages",
+                                                     "Updates come from your system's package "
+                                                     "manager: update %1 there together with your "
+                                                     "other programs."),
+                                    {product});
+    text += shown::translate("Messages",
+                             "This copy was built from source, outside a package, so the package "
+                             "manager does not update it.");
     if (!sourceUrl.empty())
-        text += " Newer versions of the source are at " + sourceUrl + ".";
-    return text + " A packaged " + kProductName +
-           " gets its updates from your system's package manager.";
+        text += " " + words::Filled(shown::translate("Messages",
+                                                     "Newer versions of the source are at %1."),
+                                    {sourceUrl});
+    return text + " " +
+           words::Filled(shown::translate("Messages",
+                                          "A packaged %1 gets its updates from your system's "
+                                          "package manager."),
+                         {product});
 }

@@ -7,6 +7,8 @@
 #include <string>
 #include <utility>
 
+#include "platform/Words.h"
+
 class [[nodiscard]] Status {
 public:
     // Success.
@@ -23,6 +25,13 @@ public:
         status.detail_ = std::move(detail);
         return status;
     }
+    // The same with what worded in English and as shown (platform/Words.h).
+    static Status Failed(std::string subject, Words what, std::string detail = {}) {
+        Status status = Failed(std::move(subject), what.english, std::move(detail));
+        if (what.shown != what.english)
+            status.shownWhat_ = std::move(what.shown);
+        return status;
+    }
 
     bool IsOk() const { return !failed_; }
     explicit operator bool() const { return !failed_; }
@@ -33,8 +42,18 @@ public:
 
     // "what (detail)", or what alone.
     std::string Reason() const { return detail_.empty() ? what_ : what_ + " (" + detail_ + ")"; }
-    // "subject: what (detail)", for a log line or a message on stderr.
+    // "subject: what (detail)", in English: for a log line or a report.
     std::string Told() const { return subject_.empty() ? Reason() : subject_ + ": " + Reason(); }
+    // What went wrong as the user reads it: in the user's language where it
+    // was worded with Words, else as what.
+    const std::string& ShownWhat() const { return shownWhat_.empty() ? what_ : shownWhat_; }
+    // Reason() and Told() as the user reads them, for the window and the terminal.
+    std::string ShownReason() const {
+        return detail_.empty() ? ShownWhat() : ShownWhat() + " (" + detail_ + ")";
+    }
+    std::string Shown() const {
+        return subject_.empty() ? ShownReason() : subject_ + ": " + ShownReason();
+    }
 
     // The same failure about another subject (a caller that knows the file).
     Status About(std::string subject) const {
@@ -50,6 +69,7 @@ private:
     std::string subject_;
     std::string what_;
     std::string detail_;
+    std::string shownWhat_;  // empty: as what_
 };
 
 // A value, or the Status of why there is none.

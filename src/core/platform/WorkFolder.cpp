@@ -1,4 +1,5 @@
 #include "platform/WorkFolder.h"
+#include "platform/Words.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -24,7 +25,8 @@ std::string GetOutputFolderSetting(const std::string& section, const std::string
                                    const std::string& fallback, Prompter& prompter) {
     std::string pictures = PicturesFolder();
     if (pictures.empty()) {
-        prompter.Tell("Can not get My Documents directory!", "Error", PromptIcon::Error);
+        prompter.Tell(shown::translate("Messages", "Can not get My Documents directory!"),
+                      shown::translate("LanguagePack", "Error"), PromptIcon::Error);
         return SettingsStore::GetString(section, key, fallback);
     }
 
@@ -35,7 +37,8 @@ std::string GetOutputFolderSetting(const std::string& section, const std::string
     // permissions); a plain file in the way makes it fail.
     const QString workPath = paths::ToQString(work);
     if (!QFileInfo(workPath).isDir() && !QDir().mkpath(workPath)) {
-        prompter.Tell("Can not create the directory", work, PromptIcon::Error);
+        prompter.Tell(shown::translate("Reasons", "Can not create the directory"), work,
+                      PromptIcon::Error);
         folder = base;
     }
     return SettingsStore::GetString(section, key, folder);

@@ -1,4 +1,5 @@
 #include "run/ActivityLog.h"
+#include "platform/Words.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -60,7 +61,7 @@ Status ActivityLog::AddLogLine(const std::string& message) {
 }
 
 void ActivityLog::Note(const std::string& message, Prompter& prompter) {
-    lost_.Tell(AddLogLine(message), "The log file could not be written; its notices are lost.",
+    lost_.Tell(AddLogLine(message), shown::translate("Messages", "The log file could not be written; its notices are lost."),
                prompter);
 }
 
@@ -70,7 +71,8 @@ void ActivityLog::Note(const std::string& message, Prompter& prompter) {
 // the run.
 Status ActivityLog::AppendToFile(const std::string& line) const {
     auto failed = [&](int error) {
-        return Status::Failed(filePath_, "the log could not be written", std::strerror(error));
+        return Status::Failed(filePath_, words::translate("Reasons", "the log could not be written"),
+                              std::strerror(error));
     };
     const int fd =
         ::open(filePath_.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0644);

@@ -4,10 +4,13 @@
 #include <unistd.h>
 #include <algorithm>
 
+#include <QtGlobal>
+
 #include "imaging/VipsSession.h"
 #include "model/OptionTables.h"
 #include "model/OutputGeometry.h"
 #include "platform/Paths.h"
+#include "platform/Words.h"
 #include "run/MemoryEstimate.h"
 #include "run/OutputChecks.h"
 #include "run/OutputPaths.h"
@@ -29,26 +32,37 @@ std::string PathKey(const std::string& path) {
 
 std::string RunOutcomeLines(const RunResult& result) {
     std::vector<std::string> lines;
+    // The window's summary, in the user's language. A count of more than
+    // one reads its plural form from the count itself.
     if (result.stopped)
-        lines.push_back("Stopped: " + GroupedNumber(result.converted) + " of " +
-                        GroupedNumber(result.total) + " converted, " +
-                        GroupedNumber(result.NotStarted()) + " not started");
+        lines.push_back(words::Filled(
+            shown::translate("RunSummary", "Stopped: %1 of %2 converted, %3 not started"),
+            {GroupedNumber(result.converted), GroupedNumber(result.total),
+             GroupedNumber(result.NotStarted())}));
     const std::size_t notConverted = result.failed + result.skipped;
+    const auto count = [](std::size_t n) { return static_cast<int>(std::min<std::size_t>(n, 1u << 30)); };
     if (notConverted == 1)
-        lines.push_back("1 photo was not converted; see the log.");
+        lines.push_back(shown::translate("RunSummary", "1 photo was not converted; see the log."));
     else if (notConverted > 1)
-        lines.push_back(GroupedNumber(notConverted) + " photos were not converted; see the log.");
+        lines.push_back(words::Filled(
+            shown::translate("RunSummary", "%1 photos were not converted; see the log.", nullptr,
+                             count(notConverted)),
+            {GroupedNumber(notConverted)}));
     if (result.numberedApart == 1)
-        lines.push_back("1 photo got a number added to a name another photo has.");
+        lines.push_back(
+            shown::translate("RunSummary", "1 photo got a number added to a name another photo has."));
     else if (result.numberedApart > 1)
-        lines.push_back(GroupedNumber(result.numberedApart) +
-                        " photos got a number added to a name another photo has.");
+        lines.push_back(words::Filled(
+            shown::translate("RunSummary", "%1 photos got a number added to a name another photo has.",
+                             nullptr, count(result.numberedApart)),
+            {GroupedNumber(result.numberedApart)}));
     if (!result.outputNames.empty()) {
         std::string counts;
         for (std::size_t k = 0; k < result.outputNames.size(); ++k)
             counts += (k ? ", " : "") + result.outputNames[k] + " " +
                       GroupedNumber(k < result.writtenPerOutput.size() ? result.writtenPerOutput[k] : 0);
-        lines.push_back("Written per preset: " + counts);
+        lines.push_back(
+            words::Filled(shown::translate("RunSummary", "Written per preset: %1"), {counts}));
     }
     std::string text;
     for (const std::string& line : lines) text += (text.empty() ? "" : "\n") + line;
@@ -56,7 +70,7 @@ std::string RunOutcomeLines(const RunResult& result) {
 }
 
 std::string PhotoLogLine(const std::string& sourcePath, const PhotoResult& result) {
-    const std::string plain = PlainReasonOf(result);
+    const std::string plain = EnglishPlainReasonOf(result);
     if (plain == result.message)
         return sourcePath + ": " + result.Told();
     return sourcePath + ": " + plain + " - " + result.Told();
@@ -120,7 +134,7 @@ void ConversionRun::Dispatch() {
     Result<RunPaths> planning = PlanRunPaths(job_.photos, job_.naming, job_.outputs);
     if (!planning) {
         // A prepared run was checked; a job made otherwise converts nothing.
-        prompter_.Tell(planning.GetStatus().Reason(), planning.GetStatus().Subject());
+        prompter_.Tell(planning.GetStatus().ShownReason(), planning.GetStatus().Subject());
         std::lock_guard lock(mutex_);
         result_.total = result_.failed = count;
     }
@@ -292,7 +306,8 @@ void ConversionRun::Work() {
             if (made && besideMade)
                 MarkOutputFolder(base + task.subFolder);
             if (!made) {
-                result = {PhotoOutcome::Failed, "Can not create the directory", made.Told()};
+                result = {PhotoOutcome::Failed,
+                          QT_TRANSLATE_NOOP("Reasons", "Can not create the directory"), made.Told()};
             } else if (!task.outputs.empty()) {
                 result = ConvertOutputs(task);
                 told = true;
@@ -304,12 +319,13 @@ void ConversionRun::Work() {
         } catch (const std::exception& error) {
             // Nothing may escape a worker; the photo counts as failed and the
             // run goes on, as for any other failure of one photo.
-            result = {PhotoOutcome::Failed, GetText(IDS_CONVERT_FAILED), error.what()};
+            result = {PhotoOutcome::Failed, EnglishText(IDS_CONVERT_FAILED), error.what()};
         } catch (...) {
-            result = {PhotoOutcome::Failed, GetText(IDS_CONVERT_FAILED), "unexpected error"};
+            result = {PhotoOutcome::Failed, EnglishText(IDS_CONVERT_FAILED), "unexpected error"};
         }
         if (!told)
-            prompter_.Tell(result.message, task.photo.source.path, PromptIcon::None, result.reason);
+            prompter_.Tell(result.ShownMessage(), task.photo.source.path, PromptIcon::None,
+                           result.reason);
         // A camera RAW's line says how it was developed.
         if (result.outcome != PhotoOutcome::Written || !result.rawSource.empty())
             log_.Note(PhotoLogLine(task.photo.source.path, result), prompter_);

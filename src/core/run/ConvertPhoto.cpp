@@ -4,14 +4,23 @@
 
 #include <algorithm>
 
+#include <QtGlobal>
+
 #include "imaging/RawDecode.h"
 #include "imaging/RotateFlip.h"
 #include "model/OptionTables.h"
 #include "model/OutputGeometry.h"
 #include "platform/OutputFile.h"
+#include "platform/Words.h"
 #include "run/OutputChecks.h"
 #include "run/OutputPicture.h"
 #include "texts/LanguagePack.h"
+
+std::string PhotoResult::ShownMessage() const {
+    // Every message is a text of the language pack or one marked in "Reasons".
+    const std::string fromPack = words::Shown("LanguagePack", message);
+    return fromPack != message ? fromPack : words::Shown("Reasons", message);
+}
 
 namespace {
 
@@ -49,7 +58,9 @@ private:
     // The replace question for the output path; true on Yes.
     bool MayReplace();
     PhotoResult NotReplaced() const {
-        return {PhotoOutcome::Skipped, "Not converted: the output file exists", job_.outputPath};
+        return {PhotoOutcome::Skipped,
+                QT_TRANSLATE_NOOP("Reasons", "Not converted: the output file exists"),
+                job_.outputPath};
     }
 
     const PhotoJob& job_;
@@ -60,9 +71,9 @@ private:
 };
 
 PhotoResult PhotoConversion::Fail(int textId, const std::string& reason) {
-    const std::string text = GetText(textId);
-    prompter_.Tell(text, job_.source.path, PromptIcon::None, reason);
-    return {PhotoOutcome::Failed, text, reason};
+    // The box in the user's language, the result (the log's, the report's) in English.
+    prompter_.Tell(GetText(textId), job_.source.path, PromptIcon::None, reason);
+    return {PhotoOutcome::Failed, EnglishText(textId), reason};
 }
 
 bool PhotoConversion::MayReplace() {
@@ -100,7 +111,7 @@ PhotoResult PhotoConversion::Run() {
         Warn(IDS_UNKNOWN_ROTATE_ANGLE);
 
     if (!row)
-        return {PhotoOutcome::Failed, "unknown output photo format!",
+        return {PhotoOutcome::Failed, QT_TRANSLATE_NOOP("Reasons", "unknown output photo format!"),
                 "format " + std::to_string(format_.nOuptputFormat)};
 
     PendingOutput file;
@@ -135,9 +146,8 @@ PhotoResult PhotoConversion::Run() {
         case EncodeOutcome::NotConverted: return Fail(IDS_CONVERT_FAILED, written.reason);
         case EncodeOutcome::NotSaved: break;
     }
-    const std::string text = GetText(IDS_SAVE_FAILED);
-    prompter_.Tell(text, outputPath, PromptIcon::None, written.reason);
-    return {PhotoOutcome::Failed, text, outputPath + ": " + written.reason};
+    prompter_.Tell(GetText(IDS_SAVE_FAILED), outputPath, PromptIcon::None, written.reason);
+    return {PhotoOutcome::Failed, EnglishText(IDS_SAVE_FAILED), outputPath + ": " + written.reason};
 }
 
 }  // namespace

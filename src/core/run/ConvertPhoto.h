@@ -36,9 +36,17 @@ struct [[nodiscard]] PhotoResult {
     std::optional<FileSizeFit> fit{};
     bool replaced = false;  // written over a file that was there (the user agreed)
 
-    // The message, and the reason in parentheses after it when known.
+    // The message, and the reason in parentheses after it when known: in
+    // English, as the log and the report keep it.
     std::string Told() const {
         return reason.empty() || message.empty() ? message + reason : message + " (" + reason + ")";
+    }
+    // The message and Told() as the user reads them (the reason is the
+    // library's or the system's own text and stays as it is).
+    std::string ShownMessage() const;
+    std::string Shown() const {
+        const std::string shown = ShownMessage();
+        return reason.empty() || shown.empty() ? shown + reason : shown + " (" + reason + ")";
     }
 
     bool operator==(const PhotoResult&) const = default;

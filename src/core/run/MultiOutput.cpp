@@ -97,7 +97,7 @@ std::vector<PhotoResult> ConvertPhotoOutputs(const std::vector<PhotoJob>& jobs,
     for (const PhotoJob& job : jobs) {
         if (decoded && !*decoded) {
             // The source could not be decoded: told once, for its first output.
-            results.push_back({PhotoOutcome::Failed, GetText(IDS_CONVERT_FAILED),
+            results.push_back({PhotoOutcome::Failed, EnglishText(IDS_CONVERT_FAILED),
                                decoded->GetStatus().Reason()});
             continue;
         }

@@ -1,5 +1,7 @@
 #include "run/OutputPicture.h"
 
+#include "platform/Words.h"
+
 #include "imaging/OverlayText.h"
 #include "imaging/PictureDecode.h"
 #include "imaging/WatermarkImage.h"
@@ -28,7 +30,10 @@ Result<RgbPicture> FinishPicture(const PhotoJob& job, const TextOverlay& overlay
     if (!watermark.path.empty() && !watermark.logo) {
         auto logo = LoadWatermarkLogo(watermark.path);
         if (!logo)
-            return Status::Failed(job.source.path, "the watermark: " + logo.GetStatus().Told());
+            return Status::Failed(job.source.path, Words{"the watermark: " + logo.GetStatus().Told(),
+                                                         words::translate("Reasons", "the watermark: %1")
+                                                             .Arg(logo.GetStatus().Shown())
+                                                             .shown});
         watermark.logo = logo.Value();
     }
     DrawWatermark(picture, watermark);

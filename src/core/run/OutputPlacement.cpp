@@ -1,5 +1,7 @@
 #include "run/OutputPlacement.h"
 
+#include "platform/Words.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 
@@ -89,11 +91,15 @@ Result<RunPaths> PlanRunPaths(const std::vector<PhotoJob>& photos, const OutputN
                                            : runTemplate;
             const std::string path = folder + FillNameTemplate(templ, facts);
             if (sources.count(path))
-                return Status::Failed(path, "the output would replace one of the photos being converted");
+                return Status::Failed(
+                    path, words::translate("Reasons",
+                                           "the output would replace one of the photos being converted"));
             if (!ofPhoto.insert(paths::AsciiLower(path)).second)
-                return Status::Failed(path, "two outputs of " + source.path +
-                                                " would have this name; give each preset its own "
-                                                "name, for example with {preset}");
+                return Status::Failed(path, words::translate("Reasons",
+                                                             "two outputs of %1 would have this "
+                                                             "name; give each preset its own name, "
+                                                             "for example with {preset}")
+                                                .Arg(source.path));
             planned.paths.push_back(path);
         }
     }
@@ -124,8 +130,9 @@ Status CopyFileTime(const std::string& sourcePath, const std::string& outputPath
         return Status::Failed(sourcePath, std::strerror(errno));
     const struct timespec times[2] = {st.st_atim, st.st_mtim};
     if (::utimensat(AT_FDCWD, outputPath.c_str(), times, 0) != 0)
-        return Status::Failed(outputPath, std::string("the file date could not be set: ") +
-                                              std::strerror(errno));
+        return Status::Failed(outputPath,
+                              words::translate("Reasons", "the file date could not be set: %1")
+                                  .Arg(std::strerror(errno)));
     return Status::Ok();
 }
 

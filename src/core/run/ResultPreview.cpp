@@ -1,6 +1,8 @@
 // libvips (through GLib's gio) first: Qt's "signals" keyword macro would
 // break gio's headers.
 #include "imaging/ImagingMessages.h"
+
+#include "platform/Words.h"
 #include "imaging/VipsPixels.h"
 #include "imaging/VipsSession.h"
 
@@ -22,13 +24,14 @@ namespace {
 Result<std::string> ReadBack(int fd) {
     const off_t size = ::lseek(fd, 0, SEEK_END);
     if (size <= 0)
-        return Status::Failed({}, "the encoder wrote nothing");
+        return Status::Failed({}, words::translate("Reasons", "the encoder wrote nothing"));
     std::string bytes(static_cast<std::size_t>(size), '\0');
     std::size_t done = 0;
     while (done < bytes.size()) {
         const ssize_t got = ::pread(fd, bytes.data() + done, bytes.size() - done, off_t(done));
         if (got <= 0)
-            return Status::Failed({}, "the preview file could not be read back");
+            return Status::Failed({},
+                                  words::translate("Reasons", "the preview file could not be read back"));
         done += std::size_t(got);
     }
     return bytes;
@@ -97,15 +100,17 @@ Result<ResultPreview> PreviewResult(const PhotoJob& job, const TextOverlay& over
                                     int maxHeight) {
     const OutputPlan& plan = job.plan;
     if (CheckOutputSize(plan.width, plan.height))
-        return Status::Failed(job.source.path, "the output size " + std::to_string(plan.width) +
-                                                   " x " + std::to_string(plan.height) +
-                                                   " cannot be written");
+        return Status::Failed(job.source.path,
+                              words::translate("Reasons", "the output size %1 x %2 cannot be written")
+                                  .Arg({std::to_string(plan.width), std::to_string(plan.height)}));
     const OutputFormatRow* row = OutputFormatFor(job.settings.nOuptputFormat, job.source.format);
     if (!row)
-        return Status::Failed(job.source.path, "unknown output photo format!");
+        return Status::Failed(job.source.path,
+                              words::translate("Reasons", "unknown output photo format!"));
     if (row->maxSide > 0 && std::max(plan.width, plan.height) > row->maxSide)
-        return Status::Failed(job.source.path, std::string("the output is larger than ") +
-                                                   row->listText + " stores");
+        return Status::Failed(job.source.path,
+                              words::translate("Reasons", "the output is larger than %1 stores")
+                                  .Arg(row->listText));
     const bool copySource = SourceFitsAsItIs(job, *row, !overlay.text.empty());
     Result<RgbPicture> finished = FinishPicture(job, overlay, row, copySource);
     if (!finished)
@@ -122,7 +127,9 @@ Result<ResultPreview> PreviewResult(const PhotoJob& job, const TextOverlay& over
     const EncodeResult written =
         EncodeOutput(job, *row, copySource, finished.Value(), file, preview.fit);
     if (written.outcome != EncodeOutcome::Written)
-        return Status::Failed(job.source.path, "the output could not be made", written.reason);
+        return Status::Failed(job.source.path,
+                              words::translate("Reasons", "the output could not be made"),
+                              written.reason);
     Result<std::string> bytes = ReadBack(file.Descriptor());
     file.Discard();
     if (!bytes)
@@ -131,7 +138,8 @@ Result<ResultPreview> PreviewResult(const PhotoJob& job, const TextOverlay& over
     preview.format = FormatText(*row, job.settings, preview.fit);
     const QImage whole = DecodeOutputBytes(preview.bytes);
     if (whole.isNull())
-        return Status::Failed(job.source.path, "the output could not be read back");
+        return Status::Failed(job.source.path,
+                              words::translate("Reasons", "the output could not be read back"));
     preview.width = whole.width();
     preview.height = whole.height();
     preview.shown = (whole.width() > maxWidth || whole.height() > maxHeight)

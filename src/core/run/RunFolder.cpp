@@ -1,4 +1,5 @@
 #include "run/RunFolder.h"
+#include "platform/Words.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -71,6 +72,9 @@ Result<std::string> CreateNewRunFolder(const std::string& outputFolder, std::tim
         if (error != EEXIST)
             break;
     }
-    prompter.Tell(std::string("Can not create the directory\n") + std::strerror(error), stamped);
-    return Status::Failed(stamped, "Can not create the directory", std::strerror(error));
+    prompter.Tell(shown::translate("Reasons", "Can not create the directory") + "\n" +
+                      std::strerror(error),
+                  stamped);
+    return Status::Failed(stamped, words::translate("Reasons", "Can not create the directory"),
+                          std::strerror(error));
 }

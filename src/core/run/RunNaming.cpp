@@ -1,4 +1,5 @@
 #include "run/RunNaming.h"
+#include "platform/Words.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -63,8 +64,11 @@ Status CreateRunFolder(const std::string& runFolder, Prompter& prompter) {
     const int error = MakeFolderWithParents(runFolder);
     if (error == 0)
         return Status::Ok();
-    prompter.Tell(std::string("Can not create the directory\n") + std::strerror(error), runFolder);
-    return Status::Failed(runFolder, "Can not create the directory", std::strerror(error));
+    prompter.Tell(shown::translate("Reasons", "Can not create the directory") + "\n" +
+                      std::strerror(error),
+                  runFolder);
+    return Status::Failed(runFolder, words::translate("Reasons", "Can not create the directory"),
+                          std::strerror(error));
 }
 
 int64_t NamingTime(int32_t date, int64_t timeModified, int64_t timeTaken) {
@@ -94,8 +98,9 @@ Status CreateSubFolders(const std::string& runFolder, const std::string& subFold
     auto fail = [&](int error) {
         if (fd >= 0)
             ::close(fd);
-        return Status::Failed(made, error == ELOOP ? std::string("a symbolic link, not followed")
-                                                   : std::strerror(error));
+        return error == ELOOP
+                   ? Status::Failed(made, words::translate("Reasons", "a symbolic link, not followed"))
+                   : Status::Failed(made, std::strerror(error));
     };
     if (fd < 0)
         return fail(errno);

@@ -1,4 +1,5 @@
 #include "run/RunStart.h"
+#include "platform/Words.h"
 
 #include "imaging/WatermarkImage.h"
 #include "platform/Paths.h"
@@ -14,7 +15,7 @@ PreparedRun PrepareRun(RunRequest request, Prompter& prompter) {
     if (!watermark.path.empty() && !watermark.logo) {
         auto logo = LoadWatermarkLogo(watermark.path);
         if (!logo) {
-            prompter.Tell("The watermark could not be read.", watermark.path, PromptIcon::None,
+            prompter.Tell(shown::translate("Messages", "The watermark could not be read."), watermark.path, PromptIcon::None,
                           logo.GetStatus().Reason());
             return prepared;
         }
@@ -33,7 +34,7 @@ PreparedRun PrepareRun(RunRequest request, Prompter& prompter) {
     if (Result<RunPaths> planned =
             PlanRunPaths(prepared.job.photos, request.naming, request.outputs);
         !planned) {
-        prompter.Tell(planned.GetStatus().Reason(), planned.GetStatus().Subject());
+        prompter.Tell(planned.GetStatus().ShownReason(), planned.GetStatus().Subject());
         return prepared;
     }
     if (!beside && request.intoFolder.empty()) {

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "model/OptionTables.h"
+#include "platform/Words.h"
 #include "texts/PlainReasons.h"
 
 std::string GroupedNumber(std::size_t number) {
@@ -13,16 +14,21 @@ std::string GroupedNumber(std::size_t number) {
 }
 
 std::string ProgressText(std::size_t done, std::size_t total, std::optional<double> secondsLeft) {
-    std::string text = GroupedNumber(done) + " of " + GroupedNumber(total);
+    std::string text = words::Filled(shown::translate("RunSummary", "%1 of %2"),
+                                     {GroupedNumber(done), GroupedNumber(total)});
     if (!secondsLeft || done >= total)
         return text;
     const double seconds = *secondsLeft;
     text += " \u00b7 ";
     if (seconds < 60)
-        return text + "less than a minute left";
+        return text + shown::translate("RunSummary", "less than a minute left");
+    // Counts in variables of their own: the translators' tools read the
+    // call's arguments and lose a count written as a cast.
+    const int minutes = static_cast<int>(std::lround(seconds / 60));
+    const int hours = static_cast<int>(std::lround(seconds / 3600));
     if (seconds < 90 * 60)
-        return text + "about " + std::to_string(std::lround(seconds / 60)) + " min left";
-    return text + "about " + std::to_string(std::lround(seconds / 3600)) + " h left";
+        return text + shown::translate("RunSummary", "about %n min left", nullptr, minutes);
+    return text + shown::translate("RunSummary", "about %n h left", nullptr, hours);
 }
 
 std::optional<double> SecondsLeft(std::size_t finishedThisRun, double elapsedSeconds,
@@ -32,11 +38,18 @@ std::optional<double> SecondsLeft(std::size_t finishedThisRun, double elapsedSec
     return elapsedSeconds / static_cast<double>(finishedThisRun) * static_cast<double>(remaining);
 }
 
-std::string PlainReasonOf(const PhotoResult& result) {
+std::string EnglishPlainReasonOf(const PhotoResult& result) {
     std::string plain = PlainReason(result.reason);
     if (plain.empty())
         plain = PlainReason(result.message);
     return plain.empty() ? result.message : plain;
+}
+
+std::string PlainReasonOf(const PhotoResult& result) {
+    std::string plain = PlainReason(result.reason);
+    if (plain.empty())
+        plain = PlainReason(result.message);
+    return plain.empty() ? result.ShownMessage() : words::Shown("Reasons", plain);
 }
 
 namespace {

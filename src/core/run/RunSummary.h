@@ -23,8 +23,11 @@ std::optional<double> SecondsLeft(std::size_t finishedThisRun, double elapsedSec
                                   std::size_t remaining);
 
 // Why the photo was not converted, as a list or a summary shows it: the
-// plain sentence of its reason (texts/PlainReasons.h), else its message.
+// plain sentence of its reason (texts/PlainReasons.h), else its message; in
+// the user's language.
 std::string PlainReasonOf(const PhotoResult& result);
+// The same in English, for the log.
+std::string EnglishPlainReasonOf(const PhotoResult& result);
 
 // The settings a run converts with, for the log's start line: the output
 // format and size of its first photo (and how many photos differ from it),

@@ -1,5 +1,7 @@
 #include "settings/PresetStore.h"
 
+#include "platform/Words.h"
+
 #include <QSettings>
 #include <QString>
 
@@ -52,13 +54,15 @@ Status FromText(const char* key, const QString& text, const Check& check, T& val
                                   ? text.toDouble(&ok)
                                   : static_cast<double>(text.toLongLong(&ok));
         if (!ok || !std::isfinite(number))
-            return Status::Failed(key, "the value \"" + text.toStdString() + "\" is not a number");
+            return Status::Failed(key, words::translate("Reasons", "the value \"%1\" is not a number")
+                                           .Arg(text.toStdString()));
         if (check) {
             if (Status checked = check(number); !checked)
                 return checked;
         } else if (number < static_cast<double>(std::numeric_limits<T>::min()) ||
                    number > static_cast<double>(std::numeric_limits<T>::max())) {
-            return Status::Failed(key, "the value " + text.toStdString() + " is out of range");
+            return Status::Failed(key, words::translate("Reasons", "the value %1 is out of range")
+                                           .Arg(text.toStdString()));
         }
         value = static_cast<T>(number);
         return Status::Ok();
@@ -103,7 +107,8 @@ std::vector<int32_t> WithNoEntry(const Rows& rows) {
 // A colour as 0x00BBGGRR.
 Status CheckColour(const char* key, double value) {
     if (value < 0 || value > 0xFFFFFF)
-        return Status::Failed(key, "the value " + NumberText(value) + " is not a colour");
+        return Status::Failed(key, words::translate("Reasons", "the value %1 is not a colour")
+                                       .Arg(NumberText(value)));
     return Status::Ok();
 }
 

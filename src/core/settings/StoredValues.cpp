@@ -1,5 +1,7 @@
 #include "settings/StoredValues.h"
 
+#include "platform/Words.h"
+
 #include <optional>
 
 #include "model/OptionTables.h"
@@ -17,7 +19,8 @@ std::optional<std::string> StoredText(const char* section, const char* key) {
 Result<int32_t> WholeNumber(const char* key, const std::string& text) {
     int32_t value = 0;
     if (!SettingsStore::ParseInt32(text, value))
-        return Status::Failed(key, "the value \"" + text + "\" is not a whole number");
+        return Status::Failed(key, words::translate("Reasons", "the value \"%1\" is not a whole number")
+                                       .Arg(text));
     return value;
 }
 

@@ -1,7 +1,11 @@
 #include "texts/LanguagePack.h"
 
+#include <QtGlobal>
+
 #include <algorithm>
 #include <iterator>
+
+#include "platform/Words.h"
 
 namespace {
 
@@ -11,40 +15,40 @@ struct BuiltIn {
 };
 
 constexpr BuiltIn kBuiltIn[] = {
-    {101, "&About Quillmere"},
-    {106, "Error"},
-    {111, "The output width is invalid!"},
-    {112, "The output hight is invalid!"},
-    {113, "Failed to SetResolution!"},
-    {114, "Failed to SetInterpolationMode!"},
-    {115, "Failed to convert photo!"},
-    {116, "Unknown rotate angle!"},
-    {117, "Failed to rotate and flip photo!"},
-    {118, "Failed to save the file!"},
-    {119, "Warning"},
-    {120, "%s exists. Do you want to replace it?"},
-    {128, "The text position X is bigger than the photo width!, The program set it to 0 now."},
-    {129, "The text position Y is bigger than the photo height!, The program set it to 0 now."},
-    {130, "The text position X is out of range! The program set it to 0 now."},
-    {131, "The text position Y is out of range! The program set it to 0 now."},
-    {138, "1 bit per pixel, indexed. 2 color."},
-    {139, "4 bits per pixel, indexed. 16 color."},
-    {140, "8 bits per pixel, indexed. 256 color."},
-    {141, "16 bits per pixel; 5 bits are used for the red component, 6 bits are used for the "
-          "green component, and 5 bits are used for the blue component."},
-    {142, "24 bits per pixel; 8 bits each are used for the red, green, and blue components."},
-    {143, "32 bits per pixel; 8 bits each are used for the alpha, red, green, and blue "
-          "components."},
-    {144, "32 bits per pixel; 8 bits each are used for the alpha, red, green, and blue "
+    {101, QT_TRANSLATE_NOOP("LanguagePack", "&About Quillmere")},
+    {106, QT_TRANSLATE_NOOP("LanguagePack", "Error")},
+    {111, QT_TRANSLATE_NOOP("LanguagePack", "The output width is invalid!")},
+    {112, QT_TRANSLATE_NOOP("LanguagePack", "The output hight is invalid!")},
+    {113, QT_TRANSLATE_NOOP("LanguagePack", "Failed to SetResolution!")},
+    {114, QT_TRANSLATE_NOOP("LanguagePack", "Failed to SetInterpolationMode!")},
+    {115, QT_TRANSLATE_NOOP("LanguagePack", "Failed to convert photo!")},
+    {116, QT_TRANSLATE_NOOP("LanguagePack", "Unknown rotate angle!")},
+    {117, QT_TRANSLATE_NOOP("LanguagePack", "Failed to rotate and flip photo!")},
+    {118, QT_TRANSLATE_NOOP("LanguagePack", "Failed to save the file!")},
+    {119, QT_TRANSLATE_NOOP("LanguagePack", "Warning")},
+    {120, QT_TRANSLATE_NOOP("LanguagePack", "%s exists. Do you want to replace it?")},
+    {128, QT_TRANSLATE_NOOP("LanguagePack", "The text position X is bigger than the photo width!, The program set it to 0 now.")},
+    {129, QT_TRANSLATE_NOOP("LanguagePack", "The text position Y is bigger than the photo height!, The program set it to 0 now.")},
+    {130, QT_TRANSLATE_NOOP("LanguagePack", "The text position X is out of range! The program set it to 0 now.")},
+    {131, QT_TRANSLATE_NOOP("LanguagePack", "The text position Y is out of range! The program set it to 0 now.")},
+    {138, QT_TRANSLATE_NOOP("LanguagePack", "1 bit per pixel, indexed. 2 color.")},
+    {139, QT_TRANSLATE_NOOP("LanguagePack", "4 bits per pixel, indexed. 16 color.")},
+    {140, QT_TRANSLATE_NOOP("LanguagePack", "8 bits per pixel, indexed. 256 color.")},
+    {141, QT_TRANSLATE_NOOP("LanguagePack", "16 bits per pixel; 5 bits are used for the red component, 6 bits are used for the "
+          "green component, and 5 bits are used for the blue component.")},
+    {142, QT_TRANSLATE_NOOP("LanguagePack", "24 bits per pixel; 8 bits each are used for the red, green, and blue components.")},
+    {143, QT_TRANSLATE_NOOP("LanguagePack", "32 bits per pixel; 8 bits each are used for the alpha, red, green, and blue "
+          "components.")},
+    {144, QT_TRANSLATE_NOOP("LanguagePack", "32 bits per pixel; 8 bits each are used for the alpha, red, green, and blue "
           "components. The red, green, and blue components are premultiplied according to the "
-          "alpha component."},
-    {145, "32 bits per pixel; 8 bits each are used for the red, green, and blue components. The "
-          "remaining 8 bits are not used."},
-    {146, "64 bits per pixel; 16 bits each are used for the alpha, red, green, and blue "
-          "components. Written as 32 bits ARGB, as no BMP reader takes 64 bits."},
-    {147, "64 bits per pixel; 16 bits each are used for the alpha, red, green, and blue "
+          "alpha component.")},
+    {145, QT_TRANSLATE_NOOP("LanguagePack", "32 bits per pixel; 8 bits each are used for the red, green, and blue components. The "
+          "remaining 8 bits are not used.")},
+    {146, QT_TRANSLATE_NOOP("LanguagePack", "64 bits per pixel; 16 bits each are used for the alpha, red, green, and blue "
+          "components. Written as 32 bits ARGB, as no BMP reader takes 64 bits.")},
+    {147, QT_TRANSLATE_NOOP("LanguagePack", "64 bits per pixel; 16 bits each are used for the alpha, red, green, and blue "
           "components. The red, green, and blue components are premultiplied according to the "
-          "alpha component. Written as 32 bits PARGB, as no BMP reader takes 64 bits."},
+          "alpha component. Written as 32 bits PARGB, as no BMP reader takes 64 bits.")},
 };
 
 }  // namespace
@@ -66,6 +70,16 @@ std::string LanguagePack::GetText(int id) const {
     if (result.empty())
         result = BuiltInText(id);
     return result;
+}
+
+std::string GetText(int id) {
+    // A text of the built-in table is shown translated; an override is
+    // shown as it is written.
+    return words::Shown("LanguagePack", TheLanguagePack().GetText(id));
+}
+
+std::string EnglishText(int id) {
+    return TheLanguagePack().GetText(id);
 }
 
 const LanguagePack& TheLanguagePack() {

@@ -51,5 +51,8 @@ private:
 // The process-wide instance.
 const LanguagePack& TheLanguagePack();
 
-// Shorthand for TheLanguagePack().GetText(id).
-inline std::string GetText(int id) { return TheLanguagePack().GetText(id); }
+// TheLanguagePack().GetText(id) as the user reads it: the built-in English
+// texts are marked for translation in the context "LanguagePack", numbers kept.
+std::string GetText(int id);
+// The same in English, for what a log or a report keeps (a result's message).
+std::string EnglishText(int id);

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include <QtGlobal>
+
 namespace {
 
 struct ReasonRow {
@@ -14,18 +16,18 @@ struct ReasonRow {
 // The first row that matches wins: a full disk or a refused permission says
 // more than the decoder's complaint that follows from it.
 const ReasonRow kRows[] = {
-    {"the disk is full", {"no space left", "disk quota exceeded", "file too large"}},
-    {"permission denied", {"permission denied", "read-only file system", "operation not permitted"}},
-    {"the file is missing", {"no such file or directory"}},
-    {"not enough memory", {"out of memory", "cannot allocate memory", "std::bad_alloc"}},
-    {"not a picture",
+    {QT_TRANSLATE_NOOP("Reasons", "the disk is full"), {"no space left", "disk quota exceeded", "file too large"}},
+    {QT_TRANSLATE_NOOP("Reasons", "permission denied"), {"permission denied", "read-only file system", "operation not permitted"}},
+    {QT_TRANSLATE_NOOP("Reasons", "the file is missing"), {"no such file or directory"}},
+    {QT_TRANSLATE_NOOP("Reasons", "not enough memory"), {"out of memory", "cannot allocate memory", "std::bad_alloc"}},
+    {QT_TRANSLATE_NOOP("Reasons", "not a picture"),
      {"is not a known file format", "not a known file format", "not a jpeg file",
       "not a png file", "not a tiff", "unknown file format", "no loader", "is not a picture"}},
-    {"the format is not supported",
+    {QT_TRANSLATE_NOOP("Reasons", "the format is not supported"),
      {"unsupported feature", "unsupported file", "no decoding plugin", "unsupported codec",
       "unsupported color", "unsupported jpeg process", "compression scheme", "not supported",
       "unsupported image"}},
-    {"the file is damaged or incomplete",
+    {QT_TRANSLATE_NOOP("Reasons", "the file is damaged or incomplete"),
      {"premature end", "corrupt", "truncated", "bad seek", "out of order read", "unexpected end",
       "crc error", "incorrect header", "damaged", "read error", "libpng error",
       "bogus", "end of file", "decoding error", "bad huffman",

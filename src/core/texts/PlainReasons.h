@@ -8,5 +8,6 @@
 #include <string>
 
 // The plain sentence for a technical text ("the file is damaged or
-// incomplete"); empty when no row of the table matches.
+// incomplete"), in English; empty when no row of the table matches. The
+// sentences are marked for translation in the context "Reasons".
 std::string PlainReason(const std::string& technical);

@@ -1,5 +1,8 @@
 #include "texts/Translations.h"
 
+#include "platform/Words.h"
+#include "texts/FillText.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -110,4 +113,44 @@ QString TranslationsFolder() {
     std::lock_guard lock(LoadMutex());
     const QString folder = TheLoaded().folder;
     return folder.trimmed();
+}
+
+std::string words::Filled(const std::string& text, std::initializer_list<std::string> values) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        const char next = at + 1 < text.size() ? text[at + 1] : '\0';
+        const std::size_t index = static_cast<std::size_t>(next - '1');
+        if (text[at] == '%' && next >= '1' && next <= '9' && index < values.size()) {
+            out += *(values.begin() + index);
+            ++at;
+        } else {
+            out += text[at];
+        }
+    }
+    return out;
+}
+
+Words& Words::Arg(std::initializer_list<std::string> values) {
+    english = words::Filled(english, values);
+    shown = words::Filled(shown, values);
+    return *this;
+}
+
+Words words::translate(const char* context, const char* source, const char* disambiguation, int n) {
+    std::string english = source;
+    if (n >= 0)
+        ReplaceAll(english, "%n", std::to_string(n));
+    return {std::move(english), Translate(context, source, disambiguation, n).toStdString()};
+}
+
+std::string words::Shown(const char* context, const std::string& english) {
+    if (english.empty())
+        return english;
+    return Translate(context, english.c_str()).toStdString();
+}
+
+std::string shown::translate(const char* context, const char* source, const char* disambiguation,
+                             int n) {
+    return Translate(context, source, disambiguation, n).toStdString();
 }

@@ -104,7 +104,7 @@ CDialogPhotoOptions::CDialogPhotoOptions(QWidget* parent, Prompter* prompter)
     palette_->setObjectName(QStringLiteral("comboPalette"));
     FillChoices(palette_, PaletteChoices(), [](const NamedChoice& row) { return row.text; });
     for (int i = 0; i < palette_->count(); ++i)
-        palette_->setItemData(i, QString::fromUtf8(PaletteChoices()[i].helpNote), Qt::ToolTipRole);
+        palette_->setItemData(i, TableText(PaletteChoices()[i].helpNote), Qt::ToolTipRole);
     auto* paletteLabel = new QLabel(tr("Colours:"), ui_->pagePixelFormat);
     paletteLabel->setBuddy(palette_);
     ui_->pixelFormatGrid->addWidget(paletteLabel, 2, 0);
@@ -299,7 +299,7 @@ void CDialogPhotoOptions::BuildChoices() {
     FillChoices(ui_->comboMetadata, MetadataChoices(), [](const auto& row) { return row.text; });
     FillChoices(ui_->comboRawDevelop, RawDevelopChoices(), [](const auto& row) { return row.text; });
     for (int i = 0; i < ui_->comboRawDevelop->count(); ++i)
-        ui_->comboRawDevelop->setItemData(i, QString::fromUtf8(RawDevelopChoices()[i].helpNote),
+        ui_->comboRawDevelop->setItemData(i, TableText(RawDevelopChoices()[i].helpNote),
                                           Qt::ToolTipRole);
 
     auto groupOf = [this](const std::vector<NamedChoice>& rows) {
@@ -307,7 +307,7 @@ void CDialogPhotoOptions::BuildChoices() {
         for (const NamedChoice& row : rows) {
             auto* button = findChild<QAbstractButton*>(QLatin1String(row.widget));
             if (row.text)
-                button->setText(QString::fromUtf8(row.text));
+                button->setText(TableText(row.text));
             group->addButton(button, row.id);
         }
         return group;
@@ -319,7 +319,7 @@ void CDialogPhotoOptions::BuildChoices() {
     for (const SizeRuleRow& row : SizeRules()) {
         auto* radio = findChild<QRadioButton*>(QLatin1String(row.radioName));
         if (!radio) {
-            radio = new QRadioButton(QString::fromUtf8(row.radioText), ui_->groupOutputSize);
+            radio = new QRadioButton(TableText(row.radioText), ui_->groupOutputSize);
             radio->setObjectName(QLatin1String(row.radioName));
             auto* grid = static_cast<QGridLayout*>(ui_->groupOutputSize->layout());
             grid->addWidget(radio, grid->rowCount(), 0, 1, grid->columnCount());

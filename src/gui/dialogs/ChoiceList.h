@@ -7,10 +7,18 @@
 
 #include <cstdint>
 
-// Appends an entry per row: textOf(row) shown, row.id kept.
+#include "texts/Translations.h"
+
+// A text of the option tables (model/OptionTables.h) as the user reads it:
+// the tables mark their texts in the context "OptionTables".
+inline QString TableText(const char* text) {
+    return text ? Translate("OptionTables", text) : QString();
+}
+
+// Appends an entry per row: textOf(row) shown in the user's language, row.id kept.
 template <class Rows, class TextOf>
 void FillChoices(QComboBox* list, const Rows& rows, TextOf textOf) {
-    for (const auto& row : rows) list->addItem(QString::fromUtf8(textOf(row)), QVariant(row.id));
+    for (const auto& row : rows) list->addItem(TableText(textOf(row)), QVariant(row.id));
 }
 
 // Selects the entry of that id; no entry for an id no row has.

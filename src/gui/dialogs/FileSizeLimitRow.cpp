@@ -66,7 +66,7 @@ void FileSizeLimitRow::AddSearchRow(QWidget* parent, QBoxLayout* column) {
     chroma_->setObjectName(QStringLiteral("comboChroma"));
     FillChoices(chroma_, ChromaChoices(), [](const NamedChoice& c) { return c.text; });
     for (int i = 0; i < chroma_->count(); ++i)
-        chroma_->setItemData(i, QString::fromUtf8(ChromaChoices()[static_cast<std::size_t>(i)].helpNote),
+        chroma_->setItemData(i, TableText(ChromaChoices()[static_cast<std::size_t>(i)].helpNote),
                              Qt::ToolTipRole);
     auto* chromaLabel = new QLabel(QStringLiteral("Colour &resolution:"), parent);
     chromaLabel->setBuddy(chroma_);

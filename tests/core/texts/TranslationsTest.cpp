@@ -1,0 +1,62 @@
+// The translations as a desktop user starts the programs: LANG=C with
+// LANGUAGE naming the language, and the command line asking for texts
+// before it has an application.
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+
+#include <cstdlib>
+#include <memory>
+
+#include "platform/Words.h"
+#include "texts/Translations.h"
+
+namespace {
+
+TEST(Translations, FrenchDatesAndNumbersWhenOnlyLanguageNamesIt) {
+    EXPECT_EQ(DisplayLocale().language(), QLocale::French) << DisplayLocale().name().toStdString();
+}
+
+TEST(Translations, SameTextBeforeAndAfterTheApplication) {
+    constexpr const char* kText = "no photos to convert";
+    ASSERT_EQ(QCoreApplication::instance(), nullptr);
+    LoadTranslations();
+    const QString before = Translate("CommandLine", kText);
+    int argc = 1;
+    char name[] = "translations-test";
+    char* argv[] = {name, nullptr};
+    const auto app = std::make_unique<QCoreApplication>(argc, argv);
+    LoadTranslations();
+    EXPECT_EQ(Translate("CommandLine", kText), before);
+    EXPECT_EQ(QCoreApplication::translate("CommandLine", kText), before);
+    if (before == QLatin1String(kText))
+        GTEST_SKIP() << "no French translation of \"" << kText << "\" yet";
+}
+
+TEST(Words, FilledOnceWithWhatPathsSay) {
+    const struct {
+        const char* text;
+        std::initializer_list<std::string> values;
+        const char* filled;
+    } rows[] = {
+        {"preset '%1' saved in %2", {"web", "/home/a/%2/presets"}, "preset 'web' saved in /home/a/%2/presets"},
+        {"%2 before %1", {"one", "two"}, "two before one"},
+        {"50% of %1, %3 unknown", {"x"}, "50% of x, %3 unknown"},
+    };
+    for (const auto& row : rows) EXPECT_EQ(words::Filled(row.text, row.values), row.filled) << row.text;
+    const Words said = words::translate("CommandLine", "stopped: %n photos not started", nullptr, 3);
+    EXPECT_EQ(said.english, "stopped: 3 photos not started");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // As a desktop session without a locale of its own but a language asked for.
+    unsetenv("LC_ALL");
+    unsetenv("LC_MESSAGES");
+    setenv("LANG", "C", 1);
+    setenv("LANGUAGE", "fr", 1);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
