@@ -3,8 +3,9 @@
 # the desktop entry and AppStream validators on the files it ships, then
 # installs it on this machine with apt-get, runs /usr/bin/quillmere-convert
 # (version, a one-photo conversion with text drawn, the bash completion),
-# finds the manual pages, and purges the package and whatever its install
-# brought in, so that the machine is left as it was.
+# finds the manual pages and the translations, runs a preset's right-click
+# action on a folder of photos as a file manager does, and purges the package
+# and whatever its install brought in, so that the machine is left as it was.
 # Needs root or sudo. Builds the package first when dist/ has none.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -38,6 +39,39 @@ cleanup() {
 trap cleanup EXIT
 
 step() { printf '== %s\n' "$*"; }
+
+# check_preset_action ROOT WORK: Dolphin's "Convert with a preset…" on a
+# folder of three photos, its command taken from the installed service menu
+# under ROOT ("" for the system), with the user picking the preset "Web 2048"
+# in the list that pops up and a notify-send that keeps what it shows.
+check_preset_action() {
+    local root=$1 work=$2
+    mkdir -p "$work/home" "$work/bin" "$work/Trip" && install -m 0700 -d "$work/runtime"
+    for i in 1 2 3; do vips black "$work/Trip/IMG_000$i.jpg" $((200 + i)) 150 --bands 3; done
+    printf '#!/bin/sh\necho "Web 2048"\n' >"$work/bin/zenity"
+    printf '#!/bin/sh\nprintf "%%s\\n" "$@" >"%s/notified"\n' "$work" >"$work/bin/notify-send"
+    chmod +x "$work/bin/zenity" "$work/bin/notify-send"
+    local -a user=(env HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config"
+        XDG_RUNTIME_DIR="$work/runtime" PATH="$work/bin:$PATH" XDG_CURRENT_DESKTOP=GNOME)
+    "${user[@]}" "$root/usr/bin/quillmere-convert" --quiet --save-preset "Web 2048" -f jpg \
+        --size long-edge --long-edge 100 || fail "the preset could not be saved"
+    local exec
+    exec=$(sed -n '/^\[Desktop Action preset\]/,/^\[/s/^Exec=//p' \
+        "$root/usr/share/kio/servicemenus/quillmere.desktop")
+    [[ $exec == *" %F" ]] || fail "the service menu's preset command is '$exec'"
+    # The file manager puts the selection in place of %F.
+    "${user[@]}" ${exec% %F} "$work/Trip" || fail "the preset action failed"
+    [[ -s $work/notified ]] || fail "no notification was sent"
+    cat "$work/notified"
+    grep -q "^Quillmere: Web 2048$" "$work/notified" || fail "the notification does not name the preset"
+    local folder
+    folder=$(grep -o '3 of 3 photos converted into .*' "$work/notified" | sed 's/^3 of 3 photos converted into //')
+    [[ -n $folder && -d $folder ]] || fail "the notification names no output folder"
+    local outputs=("$folder"/*.jpg)
+    ((${#outputs[@]} == 3)) || fail "expected three photos in '$folder', found ${#outputs[@]}"
+    [[ $(vipsheader -f width "${outputs[0]}") == 100 ]] || fail "the preset's long edge was not used"
+    echo "3 photos in $folder"
+}
 fail() {
     echo "check-package: FAILED: $*" >&2
     exit 1
@@ -98,6 +132,26 @@ size=$(vipsheader -f width "${outputs[0]}")x$(vipsheader -f height "${outputs[0]
 echo "${outputs[0]}: $size, mean $(vips avg "${outputs[0]}")"
 [[ $size == 160x90 ]] || fail "the photo is $size, not 160x90"
 vips max "${outputs[0]}" | awk '{ exit !($1 == 255) }' || fail "no text was drawn"
+
+step "translations"
+# One .qm per .ts of the source, where the programs look for them.
+for ts in src/res/translations/quillmere_*.ts; do
+    qm=/usr/share/quillmere/translations/$(basename "${ts%.ts}").qm
+    [[ -s $qm ]] || fail "$qm is missing"
+    echo "$qm"
+done
+got=$(LANGUAGE=de LC_ALL=C.UTF-8 /usr/bin/quillmere-convert --help | head -n 1)
+echo "LANGUAGE=de: $got"
+
+step "file-manager actions"
+action=/usr/libexec/quillmere/quillmere-file-action
+for file in "$action" /usr/share/nautilus-python/extensions/quillmere.py \
+    /usr/share/nemo/actions/quillmere.nemo_action /usr/share/nemo/actions/quillmere-preset.nemo_action \
+    /usr/share/kio/servicemenus/quillmere.desktop; do
+    [[ -s $file ]] || fail "$file is missing"
+done
+[[ -x $action ]] || fail "$action is not executable"
+check_preset_action "" "$tmp/action"
 
 step "manual pages"
 for page in quillmere quillmere-convert; do
