@@ -52,6 +52,7 @@ Result<int32_t> ReadStoredChoice(const char* section, const char* key,
 }
 
 std::string RefusedStoredText(const Status& refused, int32_t usedInstead) {
-    return "The stored setting " + refused.Subject() + " is not used: " + refused.Reason() + ". " +
-           std::to_string(usedInstead) + " is used instead.";
+    return words::Filled(shown::translate("Messages",
+                                          "The stored setting %1 is not used: %2. %3 is used instead."),
+                         {refused.Subject(), refused.ShownReason(), std::to_string(usedInstead)});
 }
