@@ -62,7 +62,8 @@ std::vector<OptionRule> FrameRules() {
                           "the resolution written into JPG, PNG, TIF and BMP outputs (and WebP "
                           "and AVIF with camera data)") +
              Range(n::kDpi) + shown::translate("CommandLine", " (default 0: the source's)"),
-         NumberIn(n::kDpi, [](CliOptions& o, double x) { o.format.nDpi = static_cast<int32_t>(x); }),
+         NumberIn(n::kDpi,
+                  [](CliOptions& o, double x) { o.format.nDpi = static_cast<int32_t>(x); }),
          {}},
     };
 }

@@ -16,9 +16,9 @@ namespace {
 // Why a named path leads nowhere, as its notice says it.
 Words UnreachableText(int error) {
     switch (error) {
-    case ENOENT: return words::translate("Reasons", "no such file or folder");
-    case ELOOP: return words::translate("Reasons", "a loop of symbolic links");
-    default: return {std::strerror(error), std::strerror(error)};
+        case ENOENT: return words::translate("Reasons", "no such file or folder");
+        case ELOOP: return words::translate("Reasons", "a loop of symbolic links");
+        default: return {std::strerror(error), std::strerror(error)};
     }
 }
 
@@ -32,7 +32,8 @@ GatheredPhotos GatherCommandLinePhotos(const std::vector<std::string>& paths,
     // The report keeps the English reason; the notice is in the user's language.
     auto refuse = [&](const std::string& path, const Words& reason) {
         out.refused.push_back({path, reason.english});
-        notice(words::Filled(shown::translate("CommandLine", "%1: %2, skipped"), {path, reason.shown}));
+        notice(words::Filled(shown::translate("CommandLine", "%1: %2, skipped"),
+                             {path, reason.shown}));
     };
     // A picture cut short fails with its reason; any other file is skipped.
     auto refuseUnread = [&](const std::string& path) {

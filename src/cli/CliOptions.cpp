@@ -106,8 +106,9 @@ bool ParseNumber(const NumberSetting& row, const std::string& text, double& out)
 }
 
 std::string MustBe(const NumberSetting& row) {
-    return words::Filled(row.whole ? shown::translate("CommandLine", "must be an integer from %1 to %2")
-                                   : shown::translate("CommandLine", "must be a number from %1 to %2"),
+    return words::Filled(row.whole
+                             ? shown::translate("CommandLine", "must be an integer from %1 to %2")
+                             : shown::translate("CommandLine", "must be a number from %1 to %2"),
                          {NumberText(row.min), NumberText(row.max)});
 }
 
@@ -160,8 +161,9 @@ std::string RangeShown(const NumberSetting& row) {
 Handler PathIn(const char* what, std::function<void(CliOptions&, const std::string&)> set) {
     return [=](const std::string& v, CliOptions& o) -> std::string {
         if (v.empty())
-            return std::string(what) == "folder" ? shown::translate("CommandLine", "must name a folder")
-                                                 : shown::translate("CommandLine", "must name a file");
+            return std::string(what) == "folder"
+                       ? shown::translate("CommandLine", "must name a folder")
+                       : shown::translate("CommandLine", "must name a file");
         set(o, v);
         return {};
     };
@@ -206,20 +208,23 @@ const std::vector<OptionRule>& Rules() {
         constexpr const char* kRun = QT_TRANSLATE_NOOP("CommandLine", "Run");
         constexpr const char* kPresets = QT_TRANSLATE_NOOP("CommandLine", "Presets");
         constexpr const char* kScripts = QT_TRANSLATE_NOOP("CommandLine", "Scripts and clusters");
-        OptionRule preset{kPresets,
-                          "preset",
-                          0,
-                          "NAME",
-                          shown::translate("CommandLine", "start from the saved preset NAME; options after it override it"),
-                          PresetName([](CliOptions& o, const std::string& v) { o.preset = v; }),
-                          {}};
+        OptionRule preset{
+            kPresets,
+            "preset",
+            0,
+            "NAME",
+            shown::translate("CommandLine",
+                             "start from the saved preset NAME; options after it override it"),
+            PresetName([](CliOptions& o, const std::string& v) { o.preset = v; }),
+            {}};
         preset.appliesPreset = true;
         std::vector<OptionRule> all{
             {kOutput,
              "output",
              'o',
              "DIR",
-             shown::translate("CommandLine", "output folder (default: the work folder, Pictures/Quillmere/)"),
+             shown::translate("CommandLine",
+                              "output folder (default: the work folder, Pictures/Quillmere/)"),
              PathIn("folder", [](CliOptions& o, const std::string& v) { o.outputFolder = v; }),
              {}},
             Choice(kOutput, "format", 'f', "FMT", formats,
@@ -233,8 +238,8 @@ const std::vector<OptionRule>& Rules() {
              'W',
              "N",
              words::Filled(shown::translate("CommandLine", "output width for %1"),
-                           {RulesWith(kUsesWidthHeight)}) + Range(n::kOutputWidth) +
-                 Default(n::kOutputWidth),
+                           {RulesWith(kUsesWidthHeight)}) +
+                 Range(n::kOutputWidth) + Default(n::kOutputWidth),
              NumberIn(
                  n::kOutputWidth,
                  [](CliOptions& o, double x) { o.format.nOutputWidth = static_cast<int32_t>(x); }),
@@ -244,8 +249,8 @@ const std::vector<OptionRule>& Rules() {
              'H',
              "N",
              words::Filled(shown::translate("CommandLine", "output height for %1"),
-                           {RulesWith(kUsesWidthHeight)}) + Range(n::kOutputHeight) +
-                 Default(n::kOutputHeight),
+                           {RulesWith(kUsesWidthHeight)}) +
+                 Range(n::kOutputHeight) + Default(n::kOutputHeight),
              NumberIn(
                  n::kOutputHeight,
                  [](CliOptions& o, double x) { o.format.nOutputHeight = static_cast<int32_t>(x); }),
@@ -255,8 +260,8 @@ const std::vector<OptionRule>& Rules() {
              0,
              "N",
              words::Filled(shown::translate("CommandLine", "the longer side for %1"),
-                           {RulesWith(kUsesLongEdge)}) + Range(n::kLongEdge) +
-                 Default(n::kLongEdge),
+                           {RulesWith(kUsesLongEdge)}) +
+                 Range(n::kLongEdge) + Default(n::kLongEdge),
              NumberIn(n::kLongEdge, [](CliOptions& o,
                                        double x) { o.format.nLongEdge = static_cast<int32_t>(x); }),
              {}},
@@ -264,9 +269,10 @@ const std::vector<OptionRule>& Rules() {
              "no-enlarge",
              0,
              nullptr,
-             words::Filled(shown::translate("CommandLine",
-                                            "with %1: a photo smaller than the result keeps its size"),
-                           {RulesWith(kUsesNoEnlarge)}),
+             words::Filled(
+                 shown::translate("CommandLine",
+                                  "with %1: a photo smaller than the result keeps its size"),
+                 {RulesWith(kUsesNoEnlarge)}),
              Flag([](CliOptions& o) { o.format.bNoEnlarge = true; }),
              {}},
             Choice(kOutput, "keep-aspect", 0, "FROM", keeps,
@@ -281,13 +287,14 @@ const std::vector<OptionRule>& Rules() {
                  Range(n::kStretchHorizontal) +
                  Default(NumberText(n::kStretchHorizontal.builtIn) + "," +
                          NumberText(n::kStretchVertical.builtIn)),
-             PairIn(n::kStretchHorizontal, n::kStretchVertical,
-                    words::Filled(shown::translate("CommandLine", "must be two factors H,V from %1"),
-                                  {RangeShown(n::kStretchHorizontal)}),
-                    [](CliOptions& o, double h, double v) {
-                        o.format.dStretchHorizontal = h;
-                        o.format.dStretchVertical = v;
-                    }),
+             PairIn(
+                 n::kStretchHorizontal, n::kStretchVertical,
+                 words::Filled(shown::translate("CommandLine", "must be two factors H,V from %1"),
+                               {RangeShown(n::kStretchHorizontal)}),
+                 [](CliOptions& o, double h, double v) {
+                     o.format.dStretchHorizontal = h;
+                     o.format.dStretchVertical = v;
+                 }),
              {}},
             Choice(kOutput, "pixel-format", 0, "PF", pixels,
                    words::Filled(shown::translate("CommandLine", "BMP pixel format: %1, or %2"),
@@ -316,9 +323,10 @@ const std::vector<OptionRule>& Rules() {
              Flag([](CliOptions& o) { o.format.bLossless = true; }),
              {}},
             Choice(kOutput, "metadata", 0, "KEEP", metadata,
-                   words::Filled(shown::translate("CommandLine",
-                                                  "camera data (EXIF, XMP, IPTC) the outputs keep: %1"),
-                                 {JoinOr(metadata.shown)}) +
+                   words::Filled(
+                       shown::translate("CommandLine",
+                                        "camera data (EXIF, XMP, IPTC) the outputs keep: %1"),
+                       {JoinOr(metadata.shown)}) +
                        Default(metadata.NameOf(d.nMetadata)),
                    [](CliOptions& o, int32_t x) { o.format.nMetadata = x; }),
             RawDevelopRule(),
@@ -349,16 +357,19 @@ const std::vector<OptionRule>& Rules() {
              Flag([](CliOptions& o) { o.naming.notRename = true; }),
              {}},
             Choice(kNames, "date", 0, "WHICH", dates,
-                   words::Filled(shown::translate("CommandLine",
-                                                  "the date in the names: %1 (from EXIF, else the file's)"),
-                                 {JoinOr(dates.shown)}) +
+                   words::Filled(
+                       shown::translate("CommandLine",
+                                        "the date in the names: %1 (from EXIF, else the file's)"),
+                       {JoinOr(dates.shown)}) +
                        Default(dates.NameOf(naming.date)),
                    [](CliOptions& o, int32_t x) { o.naming.date = x; }),
             {kNames,
              "keep-folders",
              0,
              nullptr,
-             shown::translate("CommandLine", "photos found in a folder keep their path below it inside the run folder"),
+             shown::translate(
+                 "CommandLine",
+                 "photos found in a folder keep their path below it inside the run folder"),
              Flag([](CliOptions& o) { o.naming.keepFolders = true; }),
              {}},
             {kNames,
@@ -390,7 +401,8 @@ const std::vector<OptionRule>& Rules() {
              [](const std::string& v, CliOptions& o) -> std::string {
                  // Drawn as one line, a line break would be lost.
                  if (v.find_first_of("\r\n") != std::string::npos)
-                     return shown::translate("CommandLine", "must be one line, without line breaks");
+                     return shown::translate("CommandLine",
+                                             "must be one line, without line breaks");
                  o.overlay.text = v;
                  return {};
              },
@@ -440,11 +452,12 @@ const std::vector<OptionRule>& Rules() {
              "text-size-percent",
              0,
              "P",
-             words::Filled(shown::translate("CommandLine",
-                                            "text size as a percentage of the output's shorter "
-                                            "side, in place of --font-px; %1 (default %2: the "
-                                            "font's size)"),
-                           {RangeShown(n::kTextSizePercent), NumberText(n::kTextSizePercent.builtIn)}),
+             words::Filled(
+                 shown::translate("CommandLine",
+                                  "text size as a percentage of the output's shorter "
+                                  "side, in place of --font-px; %1 (default %2: the "
+                                  "font's size)"),
+                 {RangeShown(n::kTextSizePercent), NumberText(n::kTextSizePercent.builtIn)}),
              NumberIn(n::kTextSizePercent,
                       [](CliOptions& o, double x) { o.overlay.sizePercent = x; }),
              {}},
@@ -481,9 +494,7 @@ const std::vector<OptionRule>& Rules() {
              0,
              "RRGGBB",
              shown::translate("CommandLine", "text colour (default 000000)"),
-             [](const std::string& v, CliOptions& o) {
-                 return ParseColour(v, o.overlay.color);
-             },
+             [](const std::string& v, CliOptions& o) { return ParseColour(v, o.overlay.color); },
              {}},
             {kText,
              "text-opacity",
@@ -504,7 +515,9 @@ const std::vector<OptionRule>& Rules() {
              "save-preset",
              0,
              "NAME",
-             shown::translate("CommandLine", "save the settings this command gives as preset NAME (PATHs optional)"),
+             shown::translate(
+                 "CommandLine",
+                 "save the settings this command gives as preset NAME (PATHs optional)"),
              PresetName([](CliOptions& o, const std::string& v) { o.savePreset = v; }),
              {}},
             {kPresets,
@@ -518,36 +531,44 @@ const std::vector<OptionRule>& Rules() {
              "files-from",
              0,
              "FILE",
-             shown::translate("CommandLine", "also convert the paths listed in FILE, one per line (- for standard input)"),
+             shown::translate(
+                 "CommandLine",
+                 "also convert the paths listed in FILE, one per line (- for standard input)"),
              PathIn("file", [](CliOptions& o, const std::string& v) { o.filesFrom = v; }),
              {}},
             {kScripts,
              "null",
              0,
              nullptr,
-             shown::translate("CommandLine", "the --files-from entries end with NUL, as find -print0 writes them"),
+             shown::translate("CommandLine",
+                              "the --files-from entries end with NUL, as find -print0 writes them"),
              Flag([](CliOptions& o) { o.nulSeparated = true; }),
              {}},
             {kScripts,
              "into",
              0,
              "DIR",
-             shown::translate("CommandLine", "write into DIR (made if missing) instead of a new time-stamped folder"),
+             shown::translate(
+                 "CommandLine",
+                 "write into DIR (made if missing) instead of a new time-stamped folder"),
              PathIn("folder", [](CliOptions& o, const std::string& v) { o.into = v; }),
              {}},
             {kScripts,
              "report",
              0,
              "FILE",
-             shown::translate("CommandLine", "write one JSON object per photo, then a summary object, one per line, to FILE"),
+             shown::translate(
+                 "CommandLine",
+                 "write one JSON object per photo, then a summary object, one per line, to FILE"),
              PathIn("file", [](CliOptions& o, const std::string& v) { o.report = v; }),
              {}},
-            Choice(kRun, "overwrite", 0, "POLICY", overwrites,
-                   words::Filled(shown::translate("CommandLine",
-                                                  "%1 when an output file exists (default: ask when "
-                                                  "standard input is a terminal, else no)"),
-                                 {JoinOr(overwrites.shown)}),
-                   [](CliOptions& o, int32_t x) { o.overwrite = static_cast<OverwritePolicy>(x); }),
+            Choice(
+                kRun, "overwrite", 0, "POLICY", overwrites,
+                words::Filled(shown::translate("CommandLine",
+                                               "%1 when an output file exists (default: ask when "
+                                               "standard input is a terminal, else no)"),
+                              {JoinOr(overwrites.shown)}),
+                [](CliOptions& o, int32_t x) { o.overwrite = static_cast<OverwritePolicy>(x); }),
             {kRun,
              "jobs",
              'j',
@@ -580,7 +601,8 @@ const std::vector<OptionRule>& Rules() {
              "list-values",
              0,
              "OPTION",
-             shown::translate("CommandLine", "print the values a fixed-set option accepts, one per line"),
+             shown::translate("CommandLine",
+                              "print the values a fixed-set option accepts, one per line"),
              [](const std::string& v, CliOptions& o) -> std::string {
                  o.listValues = v;
                  return {};

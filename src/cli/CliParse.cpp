@@ -213,19 +213,20 @@ ParseOutcome ParseArguments(const std::vector<std::string>& args, const PresetLo
                 value = arg.substr(arg[2] == '=' ? 3 : 2);
         }
         if (!rule)
-            return fail(words::Filled(shown::translate("CommandLine", "unknown option %1"), {shown}));
+            return fail(
+                words::Filled(shown::translate("CommandLine", "unknown option %1"), {shown}));
 
         if (!rule->valueName) {
             if (value)
-                return fail(
-                    words::Filled(shown::translate("CommandLine", "option %1 takes no value"), {shown}));
+                return fail(words::Filled(
+                    shown::translate("CommandLine", "option %1 takes no value"), {shown}));
             rule->handle({}, o);
             continue;
         }
         if (!value) {
             if (i + 1 >= args.size())
-                return fail(
-                    words::Filled(shown::translate("CommandLine", "option %1 needs a value"), {shown}));
+                return fail(words::Filled(
+                    shown::translate("CommandLine", "option %1 needs a value"), {shown}));
             value = args[++i];
         }
         const int32_t policyBefore = o.format.nMetadata;
@@ -236,8 +237,9 @@ ParseOutcome ParseArguments(const std::vector<std::string>& args, const PresetLo
         if (std::string(rule->longName) == "metadata") {
             if (presetApplied && o.format.nMetadata > presetApplied->second)
                 out.notices.push_back(words::Filled(
-                    shown::translate("CommandLine",
-                                     "option --metadata %1 keeps more camera data than preset '%2' (%3)"),
+                    shown::translate(
+                        "CommandLine",
+                        "option --metadata %1 keeps more camera data than preset '%2' (%3)"),
                     {*value, presetApplied->first, policyName(presetApplied->second)}));
             metadataGiven = *value;
         }
@@ -249,7 +251,8 @@ ParseOutcome ParseArguments(const std::vector<std::string>& args, const PresetLo
                     {shown, *value, preset.GetStatus().Shown()}));
             if (!preset.Value())
                 return fail(words::Filled(
-                    shown::translate("CommandLine", "option %1: no preset '%2' (--list-presets lists them)"),
+                    shown::translate("CommandLine",
+                                     "option %1: no preset '%2' (--list-presets lists them)"),
                     {shown, *value}));
             ApplyPreset(*preset.Value(), o);
             if (metadataGiven && o.format.nMetadata > policyBefore)

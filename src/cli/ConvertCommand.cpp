@@ -15,8 +15,8 @@
 #include "RunReport.h"
 #include "TextDrawing.h"
 #include "platform/Paths.h"
-#include "platform/Words.h"
 #include "platform/SettingsStore.h"
+#include "platform/Words.h"
 #include "platform/WorkFolder.h"
 #include "run/ActivityLog.h"
 #include "run/ConversionRun.h"
@@ -71,7 +71,8 @@ Result<std::vector<std::string>> ReadPathList(const CliOptions& options) {
     if (*options.filesFrom == "-") {
         text.assign(std::istreambuf_iterator<char>(std::cin), {});
         if (std::cin.bad())
-            return Status::Failed({}, words::translate("Reasons", "standard input could not be read"));
+            return Status::Failed({},
+                                  words::translate("Reasons", "standard input could not be read"));
     } else {
         std::ifstream in(*options.filesFrom, std::ios::binary);
         if (in)
@@ -115,9 +116,9 @@ int ListValues(const std::string& option) {
     const auto values = ValuesOfOption(option);
     if (!values) {
         std::cerr << kProgram << ": "
-                  << words::Filled(shown::translate("CommandLine",
-                                                    "option %1 has no fixed set of values"),
-                                   {"--" + option})
+                  << words::Filled(
+                         shown::translate("CommandLine", "option %1 has no fixed set of values"),
+                         {"--" + option})
                   << "\n";
         return 2;
     }
@@ -131,9 +132,9 @@ int RunConvertCommand(const std::vector<std::string>& args) {
     const ParseOutcome parsed = ParseArguments(args);
     if (!parsed.ok) {
         std::cerr << kProgram << ": " << parsed.error << "\n"
-                  << words::Filled(shown::translate("CommandLine",
-                                                    "Try '%1 --help' for more information."),
-                                   {kProgram})
+                  << words::Filled(
+                         shown::translate("CommandLine", "Try '%1 --help' for more information."),
+                         {kProgram})
                   << "\n";
         return 2;
     }
@@ -160,7 +161,8 @@ int RunConvertCommand(const std::vector<std::string>& args) {
     if (options.filesFrom) {
         Result<std::vector<std::string>> listed = ReadPathList(options);
         if (!listed) {
-            std::cerr << kProgram << ": option --files-from: " << listed.GetStatus().Shown() << "\n";
+            std::cerr << kProgram << ": option --files-from: " << listed.GetStatus().Shown()
+                      << "\n";
             return 2;
         }
         for (std::string& path : listed.Value()) paths.push_back(std::move(path));
@@ -260,7 +262,8 @@ int RunConvertCommand(const std::vector<std::string>& args) {
     }
     const int notStarted = static_cast<int>(result.NotStarted());
     if (result.stopped)
-        notice(shown::translate("CommandLine", "stopped: %n photos not started", nullptr, notStarted));
+        notice(
+            shown::translate("CommandLine", "stopped: %n photos not started", nullptr, notStarted));
     // Outputs next to their originals have no one folder to show.
     if (!runFolder.empty())
         std::cout << runFolder << std::endl;

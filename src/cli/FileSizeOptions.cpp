@@ -60,7 +60,10 @@ std::vector<OptionRule> FileSizeRules() {
     for (const NamedChoice& row : ChromaChoices()) chroma.Add(row.cliName, row.id);
     const OutputPhotoFormat d = BuiltInDefaultOutputPhotoFormat();
     return {
-        {kOutput, "max-file-size", 0, "SIZE",
+        {kOutput,
+         "max-file-size",
+         0,
+         "SIZE",
          words::Filled(shown::translate("CommandLine",
                                         "at most SIZE bytes per output file; K and M count 1,000 "
                                         "and 1,000,000, KiB and MiB 1,024 and 1,048,576 (500K, "
@@ -79,7 +82,10 @@ std::vector<OptionRule> FileSizeRules() {
              return {};
          },
          {}},
-        {kOutput, "min-quality", 0, "N",
+        {kOutput,
+         "min-quality",
+         0,
+         "N",
          words::Filled(shown::translate("CommandLine",
                                         "the lowest quality --max-file-size may use, %1 (default "
                                         "%2; never above --quality)"),
@@ -95,7 +101,10 @@ std::vector<OptionRule> FileSizeRules() {
              return {};
          },
          {}},
-        {kOutput, "no-shrink-to-fit", 0, nullptr,
+        {kOutput,
+         "no-shrink-to-fit",
+         0,
+         nullptr,
          shown::translate("CommandLine",
                           "with --max-file-size: a photo that does not fit at --min-quality fails "
                           "instead of being made smaller"),
@@ -120,7 +129,10 @@ std::vector<OptionRule> FileSizeRules() {
                                   {JoinOr(chroma.shown)});
          },
          chroma.shown},
-        {kOutput, "progressive", 0, nullptr, 
+        {kOutput,
+         "progressive",
+         0,
+         nullptr,
          shown::translate("CommandLine", "progressive JPG, shown coarse first while it loads"),
          [](const std::string&, CliOptions& o) -> std::string {
              o.format.bProgressive = true;

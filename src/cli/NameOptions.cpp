@@ -88,7 +88,8 @@ std::string ResolveOutputs(CliOptions& options, const PresetLookup& lookup) {
                 {"--outputs", name, preset.GetStatus().Shown()});
         if (!preset.Value())
             return words::Filled(
-                shown::translate("CommandLine", "option %1: no preset '%2' (--list-presets lists them)"),
+                shown::translate("CommandLine",
+                                 "option %1: no preset '%2' (--list-presets lists them)"),
                 {"--outputs", name});
         options.outputs.push_back({name, preset.Value()->format,
                                    preset.Value()->naming.nameTemplate});

@@ -30,8 +30,8 @@ TEST_F(ConvertCommand, OutputNamesAreTheSameInEveryLanguage) {
     };
     for (const auto& naming : namings) {
         std::vector<std::string> firstNames;
-        for (const auto& [language, locale] : {std::pair{"", ""}, std::pair{"de", "de_DE.UTF-8"},
-                                               std::pair{"ja", "ja_JP.UTF-8"}}) {
+        for (const auto& [language, locale] :
+             {std::pair{"", ""}, std::pair{"de", "de_DE.UTF-8"}, std::pair{"ja", "ja_JP.UTF-8"}}) {
             const std::string into = dir.file(std::string(naming.name) + "-" + language);
             std::vector<std::string> args{"--into", into, "--quiet"};
             args.insert(args.end(), naming.naming.begin(), naming.naming.end());
@@ -56,8 +56,8 @@ TEST_F(ConvertCommand, ReportAndValueListsStayEnglishInGerman) {
         const Outcome run = Run({"--into", dir.file("run-" + language), "--report", report, in}, {},
                                 LanguageEnv(language, "de_DE.UTF-8"));
         EXPECT_EQ(run.exitCode, 1) << run.err;  // notes.txt is skipped
-        const Outcome values = Run({"--list-values", "text-anchor"}, {},
-                                   LanguageEnv(language, "de_DE.UTF-8"));
+        const Outcome values =
+            Run({"--list-values", "text-anchor"}, {}, LanguageEnv(language, "de_DE.UTF-8"));
         outputs[language] = ReadAll(report) + values.out;
     }
     EXPECT_NE(outputs[""].find("\"reason\":\"not a picture\""), std::string::npos) << outputs[""];

@@ -193,16 +193,15 @@ bool FindPhotoFiles(const std::string& folder, std::vector<std::string>& results
     // a path that does not exist.
     struct stat status {};
     if (root.empty() || ::stat(paths::WithoutTrailingSeparator(root).c_str(), &status) != 0) {
-        prompter.Tell(words::Filled(shown::translate("Messages", "%1 occurs error!"),
-                                    {PathForMessage(root)}),
-                      kProductName, PromptIcon::Error);
+        prompter.Tell(
+            words::Filled(shown::translate("Messages", "%1 occurs error!"), {PathForMessage(root)}),
+            kProductName, PromptIcon::Error);
         return false;
     }
     if (!S_ISDIR(status.st_mode)) {
         prompter.Tell(words::Filled(shown::translate("Messages", "%1 is not a right directory"),
                                     {PathForMessage(root)}),
-                      kProductName,
-                      PromptIcon::Error);
+                      kProductName, PromptIcon::Error);
         return false;
     }
     PhotoFileFinder finder(root, report);

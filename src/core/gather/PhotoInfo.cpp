@@ -29,15 +29,16 @@ std::string OpenFailureText(int error) {
         case ELOOP: return shown::translate("Messages", "%1 contains an invalid path.");
         case EMFILE:
         case ENFILE:
-            return shown::translate("Messages",
-                                    "%1 could not be opened because there are too many open files.");
+            return shown::translate(
+                "Messages", "%1 could not be opened because there are too many open files.");
         case EIO:
             return shown::translate("Messages",
                                     "A hardware I/O error was reported while accessing %1.");
         case EBUSY:
         case ETXTBSY:
             return shown::translate("Messages", "A sharing violation occurred while accessing %1.");
-        default: return shown::translate("Messages", "An unknown error occurred while accessing %1.");
+        default:
+            return shown::translate("Messages", "An unknown error occurred while accessing %1.");
     }
 }
 
@@ -87,8 +88,8 @@ bool GetFileTimeText(const std::string& path, std::string& timeText, int64_t& ti
     struct stat status {};
     if (::fstat(fd, &status) != 0) {
         prompter.Tell(FillIn(shown::translate("Messages", "Failed file.GetStatus from %1"), "%1",
-                             PathForMessage(path)), path,
-                      PromptIcon::Exclamation);
+                             PathForMessage(path)),
+                      path, PromptIcon::Exclamation);
         ::close(fd);
         return false;
     }

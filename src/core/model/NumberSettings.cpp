@@ -55,10 +55,10 @@ Status CheckNumber(const NumberSetting& setting, double value) {
                               words::translate("Reasons", "the value %1 is not a whole number")
                                   .Arg(NumberText(value)));
     if (!(value >= setting.min && value <= setting.max))
-        return Status::Failed(setting.Name(),
-                              words::translate("Reasons", "the value %1 is not between %2 and %3")
-                                  .Arg({NumberText(value), NumberText(setting.min),
-                                        NumberText(setting.max)}));
+        return Status::Failed(
+            setting.Name(),
+            words::translate("Reasons", "the value %1 is not between %2 and %3")
+                .Arg({NumberText(value), NumberText(setting.min), NumberText(setting.max)}));
     return Status::Ok();
 }
 

@@ -68,8 +68,11 @@ const PixelFormatChoice& PixelFormatOf(int32_t id) {
 
 const std::vector<SizeRuleRow>& SizeRules() {
     static const std::vector<SizeRuleRow> rows = {
-        {kSizeOriginal, "original", "radioOriginalSize", QT_TRANSLATE_NOOP("OptionTables", "Original size"), QT_TRANSLATE_NOOP("OptionTables", "Original size"), 0,
-         QT_TRANSLATE_NOOP("OptionTables", "Original size"), "Keep each photo's own width and height.", &ApplyOriginalSize},
+        {kSizeOriginal, "original", "radioOriginalSize",
+         QT_TRANSLATE_NOOP("OptionTables", "Original size"),
+         QT_TRANSLATE_NOOP("OptionTables", "Original size"), 0,
+         QT_TRANSLATE_NOOP("OptionTables", "Original size"),
+         "Keep each photo's own width and height.", &ApplyOriginalSize},
         // The fixed rule's radio sits beside the width and height rows and
         // has no text of its own.
         {kSizeFixed, "fixed", "radioFixedSize", "", "the fixed size",
@@ -80,30 +83,36 @@ const std::vector<SizeRuleRow>& SizeRules() {
          "height counts. Without either box, the photo is scaled to exactly the given width and "
          "height.",
          &ApplyFixedSize},
-        {kSizeStretch, "stretch", "radioStretch", QT_TRANSLATE_NOOP("OptionTables", "Stretch:"), "Stretch", kUsesStretch,
-         "Stretch: Horizontal: / Vertical:",
+        {kSizeStretch, "stretch", "radioStretch", QT_TRANSLATE_NOOP("OptionTables", "Stretch:"),
+         "Stretch", kUsesStretch, "Stretch: Horizontal: / Vertical:",
          "Multiply the photo's width and height by these factors (from 0.000001 to 1000000; 0.5 "
          "halves, 2 doubles). Sizes are cut to whole pixels.",
          &ApplyStretch},
-        {kSizeFit, "fit", "radioFitSize", QT_TRANSLATE_NOOP("OptionTables", "Fit within Output Width x Output Height"), "Fit",
-         kUsesWidthHeight | kUsesNoEnlarge, QT_TRANSLATE_NOOP("OptionTables", "Fit within Output Width x Output Height"),
+        {kSizeFit, "fit", "radioFitSize",
+         QT_TRANSLATE_NOOP("OptionTables", "Fit within Output Width x Output Height"), "Fit",
+         kUsesWidthHeight | kUsesNoEnlarge,
+         QT_TRANSLATE_NOOP("OptionTables", "Fit within Output Width x Output Height"),
          "The largest size with the photo's proportions that fits in the width and height: "
          "never cropped, never distorted. The side that does not fill the box is rounded to "
          "whole pixels, but never below 1.",
          &ApplyFitSize},
-        {kSizeLongEdge, "long-edge", "radioLongEdge", QT_TRANSLATE_NOOP("OptionTables", "Long edge:"), "Long edge",
+        {kSizeLongEdge, "long-edge", "radioLongEdge",
+         QT_TRANSLATE_NOOP("OptionTables", "Long edge:"), "Long edge",
          kUsesLongEdge | kUsesNoEnlarge, QT_TRANSLATE_NOOP("OptionTables", "Long edge:"),
          "The photo's longer side becomes this many pixels, the other follows its proportions "
          "(rounded to whole pixels, never below 1). A landscape and a portrait photo of the same "
          "camera come out alike.",
          &ApplyLongEdge},
-        {kSizeFill, "fill", "radioFillSize", QT_TRANSLATE_NOOP("OptionTables", "Fill Output Width x Output Height, cropped"),
-         "Fill", kUsesWidthHeight | kUsesCropAnchor, QT_TRANSLATE_NOOP("OptionTables", "Fill Output Width x Output Height, cropped"),
+        {kSizeFill, "fill", "radioFillSize",
+         QT_TRANSLATE_NOOP("OptionTables", "Fill Output Width x Output Height, cropped"), "Fill",
+         kUsesWidthHeight | kUsesCropAnchor,
+         QT_TRANSLATE_NOOP("OptionTables", "Fill Output Width x Output Height, cropped"),
          "Exactly the width and height: the photo is scaled until it covers them, and what "
          "reaches beyond is cropped. Crop: which part is kept (an edge, a corner, the centre, or "
          "Smart: the most interesting part).",
          &ApplyFill},
-        {kSizePad, "pad", "radioPadSize", QT_TRANSLATE_NOOP("OptionTables", "Pad to Output Width x Output Height"), "Pad",
+        {kSizePad, "pad", "radioPadSize",
+         QT_TRANSLATE_NOOP("OptionTables", "Pad to Output Width x Output Height"), "Pad",
          kUsesWidthHeight | kUsesCropAnchor | kUsesBackground,
          QT_TRANSLATE_NOOP("OptionTables", "Pad to Output Width x Output Height"),
          "Exactly the width and height: the whole photo is fitted inside, never cropped, and the "
@@ -139,9 +148,10 @@ const std::vector<NamedChoice>& RotationChoices() {
 const std::vector<NamedChoice>& FlipChoices() {
     static const std::vector<NamedChoice> rows = {
         {kFlipNone, "none", "radioNoFlip", QT_TRANSLATE_NOOP("OptionTables", "No flip")},
-        {kFlipHorizontal, "horizontal", "radioFlipHorizontal", QT_TRANSLATE_NOOP("OptionTables", "Flip horizontal"),
-         "mirror left to right"},
-        {kFlipVertical, "vertical", "radioFlipVertical", QT_TRANSLATE_NOOP("OptionTables", "Flip vertical"), "upside down"},
+        {kFlipHorizontal, "horizontal", "radioFlipHorizontal",
+         QT_TRANSLATE_NOOP("OptionTables", "Flip horizontal"), "mirror left to right"},
+        {kFlipVertical, "vertical", "radioFlipVertical",
+         QT_TRANSLATE_NOOP("OptionTables", "Flip vertical"), "upside down"},
     };
     return rows;
 }
@@ -150,7 +160,8 @@ const std::vector<NamedChoice>& MetadataChoices() {
     static const std::vector<NamedChoice> rows = {
         {kMetadataNone, "none", nullptr, QT_TRANSLATE_NOOP("OptionTables", "None"),
          "No camera data: the outputs carry only the resolution (DPI)."},
-        {kMetadataNoLocation, "no-location", nullptr, QT_TRANSLATE_NOOP("OptionTables", "All but the location"),
+        {kMetadataNoLocation, "no-location", nullptr,
+         QT_TRANSLATE_NOOP("OptionTables", "All but the location"),
          "As All, without the GPS position and without the location fields of XMP; the IPTC "
          "block, which may name places, is left out too."},
         {kMetadataAll, "all", nullptr, QT_TRANSLATE_NOOP("OptionTables", "All"),
@@ -190,9 +201,12 @@ bool KeepsMetadata(int32_t policy) {
 const std::vector<NamedChoice>& ChromaChoices() {
     static const std::vector<NamedChoice> rows = {
         {kChromaAuto, "auto", nullptr, QT_TRANSLATE_NOOP("OptionTables", "Automatic"),
-         QT_TRANSLATE_NOOP("OptionTables", "Halved colour resolution below quality 90, full from 90 up.")},
-        {kChroma420, "420", nullptr, "4:2:0", QT_TRANSLATE_NOOP("OptionTables", "Colour at half resolution: smaller files.")},
-        {kChroma444, "444", nullptr, "4:4:4", QT_TRANSLATE_NOOP("OptionTables", "Colour at full resolution: sharper red edges.")},
+         QT_TRANSLATE_NOOP("OptionTables",
+                           "Halved colour resolution below quality 90, full from 90 up.")},
+        {kChroma420, "420", nullptr, "4:2:0",
+         QT_TRANSLATE_NOOP("OptionTables", "Colour at half resolution: smaller files.")},
+        {kChroma444, "444", nullptr, "4:4:4",
+         QT_TRANSLATE_NOOP("OptionTables", "Colour at full resolution: sharper red edges.")},
     };
     return rows;
 }
@@ -200,16 +214,21 @@ const std::vector<NamedChoice>& ChromaChoices() {
 const std::vector<NamedChoice>& PaletteChoices() {
     static const std::vector<NamedChoice> rows = {
         {kPaletteFixed, "fixed", nullptr, QT_TRANSLATE_NOOP("OptionTables", "Standard colours"),
-         QT_TRANSLATE_NOOP("OptionTables", "The standard 16 or 256 colours, the same for every photo.")},
-        {kPaletteAdaptive, "adaptive", nullptr, QT_TRANSLATE_NOOP("OptionTables", "Colours of the photo"),
-         QT_TRANSLATE_NOOP("OptionTables", "The 16 or 256 colours that best match each photo, found by an octree.")},
+         QT_TRANSLATE_NOOP("OptionTables",
+                           "The standard 16 or 256 colours, the same for every photo.")},
+        {kPaletteAdaptive, "adaptive", nullptr,
+         QT_TRANSLATE_NOOP("OptionTables", "Colours of the photo"),
+         QT_TRANSLATE_NOOP(
+             "OptionTables",
+             "The 16 or 256 colours that best match each photo, found by an octree.")},
     };
     return rows;
 }
 
 const std::vector<NamedChoice>& NamingDateChoices() {
     static const std::vector<NamedChoice> rows = {
-        {kDateFile, "file", nullptr, QT_TRANSLATE_NOOP("OptionTables", "File date"), "The source file's modification date."},
+        {kDateFile, "file", nullptr, QT_TRANSLATE_NOOP("OptionTables", "File date"),
+         "The source file's modification date."},
         {kDateTaken, "taken", nullptr, QT_TRANSLATE_NOOP("OptionTables", "Date taken"),
          "The date the photo was taken (EXIF DateTimeOriginal, else DateTimeDigitized); the file's "
          "date for a photo that has neither."},
@@ -235,7 +254,8 @@ const std::vector<TextAnchorRow>& TextAnchors() {
         {kAnchorRight, "right", QT_TRANSLATE_NOOP("OptionTables", "Right"), 2, 1},
         {kAnchorBottomLeft, "bottom-left", QT_TRANSLATE_NOOP("OptionTables", "Bottom left"), 0, 2},
         {kAnchorBottom, "bottom", QT_TRANSLATE_NOOP("OptionTables", "Bottom"), 1, 2},
-        {kAnchorBottomRight, "bottom-right", QT_TRANSLATE_NOOP("OptionTables", "Bottom right"), 2, 2},
+        {kAnchorBottomRight, "bottom-right", QT_TRANSLATE_NOOP("OptionTables", "Bottom right"), 2,
+         2},
     };
     return rows;
 }

@@ -49,10 +49,10 @@ Status Written(QSettings& store, const std::string& section, const std::string& 
                                   "access denied");
         case QSettings::FormatError: break;
     }
-    return Status::Failed(store.fileName().toStdString(),
-                          words::translate("Reasons", "the setting %1 could not be saved")
-                              .Arg(section + "/" + key),
-                          "the file is not in the settings format");
+    return Status::Failed(
+        store.fileName().toStdString(),
+        words::translate("Reasons", "the setting %1 could not be saved").Arg(section + "/" + key),
+        "the file is not in the settings format");
 }
 
 FirstFailure g_unsaved;

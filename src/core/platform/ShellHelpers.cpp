@@ -75,9 +75,9 @@ std::string BrowserFailureText(const std::string& url) {
 void ShowHelp(Prompter& prompter, QObject* context, const UrlOpener& open) {
     const std::string page = HelpPagePath();
     if (page.empty()) {
-        prompter.Tell(
-            words::Filled(shown::translate("Messages", "The help page %1 is missing."), {kHelpPage}),
-            shown::translate("Messages", "Unknown error"), PromptIcon::Error);
+        prompter.Tell(words::Filled(shown::translate("Messages", "The help page %1 is missing."),
+                                    {kHelpPage}),
+                      shown::translate("Messages", "Unknown error"), PromptIcon::Error);
         return;
     }
     OpenInBrowser(prompter, context, open, FileUrl(page));
@@ -106,9 +106,9 @@ std::string UpdateText(bool packaged, const std::string& sourceUrl) {
                              "This copy was built from source, outside a package, so the package "
                              "manager does not update it.");
     if (!sourceUrl.empty())
-        text += " " + words::Filled(shown::translate("Messages",
-                                                     "Newer versions of the source are at %1."),
-                                    {sourceUrl});
+        text += " " + words::Filled(
+                          shown::translate("Messages", "Newer versions of the source are at %1."),
+                          {sourceUrl});
     return text + " " +
            words::Filled(shown::translate("Messages",
                                           "A packaged %1 gets its updates from your system's "

@@ -61,8 +61,10 @@ Status ActivityLog::AddLogLine(const std::string& message) {
 }
 
 void ActivityLog::Note(const std::string& message, Prompter& prompter) {
-    lost_.Tell(AddLogLine(message), shown::translate("Messages", "The log file could not be written; its notices are lost."),
-               prompter);
+    lost_.Tell(
+        AddLogLine(message),
+        shown::translate("Messages", "The log file could not be written; its notices are lost."),
+        prompter);
 }
 
 // One open-append-close per entry, the whole line in one write, so that
@@ -71,7 +73,8 @@ void ActivityLog::Note(const std::string& message, Prompter& prompter) {
 // the run.
 Status ActivityLog::AppendToFile(const std::string& line) const {
     auto failed = [&](int error) {
-        return Status::Failed(filePath_, words::translate("Reasons", "the log could not be written"),
+        return Status::Failed(filePath_,
+                              words::translate("Reasons", "the log could not be written"),
                               std::strerror(error));
     };
     const int fd =

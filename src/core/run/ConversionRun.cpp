@@ -40,7 +40,9 @@ std::string RunOutcomeLines(const RunResult& result) {
             {GroupedNumber(result.converted), GroupedNumber(result.total),
              GroupedNumber(result.NotStarted())}));
     const std::size_t notConverted = result.failed + result.skipped;
-    const auto count = [](std::size_t n) { return static_cast<int>(std::min<std::size_t>(n, 1u << 30)); };
+    const auto count = [](std::size_t n) {
+        return static_cast<int>(std::min<std::size_t>(n, 1u << 30));
+    };
     if (notConverted == 1)
         lines.push_back(shown::translate("RunSummary", "1 photo was not converted; see the log."));
     else if (notConverted > 1)
@@ -49,12 +51,13 @@ std::string RunOutcomeLines(const RunResult& result) {
                              count(notConverted)),
             {GroupedNumber(notConverted)}));
     if (result.numberedApart == 1)
-        lines.push_back(
-            shown::translate("RunSummary", "1 photo got a number added to a name another photo has."));
+        lines.push_back(shown::translate(
+            "RunSummary", "1 photo got a number added to a name another photo has."));
     else if (result.numberedApart > 1)
         lines.push_back(words::Filled(
-            shown::translate("RunSummary", "%1 photos got a number added to a name another photo has.",
-                             nullptr, count(result.numberedApart)),
+            shown::translate("RunSummary",
+                             "%1 photos got a number added to a name another photo has.", nullptr,
+                             count(result.numberedApart)),
             {GroupedNumber(result.numberedApart)}));
     if (!result.outputNames.empty()) {
         std::string counts;
@@ -307,7 +310,8 @@ void ConversionRun::Work() {
                 MarkOutputFolder(base + task.subFolder);
             if (!made) {
                 result = {PhotoOutcome::Failed,
-                          QT_TRANSLATE_NOOP("Reasons", "Can not create the directory"), made.Told()};
+                          QT_TRANSLATE_NOOP("Reasons", "Can not create the directory"),
+                          made.Told()};
             } else if (!task.outputs.empty()) {
                 result = ConvertOutputs(task);
                 told = true;

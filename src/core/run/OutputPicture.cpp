@@ -30,10 +30,11 @@ Result<RgbPicture> FinishPicture(const PhotoJob& job, const TextOverlay& overlay
     if (!watermark.path.empty() && !watermark.logo) {
         auto logo = LoadWatermarkLogo(watermark.path);
         if (!logo)
-            return Status::Failed(job.source.path, Words{"the watermark: " + logo.GetStatus().Told(),
-                                                         words::translate("Reasons", "the watermark: %1")
-                                                             .Arg(logo.GetStatus().Shown())
-                                                             .shown});
+            return Status::Failed(job.source.path,
+                                  Words{"the watermark: " + logo.GetStatus().Told(),
+                                        words::translate("Reasons", "the watermark: %1")
+                                            .Arg(logo.GetStatus().Shown())
+                                            .shown});
         watermark.logo = logo.Value();
     }
     DrawWatermark(picture, watermark);

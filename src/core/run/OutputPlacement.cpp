@@ -92,8 +92,9 @@ Result<RunPaths> PlanRunPaths(const std::vector<PhotoJob>& photos, const OutputN
             const std::string path = folder + FillNameTemplate(templ, facts);
             if (sources.count(path))
                 return Status::Failed(
-                    path, words::translate("Reasons",
-                                           "the output would replace one of the photos being converted"));
+                    path,
+                    words::translate("Reasons",
+                                     "the output would replace one of the photos being converted"));
             if (!ofPhoto.insert(paths::AsciiLower(path)).second)
                 return Status::Failed(path, words::translate("Reasons",
                                                              "two outputs of %1 would have this "

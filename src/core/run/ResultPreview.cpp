@@ -2,9 +2,9 @@
 // break gio's headers.
 #include "imaging/ImagingMessages.h"
 
-#include "platform/Words.h"
 #include "imaging/VipsPixels.h"
 #include "imaging/VipsSession.h"
+#include "platform/Words.h"
 
 #include "run/ResultPreview.h"
 
@@ -30,8 +30,8 @@ Result<std::string> ReadBack(int fd) {
     while (done < bytes.size()) {
         const ssize_t got = ::pread(fd, bytes.data() + done, bytes.size() - done, off_t(done));
         if (got <= 0)
-            return Status::Failed({},
-                                  words::translate("Reasons", "the preview file could not be read back"));
+            return Status::Failed(
+                {}, words::translate("Reasons", "the preview file could not be read back"));
         done += std::size_t(got);
     }
     return bytes;
@@ -100,17 +100,18 @@ Result<ResultPreview> PreviewResult(const PhotoJob& job, const TextOverlay& over
                                     int maxHeight) {
     const OutputPlan& plan = job.plan;
     if (CheckOutputSize(plan.width, plan.height))
-        return Status::Failed(job.source.path,
-                              words::translate("Reasons", "the output size %1 x %2 cannot be written")
-                                  .Arg({std::to_string(plan.width), std::to_string(plan.height)}));
+        return Status::Failed(
+            job.source.path,
+            words::translate("Reasons", "the output size %1 x %2 cannot be written")
+                .Arg({std::to_string(plan.width), std::to_string(plan.height)}));
     const OutputFormatRow* row = OutputFormatFor(job.settings.nOuptputFormat, job.source.format);
     if (!row)
         return Status::Failed(job.source.path,
                               words::translate("Reasons", "unknown output photo format!"));
     if (row->maxSide > 0 && std::max(plan.width, plan.height) > row->maxSide)
-        return Status::Failed(job.source.path,
-                              words::translate("Reasons", "the output is larger than %1 stores")
-                                  .Arg(row->listText));
+        return Status::Failed(
+            job.source.path,
+            words::translate("Reasons", "the output is larger than %1 stores").Arg(row->listText));
     const bool copySource = SourceFitsAsItIs(job, *row, !overlay.text.empty());
     Result<RgbPicture> finished = FinishPicture(job, overlay, row, copySource);
     if (!finished)

@@ -72,9 +72,9 @@ Result<std::string> CreateNewRunFolder(const std::string& outputFolder, std::tim
         if (error != EEXIST)
             break;
     }
-    prompter.Tell(shown::translate("Reasons", "Can not create the directory") + "\n" +
-                      std::strerror(error),
-                  stamped);
+    prompter.Tell(
+        shown::translate("Reasons", "Can not create the directory") + "\n" + std::strerror(error),
+        stamped);
     return Status::Failed(stamped, words::translate("Reasons", "Can not create the directory"),
                           std::strerror(error));
 }

@@ -64,9 +64,9 @@ Status CreateRunFolder(const std::string& runFolder, Prompter& prompter) {
     const int error = MakeFolderWithParents(runFolder);
     if (error == 0)
         return Status::Ok();
-    prompter.Tell(shown::translate("Reasons", "Can not create the directory") + "\n" +
-                      std::strerror(error),
-                  runFolder);
+    prompter.Tell(
+        shown::translate("Reasons", "Can not create the directory") + "\n" + std::strerror(error),
+        runFolder);
     return Status::Failed(runFolder, words::translate("Reasons", "Can not create the directory"),
                           std::strerror(error));
 }
@@ -99,7 +99,8 @@ Status CreateSubFolders(const std::string& runFolder, const std::string& subFold
         if (fd >= 0)
             ::close(fd);
         return error == ELOOP
-                   ? Status::Failed(made, words::translate("Reasons", "a symbolic link, not followed"))
+                   ? Status::Failed(made,
+                                    words::translate("Reasons", "a symbolic link, not followed"))
                    : Status::Failed(made, std::strerror(error));
     };
     if (fd < 0)

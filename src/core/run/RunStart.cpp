@@ -15,8 +15,8 @@ PreparedRun PrepareRun(RunRequest request, Prompter& prompter) {
     if (!watermark.path.empty() && !watermark.logo) {
         auto logo = LoadWatermarkLogo(watermark.path);
         if (!logo) {
-            prompter.Tell(shown::translate("Messages", "The watermark could not be read."), watermark.path, PromptIcon::None,
-                          logo.GetStatus().Reason());
+            prompter.Tell(shown::translate("Messages", "The watermark could not be read."),
+                          watermark.path, PromptIcon::None, logo.GetStatus().Reason());
             return prepared;
         }
         watermark.logo = logo.Value();

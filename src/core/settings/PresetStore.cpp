@@ -54,8 +54,9 @@ Status FromText(const char* key, const QString& text, const Check& check, T& val
                                   ? text.toDouble(&ok)
                                   : static_cast<double>(text.toLongLong(&ok));
         if (!ok || !std::isfinite(number))
-            return Status::Failed(key, words::translate("Reasons", "the value \"%1\" is not a number")
-                                           .Arg(text.toStdString()));
+            return Status::Failed(key,
+                                  words::translate("Reasons", "the value \"%1\" is not a number")
+                                      .Arg(text.toStdString()));
         if (check) {
             if (Status checked = check(number); !checked)
                 return checked;
@@ -107,8 +108,9 @@ std::vector<int32_t> WithNoEntry(const Rows& rows) {
 // A colour as 0x00BBGGRR.
 Status CheckColour(const char* key, double value) {
     if (value < 0 || value > 0xFFFFFF)
-        return Status::Failed(key, words::translate("Reasons", "the value %1 is not a colour")
-                                       .Arg(NumberText(value)));
+        return Status::Failed(
+            key,
+            words::translate("Reasons", "the value %1 is not a colour").Arg(NumberText(value)));
     return Status::Ok();
 }
 

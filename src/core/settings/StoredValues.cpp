@@ -19,8 +19,8 @@ std::optional<std::string> StoredText(const char* section, const char* key) {
 Result<int32_t> WholeNumber(const char* key, const std::string& text) {
     int32_t value = 0;
     if (!SettingsStore::ParseInt32(text, value))
-        return Status::Failed(key, words::translate("Reasons", "the value \"%1\" is not a whole number")
-                                       .Arg(text));
+        return Status::Failed(
+            key, words::translate("Reasons", "the value \"%1\" is not a whole number").Arg(text));
     return value;
 }
 
@@ -52,7 +52,7 @@ Result<int32_t> ReadStoredChoice(const char* section, const char* key,
 }
 
 std::string RefusedStoredText(const Status& refused, int32_t usedInstead) {
-    return words::Filled(shown::translate("Messages",
-                                          "The stored setting %1 is not used: %2. %3 is used instead."),
-                         {refused.Subject(), refused.ShownReason(), std::to_string(usedInstead)});
+    return words::Filled(
+        shown::translate("Messages", "The stored setting %1 is not used: %2. %3 is used instead."),
+        {refused.Subject(), refused.ShownReason(), std::to_string(usedInstead)});
 }

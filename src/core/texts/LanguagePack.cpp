@@ -27,28 +27,50 @@ constexpr BuiltIn kBuiltIn[] = {
     {118, QT_TRANSLATE_NOOP("LanguagePack", "Failed to save the file!")},
     {119, QT_TRANSLATE_NOOP("LanguagePack", "Warning")},
     {120, QT_TRANSLATE_NOOP("LanguagePack", "%s exists. Do you want to replace it?")},
-    {128, QT_TRANSLATE_NOOP("LanguagePack", "The text position X is bigger than the photo width!, The program set it to 0 now.")},
-    {129, QT_TRANSLATE_NOOP("LanguagePack", "The text position Y is bigger than the photo height!, The program set it to 0 now.")},
-    {130, QT_TRANSLATE_NOOP("LanguagePack", "The text position X is out of range! The program set it to 0 now.")},
-    {131, QT_TRANSLATE_NOOP("LanguagePack", "The text position Y is out of range! The program set it to 0 now.")},
+    {128, QT_TRANSLATE_NOOP(
+              "LanguagePack",
+              "The text position X is bigger than the photo width!, The program set it to 0 now.")},
+    {129,
+     QT_TRANSLATE_NOOP(
+         "LanguagePack",
+         "The text position Y is bigger than the photo height!, The program set it to 0 now.")},
+    {130, QT_TRANSLATE_NOOP("LanguagePack",
+                            "The text position X is out of range! The program set it to 0 now.")},
+    {131, QT_TRANSLATE_NOOP("LanguagePack",
+                            "The text position Y is out of range! The program set it to 0 now.")},
     {138, QT_TRANSLATE_NOOP("LanguagePack", "1 bit per pixel, indexed. 2 color.")},
     {139, QT_TRANSLATE_NOOP("LanguagePack", "4 bits per pixel, indexed. 16 color.")},
     {140, QT_TRANSLATE_NOOP("LanguagePack", "8 bits per pixel, indexed. 256 color.")},
-    {141, QT_TRANSLATE_NOOP("LanguagePack", "16 bits per pixel; 5 bits are used for the red component, 6 bits are used for the "
-          "green component, and 5 bits are used for the blue component.")},
-    {142, QT_TRANSLATE_NOOP("LanguagePack", "24 bits per pixel; 8 bits each are used for the red, green, and blue components.")},
-    {143, QT_TRANSLATE_NOOP("LanguagePack", "32 bits per pixel; 8 bits each are used for the alpha, red, green, and blue "
-          "components.")},
-    {144, QT_TRANSLATE_NOOP("LanguagePack", "32 bits per pixel; 8 bits each are used for the alpha, red, green, and blue "
-          "components. The red, green, and blue components are premultiplied according to the "
-          "alpha component.")},
-    {145, QT_TRANSLATE_NOOP("LanguagePack", "32 bits per pixel; 8 bits each are used for the red, green, and blue components. The "
-          "remaining 8 bits are not used.")},
-    {146, QT_TRANSLATE_NOOP("LanguagePack", "64 bits per pixel; 16 bits each are used for the alpha, red, green, and blue "
-          "components. Written as 32 bits ARGB, as no BMP reader takes 64 bits.")},
-    {147, QT_TRANSLATE_NOOP("LanguagePack", "64 bits per pixel; 16 bits each are used for the alpha, red, green, and blue "
-          "components. The red, green, and blue components are premultiplied according to the "
-          "alpha component. Written as 32 bits PARGB, as no BMP reader takes 64 bits.")},
+    {141, QT_TRANSLATE_NOOP(
+              "LanguagePack",
+              "16 bits per pixel; 5 bits are used for the red component, 6 bits are used for the "
+              "green component, and 5 bits are used for the blue component.")},
+    {142, QT_TRANSLATE_NOOP(
+              "LanguagePack",
+              "24 bits per pixel; 8 bits each are used for the red, green, and blue components.")},
+    {143, QT_TRANSLATE_NOOP(
+              "LanguagePack",
+              "32 bits per pixel; 8 bits each are used for the alpha, red, green, and blue "
+              "components.")},
+    {144, QT_TRANSLATE_NOOP(
+              "LanguagePack",
+              "32 bits per pixel; 8 bits each are used for the alpha, red, green, and blue "
+              "components. The red, green, and blue components are premultiplied according to the "
+              "alpha component.")},
+    {145,
+     QT_TRANSLATE_NOOP(
+         "LanguagePack",
+         "32 bits per pixel; 8 bits each are used for the red, green, and blue components. The "
+         "remaining 8 bits are not used.")},
+    {146, QT_TRANSLATE_NOOP(
+              "LanguagePack",
+              "64 bits per pixel; 16 bits each are used for the alpha, red, green, and blue "
+              "components. Written as 32 bits ARGB, as no BMP reader takes 64 bits.")},
+    {147, QT_TRANSLATE_NOOP(
+              "LanguagePack",
+              "64 bits per pixel; 16 bits each are used for the alpha, red, green, and blue "
+              "components. The red, green, and blue components are premultiplied according to the "
+              "alpha component. Written as 32 bits PARGB, as no BMP reader takes 64 bits.")},
 };
 
 }  // namespace

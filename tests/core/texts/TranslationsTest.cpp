@@ -40,7 +40,8 @@ TEST(Words, FilledOnceWithWhatPathsSay) {
               "preset 'web' saved in /home/a/%2/presets");
     EXPECT_EQ(words::Filled("%2 before %1", {"one", "two"}), "two before one");
     EXPECT_EQ(words::Filled("50% of %1, %3 unknown", {"x"}), "50% of x, %3 unknown");
-    const Words said = words::translate("CommandLine", "stopped: %n photos not started", nullptr, 3);
+    const Words said =
+        words::translate("CommandLine", "stopped: %n photos not started", nullptr, 3);
     EXPECT_EQ(said.english, "stopped: 3 photos not started");
 }
 
