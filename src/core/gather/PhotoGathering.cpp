@@ -1,5 +1,4 @@
 #include "gather/PhotoGathering.h"
-#include "platform/Words.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -17,6 +16,7 @@
 #include "gather/PhotoInfo.h"
 #include "imaging/ImageProbe.h"
 #include "platform/Paths.h"
+#include "platform/Words.h"
 
 namespace {
 

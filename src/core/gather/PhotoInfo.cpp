@@ -1,5 +1,4 @@
 #include "gather/PhotoInfo.h"
-#include "platform/Words.h"
 
 #include <QString>
 
@@ -14,6 +13,7 @@
 #include "imaging/ImageProbe.h"
 #include "model/OutputGeometry.h"
 #include "platform/Paths.h"
+#include "platform/Words.h"
 
 namespace {
 

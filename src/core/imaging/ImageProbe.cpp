@@ -1,7 +1,5 @@
 #include "imaging/ImageProbe.h"
 
-#include "platform/Words.h"
-
 #include <cstdio>
 #include <ctime>
 
@@ -14,6 +12,7 @@
 #include "imaging/VipsSession.h"
 #include "metadata/CameraDataRead.h"
 #include "platform/Paths.h"
+#include "platform/Words.h"
 
 namespace {
 

@@ -1,13 +1,13 @@
 #include "imaging/SourceFile.h"
 
-#include "platform/Words.h"
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
+
+#include "platform/Words.h"
 
 SourceFile::SourceFile(const std::string& path)
     : path_(path), fd_(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)) {

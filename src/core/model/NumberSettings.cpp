@@ -1,10 +1,10 @@
 #include "model/NumberSettings.h"
 
-#include "platform/Words.h"
-
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+
+#include "platform/Words.h"
 
 std::string NumberSetting::Name() const {
     return key ? key : std::string("--") + cliName;

@@ -1,13 +1,12 @@
 #include "model/OptionTables.h"
 
-#include "platform/Words.h"
-
 #include <QtGlobal>
 
 #include <algorithm>
 
 #include "model/FramePlans.h"
 #include "model/OutputGeometry.h"
+#include "platform/Words.h"
 
 const OutputFormatRow* FindOutputFormat(int32_t id) {
     return FindRow(OutputFormats(), id);

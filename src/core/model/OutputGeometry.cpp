@@ -1,13 +1,12 @@
 #include "model/OutputGeometry.h"
 
-#include "platform/Words.h"
-
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
 #include "model/FramePlans.h"
 #include "model/OptionTables.h"
+#include "platform/Words.h"
 
 namespace {
 

@@ -1,5 +1,4 @@
 #include "platform/SettingsStore.h"
-#include "platform/Words.h"
 
 #include <QCoreApplication>
 #include <QSettings>
@@ -12,6 +11,7 @@
 #include <mutex>
 
 #include "platform/FirstFailure.h"
+#include "platform/Words.h"
 
 namespace {
 

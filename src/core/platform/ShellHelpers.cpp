@@ -1,5 +1,4 @@
 #include "platform/ShellHelpers.h"
-#include "platform/Words.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -12,6 +11,7 @@
 #include "platform/Paths.h"
 #include "platform/ProductInfo.h"
 #include "platform/Prompter.h"
+#include "platform/Words.h"
 
 namespace {
 

@@ -1,5 +1,4 @@
 #include "platform/WorkFolder.h"
-#include "platform/Words.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -8,6 +7,7 @@
 #include "platform/Paths.h"
 #include "platform/Prompter.h"
 #include "platform/SettingsStore.h"
+#include "platform/Words.h"
 
 using paths::EnsureTrailingSeparator;
 

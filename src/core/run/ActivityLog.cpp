@@ -1,5 +1,4 @@
 #include "run/ActivityLog.h"
-#include "platform/Words.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -7,6 +6,7 @@
 #include <cstring>
 
 #include "platform/Paths.h"
+#include "platform/Words.h"
 
 namespace {
 

@@ -1,10 +1,9 @@
 #include "run/OutputPicture.h"
 
-#include "platform/Words.h"
-
 #include "imaging/OverlayText.h"
 #include "imaging/PictureDecode.h"
 #include "imaging/WatermarkImage.h"
+#include "platform/Words.h"
 
 Result<RgbPicture> FinishPicture(const PhotoJob& job, const TextOverlay& overlay,
                                  const OutputFormatRow* row, bool copySource,

@@ -1,7 +1,5 @@
 #include "run/OutputPlacement.h"
 
-#include "platform/Words.h"
-
 #include <fcntl.h>
 #include <sys/stat.h>
 
@@ -12,6 +10,7 @@
 #include "metadata/CameraDataRead.h"
 #include "model/OptionTables.h"
 #include "platform/Paths.h"
+#include "platform/Words.h"
 #include "run/OutputPaths.h"
 #include "run/RunNaming.h"
 

@@ -1,5 +1,4 @@
 #include "run/RunFolder.h"
-#include "platform/Words.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -10,6 +9,7 @@
 
 #include "platform/Paths.h"
 #include "platform/ProductInfo.h"
+#include "platform/Words.h"
 #include "run/RunNaming.h"
 
 namespace {

@@ -1,5 +1,4 @@
 #include "run/RunNaming.h"
-#include "platform/Words.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -9,6 +8,7 @@
 #include <cstring>
 
 #include "platform/Paths.h"
+#include "platform/Words.h"
 #include "run/OutputPlacement.h"
 
 std::string MakeNumberFormat(std::size_t count) {

@@ -1,11 +1,11 @@
 #include "run/RunStart.h"
-#include "platform/Words.h"
 
 #include "imaging/WatermarkImage.h"
 #include "platform/Paths.h"
+#include "platform/Words.h"
 #include "run/OutputChecks.h"
-#include "run/RunFolder.h"
 #include "run/OutputPlacement.h"
+#include "run/RunFolder.h"
 
 PreparedRun PrepareRun(RunRequest request, Prompter& prompter) {
     PreparedRun prepared;

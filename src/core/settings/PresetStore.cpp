@@ -1,7 +1,5 @@
 #include "settings/PresetStore.h"
 
-#include "platform/Words.h"
-
 #include <QSettings>
 #include <QString>
 
@@ -16,6 +14,7 @@
 #include "model/OptionTables.h"
 #include "model/RawDevelop.h"
 #include "platform/SettingsStore.h"
+#include "platform/Words.h"
 
 namespace {
 

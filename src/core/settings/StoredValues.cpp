@@ -1,11 +1,10 @@
 #include "settings/StoredValues.h"
 
-#include "platform/Words.h"
-
 #include <optional>
 
 #include "model/OptionTables.h"
 #include "platform/SettingsStore.h"
+#include "platform/Words.h"
 
 namespace {
 
