@@ -48,12 +48,15 @@ TEST_F(ConvertCommand, OutputNamesAreTheSameInEveryLanguage) {
 }
 
 TEST_F(ConvertCommand, ReportAndValueListsStayEnglishInGerman) {
-    Picture(in + "/a.png");
-    std::ofstream(in + "/notes.txt") << "not a photo";
+    const std::string photo = Picture(in + "/a.png");
+    const std::string notes = in + "/notes.txt";
+    std::ofstream(notes) << "not a photo";
+    const std::string into = dir.file("run");
     std::map<std::string, std::string> outputs;
     for (const std::string language : {"", "de"}) {
+        fs::remove_all(into);
         const std::string report = dir.file("report-" + language + ".jsonl");
-        const Outcome run = Run({"--into", dir.file("run-" + language), "--report", report, in}, {},
+        const Outcome run = Run({"--into", into, "--report", report, photo, notes}, {},
                                 LanguageEnv(language, "de_DE.UTF-8"));
         EXPECT_EQ(run.exitCode, 1) << run.err;  // notes.txt is skipped
         const Outcome values =
