@@ -61,12 +61,12 @@ int PhotoListModel::columnCount(const QModelIndex& parent) const {
 QString PhotoListModel::StatusText(PhotoStatus status) {
     switch (status) {
     case PhotoStatus::None: return {};
-    case PhotoStatus::Waiting: return QStringLiteral("Waiting");
-    case PhotoStatus::Converting: return QStringLiteral("Converting");
-    case PhotoStatus::Converted: return QStringLiteral("Converted");
-    case PhotoStatus::Skipped: return QStringLiteral("Skipped");
-    case PhotoStatus::Failed: return QStringLiteral("Failed");
-    case PhotoStatus::NotConverted: return QStringLiteral("Not converted");
+    case PhotoStatus::Waiting: return tr("Waiting");
+    case PhotoStatus::Converting: return tr("Converting");
+    case PhotoStatus::Converted: return tr("Converted");
+    case PhotoStatus::Skipped: return tr("Skipped");
+    case PhotoStatus::Failed: return tr("Failed");
+    case PhotoStatus::NotConverted: return tr("Not converted");
     }
     return {};
 }
@@ -146,14 +146,14 @@ QVariant PhotoListModel::headerData(int section, Qt::Orientation orientation, in
     if (role != Qt::DisplayRole)
         return {};
     switch (section) {
-    case kColumnFileName: return QStringLiteral("File name");
-    case kColumnSourceSize: return QStringLiteral("Width * Height");
-    case kColumnTime: return QStringLiteral("Time");
-    case kColumnOutputSize: return QStringLiteral("Output Width * Height");
-    case kColumnRotate: return QStringLiteral("Rotate");
-    case kColumnFormat: return QStringLiteral("Format");
-    case kColumnFolder: return QStringLiteral("Folder");
-    case kColumnStatus: return QStringLiteral("Status");
+    case kColumnFileName: return tr("File name");
+    case kColumnSourceSize: return tr("Width * Height");
+    case kColumnTime: return tr("Time");
+    case kColumnOutputSize: return tr("Output Width * Height");
+    case kColumnRotate: return tr("Rotate");
+    case kColumnFormat: return tr("Format");
+    case kColumnFolder: return tr("Folder");
+    case kColumnStatus: return tr("Status");
     default: return {};
     }
 }

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QLocale>
 #include <QStyle>
 #include <QTableView>
 
@@ -21,7 +22,7 @@ PhotoListPanel::PhotoListPanel(QTableView* view, QLabel* total, Prompter& prompt
       prompter_(prompter),
       model_(new PhotoListModel(m_photoList, this)) {
     view_->setModel(model_);
-    total_->setText(QStringLiteral("Total photos: 0"));
+    total_->setText(tr("Total photos: %1").arg(QLocale().toString(0)));
     QHeaderView* header = view_->horizontalHeader();
     header->setSectionsClickable(true);
     // Long names get the room; the short columns keep their widths.
@@ -34,7 +35,7 @@ PhotoListPanel::PhotoListPanel(QTableView* view, QLabel* total, Prompter& prompt
     FitColumns();
 
     connect(header, &QHeaderView::sectionClicked, this, [this](int column) {
-        record_(QStringLiteral("Sort"), [this, column] { SortByColumn(column); });
+        record_(tr("Sort"), [this, column] { SortByColumn(column); });
     });
     connect(view_, &QAbstractItemView::clicked, this, &PhotoListPanel::RowClicked);
     connect(view_, &QAbstractItemView::doubleClicked, this, &PhotoListPanel::EditRequested);
@@ -123,7 +124,7 @@ void PhotoListPanel::SelectRows(const std::vector<int>& rows) {
 std::vector<int> PhotoListPanel::SelectedRowsOrTell() {
     std::vector<int> rows = SelectedRows();
     if (rows.empty())
-        prompter_.Tell(kPleaseSelectItems, kProductName);
+        prompter_.Tell(tr("Please select items!").toStdString(), kProductName);
     return rows;
 }
 
@@ -143,7 +144,7 @@ void PhotoListPanel::Append(std::vector<PhotoItem> photos) {
 
 void PhotoListPanel::Refresh() {
     model_->Reset();
-    total_->setText(QStringLiteral("Total photos: %1").arg(Count()));
+    total_->setText(tr("Total photos: %1").arg(QLocale().toString(Count())));
     emit CountChanged(Count());
 }
 
@@ -168,7 +169,7 @@ void PhotoListPanel::Move(ListCommandResult (*move)(std::vector<PhotoItem>&, con
     const std::vector<int> rows = SelectedRows();
     ListCommandResult result = move(m_photoList, RowSelection(rows.begin(), rows.end()));
     if (result.needsSelection) {
-        prompter_.Tell(kPleaseSelectItems, kProductName);
+        prompter_.Tell(tr("Please select items!").toStdString(), kProductName);
         return;
     }
     if (result.changed) {
@@ -184,7 +185,7 @@ void PhotoListPanel::DeleteSelected() {
     ListCommandResult result =
         ::DeleteSelected(m_photoList, RowSelection(rows.begin(), rows.end()));
     if (result.needsSelection) {
-        prompter_.Tell(kPleaseSelectItems, kProductName);
+        prompter_.Tell(tr("Please select items!").toStdString(), kProductName);
         return;
     }
     if (result.changed)

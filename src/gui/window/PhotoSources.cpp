@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "dialogs/FilledText.h"
 #include "gather/PhotoGathering.h"
 #include "model/PhotoExtensions.h"
 #include "platform/Paths.h"
@@ -23,7 +24,7 @@ std::function<void(size_t, size_t)> Reading(GatherReport& report) {
 // What a search could not look into goes to the activity log (thread-safe).
 SearchReport LogUnsearched(ActivityLog& log, Prompter& prompter) {
     return [&log, &prompter](const std::string& path, const std::string& reason) {
-        log.Note(path + ": could not be searched (" + reason + ")", prompter);
+        log.Note(Filled(PhotoSources::tr("%1: could not be searched (%2)"), {path, reason}), prompter);
     };
 }
 
@@ -50,9 +51,9 @@ QStringList PhotoSources::AddPhotosFilters() {
         shown << QLatin1Char('*') + extension;
         patterns << QLatin1Char('*') + extension << QLatin1Char('*') + extension.toUpper();
     }
-    return {QStringLiteral("Photo Files (%1) (%2)")
+    return {tr("Photo Files (%1) (%2)")
                 .arg(shown.join(QLatin1Char(';')), patterns.join(QLatin1Char(' '))),
-            QStringLiteral("Any Files (*.*) (*)")};
+            tr("Any Files (*.*) (*)")};
 }
 
 std::string PhotoSources::LeftOutLine(const std::vector<std::string>& paths) {
@@ -63,8 +64,10 @@ std::string PhotoSources::LeftOutLine(const std::vector<std::string>& paths) {
         names += (i ? ", " : "") + paths::NameOfPath(paths[i]);
     if (paths.size() > 3)
         names += ", \u2026";
-    return std::to_string(paths.size()) + (paths.size() == 1 ? " file was" : " files were") +
-           " left out: not " + (paths.size() == 1 ? "a picture" : "pictures") + " (" + names + ")";
+    const int count = static_cast<int>(paths.size());
+    return Filled(count == 1 ? tr("%n file was left out: not a picture (%1)", nullptr, count)
+                             : tr("%n files were left out: not pictures (%1)", nullptr, count),
+                  {names});
 }
 
 // Searches do not enter the output folder; its run folders are marked too.
@@ -80,7 +83,7 @@ std::function<void(const std::string&)> PhotoSources::Collect(const LeftOut& lef
 void PhotoSources::Gather(GatherWork work, const char* folderKey, LeftOut leftOut) {
     task_.Start(std::move(work), [this, folderKey, leftOut](std::vector<PhotoItem> photos) {
         for (const std::string& path : *leftOut)
-            log_.Note(path + ": left out, not a picture", prompter_);
+            log_.Note(Filled(tr("%1: left out, not a picture"), {path}), prompter_);
         if (leftOutReport_)
             leftOutReport_(*leftOut);
         list_.Append(std::move(photos));
@@ -95,7 +98,7 @@ void PhotoSources::Gather(GatherWork work, const char* folderKey, LeftOut leftOu
 void PhotoSources::AddPhotos() {
     const std::string lastFolder =
         SettingsStore::GetString(settings::kOption, settings::kLastPhotoFolder, "");
-    const QStringList chosen = choosers_.files(QStringLiteral("Select Photo Files..."),
+    const QStringList chosen = choosers_.files(tr("Select Photo Files..."),
                                                paths::ToQString(lastFolder), AddPhotosFilters());
     if (chosen.isEmpty())
         return;

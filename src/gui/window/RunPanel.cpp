@@ -5,8 +5,10 @@
 #include <QProgressBar>
 
 #include <algorithm>
+#include <climits>
 #include <utility>
 
+#include "dialogs/FilledText.h"
 #include "gather/PhotoInfo.h"
 #include "platform/Paths.h"
 #include "platform/Prompter.h"
@@ -38,7 +40,9 @@ std::string ReasonOf(const PhotoResult& result) {
 }
 
 std::string PhotoCount(std::size_t count) {
-    return GroupedNumber(count) + (count == 1 ? " photo" : " photos");
+    const int n = static_cast<int>(std::min<std::size_t>(count, INT_MAX));
+    return Filled(count == 1 ? RunPanel::tr("%1 photo", nullptr, n) : RunPanel::tr("%1 photos", nullptr, n),
+                  {GroupedNumber(count)});
 }
 
 }  // namespace
@@ -94,8 +98,8 @@ void RunPanel::Start(RunRequest request) {
     job_.tellFailures = false;  // shown in the rows and in the closing box
     converted_.assign(job_.photos.size(), false);
     outputPaths_.assign(job_.photos.size(), {});
-    log_->Note("Conversion started: " + runFolder_ + ", " + PhotoCount(job_.photos.size()) + "; " +
-                   RunSettingsLine(job_),
+    log_->Note(Filled(tr("Conversion started: %1, %2; %3"),
+                      {runFolder_, PhotoCount(job_.photos.size()), RunSettingsLine(job_)}),
                prompter_);
     progress_->setValue(0);
     Launch();
@@ -105,7 +109,8 @@ void RunPanel::ConvertRest() {
     if (IsRunning() || job_.photos.empty())
         return;
     const auto left = static_cast<std::size_t>(std::count(converted_.begin(), converted_.end(), false));
-    log_->Note("Converting the rest: " + PhotoCount(left) + " into " + runFolder_, prompter_);
+    log_->Note(Filled(tr("Converting the rest: %1 into %2"), {PhotoCount(left), runFolder_}),
+               prompter_);
     Launch();
 }
 
@@ -150,7 +155,7 @@ void RunPanel::OnPhotoDone(qsizetype index, const PhotoResult& result) {
         failures_.push_back({FileNameOfPath(job_.photos[at].source.path), PlainReasonOf(result),
                              result.Told()});
     if (result.replaced)
-        log_->Note("Replaced " + outputPaths_[at], prompter_);
+        log_->Note(Filled(tr("Replaced %1"), {outputPaths_[at]}), prompter_);
     emit PhotoFinished(static_cast<int>(index), StatusOf(result), ReasonOf(result));
     ShowProgressText();
 }
@@ -181,7 +186,7 @@ void RunPanel::StopAndWait() {
         return;
     controller_->RequestStop();
     controller_.reset();  // waits for the photos being converted
-    log_->Note("Stopped: the window was closed during the conversion", prompter_);
+    log_->Note(tr("Stopped: the window was closed during the conversion").toStdString(), prompter_);
     emit RunningChanged(false);
 }
 
@@ -200,11 +205,12 @@ void RunPanel::Finished(const RunResult& result) {
     RunSummary summary;
     summary.caption = runFolder_;
     const std::string outcome = RunOutcomeLines(result);
-    const std::string question = "Do you want to open the output folder?";
+    const std::string question = tr("Do you want to open the output folder?").toStdString();
     if (result.stopped)
         summary.text = outcome + "\n" + question;
     else
-        summary.text = "The conversion is done. " + question + (outcome.empty() ? "" : "\n" + outcome);
+        summary.text = Filled(tr("The conversion is done. %1"), {question}) +
+                       (outcome.empty() ? "" : "\n" + outcome);
     summary.failures = failures_;
     summary.canConvertRest = std::find(converted_.begin(), converted_.end(), false) != converted_.end();
     const RunSummaryChoice choice = showSummary_(summary, [this] { ViewLog(); });
@@ -219,7 +225,7 @@ void RunPanel::ViewLog() {
     // Opened for reading first, as the check that there is a log at all.
     QFile log(paths::ToQString(LogFilePath()));
     if (!log.open(QIODevice::ReadOnly)) {
-        prompter_.Tell("There is not log file now!", "Message");
+        prompter_.Tell(tr("There is not log file now!").toStdString(), tr("Message").toStdString());
         return;
     }
     log.close();
