@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QLocale>
 
 #include <string>
 #include <vector>
@@ -10,6 +11,8 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     LoadTranslations();
+    // Dates and numbers in the window follow the desktop's locale.
+    QLocale::setDefault(DisplayLocale());
     // Qt has taken its own options out of argv; the rest are paths, kept as
     // the bytes the file system names them with.
     MainApp mainApp;

@@ -8,6 +8,7 @@
 #include "imaging/ThumbnailLoader.h"
 #include "model/OptionTables.h"
 #include "platform/Paths.h"
+#include "window/LocalFigures.h"
 
 PhotoListModel::PhotoListModel(const std::vector<PhotoItem>& photos, QObject* parent)
     : QAbstractTableModel(parent), photos_(photos) {}
@@ -76,7 +77,7 @@ QString PhotoListModel::CellText(const PhotoItem& photo, int column) {
     switch (column) {
     case kColumnFileName: return paths::ToQString(photo.strFileName);
     case kColumnSourceSize: return QStringLiteral("%1*%2").arg(photo.nWidth).arg(photo.nHeight);
-    case kColumnTime: return QString::fromStdString(photo.strTime);
+    case kColumnTime: return LocalFigures::Time(photo.strTime);
     case kColumnOutputSize: return QStringLiteral("%1*%2").arg(out.nOutputWidth).arg(out.nOutputHeight);
     case kColumnRotate: return QString::number(out.nRotateAngel);
     case kColumnFormat: return FormatText(photo);

@@ -13,6 +13,7 @@
 
 #include "platform/ProductInfo.h"
 #include "platform/Prompter.h"
+#include "window/LocalFigures.h"
 #include "window/PhotoListModel.h"
 
 PhotoListPanel::PhotoListPanel(QTableView* view, QLabel* total, Prompter& prompter, QObject* parent)
@@ -47,16 +48,18 @@ void PhotoListPanel::FitColumns() {
     const QFontMetrics rows = view_->fontMetrics();
     const QFontMetrics heads = header->fontMetrics();
     // The contents each column usually shows, at the list's font.
-    static const char* const kSamples[kColumnCount] = {
-        "IMG_20240101_120000.jpg", "99999 x 99999", "2024/12/31 23:59:59", "99999 x 99999",
-        "270", "WebP 100", "Not converted"};
+    const QString samples[kColumnCount] = {
+        QStringLiteral("IMG_20240101_120000.jpg"), QStringLiteral("99999 x 99999"),
+        LocalFigures::Time("2024/12/31 23:59:59"), QStringLiteral("99999 x 99999"),
+        QStringLiteral("270"), QStringLiteral("WebP 100"), QStringLiteral("~/Pictures/2024"),
+        PhotoListModel::StatusText(PhotoStatus::NotConverted)};
     const int margin = 2 * view_->style()->pixelMetric(QStyle::PM_HeaderMargin) + 8;
     int columns = 0;
     for (int column = 0; column < std::min<int>(kColumnCount, model_->columnCount()); ++column) {
         const QString title = model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
         // Room for the sort arrow beside the title.
         const int width = std::max(heads.horizontalAdvance(title) + heads.height(),
-                                   rows.horizontalAdvance(QString::fromLatin1(kSamples[column]))) +
+                                   rows.horizontalAdvance(samples[column])) +
                           margin;
         header->resizeSection(column, width);
         // The names column stretches; it needs less than a long name.

@@ -21,6 +21,7 @@
 
 #include "imaging/DecodePreview.h"
 #include "platform/Paths.h"
+#include "window/LocalFigures.h"
 
 // What a worker made for one request.
 struct PreviewFrame::Made {
@@ -155,7 +156,7 @@ void PreviewFrame::Finished(quint64 id, const QString& path, const Made& made) {
     if (!stale) {
         result_ = made.result;
         source_ = made.source;
-        caption_->setText(result_ ? QString::fromStdString(result_->Caption())
+        caption_->setText(result_ ? LocalFigures::Caption(*result_)
                                   : tr("No result: %1").arg(made.failure));
         canvas_->image = Image();
         canvas_->update();
