@@ -1,5 +1,6 @@
 #include "window/RunPanel.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QListWidget>
 #include <QProgressBar>
@@ -40,8 +41,9 @@ std::string ReasonOf(const PhotoResult& result) {
 }
 
 std::string PhotoCount(std::size_t count) {
-    const int n = static_cast<int>(std::min<std::size_t>(count, INT_MAX));
-    return Filled(count == 1 ? RunPanel::tr("%1 photo", nullptr, n) : RunPanel::tr("%1 photos", nullptr, n),
+    const int n = count > INT_MAX ? INT_MAX : static_cast<int>(count);
+    return Filled(count == 1 ? QCoreApplication::translate("RunPanel", "%1 photo", nullptr, n)
+                             : QCoreApplication::translate("RunPanel", "%1 photos", nullptr, n),
                   {GroupedNumber(count)});
 }
 
