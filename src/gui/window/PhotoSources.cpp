@@ -21,10 +21,11 @@ std::function<void(size_t, size_t)> Reading(GatherReport& report) {
     return [&report](size_t done, size_t total) { report.Reading(done, total); };
 }
 
-// What a search could not look into goes to the activity log (thread-safe).
+// What a search could not look into goes to the activity log (thread-safe),
+// in English as the log's other lines.
 SearchReport LogUnsearched(ActivityLog& log, Prompter& prompter) {
     return [&log, &prompter](const std::string& path, const std::string& reason) {
-        log.Note(Filled(PhotoSources::tr("%1: could not be searched (%2)"), {path, reason}), prompter);
+        log.Note(path + ": could not be searched (" + reason + ")", prompter);
     };
 }
 
@@ -83,7 +84,7 @@ std::function<void(const std::string&)> PhotoSources::Collect(const LeftOut& lef
 void PhotoSources::Gather(GatherWork work, const char* folderKey, LeftOut leftOut) {
     task_.Start(std::move(work), [this, folderKey, leftOut](std::vector<PhotoItem> photos) {
         for (const std::string& path : *leftOut)
-            log_.Note(Filled(tr("%1: left out, not a picture"), {path}), prompter_);
+            log_.Note(path + ": left out, not a picture", prompter_);
         if (leftOutReport_)
             leftOutReport_(*leftOut);
         list_.Append(std::move(photos));

@@ -1,12 +1,10 @@
 #include "window/RunPanel.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QListWidget>
 #include <QProgressBar>
 
 #include <algorithm>
-#include <climits>
 #include <utility>
 
 #include "dialogs/FilledText.h"
@@ -40,11 +38,9 @@ std::string ReasonOf(const PhotoResult& result) {
     return reason;
 }
 
+// For the log, which keeps English whatever the window's language.
 std::string PhotoCount(std::size_t count) {
-    const int n = count > INT_MAX ? INT_MAX : static_cast<int>(count);
-    return Filled(count == 1 ? QCoreApplication::translate("RunPanel", "%1 photo", nullptr, n)
-                             : QCoreApplication::translate("RunPanel", "%1 photos", nullptr, n),
-                  {GroupedNumber(count)});
+    return GroupedNumber(count) + (count == 1 ? " photo" : " photos");
 }
 
 }  // namespace
@@ -100,8 +96,8 @@ void RunPanel::Start(RunRequest request) {
     job_.tellFailures = false;  // shown in the rows and in the closing box
     converted_.assign(job_.photos.size(), false);
     outputPaths_.assign(job_.photos.size(), {});
-    log_->Note(Filled(tr("Conversion started: %1, %2; %3"),
-                      {runFolder_, PhotoCount(job_.photos.size()), RunSettingsLine(job_)}),
+    log_->Note("Conversion started: " + runFolder_ + ", " + PhotoCount(job_.photos.size()) + "; " +
+                   RunSettingsLine(job_),
                prompter_);
     progress_->setValue(0);
     Launch();
@@ -111,8 +107,7 @@ void RunPanel::ConvertRest() {
     if (IsRunning() || job_.photos.empty())
         return;
     const auto left = static_cast<std::size_t>(std::count(converted_.begin(), converted_.end(), false));
-    log_->Note(Filled(tr("Converting the rest: %1 into %2"), {PhotoCount(left), runFolder_}),
-               prompter_);
+    log_->Note("Converting the rest: " + PhotoCount(left) + " into " + runFolder_, prompter_);
     Launch();
 }
 
@@ -157,7 +152,7 @@ void RunPanel::OnPhotoDone(qsizetype index, const PhotoResult& result) {
         failures_.push_back({FileNameOfPath(job_.photos[at].source.path), PlainReasonOf(result),
                              result.Told()});
     if (result.replaced)
-        log_->Note(Filled(tr("Replaced %1"), {outputPaths_[at]}), prompter_);
+        log_->Note("Replaced " + outputPaths_[at], prompter_);
     emit PhotoFinished(static_cast<int>(index), StatusOf(result), ReasonOf(result));
     ShowProgressText();
 }
@@ -188,7 +183,7 @@ void RunPanel::StopAndWait() {
         return;
     controller_->RequestStop();
     controller_.reset();  // waits for the photos being converted
-    log_->Note(tr("Stopped: the window was closed during the conversion").toStdString(), prompter_);
+    log_->Note("Stopped: the window was closed during the conversion", prompter_);
     emit RunningChanged(false);
 }
 

@@ -32,7 +32,7 @@ private slots:
                                 << "1600 x 1200 \u00b7 JPG 80 \u00b7 224,5 KB" + fitted;
         QTest::newRow("German") << "de_DE" << "31.12.24 23:59:59" << "Total photos: 1.234"
                                 << "1600 x 1200 \u00b7 JPG 80 \u00b7 224,5 KB" + fitted;
-        QTest::newRow("US English") << "en_US" << "12/31/24 11:59:59\u202fPM"
+        QTest::newRow("US English") << "en_US" << "12/31/24 11:59:59 PM"
                                     << "Total photos: 1,234"
                                     << "1600 x 1200 \u00b7 JPG 80 \u00b7 224.5 KB" + fitted;
     }
