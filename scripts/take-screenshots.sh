@@ -22,8 +22,14 @@ if [[ ${1:-} == --inside ]]; then
     tmp=$(mktemp -d)
     trap 'kill "${pid:-}" 2>/dev/null || true; rm -rf "$tmp"' EXIT
     # A new user's window: no settings, presets or folders from this machine.
-    export HOME=$tmp/home XDG_CONFIG_HOME=$tmp/config QT_QPA_PLATFORM=xcb
-    mkdir -p "$HOME/Pictures" "$XDG_CONFIG_HOME"
+    export HOME=$tmp/alex XDG_CONFIG_HOME=$tmp/config QT_QPA_PLATFORM=xcb
+    mkdir -p "$HOME/Pictures/Holiday" "$XDG_CONFIG_HOME"
+    # The photos seen in a folder of the user's, as they would be.
+    shown=()
+    for photo in "$@"; do
+        ln -s "$photo" "$HOME/Pictures/Holiday/$(basename "$photo")"
+        shown+=("$HOME/Pictures/Holiday/$(basename "$photo")")
+    done
 
     # The window is settled when two grabs a moment apart are the same: the
     # photos are read and the preview drawn (a sanitizer build is slow).
@@ -44,7 +50,7 @@ if [[ ${1:-} == --inside ]]; then
         echo "take-screenshots: $2 ($(identify -format '%wx%h' "$2"))"
     }
 
-    "$QUILLMERE" "$@" &
+    "$QUILLMERE" "${shown[@]}" &
     pid=$!
     window=$(xdotool search --sync --onlyvisible --pid "$pid" 2>/dev/null | head -n 1)
     settled "$window"
@@ -67,14 +73,7 @@ if [[ ${1:-} == --inside ]]; then
         sleep 0.5
     done
     [[ -n $dialog ]] || { echo "take-screenshots: the options dialog did not open" >&2; exit 1; }
-    # The dialog over the window, as a user sees it.
-    settled "$dialog"
-    shot root "$out/options.png.full"
-    read -r w h < <(xdotool getwindowgeometry --shell "$window" | awk -F= '
-        $1 == "WIDTH" { w = $2 } $1 == "HEIGHT" { h = $2 } END { print w, h }')
-    convert "$out/options.png.full" -crop "${w}x${h}+${x}+${y}" +repage "$out/options.png"
-    rm -f "$out/options.png.full"
-    echo "take-screenshots: $out/options.png (${w}x${h})"
+    shot "$dialog" "$out/options.png"
     xdotool key Escape
     exit 0
 fi
@@ -100,4 +99,5 @@ export QUILLMERE
 files=("$photos"/camera/Canon_40D.jpg "$photos"/gps/DSCN0010.jpg "$photos"/gps/DSCN0012.jpg
     "$photos"/orientation/landscape_1.jpg "$photos"/orientation/portrait_6.jpg
     "$photos"/orientation/landscape_3.jpg)
-xvfb-run -a -s "-screen 0 1280x800x24" bash "$0" --inside "$(realpath "$out")" "${files[@]}"
+xvfb-run -a -s "-screen 0 1280x800x24" bash "$0" --inside "$(realpath "$out")" \
+    $(realpath "${files[@]}")
