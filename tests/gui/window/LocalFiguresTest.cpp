@@ -1,11 +1,13 @@
 // Dates, counts and sizes in the window follow the display locale, and keep
-// the program's fixed forms where no locale is set.
+// the program's fixed forms where no locale is set; translated messages get
+// their values wherever a translation puts the markers.
 
 #include <QLabel>
 #include <QLocale>
 #include <QTableView>
 #include <QTest>
 
+#include "dialogs/FilledText.h"
 #include "run/ResultPreview.h"
 #include "support/QtTestMain.h"
 #include "support/RecordingPrompter.h"
@@ -82,6 +84,24 @@ private slots:
         QFETCH(qulonglong, bytes);
         QFETCH(QString, shown);
         QCOMPARE(LocalFigures::ByteSize(bytes, QLocale(locale)), shown);
+    }
+
+    void filledTexts_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<std::string>("filled");
+        QTest::newRow("markers in the English order")
+            << "The preset \"%1\" exists in %2." << std::string("The preset \"Web\" exists in /p/%1.");
+        QTest::newRow("a translation turns them round")
+            << "%2 \u306b\u30d7\u30ea\u30bb\u30c3\u30c8\u300c%1\u300d"
+            << std::string("/p/%1 \u306b\u30d7\u30ea\u30bb\u30c3\u30c8\u300cWeb\u300d");
+        QTest::newRow("a marker without a value stays") << "%1 and %3" << std::string("Web and %3");
+    }
+
+    void filledTexts() {
+        QFETCH(QString, text);
+        QFETCH(std::string, filled);
+        // The second value is a folder whose name holds a marker of its own.
+        QCOMPARE(Filled(text, {"Web", "/p/%1"}), filled);
     }
 };
 
