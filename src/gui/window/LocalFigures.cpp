@@ -77,9 +77,10 @@ QString LocalFigures::ByteSize(uint64_t bytes, const QLocale& locale) {
 
 QString LocalFigures::Caption(const ResultPreview& preview, const QLocale& locale) {
     const QString separator = QStringLiteral(" \u00b7 ");
-    QString caption = tr("%1 x %2").arg(Pixels(preview.width, locale), Pixels(preview.height, locale)) +
-                      separator + QString::fromStdString(preview.format) + separator +
-                      ByteSize(preview.bytes.size(), locale);
+    QString caption =
+        tr("%1 x %2").arg(Pixels(preview.width, locale), Pixels(preview.height, locale)) +
+        separator + QString::fromStdString(preview.format) + separator +
+        ByteSize(preview.bytes.size(), locale);
     if (!preview.fit)
         return caption;
     const FileSizeFit& fit = *preview.fit;
@@ -87,8 +88,8 @@ QString LocalFigures::Caption(const ResultPreview& preview, const QLocale& local
         return caption + separator + tr("the source fits: copied");
     if (fit.Downscaled())
         return caption + separator +
-               tr("fitted by reducing to %1 x %2").arg(Pixels(fit.width, locale),
-                                                       Pixels(fit.height, locale));
+               tr("fitted by reducing to %1 x %2")
+                   .arg(Pixels(fit.width, locale), Pixels(fit.height, locale));
     if (fit.quality > 0)
         return caption + separator + tr("fitted: quality %1").arg(locale.toString(fit.quality));
     return caption;

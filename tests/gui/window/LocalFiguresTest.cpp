@@ -27,14 +27,20 @@ private slots:
         QTest::addColumn<QString>("caption");
         const QString fitted = QStringLiteral(" \u00b7 fitted: quality 71");
         QTest::newRow("no locale (C): the fixed forms")
-            << "C" << "2024/12/31 23:59:59" << "Total photos: 1234"
+            << "C"
+            << "2024/12/31 23:59:59"
+            << "Total photos: 1234"
             << "1600 x 1200 \u00b7 JPG 80 \u00b7 224.5 KB" + fitted;
-        QTest::newRow("French") << "fr_FR" << "31/12/2024 23:59:59"
+        QTest::newRow("French") << "fr_FR"
+                                << "31/12/2024 23:59:59"
                                 << "Total photos: 1\u202f234"
                                 << "1600 x 1200 \u00b7 JPG 80 \u00b7 224,5 KB" + fitted;
-        QTest::newRow("German") << "de_DE" << "31.12.24 23:59:59" << "Total photos: 1.234"
+        QTest::newRow("German") << "de_DE"
+                                << "31.12.24 23:59:59"
+                                << "Total photos: 1.234"
                                 << "1600 x 1200 \u00b7 JPG 80 \u00b7 224,5 KB" + fitted;
-        QTest::newRow("US English") << "en_US" << "12/31/24 11:59:59 PM"
+        QTest::newRow("US English") << "en_US"
+                                    << "12/31/24 11:59:59 PM"
                                     << "Total photos: 1,234"
                                     << "1600 x 1200 \u00b7 JPG 80 \u00b7 224.5 KB" + fitted;
     }
@@ -90,7 +96,8 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<std::string>("filled");
         QTest::newRow("markers in the English order")
-            << "The preset \"%1\" exists in %2." << std::string("The preset \"Web\" exists in /p/%1.");
+            << "The preset \"%1\" exists in %2."
+            << std::string("The preset \"Web\" exists in /p/%1.");
         QTest::newRow("a translation turns them round")
             << "%2 \u306b\u30d7\u30ea\u30bb\u30c3\u30c8\u300c%1\u300d"
             << std::string("/p/%1 \u306b\u30d7\u30ea\u30bb\u30c3\u30c8\u300cWeb\u300d");
