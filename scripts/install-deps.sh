@@ -2,7 +2,9 @@
 # Installs with apt-get what a Debian 12 machine lacks to build, test and run
 # Quillmere. Quiet and idempotent: does nothing when everything is present.
 # --package adds what `make package` and scripts/check-package.sh need, so
-# that `make test` does not pay for the packaging tools.
+# that `make test` does not pay for the packaging tools; --screenshots adds
+# the fonts scripts/take-screenshots.sh needs for the window in Japanese
+# and Chinese.
 set -euo pipefail
 
 packages=(
@@ -29,8 +31,11 @@ for arg in "$@"; do
       # dpkg-shlibdeps computes Depends and CPack needs file(1) for it.
       packages+=(dpkg-dev file lintian desktop-file-utils appstream)
       ;;
+    --screenshots)
+      packages+=(fonts-noto-cjk)
+      ;;
     *)
-      echo "usage: $0 [--package]" >&2
+      echo "usage: $0 [--package] [--screenshots]" >&2
       exit 2
       ;;
   esac

@@ -30,7 +30,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent), ui_(std::make_unique<Ui::
     ui_->labelNotice->setText(QString::fromUtf8(kNoticeLine));
     // Only an address the build was given: never one that leads nowhere.
     ui_->labelWebsite->setVisible(*SourceUrl() != '\0');
-    ui_->labelWebsite->setText(QStringLiteral("Source: ") + Link(SourceUrl()));
+    ui_->labelWebsite->setText(tr("Source: %1").arg(Link(SourceUrl())));
     ui_->labelContact->hide();
     ui_->buttonBox->button(QDialogButtonBox::Ok)->setDefault(true);
 }

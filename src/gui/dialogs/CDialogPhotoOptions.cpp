@@ -20,6 +20,7 @@
 
 #include "dialogs/ChoiceList.h"
 #include "dialogs/FileSizeLimitRow.h"
+#include "dialogs/FilledText.h"
 #include "dialogs/FrameControls.h"
 #include "dialogs/QtPrompter.h"
 #include "model/NumberSettings.h"
@@ -169,9 +170,8 @@ CDialogPhotoOptions::~CDialogPhotoOptions() = default;
 
 namespace {
 
-const QString& DifferentText() {
-    static const QString text = QStringLiteral("(different)");
-    return text;
+QString DifferentText() {
+    return CDialogPhotoOptions::tr("(different)");
 }
 
 // The combos and radio groups that show a field.
@@ -204,7 +204,7 @@ void CDialogPhotoOptions::SetSelection(const std::vector<OutputPhotoFormat>& for
     differing_ = DifferingFields(formats);
     kept_.reset();
     if (formats.size() > 1)
-        setWindowTitle(QStringLiteral("Settings for %1 photos").arg(formats.size()));
+        setWindowTitle(tr("Settings for %n photos", nullptr, static_cast<int>(formats.size())));
 }
 
 QLineEdit* CDialogPhotoOptions::EditOf(FormatField field) const {
@@ -389,17 +389,18 @@ void CDialogPhotoOptions::InitDialog() {
     first_.nCurrentJpegQuality = m_format.nCurrentJpegQuality;
     if (!stored)
         prompter_->Tell(RefusedStoredText(stored.GetStatus(), m_format.nCurrentJpegQuality),
-                        "Warning", PromptIcon::Exclamation, SettingsStore::Location());
+                        tr("Warning").toStdString(), PromptIcon::Exclamation,
+                        SettingsStore::Location());
 
     if (QAbstractButton* radio = rotateGroup_->button(m_format.nRotateAngel))
         radio->setChecked(true);
     else
-        Tell(GetText(IDS_UNKNOWN_ROTATE_ANGLE), "Error");
+        Tell(GetText(IDS_UNKNOWN_ROTATE_ANGLE), tr("Error").toStdString());
 
     if (QAbstractButton* radio = flipGroup_->button(m_format.nFlipType))
         radio->setChecked(true);
     else
-        Tell("Unknown flip type!", "Error");
+        Tell(tr("Unknown flip type!").toStdString(), tr("Error").toStdString());
 
     SelectChoice(ui_->comboPixelFormat, m_format.iComboPixelFormat);
     SelectChoice(palette_, m_format.nPalette);
@@ -444,13 +445,13 @@ bool CDialogPhotoOptions::ReadInt(QLineEdit* edit, int32_t& value, const NumberS
         return true;
     int32_t parsed = 0;
     if (!SettingsStore::ParseInt32(Trimmed(edit->text()), parsed)) {
-        Refuse(edit, "Please enter an integer.");
+        Refuse(edit, tr("Please enter an integer.").toStdString());
         return false;
     }
     value = parsed;
     if (!CheckNumber(row, value)) {
-        Refuse(edit, "Please enter an integer between " + NumberText(row.min) + " and " +
-                         NumberText(row.max) + ".");
+        Refuse(edit, Filled(tr("Please enter an integer between %1 and %2."),
+                            {NumberText(row.min), NumberText(row.max)}));
         return false;
     }
     return true;
@@ -461,13 +462,13 @@ bool CDialogPhotoOptions::ReadDouble(QLineEdit* edit, double& value, const Numbe
         return true;
     double parsed = 0;
     if (!ParseNumber(Trimmed(edit->text()), parsed)) {
-        Refuse(edit, "Please enter a number.");
+        Refuse(edit, tr("Please enter a number.").toStdString());
         return false;
     }
     value = parsed;
     if (!CheckNumber(row, value)) {
-        Refuse(edit, "Please enter a number between " + FormatNumber(row.min) + " and " +
-                         FormatNumber(row.max) + ".");
+        Refuse(edit, Filled(tr("Please enter a number between %1 and %2."),
+                            {FormatNumber(row.min), FormatNumber(row.max)}));
         return false;
     }
     return true;
@@ -543,7 +544,7 @@ void CDialogPhotoOptions::ShowFormatControls(int32_t format) {
     // The reserved "nothing to set" shows neither group; any other value no
     // row has is reported.
     if (!row && format != kFormatNothingToSet) {
-        Tell("unknown error", "error");
+        Tell(tr("unknown error").toStdString(), tr("error").toStdString());
         return;
     }
     const unsigned settings = row ? row->settings : 0;
@@ -562,7 +563,7 @@ void CDialogPhotoOptions::ShowFormatControls(int32_t format) {
 void CDialogPhotoOptions::ShowSizeTypeControls(int32_t type) {
     const SizeRuleRow* rule = FindSizeRule(type);
     if (!rule) {
-        Tell("Unknown nOuputSizeType type!", "Error");
+        Tell(tr("Unknown nOuputSizeType type!").toStdString(), tr("Error").toStdString());
         return;
     }
     sizeGroup_->button(type)->setChecked(true);
@@ -584,7 +585,7 @@ void CDialogPhotoOptions::ShowSizeTypeControls(int32_t type) {
 void CDialogPhotoOptions::ShowAspectControls() {
     const int32_t rule = m_format.nKeepAspectRatio;
     if (!FindRow(KeepAspectChoices(), rule)) {
-        Tell("Unknown nKeepAspectRatio type!", "Error");
+        Tell(tr("Unknown nKeepAspectRatio type!").toStdString(), tr("Error").toStdString());
         return;
     }
     const SizeRuleRow* sizeRule = FindSizeRule(m_format.nOuputSizeType);

@@ -12,6 +12,7 @@
 #include <cmath>
 
 #include "dialogs/ChoiceList.h"
+#include "dialogs/FilledText.h"
 #include "model/NumberSettings.h"
 #include "model/OptionTables.h"
 
@@ -33,13 +34,13 @@ QString KbText(int64_t bytes) {
 
 FileSizeLimitRow::FileSizeLimitRow(QWidget* parent, QBoxLayout* column) : QObject(parent) {
     auto* row = new QHBoxLayout;
-    check_ = new QCheckBox(QStringLiteral("L&imit file size to"), parent);
+    check_ = new QCheckBox(tr("L&imit file size to"), parent);
     check_->setObjectName(QStringLiteral("checkMaxFileSize"));
     edit_ = new QLineEdit(parent);
     edit_->setObjectName(QStringLiteral("editMaxFileSize"));
-    edit_->setAccessibleName(QStringLiteral("Largest file size in KB"));
+    edit_->setAccessibleName(tr("Largest file size in KB"));
     edit_->setMaximumWidth(edit_->fontMetrics().horizontalAdvance(QStringLiteral("0000000.000")));
-    auto* unit = new QLabel(QStringLiteral("KB"), parent);
+    auto* unit = new QLabel(tr("KB"), parent);
     note_ = new QLabel(parent);
     note_->setObjectName(QStringLiteral("labelMaxFileSizeNote"));
     note_->setWordWrap(true);
@@ -59,8 +60,8 @@ void FileSizeLimitRow::AddSearchRow(QWidget* parent, QBoxLayout* column) {
     minQuality_->setObjectName(QStringLiteral("spinMinQuality"));
     minQuality_->setRange(static_cast<int>(lowest.min), static_cast<int>(lowest.max));
     minQuality_->setValue(lowest.WholeBuiltIn());
-    minQuality_->setToolTip(QStringLiteral("The search for a size that fits goes no lower"));
-    auto* lowestLabel = new QLabel(QStringLiteral("Lo&west quality:"), parent);
+    minQuality_->setToolTip(tr("The search for a size that fits goes no lower"));
+    auto* lowestLabel = new QLabel(tr("Lo&west quality:"), parent);
     lowestLabel->setBuddy(minQuality_);
     chroma_ = new QComboBox(parent);
     chroma_->setObjectName(QStringLiteral("comboChroma"));
@@ -68,11 +69,11 @@ void FileSizeLimitRow::AddSearchRow(QWidget* parent, QBoxLayout* column) {
     for (int i = 0; i < chroma_->count(); ++i)
         chroma_->setItemData(i, TableText(ChromaChoices()[static_cast<std::size_t>(i)].helpNote),
                              Qt::ToolTipRole);
-    auto* chromaLabel = new QLabel(QStringLiteral("Colour &resolution:"), parent);
+    auto* chromaLabel = new QLabel(tr("Colour &resolution:"), parent);
     chromaLabel->setBuddy(chroma_);
-    progressive_ = new QCheckBox(QStringLiteral("Pro&gressive"), parent);
+    progressive_ = new QCheckBox(tr("Pro&gressive"), parent);
     progressive_->setObjectName(QStringLiteral("checkProgressive"));
-    progressive_->setToolTip(QStringLiteral("A JPG shown coarse first while it loads"));
+    progressive_->setToolTip(tr("A JPG shown coarse first while it loads"));
     row->addSpacing(check_->style()->pixelMetric(QStyle::PM_IndicatorWidth));
     row->addWidget(lowestLabel);
     row->addWidget(minQuality_);
@@ -127,7 +128,7 @@ bool FileSizeLimitRow::Read(OutputPhotoFormat& format, QLineEdit*& refused,
     if (parsed.ec != std::errc() || parsed.ptr != typed.data() + typed.size() ||
         !std::isfinite(kb) || kb < 1 || kb > maxKb) {
         refused = edit_;
-        message = "Please enter a number of KB between 1 and " + NumberText(maxKb) + ".";
+        message = Filled(tr("Please enter a number of KB between 1 and %1."), {NumberText(maxKb)});
         return false;
     }
     format.nMaxFileSize = static_cast<int64_t>(std::llround(kb * kBytesPerKb));
@@ -140,6 +141,6 @@ void FileSizeLimitRow::ShowFor(unsigned formatSettings, bool lossless, int32_t f
     byQuality_ = byQuality;
     format_ = format;
     EnableSearchRow();
-    note_->setText(byQuality ? QStringLiteral("the best quality that fits, then a smaller size")
-                             : QStringLiteral("lossless: met by a smaller size only"));
+    note_->setText(byQuality ? tr("the best quality that fits, then a smaller size")
+                             : tr("lossless: met by a smaller size only"));
 }

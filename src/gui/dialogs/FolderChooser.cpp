@@ -2,11 +2,12 @@
 
 #include "platform/Paths.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
 
 int BrowseForFolder(QWidget* owner, std::string& folder, const std::string& startFolder) {
-    QFileDialog dialog(owner, QStringLiteral("Choose a folder"),
+    QFileDialog dialog(owner, QCoreApplication::translate("FolderChooser", "Choose a folder"),
                        paths::ToQString(startFolder));
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly, true);

@@ -173,7 +173,7 @@ void FontColorDialog::SetColor(uint32_t color) {
 
 void FontColorDialog::ChooseColor() {
     QColor chosen =
-        QColorDialog::getColor(QColorFromColorRef(color_), this, QStringLiteral("Text Color"));
+        QColorDialog::getColor(QColorFromColorRef(color_), this, tr("Text Color"));
     if (chosen.isValid())
         SetColor(ColorRefFromQColor(chosen));
 }

@@ -26,8 +26,12 @@ struct AspectPreset {
 // The frames social sites, shops and prints ask for; the last entry keeps
 // the height as typed.
 constexpr AspectPreset kAspects[] = {
-    {"1:1 (square)", 1, 1}, {"4:5 (portrait post)", 4, 5}, {"3:2 (photo print)", 3, 2},
-    {"16:9 (wide screen)", 16, 9}, {"9:16 (story)", 9, 16}, {"Custom", 0, 0},
+    {QT_TRANSLATE_NOOP("FrameControls", "1:1 (square)"), 1, 1},
+    {QT_TRANSLATE_NOOP("FrameControls", "4:5 (portrait post)"), 4, 5},
+    {QT_TRANSLATE_NOOP("FrameControls", "3:2 (photo print)"), 3, 2},
+    {QT_TRANSLATE_NOOP("FrameControls", "16:9 (wide screen)"), 16, 9},
+    {QT_TRANSLATE_NOOP("FrameControls", "9:16 (story)"), 9, 16},
+    {QT_TRANSLATE_NOOP("FrameControls", "Custom"), 0, 0},
 };
 constexpr int kCustom = std::size(kAspects) - 1;
 

@@ -66,8 +66,9 @@ bool DestinationPanel::RunOutputs(std::vector<RunOutput>& outputs, Prompter& pro
     for (const std::string& name : places_->ChosenPresets()) {
         const Result<std::optional<Preset>> preset = presets::Load(name);
         if (!preset || !preset.Value()) {
-            prompter.Tell("The preset could not be read.", name, PromptIcon::None,
-                          preset ? "it is no longer stored" : preset.GetStatus().Told());
+            prompter.Tell(tr("The preset could not be read.").toStdString(), name, PromptIcon::None,
+                          preset ? tr("it is no longer stored").toStdString()
+                                 : preset.GetStatus().Told());
             return false;
         }
         outputs.push_back({name, preset.Value()->format, preset.Value()->naming.nameTemplate});

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QLabel>
+#include <QLocale>
 #include <QProgressBar>
 #include <QWidget>
 #include <QtConcurrent/QtConcurrentRun>
@@ -33,7 +34,7 @@ bool GatherTask::Start(GatherWork work, Done done) {
     running_ = true;
     done_ = std::move(done);
     shared_ = std::make_shared<Shared>();
-    controls_.label->setText(QStringLiteral("Reading photos..."));
+    controls_.label->setText(tr("Reading photos..."));
     controls_.bar->setRange(0, 0);
     controls_.cancel->setEnabled(true);
     poll_.start();
@@ -57,9 +58,9 @@ void GatherTask::ShowReport() {
     if (report.IsSearching()) {
         controls_.bar->setRange(0, 0);  // the total is not known while searching
         controls_.label->setText(
-            QStringLiteral("Searching folders: %1 photo files found in %2 folders")
-                .arg(report.Total())
-                .arg(report.Done()));
+            tr("Searching folders: %1 photo files found in %2 folders")
+                .arg(QLocale().toString(qulonglong(report.Total())),
+                     QLocale().toString(qulonglong(report.Done()))));
         return;
     }
     const std::size_t total = report.Total();
@@ -70,7 +71,8 @@ void GatherTask::ShowReport() {
     controls_.bar->setRange(0, static_cast<int>(total / scale));
     controls_.bar->setValue(static_cast<int>(report.Done() / scale));
     controls_.label->setText(
-        QStringLiteral("Reading photos: %1 of %2").arg(report.Done()).arg(total));
+        tr("Reading photos: %1 of %2")
+            .arg(QLocale().toString(qulonglong(report.Done())), QLocale().toString(qulonglong(total))));
 }
 
 void GatherTask::Finished() {

@@ -60,11 +60,9 @@ void ListHistory::Undo() { stack_->undo(); }
 void ListHistory::Redo() { stack_->redo(); }
 
 QString ListHistory::UndoText() const {
-    return stack_->canUndo() ? QStringLiteral("&Undo %1").arg(stack_->undoText())
-                             : QStringLiteral("&Undo");
+    return stack_->canUndo() ? tr("&Undo %1").arg(stack_->undoText()) : tr("&Undo");
 }
 
 QString ListHistory::RedoText() const {
-    return stack_->canRedo() ? QStringLiteral("&Redo %1").arg(stack_->redoText())
-                             : QStringLiteral("&Redo");
+    return stack_->canRedo() ? tr("&Redo %1").arg(stack_->redoText()) : tr("&Redo");
 }

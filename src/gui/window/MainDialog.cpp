@@ -118,12 +118,13 @@ MainDialog::MainDialog(Prompter* prompter, MainDialogHooks hooks, QWidget* paren
         leftOut_ = paths;
         leftOutLabel_->setVisible(!paths.empty());
         leftOutLabel_->setText(QString::fromStdString(PhotoSources::LeftOutLine(paths)).toHtmlEscaped() +
-                               QStringLiteral(" <a href=\"details\">Details</a>"));
+                               QStringLiteral(" <a href=\"details\">%1</a>").arg(tr("Details")));
     });
     connect(leftOutLabel_, &QLabel::linkActivated, this, [this] {
         std::string names;
         for (const std::string& path : leftOut_) names += "\n" + PathForMessage(path);
-        prompter_.Tell("These files were left out because they are not pictures:" + names,
+        prompter_.Tell(tr("These files were left out because they are not pictures:").toStdString() +
+                           names,
                        kProductName, PromptIcon::Information);
     });
     // Thumbnails beside the file names, filling in as rows are shown.
@@ -133,9 +134,8 @@ MainDialog::MainDialog(Prompter* prompter, MainDialogHooks hooks, QWidget* paren
     ui->photoList->setIconSize(thumbnail);
     ui->photoList->verticalHeader()->setDefaultSectionSize(
         std::max(ui->photoList->verticalHeader()->defaultSectionSize(), thumbnail.height() + 4));
-    for (QAction* menu : layout()->menuBar()->actions())
-        if (menu->text() == QStringLiteral("View"))
-            menu->menu()->addAction(ui->previewFrame->SourceAction());
+    if (auto* view = layout()->menuBar()->findChild<QMenu*>(QStringLiteral("viewMenu")))
+        view->addAction(ui->previewFrame->SourceAction());
     // Space in the list opens the result larger.
     connect(new QShortcut(Qt::Key_Space, ui->photoList, nullptr, nullptr, Qt::WidgetShortcut),
             &QShortcut::activated, ui->previewFrame, &PreviewFrame::OpenLarger);
@@ -168,10 +168,12 @@ MainDialog::MainDialog(Prompter* prompter, MainDialogHooks hooks, QWidget* paren
     UpdateActions();
     // Stored values their settings do not take were replaced: say which.
     if (const Status& font = overlay_->RefusedStored(); !font)
-        prompter_.Tell(RefusedStoredText(font, overlay_->Overlay().font.lfHeight), "Warning",
+        prompter_.Tell(RefusedStoredText(font, overlay_->Overlay().font.lfHeight),
+                       tr("Warning").toStdString(),
                        PromptIcon::Exclamation, SettingsStore::Location());
     if (const Status& date = destination_->RefusedStored(); !date)
-        prompter_.Tell(RefusedStoredText(date, destination_->Naming().date), "Warning",
+        prompter_.Tell(RefusedStoredText(date, destination_->Naming().date),
+                       tr("Warning").toStdString(),
                        PromptIcon::Exclamation, SettingsStore::Location());
 }
 
@@ -243,17 +245,17 @@ void MainDialog::ConnectCommands() {
     on(Command::SearchPhotos, [this] { sources_->SearchPhotos(); });
     // Changes to the list can be undone; the defaults of new photos are not
     // the list's.
-    const auto undoable = [this](const char* text, auto&& change) {
-        return [this, text, change] { history_->Record(QString::fromUtf8(text), change); };
+    const auto undoable = [this](const QString& text, auto&& change) {
+        return [this, text, change] { history_->Record(text, change); };
     };
-    on(Command::Options, undoable("Settings", [this] { settings_->Options(); }));
+    on(Command::Options, undoable(tr("Settings"), [this] { settings_->Options(); }));
     on(Command::Convert, [this] { OnConvert(); });
     on(Command::Help, [this] { hooks_.showHelp(this, prompter_); });
-    on(Command::Edit, undoable("Settings", [this] { settings_->Edit(); }));
-    on(Command::Up, undoable("Up", [this] { list_->MoveUp(); }));
-    on(Command::Down, undoable("Down", [this] { list_->MoveDown(); }));
-    on(Command::Delete, undoable("Delete", [this] { list_->DeleteSelected(); }));
-    on(Command::Clear, undoable("Clear", [this] { OnClear(); }));
+    on(Command::Edit, undoable(tr("Settings"), [this] { settings_->Edit(); }));
+    on(Command::Up, undoable(tr("Up"), [this] { list_->MoveUp(); }));
+    on(Command::Down, undoable(tr("Down"), [this] { list_->MoveDown(); }));
+    on(Command::Delete, undoable(tr("Delete"), [this] { list_->DeleteSelected(); }));
+    on(Command::Clear, undoable(tr("Clear"), [this] { OnClear(); }));
     on(Command::Undo, [this] { history_->Undo(); });
     on(Command::Redo, [this] { history_->Redo(); });
     on(Command::SelectAll, [this] { list_->SelectAll(); });
@@ -377,7 +379,7 @@ void MainDialog::OnPreview() {
 void MainDialog::ApplyPreset(const Preset& preset) {
     destination_->Apply(preset.naming);
     overlay_->Apply(preset.overlay);
-    history_->Record(QStringLiteral("Preset"), [this, &preset] { settings_->SetDefaults(preset.format); });
+    history_->Record(tr("Preset"), [this, &preset] { settings_->SetDefaults(preset.format); });
 }
 
 std::optional<Preset> MainDialog::CurrentPreset() {
@@ -394,18 +396,20 @@ void MainDialog::OpenPaths(const std::vector<std::string>& paths) {
 
 void MainDialog::OnExit() {
     if (run_->IsRunning()) {
-        Prompt stop{"Stop the conversion and quit?", kProductName, PromptButtons::YesNo,
-                    PromptIcon::Question, {}, "Stop and quit", "Cancel"};
+        Prompt stop{tr("Stop the conversion and quit?").toStdString(), kProductName,
+                    PromptButtons::YesNo, PromptIcon::Question, {},
+                    tr("Stop and quit").toStdString(), tr("Cancel").toStdString()};
         if (prompter_.Ask(stop) != PromptAnswer::Yes)
             return;
         run_->StopAndWait();
     } else if (list_->Count() > 0) {
         // The list, and the settings of each photo in it, are not kept.
-        const std::string count = std::to_string(list_->Count());
-        Prompt quit{"The list of " + count + (list_->Count() == 1 ? " photo" : " photos") +
-                        " is not kept. Do you want to quit?",
-                    kProductName, PromptButtons::YesNo, PromptIcon::Question, {}, "Quit",
-                    "Cancel"};
+        const int count = list_->Count();
+        const QString text =
+            count == 1 ? tr("The list of %n photo is not kept. Do you want to quit?", nullptr, count)
+                       : tr("The list of %n photos is not kept. Do you want to quit?", nullptr, count);
+        Prompt quit{text.toStdString(), kProductName, PromptButtons::YesNo, PromptIcon::Question,
+                    {}, tr("Quit").toStdString(), tr("Cancel").toStdString()};
         if (prompter_.Ask(quit) != PromptAnswer::Yes)
             return;
     }

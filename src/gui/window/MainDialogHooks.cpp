@@ -1,5 +1,6 @@
 #include "window/MainDialogHooks.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QScreen>
@@ -7,6 +8,7 @@
 #include <QInputDialog>
 
 #include "dialogs/AboutBox.h"
+#include "dialogs/FilledText.h"
 #include "dialogs/FolderChooser.h"
 #include "dialogs/FontColorDialog.h"
 #include "platform/Paths.h"
@@ -54,8 +56,11 @@ QStringList ChooseFiles(QWidget* parent, const QString& title, const QString& fo
 
 void OpenPath(QWidget* parent, Prompter& prompter, const std::string& path) {
     OpenUrlOnDesktop(FileUrl(path), parent, [&prompter, path] {
-        prompter.Tell("The desktop has no program that opens " + PathForMessage(path) + ".",
-                      "Unknown error", PromptIcon::Error);
+        prompter.Tell(Filled(QCoreApplication::translate(
+                                 "MainDialogHooks", "The desktop has no program that opens %1."),
+                             {PathForMessage(path)}),
+                      QCoreApplication::translate("MainDialogHooks", "Unknown error").toStdString(),
+                      PromptIcon::Error);
     });
 }
 
@@ -91,8 +96,8 @@ void CompleteWithProgramDialogs(MainDialogHooks& hooks) {
         hooks.askPresetName = [](QWidget* parent, std::string& name) {
             // Wide enough for its title and a long name.
             QInputDialog dialog(parent);
-            dialog.setWindowTitle(QStringLiteral("Save preset"));
-            dialog.setLabelText(QStringLiteral("Preset &name:"));
+            dialog.setWindowTitle(QCoreApplication::translate("MainDialogHooks", "Save preset"));
+            dialog.setLabelText(QCoreApplication::translate("MainDialogHooks", "Preset &name:"));
             dialog.setTextValue(QString::fromStdString(name));
             dialog.setMinimumWidth(36 * dialog.fontMetrics().averageCharWidth());
             if (dialog.exec() != QDialog::Accepted)
@@ -112,7 +117,9 @@ void CompleteWithProgramDialogs(MainDialogHooks& hooks) {
         hooks.showAbout = &AboutBox::Run;
     if (!hooks.showUpdate)
         hooks.showUpdate = [](QWidget*, Prompter& prompter) {
-            prompter.Tell(UpdateText(), "Update", PromptIcon::Information);
+            prompter.Tell(UpdateText(),
+                          QCoreApplication::translate("MainDialogHooks", "Update").toStdString(),
+                          PromptIcon::Information);
         };
     if (!hooks.openPath)
         hooks.openPath = &OpenPath;

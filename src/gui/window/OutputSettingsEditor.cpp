@@ -40,9 +40,12 @@ void OutputSettingsEditor::OfferDefaultsToList() {
         return;
     // Says which photos it means: the new settings are for photos added from
     // now on either way.
-    const std::string question = "Give the " + std::to_string(list_.Count()) + " photo" +
-                                 (list_.Count() == 1 ? "" : "s") + " in the list these settings too?";
-    if (prompter_.Ask(question, "Question", PromptButtons::YesNo, PromptIcon::Question) ==
+    const int count = list_.Count();
+    const QString question =
+        count == 1 ? tr("Give the %n photo in the list these settings too?", nullptr, count)
+                   : tr("Give the %n photos in the list these settings too?", nullptr, count);
+    if (prompter_.Ask(question.toStdString(), tr("Question").toStdString(), PromptButtons::YesNo,
+                      PromptIcon::Question) ==
         PromptAnswer::Yes) {
         for (int row = 0; row < list_.Count(); ++row) {
             PhotoItem& photo = list_.Photo(row);

@@ -4,6 +4,8 @@
 // or given the defaults when the user agrees. A photo's output size is
 // worked out again whenever its settings change.
 
+#include <QCoreApplication>
+
 #include <functional>
 #include <vector>
 
@@ -14,6 +16,8 @@ class PhotoListPanel;
 class Prompter;
 
 class OutputSettingsEditor {
+    Q_DECLARE_TR_FUNCTIONS(OutputSettingsEditor)
+
 public:
     // The output options dialog over a format; true (format changed) on OK.
     using EditDialog = std::function<bool(OutputPhotoFormat& format)>;

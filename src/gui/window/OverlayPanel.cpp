@@ -74,7 +74,8 @@ bool OverlayPanel::FromControls(Prompter& prompter) {
          {std::pair{controls_.x, &overlay_.x}, std::pair{controls_.y, &overlay_.y}}) {
         int32_t value = 0;
         if (!SettingsStore::ParseInt32(edit->text().toStdString(), value)) {
-            prompter.Tell("Please enter an integer.", kProductName, PromptIcon::Exclamation);
+            prompter.Tell(tr("Please enter an integer.").toStdString(), kProductName,
+                          PromptIcon::Exclamation);
             edit->setFocus();
             edit->selectAll();
             return false;

@@ -8,6 +8,7 @@
 #include "imaging/ThumbnailLoader.h"
 #include "model/OptionTables.h"
 #include "platform/Paths.h"
+#include "window/LocalFigures.h"
 
 PhotoListModel::PhotoListModel(const std::vector<PhotoItem>& photos, QObject* parent)
     : QAbstractTableModel(parent), photos_(photos) {}
@@ -61,12 +62,12 @@ int PhotoListModel::columnCount(const QModelIndex& parent) const {
 QString PhotoListModel::StatusText(PhotoStatus status) {
     switch (status) {
     case PhotoStatus::None: return {};
-    case PhotoStatus::Waiting: return QStringLiteral("Waiting");
-    case PhotoStatus::Converting: return QStringLiteral("Converting");
-    case PhotoStatus::Converted: return QStringLiteral("Converted");
-    case PhotoStatus::Skipped: return QStringLiteral("Skipped");
-    case PhotoStatus::Failed: return QStringLiteral("Failed");
-    case PhotoStatus::NotConverted: return QStringLiteral("Not converted");
+    case PhotoStatus::Waiting: return tr("Waiting");
+    case PhotoStatus::Converting: return tr("Converting");
+    case PhotoStatus::Converted: return tr("Converted");
+    case PhotoStatus::Skipped: return tr("Skipped");
+    case PhotoStatus::Failed: return tr("Failed");
+    case PhotoStatus::NotConverted: return tr("Not converted");
     }
     return {};
 }
@@ -76,7 +77,7 @@ QString PhotoListModel::CellText(const PhotoItem& photo, int column) {
     switch (column) {
     case kColumnFileName: return paths::ToQString(photo.strFileName);
     case kColumnSourceSize: return QStringLiteral("%1*%2").arg(photo.nWidth).arg(photo.nHeight);
-    case kColumnTime: return QString::fromStdString(photo.strTime);
+    case kColumnTime: return LocalFigures::Time(photo.strTime);
     case kColumnOutputSize: return QStringLiteral("%1*%2").arg(out.nOutputWidth).arg(out.nOutputHeight);
     case kColumnRotate: return QString::number(out.nRotateAngel);
     case kColumnFormat: return FormatText(photo);
@@ -146,14 +147,14 @@ QVariant PhotoListModel::headerData(int section, Qt::Orientation orientation, in
     if (role != Qt::DisplayRole)
         return {};
     switch (section) {
-    case kColumnFileName: return QStringLiteral("File name");
-    case kColumnSourceSize: return QStringLiteral("Width * Height");
-    case kColumnTime: return QStringLiteral("Time");
-    case kColumnOutputSize: return QStringLiteral("Output Width * Height");
-    case kColumnRotate: return QStringLiteral("Rotate");
-    case kColumnFormat: return QStringLiteral("Format");
-    case kColumnFolder: return QStringLiteral("Folder");
-    case kColumnStatus: return QStringLiteral("Status");
+    case kColumnFileName: return tr("File name");
+    case kColumnSourceSize: return tr("Width * Height");
+    case kColumnTime: return tr("Time");
+    case kColumnOutputSize: return tr("Output Width * Height");
+    case kColumnRotate: return tr("Rotate");
+    case kColumnFormat: return tr("Format");
+    case kColumnFolder: return tr("Folder");
+    case kColumnStatus: return tr("Status");
     default: return {};
     }
 }

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QLocale>
 #include <QStyle>
 #include <QTableView>
 
@@ -12,6 +13,7 @@
 
 #include "platform/ProductInfo.h"
 #include "platform/Prompter.h"
+#include "window/LocalFigures.h"
 #include "window/PhotoListModel.h"
 
 PhotoListPanel::PhotoListPanel(QTableView* view, QLabel* total, Prompter& prompter, QObject* parent)
@@ -21,7 +23,7 @@ PhotoListPanel::PhotoListPanel(QTableView* view, QLabel* total, Prompter& prompt
       prompter_(prompter),
       model_(new PhotoListModel(m_photoList, this)) {
     view_->setModel(model_);
-    total_->setText(QStringLiteral("Total photos: 0"));
+    total_->setText(tr("Total photos: %1").arg(QLocale().toString(0)));
     QHeaderView* header = view_->horizontalHeader();
     header->setSectionsClickable(true);
     // Long names get the room; the short columns keep their widths.
@@ -34,7 +36,7 @@ PhotoListPanel::PhotoListPanel(QTableView* view, QLabel* total, Prompter& prompt
     FitColumns();
 
     connect(header, &QHeaderView::sectionClicked, this, [this](int column) {
-        record_(QStringLiteral("Sort"), [this, column] { SortByColumn(column); });
+        record_(tr("Sort"), [this, column] { SortByColumn(column); });
     });
     connect(view_, &QAbstractItemView::clicked, this, &PhotoListPanel::RowClicked);
     connect(view_, &QAbstractItemView::doubleClicked, this, &PhotoListPanel::EditRequested);
@@ -46,16 +48,18 @@ void PhotoListPanel::FitColumns() {
     const QFontMetrics rows = view_->fontMetrics();
     const QFontMetrics heads = header->fontMetrics();
     // The contents each column usually shows, at the list's font.
-    static const char* const kSamples[kColumnCount] = {
-        "IMG_20240101_120000.jpg", "99999 x 99999", "2024/12/31 23:59:59", "99999 x 99999",
-        "270", "WebP 100", "Not converted"};
+    const QString samples[kColumnCount] = {
+        QStringLiteral("IMG_20240101_120000.jpg"), QStringLiteral("99999 x 99999"),
+        LocalFigures::Time("2024/12/31 23:59:59"), QStringLiteral("99999 x 99999"),
+        QStringLiteral("270"), QStringLiteral("WebP 100"), QStringLiteral("~/Pictures/2024"),
+        PhotoListModel::StatusText(PhotoStatus::NotConverted)};
     const int margin = 2 * view_->style()->pixelMetric(QStyle::PM_HeaderMargin) + 8;
     int columns = 0;
     for (int column = 0; column < std::min<int>(kColumnCount, model_->columnCount()); ++column) {
         const QString title = model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
         // Room for the sort arrow beside the title.
         const int width = std::max(heads.horizontalAdvance(title) + heads.height(),
-                                   rows.horizontalAdvance(QString::fromLatin1(kSamples[column]))) +
+                                   rows.horizontalAdvance(samples[column])) +
                           margin;
         header->resizeSection(column, width);
         // The names column stretches; it needs less than a long name.
@@ -123,7 +127,7 @@ void PhotoListPanel::SelectRows(const std::vector<int>& rows) {
 std::vector<int> PhotoListPanel::SelectedRowsOrTell() {
     std::vector<int> rows = SelectedRows();
     if (rows.empty())
-        prompter_.Tell(kPleaseSelectItems, kProductName);
+        prompter_.Tell(tr("Please select items!").toStdString(), kProductName);
     return rows;
 }
 
@@ -143,7 +147,7 @@ void PhotoListPanel::Append(std::vector<PhotoItem> photos) {
 
 void PhotoListPanel::Refresh() {
     model_->Reset();
-    total_->setText(QStringLiteral("Total photos: %1").arg(Count()));
+    total_->setText(tr("Total photos: %1").arg(QLocale().toString(Count())));
     emit CountChanged(Count());
 }
 
@@ -168,7 +172,7 @@ void PhotoListPanel::Move(ListCommandResult (*move)(std::vector<PhotoItem>&, con
     const std::vector<int> rows = SelectedRows();
     ListCommandResult result = move(m_photoList, RowSelection(rows.begin(), rows.end()));
     if (result.needsSelection) {
-        prompter_.Tell(kPleaseSelectItems, kProductName);
+        prompter_.Tell(tr("Please select items!").toStdString(), kProductName);
         return;
     }
     if (result.changed) {
@@ -184,7 +188,7 @@ void PhotoListPanel::DeleteSelected() {
     ListCommandResult result =
         ::DeleteSelected(m_photoList, RowSelection(rows.begin(), rows.end()));
     if (result.needsSelection) {
-        prompter_.Tell(kPleaseSelectItems, kProductName);
+        prompter_.Tell(tr("Please select items!").toStdString(), kProductName);
         return;
     }
     if (result.changed)

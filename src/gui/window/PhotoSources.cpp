@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "dialogs/FilledText.h"
 #include "gather/PhotoGathering.h"
 #include "model/PhotoExtensions.h"
 #include "platform/Paths.h"
@@ -20,7 +21,8 @@ std::function<void(size_t, size_t)> Reading(GatherReport& report) {
     return [&report](size_t done, size_t total) { report.Reading(done, total); };
 }
 
-// What a search could not look into goes to the activity log (thread-safe).
+// What a search could not look into goes to the activity log (thread-safe),
+// in English as the log's other lines.
 SearchReport LogUnsearched(ActivityLog& log, Prompter& prompter) {
     return [&log, &prompter](const std::string& path, const std::string& reason) {
         log.Note(path + ": could not be searched (" + reason + ")", prompter);
@@ -50,9 +52,9 @@ QStringList PhotoSources::AddPhotosFilters() {
         shown << QLatin1Char('*') + extension;
         patterns << QLatin1Char('*') + extension << QLatin1Char('*') + extension.toUpper();
     }
-    return {QStringLiteral("Photo Files (%1) (%2)")
+    return {tr("Photo Files (%1) (%2)")
                 .arg(shown.join(QLatin1Char(';')), patterns.join(QLatin1Char(' '))),
-            QStringLiteral("Any Files (*.*) (*)")};
+            tr("Any Files (*.*) (*)")};
 }
 
 std::string PhotoSources::LeftOutLine(const std::vector<std::string>& paths) {
@@ -63,8 +65,10 @@ std::string PhotoSources::LeftOutLine(const std::vector<std::string>& paths) {
         names += (i ? ", " : "") + paths::NameOfPath(paths[i]);
     if (paths.size() > 3)
         names += ", \u2026";
-    return std::to_string(paths.size()) + (paths.size() == 1 ? " file was" : " files were") +
-           " left out: not " + (paths.size() == 1 ? "a picture" : "pictures") + " (" + names + ")";
+    const int count = static_cast<int>(paths.size());
+    return Filled(count == 1 ? tr("%n file was left out: not a picture (%1)", nullptr, count)
+                             : tr("%n files were left out: not pictures (%1)", nullptr, count),
+                  {names});
 }
 
 // Searches do not enter the output folder; its run folders are marked too.
@@ -95,7 +99,7 @@ void PhotoSources::Gather(GatherWork work, const char* folderKey, LeftOut leftOu
 void PhotoSources::AddPhotos() {
     const std::string lastFolder =
         SettingsStore::GetString(settings::kOption, settings::kLastPhotoFolder, "");
-    const QStringList chosen = choosers_.files(QStringLiteral("Select Photo Files..."),
+    const QStringList chosen = choosers_.files(tr("Select Photo Files..."),
                                                paths::ToQString(lastFolder), AddPhotosFilters());
     if (chosen.isEmpty())
         return;

@@ -5,6 +5,7 @@
 // the gather task's worker and appends its photos, in order, when it ends;
 // new photos copy the settings for new photos as they were at its start.
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -21,6 +22,8 @@ class PhotoListPanel;
 class Prompter;
 
 class PhotoSources {
+    Q_DECLARE_TR_FUNCTIONS(PhotoSources)
+
 public:
     struct Choosers {
         // The files chosen in a multi-select open dialog; empty when cancelled.

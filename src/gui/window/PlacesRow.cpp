@@ -128,5 +128,5 @@ void PlacesRow::ShowPlace() {
 void PlacesRow::ShowChosenCount() {
     outputs_->setText(chosen_.empty()       ? tr("&Write: one output")
                       : chosen_.size() == 1 ? tr("&Write: 1 preset")
-                                            : tr("&Write: %1 presets").arg(chosen_.size()));
+                                            : tr("&Write: %n presets", nullptr, int(chosen_.size())));
 }

@@ -4,17 +4,10 @@
 
 #include <utility>
 
+#include "dialogs/FilledText.h"
 #include "platform/ProductInfo.h"
 #include "platform/Prompter.h"
 #include "settings/PresetStore.h"
-
-namespace {
-
-std::string Quoted(const std::string& name) {
-    return "\"" + name + "\"";
-}
-
-}  // namespace
 
 PresetPanel::PresetPanel(QComboBox* list, Prompter& prompter, AskName askName,
                          CurrentSettings current, QObject* parent)
@@ -24,7 +17,7 @@ PresetPanel::PresetPanel(QComboBox* list, Prompter& prompter, AskName askName,
       askName_(std::move(askName)),
       current_(std::move(current)) {
     // Shown while no preset is chosen, so that no name looks applied.
-    list_->setPlaceholderText(QStringLiteral("Choose a preset"));
+    list_->setPlaceholderText(tr("Choose a preset"));
 }
 
 int PresetPanel::Count() const {
@@ -48,12 +41,12 @@ void PresetPanel::ApplyChosen() {
     // A value its setting does not take is never used: the whole preset stays
     // unapplied, and the message names the key.
     if (!loaded) {
-        prompter_.Tell("The preset " + Quoted(name) + " was not applied.", kProductName,
+        prompter_.Tell(Filled(tr("The preset \"%1\" was not applied."), {name}), kProductName,
                        PromptIcon::Exclamation, loaded.GetStatus().Told());
         return;
     }
     if (!loaded.Value()) {
-        prompter_.Tell("The preset " + Quoted(name) + " is not stored any more.", kProductName,
+        prompter_.Tell(Filled(tr("The preset \"%1\" is not stored any more."), {name}), kProductName,
                        PromptIcon::Exclamation);
         Refresh();
         return;
@@ -76,17 +69,18 @@ void PresetPanel::SaveAs() {
     if (!askName_(name))
         return;
     if (const std::string problem = presets::NameProblem(name); !problem.empty()) {
-        prompter_.Tell("A preset name " + problem + ".", kProductName, PromptIcon::Exclamation);
+        prompter_.Tell(Filled(tr("A preset name %1."), {problem}), kProductName,
+                       PromptIcon::Exclamation);
         return;
     }
     const Result<std::optional<Preset>> stored = presets::Load(name);
     if ((!stored || stored.Value()) &&
-        prompter_.Ask("The preset " + Quoted(name) + " exists. Do you want to replace it?",
-                      "Question", PromptButtons::YesNo, PromptIcon::Question) != PromptAnswer::Yes)
+        prompter_.Ask(Filled(tr("The preset \"%1\" exists. Do you want to replace it?"), {name}),
+                      tr("Question").toStdString(), PromptButtons::YesNo, PromptIcon::Question) != PromptAnswer::Yes)
         return;
     std::string reason;
     if (!presets::Save(name, *settings, &reason))
-        prompter_.Tell("The preset " + Quoted(name) + " could not be saved.", kProductName,
+        prompter_.Tell(Filled(tr("The preset \"%1\" could not be saved."), {name}), kProductName,
                        PromptIcon::Error, reason);
     Refresh();
     list_->setCurrentIndex(list_->findText(QString::fromStdString(name)));
@@ -96,12 +90,13 @@ void PresetPanel::RemoveChosen() {
     const std::string name = list_->currentText().toStdString();
     if (name.empty())
         return;
-    if (prompter_.Ask("Do you want to delete the preset " + Quoted(name) + "?", "Question",
+    if (prompter_.Ask(Filled(tr("Do you want to delete the preset \"%1\"?"), {name}),
+                      tr("Question").toStdString(),
                       PromptButtons::YesNo, PromptIcon::Question) != PromptAnswer::Yes)
         return;
     std::string reason;
     if (!presets::Remove(name, &reason))
-        prompter_.Tell("The preset " + Quoted(name) + " could not be deleted.", kProductName,
+        prompter_.Tell(Filled(tr("The preset \"%1\" could not be deleted."), {name}), kProductName,
                        PromptIcon::Error, reason);
     Refresh();
 }

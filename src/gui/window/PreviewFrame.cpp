@@ -21,6 +21,7 @@
 
 #include "imaging/DecodePreview.h"
 #include "platform/Paths.h"
+#include "window/LocalFigures.h"
 
 // What a worker made for one request.
 struct PreviewFrame::Made {
@@ -61,15 +62,15 @@ PreviewFrame::PreviewFrame(QWidget* parent)
     : QFrame(parent),
       canvas_(new PreviewCanvas(this)),
       caption_(new QLabel(this)),
-      before_(new QPushButton(QStringLiteral("Show source"), this)),
-      sourceAction_(new QAction(QStringLiteral("Show source"), this)),
+      before_(new QPushButton(tr("Show source"), this)),
+      sourceAction_(new QAction(tr("Show source"), this)),
       debounce_(new QTimer(this)) {
     setFrameShape(QFrame::StyledPanel);
     setFrameShadow(QFrame::Sunken);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     canvas_->setMinimumSize(160, 90);
-    canvas_->setToolTip(QStringLiteral("The selected photo as it will be written. "
-                                       "Double-click or press Space in the list to see it larger."));
+    canvas_->setToolTip(tr("The selected photo as it will be written. "
+                           "Double-click or press Space in the list to see it larger."));
     canvas_->doubleClicked = [this] { OpenLarger(); };
     caption_->setObjectName(QStringLiteral("previewCaption"));
     caption_->setWordWrap(true);
@@ -80,10 +81,9 @@ PreviewFrame::PreviewFrame(QWidget* parent)
     // key of its own, from the View menu.
     sourceAction_->setCheckable(true);
     sourceAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
-    sourceAction_->setToolTip(QStringLiteral("Before and after: the source photo, or the result"));
-    before_->setToolTip(sourceAction_->toolTip() + QStringLiteral(" (") +
-                        sourceAction_->shortcut().toString(QKeySequence::NativeText) +
-                        QStringLiteral(")"));
+    sourceAction_->setToolTip(tr("Before and after: the source photo, or the result"));
+    before_->setToolTip(tr("%1 (%2)", "a tooltip, then its key").arg(sourceAction_->toolTip(),
+                                          sourceAction_->shortcut().toString(QKeySequence::NativeText)));
     connect(before_, &QPushButton::toggled, this, &PreviewFrame::ShowSource);
     connect(sourceAction_, &QAction::toggled, this, &PreviewFrame::ShowSource);
 
@@ -156,8 +156,8 @@ void PreviewFrame::Finished(quint64 id, const QString& path, const Made& made) {
     if (!stale) {
         result_ = made.result;
         source_ = made.source;
-        caption_->setText(result_ ? QString::fromStdString(result_->Caption())
-                                  : QStringLiteral("No result: ") + made.failure);
+        caption_->setText(result_ ? LocalFigures::Caption(*result_)
+                                  : tr("No result: %1").arg(made.failure));
         canvas_->image = Image();
         canvas_->update();
         emit PhotoShown(path);
@@ -183,7 +183,7 @@ void PreviewFrame::ShowSource(bool source) {
         before_->setChecked(source);  // comes back here through toggled
     if (sourceAction_->isChecked() != source)
         sourceAction_->setChecked(source);
-    const QString text = source ? QStringLiteral("Show result") : QStringLiteral("Show source");
+    const QString text = source ? tr("Show result") : tr("Show source");
     before_->setText(text);
     sourceAction_->setText(text);
     canvas_->image = Image();
@@ -216,7 +216,7 @@ void PreviewFrame::OpenLarger() {
         shown_ ? QFileInfo(paths::ToQString(shown_->job.source.path)).fileName() : QString();
     dialog->setWindowTitle(name + QStringLiteral(" \u2014 ") + caption_->text());
     auto* area = new QScrollArea(dialog);
-    auto* picture = new QLabel(QStringLiteral("Opening\u2026"), area);
+    auto* picture = new QLabel(tr("Opening…"), area);
     picture->setAlignment(Qt::AlignCenter);
     area->setWidget(picture);
     area->setWidgetResizable(true);
@@ -233,7 +233,7 @@ void PreviewFrame::OpenLarger() {
     connect(watcher, &QFutureWatcher<QImage>::finished, dialog, [watcher, picture, area] {
         const QImage whole = watcher->result();
         if (whole.isNull()) {
-            picture->setText(QStringLiteral("The result could not be shown."));
+            picture->setText(PreviewFrame::tr("The result could not be shown."));
             return;
         }
         area->setWidgetResizable(false);

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "dialogs/FilledText.h"
 #include "gather/PhotoInfo.h"
 #include "platform/Paths.h"
 #include "platform/Prompter.h"
@@ -37,6 +38,7 @@ std::string ReasonOf(const PhotoResult& result) {
     return reason;
 }
 
+// For the log, which keeps English whatever the window's language.
 std::string PhotoCount(std::size_t count) {
     return GroupedNumber(count) + (count == 1 ? " photo" : " photos");
 }
@@ -200,11 +202,12 @@ void RunPanel::Finished(const RunResult& result) {
     RunSummary summary;
     summary.caption = runFolder_;
     const std::string outcome = RunOutcomeLines(result);
-    const std::string question = "Do you want to open the output folder?";
+    const std::string question = tr("Do you want to open the output folder?").toStdString();
     if (result.stopped)
         summary.text = outcome + "\n" + question;
     else
-        summary.text = "The conversion is done. " + question + (outcome.empty() ? "" : "\n" + outcome);
+        summary.text = Filled(tr("The conversion is done. %1"), {question}) +
+                       (outcome.empty() ? "" : "\n" + outcome);
     summary.failures = failures_;
     summary.canConvertRest = std::find(converted_.begin(), converted_.end(), false) != converted_.end();
     const RunSummaryChoice choice = showSummary_(summary, [this] { ViewLog(); });
@@ -219,7 +222,7 @@ void RunPanel::ViewLog() {
     // Opened for reading first, as the check that there is a log at all.
     QFile log(paths::ToQString(LogFilePath()));
     if (!log.open(QIODevice::ReadOnly)) {
-        prompter_.Tell("There is not log file now!", "Message");
+        prompter_.Tell(tr("There is not log file now!").toStdString(), tr("Message").toStdString());
         return;
     }
     log.close();

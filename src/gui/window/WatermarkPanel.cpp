@@ -103,7 +103,8 @@ bool WatermarkPanel::Choose(const std::string& path) {
     if (!path.empty()) {
         auto read = LoadWatermarkLogo(path);
         if (!read) {
-            prompter_.Tell("The watermark could not be read.", path, PromptIcon::Exclamation,
+            prompter_.Tell(tr("The watermark could not be read.").toStdString(), path,
+                           PromptIcon::Exclamation,
                            read.GetStatus().Reason());
             return false;
         }

@@ -71,34 +71,34 @@ QList<QKeySequence> KeysOf(Command command) {
 // menu entry.
 QString TipOf(Command command) {
     switch (command) {
-        case Command::AddPhotos: return QStringLiteral("Add photo files to the list");
+        case Command::AddPhotos: return WindowActions::tr("Add photo files to the list");
         case Command::SearchPhotos:
-            return QStringLiteral("Add every photo in a folder and its subfolders to the list");
+            return WindowActions::tr("Add every photo in a folder and its subfolders to the list");
         case Command::Options:
-            return QStringLiteral("Output settings for photos added from now on");
+            return WindowActions::tr("Output settings for photos added from now on");
         case Command::Convert:
-            return QStringLiteral("Convert every photo in the list into a new folder inside the "
+            return WindowActions::tr("Convert every photo in the list into a new folder inside the "
                                   "output folder");
-        case Command::Help: return QStringLiteral("Show the program's help");
-        case Command::Edit: return QStringLiteral("Output settings of the selected photos");
-        case Command::Up: return QStringLiteral("Move the selected photos up the list");
-        case Command::Down: return QStringLiteral("Move the selected photos down the list");
-        case Command::Delete: return QStringLiteral("Remove the selected photos from the list");
-        case Command::Clear: return QStringLiteral("Remove every photo from the list");
-        case Command::Sort: return QStringLiteral("Sort the list by a column");
-        case Command::SelectAll: return QStringLiteral("Select every photo in the list");
-        case Command::Browse: return QStringLiteral("Choose the folder the converted photos go to");
-        case Command::Font: return QStringLiteral("Font and colour of the text added to photos");
-        case Command::ApplyPreset: return QStringLiteral("Use the settings of the chosen preset");
-        case Command::SavePreset: return QStringLiteral("Keep the current settings as a preset");
-        case Command::RemovePreset: return QStringLiteral("Remove the chosen preset");
-        case Command::ViewLog: return QStringLiteral("Open the activity log");
+        case Command::Help: return WindowActions::tr("Show the program's help");
+        case Command::Edit: return WindowActions::tr("Output settings of the selected photos");
+        case Command::Up: return WindowActions::tr("Move the selected photos up the list");
+        case Command::Down: return WindowActions::tr("Move the selected photos down the list");
+        case Command::Delete: return WindowActions::tr("Remove the selected photos from the list");
+        case Command::Clear: return WindowActions::tr("Remove every photo from the list");
+        case Command::Sort: return WindowActions::tr("Sort the list by a column");
+        case Command::SelectAll: return WindowActions::tr("Select every photo in the list");
+        case Command::Browse: return WindowActions::tr("Choose the folder the converted photos go to");
+        case Command::Font: return WindowActions::tr("Font and colour of the text added to photos");
+        case Command::ApplyPreset: return WindowActions::tr("Use the settings of the chosen preset");
+        case Command::SavePreset: return WindowActions::tr("Keep the current settings as a preset");
+        case Command::RemovePreset: return WindowActions::tr("Remove the chosen preset");
+        case Command::ViewLog: return WindowActions::tr("Open the activity log");
         case Command::Update:
-            return QStringLiteral("Which version is installed and where updates come from");
-        case Command::About: return QStringLiteral("The program's version and licence");
-        case Command::Exit: return QStringLiteral("Quit the program");
-        case Command::Undo: return QStringLiteral("Undo the last change to the list");
-        case Command::Redo: return QStringLiteral("Redo the change just undone");
+            return WindowActions::tr("Which version is installed and where updates come from");
+        case Command::About: return WindowActions::tr("The program's version and licence");
+        case Command::Exit: return WindowActions::tr("Quit the program");
+        case Command::Undo: return WindowActions::tr("Undo the last change to the list");
+        case Command::Redo: return WindowActions::tr("Redo the change just undone");
         case Command::Count: break;
     }
     return {};
@@ -121,17 +121,19 @@ WindowActions::WindowActions(QWidget* window, QWidget* list) : QObject(window) {
         }
         actions_[i] = action;
     }
-    Get(Command::SelectAll)->setText(QStringLiteral("Select &all"));
-    Get(Command::Sort)->setText(QStringLiteral("Sort"));
-    Get(Command::Undo)->setText(QStringLiteral("&Undo"));
-    Get(Command::Redo)->setText(QStringLiteral("&Redo"));
+    Get(Command::SelectAll)->setText(tr("Select &all"));
+    Get(Command::Sort)->setText(tr("Sort"));
+    Get(Command::Undo)->setText(tr("&Undo"));
+    Get(Command::Redo)->setText(tr("&Redo"));
 }
 
 QMenuBar* WindowActions::Menus(QWidget* window) const {
     auto* bar = new QMenuBar(window);
     bar->setObjectName(QStringLiteral("menuBar"));
-    const auto menu = [this, bar](const QString& title, std::initializer_list<Command> commands) {
+    const auto menu = [this, bar](const QString& title, const char* name,
+                                  std::initializer_list<Command> commands) {
         QMenu* added = bar->addMenu(title);
+        added->setObjectName(QLatin1String(name));
         added->setToolTipsVisible(true);
         for (Command command : commands) {
             if (command == Command::Count)
@@ -146,16 +148,16 @@ QMenuBar* WindowActions::Menus(QWidget* window) const {
     auto* open = new QShortcut(QKeySequence(Qt::Key_F10), window);
     connect(open, &QShortcut::activated, bar,
             [bar] { bar->setActiveAction(bar->actions().value(0)); });
-    menu(QStringLiteral("File"), {Command::AddPhotos, Command::SearchPhotos, kLine,
+    menu(tr("File"), "fileMenu", {Command::AddPhotos, Command::SearchPhotos, kLine,
                                    Command::Browse, kLine, Command::Exit});
-    menu(QStringLiteral("Edit"), {Command::Undo, Command::Redo, kLine, Command::Edit, Command::Up,
+    menu(tr("Edit"), "editMenu", {Command::Undo, Command::Redo, kLine, Command::Edit, Command::Up,
                                    Command::Down, Command::Delete, Command::Clear, kLine,
                                    Command::SelectAll});
-    menu(QStringLiteral("View"), {Command::ViewLog});
-    menu(QStringLiteral("Convert"), {Command::Options, Command::Font, kLine, Command::ApplyPreset,
+    menu(tr("View"), "viewMenu", {Command::ViewLog});
+    menu(tr("Convert"), "convertMenu", {Command::Options, Command::Font, kLine, Command::ApplyPreset,
                                       Command::SavePreset, Command::RemovePreset, kLine,
                                       Command::Convert});
-    menu(QStringLiteral("Help"), {Command::Help, Command::Update, Command::About});
+    menu(tr("Help"), "helpMenu", {Command::Help, Command::Update, Command::About});
     return bar;
 }
 
@@ -178,5 +180,5 @@ void WindowActions::Update(const WindowState& state) {
     for (std::size_t i = 0; i < actions_.size(); ++i)
         actions_[i]->setEnabled(IsEnabled(static_cast<Command>(i), state));
     Get(Command::Convert)
-        ->setText(state.converting ? QStringLiteral("&Stop") : QStringLiteral("&Convert"));
+        ->setText(state.converting ? tr("&Stop") : tr("&Convert"));
 }
