@@ -98,10 +98,19 @@ QString Translate(const char* context, const char* source, const char* disambigu
 
 QLocale DisplayLocale() {
     const QLocale system = QLocale::system();
-    if (system.language() != QLocale::C)
+    // Qt names the language LANGUAGE asks for but keeps the formats of
+    // LC_ALL, LC_TIME or LANG; where those are plain C, the asked language's
+    // own forms are used, or French dates would be written the C way.
+    QString formats = qEnvironmentVariable("LC_ALL");
+    if (formats.isEmpty())
+        formats = qEnvironmentVariable("LC_TIME");
+    if (formats.isEmpty())
+        formats = qEnvironmentVariable("LANG");
+    const bool plain = formats.isEmpty() || formats == QLatin1String("C") ||
+                       formats.startsWith(QLatin1String("C.")) || formats == QLatin1String("POSIX");
+    if (!plain)
         return system;
-    const QStringList asked = system.uiLanguages();
-    for (const QString& name : asked) {
+    for (const QString& name : system.uiLanguages()) {
         const QLocale locale(name);
         if (locale.language() != QLocale::C)
             return locale;

@@ -6,14 +6,13 @@
 
 #include "app/MainApp.h"
 #include "texts/Translations.h"
-#include "window/LocalFigures.h"
 
 // quillmere [FILE|FOLDER]...: what a file manager's "Open with" hands over.
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     LoadTranslations();
     // Dates and numbers in the window follow the desktop's locale.
-    QLocale::setDefault(LocalFigures::WindowLocale());
+    QLocale::setDefault(DisplayLocale());
     // Qt has taken its own options out of argv; the rest are paths, kept as
     // the bytes the file system names them with.
     MainApp mainApp;

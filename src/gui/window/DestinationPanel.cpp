@@ -68,7 +68,7 @@ bool DestinationPanel::RunOutputs(std::vector<RunOutput>& outputs, Prompter& pro
         if (!preset || !preset.Value()) {
             prompter.Tell(tr("The preset could not be read.").toStdString(), name, PromptIcon::None,
                           preset ? tr("it is no longer stored").toStdString()
-                                 : preset.GetStatus().Told());
+                                 : preset.GetStatus().Shown());
             return false;
         }
         outputs.push_back({name, preset.Value()->format, preset.Value()->naming.nameTemplate});

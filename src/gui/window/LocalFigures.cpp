@@ -42,20 +42,6 @@ QString Pixels(int32_t value, QLocale locale) {
 
 }  // namespace
 
-QLocale LocalFigures::WindowLocale() {
-    const QLocale shown = DisplayLocale();
-    // Qt names the language LANGUAGE asks for but keeps the formats of
-    // LC_TIME (or LANG); plain C ones would write French dates in English.
-    QString formats = qEnvironmentVariable("LC_ALL");
-    if (formats.isEmpty())
-        formats = qEnvironmentVariable("LC_TIME");
-    if (formats.isEmpty())
-        formats = qEnvironmentVariable("LANG");
-    const bool plain = formats.isEmpty() || formats == QLatin1String("C") ||
-                       formats.startsWith(QLatin1String("C.")) || formats == QLatin1String("POSIX");
-    return plain && shown.language() != QLocale::C ? QLocale(shown.name()) : shown;
-}
-
 QString LocalFigures::Time(const std::string& fixed, const QLocale& locale) {
     const QString text = QString::fromStdString(fixed);
     if (locale.language() == QLocale::C)

@@ -17,11 +17,6 @@ class LocalFigures {
     Q_DECLARE_TR_FUNCTIONS(LocalFigures)
 
 public:
-    // The locale the window shows figures in (to be made the default at
-    // start-up): the display locale, in the forms of its language where the
-    // desktop's own are the plain C ones (LANG=C.UTF-8 LANGUAGE=fr: French).
-    static QLocale WindowLocale();
-
     // A photo's time as the list keeps it ("2024/12/31 23:59:59", local
     // time) in the locale's short date and its time with seconds; the text
     // as it is when the locale is "C" or the text is not such a time.

@@ -42,7 +42,7 @@ void PresetPanel::ApplyChosen() {
     // unapplied, and the message names the key.
     if (!loaded) {
         prompter_.Tell(Filled(tr("The preset \"%1\" was not applied."), {name}), kProductName,
-                       PromptIcon::Exclamation, loaded.GetStatus().Told());
+                       PromptIcon::Exclamation, loaded.GetStatus().Shown());
         return;
     }
     if (!loaded.Value()) {

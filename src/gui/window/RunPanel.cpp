@@ -30,7 +30,7 @@ PhotoStatus StatusOf(const PhotoResult& result) {
 // The plain reason and the technical text behind it, for the row's tooltip.
 std::string ReasonOf(const PhotoResult& result) {
     const std::string plain = PlainReasonOf(result);
-    const std::string told = result.Told();
+    const std::string told = result.Shown();
     std::string reason = plain == told ? told : plain + "\n" + told;
     // What a byte limit came to: quality, size, encodes, any reduction.
     if (result.fit)
@@ -150,7 +150,7 @@ void RunPanel::OnPhotoDone(qsizetype index, const PhotoResult& result) {
         ++notWrittenThisPart_;
     if (result.outcome == PhotoOutcome::Failed)
         failures_.push_back({FileNameOfPath(job_.photos[at].source.path), PlainReasonOf(result),
-                             result.Told()});
+                             result.Shown()});
     if (result.replaced)
         log_->Note("Replaced " + outputPaths_[at], prompter_);
     emit PhotoFinished(static_cast<int>(index), StatusOf(result), ReasonOf(result));

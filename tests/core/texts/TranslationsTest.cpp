@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDate>
 
 #include <cstdlib>
 #include <memory>
@@ -16,6 +17,9 @@ namespace {
 
 TEST(Translations, FrenchDatesAndNumbersWhenOnlyLanguageNamesIt) {
     EXPECT_EQ(DisplayLocale().language(), QLocale::French) << DisplayLocale().name().toStdString();
+    // The language's own forms, not the plain C ones LANG gives.
+    EXPECT_EQ(DisplayLocale().toString(QDate(2026, 12, 8), QLocale::ShortFormat), "08/12/2026");
+    EXPECT_EQ(DisplayLocale().toString(1.5), "1,5");
 }
 
 TEST(Translations, SameTextBeforeAndAfterTheApplication) {
