@@ -4,6 +4,7 @@
 #include <cmath>
 #include <utility>
 
+#include "imaging/BmpSource.h"
 #include "imaging/FrameFinish.h"
 #include "imaging/ImagingMessages.h"
 #include "imaging/JpegEndSource.h"
@@ -113,8 +114,11 @@ SourcePipeline::SourcePipeline(const std::string& path, int fd, const OutputPlan
     const int height = force ? plan.picture.height : plan.height;
     const bool jpeg = StartsLikeJpeg(fd);
     const VipsFailOn failOn = FailOn(strict, jpeg);
+    // A BMP is read whole by the program's own reader; no loader sees it.
+    const vips::VImage bmp = StartsLikeBmp(fd) ? BmpImage(path, fd) : vips::VImage();
+    const bool ownBmp = bmp.get_image() != nullptr;
     const vips::VSource source = SourceOf(fd, jpeg);
-    const bool fromSource = LoaderTakesSource(source);
+    const bool fromSource = !ownBmp && LoaderTakesSource(source);
     const std::string name = VipsPathWithOptions(path);
 
     // What the resample must know beforehand, from the header.
@@ -123,8 +127,9 @@ SourcePipeline::SourcePipeline(const std::string& path, int fd, const OutputPlan
     int jpegShrink = 1;
     {
         auto options = vips::VImage::option()->set("access", VIPS_ACCESS_SEQUENTIAL);
-        const vips::VImage header = fromSource ? vips::VImage::new_from_source(source, "", options)
-                                               : vips::VImage::new_from_file(name.c_str(), options);
+        const vips::VImage header = ownBmp       ? bmp
+                                    : fromSource ? vips::VImage::new_from_source(source, "", options)
+                                                 : vips::VImage::new_from_file(name.c_str(), options);
         hasProfile = header.get_typeof(VIPS_META_ICC_NAME) != 0;
         sourcePixels = double(header.width()) * header.height();
         xResolution_ = header.xres();
@@ -150,7 +155,9 @@ SourcePipeline::SourcePipeline(const std::string& path, int fd, const OutputPlan
         options->set("export_profile", "srgb");
     auto lock = LockPipelines();
     try {
-        if (jpegShrink > 1) {
+        if (ownBmp) {
+            image_ = bmp.thumbnail_image(width, options);
+        } else if (jpegShrink > 1) {
             auto load = vips::VImage::option()
                             ->set("shrink", jpegShrink)
                             ->set("access", VIPS_ACCESS_SEQUENTIAL)
