@@ -37,6 +37,7 @@ bench: deps
 	build-bench/bench/thumbnails_bench 5000
 	@if [ -x bench/batch-vs-peers.sh ]; then BUILD=build-bench bench/batch-vs-peers.sh; fi
 	@if [ -x bench/raw-vs-peers.sh ]; then BUILD=build-bench bench/raw-vs-peers.sh; fi
+	@if [ -x bench/jxl-memory.sh ]; then BUILD=build-bench bench/jxl-memory.sh; fi
 
 # The programs find their data relative to themselves, so the release build
 # installs under any prefix without being configured for it.

@@ -67,6 +67,10 @@ bool IndexedBitmap::LoadFromFile(const std::string& path, uint32_t code) {
         SetLastError(kUnsupportedFormat);
         return false;
     }
+    return LoadFromStream(file);
+}
+
+bool IndexedBitmap::LoadFromStream(std::FILE* file) {
     BmpCodec codec;
     codec.TakeOver(this);
     if (codec.ReadBmp(file)) {
@@ -179,9 +183,11 @@ bool BmpCodec::ReadBmp(std::FILE* file) {
         return Fail("unknown compression");
     }
 
+    const int32_t xPelsPerMeter = header.biXPelsPerMeter, yPelsPerMeter = header.biYPelsPerMeter;
     if (Allocate(width, int32_t(height), indexed ? bits : 24) == nullptr) {
         return Fail("Can't allocate memory");
     }
+    SetResolution(xPelsPerMeter, yPelsPerMeter);  // the file's, which Allocate cleared
     if (HasPalette()) ReadPalette(in, layout);
     if (direct) {
         ReadDirectColour(in, layout);

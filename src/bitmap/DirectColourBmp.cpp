@@ -31,7 +31,7 @@ struct FileCloser {
 }  // namespace
 
 bool SaveDirectColourBmp(const IndexedBitmap& picture, DirectColour layout,
-                         const std::string& path) {
+                         const std::string& path, const uint8_t* alpha) {
     if (picture.PixelData() == nullptr || picture.BitCount() != 24) return false;
     const bool sixteen = layout == DirectColour::Rgb565;
     const uint32_t width = uint32_t(picture.Width());
@@ -75,6 +75,7 @@ bool SaveDirectColourBmp(const IndexedBitmap& picture, DirectColour layout,
     std::vector<uint8_t> row(stride, 0);
     for (uint32_t y = 0; y < height; ++y) {
         const uint8_t* bgr = picture.PixelData() + size_t(y) * picture.RowStride();
+        const uint8_t* rowAlpha = alpha ? alpha + size_t(y) * width : nullptr;
         for (uint32_t x = 0; x < width; ++x, bgr += 3) {
             if (sixteen) {
                 PutLe16(&row[2 * size_t(x)], Scale(bgr[2], 31) << 11 | Scale(bgr[1], 63) << 5 |
@@ -84,7 +85,7 @@ bool SaveDirectColourBmp(const IndexedBitmap& picture, DirectColour layout,
                 out[0] = bgr[0];
                 out[1] = bgr[1];
                 out[2] = bgr[2];
-                out[3] = layout == DirectColour::Argb32 ? 0xFF : 0;
+                out[3] = layout != DirectColour::Argb32 ? 0 : rowAlpha ? rowAlpha[x] : 0xFF;
             }
         }
         if (std::fwrite(row.data(), 1, row.size(), file.get()) != row.size()) return false;

@@ -13,8 +13,9 @@ enum class DirectColour {
 };
 
 // Writes picture (24 bits; its rows, resolution and orientation as they are)
-// to path in the given layout. Every alpha is opaque: the picture has none.
-// False without a 24-bit block, or with errno set when the file cannot be
-// written completely.
+// to path in the given layout. Argb32 takes its alpha from alpha (one byte a
+// pixel, Width() bytes a row, in the picture's stored row order), or opaque
+// without it. False without a 24-bit block, or with errno set when the file
+// cannot be written completely.
 bool SaveDirectColourBmp(const IndexedBitmap& picture, DirectColour layout,
-                         const std::string& path);
+                         const std::string& path, const uint8_t* alpha = nullptr);

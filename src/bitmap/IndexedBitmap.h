@@ -23,6 +23,7 @@
 
 #include <bit>
 #include <cstddef>
+#include <cstdio>
 #include <cstdint>
 #include <string>
 
@@ -122,6 +123,8 @@ public:
     // bitmap empty with the reason in LastError(); a file that cannot be
     // opened returns false and changes nothing.
     bool LoadFromFile(const std::string& path, uint32_t formatCode);
+    // The same for a BMP file open for reading at its start (left open).
+    bool LoadFromStream(std::FILE* file);
     // Writes a BMP with a 40-byte header, full palette and bottom-up rows.
     // False (file left as it was) without a block or for another format
     // code; false, with "Error writing BMP", when the file cannot be written

@@ -80,18 +80,25 @@ std::string JsonRawPath(const std::string& path) {
     return text + "\"";
 }
 
+// The line with the stand-in (as JSON writes it) replaced by the path's bytes.
+std::string WithRawPath(std::string line, const std::string& standIn, const std::string& path) {
+    const std::string quoted = QJsonDocument(QJsonArray{QString::fromLatin1(standIn.c_str())})
+                                   .toJson(QJsonDocument::Compact)
+                                   .toStdString();
+    const std::string token = quoted.substr(1, quoted.size() - 2);  // without [ ]
+    if (const std::size_t at = line.find(token); at != std::string::npos)
+        line.replace(at, token.size(), JsonRawPath(path));
+    return line;
+}
+
 // The line with the stand-ins of PathValue replaced by the paths' bytes.
 std::string WithRawPaths(std::string line, const std::string& source, const std::string& output) {
-    for (const auto& [standIn, path] :
-         {std::pair{kRawSource, &source}, std::pair{kRawOutput, &output}}) {
-        const std::string quoted = QJsonDocument(QJsonArray{QString::fromLatin1(standIn)})
-                                       .toJson(QJsonDocument::Compact)
-                                       .toStdString();
-        const std::string token = quoted.substr(1, quoted.size() - 2);  // without [ ]
-        if (const std::size_t at = line.find(token); at != std::string::npos)
-            line.replace(at, token.size(), JsonRawPath(*path));
-    }
-    return line;
+    return WithRawPath(WithRawPath(std::move(line), kRawSource, source), kRawOutput, output);
+}
+
+// The stand-in of the k-th output's path within a photo's line.
+std::string RawOutputOf(std::size_t k) {
+    return "\x01raw-output-" + std::to_string(k) + "\x01";
 }
 
 std::string Line(const QJsonObject& object) {
@@ -212,7 +219,13 @@ void RunReport::PhotoDone(std::size_t index, const PhotoResult& result) {
         line = Line(object);
         outputLines_.erase(outputs);
     }
-    waiting_[index] = WithRawPaths(line, photo.source.path, photo.outputPath);
+    line = WithRawPaths(line, photo.source.path, photo.outputPath);
+    if (const auto raw = outputRawPaths_.find(index); raw != outputRawPaths_.end()) {
+        for (const auto& [standIn, path] : raw->second)
+            line = WithRawPath(line, standIn, path);
+        outputRawPaths_.erase(raw);
+    }
+    waiting_[index] = std::move(line);
     for (auto next = waiting_.find(next_); next != waiting_.end(); next = waiting_.find(++next_)) {
         WriteLocked(next->second);
         waiting_.erase(next);
@@ -229,12 +242,16 @@ void RunReport::OutputDone(std::size_t index, std::size_t output, const std::str
                            const PhotoResult& result) {
     std::lock_guard lock(mutex_);
     const std::string reason = result.outcome != PhotoOutcome::Written ? result.Told() : std::string();
-    outputLines_[index].push_back(Line(QJsonObject(
+    std::vector<std::string>& lines = outputLines_[index];
+    // A name that is not UTF-8 is written byte for byte, as the photo's own
+    // paths are, once the photo's line is made (PhotoDone).
+    const std::string standIn = RawOutputOf(lines.size());
+    if (!path.empty() && !IsUtf8(path))
+        outputRawPaths_[index].emplace_back(standIn, path);
+    lines.push_back(Line(QJsonObject(
         {{"preset", output < outputNames_.size() ? QString::fromStdString(outputNames_[output])
                                                   : QString()},
-         // Nested in the photo's line, so a name that is not UTF-8 is written
-         // as Qt reads it (its bad bytes shown as U+FFFD), not byte for byte.
-         {"output", path.empty() ? QJsonValue() : QJsonValue(paths::ToQString(path))},
+         {"output", path.empty() ? QJsonValue() : PathValue(path, standIn.c_str())},
          {"status", StatusOf(result.outcome)},
          {"reason", reason.empty() ? QJsonValue() : QJsonValue(QString::fromStdString(reason))}})));
 }

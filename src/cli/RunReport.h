@@ -20,6 +20,7 @@
 #include <cstddef>
 #include <cstdio>
 #include <map>
+#include <utility>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -68,4 +69,6 @@ private:
     std::size_t refusedFailed_ = 0;  // damaged pictures, failed before the run
     std::vector<std::string> outputNames_;
     std::map<std::size_t, std::vector<std::string>> outputLines_;  // JSON objects per photo
+    // Per photo, the stand-ins of output paths that are not UTF-8, and the paths.
+    std::map<std::size_t, std::vector<std::pair<std::string, std::string>>> outputRawPaths_;
 };

@@ -330,6 +330,16 @@ TEST_F(ConvertCommand, ReportKeepsNamesThatAreNotUtf8) {
     const std::string report = ReadAll(dir.file("latin.jsonl"));
     for (const char* name : {"caf\\udce9.png\"", "caf\\udce8.png\"", "caf\\udce9.jpg\""})
         EXPECT_NE(report.find(name), std::string::npos) << name << " in " << report;
+    // The same for the outputs of several presets, nested in the photo's line.
+    for (const char* format : {"png", "webp"})
+        ASSERT_EQ(Run({"--save-preset", format, "-f", format}).exitCode, 0);
+    ASSERT_EQ(Run({"--outputs", "png,webp", "--name", "{name}_{preset}", "--into",
+                   dir.file("several"), "--report", dir.file("several.jsonl"), e})
+                  .exitCode,
+              0);
+    const std::string several = ReadAll(dir.file("several.jsonl"));
+    for (const char* name : {"caf\\udce9_png.png\"", "caf\\udce9_webp.webp\""})
+        EXPECT_NE(several.find(name), std::string::npos) << name << " in " << several;
 }
 
 // The default layout writes into the searched folder: a second run over it

@@ -9,6 +9,10 @@
 
 #include <vips/vips8>
 
+#include "IndexedBitmap.h"
+#include "imaging/BmpSource.h"
+#include "imaging/VipsPixels.h"
+#include "imaging/SourceFile.h"
 #include "imaging/VipsSession.h"
 #include "support/TestSupport.h"
 
@@ -61,14 +65,34 @@ inline vips::VImage PhotoLike(int width, int height) {
         .copy(vips::VImage::option()->set("interpretation", VIPS_INTERPRETATION_sRGB));
 }
 
+// A BMP through the program's own engine: libvips writes BMP only through
+// a library the program keeps shut.
 inline void Save(const vips::VImage& image, const std::string& path,
                  const std::string& options = {}) {
+    if (path.size() > 4 && path.compare(path.size() - 4, 4, ".bmp") == 0) {
+        RgbPicture picture;
+        CopyPixelsOut(ToRgb8(image), picture);
+        IndexedBitmap bmp(0);
+        if (!bmp.Allocate(picture.width, picture.height, 24))
+            throw vips::VError("no bitmap for " + path);
+        for (int32_t y = 0; y < picture.height; ++y)
+            for (int32_t x = 0; x < picture.width; ++x) {
+                const uint8_t* p = picture.Pixel(x, y);
+                bmp.SetColour(x, picture.height - 1 - y, ColourEntry{p[2], p[1], p[0], 0});
+            }
+        if (!bmp.SaveToFile(path, 0))
+            throw vips::VError("not written: " + path);
+        return;
+    }
     image.write_to_file((path + "[" + options + "]").c_str());
 }
 
 // Decoded into memory, so that reading pixels one by one is quick.
+// A BMP through the program's own reader, as libvips' loaders are shut to it.
 inline vips::VImage Load(const std::string& path) {
     StartImaging();
+    if (const SourceFile file(path); file.Regular() && StartsLikeBmp(file.Descriptor()))
+        return BmpImage(path, file.Descriptor());
     return vips::VImage::new_from_file((path + "[]").c_str()).copy_memory();
 }
 

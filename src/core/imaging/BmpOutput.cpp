@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <vector>
 
 #include "DirectColourBmp.h"
 #include "IndexedBitmap.h"
@@ -50,6 +51,40 @@ bool FillBitmap(const RgbPicture& picture, RotateFlipType turn, IndexedBitmap& b
     }
 }
 
+// The picture's alpha as the record turns it, in the bitmap's row order
+// (bottom-up); empty when the picture has none, or when it cannot be turned
+// (then the output is opaque, as it was before alpha was kept).
+std::vector<uint8_t> TurnedAlpha(const RgbPicture& picture, RotateFlipType turn) {
+    const std::size_t count = std::size_t(picture.width) * std::size_t(picture.height);
+    if (picture.alpha.size() != count || count == 0)
+        return {};
+    const bool quarter = SwapsSides(turn);
+    const std::size_t width = std::size_t(quarter ? picture.height : picture.width);
+    const int32_t height = quarter ? picture.width : picture.height;
+    std::vector<uint8_t> rows(count);
+    const auto put = [&](int y, const uint8_t* row) {
+        std::memcpy(rows.data() + std::size_t(height - 1 - y) * width, row, width);
+    };
+    if (turn == RotateNoneFlipNone) {
+        for (int32_t y = 0; y < height; ++y) put(y, picture.alpha.data() + std::size_t(y) * width);
+        return rows;
+    }
+    // Turned as the colour is: a grey picture of the opacity, one band of it.
+    RgbPicture grey;
+    grey.width = picture.width;
+    grey.height = picture.height;
+    grey.pixels.resize(count * 3);
+    for (std::size_t i = 0; i < count; ++i)
+        std::memset(&grey.pixels[3 * i], picture.alpha[i], 3);
+    const ImagingMessages dropped;
+    try {
+        PullRows(ViewOf(grey, turn)[0], put);
+        return rows;
+    } catch (const vips::VError&) {
+        return {};
+    }
+}
+
 // Pixels per millimetre to whole pixels per metre, 0 when unknown or absurd.
 int32_t PelsPerMeter(double pixelsPerMillimetre) {
     const double perMetre = pixelsPerMillimetre * 1000.0 + 0.5;
@@ -91,11 +126,21 @@ EncodeResult WriteBmpFile(const RgbPicture& picture, const OutputPhotoFormat& fo
     const DirectColour layout = choice.directBits == 16 ? DirectColour::Rgb565
                                 : choice.alpha          ? DirectColour::Argb32
                                                         : DirectColour::Xrgb32;
-    const bool saved = choice.directBits != 0
-                           ? SaveDirectColourBmp(bitmap, layout, file.WritablePath())
-                           : bitmap.SaveToFile(file.WritablePath(), 0);
+    // BMP readers take alpha as straight, so the premultiplied choices'
+    // files store it so as well.
+    const std::vector<uint8_t> alpha =
+        layout == DirectColour::Argb32 ? TurnedAlpha(picture, turn) : std::vector<uint8_t>{};
+    const bool saved =
+        choice.directBits != 0
+            ? SaveDirectColourBmp(bitmap, layout, file.WritablePath(),
+                                  alpha.empty() ? nullptr : alpha.data())
+            : bitmap.SaveToFile(file.WritablePath(), 0);
     if (!saved)
         return {EncodeOutcome::NotSaved,
                 errno != 0 ? std::strerror(errno) : "the bitmap could not be written"};
     return {};
+}
+
+bool BmpKeepsAlpha(const OutputPhotoFormat& format) {
+    return format.nOuptputFormat == kFormatBmp && PixelFormatOf(format.iComboPixelFormat).alpha;
 }

@@ -29,8 +29,8 @@ vips::VImage Sharpened(const vips::VImage& picture, int32_t strength, double red
     // reduction.
     vips::VImage sharp = picture.sharpen(
         vips::VImage::option()->set("sigma", 0.5)->set("m1", 0.0)->set("m2", amount));
-    if (sharp.format() != VIPS_FORMAT_UCHAR)
-        sharp = sharp.cast(VIPS_FORMAT_UCHAR);
+    if (sharp.format() != picture.format())
+        sharp = sharp.cast(picture.format());
     return sharp;
 }
 

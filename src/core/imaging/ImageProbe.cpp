@@ -5,6 +5,7 @@
 
 #include <vips/vips8>
 
+#include "imaging/BmpSource.h"
 #include "imaging/ImagingMessages.h"
 #include "imaging/PngChunkLimit.h"
 #include "imaging/RawFile.h"
@@ -99,6 +100,14 @@ Result<PictureFacts> ProbePicture(const std::string& path) {
             facts.height = raw.height;
             facts.format = "raw";
             facts.timeTaken = raw.timeTaken;
+            return facts;
+        }
+        if (StartsLikeBmp(file.Descriptor())) {
+            // The program's own reader reads it when it is converted.
+            PictureFacts facts;
+            if (!BmpSize(file.Descriptor(), facts.width, facts.height))
+                return Status::Failed(path, kDamagedPicture, "its BMP header is cut short or has no size");
+            facts.format = "bmp";
             return facts;
         }
         if (StartImaging())

@@ -11,8 +11,8 @@ struct PictureFacts {
     int32_t height = 0;
     // The file's format as libvips read it: its loader's name ("jpeg", "png",
     // "tiff", "webp", "jxl", "gif"...), "avif" or "heic" for the two kinds of
-    // HEIF file, the lower-case format name for pictures read through
-    // ImageMagick ("bmp", "ico"...), "raw" for a camera RAW read by LibRaw.
+    // HEIF file, "bmp" for a BMP (read by the program's own reader), "raw"
+    // for a camera RAW read by LibRaw.
     std::string format;
     // When the photo was taken, as seconds since the epoch of the local time
     // its EXIF gives (DateTimeOriginal, else DateTimeDigitized); 0 when it

@@ -1,6 +1,7 @@
 #include "imaging/PictureDecode.h"
 
 #include <atomic>
+#include <cstring>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -61,14 +62,43 @@ std::string WithDecoderWords(std::string reason, const std::vector<std::string>&
     return reason;
 }
 
+// Four bytes a pixel (colour, then opacity) into the picture's three and
+// its alpha.
+void SplitOpacity(RgbPicture& picture) {
+    const std::size_t count = std::size_t(picture.width) * std::size_t(picture.height);
+    picture.alpha.resize(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        const uint8_t* from = picture.pixels.data() + 4 * i;
+        uint8_t* to = picture.pixels.data() + 3 * i;  // never ahead of from
+        picture.alpha[i] = from[3];
+        std::memmove(to, from, 3);
+    }
+    picture.pixels.resize(3 * count);
+}
+
+// 16-bit samples (two bytes each, as the machine keeps them) into the
+// picture's deep samples, and their high bytes into its pixels.
+void SplitDeep(RgbPicture& picture) {
+    const std::size_t count = picture.pixels.size() / 2;
+    picture.deep.resize(count);
+    std::memcpy(picture.deep.data(), picture.pixels.data(), count * 2);
+    picture.pixels.resize(count);
+    for (std::size_t i = 0; i < count; ++i)
+        picture.pixels[i] = uint8_t(picture.deep[i] >> 8);
+}
+
 // The picture as the plan lays it out; every libvips object of the pipeline
 // has ended when it returns, so that the loader's last warnings are given.
 // Throws vips::VError.
 void DecodeInto(const std::string& path, int fd, const OutputPlan& plan, RgbPicture& picture,
-                bool withMetadata) {
+                bool withMetadata, bool withAlpha, bool withDeep) {
     const SourcePipeline pipeline(path, fd, plan, VIPS_SIZE_FORCE, true,
-                                  withMetadata ? &picture.metadata : nullptr);
+                                  withMetadata ? &picture.metadata : nullptr, withAlpha, withDeep);
     CopyPixelsOut(pipeline.Image(), picture);
+    if (pipeline.Image().bands() == 4)
+        SplitOpacity(picture);
+    else if (pipeline.Image().format() == VIPS_FORMAT_USHORT)
+        SplitDeep(picture);
     picture.xResolution = pipeline.XResolution();
     picture.yResolution = pipeline.YResolution();
 }
@@ -82,7 +112,8 @@ std::size_t DecodesStarted() {
 }
 
 Result<RgbPicture> DecodePicture(const std::string& path, const OutputPlan& plan,
-                                 bool withMetadata, int32_t rawDevelop) {
+                                 bool withMetadata, int32_t rawDevelop, bool withAlpha,
+                                 bool withDeep) {
     ++decodesStarted;
     auto fail = [&](std::string why) { return Status::Failed(path, std::move(why)); };
     if (plan.width <= 0 || plan.height <= 0)
@@ -106,7 +137,7 @@ Result<RgbPicture> DecodePicture(const std::string& path, const OutputPlan& plan
     const ImagingMessages messages;
     RgbPicture picture;
     try {
-        DecodeInto(path, file.Descriptor(), plan, picture, withMetadata);
+        DecodeInto(path, file.Descriptor(), plan, picture, withMetadata, withAlpha, withDeep);
     } catch (const vips::VError&) {
         return fail(WithDecoderWords(messages.ErrorText(), messages.Warnings()));
     }

@@ -25,6 +25,11 @@
 // picture.metadata too, read as the file is decoded. A camera RAW is known
 // by its content, never by the TIFF loader (which would take a DNG's small
 // first picture for the photo), and developed by LibRaw as rawDevelop
-// (RawDevelop) asks: see DecodeRaw. Thread-safe.
+// (RawDevelop) asks: see DecodeRaw. withAlpha: a source with alpha keeps
+// it in picture.alpha, its colour then not laid on white (not with the
+// attention crop, nor for camera RAW and BMP sources, which have none here).
+// withDeep: a source of 16-bit samples keeps them in picture.deep as well
+// (not with the attention crop or withAlpha). Thread-safe.
 Result<RgbPicture> DecodePicture(const std::string& path, const OutputPlan& plan,
-                                 bool withMetadata = false, int32_t rawDevelop = 0);
+                                 bool withMetadata = false, int32_t rawDevelop = 0,
+                                 bool withAlpha = false, bool withDeep = false);

@@ -40,8 +40,13 @@ EncodeResult EncodeInto(const RgbPicture& picture, const OutputPhotoFormat& form
     const ImagingMessages messages;
     try {
         vips::VTarget target = makeTarget();
-        const vips::VImage image = WithMetadata(ViewOf(picture, RotateFlipOfRecord(format)),
-                                                picture.metadata, format.nMetadata, iptc);
+        // The 16-bit samples where the decode kept them for this output.
+        const RotateFlipType turn = RotateFlipOfRecord(format);
+        const bool deep = !picture.deep.empty() &&
+                          picture.deep.size() == picture.pixels.size() && StoresDeepSamples(format);
+        const vips::VImage image =
+            WithMetadata(deep ? DeepViewOf(picture, turn) : ViewOf(picture, turn),
+                         picture.metadata, format.nMetadata, iptc);
         save(image, target, !KeepsMetadata(format.nMetadata));
         return {};
     } catch (const OwnFailure& failure) {
@@ -310,4 +315,8 @@ MemoryEncoder MemoryEncoderOf(int32_t formatId) {
         case kFormatJxl: return &JxlToMemory;
         default: return nullptr;
     }
+}
+
+bool StoresDeepSamples(const OutputPhotoFormat& format) {
+    return format.nOuptputFormat == kFormatPng || format.nOuptputFormat == kFormatTif;
 }

@@ -32,3 +32,7 @@ using MemoryEncoder = EncodeResult (*)(const RgbPicture& picture, const OutputPh
                                        std::string& bytes);
 // Null for a format without one.
 MemoryEncoder MemoryEncoderOf(int32_t formatId);
+
+// True for the formats that store the 16-bit samples a decode keeps
+// (RgbPicture::deep): PNG and TIFF.
+bool StoresDeepSamples(const OutputPhotoFormat& format);

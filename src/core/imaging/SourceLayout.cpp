@@ -25,6 +25,7 @@ SourceLayout PngLayout(const unsigned char* header) {
     const unsigned channels = colourType < 7 && kChannels[colourType] ? kChannels[colourType] : 4;
     layout.wholeBytesPerPixel = uint64_t{channels} * (depth > 8 ? 2 : 1);
     layout.streamed = interlace == 0;
+    layout.deepSamples = depth > 8;
     return layout;
 }
 
@@ -98,10 +99,12 @@ SourceLayout ReadSourceLayout(const std::string& path) {
         layout = PngLayout(header);
     else if (got >= 3 && header[0] == 0xFF && header[1] == 0xD8 && header[2] == 0xFF)
         layout = JpegLayout(fd);
-    else if (got >= 4 && (std::memcmp(header, "II*", 4) == 0 || std::memcmp(header, "MM\0*", 4) == 0))
-        layout.streamed = true;  // TIFF: strips and tiles are read as needed
-    else
+    else if (got >= 4 && (std::memcmp(header, "II*", 4) == 0 || std::memcmp(header, "MM\0*", 4) == 0)) {
+        layout.streamed = true;     // TIFF: strips and tiles are read as needed
+        layout.deepSamples = true;  // its depth is not read here
+    } else {
         layout.wholeBytesPerPixel = 8;  // what any other loader may hold, 16 bits a channel
+    }
     close(fd);
     return layout;
 }

@@ -11,6 +11,7 @@ struct SourceLayout {
     bool streamed = false;          // rows come and go (baseline JPEG, plain PNG, ...)
     uint64_t wholeBytesPerPixel = 4;  // a picture decoded whole, at the loader's shrink
     uint64_t coefficientBytes = 0;  // a progressive JPEG's DCT coefficients, full size
+    bool deepSamples = false;       // 16-bit samples may be kept (a 16-bit PNG; any TIFF)
 };
 
 // Reads what the estimate needs from the start of the file (the PNG header,

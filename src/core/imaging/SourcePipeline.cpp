@@ -4,6 +4,7 @@
 #include <cmath>
 #include <utility>
 
+#include "imaging/BmpSource.h"
 #include "imaging/FrameFinish.h"
 #include "imaging/ImagingMessages.h"
 #include "imaging/JpegEndSource.h"
@@ -63,6 +64,14 @@ int CoveringJpegShrink(int uprightWidth, int uprightHeight, const OutputPlan& pl
     return 1;
 }
 
+// The opacity of a picture with alpha (its last band) in 8 bits.
+vips::VImage OpacityOf(const vips::VImage& picture) {
+    vips::VImage alpha = picture[picture.bands() - 1];
+    if (alpha.format() == VIPS_FORMAT_USHORT)
+        alpha = alpha >> 8;
+    return alpha.cast(VIPS_FORMAT_UCHAR);
+}
+
 }  // namespace
 
 vips::VImage FinishedOnOutput(vips::VImage picture, const OutputPlan& plan, double reduction,
@@ -96,36 +105,44 @@ vips::VImage PlacedOnOutput(vips::VImage picture, const OutputPlan& plan) {
     const int down = static_cast<int>(std::max<int64_t>(0, y));
     if (at > 0 || down > 0 || picture.width() != plan.width || picture.height() != plan.height) {
         const PlanColour& c = plan.background;
+        const double scale = picture.format() == VIPS_FORMAT_USHORT ? 257 : 1;  // 16 bits
         picture = picture.embed(
             at, down, plan.width, plan.height,
             vips::VImage::option()
                 ->set("extend", VIPS_EXTEND_BACKGROUND)
-                ->set("background",
-                      std::vector<double>{double(c.red), double(c.green), double(c.blue)}));
+                ->set("background", std::vector<double>{c.red * scale, c.green * scale,
+                                                        c.blue * scale}));
     }
     return picture;
 }
 
 SourcePipeline::SourcePipeline(const std::string& path, int fd, const OutputPlan& plan,
-                               VipsSize size, bool strict, PictureMetadata* metadata) {
+                               VipsSize size, bool strict, PictureMetadata* metadata,
+                               bool keepAlpha, bool keepDeep) {
     const bool force = size == VIPS_SIZE_FORCE;
     const int width = force ? plan.picture.width : plan.width;
     const int height = force ? plan.picture.height : plan.height;
     const bool jpeg = StartsLikeJpeg(fd);
     const VipsFailOn failOn = FailOn(strict, jpeg);
+    // A BMP is read whole by the program's own reader; no loader sees it.
+    const vips::VImage bmp = StartsLikeBmp(fd) ? BmpImage(path, fd) : vips::VImage();
+    const bool ownBmp = bmp.get_image() != nullptr;
     const vips::VSource source = SourceOf(fd, jpeg);
-    const bool fromSource = LoaderTakesSource(source);
+    const bool fromSource = !ownBmp && LoaderTakesSource(source);
     const std::string name = VipsPathWithOptions(path);
 
     // What the resample must know beforehand, from the header.
     bool hasProfile = false;
     double sourcePixels = 0;  // upright or not, the same
     int jpegShrink = 1;
+    bool deepSource = false;  // 16-bit samples
     {
         auto options = vips::VImage::option()->set("access", VIPS_ACCESS_SEQUENTIAL);
-        const vips::VImage header = fromSource ? vips::VImage::new_from_source(source, "", options)
-                                               : vips::VImage::new_from_file(name.c_str(), options);
+        const vips::VImage header = ownBmp       ? bmp
+                                    : fromSource ? vips::VImage::new_from_source(source, "", options)
+                                                 : vips::VImage::new_from_file(name.c_str(), options);
         hasProfile = header.get_typeof(VIPS_META_ICC_NAME) != 0;
+        deepSource = header.format() == VIPS_FORMAT_USHORT;
         sourcePixels = double(header.width()) * header.height();
         xResolution_ = header.xres();
         yResolution_ = header.yres();
@@ -150,7 +167,31 @@ SourcePipeline::SourcePipeline(const std::string& path, int fd, const OutputPlan
         options->set("export_profile", "srgb");
     auto lock = LockPipelines();
     try {
-        if (jpegShrink > 1) {
+        const bool deep = keepDeep && deepSource && force && !plan.attention && !keepAlpha;
+        if (deep) {
+            // libvips' thumbnail makes 8 bits of 16: the steps it takes, by
+            // hand, in 16 bits (these formats have no shrink-on-load).
+            auto load = vips::VImage::option()
+                            ->set("access", VIPS_ACCESS_SEQUENTIAL)
+                            ->set("fail_on", failOn);
+            image_ = (fromSource ? vips::VImage::new_from_source(source, "", load)
+                                 : vips::VImage::new_from_file(name.c_str(), load))
+                         .autorot();
+            if (hasProfile)
+                image_ = image_.icc_transform(
+                    "srgb", vips::VImage::option()->set("depth", 16)->set("embedded", true));
+            const bool alpha = image_.has_alpha();
+            if (alpha)
+                image_ = image_.premultiply();
+            image_ = image_.resize(double(width) / image_.width(),
+                                   vips::VImage::option()
+                                       ->set("vscale", double(height) / image_.height())
+                                       ->set("kernel", VIPS_KERNEL_LANCZOS3));
+            if (alpha)
+                image_ = image_.unpremultiply();
+        } else if (ownBmp) {
+            image_ = bmp.thumbnail_image(width, options);
+        } else if (jpegShrink > 1) {
             auto load = vips::VImage::option()
                             ->set("shrink", jpegShrink)
                             ->set("access", VIPS_ACCESS_SEQUENTIAL)
@@ -169,13 +210,32 @@ SourcePipeline::SourcePipeline(const std::string& path, int fd, const OutputPlan
             options->set("fail_on", failOn);
             image_ = vips::VImage::thumbnail(name.c_str(), width, options);
         }
-        image_ = ToRgb8(image_, plan.background);
-        if (force && (image_.width() != width || image_.height() != height))
-            image_ = image_.embed(0, 0, width, height,
-                                  vips::VImage::option()->set("extend", VIPS_EXTEND_COPY));
+        vips::VImage alpha;
+        if (keepAlpha && force && !plan.attention && image_.has_alpha()) {
+            alpha = OpacityOf(image_);
+            image_ = image_.extract_band(0, vips::VImage::option()->set("n", image_.bands() - 1));
+        }
+        // 16 bits through the resample; the placing and sharpening keep them.
+        image_ = deep ? ToRgb16(image_, plan.background) : ToRgb8(image_, plan.background);
+        const auto sized = [&](const vips::VImage& picture) {
+            return picture.width() == width && picture.height() == height
+                       ? picture
+                       : picture.embed(0, 0, width, height,
+                                       vips::VImage::option()->set("extend", VIPS_EXTEND_COPY));
+        };
         if (force) {
+            image_ = sized(image_);
             const double reduction = std::sqrt(sourcePixels / (double(width) * height));
             image_ = FinishedOnOutput(image_, plan, reduction, lock);
+        }
+        if (alpha.get_image()) {
+            // Placed as the colour is; the background the plan lays is opaque.
+            OutputPlan opaque = plan;
+            opaque.background = {255, 255, 255};
+            alpha = sized(alpha);
+            alpha = PlacedOnOutput(vips::VImage::bandjoin({alpha, alpha, alpha}), opaque)[0];
+            // One pipeline for both, pulled once: the loader reads in order.
+            image_ = image_.bandjoin(alpha);
         }
     } catch (...) {
         if (!lock.owns_lock())

@@ -37,12 +37,18 @@ vips::VImage FinishedOnOutput(vips::VImage picture, const OutputPlan& plan, doub
 // recovered from, other files on errors; else nothing fails that the
 // loaders let pass. metadata, when given, receives the camera data (EXIF,
 // XMP, IPTC) of the header the pipeline is planned from, so that the file
-// is not opened again for it. Built under LockPipelines and let go under it
-// as well, whichever way its scope ends. Throws vips::VError.
+// is not opened again for it. keepAlpha (size FORCE, a plan without the
+// attention crop): a source with alpha gives a fourth band, its opacity
+// (opaque where the plan lays the background), and its colour as it is
+// rather than laid on the background. Built under LockPipelines and let go
+// under it as well, whichever way its scope ends. keepDeep (size FORCE, a
+// plan without the attention crop, no keepAlpha): a source of 16-bit samples
+// gives 16-bit RGB (RGB16) instead. Throws vips::VError.
 class SourcePipeline {
 public:
     SourcePipeline(const std::string& path, int fd, const OutputPlan& plan, VipsSize size,
-                   bool strict, PictureMetadata* metadata = nullptr);
+                   bool strict, PictureMetadata* metadata = nullptr, bool keepAlpha = false,
+                   bool keepDeep = false);
     ~SourcePipeline();
     SourcePipeline(const SourcePipeline&) = delete;
     SourcePipeline& operator=(const SourcePipeline&) = delete;

@@ -33,6 +33,28 @@ vips::VImage ToRgb8(vips::VImage image, const PlanColour& background) {
     return image;
 }
 
+vips::VImage ToRgb16(vips::VImage image, const PlanColour& background) {
+    if (image.interpretation() != VIPS_INTERPRETATION_RGB16 &&
+        vips_colourspace_issupported(image.get_image()))
+        image = image.colourspace(VIPS_INTERPRETATION_RGB16);
+    if (image.has_alpha()) {
+        const double r = background.red * 257.0, g = background.green * 257.0,
+                     b = background.blue * 257.0;
+        image = image.flatten(vips::VImage::option()
+                                  ->set("background", std::vector<double>{r, g, b})
+                                  ->set("max_alpha", 65535.0));
+    }
+    if (image.format() == VIPS_FORMAT_UCHAR)
+        image = image.cast(VIPS_FORMAT_USHORT) * 257;
+    if (image.format() != VIPS_FORMAT_USHORT)
+        image = image.cast(VIPS_FORMAT_USHORT);
+    if (image.bands() > 3)
+        image = image.extract_band(0, vips::VImage::option()->set("n", 3));
+    else if (image.bands() < 3)
+        image = vips::VImage::bandjoin(std::vector<vips::VImage>{image[0], image[0], image[0]});
+    return image.copy(vips::VImage::option()->set("interpretation", VIPS_INTERPRETATION_RGB16));
+}
+
 namespace {
 
 void PullStrips(const vips::VImage& image, const RowTaker& take) {
@@ -72,15 +94,19 @@ void ThrowImagingFailure() {
     throw vips::VError(std::string());
 }
 
-vips::VImage ViewOf(const RgbPicture& picture, RotateFlipType turn) {
-    vips::VImage view = vips::VImage::new_from_memory(const_cast<uint8_t*>(picture.pixels.data()),
-                                                      picture.pixels.size(), picture.width,
-                                                      picture.height, 3, VIPS_FORMAT_UCHAR);
+namespace {
+
+vips::VImage TurnedView(const RgbPicture& picture, const void* samples, std::size_t bytes,
+                        VipsBandFormat format, RotateFlipType turn) {
+    vips::VImage view = vips::VImage::new_from_memory(const_cast<void*>(samples), bytes,
+                                                      picture.width, picture.height, 3, format);
     // libvips turns the pixels, not the resolution.
     const bool quarter = SwapsSides(turn);
     const double xResolution = quarter ? picture.yResolution : picture.xResolution;
     const double yResolution = quarter ? picture.xResolution : picture.yResolution;
-    auto options = vips::VImage::option()->set("interpretation", VIPS_INTERPRETATION_sRGB);
+    auto options = vips::VImage::option()->set(
+        "interpretation",
+        format == VIPS_FORMAT_USHORT ? VIPS_INTERPRETATION_RGB16 : VIPS_INTERPRETATION_sRGB);
     if (xResolution > 0)
         options->set("xres", xResolution);
     if (yResolution > 0)
@@ -93,4 +119,16 @@ vips::VImage ViewOf(const RgbPicture& picture, RotateFlipType turn) {
     if ((turn & 4) != 0)
         view = view.flip(VIPS_DIRECTION_HORIZONTAL);
     return view;
+}
+
+}  // namespace
+
+vips::VImage ViewOf(const RgbPicture& picture, RotateFlipType turn) {
+    return TurnedView(picture, picture.pixels.data(), picture.pixels.size(), VIPS_FORMAT_UCHAR,
+                      turn);
+}
+
+vips::VImage DeepViewOf(const RgbPicture& picture, RotateFlipType turn) {
+    return TurnedView(picture, picture.deep.data(), picture.deep.size() * 2, VIPS_FORMAT_USHORT,
+                      turn);
 }

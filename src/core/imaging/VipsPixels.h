@@ -17,6 +17,9 @@
 // deeper samples scaled down.
 vips::VImage ToRgb8(vips::VImage image, const PlanColour& background = {});
 
+// The same in 16 bits a sample (RGB16): 8-bit pictures widened.
+vips::VImage ToRgb16(vips::VImage image, const PlanColour& background = {});
+
 // Receives row y of a picture; the row is valid only during the call.
 using RowTaker = std::function<void(int y, const uint8_t* row)>;
 
@@ -35,6 +38,10 @@ void CopyPixelsOut(const vips::VImage& image, RgbPicture& picture);
 // turned and mirrored by turn: the pixels are read turned as they are
 // needed, never copied whole. A quarter turn swaps the resolutions too.
 vips::VImage ViewOf(const RgbPicture& picture, RotateFlipType turn = RotateNoneFlipNone);
+
+// The same of the picture's 16-bit samples (picture.deep, which must hold
+// three a pixel).
+vips::VImage DeepViewOf(const RgbPicture& picture, RotateFlipType turn = RotateNoneFlipNone);
 
 // Throws vips::VError for a libvips call that failed, without reading
 // libvips' shared error buffer (as the bindings' own VError() does): the

@@ -12,6 +12,10 @@ namespace {
 std::once_flag g_startOnce;
 bool g_started = false;
 
+// libvips' untrusted operations the program uses all the same.
+constexpr const char* kTrustedUntrusted[] = {"VipsForeignLoadJxl", "VipsForeignSaveJxl",
+                                             "VipsForeignLoadSvg"};
+
 void CollectOrDrop(const gchar*, GLogLevelFlags, const gchar* message, gpointer) {
     if (ImagingMessages* collector = ImagingMessages::Current(); collector && message)
         collector->AddWarning(message);
@@ -29,6 +33,14 @@ bool StartImaging() {
         vips_cache_set_max(0);
         vips_cache_set_max_mem(0);
         vips_cache_set_max_files(0);
+        // Photos come from anywhere: the loaders libvips does not vouch for
+        // with hostile files stay shut (ImageMagick's among them: BMP is
+        // read by the program's own reader), and the few the program needs
+        // are let in again by name: JPEG XL (which libvips 8.14 counts as
+        // untrusted, load and save) and SVG for the watermark logo.
+        vips_block_untrusted_set(TRUE);
+        for (const char* trusted : kTrustedUntrusted)
+            vips_operation_block_set(trusted, FALSE);
         // A damaged file is reported as a failed photo; libvips' warnings
         // about damage it recovered from would only clutter stderr.
         g_log_set_handler("VIPS", G_LOG_LEVEL_WARNING, CollectOrDrop, nullptr);

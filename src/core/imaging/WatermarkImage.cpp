@@ -1,5 +1,6 @@
 // libvips (through GLib's gio) first: Qt's "signals" keyword macro would
 // break gio's headers.
+#include "imaging/BmpSource.h"
 #include "imaging/ImagingMessages.h"
 #include "imaging/OverlayText.h"
 #include "imaging/SourceFile.h"
@@ -70,11 +71,12 @@ Result<std::shared_ptr<const WatermarkLogo>> LoadWatermarkLogo(const std::string
         vips::VImage image;
         {
             const auto lock = LockPipelines();
-            image = Rgba8(vips::VImage::thumbnail(
-                name.c_str(), side,
-                vips::VImage::option()
-                    ->set("height", side)
-                    ->set("size", vector ? VIPS_SIZE_BOTH : VIPS_SIZE_DOWN)));
+            auto options = vips::VImage::option()
+                               ->set("height", side)
+                               ->set("size", vector ? VIPS_SIZE_BOTH : VIPS_SIZE_DOWN);
+            image = Rgba8(StartsLikeBmp(file.Descriptor())
+                              ? BmpImage(path, file.Descriptor()).thumbnail_image(side, options)
+                              : vips::VImage::thumbnail(name.c_str(), side, options));
         }
         RgbPicture pixels;  // four bands here
         CopyPixelsOut(image, pixels);

@@ -4,12 +4,13 @@
 
 namespace {
 
-// The original table first, without ".emf" (no loader here reads Enhanced
-// Metafiles); phone and web formats follow, then camera RAW kinds (read by
-// content: the extension only finds them).
+// The original table first, without ".emf", ".ico" and ".wmf" (no loader
+// here reads them: the general-purpose one that would stays shut to
+// untrusted files); phone and web formats follow, then camera RAW kinds
+// (read by content: the extension only finds them).
 constexpr const char* kPhotoExtensionTable[kPhotoExtensionCount] = {
-    ".bmp", ".jpg",  ".jpeg", ".gif", ".tif", ".tiff", ".png", ".exif", ".ico",
-    ".wmf", ".dib",  ".heic", ".heif", ".avif", ".webp", ".jxl", ".jpe",  ".jfif",
+    ".bmp", ".jpg",  ".jpeg", ".gif", ".tif", ".tiff", ".png", ".exif",
+    ".dib", ".heic", ".heif", ".avif", ".webp", ".jxl", ".jpe",  ".jfif",
     ".dng", ".cr2",  ".cr3",  ".crw",  ".nef",  ".nrw",  ".arw", ".srf",  ".sr2",  ".raf",
     ".orf", ".rw2",  ".rwl",  ".pef",  ".srw",  ".x3f",  ".3fr", ".iiq",  ".erf",  ".mrw",
     ".mos", ".kdc",  ".dcr",

@@ -6,7 +6,7 @@
 // The extensions of the photos the program looks for, lower case with their
 // dot, in the order they are tried: the one list that the folder search, the
 // file dialog's filter and the help page take.
-inline constexpr int kPhotoExtensionCount = 41;
+inline constexpr int kPhotoExtensionCount = 39;
 const char* const* PhotoExtensions();
 
 // True when the extension of the path's file name (from its last dot on),

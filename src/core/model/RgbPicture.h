@@ -20,6 +20,13 @@ struct RgbPicture {
     int32_t width = 0;
     int32_t height = 0;
     std::vector<uint8_t> pixels;  // width * height * 3 bytes
+    // The source's opacity, one byte a pixel in the pixels' order, kept only
+    // for an output that stores it (the colour is then the source's own,
+    // not laid on the background); empty: opaque.
+    std::vector<uint8_t> alpha;
+    // The same picture in 16 bits a sample (three a pixel), kept only for an
+    // output that stores them, from a source that has them; empty otherwise.
+    std::vector<uint16_t> deep;
     double xResolution = 0;       // pixels per millimetre; 0 when unknown
     double yResolution = 0;
     PictureMetadata metadata;

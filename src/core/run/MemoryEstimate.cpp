@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "imaging/BmpOutput.h"
+#include "imaging/PictureEncode.h"
 #include "imaging/RawDecode.h"
 #include "imaging/SourceLayout.h"
 #include "model/OptionTables.h"
@@ -34,7 +36,14 @@ uint64_t EstimatePeakBytes(const PhotoJob& job, const TextOverlay& overlay,
     const PhotoSource& source = job.source;
     const OutputPlan& plan = job.plan;
     const uint64_t outWidth = Positive(plan.width), outHeight = Positive(plan.height);
-    const uint64_t surface = outWidth * outHeight * 3;
+    uint64_t surface = outWidth * outHeight * 3;
+    // Kept 16-bit samples sit beside the 8-bit ones, after a pull of both
+    // (12 bytes a pixel at the most); kept alpha after a pull of four
+    // (5 at the most).
+    if (layout.deepSamples && StoresDeepSamples(job.settings))
+        surface *= 4;
+    else if (BmpKeepsAlpha(job.settings))
+        surface = surface * 5 / 3;
 
     const int shrink =
         layout.kind == SourceLayout::Jpeg

@@ -23,7 +23,7 @@ TEST(GatheringPathsTest, PhotoExtensions) {
         {"/p/x.raw", false},      {"/p/IMG.jpg.bak", false}, {"/p/noext", false},
         {"/p/dir.jpg/file", false}, {"/p/.jpg", true},       {"/p/photo.", false},
         {"/p/\xc3\xa9t\xc3\xa9.PNG", true}, {"/p/x.J\xc3\x8bG", false},
-        {"/p/x.svg", false}, {"/p/drawing.emf", false},
+        {"/p/x.svg", false}, {"/p/drawing.emf", false}, {"/p/a.ico", false}, {"/p/a.wmf", false},
         // Judged by the last dot: the first would give ".05.17.jpg" and ".day1.HEIC".
         {"/p/IMG 2009.05.17.jpg", true}, {"/p/trip.day1.HEIC", true}, {"/p/x.webp.txt", false},
         {"/p/phone.Heif", true}, {"/p/a.JFIF", true}, {"/p/a.jpe", true}, {"/p/a.AVIF", true},
@@ -33,10 +33,10 @@ TEST(GatheringPathsTest, PhotoExtensions) {
         EXPECT_EQ(IsPhotoExtension(path), photo) << path;
     for (int i = 0; i < kPhotoExtensionCount; ++i)
         EXPECT_TRUE(IsPhotoExtension(std::string("/p/a") + PhotoExtensions()[i]));
-    // The original table comes first, in its order, but for ".emf": no
-    // loader reads it, so such a file is no photo to offer.
+    // The original table comes first, in its order, but for ".emf", ".ico"
+    // and ".wmf": no loader reads them, so such a file is no photo to offer.
     const Paths original = {".bmp", ".jpg", ".jpeg", ".gif", ".tif", ".tiff",
-                            ".png", ".exif", ".ico", ".wmf", ".dib"};
+                            ".png", ".exif", ".dib"};
     EXPECT_EQ(Paths(PhotoExtensions(), PhotoExtensions() + original.size()), original);
 }
 

@@ -135,4 +135,56 @@ TEST(BmpDepthTest, AdaptivePaletteKeepsThePicturesOwnColours) {
     }
 }
 
+// A transparent source keeps its alpha in the 32-bit choices that store
+// one, turned with the picture; the others lay it on white as before.
+TEST(BmpDepthTest, AlphaOfTheSourceReachesTheArgbChoices) {
+    testsupport::TempDir dir;
+    const std::string source = dir.file("half-clear.png");
+    // Quadrants, their right half (green and yellow) wholly transparent.
+    const vips::VImage opacity = (vips::VImage::xyz(32, 24)[0] < 16).cast(VIPS_FORMAT_UCHAR);
+    Save(Quadrants(32, 24).bandjoin(opacity), source);
+    struct Pixel {
+        int x, y;
+        Rgb colour;
+        int alpha;
+    };
+    const struct {
+        const char* name;
+        int32_t pixelFormat, angle;
+        std::vector<Pixel> pixels;
+    } rows[] = {
+        {"argb", 5, 0, {{1, 1, kRed, 255}, {30, 1, kGreen, 0}, {30, 22, kYellow, 0}}},
+        {"pargb turned half", 6, 180, {{1, 1, kYellow, 0}, {30, 1, kBlue, 255}, {30, 22, kRed, 255}}},
+        {"rgb32 without alpha", 7, 0, {{1, 1, kRed, 0}, {30, 1, kWhite, 0}}},
+        {"24 bits on white", 4, 0, {{1, 1, kRed, -1}, {30, 1, kWhite, -1}}},
+    };
+    for (const auto& row : rows) {
+        PhotoItem photo;
+        photo.strSourcePath = source;
+        photo.strOutputPath = dir.file(std::string(row.name) + ".bmp");
+        photo.m_outputPhotoFormat.nOuptputFormat = kFormatBmp;
+        photo.m_outputPhotoFormat.nOutputWidth = 32;
+        photo.m_outputPhotoFormat.nOutputHeight = 24;
+        photo.m_outputPhotoFormat.iComboPixelFormat = row.pixelFormat;
+        photo.m_outputPhotoFormat.nRotateAngel = row.angle;
+        RecordingPrompter prompter;
+        ASSERT_EQ(testsupport::ConvertListPhoto(photo, {}, prompter).outcome,
+                  PhotoOutcome::Written)
+            << row.name;
+        const std::string bytes = ReadAll(photo.strOutputPath);
+        const uint32_t bytesPerPixel = Le(bytes, 28, 2) / 8, offBits = Le(bytes, 10, 4);
+        const uint32_t stride = (32 * bytesPerPixel + 3) & ~3u;
+        for (const Pixel& p : row.pixels) {
+            const size_t at = offBits + size_t(23 - p.y) * stride + size_t(p.x) * bytesPerPixel;
+            ASSERT_LE(at + bytesPerPixel, bytes.size()) << row.name;
+            const Rgb colour{uint8_t(bytes[at + 2]), uint8_t(bytes[at + 1]), uint8_t(bytes[at])};
+            // A transparent pixel's colour is not shown; an opaque one's is.
+            if (p.alpha != 0)
+                EXPECT_EQ(colour, p.colour) << row.name << " at " << p.x << "," << p.y;
+            if (p.alpha >= 0)
+                EXPECT_EQ(int(uint8_t(bytes[at + 3])), p.alpha) << row.name << " at " << p.x << "," << p.y;
+        }
+    }
+}
+
 }  // namespace
