@@ -5,434 +5,492 @@
     <name>AboutBox</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
 </context>
 <context>
     <name>CDialogPhotoOptions</name>
     <message>
         <source>Photo Output Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options de sortie des photos</translation>
     </message>
     <message>
         <source>O&amp;utput Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Format de so&amp;rtie&#xa0;:</translation>
     </message>
     <message>
         <source>Output Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille de sortie</translation>
     </message>
     <message>
         <source>O&amp;riginal size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille d’&amp;origine</translation>
     </message>
     <message>
         <source>Fixed size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille fixe</translation>
     </message>
     <message>
         <source>Fixed width and height</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur et hauteur fixes</translation>
     </message>
     <message>
         <source>Output &amp;Width:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Largeur de sortie&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Keep aspect ratio with width</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Conserver les proportions d’après la largeur</translation>
     </message>
     <message>
         <source>Ou&amp;tput Height:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hauteur de sortie&#xa0;:</translation>
     </message>
     <message>
         <source>Keep aspect ratio with &amp;Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Conserver les proportions d’après la ha&amp;uteur</translation>
     </message>
     <message>
         <source>Str&amp;etch:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ét&amp;irer&#xa0;:</translation>
     </message>
     <message>
         <source>Hori&amp;zontal:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hori&amp;zontal&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Vertical:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vertical&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Fit within Output Width x Output Height</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tenir dans largeur × hauteur de sortie</translation>
     </message>
     <message>
         <source>Lon&amp;g edge:</source>
-        <translation type="unfinished"></translation>
+        <translation>Grand &amp;côté&#xa0;:</translation>
     </message>
     <message>
         <source>Long edge in pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Grand côté en pixels</translation>
     </message>
     <message>
         <source>pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>pixels</translation>
     </message>
     <message>
         <source>Do &amp;not enlarge</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne &amp;pas agrandir</translation>
     </message>
     <message>
         <source>A photo smaller than the chosen size keeps its own size</source>
-        <translation type="unfinished"></translation>
+        <translation>Une photo plus petite que la taille choisie garde sa propre taille</translation>
     </message>
     <message>
         <source>Format settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages du format</translation>
     </message>
     <message>
         <source>Pi&amp;xel format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Format de pi&amp;xel&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Quality Control:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Qualité&#xa0;:</translation>
     </message>
     <message>
         <source>(Min 1, Max 100)</source>
-        <translation type="unfinished"></translation>
+        <translation>(min. 1, max. 100)</translation>
     </message>
     <message>
         <source>&amp;Lossless</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans &amp;perte</translation>
     </message>
     <message>
         <source>Camera &amp;data (EXIF, XMP, IPTC):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Données de l’appareil (EXIF, XMP, IPTC)&#xa0;:</translation>
     </message>
     <message>
         <source>Ca&amp;mera RAW photos:</source>
-        <translation type="unfinished"></translation>
+        <translation>Photos RA&amp;W de l’appareil&#xa0;:</translation>
     </message>
     <message>
         <source>Rotate b&amp;y angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotati&amp;on</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>90</source>
-        <translation type="unfinished"></translation>
+        <translation>90</translation>
     </message>
     <message>
         <source>180</source>
-        <translation type="unfinished"></translation>
+        <translation>180</translation>
     </message>
     <message>
         <source>270</source>
-        <translation type="unfinished"></translation>
+        <translation>270</translation>
     </message>
     <message>
         <source>Flip</source>
-        <translation type="unfinished"></translation>
+        <translation>Miroir</translation>
     </message>
     <message>
         <source>No flip</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun miroir</translation>
     </message>
     <message>
         <source>Flip horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>Miroir horizontal</translation>
     </message>
     <message>
         <source>Flip vertical</source>
-        <translation type="unfinished"></translation>
+        <translation>Miroir vertical</translation>
     </message>
     <message>
         <source>Colours:</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleurs&#xa0;:</translation>
     </message>
 </context>
 <context>
     <name>FontColorDialog</name>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Police</translation>
     </message>
     <message>
         <source>&amp;Font:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Police&#xa0;:</translation>
     </message>
     <message>
         <source>St&amp;yle:</source>
-        <translation type="unfinished"></translation>
+        <translation>St&amp;yle&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Taille&#xa0;:</translation>
     </message>
     <message>
         <source>Height of the characters in pixels of the output photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur des caractères, en pixels de la photo produite</translation>
     </message>
     <message>
         <source> px</source>
-        <translation type="unfinished"></translation>
+        <translation> px</translation>
     </message>
     <message>
         <source>Effects:</source>
-        <translation type="unfinished"></translation>
+        <translation>Effets&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Underline</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Souligné</translation>
     </message>
     <message>
         <source>Stri&amp;keout</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Barré</translation>
     </message>
     <message>
         <source>&amp;Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Couleur&#xa0;:</translation>
     </message>
     <message>
         <source>Choose the text color</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir la couleur du texte</translation>
     </message>
     <message>
         <source>Sample</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu</translation>
     </message>
     <message>
         <source>AaBbYyZz 123</source>
-        <translation type="unfinished"></translation>
+        <translation>AaBbYyZz 123</translation>
     </message>
 </context>
 <context>
     <name>FrameControls</name>
     <message>
         <source>Frame and finishing</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadrage et finition</translation>
     </message>
     <message>
         <source>&amp;Aspect:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Format&#xa0;:</translation>
     </message>
     <message>
         <source>Cro&amp;p:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Recadrage&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Background:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fond&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Sharpen when reduced:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Netteté après réduction&#xa0;:</translation>
     </message>
     <message>
         <source>As the source</source>
-        <translation type="unfinished"></translation>
+        <translation>Comme l’original</translation>
     </message>
     <message>
         <source> DPI</source>
-        <translation type="unfinished"></translation>
+        <translation> DPI</translation>
     </message>
     <message>
         <source>Resolution:</source>
-        <translation type="unfinished"></translation>
+        <translation>Résolution&#xa0;:</translation>
     </message>
     <message>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Fond</translation>
     </message>
 </context>
 <context>
     <name>MainDialog</name>
     <message>
         <source>Quillmere</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillmere</translation>
     </message>
     <message>
         <source>&amp;Add Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter des photos</translation>
     </message>
     <message>
         <source>&amp;Search photos</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rechercher des photos</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options</translation>
     </message>
     <message>
         <source>&amp;Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Convertir</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aid&amp;e</translation>
     </message>
     <message>
         <source>Total Photos:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de photos&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier</translation>
     </message>
     <message>
         <source>&amp;Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Vers le &amp;haut</translation>
     </message>
     <message>
         <source>&amp;Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Vers le &amp;bas</translation>
     </message>
     <message>
         <source>De&amp;lete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <source>Clea&amp;r</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vider</translation>
     </message>
     <message>
         <source>Output &amp;Folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dossier de sortie&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Parcourir</translation>
     </message>
     <message>
         <source>Add &amp;text to photo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un &amp;texte à la photo&#xa0;:</translation>
     </message>
     <message>
         <source>Position &amp;x, y:</source>
-        <translation type="unfinished"></translation>
+        <translation>Position &amp;x, y&#xa0;:</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>&amp;Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Po&amp;lice</translation>
     </message>
     <message>
         <source>A&amp;nchor:</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ncrage&#xa0;:</translation>
     </message>
     <message>
         <source>Si&amp;ze:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta&amp;ille&#xa0;:</translation>
     </message>
     <message>
         <source>The text&apos;s size as a percentage of the photo&apos;s shorter side; at 0 the font&apos;s own size counts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille du texte en pourcentage du petit côté de la photo&#xa0;; à 0, la taille propre de la police s’applique.</translation>
     </message>
     <message>
         <source>Font size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille de police</translation>
     </message>
     <message>
         <source> % of shorter side</source>
-        <translation type="unfinished"></translation>
+        <translation> % du petit côté</translation>
     </message>
     <message>
         <source>O&amp;pacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Opa&amp;cité&#xa0;:</translation>
     </message>
     <message>
         <source> %</source>
-        <translation type="unfinished"></translation>
+        <translation> %</translation>
     </message>
     <message>
         <source>Batch rena&amp;me prefix:</source>
-        <translation type="unfinished"></translation>
+        <translation>Préfi&amp;xe de renommage&#xa0;:</translation>
     </message>
     <message>
         <source>+Number+Time</source>
-        <translation type="unfinished"></translation>
+        <translation>+Numéro+Date</translation>
     </message>
     <message>
         <source>Date in the names</source>
-        <translation type="unfinished"></translation>
+        <translation>Date dans les noms</translation>
     </message>
     <message>
         <source>Which date the file names carry</source>
-        <translation type="unfinished"></translation>
+        <translation>La date que portent les noms de fichiers</translation>
     </message>
     <message>
         <source>&amp;Not rename</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ne pas renommer</translation>
     </message>
     <message>
         <source>Photos found by Search photos or in a dropped folder keep their sub-folders inside the run folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les photos trouvées par Rechercher des photos ou dans un dossier déposé gardent leurs sous-dossiers dans le dossier de la conversion.</translation>
     </message>
     <message>
         <source>&amp;Keep sub-folders</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Garder les sous-dossiers</translation>
     </message>
     <message>
         <source>&amp;Preset:</source>
-        <translation type="unfinished"></translation>
+        <translation>Préré&amp;glage&#xa0;:</translation>
     </message>
     <message>
         <source>Output settings, naming and text of the preset; the listed photos get its output settings if you agree.</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages de sortie, nommage et texte du préréglage&#xa0;; les photos de la liste reçoivent ses réglages de sortie si vous l’acceptez.</translation>
     </message>
     <message>
         <source>Appl&amp;y</source>
-        <translation type="unfinished"></translation>
+        <translation>Appli&amp;quer</translation>
     </message>
     <message>
         <source>Sa&amp;ve as…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer &amp;sous…</translation>
     </message>
     <message>
         <source>Re&amp;move</source>
-        <translation type="unfinished"></translation>
+        <translation>Reti&amp;rer</translation>
     </message>
     <message>
         <source>%p%</source>
-        <translation type="unfinished"></translation>
+        <translation>%p %</translation>
     </message>
     <message>
         <source>Stops gathering; the photos read so far are added (Esc).</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrête la recherche&#xa0;; les photos déjà lues sont ajoutées (Échap).</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>V&amp;iew log</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le &amp;journal</translation>
     </message>
     <message>
         <source>Save list</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la liste</translation>
     </message>
     <message>
         <source>load list</source>
-        <translation type="unfinished"></translation>
+        <translation>charger la liste</translation>
     </message>
     <message>
         <source>U&amp;pdate</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise à jo&amp;ur</translation>
     </message>
     <message>
         <source>Abou&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>À pr&amp;opos</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+</context>
+<context>
+    <name>OutputSettingsEditor</name>
+    <message numerus="yes">
+        <source>Give the %n photo in the list these settings too?</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Give the %n photos in the list these settings too?</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PhotoSources</name>
+    <message>
+        <source>%1: could not be searched (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Photo Files (%1) (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Any Files (*.*) (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file was left out: not a picture (%1)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were left out: not pictures (%1)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: left out, not a picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select Photo Files...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -440,66 +498,105 @@
     <name>PlacesRow</name>
     <message>
         <source>Name template:</source>
-        <translation type="unfinished"></translation>
+        <translation>Modèle de nom&#xa0;:</translation>
     </message>
     <message>
         <source>prefix naming</source>
-        <translation type="unfinished"></translation>
+        <translation>nommage par préfixe</translation>
     </message>
     <message>
         <source>Names the outputs instead of the prefix: {name} {ext} {n} {n:3} {date} {taken} {taken:%Y-%m-%d} {w} {h} {folder} {preset} {camera}</source>
-        <translation type="unfinished"></translation>
+        <translation>Nomme les fichiers produits à la place du préfixe&#xa0;: {name} {ext} {n} {n:3} {date} {taken} {taken:%Y-%m-%d} {w} {h} {folder} {preset} {camera}</translation>
     </message>
     <message>
         <source>Where the outputs go</source>
-        <translation type="unfinished"></translation>
+        <translation>Destination des fichiers produits</translation>
     </message>
     <message>
         <source>New time-stamped folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau dossier horodaté</translation>
     </message>
     <message>
         <source>Into the output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans le dossier de sortie</translation>
     </message>
     <message>
         <source>Next to each photo, in:</source>
-        <translation type="unfinished"></translation>
+        <translation>À côté de chaque photo, dans&#xa0;:</translation>
     </message>
     <message>
         <source>Folder next to each photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier à côté de chaque photo</translation>
     </message>
     <message>
         <source>The file dates, and the presets whose outputs each photo gets, from one decode</source>
-        <translation type="unfinished"></translation>
+        <translation>Les dates des fichiers, et les préréglages dont chaque photo reçoit une sortie, en un seul décodage</translation>
     </message>
     <message>
         <source>Keep file dates (each output gets its original&apos;s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Conserver les dates des fichiers (chaque sortie reçoit celle de son original)</translation>
     </message>
     <message>
         <source>e.g. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>p. ex. %1</translation>
     </message>
     <message>
         <source>Outputs: one per preset ticked</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorties&#xa0;: une par préréglage coché</translation>
     </message>
     <message>
         <source>No presets saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun préréglage enregistré</translation>
     </message>
     <message>
         <source>&amp;Write: one output</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Écrire&#xa0;: une sortie</translation>
     </message>
     <message>
         <source>&amp;Write: 1 preset</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Écrire&#xa0;: 1 préréglage</translation>
     </message>
     <message>
         <source>&amp;Write: %1 presets</source>
+        <translation>&amp;Écrire&#xa0;: %1 préréglages</translation>
+    </message>
+</context>
+<context>
+    <name>PresetPanel</name>
+    <message>
+        <source>Choose a preset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; was not applied.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; is not stored any more.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A preset name %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; exists. Do you want to replace it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to delete the preset &quot;%1&quot;?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be deleted.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -507,50 +604,50 @@
     <name>RunSummaryDialog</name>
     <message>
         <source>Co&amp;py</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;pier</translation>
     </message>
     <message>
         <source>Show &amp;log</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le &amp;journal</translation>
     </message>
     <message>
         <source>Convert the &amp;rest</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir le &amp;reste</translation>
     </message>
 </context>
 <context>
     <name>WatermarkPanel</name>
     <message>
         <source>&amp;Watermark:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Filigrane&#xa0;:</translation>
     </message>
     <message>
         <source>No picture: type a path or choose a logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune image&#xa0;: saisissez un chemin ou choisissez un logo</translation>
     </message>
     <message>
         <source>Lo&amp;go...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo&amp;go...</translation>
     </message>
     <message>
         <source>Si&amp;ze:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tai&amp;lle&#xa0;:</translation>
     </message>
     <message>
         <source>O&amp;pacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>O&amp;pacité&#xa0;:</translation>
     </message>
     <message>
         <source>Margi&amp;n:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mar&amp;ge&#xa0;:</translation>
     </message>
     <message>
         <source>Watermark</source>
-        <translation type="unfinished"></translation>
+        <translation>Filigrane</translation>
     </message>
     <message>
         <source>Pictures (*.png *.webp *.svg *.jpg *.jpeg *.tif *.tiff *.gif);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Images (*.png *.webp *.svg *.jpg *.jpeg *.tif *.tiff *.gif);;Tous les fichiers (*)</translation>
     </message>
 </context>
 </TS>
