@@ -440,58 +440,58 @@
     <name>OutputSettingsEditor</name>
     <message numerus="yes">
         <source>Give the %n photo in the list these settings too?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Appliquer aussi ces réglages à la photo de la liste&#xa0;?</numerusform>
+            <numerusform>Appliquer aussi ces réglages aux %n photos de la liste&#xa0;?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Give the %n photos in the list these settings too?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Appliquer aussi ces réglages à la photo de la liste&#xa0;?</numerusform>
+            <numerusform>Appliquer aussi ces réglages aux %n photos de la liste&#xa0;?</numerusform>
         </translation>
     </message>
     <message>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Question</translation>
     </message>
 </context>
 <context>
     <name>PhotoSources</name>
     <message>
         <source>%1: could not be searched (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: recherche impossible (%2)</translation>
     </message>
     <message>
         <source>Photo Files (%1) (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers photo (%1) (%2)</translation>
     </message>
     <message>
         <source>Any Files (*.*) (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers (*.*) (*)</translation>
     </message>
     <message numerus="yes">
         <source>%n file was left out: not a picture (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n fichier ignoré&#xa0;: ce n’est pas une image (%1)</numerusform>
+            <numerusform>%n fichiers ignorés&#xa0;: ce ne sont pas des images (%1)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n files were left out: not pictures (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n fichier ignoré&#xa0;: ce n’est pas une image (%1)</numerusform>
+            <numerusform>%n fichiers ignorés&#xa0;: ce ne sont pas des images (%1)</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: left out, not a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: ignoré, ce n’est pas une image</translation>
     </message>
     <message>
         <source>Select Photo Files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionner des fichiers photo...</translation>
     </message>
 </context>
 <context>
@@ -565,39 +565,39 @@
     <name>PresetPanel</name>
     <message>
         <source>Choose a preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez un préréglage</translation>
     </message>
     <message>
         <source>The preset &quot;%1&quot; was not applied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le préréglage «&#xa0;%1&#xa0;» n’a pas été appliqué.</translation>
     </message>
     <message>
         <source>The preset &quot;%1&quot; is not stored any more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le préréglage «&#xa0;%1&#xa0;» n’est plus enregistré.</translation>
     </message>
     <message>
         <source>A preset name %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nom de préréglage %1.</translation>
     </message>
     <message>
         <source>The preset &quot;%1&quot; exists. Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le préréglage «&#xa0;%1&#xa0;» existe déjà. Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Question</translation>
     </message>
     <message>
         <source>The preset &quot;%1&quot; could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le préréglage «&#xa0;%1&#xa0;» n’a pas pu être enregistré.</translation>
     </message>
     <message>
         <source>Do you want to delete the preset &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous supprimer le préréglage «&#xa0;%1&#xa0;»&#xa0;?</translation>
     </message>
     <message>
         <source>The preset &quot;%1&quot; could not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le préréglage «&#xa0;%1&#xa0;» n’a pas pu être supprimé.</translation>
     </message>
 </context>
 <context>

@@ -440,58 +440,58 @@
     <name>OutputSettingsEditor</name>
     <message numerus="yes">
         <source>Give the %n photo in the list these settings too?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Applicare queste impostazioni anche alla foto dell’elenco?</numerusform>
+            <numerusform>Applicare queste impostazioni anche alle %n foto dell’elenco?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Give the %n photos in the list these settings too?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Applicare queste impostazioni anche alla foto dell’elenco?</numerusform>
+            <numerusform>Applicare queste impostazioni anche alle %n foto dell’elenco?</numerusform>
         </translation>
     </message>
     <message>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Domanda</translation>
     </message>
 </context>
 <context>
     <name>PhotoSources</name>
     <message>
         <source>%1: could not be searched (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: impossibile eseguire la ricerca (%2)</translation>
     </message>
     <message>
         <source>Photo Files (%1) (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>File di foto (%1) (%2)</translation>
     </message>
     <message>
         <source>Any Files (*.*) (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti i file (*.*) (*)</translation>
     </message>
     <message numerus="yes">
         <source>%n file was left out: not a picture (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n file escluso: non è un’immagine (%1)</numerusform>
+            <numerusform>%n file esclusi: non sono immagini (%1)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n files were left out: not pictures (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n file escluso: non è un’immagine (%1)</numerusform>
+            <numerusform>%n file esclusi: non sono immagini (%1)</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: left out, not a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: escluso, non è un’immagine</translation>
     </message>
     <message>
         <source>Select Photo Files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona file di foto...</translation>
     </message>
 </context>
 <context>
@@ -565,39 +565,39 @@
     <name>PresetPanel</name>
     <message>
         <source>Choose a preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli un preset</translation>
     </message>
     <message>
         <source>The preset &quot;%1&quot; was not applied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il preset «%1» non è stato applicato.</translation>
     </message>
     <message>
         <source>The preset &quot;%1&quot; is not stored any more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il preset «%1» non è più salvato.</translation>
     </message>
     <message>
         <source>A preset name %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il nome di un preset %1.</translation>
     </message>
     <message>
         <source>The preset &quot;%1&quot; exists. Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Il preset «%1» esiste già. Vuoi sostituirlo?</translation>
     </message>
     <message>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Domanda</translation>
     </message>
     <message>
         <source>The preset &quot;%1&quot; could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare il preset «%1».</translation>
     </message>
     <message>
         <source>Do you want to delete the preset &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuoi eliminare il preset «%1»?</translation>
     </message>
     <message>
         <source>The preset &quot;%1&quot; could not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile eliminare il preset «%1».</translation>
     </message>
 </context>
 <context>
