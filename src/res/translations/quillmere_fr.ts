@@ -441,14 +441,14 @@
     <message numerus="yes">
         <source>Give the %n photo in the list these settings too?</source>
         <translation>
-            <numerusform>Appliquer aussi ces réglages à la photo de la liste&#xa0;?</numerusform>
+            <numerusform>Appliquer aussi ces réglages à %n photo de la liste&#xa0;?</numerusform>
             <numerusform>Appliquer aussi ces réglages aux %n photos de la liste&#xa0;?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Give the %n photos in the list these settings too?</source>
         <translation>
-            <numerusform>Appliquer aussi ces réglages à la photo de la liste&#xa0;?</numerusform>
+            <numerusform>Appliquer aussi ces réglages à %n photo de la liste&#xa0;?</numerusform>
             <numerusform>Appliquer aussi ces réglages aux %n photos de la liste&#xa0;?</numerusform>
         </translation>
     </message>

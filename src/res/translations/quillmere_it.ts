@@ -441,14 +441,14 @@
     <message numerus="yes">
         <source>Give the %n photo in the list these settings too?</source>
         <translation>
-            <numerusform>Applicare queste impostazioni anche alla foto dell’elenco?</numerusform>
+            <numerusform>Applicare queste impostazioni anche a %n foto dell’elenco?</numerusform>
             <numerusform>Applicare queste impostazioni anche alle %n foto dell’elenco?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Give the %n photos in the list these settings too?</source>
         <translation>
-            <numerusform>Applicare queste impostazioni anche alla foto dell’elenco?</numerusform>
+            <numerusform>Applicare queste impostazioni anche a %n foto dell’elenco?</numerusform>
             <numerusform>Applicare queste impostazioni anche alle %n foto dell’elenco?</numerusform>
         </translation>
     </message>
