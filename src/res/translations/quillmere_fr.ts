@@ -156,6 +156,17 @@
     </message>
 </context>
 <context>
+    <name>DestinationPanel</name>
+    <message>
+        <source>The preset could not be read.</source>
+        <translation>Le préréglage n’a pas pu être lu.</translation>
+    </message>
+    <message>
+        <source>it is no longer stored</source>
+        <translation>il n’est plus enregistré</translation>
+    </message>
+</context>
+<context>
     <name>FontColorDialog</name>
     <message>
         <source>Font</source>
@@ -247,6 +258,40 @@
     <message>
         <source>Background</source>
         <translation>Fond</translation>
+    </message>
+</context>
+<context>
+    <name>GatherTask</name>
+    <message>
+        <source>Reading photos...</source>
+        <translation>Lecture des photos...</translation>
+    </message>
+    <message>
+        <source>Searching folders: %1 photo files found in %2 folders</source>
+        <translation>Recherche dans les dossiers&#xa0;: %1 fichiers photo trouvés dans %2 dossiers</translation>
+    </message>
+    <message>
+        <source>Reading photos: %1 of %2</source>
+        <translation>Lecture des photos&#xa0;: %1 sur %2</translation>
+    </message>
+</context>
+<context>
+    <name>ListHistory</name>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Annuler %1</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rétablir %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
     </message>
 </context>
 <context>
@@ -435,6 +480,310 @@
         <source>E&amp;xit</source>
         <translation>&amp;Quitter</translation>
     </message>
+    <message>
+        <source>Details</source>
+        <translation>Détails</translation>
+    </message>
+    <message>
+        <source>These files were left out because they are not pictures:</source>
+        <translation>Ces fichiers ont été ignorés, car ce ne sont pas des images&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>la modification des réglages</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>le déplacement vers le haut</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>le déplacement vers le bas</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>la suppression</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>le vidage de la liste</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>l’application du préréglage</translation>
+    </message>
+    <message>
+        <source>Stop the conversion and quit?</source>
+        <translation>Arrêter la conversion et quitter&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Stop and quit</source>
+        <translation>Arrêter et quitter</translation>
+    </message>
+    <message numerus="yes">
+        <source>The list of %n photo is not kept. Do you want to quit?</source>
+        <translation>
+            <numerusform>La liste de %n photo ne sera pas conservée. Voulez-vous quitter&#xa0;?</numerusform>
+            <numerusform>La liste de %n photos ne sera pas conservée. Voulez-vous quitter&#xa0;?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The list of %n photos is not kept. Do you want to quit?</source>
+        <translation>
+            <numerusform>La liste de %n photo ne sera pas conservée. Voulez-vous quitter&#xa0;?</numerusform>
+            <numerusform>La liste de %n photos ne sera pas conservée. Voulez-vous quitter&#xa0;?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+</context>
+<context>
+    <name>MainDialogHooks</name>
+    <message>
+        <source>The desktop has no program that opens %1.</source>
+        <translation>Le bureau n’a aucun programme pour ouvrir %1.</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Erreur inconnue</translation>
+    </message>
+    <message>
+        <source>Save preset</source>
+        <translation>Enregistrer le préréglage</translation>
+    </message>
+    <message>
+        <source>Preset &amp;name:</source>
+        <translation>&amp;Nom du préréglage&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Mise à jour</translation>
+    </message>
+</context>
+<context>
+    <name>OptionTables</name>
+    <message>
+        <source>Same as the source</source>
+        <translation>Identique à l’original</translation>
+    </message>
+    <message>
+        <source>1 bit Indexed</source>
+        <translation>1 bit indexé</translation>
+    </message>
+    <message>
+        <source>4 bits Indexed</source>
+        <translation>4 bits indexé</translation>
+    </message>
+    <message>
+        <source>8 bits Indexed</source>
+        <translation>8 bits indexé</translation>
+    </message>
+    <message>
+        <source>16 bits RGB565</source>
+        <translation>16 bits RGB565</translation>
+    </message>
+    <message>
+        <source>24 bits RGB</source>
+        <translation>24 bits RGB</translation>
+    </message>
+    <message>
+        <source>32 bits ARGB</source>
+        <translation>32 bits ARGB</translation>
+    </message>
+    <message>
+        <source>32 bits PARGB</source>
+        <translation>32 bits PARGB</translation>
+    </message>
+    <message>
+        <source>32 bits RGB</source>
+        <translation>32 bits RGB</translation>
+    </message>
+    <message>
+        <source>64 bits ARGB</source>
+        <translation>64 bits ARGB</translation>
+    </message>
+    <message>
+        <source>64 bits PARGB</source>
+        <translation>64 bits PARGB</translation>
+    </message>
+    <message>
+        <source>Original size</source>
+        <translation>Taille d’origine</translation>
+    </message>
+    <message>
+        <source>Stretch:</source>
+        <translation>Étirer&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Fit within Output Width x Output Height</source>
+        <translation>Tenir dans largeur × hauteur de sortie</translation>
+    </message>
+    <message>
+        <source>Long edge:</source>
+        <translation>Grand côté&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Fill Output Width x Output Height, cropped</source>
+        <translation>Remplir largeur × hauteur de sortie, avec recadrage</translation>
+    </message>
+    <message>
+        <source>Pad to Output Width x Output Height</source>
+        <translation>Inscrire dans largeur × hauteur de sortie, avec marges</translation>
+    </message>
+    <message>
+        <source>No flip</source>
+        <translation>Aucun miroir</translation>
+    </message>
+    <message>
+        <source>Flip horizontal</source>
+        <translation>Miroir horizontal</translation>
+    </message>
+    <message>
+        <source>Flip vertical</source>
+        <translation>Miroir vertical</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>All but the location</source>
+        <translation>Toutes sauf la localisation</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Toutes</translation>
+    </message>
+    <message>
+        <source>Smart</source>
+        <translation>Intelligent</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Légère</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Moyenne</translation>
+    </message>
+    <message>
+        <source>Strong</source>
+        <translation>Forte</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatique</translation>
+    </message>
+    <message>
+        <source>Halved colour resolution below quality 90, full from 90 up.</source>
+        <translation>Résolution des couleurs réduite de moitié sous la qualité 90, complète à partir de 90.</translation>
+    </message>
+    <message>
+        <source>Colour at half resolution: smaller files.</source>
+        <translation>Couleurs à demi-résolution&#xa0;: fichiers plus petits.</translation>
+    </message>
+    <message>
+        <source>Colour at full resolution: sharper red edges.</source>
+        <translation>Couleurs en pleine résolution&#xa0;: bords rouges plus nets.</translation>
+    </message>
+    <message>
+        <source>Standard colours</source>
+        <translation>Couleurs standard</translation>
+    </message>
+    <message>
+        <source>The standard 16 or 256 colours, the same for every photo.</source>
+        <translation>Les 16 ou 256 couleurs standard, les mêmes pour toutes les photos.</translation>
+    </message>
+    <message>
+        <source>Colours of the photo</source>
+        <translation>Couleurs de la photo</translation>
+    </message>
+    <message>
+        <source>The 16 or 256 colours that best match each photo, found by an octree.</source>
+        <translation>Les 16 ou 256 couleurs les plus fidèles à chaque photo, trouvées par un octree.</translation>
+    </message>
+    <message>
+        <source>File date</source>
+        <translation>Date du fichier</translation>
+    </message>
+    <message>
+        <source>Date taken</source>
+        <translation>Date de prise de vue</translation>
+    </message>
+    <message>
+        <source>Top left</source>
+        <translation>En haut à gauche</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>En haut</translation>
+    </message>
+    <message>
+        <source>Top right</source>
+        <translation>En haut à droite</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>À gauche</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Au centre</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>À droite</translation>
+    </message>
+    <message>
+        <source>Bottom left</source>
+        <translation>En bas à gauche</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>En bas</translation>
+    </message>
+    <message>
+        <source>Bottom right</source>
+        <translation>En bas à droite</translation>
+    </message>
+    <message>
+        <source>No outline</source>
+        <translation>Sans contour</translation>
+    </message>
+    <message>
+        <source>Outline</source>
+        <translation>Contour</translation>
+    </message>
+    <message>
+        <source>Shadow</source>
+        <translation>Ombre</translation>
+    </message>
+    <message>
+        <source>The camera&apos;s own preview when it is at least the output size, else the sensor at half size when that is, else the whole sensor.</source>
+        <translation>L’aperçu intégré de l’appareil s’il atteint au moins la taille de sortie, sinon le capteur en demi-taille s’il l’atteint, sinon le capteur entier.</translation>
+    </message>
+    <message>
+        <source>Camera preview</source>
+        <translation>Aperçu de l’appareil</translation>
+    </message>
+    <message>
+        <source>The preview the camera embedded in the file: fastest; a file without one fails.</source>
+        <translation>L’aperçu que l’appareil a intégré au fichier&#xa0;: le plus rapide&#xa0;; un fichier qui n’en contient pas échoue.</translation>
+    </message>
+    <message>
+        <source>Full develop</source>
+        <translation>Développement complet</translation>
+    </message>
+    <message>
+        <source>Always the whole sensor, demosaicked: slowest, the most detail.</source>
+        <translation>Toujours le capteur entier, dématricé&#xa0;: le plus lent, le plus détaillé.</translation>
+    </message>
 </context>
 <context>
     <name>OutputSettingsEditor</name>
@@ -455,6 +804,87 @@
     <message>
         <source>Question</source>
         <translation>Question</translation>
+    </message>
+</context>
+<context>
+    <name>OverlayPanel</name>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Veuillez saisir un nombre entier.</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoListModel</name>
+    <message>
+        <source>Waiting</source>
+        <translation>En attente</translation>
+    </message>
+    <message>
+        <source>Converting</source>
+        <translation>Conversion en cours</translation>
+    </message>
+    <message>
+        <source>Converted</source>
+        <translation>Convertie</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Ignorée</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Échec</translation>
+    </message>
+    <message>
+        <source>Not converted</source>
+        <translation>Non convertie</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Nom du fichier</translation>
+    </message>
+    <message>
+        <source>Width * Height</source>
+        <translation>Largeur * Hauteur</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Output Width * Height</source>
+        <translation>Largeur * Hauteur de sortie</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Rotation</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Dossier</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoListPanel</name>
+    <message>
+        <source>Total photos: %1</source>
+        <translation>Nombre de photos&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation>le tri</translation>
+    </message>
+    <message>
+        <source>Please select items!</source>
+        <translation>Veuillez sélectionner des éléments&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -601,6 +1031,55 @@
     </message>
 </context>
 <context>
+    <name>RunPanel</name>
+    <message numerus="yes">
+        <source>%1 photo</source>
+        <translation>
+            <numerusform>%1 photo</numerusform>
+            <numerusform>%1 photos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 photos</source>
+        <translation>
+            <numerusform>%1 photo</numerusform>
+            <numerusform>%1 photos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Conversion started: %1, %2; %3</source>
+        <translation>Conversion lancée&#xa0;: %1, %2&#xa0;; %3</translation>
+    </message>
+    <message>
+        <source>Converting the rest: %1 into %2</source>
+        <translation>Conversion du reste&#xa0;: %1 dans %2</translation>
+    </message>
+    <message>
+        <source>Replaced %1</source>
+        <translation>%1 remplacé</translation>
+    </message>
+    <message>
+        <source>Stopped: the window was closed during the conversion</source>
+        <translation>Arrêt&#xa0;: la fenêtre a été fermée pendant la conversion</translation>
+    </message>
+    <message>
+        <source>Do you want to open the output folder?</source>
+        <translation>Voulez-vous ouvrir le dossier de sortie&#xa0;?</translation>
+    </message>
+    <message>
+        <source>The conversion is done. %1</source>
+        <translation>La conversion est terminée. %1</translation>
+    </message>
+    <message>
+        <source>There is not log file now!</source>
+        <translation>Il n’y a pas encore de fichier journal&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+</context>
+<context>
     <name>RunSummaryDialog</name>
     <message>
         <source>Co&amp;py</source>
@@ -648,6 +1127,149 @@
     <message>
         <source>Pictures (*.png *.webp *.svg *.jpg *.jpeg *.tif *.tiff *.gif);;All files (*)</source>
         <translation>Images (*.png *.webp *.svg *.jpg *.jpeg *.tif *.tiff *.gif);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>The watermark could not be read.</source>
+        <translation>Le filigrane n’a pas pu être lu.</translation>
+    </message>
+</context>
+<context>
+    <name>WindowActions</name>
+    <message>
+        <source>Add photo files to the list</source>
+        <translation>Ajouter des fichiers photo à la liste</translation>
+    </message>
+    <message>
+        <source>Add every photo in a folder and its subfolders to the list</source>
+        <translation>Ajouter à la liste toutes les photos d’un dossier et de ses sous-dossiers</translation>
+    </message>
+    <message>
+        <source>Output settings for photos added from now on</source>
+        <translation>Réglages de sortie des photos ajoutées désormais</translation>
+    </message>
+    <message>
+        <source>Convert every photo in the list into a new folder inside the output folder</source>
+        <translation>Convertir toutes les photos de la liste dans un nouveau dossier à l’intérieur du dossier de sortie</translation>
+    </message>
+    <message>
+        <source>Show the program&apos;s help</source>
+        <translation>Afficher l’aide du programme</translation>
+    </message>
+    <message>
+        <source>Output settings of the selected photos</source>
+        <translation>Réglages de sortie des photos sélectionnées</translation>
+    </message>
+    <message>
+        <source>Move the selected photos up the list</source>
+        <translation>Monter les photos sélectionnées dans la liste</translation>
+    </message>
+    <message>
+        <source>Move the selected photos down the list</source>
+        <translation>Descendre les photos sélectionnées dans la liste</translation>
+    </message>
+    <message>
+        <source>Remove the selected photos from the list</source>
+        <translation>Retirer les photos sélectionnées de la liste</translation>
+    </message>
+    <message>
+        <source>Remove every photo from the list</source>
+        <translation>Retirer toutes les photos de la liste</translation>
+    </message>
+    <message>
+        <source>Sort the list by a column</source>
+        <translation>Trier la liste selon une colonne</translation>
+    </message>
+    <message>
+        <source>Select every photo in the list</source>
+        <translation>Sélectionner toutes les photos de la liste</translation>
+    </message>
+    <message>
+        <source>Choose the folder the converted photos go to</source>
+        <translation>Choisir le dossier qui reçoit les photos converties</translation>
+    </message>
+    <message>
+        <source>Font and colour of the text added to photos</source>
+        <translation>Police et couleur du texte ajouté aux photos</translation>
+    </message>
+    <message>
+        <source>Use the settings of the chosen preset</source>
+        <translation>Utiliser les réglages du préréglage choisi</translation>
+    </message>
+    <message>
+        <source>Keep the current settings as a preset</source>
+        <translation>Enregistrer les réglages actuels comme préréglage</translation>
+    </message>
+    <message>
+        <source>Remove the chosen preset</source>
+        <translation>Supprimer le préréglage choisi</translation>
+    </message>
+    <message>
+        <source>Open the activity log</source>
+        <translation>Ouvrir le journal d’activité</translation>
+    </message>
+    <message>
+        <source>Which version is installed and where updates come from</source>
+        <translation>La version installée et la provenance des mises à jour</translation>
+    </message>
+    <message>
+        <source>The program&apos;s version and licence</source>
+        <translation>La version et la licence du programme</translation>
+    </message>
+    <message>
+        <source>Quit the program</source>
+        <translation>Quitter le programme</translation>
+    </message>
+    <message>
+        <source>Undo the last change to the list</source>
+        <translation>Annuler la dernière modification de la liste</translation>
+    </message>
+    <message>
+        <source>Redo the change just undone</source>
+        <translation>Rétablir la modification qui vient d’être annulée</translation>
+    </message>
+    <message>
+        <source>Select &amp;all</source>
+        <translation>&amp;Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation>Trier</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Édition</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Affichage</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Conversion</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Arrêter</translation>
+    </message>
+    <message>
+        <source>&amp;Convert</source>
+        <translation>&amp;Convertir</translation>
     </message>
 </context>
 </TS>

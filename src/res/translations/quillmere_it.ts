@@ -156,6 +156,17 @@
     </message>
 </context>
 <context>
+    <name>DestinationPanel</name>
+    <message>
+        <source>The preset could not be read.</source>
+        <translation>Impossibile leggere il preset.</translation>
+    </message>
+    <message>
+        <source>it is no longer stored</source>
+        <translation>non è più salvato</translation>
+    </message>
+</context>
+<context>
     <name>FontColorDialog</name>
     <message>
         <source>Font</source>
@@ -247,6 +258,40 @@
     <message>
         <source>Background</source>
         <translation>Sfondo</translation>
+    </message>
+</context>
+<context>
+    <name>GatherTask</name>
+    <message>
+        <source>Reading photos...</source>
+        <translation>Lettura delle foto...</translation>
+    </message>
+    <message>
+        <source>Searching folders: %1 photo files found in %2 folders</source>
+        <translation>Ricerca nelle cartelle: %1 file di foto trovati in %2 cartelle</translation>
+    </message>
+    <message>
+        <source>Reading photos: %1 of %2</source>
+        <translation>Lettura delle foto: %1 di %2</translation>
+    </message>
+</context>
+<context>
+    <name>ListHistory</name>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Annulla %1</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Ripeti %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Ripeti</translation>
     </message>
 </context>
 <context>
@@ -435,6 +480,310 @@
         <source>E&amp;xit</source>
         <translation>&amp;Esci</translation>
     </message>
+    <message>
+        <source>Details</source>
+        <translation>Dettagli</translation>
+    </message>
+    <message>
+        <source>These files were left out because they are not pictures:</source>
+        <translation>Questi file sono stati esclusi perché non sono immagini:</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avviso</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>modifica delle impostazioni</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>spostamento in su</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>spostamento in giù</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>eliminazione</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>svuotamento dell’elenco</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>applicazione del preset</translation>
+    </message>
+    <message>
+        <source>Stop the conversion and quit?</source>
+        <translation>Interrompere la conversione e uscire?</translation>
+    </message>
+    <message>
+        <source>Stop and quit</source>
+        <translation>Interrompi ed esci</translation>
+    </message>
+    <message numerus="yes">
+        <source>The list of %n photo is not kept. Do you want to quit?</source>
+        <translation>
+            <numerusform>L’elenco di %n foto non verrà conservato. Vuoi uscire?</numerusform>
+            <numerusform>L’elenco di %n foto non verrà conservato. Vuoi uscire?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The list of %n photos is not kept. Do you want to quit?</source>
+        <translation>
+            <numerusform>L’elenco di %n foto non verrà conservato. Vuoi uscire?</numerusform>
+            <numerusform>L’elenco di %n foto non verrà conservato. Vuoi uscire?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Esci</translation>
+    </message>
+</context>
+<context>
+    <name>MainDialogHooks</name>
+    <message>
+        <source>The desktop has no program that opens %1.</source>
+        <translation>Il desktop non ha alcun programma che apra %1.</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Errore sconosciuto</translation>
+    </message>
+    <message>
+        <source>Save preset</source>
+        <translation>Salva preset</translation>
+    </message>
+    <message>
+        <source>Preset &amp;name:</source>
+        <translation>&amp;Nome del preset:</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Aggiornamenti</translation>
+    </message>
+</context>
+<context>
+    <name>OptionTables</name>
+    <message>
+        <source>Same as the source</source>
+        <translation>Uguale all’originale</translation>
+    </message>
+    <message>
+        <source>1 bit Indexed</source>
+        <translation>1 bit indicizzato</translation>
+    </message>
+    <message>
+        <source>4 bits Indexed</source>
+        <translation>4 bit indicizzato</translation>
+    </message>
+    <message>
+        <source>8 bits Indexed</source>
+        <translation>8 bit indicizzato</translation>
+    </message>
+    <message>
+        <source>16 bits RGB565</source>
+        <translation>16 bit RGB565</translation>
+    </message>
+    <message>
+        <source>24 bits RGB</source>
+        <translation>24 bit RGB</translation>
+    </message>
+    <message>
+        <source>32 bits ARGB</source>
+        <translation>32 bit ARGB</translation>
+    </message>
+    <message>
+        <source>32 bits PARGB</source>
+        <translation>32 bit PARGB</translation>
+    </message>
+    <message>
+        <source>32 bits RGB</source>
+        <translation>32 bit RGB</translation>
+    </message>
+    <message>
+        <source>64 bits ARGB</source>
+        <translation>64 bit ARGB</translation>
+    </message>
+    <message>
+        <source>64 bits PARGB</source>
+        <translation>64 bit PARGB</translation>
+    </message>
+    <message>
+        <source>Original size</source>
+        <translation>Dimensioni originali</translation>
+    </message>
+    <message>
+        <source>Stretch:</source>
+        <translation>Scala:</translation>
+    </message>
+    <message>
+        <source>Fit within Output Width x Output Height</source>
+        <translation>Adatta entro larghezza × altezza di uscita</translation>
+    </message>
+    <message>
+        <source>Long edge:</source>
+        <translation>Lato lungo:</translation>
+    </message>
+    <message>
+        <source>Fill Output Width x Output Height, cropped</source>
+        <translation>Riempi larghezza × altezza di uscita, con ritaglio</translation>
+    </message>
+    <message>
+        <source>Pad to Output Width x Output Height</source>
+        <translation>Inserisci in larghezza × altezza di uscita, con bordi</translation>
+    </message>
+    <message>
+        <source>No flip</source>
+        <translation>Nessun riflesso</translation>
+    </message>
+    <message>
+        <source>Flip horizontal</source>
+        <translation>Rifletti in orizzontale</translation>
+    </message>
+    <message>
+        <source>Flip vertical</source>
+        <translation>Rifletti in verticale</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuno</translation>
+    </message>
+    <message>
+        <source>All but the location</source>
+        <translation>Tutti tranne la posizione</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Tutti</translation>
+    </message>
+    <message>
+        <source>Smart</source>
+        <translation>Intelligente</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Leggera</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Media</translation>
+    </message>
+    <message>
+        <source>Strong</source>
+        <translation>Forte</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatico</translation>
+    </message>
+    <message>
+        <source>Halved colour resolution below quality 90, full from 90 up.</source>
+        <translation>Risoluzione del colore dimezzata sotto la qualità 90, piena da 90 in su.</translation>
+    </message>
+    <message>
+        <source>Colour at half resolution: smaller files.</source>
+        <translation>Colore a metà risoluzione: file più piccoli.</translation>
+    </message>
+    <message>
+        <source>Colour at full resolution: sharper red edges.</source>
+        <translation>Colore a piena risoluzione: bordi rossi più nitidi.</translation>
+    </message>
+    <message>
+        <source>Standard colours</source>
+        <translation>Colori standard</translation>
+    </message>
+    <message>
+        <source>The standard 16 or 256 colours, the same for every photo.</source>
+        <translation>I 16 o 256 colori standard, gli stessi per ogni foto.</translation>
+    </message>
+    <message>
+        <source>Colours of the photo</source>
+        <translation>Colori della foto</translation>
+    </message>
+    <message>
+        <source>The 16 or 256 colours that best match each photo, found by an octree.</source>
+        <translation>I 16 o 256 colori più fedeli a ogni foto, trovati con un octree.</translation>
+    </message>
+    <message>
+        <source>File date</source>
+        <translation>Data del file</translation>
+    </message>
+    <message>
+        <source>Date taken</source>
+        <translation>Data di scatto</translation>
+    </message>
+    <message>
+        <source>Top left</source>
+        <translation>In alto a sinistra</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>In alto</translation>
+    </message>
+    <message>
+        <source>Top right</source>
+        <translation>In alto a destra</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>A sinistra</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Al centro</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>A destra</translation>
+    </message>
+    <message>
+        <source>Bottom left</source>
+        <translation>In basso a sinistra</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>In basso</translation>
+    </message>
+    <message>
+        <source>Bottom right</source>
+        <translation>In basso a destra</translation>
+    </message>
+    <message>
+        <source>No outline</source>
+        <translation>Senza contorno</translation>
+    </message>
+    <message>
+        <source>Outline</source>
+        <translation>Contorno</translation>
+    </message>
+    <message>
+        <source>Shadow</source>
+        <translation>Ombra</translation>
+    </message>
+    <message>
+        <source>The camera&apos;s own preview when it is at least the output size, else the sensor at half size when that is, else the whole sensor.</source>
+        <translation>L’anteprima della fotocamera se raggiunge almeno le dimensioni di uscita, altrimenti il sensore a metà dimensione se le raggiunge, altrimenti il sensore intero.</translation>
+    </message>
+    <message>
+        <source>Camera preview</source>
+        <translation>Anteprima della fotocamera</translation>
+    </message>
+    <message>
+        <source>The preview the camera embedded in the file: fastest; a file without one fails.</source>
+        <translation>L’anteprima che la fotocamera ha incorporato nel file: la più rapida; un file che non ne contiene non viene convertito.</translation>
+    </message>
+    <message>
+        <source>Full develop</source>
+        <translation>Sviluppo completo</translation>
+    </message>
+    <message>
+        <source>Always the whole sensor, demosaicked: slowest, the most detail.</source>
+        <translation>Sempre il sensore intero, con demosaicizzazione: il più lento, il massimo dettaglio.</translation>
+    </message>
 </context>
 <context>
     <name>OutputSettingsEditor</name>
@@ -455,6 +804,87 @@
     <message>
         <source>Question</source>
         <translation>Domanda</translation>
+    </message>
+</context>
+<context>
+    <name>OverlayPanel</name>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Inserisci un numero intero.</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoListModel</name>
+    <message>
+        <source>Waiting</source>
+        <translation>In attesa</translation>
+    </message>
+    <message>
+        <source>Converting</source>
+        <translation>In conversione</translation>
+    </message>
+    <message>
+        <source>Converted</source>
+        <translation>Convertita</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Saltata</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Non riuscita</translation>
+    </message>
+    <message>
+        <source>Not converted</source>
+        <translation>Non convertita</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Nome file</translation>
+    </message>
+    <message>
+        <source>Width * Height</source>
+        <translation>Larghezza * Altezza</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Output Width * Height</source>
+        <translation>Larghezza * Altezza di uscita</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Rotazione</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Formato</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Cartella</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stato</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoListPanel</name>
+    <message>
+        <source>Total photos: %1</source>
+        <translation>Foto totali: %1</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation>ordinamento</translation>
+    </message>
+    <message>
+        <source>Please select items!</source>
+        <translation>Seleziona degli elementi!</translation>
     </message>
 </context>
 <context>
@@ -601,6 +1031,55 @@
     </message>
 </context>
 <context>
+    <name>RunPanel</name>
+    <message numerus="yes">
+        <source>%1 photo</source>
+        <translation>
+            <numerusform>%1 foto</numerusform>
+            <numerusform>%1 foto</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 photos</source>
+        <translation>
+            <numerusform>%1 foto</numerusform>
+            <numerusform>%1 foto</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Conversion started: %1, %2; %3</source>
+        <translation>Conversione avviata: %1, %2; %3</translation>
+    </message>
+    <message>
+        <source>Converting the rest: %1 into %2</source>
+        <translation>Conversione del resto: %1 in %2</translation>
+    </message>
+    <message>
+        <source>Replaced %1</source>
+        <translation>Sostituito %1</translation>
+    </message>
+    <message>
+        <source>Stopped: the window was closed during the conversion</source>
+        <translation>Interrotta: la finestra è stata chiusa durante la conversione</translation>
+    </message>
+    <message>
+        <source>Do you want to open the output folder?</source>
+        <translation>Vuoi aprire la cartella di uscita?</translation>
+    </message>
+    <message>
+        <source>The conversion is done. %1</source>
+        <translation>La conversione è terminata. %1</translation>
+    </message>
+    <message>
+        <source>There is not log file now!</source>
+        <translation>Non c’è ancora un file di registro!</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Messaggio</translation>
+    </message>
+</context>
+<context>
     <name>RunSummaryDialog</name>
     <message>
         <source>Co&amp;py</source>
@@ -648,6 +1127,149 @@
     <message>
         <source>Pictures (*.png *.webp *.svg *.jpg *.jpeg *.tif *.tiff *.gif);;All files (*)</source>
         <translation>Immagini (*.png *.webp *.svg *.jpg *.jpeg *.tif *.tiff *.gif);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>The watermark could not be read.</source>
+        <translation>Impossibile leggere la filigrana.</translation>
+    </message>
+</context>
+<context>
+    <name>WindowActions</name>
+    <message>
+        <source>Add photo files to the list</source>
+        <translation>Aggiungi file di foto all’elenco</translation>
+    </message>
+    <message>
+        <source>Add every photo in a folder and its subfolders to the list</source>
+        <translation>Aggiungi all’elenco tutte le foto di una cartella e delle sue sottocartelle</translation>
+    </message>
+    <message>
+        <source>Output settings for photos added from now on</source>
+        <translation>Impostazioni di uscita per le foto aggiunte d’ora in poi</translation>
+    </message>
+    <message>
+        <source>Convert every photo in the list into a new folder inside the output folder</source>
+        <translation>Converti tutte le foto dell’elenco in una nuova cartella dentro la cartella di uscita</translation>
+    </message>
+    <message>
+        <source>Show the program&apos;s help</source>
+        <translation>Mostra la guida del programma</translation>
+    </message>
+    <message>
+        <source>Output settings of the selected photos</source>
+        <translation>Impostazioni di uscita delle foto selezionate</translation>
+    </message>
+    <message>
+        <source>Move the selected photos up the list</source>
+        <translation>Sposta in su nell’elenco le foto selezionate</translation>
+    </message>
+    <message>
+        <source>Move the selected photos down the list</source>
+        <translation>Sposta in giù nell’elenco le foto selezionate</translation>
+    </message>
+    <message>
+        <source>Remove the selected photos from the list</source>
+        <translation>Rimuovi dall’elenco le foto selezionate</translation>
+    </message>
+    <message>
+        <source>Remove every photo from the list</source>
+        <translation>Rimuovi tutte le foto dall’elenco</translation>
+    </message>
+    <message>
+        <source>Sort the list by a column</source>
+        <translation>Ordina l’elenco in base a una colonna</translation>
+    </message>
+    <message>
+        <source>Select every photo in the list</source>
+        <translation>Seleziona tutte le foto dell’elenco</translation>
+    </message>
+    <message>
+        <source>Choose the folder the converted photos go to</source>
+        <translation>Scegli la cartella in cui vanno le foto convertite</translation>
+    </message>
+    <message>
+        <source>Font and colour of the text added to photos</source>
+        <translation>Carattere e colore del testo aggiunto alle foto</translation>
+    </message>
+    <message>
+        <source>Use the settings of the chosen preset</source>
+        <translation>Usa le impostazioni del preset scelto</translation>
+    </message>
+    <message>
+        <source>Keep the current settings as a preset</source>
+        <translation>Salva le impostazioni attuali come preset</translation>
+    </message>
+    <message>
+        <source>Remove the chosen preset</source>
+        <translation>Rimuovi il preset scelto</translation>
+    </message>
+    <message>
+        <source>Open the activity log</source>
+        <translation>Apri il registro attività</translation>
+    </message>
+    <message>
+        <source>Which version is installed and where updates come from</source>
+        <translation>Quale versione è installata e da dove arrivano gli aggiornamenti</translation>
+    </message>
+    <message>
+        <source>The program&apos;s version and licence</source>
+        <translation>Versione e licenza del programma</translation>
+    </message>
+    <message>
+        <source>Quit the program</source>
+        <translation>Esci dal programma</translation>
+    </message>
+    <message>
+        <source>Undo the last change to the list</source>
+        <translation>Annulla l’ultima modifica all’elenco</translation>
+    </message>
+    <message>
+        <source>Redo the change just undone</source>
+        <translation>Ripeti la modifica appena annullata</translation>
+    </message>
+    <message>
+        <source>Select &amp;all</source>
+        <translation>Seleziona &amp;tutto</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation>Ordina</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Ripeti</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifica</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Visualizza</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Conversione</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aiuto</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Interrompi</translation>
+    </message>
+    <message>
+        <source>&amp;Convert</source>
+        <translation>Con&amp;verti</translation>
     </message>
 </context>
 </TS>
