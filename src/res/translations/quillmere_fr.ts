@@ -7,6 +7,10 @@
         <source>About</source>
         <translation>À propos</translation>
     </message>
+    <message>
+        <source>Source: %1</source>
+        <translation>Code source&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>CDialogPhotoOptions</name>
@@ -154,6 +158,389 @@
         <source>Colours:</source>
         <translation>Couleurs&#xa0;:</translation>
     </message>
+    <message>
+        <source>(different)</source>
+        <translation>(divers)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Settings for %n photos</source>
+        <translation>
+            <numerusform>Réglages de %n photo</numerusform>
+            <numerusform>Réglages de %n photos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Unknown flip type!</source>
+        <translation>Type de miroir inconnu&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Veuillez saisir un nombre entier.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>Veuillez saisir un nombre entier entre %1 et %2.</translation>
+    </message>
+    <message>
+        <source>Please enter a number.</source>
+        <translation>Veuillez saisir un nombre.</translation>
+    </message>
+    <message>
+        <source>Please enter a number between %1 and %2.</source>
+        <translation>Veuillez saisir un nombre entre %1 et %2.</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>erreur inconnue</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>erreur</translation>
+    </message>
+    <message>
+        <source>Unknown nOuputSizeType type!</source>
+        <translation>Type nOuputSizeType inconnu&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Unknown nKeepAspectRatio type!</source>
+        <translation>Type nKeepAspectRatio inconnu&#xa0;!</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 à %2</translation>
+    </message>
+    <message>
+        <source>must be one of %1</source>
+        <translation>doit être l’une des valeurs %1</translation>
+    </message>
+    <message>
+        <source>must be an integer from %1 to %2</source>
+        <translation>doit être un nombre entier de %1 à %2</translation>
+    </message>
+    <message>
+        <source>must be a number from %1 to %2</source>
+        <translation>doit être un nombre de %1 à %2</translation>
+    </message>
+    <message>
+        <source> (default %1)</source>
+        <translation> (par défaut %1)</translation>
+    </message>
+    <message>
+        <source>must name a folder</source>
+        <translation>doit désigner un dossier</translation>
+    </message>
+    <message>
+        <source>must name a file</source>
+        <translation>doit désigner un fichier</translation>
+    </message>
+    <message>
+        <source>must be six hexadecimal digits RRGGBB</source>
+        <translation>doit compter six chiffres hexadécimaux RRGGBB</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Sortie</translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation>Noms</translation>
+    </message>
+    <message>
+        <source>Text overlay</source>
+        <translation>Texte incrusté</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Exécution</translation>
+    </message>
+    <message>
+        <source>Presets</source>
+        <translation>Préréglages</translation>
+    </message>
+    <message>
+        <source>Scripts and clusters</source>
+        <translation>Scripts et clusters</translation>
+    </message>
+    <message>
+        <source>start from the saved preset NAME; options after it override it</source>
+        <translation>partir du préréglage enregistré NAME&#xa0;; les options placées après le remplacent</translation>
+    </message>
+    <message>
+        <source>output folder (default: the work folder, Pictures/Quillmere/)</source>
+        <translation>dossier de sortie (par défaut&#xa0;: le dossier de travail, Pictures/Quillmere/)</translation>
+    </message>
+    <message>
+        <source>output width for %1</source>
+        <translation>largeur de sortie pour %1</translation>
+    </message>
+    <message>
+        <source>output height for %1</source>
+        <translation>hauteur de sortie pour %1</translation>
+    </message>
+    <message>
+        <source>the longer side for %1</source>
+        <translation>le grand côté pour %1</translation>
+    </message>
+    <message>
+        <source>with %1: a photo smaller than the result keeps its size</source>
+        <translation>avec %1&#xa0;: une photo plus petite que le résultat garde sa taille</translation>
+    </message>
+    <message>
+        <source>factors for %1</source>
+        <translation>facteurs pour %1</translation>
+    </message>
+    <message>
+        <source>must be two factors H,V from %1</source>
+        <translation>doit être deux facteurs H,V de %1</translation>
+    </message>
+    <message>
+        <source>BMP pixel format: %1, or %2</source>
+        <translation>format de pixel BMP&#xa0;: %1, ou %2</translation>
+    </message>
+    <message>
+        <source>quality of %1</source>
+        <translation>qualité pour %1</translation>
+    </message>
+    <message>
+        <source>lossless %1 (the quality is not used)</source>
+        <translation>%1 sans perte (la qualité n’est pas utilisée)</translation>
+    </message>
+    <message>
+        <source>camera data (EXIF, XMP, IPTC) the outputs keep: %1</source>
+        <translation>données de l’appareil (EXIF, XMP, IPTC) que gardent les fichiers produits&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>rename prefix</source>
+        <translation>préfixe de renommage</translation>
+    </message>
+    <message>
+        <source>must not contain &apos;/&apos;</source>
+        <translation>ne doit pas contenir «&#xa0;/&#xa0;»</translation>
+    </message>
+    <message>
+        <source>keep the source names, change the extension only</source>
+        <translation>garder les noms d’origine, ne changer que l’extension</translation>
+    </message>
+    <message>
+        <source>the date in the names: %1 (from EXIF, else the file&apos;s)</source>
+        <translation>la date dans les noms&#xa0;: %1 (d’après l’EXIF, sinon celle du fichier)</translation>
+    </message>
+    <message>
+        <source>photos found in a folder keep their path below it inside the run folder</source>
+        <translation>les photos trouvées dans un dossier gardent leur chemin sous celui-ci dans le dossier de la conversion</translation>
+    </message>
+    <message>
+        <source>the number of the first photo</source>
+        <translation>le numéro de la première photo</translation>
+    </message>
+    <message>
+        <source>digits the numbers are padded to</source>
+        <translation>nombre de chiffres des numéros, complétés par des zéros</translation>
+    </message>
+    <message>
+        <source> (default: those of the last number)</source>
+        <translation> (par défaut&#xa0;: ceux du dernier numéro)</translation>
+    </message>
+    <message>
+        <source>a line of text drawn on every photo</source>
+        <translation>une ligne de texte dessinée sur chaque photo</translation>
+    </message>
+    <message>
+        <source>must be one line, without line breaks</source>
+        <translation>doit tenir sur une ligne, sans saut de ligne</translation>
+    </message>
+    <message>
+        <source>its margin in output pixels from the anchor; for top-left, its top-left corner (default 0,0)</source>
+        <translation>sa marge en pixels de sortie depuis l’ancrage&#xa0;; pour top-left, son coin supérieur gauche (par défaut 0,0)</translation>
+    </message>
+    <message>
+        <source>font family (default: the sans-serif font)</source>
+        <translation>famille de police (par défaut&#xa0;: la police sans empattement)</translation>
+    </message>
+    <message>
+        <source>must be a family name of at most 31 characters</source>
+        <translation>doit être un nom de famille de police de 31 caractères au plus</translation>
+    </message>
+    <message>
+        <source>font size in pixels</source>
+        <translation>taille de police en pixels</translation>
+    </message>
+    <message>
+        <source>text size as a percentage of the output&apos;s shorter side, in place of --font-px; %1 (default %2: the font&apos;s size)</source>
+        <translation>taille du texte en pourcentage du petit côté de la sortie, à la place de --font-px&#xa0;; %1 (par défaut %2&#xa0;: la taille de la police)</translation>
+    </message>
+    <message>
+        <source>bold text</source>
+        <translation>texte en gras</translation>
+    </message>
+    <message>
+        <source>italic text</source>
+        <translation>texte en italique</translation>
+    </message>
+    <message>
+        <source>underlined text</source>
+        <translation>texte souligné</translation>
+    </message>
+    <message>
+        <source>struck-out text</source>
+        <translation>texte barré</translation>
+    </message>
+    <message>
+        <source>text colour (default 000000)</source>
+        <translation>couleur du texte (par défaut 000000)</translation>
+    </message>
+    <message>
+        <source>text opacity in percent</source>
+        <translation>opacité du texte en pour cent</translation>
+    </message>
+    <message>
+        <source>%1 around the text</source>
+        <translation>%1 autour du texte</translation>
+    </message>
+    <message>
+        <source>save the settings this command gives as preset NAME (PATHs optional)</source>
+        <translation>enregistrer les réglages donnés par cette commande comme préréglage NAME (PATH facultatifs)</translation>
+    </message>
+    <message>
+        <source>print the saved presets&apos; names, one per line</source>
+        <translation>afficher les noms des préréglages enregistrés, un par ligne</translation>
+    </message>
+    <message>
+        <source>also convert the paths listed in FILE, one per line (- for standard input)</source>
+        <translation>convertir aussi les chemins listés dans FILE, un par ligne (- pour l’entrée standard)</translation>
+    </message>
+    <message>
+        <source>the --files-from entries end with NUL, as find -print0 writes them</source>
+        <translation>les entrées de --files-from se terminent par NUL, comme les écrit find -print0</translation>
+    </message>
+    <message>
+        <source>write into DIR (made if missing) instead of a new time-stamped folder</source>
+        <translation>écrire dans DIR (créé s’il manque) au lieu d’un nouveau dossier horodaté</translation>
+    </message>
+    <message>
+        <source>write one JSON object per photo, then a summary object, one per line, to FILE</source>
+        <translation>écrire dans FILE un objet JSON par photo, puis un objet de synthèse, un par ligne</translation>
+    </message>
+    <message>
+        <source>%1 when an output file exists (default: ask when standard input is a terminal, else no)</source>
+        <translation>%1 quand un fichier de sortie existe (par défaut&#xa0;: ask si l’entrée standard est un terminal, sinon no)</translation>
+    </message>
+    <message>
+        <source>photos converted at once</source>
+        <translation>photos converties simultanément</translation>
+    </message>
+    <message>
+        <source> (default: one per core)</source>
+        <translation> (par défaut&#xa0;: une par cœur)</translation>
+    </message>
+    <message>
+        <source>memory the photos in hand may take, in MiB</source>
+        <translation>mémoire que peuvent occuper les photos en cours, en MiB</translation>
+    </message>
+    <message>
+        <source>; a larger photo converts alone (default: half the physical memory, %1 MiB)</source>
+        <translation>&#xa0;; une photo plus grande est convertie seule (par défaut&#xa0;: la moitié de la mémoire physique, %1 MiB)</translation>
+    </message>
+    <message>
+        <source>no progress bar and no notices</source>
+        <translation>ni barre de progression ni avis</translation>
+    </message>
+    <message>
+        <source>print the values a fixed-set option accepts, one per line</source>
+        <translation>afficher les valeurs qu’accepte une option à choix fixes, une par ligne</translation>
+    </message>
+    <message>
+        <source>this text</source>
+        <translation>ce texte</translation>
+    </message>
+    <message>
+        <source>the program&apos;s version</source>
+        <translation>la version du programme</translation>
+    </message>
+    <message>
+        <source>or</source>
+        <translation>ou</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>option inconnue %1</translation>
+    </message>
+    <message>
+        <source>option %1 takes no value</source>
+        <translation>l’option %1 ne prend pas de valeur</translation>
+    </message>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>l’option %1 demande une valeur</translation>
+    </message>
+    <message>
+        <source>option %1: &apos;%2&apos; %3</source>
+        <translation>option %1&#xa0;: «&#xa0;%2&#xa0;» %3</translation>
+    </message>
+    <message>
+        <source>option --metadata %1 keeps more camera data than preset &apos;%2&apos; (%3)</source>
+        <translation>l’option --metadata %1 garde plus de données de l’appareil que le préréglage «&#xa0;%2&#xa0;» (%3)</translation>
+    </message>
+    <message>
+        <source>option %1: preset &apos;%2&apos; is not used: %3</source>
+        <translation>option %1&#xa0;: le préréglage «&#xa0;%2&#xa0;» n’est pas utilisé&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>option %1: no preset &apos;%2&apos; (--list-presets lists them)</source>
+        <translation>option %1&#xa0;: aucun préréglage «&#xa0;%2&#xa0;» (--list-presets les liste)</translation>
+    </message>
+    <message>
+        <source>preset &apos;%1&apos; keeps camera data %2, not --metadata %3 given before it; give --metadata after --preset</source>
+        <translation>le préréglage «&#xa0;%1&#xa0;» garde les données de l’appareil %2, et non --metadata %3 donné avant lui&#xa0;; placez --metadata après --preset</translation>
+    </message>
+    <message>
+        <source>option --beside cannot be given with --into</source>
+        <translation>l’option --beside ne peut pas être donnée avec --into</translation>
+    </message>
+    <message>
+        <source>option --null needs --files-from</source>
+        <translation>l’option --null demande --files-from</translation>
+    </message>
+    <message>
+        <source>option --overwrite ask cannot be answered while --files-from - reads standard input</source>
+        <translation>l’option --overwrite ask ne peut pas recevoir de réponse pendant que --files-from - lit l’entrée standard</translation>
+    </message>
+    <message>
+        <source>no photos given: name at least one file or folder</source>
+        <translation>aucune photo donnée&#xa0;: indiquez au moins un fichier ou un dossier</translation>
+    </message>
+    <message>
+        <source>Usage: quillmere-convert [options] PATH...
+Converts photos (files, or folders searched with their sub-folders) into a
+new time-stamped folder inside the output folder, and prints that folder.
+</source>
+        <translation>Utilisation&#xa0;: quillmere-convert [options] PATH...
+Convertit des photos (fichiers, ou dossiers parcourus avec leurs sous-dossiers)
+dans un nouveau dossier horodaté à l’intérieur du dossier de sortie, et affiche
+ce dossier.
+</translation>
+    </message>
+    <message>
+        <source>Options take their value as the next argument or after &apos;=&apos; (--text-pos=-5,3).
+Exit status: 0 every photo converted, 1 some were not, 2 bad arguments.
+</source>
+        <translation>Les options prennent leur valeur dans l’argument suivant ou après «&#xa0;=&#xa0;»
+(--text-pos=-5,3).
+Code de sortie&#xa0;: 0 toutes les photos converties, 1 certaines non,
+2 arguments incorrects.
+</translation>
+    </message>
 </context>
 <context>
     <name>DestinationPanel</name>
@@ -164,6 +551,60 @@
     <message>
         <source>it is no longer stored</source>
         <translation>il n’est plus enregistré</translation>
+    </message>
+</context>
+<context>
+    <name>FileSizeLimitRow</name>
+    <message>
+        <source>L&amp;imit file size to</source>
+        <translation>L&amp;imiter la taille du fichier à</translation>
+    </message>
+    <message>
+        <source>Largest file size in KB</source>
+        <translation>Taille de fichier maximale en KB</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>The search for a size that fits goes no lower</source>
+        <translation>La recherche d’une taille qui convient ne descend pas plus bas</translation>
+    </message>
+    <message>
+        <source>Lo&amp;west quality:</source>
+        <translation>Qualité mi&amp;nimale&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Colour &amp;resolution:</source>
+        <translation>&amp;Résolution des couleurs&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Pro&amp;gressive</source>
+        <translation>Pro&amp;gressif</translation>
+    </message>
+    <message>
+        <source>A JPG shown coarse first while it loads</source>
+        <translation>Un JPG affiché d’abord grossièrement pendant son chargement</translation>
+    </message>
+    <message>
+        <source>Please enter a number of KB between 1 and %1.</source>
+        <translation>Veuillez saisir un nombre de KB entre 1 et %1.</translation>
+    </message>
+    <message>
+        <source>the best quality that fits, then a smaller size</source>
+        <translation>la meilleure qualité qui tient, puis une taille plus petite</translation>
+    </message>
+    <message>
+        <source>lossless: met by a smaller size only</source>
+        <translation>sans perte&#xa0;: atteinte uniquement par une taille plus petite</translation>
+    </message>
+</context>
+<context>
+    <name>FolderChooser</name>
+    <message>
+        <source>Choose a folder</source>
+        <translation>Choisir un dossier</translation>
     </message>
 </context>
 <context>
@@ -220,6 +661,10 @@
         <source>AaBbYyZz 123</source>
         <translation>AaBbYyZz 123</translation>
     </message>
+    <message>
+        <source>Text Color</source>
+        <translation>Couleur du texte</translation>
+    </message>
 </context>
 <context>
     <name>FrameControls</name>
@@ -258,6 +703,30 @@
     <message>
         <source>Background</source>
         <translation>Fond</translation>
+    </message>
+    <message>
+        <source>1:1 (square)</source>
+        <translation>1:1 (carré)</translation>
+    </message>
+    <message>
+        <source>4:5 (portrait post)</source>
+        <translation>4:5 (publication portrait)</translation>
+    </message>
+    <message>
+        <source>3:2 (photo print)</source>
+        <translation>3:2 (tirage photo)</translation>
+    </message>
+    <message>
+        <source>16:9 (wide screen)</source>
+        <translation>16:9 (écran large)</translation>
+    </message>
+    <message>
+        <source>9:16 (story)</source>
+        <translation>9:16 (story)</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personnalisé</translation>
     </message>
 </context>
 <context>
@@ -990,6 +1459,13 @@
         <source>&amp;Write: %1 presets</source>
         <translation>&amp;Écrire&#xa0;: %1 préréglages</translation>
     </message>
+    <message numerus="yes">
+        <source>&amp;Write: %n presets</source>
+        <translation>
+            <numerusform>&amp;Écrire&#xa0;: %n préréglage</numerusform>
+            <numerusform>&amp;Écrire&#xa0;: %n préréglages</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PresetPanel</name>
@@ -1028,6 +1504,42 @@
     <message>
         <source>The preset &quot;%1&quot; could not be deleted.</source>
         <translation>Le préréglage «&#xa0;%1&#xa0;» n’a pas pu être supprimé.</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewFrame</name>
+    <message>
+        <source>Show source</source>
+        <translation>Afficher l’original</translation>
+    </message>
+    <message>
+        <source>The selected photo as it will be written. Double-click or press Space in the list to see it larger.</source>
+        <translation>La photo sélectionnée telle qu’elle sera écrite. Double-cliquez ou appuyez sur Espace dans la liste pour l’agrandir.</translation>
+    </message>
+    <message>
+        <source>Before and after: the source photo, or the result</source>
+        <translation>Avant/après&#xa0;: la photo originale ou le résultat</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a tooltip, then its key</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>No result: %1</source>
+        <translation>Aucun résultat&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Show result</source>
+        <translation>Afficher le résultat</translation>
+    </message>
+    <message>
+        <source>Opening…</source>
+        <translation>Ouverture…</translation>
+    </message>
+    <message>
+        <source>The result could not be shown.</source>
+        <translation>Le résultat n’a pas pu être affiché.</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,10 @@
         <source>About</source>
         <translation>Informazioni</translation>
     </message>
+    <message>
+        <source>Source: %1</source>
+        <translation>Codice sorgente: %1</translation>
+    </message>
 </context>
 <context>
     <name>CDialogPhotoOptions</name>
@@ -154,6 +158,388 @@
         <source>Colours:</source>
         <translation>Colori:</translation>
     </message>
+    <message>
+        <source>(different)</source>
+        <translation>(diversi)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Settings for %n photos</source>
+        <translation>
+            <numerusform>Impostazioni di %n foto</numerusform>
+            <numerusform>Impostazioni di %n foto</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avviso</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>Unknown flip type!</source>
+        <translation>Tipo di riflessione sconosciuto!</translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Inserisci un numero intero.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>Inserisci un numero intero tra %1 e %2.</translation>
+    </message>
+    <message>
+        <source>Please enter a number.</source>
+        <translation>Inserisci un numero.</translation>
+    </message>
+    <message>
+        <source>Please enter a number between %1 and %2.</source>
+        <translation>Inserisci un numero tra %1 e %2.</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>errore sconosciuto</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>errore</translation>
+    </message>
+    <message>
+        <source>Unknown nOuputSizeType type!</source>
+        <translation>Tipo nOuputSizeType sconosciuto!</translation>
+    </message>
+    <message>
+        <source>Unknown nKeepAspectRatio type!</source>
+        <translation>Tipo nKeepAspectRatio sconosciuto!</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>da %1 a %2</translation>
+    </message>
+    <message>
+        <source>must be one of %1</source>
+        <translation>deve essere uno dei valori %1</translation>
+    </message>
+    <message>
+        <source>must be an integer from %1 to %2</source>
+        <translation>deve essere un numero intero da %1 a %2</translation>
+    </message>
+    <message>
+        <source>must be a number from %1 to %2</source>
+        <translation>deve essere un numero da %1 a %2</translation>
+    </message>
+    <message>
+        <source> (default %1)</source>
+        <translation> (predefinito %1)</translation>
+    </message>
+    <message>
+        <source>must name a folder</source>
+        <translation>deve indicare una cartella</translation>
+    </message>
+    <message>
+        <source>must name a file</source>
+        <translation>deve indicare un file</translation>
+    </message>
+    <message>
+        <source>must be six hexadecimal digits RRGGBB</source>
+        <translation>deve essere di sei cifre esadecimali RRGGBB</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Uscita</translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation>Nomi</translation>
+    </message>
+    <message>
+        <source>Text overlay</source>
+        <translation>Testo sovrapposto</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Esecuzione</translation>
+    </message>
+    <message>
+        <source>Presets</source>
+        <translation>Preset</translation>
+    </message>
+    <message>
+        <source>Scripts and clusters</source>
+        <translation>Script e cluster</translation>
+    </message>
+    <message>
+        <source>start from the saved preset NAME; options after it override it</source>
+        <translation>parte dal preset salvato NAME; le opzioni indicate dopo lo sostituiscono</translation>
+    </message>
+    <message>
+        <source>output folder (default: the work folder, Pictures/Quillmere/)</source>
+        <translation>cartella di uscita (predefinita: la cartella di lavoro, Pictures/Quillmere/)</translation>
+    </message>
+    <message>
+        <source>output width for %1</source>
+        <translation>larghezza di uscita per %1</translation>
+    </message>
+    <message>
+        <source>output height for %1</source>
+        <translation>altezza di uscita per %1</translation>
+    </message>
+    <message>
+        <source>the longer side for %1</source>
+        <translation>il lato lungo per %1</translation>
+    </message>
+    <message>
+        <source>with %1: a photo smaller than the result keeps its size</source>
+        <translation>con %1: una foto più piccola del risultato mantiene le sue dimensioni</translation>
+    </message>
+    <message>
+        <source>factors for %1</source>
+        <translation>fattori per %1</translation>
+    </message>
+    <message>
+        <source>must be two factors H,V from %1</source>
+        <translation>deve essere due fattori H,V nell’intervallo %1</translation>
+    </message>
+    <message>
+        <source>BMP pixel format: %1, or %2</source>
+        <translation>formato pixel BMP: %1, oppure %2</translation>
+    </message>
+    <message>
+        <source>quality of %1</source>
+        <translation>qualità per %1</translation>
+    </message>
+    <message>
+        <source>lossless %1 (the quality is not used)</source>
+        <translation>%1 senza perdita (la qualità non viene usata)</translation>
+    </message>
+    <message>
+        <source>camera data (EXIF, XMP, IPTC) the outputs keep: %1</source>
+        <translation>dati della fotocamera (EXIF, XMP, IPTC) che i file in uscita mantengono: %1</translation>
+    </message>
+    <message>
+        <source>rename prefix</source>
+        <translation>prefisso per la rinomina</translation>
+    </message>
+    <message>
+        <source>must not contain &apos;/&apos;</source>
+        <translation>non deve contenere «/»</translation>
+    </message>
+    <message>
+        <source>keep the source names, change the extension only</source>
+        <translation>mantiene i nomi originali, cambia solo l’estensione</translation>
+    </message>
+    <message>
+        <source>the date in the names: %1 (from EXIF, else the file&apos;s)</source>
+        <translation>la data nei nomi: %1 (dall’EXIF, altrimenti quella del file)</translation>
+    </message>
+    <message>
+        <source>photos found in a folder keep their path below it inside the run folder</source>
+        <translation>le foto trovate in una cartella mantengono il loro percorso sotto di essa nella cartella della conversione</translation>
+    </message>
+    <message>
+        <source>the number of the first photo</source>
+        <translation>il numero della prima foto</translation>
+    </message>
+    <message>
+        <source>digits the numbers are padded to</source>
+        <translation>cifre a cui i numeri vengono completati con zeri</translation>
+    </message>
+    <message>
+        <source> (default: those of the last number)</source>
+        <translation> (predefinito: quelle dell’ultimo numero)</translation>
+    </message>
+    <message>
+        <source>a line of text drawn on every photo</source>
+        <translation>una riga di testo disegnata su ogni foto</translation>
+    </message>
+    <message>
+        <source>must be one line, without line breaks</source>
+        <translation>deve essere una sola riga, senza a capo</translation>
+    </message>
+    <message>
+        <source>its margin in output pixels from the anchor; for top-left, its top-left corner (default 0,0)</source>
+        <translation>il suo margine in pixel di uscita dal punto di ancoraggio; per top-left, il suo angolo in alto a sinistra (predefinito 0,0)</translation>
+    </message>
+    <message>
+        <source>font family (default: the sans-serif font)</source>
+        <translation>famiglia del carattere (predefinita: il carattere sans-serif)</translation>
+    </message>
+    <message>
+        <source>must be a family name of at most 31 characters</source>
+        <translation>deve essere un nome di famiglia di al massimo 31 caratteri</translation>
+    </message>
+    <message>
+        <source>font size in pixels</source>
+        <translation>dimensione del carattere in pixel</translation>
+    </message>
+    <message>
+        <source>text size as a percentage of the output&apos;s shorter side, in place of --font-px; %1 (default %2: the font&apos;s size)</source>
+        <translation>dimensione del testo in percentuale del lato corto dell’uscita, al posto di --font-px; %1 (predefinito %2: la dimensione del carattere)</translation>
+    </message>
+    <message>
+        <source>bold text</source>
+        <translation>testo in grassetto</translation>
+    </message>
+    <message>
+        <source>italic text</source>
+        <translation>testo in corsivo</translation>
+    </message>
+    <message>
+        <source>underlined text</source>
+        <translation>testo sottolineato</translation>
+    </message>
+    <message>
+        <source>struck-out text</source>
+        <translation>testo barrato</translation>
+    </message>
+    <message>
+        <source>text colour (default 000000)</source>
+        <translation>colore del testo (predefinito 000000)</translation>
+    </message>
+    <message>
+        <source>text opacity in percent</source>
+        <translation>opacità del testo in percentuale</translation>
+    </message>
+    <message>
+        <source>%1 around the text</source>
+        <translation>%1 attorno al testo</translation>
+    </message>
+    <message>
+        <source>save the settings this command gives as preset NAME (PATHs optional)</source>
+        <translation>salva le impostazioni date da questo comando come preset NAME (PATH facoltativi)</translation>
+    </message>
+    <message>
+        <source>print the saved presets&apos; names, one per line</source>
+        <translation>stampa i nomi dei preset salvati, uno per riga</translation>
+    </message>
+    <message>
+        <source>also convert the paths listed in FILE, one per line (- for standard input)</source>
+        <translation>converte anche i percorsi elencati in FILE, uno per riga (- per lo standard input)</translation>
+    </message>
+    <message>
+        <source>the --files-from entries end with NUL, as find -print0 writes them</source>
+        <translation>le voci di --files-from terminano con NUL, come le scrive find -print0</translation>
+    </message>
+    <message>
+        <source>write into DIR (made if missing) instead of a new time-stamped folder</source>
+        <translation>scrive in DIR (creata se manca) invece che in una nuova cartella con data e ora</translation>
+    </message>
+    <message>
+        <source>write one JSON object per photo, then a summary object, one per line, to FILE</source>
+        <translation>scrive in FILE un oggetto JSON per foto, poi un oggetto di riepilogo, uno per riga</translation>
+    </message>
+    <message>
+        <source>%1 when an output file exists (default: ask when standard input is a terminal, else no)</source>
+        <translation>%1 quando un file di uscita esiste già (predefinito: ask se lo standard input è un terminale, altrimenti no)</translation>
+    </message>
+    <message>
+        <source>photos converted at once</source>
+        <translation>foto convertite contemporaneamente</translation>
+    </message>
+    <message>
+        <source> (default: one per core)</source>
+        <translation> (predefinito: una per core)</translation>
+    </message>
+    <message>
+        <source>memory the photos in hand may take, in MiB</source>
+        <translation>memoria che le foto in lavorazione possono occupare, in MiB</translation>
+    </message>
+    <message>
+        <source>; a larger photo converts alone (default: half the physical memory, %1 MiB)</source>
+        <translation>; una foto più grande viene convertita da sola (predefinito: metà della memoria fisica, %1 MiB)</translation>
+    </message>
+    <message>
+        <source>no progress bar and no notices</source>
+        <translation>nessuna barra di avanzamento e nessun avviso</translation>
+    </message>
+    <message>
+        <source>print the values a fixed-set option accepts, one per line</source>
+        <translation>stampa i valori accettati da un’opzione a scelta fissa, uno per riga</translation>
+    </message>
+    <message>
+        <source>this text</source>
+        <translation>questo testo</translation>
+    </message>
+    <message>
+        <source>the program&apos;s version</source>
+        <translation>la versione del programma</translation>
+    </message>
+    <message>
+        <source>or</source>
+        <translation>o</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>opzione sconosciuta %1</translation>
+    </message>
+    <message>
+        <source>option %1 takes no value</source>
+        <translation>l’opzione %1 non accetta valori</translation>
+    </message>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>l’opzione %1 richiede un valore</translation>
+    </message>
+    <message>
+        <source>option %1: &apos;%2&apos; %3</source>
+        <translation>opzione %1: «%2» %3</translation>
+    </message>
+    <message>
+        <source>option --metadata %1 keeps more camera data than preset &apos;%2&apos; (%3)</source>
+        <translation>l’opzione --metadata %1 mantiene più dati della fotocamera del preset «%2» (%3)</translation>
+    </message>
+    <message>
+        <source>option %1: preset &apos;%2&apos; is not used: %3</source>
+        <translation>opzione %1: il preset «%2» non viene usato: %3</translation>
+    </message>
+    <message>
+        <source>option %1: no preset &apos;%2&apos; (--list-presets lists them)</source>
+        <translation>opzione %1: nessun preset «%2» (--list-presets li elenca)</translation>
+    </message>
+    <message>
+        <source>preset &apos;%1&apos; keeps camera data %2, not --metadata %3 given before it; give --metadata after --preset</source>
+        <translation>il preset «%1» mantiene i dati della fotocamera %2, non --metadata %3 indicato prima; indica --metadata dopo --preset</translation>
+    </message>
+    <message>
+        <source>option --beside cannot be given with --into</source>
+        <translation>l’opzione --beside non può essere usata con --into</translation>
+    </message>
+    <message>
+        <source>option --null needs --files-from</source>
+        <translation>l’opzione --null richiede --files-from</translation>
+    </message>
+    <message>
+        <source>option --overwrite ask cannot be answered while --files-from - reads standard input</source>
+        <translation>l’opzione --overwrite ask non può ricevere risposta mentre --files-from - legge lo standard input</translation>
+    </message>
+    <message>
+        <source>no photos given: name at least one file or folder</source>
+        <translation>nessuna foto indicata: indica almeno un file o una cartella</translation>
+    </message>
+    <message>
+        <source>Usage: quillmere-convert [options] PATH...
+Converts photos (files, or folders searched with their sub-folders) into a
+new time-stamped folder inside the output folder, and prints that folder.
+</source>
+        <translation>Uso: quillmere-convert [opzioni] PATH...
+Converte foto (file, o cartelle esplorate con le loro sottocartelle) in una
+nuova cartella con data e ora dentro la cartella di uscita, e stampa quella
+cartella.
+</translation>
+    </message>
+    <message>
+        <source>Options take their value as the next argument or after &apos;=&apos; (--text-pos=-5,3).
+Exit status: 0 every photo converted, 1 some were not, 2 bad arguments.
+</source>
+        <translation>Le opzioni prendono il valore dall’argomento successivo o dopo «=»
+(--text-pos=-5,3).
+Codice di uscita: 0 tutte le foto convertite, 1 alcune no, 2 argomenti errati.
+</translation>
+    </message>
 </context>
 <context>
     <name>DestinationPanel</name>
@@ -164,6 +550,60 @@
     <message>
         <source>it is no longer stored</source>
         <translation>non è più salvato</translation>
+    </message>
+</context>
+<context>
+    <name>FileSizeLimitRow</name>
+    <message>
+        <source>L&amp;imit file size to</source>
+        <translation>L&amp;imita le dimensioni del file a</translation>
+    </message>
+    <message>
+        <source>Largest file size in KB</source>
+        <translation>Dimensione massima del file in KB</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>The search for a size that fits goes no lower</source>
+        <translation>La ricerca di una dimensione adatta non scende più in basso</translation>
+    </message>
+    <message>
+        <source>Lo&amp;west quality:</source>
+        <translation>Qualità mi&amp;nima:</translation>
+    </message>
+    <message>
+        <source>Colour &amp;resolution:</source>
+        <translation>&amp;Risoluzione del colore:</translation>
+    </message>
+    <message>
+        <source>Pro&amp;gressive</source>
+        <translation>Pro&amp;gressivo</translation>
+    </message>
+    <message>
+        <source>A JPG shown coarse first while it loads</source>
+        <translation>Un JPG mostrato prima a bassa definizione durante il caricamento</translation>
+    </message>
+    <message>
+        <source>Please enter a number of KB between 1 and %1.</source>
+        <translation>Inserisci un numero di KB tra 1 e %1.</translation>
+    </message>
+    <message>
+        <source>the best quality that fits, then a smaller size</source>
+        <translation>la qualità migliore che rientra, poi dimensioni più piccole</translation>
+    </message>
+    <message>
+        <source>lossless: met by a smaller size only</source>
+        <translation>senza perdita: raggiunto solo con dimensioni più piccole</translation>
+    </message>
+</context>
+<context>
+    <name>FolderChooser</name>
+    <message>
+        <source>Choose a folder</source>
+        <translation>Scegli una cartella</translation>
     </message>
 </context>
 <context>
@@ -220,6 +660,10 @@
         <source>AaBbYyZz 123</source>
         <translation>AaBbYyZz 123</translation>
     </message>
+    <message>
+        <source>Text Color</source>
+        <translation>Colore del testo</translation>
+    </message>
 </context>
 <context>
     <name>FrameControls</name>
@@ -258,6 +702,30 @@
     <message>
         <source>Background</source>
         <translation>Sfondo</translation>
+    </message>
+    <message>
+        <source>1:1 (square)</source>
+        <translation>1:1 (quadrato)</translation>
+    </message>
+    <message>
+        <source>4:5 (portrait post)</source>
+        <translation>4:5 (post verticale)</translation>
+    </message>
+    <message>
+        <source>3:2 (photo print)</source>
+        <translation>3:2 (stampa fotografica)</translation>
+    </message>
+    <message>
+        <source>16:9 (wide screen)</source>
+        <translation>16:9 (panoramico)</translation>
+    </message>
+    <message>
+        <source>9:16 (story)</source>
+        <translation>9:16 (storia)</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizzato</translation>
     </message>
 </context>
 <context>
@@ -990,6 +1458,13 @@
         <source>&amp;Write: %1 presets</source>
         <translation>&amp;Scrivi: %1 preset</translation>
     </message>
+    <message numerus="yes">
+        <source>&amp;Write: %n presets</source>
+        <translation>
+            <numerusform>&amp;Scrivi: %n preset</numerusform>
+            <numerusform>&amp;Scrivi: %n preset</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PresetPanel</name>
@@ -1028,6 +1503,42 @@
     <message>
         <source>The preset &quot;%1&quot; could not be deleted.</source>
         <translation>Impossibile eliminare il preset «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewFrame</name>
+    <message>
+        <source>Show source</source>
+        <translation>Mostra originale</translation>
+    </message>
+    <message>
+        <source>The selected photo as it will be written. Double-click or press Space in the list to see it larger.</source>
+        <translation>La foto selezionata come verrà scritta. Fai doppio clic o premi Spazio nell’elenco per vederla più grande.</translation>
+    </message>
+    <message>
+        <source>Before and after: the source photo, or the result</source>
+        <translation>Prima e dopo: la foto originale o il risultato</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a tooltip, then its key</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>No result: %1</source>
+        <translation>Nessun risultato: %1</translation>
+    </message>
+    <message>
+        <source>Show result</source>
+        <translation>Mostra risultato</translation>
+    </message>
+    <message>
+        <source>Opening…</source>
+        <translation>Apertura…</translation>
+    </message>
+    <message>
+        <source>The result could not be shown.</source>
+        <translation>Impossibile mostrare il risultato.</translation>
     </message>
 </context>
 <context>
