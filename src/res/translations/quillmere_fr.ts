@@ -302,7 +302,7 @@
     </message>
     <message>
         <source>must be two factors H,V from %1</source>
-        <translation>doit être deux facteurs H,V de %1</translation>
+        <translation>doit indiquer deux facteurs H,V de %1</translation>
     </message>
     <message>
         <source>BMP pixel format: %1, or %2</source>
@@ -541,6 +541,142 @@ Code de sortie&#xa0;: 0 toutes les photos converties, 1 certaines non,
 2 arguments incorrects.
 </translation>
     </message>
+    <message>
+        <source>Image watermark</source>
+        <translation>Filigrane image</translation>
+    </message>
+    <message>
+        <source>for %1: the part fill keeps, or where pad places the photo: %2 (smart: the most interesting part; pad centres it)</source>
+        <translation>pour %1&#xa0;: la partie que fill conserve, ou l’endroit où pad place la photo&#xa0;: %2 (smart&#xa0;: la partie la plus intéressante&#xa0;; pad la centre)</translation>
+    </message>
+    <message>
+        <source>colour of pad&apos;s margins and of transparent areas</source>
+        <translation>couleur des marges de pad et des zones transparentes</translation>
+    </message>
+    <message>
+        <source>sharpen a photo that is made smaller, by as much as it is reduced: %1</source>
+        <translation>accentuer la netteté d’une photo réduite, d’autant plus qu’elle est réduite&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>the resolution written into JPG, PNG, TIF and BMP outputs (and WebP and AVIF with camera data)</source>
+        <translation>la résolution écrite dans les fichiers JPG, PNG, TIF et BMP produits (et WebP et AVIF avec les données de l’appareil)</translation>
+    </message>
+    <message>
+        <source> (default 0: the source&apos;s)</source>
+        <translation> (par défaut 0&#xa0;: celle de l’original)</translation>
+    </message>
+    <message>
+        <source>a picture (PNG, WebP or SVG, transparency kept) drawn on every photo</source>
+        <translation>une image (PNG, WebP ou SVG, transparence conservée) dessinée sur chaque photo</translation>
+    </message>
+    <message>
+        <source>its longer side as a percentage of the output&apos;s shorter side</source>
+        <translation>son grand côté en pourcentage du petit côté de la sortie</translation>
+    </message>
+    <message>
+        <source>its opacity in percent</source>
+        <translation>son opacité en pour cent</translation>
+    </message>
+    <message>
+        <source>its distance from the anchor&apos;s edges as a percentage of the output&apos;s shorter side</source>
+        <translation>sa distance aux bords de l’ancrage en pourcentage du petit côté de la sortie</translation>
+    </message>
+    <message>
+        <source>%1: %2, skipped</source>
+        <translation>%1&#xa0;: %2, ignoré</translation>
+    </message>
+    <message>
+        <source>%1: %2, failed</source>
+        <translation>%1&#xa0;: %2, échec</translation>
+    </message>
+    <message>
+        <source>preset &apos;%1&apos; not saved: %2</source>
+        <translation>préréglage «&#xa0;%1&#xa0;» non enregistré&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>preset &apos;%1&apos; saved in %2</source>
+        <translation>préréglage «&#xa0;%1&#xa0;» enregistré dans %2</translation>
+    </message>
+    <message>
+        <source>option %1 has no fixed set of values</source>
+        <translation>l’option %1 n’a pas de liste fixe de valeurs</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>Essayez «&#xa0;%1 --help&#xa0;» pour plus d’informations.</translation>
+    </message>
+    <message>
+        <source>no photos to convert</source>
+        <translation>aucune photo à convertir</translation>
+    </message>
+    <message>
+        <source>written per preset: %1</source>
+        <translation>fichiers écrits par préréglage&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>at most SIZE bytes per output file; K and M count 1,000 and 1,000,000, KiB and MiB 1,024 and 1,048,576 (500K, 2MiB; 0: no limit). %1 get the best quality that fits, down to --min-quality, then smaller dimensions; lossless outputs (PNG, TIF, BMP, --lossless) only smaller dimensions</source>
+        <translation>au plus SIZE octets par fichier produit&#xa0;; K et M valent 1&#xa0;000 et 1&#xa0;000&#xa0;000, KiB et MiB 1&#xa0;024 et 1&#xa0;048&#xa0;576 (500K, 2MiB&#xa0;; 0&#xa0;: pas de limite). %1 reçoivent la meilleure qualité qui tient, jusqu’à --min-quality, puis des dimensions plus petites&#xa0;; les sorties sans perte (PNG, TIF, BMP, --lossless) seulement des dimensions plus petites</translation>
+    </message>
+    <message>
+        <source>must be a size in bytes such as 500000, 500K or 488KiB, at most 1000000M</source>
+        <translation>doit être une taille en octets comme 500000, 500K ou 488KiB, au plus 1000000M</translation>
+    </message>
+    <message>
+        <source>the lowest quality --max-file-size may use, %1 (default %2; never above --quality)</source>
+        <translation>la qualité la plus basse que --max-file-size peut utiliser, %1 (par défaut %2&#xa0;; jamais au-dessus de --quality)</translation>
+    </message>
+    <message>
+        <source>with --max-file-size: a photo that does not fit at --min-quality fails instead of being made smaller</source>
+        <translation>avec --max-file-size&#xa0;: une photo qui ne tient pas à --min-quality échoue au lieu d’être réduite</translation>
+    </message>
+    <message>
+        <source>colour resolution of JPG and AVIF: %1 (default %2: 420 below quality 90, else 444, which --max-file-size keeps only where the --quality file fits)</source>
+        <translation>résolution des couleurs des JPG et AVIF&#xa0;: %1 (par défaut %2&#xa0;: 420 sous la qualité 90, sinon 444, que --max-file-size ne garde que si le fichier à --quality tient)</translation>
+    </message>
+    <message>
+        <source>progressive JPG, shown coarse first while it loads</source>
+        <translation>JPG progressif, affiché d’abord grossièrement pendant son chargement</translation>
+    </message>
+    <message>
+        <source>name the outputs by TEMPLATE instead: {name} {ext} {n} {n:3} {date} {taken} {taken:%Y-%m-%d} {w} {h} {folder} {preset} {camera} (&quot;.{ext}&quot; is added when missing)</source>
+        <translation>nommer plutôt les fichiers produits d’après TEMPLATE&#xa0;: {name} {ext} {n} {n:3} {date} {taken} {taken:%Y-%m-%d} {w} {h} {folder} {preset} {camera} («&#xa0;.{ext}&#xa0;» est ajouté s’il manque)</translation>
+    </message>
+    <message>
+        <source>is refused: %1</source>
+        <translation>est refusé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>write each output into the folder DIR next to its original (made if missing) instead of a run folder</source>
+        <translation>écrire chaque fichier produit dans le dossier DIR à côté de son original (créé s’il manque) au lieu d’un dossier de conversion</translation>
+    </message>
+    <message>
+        <source>must be a folder name without &apos;/&apos;</source>
+        <translation>doit être un nom de dossier sans «&#xa0;/&#xa0;»</translation>
+    </message>
+    <message>
+        <source>give each output its original&apos;s modification time</source>
+        <translation>donner à chaque fichier produit la date de modification de son original</translation>
+    </message>
+    <message>
+        <source>write one output per preset of the comma-separated list, each photo decoded once; the names must differ (use {preset} in the template)</source>
+        <translation>écrire une sortie par préréglage de la liste séparée par des virgules, chaque photo décodée une seule fois&#xa0;; les noms doivent différer (utilisez {preset} dans le modèle)</translation>
+    </message>
+    <message>
+        <source>must list preset names, separated by commas</source>
+        <translation>doit lister des noms de préréglages, séparés par des virgules</translation>
+    </message>
+    <message>
+        <source>how camera RAW photos are developed: auto (the camera&apos;s preview when it covers the output, else half size when that does, else full), preview or full (default %1)</source>
+        <translation>mode de développement des photos RAW&#xa0;: auto (l’aperçu de l’appareil s’il couvre la sortie, sinon la demi-taille si elle la couvre, sinon complet), preview ou full (par défaut %1)</translation>
+    </message>
+    <message>
+        <source>colours of 4- and 8-bit BMP: fixed (the standard table) or adaptive (the photo&apos;s own, by an octree) (default %1)</source>
+        <translation>couleurs des BMP 4 et 8 bits&#xa0;: fixed (la table standard) ou adaptive (celles de la photo, par un octree) (par défaut %1)</translation>
+    </message>
+    <message>
+        <source>font family &apos;%1&apos; is not installed; the text is drawn in &apos;%2&apos;</source>
+        <translation>la famille de police «&#xa0;%1&#xa0;» n’est pas installée&#xa0;; le texte est dessiné en «&#xa0;%2&#xa0;»</translation>
+    </message>
 </context>
 <context>
     <name>DestinationPanel</name>
@@ -745,6 +881,113 @@ Code de sortie&#xa0;: 0 toutes les photos converties, 1 certaines non,
     </message>
 </context>
 <context>
+    <name>LanguagePack</name>
+    <message>
+        <source>&amp;About Quillmere</source>
+        <translation>À &amp;propos de Quillmere</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>The output width is invalid!</source>
+        <translation>La largeur de sortie n’est pas valide&#xa0;!</translation>
+    </message>
+    <message>
+        <source>The output hight is invalid!</source>
+        <translation>La hauteur de sortie n’est pas valide&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Failed to SetResolution!</source>
+        <translation>Échec de la définition de la résolution&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Failed to SetInterpolationMode!</source>
+        <translation>Échec de la définition du mode d’interpolation&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Failed to convert photo!</source>
+        <translation>Échec de la conversion de la photo&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Unknown rotate angle!</source>
+        <translation>Angle de rotation inconnu&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Failed to rotate and flip photo!</source>
+        <translation>Échec de la rotation et du miroir de la photo&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Failed to save the file!</source>
+        <translation>Échec de l’enregistrement du fichier&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>%s exists. Do you want to replace it?</source>
+        <translation>%s existe déjà. Voulez-vous le remplacer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>The text position X is bigger than the photo width!, The program set it to 0 now.</source>
+        <translation>La position X du texte dépasse la largeur de la photo&#xa0;! Le programme l’a remise à 0.</translation>
+    </message>
+    <message>
+        <source>The text position Y is bigger than the photo height!, The program set it to 0 now.</source>
+        <translation>La position Y du texte dépasse la hauteur de la photo&#xa0;! Le programme l’a remise à 0.</translation>
+    </message>
+    <message>
+        <source>The text position X is out of range! The program set it to 0 now.</source>
+        <translation>La position X du texte est hors limites&#xa0;! Le programme l’a remise à 0.</translation>
+    </message>
+    <message>
+        <source>The text position Y is out of range! The program set it to 0 now.</source>
+        <translation>La position Y du texte est hors limites&#xa0;! Le programme l’a remise à 0.</translation>
+    </message>
+    <message>
+        <source>1 bit per pixel, indexed. 2 color.</source>
+        <translation>1 bit par pixel, indexé. 2 couleurs.</translation>
+    </message>
+    <message>
+        <source>4 bits per pixel, indexed. 16 color.</source>
+        <translation>4 bits par pixel, indexé. 16 couleurs.</translation>
+    </message>
+    <message>
+        <source>8 bits per pixel, indexed. 256 color.</source>
+        <translation>8 bits par pixel, indexé. 256 couleurs.</translation>
+    </message>
+    <message>
+        <source>16 bits per pixel; 5 bits are used for the red component, 6 bits are used for the green component, and 5 bits are used for the blue component.</source>
+        <translation>16 bits par pixel&#xa0;; 5 bits pour la composante rouge, 6 bits pour la composante verte et 5 bits pour la composante bleue.</translation>
+    </message>
+    <message>
+        <source>24 bits per pixel; 8 bits each are used for the red, green, and blue components.</source>
+        <translation>24 bits par pixel&#xa0;; 8 bits pour chacune des composantes rouge, verte et bleue.</translation>
+    </message>
+    <message>
+        <source>32 bits per pixel; 8 bits each are used for the alpha, red, green, and blue components.</source>
+        <translation>32 bits par pixel&#xa0;; 8 bits pour chacune des composantes alpha, rouge, verte et bleue.</translation>
+    </message>
+    <message>
+        <source>32 bits per pixel; 8 bits each are used for the alpha, red, green, and blue components. The red, green, and blue components are premultiplied according to the alpha component.</source>
+        <translation>32 bits par pixel&#xa0;; 8 bits pour chacune des composantes alpha, rouge, verte et bleue. Les composantes rouge, verte et bleue sont prémultipliées par la composante alpha.</translation>
+    </message>
+    <message>
+        <source>32 bits per pixel; 8 bits each are used for the red, green, and blue components. The remaining 8 bits are not used.</source>
+        <translation>32 bits par pixel&#xa0;; 8 bits pour chacune des composantes rouge, verte et bleue. Les 8 bits restants ne sont pas utilisés.</translation>
+    </message>
+    <message>
+        <source>64 bits per pixel; 16 bits each are used for the alpha, red, green, and blue components. Written as 32 bits ARGB, as no BMP reader takes 64 bits.</source>
+        <translation>64 bits par pixel&#xa0;; 16 bits pour chacune des composantes alpha, rouge, verte et bleue. Écrit en 32 bits ARGB, car aucun lecteur BMP n’accepte 64 bits.</translation>
+    </message>
+    <message>
+        <source>64 bits per pixel; 16 bits each are used for the alpha, red, green, and blue components. The red, green, and blue components are premultiplied according to the alpha component. Written as 32 bits PARGB, as no BMP reader takes 64 bits.</source>
+        <translation>64 bits par pixel&#xa0;; 16 bits pour chacune des composantes alpha, rouge, verte et bleue. Les composantes rouge, verte et bleue sont prémultipliées par la composante alpha. Écrit en 32 bits PARGB, car aucun lecteur BMP n’accepte 64 bits.</translation>
+    </message>
+</context>
+<context>
     <name>ListHistory</name>
     <message>
         <source>&amp;Undo %1</source>
@@ -761,6 +1004,37 @@ Code de sortie&#xa0;: 0 toutes les photos converties, 1 certaines non,
     <message>
         <source>&amp;Redo</source>
         <translation>&amp;Rétablir</translation>
+    </message>
+</context>
+<context>
+    <name>LocalFigures</name>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 octets</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 x %2</source>
+        <translation>%1 x %2</translation>
+    </message>
+    <message>
+        <source>the source fits: copied</source>
+        <translation>l’original tient&#xa0;: copié</translation>
+    </message>
+    <message>
+        <source>fitted by reducing to %1 x %2</source>
+        <translation>ajusté en réduisant à %1 x %2</translation>
+    </message>
+    <message>
+        <source>fitted: quality %1</source>
+        <translation>ajusté&#xa0;: qualité %1</translation>
     </message>
 </context>
 <context>
@@ -1540,6 +1814,41 @@ Code de sortie&#xa0;: 0 toutes les photos converties, 1 certaines non,
     <message>
         <source>The result could not be shown.</source>
         <translation>Le résultat n’a pas pu être affiché.</translation>
+    </message>
+</context>
+<context>
+    <name>Reasons</name>
+    <message>
+        <source>no such file or folder</source>
+        <translation>fichier ou dossier introuvable</translation>
+    </message>
+    <message>
+        <source>a loop of symbolic links</source>
+        <translation>une boucle de liens symboliques</translation>
+    </message>
+    <message>
+        <source>not a picture</source>
+        <translation>ce n’est pas une image</translation>
+    </message>
+    <message>
+        <source>could not be searched (%1)</source>
+        <translation>recherche impossible (%1)</translation>
+    </message>
+    <message>
+        <source>standard input could not be read</source>
+        <translation>l’entrée standard n’a pas pu être lue</translation>
+    </message>
+    <message>
+        <source>Can not create the directory</source>
+        <translation>Impossible de créer le dossier</translation>
+    </message>
+    <message>
+        <source>Not converted: the output file exists</source>
+        <translation>Non convertie&#xa0;: le fichier de sortie existe déjà</translation>
+    </message>
+    <message>
+        <source>unknown output photo format!</source>
+        <translation>format de photo de sortie inconnu&#xa0;!</translation>
     </message>
 </context>
 <context>

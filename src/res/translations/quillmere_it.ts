@@ -302,7 +302,7 @@
     </message>
     <message>
         <source>must be two factors H,V from %1</source>
-        <translation>deve essere due fattori H,V nell’intervallo %1</translation>
+        <translation>deve indicare due fattori H,V nell’intervallo %1</translation>
     </message>
     <message>
         <source>BMP pixel format: %1, or %2</source>
@@ -540,6 +540,142 @@ Exit status: 0 every photo converted, 1 some were not, 2 bad arguments.
 Codice di uscita: 0 tutte le foto convertite, 1 alcune no, 2 argomenti errati.
 </translation>
     </message>
+    <message>
+        <source>Image watermark</source>
+        <translation>Filigrana immagine</translation>
+    </message>
+    <message>
+        <source>for %1: the part fill keeps, or where pad places the photo: %2 (smart: the most interesting part; pad centres it)</source>
+        <translation>per %1: la parte che fill mantiene, o dove pad colloca la foto: %2 (smart: la parte più interessante; pad la centra)</translation>
+    </message>
+    <message>
+        <source>colour of pad&apos;s margins and of transparent areas</source>
+        <translation>colore dei bordi di pad e delle aree trasparenti</translation>
+    </message>
+    <message>
+        <source>sharpen a photo that is made smaller, by as much as it is reduced: %1</source>
+        <translation>aumenta la nitidezza di una foto rimpicciolita, in proporzione alla riduzione: %1</translation>
+    </message>
+    <message>
+        <source>the resolution written into JPG, PNG, TIF and BMP outputs (and WebP and AVIF with camera data)</source>
+        <translation>la risoluzione scritta nei file JPG, PNG, TIF e BMP in uscita (e WebP e AVIF con i dati della fotocamera)</translation>
+    </message>
+    <message>
+        <source> (default 0: the source&apos;s)</source>
+        <translation> (predefinito 0: quella dell’originale)</translation>
+    </message>
+    <message>
+        <source>a picture (PNG, WebP or SVG, transparency kept) drawn on every photo</source>
+        <translation>un’immagine (PNG, WebP o SVG, trasparenza mantenuta) disegnata su ogni foto</translation>
+    </message>
+    <message>
+        <source>its longer side as a percentage of the output&apos;s shorter side</source>
+        <translation>il suo lato lungo in percentuale del lato corto dell’uscita</translation>
+    </message>
+    <message>
+        <source>its opacity in percent</source>
+        <translation>la sua opacità in percentuale</translation>
+    </message>
+    <message>
+        <source>its distance from the anchor&apos;s edges as a percentage of the output&apos;s shorter side</source>
+        <translation>la sua distanza dai bordi dell’ancoraggio in percentuale del lato corto dell’uscita</translation>
+    </message>
+    <message>
+        <source>%1: %2, skipped</source>
+        <translation>%1: %2, saltato</translation>
+    </message>
+    <message>
+        <source>%1: %2, failed</source>
+        <translation>%1: %2, non riuscito</translation>
+    </message>
+    <message>
+        <source>preset &apos;%1&apos; not saved: %2</source>
+        <translation>preset «%1» non salvato: %2</translation>
+    </message>
+    <message>
+        <source>preset &apos;%1&apos; saved in %2</source>
+        <translation>preset «%1» salvato in %2</translation>
+    </message>
+    <message>
+        <source>option %1 has no fixed set of values</source>
+        <translation>l’opzione %1 non ha un insieme fisso di valori</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>Prova «%1 --help» per maggiori informazioni.</translation>
+    </message>
+    <message>
+        <source>no photos to convert</source>
+        <translation>nessuna foto da convertire</translation>
+    </message>
+    <message>
+        <source>written per preset: %1</source>
+        <translation>file scritti per preset: %1</translation>
+    </message>
+    <message>
+        <source>at most SIZE bytes per output file; K and M count 1,000 and 1,000,000, KiB and MiB 1,024 and 1,048,576 (500K, 2MiB; 0: no limit). %1 get the best quality that fits, down to --min-quality, then smaller dimensions; lossless outputs (PNG, TIF, BMP, --lossless) only smaller dimensions</source>
+        <translation>al massimo SIZE byte per file in uscita; K e M valgono 1.000 e 1.000.000, KiB e MiB 1.024 e 1.048.576 (500K, 2MiB; 0: nessun limite). %1 ricevono la qualità migliore che rientra, fino a --min-quality, poi dimensioni più piccole; le uscite senza perdita (PNG, TIF, BMP, --lossless) solo dimensioni più piccole</translation>
+    </message>
+    <message>
+        <source>must be a size in bytes such as 500000, 500K or 488KiB, at most 1000000M</source>
+        <translation>deve essere una dimensione in byte come 500000, 500K o 488KiB, al massimo 1000000M</translation>
+    </message>
+    <message>
+        <source>the lowest quality --max-file-size may use, %1 (default %2; never above --quality)</source>
+        <translation>la qualità più bassa che --max-file-size può usare, %1 (predefinito %2; mai sopra --quality)</translation>
+    </message>
+    <message>
+        <source>with --max-file-size: a photo that does not fit at --min-quality fails instead of being made smaller</source>
+        <translation>con --max-file-size: una foto che non rientra a --min-quality non viene convertita invece di essere rimpicciolita</translation>
+    </message>
+    <message>
+        <source>colour resolution of JPG and AVIF: %1 (default %2: 420 below quality 90, else 444, which --max-file-size keeps only where the --quality file fits)</source>
+        <translation>risoluzione del colore di JPG e AVIF: %1 (predefinito %2: 420 sotto la qualità 90, altrimenti 444, che --max-file-size mantiene solo se il file a --quality rientra)</translation>
+    </message>
+    <message>
+        <source>progressive JPG, shown coarse first while it loads</source>
+        <translation>JPG progressivo, mostrato prima a bassa definizione durante il caricamento</translation>
+    </message>
+    <message>
+        <source>name the outputs by TEMPLATE instead: {name} {ext} {n} {n:3} {date} {taken} {taken:%Y-%m-%d} {w} {h} {folder} {preset} {camera} (&quot;.{ext}&quot; is added when missing)</source>
+        <translation>dà invece il nome ai file in uscita secondo TEMPLATE: {name} {ext} {n} {n:3} {date} {taken} {taken:%Y-%m-%d} {w} {h} {folder} {preset} {camera} («.{ext}» viene aggiunto se manca)</translation>
+    </message>
+    <message>
+        <source>is refused: %1</source>
+        <translation>viene rifiutato: %1</translation>
+    </message>
+    <message>
+        <source>write each output into the folder DIR next to its original (made if missing) instead of a run folder</source>
+        <translation>scrive ogni file in uscita nella cartella DIR accanto al suo originale (creata se manca) invece che in una cartella della conversione</translation>
+    </message>
+    <message>
+        <source>must be a folder name without &apos;/&apos;</source>
+        <translation>deve essere un nome di cartella senza «/»</translation>
+    </message>
+    <message>
+        <source>give each output its original&apos;s modification time</source>
+        <translation>assegna a ogni file in uscita la data di modifica del suo originale</translation>
+    </message>
+    <message>
+        <source>write one output per preset of the comma-separated list, each photo decoded once; the names must differ (use {preset} in the template)</source>
+        <translation>scrive un file in uscita per ogni preset dell’elenco separato da virgole, decodificando ogni foto una sola volta; i nomi devono essere diversi (usa {preset} nel modello)</translation>
+    </message>
+    <message>
+        <source>must list preset names, separated by commas</source>
+        <translation>deve elencare nomi di preset, separati da virgole</translation>
+    </message>
+    <message>
+        <source>how camera RAW photos are developed: auto (the camera&apos;s preview when it covers the output, else half size when that does, else full), preview or full (default %1)</source>
+        <translation>come vengono sviluppate le foto RAW: auto (l’anteprima della fotocamera se copre l’uscita, altrimenti metà dimensione se la copre, altrimenti completo), preview o full (predefinito %1)</translation>
+    </message>
+    <message>
+        <source>colours of 4- and 8-bit BMP: fixed (the standard table) or adaptive (the photo&apos;s own, by an octree) (default %1)</source>
+        <translation>colori dei BMP a 4 e 8 bit: fixed (la tabella standard) o adaptive (quelli della foto, con un octree) (predefinito %1)</translation>
+    </message>
+    <message>
+        <source>font family &apos;%1&apos; is not installed; the text is drawn in &apos;%2&apos;</source>
+        <translation>la famiglia di caratteri «%1» non è installata; il testo viene disegnato in «%2»</translation>
+    </message>
 </context>
 <context>
     <name>DestinationPanel</name>
@@ -744,6 +880,113 @@ Codice di uscita: 0 tutte le foto convertite, 1 alcune no, 2 argomenti errati.
     </message>
 </context>
 <context>
+    <name>LanguagePack</name>
+    <message>
+        <source>&amp;About Quillmere</source>
+        <translation>&amp;Informazioni su Quillmere</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>The output width is invalid!</source>
+        <translation>La larghezza di uscita non è valida!</translation>
+    </message>
+    <message>
+        <source>The output hight is invalid!</source>
+        <translation>L’altezza di uscita non è valida!</translation>
+    </message>
+    <message>
+        <source>Failed to SetResolution!</source>
+        <translation>Impossibile impostare la risoluzione!</translation>
+    </message>
+    <message>
+        <source>Failed to SetInterpolationMode!</source>
+        <translation>Impossibile impostare il metodo di interpolazione!</translation>
+    </message>
+    <message>
+        <source>Failed to convert photo!</source>
+        <translation>Impossibile convertire la foto!</translation>
+    </message>
+    <message>
+        <source>Unknown rotate angle!</source>
+        <translation>Angolo di rotazione sconosciuto!</translation>
+    </message>
+    <message>
+        <source>Failed to rotate and flip photo!</source>
+        <translation>Impossibile ruotare e riflettere la foto!</translation>
+    </message>
+    <message>
+        <source>Failed to save the file!</source>
+        <translation>Impossibile salvare il file!</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avviso</translation>
+    </message>
+    <message>
+        <source>%s exists. Do you want to replace it?</source>
+        <translation>%s esiste già. Vuoi sostituirlo?</translation>
+    </message>
+    <message>
+        <source>The text position X is bigger than the photo width!, The program set it to 0 now.</source>
+        <translation>La posizione X del testo supera la larghezza della foto! Il programma l’ha reimpostata a 0.</translation>
+    </message>
+    <message>
+        <source>The text position Y is bigger than the photo height!, The program set it to 0 now.</source>
+        <translation>La posizione Y del testo supera l’altezza della foto! Il programma l’ha reimpostata a 0.</translation>
+    </message>
+    <message>
+        <source>The text position X is out of range! The program set it to 0 now.</source>
+        <translation>La posizione X del testo è fuori intervallo! Il programma l’ha reimpostata a 0.</translation>
+    </message>
+    <message>
+        <source>The text position Y is out of range! The program set it to 0 now.</source>
+        <translation>La posizione Y del testo è fuori intervallo! Il programma l’ha reimpostata a 0.</translation>
+    </message>
+    <message>
+        <source>1 bit per pixel, indexed. 2 color.</source>
+        <translation>1 bit per pixel, indicizzato. 2 colori.</translation>
+    </message>
+    <message>
+        <source>4 bits per pixel, indexed. 16 color.</source>
+        <translation>4 bit per pixel, indicizzato. 16 colori.</translation>
+    </message>
+    <message>
+        <source>8 bits per pixel, indexed. 256 color.</source>
+        <translation>8 bit per pixel, indicizzato. 256 colori.</translation>
+    </message>
+    <message>
+        <source>16 bits per pixel; 5 bits are used for the red component, 6 bits are used for the green component, and 5 bits are used for the blue component.</source>
+        <translation>16 bit per pixel; 5 bit per la componente rossa, 6 bit per la componente verde e 5 bit per la componente blu.</translation>
+    </message>
+    <message>
+        <source>24 bits per pixel; 8 bits each are used for the red, green, and blue components.</source>
+        <translation>24 bit per pixel; 8 bit ciascuna per le componenti rossa, verde e blu.</translation>
+    </message>
+    <message>
+        <source>32 bits per pixel; 8 bits each are used for the alpha, red, green, and blue components.</source>
+        <translation>32 bit per pixel; 8 bit ciascuna per le componenti alfa, rossa, verde e blu.</translation>
+    </message>
+    <message>
+        <source>32 bits per pixel; 8 bits each are used for the alpha, red, green, and blue components. The red, green, and blue components are premultiplied according to the alpha component.</source>
+        <translation>32 bit per pixel; 8 bit ciascuna per le componenti alfa, rossa, verde e blu. Le componenti rossa, verde e blu sono premoltiplicate per la componente alfa.</translation>
+    </message>
+    <message>
+        <source>32 bits per pixel; 8 bits each are used for the red, green, and blue components. The remaining 8 bits are not used.</source>
+        <translation>32 bit per pixel; 8 bit ciascuna per le componenti rossa, verde e blu. Gli 8 bit restanti non vengono usati.</translation>
+    </message>
+    <message>
+        <source>64 bits per pixel; 16 bits each are used for the alpha, red, green, and blue components. Written as 32 bits ARGB, as no BMP reader takes 64 bits.</source>
+        <translation>64 bit per pixel; 16 bit ciascuna per le componenti alfa, rossa, verde e blu. Scritto come 32 bit ARGB, perché nessun lettore BMP accetta 64 bit.</translation>
+    </message>
+    <message>
+        <source>64 bits per pixel; 16 bits each are used for the alpha, red, green, and blue components. The red, green, and blue components are premultiplied according to the alpha component. Written as 32 bits PARGB, as no BMP reader takes 64 bits.</source>
+        <translation>64 bit per pixel; 16 bit ciascuna per le componenti alfa, rossa, verde e blu. Le componenti rossa, verde e blu sono premoltiplicate per la componente alfa. Scritto come 32 bit PARGB, perché nessun lettore BMP accetta 64 bit.</translation>
+    </message>
+</context>
+<context>
     <name>ListHistory</name>
     <message>
         <source>&amp;Undo %1</source>
@@ -760,6 +1003,37 @@ Codice di uscita: 0 tutte le foto convertite, 1 alcune no, 2 argomenti errati.
     <message>
         <source>&amp;Redo</source>
         <translation>&amp;Ripeti</translation>
+    </message>
+</context>
+<context>
+    <name>LocalFigures</name>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 byte</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 x %2</source>
+        <translation>%1 x %2</translation>
+    </message>
+    <message>
+        <source>the source fits: copied</source>
+        <translation>l’originale rientra: copiato</translation>
+    </message>
+    <message>
+        <source>fitted by reducing to %1 x %2</source>
+        <translation>adattato riducendo a %1 x %2</translation>
+    </message>
+    <message>
+        <source>fitted: quality %1</source>
+        <translation>adattato: qualità %1</translation>
     </message>
 </context>
 <context>
@@ -1539,6 +1813,41 @@ Codice di uscita: 0 tutte le foto convertite, 1 alcune no, 2 argomenti errati.
     <message>
         <source>The result could not be shown.</source>
         <translation>Impossibile mostrare il risultato.</translation>
+    </message>
+</context>
+<context>
+    <name>Reasons</name>
+    <message>
+        <source>no such file or folder</source>
+        <translation>file o cartella inesistente</translation>
+    </message>
+    <message>
+        <source>a loop of symbolic links</source>
+        <translation>un ciclo di collegamenti simbolici</translation>
+    </message>
+    <message>
+        <source>not a picture</source>
+        <translation>non è un’immagine</translation>
+    </message>
+    <message>
+        <source>could not be searched (%1)</source>
+        <translation>impossibile eseguire la ricerca (%1)</translation>
+    </message>
+    <message>
+        <source>standard input could not be read</source>
+        <translation>impossibile leggere lo standard input</translation>
+    </message>
+    <message>
+        <source>Can not create the directory</source>
+        <translation>Impossibile creare la cartella</translation>
+    </message>
+    <message>
+        <source>Not converted: the output file exists</source>
+        <translation>Non convertita: il file di uscita esiste già</translation>
+    </message>
+    <message>
+        <source>unknown output photo format!</source>
+        <translation>formato della foto in uscita sconosciuto!</translation>
     </message>
 </context>
 <context>
