@@ -1850,6 +1850,42 @@ Code de sortie&#xa0;: 0 toutes les photos converties, 1 certaines non,
         <source>unknown output photo format!</source>
         <translation>format de photo de sortie inconnu&#xa0;!</translation>
     </message>
+    <message>
+        <source>developed from the camera&apos;s preview</source>
+        <translation>développée à partir de l’aperçu de l’appareil</translation>
+    </message>
+    <message>
+        <source>developed at half size</source>
+        <translation>développée en demi-taille</translation>
+    </message>
+    <message>
+        <source>developed in full</source>
+        <translation>développée en entier</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>le disque est plein</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>permission refusée</translation>
+    </message>
+    <message>
+        <source>the file is missing</source>
+        <translation>le fichier est introuvable</translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>the format is not supported</source>
+        <translation>le format n’est pas pris en charge</translation>
+    </message>
+    <message>
+        <source>the file is damaged or incomplete</source>
+        <translation>le fichier est endommagé ou incomplet</translation>
+    </message>
 </context>
 <context>
     <name>RunPanel</name>
@@ -1898,6 +1934,47 @@ Code de sortie&#xa0;: 0 toutes les photos converties, 1 certaines non,
     <message>
         <source>Message</source>
         <translation>Message</translation>
+    </message>
+</context>
+<context>
+    <name>RunSummary</name>
+    <message>
+        <source>Stopped: %1 of %2 converted, %3 not started</source>
+        <translation>Arrêt&#xa0;: %1 sur %2 converties, %3 non commencées</translation>
+    </message>
+    <message>
+        <source>1 photo was not converted; see the log.</source>
+        <translation>1 photo n’a pas été convertie&#xa0;; voir le journal.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 photos were not converted; see the log.</source>
+        <translation>
+            <numerusform>%1 photo n’a pas été convertie&#xa0;; voir le journal.</numerusform>
+            <numerusform>%1 photos n’ont pas été converties&#xa0;; voir le journal.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 photo got a number added to a name another photo has.</source>
+        <translation>1 photo a reçu un numéro en plus d’un nom que porte une autre photo.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 photos got a number added to a name another photo has.</source>
+        <translation>
+            <numerusform>%1 photo a reçu un numéro en plus d’un nom que porte une autre photo.</numerusform>
+            <numerusform>%1 photos ont reçu un numéro en plus d’un nom que porte une autre photo.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Written per preset: %1</source>
+        <translation>Fichiers écrits par préréglage&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>less than a minute left</source>
+        <translation>moins d’une minute restante</translation>
     </message>
 </context>
 <context>

@@ -1849,6 +1849,42 @@ Codice di uscita: 0 tutte le foto convertite, 1 alcune no, 2 argomenti errati.
         <source>unknown output photo format!</source>
         <translation>formato della foto in uscita sconosciuto!</translation>
     </message>
+    <message>
+        <source>developed from the camera&apos;s preview</source>
+        <translation>sviluppata dall’anteprima della fotocamera</translation>
+    </message>
+    <message>
+        <source>developed at half size</source>
+        <translation>sviluppata a metà dimensione</translation>
+    </message>
+    <message>
+        <source>developed in full</source>
+        <translation>sviluppata per intero</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>il disco è pieno</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>permesso negato</translation>
+    </message>
+    <message>
+        <source>the file is missing</source>
+        <translation>il file non esiste</translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>memoria insufficiente</translation>
+    </message>
+    <message>
+        <source>the format is not supported</source>
+        <translation>il formato non è supportato</translation>
+    </message>
+    <message>
+        <source>the file is damaged or incomplete</source>
+        <translation>il file è danneggiato o incompleto</translation>
+    </message>
 </context>
 <context>
     <name>RunPanel</name>
@@ -1897,6 +1933,47 @@ Codice di uscita: 0 tutte le foto convertite, 1 alcune no, 2 argomenti errati.
     <message>
         <source>Message</source>
         <translation>Messaggio</translation>
+    </message>
+</context>
+<context>
+    <name>RunSummary</name>
+    <message>
+        <source>Stopped: %1 of %2 converted, %3 not started</source>
+        <translation>Interrotta: %1 di %2 convertite, %3 non avviate</translation>
+    </message>
+    <message>
+        <source>1 photo was not converted; see the log.</source>
+        <translation>1 foto non è stata convertita; vedi il registro.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 photos were not converted; see the log.</source>
+        <translation>
+            <numerusform>%1 foto non è stata convertita; vedi il registro.</numerusform>
+            <numerusform>%1 foto non sono state convertite; vedi il registro.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 photo got a number added to a name another photo has.</source>
+        <translation>A 1 foto è stato aggiunto un numero al nome, già usato da un’altra foto.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 photos got a number added to a name another photo has.</source>
+        <translation>
+            <numerusform>A %1 foto è stato aggiunto un numero al nome, già usato da un’altra foto.</numerusform>
+            <numerusform>A %1 foto è stato aggiunto un numero al nome, già usato da un’altra foto.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Written per preset: %1</source>
+        <translation>File scritti per preset: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 di %2</translation>
+    </message>
+    <message>
+        <source>less than a minute left</source>
+        <translation>meno di un minuto rimanente</translation>
     </message>
 </context>
 <context>
