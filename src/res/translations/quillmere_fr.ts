@@ -72,7 +72,7 @@
     </message>
     <message>
         <source>Lon&amp;g edge:</source>
-        <translation>Grand &amp;côté&#xa0;:</translation>
+        <translation>&amp;Grand côté&#xa0;:</translation>
     </message>
     <message>
         <source>Long edge in pixels</source>
@@ -108,7 +108,7 @@
     </message>
     <message>
         <source>&amp;Lossless</source>
-        <translation>Sans &amp;perte</translation>
+        <translation>&amp;Sans perte</translation>
     </message>
     <message>
         <source>Camera &amp;data (EXIF, XMP, IPTC):</source>
@@ -120,7 +120,7 @@
     </message>
     <message>
         <source>Rotate b&amp;y angle</source>
-        <translation>Rotati&amp;on</translation>
+        <translation>&amp;Angle de rotation</translation>
     </message>
     <message>
         <source>0</source>
@@ -810,7 +810,7 @@ Code de sortie&#xa0;: 0 toutes les photos converties, 1 certaines non,
     </message>
     <message>
         <source>&amp;Aspect:</source>
-        <translation>&amp;Format&#xa0;:</translation>
+        <translation>&amp;Proportions&#xa0;:</translation>
     </message>
     <message>
         <source>Cro&amp;p:</source>
@@ -1141,7 +1141,7 @@ Code de sortie&#xa0;: 0 toutes les photos converties, 1 certaines non,
     </message>
     <message>
         <source>Batch rena&amp;me prefix:</source>
-        <translation>Préfi&amp;xe de renommage&#xa0;:</translation>
+        <translation>Pré&amp;fixe de renommage&#xa0;:</translation>
     </message>
     <message>
         <source>+Number+Time</source>
@@ -1955,13 +1955,13 @@ Code de sortie&#xa0;: 0 toutes les photos converties, 1 certaines non,
     </message>
     <message>
         <source>1 photo got a number added to a name another photo has.</source>
-        <translation>1 photo a reçu un numéro en plus d’un nom que porte une autre photo.</translation>
+        <translation>1 photo a reçu un numéro ajouté à son nom, déjà porté par une autre photo.</translation>
     </message>
     <message numerus="yes">
         <source>%1 photos got a number added to a name another photo has.</source>
         <translation>
-            <numerusform>%1 photo a reçu un numéro en plus d’un nom que porte une autre photo.</numerusform>
-            <numerusform>%1 photos ont reçu un numéro en plus d’un nom que porte une autre photo.</numerusform>
+            <numerusform>%1 photo a reçu un numéro ajouté à son nom, déjà porté par une autre photo.</numerusform>
+            <numerusform>%1 photos ont reçu un numéro ajouté à leur nom, déjà porté par une autre photo.</numerusform>
         </translation>
     </message>
     <message>
@@ -2016,7 +2016,7 @@ Code de sortie&#xa0;: 0 toutes les photos converties, 1 certaines non,
     </message>
     <message>
         <source>Margi&amp;n:</source>
-        <translation>Mar&amp;ge&#xa0;:</translation>
+        <translation>&amp;Marge&#xa0;:</translation>
     </message>
     <message>
         <source>Watermark</source>

@@ -52,11 +52,11 @@
     </message>
     <message>
         <source>Keep aspect ratio with &amp;Height</source>
-        <translation>Mantieni le proporzioni in base all’a&amp;ltezza</translation>
+        <translation>Mantieni le proporzioni in base all’al&amp;tezza</translation>
     </message>
     <message>
         <source>Str&amp;etch:</source>
-        <translation>Scal&amp;a:</translation>
+        <translation>&amp;Scala:</translation>
     </message>
     <message>
         <source>Hori&amp;zontal:</source>
@@ -68,11 +68,11 @@
     </message>
     <message>
         <source>&amp;Fit within Output Width x Output Height</source>
-        <translation>&amp;Adatta entro larghezza × altezza di uscita</translation>
+        <translation>Adatta &amp;entro larghezza × altezza di uscita</translation>
     </message>
     <message>
         <source>Lon&amp;g edge:</source>
-        <translation>Lato &amp;lungo:</translation>
+        <translation>Lato lun&amp;go:</translation>
     </message>
     <message>
         <source>Long edge in pixels</source>
@@ -782,7 +782,7 @@ Codice di uscita: 0 tutte le foto convertite, 1 alcune no, 2 argomenti errati.
     </message>
     <message>
         <source>&amp;Color:</source>
-        <translation>C&amp;olore:</translation>
+        <translation>Co&amp;lore:</translation>
     </message>
     <message>
         <source>Choose the text color</source>
@@ -1088,11 +1088,11 @@ Codice di uscita: 0 tutte le foto convertite, 1 alcune no, 2 argomenti errati.
     </message>
     <message>
         <source>Output &amp;Folder:</source>
-        <translation>Cartella di &amp;uscita:</translation>
+        <translation>Cartella &amp;di uscita:</translation>
     </message>
     <message>
         <source>&amp;Browse</source>
-        <translation>Sf&amp;oglia</translation>
+        <translation>S&amp;foglia</translation>
     </message>
     <message>
         <source>Add &amp;text to photo:</source>
@@ -1973,7 +1973,7 @@ Codice di uscita: 0 tutte le foto convertite, 1 alcune no, 2 argomenti errati.
     </message>
     <message>
         <source>less than a minute left</source>
-        <translation>meno di un minuto rimanente</translation>
+        <translation>manca meno di un minuto</translation>
     </message>
 </context>
 <context>
@@ -1984,7 +1984,7 @@ Codice di uscita: 0 tutte le foto convertite, 1 alcune no, 2 argomenti errati.
     </message>
     <message>
         <source>Show &amp;log</source>
-        <translation>Mostra &amp;registro</translation>
+        <translation>Mostra re&amp;gistro</translation>
     </message>
     <message>
         <source>Convert the &amp;rest</source>
@@ -2015,7 +2015,7 @@ Codice di uscita: 0 tutte le foto convertite, 1 alcune no, 2 argomenti errati.
     </message>
     <message>
         <source>Margi&amp;n:</source>
-        <translation>Mar&amp;gine:</translation>
+        <translation>&amp;Margine:</translation>
     </message>
     <message>
         <source>Watermark</source>
