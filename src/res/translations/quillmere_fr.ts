@@ -677,6 +677,13 @@ Code de sortie&#xa0;: 0 toutes les photos converties, 1 certaines non,
         <source>font family &apos;%1&apos; is not installed; the text is drawn in &apos;%2&apos;</source>
         <translation>la famille de police «&#xa0;%1&#xa0;» n’est pas installée&#xa0;; le texte est dessiné en «&#xa0;%2&#xa0;»</translation>
     </message>
+    <message numerus="yes">
+        <source>stopped: %n photos not started</source>
+        <translation>
+            <numerusform>arrêt&#xa0;: %n photo non commencée</numerusform>
+            <numerusform>arrêt&#xa0;: %n photos non commencées</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DestinationPanel</name>
@@ -1310,6 +1317,99 @@ Code de sortie&#xa0;: 0 toutes les photos converties, 1 certaines non,
     </message>
 </context>
 <context>
+    <name>Messages</name>
+    <message>
+        <source>%1 occurs error!</source>
+        <translation>Une erreur s’est produite avec %1&#xa0;!</translation>
+    </message>
+    <message>
+        <source>%1 is not a right directory</source>
+        <translation>%1 n’est pas un dossier valide</translation>
+    </message>
+    <message>
+        <source>Access to %1 was denied.</source>
+        <translation>L’accès à %1 a été refusé.</translation>
+    </message>
+    <message>
+        <source>%1 was not found.</source>
+        <translation>%1 est introuvable.</translation>
+    </message>
+    <message>
+        <source>%1 contains an invalid path.</source>
+        <translation>%1 contient un chemin non valide.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened because there are too many open files.</source>
+        <translation>%1 n’a pas pu être ouvert, car trop de fichiers sont ouverts.</translation>
+    </message>
+    <message>
+        <source>A hardware I/O error was reported while accessing %1.</source>
+        <translation>Une erreur matérielle d’entrée/sortie a été signalée lors de l’accès à %1.</translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred while accessing %1.</source>
+        <translation>Une violation de partage s’est produite lors de l’accès à %1.</translation>
+    </message>
+    <message>
+        <source>An unknown error occurred while accessing %1.</source>
+        <translation>Une erreur inconnue s’est produite lors de l’accès à %1.</translation>
+    </message>
+    <message>
+        <source>Failed file.GetStatus from %1</source>
+        <translation>Impossible de lire l’état du fichier %1</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.</source>
+        <translation>Les réglages n’ont pas pu être enregistrés.</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Erreur inconnue</translation>
+    </message>
+    <message>
+        <source>The Program does not launch your web browser to access %1 ,
+Please launch your web browser and input the URL manually.</source>
+        <translation>Le programme n’a pas pu lancer votre navigateur web pour accéder à %1.
+Veuillez lancer votre navigateur et saisir l’adresse manuellement.</translation>
+    </message>
+    <message>
+        <source>The help page %1 is missing.</source>
+        <translation>La page d’aide %1 est introuvable.</translation>
+    </message>
+    <message>
+        <source>%1 %2 is installed.</source>
+        <translation>%1 %2 est installé.</translation>
+    </message>
+    <message>
+        <source>Updates come from your system&apos;s package manager: update %1 there together with your other programs.</source>
+        <translation>Les mises à jour viennent du gestionnaire de paquets de votre système&#xa0;: mettez-y %1 à jour avec vos autres programmes.</translation>
+    </message>
+    <message>
+        <source>This copy was built from source, outside a package, so the package manager does not update it.</source>
+        <translation>Cette copie a été compilée à partir des sources, hors paquet&#xa0;: le gestionnaire de paquets ne la met donc pas à jour.</translation>
+    </message>
+    <message>
+        <source>Newer versions of the source are at %1.</source>
+        <translation>Les versions plus récentes des sources se trouvent sur %1.</translation>
+    </message>
+    <message>
+        <source>A packaged %1 gets its updates from your system&apos;s package manager.</source>
+        <translation>%1 installé par paquet reçoit ses mises à jour du gestionnaire de paquets de votre système.</translation>
+    </message>
+    <message>
+        <source>Can not get My Documents directory!</source>
+        <translation>Impossible de trouver le dossier Documents&#xa0;!</translation>
+    </message>
+    <message>
+        <source>The log file could not be written; its notices are lost.</source>
+        <translation>Le fichier journal n’a pas pu être écrit&#xa0;; ses avis sont perdus.</translation>
+    </message>
+    <message>
+        <source>The watermark could not be read.</source>
+        <translation>Le filigrane n’a pas pu être lu.</translation>
+    </message>
+</context>
+<context>
     <name>OptionTables</name>
     <message>
         <source>Same as the source</source>
@@ -1740,6 +1840,10 @@ Code de sortie&#xa0;: 0 toutes les photos converties, 1 certaines non,
             <numerusform>&amp;Écrire&#xa0;: %n préréglages</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Keep file dates</source>
+        <translation>Conserver les dates des fichiers</translation>
+    </message>
 </context>
 <context>
     <name>PresetPanel</name>
@@ -1886,6 +1990,106 @@ Code de sortie&#xa0;: 0 toutes les photos converties, 1 certaines non,
         <source>the file is damaged or incomplete</source>
         <translation>le fichier est endommagé ou incomplet</translation>
     </message>
+    <message>
+        <source>a damaged picture</source>
+        <translation>une image endommagée</translation>
+    </message>
+    <message>
+        <source>the imaging library could not start</source>
+        <translation>la bibliothèque d’images n’a pas pu démarrer</translation>
+    </message>
+    <message>
+        <source>a picture without pixels</source>
+        <translation>une image sans pixels</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>ce n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>the value %1 is not a whole number</source>
+        <translation>la valeur %1 n’est pas un nombre entier</translation>
+    </message>
+    <message>
+        <source>the value %1 is not between %2 and %3</source>
+        <translation>la valeur %1 n’est pas comprise entre %2 et %3</translation>
+    </message>
+    <message>
+        <source>the value &quot;%1&quot; is not a whole number</source>
+        <translation>la valeur «&#xa0;%1&#xa0;» n’est pas un nombre entier</translation>
+    </message>
+    <message>
+        <source>the value &quot;%1&quot; is not a number</source>
+        <translation>la valeur «&#xa0;%1&#xa0;» n’est pas un nombre</translation>
+    </message>
+    <message>
+        <source>the value %1 stands for no choice</source>
+        <translation>la valeur %1 ne correspond à aucun choix</translation>
+    </message>
+    <message>
+        <source>the photo has no size</source>
+        <translation>la photo n’a pas de dimensions</translation>
+    </message>
+    <message>
+        <source>the setting %1 could not be saved</source>
+        <translation>le réglage %1 n’a pas pu être enregistré</translation>
+    </message>
+    <message>
+        <source>the log could not be written</source>
+        <translation>le journal n’a pas pu être écrit</translation>
+    </message>
+    <message>
+        <source>the watermark: %1</source>
+        <translation>le filigrane&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>the output would replace one of the photos being converted</source>
+        <translation>la sortie remplacerait l’une des photos en cours de conversion</translation>
+    </message>
+    <message>
+        <source>two outputs of %1 would have this name; give each preset its own name, for example with {preset}</source>
+        <translation>deux sorties de %1 porteraient ce nom&#xa0;; donnez à chaque préréglage son propre nom, par exemple avec {preset}</translation>
+    </message>
+    <message>
+        <source>the file date could not be set: %1</source>
+        <translation>la date du fichier n’a pas pu être définie&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>the encoder wrote nothing</source>
+        <translation>l’encodeur n’a rien écrit</translation>
+    </message>
+    <message>
+        <source>the preview file could not be read back</source>
+        <translation>le fichier d’aperçu n’a pas pu être relu</translation>
+    </message>
+    <message>
+        <source>the output size %1 x %2 cannot be written</source>
+        <translation>la taille de sortie %1 x %2 ne peut pas être écrite</translation>
+    </message>
+    <message>
+        <source>the output is larger than %1 stores</source>
+        <translation>la sortie dépasse ce que %1 peut stocker</translation>
+    </message>
+    <message>
+        <source>the output could not be made</source>
+        <translation>la sortie n’a pas pu être créée</translation>
+    </message>
+    <message>
+        <source>the output could not be read back</source>
+        <translation>la sortie n’a pas pu être relue</translation>
+    </message>
+    <message>
+        <source>a symbolic link, not followed</source>
+        <translation>un lien symbolique, non suivi</translation>
+    </message>
+    <message>
+        <source>the value %1 is out of range</source>
+        <translation>la valeur %1 est hors limites</translation>
+    </message>
+    <message>
+        <source>the value %1 is not a colour</source>
+        <translation>la valeur %1 n’est pas une couleur</translation>
+    </message>
 </context>
 <context>
     <name>RunPanel</name>
@@ -1975,6 +2179,20 @@ Code de sortie&#xa0;: 0 toutes les photos converties, 1 certaines non,
     <message>
         <source>less than a minute left</source>
         <translation>moins d’une minute restante</translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n min left</source>
+        <translation>
+            <numerusform>environ %n min restante</numerusform>
+            <numerusform>environ %n min restantes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n h left</source>
+        <translation>
+            <numerusform>environ %n h restante</numerusform>
+            <numerusform>environ %n h restantes</numerusform>
+        </translation>
     </message>
 </context>
 <context>

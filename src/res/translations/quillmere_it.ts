@@ -676,6 +676,13 @@ Codice di uscita: 0 tutte le foto convertite, 1 alcune no, 2 argomenti errati.
         <source>font family &apos;%1&apos; is not installed; the text is drawn in &apos;%2&apos;</source>
         <translation>la famiglia di caratteri «%1» non è installata; il testo viene disegnato in «%2»</translation>
     </message>
+    <message numerus="yes">
+        <source>stopped: %n photos not started</source>
+        <translation>
+            <numerusform>interrotta: %n foto non avviata</numerusform>
+            <numerusform>interrotta: %n foto non avviate</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DestinationPanel</name>
@@ -1309,6 +1316,99 @@ Codice di uscita: 0 tutte le foto convertite, 1 alcune no, 2 argomenti errati.
     </message>
 </context>
 <context>
+    <name>Messages</name>
+    <message>
+        <source>%1 occurs error!</source>
+        <translation>Si è verificato un errore con %1!</translation>
+    </message>
+    <message>
+        <source>%1 is not a right directory</source>
+        <translation>%1 non è una cartella valida</translation>
+    </message>
+    <message>
+        <source>Access to %1 was denied.</source>
+        <translation>Accesso a %1 negato.</translation>
+    </message>
+    <message>
+        <source>%1 was not found.</source>
+        <translation>%1 non è stato trovato.</translation>
+    </message>
+    <message>
+        <source>%1 contains an invalid path.</source>
+        <translation>%1 contiene un percorso non valido.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened because there are too many open files.</source>
+        <translation>Impossibile aprire %1 perché ci sono troppi file aperti.</translation>
+    </message>
+    <message>
+        <source>A hardware I/O error was reported while accessing %1.</source>
+        <translation>È stato segnalato un errore hardware di I/O durante l’accesso a %1.</translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred while accessing %1.</source>
+        <translation>Si è verificata una violazione di condivisione durante l’accesso a %1.</translation>
+    </message>
+    <message>
+        <source>An unknown error occurred while accessing %1.</source>
+        <translation>Si è verificato un errore sconosciuto durante l’accesso a %1.</translation>
+    </message>
+    <message>
+        <source>Failed file.GetStatus from %1</source>
+        <translation>Impossibile leggere lo stato del file %1</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.</source>
+        <translation>Impossibile salvare le impostazioni.</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Errore sconosciuto</translation>
+    </message>
+    <message>
+        <source>The Program does not launch your web browser to access %1 ,
+Please launch your web browser and input the URL manually.</source>
+        <translation>Il programma non è riuscito ad avviare il browser web per accedere a %1.
+Avvia il browser e inserisci l’indirizzo manualmente.</translation>
+    </message>
+    <message>
+        <source>The help page %1 is missing.</source>
+        <translation>La pagina della guida %1 non esiste.</translation>
+    </message>
+    <message>
+        <source>%1 %2 is installed.</source>
+        <translation>È installato %1 %2.</translation>
+    </message>
+    <message>
+        <source>Updates come from your system&apos;s package manager: update %1 there together with your other programs.</source>
+        <translation>Gli aggiornamenti arrivano dal gestore di pacchetti del sistema: aggiorna %1 da lì insieme agli altri programmi.</translation>
+    </message>
+    <message>
+        <source>This copy was built from source, outside a package, so the package manager does not update it.</source>
+        <translation>Questa copia è stata compilata dai sorgenti, fuori da un pacchetto, quindi il gestore di pacchetti non la aggiorna.</translation>
+    </message>
+    <message>
+        <source>Newer versions of the source are at %1.</source>
+        <translation>Le versioni più recenti dei sorgenti si trovano su %1.</translation>
+    </message>
+    <message>
+        <source>A packaged %1 gets its updates from your system&apos;s package manager.</source>
+        <translation>%1 installato da pacchetto riceve gli aggiornamenti dal gestore di pacchetti del sistema.</translation>
+    </message>
+    <message>
+        <source>Can not get My Documents directory!</source>
+        <translation>Impossibile trovare la cartella Documenti!</translation>
+    </message>
+    <message>
+        <source>The log file could not be written; its notices are lost.</source>
+        <translation>Impossibile scrivere il file di registro; i suoi avvisi sono andati persi.</translation>
+    </message>
+    <message>
+        <source>The watermark could not be read.</source>
+        <translation>Impossibile leggere la filigrana.</translation>
+    </message>
+</context>
+<context>
     <name>OptionTables</name>
     <message>
         <source>Same as the source</source>
@@ -1739,6 +1839,10 @@ Codice di uscita: 0 tutte le foto convertite, 1 alcune no, 2 argomenti errati.
             <numerusform>&amp;Scrivi: %n preset</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Keep file dates</source>
+        <translation>Mantieni le date dei file</translation>
+    </message>
 </context>
 <context>
     <name>PresetPanel</name>
@@ -1885,6 +1989,106 @@ Codice di uscita: 0 tutte le foto convertite, 1 alcune no, 2 argomenti errati.
         <source>the file is damaged or incomplete</source>
         <translation>il file è danneggiato o incompleto</translation>
     </message>
+    <message>
+        <source>a damaged picture</source>
+        <translation>un’immagine danneggiata</translation>
+    </message>
+    <message>
+        <source>the imaging library could not start</source>
+        <translation>la libreria grafica non è riuscita ad avviarsi</translation>
+    </message>
+    <message>
+        <source>a picture without pixels</source>
+        <translation>un’immagine senza pixel</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>non è un file normale</translation>
+    </message>
+    <message>
+        <source>the value %1 is not a whole number</source>
+        <translation>il valore %1 non è un numero intero</translation>
+    </message>
+    <message>
+        <source>the value %1 is not between %2 and %3</source>
+        <translation>il valore %1 non è compreso tra %2 e %3</translation>
+    </message>
+    <message>
+        <source>the value &quot;%1&quot; is not a whole number</source>
+        <translation>il valore «%1» non è un numero intero</translation>
+    </message>
+    <message>
+        <source>the value &quot;%1&quot; is not a number</source>
+        <translation>il valore «%1» non è un numero</translation>
+    </message>
+    <message>
+        <source>the value %1 stands for no choice</source>
+        <translation>il valore %1 non corrisponde a nessuna scelta</translation>
+    </message>
+    <message>
+        <source>the photo has no size</source>
+        <translation>la foto non ha dimensioni</translation>
+    </message>
+    <message>
+        <source>the setting %1 could not be saved</source>
+        <translation>impossibile salvare l’impostazione %1</translation>
+    </message>
+    <message>
+        <source>the log could not be written</source>
+        <translation>impossibile scrivere il registro</translation>
+    </message>
+    <message>
+        <source>the watermark: %1</source>
+        <translation>la filigrana: %1</translation>
+    </message>
+    <message>
+        <source>the output would replace one of the photos being converted</source>
+        <translation>il file in uscita sostituirebbe una delle foto in conversione</translation>
+    </message>
+    <message>
+        <source>two outputs of %1 would have this name; give each preset its own name, for example with {preset}</source>
+        <translation>due file in uscita di %1 avrebbero questo nome; dai a ogni preset un nome proprio, ad esempio con {preset}</translation>
+    </message>
+    <message>
+        <source>the file date could not be set: %1</source>
+        <translation>impossibile impostare la data del file: %1</translation>
+    </message>
+    <message>
+        <source>the encoder wrote nothing</source>
+        <translation>il codificatore non ha scritto nulla</translation>
+    </message>
+    <message>
+        <source>the preview file could not be read back</source>
+        <translation>impossibile rileggere il file di anteprima</translation>
+    </message>
+    <message>
+        <source>the output size %1 x %2 cannot be written</source>
+        <translation>impossibile scrivere le dimensioni di uscita %1 x %2</translation>
+    </message>
+    <message>
+        <source>the output is larger than %1 stores</source>
+        <translation>il file in uscita supera ciò che %1 può memorizzare</translation>
+    </message>
+    <message>
+        <source>the output could not be made</source>
+        <translation>impossibile creare il file in uscita</translation>
+    </message>
+    <message>
+        <source>the output could not be read back</source>
+        <translation>impossibile rileggere il file in uscita</translation>
+    </message>
+    <message>
+        <source>a symbolic link, not followed</source>
+        <translation>un collegamento simbolico, non seguito</translation>
+    </message>
+    <message>
+        <source>the value %1 is out of range</source>
+        <translation>il valore %1 è fuori intervallo</translation>
+    </message>
+    <message>
+        <source>the value %1 is not a colour</source>
+        <translation>il valore %1 non è un colore</translation>
+    </message>
 </context>
 <context>
     <name>RunPanel</name>
@@ -1974,6 +2178,20 @@ Codice di uscita: 0 tutte le foto convertite, 1 alcune no, 2 argomenti errati.
     <message>
         <source>less than a minute left</source>
         <translation>manca meno di un minuto</translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n min left</source>
+        <translation>
+            <numerusform>manca circa %n min</numerusform>
+            <numerusform>mancano circa %n min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n h left</source>
+        <translation>
+            <numerusform>manca circa %n h</numerusform>
+            <numerusform>mancano circa %n h</numerusform>
+        </translation>
     </message>
 </context>
 <context>
