@@ -2064,7 +2064,7 @@ Veuillez lancer votre navigateur et saisir l’adresse manuellement.</translatio
     </message>
     <message>
         <source>the output size %1 x %2 cannot be written</source>
-        <translation>la taille de sortie %1 x %2 ne peut pas être écrite</translation>
+        <translation>impossible d’écrire une sortie de %1 x %2</translation>
     </message>
     <message>
         <source>the output is larger than %1 stores</source>

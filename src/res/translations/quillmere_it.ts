@@ -2063,7 +2063,7 @@ Avvia il browser e inserisci l’indirizzo manualmente.</translation>
     </message>
     <message>
         <source>the output size %1 x %2 cannot be written</source>
-        <translation>impossibile scrivere le dimensioni di uscita %1 x %2</translation>
+        <translation>impossibile scrivere un’uscita di %1 x %2</translation>
     </message>
     <message>
         <source>the output is larger than %1 stores</source>
