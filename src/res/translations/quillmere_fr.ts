@@ -44,7 +44,7 @@
     </message>
     <message>
         <source>&amp;Keep aspect ratio with width</source>
-        <translation>&amp;Conserver les proportions d’après la largeur</translation>
+        <translation>&amp;Proportions selon la largeur</translation>
     </message>
     <message>
         <source>Ou&amp;tput Height:</source>
@@ -52,7 +52,7 @@
     </message>
     <message>
         <source>Keep aspect ratio with &amp;Height</source>
-        <translation>Conserver les proportions d’après la ha&amp;uteur</translation>
+        <translation>Proportions selon la ha&amp;uteur</translation>
     </message>
     <message>
         <source>Str&amp;etch:</source>
@@ -68,7 +68,7 @@
     </message>
     <message>
         <source>&amp;Fit within Output Width x Output Height</source>
-        <translation>&amp;Tenir dans largeur × hauteur de sortie</translation>
+        <translation>Adap&amp;ter à largeur × hauteur de sortie</translation>
     </message>
     <message>
         <source>Lon&amp;g edge:</source>
@@ -116,7 +116,7 @@
     </message>
     <message>
         <source>Ca&amp;mera RAW photos:</source>
-        <translation>Photos RA&amp;W de l’appareil&#xa0;:</translation>
+        <translation>Photos RA&amp;W&#xa0;:</translation>
     </message>
     <message>
         <source>Rotate b&amp;y angle</source>
@@ -1465,7 +1465,7 @@ Veuillez lancer votre navigateur et saisir l’adresse manuellement.</translatio
     </message>
     <message>
         <source>Fit within Output Width x Output Height</source>
-        <translation>Tenir dans largeur × hauteur de sortie</translation>
+        <translation>Adapter à largeur × hauteur de sortie</translation>
     </message>
     <message>
         <source>Long edge:</source>

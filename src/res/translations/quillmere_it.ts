@@ -44,7 +44,7 @@
     </message>
     <message>
         <source>&amp;Keep aspect ratio with width</source>
-        <translation>&amp;Mantieni le proporzioni in base alla larghezza</translation>
+        <translation>&amp;Mantieni proporzioni dalla larghezza</translation>
     </message>
     <message>
         <source>Ou&amp;tput Height:</source>
@@ -52,7 +52,7 @@
     </message>
     <message>
         <source>Keep aspect ratio with &amp;Height</source>
-        <translation>Mantieni le proporzioni in base all’al&amp;tezza</translation>
+        <translation>Mantieni proporzioni dall’al&amp;tezza</translation>
     </message>
     <message>
         <source>Str&amp;etch:</source>
@@ -116,7 +116,7 @@
     </message>
     <message>
         <source>Ca&amp;mera RAW photos:</source>
-        <translation>Foto RA&amp;W della fotocamera:</translation>
+        <translation>Foto RA&amp;W:</translation>
     </message>
     <message>
         <source>Rotate b&amp;y angle</source>
