@@ -84,7 +84,7 @@
     </message>
     <message>
         <source>Do &amp;not enlarge</source>
-        <translation>Ne &amp;pas agrandir</translation>
+        <translation>&amp;Ne pas agrandir</translation>
     </message>
     <message>
         <source>A photo smaller than the chosen size keeps its own size</source>
