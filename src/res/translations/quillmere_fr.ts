@@ -1408,6 +1408,10 @@ Veuillez lancer votre navigateur et saisir l’adresse manuellement.</translatio
         <source>The watermark could not be read.</source>
         <translation>Le filigrane n’a pas pu être lu.</translation>
     </message>
+    <message>
+        <source>The stored setting %1 is not used: %2. %3 is used instead.</source>
+        <translation>Le réglage enregistré %1 n’est pas utilisé&#xa0;: %2. %3 est utilisé à la place.</translation>
+    </message>
 </context>
 <context>
     <name>OptionTables</name>

@@ -1407,6 +1407,10 @@ Avvia il browser e inserisci l’indirizzo manualmente.</translation>
         <source>The watermark could not be read.</source>
         <translation>Impossibile leggere la filigrana.</translation>
     </message>
+    <message>
+        <source>The stored setting %1 is not used: %2. %3 is used instead.</source>
+        <translation>L’impostazione salvata %1 non viene usata: %2. Viene usato invece %3.</translation>
+    </message>
 </context>
 <context>
     <name>OptionTables</name>
