@@ -1738,7 +1738,7 @@ Veuillez lancer votre navigateur et saisir l’adresse manuellement.</translatio
     <name>PhotoSources</name>
     <message>
         <source>%1: could not be searched (%2)</source>
-        <translation>%1&#xa0;: recherche impossible (%2)</translation>
+        <translation type="vanished">%1&#xa0;: recherche impossible (%2)</translation>
     </message>
     <message>
         <source>Photo Files (%1) (%2)</source>
@@ -1764,7 +1764,7 @@ Veuillez lancer votre navigateur et saisir l’adresse manuellement.</translatio
     </message>
     <message>
         <source>%1: left out, not a picture</source>
-        <translation>%1&#xa0;: ignoré, ce n’est pas une image</translation>
+        <translation type="vanished">%1&#xa0;: ignoré, ce n’est pas une image</translation>
     </message>
     <message>
         <source>Select Photo Files...</source>
@@ -2099,33 +2099,33 @@ Veuillez lancer votre navigateur et saisir l’adresse manuellement.</translatio
     <name>RunPanel</name>
     <message numerus="yes">
         <source>%1 photo</source>
-        <translation>
+        <translation type="vanished">
             <numerusform>%1 photo</numerusform>
             <numerusform>%1 photos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 photos</source>
-        <translation>
+        <translation type="vanished">
             <numerusform>%1 photo</numerusform>
             <numerusform>%1 photos</numerusform>
         </translation>
     </message>
     <message>
         <source>Conversion started: %1, %2; %3</source>
-        <translation>Conversion lancée&#xa0;: %1, %2&#xa0;; %3</translation>
+        <translation type="vanished">Conversion lancée&#xa0;: %1, %2&#xa0;; %3</translation>
     </message>
     <message>
         <source>Converting the rest: %1 into %2</source>
-        <translation>Conversion du reste&#xa0;: %1 dans %2</translation>
+        <translation type="vanished">Conversion du reste&#xa0;: %1 dans %2</translation>
     </message>
     <message>
         <source>Replaced %1</source>
-        <translation>%1 remplacé</translation>
+        <translation type="vanished">%1 remplacé</translation>
     </message>
     <message>
         <source>Stopped: the window was closed during the conversion</source>
-        <translation>Arrêt&#xa0;: la fenêtre a été fermée pendant la conversion</translation>
+        <translation type="vanished">Arrêt&#xa0;: la fenêtre a été fermée pendant la conversion</translation>
     </message>
     <message>
         <source>Do you want to open the output folder?</source>

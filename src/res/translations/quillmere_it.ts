@@ -1737,7 +1737,7 @@ Avvia il browser e inserisci l’indirizzo manualmente.</translation>
     <name>PhotoSources</name>
     <message>
         <source>%1: could not be searched (%2)</source>
-        <translation>%1: impossibile eseguire la ricerca (%2)</translation>
+        <translation type="vanished">%1: impossibile eseguire la ricerca (%2)</translation>
     </message>
     <message>
         <source>Photo Files (%1) (%2)</source>
@@ -1763,7 +1763,7 @@ Avvia il browser e inserisci l’indirizzo manualmente.</translation>
     </message>
     <message>
         <source>%1: left out, not a picture</source>
-        <translation>%1: escluso, non è un’immagine</translation>
+        <translation type="vanished">%1: escluso, non è un’immagine</translation>
     </message>
     <message>
         <source>Select Photo Files...</source>
@@ -2098,33 +2098,33 @@ Avvia il browser e inserisci l’indirizzo manualmente.</translation>
     <name>RunPanel</name>
     <message numerus="yes">
         <source>%1 photo</source>
-        <translation>
+        <translation type="vanished">
             <numerusform>%1 foto</numerusform>
             <numerusform>%1 foto</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 photos</source>
-        <translation>
+        <translation type="vanished">
             <numerusform>%1 foto</numerusform>
             <numerusform>%1 foto</numerusform>
         </translation>
     </message>
     <message>
         <source>Conversion started: %1, %2; %3</source>
-        <translation>Conversione avviata: %1, %2; %3</translation>
+        <translation type="vanished">Conversione avviata: %1, %2; %3</translation>
     </message>
     <message>
         <source>Converting the rest: %1 into %2</source>
-        <translation>Conversione del resto: %1 in %2</translation>
+        <translation type="vanished">Conversione del resto: %1 in %2</translation>
     </message>
     <message>
         <source>Replaced %1</source>
-        <translation>Sostituito %1</translation>
+        <translation type="vanished">Sostituito %1</translation>
     </message>
     <message>
         <source>Stopped: the window was closed during the conversion</source>
-        <translation>Interrotta: la finestra è stata chiusa durante la conversione</translation>
+        <translation type="vanished">Interrotta: la finestra è stata chiusa durante la conversione</translation>
     </message>
     <message>
         <source>Do you want to open the output folder?</source>
