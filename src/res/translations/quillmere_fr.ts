@@ -1848,6 +1848,10 @@ Veuillez lancer votre navigateur et saisir l’adresse manuellement.</translatio
         <source>Keep file dates</source>
         <translation>Conserver les dates des fichiers</translation>
     </message>
+    <message>
+        <source>Each output gets its original&apos;s modification date</source>
+        <translation>Chaque fichier produit reçoit la date de modification de son original</translation>
+    </message>
 </context>
 <context>
     <name>PresetPanel</name>

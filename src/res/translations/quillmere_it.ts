@@ -1847,6 +1847,10 @@ Avvia il browser e inserisci l’indirizzo manualmente.</translation>
         <source>Keep file dates</source>
         <translation>Mantieni le date dei file</translation>
     </message>
+    <message>
+        <source>Each output gets its original&apos;s modification date</source>
+        <translation>Ogni file in uscita riceve la data di modifica del suo originale</translation>
+    </message>
 </context>
 <context>
     <name>PresetPanel</name>
