@@ -5,552 +5,2395 @@
     <name>AboutBox</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Source: %1</source>
+        <translation>Code source&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>CDialogPhotoOptions</name>
     <message>
         <source>Photo Output Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options de sortie des photos</translation>
     </message>
     <message>
         <source>O&amp;utput Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Format de so&amp;rtie&#xa0;:</translation>
     </message>
     <message>
         <source>Output Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille de sortie</translation>
     </message>
     <message>
         <source>O&amp;riginal size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille d’&amp;origine</translation>
     </message>
     <message>
         <source>Fixed size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille fixe</translation>
     </message>
     <message>
         <source>Fixed width and height</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur et hauteur fixes</translation>
     </message>
     <message>
         <source>Output &amp;Width:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Largeur de sortie&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Keep aspect ratio with width</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Proportions selon la largeur</translation>
     </message>
     <message>
         <source>Ou&amp;tput Height:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hauteur de sortie&#xa0;:</translation>
     </message>
     <message>
         <source>Keep aspect ratio with &amp;Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Proportions selon la ha&amp;uteur</translation>
     </message>
     <message>
         <source>Str&amp;etch:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ét&amp;irer&#xa0;:</translation>
     </message>
     <message>
         <source>Hori&amp;zontal:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hori&amp;zontal&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Vertical:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vertical&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Fit within Output Width x Output Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Adap&amp;ter à largeur × hauteur de sortie</translation>
     </message>
     <message>
         <source>Lon&amp;g edge:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Grand côté&#xa0;:</translation>
     </message>
     <message>
         <source>Long edge in pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Grand côté en pixels</translation>
     </message>
     <message>
         <source>pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>pixels</translation>
     </message>
     <message>
         <source>Do &amp;not enlarge</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ne pas agrandir</translation>
     </message>
     <message>
         <source>A photo smaller than the chosen size keeps its own size</source>
-        <translation type="unfinished"></translation>
+        <translation>Une photo plus petite que la taille choisie garde sa propre taille</translation>
     </message>
     <message>
         <source>Format settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages du format</translation>
     </message>
     <message>
         <source>Pi&amp;xel format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Format de pi&amp;xel&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Quality Control:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Qualité&#xa0;:</translation>
     </message>
     <message>
         <source>(Min 1, Max 100)</source>
-        <translation type="unfinished"></translation>
+        <translation>(min. 1, max. 100)</translation>
     </message>
     <message>
         <source>&amp;Lossless</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sans perte</translation>
     </message>
     <message>
         <source>Camera &amp;data (EXIF, XMP, IPTC):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Données de l’appareil (EXIF, XMP, IPTC)&#xa0;:</translation>
     </message>
     <message>
         <source>Ca&amp;mera RAW photos:</source>
-        <translation type="unfinished"></translation>
+        <translation>Photos RA&amp;W&#xa0;:</translation>
     </message>
     <message>
         <source>Rotate b&amp;y angle</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Angle de rotation</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>90</source>
-        <translation type="unfinished"></translation>
+        <translation>90</translation>
     </message>
     <message>
         <source>180</source>
-        <translation type="unfinished"></translation>
+        <translation>180</translation>
     </message>
     <message>
         <source>270</source>
-        <translation type="unfinished"></translation>
+        <translation>270</translation>
     </message>
     <message>
         <source>Flip</source>
-        <translation type="unfinished"></translation>
+        <translation>Miroir</translation>
     </message>
     <message>
         <source>No flip</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun miroir</translation>
     </message>
     <message>
         <source>Flip horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>Miroir horizontal</translation>
     </message>
     <message>
         <source>Flip vertical</source>
-        <translation type="unfinished"></translation>
+        <translation>Miroir vertical</translation>
     </message>
     <message>
         <source>Colours:</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleurs&#xa0;:</translation>
+    </message>
+    <message>
+        <source>(different)</source>
+        <translation>(divers)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Settings for %n photos</source>
+        <translation>
+            <numerusform>Réglages de %n photo</numerusform>
+            <numerusform>Réglages de %n photos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Unknown flip type!</source>
+        <translation>Type de miroir inconnu&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Veuillez saisir un nombre entier.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>Veuillez saisir un nombre entier entre %1 et %2.</translation>
+    </message>
+    <message>
+        <source>Please enter a number.</source>
+        <translation>Veuillez saisir un nombre.</translation>
+    </message>
+    <message>
+        <source>Please enter a number between %1 and %2.</source>
+        <translation>Veuillez saisir un nombre entre %1 et %2.</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>erreur inconnue</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>erreur</translation>
+    </message>
+    <message>
+        <source>Unknown nOuputSizeType type!</source>
+        <translation>Type nOuputSizeType inconnu&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Unknown nKeepAspectRatio type!</source>
+        <translation>Type nKeepAspectRatio inconnu&#xa0;!</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 à %2</translation>
+    </message>
+    <message>
+        <source>must be one of %1</source>
+        <translation>doit être l’une des valeurs %1</translation>
+    </message>
+    <message>
+        <source>must be an integer from %1 to %2</source>
+        <translation>doit être un nombre entier de %1 à %2</translation>
+    </message>
+    <message>
+        <source>must be a number from %1 to %2</source>
+        <translation>doit être un nombre de %1 à %2</translation>
+    </message>
+    <message>
+        <source> (default %1)</source>
+        <translation> (par défaut %1)</translation>
+    </message>
+    <message>
+        <source>must name a folder</source>
+        <translation>doit désigner un dossier</translation>
+    </message>
+    <message>
+        <source>must name a file</source>
+        <translation>doit désigner un fichier</translation>
+    </message>
+    <message>
+        <source>must be six hexadecimal digits RRGGBB</source>
+        <translation>doit compter six chiffres hexadécimaux RRGGBB</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Sortie</translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation>Noms</translation>
+    </message>
+    <message>
+        <source>Text overlay</source>
+        <translation>Texte incrusté</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Exécution</translation>
+    </message>
+    <message>
+        <source>Presets</source>
+        <translation>Préréglages</translation>
+    </message>
+    <message>
+        <source>Scripts and clusters</source>
+        <translation>Scripts et clusters</translation>
+    </message>
+    <message>
+        <source>start from the saved preset NAME; options after it override it</source>
+        <translation>partir du préréglage enregistré NAME&#xa0;; les options placées après le remplacent</translation>
+    </message>
+    <message>
+        <source>output folder (default: the work folder, Pictures/Quillmere/)</source>
+        <translation>dossier de sortie (par défaut&#xa0;: le dossier de travail, Pictures/Quillmere/)</translation>
+    </message>
+    <message>
+        <source>output width for %1</source>
+        <translation>largeur de sortie pour %1</translation>
+    </message>
+    <message>
+        <source>output height for %1</source>
+        <translation>hauteur de sortie pour %1</translation>
+    </message>
+    <message>
+        <source>the longer side for %1</source>
+        <translation>le grand côté pour %1</translation>
+    </message>
+    <message>
+        <source>with %1: a photo smaller than the result keeps its size</source>
+        <translation>avec %1&#xa0;: une photo plus petite que le résultat garde sa taille</translation>
+    </message>
+    <message>
+        <source>factors for %1</source>
+        <translation>facteurs pour %1</translation>
+    </message>
+    <message>
+        <source>must be two factors H,V from %1</source>
+        <translation>doit indiquer deux facteurs H,V de %1</translation>
+    </message>
+    <message>
+        <source>BMP pixel format: %1, or %2</source>
+        <translation>format de pixel BMP&#xa0;: %1, ou %2</translation>
+    </message>
+    <message>
+        <source>quality of %1</source>
+        <translation>qualité pour %1</translation>
+    </message>
+    <message>
+        <source>lossless %1 (the quality is not used)</source>
+        <translation>%1 sans perte (la qualité n’est pas utilisée)</translation>
+    </message>
+    <message>
+        <source>camera data (EXIF, XMP, IPTC) the outputs keep: %1</source>
+        <translation>données de l’appareil (EXIF, XMP, IPTC) que gardent les fichiers produits&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>rename prefix</source>
+        <translation>préfixe de renommage</translation>
+    </message>
+    <message>
+        <source>must not contain &apos;/&apos;</source>
+        <translation>ne doit pas contenir «&#xa0;/&#xa0;»</translation>
+    </message>
+    <message>
+        <source>keep the source names, change the extension only</source>
+        <translation>garder les noms d’origine, ne changer que l’extension</translation>
+    </message>
+    <message>
+        <source>the date in the names: %1 (from EXIF, else the file&apos;s)</source>
+        <translation>la date dans les noms&#xa0;: %1 (d’après l’EXIF, sinon celle du fichier)</translation>
+    </message>
+    <message>
+        <source>photos found in a folder keep their path below it inside the run folder</source>
+        <translation>les photos trouvées dans un dossier gardent leur chemin sous celui-ci dans le dossier de la conversion</translation>
+    </message>
+    <message>
+        <source>the number of the first photo</source>
+        <translation>le numéro de la première photo</translation>
+    </message>
+    <message>
+        <source>digits the numbers are padded to</source>
+        <translation>nombre de chiffres des numéros, complétés par des zéros</translation>
+    </message>
+    <message>
+        <source> (default: those of the last number)</source>
+        <translation> (par défaut&#xa0;: ceux du dernier numéro)</translation>
+    </message>
+    <message>
+        <source>a line of text drawn on every photo</source>
+        <translation>une ligne de texte dessinée sur chaque photo</translation>
+    </message>
+    <message>
+        <source>must be one line, without line breaks</source>
+        <translation>doit tenir sur une ligne, sans saut de ligne</translation>
+    </message>
+    <message>
+        <source>its margin in output pixels from the anchor; for top-left, its top-left corner (default 0,0)</source>
+        <translation>sa marge en pixels de sortie depuis l’ancrage&#xa0;; pour top-left, son coin supérieur gauche (par défaut 0,0)</translation>
+    </message>
+    <message>
+        <source>font family (default: the sans-serif font)</source>
+        <translation>famille de police (par défaut&#xa0;: la police sans empattement)</translation>
+    </message>
+    <message>
+        <source>must be a family name of at most 31 characters</source>
+        <translation>doit être un nom de famille de police de 31 caractères au plus</translation>
+    </message>
+    <message>
+        <source>font size in pixels</source>
+        <translation>taille de police en pixels</translation>
+    </message>
+    <message>
+        <source>text size as a percentage of the output&apos;s shorter side, in place of --font-px; %1 (default %2: the font&apos;s size)</source>
+        <translation>taille du texte en pourcentage du petit côté de la sortie, à la place de --font-px&#xa0;; %1 (par défaut %2&#xa0;: la taille de la police)</translation>
+    </message>
+    <message>
+        <source>bold text</source>
+        <translation>texte en gras</translation>
+    </message>
+    <message>
+        <source>italic text</source>
+        <translation>texte en italique</translation>
+    </message>
+    <message>
+        <source>underlined text</source>
+        <translation>texte souligné</translation>
+    </message>
+    <message>
+        <source>struck-out text</source>
+        <translation>texte barré</translation>
+    </message>
+    <message>
+        <source>text colour (default 000000)</source>
+        <translation>couleur du texte (par défaut 000000)</translation>
+    </message>
+    <message>
+        <source>text opacity in percent</source>
+        <translation>opacité du texte en pour cent</translation>
+    </message>
+    <message>
+        <source>%1 around the text</source>
+        <translation>%1 autour du texte</translation>
+    </message>
+    <message>
+        <source>save the settings this command gives as preset NAME (PATHs optional)</source>
+        <translation>enregistrer les réglages donnés par cette commande comme préréglage NAME (PATH facultatifs)</translation>
+    </message>
+    <message>
+        <source>print the saved presets&apos; names, one per line</source>
+        <translation>afficher les noms des préréglages enregistrés, un par ligne</translation>
+    </message>
+    <message>
+        <source>also convert the paths listed in FILE, one per line (- for standard input)</source>
+        <translation>convertir aussi les chemins listés dans FILE, un par ligne (- pour l’entrée standard)</translation>
+    </message>
+    <message>
+        <source>the --files-from entries end with NUL, as find -print0 writes them</source>
+        <translation>les entrées de --files-from se terminent par NUL, comme les écrit find -print0</translation>
+    </message>
+    <message>
+        <source>write into DIR (made if missing) instead of a new time-stamped folder</source>
+        <translation>écrire dans DIR (créé s’il manque) au lieu d’un nouveau dossier horodaté</translation>
+    </message>
+    <message>
+        <source>write one JSON object per photo, then a summary object, one per line, to FILE</source>
+        <translation>écrire dans FILE un objet JSON par photo, puis un objet de synthèse, un par ligne</translation>
+    </message>
+    <message>
+        <source>%1 when an output file exists (default: ask when standard input is a terminal, else no)</source>
+        <translation>%1 quand un fichier de sortie existe (par défaut&#xa0;: ask si l’entrée standard est un terminal, sinon no)</translation>
+    </message>
+    <message>
+        <source>photos converted at once</source>
+        <translation>photos converties simultanément</translation>
+    </message>
+    <message>
+        <source> (default: one per core)</source>
+        <translation> (par défaut&#xa0;: une par cœur)</translation>
+    </message>
+    <message>
+        <source>memory the photos in hand may take, in MiB</source>
+        <translation>mémoire que peuvent occuper les photos en cours, en MiB</translation>
+    </message>
+    <message>
+        <source>; a larger photo converts alone (default: half the physical memory, %1 MiB)</source>
+        <translation>&#xa0;; une photo plus grande est convertie seule (par défaut&#xa0;: la moitié de la mémoire physique, %1 MiB)</translation>
+    </message>
+    <message>
+        <source>no progress bar and no notices</source>
+        <translation>ni barre de progression ni avis</translation>
+    </message>
+    <message>
+        <source>print the values a fixed-set option accepts, one per line</source>
+        <translation>afficher les valeurs qu’accepte une option à choix fixes, une par ligne</translation>
+    </message>
+    <message>
+        <source>this text</source>
+        <translation>ce texte</translation>
+    </message>
+    <message>
+        <source>the program&apos;s version</source>
+        <translation>la version du programme</translation>
+    </message>
+    <message>
+        <source>or</source>
+        <translation>ou</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>option inconnue %1</translation>
+    </message>
+    <message>
+        <source>option %1 takes no value</source>
+        <translation>l’option %1 ne prend pas de valeur</translation>
+    </message>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>l’option %1 demande une valeur</translation>
+    </message>
+    <message>
+        <source>option %1: &apos;%2&apos; %3</source>
+        <translation>option %1&#xa0;: «&#xa0;%2&#xa0;» %3</translation>
+    </message>
+    <message>
+        <source>option --metadata %1 keeps more camera data than preset &apos;%2&apos; (%3)</source>
+        <translation>l’option --metadata %1 garde plus de données de l’appareil que le préréglage «&#xa0;%2&#xa0;» (%3)</translation>
+    </message>
+    <message>
+        <source>option %1: preset &apos;%2&apos; is not used: %3</source>
+        <translation>option %1&#xa0;: le préréglage «&#xa0;%2&#xa0;» n’est pas utilisé&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>option %1: no preset &apos;%2&apos; (--list-presets lists them)</source>
+        <translation>option %1&#xa0;: aucun préréglage «&#xa0;%2&#xa0;» (--list-presets les liste)</translation>
+    </message>
+    <message>
+        <source>preset &apos;%1&apos; keeps camera data %2, not --metadata %3 given before it; give --metadata after --preset</source>
+        <translation>le préréglage «&#xa0;%1&#xa0;» garde les données de l’appareil %2, et non --metadata %3 donné avant lui&#xa0;; placez --metadata après --preset</translation>
+    </message>
+    <message>
+        <source>option --beside cannot be given with --into</source>
+        <translation>l’option --beside ne peut pas être donnée avec --into</translation>
+    </message>
+    <message>
+        <source>option --null needs --files-from</source>
+        <translation>l’option --null demande --files-from</translation>
+    </message>
+    <message>
+        <source>option --overwrite ask cannot be answered while --files-from - reads standard input</source>
+        <translation>l’option --overwrite ask ne peut pas recevoir de réponse pendant que --files-from - lit l’entrée standard</translation>
+    </message>
+    <message>
+        <source>no photos given: name at least one file or folder</source>
+        <translation>aucune photo donnée&#xa0;: indiquez au moins un fichier ou un dossier</translation>
+    </message>
+    <message>
+        <source>Usage: quillmere-convert [options] PATH...
+Converts photos (files, or folders searched with their sub-folders) into a
+new time-stamped folder inside the output folder, and prints that folder.
+</source>
+        <translation>Utilisation&#xa0;: quillmere-convert [options] PATH...
+Convertit des photos (fichiers, ou dossiers parcourus avec leurs sous-dossiers)
+dans un nouveau dossier horodaté à l’intérieur du dossier de sortie, et affiche
+ce dossier.
+</translation>
+    </message>
+    <message>
+        <source>Options take their value as the next argument or after &apos;=&apos; (--text-pos=-5,3).
+Exit status: 0 every photo converted, 1 some were not, 2 bad arguments.
+</source>
+        <translation>Les options prennent leur valeur dans l’argument suivant ou après «&#xa0;=&#xa0;»
+(--text-pos=-5,3).
+Code de sortie&#xa0;: 0 toutes les photos converties, 1 certaines non,
+2 arguments incorrects.
+</translation>
+    </message>
+    <message>
+        <source>Image watermark</source>
+        <translation>Filigrane image</translation>
+    </message>
+    <message>
+        <source>for %1: the part fill keeps, or where pad places the photo: %2 (smart: the most interesting part; pad centres it)</source>
+        <translation>pour %1&#xa0;: la partie que fill conserve, ou l’endroit où pad place la photo&#xa0;: %2 (smart&#xa0;: la partie la plus intéressante&#xa0;; pad la centre)</translation>
+    </message>
+    <message>
+        <source>colour of pad&apos;s margins and of transparent areas</source>
+        <translation>couleur des marges de pad et des zones transparentes</translation>
+    </message>
+    <message>
+        <source>sharpen a photo that is made smaller, by as much as it is reduced: %1</source>
+        <translation>accentuer la netteté d’une photo réduite, d’autant plus qu’elle est réduite&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>the resolution written into JPG, PNG, TIF and BMP outputs (and WebP and AVIF with camera data)</source>
+        <translation>la résolution écrite dans les fichiers JPG, PNG, TIF et BMP produits (et WebP et AVIF avec les données de l’appareil)</translation>
+    </message>
+    <message>
+        <source> (default 0: the source&apos;s)</source>
+        <translation> (par défaut 0&#xa0;: celle de l’original)</translation>
+    </message>
+    <message>
+        <source>a picture (PNG, WebP or SVG, transparency kept) drawn on every photo</source>
+        <translation>une image (PNG, WebP ou SVG, transparence conservée) dessinée sur chaque photo</translation>
+    </message>
+    <message>
+        <source>its longer side as a percentage of the output&apos;s shorter side</source>
+        <translation>son grand côté en pourcentage du petit côté de la sortie</translation>
+    </message>
+    <message>
+        <source>its opacity in percent</source>
+        <translation>son opacité en pour cent</translation>
+    </message>
+    <message>
+        <source>its distance from the anchor&apos;s edges as a percentage of the output&apos;s shorter side</source>
+        <translation>sa distance aux bords de l’ancrage en pourcentage du petit côté de la sortie</translation>
+    </message>
+    <message>
+        <source>%1: %2, skipped</source>
+        <translation>%1&#xa0;: %2, ignoré</translation>
+    </message>
+    <message>
+        <source>%1: %2, failed</source>
+        <translation>%1&#xa0;: %2, échec</translation>
+    </message>
+    <message>
+        <source>preset &apos;%1&apos; not saved: %2</source>
+        <translation>préréglage «&#xa0;%1&#xa0;» non enregistré&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>preset &apos;%1&apos; saved in %2</source>
+        <translation>préréglage «&#xa0;%1&#xa0;» enregistré dans %2</translation>
+    </message>
+    <message>
+        <source>option %1 has no fixed set of values</source>
+        <translation>l’option %1 n’a pas de liste fixe de valeurs</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>Essayez «&#xa0;%1 --help&#xa0;» pour plus d’informations.</translation>
+    </message>
+    <message>
+        <source>no photos to convert</source>
+        <translation>aucune photo à convertir</translation>
+    </message>
+    <message>
+        <source>written per preset: %1</source>
+        <translation>fichiers écrits par préréglage&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>at most SIZE bytes per output file; K and M count 1,000 and 1,000,000, KiB and MiB 1,024 and 1,048,576 (500K, 2MiB; 0: no limit). %1 get the best quality that fits, down to --min-quality, then smaller dimensions; lossless outputs (PNG, TIF, BMP, --lossless) only smaller dimensions</source>
+        <translation>au plus SIZE octets par fichier produit&#xa0;; K et M valent 1&#xa0;000 et 1&#xa0;000&#xa0;000, KiB et MiB 1&#xa0;024 et 1&#xa0;048&#xa0;576 (500K, 2MiB&#xa0;; 0&#xa0;: pas de limite). %1 reçoivent la meilleure qualité qui tient, jusqu’à --min-quality, puis des dimensions plus petites&#xa0;; les sorties sans perte (PNG, TIF, BMP, --lossless) seulement des dimensions plus petites</translation>
+    </message>
+    <message>
+        <source>must be a size in bytes such as 500000, 500K or 488KiB, at most 1000000M</source>
+        <translation>doit être une taille en octets comme 500000, 500K ou 488KiB, au plus 1000000M</translation>
+    </message>
+    <message>
+        <source>the lowest quality --max-file-size may use, %1 (default %2; never above --quality)</source>
+        <translation>la qualité la plus basse que --max-file-size peut utiliser, %1 (par défaut %2&#xa0;; jamais au-dessus de --quality)</translation>
+    </message>
+    <message>
+        <source>with --max-file-size: a photo that does not fit at --min-quality fails instead of being made smaller</source>
+        <translation>avec --max-file-size&#xa0;: une photo qui ne tient pas à --min-quality échoue au lieu d’être réduite</translation>
+    </message>
+    <message>
+        <source>colour resolution of JPG and AVIF: %1 (default %2: 420 below quality 90, else 444, which --max-file-size keeps only where the --quality file fits)</source>
+        <translation>résolution des couleurs des JPG et AVIF&#xa0;: %1 (par défaut %2&#xa0;: 420 sous la qualité 90, sinon 444, que --max-file-size ne garde que si le fichier à --quality tient)</translation>
+    </message>
+    <message>
+        <source>progressive JPG, shown coarse first while it loads</source>
+        <translation>JPG progressif, affiché d’abord grossièrement pendant son chargement</translation>
+    </message>
+    <message>
+        <source>name the outputs by TEMPLATE instead: {name} {ext} {n} {n:3} {date} {taken} {taken:%Y-%m-%d} {w} {h} {folder} {preset} {camera} (&quot;.{ext}&quot; is added when missing)</source>
+        <translation>nommer plutôt les fichiers produits d’après TEMPLATE&#xa0;: {name} {ext} {n} {n:3} {date} {taken} {taken:%Y-%m-%d} {w} {h} {folder} {preset} {camera} («&#xa0;.{ext}&#xa0;» est ajouté s’il manque)</translation>
+    </message>
+    <message>
+        <source>is refused: %1</source>
+        <translation>est refusé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>write each output into the folder DIR next to its original (made if missing) instead of a run folder</source>
+        <translation>écrire chaque fichier produit dans le dossier DIR à côté de son original (créé s’il manque) au lieu d’un dossier de conversion</translation>
+    </message>
+    <message>
+        <source>must be a folder name without &apos;/&apos;</source>
+        <translation>doit être un nom de dossier sans «&#xa0;/&#xa0;»</translation>
+    </message>
+    <message>
+        <source>give each output its original&apos;s modification time</source>
+        <translation>donner à chaque fichier produit la date de modification de son original</translation>
+    </message>
+    <message>
+        <source>write one output per preset of the comma-separated list, each photo decoded once; the names must differ (use {preset} in the template)</source>
+        <translation>écrire une sortie par préréglage de la liste séparée par des virgules, chaque photo décodée une seule fois&#xa0;; les noms doivent différer (utilisez {preset} dans le modèle)</translation>
+    </message>
+    <message>
+        <source>must list preset names, separated by commas</source>
+        <translation>doit lister des noms de préréglages, séparés par des virgules</translation>
+    </message>
+    <message>
+        <source>how camera RAW photos are developed: auto (the camera&apos;s preview when it covers the output, else half size when that does, else full), preview or full (default %1)</source>
+        <translation>mode de développement des photos RAW&#xa0;: auto (l’aperçu de l’appareil s’il couvre la sortie, sinon la demi-taille si elle la couvre, sinon complet), preview ou full (par défaut %1)</translation>
+    </message>
+    <message>
+        <source>colours of 4- and 8-bit BMP: fixed (the standard table) or adaptive (the photo&apos;s own, by an octree) (default %1)</source>
+        <translation>couleurs des BMP 4 et 8 bits&#xa0;: fixed (la table standard) ou adaptive (celles de la photo, par un octree) (par défaut %1)</translation>
+    </message>
+    <message>
+        <source>font family &apos;%1&apos; is not installed; the text is drawn in &apos;%2&apos;</source>
+        <translation>la famille de police «&#xa0;%1&#xa0;» n’est pas installée&#xa0;; le texte est dessiné en «&#xa0;%2&#xa0;»</translation>
+    </message>
+    <message numerus="yes">
+        <source>stopped: %n photos not started</source>
+        <translation>
+            <numerusform>arrêt&#xa0;: %n photo non commencée</numerusform>
+            <numerusform>arrêt&#xa0;: %n photos non commencées</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DestinationPanel</name>
+    <message>
+        <source>The preset could not be read.</source>
+        <translation>Le préréglage n’a pas pu être lu.</translation>
+    </message>
+    <message>
+        <source>it is no longer stored</source>
+        <translation>il n’est plus enregistré</translation>
+    </message>
+</context>
+<context>
+    <name>FileSizeLimitRow</name>
+    <message>
+        <source>L&amp;imit file size to</source>
+        <translation>L&amp;imiter la taille du fichier à</translation>
+    </message>
+    <message>
+        <source>Largest file size in KB</source>
+        <translation>Taille de fichier maximale en KB</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>The search for a size that fits goes no lower</source>
+        <translation>La recherche d’une taille qui convient ne descend pas plus bas</translation>
+    </message>
+    <message>
+        <source>Lo&amp;west quality:</source>
+        <translation>Qualité mi&amp;nimale&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Colour &amp;resolution:</source>
+        <translation>&amp;Résolution des couleurs&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Pro&amp;gressive</source>
+        <translation>Pro&amp;gressif</translation>
+    </message>
+    <message>
+        <source>A JPG shown coarse first while it loads</source>
+        <translation>Un JPG affiché d’abord grossièrement pendant son chargement</translation>
+    </message>
+    <message>
+        <source>Please enter a number of KB between 1 and %1.</source>
+        <translation>Veuillez saisir un nombre de KB entre 1 et %1.</translation>
+    </message>
+    <message>
+        <source>the best quality that fits, then a smaller size</source>
+        <translation>la meilleure qualité qui tient, puis une taille plus petite</translation>
+    </message>
+    <message>
+        <source>lossless: met by a smaller size only</source>
+        <translation>sans perte&#xa0;: atteinte uniquement par une taille plus petite</translation>
+    </message>
+</context>
+<context>
+    <name>FolderChooser</name>
+    <message>
+        <source>Choose a folder</source>
+        <translation>Choisir un dossier</translation>
     </message>
 </context>
 <context>
     <name>FontColorDialog</name>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Police</translation>
     </message>
     <message>
         <source>&amp;Font:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Police&#xa0;:</translation>
     </message>
     <message>
         <source>St&amp;yle:</source>
-        <translation type="unfinished"></translation>
+        <translation>St&amp;yle&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Taille&#xa0;:</translation>
     </message>
     <message>
         <source>Height of the characters in pixels of the output photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur des caractères, en pixels de la photo produite</translation>
     </message>
     <message>
         <source> px</source>
-        <translation type="unfinished"></translation>
+        <translation> px</translation>
     </message>
     <message>
         <source>Effects:</source>
-        <translation type="unfinished"></translation>
+        <translation>Effets&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Underline</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Souligné</translation>
     </message>
     <message>
         <source>Stri&amp;keout</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Barré</translation>
     </message>
     <message>
         <source>&amp;Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Couleur&#xa0;:</translation>
     </message>
     <message>
         <source>Choose the text color</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir la couleur du texte</translation>
     </message>
     <message>
         <source>Sample</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu</translation>
     </message>
     <message>
         <source>AaBbYyZz 123</source>
-        <translation type="unfinished"></translation>
+        <translation>AaBbYyZz 123</translation>
+    </message>
+    <message>
+        <source>Text Color</source>
+        <translation>Couleur du texte</translation>
     </message>
 </context>
 <context>
     <name>FrameControls</name>
     <message>
         <source>Frame and finishing</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadrage et finition</translation>
     </message>
     <message>
         <source>&amp;Aspect:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Proportions&#xa0;:</translation>
     </message>
     <message>
         <source>Cro&amp;p:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Recadrage&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Background:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fond&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Sharpen when reduced:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Netteté après réduction&#xa0;:</translation>
     </message>
     <message>
         <source>As the source</source>
-        <translation type="unfinished"></translation>
+        <translation>Comme l’original</translation>
     </message>
     <message>
         <source> DPI</source>
-        <translation type="unfinished"></translation>
+        <translation> DPI</translation>
     </message>
     <message>
         <source>Resolution:</source>
-        <translation type="unfinished"></translation>
+        <translation>Résolution&#xa0;:</translation>
     </message>
     <message>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Fond</translation>
+    </message>
+    <message>
+        <source>1:1 (square)</source>
+        <translation>1:1 (carré)</translation>
+    </message>
+    <message>
+        <source>4:5 (portrait post)</source>
+        <translation>4:5 (publication portrait)</translation>
+    </message>
+    <message>
+        <source>3:2 (photo print)</source>
+        <translation>3:2 (tirage photo)</translation>
+    </message>
+    <message>
+        <source>16:9 (wide screen)</source>
+        <translation>16:9 (écran large)</translation>
+    </message>
+    <message>
+        <source>9:16 (story)</source>
+        <translation>9:16 (story)</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personnalisé</translation>
+    </message>
+</context>
+<context>
+    <name>GatherTask</name>
+    <message>
+        <source>Reading photos...</source>
+        <translation>Lecture des photos...</translation>
+    </message>
+    <message>
+        <source>Searching folders: %1 photo files found in %2 folders</source>
+        <translation>Recherche dans les dossiers&#xa0;: %1 fichiers photo trouvés dans %2 dossiers</translation>
+    </message>
+    <message>
+        <source>Reading photos: %1 of %2</source>
+        <translation>Lecture des photos&#xa0;: %1 sur %2</translation>
+    </message>
+</context>
+<context>
+    <name>LanguagePack</name>
+    <message>
+        <source>&amp;About Quillmere</source>
+        <translation>À &amp;propos de Quillmere</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>The output width is invalid!</source>
+        <translation>La largeur de sortie n’est pas valide&#xa0;!</translation>
+    </message>
+    <message>
+        <source>The output hight is invalid!</source>
+        <translation>La hauteur de sortie n’est pas valide&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Failed to SetResolution!</source>
+        <translation>Échec de la définition de la résolution&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Failed to SetInterpolationMode!</source>
+        <translation>Échec de la définition du mode d’interpolation&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Failed to convert photo!</source>
+        <translation>Échec de la conversion de la photo&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Unknown rotate angle!</source>
+        <translation>Angle de rotation inconnu&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Failed to rotate and flip photo!</source>
+        <translation>Échec de la rotation et du miroir de la photo&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Failed to save the file!</source>
+        <translation>Échec de l’enregistrement du fichier&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>%s exists. Do you want to replace it?</source>
+        <translation>%s existe déjà. Voulez-vous le remplacer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>The text position X is bigger than the photo width!, The program set it to 0 now.</source>
+        <translation>La position X du texte dépasse la largeur de la photo&#xa0;! Le programme l’a remise à 0.</translation>
+    </message>
+    <message>
+        <source>The text position Y is bigger than the photo height!, The program set it to 0 now.</source>
+        <translation>La position Y du texte dépasse la hauteur de la photo&#xa0;! Le programme l’a remise à 0.</translation>
+    </message>
+    <message>
+        <source>The text position X is out of range! The program set it to 0 now.</source>
+        <translation>La position X du texte est hors limites&#xa0;! Le programme l’a remise à 0.</translation>
+    </message>
+    <message>
+        <source>The text position Y is out of range! The program set it to 0 now.</source>
+        <translation>La position Y du texte est hors limites&#xa0;! Le programme l’a remise à 0.</translation>
+    </message>
+    <message>
+        <source>1 bit per pixel, indexed. 2 color.</source>
+        <translation>1 bit par pixel, indexé. 2 couleurs.</translation>
+    </message>
+    <message>
+        <source>4 bits per pixel, indexed. 16 color.</source>
+        <translation>4 bits par pixel, indexé. 16 couleurs.</translation>
+    </message>
+    <message>
+        <source>8 bits per pixel, indexed. 256 color.</source>
+        <translation>8 bits par pixel, indexé. 256 couleurs.</translation>
+    </message>
+    <message>
+        <source>16 bits per pixel; 5 bits are used for the red component, 6 bits are used for the green component, and 5 bits are used for the blue component.</source>
+        <translation>16 bits par pixel&#xa0;; 5 bits pour la composante rouge, 6 bits pour la composante verte et 5 bits pour la composante bleue.</translation>
+    </message>
+    <message>
+        <source>24 bits per pixel; 8 bits each are used for the red, green, and blue components.</source>
+        <translation>24 bits par pixel&#xa0;; 8 bits pour chacune des composantes rouge, verte et bleue.</translation>
+    </message>
+    <message>
+        <source>32 bits per pixel; 8 bits each are used for the alpha, red, green, and blue components.</source>
+        <translation>32 bits par pixel&#xa0;; 8 bits pour chacune des composantes alpha, rouge, verte et bleue.</translation>
+    </message>
+    <message>
+        <source>32 bits per pixel; 8 bits each are used for the alpha, red, green, and blue components. The red, green, and blue components are premultiplied according to the alpha component.</source>
+        <translation>32 bits par pixel&#xa0;; 8 bits pour chacune des composantes alpha, rouge, verte et bleue. Les composantes rouge, verte et bleue sont prémultipliées par la composante alpha.</translation>
+    </message>
+    <message>
+        <source>32 bits per pixel; 8 bits each are used for the red, green, and blue components. The remaining 8 bits are not used.</source>
+        <translation>32 bits par pixel&#xa0;; 8 bits pour chacune des composantes rouge, verte et bleue. Les 8 bits restants ne sont pas utilisés.</translation>
+    </message>
+    <message>
+        <source>64 bits per pixel; 16 bits each are used for the alpha, red, green, and blue components. Written as 32 bits ARGB, as no BMP reader takes 64 bits.</source>
+        <translation>64 bits par pixel&#xa0;; 16 bits pour chacune des composantes alpha, rouge, verte et bleue. Écrit en 32 bits ARGB, car aucun lecteur BMP n’accepte 64 bits.</translation>
+    </message>
+    <message>
+        <source>64 bits per pixel; 16 bits each are used for the alpha, red, green, and blue components. The red, green, and blue components are premultiplied according to the alpha component. Written as 32 bits PARGB, as no BMP reader takes 64 bits.</source>
+        <translation>64 bits par pixel&#xa0;; 16 bits pour chacune des composantes alpha, rouge, verte et bleue. Les composantes rouge, verte et bleue sont prémultipliées par la composante alpha. Écrit en 32 bits PARGB, car aucun lecteur BMP n’accepte 64 bits.</translation>
+    </message>
+</context>
+<context>
+    <name>ListHistory</name>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Annuler %1</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rétablir %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+</context>
+<context>
+    <name>LocalFigures</name>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 octets</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 x %2</source>
+        <translation>%1 x %2</translation>
+    </message>
+    <message>
+        <source>the source fits: copied</source>
+        <translation>l’original tient&#xa0;: copié</translation>
+    </message>
+    <message>
+        <source>fitted by reducing to %1 x %2</source>
+        <translation>ajusté en réduisant à %1 x %2</translation>
+    </message>
+    <message>
+        <source>fitted: quality %1</source>
+        <translation>ajusté&#xa0;: qualité %1</translation>
     </message>
 </context>
 <context>
     <name>MainDialog</name>
     <message>
         <source>Quillmere</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillmere</translation>
     </message>
     <message>
         <source>&amp;Add Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter des photos</translation>
     </message>
     <message>
         <source>&amp;Search photos</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rechercher des photos</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options</translation>
     </message>
     <message>
         <source>&amp;Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Convertir</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aid&amp;e</translation>
     </message>
     <message>
         <source>Total Photos:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de photos&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier</translation>
     </message>
     <message>
         <source>&amp;Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Vers le &amp;haut</translation>
     </message>
     <message>
         <source>&amp;Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Vers le &amp;bas</translation>
     </message>
     <message>
         <source>De&amp;lete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <source>Clea&amp;r</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vider</translation>
     </message>
     <message>
         <source>Output &amp;Folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dossier de sortie&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Parcourir</translation>
     </message>
     <message>
         <source>Add &amp;text to photo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un &amp;texte à la photo&#xa0;:</translation>
     </message>
     <message>
         <source>Position &amp;x, y:</source>
-        <translation type="unfinished"></translation>
+        <translation>Position &amp;x, y&#xa0;:</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>&amp;Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Po&amp;lice</translation>
     </message>
     <message>
         <source>A&amp;nchor:</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ncrage&#xa0;:</translation>
     </message>
     <message>
         <source>Si&amp;ze:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta&amp;ille&#xa0;:</translation>
     </message>
     <message>
         <source>The text&apos;s size as a percentage of the photo&apos;s shorter side; at 0 the font&apos;s own size counts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille du texte en pourcentage du petit côté de la photo&#xa0;; à 0, la taille propre de la police s’applique.</translation>
     </message>
     <message>
         <source>Font size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille de police</translation>
     </message>
     <message>
         <source> % of shorter side</source>
-        <translation type="unfinished"></translation>
+        <translation> % du petit côté</translation>
     </message>
     <message>
         <source>O&amp;pacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Opa&amp;cité&#xa0;:</translation>
     </message>
     <message>
         <source> %</source>
-        <translation type="unfinished"></translation>
+        <translation> %</translation>
     </message>
     <message>
         <source>Batch rena&amp;me prefix:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pré&amp;fixe de renommage&#xa0;:</translation>
     </message>
     <message>
         <source>+Number+Time</source>
-        <translation type="unfinished"></translation>
+        <translation>+Numéro+Date</translation>
     </message>
     <message>
         <source>Date in the names</source>
-        <translation type="unfinished"></translation>
+        <translation>Date dans les noms</translation>
     </message>
     <message>
         <source>Which date the file names carry</source>
-        <translation type="unfinished"></translation>
+        <translation>La date que portent les noms de fichiers</translation>
     </message>
     <message>
         <source>&amp;Not rename</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ne pas renommer</translation>
     </message>
     <message>
         <source>Photos found by Search photos or in a dropped folder keep their sub-folders inside the run folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les photos trouvées par Rechercher des photos ou dans un dossier déposé gardent leurs sous-dossiers dans le dossier de la conversion.</translation>
     </message>
     <message>
         <source>&amp;Keep sub-folders</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Garder les sous-dossiers</translation>
     </message>
     <message>
         <source>&amp;Preset:</source>
-        <translation type="unfinished"></translation>
+        <translation>Préré&amp;glage&#xa0;:</translation>
     </message>
     <message>
         <source>Output settings, naming and text of the preset; the listed photos get its output settings if you agree.</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages de sortie, nommage et texte du préréglage&#xa0;; les photos de la liste reçoivent ses réglages de sortie si vous l’acceptez.</translation>
     </message>
     <message>
         <source>Appl&amp;y</source>
-        <translation type="unfinished"></translation>
+        <translation>Appli&amp;quer</translation>
     </message>
     <message>
         <source>Sa&amp;ve as…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer &amp;sous…</translation>
     </message>
     <message>
         <source>Re&amp;move</source>
-        <translation type="unfinished"></translation>
+        <translation>Reti&amp;rer</translation>
     </message>
     <message>
         <source>%p%</source>
-        <translation type="unfinished"></translation>
+        <translation>%p %</translation>
     </message>
     <message>
         <source>Stops gathering; the photos read so far are added (Esc).</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrête la recherche&#xa0;; les photos déjà lues sont ajoutées (Échap).</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>V&amp;iew log</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le &amp;journal</translation>
     </message>
     <message>
         <source>Save list</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la liste</translation>
     </message>
     <message>
         <source>load list</source>
-        <translation type="unfinished"></translation>
+        <translation>charger la liste</translation>
     </message>
     <message>
         <source>U&amp;pdate</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise à jo&amp;ur</translation>
     </message>
     <message>
         <source>Abou&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>À pr&amp;opos</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Détails</translation>
+    </message>
+    <message>
+        <source>These files were left out because they are not pictures:</source>
+        <translation>Ces fichiers ont été ignorés, car ce ne sont pas des images&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>la modification des réglages</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>le déplacement vers le haut</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>le déplacement vers le bas</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>la suppression</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>le vidage de la liste</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>l’application du préréglage</translation>
+    </message>
+    <message>
+        <source>Stop the conversion and quit?</source>
+        <translation>Arrêter la conversion et quitter&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Stop and quit</source>
+        <translation>Arrêter et quitter</translation>
+    </message>
+    <message numerus="yes">
+        <source>The list of %n photo is not kept. Do you want to quit?</source>
+        <translation>
+            <numerusform>La liste de %n photo ne sera pas conservée. Voulez-vous quitter&#xa0;?</numerusform>
+            <numerusform>La liste de %n photos ne sera pas conservée. Voulez-vous quitter&#xa0;?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The list of %n photos is not kept. Do you want to quit?</source>
+        <translation>
+            <numerusform>La liste de %n photo ne sera pas conservée. Voulez-vous quitter&#xa0;?</numerusform>
+            <numerusform>La liste de %n photos ne sera pas conservée. Voulez-vous quitter&#xa0;?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+</context>
+<context>
+    <name>MainDialogHooks</name>
+    <message>
+        <source>The desktop has no program that opens %1.</source>
+        <translation>Le bureau n’a aucun programme pour ouvrir %1.</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Erreur inconnue</translation>
+    </message>
+    <message>
+        <source>Save preset</source>
+        <translation>Enregistrer le préréglage</translation>
+    </message>
+    <message>
+        <source>Preset &amp;name:</source>
+        <translation>&amp;Nom du préréglage&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Mise à jour</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>%1 occurs error!</source>
+        <translation>Une erreur s’est produite avec %1&#xa0;!</translation>
+    </message>
+    <message>
+        <source>%1 is not a right directory</source>
+        <translation>%1 n’est pas un dossier valide</translation>
+    </message>
+    <message>
+        <source>Access to %1 was denied.</source>
+        <translation>L’accès à %1 a été refusé.</translation>
+    </message>
+    <message>
+        <source>%1 was not found.</source>
+        <translation>%1 est introuvable.</translation>
+    </message>
+    <message>
+        <source>%1 contains an invalid path.</source>
+        <translation>%1 contient un chemin non valide.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened because there are too many open files.</source>
+        <translation>%1 n’a pas pu être ouvert, car trop de fichiers sont ouverts.</translation>
+    </message>
+    <message>
+        <source>A hardware I/O error was reported while accessing %1.</source>
+        <translation>Une erreur matérielle d’entrée/sortie a été signalée lors de l’accès à %1.</translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred while accessing %1.</source>
+        <translation>Une violation de partage s’est produite lors de l’accès à %1.</translation>
+    </message>
+    <message>
+        <source>An unknown error occurred while accessing %1.</source>
+        <translation>Une erreur inconnue s’est produite lors de l’accès à %1.</translation>
+    </message>
+    <message>
+        <source>Failed file.GetStatus from %1</source>
+        <translation>Impossible de lire l’état du fichier %1</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.</source>
+        <translation>Les réglages n’ont pas pu être enregistrés.</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Erreur inconnue</translation>
+    </message>
+    <message>
+        <source>The Program does not launch your web browser to access %1 ,
+Please launch your web browser and input the URL manually.</source>
+        <translation>Le programme n’a pas pu lancer votre navigateur web pour accéder à %1.
+Veuillez lancer votre navigateur et saisir l’adresse manuellement.</translation>
+    </message>
+    <message>
+        <source>The help page %1 is missing.</source>
+        <translation>La page d’aide %1 est introuvable.</translation>
+    </message>
+    <message>
+        <source>%1 %2 is installed.</source>
+        <translation>%1 %2 est installé.</translation>
+    </message>
+    <message>
+        <source>Updates come from your system&apos;s package manager: update %1 there together with your other programs.</source>
+        <translation>Les mises à jour viennent du gestionnaire de paquets de votre système&#xa0;: mettez-y %1 à jour avec vos autres programmes.</translation>
+    </message>
+    <message>
+        <source>This copy was built from source, outside a package, so the package manager does not update it.</source>
+        <translation>Cette copie a été compilée à partir des sources, hors paquet&#xa0;: le gestionnaire de paquets ne la met donc pas à jour.</translation>
+    </message>
+    <message>
+        <source>Newer versions of the source are at %1.</source>
+        <translation>Les versions plus récentes des sources se trouvent sur %1.</translation>
+    </message>
+    <message>
+        <source>A packaged %1 gets its updates from your system&apos;s package manager.</source>
+        <translation>%1 installé par paquet reçoit ses mises à jour du gestionnaire de paquets de votre système.</translation>
+    </message>
+    <message>
+        <source>Can not get My Documents directory!</source>
+        <translation>Impossible de trouver le dossier Documents&#xa0;!</translation>
+    </message>
+    <message>
+        <source>The log file could not be written; its notices are lost.</source>
+        <translation>Le fichier journal n’a pas pu être écrit&#xa0;; ses avis sont perdus.</translation>
+    </message>
+    <message>
+        <source>The watermark could not be read.</source>
+        <translation>Le filigrane n’a pas pu être lu.</translation>
+    </message>
+    <message>
+        <source>The stored setting %1 is not used: %2. %3 is used instead.</source>
+        <translation>Le réglage enregistré %1 n’est pas utilisé&#xa0;: %2. %3 est utilisé à la place.</translation>
+    </message>
+</context>
+<context>
+    <name>OptionTables</name>
+    <message>
+        <source>Same as the source</source>
+        <translation>Identique à l’original</translation>
+    </message>
+    <message>
+        <source>1 bit Indexed</source>
+        <translation>1 bit indexé</translation>
+    </message>
+    <message>
+        <source>4 bits Indexed</source>
+        <translation>4 bits indexé</translation>
+    </message>
+    <message>
+        <source>8 bits Indexed</source>
+        <translation>8 bits indexé</translation>
+    </message>
+    <message>
+        <source>16 bits RGB565</source>
+        <translation>16 bits RGB565</translation>
+    </message>
+    <message>
+        <source>24 bits RGB</source>
+        <translation>24 bits RGB</translation>
+    </message>
+    <message>
+        <source>32 bits ARGB</source>
+        <translation>32 bits ARGB</translation>
+    </message>
+    <message>
+        <source>32 bits PARGB</source>
+        <translation>32 bits PARGB</translation>
+    </message>
+    <message>
+        <source>32 bits RGB</source>
+        <translation>32 bits RGB</translation>
+    </message>
+    <message>
+        <source>64 bits ARGB</source>
+        <translation>64 bits ARGB</translation>
+    </message>
+    <message>
+        <source>64 bits PARGB</source>
+        <translation>64 bits PARGB</translation>
+    </message>
+    <message>
+        <source>Original size</source>
+        <translation>Taille d’origine</translation>
+    </message>
+    <message>
+        <source>Stretch:</source>
+        <translation>Étirer&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Fit within Output Width x Output Height</source>
+        <translation>Adapter à largeur × hauteur de sortie</translation>
+    </message>
+    <message>
+        <source>Long edge:</source>
+        <translation>Grand côté&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Fill Output Width x Output Height, cropped</source>
+        <translation>Remplir largeur × hauteur de sortie, avec recadrage</translation>
+    </message>
+    <message>
+        <source>Pad to Output Width x Output Height</source>
+        <translation>Inscrire dans largeur × hauteur de sortie, avec marges</translation>
+    </message>
+    <message>
+        <source>No flip</source>
+        <translation>Aucun miroir</translation>
+    </message>
+    <message>
+        <source>Flip horizontal</source>
+        <translation>Miroir horizontal</translation>
+    </message>
+    <message>
+        <source>Flip vertical</source>
+        <translation>Miroir vertical</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>All but the location</source>
+        <translation>Toutes sauf la localisation</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Toutes</translation>
+    </message>
+    <message>
+        <source>Smart</source>
+        <translation>Intelligent</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Légère</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Moyenne</translation>
+    </message>
+    <message>
+        <source>Strong</source>
+        <translation>Forte</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatique</translation>
+    </message>
+    <message>
+        <source>Halved colour resolution below quality 90, full from 90 up.</source>
+        <translation>Résolution des couleurs réduite de moitié sous la qualité 90, complète à partir de 90.</translation>
+    </message>
+    <message>
+        <source>Colour at half resolution: smaller files.</source>
+        <translation>Couleurs à demi-résolution&#xa0;: fichiers plus petits.</translation>
+    </message>
+    <message>
+        <source>Colour at full resolution: sharper red edges.</source>
+        <translation>Couleurs en pleine résolution&#xa0;: bords rouges plus nets.</translation>
+    </message>
+    <message>
+        <source>Standard colours</source>
+        <translation>Couleurs standard</translation>
+    </message>
+    <message>
+        <source>The standard 16 or 256 colours, the same for every photo.</source>
+        <translation>Les 16 ou 256 couleurs standard, les mêmes pour toutes les photos.</translation>
+    </message>
+    <message>
+        <source>Colours of the photo</source>
+        <translation>Couleurs de la photo</translation>
+    </message>
+    <message>
+        <source>The 16 or 256 colours that best match each photo, found by an octree.</source>
+        <translation>Les 16 ou 256 couleurs les plus fidèles à chaque photo, trouvées par un octree.</translation>
+    </message>
+    <message>
+        <source>File date</source>
+        <translation>Date du fichier</translation>
+    </message>
+    <message>
+        <source>Date taken</source>
+        <translation>Date de prise de vue</translation>
+    </message>
+    <message>
+        <source>Top left</source>
+        <translation>En haut à gauche</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>En haut</translation>
+    </message>
+    <message>
+        <source>Top right</source>
+        <translation>En haut à droite</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>À gauche</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Au centre</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>À droite</translation>
+    </message>
+    <message>
+        <source>Bottom left</source>
+        <translation>En bas à gauche</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>En bas</translation>
+    </message>
+    <message>
+        <source>Bottom right</source>
+        <translation>En bas à droite</translation>
+    </message>
+    <message>
+        <source>No outline</source>
+        <translation>Sans contour</translation>
+    </message>
+    <message>
+        <source>Outline</source>
+        <translation>Contour</translation>
+    </message>
+    <message>
+        <source>Shadow</source>
+        <translation>Ombre</translation>
+    </message>
+    <message>
+        <source>The camera&apos;s own preview when it is at least the output size, else the sensor at half size when that is, else the whole sensor.</source>
+        <translation>L’aperçu intégré de l’appareil s’il atteint au moins la taille de sortie, sinon le capteur en demi-taille s’il l’atteint, sinon le capteur entier.</translation>
+    </message>
+    <message>
+        <source>Camera preview</source>
+        <translation>Aperçu de l’appareil</translation>
+    </message>
+    <message>
+        <source>The preview the camera embedded in the file: fastest; a file without one fails.</source>
+        <translation>L’aperçu que l’appareil a intégré au fichier&#xa0;: le plus rapide&#xa0;; un fichier qui n’en contient pas échoue.</translation>
+    </message>
+    <message>
+        <source>Full develop</source>
+        <translation>Développement complet</translation>
+    </message>
+    <message>
+        <source>Always the whole sensor, demosaicked: slowest, the most detail.</source>
+        <translation>Toujours le capteur entier, dématricé&#xa0;: le plus lent, le plus détaillé.</translation>
+    </message>
+</context>
+<context>
+    <name>OutputSettingsEditor</name>
+    <message numerus="yes">
+        <source>Give the %n photo in the list these settings too?</source>
+        <translation>
+            <numerusform>Appliquer aussi ces réglages à %n photo de la liste&#xa0;?</numerusform>
+            <numerusform>Appliquer aussi ces réglages aux %n photos de la liste&#xa0;?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Give the %n photos in the list these settings too?</source>
+        <translation>
+            <numerusform>Appliquer aussi ces réglages à %n photo de la liste&#xa0;?</numerusform>
+            <numerusform>Appliquer aussi ces réglages aux %n photos de la liste&#xa0;?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Question</translation>
+    </message>
+</context>
+<context>
+    <name>OverlayPanel</name>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Veuillez saisir un nombre entier.</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoListModel</name>
+    <message>
+        <source>Waiting</source>
+        <translation>En attente</translation>
+    </message>
+    <message>
+        <source>Converting</source>
+        <translation>Conversion en cours</translation>
+    </message>
+    <message>
+        <source>Converted</source>
+        <translation>Convertie</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Ignorée</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Échec</translation>
+    </message>
+    <message>
+        <source>Not converted</source>
+        <translation>Non convertie</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Nom du fichier</translation>
+    </message>
+    <message>
+        <source>Width * Height</source>
+        <translation>Largeur * Hauteur</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Output Width * Height</source>
+        <translation>Largeur * Hauteur de sortie</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Rotation</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Dossier</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoListPanel</name>
+    <message>
+        <source>Total photos: %1</source>
+        <translation>Nombre de photos&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation>le tri</translation>
+    </message>
+    <message>
+        <source>Please select items!</source>
+        <translation>Veuillez sélectionner des éléments&#xa0;!</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoSources</name>
+    <message>
+        <source>%1: could not be searched (%2)</source>
+        <translation type="vanished">%1&#xa0;: recherche impossible (%2)</translation>
+    </message>
+    <message>
+        <source>Photo Files (%1) (%2)</source>
+        <translation>Fichiers photo (%1) (%2)</translation>
+    </message>
+    <message>
+        <source>Any Files (*.*) (*)</source>
+        <translation>Tous les fichiers (*.*) (*)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file was left out: not a picture (%1)</source>
+        <translation>
+            <numerusform>%n fichier ignoré&#xa0;: ce n’est pas une image (%1)</numerusform>
+            <numerusform>%n fichiers ignorés&#xa0;: ce ne sont pas des images (%1)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were left out: not pictures (%1)</source>
+        <translation>
+            <numerusform>%n fichier ignoré&#xa0;: ce n’est pas une image (%1)</numerusform>
+            <numerusform>%n fichiers ignorés&#xa0;: ce ne sont pas des images (%1)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: left out, not a picture</source>
+        <translation type="vanished">%1&#xa0;: ignoré, ce n’est pas une image</translation>
+    </message>
+    <message>
+        <source>Select Photo Files...</source>
+        <translation>Sélectionner des fichiers photo...</translation>
     </message>
 </context>
 <context>
     <name>PlacesRow</name>
     <message>
         <source>Name template:</source>
-        <translation type="unfinished"></translation>
+        <translation>Modèle de nom&#xa0;:</translation>
     </message>
     <message>
         <source>prefix naming</source>
-        <translation type="unfinished"></translation>
+        <translation>nommage par préfixe</translation>
     </message>
     <message>
         <source>Names the outputs instead of the prefix: {name} {ext} {n} {n:3} {date} {taken} {taken:%Y-%m-%d} {w} {h} {folder} {preset} {camera}</source>
-        <translation type="unfinished"></translation>
+        <translation>Nomme les fichiers produits à la place du préfixe&#xa0;: {name} {ext} {n} {n:3} {date} {taken} {taken:%Y-%m-%d} {w} {h} {folder} {preset} {camera}</translation>
     </message>
     <message>
         <source>Where the outputs go</source>
-        <translation type="unfinished"></translation>
+        <translation>Destination des fichiers produits</translation>
     </message>
     <message>
         <source>New time-stamped folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau dossier horodaté</translation>
     </message>
     <message>
         <source>Into the output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans le dossier de sortie</translation>
     </message>
     <message>
         <source>Next to each photo, in:</source>
-        <translation type="unfinished"></translation>
+        <translation>À côté de chaque photo, dans&#xa0;:</translation>
     </message>
     <message>
         <source>Folder next to each photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier à côté de chaque photo</translation>
     </message>
     <message>
         <source>The file dates, and the presets whose outputs each photo gets, from one decode</source>
-        <translation type="unfinished"></translation>
+        <translation>Les dates des fichiers, et les préréglages dont chaque photo reçoit une sortie, en un seul décodage</translation>
     </message>
     <message>
         <source>Keep file dates (each output gets its original&apos;s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Conserver les dates des fichiers (chaque sortie reçoit celle de son original)</translation>
     </message>
     <message>
         <source>e.g. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>p. ex. %1</translation>
     </message>
     <message>
         <source>Outputs: one per preset ticked</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorties&#xa0;: une par préréglage coché</translation>
     </message>
     <message>
         <source>No presets saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun préréglage enregistré</translation>
     </message>
     <message>
         <source>&amp;Write: one output</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Écrire&#xa0;: une sortie</translation>
     </message>
     <message>
         <source>&amp;Write: 1 preset</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Écrire&#xa0;: 1 préréglage</translation>
     </message>
     <message>
         <source>&amp;Write: %1 presets</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Écrire&#xa0;: %1 préréglages</translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Write: %n presets</source>
+        <translation>
+            <numerusform>&amp;Écrire&#xa0;: %n préréglage</numerusform>
+            <numerusform>&amp;Écrire&#xa0;: %n préréglages</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Keep file dates</source>
+        <translation>Conserver les dates des fichiers</translation>
+    </message>
+    <message>
+        <source>Each output gets its original&apos;s modification date</source>
+        <translation>Chaque fichier produit reçoit la date de modification de son original</translation>
+    </message>
+</context>
+<context>
+    <name>PresetPanel</name>
+    <message>
+        <source>Choose a preset</source>
+        <translation>Choisissez un préréglage</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; was not applied.</source>
+        <translation>Le préréglage «&#xa0;%1&#xa0;» n’a pas été appliqué.</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; is not stored any more.</source>
+        <translation>Le préréglage «&#xa0;%1&#xa0;» n’est plus enregistré.</translation>
+    </message>
+    <message>
+        <source>A preset name %1.</source>
+        <translation>Un nom de préréglage %1.</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; exists. Do you want to replace it?</source>
+        <translation>Le préréglage «&#xa0;%1&#xa0;» existe déjà. Voulez-vous le remplacer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be saved.</source>
+        <translation>Le préréglage «&#xa0;%1&#xa0;» n’a pas pu être enregistré.</translation>
+    </message>
+    <message>
+        <source>Do you want to delete the preset &quot;%1&quot;?</source>
+        <translation>Voulez-vous supprimer le préréglage «&#xa0;%1&#xa0;»&#xa0;?</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be deleted.</source>
+        <translation>Le préréglage «&#xa0;%1&#xa0;» n’a pas pu être supprimé.</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewFrame</name>
+    <message>
+        <source>Show source</source>
+        <translation>Afficher l’original</translation>
+    </message>
+    <message>
+        <source>The selected photo as it will be written. Double-click or press Space in the list to see it larger.</source>
+        <translation>La photo sélectionnée telle qu’elle sera écrite. Double-cliquez ou appuyez sur Espace dans la liste pour l’agrandir.</translation>
+    </message>
+    <message>
+        <source>Before and after: the source photo, or the result</source>
+        <translation>Avant/après&#xa0;: la photo originale ou le résultat</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a tooltip, then its key</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>No result: %1</source>
+        <translation>Aucun résultat&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Show result</source>
+        <translation>Afficher le résultat</translation>
+    </message>
+    <message>
+        <source>Opening…</source>
+        <translation>Ouverture…</translation>
+    </message>
+    <message>
+        <source>The result could not be shown.</source>
+        <translation>Le résultat n’a pas pu être affiché.</translation>
+    </message>
+</context>
+<context>
+    <name>Reasons</name>
+    <message>
+        <source>no such file or folder</source>
+        <translation>fichier ou dossier introuvable</translation>
+    </message>
+    <message>
+        <source>a loop of symbolic links</source>
+        <translation>une boucle de liens symboliques</translation>
+    </message>
+    <message>
+        <source>not a picture</source>
+        <translation>ce n’est pas une image</translation>
+    </message>
+    <message>
+        <source>could not be searched (%1)</source>
+        <translation>recherche impossible (%1)</translation>
+    </message>
+    <message>
+        <source>standard input could not be read</source>
+        <translation>l’entrée standard n’a pas pu être lue</translation>
+    </message>
+    <message>
+        <source>Can not create the directory</source>
+        <translation>Impossible de créer le dossier</translation>
+    </message>
+    <message>
+        <source>Not converted: the output file exists</source>
+        <translation>Non convertie&#xa0;: le fichier de sortie existe déjà</translation>
+    </message>
+    <message>
+        <source>unknown output photo format!</source>
+        <translation>format de photo de sortie inconnu&#xa0;!</translation>
+    </message>
+    <message>
+        <source>developed from the camera&apos;s preview</source>
+        <translation>développée à partir de l’aperçu de l’appareil</translation>
+    </message>
+    <message>
+        <source>developed at half size</source>
+        <translation>développée en demi-taille</translation>
+    </message>
+    <message>
+        <source>developed in full</source>
+        <translation>développée en entier</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>le disque est plein</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>permission refusée</translation>
+    </message>
+    <message>
+        <source>the file is missing</source>
+        <translation>le fichier est introuvable</translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>the format is not supported</source>
+        <translation>le format n’est pas pris en charge</translation>
+    </message>
+    <message>
+        <source>the file is damaged or incomplete</source>
+        <translation>le fichier est endommagé ou incomplet</translation>
+    </message>
+    <message>
+        <source>a damaged picture</source>
+        <translation>une image endommagée</translation>
+    </message>
+    <message>
+        <source>the imaging library could not start</source>
+        <translation>la bibliothèque d’images n’a pas pu démarrer</translation>
+    </message>
+    <message>
+        <source>a picture without pixels</source>
+        <translation>une image sans pixels</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>ce n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>the value %1 is not a whole number</source>
+        <translation>la valeur %1 n’est pas un nombre entier</translation>
+    </message>
+    <message>
+        <source>the value %1 is not between %2 and %3</source>
+        <translation>la valeur %1 n’est pas comprise entre %2 et %3</translation>
+    </message>
+    <message>
+        <source>the value &quot;%1&quot; is not a whole number</source>
+        <translation>la valeur «&#xa0;%1&#xa0;» n’est pas un nombre entier</translation>
+    </message>
+    <message>
+        <source>the value &quot;%1&quot; is not a number</source>
+        <translation>la valeur «&#xa0;%1&#xa0;» n’est pas un nombre</translation>
+    </message>
+    <message>
+        <source>the value %1 stands for no choice</source>
+        <translation>la valeur %1 ne correspond à aucun choix</translation>
+    </message>
+    <message>
+        <source>the photo has no size</source>
+        <translation>la photo n’a pas de dimensions</translation>
+    </message>
+    <message>
+        <source>the setting %1 could not be saved</source>
+        <translation>le réglage %1 n’a pas pu être enregistré</translation>
+    </message>
+    <message>
+        <source>the log could not be written</source>
+        <translation>le journal n’a pas pu être écrit</translation>
+    </message>
+    <message>
+        <source>the watermark: %1</source>
+        <translation>le filigrane&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>the output would replace one of the photos being converted</source>
+        <translation>la sortie remplacerait l’une des photos en cours de conversion</translation>
+    </message>
+    <message>
+        <source>two outputs of %1 would have this name; give each preset its own name, for example with {preset}</source>
+        <translation>deux sorties de %1 porteraient ce nom&#xa0;; donnez à chaque préréglage son propre nom, par exemple avec {preset}</translation>
+    </message>
+    <message>
+        <source>the file date could not be set: %1</source>
+        <translation>la date du fichier n’a pas pu être définie&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>the encoder wrote nothing</source>
+        <translation>l’encodeur n’a rien écrit</translation>
+    </message>
+    <message>
+        <source>the preview file could not be read back</source>
+        <translation>le fichier d’aperçu n’a pas pu être relu</translation>
+    </message>
+    <message>
+        <source>the output size %1 x %2 cannot be written</source>
+        <translation>impossible d’écrire une sortie de %1 x %2</translation>
+    </message>
+    <message>
+        <source>the output is larger than %1 stores</source>
+        <translation>la sortie dépasse ce que %1 peut stocker</translation>
+    </message>
+    <message>
+        <source>the output could not be made</source>
+        <translation>la sortie n’a pas pu être créée</translation>
+    </message>
+    <message>
+        <source>the output could not be read back</source>
+        <translation>la sortie n’a pas pu être relue</translation>
+    </message>
+    <message>
+        <source>a symbolic link, not followed</source>
+        <translation>un lien symbolique, non suivi</translation>
+    </message>
+    <message>
+        <source>the value %1 is out of range</source>
+        <translation>la valeur %1 est hors limites</translation>
+    </message>
+    <message>
+        <source>the value %1 is not a colour</source>
+        <translation>la valeur %1 n’est pas une couleur</translation>
+    </message>
+</context>
+<context>
+    <name>RunPanel</name>
+    <message numerus="yes">
+        <source>%1 photo</source>
+        <translation type="vanished">
+            <numerusform>%1 photo</numerusform>
+            <numerusform>%1 photos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 photos</source>
+        <translation type="vanished">
+            <numerusform>%1 photo</numerusform>
+            <numerusform>%1 photos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Conversion started: %1, %2; %3</source>
+        <translation type="vanished">Conversion lancée&#xa0;: %1, %2&#xa0;; %3</translation>
+    </message>
+    <message>
+        <source>Converting the rest: %1 into %2</source>
+        <translation type="vanished">Conversion du reste&#xa0;: %1 dans %2</translation>
+    </message>
+    <message>
+        <source>Replaced %1</source>
+        <translation type="vanished">%1 remplacé</translation>
+    </message>
+    <message>
+        <source>Stopped: the window was closed during the conversion</source>
+        <translation type="vanished">Arrêt&#xa0;: la fenêtre a été fermée pendant la conversion</translation>
+    </message>
+    <message>
+        <source>Do you want to open the output folder?</source>
+        <translation>Voulez-vous ouvrir le dossier de sortie&#xa0;?</translation>
+    </message>
+    <message>
+        <source>The conversion is done. %1</source>
+        <translation>La conversion est terminée. %1</translation>
+    </message>
+    <message>
+        <source>There is not log file now!</source>
+        <translation>Il n’y a pas encore de fichier journal&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+</context>
+<context>
+    <name>RunSummary</name>
+    <message>
+        <source>Stopped: %1 of %2 converted, %3 not started</source>
+        <translation>Arrêt&#xa0;: %1 sur %2 converties, %3 non commencées</translation>
+    </message>
+    <message>
+        <source>1 photo was not converted; see the log.</source>
+        <translation>1 photo n’a pas été convertie&#xa0;; voir le journal.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 photos were not converted; see the log.</source>
+        <translation>
+            <numerusform>%1 photo n’a pas été convertie&#xa0;; voir le journal.</numerusform>
+            <numerusform>%1 photos n’ont pas été converties&#xa0;; voir le journal.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 photo got a number added to a name another photo has.</source>
+        <translation>1 photo a reçu un numéro ajouté à son nom, déjà porté par une autre photo.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 photos got a number added to a name another photo has.</source>
+        <translation>
+            <numerusform>%1 photo a reçu un numéro ajouté à son nom, déjà porté par une autre photo.</numerusform>
+            <numerusform>%1 photos ont reçu un numéro ajouté à leur nom, déjà porté par une autre photo.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Written per preset: %1</source>
+        <translation>Fichiers écrits par préréglage&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>less than a minute left</source>
+        <translation>moins d’une minute restante</translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n min left</source>
+        <translation>
+            <numerusform>environ %n min restante</numerusform>
+            <numerusform>environ %n min restantes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n h left</source>
+        <translation>
+            <numerusform>environ %n h restante</numerusform>
+            <numerusform>environ %n h restantes</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>RunSummaryDialog</name>
     <message>
         <source>Co&amp;py</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;pier</translation>
     </message>
     <message>
         <source>Show &amp;log</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le &amp;journal</translation>
     </message>
     <message>
         <source>Convert the &amp;rest</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir le &amp;reste</translation>
     </message>
 </context>
 <context>
     <name>WatermarkPanel</name>
     <message>
         <source>&amp;Watermark:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Filigrane&#xa0;:</translation>
     </message>
     <message>
         <source>No picture: type a path or choose a logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune image&#xa0;: saisissez un chemin ou choisissez un logo</translation>
     </message>
     <message>
         <source>Lo&amp;go...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo&amp;go...</translation>
     </message>
     <message>
         <source>Si&amp;ze:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tai&amp;lle&#xa0;:</translation>
     </message>
     <message>
         <source>O&amp;pacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>O&amp;pacité&#xa0;:</translation>
     </message>
     <message>
         <source>Margi&amp;n:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Marge&#xa0;:</translation>
     </message>
     <message>
         <source>Watermark</source>
-        <translation type="unfinished"></translation>
+        <translation>Filigrane</translation>
     </message>
     <message>
         <source>Pictures (*.png *.webp *.svg *.jpg *.jpeg *.tif *.tiff *.gif);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Images (*.png *.webp *.svg *.jpg *.jpeg *.tif *.tiff *.gif);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>The watermark could not be read.</source>
+        <translation>Le filigrane n’a pas pu être lu.</translation>
+    </message>
+</context>
+<context>
+    <name>WindowActions</name>
+    <message>
+        <source>Add photo files to the list</source>
+        <translation>Ajouter des fichiers photo à la liste</translation>
+    </message>
+    <message>
+        <source>Add every photo in a folder and its subfolders to the list</source>
+        <translation>Ajouter à la liste toutes les photos d’un dossier et de ses sous-dossiers</translation>
+    </message>
+    <message>
+        <source>Output settings for photos added from now on</source>
+        <translation>Réglages de sortie des photos ajoutées désormais</translation>
+    </message>
+    <message>
+        <source>Convert every photo in the list into a new folder inside the output folder</source>
+        <translation>Convertir toutes les photos de la liste dans un nouveau dossier à l’intérieur du dossier de sortie</translation>
+    </message>
+    <message>
+        <source>Show the program&apos;s help</source>
+        <translation>Afficher l’aide du programme</translation>
+    </message>
+    <message>
+        <source>Output settings of the selected photos</source>
+        <translation>Réglages de sortie des photos sélectionnées</translation>
+    </message>
+    <message>
+        <source>Move the selected photos up the list</source>
+        <translation>Monter les photos sélectionnées dans la liste</translation>
+    </message>
+    <message>
+        <source>Move the selected photos down the list</source>
+        <translation>Descendre les photos sélectionnées dans la liste</translation>
+    </message>
+    <message>
+        <source>Remove the selected photos from the list</source>
+        <translation>Retirer les photos sélectionnées de la liste</translation>
+    </message>
+    <message>
+        <source>Remove every photo from the list</source>
+        <translation>Retirer toutes les photos de la liste</translation>
+    </message>
+    <message>
+        <source>Sort the list by a column</source>
+        <translation>Trier la liste selon une colonne</translation>
+    </message>
+    <message>
+        <source>Select every photo in the list</source>
+        <translation>Sélectionner toutes les photos de la liste</translation>
+    </message>
+    <message>
+        <source>Choose the folder the converted photos go to</source>
+        <translation>Choisir le dossier qui reçoit les photos converties</translation>
+    </message>
+    <message>
+        <source>Font and colour of the text added to photos</source>
+        <translation>Police et couleur du texte ajouté aux photos</translation>
+    </message>
+    <message>
+        <source>Use the settings of the chosen preset</source>
+        <translation>Utiliser les réglages du préréglage choisi</translation>
+    </message>
+    <message>
+        <source>Keep the current settings as a preset</source>
+        <translation>Enregistrer les réglages actuels comme préréglage</translation>
+    </message>
+    <message>
+        <source>Remove the chosen preset</source>
+        <translation>Supprimer le préréglage choisi</translation>
+    </message>
+    <message>
+        <source>Open the activity log</source>
+        <translation>Ouvrir le journal d’activité</translation>
+    </message>
+    <message>
+        <source>Which version is installed and where updates come from</source>
+        <translation>La version installée et la provenance des mises à jour</translation>
+    </message>
+    <message>
+        <source>The program&apos;s version and licence</source>
+        <translation>La version et la licence du programme</translation>
+    </message>
+    <message>
+        <source>Quit the program</source>
+        <translation>Quitter le programme</translation>
+    </message>
+    <message>
+        <source>Undo the last change to the list</source>
+        <translation>Annuler la dernière modification de la liste</translation>
+    </message>
+    <message>
+        <source>Redo the change just undone</source>
+        <translation>Rétablir la modification qui vient d’être annulée</translation>
+    </message>
+    <message>
+        <source>Select &amp;all</source>
+        <translation>&amp;Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation>Trier</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Édition</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Affichage</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Conversion</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Arrêter</translation>
+    </message>
+    <message>
+        <source>&amp;Convert</source>
+        <translation>&amp;Convertir</translation>
     </message>
 </context>
 </TS>
