@@ -250,6 +250,40 @@
     </message>
 </context>
 <context>
+    <name>GatherTask</name>
+    <message>
+        <source>Reading photos...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Searching folders: %1 photo files found in %2 folders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading photos: %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ListHistory</name>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MainDialog</name>
     <message>
         <source>Quillmere</source>
@@ -437,38 +471,131 @@
     </message>
 </context>
 <context>
+    <name>OutputSettingsEditor</name>
+    <message numerus="yes">
+        <source>Give the %n photo in the list these settings too?</source>
+        <translation>
+            <numerusform>リストにある %n 枚の写真にもこの設定を適用しますか?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Give the %n photos in the list these settings too?</source>
+        <translation>
+            <numerusform>リストにある %n 枚の写真にもこの設定を適用しますか?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>確認</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoListModel</name>
+    <message>
+        <source>Waiting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Converting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Converted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not converted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Width * Height</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output Width * Height</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PhotoListPanel</name>
+    <message>
+        <source>Total photos: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select items!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PhotoSources</name>
     <message>
         <source>%1: could not be searched (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 検索できませんでした (%2)</translation>
     </message>
     <message>
         <source>Photo Files (%1) (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>写真ファイル (%1) (%2)</translation>
     </message>
     <message>
         <source>Any Files (*.*) (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのファイル (*.*) (*)</translation>
     </message>
     <message numerus="yes">
         <source>%n file was left out: not a picture (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 個のファイルを除外しました: 画像ではありません (%1)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n files were left out: not pictures (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 個のファイルを除外しました: 画像ではありません (%1)</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: left out, not a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 画像ではないため除外しました</translation>
     </message>
     <message>
         <source>Select Photo Files...</source>
-        <translation type="unfinished"></translation>
+        <translation>写真ファイルを選択...</translation>
     </message>
 </context>
 <context>
@@ -542,39 +669,39 @@
     <name>PresetPanel</name>
     <message>
         <source>Choose a preset</source>
-        <translation type="unfinished"></translation>
+        <translation>プリセットを選択してください</translation>
     </message>
     <message>
         <source>The preset &quot;%1&quot; was not applied.</source>
-        <translation type="unfinished"></translation>
+        <translation>プリセット「%1」は適用されませんでした。</translation>
     </message>
     <message>
         <source>The preset &quot;%1&quot; is not stored any more.</source>
-        <translation type="unfinished"></translation>
+        <translation>プリセット「%1」はもう保存されていません。</translation>
     </message>
     <message>
         <source>A preset name %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>プリセット名は%1。</translation>
     </message>
     <message>
         <source>The preset &quot;%1&quot; exists. Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>プリセット「%1」は既にあります。置き換えますか?</translation>
     </message>
     <message>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>確認</translation>
     </message>
     <message>
         <source>The preset &quot;%1&quot; could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>プリセット「%1」を保存できませんでした。</translation>
     </message>
     <message>
         <source>Do you want to delete the preset &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>プリセット「%1」を削除しますか?</translation>
     </message>
     <message>
         <source>The preset &quot;%1&quot; could not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>プリセット「%1」を削除できませんでした。</translation>
     </message>
 </context>
 <context>
