@@ -253,34 +253,34 @@
     <name>GatherTask</name>
     <message>
         <source>Reading photos...</source>
-        <translation type="unfinished"></translation>
+        <translation>写真を読み込んでいます...</translation>
     </message>
     <message>
         <source>Searching folders: %1 photo files found in %2 folders</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーを検索中: %2 個のフォルダーで %1 個の写真ファイルが見つかりました</translation>
     </message>
     <message>
         <source>Reading photos: %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>写真を読み込んでいます: %1 / %2</translation>
     </message>
 </context>
 <context>
     <name>ListHistory</name>
     <message>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>元に戻す(&amp;U): %1</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>元に戻す(&amp;U)</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>やり直し(&amp;R): %1</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>やり直し(&amp;R)</translation>
     </message>
 </context>
 <context>
@@ -469,6 +469,89 @@
         <source>E&amp;xit</source>
         <translation>終了(&amp;X)</translation>
     </message>
+    <message>
+        <source>Details</source>
+        <translation>詳細</translation>
+    </message>
+    <message>
+        <source>These files were left out because they are not pictures:</source>
+        <translation>次のファイルは画像ではないため除外しました:</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>上へ</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>下へ</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>クリア</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>プリセット</translation>
+    </message>
+    <message>
+        <source>Stop the conversion and quit?</source>
+        <translation>変換を中止して終了しますか?</translation>
+    </message>
+    <message>
+        <source>Stop and quit</source>
+        <translation>中止して終了</translation>
+    </message>
+    <message numerus="yes">
+        <source>The list of %n photo is not kept. Do you want to quit?</source>
+        <translation>
+            <numerusform>%n 枚の写真のリストは保存されません。終了しますか?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The list of %n photos is not kept. Do you want to quit?</source>
+        <translation>
+            <numerusform>%n 枚の写真のリストは保存されません。終了しますか?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>終了</translation>
+    </message>
+</context>
+<context>
+    <name>MainDialogHooks</name>
+    <message>
+        <source>The desktop has no program that opens %1.</source>
+        <translation>%1 を開くプログラムがデスクトップにありません。</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>不明なエラー</translation>
+    </message>
+    <message>
+        <source>Save preset</source>
+        <translation>プリセットの保存</translation>
+    </message>
+    <message>
+        <source>Preset &amp;name:</source>
+        <translation>プリセット名(&amp;N):</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>更新</translation>
+    </message>
 </context>
 <context>
     <name>OutputSettingsEditor</name>
@@ -493,74 +576,74 @@
     <name>PhotoListModel</name>
     <message>
         <source>Waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>待機中</translation>
     </message>
     <message>
         <source>Converting</source>
-        <translation type="unfinished"></translation>
+        <translation>変換中</translation>
     </message>
     <message>
         <source>Converted</source>
-        <translation type="unfinished"></translation>
+        <translation>変換済み</translation>
     </message>
     <message>
         <source>Skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>スキップ</translation>
     </message>
     <message>
         <source>Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>失敗</translation>
     </message>
     <message>
         <source>Not converted</source>
-        <translation type="unfinished"></translation>
+        <translation>未変換</translation>
     </message>
     <message>
         <source>File name</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル名</translation>
     </message>
     <message>
         <source>Width * Height</source>
-        <translation type="unfinished"></translation>
+        <translation>幅 * 高さ</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>日時</translation>
     </message>
     <message>
         <source>Output Width * Height</source>
-        <translation type="unfinished"></translation>
+        <translation>出力の幅 * 高さ</translation>
     </message>
     <message>
         <source>Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>回転</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>形式</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>状態</translation>
     </message>
 </context>
 <context>
     <name>PhotoListPanel</name>
     <message>
         <source>Total photos: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>写真の総数: %1</translation>
     </message>
     <message>
         <source>Sort</source>
-        <translation type="unfinished"></translation>
+        <translation>並べ替え</translation>
     </message>
     <message>
         <source>Please select items!</source>
-        <translation type="unfinished"></translation>
+        <translation>項目を選択してください。</translation>
     </message>
 </context>
 <context>
@@ -752,6 +835,145 @@
     <message>
         <source>Pictures (*.png *.webp *.svg *.jpg *.jpeg *.tif *.tiff *.gif);;All files (*)</source>
         <translation>画像 (*.png *.webp *.svg *.jpg *.jpeg *.tif *.tiff *.gif);;すべてのファイル (*)</translation>
+    </message>
+</context>
+<context>
+    <name>WindowActions</name>
+    <message>
+        <source>Add photo files to the list</source>
+        <translation>写真ファイルをリストに追加します</translation>
+    </message>
+    <message>
+        <source>Add every photo in a folder and its subfolders to the list</source>
+        <translation>フォルダーとそのサブフォルダーにあるすべての写真をリストに追加します</translation>
+    </message>
+    <message>
+        <source>Output settings for photos added from now on</source>
+        <translation>これから追加する写真の出力設定</translation>
+    </message>
+    <message>
+        <source>Convert every photo in the list into a new folder inside the output folder</source>
+        <translation>リストのすべての写真を変換し、出力フォルダー内の新しいフォルダーに保存します</translation>
+    </message>
+    <message>
+        <source>Show the program&apos;s help</source>
+        <translation>プログラムのヘルプを表示します</translation>
+    </message>
+    <message>
+        <source>Output settings of the selected photos</source>
+        <translation>選択した写真の出力設定</translation>
+    </message>
+    <message>
+        <source>Move the selected photos up the list</source>
+        <translation>選択した写真をリストの上へ移動します</translation>
+    </message>
+    <message>
+        <source>Move the selected photos down the list</source>
+        <translation>選択した写真をリストの下へ移動します</translation>
+    </message>
+    <message>
+        <source>Remove the selected photos from the list</source>
+        <translation>選択した写真をリストから削除します</translation>
+    </message>
+    <message>
+        <source>Remove every photo from the list</source>
+        <translation>リストからすべての写真を削除します</translation>
+    </message>
+    <message>
+        <source>Sort the list by a column</source>
+        <translation>列を指定してリストを並べ替えます</translation>
+    </message>
+    <message>
+        <source>Select every photo in the list</source>
+        <translation>リストのすべての写真を選択します</translation>
+    </message>
+    <message>
+        <source>Choose the folder the converted photos go to</source>
+        <translation>変換した写真の保存先フォルダーを選択します</translation>
+    </message>
+    <message>
+        <source>Font and colour of the text added to photos</source>
+        <translation>写真に追加する文字のフォントと色</translation>
+    </message>
+    <message>
+        <source>Use the settings of the chosen preset</source>
+        <translation>選択したプリセットの設定を使用します</translation>
+    </message>
+    <message>
+        <source>Keep the current settings as a preset</source>
+        <translation>現在の設定をプリセットとして保存します</translation>
+    </message>
+    <message>
+        <source>Remove the chosen preset</source>
+        <translation>選択したプリセットを削除します</translation>
+    </message>
+    <message>
+        <source>Open the activity log</source>
+        <translation>処理ログを開きます</translation>
+    </message>
+    <message>
+        <source>Which version is installed and where updates come from</source>
+        <translation>インストールされているバージョンと更新の入手先</translation>
+    </message>
+    <message>
+        <source>The program&apos;s version and licence</source>
+        <translation>プログラムのバージョンとライセンス</translation>
+    </message>
+    <message>
+        <source>Quit the program</source>
+        <translation>プログラムを終了します</translation>
+    </message>
+    <message>
+        <source>Undo the last change to the list</source>
+        <translation>リストへの直前の変更を元に戻します</translation>
+    </message>
+    <message>
+        <source>Redo the change just undone</source>
+        <translation>元に戻した変更をやり直します</translation>
+    </message>
+    <message>
+        <source>Select &amp;all</source>
+        <translation>すべて選択(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation>並べ替え</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>元に戻す(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>やり直し(&amp;R)</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>編集</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>表示</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>変換</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>ヘルプ</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>中止(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Convert</source>
+        <translation>変換(&amp;C)</translation>
     </message>
 </context>
 </TS>

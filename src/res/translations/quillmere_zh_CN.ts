@@ -253,34 +253,34 @@
     <name>GatherTask</name>
     <message>
         <source>Reading photos...</source>
-        <translation type="unfinished"></translation>
+        <translation>正在读取照片...</translation>
     </message>
     <message>
         <source>Searching folders: %1 photo files found in %2 folders</source>
-        <translation type="unfinished"></translation>
+        <translation>正在搜索文件夹：在 %2 个文件夹中找到 %1 个照片文件</translation>
     </message>
     <message>
         <source>Reading photos: %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>正在读取照片：%1 / %2</translation>
     </message>
 </context>
 <context>
     <name>ListHistory</name>
     <message>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>撤销(&amp;U)：%1</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>撤销(&amp;U)</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>重做(&amp;R)：%1</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>重做(&amp;R)</translation>
     </message>
 </context>
 <context>
@@ -469,6 +469,272 @@
         <source>E&amp;xit</source>
         <translation>退出(&amp;X)</translation>
     </message>
+    <message>
+        <source>Details</source>
+        <translation>详细信息</translation>
+    </message>
+    <message>
+        <source>These files were left out because they are not pictures:</source>
+        <translation>以下文件不是图片，已略过：</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>下移</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清空</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>预设</translation>
+    </message>
+    <message>
+        <source>Stop the conversion and quit?</source>
+        <translation>是否停止转换并退出？</translation>
+    </message>
+    <message>
+        <source>Stop and quit</source>
+        <translation>停止并退出</translation>
+    </message>
+    <message numerus="yes">
+        <source>The list of %n photo is not kept. Do you want to quit?</source>
+        <translation>
+            <numerusform>包含 %n 张照片的列表不会保留。是否退出？</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The list of %n photos is not kept. Do you want to quit?</source>
+        <translation>
+            <numerusform>包含 %n 张照片的列表不会保留。是否退出？</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>退出</translation>
+    </message>
+</context>
+<context>
+    <name>MainDialogHooks</name>
+    <message>
+        <source>The desktop has no program that opens %1.</source>
+        <translation>桌面上没有可以打开 %1 的程序。</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>未知错误</translation>
+    </message>
+    <message>
+        <source>Save preset</source>
+        <translation>保存预设</translation>
+    </message>
+    <message>
+        <source>Preset &amp;name:</source>
+        <translation>预设名称(&amp;N)：</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>更新</translation>
+    </message>
+</context>
+<context>
+    <name>OptionTables</name>
+    <message>
+        <source>1 bit Indexed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4 bits Indexed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>8 bits Indexed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>16 bits RGB565</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>24 bits RGB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>32 bits ARGB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>32 bits PARGB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>32 bits RGB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>64 bits ARGB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>64 bits PARGB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stretch:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fit within Output Width x Output Height</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Long edge:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fill Output Width x Output Height, cropped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pad to Output Width x Output Height</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No flip</source>
+        <translation type="unfinished">不翻转</translation>
+    </message>
+    <message>
+        <source>Flip horizontal</source>
+        <translation type="unfinished">水平翻转</translation>
+    </message>
+    <message>
+        <source>Flip vertical</source>
+        <translation type="unfinished">垂直翻转</translation>
+    </message>
+    <message>
+        <source>All but the location</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Smart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Strong</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Halved colour resolution below quality 90, full from 90 up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Colour at half resolution: smaller files.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Colour at full resolution: sharper red edges.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Standard colours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The standard 16 or 256 colours, the same for every photo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Colours of the photo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The 16 or 256 colours that best match each photo, found by an octree.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date taken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bottom left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bottom right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No outline</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outline</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shadow</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>OutputSettingsEditor</name>
@@ -493,74 +759,74 @@
     <name>PhotoListModel</name>
     <message>
         <source>Waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>等待中</translation>
     </message>
     <message>
         <source>Converting</source>
-        <translation type="unfinished"></translation>
+        <translation>正在转换</translation>
     </message>
     <message>
         <source>Converted</source>
-        <translation type="unfinished"></translation>
+        <translation>已转换</translation>
     </message>
     <message>
         <source>Skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>已跳过</translation>
     </message>
     <message>
         <source>Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>失败</translation>
     </message>
     <message>
         <source>Not converted</source>
-        <translation type="unfinished"></translation>
+        <translation>未转换</translation>
     </message>
     <message>
         <source>File name</source>
-        <translation type="unfinished"></translation>
+        <translation>文件名</translation>
     </message>
     <message>
         <source>Width * Height</source>
-        <translation type="unfinished"></translation>
+        <translation>宽 * 高</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>时间</translation>
     </message>
     <message>
         <source>Output Width * Height</source>
-        <translation type="unfinished"></translation>
+        <translation>输出宽 * 高</translation>
     </message>
     <message>
         <source>Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>旋转</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>格式</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>文件夹</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>状态</translation>
     </message>
 </context>
 <context>
     <name>PhotoListPanel</name>
     <message>
         <source>Total photos: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>照片总数：%1</translation>
     </message>
     <message>
         <source>Sort</source>
-        <translation type="unfinished"></translation>
+        <translation>排序</translation>
     </message>
     <message>
         <source>Please select items!</source>
-        <translation type="unfinished"></translation>
+        <translation>请选择项目！</translation>
     </message>
 </context>
 <context>
@@ -752,6 +1018,145 @@
     <message>
         <source>Pictures (*.png *.webp *.svg *.jpg *.jpeg *.tif *.tiff *.gif);;All files (*)</source>
         <translation>图片 (*.png *.webp *.svg *.jpg *.jpeg *.tif *.tiff *.gif);;所有文件 (*)</translation>
+    </message>
+</context>
+<context>
+    <name>WindowActions</name>
+    <message>
+        <source>Add photo files to the list</source>
+        <translation>将照片文件添加到列表</translation>
+    </message>
+    <message>
+        <source>Add every photo in a folder and its subfolders to the list</source>
+        <translation>将文件夹及其子文件夹中的所有照片添加到列表</translation>
+    </message>
+    <message>
+        <source>Output settings for photos added from now on</source>
+        <translation>此后添加的照片的输出设置</translation>
+    </message>
+    <message>
+        <source>Convert every photo in the list into a new folder inside the output folder</source>
+        <translation>转换列表中的所有照片，保存到输出文件夹内的新文件夹</translation>
+    </message>
+    <message>
+        <source>Show the program&apos;s help</source>
+        <translation>显示程序帮助</translation>
+    </message>
+    <message>
+        <source>Output settings of the selected photos</source>
+        <translation>所选照片的输出设置</translation>
+    </message>
+    <message>
+        <source>Move the selected photos up the list</source>
+        <translation>将所选照片在列表中上移</translation>
+    </message>
+    <message>
+        <source>Move the selected photos down the list</source>
+        <translation>将所选照片在列表中下移</translation>
+    </message>
+    <message>
+        <source>Remove the selected photos from the list</source>
+        <translation>从列表中移除所选照片</translation>
+    </message>
+    <message>
+        <source>Remove every photo from the list</source>
+        <translation>从列表中移除所有照片</translation>
+    </message>
+    <message>
+        <source>Sort the list by a column</source>
+        <translation>按某一列对列表排序</translation>
+    </message>
+    <message>
+        <source>Select every photo in the list</source>
+        <translation>选择列表中的所有照片</translation>
+    </message>
+    <message>
+        <source>Choose the folder the converted photos go to</source>
+        <translation>选择转换后照片的保存文件夹</translation>
+    </message>
+    <message>
+        <source>Font and colour of the text added to photos</source>
+        <translation>添加到照片上的文字的字体和颜色</translation>
+    </message>
+    <message>
+        <source>Use the settings of the chosen preset</source>
+        <translation>使用所选预设的设置</translation>
+    </message>
+    <message>
+        <source>Keep the current settings as a preset</source>
+        <translation>将当前设置保存为预设</translation>
+    </message>
+    <message>
+        <source>Remove the chosen preset</source>
+        <translation>删除所选预设</translation>
+    </message>
+    <message>
+        <source>Open the activity log</source>
+        <translation>打开活动日志</translation>
+    </message>
+    <message>
+        <source>Which version is installed and where updates come from</source>
+        <translation>已安装的版本及更新来源</translation>
+    </message>
+    <message>
+        <source>The program&apos;s version and licence</source>
+        <translation>程序的版本和许可证</translation>
+    </message>
+    <message>
+        <source>Quit the program</source>
+        <translation>退出程序</translation>
+    </message>
+    <message>
+        <source>Undo the last change to the list</source>
+        <translation>撤销对列表的上一次更改</translation>
+    </message>
+    <message>
+        <source>Redo the change just undone</source>
+        <translation>重做刚才撤销的更改</translation>
+    </message>
+    <message>
+        <source>Select &amp;all</source>
+        <translation>全选(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation>排序</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>撤销(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>重做(&amp;R)</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>编辑</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>查看</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>转换</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>停止(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Convert</source>
+        <translation>转换(&amp;C)</translation>
     </message>
 </context>
 </TS>
