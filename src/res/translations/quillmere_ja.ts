@@ -7,6 +7,10 @@
         <source>About</source>
         <translation>バージョン情報</translation>
     </message>
+    <message>
+        <source>Source: %1</source>
+        <translation>ソース: %1</translation>
+    </message>
 </context>
 <context>
     <name>CDialogPhotoOptions</name>
@@ -154,6 +158,125 @@
         <source>Colours:</source>
         <translation>色数:</translation>
     </message>
+    <message>
+        <source>(different)</source>
+        <translation>(異なる値)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Settings for %n photos</source>
+        <translation>
+            <numerusform>%n 枚の写真の設定</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>エラー</translation>
+    </message>
+    <message>
+        <source>Unknown flip type!</source>
+        <translation>不明な反転の種類です。</translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>整数を入力してください。</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>%1 から %2 までの整数を入力してください。</translation>
+    </message>
+    <message>
+        <source>Please enter a number.</source>
+        <translation>数値を入力してください。</translation>
+    </message>
+    <message>
+        <source>Please enter a number between %1 and %2.</source>
+        <translation>%1 から %2 までの数値を入力してください。</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>不明なエラー</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>エラー</translation>
+    </message>
+    <message>
+        <source>Unknown nOuputSizeType type!</source>
+        <translation>不明な nOuputSizeType の種類です。</translation>
+    </message>
+    <message>
+        <source>Unknown nKeepAspectRatio type!</source>
+        <translation>不明な nKeepAspectRatio の種類です。</translation>
+    </message>
+</context>
+<context>
+    <name>DestinationPanel</name>
+    <message>
+        <source>The preset could not be read.</source>
+        <translation>プリセットを読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>it is no longer stored</source>
+        <translation>もう保存されていません</translation>
+    </message>
+</context>
+<context>
+    <name>FileSizeLimitRow</name>
+    <message>
+        <source>L&amp;imit file size to</source>
+        <translation>ファイルサイズの上限(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Largest file size in KB</source>
+        <translation>ファイルサイズの上限 (KB)</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>The search for a size that fits goes no lower</source>
+        <translation>収まるサイズを探すとき、これより下げません</translation>
+    </message>
+    <message>
+        <source>Lo&amp;west quality:</source>
+        <translation>最低画質(&amp;W):</translation>
+    </message>
+    <message>
+        <source>Colour &amp;resolution:</source>
+        <translation>色の解像度(&amp;R):</translation>
+    </message>
+    <message>
+        <source>Pro&amp;gressive</source>
+        <translation>プログレッシブ(&amp;G)</translation>
+    </message>
+    <message>
+        <source>A JPG shown coarse first while it loads</source>
+        <translation>読み込み中に粗い画像から表示される JPG</translation>
+    </message>
+    <message>
+        <source>Please enter a number of KB between 1 and %1.</source>
+        <translation>1 から %1 までの KB 数を入力してください。</translation>
+    </message>
+    <message>
+        <source>the best quality that fits, then a smaller size</source>
+        <translation>収まる範囲で最高の画質、それでも大きければサイズを縮小</translation>
+    </message>
+    <message>
+        <source>lossless: met by a smaller size only</source>
+        <translation>ロスレス: サイズの縮小でのみ対応</translation>
+    </message>
+</context>
+<context>
+    <name>FolderChooser</name>
+    <message>
+        <source>Choose a folder</source>
+        <translation>フォルダーを選択</translation>
+    </message>
 </context>
 <context>
     <name>FontColorDialog</name>
@@ -209,6 +332,10 @@
         <source>AaBbYyZz 123</source>
         <translation>AaBbYyZz 123 あア亜</translation>
     </message>
+    <message>
+        <source>Text Color</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FrameControls</name>
@@ -247,6 +374,30 @@
     <message>
         <source>Background</source>
         <translation>背景</translation>
+    </message>
+    <message>
+        <source>1:1 (square)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4:5 (portrait post)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3:2 (photo print)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>16:9 (wide screen)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>9:16 (story)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -554,6 +705,225 @@
     </message>
 </context>
 <context>
+    <name>OptionTables</name>
+    <message>
+        <source>Same as the source</source>
+        <translation>元画像と同じ</translation>
+    </message>
+    <message>
+        <source>1 bit Indexed</source>
+        <translation>1 ビット インデックス</translation>
+    </message>
+    <message>
+        <source>4 bits Indexed</source>
+        <translation>4 ビット インデックス</translation>
+    </message>
+    <message>
+        <source>8 bits Indexed</source>
+        <translation>8 ビット インデックス</translation>
+    </message>
+    <message>
+        <source>16 bits RGB565</source>
+        <translation>16 ビット RGB565</translation>
+    </message>
+    <message>
+        <source>24 bits RGB</source>
+        <translation>24 ビット RGB</translation>
+    </message>
+    <message>
+        <source>32 bits ARGB</source>
+        <translation>32 ビット ARGB</translation>
+    </message>
+    <message>
+        <source>32 bits PARGB</source>
+        <translation>32 ビット PARGB</translation>
+    </message>
+    <message>
+        <source>32 bits RGB</source>
+        <translation>32 ビット RGB</translation>
+    </message>
+    <message>
+        <source>64 bits ARGB</source>
+        <translation>64 ビット ARGB</translation>
+    </message>
+    <message>
+        <source>64 bits PARGB</source>
+        <translation>64 ビット PARGB</translation>
+    </message>
+    <message>
+        <source>Original size</source>
+        <translation>元のサイズ</translation>
+    </message>
+    <message>
+        <source>Stretch:</source>
+        <translation>伸縮:</translation>
+    </message>
+    <message>
+        <source>Fit within Output Width x Output Height</source>
+        <translation>出力の幅 x 高さに収める</translation>
+    </message>
+    <message>
+        <source>Long edge:</source>
+        <translation>長辺:</translation>
+    </message>
+    <message>
+        <source>Fill Output Width x Output Height, cropped</source>
+        <translation>出力の幅 x 高さを埋める (トリミング)</translation>
+    </message>
+    <message>
+        <source>Pad to Output Width x Output Height</source>
+        <translation>余白を付けて出力の幅 x 高さにする</translation>
+    </message>
+    <message>
+        <source>No flip</source>
+        <translation>反転しない</translation>
+    </message>
+    <message>
+        <source>Flip horizontal</source>
+        <translation>左右反転</translation>
+    </message>
+    <message>
+        <source>Flip vertical</source>
+        <translation>上下反転</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>All but the location</source>
+        <translation>位置情報以外すべて</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>すべて</translation>
+    </message>
+    <message>
+        <source>Smart</source>
+        <translation>スマート</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>弱</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>中</translation>
+    </message>
+    <message>
+        <source>Strong</source>
+        <translation>強</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>自動</translation>
+    </message>
+    <message>
+        <source>Halved colour resolution below quality 90, full from 90 up.</source>
+        <translation>画質 90 未満では色の解像度を半分に、90 以上ではフル解像度にします。</translation>
+    </message>
+    <message>
+        <source>Colour at half resolution: smaller files.</source>
+        <translation>色を半分の解像度で記録: ファイルが小さくなります。</translation>
+    </message>
+    <message>
+        <source>Colour at full resolution: sharper red edges.</source>
+        <translation>色をフル解像度で記録: 赤い輪郭がよりシャープになります。</translation>
+    </message>
+    <message>
+        <source>Standard colours</source>
+        <translation>標準の色</translation>
+    </message>
+    <message>
+        <source>The standard 16 or 256 colours, the same for every photo.</source>
+        <translation>標準の 16 色または 256 色。どの写真でも同じです。</translation>
+    </message>
+    <message>
+        <source>Colours of the photo</source>
+        <translation>写真に合わせた色</translation>
+    </message>
+    <message>
+        <source>The 16 or 256 colours that best match each photo, found by an octree.</source>
+        <translation>各写真に最も合う 16 色または 256 色 (八分木で算出)。</translation>
+    </message>
+    <message>
+        <source>File date</source>
+        <translation>ファイルの日付</translation>
+    </message>
+    <message>
+        <source>Date taken</source>
+        <translation>撮影日</translation>
+    </message>
+    <message>
+        <source>Top left</source>
+        <translation>左上</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>上</translation>
+    </message>
+    <message>
+        <source>Top right</source>
+        <translation>右上</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>左</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>中央</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>右</translation>
+    </message>
+    <message>
+        <source>Bottom left</source>
+        <translation>左下</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>下</translation>
+    </message>
+    <message>
+        <source>Bottom right</source>
+        <translation>右下</translation>
+    </message>
+    <message>
+        <source>No outline</source>
+        <translation>縁取りなし</translation>
+    </message>
+    <message>
+        <source>Outline</source>
+        <translation>縁取り</translation>
+    </message>
+    <message>
+        <source>Shadow</source>
+        <translation>影</translation>
+    </message>
+    <message>
+        <source>The camera&apos;s own preview when it is at least the output size, else the sensor at half size when that is, else the whole sensor.</source>
+        <translation>出力サイズ以上ならカメラ内蔵のプレビュー、そうでなくセンサーの半分のサイズで足りればそれ、どちらでもなければセンサー全体を使います。</translation>
+    </message>
+    <message>
+        <source>Camera preview</source>
+        <translation>カメラのプレビュー</translation>
+    </message>
+    <message>
+        <source>The preview the camera embedded in the file: fastest; a file without one fails.</source>
+        <translation>カメラがファイルに埋め込んだプレビュー: 最も高速です。プレビューのないファイルは失敗します。</translation>
+    </message>
+    <message>
+        <source>Full develop</source>
+        <translation>フル現像</translation>
+    </message>
+    <message>
+        <source>Always the whole sensor, demosaicked: slowest, the most detail.</source>
+        <translation>常にセンサー全体をデモザイク処理: 最も低速ですが、最も精細です。</translation>
+    </message>
+</context>
+<context>
     <name>OutputSettingsEditor</name>
     <message numerus="yes">
         <source>Give the %n photo in the list these settings too?</source>
@@ -570,6 +940,13 @@
     <message>
         <source>Question</source>
         <translation>確認</translation>
+    </message>
+</context>
+<context>
+    <name>OverlayPanel</name>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>整数を入力してください。</translation>
     </message>
 </context>
 <context>
@@ -788,6 +1165,89 @@
     </message>
 </context>
 <context>
+    <name>PreviewFrame</name>
+    <message>
+        <source>Show source</source>
+        <translation>元画像を表示</translation>
+    </message>
+    <message>
+        <source>The selected photo as it will be written. Double-click or press Space in the list to see it larger.</source>
+        <translation>選択した写真の出力イメージです。リストでダブルクリックするか Space キーを押すと拡大表示します。</translation>
+    </message>
+    <message>
+        <source>Before and after: the source photo, or the result</source>
+        <translation>変換前と変換後: 元画像または結果</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a tooltip, then its key</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>No result: %1</source>
+        <translation>結果なし: %1</translation>
+    </message>
+    <message>
+        <source>Show result</source>
+        <translation>結果を表示</translation>
+    </message>
+    <message>
+        <source>Opening…</source>
+        <translation>開いています…</translation>
+    </message>
+    <message>
+        <source>The result could not be shown.</source>
+        <translation>結果を表示できませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>RunPanel</name>
+    <message numerus="yes">
+        <source>%1 photo</source>
+        <translation>
+            <numerusform>%1 枚の写真</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 photos</source>
+        <translation>
+            <numerusform>%1 枚の写真</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Conversion started: %1, %2; %3</source>
+        <translation>変換を開始しました: %1、%2; %3</translation>
+    </message>
+    <message>
+        <source>Converting the rest: %1 into %2</source>
+        <translation>残りを変換しています: %1 を %2 へ</translation>
+    </message>
+    <message>
+        <source>Replaced %1</source>
+        <translation>%1 を置き換えました</translation>
+    </message>
+    <message>
+        <source>Stopped: the window was closed during the conversion</source>
+        <translation>中止しました: 変換中にウィンドウが閉じられました</translation>
+    </message>
+    <message>
+        <source>Do you want to open the output folder?</source>
+        <translation>出力フォルダーを開きますか?</translation>
+    </message>
+    <message>
+        <source>The conversion is done. %1</source>
+        <translation>変換が完了しました。%1</translation>
+    </message>
+    <message>
+        <source>There is not log file now!</source>
+        <translation>ログファイルはまだありません。</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>メッセージ</translation>
+    </message>
+</context>
+<context>
     <name>RunSummaryDialog</name>
     <message>
         <source>Co&amp;py</source>
@@ -835,6 +1295,10 @@
     <message>
         <source>Pictures (*.png *.webp *.svg *.jpg *.jpeg *.tif *.tiff *.gif);;All files (*)</source>
         <translation>画像 (*.png *.webp *.svg *.jpg *.jpeg *.tif *.tiff *.gif);;すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>The watermark could not be read.</source>
+        <translation>透かし画像を読み込めませんでした。</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,10 @@
         <source>About</source>
         <translation>关于</translation>
     </message>
+    <message>
+        <source>Source: %1</source>
+        <translation>源代码：%1</translation>
+    </message>
 </context>
 <context>
     <name>CDialogPhotoOptions</name>
@@ -154,6 +158,125 @@
         <source>Colours:</source>
         <translation>颜色数：</translation>
     </message>
+    <message>
+        <source>(different)</source>
+        <translation>（不同）</translation>
+    </message>
+    <message numerus="yes">
+        <source>Settings for %n photos</source>
+        <translation>
+            <numerusform>%n 张照片的设置</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>Unknown flip type!</source>
+        <translation>未知的翻转类型！</translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>请输入整数。</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>请输入 %1 到 %2 之间的整数。</translation>
+    </message>
+    <message>
+        <source>Please enter a number.</source>
+        <translation>请输入数字。</translation>
+    </message>
+    <message>
+        <source>Please enter a number between %1 and %2.</source>
+        <translation>请输入 %1 到 %2 之间的数字。</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>未知错误</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>Unknown nOuputSizeType type!</source>
+        <translation>未知的 nOuputSizeType 类型！</translation>
+    </message>
+    <message>
+        <source>Unknown nKeepAspectRatio type!</source>
+        <translation>未知的 nKeepAspectRatio 类型！</translation>
+    </message>
+</context>
+<context>
+    <name>DestinationPanel</name>
+    <message>
+        <source>The preset could not be read.</source>
+        <translation>无法读取预设。</translation>
+    </message>
+    <message>
+        <source>it is no longer stored</source>
+        <translation>它已不再存在</translation>
+    </message>
+</context>
+<context>
+    <name>FileSizeLimitRow</name>
+    <message>
+        <source>L&amp;imit file size to</source>
+        <translation>限制文件大小为(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Largest file size in KB</source>
+        <translation>最大文件大小 (KB)</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>The search for a size that fits goes no lower</source>
+        <translation>寻找合适大小时不低于此值</translation>
+    </message>
+    <message>
+        <source>Lo&amp;west quality:</source>
+        <translation>最低质量(&amp;W)：</translation>
+    </message>
+    <message>
+        <source>Colour &amp;resolution:</source>
+        <translation>色度分辨率(&amp;R)：</translation>
+    </message>
+    <message>
+        <source>Pro&amp;gressive</source>
+        <translation>渐进式(&amp;G)</translation>
+    </message>
+    <message>
+        <source>A JPG shown coarse first while it loads</source>
+        <translation>加载时先显示粗略图像的 JPG</translation>
+    </message>
+    <message>
+        <source>Please enter a number of KB between 1 and %1.</source>
+        <translation>请输入 1 到 %1 之间的 KB 数。</translation>
+    </message>
+    <message>
+        <source>the best quality that fits, then a smaller size</source>
+        <translation>先取能容纳的最佳质量，不够再缩小尺寸</translation>
+    </message>
+    <message>
+        <source>lossless: met by a smaller size only</source>
+        <translation>无损：只能通过缩小尺寸达到</translation>
+    </message>
+</context>
+<context>
+    <name>FolderChooser</name>
+    <message>
+        <source>Choose a folder</source>
+        <translation>选择文件夹</translation>
+    </message>
 </context>
 <context>
     <name>FontColorDialog</name>
@@ -209,6 +332,10 @@
         <source>AaBbYyZz 123</source>
         <translation>AaBbYyZz 123 中文</translation>
     </message>
+    <message>
+        <source>Text Color</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FrameControls</name>
@@ -247,6 +374,30 @@
     <message>
         <source>Background</source>
         <translation>背景</translation>
+    </message>
+    <message>
+        <source>1:1 (square)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4:5 (portrait post)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3:2 (photo print)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>16:9 (wide screen)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>9:16 (story)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -557,183 +708,219 @@
     <name>OptionTables</name>
     <message>
         <source>1 bit Indexed</source>
-        <translation type="unfinished"></translation>
+        <translation>1 位索引色</translation>
     </message>
     <message>
         <source>4 bits Indexed</source>
-        <translation type="unfinished"></translation>
+        <translation>4 位索引色</translation>
     </message>
     <message>
         <source>8 bits Indexed</source>
-        <translation type="unfinished"></translation>
+        <translation>8 位索引色</translation>
     </message>
     <message>
         <source>16 bits RGB565</source>
-        <translation type="unfinished"></translation>
+        <translation>16 位 RGB565</translation>
     </message>
     <message>
         <source>24 bits RGB</source>
-        <translation type="unfinished"></translation>
+        <translation>24 位 RGB</translation>
     </message>
     <message>
         <source>32 bits ARGB</source>
-        <translation type="unfinished"></translation>
+        <translation>32 位 ARGB</translation>
     </message>
     <message>
         <source>32 bits PARGB</source>
-        <translation type="unfinished"></translation>
+        <translation>32 位 PARGB</translation>
     </message>
     <message>
         <source>32 bits RGB</source>
-        <translation type="unfinished"></translation>
+        <translation>32 位 RGB</translation>
     </message>
     <message>
         <source>64 bits ARGB</source>
-        <translation type="unfinished"></translation>
+        <translation>64 位 ARGB</translation>
     </message>
     <message>
         <source>64 bits PARGB</source>
-        <translation type="unfinished"></translation>
+        <translation>64 位 PARGB</translation>
     </message>
     <message>
         <source>Stretch:</source>
-        <translation type="unfinished"></translation>
+        <translation>拉伸：</translation>
     </message>
     <message>
         <source>Fit within Output Width x Output Height</source>
-        <translation type="unfinished"></translation>
+        <translation>适应输出宽度 x 输出高度</translation>
     </message>
     <message>
         <source>Long edge:</source>
-        <translation type="unfinished"></translation>
+        <translation>长边：</translation>
     </message>
     <message>
         <source>Fill Output Width x Output Height, cropped</source>
-        <translation type="unfinished"></translation>
+        <translation>填满输出宽度 x 输出高度（裁剪）</translation>
     </message>
     <message>
         <source>Pad to Output Width x Output Height</source>
-        <translation type="unfinished"></translation>
+        <translation>填充边距至输出宽度 x 输出高度</translation>
     </message>
     <message>
         <source>No flip</source>
-        <translation type="unfinished">不翻转</translation>
+        <translation>不翻转</translation>
     </message>
     <message>
         <source>Flip horizontal</source>
-        <translation type="unfinished">水平翻转</translation>
+        <translation>水平翻转</translation>
     </message>
     <message>
         <source>Flip vertical</source>
-        <translation type="unfinished">垂直翻转</translation>
+        <translation>垂直翻转</translation>
     </message>
     <message>
         <source>All but the location</source>
-        <translation type="unfinished"></translation>
+        <translation>除位置信息外全部</translation>
     </message>
     <message>
         <source>Smart</source>
-        <translation type="unfinished"></translation>
+        <translation>智能</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>轻度</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>中等</translation>
     </message>
     <message>
         <source>Strong</source>
-        <translation type="unfinished"></translation>
+        <translation>强烈</translation>
     </message>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>自动</translation>
     </message>
     <message>
         <source>Halved colour resolution below quality 90, full from 90 up.</source>
-        <translation type="unfinished"></translation>
+        <translation>质量低于 90 时色度分辨率减半，90 及以上为全分辨率。</translation>
     </message>
     <message>
         <source>Colour at half resolution: smaller files.</source>
-        <translation type="unfinished"></translation>
+        <translation>色度半分辨率：文件更小。</translation>
     </message>
     <message>
         <source>Colour at full resolution: sharper red edges.</source>
-        <translation type="unfinished"></translation>
+        <translation>色度全分辨率：红色边缘更锐利。</translation>
     </message>
     <message>
         <source>Standard colours</source>
-        <translation type="unfinished"></translation>
+        <translation>标准颜色</translation>
     </message>
     <message>
         <source>The standard 16 or 256 colours, the same for every photo.</source>
-        <translation type="unfinished"></translation>
+        <translation>标准的 16 色或 256 色，所有照片相同。</translation>
     </message>
     <message>
         <source>Colours of the photo</source>
-        <translation type="unfinished"></translation>
+        <translation>照片自身的颜色</translation>
     </message>
     <message>
         <source>The 16 or 256 colours that best match each photo, found by an octree.</source>
-        <translation type="unfinished"></translation>
+        <translation>八叉树算法为每张照片选出的最匹配的 16 色或 256 色。</translation>
     </message>
     <message>
         <source>File date</source>
-        <translation type="unfinished"></translation>
+        <translation>文件日期</translation>
     </message>
     <message>
         <source>Date taken</source>
-        <translation type="unfinished"></translation>
+        <translation>拍摄日期</translation>
     </message>
     <message>
         <source>Top left</source>
-        <translation type="unfinished"></translation>
+        <translation>左上</translation>
     </message>
     <message>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>上</translation>
     </message>
     <message>
         <source>Top right</source>
-        <translation type="unfinished"></translation>
+        <translation>右上</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>左</translation>
     </message>
     <message>
         <source>Center</source>
-        <translation type="unfinished"></translation>
+        <translation>居中</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>右</translation>
     </message>
     <message>
         <source>Bottom left</source>
-        <translation type="unfinished"></translation>
+        <translation>左下</translation>
     </message>
     <message>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>下</translation>
     </message>
     <message>
         <source>Bottom right</source>
-        <translation type="unfinished"></translation>
+        <translation>右下</translation>
     </message>
     <message>
         <source>No outline</source>
-        <translation type="unfinished"></translation>
+        <translation>无描边</translation>
     </message>
     <message>
         <source>Outline</source>
-        <translation type="unfinished"></translation>
+        <translation>描边</translation>
     </message>
     <message>
         <source>Shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>阴影</translation>
+    </message>
+    <message>
+        <source>Same as the source</source>
+        <translation>与原图相同</translation>
+    </message>
+    <message>
+        <source>Original size</source>
+        <translation>原始尺寸</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>全部</translation>
+    </message>
+    <message>
+        <source>The camera&apos;s own preview when it is at least the output size, else the sensor at half size when that is, else the whole sensor.</source>
+        <translation>若相机内嵌预览图不小于输出尺寸则使用它；否则若半尺寸传感器数据足够则用半尺寸；再否则使用整个传感器。</translation>
+    </message>
+    <message>
+        <source>Camera preview</source>
+        <translation>相机预览图</translation>
+    </message>
+    <message>
+        <source>The preview the camera embedded in the file: fastest; a file without one fails.</source>
+        <translation>相机嵌入文件的预览图：最快；没有预览图的文件会失败。</translation>
+    </message>
+    <message>
+        <source>Full develop</source>
+        <translation>完整显影</translation>
+    </message>
+    <message>
+        <source>Always the whole sensor, demosaicked: slowest, the most detail.</source>
+        <translation>始终对整个传感器去马赛克：最慢，细节最多。</translation>
     </message>
 </context>
 <context>
@@ -753,6 +940,13 @@
     <message>
         <source>Question</source>
         <translation>确认</translation>
+    </message>
+</context>
+<context>
+    <name>OverlayPanel</name>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>请输入整数。</translation>
     </message>
 </context>
 <context>
@@ -971,6 +1165,89 @@
     </message>
 </context>
 <context>
+    <name>PreviewFrame</name>
+    <message>
+        <source>Show source</source>
+        <translation>显示原图</translation>
+    </message>
+    <message>
+        <source>The selected photo as it will be written. Double-click or press Space in the list to see it larger.</source>
+        <translation>所选照片的输出效果。在列表中双击或按空格键可放大查看。</translation>
+    </message>
+    <message>
+        <source>Before and after: the source photo, or the result</source>
+        <translation>转换前后对比：原图或结果</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a tooltip, then its key</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>No result: %1</source>
+        <translation>无结果：%1</translation>
+    </message>
+    <message>
+        <source>Show result</source>
+        <translation>显示结果</translation>
+    </message>
+    <message>
+        <source>Opening…</source>
+        <translation>正在打开…</translation>
+    </message>
+    <message>
+        <source>The result could not be shown.</source>
+        <translation>无法显示结果。</translation>
+    </message>
+</context>
+<context>
+    <name>RunPanel</name>
+    <message numerus="yes">
+        <source>%1 photo</source>
+        <translation>
+            <numerusform>%1 张照片</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 photos</source>
+        <translation>
+            <numerusform>%1 张照片</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Conversion started: %1, %2; %3</source>
+        <translation>开始转换：%1，%2；%3</translation>
+    </message>
+    <message>
+        <source>Converting the rest: %1 into %2</source>
+        <translation>正在转换其余照片：%1 转换到 %2</translation>
+    </message>
+    <message>
+        <source>Replaced %1</source>
+        <translation>已替换 %1</translation>
+    </message>
+    <message>
+        <source>Stopped: the window was closed during the conversion</source>
+        <translation>已停止：转换过程中窗口被关闭</translation>
+    </message>
+    <message>
+        <source>Do you want to open the output folder?</source>
+        <translation>是否打开输出文件夹？</translation>
+    </message>
+    <message>
+        <source>The conversion is done. %1</source>
+        <translation>转换完成。%1</translation>
+    </message>
+    <message>
+        <source>There is not log file now!</source>
+        <translation>目前还没有日志文件！</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>消息</translation>
+    </message>
+</context>
+<context>
     <name>RunSummaryDialog</name>
     <message>
         <source>Co&amp;py</source>
@@ -1018,6 +1295,10 @@
     <message>
         <source>Pictures (*.png *.webp *.svg *.jpg *.jpeg *.tif *.tiff *.gif);;All files (*)</source>
         <translation>图片 (*.png *.webp *.svg *.jpg *.jpeg *.tif *.tiff *.gif);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>The watermark could not be read.</source>
+        <translation>无法读取水印图片。</translation>
     </message>
 </context>
 <context>
