@@ -214,6 +214,261 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>must be one of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>must be an integer from %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>must be a number from %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (default %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>must name a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>must name a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>must be six hexadecimal digits RRGGBB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text overlay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Presets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scripts and clusters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>start from the saved preset NAME; options after it override it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>output folder (default: the work folder, Pictures/Quillmere/)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>output width for %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>output height for %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the longer side for %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>with %1: a photo smaller than the result keeps its size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>factors for %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>must be two factors H,V from %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BMP pixel format: %1, or %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>quality of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lossless %1 (the quality is not used)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>camera data (EXIF, XMP, IPTC) the outputs keep: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rename prefix</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>must not contain &apos;/&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>keep the source names, change the extension only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the date in the names: %1 (from EXIF, else the file&apos;s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>photos found in a folder keep their path below it inside the run folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the number of the first photo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>digits the numbers are padded to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (default: those of the last number)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a line of text drawn on every photo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>must be one line, without line breaks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its margin in output pixels from the anchor; for top-left, its top-left corner (default 0,0)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>font family (default: the sans-serif font)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>must be a family name of at most 31 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>font size in pixels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>text size as a percentage of the output&apos;s shorter side, in place of --font-px; %1 (default %2: the font&apos;s size)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bold text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>italic text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>underlined text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>struck-out text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>text colour (default 000000)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>text opacity in percent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 around the text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>save the settings this command gives as preset NAME (PATHs optional)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>print the saved presets&apos; names, one per line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>also convert the paths listed in FILE, one per line (- for standard input)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the --files-from entries end with NUL, as find -print0 writes them</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>write into DIR (made if missing) instead of a new time-stamped folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>write one JSON object per photo, then a summary object, one per line, to FILE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 when an output file exists (default: ask when standard input is a terminal, else no)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>photos converted at once</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (default: one per core)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>memory the photos in hand may take, in MiB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; a larger photo converts alone (default: half the physical memory, %1 MiB)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no progress bar and no notices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>print the values a fixed-set option accepts, one per line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the program&apos;s version</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DestinationPanel</name>
     <message>
         <source>The preset could not be read.</source>
@@ -334,7 +589,7 @@
     </message>
     <message>
         <source>Text Color</source>
-        <translation type="unfinished"></translation>
+        <translation>文字颜色</translation>
     </message>
 </context>
 <context>
@@ -377,27 +632,27 @@
     </message>
     <message>
         <source>1:1 (square)</source>
-        <translation type="unfinished"></translation>
+        <translation>1:1（正方形）</translation>
     </message>
     <message>
         <source>4:5 (portrait post)</source>
-        <translation type="unfinished"></translation>
+        <translation>4:5（竖版帖子）</translation>
     </message>
     <message>
         <source>3:2 (photo print)</source>
-        <translation type="unfinished"></translation>
+        <translation>3:2（照片冲印）</translation>
     </message>
     <message>
         <source>16:9 (wide screen)</source>
-        <translation type="unfinished"></translation>
+        <translation>16:9（宽屏）</translation>
     </message>
     <message>
         <source>9:16 (story)</source>
-        <translation type="unfinished"></translation>
+        <translation>9:16（竖屏故事）</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>自定义</translation>
     </message>
 </context>
 <context>
@@ -1123,6 +1378,12 @@
     <message>
         <source>&amp;Write: %1 presets</source>
         <translation>写出：%1 个预设(&amp;W)</translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Write: %n presets</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
