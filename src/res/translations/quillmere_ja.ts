@@ -217,254 +217,327 @@
     <name>CommandLine</name>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1～%2</translation>
     </message>
     <message>
         <source>must be one of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 のいずれかである必要があります</translation>
     </message>
     <message>
         <source>must be an integer from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1～%2 の整数である必要があります</translation>
     </message>
     <message>
         <source>must be a number from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1～%2 の数値である必要があります</translation>
     </message>
     <message>
         <source> (default %1)</source>
-        <translation type="unfinished"></translation>
+        <translation> (既定値 %1)</translation>
     </message>
     <message>
         <source>must name a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーを指定する必要があります</translation>
     </message>
     <message>
         <source>must name a file</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを指定する必要があります</translation>
     </message>
     <message>
         <source>must be six hexadecimal digits RRGGBB</source>
-        <translation type="unfinished"></translation>
+        <translation>16 進数 6 桁 (RRGGBB) である必要があります</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>出力</translation>
     </message>
     <message>
         <source>Names</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル名</translation>
     </message>
     <message>
         <source>Text overlay</source>
-        <translation type="unfinished"></translation>
+        <translation>文字の重ね合わせ</translation>
     </message>
     <message>
         <source>Run</source>
-        <translation type="unfinished"></translation>
+        <translation>実行</translation>
     </message>
     <message>
         <source>Presets</source>
-        <translation type="unfinished"></translation>
+        <translation>プリセット</translation>
     </message>
     <message>
         <source>Scripts and clusters</source>
-        <translation type="unfinished"></translation>
+        <translation>スクリプトとクラスター</translation>
     </message>
     <message>
         <source>start from the saved preset NAME; options after it override it</source>
-        <translation type="unfinished"></translation>
+        <translation>保存済みのプリセット NAME から開始します。後に続くオプションで上書きできます</translation>
     </message>
     <message>
         <source>output folder (default: the work folder, Pictures/Quillmere/)</source>
-        <translation type="unfinished"></translation>
+        <translation>出力フォルダー (既定値: 作業フォルダー Pictures/Quillmere/)</translation>
     </message>
     <message>
         <source>output width for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 での出力の幅</translation>
     </message>
     <message>
         <source>output height for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 での出力の高さ</translation>
     </message>
     <message>
         <source>the longer side for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 での長辺</translation>
     </message>
     <message>
         <source>with %1: a photo smaller than the result keeps its size</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 の場合: 結果より小さい写真は元のサイズのままにします</translation>
     </message>
     <message>
         <source>factors for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 での倍率</translation>
     </message>
     <message>
         <source>must be two factors H,V from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 の範囲の 2 つの倍率 H,V である必要があります</translation>
     </message>
     <message>
         <source>BMP pixel format: %1, or %2</source>
-        <translation type="unfinished"></translation>
+        <translation>BMP のピクセル形式: %1、または %2</translation>
     </message>
     <message>
         <source>quality of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 の画質</translation>
     </message>
     <message>
         <source>lossless %1 (the quality is not used)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 をロスレスで保存 (画質は使われません)</translation>
     </message>
     <message>
         <source>camera data (EXIF, XMP, IPTC) the outputs keep: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>出力に残す撮影データ (EXIF, XMP, IPTC): %1</translation>
     </message>
     <message>
         <source>rename prefix</source>
-        <translation type="unfinished"></translation>
+        <translation>リネームの接頭辞</translation>
     </message>
     <message>
         <source>must not contain &apos;/&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;/&apos; を含めることはできません</translation>
     </message>
     <message>
         <source>keep the source names, change the extension only</source>
-        <translation type="unfinished"></translation>
+        <translation>元のファイル名を保持し、拡張子だけを変更します</translation>
     </message>
     <message>
         <source>the date in the names: %1 (from EXIF, else the file&apos;s)</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル名に入れる日付: %1 (EXIF から、なければファイルの日付)</translation>
     </message>
     <message>
         <source>photos found in a folder keep their path below it inside the run folder</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー内で見つかった写真は、変換先フォルダーの中でもそのフォルダー以下のパスを保ちます</translation>
     </message>
     <message>
         <source>the number of the first photo</source>
-        <translation type="unfinished"></translation>
+        <translation>最初の写真の番号</translation>
     </message>
     <message>
         <source>digits the numbers are padded to</source>
-        <translation type="unfinished"></translation>
+        <translation>番号をゼロで埋める桁数</translation>
     </message>
     <message>
         <source> (default: those of the last number)</source>
-        <translation type="unfinished"></translation>
+        <translation> (既定値: 最後の番号の桁数)</translation>
     </message>
     <message>
         <source>a line of text drawn on every photo</source>
-        <translation type="unfinished"></translation>
+        <translation>すべての写真に描画する 1 行の文字</translation>
     </message>
     <message>
         <source>must be one line, without line breaks</source>
-        <translation type="unfinished"></translation>
+        <translation>改行を含まない 1 行である必要があります</translation>
     </message>
     <message>
         <source>its margin in output pixels from the anchor; for top-left, its top-left corner (default 0,0)</source>
-        <translation type="unfinished"></translation>
+        <translation>基準位置からの余白 (出力のピクセル数)。top-left の場合は文字の左上隅の位置 (既定値 0,0)</translation>
     </message>
     <message>
         <source>font family (default: the sans-serif font)</source>
-        <translation type="unfinished"></translation>
+        <translation>フォントファミリー (既定値: sans-serif フォント)</translation>
     </message>
     <message>
         <source>must be a family name of at most 31 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>31 文字以内のファミリー名である必要があります</translation>
     </message>
     <message>
         <source>font size in pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>フォントサイズ (ピクセル)</translation>
     </message>
     <message>
         <source>text size as a percentage of the output&apos;s shorter side, in place of --font-px; %1 (default %2: the font&apos;s size)</source>
-        <translation type="unfinished"></translation>
+        <translation>文字のサイズを出力の短辺に対する割合 (%) で指定。--font-px の代わりに使います。%1 (既定値 %2: フォント自体のサイズ)</translation>
     </message>
     <message>
         <source>bold text</source>
-        <translation type="unfinished"></translation>
+        <translation>太字</translation>
     </message>
     <message>
         <source>italic text</source>
-        <translation type="unfinished"></translation>
+        <translation>斜体</translation>
     </message>
     <message>
         <source>underlined text</source>
-        <translation type="unfinished"></translation>
+        <translation>下線付き</translation>
     </message>
     <message>
         <source>struck-out text</source>
-        <translation type="unfinished"></translation>
+        <translation>取り消し線付き</translation>
     </message>
     <message>
         <source>text colour (default 000000)</source>
-        <translation type="unfinished"></translation>
+        <translation>文字の色 (既定値 000000)</translation>
     </message>
     <message>
         <source>text opacity in percent</source>
-        <translation type="unfinished"></translation>
+        <translation>文字の不透明度 (%)</translation>
     </message>
     <message>
         <source>%1 around the text</source>
-        <translation type="unfinished"></translation>
+        <translation>文字の周囲の%1</translation>
     </message>
     <message>
         <source>save the settings this command gives as preset NAME (PATHs optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>このコマンドの設定をプリセット NAME として保存します (PATH は省略可)</translation>
     </message>
     <message>
         <source>print the saved presets&apos; names, one per line</source>
-        <translation type="unfinished"></translation>
+        <translation>保存済みのプリセット名を 1 行に 1 つずつ表示します</translation>
     </message>
     <message>
         <source>also convert the paths listed in FILE, one per line (- for standard input)</source>
-        <translation type="unfinished"></translation>
+        <translation>FILE に 1 行に 1 つずつ書かれたパスも変換します (- で標準入力)</translation>
     </message>
     <message>
         <source>the --files-from entries end with NUL, as find -print0 writes them</source>
-        <translation type="unfinished"></translation>
+        <translation>--files-from の各項目は、find -print0 が出力するように NUL で終わります</translation>
     </message>
     <message>
         <source>write into DIR (made if missing) instead of a new time-stamped folder</source>
-        <translation type="unfinished"></translation>
+        <translation>日時付きの新しいフォルダーではなく DIR (なければ作成) に書き出します</translation>
     </message>
     <message>
         <source>write one JSON object per photo, then a summary object, one per line, to FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>写真ごとに JSON オブジェクトを 1 つ、最後に集計オブジェクトを、1 行に 1 つずつ FILE に書き出します</translation>
     </message>
     <message>
         <source>%1 when an output file exists (default: ask when standard input is a terminal, else no)</source>
-        <translation type="unfinished"></translation>
+        <translation>出力ファイルが既にある場合: %1 (既定値: 標準入力が端末なら確認、それ以外は no)</translation>
     </message>
     <message>
         <source>photos converted at once</source>
-        <translation type="unfinished"></translation>
+        <translation>同時に変換する写真の数</translation>
     </message>
     <message>
         <source> (default: one per core)</source>
-        <translation type="unfinished"></translation>
+        <translation> (既定値: コアごとに 1 枚)</translation>
     </message>
     <message>
         <source>memory the photos in hand may take, in MiB</source>
-        <translation type="unfinished"></translation>
+        <translation>処理中の写真が使えるメモリ (MiB)</translation>
     </message>
     <message>
         <source>; a larger photo converts alone (default: half the physical memory, %1 MiB)</source>
-        <translation type="unfinished"></translation>
+        <translation>。これより大きい写真は単独で変換します (既定値: 物理メモリの半分、%1 MiB)</translation>
     </message>
     <message>
         <source>no progress bar and no notices</source>
-        <translation type="unfinished"></translation>
+        <translation>進行状況バーも通知も表示しません</translation>
     </message>
     <message>
         <source>print the values a fixed-set option accepts, one per line</source>
-        <translation type="unfinished"></translation>
+        <translation>固定の選択肢を取るオプションが受け付ける値を 1 行に 1 つずつ表示します</translation>
     </message>
     <message>
         <source>this text</source>
-        <translation type="unfinished"></translation>
+        <translation>このヘルプ</translation>
     </message>
     <message>
         <source>the program&apos;s version</source>
+        <translation>プログラムのバージョン</translation>
+    </message>
+    <message>
+        <source>%1: %2, skipped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2, failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>or</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>option %1 takes no value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>option %1: &apos;%2&apos; %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>option --metadata %1 keeps more camera data than preset &apos;%2&apos; (%3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>option %1: preset &apos;%2&apos; is not used: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>option %1: no preset &apos;%2&apos; (--list-presets lists them)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>preset &apos;%1&apos; keeps camera data %2, not --metadata %3 given before it; give --metadata after --preset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>option --beside cannot be given with --into</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>option --null needs --files-from</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>option --overwrite ask cannot be answered while --files-from - reads standard input</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no photos given: name at least one file or folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: quillmere-convert [options] PATH...
+Converts photos (files, or folders searched with their sub-folders) into a
+new time-stamped folder inside the output folder, and prints that folder.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options take their value as the next argument or after &apos;=&apos; (--text-pos=-5,3).
+Exit status: 0 every photo converted, 1 some were not, 2 bad arguments.
+</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -687,6 +760,37 @@
     <message>
         <source>&amp;Redo</source>
         <translation>やり直し(&amp;R)</translation>
+    </message>
+</context>
+<context>
+    <name>LocalFigures</name>
+    <message>
+        <source>%1 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 x %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the source fits: copied</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fitted by reducing to %1 x %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fitted: quality %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1381,8 +1485,8 @@
     </message>
     <message numerus="yes">
         <source>&amp;Write: %n presets</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>書き出し: プリセット %n 個(&amp;W)</numerusform>
         </translation>
     </message>
 </context>
@@ -1459,6 +1563,25 @@
     <message>
         <source>The result could not be shown.</source>
         <translation>結果を表示できませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>Reasons</name>
+    <message>
+        <source>no such file or folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a loop of symbolic links</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>could not be searched (%1)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

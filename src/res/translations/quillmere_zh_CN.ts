@@ -217,254 +217,327 @@
     <name>CommandLine</name>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 到 %2</translation>
     </message>
     <message>
         <source>must be one of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>必须是 %1 之一</translation>
     </message>
     <message>
         <source>must be an integer from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>必须是 %1 到 %2 之间的整数</translation>
     </message>
     <message>
         <source>must be a number from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>必须是 %1 到 %2 之间的数字</translation>
     </message>
     <message>
         <source> (default %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>（默认 %1）</translation>
     </message>
     <message>
         <source>must name a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>必须指定一个文件夹</translation>
     </message>
     <message>
         <source>must name a file</source>
-        <translation type="unfinished"></translation>
+        <translation>必须指定一个文件</translation>
     </message>
     <message>
         <source>must be six hexadecimal digits RRGGBB</source>
-        <translation type="unfinished"></translation>
+        <translation>必须是六位十六进制数 RRGGBB</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>输出</translation>
     </message>
     <message>
         <source>Names</source>
-        <translation type="unfinished"></translation>
+        <translation>文件名</translation>
     </message>
     <message>
         <source>Text overlay</source>
-        <translation type="unfinished"></translation>
+        <translation>文字叠加</translation>
     </message>
     <message>
         <source>Run</source>
-        <translation type="unfinished"></translation>
+        <translation>运行</translation>
     </message>
     <message>
         <source>Presets</source>
-        <translation type="unfinished"></translation>
+        <translation>预设</translation>
     </message>
     <message>
         <source>Scripts and clusters</source>
-        <translation type="unfinished"></translation>
+        <translation>脚本与集群</translation>
     </message>
     <message>
         <source>start from the saved preset NAME; options after it override it</source>
-        <translation type="unfinished"></translation>
+        <translation>以已保存的预设 NAME 为基础；其后的选项会覆盖它</translation>
     </message>
     <message>
         <source>output folder (default: the work folder, Pictures/Quillmere/)</source>
-        <translation type="unfinished"></translation>
+        <translation>输出文件夹（默认：工作文件夹 Pictures/Quillmere/）</translation>
     </message>
     <message>
         <source>output width for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 的输出宽度</translation>
     </message>
     <message>
         <source>output height for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 的输出高度</translation>
     </message>
     <message>
         <source>the longer side for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 的长边</translation>
     </message>
     <message>
         <source>with %1: a photo smaller than the result keeps its size</source>
-        <translation type="unfinished"></translation>
+        <translation>配合 %1：小于结果尺寸的照片保持原尺寸</translation>
     </message>
     <message>
         <source>factors for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 的缩放系数</translation>
     </message>
     <message>
         <source>must be two factors H,V from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>必须是 %1 范围内的两个系数 H,V</translation>
     </message>
     <message>
         <source>BMP pixel format: %1, or %2</source>
-        <translation type="unfinished"></translation>
+        <translation>BMP 像素格式：%1，或 %2</translation>
     </message>
     <message>
         <source>quality of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 的质量</translation>
     </message>
     <message>
         <source>lossless %1 (the quality is not used)</source>
-        <translation type="unfinished"></translation>
+        <translation>无损 %1（不使用质量设置）</translation>
     </message>
     <message>
         <source>camera data (EXIF, XMP, IPTC) the outputs keep: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>输出保留的相机数据 (EXIF, XMP, IPTC)：%1</translation>
     </message>
     <message>
         <source>rename prefix</source>
-        <translation type="unfinished"></translation>
+        <translation>重命名前缀</translation>
     </message>
     <message>
         <source>must not contain &apos;/&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>不能包含 &apos;/&apos;</translation>
     </message>
     <message>
         <source>keep the source names, change the extension only</source>
-        <translation type="unfinished"></translation>
+        <translation>保留原文件名，只更改扩展名</translation>
     </message>
     <message>
         <source>the date in the names: %1 (from EXIF, else the file&apos;s)</source>
-        <translation type="unfinished"></translation>
+        <translation>文件名中的日期：%1（取自 EXIF，没有则用文件日期）</translation>
     </message>
     <message>
         <source>photos found in a folder keep their path below it inside the run folder</source>
-        <translation type="unfinished"></translation>
+        <translation>在文件夹中找到的照片，在本次输出文件夹中保留其相对该文件夹的路径</translation>
     </message>
     <message>
         <source>the number of the first photo</source>
-        <translation type="unfinished"></translation>
+        <translation>第一张照片的序号</translation>
     </message>
     <message>
         <source>digits the numbers are padded to</source>
-        <translation type="unfinished"></translation>
+        <translation>序号补零到的位数</translation>
     </message>
     <message>
         <source> (default: those of the last number)</source>
-        <translation type="unfinished"></translation>
+        <translation>（默认：最后一个序号的位数）</translation>
     </message>
     <message>
         <source>a line of text drawn on every photo</source>
-        <translation type="unfinished"></translation>
+        <translation>绘制在每张照片上的一行文字</translation>
     </message>
     <message>
         <source>must be one line, without line breaks</source>
-        <translation type="unfinished"></translation>
+        <translation>必须是一行，不能包含换行</translation>
     </message>
     <message>
         <source>its margin in output pixels from the anchor; for top-left, its top-left corner (default 0,0)</source>
-        <translation type="unfinished"></translation>
+        <translation>距锚点的边距，以输出像素计；top-left 时为文字左上角的位置（默认 0,0）</translation>
     </message>
     <message>
         <source>font family (default: the sans-serif font)</source>
-        <translation type="unfinished"></translation>
+        <translation>字体族（默认：无衬线字体）</translation>
     </message>
     <message>
         <source>must be a family name of at most 31 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>必须是不超过 31 个字符的字体族名称</translation>
     </message>
     <message>
         <source>font size in pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>字体大小（像素）</translation>
     </message>
     <message>
         <source>text size as a percentage of the output&apos;s shorter side, in place of --font-px; %1 (default %2: the font&apos;s size)</source>
-        <translation type="unfinished"></translation>
+        <translation>文字大小，以输出短边的百分比表示，代替 --font-px；%1（默认 %2：字体本身的大小）</translation>
     </message>
     <message>
         <source>bold text</source>
-        <translation type="unfinished"></translation>
+        <translation>粗体</translation>
     </message>
     <message>
         <source>italic text</source>
-        <translation type="unfinished"></translation>
+        <translation>斜体</translation>
     </message>
     <message>
         <source>underlined text</source>
-        <translation type="unfinished"></translation>
+        <translation>下划线</translation>
     </message>
     <message>
         <source>struck-out text</source>
-        <translation type="unfinished"></translation>
+        <translation>删除线</translation>
     </message>
     <message>
         <source>text colour (default 000000)</source>
-        <translation type="unfinished"></translation>
+        <translation>文字颜色（默认 000000）</translation>
     </message>
     <message>
         <source>text opacity in percent</source>
-        <translation type="unfinished"></translation>
+        <translation>文字不透明度（百分比）</translation>
     </message>
     <message>
         <source>%1 around the text</source>
-        <translation type="unfinished"></translation>
+        <translation>文字周围的%1</translation>
     </message>
     <message>
         <source>save the settings this command gives as preset NAME (PATHs optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>将此命令给出的设置保存为预设 NAME（PATH 可省略）</translation>
     </message>
     <message>
         <source>print the saved presets&apos; names, one per line</source>
-        <translation type="unfinished"></translation>
+        <translation>列出已保存的预设名称，每行一个</translation>
     </message>
     <message>
         <source>also convert the paths listed in FILE, one per line (- for standard input)</source>
-        <translation type="unfinished"></translation>
+        <translation>同时转换 FILE 中列出的路径，每行一个（- 表示标准输入）</translation>
     </message>
     <message>
         <source>the --files-from entries end with NUL, as find -print0 writes them</source>
-        <translation type="unfinished"></translation>
+        <translation>--files-from 的条目以 NUL 结尾，与 find -print0 的输出一致</translation>
     </message>
     <message>
         <source>write into DIR (made if missing) instead of a new time-stamped folder</source>
-        <translation type="unfinished"></translation>
+        <translation>写入 DIR（不存在则创建），而不是新建带时间戳的文件夹</translation>
     </message>
     <message>
         <source>write one JSON object per photo, then a summary object, one per line, to FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>向 FILE 写入每张照片一个 JSON 对象，最后一个汇总对象，每行一个</translation>
     </message>
     <message>
         <source>%1 when an output file exists (default: ask when standard input is a terminal, else no)</source>
-        <translation type="unfinished"></translation>
+        <translation>输出文件已存在时：%1（默认：标准输入为终端时询问，否则为 no）</translation>
     </message>
     <message>
         <source>photos converted at once</source>
-        <translation type="unfinished"></translation>
+        <translation>同时转换的照片数</translation>
     </message>
     <message>
         <source> (default: one per core)</source>
-        <translation type="unfinished"></translation>
+        <translation>（默认：每个核心一张）</translation>
     </message>
     <message>
         <source>memory the photos in hand may take, in MiB</source>
-        <translation type="unfinished"></translation>
+        <translation>处理中的照片可使用的内存，单位 MiB</translation>
     </message>
     <message>
         <source>; a larger photo converts alone (default: half the physical memory, %1 MiB)</source>
-        <translation type="unfinished"></translation>
+        <translation>；更大的照片单独转换（默认：物理内存的一半，%1 MiB）</translation>
     </message>
     <message>
         <source>no progress bar and no notices</source>
-        <translation type="unfinished"></translation>
+        <translation>不显示进度条和提示</translation>
     </message>
     <message>
         <source>print the values a fixed-set option accepts, one per line</source>
-        <translation type="unfinished"></translation>
+        <translation>列出固定取值选项可接受的值，每行一个</translation>
     </message>
     <message>
         <source>this text</source>
-        <translation type="unfinished"></translation>
+        <translation>本帮助信息</translation>
     </message>
     <message>
         <source>the program&apos;s version</source>
+        <translation>程序版本</translation>
+    </message>
+    <message>
+        <source>%1: %2, skipped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2, failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>or</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>option %1 takes no value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>option %1: &apos;%2&apos; %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>option --metadata %1 keeps more camera data than preset &apos;%2&apos; (%3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>option %1: preset &apos;%2&apos; is not used: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>option %1: no preset &apos;%2&apos; (--list-presets lists them)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>preset &apos;%1&apos; keeps camera data %2, not --metadata %3 given before it; give --metadata after --preset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>option --beside cannot be given with --into</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>option --null needs --files-from</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>option --overwrite ask cannot be answered while --files-from - reads standard input</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no photos given: name at least one file or folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: quillmere-convert [options] PATH...
+Converts photos (files, or folders searched with their sub-folders) into a
+new time-stamped folder inside the output folder, and prints that folder.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options take their value as the next argument or after &apos;=&apos; (--text-pos=-5,3).
+Exit status: 0 every photo converted, 1 some were not, 2 bad arguments.
+</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -687,6 +760,37 @@
     <message>
         <source>&amp;Redo</source>
         <translation>重做(&amp;R)</translation>
+    </message>
+</context>
+<context>
+    <name>LocalFigures</name>
+    <message>
+        <source>%1 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 x %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the source fits: copied</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fitted by reducing to %1 x %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fitted: quality %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1381,8 +1485,8 @@
     </message>
     <message numerus="yes">
         <source>&amp;Write: %n presets</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>写出：%n 个预设(&amp;W)</numerusform>
         </translation>
     </message>
 </context>
@@ -1459,6 +1563,25 @@
     <message>
         <source>The result could not be shown.</source>
         <translation>无法显示结果。</translation>
+    </message>
+</context>
+<context>
+    <name>Reasons</name>
+    <message>
+        <source>no such file or folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a loop of symbolic links</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>could not be searched (%1)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
