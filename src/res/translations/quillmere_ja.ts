@@ -469,76 +469,181 @@
     </message>
     <message>
         <source>%1: %2, skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2、スキップしました</translation>
     </message>
     <message>
         <source>%1: %2, failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2、失敗しました</translation>
     </message>
     <message>
         <source>or</source>
-        <translation type="unfinished"></translation>
+        <translation>または</translation>
     </message>
     <message>
         <source>unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>不明なオプション %1</translation>
     </message>
     <message>
         <source>option %1 takes no value</source>
-        <translation type="unfinished"></translation>
+        <translation>オプション %1 に値は指定できません</translation>
     </message>
     <message>
         <source>option %1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>オプション %1 には値が必要です</translation>
     </message>
     <message>
         <source>option %1: &apos;%2&apos; %3</source>
-        <translation type="unfinished"></translation>
+        <translation>オプション %1: &apos;%2&apos; は%3</translation>
     </message>
     <message>
         <source>option --metadata %1 keeps more camera data than preset &apos;%2&apos; (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>オプション --metadata %1 は、プリセット &apos;%2&apos; (%3) より多くの撮影データを残します</translation>
     </message>
     <message>
         <source>option %1: preset &apos;%2&apos; is not used: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>オプション %1: プリセット &apos;%2&apos; は使用されません: %3</translation>
     </message>
     <message>
         <source>option %1: no preset &apos;%2&apos; (--list-presets lists them)</source>
-        <translation type="unfinished"></translation>
+        <translation>オプション %1: プリセット &apos;%2&apos; はありません (--list-presets で一覧を表示できます)</translation>
     </message>
     <message>
         <source>preset &apos;%1&apos; keeps camera data %2, not --metadata %3 given before it; give --metadata after --preset</source>
-        <translation type="unfinished"></translation>
+        <translation>プリセット &apos;%1&apos; は撮影データ %2 を残します。その前に指定した --metadata %3 ではありません。--metadata は --preset の後に指定してください</translation>
     </message>
     <message>
         <source>option --beside cannot be given with --into</source>
-        <translation type="unfinished"></translation>
+        <translation>オプション --beside は --into と同時に指定できません</translation>
     </message>
     <message>
         <source>option --null needs --files-from</source>
-        <translation type="unfinished"></translation>
+        <translation>オプション --null には --files-from が必要です</translation>
     </message>
     <message>
         <source>option --overwrite ask cannot be answered while --files-from - reads standard input</source>
-        <translation type="unfinished"></translation>
+        <translation>--files-from - が標準入力を読んでいる間は、オプション --overwrite ask に応答できません</translation>
     </message>
     <message>
         <source>no photos given: name at least one file or folder</source>
-        <translation type="unfinished"></translation>
+        <translation>写真が指定されていません: ファイルまたはフォルダーを 1 つ以上指定してください</translation>
     </message>
     <message>
         <source>Usage: quillmere-convert [options] PATH...
 Converts photos (files, or folders searched with their sub-folders) into a
 new time-stamped folder inside the output folder, and prints that folder.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>使い方: quillmere-convert [オプション] PATH...
+写真 (ファイル、またはサブフォルダーを含めて検索するフォルダー) を、出力フォルダー内の
+日時付きの新しいフォルダーに変換し、そのフォルダーを表示します。
+</translation>
     </message>
     <message>
         <source>Options take their value as the next argument or after &apos;=&apos; (--text-pos=-5,3).
 Exit status: 0 every photo converted, 1 some were not, 2 bad arguments.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>オプションの値は次の引数として、または &apos;=&apos; の後に指定します (--text-pos=-5,3)。
+終了ステータス: 0 すべての写真を変換、1 一部を変換できず、2 引数が不正。
+</translation>
+    </message>
+    <message>
+        <source>at most SIZE bytes per output file; K and M count 1,000 and 1,000,000, KiB and MiB 1,024 and 1,048,576 (500K, 2MiB; 0: no limit). %1 get the best quality that fits, down to --min-quality, then smaller dimensions; lossless outputs (PNG, TIF, BMP, --lossless) only smaller dimensions</source>
+        <translation>出力ファイル 1 つあたりの最大サイズ (バイト)。K と M は 1,000 と 1,000,000、KiB と MiB は 1,024 と 1,048,576 (例: 500K、2MiB。0: 制限なし)。%1 は --min-quality を下限として収まる最高の画質にし、それでも収まらなければ画素数を縮小します。ロスレス出力 (PNG、TIF、BMP、--lossless) は画素数の縮小のみで対応します</translation>
+    </message>
+    <message>
+        <source>must be a size in bytes such as 500000, 500K or 488KiB, at most 1000000M</source>
+        <translation>500000、500K、488KiB のようなバイト単位のサイズ (最大 1000000M) である必要があります</translation>
+    </message>
+    <message>
+        <source>the lowest quality --max-file-size may use, %1 (default %2; never above --quality)</source>
+        <translation>--max-file-size で使える最低画質。%1 (既定値 %2。--quality を超えることはありません)</translation>
+    </message>
+    <message>
+        <source>with --max-file-size: a photo that does not fit at --min-quality fails instead of being made smaller</source>
+        <translation>--max-file-size 使用時: --min-quality でも収まらない写真は、縮小せずに失敗とします</translation>
+    </message>
+    <message>
+        <source>colour resolution of JPG and AVIF: %1 (default %2: 420 below quality 90, else 444, which --max-file-size keeps only where the --quality file fits)</source>
+        <translation>JPG と AVIF の色の解像度: %1 (既定値 %2: 画質 90 未満は 420、それ以外は 444。--max-file-size では --quality で収まる場合にのみ 444 を保ちます)</translation>
+    </message>
+    <message>
+        <source>progressive JPG, shown coarse first while it loads</source>
+        <translation>プログレッシブ JPG (読み込み中に粗い画像から表示)</translation>
+    </message>
+    <message>
+        <source>name the outputs by TEMPLATE instead: {name} {ext} {n} {n:3} {date} {taken} {taken:%Y-%m-%d} {w} {h} {folder} {preset} {camera} (&quot;.{ext}&quot; is added when missing)</source>
+        <translation>代わりに TEMPLATE で出力ファイルに名前を付けます: {name} {ext} {n} {n:3} {date} {taken} {taken:%Y-%m-%d} {w} {h} {folder} {preset} {camera} (&quot;.{ext}&quot; がなければ付加されます)</translation>
+    </message>
+    <message>
+        <source>is refused: %1</source>
+        <translation>使用できません: %1</translation>
+    </message>
+    <message>
+        <source>write each output into the folder DIR next to its original (made if missing) instead of a run folder</source>
+        <translation>各出力を、変換用フォルダーではなく元ファイルと同じ場所のフォルダー DIR (なければ作成) に書き出します</translation>
+    </message>
+    <message>
+        <source>must be a folder name without &apos;/&apos;</source>
+        <translation>&apos;/&apos; を含まないフォルダー名である必要があります</translation>
+    </message>
+    <message>
+        <source>give each output its original&apos;s modification time</source>
+        <translation>各出力に元ファイルの更新日時を設定します</translation>
+    </message>
+    <message>
+        <source>write one output per preset of the comma-separated list, each photo decoded once; the names must differ (use {preset} in the template)</source>
+        <translation>カンマ区切りのリストにあるプリセットごとに 1 つずつ出力します (各写真のデコードは 1 回)。ファイル名は互いに異なる必要があります (テンプレートで {preset} を使用)</translation>
+    </message>
+    <message>
+        <source>must list preset names, separated by commas</source>
+        <translation>カンマで区切ったプリセット名である必要があります</translation>
+    </message>
+    <message>
+        <source>Image watermark</source>
+        <translation>画像の透かし</translation>
+    </message>
+    <message>
+        <source>for %1: the part fill keeps, or where pad places the photo: %2 (smart: the most interesting part; pad centres it)</source>
+        <translation>%1 の場合: fill で残す部分、または pad で写真を置く位置: %2 (smart: 最も注目される部分。pad では中央に配置)</translation>
+    </message>
+    <message>
+        <source>colour of pad&apos;s margins and of transparent areas</source>
+        <translation>pad の余白と透明部分の色</translation>
+    </message>
+    <message>
+        <source>sharpen a photo that is made smaller, by as much as it is reduced: %1</source>
+        <translation>縮小する写真に、縮小の度合いに応じてシャープをかけます: %1</translation>
+    </message>
+    <message>
+        <source>the resolution written into JPG, PNG, TIF and BMP outputs (and WebP and AVIF with camera data)</source>
+        <translation>JPG、PNG、TIF、BMP の出力 (および撮影データ付きの WebP と AVIF) に書き込む解像度</translation>
+    </message>
+    <message>
+        <source> (default 0: the source&apos;s)</source>
+        <translation> (既定値 0: 元画像の解像度)</translation>
+    </message>
+    <message>
+        <source>a picture (PNG, WebP or SVG, transparency kept) drawn on every photo</source>
+        <translation>すべての写真に描画する画像 (PNG、WebP、SVG。透明部分は保持)</translation>
+    </message>
+    <message>
+        <source>its longer side as a percentage of the output&apos;s shorter side</source>
+        <translation>長辺の長さ (出力の短辺に対する割合、%)</translation>
+    </message>
+    <message>
+        <source>its opacity in percent</source>
+        <translation>不透明度 (%)</translation>
+    </message>
+    <message>
+        <source>its distance from the anchor&apos;s edges as a percentage of the output&apos;s shorter side</source>
+        <translation>基準位置側の端からの距離 (出力の短辺に対する割合、%)</translation>
+    </message>
+    <message>
+        <source>how camera RAW photos are developed: auto (the camera&apos;s preview when it covers the output, else half size when that does, else full), preview or full (default %1)</source>
+        <translation>カメラ RAW 写真の現像方法: auto (出力サイズを満たせばカメラのプレビュー、次に半分のサイズ、どちらも足りなければフル)、preview、または full (既定値 %1)</translation>
+    </message>
+    <message>
+        <source>colours of 4- and 8-bit BMP: fixed (the standard table) or adaptive (the photo&apos;s own, by an octree) (default %1)</source>
+        <translation>4 ビットおよび 8 ビット BMP の色: fixed (標準のカラーテーブル) または adaptive (写真自身の色、八分木で算出) (既定値 %1)</translation>
     </message>
 </context>
 <context>
@@ -766,31 +871,31 @@ Exit status: 0 every photo converted, 1 some were not, 2 bad arguments.
     <name>LocalFigures</name>
     <message>
         <source>%1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 バイト</translation>
     </message>
     <message>
         <source>%1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 KB</translation>
     </message>
     <message>
         <source>%1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB</translation>
     </message>
     <message>
         <source>%1 x %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 x %2</translation>
     </message>
     <message>
         <source>the source fits: copied</source>
-        <translation type="unfinished"></translation>
+        <translation>元ファイルが収まるためコピーしました</translation>
     </message>
     <message>
         <source>fitted by reducing to %1 x %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 x %2 に縮小して収めました</translation>
     </message>
     <message>
         <source>fitted: quality %1</source>
-        <translation type="unfinished"></translation>
+        <translation>収めました: 画質 %1</translation>
     </message>
 </context>
 <context>
@@ -1569,19 +1674,19 @@ Exit status: 0 every photo converted, 1 some were not, 2 bad arguments.
     <name>Reasons</name>
     <message>
         <source>no such file or folder</source>
-        <translation type="unfinished"></translation>
+        <translation>そのようなファイルやフォルダーはありません</translation>
     </message>
     <message>
         <source>a loop of symbolic links</source>
-        <translation type="unfinished"></translation>
+        <translation>シンボリックリンクがループしています</translation>
     </message>
     <message>
         <source>not a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>画像ではありません</translation>
     </message>
     <message>
         <source>could not be searched (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>検索できませんでした (%1)</translation>
     </message>
 </context>
 <context>

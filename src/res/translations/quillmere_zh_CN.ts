@@ -469,76 +469,181 @@
     </message>
     <message>
         <source>%1: %2, skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：%2，已跳过</translation>
     </message>
     <message>
         <source>%1: %2, failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：%2，失败</translation>
     </message>
     <message>
         <source>or</source>
-        <translation type="unfinished"></translation>
+        <translation>或</translation>
     </message>
     <message>
         <source>unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>未知选项 %1</translation>
     </message>
     <message>
         <source>option %1 takes no value</source>
-        <translation type="unfinished"></translation>
+        <translation>选项 %1 不接受值</translation>
     </message>
     <message>
         <source>option %1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>选项 %1 需要一个值</translation>
     </message>
     <message>
         <source>option %1: &apos;%2&apos; %3</source>
-        <translation type="unfinished"></translation>
+        <translation>选项 %1：&apos;%2&apos; %3</translation>
     </message>
     <message>
         <source>option --metadata %1 keeps more camera data than preset &apos;%2&apos; (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>选项 --metadata %1 保留的相机数据多于预设 &apos;%2&apos;（%3）</translation>
     </message>
     <message>
         <source>option %1: preset &apos;%2&apos; is not used: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>选项 %1：未使用预设 &apos;%2&apos;：%3</translation>
     </message>
     <message>
         <source>option %1: no preset &apos;%2&apos; (--list-presets lists them)</source>
-        <translation type="unfinished"></translation>
+        <translation>选项 %1：没有预设 &apos;%2&apos;（--list-presets 可列出所有预设）</translation>
     </message>
     <message>
         <source>preset &apos;%1&apos; keeps camera data %2, not --metadata %3 given before it; give --metadata after --preset</source>
-        <translation type="unfinished"></translation>
+        <translation>预设 &apos;%1&apos; 保留相机数据 %2，而不是在它之前给出的 --metadata %3；请将 --metadata 放在 --preset 之后</translation>
     </message>
     <message>
         <source>option --beside cannot be given with --into</source>
-        <translation type="unfinished"></translation>
+        <translation>选项 --beside 不能与 --into 同时使用</translation>
     </message>
     <message>
         <source>option --null needs --files-from</source>
-        <translation type="unfinished"></translation>
+        <translation>选项 --null 需要 --files-from</translation>
     </message>
     <message>
         <source>option --overwrite ask cannot be answered while --files-from - reads standard input</source>
-        <translation type="unfinished"></translation>
+        <translation>--files-from - 读取标准输入时，无法回答选项 --overwrite ask 的询问</translation>
     </message>
     <message>
         <source>no photos given: name at least one file or folder</source>
-        <translation type="unfinished"></translation>
+        <translation>未给出照片：请至少指定一个文件或文件夹</translation>
     </message>
     <message>
         <source>Usage: quillmere-convert [options] PATH...
 Converts photos (files, or folders searched with their sub-folders) into a
 new time-stamped folder inside the output folder, and prints that folder.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>用法：quillmere-convert [选项] PATH...
+将照片（文件，或连同子文件夹一起搜索的文件夹）转换到输出文件夹内
+新建的带时间戳的文件夹中，并输出该文件夹。
+</translation>
     </message>
     <message>
         <source>Options take their value as the next argument or after &apos;=&apos; (--text-pos=-5,3).
 Exit status: 0 every photo converted, 1 some were not, 2 bad arguments.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>选项的值作为下一个参数给出，或写在 &apos;=&apos; 之后（--text-pos=-5,3）。
+退出状态：0 所有照片均已转换，1 部分照片未转换，2 参数错误。
+</translation>
+    </message>
+    <message>
+        <source>at most SIZE bytes per output file; K and M count 1,000 and 1,000,000, KiB and MiB 1,024 and 1,048,576 (500K, 2MiB; 0: no limit). %1 get the best quality that fits, down to --min-quality, then smaller dimensions; lossless outputs (PNG, TIF, BMP, --lossless) only smaller dimensions</source>
+        <translation>每个输出文件最多 SIZE 字节；K 和 M 表示 1,000 和 1,000,000，KiB 和 MiB 表示 1,024 和 1,048,576（500K、2MiB；0：不限制）。%1 采用能容纳的最佳质量，最低到 --min-quality，然后再缩小尺寸；无损输出（PNG、TIF、BMP、--lossless）只能缩小尺寸</translation>
+    </message>
+    <message>
+        <source>must be a size in bytes such as 500000, 500K or 488KiB, at most 1000000M</source>
+        <translation>必须是以字节计的大小，如 500000、500K 或 488KiB，最大 1000000M</translation>
+    </message>
+    <message>
+        <source>the lowest quality --max-file-size may use, %1 (default %2; never above --quality)</source>
+        <translation>--max-file-size 可使用的最低质量，%1（默认 %2；不会高于 --quality）</translation>
+    </message>
+    <message>
+        <source>with --max-file-size: a photo that does not fit at --min-quality fails instead of being made smaller</source>
+        <translation>配合 --max-file-size：在 --min-quality 下仍无法容纳的照片直接失败，而不缩小尺寸</translation>
+    </message>
+    <message>
+        <source>colour resolution of JPG and AVIF: %1 (default %2: 420 below quality 90, else 444, which --max-file-size keeps only where the --quality file fits)</source>
+        <translation>JPG 和 AVIF 的色度分辨率：%1（默认 %2：质量低于 90 时为 420，否则为 444；使用 --max-file-size 时仅在 --quality 下能容纳才保留 444）</translation>
+    </message>
+    <message>
+        <source>progressive JPG, shown coarse first while it loads</source>
+        <translation>渐进式 JPG，加载时先显示粗略图像</translation>
+    </message>
+    <message>
+        <source>name the outputs by TEMPLATE instead: {name} {ext} {n} {n:3} {date} {taken} {taken:%Y-%m-%d} {w} {h} {folder} {preset} {camera} (&quot;.{ext}&quot; is added when missing)</source>
+        <translation>改用 TEMPLATE 为输出文件命名：{name} {ext} {n} {n:3} {date} {taken} {taken:%Y-%m-%d} {w} {h} {folder} {preset} {camera}（缺少时会添加 &quot;.{ext}&quot;）</translation>
+    </message>
+    <message>
+        <source>is refused: %1</source>
+        <translation>被拒绝：%1</translation>
+    </message>
+    <message>
+        <source>write each output into the folder DIR next to its original (made if missing) instead of a run folder</source>
+        <translation>将每个输出写入其原文件旁的文件夹 DIR（不存在则创建），而不是本次运行的文件夹</translation>
+    </message>
+    <message>
+        <source>must be a folder name without &apos;/&apos;</source>
+        <translation>必须是不含 &apos;/&apos; 的文件夹名称</translation>
+    </message>
+    <message>
+        <source>give each output its original&apos;s modification time</source>
+        <translation>为每个输出设置其原文件的修改时间</translation>
+    </message>
+    <message>
+        <source>write one output per preset of the comma-separated list, each photo decoded once; the names must differ (use {preset} in the template)</source>
+        <translation>按逗号分隔列表中的每个预设各写出一份，每张照片只解码一次；文件名必须各不相同（在模板中使用 {preset}）</translation>
+    </message>
+    <message>
+        <source>must list preset names, separated by commas</source>
+        <translation>必须是以逗号分隔的预设名称</translation>
+    </message>
+    <message>
+        <source>Image watermark</source>
+        <translation>图片水印</translation>
+    </message>
+    <message>
+        <source>for %1: the part fill keeps, or where pad places the photo: %2 (smart: the most interesting part; pad centres it)</source>
+        <translation>用于 %1：fill 保留的部分，或 pad 放置照片的位置：%2（smart：最引人注目的部分；pad 时居中）</translation>
+    </message>
+    <message>
+        <source>colour of pad&apos;s margins and of transparent areas</source>
+        <translation>pad 边距及透明区域的颜色</translation>
+    </message>
+    <message>
+        <source>sharpen a photo that is made smaller, by as much as it is reduced: %1</source>
+        <translation>对缩小的照片按缩小程度进行锐化：%1</translation>
+    </message>
+    <message>
+        <source>the resolution written into JPG, PNG, TIF and BMP outputs (and WebP and AVIF with camera data)</source>
+        <translation>写入 JPG、PNG、TIF 和 BMP 输出（以及带相机数据的 WebP 和 AVIF）的分辨率</translation>
+    </message>
+    <message>
+        <source> (default 0: the source&apos;s)</source>
+        <translation>（默认 0：与原图相同）</translation>
+    </message>
+    <message>
+        <source>a picture (PNG, WebP or SVG, transparency kept) drawn on every photo</source>
+        <translation>绘制在每张照片上的图片（PNG、WebP 或 SVG，保留透明度）</translation>
+    </message>
+    <message>
+        <source>its longer side as a percentage of the output&apos;s shorter side</source>
+        <translation>其长边，以输出短边的百分比表示</translation>
+    </message>
+    <message>
+        <source>its opacity in percent</source>
+        <translation>其不透明度（百分比）</translation>
+    </message>
+    <message>
+        <source>its distance from the anchor&apos;s edges as a percentage of the output&apos;s shorter side</source>
+        <translation>距锚点所在边缘的距离，以输出短边的百分比表示</translation>
+    </message>
+    <message>
+        <source>how camera RAW photos are developed: auto (the camera&apos;s preview when it covers the output, else half size when that does, else full), preview or full (default %1)</source>
+        <translation>相机 RAW 照片的显影方式：auto（相机预览图足够输出尺寸时用预览图，否则半尺寸足够时用半尺寸，再否则完整显影）、preview 或 full（默认 %1）</translation>
+    </message>
+    <message>
+        <source>colours of 4- and 8-bit BMP: fixed (the standard table) or adaptive (the photo&apos;s own, by an octree) (default %1)</source>
+        <translation>4 位和 8 位 BMP 的颜色：fixed（标准颜色表）或 adaptive（照片自身的颜色，八叉树算法）（默认 %1）</translation>
     </message>
 </context>
 <context>
@@ -766,31 +871,31 @@ Exit status: 0 every photo converted, 1 some were not, 2 bad arguments.
     <name>LocalFigures</name>
     <message>
         <source>%1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 字节</translation>
     </message>
     <message>
         <source>%1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 KB</translation>
     </message>
     <message>
         <source>%1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB</translation>
     </message>
     <message>
         <source>%1 x %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 x %2</translation>
     </message>
     <message>
         <source>the source fits: copied</source>
-        <translation type="unfinished"></translation>
+        <translation>原文件已符合大小：直接复制</translation>
     </message>
     <message>
         <source>fitted by reducing to %1 x %2</source>
-        <translation type="unfinished"></translation>
+        <translation>缩小至 %1 x %2 以符合大小</translation>
     </message>
     <message>
         <source>fitted: quality %1</source>
-        <translation type="unfinished"></translation>
+        <translation>已符合大小：质量 %1</translation>
     </message>
 </context>
 <context>
@@ -1569,19 +1674,19 @@ Exit status: 0 every photo converted, 1 some were not, 2 bad arguments.
     <name>Reasons</name>
     <message>
         <source>no such file or folder</source>
-        <translation type="unfinished"></translation>
+        <translation>没有这个文件或文件夹</translation>
     </message>
     <message>
         <source>a loop of symbolic links</source>
-        <translation type="unfinished"></translation>
+        <translation>符号链接形成循环</translation>
     </message>
     <message>
         <source>not a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>不是图片</translation>
     </message>
     <message>
         <source>could not be searched (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>无法搜索 (%1)</translation>
     </message>
 </context>
 <context>
