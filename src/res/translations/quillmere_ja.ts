@@ -645,6 +645,40 @@ Exit status: 0 every photo converted, 1 some were not, 2 bad arguments.
         <source>colours of 4- and 8-bit BMP: fixed (the standard table) or adaptive (the photo&apos;s own, by an octree) (default %1)</source>
         <translation>4 ビットおよび 8 ビット BMP の色: fixed (標準のカラーテーブル) または adaptive (写真自身の色、八分木で算出) (既定値 %1)</translation>
     </message>
+    <message>
+        <source>preset &apos;%1&apos; not saved: %2</source>
+        <translation>プリセット &apos;%1&apos; は保存されませんでした: %2</translation>
+    </message>
+    <message>
+        <source>preset &apos;%1&apos; saved in %2</source>
+        <translation>プリセット &apos;%1&apos; を %2 に保存しました</translation>
+    </message>
+    <message>
+        <source>option %1 has no fixed set of values</source>
+        <translation>オプション %1 には固定の選択肢がありません</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>詳しくは &apos;%1 --help&apos; を実行してください。</translation>
+    </message>
+    <message>
+        <source>no photos to convert</source>
+        <translation>変換する写真がありません</translation>
+    </message>
+    <message>
+        <source>written per preset: %1</source>
+        <translation>プリセットごとの出力: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>stopped: %n photos not started</source>
+        <translation>
+            <numerusform>中止しました: %n 枚の写真は未処理です</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>font family &apos;%1&apos; is not installed; the text is drawn in &apos;%2&apos;</source>
+        <translation>フォントファミリー &apos;%1&apos; はインストールされていません。文字は &apos;%2&apos; で描画されます</translation>
+    </message>
 </context>
 <context>
     <name>DestinationPanel</name>
@@ -846,6 +880,113 @@ Exit status: 0 every photo converted, 1 some were not, 2 bad arguments.
     <message>
         <source>Reading photos: %1 of %2</source>
         <translation>写真を読み込んでいます: %1 / %2</translation>
+    </message>
+</context>
+<context>
+    <name>LanguagePack</name>
+    <message>
+        <source>Error</source>
+        <translation>エラー</translation>
+    </message>
+    <message>
+        <source>&amp;About Quillmere</source>
+        <translation>Quillmere について(&amp;A)</translation>
+    </message>
+    <message>
+        <source>The output width is invalid!</source>
+        <translation>出力の幅が正しくありません。</translation>
+    </message>
+    <message>
+        <source>The output hight is invalid!</source>
+        <translation>出力の高さが正しくありません。</translation>
+    </message>
+    <message>
+        <source>Failed to SetResolution!</source>
+        <translation>解像度を設定できませんでした。</translation>
+    </message>
+    <message>
+        <source>Failed to SetInterpolationMode!</source>
+        <translation>補間方法を設定できませんでした。</translation>
+    </message>
+    <message>
+        <source>Failed to convert photo!</source>
+        <translation>写真を変換できませんでした。</translation>
+    </message>
+    <message>
+        <source>Unknown rotate angle!</source>
+        <translation>不明な回転角度です。</translation>
+    </message>
+    <message>
+        <source>Failed to rotate and flip photo!</source>
+        <translation>写真を回転・反転できませんでした。</translation>
+    </message>
+    <message>
+        <source>Failed to save the file!</source>
+        <translation>ファイルを保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>%s exists. Do you want to replace it?</source>
+        <translation>%s は既に存在します。置き換えますか?</translation>
+    </message>
+    <message>
+        <source>The text position X is bigger than the photo width!, The program set it to 0 now.</source>
+        <translation>文字の位置 X が写真の幅を超えています。0 に設定しました。</translation>
+    </message>
+    <message>
+        <source>The text position Y is bigger than the photo height!, The program set it to 0 now.</source>
+        <translation>文字の位置 Y が写真の高さを超えています。0 に設定しました。</translation>
+    </message>
+    <message>
+        <source>The text position X is out of range! The program set it to 0 now.</source>
+        <translation>文字の位置 X が範囲外です。0 に設定しました。</translation>
+    </message>
+    <message>
+        <source>The text position Y is out of range! The program set it to 0 now.</source>
+        <translation>文字の位置 Y が範囲外です。0 に設定しました。</translation>
+    </message>
+    <message>
+        <source>1 bit per pixel, indexed. 2 color.</source>
+        <translation>1 ピクセルあたり 1 ビット、インデックスカラー。2 色。</translation>
+    </message>
+    <message>
+        <source>4 bits per pixel, indexed. 16 color.</source>
+        <translation>1 ピクセルあたり 4 ビット、インデックスカラー。16 色。</translation>
+    </message>
+    <message>
+        <source>8 bits per pixel, indexed. 256 color.</source>
+        <translation>1 ピクセルあたり 8 ビット、インデックスカラー。256 色。</translation>
+    </message>
+    <message>
+        <source>16 bits per pixel; 5 bits are used for the red component, 6 bits are used for the green component, and 5 bits are used for the blue component.</source>
+        <translation>1 ピクセルあたり 16 ビット。赤に 5 ビット、緑に 6 ビット、青に 5 ビットを使用します。</translation>
+    </message>
+    <message>
+        <source>24 bits per pixel; 8 bits each are used for the red, green, and blue components.</source>
+        <translation>1 ピクセルあたり 24 ビット。赤、緑、青にそれぞれ 8 ビットを使用します。</translation>
+    </message>
+    <message>
+        <source>32 bits per pixel; 8 bits each are used for the alpha, red, green, and blue components.</source>
+        <translation>1 ピクセルあたり 32 ビット。アルファ、赤、緑、青にそれぞれ 8 ビットを使用します。</translation>
+    </message>
+    <message>
+        <source>32 bits per pixel; 8 bits each are used for the alpha, red, green, and blue components. The red, green, and blue components are premultiplied according to the alpha component.</source>
+        <translation>1 ピクセルあたり 32 ビット。アルファ、赤、緑、青にそれぞれ 8 ビットを使用します。赤、緑、青の値はアルファ値で事前乗算されます。</translation>
+    </message>
+    <message>
+        <source>32 bits per pixel; 8 bits each are used for the red, green, and blue components. The remaining 8 bits are not used.</source>
+        <translation>1 ピクセルあたり 32 ビット。赤、緑、青にそれぞれ 8 ビットを使用し、残りの 8 ビットは使用しません。</translation>
+    </message>
+    <message>
+        <source>64 bits per pixel; 16 bits each are used for the alpha, red, green, and blue components. Written as 32 bits ARGB, as no BMP reader takes 64 bits.</source>
+        <translation>1 ピクセルあたり 64 ビット。アルファ、赤、緑、青にそれぞれ 16 ビットを使用します。64 ビットを読める BMP リーダーがないため、32 ビット ARGB で書き出します。</translation>
+    </message>
+    <message>
+        <source>64 bits per pixel; 16 bits each are used for the alpha, red, green, and blue components. The red, green, and blue components are premultiplied according to the alpha component. Written as 32 bits PARGB, as no BMP reader takes 64 bits.</source>
+        <translation>1 ピクセルあたり 64 ビット。アルファ、赤、緑、青にそれぞれ 16 ビットを使用します。赤、緑、青の値はアルファ値で事前乗算されます。64 ビットを読める BMP リーダーがないため、32 ビット PARGB で書き出します。</translation>
     </message>
 </context>
 <context>
@@ -1166,6 +1307,99 @@ Exit status: 0 every photo converted, 1 some were not, 2 bad arguments.
     <message>
         <source>Update</source>
         <translation>更新</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>%1 occurs error!</source>
+        <translation>%1 でエラーが発生しました。</translation>
+    </message>
+    <message>
+        <source>%1 is not a right directory</source>
+        <translation>%1 は正しいディレクトリではありません</translation>
+    </message>
+    <message>
+        <source>Access to %1 was denied.</source>
+        <translation>%1 へのアクセスが拒否されました。</translation>
+    </message>
+    <message>
+        <source>%1 was not found.</source>
+        <translation>%1 が見つかりませんでした。</translation>
+    </message>
+    <message>
+        <source>%1 contains an invalid path.</source>
+        <translation>%1 に無効なパスが含まれています。</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened because there are too many open files.</source>
+        <translation>開いているファイルが多すぎるため、%1 を開けませんでした。</translation>
+    </message>
+    <message>
+        <source>A hardware I/O error was reported while accessing %1.</source>
+        <translation>%1 へのアクセス中にハードウェアの入出力エラーが発生しました。</translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred while accessing %1.</source>
+        <translation>%1 へのアクセス中に共有違反が発生しました。</translation>
+    </message>
+    <message>
+        <source>An unknown error occurred while accessing %1.</source>
+        <translation>%1 へのアクセス中に不明なエラーが発生しました。</translation>
+    </message>
+    <message>
+        <source>Failed file.GetStatus from %1</source>
+        <translation>%1 の file.GetStatus に失敗しました</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.</source>
+        <translation>設定を保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>不明なエラー</translation>
+    </message>
+    <message>
+        <source>The Program does not launch your web browser to access %1 ,
+Please launch your web browser and input the URL manually.</source>
+        <translation>Web ブラウザーを起動して %1 にアクセスすることはできません。
+Web ブラウザーを起動して URL を直接入力してください。</translation>
+    </message>
+    <message>
+        <source>The help page %1 is missing.</source>
+        <translation>ヘルプページ %1 が見つかりません。</translation>
+    </message>
+    <message>
+        <source>%1 %2 is installed.</source>
+        <translation>%1 %2 がインストールされています。</translation>
+    </message>
+    <message>
+        <source>Updates come from your system&apos;s package manager: update %1 there together with your other programs.</source>
+        <translation>更新はシステムのパッケージマネージャーから提供されます。ほかのプログラムと一緒に %1 を更新してください。</translation>
+    </message>
+    <message>
+        <source>This copy was built from source, outside a package, so the package manager does not update it.</source>
+        <translation>このコピーはパッケージを使わずにソースからビルドされたため、パッケージマネージャーでは更新されません。</translation>
+    </message>
+    <message>
+        <source>Newer versions of the source are at %1.</source>
+        <translation>ソースの新しいバージョンは %1 にあります。</translation>
+    </message>
+    <message>
+        <source>A packaged %1 gets its updates from your system&apos;s package manager.</source>
+        <translation>パッケージ版の %1 は、システムのパッケージマネージャーから更新を受け取ります。</translation>
+    </message>
+    <message>
+        <source>Can not get My Documents directory!</source>
+        <translation>ドキュメントフォルダーを取得できません。</translation>
+    </message>
+    <message>
+        <source>The log file could not be written; its notices are lost.</source>
+        <translation>ログファイルを書き込めませんでした。記録内容は失われます。</translation>
+    </message>
+    <message>
+        <source>The watermark could not be read.</source>
+        <translation>透かし画像を読み込めませんでした。</translation>
     </message>
 </context>
 <context>
@@ -1688,6 +1922,158 @@ Exit status: 0 every photo converted, 1 some were not, 2 bad arguments.
         <source>could not be searched (%1)</source>
         <translation>検索できませんでした (%1)</translation>
     </message>
+    <message>
+        <source>standard input could not be read</source>
+        <translation>標準入力を読み込めませんでした</translation>
+    </message>
+    <message>
+        <source>a damaged picture</source>
+        <translation>画像が破損しています</translation>
+    </message>
+    <message>
+        <source>the imaging library could not start</source>
+        <translation>画像処理ライブラリを起動できませんでした</translation>
+    </message>
+    <message>
+        <source>a picture without pixels</source>
+        <translation>ピクセルのない画像です</translation>
+    </message>
+    <message>
+        <source>developed from the camera&apos;s preview</source>
+        <translation>カメラのプレビューから現像しました</translation>
+    </message>
+    <message>
+        <source>developed at half size</source>
+        <translation>半分のサイズで現像しました</translation>
+    </message>
+    <message>
+        <source>developed in full</source>
+        <translation>フルサイズで現像しました</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source>the value %1 is not a whole number</source>
+        <translation>値 %1 は整数ではありません</translation>
+    </message>
+    <message>
+        <source>the value %1 is not between %2 and %3</source>
+        <translation>値 %1 が %2～%3 の範囲にありません</translation>
+    </message>
+    <message>
+        <source>the value &quot;%1&quot; is not a whole number</source>
+        <translation>値 &quot;%1&quot; は整数ではありません</translation>
+    </message>
+    <message>
+        <source>the value &quot;%1&quot; is not a number</source>
+        <translation>値 &quot;%1&quot; は数値ではありません</translation>
+    </message>
+    <message>
+        <source>the value %1 stands for no choice</source>
+        <translation>値 %1 に対応する選択肢がありません</translation>
+    </message>
+    <message>
+        <source>the photo has no size</source>
+        <translation>写真のサイズがありません</translation>
+    </message>
+    <message>
+        <source>the setting %1 could not be saved</source>
+        <translation>設定 %1 を保存できませんでした</translation>
+    </message>
+    <message>
+        <source>Can not create the directory</source>
+        <translation>ディレクトリを作成できません</translation>
+    </message>
+    <message>
+        <source>the log could not be written</source>
+        <translation>ログを書き込めませんでした</translation>
+    </message>
+    <message>
+        <source>Not converted: the output file exists</source>
+        <translation>変換しませんでした: 出力ファイルが既にあります</translation>
+    </message>
+    <message>
+        <source>unknown output photo format!</source>
+        <translation>不明な出力形式です。</translation>
+    </message>
+    <message>
+        <source>the watermark: %1</source>
+        <translation>透かし: %1</translation>
+    </message>
+    <message>
+        <source>the output would replace one of the photos being converted</source>
+        <translation>出力が変換中の写真のいずれかを置き換えてしまいます</translation>
+    </message>
+    <message>
+        <source>two outputs of %1 would have this name; give each preset its own name, for example with {preset}</source>
+        <translation>%1 の 2 つの出力が同じ名前になります。プリセットごとに異なる名前にしてください (例: {preset} を使用)</translation>
+    </message>
+    <message>
+        <source>the file date could not be set: %1</source>
+        <translation>ファイルの日付を設定できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>the encoder wrote nothing</source>
+        <translation>エンコーダーが何も書き出しませんでした</translation>
+    </message>
+    <message>
+        <source>the preview file could not be read back</source>
+        <translation>プレビューファイルを読み戻せませんでした</translation>
+    </message>
+    <message>
+        <source>the output size %1 x %2 cannot be written</source>
+        <translation>出力サイズ %1 x %2 では書き出せません</translation>
+    </message>
+    <message>
+        <source>the output is larger than %1 stores</source>
+        <translation>出力が %1 で保存できる大きさを超えています</translation>
+    </message>
+    <message>
+        <source>the output could not be made</source>
+        <translation>出力を作成できませんでした</translation>
+    </message>
+    <message>
+        <source>the output could not be read back</source>
+        <translation>出力を読み戻せませんでした</translation>
+    </message>
+    <message>
+        <source>a symbolic link, not followed</source>
+        <translation>シンボリックリンクのため、たどりませんでした</translation>
+    </message>
+    <message>
+        <source>the value %1 is out of range</source>
+        <translation>値 %1 が範囲外です</translation>
+    </message>
+    <message>
+        <source>the value %1 is not a colour</source>
+        <translation>値 %1 は色ではありません</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>ディスクがいっぱいです</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>アクセスが拒否されました</translation>
+    </message>
+    <message>
+        <source>the file is missing</source>
+        <translation>ファイルが見つかりません</translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>メモリが足りません</translation>
+    </message>
+    <message>
+        <source>the format is not supported</source>
+        <translation>サポートされていない形式です</translation>
+    </message>
+    <message>
+        <source>the file is damaged or incomplete</source>
+        <translation>ファイルが破損しているか、不完全です</translation>
+    </message>
 </context>
 <context>
     <name>RunPanel</name>
@@ -1734,6 +2120,57 @@ Exit status: 0 every photo converted, 1 some were not, 2 bad arguments.
     <message>
         <source>Message</source>
         <translation>メッセージ</translation>
+    </message>
+</context>
+<context>
+    <name>RunSummary</name>
+    <message>
+        <source>Stopped: %1 of %2 converted, %3 not started</source>
+        <translation>中止しました: %2 枚中 %1 枚を変換、%3 枚は未処理</translation>
+    </message>
+    <message>
+        <source>1 photo was not converted; see the log.</source>
+        <translation>1 枚の写真を変換できませんでした。ログを確認してください。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 photos were not converted; see the log.</source>
+        <translation>
+            <numerusform>%1 枚の写真を変換できませんでした。ログを確認してください。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 photo got a number added to a name another photo has.</source>
+        <translation>1 枚の写真は、ほかの写真と同じ名前になるため番号を付け加えました。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 photos got a number added to a name another photo has.</source>
+        <translation>
+            <numerusform>%1 枚の写真は、ほかの写真と同じ名前になるため番号を付け加えました。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Written per preset: %1</source>
+        <translation>プリセットごとの出力: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 / %2</translation>
+    </message>
+    <message>
+        <source>less than a minute left</source>
+        <translation>残り 1 分未満</translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n min left</source>
+        <translation>
+            <numerusform>残り約 %n 分</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n h left</source>
+        <translation>
+            <numerusform>残り約 %n 時間</numerusform>
+        </translation>
     </message>
 </context>
 <context>

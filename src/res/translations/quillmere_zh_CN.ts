@@ -645,6 +645,40 @@ Exit status: 0 every photo converted, 1 some were not, 2 bad arguments.
         <source>colours of 4- and 8-bit BMP: fixed (the standard table) or adaptive (the photo&apos;s own, by an octree) (default %1)</source>
         <translation>4 位和 8 位 BMP 的颜色：fixed（标准颜色表）或 adaptive（照片自身的颜色，八叉树算法）（默认 %1）</translation>
     </message>
+    <message>
+        <source>preset &apos;%1&apos; not saved: %2</source>
+        <translation>预设 &apos;%1&apos; 未保存：%2</translation>
+    </message>
+    <message>
+        <source>preset &apos;%1&apos; saved in %2</source>
+        <translation>预设 &apos;%1&apos; 已保存到 %2</translation>
+    </message>
+    <message>
+        <source>option %1 has no fixed set of values</source>
+        <translation>选项 %1 没有固定的取值集合</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>使用 &apos;%1 --help&apos; 了解更多信息。</translation>
+    </message>
+    <message>
+        <source>no photos to convert</source>
+        <translation>没有要转换的照片</translation>
+    </message>
+    <message>
+        <source>written per preset: %1</source>
+        <translation>按预设写出：%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>stopped: %n photos not started</source>
+        <translation>
+            <numerusform>已停止：%n 张照片未开始处理</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>font family &apos;%1&apos; is not installed; the text is drawn in &apos;%2&apos;</source>
+        <translation>字体族 &apos;%1&apos; 未安装；文字将以 &apos;%2&apos; 绘制</translation>
+    </message>
 </context>
 <context>
     <name>DestinationPanel</name>
@@ -846,6 +880,113 @@ Exit status: 0 every photo converted, 1 some were not, 2 bad arguments.
     <message>
         <source>Reading photos: %1 of %2</source>
         <translation>正在读取照片：%1 / %2</translation>
+    </message>
+</context>
+<context>
+    <name>LanguagePack</name>
+    <message>
+        <source>Error</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>&amp;About Quillmere</source>
+        <translation>关于 Quillmere(&amp;A)</translation>
+    </message>
+    <message>
+        <source>The output width is invalid!</source>
+        <translation>输出宽度无效！</translation>
+    </message>
+    <message>
+        <source>The output hight is invalid!</source>
+        <translation>输出高度无效！</translation>
+    </message>
+    <message>
+        <source>Failed to SetResolution!</source>
+        <translation>设置分辨率失败！</translation>
+    </message>
+    <message>
+        <source>Failed to SetInterpolationMode!</source>
+        <translation>设置插值方式失败！</translation>
+    </message>
+    <message>
+        <source>Failed to convert photo!</source>
+        <translation>转换照片失败！</translation>
+    </message>
+    <message>
+        <source>Unknown rotate angle!</source>
+        <translation>未知的旋转角度！</translation>
+    </message>
+    <message>
+        <source>Failed to rotate and flip photo!</source>
+        <translation>旋转和翻转照片失败！</translation>
+    </message>
+    <message>
+        <source>Failed to save the file!</source>
+        <translation>保存文件失败！</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>%s exists. Do you want to replace it?</source>
+        <translation>%s 已存在。是否替换？</translation>
+    </message>
+    <message>
+        <source>The text position X is bigger than the photo width!, The program set it to 0 now.</source>
+        <translation>文字位置 X 大于照片宽度！程序已将其设为 0。</translation>
+    </message>
+    <message>
+        <source>The text position Y is bigger than the photo height!, The program set it to 0 now.</source>
+        <translation>文字位置 Y 大于照片高度！程序已将其设为 0。</translation>
+    </message>
+    <message>
+        <source>The text position X is out of range! The program set it to 0 now.</source>
+        <translation>文字位置 X 超出范围！程序已将其设为 0。</translation>
+    </message>
+    <message>
+        <source>The text position Y is out of range! The program set it to 0 now.</source>
+        <translation>文字位置 Y 超出范围！程序已将其设为 0。</translation>
+    </message>
+    <message>
+        <source>1 bit per pixel, indexed. 2 color.</source>
+        <translation>每像素 1 位，索引色。2 色。</translation>
+    </message>
+    <message>
+        <source>4 bits per pixel, indexed. 16 color.</source>
+        <translation>每像素 4 位，索引色。16 色。</translation>
+    </message>
+    <message>
+        <source>8 bits per pixel, indexed. 256 color.</source>
+        <translation>每像素 8 位，索引色。256 色。</translation>
+    </message>
+    <message>
+        <source>16 bits per pixel; 5 bits are used for the red component, 6 bits are used for the green component, and 5 bits are used for the blue component.</source>
+        <translation>每像素 16 位；红色分量使用 5 位，绿色分量使用 6 位，蓝色分量使用 5 位。</translation>
+    </message>
+    <message>
+        <source>24 bits per pixel; 8 bits each are used for the red, green, and blue components.</source>
+        <translation>每像素 24 位；红、绿、蓝分量各使用 8 位。</translation>
+    </message>
+    <message>
+        <source>32 bits per pixel; 8 bits each are used for the alpha, red, green, and blue components.</source>
+        <translation>每像素 32 位；Alpha、红、绿、蓝分量各使用 8 位。</translation>
+    </message>
+    <message>
+        <source>32 bits per pixel; 8 bits each are used for the alpha, red, green, and blue components. The red, green, and blue components are premultiplied according to the alpha component.</source>
+        <translation>每像素 32 位；Alpha、红、绿、蓝分量各使用 8 位。红、绿、蓝分量已按 Alpha 分量预乘。</translation>
+    </message>
+    <message>
+        <source>32 bits per pixel; 8 bits each are used for the red, green, and blue components. The remaining 8 bits are not used.</source>
+        <translation>每像素 32 位；红、绿、蓝分量各使用 8 位，其余 8 位不使用。</translation>
+    </message>
+    <message>
+        <source>64 bits per pixel; 16 bits each are used for the alpha, red, green, and blue components. Written as 32 bits ARGB, as no BMP reader takes 64 bits.</source>
+        <translation>每像素 64 位；Alpha、红、绿、蓝分量各使用 16 位。由于没有 BMP 读取程序支持 64 位，将以 32 位 ARGB 写出。</translation>
+    </message>
+    <message>
+        <source>64 bits per pixel; 16 bits each are used for the alpha, red, green, and blue components. The red, green, and blue components are premultiplied according to the alpha component. Written as 32 bits PARGB, as no BMP reader takes 64 bits.</source>
+        <translation>每像素 64 位；Alpha、红、绿、蓝分量各使用 16 位。红、绿、蓝分量已按 Alpha 分量预乘。由于没有 BMP 读取程序支持 64 位，将以 32 位 PARGB 写出。</translation>
     </message>
 </context>
 <context>
@@ -1166,6 +1307,99 @@ Exit status: 0 every photo converted, 1 some were not, 2 bad arguments.
     <message>
         <source>Update</source>
         <translation>更新</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>%1 occurs error!</source>
+        <translation>%1 发生错误！</translation>
+    </message>
+    <message>
+        <source>%1 is not a right directory</source>
+        <translation>%1 不是有效的目录</translation>
+    </message>
+    <message>
+        <source>Access to %1 was denied.</source>
+        <translation>对 %1 的访问被拒绝。</translation>
+    </message>
+    <message>
+        <source>%1 was not found.</source>
+        <translation>找不到 %1。</translation>
+    </message>
+    <message>
+        <source>%1 contains an invalid path.</source>
+        <translation>%1 包含无效路径。</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened because there are too many open files.</source>
+        <translation>打开的文件过多，无法打开 %1。</translation>
+    </message>
+    <message>
+        <source>A hardware I/O error was reported while accessing %1.</source>
+        <translation>访问 %1 时报告了硬件 I/O 错误。</translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred while accessing %1.</source>
+        <translation>访问 %1 时发生共享冲突。</translation>
+    </message>
+    <message>
+        <source>An unknown error occurred while accessing %1.</source>
+        <translation>访问 %1 时发生未知错误。</translation>
+    </message>
+    <message>
+        <source>Failed file.GetStatus from %1</source>
+        <translation>从 %1 执行 file.GetStatus 失败</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.</source>
+        <translation>无法保存设置。</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>未知错误</translation>
+    </message>
+    <message>
+        <source>The Program does not launch your web browser to access %1 ,
+Please launch your web browser and input the URL manually.</source>
+        <translation>程序不会启动网页浏览器访问 %1，
+请启动网页浏览器并手动输入该网址。</translation>
+    </message>
+    <message>
+        <source>The help page %1 is missing.</source>
+        <translation>帮助页面 %1 缺失。</translation>
+    </message>
+    <message>
+        <source>%1 %2 is installed.</source>
+        <translation>已安装 %1 %2。</translation>
+    </message>
+    <message>
+        <source>Updates come from your system&apos;s package manager: update %1 there together with your other programs.</source>
+        <translation>更新由系统的软件包管理器提供：请在那里与其他程序一起更新 %1。</translation>
+    </message>
+    <message>
+        <source>This copy was built from source, outside a package, so the package manager does not update it.</source>
+        <translation>此副本是从源代码构建的，不属于软件包，因此软件包管理器不会更新它。</translation>
+    </message>
+    <message>
+        <source>Newer versions of the source are at %1.</source>
+        <translation>源代码的新版本位于 %1。</translation>
+    </message>
+    <message>
+        <source>A packaged %1 gets its updates from your system&apos;s package manager.</source>
+        <translation>软件包版本的 %1 通过系统的软件包管理器获取更新。</translation>
+    </message>
+    <message>
+        <source>Can not get My Documents directory!</source>
+        <translation>无法获取“我的文档”目录！</translation>
+    </message>
+    <message>
+        <source>The log file could not be written; its notices are lost.</source>
+        <translation>无法写入日志文件；其中的记录已丢失。</translation>
+    </message>
+    <message>
+        <source>The watermark could not be read.</source>
+        <translation>无法读取水印图片。</translation>
     </message>
 </context>
 <context>
@@ -1688,6 +1922,158 @@ Exit status: 0 every photo converted, 1 some were not, 2 bad arguments.
         <source>could not be searched (%1)</source>
         <translation>无法搜索 (%1)</translation>
     </message>
+    <message>
+        <source>standard input could not be read</source>
+        <translation>无法读取标准输入</translation>
+    </message>
+    <message>
+        <source>a damaged picture</source>
+        <translation>图片已损坏</translation>
+    </message>
+    <message>
+        <source>the imaging library could not start</source>
+        <translation>图像处理库无法启动</translation>
+    </message>
+    <message>
+        <source>a picture without pixels</source>
+        <translation>没有像素的图片</translation>
+    </message>
+    <message>
+        <source>developed from the camera&apos;s preview</source>
+        <translation>由相机预览图显影</translation>
+    </message>
+    <message>
+        <source>developed at half size</source>
+        <translation>以半尺寸显影</translation>
+    </message>
+    <message>
+        <source>developed in full</source>
+        <translation>完整显影</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>不是普通文件</translation>
+    </message>
+    <message>
+        <source>the value %1 is not a whole number</source>
+        <translation>值 %1 不是整数</translation>
+    </message>
+    <message>
+        <source>the value %1 is not between %2 and %3</source>
+        <translation>值 %1 不在 %2 到 %3 之间</translation>
+    </message>
+    <message>
+        <source>the value &quot;%1&quot; is not a whole number</source>
+        <translation>值“%1”不是整数</translation>
+    </message>
+    <message>
+        <source>the value &quot;%1&quot; is not a number</source>
+        <translation>值“%1”不是数字</translation>
+    </message>
+    <message>
+        <source>the value %1 stands for no choice</source>
+        <translation>值 %1 不对应任何选项</translation>
+    </message>
+    <message>
+        <source>the photo has no size</source>
+        <translation>照片没有尺寸</translation>
+    </message>
+    <message>
+        <source>the setting %1 could not be saved</source>
+        <translation>无法保存设置 %1</translation>
+    </message>
+    <message>
+        <source>Can not create the directory</source>
+        <translation>无法创建目录</translation>
+    </message>
+    <message>
+        <source>the log could not be written</source>
+        <translation>无法写入日志</translation>
+    </message>
+    <message>
+        <source>Not converted: the output file exists</source>
+        <translation>未转换：输出文件已存在</translation>
+    </message>
+    <message>
+        <source>unknown output photo format!</source>
+        <translation>未知的输出照片格式！</translation>
+    </message>
+    <message>
+        <source>the watermark: %1</source>
+        <translation>水印：%1</translation>
+    </message>
+    <message>
+        <source>the output would replace one of the photos being converted</source>
+        <translation>输出会替换正在转换的某张照片</translation>
+    </message>
+    <message>
+        <source>two outputs of %1 would have this name; give each preset its own name, for example with {preset}</source>
+        <translation>%1 的两个输出会得到这个名称；请为每个预设设置不同的名称，例如使用 {preset}</translation>
+    </message>
+    <message>
+        <source>the file date could not be set: %1</source>
+        <translation>无法设置文件日期：%1</translation>
+    </message>
+    <message>
+        <source>the encoder wrote nothing</source>
+        <translation>编码器没有写出任何内容</translation>
+    </message>
+    <message>
+        <source>the preview file could not be read back</source>
+        <translation>无法读回预览文件</translation>
+    </message>
+    <message>
+        <source>the output size %1 x %2 cannot be written</source>
+        <translation>无法写出 %1 x %2 的输出尺寸</translation>
+    </message>
+    <message>
+        <source>the output is larger than %1 stores</source>
+        <translation>输出超出 %1 可存储的大小</translation>
+    </message>
+    <message>
+        <source>the output could not be made</source>
+        <translation>无法生成输出</translation>
+    </message>
+    <message>
+        <source>the output could not be read back</source>
+        <translation>无法读回输出</translation>
+    </message>
+    <message>
+        <source>a symbolic link, not followed</source>
+        <translation>符号链接，未跟随</translation>
+    </message>
+    <message>
+        <source>the value %1 is out of range</source>
+        <translation>值 %1 超出范围</translation>
+    </message>
+    <message>
+        <source>the value %1 is not a colour</source>
+        <translation>值 %1 不是颜色</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>磁盘已满</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>权限被拒绝</translation>
+    </message>
+    <message>
+        <source>the file is missing</source>
+        <translation>文件不存在</translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>内存不足</translation>
+    </message>
+    <message>
+        <source>the format is not supported</source>
+        <translation>不支持该格式</translation>
+    </message>
+    <message>
+        <source>the file is damaged or incomplete</source>
+        <translation>文件已损坏或不完整</translation>
+    </message>
 </context>
 <context>
     <name>RunPanel</name>
@@ -1734,6 +2120,57 @@ Exit status: 0 every photo converted, 1 some were not, 2 bad arguments.
     <message>
         <source>Message</source>
         <translation>消息</translation>
+    </message>
+</context>
+<context>
+    <name>RunSummary</name>
+    <message>
+        <source>Stopped: %1 of %2 converted, %3 not started</source>
+        <translation>已停止：已转换 %1/%2 张，%3 张未开始</translation>
+    </message>
+    <message>
+        <source>1 photo was not converted; see the log.</source>
+        <translation>有 1 张照片未转换；请查看日志。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 photos were not converted; see the log.</source>
+        <translation>
+            <numerusform>有 %1 张照片未转换；请查看日志。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 photo got a number added to a name another photo has.</source>
+        <translation>有 1 张照片与其他照片重名，已在名称中添加序号。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 photos got a number added to a name another photo has.</source>
+        <translation>
+            <numerusform>有 %1 张照片与其他照片重名，已在名称中添加序号。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Written per preset: %1</source>
+        <translation>按预设写出：%1</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 / %2</translation>
+    </message>
+    <message>
+        <source>less than a minute left</source>
+        <translation>剩余不到 1 分钟</translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n min left</source>
+        <translation>
+            <numerusform>剩余约 %n 分钟</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n h left</source>
+        <translation>
+            <numerusform>剩余约 %n 小时</numerusform>
+        </translation>
     </message>
 </context>
 <context>
