@@ -1828,6 +1828,10 @@ Web ブラウザーを起動して URL を直接入力してください。</tra
             <numerusform>書き出し: プリセット %n 個(&amp;W)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Keep file dates</source>
+        <translation>ファイルの日付を保持</translation>
+    </message>
 </context>
 <context>
     <name>PresetPanel</name>

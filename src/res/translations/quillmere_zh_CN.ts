@@ -1828,6 +1828,10 @@ Please launch your web browser and input the URL manually.</source>
             <numerusform>写出：%n 个预设(&amp;W)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Keep file dates</source>
+        <translation>保留文件日期</translation>
+    </message>
 </context>
 <context>
     <name>PresetPanel</name>
@@ -2295,7 +2299,7 @@ Please launch your web browser and input the URL manually.</source>
     </message>
     <message>
         <source>Remove the chosen preset</source>
-        <translation>删除所选预设</translation>
+        <translation>移除所选预设</translation>
     </message>
     <message>
         <source>Open the activity log</source>
