@@ -405,7 +405,7 @@
     </message>
     <message>
         <source>%1 around the text</source>
-        <translation>文字の周囲の%1</translation>
+        <translation>文字の周囲の効果: %1</translation>
     </message>
     <message>
         <source>save the settings this command gives as preset NAME (PATHs optional)</source>
