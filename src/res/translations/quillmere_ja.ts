@@ -1401,6 +1401,10 @@ Web ブラウザーを起動して URL を直接入力してください。</tra
         <source>The watermark could not be read.</source>
         <translation>透かし画像を読み込めませんでした。</translation>
     </message>
+    <message>
+        <source>The stored setting %1 is not used: %2. %3 is used instead.</source>
+        <translation>保存されている設定 %1 は使用されません: %2。代わりに %3 を使用します。</translation>
+    </message>
 </context>
 <context>
     <name>OptionTables</name>

@@ -1401,6 +1401,10 @@ Please launch your web browser and input the URL manually.</source>
         <source>The watermark could not be read.</source>
         <translation>无法读取水印图片。</translation>
     </message>
+    <message>
+        <source>The stored setting %1 is not used: %2. %3 is used instead.</source>
+        <translation>已存储的设置 %1 未被使用：%2。改用 %3。</translation>
+    </message>
 </context>
 <context>
     <name>OptionTables</name>
