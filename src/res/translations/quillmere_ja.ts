@@ -1729,7 +1729,7 @@ Web ブラウザーを起動して URL を直接入力してください。</tra
     <name>PhotoSources</name>
     <message>
         <source>%1: could not be searched (%2)</source>
-        <translation>%1: 検索できませんでした (%2)</translation>
+        <translation type="vanished">%1: 検索できませんでした (%2)</translation>
     </message>
     <message>
         <source>Photo Files (%1) (%2)</source>
@@ -1753,7 +1753,7 @@ Web ブラウザーを起動して URL を直接入力してください。</tra
     </message>
     <message>
         <source>%1: left out, not a picture</source>
-        <translation>%1: 画像ではないため除外しました</translation>
+        <translation type="vanished">%1: 画像ではないため除外しました</translation>
     </message>
     <message>
         <source>Select Photo Files...</source>
@@ -2087,31 +2087,31 @@ Web ブラウザーを起動して URL を直接入力してください。</tra
     <name>RunPanel</name>
     <message numerus="yes">
         <source>%1 photo</source>
-        <translation>
+        <translation type="vanished">
             <numerusform>%1 枚の写真</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 photos</source>
-        <translation>
+        <translation type="vanished">
             <numerusform>%1 枚の写真</numerusform>
         </translation>
     </message>
     <message>
         <source>Conversion started: %1, %2; %3</source>
-        <translation>変換を開始しました: %1、%2; %3</translation>
+        <translation type="vanished">変換を開始しました: %1、%2; %3</translation>
     </message>
     <message>
         <source>Converting the rest: %1 into %2</source>
-        <translation>残りを変換しています: %1 を %2 へ</translation>
+        <translation type="vanished">残りを変換しています: %1 を %2 へ</translation>
     </message>
     <message>
         <source>Replaced %1</source>
-        <translation>%1 を置き換えました</translation>
+        <translation type="vanished">%1 を置き換えました</translation>
     </message>
     <message>
         <source>Stopped: the window was closed during the conversion</source>
-        <translation>中止しました: 変換中にウィンドウが閉じられました</translation>
+        <translation type="vanished">中止しました: 変換中にウィンドウが閉じられました</translation>
     </message>
     <message>
         <source>Do you want to open the output folder?</source>

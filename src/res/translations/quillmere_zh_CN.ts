@@ -639,7 +639,7 @@ Exit status: 0 every photo converted, 1 some were not, 2 bad arguments.
     </message>
     <message>
         <source>how camera RAW photos are developed: auto (the camera&apos;s preview when it covers the output, else half size when that does, else full), preview or full (default %1)</source>
-        <translation>相机 RAW 照片的显影方式：auto（相机预览图足够输出尺寸时用预览图，否则半尺寸足够时用半尺寸，再否则完整显影）、preview 或 full（默认 %1）</translation>
+        <translation>相机 RAW 照片的处理方式：auto（相机预览图足够输出尺寸时用预览图，否则半尺寸足够时用半尺寸，再否则完整解码）、preview 或 full（默认 %1）</translation>
     </message>
     <message>
         <source>colours of 4- and 8-bit BMP: fixed (the standard table) or adaptive (the photo&apos;s own, by an octree) (default %1)</source>
@@ -1490,15 +1490,15 @@ Please launch your web browser and input the URL manually.</source>
     </message>
     <message>
         <source>Light</source>
-        <translation>轻度</translation>
+        <translation>弱</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation>中等</translation>
+        <translation>中</translation>
     </message>
     <message>
         <source>Strong</source>
-        <translation>强烈</translation>
+        <translation>强</translation>
     </message>
     <message>
         <source>Automatic</source>
@@ -1618,11 +1618,11 @@ Please launch your web browser and input the URL manually.</source>
     </message>
     <message>
         <source>Full develop</source>
-        <translation>完整显影</translation>
+        <translation>完整解码</translation>
     </message>
     <message>
         <source>Always the whole sensor, demosaicked: slowest, the most detail.</source>
-        <translation>始终对整个传感器去马赛克：最慢，细节最多。</translation>
+        <translation>始终对整个传感器数据去马赛克：最慢，细节最丰富。</translation>
     </message>
 </context>
 <context>
@@ -1729,7 +1729,7 @@ Please launch your web browser and input the URL manually.</source>
     <name>PhotoSources</name>
     <message>
         <source>%1: could not be searched (%2)</source>
-        <translation>%1：无法搜索 (%2)</translation>
+        <translation type="vanished">%1：无法搜索 (%2)</translation>
     </message>
     <message>
         <source>Photo Files (%1) (%2)</source>
@@ -1753,7 +1753,7 @@ Please launch your web browser and input the URL manually.</source>
     </message>
     <message>
         <source>%1: left out, not a picture</source>
-        <translation>%1：不是图片，已略过</translation>
+        <translation type="vanished">%1：不是图片，已略过</translation>
     </message>
     <message>
         <source>Select Photo Files...</source>
@@ -1948,15 +1948,15 @@ Please launch your web browser and input the URL manually.</source>
     </message>
     <message>
         <source>developed from the camera&apos;s preview</source>
-        <translation>由相机预览图显影</translation>
+        <translation>由相机预览图生成</translation>
     </message>
     <message>
         <source>developed at half size</source>
-        <translation>以半尺寸显影</translation>
+        <translation>以半尺寸解码</translation>
     </message>
     <message>
         <source>developed in full</source>
-        <translation>完整显影</translation>
+        <translation>完整解码</translation>
     </message>
     <message>
         <source>not a regular file</source>
@@ -2087,31 +2087,31 @@ Please launch your web browser and input the URL manually.</source>
     <name>RunPanel</name>
     <message numerus="yes">
         <source>%1 photo</source>
-        <translation>
+        <translation type="vanished">
             <numerusform>%1 张照片</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 photos</source>
-        <translation>
+        <translation type="vanished">
             <numerusform>%1 张照片</numerusform>
         </translation>
     </message>
     <message>
         <source>Conversion started: %1, %2; %3</source>
-        <translation>开始转换：%1，%2；%3</translation>
+        <translation type="vanished">开始转换：%1，%2；%3</translation>
     </message>
     <message>
         <source>Converting the rest: %1 into %2</source>
-        <translation>正在转换其余照片：%1 转换到 %2</translation>
+        <translation type="vanished">正在转换其余照片：%1 转换到 %2</translation>
     </message>
     <message>
         <source>Replaced %1</source>
-        <translation>已替换 %1</translation>
+        <translation type="vanished">已替换 %1</translation>
     </message>
     <message>
         <source>Stopped: the window was closed during the conversion</source>
-        <translation>已停止：转换过程中窗口被关闭</translation>
+        <translation type="vanished">已停止：转换过程中窗口被关闭</translation>
     </message>
     <message>
         <source>Do you want to open the output folder?</source>
