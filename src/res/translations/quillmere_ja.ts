@@ -1836,6 +1836,10 @@ Web ブラウザーを起動して URL を直接入力してください。</tra
         <source>Keep file dates</source>
         <translation>ファイルの日付を保持</translation>
     </message>
+    <message>
+        <source>Each output gets its original&apos;s modification date</source>
+        <translation>各出力に元ファイルの更新日時を設定します</translation>
+    </message>
 </context>
 <context>
     <name>PresetPanel</name>

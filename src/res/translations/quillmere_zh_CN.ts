@@ -1836,6 +1836,10 @@ Please launch your web browser and input the URL manually.</source>
         <source>Keep file dates</source>
         <translation>保留文件日期</translation>
     </message>
+    <message>
+        <source>Each output gets its original&apos;s modification date</source>
+        <translation>每个输出沿用其原文件的修改日期</translation>
+    </message>
 </context>
 <context>
     <name>PresetPanel</name>
