@@ -5,552 +5,2377 @@
     <name>AboutBox</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョン情報</translation>
+    </message>
+    <message>
+        <source>Source: %1</source>
+        <translation>ソース: %1</translation>
     </message>
 </context>
 <context>
     <name>CDialogPhotoOptions</name>
     <message>
         <source>Photo Output Options</source>
-        <translation type="unfinished"></translation>
+        <translation>写真の出力オプション</translation>
     </message>
     <message>
         <source>O&amp;utput Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>出力形式(&amp;U):</translation>
     </message>
     <message>
         <source>Output Size</source>
-        <translation type="unfinished"></translation>
+        <translation>出力サイズ</translation>
     </message>
     <message>
         <source>O&amp;riginal size</source>
-        <translation type="unfinished"></translation>
+        <translation>元のサイズ(&amp;R)</translation>
     </message>
     <message>
         <source>Fixed size</source>
-        <translation type="unfinished"></translation>
+        <translation>サイズ指定</translation>
     </message>
     <message>
         <source>Fixed width and height</source>
-        <translation type="unfinished"></translation>
+        <translation>幅と高さを指定します</translation>
     </message>
     <message>
         <source>Output &amp;Width:</source>
-        <translation type="unfinished"></translation>
+        <translation>出力の幅(&amp;W):</translation>
     </message>
     <message>
         <source>&amp;Keep aspect ratio with width</source>
-        <translation type="unfinished"></translation>
+        <translation>幅に合わせて縦横比を維持(&amp;K)</translation>
     </message>
     <message>
         <source>Ou&amp;tput Height:</source>
-        <translation type="unfinished"></translation>
+        <translation>出力の高さ(&amp;T):</translation>
     </message>
     <message>
         <source>Keep aspect ratio with &amp;Height</source>
-        <translation type="unfinished"></translation>
+        <translation>高さに合わせて縦横比を維持(&amp;H)</translation>
     </message>
     <message>
         <source>Str&amp;etch:</source>
-        <translation type="unfinished"></translation>
+        <translation>伸縮(&amp;E):</translation>
     </message>
     <message>
         <source>Hori&amp;zontal:</source>
-        <translation type="unfinished"></translation>
+        <translation>横(&amp;Z):</translation>
     </message>
     <message>
         <source>&amp;Vertical:</source>
-        <translation type="unfinished"></translation>
+        <translation>縦(&amp;V):</translation>
     </message>
     <message>
         <source>&amp;Fit within Output Width x Output Height</source>
-        <translation type="unfinished"></translation>
+        <translation>出力の幅 x 高さに収める(&amp;F)</translation>
     </message>
     <message>
         <source>Lon&amp;g edge:</source>
-        <translation type="unfinished"></translation>
+        <translation>長辺(&amp;G):</translation>
     </message>
     <message>
         <source>Long edge in pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>長辺のピクセル数</translation>
     </message>
     <message>
         <source>pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>ピクセル</translation>
     </message>
     <message>
         <source>Do &amp;not enlarge</source>
-        <translation type="unfinished"></translation>
+        <translation>拡大しない(&amp;N)</translation>
     </message>
     <message>
         <source>A photo smaller than the chosen size keeps its own size</source>
-        <translation type="unfinished"></translation>
+        <translation>指定サイズより小さい写真は元のサイズのままにします</translation>
     </message>
     <message>
         <source>Format settings</source>
-        <translation type="unfinished"></translation>
+        <translation>形式の設定</translation>
     </message>
     <message>
         <source>Pi&amp;xel format:</source>
-        <translation type="unfinished"></translation>
+        <translation>ピクセル形式(&amp;X):</translation>
     </message>
     <message>
         <source>&amp;Quality Control:</source>
-        <translation type="unfinished"></translation>
+        <translation>画質(&amp;Q):</translation>
     </message>
     <message>
         <source>(Min 1, Max 100)</source>
-        <translation type="unfinished"></translation>
+        <translation>(最小 1、最大 100)</translation>
     </message>
     <message>
         <source>&amp;Lossless</source>
-        <translation type="unfinished"></translation>
+        <translation>ロスレス(&amp;L)</translation>
     </message>
     <message>
         <source>Camera &amp;data (EXIF, XMP, IPTC):</source>
-        <translation type="unfinished"></translation>
+        <translation>撮影データ (EXIF, XMP, IPTC)(&amp;D):</translation>
     </message>
     <message>
         <source>Ca&amp;mera RAW photos:</source>
-        <translation type="unfinished"></translation>
+        <translation>カメラ RAW 写真(&amp;M):</translation>
     </message>
     <message>
         <source>Rotate b&amp;y angle</source>
-        <translation type="unfinished"></translation>
+        <translation>回転角度(&amp;Y)</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>90</source>
-        <translation type="unfinished"></translation>
+        <translation>90</translation>
     </message>
     <message>
         <source>180</source>
-        <translation type="unfinished"></translation>
+        <translation>180</translation>
     </message>
     <message>
         <source>270</source>
-        <translation type="unfinished"></translation>
+        <translation>270</translation>
     </message>
     <message>
         <source>Flip</source>
-        <translation type="unfinished"></translation>
+        <translation>反転</translation>
     </message>
     <message>
         <source>No flip</source>
-        <translation type="unfinished"></translation>
+        <translation>反転しない</translation>
     </message>
     <message>
         <source>Flip horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>左右反転</translation>
     </message>
     <message>
         <source>Flip vertical</source>
-        <translation type="unfinished"></translation>
+        <translation>上下反転</translation>
     </message>
     <message>
         <source>Colours:</source>
-        <translation type="unfinished"></translation>
+        <translation>色数:</translation>
+    </message>
+    <message>
+        <source>(different)</source>
+        <translation>(異なる値)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Settings for %n photos</source>
+        <translation>
+            <numerusform>%n 枚の写真の設定</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>エラー</translation>
+    </message>
+    <message>
+        <source>Unknown flip type!</source>
+        <translation>不明な反転の種類です。</translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>整数を入力してください。</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>%1 から %2 までの整数を入力してください。</translation>
+    </message>
+    <message>
+        <source>Please enter a number.</source>
+        <translation>数値を入力してください。</translation>
+    </message>
+    <message>
+        <source>Please enter a number between %1 and %2.</source>
+        <translation>%1 から %2 までの数値を入力してください。</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>不明なエラー</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>エラー</translation>
+    </message>
+    <message>
+        <source>Unknown nOuputSizeType type!</source>
+        <translation>不明な nOuputSizeType の種類です。</translation>
+    </message>
+    <message>
+        <source>Unknown nKeepAspectRatio type!</source>
+        <translation>不明な nKeepAspectRatio の種類です。</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1～%2</translation>
+    </message>
+    <message>
+        <source>must be one of %1</source>
+        <translation>%1 のいずれかである必要があります</translation>
+    </message>
+    <message>
+        <source>must be an integer from %1 to %2</source>
+        <translation>%1～%2 の整数である必要があります</translation>
+    </message>
+    <message>
+        <source>must be a number from %1 to %2</source>
+        <translation>%1～%2 の数値である必要があります</translation>
+    </message>
+    <message>
+        <source> (default %1)</source>
+        <translation> (既定値 %1)</translation>
+    </message>
+    <message>
+        <source>must name a folder</source>
+        <translation>フォルダーを指定する必要があります</translation>
+    </message>
+    <message>
+        <source>must name a file</source>
+        <translation>ファイルを指定する必要があります</translation>
+    </message>
+    <message>
+        <source>must be six hexadecimal digits RRGGBB</source>
+        <translation>16 進数 6 桁 (RRGGBB) である必要があります</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>出力</translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation>ファイル名</translation>
+    </message>
+    <message>
+        <source>Text overlay</source>
+        <translation>文字の重ね合わせ</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>実行</translation>
+    </message>
+    <message>
+        <source>Presets</source>
+        <translation>プリセット</translation>
+    </message>
+    <message>
+        <source>Scripts and clusters</source>
+        <translation>スクリプトとクラスター</translation>
+    </message>
+    <message>
+        <source>start from the saved preset NAME; options after it override it</source>
+        <translation>保存済みのプリセット NAME から開始します。後に続くオプションで上書きできます</translation>
+    </message>
+    <message>
+        <source>output folder (default: the work folder, Pictures/Quillmere/)</source>
+        <translation>出力フォルダー (既定値: 作業フォルダー Pictures/Quillmere/)</translation>
+    </message>
+    <message>
+        <source>output width for %1</source>
+        <translation>%1 での出力の幅</translation>
+    </message>
+    <message>
+        <source>output height for %1</source>
+        <translation>%1 での出力の高さ</translation>
+    </message>
+    <message>
+        <source>the longer side for %1</source>
+        <translation>%1 での長辺</translation>
+    </message>
+    <message>
+        <source>with %1: a photo smaller than the result keeps its size</source>
+        <translation>%1 の場合: 結果より小さい写真は元のサイズのままにします</translation>
+    </message>
+    <message>
+        <source>factors for %1</source>
+        <translation>%1 での倍率</translation>
+    </message>
+    <message>
+        <source>must be two factors H,V from %1</source>
+        <translation>%1 の範囲の 2 つの倍率 H,V である必要があります</translation>
+    </message>
+    <message>
+        <source>BMP pixel format: %1, or %2</source>
+        <translation>BMP のピクセル形式: %1、または %2</translation>
+    </message>
+    <message>
+        <source>quality of %1</source>
+        <translation>%1 の画質</translation>
+    </message>
+    <message>
+        <source>lossless %1 (the quality is not used)</source>
+        <translation>%1 をロスレスで保存 (画質は使われません)</translation>
+    </message>
+    <message>
+        <source>camera data (EXIF, XMP, IPTC) the outputs keep: %1</source>
+        <translation>出力に残す撮影データ (EXIF, XMP, IPTC): %1</translation>
+    </message>
+    <message>
+        <source>rename prefix</source>
+        <translation>リネームの接頭辞</translation>
+    </message>
+    <message>
+        <source>must not contain &apos;/&apos;</source>
+        <translation>&apos;/&apos; を含めることはできません</translation>
+    </message>
+    <message>
+        <source>keep the source names, change the extension only</source>
+        <translation>元のファイル名を保持し、拡張子だけを変更します</translation>
+    </message>
+    <message>
+        <source>the date in the names: %1 (from EXIF, else the file&apos;s)</source>
+        <translation>ファイル名に入れる日付: %1 (EXIF から、なければファイルの日付)</translation>
+    </message>
+    <message>
+        <source>photos found in a folder keep their path below it inside the run folder</source>
+        <translation>フォルダー内で見つかった写真は、変換先フォルダーの中でもそのフォルダー以下のパスを保ちます</translation>
+    </message>
+    <message>
+        <source>the number of the first photo</source>
+        <translation>最初の写真の番号</translation>
+    </message>
+    <message>
+        <source>digits the numbers are padded to</source>
+        <translation>番号をゼロで埋める桁数</translation>
+    </message>
+    <message>
+        <source> (default: those of the last number)</source>
+        <translation> (既定値: 最後の番号の桁数)</translation>
+    </message>
+    <message>
+        <source>a line of text drawn on every photo</source>
+        <translation>すべての写真に描画する 1 行の文字</translation>
+    </message>
+    <message>
+        <source>must be one line, without line breaks</source>
+        <translation>改行を含まない 1 行である必要があります</translation>
+    </message>
+    <message>
+        <source>its margin in output pixels from the anchor; for top-left, its top-left corner (default 0,0)</source>
+        <translation>基準位置からの余白 (出力のピクセル数)。top-left の場合は文字の左上隅の位置 (既定値 0,0)</translation>
+    </message>
+    <message>
+        <source>font family (default: the sans-serif font)</source>
+        <translation>フォントファミリー (既定値: sans-serif フォント)</translation>
+    </message>
+    <message>
+        <source>must be a family name of at most 31 characters</source>
+        <translation>31 文字以内のファミリー名である必要があります</translation>
+    </message>
+    <message>
+        <source>font size in pixels</source>
+        <translation>フォントサイズ (ピクセル)</translation>
+    </message>
+    <message>
+        <source>text size as a percentage of the output&apos;s shorter side, in place of --font-px; %1 (default %2: the font&apos;s size)</source>
+        <translation>文字のサイズを出力の短辺に対する割合 (%) で指定。--font-px の代わりに使います。%1 (既定値 %2: フォント自体のサイズ)</translation>
+    </message>
+    <message>
+        <source>bold text</source>
+        <translation>太字</translation>
+    </message>
+    <message>
+        <source>italic text</source>
+        <translation>斜体</translation>
+    </message>
+    <message>
+        <source>underlined text</source>
+        <translation>下線付き</translation>
+    </message>
+    <message>
+        <source>struck-out text</source>
+        <translation>取り消し線付き</translation>
+    </message>
+    <message>
+        <source>text colour (default 000000)</source>
+        <translation>文字の色 (既定値 000000)</translation>
+    </message>
+    <message>
+        <source>text opacity in percent</source>
+        <translation>文字の不透明度 (%)</translation>
+    </message>
+    <message>
+        <source>%1 around the text</source>
+        <translation>文字の周囲の効果: %1</translation>
+    </message>
+    <message>
+        <source>save the settings this command gives as preset NAME (PATHs optional)</source>
+        <translation>このコマンドの設定をプリセット NAME として保存します (PATH は省略可)</translation>
+    </message>
+    <message>
+        <source>print the saved presets&apos; names, one per line</source>
+        <translation>保存済みのプリセット名を 1 行に 1 つずつ表示します</translation>
+    </message>
+    <message>
+        <source>also convert the paths listed in FILE, one per line (- for standard input)</source>
+        <translation>FILE に 1 行に 1 つずつ書かれたパスも変換します (- で標準入力)</translation>
+    </message>
+    <message>
+        <source>the --files-from entries end with NUL, as find -print0 writes them</source>
+        <translation>--files-from の各項目は、find -print0 が出力するように NUL で終わります</translation>
+    </message>
+    <message>
+        <source>write into DIR (made if missing) instead of a new time-stamped folder</source>
+        <translation>日時付きの新しいフォルダーではなく DIR (なければ作成) に書き出します</translation>
+    </message>
+    <message>
+        <source>write one JSON object per photo, then a summary object, one per line, to FILE</source>
+        <translation>写真ごとに JSON オブジェクトを 1 つ、最後に集計オブジェクトを、1 行に 1 つずつ FILE に書き出します</translation>
+    </message>
+    <message>
+        <source>%1 when an output file exists (default: ask when standard input is a terminal, else no)</source>
+        <translation>出力ファイルが既にある場合: %1 (既定値: 標準入力が端末なら確認、それ以外は no)</translation>
+    </message>
+    <message>
+        <source>photos converted at once</source>
+        <translation>同時に変換する写真の数</translation>
+    </message>
+    <message>
+        <source> (default: one per core)</source>
+        <translation> (既定値: コアごとに 1 枚)</translation>
+    </message>
+    <message>
+        <source>memory the photos in hand may take, in MiB</source>
+        <translation>処理中の写真が使えるメモリ (MiB)</translation>
+    </message>
+    <message>
+        <source>; a larger photo converts alone (default: half the physical memory, %1 MiB)</source>
+        <translation>。これより大きい写真は単独で変換します (既定値: 物理メモリの半分、%1 MiB)</translation>
+    </message>
+    <message>
+        <source>no progress bar and no notices</source>
+        <translation>進行状況バーも通知も表示しません</translation>
+    </message>
+    <message>
+        <source>print the values a fixed-set option accepts, one per line</source>
+        <translation>固定の選択肢を取るオプションが受け付ける値を 1 行に 1 つずつ表示します</translation>
+    </message>
+    <message>
+        <source>this text</source>
+        <translation>このヘルプ</translation>
+    </message>
+    <message>
+        <source>the program&apos;s version</source>
+        <translation>プログラムのバージョン</translation>
+    </message>
+    <message>
+        <source>%1: %2, skipped</source>
+        <translation>%1: %2、スキップしました</translation>
+    </message>
+    <message>
+        <source>%1: %2, failed</source>
+        <translation>%1: %2、失敗しました</translation>
+    </message>
+    <message>
+        <source>or</source>
+        <translation>または</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>不明なオプション %1</translation>
+    </message>
+    <message>
+        <source>option %1 takes no value</source>
+        <translation>オプション %1 に値は指定できません</translation>
+    </message>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>オプション %1 には値が必要です</translation>
+    </message>
+    <message>
+        <source>option %1: &apos;%2&apos; %3</source>
+        <translation>オプション %1: &apos;%2&apos; は%3</translation>
+    </message>
+    <message>
+        <source>option --metadata %1 keeps more camera data than preset &apos;%2&apos; (%3)</source>
+        <translation>オプション --metadata %1 は、プリセット &apos;%2&apos; (%3) より多くの撮影データを残します</translation>
+    </message>
+    <message>
+        <source>option %1: preset &apos;%2&apos; is not used: %3</source>
+        <translation>オプション %1: プリセット &apos;%2&apos; は使用されません: %3</translation>
+    </message>
+    <message>
+        <source>option %1: no preset &apos;%2&apos; (--list-presets lists them)</source>
+        <translation>オプション %1: プリセット &apos;%2&apos; はありません (--list-presets で一覧を表示できます)</translation>
+    </message>
+    <message>
+        <source>preset &apos;%1&apos; keeps camera data %2, not --metadata %3 given before it; give --metadata after --preset</source>
+        <translation>プリセット &apos;%1&apos; は撮影データ %2 を残します。その前に指定した --metadata %3 ではありません。--metadata は --preset の後に指定してください</translation>
+    </message>
+    <message>
+        <source>option --beside cannot be given with --into</source>
+        <translation>オプション --beside は --into と同時に指定できません</translation>
+    </message>
+    <message>
+        <source>option --null needs --files-from</source>
+        <translation>オプション --null には --files-from が必要です</translation>
+    </message>
+    <message>
+        <source>option --overwrite ask cannot be answered while --files-from - reads standard input</source>
+        <translation>--files-from - が標準入力を読んでいる間は、オプション --overwrite ask に応答できません</translation>
+    </message>
+    <message>
+        <source>no photos given: name at least one file or folder</source>
+        <translation>写真が指定されていません: ファイルまたはフォルダーを 1 つ以上指定してください</translation>
+    </message>
+    <message>
+        <source>Usage: quillmere-convert [options] PATH...
+Converts photos (files, or folders searched with their sub-folders) into a
+new time-stamped folder inside the output folder, and prints that folder.
+</source>
+        <translation>使い方: quillmere-convert [オプション] PATH...
+写真 (ファイル、またはサブフォルダーを含めて検索するフォルダー) を、出力フォルダー内の
+日時付きの新しいフォルダーに変換し、そのフォルダーを表示します。
+</translation>
+    </message>
+    <message>
+        <source>Options take their value as the next argument or after &apos;=&apos; (--text-pos=-5,3).
+Exit status: 0 every photo converted, 1 some were not, 2 bad arguments.
+</source>
+        <translation>オプションの値は次の引数として、または &apos;=&apos; の後に指定します (--text-pos=-5,3)。
+終了ステータス: 0 すべての写真を変換、1 一部を変換できず、2 引数が不正。
+</translation>
+    </message>
+    <message>
+        <source>at most SIZE bytes per output file; K and M count 1,000 and 1,000,000, KiB and MiB 1,024 and 1,048,576 (500K, 2MiB; 0: no limit). %1 get the best quality that fits, down to --min-quality, then smaller dimensions; lossless outputs (PNG, TIF, BMP, --lossless) only smaller dimensions</source>
+        <translation>出力ファイル 1 つあたりの最大サイズ (バイト)。K と M は 1,000 と 1,000,000、KiB と MiB は 1,024 と 1,048,576 (例: 500K、2MiB。0: 制限なし)。%1 は --min-quality を下限として収まる最高の画質にし、それでも収まらなければ画素数を縮小します。ロスレス出力 (PNG、TIF、BMP、--lossless) は画素数の縮小のみで対応します</translation>
+    </message>
+    <message>
+        <source>must be a size in bytes such as 500000, 500K or 488KiB, at most 1000000M</source>
+        <translation>500000、500K、488KiB のようなバイト単位のサイズ (最大 1000000M) である必要があります</translation>
+    </message>
+    <message>
+        <source>the lowest quality --max-file-size may use, %1 (default %2; never above --quality)</source>
+        <translation>--max-file-size で使える最低画質。%1 (既定値 %2。--quality を超えることはありません)</translation>
+    </message>
+    <message>
+        <source>with --max-file-size: a photo that does not fit at --min-quality fails instead of being made smaller</source>
+        <translation>--max-file-size 使用時: --min-quality でも収まらない写真は、縮小せずに失敗とします</translation>
+    </message>
+    <message>
+        <source>colour resolution of JPG and AVIF: %1 (default %2: 420 below quality 90, else 444, which --max-file-size keeps only where the --quality file fits)</source>
+        <translation>JPG と AVIF の色の解像度: %1 (既定値 %2: 画質 90 未満は 420、それ以外は 444。--max-file-size では --quality で収まる場合にのみ 444 を保ちます)</translation>
+    </message>
+    <message>
+        <source>progressive JPG, shown coarse first while it loads</source>
+        <translation>プログレッシブ JPG (読み込み中に粗い画像から表示)</translation>
+    </message>
+    <message>
+        <source>name the outputs by TEMPLATE instead: {name} {ext} {n} {n:3} {date} {taken} {taken:%Y-%m-%d} {w} {h} {folder} {preset} {camera} (&quot;.{ext}&quot; is added when missing)</source>
+        <translation>代わりに TEMPLATE で出力ファイルに名前を付けます: {name} {ext} {n} {n:3} {date} {taken} {taken:%Y-%m-%d} {w} {h} {folder} {preset} {camera} (&quot;.{ext}&quot; がなければ付加されます)</translation>
+    </message>
+    <message>
+        <source>is refused: %1</source>
+        <translation>使用できません: %1</translation>
+    </message>
+    <message>
+        <source>write each output into the folder DIR next to its original (made if missing) instead of a run folder</source>
+        <translation>各出力を、変換用フォルダーではなく元ファイルと同じ場所のフォルダー DIR (なければ作成) に書き出します</translation>
+    </message>
+    <message>
+        <source>must be a folder name without &apos;/&apos;</source>
+        <translation>&apos;/&apos; を含まないフォルダー名である必要があります</translation>
+    </message>
+    <message>
+        <source>give each output its original&apos;s modification time</source>
+        <translation>各出力に元ファイルの更新日時を設定します</translation>
+    </message>
+    <message>
+        <source>write one output per preset of the comma-separated list, each photo decoded once; the names must differ (use {preset} in the template)</source>
+        <translation>カンマ区切りのリストにあるプリセットごとに 1 つずつ出力します (各写真のデコードは 1 回)。ファイル名は互いに異なる必要があります (テンプレートで {preset} を使用)</translation>
+    </message>
+    <message>
+        <source>must list preset names, separated by commas</source>
+        <translation>カンマで区切ったプリセット名である必要があります</translation>
+    </message>
+    <message>
+        <source>Image watermark</source>
+        <translation>画像の透かし</translation>
+    </message>
+    <message>
+        <source>for %1: the part fill keeps, or where pad places the photo: %2 (smart: the most interesting part; pad centres it)</source>
+        <translation>%1 の場合: fill で残す部分、または pad で写真を置く位置: %2 (smart: 最も注目される部分。pad では中央に配置)</translation>
+    </message>
+    <message>
+        <source>colour of pad&apos;s margins and of transparent areas</source>
+        <translation>pad の余白と透明部分の色</translation>
+    </message>
+    <message>
+        <source>sharpen a photo that is made smaller, by as much as it is reduced: %1</source>
+        <translation>縮小する写真に、縮小の度合いに応じてシャープをかけます: %1</translation>
+    </message>
+    <message>
+        <source>the resolution written into JPG, PNG, TIF and BMP outputs (and WebP and AVIF with camera data)</source>
+        <translation>JPG、PNG、TIF、BMP の出力 (および撮影データ付きの WebP と AVIF) に書き込む解像度</translation>
+    </message>
+    <message>
+        <source> (default 0: the source&apos;s)</source>
+        <translation> (既定値 0: 元画像の解像度)</translation>
+    </message>
+    <message>
+        <source>a picture (PNG, WebP or SVG, transparency kept) drawn on every photo</source>
+        <translation>すべての写真に描画する画像 (PNG、WebP、SVG。透明部分は保持)</translation>
+    </message>
+    <message>
+        <source>its longer side as a percentage of the output&apos;s shorter side</source>
+        <translation>長辺の長さ (出力の短辺に対する割合、%)</translation>
+    </message>
+    <message>
+        <source>its opacity in percent</source>
+        <translation>不透明度 (%)</translation>
+    </message>
+    <message>
+        <source>its distance from the anchor&apos;s edges as a percentage of the output&apos;s shorter side</source>
+        <translation>基準位置側の端からの距離 (出力の短辺に対する割合、%)</translation>
+    </message>
+    <message>
+        <source>how camera RAW photos are developed: auto (the camera&apos;s preview when it covers the output, else half size when that does, else full), preview or full (default %1)</source>
+        <translation>カメラ RAW 写真の現像方法: auto (出力サイズを満たせばカメラのプレビュー、次に半分のサイズ、どちらも足りなければフル)、preview、または full (既定値 %1)</translation>
+    </message>
+    <message>
+        <source>colours of 4- and 8-bit BMP: fixed (the standard table) or adaptive (the photo&apos;s own, by an octree) (default %1)</source>
+        <translation>4 ビットおよび 8 ビット BMP の色: fixed (標準のカラーテーブル) または adaptive (写真自身の色、八分木で算出) (既定値 %1)</translation>
+    </message>
+    <message>
+        <source>preset &apos;%1&apos; not saved: %2</source>
+        <translation>プリセット &apos;%1&apos; は保存されませんでした: %2</translation>
+    </message>
+    <message>
+        <source>preset &apos;%1&apos; saved in %2</source>
+        <translation>プリセット &apos;%1&apos; を %2 に保存しました</translation>
+    </message>
+    <message>
+        <source>option %1 has no fixed set of values</source>
+        <translation>オプション %1 には固定の選択肢がありません</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>詳しくは &apos;%1 --help&apos; を実行してください。</translation>
+    </message>
+    <message>
+        <source>no photos to convert</source>
+        <translation>変換する写真がありません</translation>
+    </message>
+    <message>
+        <source>written per preset: %1</source>
+        <translation>プリセットごとの出力: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>stopped: %n photos not started</source>
+        <translation>
+            <numerusform>中止しました: %n 枚の写真は未処理です</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>font family &apos;%1&apos; is not installed; the text is drawn in &apos;%2&apos;</source>
+        <translation>フォントファミリー &apos;%1&apos; はインストールされていません。文字は &apos;%2&apos; で描画されます</translation>
+    </message>
+</context>
+<context>
+    <name>DestinationPanel</name>
+    <message>
+        <source>The preset could not be read.</source>
+        <translation>プリセットを読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>it is no longer stored</source>
+        <translation>もう保存されていません</translation>
+    </message>
+</context>
+<context>
+    <name>FileSizeLimitRow</name>
+    <message>
+        <source>L&amp;imit file size to</source>
+        <translation>ファイルサイズの上限(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Largest file size in KB</source>
+        <translation>ファイルサイズの上限 (KB)</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>The search for a size that fits goes no lower</source>
+        <translation>収まるサイズを探すとき、これより下げません</translation>
+    </message>
+    <message>
+        <source>Lo&amp;west quality:</source>
+        <translation>最低画質(&amp;W):</translation>
+    </message>
+    <message>
+        <source>Colour &amp;resolution:</source>
+        <translation>色の解像度(&amp;R):</translation>
+    </message>
+    <message>
+        <source>Pro&amp;gressive</source>
+        <translation>プログレッシブ(&amp;G)</translation>
+    </message>
+    <message>
+        <source>A JPG shown coarse first while it loads</source>
+        <translation>読み込み中に粗い画像から表示される JPG</translation>
+    </message>
+    <message>
+        <source>Please enter a number of KB between 1 and %1.</source>
+        <translation>1 から %1 までの KB 数を入力してください。</translation>
+    </message>
+    <message>
+        <source>the best quality that fits, then a smaller size</source>
+        <translation>収まる範囲で最高の画質、それでも大きければサイズを縮小</translation>
+    </message>
+    <message>
+        <source>lossless: met by a smaller size only</source>
+        <translation>ロスレス: サイズの縮小でのみ対応</translation>
+    </message>
+</context>
+<context>
+    <name>FolderChooser</name>
+    <message>
+        <source>Choose a folder</source>
+        <translation>フォルダーを選択</translation>
     </message>
 </context>
 <context>
     <name>FontColorDialog</name>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>フォント</translation>
     </message>
     <message>
         <source>&amp;Font:</source>
-        <translation type="unfinished"></translation>
+        <translation>フォント(&amp;F):</translation>
     </message>
     <message>
         <source>St&amp;yle:</source>
-        <translation type="unfinished"></translation>
+        <translation>スタイル(&amp;Y):</translation>
     </message>
     <message>
         <source>&amp;Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>サイズ(&amp;S):</translation>
     </message>
     <message>
         <source>Height of the characters in pixels of the output photo</source>
-        <translation type="unfinished"></translation>
+        <translation>出力写真での文字の高さ (ピクセル)</translation>
     </message>
     <message>
         <source> px</source>
-        <translation type="unfinished"></translation>
+        <translation> px</translation>
     </message>
     <message>
         <source>Effects:</source>
-        <translation type="unfinished"></translation>
+        <translation>効果:</translation>
     </message>
     <message>
         <source>&amp;Underline</source>
-        <translation type="unfinished"></translation>
+        <translation>下線(&amp;U)</translation>
     </message>
     <message>
         <source>Stri&amp;keout</source>
-        <translation type="unfinished"></translation>
+        <translation>取り消し線(&amp;K)</translation>
     </message>
     <message>
         <source>&amp;Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>色(&amp;C):</translation>
     </message>
     <message>
         <source>Choose the text color</source>
-        <translation type="unfinished"></translation>
+        <translation>文字の色を選択します</translation>
     </message>
     <message>
         <source>Sample</source>
-        <translation type="unfinished"></translation>
+        <translation>サンプル</translation>
     </message>
     <message>
         <source>AaBbYyZz 123</source>
-        <translation type="unfinished"></translation>
+        <translation>AaBbYyZz 123 あア亜</translation>
+    </message>
+    <message>
+        <source>Text Color</source>
+        <translation>文字の色</translation>
     </message>
 </context>
 <context>
     <name>FrameControls</name>
     <message>
         <source>Frame and finishing</source>
-        <translation type="unfinished"></translation>
+        <translation>トリミングと仕上げ</translation>
     </message>
     <message>
         <source>&amp;Aspect:</source>
-        <translation type="unfinished"></translation>
+        <translation>縦横比(&amp;A):</translation>
     </message>
     <message>
         <source>Cro&amp;p:</source>
-        <translation type="unfinished"></translation>
+        <translation>トリミング(&amp;P):</translation>
     </message>
     <message>
         <source>&amp;Background:</source>
-        <translation type="unfinished"></translation>
+        <translation>背景(&amp;B):</translation>
     </message>
     <message>
         <source>&amp;Sharpen when reduced:</source>
-        <translation type="unfinished"></translation>
+        <translation>縮小時にシャープ(&amp;S):</translation>
     </message>
     <message>
         <source>As the source</source>
-        <translation type="unfinished"></translation>
+        <translation>元画像と同じ</translation>
     </message>
     <message>
         <source> DPI</source>
-        <translation type="unfinished"></translation>
+        <translation> DPI</translation>
     </message>
     <message>
         <source>Resolution:</source>
-        <translation type="unfinished"></translation>
+        <translation>解像度:</translation>
     </message>
     <message>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>背景</translation>
+    </message>
+    <message>
+        <source>1:1 (square)</source>
+        <translation>1:1 (正方形)</translation>
+    </message>
+    <message>
+        <source>4:5 (portrait post)</source>
+        <translation>4:5 (縦長の投稿)</translation>
+    </message>
+    <message>
+        <source>3:2 (photo print)</source>
+        <translation>3:2 (写真プリント)</translation>
+    </message>
+    <message>
+        <source>16:9 (wide screen)</source>
+        <translation>16:9 (ワイド画面)</translation>
+    </message>
+    <message>
+        <source>9:16 (story)</source>
+        <translation>9:16 (ストーリー)</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>カスタム</translation>
+    </message>
+</context>
+<context>
+    <name>GatherTask</name>
+    <message>
+        <source>Reading photos...</source>
+        <translation>写真を読み込んでいます...</translation>
+    </message>
+    <message>
+        <source>Searching folders: %1 photo files found in %2 folders</source>
+        <translation>フォルダーを検索中: %2 個のフォルダーで %1 個の写真ファイルが見つかりました</translation>
+    </message>
+    <message>
+        <source>Reading photos: %1 of %2</source>
+        <translation>写真を読み込んでいます: %1 / %2</translation>
+    </message>
+</context>
+<context>
+    <name>LanguagePack</name>
+    <message>
+        <source>Error</source>
+        <translation>エラー</translation>
+    </message>
+    <message>
+        <source>&amp;About Quillmere</source>
+        <translation>Quillmere について(&amp;A)</translation>
+    </message>
+    <message>
+        <source>The output width is invalid!</source>
+        <translation>出力の幅が正しくありません。</translation>
+    </message>
+    <message>
+        <source>The output hight is invalid!</source>
+        <translation>出力の高さが正しくありません。</translation>
+    </message>
+    <message>
+        <source>Failed to SetResolution!</source>
+        <translation>解像度を設定できませんでした。</translation>
+    </message>
+    <message>
+        <source>Failed to SetInterpolationMode!</source>
+        <translation>補間方法を設定できませんでした。</translation>
+    </message>
+    <message>
+        <source>Failed to convert photo!</source>
+        <translation>写真を変換できませんでした。</translation>
+    </message>
+    <message>
+        <source>Unknown rotate angle!</source>
+        <translation>不明な回転角度です。</translation>
+    </message>
+    <message>
+        <source>Failed to rotate and flip photo!</source>
+        <translation>写真を回転・反転できませんでした。</translation>
+    </message>
+    <message>
+        <source>Failed to save the file!</source>
+        <translation>ファイルを保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>%s exists. Do you want to replace it?</source>
+        <translation>%s は既に存在します。置き換えますか?</translation>
+    </message>
+    <message>
+        <source>The text position X is bigger than the photo width!, The program set it to 0 now.</source>
+        <translation>文字の位置 X が写真の幅を超えています。0 に設定しました。</translation>
+    </message>
+    <message>
+        <source>The text position Y is bigger than the photo height!, The program set it to 0 now.</source>
+        <translation>文字の位置 Y が写真の高さを超えています。0 に設定しました。</translation>
+    </message>
+    <message>
+        <source>The text position X is out of range! The program set it to 0 now.</source>
+        <translation>文字の位置 X が範囲外です。0 に設定しました。</translation>
+    </message>
+    <message>
+        <source>The text position Y is out of range! The program set it to 0 now.</source>
+        <translation>文字の位置 Y が範囲外です。0 に設定しました。</translation>
+    </message>
+    <message>
+        <source>1 bit per pixel, indexed. 2 color.</source>
+        <translation>1 ピクセルあたり 1 ビット、インデックスカラー。2 色。</translation>
+    </message>
+    <message>
+        <source>4 bits per pixel, indexed. 16 color.</source>
+        <translation>1 ピクセルあたり 4 ビット、インデックスカラー。16 色。</translation>
+    </message>
+    <message>
+        <source>8 bits per pixel, indexed. 256 color.</source>
+        <translation>1 ピクセルあたり 8 ビット、インデックスカラー。256 色。</translation>
+    </message>
+    <message>
+        <source>16 bits per pixel; 5 bits are used for the red component, 6 bits are used for the green component, and 5 bits are used for the blue component.</source>
+        <translation>1 ピクセルあたり 16 ビット。赤に 5 ビット、緑に 6 ビット、青に 5 ビットを使用します。</translation>
+    </message>
+    <message>
+        <source>24 bits per pixel; 8 bits each are used for the red, green, and blue components.</source>
+        <translation>1 ピクセルあたり 24 ビット。赤、緑、青にそれぞれ 8 ビットを使用します。</translation>
+    </message>
+    <message>
+        <source>32 bits per pixel; 8 bits each are used for the alpha, red, green, and blue components.</source>
+        <translation>1 ピクセルあたり 32 ビット。アルファ、赤、緑、青にそれぞれ 8 ビットを使用します。</translation>
+    </message>
+    <message>
+        <source>32 bits per pixel; 8 bits each are used for the alpha, red, green, and blue components. The red, green, and blue components are premultiplied according to the alpha component.</source>
+        <translation>1 ピクセルあたり 32 ビット。アルファ、赤、緑、青にそれぞれ 8 ビットを使用します。赤、緑、青の値はアルファ値で事前乗算されます。</translation>
+    </message>
+    <message>
+        <source>32 bits per pixel; 8 bits each are used for the red, green, and blue components. The remaining 8 bits are not used.</source>
+        <translation>1 ピクセルあたり 32 ビット。赤、緑、青にそれぞれ 8 ビットを使用し、残りの 8 ビットは使用しません。</translation>
+    </message>
+    <message>
+        <source>64 bits per pixel; 16 bits each are used for the alpha, red, green, and blue components. Written as 32 bits ARGB, as no BMP reader takes 64 bits.</source>
+        <translation>1 ピクセルあたり 64 ビット。アルファ、赤、緑、青にそれぞれ 16 ビットを使用します。64 ビットを読める BMP リーダーがないため、32 ビット ARGB で書き出します。</translation>
+    </message>
+    <message>
+        <source>64 bits per pixel; 16 bits each are used for the alpha, red, green, and blue components. The red, green, and blue components are premultiplied according to the alpha component. Written as 32 bits PARGB, as no BMP reader takes 64 bits.</source>
+        <translation>1 ピクセルあたり 64 ビット。アルファ、赤、緑、青にそれぞれ 16 ビットを使用します。赤、緑、青の値はアルファ値で事前乗算されます。64 ビットを読める BMP リーダーがないため、32 ビット PARGB で書き出します。</translation>
+    </message>
+</context>
+<context>
+    <name>ListHistory</name>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>元に戻す(&amp;U): %1</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>元に戻す(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>やり直し(&amp;R): %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>やり直し(&amp;R)</translation>
+    </message>
+</context>
+<context>
+    <name>LocalFigures</name>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 バイト</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 x %2</source>
+        <translation>%1 x %2</translation>
+    </message>
+    <message>
+        <source>the source fits: copied</source>
+        <translation>元ファイルが収まるためコピーしました</translation>
+    </message>
+    <message>
+        <source>fitted by reducing to %1 x %2</source>
+        <translation>%1 x %2 に縮小して収めました</translation>
+    </message>
+    <message>
+        <source>fitted: quality %1</source>
+        <translation>収めました: 画質 %1</translation>
     </message>
 </context>
 <context>
     <name>MainDialog</name>
     <message>
         <source>Quillmere</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillmere</translation>
     </message>
     <message>
         <source>&amp;Add Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>写真を追加(&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Search photos</source>
-        <translation type="unfinished"></translation>
+        <translation>写真を検索(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>オプション(&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>変換(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプ(&amp;H)</translation>
     </message>
     <message>
         <source>Total Photos:</source>
-        <translation type="unfinished"></translation>
+        <translation>写真の総数:</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>編集(&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Up</source>
-        <translation type="unfinished"></translation>
+        <translation>上へ(&amp;U)</translation>
     </message>
     <message>
         <source>&amp;Down</source>
-        <translation type="unfinished"></translation>
+        <translation>下へ(&amp;D)</translation>
     </message>
     <message>
         <source>De&amp;lete</source>
-        <translation type="unfinished"></translation>
+        <translation>削除(&amp;L)</translation>
     </message>
     <message>
         <source>Clea&amp;r</source>
-        <translation type="unfinished"></translation>
+        <translation>クリア(&amp;R)</translation>
     </message>
     <message>
         <source>Output &amp;Folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>出力フォルダー(&amp;F):</translation>
     </message>
     <message>
         <source>&amp;Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>参照(&amp;B)</translation>
     </message>
     <message>
         <source>Add &amp;text to photo:</source>
-        <translation type="unfinished"></translation>
+        <translation>写真に文字を追加(&amp;T):</translation>
     </message>
     <message>
         <source>Position &amp;x, y:</source>
-        <translation type="unfinished"></translation>
+        <translation>位置 x, y(&amp;X):</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>&amp;Font</source>
-        <translation type="unfinished"></translation>
+        <translation>フォント(&amp;F)</translation>
     </message>
     <message>
         <source>A&amp;nchor:</source>
-        <translation type="unfinished"></translation>
+        <translation>基準位置(&amp;N):</translation>
     </message>
     <message>
         <source>Si&amp;ze:</source>
-        <translation type="unfinished"></translation>
+        <translation>サイズ(&amp;Z):</translation>
     </message>
     <message>
         <source>The text&apos;s size as a percentage of the photo&apos;s shorter side; at 0 the font&apos;s own size counts.</source>
-        <translation type="unfinished"></translation>
+        <translation>文字のサイズを写真の短辺に対する割合で指定します。0 のときはフォント自体のサイズを使います。</translation>
     </message>
     <message>
         <source>Font size</source>
-        <translation type="unfinished"></translation>
+        <translation>フォントサイズ</translation>
     </message>
     <message>
         <source> % of shorter side</source>
-        <translation type="unfinished"></translation>
+        <translation> % (短辺比)</translation>
     </message>
     <message>
         <source>O&amp;pacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>不透明度(&amp;P):</translation>
     </message>
     <message>
         <source> %</source>
-        <translation type="unfinished"></translation>
+        <translation> %</translation>
     </message>
     <message>
         <source>Batch rena&amp;me prefix:</source>
-        <translation type="unfinished"></translation>
+        <translation>一括リネームの接頭辞(&amp;M):</translation>
     </message>
     <message>
         <source>+Number+Time</source>
-        <translation type="unfinished"></translation>
+        <translation>+連番+日時</translation>
     </message>
     <message>
         <source>Date in the names</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル名の日付</translation>
     </message>
     <message>
         <source>Which date the file names carry</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル名に入れる日付を選びます</translation>
     </message>
     <message>
         <source>&amp;Not rename</source>
-        <translation type="unfinished"></translation>
+        <translation>リネームしない(&amp;N)</translation>
     </message>
     <message>
         <source>Photos found by Search photos or in a dropped folder keep their sub-folders inside the run folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>「写真を検索」やドロップしたフォルダーで見つかった写真は、変換先フォルダーの中でもサブフォルダー構成を保ちます。</translation>
     </message>
     <message>
         <source>&amp;Keep sub-folders</source>
-        <translation type="unfinished"></translation>
+        <translation>サブフォルダーを保持(&amp;K)</translation>
     </message>
     <message>
         <source>&amp;Preset:</source>
-        <translation type="unfinished"></translation>
+        <translation>プリセット(&amp;P):</translation>
     </message>
     <message>
         <source>Output settings, naming and text of the preset; the listed photos get its output settings if you agree.</source>
-        <translation type="unfinished"></translation>
+        <translation>プリセットの出力設定、ファイル名、文字を適用します。確認すると、リストの写真にもその出力設定が適用されます。</translation>
     </message>
     <message>
         <source>Appl&amp;y</source>
-        <translation type="unfinished"></translation>
+        <translation>適用(&amp;Y)</translation>
     </message>
     <message>
         <source>Sa&amp;ve as…</source>
-        <translation type="unfinished"></translation>
+        <translation>名前を付けて保存(&amp;V)…</translation>
     </message>
     <message>
         <source>Re&amp;move</source>
-        <translation type="unfinished"></translation>
+        <translation>削除(&amp;M)</translation>
     </message>
     <message>
         <source>%p%</source>
-        <translation type="unfinished"></translation>
+        <translation>%p%</translation>
     </message>
     <message>
         <source>Stops gathering; the photos read so far are added (Esc).</source>
-        <translation type="unfinished"></translation>
+        <translation>検索を中止します。それまでに読み込んだ写真は追加されます (Esc)。</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>V&amp;iew log</source>
-        <translation type="unfinished"></translation>
+        <translation>ログを表示(&amp;I)</translation>
     </message>
     <message>
         <source>Save list</source>
-        <translation type="unfinished"></translation>
+        <translation>リストを保存</translation>
     </message>
     <message>
         <source>load list</source>
-        <translation type="unfinished"></translation>
+        <translation>リストを読み込む</translation>
     </message>
     <message>
         <source>U&amp;pdate</source>
-        <translation type="unfinished"></translation>
+        <translation>更新(&amp;P)</translation>
     </message>
     <message>
         <source>Abou&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョン情報(&amp;T)</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>終了(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>詳細</translation>
+    </message>
+    <message>
+        <source>These files were left out because they are not pictures:</source>
+        <translation>次のファイルは画像ではないため除外しました:</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>上へ</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>下へ</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>クリア</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>プリセット</translation>
+    </message>
+    <message>
+        <source>Stop the conversion and quit?</source>
+        <translation>変換を中止して終了しますか?</translation>
+    </message>
+    <message>
+        <source>Stop and quit</source>
+        <translation>中止して終了</translation>
+    </message>
+    <message numerus="yes">
+        <source>The list of %n photo is not kept. Do you want to quit?</source>
+        <translation>
+            <numerusform>%n 枚の写真のリストは保存されません。終了しますか?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The list of %n photos is not kept. Do you want to quit?</source>
+        <translation>
+            <numerusform>%n 枚の写真のリストは保存されません。終了しますか?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>終了</translation>
+    </message>
+</context>
+<context>
+    <name>MainDialogHooks</name>
+    <message>
+        <source>The desktop has no program that opens %1.</source>
+        <translation>%1 を開くプログラムがデスクトップにありません。</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>不明なエラー</translation>
+    </message>
+    <message>
+        <source>Save preset</source>
+        <translation>プリセットの保存</translation>
+    </message>
+    <message>
+        <source>Preset &amp;name:</source>
+        <translation>プリセット名(&amp;N):</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>更新</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>%1 occurs error!</source>
+        <translation>%1 でエラーが発生しました。</translation>
+    </message>
+    <message>
+        <source>%1 is not a right directory</source>
+        <translation>%1 は正しいディレクトリではありません</translation>
+    </message>
+    <message>
+        <source>Access to %1 was denied.</source>
+        <translation>%1 へのアクセスが拒否されました。</translation>
+    </message>
+    <message>
+        <source>%1 was not found.</source>
+        <translation>%1 が見つかりませんでした。</translation>
+    </message>
+    <message>
+        <source>%1 contains an invalid path.</source>
+        <translation>%1 に無効なパスが含まれています。</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened because there are too many open files.</source>
+        <translation>開いているファイルが多すぎるため、%1 を開けませんでした。</translation>
+    </message>
+    <message>
+        <source>A hardware I/O error was reported while accessing %1.</source>
+        <translation>%1 へのアクセス中にハードウェアの入出力エラーが発生しました。</translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred while accessing %1.</source>
+        <translation>%1 へのアクセス中に共有違反が発生しました。</translation>
+    </message>
+    <message>
+        <source>An unknown error occurred while accessing %1.</source>
+        <translation>%1 へのアクセス中に不明なエラーが発生しました。</translation>
+    </message>
+    <message>
+        <source>Failed file.GetStatus from %1</source>
+        <translation>%1 の file.GetStatus に失敗しました</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.</source>
+        <translation>設定を保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>不明なエラー</translation>
+    </message>
+    <message>
+        <source>The Program does not launch your web browser to access %1 ,
+Please launch your web browser and input the URL manually.</source>
+        <translation>Web ブラウザーを起動して %1 にアクセスすることはできません。
+Web ブラウザーを起動して URL を直接入力してください。</translation>
+    </message>
+    <message>
+        <source>The help page %1 is missing.</source>
+        <translation>ヘルプページ %1 が見つかりません。</translation>
+    </message>
+    <message>
+        <source>%1 %2 is installed.</source>
+        <translation>%1 %2 がインストールされています。</translation>
+    </message>
+    <message>
+        <source>Updates come from your system&apos;s package manager: update %1 there together with your other programs.</source>
+        <translation>更新はシステムのパッケージマネージャーから提供されます。ほかのプログラムと一緒に %1 を更新してください。</translation>
+    </message>
+    <message>
+        <source>This copy was built from source, outside a package, so the package manager does not update it.</source>
+        <translation>このコピーはパッケージを使わずにソースからビルドされたため、パッケージマネージャーでは更新されません。</translation>
+    </message>
+    <message>
+        <source>Newer versions of the source are at %1.</source>
+        <translation>ソースの新しいバージョンは %1 にあります。</translation>
+    </message>
+    <message>
+        <source>A packaged %1 gets its updates from your system&apos;s package manager.</source>
+        <translation>パッケージ版の %1 は、システムのパッケージマネージャーから更新を受け取ります。</translation>
+    </message>
+    <message>
+        <source>Can not get My Documents directory!</source>
+        <translation>ドキュメントフォルダーを取得できません。</translation>
+    </message>
+    <message>
+        <source>The log file could not be written; its notices are lost.</source>
+        <translation>ログファイルを書き込めませんでした。記録内容は失われます。</translation>
+    </message>
+    <message>
+        <source>The watermark could not be read.</source>
+        <translation>透かし画像を読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>The stored setting %1 is not used: %2. %3 is used instead.</source>
+        <translation>保存されている設定 %1 は使用されません: %2。代わりに %3 を使用します。</translation>
+    </message>
+</context>
+<context>
+    <name>OptionTables</name>
+    <message>
+        <source>Same as the source</source>
+        <translation>元画像と同じ</translation>
+    </message>
+    <message>
+        <source>1 bit Indexed</source>
+        <translation>1 ビット インデックス</translation>
+    </message>
+    <message>
+        <source>4 bits Indexed</source>
+        <translation>4 ビット インデックス</translation>
+    </message>
+    <message>
+        <source>8 bits Indexed</source>
+        <translation>8 ビット インデックス</translation>
+    </message>
+    <message>
+        <source>16 bits RGB565</source>
+        <translation>16 ビット RGB565</translation>
+    </message>
+    <message>
+        <source>24 bits RGB</source>
+        <translation>24 ビット RGB</translation>
+    </message>
+    <message>
+        <source>32 bits ARGB</source>
+        <translation>32 ビット ARGB</translation>
+    </message>
+    <message>
+        <source>32 bits PARGB</source>
+        <translation>32 ビット PARGB</translation>
+    </message>
+    <message>
+        <source>32 bits RGB</source>
+        <translation>32 ビット RGB</translation>
+    </message>
+    <message>
+        <source>64 bits ARGB</source>
+        <translation>64 ビット ARGB</translation>
+    </message>
+    <message>
+        <source>64 bits PARGB</source>
+        <translation>64 ビット PARGB</translation>
+    </message>
+    <message>
+        <source>Original size</source>
+        <translation>元のサイズ</translation>
+    </message>
+    <message>
+        <source>Stretch:</source>
+        <translation>伸縮:</translation>
+    </message>
+    <message>
+        <source>Fit within Output Width x Output Height</source>
+        <translation>出力の幅 x 高さに収める</translation>
+    </message>
+    <message>
+        <source>Long edge:</source>
+        <translation>長辺:</translation>
+    </message>
+    <message>
+        <source>Fill Output Width x Output Height, cropped</source>
+        <translation>出力の幅 x 高さを埋める (トリミング)</translation>
+    </message>
+    <message>
+        <source>Pad to Output Width x Output Height</source>
+        <translation>余白を付けて出力の幅 x 高さにする</translation>
+    </message>
+    <message>
+        <source>No flip</source>
+        <translation>反転しない</translation>
+    </message>
+    <message>
+        <source>Flip horizontal</source>
+        <translation>左右反転</translation>
+    </message>
+    <message>
+        <source>Flip vertical</source>
+        <translation>上下反転</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>All but the location</source>
+        <translation>位置情報以外すべて</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>すべて</translation>
+    </message>
+    <message>
+        <source>Smart</source>
+        <translation>スマート</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>弱</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>中</translation>
+    </message>
+    <message>
+        <source>Strong</source>
+        <translation>強</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>自動</translation>
+    </message>
+    <message>
+        <source>Halved colour resolution below quality 90, full from 90 up.</source>
+        <translation>画質 90 未満では色の解像度を半分に、90 以上ではフル解像度にします。</translation>
+    </message>
+    <message>
+        <source>Colour at half resolution: smaller files.</source>
+        <translation>色を半分の解像度で記録: ファイルが小さくなります。</translation>
+    </message>
+    <message>
+        <source>Colour at full resolution: sharper red edges.</source>
+        <translation>色をフル解像度で記録: 赤い輪郭がよりシャープになります。</translation>
+    </message>
+    <message>
+        <source>Standard colours</source>
+        <translation>標準の色</translation>
+    </message>
+    <message>
+        <source>The standard 16 or 256 colours, the same for every photo.</source>
+        <translation>標準の 16 色または 256 色。どの写真でも同じです。</translation>
+    </message>
+    <message>
+        <source>Colours of the photo</source>
+        <translation>写真に合わせた色</translation>
+    </message>
+    <message>
+        <source>The 16 or 256 colours that best match each photo, found by an octree.</source>
+        <translation>各写真に最も合う 16 色または 256 色 (八分木で算出)。</translation>
+    </message>
+    <message>
+        <source>File date</source>
+        <translation>ファイルの日付</translation>
+    </message>
+    <message>
+        <source>Date taken</source>
+        <translation>撮影日</translation>
+    </message>
+    <message>
+        <source>Top left</source>
+        <translation>左上</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>上</translation>
+    </message>
+    <message>
+        <source>Top right</source>
+        <translation>右上</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>左</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>中央</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>右</translation>
+    </message>
+    <message>
+        <source>Bottom left</source>
+        <translation>左下</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>下</translation>
+    </message>
+    <message>
+        <source>Bottom right</source>
+        <translation>右下</translation>
+    </message>
+    <message>
+        <source>No outline</source>
+        <translation>縁取りなし</translation>
+    </message>
+    <message>
+        <source>Outline</source>
+        <translation>縁取り</translation>
+    </message>
+    <message>
+        <source>Shadow</source>
+        <translation>影</translation>
+    </message>
+    <message>
+        <source>The camera&apos;s own preview when it is at least the output size, else the sensor at half size when that is, else the whole sensor.</source>
+        <translation>出力サイズ以上ならカメラ内蔵のプレビュー、そうでなくセンサーの半分のサイズで足りればそれ、どちらでもなければセンサー全体を使います。</translation>
+    </message>
+    <message>
+        <source>Camera preview</source>
+        <translation>カメラのプレビュー</translation>
+    </message>
+    <message>
+        <source>The preview the camera embedded in the file: fastest; a file without one fails.</source>
+        <translation>カメラがファイルに埋め込んだプレビュー: 最も高速です。プレビューのないファイルは失敗します。</translation>
+    </message>
+    <message>
+        <source>Full develop</source>
+        <translation>フル現像</translation>
+    </message>
+    <message>
+        <source>Always the whole sensor, demosaicked: slowest, the most detail.</source>
+        <translation>常にセンサー全体をデモザイク処理: 最も低速ですが、最も精細です。</translation>
+    </message>
+</context>
+<context>
+    <name>OutputSettingsEditor</name>
+    <message numerus="yes">
+        <source>Give the %n photo in the list these settings too?</source>
+        <translation>
+            <numerusform>リストにある %n 枚の写真にもこの設定を適用しますか?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Give the %n photos in the list these settings too?</source>
+        <translation>
+            <numerusform>リストにある %n 枚の写真にもこの設定を適用しますか?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>確認</translation>
+    </message>
+</context>
+<context>
+    <name>OverlayPanel</name>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>整数を入力してください。</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoListModel</name>
+    <message>
+        <source>Waiting</source>
+        <translation>待機中</translation>
+    </message>
+    <message>
+        <source>Converting</source>
+        <translation>変換中</translation>
+    </message>
+    <message>
+        <source>Converted</source>
+        <translation>変換済み</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>スキップ</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>失敗</translation>
+    </message>
+    <message>
+        <source>Not converted</source>
+        <translation>未変換</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>ファイル名</translation>
+    </message>
+    <message>
+        <source>Width * Height</source>
+        <translation>幅 * 高さ</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>日時</translation>
+    </message>
+    <message>
+        <source>Output Width * Height</source>
+        <translation>出力の幅 * 高さ</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>回転</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>形式</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>フォルダー</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>状態</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoListPanel</name>
+    <message>
+        <source>Total photos: %1</source>
+        <translation>写真の総数: %1</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation>並べ替え</translation>
+    </message>
+    <message>
+        <source>Please select items!</source>
+        <translation>項目を選択してください。</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoSources</name>
+    <message>
+        <source>%1: could not be searched (%2)</source>
+        <translation type="vanished">%1: 検索できませんでした (%2)</translation>
+    </message>
+    <message>
+        <source>Photo Files (%1) (%2)</source>
+        <translation>写真ファイル (%1) (%2)</translation>
+    </message>
+    <message>
+        <source>Any Files (*.*) (*)</source>
+        <translation>すべてのファイル (*.*) (*)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file was left out: not a picture (%1)</source>
+        <translation>
+            <numerusform>%n 個のファイルを除外しました: 画像ではありません (%1)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were left out: not pictures (%1)</source>
+        <translation>
+            <numerusform>%n 個のファイルを除外しました: 画像ではありません (%1)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: left out, not a picture</source>
+        <translation type="vanished">%1: 画像ではないため除外しました</translation>
+    </message>
+    <message>
+        <source>Select Photo Files...</source>
+        <translation>写真ファイルを選択...</translation>
     </message>
 </context>
 <context>
     <name>PlacesRow</name>
     <message>
         <source>Name template:</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル名テンプレート:</translation>
     </message>
     <message>
         <source>prefix naming</source>
-        <translation type="unfinished"></translation>
+        <translation>接頭辞による命名</translation>
     </message>
     <message>
         <source>Names the outputs instead of the prefix: {name} {ext} {n} {n:3} {date} {taken} {taken:%Y-%m-%d} {w} {h} {folder} {preset} {camera}</source>
-        <translation type="unfinished"></translation>
+        <translation>接頭辞の代わりにこのテンプレートで出力ファイルに名前を付けます: {name} {ext} {n} {n:3} {date} {taken} {taken:%Y-%m-%d} {w} {h} {folder} {preset} {camera}</translation>
     </message>
     <message>
         <source>Where the outputs go</source>
-        <translation type="unfinished"></translation>
+        <translation>出力先</translation>
     </message>
     <message>
         <source>New time-stamped folder</source>
-        <translation type="unfinished"></translation>
+        <translation>日時付きの新しいフォルダー</translation>
     </message>
     <message>
         <source>Into the output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>出力フォルダーに直接</translation>
     </message>
     <message>
         <source>Next to each photo, in:</source>
-        <translation type="unfinished"></translation>
+        <translation>各写真と同じ場所のフォルダー:</translation>
     </message>
     <message>
         <source>Folder next to each photo</source>
-        <translation type="unfinished"></translation>
+        <translation>各写真と同じ場所のフォルダー</translation>
     </message>
     <message>
         <source>The file dates, and the presets whose outputs each photo gets, from one decode</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルの日付と、各写真を出力するプリセット (1 回のデコードで処理)</translation>
     </message>
     <message>
         <source>Keep file dates (each output gets its original&apos;s)</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルの日付を保持 (各出力に元ファイルの日付)</translation>
     </message>
     <message>
         <source>e.g. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>例: %1</translation>
     </message>
     <message>
         <source>Outputs: one per preset ticked</source>
-        <translation type="unfinished"></translation>
+        <translation>出力: チェックしたプリセットごとに 1 つ</translation>
     </message>
     <message>
         <source>No presets saved</source>
-        <translation type="unfinished"></translation>
+        <translation>保存されたプリセットはありません</translation>
     </message>
     <message>
         <source>&amp;Write: one output</source>
-        <translation type="unfinished"></translation>
+        <translation>書き出し: 1 つ(&amp;W)</translation>
     </message>
     <message>
         <source>&amp;Write: 1 preset</source>
-        <translation type="unfinished"></translation>
+        <translation>書き出し: プリセット 1 個(&amp;W)</translation>
     </message>
     <message>
         <source>&amp;Write: %1 presets</source>
-        <translation type="unfinished"></translation>
+        <translation>書き出し: プリセット %1 個(&amp;W)</translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Write: %n presets</source>
+        <translation>
+            <numerusform>書き出し: プリセット %n 個(&amp;W)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Keep file dates</source>
+        <translation>ファイルの日付を保持</translation>
+    </message>
+    <message>
+        <source>Each output gets its original&apos;s modification date</source>
+        <translation>各出力に元ファイルの更新日時を設定します</translation>
+    </message>
+</context>
+<context>
+    <name>PresetPanel</name>
+    <message>
+        <source>Choose a preset</source>
+        <translation>プリセットを選択してください</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; was not applied.</source>
+        <translation>プリセット「%1」は適用されませんでした。</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; is not stored any more.</source>
+        <translation>プリセット「%1」はもう保存されていません。</translation>
+    </message>
+    <message>
+        <source>A preset name %1.</source>
+        <translation>プリセット名は%1。</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; exists. Do you want to replace it?</source>
+        <translation>プリセット「%1」は既にあります。置き換えますか?</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>確認</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be saved.</source>
+        <translation>プリセット「%1」を保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>Do you want to delete the preset &quot;%1&quot;?</source>
+        <translation>プリセット「%1」を削除しますか?</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be deleted.</source>
+        <translation>プリセット「%1」を削除できませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewFrame</name>
+    <message>
+        <source>Show source</source>
+        <translation>元画像を表示</translation>
+    </message>
+    <message>
+        <source>The selected photo as it will be written. Double-click or press Space in the list to see it larger.</source>
+        <translation>選択した写真の出力イメージです。リストでダブルクリックするか Space キーを押すと拡大表示します。</translation>
+    </message>
+    <message>
+        <source>Before and after: the source photo, or the result</source>
+        <translation>変換前と変換後: 元画像または結果</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a tooltip, then its key</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>No result: %1</source>
+        <translation>結果なし: %1</translation>
+    </message>
+    <message>
+        <source>Show result</source>
+        <translation>結果を表示</translation>
+    </message>
+    <message>
+        <source>Opening…</source>
+        <translation>開いています…</translation>
+    </message>
+    <message>
+        <source>The result could not be shown.</source>
+        <translation>結果を表示できませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>Reasons</name>
+    <message>
+        <source>no such file or folder</source>
+        <translation>そのようなファイルやフォルダーはありません</translation>
+    </message>
+    <message>
+        <source>a loop of symbolic links</source>
+        <translation>シンボリックリンクがループしています</translation>
+    </message>
+    <message>
+        <source>not a picture</source>
+        <translation>画像ではありません</translation>
+    </message>
+    <message>
+        <source>could not be searched (%1)</source>
+        <translation>検索できませんでした (%1)</translation>
+    </message>
+    <message>
+        <source>standard input could not be read</source>
+        <translation>標準入力を読み込めませんでした</translation>
+    </message>
+    <message>
+        <source>a damaged picture</source>
+        <translation>画像が破損しています</translation>
+    </message>
+    <message>
+        <source>the imaging library could not start</source>
+        <translation>画像処理ライブラリを起動できませんでした</translation>
+    </message>
+    <message>
+        <source>a picture without pixels</source>
+        <translation>ピクセルのない画像です</translation>
+    </message>
+    <message>
+        <source>developed from the camera&apos;s preview</source>
+        <translation>カメラのプレビューから現像しました</translation>
+    </message>
+    <message>
+        <source>developed at half size</source>
+        <translation>半分のサイズで現像しました</translation>
+    </message>
+    <message>
+        <source>developed in full</source>
+        <translation>フルサイズで現像しました</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source>the value %1 is not a whole number</source>
+        <translation>値 %1 は整数ではありません</translation>
+    </message>
+    <message>
+        <source>the value %1 is not between %2 and %3</source>
+        <translation>値 %1 が %2～%3 の範囲にありません</translation>
+    </message>
+    <message>
+        <source>the value &quot;%1&quot; is not a whole number</source>
+        <translation>値 &quot;%1&quot; は整数ではありません</translation>
+    </message>
+    <message>
+        <source>the value &quot;%1&quot; is not a number</source>
+        <translation>値 &quot;%1&quot; は数値ではありません</translation>
+    </message>
+    <message>
+        <source>the value %1 stands for no choice</source>
+        <translation>値 %1 に対応する選択肢がありません</translation>
+    </message>
+    <message>
+        <source>the photo has no size</source>
+        <translation>写真のサイズがありません</translation>
+    </message>
+    <message>
+        <source>the setting %1 could not be saved</source>
+        <translation>設定 %1 を保存できませんでした</translation>
+    </message>
+    <message>
+        <source>Can not create the directory</source>
+        <translation>ディレクトリを作成できません</translation>
+    </message>
+    <message>
+        <source>the log could not be written</source>
+        <translation>ログを書き込めませんでした</translation>
+    </message>
+    <message>
+        <source>Not converted: the output file exists</source>
+        <translation>変換しませんでした: 出力ファイルが既にあります</translation>
+    </message>
+    <message>
+        <source>unknown output photo format!</source>
+        <translation>不明な出力形式です。</translation>
+    </message>
+    <message>
+        <source>the watermark: %1</source>
+        <translation>透かし: %1</translation>
+    </message>
+    <message>
+        <source>the output would replace one of the photos being converted</source>
+        <translation>出力が変換中の写真のいずれかを置き換えてしまいます</translation>
+    </message>
+    <message>
+        <source>two outputs of %1 would have this name; give each preset its own name, for example with {preset}</source>
+        <translation>%1 の 2 つの出力が同じ名前になります。プリセットごとに異なる名前にしてください (例: {preset} を使用)</translation>
+    </message>
+    <message>
+        <source>the file date could not be set: %1</source>
+        <translation>ファイルの日付を設定できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>the encoder wrote nothing</source>
+        <translation>エンコーダーが何も書き出しませんでした</translation>
+    </message>
+    <message>
+        <source>the preview file could not be read back</source>
+        <translation>プレビューファイルを読み戻せませんでした</translation>
+    </message>
+    <message>
+        <source>the output size %1 x %2 cannot be written</source>
+        <translation>出力サイズ %1 x %2 では書き出せません</translation>
+    </message>
+    <message>
+        <source>the output is larger than %1 stores</source>
+        <translation>出力が %1 で保存できる大きさを超えています</translation>
+    </message>
+    <message>
+        <source>the output could not be made</source>
+        <translation>出力を作成できませんでした</translation>
+    </message>
+    <message>
+        <source>the output could not be read back</source>
+        <translation>出力を読み戻せませんでした</translation>
+    </message>
+    <message>
+        <source>a symbolic link, not followed</source>
+        <translation>シンボリックリンクのため、たどりませんでした</translation>
+    </message>
+    <message>
+        <source>the value %1 is out of range</source>
+        <translation>値 %1 が範囲外です</translation>
+    </message>
+    <message>
+        <source>the value %1 is not a colour</source>
+        <translation>値 %1 は色ではありません</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>ディスクがいっぱいです</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>アクセスが拒否されました</translation>
+    </message>
+    <message>
+        <source>the file is missing</source>
+        <translation>ファイルが見つかりません</translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>メモリが足りません</translation>
+    </message>
+    <message>
+        <source>the format is not supported</source>
+        <translation>サポートされていない形式です</translation>
+    </message>
+    <message>
+        <source>the file is damaged or incomplete</source>
+        <translation>ファイルが破損しているか、不完全です</translation>
+    </message>
+</context>
+<context>
+    <name>RunPanel</name>
+    <message numerus="yes">
+        <source>%1 photo</source>
+        <translation type="vanished">
+            <numerusform>%1 枚の写真</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 photos</source>
+        <translation type="vanished">
+            <numerusform>%1 枚の写真</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Conversion started: %1, %2; %3</source>
+        <translation type="vanished">変換を開始しました: %1、%2; %3</translation>
+    </message>
+    <message>
+        <source>Converting the rest: %1 into %2</source>
+        <translation type="vanished">残りを変換しています: %1 を %2 へ</translation>
+    </message>
+    <message>
+        <source>Replaced %1</source>
+        <translation type="vanished">%1 を置き換えました</translation>
+    </message>
+    <message>
+        <source>Stopped: the window was closed during the conversion</source>
+        <translation type="vanished">中止しました: 変換中にウィンドウが閉じられました</translation>
+    </message>
+    <message>
+        <source>Do you want to open the output folder?</source>
+        <translation>出力フォルダーを開きますか?</translation>
+    </message>
+    <message>
+        <source>The conversion is done. %1</source>
+        <translation>変換が完了しました。%1</translation>
+    </message>
+    <message>
+        <source>There is not log file now!</source>
+        <translation>ログファイルはまだありません。</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>メッセージ</translation>
+    </message>
+</context>
+<context>
+    <name>RunSummary</name>
+    <message>
+        <source>Stopped: %1 of %2 converted, %3 not started</source>
+        <translation>中止しました: %2 枚中 %1 枚を変換、%3 枚は未処理</translation>
+    </message>
+    <message>
+        <source>1 photo was not converted; see the log.</source>
+        <translation>1 枚の写真を変換できませんでした。ログを確認してください。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 photos were not converted; see the log.</source>
+        <translation>
+            <numerusform>%1 枚の写真を変換できませんでした。ログを確認してください。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 photo got a number added to a name another photo has.</source>
+        <translation>1 枚の写真は、ほかの写真と同じ名前になるため番号を付け加えました。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 photos got a number added to a name another photo has.</source>
+        <translation>
+            <numerusform>%1 枚の写真は、ほかの写真と同じ名前になるため番号を付け加えました。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Written per preset: %1</source>
+        <translation>プリセットごとの出力: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 / %2</translation>
+    </message>
+    <message>
+        <source>less than a minute left</source>
+        <translation>残り 1 分未満</translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n min left</source>
+        <translation>
+            <numerusform>残り約 %n 分</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n h left</source>
+        <translation>
+            <numerusform>残り約 %n 時間</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>RunSummaryDialog</name>
     <message>
         <source>Co&amp;py</source>
-        <translation type="unfinished"></translation>
+        <translation>コピー(&amp;P)</translation>
     </message>
     <message>
         <source>Show &amp;log</source>
-        <translation type="unfinished"></translation>
+        <translation>ログを表示(&amp;L)</translation>
     </message>
     <message>
         <source>Convert the &amp;rest</source>
-        <translation type="unfinished"></translation>
+        <translation>残りを変換(&amp;R)</translation>
     </message>
 </context>
 <context>
     <name>WatermarkPanel</name>
     <message>
         <source>&amp;Watermark:</source>
-        <translation type="unfinished"></translation>
+        <translation>透かし(&amp;W):</translation>
     </message>
     <message>
         <source>No picture: type a path or choose a logo</source>
-        <translation type="unfinished"></translation>
+        <translation>画像なし: パスを入力するかロゴを選択</translation>
     </message>
     <message>
         <source>Lo&amp;go...</source>
-        <translation type="unfinished"></translation>
+        <translation>ロゴ(&amp;G)...</translation>
     </message>
     <message>
         <source>Si&amp;ze:</source>
-        <translation type="unfinished"></translation>
+        <translation>サイズ(&amp;Z):</translation>
     </message>
     <message>
         <source>O&amp;pacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>不透明度(&amp;P):</translation>
     </message>
     <message>
         <source>Margi&amp;n:</source>
-        <translation type="unfinished"></translation>
+        <translation>余白(&amp;N):</translation>
     </message>
     <message>
         <source>Watermark</source>
-        <translation type="unfinished"></translation>
+        <translation>透かし</translation>
     </message>
     <message>
         <source>Pictures (*.png *.webp *.svg *.jpg *.jpeg *.tif *.tiff *.gif);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>画像 (*.png *.webp *.svg *.jpg *.jpeg *.tif *.tiff *.gif);;すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>The watermark could not be read.</source>
+        <translation>透かし画像を読み込めませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>WindowActions</name>
+    <message>
+        <source>Add photo files to the list</source>
+        <translation>写真ファイルをリストに追加します</translation>
+    </message>
+    <message>
+        <source>Add every photo in a folder and its subfolders to the list</source>
+        <translation>フォルダーとそのサブフォルダーにあるすべての写真をリストに追加します</translation>
+    </message>
+    <message>
+        <source>Output settings for photos added from now on</source>
+        <translation>これから追加する写真の出力設定</translation>
+    </message>
+    <message>
+        <source>Convert every photo in the list into a new folder inside the output folder</source>
+        <translation>リストのすべての写真を変換し、出力フォルダー内の新しいフォルダーに保存します</translation>
+    </message>
+    <message>
+        <source>Show the program&apos;s help</source>
+        <translation>プログラムのヘルプを表示します</translation>
+    </message>
+    <message>
+        <source>Output settings of the selected photos</source>
+        <translation>選択した写真の出力設定</translation>
+    </message>
+    <message>
+        <source>Move the selected photos up the list</source>
+        <translation>選択した写真をリストの上へ移動します</translation>
+    </message>
+    <message>
+        <source>Move the selected photos down the list</source>
+        <translation>選択した写真をリストの下へ移動します</translation>
+    </message>
+    <message>
+        <source>Remove the selected photos from the list</source>
+        <translation>選択した写真をリストから削除します</translation>
+    </message>
+    <message>
+        <source>Remove every photo from the list</source>
+        <translation>リストからすべての写真を削除します</translation>
+    </message>
+    <message>
+        <source>Sort the list by a column</source>
+        <translation>列を指定してリストを並べ替えます</translation>
+    </message>
+    <message>
+        <source>Select every photo in the list</source>
+        <translation>リストのすべての写真を選択します</translation>
+    </message>
+    <message>
+        <source>Choose the folder the converted photos go to</source>
+        <translation>変換した写真の保存先フォルダーを選択します</translation>
+    </message>
+    <message>
+        <source>Font and colour of the text added to photos</source>
+        <translation>写真に追加する文字のフォントと色</translation>
+    </message>
+    <message>
+        <source>Use the settings of the chosen preset</source>
+        <translation>選択したプリセットの設定を使用します</translation>
+    </message>
+    <message>
+        <source>Keep the current settings as a preset</source>
+        <translation>現在の設定をプリセットとして保存します</translation>
+    </message>
+    <message>
+        <source>Remove the chosen preset</source>
+        <translation>選択したプリセットを削除します</translation>
+    </message>
+    <message>
+        <source>Open the activity log</source>
+        <translation>処理ログを開きます</translation>
+    </message>
+    <message>
+        <source>Which version is installed and where updates come from</source>
+        <translation>インストールされているバージョンと更新の入手先</translation>
+    </message>
+    <message>
+        <source>The program&apos;s version and licence</source>
+        <translation>プログラムのバージョンとライセンス</translation>
+    </message>
+    <message>
+        <source>Quit the program</source>
+        <translation>プログラムを終了します</translation>
+    </message>
+    <message>
+        <source>Undo the last change to the list</source>
+        <translation>リストへの直前の変更を元に戻します</translation>
+    </message>
+    <message>
+        <source>Redo the change just undone</source>
+        <translation>元に戻した変更をやり直します</translation>
+    </message>
+    <message>
+        <source>Select &amp;all</source>
+        <translation>すべて選択(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation>並べ替え</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>元に戻す(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>やり直し(&amp;R)</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>編集</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>表示</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>変換</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>ヘルプ</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>中止(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Convert</source>
+        <translation>変換(&amp;C)</translation>
     </message>
 </context>
 </TS>
