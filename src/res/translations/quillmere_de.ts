@@ -5,434 +5,492 @@
     <name>AboutBox</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
 </context>
 <context>
     <name>CDialogPhotoOptions</name>
     <message>
         <source>Photo Output Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabeoptionen für Fotos</translation>
     </message>
     <message>
         <source>O&amp;utput Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabe&amp;format:</translation>
     </message>
     <message>
         <source>Output Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabegröße</translation>
     </message>
     <message>
         <source>O&amp;riginal size</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Originalgröße</translation>
     </message>
     <message>
         <source>Fixed size</source>
-        <translation type="unfinished"></translation>
+        <translation>Feste Größe</translation>
     </message>
     <message>
         <source>Fixed width and height</source>
-        <translation type="unfinished"></translation>
+        <translation>Feste Breite und Höhe</translation>
     </message>
     <message>
         <source>Output &amp;Width:</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;usgabebreite:</translation>
     </message>
     <message>
         <source>&amp;Keep aspect ratio with width</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitenverhältnis nach &amp;Breite</translation>
     </message>
     <message>
         <source>Ou&amp;tput Height:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus&amp;gabehöhe:</translation>
     </message>
     <message>
         <source>Keep aspect ratio with &amp;Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitenverhältnis nach &amp;Höhe</translation>
     </message>
     <message>
         <source>Str&amp;etch:</source>
-        <translation type="unfinished"></translation>
+        <translation>Stre&amp;cken:</translation>
     </message>
     <message>
         <source>Hori&amp;zontal:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hori&amp;zontal:</translation>
     </message>
     <message>
         <source>&amp;Vertical:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vertikal:</translation>
     </message>
     <message>
         <source>&amp;Fit within Output Width x Output Height</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;In Ausgabebreite x Ausgabehöhe einpassen</translation>
     </message>
     <message>
         <source>Lon&amp;g edge:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lange &amp;Kante:</translation>
     </message>
     <message>
         <source>Long edge in pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Lange Kante in Pixeln</translation>
     </message>
     <message>
         <source>pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Pixel</translation>
     </message>
     <message>
         <source>Do &amp;not enlarge</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nicht vergrößern</translation>
     </message>
     <message>
         <source>A photo smaller than the chosen size keeps its own size</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Foto, das kleiner als die gewählte Größe ist, behält seine eigene Größe</translation>
     </message>
     <message>
         <source>Format settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Formateinstellungen</translation>
     </message>
     <message>
         <source>Pi&amp;xel format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pi&amp;xelformat:</translation>
     </message>
     <message>
         <source>&amp;Quality Control:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Qualität:</translation>
     </message>
     <message>
         <source>(Min 1, Max 100)</source>
-        <translation type="unfinished"></translation>
+        <translation>(min. 1, max. 100)</translation>
     </message>
     <message>
         <source>&amp;Lossless</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver&amp;lustfrei</translation>
     </message>
     <message>
         <source>Camera &amp;data (EXIF, XMP, IPTC):</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamera&amp;daten (EXIF, XMP, IPTC):</translation>
     </message>
     <message>
         <source>Ca&amp;mera RAW photos:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamera-&amp;RAW-Fotos:</translation>
     </message>
     <message>
         <source>Rotate b&amp;y angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehen um &amp;Winkel</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>90</source>
-        <translation type="unfinished"></translation>
+        <translation>90</translation>
     </message>
     <message>
         <source>180</source>
-        <translation type="unfinished"></translation>
+        <translation>180</translation>
     </message>
     <message>
         <source>270</source>
-        <translation type="unfinished"></translation>
+        <translation>270</translation>
     </message>
     <message>
         <source>Flip</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiegeln</translation>
     </message>
     <message>
         <source>No flip</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht spiegeln</translation>
     </message>
     <message>
         <source>Flip horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>Horizontal spiegeln</translation>
     </message>
     <message>
         <source>Flip vertical</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertikal spiegeln</translation>
     </message>
     <message>
         <source>Colours:</source>
-        <translation type="unfinished"></translation>
+        <translation>Farben:</translation>
     </message>
 </context>
 <context>
     <name>FontColorDialog</name>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrift</translation>
     </message>
     <message>
         <source>&amp;Font:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schriftart:</translation>
     </message>
     <message>
         <source>St&amp;yle:</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrift&amp;schnitt:</translation>
     </message>
     <message>
         <source>&amp;Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Größe:</translation>
     </message>
     <message>
         <source>Height of the characters in pixels of the output photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhe der Zeichen in Pixeln des Ausgabefotos</translation>
     </message>
     <message>
         <source> px</source>
-        <translation type="unfinished"></translation>
+        <translation> px</translation>
     </message>
     <message>
         <source>Effects:</source>
-        <translation type="unfinished"></translation>
+        <translation>Effekte:</translation>
     </message>
     <message>
         <source>&amp;Underline</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Unterstrichen</translation>
     </message>
     <message>
         <source>Stri&amp;keout</source>
-        <translation type="unfinished"></translation>
+        <translation>Durch&amp;gestrichen</translation>
     </message>
     <message>
         <source>&amp;Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Farbe:</translation>
     </message>
     <message>
         <source>Choose the text color</source>
-        <translation type="unfinished"></translation>
+        <translation>Textfarbe auswählen</translation>
     </message>
     <message>
         <source>Sample</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau</translation>
     </message>
     <message>
         <source>AaBbYyZz 123</source>
-        <translation type="unfinished"></translation>
+        <translation>AaBbÄäÖöß 123</translation>
     </message>
 </context>
 <context>
     <name>FrameControls</name>
     <message>
         <source>Frame and finishing</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuschnitt und Nachbearbeitung</translation>
     </message>
     <message>
         <source>&amp;Aspect:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitenv&amp;erhältnis:</translation>
     </message>
     <message>
         <source>Cro&amp;p:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausschni&amp;tt:</translation>
     </message>
     <message>
         <source>&amp;Background:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergr&amp;und:</translation>
     </message>
     <message>
         <source>&amp;Sharpen when reduced:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schärfen beim Verkleinern:</translation>
     </message>
     <message>
         <source>As the source</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie im Original</translation>
     </message>
     <message>
         <source> DPI</source>
-        <translation type="unfinished"></translation>
+        <translation> DPI</translation>
     </message>
     <message>
         <source>Resolution:</source>
-        <translation type="unfinished"></translation>
+        <translation>Auflösung:</translation>
     </message>
     <message>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrund</translation>
     </message>
 </context>
 <context>
     <name>MainDialog</name>
     <message>
         <source>Quillmere</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillmere</translation>
     </message>
     <message>
         <source>&amp;Add Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotos &amp;hinzufügen</translation>
     </message>
     <message>
         <source>&amp;Search photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotos &amp;suchen</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Optionen</translation>
     </message>
     <message>
         <source>&amp;Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Konvertieren</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>Total Photos:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotos gesamt:</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;oben</translation>
     </message>
     <message>
         <source>&amp;Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;unten</translation>
     </message>
     <message>
         <source>De&amp;lete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entfernen</translation>
     </message>
     <message>
         <source>Clea&amp;r</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Leeren</translation>
     </message>
     <message>
         <source>Output &amp;Folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabe&amp;ordner:</translation>
     </message>
     <message>
         <source>&amp;Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Durch&amp;suchen</translation>
     </message>
     <message>
         <source>Add &amp;text to photo:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Text ins Foto einfügen:</translation>
     </message>
     <message>
         <source>Position &amp;x, y:</source>
-        <translation type="unfinished"></translation>
+        <translation>Position &amp;x, y:</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>&amp;Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Sc&amp;hrift</translation>
     </message>
     <message>
         <source>A&amp;nchor:</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nker:</translation>
     </message>
     <message>
         <source>Si&amp;ze:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Größe:</translation>
     </message>
     <message>
         <source>The text&apos;s size as a percentage of the photo&apos;s shorter side; at 0 the font&apos;s own size counts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Textgröße in Prozent der kürzeren Fotoseite; bei 0 gilt die Größe der Schrift selbst.</translation>
     </message>
     <message>
         <source>Font size</source>
-        <translation type="unfinished"></translation>
+        <translation>Schriftgröße</translation>
     </message>
     <message>
         <source> % of shorter side</source>
-        <translation type="unfinished"></translation>
+        <translation> % der kürzeren Seite</translation>
     </message>
     <message>
         <source>O&amp;pacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deckkraft:</translation>
     </message>
     <message>
         <source> %</source>
-        <translation type="unfinished"></translation>
+        <translation> %</translation>
     </message>
     <message>
         <source>Batch rena&amp;me prefix:</source>
-        <translation type="unfinished"></translation>
+        <translation>Präfix für Stapel&amp;umbenennung:</translation>
     </message>
     <message>
         <source>+Number+Time</source>
-        <translation type="unfinished"></translation>
+        <translation>+Nummer+Zeit</translation>
     </message>
     <message>
         <source>Date in the names</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum in den Dateinamen</translation>
     </message>
     <message>
         <source>Which date the file names carry</source>
-        <translation type="unfinished"></translation>
+        <translation>Welches Datum die Dateinamen enthalten</translation>
     </message>
     <message>
         <source>&amp;Not rename</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nicht umbenennen</translation>
     </message>
     <message>
         <source>Photos found by Search photos or in a dropped folder keep their sub-folders inside the run folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotos, die über „Fotos suchen“ oder in einem abgelegten Ordner gefunden wurden, behalten ihre Unterordner im Ordner des Durchlaufs.</translation>
     </message>
     <message>
         <source>&amp;Keep sub-folders</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Unterordner beibehalten</translation>
     </message>
     <message>
         <source>&amp;Preset:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorgabe:</translation>
     </message>
     <message>
         <source>Output settings, naming and text of the preset; the listed photos get its output settings if you agree.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabeeinstellungen, Benennung und Text der Vorgabe; die Fotos in der Liste erhalten nach Ihrer Zustimmung deren Ausgabeeinstellungen.</translation>
     </message>
     <message>
         <source>Appl&amp;y</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anwenden</translation>
     </message>
     <message>
         <source>Sa&amp;ve as…</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern &amp;unter…</translation>
     </message>
     <message>
         <source>Re&amp;move</source>
-        <translation type="unfinished"></translation>
+        <translation>Lö&amp;schen</translation>
     </message>
     <message>
         <source>%p%</source>
-        <translation type="unfinished"></translation>
+        <translation>%p %</translation>
     </message>
     <message>
         <source>Stops gathering; the photos read so far are added (Esc).</source>
-        <translation type="unfinished"></translation>
+        <translation>Beendet das Einlesen; die bisher gelesenen Fotos werden hinzugefügt (Esc).</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>V&amp;iew log</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokoll an&amp;zeigen</translation>
     </message>
     <message>
         <source>Save list</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste speichern</translation>
     </message>
     <message>
         <source>load list</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste laden</translation>
     </message>
     <message>
         <source>U&amp;pdate</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ktualisieren</translation>
     </message>
     <message>
         <source>Abou&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>Inf&amp;o</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
+        <translation>B&amp;eenden</translation>
+    </message>
+</context>
+<context>
+    <name>OutputSettingsEditor</name>
+    <message numerus="yes">
+        <source>Give the %n photo in the list these settings too?</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Give the %n photos in the list these settings too?</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PhotoSources</name>
+    <message>
+        <source>%1: could not be searched (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Photo Files (%1) (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Any Files (*.*) (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file was left out: not a picture (%1)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were left out: not pictures (%1)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: left out, not a picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select Photo Files...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -440,66 +498,105 @@
     <name>PlacesRow</name>
     <message>
         <source>Name template:</source>
-        <translation type="unfinished"></translation>
+        <translation>Namensvorlage:</translation>
     </message>
     <message>
         <source>prefix naming</source>
-        <translation type="unfinished"></translation>
+        <translation>Benennung per Präfix</translation>
     </message>
     <message>
         <source>Names the outputs instead of the prefix: {name} {ext} {n} {n:3} {date} {taken} {taken:%Y-%m-%d} {w} {h} {folder} {preset} {camera}</source>
-        <translation type="unfinished"></translation>
+        <translation>Benennt die Ausgabedateien anstelle des Präfixes: {name} {ext} {n} {n:3} {date} {taken} {taken:%Y-%m-%d} {w} {h} {folder} {preset} {camera}</translation>
     </message>
     <message>
         <source>Where the outputs go</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel der Ausgabedateien</translation>
     </message>
     <message>
         <source>New time-stamped folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Ordner mit Zeitstempel</translation>
     </message>
     <message>
         <source>Into the output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>In den Ausgabeordner</translation>
     </message>
     <message>
         <source>Next to each photo, in:</source>
-        <translation type="unfinished"></translation>
+        <translation>Neben jedem Foto, in:</translation>
     </message>
     <message>
         <source>Folder next to each photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner neben jedem Foto</translation>
     </message>
     <message>
         <source>The file dates, and the presets whose outputs each photo gets, from one decode</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Dateidaten und die Vorgaben, deren Ausgaben jedes Foto erhält – aus einem einzigen Dekodiervorgang</translation>
     </message>
     <message>
         <source>Keep file dates (each output gets its original&apos;s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateidatum beibehalten (jede Ausgabe erhält das des Originals)</translation>
     </message>
     <message>
         <source>e.g. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>z. B. %1</translation>
     </message>
     <message>
         <source>Outputs: one per preset ticked</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgaben: eine je angehakter Vorgabe</translation>
     </message>
     <message>
         <source>No presets saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Vorgaben gespeichert</translation>
     </message>
     <message>
         <source>&amp;Write: one output</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ausgabe: eine Datei</translation>
     </message>
     <message>
         <source>&amp;Write: 1 preset</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ausgabe: 1 Vorgabe</translation>
     </message>
     <message>
         <source>&amp;Write: %1 presets</source>
+        <translation>&amp;Ausgabe: %1 Vorgaben</translation>
+    </message>
+</context>
+<context>
+    <name>PresetPanel</name>
+    <message>
+        <source>Choose a preset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; was not applied.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; is not stored any more.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A preset name %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; exists. Do you want to replace it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to delete the preset &quot;%1&quot;?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be deleted.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -507,50 +604,50 @@
     <name>RunSummaryDialog</name>
     <message>
         <source>Co&amp;py</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopieren</translation>
     </message>
     <message>
         <source>Show &amp;log</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Protokoll anzeigen</translation>
     </message>
     <message>
         <source>Convert the &amp;rest</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rest konvertieren</translation>
     </message>
 </context>
 <context>
     <name>WatermarkPanel</name>
     <message>
         <source>&amp;Watermark:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wasserzeichen:</translation>
     </message>
     <message>
         <source>No picture: type a path or choose a logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Bild: Pfad eingeben oder Logo auswählen</translation>
     </message>
     <message>
         <source>Lo&amp;go...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo&amp;go...</translation>
     </message>
     <message>
         <source>Si&amp;ze:</source>
-        <translation type="unfinished"></translation>
+        <translation>Grö&amp;ße:</translation>
     </message>
     <message>
         <source>O&amp;pacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;eckkraft:</translation>
     </message>
     <message>
         <source>Margi&amp;n:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ab&amp;stand:</translation>
     </message>
     <message>
         <source>Watermark</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasserzeichen</translation>
     </message>
     <message>
         <source>Pictures (*.png *.webp *.svg *.jpg *.jpeg *.tif *.tiff *.gif);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder (*.png *.webp *.svg *.jpg *.jpeg *.tif *.tiff *.gif);;Alle Dateien (*)</translation>
     </message>
 </context>
 </TS>
