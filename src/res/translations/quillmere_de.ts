@@ -156,6 +156,17 @@
     </message>
 </context>
 <context>
+    <name>DestinationPanel</name>
+    <message>
+        <source>The preset could not be read.</source>
+        <translation>Die Vorgabe konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>it is no longer stored</source>
+        <translation>sie ist nicht mehr gespeichert</translation>
+    </message>
+</context>
+<context>
     <name>FontColorDialog</name>
     <message>
         <source>Font</source>
@@ -250,6 +261,40 @@
     </message>
 </context>
 <context>
+    <name>GatherTask</name>
+    <message>
+        <source>Reading photos...</source>
+        <translation>Fotos werden gelesen...</translation>
+    </message>
+    <message>
+        <source>Searching folders: %1 photo files found in %2 folders</source>
+        <translation>Ordner werden durchsucht: %1 Fotodateien in %2 Ordnern gefunden</translation>
+    </message>
+    <message>
+        <source>Reading photos: %1 of %2</source>
+        <translation>Fotos werden gelesen: %1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>ListHistory</name>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Wiederherstellen: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+</context>
+<context>
     <name>MainDialog</name>
     <message>
         <source>Quillmere</source>
@@ -332,7 +377,7 @@
         <translation>&amp;Größe:</translation>
     </message>
     <message>
-        <source>The text&apos;s size as a percentage of the photo&apos;s shorter side; at 0 the font&apos;s own size counts.</source>
+        <source>The text's size as a percentage of the photo's shorter side; at 0 the font's own size counts.</source>
         <translation>Die Textgröße in Prozent der kürzeren Fotoseite; bei 0 gilt die Größe der Schrift selbst.</translation>
     </message>
     <message>
@@ -435,63 +480,448 @@
         <source>E&amp;xit</source>
         <translation>B&amp;eenden</translation>
     </message>
+    <message>
+        <source>Details</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <source>These files were left out because they are not pictures:</source>
+        <translation>Diese Dateien wurden ausgelassen, weil sie keine Bilder sind:</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Liste leeren</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>Vorgabe</translation>
+    </message>
+    <message>
+        <source>Stop the conversion and quit?</source>
+        <translation>Konvertierung abbrechen und beenden?</translation>
+    </message>
+    <message>
+        <source>Stop and quit</source>
+        <translation>Abbrechen und beenden</translation>
+    </message>
+    <message numerus="yes">
+        <source>The list of %n photo is not kept. Do you want to quit?</source>
+        <translation>
+            <numerusform>Die Liste mit %n Foto wird nicht gespeichert. Möchten Sie das Programm beenden?</numerusform>
+            <numerusform>Die Liste mit %n Fotos wird nicht gespeichert. Möchten Sie das Programm beenden?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The list of %n photos is not kept. Do you want to quit?</source>
+        <translation>
+            <numerusform>Die Liste mit %n Foto wird nicht gespeichert. Möchten Sie das Programm beenden?</numerusform>
+            <numerusform>Die Liste mit %n Fotos wird nicht gespeichert. Möchten Sie das Programm beenden?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>MainDialogHooks</name>
+    <message>
+        <source>The desktop has no program that opens %1.</source>
+        <translation>Auf dem Desktop ist kein Programm eingerichtet, das %1 öffnet.</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Unbekannter Fehler</translation>
+    </message>
+    <message>
+        <source>Save preset</source>
+        <translation>Vorgabe speichern</translation>
+    </message>
+    <message>
+        <source>Preset &amp;name:</source>
+        <translation>&amp;Name der Vorgabe:</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Aktualisierung</translation>
+    </message>
+</context>
+<context>
+    <name>OptionTables</name>
+    <message>
+        <source>Same as the source</source>
+        <translation>Wie das Original</translation>
+    </message>
+    <message>
+        <source>1 bit Indexed</source>
+        <translation>1 Bit indiziert</translation>
+    </message>
+    <message>
+        <source>4 bits Indexed</source>
+        <translation>4 Bit indiziert</translation>
+    </message>
+    <message>
+        <source>8 bits Indexed</source>
+        <translation>8 Bit indiziert</translation>
+    </message>
+    <message>
+        <source>16 bits RGB565</source>
+        <translation>16 Bit RGB565</translation>
+    </message>
+    <message>
+        <source>24 bits RGB</source>
+        <translation>24 Bit RGB</translation>
+    </message>
+    <message>
+        <source>32 bits ARGB</source>
+        <translation>32 Bit ARGB</translation>
+    </message>
+    <message>
+        <source>32 bits PARGB</source>
+        <translation>32 Bit PARGB</translation>
+    </message>
+    <message>
+        <source>32 bits RGB</source>
+        <translation>32 Bit RGB</translation>
+    </message>
+    <message>
+        <source>64 bits ARGB</source>
+        <translation>64 Bit ARGB</translation>
+    </message>
+    <message>
+        <source>64 bits PARGB</source>
+        <translation>64 Bit PARGB</translation>
+    </message>
+    <message>
+        <source>Original size</source>
+        <translation>Originalgröße</translation>
+    </message>
+    <message>
+        <source>Stretch:</source>
+        <translation>Strecken:</translation>
+    </message>
+    <message>
+        <source>Fit within Output Width x Output Height</source>
+        <translation>In Ausgabebreite x Ausgabehöhe einpassen</translation>
+    </message>
+    <message>
+        <source>Long edge:</source>
+        <translation>Lange Kante:</translation>
+    </message>
+    <message>
+        <source>Fill Output Width x Output Height, cropped</source>
+        <translation>Ausgabebreite x Ausgabehöhe füllen, beschnitten</translation>
+    </message>
+    <message>
+        <source>Pad to Output Width x Output Height</source>
+        <translation>Auf Ausgabebreite x Ausgabehöhe mit Rand auffüllen</translation>
+    </message>
+    <message>
+        <source>No flip</source>
+        <translation>Nicht spiegeln</translation>
+    </message>
+    <message>
+        <source>Flip horizontal</source>
+        <translation>Horizontal spiegeln</translation>
+    </message>
+    <message>
+        <source>Flip vertical</source>
+        <translation>Vertikal spiegeln</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>All but the location</source>
+        <translation>Alle außer dem Aufnahmeort</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>Smart</source>
+        <translation>Intelligent</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Leicht</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>Strong</source>
+        <translation>Stark</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>Halved colour resolution below quality 90, full from 90 up.</source>
+        <translation>Halbe Farbauflösung unter Qualität 90, volle ab 90.</translation>
+    </message>
+    <message>
+        <source>Colour at half resolution: smaller files.</source>
+        <translation>Farbe in halber Auflösung: kleinere Dateien.</translation>
+    </message>
+    <message>
+        <source>Colour at full resolution: sharper red edges.</source>
+        <translation>Farbe in voller Auflösung: schärfere rote Kanten.</translation>
+    </message>
+    <message>
+        <source>Standard colours</source>
+        <translation>Standardfarben</translation>
+    </message>
+    <message>
+        <source>The standard 16 or 256 colours, the same for every photo.</source>
+        <translation>Die 16 oder 256 Standardfarben, für jedes Foto dieselben.</translation>
+    </message>
+    <message>
+        <source>Colours of the photo</source>
+        <translation>Farben des Fotos</translation>
+    </message>
+    <message>
+        <source>The 16 or 256 colours that best match each photo, found by an octree.</source>
+        <translation>Die 16 oder 256 Farben, die am besten zum jeweiligen Foto passen, per Octree ermittelt.</translation>
+    </message>
+    <message>
+        <source>File date</source>
+        <translation>Dateidatum</translation>
+    </message>
+    <message>
+        <source>Date taken</source>
+        <translation>Aufnahmedatum</translation>
+    </message>
+    <message>
+        <source>Top left</source>
+        <translation>Oben links</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Oben</translation>
+    </message>
+    <message>
+        <source>Top right</source>
+        <translation>Oben rechts</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Mitte</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Bottom left</source>
+        <translation>Unten links</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Unten</translation>
+    </message>
+    <message>
+        <source>Bottom right</source>
+        <translation>Unten rechts</translation>
+    </message>
+    <message>
+        <source>No outline</source>
+        <translation>Ohne Kontur</translation>
+    </message>
+    <message>
+        <source>Outline</source>
+        <translation>Kontur</translation>
+    </message>
+    <message>
+        <source>Shadow</source>
+        <translation>Schatten</translation>
+    </message>
+    <message>
+        <source>The camera's own preview when it is at least the output size, else the sensor at half size when that is, else the whole sensor.</source>
+        <translation>Die kamerainterne Vorschau, wenn sie mindestens die Ausgabegröße hat, sonst der Sensor in halber Größe, wenn dieser reicht, sonst der ganze Sensor.</translation>
+    </message>
+    <message>
+        <source>Camera preview</source>
+        <translation>Kameravorschau</translation>
+    </message>
+    <message>
+        <source>The preview the camera embedded in the file: fastest; a file without one fails.</source>
+        <translation>Die von der Kamera in die Datei eingebettete Vorschau: am schnellsten; eine Datei ohne Vorschau schlägt fehl.</translation>
+    </message>
+    <message>
+        <source>Full develop</source>
+        <translation>Vollständig entwickeln</translation>
+    </message>
+    <message>
+        <source>Always the whole sensor, demosaicked: slowest, the most detail.</source>
+        <translation>Immer der ganze Sensor, mit Demosaicing: am langsamsten, die meisten Details.</translation>
+    </message>
 </context>
 <context>
     <name>OutputSettingsEditor</name>
     <message numerus="yes">
         <source>Give the %n photo in the list these settings too?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Sollen diese Einstellungen auch für das %n Foto in der Liste gelten?</numerusform>
+            <numerusform>Sollen diese Einstellungen auch für die %n Fotos in der Liste gelten?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Give the %n photos in the list these settings too?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Sollen diese Einstellungen auch für das %n Foto in der Liste gelten?</numerusform>
+            <numerusform>Sollen diese Einstellungen auch für die %n Fotos in der Liste gelten?</numerusform>
         </translation>
     </message>
     <message>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Frage</translation>
+    </message>
+</context>
+<context>
+    <name>OverlayPanel</name>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Bitte geben Sie eine ganze Zahl ein.</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoListModel</name>
+    <message>
+        <source>Waiting</source>
+        <translation>Wartend</translation>
+    </message>
+    <message>
+        <source>Converting</source>
+        <translation>Wird konvertiert</translation>
+    </message>
+    <message>
+        <source>Converted</source>
+        <translation>Konvertiert</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Übersprungen</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Not converted</source>
+        <translation>Nicht konvertiert</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Dateiname</translation>
+    </message>
+    <message>
+        <source>Width * Height</source>
+        <translation>Breite * Höhe</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Output Width * Height</source>
+        <translation>Ausgabe Breite * Höhe</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Drehung</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoListPanel</name>
+    <message>
+        <source>Total photos: %1</source>
+        <translation>Fotos gesamt: %1</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation>Sortieren</translation>
+    </message>
+    <message>
+        <source>Please select items!</source>
+        <translation>Bitte wählen Sie Einträge aus!</translation>
     </message>
 </context>
 <context>
     <name>PhotoSources</name>
     <message>
         <source>%1: could not be searched (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: konnte nicht durchsucht werden (%2)</translation>
     </message>
     <message>
         <source>Photo Files (%1) (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotodateien (%1) (%2)</translation>
     </message>
     <message>
         <source>Any Files (*.*) (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien (*.*) (*)</translation>
     </message>
     <message numerus="yes">
         <source>%n file was left out: not a picture (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Datei wurde ausgelassen: kein Bild (%1)</numerusform>
+            <numerusform>%n Dateien wurden ausgelassen: keine Bilder (%1)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n files were left out: not pictures (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Datei wurde ausgelassen: kein Bild (%1)</numerusform>
+            <numerusform>%n Dateien wurden ausgelassen: keine Bilder (%1)</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: left out, not a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ausgelassen, kein Bild</translation>
     </message>
     <message>
         <source>Select Photo Files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotodateien auswählen...</translation>
     </message>
 </context>
 <context>
@@ -533,7 +963,7 @@
         <translation>Die Dateidaten und die Vorgaben, deren Ausgaben jedes Foto erhält – aus einem einzigen Dekodiervorgang</translation>
     </message>
     <message>
-        <source>Keep file dates (each output gets its original&apos;s)</source>
+        <source>Keep file dates (each output gets its original's)</source>
         <translation>Dateidatum beibehalten (jede Ausgabe erhält das des Originals)</translation>
     </message>
     <message>
@@ -565,39 +995,124 @@
     <name>PresetPanel</name>
     <message>
         <source>Choose a preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorgabe auswählen</translation>
     </message>
     <message>
-        <source>The preset &quot;%1&quot; was not applied.</source>
-        <translation type="unfinished"></translation>
+        <source>The preset "%1" was not applied.</source>
+        <translation>Die Vorgabe „%1“ wurde nicht angewendet.</translation>
     </message>
     <message>
-        <source>The preset &quot;%1&quot; is not stored any more.</source>
-        <translation type="unfinished"></translation>
+        <source>The preset "%1" is not stored any more.</source>
+        <translation>Die Vorgabe „%1“ ist nicht mehr gespeichert.</translation>
     </message>
     <message>
         <source>A preset name %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name einer Vorgabe %1.</translation>
     </message>
     <message>
-        <source>The preset &quot;%1&quot; exists. Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <source>The preset "%1" exists. Do you want to replace it?</source>
+        <translation>Die Vorgabe „%1“ ist bereits vorhanden. Möchten Sie sie ersetzen?</translation>
     </message>
     <message>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Frage</translation>
     </message>
     <message>
-        <source>The preset &quot;%1&quot; could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <source>The preset "%1" could not be saved.</source>
+        <translation>Die Vorgabe „%1“ konnte nicht gespeichert werden.</translation>
     </message>
     <message>
-        <source>Do you want to delete the preset &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <source>Do you want to delete the preset "%1"?</source>
+        <translation>Möchten Sie die Vorgabe „%1“ löschen?</translation>
     </message>
     <message>
-        <source>The preset &quot;%1&quot; could not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <source>The preset "%1" could not be deleted.</source>
+        <translation>Die Vorgabe „%1“ konnte nicht gelöscht werden.</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewFrame</name>
+    <message>
+        <source>Show source</source>
+        <translation>Original zeigen</translation>
+    </message>
+    <message>
+        <source>The selected photo as it will be written. Double-click or press Space in the list to see it larger.</source>
+        <translation>Das ausgewählte Foto, wie es geschrieben wird. Doppelklicken Sie oder drücken Sie die Leertaste in der Liste, um es größer zu sehen.</translation>
+    </message>
+    <message>
+        <source>Before and after: the source photo, or the result</source>
+        <translation>Vorher und nachher: das Originalfoto oder das Ergebnis</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a tooltip, then its key</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>No result: %1</source>
+        <translation>Kein Ergebnis: %1</translation>
+    </message>
+    <message>
+        <source>Show result</source>
+        <translation>Ergebnis zeigen</translation>
+    </message>
+    <message>
+        <source>Opening…</source>
+        <translation>Wird geöffnet…</translation>
+    </message>
+    <message>
+        <source>The result could not be shown.</source>
+        <translation>Das Ergebnis konnte nicht angezeigt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>RunPanel</name>
+    <message numerus="yes">
+        <source>%1 photo</source>
+        <translation>
+            <numerusform>%1 Foto</numerusform>
+            <numerusform>%1 Fotos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 photos</source>
+        <translation>
+            <numerusform>%1 Foto</numerusform>
+            <numerusform>%1 Fotos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Conversion started: %1, %2; %3</source>
+        <translation>Konvertierung gestartet: %1, %2; %3</translation>
+    </message>
+    <message>
+        <source>Converting the rest: %1 into %2</source>
+        <translation>Rest wird konvertiert: %1 nach %2</translation>
+    </message>
+    <message>
+        <source>Replaced %1</source>
+        <translation>%1 ersetzt</translation>
+    </message>
+    <message>
+        <source>Stopped: the window was closed during the conversion</source>
+        <translation>Abgebrochen: Das Fenster wurde während der Konvertierung geschlossen</translation>
+    </message>
+    <message>
+        <source>Do you want to open the output folder?</source>
+        <translation>Möchten Sie den Ausgabeordner öffnen?</translation>
+    </message>
+    <message>
+        <source>The conversion is done. %1</source>
+        <translation>Die Konvertierung ist abgeschlossen. %1</translation>
+    </message>
+    <message>
+        <source>There is not log file now!</source>
+        <translation>Es gibt noch keine Protokolldatei!</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Meldung</translation>
     </message>
 </context>
 <context>
@@ -648,6 +1163,149 @@
     <message>
         <source>Pictures (*.png *.webp *.svg *.jpg *.jpeg *.tif *.tiff *.gif);;All files (*)</source>
         <translation>Bilder (*.png *.webp *.svg *.jpg *.jpeg *.tif *.tiff *.gif);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>The watermark could not be read.</source>
+        <translation>Das Wasserzeichen konnte nicht gelesen werden.</translation>
+    </message>
+</context>
+<context>
+    <name>WindowActions</name>
+    <message>
+        <source>Add photo files to the list</source>
+        <translation>Fotodateien zur Liste hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add every photo in a folder and its subfolders to the list</source>
+        <translation>Alle Fotos eines Ordners und seiner Unterordner zur Liste hinzufügen</translation>
+    </message>
+    <message>
+        <source>Output settings for photos added from now on</source>
+        <translation>Ausgabeeinstellungen für ab jetzt hinzugefügte Fotos</translation>
+    </message>
+    <message>
+        <source>Convert every photo in the list into a new folder inside the output folder</source>
+        <translation>Alle Fotos der Liste in einen neuen Ordner im Ausgabeordner konvertieren</translation>
+    </message>
+    <message>
+        <source>Show the program's help</source>
+        <translation>Die Hilfe des Programms anzeigen</translation>
+    </message>
+    <message>
+        <source>Output settings of the selected photos</source>
+        <translation>Ausgabeeinstellungen der ausgewählten Fotos</translation>
+    </message>
+    <message>
+        <source>Move the selected photos up the list</source>
+        <translation>Ausgewählte Fotos in der Liste nach oben verschieben</translation>
+    </message>
+    <message>
+        <source>Move the selected photos down the list</source>
+        <translation>Ausgewählte Fotos in der Liste nach unten verschieben</translation>
+    </message>
+    <message>
+        <source>Remove the selected photos from the list</source>
+        <translation>Ausgewählte Fotos aus der Liste entfernen</translation>
+    </message>
+    <message>
+        <source>Remove every photo from the list</source>
+        <translation>Alle Fotos aus der Liste entfernen</translation>
+    </message>
+    <message>
+        <source>Sort the list by a column</source>
+        <translation>Liste nach einer Spalte sortieren</translation>
+    </message>
+    <message>
+        <source>Select every photo in the list</source>
+        <translation>Alle Fotos der Liste auswählen</translation>
+    </message>
+    <message>
+        <source>Choose the folder the converted photos go to</source>
+        <translation>Ordner für die konvertierten Fotos auswählen</translation>
+    </message>
+    <message>
+        <source>Font and colour of the text added to photos</source>
+        <translation>Schrift und Farbe des in Fotos eingefügten Textes</translation>
+    </message>
+    <message>
+        <source>Use the settings of the chosen preset</source>
+        <translation>Einstellungen der gewählten Vorgabe verwenden</translation>
+    </message>
+    <message>
+        <source>Keep the current settings as a preset</source>
+        <translation>Aktuelle Einstellungen als Vorgabe speichern</translation>
+    </message>
+    <message>
+        <source>Remove the chosen preset</source>
+        <translation>Gewählte Vorgabe löschen</translation>
+    </message>
+    <message>
+        <source>Open the activity log</source>
+        <translation>Aktivitätsprotokoll öffnen</translation>
+    </message>
+    <message>
+        <source>Which version is installed and where updates come from</source>
+        <translation>Welche Version installiert ist und woher Aktualisierungen kommen</translation>
+    </message>
+    <message>
+        <source>The program's version and licence</source>
+        <translation>Version und Lizenz des Programms</translation>
+    </message>
+    <message>
+        <source>Quit the program</source>
+        <translation>Programm beenden</translation>
+    </message>
+    <message>
+        <source>Undo the last change to the list</source>
+        <translation>Letzte Änderung an der Liste rückgängig machen</translation>
+    </message>
+    <message>
+        <source>Redo the change just undone</source>
+        <translation>Gerade rückgängig gemachte Änderung wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Select &amp;all</source>
+        <translation>&amp;Alle auswählen</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation>Sortieren</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Ansicht</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Konvertieren</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Convert</source>
+        <translation>&amp;Konvertieren</translation>
     </message>
 </context>
 </TS>

@@ -156,6 +156,17 @@
     </message>
 </context>
 <context>
+    <name>DestinationPanel</name>
+    <message>
+        <source>The preset could not be read.</source>
+        <translation>Nie można odczytać presetu.</translation>
+    </message>
+    <message>
+        <source>it is no longer stored</source>
+        <translation>nie jest już zapisany</translation>
+    </message>
+</context>
+<context>
     <name>FontColorDialog</name>
     <message>
         <source>Font</source>
@@ -250,6 +261,40 @@
     </message>
 </context>
 <context>
+    <name>GatherTask</name>
+    <message>
+        <source>Reading photos...</source>
+        <translation>Odczytywanie zdjęć...</translation>
+    </message>
+    <message>
+        <source>Searching folders: %1 photo files found in %2 folders</source>
+        <translation>Przeszukiwanie folderów: znalezione pliki zdjęć: %1, foldery: %2</translation>
+    </message>
+    <message>
+        <source>Reading photos: %1 of %2</source>
+        <translation>Odczytywanie zdjęć: %1 z %2</translation>
+    </message>
+</context>
+<context>
+    <name>ListHistory</name>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Cofnij: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Cofnij</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Ponów: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Ponów</translation>
+    </message>
+</context>
+<context>
     <name>MainDialog</name>
     <message>
         <source>Quillmere</source>
@@ -332,7 +377,7 @@
         <translation>&amp;Rozmiar:</translation>
     </message>
     <message>
-        <source>The text&apos;s size as a percentage of the photo&apos;s shorter side; at 0 the font&apos;s own size counts.</source>
+        <source>The text's size as a percentage of the photo's shorter side; at 0 the font's own size counts.</source>
         <translation>Rozmiar tekstu jako procent krótszego boku zdjęcia; przy 0 obowiązuje rozmiar ustawiony w czcionce.</translation>
     </message>
     <message>
@@ -435,67 +480,454 @@
         <source>E&amp;xit</source>
         <translation>Za&amp;kończ</translation>
     </message>
+    <message>
+        <source>Details</source>
+        <translation>Szczegóły</translation>
+    </message>
+    <message>
+        <source>These files were left out because they are not pictures:</source>
+        <translation>Te pliki zostały pominięte, ponieważ nie są obrazami:</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Ostrzeżenie</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ustawienia</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Przesunięcie w górę</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Przesunięcie w dół</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Usunięcie</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Wyczyszczenie listy</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>Preset</translation>
+    </message>
+    <message>
+        <source>Stop the conversion and quit?</source>
+        <translation>Przerwać konwersję i zakończyć?</translation>
+    </message>
+    <message>
+        <source>Stop and quit</source>
+        <translation>Przerwij i zakończ</translation>
+    </message>
+    <message numerus="yes">
+        <source>The list of %n photo is not kept. Do you want to quit?</source>
+        <translation>
+            <numerusform>Lista %n zdjęcia nie zostanie zachowana. Czy zakończyć program?</numerusform>
+            <numerusform>Lista %n zdjęć nie zostanie zachowana. Czy zakończyć program?</numerusform>
+            <numerusform>Lista %n zdjęć nie zostanie zachowana. Czy zakończyć program?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The list of %n photos is not kept. Do you want to quit?</source>
+        <translation>
+            <numerusform>Lista %n zdjęcia nie zostanie zachowana. Czy zakończyć program?</numerusform>
+            <numerusform>Lista %n zdjęć nie zostanie zachowana. Czy zakończyć program?</numerusform>
+            <numerusform>Lista %n zdjęć nie zostanie zachowana. Czy zakończyć program?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Zakończ</translation>
+    </message>
+</context>
+<context>
+    <name>MainDialogHooks</name>
+    <message>
+        <source>The desktop has no program that opens %1.</source>
+        <translation>W środowisku pulpitu nie ma programu, który otwiera %1.</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Nieznany błąd</translation>
+    </message>
+    <message>
+        <source>Save preset</source>
+        <translation>Zapisz preset</translation>
+    </message>
+    <message>
+        <source>Preset &amp;name:</source>
+        <translation>&amp;Nazwa presetu:</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Aktualizacja</translation>
+    </message>
+</context>
+<context>
+    <name>OptionTables</name>
+    <message>
+        <source>Same as the source</source>
+        <translation>Jak oryginał</translation>
+    </message>
+    <message>
+        <source>1 bit Indexed</source>
+        <translation>1 bit, indeksowany</translation>
+    </message>
+    <message>
+        <source>4 bits Indexed</source>
+        <translation>4 bity, indeksowany</translation>
+    </message>
+    <message>
+        <source>8 bits Indexed</source>
+        <translation>8 bitów, indeksowany</translation>
+    </message>
+    <message>
+        <source>16 bits RGB565</source>
+        <translation>16 bitów RGB565</translation>
+    </message>
+    <message>
+        <source>24 bits RGB</source>
+        <translation>24 bity RGB</translation>
+    </message>
+    <message>
+        <source>32 bits ARGB</source>
+        <translation>32 bity ARGB</translation>
+    </message>
+    <message>
+        <source>32 bits PARGB</source>
+        <translation>32 bity PARGB</translation>
+    </message>
+    <message>
+        <source>32 bits RGB</source>
+        <translation>32 bity RGB</translation>
+    </message>
+    <message>
+        <source>64 bits ARGB</source>
+        <translation>64 bity ARGB</translation>
+    </message>
+    <message>
+        <source>64 bits PARGB</source>
+        <translation>64 bity PARGB</translation>
+    </message>
+    <message>
+        <source>Original size</source>
+        <translation>Oryginalny rozmiar</translation>
+    </message>
+    <message>
+        <source>Stretch:</source>
+        <translation>Rozciągnij:</translation>
+    </message>
+    <message>
+        <source>Fit within Output Width x Output Height</source>
+        <translation>Dopasuj do szerokości x wysokości wyjściowej</translation>
+    </message>
+    <message>
+        <source>Long edge:</source>
+        <translation>Dłuższy bok:</translation>
+    </message>
+    <message>
+        <source>Fill Output Width x Output Height, cropped</source>
+        <translation>Wypełnij szerokość x wysokość wyjściową, z kadrowaniem</translation>
+    </message>
+    <message>
+        <source>Pad to Output Width x Output Height</source>
+        <translation>Uzupełnij marginesem do szerokości x wysokości wyjściowej</translation>
+    </message>
+    <message>
+        <source>No flip</source>
+        <translation>Bez odbicia</translation>
+    </message>
+    <message>
+        <source>Flip horizontal</source>
+        <translation>Odbij w poziomie</translation>
+    </message>
+    <message>
+        <source>Flip vertical</source>
+        <translation>Odbij w pionie</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Brak</translation>
+    </message>
+    <message>
+        <source>All but the location</source>
+        <translation>Wszystkie oprócz lokalizacji</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Wszystkie</translation>
+    </message>
+    <message>
+        <source>Smart</source>
+        <translation>Inteligentnie</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Lekkie</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Średnie</translation>
+    </message>
+    <message>
+        <source>Strong</source>
+        <translation>Mocne</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatycznie</translation>
+    </message>
+    <message>
+        <source>Halved colour resolution below quality 90, full from 90 up.</source>
+        <translation>Połowiczna rozdzielczość kolorów poniżej jakości 90, pełna od 90.</translation>
+    </message>
+    <message>
+        <source>Colour at half resolution: smaller files.</source>
+        <translation>Kolor w połowie rozdzielczości: mniejsze pliki.</translation>
+    </message>
+    <message>
+        <source>Colour at full resolution: sharper red edges.</source>
+        <translation>Kolor w pełnej rozdzielczości: ostrzejsze czerwone krawędzie.</translation>
+    </message>
+    <message>
+        <source>Standard colours</source>
+        <translation>Kolory standardowe</translation>
+    </message>
+    <message>
+        <source>The standard 16 or 256 colours, the same for every photo.</source>
+        <translation>Standardowe 16 lub 256 kolorów, takie same dla każdego zdjęcia.</translation>
+    </message>
+    <message>
+        <source>Colours of the photo</source>
+        <translation>Kolory zdjęcia</translation>
+    </message>
+    <message>
+        <source>The 16 or 256 colours that best match each photo, found by an octree.</source>
+        <translation>16 lub 256 kolorów najlepiej pasujących do danego zdjęcia, wyznaczonych drzewem ósemkowym.</translation>
+    </message>
+    <message>
+        <source>File date</source>
+        <translation>Data pliku</translation>
+    </message>
+    <message>
+        <source>Date taken</source>
+        <translation>Data wykonania</translation>
+    </message>
+    <message>
+        <source>Top left</source>
+        <translation>Lewy górny róg</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Góra</translation>
+    </message>
+    <message>
+        <source>Top right</source>
+        <translation>Prawy górny róg</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Lewa</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Środek</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Prawa</translation>
+    </message>
+    <message>
+        <source>Bottom left</source>
+        <translation>Lewy dolny róg</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Dół</translation>
+    </message>
+    <message>
+        <source>Bottom right</source>
+        <translation>Prawy dolny róg</translation>
+    </message>
+    <message>
+        <source>No outline</source>
+        <translation>Bez obrysu</translation>
+    </message>
+    <message>
+        <source>Outline</source>
+        <translation>Obrys</translation>
+    </message>
+    <message>
+        <source>Shadow</source>
+        <translation>Cień</translation>
+    </message>
+    <message>
+        <source>The camera's own preview when it is at least the output size, else the sensor at half size when that is, else the whole sensor.</source>
+        <translation>Podgląd zapisany przez aparat, jeśli ma co najmniej rozmiar wyjściowy, w przeciwnym razie matryca w połowie rozdzielczości, jeśli to wystarczy, a w ostateczności cała matryca.</translation>
+    </message>
+    <message>
+        <source>Camera preview</source>
+        <translation>Podgląd z aparatu</translation>
+    </message>
+    <message>
+        <source>The preview the camera embedded in the file: fastest; a file without one fails.</source>
+        <translation>Podgląd osadzony w pliku przez aparat: najszybciej; plik bez podglądu kończy się błędem.</translation>
+    </message>
+    <message>
+        <source>Full develop</source>
+        <translation>Pełne wywołanie</translation>
+    </message>
+    <message>
+        <source>Always the whole sensor, demosaicked: slowest, the most detail.</source>
+        <translation>Zawsze cała matryca z demozaikowaniem: najwolniej, najwięcej szczegółów.</translation>
+    </message>
 </context>
 <context>
     <name>OutputSettingsEditor</name>
     <message numerus="yes">
         <source>Give the %n photo in the list these settings too?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Zastosować te ustawienia także do %n zdjęcia na liście?</numerusform>
+            <numerusform>Zastosować te ustawienia także do %n zdjęć na liście?</numerusform>
+            <numerusform>Zastosować te ustawienia także do %n zdjęć na liście?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Give the %n photos in the list these settings too?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Zastosować te ustawienia także do %n zdjęcia na liście?</numerusform>
+            <numerusform>Zastosować te ustawienia także do %n zdjęć na liście?</numerusform>
+            <numerusform>Zastosować te ustawienia także do %n zdjęć na liście?</numerusform>
         </translation>
     </message>
     <message>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Pytanie</translation>
+    </message>
+</context>
+<context>
+    <name>OverlayPanel</name>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Wpisz liczbę całkowitą.</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoListModel</name>
+    <message>
+        <source>Waiting</source>
+        <translation>Oczekuje</translation>
+    </message>
+    <message>
+        <source>Converting</source>
+        <translation>Konwertowanie</translation>
+    </message>
+    <message>
+        <source>Converted</source>
+        <translation>Przekonwertowano</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Pominięto</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Błąd</translation>
+    </message>
+    <message>
+        <source>Not converted</source>
+        <translation>Nieprzekonwertowane</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Nazwa pliku</translation>
+    </message>
+    <message>
+        <source>Width * Height</source>
+        <translation>Szerokość * wysokość</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Czas</translation>
+    </message>
+    <message>
+        <source>Output Width * Height</source>
+        <translation>Wyjściowa szer. * wys.</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Obrót</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Folder</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stan</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoListPanel</name>
+    <message>
+        <source>Total photos: %1</source>
+        <translation>Liczba zdjęć: %1</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation>Sortowanie</translation>
+    </message>
+    <message>
+        <source>Please select items!</source>
+        <translation>Zaznacz elementy na liście!</translation>
     </message>
 </context>
 <context>
     <name>PhotoSources</name>
     <message>
         <source>%1: could not be searched (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nie można przeszukać (%2)</translation>
     </message>
     <message>
         <source>Photo Files (%1) (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pliki zdjęć (%1) (%2)</translation>
     </message>
     <message>
         <source>Any Files (*.*) (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wszystkie pliki (*.*) (*)</translation>
     </message>
     <message numerus="yes">
         <source>%n file was left out: not a picture (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Pominięto %n plik: to nie jest obraz (%1)</numerusform>
+            <numerusform>Pominięto %n pliki: to nie są obrazy (%1)</numerusform>
+            <numerusform>Pominięto %n plików: to nie są obrazy (%1)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n files were left out: not pictures (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Pominięto %n plik: to nie jest obraz (%1)</numerusform>
+            <numerusform>Pominięto %n pliki: to nie są obrazy (%1)</numerusform>
+            <numerusform>Pominięto %n plików: to nie są obrazy (%1)</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: left out, not a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: pominięto, to nie jest obraz</translation>
     </message>
     <message>
         <source>Select Photo Files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz pliki zdjęć...</translation>
     </message>
 </context>
 <context>
@@ -537,7 +969,7 @@
         <translation>Daty plików oraz presety, według których powstają pliki wynikowe każdego zdjęcia – z jednego dekodowania</translation>
     </message>
     <message>
-        <source>Keep file dates (each output gets its original&apos;s)</source>
+        <source>Keep file dates (each output gets its original's)</source>
         <translation>Zachowaj daty plików (każdy plik wynikowy dostaje datę oryginału)</translation>
     </message>
     <message>
@@ -569,39 +1001,126 @@
     <name>PresetPanel</name>
     <message>
         <source>Choose a preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz preset</translation>
     </message>
     <message>
-        <source>The preset &quot;%1&quot; was not applied.</source>
-        <translation type="unfinished"></translation>
+        <source>The preset "%1" was not applied.</source>
+        <translation>Preset „%1” nie został zastosowany.</translation>
     </message>
     <message>
-        <source>The preset &quot;%1&quot; is not stored any more.</source>
-        <translation type="unfinished"></translation>
+        <source>The preset "%1" is not stored any more.</source>
+        <translation>Preset „%1” nie jest już zapisany.</translation>
     </message>
     <message>
         <source>A preset name %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa presetu %1.</translation>
     </message>
     <message>
-        <source>The preset &quot;%1&quot; exists. Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <source>The preset "%1" exists. Do you want to replace it?</source>
+        <translation>Preset „%1” już istnieje. Czy go zastąpić?</translation>
     </message>
     <message>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Pytanie</translation>
     </message>
     <message>
-        <source>The preset &quot;%1&quot; could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <source>The preset "%1" could not be saved.</source>
+        <translation>Nie można zapisać presetu „%1”.</translation>
     </message>
     <message>
-        <source>Do you want to delete the preset &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <source>Do you want to delete the preset "%1"?</source>
+        <translation>Czy usunąć preset „%1”?</translation>
     </message>
     <message>
-        <source>The preset &quot;%1&quot; could not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <source>The preset "%1" could not be deleted.</source>
+        <translation>Nie można usunąć presetu „%1”.</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewFrame</name>
+    <message>
+        <source>Show source</source>
+        <translation>Pokaż oryginał</translation>
+    </message>
+    <message>
+        <source>The selected photo as it will be written. Double-click or press Space in the list to see it larger.</source>
+        <translation>Zaznaczone zdjęcie w takiej postaci, w jakiej zostanie zapisane. Aby je powiększyć, kliknij dwukrotnie lub naciśnij spację na liście.</translation>
+    </message>
+    <message>
+        <source>Before and after: the source photo, or the result</source>
+        <translation>Przed i po: zdjęcie oryginalne lub wynik</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a tooltip, then its key</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>No result: %1</source>
+        <translation>Brak wyniku: %1</translation>
+    </message>
+    <message>
+        <source>Show result</source>
+        <translation>Pokaż wynik</translation>
+    </message>
+    <message>
+        <source>Opening…</source>
+        <translation>Otwieranie…</translation>
+    </message>
+    <message>
+        <source>The result could not be shown.</source>
+        <translation>Nie można wyświetlić wyniku.</translation>
+    </message>
+</context>
+<context>
+    <name>RunPanel</name>
+    <message numerus="yes">
+        <source>%1 photo</source>
+        <translation>
+            <numerusform>%1 zdjęcie</numerusform>
+            <numerusform>%1 zdjęcia</numerusform>
+            <numerusform>%1 zdjęć</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 photos</source>
+        <translation>
+            <numerusform>%1 zdjęcie</numerusform>
+            <numerusform>%1 zdjęcia</numerusform>
+            <numerusform>%1 zdjęć</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Conversion started: %1, %2; %3</source>
+        <translation>Rozpoczęto konwersję: %1, %2; %3</translation>
+    </message>
+    <message>
+        <source>Converting the rest: %1 into %2</source>
+        <translation>Konwertowanie pozostałych: %1 do %2</translation>
+    </message>
+    <message>
+        <source>Replaced %1</source>
+        <translation>Zastąpiono %1</translation>
+    </message>
+    <message>
+        <source>Stopped: the window was closed during the conversion</source>
+        <translation>Przerwano: okno zamknięto w trakcie konwersji</translation>
+    </message>
+    <message>
+        <source>Do you want to open the output folder?</source>
+        <translation>Czy otworzyć folder docelowy?</translation>
+    </message>
+    <message>
+        <source>The conversion is done. %1</source>
+        <translation>Konwersja zakończona. %1</translation>
+    </message>
+    <message>
+        <source>There is not log file now!</source>
+        <translation>Plik dziennika jeszcze nie istnieje!</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Komunikat</translation>
     </message>
 </context>
 <context>
@@ -652,6 +1171,149 @@
     <message>
         <source>Pictures (*.png *.webp *.svg *.jpg *.jpeg *.tif *.tiff *.gif);;All files (*)</source>
         <translation>Obrazy (*.png *.webp *.svg *.jpg *.jpeg *.tif *.tiff *.gif);;Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>The watermark could not be read.</source>
+        <translation>Nie można odczytać znaku wodnego.</translation>
+    </message>
+</context>
+<context>
+    <name>WindowActions</name>
+    <message>
+        <source>Add photo files to the list</source>
+        <translation>Dodaj pliki zdjęć do listy</translation>
+    </message>
+    <message>
+        <source>Add every photo in a folder and its subfolders to the list</source>
+        <translation>Dodaj do listy wszystkie zdjęcia z folderu i jego podfolderów</translation>
+    </message>
+    <message>
+        <source>Output settings for photos added from now on</source>
+        <translation>Ustawienia wyjściowe dla zdjęć dodawanych od teraz</translation>
+    </message>
+    <message>
+        <source>Convert every photo in the list into a new folder inside the output folder</source>
+        <translation>Konwertuj wszystkie zdjęcia z listy do nowego folderu w folderze docelowym</translation>
+    </message>
+    <message>
+        <source>Show the program's help</source>
+        <translation>Pokaż pomoc programu</translation>
+    </message>
+    <message>
+        <source>Output settings of the selected photos</source>
+        <translation>Ustawienia wyjściowe zaznaczonych zdjęć</translation>
+    </message>
+    <message>
+        <source>Move the selected photos up the list</source>
+        <translation>Przesuń zaznaczone zdjęcia w górę listy</translation>
+    </message>
+    <message>
+        <source>Move the selected photos down the list</source>
+        <translation>Przesuń zaznaczone zdjęcia w dół listy</translation>
+    </message>
+    <message>
+        <source>Remove the selected photos from the list</source>
+        <translation>Usuń zaznaczone zdjęcia z listy</translation>
+    </message>
+    <message>
+        <source>Remove every photo from the list</source>
+        <translation>Usuń wszystkie zdjęcia z listy</translation>
+    </message>
+    <message>
+        <source>Sort the list by a column</source>
+        <translation>Sortuj listę według kolumny</translation>
+    </message>
+    <message>
+        <source>Select every photo in the list</source>
+        <translation>Zaznacz wszystkie zdjęcia na liście</translation>
+    </message>
+    <message>
+        <source>Choose the folder the converted photos go to</source>
+        <translation>Wybierz folder na przekonwertowane zdjęcia</translation>
+    </message>
+    <message>
+        <source>Font and colour of the text added to photos</source>
+        <translation>Czcionka i kolor tekstu dodawanego do zdjęć</translation>
+    </message>
+    <message>
+        <source>Use the settings of the chosen preset</source>
+        <translation>Użyj ustawień wybranego presetu</translation>
+    </message>
+    <message>
+        <source>Keep the current settings as a preset</source>
+        <translation>Zapisz bieżące ustawienia jako preset</translation>
+    </message>
+    <message>
+        <source>Remove the chosen preset</source>
+        <translation>Usuń wybrany preset</translation>
+    </message>
+    <message>
+        <source>Open the activity log</source>
+        <translation>Otwórz dziennik aktywności</translation>
+    </message>
+    <message>
+        <source>Which version is installed and where updates come from</source>
+        <translation>Zainstalowana wersja i źródło aktualizacji</translation>
+    </message>
+    <message>
+        <source>The program's version and licence</source>
+        <translation>Wersja i licencja programu</translation>
+    </message>
+    <message>
+        <source>Quit the program</source>
+        <translation>Zakończ program</translation>
+    </message>
+    <message>
+        <source>Undo the last change to the list</source>
+        <translation>Cofnij ostatnią zmianę listy</translation>
+    </message>
+    <message>
+        <source>Redo the change just undone</source>
+        <translation>Ponów właśnie cofniętą zmianę</translation>
+    </message>
+    <message>
+        <source>Select &amp;all</source>
+        <translation>Zaznacz &amp;wszystko</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation>Sortuj</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Cofnij</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Ponów</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Plik</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Edycja</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Widok</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Konwersja</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Pomoc</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Zatrzymaj</translation>
+    </message>
+    <message>
+        <source>&amp;Convert</source>
+        <translation>&amp;Konwertuj</translation>
     </message>
 </context>
 </TS>
