@@ -7,6 +7,10 @@
         <source>About</source>
         <translation>Info</translation>
     </message>
+    <message>
+        <source>Source: %1</source>
+        <translation>Quelltext: %1</translation>
+    </message>
 </context>
 <context>
     <name>CDialogPhotoOptions</name>
@@ -154,6 +158,387 @@
         <source>Colours:</source>
         <translation>Farben:</translation>
     </message>
+    <message>
+        <source>(different)</source>
+        <translation>(unterschiedlich)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Settings for %n photos</source>
+        <translation>
+            <numerusform>Einstellungen für %n Foto</numerusform>
+            <numerusform>Einstellungen für %n Fotos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Unknown flip type!</source>
+        <translation>Unbekannte Spiegelungsart!</translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Bitte geben Sie eine ganze Zahl ein.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>Bitte geben Sie eine ganze Zahl zwischen %1 und %2 ein.</translation>
+    </message>
+    <message>
+        <source>Please enter a number.</source>
+        <translation>Bitte geben Sie eine Zahl ein.</translation>
+    </message>
+    <message>
+        <source>Please enter a number between %1 and %2.</source>
+        <translation>Bitte geben Sie eine Zahl zwischen %1 und %2 ein.</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>unbekannter Fehler</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Unknown nOuputSizeType type!</source>
+        <translation>Unbekannter Typ von nOuputSizeType!</translation>
+    </message>
+    <message>
+        <source>Unknown nKeepAspectRatio type!</source>
+        <translation>Unbekannter Typ von nKeepAspectRatio!</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>must be one of %1</source>
+        <translation>muss einer der Werte %1 sein</translation>
+    </message>
+    <message>
+        <source>must be an integer from %1 to %2</source>
+        <translation>muss eine ganze Zahl von %1 bis %2 sein</translation>
+    </message>
+    <message>
+        <source>must be a number from %1 to %2</source>
+        <translation>muss eine Zahl von %1 bis %2 sein</translation>
+    </message>
+    <message>
+        <source> (default %1)</source>
+        <translation> (Standard: %1)</translation>
+    </message>
+    <message>
+        <source>must name a folder</source>
+        <translation>muss einen Ordner angeben</translation>
+    </message>
+    <message>
+        <source>must name a file</source>
+        <translation>muss eine Datei angeben</translation>
+    </message>
+    <message>
+        <source>must be six hexadecimal digits RRGGBB</source>
+        <translation>muss aus sechs Hexadezimalziffern RRGGBB bestehen</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Ausgabe</translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation>Dateinamen</translation>
+    </message>
+    <message>
+        <source>Text overlay</source>
+        <translation>Texteinblendung</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Ausführung</translation>
+    </message>
+    <message>
+        <source>Presets</source>
+        <translation>Vorgaben</translation>
+    </message>
+    <message>
+        <source>Scripts and clusters</source>
+        <translation>Skripte und Cluster</translation>
+    </message>
+    <message>
+        <source>start from the saved preset NAME; options after it override it</source>
+        <translation>von der gespeicherten Vorgabe NAME ausgehen; nachfolgende Optionen haben Vorrang</translation>
+    </message>
+    <message>
+        <source>output folder (default: the work folder, Pictures/Quillmere/)</source>
+        <translation>Ausgabeordner (Standard: der Arbeitsordner, Pictures/Quillmere/)</translation>
+    </message>
+    <message>
+        <source>output width for %1</source>
+        <translation>Ausgabebreite für %1</translation>
+    </message>
+    <message>
+        <source>output height for %1</source>
+        <translation>Ausgabehöhe für %1</translation>
+    </message>
+    <message>
+        <source>the longer side for %1</source>
+        <translation>die längere Seite für %1</translation>
+    </message>
+    <message>
+        <source>with %1: a photo smaller than the result keeps its size</source>
+        <translation>mit %1: ein Foto, das kleiner als das Ergebnis ist, behält seine Größe</translation>
+    </message>
+    <message>
+        <source>factors for %1</source>
+        <translation>Faktoren für %1</translation>
+    </message>
+    <message>
+        <source>must be two factors H,V from %1</source>
+        <translation>muss aus zwei Faktoren H,V von %1 bestehen</translation>
+    </message>
+    <message>
+        <source>BMP pixel format: %1, or %2</source>
+        <translation>BMP-Pixelformat: %1 oder %2</translation>
+    </message>
+    <message>
+        <source>quality of %1</source>
+        <translation>Qualität von %1</translation>
+    </message>
+    <message>
+        <source>lossless %1 (the quality is not used)</source>
+        <translation>verlustfreies %1 (die Qualität wird nicht verwendet)</translation>
+    </message>
+    <message>
+        <source>camera data (EXIF, XMP, IPTC) the outputs keep: %1</source>
+        <translation>Kameradaten (EXIF, XMP, IPTC), die die Ausgabedateien behalten: %1</translation>
+    </message>
+    <message>
+        <source>rename prefix</source>
+        <translation>Präfix für die Umbenennung</translation>
+    </message>
+    <message>
+        <source>must not contain '/'</source>
+        <translation>darf kein '/' enthalten</translation>
+    </message>
+    <message>
+        <source>keep the source names, change the extension only</source>
+        <translation>die Originalnamen behalten, nur die Dateiendung ändern</translation>
+    </message>
+    <message>
+        <source>the date in the names: %1 (from EXIF, else the file's)</source>
+        <translation>das Datum in den Namen: %1 (aus EXIF, sonst das der Datei)</translation>
+    </message>
+    <message>
+        <source>photos found in a folder keep their path below it inside the run folder</source>
+        <translation>in einem Ordner gefundene Fotos behalten ihren Pfad unterhalb davon im Ordner des Durchlaufs</translation>
+    </message>
+    <message>
+        <source>the number of the first photo</source>
+        <translation>die Nummer des ersten Fotos</translation>
+    </message>
+    <message>
+        <source>digits the numbers are padded to</source>
+        <translation>Stellenzahl, auf die die Nummern mit Nullen aufgefüllt werden</translation>
+    </message>
+    <message>
+        <source> (default: those of the last number)</source>
+        <translation> (Standard: die der letzten Nummer)</translation>
+    </message>
+    <message>
+        <source>a line of text drawn on every photo</source>
+        <translation>eine Textzeile, die auf jedes Foto gezeichnet wird</translation>
+    </message>
+    <message>
+        <source>must be one line, without line breaks</source>
+        <translation>muss eine einzelne Zeile ohne Zeilenumbrüche sein</translation>
+    </message>
+    <message>
+        <source>its margin in output pixels from the anchor; for top-left, its top-left corner (default 0,0)</source>
+        <translation>sein Abstand vom Anker in Ausgabepixeln; bei top-left seine linke obere Ecke (Standard 0,0)</translation>
+    </message>
+    <message>
+        <source>font family (default: the sans-serif font)</source>
+        <translation>Schriftfamilie (Standard: die serifenlose Schrift)</translation>
+    </message>
+    <message>
+        <source>must be a family name of at most 31 characters</source>
+        <translation>muss ein Familienname mit höchstens 31 Zeichen sein</translation>
+    </message>
+    <message>
+        <source>font size in pixels</source>
+        <translation>Schriftgröße in Pixeln</translation>
+    </message>
+    <message>
+        <source>text size as a percentage of the output's shorter side, in place of --font-px; %1 (default %2: the font's size)</source>
+        <translation>Textgröße in Prozent der kürzeren Seite der Ausgabe, anstelle von --font-px; %1 (Standard %2: die Größe der Schrift)</translation>
+    </message>
+    <message>
+        <source>bold text</source>
+        <translation>fetter Text</translation>
+    </message>
+    <message>
+        <source>italic text</source>
+        <translation>kursiver Text</translation>
+    </message>
+    <message>
+        <source>underlined text</source>
+        <translation>unterstrichener Text</translation>
+    </message>
+    <message>
+        <source>struck-out text</source>
+        <translation>durchgestrichener Text</translation>
+    </message>
+    <message>
+        <source>text colour (default 000000)</source>
+        <translation>Textfarbe (Standard 000000)</translation>
+    </message>
+    <message>
+        <source>text opacity in percent</source>
+        <translation>Deckkraft des Textes in Prozent</translation>
+    </message>
+    <message>
+        <source>%1 around the text</source>
+        <translation>%1 um den Text</translation>
+    </message>
+    <message>
+        <source>save the settings this command gives as preset NAME (PATHs optional)</source>
+        <translation>die Einstellungen dieses Befehls als Vorgabe NAME speichern (PATH-Angaben optional)</translation>
+    </message>
+    <message>
+        <source>print the saved presets' names, one per line</source>
+        <translation>die Namen der gespeicherten Vorgaben ausgeben, einen pro Zeile</translation>
+    </message>
+    <message>
+        <source>also convert the paths listed in FILE, one per line (- for standard input)</source>
+        <translation>auch die in FILE aufgeführten Pfade konvertieren, einen pro Zeile (- für die Standardeingabe)</translation>
+    </message>
+    <message>
+        <source>the --files-from entries end with NUL, as find -print0 writes them</source>
+        <translation>die Einträge von --files-from enden mit NUL, wie find -print0 sie schreibt</translation>
+    </message>
+    <message>
+        <source>write into DIR (made if missing) instead of a new time-stamped folder</source>
+        <translation>in DIR schreiben (wird bei Bedarf angelegt) statt in einen neuen Ordner mit Zeitstempel</translation>
+    </message>
+    <message>
+        <source>write one JSON object per photo, then a summary object, one per line, to FILE</source>
+        <translation>ein JSON-Objekt pro Foto, danach ein Zusammenfassungsobjekt, je eines pro Zeile, in FILE schreiben</translation>
+    </message>
+    <message>
+        <source>%1 when an output file exists (default: ask when standard input is a terminal, else no)</source>
+        <translation>%1, wenn eine Ausgabedatei bereits existiert (Standard: ask, wenn die Standardeingabe ein Terminal ist, sonst no)</translation>
+    </message>
+    <message>
+        <source>photos converted at once</source>
+        <translation>gleichzeitig konvertierte Fotos</translation>
+    </message>
+    <message>
+        <source> (default: one per core)</source>
+        <translation> (Standard: eines pro Kern)</translation>
+    </message>
+    <message>
+        <source>memory the photos in hand may take, in MiB</source>
+        <translation>Arbeitsspeicher, den die gerade bearbeiteten Fotos belegen dürfen, in MiB</translation>
+    </message>
+    <message>
+        <source>; a larger photo converts alone (default: half the physical memory, %1 MiB)</source>
+        <translation>; ein größeres Foto wird allein konvertiert (Standard: die Hälfte des physischen Speichers, %1 MiB)</translation>
+    </message>
+    <message>
+        <source>no progress bar and no notices</source>
+        <translation>kein Fortschrittsbalken und keine Hinweise</translation>
+    </message>
+    <message>
+        <source>print the values a fixed-set option accepts, one per line</source>
+        <translation>die Werte ausgeben, die eine Option mit fester Auswahl annimmt, einen pro Zeile</translation>
+    </message>
+    <message>
+        <source>this text</source>
+        <translation>dieser Text</translation>
+    </message>
+    <message>
+        <source>the program's version</source>
+        <translation>die Version des Programms</translation>
+    </message>
+    <message>
+        <source>or</source>
+        <translation>oder</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>unbekannte Option %1</translation>
+    </message>
+    <message>
+        <source>option %1 takes no value</source>
+        <translation>Option %1 nimmt keinen Wert an</translation>
+    </message>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>Option %1 benötigt einen Wert</translation>
+    </message>
+    <message>
+        <source>option %1: '%2' %3</source>
+        <translation>Option %1: '%2' %3</translation>
+    </message>
+    <message>
+        <source>option --metadata %1 keeps more camera data than preset '%2' (%3)</source>
+        <translation>Option --metadata %1 behält mehr Kameradaten als die Vorgabe '%2' (%3)</translation>
+    </message>
+    <message>
+        <source>option %1: preset '%2' is not used: %3</source>
+        <translation>Option %1: Vorgabe '%2' wird nicht verwendet: %3</translation>
+    </message>
+    <message>
+        <source>option %1: no preset '%2' (--list-presets lists them)</source>
+        <translation>Option %1: keine Vorgabe '%2' vorhanden (--list-presets listet sie auf)</translation>
+    </message>
+    <message>
+        <source>preset '%1' keeps camera data %2, not --metadata %3 given before it; give --metadata after --preset</source>
+        <translation>Vorgabe '%1' behält die Kameradaten %2, nicht das davor angegebene --metadata %3; geben Sie --metadata nach --preset an</translation>
+    </message>
+    <message>
+        <source>option --beside cannot be given with --into</source>
+        <translation>Option --beside kann nicht zusammen mit --into angegeben werden</translation>
+    </message>
+    <message>
+        <source>option --null needs --files-from</source>
+        <translation>Option --null benötigt --files-from</translation>
+    </message>
+    <message>
+        <source>option --overwrite ask cannot be answered while --files-from - reads standard input</source>
+        <translation>Option --overwrite ask kann nicht beantwortet werden, während --files-from - die Standardeingabe liest</translation>
+    </message>
+    <message>
+        <source>no photos given: name at least one file or folder</source>
+        <translation>keine Fotos angegeben: nennen Sie mindestens eine Datei oder einen Ordner</translation>
+    </message>
+    <message>
+        <source>Usage: quillmere-convert [options] PATH...
+Converts photos (files, or folders searched with their sub-folders) into a
+new time-stamped folder inside the output folder, and prints that folder.
+</source>
+        <translation>Aufruf: quillmere-convert [Optionen] PATH...
+Konvertiert Fotos (Dateien oder Ordner, die samt Unterordnern durchsucht
+werden) in einen neuen Ordner mit Zeitstempel im Ausgabeordner und gibt
+diesen Ordner aus.
+</translation>
+    </message>
+    <message>
+        <source>Options take their value as the next argument or after '=' (--text-pos=-5,3).
+Exit status: 0 every photo converted, 1 some were not, 2 bad arguments.
+</source>
+        <translation>Optionen erhalten ihren Wert als nächstes Argument oder nach '=' (--text-pos=-5,3).
+Rückgabewert: 0 alle Fotos konvertiert, 1 einige nicht, 2 ungültige Argumente.
+</translation>
+    </message>
 </context>
 <context>
     <name>DestinationPanel</name>
@@ -164,6 +549,60 @@
     <message>
         <source>it is no longer stored</source>
         <translation>sie ist nicht mehr gespeichert</translation>
+    </message>
+</context>
+<context>
+    <name>FileSizeLimitRow</name>
+    <message>
+        <source>L&amp;imit file size to</source>
+        <translation>Datei&amp;größe begrenzen auf</translation>
+    </message>
+    <message>
+        <source>Largest file size in KB</source>
+        <translation>Größte Dateigröße in KB</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>The search for a size that fits goes no lower</source>
+        <translation>Die Suche nach einer passenden Größe geht nicht tiefer</translation>
+    </message>
+    <message>
+        <source>Lo&amp;west quality:</source>
+        <translation>Niedrigs&amp;te Qualität:</translation>
+    </message>
+    <message>
+        <source>Colour &amp;resolution:</source>
+        <translation>Farb&amp;auflösung:</translation>
+    </message>
+    <message>
+        <source>Pro&amp;gressive</source>
+        <translation>Pro&amp;gressiv</translation>
+    </message>
+    <message>
+        <source>A JPG shown coarse first while it loads</source>
+        <translation>Ein JPG, das beim Laden zuerst grob angezeigt wird</translation>
+    </message>
+    <message>
+        <source>Please enter a number of KB between 1 and %1.</source>
+        <translation>Bitte geben Sie eine Größe in KB zwischen 1 und %1 ein.</translation>
+    </message>
+    <message>
+        <source>the best quality that fits, then a smaller size</source>
+        <translation>die beste Qualität, die passt, dann eine kleinere Größe</translation>
+    </message>
+    <message>
+        <source>lossless: met by a smaller size only</source>
+        <translation>verlustfrei: nur durch kleinere Abmessungen erreichbar</translation>
+    </message>
+</context>
+<context>
+    <name>FolderChooser</name>
+    <message>
+        <source>Choose a folder</source>
+        <translation>Ordner auswählen</translation>
     </message>
 </context>
 <context>
@@ -220,6 +659,10 @@
         <source>AaBbYyZz 123</source>
         <translation>AaBbÄäÖöß 123</translation>
     </message>
+    <message>
+        <source>Text Color</source>
+        <translation>Textfarbe</translation>
+    </message>
 </context>
 <context>
     <name>FrameControls</name>
@@ -259,6 +702,30 @@
         <source>Background</source>
         <translation>Hintergrund</translation>
     </message>
+    <message>
+        <source>1:1 (square)</source>
+        <translation>1:1 (quadratisch)</translation>
+    </message>
+    <message>
+        <source>4:5 (portrait post)</source>
+        <translation>4:5 (Hochformat-Post)</translation>
+    </message>
+    <message>
+        <source>3:2 (photo print)</source>
+        <translation>3:2 (Fotoabzug)</translation>
+    </message>
+    <message>
+        <source>16:9 (wide screen)</source>
+        <translation>16:9 (Breitbild)</translation>
+    </message>
+    <message>
+        <source>9:16 (story)</source>
+        <translation>9:16 (Story)</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Benutzerdefiniert</translation>
+    </message>
 </context>
 <context>
     <name>GatherTask</name>
@@ -292,6 +759,37 @@
     <message>
         <source>&amp;Redo</source>
         <translation>&amp;Wiederherstellen</translation>
+    </message>
+</context>
+<context>
+    <name>LocalFigures</name>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 Byte</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 x %2</source>
+        <translation>%1 x %2</translation>
+    </message>
+    <message>
+        <source>the source fits: copied</source>
+        <translation>das Original passt: kopiert</translation>
+    </message>
+    <message>
+        <source>fitted by reducing to %1 x %2</source>
+        <translation>durch Verkleinern auf %1 x %2 angepasst</translation>
+    </message>
+    <message>
+        <source>fitted: quality %1</source>
+        <translation>angepasst: Qualität %1</translation>
     </message>
 </context>
 <context>
@@ -989,6 +1487,13 @@
     <message>
         <source>&amp;Write: %1 presets</source>
         <translation>&amp;Ausgabe: %1 Vorgaben</translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Write: %n presets</source>
+        <translation>
+            <numerusform>&amp;Ausgabe: %n Vorgabe</numerusform>
+            <numerusform>&amp;Ausgabe: %n Vorgaben</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,10 @@
         <source>About</source>
         <translation>O programie</translation>
     </message>
+    <message>
+        <source>Source: %1</source>
+        <translation>Kod źródłowy: %1</translation>
+    </message>
 </context>
 <context>
     <name>CDialogPhotoOptions</name>
@@ -154,6 +158,389 @@
         <source>Colours:</source>
         <translation>Kolory:</translation>
     </message>
+    <message>
+        <source>(different)</source>
+        <translation>(różne)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Settings for %n photos</source>
+        <translation>
+            <numerusform>Ustawienia dla %n zdjęcia</numerusform>
+            <numerusform>Ustawienia dla %n zdjęć</numerusform>
+            <numerusform>Ustawienia dla %n zdjęć</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Ostrzeżenie</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Błąd</translation>
+    </message>
+    <message>
+        <source>Unknown flip type!</source>
+        <translation>Nieznany rodzaj odbicia!</translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Wpisz liczbę całkowitą.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>Wpisz liczbę całkowitą z zakresu od %1 do %2.</translation>
+    </message>
+    <message>
+        <source>Please enter a number.</source>
+        <translation>Wpisz liczbę.</translation>
+    </message>
+    <message>
+        <source>Please enter a number between %1 and %2.</source>
+        <translation>Wpisz liczbę z zakresu od %1 do %2.</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>nieznany błąd</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>błąd</translation>
+    </message>
+    <message>
+        <source>Unknown nOuputSizeType type!</source>
+        <translation>Nieznany typ nOuputSizeType!</translation>
+    </message>
+    <message>
+        <source>Unknown nKeepAspectRatio type!</source>
+        <translation>Nieznany typ nKeepAspectRatio!</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>od %1 do %2</translation>
+    </message>
+    <message>
+        <source>must be one of %1</source>
+        <translation>musi być jedną z wartości: %1</translation>
+    </message>
+    <message>
+        <source>must be an integer from %1 to %2</source>
+        <translation>musi być liczbą całkowitą od %1 do %2</translation>
+    </message>
+    <message>
+        <source>must be a number from %1 to %2</source>
+        <translation>musi być liczbą od %1 do %2</translation>
+    </message>
+    <message>
+        <source> (default %1)</source>
+        <translation> (domyślnie %1)</translation>
+    </message>
+    <message>
+        <source>must name a folder</source>
+        <translation>musi wskazywać folder</translation>
+    </message>
+    <message>
+        <source>must name a file</source>
+        <translation>musi wskazywać plik</translation>
+    </message>
+    <message>
+        <source>must be six hexadecimal digits RRGGBB</source>
+        <translation>musi składać się z sześciu cyfr szesnastkowych RRGGBB</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Wyjście</translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation>Nazwy</translation>
+    </message>
+    <message>
+        <source>Text overlay</source>
+        <translation>Nakładka tekstowa</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Wykonanie</translation>
+    </message>
+    <message>
+        <source>Presets</source>
+        <translation>Presety</translation>
+    </message>
+    <message>
+        <source>Scripts and clusters</source>
+        <translation>Skrypty i klastry</translation>
+    </message>
+    <message>
+        <source>start from the saved preset NAME; options after it override it</source>
+        <translation>zacznij od zapisanego presetu NAME; opcje podane po nim mają pierwszeństwo</translation>
+    </message>
+    <message>
+        <source>output folder (default: the work folder, Pictures/Quillmere/)</source>
+        <translation>folder docelowy (domyślnie folder roboczy Pictures/Quillmere/)</translation>
+    </message>
+    <message>
+        <source>output width for %1</source>
+        <translation>szerokość wyjściowa dla %1</translation>
+    </message>
+    <message>
+        <source>output height for %1</source>
+        <translation>wysokość wyjściowa dla %1</translation>
+    </message>
+    <message>
+        <source>the longer side for %1</source>
+        <translation>dłuższy bok dla %1</translation>
+    </message>
+    <message>
+        <source>with %1: a photo smaller than the result keeps its size</source>
+        <translation>przy %1: zdjęcie mniejsze niż wynik zachowuje swój rozmiar</translation>
+    </message>
+    <message>
+        <source>factors for %1</source>
+        <translation>współczynniki dla %1</translation>
+    </message>
+    <message>
+        <source>must be two factors H,V from %1</source>
+        <translation>muszą to być dwa współczynniki H,V z zakresu %1</translation>
+    </message>
+    <message>
+        <source>BMP pixel format: %1, or %2</source>
+        <translation>format pikseli BMP: %1 lub %2</translation>
+    </message>
+    <message>
+        <source>quality of %1</source>
+        <translation>jakość dla %1</translation>
+    </message>
+    <message>
+        <source>lossless %1 (the quality is not used)</source>
+        <translation>bezstratny %1 (jakość nie jest używana)</translation>
+    </message>
+    <message>
+        <source>camera data (EXIF, XMP, IPTC) the outputs keep: %1</source>
+        <translation>dane aparatu (EXIF, XMP, IPTC) zachowywane w plikach wynikowych: %1</translation>
+    </message>
+    <message>
+        <source>rename prefix</source>
+        <translation>prefiks nazw</translation>
+    </message>
+    <message>
+        <source>must not contain '/'</source>
+        <translation>nie może zawierać '/'</translation>
+    </message>
+    <message>
+        <source>keep the source names, change the extension only</source>
+        <translation>zachowaj nazwy oryginałów, zmień tylko rozszerzenie</translation>
+    </message>
+    <message>
+        <source>the date in the names: %1 (from EXIF, else the file's)</source>
+        <translation>data w nazwach: %1 (z EXIF, a w razie braku data pliku)</translation>
+    </message>
+    <message>
+        <source>photos found in a folder keep their path below it inside the run folder</source>
+        <translation>zdjęcia znalezione w folderze zachowują swoją ścieżkę względem niego w folderze konwersji</translation>
+    </message>
+    <message>
+        <source>the number of the first photo</source>
+        <translation>numer pierwszego zdjęcia</translation>
+    </message>
+    <message>
+        <source>digits the numbers are padded to</source>
+        <translation>liczba cyfr, do której numery są uzupełniane zerami</translation>
+    </message>
+    <message>
+        <source> (default: those of the last number)</source>
+        <translation> (domyślnie tyle, ile ma ostatni numer)</translation>
+    </message>
+    <message>
+        <source>a line of text drawn on every photo</source>
+        <translation>wiersz tekstu nanoszony na każde zdjęcie</translation>
+    </message>
+    <message>
+        <source>must be one line, without line breaks</source>
+        <translation>musi być jednym wierszem, bez podziałów wiersza</translation>
+    </message>
+    <message>
+        <source>its margin in output pixels from the anchor; for top-left, its top-left corner (default 0,0)</source>
+        <translation>jego odstęp od punktu zakotwiczenia w pikselach wyniku; dla top-left – jego lewy górny róg (domyślnie 0,0)</translation>
+    </message>
+    <message>
+        <source>font family (default: the sans-serif font)</source>
+        <translation>rodzina czcionki (domyślnie czcionka bezszeryfowa)</translation>
+    </message>
+    <message>
+        <source>must be a family name of at most 31 characters</source>
+        <translation>musi być nazwą rodziny o długości najwyżej 31 znaków</translation>
+    </message>
+    <message>
+        <source>font size in pixels</source>
+        <translation>rozmiar czcionki w pikselach</translation>
+    </message>
+    <message>
+        <source>text size as a percentage of the output's shorter side, in place of --font-px; %1 (default %2: the font's size)</source>
+        <translation>rozmiar tekstu jako procent krótszego boku wyniku, zamiast --font-px; %1 (domyślnie %2: rozmiar czcionki)</translation>
+    </message>
+    <message>
+        <source>bold text</source>
+        <translation>tekst pogrubiony</translation>
+    </message>
+    <message>
+        <source>italic text</source>
+        <translation>tekst kursywą</translation>
+    </message>
+    <message>
+        <source>underlined text</source>
+        <translation>tekst podkreślony</translation>
+    </message>
+    <message>
+        <source>struck-out text</source>
+        <translation>tekst przekreślony</translation>
+    </message>
+    <message>
+        <source>text colour (default 000000)</source>
+        <translation>kolor tekstu (domyślnie 000000)</translation>
+    </message>
+    <message>
+        <source>text opacity in percent</source>
+        <translation>krycie tekstu w procentach</translation>
+    </message>
+    <message>
+        <source>%1 around the text</source>
+        <translation>%1 wokół tekstu</translation>
+    </message>
+    <message>
+        <source>save the settings this command gives as preset NAME (PATHs optional)</source>
+        <translation>zapisz ustawienia z tego polecenia jako preset NAME (ścieżki PATH opcjonalne)</translation>
+    </message>
+    <message>
+        <source>print the saved presets' names, one per line</source>
+        <translation>wypisz nazwy zapisanych presetów, po jednej w wierszu</translation>
+    </message>
+    <message>
+        <source>also convert the paths listed in FILE, one per line (- for standard input)</source>
+        <translation>konwertuj także ścieżki wymienione w pliku FILE, po jednej w wierszu (- oznacza standardowe wejście)</translation>
+    </message>
+    <message>
+        <source>the --files-from entries end with NUL, as find -print0 writes them</source>
+        <translation>wpisy --files-from kończą się znakiem NUL, tak jak zapisuje je find -print0</translation>
+    </message>
+    <message>
+        <source>write into DIR (made if missing) instead of a new time-stamped folder</source>
+        <translation>zapisuj do DIR (tworzony, jeśli nie istnieje) zamiast do nowego folderu ze znacznikiem czasu</translation>
+    </message>
+    <message>
+        <source>write one JSON object per photo, then a summary object, one per line, to FILE</source>
+        <translation>zapisz do pliku FILE jeden obiekt JSON na zdjęcie, a następnie obiekt podsumowania, po jednym w wierszu</translation>
+    </message>
+    <message>
+        <source>%1 when an output file exists (default: ask when standard input is a terminal, else no)</source>
+        <translation>%1, gdy plik wynikowy już istnieje (domyślnie ask, jeśli standardowe wejście jest terminalem, w przeciwnym razie no)</translation>
+    </message>
+    <message>
+        <source>photos converted at once</source>
+        <translation>liczba zdjęć konwertowanych jednocześnie</translation>
+    </message>
+    <message>
+        <source> (default: one per core)</source>
+        <translation> (domyślnie jedno na rdzeń)</translation>
+    </message>
+    <message>
+        <source>memory the photos in hand may take, in MiB</source>
+        <translation>pamięć, jaką mogą zajmować przetwarzane zdjęcia, w MiB</translation>
+    </message>
+    <message>
+        <source>; a larger photo converts alone (default: half the physical memory, %1 MiB)</source>
+        <translation>; większe zdjęcie jest konwertowane samodzielnie (domyślnie połowa pamięci fizycznej, %1 MiB)</translation>
+    </message>
+    <message>
+        <source>no progress bar and no notices</source>
+        <translation>bez paska postępu i bez komunikatów</translation>
+    </message>
+    <message>
+        <source>print the values a fixed-set option accepts, one per line</source>
+        <translation>wypisz wartości przyjmowane przez opcję o stałym zbiorze wartości, po jednej w wierszu</translation>
+    </message>
+    <message>
+        <source>this text</source>
+        <translation>ten tekst</translation>
+    </message>
+    <message>
+        <source>the program's version</source>
+        <translation>wersja programu</translation>
+    </message>
+    <message>
+        <source>or</source>
+        <translation>lub</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>nieznana opcja %1</translation>
+    </message>
+    <message>
+        <source>option %1 takes no value</source>
+        <translation>opcja %1 nie przyjmuje wartości</translation>
+    </message>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>opcja %1 wymaga wartości</translation>
+    </message>
+    <message>
+        <source>option %1: '%2' %3</source>
+        <translation>opcja %1: '%2' %3</translation>
+    </message>
+    <message>
+        <source>option --metadata %1 keeps more camera data than preset '%2' (%3)</source>
+        <translation>opcja --metadata %1 zachowuje więcej danych aparatu niż preset '%2' (%3)</translation>
+    </message>
+    <message>
+        <source>option %1: preset '%2' is not used: %3</source>
+        <translation>opcja %1: preset '%2' nie jest używany: %3</translation>
+    </message>
+    <message>
+        <source>option %1: no preset '%2' (--list-presets lists them)</source>
+        <translation>opcja %1: brak presetu '%2' (lista: --list-presets)</translation>
+    </message>
+    <message>
+        <source>preset '%1' keeps camera data %2, not --metadata %3 given before it; give --metadata after --preset</source>
+        <translation>preset '%1' zachowuje dane aparatu %2, a nie podane przed nim --metadata %3; podaj --metadata po --preset</translation>
+    </message>
+    <message>
+        <source>option --beside cannot be given with --into</source>
+        <translation>opcji --beside nie można podać razem z --into</translation>
+    </message>
+    <message>
+        <source>option --null needs --files-from</source>
+        <translation>opcja --null wymaga --files-from</translation>
+    </message>
+    <message>
+        <source>option --overwrite ask cannot be answered while --files-from - reads standard input</source>
+        <translation>na opcję --overwrite ask nie można odpowiedzieć, gdy --files-from - czyta standardowe wejście</translation>
+    </message>
+    <message>
+        <source>no photos given: name at least one file or folder</source>
+        <translation>nie podano zdjęć: wskaż co najmniej jeden plik lub folder</translation>
+    </message>
+    <message>
+        <source>Usage: quillmere-convert [options] PATH...
+Converts photos (files, or folders searched with their sub-folders) into a
+new time-stamped folder inside the output folder, and prints that folder.
+</source>
+        <translation>Użycie: quillmere-convert [opcje] PATH...
+Konwertuje zdjęcia (pliki lub foldery przeszukiwane wraz z podfolderami)
+do nowego folderu ze znacznikiem czasu w folderze docelowym i wypisuje
+nazwę tego folderu.
+</translation>
+    </message>
+    <message>
+        <source>Options take their value as the next argument or after '=' (--text-pos=-5,3).
+Exit status: 0 every photo converted, 1 some were not, 2 bad arguments.
+</source>
+        <translation>Opcje przyjmują wartość jako następny argument lub po '=' (--text-pos=-5,3).
+Kod wyjścia: 0 – przekonwertowano wszystkie zdjęcia, 1 – nie wszystkie,
+2 – błędne argumenty.
+</translation>
+    </message>
 </context>
 <context>
     <name>DestinationPanel</name>
@@ -164,6 +551,60 @@
     <message>
         <source>it is no longer stored</source>
         <translation>nie jest już zapisany</translation>
+    </message>
+</context>
+<context>
+    <name>FileSizeLimitRow</name>
+    <message>
+        <source>L&amp;imit file size to</source>
+        <translation>&amp;Ogranicz rozmiar pliku do</translation>
+    </message>
+    <message>
+        <source>Largest file size in KB</source>
+        <translation>Maksymalny rozmiar pliku w KB</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>The search for a size that fits goes no lower</source>
+        <translation>Poniżej tej wartości nie schodzi szukanie pasującego rozmiaru</translation>
+    </message>
+    <message>
+        <source>Lo&amp;west quality:</source>
+        <translation>Naj&amp;niższa jakość:</translation>
+    </message>
+    <message>
+        <source>Colour &amp;resolution:</source>
+        <translation>Rozdzielczość &amp;kolorów:</translation>
+    </message>
+    <message>
+        <source>Pro&amp;gressive</source>
+        <translation>Pro&amp;gresywny</translation>
+    </message>
+    <message>
+        <source>A JPG shown coarse first while it loads</source>
+        <translation>JPG wyświetlany podczas wczytywania najpierw w niskiej jakości</translation>
+    </message>
+    <message>
+        <source>Please enter a number of KB between 1 and %1.</source>
+        <translation>Wpisz liczbę KB z zakresu od 1 do %1.</translation>
+    </message>
+    <message>
+        <source>the best quality that fits, then a smaller size</source>
+        <translation>najlepsza mieszcząca się jakość, a potem mniejszy rozmiar</translation>
+    </message>
+    <message>
+        <source>lossless: met by a smaller size only</source>
+        <translation>bezstratnie: osiągane tylko mniejszymi wymiarami</translation>
+    </message>
+</context>
+<context>
+    <name>FolderChooser</name>
+    <message>
+        <source>Choose a folder</source>
+        <translation>Wybierz folder</translation>
     </message>
 </context>
 <context>
@@ -220,6 +661,10 @@
         <source>AaBbYyZz 123</source>
         <translation>AaĄąĘęŁłŻż 123</translation>
     </message>
+    <message>
+        <source>Text Color</source>
+        <translation>Kolor tekstu</translation>
+    </message>
 </context>
 <context>
     <name>FrameControls</name>
@@ -259,6 +704,30 @@
         <source>Background</source>
         <translation>Tło</translation>
     </message>
+    <message>
+        <source>1:1 (square)</source>
+        <translation>1:1 (kwadrat)</translation>
+    </message>
+    <message>
+        <source>4:5 (portrait post)</source>
+        <translation>4:5 (post pionowy)</translation>
+    </message>
+    <message>
+        <source>3:2 (photo print)</source>
+        <translation>3:2 (odbitka)</translation>
+    </message>
+    <message>
+        <source>16:9 (wide screen)</source>
+        <translation>16:9 (panoramiczny)</translation>
+    </message>
+    <message>
+        <source>9:16 (story)</source>
+        <translation>9:16 (relacja)</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Własne</translation>
+    </message>
 </context>
 <context>
     <name>GatherTask</name>
@@ -292,6 +761,37 @@
     <message>
         <source>&amp;Redo</source>
         <translation>&amp;Ponów</translation>
+    </message>
+</context>
+<context>
+    <name>LocalFigures</name>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 B</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 x %2</source>
+        <translation>%1 x %2</translation>
+    </message>
+    <message>
+        <source>the source fits: copied</source>
+        <translation>oryginał się mieści: skopiowano</translation>
+    </message>
+    <message>
+        <source>fitted by reducing to %1 x %2</source>
+        <translation>dopasowano przez zmniejszenie do %1 x %2</translation>
+    </message>
+    <message>
+        <source>fitted: quality %1</source>
+        <translation>dopasowano: jakość %1</translation>
     </message>
 </context>
 <context>
@@ -995,6 +1495,14 @@
     <message>
         <source>&amp;Write: %1 presets</source>
         <translation>&amp;Zapis: presety (%1)</translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Write: %n presets</source>
+        <translation>
+            <numerusform>&amp;Zapis: %n preset</numerusform>
+            <numerusform>&amp;Zapis: %n presety</numerusform>
+            <numerusform>&amp;Zapis: %n presetów</numerusform>
+        </translation>
     </message>
 </context>
 <context>
