@@ -539,6 +539,149 @@ Exit status: 0 every photo converted, 1 some were not, 2 bad arguments.
 Rückgabewert: 0 alle Fotos konvertiert, 1 einige nicht, 2 ungültige Argumente.
 </translation>
     </message>
+    <message>
+        <source>Image watermark</source>
+        <translation>Bild-Wasserzeichen</translation>
+    </message>
+    <message>
+        <source>for %1: the part fill keeps, or where pad places the photo: %2 (smart: the most interesting part; pad centres it)</source>
+        <translation>für %1: der Teil, den fill behält, oder wo pad das Foto platziert: %2 (smart: der interessanteste Teil; pad zentriert es)</translation>
+    </message>
+    <message>
+        <source>colour of pad's margins and of transparent areas</source>
+        <translation>Farbe der Ränder von pad und transparenter Bereiche</translation>
+    </message>
+    <message>
+        <source>sharpen a photo that is made smaller, by as much as it is reduced: %1</source>
+        <translation>ein verkleinertes Foto so stark nachschärfen, wie es verkleinert wird: %1</translation>
+    </message>
+    <message>
+        <source>the resolution written into JPG, PNG, TIF and BMP outputs (and WebP and AVIF with camera data)</source>
+        <translation>die in JPG-, PNG-, TIF- und BMP-Ausgaben geschriebene Auflösung (und in WebP und AVIF mit Kameradaten)</translation>
+    </message>
+    <message>
+        <source> (default 0: the source's)</source>
+        <translation> (Standard 0: die des Originals)</translation>
+    </message>
+    <message>
+        <source>a picture (PNG, WebP or SVG, transparency kept) drawn on every photo</source>
+        <translation>ein Bild (PNG, WebP oder SVG, Transparenz bleibt erhalten), das auf jedes Foto gezeichnet wird</translation>
+    </message>
+    <message>
+        <source>its longer side as a percentage of the output's shorter side</source>
+        <translation>seine längere Seite in Prozent der kürzeren Seite der Ausgabe</translation>
+    </message>
+    <message>
+        <source>its opacity in percent</source>
+        <translation>seine Deckkraft in Prozent</translation>
+    </message>
+    <message>
+        <source>its distance from the anchor's edges as a percentage of the output's shorter side</source>
+        <translation>sein Abstand von den Kanten am Anker in Prozent der kürzeren Seite der Ausgabe</translation>
+    </message>
+    <message>
+        <source>%1: %2, skipped</source>
+        <translation>%1: %2, übersprungen</translation>
+    </message>
+    <message>
+        <source>%1: %2, failed</source>
+        <translation>%1: %2, fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>preset '%1' not saved: %2</source>
+        <translation>Vorgabe '%1' nicht gespeichert: %2</translation>
+    </message>
+    <message>
+        <source>preset '%1' saved in %2</source>
+        <translation>Vorgabe '%1' gespeichert in %2</translation>
+    </message>
+    <message>
+        <source>option %1 has no fixed set of values</source>
+        <translation>Option %1 hat keine feste Werteauswahl</translation>
+    </message>
+    <message>
+        <source>Try '%1 --help' for more information.</source>
+        <translation>'%1 --help' liefert weitere Informationen.</translation>
+    </message>
+    <message>
+        <source>no photos to convert</source>
+        <translation>keine Fotos zu konvertieren</translation>
+    </message>
+    <message>
+        <source>written per preset: %1</source>
+        <translation>geschrieben je Vorgabe: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>stopped: %n photos not started</source>
+        <translation>
+            <numerusform>abgebrochen: %n Foto nicht begonnen</numerusform>
+            <numerusform>abgebrochen: %n Fotos nicht begonnen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>at most SIZE bytes per output file; K and M count 1,000 and 1,000,000, KiB and MiB 1,024 and 1,048,576 (500K, 2MiB; 0: no limit). %1 get the best quality that fits, down to --min-quality, then smaller dimensions; lossless outputs (PNG, TIF, BMP, --lossless) only smaller dimensions</source>
+        <translation>höchstens SIZE Byte pro Ausgabedatei; K und M zählen 1.000 und 1.000.000, KiB und MiB 1.024 und 1.048.576 (500K, 2MiB; 0: keine Grenze). %1 erhalten die beste Qualität, die passt, bis hinab zu --min-quality, danach kleinere Abmessungen; verlustfreie Ausgaben (PNG, TIF, BMP, --lossless) nur kleinere Abmessungen</translation>
+    </message>
+    <message>
+        <source>must be a size in bytes such as 500000, 500K or 488KiB, at most 1000000M</source>
+        <translation>muss eine Größe in Byte sein, etwa 500000, 500K oder 488KiB, höchstens 1000000M</translation>
+    </message>
+    <message>
+        <source>the lowest quality --max-file-size may use, %1 (default %2; never above --quality)</source>
+        <translation>die niedrigste Qualität, die --max-file-size verwenden darf, %1 (Standard %2; nie über --quality)</translation>
+    </message>
+    <message>
+        <source>with --max-file-size: a photo that does not fit at --min-quality fails instead of being made smaller</source>
+        <translation>mit --max-file-size: ein Foto, das bei --min-quality nicht passt, schlägt fehl, statt verkleinert zu werden</translation>
+    </message>
+    <message>
+        <source>colour resolution of JPG and AVIF: %1 (default %2: 420 below quality 90, else 444, which --max-file-size keeps only where the --quality file fits)</source>
+        <translation>Farbauflösung von JPG und AVIF: %1 (Standard %2: 420 unter Qualität 90, sonst 444, das --max-file-size nur behält, wo die Datei mit --quality passt)</translation>
+    </message>
+    <message>
+        <source>progressive JPG, shown coarse first while it loads</source>
+        <translation>progressives JPG, beim Laden zuerst grob angezeigt</translation>
+    </message>
+    <message>
+        <source>name the outputs by TEMPLATE instead: {name} {ext} {n} {n:3} {date} {taken} {taken:%Y-%m-%d} {w} {h} {folder} {preset} {camera} (".{ext}" is added when missing)</source>
+        <translation>die Ausgabedateien stattdessen nach TEMPLATE benennen: {name} {ext} {n} {n:3} {date} {taken} {taken:%Y-%m-%d} {w} {h} {folder} {preset} {camera} (".{ext}" wird ergänzt, wenn es fehlt)</translation>
+    </message>
+    <message>
+        <source>is refused: %1</source>
+        <translation>wird abgelehnt: %1</translation>
+    </message>
+    <message>
+        <source>write each output into the folder DIR next to its original (made if missing) instead of a run folder</source>
+        <translation>jede Ausgabe in den Ordner DIR neben ihrem Original schreiben (wird bei Bedarf angelegt) statt in einen Ordner des Durchlaufs</translation>
+    </message>
+    <message>
+        <source>must be a folder name without '/'</source>
+        <translation>muss ein Ordnername ohne '/' sein</translation>
+    </message>
+    <message>
+        <source>give each output its original's modification time</source>
+        <translation>jeder Ausgabe die Änderungszeit ihres Originals geben</translation>
+    </message>
+    <message>
+        <source>write one output per preset of the comma-separated list, each photo decoded once; the names must differ (use {preset} in the template)</source>
+        <translation>eine Ausgabe je Vorgabe der kommagetrennten Liste schreiben, jedes Foto wird nur einmal dekodiert; die Namen müssen sich unterscheiden (verwenden Sie {preset} in der Vorlage)</translation>
+    </message>
+    <message>
+        <source>must list preset names, separated by commas</source>
+        <translation>muss Vorgabenamen auflisten, durch Kommas getrennt</translation>
+    </message>
+    <message>
+        <source>how camera RAW photos are developed: auto (the camera's preview when it covers the output, else half size when that does, else full), preview or full (default %1)</source>
+        <translation>wie Kamera-RAW-Fotos entwickelt werden: auto (die Kameravorschau, wenn sie die Ausgabe abdeckt, sonst halbe Größe, wenn diese reicht, sonst voll), preview oder full (Standard %1)</translation>
+    </message>
+    <message>
+        <source>colours of 4- and 8-bit BMP: fixed (the standard table) or adaptive (the photo's own, by an octree) (default %1)</source>
+        <translation>Farben von 4- und 8-Bit-BMP: fixed (die Standardtabelle) oder adaptive (die des Fotos, per Octree) (Standard %1)</translation>
+    </message>
+    <message>
+        <source>font family '%1' is not installed; the text is drawn in '%2'</source>
+        <translation>Schriftfamilie '%1' ist nicht installiert; der Text wird in '%2' gezeichnet</translation>
+    </message>
 </context>
 <context>
     <name>DestinationPanel</name>
@@ -740,6 +883,113 @@ Rückgabewert: 0 alle Fotos konvertiert, 1 einige nicht, 2 ungültige Argumente.
     <message>
         <source>Reading photos: %1 of %2</source>
         <translation>Fotos werden gelesen: %1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>LanguagePack</name>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>&amp;About Quillmere</source>
+        <translation>&amp;Über Quillmere</translation>
+    </message>
+    <message>
+        <source>The output width is invalid!</source>
+        <translation>Die Ausgabebreite ist ungültig!</translation>
+    </message>
+    <message>
+        <source>The output hight is invalid!</source>
+        <translation>Die Ausgabehöhe ist ungültig!</translation>
+    </message>
+    <message>
+        <source>Failed to SetResolution!</source>
+        <translation>Die Auflösung konnte nicht gesetzt werden!</translation>
+    </message>
+    <message>
+        <source>Failed to SetInterpolationMode!</source>
+        <translation>Die Interpolationsmethode konnte nicht gesetzt werden!</translation>
+    </message>
+    <message>
+        <source>Failed to convert photo!</source>
+        <translation>Das Foto konnte nicht konvertiert werden!</translation>
+    </message>
+    <message>
+        <source>Unknown rotate angle!</source>
+        <translation>Unbekannter Drehwinkel!</translation>
+    </message>
+    <message>
+        <source>Failed to rotate and flip photo!</source>
+        <translation>Das Foto konnte nicht gedreht und gespiegelt werden!</translation>
+    </message>
+    <message>
+        <source>Failed to save the file!</source>
+        <translation>Die Datei konnte nicht gespeichert werden!</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>%s exists. Do you want to replace it?</source>
+        <translation>%s ist bereits vorhanden. Möchten Sie die Datei ersetzen?</translation>
+    </message>
+    <message>
+        <source>The text position X is bigger than the photo width!, The program set it to 0 now.</source>
+        <translation>Die Textposition X ist größer als die Fotobreite! Das Programm hat sie auf 0 gesetzt.</translation>
+    </message>
+    <message>
+        <source>The text position Y is bigger than the photo height!, The program set it to 0 now.</source>
+        <translation>Die Textposition Y ist größer als die Fotohöhe! Das Programm hat sie auf 0 gesetzt.</translation>
+    </message>
+    <message>
+        <source>The text position X is out of range! The program set it to 0 now.</source>
+        <translation>Die Textposition X liegt außerhalb des gültigen Bereichs! Das Programm hat sie auf 0 gesetzt.</translation>
+    </message>
+    <message>
+        <source>The text position Y is out of range! The program set it to 0 now.</source>
+        <translation>Die Textposition Y liegt außerhalb des gültigen Bereichs! Das Programm hat sie auf 0 gesetzt.</translation>
+    </message>
+    <message>
+        <source>1 bit per pixel, indexed. 2 color.</source>
+        <translation>1 Bit pro Pixel, indiziert. 2 Farben.</translation>
+    </message>
+    <message>
+        <source>4 bits per pixel, indexed. 16 color.</source>
+        <translation>4 Bit pro Pixel, indiziert. 16 Farben.</translation>
+    </message>
+    <message>
+        <source>8 bits per pixel, indexed. 256 color.</source>
+        <translation>8 Bit pro Pixel, indiziert. 256 Farben.</translation>
+    </message>
+    <message>
+        <source>16 bits per pixel; 5 bits are used for the red component, 6 bits are used for the green component, and 5 bits are used for the blue component.</source>
+        <translation>16 Bit pro Pixel; 5 Bit für den Rotanteil, 6 Bit für den Grünanteil und 5 Bit für den Blauanteil.</translation>
+    </message>
+    <message>
+        <source>24 bits per pixel; 8 bits each are used for the red, green, and blue components.</source>
+        <translation>24 Bit pro Pixel; je 8 Bit für Rot-, Grün- und Blauanteil.</translation>
+    </message>
+    <message>
+        <source>32 bits per pixel; 8 bits each are used for the alpha, red, green, and blue components.</source>
+        <translation>32 Bit pro Pixel; je 8 Bit für Alpha-, Rot-, Grün- und Blauanteil.</translation>
+    </message>
+    <message>
+        <source>32 bits per pixel; 8 bits each are used for the alpha, red, green, and blue components. The red, green, and blue components are premultiplied according to the alpha component.</source>
+        <translation>32 Bit pro Pixel; je 8 Bit für Alpha-, Rot-, Grün- und Blauanteil. Rot-, Grün- und Blauanteil sind mit dem Alphawert vormultipliziert.</translation>
+    </message>
+    <message>
+        <source>32 bits per pixel; 8 bits each are used for the red, green, and blue components. The remaining 8 bits are not used.</source>
+        <translation>32 Bit pro Pixel; je 8 Bit für Rot-, Grün- und Blauanteil. Die übrigen 8 Bit werden nicht verwendet.</translation>
+    </message>
+    <message>
+        <source>64 bits per pixel; 16 bits each are used for the alpha, red, green, and blue components. Written as 32 bits ARGB, as no BMP reader takes 64 bits.</source>
+        <translation>64 Bit pro Pixel; je 16 Bit für Alpha-, Rot-, Grün- und Blauanteil. Wird als 32 Bit ARGB geschrieben, da kein BMP-Leseprogramm 64 Bit unterstützt.</translation>
+    </message>
+    <message>
+        <source>64 bits per pixel; 16 bits each are used for the alpha, red, green, and blue components. The red, green, and blue components are premultiplied according to the alpha component. Written as 32 bits PARGB, as no BMP reader takes 64 bits.</source>
+        <translation>64 Bit pro Pixel; je 16 Bit für Alpha-, Rot-, Grün- und Blauanteil. Rot-, Grün- und Blauanteil sind mit dem Alphawert vormultipliziert. Wird als 32 Bit PARGB geschrieben, da kein BMP-Leseprogramm 64 Bit unterstützt.</translation>
     </message>
 </context>
 <context>
@@ -1062,6 +1312,99 @@ Rückgabewert: 0 alle Fotos konvertiert, 1 einige nicht, 2 ungültige Argumente.
     <message>
         <source>Update</source>
         <translation>Aktualisierung</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>%1 occurs error!</source>
+        <translation>Bei %1 ist ein Fehler aufgetreten!</translation>
+    </message>
+    <message>
+        <source>%1 is not a right directory</source>
+        <translation>%1 ist kein gültiger Ordner</translation>
+    </message>
+    <message>
+        <source>Access to %1 was denied.</source>
+        <translation>Der Zugriff auf %1 wurde verweigert.</translation>
+    </message>
+    <message>
+        <source>%1 was not found.</source>
+        <translation>%1 wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>%1 contains an invalid path.</source>
+        <translation>%1 enthält einen ungültigen Pfad.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened because there are too many open files.</source>
+        <translation>%1 konnte nicht geöffnet werden, weil zu viele Dateien geöffnet sind.</translation>
+    </message>
+    <message>
+        <source>A hardware I/O error was reported while accessing %1.</source>
+        <translation>Beim Zugriff auf %1 wurde ein Hardware-E/A-Fehler gemeldet.</translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred while accessing %1.</source>
+        <translation>Beim Zugriff auf %1 ist eine Freigabeverletzung aufgetreten.</translation>
+    </message>
+    <message>
+        <source>An unknown error occurred while accessing %1.</source>
+        <translation>Beim Zugriff auf %1 ist ein unbekannter Fehler aufgetreten.</translation>
+    </message>
+    <message>
+        <source>Failed file.GetStatus from %1</source>
+        <translation>Der Dateistatus von %1 konnte nicht abgefragt werden</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.</source>
+        <translation>Die Einstellungen konnten nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Unbekannter Fehler</translation>
+    </message>
+    <message>
+        <source>The Program does not launch your web browser to access %1 ,
+Please launch your web browser and input the URL manually.</source>
+        <translation>Das Programm kann Ihren Webbrowser nicht öffnen, um %1 aufzurufen.
+Bitte starten Sie Ihren Webbrowser und geben Sie die Adresse von Hand ein.</translation>
+    </message>
+    <message>
+        <source>The help page %1 is missing.</source>
+        <translation>Die Hilfeseite %1 fehlt.</translation>
+    </message>
+    <message>
+        <source>%1 %2 is installed.</source>
+        <translation>%1 %2 ist installiert.</translation>
+    </message>
+    <message>
+        <source>Updates come from your system's package manager: update %1 there together with your other programs.</source>
+        <translation>Aktualisierungen kommen über die Paketverwaltung Ihres Systems: Aktualisieren Sie %1 dort zusammen mit Ihren anderen Programmen.</translation>
+    </message>
+    <message>
+        <source>This copy was built from source, outside a package, so the package manager does not update it.</source>
+        <translation>Diese Kopie wurde aus dem Quelltext gebaut, außerhalb eines Pakets; die Paketverwaltung aktualisiert sie daher nicht.</translation>
+    </message>
+    <message>
+        <source>Newer versions of the source are at %1.</source>
+        <translation>Neuere Versionen des Quelltexts gibt es unter %1.</translation>
+    </message>
+    <message>
+        <source>A packaged %1 gets its updates from your system's package manager.</source>
+        <translation>Ein als Paket installiertes %1 erhält seine Aktualisierungen über die Paketverwaltung Ihres Systems.</translation>
+    </message>
+    <message>
+        <source>Can not get My Documents directory!</source>
+        <translation>Der Bilderordner konnte nicht ermittelt werden!</translation>
+    </message>
+    <message>
+        <source>The log file could not be written; its notices are lost.</source>
+        <translation>Die Protokolldatei konnte nicht geschrieben werden; ihre Meldungen gehen verloren.</translation>
+    </message>
+    <message>
+        <source>The watermark could not be read.</source>
+        <translation>Das Wasserzeichen konnte nicht gelesen werden.</translation>
     </message>
 </context>
 <context>
@@ -1572,6 +1915,177 @@ Rückgabewert: 0 alle Fotos konvertiert, 1 einige nicht, 2 ungültige Argumente.
     </message>
 </context>
 <context>
+    <name>Reasons</name>
+    <message>
+        <source>no such file or folder</source>
+        <translation>Datei oder Ordner nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>a loop of symbolic links</source>
+        <translation>eine Schleife symbolischer Verknüpfungen</translation>
+    </message>
+    <message>
+        <source>not a picture</source>
+        <translation>kein Bild</translation>
+    </message>
+    <message>
+        <source>could not be searched (%1)</source>
+        <translation>konnte nicht durchsucht werden (%1)</translation>
+    </message>
+    <message>
+        <source>standard input could not be read</source>
+        <translation>die Standardeingabe konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>a damaged picture</source>
+        <translation>ein beschädigtes Bild</translation>
+    </message>
+    <message>
+        <source>the imaging library could not start</source>
+        <translation>die Bildbibliothek konnte nicht starten</translation>
+    </message>
+    <message>
+        <source>a picture without pixels</source>
+        <translation>ein Bild ohne Pixel</translation>
+    </message>
+    <message>
+        <source>developed from the camera's preview</source>
+        <translation>aus der Kameravorschau entwickelt</translation>
+    </message>
+    <message>
+        <source>developed at half size</source>
+        <translation>in halber Größe entwickelt</translation>
+    </message>
+    <message>
+        <source>developed in full</source>
+        <translation>vollständig entwickelt</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>the value %1 is not a whole number</source>
+        <translation>der Wert %1 ist keine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>the value %1 is not between %2 and %3</source>
+        <translation>der Wert %1 liegt nicht zwischen %2 und %3</translation>
+    </message>
+    <message>
+        <source>the value "%1" is not a whole number</source>
+        <translation>der Wert „%1“ ist keine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>the value "%1" is not a number</source>
+        <translation>der Wert „%1“ ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>the value %1 stands for no choice</source>
+        <translation>der Wert %1 entspricht keiner Auswahl</translation>
+    </message>
+    <message>
+        <source>the photo has no size</source>
+        <translation>das Foto hat keine Größe</translation>
+    </message>
+    <message>
+        <source>the setting %1 could not be saved</source>
+        <translation>die Einstellung %1 konnte nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>Can not create the directory</source>
+        <translation>Der Ordner kann nicht erstellt werden</translation>
+    </message>
+    <message>
+        <source>the log could not be written</source>
+        <translation>das Protokoll konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Not converted: the output file exists</source>
+        <translation>Nicht konvertiert: Die Ausgabedatei existiert bereits</translation>
+    </message>
+    <message>
+        <source>unknown output photo format!</source>
+        <translation>unbekanntes Ausgabeformat!</translation>
+    </message>
+    <message>
+        <source>the watermark: %1</source>
+        <translation>das Wasserzeichen: %1</translation>
+    </message>
+    <message>
+        <source>the output would replace one of the photos being converted</source>
+        <translation>die Ausgabe würde eines der Fotos ersetzen, die gerade konvertiert werden</translation>
+    </message>
+    <message>
+        <source>two outputs of %1 would have this name; give each preset its own name, for example with {preset}</source>
+        <translation>zwei Ausgaben von %1 hätten diesen Namen; geben Sie jeder Vorgabe einen eigenen Namen, zum Beispiel mit {preset}</translation>
+    </message>
+    <message>
+        <source>the file date could not be set: %1</source>
+        <translation>das Dateidatum konnte nicht gesetzt werden: %1</translation>
+    </message>
+    <message>
+        <source>the encoder wrote nothing</source>
+        <translation>der Encoder hat nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>the preview file could not be read back</source>
+        <translation>die Vorschaudatei konnte nicht wieder eingelesen werden</translation>
+    </message>
+    <message>
+        <source>the output size %1 x %2 cannot be written</source>
+        <translation>die Ausgabegröße %1 x %2 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>the output is larger than %1 stores</source>
+        <translation>die Ausgabe ist größer, als %1 speichern kann</translation>
+    </message>
+    <message>
+        <source>the output could not be made</source>
+        <translation>die Ausgabe konnte nicht erstellt werden</translation>
+    </message>
+    <message>
+        <source>the output could not be read back</source>
+        <translation>die Ausgabe konnte nicht wieder eingelesen werden</translation>
+    </message>
+    <message>
+        <source>a symbolic link, not followed</source>
+        <translation>eine symbolische Verknüpfung, nicht verfolgt</translation>
+    </message>
+    <message>
+        <source>the value %1 is out of range</source>
+        <translation>der Wert %1 liegt außerhalb des gültigen Bereichs</translation>
+    </message>
+    <message>
+        <source>the value %1 is not a colour</source>
+        <translation>der Wert %1 ist keine Farbe</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>der Datenträger ist voll</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>Zugriff verweigert</translation>
+    </message>
+    <message>
+        <source>the file is missing</source>
+        <translation>die Datei fehlt</translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>nicht genug Arbeitsspeicher</translation>
+    </message>
+    <message>
+        <source>the format is not supported</source>
+        <translation>das Format wird nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>the file is damaged or incomplete</source>
+        <translation>die Datei ist beschädigt oder unvollständig</translation>
+    </message>
+</context>
+<context>
     <name>RunPanel</name>
     <message numerus="yes">
         <source>%1 photo</source>
@@ -1618,6 +2132,61 @@ Rückgabewert: 0 alle Fotos konvertiert, 1 einige nicht, 2 ungültige Argumente.
     <message>
         <source>Message</source>
         <translation>Meldung</translation>
+    </message>
+</context>
+<context>
+    <name>RunSummary</name>
+    <message>
+        <source>Stopped: %1 of %2 converted, %3 not started</source>
+        <translation>Abgebrochen: %1 von %2 konvertiert, %3 nicht begonnen</translation>
+    </message>
+    <message>
+        <source>1 photo was not converted; see the log.</source>
+        <translation>1 Foto wurde nicht konvertiert; siehe Protokoll.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 photos were not converted; see the log.</source>
+        <translation>
+            <numerusform>%1 Foto wurde nicht konvertiert; siehe Protokoll.</numerusform>
+            <numerusform>%1 Fotos wurden nicht konvertiert; siehe Protokoll.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 photo got a number added to a name another photo has.</source>
+        <translation>Bei 1 Foto wurde eine Nummer an den Namen angehängt, weil ein anderes Foto denselben Namen hat.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 photos got a number added to a name another photo has.</source>
+        <translation>
+            <numerusform>Bei %1 Foto wurde eine Nummer an den Namen angehängt, weil ein anderes Foto denselben Namen hat.</numerusform>
+            <numerusform>Bei %1 Fotos wurde eine Nummer an den Namen angehängt, weil ein anderes Foto denselben Namen hat.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Written per preset: %1</source>
+        <translation>Geschrieben je Vorgabe: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>less than a minute left</source>
+        <translation>noch weniger als eine Minute</translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n min left</source>
+        <translation>
+            <numerusform>noch etwa %n Min.</numerusform>
+            <numerusform>noch etwa %n Min.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n h left</source>
+        <translation>
+            <numerusform>noch etwa %n Std.</numerusform>
+            <numerusform>noch etwa %n Std.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -541,6 +541,150 @@ Kod wyjścia: 0 – przekonwertowano wszystkie zdjęcia, 1 – nie wszystkie,
 2 – błędne argumenty.
 </translation>
     </message>
+    <message>
+        <source>Image watermark</source>
+        <translation>Graficzny znak wodny</translation>
+    </message>
+    <message>
+        <source>for %1: the part fill keeps, or where pad places the photo: %2 (smart: the most interesting part; pad centres it)</source>
+        <translation>dla %1: część zachowywana przez fill lub miejsce, w którym pad umieszcza zdjęcie: %2 (smart: najciekawsza część; pad wyśrodkowuje zdjęcie)</translation>
+    </message>
+    <message>
+        <source>colour of pad's margins and of transparent areas</source>
+        <translation>kolor marginesów pad i obszarów przezroczystych</translation>
+    </message>
+    <message>
+        <source>sharpen a photo that is made smaller, by as much as it is reduced: %1</source>
+        <translation>wyostrzaj zmniejszane zdjęcie proporcjonalnie do stopnia zmniejszenia: %1</translation>
+    </message>
+    <message>
+        <source>the resolution written into JPG, PNG, TIF and BMP outputs (and WebP and AVIF with camera data)</source>
+        <translation>rozdzielczość zapisywana w plikach wynikowych JPG, PNG, TIF i BMP (oraz WebP i AVIF z danymi aparatu)</translation>
+    </message>
+    <message>
+        <source> (default 0: the source's)</source>
+        <translation> (domyślnie 0: jak w oryginale)</translation>
+    </message>
+    <message>
+        <source>a picture (PNG, WebP or SVG, transparency kept) drawn on every photo</source>
+        <translation>obraz (PNG, WebP lub SVG, z zachowaniem przezroczystości) nanoszony na każde zdjęcie</translation>
+    </message>
+    <message>
+        <source>its longer side as a percentage of the output's shorter side</source>
+        <translation>jego dłuższy bok jako procent krótszego boku wyniku</translation>
+    </message>
+    <message>
+        <source>its opacity in percent</source>
+        <translation>jego krycie w procentach</translation>
+    </message>
+    <message>
+        <source>its distance from the anchor's edges as a percentage of the output's shorter side</source>
+        <translation>jego odstęp od krawędzi przy punkcie zakotwiczenia jako procent krótszego boku wyniku</translation>
+    </message>
+    <message>
+        <source>%1: %2, skipped</source>
+        <translation>%1: %2, pominięto</translation>
+    </message>
+    <message>
+        <source>%1: %2, failed</source>
+        <translation>%1: %2, błąd</translation>
+    </message>
+    <message>
+        <source>preset '%1' not saved: %2</source>
+        <translation>nie zapisano presetu '%1': %2</translation>
+    </message>
+    <message>
+        <source>preset '%1' saved in %2</source>
+        <translation>zapisano preset '%1' w %2</translation>
+    </message>
+    <message>
+        <source>option %1 has no fixed set of values</source>
+        <translation>opcja %1 nie ma stałego zbioru wartości</translation>
+    </message>
+    <message>
+        <source>Try '%1 --help' for more information.</source>
+        <translation>Więcej informacji: '%1 --help'.</translation>
+    </message>
+    <message>
+        <source>no photos to convert</source>
+        <translation>brak zdjęć do konwersji</translation>
+    </message>
+    <message>
+        <source>written per preset: %1</source>
+        <translation>zapisano według presetów: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>stopped: %n photos not started</source>
+        <translation>
+            <numerusform>przerwano: nie rozpoczęto konwersji %n zdjęcia</numerusform>
+            <numerusform>przerwano: nie rozpoczęto konwersji %n zdjęć</numerusform>
+            <numerusform>przerwano: nie rozpoczęto konwersji %n zdjęć</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>at most SIZE bytes per output file; K and M count 1,000 and 1,000,000, KiB and MiB 1,024 and 1,048,576 (500K, 2MiB; 0: no limit). %1 get the best quality that fits, down to --min-quality, then smaller dimensions; lossless outputs (PNG, TIF, BMP, --lossless) only smaller dimensions</source>
+        <translation>najwyżej SIZE bajtów na plik wynikowy; K i M oznaczają 1000 i 1 000 000, KiB i MiB – 1024 i 1 048 576 (500K, 2MiB; 0: bez limitu). %1 otrzymują najlepszą jakość, która się mieści, najniżej --min-quality, a potem mniejsze wymiary; pliki bezstratne (PNG, TIF, BMP, --lossless) – tylko mniejsze wymiary</translation>
+    </message>
+    <message>
+        <source>must be a size in bytes such as 500000, 500K or 488KiB, at most 1000000M</source>
+        <translation>musi być rozmiarem w bajtach, np. 500000, 500K lub 488KiB, najwyżej 1000000M</translation>
+    </message>
+    <message>
+        <source>the lowest quality --max-file-size may use, %1 (default %2; never above --quality)</source>
+        <translation>najniższa jakość, jakiej może użyć --max-file-size, %1 (domyślnie %2; nigdy powyżej --quality)</translation>
+    </message>
+    <message>
+        <source>with --max-file-size: a photo that does not fit at --min-quality fails instead of being made smaller</source>
+        <translation>przy --max-file-size: zdjęcie, które nie mieści się przy --min-quality, kończy się błędem zamiast zostać zmniejszone</translation>
+    </message>
+    <message>
+        <source>colour resolution of JPG and AVIF: %1 (default %2: 420 below quality 90, else 444, which --max-file-size keeps only where the --quality file fits)</source>
+        <translation>rozdzielczość kolorów JPG i AVIF: %1 (domyślnie %2: 420 poniżej jakości 90, w przeciwnym razie 444, które --max-file-size zachowuje tylko wtedy, gdy mieści się plik o jakości --quality)</translation>
+    </message>
+    <message>
+        <source>progressive JPG, shown coarse first while it loads</source>
+        <translation>progresywny JPG, wyświetlany podczas wczytywania najpierw w niskiej jakości</translation>
+    </message>
+    <message>
+        <source>name the outputs by TEMPLATE instead: {name} {ext} {n} {n:3} {date} {taken} {taken:%Y-%m-%d} {w} {h} {folder} {preset} {camera} (".{ext}" is added when missing)</source>
+        <translation>nazywaj pliki wynikowe według szablonu TEMPLATE: {name} {ext} {n} {n:3} {date} {taken} {taken:%Y-%m-%d} {w} {h} {folder} {preset} {camera} (".{ext}" jest dodawane, jeśli go brakuje)</translation>
+    </message>
+    <message>
+        <source>is refused: %1</source>
+        <translation>jest odrzucony: %1</translation>
+    </message>
+    <message>
+        <source>write each output into the folder DIR next to its original (made if missing) instead of a run folder</source>
+        <translation>zapisuj każdy plik wynikowy do folderu DIR obok oryginału (tworzonego, jeśli nie istnieje) zamiast do folderu konwersji</translation>
+    </message>
+    <message>
+        <source>must be a folder name without '/'</source>
+        <translation>musi być nazwą folderu bez '/'</translation>
+    </message>
+    <message>
+        <source>give each output its original's modification time</source>
+        <translation>nadaj każdemu plikowi wynikowemu czas modyfikacji oryginału</translation>
+    </message>
+    <message>
+        <source>write one output per preset of the comma-separated list, each photo decoded once; the names must differ (use {preset} in the template)</source>
+        <translation>zapisz po jednym pliku wynikowym dla każdego presetu z listy rozdzielonej przecinkami, a każde zdjęcie dekoduj raz; nazwy muszą się różnić (użyj {preset} w szablonie)</translation>
+    </message>
+    <message>
+        <source>must list preset names, separated by commas</source>
+        <translation>musi zawierać nazwy presetów rozdzielone przecinkami</translation>
+    </message>
+    <message>
+        <source>how camera RAW photos are developed: auto (the camera's preview when it covers the output, else half size when that does, else full), preview or full (default %1)</source>
+        <translation>sposób wywoływania zdjęć RAW z aparatu: auto (podgląd z aparatu, jeśli wystarcza dla wyniku, w przeciwnym razie połowa rozdzielczości, jeśli wystarcza, a w ostateczności pełne wywołanie), preview lub full (domyślnie %1)</translation>
+    </message>
+    <message>
+        <source>colours of 4- and 8-bit BMP: fixed (the standard table) or adaptive (the photo's own, by an octree) (default %1)</source>
+        <translation>kolory 4- i 8-bitowych BMP: fixed (tabela standardowa) lub adaptive (własne kolory zdjęcia, wyznaczone drzewem ósemkowym) (domyślnie %1)</translation>
+    </message>
+    <message>
+        <source>font family '%1' is not installed; the text is drawn in '%2'</source>
+        <translation>rodzina czcionek '%1' nie jest zainstalowana; tekst zostanie narysowany czcionką '%2'</translation>
+    </message>
 </context>
 <context>
     <name>DestinationPanel</name>
@@ -742,6 +886,113 @@ Kod wyjścia: 0 – przekonwertowano wszystkie zdjęcia, 1 – nie wszystkie,
     <message>
         <source>Reading photos: %1 of %2</source>
         <translation>Odczytywanie zdjęć: %1 z %2</translation>
+    </message>
+</context>
+<context>
+    <name>LanguagePack</name>
+    <message>
+        <source>Error</source>
+        <translation>Błąd</translation>
+    </message>
+    <message>
+        <source>&amp;About Quillmere</source>
+        <translation>&amp;O programie Quillmere</translation>
+    </message>
+    <message>
+        <source>The output width is invalid!</source>
+        <translation>Nieprawidłowa szerokość wyjściowa!</translation>
+    </message>
+    <message>
+        <source>The output hight is invalid!</source>
+        <translation>Nieprawidłowa wysokość wyjściowa!</translation>
+    </message>
+    <message>
+        <source>Failed to SetResolution!</source>
+        <translation>Nie udało się ustawić rozdzielczości!</translation>
+    </message>
+    <message>
+        <source>Failed to SetInterpolationMode!</source>
+        <translation>Nie udało się ustawić metody interpolacji!</translation>
+    </message>
+    <message>
+        <source>Failed to convert photo!</source>
+        <translation>Nie udało się przekonwertować zdjęcia!</translation>
+    </message>
+    <message>
+        <source>Unknown rotate angle!</source>
+        <translation>Nieznany kąt obrotu!</translation>
+    </message>
+    <message>
+        <source>Failed to rotate and flip photo!</source>
+        <translation>Nie udało się obrócić i odbić zdjęcia!</translation>
+    </message>
+    <message>
+        <source>Failed to save the file!</source>
+        <translation>Nie udało się zapisać pliku!</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Ostrzeżenie</translation>
+    </message>
+    <message>
+        <source>%s exists. Do you want to replace it?</source>
+        <translation>%s już istnieje. Czy zastąpić ten plik?</translation>
+    </message>
+    <message>
+        <source>The text position X is bigger than the photo width!, The program set it to 0 now.</source>
+        <translation>Pozycja X tekstu jest większa niż szerokość zdjęcia! Program ustawił ją na 0.</translation>
+    </message>
+    <message>
+        <source>The text position Y is bigger than the photo height!, The program set it to 0 now.</source>
+        <translation>Pozycja Y tekstu jest większa niż wysokość zdjęcia! Program ustawił ją na 0.</translation>
+    </message>
+    <message>
+        <source>The text position X is out of range! The program set it to 0 now.</source>
+        <translation>Pozycja X tekstu jest poza zakresem! Program ustawił ją na 0.</translation>
+    </message>
+    <message>
+        <source>The text position Y is out of range! The program set it to 0 now.</source>
+        <translation>Pozycja Y tekstu jest poza zakresem! Program ustawił ją na 0.</translation>
+    </message>
+    <message>
+        <source>1 bit per pixel, indexed. 2 color.</source>
+        <translation>1 bit na piksel, indeksowany. 2 kolory.</translation>
+    </message>
+    <message>
+        <source>4 bits per pixel, indexed. 16 color.</source>
+        <translation>4 bity na piksel, indeksowany. 16 kolorów.</translation>
+    </message>
+    <message>
+        <source>8 bits per pixel, indexed. 256 color.</source>
+        <translation>8 bitów na piksel, indeksowany. 256 kolorów.</translation>
+    </message>
+    <message>
+        <source>16 bits per pixel; 5 bits are used for the red component, 6 bits are used for the green component, and 5 bits are used for the blue component.</source>
+        <translation>16 bitów na piksel; 5 bitów na składową czerwoną, 6 bitów na zieloną i 5 bitów na niebieską.</translation>
+    </message>
+    <message>
+        <source>24 bits per pixel; 8 bits each are used for the red, green, and blue components.</source>
+        <translation>24 bity na piksel; po 8 bitów na składową czerwoną, zieloną i niebieską.</translation>
+    </message>
+    <message>
+        <source>32 bits per pixel; 8 bits each are used for the alpha, red, green, and blue components.</source>
+        <translation>32 bity na piksel; po 8 bitów na składową alfa, czerwoną, zieloną i niebieską.</translation>
+    </message>
+    <message>
+        <source>32 bits per pixel; 8 bits each are used for the alpha, red, green, and blue components. The red, green, and blue components are premultiplied according to the alpha component.</source>
+        <translation>32 bity na piksel; po 8 bitów na składową alfa, czerwoną, zieloną i niebieską. Składowe czerwona, zielona i niebieska są wstępnie przemnożone przez składową alfa.</translation>
+    </message>
+    <message>
+        <source>32 bits per pixel; 8 bits each are used for the red, green, and blue components. The remaining 8 bits are not used.</source>
+        <translation>32 bity na piksel; po 8 bitów na składową czerwoną, zieloną i niebieską. Pozostałe 8 bitów nie jest używanych.</translation>
+    </message>
+    <message>
+        <source>64 bits per pixel; 16 bits each are used for the alpha, red, green, and blue components. Written as 32 bits ARGB, as no BMP reader takes 64 bits.</source>
+        <translation>64 bity na piksel; po 16 bitów na składową alfa, czerwoną, zieloną i niebieską. Zapisywany jako 32 bity ARGB, ponieważ żaden program nie odczytuje 64-bitowych plików BMP.</translation>
+    </message>
+    <message>
+        <source>64 bits per pixel; 16 bits each are used for the alpha, red, green, and blue components. The red, green, and blue components are premultiplied according to the alpha component. Written as 32 bits PARGB, as no BMP reader takes 64 bits.</source>
+        <translation>64 bity na piksel; po 16 bitów na składową alfa, czerwoną, zieloną i niebieską. Składowe czerwona, zielona i niebieska są wstępnie przemnożone przez składową alfa. Zapisywany jako 32 bity PARGB, ponieważ żaden program nie odczytuje 64-bitowych plików BMP.</translation>
     </message>
 </context>
 <context>
@@ -1069,6 +1320,99 @@ Kod wyjścia: 0 – przekonwertowano wszystkie zdjęcia, 1 – nie wszystkie,
     </message>
 </context>
 <context>
+    <name>Messages</name>
+    <message>
+        <source>%1 occurs error!</source>
+        <translation>Wystąpił błąd: %1!</translation>
+    </message>
+    <message>
+        <source>%1 is not a right directory</source>
+        <translation>%1 nie jest prawidłowym folderem</translation>
+    </message>
+    <message>
+        <source>Access to %1 was denied.</source>
+        <translation>Odmówiono dostępu do %1.</translation>
+    </message>
+    <message>
+        <source>%1 was not found.</source>
+        <translation>Nie znaleziono %1.</translation>
+    </message>
+    <message>
+        <source>%1 contains an invalid path.</source>
+        <translation>%1 zawiera nieprawidłową ścieżkę.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened because there are too many open files.</source>
+        <translation>Nie można otworzyć %1, ponieważ otwartych jest zbyt wiele plików.</translation>
+    </message>
+    <message>
+        <source>A hardware I/O error was reported while accessing %1.</source>
+        <translation>Podczas dostępu do %1 zgłoszono sprzętowy błąd wejścia/wyjścia.</translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred while accessing %1.</source>
+        <translation>Podczas dostępu do %1 wystąpiło naruszenie udostępniania.</translation>
+    </message>
+    <message>
+        <source>An unknown error occurred while accessing %1.</source>
+        <translation>Podczas dostępu do %1 wystąpił nieznany błąd.</translation>
+    </message>
+    <message>
+        <source>Failed file.GetStatus from %1</source>
+        <translation>Nie udało się odczytać stanu pliku %1</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.</source>
+        <translation>Nie można zapisać ustawień.</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Nieznany błąd</translation>
+    </message>
+    <message>
+        <source>The Program does not launch your web browser to access %1 ,
+Please launch your web browser and input the URL manually.</source>
+        <translation>Program nie może uruchomić przeglądarki internetowej, aby otworzyć %1.
+Uruchom przeglądarkę i wpisz adres ręcznie.</translation>
+    </message>
+    <message>
+        <source>The help page %1 is missing.</source>
+        <translation>Brak strony pomocy %1.</translation>
+    </message>
+    <message>
+        <source>%1 %2 is installed.</source>
+        <translation>Zainstalowano %1 %2.</translation>
+    </message>
+    <message>
+        <source>Updates come from your system's package manager: update %1 there together with your other programs.</source>
+        <translation>Aktualizacje pochodzą z menedżera pakietów systemu: tam należy aktualizować %1 razem z innymi programami.</translation>
+    </message>
+    <message>
+        <source>This copy was built from source, outside a package, so the package manager does not update it.</source>
+        <translation>Ta kopia została zbudowana z kodu źródłowego poza pakietem, więc menedżer pakietów jej nie aktualizuje.</translation>
+    </message>
+    <message>
+        <source>Newer versions of the source are at %1.</source>
+        <translation>Nowsze wersje kodu źródłowego są dostępne pod adresem %1.</translation>
+    </message>
+    <message>
+        <source>A packaged %1 gets its updates from your system's package manager.</source>
+        <translation>%1 zainstalowany z pakietu otrzymuje aktualizacje z menedżera pakietów systemu.</translation>
+    </message>
+    <message>
+        <source>Can not get My Documents directory!</source>
+        <translation>Nie można ustalić folderu dokumentów użytkownika!</translation>
+    </message>
+    <message>
+        <source>The log file could not be written; its notices are lost.</source>
+        <translation>Nie można zapisać pliku dziennika; jego komunikaty zostaną utracone.</translation>
+    </message>
+    <message>
+        <source>The watermark could not be read.</source>
+        <translation>Nie można odczytać znaku wodnego.</translation>
+    </message>
+</context>
+<context>
     <name>OptionTables</name>
     <message>
         <source>Same as the source</source>
@@ -1325,7 +1669,7 @@ Kod wyjścia: 0 – przekonwertowano wszystkie zdjęcia, 1 – nie wszystkie,
     </message>
     <message>
         <source>Converting</source>
-        <translation>Konwertowanie</translation>
+        <translation>Trwa konwersja</translation>
     </message>
     <message>
         <source>Converted</source>
@@ -1341,7 +1685,7 @@ Kod wyjścia: 0 – przekonwertowano wszystkie zdjęcia, 1 – nie wszystkie,
     </message>
     <message>
         <source>Not converted</source>
-        <translation>Nieprzekonwertowane</translation>
+        <translation>Nie przekonwertowano</translation>
     </message>
     <message>
         <source>File name</source>
@@ -1581,6 +1925,177 @@ Kod wyjścia: 0 – przekonwertowano wszystkie zdjęcia, 1 – nie wszystkie,
     </message>
 </context>
 <context>
+    <name>Reasons</name>
+    <message>
+        <source>no such file or folder</source>
+        <translation>nie ma takiego pliku ani folderu</translation>
+    </message>
+    <message>
+        <source>a loop of symbolic links</source>
+        <translation>pętla dowiązań symbolicznych</translation>
+    </message>
+    <message>
+        <source>not a picture</source>
+        <translation>to nie jest obraz</translation>
+    </message>
+    <message>
+        <source>could not be searched (%1)</source>
+        <translation>nie można przeszukać (%1)</translation>
+    </message>
+    <message>
+        <source>standard input could not be read</source>
+        <translation>nie można odczytać standardowego wejścia</translation>
+    </message>
+    <message>
+        <source>a damaged picture</source>
+        <translation>uszkodzony obraz</translation>
+    </message>
+    <message>
+        <source>the imaging library could not start</source>
+        <translation>nie można uruchomić biblioteki obrazów</translation>
+    </message>
+    <message>
+        <source>a picture without pixels</source>
+        <translation>obraz bez pikseli</translation>
+    </message>
+    <message>
+        <source>developed from the camera's preview</source>
+        <translation>wywołano z podglądu aparatu</translation>
+    </message>
+    <message>
+        <source>developed at half size</source>
+        <translation>wywołano w połowie rozdzielczości</translation>
+    </message>
+    <message>
+        <source>developed in full</source>
+        <translation>wywołano w pełnej rozdzielczości</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>to nie jest zwykły plik</translation>
+    </message>
+    <message>
+        <source>the value %1 is not a whole number</source>
+        <translation>wartość %1 nie jest liczbą całkowitą</translation>
+    </message>
+    <message>
+        <source>the value %1 is not between %2 and %3</source>
+        <translation>wartość %1 nie mieści się w zakresie od %2 do %3</translation>
+    </message>
+    <message>
+        <source>the value "%1" is not a whole number</source>
+        <translation>wartość „%1” nie jest liczbą całkowitą</translation>
+    </message>
+    <message>
+        <source>the value "%1" is not a number</source>
+        <translation>wartość „%1” nie jest liczbą</translation>
+    </message>
+    <message>
+        <source>the value %1 stands for no choice</source>
+        <translation>wartość %1 nie odpowiada żadnej opcji</translation>
+    </message>
+    <message>
+        <source>the photo has no size</source>
+        <translation>zdjęcie nie ma rozmiaru</translation>
+    </message>
+    <message>
+        <source>the setting %1 could not be saved</source>
+        <translation>nie można zapisać ustawienia %1</translation>
+    </message>
+    <message>
+        <source>Can not create the directory</source>
+        <translation>Nie można utworzyć folderu</translation>
+    </message>
+    <message>
+        <source>the log could not be written</source>
+        <translation>nie można zapisać dziennika</translation>
+    </message>
+    <message>
+        <source>Not converted: the output file exists</source>
+        <translation>Nie przekonwertowano: plik wynikowy już istnieje</translation>
+    </message>
+    <message>
+        <source>unknown output photo format!</source>
+        <translation>nieznany format wyjściowy!</translation>
+    </message>
+    <message>
+        <source>the watermark: %1</source>
+        <translation>znak wodny: %1</translation>
+    </message>
+    <message>
+        <source>the output would replace one of the photos being converted</source>
+        <translation>plik wynikowy zastąpiłby jedno z konwertowanych zdjęć</translation>
+    </message>
+    <message>
+        <source>two outputs of %1 would have this name; give each preset its own name, for example with {preset}</source>
+        <translation>dwa pliki wynikowe z %1 miałyby tę nazwę; nadaj każdemu presetowi własną nazwę, na przykład za pomocą {preset}</translation>
+    </message>
+    <message>
+        <source>the file date could not be set: %1</source>
+        <translation>nie można ustawić daty pliku: %1</translation>
+    </message>
+    <message>
+        <source>the encoder wrote nothing</source>
+        <translation>koder niczego nie zapisał</translation>
+    </message>
+    <message>
+        <source>the preview file could not be read back</source>
+        <translation>nie można ponownie odczytać pliku podglądu</translation>
+    </message>
+    <message>
+        <source>the output size %1 x %2 cannot be written</source>
+        <translation>nie można zapisać pliku o wymiarach %1 x %2</translation>
+    </message>
+    <message>
+        <source>the output is larger than %1 stores</source>
+        <translation>wynik jest większy, niż może zapisać %1</translation>
+    </message>
+    <message>
+        <source>the output could not be made</source>
+        <translation>nie można utworzyć pliku wynikowego</translation>
+    </message>
+    <message>
+        <source>the output could not be read back</source>
+        <translation>nie można ponownie odczytać pliku wynikowego</translation>
+    </message>
+    <message>
+        <source>a symbolic link, not followed</source>
+        <translation>dowiązanie symboliczne, pominięte</translation>
+    </message>
+    <message>
+        <source>the value %1 is out of range</source>
+        <translation>wartość %1 jest poza zakresem</translation>
+    </message>
+    <message>
+        <source>the value %1 is not a colour</source>
+        <translation>wartość %1 nie jest kolorem</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>dysk jest pełny</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>brak uprawnień</translation>
+    </message>
+    <message>
+        <source>the file is missing</source>
+        <translation>brak pliku</translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>za mało pamięci</translation>
+    </message>
+    <message>
+        <source>the format is not supported</source>
+        <translation>format nie jest obsługiwany</translation>
+    </message>
+    <message>
+        <source>the file is damaged or incomplete</source>
+        <translation>plik jest uszkodzony lub niekompletny</translation>
+    </message>
+</context>
+<context>
     <name>RunPanel</name>
     <message numerus="yes">
         <source>%1 photo</source>
@@ -1629,6 +2144,65 @@ Kod wyjścia: 0 – przekonwertowano wszystkie zdjęcia, 1 – nie wszystkie,
     <message>
         <source>Message</source>
         <translation>Komunikat</translation>
+    </message>
+</context>
+<context>
+    <name>RunSummary</name>
+    <message>
+        <source>Stopped: %1 of %2 converted, %3 not started</source>
+        <translation>Przerwano: przekonwertowano %1 z %2, nie rozpoczęto: %3</translation>
+    </message>
+    <message>
+        <source>1 photo was not converted; see the log.</source>
+        <translation>1 zdjęcie nie zostało przekonwertowane; szczegóły w dzienniku.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 photos were not converted; see the log.</source>
+        <translation>
+            <numerusform>%1 zdjęcie nie zostało przekonwertowane; szczegóły w dzienniku.</numerusform>
+            <numerusform>%1 zdjęcia nie zostały przekonwertowane; szczegóły w dzienniku.</numerusform>
+            <numerusform>%1 zdjęć nie zostało przekonwertowanych; szczegóły w dzienniku.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 photo got a number added to a name another photo has.</source>
+        <translation>Do nazwy 1 zdjęcia dodano numer, ponieważ inne zdjęcie ma taką samą nazwę.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 photos got a number added to a name another photo has.</source>
+        <translation>
+            <numerusform>Do nazwy %1 zdjęcia dodano numer, ponieważ inne zdjęcie ma taką samą nazwę.</numerusform>
+            <numerusform>Do nazw %1 zdjęć dodano numery, ponieważ inne zdjęcia mają takie same nazwy.</numerusform>
+            <numerusform>Do nazw %1 zdjęć dodano numery, ponieważ inne zdjęcia mają takie same nazwy.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Written per preset: %1</source>
+        <translation>Zapisano według presetów: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 z %2</translation>
+    </message>
+    <message>
+        <source>less than a minute left</source>
+        <translation>pozostało mniej niż minutę</translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n min left</source>
+        <translation>
+            <numerusform>pozostało ok. %n min</numerusform>
+            <numerusform>pozostało ok. %n min</numerusform>
+            <numerusform>pozostało ok. %n min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n h left</source>
+        <translation>
+            <numerusform>pozostało ok. %n godz.</numerusform>
+            <numerusform>pozostało ok. %n godz.</numerusform>
+            <numerusform>pozostało ok. %n godz.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
