@@ -1838,6 +1838,10 @@ Bitte starten Sie Ihren Webbrowser und geben Sie die Adresse von Hand ein.</tran
             <numerusform>&amp;Ausgabe: %n Vorgaben</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Keep file dates</source>
+        <translation>Dateidatum beibehalten</translation>
+    </message>
 </context>
 <context>
     <name>PresetPanel</name>

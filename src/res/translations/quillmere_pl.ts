@@ -1401,7 +1401,7 @@ Uruchom przeglądarkę i wpisz adres ręcznie.</translation>
     </message>
     <message>
         <source>Can not get My Documents directory!</source>
-        <translation>Nie można ustalić folderu dokumentów użytkownika!</translation>
+        <translation>Nie można ustalić folderu obrazów użytkownika!</translation>
     </message>
     <message>
         <source>The log file could not be written; its notices are lost.</source>
@@ -1847,6 +1847,10 @@ Uruchom przeglądarkę i wpisz adres ręcznie.</translation>
             <numerusform>&amp;Zapis: %n presety</numerusform>
             <numerusform>&amp;Zapis: %n presetów</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Keep file dates</source>
+        <translation>Zachowaj daty plików</translation>
     </message>
 </context>
 <context>
