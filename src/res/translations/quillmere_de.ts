@@ -1050,7 +1050,7 @@ Rückgabewert: 0 alle Fotos konvertiert, 1 einige nicht, 2 ungültige Argumente.
     </message>
     <message>
         <source>&amp;Add Photos</source>
-        <translation>Fotos &amp;hinzufügen</translation>
+        <translation>Fotos hin&amp;zufügen</translation>
     </message>
     <message>
         <source>&amp;Search photos</source>
@@ -1078,7 +1078,7 @@ Rückgabewert: 0 alle Fotos konvertiert, 1 einige nicht, 2 ungültige Argumente.
     </message>
     <message>
         <source>&amp;Up</source>
-        <translation>Nach &amp;oben</translation>
+        <translation>Nach ob&amp;en</translation>
     </message>
     <message>
         <source>&amp;Down</source>
@@ -1086,7 +1086,7 @@ Rückgabewert: 0 alle Fotos konvertiert, 1 einige nicht, 2 ungültige Argumente.
     </message>
     <message>
         <source>De&amp;lete</source>
-        <translation>&amp;Entfernen</translation>
+        <translation>Ent&amp;fernen</translation>
     </message>
     <message>
         <source>Clea&amp;r</source>
@@ -1094,11 +1094,11 @@ Rückgabewert: 0 alle Fotos konvertiert, 1 einige nicht, 2 ungültige Argumente.
     </message>
     <message>
         <source>Output &amp;Folder:</source>
-        <translation>Ausgabe&amp;ordner:</translation>
+        <translation>Ausgabeo&amp;rdner:</translation>
     </message>
     <message>
         <source>&amp;Browse</source>
-        <translation>Durch&amp;suchen</translation>
+        <translation>Dur&amp;chsuchen</translation>
     </message>
     <message>
         <source>Add &amp;text to photo:</source>
@@ -1114,7 +1114,7 @@ Rückgabewert: 0 alle Fotos konvertiert, 1 einige nicht, 2 ungültige Argumente.
     </message>
     <message>
         <source>&amp;Font</source>
-        <translation>Sc&amp;hrift</translation>
+        <translation>Schr&amp;ift</translation>
     </message>
     <message>
         <source>A&amp;nchor:</source>
@@ -1146,7 +1146,7 @@ Rückgabewert: 0 alle Fotos konvertiert, 1 einige nicht, 2 ungültige Argumente.
     </message>
     <message>
         <source>Batch rena&amp;me prefix:</source>
-        <translation>Präfix für Stapel&amp;umbenennung:</translation>
+        <translation>&amp;Präfix für Stapelumbenennung:</translation>
     </message>
     <message>
         <source>+Number+Time</source>
@@ -1162,7 +1162,7 @@ Rückgabewert: 0 alle Fotos konvertiert, 1 einige nicht, 2 ungültige Argumente.
     </message>
     <message>
         <source>&amp;Not rename</source>
-        <translation>&amp;Nicht umbenennen</translation>
+        <translation>Nicht u&amp;mbenennen</translation>
     </message>
     <message>
         <source>Photos found by Search photos or in a dropped folder keep their sub-folders inside the run folder.</source>
@@ -1170,7 +1170,7 @@ Rückgabewert: 0 alle Fotos konvertiert, 1 einige nicht, 2 ungültige Argumente.
     </message>
     <message>
         <source>&amp;Keep sub-folders</source>
-        <translation>&amp;Unterordner beibehalten</translation>
+        <translation>Unterordner bei&amp;behalten</translation>
     </message>
     <message>
         <source>&amp;Preset:</source>
@@ -1226,7 +1226,7 @@ Rückgabewert: 0 alle Fotos konvertiert, 1 einige nicht, 2 ungültige Argumente.
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>B&amp;eenden</translation>
+        <translation>Beende&amp;n</translation>
     </message>
     <message>
         <source>Details</source>

@@ -1093,7 +1093,7 @@ Kod wyjścia: 0 – przekonwertowano wszystkie zdjęcia, 1 – nie wszystkie,
     </message>
     <message>
         <source>Clea&amp;r</source>
-        <translation>Wy&amp;czyść</translation>
+        <translation>&amp;Wyczyść</translation>
     </message>
     <message>
         <source>Output &amp;Folder:</source>
@@ -1125,7 +1125,7 @@ Kod wyjścia: 0 – przekonwertowano wszystkie zdjęcia, 1 – nie wszystkie,
     </message>
     <message>
         <source>Si&amp;ze:</source>
-        <translation>&amp;Rozmiar:</translation>
+        <translation>Roz&amp;miar:</translation>
     </message>
     <message>
         <source>The text's size as a percentage of the photo's shorter side; at 0 the font's own size counts.</source>
@@ -1149,7 +1149,7 @@ Kod wyjścia: 0 – przekonwertowano wszystkie zdjęcia, 1 – nie wszystkie,
     </message>
     <message>
         <source>Batch rena&amp;me prefix:</source>
-        <translation>Prefiks &amp;nazw wsadowych:</translation>
+        <translation>Prefiks nazw ws&amp;adowych:</translation>
     </message>
     <message>
         <source>+Number+Time</source>
@@ -1173,7 +1173,7 @@ Kod wyjścia: 0 – przekonwertowano wszystkie zdjęcia, 1 – nie wszystkie,
     </message>
     <message>
         <source>&amp;Keep sub-folders</source>
-        <translation>Zachowaj &amp;podfoldery</translation>
+        <translation>Zac&amp;howaj podfoldery</translation>
     </message>
     <message>
         <source>&amp;Preset:</source>
