@@ -40,7 +40,7 @@
     </message>
     <message>
         <source>Output &amp;Width:</source>
-        <translation>A&amp;usgabebreite:</translation>
+        <translation>Ausgabebre&amp;ite:</translation>
     </message>
     <message>
         <source>&amp;Keep aspect ratio with width</source>
@@ -68,7 +68,7 @@
     </message>
     <message>
         <source>&amp;Fit within Output Width x Output Height</source>
-        <translation>&amp;In Ausgabebreite x Ausgabehöhe einpassen</translation>
+        <translation>In Ausgabebreite x Ausgabehöhe ein&amp;passen</translation>
     </message>
     <message>
         <source>Lon&amp;g edge:</source>
@@ -698,7 +698,7 @@ Rückgabewert: 0 alle Fotos konvertiert, 1 einige nicht, 2 ungültige Argumente.
     <name>FileSizeLimitRow</name>
     <message>
         <source>L&amp;imit file size to</source>
-        <translation>Datei&amp;größe begrenzen auf</translation>
+        <translation>Dateigröße &amp;maximal</translation>
     </message>
     <message>
         <source>Largest file size in KB</source>

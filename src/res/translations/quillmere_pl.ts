@@ -56,11 +56,11 @@
     </message>
     <message>
         <source>Str&amp;etch:</source>
-        <translation>Ro&amp;zciągnij:</translation>
+        <translation>Roz&amp;ciągnij:</translation>
     </message>
     <message>
         <source>Hori&amp;zontal:</source>
-        <translation>W p&amp;oziomie:</translation>
+        <translation>W pozio&amp;mie:</translation>
     </message>
     <message>
         <source>&amp;Vertical:</source>
@@ -108,7 +108,7 @@
     </message>
     <message>
         <source>&amp;Lossless</source>
-        <translation>&amp;Bezstratnie</translation>
+        <translation>Bezstratni&amp;e</translation>
     </message>
     <message>
         <source>Camera &amp;data (EXIF, XMP, IPTC):</source>
