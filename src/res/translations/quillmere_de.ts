@@ -1406,6 +1406,10 @@ Bitte starten Sie Ihren Webbrowser und geben Sie die Adresse von Hand ein.</tran
         <source>The watermark could not be read.</source>
         <translation>Das Wasserzeichen konnte nicht gelesen werden.</translation>
     </message>
+    <message>
+        <source>The stored setting %1 is not used: %2. %3 is used instead.</source>
+        <translation>Die gespeicherte Einstellung %1 wird nicht verwendet: %2. Stattdessen wird %3 verwendet.</translation>
+    </message>
 </context>
 <context>
     <name>OptionTables</name>

@@ -1411,6 +1411,10 @@ Uruchom przeglądarkę i wpisz adres ręcznie.</translation>
         <source>The watermark could not be read.</source>
         <translation>Nie można odczytać znaku wodnego.</translation>
     </message>
+    <message>
+        <source>The stored setting %1 is not used: %2. %3 is used instead.</source>
+        <translation>Zapisane ustawienie %1 nie jest używane: %2. Zamiast niego używane jest %3.</translation>
+    </message>
 </context>
 <context>
     <name>OptionTables</name>
