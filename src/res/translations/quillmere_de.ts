@@ -1146,7 +1146,7 @@ Rückgabewert: 0 alle Fotos konvertiert, 1 einige nicht, 2 ungültige Argumente.
     </message>
     <message>
         <source>Batch rena&amp;me prefix:</source>
-        <translation>&amp;Präfix für Stapelumbenennung:</translation>
+        <translation>&amp;Präfix für Umbenennung:</translation>
     </message>
     <message>
         <source>+Number+Time</source>
@@ -1479,7 +1479,7 @@ Bitte starten Sie Ihren Webbrowser und geben Sie die Adresse von Hand ein.</tran
     </message>
     <message>
         <source>Pad to Output Width x Output Height</source>
-        <translation>Auf Ausgabebreite x Ausgabehöhe mit Rand auffüllen</translation>
+        <translation>Auf Ausgabebreite x Ausgabehöhe auffüllen</translation>
     </message>
     <message>
         <source>No flip</source>

@@ -1484,7 +1484,7 @@ Uruchom przeglądarkę i wpisz adres ręcznie.</translation>
     </message>
     <message>
         <source>Pad to Output Width x Output Height</source>
-        <translation>Uzupełnij marginesem do szerokości x wysokości wyjściowej</translation>
+        <translation>Dopełnij tłem do szerokości x wysokości wyjściowej</translation>
     </message>
     <message>
         <source>No flip</source>
