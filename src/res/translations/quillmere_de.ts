@@ -1805,7 +1805,7 @@ Bitte starten Sie Ihren Webbrowser und geben Sie die Adresse von Hand ein.</tran
     </message>
     <message>
         <source>The file dates, and the presets whose outputs each photo gets, from one decode</source>
-        <translation>Die Dateidaten und die Vorgaben, deren Ausgaben jedes Foto erhält – aus einem einzigen Dekodiervorgang</translation>
+        <translation>Das Dateidatum und die Vorgaben, deren Ausgaben jedes Foto erhält – aus einem einzigen Dekodiervorgang</translation>
     </message>
     <message>
         <source>Keep file dates (each output gets its original's)</source>
@@ -1890,7 +1890,7 @@ Bitte starten Sie Ihren Webbrowser und geben Sie die Adresse von Hand ein.</tran
     <name>PreviewFrame</name>
     <message>
         <source>Show source</source>
-        <translation>Original zeigen</translation>
+        <translation>Original anzeigen</translation>
     </message>
     <message>
         <source>The selected photo as it will be written. Double-click or press Space in the list to see it larger.</source>
@@ -1911,7 +1911,7 @@ Bitte starten Sie Ihren Webbrowser und geben Sie die Adresse von Hand ein.</tran
     </message>
     <message>
         <source>Show result</source>
-        <translation>Ergebnis zeigen</translation>
+        <translation>Ergebnis anzeigen</translation>
     </message>
     <message>
         <source>Opening…</source>

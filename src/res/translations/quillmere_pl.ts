@@ -830,7 +830,7 @@ Kod wyjścia: 0 – przekonwertowano wszystkie zdjęcia, 1 – nie wszystkie,
     </message>
     <message>
         <source>&amp;Sharpen when reduced:</source>
-        <translation>&amp;Wyostrz po zmniejszeniu:</translation>
+        <translation>&amp;Wyostrzanie po zmniejszeniu:</translation>
     </message>
     <message>
         <source>As the source</source>
@@ -1512,7 +1512,7 @@ Uruchom przeglądarkę i wpisz adres ręcznie.</translation>
     </message>
     <message>
         <source>Smart</source>
-        <translation>Inteligentnie</translation>
+        <translation>Inteligentne</translation>
     </message>
     <message>
         <source>Light</source>
@@ -1532,7 +1532,7 @@ Uruchom przeglądarkę i wpisz adres ręcznie.</translation>
     </message>
     <message>
         <source>Halved colour resolution below quality 90, full from 90 up.</source>
-        <translation>Połowiczna rozdzielczość kolorów poniżej jakości 90, pełna od 90.</translation>
+        <translation>Połowa rozdzielczości kolorów poniżej jakości 90, pełna od 90.</translation>
     </message>
     <message>
         <source>Colour at half resolution: smaller files.</source>
@@ -1580,7 +1580,7 @@ Uruchom przeglądarkę i wpisz adres ręcznie.</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation>Lewa</translation>
+        <translation>Lewa strona</translation>
     </message>
     <message>
         <source>Center</source>
@@ -1588,7 +1588,7 @@ Uruchom przeglądarkę i wpisz adres ręcznie.</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation>Prawa</translation>
+        <translation>Prawa strona</translation>
     </message>
     <message>
         <source>Bottom left</source>
