@@ -306,7 +306,7 @@
     </message>
     <message>
         <source>BMP pixel format: %1, or %2</source>
-        <translation>BMP-Pixelformat: %1 oder %2</translation>
+        <translation>BMP-Pixelformat: %1, alternativ %2</translation>
     </message>
     <message>
         <source>quality of %1</source>
@@ -362,7 +362,7 @@
     </message>
     <message>
         <source>its margin in output pixels from the anchor; for top-left, its top-left corner (default 0,0)</source>
-        <translation>sein Abstand vom Anker in Ausgabepixeln; bei top-left seine linke obere Ecke (Standard 0,0)</translation>
+        <translation>sein Abstand vom Anker in Ausgabepixeln; bei top-left seine linke obere Ecke (Standard: 0,0)</translation>
     </message>
     <message>
         <source>font family (default: the sans-serif font)</source>
@@ -378,7 +378,7 @@
     </message>
     <message>
         <source>text size as a percentage of the output's shorter side, in place of --font-px; %1 (default %2: the font's size)</source>
-        <translation>Textgröße in Prozent der kürzeren Seite der Ausgabe, anstelle von --font-px; %1 (Standard %2: die Größe der Schrift)</translation>
+        <translation>Textgröße in Prozent der kürzeren Seite der Ausgabe, anstelle von --font-px; %1 (Standard: %2, die Größe der Schrift)</translation>
     </message>
     <message>
         <source>bold text</source>
@@ -398,7 +398,7 @@
     </message>
     <message>
         <source>text colour (default 000000)</source>
-        <translation>Textfarbe (Standard 000000)</translation>
+        <translation>Textfarbe (Standard: 000000)</translation>
     </message>
     <message>
         <source>text opacity in percent</source>
@@ -438,7 +438,7 @@
     </message>
     <message>
         <source>photos converted at once</source>
-        <translation>gleichzeitig konvertierte Fotos</translation>
+        <translation>Anzahl gleichzeitig konvertierter Fotos</translation>
     </message>
     <message>
         <source> (default: one per core)</source>
@@ -535,8 +535,8 @@ diesen Ordner aus.
         <source>Options take their value as the next argument or after '=' (--text-pos=-5,3).
 Exit status: 0 every photo converted, 1 some were not, 2 bad arguments.
 </source>
-        <translation>Optionen erhalten ihren Wert als nächstes Argument oder nach '=' (--text-pos=-5,3).
-Rückgabewert: 0 alle Fotos konvertiert, 1 einige nicht, 2 ungültige Argumente.
+        <translation>Optionswerte folgen als nächstes Argument oder nach '=' (--text-pos=-5,3).
+Exit-Status: 0 alle Fotos konvertiert, 1 einige nicht, 2 ungültige Argumente.
 </translation>
     </message>
     <message>
@@ -561,7 +561,7 @@ Rückgabewert: 0 alle Fotos konvertiert, 1 einige nicht, 2 ungültige Argumente.
     </message>
     <message>
         <source> (default 0: the source's)</source>
-        <translation> (Standard 0: die des Originals)</translation>
+        <translation> (Standard: 0, die des Originals)</translation>
     </message>
     <message>
         <source>a picture (PNG, WebP or SVG, transparency kept) drawn on every photo</source>
@@ -628,7 +628,7 @@ Rückgabewert: 0 alle Fotos konvertiert, 1 einige nicht, 2 ungültige Argumente.
     </message>
     <message>
         <source>the lowest quality --max-file-size may use, %1 (default %2; never above --quality)</source>
-        <translation>die niedrigste Qualität, die --max-file-size verwenden darf, %1 (Standard %2; nie über --quality)</translation>
+        <translation>die niedrigste Qualität, die --max-file-size verwenden darf, %1 (Standard: %2; nie über --quality)</translation>
     </message>
     <message>
         <source>with --max-file-size: a photo that does not fit at --min-quality fails instead of being made smaller</source>
@@ -636,7 +636,7 @@ Rückgabewert: 0 alle Fotos konvertiert, 1 einige nicht, 2 ungültige Argumente.
     </message>
     <message>
         <source>colour resolution of JPG and AVIF: %1 (default %2: 420 below quality 90, else 444, which --max-file-size keeps only where the --quality file fits)</source>
-        <translation>Farbauflösung von JPG und AVIF: %1 (Standard %2: 420 unter Qualität 90, sonst 444, das --max-file-size nur behält, wo die Datei mit --quality passt)</translation>
+        <translation>Farbauflösung von JPG und AVIF: %1 (Standard: %2 – 420 unter Qualität 90, sonst 444, das --max-file-size nur behält, wo die Datei mit --quality passt)</translation>
     </message>
     <message>
         <source>progressive JPG, shown coarse first while it loads</source>
@@ -672,11 +672,11 @@ Rückgabewert: 0 alle Fotos konvertiert, 1 einige nicht, 2 ungültige Argumente.
     </message>
     <message>
         <source>how camera RAW photos are developed: auto (the camera's preview when it covers the output, else half size when that does, else full), preview or full (default %1)</source>
-        <translation>wie Kamera-RAW-Fotos entwickelt werden: auto (die Kameravorschau, wenn sie die Ausgabe abdeckt, sonst halbe Größe, wenn diese reicht, sonst voll), preview oder full (Standard %1)</translation>
+        <translation>wie Kamera-RAW-Fotos entwickelt werden: auto (die Kameravorschau, wenn sie die Ausgabe abdeckt, sonst halbe Größe, wenn diese reicht, sonst voll), preview oder full (Standard: %1)</translation>
     </message>
     <message>
         <source>colours of 4- and 8-bit BMP: fixed (the standard table) or adaptive (the photo's own, by an octree) (default %1)</source>
-        <translation>Farben von 4- und 8-Bit-BMP: fixed (die Standardtabelle) oder adaptive (die des Fotos, per Octree) (Standard %1)</translation>
+        <translation>Farben von 4- und 8-Bit-BMP: fixed (die Standardtabelle) oder adaptive (die des Fotos, per Octree) (Standard: %1)</translation>
     </message>
     <message>
         <source>font family '%1' is not installed; the text is drawn in '%2'</source>

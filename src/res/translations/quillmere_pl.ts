@@ -307,7 +307,7 @@
     </message>
     <message>
         <source>BMP pixel format: %1, or %2</source>
-        <translation>format pikseli BMP: %1 lub %2</translation>
+        <translation>format pikseli BMP: %1 albo %2</translation>
     </message>
     <message>
         <source>quality of %1</source>
@@ -623,7 +623,7 @@ Kod wyjścia: 0 – przekonwertowano wszystkie zdjęcia, 1 – nie wszystkie,
     </message>
     <message>
         <source>at most SIZE bytes per output file; K and M count 1,000 and 1,000,000, KiB and MiB 1,024 and 1,048,576 (500K, 2MiB; 0: no limit). %1 get the best quality that fits, down to --min-quality, then smaller dimensions; lossless outputs (PNG, TIF, BMP, --lossless) only smaller dimensions</source>
-        <translation>najwyżej SIZE bajtów na plik wynikowy; K i M oznaczają 1000 i 1 000 000, KiB i MiB – 1024 i 1 048 576 (500K, 2MiB; 0: bez limitu). %1 otrzymują najlepszą jakość, która się mieści, najniżej --min-quality, a potem mniejsze wymiary; pliki bezstratne (PNG, TIF, BMP, --lossless) – tylko mniejsze wymiary</translation>
+        <translation>najwyżej SIZE bajtów na plik wynikowy; K i M oznaczają 1000 i 1000000, KiB i MiB – 1024 i 1048576 (500K, 2MiB; 0: bez limitu). %1 otrzymują najlepszą jakość, która się mieści, najniżej --min-quality, a potem mniejsze wymiary; pliki bezstratne (PNG, TIF, BMP, --lossless) – tylko mniejsze wymiary</translation>
     </message>
     <message>
         <source>must be a size in bytes such as 500000, 500K or 488KiB, at most 1000000M</source>
