@@ -1736,7 +1736,7 @@ Bitte starten Sie Ihren Webbrowser und geben Sie die Adresse von Hand ein.</tran
     <name>PhotoSources</name>
     <message>
         <source>%1: could not be searched (%2)</source>
-        <translation>%1: konnte nicht durchsucht werden (%2)</translation>
+        <translation type="vanished">%1: konnte nicht durchsucht werden (%2)</translation>
     </message>
     <message>
         <source>Photo Files (%1) (%2)</source>
@@ -1762,7 +1762,7 @@ Bitte starten Sie Ihren Webbrowser und geben Sie die Adresse von Hand ein.</tran
     </message>
     <message>
         <source>%1: left out, not a picture</source>
-        <translation>%1: ausgelassen, kein Bild</translation>
+        <translation type="vanished">%1: ausgelassen, kein Bild</translation>
     </message>
     <message>
         <source>Select Photo Files...</source>
@@ -2097,33 +2097,33 @@ Bitte starten Sie Ihren Webbrowser und geben Sie die Adresse von Hand ein.</tran
     <name>RunPanel</name>
     <message numerus="yes">
         <source>%1 photo</source>
-        <translation>
+        <translation type="vanished">
             <numerusform>%1 Foto</numerusform>
             <numerusform>%1 Fotos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 photos</source>
-        <translation>
+        <translation type="vanished">
             <numerusform>%1 Foto</numerusform>
             <numerusform>%1 Fotos</numerusform>
         </translation>
     </message>
     <message>
         <source>Conversion started: %1, %2; %3</source>
-        <translation>Konvertierung gestartet: %1, %2; %3</translation>
+        <translation type="vanished">Konvertierung gestartet: %1, %2; %3</translation>
     </message>
     <message>
         <source>Converting the rest: %1 into %2</source>
-        <translation>Rest wird konvertiert: %1 nach %2</translation>
+        <translation type="vanished">Rest wird konvertiert: %1 nach %2</translation>
     </message>
     <message>
         <source>Replaced %1</source>
-        <translation>%1 ersetzt</translation>
+        <translation type="vanished">%1 ersetzt</translation>
     </message>
     <message>
         <source>Stopped: the window was closed during the conversion</source>
-        <translation>Abgebrochen: Das Fenster wurde während der Konvertierung geschlossen</translation>
+        <translation type="vanished">Abgebrochen: Das Fenster wurde während der Konvertierung geschlossen</translation>
     </message>
     <message>
         <source>Do you want to open the output folder?</source>

@@ -1743,7 +1743,7 @@ Uruchom przeglądarkę i wpisz adres ręcznie.</translation>
     <name>PhotoSources</name>
     <message>
         <source>%1: could not be searched (%2)</source>
-        <translation>%1: nie można przeszukać (%2)</translation>
+        <translation type="vanished">%1: nie można przeszukać (%2)</translation>
     </message>
     <message>
         <source>Photo Files (%1) (%2)</source>
@@ -1771,7 +1771,7 @@ Uruchom przeglądarkę i wpisz adres ręcznie.</translation>
     </message>
     <message>
         <source>%1: left out, not a picture</source>
-        <translation>%1: pominięto, to nie jest obraz</translation>
+        <translation type="vanished">%1: pominięto, to nie jest obraz</translation>
     </message>
     <message>
         <source>Select Photo Files...</source>
@@ -2107,7 +2107,7 @@ Uruchom przeglądarkę i wpisz adres ręcznie.</translation>
     <name>RunPanel</name>
     <message numerus="yes">
         <source>%1 photo</source>
-        <translation>
+        <translation type="vanished">
             <numerusform>%1 zdjęcie</numerusform>
             <numerusform>%1 zdjęcia</numerusform>
             <numerusform>%1 zdjęć</numerusform>
@@ -2115,7 +2115,7 @@ Uruchom przeglądarkę i wpisz adres ręcznie.</translation>
     </message>
     <message numerus="yes">
         <source>%1 photos</source>
-        <translation>
+        <translation type="vanished">
             <numerusform>%1 zdjęcie</numerusform>
             <numerusform>%1 zdjęcia</numerusform>
             <numerusform>%1 zdjęć</numerusform>
@@ -2123,19 +2123,19 @@ Uruchom przeglądarkę i wpisz adres ręcznie.</translation>
     </message>
     <message>
         <source>Conversion started: %1, %2; %3</source>
-        <translation>Rozpoczęto konwersję: %1, %2; %3</translation>
+        <translation type="vanished">Rozpoczęto konwersję: %1, %2; %3</translation>
     </message>
     <message>
         <source>Converting the rest: %1 into %2</source>
-        <translation>Konwertowanie pozostałych: %1 do %2</translation>
+        <translation type="vanished">Konwertowanie pozostałych: %1 do %2</translation>
     </message>
     <message>
         <source>Replaced %1</source>
-        <translation>Zastąpiono %1</translation>
+        <translation type="vanished">Zastąpiono %1</translation>
     </message>
     <message>
         <source>Stopped: the window was closed during the conversion</source>
-        <translation>Przerwano: okno zamknięto w trakcie konwersji</translation>
+        <translation type="vanished">Przerwano: okno zamknięto w trakcie konwersji</translation>
     </message>
     <message>
         <source>Do you want to open the output folder?</source>
