@@ -1846,6 +1846,10 @@ Bitte starten Sie Ihren Webbrowser und geben Sie die Adresse von Hand ein.</tran
         <source>Keep file dates</source>
         <translation>Dateidatum beibehalten</translation>
     </message>
+    <message>
+        <source>Each output gets its original's modification date</source>
+        <translation>Jede Ausgabedatei erhält das Änderungsdatum ihres Originals</translation>
+    </message>
 </context>
 <context>
     <name>PresetPanel</name>

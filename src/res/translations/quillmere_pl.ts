@@ -1856,6 +1856,10 @@ Uruchom przeglądarkę i wpisz adres ręcznie.</translation>
         <source>Keep file dates</source>
         <translation>Zachowaj daty plików</translation>
     </message>
+    <message>
+        <source>Each output gets its original's modification date</source>
+        <translation>Każdy plik wynikowy otrzymuje datę modyfikacji oryginału</translation>
+    </message>
 </context>
 <context>
     <name>PresetPanel</name>
