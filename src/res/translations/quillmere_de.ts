@@ -325,15 +325,15 @@
         <translation>Präfix für die Umbenennung</translation>
     </message>
     <message>
-        <source>must not contain '/'</source>
-        <translation>darf kein '/' enthalten</translation>
+        <source>must not contain &apos;/&apos;</source>
+        <translation>darf kein &apos;/&apos; enthalten</translation>
     </message>
     <message>
         <source>keep the source names, change the extension only</source>
         <translation>die Originalnamen behalten, nur die Dateiendung ändern</translation>
     </message>
     <message>
-        <source>the date in the names: %1 (from EXIF, else the file's)</source>
+        <source>the date in the names: %1 (from EXIF, else the file&apos;s)</source>
         <translation>das Datum in den Namen: %1 (aus EXIF, sonst das der Datei)</translation>
     </message>
     <message>
@@ -377,7 +377,7 @@
         <translation>Schriftgröße in Pixeln</translation>
     </message>
     <message>
-        <source>text size as a percentage of the output's shorter side, in place of --font-px; %1 (default %2: the font's size)</source>
+        <source>text size as a percentage of the output&apos;s shorter side, in place of --font-px; %1 (default %2: the font&apos;s size)</source>
         <translation>Textgröße in Prozent der kürzeren Seite der Ausgabe, anstelle von --font-px; %1 (Standard: %2, die Größe der Schrift)</translation>
     </message>
     <message>
@@ -413,7 +413,7 @@
         <translation>die Einstellungen dieses Befehls als Vorgabe NAME speichern (PATH-Angaben optional)</translation>
     </message>
     <message>
-        <source>print the saved presets' names, one per line</source>
+        <source>print the saved presets&apos; names, one per line</source>
         <translation>die Namen der gespeicherten Vorgaben ausgeben, einen pro Zeile</translation>
     </message>
     <message>
@@ -465,7 +465,7 @@
         <translation>dieser Text</translation>
     </message>
     <message>
-        <source>the program's version</source>
+        <source>the program&apos;s version</source>
         <translation>die Version des Programms</translation>
     </message>
     <message>
@@ -485,24 +485,24 @@
         <translation>Option %1 benötigt einen Wert</translation>
     </message>
     <message>
-        <source>option %1: '%2' %3</source>
-        <translation>Option %1: '%2' %3</translation>
+        <source>option %1: &apos;%2&apos; %3</source>
+        <translation>Option %1: &apos;%2&apos; %3</translation>
     </message>
     <message>
-        <source>option --metadata %1 keeps more camera data than preset '%2' (%3)</source>
-        <translation>Option --metadata %1 behält mehr Kameradaten als die Vorgabe '%2' (%3)</translation>
+        <source>option --metadata %1 keeps more camera data than preset &apos;%2&apos; (%3)</source>
+        <translation>Option --metadata %1 behält mehr Kameradaten als die Vorgabe &apos;%2&apos; (%3)</translation>
     </message>
     <message>
-        <source>option %1: preset '%2' is not used: %3</source>
-        <translation>Option %1: Vorgabe '%2' wird nicht verwendet: %3</translation>
+        <source>option %1: preset &apos;%2&apos; is not used: %3</source>
+        <translation>Option %1: Vorgabe &apos;%2&apos; wird nicht verwendet: %3</translation>
     </message>
     <message>
-        <source>option %1: no preset '%2' (--list-presets lists them)</source>
-        <translation>Option %1: keine Vorgabe '%2' vorhanden (--list-presets listet sie auf)</translation>
+        <source>option %1: no preset &apos;%2&apos; (--list-presets lists them)</source>
+        <translation>Option %1: keine Vorgabe &apos;%2&apos; vorhanden (--list-presets listet sie auf)</translation>
     </message>
     <message>
-        <source>preset '%1' keeps camera data %2, not --metadata %3 given before it; give --metadata after --preset</source>
-        <translation>Vorgabe '%1' behält die Kameradaten %2, nicht das davor angegebene --metadata %3; geben Sie --metadata nach --preset an</translation>
+        <source>preset &apos;%1&apos; keeps camera data %2, not --metadata %3 given before it; give --metadata after --preset</source>
+        <translation>Vorgabe &apos;%1&apos; behält die Kameradaten %2, nicht das davor angegebene --metadata %3; geben Sie --metadata nach --preset an</translation>
     </message>
     <message>
         <source>option --beside cannot be given with --into</source>
@@ -532,10 +532,10 @@ diesen Ordner aus.
 </translation>
     </message>
     <message>
-        <source>Options take their value as the next argument or after '=' (--text-pos=-5,3).
+        <source>Options take their value as the next argument or after &apos;=&apos; (--text-pos=-5,3).
 Exit status: 0 every photo converted, 1 some were not, 2 bad arguments.
 </source>
-        <translation>Optionswerte folgen als nächstes Argument oder nach '=' (--text-pos=-5,3).
+        <translation>Optionswerte folgen als nächstes Argument oder nach &apos;=&apos; (--text-pos=-5,3).
 Exit-Status: 0 alle Fotos konvertiert, 1 einige nicht, 2 ungültige Argumente.
 </translation>
     </message>
@@ -548,7 +548,7 @@ Exit-Status: 0 alle Fotos konvertiert, 1 einige nicht, 2 ungültige Argumente.
         <translation>für %1: der Teil, den fill behält, oder wo pad das Foto platziert: %2 (smart: der interessanteste Teil; pad zentriert es)</translation>
     </message>
     <message>
-        <source>colour of pad's margins and of transparent areas</source>
+        <source>colour of pad&apos;s margins and of transparent areas</source>
         <translation>Farbe der Ränder von pad und transparenter Bereiche</translation>
     </message>
     <message>
@@ -560,7 +560,7 @@ Exit-Status: 0 alle Fotos konvertiert, 1 einige nicht, 2 ungültige Argumente.
         <translation>die in JPG-, PNG-, TIF- und BMP-Ausgaben geschriebene Auflösung (und in WebP und AVIF mit Kameradaten)</translation>
     </message>
     <message>
-        <source> (default 0: the source's)</source>
+        <source> (default 0: the source&apos;s)</source>
         <translation> (Standard: 0, die des Originals)</translation>
     </message>
     <message>
@@ -568,7 +568,7 @@ Exit-Status: 0 alle Fotos konvertiert, 1 einige nicht, 2 ungültige Argumente.
         <translation>ein Bild (PNG, WebP oder SVG, Transparenz bleibt erhalten), das auf jedes Foto gezeichnet wird</translation>
     </message>
     <message>
-        <source>its longer side as a percentage of the output's shorter side</source>
+        <source>its longer side as a percentage of the output&apos;s shorter side</source>
         <translation>seine längere Seite in Prozent der kürzeren Seite der Ausgabe</translation>
     </message>
     <message>
@@ -576,7 +576,7 @@ Exit-Status: 0 alle Fotos konvertiert, 1 einige nicht, 2 ungültige Argumente.
         <translation>seine Deckkraft in Prozent</translation>
     </message>
     <message>
-        <source>its distance from the anchor's edges as a percentage of the output's shorter side</source>
+        <source>its distance from the anchor&apos;s edges as a percentage of the output&apos;s shorter side</source>
         <translation>sein Abstand von den Kanten am Anker in Prozent der kürzeren Seite der Ausgabe</translation>
     </message>
     <message>
@@ -588,20 +588,20 @@ Exit-Status: 0 alle Fotos konvertiert, 1 einige nicht, 2 ungültige Argumente.
         <translation>%1: %2, fehlgeschlagen</translation>
     </message>
     <message>
-        <source>preset '%1' not saved: %2</source>
-        <translation>Vorgabe '%1' nicht gespeichert: %2</translation>
+        <source>preset &apos;%1&apos; not saved: %2</source>
+        <translation>Vorgabe &apos;%1&apos; nicht gespeichert: %2</translation>
     </message>
     <message>
-        <source>preset '%1' saved in %2</source>
-        <translation>Vorgabe '%1' gespeichert in %2</translation>
+        <source>preset &apos;%1&apos; saved in %2</source>
+        <translation>Vorgabe &apos;%1&apos; gespeichert in %2</translation>
     </message>
     <message>
         <source>option %1 has no fixed set of values</source>
         <translation>Option %1 hat keine feste Werteauswahl</translation>
     </message>
     <message>
-        <source>Try '%1 --help' for more information.</source>
-        <translation>'%1 --help' liefert weitere Informationen.</translation>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>&apos;%1 --help&apos; liefert weitere Informationen.</translation>
     </message>
     <message>
         <source>no photos to convert</source>
@@ -643,8 +643,8 @@ Exit-Status: 0 alle Fotos konvertiert, 1 einige nicht, 2 ungültige Argumente.
         <translation>progressives JPG, beim Laden zuerst grob angezeigt</translation>
     </message>
     <message>
-        <source>name the outputs by TEMPLATE instead: {name} {ext} {n} {n:3} {date} {taken} {taken:%Y-%m-%d} {w} {h} {folder} {preset} {camera} (".{ext}" is added when missing)</source>
-        <translation>die Ausgabedateien stattdessen nach TEMPLATE benennen: {name} {ext} {n} {n:3} {date} {taken} {taken:%Y-%m-%d} {w} {h} {folder} {preset} {camera} (".{ext}" wird ergänzt, wenn es fehlt)</translation>
+        <source>name the outputs by TEMPLATE instead: {name} {ext} {n} {n:3} {date} {taken} {taken:%Y-%m-%d} {w} {h} {folder} {preset} {camera} (&quot;.{ext}&quot; is added when missing)</source>
+        <translation>die Ausgabedateien stattdessen nach TEMPLATE benennen: {name} {ext} {n} {n:3} {date} {taken} {taken:%Y-%m-%d} {w} {h} {folder} {preset} {camera} (&quot;.{ext}&quot; wird ergänzt, wenn es fehlt)</translation>
     </message>
     <message>
         <source>is refused: %1</source>
@@ -655,11 +655,11 @@ Exit-Status: 0 alle Fotos konvertiert, 1 einige nicht, 2 ungültige Argumente.
         <translation>jede Ausgabe in den Ordner DIR neben ihrem Original schreiben (wird bei Bedarf angelegt) statt in einen Ordner des Durchlaufs</translation>
     </message>
     <message>
-        <source>must be a folder name without '/'</source>
-        <translation>muss ein Ordnername ohne '/' sein</translation>
+        <source>must be a folder name without &apos;/&apos;</source>
+        <translation>muss ein Ordnername ohne &apos;/&apos; sein</translation>
     </message>
     <message>
-        <source>give each output its original's modification time</source>
+        <source>give each output its original&apos;s modification time</source>
         <translation>jeder Ausgabe die Änderungszeit ihres Originals geben</translation>
     </message>
     <message>
@@ -671,16 +671,16 @@ Exit-Status: 0 alle Fotos konvertiert, 1 einige nicht, 2 ungültige Argumente.
         <translation>muss Vorgabenamen auflisten, durch Kommas getrennt</translation>
     </message>
     <message>
-        <source>how camera RAW photos are developed: auto (the camera's preview when it covers the output, else half size when that does, else full), preview or full (default %1)</source>
+        <source>how camera RAW photos are developed: auto (the camera&apos;s preview when it covers the output, else half size when that does, else full), preview or full (default %1)</source>
         <translation>wie Kamera-RAW-Fotos entwickelt werden: auto (die Kameravorschau, wenn sie die Ausgabe abdeckt, sonst halbe Größe, wenn diese reicht, sonst voll), preview oder full (Standard: %1)</translation>
     </message>
     <message>
-        <source>colours of 4- and 8-bit BMP: fixed (the standard table) or adaptive (the photo's own, by an octree) (default %1)</source>
+        <source>colours of 4- and 8-bit BMP: fixed (the standard table) or adaptive (the photo&apos;s own, by an octree) (default %1)</source>
         <translation>Farben von 4- und 8-Bit-BMP: fixed (die Standardtabelle) oder adaptive (die des Fotos, per Octree) (Standard: %1)</translation>
     </message>
     <message>
-        <source>font family '%1' is not installed; the text is drawn in '%2'</source>
-        <translation>Schriftfamilie '%1' ist nicht installiert; der Text wird in '%2' gezeichnet</translation>
+        <source>font family &apos;%1&apos; is not installed; the text is drawn in &apos;%2&apos;</source>
+        <translation>Schriftfamilie &apos;%1&apos; ist nicht installiert; der Text wird in &apos;%2&apos; gezeichnet</translation>
     </message>
 </context>
 <context>
@@ -1125,7 +1125,7 @@ Exit-Status: 0 alle Fotos konvertiert, 1 einige nicht, 2 ungültige Argumente.
         <translation>&amp;Größe:</translation>
     </message>
     <message>
-        <source>The text's size as a percentage of the photo's shorter side; at 0 the font's own size counts.</source>
+        <source>The text&apos;s size as a percentage of the photo&apos;s shorter side; at 0 the font&apos;s own size counts.</source>
         <translation>Die Textgröße in Prozent der kürzeren Fotoseite; bei 0 gilt die Größe der Schrift selbst.</translation>
     </message>
     <message>
@@ -1379,7 +1379,7 @@ Bitte starten Sie Ihren Webbrowser und geben Sie die Adresse von Hand ein.</tran
         <translation>%1 %2 ist installiert.</translation>
     </message>
     <message>
-        <source>Updates come from your system's package manager: update %1 there together with your other programs.</source>
+        <source>Updates come from your system&apos;s package manager: update %1 there together with your other programs.</source>
         <translation>Aktualisierungen kommen über die Paketverwaltung Ihres Systems: Aktualisieren Sie %1 dort zusammen mit Ihren anderen Programmen.</translation>
     </message>
     <message>
@@ -1391,7 +1391,7 @@ Bitte starten Sie Ihren Webbrowser und geben Sie die Adresse von Hand ein.</tran
         <translation>Neuere Versionen des Quelltexts gibt es unter %1.</translation>
     </message>
     <message>
-        <source>A packaged %1 gets its updates from your system's package manager.</source>
+        <source>A packaged %1 gets its updates from your system&apos;s package manager.</source>
         <translation>Ein als Paket installiertes %1 erhält seine Aktualisierungen über die Paketverwaltung Ihres Systems.</translation>
     </message>
     <message>
@@ -1610,7 +1610,7 @@ Bitte starten Sie Ihren Webbrowser und geben Sie die Adresse von Hand ein.</tran
         <translation>Schatten</translation>
     </message>
     <message>
-        <source>The camera's own preview when it is at least the output size, else the sensor at half size when that is, else the whole sensor.</source>
+        <source>The camera&apos;s own preview when it is at least the output size, else the sensor at half size when that is, else the whole sensor.</source>
         <translation>Die kamerainterne Vorschau, wenn sie mindestens die Ausgabegröße hat, sonst der Sensor in halber Größe, wenn dieser reicht, sonst der ganze Sensor.</translation>
     </message>
     <message>
@@ -1808,7 +1808,7 @@ Bitte starten Sie Ihren Webbrowser und geben Sie die Adresse von Hand ein.</tran
         <translation>Das Dateidatum und die Vorgaben, deren Ausgaben jedes Foto erhält – aus einem einzigen Dekodiervorgang</translation>
     </message>
     <message>
-        <source>Keep file dates (each output gets its original's)</source>
+        <source>Keep file dates (each output gets its original&apos;s)</source>
         <translation>Dateidatum beibehalten (jede Ausgabe erhält das des Originals)</translation>
     </message>
     <message>
@@ -1847,7 +1847,7 @@ Bitte starten Sie Ihren Webbrowser und geben Sie die Adresse von Hand ein.</tran
         <translation>Dateidatum beibehalten</translation>
     </message>
     <message>
-        <source>Each output gets its original's modification date</source>
+        <source>Each output gets its original&apos;s modification date</source>
         <translation>Jede Ausgabedatei erhält das Änderungsdatum ihres Originals</translation>
     </message>
 </context>
@@ -1858,11 +1858,11 @@ Bitte starten Sie Ihren Webbrowser und geben Sie die Adresse von Hand ein.</tran
         <translation>Vorgabe auswählen</translation>
     </message>
     <message>
-        <source>The preset "%1" was not applied.</source>
+        <source>The preset &quot;%1&quot; was not applied.</source>
         <translation>Die Vorgabe „%1“ wurde nicht angewendet.</translation>
     </message>
     <message>
-        <source>The preset "%1" is not stored any more.</source>
+        <source>The preset &quot;%1&quot; is not stored any more.</source>
         <translation>Die Vorgabe „%1“ ist nicht mehr gespeichert.</translation>
     </message>
     <message>
@@ -1870,7 +1870,7 @@ Bitte starten Sie Ihren Webbrowser und geben Sie die Adresse von Hand ein.</tran
         <translation>Der Name einer Vorgabe %1.</translation>
     </message>
     <message>
-        <source>The preset "%1" exists. Do you want to replace it?</source>
+        <source>The preset &quot;%1&quot; exists. Do you want to replace it?</source>
         <translation>Die Vorgabe „%1“ ist bereits vorhanden. Möchten Sie sie ersetzen?</translation>
     </message>
     <message>
@@ -1878,15 +1878,15 @@ Bitte starten Sie Ihren Webbrowser und geben Sie die Adresse von Hand ein.</tran
         <translation>Frage</translation>
     </message>
     <message>
-        <source>The preset "%1" could not be saved.</source>
+        <source>The preset &quot;%1&quot; could not be saved.</source>
         <translation>Die Vorgabe „%1“ konnte nicht gespeichert werden.</translation>
     </message>
     <message>
-        <source>Do you want to delete the preset "%1"?</source>
+        <source>Do you want to delete the preset &quot;%1&quot;?</source>
         <translation>Möchten Sie die Vorgabe „%1“ löschen?</translation>
     </message>
     <message>
-        <source>The preset "%1" could not be deleted.</source>
+        <source>The preset &quot;%1&quot; could not be deleted.</source>
         <translation>Die Vorgabe „%1“ konnte nicht gelöscht werden.</translation>
     </message>
 </context>
@@ -1961,7 +1961,7 @@ Bitte starten Sie Ihren Webbrowser und geben Sie die Adresse von Hand ein.</tran
         <translation>ein Bild ohne Pixel</translation>
     </message>
     <message>
-        <source>developed from the camera's preview</source>
+        <source>developed from the camera&apos;s preview</source>
         <translation>aus der Kameravorschau entwickelt</translation>
     </message>
     <message>
@@ -1985,11 +1985,11 @@ Bitte starten Sie Ihren Webbrowser und geben Sie die Adresse von Hand ein.</tran
         <translation>der Wert %1 liegt nicht zwischen %2 und %3</translation>
     </message>
     <message>
-        <source>the value "%1" is not a whole number</source>
+        <source>the value &quot;%1&quot; is not a whole number</source>
         <translation>der Wert „%1“ ist keine ganze Zahl</translation>
     </message>
     <message>
-        <source>the value "%1" is not a number</source>
+        <source>the value &quot;%1&quot; is not a number</source>
         <translation>der Wert „%1“ ist keine Zahl</translation>
     </message>
     <message>
@@ -2274,7 +2274,7 @@ Bitte starten Sie Ihren Webbrowser und geben Sie die Adresse von Hand ein.</tran
         <translation>Alle Fotos der Liste in einen neuen Ordner im Ausgabeordner konvertieren</translation>
     </message>
     <message>
-        <source>Show the program's help</source>
+        <source>Show the program&apos;s help</source>
         <translation>Die Hilfe des Programms anzeigen</translation>
     </message>
     <message>
@@ -2334,7 +2334,7 @@ Bitte starten Sie Ihren Webbrowser und geben Sie die Adresse von Hand ein.</tran
         <translation>Welche Version installiert ist und woher Aktualisierungen kommen</translation>
     </message>
     <message>
-        <source>The program's version and licence</source>
+        <source>The program&apos;s version and licence</source>
         <translation>Version und Lizenz des Programms</translation>
     </message>
     <message>

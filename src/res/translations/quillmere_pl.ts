@@ -326,15 +326,15 @@
         <translation>prefiks nazw</translation>
     </message>
     <message>
-        <source>must not contain '/'</source>
-        <translation>nie może zawierać '/'</translation>
+        <source>must not contain &apos;/&apos;</source>
+        <translation>nie może zawierać &apos;/&apos;</translation>
     </message>
     <message>
         <source>keep the source names, change the extension only</source>
         <translation>zachowaj nazwy oryginałów, zmień tylko rozszerzenie</translation>
     </message>
     <message>
-        <source>the date in the names: %1 (from EXIF, else the file's)</source>
+        <source>the date in the names: %1 (from EXIF, else the file&apos;s)</source>
         <translation>data w nazwach: %1 (z EXIF, a w razie braku data pliku)</translation>
     </message>
     <message>
@@ -378,7 +378,7 @@
         <translation>rozmiar czcionki w pikselach</translation>
     </message>
     <message>
-        <source>text size as a percentage of the output's shorter side, in place of --font-px; %1 (default %2: the font's size)</source>
+        <source>text size as a percentage of the output&apos;s shorter side, in place of --font-px; %1 (default %2: the font&apos;s size)</source>
         <translation>rozmiar tekstu jako procent krótszego boku wyniku, zamiast --font-px; %1 (domyślnie %2: rozmiar czcionki)</translation>
     </message>
     <message>
@@ -414,7 +414,7 @@
         <translation>zapisz ustawienia z tego polecenia jako preset NAME (ścieżki PATH opcjonalne)</translation>
     </message>
     <message>
-        <source>print the saved presets' names, one per line</source>
+        <source>print the saved presets&apos; names, one per line</source>
         <translation>wypisz nazwy zapisanych presetów, po jednej w wierszu</translation>
     </message>
     <message>
@@ -466,7 +466,7 @@
         <translation>ten tekst</translation>
     </message>
     <message>
-        <source>the program's version</source>
+        <source>the program&apos;s version</source>
         <translation>wersja programu</translation>
     </message>
     <message>
@@ -486,24 +486,24 @@
         <translation>opcja %1 wymaga wartości</translation>
     </message>
     <message>
-        <source>option %1: '%2' %3</source>
-        <translation>opcja %1: '%2' %3</translation>
+        <source>option %1: &apos;%2&apos; %3</source>
+        <translation>opcja %1: &apos;%2&apos; %3</translation>
     </message>
     <message>
-        <source>option --metadata %1 keeps more camera data than preset '%2' (%3)</source>
-        <translation>opcja --metadata %1 zachowuje więcej danych aparatu niż preset '%2' (%3)</translation>
+        <source>option --metadata %1 keeps more camera data than preset &apos;%2&apos; (%3)</source>
+        <translation>opcja --metadata %1 zachowuje więcej danych aparatu niż preset &apos;%2&apos; (%3)</translation>
     </message>
     <message>
-        <source>option %1: preset '%2' is not used: %3</source>
-        <translation>opcja %1: preset '%2' nie jest używany: %3</translation>
+        <source>option %1: preset &apos;%2&apos; is not used: %3</source>
+        <translation>opcja %1: preset &apos;%2&apos; nie jest używany: %3</translation>
     </message>
     <message>
-        <source>option %1: no preset '%2' (--list-presets lists them)</source>
-        <translation>opcja %1: brak presetu '%2' (lista: --list-presets)</translation>
+        <source>option %1: no preset &apos;%2&apos; (--list-presets lists them)</source>
+        <translation>opcja %1: brak presetu &apos;%2&apos; (lista: --list-presets)</translation>
     </message>
     <message>
-        <source>preset '%1' keeps camera data %2, not --metadata %3 given before it; give --metadata after --preset</source>
-        <translation>preset '%1' zachowuje dane aparatu %2, a nie podane przed nim --metadata %3; podaj --metadata po --preset</translation>
+        <source>preset &apos;%1&apos; keeps camera data %2, not --metadata %3 given before it; give --metadata after --preset</source>
+        <translation>preset &apos;%1&apos; zachowuje dane aparatu %2, a nie podane przed nim --metadata %3; podaj --metadata po --preset</translation>
     </message>
     <message>
         <source>option --beside cannot be given with --into</source>
@@ -533,10 +533,10 @@ nazwę tego folderu.
 </translation>
     </message>
     <message>
-        <source>Options take their value as the next argument or after '=' (--text-pos=-5,3).
+        <source>Options take their value as the next argument or after &apos;=&apos; (--text-pos=-5,3).
 Exit status: 0 every photo converted, 1 some were not, 2 bad arguments.
 </source>
-        <translation>Opcje przyjmują wartość jako następny argument lub po '=' (--text-pos=-5,3).
+        <translation>Opcje przyjmują wartość jako następny argument lub po &apos;=&apos; (--text-pos=-5,3).
 Kod wyjścia: 0 – przekonwertowano wszystkie zdjęcia, 1 – nie wszystkie,
 2 – błędne argumenty.
 </translation>
@@ -550,7 +550,7 @@ Kod wyjścia: 0 – przekonwertowano wszystkie zdjęcia, 1 – nie wszystkie,
         <translation>dla %1: część zachowywana przez fill lub miejsce, w którym pad umieszcza zdjęcie: %2 (smart: najciekawsza część; pad wyśrodkowuje zdjęcie)</translation>
     </message>
     <message>
-        <source>colour of pad's margins and of transparent areas</source>
+        <source>colour of pad&apos;s margins and of transparent areas</source>
         <translation>kolor marginesów pad i obszarów przezroczystych</translation>
     </message>
     <message>
@@ -562,7 +562,7 @@ Kod wyjścia: 0 – przekonwertowano wszystkie zdjęcia, 1 – nie wszystkie,
         <translation>rozdzielczość zapisywana w plikach wynikowych JPG, PNG, TIF i BMP (oraz WebP i AVIF z danymi aparatu)</translation>
     </message>
     <message>
-        <source> (default 0: the source's)</source>
+        <source> (default 0: the source&apos;s)</source>
         <translation> (domyślnie 0: jak w oryginale)</translation>
     </message>
     <message>
@@ -570,7 +570,7 @@ Kod wyjścia: 0 – przekonwertowano wszystkie zdjęcia, 1 – nie wszystkie,
         <translation>obraz (PNG, WebP lub SVG, z zachowaniem przezroczystości) nanoszony na każde zdjęcie</translation>
     </message>
     <message>
-        <source>its longer side as a percentage of the output's shorter side</source>
+        <source>its longer side as a percentage of the output&apos;s shorter side</source>
         <translation>jego dłuższy bok jako procent krótszego boku wyniku</translation>
     </message>
     <message>
@@ -578,7 +578,7 @@ Kod wyjścia: 0 – przekonwertowano wszystkie zdjęcia, 1 – nie wszystkie,
         <translation>jego krycie w procentach</translation>
     </message>
     <message>
-        <source>its distance from the anchor's edges as a percentage of the output's shorter side</source>
+        <source>its distance from the anchor&apos;s edges as a percentage of the output&apos;s shorter side</source>
         <translation>jego odstęp od krawędzi przy punkcie zakotwiczenia jako procent krótszego boku wyniku</translation>
     </message>
     <message>
@@ -590,20 +590,20 @@ Kod wyjścia: 0 – przekonwertowano wszystkie zdjęcia, 1 – nie wszystkie,
         <translation>%1: %2, błąd</translation>
     </message>
     <message>
-        <source>preset '%1' not saved: %2</source>
-        <translation>nie zapisano presetu '%1': %2</translation>
+        <source>preset &apos;%1&apos; not saved: %2</source>
+        <translation>nie zapisano presetu &apos;%1&apos;: %2</translation>
     </message>
     <message>
-        <source>preset '%1' saved in %2</source>
-        <translation>zapisano preset '%1' w %2</translation>
+        <source>preset &apos;%1&apos; saved in %2</source>
+        <translation>zapisano preset &apos;%1&apos; w %2</translation>
     </message>
     <message>
         <source>option %1 has no fixed set of values</source>
         <translation>opcja %1 nie ma stałego zbioru wartości</translation>
     </message>
     <message>
-        <source>Try '%1 --help' for more information.</source>
-        <translation>Więcej informacji: '%1 --help'.</translation>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>Więcej informacji: &apos;%1 --help&apos;.</translation>
     </message>
     <message>
         <source>no photos to convert</source>
@@ -646,8 +646,8 @@ Kod wyjścia: 0 – przekonwertowano wszystkie zdjęcia, 1 – nie wszystkie,
         <translation>progresywny JPG, wyświetlany podczas wczytywania najpierw w niskiej jakości</translation>
     </message>
     <message>
-        <source>name the outputs by TEMPLATE instead: {name} {ext} {n} {n:3} {date} {taken} {taken:%Y-%m-%d} {w} {h} {folder} {preset} {camera} (".{ext}" is added when missing)</source>
-        <translation>nazywaj pliki wynikowe według szablonu TEMPLATE: {name} {ext} {n} {n:3} {date} {taken} {taken:%Y-%m-%d} {w} {h} {folder} {preset} {camera} (".{ext}" jest dodawane, jeśli go brakuje)</translation>
+        <source>name the outputs by TEMPLATE instead: {name} {ext} {n} {n:3} {date} {taken} {taken:%Y-%m-%d} {w} {h} {folder} {preset} {camera} (&quot;.{ext}&quot; is added when missing)</source>
+        <translation>nazywaj pliki wynikowe według szablonu TEMPLATE: {name} {ext} {n} {n:3} {date} {taken} {taken:%Y-%m-%d} {w} {h} {folder} {preset} {camera} (&quot;.{ext}&quot; jest dodawane, jeśli go brakuje)</translation>
     </message>
     <message>
         <source>is refused: %1</source>
@@ -658,11 +658,11 @@ Kod wyjścia: 0 – przekonwertowano wszystkie zdjęcia, 1 – nie wszystkie,
         <translation>zapisuj każdy plik wynikowy do folderu DIR obok oryginału (tworzonego, jeśli nie istnieje) zamiast do folderu konwersji</translation>
     </message>
     <message>
-        <source>must be a folder name without '/'</source>
-        <translation>musi być nazwą folderu bez '/'</translation>
+        <source>must be a folder name without &apos;/&apos;</source>
+        <translation>musi być nazwą folderu bez &apos;/&apos;</translation>
     </message>
     <message>
-        <source>give each output its original's modification time</source>
+        <source>give each output its original&apos;s modification time</source>
         <translation>nadaj każdemu plikowi wynikowemu czas modyfikacji oryginału</translation>
     </message>
     <message>
@@ -674,16 +674,16 @@ Kod wyjścia: 0 – przekonwertowano wszystkie zdjęcia, 1 – nie wszystkie,
         <translation>musi zawierać nazwy presetów rozdzielone przecinkami</translation>
     </message>
     <message>
-        <source>how camera RAW photos are developed: auto (the camera's preview when it covers the output, else half size when that does, else full), preview or full (default %1)</source>
+        <source>how camera RAW photos are developed: auto (the camera&apos;s preview when it covers the output, else half size when that does, else full), preview or full (default %1)</source>
         <translation>sposób wywoływania zdjęć RAW z aparatu: auto (podgląd z aparatu, jeśli wystarcza dla wyniku, w przeciwnym razie połowa rozdzielczości, jeśli wystarcza, a w ostateczności pełne wywołanie), preview lub full (domyślnie %1)</translation>
     </message>
     <message>
-        <source>colours of 4- and 8-bit BMP: fixed (the standard table) or adaptive (the photo's own, by an octree) (default %1)</source>
+        <source>colours of 4- and 8-bit BMP: fixed (the standard table) or adaptive (the photo&apos;s own, by an octree) (default %1)</source>
         <translation>kolory 4- i 8-bitowych BMP: fixed (tabela standardowa) lub adaptive (własne kolory zdjęcia, wyznaczone drzewem ósemkowym) (domyślnie %1)</translation>
     </message>
     <message>
-        <source>font family '%1' is not installed; the text is drawn in '%2'</source>
-        <translation>rodzina czcionek '%1' nie jest zainstalowana; tekst zostanie narysowany czcionką '%2'</translation>
+        <source>font family &apos;%1&apos; is not installed; the text is drawn in &apos;%2&apos;</source>
+        <translation>rodzina czcionek &apos;%1&apos; nie jest zainstalowana; tekst zostanie narysowany czcionką &apos;%2&apos;</translation>
     </message>
 </context>
 <context>
@@ -1128,7 +1128,7 @@ Kod wyjścia: 0 – przekonwertowano wszystkie zdjęcia, 1 – nie wszystkie,
         <translation>Roz&amp;miar:</translation>
     </message>
     <message>
-        <source>The text's size as a percentage of the photo's shorter side; at 0 the font's own size counts.</source>
+        <source>The text&apos;s size as a percentage of the photo&apos;s shorter side; at 0 the font&apos;s own size counts.</source>
         <translation>Rozmiar tekstu jako procent krótszego boku zdjęcia; przy 0 obowiązuje rozmiar ustawiony w czcionce.</translation>
     </message>
     <message>
@@ -1384,7 +1384,7 @@ Uruchom przeglądarkę i wpisz adres ręcznie.</translation>
         <translation>Zainstalowano %1 %2.</translation>
     </message>
     <message>
-        <source>Updates come from your system's package manager: update %1 there together with your other programs.</source>
+        <source>Updates come from your system&apos;s package manager: update %1 there together with your other programs.</source>
         <translation>Aktualizacje pochodzą z menedżera pakietów systemu: tam należy aktualizować %1 razem z innymi programami.</translation>
     </message>
     <message>
@@ -1396,7 +1396,7 @@ Uruchom przeglądarkę i wpisz adres ręcznie.</translation>
         <translation>Nowsze wersje kodu źródłowego są dostępne pod adresem %1.</translation>
     </message>
     <message>
-        <source>A packaged %1 gets its updates from your system's package manager.</source>
+        <source>A packaged %1 gets its updates from your system&apos;s package manager.</source>
         <translation>%1 zainstalowany z pakietu otrzymuje aktualizacje z menedżera pakietów systemu.</translation>
     </message>
     <message>
@@ -1615,7 +1615,7 @@ Uruchom przeglądarkę i wpisz adres ręcznie.</translation>
         <translation>Cień</translation>
     </message>
     <message>
-        <source>The camera's own preview when it is at least the output size, else the sensor at half size when that is, else the whole sensor.</source>
+        <source>The camera&apos;s own preview when it is at least the output size, else the sensor at half size when that is, else the whole sensor.</source>
         <translation>Podgląd zapisany przez aparat, jeśli ma co najmniej rozmiar wyjściowy, w przeciwnym razie matryca w połowie rozdzielczości, jeśli to wystarczy, a w ostateczności cała matryca.</translation>
     </message>
     <message>
@@ -1817,7 +1817,7 @@ Uruchom przeglądarkę i wpisz adres ręcznie.</translation>
         <translation>Daty plików oraz presety, według których powstają pliki wynikowe każdego zdjęcia – z jednego dekodowania</translation>
     </message>
     <message>
-        <source>Keep file dates (each output gets its original's)</source>
+        <source>Keep file dates (each output gets its original&apos;s)</source>
         <translation>Zachowaj daty plików (każdy plik wynikowy dostaje datę oryginału)</translation>
     </message>
     <message>
@@ -1857,7 +1857,7 @@ Uruchom przeglądarkę i wpisz adres ręcznie.</translation>
         <translation>Zachowaj daty plików</translation>
     </message>
     <message>
-        <source>Each output gets its original's modification date</source>
+        <source>Each output gets its original&apos;s modification date</source>
         <translation>Każdy plik wynikowy otrzymuje datę modyfikacji oryginału</translation>
     </message>
 </context>
@@ -1868,11 +1868,11 @@ Uruchom przeglądarkę i wpisz adres ręcznie.</translation>
         <translation>Wybierz preset</translation>
     </message>
     <message>
-        <source>The preset "%1" was not applied.</source>
+        <source>The preset &quot;%1&quot; was not applied.</source>
         <translation>Preset „%1” nie został zastosowany.</translation>
     </message>
     <message>
-        <source>The preset "%1" is not stored any more.</source>
+        <source>The preset &quot;%1&quot; is not stored any more.</source>
         <translation>Preset „%1” nie jest już zapisany.</translation>
     </message>
     <message>
@@ -1880,7 +1880,7 @@ Uruchom przeglądarkę i wpisz adres ręcznie.</translation>
         <translation>Nazwa presetu %1.</translation>
     </message>
     <message>
-        <source>The preset "%1" exists. Do you want to replace it?</source>
+        <source>The preset &quot;%1&quot; exists. Do you want to replace it?</source>
         <translation>Preset „%1” już istnieje. Czy go zastąpić?</translation>
     </message>
     <message>
@@ -1888,15 +1888,15 @@ Uruchom przeglądarkę i wpisz adres ręcznie.</translation>
         <translation>Pytanie</translation>
     </message>
     <message>
-        <source>The preset "%1" could not be saved.</source>
+        <source>The preset &quot;%1&quot; could not be saved.</source>
         <translation>Nie można zapisać presetu „%1”.</translation>
     </message>
     <message>
-        <source>Do you want to delete the preset "%1"?</source>
+        <source>Do you want to delete the preset &quot;%1&quot;?</source>
         <translation>Czy usunąć preset „%1”?</translation>
     </message>
     <message>
-        <source>The preset "%1" could not be deleted.</source>
+        <source>The preset &quot;%1&quot; could not be deleted.</source>
         <translation>Nie można usunąć presetu „%1”.</translation>
     </message>
 </context>
@@ -1971,7 +1971,7 @@ Uruchom przeglądarkę i wpisz adres ręcznie.</translation>
         <translation>obraz bez pikseli</translation>
     </message>
     <message>
-        <source>developed from the camera's preview</source>
+        <source>developed from the camera&apos;s preview</source>
         <translation>wywołano z podglądu aparatu</translation>
     </message>
     <message>
@@ -1995,11 +1995,11 @@ Uruchom przeglądarkę i wpisz adres ręcznie.</translation>
         <translation>wartość %1 nie mieści się w zakresie od %2 do %3</translation>
     </message>
     <message>
-        <source>the value "%1" is not a whole number</source>
+        <source>the value &quot;%1&quot; is not a whole number</source>
         <translation>wartość „%1” nie jest liczbą całkowitą</translation>
     </message>
     <message>
-        <source>the value "%1" is not a number</source>
+        <source>the value &quot;%1&quot; is not a number</source>
         <translation>wartość „%1” nie jest liczbą</translation>
     </message>
     <message>
@@ -2290,7 +2290,7 @@ Uruchom przeglądarkę i wpisz adres ręcznie.</translation>
         <translation>Konwertuj wszystkie zdjęcia z listy do nowego folderu w folderze docelowym</translation>
     </message>
     <message>
-        <source>Show the program's help</source>
+        <source>Show the program&apos;s help</source>
         <translation>Pokaż pomoc programu</translation>
     </message>
     <message>
@@ -2350,7 +2350,7 @@ Uruchom przeglądarkę i wpisz adres ręcznie.</translation>
         <translation>Zainstalowana wersja i źródło aktualizacji</translation>
     </message>
     <message>
-        <source>The program's version and licence</source>
+        <source>The program&apos;s version and licence</source>
         <translation>Wersja i licencja programu</translation>
     </message>
     <message>
