@@ -5,552 +5,2393 @@
     <name>AboutBox</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Source: %1</source>
+        <translation>Quelltext: %1</translation>
     </message>
 </context>
 <context>
     <name>CDialogPhotoOptions</name>
     <message>
         <source>Photo Output Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabeoptionen für Fotos</translation>
     </message>
     <message>
         <source>O&amp;utput Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabe&amp;format:</translation>
     </message>
     <message>
         <source>Output Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabegröße</translation>
     </message>
     <message>
         <source>O&amp;riginal size</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Originalgröße</translation>
     </message>
     <message>
         <source>Fixed size</source>
-        <translation type="unfinished"></translation>
+        <translation>Feste Größe</translation>
     </message>
     <message>
         <source>Fixed width and height</source>
-        <translation type="unfinished"></translation>
+        <translation>Feste Breite und Höhe</translation>
     </message>
     <message>
         <source>Output &amp;Width:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabebre&amp;ite:</translation>
     </message>
     <message>
         <source>&amp;Keep aspect ratio with width</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitenverhältnis nach &amp;Breite</translation>
     </message>
     <message>
         <source>Ou&amp;tput Height:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus&amp;gabehöhe:</translation>
     </message>
     <message>
         <source>Keep aspect ratio with &amp;Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitenverhältnis nach &amp;Höhe</translation>
     </message>
     <message>
         <source>Str&amp;etch:</source>
-        <translation type="unfinished"></translation>
+        <translation>Stre&amp;cken:</translation>
     </message>
     <message>
         <source>Hori&amp;zontal:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hori&amp;zontal:</translation>
     </message>
     <message>
         <source>&amp;Vertical:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vertikal:</translation>
     </message>
     <message>
         <source>&amp;Fit within Output Width x Output Height</source>
-        <translation type="unfinished"></translation>
+        <translation>In Ausgabebreite x Ausgabehöhe ein&amp;passen</translation>
     </message>
     <message>
         <source>Lon&amp;g edge:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lange &amp;Kante:</translation>
     </message>
     <message>
         <source>Long edge in pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Lange Kante in Pixeln</translation>
     </message>
     <message>
         <source>pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Pixel</translation>
     </message>
     <message>
         <source>Do &amp;not enlarge</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nicht vergrößern</translation>
     </message>
     <message>
         <source>A photo smaller than the chosen size keeps its own size</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Foto, das kleiner als die gewählte Größe ist, behält seine eigene Größe</translation>
     </message>
     <message>
         <source>Format settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Formateinstellungen</translation>
     </message>
     <message>
         <source>Pi&amp;xel format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pi&amp;xelformat:</translation>
     </message>
     <message>
         <source>&amp;Quality Control:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Qualität:</translation>
     </message>
     <message>
         <source>(Min 1, Max 100)</source>
-        <translation type="unfinished"></translation>
+        <translation>(min. 1, max. 100)</translation>
     </message>
     <message>
         <source>&amp;Lossless</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver&amp;lustfrei</translation>
     </message>
     <message>
         <source>Camera &amp;data (EXIF, XMP, IPTC):</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamera&amp;daten (EXIF, XMP, IPTC):</translation>
     </message>
     <message>
         <source>Ca&amp;mera RAW photos:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamera-&amp;RAW-Fotos:</translation>
     </message>
     <message>
         <source>Rotate b&amp;y angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehen um &amp;Winkel</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>90</source>
-        <translation type="unfinished"></translation>
+        <translation>90</translation>
     </message>
     <message>
         <source>180</source>
-        <translation type="unfinished"></translation>
+        <translation>180</translation>
     </message>
     <message>
         <source>270</source>
-        <translation type="unfinished"></translation>
+        <translation>270</translation>
     </message>
     <message>
         <source>Flip</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiegeln</translation>
     </message>
     <message>
         <source>No flip</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht spiegeln</translation>
     </message>
     <message>
         <source>Flip horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>Horizontal spiegeln</translation>
     </message>
     <message>
         <source>Flip vertical</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertikal spiegeln</translation>
     </message>
     <message>
         <source>Colours:</source>
-        <translation type="unfinished"></translation>
+        <translation>Farben:</translation>
+    </message>
+    <message>
+        <source>(different)</source>
+        <translation>(unterschiedlich)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Settings for %n photos</source>
+        <translation>
+            <numerusform>Einstellungen für %n Foto</numerusform>
+            <numerusform>Einstellungen für %n Fotos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Unknown flip type!</source>
+        <translation>Unbekannte Spiegelungsart!</translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Bitte geben Sie eine ganze Zahl ein.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>Bitte geben Sie eine ganze Zahl zwischen %1 und %2 ein.</translation>
+    </message>
+    <message>
+        <source>Please enter a number.</source>
+        <translation>Bitte geben Sie eine Zahl ein.</translation>
+    </message>
+    <message>
+        <source>Please enter a number between %1 and %2.</source>
+        <translation>Bitte geben Sie eine Zahl zwischen %1 und %2 ein.</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>unbekannter Fehler</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Unknown nOuputSizeType type!</source>
+        <translation>Unbekannter Typ von nOuputSizeType!</translation>
+    </message>
+    <message>
+        <source>Unknown nKeepAspectRatio type!</source>
+        <translation>Unbekannter Typ von nKeepAspectRatio!</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>must be one of %1</source>
+        <translation>muss einer der Werte %1 sein</translation>
+    </message>
+    <message>
+        <source>must be an integer from %1 to %2</source>
+        <translation>muss eine ganze Zahl von %1 bis %2 sein</translation>
+    </message>
+    <message>
+        <source>must be a number from %1 to %2</source>
+        <translation>muss eine Zahl von %1 bis %2 sein</translation>
+    </message>
+    <message>
+        <source> (default %1)</source>
+        <translation> (Standard: %1)</translation>
+    </message>
+    <message>
+        <source>must name a folder</source>
+        <translation>muss einen Ordner angeben</translation>
+    </message>
+    <message>
+        <source>must name a file</source>
+        <translation>muss eine Datei angeben</translation>
+    </message>
+    <message>
+        <source>must be six hexadecimal digits RRGGBB</source>
+        <translation>muss aus sechs Hexadezimalziffern RRGGBB bestehen</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Ausgabe</translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation>Dateinamen</translation>
+    </message>
+    <message>
+        <source>Text overlay</source>
+        <translation>Texteinblendung</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Ausführung</translation>
+    </message>
+    <message>
+        <source>Presets</source>
+        <translation>Vorgaben</translation>
+    </message>
+    <message>
+        <source>Scripts and clusters</source>
+        <translation>Skripte und Cluster</translation>
+    </message>
+    <message>
+        <source>start from the saved preset NAME; options after it override it</source>
+        <translation>von der gespeicherten Vorgabe NAME ausgehen; nachfolgende Optionen haben Vorrang</translation>
+    </message>
+    <message>
+        <source>output folder (default: the work folder, Pictures/Quillmere/)</source>
+        <translation>Ausgabeordner (Standard: der Arbeitsordner, Pictures/Quillmere/)</translation>
+    </message>
+    <message>
+        <source>output width for %1</source>
+        <translation>Ausgabebreite für %1</translation>
+    </message>
+    <message>
+        <source>output height for %1</source>
+        <translation>Ausgabehöhe für %1</translation>
+    </message>
+    <message>
+        <source>the longer side for %1</source>
+        <translation>die längere Seite für %1</translation>
+    </message>
+    <message>
+        <source>with %1: a photo smaller than the result keeps its size</source>
+        <translation>mit %1: ein Foto, das kleiner als das Ergebnis ist, behält seine Größe</translation>
+    </message>
+    <message>
+        <source>factors for %1</source>
+        <translation>Faktoren für %1</translation>
+    </message>
+    <message>
+        <source>must be two factors H,V from %1</source>
+        <translation>muss aus zwei Faktoren H,V von %1 bestehen</translation>
+    </message>
+    <message>
+        <source>BMP pixel format: %1, or %2</source>
+        <translation>BMP-Pixelformat: %1, alternativ %2</translation>
+    </message>
+    <message>
+        <source>quality of %1</source>
+        <translation>Qualität von %1</translation>
+    </message>
+    <message>
+        <source>lossless %1 (the quality is not used)</source>
+        <translation>verlustfreies %1 (die Qualität wird nicht verwendet)</translation>
+    </message>
+    <message>
+        <source>camera data (EXIF, XMP, IPTC) the outputs keep: %1</source>
+        <translation>Kameradaten (EXIF, XMP, IPTC), die die Ausgabedateien behalten: %1</translation>
+    </message>
+    <message>
+        <source>rename prefix</source>
+        <translation>Präfix für die Umbenennung</translation>
+    </message>
+    <message>
+        <source>must not contain &apos;/&apos;</source>
+        <translation>darf kein &apos;/&apos; enthalten</translation>
+    </message>
+    <message>
+        <source>keep the source names, change the extension only</source>
+        <translation>die Originalnamen behalten, nur die Dateiendung ändern</translation>
+    </message>
+    <message>
+        <source>the date in the names: %1 (from EXIF, else the file&apos;s)</source>
+        <translation>das Datum in den Namen: %1 (aus EXIF, sonst das der Datei)</translation>
+    </message>
+    <message>
+        <source>photos found in a folder keep their path below it inside the run folder</source>
+        <translation>in einem Ordner gefundene Fotos behalten ihren Pfad unterhalb davon im Ordner des Durchlaufs</translation>
+    </message>
+    <message>
+        <source>the number of the first photo</source>
+        <translation>die Nummer des ersten Fotos</translation>
+    </message>
+    <message>
+        <source>digits the numbers are padded to</source>
+        <translation>Stellenzahl, auf die die Nummern mit Nullen aufgefüllt werden</translation>
+    </message>
+    <message>
+        <source> (default: those of the last number)</source>
+        <translation> (Standard: die der letzten Nummer)</translation>
+    </message>
+    <message>
+        <source>a line of text drawn on every photo</source>
+        <translation>eine Textzeile, die auf jedes Foto gezeichnet wird</translation>
+    </message>
+    <message>
+        <source>must be one line, without line breaks</source>
+        <translation>muss eine einzelne Zeile ohne Zeilenumbrüche sein</translation>
+    </message>
+    <message>
+        <source>its margin in output pixels from the anchor; for top-left, its top-left corner (default 0,0)</source>
+        <translation>sein Abstand vom Anker in Ausgabepixeln; bei top-left seine linke obere Ecke (Standard: 0,0)</translation>
+    </message>
+    <message>
+        <source>font family (default: the sans-serif font)</source>
+        <translation>Schriftfamilie (Standard: die serifenlose Schrift)</translation>
+    </message>
+    <message>
+        <source>must be a family name of at most 31 characters</source>
+        <translation>muss ein Familienname mit höchstens 31 Zeichen sein</translation>
+    </message>
+    <message>
+        <source>font size in pixels</source>
+        <translation>Schriftgröße in Pixeln</translation>
+    </message>
+    <message>
+        <source>text size as a percentage of the output&apos;s shorter side, in place of --font-px; %1 (default %2: the font&apos;s size)</source>
+        <translation>Textgröße in Prozent der kürzeren Seite der Ausgabe, anstelle von --font-px; %1 (Standard: %2, die Größe der Schrift)</translation>
+    </message>
+    <message>
+        <source>bold text</source>
+        <translation>fetter Text</translation>
+    </message>
+    <message>
+        <source>italic text</source>
+        <translation>kursiver Text</translation>
+    </message>
+    <message>
+        <source>underlined text</source>
+        <translation>unterstrichener Text</translation>
+    </message>
+    <message>
+        <source>struck-out text</source>
+        <translation>durchgestrichener Text</translation>
+    </message>
+    <message>
+        <source>text colour (default 000000)</source>
+        <translation>Textfarbe (Standard: 000000)</translation>
+    </message>
+    <message>
+        <source>text opacity in percent</source>
+        <translation>Deckkraft des Textes in Prozent</translation>
+    </message>
+    <message>
+        <source>%1 around the text</source>
+        <translation>%1 um den Text</translation>
+    </message>
+    <message>
+        <source>save the settings this command gives as preset NAME (PATHs optional)</source>
+        <translation>die Einstellungen dieses Befehls als Vorgabe NAME speichern (PATH-Angaben optional)</translation>
+    </message>
+    <message>
+        <source>print the saved presets&apos; names, one per line</source>
+        <translation>die Namen der gespeicherten Vorgaben ausgeben, einen pro Zeile</translation>
+    </message>
+    <message>
+        <source>also convert the paths listed in FILE, one per line (- for standard input)</source>
+        <translation>auch die in FILE aufgeführten Pfade konvertieren, einen pro Zeile (- für die Standardeingabe)</translation>
+    </message>
+    <message>
+        <source>the --files-from entries end with NUL, as find -print0 writes them</source>
+        <translation>die Einträge von --files-from enden mit NUL, wie find -print0 sie schreibt</translation>
+    </message>
+    <message>
+        <source>write into DIR (made if missing) instead of a new time-stamped folder</source>
+        <translation>in DIR schreiben (wird bei Bedarf angelegt) statt in einen neuen Ordner mit Zeitstempel</translation>
+    </message>
+    <message>
+        <source>write one JSON object per photo, then a summary object, one per line, to FILE</source>
+        <translation>ein JSON-Objekt pro Foto, danach ein Zusammenfassungsobjekt, je eines pro Zeile, in FILE schreiben</translation>
+    </message>
+    <message>
+        <source>%1 when an output file exists (default: ask when standard input is a terminal, else no)</source>
+        <translation>%1, wenn eine Ausgabedatei bereits existiert (Standard: ask, wenn die Standardeingabe ein Terminal ist, sonst no)</translation>
+    </message>
+    <message>
+        <source>photos converted at once</source>
+        <translation>Anzahl gleichzeitig konvertierter Fotos</translation>
+    </message>
+    <message>
+        <source> (default: one per core)</source>
+        <translation> (Standard: eines pro Kern)</translation>
+    </message>
+    <message>
+        <source>memory the photos in hand may take, in MiB</source>
+        <translation>Arbeitsspeicher, den die gerade bearbeiteten Fotos belegen dürfen, in MiB</translation>
+    </message>
+    <message>
+        <source>; a larger photo converts alone (default: half the physical memory, %1 MiB)</source>
+        <translation>; ein größeres Foto wird allein konvertiert (Standard: die Hälfte des physischen Speichers, %1 MiB)</translation>
+    </message>
+    <message>
+        <source>no progress bar and no notices</source>
+        <translation>kein Fortschrittsbalken und keine Hinweise</translation>
+    </message>
+    <message>
+        <source>print the values a fixed-set option accepts, one per line</source>
+        <translation>die Werte ausgeben, die eine Option mit fester Auswahl annimmt, einen pro Zeile</translation>
+    </message>
+    <message>
+        <source>this text</source>
+        <translation>dieser Text</translation>
+    </message>
+    <message>
+        <source>the program&apos;s version</source>
+        <translation>die Version des Programms</translation>
+    </message>
+    <message>
+        <source>or</source>
+        <translation>oder</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>unbekannte Option %1</translation>
+    </message>
+    <message>
+        <source>option %1 takes no value</source>
+        <translation>Option %1 nimmt keinen Wert an</translation>
+    </message>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>Option %1 benötigt einen Wert</translation>
+    </message>
+    <message>
+        <source>option %1: &apos;%2&apos; %3</source>
+        <translation>Option %1: &apos;%2&apos; %3</translation>
+    </message>
+    <message>
+        <source>option --metadata %1 keeps more camera data than preset &apos;%2&apos; (%3)</source>
+        <translation>Option --metadata %1 behält mehr Kameradaten als die Vorgabe &apos;%2&apos; (%3)</translation>
+    </message>
+    <message>
+        <source>option %1: preset &apos;%2&apos; is not used: %3</source>
+        <translation>Option %1: Vorgabe &apos;%2&apos; wird nicht verwendet: %3</translation>
+    </message>
+    <message>
+        <source>option %1: no preset &apos;%2&apos; (--list-presets lists them)</source>
+        <translation>Option %1: keine Vorgabe &apos;%2&apos; vorhanden (--list-presets listet sie auf)</translation>
+    </message>
+    <message>
+        <source>preset &apos;%1&apos; keeps camera data %2, not --metadata %3 given before it; give --metadata after --preset</source>
+        <translation>Vorgabe &apos;%1&apos; behält die Kameradaten %2, nicht das davor angegebene --metadata %3; geben Sie --metadata nach --preset an</translation>
+    </message>
+    <message>
+        <source>option --beside cannot be given with --into</source>
+        <translation>Option --beside kann nicht zusammen mit --into angegeben werden</translation>
+    </message>
+    <message>
+        <source>option --null needs --files-from</source>
+        <translation>Option --null benötigt --files-from</translation>
+    </message>
+    <message>
+        <source>option --overwrite ask cannot be answered while --files-from - reads standard input</source>
+        <translation>Option --overwrite ask kann nicht beantwortet werden, während --files-from - die Standardeingabe liest</translation>
+    </message>
+    <message>
+        <source>no photos given: name at least one file or folder</source>
+        <translation>keine Fotos angegeben: nennen Sie mindestens eine Datei oder einen Ordner</translation>
+    </message>
+    <message>
+        <source>Usage: quillmere-convert [options] PATH...
+Converts photos (files, or folders searched with their sub-folders) into a
+new time-stamped folder inside the output folder, and prints that folder.
+</source>
+        <translation>Aufruf: quillmere-convert [Optionen] PATH...
+Konvertiert Fotos (Dateien oder Ordner, die samt Unterordnern durchsucht
+werden) in einen neuen Ordner mit Zeitstempel im Ausgabeordner und gibt
+diesen Ordner aus.
+</translation>
+    </message>
+    <message>
+        <source>Options take their value as the next argument or after &apos;=&apos; (--text-pos=-5,3).
+Exit status: 0 every photo converted, 1 some were not, 2 bad arguments.
+</source>
+        <translation>Optionswerte folgen als nächstes Argument oder nach &apos;=&apos; (--text-pos=-5,3).
+Exit-Status: 0 alle Fotos konvertiert, 1 einige nicht, 2 ungültige Argumente.
+</translation>
+    </message>
+    <message>
+        <source>Image watermark</source>
+        <translation>Bild-Wasserzeichen</translation>
+    </message>
+    <message>
+        <source>for %1: the part fill keeps, or where pad places the photo: %2 (smart: the most interesting part; pad centres it)</source>
+        <translation>für %1: der Teil, den fill behält, oder wo pad das Foto platziert: %2 (smart: der interessanteste Teil; pad zentriert es)</translation>
+    </message>
+    <message>
+        <source>colour of pad&apos;s margins and of transparent areas</source>
+        <translation>Farbe der Ränder von pad und transparenter Bereiche</translation>
+    </message>
+    <message>
+        <source>sharpen a photo that is made smaller, by as much as it is reduced: %1</source>
+        <translation>ein verkleinertes Foto so stark nachschärfen, wie es verkleinert wird: %1</translation>
+    </message>
+    <message>
+        <source>the resolution written into JPG, PNG, TIF and BMP outputs (and WebP and AVIF with camera data)</source>
+        <translation>die in JPG-, PNG-, TIF- und BMP-Ausgaben geschriebene Auflösung (und in WebP und AVIF mit Kameradaten)</translation>
+    </message>
+    <message>
+        <source> (default 0: the source&apos;s)</source>
+        <translation> (Standard: 0, die des Originals)</translation>
+    </message>
+    <message>
+        <source>a picture (PNG, WebP or SVG, transparency kept) drawn on every photo</source>
+        <translation>ein Bild (PNG, WebP oder SVG, Transparenz bleibt erhalten), das auf jedes Foto gezeichnet wird</translation>
+    </message>
+    <message>
+        <source>its longer side as a percentage of the output&apos;s shorter side</source>
+        <translation>seine längere Seite in Prozent der kürzeren Seite der Ausgabe</translation>
+    </message>
+    <message>
+        <source>its opacity in percent</source>
+        <translation>seine Deckkraft in Prozent</translation>
+    </message>
+    <message>
+        <source>its distance from the anchor&apos;s edges as a percentage of the output&apos;s shorter side</source>
+        <translation>sein Abstand von den Kanten am Anker in Prozent der kürzeren Seite der Ausgabe</translation>
+    </message>
+    <message>
+        <source>%1: %2, skipped</source>
+        <translation>%1: %2, übersprungen</translation>
+    </message>
+    <message>
+        <source>%1: %2, failed</source>
+        <translation>%1: %2, fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>preset &apos;%1&apos; not saved: %2</source>
+        <translation>Vorgabe &apos;%1&apos; nicht gespeichert: %2</translation>
+    </message>
+    <message>
+        <source>preset &apos;%1&apos; saved in %2</source>
+        <translation>Vorgabe &apos;%1&apos; gespeichert in %2</translation>
+    </message>
+    <message>
+        <source>option %1 has no fixed set of values</source>
+        <translation>Option %1 hat keine feste Werteauswahl</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>&apos;%1 --help&apos; liefert weitere Informationen.</translation>
+    </message>
+    <message>
+        <source>no photos to convert</source>
+        <translation>keine Fotos zu konvertieren</translation>
+    </message>
+    <message>
+        <source>written per preset: %1</source>
+        <translation>geschrieben je Vorgabe: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>stopped: %n photos not started</source>
+        <translation>
+            <numerusform>abgebrochen: %n Foto nicht begonnen</numerusform>
+            <numerusform>abgebrochen: %n Fotos nicht begonnen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>at most SIZE bytes per output file; K and M count 1,000 and 1,000,000, KiB and MiB 1,024 and 1,048,576 (500K, 2MiB; 0: no limit). %1 get the best quality that fits, down to --min-quality, then smaller dimensions; lossless outputs (PNG, TIF, BMP, --lossless) only smaller dimensions</source>
+        <translation>höchstens SIZE Byte pro Ausgabedatei; K und M zählen 1.000 und 1.000.000, KiB und MiB 1.024 und 1.048.576 (500K, 2MiB; 0: keine Grenze). %1 erhalten die beste Qualität, die passt, bis hinab zu --min-quality, danach kleinere Abmessungen; verlustfreie Ausgaben (PNG, TIF, BMP, --lossless) nur kleinere Abmessungen</translation>
+    </message>
+    <message>
+        <source>must be a size in bytes such as 500000, 500K or 488KiB, at most 1000000M</source>
+        <translation>muss eine Größe in Byte sein, etwa 500000, 500K oder 488KiB, höchstens 1000000M</translation>
+    </message>
+    <message>
+        <source>the lowest quality --max-file-size may use, %1 (default %2; never above --quality)</source>
+        <translation>die niedrigste Qualität, die --max-file-size verwenden darf, %1 (Standard: %2; nie über --quality)</translation>
+    </message>
+    <message>
+        <source>with --max-file-size: a photo that does not fit at --min-quality fails instead of being made smaller</source>
+        <translation>mit --max-file-size: ein Foto, das bei --min-quality nicht passt, schlägt fehl, statt verkleinert zu werden</translation>
+    </message>
+    <message>
+        <source>colour resolution of JPG and AVIF: %1 (default %2: 420 below quality 90, else 444, which --max-file-size keeps only where the --quality file fits)</source>
+        <translation>Farbauflösung von JPG und AVIF: %1 (Standard: %2 – 420 unter Qualität 90, sonst 444, das --max-file-size nur behält, wo die Datei mit --quality passt)</translation>
+    </message>
+    <message>
+        <source>progressive JPG, shown coarse first while it loads</source>
+        <translation>progressives JPG, beim Laden zuerst grob angezeigt</translation>
+    </message>
+    <message>
+        <source>name the outputs by TEMPLATE instead: {name} {ext} {n} {n:3} {date} {taken} {taken:%Y-%m-%d} {w} {h} {folder} {preset} {camera} (&quot;.{ext}&quot; is added when missing)</source>
+        <translation>die Ausgabedateien stattdessen nach TEMPLATE benennen: {name} {ext} {n} {n:3} {date} {taken} {taken:%Y-%m-%d} {w} {h} {folder} {preset} {camera} (&quot;.{ext}&quot; wird ergänzt, wenn es fehlt)</translation>
+    </message>
+    <message>
+        <source>is refused: %1</source>
+        <translation>wird abgelehnt: %1</translation>
+    </message>
+    <message>
+        <source>write each output into the folder DIR next to its original (made if missing) instead of a run folder</source>
+        <translation>jede Ausgabe in den Ordner DIR neben ihrem Original schreiben (wird bei Bedarf angelegt) statt in einen Ordner des Durchlaufs</translation>
+    </message>
+    <message>
+        <source>must be a folder name without &apos;/&apos;</source>
+        <translation>muss ein Ordnername ohne &apos;/&apos; sein</translation>
+    </message>
+    <message>
+        <source>give each output its original&apos;s modification time</source>
+        <translation>jeder Ausgabe die Änderungszeit ihres Originals geben</translation>
+    </message>
+    <message>
+        <source>write one output per preset of the comma-separated list, each photo decoded once; the names must differ (use {preset} in the template)</source>
+        <translation>eine Ausgabe je Vorgabe der kommagetrennten Liste schreiben, jedes Foto wird nur einmal dekodiert; die Namen müssen sich unterscheiden (verwenden Sie {preset} in der Vorlage)</translation>
+    </message>
+    <message>
+        <source>must list preset names, separated by commas</source>
+        <translation>muss Vorgabenamen auflisten, durch Kommas getrennt</translation>
+    </message>
+    <message>
+        <source>how camera RAW photos are developed: auto (the camera&apos;s preview when it covers the output, else half size when that does, else full), preview or full (default %1)</source>
+        <translation>wie Kamera-RAW-Fotos entwickelt werden: auto (die Kameravorschau, wenn sie die Ausgabe abdeckt, sonst halbe Größe, wenn diese reicht, sonst voll), preview oder full (Standard: %1)</translation>
+    </message>
+    <message>
+        <source>colours of 4- and 8-bit BMP: fixed (the standard table) or adaptive (the photo&apos;s own, by an octree) (default %1)</source>
+        <translation>Farben von 4- und 8-Bit-BMP: fixed (die Standardtabelle) oder adaptive (die des Fotos, per Octree) (Standard: %1)</translation>
+    </message>
+    <message>
+        <source>font family &apos;%1&apos; is not installed; the text is drawn in &apos;%2&apos;</source>
+        <translation>Schriftfamilie &apos;%1&apos; ist nicht installiert; der Text wird in &apos;%2&apos; gezeichnet</translation>
+    </message>
+</context>
+<context>
+    <name>DestinationPanel</name>
+    <message>
+        <source>The preset could not be read.</source>
+        <translation>Die Vorgabe konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>it is no longer stored</source>
+        <translation>sie ist nicht mehr gespeichert</translation>
+    </message>
+</context>
+<context>
+    <name>FileSizeLimitRow</name>
+    <message>
+        <source>L&amp;imit file size to</source>
+        <translation>Dateigröße &amp;maximal</translation>
+    </message>
+    <message>
+        <source>Largest file size in KB</source>
+        <translation>Größte Dateigröße in KB</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>The search for a size that fits goes no lower</source>
+        <translation>Die Suche nach einer passenden Größe geht nicht tiefer</translation>
+    </message>
+    <message>
+        <source>Lo&amp;west quality:</source>
+        <translation>Niedrigs&amp;te Qualität:</translation>
+    </message>
+    <message>
+        <source>Colour &amp;resolution:</source>
+        <translation>Farb&amp;auflösung:</translation>
+    </message>
+    <message>
+        <source>Pro&amp;gressive</source>
+        <translation>Pro&amp;gressiv</translation>
+    </message>
+    <message>
+        <source>A JPG shown coarse first while it loads</source>
+        <translation>Ein JPG, das beim Laden zuerst grob angezeigt wird</translation>
+    </message>
+    <message>
+        <source>Please enter a number of KB between 1 and %1.</source>
+        <translation>Bitte geben Sie eine Größe in KB zwischen 1 und %1 ein.</translation>
+    </message>
+    <message>
+        <source>the best quality that fits, then a smaller size</source>
+        <translation>die beste Qualität, die passt, dann eine kleinere Größe</translation>
+    </message>
+    <message>
+        <source>lossless: met by a smaller size only</source>
+        <translation>verlustfrei: nur durch kleinere Abmessungen erreichbar</translation>
+    </message>
+</context>
+<context>
+    <name>FolderChooser</name>
+    <message>
+        <source>Choose a folder</source>
+        <translation>Ordner auswählen</translation>
     </message>
 </context>
 <context>
     <name>FontColorDialog</name>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrift</translation>
     </message>
     <message>
         <source>&amp;Font:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schriftart:</translation>
     </message>
     <message>
         <source>St&amp;yle:</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrift&amp;schnitt:</translation>
     </message>
     <message>
         <source>&amp;Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Größe:</translation>
     </message>
     <message>
         <source>Height of the characters in pixels of the output photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhe der Zeichen in Pixeln des Ausgabefotos</translation>
     </message>
     <message>
         <source> px</source>
-        <translation type="unfinished"></translation>
+        <translation> px</translation>
     </message>
     <message>
         <source>Effects:</source>
-        <translation type="unfinished"></translation>
+        <translation>Effekte:</translation>
     </message>
     <message>
         <source>&amp;Underline</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Unterstrichen</translation>
     </message>
     <message>
         <source>Stri&amp;keout</source>
-        <translation type="unfinished"></translation>
+        <translation>Durch&amp;gestrichen</translation>
     </message>
     <message>
         <source>&amp;Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Farbe:</translation>
     </message>
     <message>
         <source>Choose the text color</source>
-        <translation type="unfinished"></translation>
+        <translation>Textfarbe auswählen</translation>
     </message>
     <message>
         <source>Sample</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau</translation>
     </message>
     <message>
         <source>AaBbYyZz 123</source>
-        <translation type="unfinished"></translation>
+        <translation>AaBbÄäÖöß 123</translation>
+    </message>
+    <message>
+        <source>Text Color</source>
+        <translation>Textfarbe</translation>
     </message>
 </context>
 <context>
     <name>FrameControls</name>
     <message>
         <source>Frame and finishing</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuschnitt und Nachbearbeitung</translation>
     </message>
     <message>
         <source>&amp;Aspect:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitenv&amp;erhältnis:</translation>
     </message>
     <message>
         <source>Cro&amp;p:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausschni&amp;tt:</translation>
     </message>
     <message>
         <source>&amp;Background:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergr&amp;und:</translation>
     </message>
     <message>
         <source>&amp;Sharpen when reduced:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schärfen beim Verkleinern:</translation>
     </message>
     <message>
         <source>As the source</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie im Original</translation>
     </message>
     <message>
         <source> DPI</source>
-        <translation type="unfinished"></translation>
+        <translation> DPI</translation>
     </message>
     <message>
         <source>Resolution:</source>
-        <translation type="unfinished"></translation>
+        <translation>Auflösung:</translation>
     </message>
     <message>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrund</translation>
+    </message>
+    <message>
+        <source>1:1 (square)</source>
+        <translation>1:1 (quadratisch)</translation>
+    </message>
+    <message>
+        <source>4:5 (portrait post)</source>
+        <translation>4:5 (Hochformat-Post)</translation>
+    </message>
+    <message>
+        <source>3:2 (photo print)</source>
+        <translation>3:2 (Fotoabzug)</translation>
+    </message>
+    <message>
+        <source>16:9 (wide screen)</source>
+        <translation>16:9 (Breitbild)</translation>
+    </message>
+    <message>
+        <source>9:16 (story)</source>
+        <translation>9:16 (Story)</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Benutzerdefiniert</translation>
+    </message>
+</context>
+<context>
+    <name>GatherTask</name>
+    <message>
+        <source>Reading photos...</source>
+        <translation>Fotos werden gelesen...</translation>
+    </message>
+    <message>
+        <source>Searching folders: %1 photo files found in %2 folders</source>
+        <translation>Ordner werden durchsucht: %1 Fotodateien in %2 Ordnern gefunden</translation>
+    </message>
+    <message>
+        <source>Reading photos: %1 of %2</source>
+        <translation>Fotos werden gelesen: %1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>LanguagePack</name>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>&amp;About Quillmere</source>
+        <translation>&amp;Über Quillmere</translation>
+    </message>
+    <message>
+        <source>The output width is invalid!</source>
+        <translation>Die Ausgabebreite ist ungültig!</translation>
+    </message>
+    <message>
+        <source>The output hight is invalid!</source>
+        <translation>Die Ausgabehöhe ist ungültig!</translation>
+    </message>
+    <message>
+        <source>Failed to SetResolution!</source>
+        <translation>Die Auflösung konnte nicht gesetzt werden!</translation>
+    </message>
+    <message>
+        <source>Failed to SetInterpolationMode!</source>
+        <translation>Die Interpolationsmethode konnte nicht gesetzt werden!</translation>
+    </message>
+    <message>
+        <source>Failed to convert photo!</source>
+        <translation>Das Foto konnte nicht konvertiert werden!</translation>
+    </message>
+    <message>
+        <source>Unknown rotate angle!</source>
+        <translation>Unbekannter Drehwinkel!</translation>
+    </message>
+    <message>
+        <source>Failed to rotate and flip photo!</source>
+        <translation>Das Foto konnte nicht gedreht und gespiegelt werden!</translation>
+    </message>
+    <message>
+        <source>Failed to save the file!</source>
+        <translation>Die Datei konnte nicht gespeichert werden!</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>%s exists. Do you want to replace it?</source>
+        <translation>%s ist bereits vorhanden. Möchten Sie die Datei ersetzen?</translation>
+    </message>
+    <message>
+        <source>The text position X is bigger than the photo width!, The program set it to 0 now.</source>
+        <translation>Die Textposition X ist größer als die Fotobreite! Das Programm hat sie auf 0 gesetzt.</translation>
+    </message>
+    <message>
+        <source>The text position Y is bigger than the photo height!, The program set it to 0 now.</source>
+        <translation>Die Textposition Y ist größer als die Fotohöhe! Das Programm hat sie auf 0 gesetzt.</translation>
+    </message>
+    <message>
+        <source>The text position X is out of range! The program set it to 0 now.</source>
+        <translation>Die Textposition X liegt außerhalb des gültigen Bereichs! Das Programm hat sie auf 0 gesetzt.</translation>
+    </message>
+    <message>
+        <source>The text position Y is out of range! The program set it to 0 now.</source>
+        <translation>Die Textposition Y liegt außerhalb des gültigen Bereichs! Das Programm hat sie auf 0 gesetzt.</translation>
+    </message>
+    <message>
+        <source>1 bit per pixel, indexed. 2 color.</source>
+        <translation>1 Bit pro Pixel, indiziert. 2 Farben.</translation>
+    </message>
+    <message>
+        <source>4 bits per pixel, indexed. 16 color.</source>
+        <translation>4 Bit pro Pixel, indiziert. 16 Farben.</translation>
+    </message>
+    <message>
+        <source>8 bits per pixel, indexed. 256 color.</source>
+        <translation>8 Bit pro Pixel, indiziert. 256 Farben.</translation>
+    </message>
+    <message>
+        <source>16 bits per pixel; 5 bits are used for the red component, 6 bits are used for the green component, and 5 bits are used for the blue component.</source>
+        <translation>16 Bit pro Pixel; 5 Bit für den Rotanteil, 6 Bit für den Grünanteil und 5 Bit für den Blauanteil.</translation>
+    </message>
+    <message>
+        <source>24 bits per pixel; 8 bits each are used for the red, green, and blue components.</source>
+        <translation>24 Bit pro Pixel; je 8 Bit für Rot-, Grün- und Blauanteil.</translation>
+    </message>
+    <message>
+        <source>32 bits per pixel; 8 bits each are used for the alpha, red, green, and blue components.</source>
+        <translation>32 Bit pro Pixel; je 8 Bit für Alpha-, Rot-, Grün- und Blauanteil.</translation>
+    </message>
+    <message>
+        <source>32 bits per pixel; 8 bits each are used for the alpha, red, green, and blue components. The red, green, and blue components are premultiplied according to the alpha component.</source>
+        <translation>32 Bit pro Pixel; je 8 Bit für Alpha-, Rot-, Grün- und Blauanteil. Rot-, Grün- und Blauanteil sind mit dem Alphawert vormultipliziert.</translation>
+    </message>
+    <message>
+        <source>32 bits per pixel; 8 bits each are used for the red, green, and blue components. The remaining 8 bits are not used.</source>
+        <translation>32 Bit pro Pixel; je 8 Bit für Rot-, Grün- und Blauanteil. Die übrigen 8 Bit werden nicht verwendet.</translation>
+    </message>
+    <message>
+        <source>64 bits per pixel; 16 bits each are used for the alpha, red, green, and blue components. Written as 32 bits ARGB, as no BMP reader takes 64 bits.</source>
+        <translation>64 Bit pro Pixel; je 16 Bit für Alpha-, Rot-, Grün- und Blauanteil. Wird als 32 Bit ARGB geschrieben, da kein BMP-Leseprogramm 64 Bit unterstützt.</translation>
+    </message>
+    <message>
+        <source>64 bits per pixel; 16 bits each are used for the alpha, red, green, and blue components. The red, green, and blue components are premultiplied according to the alpha component. Written as 32 bits PARGB, as no BMP reader takes 64 bits.</source>
+        <translation>64 Bit pro Pixel; je 16 Bit für Alpha-, Rot-, Grün- und Blauanteil. Rot-, Grün- und Blauanteil sind mit dem Alphawert vormultipliziert. Wird als 32 Bit PARGB geschrieben, da kein BMP-Leseprogramm 64 Bit unterstützt.</translation>
+    </message>
+</context>
+<context>
+    <name>ListHistory</name>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Wiederherstellen: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+</context>
+<context>
+    <name>LocalFigures</name>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 Byte</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 x %2</source>
+        <translation>%1 x %2</translation>
+    </message>
+    <message>
+        <source>the source fits: copied</source>
+        <translation>das Original passt: kopiert</translation>
+    </message>
+    <message>
+        <source>fitted by reducing to %1 x %2</source>
+        <translation>durch Verkleinern auf %1 x %2 angepasst</translation>
+    </message>
+    <message>
+        <source>fitted: quality %1</source>
+        <translation>angepasst: Qualität %1</translation>
     </message>
 </context>
 <context>
     <name>MainDialog</name>
     <message>
         <source>Quillmere</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillmere</translation>
     </message>
     <message>
         <source>&amp;Add Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotos hin&amp;zufügen</translation>
     </message>
     <message>
         <source>&amp;Search photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotos &amp;suchen</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Optionen</translation>
     </message>
     <message>
         <source>&amp;Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Konvertieren</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>Total Photos:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotos gesamt:</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach ob&amp;en</translation>
     </message>
     <message>
         <source>&amp;Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;unten</translation>
     </message>
     <message>
         <source>De&amp;lete</source>
-        <translation type="unfinished"></translation>
+        <translation>Ent&amp;fernen</translation>
     </message>
     <message>
         <source>Clea&amp;r</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Leeren</translation>
     </message>
     <message>
         <source>Output &amp;Folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabeo&amp;rdner:</translation>
     </message>
     <message>
         <source>&amp;Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Dur&amp;chsuchen</translation>
     </message>
     <message>
         <source>Add &amp;text to photo:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Text ins Foto einfügen:</translation>
     </message>
     <message>
         <source>Position &amp;x, y:</source>
-        <translation type="unfinished"></translation>
+        <translation>Position &amp;x, y:</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>&amp;Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Schr&amp;ift</translation>
     </message>
     <message>
         <source>A&amp;nchor:</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nker:</translation>
     </message>
     <message>
         <source>Si&amp;ze:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Größe:</translation>
     </message>
     <message>
         <source>The text&apos;s size as a percentage of the photo&apos;s shorter side; at 0 the font&apos;s own size counts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Textgröße in Prozent der kürzeren Fotoseite; bei 0 gilt die Größe der Schrift selbst.</translation>
     </message>
     <message>
         <source>Font size</source>
-        <translation type="unfinished"></translation>
+        <translation>Schriftgröße</translation>
     </message>
     <message>
         <source> % of shorter side</source>
-        <translation type="unfinished"></translation>
+        <translation> % der kürzeren Seite</translation>
     </message>
     <message>
         <source>O&amp;pacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deckkraft:</translation>
     </message>
     <message>
         <source> %</source>
-        <translation type="unfinished"></translation>
+        <translation> %</translation>
     </message>
     <message>
         <source>Batch rena&amp;me prefix:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Präfix für Umbenennung:</translation>
     </message>
     <message>
         <source>+Number+Time</source>
-        <translation type="unfinished"></translation>
+        <translation>+Nummer+Zeit</translation>
     </message>
     <message>
         <source>Date in the names</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum in den Dateinamen</translation>
     </message>
     <message>
         <source>Which date the file names carry</source>
-        <translation type="unfinished"></translation>
+        <translation>Welches Datum die Dateinamen enthalten</translation>
     </message>
     <message>
         <source>&amp;Not rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht u&amp;mbenennen</translation>
     </message>
     <message>
         <source>Photos found by Search photos or in a dropped folder keep their sub-folders inside the run folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotos, die über „Fotos suchen“ oder in einem abgelegten Ordner gefunden wurden, behalten ihre Unterordner im Ordner des Durchlaufs.</translation>
     </message>
     <message>
         <source>&amp;Keep sub-folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterordner bei&amp;behalten</translation>
     </message>
     <message>
         <source>&amp;Preset:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorgabe:</translation>
     </message>
     <message>
         <source>Output settings, naming and text of the preset; the listed photos get its output settings if you agree.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabeeinstellungen, Benennung und Text der Vorgabe; die Fotos in der Liste erhalten nach Ihrer Zustimmung deren Ausgabeeinstellungen.</translation>
     </message>
     <message>
         <source>Appl&amp;y</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anwenden</translation>
     </message>
     <message>
         <source>Sa&amp;ve as…</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern &amp;unter…</translation>
     </message>
     <message>
         <source>Re&amp;move</source>
-        <translation type="unfinished"></translation>
+        <translation>Lö&amp;schen</translation>
     </message>
     <message>
         <source>%p%</source>
-        <translation type="unfinished"></translation>
+        <translation>%p %</translation>
     </message>
     <message>
         <source>Stops gathering; the photos read so far are added (Esc).</source>
-        <translation type="unfinished"></translation>
+        <translation>Beendet das Einlesen; die bisher gelesenen Fotos werden hinzugefügt (Esc).</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>V&amp;iew log</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokoll an&amp;zeigen</translation>
     </message>
     <message>
         <source>Save list</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste speichern</translation>
     </message>
     <message>
         <source>load list</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste laden</translation>
     </message>
     <message>
         <source>U&amp;pdate</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ktualisieren</translation>
     </message>
     <message>
         <source>Abou&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>Inf&amp;o</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beende&amp;n</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <source>These files were left out because they are not pictures:</source>
+        <translation>Diese Dateien wurden ausgelassen, weil sie keine Bilder sind:</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Liste leeren</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>Vorgabe</translation>
+    </message>
+    <message>
+        <source>Stop the conversion and quit?</source>
+        <translation>Konvertierung abbrechen und beenden?</translation>
+    </message>
+    <message>
+        <source>Stop and quit</source>
+        <translation>Abbrechen und beenden</translation>
+    </message>
+    <message numerus="yes">
+        <source>The list of %n photo is not kept. Do you want to quit?</source>
+        <translation>
+            <numerusform>Die Liste mit %n Foto wird nicht gespeichert. Möchten Sie das Programm beenden?</numerusform>
+            <numerusform>Die Liste mit %n Fotos wird nicht gespeichert. Möchten Sie das Programm beenden?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The list of %n photos is not kept. Do you want to quit?</source>
+        <translation>
+            <numerusform>Die Liste mit %n Foto wird nicht gespeichert. Möchten Sie das Programm beenden?</numerusform>
+            <numerusform>Die Liste mit %n Fotos wird nicht gespeichert. Möchten Sie das Programm beenden?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>MainDialogHooks</name>
+    <message>
+        <source>The desktop has no program that opens %1.</source>
+        <translation>Auf dem Desktop ist kein Programm eingerichtet, das %1 öffnet.</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Unbekannter Fehler</translation>
+    </message>
+    <message>
+        <source>Save preset</source>
+        <translation>Vorgabe speichern</translation>
+    </message>
+    <message>
+        <source>Preset &amp;name:</source>
+        <translation>&amp;Name der Vorgabe:</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Aktualisierung</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>%1 occurs error!</source>
+        <translation>Bei %1 ist ein Fehler aufgetreten!</translation>
+    </message>
+    <message>
+        <source>%1 is not a right directory</source>
+        <translation>%1 ist kein gültiger Ordner</translation>
+    </message>
+    <message>
+        <source>Access to %1 was denied.</source>
+        <translation>Der Zugriff auf %1 wurde verweigert.</translation>
+    </message>
+    <message>
+        <source>%1 was not found.</source>
+        <translation>%1 wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>%1 contains an invalid path.</source>
+        <translation>%1 enthält einen ungültigen Pfad.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened because there are too many open files.</source>
+        <translation>%1 konnte nicht geöffnet werden, weil zu viele Dateien geöffnet sind.</translation>
+    </message>
+    <message>
+        <source>A hardware I/O error was reported while accessing %1.</source>
+        <translation>Beim Zugriff auf %1 wurde ein Hardware-E/A-Fehler gemeldet.</translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred while accessing %1.</source>
+        <translation>Beim Zugriff auf %1 ist eine Freigabeverletzung aufgetreten.</translation>
+    </message>
+    <message>
+        <source>An unknown error occurred while accessing %1.</source>
+        <translation>Beim Zugriff auf %1 ist ein unbekannter Fehler aufgetreten.</translation>
+    </message>
+    <message>
+        <source>Failed file.GetStatus from %1</source>
+        <translation>Der Dateistatus von %1 konnte nicht abgefragt werden</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.</source>
+        <translation>Die Einstellungen konnten nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Unbekannter Fehler</translation>
+    </message>
+    <message>
+        <source>The Program does not launch your web browser to access %1 ,
+Please launch your web browser and input the URL manually.</source>
+        <translation>Das Programm kann Ihren Webbrowser nicht öffnen, um %1 aufzurufen.
+Bitte starten Sie Ihren Webbrowser und geben Sie die Adresse von Hand ein.</translation>
+    </message>
+    <message>
+        <source>The help page %1 is missing.</source>
+        <translation>Die Hilfeseite %1 fehlt.</translation>
+    </message>
+    <message>
+        <source>%1 %2 is installed.</source>
+        <translation>%1 %2 ist installiert.</translation>
+    </message>
+    <message>
+        <source>Updates come from your system&apos;s package manager: update %1 there together with your other programs.</source>
+        <translation>Aktualisierungen kommen über die Paketverwaltung Ihres Systems: Aktualisieren Sie %1 dort zusammen mit Ihren anderen Programmen.</translation>
+    </message>
+    <message>
+        <source>This copy was built from source, outside a package, so the package manager does not update it.</source>
+        <translation>Diese Kopie wurde aus dem Quelltext gebaut, außerhalb eines Pakets; die Paketverwaltung aktualisiert sie daher nicht.</translation>
+    </message>
+    <message>
+        <source>Newer versions of the source are at %1.</source>
+        <translation>Neuere Versionen des Quelltexts gibt es unter %1.</translation>
+    </message>
+    <message>
+        <source>A packaged %1 gets its updates from your system&apos;s package manager.</source>
+        <translation>Ein als Paket installiertes %1 erhält seine Aktualisierungen über die Paketverwaltung Ihres Systems.</translation>
+    </message>
+    <message>
+        <source>Can not get My Documents directory!</source>
+        <translation>Der Bilderordner konnte nicht ermittelt werden!</translation>
+    </message>
+    <message>
+        <source>The log file could not be written; its notices are lost.</source>
+        <translation>Die Protokolldatei konnte nicht geschrieben werden; ihre Meldungen gehen verloren.</translation>
+    </message>
+    <message>
+        <source>The watermark could not be read.</source>
+        <translation>Das Wasserzeichen konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The stored setting %1 is not used: %2. %3 is used instead.</source>
+        <translation>Die gespeicherte Einstellung %1 wird nicht verwendet: %2. Stattdessen wird %3 verwendet.</translation>
+    </message>
+</context>
+<context>
+    <name>OptionTables</name>
+    <message>
+        <source>Same as the source</source>
+        <translation>Wie das Original</translation>
+    </message>
+    <message>
+        <source>1 bit Indexed</source>
+        <translation>1 Bit indiziert</translation>
+    </message>
+    <message>
+        <source>4 bits Indexed</source>
+        <translation>4 Bit indiziert</translation>
+    </message>
+    <message>
+        <source>8 bits Indexed</source>
+        <translation>8 Bit indiziert</translation>
+    </message>
+    <message>
+        <source>16 bits RGB565</source>
+        <translation>16 Bit RGB565</translation>
+    </message>
+    <message>
+        <source>24 bits RGB</source>
+        <translation>24 Bit RGB</translation>
+    </message>
+    <message>
+        <source>32 bits ARGB</source>
+        <translation>32 Bit ARGB</translation>
+    </message>
+    <message>
+        <source>32 bits PARGB</source>
+        <translation>32 Bit PARGB</translation>
+    </message>
+    <message>
+        <source>32 bits RGB</source>
+        <translation>32 Bit RGB</translation>
+    </message>
+    <message>
+        <source>64 bits ARGB</source>
+        <translation>64 Bit ARGB</translation>
+    </message>
+    <message>
+        <source>64 bits PARGB</source>
+        <translation>64 Bit PARGB</translation>
+    </message>
+    <message>
+        <source>Original size</source>
+        <translation>Originalgröße</translation>
+    </message>
+    <message>
+        <source>Stretch:</source>
+        <translation>Strecken:</translation>
+    </message>
+    <message>
+        <source>Fit within Output Width x Output Height</source>
+        <translation>In Ausgabebreite x Ausgabehöhe einpassen</translation>
+    </message>
+    <message>
+        <source>Long edge:</source>
+        <translation>Lange Kante:</translation>
+    </message>
+    <message>
+        <source>Fill Output Width x Output Height, cropped</source>
+        <translation>Ausgabebreite x Ausgabehöhe füllen, beschnitten</translation>
+    </message>
+    <message>
+        <source>Pad to Output Width x Output Height</source>
+        <translation>Auf Ausgabebreite x Ausgabehöhe auffüllen</translation>
+    </message>
+    <message>
+        <source>No flip</source>
+        <translation>Nicht spiegeln</translation>
+    </message>
+    <message>
+        <source>Flip horizontal</source>
+        <translation>Horizontal spiegeln</translation>
+    </message>
+    <message>
+        <source>Flip vertical</source>
+        <translation>Vertikal spiegeln</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>All but the location</source>
+        <translation>Alle außer dem Aufnahmeort</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>Smart</source>
+        <translation>Intelligent</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Leicht</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>Strong</source>
+        <translation>Stark</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>Halved colour resolution below quality 90, full from 90 up.</source>
+        <translation>Halbe Farbauflösung unter Qualität 90, volle ab 90.</translation>
+    </message>
+    <message>
+        <source>Colour at half resolution: smaller files.</source>
+        <translation>Farbe in halber Auflösung: kleinere Dateien.</translation>
+    </message>
+    <message>
+        <source>Colour at full resolution: sharper red edges.</source>
+        <translation>Farbe in voller Auflösung: schärfere rote Kanten.</translation>
+    </message>
+    <message>
+        <source>Standard colours</source>
+        <translation>Standardfarben</translation>
+    </message>
+    <message>
+        <source>The standard 16 or 256 colours, the same for every photo.</source>
+        <translation>Die 16 oder 256 Standardfarben, für jedes Foto dieselben.</translation>
+    </message>
+    <message>
+        <source>Colours of the photo</source>
+        <translation>Farben des Fotos</translation>
+    </message>
+    <message>
+        <source>The 16 or 256 colours that best match each photo, found by an octree.</source>
+        <translation>Die 16 oder 256 Farben, die am besten zum jeweiligen Foto passen, per Octree ermittelt.</translation>
+    </message>
+    <message>
+        <source>File date</source>
+        <translation>Dateidatum</translation>
+    </message>
+    <message>
+        <source>Date taken</source>
+        <translation>Aufnahmedatum</translation>
+    </message>
+    <message>
+        <source>Top left</source>
+        <translation>Oben links</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Oben</translation>
+    </message>
+    <message>
+        <source>Top right</source>
+        <translation>Oben rechts</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Mitte</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Bottom left</source>
+        <translation>Unten links</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Unten</translation>
+    </message>
+    <message>
+        <source>Bottom right</source>
+        <translation>Unten rechts</translation>
+    </message>
+    <message>
+        <source>No outline</source>
+        <translation>Ohne Kontur</translation>
+    </message>
+    <message>
+        <source>Outline</source>
+        <translation>Kontur</translation>
+    </message>
+    <message>
+        <source>Shadow</source>
+        <translation>Schatten</translation>
+    </message>
+    <message>
+        <source>The camera&apos;s own preview when it is at least the output size, else the sensor at half size when that is, else the whole sensor.</source>
+        <translation>Die kamerainterne Vorschau, wenn sie mindestens die Ausgabegröße hat, sonst der Sensor in halber Größe, wenn dieser reicht, sonst der ganze Sensor.</translation>
+    </message>
+    <message>
+        <source>Camera preview</source>
+        <translation>Kameravorschau</translation>
+    </message>
+    <message>
+        <source>The preview the camera embedded in the file: fastest; a file without one fails.</source>
+        <translation>Die von der Kamera in die Datei eingebettete Vorschau: am schnellsten; eine Datei ohne Vorschau schlägt fehl.</translation>
+    </message>
+    <message>
+        <source>Full develop</source>
+        <translation>Vollständig entwickeln</translation>
+    </message>
+    <message>
+        <source>Always the whole sensor, demosaicked: slowest, the most detail.</source>
+        <translation>Immer der ganze Sensor, mit Demosaicing: am langsamsten, die meisten Details.</translation>
+    </message>
+</context>
+<context>
+    <name>OutputSettingsEditor</name>
+    <message numerus="yes">
+        <source>Give the %n photo in the list these settings too?</source>
+        <translation>
+            <numerusform>Sollen diese Einstellungen auch für das %n Foto in der Liste gelten?</numerusform>
+            <numerusform>Sollen diese Einstellungen auch für die %n Fotos in der Liste gelten?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Give the %n photos in the list these settings too?</source>
+        <translation>
+            <numerusform>Sollen diese Einstellungen auch für das %n Foto in der Liste gelten?</numerusform>
+            <numerusform>Sollen diese Einstellungen auch für die %n Fotos in der Liste gelten?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Frage</translation>
+    </message>
+</context>
+<context>
+    <name>OverlayPanel</name>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Bitte geben Sie eine ganze Zahl ein.</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoListModel</name>
+    <message>
+        <source>Waiting</source>
+        <translation>Wartend</translation>
+    </message>
+    <message>
+        <source>Converting</source>
+        <translation>Wird konvertiert</translation>
+    </message>
+    <message>
+        <source>Converted</source>
+        <translation>Konvertiert</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Übersprungen</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Not converted</source>
+        <translation>Nicht konvertiert</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Dateiname</translation>
+    </message>
+    <message>
+        <source>Width * Height</source>
+        <translation>Breite * Höhe</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Output Width * Height</source>
+        <translation>Ausgabe Breite * Höhe</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Drehung</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoListPanel</name>
+    <message>
+        <source>Total photos: %1</source>
+        <translation>Fotos gesamt: %1</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation>Sortieren</translation>
+    </message>
+    <message>
+        <source>Please select items!</source>
+        <translation>Bitte wählen Sie Einträge aus!</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoSources</name>
+    <message>
+        <source>%1: could not be searched (%2)</source>
+        <translation type="vanished">%1: konnte nicht durchsucht werden (%2)</translation>
+    </message>
+    <message>
+        <source>Photo Files (%1) (%2)</source>
+        <translation>Fotodateien (%1) (%2)</translation>
+    </message>
+    <message>
+        <source>Any Files (*.*) (*)</source>
+        <translation>Alle Dateien (*.*) (*)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file was left out: not a picture (%1)</source>
+        <translation>
+            <numerusform>%n Datei wurde ausgelassen: kein Bild (%1)</numerusform>
+            <numerusform>%n Dateien wurden ausgelassen: keine Bilder (%1)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were left out: not pictures (%1)</source>
+        <translation>
+            <numerusform>%n Datei wurde ausgelassen: kein Bild (%1)</numerusform>
+            <numerusform>%n Dateien wurden ausgelassen: keine Bilder (%1)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: left out, not a picture</source>
+        <translation type="vanished">%1: ausgelassen, kein Bild</translation>
+    </message>
+    <message>
+        <source>Select Photo Files...</source>
+        <translation>Fotodateien auswählen...</translation>
     </message>
 </context>
 <context>
     <name>PlacesRow</name>
     <message>
         <source>Name template:</source>
-        <translation type="unfinished"></translation>
+        <translation>Namensvorlage:</translation>
     </message>
     <message>
         <source>prefix naming</source>
-        <translation type="unfinished"></translation>
+        <translation>Benennung per Präfix</translation>
     </message>
     <message>
         <source>Names the outputs instead of the prefix: {name} {ext} {n} {n:3} {date} {taken} {taken:%Y-%m-%d} {w} {h} {folder} {preset} {camera}</source>
-        <translation type="unfinished"></translation>
+        <translation>Benennt die Ausgabedateien anstelle des Präfixes: {name} {ext} {n} {n:3} {date} {taken} {taken:%Y-%m-%d} {w} {h} {folder} {preset} {camera}</translation>
     </message>
     <message>
         <source>Where the outputs go</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel der Ausgabedateien</translation>
     </message>
     <message>
         <source>New time-stamped folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Ordner mit Zeitstempel</translation>
     </message>
     <message>
         <source>Into the output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>In den Ausgabeordner</translation>
     </message>
     <message>
         <source>Next to each photo, in:</source>
-        <translation type="unfinished"></translation>
+        <translation>Neben jedem Foto, in:</translation>
     </message>
     <message>
         <source>Folder next to each photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner neben jedem Foto</translation>
     </message>
     <message>
         <source>The file dates, and the presets whose outputs each photo gets, from one decode</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Dateidatum und die Vorgaben, deren Ausgaben jedes Foto erhält – aus einem einzigen Dekodiervorgang</translation>
     </message>
     <message>
         <source>Keep file dates (each output gets its original&apos;s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateidatum beibehalten (jede Ausgabe erhält das des Originals)</translation>
     </message>
     <message>
         <source>e.g. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>z. B. %1</translation>
     </message>
     <message>
         <source>Outputs: one per preset ticked</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgaben: eine je angehakter Vorgabe</translation>
     </message>
     <message>
         <source>No presets saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Vorgaben gespeichert</translation>
     </message>
     <message>
         <source>&amp;Write: one output</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ausgabe: eine Datei</translation>
     </message>
     <message>
         <source>&amp;Write: 1 preset</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ausgabe: 1 Vorgabe</translation>
     </message>
     <message>
         <source>&amp;Write: %1 presets</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ausgabe: %1 Vorgaben</translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Write: %n presets</source>
+        <translation>
+            <numerusform>&amp;Ausgabe: %n Vorgabe</numerusform>
+            <numerusform>&amp;Ausgabe: %n Vorgaben</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Keep file dates</source>
+        <translation>Dateidatum beibehalten</translation>
+    </message>
+    <message>
+        <source>Each output gets its original&apos;s modification date</source>
+        <translation>Jede Ausgabedatei erhält das Änderungsdatum ihres Originals</translation>
+    </message>
+</context>
+<context>
+    <name>PresetPanel</name>
+    <message>
+        <source>Choose a preset</source>
+        <translation>Vorgabe auswählen</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; was not applied.</source>
+        <translation>Die Vorgabe „%1“ wurde nicht angewendet.</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; is not stored any more.</source>
+        <translation>Die Vorgabe „%1“ ist nicht mehr gespeichert.</translation>
+    </message>
+    <message>
+        <source>A preset name %1.</source>
+        <translation>Der Name einer Vorgabe %1.</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; exists. Do you want to replace it?</source>
+        <translation>Die Vorgabe „%1“ ist bereits vorhanden. Möchten Sie sie ersetzen?</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Frage</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be saved.</source>
+        <translation>Die Vorgabe „%1“ konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Do you want to delete the preset &quot;%1&quot;?</source>
+        <translation>Möchten Sie die Vorgabe „%1“ löschen?</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be deleted.</source>
+        <translation>Die Vorgabe „%1“ konnte nicht gelöscht werden.</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewFrame</name>
+    <message>
+        <source>Show source</source>
+        <translation>Original anzeigen</translation>
+    </message>
+    <message>
+        <source>The selected photo as it will be written. Double-click or press Space in the list to see it larger.</source>
+        <translation>Das ausgewählte Foto, wie es geschrieben wird. Doppelklicken Sie oder drücken Sie die Leertaste in der Liste, um es größer zu sehen.</translation>
+    </message>
+    <message>
+        <source>Before and after: the source photo, or the result</source>
+        <translation>Vorher und nachher: das Originalfoto oder das Ergebnis</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a tooltip, then its key</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>No result: %1</source>
+        <translation>Kein Ergebnis: %1</translation>
+    </message>
+    <message>
+        <source>Show result</source>
+        <translation>Ergebnis anzeigen</translation>
+    </message>
+    <message>
+        <source>Opening…</source>
+        <translation>Wird geöffnet…</translation>
+    </message>
+    <message>
+        <source>The result could not be shown.</source>
+        <translation>Das Ergebnis konnte nicht angezeigt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>Reasons</name>
+    <message>
+        <source>no such file or folder</source>
+        <translation>Datei oder Ordner nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>a loop of symbolic links</source>
+        <translation>eine Schleife symbolischer Verknüpfungen</translation>
+    </message>
+    <message>
+        <source>not a picture</source>
+        <translation>kein Bild</translation>
+    </message>
+    <message>
+        <source>could not be searched (%1)</source>
+        <translation>konnte nicht durchsucht werden (%1)</translation>
+    </message>
+    <message>
+        <source>standard input could not be read</source>
+        <translation>die Standardeingabe konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>a damaged picture</source>
+        <translation>ein beschädigtes Bild</translation>
+    </message>
+    <message>
+        <source>the imaging library could not start</source>
+        <translation>die Bildbibliothek konnte nicht starten</translation>
+    </message>
+    <message>
+        <source>a picture without pixels</source>
+        <translation>ein Bild ohne Pixel</translation>
+    </message>
+    <message>
+        <source>developed from the camera&apos;s preview</source>
+        <translation>aus der Kameravorschau entwickelt</translation>
+    </message>
+    <message>
+        <source>developed at half size</source>
+        <translation>in halber Größe entwickelt</translation>
+    </message>
+    <message>
+        <source>developed in full</source>
+        <translation>vollständig entwickelt</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>the value %1 is not a whole number</source>
+        <translation>der Wert %1 ist keine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>the value %1 is not between %2 and %3</source>
+        <translation>der Wert %1 liegt nicht zwischen %2 und %3</translation>
+    </message>
+    <message>
+        <source>the value &quot;%1&quot; is not a whole number</source>
+        <translation>der Wert „%1“ ist keine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>the value &quot;%1&quot; is not a number</source>
+        <translation>der Wert „%1“ ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>the value %1 stands for no choice</source>
+        <translation>der Wert %1 entspricht keiner Auswahl</translation>
+    </message>
+    <message>
+        <source>the photo has no size</source>
+        <translation>das Foto hat keine Größe</translation>
+    </message>
+    <message>
+        <source>the setting %1 could not be saved</source>
+        <translation>die Einstellung %1 konnte nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>Can not create the directory</source>
+        <translation>Der Ordner kann nicht erstellt werden</translation>
+    </message>
+    <message>
+        <source>the log could not be written</source>
+        <translation>das Protokoll konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Not converted: the output file exists</source>
+        <translation>Nicht konvertiert: Die Ausgabedatei existiert bereits</translation>
+    </message>
+    <message>
+        <source>unknown output photo format!</source>
+        <translation>unbekanntes Ausgabeformat!</translation>
+    </message>
+    <message>
+        <source>the watermark: %1</source>
+        <translation>das Wasserzeichen: %1</translation>
+    </message>
+    <message>
+        <source>the output would replace one of the photos being converted</source>
+        <translation>die Ausgabe würde eines der Fotos ersetzen, die gerade konvertiert werden</translation>
+    </message>
+    <message>
+        <source>two outputs of %1 would have this name; give each preset its own name, for example with {preset}</source>
+        <translation>zwei Ausgaben von %1 hätten diesen Namen; geben Sie jeder Vorgabe einen eigenen Namen, zum Beispiel mit {preset}</translation>
+    </message>
+    <message>
+        <source>the file date could not be set: %1</source>
+        <translation>das Dateidatum konnte nicht gesetzt werden: %1</translation>
+    </message>
+    <message>
+        <source>the encoder wrote nothing</source>
+        <translation>der Encoder hat nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>the preview file could not be read back</source>
+        <translation>die Vorschaudatei konnte nicht wieder eingelesen werden</translation>
+    </message>
+    <message>
+        <source>the output size %1 x %2 cannot be written</source>
+        <translation>die Ausgabegröße %1 x %2 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>the output is larger than %1 stores</source>
+        <translation>die Ausgabe ist größer, als %1 speichern kann</translation>
+    </message>
+    <message>
+        <source>the output could not be made</source>
+        <translation>die Ausgabe konnte nicht erstellt werden</translation>
+    </message>
+    <message>
+        <source>the output could not be read back</source>
+        <translation>die Ausgabe konnte nicht wieder eingelesen werden</translation>
+    </message>
+    <message>
+        <source>a symbolic link, not followed</source>
+        <translation>eine symbolische Verknüpfung, nicht verfolgt</translation>
+    </message>
+    <message>
+        <source>the value %1 is out of range</source>
+        <translation>der Wert %1 liegt außerhalb des gültigen Bereichs</translation>
+    </message>
+    <message>
+        <source>the value %1 is not a colour</source>
+        <translation>der Wert %1 ist keine Farbe</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>der Datenträger ist voll</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>Zugriff verweigert</translation>
+    </message>
+    <message>
+        <source>the file is missing</source>
+        <translation>die Datei fehlt</translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>nicht genug Arbeitsspeicher</translation>
+    </message>
+    <message>
+        <source>the format is not supported</source>
+        <translation>das Format wird nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>the file is damaged or incomplete</source>
+        <translation>die Datei ist beschädigt oder unvollständig</translation>
+    </message>
+</context>
+<context>
+    <name>RunPanel</name>
+    <message numerus="yes">
+        <source>%1 photo</source>
+        <translation type="vanished">
+            <numerusform>%1 Foto</numerusform>
+            <numerusform>%1 Fotos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 photos</source>
+        <translation type="vanished">
+            <numerusform>%1 Foto</numerusform>
+            <numerusform>%1 Fotos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Conversion started: %1, %2; %3</source>
+        <translation type="vanished">Konvertierung gestartet: %1, %2; %3</translation>
+    </message>
+    <message>
+        <source>Converting the rest: %1 into %2</source>
+        <translation type="vanished">Rest wird konvertiert: %1 nach %2</translation>
+    </message>
+    <message>
+        <source>Replaced %1</source>
+        <translation type="vanished">%1 ersetzt</translation>
+    </message>
+    <message>
+        <source>Stopped: the window was closed during the conversion</source>
+        <translation type="vanished">Abgebrochen: Das Fenster wurde während der Konvertierung geschlossen</translation>
+    </message>
+    <message>
+        <source>Do you want to open the output folder?</source>
+        <translation>Möchten Sie den Ausgabeordner öffnen?</translation>
+    </message>
+    <message>
+        <source>The conversion is done. %1</source>
+        <translation>Die Konvertierung ist abgeschlossen. %1</translation>
+    </message>
+    <message>
+        <source>There is not log file now!</source>
+        <translation>Es gibt noch keine Protokolldatei!</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Meldung</translation>
+    </message>
+</context>
+<context>
+    <name>RunSummary</name>
+    <message>
+        <source>Stopped: %1 of %2 converted, %3 not started</source>
+        <translation>Abgebrochen: %1 von %2 konvertiert, %3 nicht begonnen</translation>
+    </message>
+    <message>
+        <source>1 photo was not converted; see the log.</source>
+        <translation>1 Foto wurde nicht konvertiert; siehe Protokoll.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 photos were not converted; see the log.</source>
+        <translation>
+            <numerusform>%1 Foto wurde nicht konvertiert; siehe Protokoll.</numerusform>
+            <numerusform>%1 Fotos wurden nicht konvertiert; siehe Protokoll.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 photo got a number added to a name another photo has.</source>
+        <translation>Bei 1 Foto wurde eine Nummer an den Namen angehängt, weil ein anderes Foto denselben Namen hat.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 photos got a number added to a name another photo has.</source>
+        <translation>
+            <numerusform>Bei %1 Foto wurde eine Nummer an den Namen angehängt, weil ein anderes Foto denselben Namen hat.</numerusform>
+            <numerusform>Bei %1 Fotos wurde eine Nummer an den Namen angehängt, weil ein anderes Foto denselben Namen hat.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Written per preset: %1</source>
+        <translation>Geschrieben je Vorgabe: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>less than a minute left</source>
+        <translation>noch weniger als eine Minute</translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n min left</source>
+        <translation>
+            <numerusform>noch etwa %n Min.</numerusform>
+            <numerusform>noch etwa %n Min.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n h left</source>
+        <translation>
+            <numerusform>noch etwa %n Std.</numerusform>
+            <numerusform>noch etwa %n Std.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>RunSummaryDialog</name>
     <message>
         <source>Co&amp;py</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopieren</translation>
     </message>
     <message>
         <source>Show &amp;log</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Protokoll anzeigen</translation>
     </message>
     <message>
         <source>Convert the &amp;rest</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rest konvertieren</translation>
     </message>
 </context>
 <context>
     <name>WatermarkPanel</name>
     <message>
         <source>&amp;Watermark:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wasserzeichen:</translation>
     </message>
     <message>
         <source>No picture: type a path or choose a logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Bild: Pfad eingeben oder Logo auswählen</translation>
     </message>
     <message>
         <source>Lo&amp;go...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo&amp;go...</translation>
     </message>
     <message>
         <source>Si&amp;ze:</source>
-        <translation type="unfinished"></translation>
+        <translation>Grö&amp;ße:</translation>
     </message>
     <message>
         <source>O&amp;pacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;eckkraft:</translation>
     </message>
     <message>
         <source>Margi&amp;n:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ab&amp;stand:</translation>
     </message>
     <message>
         <source>Watermark</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasserzeichen</translation>
     </message>
     <message>
         <source>Pictures (*.png *.webp *.svg *.jpg *.jpeg *.tif *.tiff *.gif);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder (*.png *.webp *.svg *.jpg *.jpeg *.tif *.tiff *.gif);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>The watermark could not be read.</source>
+        <translation>Das Wasserzeichen konnte nicht gelesen werden.</translation>
+    </message>
+</context>
+<context>
+    <name>WindowActions</name>
+    <message>
+        <source>Add photo files to the list</source>
+        <translation>Fotodateien zur Liste hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add every photo in a folder and its subfolders to the list</source>
+        <translation>Alle Fotos eines Ordners und seiner Unterordner zur Liste hinzufügen</translation>
+    </message>
+    <message>
+        <source>Output settings for photos added from now on</source>
+        <translation>Ausgabeeinstellungen für ab jetzt hinzugefügte Fotos</translation>
+    </message>
+    <message>
+        <source>Convert every photo in the list into a new folder inside the output folder</source>
+        <translation>Alle Fotos der Liste in einen neuen Ordner im Ausgabeordner konvertieren</translation>
+    </message>
+    <message>
+        <source>Show the program&apos;s help</source>
+        <translation>Die Hilfe des Programms anzeigen</translation>
+    </message>
+    <message>
+        <source>Output settings of the selected photos</source>
+        <translation>Ausgabeeinstellungen der ausgewählten Fotos</translation>
+    </message>
+    <message>
+        <source>Move the selected photos up the list</source>
+        <translation>Ausgewählte Fotos in der Liste nach oben verschieben</translation>
+    </message>
+    <message>
+        <source>Move the selected photos down the list</source>
+        <translation>Ausgewählte Fotos in der Liste nach unten verschieben</translation>
+    </message>
+    <message>
+        <source>Remove the selected photos from the list</source>
+        <translation>Ausgewählte Fotos aus der Liste entfernen</translation>
+    </message>
+    <message>
+        <source>Remove every photo from the list</source>
+        <translation>Alle Fotos aus der Liste entfernen</translation>
+    </message>
+    <message>
+        <source>Sort the list by a column</source>
+        <translation>Liste nach einer Spalte sortieren</translation>
+    </message>
+    <message>
+        <source>Select every photo in the list</source>
+        <translation>Alle Fotos der Liste auswählen</translation>
+    </message>
+    <message>
+        <source>Choose the folder the converted photos go to</source>
+        <translation>Ordner für die konvertierten Fotos auswählen</translation>
+    </message>
+    <message>
+        <source>Font and colour of the text added to photos</source>
+        <translation>Schrift und Farbe des in Fotos eingefügten Textes</translation>
+    </message>
+    <message>
+        <source>Use the settings of the chosen preset</source>
+        <translation>Einstellungen der gewählten Vorgabe verwenden</translation>
+    </message>
+    <message>
+        <source>Keep the current settings as a preset</source>
+        <translation>Aktuelle Einstellungen als Vorgabe speichern</translation>
+    </message>
+    <message>
+        <source>Remove the chosen preset</source>
+        <translation>Gewählte Vorgabe löschen</translation>
+    </message>
+    <message>
+        <source>Open the activity log</source>
+        <translation>Aktivitätsprotokoll öffnen</translation>
+    </message>
+    <message>
+        <source>Which version is installed and where updates come from</source>
+        <translation>Welche Version installiert ist und woher Aktualisierungen kommen</translation>
+    </message>
+    <message>
+        <source>The program&apos;s version and licence</source>
+        <translation>Version und Lizenz des Programms</translation>
+    </message>
+    <message>
+        <source>Quit the program</source>
+        <translation>Programm beenden</translation>
+    </message>
+    <message>
+        <source>Undo the last change to the list</source>
+        <translation>Letzte Änderung an der Liste rückgängig machen</translation>
+    </message>
+    <message>
+        <source>Redo the change just undone</source>
+        <translation>Gerade rückgängig gemachte Änderung wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Select &amp;all</source>
+        <translation>&amp;Alle auswählen</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation>Sortieren</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Ansicht</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Konvertieren</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Convert</source>
+        <translation>&amp;Konvertieren</translation>
     </message>
 </context>
 </TS>

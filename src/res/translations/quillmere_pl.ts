@@ -5,552 +5,2409 @@
     <name>AboutBox</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>O programie</translation>
+    </message>
+    <message>
+        <source>Source: %1</source>
+        <translation>Kod źródłowy: %1</translation>
     </message>
 </context>
 <context>
     <name>CDialogPhotoOptions</name>
     <message>
         <source>Photo Output Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opcje zdjęć wynikowych</translation>
     </message>
     <message>
         <source>O&amp;utput Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Format wyjściowy:</translation>
     </message>
     <message>
         <source>Output Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozmiar wyjściowy</translation>
     </message>
     <message>
         <source>O&amp;riginal size</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Oryginalny rozmiar</translation>
     </message>
     <message>
         <source>Fixed size</source>
-        <translation type="unfinished"></translation>
+        <translation>Stały rozmiar</translation>
     </message>
     <message>
         <source>Fixed width and height</source>
-        <translation type="unfinished"></translation>
+        <translation>Stała szerokość i wysokość</translation>
     </message>
     <message>
         <source>Output &amp;Width:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Szerokość wyjściowa:</translation>
     </message>
     <message>
         <source>&amp;Keep aspect ratio with width</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zachowaj proporcje wg szerokości</translation>
     </message>
     <message>
         <source>Ou&amp;tput Height:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wysokość wyjściowa:</translation>
     </message>
     <message>
         <source>Keep aspect ratio with &amp;Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Zachowaj proporcje wg w&amp;ysokości</translation>
     </message>
     <message>
         <source>Str&amp;etch:</source>
-        <translation type="unfinished"></translation>
+        <translation>Roz&amp;ciągnij:</translation>
     </message>
     <message>
         <source>Hori&amp;zontal:</source>
-        <translation type="unfinished"></translation>
+        <translation>W pozio&amp;mie:</translation>
     </message>
     <message>
         <source>&amp;Vertical:</source>
-        <translation type="unfinished"></translation>
+        <translation>W p&amp;ionie:</translation>
     </message>
     <message>
         <source>&amp;Fit within Output Width x Output Height</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dopasuj do szerokości x wysokości wyjściowej</translation>
     </message>
     <message>
         <source>Lon&amp;g edge:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dłuższy &amp;bok:</translation>
     </message>
     <message>
         <source>Long edge in pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Dłuższy bok w pikselach</translation>
     </message>
     <message>
         <source>pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>pikseli</translation>
     </message>
     <message>
         <source>Do &amp;not enlarge</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nie powiększaj</translation>
     </message>
     <message>
         <source>A photo smaller than the chosen size keeps its own size</source>
-        <translation type="unfinished"></translation>
+        <translation>Zdjęcie mniejsze niż wybrany rozmiar zachowuje własny rozmiar</translation>
     </message>
     <message>
         <source>Format settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia formatu</translation>
     </message>
     <message>
         <source>Pi&amp;xel format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Format pi&amp;kseli:</translation>
     </message>
     <message>
         <source>&amp;Quality Control:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jakość:</translation>
     </message>
     <message>
         <source>(Min 1, Max 100)</source>
-        <translation type="unfinished"></translation>
+        <translation>(min. 1, maks. 100)</translation>
     </message>
     <message>
         <source>&amp;Lossless</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezstratni&amp;e</translation>
     </message>
     <message>
         <source>Camera &amp;data (EXIF, XMP, IPTC):</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;ane aparatu (EXIF, XMP, IPTC):</translation>
     </message>
     <message>
         <source>Ca&amp;mera RAW photos:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zdjęcia &amp;RAW z aparatu:</translation>
     </message>
     <message>
         <source>Rotate b&amp;y angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Obróć o &amp;kąt</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>90</source>
-        <translation type="unfinished"></translation>
+        <translation>90</translation>
     </message>
     <message>
         <source>180</source>
-        <translation type="unfinished"></translation>
+        <translation>180</translation>
     </message>
     <message>
         <source>270</source>
-        <translation type="unfinished"></translation>
+        <translation>270</translation>
     </message>
     <message>
         <source>Flip</source>
-        <translation type="unfinished"></translation>
+        <translation>Odbicie</translation>
     </message>
     <message>
         <source>No flip</source>
-        <translation type="unfinished"></translation>
+        <translation>Bez odbicia</translation>
     </message>
     <message>
         <source>Flip horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>Odbij w poziomie</translation>
     </message>
     <message>
         <source>Flip vertical</source>
-        <translation type="unfinished"></translation>
+        <translation>Odbij w pionie</translation>
     </message>
     <message>
         <source>Colours:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolory:</translation>
+    </message>
+    <message>
+        <source>(different)</source>
+        <translation>(różne)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Settings for %n photos</source>
+        <translation>
+            <numerusform>Ustawienia dla %n zdjęcia</numerusform>
+            <numerusform>Ustawienia dla %n zdjęć</numerusform>
+            <numerusform>Ustawienia dla %n zdjęć</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Ostrzeżenie</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Błąd</translation>
+    </message>
+    <message>
+        <source>Unknown flip type!</source>
+        <translation>Nieznany rodzaj odbicia!</translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Wpisz liczbę całkowitą.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>Wpisz liczbę całkowitą z zakresu od %1 do %2.</translation>
+    </message>
+    <message>
+        <source>Please enter a number.</source>
+        <translation>Wpisz liczbę.</translation>
+    </message>
+    <message>
+        <source>Please enter a number between %1 and %2.</source>
+        <translation>Wpisz liczbę z zakresu od %1 do %2.</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>nieznany błąd</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>błąd</translation>
+    </message>
+    <message>
+        <source>Unknown nOuputSizeType type!</source>
+        <translation>Nieznany typ nOuputSizeType!</translation>
+    </message>
+    <message>
+        <source>Unknown nKeepAspectRatio type!</source>
+        <translation>Nieznany typ nKeepAspectRatio!</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>od %1 do %2</translation>
+    </message>
+    <message>
+        <source>must be one of %1</source>
+        <translation>musi być jedną z wartości: %1</translation>
+    </message>
+    <message>
+        <source>must be an integer from %1 to %2</source>
+        <translation>musi być liczbą całkowitą od %1 do %2</translation>
+    </message>
+    <message>
+        <source>must be a number from %1 to %2</source>
+        <translation>musi być liczbą od %1 do %2</translation>
+    </message>
+    <message>
+        <source> (default %1)</source>
+        <translation> (domyślnie %1)</translation>
+    </message>
+    <message>
+        <source>must name a folder</source>
+        <translation>musi wskazywać folder</translation>
+    </message>
+    <message>
+        <source>must name a file</source>
+        <translation>musi wskazywać plik</translation>
+    </message>
+    <message>
+        <source>must be six hexadecimal digits RRGGBB</source>
+        <translation>musi składać się z sześciu cyfr szesnastkowych RRGGBB</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Wyjście</translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation>Nazwy</translation>
+    </message>
+    <message>
+        <source>Text overlay</source>
+        <translation>Nakładka tekstowa</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Wykonanie</translation>
+    </message>
+    <message>
+        <source>Presets</source>
+        <translation>Presety</translation>
+    </message>
+    <message>
+        <source>Scripts and clusters</source>
+        <translation>Skrypty i klastry</translation>
+    </message>
+    <message>
+        <source>start from the saved preset NAME; options after it override it</source>
+        <translation>zacznij od zapisanego presetu NAME; opcje podane po nim mają pierwszeństwo</translation>
+    </message>
+    <message>
+        <source>output folder (default: the work folder, Pictures/Quillmere/)</source>
+        <translation>folder docelowy (domyślnie folder roboczy Pictures/Quillmere/)</translation>
+    </message>
+    <message>
+        <source>output width for %1</source>
+        <translation>szerokość wyjściowa dla %1</translation>
+    </message>
+    <message>
+        <source>output height for %1</source>
+        <translation>wysokość wyjściowa dla %1</translation>
+    </message>
+    <message>
+        <source>the longer side for %1</source>
+        <translation>dłuższy bok dla %1</translation>
+    </message>
+    <message>
+        <source>with %1: a photo smaller than the result keeps its size</source>
+        <translation>przy %1: zdjęcie mniejsze niż wynik zachowuje swój rozmiar</translation>
+    </message>
+    <message>
+        <source>factors for %1</source>
+        <translation>współczynniki dla %1</translation>
+    </message>
+    <message>
+        <source>must be two factors H,V from %1</source>
+        <translation>muszą to być dwa współczynniki H,V z zakresu %1</translation>
+    </message>
+    <message>
+        <source>BMP pixel format: %1, or %2</source>
+        <translation>format pikseli BMP: %1 albo %2</translation>
+    </message>
+    <message>
+        <source>quality of %1</source>
+        <translation>jakość dla %1</translation>
+    </message>
+    <message>
+        <source>lossless %1 (the quality is not used)</source>
+        <translation>bezstratny %1 (jakość nie jest używana)</translation>
+    </message>
+    <message>
+        <source>camera data (EXIF, XMP, IPTC) the outputs keep: %1</source>
+        <translation>dane aparatu (EXIF, XMP, IPTC) zachowywane w plikach wynikowych: %1</translation>
+    </message>
+    <message>
+        <source>rename prefix</source>
+        <translation>prefiks nazw</translation>
+    </message>
+    <message>
+        <source>must not contain &apos;/&apos;</source>
+        <translation>nie może zawierać &apos;/&apos;</translation>
+    </message>
+    <message>
+        <source>keep the source names, change the extension only</source>
+        <translation>zachowaj nazwy oryginałów, zmień tylko rozszerzenie</translation>
+    </message>
+    <message>
+        <source>the date in the names: %1 (from EXIF, else the file&apos;s)</source>
+        <translation>data w nazwach: %1 (z EXIF, a w razie braku data pliku)</translation>
+    </message>
+    <message>
+        <source>photos found in a folder keep their path below it inside the run folder</source>
+        <translation>zdjęcia znalezione w folderze zachowują swoją ścieżkę względem niego w folderze konwersji</translation>
+    </message>
+    <message>
+        <source>the number of the first photo</source>
+        <translation>numer pierwszego zdjęcia</translation>
+    </message>
+    <message>
+        <source>digits the numbers are padded to</source>
+        <translation>liczba cyfr, do której numery są uzupełniane zerami</translation>
+    </message>
+    <message>
+        <source> (default: those of the last number)</source>
+        <translation> (domyślnie tyle, ile ma ostatni numer)</translation>
+    </message>
+    <message>
+        <source>a line of text drawn on every photo</source>
+        <translation>wiersz tekstu nanoszony na każde zdjęcie</translation>
+    </message>
+    <message>
+        <source>must be one line, without line breaks</source>
+        <translation>musi być jednym wierszem, bez podziałów wiersza</translation>
+    </message>
+    <message>
+        <source>its margin in output pixels from the anchor; for top-left, its top-left corner (default 0,0)</source>
+        <translation>jego odstęp od punktu zakotwiczenia w pikselach wyniku; dla top-left – jego lewy górny róg (domyślnie 0,0)</translation>
+    </message>
+    <message>
+        <source>font family (default: the sans-serif font)</source>
+        <translation>rodzina czcionki (domyślnie czcionka bezszeryfowa)</translation>
+    </message>
+    <message>
+        <source>must be a family name of at most 31 characters</source>
+        <translation>musi być nazwą rodziny o długości najwyżej 31 znaków</translation>
+    </message>
+    <message>
+        <source>font size in pixels</source>
+        <translation>rozmiar czcionki w pikselach</translation>
+    </message>
+    <message>
+        <source>text size as a percentage of the output&apos;s shorter side, in place of --font-px; %1 (default %2: the font&apos;s size)</source>
+        <translation>rozmiar tekstu jako procent krótszego boku wyniku, zamiast --font-px; %1 (domyślnie %2: rozmiar czcionki)</translation>
+    </message>
+    <message>
+        <source>bold text</source>
+        <translation>tekst pogrubiony</translation>
+    </message>
+    <message>
+        <source>italic text</source>
+        <translation>tekst kursywą</translation>
+    </message>
+    <message>
+        <source>underlined text</source>
+        <translation>tekst podkreślony</translation>
+    </message>
+    <message>
+        <source>struck-out text</source>
+        <translation>tekst przekreślony</translation>
+    </message>
+    <message>
+        <source>text colour (default 000000)</source>
+        <translation>kolor tekstu (domyślnie 000000)</translation>
+    </message>
+    <message>
+        <source>text opacity in percent</source>
+        <translation>krycie tekstu w procentach</translation>
+    </message>
+    <message>
+        <source>%1 around the text</source>
+        <translation>%1 wokół tekstu</translation>
+    </message>
+    <message>
+        <source>save the settings this command gives as preset NAME (PATHs optional)</source>
+        <translation>zapisz ustawienia z tego polecenia jako preset NAME (ścieżki PATH opcjonalne)</translation>
+    </message>
+    <message>
+        <source>print the saved presets&apos; names, one per line</source>
+        <translation>wypisz nazwy zapisanych presetów, po jednej w wierszu</translation>
+    </message>
+    <message>
+        <source>also convert the paths listed in FILE, one per line (- for standard input)</source>
+        <translation>konwertuj także ścieżki wymienione w pliku FILE, po jednej w wierszu (- oznacza standardowe wejście)</translation>
+    </message>
+    <message>
+        <source>the --files-from entries end with NUL, as find -print0 writes them</source>
+        <translation>wpisy --files-from kończą się znakiem NUL, tak jak zapisuje je find -print0</translation>
+    </message>
+    <message>
+        <source>write into DIR (made if missing) instead of a new time-stamped folder</source>
+        <translation>zapisuj do DIR (tworzony, jeśli nie istnieje) zamiast do nowego folderu ze znacznikiem czasu</translation>
+    </message>
+    <message>
+        <source>write one JSON object per photo, then a summary object, one per line, to FILE</source>
+        <translation>zapisz do pliku FILE jeden obiekt JSON na zdjęcie, a następnie obiekt podsumowania, po jednym w wierszu</translation>
+    </message>
+    <message>
+        <source>%1 when an output file exists (default: ask when standard input is a terminal, else no)</source>
+        <translation>%1, gdy plik wynikowy już istnieje (domyślnie ask, jeśli standardowe wejście jest terminalem, w przeciwnym razie no)</translation>
+    </message>
+    <message>
+        <source>photos converted at once</source>
+        <translation>liczba zdjęć konwertowanych jednocześnie</translation>
+    </message>
+    <message>
+        <source> (default: one per core)</source>
+        <translation> (domyślnie jedno na rdzeń)</translation>
+    </message>
+    <message>
+        <source>memory the photos in hand may take, in MiB</source>
+        <translation>pamięć, jaką mogą zajmować przetwarzane zdjęcia, w MiB</translation>
+    </message>
+    <message>
+        <source>; a larger photo converts alone (default: half the physical memory, %1 MiB)</source>
+        <translation>; większe zdjęcie jest konwertowane samodzielnie (domyślnie połowa pamięci fizycznej, %1 MiB)</translation>
+    </message>
+    <message>
+        <source>no progress bar and no notices</source>
+        <translation>bez paska postępu i bez komunikatów</translation>
+    </message>
+    <message>
+        <source>print the values a fixed-set option accepts, one per line</source>
+        <translation>wypisz wartości przyjmowane przez opcję o stałym zbiorze wartości, po jednej w wierszu</translation>
+    </message>
+    <message>
+        <source>this text</source>
+        <translation>ten tekst</translation>
+    </message>
+    <message>
+        <source>the program&apos;s version</source>
+        <translation>wersja programu</translation>
+    </message>
+    <message>
+        <source>or</source>
+        <translation>lub</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>nieznana opcja %1</translation>
+    </message>
+    <message>
+        <source>option %1 takes no value</source>
+        <translation>opcja %1 nie przyjmuje wartości</translation>
+    </message>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>opcja %1 wymaga wartości</translation>
+    </message>
+    <message>
+        <source>option %1: &apos;%2&apos; %3</source>
+        <translation>opcja %1: &apos;%2&apos; %3</translation>
+    </message>
+    <message>
+        <source>option --metadata %1 keeps more camera data than preset &apos;%2&apos; (%3)</source>
+        <translation>opcja --metadata %1 zachowuje więcej danych aparatu niż preset &apos;%2&apos; (%3)</translation>
+    </message>
+    <message>
+        <source>option %1: preset &apos;%2&apos; is not used: %3</source>
+        <translation>opcja %1: preset &apos;%2&apos; nie jest używany: %3</translation>
+    </message>
+    <message>
+        <source>option %1: no preset &apos;%2&apos; (--list-presets lists them)</source>
+        <translation>opcja %1: brak presetu &apos;%2&apos; (lista: --list-presets)</translation>
+    </message>
+    <message>
+        <source>preset &apos;%1&apos; keeps camera data %2, not --metadata %3 given before it; give --metadata after --preset</source>
+        <translation>preset &apos;%1&apos; zachowuje dane aparatu %2, a nie podane przed nim --metadata %3; podaj --metadata po --preset</translation>
+    </message>
+    <message>
+        <source>option --beside cannot be given with --into</source>
+        <translation>opcji --beside nie można podać razem z --into</translation>
+    </message>
+    <message>
+        <source>option --null needs --files-from</source>
+        <translation>opcja --null wymaga --files-from</translation>
+    </message>
+    <message>
+        <source>option --overwrite ask cannot be answered while --files-from - reads standard input</source>
+        <translation>na opcję --overwrite ask nie można odpowiedzieć, gdy --files-from - czyta standardowe wejście</translation>
+    </message>
+    <message>
+        <source>no photos given: name at least one file or folder</source>
+        <translation>nie podano zdjęć: wskaż co najmniej jeden plik lub folder</translation>
+    </message>
+    <message>
+        <source>Usage: quillmere-convert [options] PATH...
+Converts photos (files, or folders searched with their sub-folders) into a
+new time-stamped folder inside the output folder, and prints that folder.
+</source>
+        <translation>Użycie: quillmere-convert [opcje] PATH...
+Konwertuje zdjęcia (pliki lub foldery przeszukiwane wraz z podfolderami)
+do nowego folderu ze znacznikiem czasu w folderze docelowym i wypisuje
+nazwę tego folderu.
+</translation>
+    </message>
+    <message>
+        <source>Options take their value as the next argument or after &apos;=&apos; (--text-pos=-5,3).
+Exit status: 0 every photo converted, 1 some were not, 2 bad arguments.
+</source>
+        <translation>Opcje przyjmują wartość jako następny argument lub po &apos;=&apos; (--text-pos=-5,3).
+Kod wyjścia: 0 – przekonwertowano wszystkie zdjęcia, 1 – nie wszystkie,
+2 – błędne argumenty.
+</translation>
+    </message>
+    <message>
+        <source>Image watermark</source>
+        <translation>Graficzny znak wodny</translation>
+    </message>
+    <message>
+        <source>for %1: the part fill keeps, or where pad places the photo: %2 (smart: the most interesting part; pad centres it)</source>
+        <translation>dla %1: część zachowywana przez fill lub miejsce, w którym pad umieszcza zdjęcie: %2 (smart: najciekawsza część; pad wyśrodkowuje zdjęcie)</translation>
+    </message>
+    <message>
+        <source>colour of pad&apos;s margins and of transparent areas</source>
+        <translation>kolor marginesów pad i obszarów przezroczystych</translation>
+    </message>
+    <message>
+        <source>sharpen a photo that is made smaller, by as much as it is reduced: %1</source>
+        <translation>wyostrzaj zmniejszane zdjęcie proporcjonalnie do stopnia zmniejszenia: %1</translation>
+    </message>
+    <message>
+        <source>the resolution written into JPG, PNG, TIF and BMP outputs (and WebP and AVIF with camera data)</source>
+        <translation>rozdzielczość zapisywana w plikach wynikowych JPG, PNG, TIF i BMP (oraz WebP i AVIF z danymi aparatu)</translation>
+    </message>
+    <message>
+        <source> (default 0: the source&apos;s)</source>
+        <translation> (domyślnie 0: jak w oryginale)</translation>
+    </message>
+    <message>
+        <source>a picture (PNG, WebP or SVG, transparency kept) drawn on every photo</source>
+        <translation>obraz (PNG, WebP lub SVG, z zachowaniem przezroczystości) nanoszony na każde zdjęcie</translation>
+    </message>
+    <message>
+        <source>its longer side as a percentage of the output&apos;s shorter side</source>
+        <translation>jego dłuższy bok jako procent krótszego boku wyniku</translation>
+    </message>
+    <message>
+        <source>its opacity in percent</source>
+        <translation>jego krycie w procentach</translation>
+    </message>
+    <message>
+        <source>its distance from the anchor&apos;s edges as a percentage of the output&apos;s shorter side</source>
+        <translation>jego odstęp od krawędzi przy punkcie zakotwiczenia jako procent krótszego boku wyniku</translation>
+    </message>
+    <message>
+        <source>%1: %2, skipped</source>
+        <translation>%1: %2, pominięto</translation>
+    </message>
+    <message>
+        <source>%1: %2, failed</source>
+        <translation>%1: %2, błąd</translation>
+    </message>
+    <message>
+        <source>preset &apos;%1&apos; not saved: %2</source>
+        <translation>nie zapisano presetu &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>preset &apos;%1&apos; saved in %2</source>
+        <translation>zapisano preset &apos;%1&apos; w %2</translation>
+    </message>
+    <message>
+        <source>option %1 has no fixed set of values</source>
+        <translation>opcja %1 nie ma stałego zbioru wartości</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>Więcej informacji: &apos;%1 --help&apos;.</translation>
+    </message>
+    <message>
+        <source>no photos to convert</source>
+        <translation>brak zdjęć do konwersji</translation>
+    </message>
+    <message>
+        <source>written per preset: %1</source>
+        <translation>zapisano według presetów: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>stopped: %n photos not started</source>
+        <translation>
+            <numerusform>przerwano: nie rozpoczęto konwersji %n zdjęcia</numerusform>
+            <numerusform>przerwano: nie rozpoczęto konwersji %n zdjęć</numerusform>
+            <numerusform>przerwano: nie rozpoczęto konwersji %n zdjęć</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>at most SIZE bytes per output file; K and M count 1,000 and 1,000,000, KiB and MiB 1,024 and 1,048,576 (500K, 2MiB; 0: no limit). %1 get the best quality that fits, down to --min-quality, then smaller dimensions; lossless outputs (PNG, TIF, BMP, --lossless) only smaller dimensions</source>
+        <translation>najwyżej SIZE bajtów na plik wynikowy; K i M oznaczają 1000 i 1000000, KiB i MiB – 1024 i 1048576 (500K, 2MiB; 0: bez limitu). %1 otrzymują najlepszą jakość, która się mieści, najniżej --min-quality, a potem mniejsze wymiary; pliki bezstratne (PNG, TIF, BMP, --lossless) – tylko mniejsze wymiary</translation>
+    </message>
+    <message>
+        <source>must be a size in bytes such as 500000, 500K or 488KiB, at most 1000000M</source>
+        <translation>musi być rozmiarem w bajtach, np. 500000, 500K lub 488KiB, najwyżej 1000000M</translation>
+    </message>
+    <message>
+        <source>the lowest quality --max-file-size may use, %1 (default %2; never above --quality)</source>
+        <translation>najniższa jakość, jakiej może użyć --max-file-size, %1 (domyślnie %2; nigdy powyżej --quality)</translation>
+    </message>
+    <message>
+        <source>with --max-file-size: a photo that does not fit at --min-quality fails instead of being made smaller</source>
+        <translation>przy --max-file-size: zdjęcie, które nie mieści się przy --min-quality, kończy się błędem zamiast zostać zmniejszone</translation>
+    </message>
+    <message>
+        <source>colour resolution of JPG and AVIF: %1 (default %2: 420 below quality 90, else 444, which --max-file-size keeps only where the --quality file fits)</source>
+        <translation>rozdzielczość kolorów JPG i AVIF: %1 (domyślnie %2: 420 poniżej jakości 90, w przeciwnym razie 444, które --max-file-size zachowuje tylko wtedy, gdy mieści się plik o jakości --quality)</translation>
+    </message>
+    <message>
+        <source>progressive JPG, shown coarse first while it loads</source>
+        <translation>progresywny JPG, wyświetlany podczas wczytywania najpierw w niskiej jakości</translation>
+    </message>
+    <message>
+        <source>name the outputs by TEMPLATE instead: {name} {ext} {n} {n:3} {date} {taken} {taken:%Y-%m-%d} {w} {h} {folder} {preset} {camera} (&quot;.{ext}&quot; is added when missing)</source>
+        <translation>nazywaj pliki wynikowe według szablonu TEMPLATE: {name} {ext} {n} {n:3} {date} {taken} {taken:%Y-%m-%d} {w} {h} {folder} {preset} {camera} (&quot;.{ext}&quot; jest dodawane, jeśli go brakuje)</translation>
+    </message>
+    <message>
+        <source>is refused: %1</source>
+        <translation>jest odrzucony: %1</translation>
+    </message>
+    <message>
+        <source>write each output into the folder DIR next to its original (made if missing) instead of a run folder</source>
+        <translation>zapisuj każdy plik wynikowy do folderu DIR obok oryginału (tworzonego, jeśli nie istnieje) zamiast do folderu konwersji</translation>
+    </message>
+    <message>
+        <source>must be a folder name without &apos;/&apos;</source>
+        <translation>musi być nazwą folderu bez &apos;/&apos;</translation>
+    </message>
+    <message>
+        <source>give each output its original&apos;s modification time</source>
+        <translation>nadaj każdemu plikowi wynikowemu czas modyfikacji oryginału</translation>
+    </message>
+    <message>
+        <source>write one output per preset of the comma-separated list, each photo decoded once; the names must differ (use {preset} in the template)</source>
+        <translation>zapisz po jednym pliku wynikowym dla każdego presetu z listy rozdzielonej przecinkami, a każde zdjęcie dekoduj raz; nazwy muszą się różnić (użyj {preset} w szablonie)</translation>
+    </message>
+    <message>
+        <source>must list preset names, separated by commas</source>
+        <translation>musi zawierać nazwy presetów rozdzielone przecinkami</translation>
+    </message>
+    <message>
+        <source>how camera RAW photos are developed: auto (the camera&apos;s preview when it covers the output, else half size when that does, else full), preview or full (default %1)</source>
+        <translation>sposób wywoływania zdjęć RAW z aparatu: auto (podgląd z aparatu, jeśli wystarcza dla wyniku, w przeciwnym razie połowa rozdzielczości, jeśli wystarcza, a w ostateczności pełne wywołanie), preview lub full (domyślnie %1)</translation>
+    </message>
+    <message>
+        <source>colours of 4- and 8-bit BMP: fixed (the standard table) or adaptive (the photo&apos;s own, by an octree) (default %1)</source>
+        <translation>kolory 4- i 8-bitowych BMP: fixed (tabela standardowa) lub adaptive (własne kolory zdjęcia, wyznaczone drzewem ósemkowym) (domyślnie %1)</translation>
+    </message>
+    <message>
+        <source>font family &apos;%1&apos; is not installed; the text is drawn in &apos;%2&apos;</source>
+        <translation>rodzina czcionek &apos;%1&apos; nie jest zainstalowana; tekst zostanie narysowany czcionką &apos;%2&apos;</translation>
+    </message>
+</context>
+<context>
+    <name>DestinationPanel</name>
+    <message>
+        <source>The preset could not be read.</source>
+        <translation>Nie można odczytać presetu.</translation>
+    </message>
+    <message>
+        <source>it is no longer stored</source>
+        <translation>nie jest już zapisany</translation>
+    </message>
+</context>
+<context>
+    <name>FileSizeLimitRow</name>
+    <message>
+        <source>L&amp;imit file size to</source>
+        <translation>&amp;Ogranicz rozmiar pliku do</translation>
+    </message>
+    <message>
+        <source>Largest file size in KB</source>
+        <translation>Maksymalny rozmiar pliku w KB</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>The search for a size that fits goes no lower</source>
+        <translation>Poniżej tej wartości nie schodzi szukanie pasującego rozmiaru</translation>
+    </message>
+    <message>
+        <source>Lo&amp;west quality:</source>
+        <translation>Naj&amp;niższa jakość:</translation>
+    </message>
+    <message>
+        <source>Colour &amp;resolution:</source>
+        <translation>Rozdzielczość &amp;kolorów:</translation>
+    </message>
+    <message>
+        <source>Pro&amp;gressive</source>
+        <translation>Pro&amp;gresywny</translation>
+    </message>
+    <message>
+        <source>A JPG shown coarse first while it loads</source>
+        <translation>JPG wyświetlany podczas wczytywania najpierw w niskiej jakości</translation>
+    </message>
+    <message>
+        <source>Please enter a number of KB between 1 and %1.</source>
+        <translation>Wpisz liczbę KB z zakresu od 1 do %1.</translation>
+    </message>
+    <message>
+        <source>the best quality that fits, then a smaller size</source>
+        <translation>najlepsza mieszcząca się jakość, a potem mniejszy rozmiar</translation>
+    </message>
+    <message>
+        <source>lossless: met by a smaller size only</source>
+        <translation>bezstratnie: osiągane tylko mniejszymi wymiarami</translation>
+    </message>
+</context>
+<context>
+    <name>FolderChooser</name>
+    <message>
+        <source>Choose a folder</source>
+        <translation>Wybierz folder</translation>
     </message>
 </context>
 <context>
     <name>FontColorDialog</name>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Czcionka</translation>
     </message>
     <message>
         <source>&amp;Font:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Czcionka:</translation>
     </message>
     <message>
         <source>St&amp;yle:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Styl:</translation>
     </message>
     <message>
         <source>&amp;Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rozmiar:</translation>
     </message>
     <message>
         <source>Height of the characters in pixels of the output photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Wysokość znaków w pikselach zdjęcia wynikowego</translation>
     </message>
     <message>
         <source> px</source>
-        <translation type="unfinished"></translation>
+        <translation> px</translation>
     </message>
     <message>
         <source>Effects:</source>
-        <translation type="unfinished"></translation>
+        <translation>Efekty:</translation>
     </message>
     <message>
         <source>&amp;Underline</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Podkreślenie</translation>
     </message>
     <message>
         <source>Stri&amp;keout</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;rzekreślenie</translation>
     </message>
     <message>
         <source>&amp;Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kolor:</translation>
     </message>
     <message>
         <source>Choose the text color</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz kolor tekstu</translation>
     </message>
     <message>
         <source>Sample</source>
-        <translation type="unfinished"></translation>
+        <translation>Podgląd</translation>
     </message>
     <message>
         <source>AaBbYyZz 123</source>
-        <translation type="unfinished"></translation>
+        <translation>AaĄąĘęŁłŻż 123</translation>
+    </message>
+    <message>
+        <source>Text Color</source>
+        <translation>Kolor tekstu</translation>
     </message>
 </context>
 <context>
     <name>FrameControls</name>
     <message>
         <source>Frame and finishing</source>
-        <translation type="unfinished"></translation>
+        <translation>Kadr i wykończenie</translation>
     </message>
     <message>
         <source>&amp;Aspect:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Proporcje:</translation>
     </message>
     <message>
         <source>Cro&amp;p:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kadrowanie:</translation>
     </message>
     <message>
         <source>&amp;Background:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tło:</translation>
     </message>
     <message>
         <source>&amp;Sharpen when reduced:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wyostrzanie po zmniejszeniu:</translation>
     </message>
     <message>
         <source>As the source</source>
-        <translation type="unfinished"></translation>
+        <translation>Jak w oryginale</translation>
     </message>
     <message>
         <source> DPI</source>
-        <translation type="unfinished"></translation>
+        <translation> DPI</translation>
     </message>
     <message>
         <source>Resolution:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozdzielczość:</translation>
     </message>
     <message>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Tło</translation>
+    </message>
+    <message>
+        <source>1:1 (square)</source>
+        <translation>1:1 (kwadrat)</translation>
+    </message>
+    <message>
+        <source>4:5 (portrait post)</source>
+        <translation>4:5 (post pionowy)</translation>
+    </message>
+    <message>
+        <source>3:2 (photo print)</source>
+        <translation>3:2 (odbitka)</translation>
+    </message>
+    <message>
+        <source>16:9 (wide screen)</source>
+        <translation>16:9 (panoramiczny)</translation>
+    </message>
+    <message>
+        <source>9:16 (story)</source>
+        <translation>9:16 (relacja)</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Własne</translation>
+    </message>
+</context>
+<context>
+    <name>GatherTask</name>
+    <message>
+        <source>Reading photos...</source>
+        <translation>Odczytywanie zdjęć...</translation>
+    </message>
+    <message>
+        <source>Searching folders: %1 photo files found in %2 folders</source>
+        <translation>Przeszukiwanie folderów: znalezione pliki zdjęć: %1, foldery: %2</translation>
+    </message>
+    <message>
+        <source>Reading photos: %1 of %2</source>
+        <translation>Odczytywanie zdjęć: %1 z %2</translation>
+    </message>
+</context>
+<context>
+    <name>LanguagePack</name>
+    <message>
+        <source>Error</source>
+        <translation>Błąd</translation>
+    </message>
+    <message>
+        <source>&amp;About Quillmere</source>
+        <translation>&amp;O programie Quillmere</translation>
+    </message>
+    <message>
+        <source>The output width is invalid!</source>
+        <translation>Nieprawidłowa szerokość wyjściowa!</translation>
+    </message>
+    <message>
+        <source>The output hight is invalid!</source>
+        <translation>Nieprawidłowa wysokość wyjściowa!</translation>
+    </message>
+    <message>
+        <source>Failed to SetResolution!</source>
+        <translation>Nie udało się ustawić rozdzielczości!</translation>
+    </message>
+    <message>
+        <source>Failed to SetInterpolationMode!</source>
+        <translation>Nie udało się ustawić metody interpolacji!</translation>
+    </message>
+    <message>
+        <source>Failed to convert photo!</source>
+        <translation>Nie udało się przekonwertować zdjęcia!</translation>
+    </message>
+    <message>
+        <source>Unknown rotate angle!</source>
+        <translation>Nieznany kąt obrotu!</translation>
+    </message>
+    <message>
+        <source>Failed to rotate and flip photo!</source>
+        <translation>Nie udało się obrócić i odbić zdjęcia!</translation>
+    </message>
+    <message>
+        <source>Failed to save the file!</source>
+        <translation>Nie udało się zapisać pliku!</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Ostrzeżenie</translation>
+    </message>
+    <message>
+        <source>%s exists. Do you want to replace it?</source>
+        <translation>%s już istnieje. Czy zastąpić ten plik?</translation>
+    </message>
+    <message>
+        <source>The text position X is bigger than the photo width!, The program set it to 0 now.</source>
+        <translation>Pozycja X tekstu jest większa niż szerokość zdjęcia! Program ustawił ją na 0.</translation>
+    </message>
+    <message>
+        <source>The text position Y is bigger than the photo height!, The program set it to 0 now.</source>
+        <translation>Pozycja Y tekstu jest większa niż wysokość zdjęcia! Program ustawił ją na 0.</translation>
+    </message>
+    <message>
+        <source>The text position X is out of range! The program set it to 0 now.</source>
+        <translation>Pozycja X tekstu jest poza zakresem! Program ustawił ją na 0.</translation>
+    </message>
+    <message>
+        <source>The text position Y is out of range! The program set it to 0 now.</source>
+        <translation>Pozycja Y tekstu jest poza zakresem! Program ustawił ją na 0.</translation>
+    </message>
+    <message>
+        <source>1 bit per pixel, indexed. 2 color.</source>
+        <translation>1 bit na piksel, indeksowany. 2 kolory.</translation>
+    </message>
+    <message>
+        <source>4 bits per pixel, indexed. 16 color.</source>
+        <translation>4 bity na piksel, indeksowany. 16 kolorów.</translation>
+    </message>
+    <message>
+        <source>8 bits per pixel, indexed. 256 color.</source>
+        <translation>8 bitów na piksel, indeksowany. 256 kolorów.</translation>
+    </message>
+    <message>
+        <source>16 bits per pixel; 5 bits are used for the red component, 6 bits are used for the green component, and 5 bits are used for the blue component.</source>
+        <translation>16 bitów na piksel; 5 bitów na składową czerwoną, 6 bitów na zieloną i 5 bitów na niebieską.</translation>
+    </message>
+    <message>
+        <source>24 bits per pixel; 8 bits each are used for the red, green, and blue components.</source>
+        <translation>24 bity na piksel; po 8 bitów na składową czerwoną, zieloną i niebieską.</translation>
+    </message>
+    <message>
+        <source>32 bits per pixel; 8 bits each are used for the alpha, red, green, and blue components.</source>
+        <translation>32 bity na piksel; po 8 bitów na składową alfa, czerwoną, zieloną i niebieską.</translation>
+    </message>
+    <message>
+        <source>32 bits per pixel; 8 bits each are used for the alpha, red, green, and blue components. The red, green, and blue components are premultiplied according to the alpha component.</source>
+        <translation>32 bity na piksel; po 8 bitów na składową alfa, czerwoną, zieloną i niebieską. Składowe czerwona, zielona i niebieska są wstępnie przemnożone przez składową alfa.</translation>
+    </message>
+    <message>
+        <source>32 bits per pixel; 8 bits each are used for the red, green, and blue components. The remaining 8 bits are not used.</source>
+        <translation>32 bity na piksel; po 8 bitów na składową czerwoną, zieloną i niebieską. Pozostałe 8 bitów nie jest używanych.</translation>
+    </message>
+    <message>
+        <source>64 bits per pixel; 16 bits each are used for the alpha, red, green, and blue components. Written as 32 bits ARGB, as no BMP reader takes 64 bits.</source>
+        <translation>64 bity na piksel; po 16 bitów na składową alfa, czerwoną, zieloną i niebieską. Zapisywany jako 32 bity ARGB, ponieważ żaden program nie odczytuje 64-bitowych plików BMP.</translation>
+    </message>
+    <message>
+        <source>64 bits per pixel; 16 bits each are used for the alpha, red, green, and blue components. The red, green, and blue components are premultiplied according to the alpha component. Written as 32 bits PARGB, as no BMP reader takes 64 bits.</source>
+        <translation>64 bity na piksel; po 16 bitów na składową alfa, czerwoną, zieloną i niebieską. Składowe czerwona, zielona i niebieska są wstępnie przemnożone przez składową alfa. Zapisywany jako 32 bity PARGB, ponieważ żaden program nie odczytuje 64-bitowych plików BMP.</translation>
+    </message>
+</context>
+<context>
+    <name>ListHistory</name>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Cofnij: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Cofnij</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Ponów: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Ponów</translation>
+    </message>
+</context>
+<context>
+    <name>LocalFigures</name>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 B</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 x %2</source>
+        <translation>%1 x %2</translation>
+    </message>
+    <message>
+        <source>the source fits: copied</source>
+        <translation>oryginał się mieści: skopiowano</translation>
+    </message>
+    <message>
+        <source>fitted by reducing to %1 x %2</source>
+        <translation>dopasowano przez zmniejszenie do %1 x %2</translation>
+    </message>
+    <message>
+        <source>fitted: quality %1</source>
+        <translation>dopasowano: jakość %1</translation>
     </message>
 </context>
 <context>
     <name>MainDialog</name>
     <message>
         <source>Quillmere</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillmere</translation>
     </message>
     <message>
         <source>&amp;Add Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dodaj zdjęcia</translation>
     </message>
     <message>
         <source>&amp;Search photos</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Szukaj zdjęć</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opcje</translation>
     </message>
     <message>
         <source>&amp;Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Konwertuj</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomo&amp;c</translation>
     </message>
     <message>
         <source>Total Photos:</source>
-        <translation type="unfinished"></translation>
+        <translation>Liczba zdjęć:</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Edytuj</translation>
     </message>
     <message>
         <source>&amp;Up</source>
-        <translation type="unfinished"></translation>
+        <translation>W &amp;górę</translation>
     </message>
     <message>
         <source>&amp;Down</source>
-        <translation type="unfinished"></translation>
+        <translation>W &amp;dół</translation>
     </message>
     <message>
         <source>De&amp;lete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Usuń</translation>
     </message>
     <message>
         <source>Clea&amp;r</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wyczyść</translation>
     </message>
     <message>
         <source>Output &amp;Folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Folder docelowy:</translation>
     </message>
     <message>
         <source>&amp;Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Przeglądaj</translation>
     </message>
     <message>
         <source>Add &amp;text to photo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj &amp;tekst do zdjęcia:</translation>
     </message>
     <message>
         <source>Position &amp;x, y:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozycja &amp;x, y:</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>&amp;Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Czcio&amp;nka</translation>
     </message>
     <message>
         <source>A&amp;nchor:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zakotwiczenie:</translation>
     </message>
     <message>
         <source>Si&amp;ze:</source>
-        <translation type="unfinished"></translation>
+        <translation>Roz&amp;miar:</translation>
     </message>
     <message>
         <source>The text&apos;s size as a percentage of the photo&apos;s shorter side; at 0 the font&apos;s own size counts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozmiar tekstu jako procent krótszego boku zdjęcia; przy 0 obowiązuje rozmiar ustawiony w czcionce.</translation>
     </message>
     <message>
         <source>Font size</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozmiar czcionki</translation>
     </message>
     <message>
         <source> % of shorter side</source>
-        <translation type="unfinished"></translation>
+        <translation> % krótszego boku</translation>
     </message>
     <message>
         <source>O&amp;pacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kr&amp;ycie:</translation>
     </message>
     <message>
         <source> %</source>
-        <translation type="unfinished"></translation>
+        <translation> %</translation>
     </message>
     <message>
         <source>Batch rena&amp;me prefix:</source>
-        <translation type="unfinished"></translation>
+        <translation>Prefiks nazw ws&amp;adowych:</translation>
     </message>
     <message>
         <source>+Number+Time</source>
-        <translation type="unfinished"></translation>
+        <translation>+Numer+Czas</translation>
     </message>
     <message>
         <source>Date in the names</source>
-        <translation type="unfinished"></translation>
+        <translation>Data w nazwach plików</translation>
     </message>
     <message>
         <source>Which date the file names carry</source>
-        <translation type="unfinished"></translation>
+        <translation>Która data trafia do nazw plików</translation>
     </message>
     <message>
         <source>&amp;Not rename</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bez zmiany nazw</translation>
     </message>
     <message>
         <source>Photos found by Search photos or in a dropped folder keep their sub-folders inside the run folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zdjęcia znalezione przez „Szukaj zdjęć” lub w upuszczonym folderze zachowują swoje podfoldery w folderze konwersji.</translation>
     </message>
     <message>
         <source>&amp;Keep sub-folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Zac&amp;howaj podfoldery</translation>
     </message>
     <message>
         <source>&amp;Preset:</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;reset:</translation>
     </message>
     <message>
         <source>Output settings, naming and text of the preset; the listed photos get its output settings if you agree.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia wyjściowe, nazewnictwo i tekst presetu; po potwierdzeniu zdjęcia z listy otrzymają jego ustawienia wyjściowe.</translation>
     </message>
     <message>
         <source>Appl&amp;y</source>
-        <translation type="unfinished"></translation>
+        <translation>Za&amp;stosuj</translation>
     </message>
     <message>
         <source>Sa&amp;ve as…</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz &amp;jako…</translation>
     </message>
     <message>
         <source>Re&amp;move</source>
-        <translation type="unfinished"></translation>
+        <translation>Usu&amp;ń</translation>
     </message>
     <message>
         <source>%p%</source>
-        <translation type="unfinished"></translation>
+        <translation>%p%</translation>
     </message>
     <message>
         <source>Stops gathering; the photos read so far are added (Esc).</source>
-        <translation type="unfinished"></translation>
+        <translation>Przerywa zbieranie; dotąd odczytane zdjęcia zostaną dodane (Esc).</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Anuluj</translation>
     </message>
     <message>
         <source>V&amp;iew log</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż &amp;dziennik</translation>
     </message>
     <message>
         <source>Save list</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz listę</translation>
     </message>
     <message>
         <source>load list</source>
-        <translation type="unfinished"></translation>
+        <translation>Wczytaj listę</translation>
     </message>
     <message>
         <source>U&amp;pdate</source>
-        <translation type="unfinished"></translation>
+        <translation>Ak&amp;tualizuj</translation>
     </message>
     <message>
         <source>Abou&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;O programie</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>Za&amp;kończ</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Szczegóły</translation>
+    </message>
+    <message>
+        <source>These files were left out because they are not pictures:</source>
+        <translation>Te pliki zostały pominięte, ponieważ nie są obrazami:</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Ostrzeżenie</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ustawienia</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Przesunięcie w górę</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Przesunięcie w dół</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Usunięcie</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Wyczyszczenie listy</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>Preset</translation>
+    </message>
+    <message>
+        <source>Stop the conversion and quit?</source>
+        <translation>Przerwać konwersję i zakończyć?</translation>
+    </message>
+    <message>
+        <source>Stop and quit</source>
+        <translation>Przerwij i zakończ</translation>
+    </message>
+    <message numerus="yes">
+        <source>The list of %n photo is not kept. Do you want to quit?</source>
+        <translation>
+            <numerusform>Lista %n zdjęcia nie zostanie zachowana. Czy zakończyć program?</numerusform>
+            <numerusform>Lista %n zdjęć nie zostanie zachowana. Czy zakończyć program?</numerusform>
+            <numerusform>Lista %n zdjęć nie zostanie zachowana. Czy zakończyć program?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The list of %n photos is not kept. Do you want to quit?</source>
+        <translation>
+            <numerusform>Lista %n zdjęcia nie zostanie zachowana. Czy zakończyć program?</numerusform>
+            <numerusform>Lista %n zdjęć nie zostanie zachowana. Czy zakończyć program?</numerusform>
+            <numerusform>Lista %n zdjęć nie zostanie zachowana. Czy zakończyć program?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Zakończ</translation>
+    </message>
+</context>
+<context>
+    <name>MainDialogHooks</name>
+    <message>
+        <source>The desktop has no program that opens %1.</source>
+        <translation>W środowisku pulpitu nie ma programu, który otwiera %1.</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Nieznany błąd</translation>
+    </message>
+    <message>
+        <source>Save preset</source>
+        <translation>Zapisz preset</translation>
+    </message>
+    <message>
+        <source>Preset &amp;name:</source>
+        <translation>&amp;Nazwa presetu:</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Aktualizacja</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>%1 occurs error!</source>
+        <translation>Wystąpił błąd: %1!</translation>
+    </message>
+    <message>
+        <source>%1 is not a right directory</source>
+        <translation>%1 nie jest prawidłowym folderem</translation>
+    </message>
+    <message>
+        <source>Access to %1 was denied.</source>
+        <translation>Odmówiono dostępu do %1.</translation>
+    </message>
+    <message>
+        <source>%1 was not found.</source>
+        <translation>Nie znaleziono %1.</translation>
+    </message>
+    <message>
+        <source>%1 contains an invalid path.</source>
+        <translation>%1 zawiera nieprawidłową ścieżkę.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened because there are too many open files.</source>
+        <translation>Nie można otworzyć %1, ponieważ otwartych jest zbyt wiele plików.</translation>
+    </message>
+    <message>
+        <source>A hardware I/O error was reported while accessing %1.</source>
+        <translation>Podczas dostępu do %1 zgłoszono sprzętowy błąd wejścia/wyjścia.</translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred while accessing %1.</source>
+        <translation>Podczas dostępu do %1 wystąpiło naruszenie udostępniania.</translation>
+    </message>
+    <message>
+        <source>An unknown error occurred while accessing %1.</source>
+        <translation>Podczas dostępu do %1 wystąpił nieznany błąd.</translation>
+    </message>
+    <message>
+        <source>Failed file.GetStatus from %1</source>
+        <translation>Nie udało się odczytać stanu pliku %1</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.</source>
+        <translation>Nie można zapisać ustawień.</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Nieznany błąd</translation>
+    </message>
+    <message>
+        <source>The Program does not launch your web browser to access %1 ,
+Please launch your web browser and input the URL manually.</source>
+        <translation>Program nie może uruchomić przeglądarki internetowej, aby otworzyć %1.
+Uruchom przeglądarkę i wpisz adres ręcznie.</translation>
+    </message>
+    <message>
+        <source>The help page %1 is missing.</source>
+        <translation>Brak strony pomocy %1.</translation>
+    </message>
+    <message>
+        <source>%1 %2 is installed.</source>
+        <translation>Zainstalowano %1 %2.</translation>
+    </message>
+    <message>
+        <source>Updates come from your system&apos;s package manager: update %1 there together with your other programs.</source>
+        <translation>Aktualizacje pochodzą z menedżera pakietów systemu: tam należy aktualizować %1 razem z innymi programami.</translation>
+    </message>
+    <message>
+        <source>This copy was built from source, outside a package, so the package manager does not update it.</source>
+        <translation>Ta kopia została zbudowana z kodu źródłowego poza pakietem, więc menedżer pakietów jej nie aktualizuje.</translation>
+    </message>
+    <message>
+        <source>Newer versions of the source are at %1.</source>
+        <translation>Nowsze wersje kodu źródłowego są dostępne pod adresem %1.</translation>
+    </message>
+    <message>
+        <source>A packaged %1 gets its updates from your system&apos;s package manager.</source>
+        <translation>%1 zainstalowany z pakietu otrzymuje aktualizacje z menedżera pakietów systemu.</translation>
+    </message>
+    <message>
+        <source>Can not get My Documents directory!</source>
+        <translation>Nie można ustalić folderu obrazów użytkownika!</translation>
+    </message>
+    <message>
+        <source>The log file could not be written; its notices are lost.</source>
+        <translation>Nie można zapisać pliku dziennika; jego komunikaty zostaną utracone.</translation>
+    </message>
+    <message>
+        <source>The watermark could not be read.</source>
+        <translation>Nie można odczytać znaku wodnego.</translation>
+    </message>
+    <message>
+        <source>The stored setting %1 is not used: %2. %3 is used instead.</source>
+        <translation>Zapisane ustawienie %1 nie jest używane: %2. Zamiast niego używane jest %3.</translation>
+    </message>
+</context>
+<context>
+    <name>OptionTables</name>
+    <message>
+        <source>Same as the source</source>
+        <translation>Jak oryginał</translation>
+    </message>
+    <message>
+        <source>1 bit Indexed</source>
+        <translation>1 bit, indeksowany</translation>
+    </message>
+    <message>
+        <source>4 bits Indexed</source>
+        <translation>4 bity, indeksowany</translation>
+    </message>
+    <message>
+        <source>8 bits Indexed</source>
+        <translation>8 bitów, indeksowany</translation>
+    </message>
+    <message>
+        <source>16 bits RGB565</source>
+        <translation>16 bitów RGB565</translation>
+    </message>
+    <message>
+        <source>24 bits RGB</source>
+        <translation>24 bity RGB</translation>
+    </message>
+    <message>
+        <source>32 bits ARGB</source>
+        <translation>32 bity ARGB</translation>
+    </message>
+    <message>
+        <source>32 bits PARGB</source>
+        <translation>32 bity PARGB</translation>
+    </message>
+    <message>
+        <source>32 bits RGB</source>
+        <translation>32 bity RGB</translation>
+    </message>
+    <message>
+        <source>64 bits ARGB</source>
+        <translation>64 bity ARGB</translation>
+    </message>
+    <message>
+        <source>64 bits PARGB</source>
+        <translation>64 bity PARGB</translation>
+    </message>
+    <message>
+        <source>Original size</source>
+        <translation>Oryginalny rozmiar</translation>
+    </message>
+    <message>
+        <source>Stretch:</source>
+        <translation>Rozciągnij:</translation>
+    </message>
+    <message>
+        <source>Fit within Output Width x Output Height</source>
+        <translation>Dopasuj do szerokości x wysokości wyjściowej</translation>
+    </message>
+    <message>
+        <source>Long edge:</source>
+        <translation>Dłuższy bok:</translation>
+    </message>
+    <message>
+        <source>Fill Output Width x Output Height, cropped</source>
+        <translation>Wypełnij szerokość x wysokość wyjściową, z kadrowaniem</translation>
+    </message>
+    <message>
+        <source>Pad to Output Width x Output Height</source>
+        <translation>Dopełnij tłem do szerokości x wysokości wyjściowej</translation>
+    </message>
+    <message>
+        <source>No flip</source>
+        <translation>Bez odbicia</translation>
+    </message>
+    <message>
+        <source>Flip horizontal</source>
+        <translation>Odbij w poziomie</translation>
+    </message>
+    <message>
+        <source>Flip vertical</source>
+        <translation>Odbij w pionie</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Brak</translation>
+    </message>
+    <message>
+        <source>All but the location</source>
+        <translation>Wszystkie oprócz lokalizacji</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Wszystkie</translation>
+    </message>
+    <message>
+        <source>Smart</source>
+        <translation>Inteligentne</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Lekkie</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Średnie</translation>
+    </message>
+    <message>
+        <source>Strong</source>
+        <translation>Mocne</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatycznie</translation>
+    </message>
+    <message>
+        <source>Halved colour resolution below quality 90, full from 90 up.</source>
+        <translation>Połowa rozdzielczości kolorów poniżej jakości 90, pełna od 90.</translation>
+    </message>
+    <message>
+        <source>Colour at half resolution: smaller files.</source>
+        <translation>Kolor w połowie rozdzielczości: mniejsze pliki.</translation>
+    </message>
+    <message>
+        <source>Colour at full resolution: sharper red edges.</source>
+        <translation>Kolor w pełnej rozdzielczości: ostrzejsze czerwone krawędzie.</translation>
+    </message>
+    <message>
+        <source>Standard colours</source>
+        <translation>Kolory standardowe</translation>
+    </message>
+    <message>
+        <source>The standard 16 or 256 colours, the same for every photo.</source>
+        <translation>Standardowe 16 lub 256 kolorów, takie same dla każdego zdjęcia.</translation>
+    </message>
+    <message>
+        <source>Colours of the photo</source>
+        <translation>Kolory zdjęcia</translation>
+    </message>
+    <message>
+        <source>The 16 or 256 colours that best match each photo, found by an octree.</source>
+        <translation>16 lub 256 kolorów najlepiej pasujących do danego zdjęcia, wyznaczonych drzewem ósemkowym.</translation>
+    </message>
+    <message>
+        <source>File date</source>
+        <translation>Data pliku</translation>
+    </message>
+    <message>
+        <source>Date taken</source>
+        <translation>Data wykonania</translation>
+    </message>
+    <message>
+        <source>Top left</source>
+        <translation>Lewy górny róg</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Góra</translation>
+    </message>
+    <message>
+        <source>Top right</source>
+        <translation>Prawy górny róg</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Lewa strona</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Środek</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Prawa strona</translation>
+    </message>
+    <message>
+        <source>Bottom left</source>
+        <translation>Lewy dolny róg</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Dół</translation>
+    </message>
+    <message>
+        <source>Bottom right</source>
+        <translation>Prawy dolny róg</translation>
+    </message>
+    <message>
+        <source>No outline</source>
+        <translation>Bez obrysu</translation>
+    </message>
+    <message>
+        <source>Outline</source>
+        <translation>Obrys</translation>
+    </message>
+    <message>
+        <source>Shadow</source>
+        <translation>Cień</translation>
+    </message>
+    <message>
+        <source>The camera&apos;s own preview when it is at least the output size, else the sensor at half size when that is, else the whole sensor.</source>
+        <translation>Podgląd zapisany przez aparat, jeśli ma co najmniej rozmiar wyjściowy, w przeciwnym razie matryca w połowie rozdzielczości, jeśli to wystarczy, a w ostateczności cała matryca.</translation>
+    </message>
+    <message>
+        <source>Camera preview</source>
+        <translation>Podgląd z aparatu</translation>
+    </message>
+    <message>
+        <source>The preview the camera embedded in the file: fastest; a file without one fails.</source>
+        <translation>Podgląd osadzony w pliku przez aparat: najszybciej; plik bez podglądu kończy się błędem.</translation>
+    </message>
+    <message>
+        <source>Full develop</source>
+        <translation>Pełne wywołanie</translation>
+    </message>
+    <message>
+        <source>Always the whole sensor, demosaicked: slowest, the most detail.</source>
+        <translation>Zawsze cała matryca z demozaikowaniem: najwolniej, najwięcej szczegółów.</translation>
+    </message>
+</context>
+<context>
+    <name>OutputSettingsEditor</name>
+    <message numerus="yes">
+        <source>Give the %n photo in the list these settings too?</source>
+        <translation>
+            <numerusform>Zastosować te ustawienia także do %n zdjęcia na liście?</numerusform>
+            <numerusform>Zastosować te ustawienia także do %n zdjęć na liście?</numerusform>
+            <numerusform>Zastosować te ustawienia także do %n zdjęć na liście?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Give the %n photos in the list these settings too?</source>
+        <translation>
+            <numerusform>Zastosować te ustawienia także do %n zdjęcia na liście?</numerusform>
+            <numerusform>Zastosować te ustawienia także do %n zdjęć na liście?</numerusform>
+            <numerusform>Zastosować te ustawienia także do %n zdjęć na liście?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Pytanie</translation>
+    </message>
+</context>
+<context>
+    <name>OverlayPanel</name>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Wpisz liczbę całkowitą.</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoListModel</name>
+    <message>
+        <source>Waiting</source>
+        <translation>Oczekuje</translation>
+    </message>
+    <message>
+        <source>Converting</source>
+        <translation>Trwa konwersja</translation>
+    </message>
+    <message>
+        <source>Converted</source>
+        <translation>Przekonwertowano</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Pominięto</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Błąd</translation>
+    </message>
+    <message>
+        <source>Not converted</source>
+        <translation>Nie przekonwertowano</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Nazwa pliku</translation>
+    </message>
+    <message>
+        <source>Width * Height</source>
+        <translation>Szerokość * wysokość</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Czas</translation>
+    </message>
+    <message>
+        <source>Output Width * Height</source>
+        <translation>Wyjściowa szer. * wys.</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Obrót</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Folder</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stan</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoListPanel</name>
+    <message>
+        <source>Total photos: %1</source>
+        <translation>Liczba zdjęć: %1</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation>Sortowanie</translation>
+    </message>
+    <message>
+        <source>Please select items!</source>
+        <translation>Zaznacz elementy na liście!</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoSources</name>
+    <message>
+        <source>%1: could not be searched (%2)</source>
+        <translation type="vanished">%1: nie można przeszukać (%2)</translation>
+    </message>
+    <message>
+        <source>Photo Files (%1) (%2)</source>
+        <translation>Pliki zdjęć (%1) (%2)</translation>
+    </message>
+    <message>
+        <source>Any Files (*.*) (*)</source>
+        <translation>Wszystkie pliki (*.*) (*)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file was left out: not a picture (%1)</source>
+        <translation>
+            <numerusform>Pominięto %n plik: to nie jest obraz (%1)</numerusform>
+            <numerusform>Pominięto %n pliki: to nie są obrazy (%1)</numerusform>
+            <numerusform>Pominięto %n plików: to nie są obrazy (%1)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were left out: not pictures (%1)</source>
+        <translation>
+            <numerusform>Pominięto %n plik: to nie jest obraz (%1)</numerusform>
+            <numerusform>Pominięto %n pliki: to nie są obrazy (%1)</numerusform>
+            <numerusform>Pominięto %n plików: to nie są obrazy (%1)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: left out, not a picture</source>
+        <translation type="vanished">%1: pominięto, to nie jest obraz</translation>
+    </message>
+    <message>
+        <source>Select Photo Files...</source>
+        <translation>Wybierz pliki zdjęć...</translation>
     </message>
 </context>
 <context>
     <name>PlacesRow</name>
     <message>
         <source>Name template:</source>
-        <translation type="unfinished"></translation>
+        <translation>Szablon nazwy:</translation>
     </message>
     <message>
         <source>prefix naming</source>
-        <translation type="unfinished"></translation>
+        <translation>nazwy z prefiksem</translation>
     </message>
     <message>
         <source>Names the outputs instead of the prefix: {name} {ext} {n} {n:3} {date} {taken} {taken:%Y-%m-%d} {w} {h} {folder} {preset} {camera}</source>
-        <translation type="unfinished"></translation>
+        <translation>Nadaje nazwy plikom wynikowym zamiast prefiksu: {name} {ext} {n} {n:3} {date} {taken} {taken:%Y-%m-%d} {w} {h} {folder} {preset} {camera}</translation>
     </message>
     <message>
         <source>Where the outputs go</source>
-        <translation type="unfinished"></translation>
+        <translation>Miejsce zapisu plików wynikowych</translation>
     </message>
     <message>
         <source>New time-stamped folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Nowy folder ze znacznikiem czasu</translation>
     </message>
     <message>
         <source>Into the output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Do folderu docelowego</translation>
     </message>
     <message>
         <source>Next to each photo, in:</source>
-        <translation type="unfinished"></translation>
+        <translation>Obok każdego zdjęcia, w:</translation>
     </message>
     <message>
         <source>Folder next to each photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Folder obok każdego zdjęcia</translation>
     </message>
     <message>
         <source>The file dates, and the presets whose outputs each photo gets, from one decode</source>
-        <translation type="unfinished"></translation>
+        <translation>Daty plików oraz presety, według których powstają pliki wynikowe każdego zdjęcia – z jednego dekodowania</translation>
     </message>
     <message>
         <source>Keep file dates (each output gets its original&apos;s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zachowaj daty plików (każdy plik wynikowy dostaje datę oryginału)</translation>
     </message>
     <message>
         <source>e.g. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>np. %1</translation>
     </message>
     <message>
         <source>Outputs: one per preset ticked</source>
-        <translation type="unfinished"></translation>
+        <translation>Pliki wynikowe: po jednym na zaznaczony preset</translation>
     </message>
     <message>
         <source>No presets saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak zapisanych presetów</translation>
     </message>
     <message>
         <source>&amp;Write: one output</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zapis: jeden plik</translation>
     </message>
     <message>
         <source>&amp;Write: 1 preset</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zapis: 1 preset</translation>
     </message>
     <message>
         <source>&amp;Write: %1 presets</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zapis: presety (%1)</translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Write: %n presets</source>
+        <translation>
+            <numerusform>&amp;Zapis: %n preset</numerusform>
+            <numerusform>&amp;Zapis: %n presety</numerusform>
+            <numerusform>&amp;Zapis: %n presetów</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Keep file dates</source>
+        <translation>Zachowaj daty plików</translation>
+    </message>
+    <message>
+        <source>Each output gets its original&apos;s modification date</source>
+        <translation>Każdy plik wynikowy otrzymuje datę modyfikacji oryginału</translation>
+    </message>
+</context>
+<context>
+    <name>PresetPanel</name>
+    <message>
+        <source>Choose a preset</source>
+        <translation>Wybierz preset</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; was not applied.</source>
+        <translation>Preset „%1” nie został zastosowany.</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; is not stored any more.</source>
+        <translation>Preset „%1” nie jest już zapisany.</translation>
+    </message>
+    <message>
+        <source>A preset name %1.</source>
+        <translation>Nazwa presetu %1.</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; exists. Do you want to replace it?</source>
+        <translation>Preset „%1” już istnieje. Czy go zastąpić?</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Pytanie</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be saved.</source>
+        <translation>Nie można zapisać presetu „%1”.</translation>
+    </message>
+    <message>
+        <source>Do you want to delete the preset &quot;%1&quot;?</source>
+        <translation>Czy usunąć preset „%1”?</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be deleted.</source>
+        <translation>Nie można usunąć presetu „%1”.</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewFrame</name>
+    <message>
+        <source>Show source</source>
+        <translation>Pokaż oryginał</translation>
+    </message>
+    <message>
+        <source>The selected photo as it will be written. Double-click or press Space in the list to see it larger.</source>
+        <translation>Zaznaczone zdjęcie w takiej postaci, w jakiej zostanie zapisane. Aby je powiększyć, kliknij dwukrotnie lub naciśnij spację na liście.</translation>
+    </message>
+    <message>
+        <source>Before and after: the source photo, or the result</source>
+        <translation>Przed i po: zdjęcie oryginalne lub wynik</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a tooltip, then its key</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>No result: %1</source>
+        <translation>Brak wyniku: %1</translation>
+    </message>
+    <message>
+        <source>Show result</source>
+        <translation>Pokaż wynik</translation>
+    </message>
+    <message>
+        <source>Opening…</source>
+        <translation>Otwieranie…</translation>
+    </message>
+    <message>
+        <source>The result could not be shown.</source>
+        <translation>Nie można wyświetlić wyniku.</translation>
+    </message>
+</context>
+<context>
+    <name>Reasons</name>
+    <message>
+        <source>no such file or folder</source>
+        <translation>nie ma takiego pliku ani folderu</translation>
+    </message>
+    <message>
+        <source>a loop of symbolic links</source>
+        <translation>pętla dowiązań symbolicznych</translation>
+    </message>
+    <message>
+        <source>not a picture</source>
+        <translation>to nie jest obraz</translation>
+    </message>
+    <message>
+        <source>could not be searched (%1)</source>
+        <translation>nie można przeszukać (%1)</translation>
+    </message>
+    <message>
+        <source>standard input could not be read</source>
+        <translation>nie można odczytać standardowego wejścia</translation>
+    </message>
+    <message>
+        <source>a damaged picture</source>
+        <translation>uszkodzony obraz</translation>
+    </message>
+    <message>
+        <source>the imaging library could not start</source>
+        <translation>nie można uruchomić biblioteki obrazów</translation>
+    </message>
+    <message>
+        <source>a picture without pixels</source>
+        <translation>obraz bez pikseli</translation>
+    </message>
+    <message>
+        <source>developed from the camera&apos;s preview</source>
+        <translation>wywołano z podglądu aparatu</translation>
+    </message>
+    <message>
+        <source>developed at half size</source>
+        <translation>wywołano w połowie rozdzielczości</translation>
+    </message>
+    <message>
+        <source>developed in full</source>
+        <translation>wywołano w pełnej rozdzielczości</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>to nie jest zwykły plik</translation>
+    </message>
+    <message>
+        <source>the value %1 is not a whole number</source>
+        <translation>wartość %1 nie jest liczbą całkowitą</translation>
+    </message>
+    <message>
+        <source>the value %1 is not between %2 and %3</source>
+        <translation>wartość %1 nie mieści się w zakresie od %2 do %3</translation>
+    </message>
+    <message>
+        <source>the value &quot;%1&quot; is not a whole number</source>
+        <translation>wartość „%1” nie jest liczbą całkowitą</translation>
+    </message>
+    <message>
+        <source>the value &quot;%1&quot; is not a number</source>
+        <translation>wartość „%1” nie jest liczbą</translation>
+    </message>
+    <message>
+        <source>the value %1 stands for no choice</source>
+        <translation>wartość %1 nie odpowiada żadnej opcji</translation>
+    </message>
+    <message>
+        <source>the photo has no size</source>
+        <translation>zdjęcie nie ma rozmiaru</translation>
+    </message>
+    <message>
+        <source>the setting %1 could not be saved</source>
+        <translation>nie można zapisać ustawienia %1</translation>
+    </message>
+    <message>
+        <source>Can not create the directory</source>
+        <translation>Nie można utworzyć folderu</translation>
+    </message>
+    <message>
+        <source>the log could not be written</source>
+        <translation>nie można zapisać dziennika</translation>
+    </message>
+    <message>
+        <source>Not converted: the output file exists</source>
+        <translation>Nie przekonwertowano: plik wynikowy już istnieje</translation>
+    </message>
+    <message>
+        <source>unknown output photo format!</source>
+        <translation>nieznany format wyjściowy!</translation>
+    </message>
+    <message>
+        <source>the watermark: %1</source>
+        <translation>znak wodny: %1</translation>
+    </message>
+    <message>
+        <source>the output would replace one of the photos being converted</source>
+        <translation>plik wynikowy zastąpiłby jedno z konwertowanych zdjęć</translation>
+    </message>
+    <message>
+        <source>two outputs of %1 would have this name; give each preset its own name, for example with {preset}</source>
+        <translation>dwa pliki wynikowe z %1 miałyby tę nazwę; nadaj każdemu presetowi własną nazwę, na przykład za pomocą {preset}</translation>
+    </message>
+    <message>
+        <source>the file date could not be set: %1</source>
+        <translation>nie można ustawić daty pliku: %1</translation>
+    </message>
+    <message>
+        <source>the encoder wrote nothing</source>
+        <translation>koder niczego nie zapisał</translation>
+    </message>
+    <message>
+        <source>the preview file could not be read back</source>
+        <translation>nie można ponownie odczytać pliku podglądu</translation>
+    </message>
+    <message>
+        <source>the output size %1 x %2 cannot be written</source>
+        <translation>nie można zapisać pliku o wymiarach %1 x %2</translation>
+    </message>
+    <message>
+        <source>the output is larger than %1 stores</source>
+        <translation>wynik jest większy, niż może zapisać %1</translation>
+    </message>
+    <message>
+        <source>the output could not be made</source>
+        <translation>nie można utworzyć pliku wynikowego</translation>
+    </message>
+    <message>
+        <source>the output could not be read back</source>
+        <translation>nie można ponownie odczytać pliku wynikowego</translation>
+    </message>
+    <message>
+        <source>a symbolic link, not followed</source>
+        <translation>dowiązanie symboliczne, pominięte</translation>
+    </message>
+    <message>
+        <source>the value %1 is out of range</source>
+        <translation>wartość %1 jest poza zakresem</translation>
+    </message>
+    <message>
+        <source>the value %1 is not a colour</source>
+        <translation>wartość %1 nie jest kolorem</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>dysk jest pełny</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>brak uprawnień</translation>
+    </message>
+    <message>
+        <source>the file is missing</source>
+        <translation>brak pliku</translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>za mało pamięci</translation>
+    </message>
+    <message>
+        <source>the format is not supported</source>
+        <translation>format nie jest obsługiwany</translation>
+    </message>
+    <message>
+        <source>the file is damaged or incomplete</source>
+        <translation>plik jest uszkodzony lub niekompletny</translation>
+    </message>
+</context>
+<context>
+    <name>RunPanel</name>
+    <message numerus="yes">
+        <source>%1 photo</source>
+        <translation type="vanished">
+            <numerusform>%1 zdjęcie</numerusform>
+            <numerusform>%1 zdjęcia</numerusform>
+            <numerusform>%1 zdjęć</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 photos</source>
+        <translation type="vanished">
+            <numerusform>%1 zdjęcie</numerusform>
+            <numerusform>%1 zdjęcia</numerusform>
+            <numerusform>%1 zdjęć</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Conversion started: %1, %2; %3</source>
+        <translation type="vanished">Rozpoczęto konwersję: %1, %2; %3</translation>
+    </message>
+    <message>
+        <source>Converting the rest: %1 into %2</source>
+        <translation type="vanished">Konwertowanie pozostałych: %1 do %2</translation>
+    </message>
+    <message>
+        <source>Replaced %1</source>
+        <translation type="vanished">Zastąpiono %1</translation>
+    </message>
+    <message>
+        <source>Stopped: the window was closed during the conversion</source>
+        <translation type="vanished">Przerwano: okno zamknięto w trakcie konwersji</translation>
+    </message>
+    <message>
+        <source>Do you want to open the output folder?</source>
+        <translation>Czy otworzyć folder docelowy?</translation>
+    </message>
+    <message>
+        <source>The conversion is done. %1</source>
+        <translation>Konwersja zakończona. %1</translation>
+    </message>
+    <message>
+        <source>There is not log file now!</source>
+        <translation>Plik dziennika jeszcze nie istnieje!</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Komunikat</translation>
+    </message>
+</context>
+<context>
+    <name>RunSummary</name>
+    <message>
+        <source>Stopped: %1 of %2 converted, %3 not started</source>
+        <translation>Przerwano: przekonwertowano %1 z %2, nie rozpoczęto: %3</translation>
+    </message>
+    <message>
+        <source>1 photo was not converted; see the log.</source>
+        <translation>1 zdjęcie nie zostało przekonwertowane; szczegóły w dzienniku.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 photos were not converted; see the log.</source>
+        <translation>
+            <numerusform>%1 zdjęcie nie zostało przekonwertowane; szczegóły w dzienniku.</numerusform>
+            <numerusform>%1 zdjęcia nie zostały przekonwertowane; szczegóły w dzienniku.</numerusform>
+            <numerusform>%1 zdjęć nie zostało przekonwertowanych; szczegóły w dzienniku.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 photo got a number added to a name another photo has.</source>
+        <translation>Do nazwy 1 zdjęcia dodano numer, ponieważ inne zdjęcie ma taką samą nazwę.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 photos got a number added to a name another photo has.</source>
+        <translation>
+            <numerusform>Do nazwy %1 zdjęcia dodano numer, ponieważ inne zdjęcie ma taką samą nazwę.</numerusform>
+            <numerusform>Do nazw %1 zdjęć dodano numery, ponieważ inne zdjęcia mają takie same nazwy.</numerusform>
+            <numerusform>Do nazw %1 zdjęć dodano numery, ponieważ inne zdjęcia mają takie same nazwy.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Written per preset: %1</source>
+        <translation>Zapisano według presetów: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 z %2</translation>
+    </message>
+    <message>
+        <source>less than a minute left</source>
+        <translation>pozostało mniej niż minutę</translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n min left</source>
+        <translation>
+            <numerusform>pozostało ok. %n min</numerusform>
+            <numerusform>pozostało ok. %n min</numerusform>
+            <numerusform>pozostało ok. %n min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n h left</source>
+        <translation>
+            <numerusform>pozostało ok. %n godz.</numerusform>
+            <numerusform>pozostało ok. %n godz.</numerusform>
+            <numerusform>pozostało ok. %n godz.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>RunSummaryDialog</name>
     <message>
         <source>Co&amp;py</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopiuj</translation>
     </message>
     <message>
         <source>Show &amp;log</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż &amp;dziennik</translation>
     </message>
     <message>
         <source>Convert the &amp;rest</source>
-        <translation type="unfinished"></translation>
+        <translation>Konwertuj &amp;pozostałe</translation>
     </message>
 </context>
 <context>
     <name>WatermarkPanel</name>
     <message>
         <source>&amp;Watermark:</source>
-        <translation type="unfinished"></translation>
+        <translation>Znak &amp;wodny:</translation>
     </message>
     <message>
         <source>No picture: type a path or choose a logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak obrazu: wpisz ścieżkę lub wybierz logo</translation>
     </message>
     <message>
         <source>Lo&amp;go...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo&amp;go...</translation>
     </message>
     <message>
         <source>Si&amp;ze:</source>
-        <translation type="unfinished"></translation>
+        <translation>Roz&amp;miar:</translation>
     </message>
     <message>
         <source>O&amp;pacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kr&amp;ycie:</translation>
     </message>
     <message>
         <source>Margi&amp;n:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Margines:</translation>
     </message>
     <message>
         <source>Watermark</source>
-        <translation type="unfinished"></translation>
+        <translation>Znak wodny</translation>
     </message>
     <message>
         <source>Pictures (*.png *.webp *.svg *.jpg *.jpeg *.tif *.tiff *.gif);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrazy (*.png *.webp *.svg *.jpg *.jpeg *.tif *.tiff *.gif);;Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>The watermark could not be read.</source>
+        <translation>Nie można odczytać znaku wodnego.</translation>
+    </message>
+</context>
+<context>
+    <name>WindowActions</name>
+    <message>
+        <source>Add photo files to the list</source>
+        <translation>Dodaj pliki zdjęć do listy</translation>
+    </message>
+    <message>
+        <source>Add every photo in a folder and its subfolders to the list</source>
+        <translation>Dodaj do listy wszystkie zdjęcia z folderu i jego podfolderów</translation>
+    </message>
+    <message>
+        <source>Output settings for photos added from now on</source>
+        <translation>Ustawienia wyjściowe dla zdjęć dodawanych od teraz</translation>
+    </message>
+    <message>
+        <source>Convert every photo in the list into a new folder inside the output folder</source>
+        <translation>Konwertuj wszystkie zdjęcia z listy do nowego folderu w folderze docelowym</translation>
+    </message>
+    <message>
+        <source>Show the program&apos;s help</source>
+        <translation>Pokaż pomoc programu</translation>
+    </message>
+    <message>
+        <source>Output settings of the selected photos</source>
+        <translation>Ustawienia wyjściowe zaznaczonych zdjęć</translation>
+    </message>
+    <message>
+        <source>Move the selected photos up the list</source>
+        <translation>Przesuń zaznaczone zdjęcia w górę listy</translation>
+    </message>
+    <message>
+        <source>Move the selected photos down the list</source>
+        <translation>Przesuń zaznaczone zdjęcia w dół listy</translation>
+    </message>
+    <message>
+        <source>Remove the selected photos from the list</source>
+        <translation>Usuń zaznaczone zdjęcia z listy</translation>
+    </message>
+    <message>
+        <source>Remove every photo from the list</source>
+        <translation>Usuń wszystkie zdjęcia z listy</translation>
+    </message>
+    <message>
+        <source>Sort the list by a column</source>
+        <translation>Sortuj listę według kolumny</translation>
+    </message>
+    <message>
+        <source>Select every photo in the list</source>
+        <translation>Zaznacz wszystkie zdjęcia na liście</translation>
+    </message>
+    <message>
+        <source>Choose the folder the converted photos go to</source>
+        <translation>Wybierz folder na przekonwertowane zdjęcia</translation>
+    </message>
+    <message>
+        <source>Font and colour of the text added to photos</source>
+        <translation>Czcionka i kolor tekstu dodawanego do zdjęć</translation>
+    </message>
+    <message>
+        <source>Use the settings of the chosen preset</source>
+        <translation>Użyj ustawień wybranego presetu</translation>
+    </message>
+    <message>
+        <source>Keep the current settings as a preset</source>
+        <translation>Zapisz bieżące ustawienia jako preset</translation>
+    </message>
+    <message>
+        <source>Remove the chosen preset</source>
+        <translation>Usuń wybrany preset</translation>
+    </message>
+    <message>
+        <source>Open the activity log</source>
+        <translation>Otwórz dziennik aktywności</translation>
+    </message>
+    <message>
+        <source>Which version is installed and where updates come from</source>
+        <translation>Zainstalowana wersja i źródło aktualizacji</translation>
+    </message>
+    <message>
+        <source>The program&apos;s version and licence</source>
+        <translation>Wersja i licencja programu</translation>
+    </message>
+    <message>
+        <source>Quit the program</source>
+        <translation>Zakończ program</translation>
+    </message>
+    <message>
+        <source>Undo the last change to the list</source>
+        <translation>Cofnij ostatnią zmianę listy</translation>
+    </message>
+    <message>
+        <source>Redo the change just undone</source>
+        <translation>Ponów właśnie cofniętą zmianę</translation>
+    </message>
+    <message>
+        <source>Select &amp;all</source>
+        <translation>Zaznacz &amp;wszystko</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation>Sortuj</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Cofnij</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Ponów</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Plik</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Edycja</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Widok</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Konwersja</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Pomoc</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Zatrzymaj</translation>
+    </message>
+    <message>
+        <source>&amp;Convert</source>
+        <translation>&amp;Konwertuj</translation>
     </message>
 </context>
 </TS>
