@@ -1,6 +1,7 @@
 #include "window/PlacesRow.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -48,6 +49,12 @@ PlacesRow::PlacesRow(QWidget* parent) : QWidget(parent) {
     keepDate_ = new QAction(tr("Keep file dates (each output gets its original's)"), this);
     keepDate_->setObjectName("keepFileDateAction");
     keepDate_->setCheckable(true);
+    // The box shows the menu's entry: the action alone holds the choice.
+    auto* keepDateBox = new QCheckBox(tr("Keep file dates"), this);
+    keepDateBox->setObjectName("keepFileDateCheck");
+    keepDateBox->setToolTip(keepDate_->text());
+    connect(keepDate_, &QAction::toggled, keepDateBox, &QCheckBox::setChecked);
+    connect(keepDateBox, &QCheckBox::clicked, keepDate_, &QAction::setChecked);
     // Filled again each time it opens: presets saved meanwhile show up.
     FillPresetMenu();
 
@@ -57,6 +64,7 @@ PlacesRow::PlacesRow(QWidget* parent) : QWidget(parent) {
     layout->addWidget(example_, 1);
     layout->addWidget(place_);
     layout->addWidget(beside_);
+    layout->addWidget(keepDateBox);
     layout->addWidget(outputs_);
 
     connect(template_, &QLineEdit::textChanged, this, &PlacesRow::Changed);
