@@ -8,6 +8,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config git
   qt6-base-dev qt6-base-dev-tools qt6-image-formats-plugins qt6-svg-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n  # lupdate, lrelease; Qt's own texts translated
   libqt6svg6 qt6-qpa-plugins libgl-dev
   libvips-dev libvips-tools
   libtiff-dev libexif-dev  # EXIF in TIFF and JPEG XL outputs

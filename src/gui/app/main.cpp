@@ -4,10 +4,12 @@
 #include <vector>
 
 #include "app/MainApp.h"
+#include "texts/Translations.h"
 
 // quillmere [FILE|FOLDER]...: what a file manager's "Open with" hands over.
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    LoadTranslations();
     // Qt has taken its own options out of argv; the rest are paths, kept as
     // the bytes the file system names them with.
     MainApp mainApp;

@@ -1,0 +1,99 @@
+#!/usr/bin/env python3
+"""Checks the translations against the texts of the source.
+
+usage: check-translations.py [--lupdate PATH] [--only LANG] REPO_ROOT
+
+Fails (exit 1) when a text of the source is missing from a .ts file, when a
+translation is unfinished or empty, or when a translation drops or adds a
+%1-style marker or the %n of a plural. Prints one line per fault, naming the
+file, the context and the text.
+"""
+import argparse
+import os
+import re
+import subprocess
+import sys
+import tempfile
+import xml.etree.ElementTree as ET
+
+MARKER = re.compile(r"%(\d{1,2}|L?n)")
+
+
+def messages(path):
+    """(context, source, comment) -> message element, obsolete ones left out."""
+    found = {}
+    for context in ET.parse(path).getroot().iter("context"):
+        name = context.findtext("name", "")
+        for message in context.iter("message"):
+            translation = message.find("translation")
+            if translation is not None and translation.get("type") in ("obsolete", "vanished"):
+                continue
+            key = (name, message.findtext("source", ""), message.findtext("comment", ""))
+            found[key] = message
+    return found
+
+
+def markers(text):
+    return sorted(set(MARKER.findall(text or "")))
+
+
+def forms(message):
+    translation = message.find("translation")
+    if translation is None:
+        return []
+    if message.get("numerus") == "yes":
+        return [f.text or "" for f in translation.iter("numerusform")]
+    return [translation.text or ""]
+
+
+def check_file(path, wanted):
+    faults = []
+    have = messages(path)
+    name = os.path.basename(path)
+    for key in wanted:
+        if key not in have:
+            faults.append(f"{name}: missing [{key[0]}] {key[1]!r}")
+    for (context, source, _), message in have.items():
+        translation = message.find("translation")
+        texts = forms(message)
+        if translation is not None and translation.get("type") == "unfinished" or not any(texts):
+            faults.append(f"{name}: not translated [{context}] {source!r}")
+            continue
+        for text in texts:
+            if not text:
+                faults.append(f"{name}: a plural form is empty [{context}] {source!r}")
+            elif markers(text) != markers(source):
+                faults.append(f"{name}: markers {markers(text)} instead of {markers(source)} "
+                              f"[{context}] {source!r} -> {text!r}")
+    return faults
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--lupdate", default="/usr/lib/qt6/bin/lupdate")
+    parser.add_argument("--only", help="check only this language")
+    parser.add_argument("root")
+    args = parser.parse_args()
+    folder = os.path.join(args.root, "src", "res", "translations")
+    with tempfile.TemporaryDirectory() as tmp:
+        fresh = os.path.join(tmp, "fresh.ts")
+        subprocess.run([args.lupdate, "-silent", "-locations", "none", "-recursive",
+                        os.path.join(args.root, "src"), "-ts", fresh], check=True)
+        wanted = set(messages(fresh))
+    if not wanted:
+        print("no texts found in the source", file=sys.stderr)
+        return 1
+    faults = []
+    files = sorted(f for f in os.listdir(folder) if f.endswith(".ts"))
+    if args.only:
+        files = [f for f in files if f == f"quillmere_{args.only}.ts"]
+    for ts in files:
+        faults += check_file(os.path.join(folder, ts), wanted)
+    for fault in faults:
+        print(fault)
+    print(f"{len(files)} translations, {len(wanted)} texts each, {len(faults)} faults")
+    return 1 if faults else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,113 @@
+#include "texts/Translations.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#include <filesystem>
+#include <memory>
+#include <mutex>
+#include <system_error>
+#include <vector>
+
+namespace {
+
+struct Loaded {
+    std::vector<std::unique_ptr<QTranslator>> translators;
+    QString folder;
+    QCoreApplication* installedInto = nullptr;
+};
+
+Loaded& TheLoaded() {
+    static Loaded loaded;
+    return loaded;
+}
+
+std::mutex& LoadMutex() {
+    static std::mutex mutex;
+    return mutex;
+}
+
+QString FindFolder() {
+    QStringList folders{QStringLiteral(QUILLMERE_INSTALL_DATA_DIR "/translations")};
+    // A relocated install keeps its data beside the program; the command line
+    // may have no application to ask for its folder, so the link names it.
+    std::error_code error;
+    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (!error)
+        folders << QString::fromStdString(exe.parent_path().string()) +
+                       QStringLiteral("/../share/quillmere/translations");
+    folders << QStringLiteral(QUILLMERE_BUILD_DATA_DIR "/translations");
+    for (const QString& folder : folders) {
+        if (!QDir(folder).entryList({QStringLiteral("quillmere_*.qm")}, QDir::Files).isEmpty())
+            return QDir(folder).absolutePath();
+    }
+    return {};
+}
+
+}  // namespace
+
+void LoadTranslations() {
+    std::lock_guard lock(LoadMutex());
+    Loaded& loaded = TheLoaded();
+    if (loaded.translators.empty() && loaded.folder.isEmpty()) {
+        loaded.folder = FindFolder();
+        const QLocale wanted = QLocale::system();
+        // Qt's own dialogs (file chooser, colour picker, standard buttons).
+        auto qt = std::make_unique<QTranslator>();
+        if (qt->load(wanted, QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            loaded.translators.push_back(std::move(qt));
+        auto own = std::make_unique<QTranslator>();
+        if (!loaded.folder.isEmpty() &&
+            own->load(wanted, QStringLiteral("quillmere"), QStringLiteral("_"), loaded.folder))
+            loaded.translators.push_back(std::move(own));
+        if (loaded.folder.isEmpty())
+            loaded.folder = QStringLiteral(" ");  // looked, found none: do not look again
+    }
+    QCoreApplication* app = QCoreApplication::instance();
+    if (app && loaded.installedInto != app) {
+        for (const auto& translator : loaded.translators)
+            QCoreApplication::installTranslator(translator.get());
+        loaded.installedInto = app;
+    }
+}
+
+QString Translate(const char* context, const char* source, const char* disambiguation, int n) {
+    // Asks the loaded translators itself, so that a text is translated the
+    // same before and after the command line makes an application.
+    QString text;
+    // Newest first, as an application asks its installed translators.
+    const auto& translators = TheLoaded().translators;
+    for (auto it = translators.rbegin(); it != translators.rend() && text.isNull(); ++it) {
+        const QString found = (*it)->translate(context, source, disambiguation, n);
+        if (!found.isEmpty())
+            text = found;
+    }
+    if (text.isNull())
+        text = QString::fromUtf8(source);
+    if (n >= 0)
+        text.replace(QStringLiteral("%n"), QString::number(n));
+    return text;
+}
+
+QLocale DisplayLocale() {
+    const QLocale system = QLocale::system();
+    if (system.language() != QLocale::C)
+        return system;
+    const QStringList asked = system.uiLanguages();
+    for (const QString& name : asked) {
+        const QLocale locale(name);
+        if (locale.language() != QLocale::C)
+            return locale;
+    }
+    return system;
+}
+
+QString TranslationsFolder() {
+    std::lock_guard lock(LoadMutex());
+    const QString folder = TheLoaded().folder;
+    return folder.trimmed();
+}
