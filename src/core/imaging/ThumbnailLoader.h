@@ -49,6 +49,7 @@ signals:
     // The thumbnail of path is made (it may be null: no thumbnail).
     void Ready(const QString& path);
 
+public:
     // What tells a file's versions apart without reading it.
     struct FileStamp {
         qint64 size = -1;  // -1: no file
