@@ -10,6 +10,8 @@
 
 #include <QPainter>
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cstdlib>
 #include <memory>
@@ -98,11 +100,34 @@ ThumbnailLoader::~ThumbnailLoader() {
     pool_.waitForDone();
 }
 
-QImage ThumbnailLoader::Get(const QString& path) {
-    if (const QImage* made = cache_.object(path))
-        return *made;
-    if (none_.contains(path))
+ThumbnailLoader::FileStamp ThumbnailLoader::StampOf(const QString& path) {
+    struct stat st {};
+    if (::stat(paths::FromQString(path).c_str(), &st) != 0)
         return {};
+    return {static_cast<qint64>(st.st_size),
+            static_cast<qint64>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
+            static_cast<quint64>(st.st_ino)};
+}
+
+QImage ThumbnailLoader::Get(const QString& path) {
+    const FileStamp now = StampOf(path);
+    if (const Thumbnail* made = cache_.object(path)) {
+        if (made->stamp == now)
+            return made->image;
+        const QImage shown = made->image;
+        Ask(path);
+        return shown;
+    }
+    if (const auto none = none_.constFind(path); none != none_.cend()) {
+        if (*none == now)
+            return {};
+        none_.erase(none);
+    }
+    Ask(path);
+    return {};
+}
+
+void ThumbnailLoader::Ask(const QString& path) {
     if (queued_.contains(path)) {
         // Asked again: it is in view, so it goes to the front.
         const auto at = std::find(waiting_.begin(), waiting_.end(), path);
@@ -110,7 +135,7 @@ QImage ThumbnailLoader::Get(const QString& path) {
             waiting_.erase(at);
             waiting_.push_back(path);
         }
-        return {};
+        return;
     }
     waiting_.push_back(path);
     queued_.insert(path);
@@ -119,7 +144,6 @@ QImage ThumbnailLoader::Get(const QString& path) {
         waiting_.pop_front();
     }
     StartMore();
-    return {};
 }
 
 void ThumbnailLoader::StartMore() {
@@ -131,6 +155,8 @@ void ThumbnailLoader::StartMore() {
         const qreal ratio = ratio_;
         // The destructor waits for these, so this outlives them.
         pool_.start([path, box, ratio, this] {
+            // Before the file is read: a change while it is read shows next time.
+            const FileStamp stamp = StampOf(path);
             const QImage photo = LoadThumbnail(paths::FromQString(path), box);
             QImage image;
             if (!photo.isNull()) {
@@ -143,19 +169,21 @@ void ThumbnailLoader::StartMore() {
                 image.setDevicePixelRatio(ratio);
             }
             // Queued to the loader's thread; dropped when the loader is gone.
-            QMetaObject::invokeMethod(this, [this, path, image] { Made(path, image); },
+            QMetaObject::invokeMethod(this, [this, path, image, stamp] { Made(path, image, stamp); },
                                       Qt::QueuedConnection);
         });
     }
 }
 
-void ThumbnailLoader::Made(const QString& path, const QImage& image) {
+void ThumbnailLoader::Made(const QString& path, const QImage& image, const FileStamp& stamp) {
     --running_;
     queued_.remove(path);
-    if (image.isNull())
-        none_.insert(path);
-    else
-        cache_.insert(path, new QImage(image), std::max<qint64>(1, image.sizeInBytes()));
+    if (image.isNull()) {
+        cache_.remove(path);
+        none_.insert(path, stamp);
+    } else {
+        cache_.insert(path, new Thumbnail{image, stamp}, std::max<qint64>(1, image.sizeInBytes()));
+    }
     emit Ready(path);
     StartMore();
 }

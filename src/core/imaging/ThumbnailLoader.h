@@ -4,6 +4,7 @@
 // usable at once and fills in while it is looked at.
 
 #include <QCache>
+#include <QHash>
 #include <QImage>
 #include <QObject>
 #include <QSet>
@@ -35,7 +36,9 @@ public:
     // thumbnail is asked for: Ready follows. The latest asked are made
     // first, and only the last kMaxWaiting asked wait: a list scrolled past
     // quickly asks again for what comes back into view. A photo that gives
-    // no thumbnail is asked for once.
+    // no thumbnail is asked for once. The file is looked at each time: one
+    // that changed on disk since its thumbnail was made is made again, the
+    // old thumbnail shown meanwhile.
     QImage Get(const QString& path);
     QSize Box() const { return box_; }
     int Waiting() const { return static_cast<int>(waiting_.size()); }
@@ -46,14 +49,30 @@ signals:
     // The thumbnail of path is made (it may be null: no thumbnail).
     void Ready(const QString& path);
 
+public:
+    // What tells a file's versions apart without reading it.
+    struct FileStamp {
+        qint64 size = -1;  // -1: no file
+        qint64 modifiedNs = 0;
+        quint64 inode = 0;
+        bool operator==(const FileStamp&) const = default;
+    };
+    static FileStamp StampOf(const QString& path);
+
 private:
+    struct Thumbnail {
+        QImage image;
+        FileStamp stamp;  // of the file it was made from
+    };
+
+    void Ask(const QString& path);
     void StartMore();
-    void Made(const QString& path, const QImage& image);
+    void Made(const QString& path, const QImage& image, const FileStamp& stamp);
 
     QSize box_;
     qreal ratio_;
-    QCache<QString, QImage> cache_;  // cost: bytes
-    QSet<QString> none_;             // gave no thumbnail
+    QCache<QString, Thumbnail> cache_;  // cost: bytes
+    QHash<QString, FileStamp> none_;    // gave no thumbnail, as the file was then
     std::deque<QString> waiting_;    // oldest first
     QSet<QString> queued_;           // waiting or being made
     int running_ = 0;

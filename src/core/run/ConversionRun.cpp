@@ -133,6 +133,10 @@ RunResult ConversionRun::Run() {
 void ConversionRun::Dispatch() {
     const std::size_t count = job_.photos.size();
     const int jobs = EffectiveJobs(job_.jobs, count);
+    {
+        std::lock_guard lock(mutex_);
+        jobs_ = jobs;
+    }
     const std::size_t perPhoto = job_.outputs.empty() ? 1 : job_.outputs.size();
     Result<RunPaths> planning = PlanRunPaths(job_.photos, job_.naming, job_.outputs);
     if (!planning) {
@@ -372,7 +376,16 @@ void ConversionRun::KeepFileDate(const PhotoJob& photo, PhotoResult& result) {
 }
 
 PhotoResult ConversionRun::ConvertOutputs(const Task& task) {
-    std::vector<PhotoResult> results = ConvertPhotoOutputs(task.outputs, task.overlay, prompter_);
+    // The photo's outputs are made at once on the cores other photos leave
+    // idle: a run of one photo, or the last photos of a run.
+    int atOnce = 1;
+    {
+        std::lock_guard lock(mutex_);
+        const int cores = AvailableCores();
+        atOnce = std::max(1, cores - static_cast<int>(inHand_ - 1) * std::max(1, cores / jobs_));
+    }
+    std::vector<PhotoResult> results =
+        ConvertPhotoOutputs(task.outputs, task.overlay, prompter_, atOnce);
     // The photo's result is its first failure (or skip), else its first output's.
     std::size_t shown = 0;
     for (std::size_t k = 0; k < results.size(); ++k) {

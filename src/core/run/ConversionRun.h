@@ -159,6 +159,7 @@ private:
     std::vector<Task> queue_;             // handed out, not yet taken by a worker
     std::vector<std::string> busyPaths_;  // output path keys of the photos in hand
     std::size_t inHand_ = 0;
+    int jobs_ = 1;  // photos converted at once
     uint64_t bytesInHand_ = 0;  // their estimated peaks
     bool noMoreTasks_ = false;
     RunResult result_;

@@ -1,9 +1,15 @@
 #include "run/MultiOutput.h"
 
+#include <algorithm>
+#include <atomic>
+#include <exception>
+#include <functional>
 #include <optional>
+#include <thread>
 
 #include "imaging/PictureDecode.h"
 #include "imaging/PictureResample.h"
+#include "imaging/VipsSession.h"
 #include "model/OutputGeometry.h"
 #include "model/OptionTables.h"
 #include "texts/LanguagePack.h"
@@ -28,6 +34,43 @@ public:
     PromptAnswer Ask(const Prompt&) override { return PromptAnswer::No; }
 };
 
+// Converts every job with convert, up to atOnce of them at the same time:
+// the calling thread and atOnce - 1 imaging threads take the jobs in turn.
+// Results in the jobs' order.
+std::vector<PhotoResult> ConvertEachAtOnce(
+    const std::vector<PhotoJob>& jobs, const std::function<PhotoResult(const PhotoJob&)>& convert,
+    int atOnce) {
+    std::vector<PhotoResult> results(jobs.size());
+    std::atomic<std::size_t> next{0};
+    auto take = [&] {
+        for (std::size_t k = next++; k < jobs.size(); k = next++) results[k] = convert(jobs[k]);
+    };
+    const std::size_t helpers = std::min<std::size_t>(std::size_t(atOnce), jobs.size()) - 1;
+    std::vector<std::thread> threads;
+    std::vector<std::exception_ptr> errors(helpers);
+    for (std::size_t i = 0; i < helpers; ++i)
+        threads.emplace_back([&, i] {
+            try {
+                RunOnImagingThread(take);
+            } catch (...) {
+                errors[i] = std::current_exception();
+            }
+        });
+    std::exception_ptr error;
+    try {
+        take();
+    } catch (...) {
+        error = std::current_exception();
+    }
+    for (std::thread& thread : threads) thread.join();
+    for (const std::exception_ptr& helperError : errors)
+        if (!error)
+            error = helperError;
+    if (error)
+        std::rethrow_exception(error);
+    return results;
+}
+
 }  // namespace
 
 std::vector<PhotoJob> JobsOfOutputs(const PhotoJob& photo, const std::vector<RunOutput>& outputs) {
@@ -51,7 +94,8 @@ std::vector<PhotoJob> JobsOfOutputs(const PhotoJob& photo, const std::vector<Run
 }
 
 std::vector<PhotoResult> ConvertPhotoOutputs(const std::vector<PhotoJob>& jobs,
-                                             const TextOverlay& overlay, Prompter& prompter) {
+                                             const TextOverlay& overlay, Prompter& prompter,
+                                             int atOnce) {
     std::vector<PhotoResult> results;
     if (jobs.empty())
         return results;
@@ -94,18 +138,33 @@ std::vector<PhotoResult> ConvertPhotoOutputs(const std::vector<PhotoJob>& jobs,
     // Camera data is read with the one decode when any output keeps it.
     for (const PhotoJob& job : jobs) withMetadata = withMetadata || KeepsMetadata(job.settings.nMetadata);
 
+    const bool fromOneDecode = largest && source.width > 0 && source.height > 0;
+    auto convert = [&](const PhotoJob& job) {
+        // Without a drawable plan (or a size known) the output is made as on its own.
+        if (!fromOneDecode || !job.plan.IsDrawable())
+            return ConvertPhoto(job, overlay, prompter);
+        return ConvertPhotoFrom(job, overlay, prompter, fromDecode);
+    };
+
+    // Outputs made at once share the decode, so it is made before they start.
+    std::size_t fromDecodeCount = 0;
+    for (const PhotoJob& job : jobs) fromDecodeCount += fromOneDecode && job.plan.IsDrawable();
+    if (atOnce > 1 && fromDecodeCount > 1) {
+        decoded = DecodePicture(source.path, decodePlan, withMetadata, largest->settings.nRawDevelop);
+        if (*decoded)
+            return ConvertEachAtOnce(jobs, convert, atOnce);
+    }
+
+    bool failureTold = false;
     for (const PhotoJob& job : jobs) {
-        if (decoded && !*decoded) {
+        if (decoded && !*decoded && failureTold) {
             // The source could not be decoded: told once, for its first output.
             results.push_back({PhotoOutcome::Failed, EnglishText(IDS_CONVERT_FAILED),
                                decoded->GetStatus().Reason()});
             continue;
         }
-        // Without a drawable plan (or a size known) the output is made as on its own.
-        if (!largest || source.width <= 0 || source.height <= 0 || !job.plan.IsDrawable())
-            results.push_back(ConvertPhoto(job, overlay, prompter));
-        else
-            results.push_back(ConvertPhotoFrom(job, overlay, prompter, fromDecode));
+        results.push_back(convert(job));
+        failureTold = decoded && !*decoded;
     }
     return results;
 }

@@ -321,8 +321,8 @@ void CDialogPhotoOptions::BuildChoices() {
         if (!radio) {
             radio = new QRadioButton(TableText(row.radioText), ui_->groupOutputSize);
             radio->setObjectName(QLatin1String(row.radioName));
-            auto* grid = static_cast<QGridLayout*>(ui_->groupOutputSize->layout());
-            grid->addWidget(radio, grid->rowCount(), 0, 1, grid->columnCount());
+            // Every rule that reads the width and height sits above their fields.
+            ui_->frameRulesColumn->addWidget(radio);
         }
         sizeGroup_->addButton(radio, row.id);
     }

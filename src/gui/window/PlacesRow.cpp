@@ -1,8 +1,10 @@
 #include "window/PlacesRow.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -45,9 +47,20 @@ PlacesRow::PlacesRow(QWidget* parent) : QWidget(parent) {
     outputs_->setToolTip(
         tr("The file dates, and the presets whose outputs each photo gets, from one decode"));
     connect(presetMenu_, &QMenu::aboutToShow, this, &PlacesRow::FillPresetMenu);
-    keepDate_ = new QAction(tr("Keep file dates (each output gets its original's)"), this);
+    keepDate_ = new QAction(tr("Keep file dates"), this);
     keepDate_->setObjectName("keepFileDateAction");
     keepDate_->setCheckable(true);
+    keepDate_->setToolTip(tr("Each output gets its original's modification date"));
+    // Every Alt letter of its words is some other control's.
+    keepDate_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D));
+    addAction(keepDate_);
+    // The box shows the menu's entry: the action alone holds the choice.
+    auto* keepDateBox = new QCheckBox(keepDate_->text(), this);
+    keepDateBox->setObjectName("keepFileDateCheck");
+    keepDateBox->setToolTip(keepDate_->toolTip() + " (" +
+                            keepDate_->shortcut().toString(QKeySequence::NativeText) + ")");
+    connect(keepDate_, &QAction::toggled, keepDateBox, &QCheckBox::setChecked);
+    connect(keepDateBox, &QCheckBox::clicked, keepDate_, &QAction::setChecked);
     // Filled again each time it opens: presets saved meanwhile show up.
     FillPresetMenu();
 
@@ -57,6 +70,7 @@ PlacesRow::PlacesRow(QWidget* parent) : QWidget(parent) {
     layout->addWidget(example_, 1);
     layout->addWidget(place_);
     layout->addWidget(beside_);
+    layout->addWidget(keepDateBox);
     layout->addWidget(outputs_);
 
     connect(template_, &QLineEdit::textChanged, this, &PlacesRow::Changed);

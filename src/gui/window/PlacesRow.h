@@ -53,7 +53,7 @@ private:
     QLabel* example_;
     QComboBox* place_;
     QLineEdit* beside_;
-    QAction* keepDate_;  // in the outputs' menu: every button letter is taken
+    QAction* keepDate_;  // in the outputs' menu and shown by a check box beside it
     QToolButton* outputs_;
     QMenu* presetMenu_;
     std::vector<std::string> chosen_;

@@ -11,9 +11,12 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "gather/PhotoGathering.h"
 #include "imaging/PictureResample.h"
+#include "run/MultiOutput.h"
 #include "run/OutputPlacement.h"
 #include "run/RunStart.h"
 #include "support/PhotoJobs.h"
@@ -135,6 +138,37 @@ TEST(OutputPlacement, ThreePresetsWriteThreeFilesFromOneDecode) {
     const vips::VImage derived = testpictures::Load(dir.file("run/a_medium.png"));
     const double meanDifference = (fresh - derived).abs().avg();
     EXPECT_LT(meanDifference, 1.5);
+}
+
+// A photo's outputs laid out and encoded at the same time are the very
+// files made one after the other, from the one decode.
+TEST(OutputPlacement, OutputsMadeAtOnceAreTheFilesMadeInTurn) {
+    testsupport::TempDir dir;
+    const PhotoJob photo = testsupport::JobsOf({Photo(dir.file("in/c.png"), 400, 300)})[0];
+    const std::vector<RunOutput> outputs = {LongEdge("large", 200, kFormatJpg),
+                                            LongEdge("medium", 100, kFormatWebp),
+                                            LongEdge("thumb", 30, kFormatPng)};
+    auto bytesOf = [](const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    std::vector<std::string> made[2];
+    for (int atOnce : {1, 3}) {
+        std::vector<PhotoJob> jobs = JobsOfOutputs(photo, outputs);
+        for (PhotoJob& job : jobs)
+            job.outputPath = dir.file(std::to_string(atOnce) + "_" + std::to_string(&job - jobs.data()));
+        RecordingPrompter prompter;
+        const std::size_t decodesBefore = DecodesStarted();
+        const std::vector<PhotoResult> results = ConvertPhotoOutputs(jobs, {}, prompter, atOnce);
+        EXPECT_EQ(DecodesStarted() - decodesBefore, 1u) << atOnce;
+        ASSERT_EQ(results.size(), 3u);
+        for (std::size_t k = 0; k < 3; ++k) {
+            EXPECT_EQ(results[k].outcome, PhotoOutcome::Written) << atOnce << " " << k;
+            made[atOnce > 1].push_back(bytesOf(jobs[k].outputPath));
+            EXPECT_FALSE(made[atOnce > 1].back().empty());
+        }
+    }
+    EXPECT_TRUE(made[0] == made[1]);
 }
 
 TEST(OutputPlacement, CameraTokenIsTheModelFromTheExif) {

@@ -317,6 +317,32 @@ private slots:
         }
     }
 
+    // The width and height fields are read as a rule's own only when they
+    // sit beside its button or under it with no button of a rule that does
+    // not read them in between.
+    void widthAndHeightSitWithTheirRules() {
+        Opened o;
+        auto topOf = [&o](const char* name) {
+            QWidget* w = o.get<QWidget>(name);
+            return w->mapTo(o.dialog.get(), QPoint(0, 0)).y();
+        };
+        const int fields = topOf("editOutputWidth");
+        const int fieldsEnd = topOf("editOutputHeight") + o.get<QWidget>("editOutputHeight")->height();
+        for (const SizeRuleRow& rule : SizeRules()) {
+            if (!(rule.inputs & kUsesWidthHeight))
+                continue;
+            const int top = topOf(rule.radioName);
+            QVERIFY2(top < fieldsEnd, rule.radioName);
+            for (const SizeRuleRow& other : SizeRules()) {
+                const int between = topOf(other.radioName);
+                QVERIFY2((other.inputs & kUsesWidthHeight) || between < top || between > fields,
+                         qPrintable(QStringLiteral("%1 between %2 and its fields")
+                                        .arg(QLatin1String(other.radioName),
+                                             QLatin1String(rule.radioName))));
+            }
+        }
+    }
+
     // Fit reads both sides, so no aspect rule may hide one of them, nor show
     // as ticked; Fixed size still has the rule.
     void fitShowsBothRowsWhateverTheAspectRule() {

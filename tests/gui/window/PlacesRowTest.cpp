@@ -2,8 +2,9 @@
 // them: the example follows the typing, a bad token is named, and a run
 // writes next to the photos with their dates, one file per ticked preset.
 
-#include <QComboBox>
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
@@ -95,6 +96,42 @@ private slots:
             QCOMPARE(static_cast<long>(st.st_mtime), 1000000000L);
         }
         QCOMPARE(QImage(dir_.filePath("Trip/Day1/web/IMG_1_small.jpg")).width(), 20);
+    }
+
+    // The check box and the menu's entry are one choice: ticking the box
+    // ticks the entry and the run keeps the dates; the entry unticks the box.
+    void keepFileDatesBoxIsTheMenusEntry() {
+        QDir().mkpath(dir_.filePath("dates"));
+        const QString source = dir_.filePath("dates/IMG_9.png");
+        QImage image(40, 30, QImage::Format_RGB32);
+        image.fill(qRgb(200, 90, 20));
+        QVERIFY(image.save(source, "PNG"));
+        QVERIFY(testsupport::SetModified(source.toStdString(), 1200000000));
+        script_.files = {source};
+        MainDialog window(&prompter_, ScriptedHooks(script_));
+        window.Controls().outputFolderEdit->setText(dir_.filePath("dates-out"));
+        window.show();
+        window.Sources().AddPhotos();
+        QVERIFY(Gathered(window));
+        Find<QLineEdit>(window, "nameTemplateEdit")->setText("{name}_dated");
+        Find<QComboBox>(window, "outputPlaceCombo")->setCurrentIndex(1);
+
+        auto* box = Find<QCheckBox>(window, "keepFileDateCheck");
+        auto* entry = Find<QAction>(window, "keepFileDateAction");
+        entry->setChecked(false);
+        QVERIFY(!box->isChecked());
+        QTest::mouseClick(box, Qt::LeftButton);
+        QVERIFY(entry->isChecked());
+
+        QSignalSpy done(&window.Run(), &RunPanel::ConversionFinished);
+        window.OnConvert();
+        QVERIFY(done.wait(60000));
+        struct stat st {};
+        QCOMPARE(::stat(dir_.filePath("dates-out/IMG_9_dated.jpg").toLocal8Bit().constData(), &st), 0);
+        QCOMPARE(static_cast<long>(st.st_mtime), 1200000000L);
+
+        entry->trigger();
+        QVERIFY(!box->isChecked());
     }
 };
 

@@ -82,6 +82,15 @@ private slots:
         const QColor middle = thumbnail.pixelColor(thumbnail.width() / 2, thumbnail.height() / 2);
         QVERIFY2(qAbs(middle.blue() - 200) < 12 && qAbs(middle.red() - 30) < 12,
                  qPrintable(middle.name()));
+
+        // The photo replaced on disk by another: its row shows the new one.
+        const QString path = QString::fromStdString(window->List().Photos()[0].strSourcePath);
+        WritePhoto(path, 640, 480, QColor(220, 40, 20));
+        auto middleOf = [&first] {
+            const QImage shown = first.data(Qt::DecorationRole).value<QImage>();
+            return shown.pixelColor(shown.width() / 2, shown.height() / 2);
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(middleOf().red() > 200 && middleOf().blue() < 40, 20000);
     }
 
     // Up and Down in the list bring the result of the row they reach, with
