@@ -5,434 +5,492 @@
     <name>AboutBox</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
 </context>
 <context>
     <name>CDialogPhotoOptions</name>
     <message>
         <source>Photo Output Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones de salida de las fotos</translation>
     </message>
     <message>
         <source>O&amp;utput Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Formato de salida:</translation>
     </message>
     <message>
         <source>Output Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño de salida</translation>
     </message>
     <message>
         <source>O&amp;riginal size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño &amp;original</translation>
     </message>
     <message>
         <source>Fixed size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño fijo</translation>
     </message>
     <message>
         <source>Fixed width and height</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancho y alto fijos</translation>
     </message>
     <message>
         <source>Output &amp;Width:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ancho de salida:</translation>
     </message>
     <message>
         <source>&amp;Keep aspect ratio with width</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mantener proporción según el ancho</translation>
     </message>
     <message>
         <source>Ou&amp;tput Height:</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;lto de salida:</translation>
     </message>
     <message>
         <source>Keep aspect ratio with &amp;Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantener proporción según el al&amp;to</translation>
     </message>
     <message>
         <source>Str&amp;etch:</source>
-        <translation type="unfinished"></translation>
+        <translation>Es&amp;tirar:</translation>
     </message>
     <message>
         <source>Hori&amp;zontal:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hori&amp;zontal:</translation>
     </message>
     <message>
         <source>&amp;Vertical:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vertical:</translation>
     </message>
     <message>
         <source>&amp;Fit within Output Width x Output Height</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Encajar en ancho x alto de salida</translation>
     </message>
     <message>
         <source>Lon&amp;g edge:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lado &amp;largo:</translation>
     </message>
     <message>
         <source>Long edge in pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Lado largo en píxeles</translation>
     </message>
     <message>
         <source>pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>píxeles</translation>
     </message>
     <message>
         <source>Do &amp;not enlarge</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;No ampliar</translation>
     </message>
     <message>
         <source>A photo smaller than the chosen size keeps its own size</source>
-        <translation type="unfinished"></translation>
+        <translation>Una foto más pequeña que el tamaño elegido conserva su tamaño</translation>
     </message>
     <message>
         <source>Format settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes del formato</translation>
     </message>
     <message>
         <source>Pi&amp;xel format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato de pí&amp;xel:</translation>
     </message>
     <message>
         <source>&amp;Quality Control:</source>
-        <translation type="unfinished"></translation>
+        <translation>Control de &amp;calidad:</translation>
     </message>
     <message>
         <source>(Min 1, Max 100)</source>
-        <translation type="unfinished"></translation>
+        <translation>(mín. 1, máx. 100)</translation>
     </message>
     <message>
         <source>&amp;Lossless</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin &amp;pérdida</translation>
     </message>
     <message>
         <source>Camera &amp;data (EXIF, XMP, IPTC):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datos de cámara (EXIF, XMP, IPTC):</translation>
     </message>
     <message>
         <source>Ca&amp;mera RAW photos:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotos RA&amp;W de cámara:</translation>
     </message>
     <message>
         <source>Rotate b&amp;y angle</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Girar según ángulo</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>90</source>
-        <translation type="unfinished"></translation>
+        <translation>90</translation>
     </message>
     <message>
         <source>180</source>
-        <translation type="unfinished"></translation>
+        <translation>180</translation>
     </message>
     <message>
         <source>270</source>
-        <translation type="unfinished"></translation>
+        <translation>270</translation>
     </message>
     <message>
         <source>Flip</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltear</translation>
     </message>
     <message>
         <source>No flip</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin voltear</translation>
     </message>
     <message>
         <source>Flip horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltear horizontalmente</translation>
     </message>
     <message>
         <source>Flip vertical</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltear verticalmente</translation>
     </message>
     <message>
         <source>Colours:</source>
-        <translation type="unfinished"></translation>
+        <translation>Colores:</translation>
     </message>
 </context>
 <context>
     <name>FontColorDialog</name>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente</translation>
     </message>
     <message>
         <source>&amp;Font:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fuente:</translation>
     </message>
     <message>
         <source>St&amp;yle:</source>
-        <translation type="unfinished"></translation>
+        <translation>Est&amp;ilo:</translation>
     </message>
     <message>
         <source>&amp;Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tamaño:</translation>
     </message>
     <message>
         <source>Height of the characters in pixels of the output photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Altura de los caracteres en píxeles de la foto de salida</translation>
     </message>
     <message>
         <source> px</source>
-        <translation type="unfinished"></translation>
+        <translation> px</translation>
     </message>
     <message>
         <source>Effects:</source>
-        <translation type="unfinished"></translation>
+        <translation>Efectos:</translation>
     </message>
     <message>
         <source>&amp;Underline</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Subrayado</translation>
     </message>
     <message>
         <source>Stri&amp;keout</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tachado</translation>
     </message>
     <message>
         <source>&amp;Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Color:</translation>
     </message>
     <message>
         <source>Choose the text color</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija el color del texto</translation>
     </message>
     <message>
         <source>Sample</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra</translation>
     </message>
     <message>
         <source>AaBbYyZz 123</source>
-        <translation type="unfinished"></translation>
+        <translation>AaBbÁáÑñ 123</translation>
     </message>
 </context>
 <context>
     <name>FrameControls</name>
     <message>
         <source>Frame and finishing</source>
-        <translation type="unfinished"></translation>
+        <translation>Encuadre y acabado</translation>
     </message>
     <message>
         <source>&amp;Aspect:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Proporción:</translation>
     </message>
     <message>
         <source>Cro&amp;p:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Recorte:</translation>
     </message>
     <message>
         <source>&amp;Background:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fondo:</translation>
     </message>
     <message>
         <source>&amp;Sharpen when reduced:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enfocar al reducir:</translation>
     </message>
     <message>
         <source>As the source</source>
-        <translation type="unfinished"></translation>
+        <translation>Como el original</translation>
     </message>
     <message>
         <source> DPI</source>
-        <translation type="unfinished"></translation>
+        <translation> DPI</translation>
     </message>
     <message>
         <source>Resolution:</source>
-        <translation type="unfinished"></translation>
+        <translation>Resolución:</translation>
     </message>
     <message>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Fondo</translation>
     </message>
 </context>
 <context>
     <name>MainDialog</name>
     <message>
         <source>Quillmere</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillmere</translation>
     </message>
     <message>
         <source>&amp;Add Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir fotos</translation>
     </message>
     <message>
         <source>&amp;Search photos</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar fotos</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opciones</translation>
     </message>
     <message>
         <source>&amp;Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Convertir</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>Total Photos:</source>
-        <translation type="unfinished"></translation>
+        <translation>Total de fotos:</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar</translation>
     </message>
     <message>
         <source>&amp;Up</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;ubir</translation>
     </message>
     <message>
         <source>&amp;Down</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bajar</translation>
     </message>
     <message>
         <source>De&amp;lete</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;liminar</translation>
     </message>
     <message>
         <source>Clea&amp;r</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vaciar</translation>
     </message>
     <message>
         <source>Output &amp;Folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Carpeta de salida:</translation>
     </message>
     <message>
         <source>&amp;Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xaminar</translation>
     </message>
     <message>
         <source>Add &amp;text to photo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir &amp;texto a la foto:</translation>
     </message>
     <message>
         <source>Position &amp;x, y:</source>
-        <translation type="unfinished"></translation>
+        <translation>Posición &amp;x, y:</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>&amp;Font</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fuente</translation>
     </message>
     <message>
         <source>A&amp;nchor:</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nclaje:</translation>
     </message>
     <message>
         <source>Si&amp;ze:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tamaño:</translation>
     </message>
     <message>
         <source>The text&apos;s size as a percentage of the photo&apos;s shorter side; at 0 the font&apos;s own size counts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño del texto como porcentaje del lado corto de la foto; con 0 se usa el tamaño propio de la fuente.</translation>
     </message>
     <message>
         <source>Font size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño de fuente</translation>
     </message>
     <message>
         <source> % of shorter side</source>
-        <translation type="unfinished"></translation>
+        <translation> % del lado corto</translation>
     </message>
     <message>
         <source>O&amp;pacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>O&amp;pacidad:</translation>
     </message>
     <message>
         <source> %</source>
-        <translation type="unfinished"></translation>
+        <translation> %</translation>
     </message>
     <message>
         <source>Batch rena&amp;me prefix:</source>
-        <translation type="unfinished"></translation>
+        <translation>Prefijo para re&amp;nombrar:</translation>
     </message>
     <message>
         <source>+Number+Time</source>
-        <translation type="unfinished"></translation>
+        <translation>+Número+Fecha</translation>
     </message>
     <message>
         <source>Date in the names</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha en los nombres</translation>
     </message>
     <message>
         <source>Which date the file names carry</source>
-        <translation type="unfinished"></translation>
+        <translation>Qué fecha llevan los nombres de archivo</translation>
     </message>
     <message>
         <source>&amp;Not rename</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;No renombrar</translation>
     </message>
     <message>
         <source>Photos found by Search photos or in a dropped folder keep their sub-folders inside the run folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las fotos encontradas con Buscar fotos o en una carpeta arrastrada conservan sus subcarpetas dentro de la carpeta de la conversión.</translation>
     </message>
     <message>
         <source>&amp;Keep sub-folders</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Conservar subcarpetas</translation>
     </message>
     <message>
         <source>&amp;Preset:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Preajuste:</translation>
     </message>
     <message>
         <source>Output settings, naming and text of the preset; the listed photos get its output settings if you agree.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes de salida, nombres y texto del preajuste; si usted lo acepta, las fotos de la lista reciben sus ajustes de salida.</translation>
     </message>
     <message>
         <source>Appl&amp;y</source>
-        <translation type="unfinished"></translation>
+        <translation>Apl&amp;icar</translation>
     </message>
     <message>
         <source>Sa&amp;ve as…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar como…</translation>
     </message>
     <message>
         <source>Re&amp;move</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitar</translation>
     </message>
     <message>
         <source>%p%</source>
-        <translation type="unfinished"></translation>
+        <translation>%p%</translation>
     </message>
     <message>
         <source>Stops gathering; the photos read so far are added (Esc).</source>
-        <translation type="unfinished"></translation>
+        <translation>Detiene la búsqueda; se añaden las fotos leídas hasta ahora (Esc).</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>V&amp;iew log</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver registro</translation>
     </message>
     <message>
         <source>Save list</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar lista</translation>
     </message>
     <message>
         <source>load list</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar lista</translation>
     </message>
     <message>
         <source>U&amp;pdate</source>
-        <translation type="unfinished"></translation>
+        <translation>Ac&amp;tualizar</translation>
     </message>
     <message>
         <source>Abou&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca &amp;de</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+</context>
+<context>
+    <name>OutputSettingsEditor</name>
+    <message numerus="yes">
+        <source>Give the %n photo in the list these settings too?</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Give the %n photos in the list these settings too?</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PhotoSources</name>
+    <message>
+        <source>%1: could not be searched (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Photo Files (%1) (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Any Files (*.*) (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file was left out: not a picture (%1)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were left out: not pictures (%1)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: left out, not a picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select Photo Files...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -440,66 +498,105 @@
     <name>PlacesRow</name>
     <message>
         <source>Name template:</source>
-        <translation type="unfinished"></translation>
+        <translation>Plantilla de nombre:</translation>
     </message>
     <message>
         <source>prefix naming</source>
-        <translation type="unfinished"></translation>
+        <translation>nombres con prefijo</translation>
     </message>
     <message>
         <source>Names the outputs instead of the prefix: {name} {ext} {n} {n:3} {date} {taken} {taken:%Y-%m-%d} {w} {h} {folder} {preset} {camera}</source>
-        <translation type="unfinished"></translation>
+        <translation>Da nombre a los archivos de salida en lugar del prefijo: {name} {ext} {n} {n:3} {date} {taken} {taken:%Y-%m-%d} {w} {h} {folder} {preset} {camera}</translation>
     </message>
     <message>
         <source>Where the outputs go</source>
-        <translation type="unfinished"></translation>
+        <translation>Dónde se guardan los archivos de salida</translation>
     </message>
     <message>
         <source>New time-stamped folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta nueva con fecha y hora</translation>
     </message>
     <message>
         <source>Into the output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>En la carpeta de salida</translation>
     </message>
     <message>
         <source>Next to each photo, in:</source>
-        <translation type="unfinished"></translation>
+        <translation>Junto a cada foto, en:</translation>
     </message>
     <message>
         <source>Folder next to each photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta junto a cada foto</translation>
     </message>
     <message>
         <source>The file dates, and the presets whose outputs each photo gets, from one decode</source>
-        <translation type="unfinished"></translation>
+        <translation>Las fechas de archivo y los preajustes cuyas salidas recibe cada foto, con una sola decodificación</translation>
     </message>
     <message>
         <source>Keep file dates (each output gets its original&apos;s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Conservar fechas de archivo (cada salida recibe la de su original)</translation>
     </message>
     <message>
         <source>e.g. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>p. ej. %1</translation>
     </message>
     <message>
         <source>Outputs: one per preset ticked</source>
-        <translation type="unfinished"></translation>
+        <translation>Salidas: una por preajuste marcado</translation>
     </message>
     <message>
         <source>No presets saved</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay preajustes guardados</translation>
     </message>
     <message>
         <source>&amp;Write: one output</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Generar: una salida</translation>
     </message>
     <message>
         <source>&amp;Write: 1 preset</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Generar: 1 preajuste</translation>
     </message>
     <message>
         <source>&amp;Write: %1 presets</source>
+        <translation>&amp;Generar: %1 preajustes</translation>
+    </message>
+</context>
+<context>
+    <name>PresetPanel</name>
+    <message>
+        <source>Choose a preset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; was not applied.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; is not stored any more.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A preset name %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; exists. Do you want to replace it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to delete the preset &quot;%1&quot;?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be deleted.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -507,50 +604,50 @@
     <name>RunSummaryDialog</name>
     <message>
         <source>Co&amp;py</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
         <source>Show &amp;log</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar &amp;registro</translation>
     </message>
     <message>
         <source>Convert the &amp;rest</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir el &amp;resto</translation>
     </message>
 </context>
 <context>
     <name>WatermarkPanel</name>
     <message>
         <source>&amp;Watermark:</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca de &amp;agua:</translation>
     </message>
     <message>
         <source>No picture: type a path or choose a logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin imagen: escriba una ruta o elija un logotipo</translation>
     </message>
     <message>
         <source>Lo&amp;go...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Logotipo...</translation>
     </message>
     <message>
         <source>Si&amp;ze:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tamaño:</translation>
     </message>
     <message>
         <source>O&amp;pacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>O&amp;pacidad:</translation>
     </message>
     <message>
         <source>Margi&amp;n:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Margen:</translation>
     </message>
     <message>
         <source>Watermark</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca de agua</translation>
     </message>
     <message>
         <source>Pictures (*.png *.webp *.svg *.jpg *.jpeg *.tif *.tiff *.gif);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imágenes (*.png *.webp *.svg *.jpg *.jpeg *.tif *.tiff *.gif);;Todos los archivos (*)</translation>
     </message>
 </context>
 </TS>
