@@ -250,6 +250,40 @@
     </message>
 </context>
 <context>
+    <name>GatherTask</name>
+    <message>
+        <source>Reading photos...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Searching folders: %1 photo files found in %2 folders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading photos: %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ListHistory</name>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MainDialog</name>
     <message>
         <source>Quillmere</source>
@@ -435,25 +469,161 @@
         <source>E&amp;xit</source>
         <translation>&amp;Salir</translation>
     </message>
-</context>
-<context>
-    <name>OutputSettingsEditor</name>
+    <message>
+        <source>Details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These files were left out because they are not pictures:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop the conversion and quit?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop and quit</source>
+        <translation type="unfinished"></translation>
+    </message>
     <message numerus="yes">
-        <source>Give the %n photo in the list these settings too?</source>
+        <source>The list of %n photo is not kept. Do you want to quit?</source>
         <translation type="unfinished">
             <numerusform></numerusform>
             <numerusform></numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Give the %n photos in the list these settings too?</source>
+        <source>The list of %n photos is not kept. Do you want to quit?</source>
         <translation type="unfinished">
             <numerusform></numerusform>
             <numerusform></numerusform>
         </translation>
     </message>
     <message>
+        <source>Quit</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OutputSettingsEditor</name>
+    <message numerus="yes">
+        <source>Give the %n photo in the list these settings too?</source>
+        <translation>
+            <numerusform>¿Aplicar estos ajustes también a %n foto de la lista?</numerusform>
+            <numerusform>¿Aplicar estos ajustes también a las %n fotos de la lista?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Give the %n photos in the list these settings too?</source>
+        <translation>
+            <numerusform>¿Aplicar estos ajustes también a %n foto de la lista?</numerusform>
+            <numerusform>¿Aplicar estos ajustes también a las %n fotos de la lista?</numerusform>
+        </translation>
+    </message>
+    <message>
         <source>Question</source>
+        <translation>Pregunta</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoListModel</name>
+    <message>
+        <source>Waiting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Converting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Converted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not converted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Width * Height</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output Width * Height</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PhotoListPanel</name>
+    <message>
+        <source>Total photos: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select items!</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -461,37 +631,37 @@
     <name>PhotoSources</name>
     <message>
         <source>%1: could not be searched (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no se pudo explorar (%2)</translation>
     </message>
     <message>
         <source>Photo Files (%1) (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de fotos (%1) (%2)</translation>
     </message>
     <message>
         <source>Any Files (*.*) (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos (*.*) (*)</translation>
     </message>
     <message numerus="yes">
         <source>%n file was left out: not a picture (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se omitió %n archivo: no es una imagen (%1)</numerusform>
+            <numerusform>Se omitieron %n archivos: no son imágenes (%1)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n files were left out: not pictures (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se omitió %n archivo: no es una imagen (%1)</numerusform>
+            <numerusform>Se omitieron %n archivos: no son imágenes (%1)</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: left out, not a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: omitido, no es una imagen</translation>
     </message>
     <message>
         <source>Select Photo Files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar archivos de fotos...</translation>
     </message>
 </context>
 <context>
@@ -565,39 +735,39 @@
     <name>PresetPanel</name>
     <message>
         <source>Choose a preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija un preajuste</translation>
     </message>
     <message>
         <source>The preset &quot;%1&quot; was not applied.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se aplicó el preajuste &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>The preset &quot;%1&quot; is not stored any more.</source>
-        <translation type="unfinished"></translation>
+        <translation>El preajuste &quot;%1&quot; ya no está guardado.</translation>
     </message>
     <message>
         <source>A preset name %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre de un preajuste %1.</translation>
     </message>
     <message>
         <source>The preset &quot;%1&quot; exists. Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>El preajuste &quot;%1&quot; ya existe. ¿Desea reemplazarlo?</translation>
     </message>
     <message>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Pregunta</translation>
     </message>
     <message>
         <source>The preset &quot;%1&quot; could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el preajuste &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Do you want to delete the preset &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea eliminar el preajuste &quot;%1&quot;?</translation>
     </message>
     <message>
         <source>The preset &quot;%1&quot; could not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo eliminar el preajuste &quot;%1&quot;.</translation>
     </message>
 </context>
 <context>
@@ -648,6 +818,145 @@
     <message>
         <source>Pictures (*.png *.webp *.svg *.jpg *.jpeg *.tif *.tiff *.gif);;All files (*)</source>
         <translation>Imágenes (*.png *.webp *.svg *.jpg *.jpeg *.tif *.tiff *.gif);;Todos los archivos (*)</translation>
+    </message>
+</context>
+<context>
+    <name>WindowActions</name>
+    <message>
+        <source>Add photo files to the list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add every photo in a folder and its subfolders to the list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output settings for photos added from now on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Convert every photo in the list into a new folder inside the output folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the program&apos;s help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output settings of the selected photos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move the selected photos up the list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move the selected photos down the list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove the selected photos from the list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove every photo from the list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort the list by a column</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select every photo in the list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the folder the converted photos go to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Font and colour of the text added to photos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use the settings of the chosen preset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep the current settings as a preset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove the chosen preset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open the activity log</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Which version is installed and where updates come from</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The program&apos;s version and licence</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quit the program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo the last change to the list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redo the change just undone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select &amp;all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Convert</source>
+        <translation>&amp;Convertir</translation>
     </message>
 </context>
 </TS>
