@@ -7,6 +7,10 @@
         <source>About</source>
         <translation>Acerca de</translation>
     </message>
+    <message>
+        <source>Source: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CDialogPhotoOptions</name>
@@ -154,6 +158,126 @@
         <source>Colours:</source>
         <translation>Colores:</translation>
     </message>
+    <message>
+        <source>(different)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Settings for %n photos</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Advertencia</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown flip type!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Introduzca un número entero.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter a number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter a number between %1 and %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown nOuputSizeType type!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown nKeepAspectRatio type!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DestinationPanel</name>
+    <message>
+        <source>The preset could not be read.</source>
+        <translation>No se pudo leer el preajuste.</translation>
+    </message>
+    <message>
+        <source>it is no longer stored</source>
+        <translation>ya no está guardado</translation>
+    </message>
+</context>
+<context>
+    <name>FileSizeLimitRow</name>
+    <message>
+        <source>L&amp;imit file size to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Largest file size in KB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The search for a size that fits goes no lower</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lo&amp;west quality:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Colour &amp;resolution:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pro&amp;gressive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A JPG shown coarse first while it loads</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter a number of KB between 1 and %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the best quality that fits, then a smaller size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lossless: met by a smaller size only</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FolderChooser</name>
+    <message>
+        <source>Choose a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FontColorDialog</name>
@@ -209,6 +333,10 @@
         <source>AaBbYyZz 123</source>
         <translation>AaBbÁáÑñ 123</translation>
     </message>
+    <message>
+        <source>Text Color</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FrameControls</name>
@@ -248,39 +376,63 @@
         <source>Background</source>
         <translation>Fondo</translation>
     </message>
+    <message>
+        <source>1:1 (square)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4:5 (portrait post)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3:2 (photo print)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>16:9 (wide screen)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>9:16 (story)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>GatherTask</name>
     <message>
         <source>Reading photos...</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo fotos...</translation>
     </message>
     <message>
         <source>Searching folders: %1 photo files found in %2 folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscando en carpetas: %1 archivos de fotos encontrados en %2 carpetas</translation>
     </message>
     <message>
         <source>Reading photos: %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo fotos: %1 de %2</translation>
     </message>
 </context>
 <context>
     <name>ListHistory</name>
     <message>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer %1</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rehacer %1</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rehacer</translation>
     </message>
 </context>
 <context>
@@ -471,65 +623,307 @@
     </message>
     <message>
         <source>Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Detalles</translation>
     </message>
     <message>
         <source>These files were left out because they are not pictures:</source>
-        <translation type="unfinished"></translation>
+        <translation>Se omitieron estos archivos porque no son imágenes:</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Advertencia</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Bajar</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaciar</translation>
     </message>
     <message>
         <source>Preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Preajuste</translation>
     </message>
     <message>
         <source>Stop the conversion and quit?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Detener la conversión y salir?</translation>
     </message>
     <message>
         <source>Stop and quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener y salir</translation>
     </message>
     <message numerus="yes">
         <source>The list of %n photo is not kept. Do you want to quit?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La lista de %n foto no se guardará. ¿Desea salir?</numerusform>
+            <numerusform>La lista de %n fotos no se guardará. ¿Desea salir?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The list of %n photos is not kept. Do you want to quit?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La lista de %n foto no se guardará. ¿Desea salir?</numerusform>
+            <numerusform>La lista de %n fotos no se guardará. ¿Desea salir?</numerusform>
         </translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
+    </message>
+</context>
+<context>
+    <name>MainDialogHooks</name>
+    <message>
+        <source>The desktop has no program that opens %1.</source>
+        <translation>El escritorio no tiene ningún programa que abra %1.</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Error desconocido</translation>
+    </message>
+    <message>
+        <source>Save preset</source>
+        <translation>Guardar preajuste</translation>
+    </message>
+    <message>
+        <source>Preset &amp;name:</source>
+        <translation>&amp;Nombre del preajuste:</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Actualización</translation>
+    </message>
+</context>
+<context>
+    <name>OptionTables</name>
+    <message>
+        <source>Same as the source</source>
+        <translation>Igual que el original</translation>
+    </message>
+    <message>
+        <source>1 bit Indexed</source>
+        <translation>1 bit indexado</translation>
+    </message>
+    <message>
+        <source>4 bits Indexed</source>
+        <translation>4 bits indexado</translation>
+    </message>
+    <message>
+        <source>8 bits Indexed</source>
+        <translation>8 bits indexado</translation>
+    </message>
+    <message>
+        <source>16 bits RGB565</source>
+        <translation>16 bits RGB565</translation>
+    </message>
+    <message>
+        <source>24 bits RGB</source>
+        <translation>24 bits RGB</translation>
+    </message>
+    <message>
+        <source>32 bits ARGB</source>
+        <translation>32 bits ARGB</translation>
+    </message>
+    <message>
+        <source>32 bits PARGB</source>
+        <translation>32 bits PARGB</translation>
+    </message>
+    <message>
+        <source>32 bits RGB</source>
+        <translation>32 bits RGB</translation>
+    </message>
+    <message>
+        <source>64 bits ARGB</source>
+        <translation>64 bits ARGB</translation>
+    </message>
+    <message>
+        <source>64 bits PARGB</source>
+        <translation>64 bits PARGB</translation>
+    </message>
+    <message>
+        <source>Original size</source>
+        <translation>Tamaño original</translation>
+    </message>
+    <message>
+        <source>Stretch:</source>
+        <translation>Estirar:</translation>
+    </message>
+    <message>
+        <source>Fit within Output Width x Output Height</source>
+        <translation>Encajar en ancho x alto de salida</translation>
+    </message>
+    <message>
+        <source>Long edge:</source>
+        <translation>Lado largo:</translation>
+    </message>
+    <message>
+        <source>Fill Output Width x Output Height, cropped</source>
+        <translation>Llenar ancho x alto de salida, recortando</translation>
+    </message>
+    <message>
+        <source>Pad to Output Width x Output Height</source>
+        <translation>Ajustar con márgenes a ancho x alto de salida</translation>
+    </message>
+    <message>
+        <source>No flip</source>
+        <translation>Sin voltear</translation>
+    </message>
+    <message>
+        <source>Flip horizontal</source>
+        <translation>Voltear horizontalmente</translation>
+    </message>
+    <message>
+        <source>Flip vertical</source>
+        <translation>Voltear verticalmente</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>All but the location</source>
+        <translation>Todos menos la ubicación</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Todos</translation>
+    </message>
+    <message>
+        <source>Smart</source>
+        <translation>Inteligente</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Suave</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Medio</translation>
+    </message>
+    <message>
+        <source>Strong</source>
+        <translation>Fuerte</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automático</translation>
+    </message>
+    <message>
+        <source>Halved colour resolution below quality 90, full from 90 up.</source>
+        <translation>Resolución de color a la mitad por debajo de calidad 90; completa a partir de 90.</translation>
+    </message>
+    <message>
+        <source>Colour at half resolution: smaller files.</source>
+        <translation>Color a media resolución: archivos más pequeños.</translation>
+    </message>
+    <message>
+        <source>Colour at full resolution: sharper red edges.</source>
+        <translation>Color a resolución completa: bordes rojos más nítidos.</translation>
+    </message>
+    <message>
+        <source>Standard colours</source>
+        <translation>Colores estándar</translation>
+    </message>
+    <message>
+        <source>The standard 16 or 256 colours, the same for every photo.</source>
+        <translation>Los 16 o 256 colores estándar, los mismos para todas las fotos.</translation>
+    </message>
+    <message>
+        <source>Colours of the photo</source>
+        <translation>Colores de la foto</translation>
+    </message>
+    <message>
+        <source>The 16 or 256 colours that best match each photo, found by an octree.</source>
+        <translation>Los 16 o 256 colores que mejor se ajustan a cada foto, hallados con un árbol octal (octree).</translation>
+    </message>
+    <message>
+        <source>File date</source>
+        <translation>Fecha del archivo</translation>
+    </message>
+    <message>
+        <source>Date taken</source>
+        <translation>Fecha de captura</translation>
+    </message>
+    <message>
+        <source>Top left</source>
+        <translation>Arriba a la izquierda</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Arriba</translation>
+    </message>
+    <message>
+        <source>Top right</source>
+        <translation>Arriba a la derecha</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Izquierda</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Centro</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Derecha</translation>
+    </message>
+    <message>
+        <source>Bottom left</source>
+        <translation>Abajo a la izquierda</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Abajo</translation>
+    </message>
+    <message>
+        <source>Bottom right</source>
+        <translation>Abajo a la derecha</translation>
+    </message>
+    <message>
+        <source>No outline</source>
+        <translation>Sin contorno</translation>
+    </message>
+    <message>
+        <source>Outline</source>
+        <translation>Contorno</translation>
+    </message>
+    <message>
+        <source>Shadow</source>
+        <translation>Sombra</translation>
+    </message>
+    <message>
+        <source>The camera&apos;s own preview when it is at least the output size, else the sensor at half size when that is, else the whole sensor.</source>
+        <translation>La vista previa de la propia cámara si alcanza el tamaño de salida; si no, el sensor a la mitad de tamaño si lo alcanza; si no, el sensor completo.</translation>
+    </message>
+    <message>
+        <source>Camera preview</source>
+        <translation>Vista previa de la cámara</translation>
+    </message>
+    <message>
+        <source>The preview the camera embedded in the file: fastest; a file without one fails.</source>
+        <translation>La vista previa que la cámara incrustó en el archivo: lo más rápido; un archivo que no la tenga falla.</translation>
+    </message>
+    <message>
+        <source>Full develop</source>
+        <translation>Revelado completo</translation>
+    </message>
+    <message>
+        <source>Always the whole sensor, demosaicked: slowest, the most detail.</source>
+        <translation>Siempre el sensor completo, con interpolación cromática (demosaico): lo más lento, con el máximo detalle.</translation>
     </message>
 </context>
 <context>
@@ -554,77 +948,84 @@
     </message>
 </context>
 <context>
+    <name>OverlayPanel</name>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Introduzca un número entero.</translation>
+    </message>
+</context>
+<context>
     <name>PhotoListModel</name>
     <message>
         <source>Waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>En espera</translation>
     </message>
     <message>
         <source>Converting</source>
-        <translation type="unfinished"></translation>
+        <translation>Convirtiendo</translation>
     </message>
     <message>
         <source>Converted</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertida</translation>
     </message>
     <message>
         <source>Skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>Omitida</translation>
     </message>
     <message>
         <source>Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Fallida</translation>
     </message>
     <message>
         <source>Not converted</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin convertir</translation>
     </message>
     <message>
         <source>File name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de archivo</translation>
     </message>
     <message>
         <source>Width * Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancho * Alto</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Output Width * Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancho * Alto de salida</translation>
     </message>
     <message>
         <source>Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Giro</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado</translation>
     </message>
 </context>
 <context>
     <name>PhotoListPanel</name>
     <message>
         <source>Total photos: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Total de fotos: %1</translation>
     </message>
     <message>
         <source>Sort</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar</translation>
     </message>
     <message>
         <source>Please select items!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Seleccione elementos de la lista!</translation>
     </message>
 </context>
 <context>
@@ -730,6 +1131,13 @@
         <source>&amp;Write: %1 presets</source>
         <translation>&amp;Generar: %1 preajustes</translation>
     </message>
+    <message numerus="yes">
+        <source>&amp;Write: %n presets</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PresetPanel</name>
@@ -768,6 +1176,91 @@
     <message>
         <source>The preset &quot;%1&quot; could not be deleted.</source>
         <translation>No se pudo eliminar el preajuste &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewFrame</name>
+    <message>
+        <source>Show source</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The selected photo as it will be written. Double-click or press Space in the list to see it larger.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Before and after: the source photo, or the result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No result: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opening…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The result could not be shown.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a tooltip, then its key</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RunPanel</name>
+    <message numerus="yes">
+        <source>%1 photo</source>
+        <translation>
+            <numerusform>%1 foto</numerusform>
+            <numerusform>%1 fotos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 photos</source>
+        <translation>
+            <numerusform>%1 foto</numerusform>
+            <numerusform>%1 fotos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Conversion started: %1, %2; %3</source>
+        <translation>Conversión iniciada: %1, %2; %3</translation>
+    </message>
+    <message>
+        <source>Converting the rest: %1 into %2</source>
+        <translation>Convirtiendo el resto: %1 en %2</translation>
+    </message>
+    <message>
+        <source>Replaced %1</source>
+        <translation>Reemplazado: %1</translation>
+    </message>
+    <message>
+        <source>Stopped: the window was closed during the conversion</source>
+        <translation>Detenida: se cerró la ventana durante la conversión</translation>
+    </message>
+    <message>
+        <source>Do you want to open the output folder?</source>
+        <translation>¿Desea abrir la carpeta de salida?</translation>
+    </message>
+    <message>
+        <source>The conversion is done. %1</source>
+        <translation>La conversión ha terminado. %1</translation>
+    </message>
+    <message>
+        <source>There is not log file now!</source>
+        <translation>¡Todavía no hay archivo de registro!</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Mensaje</translation>
     </message>
 </context>
 <context>
@@ -819,140 +1312,144 @@
         <source>Pictures (*.png *.webp *.svg *.jpg *.jpeg *.tif *.tiff *.gif);;All files (*)</source>
         <translation>Imágenes (*.png *.webp *.svg *.jpg *.jpeg *.tif *.tiff *.gif);;Todos los archivos (*)</translation>
     </message>
+    <message>
+        <source>The watermark could not be read.</source>
+        <translation>No se pudo leer la marca de agua.</translation>
+    </message>
 </context>
 <context>
     <name>WindowActions</name>
     <message>
         <source>Add photo files to the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir archivos de fotos a la lista</translation>
     </message>
     <message>
         <source>Add every photo in a folder and its subfolders to the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir a la lista todas las fotos de una carpeta y sus subcarpetas</translation>
     </message>
     <message>
         <source>Output settings for photos added from now on</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes de salida para las fotos que se añadan a partir de ahora</translation>
     </message>
     <message>
         <source>Convert every photo in the list into a new folder inside the output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir todas las fotos de la lista en una carpeta nueva dentro de la carpeta de salida</translation>
     </message>
     <message>
         <source>Show the program&apos;s help</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la ayuda del programa</translation>
     </message>
     <message>
         <source>Output settings of the selected photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes de salida de las fotos seleccionadas</translation>
     </message>
     <message>
         <source>Move the selected photos up the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir en la lista las fotos seleccionadas</translation>
     </message>
     <message>
         <source>Move the selected photos down the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Bajar en la lista las fotos seleccionadas</translation>
     </message>
     <message>
         <source>Remove the selected photos from the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar de la lista las fotos seleccionadas</translation>
     </message>
     <message>
         <source>Remove every photo from the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar todas las fotos de la lista</translation>
     </message>
     <message>
         <source>Sort the list by a column</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar la lista por una columna</translation>
     </message>
     <message>
         <source>Select every photo in the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar todas las fotos de la lista</translation>
     </message>
     <message>
         <source>Choose the folder the converted photos go to</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir la carpeta donde se guardan las fotos convertidas</translation>
     </message>
     <message>
         <source>Font and colour of the text added to photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente y color del texto añadido a las fotos</translation>
     </message>
     <message>
         <source>Use the settings of the chosen preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar los ajustes del preajuste elegido</translation>
     </message>
     <message>
         <source>Keep the current settings as a preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar los ajustes actuales como preajuste</translation>
     </message>
     <message>
         <source>Remove the chosen preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar el preajuste elegido</translation>
     </message>
     <message>
         <source>Open the activity log</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir el registro de actividad</translation>
     </message>
     <message>
         <source>Which version is installed and where updates come from</source>
-        <translation type="unfinished"></translation>
+        <translation>Qué versión está instalada y de dónde llegan las actualizaciones</translation>
     </message>
     <message>
         <source>The program&apos;s version and licence</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión y licencia del programa</translation>
     </message>
     <message>
         <source>Quit the program</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir del programa</translation>
     </message>
     <message>
         <source>Undo the last change to the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer el último cambio en la lista</translation>
     </message>
     <message>
         <source>Redo the change just undone</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehacer el cambio que se acaba de deshacer</translation>
     </message>
     <message>
         <source>Select &amp;all</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar &amp;todo</translation>
     </message>
     <message>
         <source>Sort</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rehacer</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Edición</translation>
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver</translation>
     </message>
     <message>
         <source>Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Detener</translation>
     </message>
     <message>
         <source>&amp;Convert</source>

@@ -7,6 +7,10 @@
         <source>About</source>
         <translation>Sobre</translation>
     </message>
+    <message>
+        <source>Source: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CDialogPhotoOptions</name>
@@ -154,6 +158,126 @@
         <source>Colours:</source>
         <translation>Cores:</translation>
     </message>
+    <message>
+        <source>(different)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Settings for %n photos</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown flip type!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Digite um número inteiro.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter a number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter a number between %1 and %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown nOuputSizeType type!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown nKeepAspectRatio type!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DestinationPanel</name>
+    <message>
+        <source>The preset could not be read.</source>
+        <translation>Não foi possível ler a predefinição.</translation>
+    </message>
+    <message>
+        <source>it is no longer stored</source>
+        <translation>ela não está mais salva</translation>
+    </message>
+</context>
+<context>
+    <name>FileSizeLimitRow</name>
+    <message>
+        <source>L&amp;imit file size to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Largest file size in KB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The search for a size that fits goes no lower</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lo&amp;west quality:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Colour &amp;resolution:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pro&amp;gressive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A JPG shown coarse first while it loads</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter a number of KB between 1 and %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the best quality that fits, then a smaller size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lossless: met by a smaller size only</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FolderChooser</name>
+    <message>
+        <source>Choose a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FontColorDialog</name>
@@ -209,6 +333,10 @@
         <source>AaBbYyZz 123</source>
         <translation>AaBbÃãÇç 123</translation>
     </message>
+    <message>
+        <source>Text Color</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FrameControls</name>
@@ -248,39 +376,63 @@
         <source>Background</source>
         <translation>Fundo</translation>
     </message>
+    <message>
+        <source>1:1 (square)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4:5 (portrait post)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3:2 (photo print)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>16:9 (wide screen)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>9:16 (story)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>GatherTask</name>
     <message>
         <source>Reading photos...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lendo fotos...</translation>
     </message>
     <message>
         <source>Searching folders: %1 photo files found in %2 folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Pesquisando pastas: %1 arquivos de fotos encontrados em %2 pastas</translation>
     </message>
     <message>
         <source>Reading photos: %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Lendo fotos: %1 de %2</translation>
     </message>
 </context>
 <context>
     <name>ListHistory</name>
     <message>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Desfazer %1</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Desfazer</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Refazer %1</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Refazer</translation>
     </message>
 </context>
 <context>
@@ -471,65 +623,307 @@
     </message>
     <message>
         <source>Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Detalhes</translation>
     </message>
     <message>
         <source>These files were left out because they are not pictures:</source>
-        <translation type="unfinished"></translation>
+        <translation>Estes arquivos foram ignorados porque não são imagens:</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurações</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Descer</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Limpar</translation>
     </message>
     <message>
         <source>Preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Predefinição</translation>
     </message>
     <message>
         <source>Stop the conversion and quit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Parar a conversão e sair?</translation>
     </message>
     <message>
         <source>Stop and quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Parar e sair</translation>
     </message>
     <message numerus="yes">
         <source>The list of %n photo is not kept. Do you want to quit?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>A lista de %n foto não será mantida. Deseja sair?</numerusform>
+            <numerusform>A lista de %n fotos não será mantida. Deseja sair?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The list of %n photos is not kept. Do you want to quit?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>A lista de %n foto não será mantida. Deseja sair?</numerusform>
+            <numerusform>A lista de %n fotos não será mantida. Deseja sair?</numerusform>
         </translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair</translation>
+    </message>
+</context>
+<context>
+    <name>MainDialogHooks</name>
+    <message>
+        <source>The desktop has no program that opens %1.</source>
+        <translation>A área de trabalho não tem nenhum programa que abra %1.</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Erro desconhecido</translation>
+    </message>
+    <message>
+        <source>Save preset</source>
+        <translation>Salvar predefinição</translation>
+    </message>
+    <message>
+        <source>Preset &amp;name:</source>
+        <translation>&amp;Nome da predefinição:</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Atualização</translation>
+    </message>
+</context>
+<context>
+    <name>OptionTables</name>
+    <message>
+        <source>Same as the source</source>
+        <translation>Igual ao original</translation>
+    </message>
+    <message>
+        <source>1 bit Indexed</source>
+        <translation>1 bit indexado</translation>
+    </message>
+    <message>
+        <source>4 bits Indexed</source>
+        <translation>4 bits indexado</translation>
+    </message>
+    <message>
+        <source>8 bits Indexed</source>
+        <translation>8 bits indexado</translation>
+    </message>
+    <message>
+        <source>16 bits RGB565</source>
+        <translation>16 bits RGB565</translation>
+    </message>
+    <message>
+        <source>24 bits RGB</source>
+        <translation>24 bits RGB</translation>
+    </message>
+    <message>
+        <source>32 bits ARGB</source>
+        <translation>32 bits ARGB</translation>
+    </message>
+    <message>
+        <source>32 bits PARGB</source>
+        <translation>32 bits PARGB</translation>
+    </message>
+    <message>
+        <source>32 bits RGB</source>
+        <translation>32 bits RGB</translation>
+    </message>
+    <message>
+        <source>64 bits ARGB</source>
+        <translation>64 bits ARGB</translation>
+    </message>
+    <message>
+        <source>64 bits PARGB</source>
+        <translation>64 bits PARGB</translation>
+    </message>
+    <message>
+        <source>Original size</source>
+        <translation>Tamanho original</translation>
+    </message>
+    <message>
+        <source>Stretch:</source>
+        <translation>Esticar:</translation>
+    </message>
+    <message>
+        <source>Fit within Output Width x Output Height</source>
+        <translation>Encaixar em largura x altura de saída</translation>
+    </message>
+    <message>
+        <source>Long edge:</source>
+        <translation>Lado maior:</translation>
+    </message>
+    <message>
+        <source>Fill Output Width x Output Height, cropped</source>
+        <translation>Preencher largura x altura de saída, com recorte</translation>
+    </message>
+    <message>
+        <source>Pad to Output Width x Output Height</source>
+        <translation>Ajustar com margens a largura x altura de saída</translation>
+    </message>
+    <message>
+        <source>No flip</source>
+        <translation>Sem espelhar</translation>
+    </message>
+    <message>
+        <source>Flip horizontal</source>
+        <translation>Espelhar na horizontal</translation>
+    </message>
+    <message>
+        <source>Flip vertical</source>
+        <translation>Espelhar na vertical</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nenhum</translation>
+    </message>
+    <message>
+        <source>All but the location</source>
+        <translation>Todos, exceto a localização</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Todos</translation>
+    </message>
+    <message>
+        <source>Smart</source>
+        <translation>Inteligente</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Leve</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Média</translation>
+    </message>
+    <message>
+        <source>Strong</source>
+        <translation>Forte</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automático</translation>
+    </message>
+    <message>
+        <source>Halved colour resolution below quality 90, full from 90 up.</source>
+        <translation>Resolução de cor reduzida à metade abaixo da qualidade 90; completa a partir de 90.</translation>
+    </message>
+    <message>
+        <source>Colour at half resolution: smaller files.</source>
+        <translation>Cor em meia resolução: arquivos menores.</translation>
+    </message>
+    <message>
+        <source>Colour at full resolution: sharper red edges.</source>
+        <translation>Cor em resolução total: bordas vermelhas mais nítidas.</translation>
+    </message>
+    <message>
+        <source>Standard colours</source>
+        <translation>Cores padrão</translation>
+    </message>
+    <message>
+        <source>The standard 16 or 256 colours, the same for every photo.</source>
+        <translation>As 16 ou 256 cores padrão, as mesmas para todas as fotos.</translation>
+    </message>
+    <message>
+        <source>Colours of the photo</source>
+        <translation>Cores da foto</translation>
+    </message>
+    <message>
+        <source>The 16 or 256 colours that best match each photo, found by an octree.</source>
+        <translation>As 16 ou 256 cores que melhor combinam com cada foto, encontradas por uma árvore octal (octree).</translation>
+    </message>
+    <message>
+        <source>File date</source>
+        <translation>Data do arquivo</translation>
+    </message>
+    <message>
+        <source>Date taken</source>
+        <translation>Data de captura</translation>
+    </message>
+    <message>
+        <source>Top left</source>
+        <translation>Em cima à esquerda</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Em cima</translation>
+    </message>
+    <message>
+        <source>Top right</source>
+        <translation>Em cima à direita</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>À esquerda</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>No centro</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>À direita</translation>
+    </message>
+    <message>
+        <source>Bottom left</source>
+        <translation>Embaixo à esquerda</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Embaixo</translation>
+    </message>
+    <message>
+        <source>Bottom right</source>
+        <translation>Embaixo à direita</translation>
+    </message>
+    <message>
+        <source>No outline</source>
+        <translation>Sem contorno</translation>
+    </message>
+    <message>
+        <source>Outline</source>
+        <translation>Contorno</translation>
+    </message>
+    <message>
+        <source>Shadow</source>
+        <translation>Sombra</translation>
+    </message>
+    <message>
+        <source>The camera&apos;s own preview when it is at least the output size, else the sensor at half size when that is, else the whole sensor.</source>
+        <translation>A pré-visualização da própria câmera quando tem pelo menos o tamanho de saída; senão, o sensor em meio tamanho quando este basta; senão, o sensor inteiro.</translation>
+    </message>
+    <message>
+        <source>Camera preview</source>
+        <translation>Pré-visualização da câmera</translation>
+    </message>
+    <message>
+        <source>The preview the camera embedded in the file: fastest; a file without one fails.</source>
+        <translation>A pré-visualização que a câmera incorporou ao arquivo: a mais rápida; um arquivo sem ela falha.</translation>
+    </message>
+    <message>
+        <source>Full develop</source>
+        <translation>Revelação completa</translation>
+    </message>
+    <message>
+        <source>Always the whole sensor, demosaicked: slowest, the most detail.</source>
+        <translation>Sempre o sensor inteiro, com demosaico: a mais lenta, com o máximo de detalhes.</translation>
     </message>
 </context>
 <context>
@@ -554,77 +948,84 @@
     </message>
 </context>
 <context>
+    <name>OverlayPanel</name>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Digite um número inteiro.</translation>
+    </message>
+</context>
+<context>
     <name>PhotoListModel</name>
     <message>
         <source>Waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>Aguardando</translation>
     </message>
     <message>
         <source>Converting</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertendo</translation>
     </message>
     <message>
         <source>Converted</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertida</translation>
     </message>
     <message>
         <source>Skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorada</translation>
     </message>
     <message>
         <source>Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Falhou</translation>
     </message>
     <message>
         <source>Not converted</source>
-        <translation type="unfinished"></translation>
+        <translation>Não convertida</translation>
     </message>
     <message>
         <source>File name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome do arquivo</translation>
     </message>
     <message>
         <source>Width * Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Largura * Altura</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>Output Width * Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Largura * Altura de saída</translation>
     </message>
     <message>
         <source>Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotação</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasta</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
 </context>
 <context>
     <name>PhotoListPanel</name>
     <message>
         <source>Total photos: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Total de fotos: %1</translation>
     </message>
     <message>
         <source>Sort</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar</translation>
     </message>
     <message>
         <source>Please select items!</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecione itens da lista!</translation>
     </message>
 </context>
 <context>
@@ -730,6 +1131,13 @@
         <source>&amp;Write: %1 presets</source>
         <translation>&amp;Gerar: %1 predefinições</translation>
     </message>
+    <message numerus="yes">
+        <source>&amp;Write: %n presets</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PresetPanel</name>
@@ -768,6 +1176,91 @@
     <message>
         <source>The preset &quot;%1&quot; could not be deleted.</source>
         <translation>Não foi possível excluir a predefinição &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewFrame</name>
+    <message>
+        <source>Show source</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The selected photo as it will be written. Double-click or press Space in the list to see it larger.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Before and after: the source photo, or the result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No result: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opening…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The result could not be shown.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a tooltip, then its key</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RunPanel</name>
+    <message numerus="yes">
+        <source>%1 photo</source>
+        <translation>
+            <numerusform>%1 foto</numerusform>
+            <numerusform>%1 fotos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 photos</source>
+        <translation>
+            <numerusform>%1 foto</numerusform>
+            <numerusform>%1 fotos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Conversion started: %1, %2; %3</source>
+        <translation>Conversão iniciada: %1, %2; %3</translation>
+    </message>
+    <message>
+        <source>Converting the rest: %1 into %2</source>
+        <translation>Convertendo o restante: %1 em %2</translation>
+    </message>
+    <message>
+        <source>Replaced %1</source>
+        <translation>Substituído: %1</translation>
+    </message>
+    <message>
+        <source>Stopped: the window was closed during the conversion</source>
+        <translation>Interrompida: a janela foi fechada durante a conversão</translation>
+    </message>
+    <message>
+        <source>Do you want to open the output folder?</source>
+        <translation>Deseja abrir a pasta de saída?</translation>
+    </message>
+    <message>
+        <source>The conversion is done. %1</source>
+        <translation>A conversão foi concluída. %1</translation>
+    </message>
+    <message>
+        <source>There is not log file now!</source>
+        <translation>Ainda não há arquivo de registro!</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Mensagem</translation>
     </message>
 </context>
 <context>
@@ -819,140 +1312,144 @@
         <source>Pictures (*.png *.webp *.svg *.jpg *.jpeg *.tif *.tiff *.gif);;All files (*)</source>
         <translation>Imagens (*.png *.webp *.svg *.jpg *.jpeg *.tif *.tiff *.gif);;Todos os arquivos (*)</translation>
     </message>
+    <message>
+        <source>The watermark could not be read.</source>
+        <translation>Não foi possível ler a marca-d&apos;água.</translation>
+    </message>
 </context>
 <context>
     <name>WindowActions</name>
     <message>
         <source>Add photo files to the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar arquivos de fotos à lista</translation>
     </message>
     <message>
         <source>Add every photo in a folder and its subfolders to the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar à lista todas as fotos de uma pasta e de suas subpastas</translation>
     </message>
     <message>
         <source>Output settings for photos added from now on</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurações de saída para as fotos adicionadas daqui em diante</translation>
     </message>
     <message>
         <source>Convert every photo in the list into a new folder inside the output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Converter todas as fotos da lista para uma nova pasta dentro da pasta de saída</translation>
     </message>
     <message>
         <source>Show the program&apos;s help</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar a ajuda do programa</translation>
     </message>
     <message>
         <source>Output settings of the selected photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurações de saída das fotos selecionadas</translation>
     </message>
     <message>
         <source>Move the selected photos up the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover as fotos selecionadas para cima na lista</translation>
     </message>
     <message>
         <source>Move the selected photos down the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover as fotos selecionadas para baixo na lista</translation>
     </message>
     <message>
         <source>Remove the selected photos from the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Remover da lista as fotos selecionadas</translation>
     </message>
     <message>
         <source>Remove every photo from the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Remover todas as fotos da lista</translation>
     </message>
     <message>
         <source>Sort the list by a column</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar a lista por uma coluna</translation>
     </message>
     <message>
         <source>Select every photo in the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecionar todas as fotos da lista</translation>
     </message>
     <message>
         <source>Choose the folder the converted photos go to</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolher a pasta onde as fotos convertidas são salvas</translation>
     </message>
     <message>
         <source>Font and colour of the text added to photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonte e cor do texto adicionado às fotos</translation>
     </message>
     <message>
         <source>Use the settings of the chosen preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar as configurações da predefinição escolhida</translation>
     </message>
     <message>
         <source>Keep the current settings as a preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar as configurações atuais como predefinição</translation>
     </message>
     <message>
         <source>Remove the chosen preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Remover a predefinição escolhida</translation>
     </message>
     <message>
         <source>Open the activity log</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir o registro de atividades</translation>
     </message>
     <message>
         <source>Which version is installed and where updates come from</source>
-        <translation type="unfinished"></translation>
+        <translation>Qual versão está instalada e de onde vêm as atualizações</translation>
     </message>
     <message>
         <source>The program&apos;s version and licence</source>
-        <translation type="unfinished"></translation>
+        <translation>Versão e licença do programa</translation>
     </message>
     <message>
         <source>Quit the program</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair do programa</translation>
     </message>
     <message>
         <source>Undo the last change to the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Desfazer a última alteração na lista</translation>
     </message>
     <message>
         <source>Redo the change just undone</source>
-        <translation type="unfinished"></translation>
+        <translation>Refazer a alteração que acabou de ser desfeita</translation>
     </message>
     <message>
         <source>Select &amp;all</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecionar &amp;tudo</translation>
     </message>
     <message>
         <source>Sort</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Desfazer</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Refazer</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar</translation>
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Exibir</translation>
     </message>
     <message>
         <source>Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Converter</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuda</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Parar</translation>
     </message>
     <message>
         <source>&amp;Convert</source>
