@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Source: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Código fuente: %1</translation>
     </message>
 </context>
 <context>
@@ -160,13 +160,13 @@
     </message>
     <message>
         <source>(different)</source>
-        <translation type="unfinished"></translation>
+        <translation>(distintos)</translation>
     </message>
     <message numerus="yes">
         <source>Settings for %n photos</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ajustes de %n foto</numerusform>
+            <numerusform>Ajustes de %n fotos</numerusform>
         </translation>
     </message>
     <message>
@@ -175,11 +175,11 @@
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Unknown flip type!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Tipo de volteo desconocido!</translation>
     </message>
     <message>
         <source>Please enter an integer.</source>
@@ -187,30 +187,493 @@
     </message>
     <message>
         <source>Please enter an integer between %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca un número entero entre %1 y %2.</translation>
     </message>
     <message>
         <source>Please enter a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca un número.</translation>
     </message>
     <message>
         <source>Please enter a number between %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca un número entre %1 y %2.</translation>
     </message>
     <message>
         <source>unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>error desconocido</translation>
     </message>
     <message>
         <source>error</source>
-        <translation type="unfinished"></translation>
+        <translation>error</translation>
     </message>
     <message>
         <source>Unknown nOuputSizeType type!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Tipo nOuputSizeType desconocido!</translation>
     </message>
     <message>
         <source>Unknown nKeepAspectRatio type!</source>
+        <translation>¡Tipo nKeepAspectRatio desconocido!</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 a %2</translation>
+    </message>
+    <message>
+        <source>must be one of %1</source>
+        <translation>debe ser uno de estos: %1</translation>
+    </message>
+    <message>
+        <source>must be an integer from %1 to %2</source>
+        <translation>debe ser un número entero de %1 a %2</translation>
+    </message>
+    <message>
+        <source>must be a number from %1 to %2</source>
+        <translation>debe ser un número de %1 a %2</translation>
+    </message>
+    <message>
+        <source> (default %1)</source>
+        <translation> (predeterminado: %1)</translation>
+    </message>
+    <message>
+        <source>must name a folder</source>
+        <translation>debe indicar una carpeta</translation>
+    </message>
+    <message>
+        <source>must name a file</source>
+        <translation>debe indicar un archivo</translation>
+    </message>
+    <message>
+        <source>must be six hexadecimal digits RRGGBB</source>
+        <translation>debe tener seis dígitos hexadecimales RRGGBB</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Salida</translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation>Nombres</translation>
+    </message>
+    <message>
+        <source>Text overlay</source>
+        <translation>Texto superpuesto</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Ejecución</translation>
+    </message>
+    <message>
+        <source>Presets</source>
+        <translation>Preajustes</translation>
+    </message>
+    <message>
+        <source>Scripts and clusters</source>
+        <translation>Scripts y clústeres</translation>
+    </message>
+    <message>
+        <source>start from the saved preset NAME; options after it override it</source>
+        <translation>partir del preajuste guardado NAME; las opciones posteriores prevalecen sobre él</translation>
+    </message>
+    <message>
+        <source>output folder (default: the work folder, Pictures/Quillmere/)</source>
+        <translation>carpeta de salida (predeterminada: la carpeta de trabajo, Pictures/Quillmere/)</translation>
+    </message>
+    <message>
+        <source>output width for %1</source>
+        <translation>ancho de salida para %1</translation>
+    </message>
+    <message>
+        <source>output height for %1</source>
+        <translation>alto de salida para %1</translation>
+    </message>
+    <message>
+        <source>the longer side for %1</source>
+        <translation>el lado largo para %1</translation>
+    </message>
+    <message>
+        <source>with %1: a photo smaller than the result keeps its size</source>
+        <translation>con %1: una foto más pequeña que el resultado conserva su tamaño</translation>
+    </message>
+    <message>
+        <source>factors for %1</source>
+        <translation>factores para %1</translation>
+    </message>
+    <message>
+        <source>must be two factors H,V from %1</source>
+        <translation>debe ser un par de factores H,V de %1</translation>
+    </message>
+    <message>
+        <source>BMP pixel format: %1, or %2</source>
+        <translation>formato de píxel BMP: %1, o %2</translation>
+    </message>
+    <message>
+        <source>quality of %1</source>
+        <translation>calidad de %1</translation>
+    </message>
+    <message>
+        <source>lossless %1 (the quality is not used)</source>
+        <translation>%1 sin pérdida (no se usa la calidad)</translation>
+    </message>
+    <message>
+        <source>camera data (EXIF, XMP, IPTC) the outputs keep: %1</source>
+        <translation>datos de cámara (EXIF, XMP, IPTC) que conservan las salidas: %1</translation>
+    </message>
+    <message>
+        <source>rename prefix</source>
+        <translation>prefijo para renombrar</translation>
+    </message>
+    <message>
+        <source>must not contain &apos;/&apos;</source>
+        <translation>no debe contener &apos;/&apos;</translation>
+    </message>
+    <message>
+        <source>keep the source names, change the extension only</source>
+        <translation>conservar los nombres originales y cambiar solo la extensión</translation>
+    </message>
+    <message>
+        <source>the date in the names: %1 (from EXIF, else the file&apos;s)</source>
+        <translation>la fecha en los nombres: %1 (de EXIF; si no, la del archivo)</translation>
+    </message>
+    <message>
+        <source>photos found in a folder keep their path below it inside the run folder</source>
+        <translation>las fotos encontradas en una carpeta conservan su ruta relativa dentro de la carpeta de la conversión</translation>
+    </message>
+    <message>
+        <source>the number of the first photo</source>
+        <translation>el número de la primera foto</translation>
+    </message>
+    <message>
+        <source>digits the numbers are padded to</source>
+        <translation>cifras de los números, completadas con ceros</translation>
+    </message>
+    <message>
+        <source> (default: those of the last number)</source>
+        <translation> (predeterminado: las del último número)</translation>
+    </message>
+    <message>
+        <source>a line of text drawn on every photo</source>
+        <translation>una línea de texto dibujada en cada foto</translation>
+    </message>
+    <message>
+        <source>must be one line, without line breaks</source>
+        <translation>debe ser una sola línea, sin saltos de línea</translation>
+    </message>
+    <message>
+        <source>its margin in output pixels from the anchor; for top-left, its top-left corner (default 0,0)</source>
+        <translation>su margen en píxeles de salida desde el anclaje; con top-left, su esquina superior izquierda (predeterminado: 0,0)</translation>
+    </message>
+    <message>
+        <source>font family (default: the sans-serif font)</source>
+        <translation>familia de fuente (predeterminada: la fuente sans-serif)</translation>
+    </message>
+    <message>
+        <source>must be a family name of at most 31 characters</source>
+        <translation>debe ser un nombre de familia de 31 caracteres como máximo</translation>
+    </message>
+    <message>
+        <source>font size in pixels</source>
+        <translation>tamaño de fuente en píxeles</translation>
+    </message>
+    <message>
+        <source>text size as a percentage of the output&apos;s shorter side, in place of --font-px; %1 (default %2: the font&apos;s size)</source>
+        <translation>tamaño del texto como porcentaje del lado corto de la salida, en lugar de --font-px; %1 (predeterminado: %2, el tamaño de la fuente)</translation>
+    </message>
+    <message>
+        <source>bold text</source>
+        <translation>texto en negrita</translation>
+    </message>
+    <message>
+        <source>italic text</source>
+        <translation>texto en cursiva</translation>
+    </message>
+    <message>
+        <source>underlined text</source>
+        <translation>texto subrayado</translation>
+    </message>
+    <message>
+        <source>struck-out text</source>
+        <translation>texto tachado</translation>
+    </message>
+    <message>
+        <source>text colour (default 000000)</source>
+        <translation>color del texto (predeterminado: 000000)</translation>
+    </message>
+    <message>
+        <source>text opacity in percent</source>
+        <translation>opacidad del texto en porcentaje</translation>
+    </message>
+    <message>
+        <source>%1 around the text</source>
+        <translation>%1 alrededor del texto</translation>
+    </message>
+    <message>
+        <source>save the settings this command gives as preset NAME (PATHs optional)</source>
+        <translation>guardar los ajustes de esta orden como preajuste NAME (PATH opcional)</translation>
+    </message>
+    <message>
+        <source>print the saved presets&apos; names, one per line</source>
+        <translation>mostrar los nombres de los preajustes guardados, uno por línea</translation>
+    </message>
+    <message>
+        <source>also convert the paths listed in FILE, one per line (- for standard input)</source>
+        <translation>convertir también las rutas listadas en FILE, una por línea (- para la entrada estándar)</translation>
+    </message>
+    <message>
+        <source>the --files-from entries end with NUL, as find -print0 writes them</source>
+        <translation>las entradas de --files-from terminan en NUL, como las escribe find -print0</translation>
+    </message>
+    <message>
+        <source>write into DIR (made if missing) instead of a new time-stamped folder</source>
+        <translation>escribir en DIR (se crea si no existe) en lugar de en una carpeta nueva con fecha y hora</translation>
+    </message>
+    <message>
+        <source>write one JSON object per photo, then a summary object, one per line, to FILE</source>
+        <translation>escribir en FILE un objeto JSON por foto y después un objeto de resumen, uno por línea</translation>
+    </message>
+    <message>
+        <source>%1 when an output file exists (default: ask when standard input is a terminal, else no)</source>
+        <translation>%1 cuando ya existe un archivo de salida (predeterminado: ask si la entrada estándar es un terminal; si no, no)</translation>
+    </message>
+    <message>
+        <source>photos converted at once</source>
+        <translation>fotos convertidas a la vez</translation>
+    </message>
+    <message>
+        <source> (default: one per core)</source>
+        <translation> (predeterminado: una por núcleo)</translation>
+    </message>
+    <message>
+        <source>memory the photos in hand may take, in MiB</source>
+        <translation>memoria que pueden ocupar las fotos en proceso, en MiB</translation>
+    </message>
+    <message>
+        <source>; a larger photo converts alone (default: half the physical memory, %1 MiB)</source>
+        <translation>; una foto mayor se convierte sola (predeterminado: la mitad de la memoria física, %1 MiB)</translation>
+    </message>
+    <message>
+        <source>no progress bar and no notices</source>
+        <translation>sin barra de progreso ni avisos</translation>
+    </message>
+    <message>
+        <source>print the values a fixed-set option accepts, one per line</source>
+        <translation>mostrar los valores que acepta una opción de conjunto fijo, uno por línea</translation>
+    </message>
+    <message>
+        <source>this text</source>
+        <translation>este texto</translation>
+    </message>
+    <message>
+        <source>the program&apos;s version</source>
+        <translation>la versión del programa</translation>
+    </message>
+    <message>
+        <source>or</source>
+        <translation>o</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>opción desconocida %1</translation>
+    </message>
+    <message>
+        <source>option %1 takes no value</source>
+        <translation>la opción %1 no admite ningún valor</translation>
+    </message>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>la opción %1 necesita un valor</translation>
+    </message>
+    <message>
+        <source>option %1: &apos;%2&apos; %3</source>
+        <translation>opción %1: &apos;%2&apos; %3</translation>
+    </message>
+    <message>
+        <source>option --metadata %1 keeps more camera data than preset &apos;%2&apos; (%3)</source>
+        <translation>la opción --metadata %1 conserva más datos de cámara que el preajuste &apos;%2&apos; (%3)</translation>
+    </message>
+    <message>
+        <source>option %1: preset &apos;%2&apos; is not used: %3</source>
+        <translation>opción %1: no se usa el preajuste &apos;%2&apos;: %3</translation>
+    </message>
+    <message>
+        <source>option %1: no preset &apos;%2&apos; (--list-presets lists them)</source>
+        <translation>opción %1: no existe el preajuste &apos;%2&apos; (--list-presets los muestra)</translation>
+    </message>
+    <message>
+        <source>preset &apos;%1&apos; keeps camera data %2, not --metadata %3 given before it; give --metadata after --preset</source>
+        <translation>el preajuste &apos;%1&apos; conserva los datos de cámara %2, no el --metadata %3 indicado antes; indique --metadata después de --preset</translation>
+    </message>
+    <message>
+        <source>option --beside cannot be given with --into</source>
+        <translation>la opción --beside no se puede usar con --into</translation>
+    </message>
+    <message>
+        <source>option --null needs --files-from</source>
+        <translation>la opción --null necesita --files-from</translation>
+    </message>
+    <message>
+        <source>option --overwrite ask cannot be answered while --files-from - reads standard input</source>
+        <translation>la opción --overwrite ask no se puede responder mientras --files-from - lee la entrada estándar</translation>
+    </message>
+    <message>
+        <source>no photos given: name at least one file or folder</source>
+        <translation>no se indicó ninguna foto: indique al menos un archivo o una carpeta</translation>
+    </message>
+    <message>
+        <source>Usage: quillmere-convert [options] PATH...
+Converts photos (files, or folders searched with their sub-folders) into a
+new time-stamped folder inside the output folder, and prints that folder.
+</source>
+        <translation>Uso: quillmere-convert [opciones] PATH...
+Convierte fotos (archivos, o carpetas, que se recorren con sus subcarpetas) en
+una carpeta nueva con fecha y hora dentro de la carpeta de salida, y muestra
+esa carpeta.
+</translation>
+    </message>
+    <message>
+        <source>Options take their value as the next argument or after &apos;=&apos; (--text-pos=-5,3).
+Exit status: 0 every photo converted, 1 some were not, 2 bad arguments.
+</source>
+        <translation>Las opciones toman su valor del argumento siguiente o de lo que va tras &apos;=&apos;
+(--text-pos=-5,3). Código de salida: 0 todas las fotos convertidas, 1 alguna
+no se convirtió, 2 argumentos incorrectos.
+</translation>
+    </message>
+    <message>
+        <source>Image watermark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>for %1: the part fill keeps, or where pad places the photo: %2 (smart: the most interesting part; pad centres it)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>colour of pad&apos;s margins and of transparent areas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sharpen a photo that is made smaller, by as much as it is reduced: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the resolution written into JPG, PNG, TIF and BMP outputs (and WebP and AVIF with camera data)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (default 0: the source&apos;s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a picture (PNG, WebP or SVG, transparency kept) drawn on every photo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its longer side as a percentage of the output&apos;s shorter side</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its opacity in percent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its distance from the anchor&apos;s edges as a percentage of the output&apos;s shorter side</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2, skipped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2, failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>preset &apos;%1&apos; not saved: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>preset &apos;%1&apos; saved in %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>option %1 has no fixed set of values</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no photos to convert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>written per preset: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at most SIZE bytes per output file; K and M count 1,000 and 1,000,000, KiB and MiB 1,024 and 1,048,576 (500K, 2MiB; 0: no limit). %1 get the best quality that fits, down to --min-quality, then smaller dimensions; lossless outputs (PNG, TIF, BMP, --lossless) only smaller dimensions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>must be a size in bytes such as 500000, 500K or 488KiB, at most 1000000M</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the lowest quality --max-file-size may use, %1 (default %2; never above --quality)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>with --max-file-size: a photo that does not fit at --min-quality fails instead of being made smaller</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>colour resolution of JPG and AVIF: %1 (default %2: 420 below quality 90, else 444, which --max-file-size keeps only where the --quality file fits)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>progressive JPG, shown coarse first while it loads</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>name the outputs by TEMPLATE instead: {name} {ext} {n} {n:3} {date} {taken} {taken:%Y-%m-%d} {w} {h} {folder} {preset} {camera} (&quot;.{ext}&quot; is added when missing)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is refused: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>write each output into the folder DIR next to its original (made if missing) instead of a run folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>must be a folder name without &apos;/&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>give each output its original&apos;s modification time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>write one output per preset of the comma-separated list, each photo decoded once; the names must differ (use {preset} in the template)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>must list preset names, separated by commas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>how camera RAW photos are developed: auto (the camera&apos;s preview when it covers the output, else half size when that does, else full), preview or full (default %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>colours of 4- and 8-bit BMP: fixed (the standard table) or adaptive (the photo&apos;s own, by an octree) (default %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>font family &apos;%1&apos; is not installed; the text is drawn in &apos;%2&apos;</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -229,54 +692,54 @@
     <name>FileSizeLimitRow</name>
     <message>
         <source>L&amp;imit file size to</source>
-        <translation type="unfinished"></translation>
+        <translation>L&amp;imitar el archivo a</translation>
     </message>
     <message>
         <source>Largest file size in KB</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño máximo de archivo en KB</translation>
     </message>
     <message>
         <source>KB</source>
-        <translation type="unfinished"></translation>
+        <translation>KB</translation>
     </message>
     <message>
         <source>The search for a size that fits goes no lower</source>
-        <translation type="unfinished"></translation>
+        <translation>La búsqueda de un tamaño que quepa no baja de este valor</translation>
     </message>
     <message>
         <source>Lo&amp;west quality:</source>
-        <translation type="unfinished"></translation>
+        <translation>Calidad &amp;mínima:</translation>
     </message>
     <message>
         <source>Colour &amp;resolution:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Resolución de color:</translation>
     </message>
     <message>
         <source>Pro&amp;gressive</source>
-        <translation type="unfinished"></translation>
+        <translation>Pro&amp;gresivo</translation>
     </message>
     <message>
         <source>A JPG shown coarse first while it loads</source>
-        <translation type="unfinished"></translation>
+        <translation>Un JPG que se muestra primero a baja resolución mientras se carga</translation>
     </message>
     <message>
         <source>Please enter a number of KB between 1 and %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca un número de KB entre 1 y %1.</translation>
     </message>
     <message>
         <source>the best quality that fits, then a smaller size</source>
-        <translation type="unfinished"></translation>
+        <translation>la mejor calidad que quepa; si no, un tamaño menor</translation>
     </message>
     <message>
         <source>lossless: met by a smaller size only</source>
-        <translation type="unfinished"></translation>
+        <translation>sin pérdida: solo se logra con un tamaño menor</translation>
     </message>
 </context>
 <context>
     <name>FolderChooser</name>
     <message>
         <source>Choose a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija una carpeta</translation>
     </message>
 </context>
 <context>
@@ -335,7 +798,7 @@
     </message>
     <message>
         <source>Text Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color del texto</translation>
     </message>
 </context>
 <context>
@@ -378,27 +841,27 @@
     </message>
     <message>
         <source>1:1 (square)</source>
-        <translation type="unfinished"></translation>
+        <translation>1:1 (cuadrado)</translation>
     </message>
     <message>
         <source>4:5 (portrait post)</source>
-        <translation type="unfinished"></translation>
+        <translation>4:5 (publicación vertical)</translation>
     </message>
     <message>
         <source>3:2 (photo print)</source>
-        <translation type="unfinished"></translation>
+        <translation>3:2 (copia fotográfica)</translation>
     </message>
     <message>
         <source>16:9 (wide screen)</source>
-        <translation type="unfinished"></translation>
+        <translation>16:9 (panorámico)</translation>
     </message>
     <message>
         <source>9:16 (story)</source>
-        <translation type="unfinished"></translation>
+        <translation>9:16 (historia)</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizado</translation>
     </message>
 </context>
 <context>
@@ -414,6 +877,113 @@
     <message>
         <source>Reading photos: %1 of %2</source>
         <translation>Leyendo fotos: %1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>LanguagePack</name>
+    <message>
+        <source>&amp;About Quillmere</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>The output width is invalid!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The output hight is invalid!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to SetResolution!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to SetInterpolationMode!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to convert photo!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown rotate angle!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to rotate and flip photo!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to save the file!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Advertencia</translation>
+    </message>
+    <message>
+        <source>%s exists. Do you want to replace it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text position X is bigger than the photo width!, The program set it to 0 now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text position Y is bigger than the photo height!, The program set it to 0 now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text position X is out of range! The program set it to 0 now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text position Y is out of range! The program set it to 0 now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 bit per pixel, indexed. 2 color.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4 bits per pixel, indexed. 16 color.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>8 bits per pixel, indexed. 256 color.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>16 bits per pixel; 5 bits are used for the red component, 6 bits are used for the green component, and 5 bits are used for the blue component.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>24 bits per pixel; 8 bits each are used for the red, green, and blue components.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>32 bits per pixel; 8 bits each are used for the alpha, red, green, and blue components.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>32 bits per pixel; 8 bits each are used for the alpha, red, green, and blue components. The red, green, and blue components are premultiplied according to the alpha component.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>32 bits per pixel; 8 bits each are used for the red, green, and blue components. The remaining 8 bits are not used.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>64 bits per pixel; 16 bits each are used for the alpha, red, green, and blue components. Written as 32 bits ARGB, as no BMP reader takes 64 bits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>64 bits per pixel; 16 bits each are used for the alpha, red, green, and blue components. The red, green, and blue components are premultiplied according to the alpha component. Written as 32 bits PARGB, as no BMP reader takes 64 bits.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -433,6 +1003,37 @@
     <message>
         <source>&amp;Redo</source>
         <translation>&amp;Rehacer</translation>
+    </message>
+</context>
+<context>
+    <name>LocalFigures</name>
+    <message>
+        <source>%1 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 x %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the source fits: copied</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fitted by reducing to %1 x %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fitted: quality %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1133,9 +1734,9 @@
     </message>
     <message numerus="yes">
         <source>&amp;Write: %n presets</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>&amp;Generar: %n preajuste</numerusform>
+            <numerusform>&amp;Generar: %n preajustes</numerusform>
         </translation>
     </message>
 </context>
@@ -1182,35 +1783,70 @@
     <name>PreviewFrame</name>
     <message>
         <source>Show source</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar original</translation>
     </message>
     <message>
         <source>The selected photo as it will be written. Double-click or press Space in the list to see it larger.</source>
-        <translation type="unfinished"></translation>
+        <translation>La foto seleccionada tal como se guardará. Haga doble clic o pulse Espacio en la lista para verla más grande.</translation>
     </message>
     <message>
         <source>Before and after: the source photo, or the result</source>
-        <translation type="unfinished"></translation>
+        <translation>Antes y después: la foto original o el resultado</translation>
     </message>
     <message>
         <source>No result: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin resultado: %1</translation>
     </message>
     <message>
         <source>Show result</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar resultado</translation>
     </message>
     <message>
         <source>Opening…</source>
-        <translation type="unfinished"></translation>
+        <translation>Abriendo…</translation>
     </message>
     <message>
         <source>The result could not be shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo mostrar el resultado.</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <comment>a tooltip, then its key</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>Reasons</name>
+    <message>
+        <source>no such file or folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a loop of symbolic links</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>could not be searched (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>standard input could not be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can not create the directory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not converted: the output file exists</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown output photo format!</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Source: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Código-fonte: %1</translation>
     </message>
 </context>
 <context>
@@ -160,13 +160,13 @@
     </message>
     <message>
         <source>(different)</source>
-        <translation type="unfinished"></translation>
+        <translation>(diferentes)</translation>
     </message>
     <message numerus="yes">
         <source>Settings for %n photos</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Configurações de %n foto</numerusform>
+            <numerusform>Configurações de %n fotos</numerusform>
         </translation>
     </message>
     <message>
@@ -175,11 +175,11 @@
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro</translation>
     </message>
     <message>
         <source>Unknown flip type!</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de espelhamento desconhecido!</translation>
     </message>
     <message>
         <source>Please enter an integer.</source>
@@ -187,30 +187,492 @@
     </message>
     <message>
         <source>Please enter an integer between %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite um número inteiro entre %1 e %2.</translation>
     </message>
     <message>
         <source>Please enter a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite um número.</translation>
     </message>
     <message>
         <source>Please enter a number between %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite um número entre %1 e %2.</translation>
     </message>
     <message>
         <source>unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>erro desconhecido</translation>
     </message>
     <message>
         <source>error</source>
-        <translation type="unfinished"></translation>
+        <translation>erro</translation>
     </message>
     <message>
         <source>Unknown nOuputSizeType type!</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo nOuputSizeType desconhecido!</translation>
     </message>
     <message>
         <source>Unknown nKeepAspectRatio type!</source>
+        <translation>Tipo nKeepAspectRatio desconhecido!</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 a %2</translation>
+    </message>
+    <message>
+        <source>must be one of %1</source>
+        <translation>deve ser um destes: %1</translation>
+    </message>
+    <message>
+        <source>must be an integer from %1 to %2</source>
+        <translation>deve ser um número inteiro de %1 a %2</translation>
+    </message>
+    <message>
+        <source>must be a number from %1 to %2</source>
+        <translation>deve ser um número de %1 a %2</translation>
+    </message>
+    <message>
+        <source> (default %1)</source>
+        <translation> (padrão: %1)</translation>
+    </message>
+    <message>
+        <source>must name a folder</source>
+        <translation>deve indicar uma pasta</translation>
+    </message>
+    <message>
+        <source>must name a file</source>
+        <translation>deve indicar um arquivo</translation>
+    </message>
+    <message>
+        <source>must be six hexadecimal digits RRGGBB</source>
+        <translation>deve ter seis dígitos hexadecimais RRGGBB</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Saída</translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation>Nomes</translation>
+    </message>
+    <message>
+        <source>Text overlay</source>
+        <translation>Texto sobreposto</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Execução</translation>
+    </message>
+    <message>
+        <source>Presets</source>
+        <translation>Predefinições</translation>
+    </message>
+    <message>
+        <source>Scripts and clusters</source>
+        <translation>Scripts e clusters</translation>
+    </message>
+    <message>
+        <source>start from the saved preset NAME; options after it override it</source>
+        <translation>partir da predefinição salva NAME; as opções seguintes têm prioridade sobre ela</translation>
+    </message>
+    <message>
+        <source>output folder (default: the work folder, Pictures/Quillmere/)</source>
+        <translation>pasta de saída (padrão: a pasta de trabalho, Pictures/Quillmere/)</translation>
+    </message>
+    <message>
+        <source>output width for %1</source>
+        <translation>largura de saída para %1</translation>
+    </message>
+    <message>
+        <source>output height for %1</source>
+        <translation>altura de saída para %1</translation>
+    </message>
+    <message>
+        <source>the longer side for %1</source>
+        <translation>o lado maior para %1</translation>
+    </message>
+    <message>
+        <source>with %1: a photo smaller than the result keeps its size</source>
+        <translation>com %1: uma foto menor que o resultado mantém seu tamanho</translation>
+    </message>
+    <message>
+        <source>factors for %1</source>
+        <translation>fatores para %1</translation>
+    </message>
+    <message>
+        <source>must be two factors H,V from %1</source>
+        <translation>deve ser um par de fatores H,V de %1</translation>
+    </message>
+    <message>
+        <source>BMP pixel format: %1, or %2</source>
+        <translation>formato de pixel BMP: %1, ou %2</translation>
+    </message>
+    <message>
+        <source>quality of %1</source>
+        <translation>qualidade de %1</translation>
+    </message>
+    <message>
+        <source>lossless %1 (the quality is not used)</source>
+        <translation>%1 sem perdas (a qualidade não é usada)</translation>
+    </message>
+    <message>
+        <source>camera data (EXIF, XMP, IPTC) the outputs keep: %1</source>
+        <translation>dados da câmera (EXIF, XMP, IPTC) que as saídas mantêm: %1</translation>
+    </message>
+    <message>
+        <source>rename prefix</source>
+        <translation>prefixo para renomear</translation>
+    </message>
+    <message>
+        <source>must not contain &apos;/&apos;</source>
+        <translation>não deve conter &apos;/&apos;</translation>
+    </message>
+    <message>
+        <source>keep the source names, change the extension only</source>
+        <translation>manter os nomes originais e mudar só a extensão</translation>
+    </message>
+    <message>
+        <source>the date in the names: %1 (from EXIF, else the file&apos;s)</source>
+        <translation>a data nos nomes: %1 (do EXIF; senão, a do arquivo)</translation>
+    </message>
+    <message>
+        <source>photos found in a folder keep their path below it inside the run folder</source>
+        <translation>as fotos encontradas numa pasta mantêm seu caminho relativo dentro da pasta da conversão</translation>
+    </message>
+    <message>
+        <source>the number of the first photo</source>
+        <translation>o número da primeira foto</translation>
+    </message>
+    <message>
+        <source>digits the numbers are padded to</source>
+        <translation>dígitos dos números, completados com zeros</translation>
+    </message>
+    <message>
+        <source> (default: those of the last number)</source>
+        <translation> (padrão: os do último número)</translation>
+    </message>
+    <message>
+        <source>a line of text drawn on every photo</source>
+        <translation>uma linha de texto desenhada em cada foto</translation>
+    </message>
+    <message>
+        <source>must be one line, without line breaks</source>
+        <translation>deve ser uma só linha, sem quebras de linha</translation>
+    </message>
+    <message>
+        <source>its margin in output pixels from the anchor; for top-left, its top-left corner (default 0,0)</source>
+        <translation>sua margem em pixels de saída a partir da âncora; com top-left, seu canto superior esquerdo (padrão: 0,0)</translation>
+    </message>
+    <message>
+        <source>font family (default: the sans-serif font)</source>
+        <translation>família da fonte (padrão: a fonte sans-serif)</translation>
+    </message>
+    <message>
+        <source>must be a family name of at most 31 characters</source>
+        <translation>deve ser um nome de família de no máximo 31 caracteres</translation>
+    </message>
+    <message>
+        <source>font size in pixels</source>
+        <translation>tamanho da fonte em pixels</translation>
+    </message>
+    <message>
+        <source>text size as a percentage of the output&apos;s shorter side, in place of --font-px; %1 (default %2: the font&apos;s size)</source>
+        <translation>tamanho do texto como porcentagem do lado menor da saída, no lugar de --font-px; %1 (padrão: %2, o tamanho da fonte)</translation>
+    </message>
+    <message>
+        <source>bold text</source>
+        <translation>texto em negrito</translation>
+    </message>
+    <message>
+        <source>italic text</source>
+        <translation>texto em itálico</translation>
+    </message>
+    <message>
+        <source>underlined text</source>
+        <translation>texto sublinhado</translation>
+    </message>
+    <message>
+        <source>struck-out text</source>
+        <translation>texto tachado</translation>
+    </message>
+    <message>
+        <source>text colour (default 000000)</source>
+        <translation>cor do texto (padrão: 000000)</translation>
+    </message>
+    <message>
+        <source>text opacity in percent</source>
+        <translation>opacidade do texto em porcentagem</translation>
+    </message>
+    <message>
+        <source>%1 around the text</source>
+        <translation>%1 em volta do texto</translation>
+    </message>
+    <message>
+        <source>save the settings this command gives as preset NAME (PATHs optional)</source>
+        <translation>salvar as configurações deste comando como predefinição NAME (PATH opcional)</translation>
+    </message>
+    <message>
+        <source>print the saved presets&apos; names, one per line</source>
+        <translation>exibir os nomes das predefinições salvas, um por linha</translation>
+    </message>
+    <message>
+        <source>also convert the paths listed in FILE, one per line (- for standard input)</source>
+        <translation>converter também os caminhos listados em FILE, um por linha (- para a entrada padrão)</translation>
+    </message>
+    <message>
+        <source>the --files-from entries end with NUL, as find -print0 writes them</source>
+        <translation>as entradas de --files-from terminam com NUL, como o find -print0 as grava</translation>
+    </message>
+    <message>
+        <source>write into DIR (made if missing) instead of a new time-stamped folder</source>
+        <translation>gravar em DIR (criada se não existir) em vez de numa nova pasta com data e hora</translation>
+    </message>
+    <message>
+        <source>write one JSON object per photo, then a summary object, one per line, to FILE</source>
+        <translation>gravar em FILE um objeto JSON por foto e depois um objeto de resumo, um por linha</translation>
+    </message>
+    <message>
+        <source>%1 when an output file exists (default: ask when standard input is a terminal, else no)</source>
+        <translation>%1 quando um arquivo de saída já existe (padrão: ask se a entrada padrão for um terminal; senão, no)</translation>
+    </message>
+    <message>
+        <source>photos converted at once</source>
+        <translation>fotos convertidas ao mesmo tempo</translation>
+    </message>
+    <message>
+        <source> (default: one per core)</source>
+        <translation> (padrão: uma por núcleo)</translation>
+    </message>
+    <message>
+        <source>memory the photos in hand may take, in MiB</source>
+        <translation>memória que as fotos em processamento podem ocupar, em MiB</translation>
+    </message>
+    <message>
+        <source>; a larger photo converts alone (default: half the physical memory, %1 MiB)</source>
+        <translation>; uma foto maior é convertida sozinha (padrão: metade da memória física, %1 MiB)</translation>
+    </message>
+    <message>
+        <source>no progress bar and no notices</source>
+        <translation>sem barra de progresso nem avisos</translation>
+    </message>
+    <message>
+        <source>print the values a fixed-set option accepts, one per line</source>
+        <translation>exibir os valores que uma opção de conjunto fixo aceita, um por linha</translation>
+    </message>
+    <message>
+        <source>this text</source>
+        <translation>este texto</translation>
+    </message>
+    <message>
+        <source>the program&apos;s version</source>
+        <translation>a versão do programa</translation>
+    </message>
+    <message>
+        <source>or</source>
+        <translation>ou</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>opção desconhecida %1</translation>
+    </message>
+    <message>
+        <source>option %1 takes no value</source>
+        <translation>a opção %1 não aceita valor</translation>
+    </message>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>a opção %1 precisa de um valor</translation>
+    </message>
+    <message>
+        <source>option %1: &apos;%2&apos; %3</source>
+        <translation>opção %1: &apos;%2&apos; %3</translation>
+    </message>
+    <message>
+        <source>option --metadata %1 keeps more camera data than preset &apos;%2&apos; (%3)</source>
+        <translation>a opção --metadata %1 mantém mais dados da câmera que a predefinição &apos;%2&apos; (%3)</translation>
+    </message>
+    <message>
+        <source>option %1: preset &apos;%2&apos; is not used: %3</source>
+        <translation>opção %1: a predefinição &apos;%2&apos; não é usada: %3</translation>
+    </message>
+    <message>
+        <source>option %1: no preset &apos;%2&apos; (--list-presets lists them)</source>
+        <translation>opção %1: não existe a predefinição &apos;%2&apos; (--list-presets lista todas)</translation>
+    </message>
+    <message>
+        <source>preset &apos;%1&apos; keeps camera data %2, not --metadata %3 given before it; give --metadata after --preset</source>
+        <translation>a predefinição &apos;%1&apos; mantém os dados da câmera %2, não o --metadata %3 informado antes dela; informe --metadata depois de --preset</translation>
+    </message>
+    <message>
+        <source>option --beside cannot be given with --into</source>
+        <translation>a opção --beside não pode ser usada com --into</translation>
+    </message>
+    <message>
+        <source>option --null needs --files-from</source>
+        <translation>a opção --null precisa de --files-from</translation>
+    </message>
+    <message>
+        <source>option --overwrite ask cannot be answered while --files-from - reads standard input</source>
+        <translation>a opção --overwrite ask não pode ser respondida enquanto --files-from - lê a entrada padrão</translation>
+    </message>
+    <message>
+        <source>no photos given: name at least one file or folder</source>
+        <translation>nenhuma foto informada: indique pelo menos um arquivo ou uma pasta</translation>
+    </message>
+    <message>
+        <source>Usage: quillmere-convert [options] PATH...
+Converts photos (files, or folders searched with their sub-folders) into a
+new time-stamped folder inside the output folder, and prints that folder.
+</source>
+        <translation>Uso: quillmere-convert [opções] PATH...
+Converte fotos (arquivos, ou pastas pesquisadas com suas subpastas) para uma
+nova pasta com data e hora dentro da pasta de saída e exibe essa pasta.
+</translation>
+    </message>
+    <message>
+        <source>Options take their value as the next argument or after &apos;=&apos; (--text-pos=-5,3).
+Exit status: 0 every photo converted, 1 some were not, 2 bad arguments.
+</source>
+        <translation>As opções recebem o valor como argumento seguinte ou depois de &apos;=&apos;
+(--text-pos=-5,3). Código de saída: 0 todas as fotos convertidas, 1 alguma
+não foi, 2 argumentos inválidos.
+</translation>
+    </message>
+    <message>
+        <source>Image watermark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>for %1: the part fill keeps, or where pad places the photo: %2 (smart: the most interesting part; pad centres it)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>colour of pad&apos;s margins and of transparent areas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sharpen a photo that is made smaller, by as much as it is reduced: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the resolution written into JPG, PNG, TIF and BMP outputs (and WebP and AVIF with camera data)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (default 0: the source&apos;s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a picture (PNG, WebP or SVG, transparency kept) drawn on every photo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its longer side as a percentage of the output&apos;s shorter side</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its opacity in percent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its distance from the anchor&apos;s edges as a percentage of the output&apos;s shorter side</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2, skipped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2, failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>preset &apos;%1&apos; not saved: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>preset &apos;%1&apos; saved in %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>option %1 has no fixed set of values</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no photos to convert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>written per preset: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at most SIZE bytes per output file; K and M count 1,000 and 1,000,000, KiB and MiB 1,024 and 1,048,576 (500K, 2MiB; 0: no limit). %1 get the best quality that fits, down to --min-quality, then smaller dimensions; lossless outputs (PNG, TIF, BMP, --lossless) only smaller dimensions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>must be a size in bytes such as 500000, 500K or 488KiB, at most 1000000M</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the lowest quality --max-file-size may use, %1 (default %2; never above --quality)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>with --max-file-size: a photo that does not fit at --min-quality fails instead of being made smaller</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>colour resolution of JPG and AVIF: %1 (default %2: 420 below quality 90, else 444, which --max-file-size keeps only where the --quality file fits)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>progressive JPG, shown coarse first while it loads</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>name the outputs by TEMPLATE instead: {name} {ext} {n} {n:3} {date} {taken} {taken:%Y-%m-%d} {w} {h} {folder} {preset} {camera} (&quot;.{ext}&quot; is added when missing)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is refused: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>write each output into the folder DIR next to its original (made if missing) instead of a run folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>must be a folder name without &apos;/&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>give each output its original&apos;s modification time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>write one output per preset of the comma-separated list, each photo decoded once; the names must differ (use {preset} in the template)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>must list preset names, separated by commas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>how camera RAW photos are developed: auto (the camera&apos;s preview when it covers the output, else half size when that does, else full), preview or full (default %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>colours of 4- and 8-bit BMP: fixed (the standard table) or adaptive (the photo&apos;s own, by an octree) (default %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>font family &apos;%1&apos; is not installed; the text is drawn in &apos;%2&apos;</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -229,54 +691,54 @@
     <name>FileSizeLimitRow</name>
     <message>
         <source>L&amp;imit file size to</source>
-        <translation type="unfinished"></translation>
+        <translation>L&amp;imitar o arquivo a</translation>
     </message>
     <message>
         <source>Largest file size in KB</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamanho máximo do arquivo em KB</translation>
     </message>
     <message>
         <source>KB</source>
-        <translation type="unfinished"></translation>
+        <translation>KB</translation>
     </message>
     <message>
         <source>The search for a size that fits goes no lower</source>
-        <translation type="unfinished"></translation>
+        <translation>A busca por um tamanho que caiba não desce abaixo deste valor</translation>
     </message>
     <message>
         <source>Lo&amp;west quality:</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualidade mí&amp;nima:</translation>
     </message>
     <message>
         <source>Colour &amp;resolution:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Resolução de cor:</translation>
     </message>
     <message>
         <source>Pro&amp;gressive</source>
-        <translation type="unfinished"></translation>
+        <translation>Pro&amp;gressivo</translation>
     </message>
     <message>
         <source>A JPG shown coarse first while it loads</source>
-        <translation type="unfinished"></translation>
+        <translation>Um JPG exibido primeiro em baixa resolução enquanto carrega</translation>
     </message>
     <message>
         <source>Please enter a number of KB between 1 and %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite um número de KB entre 1 e %1.</translation>
     </message>
     <message>
         <source>the best quality that fits, then a smaller size</source>
-        <translation type="unfinished"></translation>
+        <translation>a melhor qualidade que caiba; senão, um tamanho menor</translation>
     </message>
     <message>
         <source>lossless: met by a smaller size only</source>
-        <translation type="unfinished"></translation>
+        <translation>sem perdas: só se alcança com um tamanho menor</translation>
     </message>
 </context>
 <context>
     <name>FolderChooser</name>
     <message>
         <source>Choose a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha uma pasta</translation>
     </message>
 </context>
 <context>
@@ -335,7 +797,7 @@
     </message>
     <message>
         <source>Text Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Cor do texto</translation>
     </message>
 </context>
 <context>
@@ -378,27 +840,27 @@
     </message>
     <message>
         <source>1:1 (square)</source>
-        <translation type="unfinished"></translation>
+        <translation>1:1 (quadrado)</translation>
     </message>
     <message>
         <source>4:5 (portrait post)</source>
-        <translation type="unfinished"></translation>
+        <translation>4:5 (post vertical)</translation>
     </message>
     <message>
         <source>3:2 (photo print)</source>
-        <translation type="unfinished"></translation>
+        <translation>3:2 (foto impressa)</translation>
     </message>
     <message>
         <source>16:9 (wide screen)</source>
-        <translation type="unfinished"></translation>
+        <translation>16:9 (widescreen)</translation>
     </message>
     <message>
         <source>9:16 (story)</source>
-        <translation type="unfinished"></translation>
+        <translation>9:16 (stories)</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizado</translation>
     </message>
 </context>
 <context>
@@ -414,6 +876,113 @@
     <message>
         <source>Reading photos: %1 of %2</source>
         <translation>Lendo fotos: %1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>LanguagePack</name>
+    <message>
+        <source>&amp;About Quillmere</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>The output width is invalid!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The output hight is invalid!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to SetResolution!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to SetInterpolationMode!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to convert photo!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown rotate angle!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to rotate and flip photo!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to save the file!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>%s exists. Do you want to replace it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text position X is bigger than the photo width!, The program set it to 0 now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text position Y is bigger than the photo height!, The program set it to 0 now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text position X is out of range! The program set it to 0 now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text position Y is out of range! The program set it to 0 now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 bit per pixel, indexed. 2 color.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4 bits per pixel, indexed. 16 color.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>8 bits per pixel, indexed. 256 color.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>16 bits per pixel; 5 bits are used for the red component, 6 bits are used for the green component, and 5 bits are used for the blue component.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>24 bits per pixel; 8 bits each are used for the red, green, and blue components.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>32 bits per pixel; 8 bits each are used for the alpha, red, green, and blue components.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>32 bits per pixel; 8 bits each are used for the alpha, red, green, and blue components. The red, green, and blue components are premultiplied according to the alpha component.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>32 bits per pixel; 8 bits each are used for the red, green, and blue components. The remaining 8 bits are not used.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>64 bits per pixel; 16 bits each are used for the alpha, red, green, and blue components. Written as 32 bits ARGB, as no BMP reader takes 64 bits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>64 bits per pixel; 16 bits each are used for the alpha, red, green, and blue components. The red, green, and blue components are premultiplied according to the alpha component. Written as 32 bits PARGB, as no BMP reader takes 64 bits.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -433,6 +1002,37 @@
     <message>
         <source>&amp;Redo</source>
         <translation>&amp;Refazer</translation>
+    </message>
+</context>
+<context>
+    <name>LocalFigures</name>
+    <message>
+        <source>%1 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 x %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the source fits: copied</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fitted by reducing to %1 x %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fitted: quality %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1133,9 +1733,9 @@
     </message>
     <message numerus="yes">
         <source>&amp;Write: %n presets</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>&amp;Gerar: %n predefinição</numerusform>
+            <numerusform>&amp;Gerar: %n predefinições</numerusform>
         </translation>
     </message>
 </context>
@@ -1182,35 +1782,70 @@
     <name>PreviewFrame</name>
     <message>
         <source>Show source</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar original</translation>
     </message>
     <message>
         <source>The selected photo as it will be written. Double-click or press Space in the list to see it larger.</source>
-        <translation type="unfinished"></translation>
+        <translation>A foto selecionada como será gravada. Clique duas vezes ou pressione Espaço na lista para vê-la maior.</translation>
     </message>
     <message>
         <source>Before and after: the source photo, or the result</source>
-        <translation type="unfinished"></translation>
+        <translation>Antes e depois: a foto original ou o resultado</translation>
     </message>
     <message>
         <source>No result: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem resultado: %1</translation>
     </message>
     <message>
         <source>Show result</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar resultado</translation>
     </message>
     <message>
         <source>Opening…</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrindo…</translation>
     </message>
     <message>
         <source>The result could not be shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível exibir o resultado.</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <comment>a tooltip, then its key</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>Reasons</name>
+    <message>
+        <source>no such file or folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a loop of symbolic links</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>could not be searched (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>standard input could not be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can not create the directory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not converted: the output file exists</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown output photo format!</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
