@@ -542,139 +542,139 @@ no se convirtió, 2 argumentos incorrectos.
     </message>
     <message>
         <source>Image watermark</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca de agua de imagen</translation>
     </message>
     <message>
         <source>for %1: the part fill keeps, or where pad places the photo: %2 (smart: the most interesting part; pad centres it)</source>
-        <translation type="unfinished"></translation>
+        <translation>para %1: la parte que conserva fill, o dónde coloca pad la foto: %2 (smart: la parte más interesante; pad la centra)</translation>
     </message>
     <message>
         <source>colour of pad&apos;s margins and of transparent areas</source>
-        <translation type="unfinished"></translation>
+        <translation>color de los márgenes de pad y de las zonas transparentes</translation>
     </message>
     <message>
         <source>sharpen a photo that is made smaller, by as much as it is reduced: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>enfocar una foto que se reduce, en la medida en que se reduce: %1</translation>
     </message>
     <message>
         <source>the resolution written into JPG, PNG, TIF and BMP outputs (and WebP and AVIF with camera data)</source>
-        <translation type="unfinished"></translation>
+        <translation>la resolución que se escribe en las salidas JPG, PNG, TIF y BMP (y en WebP y AVIF con datos de cámara)</translation>
     </message>
     <message>
         <source> (default 0: the source&apos;s)</source>
-        <translation type="unfinished"></translation>
+        <translation> (predeterminado: 0, la del original)</translation>
     </message>
     <message>
         <source>a picture (PNG, WebP or SVG, transparency kept) drawn on every photo</source>
-        <translation type="unfinished"></translation>
+        <translation>una imagen (PNG, WebP o SVG, con su transparencia) dibujada en cada foto</translation>
     </message>
     <message>
         <source>its longer side as a percentage of the output&apos;s shorter side</source>
-        <translation type="unfinished"></translation>
+        <translation>su lado largo como porcentaje del lado corto de la salida</translation>
     </message>
     <message>
         <source>its opacity in percent</source>
-        <translation type="unfinished"></translation>
+        <translation>su opacidad en porcentaje</translation>
     </message>
     <message>
         <source>its distance from the anchor&apos;s edges as a percentage of the output&apos;s shorter side</source>
-        <translation type="unfinished"></translation>
+        <translation>su distancia a los bordes del anclaje como porcentaje del lado corto de la salida</translation>
     </message>
     <message>
         <source>%1: %2, skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, omitido</translation>
     </message>
     <message>
         <source>%1: %2, failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, falló</translation>
     </message>
     <message>
         <source>preset &apos;%1&apos; not saved: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se guardó el preajuste &apos;%1&apos;: %2</translation>
     </message>
     <message>
         <source>preset &apos;%1&apos; saved in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>preajuste &apos;%1&apos; guardado en %2</translation>
     </message>
     <message>
         <source>option %1 has no fixed set of values</source>
-        <translation type="unfinished"></translation>
+        <translation>la opción %1 no tiene un conjunto fijo de valores</translation>
     </message>
     <message>
         <source>Try &apos;%1 --help&apos; for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pruebe &apos;%1 --help&apos; para más información.</translation>
     </message>
     <message>
         <source>no photos to convert</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay fotos que convertir</translation>
     </message>
     <message>
         <source>written per preset: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>escritas por preajuste: %1</translation>
     </message>
     <message>
         <source>at most SIZE bytes per output file; K and M count 1,000 and 1,000,000, KiB and MiB 1,024 and 1,048,576 (500K, 2MiB; 0: no limit). %1 get the best quality that fits, down to --min-quality, then smaller dimensions; lossless outputs (PNG, TIF, BMP, --lossless) only smaller dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>como máximo SIZE bytes por archivo de salida; K y M cuentan 1.000 y 1.000.000; KiB y MiB, 1.024 y 1.048.576 (500K, 2MiB; 0: sin límite). %1 obtienen la mejor calidad que quepa, hasta --min-quality, y después dimensiones menores; las salidas sin pérdida (PNG, TIF, BMP, --lossless), solo dimensiones menores</translation>
     </message>
     <message>
         <source>must be a size in bytes such as 500000, 500K or 488KiB, at most 1000000M</source>
-        <translation type="unfinished"></translation>
+        <translation>debe ser un tamaño en bytes como 500000, 500K o 488KiB, como máximo 1000000M</translation>
     </message>
     <message>
         <source>the lowest quality --max-file-size may use, %1 (default %2; never above --quality)</source>
-        <translation type="unfinished"></translation>
+        <translation>la calidad mínima que puede usar --max-file-size, %1 (predeterminado: %2; nunca por encima de --quality)</translation>
     </message>
     <message>
         <source>with --max-file-size: a photo that does not fit at --min-quality fails instead of being made smaller</source>
-        <translation type="unfinished"></translation>
+        <translation>con --max-file-size: una foto que no cabe con --min-quality falla en lugar de reducirse</translation>
     </message>
     <message>
         <source>colour resolution of JPG and AVIF: %1 (default %2: 420 below quality 90, else 444, which --max-file-size keeps only where the --quality file fits)</source>
-        <translation type="unfinished"></translation>
+        <translation>resolución de color de JPG y AVIF: %1 (predeterminado: %2, 420 por debajo de calidad 90 y, si no, 444, que --max-file-size solo mantiene cuando cabe el archivo con --quality)</translation>
     </message>
     <message>
         <source>progressive JPG, shown coarse first while it loads</source>
-        <translation type="unfinished"></translation>
+        <translation>JPG progresivo, que se muestra primero a baja resolución mientras se carga</translation>
     </message>
     <message>
         <source>name the outputs by TEMPLATE instead: {name} {ext} {n} {n:3} {date} {taken} {taken:%Y-%m-%d} {w} {h} {folder} {preset} {camera} (&quot;.{ext}&quot; is added when missing)</source>
-        <translation type="unfinished"></translation>
+        <translation>nombrar las salidas según TEMPLATE en lugar del prefijo: {name} {ext} {n} {n:3} {date} {taken} {taken:%Y-%m-%d} {w} {h} {folder} {preset} {camera} (se añade &quot;.{ext}&quot; si falta)</translation>
     </message>
     <message>
         <source>is refused: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se acepta: %1</translation>
     </message>
     <message>
         <source>write each output into the folder DIR next to its original (made if missing) instead of a run folder</source>
-        <translation type="unfinished"></translation>
+        <translation>escribir cada salida en la carpeta DIR junto a su original (se crea si no existe) en lugar de en una carpeta de conversión</translation>
     </message>
     <message>
         <source>must be a folder name without &apos;/&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>debe ser un nombre de carpeta sin &apos;/&apos;</translation>
     </message>
     <message>
         <source>give each output its original&apos;s modification time</source>
-        <translation type="unfinished"></translation>
+        <translation>dar a cada salida la fecha de modificación de su original</translation>
     </message>
     <message>
         <source>write one output per preset of the comma-separated list, each photo decoded once; the names must differ (use {preset} in the template)</source>
-        <translation type="unfinished"></translation>
+        <translation>escribir una salida por cada preajuste de la lista separada por comas, decodificando cada foto una sola vez; los nombres deben ser distintos (use {preset} en la plantilla)</translation>
     </message>
     <message>
         <source>must list preset names, separated by commas</source>
-        <translation type="unfinished"></translation>
+        <translation>debe ser una lista de nombres de preajustes separados por comas</translation>
     </message>
     <message>
         <source>how camera RAW photos are developed: auto (the camera&apos;s preview when it covers the output, else half size when that does, else full), preview or full (default %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>cómo se revelan las fotos RAW de cámara: auto (la vista previa de la cámara si cubre la salida; si no, a mitad de tamaño si lo cubre; si no, completo), preview o full (predeterminado: %1)</translation>
     </message>
     <message>
         <source>colours of 4- and 8-bit BMP: fixed (the standard table) or adaptive (the photo&apos;s own, by an octree) (default %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>colores de BMP de 4 y 8 bits: fixed (la tabla estándar) o adaptive (los de la propia foto, mediante un árbol octal) (predeterminado: %1)</translation>
     </message>
     <message>
         <source>font family &apos;%1&apos; is not installed; the text is drawn in &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>la familia de fuente &apos;%1&apos; no está instalada; el texto se dibuja con &apos;%2&apos;</translation>
     </message>
 </context>
 <context>
@@ -883,7 +883,7 @@ no se convirtió, 2 argumentos incorrectos.
     <name>LanguagePack</name>
     <message>
         <source>&amp;About Quillmere</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de Quillmere</translation>
     </message>
     <message>
         <source>Error</source>
@@ -891,35 +891,35 @@ no se convirtió, 2 argumentos incorrectos.
     </message>
     <message>
         <source>The output width is invalid!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡El ancho de salida no es válido!</translation>
     </message>
     <message>
         <source>The output hight is invalid!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡El alto de salida no es válido!</translation>
     </message>
     <message>
         <source>Failed to SetResolution!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Error en SetResolution!</translation>
     </message>
     <message>
         <source>Failed to SetInterpolationMode!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Error en SetInterpolationMode!</translation>
     </message>
     <message>
         <source>Failed to convert photo!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No se pudo convertir la foto!</translation>
     </message>
     <message>
         <source>Unknown rotate angle!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Ángulo de giro desconocido!</translation>
     </message>
     <message>
         <source>Failed to rotate and flip photo!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No se pudo girar y voltear la foto!</translation>
     </message>
     <message>
         <source>Failed to save the file!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No se pudo guardar el archivo!</translation>
     </message>
     <message>
         <source>Warning</source>
@@ -927,63 +927,63 @@ no se convirtió, 2 argumentos incorrectos.
     </message>
     <message>
         <source>%s exists. Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%s ya existe. ¿Desea reemplazarlo?</translation>
     </message>
     <message>
         <source>The text position X is bigger than the photo width!, The program set it to 0 now.</source>
-        <translation type="unfinished"></translation>
+        <translation>¡La posición X del texto es mayor que el ancho de la foto! El programa la ha puesto a 0.</translation>
     </message>
     <message>
         <source>The text position Y is bigger than the photo height!, The program set it to 0 now.</source>
-        <translation type="unfinished"></translation>
+        <translation>¡La posición Y del texto es mayor que el alto de la foto! El programa la ha puesto a 0.</translation>
     </message>
     <message>
         <source>The text position X is out of range! The program set it to 0 now.</source>
-        <translation type="unfinished"></translation>
+        <translation>¡La posición X del texto está fuera del intervalo! El programa la ha puesto a 0.</translation>
     </message>
     <message>
         <source>The text position Y is out of range! The program set it to 0 now.</source>
-        <translation type="unfinished"></translation>
+        <translation>¡La posición Y del texto está fuera del intervalo! El programa la ha puesto a 0.</translation>
     </message>
     <message>
         <source>1 bit per pixel, indexed. 2 color.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 bit por píxel, indexado. 2 colores.</translation>
     </message>
     <message>
         <source>4 bits per pixel, indexed. 16 color.</source>
-        <translation type="unfinished"></translation>
+        <translation>4 bits por píxel, indexado. 16 colores.</translation>
     </message>
     <message>
         <source>8 bits per pixel, indexed. 256 color.</source>
-        <translation type="unfinished"></translation>
+        <translation>8 bits por píxel, indexado. 256 colores.</translation>
     </message>
     <message>
         <source>16 bits per pixel; 5 bits are used for the red component, 6 bits are used for the green component, and 5 bits are used for the blue component.</source>
-        <translation type="unfinished"></translation>
+        <translation>16 bits por píxel; 5 bits para el componente rojo, 6 bits para el verde y 5 bits para el azul.</translation>
     </message>
     <message>
         <source>24 bits per pixel; 8 bits each are used for the red, green, and blue components.</source>
-        <translation type="unfinished"></translation>
+        <translation>24 bits por píxel; 8 bits para cada uno de los componentes rojo, verde y azul.</translation>
     </message>
     <message>
         <source>32 bits per pixel; 8 bits each are used for the alpha, red, green, and blue components.</source>
-        <translation type="unfinished"></translation>
+        <translation>32 bits por píxel; 8 bits para cada uno de los componentes alfa, rojo, verde y azul.</translation>
     </message>
     <message>
         <source>32 bits per pixel; 8 bits each are used for the alpha, red, green, and blue components. The red, green, and blue components are premultiplied according to the alpha component.</source>
-        <translation type="unfinished"></translation>
+        <translation>32 bits por píxel; 8 bits para cada uno de los componentes alfa, rojo, verde y azul. Los componentes rojo, verde y azul están premultiplicados por el componente alfa.</translation>
     </message>
     <message>
         <source>32 bits per pixel; 8 bits each are used for the red, green, and blue components. The remaining 8 bits are not used.</source>
-        <translation type="unfinished"></translation>
+        <translation>32 bits por píxel; 8 bits para cada uno de los componentes rojo, verde y azul. Los 8 bits restantes no se usan.</translation>
     </message>
     <message>
         <source>64 bits per pixel; 16 bits each are used for the alpha, red, green, and blue components. Written as 32 bits ARGB, as no BMP reader takes 64 bits.</source>
-        <translation type="unfinished"></translation>
+        <translation>64 bits por píxel; 16 bits para cada uno de los componentes alfa, rojo, verde y azul. Se guarda como 32 bits ARGB, ya que ningún lector de BMP admite 64 bits.</translation>
     </message>
     <message>
         <source>64 bits per pixel; 16 bits each are used for the alpha, red, green, and blue components. The red, green, and blue components are premultiplied according to the alpha component. Written as 32 bits PARGB, as no BMP reader takes 64 bits.</source>
-        <translation type="unfinished"></translation>
+        <translation>64 bits por píxel; 16 bits para cada uno de los componentes alfa, rojo, verde y azul. Los componentes rojo, verde y azul están premultiplicados por el componente alfa. Se guarda como 32 bits PARGB, ya que ningún lector de BMP admite 64 bits.</translation>
     </message>
 </context>
 <context>
@@ -1009,31 +1009,31 @@ no se convirtió, 2 argumentos incorrectos.
     <name>LocalFigures</name>
     <message>
         <source>%1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bytes</translation>
     </message>
     <message>
         <source>%1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 KB</translation>
     </message>
     <message>
         <source>%1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB</translation>
     </message>
     <message>
         <source>%1 x %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 x %2</translation>
     </message>
     <message>
         <source>the source fits: copied</source>
-        <translation type="unfinished"></translation>
+        <translation>el original cabe: copiado</translation>
     </message>
     <message>
         <source>fitted by reducing to %1 x %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ajustado reduciendo a %1 x %2</translation>
     </message>
     <message>
         <source>fitted: quality %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ajustado: calidad %1</translation>
     </message>
 </context>
 <context>
@@ -1306,6 +1306,99 @@ no se convirtió, 2 argumentos incorrectos.
     <message>
         <source>Update</source>
         <translation>Actualización</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>%1 occurs error!</source>
+        <translation>¡Se produjo un error en %1!</translation>
+    </message>
+    <message>
+        <source>%1 is not a right directory</source>
+        <translation>%1 no es una carpeta válida</translation>
+    </message>
+    <message>
+        <source>Access to %1 was denied.</source>
+        <translation>Se denegó el acceso a %1.</translation>
+    </message>
+    <message>
+        <source>%1 was not found.</source>
+        <translation>No se encontró %1.</translation>
+    </message>
+    <message>
+        <source>%1 contains an invalid path.</source>
+        <translation>%1 contiene una ruta no válida.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened because there are too many open files.</source>
+        <translation>No se pudo abrir %1 porque hay demasiados archivos abiertos.</translation>
+    </message>
+    <message>
+        <source>A hardware I/O error was reported while accessing %1.</source>
+        <translation>Se produjo un error de E/S del hardware al acceder a %1.</translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred while accessing %1.</source>
+        <translation>Se produjo una infracción de uso compartido al acceder a %1.</translation>
+    </message>
+    <message>
+        <source>An unknown error occurred while accessing %1.</source>
+        <translation>Se produjo un error desconocido al acceder a %1.</translation>
+    </message>
+    <message>
+        <source>Failed file.GetStatus from %1</source>
+        <translation>Error en file.GetStatus de %1</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.</source>
+        <translation>No se pudieron guardar los ajustes.</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Error desconocido</translation>
+    </message>
+    <message>
+        <source>The Program does not launch your web browser to access %1 ,
+Please launch your web browser and input the URL manually.</source>
+        <translation>El programa no pudo abrir el navegador web para acceder a %1.
+Abra el navegador web y escriba la dirección URL manualmente.</translation>
+    </message>
+    <message>
+        <source>The help page %1 is missing.</source>
+        <translation>Falta la página de ayuda %1.</translation>
+    </message>
+    <message>
+        <source>%1 %2 is installed.</source>
+        <translation>%1 %2 está instalado.</translation>
+    </message>
+    <message>
+        <source>Updates come from your system&apos;s package manager: update %1 there together with your other programs.</source>
+        <translation>Las actualizaciones llegan a través del gestor de paquetes del sistema: actualice %1 allí junto con sus demás programas.</translation>
+    </message>
+    <message>
+        <source>This copy was built from source, outside a package, so the package manager does not update it.</source>
+        <translation>Esta copia se compiló a partir del código fuente, fuera de un paquete, por lo que el gestor de paquetes no la actualiza.</translation>
+    </message>
+    <message>
+        <source>Newer versions of the source are at %1.</source>
+        <translation>Las versiones más recientes del código fuente están en %1.</translation>
+    </message>
+    <message>
+        <source>A packaged %1 gets its updates from your system&apos;s package manager.</source>
+        <translation>%1 instalado desde un paquete recibe las actualizaciones del gestor de paquetes del sistema.</translation>
+    </message>
+    <message>
+        <source>Can not get My Documents directory!</source>
+        <translation>¡No se puede obtener la carpeta Documentos!</translation>
+    </message>
+    <message>
+        <source>The log file could not be written; its notices are lost.</source>
+        <translation>No se pudo escribir el archivo de registro; sus avisos se han perdido.</translation>
+    </message>
+    <message>
+        <source>The watermark could not be read.</source>
+        <translation>No se pudo leer la marca de agua.</translation>
     </message>
 </context>
 <context>
@@ -1819,35 +1912,171 @@ no se convirtió, 2 argumentos incorrectos.
     <name>Reasons</name>
     <message>
         <source>no such file or folder</source>
-        <translation type="unfinished"></translation>
+        <translation>no existe el archivo o la carpeta</translation>
     </message>
     <message>
         <source>a loop of symbolic links</source>
-        <translation type="unfinished"></translation>
+        <translation>un bucle de enlaces simbólicos</translation>
     </message>
     <message>
         <source>not a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una imagen</translation>
     </message>
     <message>
         <source>could not be searched (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo explorar (%1)</translation>
     </message>
     <message>
         <source>standard input could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo leer la entrada estándar</translation>
     </message>
     <message>
         <source>Can not create the directory</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear la carpeta</translation>
     </message>
     <message>
         <source>Not converted: the output file exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin convertir: el archivo de salida ya existe</translation>
     </message>
     <message>
         <source>unknown output photo format!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡formato de salida de la foto desconocido!</translation>
+    </message>
+    <message>
+        <source>developed from the camera&apos;s preview</source>
+        <translation>revelada a partir de la vista previa de la cámara</translation>
+    </message>
+    <message>
+        <source>developed at half size</source>
+        <translation>revelada a mitad de tamaño</translation>
+    </message>
+    <message>
+        <source>developed in full</source>
+        <translation>revelada por completo</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>el disco está lleno</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>permiso denegado</translation>
+    </message>
+    <message>
+        <source>the file is missing</source>
+        <translation>falta el archivo</translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>memoria insuficiente</translation>
+    </message>
+    <message>
+        <source>the format is not supported</source>
+        <translation>el formato no es compatible</translation>
+    </message>
+    <message>
+        <source>the file is damaged or incomplete</source>
+        <translation>el archivo está dañado o incompleto</translation>
+    </message>
+    <message>
+        <source>the log could not be written</source>
+        <translation>no se pudo escribir el registro</translation>
+    </message>
+    <message>
+        <source>a symbolic link, not followed</source>
+        <translation>un enlace simbólico, no seguido</translation>
+    </message>
+    <message>
+        <source>a damaged picture</source>
+        <translation>una imagen dañada</translation>
+    </message>
+    <message>
+        <source>the imaging library could not start</source>
+        <translation>no se pudo iniciar la biblioteca de imágenes</translation>
+    </message>
+    <message>
+        <source>a picture without pixels</source>
+        <translation>una imagen sin píxeles</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>the value %1 is not a whole number</source>
+        <translation>el valor %1 no es un número entero</translation>
+    </message>
+    <message>
+        <source>the value %1 is not between %2 and %3</source>
+        <translation>el valor %1 no está entre %2 y %3</translation>
+    </message>
+    <message>
+        <source>the value &quot;%1&quot; is not a whole number</source>
+        <translation>el valor &quot;%1&quot; no es un número entero</translation>
+    </message>
+    <message>
+        <source>the value &quot;%1&quot; is not a number</source>
+        <translation>el valor &quot;%1&quot; no es un número</translation>
+    </message>
+    <message>
+        <source>the value %1 stands for no choice</source>
+        <translation>el valor %1 no corresponde a ninguna opción</translation>
+    </message>
+    <message>
+        <source>the photo has no size</source>
+        <translation>la foto no tiene tamaño</translation>
+    </message>
+    <message>
+        <source>the setting %1 could not be saved</source>
+        <translation>no se pudo guardar el ajuste %1</translation>
+    </message>
+    <message>
+        <source>the watermark: %1</source>
+        <translation>la marca de agua: %1</translation>
+    </message>
+    <message>
+        <source>the output would replace one of the photos being converted</source>
+        <translation>la salida reemplazaría una de las fotos que se están convirtiendo</translation>
+    </message>
+    <message>
+        <source>two outputs of %1 would have this name; give each preset its own name, for example with {preset}</source>
+        <translation>dos salidas de %1 tendrían este nombre; dé a cada preajuste un nombre propio, por ejemplo con {preset}</translation>
+    </message>
+    <message>
+        <source>the file date could not be set: %1</source>
+        <translation>no se pudo fijar la fecha del archivo: %1</translation>
+    </message>
+    <message>
+        <source>the encoder wrote nothing</source>
+        <translation>el codificador no escribió nada</translation>
+    </message>
+    <message>
+        <source>the preview file could not be read back</source>
+        <translation>no se pudo volver a leer el archivo de vista previa</translation>
+    </message>
+    <message>
+        <source>the output size %1 x %2 cannot be written</source>
+        <translation>no se puede escribir el tamaño de salida %1 x %2</translation>
+    </message>
+    <message>
+        <source>the output is larger than %1 stores</source>
+        <translation>la salida es mayor de lo que admite %1</translation>
+    </message>
+    <message>
+        <source>the output could not be made</source>
+        <translation>no se pudo crear la salida</translation>
+    </message>
+    <message>
+        <source>the output could not be read back</source>
+        <translation>no se pudo volver a leer la salida</translation>
+    </message>
+    <message>
+        <source>the value %1 is out of range</source>
+        <translation>el valor %1 está fuera del intervalo</translation>
+    </message>
+    <message>
+        <source>the value %1 is not a colour</source>
+        <translation>el valor %1 no es un color</translation>
     </message>
 </context>
 <context>
@@ -1897,6 +2126,47 @@ no se convirtió, 2 argumentos incorrectos.
     <message>
         <source>Message</source>
         <translation>Mensaje</translation>
+    </message>
+</context>
+<context>
+    <name>RunSummary</name>
+    <message>
+        <source>Stopped: %1 of %2 converted, %3 not started</source>
+        <translation>Detenida: %1 de %2 convertidas, %3 sin empezar</translation>
+    </message>
+    <message>
+        <source>1 photo was not converted; see the log.</source>
+        <translation>1 foto no se convirtió; consulte el registro.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 photos were not converted; see the log.</source>
+        <translation>
+            <numerusform>%1 foto no se convirtió; consulte el registro.</numerusform>
+            <numerusform>%1 fotos no se convirtieron; consulte el registro.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 photo got a number added to a name another photo has.</source>
+        <translation>A 1 foto se le añadió un número al nombre porque otra foto ya lo tenía.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 photos got a number added to a name another photo has.</source>
+        <translation>
+            <numerusform>A %1 foto se le añadió un número al nombre porque otra foto ya lo tenía.</numerusform>
+            <numerusform>A %1 fotos se les añadió un número al nombre porque otra foto ya lo tenía.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Written per preset: %1</source>
+        <translation>Escritas por preajuste: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>less than a minute left</source>
+        <translation>queda menos de un minuto</translation>
     </message>
 </context>
 <context>

@@ -541,139 +541,139 @@ não foi, 2 argumentos inválidos.
     </message>
     <message>
         <source>Image watermark</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca-d&apos;água de imagem</translation>
     </message>
     <message>
         <source>for %1: the part fill keeps, or where pad places the photo: %2 (smart: the most interesting part; pad centres it)</source>
-        <translation type="unfinished"></translation>
+        <translation>para %1: a parte que o fill mantém, ou onde o pad coloca a foto: %2 (smart: a parte mais interessante; o pad a centraliza)</translation>
     </message>
     <message>
         <source>colour of pad&apos;s margins and of transparent areas</source>
-        <translation type="unfinished"></translation>
+        <translation>cor das margens do pad e das áreas transparentes</translation>
     </message>
     <message>
         <source>sharpen a photo that is made smaller, by as much as it is reduced: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>aumentar a nitidez de uma foto reduzida, na medida da redução: %1</translation>
     </message>
     <message>
         <source>the resolution written into JPG, PNG, TIF and BMP outputs (and WebP and AVIF with camera data)</source>
-        <translation type="unfinished"></translation>
+        <translation>a resolução gravada nas saídas JPG, PNG, TIF e BMP (e em WebP e AVIF com dados da câmera)</translation>
     </message>
     <message>
         <source> (default 0: the source&apos;s)</source>
-        <translation type="unfinished"></translation>
+        <translation> (padrão: 0, a do original)</translation>
     </message>
     <message>
         <source>a picture (PNG, WebP or SVG, transparency kept) drawn on every photo</source>
-        <translation type="unfinished"></translation>
+        <translation>uma imagem (PNG, WebP ou SVG, com a transparência mantida) desenhada em cada foto</translation>
     </message>
     <message>
         <source>its longer side as a percentage of the output&apos;s shorter side</source>
-        <translation type="unfinished"></translation>
+        <translation>seu lado maior como porcentagem do lado menor da saída</translation>
     </message>
     <message>
         <source>its opacity in percent</source>
-        <translation type="unfinished"></translation>
+        <translation>sua opacidade em porcentagem</translation>
     </message>
     <message>
         <source>its distance from the anchor&apos;s edges as a percentage of the output&apos;s shorter side</source>
-        <translation type="unfinished"></translation>
+        <translation>sua distância das bordas da âncora como porcentagem do lado menor da saída</translation>
     </message>
     <message>
         <source>%1: %2, skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, ignorado</translation>
     </message>
     <message>
         <source>%1: %2, failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, falhou</translation>
     </message>
     <message>
         <source>preset &apos;%1&apos; not saved: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>a predefinição &apos;%1&apos; não foi salva: %2</translation>
     </message>
     <message>
         <source>preset &apos;%1&apos; saved in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>predefinição &apos;%1&apos; salva em %2</translation>
     </message>
     <message>
         <source>option %1 has no fixed set of values</source>
-        <translation type="unfinished"></translation>
+        <translation>a opção %1 não tem um conjunto fixo de valores</translation>
     </message>
     <message>
         <source>Try &apos;%1 --help&apos; for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tente &apos;%1 --help&apos; para mais informações.</translation>
     </message>
     <message>
         <source>no photos to convert</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhuma foto para converter</translation>
     </message>
     <message>
         <source>written per preset: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>gravadas por predefinição: %1</translation>
     </message>
     <message>
         <source>at most SIZE bytes per output file; K and M count 1,000 and 1,000,000, KiB and MiB 1,024 and 1,048,576 (500K, 2MiB; 0: no limit). %1 get the best quality that fits, down to --min-quality, then smaller dimensions; lossless outputs (PNG, TIF, BMP, --lossless) only smaller dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>no máximo SIZE bytes por arquivo de saída; K e M contam 1.000 e 1.000.000; KiB e MiB, 1.024 e 1.048.576 (500K, 2MiB; 0: sem limite). %1 recebem a melhor qualidade que caiba, até --min-quality, e depois dimensões menores; saídas sem perdas (PNG, TIF, BMP, --lossless), só dimensões menores</translation>
     </message>
     <message>
         <source>must be a size in bytes such as 500000, 500K or 488KiB, at most 1000000M</source>
-        <translation type="unfinished"></translation>
+        <translation>deve ser um tamanho em bytes como 500000, 500K ou 488KiB, no máximo 1000000M</translation>
     </message>
     <message>
         <source>the lowest quality --max-file-size may use, %1 (default %2; never above --quality)</source>
-        <translation type="unfinished"></translation>
+        <translation>a qualidade mínima que --max-file-size pode usar, %1 (padrão: %2; nunca acima de --quality)</translation>
     </message>
     <message>
         <source>with --max-file-size: a photo that does not fit at --min-quality fails instead of being made smaller</source>
-        <translation type="unfinished"></translation>
+        <translation>com --max-file-size: uma foto que não cabe com --min-quality falha em vez de ser reduzida</translation>
     </message>
     <message>
         <source>colour resolution of JPG and AVIF: %1 (default %2: 420 below quality 90, else 444, which --max-file-size keeps only where the --quality file fits)</source>
-        <translation type="unfinished"></translation>
+        <translation>resolução de cor de JPG e AVIF: %1 (padrão: %2, 420 abaixo da qualidade 90; senão, 444, que --max-file-size só mantém quando o arquivo com --quality cabe)</translation>
     </message>
     <message>
         <source>progressive JPG, shown coarse first while it loads</source>
-        <translation type="unfinished"></translation>
+        <translation>JPG progressivo, exibido primeiro em baixa resolução enquanto carrega</translation>
     </message>
     <message>
         <source>name the outputs by TEMPLATE instead: {name} {ext} {n} {n:3} {date} {taken} {taken:%Y-%m-%d} {w} {h} {folder} {preset} {camera} (&quot;.{ext}&quot; is added when missing)</source>
-        <translation type="unfinished"></translation>
+        <translation>nomear as saídas pelo TEMPLATE em vez do prefixo: {name} {ext} {n} {n:3} {date} {taken} {taken:%Y-%m-%d} {w} {h} {folder} {preset} {camera} (&quot;.{ext}&quot; é adicionado quando falta)</translation>
     </message>
     <message>
         <source>is refused: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não é aceito: %1</translation>
     </message>
     <message>
         <source>write each output into the folder DIR next to its original (made if missing) instead of a run folder</source>
-        <translation type="unfinished"></translation>
+        <translation>gravar cada saída na pasta DIR ao lado do seu original (criada se não existir) em vez de numa pasta de conversão</translation>
     </message>
     <message>
         <source>must be a folder name without &apos;/&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>deve ser um nome de pasta sem &apos;/&apos;</translation>
     </message>
     <message>
         <source>give each output its original&apos;s modification time</source>
-        <translation type="unfinished"></translation>
+        <translation>dar a cada saída a data de modificação do seu original</translation>
     </message>
     <message>
         <source>write one output per preset of the comma-separated list, each photo decoded once; the names must differ (use {preset} in the template)</source>
-        <translation type="unfinished"></translation>
+        <translation>gravar uma saída por predefinição da lista separada por vírgulas, decodificando cada foto uma só vez; os nomes devem ser diferentes (use {preset} no modelo)</translation>
     </message>
     <message>
         <source>must list preset names, separated by commas</source>
-        <translation type="unfinished"></translation>
+        <translation>deve ser uma lista de nomes de predefinições separados por vírgulas</translation>
     </message>
     <message>
         <source>how camera RAW photos are developed: auto (the camera&apos;s preview when it covers the output, else half size when that does, else full), preview or full (default %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>como as fotos RAW da câmera são reveladas: auto (a pré-visualização da câmera quando cobre a saída; senão, meio tamanho quando este cobre; senão, completa), preview ou full (padrão: %1)</translation>
     </message>
     <message>
         <source>colours of 4- and 8-bit BMP: fixed (the standard table) or adaptive (the photo&apos;s own, by an octree) (default %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>cores de BMP de 4 e 8 bits: fixed (a tabela padrão) ou adaptive (as da própria foto, por uma árvore octal) (padrão: %1)</translation>
     </message>
     <message>
         <source>font family &apos;%1&apos; is not installed; the text is drawn in &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>a família de fonte &apos;%1&apos; não está instalada; o texto é desenhado com &apos;%2&apos;</translation>
     </message>
 </context>
 <context>
@@ -882,7 +882,7 @@ não foi, 2 argumentos inválidos.
     <name>LanguagePack</name>
     <message>
         <source>&amp;About Quillmere</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sobre o Quillmere</translation>
     </message>
     <message>
         <source>Error</source>
@@ -890,35 +890,35 @@ não foi, 2 argumentos inválidos.
     </message>
     <message>
         <source>The output width is invalid!</source>
-        <translation type="unfinished"></translation>
+        <translation>A largura de saída é inválida!</translation>
     </message>
     <message>
         <source>The output hight is invalid!</source>
-        <translation type="unfinished"></translation>
+        <translation>A altura de saída é inválida!</translation>
     </message>
     <message>
         <source>Failed to SetResolution!</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha em SetResolution!</translation>
     </message>
     <message>
         <source>Failed to SetInterpolationMode!</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha em SetInterpolationMode!</translation>
     </message>
     <message>
         <source>Failed to convert photo!</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha ao converter a foto!</translation>
     </message>
     <message>
         <source>Unknown rotate angle!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ângulo de rotação desconhecido!</translation>
     </message>
     <message>
         <source>Failed to rotate and flip photo!</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha ao girar e espelhar a foto!</translation>
     </message>
     <message>
         <source>Failed to save the file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha ao salvar o arquivo!</translation>
     </message>
     <message>
         <source>Warning</source>
@@ -926,63 +926,63 @@ não foi, 2 argumentos inválidos.
     </message>
     <message>
         <source>%s exists. Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%s já existe. Deseja substituí-lo?</translation>
     </message>
     <message>
         <source>The text position X is bigger than the photo width!, The program set it to 0 now.</source>
-        <translation type="unfinished"></translation>
+        <translation>A posição X do texto é maior que a largura da foto! O programa a definiu como 0.</translation>
     </message>
     <message>
         <source>The text position Y is bigger than the photo height!, The program set it to 0 now.</source>
-        <translation type="unfinished"></translation>
+        <translation>A posição Y do texto é maior que a altura da foto! O programa a definiu como 0.</translation>
     </message>
     <message>
         <source>The text position X is out of range! The program set it to 0 now.</source>
-        <translation type="unfinished"></translation>
+        <translation>A posição X do texto está fora do intervalo! O programa a definiu como 0.</translation>
     </message>
     <message>
         <source>The text position Y is out of range! The program set it to 0 now.</source>
-        <translation type="unfinished"></translation>
+        <translation>A posição Y do texto está fora do intervalo! O programa a definiu como 0.</translation>
     </message>
     <message>
         <source>1 bit per pixel, indexed. 2 color.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 bit por pixel, indexado. 2 cores.</translation>
     </message>
     <message>
         <source>4 bits per pixel, indexed. 16 color.</source>
-        <translation type="unfinished"></translation>
+        <translation>4 bits por pixel, indexado. 16 cores.</translation>
     </message>
     <message>
         <source>8 bits per pixel, indexed. 256 color.</source>
-        <translation type="unfinished"></translation>
+        <translation>8 bits por pixel, indexado. 256 cores.</translation>
     </message>
     <message>
         <source>16 bits per pixel; 5 bits are used for the red component, 6 bits are used for the green component, and 5 bits are used for the blue component.</source>
-        <translation type="unfinished"></translation>
+        <translation>16 bits por pixel; 5 bits para o componente vermelho, 6 bits para o verde e 5 bits para o azul.</translation>
     </message>
     <message>
         <source>24 bits per pixel; 8 bits each are used for the red, green, and blue components.</source>
-        <translation type="unfinished"></translation>
+        <translation>24 bits por pixel; 8 bits para cada um dos componentes vermelho, verde e azul.</translation>
     </message>
     <message>
         <source>32 bits per pixel; 8 bits each are used for the alpha, red, green, and blue components.</source>
-        <translation type="unfinished"></translation>
+        <translation>32 bits por pixel; 8 bits para cada um dos componentes alfa, vermelho, verde e azul.</translation>
     </message>
     <message>
         <source>32 bits per pixel; 8 bits each are used for the alpha, red, green, and blue components. The red, green, and blue components are premultiplied according to the alpha component.</source>
-        <translation type="unfinished"></translation>
+        <translation>32 bits por pixel; 8 bits para cada um dos componentes alfa, vermelho, verde e azul. Os componentes vermelho, verde e azul são pré-multiplicados pelo componente alfa.</translation>
     </message>
     <message>
         <source>32 bits per pixel; 8 bits each are used for the red, green, and blue components. The remaining 8 bits are not used.</source>
-        <translation type="unfinished"></translation>
+        <translation>32 bits por pixel; 8 bits para cada um dos componentes vermelho, verde e azul. Os 8 bits restantes não são usados.</translation>
     </message>
     <message>
         <source>64 bits per pixel; 16 bits each are used for the alpha, red, green, and blue components. Written as 32 bits ARGB, as no BMP reader takes 64 bits.</source>
-        <translation type="unfinished"></translation>
+        <translation>64 bits por pixel; 16 bits para cada um dos componentes alfa, vermelho, verde e azul. Gravado como 32 bits ARGB, pois nenhum leitor de BMP aceita 64 bits.</translation>
     </message>
     <message>
         <source>64 bits per pixel; 16 bits each are used for the alpha, red, green, and blue components. The red, green, and blue components are premultiplied according to the alpha component. Written as 32 bits PARGB, as no BMP reader takes 64 bits.</source>
-        <translation type="unfinished"></translation>
+        <translation>64 bits por pixel; 16 bits para cada um dos componentes alfa, vermelho, verde e azul. Os componentes vermelho, verde e azul são pré-multiplicados pelo componente alfa. Gravado como 32 bits PARGB, pois nenhum leitor de BMP aceita 64 bits.</translation>
     </message>
 </context>
 <context>
@@ -1008,31 +1008,31 @@ não foi, 2 argumentos inválidos.
     <name>LocalFigures</name>
     <message>
         <source>%1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bytes</translation>
     </message>
     <message>
         <source>%1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 KB</translation>
     </message>
     <message>
         <source>%1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB</translation>
     </message>
     <message>
         <source>%1 x %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 x %2</translation>
     </message>
     <message>
         <source>the source fits: copied</source>
-        <translation type="unfinished"></translation>
+        <translation>o original cabe: copiado</translation>
     </message>
     <message>
         <source>fitted by reducing to %1 x %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ajustado reduzindo para %1 x %2</translation>
     </message>
     <message>
         <source>fitted: quality %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ajustado: qualidade %1</translation>
     </message>
 </context>
 <context>
@@ -1305,6 +1305,99 @@ não foi, 2 argumentos inválidos.
     <message>
         <source>Update</source>
         <translation>Atualização</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>%1 occurs error!</source>
+        <translation>Ocorreu um erro em %1!</translation>
+    </message>
+    <message>
+        <source>%1 is not a right directory</source>
+        <translation>%1 não é uma pasta válida</translation>
+    </message>
+    <message>
+        <source>Access to %1 was denied.</source>
+        <translation>O acesso a %1 foi negado.</translation>
+    </message>
+    <message>
+        <source>%1 was not found.</source>
+        <translation>%1 não foi encontrado.</translation>
+    </message>
+    <message>
+        <source>%1 contains an invalid path.</source>
+        <translation>%1 contém um caminho inválido.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened because there are too many open files.</source>
+        <translation>Não foi possível abrir %1 porque há arquivos demais abertos.</translation>
+    </message>
+    <message>
+        <source>A hardware I/O error was reported while accessing %1.</source>
+        <translation>Ocorreu um erro de E/S de hardware ao acessar %1.</translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred while accessing %1.</source>
+        <translation>Ocorreu uma violação de compartilhamento ao acessar %1.</translation>
+    </message>
+    <message>
+        <source>An unknown error occurred while accessing %1.</source>
+        <translation>Ocorreu um erro desconhecido ao acessar %1.</translation>
+    </message>
+    <message>
+        <source>Failed file.GetStatus from %1</source>
+        <translation>Falha em file.GetStatus de %1</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.</source>
+        <translation>Não foi possível salvar as configurações.</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Erro desconhecido</translation>
+    </message>
+    <message>
+        <source>The Program does not launch your web browser to access %1 ,
+Please launch your web browser and input the URL manually.</source>
+        <translation>O programa não conseguiu abrir o navegador para acessar %1.
+Abra o navegador e digite o URL manualmente.</translation>
+    </message>
+    <message>
+        <source>The help page %1 is missing.</source>
+        <translation>A página de ajuda %1 não foi encontrada.</translation>
+    </message>
+    <message>
+        <source>%1 %2 is installed.</source>
+        <translation>%1 %2 está instalado.</translation>
+    </message>
+    <message>
+        <source>Updates come from your system&apos;s package manager: update %1 there together with your other programs.</source>
+        <translation>As atualizações vêm do gerenciador de pacotes do sistema: atualize %1 por ele junto com os seus outros programas.</translation>
+    </message>
+    <message>
+        <source>This copy was built from source, outside a package, so the package manager does not update it.</source>
+        <translation>Esta cópia foi compilada a partir do código-fonte, fora de um pacote, por isso o gerenciador de pacotes não a atualiza.</translation>
+    </message>
+    <message>
+        <source>Newer versions of the source are at %1.</source>
+        <translation>As versões mais recentes do código-fonte estão em %1.</translation>
+    </message>
+    <message>
+        <source>A packaged %1 gets its updates from your system&apos;s package manager.</source>
+        <translation>O %1 instalado por pacote recebe as atualizações do gerenciador de pacotes do sistema.</translation>
+    </message>
+    <message>
+        <source>Can not get My Documents directory!</source>
+        <translation>Não foi possível obter a pasta Documentos!</translation>
+    </message>
+    <message>
+        <source>The log file could not be written; its notices are lost.</source>
+        <translation>Não foi possível gravar o arquivo de registro; os avisos foram perdidos.</translation>
+    </message>
+    <message>
+        <source>The watermark could not be read.</source>
+        <translation>Não foi possível ler a marca-d&apos;água.</translation>
     </message>
 </context>
 <context>
@@ -1818,35 +1911,171 @@ não foi, 2 argumentos inválidos.
     <name>Reasons</name>
     <message>
         <source>no such file or folder</source>
-        <translation type="unfinished"></translation>
+        <translation>arquivo ou pasta inexistente</translation>
     </message>
     <message>
         <source>a loop of symbolic links</source>
-        <translation type="unfinished"></translation>
+        <translation>um ciclo de links simbólicos</translation>
     </message>
     <message>
         <source>not a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>não é uma imagem</translation>
     </message>
     <message>
         <source>could not be searched (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível pesquisar (%1)</translation>
     </message>
     <message>
         <source>standard input could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível ler a entrada padrão</translation>
     </message>
     <message>
         <source>Can not create the directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível criar a pasta</translation>
     </message>
     <message>
         <source>Not converted: the output file exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Não convertida: o arquivo de saída já existe</translation>
     </message>
     <message>
         <source>unknown output photo format!</source>
-        <translation type="unfinished"></translation>
+        <translation>formato de saída da foto desconhecido!</translation>
+    </message>
+    <message>
+        <source>developed from the camera&apos;s preview</source>
+        <translation>revelada a partir da pré-visualização da câmera</translation>
+    </message>
+    <message>
+        <source>developed at half size</source>
+        <translation>revelada em meio tamanho</translation>
+    </message>
+    <message>
+        <source>developed in full</source>
+        <translation>revelada por completo</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>o disco está cheio</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>permissão negada</translation>
+    </message>
+    <message>
+        <source>the file is missing</source>
+        <translation>o arquivo não foi encontrado</translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>memória insuficiente</translation>
+    </message>
+    <message>
+        <source>the format is not supported</source>
+        <translation>o formato não é suportado</translation>
+    </message>
+    <message>
+        <source>the file is damaged or incomplete</source>
+        <translation>o arquivo está danificado ou incompleto</translation>
+    </message>
+    <message>
+        <source>the log could not be written</source>
+        <translation>não foi possível gravar o registro</translation>
+    </message>
+    <message>
+        <source>a symbolic link, not followed</source>
+        <translation>um link simbólico, não seguido</translation>
+    </message>
+    <message>
+        <source>a damaged picture</source>
+        <translation>uma imagem danificada</translation>
+    </message>
+    <message>
+        <source>the imaging library could not start</source>
+        <translation>não foi possível iniciar a biblioteca de imagens</translation>
+    </message>
+    <message>
+        <source>a picture without pixels</source>
+        <translation>uma imagem sem pixels</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>the value %1 is not a whole number</source>
+        <translation>o valor %1 não é um número inteiro</translation>
+    </message>
+    <message>
+        <source>the value %1 is not between %2 and %3</source>
+        <translation>o valor %1 não está entre %2 e %3</translation>
+    </message>
+    <message>
+        <source>the value &quot;%1&quot; is not a whole number</source>
+        <translation>o valor &quot;%1&quot; não é um número inteiro</translation>
+    </message>
+    <message>
+        <source>the value &quot;%1&quot; is not a number</source>
+        <translation>o valor &quot;%1&quot; não é um número</translation>
+    </message>
+    <message>
+        <source>the value %1 stands for no choice</source>
+        <translation>o valor %1 não corresponde a nenhuma opção</translation>
+    </message>
+    <message>
+        <source>the photo has no size</source>
+        <translation>a foto não tem tamanho</translation>
+    </message>
+    <message>
+        <source>the setting %1 could not be saved</source>
+        <translation>não foi possível salvar a configuração %1</translation>
+    </message>
+    <message>
+        <source>the watermark: %1</source>
+        <translation>a marca-d&apos;água: %1</translation>
+    </message>
+    <message>
+        <source>the output would replace one of the photos being converted</source>
+        <translation>a saída substituiria uma das fotos em conversão</translation>
+    </message>
+    <message>
+        <source>two outputs of %1 would have this name; give each preset its own name, for example with {preset}</source>
+        <translation>duas saídas de %1 teriam este nome; dê a cada predefinição um nome próprio, por exemplo com {preset}</translation>
+    </message>
+    <message>
+        <source>the file date could not be set: %1</source>
+        <translation>não foi possível definir a data do arquivo: %1</translation>
+    </message>
+    <message>
+        <source>the encoder wrote nothing</source>
+        <translation>o codificador não gravou nada</translation>
+    </message>
+    <message>
+        <source>the preview file could not be read back</source>
+        <translation>não foi possível reler o arquivo de pré-visualização</translation>
+    </message>
+    <message>
+        <source>the output size %1 x %2 cannot be written</source>
+        <translation>o tamanho de saída %1 x %2 não pode ser gravado</translation>
+    </message>
+    <message>
+        <source>the output is larger than %1 stores</source>
+        <translation>a saída é maior do que %1 comporta</translation>
+    </message>
+    <message>
+        <source>the output could not be made</source>
+        <translation>não foi possível criar a saída</translation>
+    </message>
+    <message>
+        <source>the output could not be read back</source>
+        <translation>não foi possível reler a saída</translation>
+    </message>
+    <message>
+        <source>the value %1 is out of range</source>
+        <translation>o valor %1 está fora do intervalo</translation>
+    </message>
+    <message>
+        <source>the value %1 is not a colour</source>
+        <translation>o valor %1 não é uma cor</translation>
     </message>
 </context>
 <context>
@@ -1896,6 +2125,47 @@ não foi, 2 argumentos inválidos.
     <message>
         <source>Message</source>
         <translation>Mensagem</translation>
+    </message>
+</context>
+<context>
+    <name>RunSummary</name>
+    <message>
+        <source>Stopped: %1 of %2 converted, %3 not started</source>
+        <translation>Interrompida: %1 de %2 convertidas, %3 não iniciadas</translation>
+    </message>
+    <message>
+        <source>1 photo was not converted; see the log.</source>
+        <translation>1 foto não foi convertida; veja o registro.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 photos were not converted; see the log.</source>
+        <translation>
+            <numerusform>%1 foto não foi convertida; veja o registro.</numerusform>
+            <numerusform>%1 fotos não foram convertidas; veja o registro.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 photo got a number added to a name another photo has.</source>
+        <translation>1 foto recebeu um número no nome porque outra foto já o tinha.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 photos got a number added to a name another photo has.</source>
+        <translation>
+            <numerusform>%1 foto recebeu um número no nome porque outra foto já o tinha.</numerusform>
+            <numerusform>%1 fotos receberam um número no nome porque outra foto já o tinha.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Written per preset: %1</source>
+        <translation>Gravadas por predefinição: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>less than a minute left</source>
+        <translation>falta menos de um minuto</translation>
     </message>
 </context>
 <context>
