@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>Str&amp;etch:</source>
-        <translation>Es&amp;tirar:</translation>
+        <translation>Esti&amp;rar:</translation>
     </message>
     <message>
         <source>Hori&amp;zontal:</source>
@@ -72,7 +72,7 @@
     </message>
     <message>
         <source>Lon&amp;g edge:</source>
-        <translation>Lado &amp;largo:</translation>
+        <translation>Lado lar&amp;go:</translation>
     </message>
     <message>
         <source>Long edge in pixels</source>
@@ -120,7 +120,7 @@
     </message>
     <message>
         <source>Rotate b&amp;y angle</source>
-        <translation>&amp;Girar según ángulo</translation>
+        <translation>G&amp;irar según ángulo</translation>
     </message>
     <message>
         <source>0</source>
@@ -676,6 +676,13 @@ no se convirtió, 2 argumentos incorrectos.
         <source>font family &apos;%1&apos; is not installed; the text is drawn in &apos;%2&apos;</source>
         <translation>la familia de fuente &apos;%1&apos; no está instalada; el texto se dibuja con &apos;%2&apos;</translation>
     </message>
+    <message numerus="yes">
+        <source>stopped: %n photos not started</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DestinationPanel</name>
@@ -692,7 +699,7 @@ no se convirtió, 2 argumentos incorrectos.
     <name>FileSizeLimitRow</name>
     <message>
         <source>L&amp;imit file size to</source>
-        <translation>L&amp;imitar el archivo a</translation>
+        <translation>Limitar el arc&amp;hivo a</translation>
     </message>
     <message>
         <source>Largest file size in KB</source>
@@ -712,11 +719,11 @@ no se convirtió, 2 argumentos incorrectos.
     </message>
     <message>
         <source>Colour &amp;resolution:</source>
-        <translation>&amp;Resolución de color:</translation>
+        <translation>Resol&amp;ución de color:</translation>
     </message>
     <message>
         <source>Pro&amp;gressive</source>
-        <translation>Pro&amp;gresivo</translation>
+        <translation>Progre&amp;sivo</translation>
     </message>
     <message>
         <source>A JPG shown coarse first while it loads</source>
@@ -778,7 +785,7 @@ no se convirtió, 2 argumentos incorrectos.
     </message>
     <message>
         <source>Stri&amp;keout</source>
-        <translation>&amp;Tachado</translation>
+        <translation>Tac&amp;hado</translation>
     </message>
     <message>
         <source>&amp;Color:</source>
@@ -1076,7 +1083,7 @@ no se convirtió, 2 argumentos incorrectos.
     </message>
     <message>
         <source>&amp;Down</source>
-        <translation>&amp;Bajar</translation>
+        <translation>Ba&amp;jar</translation>
     </message>
     <message>
         <source>De&amp;lete</source>
@@ -1088,7 +1095,7 @@ no se convirtió, 2 argumentos incorrectos.
     </message>
     <message>
         <source>Output &amp;Folder:</source>
-        <translation>&amp;Carpeta de salida:</translation>
+        <translation>Carpeta de &amp;salida:</translation>
     </message>
     <message>
         <source>&amp;Browse</source>
@@ -1140,7 +1147,7 @@ no se convirtió, 2 argumentos incorrectos.
     </message>
     <message>
         <source>Batch rena&amp;me prefix:</source>
-        <translation>Prefijo para re&amp;nombrar:</translation>
+        <translation>Prefijo para &amp;renombrar:</translation>
     </message>
     <message>
         <source>+Number+Time</source>
@@ -1164,7 +1171,7 @@ no se convirtió, 2 argumentos incorrectos.
     </message>
     <message>
         <source>&amp;Keep sub-folders</source>
-        <translation>&amp;Conservar subcarpetas</translation>
+        <translation>&amp;Mantener subcarpetas</translation>
     </message>
     <message>
         <source>&amp;Preset:</source>
@@ -1220,7 +1227,7 @@ no se convirtió, 2 argumentos incorrectos.
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>&amp;Salir</translation>
+        <translation>Sal&amp;ir</translation>
     </message>
     <message>
         <source>Details</source>
@@ -2167,6 +2174,20 @@ Abra el navegador web y escriba la dirección URL manualmente.</translation>
     <message>
         <source>less than a minute left</source>
         <translation>queda menos de un minuto</translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n min left</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n h left</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>

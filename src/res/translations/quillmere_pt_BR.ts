@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>Str&amp;etch:</source>
-        <translation>Es&amp;ticar:</translation>
+        <translation>Esti&amp;car:</translation>
     </message>
     <message>
         <source>Hori&amp;zontal:</source>
@@ -72,7 +72,7 @@
     </message>
     <message>
         <source>Lon&amp;g edge:</source>
-        <translation>Lado &amp;maior:</translation>
+        <translation>Lado ma&amp;ior:</translation>
     </message>
     <message>
         <source>Long edge in pixels</source>
@@ -675,6 +675,13 @@ não foi, 2 argumentos inválidos.
         <source>font family &apos;%1&apos; is not installed; the text is drawn in &apos;%2&apos;</source>
         <translation>a família de fonte &apos;%1&apos; não está instalada; o texto é desenhado com &apos;%2&apos;</translation>
     </message>
+    <message numerus="yes">
+        <source>stopped: %n photos not started</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DestinationPanel</name>
@@ -691,7 +698,7 @@ não foi, 2 argumentos inválidos.
     <name>FileSizeLimitRow</name>
     <message>
         <source>L&amp;imit file size to</source>
-        <translation>L&amp;imitar o arquivo a</translation>
+        <translation>Limitar o arq&amp;uivo a</translation>
     </message>
     <message>
         <source>Largest file size in KB</source>
@@ -715,7 +722,7 @@ não foi, 2 argumentos inválidos.
     </message>
     <message>
         <source>Pro&amp;gressive</source>
-        <translation>Pro&amp;gressivo</translation>
+        <translation>Progre&amp;ssivo</translation>
     </message>
     <message>
         <source>A JPG shown coarse first while it loads</source>
@@ -777,7 +784,7 @@ não foi, 2 argumentos inválidos.
     </message>
     <message>
         <source>Stri&amp;keout</source>
-        <translation>&amp;Tachado</translation>
+        <translation>Tac&amp;hado</translation>
     </message>
     <message>
         <source>&amp;Color:</source>
@@ -1079,7 +1086,7 @@ não foi, 2 argumentos inválidos.
     </message>
     <message>
         <source>De&amp;lete</source>
-        <translation>Exc&amp;luir</translation>
+        <translation>E&amp;xcluir</translation>
     </message>
     <message>
         <source>Clea&amp;r</source>
@@ -2166,6 +2173,20 @@ Abra o navegador e digite o URL manualmente.</translation>
     <message>
         <source>less than a minute left</source>
         <translation>falta menos de um minuto</translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n min left</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n h left</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
