@@ -678,9 +678,9 @@ no se convirtió, 2 argumentos incorrectos.
     </message>
     <message numerus="yes">
         <source>stopped: %n photos not started</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>detenida: %n foto sin empezar</numerusform>
+            <numerusform>detenida: %n fotos sin empezar</numerusform>
         </translation>
     </message>
 </context>
@@ -2177,16 +2177,16 @@ Abra el navegador web y escriba la dirección URL manualmente.</translation>
     </message>
     <message numerus="yes">
         <source>about %n min left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>queda aprox. %n min</numerusform>
+            <numerusform>quedan aprox. %n min</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>about %n h left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>queda aprox. %n h</numerusform>
+            <numerusform>quedan aprox. %n h</numerusform>
         </translation>
     </message>
 </context>

@@ -677,9 +677,9 @@ não foi, 2 argumentos inválidos.
     </message>
     <message numerus="yes">
         <source>stopped: %n photos not started</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>interrompida: %n foto não iniciada</numerusform>
+            <numerusform>interrompida: %n fotos não iniciadas</numerusform>
         </translation>
     </message>
 </context>
@@ -2176,16 +2176,16 @@ Abra o navegador e digite o URL manualmente.</translation>
     </message>
     <message numerus="yes">
         <source>about %n min left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>falta cerca de %n min</numerusform>
+            <numerusform>faltam cerca de %n min</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>about %n h left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>falta cerca de %n h</numerusform>
+            <numerusform>faltam cerca de %n h</numerusform>
         </translation>
     </message>
 </context>
