@@ -1839,6 +1839,10 @@ Abra el navegador web y escriba la dirección URL manualmente.</translation>
             <numerusform>&amp;Generar: %n preajustes</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Keep file dates</source>
+        <translation>Conservar fechas de archivo</translation>
+    </message>
 </context>
 <context>
     <name>PresetPanel</name>

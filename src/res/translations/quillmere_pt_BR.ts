@@ -1838,6 +1838,10 @@ Abra o navegador e digite o URL manualmente.</translation>
             <numerusform>&amp;Gerar: %n predefinições</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Keep file dates</source>
+        <translation>Manter datas dos arquivos</translation>
+    </message>
 </context>
 <context>
     <name>PresetPanel</name>
