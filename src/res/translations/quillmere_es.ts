@@ -610,7 +610,7 @@ no se convirtió, 2 argumentos incorrectos.
     </message>
     <message>
         <source>written per preset: %1</source>
-        <translation>escritas por preajuste: %1</translation>
+        <translation>generadas por preajuste: %1</translation>
     </message>
     <message>
         <source>at most SIZE bytes per output file; K and M count 1,000 and 1,000,000, KiB and MiB 1,024 and 1,048,576 (500K, 2MiB; 0: no limit). %1 get the best quality that fits, down to --min-quality, then smaller dimensions; lossless outputs (PNG, TIF, BMP, --lossless) only smaller dimensions</source>
@@ -679,8 +679,8 @@ no se convirtió, 2 argumentos incorrectos.
     <message numerus="yes">
         <source>stopped: %n photos not started</source>
         <translation>
-            <numerusform>detenida: %n foto sin empezar</numerusform>
-            <numerusform>detenida: %n fotos sin empezar</numerusform>
+            <numerusform>conversión detenida: %n foto sin empezar</numerusform>
+            <numerusform>conversión detenida: %n fotos sin empezar</numerusform>
         </translation>
     </message>
 </context>
@@ -1472,7 +1472,7 @@ Abra el navegador web y escriba la dirección URL manualmente.</translation>
     </message>
     <message>
         <source>Fill Output Width x Output Height, cropped</source>
-        <translation>Llenar ancho x alto de salida, recortando</translation>
+        <translation>Rellenar ancho x alto de salida, con recorte</translation>
     </message>
     <message>
         <source>Pad to Output Width x Output Height</source>
@@ -2158,18 +2158,18 @@ Abra el navegador web y escriba la dirección URL manualmente.</translation>
     </message>
     <message>
         <source>1 photo got a number added to a name another photo has.</source>
-        <translation>A 1 foto se le añadió un número al nombre porque otra foto ya lo tenía.</translation>
+        <translation>1 foto recibió un número en el nombre porque otra foto ya lo tenía.</translation>
     </message>
     <message numerus="yes">
         <source>%1 photos got a number added to a name another photo has.</source>
         <translation>
-            <numerusform>A %1 foto se le añadió un número al nombre porque otra foto ya lo tenía.</numerusform>
-            <numerusform>A %1 fotos se les añadió un número al nombre porque otra foto ya lo tenía.</numerusform>
+            <numerusform>%1 foto recibió un número en el nombre porque otra foto ya lo tenía.</numerusform>
+            <numerusform>%1 fotos recibieron un número en el nombre porque otra foto ya lo tenía.</numerusform>
         </translation>
     </message>
     <message>
         <source>Written per preset: %1</source>
-        <translation>Escritas por preajuste: %1</translation>
+        <translation>Generadas por preajuste: %1</translation>
     </message>
     <message>
         <source>%1 of %2</source>

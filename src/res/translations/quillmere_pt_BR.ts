@@ -609,7 +609,7 @@ não foi, 2 argumentos inválidos.
     </message>
     <message>
         <source>written per preset: %1</source>
-        <translation>gravadas por predefinição: %1</translation>
+        <translation>geradas por predefinição: %1</translation>
     </message>
     <message>
         <source>at most SIZE bytes per output file; K and M count 1,000 and 1,000,000, KiB and MiB 1,024 and 1,048,576 (500K, 2MiB; 0: no limit). %1 get the best quality that fits, down to --min-quality, then smaller dimensions; lossless outputs (PNG, TIF, BMP, --lossless) only smaller dimensions</source>
@@ -678,8 +678,8 @@ não foi, 2 argumentos inválidos.
     <message numerus="yes">
         <source>stopped: %n photos not started</source>
         <translation>
-            <numerusform>interrompida: %n foto não iniciada</numerusform>
-            <numerusform>interrompida: %n fotos não iniciadas</numerusform>
+            <numerusform>conversão interrompida: %n foto não iniciada</numerusform>
+            <numerusform>conversão interrompida: %n fotos não iniciadas</numerusform>
         </translation>
     </message>
 </context>
@@ -2168,7 +2168,7 @@ Abra o navegador e digite o URL manualmente.</translation>
     </message>
     <message>
         <source>Written per preset: %1</source>
-        <translation>Gravadas por predefinição: %1</translation>
+        <translation>Geradas por predefinição: %1</translation>
     </message>
     <message>
         <source>%1 of %2</source>
