@@ -1407,6 +1407,10 @@ Abra el navegador web y escriba la dirección URL manualmente.</translation>
         <source>The watermark could not be read.</source>
         <translation>No se pudo leer la marca de agua.</translation>
     </message>
+    <message>
+        <source>The stored setting %1 is not used: %2. %3 is used instead.</source>
+        <translation>No se usa el ajuste guardado %1: %2. Se usa %3 en su lugar.</translation>
+    </message>
 </context>
 <context>
     <name>OptionTables</name>

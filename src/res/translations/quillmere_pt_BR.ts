@@ -1406,6 +1406,10 @@ Abra o navegador e digite o URL manualmente.</translation>
         <source>The watermark could not be read.</source>
         <translation>Não foi possível ler a marca-d&apos;água.</translation>
     </message>
+    <message>
+        <source>The stored setting %1 is not used: %2. %3 is used instead.</source>
+        <translation>A configuração salva %1 não é usada: %2. Em seu lugar, é usado %3.</translation>
+    </message>
 </context>
 <context>
     <name>OptionTables</name>
