@@ -1408,7 +1408,7 @@ Abra o navegador e digite o URL manualmente.</translation>
     </message>
     <message>
         <source>The stored setting %1 is not used: %2. %3 is used instead.</source>
-        <translation>A configuração salva %1 não é usada: %2. Em seu lugar, é usado %3.</translation>
+        <translation>A configuração salva %1 não é usada: %2. Em seu lugar, usa-se %3.</translation>
     </message>
 </context>
 <context>
