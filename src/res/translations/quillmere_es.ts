@@ -1737,7 +1737,7 @@ Abra el navegador web y escriba la dirección URL manualmente.</translation>
     <name>PhotoSources</name>
     <message>
         <source>%1: could not be searched (%2)</source>
-        <translation>%1: no se pudo explorar (%2)</translation>
+        <translation type="vanished">%1: no se pudo explorar (%2)</translation>
     </message>
     <message>
         <source>Photo Files (%1) (%2)</source>
@@ -1763,7 +1763,7 @@ Abra el navegador web y escriba la dirección URL manualmente.</translation>
     </message>
     <message>
         <source>%1: left out, not a picture</source>
-        <translation>%1: omitido, no es una imagen</translation>
+        <translation type="vanished">%1: omitido, no es una imagen</translation>
     </message>
     <message>
         <source>Select Photo Files...</source>
@@ -2098,33 +2098,33 @@ Abra el navegador web y escriba la dirección URL manualmente.</translation>
     <name>RunPanel</name>
     <message numerus="yes">
         <source>%1 photo</source>
-        <translation>
+        <translation type="vanished">
             <numerusform>%1 foto</numerusform>
             <numerusform>%1 fotos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 photos</source>
-        <translation>
+        <translation type="vanished">
             <numerusform>%1 foto</numerusform>
             <numerusform>%1 fotos</numerusform>
         </translation>
     </message>
     <message>
         <source>Conversion started: %1, %2; %3</source>
-        <translation>Conversión iniciada: %1, %2; %3</translation>
+        <translation type="vanished">Conversión iniciada: %1, %2; %3</translation>
     </message>
     <message>
         <source>Converting the rest: %1 into %2</source>
-        <translation>Convirtiendo el resto: %1 en %2</translation>
+        <translation type="vanished">Convirtiendo el resto: %1 en %2</translation>
     </message>
     <message>
         <source>Replaced %1</source>
-        <translation>Reemplazado: %1</translation>
+        <translation type="vanished">Reemplazado: %1</translation>
     </message>
     <message>
         <source>Stopped: the window was closed during the conversion</source>
-        <translation>Detenida: se cerró la ventana durante la conversión</translation>
+        <translation type="vanished">Detenida: se cerró la ventana durante la conversión</translation>
     </message>
     <message>
         <source>Do you want to open the output folder?</source>

@@ -1736,7 +1736,7 @@ Abra o navegador e digite o URL manualmente.</translation>
     <name>PhotoSources</name>
     <message>
         <source>%1: could not be searched (%2)</source>
-        <translation>%1: não foi possível pesquisar (%2)</translation>
+        <translation type="vanished">%1: não foi possível pesquisar (%2)</translation>
     </message>
     <message>
         <source>Photo Files (%1) (%2)</source>
@@ -1762,7 +1762,7 @@ Abra o navegador e digite o URL manualmente.</translation>
     </message>
     <message>
         <source>%1: left out, not a picture</source>
-        <translation>%1: ignorado, não é uma imagem</translation>
+        <translation type="vanished">%1: ignorado, não é uma imagem</translation>
     </message>
     <message>
         <source>Select Photo Files...</source>
@@ -2097,33 +2097,33 @@ Abra o navegador e digite o URL manualmente.</translation>
     <name>RunPanel</name>
     <message numerus="yes">
         <source>%1 photo</source>
-        <translation>
+        <translation type="vanished">
             <numerusform>%1 foto</numerusform>
             <numerusform>%1 fotos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 photos</source>
-        <translation>
+        <translation type="vanished">
             <numerusform>%1 foto</numerusform>
             <numerusform>%1 fotos</numerusform>
         </translation>
     </message>
     <message>
         <source>Conversion started: %1, %2; %3</source>
-        <translation>Conversão iniciada: %1, %2; %3</translation>
+        <translation type="vanished">Conversão iniciada: %1, %2; %3</translation>
     </message>
     <message>
         <source>Converting the rest: %1 into %2</source>
-        <translation>Convertendo o restante: %1 em %2</translation>
+        <translation type="vanished">Convertendo o restante: %1 em %2</translation>
     </message>
     <message>
         <source>Replaced %1</source>
-        <translation>Substituído: %1</translation>
+        <translation type="vanished">Substituído: %1</translation>
     </message>
     <message>
         <source>Stopped: the window was closed during the conversion</source>
-        <translation>Interrompida: a janela foi fechada durante a conversão</translation>
+        <translation type="vanished">Interrompida: a janela foi fechada durante a conversão</translation>
     </message>
     <message>
         <source>Do you want to open the output folder?</source>
