@@ -1847,6 +1847,10 @@ Abra el navegador web y escriba la dirección URL manualmente.</translation>
         <source>Keep file dates</source>
         <translation>Conservar fechas de archivo</translation>
     </message>
+    <message>
+        <source>Each output gets its original&apos;s modification date</source>
+        <translation>Cada salida recibe la fecha de modificación de su original</translation>
+    </message>
 </context>
 <context>
     <name>PresetPanel</name>

@@ -1846,6 +1846,10 @@ Abra o navegador e digite o URL manualmente.</translation>
         <source>Keep file dates</source>
         <translation>Manter datas dos arquivos</translation>
     </message>
+    <message>
+        <source>Each output gets its original&apos;s modification date</source>
+        <translation>Cada saída recebe a data de modificação do seu original</translation>
+    </message>
 </context>
 <context>
     <name>PresetPanel</name>
