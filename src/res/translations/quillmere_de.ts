@@ -1735,10 +1735,6 @@ Bitte starten Sie Ihren Webbrowser und geben Sie die Adresse von Hand ein.</tran
 <context>
     <name>PhotoSources</name>
     <message>
-        <source>%1: could not be searched (%2)</source>
-        <translation type="vanished">%1: konnte nicht durchsucht werden (%2)</translation>
-    </message>
-    <message>
         <source>Photo Files (%1) (%2)</source>
         <translation>Fotodateien (%1) (%2)</translation>
     </message>
@@ -1759,10 +1755,6 @@ Bitte starten Sie Ihren Webbrowser und geben Sie die Adresse von Hand ein.</tran
             <numerusform>%n Datei wurde ausgelassen: kein Bild (%1)</numerusform>
             <numerusform>%n Dateien wurden ausgelassen: keine Bilder (%1)</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>%1: left out, not a picture</source>
-        <translation type="vanished">%1: ausgelassen, kein Bild</translation>
     </message>
     <message>
         <source>Select Photo Files...</source>
@@ -1808,10 +1800,6 @@ Bitte starten Sie Ihren Webbrowser und geben Sie die Adresse von Hand ein.</tran
         <translation>Das Dateidatum und die Vorgaben, deren Ausgaben jedes Foto erhält – aus einem einzigen Dekodiervorgang</translation>
     </message>
     <message>
-        <source>Keep file dates (each output gets its original&apos;s)</source>
-        <translation>Dateidatum beibehalten (jede Ausgabe erhält das des Originals)</translation>
-    </message>
-    <message>
         <source>e.g. %1</source>
         <translation>z. B. %1</translation>
     </message>
@@ -1830,10 +1818,6 @@ Bitte starten Sie Ihren Webbrowser und geben Sie die Adresse von Hand ein.</tran
     <message>
         <source>&amp;Write: 1 preset</source>
         <translation>&amp;Ausgabe: 1 Vorgabe</translation>
-    </message>
-    <message>
-        <source>&amp;Write: %1 presets</source>
-        <translation>&amp;Ausgabe: %1 Vorgaben</translation>
     </message>
     <message numerus="yes">
         <source>&amp;Write: %n presets</source>
@@ -2099,36 +2083,6 @@ Bitte starten Sie Ihren Webbrowser und geben Sie die Adresse von Hand ein.</tran
 </context>
 <context>
     <name>RunPanel</name>
-    <message numerus="yes">
-        <source>%1 photo</source>
-        <translation type="vanished">
-            <numerusform>%1 Foto</numerusform>
-            <numerusform>%1 Fotos</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 photos</source>
-        <translation type="vanished">
-            <numerusform>%1 Foto</numerusform>
-            <numerusform>%1 Fotos</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Conversion started: %1, %2; %3</source>
-        <translation type="vanished">Konvertierung gestartet: %1, %2; %3</translation>
-    </message>
-    <message>
-        <source>Converting the rest: %1 into %2</source>
-        <translation type="vanished">Rest wird konvertiert: %1 nach %2</translation>
-    </message>
-    <message>
-        <source>Replaced %1</source>
-        <translation type="vanished">%1 ersetzt</translation>
-    </message>
-    <message>
-        <source>Stopped: the window was closed during the conversion</source>
-        <translation type="vanished">Abgebrochen: Das Fenster wurde während der Konvertierung geschlossen</translation>
-    </message>
     <message>
         <source>Do you want to open the output folder?</source>
         <translation>Möchten Sie den Ausgabeordner öffnen?</translation>

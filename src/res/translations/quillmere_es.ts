@@ -1736,10 +1736,6 @@ Abra el navegador web y escriba la dirección URL manualmente.</translation>
 <context>
     <name>PhotoSources</name>
     <message>
-        <source>%1: could not be searched (%2)</source>
-        <translation type="vanished">%1: no se pudo explorar (%2)</translation>
-    </message>
-    <message>
         <source>Photo Files (%1) (%2)</source>
         <translation>Archivos de fotos (%1) (%2)</translation>
     </message>
@@ -1760,10 +1756,6 @@ Abra el navegador web y escriba la dirección URL manualmente.</translation>
             <numerusform>Se omitió %n archivo: no es una imagen (%1)</numerusform>
             <numerusform>Se omitieron %n archivos: no son imágenes (%1)</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>%1: left out, not a picture</source>
-        <translation type="vanished">%1: omitido, no es una imagen</translation>
     </message>
     <message>
         <source>Select Photo Files...</source>
@@ -1809,10 +1801,6 @@ Abra el navegador web y escriba la dirección URL manualmente.</translation>
         <translation>Las fechas de archivo y los preajustes cuyas salidas recibe cada foto, con una sola decodificación</translation>
     </message>
     <message>
-        <source>Keep file dates (each output gets its original&apos;s)</source>
-        <translation>Conservar fechas de archivo (cada salida recibe la de su original)</translation>
-    </message>
-    <message>
         <source>e.g. %1</source>
         <translation>p. ej. %1</translation>
     </message>
@@ -1831,10 +1819,6 @@ Abra el navegador web y escriba la dirección URL manualmente.</translation>
     <message>
         <source>&amp;Write: 1 preset</source>
         <translation>&amp;Generar: 1 preajuste</translation>
-    </message>
-    <message>
-        <source>&amp;Write: %1 presets</source>
-        <translation>&amp;Generar: %1 preajustes</translation>
     </message>
     <message numerus="yes">
         <source>&amp;Write: %n presets</source>
@@ -2100,36 +2084,6 @@ Abra el navegador web y escriba la dirección URL manualmente.</translation>
 </context>
 <context>
     <name>RunPanel</name>
-    <message numerus="yes">
-        <source>%1 photo</source>
-        <translation type="vanished">
-            <numerusform>%1 foto</numerusform>
-            <numerusform>%1 fotos</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 photos</source>
-        <translation type="vanished">
-            <numerusform>%1 foto</numerusform>
-            <numerusform>%1 fotos</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Conversion started: %1, %2; %3</source>
-        <translation type="vanished">Conversión iniciada: %1, %2; %3</translation>
-    </message>
-    <message>
-        <source>Converting the rest: %1 into %2</source>
-        <translation type="vanished">Convirtiendo el resto: %1 en %2</translation>
-    </message>
-    <message>
-        <source>Replaced %1</source>
-        <translation type="vanished">Reemplazado: %1</translation>
-    </message>
-    <message>
-        <source>Stopped: the window was closed during the conversion</source>
-        <translation type="vanished">Detenida: se cerró la ventana durante la conversión</translation>
-    </message>
     <message>
         <source>Do you want to open the output folder?</source>
         <translation>¿Desea abrir la carpeta de salida?</translation>

@@ -1737,10 +1737,6 @@ Veuillez lancer votre navigateur et saisir l’adresse manuellement.</translatio
 <context>
     <name>PhotoSources</name>
     <message>
-        <source>%1: could not be searched (%2)</source>
-        <translation type="vanished">%1&#xa0;: recherche impossible (%2)</translation>
-    </message>
-    <message>
         <source>Photo Files (%1) (%2)</source>
         <translation>Fichiers photo (%1) (%2)</translation>
     </message>
@@ -1761,10 +1757,6 @@ Veuillez lancer votre navigateur et saisir l’adresse manuellement.</translatio
             <numerusform>%n fichier ignoré&#xa0;: ce n’est pas une image (%1)</numerusform>
             <numerusform>%n fichiers ignorés&#xa0;: ce ne sont pas des images (%1)</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>%1: left out, not a picture</source>
-        <translation type="vanished">%1&#xa0;: ignoré, ce n’est pas une image</translation>
     </message>
     <message>
         <source>Select Photo Files...</source>
@@ -1810,10 +1802,6 @@ Veuillez lancer votre navigateur et saisir l’adresse manuellement.</translatio
         <translation>Les dates des fichiers, et les préréglages dont chaque photo reçoit une sortie, en un seul décodage</translation>
     </message>
     <message>
-        <source>Keep file dates (each output gets its original&apos;s)</source>
-        <translation>Conserver les dates des fichiers (chaque sortie reçoit celle de son original)</translation>
-    </message>
-    <message>
         <source>e.g. %1</source>
         <translation>p. ex. %1</translation>
     </message>
@@ -1832,10 +1820,6 @@ Veuillez lancer votre navigateur et saisir l’adresse manuellement.</translatio
     <message>
         <source>&amp;Write: 1 preset</source>
         <translation>&amp;Écrire&#xa0;: 1 préréglage</translation>
-    </message>
-    <message>
-        <source>&amp;Write: %1 presets</source>
-        <translation>&amp;Écrire&#xa0;: %1 préréglages</translation>
     </message>
     <message numerus="yes">
         <source>&amp;Write: %n presets</source>
@@ -2101,36 +2085,6 @@ Veuillez lancer votre navigateur et saisir l’adresse manuellement.</translatio
 </context>
 <context>
     <name>RunPanel</name>
-    <message numerus="yes">
-        <source>%1 photo</source>
-        <translation type="vanished">
-            <numerusform>%1 photo</numerusform>
-            <numerusform>%1 photos</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 photos</source>
-        <translation type="vanished">
-            <numerusform>%1 photo</numerusform>
-            <numerusform>%1 photos</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Conversion started: %1, %2; %3</source>
-        <translation type="vanished">Conversion lancée&#xa0;: %1, %2&#xa0;; %3</translation>
-    </message>
-    <message>
-        <source>Converting the rest: %1 into %2</source>
-        <translation type="vanished">Conversion du reste&#xa0;: %1 dans %2</translation>
-    </message>
-    <message>
-        <source>Replaced %1</source>
-        <translation type="vanished">%1 remplacé</translation>
-    </message>
-    <message>
-        <source>Stopped: the window was closed during the conversion</source>
-        <translation type="vanished">Arrêt&#xa0;: la fenêtre a été fermée pendant la conversion</translation>
-    </message>
     <message>
         <source>Do you want to open the output folder?</source>
         <translation>Voulez-vous ouvrir le dossier de sortie&#xa0;?</translation>

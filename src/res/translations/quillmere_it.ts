@@ -1736,10 +1736,6 @@ Avvia il browser e inserisci l’indirizzo manualmente.</translation>
 <context>
     <name>PhotoSources</name>
     <message>
-        <source>%1: could not be searched (%2)</source>
-        <translation type="vanished">%1: impossibile eseguire la ricerca (%2)</translation>
-    </message>
-    <message>
         <source>Photo Files (%1) (%2)</source>
         <translation>File di foto (%1) (%2)</translation>
     </message>
@@ -1760,10 +1756,6 @@ Avvia il browser e inserisci l’indirizzo manualmente.</translation>
             <numerusform>%n file escluso: non è un’immagine (%1)</numerusform>
             <numerusform>%n file esclusi: non sono immagini (%1)</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>%1: left out, not a picture</source>
-        <translation type="vanished">%1: escluso, non è un’immagine</translation>
     </message>
     <message>
         <source>Select Photo Files...</source>
@@ -1809,10 +1801,6 @@ Avvia il browser e inserisci l’indirizzo manualmente.</translation>
         <translation>Le date dei file e i preset di cui ogni foto riceve un file in uscita, da un’unica decodifica</translation>
     </message>
     <message>
-        <source>Keep file dates (each output gets its original&apos;s)</source>
-        <translation>Mantieni le date dei file (ogni file in uscita riceve quella del suo originale)</translation>
-    </message>
-    <message>
         <source>e.g. %1</source>
         <translation>es. %1</translation>
     </message>
@@ -1831,10 +1819,6 @@ Avvia il browser e inserisci l’indirizzo manualmente.</translation>
     <message>
         <source>&amp;Write: 1 preset</source>
         <translation>&amp;Scrivi: 1 preset</translation>
-    </message>
-    <message>
-        <source>&amp;Write: %1 presets</source>
-        <translation>&amp;Scrivi: %1 preset</translation>
     </message>
     <message numerus="yes">
         <source>&amp;Write: %n presets</source>
@@ -2100,36 +2084,6 @@ Avvia il browser e inserisci l’indirizzo manualmente.</translation>
 </context>
 <context>
     <name>RunPanel</name>
-    <message numerus="yes">
-        <source>%1 photo</source>
-        <translation type="vanished">
-            <numerusform>%1 foto</numerusform>
-            <numerusform>%1 foto</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 photos</source>
-        <translation type="vanished">
-            <numerusform>%1 foto</numerusform>
-            <numerusform>%1 foto</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Conversion started: %1, %2; %3</source>
-        <translation type="vanished">Conversione avviata: %1, %2; %3</translation>
-    </message>
-    <message>
-        <source>Converting the rest: %1 into %2</source>
-        <translation type="vanished">Conversione del resto: %1 in %2</translation>
-    </message>
-    <message>
-        <source>Replaced %1</source>
-        <translation type="vanished">Sostituito %1</translation>
-    </message>
-    <message>
-        <source>Stopped: the window was closed during the conversion</source>
-        <translation type="vanished">Interrotta: la finestra è stata chiusa durante la conversione</translation>
-    </message>
     <message>
         <source>Do you want to open the output folder?</source>
         <translation>Vuoi aprire la cartella di uscita?</translation>

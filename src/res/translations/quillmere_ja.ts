@@ -1728,10 +1728,6 @@ Web ブラウザーを起動して URL を直接入力してください。</tra
 <context>
     <name>PhotoSources</name>
     <message>
-        <source>%1: could not be searched (%2)</source>
-        <translation type="vanished">%1: 検索できませんでした (%2)</translation>
-    </message>
-    <message>
         <source>Photo Files (%1) (%2)</source>
         <translation>写真ファイル (%1) (%2)</translation>
     </message>
@@ -1750,10 +1746,6 @@ Web ブラウザーを起動して URL を直接入力してください。</tra
         <translation>
             <numerusform>%n 個のファイルを除外しました: 画像ではありません (%1)</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>%1: left out, not a picture</source>
-        <translation type="vanished">%1: 画像ではないため除外しました</translation>
     </message>
     <message>
         <source>Select Photo Files...</source>
@@ -1799,10 +1791,6 @@ Web ブラウザーを起動して URL を直接入力してください。</tra
         <translation>ファイルの日付と、各写真を出力するプリセット (1 回のデコードで処理)</translation>
     </message>
     <message>
-        <source>Keep file dates (each output gets its original&apos;s)</source>
-        <translation>ファイルの日付を保持 (各出力に元ファイルの日付)</translation>
-    </message>
-    <message>
         <source>e.g. %1</source>
         <translation>例: %1</translation>
     </message>
@@ -1821,10 +1809,6 @@ Web ブラウザーを起動して URL を直接入力してください。</tra
     <message>
         <source>&amp;Write: 1 preset</source>
         <translation>書き出し: プリセット 1 個(&amp;W)</translation>
-    </message>
-    <message>
-        <source>&amp;Write: %1 presets</source>
-        <translation>書き出し: プリセット %1 個(&amp;W)</translation>
     </message>
     <message numerus="yes">
         <source>&amp;Write: %n presets</source>
@@ -2089,34 +2073,6 @@ Web ブラウザーを起動して URL を直接入力してください。</tra
 </context>
 <context>
     <name>RunPanel</name>
-    <message numerus="yes">
-        <source>%1 photo</source>
-        <translation type="vanished">
-            <numerusform>%1 枚の写真</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 photos</source>
-        <translation type="vanished">
-            <numerusform>%1 枚の写真</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Conversion started: %1, %2; %3</source>
-        <translation type="vanished">変換を開始しました: %1、%2; %3</translation>
-    </message>
-    <message>
-        <source>Converting the rest: %1 into %2</source>
-        <translation type="vanished">残りを変換しています: %1 を %2 へ</translation>
-    </message>
-    <message>
-        <source>Replaced %1</source>
-        <translation type="vanished">%1 を置き換えました</translation>
-    </message>
-    <message>
-        <source>Stopped: the window was closed during the conversion</source>
-        <translation type="vanished">中止しました: 変換中にウィンドウが閉じられました</translation>
-    </message>
     <message>
         <source>Do you want to open the output folder?</source>
         <translation>出力フォルダーを開きますか?</translation>

@@ -1742,10 +1742,6 @@ Uruchom przeglądarkę i wpisz adres ręcznie.</translation>
 <context>
     <name>PhotoSources</name>
     <message>
-        <source>%1: could not be searched (%2)</source>
-        <translation type="vanished">%1: nie można przeszukać (%2)</translation>
-    </message>
-    <message>
         <source>Photo Files (%1) (%2)</source>
         <translation>Pliki zdjęć (%1) (%2)</translation>
     </message>
@@ -1768,10 +1764,6 @@ Uruchom przeglądarkę i wpisz adres ręcznie.</translation>
             <numerusform>Pominięto %n pliki: to nie są obrazy (%1)</numerusform>
             <numerusform>Pominięto %n plików: to nie są obrazy (%1)</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>%1: left out, not a picture</source>
-        <translation type="vanished">%1: pominięto, to nie jest obraz</translation>
     </message>
     <message>
         <source>Select Photo Files...</source>
@@ -1817,10 +1809,6 @@ Uruchom przeglądarkę i wpisz adres ręcznie.</translation>
         <translation>Daty plików oraz presety, według których powstają pliki wynikowe każdego zdjęcia – z jednego dekodowania</translation>
     </message>
     <message>
-        <source>Keep file dates (each output gets its original&apos;s)</source>
-        <translation>Zachowaj daty plików (każdy plik wynikowy dostaje datę oryginału)</translation>
-    </message>
-    <message>
         <source>e.g. %1</source>
         <translation>np. %1</translation>
     </message>
@@ -1839,10 +1827,6 @@ Uruchom przeglądarkę i wpisz adres ręcznie.</translation>
     <message>
         <source>&amp;Write: 1 preset</source>
         <translation>&amp;Zapis: 1 preset</translation>
-    </message>
-    <message>
-        <source>&amp;Write: %1 presets</source>
-        <translation>&amp;Zapis: presety (%1)</translation>
     </message>
     <message numerus="yes">
         <source>&amp;Write: %n presets</source>
@@ -2109,38 +2093,6 @@ Uruchom przeglądarkę i wpisz adres ręcznie.</translation>
 </context>
 <context>
     <name>RunPanel</name>
-    <message numerus="yes">
-        <source>%1 photo</source>
-        <translation type="vanished">
-            <numerusform>%1 zdjęcie</numerusform>
-            <numerusform>%1 zdjęcia</numerusform>
-            <numerusform>%1 zdjęć</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 photos</source>
-        <translation type="vanished">
-            <numerusform>%1 zdjęcie</numerusform>
-            <numerusform>%1 zdjęcia</numerusform>
-            <numerusform>%1 zdjęć</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Conversion started: %1, %2; %3</source>
-        <translation type="vanished">Rozpoczęto konwersję: %1, %2; %3</translation>
-    </message>
-    <message>
-        <source>Converting the rest: %1 into %2</source>
-        <translation type="vanished">Konwertowanie pozostałych: %1 do %2</translation>
-    </message>
-    <message>
-        <source>Replaced %1</source>
-        <translation type="vanished">Zastąpiono %1</translation>
-    </message>
-    <message>
-        <source>Stopped: the window was closed during the conversion</source>
-        <translation type="vanished">Przerwano: okno zamknięto w trakcie konwersji</translation>
-    </message>
     <message>
         <source>Do you want to open the output folder?</source>
         <translation>Czy otworzyć folder docelowy?</translation>

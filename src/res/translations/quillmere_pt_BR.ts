@@ -1735,10 +1735,6 @@ Abra o navegador e digite o URL manualmente.</translation>
 <context>
     <name>PhotoSources</name>
     <message>
-        <source>%1: could not be searched (%2)</source>
-        <translation type="vanished">%1: não foi possível pesquisar (%2)</translation>
-    </message>
-    <message>
         <source>Photo Files (%1) (%2)</source>
         <translation>Arquivos de fotos (%1) (%2)</translation>
     </message>
@@ -1759,10 +1755,6 @@ Abra o navegador e digite o URL manualmente.</translation>
             <numerusform>%n arquivo foi ignorado: não é uma imagem (%1)</numerusform>
             <numerusform>%n arquivos foram ignorados: não são imagens (%1)</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>%1: left out, not a picture</source>
-        <translation type="vanished">%1: ignorado, não é uma imagem</translation>
     </message>
     <message>
         <source>Select Photo Files...</source>
@@ -1808,10 +1800,6 @@ Abra o navegador e digite o URL manualmente.</translation>
         <translation>As datas dos arquivos e as predefinições cujas saídas cada foto recebe, com uma única decodificação</translation>
     </message>
     <message>
-        <source>Keep file dates (each output gets its original&apos;s)</source>
-        <translation>Manter datas dos arquivos (cada saída recebe a do seu original)</translation>
-    </message>
-    <message>
         <source>e.g. %1</source>
         <translation>ex.: %1</translation>
     </message>
@@ -1830,10 +1818,6 @@ Abra o navegador e digite o URL manualmente.</translation>
     <message>
         <source>&amp;Write: 1 preset</source>
         <translation>&amp;Gerar: 1 predefinição</translation>
-    </message>
-    <message>
-        <source>&amp;Write: %1 presets</source>
-        <translation>&amp;Gerar: %1 predefinições</translation>
     </message>
     <message numerus="yes">
         <source>&amp;Write: %n presets</source>
@@ -2099,36 +2083,6 @@ Abra o navegador e digite o URL manualmente.</translation>
 </context>
 <context>
     <name>RunPanel</name>
-    <message numerus="yes">
-        <source>%1 photo</source>
-        <translation type="vanished">
-            <numerusform>%1 foto</numerusform>
-            <numerusform>%1 fotos</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 photos</source>
-        <translation type="vanished">
-            <numerusform>%1 foto</numerusform>
-            <numerusform>%1 fotos</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Conversion started: %1, %2; %3</source>
-        <translation type="vanished">Conversão iniciada: %1, %2; %3</translation>
-    </message>
-    <message>
-        <source>Converting the rest: %1 into %2</source>
-        <translation type="vanished">Convertendo o restante: %1 em %2</translation>
-    </message>
-    <message>
-        <source>Replaced %1</source>
-        <translation type="vanished">Substituído: %1</translation>
-    </message>
-    <message>
-        <source>Stopped: the window was closed during the conversion</source>
-        <translation type="vanished">Interrompida: a janela foi fechada durante a conversão</translation>
-    </message>
     <message>
         <source>Do you want to open the output folder?</source>
         <translation>Deseja abrir a pasta de saída?</translation>

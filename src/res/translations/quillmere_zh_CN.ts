@@ -1728,10 +1728,6 @@ Please launch your web browser and input the URL manually.</source>
 <context>
     <name>PhotoSources</name>
     <message>
-        <source>%1: could not be searched (%2)</source>
-        <translation type="vanished">%1：无法搜索 (%2)</translation>
-    </message>
-    <message>
         <source>Photo Files (%1) (%2)</source>
         <translation>照片文件 (%1) (%2)</translation>
     </message>
@@ -1750,10 +1746,6 @@ Please launch your web browser and input the URL manually.</source>
         <translation>
             <numerusform>已略过 %n 个文件：不是图片 (%1)</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>%1: left out, not a picture</source>
-        <translation type="vanished">%1：不是图片，已略过</translation>
     </message>
     <message>
         <source>Select Photo Files...</source>
@@ -1799,10 +1791,6 @@ Please launch your web browser and input the URL manually.</source>
         <translation>文件日期，以及每张照片要输出的预设（一次解码完成）</translation>
     </message>
     <message>
-        <source>Keep file dates (each output gets its original&apos;s)</source>
-        <translation>保留文件日期（各输出沿用原文件的日期）</translation>
-    </message>
-    <message>
         <source>e.g. %1</source>
         <translation>例如：%1</translation>
     </message>
@@ -1821,10 +1809,6 @@ Please launch your web browser and input the URL manually.</source>
     <message>
         <source>&amp;Write: 1 preset</source>
         <translation>写出：1 个预设(&amp;W)</translation>
-    </message>
-    <message>
-        <source>&amp;Write: %1 presets</source>
-        <translation>写出：%1 个预设(&amp;W)</translation>
     </message>
     <message numerus="yes">
         <source>&amp;Write: %n presets</source>
@@ -2089,34 +2073,6 @@ Please launch your web browser and input the URL manually.</source>
 </context>
 <context>
     <name>RunPanel</name>
-    <message numerus="yes">
-        <source>%1 photo</source>
-        <translation type="vanished">
-            <numerusform>%1 张照片</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 photos</source>
-        <translation type="vanished">
-            <numerusform>%1 张照片</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Conversion started: %1, %2; %3</source>
-        <translation type="vanished">开始转换：%1，%2；%3</translation>
-    </message>
-    <message>
-        <source>Converting the rest: %1 into %2</source>
-        <translation type="vanished">正在转换其余照片：%1 转换到 %2</translation>
-    </message>
-    <message>
-        <source>Replaced %1</source>
-        <translation type="vanished">已替换 %1</translation>
-    </message>
-    <message>
-        <source>Stopped: the window was closed during the conversion</source>
-        <translation type="vanished">已停止：转换过程中窗口被关闭</translation>
-    </message>
     <message>
         <source>Do you want to open the output folder?</source>
         <translation>是否打开输出文件夹？</translation>
