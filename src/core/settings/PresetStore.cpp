@@ -228,13 +228,13 @@ namespace presets {
 
 std::string NameProblem(const std::string& name) {
     if (name.empty())
-        return "must not be empty";
+        return shown::translate("PresetStore", "must not be empty");
     // Either would split the name into nested groups.
     if (name.find_first_of("/\\") != std::string::npos)
-        return "must not contain '/' or '\\'";
+        return shown::translate("PresetStore", "must not contain '/' or '\\'");
     if (std::any_of(name.begin(), name.end(),
                     [](char c) { return static_cast<unsigned char>(c) < 0x20; }))
-        return "must not contain control characters";
+        return shown::translate("PresetStore", "must not contain control characters");
     return {};
 }
 

@@ -13,7 +13,8 @@
 
 namespace presets {
 
-// Empty when name can name a preset; otherwise why not ("must not ...").
+// Empty when name can name a preset; otherwise why not ("must not ..."), in
+// the user's language: it is only ever shown.
 std::string NameProblem(const std::string& name);
 
 // The stored names in byte order.

@@ -1875,6 +1875,21 @@ Bitte starten Sie Ihren Webbrowser und geben Sie die Adresse von Hand ein.</tran
     </message>
 </context>
 <context>
+    <name>PresetStore</name>
+    <message>
+        <source>must not be empty</source>
+        <translation>darf nicht leer sein</translation>
+    </message>
+    <message>
+        <source>must not contain &apos;/&apos; or &apos;\&apos;</source>
+        <translation>darf weder &apos;/&apos; noch &apos;\&apos; enthalten</translation>
+    </message>
+    <message>
+        <source>must not contain control characters</source>
+        <translation>darf keine Steuerzeichen enthalten</translation>
+    </message>
+</context>
+<context>
     <name>PreviewFrame</name>
     <message>
         <source>Show source</source>

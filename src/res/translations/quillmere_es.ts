@@ -1876,6 +1876,21 @@ Abra el navegador web y escriba la dirección URL manualmente.</translation>
     </message>
 </context>
 <context>
+    <name>PresetStore</name>
+    <message>
+        <source>must not be empty</source>
+        <translation>no puede estar vacío</translation>
+    </message>
+    <message>
+        <source>must not contain &apos;/&apos; or &apos;\&apos;</source>
+        <translation>no puede contener &apos;/&apos; ni &apos;\&apos;</translation>
+    </message>
+    <message>
+        <source>must not contain control characters</source>
+        <translation>no puede contener caracteres de control</translation>
+    </message>
+</context>
+<context>
     <name>PreviewFrame</name>
     <message>
         <source>Show source</source>

@@ -1877,6 +1877,21 @@ Veuillez lancer votre navigateur et saisir l’adresse manuellement.</translatio
     </message>
 </context>
 <context>
+    <name>PresetStore</name>
+    <message>
+        <source>must not be empty</source>
+        <translation>ne doit pas être vide</translation>
+    </message>
+    <message>
+        <source>must not contain &apos;/&apos; or &apos;\&apos;</source>
+        <translation>ne doit contenir ni « / » ni « \ »</translation>
+    </message>
+    <message>
+        <source>must not contain control characters</source>
+        <translation>ne doit pas contenir de caractères de contrôle</translation>
+    </message>
+</context>
+<context>
     <name>PreviewFrame</name>
     <message>
         <source>Show source</source>

@@ -1876,6 +1876,21 @@ Avvia il browser e inserisci l’indirizzo manualmente.</translation>
     </message>
 </context>
 <context>
+    <name>PresetStore</name>
+    <message>
+        <source>must not be empty</source>
+        <translation>non può essere vuoto</translation>
+    </message>
+    <message>
+        <source>must not contain &apos;/&apos; or &apos;\&apos;</source>
+        <translation>non può contenere «/» o «\»</translation>
+    </message>
+    <message>
+        <source>must not contain control characters</source>
+        <translation>non può contenere caratteri di controllo</translation>
+    </message>
+</context>
+<context>
     <name>PreviewFrame</name>
     <message>
         <source>Show source</source>

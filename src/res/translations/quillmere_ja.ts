@@ -1865,6 +1865,21 @@ Web ブラウザーを起動して URL を直接入力してください。</tra
     </message>
 </context>
 <context>
+    <name>PresetStore</name>
+    <message>
+        <source>must not be empty</source>
+        <translation>空にできません</translation>
+    </message>
+    <message>
+        <source>must not contain &apos;/&apos; or &apos;\&apos;</source>
+        <translation>&apos;/&apos; や &apos;\&apos; を含めることはできません</translation>
+    </message>
+    <message>
+        <source>must not contain control characters</source>
+        <translation>制御文字を含めることはできません</translation>
+    </message>
+</context>
+<context>
     <name>PreviewFrame</name>
     <message>
         <source>Show source</source>

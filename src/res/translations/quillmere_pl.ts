@@ -1885,6 +1885,21 @@ Uruchom przeglądarkę i wpisz adres ręcznie.</translation>
     </message>
 </context>
 <context>
+    <name>PresetStore</name>
+    <message>
+        <source>must not be empty</source>
+        <translation>nie może być pusta</translation>
+    </message>
+    <message>
+        <source>must not contain &apos;/&apos; or &apos;\&apos;</source>
+        <translation>nie może zawierać &apos;/&apos; ani &apos;\&apos;</translation>
+    </message>
+    <message>
+        <source>must not contain control characters</source>
+        <translation>nie może zawierać znaków sterujących</translation>
+    </message>
+</context>
+<context>
     <name>PreviewFrame</name>
     <message>
         <source>Show source</source>

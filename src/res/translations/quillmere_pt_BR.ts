@@ -1875,6 +1875,21 @@ Abra o navegador e digite o URL manualmente.</translation>
     </message>
 </context>
 <context>
+    <name>PresetStore</name>
+    <message>
+        <source>must not be empty</source>
+        <translation>não pode estar vazio</translation>
+    </message>
+    <message>
+        <source>must not contain &apos;/&apos; or &apos;\&apos;</source>
+        <translation>não pode conter &apos;/&apos; nem &apos;\&apos;</translation>
+    </message>
+    <message>
+        <source>must not contain control characters</source>
+        <translation>não pode conter caracteres de controle</translation>
+    </message>
+</context>
+<context>
     <name>PreviewFrame</name>
     <message>
         <source>Show source</source>

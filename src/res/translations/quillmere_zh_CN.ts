@@ -1865,6 +1865,21 @@ Please launch your web browser and input the URL manually.</source>
     </message>
 </context>
 <context>
+    <name>PresetStore</name>
+    <message>
+        <source>must not be empty</source>
+        <translation>不能为空</translation>
+    </message>
+    <message>
+        <source>must not contain &apos;/&apos; or &apos;\&apos;</source>
+        <translation>不能包含 &apos;/&apos; 或 &apos;\&apos;</translation>
+    </message>
+    <message>
+        <source>must not contain control characters</source>
+        <translation>不能包含控制字符</translation>
+    </message>
+</context>
+<context>
     <name>PreviewFrame</name>
     <message>
         <source>Show source</source>
