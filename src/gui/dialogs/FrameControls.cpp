@@ -73,7 +73,7 @@ FrameControls::FrameControls(QLineEdit* width, QLineEdit* height, QWidget* paren
     dpi_->setRange(static_cast<int>(numbers::kDpi.min), static_cast<int>(numbers::kDpi.max));
     dpi_->setSpecialValueText(tr("As the source"));
     dpi_->setSuffix(tr(" DPI"));
-    form->addRow(tr("Resolution:"), dpi_);
+    form->addRow(tr("Res&olution:"), dpi_);
 
     connect(aspect_, &QComboBox::activated, this, [this] { FillHeight(); });
     connect(width_, &QLineEdit::textEdited, this, [this] { FillHeight(); });

@@ -18,7 +18,7 @@
 PlacesRow::PlacesRow(QWidget* parent) : QWidget(parent) {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto* templateLabel = new QLabel(tr("Name template:"), this);
+    auto* templateLabel = new QLabel(tr("Name tem&plate:"), this);
     template_ = new QLineEdit(this);
     template_->setObjectName("nameTemplateEdit");
     template_->setPlaceholderText(tr("prefix naming"));

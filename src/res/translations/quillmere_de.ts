@@ -838,8 +838,8 @@ Exit-Status: 0 alle Fotos konvertiert, 1 einige nicht, 2 ungültige Argumente.
         <translation> DPI</translation>
     </message>
     <message>
-        <source>Resolution:</source>
-        <translation>Auflösung:</translation>
+        <source>Res&amp;olution:</source>
+        <translation>Auflös&amp;ung:</translation>
     </message>
     <message>
         <source>Background</source>
@@ -1764,8 +1764,8 @@ Bitte starten Sie Ihren Webbrowser und geben Sie die Adresse von Hand ein.</tran
 <context>
     <name>PlacesRow</name>
     <message>
-        <source>Name template:</source>
-        <translation>Namensvorlage:</translation>
+        <source>Name tem&amp;plate:</source>
+        <translation>Namens&amp;vorlage:</translation>
     </message>
     <message>
         <source>prefix naming</source>

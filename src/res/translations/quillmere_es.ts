@@ -839,8 +839,8 @@ no se convirtió, 2 argumentos incorrectos.
         <translation> DPI</translation>
     </message>
     <message>
-        <source>Resolution:</source>
-        <translation>Resolución:</translation>
+        <source>Res&amp;olution:</source>
+        <translation>Res&amp;olución:</translation>
     </message>
     <message>
         <source>Background</source>
@@ -1765,8 +1765,8 @@ Abra el navegador web y escriba la dirección URL manualmente.</translation>
 <context>
     <name>PlacesRow</name>
     <message>
-        <source>Name template:</source>
-        <translation>Plantilla de nombre:</translation>
+        <source>Name tem&amp;plate:</source>
+        <translation>&amp;Plantilla de nombre:</translation>
     </message>
     <message>
         <source>prefix naming</source>

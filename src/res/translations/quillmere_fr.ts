@@ -840,8 +840,8 @@ Code de sortie&#xa0;: 0 toutes les photos converties, 1 certaines non,
         <translation> DPI</translation>
     </message>
     <message>
-        <source>Resolution:</source>
-        <translation>Résolution&#xa0;:</translation>
+        <source>Res&amp;olution:</source>
+        <translation>Rés&amp;olution&#xa0;:</translation>
     </message>
     <message>
         <source>Background</source>
@@ -1766,8 +1766,8 @@ Veuillez lancer votre navigateur et saisir l’adresse manuellement.</translatio
 <context>
     <name>PlacesRow</name>
     <message>
-        <source>Name template:</source>
-        <translation>Modèle de nom&#xa0;:</translation>
+        <source>Name tem&amp;plate:</source>
+        <translation>Modèle de &amp;nom&#xa0;:</translation>
     </message>
     <message>
         <source>prefix naming</source>

@@ -839,8 +839,8 @@ Codice di uscita: 0 tutte le foto convertite, 1 alcune no, 2 argomenti errati.
         <translation> DPI</translation>
     </message>
     <message>
-        <source>Resolution:</source>
-        <translation>Risoluzione:</translation>
+        <source>Res&amp;olution:</source>
+        <translation>Ris&amp;oluzione:</translation>
     </message>
     <message>
         <source>Background</source>
@@ -1765,8 +1765,8 @@ Avvia il browser e inserisci l’indirizzo manualmente.</translation>
 <context>
     <name>PlacesRow</name>
     <message>
-        <source>Name template:</source>
-        <translation>Modello del nome:</translation>
+        <source>Name tem&amp;plate:</source>
+        <translation>Modello del &amp;nome:</translation>
     </message>
     <message>
         <source>prefix naming</source>

@@ -835,8 +835,8 @@ Exit status: 0 every photo converted, 1 some were not, 2 bad arguments.
         <translation> DPI</translation>
     </message>
     <message>
-        <source>Resolution:</source>
-        <translation>解像度:</translation>
+        <source>Res&amp;olution:</source>
+        <translation>解像度(&amp;O):</translation>
     </message>
     <message>
         <source>Background</source>
@@ -1755,8 +1755,8 @@ Web ブラウザーを起動して URL を直接入力してください。</tra
 <context>
     <name>PlacesRow</name>
     <message>
-        <source>Name template:</source>
-        <translation>ファイル名テンプレート:</translation>
+        <source>Name tem&amp;plate:</source>
+        <translation>ファイル名テンプレート(&amp;P):</translation>
     </message>
     <message>
         <source>prefix naming</source>

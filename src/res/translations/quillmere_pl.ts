@@ -841,8 +841,8 @@ Kod wyjścia: 0 – przekonwertowano wszystkie zdjęcia, 1 – nie wszystkie,
         <translation> DPI</translation>
     </message>
     <message>
-        <source>Resolution:</source>
-        <translation>Rozdzielczość:</translation>
+        <source>Res&amp;olution:</source>
+        <translation>R&amp;ozdzielczość:</translation>
     </message>
     <message>
         <source>Background</source>
@@ -1773,8 +1773,8 @@ Uruchom przeglądarkę i wpisz adres ręcznie.</translation>
 <context>
     <name>PlacesRow</name>
     <message>
-        <source>Name template:</source>
-        <translation>Szablon nazwy:</translation>
+        <source>Name tem&amp;plate:</source>
+        <translation>Szablon &amp;nazwy:</translation>
     </message>
     <message>
         <source>prefix naming</source>

@@ -838,8 +838,8 @@ não foi, 2 argumentos inválidos.
         <translation> DPI</translation>
     </message>
     <message>
-        <source>Resolution:</source>
-        <translation>Resolução:</translation>
+        <source>Res&amp;olution:</source>
+        <translation>Res&amp;olução:</translation>
     </message>
     <message>
         <source>Background</source>
@@ -1764,8 +1764,8 @@ Abra o navegador e digite o URL manualmente.</translation>
 <context>
     <name>PlacesRow</name>
     <message>
-        <source>Name template:</source>
-        <translation>Modelo de nome:</translation>
+        <source>Name tem&amp;plate:</source>
+        <translation>Modelo de &amp;nome:</translation>
     </message>
     <message>
         <source>prefix naming</source>

@@ -835,8 +835,8 @@ Exit status: 0 every photo converted, 1 some were not, 2 bad arguments.
         <translation> DPI</translation>
     </message>
     <message>
-        <source>Resolution:</source>
-        <translation>分辨率：</translation>
+        <source>Res&amp;olution:</source>
+        <translation>分辨率(&amp;O)：</translation>
     </message>
     <message>
         <source>Background</source>
@@ -1755,8 +1755,8 @@ Please launch your web browser and input the URL manually.</source>
 <context>
     <name>PlacesRow</name>
     <message>
-        <source>Name template:</source>
-        <translation>文件名模板：</translation>
+        <source>Name tem&amp;plate:</source>
+        <translation>文件名模板(&amp;P)：</translation>
     </message>
     <message>
         <source>prefix naming</source>

@@ -19,6 +19,7 @@
 #include "model/OptionTables.h"
 #include "platform/Prompter.h"
 #include "platform/SettingsStore.h"
+#include "support/LabelLetters.h"
 #include "support/QtTestMain.h"
 #include "support/RecordingPrompter.h"
 #include "texts/LanguagePack.h"
@@ -109,6 +110,24 @@ private slots:
         QCOMPARE(pixels->itemText(0), QStringLiteral("1 bit Indexed"));
         QCOMPARE(pixels->itemText(9), QStringLiteral("64 bits PARGB"));
         QVERIFY(o.prompter.Prompts().empty());
+    }
+
+    // Every label's Alt letter reaches its field, whatever format is chosen.
+    void everyLabelsLetterReachesItsField_data() {
+        QTest::addColumn<int>("format");
+        for (const OutputFormatRow& row : OutputFormats())
+            if (row.listText)
+                QTest::newRow(row.listText) << int(row.id);
+    }
+    void everyLabelsLetterReachesItsField() {
+        QFETCH(int, format);
+        OutputPhotoFormat settings;
+        settings.nOuptputFormat = format;
+        Opened o(settings);
+        QVERIFY(QTest::qWaitForWindowActive(o.dialog.get()));
+        const auto [labels, missed] = LabelWhoseLetterMissesItsField(o.dialog.get());
+        QVERIFY2(missed.isEmpty(), qPrintable(missed));
+        QVERIFY(labels >= 5);
     }
 
     void formatShowsItsGroup_data() {

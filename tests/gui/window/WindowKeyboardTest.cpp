@@ -17,6 +17,7 @@
 
 #include "ScriptedHooks.h"
 #include "platform/SettingsStore.h"
+#include "support/LabelLetters.h"
 #include "support/QtTestMain.h"
 #include "support/RecordingPrompter.h"
 #include "ui_MainDialog.h"
@@ -187,6 +188,18 @@ private slots:
             QCOMPARE((*found)->isEnabled(), button->isEnabled());
             QVERIFY2(!button->toolTip().isEmpty(), qPrintable(button->objectName()));
         }
+    }
+
+    // Every label's Alt letter brings the focus to its field: at once, or
+    // after the other controls sharing the letter had their turn (the
+    // letters run out before the controls do). A shared letter only moves
+    // the focus, so pressing it never runs a command.
+    void everyLabelsLetterReachesItsField() {
+        auto window = ShownWindow();
+        const auto [labels, missed] = LabelWhoseLetterMissesItsField(window.get());
+        QVERIFY2(missed.isEmpty(), qPrintable(missed));
+        QVERIFY(labels >= 10);
+        QVERIFY(prompter_.Prompts().empty());
     }
 
     // At 200 % on 1920x1080 there are 960x540 logical pixels.
