@@ -16,6 +16,7 @@ packages=(
   libtiff-dev libexif-dev  # EXIF in TIFF and JPEG XL outputs
   libraw-dev libraw-bin  # camera RAW; dcraw_emu is the benchmark's peer
   libexiv2-dev  # camera data of sources libvips reads none from (TIFF, JPEG XL)
+  libheif-dev  # AVIF with the camera's own EXIF block
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth x11-apps xdg-utils xdotool

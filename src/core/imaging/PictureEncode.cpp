@@ -6,6 +6,7 @@
 #include <optional>
 #include <string_view>
 
+#include "imaging/AvifWithExif.h"
 #include "imaging/ImagingMessages.h"
 #include "imaging/VipsPixels.h"
 #include "imaging/VipsSession.h"
@@ -192,6 +193,19 @@ Saver JpegSaver(const OutputPhotoFormat& format) {
 Saver AvifSaver(const OutputPhotoFormat& format) {
     const int quality = Quality(format);
     return [quality, format](const vips::VImage& image, vips::VTarget& target, bool strip) {
+        // libvips' saver would lay the camera's EXIF block out anew.
+        if (!strip && image.get_typeof(VIPS_META_EXIF_NAME) != 0) {
+            const VipsForeignSubsample chroma = format.nChroma == kChroma420
+                                                    ? VIPS_FOREIGN_SUBSAMPLE_ON
+                                                    : format.nChroma == kChroma444
+                                                          ? VIPS_FOREIGN_SUBSAMPLE_OFF
+                                                          : VIPS_FOREIGN_SUBSAMPLE_AUTO;
+            const Result<std::string> file = AvifWithExif(image, {quality, chroma});
+            if (!file)
+                throw OwnFailure{file.GetStatus().Reason()};
+            WriteAll(target, file.Value());
+            return;
+        }
         auto options = vips::VImage::option()
                            ->set("Q", quality)
                            ->set("compression", VIPS_FOREIGN_HEIF_COMPRESSION_AV1)

@@ -13,6 +13,7 @@
 #include <tiffio.h>
 
 #include "metadata/ExifRewrite.h"
+#include "metadata/MakerNoteMove.h"
 
 namespace {
 
@@ -236,5 +237,6 @@ Status AddTiffExif(int descriptor, const std::string& block, bool dropLocation) 
         (gpsOffset != 0 && TIFFSetField(tiff.get(), TIFFTAG_GPSIFD, gpsOffset) != 1) ||
         !TIFFRewriteDirectory(tiff.get()))
         return Failed(errors, "write the TIFF's directory");
-    return Status::Ok();
+    tiff.reset();  // every directory in the file before the maker note is found in it
+    return MoveTiffMakerNote(descriptor, block);
 }

@@ -13,7 +13,9 @@
 // first directory, and the EXIF and (unless dropLocation) GPS directories
 // as directories of their own that it points to. Tags libtiff does not
 // know, or holds in another form than the block's, are left out. The pixels
-// and every other tag stay as they are; the descriptor stays open. A block
+// and every other tag stay as they are; the descriptor stays open. The
+// maker note keeps its bytes, its offsets from the TIFF header moved to
+// where it now sits (metadata/MakerNoteMove.h). A block
 // without tags adds nothing. Fails with "EXIF: " and libtiff's reason when
 // the file cannot be read or written (the caller names the file).
 Status AddTiffExif(int descriptor, const std::string& block, bool dropLocation);

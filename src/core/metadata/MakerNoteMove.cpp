@@ -1,0 +1,195 @@
+#include "metadata/MakerNoteMove.h"
+
+#include <unistd.h>
+
+#include <cctype>
+#include <cerrno>
+#include <cstring>
+#include <functional>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+constexpr uint16_t kExifPointer = 0x8769;
+constexpr uint16_t kMakerNote = 0x927C;
+constexpr std::size_t kEntryBytes = 12;
+// More entries than any real directory holds: a count past it is no
+// directory.
+constexpr uint16_t kMostEntries = 1000;
+
+std::size_t TypeBytes(uint16_t type) {
+    switch (type) {
+        case 1:
+        case 2:
+        case 6:
+        case 7: return 1;
+        case 3:
+        case 8: return 2;
+        case 4:
+        case 9:
+        case 11:
+        case 13: return 4;
+        case 5:
+        case 10:
+        case 12: return 8;
+        default: return 0;
+    }
+}
+
+uint16_t Get16(const unsigned char* p, bool little) {
+    return little ? uint16_t(p[0] | p[1] << 8) : uint16_t(p[0] << 8 | p[1]);
+}
+
+uint32_t Get32(const unsigned char* p, bool little) {
+    const uint32_t a = Get16(p, little), b = Get16(p + 2, little);
+    return little ? a | b << 16 : a << 16 | b;
+}
+
+void Put32(unsigned char* p, uint32_t value, bool little) {
+    for (int i = 0; i < 4; ++i)
+        p[little ? i : 3 - i] = static_cast<unsigned char>(value >> (8 * i));
+}
+
+// Where the directory of a note with a known header starts. Notes whose
+// header says they count from their own start are not listed.
+std::optional<std::size_t> DirectoryStart(std::string_view note) {
+    struct Header {
+        std::string_view prefix;
+        std::size_t directory;
+    };
+    static constexpr Header kHeaders[] = {
+        {{"OLYMP\0", 6}, 8},           {{"AOC\0", 4}, 6},
+        {{"Panasonic\0\0\0", 12}, 12}, {{"SONY DSC \0\0\0", 12}, 12},
+        {{"SONY CAM \0\0\0", 12}, 12}, {{"SIGMA\0\0\0", 8}, 10},
+        {{"FOVEON\0\0", 8}, 10},
+    };
+    for (const Header& header : kHeaders)
+        if (note.substr(0, header.prefix.size()) == header.prefix)
+            return header.directory;
+    // A note with a header of its own starts with its maker's name; one
+    // without starts with the directory's entry count, which is small.
+    if (note.size() >= 2 && std::isalpha(static_cast<unsigned char>(note[0])) &&
+        std::isalpha(static_cast<unsigned char>(note[1])))
+        return std::nullopt;
+    return 0;
+}
+
+// Reads length bytes at an offset from the TIFF header; false past the end.
+using ReadAt = std::function<bool(uint64_t at, void* into, std::size_t length)>;
+
+struct FoundEntry {
+    uint16_t type = 0;
+    uint32_t count = 0;
+    uint32_t value = 0;  // the value, or where it sits when it is longer than 4 bytes
+};
+
+std::optional<FoundEntry> Find(const ReadAt& read, bool little, uint64_t directory, uint16_t tag) {
+    unsigned char count[2];
+    if (!read(directory, count, 2) || Get16(count, little) > kMostEntries)
+        return std::nullopt;
+    std::vector<unsigned char> entries(Get16(count, little) * kEntryBytes);
+    if (!read(directory + 2, entries.data(), entries.size()))
+        return std::nullopt;
+    for (std::size_t at = 0; at < entries.size(); at += kEntryBytes) {
+        const unsigned char* entry = entries.data() + at;
+        if (Get16(entry, little) == tag)
+            return FoundEntry{Get16(entry + 2, little), Get32(entry + 4, little),
+                              Get32(entry + 8, little)};
+    }
+    return std::nullopt;
+}
+
+// Where the TIFF's maker note sits and how long it is; its byte order.
+struct NotePlace {
+    bool little = true;
+    uint64_t at = 0;
+    uint32_t length = 0;
+};
+
+std::optional<NotePlace> FindMakerNote(const ReadAt& read) {
+    unsigned char header[8];
+    if (!read(0, header, 8))
+        return std::nullopt;
+    NotePlace place;
+    place.little = header[0] == 'I';
+    if (std::memcmp(header, place.little ? "II*\0" : "MM\0*", 4) != 0)
+        return std::nullopt;
+    const std::optional<FoundEntry> exif =
+        Find(read, place.little, Get32(header + 4, place.little), kExifPointer);
+    if (!exif)
+        return std::nullopt;
+    const std::optional<FoundEntry> note = Find(read, place.little, exif->value, kMakerNote);
+    if (!note || TypeBytes(note->type) != 1 || note->count <= 4)
+        return std::nullopt;
+    place.at = note->value;
+    place.length = note->count;
+    return place;
+}
+
+}  // namespace
+
+std::string MakerNoteMoved(std::string note, bool littleEndian, uint64_t from, uint64_t to) {
+    const std::optional<std::size_t> start = DirectoryStart(note);
+    if (!start || from == to || *start + 2 > note.size())
+        return note;
+    auto* bytes = reinterpret_cast<unsigned char*>(note.data());
+    const uint16_t count = Get16(bytes + *start, littleEndian);
+    if (count == 0 || count > kMostEntries || *start + 2 + count * kEntryBytes > note.size())
+        return note;
+    // Each value outside its entry must lie inside the note as counted from
+    // the TIFF header; else the note counts otherwise, and is left alone.
+    std::vector<std::size_t> pointers;
+    for (uint16_t i = 0; i < count; ++i) {
+        const unsigned char* entry = bytes + *start + 2 + i * kEntryBytes;
+        const uint64_t length =
+            uint64_t{Get32(entry + 4, littleEndian)} * TypeBytes(Get16(entry + 2, littleEndian));
+        if (length <= 4)
+            continue;
+        const uint64_t at = Get32(entry + 8, littleEndian);
+        if (at < from || at + length > from + note.size())
+            return note;
+        pointers.push_back(*start + 2 + i * kEntryBytes + 8);
+    }
+    for (const std::size_t pointer : pointers) {
+        const uint64_t moved = Get32(bytes + pointer, littleEndian) - from + to;
+        if (moved > UINT32_MAX)
+            return note;  // not reached: a TIFF this writes is under 4 GiB
+        Put32(bytes + pointer, static_cast<uint32_t>(moved), littleEndian);
+    }
+    return note;
+}
+
+Status MoveTiffMakerNote(int descriptor, const std::string& block) {
+    constexpr std::size_t kPrefix = 6;  // "Exif\0\0"
+    if (block.size() <= kPrefix)
+        return Status::Ok();
+    const std::string_view tiff = std::string_view(block).substr(kPrefix);
+    const ReadAt inBlock = [&tiff](uint64_t at, void* into, std::size_t length) {
+        if (at > tiff.size() || length > tiff.size() - at)
+            return false;
+        std::memcpy(into, tiff.data() + at, length);
+        return true;
+    };
+    const ReadAt inFile = [descriptor](uint64_t at, void* into, std::size_t length) {
+        return pread(descriptor, into, length, static_cast<off_t>(at)) ==
+               static_cast<ssize_t>(length);
+    };
+    const std::optional<NotePlace> source = FindMakerNote(inBlock);
+    const std::optional<NotePlace> output = FindMakerNote(inFile);
+    if (!source || !output || source->little != output->little || source->length != output->length)
+        return Status::Ok();
+    std::string note(output->length, '\0');
+    errno = 0;
+    if (!inFile(output->at, note.data(), note.size()))
+        return Status::Failed({}, "EXIF: the maker note could not be read back",
+                              errno ? std::strerror(errno) : "the file is shorter");
+    const std::string moved = MakerNoteMoved(note, output->little, source->at, output->at);
+    if (moved != note &&
+        pwrite(descriptor, moved.data(), moved.size(), static_cast<off_t>(output->at)) !=
+            static_cast<ssize_t>(moved.size()))
+        return Status::Failed({}, "EXIF: the maker note could not be written",
+                              std::strerror(errno));
+    return Status::Ok();
+}
