@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstring>
@@ -128,7 +129,64 @@ std::optional<NotePlace> FindMakerNote(const ReadAt& read) {
     return place;
 }
 
+// Where the values of a note's directory end, counted from the note's
+// start, when that is past the note's length and inside the TIFF part of
+// the block; 0 otherwise. base is where the directory's offsets count from,
+// also from the note's start (negative: before it).
+uint64_t ValuesEnd(std::string_view tiff, uint64_t from, uint64_t length, bool little,
+                   uint64_t directory, int64_t base) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(tiff.data());
+    if (from + directory + 2 > tiff.size())
+        return 0;
+    const uint16_t count = Get16(bytes + from + directory, little);
+    if (count == 0 || count > kMostEntries ||
+        from + directory + 2 + count * kEntryBytes > tiff.size())
+        return 0;
+    uint64_t end = 0;
+    for (uint16_t i = 0; i < count; ++i) {
+        const unsigned char* entry = bytes + from + directory + 2 + i * kEntryBytes;
+        const uint64_t size =
+            uint64_t{Get32(entry + 4, little)} * TypeBytes(Get16(entry + 2, little));
+        const int64_t at = base + int64_t{Get32(entry + 8, little)};
+        if (size > 4 && at >= 0 && from + at + size <= tiff.size())
+            end = std::max<uint64_t>(end, at + size);
+    }
+    return end > length ? end : 0;
+}
+
 }  // namespace
+
+std::string MakerNoteWithItsValues(const std::string& block) {
+    constexpr std::size_t kPrefix = 6;  // "Exif\0\0"
+    if (block.size() <= kPrefix)
+        return {};
+    const std::string_view tiff = std::string_view(block).substr(kPrefix);
+    const ReadAt inBlock = [&tiff](uint64_t at, void* into, std::size_t length) {
+        if (at > tiff.size() || length > tiff.size() - at)
+            return false;
+        std::memcpy(into, tiff.data() + at, length);
+        return true;
+    };
+    const std::optional<NotePlace> place = FindMakerNote(inBlock);
+    if (!place || place->at + place->length > tiff.size())
+        return {};
+    const std::string_view note = tiff.substr(place->at, place->length);
+    uint64_t end = 0;
+    static constexpr std::string_view kNikon("Nikon\0\2", 7);
+    constexpr std::size_t kNikonTiff = 10;  // Nikon's own TIFF header
+    if (note.substr(0, kNikon.size()) == kNikon && note.size() >= kNikonTiff + 8) {
+        const auto* header = reinterpret_cast<const unsigned char*>(note.data()) + kNikonTiff;
+        const bool little = header[0] == 'I';
+        end = ValuesEnd(tiff, place->at, place->length, little,
+                        kNikonTiff + Get32(header + 4, little), kNikonTiff);
+    } else if (const std::optional<std::size_t> start = DirectoryStart(note)) {
+        end = ValuesEnd(tiff, place->at, place->length, place->little, *start,
+                        -static_cast<int64_t>(place->at));
+    }
+    // A maker note is one JPEG segment at most; a value far past it is damage.
+    constexpr uint64_t kLongestNote = 0xFFFF;
+    return std::string(end > 0 && end <= kLongestNote ? tiff.substr(place->at, end) : note);
+}
 
 std::string MakerNoteMoved(std::string note, bool littleEndian, uint64_t from, uint64_t to) {
     const std::optional<std::size_t> start = DirectoryStart(note);
@@ -178,7 +236,7 @@ Status MoveTiffMakerNote(int descriptor, const std::string& block) {
     };
     const std::optional<NotePlace> source = FindMakerNote(inBlock);
     const std::optional<NotePlace> output = FindMakerNote(inFile);
-    if (!source || !output || source->little != output->little || source->length != output->length)
+    if (!source || !output || source->little != output->little || source->length > output->length)
         return Status::Ok();
     std::string note(output->length, '\0');
     errno = 0;

@@ -26,9 +26,17 @@
 // to - from. Any other note comes back unchanged.
 std::string MakerNoteMoved(std::string note, bool littleEndian, uint64_t from, uint64_t to);
 
+// The block's maker note (in libvips' form) with, where a value of its
+// directory lies past the length the EXIF entry gives it (some Nikon
+// Coolpix notes do so), the block's bytes up to that value's end, so that
+// the value goes with the note into a TIFF output. Notes laid out as
+// MakerNoteMoved knows them and Nikon's with a TIFF header of their own
+// are followed; empty for a block without a maker note.
+std::string MakerNoteWithItsValues(const std::string& block);
+
 // For the TIFF file open (readable and writable) as descriptor, whose EXIF
 // directory holds the maker note of block (in libvips' form) byte for
-// byte: moves the note's offsets where it sits in the file, as
+// byte, or as MakerNoteWithItsValues gives it: moves the note's offsets where it sits in the file, as
 // MakerNoteMoved does. Nothing to do, also when the file and the block
 // differ in byte order (the note is then left as the camera wrote it), is
 // success; fails with the system's reason when the file cannot be read or

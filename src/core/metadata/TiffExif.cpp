@@ -162,18 +162,40 @@ void SetIfHeld(TIFF* tiff, const ExifEntry& entry, ExifByteOrder order, std::str
         errors.resize(before);
 }
 
+// The maker note as MakerNoteWithItsValues gives it; false where libtiff
+// cannot hold it.
+bool SetMakerNote(TIFF* tiff, const std::string& note) {
+    const TIFFField* field = TIFFFindField(tiff, EXIFTAG_MAKERNOTE, TIFF_ANY);
+    if (!field || note.empty())
+        return false;
+    if (TIFFFieldSetGetCountSize(field) == 2)
+        return note.size() <= 0xFFFF &&
+               TIFFSetField(tiff, EXIFTAG_MAKERNOTE, static_cast<int>(note.size()), note.data()) ==
+                   1;
+    return TIFFSetField(tiff, EXIFTAG_MAKERNOTE, static_cast<uint32_t>(note.size()), note.data()) ==
+           1;
+}
+
 // Writes the content as a directory of its own (made by create) at the end
-// of the file; offset stays 0 for an empty content.
+// of the file, with makerNote for the content's maker note unless it is
+// empty; offset stays 0 for an empty content.
 bool WriteDirectory(TIFF* tiff, const ExifContent& content, ExifByteOrder order,
-                    int (*create)(TIFF*), uint64_t& offset, std::string& errors) {
+                    int (*create)(TIFF*), const std::string& makerNote, uint64_t& offset,
+                    std::string& errors) {
     offset = 0;
     if (content.count == 0)
         return true;
     TIFFFreeDirectory(tiff);  // the one open, which create would leak
     if (create(tiff) != 0)
         return false;
-    for (unsigned i = 0; i < content.count; ++i)
-        SetIfHeld(tiff, *content.entries[i], order, errors);
+    for (unsigned i = 0; i < content.count; ++i) {
+        const ExifEntry& entry = *content.entries[i];
+        const std::size_t before = errors.size();
+        if (entry.tag != EXIF_TAG_MAKER_NOTE || !SetMakerNote(tiff, makerNote))
+            SetIfHeld(tiff, entry, order, errors);
+        else
+            errors.resize(before);
+    }
     return TIFFWriteCustomDirectory(tiff, &offset) == 1;
 }
 
@@ -220,8 +242,8 @@ Status AddTiffExif(int descriptor, const std::string& block, bool dropLocation) 
     TIFFSetField(tiff.get(), TIFFTAG_COMPRESSION, COMPRESSION_NONE);
     uint64_t exifOffset = 0, gpsOffset = 0;
     if (!WriteDirectory(tiff.get(), *exif->ifd[EXIF_IFD_EXIF], order, &TIFFCreateEXIFDirectory,
-                        exifOffset, errors) ||
-        !WriteDirectory(tiff.get(), *exif->ifd[EXIF_IFD_GPS], order, &TIFFCreateGPSDirectory,
+                        MakerNoteWithItsValues(block), exifOffset, errors) ||
+        !WriteDirectory(tiff.get(), *exif->ifd[EXIF_IFD_GPS], order, &TIFFCreateGPSDirectory, {},
                         gpsOffset, errors))
         return Failed(errors, "write the EXIF directory");
     if (!TIFFSetDirectory(tiff.get(), 0))

@@ -157,7 +157,7 @@ TEST_P(CameraDataUnmoved, AllKeepsARealMakerNoteWhereTheCameraPutIt) {
 }
 
 // A TIFF holds the EXIF as directories of the file itself, so the maker
-// note cannot stay where the camera put it: RealMakerNotes checks TIFF.
+// note cannot stay where the camera put it: MakerNotesReadBack checks TIFF.
 INSTANTIATE_TEST_SUITE_P(Formats, CameraDataUnmoved,
                          testing::Values("jpg", "png", "webp", "jxl", "avif"));
 
@@ -181,19 +181,21 @@ CameraTags ReadTags(const std::string& path) {
     return tags;
 }
 
-class RealMakerNotes : public testing::TestWithParam<std::tuple<const char*, const char*>> {};
+class MakerNotesReadBack : public testing::TestWithParam<std::tuple<const char*, const char*>> {};
 
-// Real cameras' maker notes read back tag for tag: Canon's, whose values
-// are found by offsets from the TIFF header, and Nikon's, which has a
-// header of its own.
-TEST_P(RealMakerNotes, AllKeepsEveryTagAndNoLocationNoPlace) {
+// Maker notes read back tag for tag: a real Nikon's, which has a TIFF
+// header of its own and a value past its stated length, and a Canon note
+// as exiv2 writes it, whose values are found by offsets from the block's
+// TIFF header ("" for CameraJpeg; the shared Canon photo has no note).
+TEST_P(MakerNotesReadBack, AllKeepsEveryTagAndNoLocationNoPlace) {
     const auto [file, format] = GetParam();
-    const std::string source = testsupport::TestDataDir() + "/photos/" + file;
+    testsupport::TempDir dir;
+    const std::string source =
+        *file ? testsupport::TestDataDir() + "/photos/" + file : CameraJpeg(dir);
     if (testsupport::ReadAll(source).empty())
         GTEST_SKIP() << "the shared test photos are not beside the project";
     const CameraTags before = ReadTags(source);
-    ASSERT_GE(before.makerNote.size(), 20u) << file;
-    testsupport::TempDir dir;
+    ASSERT_GE(before.makerNote.size(), 4u) << file;
     const CameraTags after = ReadTags(Convert(source, format, kMetadataAll, dir));
     EXPECT_EQ(after.makerNote.size(), before.makerNote.size());
     int wrong = 0;
@@ -211,9 +213,8 @@ TEST_P(RealMakerNotes, AllKeepsEveryTagAndNoLocationNoPlace) {
     EXPECT_FALSE(hidden.thumbnail);
 }
 
-INSTANTIATE_TEST_SUITE_P(Photos, RealMakerNotes,
-                         testing::Combine(testing::Values("camera/Canon_40D.jpg",
-                                                          "gps/DSCN0010.jpg"),
+INSTANTIATE_TEST_SUITE_P(Notes, MakerNotesReadBack,
+                         testing::Combine(testing::Values("", "gps/DSCN0010.jpg"),
                                           testing::Values("jpg", "avif", "tif")));
 
 class NoPlaceAnywhere : public testing::TestWithParam<std::string> {};
