@@ -1,5 +1,6 @@
 #include "imaging/AvifWithExif.h"
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 
@@ -88,14 +89,22 @@ Result<std::string> AvifWithExif(const vips::VImage& image, const AvifSettings& 
         return added;
     int stride = 0;
     uint8_t* plane = heif_image_get_plane(picture.get(), heif_channel_interleaved, &stride);
-    std::size_t size = 0;
-    const std::unique_ptr<void, decltype(&g_free)> pixels(image.write_to_memory(&size), &g_free);
+    if (!plane)
+        return Status::Failed({}, "AVIF: no room for the picture");
+    // Copied a band of rows at a time, as libvips' saver does, so that the
+    // picture is held once more, not twice.
+    const std::unique_ptr<VipsRegion, decltype(&g_object_unref)> region(
+        vips_region_new(image.get_image()), &g_object_unref);
     const std::size_t row = static_cast<std::size_t>(width) * bands;
-    if (!plane || size < row * height)
-        return Status::Failed({}, "AVIF: the picture could not be read");
-    for (int y = 0; y < height; ++y)
-        std::memcpy(plane + static_cast<std::size_t>(y) * stride,
-                    static_cast<const uint8_t*>(pixels.get()) + y * row, row);
+    constexpr int kRows = 64;
+    for (int top = 0; top < height; top += kRows) {
+        VipsRect rows{0, top, width, std::min(kRows, height - top)};
+        if (vips_region_prepare(region.get(), &rows) != 0)
+            return Status::Failed({}, "AVIF: the picture could not be read");
+        for (int y = top; y < top + rows.height; ++y)
+            std::memcpy(plane + static_cast<std::size_t>(y) * stride,
+                        VIPS_REGION_ADDR(region.get(), 0, y), row);
+    }
 
     const std::string profile = Blob(image, VIPS_META_ICC_NAME);
     if (!profile.empty())
