@@ -185,15 +185,21 @@ std::vector<PhotoResult> ConvertPhotoOutputs(const std::vector<PhotoJob>& jobs,
     for (const PhotoJob& job : jobs) fromDecodeCount += fromOneDecode && job.plan.IsDrawable();
     if (atOnce > 1 && fromDecodeCount > 1) {
         rows.emplace(decodePlan.width, decodePlan.height);
-        for (std::size_t k = 0; k < jobs.size(); ++k)
-            if (jobs[k].plan.IsDrawable() &&
-                !LaidOutAsDecoded(jobs[k].plan, decodePlan.width, decodePlan.height, sourcePixels))
-                early[k] = std::async(std::launch::async, [&rows, &job = jobs[k], sourcePixels] {
-                    std::optional<Result<RgbPicture>> made;
-                    RunOnImagingThread(
-                        [&] { made = PictureFromDecoding(*rows, job.plan, sourcePixels); });
-                    return made;
-                });
+        try {
+            for (std::size_t k = 0; k < jobs.size(); ++k)
+                if (jobs[k].plan.IsDrawable() &&
+                    !LaidOutAsDecoded(jobs[k].plan, decodePlan.width, decodePlan.height,
+                                      sourcePixels))
+                    early[k] = std::async(std::launch::async, [&rows, &job = jobs[k], sourcePixels] {
+                        std::optional<Result<RgbPicture>> made;
+                        RunOnImagingThread(
+                            [&] { made = PictureFromDecoding(*rows, job.plan, sourcePixels); });
+                        return made;
+                    });
+        } catch (...) {
+            rows->End(false);  // no thread waits for rows that never come
+            throw;
+        }
         decoded = DecodePicture(source.path, decodePlan, withMetadata,
                                 largest->settings.nRawDevelop, false, false, &*rows);
         if (*decoded)
