@@ -21,6 +21,10 @@ double Amount(int32_t strength) {
 
 }  // namespace
 
+bool Sharpens(int32_t strength, double reduction) {
+    return Amount(strength) * std::min(1.0, reduction - 1.0) > 0;
+}
+
 vips::VImage Sharpened(const vips::VImage& picture, int32_t strength, double reduction) {
     const double amount = Amount(strength) * std::min(1.0, reduction - 1.0);
     if (amount <= 0)

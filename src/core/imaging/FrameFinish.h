@@ -17,6 +17,9 @@
 // 1 or less.
 vips::VImage Sharpened(const vips::VImage& picture, int32_t strength, double reduction);
 
+// Whether Sharpened changes a picture at all.
+bool Sharpens(int32_t strength, double reduction);
+
 // The width x height part of a picture that covers it (at least as large
 // each way) with the most to look at: detail, skin tones, saturated colour
 // (libvips' attention measure). The picture must be one that can be read

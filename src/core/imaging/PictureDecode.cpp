@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cstring>
+#include <functional>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "imaging/PictureResample.h"
 #include "imaging/PngChunkLimit.h"
 #include "imaging/RawDecode.h"
+#include "imaging/RowsInProgress.h"
 #include "imaging/SourceFile.h"
 #include "imaging/SourcePipeline.h"
 #include "imaging/VipsPixels.h"
@@ -91,10 +93,18 @@ void SplitDeep(RgbPicture& picture) {
 // has ended when it returns, so that the loader's last warnings are given.
 // Throws vips::VError.
 void DecodeInto(const std::string& path, int fd, const OutputPlan& plan, RgbPicture& picture,
-                bool withMetadata, bool withAlpha, bool withDeep) {
+                bool withMetadata, bool withAlpha, bool withDeep, RowsInProgress* rows) {
     const SourcePipeline pipeline(path, fd, plan, VIPS_SIZE_FORCE, true,
                                   withMetadata ? &picture.metadata : nullptr, withAlpha, withDeep);
-    CopyPixelsOut(pipeline.Image(), picture);
+    // Rows of three bytes a pixel only: the others are split up afterwards.
+    const vips::VImage& image = pipeline.Image();
+    const bool handedOut = rows && !withAlpha && !withDeep && image.bands() == 3 &&
+                           image.format() == VIPS_FORMAT_UCHAR && image.width() == rows->Width() &&
+                           image.height() == rows->Height();
+    std::function<void(int)> copied;
+    if (handedOut)
+        copied = [&](int done) { rows->Publish(picture.pixels.data(), done); };
+    CopyPixelsOut(image, picture, copied);
     if (pipeline.Image().bands() == 4)
         SplitOpacity(picture);
     else if (pipeline.Image().format() == VIPS_FORMAT_USHORT)
@@ -105,6 +115,24 @@ void DecodeInto(const std::string& path, int fd, const OutputPlan& plan, RgbPict
 
 std::atomic<std::size_t> decodesStarted{0};
 
+// Ends the rows handed out when the decode returns: as whole only once the
+// picture is made, and before a failed decode's pixels go.
+class RowsEnding {
+public:
+    explicit RowsEnding(RowsInProgress* rows) : rows_(rows) {}
+    ~RowsEnding() {
+        if (rows_)
+            rows_->End(decoded_);
+    }
+    RowsEnding(const RowsEnding&) = delete;
+    RowsEnding& operator=(const RowsEnding&) = delete;
+    void Decoded() { decoded_ = true; }
+
+private:
+    RowsInProgress* rows_;
+    bool decoded_ = false;
+};
+
 }  // namespace
 
 std::size_t DecodesStarted() {
@@ -113,8 +141,11 @@ std::size_t DecodesStarted() {
 
 Result<RgbPicture> DecodePicture(const std::string& path, const OutputPlan& plan,
                                  bool withMetadata, int32_t rawDevelop, bool withAlpha,
-                                 bool withDeep) {
+                                 bool withDeep, RowsInProgress* rows) {
     ++decodesStarted;
+    // Declared before the rows' ending, so that it outlives it.
+    RgbPicture picture;
+    RowsEnding ending(rows);
     auto fail = [&](std::string why) { return Status::Failed(path, std::move(why)); };
     if (plan.width <= 0 || plan.height <= 0)
         return fail("no output size");
@@ -135,9 +166,8 @@ Result<RgbPicture> DecodePicture(const std::string& path, const OutputPlan& plan
         return fail("the imaging library could not start");
     const bool jpeg = StartsLikeJpeg(file.Descriptor());
     const ImagingMessages messages;
-    RgbPicture picture;
     try {
-        DecodeInto(path, file.Descriptor(), plan, picture, withMetadata, withAlpha, withDeep);
+        DecodeInto(path, file.Descriptor(), plan, picture, withMetadata, withAlpha, withDeep, rows);
     } catch (const vips::VError&) {
         return fail(WithDecoderWords(messages.ErrorText(), messages.Warnings()));
     }
@@ -146,5 +176,7 @@ Result<RgbPicture> DecodePicture(const std::string& path, const OutputPlan& plan
         if (!damage.empty())
             return fail(std::move(damage));
     }
-    return picture;
+    // Moved, so that the pixels the rows point at stay where they are.
+    ending.Decoded();
+    return Result<RgbPicture>(std::move(picture));
 }

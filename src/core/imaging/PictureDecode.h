@@ -7,6 +7,8 @@
 #include "model/RgbPicture.h"
 #include "platform/Status.h"
 
+class RowsInProgress;
+
 // Decodes the first page of the regular file at path into the plan's output
 // (plan.width x plan.height pixels): the whole upright picture resampled to
 // the plan's picture size and placed as the plan says (stretched over the
@@ -30,6 +32,10 @@
 // attention crop, nor for camera RAW and BMP sources, which have none here).
 // withDeep: a source of 16-bit samples keeps them in picture.deep as well
 // (not with the attention crop or withAlpha). Thread-safe.
+// rows, when given (for a picture of the plan's size), is handed the
+// decoded rows as they come and is ended whatever the outcome; a camera RAW
+// and a picture with alpha or deep samples come only as the result.
 Result<RgbPicture> DecodePicture(const std::string& path, const OutputPlan& plan,
                                  bool withMetadata = false, int32_t rawDevelop = 0,
-                                 bool withAlpha = false, bool withDeep = false);
+                                 bool withAlpha = false, bool withDeep = false,
+                                 RowsInProgress* rows = nullptr);

@@ -8,6 +8,8 @@
 #include "model/RgbPicture.h"
 #include "platform/Status.h"
 
+class RowsInProgress;
+
 // The plan's output made from whole, the whole upright source picture
 // already decoded (stretched, at any size): whole resampled to the plan's
 // picture size with the decode's lanczos-class kernel (not at all when it
@@ -17,6 +19,18 @@
 // resolution, camera data and RAW notes. Thread-safe.
 Result<RgbPicture> PictureFromDecoded(const RgbPicture& whole, const OutputPlan& plan,
                                       double sourcePixels);
+
+// Whether the plan's output from a decoded picture of width x height pixels
+// is that picture as it is (the same size, stretched, nothing sharpened or
+// cropped), which PictureFromDecoded then copies.
+bool LaidOutAsDecoded(const OutputPlan& plan, int width, int height, double sourcePixels);
+
+// The same pixels made from the rows of a decode still going on, each read
+// as soon as it is in, so that the work runs beside the decode; without the
+// resolution, camera data and RAW notes, which come with the decode's
+// result. Fails when the decode ends without the rows it needs.
+Result<RgbPicture> PictureFromDecoding(const RowsInProgress& rows, const OutputPlan& plan,
+                                       double sourcePixels);
 
 // How many decodes of a source file have started in this process (every
 // DecodePicture call), for checks that a photo is decoded once.

@@ -80,13 +80,16 @@ void PullRows(const vips::VImage& image, const RowTaker& take) {
     RunOnImagingThread([&] { PullStrips(image, take); });
 }
 
-void CopyPixelsOut(const vips::VImage& image, RgbPicture& picture) {
+void CopyPixelsOut(const vips::VImage& image, RgbPicture& picture,
+                   const std::function<void(int rows)>& copied) {
     const std::size_t rowBytes = VIPS_IMAGE_SIZEOF_LINE(image.get_image());
     picture.width = image.width();
     picture.height = image.height();
     picture.pixels.resize(rowBytes * static_cast<std::size_t>(image.height()));
     PullRows(image, [&](int y, const uint8_t* row) {
         std::memcpy(picture.pixels.data() + static_cast<std::size_t>(y) * rowBytes, row, rowBytes);
+        if (copied && ((y + 1) % 16 == 0 || y + 1 == picture.height))
+            copied(y + 1);
     });
 }
 

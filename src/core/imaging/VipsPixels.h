@@ -31,8 +31,10 @@ using RowTaker = std::function<void(int y, const uint8_t* row)>;
 // same row every time.
 void PullRows(const vips::VImage& image, const RowTaker& take);
 
-// PullRows into picture.pixels, which take the image's size.
-void CopyPixelsOut(const vips::VImage& image, RgbPicture& picture);
+// PullRows into picture.pixels, which take the image's size; copied, when
+// given, is told every few rows how many rows from the top are in.
+void CopyPixelsOut(const vips::VImage& image, RgbPicture& picture,
+                   const std::function<void(int rows)>& copied = {});
 
 // A libvips view of the picture's pixels, which must outlive the view,
 // turned and mirrored by turn: the pixels are read turned as they are

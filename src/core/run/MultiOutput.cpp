@@ -4,11 +4,13 @@
 #include <atomic>
 #include <exception>
 #include <functional>
+#include <future>
 #include <optional>
 #include <thread>
 
 #include "imaging/PictureDecode.h"
 #include "imaging/PictureResample.h"
+#include "imaging/RowsInProgress.h"
 #include "imaging/VipsSession.h"
 #include "model/OutputGeometry.h"
 #include "model/OptionTables.h"
@@ -123,6 +125,34 @@ std::vector<PhotoResult> ConvertPhotoOutputs(const std::vector<PhotoJob>& jobs,
     const double sourcePixels = double(source.width) * source.height;
 
     std::optional<Result<RgbPicture>> decoded;
+    // Outputs' pictures made from the decode's rows while it goes on (in
+    // the jobs' order; none for an output made otherwise). Declared after
+    // the decode, whose pixels they read, and its rows, so that they end first.
+    std::optional<RowsInProgress> rows;
+    std::vector<std::future<std::optional<Result<RgbPicture>>>> early(jobs.size());
+    // The picture made early for job, when it could be.
+    auto madeEarly = [&](const PhotoJob& job) -> std::optional<Result<RgbPicture>> {
+        std::size_t k = 0;
+        while (k < jobs.size() && &jobs[k] != &job) ++k;
+        if (k == jobs.size() || !early[k].valid())
+            return std::nullopt;
+        try {
+            std::optional<Result<RgbPicture>> made = early[k].get();
+            if (made && *made) {
+                const RgbPicture& whole = decoded->Value();
+                RgbPicture& picture = made->Value();
+                picture.xResolution = whole.xResolution;
+                picture.yResolution = whole.yResolution;
+                picture.metadata = whole.metadata;
+                picture.rawSource = whole.rawSource;
+                picture.rawNote = whole.rawNote;
+                return made;
+            }
+        } catch (...) {
+            // Made again below from the whole picture, as it would be anyway.
+        }
+        return std::nullopt;
+    };
     const DecodedPictureSource fromDecode = [&](const PhotoJob& job,
                                                 bool metadata) -> Result<RgbPicture> {
         if (!decoded)
@@ -130,6 +160,8 @@ std::vector<PhotoResult> ConvertPhotoOutputs(const std::vector<PhotoJob>& jobs,
                                     largest->settings.nRawDevelop);
         if (!*decoded)
             return decoded->GetStatus();
+        if (std::optional<Result<RgbPicture>> made = madeEarly(job))
+            return std::move(*made);
         Result<RgbPicture> made = PictureFromDecoded(decoded->Value(), job.plan, sourcePixels);
         if (!made)
             return made.GetStatus().About(source.path);
@@ -146,11 +178,30 @@ std::vector<PhotoResult> ConvertPhotoOutputs(const std::vector<PhotoJob>& jobs,
         return ConvertPhotoFrom(job, overlay, prompter, fromDecode);
     };
 
-    // Outputs made at once share the decode, so it is made before they start.
+    // Outputs made at once share the decode, so it is made before they are
+    // encoded; their pictures are laid out from its rows as they come, on
+    // the cores its one thread leaves idle.
     std::size_t fromDecodeCount = 0;
     for (const PhotoJob& job : jobs) fromDecodeCount += fromOneDecode && job.plan.IsDrawable();
     if (atOnce > 1 && fromDecodeCount > 1) {
-        decoded = DecodePicture(source.path, decodePlan, withMetadata, largest->settings.nRawDevelop);
+        rows.emplace(decodePlan.width, decodePlan.height);
+        try {
+            for (std::size_t k = 0; k < jobs.size(); ++k)
+                if (jobs[k].plan.IsDrawable() &&
+                    !LaidOutAsDecoded(jobs[k].plan, decodePlan.width, decodePlan.height,
+                                      sourcePixels))
+                    early[k] = std::async(std::launch::async, [&rows, &job = jobs[k], sourcePixels] {
+                        std::optional<Result<RgbPicture>> made;
+                        RunOnImagingThread(
+                            [&] { made = PictureFromDecoding(*rows, job.plan, sourcePixels); });
+                        return made;
+                    });
+        } catch (...) {
+            rows->End(false);  // no thread waits for rows that never come
+            throw;
+        }
+        decoded = DecodePicture(source.path, decodePlan, withMetadata,
+                                largest->settings.nRawDevelop, false, false, &*rows);
         if (*decoded)
             return ConvertEachAtOnce(jobs, convert, atOnce);
     }

@@ -34,9 +34,11 @@ std::vector<PhotoJob> JobsOfOutputs(const PhotoJob& photo, const std::vector<Run
 // rounding (a reduction by at least a third, from a decode that was not
 // enlarged), and otherwise the source is decoded once at its own size for
 // all of them. Each output is asked about and written as ConvertPhoto
-// writes one; results in the jobs' order. Up to atOnce outputs are laid out
-// and encoded at the same time once the decode is made (cores a run leaves
-// idle); their questions may then come in any order.
+// writes one; results in the jobs' order. With atOnce above 1 (cores a run
+// leaves idle), the outputs' pictures are laid out from the decode's rows
+// as they come, beside the decode, and up to atOnce outputs are encoded at
+// the same time once it is made; their questions may then come in any order.
+// The bytes of every output are the same either way.
 std::vector<PhotoResult> ConvertPhotoOutputs(const std::vector<PhotoJob>& jobs,
                                              const TextOverlay& overlay, Prompter& prompter,
                                              int atOnce = 1);

@@ -140,35 +140,61 @@ TEST(OutputPlacement, ThreePresetsWriteThreeFilesFromOneDecode) {
     EXPECT_LT(meanDifference, 1.5);
 }
 
-// A photo's outputs laid out and encoded at the same time are the very
-// files made one after the other, from the one decode.
+// A photo's outputs laid out and encoded at the same time, their pictures
+// made from the decode's rows as they come, are the very files made one
+// after the other from the whole decode; a decode that fails, also after
+// its last row, fails every output in both ways alike.
 TEST(OutputPlacement, OutputsMadeAtOnceAreTheFilesMadeInTurn) {
     testsupport::TempDir dir;
-    const PhotoJob photo = testsupport::JobsOf({Photo(dir.file("in/c.png"), 400, 300)})[0];
-    const std::vector<RunOutput> outputs = {LongEdge("large", 200, kFormatJpg),
-                                            LongEdge("medium", 100, kFormatWebp),
-                                            LongEdge("thumb", 30, kFormatPng)};
     auto bytesOf = [](const std::string& path) {
         std::ifstream in(path, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     };
-    std::vector<std::string> made[2];
-    for (int atOnce : {1, 3}) {
-        std::vector<PhotoJob> jobs = JobsOfOutputs(photo, outputs);
-        for (PhotoJob& job : jobs)
-            job.outputPath = dir.file(std::to_string(atOnce) + "_" + std::to_string(&job - jobs.data()));
-        RecordingPrompter prompter;
-        const std::size_t decodesBefore = DecodesStarted();
-        const std::vector<PhotoResult> results = ConvertPhotoOutputs(jobs, {}, prompter, atOnce);
-        EXPECT_EQ(DecodesStarted() - decodesBefore, 1u) << atOnce;
-        ASSERT_EQ(results.size(), 3u);
-        for (std::size_t k = 0; k < 3; ++k) {
-            EXPECT_EQ(results[k].outcome, PhotoOutcome::Written) << atOnce << " " << k;
-            made[atOnce > 1].push_back(bytesOf(jobs[k].outputPath));
-            EXPECT_FALSE(made[atOnce > 1].back().empty());
+    const struct {
+        const char* name;
+        const char* source;
+        int32_t sharpen;
+        bool written;
+    } rows[] = {
+        {"PNG, the largest as decoded", "in/c.png", kSharpenNone, true},
+        {"JPEG, every output sharpened", "in/c.jpg", kSharpenMedium, true},
+        {"damage in the last rows", "in/damaged.png", kSharpenNone, false},
+    };
+    for (const auto& row : rows) {
+        const PhotoItem item = Photo(dir.file(row.source), 400, 300);
+        if (!row.written)
+            ASSERT_GT(testsupport::DamageLastPngData(item.strSourcePath), 0u);
+        const PhotoJob photo = testsupport::JobsOf({item})[0];
+        std::vector<RunOutput> outputs = {LongEdge("large", 200, kFormatJpg),
+                                          LongEdge("medium", 100, kFormatWebp),
+                                          LongEdge("thumb", 30, kFormatPng)};
+        for (RunOutput& output : outputs) output.format.nSharpen = row.sharpen;
+        std::vector<std::string> made[2];
+        std::vector<PhotoResult> results[2];
+        std::size_t told[2] = {};
+        for (int atOnce : {1, 3}) {
+            std::vector<PhotoJob> jobs = JobsOfOutputs(photo, outputs);
+            for (PhotoJob& job : jobs)
+                job.outputPath = dir.file(std::string(row.name) + std::to_string(atOnce) + "_" +
+                                          std::to_string(&job - jobs.data()));
+            RecordingPrompter prompter;
+            const std::size_t decodesBefore = DecodesStarted();
+            results[atOnce > 1] = ConvertPhotoOutputs(jobs, {}, prompter, atOnce);
+            EXPECT_EQ(DecodesStarted() - decodesBefore, 1u) << row.name << atOnce;
+            told[atOnce > 1] = prompter.Prompts().size();
+            ASSERT_EQ(results[atOnce > 1].size(), 3u);
+            for (std::size_t k = 0; k < 3; ++k) {
+                EXPECT_EQ(results[atOnce > 1][k].outcome == PhotoOutcome::Written, row.written)
+                    << row.name << " " << atOnce << " " << k;
+                made[atOnce > 1].push_back(bytesOf(jobs[k].outputPath));
+                EXPECT_EQ(made[atOnce > 1].back().empty(), !row.written) << row.name << k;
+            }
         }
+        EXPECT_TRUE(made[0] == made[1]) << row.name;
+        EXPECT_EQ(results[0], results[1]) << row.name;
+        EXPECT_EQ(told[0], row.written ? 0u : 1u) << row.name;
+        EXPECT_EQ(told[1], told[0]) << row.name;
     }
-    EXPECT_TRUE(made[0] == made[1]);
 }
 
 TEST(OutputPlacement, CameraTokenIsTheModelFromTheExif) {
