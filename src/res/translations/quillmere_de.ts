@@ -682,6 +682,10 @@ Exit-Status: 0 alle Fotos konvertiert, 1 einige nicht, 2 ungültige Argumente.
         <source>font family &apos;%1&apos; is not installed; the text is drawn in &apos;%2&apos;</source>
         <translation>Schriftfamilie &apos;%1&apos; ist nicht installiert; der Text wird in &apos;%2&apos; gezeichnet</translation>
     </message>
+    <message>
+        <source>and</source>
+        <translation>und</translation>
+    </message>
 </context>
 <context>
     <name>DestinationPanel</name>
@@ -2219,6 +2223,154 @@ Bitte starten Sie Ihren Webbrowser und geben Sie die Adresse von Hand ein.</tran
     <message>
         <source>Always the whole sensor, demosaicked: slowest, the most detail.</source>
         <translation>Immer der ganze Sensor, mit Demosaicing: am langsamsten, die meisten Details.</translation>
+    </message>
+    <message>
+        <source>Uncompressed; 24-bit colour, or 1, 4 or 8 bits per pixel with a palette (see Pixel format). Carries no camera data.</source>
+        <translation>Unkomprimiert; 24-Bit-Farbe oder 1, 4 bzw. 8 Bit pro Pixel mit Farbpalette (siehe Pixelformat). Enthält keine Kameradaten.</translation>
+    </message>
+    <message>
+        <source>EXIF, XMP and a JPEG&apos;s IPTC</source>
+        <translation>EXIF, XMP und das IPTC einer JPEG-Datei</translation>
+    </message>
+    <message>
+        <source>Photos; smallest files. Quality @QUALITY_RANGE@ (built-in @QUALITY_BUILT_IN@).</source>
+        <translation>Fotos; kleinste Dateien. Qualität @QUALITY_RANGE@ (voreingestellt @QUALITY_BUILT_IN@).</translation>
+    </message>
+    <message>
+        <source>EXIF and XMP</source>
+        <translation>EXIF und XMP</translation>
+    </message>
+    <message>
+        <source>Lossless; transparent areas become white.</source>
+        <translation>Verlustfrei; transparente Bereiche werden weiß.</translation>
+    </message>
+    <message>
+        <source>EXIF, XMP and a TIFF&apos;s IPTC</source>
+        <translation>EXIF, XMP und das IPTC einer TIFF-Datei</translation>
+    </message>
+    <message>
+        <source>Lossless (LZW compression), for print and archiving.</source>
+        <translation>Verlustfrei (LZW-Kompression), für Druck und Archiv.</translation>
+    </message>
+    <message>
+        <source>For the web: smaller than JPG at the same quality. Quality @QUALITY_RANGE@, or Lossless.</source>
+        <translation>Fürs Web: kleiner als JPG bei gleicher Qualität. Qualität @QUALITY_RANGE@ oder Verlustfrei.</translation>
+    </message>
+    <message>
+        <source>AV1 in a HEIF file: the smallest photo files, slower to write. Quality @QUALITY_RANGE@.</source>
+        <translation>AV1 in einer HEIF-Datei: die kleinsten Fotodateien, langsamer zu schreiben. Qualität @QUALITY_RANGE@.</translation>
+    </message>
+    <message>
+        <source>JPEG&apos;s successor: small files of high fidelity. Quality @QUALITY_RANGE@, or Lossless.</source>
+        <translation>Der Nachfolger von JPEG: kleine Dateien mit hoher Detailtreue. Qualität @QUALITY_RANGE@ oder Verlustfrei.</translation>
+    </message>
+    <message>
+        <source>@KEPT_SOURCE_FORMATS@ photos keep their format (with that format&apos;s settings and extension); any other photo (GIF, HEIC, ...) becomes @SOURCE_FALLBACK_FORMAT@.</source>
+        <translation>Fotos im Format @KEPT_SOURCE_FORMATS@ behalten ihr Format (mit dessen Einstellungen und Endung); jedes andere Foto (GIF, HEIC, ...) wird zu @SOURCE_FALLBACK_FORMAT@.</translation>
+    </message>
+    <message>
+        <source>Keep each photo&apos;s own width and height.</source>
+        <translation>Jedes Foto behält seine eigene Breite und Höhe.</translation>
+    </message>
+    <message>
+        <source>the fixed size</source>
+        <translation>fester Größe</translation>
+    </message>
+    <message>
+        <source>The choice beside Output Width: and Output Height:</source>
+        <translation>Die Auswahl neben Ausgabebreite: und Ausgabehöhe:</translation>
+    </message>
+    <message>
+        <source>A fixed size in pixels. With Keep aspect ratio with width only the width counts and the height follows the photo&apos;s proportions; with Keep aspect ratio with Height only the height counts. Without either box, the photo is scaled to exactly the given width and height.</source>
+        <translation>Eine feste Größe in Pixeln. Mit Seitenverhältnis nach Breite zählt nur die Breite, und die Höhe folgt den Proportionen des Fotos; mit Seitenverhältnis nach Höhe zählt nur die Höhe. Ohne eines der beiden Kästchen wird das Foto genau auf die angegebene Breite und Höhe skaliert.</translation>
+    </message>
+    <message>
+        <source>Stretch</source>
+        <translation>Strecken</translation>
+    </message>
+    <message>
+        <source>Stretch: Horizontal: / Vertical:</source>
+        <translation>Strecken: Horizontal: / Vertikal:</translation>
+    </message>
+    <message>
+        <source>Multiply the photo&apos;s width and height by these factors (from 0.000001 to 1000000; 0.5 halves, 2 doubles). Sizes are cut to whole pixels.</source>
+        <translation>Breite und Höhe des Fotos werden mit diesen Faktoren multipliziert (von 0.000001 bis 1000000; 0.5 halbiert, 2 verdoppelt). Größen werden auf ganze Pixel abgeschnitten.</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Einpassen</translation>
+    </message>
+    <message>
+        <source>The largest size with the photo&apos;s proportions that fits in the width and height: never cropped, never distorted. The side that does not fill the box is rounded to whole pixels, but never below 1.</source>
+        <translation>Die größte Größe mit den Proportionen des Fotos, die in Breite und Höhe passt: nie beschnitten, nie verzerrt. Die Seite, die den Rahmen nicht füllt, wird auf ganze Pixel gerundet, aber nie unter 1.</translation>
+    </message>
+    <message>
+        <source>Long edge</source>
+        <translation>Lange Kante</translation>
+    </message>
+    <message>
+        <source>The photo&apos;s longer side becomes this many pixels, the other follows its proportions (rounded to whole pixels, never below 1). A landscape and a portrait photo of the same camera come out alike.</source>
+        <translation>Die längere Seite des Fotos erhält so viele Pixel, die andere folgt seinen Proportionen (auf ganze Pixel gerundet, nie unter 1). Ein Quer- und ein Hochformatfoto derselben Kamera werden gleich groß.</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Füllen</translation>
+    </message>
+    <message>
+        <source>Exactly the width and height: the photo is scaled until it covers them, and what reaches beyond is cropped. Crop: which part is kept (an edge, a corner, the centre, or Smart: the most interesting part).</source>
+        <translation>Genau Breite und Höhe: Das Foto wird skaliert, bis es beide abdeckt, und was darüber hinausragt, wird beschnitten. Ausschnitt: welcher Teil bleibt (eine Kante, eine Ecke, die Mitte oder Intelligent: der interessanteste Teil).</translation>
+    </message>
+    <message>
+        <source>Pad</source>
+        <translation>Auffüllen</translation>
+    </message>
+    <message>
+        <source>Exactly the width and height: the whole photo is fitted inside, never cropped, and the margins take the background colour. Crop: where the photo sits.</source>
+        <translation>Genau Breite und Höhe: Das ganze Foto wird hineingepasst, nie beschnitten, und die Ränder erhalten die Hintergrundfarbe. Ausschnitt: wo das Foto sitzt.</translation>
+    </message>
+    <message>
+        <source>mirror left to right</source>
+        <translation>links und rechts vertauscht</translation>
+    </message>
+    <message>
+        <source>upside down</source>
+        <translation>auf den Kopf gestellt</translation>
+    </message>
+    <message>
+        <source>No camera data: the outputs carry only the resolution (DPI).</source>
+        <translation>Keine Kameradaten: Die Ausgabedateien enthalten nur die Auflösung (DPI).</translation>
+    </message>
+    <message>
+        <source>As All, without the GPS position and without the location fields of XMP; the IPTC block, which may name places, is left out too.</source>
+        <translation>Wie Alle, aber ohne GPS-Position und ohne die Ortsfelder von XMP; auch der IPTC-Block, der Orte nennen kann, entfällt.</translation>
+    </message>
+    <message>
+        <source>EXIF (camera, lens, exposure, date taken, GPS), XMP and IPTC as the photo has them, with the orientation set to upright and the pixel size of the output, and the sRGB colour profile embedded. @CAMERA_DATA_BY_FORMAT@</source>
+        <translation>EXIF (Kamera, Objektiv, Belichtung, Aufnahmedatum, GPS), XMP und IPTC so, wie das Foto sie hat, mit aufrechter Ausrichtung und der Pixelgröße der Ausgabe, und mit eingebettetem sRGB-Farbprofil. @CAMERA_DATA_BY_FORMAT@</translation>
+    </message>
+    <message>
+        <source>The source file&apos;s modification date.</source>
+        <translation>Das Änderungsdatum der Quelldatei.</translation>
+    </message>
+    <message>
+        <source>The date the photo was taken (EXIF DateTimeOriginal, else DateTimeDigitized); the file&apos;s date for a photo that has neither.</source>
+        <translation>Das Aufnahmedatum des Fotos (EXIF DateTimeOriginal, sonst DateTimeDigitized); bei einem Foto ohne beides das Dateidatum.</translation>
+    </message>
+    <message>
+        <source>At most %1 pixels a side.</source>
+        <translation>Höchstens %1 Pixel je Seite.</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>%1 keeps %2</source>
+        <translation>%1 behält %2</translation>
+    </message>
+    <message>
+        <source>%1 keep %2</source>
+        <translation>%1 behalten %2</translation>
     </message>
 </context>
 <context>

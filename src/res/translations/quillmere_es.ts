@@ -683,6 +683,10 @@ no se convirtió, 2 argumentos incorrectos.
             <numerusform>conversión detenida: %n fotos sin empezar</numerusform>
         </translation>
     </message>
+    <message>
+        <source>and</source>
+        <translation>y</translation>
+    </message>
 </context>
 <context>
     <name>DestinationPanel</name>
@@ -2220,6 +2224,154 @@ Abra el navegador web y escriba la dirección URL manualmente.</translation>
     <message>
         <source>Always the whole sensor, demosaicked: slowest, the most detail.</source>
         <translation>Siempre el sensor completo, con interpolación cromática (demosaico): lo más lento, con el máximo detalle.</translation>
+    </message>
+    <message>
+        <source>Uncompressed; 24-bit colour, or 1, 4 or 8 bits per pixel with a palette (see Pixel format). Carries no camera data.</source>
+        <translation>Sin compresión; color de 24 bits, o 1, 4 u 8 bits por píxel con paleta (véase Formato de píxel). No lleva datos de cámara.</translation>
+    </message>
+    <message>
+        <source>EXIF, XMP and a JPEG&apos;s IPTC</source>
+        <translation>EXIF, XMP y el IPTC de un JPEG</translation>
+    </message>
+    <message>
+        <source>Photos; smallest files. Quality @QUALITY_RANGE@ (built-in @QUALITY_BUILT_IN@).</source>
+        <translation>Fotos; archivos más pequeños. Calidad @QUALITY_RANGE@ (predeterminada @QUALITY_BUILT_IN@).</translation>
+    </message>
+    <message>
+        <source>EXIF and XMP</source>
+        <translation>EXIF y XMP</translation>
+    </message>
+    <message>
+        <source>Lossless; transparent areas become white.</source>
+        <translation>Sin pérdida; las zonas transparentes quedan blancas.</translation>
+    </message>
+    <message>
+        <source>EXIF, XMP and a TIFF&apos;s IPTC</source>
+        <translation>EXIF, XMP y el IPTC de un TIFF</translation>
+    </message>
+    <message>
+        <source>Lossless (LZW compression), for print and archiving.</source>
+        <translation>Sin pérdida (compresión LZW), para impresión y archivo.</translation>
+    </message>
+    <message>
+        <source>For the web: smaller than JPG at the same quality. Quality @QUALITY_RANGE@, or Lossless.</source>
+        <translation>Para la web: más pequeño que JPG con la misma calidad. Calidad @QUALITY_RANGE@, o Sin pérdida.</translation>
+    </message>
+    <message>
+        <source>AV1 in a HEIF file: the smallest photo files, slower to write. Quality @QUALITY_RANGE@.</source>
+        <translation>AV1 en un archivo HEIF: los archivos de foto más pequeños, más lentos de escribir. Calidad @QUALITY_RANGE@.</translation>
+    </message>
+    <message>
+        <source>JPEG&apos;s successor: small files of high fidelity. Quality @QUALITY_RANGE@, or Lossless.</source>
+        <translation>El sucesor de JPEG: archivos pequeños de gran fidelidad. Calidad @QUALITY_RANGE@, o Sin pérdida.</translation>
+    </message>
+    <message>
+        <source>@KEPT_SOURCE_FORMATS@ photos keep their format (with that format&apos;s settings and extension); any other photo (GIF, HEIC, ...) becomes @SOURCE_FALLBACK_FORMAT@.</source>
+        <translation>Las fotos @KEPT_SOURCE_FORMATS@ conservan su formato (con los ajustes y la extensión de ese formato); cualquier otra foto (GIF, HEIC, ...) pasa a @SOURCE_FALLBACK_FORMAT@.</translation>
+    </message>
+    <message>
+        <source>Keep each photo&apos;s own width and height.</source>
+        <translation>Cada foto conserva su propio ancho y alto.</translation>
+    </message>
+    <message>
+        <source>the fixed size</source>
+        <translation>el tamaño fijo</translation>
+    </message>
+    <message>
+        <source>The choice beside Output Width: and Output Height:</source>
+        <translation>La opción junto a Ancho de salida: y Alto de salida:</translation>
+    </message>
+    <message>
+        <source>A fixed size in pixels. With Keep aspect ratio with width only the width counts and the height follows the photo&apos;s proportions; with Keep aspect ratio with Height only the height counts. Without either box, the photo is scaled to exactly the given width and height.</source>
+        <translation>Un tamaño fijo en píxeles. Con Mantener proporción según el ancho solo cuenta el ancho y el alto sigue las proporciones de la foto; con Mantener proporción según el alto solo cuenta el alto. Sin ninguna de las dos casillas, la foto se escala exactamente al ancho y alto indicados.</translation>
+    </message>
+    <message>
+        <source>Stretch</source>
+        <translation>Estirar</translation>
+    </message>
+    <message>
+        <source>Stretch: Horizontal: / Vertical:</source>
+        <translation>Estirar: Horizontal: / Vertical:</translation>
+    </message>
+    <message>
+        <source>Multiply the photo&apos;s width and height by these factors (from 0.000001 to 1000000; 0.5 halves, 2 doubles). Sizes are cut to whole pixels.</source>
+        <translation>Multiplica el ancho y el alto de la foto por estos factores (de 0.000001 a 1000000; 0.5 reduce a la mitad, 2 duplica). Los tamaños se truncan a píxeles enteros.</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Encajar</translation>
+    </message>
+    <message>
+        <source>The largest size with the photo&apos;s proportions that fits in the width and height: never cropped, never distorted. The side that does not fill the box is rounded to whole pixels, but never below 1.</source>
+        <translation>El mayor tamaño con las proporciones de la foto que cabe en el ancho y el alto: nunca recortada, nunca deformada. El lado que no llena el recuadro se redondea a píxeles enteros, pero nunca por debajo de 1.</translation>
+    </message>
+    <message>
+        <source>Long edge</source>
+        <translation>Lado largo</translation>
+    </message>
+    <message>
+        <source>The photo&apos;s longer side becomes this many pixels, the other follows its proportions (rounded to whole pixels, never below 1). A landscape and a portrait photo of the same camera come out alike.</source>
+        <translation>El lado más largo de la foto pasa a tener esos píxeles y el otro sigue sus proporciones (redondeado a píxeles enteros, nunca por debajo de 1). Una foto horizontal y una vertical de la misma cámara salen iguales.</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Rellenar</translation>
+    </message>
+    <message>
+        <source>Exactly the width and height: the photo is scaled until it covers them, and what reaches beyond is cropped. Crop: which part is kept (an edge, a corner, the centre, or Smart: the most interesting part).</source>
+        <translation>Exactamente el ancho y el alto: la foto se escala hasta cubrirlos y lo que sobresale se recorta. Recorte: qué parte se conserva (un borde, una esquina, el centro, o Inteligente: la parte más interesante).</translation>
+    </message>
+    <message>
+        <source>Pad</source>
+        <translation>Ajustar con márgenes</translation>
+    </message>
+    <message>
+        <source>Exactly the width and height: the whole photo is fitted inside, never cropped, and the margins take the background colour. Crop: where the photo sits.</source>
+        <translation>Exactamente el ancho y el alto: la foto entera se encaja dentro, sin recortes, y los márgenes toman el color de fondo. Recorte: dónde queda la foto.</translation>
+    </message>
+    <message>
+        <source>mirror left to right</source>
+        <translation>izquierda y derecha invertidas</translation>
+    </message>
+    <message>
+        <source>upside down</source>
+        <translation>boca abajo</translation>
+    </message>
+    <message>
+        <source>No camera data: the outputs carry only the resolution (DPI).</source>
+        <translation>Sin datos de cámara: las salidas solo llevan la resolución (DPI).</translation>
+    </message>
+    <message>
+        <source>As All, without the GPS position and without the location fields of XMP; the IPTC block, which may name places, is left out too.</source>
+        <translation>Como Todos, sin la posición GPS ni los campos de ubicación de XMP; el bloque IPTC, que puede nombrar lugares, también se omite.</translation>
+    </message>
+    <message>
+        <source>EXIF (camera, lens, exposure, date taken, GPS), XMP and IPTC as the photo has them, with the orientation set to upright and the pixel size of the output, and the sRGB colour profile embedded. @CAMERA_DATA_BY_FORMAT@</source>
+        <translation>EXIF (cámara, objetivo, exposición, fecha de captura, GPS), XMP e IPTC tal como los tiene la foto, con la orientación enderezada y el tamaño en píxeles de la salida, y el perfil de color sRGB incrustado. @CAMERA_DATA_BY_FORMAT@</translation>
+    </message>
+    <message>
+        <source>The source file&apos;s modification date.</source>
+        <translation>La fecha de modificación del archivo de origen.</translation>
+    </message>
+    <message>
+        <source>The date the photo was taken (EXIF DateTimeOriginal, else DateTimeDigitized); the file&apos;s date for a photo that has neither.</source>
+        <translation>La fecha en que se tomó la foto (EXIF DateTimeOriginal; si no, DateTimeDigitized); la fecha del archivo para una foto que no tiene ninguna.</translation>
+    </message>
+    <message>
+        <source>At most %1 pixels a side.</source>
+        <translation>Como máximo %1 píxeles por lado.</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>%1 keeps %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 keep %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

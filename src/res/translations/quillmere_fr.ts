@@ -684,6 +684,10 @@ Code de sortie&#xa0;: 0 toutes les photos converties, 1 certaines non,
             <numerusform>arrêt&#xa0;: %n photos non commencées</numerusform>
         </translation>
     </message>
+    <message>
+        <source>and</source>
+        <translation>et</translation>
+    </message>
 </context>
 <context>
     <name>DestinationPanel</name>
@@ -2221,6 +2225,154 @@ Veuillez lancer votre navigateur et saisir l’adresse manuellement.</translatio
     <message>
         <source>Always the whole sensor, demosaicked: slowest, the most detail.</source>
         <translation>Toujours le capteur entier, dématricé&#xa0;: le plus lent, le plus détaillé.</translation>
+    </message>
+    <message>
+        <source>Uncompressed; 24-bit colour, or 1, 4 or 8 bits per pixel with a palette (see Pixel format). Carries no camera data.</source>
+        <translation>Non compressé&#xa0;; couleur 24 bits, ou 1, 4 ou 8 bits par pixel avec palette (voir Format de pixel). Ne contient aucune donnée de l’appareil.</translation>
+    </message>
+    <message>
+        <source>EXIF, XMP and a JPEG&apos;s IPTC</source>
+        <translation>EXIF, XMP et l’IPTC d’un JPEG</translation>
+    </message>
+    <message>
+        <source>Photos; smallest files. Quality @QUALITY_RANGE@ (built-in @QUALITY_BUILT_IN@).</source>
+        <translation>Photos&#xa0;; fichiers les plus petits. Qualité @QUALITY_RANGE@ (par défaut @QUALITY_BUILT_IN@).</translation>
+    </message>
+    <message>
+        <source>EXIF and XMP</source>
+        <translation>EXIF et XMP</translation>
+    </message>
+    <message>
+        <source>Lossless; transparent areas become white.</source>
+        <translation>Sans perte&#xa0;; les zones transparentes deviennent blanches.</translation>
+    </message>
+    <message>
+        <source>EXIF, XMP and a TIFF&apos;s IPTC</source>
+        <translation>EXIF, XMP et l’IPTC d’un TIFF</translation>
+    </message>
+    <message>
+        <source>Lossless (LZW compression), for print and archiving.</source>
+        <translation>Sans perte (compression LZW), pour l’impression et l’archivage.</translation>
+    </message>
+    <message>
+        <source>For the web: smaller than JPG at the same quality. Quality @QUALITY_RANGE@, or Lossless.</source>
+        <translation>Pour le web&#xa0;: plus petit que JPG à qualité égale. Qualité @QUALITY_RANGE@, ou Sans perte.</translation>
+    </message>
+    <message>
+        <source>AV1 in a HEIF file: the smallest photo files, slower to write. Quality @QUALITY_RANGE@.</source>
+        <translation>AV1 dans un fichier HEIF&#xa0;: les fichiers photo les plus petits, plus lents à écrire. Qualité @QUALITY_RANGE@.</translation>
+    </message>
+    <message>
+        <source>JPEG&apos;s successor: small files of high fidelity. Quality @QUALITY_RANGE@, or Lossless.</source>
+        <translation>Le successeur du JPEG&#xa0;: petits fichiers très fidèles. Qualité @QUALITY_RANGE@, ou Sans perte.</translation>
+    </message>
+    <message>
+        <source>@KEPT_SOURCE_FORMATS@ photos keep their format (with that format&apos;s settings and extension); any other photo (GIF, HEIC, ...) becomes @SOURCE_FALLBACK_FORMAT@.</source>
+        <translation>Les photos @KEPT_SOURCE_FORMATS@ gardent leur format (avec ses réglages et son extension)&#xa0;; toute autre photo (GIF, HEIC…) devient @SOURCE_FALLBACK_FORMAT@.</translation>
+    </message>
+    <message>
+        <source>Keep each photo&apos;s own width and height.</source>
+        <translation>Chaque photo garde sa largeur et sa hauteur.</translation>
+    </message>
+    <message>
+        <source>the fixed size</source>
+        <translation>la taille fixe</translation>
+    </message>
+    <message>
+        <source>The choice beside Output Width: and Output Height:</source>
+        <translation>Le choix à côté de Largeur de sortie&#xa0;: et Hauteur de sortie&#xa0;:</translation>
+    </message>
+    <message>
+        <source>A fixed size in pixels. With Keep aspect ratio with width only the width counts and the height follows the photo&apos;s proportions; with Keep aspect ratio with Height only the height counts. Without either box, the photo is scaled to exactly the given width and height.</source>
+        <translation>Une taille fixe en pixels. Avec Proportions selon la largeur, seule la largeur compte et la hauteur suit les proportions de la photo&#xa0;; avec Proportions selon la hauteur, seule la hauteur compte. Sans aucune des deux cases, la photo est mise exactement à la largeur et à la hauteur données.</translation>
+    </message>
+    <message>
+        <source>Stretch</source>
+        <translation>Étirer</translation>
+    </message>
+    <message>
+        <source>Stretch: Horizontal: / Vertical:</source>
+        <translation>Étirer&#xa0;: Horizontal&#xa0;: / Vertical&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Multiply the photo&apos;s width and height by these factors (from 0.000001 to 1000000; 0.5 halves, 2 doubles). Sizes are cut to whole pixels.</source>
+        <translation>Multiplie la largeur et la hauteur de la photo par ces facteurs (de 0.000001 à 1000000&#xa0;; 0.5 divise par deux, 2 double). Les tailles sont tronquées au pixel entier.</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Adapter</translation>
+    </message>
+    <message>
+        <source>The largest size with the photo&apos;s proportions that fits in the width and height: never cropped, never distorted. The side that does not fill the box is rounded to whole pixels, but never below 1.</source>
+        <translation>La plus grande taille aux proportions de la photo qui tient dans la largeur et la hauteur&#xa0;: jamais recadrée, jamais déformée. Le côté qui ne remplit pas le cadre est arrondi au pixel entier, sans descendre sous 1.</translation>
+    </message>
+    <message>
+        <source>Long edge</source>
+        <translation>Grand côté</translation>
+    </message>
+    <message>
+        <source>The photo&apos;s longer side becomes this many pixels, the other follows its proportions (rounded to whole pixels, never below 1). A landscape and a portrait photo of the same camera come out alike.</source>
+        <translation>Le plus grand côté de la photo prend ce nombre de pixels, l’autre suit ses proportions (arrondi au pixel entier, jamais sous 1). Une photo en paysage et une en portrait du même appareil sortent à la même taille.</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Remplir</translation>
+    </message>
+    <message>
+        <source>Exactly the width and height: the photo is scaled until it covers them, and what reaches beyond is cropped. Crop: which part is kept (an edge, a corner, the centre, or Smart: the most interesting part).</source>
+        <translation>Exactement la largeur et la hauteur&#xa0;: la photo est mise à l’échelle jusqu’à les couvrir, et ce qui dépasse est recadré. Recadrage&#xa0;: la partie gardée (un bord, un coin, le centre, ou Intelligent&#xa0;: la partie la plus intéressante).</translation>
+    </message>
+    <message>
+        <source>Pad</source>
+        <translation>Inscrire</translation>
+    </message>
+    <message>
+        <source>Exactly the width and height: the whole photo is fitted inside, never cropped, and the margins take the background colour. Crop: where the photo sits.</source>
+        <translation>Exactement la largeur et la hauteur&#xa0;: la photo entière est inscrite à l’intérieur, jamais recadrée, et les marges prennent la couleur de fond. Recadrage&#xa0;: où la photo se place.</translation>
+    </message>
+    <message>
+        <source>mirror left to right</source>
+        <translation>gauche et droite inversées</translation>
+    </message>
+    <message>
+        <source>upside down</source>
+        <translation>tête en bas</translation>
+    </message>
+    <message>
+        <source>No camera data: the outputs carry only the resolution (DPI).</source>
+        <translation>Aucune donnée de l’appareil&#xa0;: les fichiers produits ne portent que la résolution (DPI).</translation>
+    </message>
+    <message>
+        <source>As All, without the GPS position and without the location fields of XMP; the IPTC block, which may name places, is left out too.</source>
+        <translation>Comme Toutes, sans la position GPS ni les champs de lieu du XMP&#xa0;; le bloc IPTC, qui peut nommer des lieux, est aussi omis.</translation>
+    </message>
+    <message>
+        <source>EXIF (camera, lens, exposure, date taken, GPS), XMP and IPTC as the photo has them, with the orientation set to upright and the pixel size of the output, and the sRGB colour profile embedded. @CAMERA_DATA_BY_FORMAT@</source>
+        <translation>EXIF (appareil, objectif, exposition, date de prise de vue, GPS), XMP et IPTC tels que la photo les a, avec l’orientation remise à l’endroit et la taille en pixels du fichier produit, et le profil de couleur sRGB incorporé. @CAMERA_DATA_BY_FORMAT@</translation>
+    </message>
+    <message>
+        <source>The source file&apos;s modification date.</source>
+        <translation>La date de modification du fichier source.</translation>
+    </message>
+    <message>
+        <source>The date the photo was taken (EXIF DateTimeOriginal, else DateTimeDigitized); the file&apos;s date for a photo that has neither.</source>
+        <translation>La date de prise de vue (EXIF DateTimeOriginal, sinon DateTimeDigitized)&#xa0;; la date du fichier pour une photo qui n’a ni l’une ni l’autre.</translation>
+    </message>
+    <message>
+        <source>At most %1 pixels a side.</source>
+        <translation>Au plus %1 pixels de côté.</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>%1 keeps %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 keep %2</source>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>

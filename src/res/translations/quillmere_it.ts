@@ -683,6 +683,10 @@ Codice di uscita: 0 tutte le foto convertite, 1 alcune no, 2 argomenti errati.
             <numerusform>interrotta: %n foto non avviate</numerusform>
         </translation>
     </message>
+    <message>
+        <source>and</source>
+        <translation>e</translation>
+    </message>
 </context>
 <context>
     <name>DestinationPanel</name>
@@ -2220,6 +2224,154 @@ Avvia il browser e inserisci l’indirizzo manualmente.</translation>
     <message>
         <source>Always the whole sensor, demosaicked: slowest, the most detail.</source>
         <translation>Sempre il sensore intero, con demosaicizzazione: il più lento, il massimo dettaglio.</translation>
+    </message>
+    <message>
+        <source>Uncompressed; 24-bit colour, or 1, 4 or 8 bits per pixel with a palette (see Pixel format). Carries no camera data.</source>
+        <translation>Non compresso; colore a 24 bit, oppure 1, 4 o 8 bit per pixel con tavolozza (vedi Formato pixel). Non contiene dati della fotocamera.</translation>
+    </message>
+    <message>
+        <source>EXIF, XMP and a JPEG&apos;s IPTC</source>
+        <translation>EXIF, XMP e l’IPTC di un JPEG</translation>
+    </message>
+    <message>
+        <source>Photos; smallest files. Quality @QUALITY_RANGE@ (built-in @QUALITY_BUILT_IN@).</source>
+        <translation>Foto; file più piccoli. Qualità @QUALITY_RANGE@ (predefinita @QUALITY_BUILT_IN@).</translation>
+    </message>
+    <message>
+        <source>EXIF and XMP</source>
+        <translation>EXIF e XMP</translation>
+    </message>
+    <message>
+        <source>Lossless; transparent areas become white.</source>
+        <translation>Senza perdita; le aree trasparenti diventano bianche.</translation>
+    </message>
+    <message>
+        <source>EXIF, XMP and a TIFF&apos;s IPTC</source>
+        <translation>EXIF, XMP e l’IPTC di un TIFF</translation>
+    </message>
+    <message>
+        <source>Lossless (LZW compression), for print and archiving.</source>
+        <translation>Senza perdita (compressione LZW), per la stampa e l’archiviazione.</translation>
+    </message>
+    <message>
+        <source>For the web: smaller than JPG at the same quality. Quality @QUALITY_RANGE@, or Lossless.</source>
+        <translation>Per il web: più piccolo di JPG a parità di qualità. Qualità @QUALITY_RANGE@, oppure Senza perdita.</translation>
+    </message>
+    <message>
+        <source>AV1 in a HEIF file: the smallest photo files, slower to write. Quality @QUALITY_RANGE@.</source>
+        <translation>AV1 in un file HEIF: i file di foto più piccoli, più lenti da scrivere. Qualità @QUALITY_RANGE@.</translation>
+    </message>
+    <message>
+        <source>JPEG&apos;s successor: small files of high fidelity. Quality @QUALITY_RANGE@, or Lossless.</source>
+        <translation>Il successore del JPEG: file piccoli ad alta fedeltà. Qualità @QUALITY_RANGE@, oppure Senza perdita.</translation>
+    </message>
+    <message>
+        <source>@KEPT_SOURCE_FORMATS@ photos keep their format (with that format&apos;s settings and extension); any other photo (GIF, HEIC, ...) becomes @SOURCE_FALLBACK_FORMAT@.</source>
+        <translation>Le foto @KEPT_SOURCE_FORMATS@ mantengono il loro formato (con le impostazioni e l’estensione di quel formato); ogni altra foto (GIF, HEIC, ...) diventa @SOURCE_FALLBACK_FORMAT@.</translation>
+    </message>
+    <message>
+        <source>Keep each photo&apos;s own width and height.</source>
+        <translation>Ogni foto mantiene la propria larghezza e altezza.</translation>
+    </message>
+    <message>
+        <source>the fixed size</source>
+        <translation>la dimensione fissa</translation>
+    </message>
+    <message>
+        <source>The choice beside Output Width: and Output Height:</source>
+        <translation>La scelta accanto a Larghezza di uscita: e Altezza di uscita:</translation>
+    </message>
+    <message>
+        <source>A fixed size in pixels. With Keep aspect ratio with width only the width counts and the height follows the photo&apos;s proportions; with Keep aspect ratio with Height only the height counts. Without either box, the photo is scaled to exactly the given width and height.</source>
+        <translation>Una dimensione fissa in pixel. Con Mantieni proporzioni dalla larghezza conta solo la larghezza e l’altezza segue le proporzioni della foto; con Mantieni proporzioni dall’altezza conta solo l’altezza. Senza nessuna delle due caselle, la foto viene scalata esattamente alla larghezza e all’altezza indicate.</translation>
+    </message>
+    <message>
+        <source>Stretch</source>
+        <translation>Scala</translation>
+    </message>
+    <message>
+        <source>Stretch: Horizontal: / Vertical:</source>
+        <translation>Scala: Orizzontale: / Verticale:</translation>
+    </message>
+    <message>
+        <source>Multiply the photo&apos;s width and height by these factors (from 0.000001 to 1000000; 0.5 halves, 2 doubles). Sizes are cut to whole pixels.</source>
+        <translation>Moltiplica larghezza e altezza della foto per questi fattori (da 0.000001 a 1000000; 0.5 dimezza, 2 raddoppia). Le dimensioni vengono troncate a pixel interi.</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Adatta</translation>
+    </message>
+    <message>
+        <source>The largest size with the photo&apos;s proportions that fits in the width and height: never cropped, never distorted. The side that does not fill the box is rounded to whole pixels, but never below 1.</source>
+        <translation>La dimensione più grande con le proporzioni della foto che entra nella larghezza e nell’altezza: mai ritagliata, mai deformata. Il lato che non riempie il riquadro viene arrotondato a pixel interi, ma mai sotto 1.</translation>
+    </message>
+    <message>
+        <source>Long edge</source>
+        <translation>Lato lungo</translation>
+    </message>
+    <message>
+        <source>The photo&apos;s longer side becomes this many pixels, the other follows its proportions (rounded to whole pixels, never below 1). A landscape and a portrait photo of the same camera come out alike.</source>
+        <translation>Il lato più lungo della foto diventa di questi pixel, l’altro segue le sue proporzioni (arrotondato a pixel interi, mai sotto 1). Una foto orizzontale e una verticale della stessa fotocamera escono uguali.</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Riempi</translation>
+    </message>
+    <message>
+        <source>Exactly the width and height: the photo is scaled until it covers them, and what reaches beyond is cropped. Crop: which part is kept (an edge, a corner, the centre, or Smart: the most interesting part).</source>
+        <translation>Esattamente larghezza e altezza: la foto viene scalata finché non le copre, e ciò che sporge viene ritagliato. Ritaglio: quale parte resta (un bordo, un angolo, il centro, oppure Intelligente: la parte più interessante).</translation>
+    </message>
+    <message>
+        <source>Pad</source>
+        <translation>Inserisci</translation>
+    </message>
+    <message>
+        <source>Exactly the width and height: the whole photo is fitted inside, never cropped, and the margins take the background colour. Crop: where the photo sits.</source>
+        <translation>Esattamente larghezza e altezza: l’intera foto viene inserita all’interno, mai ritagliata, e i bordi prendono il colore di sfondo. Ritaglio: dove si trova la foto.</translation>
+    </message>
+    <message>
+        <source>mirror left to right</source>
+        <translation>sinistra e destra invertite</translation>
+    </message>
+    <message>
+        <source>upside down</source>
+        <translation>capovolta</translation>
+    </message>
+    <message>
+        <source>No camera data: the outputs carry only the resolution (DPI).</source>
+        <translation>Nessun dato della fotocamera: i file in uscita contengono solo la risoluzione (DPI).</translation>
+    </message>
+    <message>
+        <source>As All, without the GPS position and without the location fields of XMP; the IPTC block, which may name places, is left out too.</source>
+        <translation>Come Tutti, senza la posizione GPS e senza i campi di luogo di XMP; anche il blocco IPTC, che può nominare luoghi, viene omesso.</translation>
+    </message>
+    <message>
+        <source>EXIF (camera, lens, exposure, date taken, GPS), XMP and IPTC as the photo has them, with the orientation set to upright and the pixel size of the output, and the sRGB colour profile embedded. @CAMERA_DATA_BY_FORMAT@</source>
+        <translation>EXIF (fotocamera, obiettivo, esposizione, data di scatto, GPS), XMP e IPTC come li ha la foto, con l’orientamento raddrizzato e le dimensioni in pixel dell’uscita, e il profilo colore sRGB incorporato. @CAMERA_DATA_BY_FORMAT@</translation>
+    </message>
+    <message>
+        <source>The source file&apos;s modification date.</source>
+        <translation>La data di modifica del file di origine.</translation>
+    </message>
+    <message>
+        <source>The date the photo was taken (EXIF DateTimeOriginal, else DateTimeDigitized); the file&apos;s date for a photo that has neither.</source>
+        <translation>La data di scatto della foto (EXIF DateTimeOriginal, altrimenti DateTimeDigitized); la data del file per una foto che non ha nessuna delle due.</translation>
+    </message>
+    <message>
+        <source>At most %1 pixels a side.</source>
+        <translation>Al massimo %1 pixel per lato.</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nessuno</translation>
+    </message>
+    <message>
+        <source>%1 keeps %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 keep %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

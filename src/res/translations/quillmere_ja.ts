@@ -679,6 +679,10 @@ Exit status: 0 every photo converted, 1 some were not, 2 bad arguments.
         <source>font family &apos;%1&apos; is not installed; the text is drawn in &apos;%2&apos;</source>
         <translation>フォントファミリー &apos;%1&apos; はインストールされていません。文字は &apos;%2&apos; で描画されます</translation>
     </message>
+    <message>
+        <source>and</source>
+        <translation>および</translation>
+    </message>
 </context>
 <context>
     <name>DestinationPanel</name>
@@ -2214,6 +2218,154 @@ Web ブラウザーを起動して URL を直接入力してください。</tra
     <message>
         <source>Always the whole sensor, demosaicked: slowest, the most detail.</source>
         <translation>常にセンサー全体をデモザイク処理: 最も低速ですが、最も精細です。</translation>
+    </message>
+    <message>
+        <source>Uncompressed; 24-bit colour, or 1, 4 or 8 bits per pixel with a palette (see Pixel format). Carries no camera data.</source>
+        <translation>非圧縮。24 ビットカラー、またはパレット付きの 1・4・8 ビット/ピクセル (ピクセル形式を参照)。撮影データは含みません。</translation>
+    </message>
+    <message>
+        <source>EXIF, XMP and a JPEG&apos;s IPTC</source>
+        <translation>EXIF、XMP と JPEG の IPTC</translation>
+    </message>
+    <message>
+        <source>Photos; smallest files. Quality @QUALITY_RANGE@ (built-in @QUALITY_BUILT_IN@).</source>
+        <translation>写真向け。ファイルが最も小さくなります。画質 @QUALITY_RANGE@ (既定値 @QUALITY_BUILT_IN@)。</translation>
+    </message>
+    <message>
+        <source>EXIF and XMP</source>
+        <translation>EXIF と XMP</translation>
+    </message>
+    <message>
+        <source>Lossless; transparent areas become white.</source>
+        <translation>ロスレス。透明な部分は白になります。</translation>
+    </message>
+    <message>
+        <source>EXIF, XMP and a TIFF&apos;s IPTC</source>
+        <translation>EXIF、XMP と TIFF の IPTC</translation>
+    </message>
+    <message>
+        <source>Lossless (LZW compression), for print and archiving.</source>
+        <translation>ロスレス (LZW 圧縮)。印刷や保存用に。</translation>
+    </message>
+    <message>
+        <source>For the web: smaller than JPG at the same quality. Quality @QUALITY_RANGE@, or Lossless.</source>
+        <translation>Web 向け。同じ画質なら JPG より小さくなります。画質 @QUALITY_RANGE@、またはロスレス。</translation>
+    </message>
+    <message>
+        <source>AV1 in a HEIF file: the smallest photo files, slower to write. Quality @QUALITY_RANGE@.</source>
+        <translation>HEIF ファイルに収めた AV1。写真のファイルが最も小さくなりますが、書き出しは遅めです。画質 @QUALITY_RANGE@。</translation>
+    </message>
+    <message>
+        <source>JPEG&apos;s successor: small files of high fidelity. Quality @QUALITY_RANGE@, or Lossless.</source>
+        <translation>JPEG の後継。小さなファイルで高い忠実度。画質 @QUALITY_RANGE@、またはロスレス。</translation>
+    </message>
+    <message>
+        <source>@KEPT_SOURCE_FORMATS@ photos keep their format (with that format&apos;s settings and extension); any other photo (GIF, HEIC, ...) becomes @SOURCE_FALLBACK_FORMAT@.</source>
+        <translation>@KEPT_SOURCE_FORMATS@ の写真は元の形式のまま (その形式の設定と拡張子で) 書き出します。それ以外の写真 (GIF、HEIC など) は @SOURCE_FALLBACK_FORMAT@ になります。</translation>
+    </message>
+    <message>
+        <source>Keep each photo&apos;s own width and height.</source>
+        <translation>各写真の元の幅と高さのままにします。</translation>
+    </message>
+    <message>
+        <source>the fixed size</source>
+        <translation>固定サイズ</translation>
+    </message>
+    <message>
+        <source>The choice beside Output Width: and Output Height:</source>
+        <translation>出力の幅: と 出力の高さ: の横の選択肢</translation>
+    </message>
+    <message>
+        <source>A fixed size in pixels. With Keep aspect ratio with width only the width counts and the height follows the photo&apos;s proportions; with Keep aspect ratio with Height only the height counts. Without either box, the photo is scaled to exactly the given width and height.</source>
+        <translation>ピクセル単位の固定サイズ。「幅に合わせて縦横比を維持」では幅だけが使われ、高さは写真の縦横比に従います。「高さに合わせて縦横比を維持」では高さだけが使われます。どちらもオフなら、写真は指定した幅と高さにぴったり拡大縮小されます。</translation>
+    </message>
+    <message>
+        <source>Stretch</source>
+        <translation>伸縮</translation>
+    </message>
+    <message>
+        <source>Stretch: Horizontal: / Vertical:</source>
+        <translation>伸縮: 横: / 縦:</translation>
+    </message>
+    <message>
+        <source>Multiply the photo&apos;s width and height by these factors (from 0.000001 to 1000000; 0.5 halves, 2 doubles). Sizes are cut to whole pixels.</source>
+        <translation>写真の幅と高さにこれらの倍率を掛けます (0.000001 から 1000000 まで。0.5 で半分、2 で 2 倍)。サイズは整数ピクセルに切り捨てられます。</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>収める</translation>
+    </message>
+    <message>
+        <source>The largest size with the photo&apos;s proportions that fits in the width and height: never cropped, never distorted. The side that does not fill the box is rounded to whole pixels, but never below 1.</source>
+        <translation>写真の縦横比のまま、幅と高さに収まる最大のサイズ。トリミングもゆがみもありません。枠を埋めない側は整数ピクセルに丸められますが、1 未満にはなりません。</translation>
+    </message>
+    <message>
+        <source>Long edge</source>
+        <translation>長辺</translation>
+    </message>
+    <message>
+        <source>The photo&apos;s longer side becomes this many pixels, the other follows its proportions (rounded to whole pixels, never below 1). A landscape and a portrait photo of the same camera come out alike.</source>
+        <translation>写真の長い辺がこのピクセル数になり、もう一方は縦横比に従います (整数ピクセルに丸め、1 未満にはなりません)。同じカメラの横位置と縦位置の写真が同じ大きさになります。</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>埋める</translation>
+    </message>
+    <message>
+        <source>Exactly the width and height: the photo is scaled until it covers them, and what reaches beyond is cropped. Crop: which part is kept (an edge, a corner, the centre, or Smart: the most interesting part).</source>
+        <translation>幅と高さにぴったり。枠を覆うまで写真を拡大縮小し、はみ出た部分をトリミングします。トリミング: 残す部分 (辺、角、中央、または スマート: 最も見どころのある部分)。</translation>
+    </message>
+    <message>
+        <source>Pad</source>
+        <translation>余白を付ける</translation>
+    </message>
+    <message>
+        <source>Exactly the width and height: the whole photo is fitted inside, never cropped, and the margins take the background colour. Crop: where the photo sits.</source>
+        <translation>幅と高さにぴったり。写真全体を内側に収め、トリミングはせず、余白は背景色になります。トリミング: 写真を置く位置。</translation>
+    </message>
+    <message>
+        <source>mirror left to right</source>
+        <translation>左右を入れ替え</translation>
+    </message>
+    <message>
+        <source>upside down</source>
+        <translation>上下逆さま</translation>
+    </message>
+    <message>
+        <source>No camera data: the outputs carry only the resolution (DPI).</source>
+        <translation>撮影データなし。出力には解像度 (DPI) だけが入ります。</translation>
+    </message>
+    <message>
+        <source>As All, without the GPS position and without the location fields of XMP; the IPTC block, which may name places, is left out too.</source>
+        <translation>「すべて」と同じですが、GPS の位置と XMP の位置情報フィールドを除きます。地名を含むことがある IPTC ブロックも除きます。</translation>
+    </message>
+    <message>
+        <source>EXIF (camera, lens, exposure, date taken, GPS), XMP and IPTC as the photo has them, with the orientation set to upright and the pixel size of the output, and the sRGB colour profile embedded. @CAMERA_DATA_BY_FORMAT@</source>
+        <translation>写真にある EXIF (カメラ、レンズ、露出、撮影日、GPS)、XMP、IPTC を、向きを正立に、ピクセルサイズを出力に合わせて残し、sRGB カラープロファイルを埋め込みます。@CAMERA_DATA_BY_FORMAT@</translation>
+    </message>
+    <message>
+        <source>The source file&apos;s modification date.</source>
+        <translation>元ファイルの更新日時。</translation>
+    </message>
+    <message>
+        <source>The date the photo was taken (EXIF DateTimeOriginal, else DateTimeDigitized); the file&apos;s date for a photo that has neither.</source>
+        <translation>写真の撮影日時 (EXIF の DateTimeOriginal、なければ DateTimeDigitized)。どちらもない写真はファイルの日付。</translation>
+    </message>
+    <message>
+        <source>At most %1 pixels a side.</source>
+        <translation>1 辺は最大 %1 ピクセルです。</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>%1 keeps %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 keep %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

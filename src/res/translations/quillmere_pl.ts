@@ -685,6 +685,10 @@ Kod wyjścia: 0 – przekonwertowano wszystkie zdjęcia, 1 – nie wszystkie,
         <source>font family &apos;%1&apos; is not installed; the text is drawn in &apos;%2&apos;</source>
         <translation>rodzina czcionek &apos;%1&apos; nie jest zainstalowana; tekst zostanie narysowany czcionką &apos;%2&apos;</translation>
     </message>
+    <message>
+        <source>and</source>
+        <translation>i</translation>
+    </message>
 </context>
 <context>
     <name>DestinationPanel</name>
@@ -2224,6 +2228,154 @@ Uruchom przeglądarkę i wpisz adres ręcznie.</translation>
     <message>
         <source>Always the whole sensor, demosaicked: slowest, the most detail.</source>
         <translation>Zawsze cała matryca z demozaikowaniem: najwolniej, najwięcej szczegółów.</translation>
+    </message>
+    <message>
+        <source>Uncompressed; 24-bit colour, or 1, 4 or 8 bits per pixel with a palette (see Pixel format). Carries no camera data.</source>
+        <translation>Bez kompresji; kolor 24-bitowy albo 1, 4 lub 8 bitów na piksel z paletą (zob. Format pikseli). Nie zawiera danych aparatu.</translation>
+    </message>
+    <message>
+        <source>EXIF, XMP and a JPEG&apos;s IPTC</source>
+        <translation>EXIF, XMP i IPTC z pliku JPEG</translation>
+    </message>
+    <message>
+        <source>Photos; smallest files. Quality @QUALITY_RANGE@ (built-in @QUALITY_BUILT_IN@).</source>
+        <translation>Zdjęcia; najmniejsze pliki. Jakość @QUALITY_RANGE@ (domyślnie @QUALITY_BUILT_IN@).</translation>
+    </message>
+    <message>
+        <source>EXIF and XMP</source>
+        <translation>EXIF i XMP</translation>
+    </message>
+    <message>
+        <source>Lossless; transparent areas become white.</source>
+        <translation>Bezstratnie; przezroczyste obszary stają się białe.</translation>
+    </message>
+    <message>
+        <source>EXIF, XMP and a TIFF&apos;s IPTC</source>
+        <translation>EXIF, XMP i IPTC z pliku TIFF</translation>
+    </message>
+    <message>
+        <source>Lossless (LZW compression), for print and archiving.</source>
+        <translation>Bezstratnie (kompresja LZW), do druku i archiwizacji.</translation>
+    </message>
+    <message>
+        <source>For the web: smaller than JPG at the same quality. Quality @QUALITY_RANGE@, or Lossless.</source>
+        <translation>Do internetu: mniejszy niż JPG przy tej samej jakości. Jakość @QUALITY_RANGE@ lub Bezstratnie.</translation>
+    </message>
+    <message>
+        <source>AV1 in a HEIF file: the smallest photo files, slower to write. Quality @QUALITY_RANGE@.</source>
+        <translation>AV1 w pliku HEIF: najmniejsze pliki zdjęć, wolniejszy zapis. Jakość @QUALITY_RANGE@.</translation>
+    </message>
+    <message>
+        <source>JPEG&apos;s successor: small files of high fidelity. Quality @QUALITY_RANGE@, or Lossless.</source>
+        <translation>Następca JPEG: małe pliki o wysokiej wierności. Jakość @QUALITY_RANGE@ lub Bezstratnie.</translation>
+    </message>
+    <message>
+        <source>@KEPT_SOURCE_FORMATS@ photos keep their format (with that format&apos;s settings and extension); any other photo (GIF, HEIC, ...) becomes @SOURCE_FALLBACK_FORMAT@.</source>
+        <translation>Zdjęcia w formacie @KEPT_SOURCE_FORMATS@ zachowują swój format (z jego ustawieniami i rozszerzeniem); każde inne zdjęcie (GIF, HEIC, ...) staje się plikiem @SOURCE_FALLBACK_FORMAT@.</translation>
+    </message>
+    <message>
+        <source>Keep each photo&apos;s own width and height.</source>
+        <translation>Każde zdjęcie zachowuje własną szerokość i wysokość.</translation>
+    </message>
+    <message>
+        <source>the fixed size</source>
+        <translation>stały rozmiar</translation>
+    </message>
+    <message>
+        <source>The choice beside Output Width: and Output Height:</source>
+        <translation>Opcja obok pól Szerokość wyjściowa: i Wysokość wyjściowa:</translation>
+    </message>
+    <message>
+        <source>A fixed size in pixels. With Keep aspect ratio with width only the width counts and the height follows the photo&apos;s proportions; with Keep aspect ratio with Height only the height counts. Without either box, the photo is scaled to exactly the given width and height.</source>
+        <translation>Stały rozmiar w pikselach. Przy Zachowaj proporcje wg szerokości liczy się tylko szerokość, a wysokość wynika z proporcji zdjęcia; przy Zachowaj proporcje wg wysokości liczy się tylko wysokość. Bez żadnego z tych pól zdjęcie jest skalowane dokładnie do podanej szerokości i wysokości.</translation>
+    </message>
+    <message>
+        <source>Stretch</source>
+        <translation>Rozciągnij</translation>
+    </message>
+    <message>
+        <source>Stretch: Horizontal: / Vertical:</source>
+        <translation>Rozciągnij: W poziomie: / W pionie:</translation>
+    </message>
+    <message>
+        <source>Multiply the photo&apos;s width and height by these factors (from 0.000001 to 1000000; 0.5 halves, 2 doubles). Sizes are cut to whole pixels.</source>
+        <translation>Mnoży szerokość i wysokość zdjęcia przez te współczynniki (od 0.000001 do 1000000; 0.5 zmniejsza o połowę, 2 podwaja). Rozmiary są obcinane do pełnych pikseli.</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Dopasuj</translation>
+    </message>
+    <message>
+        <source>The largest size with the photo&apos;s proportions that fits in the width and height: never cropped, never distorted. The side that does not fill the box is rounded to whole pixels, but never below 1.</source>
+        <translation>Największy rozmiar o proporcjach zdjęcia, który mieści się w szerokości i wysokości: bez kadrowania i bez zniekształceń. Bok, który nie wypełnia ramki, jest zaokrąglany do pełnych pikseli, ale nigdy poniżej 1.</translation>
+    </message>
+    <message>
+        <source>Long edge</source>
+        <translation>Dłuższy bok</translation>
+    </message>
+    <message>
+        <source>The photo&apos;s longer side becomes this many pixels, the other follows its proportions (rounded to whole pixels, never below 1). A landscape and a portrait photo of the same camera come out alike.</source>
+        <translation>Dłuższy bok zdjęcia dostaje tyle pikseli, drugi wynika z proporcji (zaokrąglony do pełnych pikseli, nigdy poniżej 1). Zdjęcie poziome i pionowe z tego samego aparatu wychodzą jednakowo.</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Wypełnij</translation>
+    </message>
+    <message>
+        <source>Exactly the width and height: the photo is scaled until it covers them, and what reaches beyond is cropped. Crop: which part is kept (an edge, a corner, the centre, or Smart: the most interesting part).</source>
+        <translation>Dokładnie szerokość i wysokość: zdjęcie jest skalowane, aż je pokryje, a to, co wystaje, zostaje przycięte. Kadrowanie: która część zostaje (krawędź, róg, środek lub Inteligentne: najciekawsza część).</translation>
+    </message>
+    <message>
+        <source>Pad</source>
+        <translation>Dopełnij</translation>
+    </message>
+    <message>
+        <source>Exactly the width and height: the whole photo is fitted inside, never cropped, and the margins take the background colour. Crop: where the photo sits.</source>
+        <translation>Dokładnie szerokość i wysokość: całe zdjęcie jest wpasowane do środka, nigdy nie kadrowane, a marginesy przyjmują kolor tła. Kadrowanie: gdzie leży zdjęcie.</translation>
+    </message>
+    <message>
+        <source>mirror left to right</source>
+        <translation>lewa i prawa strona zamienione</translation>
+    </message>
+    <message>
+        <source>upside down</source>
+        <translation>do góry nogami</translation>
+    </message>
+    <message>
+        <source>No camera data: the outputs carry only the resolution (DPI).</source>
+        <translation>Bez danych aparatu: pliki wynikowe zawierają tylko rozdzielczość (DPI).</translation>
+    </message>
+    <message>
+        <source>As All, without the GPS position and without the location fields of XMP; the IPTC block, which may name places, is left out too.</source>
+        <translation>Jak Wszystkie, ale bez pozycji GPS i bez pól lokalizacji XMP; pomijany jest też blok IPTC, który może zawierać nazwy miejsc.</translation>
+    </message>
+    <message>
+        <source>EXIF (camera, lens, exposure, date taken, GPS), XMP and IPTC as the photo has them, with the orientation set to upright and the pixel size of the output, and the sRGB colour profile embedded. @CAMERA_DATA_BY_FORMAT@</source>
+        <translation>EXIF (aparat, obiektyw, ekspozycja, data wykonania, GPS), XMP i IPTC tak, jak ma je zdjęcie, z orientacją ustawioną prosto i rozmiarem w pikselach pliku wynikowego oraz z osadzonym profilem kolorów sRGB. @CAMERA_DATA_BY_FORMAT@</translation>
+    </message>
+    <message>
+        <source>The source file&apos;s modification date.</source>
+        <translation>Data modyfikacji pliku źródłowego.</translation>
+    </message>
+    <message>
+        <source>The date the photo was taken (EXIF DateTimeOriginal, else DateTimeDigitized); the file&apos;s date for a photo that has neither.</source>
+        <translation>Data wykonania zdjęcia (EXIF DateTimeOriginal, a w jej braku DateTimeDigitized); dla zdjęcia bez obu – data pliku.</translation>
+    </message>
+    <message>
+        <source>At most %1 pixels a side.</source>
+        <translation>Najwyżej %1 px na bok.</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>brak</translation>
+    </message>
+    <message>
+        <source>%1 keeps %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 keep %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

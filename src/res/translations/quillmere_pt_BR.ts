@@ -682,6 +682,10 @@ não foi, 2 argumentos inválidos.
             <numerusform>conversão interrompida: %n fotos não iniciadas</numerusform>
         </translation>
     </message>
+    <message>
+        <source>and</source>
+        <translation>e</translation>
+    </message>
 </context>
 <context>
     <name>DestinationPanel</name>
@@ -2219,6 +2223,154 @@ Abra o navegador e digite o URL manualmente.</translation>
     <message>
         <source>Always the whole sensor, demosaicked: slowest, the most detail.</source>
         <translation>Sempre o sensor inteiro, com demosaico: a mais lenta, com o máximo de detalhes.</translation>
+    </message>
+    <message>
+        <source>Uncompressed; 24-bit colour, or 1, 4 or 8 bits per pixel with a palette (see Pixel format). Carries no camera data.</source>
+        <translation>Sem compressão; cor de 24 bits, ou 1, 4 ou 8 bits por pixel com paleta (veja Formato de pixel). Não leva dados da câmera.</translation>
+    </message>
+    <message>
+        <source>EXIF, XMP and a JPEG&apos;s IPTC</source>
+        <translation>EXIF, XMP e o IPTC de um JPEG</translation>
+    </message>
+    <message>
+        <source>Photos; smallest files. Quality @QUALITY_RANGE@ (built-in @QUALITY_BUILT_IN@).</source>
+        <translation>Fotos; arquivos menores. Qualidade @QUALITY_RANGE@ (padrão @QUALITY_BUILT_IN@).</translation>
+    </message>
+    <message>
+        <source>EXIF and XMP</source>
+        <translation>EXIF e XMP</translation>
+    </message>
+    <message>
+        <source>Lossless; transparent areas become white.</source>
+        <translation>Sem perdas; áreas transparentes ficam brancas.</translation>
+    </message>
+    <message>
+        <source>EXIF, XMP and a TIFF&apos;s IPTC</source>
+        <translation>EXIF, XMP e o IPTC de um TIFF</translation>
+    </message>
+    <message>
+        <source>Lossless (LZW compression), for print and archiving.</source>
+        <translation>Sem perdas (compressão LZW), para impressão e arquivamento.</translation>
+    </message>
+    <message>
+        <source>For the web: smaller than JPG at the same quality. Quality @QUALITY_RANGE@, or Lossless.</source>
+        <translation>Para a web: menor que JPG com a mesma qualidade. Qualidade @QUALITY_RANGE@, ou Sem perdas.</translation>
+    </message>
+    <message>
+        <source>AV1 in a HEIF file: the smallest photo files, slower to write. Quality @QUALITY_RANGE@.</source>
+        <translation>AV1 em um arquivo HEIF: os menores arquivos de foto, mais lentos para gravar. Qualidade @QUALITY_RANGE@.</translation>
+    </message>
+    <message>
+        <source>JPEG&apos;s successor: small files of high fidelity. Quality @QUALITY_RANGE@, or Lossless.</source>
+        <translation>O sucessor do JPEG: arquivos pequenos de alta fidelidade. Qualidade @QUALITY_RANGE@, ou Sem perdas.</translation>
+    </message>
+    <message>
+        <source>@KEPT_SOURCE_FORMATS@ photos keep their format (with that format&apos;s settings and extension); any other photo (GIF, HEIC, ...) becomes @SOURCE_FALLBACK_FORMAT@.</source>
+        <translation>Fotos @KEPT_SOURCE_FORMATS@ mantêm seu formato (com as configurações e a extensão desse formato); qualquer outra foto (GIF, HEIC, ...) vira @SOURCE_FALLBACK_FORMAT@.</translation>
+    </message>
+    <message>
+        <source>Keep each photo&apos;s own width and height.</source>
+        <translation>Cada foto mantém sua própria largura e altura.</translation>
+    </message>
+    <message>
+        <source>the fixed size</source>
+        <translation>o tamanho fixo</translation>
+    </message>
+    <message>
+        <source>The choice beside Output Width: and Output Height:</source>
+        <translation>A opção ao lado de Largura de saída: e Altura de saída:</translation>
+    </message>
+    <message>
+        <source>A fixed size in pixels. With Keep aspect ratio with width only the width counts and the height follows the photo&apos;s proportions; with Keep aspect ratio with Height only the height counts. Without either box, the photo is scaled to exactly the given width and height.</source>
+        <translation>Um tamanho fixo em pixels. Com Manter proporção pela largura só a largura conta e a altura segue as proporções da foto; com Manter proporção pela altura só a altura conta. Sem nenhuma das duas caixas, a foto é redimensionada exatamente para a largura e a altura indicadas.</translation>
+    </message>
+    <message>
+        <source>Stretch</source>
+        <translation>Esticar</translation>
+    </message>
+    <message>
+        <source>Stretch: Horizontal: / Vertical:</source>
+        <translation>Esticar: Horizontal: / Vertical:</translation>
+    </message>
+    <message>
+        <source>Multiply the photo&apos;s width and height by these factors (from 0.000001 to 1000000; 0.5 halves, 2 doubles). Sizes are cut to whole pixels.</source>
+        <translation>Multiplica a largura e a altura da foto por esses fatores (de 0.000001 a 1000000; 0.5 reduz à metade, 2 dobra). Os tamanhos são truncados em pixels inteiros.</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Encaixar</translation>
+    </message>
+    <message>
+        <source>The largest size with the photo&apos;s proportions that fits in the width and height: never cropped, never distorted. The side that does not fill the box is rounded to whole pixels, but never below 1.</source>
+        <translation>O maior tamanho com as proporções da foto que cabe na largura e na altura: nunca recortada, nunca distorcida. O lado que não preenche a caixa é arredondado para pixels inteiros, mas nunca abaixo de 1.</translation>
+    </message>
+    <message>
+        <source>Long edge</source>
+        <translation>Lado maior</translation>
+    </message>
+    <message>
+        <source>The photo&apos;s longer side becomes this many pixels, the other follows its proportions (rounded to whole pixels, never below 1). A landscape and a portrait photo of the same camera come out alike.</source>
+        <translation>O lado maior da foto passa a ter esse número de pixels, o outro segue suas proporções (arredondado para pixels inteiros, nunca abaixo de 1). Uma foto na horizontal e outra na vertical da mesma câmera saem iguais.</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Preencher</translation>
+    </message>
+    <message>
+        <source>Exactly the width and height: the photo is scaled until it covers them, and what reaches beyond is cropped. Crop: which part is kept (an edge, a corner, the centre, or Smart: the most interesting part).</source>
+        <translation>Exatamente a largura e a altura: a foto é redimensionada até cobri-las, e o que passa disso é recortado. Recorte: qual parte fica (uma borda, um canto, o centro, ou Inteligente: a parte mais interessante).</translation>
+    </message>
+    <message>
+        <source>Pad</source>
+        <translation>Ajustar com margens</translation>
+    </message>
+    <message>
+        <source>Exactly the width and height: the whole photo is fitted inside, never cropped, and the margins take the background colour. Crop: where the photo sits.</source>
+        <translation>Exatamente a largura e a altura: a foto inteira é encaixada dentro, nunca recortada, e as margens recebem a cor de fundo. Recorte: onde a foto fica.</translation>
+    </message>
+    <message>
+        <source>mirror left to right</source>
+        <translation>esquerda e direita invertidas</translation>
+    </message>
+    <message>
+        <source>upside down</source>
+        <translation>de cabeça para baixo</translation>
+    </message>
+    <message>
+        <source>No camera data: the outputs carry only the resolution (DPI).</source>
+        <translation>Sem dados da câmera: as saídas levam apenas a resolução (DPI).</translation>
+    </message>
+    <message>
+        <source>As All, without the GPS position and without the location fields of XMP; the IPTC block, which may name places, is left out too.</source>
+        <translation>Como Todos, sem a posição GPS e sem os campos de localização do XMP; o bloco IPTC, que pode citar lugares, também fica de fora.</translation>
+    </message>
+    <message>
+        <source>EXIF (camera, lens, exposure, date taken, GPS), XMP and IPTC as the photo has them, with the orientation set to upright and the pixel size of the output, and the sRGB colour profile embedded. @CAMERA_DATA_BY_FORMAT@</source>
+        <translation>EXIF (câmera, lente, exposição, data de captura, GPS), XMP e IPTC como a foto os tem, com a orientação endireitada e o tamanho em pixels da saída, e o perfil de cor sRGB incorporado. @CAMERA_DATA_BY_FORMAT@</translation>
+    </message>
+    <message>
+        <source>The source file&apos;s modification date.</source>
+        <translation>A data de modificação do arquivo de origem.</translation>
+    </message>
+    <message>
+        <source>The date the photo was taken (EXIF DateTimeOriginal, else DateTimeDigitized); the file&apos;s date for a photo that has neither.</source>
+        <translation>A data em que a foto foi tirada (EXIF DateTimeOriginal; senão, DateTimeDigitized); a data do arquivo para uma foto que não tem nenhuma das duas.</translation>
+    </message>
+    <message>
+        <source>At most %1 pixels a side.</source>
+        <translation>No máximo %1 pixels por lado.</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nenhum</translation>
+    </message>
+    <message>
+        <source>%1 keeps %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 keep %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

@@ -679,6 +679,10 @@ Exit status: 0 every photo converted, 1 some were not, 2 bad arguments.
         <source>font family &apos;%1&apos; is not installed; the text is drawn in &apos;%2&apos;</source>
         <translation>字体族 &apos;%1&apos; 未安装；文字将以 &apos;%2&apos; 绘制</translation>
     </message>
+    <message>
+        <source>and</source>
+        <translation>和</translation>
+    </message>
 </context>
 <context>
     <name>DestinationPanel</name>
@@ -2214,6 +2218,154 @@ Please launch your web browser and input the URL manually.</source>
     <message>
         <source>Always the whole sensor, demosaicked: slowest, the most detail.</source>
         <translation>始终对整个传感器数据去马赛克：最慢，细节最丰富。</translation>
+    </message>
+    <message>
+        <source>Uncompressed; 24-bit colour, or 1, 4 or 8 bits per pixel with a palette (see Pixel format). Carries no camera data.</source>
+        <translation>不压缩；24 位色彩，或带调色板的每像素 1、4 或 8 位（见像素格式）。不含相机数据。</translation>
+    </message>
+    <message>
+        <source>EXIF, XMP and a JPEG&apos;s IPTC</source>
+        <translation>EXIF、XMP 和 JPEG 的 IPTC</translation>
+    </message>
+    <message>
+        <source>Photos; smallest files. Quality @QUALITY_RANGE@ (built-in @QUALITY_BUILT_IN@).</source>
+        <translation>适合照片；文件最小。质量 @QUALITY_RANGE@（默认 @QUALITY_BUILT_IN@）。</translation>
+    </message>
+    <message>
+        <source>EXIF and XMP</source>
+        <translation>EXIF 和 XMP</translation>
+    </message>
+    <message>
+        <source>Lossless; transparent areas become white.</source>
+        <translation>无损；透明区域变为白色。</translation>
+    </message>
+    <message>
+        <source>EXIF, XMP and a TIFF&apos;s IPTC</source>
+        <translation>EXIF、XMP 和 TIFF 的 IPTC</translation>
+    </message>
+    <message>
+        <source>Lossless (LZW compression), for print and archiving.</source>
+        <translation>无损（LZW 压缩），适合打印和存档。</translation>
+    </message>
+    <message>
+        <source>For the web: smaller than JPG at the same quality. Quality @QUALITY_RANGE@, or Lossless.</source>
+        <translation>适合网页：同等质量下比 JPG 更小。质量 @QUALITY_RANGE@，或无损。</translation>
+    </message>
+    <message>
+        <source>AV1 in a HEIF file: the smallest photo files, slower to write. Quality @QUALITY_RANGE@.</source>
+        <translation>HEIF 文件中的 AV1：照片文件最小，写入较慢。质量 @QUALITY_RANGE@。</translation>
+    </message>
+    <message>
+        <source>JPEG&apos;s successor: small files of high fidelity. Quality @QUALITY_RANGE@, or Lossless.</source>
+        <translation>JPEG 的继任者：文件小、保真度高。质量 @QUALITY_RANGE@，或无损。</translation>
+    </message>
+    <message>
+        <source>@KEPT_SOURCE_FORMATS@ photos keep their format (with that format&apos;s settings and extension); any other photo (GIF, HEIC, ...) becomes @SOURCE_FALLBACK_FORMAT@.</source>
+        <translation>@KEPT_SOURCE_FORMATS@ 照片保持原格式（使用该格式的设置和扩展名）；其他照片（GIF、HEIC 等）转为 @SOURCE_FALLBACK_FORMAT@。</translation>
+    </message>
+    <message>
+        <source>Keep each photo&apos;s own width and height.</source>
+        <translation>保持每张照片自身的宽度和高度。</translation>
+    </message>
+    <message>
+        <source>the fixed size</source>
+        <translation>固定尺寸</translation>
+    </message>
+    <message>
+        <source>The choice beside Output Width: and Output Height:</source>
+        <translation>输出宽度：和输出高度：旁的选项</translation>
+    </message>
+    <message>
+        <source>A fixed size in pixels. With Keep aspect ratio with width only the width counts and the height follows the photo&apos;s proportions; with Keep aspect ratio with Height only the height counts. Without either box, the photo is scaled to exactly the given width and height.</source>
+        <translation>以像素为单位的固定尺寸。勾选“按宽度保持宽高比”时只看宽度，高度按照片比例计算；勾选“按高度保持宽高比”时只看高度。两者都不勾选时，照片被缩放到正好指定的宽度和高度。</translation>
+    </message>
+    <message>
+        <source>Stretch</source>
+        <translation>拉伸</translation>
+    </message>
+    <message>
+        <source>Stretch: Horizontal: / Vertical:</source>
+        <translation>拉伸：水平：/ 垂直：</translation>
+    </message>
+    <message>
+        <source>Multiply the photo&apos;s width and height by these factors (from 0.000001 to 1000000; 0.5 halves, 2 doubles). Sizes are cut to whole pixels.</source>
+        <translation>将照片的宽度和高度乘以这些倍数（0.000001 至 1000000；0.5 为减半，2 为加倍）。尺寸截断为整像素。</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>适应</translation>
+    </message>
+    <message>
+        <source>The largest size with the photo&apos;s proportions that fits in the width and height: never cropped, never distorted. The side that does not fill the box is rounded to whole pixels, but never below 1.</source>
+        <translation>保持照片比例、能放入宽度和高度的最大尺寸：从不裁剪，从不变形。未填满框的一边四舍五入到整像素，但不小于 1。</translation>
+    </message>
+    <message>
+        <source>Long edge</source>
+        <translation>长边</translation>
+    </message>
+    <message>
+        <source>The photo&apos;s longer side becomes this many pixels, the other follows its proportions (rounded to whole pixels, never below 1). A landscape and a portrait photo of the same camera come out alike.</source>
+        <translation>照片的长边变为此像素数，另一边按比例计算（四舍五入到整像素，不小于 1）。同一相机拍摄的横幅和竖幅照片结果一致。</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>填满</translation>
+    </message>
+    <message>
+        <source>Exactly the width and height: the photo is scaled until it covers them, and what reaches beyond is cropped. Crop: which part is kept (an edge, a corner, the centre, or Smart: the most interesting part).</source>
+        <translation>正好为宽度和高度：照片缩放到完全覆盖，超出部分被裁掉。裁剪：保留哪一部分（一条边、一个角、中心，或智能：最有看点的部分）。</translation>
+    </message>
+    <message>
+        <source>Pad</source>
+        <translation>填充边距</translation>
+    </message>
+    <message>
+        <source>Exactly the width and height: the whole photo is fitted inside, never cropped, and the margins take the background colour. Crop: where the photo sits.</source>
+        <translation>正好为宽度和高度：整张照片放入其中，从不裁剪，边距使用背景颜色。裁剪：照片所处的位置。</translation>
+    </message>
+    <message>
+        <source>mirror left to right</source>
+        <translation>左右镜像</translation>
+    </message>
+    <message>
+        <source>upside down</source>
+        <translation>上下颠倒</translation>
+    </message>
+    <message>
+        <source>No camera data: the outputs carry only the resolution (DPI).</source>
+        <translation>无相机数据：输出仅带分辨率 (DPI)。</translation>
+    </message>
+    <message>
+        <source>As All, without the GPS position and without the location fields of XMP; the IPTC block, which may name places, is left out too.</source>
+        <translation>与“全部”相同，但不含 GPS 位置和 XMP 的位置字段；可能含有地名的 IPTC 块也一并省略。</translation>
+    </message>
+    <message>
+        <source>EXIF (camera, lens, exposure, date taken, GPS), XMP and IPTC as the photo has them, with the orientation set to upright and the pixel size of the output, and the sRGB colour profile embedded. @CAMERA_DATA_BY_FORMAT@</source>
+        <translation>照片原有的 EXIF（相机、镜头、曝光、拍摄日期、GPS）、XMP 和 IPTC，方向设为正向，像素尺寸为输出的尺寸，并嵌入 sRGB 颜色配置文件。@CAMERA_DATA_BY_FORMAT@</translation>
+    </message>
+    <message>
+        <source>The source file&apos;s modification date.</source>
+        <translation>源文件的修改日期。</translation>
+    </message>
+    <message>
+        <source>The date the photo was taken (EXIF DateTimeOriginal, else DateTimeDigitized); the file&apos;s date for a photo that has neither.</source>
+        <translation>照片的拍摄日期（EXIF DateTimeOriginal，否则为 DateTimeDigitized）；两者都没有的照片使用文件日期。</translation>
+    </message>
+    <message>
+        <source>At most %1 pixels a side.</source>
+        <translation>每边最多 %1 像素。</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>%1 keeps %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>%1 keep %2</source>
+        <translation>%1：%2</translation>
     </message>
 </context>
 <context>
