@@ -1008,7 +1008,7 @@ Kod wyjścia: 0 – przekonwertowano wszystkie zdjęcia, 1 – nie wszystkie,
     </message>
     <message>
         <source>&lt;b&gt;GNOME Files&lt;/b&gt; shows the entries when the package &lt;code&gt;python3-nautilus&lt;/code&gt; is installed (then restart it: &lt;code&gt;nautilus -q&lt;/code&gt;).</source>
-        <translation>&lt;b&gt;Pliki&lt;/b&gt; (GNOME) pokazują te pozycje, gdy jest zainstalowany pakiet &lt;code&gt;python3-nautilus&lt;/code&gt; (potem należy uruchomić program ponownie: &lt;code&gt;nautilus -q&lt;/code&gt;).</translation>
+        <translation>W programie &lt;b&gt;Pliki&lt;/b&gt; (GNOME) te pozycje pojawiają się, gdy jest zainstalowany pakiet &lt;code&gt;python3-nautilus&lt;/code&gt; (potem należy uruchomić program ponownie: &lt;code&gt;nautilus -q&lt;/code&gt;).</translation>
     </message>
     <message>
         <source>&lt;b&gt;Nemo&lt;/b&gt; (Cinnamon) and &lt;b&gt;Dolphin&lt;/b&gt; (KDE) show them at once.</source>
@@ -1092,7 +1092,7 @@ Kod wyjścia: 0 – przekonwertowano wszystkie zdjęcia, 1 – nie wszystkie,
     </message>
     <message>
         <source>&lt;b&gt;Options&lt;/b&gt; edits the default settings that photos added from now on receive. After you confirm it with photos in the list, Quillmere asks whether all photos in the list should get the new settings as well. &lt;b&gt;Edit&lt;/b&gt; opens the same dialog for the selected photos only.</source>
-        <translation>&lt;b&gt;Opcje&lt;/b&gt; zmienia ustawienia domyślne, które otrzymują zdjęcia dodawane od tej chwili. Jeśli po zatwierdzeniu na liście są zdjęcia, Quillmere pyta, czy nowe ustawienia mają otrzymać również wszystkie zdjęcia z listy. &lt;b&gt;Edytuj&lt;/b&gt; otwiera to samo okno tylko dla zaznaczonych zdjęć.</translation>
+        <translation>Przycisk &lt;b&gt;Opcje&lt;/b&gt; pozwala zmienić ustawienia domyślne, które otrzymują zdjęcia dodawane od tej chwili. Jeśli po zatwierdzeniu na liście są zdjęcia, Quillmere pyta, czy nowe ustawienia mają otrzymać również wszystkie zdjęcia z listy. &lt;b&gt;Edytuj&lt;/b&gt; otwiera to samo okno tylko dla zaznaczonych zdjęć.</translation>
     </message>
     <message>
         <source>Meaning</source>
@@ -1236,7 +1236,7 @@ Kod wyjścia: 0 – przekonwertowano wszystkie zdjęcia, 1 – nie wszystkie,
     </message>
     <message>
         <source>&lt;b&gt;The naming rule.&lt;/b&gt; With &lt;b&gt;Batch rename prefix:&lt;/b&gt; (default &lt;code&gt;output.photo&lt;/code&gt;) each file is named</source>
-        <translation>&lt;b&gt;Reguła nazewnictwa.&lt;/b&gt; Przy polu &lt;b&gt;Prefiks nazw wsadowych:&lt;/b&gt; (domyślnie &lt;code&gt;output.photo&lt;/code&gt;) każdy plik otrzymuje nazwę:</translation>
+        <translation>&lt;b&gt;Reguła nazewnictwa.&lt;/b&gt; Z prefiksem z pola &lt;b&gt;Prefiks nazw wsadowych:&lt;/b&gt; (domyślnie &lt;code&gt;output.photo&lt;/code&gt;) każdy plik otrzymuje nazwę:</translation>
     </message>
     <message>
         <source>where the number is the photo&apos;s place in the list, padded with zeros to the width of the photo count (&lt;code&gt;1&lt;/code&gt;–&lt;code&gt;9&lt;/code&gt; for up to 9 photos, &lt;code&gt;01&lt;/code&gt;–&lt;code&gt;12&lt;/code&gt; for 12, &lt;code&gt;001&lt;/code&gt; for 100 or more), and the date is the one chosen in the list beside the prefix:</source>
@@ -1244,7 +1244,7 @@ Kod wyjścia: 0 – przekonwertowano wszystkie zdjęcia, 1 – nie wszystkie,
     </message>
     <message>
         <source>Example: prefix &lt;code&gt;trip&lt;/code&gt;, 12 photos, the third taken (or, with File date, modified) on 17 May 2009 gives &lt;code&gt;trip.03.2009.05.17.jpg&lt;/code&gt;. Photos copied from a camera card get the copy&apos;s day as their file date; choose Date taken to name them after the day they were taken.</source>
-        <translation>Przykład: prefiks &lt;code&gt;trip&lt;/code&gt;, 12 zdjęć, trzecie zrobione (lub, przy „Data pliku”, zmodyfikowane) 17 maja 2009 r. daje &lt;code&gt;trip.03.2009.05.17.jpg&lt;/code&gt;. Zdjęcia skopiowane z karty pamięci mają jako datę pliku dzień skopiowania; aby nazwać je według dnia wykonania, należy wybrać „Data wykonania”.</translation>
+        <translation>Przykład: prefiks &lt;code&gt;trip&lt;/code&gt;, 12 zdjęć, trzecie wykonane (lub, przy „Data pliku”, zmodyfikowane) 17 maja 2009 r. daje &lt;code&gt;trip.03.2009.05.17.jpg&lt;/code&gt;. Zdjęcia skopiowane z karty pamięci mają jako datę pliku dzień skopiowania; aby nazwać je według dnia wykonania, należy wybrać „Data wykonania”.</translation>
     </message>
     <message>
         <source>Check &lt;b&gt;Not rename&lt;/b&gt; to keep each photo&apos;s own name instead (only the extension changes, for example &lt;code&gt;IMG_0001.jpg&lt;/code&gt;); the prefix field is then unavailable. If a file of that name already exists, Quillmere asks before replacing it.</source>
