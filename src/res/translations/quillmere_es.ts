@@ -1150,7 +1150,7 @@ no se convirtió, 2 argumentos incorrectos.
     </message>
     <message>
         <source>What the outputs keep of the data the camera or phone stored with the photo (not for @FORMATS_WITHOUT_CAMERA_DATA@):</source>
-        <translation>Qué conservan las salidas de los datos que la cámara o el móvil guardaron con la foto (no para @FORMATS_WITHOUT_CAMERA_DATA@):</translation>
+        <translation>Qué conservan las salidas de los datos que la cámara o el móvil guardaron con la foto (salvo en @FORMATS_WITHOUT_CAMERA_DATA@):</translation>
     </message>
     <message>
         <source>&lt;b&gt;Camera RAW photos:&lt;/b&gt;</source>
@@ -1466,7 +1466,7 @@ no se convirtió, 2 argumentos incorrectos.
     </message>
     <message>
         <source>&lt;code&gt;--into&lt;/code&gt;, &lt;code&gt;--number-start&lt;/code&gt; and &lt;code&gt;--number-width&lt;/code&gt; let several runs, on one machine or many, each convert a part of one list and name their files exactly as one run over the whole list would; the README shows how with GNU parallel.</source>
-        <translation>&lt;code&gt;--into&lt;/code&gt;, &lt;code&gt;--number-start&lt;/code&gt; y &lt;code&gt;--number-width&lt;/code&gt; permiten que varias ejecuciones, en una máquina o en varias, conviertan cada una una parte de la misma lista y nombren sus archivos exactamente como lo haría una sola ejecución sobre la lista completa; el README muestra cómo hacerlo con GNU parallel.</translation>
+        <translation>&lt;code&gt;--into&lt;/code&gt;, &lt;code&gt;--number-start&lt;/code&gt; y &lt;code&gt;--number-width&lt;/code&gt; permiten que varias ejecuciones, en una máquina o en varias, conviertan cada una su parte de la misma lista y nombren sus archivos exactamente como lo haría una sola ejecución sobre la lista completa; el README muestra cómo hacerlo con GNU parallel.</translation>
     </message>
     <message>
         <source>What Quillmere remembers</source>

@@ -1149,7 +1149,7 @@ não foi, 2 argumentos inválidos.
     </message>
     <message>
         <source>What the outputs keep of the data the camera or phone stored with the photo (not for @FORMATS_WITHOUT_CAMERA_DATA@):</source>
-        <translation>O que as saídas mantêm dos dados que a câmera ou o celular gravou com a foto (não vale para @FORMATS_WITHOUT_CAMERA_DATA@):</translation>
+        <translation>O que as saídas mantêm dos dados que a câmera ou o celular gravou com a foto (exceto em @FORMATS_WITHOUT_CAMERA_DATA@):</translation>
     </message>
     <message>
         <source>&lt;b&gt;Camera RAW photos:&lt;/b&gt;</source>
@@ -1465,7 +1465,7 @@ não foi, 2 argumentos inválidos.
     </message>
     <message>
         <source>&lt;code&gt;--into&lt;/code&gt;, &lt;code&gt;--number-start&lt;/code&gt; and &lt;code&gt;--number-width&lt;/code&gt; let several runs, on one machine or many, each convert a part of one list and name their files exactly as one run over the whole list would; the README shows how with GNU parallel.</source>
-        <translation>&lt;code&gt;--into&lt;/code&gt;, &lt;code&gt;--number-start&lt;/code&gt; e &lt;code&gt;--number-width&lt;/code&gt; permitem que várias execuções, numa máquina ou em várias, convertam cada uma parte de uma mesma lista e nomeiem seus arquivos exatamente como faria uma única execução sobre a lista inteira; o README mostra como fazer isso com o GNU parallel.</translation>
+        <translation>&lt;code&gt;--into&lt;/code&gt;, &lt;code&gt;--number-start&lt;/code&gt; e &lt;code&gt;--number-width&lt;/code&gt; permitem que várias execuções, numa máquina ou em várias, convertam cada uma a sua parte de uma mesma lista e nomeiem seus arquivos exatamente como faria uma única execução sobre a lista inteira; o README mostra como fazer isso com o GNU parallel.</translation>
     </message>
     <message>
         <source>What Quillmere remembers</source>
