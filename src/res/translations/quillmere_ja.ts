@@ -1010,7 +1010,7 @@ Exit status: 0 every photo converted, 1 some were not, 2 bad arguments.
     </message>
     <message>
         <source>&lt;b&gt;Thunar&lt;/b&gt; (Xfce) keeps custom actions in each user&apos;s own settings: in Thunar choose &lt;b&gt;Edit → Configure custom actions…&lt;/b&gt;, add an action named &lt;i&gt;Quillmere: Web 2048&lt;/i&gt; with the command &lt;code&gt;/usr/libexec/quillmere/quillmere-file-action convert &apos;Web 2048&apos; %F&lt;/code&gt; (the name of your preset in quotes), and under &lt;b&gt;Appearance Conditions&lt;/b&gt; tick &lt;b&gt;Image Files&lt;/b&gt; and &lt;b&gt;Directories&lt;/b&gt;. An action with the command &lt;code&gt;quillmere %F&lt;/code&gt; opens the window instead.</source>
-        <translation>&lt;b&gt;Thunar&lt;/b&gt; (Xfce) は、カスタムアクションをユーザーごとの設定に保存します。Thunar で &lt;b&gt;編集 → カスタムアクションの設定…&lt;/b&gt; を選び、&lt;i&gt;Quillmere: Web 2048&lt;/i&gt; という名前のアクションを追加して、コマンドに &lt;code&gt;/usr/libexec/quillmere/quillmere-file-action convert &apos;Web 2048&apos; %F&lt;/code&gt; (引用符の中はプリセット名) を指定し、&lt;b&gt;表示する条件&lt;/b&gt;で&lt;b&gt;画像ファイル&lt;/b&gt;と&lt;b&gt;ディレクトリ&lt;/b&gt;にチェックを入れます。コマンドを &lt;code&gt;quillmere %F&lt;/code&gt; にしたアクションは、代わりにウィンドウを開きます。</translation>
+        <translation>&lt;b&gt;Thunar&lt;/b&gt; (Xfce) は、カスタムアクションをユーザーごとの設定に保存します。Thunar で&lt;b&gt;編集 → カスタムアクションの設定…&lt;/b&gt;を選び、&lt;i&gt;Quillmere: Web 2048&lt;/i&gt; という名前のアクションを追加して、コマンドに &lt;code&gt;/usr/libexec/quillmere/quillmere-file-action convert &apos;Web 2048&apos; %F&lt;/code&gt; (引用符の中はプリセット名) を指定し、&lt;b&gt;表示する条件&lt;/b&gt;で&lt;b&gt;画像ファイル&lt;/b&gt;と&lt;b&gt;ディレクトリ&lt;/b&gt;にチェックを入れます。コマンドを &lt;code&gt;quillmere %F&lt;/code&gt; にしたアクションは、代わりにウィンドウを開きます。</translation>
     </message>
     <message>
         <source>The photo list</source>

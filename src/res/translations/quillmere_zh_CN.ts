@@ -1254,7 +1254,7 @@ Exit status: 0 every photo converted, 1 some were not, 2 bad arguments.
     </message>
     <message>
         <source>Type a line into &lt;b&gt;Add text to photo:&lt;/b&gt; to write it on every converted photo, for example a copyright note. &lt;b&gt;Position x, y:&lt;/b&gt; is the place of the text&apos;s top-left corner, in pixels of the converted photo before it is rotated or flipped. A position outside the photo is reported and set to 0. &lt;b&gt;Font&lt;/b&gt; opens a dialog in which you choose the font, its style, its size in pixels of the output photo, underline, strikeout and the colour; the chosen font&apos;s name is shown beside the position fields. Font and colour are remembered; the text itself is not.</source>
-        <translation>在&lt;b&gt;在照片上添加文字：&lt;/b&gt;后面输入的一行文字会写在每张转换后的照片上，例如版权声明。&lt;b&gt;位置 x, y：&lt;/b&gt;是文字左上角的位置，以转换后（旋转或翻转之前）照片的像素计。超出照片的位置会给出提示并设为 0。&lt;b&gt;字体&lt;/b&gt;会打开一个对话框，可选择字体、字形、大小（以输出照片的像素计）、下划线、删除线和颜色；所选字体的名称显示在位置字段旁边。字体和颜色会被记住，文字本身则不会。</translation>
+        <translation>&lt;b&gt;在照片上添加文字：&lt;/b&gt;一栏中输入的一行文字会写在每张转换后的照片上，例如版权声明。&lt;b&gt;位置 x, y：&lt;/b&gt;是文字左上角的位置，以转换后（旋转或翻转之前）照片的像素计。超出照片的位置会给出提示并设为 0。&lt;b&gt;字体&lt;/b&gt;会打开一个对话框，可选择字体、字形、大小（以输出照片的像素计）、下划线、删除线和颜色；所选字体的名称显示在位置字段旁边。字体和颜色会被记住，文字本身则不会。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Anchor:&lt;/b&gt; measures x and y from another corner, an edge or the middle of the photo instead: with &lt;i&gt;Bottom right&lt;/i&gt;, 20, 20 puts the text 20 pixels from the right and bottom edges of every photo, whatever its size. With any anchor but &lt;i&gt;Top left&lt;/i&gt; the text is kept inside the photo. &lt;b&gt;Size:&lt;/b&gt; gives the text&apos;s height as a percentage of each photo&apos;s shorter side, so that a caption has the same weight on a small and a large output; at &lt;i&gt;Font size&lt;/i&gt; the size chosen with &lt;b&gt;Font&lt;/b&gt; counts. &lt;b&gt;Opacity:&lt;/b&gt; lets the photo show through the text, and &lt;i&gt;Outline&lt;/i&gt; or &lt;i&gt;Shadow&lt;/i&gt; draws a dark (or, for dark text, light) edge that keeps it legible on any background. The preview shows the text on the photo you clicked, scaled with it.</source>
@@ -1382,7 +1382,7 @@ Exit status: 0 every photo converted, 1 some were not, 2 bad arguments.
     </message>
     <message>
         <source>&lt;b&gt;Batch rename prefix:&lt;/b&gt; &lt;i&gt;+Number+Time&lt;/i&gt;, &lt;b&gt;File date&lt;/b&gt; / &lt;b&gt;Date taken&lt;/b&gt;, &lt;b&gt;Not rename&lt;/b&gt;, &lt;b&gt;Keep sub-folders&lt;/b&gt;</source>
-        <translation>&lt;b&gt;批量重命名前缀：&lt;/b&gt; &lt;i&gt;+序号+时间&lt;/i&gt;、&lt;b&gt;文件日期&lt;/b&gt; / &lt;b&gt;拍摄日期&lt;/b&gt;、&lt;b&gt;不重命名&lt;/b&gt;、&lt;b&gt;保留子文件夹&lt;/b&gt;</translation>
+        <translation>&lt;b&gt;批量重命名前缀：&lt;/b&gt;&lt;i&gt;+序号+时间&lt;/i&gt;、&lt;b&gt;文件日期&lt;/b&gt; / &lt;b&gt;拍摄日期&lt;/b&gt;、&lt;b&gt;不重命名&lt;/b&gt;、&lt;b&gt;保留子文件夹&lt;/b&gt;</translation>
     </message>
     <message>
         <source>See &lt;a href=&quot;#output&quot;&gt;the naming rule&lt;/a&gt;.</source>
