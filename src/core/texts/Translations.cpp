@@ -19,6 +19,10 @@ namespace {
 
 struct Loaded {
     std::vector<std::unique_ptr<QTranslator>> translators;
+    // The English forms of the plural texts ("%n photo" / "%n photos"): the
+    // source holds one form only. Also among translators, below the user's
+    // language, so that a language that lacks a plural text reads English.
+    QTranslator* english = nullptr;
     QString folder;
     QCoreApplication* installedInto = nullptr;
 };
@@ -63,6 +67,12 @@ void LoadTranslations() {
         if (qt->load(wanted, QStringLiteral("qtbase"), QStringLiteral("_"),
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             loaded.translators.push_back(std::move(qt));
+        auto english = std::make_unique<QTranslator>();
+        if (!loaded.folder.isEmpty() &&
+            english->load(QStringLiteral("quillmere_en"), loaded.folder)) {
+            loaded.english = english.get();
+            loaded.translators.push_back(std::move(english));
+        }
         auto own = std::make_unique<QTranslator>();
         if (!loaded.folder.isEmpty() &&
             own->load(wanted, QStringLiteral("quillmere"), QStringLiteral("_"), loaded.folder))
@@ -124,6 +134,24 @@ QString TranslationsFolder() {
     return folder.trimmed();
 }
 
+namespace {
+
+// The English text of source: its English plural form for n, else itself.
+std::string English(const char* context, const char* source, const char* disambiguation, int n) {
+    std::string english = source;
+    if (n < 0)
+        return english;
+    if (const QTranslator* forms = TheLoaded().english) {
+        const QString found = forms->translate(context, source, disambiguation, n);
+        if (!found.isEmpty())
+            english = found.toStdString();
+    }
+    ReplaceAll(english, "%n", std::to_string(n));
+    return english;
+}
+
+}  // namespace
+
 std::string words::Filled(const std::string& text, std::initializer_list<std::string> values) {
     std::string out;
     out.reserve(text.size());
@@ -147,10 +175,8 @@ Words& Words::Arg(std::initializer_list<std::string> values) {
 }
 
 Words words::translate(const char* context, const char* source, const char* disambiguation, int n) {
-    std::string english = source;
-    if (n >= 0)
-        ReplaceAll(english, "%n", std::to_string(n));
-    return {std::move(english), Translate(context, source, disambiguation, n).toStdString()};
+    return {English(context, source, disambiguation, n),
+            Translate(context, source, disambiguation, n).toStdString()};
 }
 
 std::string words::Shown(const char* context, const std::string& english) {
