@@ -41,7 +41,7 @@ GatheredPhotos GatherCommandLinePhotos(const std::vector<std::string>& paths,
         if (probed || probed.GetStatus().What() != kDamagedPicture)
             return refuse(path, words::translate("Reasons", "not a picture"));
         out.refused.push_back(
-            {path, probed.GetStatus().Reason(), true, probed.GetStatus().ShownReason()});
+            {path, probed.GetStatus().Reason(), true, probed.GetStatus().ShownWhat()});
         notice(words::Filled(shown::translate("CommandLine", "%1: %2, failed"),
                              {path, probed.GetStatus().ShownReason()}));
     };
@@ -82,7 +82,9 @@ GatheredPhotos GatherCommandLinePhotos(const std::vector<std::string>& paths,
         readFiles();
         std::vector<std::string> found;
         if (!FindPhotoFiles(path, found, prompter, nullptr, {}, unsearched, outputFolder)) {
-            out.refused.push_back({path, "the folder could not be searched"});  // the report's
+            // The search's own message was shown; the report and the summary keep the reason.
+            const Words reason = words::translate("Reasons", "the folder could not be searched");
+            out.refused.push_back({path, reason.english, false, reason.shown});
             continue;
         }
         read(found, &path);
