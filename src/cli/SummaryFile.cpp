@@ -32,8 +32,8 @@ Status SummaryFile::Open(const std::string& path) {
 void SummaryFile::Refused(const std::vector<RefusedPath>& refused) {
     std::lock_guard lock(mutex_);
     for (const RefusedPath& path : refused)
-        refused_.push_back(PhotoLine(path.path, path.shownReason.empty() ? path.reason
-                                                                         : path.shownReason));
+        refused_.push_back(
+            PhotoLine(path.path, path.shownReason.empty() ? path.reason : path.shownReason));
 }
 
 void SummaryFile::PhotoDone(std::size_t index, const std::string& source,

@@ -99,18 +99,20 @@ TEST_F(ConvertCommand, GermanUserReadsAndAnswersInGerman) {
     for (const auto& row : answers) {
         const std::string into = dir.file("again-" + std::to_string(row.exitCode) + row.answer[0]);
         ASSERT_EQ(Run({"--into", into, "--quiet", photo}, {}, german).exitCode, 0);
-        const Outcome asked = Run({"--into", into, "--overwrite", "ask", photo}, row.answer, german);
+        const Outcome asked =
+            Run({"--into", into, "--overwrite", "ask", photo}, row.answer, german);
         EXPECT_EQ(asked.exitCode, row.exitCode) << "answer " << row.answer << asked.err;
         EXPECT_NE(asked.err.find(" [j/N] "), std::string::npos) << asked.err;
     }
 
     std::ofstream(in + "/notes.txt") << "not a photo";
     const std::string summary = dir.file("summary.txt");
-    const Outcome run = Run({"-o", out, "--quiet", "--summary", summary, photo, in + "/notes.txt"},
-                            {}, german);
+    const Outcome run =
+        Run({"-o", out, "--quiet", "--summary", summary, photo, in + "/notes.txt"}, {}, german);
     EXPECT_EQ(run.exitCode, 1) << run.err;
     const std::string folder = run.out.substr(0, run.out.find('\n'));
-    EXPECT_EQ(ReadAll(summary), "1 von 2 Fotos konvertiert nach " + folder + "\nnotes.txt: kein Bild\n");
+    EXPECT_EQ(ReadAll(summary),
+              "1 von 2 Fotos konvertiert nach " + folder + "\nnotes.txt: kein Bild\n");
 }
 
 // French puts a space before a colon: the headings of --help have it, and

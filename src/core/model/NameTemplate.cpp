@@ -28,9 +28,7 @@ Words TemplateSubject(const std::string& text) {
 // the bad part.
 Status Walk(const std::string& text, const std::function<void(const std::string&)>& literal,
             const std::function<void(const Token&)>& token) {
-    auto bad = [&](const Words& what) {
-        return Status::FailedAbout(TemplateSubject(text), what);
-    };
+    auto bad = [&](const Words& what) { return Status::FailedAbout(TemplateSubject(text), what); };
     std::string run;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
@@ -40,7 +38,8 @@ Status Walk(const std::string& text, const std::function<void(const std::string&
                 ++i;
                 continue;
             }
-            return bad(words::translate("Reasons", "a '}' without its '{' (write \"}}\" for a brace)"));
+            return bad(
+                words::translate("Reasons", "a '}' without its '{' (write \"}}\" for a brace)"));
         }
         if (c != '{') {
             run += c;
@@ -53,7 +52,8 @@ Status Walk(const std::string& text, const std::function<void(const std::string&
         }
         const std::size_t close = text.find('}', i);
         if (close == std::string::npos)
-            return bad(words::translate("Reasons", "\"%1\" is not closed by '}'").Arg(text.substr(i)));
+            return bad(
+                words::translate("Reasons", "\"%1\" is not closed by '}'").Arg(text.substr(i)));
         const std::string inside = text.substr(i + 1, close - i - 1);
         Token t;
         const std::size_t colon = inside.find(':');
@@ -72,11 +72,13 @@ Status Walk(const std::string& text, const std::function<void(const std::string&
                 const bool digits = !t.option.empty() && t.option.size() <= 2 &&
                                     t.option.find_first_not_of("0123456789") == std::string::npos;
                 if (!digits || std::stoi(t.option) < 1 || std::stoi(t.option) > 10)
-                    return bad(words::translate("Reasons", "the width in %1 must be a number from 1 to 10")
-                                   .Arg(whole));
+                    return bad(
+                        words::translate("Reasons", "the width in %1 must be a number from 1 to 10")
+                            .Arg(whole));
             } else if (t.name == "date" || t.name == "taken") {
                 if (t.option.empty())
-                    return bad(words::translate("Reasons", "the date format in %1 is empty").Arg(whole));
+                    return bad(
+                        words::translate("Reasons", "the date format in %1 is empty").Arg(whole));
                 for (std::size_t k = 0; k < t.option.size(); ++k) {
                     if (t.option[k] != '%')
                         continue;
@@ -169,8 +171,9 @@ Status CheckNameTemplate(const std::string& text) {
     if (!walked)
         return walked;
     if (!names)
-        return Status::FailedAbout(TemplateSubject(text),
-                              words::translate("Reasons", "it names nothing but the extension"));
+        return Status::FailedAbout(
+            TemplateSubject(text),
+            words::translate("Reasons", "it names nothing but the extension"));
     return Status::Ok();
 }
 

@@ -57,8 +57,9 @@ std::string RunOutcomeLines(const RunResult& result) {
     if (!result.outputNames.empty()) {
         std::string counts;
         for (std::size_t k = 0; k < result.outputNames.size(); ++k)
-            counts += (k ? ", " : "") + result.outputNames[k] + " " +
-                      ShownNumber(k < result.writtenPerOutput.size() ? result.writtenPerOutput[k] : 0);
+            counts +=
+                (k ? ", " : "") + result.outputNames[k] + " " +
+                ShownNumber(k < result.writtenPerOutput.size() ? result.writtenPerOutput[k] : 0);
         lines.push_back(
             words::Filled(shown::translate("RunSummary", "Written per preset: %1"), {counts}));
     }

@@ -219,7 +219,8 @@ bool Synced(QSettings& store, std::string* reason, const std::function<bool()>& 
     if (reason)
         *reason = words::Filled(
             status == QSettings::FormatError
-                ? shown::translate("PresetStore", "the settings file %1 has a line that cannot be read")
+                ? shown::translate("PresetStore",
+                                   "the settings file %1 has a line that cannot be read")
                 : shown::translate("PresetStore", "the settings file %1 could not be written"),
             {store.fileName().toStdString()});
     return false;

@@ -102,7 +102,8 @@ std::string TranslateMenuTexts(const std::string& text) {
             out += '\n';
         const std::size_t equals = line.find('=');
         const std::string key = line.substr(0, equals);
-        if (equals == std::string::npos || (key != "Name" && key != "GenericName" && key != "Comment") ||
+        if (equals == std::string::npos ||
+            (key != "Name" && key != "GenericName" && key != "Comment") ||
             !IsMenuText(line.substr(equals + 1)))
             continue;
         for (const Language& language : languages)
@@ -115,7 +116,8 @@ std::string TranslateMenuTexts(const std::string& text) {
         for (const Language& language : languages) {
             QJsonObject texts;
             for (const char* english : kMenuTexts)
-                if (const std::string shown = MenuText(*language.translator, english); !shown.empty())
+                if (const std::string shown = MenuText(*language.translator, english);
+                    !shown.empty())
                     texts[QString::fromUtf8(english)] = QString::fromStdString(shown);
             all[QString::fromStdString(language.code)] = texts;
         }

@@ -65,8 +65,8 @@ QString LocalFigures::Fit(const FileSizeFit& fit, const QLocale& locale) {
     const QString size = ByteSize(fit.bytes, locale);
     if (fit.copied)
         return tr("the source fits (%1): copied unchanged").arg(size);
-    QString text = fit.quality > 0 ? tr("%1 at quality %2").arg(size, locale.toString(fit.quality))
-                                   : size;
+    QString text =
+        fit.quality > 0 ? tr("%1 at quality %2").arg(size, locale.toString(fit.quality)) : size;
     //: %1 is the size and quality ("498 KB at quality 72"); an encode is one
     //: trial compression made to find it.
     text = tr("%1, %n encodes", nullptr, fit.tries).arg(text);

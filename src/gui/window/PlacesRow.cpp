@@ -141,5 +141,6 @@ void PlacesRow::ShowPlace() {
 
 void PlacesRow::ShowChosenCount() {
     const int count = static_cast<int>(chosen_.size());
-    outputs_->setText(count == 0 ? tr("&Write: one output") : tr("&Write: %n presets", nullptr, count));
+    outputs_->setText(count == 0 ? tr("&Write: one output")
+                                 : tr("&Write: %n presets", nullptr, count));
 }

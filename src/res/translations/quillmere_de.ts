@@ -2246,6 +2246,10 @@ Bitte starten Sie Ihren Webbrowser und geben Sie die Adresse von Hand ein.</tran
         <source>preset %1: %2</source>
         <translation>Vorgabe %1: %2</translation>
     </message>
+    <message>
+        <source>the folder could not be searched</source>
+        <translation>der Ordner konnte nicht durchsucht werden</translation>
+    </message>
 </context>
 <context>
     <name>RunPanel</name>

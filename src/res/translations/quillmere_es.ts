@@ -2247,6 +2247,10 @@ Abra el navegador web y escriba la dirección URL manualmente.</translation>
         <source>preset %1: %2</source>
         <translation>preajuste %1: %2</translation>
     </message>
+    <message>
+        <source>the folder could not be searched</source>
+        <translation>no se pudo explorar la carpeta</translation>
+    </message>
 </context>
 <context>
     <name>RunPanel</name>

@@ -2248,6 +2248,10 @@ Veuillez lancer votre navigateur et saisir l’adresse manuellement.</translatio
         <source>preset %1: %2</source>
         <translation>préréglage %1&#xa0;: %2</translation>
     </message>
+    <message>
+        <source>the folder could not be searched</source>
+        <translation>recherche impossible dans le dossier</translation>
+    </message>
 </context>
 <context>
     <name>RunPanel</name>

@@ -2247,6 +2247,10 @@ Avvia il browser e inserisci l’indirizzo manualmente.</translation>
         <source>preset %1: %2</source>
         <translation>preset %1: %2</translation>
     </message>
+    <message>
+        <source>the folder could not be searched</source>
+        <translation>impossibile eseguire la ricerca nella cartella</translation>
+    </message>
 </context>
 <context>
     <name>RunPanel</name>

@@ -2238,6 +2238,10 @@ Web ブラウザーを起動して URL を直接入力してください。</tra
         <source>preset %1: %2</source>
         <translation>プリセット %1: %2</translation>
     </message>
+    <message>
+        <source>the folder could not be searched</source>
+        <translation>フォルダーを検索できませんでした</translation>
+    </message>
 </context>
 <context>
     <name>RunPanel</name>

@@ -2254,6 +2254,10 @@ Uruchom przeglądarkę i wpisz adres ręcznie.</translation>
         <source>preset %1: %2</source>
         <translation>preset %1: %2</translation>
     </message>
+    <message>
+        <source>the folder could not be searched</source>
+        <translation>nie można przeszukać folderu</translation>
+    </message>
 </context>
 <context>
     <name>RunPanel</name>

@@ -2246,6 +2246,10 @@ Abra o navegador e digite o URL manualmente.</translation>
         <source>preset %1: %2</source>
         <translation>predefinição %1: %2</translation>
     </message>
+    <message>
+        <source>the folder could not be searched</source>
+        <translation>não foi possível pesquisar a pasta</translation>
+    </message>
 </context>
 <context>
     <name>RunPanel</name>

@@ -2238,6 +2238,10 @@ Please launch your web browser and input the URL manually.</source>
         <source>preset %1: %2</source>
         <translation>预设 %1：%2</translation>
     </message>
+    <message>
+        <source>the folder could not be searched</source>
+        <translation>无法搜索该文件夹</translation>
+    </message>
 </context>
 <context>
     <name>RunPanel</name>

@@ -59,9 +59,9 @@ TEST(Words, EnglishFormsOfOnePluralText) {
         const char* english;
     } rows[] = {{1, "stopped: 1 photo not started"}, {2, "stopped: 2 photos not started"}};
     for (const auto& row : rows)
-        EXPECT_EQ(
-            words::translate("CommandLine", "stopped: %n photos not started", nullptr, row.n).english,
-            row.english);
+        EXPECT_EQ(words::translate("CommandLine", "stopped: %n photos not started", nullptr, row.n)
+                      .english,
+                  row.english);
 }
 
 // The same English word for different things reads right in each: Italian
