@@ -5,9 +5,12 @@ usage: check-translations.py [--lupdate PATH] [--only LANG] REPO_ROOT
 
 Fails (exit 1) when a text of the source is missing from a .ts file, when a
 translation is unfinished or empty, or when a translation drops or adds a
-%1-style marker or the %n of a plural. quillmere_en.ts holds only the plural
-texts (their English singular and plural forms) and is checked for those. Prints one line per fault, naming the
+%1-style marker or the %n of a plural, or breaks a text of the help page
+(its HTML tags and their attributes, its @MARKERS@ and what its <code> holds
+must stay, with the tags well nested). Prints one line per fault, naming the
 file, the context and the text. Exits 77 (skipped) when lupdate is missing.
+quillmere_en.ts holds only the plural texts (their English singular and
+plural forms) and is checked for those.
 """
 import argparse
 import os
@@ -19,6 +22,10 @@ import tempfile
 import xml.etree.ElementTree as ET
 
 MARKER = re.compile(r"%(\d{1,2}|L?n)")
+TAG = re.compile(r"<(/?)([a-zA-Z][a-zA-Z0-9]*)[^>]*>")
+PAGE_MARKER = re.compile(r"@[A-Z_]+@")
+CODE = re.compile(r"<code>(.*?)</code>", re.S)
+VOID_TAGS = {"br", "img", "hr", "wbr"}
 
 
 def messages(path):
@@ -48,6 +55,34 @@ def forms(message):
     return [translation.text or ""]
 
 
+def nested(text):
+    """Whether every tag of text is closed in order."""
+    open_tags = []
+    for m in TAG.finditer(text):
+        name = m.group(2).lower()
+        if name in VOID_TAGS:
+            continue
+        if not m.group(1):
+            open_tags.append(name)
+        elif not open_tags or open_tags.pop() != name:
+            return False
+    return not open_tags
+
+
+def page_faults(source, text):
+    """What a translation of a help page text breaks: the page is made from it."""
+    faults = []
+    if sorted(m.group(0) for m in TAG.finditer(text)) != sorted(m.group(0) for m in TAG.finditer(source)):
+        faults.append("HTML tags differ")
+    elif not nested(text):
+        faults.append("HTML tags are not nested as in the source")
+    if sorted(PAGE_MARKER.findall(text)) != sorted(PAGE_MARKER.findall(source)):
+        faults.append("@MARKERS@ differ")
+    if sorted(CODE.findall(text)) != sorted(CODE.findall(source)):
+        faults.append("<code> differs")
+    return faults
+
+
 def check_file(path, wanted):
     faults = []
     have = messages(path)
@@ -67,6 +102,9 @@ def check_file(path, wanted):
             elif markers(text) != markers(source):
                 faults.append(f"{name}: markers {markers(text)} instead of {markers(source)} "
                               f"[{context}] {source!r} -> {text!r}")
+            elif context == "HelpPage" or PAGE_MARKER.search(source):
+                faults += [f"{name}: {fault} [{context}] {source!r} -> {text!r}"
+                           for fault in page_faults(source, text)]
     return faults
 
 

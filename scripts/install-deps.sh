@@ -22,6 +22,7 @@ packages=(
   fonts-dejavu-core
   imagemagick hyperfine time ccache
   man-db
+  python3  # the translations' check; the help page of each language is made by a script
   parallel  # the README's example of one job split over several machines
 )
 

@@ -1,5 +1,7 @@
 // Build tool: writes a data file (the help page, the desktop entry) from its
 // template and the program's tables. Usage: quillmere-fill TEMPLATE OUTPUT
+// [TRANSLATION.qm]; with a translation, what the tables and the usage text
+// add to the page is in its language.
 
 #include <QCoreApplication>
 
@@ -10,14 +12,20 @@
 
 #include "texts/DesktopEntry.h"
 #include "texts/HelpPage.h"
+#include "texts/Translations.h"
 #include "CliOptions.h"
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::cerr << "usage: " << argv[0] << " TEMPLATE OUTPUT\n";
+    if (argc != 3 && argc != 4) {
+        std::cerr << "usage: " << argv[0] << " TEMPLATE OUTPUT [TRANSLATION.qm]\n";
         return 2;
     }
     QCoreApplication app(argc, argv);
+    // The build's own file, never the desktop's language nor an installed one.
+    if (argc == 4 && !LoadTranslationFile(QString::fromLocal8Bit(argv[3]))) {
+        std::cerr << argv[0] << ": cannot read the translation " << argv[3] << "\n";
+        return 1;
+    }
     std::ifstream in(argv[1], std::ios::binary);
     if (!in) {
         std::cerr << argv[0] << ": cannot read " << argv[1] << "\n";

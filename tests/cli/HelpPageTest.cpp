@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QTranslator>
+
 #include <regex>
 
 #include "texts/DesktopEntry.h"
@@ -46,6 +48,42 @@ TEST(HelpPageTest, EveryChoiceAndOptionIsListedAndNoMarkerIsLeft) {
     for (auto at = usage.cbegin();
          std::regex_search(at, usage.cend(), option, std::regex("--[a-z][a-z-]+")); at = option[0].second)
         EXPECT_NE(page.find(option.str()), std::string::npos) << option.str();
+}
+
+// The page of each language is made whole and speaks it where the tables
+// fill it: a format's note, the usage text's first line, the list's "or".
+TEST(HelpPageTest, EachLanguagesPageIsFilledInItsLanguage) {
+    const std::string folder = QUILLMERE_BUILD_DATA_DIR;
+    const struct {
+        const char* language;
+        const char* htmlLang;
+    } pages[] = {{"de", "de"}, {"fr", "fr"}, {"es", "es"},       {"it", "it"},
+                 {"pt_BR", "pt-BR"}, {"pl", "pl"}, {"ja", "ja"}, {"zh_CN", "zh-CN"}};
+    const std::string usage = UsageText();
+    for (const auto& p : pages) {
+        const std::string page =
+            testsupport::ReadAll(folder + "/Introduction." + p.language + ".html");
+        ASSERT_GT(page.size(), 5000u) << p.language;
+        QTranslator translator;
+        ASSERT_TRUE(translator.load(QString::fromStdString(folder + "/translations/quillmere_" +
+                                                           p.language + ".qm")));
+        const auto shown = [&](const char* context, const std::string& text) {
+            return translator.translate(context, text.c_str()).toStdString();
+        };
+        EXPECT_NE(page.find(std::string("<html lang=\"") + p.htmlLang + "\">"), std::string::npos)
+            << p.language;
+        EXPECT_FALSE(std::regex_search(page, std::regex("@[A-Z_]+@"))) << p.language;
+        const std::string note = shown("OptionTables", FindOutputFormat(kFormatPng)->helpNote);
+        ASSERT_FALSE(note.empty()) << p.language << ": the PNG note is not translated";
+        EXPECT_NE(page.find("<td><b>PNG</b></td><td>" + note + "</td>"), std::string::npos)
+            << p.language << ": " << note;
+        const std::string usageShown = shown("CommandLine", usage.substr(0, usage.find("\n\n") + 1));
+        EXPECT_NE(page.find(usageShown.substr(0, usageShown.find('\n'))), std::string::npos)
+            << p.language << ": the usage text";
+        const std::string lastFormat = " " + shown("CommandLine", "or") + " " +
+                                       shown("OptionTables", OutputFormats().back().listText);
+        EXPECT_NE(page.find(lastFormat), std::string::npos) << p.language << ": " << lastFormat;
+    }
 }
 
 // A file manager offers the program for every photo it reads, and hands the

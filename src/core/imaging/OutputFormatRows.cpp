@@ -17,33 +17,44 @@ const std::vector<OutputFormatRow>& OutputFormats() {
     // bytes a pixel were measured for two 50-megapixel photos.
     static const std::vector<OutputFormatRow> rows = {
         {kFormatBmp, "BMP", "bmp", {"bmp"}, kUsesPixelFormat, 0, "bmp", "BMP", nullptr,
-         "Uncompressed; 24-bit colour, or 1, 4 or 8 bits per pixel with a palette (see Pixel "
-         "format). Carries no camera data.",
+         QT_TRANSLATE_NOOP("OptionTables",
+                           "Uncompressed; 24-bit colour, or 1, 4 or 8 bits per pixel with a "
+                           "palette (see Pixel format). Carries no camera data."),
          &WriteBmpFile, 4},
         {kFormatJpg, "JPG", "jpg", {"jpg", "jpeg"}, kUsesQuality | kUsesMetadata, 65500, "jpeg",
-         "JPEG", "EXIF, XMP and a JPEG's IPTC",
-         "Photos; smallest files. Quality @QUALITY_RANGE@ (built-in @QUALITY_BUILT_IN@).",
+         "JPEG", QT_TRANSLATE_NOOP("OptionTables", "EXIF, XMP and a JPEG's IPTC"),
+         QT_TRANSLATE_NOOP("OptionTables", "Photos; smallest files. Quality @QUALITY_RANGE@ "
+                                           "(built-in @QUALITY_BUILT_IN@)."),
          &WriteJpegFile, 0},
-        {kFormatPng, "PNG", "png", {"png"}, kUsesMetadata, 0, "png", "PNG", "EXIF and XMP",
-         "Lossless; transparent areas become white.", &WritePngFile, 0},
+        {kFormatPng, "PNG", "png", {"png"}, kUsesMetadata, 0, "png", "PNG",
+         QT_TRANSLATE_NOOP("OptionTables", "EXIF and XMP"),
+         QT_TRANSLATE_NOOP("OptionTables", "Lossless; transparent areas become white."),
+         &WritePngFile, 0},
         {kFormatTif, "TIF", "tif", {"tif", "tiff"}, kUsesMetadata, 0, "tiff", "TIFF",
-         "EXIF, XMP and a TIFF's IPTC", "Lossless (LZW compression), for print and archiving.", &WriteTiffFile, 0},
+         QT_TRANSLATE_NOOP("OptionTables", "EXIF, XMP and a TIFF's IPTC"),
+         QT_TRANSLATE_NOOP("OptionTables", "Lossless (LZW compression), for print and archiving."),
+         &WriteTiffFile, 0},
         {kFormatWebp, "WebP", "webp", {"webp"}, kUsesQuality | kUsesLossless | kUsesMetadata, 16383,
-         "webp", "WebP", "EXIF and XMP",
-         "For the web: smaller than JPG at the same quality. Quality @QUALITY_RANGE@, or Lossless.",
+         "webp", "WebP", QT_TRANSLATE_NOOP("OptionTables", "EXIF and XMP"),
+         QT_TRANSLATE_NOOP("OptionTables", "For the web: smaller than JPG at the same quality. "
+                                           "Quality @QUALITY_RANGE@, or Lossless."),
          &WriteWebpFile, 32},
         {kFormatAvif, "AVIF", "avif", {"avif"}, kUsesQuality | kUsesMetadata, 16384, "avif", "AVIF",
-         "EXIF and XMP",
-         "AV1 in a HEIF file: the smallest photo files, slower to write. Quality @QUALITY_RANGE@.",
+         QT_TRANSLATE_NOOP("OptionTables", "EXIF and XMP"),
+         QT_TRANSLATE_NOOP("OptionTables", "AV1 in a HEIF file: the smallest photo files, slower "
+                                           "to write. Quality @QUALITY_RANGE@."),
          &WriteAvifFile, 24},
         {kFormatJxl, "JPEG XL", "jxl", {"jxl"}, kUsesQuality | kUsesLossless | kUsesMetadata,
-         1073741824, "jxl", "JPEG XL", "EXIF and XMP",
-         "JPEG's successor: small files of high fidelity. Quality @QUALITY_RANGE@, or Lossless.",
+         1073741824, "jxl", "JPEG XL", QT_TRANSLATE_NOOP("OptionTables", "EXIF and XMP"),
+         QT_TRANSLATE_NOOP("OptionTables", "JPEG's successor: small files of high fidelity. "
+                                           "Quality @QUALITY_RANGE@, or Lossless."),
          &WriteJxlFile, 52, 88},
         {kFormatSame, QT_TRANSLATE_NOOP("OptionTables", "Same as the source"), "", {"same"},
          kUsesQuality | kUsesLossless | kUsesMetadata | kFollowsSource, 0, nullptr, nullptr, nullptr,
-         "@KEPT_SOURCE_FORMATS@ photos keep their format (with that format's settings and "
-         "extension); any other photo (GIF, HEIC, ...) becomes @SOURCE_FALLBACK_FORMAT@.",
+         QT_TRANSLATE_NOOP("OptionTables",
+                           "@KEPT_SOURCE_FORMATS@ photos keep their format (with that format's "
+                           "settings and extension); any other photo (GIF, HEIC, ...) becomes "
+                           "@SOURCE_FALLBACK_FORMAT@."),
          nullptr, 0},
     };
     return rows;

@@ -71,51 +71,64 @@ const std::vector<SizeRuleRow>& SizeRules() {
          QT_TRANSLATE_NOOP("OptionTables", "Original size"),
          QT_TRANSLATE_NOOP("OptionTables", "Original size"), 0,
          QT_TRANSLATE_NOOP("OptionTables", "Original size"),
-         "Keep each photo's own width and height.", &ApplyOriginalSize},
+         QT_TRANSLATE_NOOP("OptionTables", "Keep each photo's own width and height."),
+         &ApplyOriginalSize},
         // The fixed rule's radio sits beside the width and height rows and
         // has no text of its own.
-        {kSizeFixed, "fixed", "radioFixedSize", "", "the fixed size",
+        {kSizeFixed, "fixed", "radioFixedSize", "",
+         QT_TRANSLATE_NOOP("OptionTables", "the fixed size"),
          kUsesWidthHeight | kUsesKeepAspect | kUsesNoEnlarge,
-         "The choice beside Output Width: and Output Height:",
-         "A fixed size in pixels. With Keep aspect ratio with width only the width counts and "
-         "the height follows the photo's proportions; with Keep aspect ratio with Height only the "
-         "height counts. Without either box, the photo is scaled to exactly the given width and "
-         "height.",
+         QT_TRANSLATE_NOOP("OptionTables", "The choice beside Output Width: and Output Height:"),
+         QT_TRANSLATE_NOOP("OptionTables",
+                           "A fixed size in pixels. With Keep aspect ratio with width only the "
+                           "width counts and the height follows the photo's proportions; with "
+                           "Keep aspect ratio with Height only the height counts. Without either "
+                           "box, the photo is scaled to exactly the given width and height."),
          &ApplyFixedSize},
         {kSizeStretch, "stretch", "radioStretch", QT_TRANSLATE_NOOP("OptionTables", "Stretch:"),
-         "Stretch", kUsesStretch, "Stretch: Horizontal: / Vertical:",
-         "Multiply the photo's width and height by these factors (from 0.000001 to 1000000; 0.5 "
-         "halves, 2 doubles). Sizes are cut to whole pixels.",
+         QT_TRANSLATE_NOOP("OptionTables", "Stretch"), kUsesStretch,
+         QT_TRANSLATE_NOOP("OptionTables", "Stretch: Horizontal: / Vertical:"),
+         QT_TRANSLATE_NOOP("OptionTables",
+                           "Multiply the photo's width and height by these factors (from "
+                           "0.000001 to 1000000; 0.5 halves, 2 doubles). Sizes are cut to whole "
+                           "pixels."),
          &ApplyStretch},
         {kSizeFit, "fit", "radioFitSize",
-         QT_TRANSLATE_NOOP("OptionTables", "Fit within Output Width x Output Height"), "Fit",
-         kUsesWidthHeight | kUsesNoEnlarge,
          QT_TRANSLATE_NOOP("OptionTables", "Fit within Output Width x Output Height"),
-         "The largest size with the photo's proportions that fits in the width and height: "
-         "never cropped, never distorted. The side that does not fill the box is rounded to "
-         "whole pixels, but never below 1.",
+         QT_TRANSLATE_NOOP("OptionTables", "Fit"), kUsesWidthHeight | kUsesNoEnlarge,
+         QT_TRANSLATE_NOOP("OptionTables", "Fit within Output Width x Output Height"),
+         QT_TRANSLATE_NOOP("OptionTables",
+                           "The largest size with the photo's proportions that fits in the width "
+                           "and height: never cropped, never distorted. The side that does not "
+                           "fill the box is rounded to whole pixels, but never below 1."),
          &ApplyFitSize},
         {kSizeLongEdge, "long-edge", "radioLongEdge",
-         QT_TRANSLATE_NOOP("OptionTables", "Long edge:"), "Long edge",
-         kUsesLongEdge | kUsesNoEnlarge, QT_TRANSLATE_NOOP("OptionTables", "Long edge:"),
-         "The photo's longer side becomes this many pixels, the other follows its proportions "
-         "(rounded to whole pixels, never below 1). A landscape and a portrait photo of the same "
-         "camera come out alike.",
+         QT_TRANSLATE_NOOP("OptionTables", "Long edge:"),
+         QT_TRANSLATE_NOOP("OptionTables", "Long edge"), kUsesLongEdge | kUsesNoEnlarge,
+         QT_TRANSLATE_NOOP("OptionTables", "Long edge:"),
+         QT_TRANSLATE_NOOP("OptionTables",
+                           "The photo's longer side becomes this many pixels, the other follows "
+                           "its proportions (rounded to whole pixels, never below 1). A landscape "
+                           "and a portrait photo of the same camera come out alike."),
          &ApplyLongEdge},
         {kSizeFill, "fill", "radioFillSize",
-         QT_TRANSLATE_NOOP("OptionTables", "Fill Output Width x Output Height, cropped"), "Fill",
-         kUsesWidthHeight | kUsesCropAnchor,
          QT_TRANSLATE_NOOP("OptionTables", "Fill Output Width x Output Height, cropped"),
-         "Exactly the width and height: the photo is scaled until it covers them, and what "
-         "reaches beyond is cropped. Crop: which part is kept (an edge, a corner, the centre, or "
-         "Smart: the most interesting part).",
+         QT_TRANSLATE_NOOP("OptionTables", "Fill"), kUsesWidthHeight | kUsesCropAnchor,
+         QT_TRANSLATE_NOOP("OptionTables", "Fill Output Width x Output Height, cropped"),
+         QT_TRANSLATE_NOOP("OptionTables",
+                           "Exactly the width and height: the photo is scaled until it covers "
+                           "them, and what reaches beyond is cropped. Crop: which part is kept "
+                           "(an edge, a corner, the centre, or Smart: the most interesting part)."),
          &ApplyFill},
         {kSizePad, "pad", "radioPadSize",
-         QT_TRANSLATE_NOOP("OptionTables", "Pad to Output Width x Output Height"), "Pad",
+         QT_TRANSLATE_NOOP("OptionTables", "Pad to Output Width x Output Height"),
+         QT_TRANSLATE_NOOP("OptionTables", "Pad"),
          kUsesWidthHeight | kUsesCropAnchor | kUsesBackground,
          QT_TRANSLATE_NOOP("OptionTables", "Pad to Output Width x Output Height"),
-         "Exactly the width and height: the whole photo is fitted inside, never cropped, and the "
-         "margins take the background colour. Crop: where the photo sits.",
+         QT_TRANSLATE_NOOP("OptionTables",
+                           "Exactly the width and height: the whole photo is fitted inside, never "
+                           "cropped, and the margins take the background colour. Crop: where the "
+                           "photo sits."),
          &ApplyPad},
     };
     return rows;
@@ -148,9 +161,11 @@ const std::vector<NamedChoice>& FlipChoices() {
     static const std::vector<NamedChoice> rows = {
         {kFlipNone, "none", "radioNoFlip", QT_TRANSLATE_NOOP("OptionTables", "No flip")},
         {kFlipHorizontal, "horizontal", "radioFlipHorizontal",
-         QT_TRANSLATE_NOOP("OptionTables", "Flip horizontal"), "mirror left to right"},
+         QT_TRANSLATE_NOOP("OptionTables", "Flip horizontal"),
+         QT_TRANSLATE_NOOP("OptionTables", "mirror left to right")},
         {kFlipVertical, "vertical", "radioFlipVertical",
-         QT_TRANSLATE_NOOP("OptionTables", "Flip vertical"), "upside down"},
+         QT_TRANSLATE_NOOP("OptionTables", "Flip vertical"),
+         QT_TRANSLATE_NOOP("OptionTables", "upside down")},
     };
     return rows;
 }
@@ -160,15 +175,20 @@ const std::vector<NamedChoice>& MetadataChoices() {
         QT_TRANSLATE_NOOP3("OptionTables", "None", "no camera data kept");
     static const std::vector<NamedChoice> rows = {
         {kMetadataNone, "none", nullptr, kNone.source,
-         "No camera data: the outputs carry only the resolution (DPI).", kNone.note},
+         QT_TRANSLATE_NOOP("OptionTables",
+                           "No camera data: the outputs carry only the resolution (DPI)."),
+         kNone.note},
         {kMetadataNoLocation, "no-location", nullptr,
          QT_TRANSLATE_NOOP("OptionTables", "All but the location"),
-         "As All, without the GPS position and without the location fields of XMP; the IPTC "
-         "block, which may name places, is left out too."},
+         QT_TRANSLATE_NOOP("OptionTables",
+                           "As All, without the GPS position and without the location fields of "
+                           "XMP; the IPTC block, which may name places, is left out too.")},
         {kMetadataAll, "all", nullptr, QT_TRANSLATE_NOOP("OptionTables", "All"),
-         "EXIF (camera, lens, exposure, date taken, GPS), XMP and IPTC as the photo has them, "
-         "with the orientation set to upright and the pixel size of the output, and the sRGB "
-         "colour profile embedded. @CAMERA_DATA_BY_FORMAT@"},
+         QT_TRANSLATE_NOOP("OptionTables",
+                           "EXIF (camera, lens, exposure, date taken, GPS), XMP and IPTC as the "
+                           "photo has them, with the orientation set to upright and the pixel "
+                           "size of the output, and the sRGB colour profile embedded. "
+                           "@CAMERA_DATA_BY_FORMAT@")},
     };
     return rows;
 }
@@ -230,10 +250,11 @@ const std::vector<NamedChoice>& PaletteChoices() {
 const std::vector<NamedChoice>& NamingDateChoices() {
     static const std::vector<NamedChoice> rows = {
         {kDateFile, "file", nullptr, QT_TRANSLATE_NOOP("OptionTables", "File date"),
-         "The source file's modification date."},
+         QT_TRANSLATE_NOOP("OptionTables", "The source file's modification date.")},
         {kDateTaken, "taken", nullptr, QT_TRANSLATE_NOOP("OptionTables", "Date taken"),
-         "The date the photo was taken (EXIF DateTimeOriginal, else DateTimeDigitized); the file's "
-         "date for a photo that has neither."},
+         QT_TRANSLATE_NOOP("OptionTables",
+                           "The date the photo was taken (EXIF DateTimeOriginal, else "
+                           "DateTimeDigitized); the file's date for a photo that has neither.")},
     };
     return rows;
 }

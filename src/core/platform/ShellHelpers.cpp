@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QProcess>
 #include <QStringList>
 #include <QUrl>
@@ -25,6 +26,29 @@ void OpenInBrowser(Prompter& prompter, QObject* context, const UrlOpener& open,
     });
 }
 
+// The pages to look for, best first: "Introduction.<language>.html" for each
+// language the desktop asks for, tried as the translations are (the whole
+// name, then shorter at each '_': pt_BR, pt), and the English page last.
+QStringList HelpPageNames() {
+    QStringList names;
+    QStringList languages = QLocale::system().uiLanguages();
+    for (qsizetype i = languages.size() - 1; i >= 0; --i)
+        if (languages[i] != languages[i].toLower())
+            languages.insert(i + 1, languages[i].toLower());
+    for (QString language : languages) {
+        language.replace(QLatin1Char('-'), QLatin1Char('_'));
+        for (;;) {
+            names << QStringLiteral("Introduction.%1.html").arg(language);
+            const qsizetype cut = language.lastIndexOf(QLatin1Char('_'));
+            if (cut <= 0)
+                break;
+            language.truncate(cut);
+        }
+    }
+    names << QString::fromLatin1(kHelpPage);
+    return names;
+}
+
 }  // namespace
 
 std::string HelpPagePath() {
@@ -34,10 +58,16 @@ std::string HelpPagePath() {
     if (QCoreApplication::instance())
         folders << QCoreApplication::applicationDirPath() + QStringLiteral("/../share/quillmere");
     folders << QStringLiteral(QUILLMERE_BUILD_DATA_DIR);
+    const QStringList names = HelpPageNames();
     for (const QString& folder : folders) {
-        QFileInfo page(QDir(folder), QString::fromLatin1(kHelpPage));
-        if (page.isFile())
-            return paths::FromQString(page.absoluteFilePath());
+        // The first folder with the English page holds the program's pages.
+        if (!QFileInfo(QDir(folder), QString::fromLatin1(kHelpPage)).isFile())
+            continue;
+        for (const QString& name : names) {
+            const QFileInfo page(QDir(folder), name);
+            if (page.isFile())
+                return paths::FromQString(page.absoluteFilePath());
+        }
     }
     return {};
 }

@@ -11,6 +11,8 @@ class QObject;
 
 // The help page "Introduction.html": beside the installed data, else in the
 // build tree (a build that was not installed). Empty when neither exists.
+// The page of the language the program's texts are shown in
+// ("Introduction.de.html") when there is one, else the English page.
 std::string HelpPagePath();
 
 // Hands an address (a web page, or a file:// one for a local file or folder)

@@ -6,6 +6,7 @@
 #include "model/OptionTables.h"
 #include "model/RawDevelop.h"
 #include "model/PhotoExtensions.h"
+#include "platform/Words.h"
 #include "texts/FillText.h"
 #include "texts/TableProse.h"
 
@@ -44,24 +45,31 @@ std::string WithoutLastNewline(std::string text) {
 std::string ChoiceRows(const std::vector<NamedChoice>& set) {
     std::string rows;
     for (const NamedChoice& row : set)
-        rows += Row(row.text + std::string(" (") + row.cliName + ")", row.helpNote);
+        rows += Row(TableWords(row.text, row.textNote) + " (" + row.cliName + ")",
+                    TableWords(row.helpNote));
     return WithoutLastNewline(rows);
 }
 
 }  // namespace
 
 std::string FillHelpPage(const std::string& page, const std::string& usageText) {
+    // The tables' texts as the window shows them, in the loaded language.
+    const std::string orWord = shown::translate("CommandLine", "or");
+    const std::string andWord = shown::translate("CommandLine", "and");
     std::vector<std::string> formats;
     std::string formatRows;
     for (const OutputFormatRow& row : OutputFormats()) {
-        formats.push_back(row.listText);
-        std::string note = row.helpNote;
+        formats.push_back(TableWords(row.listText));
+        std::string note = TableWords(row.helpNote);
         if (row.maxSide > 0)
-            note += " At most " + std::to_string(row.maxSide) + " pixels a side.";
-        formatRows += Row(row.listText, note);
+            note +=
+                " " + words::Filled(shown::translate("OptionTables", "At most %1 pixels a side."),
+                                    {std::to_string(row.maxSide)});
+        formatRows += Row(TableWords(row.listText), note);
     }
     std::string sizeRows;
-    for (const SizeRuleRow& row : SizeRules()) sizeRows += Row(row.helpName, row.helpNote);
+    for (const SizeRuleRow& row : SizeRules())
+        sizeRows += Row(TableWords(row.helpName), TableWords(row.helpNote));
     std::vector<std::string> extensions(PhotoExtensions(),
                                         PhotoExtensions() + kPhotoExtensionCount);
 
@@ -69,10 +77,10 @@ std::string FillHelpPage(const std::string& page, const std::string& usageText) 
     const NumberSetting& quality = numbers::kQuality;
 
     std::string filled = page;
-    ReplaceAll(filled, "@OUTPUT_FORMAT_LIST@", Escaped(Listed(formats, "or")));
+    ReplaceAll(filled, "@OUTPUT_FORMAT_LIST@", Escaped(Listed(formats, orWord.c_str())));
     ReplaceAll(filled, "@OUTPUT_FORMAT_ROWS@", WithoutLastNewline(formatRows));
     ReplaceAll(filled, "@SIZE_RULE_ROWS@", WithoutLastNewline(sizeRows));
-    ReplaceAll(filled, "@PHOTO_EXTENSIONS@", Escaped(Listed(extensions, "and")));
+    ReplaceAll(filled, "@PHOTO_EXTENSIONS@", Escaped(Listed(extensions, andWord.c_str())));
     ReplaceAll(filled, "@METADATA_ROWS@", ChoiceRows(MetadataChoices()));
     ReplaceAll(filled, "@NAMING_DATE_ROWS@", ChoiceRows(NamingDateChoices()));
     ReplaceAll(filled, "@RAW_DEVELOP_ROWS@", ChoiceRows(RawDevelopChoices()));
@@ -83,12 +91,13 @@ std::string FillHelpPage(const std::string& page, const std::string& usageText) 
         {"@CAMERA_DATA_BY_FORMAT@", CameraDataByFormat()},
         {"@QUALITY_FORMATS@", Joined(FormatNamesWith(kUsesQuality))},
         {"@LOSSLESS_FORMATS@", Joined(FormatNamesWith(kUsesLossless))},
-        {"@PIXEL_FORMAT_FORMATS@", Listed(FormatNamesWith(kUsesPixelFormat), "and")},
-        {"@FORMATS_WITHOUT_CAMERA_DATA@", Listed(FormatNamesWith(kUsesMetadata, false), "or")},
-        {"@NO_ENLARGE_RULES@", SizeRulesInProse(kUsesNoEnlarge, "and")},
-        {"@ROTATION_CHOICES@", ChoiceNamesInProse(RotationChoices(), "or")},
-        {"@FLIP_CHOICES@", ChoicesInProse(FlipChoices(), "or")},
-        {"@BUILT_IN_FORMAT@", builtInFormat ? builtInFormat->listText : ""},
+        {"@PIXEL_FORMAT_FORMATS@", Listed(FormatNamesWith(kUsesPixelFormat), andWord.c_str())},
+        {"@FORMATS_WITHOUT_CAMERA_DATA@",
+         Listed(FormatNamesWith(kUsesMetadata, false), orWord.c_str())},
+        {"@NO_ENLARGE_RULES@", SizeRulesInProse(kUsesNoEnlarge, andWord.c_str())},
+        {"@ROTATION_CHOICES@", ChoiceNamesInProse(RotationChoices(), orWord.c_str())},
+        {"@FLIP_CHOICES@", ChoicesInProse(FlipChoices(), orWord.c_str())},
+        {"@BUILT_IN_FORMAT@", builtInFormat ? TableWords(builtInFormat->listText) : ""},
         {"@BUILT_IN_WIDTH@", NumberText(numbers::kOutputWidth.builtIn)},
         {"@QUALITY_RANGE@", NumberText(quality.min) + "-" + NumberText(quality.max)},
         {"@QUALITY_MIN@", NumberText(quality.min)},

@@ -2,9 +2,14 @@
 
 #include <algorithm>
 
+#include "platform/Words.h"
 #include "texts/FillText.h"
 
 namespace {
+
+std::string AndWord() {
+    return shown::translate("CommandLine", "and");
+}
 
 // The formats of their own in the texts' order: those that keep camera data
 // first, as the texts have always named them, the others after.
@@ -20,11 +25,17 @@ std::vector<const OutputFormatRow*> FormatsInProseOrder() {
 
 }  // namespace
 
+std::string TableWords(const char* text, const char* note) {
+    if (!text)
+        return {};
+    return note ? shown::translate("OptionTables", text, note) : words::Shown("OptionTables", text);
+}
+
 std::vector<std::string> FormatNamesWith(unsigned setting, bool want) {
     std::vector<std::string> names;
     for (const OutputFormatRow& row : OutputFormats())
         if (!(row.settings & kFollowsSource) && ((row.settings & setting) != 0) == want)
-            names.push_back(row.listText);
+            names.push_back(TableWords(row.listText));
     return names;
 }
 
@@ -32,14 +43,14 @@ std::string KeptSourceFormats() {
     std::vector<std::string> names;
     for (const OutputFormatRow* row : FormatsInProseOrder())
         if (row->sourceFormat)
-            names.push_back(row->sourceName);
-    return Listed(names, "and");
+            names.push_back(TableWords(row->sourceName));
+    return Listed(names, AndWord().c_str());
 }
 
 std::string SourceFallbackFormat() {
     for (const OutputFormatRow& row : OutputFormats())
         if (row.settings & kFollowsSource)
-            return OutputFormatFor(row.id, std::string())->listText;
+            return TableWords(OutputFormatFor(row.id, std::string())->listText);
     return {};
 }
 
@@ -48,25 +59,30 @@ std::string CameraDataByFormat() {
     // comes.
     std::vector<std::pair<std::string, std::vector<std::string>>> groups;
     for (const OutputFormatRow* row : FormatsInProseOrder()) {
-        const std::string kept = row->cameraData ? row->cameraData : "none";
+        const std::string kept = row->cameraData ? TableWords(row->cameraData)
+                                                 : shown::translate("OptionTables", "none");
         auto group = std::find_if(groups.begin(), groups.end(),
                                   [&](const auto& g) { return g.first == kept; });
         if (group == groups.end())
             group = groups.insert(groups.end(), {kept, {}});
-        group->second.push_back(row->listText);
+        group->second.push_back(TableWords(row->listText));
     }
     std::string text;
-    for (const auto& [kept, names] : groups)
-        text += (text.empty() ? "" : "; ") + Listed(names, "and") +
-                (names.size() == 1 ? " keeps " : " keep ") + kept;
+    for (const auto& [kept, names] : groups) {
+        const std::string keeps = names.size() == 1
+                                      ? shown::translate("OptionTables", "%1 keeps %2")
+                                      : shown::translate("OptionTables", "%1 keep %2");
+        text += (text.empty() ? "" : "; ") +
+                words::Filled(keeps, {Listed(names, AndWord().c_str()), kept});
+    }
     return text.empty() ? text : text + ".";
 }
 
 std::string ChoicesInProse(const std::vector<NamedChoice>& set, const char* last) {
     std::vector<std::string> entries;
     for (const NamedChoice& row : set)
-        entries.push_back(std::string(row.text) +
-                          (row.helpNote ? std::string(" (") + row.helpNote + ")" : ""));
+        entries.push_back(TableWords(row.text, row.textNote) +
+                          (row.helpNote ? " (" + TableWords(row.helpNote) + ")" : ""));
     return Listed(entries, last);
 }
 
@@ -80,6 +96,6 @@ std::string SizeRulesInProse(unsigned input, const char* last) {
     std::vector<std::string> names;
     for (const SizeRuleRow& row : SizeRules())
         if (row.inputs & input)
-            names.push_back(row.proseName);
+            names.push_back(TableWords(row.proseName));
     return Listed(names, last);
 }

@@ -88,6 +88,17 @@ void LoadTranslations() {
     }
 }
 
+bool LoadTranslationFile(const QString& path) {
+    std::lock_guard lock(LoadMutex());
+    Loaded& loaded = TheLoaded();
+    auto own = std::make_unique<QTranslator>();
+    if (!own->load(path))
+        return false;
+    loaded.translators.push_back(std::move(own));
+    loaded.folder = QFileInfo(path).absolutePath();
+    return true;
+}
+
 QString Translate(const char* context, const char* source, const char* disambiguation, int n) {
     // Asks the loaded translators itself, so that a text is translated the
     // same before and after the command line makes an application.

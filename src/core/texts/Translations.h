@@ -12,6 +12,11 @@
 // it first and Translate() still finds the texts.
 void LoadTranslations();
 
+// Loads the program's translation from one .qm file instead of the one the
+// desktop's language names: for the build tool that makes the help page of
+// each language. False when the file cannot be read.
+bool LoadTranslationFile(const QString& path);
+
 // The translation of a text marked with QT_TRANSLATE_NOOP (or the text
 // itself), with %n filled from n when n >= 0. Works with or without a
 // QCoreApplication; safe from any thread once LoadTranslations() returned.
