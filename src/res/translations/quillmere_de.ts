@@ -983,591 +983,591 @@ Exit-Status: 0 alle Fotos konvertiert, 1 einige nicht, 2 ungültige Argumente.
     <name>HelpPage</name>
     <message>
         <source>Quillmere — User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillmere — Benutzerhandbuch</translation>
     </message>
     <message>
         <source>Quillmere</source>
-        <translation type="unfinished">Quillmere</translation>
+        <translation>Quillmere</translation>
     </message>
     <message>
         <source>Resize and convert photos in batches.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotos stapelweise skalieren und konvertieren.</translation>
     </message>
     <message>
         <source>Quillmere takes a list of photos, gives each of them output settings (format, size, pixel format, quality, rotation and flip, and which camera data to keep), optionally writes a line of text on every photo, and converts them all into a new folder of their own with tidy, numbered file names. Your original photos are never changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillmere nimmt eine Liste von Fotos, gibt jedem davon Ausgabeeinstellungen (Format, Größe, Pixelformat, Qualität, Drehen und Spiegeln sowie die Kameradaten, die erhalten bleiben sollen), schreibt auf Wunsch eine Textzeile auf jedes Foto und konvertiert alle in einen eigenen, neuen Ordner mit übersichtlichen, nummerierten Dateinamen. Ihre Originalfotos werden nie verändert.</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#quick&quot;&gt;Quick start&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#quick&quot;&gt;Schnellstart&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#gather&quot;&gt;Adding photos&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#gather&quot;&gt;Fotos hinzufügen&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#list&quot;&gt;The photo list&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#list&quot;&gt;Die Fotoliste&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#options&quot;&gt;Output options&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#options&quot;&gt;Ausgabeoptionen&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#output&quot;&gt;Output folder and file names&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#output&quot;&gt;Ausgabeordner und Dateinamen&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#text&quot;&gt;Text on the photos&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#text&quot;&gt;Text auf den Fotos&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#presets&quot;&gt;Presets&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#presets&quot;&gt;Vorgaben&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#convert&quot;&gt;Converting&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#convert&quot;&gt;Konvertieren&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#formats&quot;&gt;Formats&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#formats&quot;&gt;Formate&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#window&quot;&gt;All controls of the main window&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#window&quot;&gt;Alle Bedienelemente des Hauptfensters&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#cli&quot;&gt;The command line: quillmere-convert&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#cli&quot;&gt;Die Befehlszeile: quillmere-convert&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#settings&quot;&gt;What Quillmere remembers&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#settings&quot;&gt;Was Quillmere sich merkt&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Quick start</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnellstart</translation>
     </message>
     <message>
         <source>Press &lt;b&gt;Add Photos&lt;/b&gt; and pick some photos (or drop them onto the window).</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie auf &lt;b&gt;Fotos hinzufügen&lt;/b&gt; und wählen Sie einige Fotos aus (oder ziehen Sie sie auf das Fenster).</translation>
     </message>
     <message>
         <source>Press &lt;b&gt;Options&lt;/b&gt; to choose the output format and size. The built-in setting makes @BUILT_IN_FORMAT@ files of quality @QUALITY_BUILT_IN@, @BUILT_IN_WIDTH@ pixels wide, with the height that keeps each photo&apos;s proportions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie auf &lt;b&gt;Optionen&lt;/b&gt;, um Ausgabeformat und Größe zu wählen. Die Standardeinstellung erzeugt Dateien im Format @BUILT_IN_FORMAT@ mit Qualität @QUALITY_BUILT_IN@ und @BUILT_IN_WIDTH@ Pixeln Breite; die Höhe ergibt sich aus den Proportionen des jeweiligen Fotos.</translation>
     </message>
     <message>
         <source>Check the &lt;b&gt;Output Folder&lt;/b&gt;; the first time it is the folder &lt;code&gt;Quillmere&lt;/code&gt; in your Pictures folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfen Sie den &lt;b&gt;Ausgabeordner&lt;/b&gt;; beim ersten Mal ist es der Ordner &lt;code&gt;Quillmere&lt;/code&gt; in Ihrem Bilderordner.</translation>
     </message>
     <message>
         <source>Press &lt;b&gt;Convert&lt;/b&gt;. When the run is done, Quillmere offers to open the folder with the results.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie auf &lt;b&gt;Konvertieren&lt;/b&gt;. Ist der Durchlauf abgeschlossen, bietet Quillmere an, den Ordner mit den Ergebnissen zu öffnen.</translation>
     </message>
     <message>
         <source>Adding photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotos hinzufügen</translation>
     </message>
     <message>
         <source>There are three ways to put photos into the list. New photos are added at the end of the list and get the current default output settings (see &lt;a href=&quot;#options&quot;&gt;Options&lt;/a&gt;).</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt drei Wege, Fotos in die Liste aufzunehmen. Neue Fotos werden am Ende der Liste angefügt und erhalten die aktuellen Standard-Ausgabeeinstellungen (siehe &lt;a href=&quot;#options&quot;&gt;Optionen&lt;/a&gt;).</translation>
     </message>
     <message>
         <source>&lt;b&gt;Add Photos&lt;/b&gt; opens a file dialog in which you can select several files at once. It opens in the folder you last added photos from.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Fotos hinzufügen&lt;/b&gt; öffnet einen Dateidialog, in dem Sie mehrere Dateien auf einmal auswählen können. Er öffnet sich in dem Ordner, aus dem Sie zuletzt Fotos hinzugefügt haben.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Drag and drop&lt;/b&gt;: drop files and folders from your file manager onto the window. Files are added in the order dropped; a folder is searched as &lt;b&gt;Search photos&lt;/b&gt; does. Opening photos or folders with Quillmere from a file manager (or &lt;code&gt;quillmere FILE|FOLDER...&lt;/code&gt;) adds them the same way.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Ziehen und Ablegen&lt;/b&gt;: Ziehen Sie Dateien und Ordner aus Ihrem Dateimanager auf das Fenster. Dateien werden in der Reihenfolge hinzugefügt, in der sie abgelegt werden; ein Ordner wird so durchsucht wie mit &lt;b&gt;Fotos suchen&lt;/b&gt;. Fotos oder Ordner, die Sie in einem Dateimanager mit Quillmere öffnen (oder mit &lt;code&gt;quillmere FILE|FOLDER...&lt;/code&gt;), werden auf dieselbe Weise hinzugefügt.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Search photos&lt;/b&gt; asks for a folder and adds every photo found in it and in all its sub-folders, folder by folder. Files with the extensions @PHOTO_EXTENSIONS@ are considered (in any letter case).</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Fotos suchen&lt;/b&gt; fragt nach einem Ordner und fügt jedes Foto hinzu, das darin und in allen seinen Unterordnern gefunden wird, Ordner für Ordner. Berücksichtigt werden Dateien mit den Endungen @PHOTO_EXTENSIONS@ (in beliebiger Groß- und Kleinschreibung).</translation>
     </message>
     <message>
         <source>Files that are not pictures, or cannot be read, are left out silently. A name with several dots, such as &lt;code&gt;IMG 2009.05.17.jpg&lt;/code&gt; or &lt;code&gt;trip.day1.HEIC&lt;/code&gt;, counts by its last extension. Photos taken with the camera turned are shown and converted upright. Phone photos (HEIC and HEIF) are read as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien, die keine Bilder sind oder nicht gelesen werden können, werden stillschweigend ausgelassen. Bei einem Namen mit mehreren Punkten, etwa &lt;code&gt;IMG 2009.05.17.jpg&lt;/code&gt; oder &lt;code&gt;trip.day1.HEIC&lt;/code&gt;, zählt die letzte Endung. Fotos, die mit gedrehter Kamera aufgenommen wurden, werden aufrecht angezeigt und konvertiert. Smartphone-Fotos (HEIC und HEIF) werden direkt gelesen.</translation>
     </message>
     <message>
         <source>From the file manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus dem Dateimanager</translation>
     </message>
     <message>
         <source>Right-click photos or folders in the file manager. &lt;b&gt;Convert with Quillmere…&lt;/b&gt; opens this window with them; each saved preset has an entry of its own, &lt;b&gt;Quillmere: &lt;i&gt;preset&lt;/i&gt;&lt;/b&gt; (in Nemo and Dolphin, &lt;b&gt;convert with a preset…&lt;/b&gt; asks which), which converts the selection at once with that preset into the output folder you chose here, in a new time-stamped folder, and ends with a desktop notification naming that folder and any photo that failed. Presets you save later appear without reinstalling anything.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie im Dateimanager mit der rechten Maustaste auf Fotos oder Ordner. &lt;b&gt;Convert with Quillmere…&lt;/b&gt; öffnet dieses Fenster mit ihnen. Jede gespeicherte Vorgabe hat einen eigenen Eintrag, &lt;b&gt;Quillmere: &lt;i&gt;Vorgabe&lt;/i&gt;&lt;/b&gt; (in Nemo und Dolphin fragt &lt;b&gt;convert with a preset…&lt;/b&gt; nach der Vorgabe): Er konvertiert die Auswahl sofort mit dieser Vorgabe in einen neuen Ordner mit Zeitstempel im hier gewählten Ausgabeordner und meldet zum Schluss per Desktop-Benachrichtigung diesen Ordner und jedes fehlgeschlagene Foto. Vorgaben, die Sie später speichern, erscheinen, ohne dass etwas neu installiert werden muss.</translation>
     </message>
     <message>
         <source>&lt;b&gt;GNOME Files&lt;/b&gt; shows the entries when the package &lt;code&gt;python3-nautilus&lt;/code&gt; is installed (then restart it: &lt;code&gt;nautilus -q&lt;/code&gt;).</source>
-        <translation type="unfinished"></translation>
+        <translation>In &lt;b&gt;Dateien&lt;/b&gt; (GNOME) erscheinen die Einträge, wenn das Paket &lt;code&gt;python3-nautilus&lt;/code&gt; installiert ist (starten Sie das Programm danach neu: &lt;code&gt;nautilus -q&lt;/code&gt;).</translation>
     </message>
     <message>
         <source>&lt;b&gt;Nemo&lt;/b&gt; (Cinnamon) and &lt;b&gt;Dolphin&lt;/b&gt; (KDE) show them at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Nemo&lt;/b&gt; (Cinnamon) und &lt;b&gt;Dolphin&lt;/b&gt; (KDE) zeigen sie sofort an.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Thunar&lt;/b&gt; (Xfce) keeps custom actions in each user&apos;s own settings: in Thunar choose &lt;b&gt;Edit → Configure custom actions…&lt;/b&gt;, add an action named &lt;i&gt;Quillmere: Web 2048&lt;/i&gt; with the command &lt;code&gt;/usr/libexec/quillmere/quillmere-file-action convert &apos;Web 2048&apos; %F&lt;/code&gt; (the name of your preset in quotes), and under &lt;b&gt;Appearance Conditions&lt;/b&gt; tick &lt;b&gt;Image Files&lt;/b&gt; and &lt;b&gt;Directories&lt;/b&gt;. An action with the command &lt;code&gt;quillmere %F&lt;/code&gt; opens the window instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Thunar&lt;/b&gt; (Xfce) speichert benutzerdefinierte Aktionen in den Einstellungen jedes einzelnen Benutzers: Wählen Sie in Thunar &lt;b&gt;Bearbeiten → Benutzerdefinierte Aktionen …&lt;/b&gt;, fügen Sie eine Aktion namens &lt;i&gt;Quillmere: Web 2048&lt;/i&gt; mit dem Befehl &lt;code&gt;/usr/libexec/quillmere/quillmere-file-action convert &apos;Web 2048&apos; %F&lt;/code&gt; hinzu (der Name Ihrer Vorgabe in Anführungszeichen) und kreuzen Sie unter &lt;b&gt;Dateizuordnung&lt;/b&gt; &lt;b&gt;Bilddateien&lt;/b&gt; und &lt;b&gt;Verzeichnisse&lt;/b&gt; an. Eine Aktion mit dem Befehl &lt;code&gt;quillmere %F&lt;/code&gt; öffnet stattdessen das Fenster.</translation>
     </message>
     <message>
         <source>The photo list</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Fotoliste</translation>
     </message>
     <message>
         <source>Each row shows one photo: &lt;b&gt;File name&lt;/b&gt;, its size (&lt;b&gt;Width * Height&lt;/b&gt;), the file&apos;s modification &lt;b&gt;Time&lt;/b&gt;, the size it will be converted to (&lt;b&gt;Output Width * Height&lt;/b&gt;) and its &lt;b&gt;Rotate&lt;/b&gt; angle, and its &lt;b&gt;Status&lt;/b&gt; in the last run: waiting, converting, converted, skipped or failed (rest the pointer on it for the reason). Rest the pointer on a name for the full path. The list order is the conversion order and so the numbering order of the new files. The same file may be in the list more than once. &lt;b&gt;Total Photos:&lt;/b&gt; above the list counts the photos.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Zeile zeigt ein Foto: &lt;b&gt;Dateiname&lt;/b&gt;, seine Größe (&lt;b&gt;Breite * Höhe&lt;/b&gt;), die Änderungszeit der Datei (&lt;b&gt;Zeit&lt;/b&gt;), die Größe nach der Konvertierung (&lt;b&gt;Ausgabe Breite * Höhe&lt;/b&gt;), den Drehwinkel (&lt;b&gt;Drehung&lt;/b&gt;) und unter &lt;b&gt;Status&lt;/b&gt; seinen Zustand im letzten Durchlauf: wartend, wird konvertiert, konvertiert, übersprungen oder fehlgeschlagen (den Grund sehen Sie, wenn Sie den Mauszeiger darauf ruhen lassen). Ruht der Mauszeiger auf einem Namen, erscheint der vollständige Pfad. Die Reihenfolge der Liste ist die Reihenfolge der Konvertierung und damit auch die der Nummerierung der neuen Dateien. Dieselbe Datei darf mehrmals in der Liste stehen. &lt;b&gt;Fotos gesamt:&lt;/b&gt; über der Liste zählt die Fotos.</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedienelement</translation>
     </message>
     <message>
         <source>What it does</source>
-        <translation type="unfinished"></translation>
+        <translation>Funktion</translation>
     </message>
     <message>
         <source>Click a row</source>
-        <translation type="unfinished"></translation>
+        <translation>Klick auf eine Zeile</translation>
     </message>
     <message>
         <source>Shows the photo in the preview frame, whole and in its own proportions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt das Foto im Vorschaubereich, vollständig und in seinen eigenen Proportionen.</translation>
     </message>
     <message>
         <source>Click the &lt;b&gt;File name&lt;/b&gt; or &lt;b&gt;Time&lt;/b&gt; heading</source>
-        <translation type="unfinished"></translation>
+        <translation>Klick auf die Spaltenüberschrift &lt;b&gt;Dateiname&lt;/b&gt; oder &lt;b&gt;Zeit&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Sorts the list by that column; click again to reverse the order.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortiert die Liste nach dieser Spalte; ein weiterer Klick kehrt die Reihenfolge um.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Edit&lt;/b&gt; (or double-click / right-click a row)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Bearbeiten&lt;/b&gt; (oder Doppelklick / Rechtsklick auf eine Zeile)</translation>
     </message>
     <message>
         <source>Opens the output options for each selected photo in turn, so that single photos can get settings of their own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet nacheinander die Ausgabeoptionen jedes ausgewählten Fotos, sodass einzelne Fotos eigene Einstellungen erhalten können.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Up&lt;/b&gt; / &lt;b&gt;Down&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Nach oben&lt;/b&gt; / &lt;b&gt;Nach unten&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Move the selected photos one place up or down.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschiebt die ausgewählten Fotos um eine Position nach oben oder unten.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Delete&lt;/b&gt; (&lt;kbd&gt;Del&lt;/kbd&gt;)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Entfernen&lt;/b&gt; (&lt;kbd&gt;Entf&lt;/kbd&gt;)</translation>
     </message>
     <message>
         <source>Removes the selected photos from the list (the files stay on disk).</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernt die ausgewählten Fotos aus der Liste (die Dateien bleiben auf dem Datenträger).</translation>
     </message>
     <message>
         <source>&lt;b&gt;Clear&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Leeren&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Empties the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leert die Liste.</translation>
     </message>
     <message>
         <source>Convert, Edit, Up, Down, Delete and Clear are available as soon as the list holds a photo. &lt;kbd&gt;Ctrl+A&lt;/kbd&gt; selects every photo. Every button has an &lt;kbd&gt;Alt&lt;/kbd&gt; letter (the underlined one); &lt;kbd&gt;Ctrl+O&lt;/kbd&gt; is Add Photos, &lt;kbd&gt;Ctrl+F&lt;/kbd&gt; Search photos and &lt;kbd&gt;Ctrl+Return&lt;/kbd&gt; Convert.</source>
-        <translation type="unfinished"></translation>
+        <translation>„Konvertieren“, „Bearbeiten“, „Nach oben“, „Nach unten“, „Entfernen“ und „Leeren“ sind verfügbar, sobald die Liste ein Foto enthält. &lt;kbd&gt;Strg+A&lt;/kbd&gt; wählt alle Fotos aus. Jede Schaltfläche hat einen &lt;kbd&gt;Alt&lt;/kbd&gt;-Buchstaben (den unterstrichenen); &lt;kbd&gt;Strg+O&lt;/kbd&gt; entspricht „Fotos hinzufügen“, &lt;kbd&gt;Strg+F&lt;/kbd&gt; „Fotos suchen“ und &lt;kbd&gt;Strg+Return&lt;/kbd&gt; „Konvertieren“.</translation>
     </message>
     <message>
         <source>Output options</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabeoptionen</translation>
     </message>
     <message>
         <source>&lt;b&gt;Options&lt;/b&gt; edits the default settings that photos added from now on receive. After you confirm it with photos in the list, Quillmere asks whether all photos in the list should get the new settings as well. &lt;b&gt;Edit&lt;/b&gt; opens the same dialog for the selected photos only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit &lt;b&gt;Optionen&lt;/b&gt; bearbeiten Sie die Standardeinstellungen, die ab jetzt hinzugefügte Fotos erhalten. Bestätigen Sie den Dialog, während Fotos in der Liste stehen, fragt Quillmere, ob auch alle Fotos der Liste die neuen Einstellungen erhalten sollen. &lt;b&gt;Bearbeiten&lt;/b&gt; öffnet denselben Dialog nur für die ausgewählten Fotos.</translation>
     </message>
     <message>
         <source>Meaning</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedeutung</translation>
     </message>
     <message>
         <source>&lt;b&gt;Output Format:&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Ausgabeformat:&lt;/b&gt;</translation>
     </message>
     <message>
         <source>@OUTPUT_FORMAT_LIST@ (see &lt;a href=&quot;#formats&quot;&gt;Formats&lt;/a&gt;).</source>
-        <translation type="unfinished"></translation>
+        <translation>@OUTPUT_FORMAT_LIST@ (siehe &lt;a href=&quot;#formats&quot;&gt;Formate&lt;/a&gt;).</translation>
     </message>
     <message>
         <source>&lt;b&gt;Pixel format:&lt;/b&gt; (@PIXEL_FORMAT_FORMATS@ only)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Pixelformat:&lt;/b&gt; (nur @PIXEL_FORMAT_FORMATS@)</translation>
     </message>
     <message>
         <source>The colour depth of the BMP file: 1, 4 or 8 bits indexed (2, 16 or 256 colours, made with error diffusion), or one of the direct-colour formats. The text below the list describes the choice. &lt;b&gt;Colours:&lt;/b&gt; for 4 and 8 bits, the standard 16 or 256 colours, or the colours of the photo (the 16 or 256 that best match each photo).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Farbtiefe der BMP-Datei: 1, 4 oder 8 Bit indiziert (2, 16 oder 256 Farben, per Fehlerdiffusion erzeugt) oder eines der Direktfarbformate. Der Text unter der Liste beschreibt die Auswahl. &lt;b&gt;Farben:&lt;/b&gt; bei 4 und 8 Bit die 16 oder 256 Standardfarben oder die Farben des Fotos (die 16 oder 256, die am besten zum jeweiligen Foto passen).</translation>
     </message>
     <message>
         <source>&lt;b&gt;Do not enlarge&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Nicht vergrößern&lt;/b&gt;</translation>
     </message>
     <message>
         <source>With @NO_ENLARGE_RULES@: a photo smaller than the chosen size keeps its own size (no side grows), so a 100*66 picture is not blown up to 1024*675.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei @NO_ENLARGE_RULES@: Ein Foto, das kleiner als die gewählte Größe ist, behält seine eigene Größe (keine Seite wächst); ein Bild mit 100*66 wird also nicht auf 1024*675 aufgeblasen.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Quality Control:&lt;/b&gt; (@QUALITY_FORMATS@)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Qualität:&lt;/b&gt; (@QUALITY_FORMATS@)</translation>
     </message>
     <message>
         <source>Quality from @QUALITY_MIN@ (smallest file) to @QUALITY_MAX@ (best picture), for every format that loses detail to save space. The quality you confirm last is remembered and shown every time the dialog opens.</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualität von @QUALITY_MIN@ (kleinste Datei) bis @QUALITY_MAX@ (bestes Bild), für jedes Format, das Details opfert, um Platz zu sparen. Die zuletzt bestätigte Qualität wird gespeichert und bei jedem Öffnen des Dialogs angezeigt.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Lossless&lt;/b&gt; (@LOSSLESS_FORMATS@)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Verlustfrei&lt;/b&gt; (@LOSSLESS_FORMATS@)</translation>
     </message>
     <message>
         <source>Keeps every pixel exactly; the quality is then not used and the files are larger.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erhält jedes Pixel exakt; die Qualität wird dann nicht verwendet, und die Dateien werden größer.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Limit file size to … KB&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Dateigröße maximal … KB&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Every output file at most this many KB (1 KB = 1,000 bytes), camera data included, for upload forms and mail limits. @QUALITY_FORMATS@ files get the best quality that fits, found in a few trial encodes and never above the quality set; where even quality 30 does not fit, the picture is made smaller until it does. Lossless files (PNG, TIF, BMP, Lossless) can only be made smaller. A photo that already fits, in the same format and size with all its camera data, is copied unchanged. The command line adds &lt;code&gt;--min-quality&lt;/code&gt;, &lt;code&gt;--no-shrink-to-fit&lt;/code&gt;, &lt;code&gt;--chroma&lt;/code&gt; and &lt;code&gt;--progressive&lt;/code&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Ausgabedatei wird höchstens so viele KB groß (1 KB = 1.000 Byte), Kameradaten eingeschlossen – für Upload-Formulare und Größengrenzen beim Mailversand. Dateien in @QUALITY_FORMATS@ erhalten die beste Qualität, die passt, ermittelt in wenigen Probekodierungen und nie über der eingestellten Qualität; passt selbst Qualität 30 nicht, wird das Bild verkleinert, bis es passt. Verlustfreie Dateien (PNG, TIF, BMP, Verlustfrei) können nur verkleinert werden. Ein Foto, das bereits passt – im selben Format, in derselben Größe und mit allen Kameradaten –, wird unverändert kopiert. Die Befehlszeile bietet zusätzlich &lt;code&gt;--min-quality&lt;/code&gt;, &lt;code&gt;--no-shrink-to-fit&lt;/code&gt;, &lt;code&gt;--chroma&lt;/code&gt; und &lt;code&gt;--progressive&lt;/code&gt;.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Camera data (EXIF, XMP, IPTC):&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Kameradaten (EXIF, XMP, IPTC):&lt;/b&gt;</translation>
     </message>
     <message>
         <source>What the outputs keep of the data the camera or phone stored with the photo (not for @FORMATS_WITHOUT_CAMERA_DATA@):</source>
-        <translation type="unfinished"></translation>
+        <translation>Was die Ausgabedateien von den Daten behalten, die Kamera oder Smartphone mit dem Foto gespeichert haben (nicht bei @FORMATS_WITHOUT_CAMERA_DATA@):</translation>
     </message>
     <message>
         <source>&lt;b&gt;Camera RAW photos:&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Kamera-RAW-Fotos:&lt;/b&gt;</translation>
     </message>
     <message>
         <source>How camera RAW files (recognised by their content) are developed, always with the camera&apos;s white balance and no automatic brightening, so that the photos of one shoot match:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie Kamera-RAW-Dateien (an ihrem Inhalt erkannt) entwickelt werden – immer mit dem Weißabgleich der Kamera und ohne automatische Aufhellung, damit die Fotos eines Shootings zueinander passen:</translation>
     </message>
     <message>
         <source>&lt;b&gt;Rotate by angle&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Drehen um Winkel&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Turn the result by @ROTATION_CHOICES@ degrees clockwise.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dreht das Ergebnis um @ROTATION_CHOICES@ Grad im Uhrzeigersinn.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Flip&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Spiegeln&lt;/b&gt;</translation>
     </message>
     <message>
         <source>&lt;b&gt;Aspect:&lt;/b&gt; (Fill and Pad)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Seitenverhältnis:&lt;/b&gt; („Füllen“ und „Auffüllen“)</translation>
     </message>
     <message>
         <source>1:1, 4:5, 3:2, 16:9 or 9:16 fills in the height from the width you type (1080 wide at 4:5 gives 1350); &lt;i&gt;Custom&lt;/i&gt; keeps the height you type.</source>
-        <translation type="unfinished"></translation>
+        <translation>1:1, 4:5, 3:2, 16:9 oder 9:16 ergänzt die Höhe aus der eingegebenen Breite (1080 breit bei 4:5 ergibt 1350); &lt;i&gt;Benutzerdefiniert&lt;/i&gt; behält die eingegebene Höhe.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Crop:&lt;/b&gt; (Fill and Pad)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Ausschnitt:&lt;/b&gt; („Füllen“ und „Auffüllen“)</translation>
     </message>
     <message>
         <source>Which part of the photo Fill keeps (an edge, a corner, the centre, or &lt;i&gt;Smart&lt;/i&gt;: the part with the most detail, skin tones and colour), or where Pad places the photo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Welchen Teil des Fotos „Füllen“ behält (eine Kante, eine Ecke, die Mitte oder &lt;i&gt;Intelligent&lt;/i&gt;: den Teil mit den meisten Details, Hauttönen und Farben) oder wo „Auffüllen“ das Foto platziert.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Background:&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Hintergrund:&lt;/b&gt;</translation>
     </message>
     <message>
         <source>The colour of Pad&apos;s margins and of transparent areas of the photos (white unless you choose another).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Farbe der Ränder bei „Auffüllen“ und transparenter Bereiche der Fotos (Weiß, sofern Sie keine andere wählen).</translation>
     </message>
     <message>
         <source>&lt;b&gt;Sharpen when reduced:&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Schärfen beim Verkleinern:&lt;/b&gt;</translation>
     </message>
     <message>
         <source>A mild sharpening of the photo&apos;s lightness after it was made smaller, the more the more it was reduced (up to half its size); a photo that is not reduced is never sharpened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine leichte Nachschärfung der Luminanz des Fotos nach dem Verkleinern, umso stärker, je mehr es verkleinert wurde (bis zur halben Größe); ein nicht verkleinertes Foto wird nie geschärft.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Resolution:&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Auflösung:&lt;/b&gt;</translation>
     </message>
     <message>
         <source>The DPI written into JPG, PNG, TIF and BMP files (WebP and AVIF with camera data); &lt;i&gt;As the source&lt;/i&gt; keeps the photo&apos;s own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der DPI-Wert, der in JPG-, PNG-, TIF- und BMP-Dateien geschrieben wird (in WebP und AVIF mit den Kameradaten); &lt;i&gt;Wie im Original&lt;/i&gt; behält den des Fotos.</translation>
     </message>
     <message>
         <source>Photos are turned upright (from the orientation the camera recorded) before any size rule is applied, so a portrait photo&apos;s width is its short side. Sizes are whole pixels: the fixed size and Stretch cut them, the other rules round to the nearest pixel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotos werden (nach der von der Kamera aufgezeichneten Ausrichtung) aufgerichtet, bevor eine Größenregel angewendet wird; bei einem Hochformatfoto ist die Breite also die kurze Seite. Größen sind ganze Pixel: Bei fester Größe und „Strecken“ werden Bruchteile abgeschnitten, die anderen Regeln runden auf das nächste Pixel.</translation>
     </message>
     <message>
         <source>The dialog shows only what matters for the chosen format and size rule. When you press OK, every number is checked, including those of hidden or unavailable fields: a message names what is wrong, the field gets the focus and the dialog stays open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Dialog zeigt nur, was für das gewählte Format und die gewählte Größenregel von Bedeutung ist. Wenn Sie auf OK klicken, wird jede Zahl geprüft, auch die in ausgeblendeten oder nicht verfügbaren Feldern: Eine Meldung nennt, was falsch ist, das Feld erhält den Fokus, und der Dialog bleibt offen.</translation>
     </message>
     <message>
         <source>Output folder and file names</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabeordner und Dateinamen</translation>
     </message>
     <message>
         <source>&lt;b&gt;Output Folder:&lt;/b&gt; is where the results go; type a folder or choose one with &lt;b&gt;Browse&lt;/b&gt;. On the first start it is the folder &lt;code&gt;Quillmere&lt;/code&gt; inside your Pictures folder, which Quillmere creates for you. The folder you used last is remembered.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Ausgabeordner:&lt;/b&gt; legt fest, wohin die Ergebnisse kommen; geben Sie einen Ordner ein oder wählen Sie einen mit &lt;b&gt;Durchsuchen&lt;/b&gt;. Beim ersten Start ist es der Ordner &lt;code&gt;Quillmere&lt;/code&gt; in Ihrem Bilderordner, den Quillmere für Sie anlegt. Der zuletzt verwendete Ordner wird gespeichert.</translation>
     </message>
     <message>
         <source>&lt;b&gt;The run folder.&lt;/b&gt; Every conversion makes a new folder inside the output folder, named after the moment it started as &lt;code&gt;year.month.day.hour.minute.second&lt;/code&gt;, for example &lt;code&gt;2026.05.17.14.05.09&lt;/code&gt;. Earlier results are therefore never overwritten.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Der Ordner des Durchlaufs.&lt;/b&gt; Jede Konvertierung legt im Ausgabeordner einen neuen Ordner an, benannt nach ihrem Startzeitpunkt als &lt;code&gt;year.month.day.hour.minute.second&lt;/code&gt; (Jahr, Monat, Tag, Stunde, Minute, Sekunde), zum Beispiel &lt;code&gt;2026.05.17.14.05.09&lt;/code&gt;. Frühere Ergebnisse werden daher nie überschrieben.</translation>
     </message>
     <message>
         <source>&lt;b&gt;The naming rule.&lt;/b&gt; With &lt;b&gt;Batch rename prefix:&lt;/b&gt; (default &lt;code&gt;output.photo&lt;/code&gt;) each file is named</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Die Benennungsregel.&lt;/b&gt; Mit &lt;b&gt;Präfix für Umbenennung:&lt;/b&gt; (Standard &lt;code&gt;output.photo&lt;/code&gt;) heißt jede Datei:</translation>
     </message>
     <message>
         <source>where the number is the photo&apos;s place in the list, padded with zeros to the width of the photo count (&lt;code&gt;1&lt;/code&gt;–&lt;code&gt;9&lt;/code&gt; for up to 9 photos, &lt;code&gt;01&lt;/code&gt;–&lt;code&gt;12&lt;/code&gt; for 12, &lt;code&gt;001&lt;/code&gt; for 100 or more), and the date is the one chosen in the list beside the prefix:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dabei ist die Nummer (number) der Platz des Fotos in der Liste, mit Nullen auf die Stellenzahl der Fotoanzahl aufgefüllt (&lt;code&gt;1&lt;/code&gt;–&lt;code&gt;9&lt;/code&gt; bei bis zu 9 Fotos, &lt;code&gt;01&lt;/code&gt;–&lt;code&gt;12&lt;/code&gt; bei 12, &lt;code&gt;001&lt;/code&gt; ab 100), und das Datum (year.month.day) ist das in der Liste neben dem Präfix gewählte:</translation>
     </message>
     <message>
         <source>Example: prefix &lt;code&gt;trip&lt;/code&gt;, 12 photos, the third taken (or, with File date, modified) on 17 May 2009 gives &lt;code&gt;trip.03.2009.05.17.jpg&lt;/code&gt;. Photos copied from a camera card get the copy&apos;s day as their file date; choose Date taken to name them after the day they were taken.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispiel: Präfix &lt;code&gt;trip&lt;/code&gt;, 12 Fotos, das dritte am 17. Mai 2009 aufgenommen (bzw. bei „Dateidatum“ geändert), ergibt &lt;code&gt;trip.03.2009.05.17.jpg&lt;/code&gt;. Fotos, die von einer Speicherkarte kopiert wurden, haben den Tag des Kopierens als Dateidatum; wählen Sie „Aufnahmedatum“, um sie nach dem Tag der Aufnahme zu benennen.</translation>
     </message>
     <message>
         <source>Check &lt;b&gt;Not rename&lt;/b&gt; to keep each photo&apos;s own name instead (only the extension changes, for example &lt;code&gt;IMG_0001.jpg&lt;/code&gt;); the prefix field is then unavailable. If a file of that name already exists, Quillmere asks before replacing it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktivieren Sie &lt;b&gt;Nicht umbenennen&lt;/b&gt;, um stattdessen den eigenen Namen jedes Fotos zu behalten (nur die Endung ändert sich, zum Beispiel &lt;code&gt;IMG_0001.jpg&lt;/code&gt;); das Präfixfeld ist dann nicht verfügbar. Gibt es bereits eine Datei dieses Namens, fragt Quillmere, bevor sie ersetzt wird.</translation>
     </message>
     <message>
         <source>Check &lt;b&gt;Keep sub-folders&lt;/b&gt; to keep the folder tree of a search: a photo that &lt;b&gt;Search photos&lt;/b&gt; (or a dropped folder) found in &lt;code&gt;Holiday/Day2/&lt;/code&gt; is written to &lt;code&gt;Day2/&lt;/code&gt; inside the run folder (for example &lt;code&gt;Day2/IMG_0001.jpg&lt;/code&gt;, or &lt;code&gt;Day2/trip.07.2009.05.17.jpg&lt;/code&gt; with renaming: the numbers still count through the whole list). Photos added one by one go to the run folder itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktivieren Sie &lt;b&gt;Unterordner beibehalten&lt;/b&gt;, um die Ordnerstruktur einer Suche zu erhalten: Ein Foto, das &lt;b&gt;Fotos suchen&lt;/b&gt; (oder ein abgelegter Ordner) in &lt;code&gt;Holiday/Day2/&lt;/code&gt; gefunden hat, wird nach &lt;code&gt;Day2/&lt;/code&gt; im Ordner des Durchlaufs geschrieben (zum Beispiel &lt;code&gt;Day2/IMG_0001.jpg&lt;/code&gt; oder, mit Umbenennung, &lt;code&gt;Day2/trip.07.2009.05.17.jpg&lt;/code&gt;: Die Nummern zählen trotzdem durch die ganze Liste). Einzeln hinzugefügte Fotos kommen direkt in den Ordner des Durchlaufs.</translation>
     </message>
     <message>
         <source>Text on the photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Text auf den Fotos</translation>
     </message>
     <message>
         <source>Type a line into &lt;b&gt;Add text to photo:&lt;/b&gt; to write it on every converted photo, for example a copyright note. &lt;b&gt;Position x, y:&lt;/b&gt; is the place of the text&apos;s top-left corner, in pixels of the converted photo before it is rotated or flipped. A position outside the photo is reported and set to 0. &lt;b&gt;Font&lt;/b&gt; opens a dialog in which you choose the font, its style, its size in pixels of the output photo, underline, strikeout and the colour; the chosen font&apos;s name is shown beside the position fields. Font and colour are remembered; the text itself is not.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie in &lt;b&gt;Text ins Foto einfügen:&lt;/b&gt; eine Zeile ein, um sie auf jedes konvertierte Foto zu schreiben, zum Beispiel einen Copyright-Vermerk. &lt;b&gt;Position x, y:&lt;/b&gt; ist die Lage der linken oberen Ecke des Textes, in Pixeln des konvertierten Fotos vor dem Drehen oder Spiegeln. Eine Position außerhalb des Fotos wird gemeldet und auf 0 gesetzt. &lt;b&gt;Schrift&lt;/b&gt; öffnet einen Dialog, in dem Sie Schriftart, Schriftschnitt, Größe in Pixeln des Ausgabefotos, Unterstreichung, Durchstreichung und Farbe wählen; der Name der gewählten Schrift wird neben den Positionsfeldern angezeigt. Schrift und Farbe werden gespeichert, der Text selbst nicht.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Anchor:&lt;/b&gt; measures x and y from another corner, an edge or the middle of the photo instead: with &lt;i&gt;Bottom right&lt;/i&gt;, 20, 20 puts the text 20 pixels from the right and bottom edges of every photo, whatever its size. With any anchor but &lt;i&gt;Top left&lt;/i&gt; the text is kept inside the photo. &lt;b&gt;Size:&lt;/b&gt; gives the text&apos;s height as a percentage of each photo&apos;s shorter side, so that a caption has the same weight on a small and a large output; at &lt;i&gt;Font size&lt;/i&gt; the size chosen with &lt;b&gt;Font&lt;/b&gt; counts. &lt;b&gt;Opacity:&lt;/b&gt; lets the photo show through the text, and &lt;i&gt;Outline&lt;/i&gt; or &lt;i&gt;Shadow&lt;/i&gt; draws a dark (or, for dark text, light) edge that keeps it legible on any background. The preview shows the text on the photo you clicked, scaled with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Anker:&lt;/b&gt; misst x und y stattdessen von einer anderen Ecke, einer Kante oder der Mitte des Fotos aus: Mit &lt;i&gt;Unten rechts&lt;/i&gt; setzen die Werte 20, 20 den Text 20 Pixel vom rechten und unteren Rand jedes Fotos entfernt, unabhängig von dessen Größe. Bei jedem Anker außer &lt;i&gt;Oben links&lt;/i&gt; bleibt der Text innerhalb des Fotos. &lt;b&gt;Größe:&lt;/b&gt; gibt die Höhe des Textes in Prozent der kürzeren Seite jedes Fotos an, sodass eine Beschriftung auf einer kleinen wie auf einer großen Ausgabe gleich viel Gewicht hat; bei &lt;i&gt;Schriftgröße&lt;/i&gt; gilt die mit &lt;b&gt;Schrift&lt;/b&gt; gewählte Größe. &lt;b&gt;Deckkraft:&lt;/b&gt; lässt das Foto durch den Text scheinen, und &lt;i&gt;Kontur&lt;/i&gt; oder &lt;i&gt;Schatten&lt;/i&gt; zeichnet einen dunklen (bei dunklem Text hellen) Rand, der ihn auf jedem Hintergrund lesbar hält. Die Vorschau zeigt den Text auf dem angeklickten Foto, mit diesem skaliert.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Watermark:&lt;/b&gt; draws a picture, such as your logo, on every photo: choose a PNG, WebP or SVG file (its transparency is kept) with &lt;b&gt;Logo…&lt;/b&gt; or type its path; clear the field for none. It sits at the chosen corner, edge or middle, &lt;b&gt;Size:&lt;/b&gt; sets its longer side as a percentage of each photo&apos;s shorter side, &lt;b&gt;Opacity:&lt;/b&gt; how much of the photo shows through, and &lt;b&gt;Margin:&lt;/b&gt; its distance from the edges, also as a percentage of the shorter side. The file is read when you choose it, and every photo of a conversion gets that picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Wasserzeichen:&lt;/b&gt; zeichnet ein Bild, etwa Ihr Logo, auf jedes Foto: Wählen Sie mit &lt;b&gt;Logo…&lt;/b&gt; eine PNG-, WebP- oder SVG-Datei (ihre Transparenz bleibt erhalten) oder geben Sie ihren Pfad ein; ein leeres Feld bedeutet kein Wasserzeichen. Es sitzt an der gewählten Ecke, Kante oder in der Mitte; &lt;b&gt;Größe:&lt;/b&gt; legt seine längere Seite in Prozent der kürzeren Seite jedes Fotos fest, &lt;b&gt;Deckkraft:&lt;/b&gt;, wie viel vom Foto durchscheint, und &lt;b&gt;Abstand:&lt;/b&gt; seinen Abstand von den Rändern, ebenfalls in Prozent der kürzeren Seite. Die Datei wird beim Auswählen gelesen, und jedes Foto einer Konvertierung erhält dieses Bild.</translation>
     </message>
     <message>
         <source>Presets</source>
-        <translation type="unfinished">Vorgaben</translation>
+        <translation>Vorgaben</translation>
     </message>
     <message>
         <source>A preset keeps the output settings for new photos, the naming (prefix, &lt;b&gt;Not rename&lt;/b&gt;, &lt;b&gt;Keep sub-folders&lt;/b&gt;), the text and the watermark with all their settings under a name. &lt;b&gt;Save as…&lt;/b&gt; stores the window&apos;s current settings, &lt;b&gt;Apply&lt;/b&gt; brings the chosen preset back and, as &lt;b&gt;Options&lt;/b&gt; does, asks whether the listed photos get its output settings too, and &lt;b&gt;Remove&lt;/b&gt; removes it. The command line uses the same presets (&lt;code&gt;--preset&lt;/code&gt;, &lt;code&gt;--save-preset&lt;/code&gt;, &lt;code&gt;--list-presets&lt;/code&gt;).</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Vorgabe speichert unter einem Namen die Ausgabeeinstellungen für neue Fotos, die Benennung (Präfix, &lt;b&gt;Nicht umbenennen&lt;/b&gt;, &lt;b&gt;Unterordner beibehalten&lt;/b&gt;), den Text und das Wasserzeichen mit allen zugehörigen Einstellungen. &lt;b&gt;Speichern unter…&lt;/b&gt; speichert die aktuellen Einstellungen des Fensters; &lt;b&gt;Anwenden&lt;/b&gt; stellt die gewählte Vorgabe wieder her und fragt wie &lt;b&gt;Optionen&lt;/b&gt;, ob auch die Fotos in der Liste ihre Ausgabeeinstellungen erhalten sollen; &lt;b&gt;Löschen&lt;/b&gt; entfernt sie. Die Befehlszeile verwendet dieselben Vorgaben (&lt;code&gt;--preset&lt;/code&gt;, &lt;code&gt;--save-preset&lt;/code&gt;, &lt;code&gt;--list-presets&lt;/code&gt;).</translation>
     </message>
     <message>
         <source>Converting</source>
-        <translation type="unfinished">Wird konvertiert</translation>
+        <translation>Konvertieren</translation>
     </message>
     <message>
         <source>&lt;b&gt;Convert&lt;/b&gt; starts the run; while it runs the button reads &lt;b&gt;Stop&lt;/b&gt;, and pressing it stops the run after the photos in hand. The progress bar shows how many photos are done and about how long the rest will take. A photo that cannot be converted does not hold the run: its row says &lt;b&gt;Failed&lt;/b&gt; (the reason is in its tooltip), a line goes to the activity log &lt;code&gt;Corvale.log&lt;/code&gt; in the output folder, and the other photos are converted all the same. Before the first file is written a replace question is asked only for files that were there before the run, once for all of them if you answer &lt;b&gt;Yes to all&lt;/b&gt; or &lt;b&gt;No to all&lt;/b&gt;; two photos that would get the same name get two files (&lt;code&gt;IMG_0001.jpg&lt;/code&gt;, &lt;code&gt;IMG_0001-2.jpg&lt;/code&gt;). A photo is written under its final name only when it is complete, so a failed or stopped conversion never leaves a half-written file. When the run ends, one box lists every photo that failed with its reason in plain words (&lt;b&gt;Copy&lt;/b&gt; puts the list on the clipboard, &lt;b&gt;Show log&lt;/b&gt; opens the log), says how many photos a stop left unconverted, and offers to open the output folder or to &lt;b&gt;Convert the rest&lt;/b&gt; into the same folder with the numbering continued. &lt;b&gt;View log&lt;/b&gt; opens &lt;code&gt;Corvale.log&lt;/code&gt; in your text editor. If the output folder you typed does not exist yet, it is made with any folders missing above it; when it cannot be made, the message says why. Escape never closes the window; closing it with photos in the list, or during a run, asks first. The settings of the window come back at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Konvertieren&lt;/b&gt; startet den Durchlauf; währenddessen heißt die Schaltfläche &lt;b&gt;Abbrechen&lt;/b&gt;, und ein Klick darauf beendet den Durchlauf, sobald die gerade bearbeiteten Fotos fertig sind. Der Fortschrittsbalken zeigt, wie viele Fotos fertig sind und wie lange der Rest etwa dauert. Ein Foto, das nicht konvertiert werden kann, hält den Durchlauf nicht auf: In seiner Zeile steht &lt;b&gt;Fehlgeschlagen&lt;/b&gt; (den Grund nennt der Tooltip), eine Zeile geht in das Aktivitätsprotokoll &lt;code&gt;Corvale.log&lt;/code&gt; im Ausgabeordner, und die anderen Fotos werden trotzdem konvertiert. Bevor die erste Datei geschrieben wird, fragt Quillmere nur bei Dateien, die schon vor dem Durchlauf vorhanden waren, ob sie ersetzt werden sollen – für alle auf einmal, wenn Sie &lt;b&gt;Ja, alle&lt;/b&gt; oder &lt;b&gt;Nein, keine&lt;/b&gt; antworten; zwei Fotos, die denselben Namen bekämen, ergeben zwei Dateien (&lt;code&gt;IMG_0001.jpg&lt;/code&gt;, &lt;code&gt;IMG_0001-2.jpg&lt;/code&gt;). Ein Foto wird erst unter seinem endgültigen Namen gespeichert, wenn es vollständig ist; eine fehlgeschlagene oder abgebrochene Konvertierung hinterlässt also nie eine halb geschriebene Datei. Am Ende des Durchlaufs führt ein Fenster jedes fehlgeschlagene Foto mit dem Grund in verständlichen Worten auf (&lt;b&gt;Kopieren&lt;/b&gt; legt die Liste in die Zwischenablage, &lt;b&gt;Protokoll anzeigen&lt;/b&gt; öffnet das Protokoll), nennt die Zahl der Fotos, die ein Abbruch unkonvertiert gelassen hat, und bietet an, den Ausgabeordner zu öffnen oder mit &lt;b&gt;Rest konvertieren&lt;/b&gt; in denselben Ordner mit fortgesetzter Nummerierung weiterzumachen. &lt;b&gt;Protokoll anzeigen&lt;/b&gt; im Hauptfenster öffnet &lt;code&gt;Corvale.log&lt;/code&gt; in Ihrem Texteditor. Gibt es den eingegebenen Ausgabeordner noch nicht, wird er samt fehlender übergeordneter Ordner angelegt; kann er nicht angelegt werden, nennt die Meldung den Grund. Die Esc-Taste schließt das Fenster nie; wird es geschlossen, während Fotos in der Liste stehen oder ein Durchlauf läuft, fragt Quillmere vorher nach. Die Einstellungen des Fensters sind beim nächsten Start wieder da.</translation>
     </message>
     <message>
         <source>Formats</source>
-        <translation type="unfinished"></translation>
+        <translation>Formate</translation>
     </message>
     <message>
         <source>Quillmere reads the common picture formats (JPEG, PNG, TIFF, GIF, BMP, WebP and more). It writes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillmere liest die gängigen Bildformate (JPEG, PNG, TIFF, GIF, BMP, WebP und weitere). Geschrieben werden:</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished">Format</translation>
+        <translation>Format</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweise</translation>
     </message>
     <message>
         <source>Every output is 8-bit RGB on a white background; colour profiles are converted to sRGB and the source&apos;s resolution (DPI) is kept where the format has one. A photo larger than its format can store is refused with a message before it is read. The camera data kept is set under &lt;a href=&quot;#options&quot;&gt;Camera data&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Ausgabe ist 8-Bit-RGB auf weißem Hintergrund; Farbprofile werden in sRGB umgerechnet, und die Auflösung (DPI) des Originals bleibt erhalten, wo das Format eine speichert. Ein Foto, das größer ist, als sein Format speichern kann, wird vor dem Lesen mit einer Meldung abgelehnt. Welche Kameradaten erhalten bleiben, legen Sie unter &lt;a href=&quot;#options&quot;&gt;Kameradaten&lt;/a&gt; fest.</translation>
     </message>
     <message>
         <source>All controls of the main window</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Bedienelemente des Hauptfensters</translation>
     </message>
     <message>
         <source>&lt;b&gt;Add Photos&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Fotos hinzufügen&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Add photos with a file dialog.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotos über einen Dateidialog hinzufügen.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Search photos&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Fotos suchen&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Add every photo of a folder and its sub-folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Fotos eines Ordners und seiner Unterordner hinzufügen.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Options&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Optionen&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Default output settings for new photos (and, if you agree, for all listed photos).</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard-Ausgabeeinstellungen für neue Fotos (und, wenn Sie zustimmen, für alle Fotos in der Liste).</translation>
     </message>
     <message>
         <source>&lt;b&gt;Convert&lt;/b&gt; / &lt;b&gt;Stop&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Konvertieren&lt;/b&gt; / &lt;b&gt;Abbrechen&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Start or stop the conversion.</source>
-        <translation type="unfinished"></translation>
+        <translation>Konvertierung starten oder abbrechen.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Help&lt;/b&gt; (&lt;kbd&gt;F1&lt;/kbd&gt;)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Hilfe&lt;/b&gt; (&lt;kbd&gt;F1&lt;/kbd&gt;)</translation>
     </message>
     <message>
         <source>Opens this guide in your web browser.</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet diese Anleitung in Ihrem Webbrowser.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Total Photos:&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Fotos gesamt:&lt;/b&gt;</translation>
     </message>
     <message>
         <source>The number of photos in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anzahl der Fotos in der Liste.</translation>
     </message>
     <message>
         <source>Photo list, &lt;b&gt;Edit&lt;/b&gt;, &lt;b&gt;Up&lt;/b&gt;, &lt;b&gt;Down&lt;/b&gt;, &lt;b&gt;Delete&lt;/b&gt;, &lt;b&gt;Clear&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotoliste, &lt;b&gt;Bearbeiten&lt;/b&gt;, &lt;b&gt;Nach oben&lt;/b&gt;, &lt;b&gt;Nach unten&lt;/b&gt;, &lt;b&gt;Entfernen&lt;/b&gt;, &lt;b&gt;Leeren&lt;/b&gt;</translation>
     </message>
     <message>
         <source>See &lt;a href=&quot;#list&quot;&gt;The photo list&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Siehe &lt;a href=&quot;#list&quot;&gt;Die Fotoliste&lt;/a&gt;.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Output Folder:&lt;/b&gt;, &lt;b&gt;Browse&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Ausgabeordner:&lt;/b&gt;, &lt;b&gt;Durchsuchen&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Where the run folders are made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wo die Ordner der Durchläufe angelegt werden.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Add text to photo:&lt;/b&gt;, &lt;b&gt;Position x, y:&lt;/b&gt;, &lt;b&gt;Font&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Text ins Foto einfügen:&lt;/b&gt;, &lt;b&gt;Position x, y:&lt;/b&gt;, &lt;b&gt;Schrift&lt;/b&gt;</translation>
     </message>
     <message>
         <source>See &lt;a href=&quot;#text&quot;&gt;Text on the photos&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Siehe &lt;a href=&quot;#text&quot;&gt;Text auf den Fotos&lt;/a&gt;.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Anchor:&lt;/b&gt;, &lt;b&gt;Size:&lt;/b&gt;, &lt;b&gt;Opacity:&lt;/b&gt;, outline or shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Anker:&lt;/b&gt;, &lt;b&gt;Größe:&lt;/b&gt;, &lt;b&gt;Deckkraft:&lt;/b&gt;, Kontur oder Schatten</translation>
     </message>
     <message>
         <source>&lt;b&gt;Batch rename prefix:&lt;/b&gt; &lt;i&gt;+Number+Time&lt;/i&gt;, &lt;b&gt;File date&lt;/b&gt; / &lt;b&gt;Date taken&lt;/b&gt;, &lt;b&gt;Not rename&lt;/b&gt;, &lt;b&gt;Keep sub-folders&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Präfix für Umbenennung:&lt;/b&gt; &lt;i&gt;+Nummer+Zeit&lt;/i&gt;, &lt;b&gt;Dateidatum&lt;/b&gt; / &lt;b&gt;Aufnahmedatum&lt;/b&gt;, &lt;b&gt;Nicht umbenennen&lt;/b&gt;, &lt;b&gt;Unterordner beibehalten&lt;/b&gt;</translation>
     </message>
     <message>
         <source>See &lt;a href=&quot;#output&quot;&gt;the naming rule&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Siehe &lt;a href=&quot;#output&quot;&gt;Benennungsregel&lt;/a&gt;.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Preset:&lt;/b&gt;, &lt;b&gt;Apply&lt;/b&gt;, &lt;b&gt;Save as…&lt;/b&gt;, &lt;b&gt;Remove&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Vorgabe:&lt;/b&gt;, &lt;b&gt;Anwenden&lt;/b&gt;, &lt;b&gt;Speichern unter…&lt;/b&gt;, &lt;b&gt;Löschen&lt;/b&gt;</translation>
     </message>
     <message>
         <source>See &lt;a href=&quot;#presets&quot;&gt;Presets&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Siehe &lt;a href=&quot;#presets&quot;&gt;Vorgaben&lt;/a&gt;.</translation>
     </message>
     <message>
         <source>Preview frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschaubereich</translation>
     </message>
     <message>
         <source>Shows the photo you clicked in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt das in der Liste angeklickte Foto.</translation>
     </message>
     <message>
         <source>Progress bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschrittsbalken</translation>
     </message>
     <message>
         <source>Progress of the current run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschritt des laufenden Durchlaufs.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Update&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Aktualisieren&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Opens the Quillmere web site, where new versions are published.</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet die Website von Quillmere, auf der neue Versionen veröffentlicht werden.</translation>
     </message>
     <message>
         <source>&lt;b&gt;About&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Info&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Version and contact addresses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Version und Kontaktadressen.</translation>
     </message>
     <message>
         <source>&lt;b&gt;View log&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Protokoll anzeigen&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Opens the activity log &lt;code&gt;Corvale.log&lt;/code&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet das Aktivitätsprotokoll &lt;code&gt;Corvale.log&lt;/code&gt;.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Exit&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Beenden&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Saves the output folder, the font and colour, the prefix and the date choice, and closes the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichert den Ausgabeordner, Schrift und Farbe, das Präfix und die Datumswahl und beendet das Programm.</translation>
     </message>
     <message>
         <source>The command line: quillmere-convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Befehlszeile: quillmere-convert</translation>
     </message>
     <message>
         <source>&lt;code&gt;quillmere-convert&lt;/code&gt; converts photos with the same engine, without a window — for scripts, servers and large jobs.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;code&gt;quillmere-convert&lt;/code&gt; konvertiert Fotos mit derselben Engine, aber ohne Fenster – für Skripte, Server und große Aufträge.</translation>
     </message>
     <message>
         <source>Each &lt;code&gt;PATH&lt;/code&gt; is a photo or a folder; folders are searched with their sub-folders like &lt;b&gt;Search photos&lt;/b&gt; does. Every option defaults to what the window starts with. An option&apos;s value follows as the next argument or after &lt;code&gt;=&lt;/code&gt; (&lt;code&gt;--text-pos=-5,3&lt;/code&gt;).</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeder &lt;code&gt;PATH&lt;/code&gt; ist ein Foto oder ein Ordner; Ordner werden wie bei &lt;b&gt;Fotos suchen&lt;/b&gt; samt Unterordnern durchsucht. Jede Option hat standardmäßig den Wert, mit dem auch das Fenster startet. Der Wert einer Option folgt als nächstes Argument oder nach &lt;code&gt;=&lt;/code&gt; (&lt;code&gt;--text-pos=-5,3&lt;/code&gt;).</translation>
     </message>
     <message>
         <source>Messages are printed as &lt;code&gt;Caption: text&lt;/code&gt; on standard error, with a progress bar when that is a terminal. The last line on standard output is the run folder. The exit status is 0 when every photo was converted, 1 when some were not, and 2 for wrong options. Files that are not pictures are skipped with a notice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Meldungen werden als &lt;code&gt;Caption: text&lt;/code&gt; auf der Standardfehlerausgabe ausgegeben, mit einem Fortschrittsbalken, wenn diese ein Terminal ist. Die letzte Zeile auf der Standardausgabe ist der Ordner des Durchlaufs. Der Exit-Status ist 0, wenn alle Fotos konvertiert wurden, 1, wenn einige nicht konvertiert wurden, und 2 bei falschen Optionen. Dateien, die keine Bilder sind, werden mit einem Hinweis übersprungen.</translation>
     </message>
     <message>
         <source>&lt;code&gt;--into&lt;/code&gt;, &lt;code&gt;--number-start&lt;/code&gt; and &lt;code&gt;--number-width&lt;/code&gt; let several runs, on one machine or many, each convert a part of one list and name their files exactly as one run over the whole list would; the README shows how with GNU parallel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit &lt;code&gt;--into&lt;/code&gt;, &lt;code&gt;--number-start&lt;/code&gt; und &lt;code&gt;--number-width&lt;/code&gt; können mehrere Durchläufe, auf einem oder vielen Rechnern, jeweils einen Teil einer Liste konvertieren und ihre Dateien genau so benennen, wie es ein einziger Durchlauf über die ganze Liste täte; die README zeigt, wie das mit GNU parallel geht.</translation>
     </message>
     <message>
         <source>What Quillmere remembers</source>
-        <translation type="unfinished"></translation>
+        <translation>Was Quillmere sich merkt</translation>
     </message>
     <message>
         <source>Quillmere keeps its settings in &lt;code&gt;~/.config/Harbenwick/quillmere.conf&lt;/code&gt;: the output folder, the rename prefix and the date in the names, the font and colour of the text, the last folders used for adding photos, and in the options dialog the last confirmed format, pixel format and quality. The photo list, the overlay text and its position, and the other output settings (size, Lossless, Do not enlarge, camera data) start fresh at every start. Presets are kept in the same file, in its group &lt;code&gt;[Presets]&lt;/code&gt;, which the command line reads and writes too; a preset keeps every output setting, the date in the names among them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillmere speichert seine Einstellungen in &lt;code&gt;~/.config/Harbenwick/quillmere.conf&lt;/code&gt;: den Ausgabeordner, das Präfix für die Umbenennung und das Datum in den Namen, Schrift und Farbe des Textes, die zuletzt zum Hinzufügen von Fotos verwendeten Ordner sowie im Optionsdialog das zuletzt bestätigte Format, Pixelformat und die Qualität. Die Fotoliste, der eingeblendete Text und seine Position sowie die übrigen Ausgabeeinstellungen (Größe, Verlustfrei, Nicht vergrößern, Kameradaten) werden bei jedem Start zurückgesetzt. Vorgaben werden in derselben Datei gespeichert, in deren Gruppe &lt;code&gt;[Presets]&lt;/code&gt;, die auch die Befehlszeile liest und schreibt; eine Vorgabe speichert jede Ausgabeeinstellung, darunter auch das Datum in den Namen.</translation>
     </message>
 </context>
 <context>

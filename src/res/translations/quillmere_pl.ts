@@ -986,591 +986,591 @@ Kod wyjścia: 0 – przekonwertowano wszystkie zdjęcia, 1 – nie wszystkie,
     <name>HelpPage</name>
     <message>
         <source>Quillmere — User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillmere — podręcznik użytkownika</translation>
     </message>
     <message>
         <source>Quillmere</source>
-        <translation type="unfinished">Quillmere</translation>
+        <translation>Quillmere</translation>
     </message>
     <message>
         <source>Resize and convert photos in batches.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wsadowa zmiana rozmiaru i konwersja zdjęć.</translation>
     </message>
     <message>
         <source>Quillmere takes a list of photos, gives each of them output settings (format, size, pixel format, quality, rotation and flip, and which camera data to keep), optionally writes a line of text on every photo, and converts them all into a new folder of their own with tidy, numbered file names. Your original photos are never changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillmere przyjmuje listę zdjęć, nadaje każdemu z nich ustawienia wyjściowe (format, rozmiar, format pikseli, jakość, obrót i odbicie oraz to, które dane aparatu zachować), opcjonalnie nanosi na każde zdjęcie wiersz tekstu i konwertuje je wszystkie do nowego, osobnego folderu, nadając plikom uporządkowane, numerowane nazwy. Oryginalne zdjęcia nigdy nie są zmieniane.</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#quick&quot;&gt;Quick start&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#quick&quot;&gt;Szybki start&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#gather&quot;&gt;Adding photos&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#gather&quot;&gt;Dodawanie zdjęć&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#list&quot;&gt;The photo list&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#list&quot;&gt;Lista zdjęć&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#options&quot;&gt;Output options&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#options&quot;&gt;Opcje zdjęć wynikowych&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#output&quot;&gt;Output folder and file names&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#output&quot;&gt;Folder docelowy i nazwy plików&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#text&quot;&gt;Text on the photos&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#text&quot;&gt;Tekst na zdjęciach&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#presets&quot;&gt;Presets&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#presets&quot;&gt;Presety&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#convert&quot;&gt;Converting&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#convert&quot;&gt;Konwersja&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#formats&quot;&gt;Formats&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#formats&quot;&gt;Formaty&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#window&quot;&gt;All controls of the main window&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#window&quot;&gt;Wszystkie elementy okna głównego&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#cli&quot;&gt;The command line: quillmere-convert&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#cli&quot;&gt;Wiersz poleceń: quillmere-convert&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#settings&quot;&gt;What Quillmere remembers&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#settings&quot;&gt;Co Quillmere zapamiętuje&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Quick start</source>
-        <translation type="unfinished"></translation>
+        <translation>Szybki start</translation>
     </message>
     <message>
         <source>Press &lt;b&gt;Add Photos&lt;/b&gt; and pick some photos (or drop them onto the window).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nacisnąć &lt;b&gt;Dodaj zdjęcia&lt;/b&gt; i wybrać zdjęcia (albo upuścić je na okno).</translation>
     </message>
     <message>
         <source>Press &lt;b&gt;Options&lt;/b&gt; to choose the output format and size. The built-in setting makes @BUILT_IN_FORMAT@ files of quality @QUALITY_BUILT_IN@, @BUILT_IN_WIDTH@ pixels wide, with the height that keeps each photo&apos;s proportions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nacisnąć &lt;b&gt;Opcje&lt;/b&gt;, aby wybrać format i rozmiar wyjściowy. Ustawienie wbudowane tworzy pliki w formacie @BUILT_IN_FORMAT@ o jakości @QUALITY_BUILT_IN@ i szerokości @BUILT_IN_WIDTH@ px, z wysokością zachowującą proporcje każdego zdjęcia.</translation>
     </message>
     <message>
         <source>Check the &lt;b&gt;Output Folder&lt;/b&gt;; the first time it is the folder &lt;code&gt;Quillmere&lt;/code&gt; in your Pictures folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprawdzić &lt;b&gt;Folder docelowy&lt;/b&gt;; przy pierwszym uruchomieniu jest to folder &lt;code&gt;Quillmere&lt;/code&gt; w folderze Obrazy.</translation>
     </message>
     <message>
         <source>Press &lt;b&gt;Convert&lt;/b&gt;. When the run is done, Quillmere offers to open the folder with the results.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nacisnąć &lt;b&gt;Konwertuj&lt;/b&gt;. Po zakończeniu konwersji Quillmere zaproponuje otwarcie folderu z wynikami.</translation>
     </message>
     <message>
         <source>Adding photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodawanie zdjęć</translation>
     </message>
     <message>
         <source>There are three ways to put photos into the list. New photos are added at the end of the list and get the current default output settings (see &lt;a href=&quot;#options&quot;&gt;Options&lt;/a&gt;).</source>
-        <translation type="unfinished"></translation>
+        <translation>Zdjęcia można dodać do listy na trzy sposoby. Nowe zdjęcia trafiają na koniec listy i otrzymują bieżące domyślne ustawienia wyjściowe (zob. &lt;a href=&quot;#options&quot;&gt;Opcje&lt;/a&gt;).</translation>
     </message>
     <message>
         <source>&lt;b&gt;Add Photos&lt;/b&gt; opens a file dialog in which you can select several files at once. It opens in the folder you last added photos from.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Dodaj zdjęcia&lt;/b&gt; otwiera okno wyboru plików, w którym można zaznaczyć kilka plików naraz. Okno otwiera się w folderze, z którego ostatnio dodawano zdjęcia.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Drag and drop&lt;/b&gt;: drop files and folders from your file manager onto the window. Files are added in the order dropped; a folder is searched as &lt;b&gt;Search photos&lt;/b&gt; does. Opening photos or folders with Quillmere from a file manager (or &lt;code&gt;quillmere FILE|FOLDER...&lt;/code&gt;) adds them the same way.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Przeciąganie i upuszczanie&lt;/b&gt;: pliki i foldery można przeciągnąć z menedżera plików na okno. Pliki są dodawane w kolejności upuszczenia; folder jest przeszukiwany tak samo jak przez &lt;b&gt;Szukaj zdjęć&lt;/b&gt;. Zdjęcia lub foldery otwarte w Quillmere z menedżera plików (lub poleceniem &lt;code&gt;quillmere FILE|FOLDER...&lt;/code&gt;) są dodawane w ten sam sposób.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Search photos&lt;/b&gt; asks for a folder and adds every photo found in it and in all its sub-folders, folder by folder. Files with the extensions @PHOTO_EXTENSIONS@ are considered (in any letter case).</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Szukaj zdjęć&lt;/b&gt; pyta o folder i dodaje wszystkie zdjęcia znalezione w nim i we wszystkich jego podfolderach, folder po folderze. Uwzględniane są pliki z rozszerzeniami @PHOTO_EXTENSIONS@ (pisanymi dowolną wielkością liter).</translation>
     </message>
     <message>
         <source>Files that are not pictures, or cannot be read, are left out silently. A name with several dots, such as &lt;code&gt;IMG 2009.05.17.jpg&lt;/code&gt; or &lt;code&gt;trip.day1.HEIC&lt;/code&gt;, counts by its last extension. Photos taken with the camera turned are shown and converted upright. Phone photos (HEIC and HEIF) are read as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pliki, które nie są obrazami lub których nie da się odczytać, są pomijane bez komunikatu. W nazwie z kilkoma kropkami, np. &lt;code&gt;IMG 2009.05.17.jpg&lt;/code&gt; lub &lt;code&gt;trip.day1.HEIC&lt;/code&gt;, liczy się ostatnie rozszerzenie. Zdjęcia zrobione obróconym aparatem są wyświetlane i konwertowane we właściwej orientacji. Zdjęcia z telefonu (HEIC i HEIF) są odczytywane bezpośrednio.</translation>
     </message>
     <message>
         <source>From the file manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Z menedżera plików</translation>
     </message>
     <message>
         <source>Right-click photos or folders in the file manager. &lt;b&gt;Convert with Quillmere…&lt;/b&gt; opens this window with them; each saved preset has an entry of its own, &lt;b&gt;Quillmere: &lt;i&gt;preset&lt;/i&gt;&lt;/b&gt; (in Nemo and Dolphin, &lt;b&gt;convert with a preset…&lt;/b&gt; asks which), which converts the selection at once with that preset into the output folder you chose here, in a new time-stamped folder, and ends with a desktop notification naming that folder and any photo that failed. Presets you save later appear without reinstalling anything.</source>
-        <translation type="unfinished"></translation>
+        <translation>W menedżerze plików należy kliknąć zdjęcia lub foldery prawym przyciskiem myszy. &lt;b&gt;Convert with Quillmere…&lt;/b&gt; otwiera to okno z zaznaczonymi elementami. Każdy zapisany preset ma własną pozycję, &lt;b&gt;Quillmere: &lt;i&gt;nazwa presetu&lt;/i&gt;&lt;/b&gt; (w Nemo i Dolphinie &lt;b&gt;convert with a preset…&lt;/b&gt; pyta, którego presetu użyć), która od razu konwertuje zaznaczenie tym presetem do nowego folderu ze znacznikiem czasu w wybranym tutaj folderze docelowym, a na koniec wyświetla powiadomienie z nazwą tego folderu i listą zdjęć, których nie udało się przekonwertować. Presety zapisane później pojawiają się bez ponownej instalacji.</translation>
     </message>
     <message>
         <source>&lt;b&gt;GNOME Files&lt;/b&gt; shows the entries when the package &lt;code&gt;python3-nautilus&lt;/code&gt; is installed (then restart it: &lt;code&gt;nautilus -q&lt;/code&gt;).</source>
-        <translation type="unfinished"></translation>
+        <translation>W programie &lt;b&gt;Pliki&lt;/b&gt; (GNOME) te pozycje pojawiają się, gdy jest zainstalowany pakiet &lt;code&gt;python3-nautilus&lt;/code&gt; (potem należy uruchomić program ponownie: &lt;code&gt;nautilus -q&lt;/code&gt;).</translation>
     </message>
     <message>
         <source>&lt;b&gt;Nemo&lt;/b&gt; (Cinnamon) and &lt;b&gt;Dolphin&lt;/b&gt; (KDE) show them at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Nemo&lt;/b&gt; (Cinnamon) i &lt;b&gt;Dolphin&lt;/b&gt; (KDE) pokazują je od razu.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Thunar&lt;/b&gt; (Xfce) keeps custom actions in each user&apos;s own settings: in Thunar choose &lt;b&gt;Edit → Configure custom actions…&lt;/b&gt;, add an action named &lt;i&gt;Quillmere: Web 2048&lt;/i&gt; with the command &lt;code&gt;/usr/libexec/quillmere/quillmere-file-action convert &apos;Web 2048&apos; %F&lt;/code&gt; (the name of your preset in quotes), and under &lt;b&gt;Appearance Conditions&lt;/b&gt; tick &lt;b&gt;Image Files&lt;/b&gt; and &lt;b&gt;Directories&lt;/b&gt;. An action with the command &lt;code&gt;quillmere %F&lt;/code&gt; opens the window instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Thunar&lt;/b&gt; (Xfce) przechowuje czynności użytkownika w ustawieniach każdego użytkownika z osobna: w Thunarze należy wybrać &lt;b&gt;Edycja → Czynności...&lt;/b&gt;, dodać czynność o nazwie &lt;i&gt;Quillmere: Web 2048&lt;/i&gt; z poleceniem &lt;code&gt;/usr/libexec/quillmere/quillmere-file-action convert &apos;Web 2048&apos; %F&lt;/code&gt; (nazwa presetu w cudzysłowie), a na karcie &lt;b&gt;Wyświetlanie&lt;/b&gt; zaznaczyć &lt;b&gt;Pliki obrazów&lt;/b&gt; i &lt;b&gt;Katalogi&lt;/b&gt;. Czynność z poleceniem &lt;code&gt;quillmere %F&lt;/code&gt; otwiera zamiast tego okno programu.</translation>
     </message>
     <message>
         <source>The photo list</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista zdjęć</translation>
     </message>
     <message>
         <source>Each row shows one photo: &lt;b&gt;File name&lt;/b&gt;, its size (&lt;b&gt;Width * Height&lt;/b&gt;), the file&apos;s modification &lt;b&gt;Time&lt;/b&gt;, the size it will be converted to (&lt;b&gt;Output Width * Height&lt;/b&gt;) and its &lt;b&gt;Rotate&lt;/b&gt; angle, and its &lt;b&gt;Status&lt;/b&gt; in the last run: waiting, converting, converted, skipped or failed (rest the pointer on it for the reason). Rest the pointer on a name for the full path. The list order is the conversion order and so the numbering order of the new files. The same file may be in the list more than once. &lt;b&gt;Total Photos:&lt;/b&gt; above the list counts the photos.</source>
-        <translation type="unfinished"></translation>
+        <translation>Każdy wiersz przedstawia jedno zdjęcie: &lt;b&gt;Nazwa pliku&lt;/b&gt;, jego wymiary (&lt;b&gt;Szerokość * wysokość&lt;/b&gt;), czas modyfikacji pliku (&lt;b&gt;Czas&lt;/b&gt;), wymiary po konwersji (&lt;b&gt;Wyjściowa szer. * wys.&lt;/b&gt;), kąt obrotu (&lt;b&gt;Obrót&lt;/b&gt;) oraz &lt;b&gt;Stan&lt;/b&gt; w ostatniej konwersji: oczekuje, trwa konwersja, przekonwertowano, pominięto lub błąd (przyczynę widać po zatrzymaniu na nim wskaźnika myszy). Po zatrzymaniu wskaźnika na nazwie widać pełną ścieżkę. Kolejność na liście jest kolejnością konwersji, a więc i numeracji nowych plików. Ten sam plik może występować na liście więcej niż raz. &lt;b&gt;Liczba zdjęć:&lt;/b&gt; nad listą podaje liczbę zdjęć.</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Element</translation>
     </message>
     <message>
         <source>What it does</source>
-        <translation type="unfinished"></translation>
+        <translation>Działanie</translation>
     </message>
     <message>
         <source>Click a row</source>
-        <translation type="unfinished"></translation>
+        <translation>Kliknięcie wiersza</translation>
     </message>
     <message>
         <source>Shows the photo in the preview frame, whole and in its own proportions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokazuje zdjęcie w ramce podglądu, w całości i w jego własnych proporcjach.</translation>
     </message>
     <message>
         <source>Click the &lt;b&gt;File name&lt;/b&gt; or &lt;b&gt;Time&lt;/b&gt; heading</source>
-        <translation type="unfinished"></translation>
+        <translation>Kliknięcie nagłówka &lt;b&gt;Nazwa pliku&lt;/b&gt; lub &lt;b&gt;Czas&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Sorts the list by that column; click again to reverse the order.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortuje listę według tej kolumny; ponowne kliknięcie odwraca kolejność.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Edit&lt;/b&gt; (or double-click / right-click a row)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Edytuj&lt;/b&gt; (lub dwukrotne kliknięcie / kliknięcie wiersza prawym przyciskiem)</translation>
     </message>
     <message>
         <source>Opens the output options for each selected photo in turn, so that single photos can get settings of their own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwiera kolejno opcje wyjściowe każdego zaznaczonego zdjęcia, tak aby pojedyncze zdjęcia mogły otrzymać własne ustawienia.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Up&lt;/b&gt; / &lt;b&gt;Down&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;W górę&lt;/b&gt; / &lt;b&gt;W dół&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Move the selected photos one place up or down.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przesuwa zaznaczone zdjęcia o jedno miejsce w górę lub w dół.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Delete&lt;/b&gt; (&lt;kbd&gt;Del&lt;/kbd&gt;)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Usuń&lt;/b&gt; (&lt;kbd&gt;Del&lt;/kbd&gt;)</translation>
     </message>
     <message>
         <source>Removes the selected photos from the list (the files stay on disk).</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuwa zaznaczone zdjęcia z listy (pliki pozostają na dysku).</translation>
     </message>
     <message>
         <source>&lt;b&gt;Clear&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Wyczyść&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Empties the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Opróżnia listę.</translation>
     </message>
     <message>
         <source>Convert, Edit, Up, Down, Delete and Clear are available as soon as the list holds a photo. &lt;kbd&gt;Ctrl+A&lt;/kbd&gt; selects every photo. Every button has an &lt;kbd&gt;Alt&lt;/kbd&gt; letter (the underlined one); &lt;kbd&gt;Ctrl+O&lt;/kbd&gt; is Add Photos, &lt;kbd&gt;Ctrl+F&lt;/kbd&gt; Search photos and &lt;kbd&gt;Ctrl+Return&lt;/kbd&gt; Convert.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przyciski „Konwertuj”, „Edytuj”, „W górę”, „W dół”, „Usuń” i „Wyczyść” są dostępne, gdy tylko na liście znajdzie się jakieś zdjęcie. &lt;kbd&gt;Ctrl+A&lt;/kbd&gt; zaznacza wszystkie zdjęcia. Każdy przycisk ma literę do użycia z klawiszem &lt;kbd&gt;Alt&lt;/kbd&gt; (podkreśloną); &lt;kbd&gt;Ctrl+O&lt;/kbd&gt; to „Dodaj zdjęcia”, &lt;kbd&gt;Ctrl+F&lt;/kbd&gt; – „Szukaj zdjęć”, a &lt;kbd&gt;Ctrl+Return&lt;/kbd&gt; – „Konwertuj”.</translation>
     </message>
     <message>
         <source>Output options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opcje zdjęć wynikowych</translation>
     </message>
     <message>
         <source>&lt;b&gt;Options&lt;/b&gt; edits the default settings that photos added from now on receive. After you confirm it with photos in the list, Quillmere asks whether all photos in the list should get the new settings as well. &lt;b&gt;Edit&lt;/b&gt; opens the same dialog for the selected photos only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przycisk &lt;b&gt;Opcje&lt;/b&gt; pozwala zmienić ustawienia domyślne, które otrzymują zdjęcia dodawane od tej chwili. Jeśli po zatwierdzeniu na liście są zdjęcia, Quillmere pyta, czy nowe ustawienia mają otrzymać również wszystkie zdjęcia z listy. &lt;b&gt;Edytuj&lt;/b&gt; otwiera to samo okno tylko dla zaznaczonych zdjęć.</translation>
     </message>
     <message>
         <source>Meaning</source>
-        <translation type="unfinished"></translation>
+        <translation>Znaczenie</translation>
     </message>
     <message>
         <source>&lt;b&gt;Output Format:&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Format wyjściowy:&lt;/b&gt;</translation>
     </message>
     <message>
         <source>@OUTPUT_FORMAT_LIST@ (see &lt;a href=&quot;#formats&quot;&gt;Formats&lt;/a&gt;).</source>
-        <translation type="unfinished"></translation>
+        <translation>@OUTPUT_FORMAT_LIST@ (zob. &lt;a href=&quot;#formats&quot;&gt;Formaty&lt;/a&gt;).</translation>
     </message>
     <message>
         <source>&lt;b&gt;Pixel format:&lt;/b&gt; (@PIXEL_FORMAT_FORMATS@ only)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Format pikseli:&lt;/b&gt; (tylko @PIXEL_FORMAT_FORMATS@)</translation>
     </message>
     <message>
         <source>The colour depth of the BMP file: 1, 4 or 8 bits indexed (2, 16 or 256 colours, made with error diffusion), or one of the direct-colour formats. The text below the list describes the choice. &lt;b&gt;Colours:&lt;/b&gt; for 4 and 8 bits, the standard 16 or 256 colours, or the colours of the photo (the 16 or 256 that best match each photo).</source>
-        <translation type="unfinished"></translation>
+        <translation>Głębia kolorów pliku BMP: 1, 4 lub 8 bitów z kolorami indeksowanymi (2, 16 lub 256 kolorów, uzyskanych przez rozpraszanie błędu) albo jeden z formatów z bezpośrednim zapisem koloru. Tekst pod listą opisuje wybraną pozycję. &lt;b&gt;Kolory:&lt;/b&gt; dla 4 i 8 bitów – standardowe 16 lub 256 kolorów albo kolory zdjęcia (16 lub 256 kolorów najlepiej pasujących do danego zdjęcia).</translation>
     </message>
     <message>
         <source>&lt;b&gt;Do not enlarge&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Nie powiększaj&lt;/b&gt;</translation>
     </message>
     <message>
         <source>With @NO_ENLARGE_RULES@: a photo smaller than the chosen size keeps its own size (no side grows), so a 100*66 picture is not blown up to 1024*675.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dotyczy: @NO_ENLARGE_RULES@. Zdjęcie mniejsze niż wybrany rozmiar zachowuje własny rozmiar (żaden bok nie rośnie), więc obraz 100*66 nie zostanie rozdmuchany do 1024*675.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Quality Control:&lt;/b&gt; (@QUALITY_FORMATS@)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Jakość:&lt;/b&gt; (@QUALITY_FORMATS@)</translation>
     </message>
     <message>
         <source>Quality from @QUALITY_MIN@ (smallest file) to @QUALITY_MAX@ (best picture), for every format that loses detail to save space. The quality you confirm last is remembered and shown every time the dialog opens.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jakość od @QUALITY_MIN@ (najmniejszy plik) do @QUALITY_MAX@ (najlepszy obraz) dla każdego formatu, który traci szczegóły, by oszczędzić miejsce. Ostatnio zatwierdzona jakość jest zapamiętywana i wyświetlana przy każdym otwarciu okna.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Lossless&lt;/b&gt; (@LOSSLESS_FORMATS@)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Bezstratnie&lt;/b&gt; (@LOSSLESS_FORMATS@)</translation>
     </message>
     <message>
         <source>Keeps every pixel exactly; the quality is then not used and the files are larger.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zachowuje dokładnie każdy piksel; jakość nie jest wtedy używana, a pliki są większe.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Limit file size to … KB&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Ogranicz rozmiar pliku do … KB&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Every output file at most this many KB (1 KB = 1,000 bytes), camera data included, for upload forms and mail limits. @QUALITY_FORMATS@ files get the best quality that fits, found in a few trial encodes and never above the quality set; where even quality 30 does not fit, the picture is made smaller until it does. Lossless files (PNG, TIF, BMP, Lossless) can only be made smaller. A photo that already fits, in the same format and size with all its camera data, is copied unchanged. The command line adds &lt;code&gt;--min-quality&lt;/code&gt;, &lt;code&gt;--no-shrink-to-fit&lt;/code&gt;, &lt;code&gt;--chroma&lt;/code&gt; and &lt;code&gt;--progressive&lt;/code&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Każdy plik wynikowy ma najwyżej tyle KB (1 KB = 1000 bajtów), łącznie z danymi aparatu – na potrzeby formularzy przesyłania i limitów poczty. Pliki w formatach @QUALITY_FORMATS@ otrzymują najlepszą jakość, która się mieści, ustaloną w kilku próbnych kodowaniach i nigdy wyższą niż ustawiona; jeśli nie mieści się nawet jakość 30, obraz jest zmniejszany, aż się zmieści. Pliki bezstratne (PNG, TIF, BMP, Bezstratnie) mogą być tylko zmniejszane. Zdjęcie, które już się mieści, w tym samym formacie i rozmiarze oraz ze wszystkimi danymi aparatu, jest kopiowane bez zmian. Wiersz poleceń oferuje dodatkowo &lt;code&gt;--min-quality&lt;/code&gt;, &lt;code&gt;--no-shrink-to-fit&lt;/code&gt;, &lt;code&gt;--chroma&lt;/code&gt; i &lt;code&gt;--progressive&lt;/code&gt;.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Camera data (EXIF, XMP, IPTC):&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Dane aparatu (EXIF, XMP, IPTC):&lt;/b&gt;</translation>
     </message>
     <message>
         <source>What the outputs keep of the data the camera or phone stored with the photo (not for @FORMATS_WITHOUT_CAMERA_DATA@):</source>
-        <translation type="unfinished"></translation>
+        <translation>Co pliki wynikowe zachowują z danych zapisanych wraz ze zdjęciem przez aparat lub telefon (nie dotyczy: @FORMATS_WITHOUT_CAMERA_DATA@):</translation>
     </message>
     <message>
         <source>&lt;b&gt;Camera RAW photos:&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Zdjęcia RAW z aparatu:&lt;/b&gt;</translation>
     </message>
     <message>
         <source>How camera RAW files (recognised by their content) are developed, always with the camera&apos;s white balance and no automatic brightening, so that the photos of one shoot match:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposób wywoływania plików RAW z aparatu (rozpoznawanych po zawartości) – zawsze z balansem bieli aparatu i bez automatycznego rozjaśniania, aby zdjęcia z jednej sesji do siebie pasowały:</translation>
     </message>
     <message>
         <source>&lt;b&gt;Rotate by angle&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Obróć o kąt&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Turn the result by @ROTATION_CHOICES@ degrees clockwise.</source>
-        <translation type="unfinished"></translation>
+        <translation>Obraca wynik o @ROTATION_CHOICES@ stopni w prawo.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Flip&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Odbicie&lt;/b&gt;</translation>
     </message>
     <message>
         <source>&lt;b&gt;Aspect:&lt;/b&gt; (Fill and Pad)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Proporcje:&lt;/b&gt; („Wypełnij” i „Dopełnij tłem”)</translation>
     </message>
     <message>
         <source>1:1, 4:5, 3:2, 16:9 or 9:16 fills in the height from the width you type (1080 wide at 4:5 gives 1350); &lt;i&gt;Custom&lt;/i&gt; keeps the height you type.</source>
-        <translation type="unfinished"></translation>
+        <translation>1:1, 4:5, 3:2, 16:9 lub 9:16 wylicza wysokość z wpisanej szerokości (szerokość 1080 przy 4:5 daje 1350); &lt;i&gt;Własne&lt;/i&gt; zachowuje wpisaną wysokość.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Crop:&lt;/b&gt; (Fill and Pad)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Kadrowanie:&lt;/b&gt; („Wypełnij” i „Dopełnij tłem”)</translation>
     </message>
     <message>
         <source>Which part of the photo Fill keeps (an edge, a corner, the centre, or &lt;i&gt;Smart&lt;/i&gt;: the part with the most detail, skin tones and colour), or where Pad places the photo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Którą część zdjęcia zachowuje „Wypełnij” (krawędź, narożnik, środek albo &lt;i&gt;Inteligentne&lt;/i&gt;: część z największą ilością szczegółów, odcieni skóry i kolorów) lub gdzie „Dopełnij tłem” umieszcza zdjęcie.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Background:&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Tło:&lt;/b&gt;</translation>
     </message>
     <message>
         <source>The colour of Pad&apos;s margins and of transparent areas of the photos (white unless you choose another).</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolor marginesów przy „Dopełnij tłem” i przezroczystych obszarów zdjęć (biały, o ile nie wybrano innego).</translation>
     </message>
     <message>
         <source>&lt;b&gt;Sharpen when reduced:&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Wyostrzanie po zmniejszeniu:&lt;/b&gt;</translation>
     </message>
     <message>
         <source>A mild sharpening of the photo&apos;s lightness after it was made smaller, the more the more it was reduced (up to half its size); a photo that is not reduced is never sharpened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Łagodne wyostrzenie luminancji zdjęcia po zmniejszeniu, tym silniejsze, im bardziej zdjęcie zmniejszono (do połowy rozmiaru); zdjęcie niezmniejszane nigdy nie jest wyostrzane.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Resolution:&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Rozdzielczość:&lt;/b&gt;</translation>
     </message>
     <message>
         <source>The DPI written into JPG, PNG, TIF and BMP files (WebP and AVIF with camera data); &lt;i&gt;As the source&lt;/i&gt; keeps the photo&apos;s own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartość DPI zapisywana w plikach JPG, PNG, TIF i BMP (w WebP i AVIF – wraz z danymi aparatu); &lt;i&gt;Jak w oryginale&lt;/i&gt; zachowuje wartość zdjęcia.</translation>
     </message>
     <message>
         <source>Photos are turned upright (from the orientation the camera recorded) before any size rule is applied, so a portrait photo&apos;s width is its short side. Sizes are whole pixels: the fixed size and Stretch cut them, the other rules round to the nearest pixel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zanim zostanie zastosowana reguła rozmiaru, zdjęcia są obracane do właściwej orientacji (zapisanej przez aparat), więc szerokość zdjęcia pionowego to jego krótszy bok. Rozmiary są liczbami całkowitymi pikseli: stały rozmiar i „Rozciągnij” odcinają część ułamkową, pozostałe reguły zaokrąglają do najbliższego piksela.</translation>
     </message>
     <message>
         <source>The dialog shows only what matters for the chosen format and size rule. When you press OK, every number is checked, including those of hidden or unavailable fields: a message names what is wrong, the field gets the focus and the dialog stays open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Okno pokazuje tylko to, co ma znaczenie dla wybranego formatu i reguły rozmiaru. Po naciśnięciu OK sprawdzana jest każda liczba, także w ukrytych lub niedostępnych polach: komunikat wskazuje, co jest nie tak, pole otrzymuje fokus, a okno pozostaje otwarte.</translation>
     </message>
     <message>
         <source>Output folder and file names</source>
-        <translation type="unfinished"></translation>
+        <translation>Folder docelowy i nazwy plików</translation>
     </message>
     <message>
         <source>&lt;b&gt;Output Folder:&lt;/b&gt; is where the results go; type a folder or choose one with &lt;b&gt;Browse&lt;/b&gt;. On the first start it is the folder &lt;code&gt;Quillmere&lt;/code&gt; inside your Pictures folder, which Quillmere creates for you. The folder you used last is remembered.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Folder docelowy:&lt;/b&gt; to miejsce zapisu wyników; folder można wpisać lub wybrać przyciskiem &lt;b&gt;Przeglądaj&lt;/b&gt;. Przy pierwszym uruchomieniu jest to folder &lt;code&gt;Quillmere&lt;/code&gt; w folderze Obrazy, który Quillmere tworzy automatycznie. Ostatnio użyty folder jest zapamiętywany.</translation>
     </message>
     <message>
         <source>&lt;b&gt;The run folder.&lt;/b&gt; Every conversion makes a new folder inside the output folder, named after the moment it started as &lt;code&gt;year.month.day.hour.minute.second&lt;/code&gt;, for example &lt;code&gt;2026.05.17.14.05.09&lt;/code&gt;. Earlier results are therefore never overwritten.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Folder konwersji.&lt;/b&gt; Każda konwersja tworzy w folderze docelowym nowy folder, nazwany według chwili jej rozpoczęcia w postaci &lt;code&gt;year.month.day.hour.minute.second&lt;/code&gt; (rok, miesiąc, dzień, godzina, minuta, sekunda), np. &lt;code&gt;2026.05.17.14.05.09&lt;/code&gt;. Dzięki temu wcześniejsze wyniki nigdy nie są nadpisywane.</translation>
     </message>
     <message>
         <source>&lt;b&gt;The naming rule.&lt;/b&gt; With &lt;b&gt;Batch rename prefix:&lt;/b&gt; (default &lt;code&gt;output.photo&lt;/code&gt;) each file is named</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Reguła nazewnictwa.&lt;/b&gt; Z prefiksem z pola &lt;b&gt;Prefiks nazw wsadowych:&lt;/b&gt; (domyślnie &lt;code&gt;output.photo&lt;/code&gt;) każdy plik otrzymuje nazwę:</translation>
     </message>
     <message>
         <source>where the number is the photo&apos;s place in the list, padded with zeros to the width of the photo count (&lt;code&gt;1&lt;/code&gt;–&lt;code&gt;9&lt;/code&gt; for up to 9 photos, &lt;code&gt;01&lt;/code&gt;–&lt;code&gt;12&lt;/code&gt; for 12, &lt;code&gt;001&lt;/code&gt; for 100 or more), and the date is the one chosen in the list beside the prefix:</source>
-        <translation type="unfinished"></translation>
+        <translation>gdzie numer (number) to miejsce zdjęcia na liście, uzupełnione zerami do liczby cyfr liczby zdjęć (&lt;code&gt;1&lt;/code&gt;–&lt;code&gt;9&lt;/code&gt; dla najwyżej 9 zdjęć, &lt;code&gt;01&lt;/code&gt;–&lt;code&gt;12&lt;/code&gt; dla 12, &lt;code&gt;001&lt;/code&gt; dla 100 i więcej), a data (year.month.day) to data wybrana na liście obok prefiksu:</translation>
     </message>
     <message>
         <source>Example: prefix &lt;code&gt;trip&lt;/code&gt;, 12 photos, the third taken (or, with File date, modified) on 17 May 2009 gives &lt;code&gt;trip.03.2009.05.17.jpg&lt;/code&gt;. Photos copied from a camera card get the copy&apos;s day as their file date; choose Date taken to name them after the day they were taken.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przykład: prefiks &lt;code&gt;trip&lt;/code&gt;, 12 zdjęć, trzecie wykonane (lub, przy „Data pliku”, zmodyfikowane) 17 maja 2009 r. daje &lt;code&gt;trip.03.2009.05.17.jpg&lt;/code&gt;. Zdjęcia skopiowane z karty pamięci mają jako datę pliku dzień skopiowania; aby nazwać je według dnia wykonania, należy wybrać „Data wykonania”.</translation>
     </message>
     <message>
         <source>Check &lt;b&gt;Not rename&lt;/b&gt; to keep each photo&apos;s own name instead (only the extension changes, for example &lt;code&gt;IMG_0001.jpg&lt;/code&gt;); the prefix field is then unavailable. If a file of that name already exists, Quillmere asks before replacing it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaznaczenie pola &lt;b&gt;Bez zmiany nazw&lt;/b&gt; zachowuje zamiast tego własną nazwę każdego zdjęcia (zmienia się tylko rozszerzenie, np. &lt;code&gt;IMG_0001.jpg&lt;/code&gt;); pole prefiksu jest wtedy niedostępne. Jeśli plik o tej nazwie już istnieje, Quillmere pyta przed jego zastąpieniem.</translation>
     </message>
     <message>
         <source>Check &lt;b&gt;Keep sub-folders&lt;/b&gt; to keep the folder tree of a search: a photo that &lt;b&gt;Search photos&lt;/b&gt; (or a dropped folder) found in &lt;code&gt;Holiday/Day2/&lt;/code&gt; is written to &lt;code&gt;Day2/&lt;/code&gt; inside the run folder (for example &lt;code&gt;Day2/IMG_0001.jpg&lt;/code&gt;, or &lt;code&gt;Day2/trip.07.2009.05.17.jpg&lt;/code&gt; with renaming: the numbers still count through the whole list). Photos added one by one go to the run folder itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaznaczenie pola &lt;b&gt;Zachowaj podfoldery&lt;/b&gt; zachowuje strukturę folderów z wyszukiwania: zdjęcie znalezione przez &lt;b&gt;Szukaj zdjęć&lt;/b&gt; (lub w upuszczonym folderze) w &lt;code&gt;Holiday/Day2/&lt;/code&gt; jest zapisywane do &lt;code&gt;Day2/&lt;/code&gt; w folderze konwersji (np. &lt;code&gt;Day2/IMG_0001.jpg&lt;/code&gt; lub, ze zmianą nazw, &lt;code&gt;Day2/trip.07.2009.05.17.jpg&lt;/code&gt;: numeracja nadal biegnie przez całą listę). Zdjęcia dodane pojedynczo trafiają bezpośrednio do folderu konwersji.</translation>
     </message>
     <message>
         <source>Text on the photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekst na zdjęciach</translation>
     </message>
     <message>
         <source>Type a line into &lt;b&gt;Add text to photo:&lt;/b&gt; to write it on every converted photo, for example a copyright note. &lt;b&gt;Position x, y:&lt;/b&gt; is the place of the text&apos;s top-left corner, in pixels of the converted photo before it is rotated or flipped. A position outside the photo is reported and set to 0. &lt;b&gt;Font&lt;/b&gt; opens a dialog in which you choose the font, its style, its size in pixels of the output photo, underline, strikeout and the colour; the chosen font&apos;s name is shown beside the position fields. Font and colour are remembered; the text itself is not.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiersz wpisany w polu &lt;b&gt;Dodaj tekst do zdjęcia:&lt;/b&gt; zostanie naniesiony na każde przekonwertowane zdjęcie, np. informacja o prawach autorskich. &lt;b&gt;Pozycja x, y:&lt;/b&gt; to położenie lewego górnego rogu tekstu w pikselach przekonwertowanego zdjęcia przed obróceniem lub odbiciem. Pozycja poza zdjęciem jest zgłaszana i ustawiana na 0. &lt;b&gt;Czcionka&lt;/b&gt; otwiera okno, w którym wybiera się czcionkę, jej styl, rozmiar w pikselach zdjęcia wynikowego, podkreślenie, przekreślenie i kolor; nazwa wybranej czcionki jest wyświetlana obok pól pozycji. Czcionka i kolor są zapamiętywane, sam tekst – nie.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Anchor:&lt;/b&gt; measures x and y from another corner, an edge or the middle of the photo instead: with &lt;i&gt;Bottom right&lt;/i&gt;, 20, 20 puts the text 20 pixels from the right and bottom edges of every photo, whatever its size. With any anchor but &lt;i&gt;Top left&lt;/i&gt; the text is kept inside the photo. &lt;b&gt;Size:&lt;/b&gt; gives the text&apos;s height as a percentage of each photo&apos;s shorter side, so that a caption has the same weight on a small and a large output; at &lt;i&gt;Font size&lt;/i&gt; the size chosen with &lt;b&gt;Font&lt;/b&gt; counts. &lt;b&gt;Opacity:&lt;/b&gt; lets the photo show through the text, and &lt;i&gt;Outline&lt;/i&gt; or &lt;i&gt;Shadow&lt;/i&gt; draws a dark (or, for dark text, light) edge that keeps it legible on any background. The preview shows the text on the photo you clicked, scaled with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Zakotwiczenie:&lt;/b&gt; pozwala mierzyć x i y od innego rogu, krawędzi lub środka zdjęcia: przy &lt;i&gt;Prawy dolny róg&lt;/i&gt; wartości 20, 20 umieszczają tekst 20 pikseli od prawej i dolnej krawędzi każdego zdjęcia, niezależnie od jego rozmiaru. Przy każdym zakotwiczeniu innym niż &lt;i&gt;Lewy górny róg&lt;/i&gt; tekst pozostaje w obrębie zdjęcia. &lt;b&gt;Rozmiar:&lt;/b&gt; określa wysokość tekstu jako procent krótszego boku każdego zdjęcia, dzięki czemu podpis ma taką samą wagę na małym i na dużym zdjęciu wynikowym; przy &lt;i&gt;Rozmiar czcionki&lt;/i&gt; obowiązuje rozmiar wybrany przyciskiem &lt;b&gt;Czcionka&lt;/b&gt;. &lt;b&gt;Krycie:&lt;/b&gt; pozwala zdjęciu prześwitywać przez tekst, a &lt;i&gt;Obrys&lt;/i&gt; lub &lt;i&gt;Cień&lt;/i&gt; rysuje ciemną (a dla ciemnego tekstu – jasną) krawędź, dzięki której tekst jest czytelny na każdym tle. Podgląd pokazuje tekst na klikniętym zdjęciu, przeskalowany razem z nim.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Watermark:&lt;/b&gt; draws a picture, such as your logo, on every photo: choose a PNG, WebP or SVG file (its transparency is kept) with &lt;b&gt;Logo…&lt;/b&gt; or type its path; clear the field for none. It sits at the chosen corner, edge or middle, &lt;b&gt;Size:&lt;/b&gt; sets its longer side as a percentage of each photo&apos;s shorter side, &lt;b&gt;Opacity:&lt;/b&gt; how much of the photo shows through, and &lt;b&gt;Margin:&lt;/b&gt; its distance from the edges, also as a percentage of the shorter side. The file is read when you choose it, and every photo of a conversion gets that picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Znak wodny:&lt;/b&gt; nanosi obraz, np. logo, na każde zdjęcie: plik PNG, WebP lub SVG (z zachowaniem przezroczystości) wybiera się przyciskiem &lt;b&gt;Logo…&lt;/b&gt; albo wpisuje się jego ścieżkę; puste pole oznacza brak znaku wodnego. Znak jest umieszczany w wybranym rogu, przy krawędzi lub na środku; &lt;b&gt;Rozmiar:&lt;/b&gt; ustala jego dłuższy bok jako procent krótszego boku każdego zdjęcia, &lt;b&gt;Krycie:&lt;/b&gt; – w jakim stopniu prześwituje przez niego zdjęcie, a &lt;b&gt;Margines:&lt;/b&gt; – jego odległość od krawędzi, również jako procent krótszego boku. Plik jest odczytywany w chwili wyboru i każde zdjęcie w danej konwersji otrzymuje ten sam obraz.</translation>
     </message>
     <message>
         <source>Presets</source>
-        <translation type="unfinished">Presety</translation>
+        <translation>Presety</translation>
     </message>
     <message>
         <source>A preset keeps the output settings for new photos, the naming (prefix, &lt;b&gt;Not rename&lt;/b&gt;, &lt;b&gt;Keep sub-folders&lt;/b&gt;), the text and the watermark with all their settings under a name. &lt;b&gt;Save as…&lt;/b&gt; stores the window&apos;s current settings, &lt;b&gt;Apply&lt;/b&gt; brings the chosen preset back and, as &lt;b&gt;Options&lt;/b&gt; does, asks whether the listed photos get its output settings too, and &lt;b&gt;Remove&lt;/b&gt; removes it. The command line uses the same presets (&lt;code&gt;--preset&lt;/code&gt;, &lt;code&gt;--save-preset&lt;/code&gt;, &lt;code&gt;--list-presets&lt;/code&gt;).</source>
-        <translation type="unfinished"></translation>
+        <translation>Preset przechowuje pod jedną nazwą ustawienia wyjściowe dla nowych zdjęć, nazewnictwo (prefiks, &lt;b&gt;Bez zmiany nazw&lt;/b&gt;, &lt;b&gt;Zachowaj podfoldery&lt;/b&gt;), tekst i znak wodny wraz ze wszystkimi ich ustawieniami. &lt;b&gt;Zapisz jako…&lt;/b&gt; zapisuje bieżące ustawienia okna, &lt;b&gt;Zastosuj&lt;/b&gt; przywraca wybrany preset i – podobnie jak &lt;b&gt;Opcje&lt;/b&gt; – pyta, czy zdjęcia z listy też mają otrzymać jego ustawienia wyjściowe, a &lt;b&gt;Usuń&lt;/b&gt; usuwa go. Wiersz poleceń korzysta z tych samych presetów (&lt;code&gt;--preset&lt;/code&gt;, &lt;code&gt;--save-preset&lt;/code&gt;, &lt;code&gt;--list-presets&lt;/code&gt;).</translation>
     </message>
     <message>
         <source>Converting</source>
-        <translation type="unfinished">Trwa konwersja</translation>
+        <translation>Konwersja</translation>
     </message>
     <message>
         <source>&lt;b&gt;Convert&lt;/b&gt; starts the run; while it runs the button reads &lt;b&gt;Stop&lt;/b&gt;, and pressing it stops the run after the photos in hand. The progress bar shows how many photos are done and about how long the rest will take. A photo that cannot be converted does not hold the run: its row says &lt;b&gt;Failed&lt;/b&gt; (the reason is in its tooltip), a line goes to the activity log &lt;code&gt;Corvale.log&lt;/code&gt; in the output folder, and the other photos are converted all the same. Before the first file is written a replace question is asked only for files that were there before the run, once for all of them if you answer &lt;b&gt;Yes to all&lt;/b&gt; or &lt;b&gt;No to all&lt;/b&gt;; two photos that would get the same name get two files (&lt;code&gt;IMG_0001.jpg&lt;/code&gt;, &lt;code&gt;IMG_0001-2.jpg&lt;/code&gt;). A photo is written under its final name only when it is complete, so a failed or stopped conversion never leaves a half-written file. When the run ends, one box lists every photo that failed with its reason in plain words (&lt;b&gt;Copy&lt;/b&gt; puts the list on the clipboard, &lt;b&gt;Show log&lt;/b&gt; opens the log), says how many photos a stop left unconverted, and offers to open the output folder or to &lt;b&gt;Convert the rest&lt;/b&gt; into the same folder with the numbering continued. &lt;b&gt;View log&lt;/b&gt; opens &lt;code&gt;Corvale.log&lt;/code&gt; in your text editor. If the output folder you typed does not exist yet, it is made with any folders missing above it; when it cannot be made, the message says why. Escape never closes the window; closing it with photos in the list, or during a run, asks first. The settings of the window come back at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Konwertuj&lt;/b&gt; rozpoczyna konwersję; w jej trakcie przycisk nosi nazwę &lt;b&gt;Zatrzymaj&lt;/b&gt;, a jego naciśnięcie zatrzymuje konwersję po ukończeniu przetwarzanych właśnie zdjęć. Pasek postępu pokazuje, ile zdjęć jest gotowych i ile mniej więcej potrwa reszta. Zdjęcie, którego nie da się przekonwertować, nie wstrzymuje konwersji: jego wiersz pokazuje &lt;b&gt;Błąd&lt;/b&gt; (przyczyna jest w podpowiedzi), do dziennika aktywności &lt;code&gt;Corvale.log&lt;/code&gt; w folderze docelowym trafia wpis, a pozostałe zdjęcia są mimo to konwertowane. Przed zapisaniem pierwszego pliku pytanie o zastąpienie pada tylko w przypadku plików, które istniały przed konwersją – raz dla wszystkich, jeśli odpowiedzią jest &lt;b&gt;Tak dla wszystkich&lt;/b&gt; lub &lt;b&gt;Nie dla wszystkich&lt;/b&gt;; dwa zdjęcia, które dostałyby tę samą nazwę, dają dwa pliki (&lt;code&gt;IMG_0001.jpg&lt;/code&gt;, &lt;code&gt;IMG_0001-2.jpg&lt;/code&gt;). Zdjęcie jest zapisywane pod ostateczną nazwą dopiero wtedy, gdy jest kompletne, więc nieudana lub zatrzymana konwersja nigdy nie zostawia pliku zapisanego do połowy. Po zakończeniu konwersji jedno okno wymienia każde zdjęcie, którego nie udało się przekonwertować, wraz z przyczyną opisaną zwykłymi słowami (&lt;b&gt;Kopiuj&lt;/b&gt; kopiuje listę do schowka, &lt;b&gt;Pokaż dziennik&lt;/b&gt; otwiera dziennik), podaje, ile zdjęć pozostało nieprzekonwertowanych z powodu zatrzymania, i proponuje otwarcie folderu docelowego lub &lt;b&gt;Konwertuj pozostałe&lt;/b&gt; do tego samego folderu z kontynuacją numeracji. &lt;b&gt;Pokaż dziennik&lt;/b&gt; w oknie głównym otwiera &lt;code&gt;Corvale.log&lt;/code&gt; w edytorze tekstu. Jeśli wpisany folder docelowy jeszcze nie istnieje, zostaje utworzony wraz z brakującymi folderami nadrzędnymi; jeśli nie da się go utworzyć, komunikat podaje przyczynę. Klawisz Esc nigdy nie zamyka okna; zamknięcie go, gdy na liście są zdjęcia lub trwa konwersja, wymaga potwierdzenia. Ustawienia okna są przywracane przy następnym uruchomieniu.</translation>
     </message>
     <message>
         <source>Formats</source>
-        <translation type="unfinished"></translation>
+        <translation>Formaty</translation>
     </message>
     <message>
         <source>Quillmere reads the common picture formats (JPEG, PNG, TIFF, GIF, BMP, WebP and more). It writes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillmere odczytuje popularne formaty obrazów (JPEG, PNG, TIFF, GIF, BMP, WebP i inne). Zapisuje:</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished">Format</translation>
+        <translation>Format</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Uwagi</translation>
     </message>
     <message>
         <source>Every output is 8-bit RGB on a white background; colour profiles are converted to sRGB and the source&apos;s resolution (DPI) is kept where the format has one. A photo larger than its format can store is refused with a message before it is read. The camera data kept is set under &lt;a href=&quot;#options&quot;&gt;Camera data&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Każdy plik wynikowy to 8-bitowy RGB na białym tle; profile kolorów są konwertowane do sRGB, a rozdzielczość (DPI) oryginału jest zachowywana, jeśli format ją przechowuje. Zdjęcie większe, niż może zapisać jego format, jest odrzucane z komunikatem jeszcze przed odczytem. Zachowywane dane aparatu ustawia się w wierszu &lt;a href=&quot;#options&quot;&gt;Dane aparatu&lt;/a&gt;.</translation>
     </message>
     <message>
         <source>All controls of the main window</source>
-        <translation type="unfinished"></translation>
+        <translation>Wszystkie elementy okna głównego</translation>
     </message>
     <message>
         <source>&lt;b&gt;Add Photos&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Dodaj zdjęcia&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Add photos with a file dialog.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaje zdjęcia za pomocą okna wyboru plików.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Search photos&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Szukaj zdjęć&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Add every photo of a folder and its sub-folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaje wszystkie zdjęcia z folderu i jego podfolderów.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Options&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Opcje&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Default output settings for new photos (and, if you agree, for all listed photos).</source>
-        <translation type="unfinished"></translation>
+        <translation>Domyślne ustawienia wyjściowe dla nowych zdjęć (i, po potwierdzeniu, dla wszystkich zdjęć z listy).</translation>
     </message>
     <message>
         <source>&lt;b&gt;Convert&lt;/b&gt; / &lt;b&gt;Stop&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Konwertuj&lt;/b&gt; / &lt;b&gt;Zatrzymaj&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Start or stop the conversion.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozpoczyna lub zatrzymuje konwersję.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Help&lt;/b&gt; (&lt;kbd&gt;F1&lt;/kbd&gt;)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Pomoc&lt;/b&gt; (&lt;kbd&gt;F1&lt;/kbd&gt;)</translation>
     </message>
     <message>
         <source>Opens this guide in your web browser.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwiera ten podręcznik w przeglądarce internetowej.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Total Photos:&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Liczba zdjęć:&lt;/b&gt;</translation>
     </message>
     <message>
         <source>The number of photos in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liczba zdjęć na liście.</translation>
     </message>
     <message>
         <source>Photo list, &lt;b&gt;Edit&lt;/b&gt;, &lt;b&gt;Up&lt;/b&gt;, &lt;b&gt;Down&lt;/b&gt;, &lt;b&gt;Delete&lt;/b&gt;, &lt;b&gt;Clear&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista zdjęć, &lt;b&gt;Edytuj&lt;/b&gt;, &lt;b&gt;W górę&lt;/b&gt;, &lt;b&gt;W dół&lt;/b&gt;, &lt;b&gt;Usuń&lt;/b&gt;, &lt;b&gt;Wyczyść&lt;/b&gt;</translation>
     </message>
     <message>
         <source>See &lt;a href=&quot;#list&quot;&gt;The photo list&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zob. &lt;a href=&quot;#list&quot;&gt;Lista zdjęć&lt;/a&gt;.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Output Folder:&lt;/b&gt;, &lt;b&gt;Browse&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Folder docelowy:&lt;/b&gt;, &lt;b&gt;Przeglądaj&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Where the run folders are made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Miejsce, w którym powstają foldery konwersji.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Add text to photo:&lt;/b&gt;, &lt;b&gt;Position x, y:&lt;/b&gt;, &lt;b&gt;Font&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Dodaj tekst do zdjęcia:&lt;/b&gt;, &lt;b&gt;Pozycja x, y:&lt;/b&gt;, &lt;b&gt;Czcionka&lt;/b&gt;</translation>
     </message>
     <message>
         <source>See &lt;a href=&quot;#text&quot;&gt;Text on the photos&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zob. &lt;a href=&quot;#text&quot;&gt;Tekst na zdjęciach&lt;/a&gt;.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Anchor:&lt;/b&gt;, &lt;b&gt;Size:&lt;/b&gt;, &lt;b&gt;Opacity:&lt;/b&gt;, outline or shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Zakotwiczenie:&lt;/b&gt;, &lt;b&gt;Rozmiar:&lt;/b&gt;, &lt;b&gt;Krycie:&lt;/b&gt;, obrys lub cień</translation>
     </message>
     <message>
         <source>&lt;b&gt;Batch rename prefix:&lt;/b&gt; &lt;i&gt;+Number+Time&lt;/i&gt;, &lt;b&gt;File date&lt;/b&gt; / &lt;b&gt;Date taken&lt;/b&gt;, &lt;b&gt;Not rename&lt;/b&gt;, &lt;b&gt;Keep sub-folders&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Prefiks nazw wsadowych:&lt;/b&gt; &lt;i&gt;+Numer+Czas&lt;/i&gt;, &lt;b&gt;Data pliku&lt;/b&gt; / &lt;b&gt;Data wykonania&lt;/b&gt;, &lt;b&gt;Bez zmiany nazw&lt;/b&gt;, &lt;b&gt;Zachowaj podfoldery&lt;/b&gt;</translation>
     </message>
     <message>
         <source>See &lt;a href=&quot;#output&quot;&gt;the naming rule&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zob. &lt;a href=&quot;#output&quot;&gt;Reguła nazewnictwa&lt;/a&gt;.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Preset:&lt;/b&gt;, &lt;b&gt;Apply&lt;/b&gt;, &lt;b&gt;Save as…&lt;/b&gt;, &lt;b&gt;Remove&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Preset:&lt;/b&gt;, &lt;b&gt;Zastosuj&lt;/b&gt;, &lt;b&gt;Zapisz jako…&lt;/b&gt;, &lt;b&gt;Usuń&lt;/b&gt;</translation>
     </message>
     <message>
         <source>See &lt;a href=&quot;#presets&quot;&gt;Presets&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zob. &lt;a href=&quot;#presets&quot;&gt;Presety&lt;/a&gt;.</translation>
     </message>
     <message>
         <source>Preview frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Ramka podglądu</translation>
     </message>
     <message>
         <source>Shows the photo you clicked in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokazuje zdjęcie kliknięte na liście.</translation>
     </message>
     <message>
         <source>Progress bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasek postępu</translation>
     </message>
     <message>
         <source>Progress of the current run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Postęp bieżącej konwersji.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Update&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Aktualizuj&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Opens the Quillmere web site, where new versions are published.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwiera witrynę Quillmere, na której publikowane są nowe wersje.</translation>
     </message>
     <message>
         <source>&lt;b&gt;About&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;O programie&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Version and contact addresses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wersja i adresy kontaktowe.</translation>
     </message>
     <message>
         <source>&lt;b&gt;View log&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Pokaż dziennik&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Opens the activity log &lt;code&gt;Corvale.log&lt;/code&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwiera dziennik aktywności &lt;code&gt;Corvale.log&lt;/code&gt;.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Exit&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Zakończ&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Saves the output folder, the font and colour, the prefix and the date choice, and closes the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisuje folder docelowy, czcionkę i kolor, prefiks oraz wybór daty, po czym zamyka program.</translation>
     </message>
     <message>
         <source>The command line: quillmere-convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiersz poleceń: quillmere-convert</translation>
     </message>
     <message>
         <source>&lt;code&gt;quillmere-convert&lt;/code&gt; converts photos with the same engine, without a window — for scripts, servers and large jobs.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;code&gt;quillmere-convert&lt;/code&gt; konwertuje zdjęcia tym samym mechanizmem, ale bez okna – w skryptach, na serwerach i przy dużych zadaniach.</translation>
     </message>
     <message>
         <source>Each &lt;code&gt;PATH&lt;/code&gt; is a photo or a folder; folders are searched with their sub-folders like &lt;b&gt;Search photos&lt;/b&gt; does. Every option defaults to what the window starts with. An option&apos;s value follows as the next argument or after &lt;code&gt;=&lt;/code&gt; (&lt;code&gt;--text-pos=-5,3&lt;/code&gt;).</source>
-        <translation type="unfinished"></translation>
+        <translation>Każda ścieżka &lt;code&gt;PATH&lt;/code&gt; to zdjęcie lub folder; foldery są przeszukiwane wraz z podfolderami, tak jak robi to &lt;b&gt;Szukaj zdjęć&lt;/b&gt;. Każda opcja ma domyślnie tę wartość, z którą startuje okno. Wartość opcji podaje się jako następny argument lub po znaku &lt;code&gt;=&lt;/code&gt; (&lt;code&gt;--text-pos=-5,3&lt;/code&gt;).</translation>
     </message>
     <message>
         <source>Messages are printed as &lt;code&gt;Caption: text&lt;/code&gt; on standard error, with a progress bar when that is a terminal. The last line on standard output is the run folder. The exit status is 0 when every photo was converted, 1 when some were not, and 2 for wrong options. Files that are not pictures are skipped with a notice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Komunikaty są wypisywane w postaci &lt;code&gt;Caption: text&lt;/code&gt; na standardowe wyjście błędów, wraz z paskiem postępu, jeśli jest ono terminalem. Ostatni wiersz na standardowym wyjściu to folder konwersji. Kod wyjścia wynosi 0, gdy przekonwertowano wszystkie zdjęcia, 1, gdy niektórych nie, i 2 przy błędnych opcjach. Pliki niebędące obrazami są pomijane z komunikatem.</translation>
     </message>
     <message>
         <source>&lt;code&gt;--into&lt;/code&gt;, &lt;code&gt;--number-start&lt;/code&gt; and &lt;code&gt;--number-width&lt;/code&gt; let several runs, on one machine or many, each convert a part of one list and name their files exactly as one run over the whole list would; the README shows how with GNU parallel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dzięki opcjom &lt;code&gt;--into&lt;/code&gt;, &lt;code&gt;--number-start&lt;/code&gt; i &lt;code&gt;--number-width&lt;/code&gt; jedną listę można podzielić między kilka konwersji, na jednym lub wielu komputerach, a pliki i tak otrzymają dokładnie takie nazwy, jakie nadałaby jedna konwersja całej listy; plik README pokazuje, jak to zrobić z GNU parallel.</translation>
     </message>
     <message>
         <source>What Quillmere remembers</source>
-        <translation type="unfinished"></translation>
+        <translation>Co Quillmere zapamiętuje</translation>
     </message>
     <message>
         <source>Quillmere keeps its settings in &lt;code&gt;~/.config/Harbenwick/quillmere.conf&lt;/code&gt;: the output folder, the rename prefix and the date in the names, the font and colour of the text, the last folders used for adding photos, and in the options dialog the last confirmed format, pixel format and quality. The photo list, the overlay text and its position, and the other output settings (size, Lossless, Do not enlarge, camera data) start fresh at every start. Presets are kept in the same file, in its group &lt;code&gt;[Presets]&lt;/code&gt;, which the command line reads and writes too; a preset keeps every output setting, the date in the names among them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillmere przechowuje ustawienia w pliku &lt;code&gt;~/.config/Harbenwick/quillmere.conf&lt;/code&gt;: folder docelowy, prefiks nazw i datę w nazwach, czcionkę i kolor tekstu, ostatnie foldery, z których dodawano zdjęcia, a w oknie opcji ostatnio zatwierdzony format, format pikseli i jakość. Lista zdjęć, nakładany tekst i jego pozycja oraz pozostałe ustawienia wyjściowe (rozmiar, Bezstratnie, Nie powiększaj, dane aparatu) przy każdym uruchomieniu wracają do wartości początkowych. Presety są przechowywane w tym samym pliku, w grupie &lt;code&gt;[Presets]&lt;/code&gt;, którą również odczytuje i zapisuje wiersz poleceń; preset przechowuje każde ustawienie wyjściowe, w tym datę w nazwach.</translation>
     </message>
 </context>
 <context>
