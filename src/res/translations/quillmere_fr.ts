@@ -985,591 +985,591 @@ Code de sortie&#xa0;: 0 toutes les photos converties, 1 certaines non,
     <name>HelpPage</name>
     <message>
         <source>Quillmere — User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillmere — Guide de l’utilisateur</translation>
     </message>
     <message>
         <source>Quillmere</source>
-        <translation type="unfinished">Quillmere</translation>
+        <translation>Quillmere</translation>
     </message>
     <message>
         <source>Resize and convert photos in batches.</source>
-        <translation type="unfinished"></translation>
+        <translation>Redimensionner et convertir des photos par lots.</translation>
     </message>
     <message>
         <source>Quillmere takes a list of photos, gives each of them output settings (format, size, pixel format, quality, rotation and flip, and which camera data to keep), optionally writes a line of text on every photo, and converts them all into a new folder of their own with tidy, numbered file names. Your original photos are never changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillmere prend une liste de photos, donne à chacune des réglages de sortie (format, taille, format de pixel, qualité, rotation et miroir, et les données de l’appareil à conserver), écrit si vous le souhaitez une ligne de texte sur chaque photo, puis les convertit toutes dans un nouveau dossier qui leur est réservé, avec des noms de fichiers numérotés et ordonnés. Vos photos originales ne sont jamais modifiées.</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#quick&quot;&gt;Quick start&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#quick&quot;&gt;Démarrage rapide&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#gather&quot;&gt;Adding photos&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#gather&quot;&gt;Ajouter des photos&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#list&quot;&gt;The photo list&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#list&quot;&gt;La liste des photos&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#options&quot;&gt;Output options&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#options&quot;&gt;Options de sortie&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#output&quot;&gt;Output folder and file names&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#output&quot;&gt;Dossier de sortie et noms de fichiers&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#text&quot;&gt;Text on the photos&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#text&quot;&gt;Texte sur les photos&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#presets&quot;&gt;Presets&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#presets&quot;&gt;Préréglages&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#convert&quot;&gt;Converting&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#convert&quot;&gt;Conversion&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#formats&quot;&gt;Formats&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#formats&quot;&gt;Formats&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#window&quot;&gt;All controls of the main window&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#window&quot;&gt;Toutes les commandes de la fenêtre principale&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#cli&quot;&gt;The command line: quillmere-convert&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#cli&quot;&gt;La ligne de commande&#xa0;: quillmere-convert&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#settings&quot;&gt;What Quillmere remembers&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#settings&quot;&gt;Ce que Quillmere mémorise&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Quick start</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrage rapide</translation>
     </message>
     <message>
         <source>Press &lt;b&gt;Add Photos&lt;/b&gt; and pick some photos (or drop them onto the window).</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur &lt;b&gt;Ajouter des photos&lt;/b&gt; et choisissez des photos (ou déposez-les sur la fenêtre).</translation>
     </message>
     <message>
         <source>Press &lt;b&gt;Options&lt;/b&gt; to choose the output format and size. The built-in setting makes @BUILT_IN_FORMAT@ files of quality @QUALITY_BUILT_IN@, @BUILT_IN_WIDTH@ pixels wide, with the height that keeps each photo&apos;s proportions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur &lt;b&gt;Options&lt;/b&gt; pour choisir le format et la taille de sortie. Le réglage intégré produit des fichiers @BUILT_IN_FORMAT@ de qualité @QUALITY_BUILT_IN@, larges de @BUILT_IN_WIDTH@ pixels, avec la hauteur qui conserve les proportions de chaque photo.</translation>
     </message>
     <message>
         <source>Check the &lt;b&gt;Output Folder&lt;/b&gt;; the first time it is the folder &lt;code&gt;Quillmere&lt;/code&gt; in your Pictures folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifiez le &lt;b&gt;Dossier de sortie&lt;/b&gt;&#xa0;; la première fois, c’est le dossier &lt;code&gt;Quillmere&lt;/code&gt; de votre dossier Images.</translation>
     </message>
     <message>
         <source>Press &lt;b&gt;Convert&lt;/b&gt;. When the run is done, Quillmere offers to open the folder with the results.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur &lt;b&gt;Convertir&lt;/b&gt;. Une fois la conversion terminée, Quillmere propose d’ouvrir le dossier des résultats.</translation>
     </message>
     <message>
         <source>Adding photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter des photos</translation>
     </message>
     <message>
         <source>There are three ways to put photos into the list. New photos are added at the end of the list and get the current default output settings (see &lt;a href=&quot;#options&quot;&gt;Options&lt;/a&gt;).</source>
-        <translation type="unfinished"></translation>
+        <translation>Il y a trois façons de mettre des photos dans la liste. Les nouvelles photos s’ajoutent en fin de liste et reçoivent les réglages de sortie par défaut en vigueur (voir &lt;a href=&quot;#options&quot;&gt;Options&lt;/a&gt;).</translation>
     </message>
     <message>
         <source>&lt;b&gt;Add Photos&lt;/b&gt; opens a file dialog in which you can select several files at once. It opens in the folder you last added photos from.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Ajouter des photos&lt;/b&gt; ouvre une boîte de dialogue de fichiers dans laquelle vous pouvez sélectionner plusieurs fichiers à la fois. Elle s’ouvre dans le dossier d’où vous avez ajouté des photos la dernière fois.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Drag and drop&lt;/b&gt;: drop files and folders from your file manager onto the window. Files are added in the order dropped; a folder is searched as &lt;b&gt;Search photos&lt;/b&gt; does. Opening photos or folders with Quillmere from a file manager (or &lt;code&gt;quillmere FILE|FOLDER...&lt;/code&gt;) adds them the same way.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Glisser-déposer&lt;/b&gt;&#xa0;: déposez des fichiers et des dossiers depuis votre gestionnaire de fichiers sur la fenêtre. Les fichiers sont ajoutés dans l’ordre du dépôt&#xa0;; un dossier est parcouru comme le fait &lt;b&gt;Rechercher des photos&lt;/b&gt;. Ouvrir des photos ou des dossiers avec Quillmere depuis un gestionnaire de fichiers (ou &lt;code&gt;quillmere FILE|FOLDER...&lt;/code&gt;) les ajoute de la même façon.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Search photos&lt;/b&gt; asks for a folder and adds every photo found in it and in all its sub-folders, folder by folder. Files with the extensions @PHOTO_EXTENSIONS@ are considered (in any letter case).</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Rechercher des photos&lt;/b&gt; demande un dossier et ajoute toutes les photos trouvées dans ce dossier et dans tous ses sous-dossiers, dossier par dossier. Les fichiers portant les extensions @PHOTO_EXTENSIONS@ sont pris en compte (en majuscules comme en minuscules).</translation>
     </message>
     <message>
         <source>Files that are not pictures, or cannot be read, are left out silently. A name with several dots, such as &lt;code&gt;IMG 2009.05.17.jpg&lt;/code&gt; or &lt;code&gt;trip.day1.HEIC&lt;/code&gt;, counts by its last extension. Photos taken with the camera turned are shown and converted upright. Phone photos (HEIC and HEIF) are read as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les fichiers qui ne sont pas des images, ou qui ne peuvent pas être lus, sont écartés sans message. Un nom à plusieurs points, comme &lt;code&gt;IMG 2009.05.17.jpg&lt;/code&gt; ou &lt;code&gt;trip.day1.HEIC&lt;/code&gt;, compte par sa dernière extension. Les photos prises avec l’appareil tourné sont affichées et converties à l’endroit. Les photos de téléphone (HEIC et HEIF) sont lues telles quelles.</translation>
     </message>
     <message>
         <source>From the file manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Depuis le gestionnaire de fichiers</translation>
     </message>
     <message>
         <source>Right-click photos or folders in the file manager. &lt;b&gt;Convert with Quillmere…&lt;/b&gt; opens this window with them; each saved preset has an entry of its own, &lt;b&gt;Quillmere: &lt;i&gt;preset&lt;/i&gt;&lt;/b&gt; (in Nemo and Dolphin, &lt;b&gt;convert with a preset…&lt;/b&gt; asks which), which converts the selection at once with that preset into the output folder you chose here, in a new time-stamped folder, and ends with a desktop notification naming that folder and any photo that failed. Presets you save later appear without reinstalling anything.</source>
-        <translation type="unfinished"></translation>
+        <translation>Faites un clic droit sur des photos ou des dossiers dans le gestionnaire de fichiers. &lt;b&gt;Convert with Quillmere…&lt;/b&gt; ouvre cette fenêtre avec eux&#xa0;; chaque préréglage enregistré a sa propre entrée, &lt;b&gt;Quillmere: &lt;i&gt;préréglage&lt;/i&gt;&lt;/b&gt; (dans Nemo et Dolphin, &lt;b&gt;convert with a preset…&lt;/b&gt; demande lequel), qui convertit aussitôt la sélection avec ce préréglage dans le dossier de sortie choisi ici, dans un nouveau dossier horodaté, puis affiche une notification du bureau qui indique ce dossier et les photos en échec. Les préréglages enregistrés plus tard apparaissent sans rien réinstaller.</translation>
     </message>
     <message>
         <source>&lt;b&gt;GNOME Files&lt;/b&gt; shows the entries when the package &lt;code&gt;python3-nautilus&lt;/code&gt; is installed (then restart it: &lt;code&gt;nautilus -q&lt;/code&gt;).</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Fichiers&lt;/b&gt; (GNOME) affiche ces entrées lorsque le paquet &lt;code&gt;python3-nautilus&lt;/code&gt; est installé (redémarrez-le ensuite&#xa0;: &lt;code&gt;nautilus -q&lt;/code&gt;).</translation>
     </message>
     <message>
         <source>&lt;b&gt;Nemo&lt;/b&gt; (Cinnamon) and &lt;b&gt;Dolphin&lt;/b&gt; (KDE) show them at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Nemo&lt;/b&gt; (Cinnamon) et &lt;b&gt;Dolphin&lt;/b&gt; (KDE) les affichent immédiatement.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Thunar&lt;/b&gt; (Xfce) keeps custom actions in each user&apos;s own settings: in Thunar choose &lt;b&gt;Edit → Configure custom actions…&lt;/b&gt;, add an action named &lt;i&gt;Quillmere: Web 2048&lt;/i&gt; with the command &lt;code&gt;/usr/libexec/quillmere/quillmere-file-action convert &apos;Web 2048&apos; %F&lt;/code&gt; (the name of your preset in quotes), and under &lt;b&gt;Appearance Conditions&lt;/b&gt; tick &lt;b&gt;Image Files&lt;/b&gt; and &lt;b&gt;Directories&lt;/b&gt;. An action with the command &lt;code&gt;quillmere %F&lt;/code&gt; opens the window instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Thunar&lt;/b&gt; (Xfce) garde les actions personnalisées dans les réglages propres à chaque utilisateur&#xa0;: dans Thunar, choisissez &lt;b&gt;Modifier → Configurer les actions personnalisées…&lt;/b&gt;, ajoutez une action nommée &lt;i&gt;Quillmere: Web 2048&lt;/i&gt; avec la commande &lt;code&gt;/usr/libexec/quillmere/quillmere-file-action convert &apos;Web 2048&apos; %F&lt;/code&gt; (le nom de votre préréglage entre guillemets simples), puis, dans &lt;b&gt;Conditions d’apparition&lt;/b&gt;, cochez &lt;b&gt;Fichiers image&lt;/b&gt; et &lt;b&gt;Répertoires&lt;/b&gt;. Une action dont la commande est &lt;code&gt;quillmere %F&lt;/code&gt; ouvre plutôt la fenêtre.</translation>
     </message>
     <message>
         <source>The photo list</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste des photos</translation>
     </message>
     <message>
         <source>Each row shows one photo: &lt;b&gt;File name&lt;/b&gt;, its size (&lt;b&gt;Width * Height&lt;/b&gt;), the file&apos;s modification &lt;b&gt;Time&lt;/b&gt;, the size it will be converted to (&lt;b&gt;Output Width * Height&lt;/b&gt;) and its &lt;b&gt;Rotate&lt;/b&gt; angle, and its &lt;b&gt;Status&lt;/b&gt; in the last run: waiting, converting, converted, skipped or failed (rest the pointer on it for the reason). Rest the pointer on a name for the full path. The list order is the conversion order and so the numbering order of the new files. The same file may be in the list more than once. &lt;b&gt;Total Photos:&lt;/b&gt; above the list counts the photos.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque ligne présente une photo&#xa0;: &lt;b&gt;Nom du fichier&lt;/b&gt;, sa taille (&lt;b&gt;Largeur * Hauteur&lt;/b&gt;), la &lt;b&gt;Date&lt;/b&gt; de modification du fichier, la taille après conversion (&lt;b&gt;Largeur * Hauteur de sortie&lt;/b&gt;), son angle de &lt;b&gt;Rotation&lt;/b&gt; et son &lt;b&gt;État&lt;/b&gt; lors de la dernière conversion&#xa0;: en attente, conversion en cours, convertie, ignorée ou échec (laissez le pointeur dessus pour en voir la raison). Laissez le pointeur sur un nom pour voir le chemin complet. L’ordre de la liste est l’ordre de conversion, et donc celui de la numérotation des nouveaux fichiers. Un même fichier peut figurer plusieurs fois dans la liste. Au-dessus de la liste, &lt;b&gt;Nombre de photos&#xa0;:&lt;/b&gt; indique combien elle en contient.</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Commande</translation>
     </message>
     <message>
         <source>What it does</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonction</translation>
     </message>
     <message>
         <source>Click a row</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquer sur une ligne</translation>
     </message>
     <message>
         <source>Shows the photo in the preview frame, whole and in its own proportions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche la photo dans le cadre d’aperçu, entière et dans ses propres proportions.</translation>
     </message>
     <message>
         <source>Click the &lt;b&gt;File name&lt;/b&gt; or &lt;b&gt;Time&lt;/b&gt; heading</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquer sur l’en-tête &lt;b&gt;Nom du fichier&lt;/b&gt; ou &lt;b&gt;Date&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Sorts the list by that column; click again to reverse the order.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trie la liste selon cette colonne&#xa0;; cliquez à nouveau pour inverser l’ordre.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Edit&lt;/b&gt; (or double-click / right-click a row)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Modifier&lt;/b&gt; (ou double-clic / clic droit sur une ligne)</translation>
     </message>
     <message>
         <source>Opens the output options for each selected photo in turn, so that single photos can get settings of their own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvre tour à tour les options de sortie de chaque photo sélectionnée, pour donner à certaines photos leurs propres réglages.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Up&lt;/b&gt; / &lt;b&gt;Down&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Vers le haut&lt;/b&gt; / &lt;b&gt;Vers le bas&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Move the selected photos one place up or down.</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplace les photos sélectionnées d’une place vers le haut ou vers le bas.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Delete&lt;/b&gt; (&lt;kbd&gt;Del&lt;/kbd&gt;)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Supprimer&lt;/b&gt; (&lt;kbd&gt;Suppr&lt;/kbd&gt;)</translation>
     </message>
     <message>
         <source>Removes the selected photos from the list (the files stay on disk).</source>
-        <translation type="unfinished"></translation>
+        <translation>Retire les photos sélectionnées de la liste (les fichiers restent sur le disque).</translation>
     </message>
     <message>
         <source>&lt;b&gt;Clear&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Vider&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Empties the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vide la liste.</translation>
     </message>
     <message>
         <source>Convert, Edit, Up, Down, Delete and Clear are available as soon as the list holds a photo. &lt;kbd&gt;Ctrl+A&lt;/kbd&gt; selects every photo. Every button has an &lt;kbd&gt;Alt&lt;/kbd&gt; letter (the underlined one); &lt;kbd&gt;Ctrl+O&lt;/kbd&gt; is Add Photos, &lt;kbd&gt;Ctrl+F&lt;/kbd&gt; Search photos and &lt;kbd&gt;Ctrl+Return&lt;/kbd&gt; Convert.</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir, Modifier, Vers le haut, Vers le bas, Supprimer et Vider sont disponibles dès que la liste contient une photo. &lt;kbd&gt;Ctrl+A&lt;/kbd&gt; sélectionne toutes les photos. Chaque bouton a une lettre &lt;kbd&gt;Alt&lt;/kbd&gt; (celle qui est soulignée)&#xa0;; &lt;kbd&gt;Ctrl+O&lt;/kbd&gt; correspond à Ajouter des photos, &lt;kbd&gt;Ctrl+F&lt;/kbd&gt; à Rechercher des photos et &lt;kbd&gt;Ctrl+Entrée&lt;/kbd&gt; à Convertir.</translation>
     </message>
     <message>
         <source>Output options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options de sortie</translation>
     </message>
     <message>
         <source>&lt;b&gt;Options&lt;/b&gt; edits the default settings that photos added from now on receive. After you confirm it with photos in the list, Quillmere asks whether all photos in the list should get the new settings as well. &lt;b&gt;Edit&lt;/b&gt; opens the same dialog for the selected photos only.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Options&lt;/b&gt; modifie les réglages par défaut que recevront les photos ajoutées désormais. Si vous validez alors que la liste contient des photos, Quillmere demande si toutes les photos de la liste doivent elles aussi recevoir les nouveaux réglages. &lt;b&gt;Modifier&lt;/b&gt; ouvre la même boîte de dialogue pour les seules photos sélectionnées.</translation>
     </message>
     <message>
         <source>Meaning</source>
-        <translation type="unfinished"></translation>
+        <translation>Signification</translation>
     </message>
     <message>
         <source>&lt;b&gt;Output Format:&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Format de sortie&#xa0;:&lt;/b&gt;</translation>
     </message>
     <message>
         <source>@OUTPUT_FORMAT_LIST@ (see &lt;a href=&quot;#formats&quot;&gt;Formats&lt;/a&gt;).</source>
-        <translation type="unfinished"></translation>
+        <translation>@OUTPUT_FORMAT_LIST@ (voir &lt;a href=&quot;#formats&quot;&gt;Formats&lt;/a&gt;).</translation>
     </message>
     <message>
         <source>&lt;b&gt;Pixel format:&lt;/b&gt; (@PIXEL_FORMAT_FORMATS@ only)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Format de pixel&#xa0;:&lt;/b&gt; (@PIXEL_FORMAT_FORMATS@ uniquement)</translation>
     </message>
     <message>
         <source>The colour depth of the BMP file: 1, 4 or 8 bits indexed (2, 16 or 256 colours, made with error diffusion), or one of the direct-colour formats. The text below the list describes the choice. &lt;b&gt;Colours:&lt;/b&gt; for 4 and 8 bits, the standard 16 or 256 colours, or the colours of the photo (the 16 or 256 that best match each photo).</source>
-        <translation type="unfinished"></translation>
+        <translation>La profondeur de couleur du fichier BMP&#xa0;: 1, 4 ou 8 bits indexés (2, 16 ou 256 couleurs, obtenues par diffusion d’erreur), ou l’un des formats en couleurs directes. Le texte sous la liste décrit le choix. &lt;b&gt;Couleurs&#xa0;:&lt;/b&gt; pour 4 et 8 bits, les 16 ou 256 couleurs standard, ou les couleurs de la photo (les 16 ou 256 les plus fidèles à chaque photo).</translation>
     </message>
     <message>
         <source>&lt;b&gt;Do not enlarge&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Ne pas agrandir&lt;/b&gt;</translation>
     </message>
     <message>
         <source>With @NO_ENLARGE_RULES@: a photo smaller than the chosen size keeps its own size (no side grows), so a 100*66 picture is not blown up to 1024*675.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec @NO_ENLARGE_RULES@&#xa0;: une photo plus petite que la taille choisie garde sa propre taille (aucun côté ne grandit)&#xa0;; une image de 100*66 n’est donc pas gonflée à 1024*675.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Quality Control:&lt;/b&gt; (@QUALITY_FORMATS@)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Qualité&#xa0;:&lt;/b&gt; (@QUALITY_FORMATS@)</translation>
     </message>
     <message>
         <source>Quality from @QUALITY_MIN@ (smallest file) to @QUALITY_MAX@ (best picture), for every format that loses detail to save space. The quality you confirm last is remembered and shown every time the dialog opens.</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualité de @QUALITY_MIN@ (fichier le plus petit) à @QUALITY_MAX@ (meilleure image), pour tout format qui sacrifie des détails pour gagner de la place. La dernière qualité validée est mémorisée et affichée à chaque ouverture de la boîte de dialogue.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Lossless&lt;/b&gt; (@LOSSLESS_FORMATS@)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Sans perte&lt;/b&gt; (@LOSSLESS_FORMATS@)</translation>
     </message>
     <message>
         <source>Keeps every pixel exactly; the quality is then not used and the files are larger.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conserve chaque pixel à l’identique&#xa0;; la qualité n’est alors pas utilisée et les fichiers sont plus gros.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Limit file size to … KB&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Limiter la taille du fichier à … KB&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Every output file at most this many KB (1 KB = 1,000 bytes), camera data included, for upload forms and mail limits. @QUALITY_FORMATS@ files get the best quality that fits, found in a few trial encodes and never above the quality set; where even quality 30 does not fit, the picture is made smaller until it does. Lossless files (PNG, TIF, BMP, Lossless) can only be made smaller. A photo that already fits, in the same format and size with all its camera data, is copied unchanged. The command line adds &lt;code&gt;--min-quality&lt;/code&gt;, &lt;code&gt;--no-shrink-to-fit&lt;/code&gt;, &lt;code&gt;--chroma&lt;/code&gt; and &lt;code&gt;--progressive&lt;/code&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque fichier produit pèse au plus ce nombre de KB (1 KB = 1&#xa0;000 octets), données de l’appareil comprises, pour respecter les formulaires d’envoi et les limites des messageries. Les fichiers @QUALITY_FORMATS@ reçoivent la meilleure qualité qui tient, trouvée en quelques encodages d’essai et jamais supérieure à la qualité réglée&#xa0;; si même la qualité 30 ne tient pas, l’image est réduite jusqu’à ce qu’elle tienne. Les fichiers sans perte (PNG, TIF, BMP, Sans perte) ne peuvent qu’être réduits. Une photo qui tient déjà, dans le même format et à la même taille avec toutes ses données de l’appareil, est copiée telle quelle. La ligne de commande ajoute &lt;code&gt;--min-quality&lt;/code&gt;, &lt;code&gt;--no-shrink-to-fit&lt;/code&gt;, &lt;code&gt;--chroma&lt;/code&gt; et &lt;code&gt;--progressive&lt;/code&gt;.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Camera data (EXIF, XMP, IPTC):&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Données de l’appareil (EXIF, XMP, IPTC)&#xa0;:&lt;/b&gt;</translation>
     </message>
     <message>
         <source>What the outputs keep of the data the camera or phone stored with the photo (not for @FORMATS_WITHOUT_CAMERA_DATA@):</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce que les fichiers produits conservent des données que l’appareil photo ou le téléphone a enregistrées avec la photo (sauf pour @FORMATS_WITHOUT_CAMERA_DATA@)&#xa0;:</translation>
     </message>
     <message>
         <source>&lt;b&gt;Camera RAW photos:&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Photos RAW&#xa0;:&lt;/b&gt;</translation>
     </message>
     <message>
         <source>How camera RAW files (recognised by their content) are developed, always with the camera&apos;s white balance and no automatic brightening, so that the photos of one shoot match:</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment les fichiers RAW (reconnus à leur contenu) sont développés, toujours avec la balance des blancs de l’appareil et sans éclaircissement automatique, pour que les photos d’une même séance restent homogènes&#xa0;:</translation>
     </message>
     <message>
         <source>&lt;b&gt;Rotate by angle&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Angle de rotation&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Turn the result by @ROTATION_CHOICES@ degrees clockwise.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fait pivoter le résultat de @ROTATION_CHOICES@ degrés dans le sens des aiguilles d’une montre.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Flip&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Miroir&lt;/b&gt;</translation>
     </message>
     <message>
         <source>&lt;b&gt;Aspect:&lt;/b&gt; (Fill and Pad)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Proportions&#xa0;:&lt;/b&gt; (Remplir et Inscrire)</translation>
     </message>
     <message>
         <source>1:1, 4:5, 3:2, 16:9 or 9:16 fills in the height from the width you type (1080 wide at 4:5 gives 1350); &lt;i&gt;Custom&lt;/i&gt; keeps the height you type.</source>
-        <translation type="unfinished"></translation>
+        <translation>1:1, 4:5, 3:2, 16:9 ou 9:16 calcule la hauteur à partir de la largeur saisie (1080 de large en 4:5 donne 1350)&#xa0;; &lt;i&gt;Personnalisé&lt;/i&gt; garde la hauteur que vous saisissez.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Crop:&lt;/b&gt; (Fill and Pad)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Recadrage&#xa0;:&lt;/b&gt; (Remplir et Inscrire)</translation>
     </message>
     <message>
         <source>Which part of the photo Fill keeps (an edge, a corner, the centre, or &lt;i&gt;Smart&lt;/i&gt;: the part with the most detail, skin tones and colour), or where Pad places the photo.</source>
-        <translation type="unfinished"></translation>
+        <translation>La partie de la photo que Remplir conserve (un bord, un coin, le centre, ou &lt;i&gt;Intelligent&lt;/i&gt;&#xa0;: la partie la plus riche en détails, en tons chair et en couleurs), ou l’endroit où Inscrire place la photo.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Background:&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Fond&#xa0;:&lt;/b&gt;</translation>
     </message>
     <message>
         <source>The colour of Pad&apos;s margins and of transparent areas of the photos (white unless you choose another).</source>
-        <translation type="unfinished"></translation>
+        <translation>La couleur des marges d’Inscrire et des zones transparentes des photos (blanc, sauf si vous en choisissez une autre).</translation>
     </message>
     <message>
         <source>&lt;b&gt;Sharpen when reduced:&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Netteté après réduction&#xa0;:&lt;/b&gt;</translation>
     </message>
     <message>
         <source>A mild sharpening of the photo&apos;s lightness after it was made smaller, the more the more it was reduced (up to half its size); a photo that is not reduced is never sharpened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une légère accentuation de la netteté, appliquée à la luminance de la photo après sa réduction, d’autant plus forte que la réduction est importante (jusqu’à la moitié de la taille)&#xa0;; une photo qui n’est pas réduite n’est jamais accentuée.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Resolution:&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Résolution&#xa0;:&lt;/b&gt;</translation>
     </message>
     <message>
         <source>The DPI written into JPG, PNG, TIF and BMP files (WebP and AVIF with camera data); &lt;i&gt;As the source&lt;/i&gt; keeps the photo&apos;s own.</source>
-        <translation type="unfinished"></translation>
+        <translation>La résolution (DPI) écrite dans les fichiers JPG, PNG, TIF et BMP (WebP et AVIF avec les données de l’appareil)&#xa0;; &lt;i&gt;Comme l’original&lt;/i&gt; conserve celle de la photo.</translation>
     </message>
     <message>
         <source>Photos are turned upright (from the orientation the camera recorded) before any size rule is applied, so a portrait photo&apos;s width is its short side. Sizes are whole pixels: the fixed size and Stretch cut them, the other rules round to the nearest pixel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les photos sont redressées (selon l’orientation enregistrée par l’appareil) avant l’application de toute règle de taille&#xa0;; la largeur d’une photo en portrait est donc son petit côté. Les tailles sont des pixels entiers&#xa0;: la taille fixe et Étirer les tronquent, les autres règles les arrondissent au pixel le plus proche.</translation>
     </message>
     <message>
         <source>The dialog shows only what matters for the chosen format and size rule. When you press OK, every number is checked, including those of hidden or unavailable fields: a message names what is wrong, the field gets the focus and the dialog stays open.</source>
-        <translation type="unfinished"></translation>
+        <translation>La boîte de dialogue n’affiche que ce qui compte pour le format et la règle de taille choisis. Lorsque vous cliquez sur OK, chaque nombre est vérifié, y compris ceux des champs masqués ou indisponibles&#xa0;: un message indique ce qui ne va pas, le champ reçoit le focus et la boîte de dialogue reste ouverte.</translation>
     </message>
     <message>
         <source>Output folder and file names</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier de sortie et noms de fichiers</translation>
     </message>
     <message>
         <source>&lt;b&gt;Output Folder:&lt;/b&gt; is where the results go; type a folder or choose one with &lt;b&gt;Browse&lt;/b&gt;. On the first start it is the folder &lt;code&gt;Quillmere&lt;/code&gt; inside your Pictures folder, which Quillmere creates for you. The folder you used last is remembered.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Dossier de sortie&#xa0;:&lt;/b&gt; indique où vont les résultats&#xa0;; saisissez un dossier ou choisissez-en un avec &lt;b&gt;Parcourir&lt;/b&gt;. Au premier lancement, c’est le dossier &lt;code&gt;Quillmere&lt;/code&gt; de votre dossier Images, que Quillmere crée pour vous. Le dernier dossier utilisé est mémorisé.</translation>
     </message>
     <message>
         <source>&lt;b&gt;The run folder.&lt;/b&gt; Every conversion makes a new folder inside the output folder, named after the moment it started as &lt;code&gt;year.month.day.hour.minute.second&lt;/code&gt;, for example &lt;code&gt;2026.05.17.14.05.09&lt;/code&gt;. Earlier results are therefore never overwritten.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Le dossier de la conversion.&lt;/b&gt; Chaque conversion crée un nouveau dossier dans le dossier de sortie, nommé d’après l’instant où elle a commencé sous la forme &lt;code&gt;year.month.day.hour.minute.second&lt;/code&gt; (année, mois, jour, heure, minute, seconde), par exemple &lt;code&gt;2026.05.17.14.05.09&lt;/code&gt;. Les résultats précédents ne sont donc jamais écrasés.</translation>
     </message>
     <message>
         <source>&lt;b&gt;The naming rule.&lt;/b&gt; With &lt;b&gt;Batch rename prefix:&lt;/b&gt; (default &lt;code&gt;output.photo&lt;/code&gt;) each file is named</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;La règle de nommage.&lt;/b&gt; Avec &lt;b&gt;Préfixe de renommage&#xa0;:&lt;/b&gt; (par défaut &lt;code&gt;output.photo&lt;/code&gt;), chaque fichier est nommé</translation>
     </message>
     <message>
         <source>where the number is the photo&apos;s place in the list, padded with zeros to the width of the photo count (&lt;code&gt;1&lt;/code&gt;–&lt;code&gt;9&lt;/code&gt; for up to 9 photos, &lt;code&gt;01&lt;/code&gt;–&lt;code&gt;12&lt;/code&gt; for 12, &lt;code&gt;001&lt;/code&gt; for 100 or more), and the date is the one chosen in the list beside the prefix:</source>
-        <translation type="unfinished"></translation>
+        <translation>où le numéro (number) est la place de la photo dans la liste, complété par des zéros à gauche jusqu’à la largeur du nombre de photos (&lt;code&gt;1&lt;/code&gt;–&lt;code&gt;9&lt;/code&gt; jusqu’à 9 photos, &lt;code&gt;01&lt;/code&gt;–&lt;code&gt;12&lt;/code&gt; pour 12, &lt;code&gt;001&lt;/code&gt; pour 100 ou plus), et la date est celle choisie dans la liste à côté du préfixe&#xa0;:</translation>
     </message>
     <message>
         <source>Example: prefix &lt;code&gt;trip&lt;/code&gt;, 12 photos, the third taken (or, with File date, modified) on 17 May 2009 gives &lt;code&gt;trip.03.2009.05.17.jpg&lt;/code&gt;. Photos copied from a camera card get the copy&apos;s day as their file date; choose Date taken to name them after the day they were taken.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exemple&#xa0;: préfixe &lt;code&gt;trip&lt;/code&gt;, 12 photos, la troisième prise (ou, avec Date du fichier, modifiée) le 17 mai 2009 donne &lt;code&gt;trip.03.2009.05.17.jpg&lt;/code&gt;. Les photos copiées depuis une carte mémoire ont pour date de fichier le jour de la copie&#xa0;; choisissez Date de prise de vue pour les nommer d’après le jour de la prise de vue.</translation>
     </message>
     <message>
         <source>Check &lt;b&gt;Not rename&lt;/b&gt; to keep each photo&apos;s own name instead (only the extension changes, for example &lt;code&gt;IMG_0001.jpg&lt;/code&gt;); the prefix field is then unavailable. If a file of that name already exists, Quillmere asks before replacing it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cochez &lt;b&gt;Ne pas renommer&lt;/b&gt; pour garder plutôt le nom de chaque photo (seule l’extension change, par exemple &lt;code&gt;IMG_0001.jpg&lt;/code&gt;)&#xa0;; le champ du préfixe est alors indisponible. Si un fichier de ce nom existe déjà, Quillmere demande confirmation avant de le remplacer.</translation>
     </message>
     <message>
         <source>Check &lt;b&gt;Keep sub-folders&lt;/b&gt; to keep the folder tree of a search: a photo that &lt;b&gt;Search photos&lt;/b&gt; (or a dropped folder) found in &lt;code&gt;Holiday/Day2/&lt;/code&gt; is written to &lt;code&gt;Day2/&lt;/code&gt; inside the run folder (for example &lt;code&gt;Day2/IMG_0001.jpg&lt;/code&gt;, or &lt;code&gt;Day2/trip.07.2009.05.17.jpg&lt;/code&gt; with renaming: the numbers still count through the whole list). Photos added one by one go to the run folder itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cochez &lt;b&gt;Garder les sous-dossiers&lt;/b&gt; pour conserver l’arborescence d’une recherche&#xa0;: une photo que &lt;b&gt;Rechercher des photos&lt;/b&gt; (ou un dossier déposé) a trouvée dans &lt;code&gt;Holiday/Day2/&lt;/code&gt; est écrite dans &lt;code&gt;Day2/&lt;/code&gt; à l’intérieur du dossier de la conversion (par exemple &lt;code&gt;Day2/IMG_0001.jpg&lt;/code&gt;, ou &lt;code&gt;Day2/trip.07.2009.05.17.jpg&lt;/code&gt; avec renommage&#xa0;: la numérotation court toujours sur toute la liste). Les photos ajoutées une à une vont directement dans le dossier de la conversion.</translation>
     </message>
     <message>
         <source>Text on the photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte sur les photos</translation>
     </message>
     <message>
         <source>Type a line into &lt;b&gt;Add text to photo:&lt;/b&gt; to write it on every converted photo, for example a copyright note. &lt;b&gt;Position x, y:&lt;/b&gt; is the place of the text&apos;s top-left corner, in pixels of the converted photo before it is rotated or flipped. A position outside the photo is reported and set to 0. &lt;b&gt;Font&lt;/b&gt; opens a dialog in which you choose the font, its style, its size in pixels of the output photo, underline, strikeout and the colour; the chosen font&apos;s name is shown beside the position fields. Font and colour are remembered; the text itself is not.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez une ligne dans &lt;b&gt;Ajouter un texte à la photo&#xa0;:&lt;/b&gt; pour l’écrire sur chaque photo convertie, par exemple une mention de copyright. &lt;b&gt;Position x, y&#xa0;:&lt;/b&gt; est l’emplacement du coin supérieur gauche du texte, en pixels de la photo convertie, avant rotation ou miroir. Une position hors de la photo est signalée et remise à 0. &lt;b&gt;Police&lt;/b&gt; ouvre une boîte de dialogue où vous choisissez la police, son style, sa taille en pixels de la photo produite, le soulignement, le barré et la couleur&#xa0;; le nom de la police choisie s’affiche à côté des champs de position. La police et la couleur sont mémorisées&#xa0;; le texte lui-même ne l’est pas.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Anchor:&lt;/b&gt; measures x and y from another corner, an edge or the middle of the photo instead: with &lt;i&gt;Bottom right&lt;/i&gt;, 20, 20 puts the text 20 pixels from the right and bottom edges of every photo, whatever its size. With any anchor but &lt;i&gt;Top left&lt;/i&gt; the text is kept inside the photo. &lt;b&gt;Size:&lt;/b&gt; gives the text&apos;s height as a percentage of each photo&apos;s shorter side, so that a caption has the same weight on a small and a large output; at &lt;i&gt;Font size&lt;/i&gt; the size chosen with &lt;b&gt;Font&lt;/b&gt; counts. &lt;b&gt;Opacity:&lt;/b&gt; lets the photo show through the text, and &lt;i&gt;Outline&lt;/i&gt; or &lt;i&gt;Shadow&lt;/i&gt; draws a dark (or, for dark text, light) edge that keeps it legible on any background. The preview shows the text on the photo you clicked, scaled with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Ancrage&#xa0;:&lt;/b&gt; mesure plutôt x et y depuis un autre coin, un bord ou le milieu de la photo&#xa0;: avec &lt;i&gt;En bas à droite&lt;/i&gt;, 20, 20 place le texte à 20 pixels des bords droit et inférieur de chaque photo, quelle que soit sa taille. Avec tout ancrage autre que &lt;i&gt;En haut à gauche&lt;/i&gt;, le texte reste à l’intérieur de la photo. &lt;b&gt;Taille&#xa0;:&lt;/b&gt; donne la hauteur du texte en pourcentage du petit côté de chaque photo, pour qu’une légende ait le même poids sur une petite et sur une grande image&#xa0;; sur &lt;i&gt;Taille de police&lt;/i&gt;, c’est la taille choisie avec &lt;b&gt;Police&lt;/b&gt; qui compte. &lt;b&gt;Opacité&#xa0;:&lt;/b&gt; laisse transparaître la photo à travers le texte, et &lt;i&gt;Contour&lt;/i&gt; ou &lt;i&gt;Ombre&lt;/i&gt; trace un bord sombre (ou clair, pour un texte sombre) qui le garde lisible sur tous les fonds. L’aperçu montre le texte sur la photo sur laquelle vous avez cliqué, mis à l’échelle avec elle.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Watermark:&lt;/b&gt; draws a picture, such as your logo, on every photo: choose a PNG, WebP or SVG file (its transparency is kept) with &lt;b&gt;Logo…&lt;/b&gt; or type its path; clear the field for none. It sits at the chosen corner, edge or middle, &lt;b&gt;Size:&lt;/b&gt; sets its longer side as a percentage of each photo&apos;s shorter side, &lt;b&gt;Opacity:&lt;/b&gt; how much of the photo shows through, and &lt;b&gt;Margin:&lt;/b&gt; its distance from the edges, also as a percentage of the shorter side. The file is read when you choose it, and every photo of a conversion gets that picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Filigrane&#xa0;:&lt;/b&gt; dessine une image, par exemple votre logo, sur chaque photo&#xa0;: choisissez un fichier PNG, WebP ou SVG (sa transparence est conservée) avec &lt;b&gt;Logo…&lt;/b&gt; ou saisissez son chemin&#xa0;; videz le champ pour n’en mettre aucun. Il se place au coin, au bord ou au milieu choisi&#xa0;; &lt;b&gt;Taille&#xa0;:&lt;/b&gt; règle son grand côté en pourcentage du petit côté de chaque photo, &lt;b&gt;Opacité&#xa0;:&lt;/b&gt; la part de la photo qui transparaît, et &lt;b&gt;Marge&#xa0;:&lt;/b&gt; sa distance aux bords, elle aussi en pourcentage du petit côté. Le fichier est lu au moment où vous le choisissez, et chaque photo d’une conversion reçoit cette image.</translation>
     </message>
     <message>
         <source>Presets</source>
-        <translation type="unfinished">Préréglages</translation>
+        <translation>Préréglages</translation>
     </message>
     <message>
         <source>A preset keeps the output settings for new photos, the naming (prefix, &lt;b&gt;Not rename&lt;/b&gt;, &lt;b&gt;Keep sub-folders&lt;/b&gt;), the text and the watermark with all their settings under a name. &lt;b&gt;Save as…&lt;/b&gt; stores the window&apos;s current settings, &lt;b&gt;Apply&lt;/b&gt; brings the chosen preset back and, as &lt;b&gt;Options&lt;/b&gt; does, asks whether the listed photos get its output settings too, and &lt;b&gt;Remove&lt;/b&gt; removes it. The command line uses the same presets (&lt;code&gt;--preset&lt;/code&gt;, &lt;code&gt;--save-preset&lt;/code&gt;, &lt;code&gt;--list-presets&lt;/code&gt;).</source>
-        <translation type="unfinished"></translation>
+        <translation>Un préréglage conserve sous un nom les réglages de sortie des nouvelles photos, le nommage (préfixe, &lt;b&gt;Ne pas renommer&lt;/b&gt;, &lt;b&gt;Garder les sous-dossiers&lt;/b&gt;), le texte et le filigrane avec tous leurs réglages. &lt;b&gt;Enregistrer sous…&lt;/b&gt; enregistre les réglages actuels de la fenêtre, &lt;b&gt;Appliquer&lt;/b&gt; rétablit le préréglage choisi et, comme &lt;b&gt;Options&lt;/b&gt;, demande si les photos de la liste reçoivent aussi ses réglages de sortie, et &lt;b&gt;Retirer&lt;/b&gt; le supprime. La ligne de commande utilise les mêmes préréglages (&lt;code&gt;--preset&lt;/code&gt;, &lt;code&gt;--save-preset&lt;/code&gt;, &lt;code&gt;--list-presets&lt;/code&gt;).</translation>
     </message>
     <message>
         <source>Converting</source>
-        <translation type="unfinished">Conversion en cours</translation>
+        <translation>Conversion</translation>
     </message>
     <message>
         <source>&lt;b&gt;Convert&lt;/b&gt; starts the run; while it runs the button reads &lt;b&gt;Stop&lt;/b&gt;, and pressing it stops the run after the photos in hand. The progress bar shows how many photos are done and about how long the rest will take. A photo that cannot be converted does not hold the run: its row says &lt;b&gt;Failed&lt;/b&gt; (the reason is in its tooltip), a line goes to the activity log &lt;code&gt;Corvale.log&lt;/code&gt; in the output folder, and the other photos are converted all the same. Before the first file is written a replace question is asked only for files that were there before the run, once for all of them if you answer &lt;b&gt;Yes to all&lt;/b&gt; or &lt;b&gt;No to all&lt;/b&gt;; two photos that would get the same name get two files (&lt;code&gt;IMG_0001.jpg&lt;/code&gt;, &lt;code&gt;IMG_0001-2.jpg&lt;/code&gt;). A photo is written under its final name only when it is complete, so a failed or stopped conversion never leaves a half-written file. When the run ends, one box lists every photo that failed with its reason in plain words (&lt;b&gt;Copy&lt;/b&gt; puts the list on the clipboard, &lt;b&gt;Show log&lt;/b&gt; opens the log), says how many photos a stop left unconverted, and offers to open the output folder or to &lt;b&gt;Convert the rest&lt;/b&gt; into the same folder with the numbering continued. &lt;b&gt;View log&lt;/b&gt; opens &lt;code&gt;Corvale.log&lt;/code&gt; in your text editor. If the output folder you typed does not exist yet, it is made with any folders missing above it; when it cannot be made, the message says why. Escape never closes the window; closing it with photos in the list, or during a run, asks first. The settings of the window come back at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Convertir&lt;/b&gt; lance la conversion&#xa0;; pendant qu’elle s’exécute, le bouton devient &lt;b&gt;Arrêter&lt;/b&gt;, qui arrête la conversion après les photos en cours. La barre de progression indique combien de photos sont terminées et le temps restant approximatif. Une photo qui ne peut pas être convertie ne bloque pas la conversion&#xa0;: sa ligne indique &lt;b&gt;Échec&lt;/b&gt; (la raison figure dans son infobulle), une ligne est ajoutée au journal d’activité &lt;code&gt;Corvale.log&lt;/code&gt; dans le dossier de sortie, et les autres photos sont converties malgré tout. Avant l’écriture du premier fichier, la question du remplacement n’est posée que pour les fichiers qui existaient avant la conversion, et une seule fois pour tous si vous répondez &lt;b&gt;Oui à tout&lt;/b&gt; ou &lt;b&gt;Non à tout&lt;/b&gt;&#xa0;; deux photos qui recevraient le même nom donnent deux fichiers (&lt;code&gt;IMG_0001.jpg&lt;/code&gt;, &lt;code&gt;IMG_0001-2.jpg&lt;/code&gt;). Une photo n’est écrite sous son nom définitif qu’une fois complète&#xa0;: une conversion en échec ou arrêtée ne laisse donc jamais de fichier à moitié écrit. À la fin de la conversion, une fenêtre liste chaque photo en échec avec sa raison en termes simples (&lt;b&gt;Copier&lt;/b&gt; place la liste dans le presse-papiers, &lt;b&gt;Afficher le journal&lt;/b&gt; ouvre le journal), indique combien de photos un arrêt a laissées non converties, et propose d’ouvrir le dossier de sortie ou de &lt;b&gt;Convertir le reste&lt;/b&gt; dans le même dossier en poursuivant la numérotation. &lt;b&gt;Afficher le journal&lt;/b&gt; ouvre &lt;code&gt;Corvale.log&lt;/code&gt; dans votre éditeur de texte. Si le dossier de sortie saisi n’existe pas encore, il est créé avec tous les dossiers parents manquants&#xa0;; s’il ne peut pas l’être, le message dit pourquoi. Échap ne ferme jamais la fenêtre&#xa0;; la fermer alors que la liste contient des photos, ou pendant une conversion, demande d’abord confirmation. Les réglages de la fenêtre sont rétablis au lancement suivant.</translation>
     </message>
     <message>
         <source>Formats</source>
-        <translation type="unfinished"></translation>
+        <translation>Formats</translation>
     </message>
     <message>
         <source>Quillmere reads the common picture formats (JPEG, PNG, TIFF, GIF, BMP, WebP and more). It writes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillmere lit les formats d’image courants (JPEG, PNG, TIFF, GIF, BMP, WebP et d’autres). Il écrit&#xa0;:</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished">Format</translation>
+        <translation>Format</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Remarques</translation>
     </message>
     <message>
         <source>Every output is 8-bit RGB on a white background; colour profiles are converted to sRGB and the source&apos;s resolution (DPI) is kept where the format has one. A photo larger than its format can store is refused with a message before it is read. The camera data kept is set under &lt;a href=&quot;#options&quot;&gt;Camera data&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque fichier produit est en RGB 8 bits sur fond blanc&#xa0;; les profils de couleur sont convertis en sRGB et la résolution (DPI) de l’original est conservée si le format en prévoit une. Une photo plus grande que ce que son format peut contenir est refusée avec un message avant d’être lue. Les données de l’appareil conservées se règlent dans &lt;a href=&quot;#options&quot;&gt;Données de l’appareil&lt;/a&gt;.</translation>
     </message>
     <message>
         <source>All controls of the main window</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les commandes de la fenêtre principale</translation>
     </message>
     <message>
         <source>&lt;b&gt;Add Photos&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Ajouter des photos&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Add photos with a file dialog.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter des photos avec une boîte de dialogue de fichiers.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Search photos&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Rechercher des photos&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Add every photo of a folder and its sub-folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter toutes les photos d’un dossier et de ses sous-dossiers.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Options&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Options&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Default output settings for new photos (and, if you agree, for all listed photos).</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages de sortie par défaut des nouvelles photos (et, si vous l’acceptez, de toutes les photos de la liste).</translation>
     </message>
     <message>
         <source>&lt;b&gt;Convert&lt;/b&gt; / &lt;b&gt;Stop&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Convertir&lt;/b&gt; / &lt;b&gt;Arrêter&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Start or stop the conversion.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer ou arrêter la conversion.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Help&lt;/b&gt; (&lt;kbd&gt;F1&lt;/kbd&gt;)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Aide&lt;/b&gt; (&lt;kbd&gt;F1&lt;/kbd&gt;)</translation>
     </message>
     <message>
         <source>Opens this guide in your web browser.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvre ce guide dans votre navigateur web.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Total Photos:&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Nombre de photos&#xa0;:&lt;/b&gt;</translation>
     </message>
     <message>
         <source>The number of photos in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nombre de photos de la liste.</translation>
     </message>
     <message>
         <source>Photo list, &lt;b&gt;Edit&lt;/b&gt;, &lt;b&gt;Up&lt;/b&gt;, &lt;b&gt;Down&lt;/b&gt;, &lt;b&gt;Delete&lt;/b&gt;, &lt;b&gt;Clear&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste des photos, &lt;b&gt;Modifier&lt;/b&gt;, &lt;b&gt;Vers le haut&lt;/b&gt;, &lt;b&gt;Vers le bas&lt;/b&gt;, &lt;b&gt;Supprimer&lt;/b&gt;, &lt;b&gt;Vider&lt;/b&gt;</translation>
     </message>
     <message>
         <source>See &lt;a href=&quot;#list&quot;&gt;The photo list&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voir &lt;a href=&quot;#list&quot;&gt;La liste des photos&lt;/a&gt;.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Output Folder:&lt;/b&gt;, &lt;b&gt;Browse&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Dossier de sortie&#xa0;:&lt;/b&gt;, &lt;b&gt;Parcourir&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Where the run folders are made.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’emplacement où sont créés les dossiers de conversion.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Add text to photo:&lt;/b&gt;, &lt;b&gt;Position x, y:&lt;/b&gt;, &lt;b&gt;Font&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Ajouter un texte à la photo&#xa0;:&lt;/b&gt;, &lt;b&gt;Position x, y&#xa0;:&lt;/b&gt;, &lt;b&gt;Police&lt;/b&gt;</translation>
     </message>
     <message>
         <source>See &lt;a href=&quot;#text&quot;&gt;Text on the photos&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voir &lt;a href=&quot;#text&quot;&gt;Texte sur les photos&lt;/a&gt;.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Anchor:&lt;/b&gt;, &lt;b&gt;Size:&lt;/b&gt;, &lt;b&gt;Opacity:&lt;/b&gt;, outline or shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Ancrage&#xa0;:&lt;/b&gt;, &lt;b&gt;Taille&#xa0;:&lt;/b&gt;, &lt;b&gt;Opacité&#xa0;:&lt;/b&gt;, contour ou ombre</translation>
     </message>
     <message>
         <source>&lt;b&gt;Batch rename prefix:&lt;/b&gt; &lt;i&gt;+Number+Time&lt;/i&gt;, &lt;b&gt;File date&lt;/b&gt; / &lt;b&gt;Date taken&lt;/b&gt;, &lt;b&gt;Not rename&lt;/b&gt;, &lt;b&gt;Keep sub-folders&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Préfixe de renommage&#xa0;:&lt;/b&gt; &lt;i&gt;+Numéro+Date&lt;/i&gt;, &lt;b&gt;Date du fichier&lt;/b&gt; / &lt;b&gt;Date de prise de vue&lt;/b&gt;, &lt;b&gt;Ne pas renommer&lt;/b&gt;, &lt;b&gt;Garder les sous-dossiers&lt;/b&gt;</translation>
     </message>
     <message>
         <source>See &lt;a href=&quot;#output&quot;&gt;the naming rule&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voir &lt;a href=&quot;#output&quot;&gt;la règle de nommage&lt;/a&gt;.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Preset:&lt;/b&gt;, &lt;b&gt;Apply&lt;/b&gt;, &lt;b&gt;Save as…&lt;/b&gt;, &lt;b&gt;Remove&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Préréglage&#xa0;:&lt;/b&gt;, &lt;b&gt;Appliquer&lt;/b&gt;, &lt;b&gt;Enregistrer sous…&lt;/b&gt;, &lt;b&gt;Retirer&lt;/b&gt;</translation>
     </message>
     <message>
         <source>See &lt;a href=&quot;#presets&quot;&gt;Presets&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voir &lt;a href=&quot;#presets&quot;&gt;Préréglages&lt;/a&gt;.</translation>
     </message>
     <message>
         <source>Preview frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadre d’aperçu</translation>
     </message>
     <message>
         <source>Shows the photo you clicked in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche la photo sur laquelle vous avez cliqué dans la liste.</translation>
     </message>
     <message>
         <source>Progress bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre de progression</translation>
     </message>
     <message>
         <source>Progress of the current run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avancement de la conversion en cours.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Update&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Mise à jour&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Opens the Quillmere web site, where new versions are published.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvre le site web de Quillmere, où les nouvelles versions sont publiées.</translation>
     </message>
     <message>
         <source>&lt;b&gt;About&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;À propos&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Version and contact addresses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Version et adresses de contact.</translation>
     </message>
     <message>
         <source>&lt;b&gt;View log&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Afficher le journal&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Opens the activity log &lt;code&gt;Corvale.log&lt;/code&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvre le journal d’activité &lt;code&gt;Corvale.log&lt;/code&gt;.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Exit&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Quitter&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Saves the output folder, the font and colour, the prefix and the date choice, and closes the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistre le dossier de sortie, la police et la couleur, le préfixe et le choix de la date, puis ferme le programme.</translation>
     </message>
     <message>
         <source>The command line: quillmere-convert</source>
-        <translation type="unfinished"></translation>
+        <translation>La ligne de commande&#xa0;: quillmere-convert</translation>
     </message>
     <message>
         <source>&lt;code&gt;quillmere-convert&lt;/code&gt; converts photos with the same engine, without a window — for scripts, servers and large jobs.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;code&gt;quillmere-convert&lt;/code&gt; convertit des photos avec le même moteur, sans fenêtre — pour les scripts, les serveurs et les gros traitements.</translation>
     </message>
     <message>
         <source>Each &lt;code&gt;PATH&lt;/code&gt; is a photo or a folder; folders are searched with their sub-folders like &lt;b&gt;Search photos&lt;/b&gt; does. Every option defaults to what the window starts with. An option&apos;s value follows as the next argument or after &lt;code&gt;=&lt;/code&gt; (&lt;code&gt;--text-pos=-5,3&lt;/code&gt;).</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque &lt;code&gt;PATH&lt;/code&gt; est une photo ou un dossier&#xa0;; les dossiers sont parcourus avec leurs sous-dossiers, comme le fait &lt;b&gt;Rechercher des photos&lt;/b&gt;. La valeur par défaut de chaque option est celle avec laquelle la fenêtre démarre. La valeur d’une option se donne dans l’argument suivant ou après &lt;code&gt;=&lt;/code&gt; (&lt;code&gt;--text-pos=-5,3&lt;/code&gt;).</translation>
     </message>
     <message>
         <source>Messages are printed as &lt;code&gt;Caption: text&lt;/code&gt; on standard error, with a progress bar when that is a terminal. The last line on standard output is the run folder. The exit status is 0 when every photo was converted, 1 when some were not, and 2 for wrong options. Files that are not pictures are skipped with a notice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les messages s’affichent sous la forme &lt;code&gt;Caption: text&lt;/code&gt; sur la sortie d’erreur standard, avec une barre de progression lorsque celle-ci est un terminal. La dernière ligne de la sortie standard est le dossier de la conversion. Le code de sortie vaut 0 quand toutes les photos ont été converties, 1 quand certaines ne l’ont pas été, et 2 en cas d’options erronées. Les fichiers qui ne sont pas des images sont ignorés avec un avis.</translation>
     </message>
     <message>
         <source>&lt;code&gt;--into&lt;/code&gt;, &lt;code&gt;--number-start&lt;/code&gt; and &lt;code&gt;--number-width&lt;/code&gt; let several runs, on one machine or many, each convert a part of one list and name their files exactly as one run over the whole list would; the README shows how with GNU parallel.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;code&gt;--into&lt;/code&gt;, &lt;code&gt;--number-start&lt;/code&gt; et &lt;code&gt;--number-width&lt;/code&gt; permettent à plusieurs exécutions, sur une ou plusieurs machines, de convertir chacune une partie d’une même liste et de nommer leurs fichiers exactement comme le ferait une seule exécution sur toute la liste&#xa0;; le README montre comment faire avec GNU parallel.</translation>
     </message>
     <message>
         <source>What Quillmere remembers</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce que Quillmere mémorise</translation>
     </message>
     <message>
         <source>Quillmere keeps its settings in &lt;code&gt;~/.config/Harbenwick/quillmere.conf&lt;/code&gt;: the output folder, the rename prefix and the date in the names, the font and colour of the text, the last folders used for adding photos, and in the options dialog the last confirmed format, pixel format and quality. The photo list, the overlay text and its position, and the other output settings (size, Lossless, Do not enlarge, camera data) start fresh at every start. Presets are kept in the same file, in its group &lt;code&gt;[Presets]&lt;/code&gt;, which the command line reads and writes too; a preset keeps every output setting, the date in the names among them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillmere garde ses réglages dans &lt;code&gt;~/.config/Harbenwick/quillmere.conf&lt;/code&gt;&#xa0;: le dossier de sortie, le préfixe de renommage et la date dans les noms, la police et la couleur du texte, les derniers dossiers utilisés pour ajouter des photos et, dans la boîte de dialogue des options, les derniers format, format de pixel et qualité validés. La liste des photos, le texte incrusté et sa position, ainsi que les autres réglages de sortie (taille, Sans perte, Ne pas agrandir, données de l’appareil) repartent de zéro à chaque lancement. Les préréglages sont conservés dans le même fichier, dans son groupe &lt;code&gt;[Presets]&lt;/code&gt;, que la ligne de commande lit et écrit elle aussi&#xa0;; un préréglage conserve chaque réglage de sortie, dont la date dans les noms.</translation>
     </message>
 </context>
 <context>

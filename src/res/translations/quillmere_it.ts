@@ -984,591 +984,591 @@ Codice di uscita: 0 tutte le foto convertite, 1 alcune no, 2 argomenti errati.
     <name>HelpPage</name>
     <message>
         <source>Quillmere — User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillmere — Guida utente</translation>
     </message>
     <message>
         <source>Quillmere</source>
-        <translation type="unfinished">Quillmere</translation>
+        <translation>Quillmere</translation>
     </message>
     <message>
         <source>Resize and convert photos in batches.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ridimensiona e converti foto in serie.</translation>
     </message>
     <message>
         <source>Quillmere takes a list of photos, gives each of them output settings (format, size, pixel format, quality, rotation and flip, and which camera data to keep), optionally writes a line of text on every photo, and converts them all into a new folder of their own with tidy, numbered file names. Your original photos are never changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillmere prende un elenco di foto, assegna a ciascuna le impostazioni di uscita (formato, dimensioni, formato pixel, qualità, rotazione e riflessione, e quali dati della fotocamera mantenere), se vuoi scrive una riga di testo su ogni foto e le converte tutte in una nuova cartella dedicata, con nomi di file ordinati e numerati. Le foto originali non vengono mai modificate.</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#quick&quot;&gt;Quick start&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#quick&quot;&gt;Avvio rapido&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#gather&quot;&gt;Adding photos&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#gather&quot;&gt;Aggiungere foto&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#list&quot;&gt;The photo list&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#list&quot;&gt;L’elenco delle foto&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#options&quot;&gt;Output options&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#options&quot;&gt;Opzioni di uscita&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#output&quot;&gt;Output folder and file names&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#output&quot;&gt;Cartella di uscita e nomi dei file&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#text&quot;&gt;Text on the photos&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#text&quot;&gt;Testo sulle foto&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#presets&quot;&gt;Presets&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#presets&quot;&gt;Preset&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#convert&quot;&gt;Converting&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#convert&quot;&gt;Conversione&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#formats&quot;&gt;Formats&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#formats&quot;&gt;Formati&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#window&quot;&gt;All controls of the main window&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#window&quot;&gt;Tutti i comandi della finestra principale&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#cli&quot;&gt;The command line: quillmere-convert&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#cli&quot;&gt;La riga di comando: quillmere-convert&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#settings&quot;&gt;What Quillmere remembers&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#settings&quot;&gt;Cosa ricorda Quillmere&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Quick start</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvio rapido</translation>
     </message>
     <message>
         <source>Press &lt;b&gt;Add Photos&lt;/b&gt; and pick some photos (or drop them onto the window).</source>
-        <translation type="unfinished"></translation>
+        <translation>Premi &lt;b&gt;Aggiungi foto&lt;/b&gt; e scegli alcune foto (oppure trascinale sulla finestra).</translation>
     </message>
     <message>
         <source>Press &lt;b&gt;Options&lt;/b&gt; to choose the output format and size. The built-in setting makes @BUILT_IN_FORMAT@ files of quality @QUALITY_BUILT_IN@, @BUILT_IN_WIDTH@ pixels wide, with the height that keeps each photo&apos;s proportions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Premi &lt;b&gt;Opzioni&lt;/b&gt; per scegliere il formato e le dimensioni di uscita. L’impostazione predefinita produce file @BUILT_IN_FORMAT@ di qualità @QUALITY_BUILT_IN@, larghi @BUILT_IN_WIDTH@ pixel, con l’altezza che mantiene le proporzioni di ogni foto.</translation>
     </message>
     <message>
         <source>Check the &lt;b&gt;Output Folder&lt;/b&gt;; the first time it is the folder &lt;code&gt;Quillmere&lt;/code&gt; in your Pictures folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Controlla la &lt;b&gt;Cartella di uscita&lt;/b&gt;: la prima volta è la cartella &lt;code&gt;Quillmere&lt;/code&gt; nella tua cartella Immagini.</translation>
     </message>
     <message>
         <source>Press &lt;b&gt;Convert&lt;/b&gt;. When the run is done, Quillmere offers to open the folder with the results.</source>
-        <translation type="unfinished"></translation>
+        <translation>Premi &lt;b&gt;Converti&lt;/b&gt;. Al termine della conversione, Quillmere propone di aprire la cartella con i risultati.</translation>
     </message>
     <message>
         <source>Adding photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungere foto</translation>
     </message>
     <message>
         <source>There are three ways to put photos into the list. New photos are added at the end of the list and get the current default output settings (see &lt;a href=&quot;#options&quot;&gt;Options&lt;/a&gt;).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ci sono tre modi per inserire foto nell’elenco. Le nuove foto vengono aggiunte in fondo all’elenco e ricevono le impostazioni di uscita predefinite in vigore (vedi &lt;a href=&quot;#options&quot;&gt;Opzioni&lt;/a&gt;).</translation>
     </message>
     <message>
         <source>&lt;b&gt;Add Photos&lt;/b&gt; opens a file dialog in which you can select several files at once. It opens in the folder you last added photos from.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Aggiungi foto&lt;/b&gt; apre una finestra di selezione dei file in cui puoi sceglierne più di uno alla volta. Si apre nella cartella da cui hai aggiunto foto l’ultima volta.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Drag and drop&lt;/b&gt;: drop files and folders from your file manager onto the window. Files are added in the order dropped; a folder is searched as &lt;b&gt;Search photos&lt;/b&gt; does. Opening photos or folders with Quillmere from a file manager (or &lt;code&gt;quillmere FILE|FOLDER...&lt;/code&gt;) adds them the same way.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Trascina e rilascia&lt;/b&gt;: trascina file e cartelle dal gestore di file sulla finestra. I file vengono aggiunti nell’ordine in cui li rilasci; una cartella viene esplorata come fa &lt;b&gt;Cerca foto&lt;/b&gt;. Aprire foto o cartelle con Quillmere da un gestore di file (o con &lt;code&gt;quillmere FILE|FOLDER...&lt;/code&gt;) le aggiunge allo stesso modo.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Search photos&lt;/b&gt; asks for a folder and adds every photo found in it and in all its sub-folders, folder by folder. Files with the extensions @PHOTO_EXTENSIONS@ are considered (in any letter case).</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Cerca foto&lt;/b&gt; chiede una cartella e aggiunge tutte le foto trovate in essa e in tutte le sue sottocartelle, una cartella dopo l’altra. Vengono considerati i file con le estensioni @PHOTO_EXTENSIONS@ (in maiuscolo o minuscolo).</translation>
     </message>
     <message>
         <source>Files that are not pictures, or cannot be read, are left out silently. A name with several dots, such as &lt;code&gt;IMG 2009.05.17.jpg&lt;/code&gt; or &lt;code&gt;trip.day1.HEIC&lt;/code&gt;, counts by its last extension. Photos taken with the camera turned are shown and converted upright. Phone photos (HEIC and HEIF) are read as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>I file che non sono immagini, o che non si possono leggere, vengono esclusi senza avvisi. Un nome con più punti, come &lt;code&gt;IMG 2009.05.17.jpg&lt;/code&gt; o &lt;code&gt;trip.day1.HEIC&lt;/code&gt;, conta per la sua ultima estensione. Le foto scattate con la fotocamera ruotata vengono mostrate e convertite diritte. Le foto dei telefoni (HEIC e HEIF) vengono lette così come sono.</translation>
     </message>
     <message>
         <source>From the file manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Dal gestore di file</translation>
     </message>
     <message>
         <source>Right-click photos or folders in the file manager. &lt;b&gt;Convert with Quillmere…&lt;/b&gt; opens this window with them; each saved preset has an entry of its own, &lt;b&gt;Quillmere: &lt;i&gt;preset&lt;/i&gt;&lt;/b&gt; (in Nemo and Dolphin, &lt;b&gt;convert with a preset…&lt;/b&gt; asks which), which converts the selection at once with that preset into the output folder you chose here, in a new time-stamped folder, and ends with a desktop notification naming that folder and any photo that failed. Presets you save later appear without reinstalling anything.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fai clic destro su foto o cartelle nel gestore di file. &lt;b&gt;Convert with Quillmere…&lt;/b&gt; apre questa finestra con gli elementi selezionati; ogni preset salvato ha una voce propria, &lt;b&gt;Quillmere: &lt;i&gt;preset&lt;/i&gt;&lt;/b&gt; (in Nemo e Dolphin, &lt;b&gt;convert with a preset…&lt;/b&gt; chiede quale), che converte subito la selezione con quel preset nella cartella di uscita scelta qui, in una nuova cartella con data e ora, e termina con una notifica del desktop che indica quella cartella e le eventuali foto non riuscite. I preset salvati in seguito compaiono senza reinstallare nulla.</translation>
     </message>
     <message>
         <source>&lt;b&gt;GNOME Files&lt;/b&gt; shows the entries when the package &lt;code&gt;python3-nautilus&lt;/code&gt; is installed (then restart it: &lt;code&gt;nautilus -q&lt;/code&gt;).</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;File&lt;/b&gt; (GNOME) mostra queste voci quando è installato il pacchetto &lt;code&gt;python3-nautilus&lt;/code&gt; (poi riavvialo: &lt;code&gt;nautilus -q&lt;/code&gt;).</translation>
     </message>
     <message>
         <source>&lt;b&gt;Nemo&lt;/b&gt; (Cinnamon) and &lt;b&gt;Dolphin&lt;/b&gt; (KDE) show them at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Nemo&lt;/b&gt; (Cinnamon) e &lt;b&gt;Dolphin&lt;/b&gt; (KDE) le mostrano subito.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Thunar&lt;/b&gt; (Xfce) keeps custom actions in each user&apos;s own settings: in Thunar choose &lt;b&gt;Edit → Configure custom actions…&lt;/b&gt;, add an action named &lt;i&gt;Quillmere: Web 2048&lt;/i&gt; with the command &lt;code&gt;/usr/libexec/quillmere/quillmere-file-action convert &apos;Web 2048&apos; %F&lt;/code&gt; (the name of your preset in quotes), and under &lt;b&gt;Appearance Conditions&lt;/b&gt; tick &lt;b&gt;Image Files&lt;/b&gt; and &lt;b&gt;Directories&lt;/b&gt;. An action with the command &lt;code&gt;quillmere %F&lt;/code&gt; opens the window instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Thunar&lt;/b&gt; (Xfce) conserva le azioni personalizzate nelle impostazioni di ciascun utente: in Thunar scegli &lt;b&gt;Modifica → Imposta azioni personalizzate…&lt;/b&gt;, aggiungi un’azione chiamata &lt;i&gt;Quillmere: Web 2048&lt;/i&gt; con il comando &lt;code&gt;/usr/libexec/quillmere/quillmere-file-action convert &apos;Web 2048&apos; %F&lt;/code&gt; (il nome del tuo preset tra apici) e in &lt;b&gt;Condizioni di visibilità&lt;/b&gt; spunta &lt;b&gt;File immagine&lt;/b&gt; e &lt;b&gt;Cartelle&lt;/b&gt;. Un’azione con il comando &lt;code&gt;quillmere %F&lt;/code&gt; apre invece la finestra.</translation>
     </message>
     <message>
         <source>The photo list</source>
-        <translation type="unfinished"></translation>
+        <translation>L’elenco delle foto</translation>
     </message>
     <message>
         <source>Each row shows one photo: &lt;b&gt;File name&lt;/b&gt;, its size (&lt;b&gt;Width * Height&lt;/b&gt;), the file&apos;s modification &lt;b&gt;Time&lt;/b&gt;, the size it will be converted to (&lt;b&gt;Output Width * Height&lt;/b&gt;) and its &lt;b&gt;Rotate&lt;/b&gt; angle, and its &lt;b&gt;Status&lt;/b&gt; in the last run: waiting, converting, converted, skipped or failed (rest the pointer on it for the reason). Rest the pointer on a name for the full path. The list order is the conversion order and so the numbering order of the new files. The same file may be in the list more than once. &lt;b&gt;Total Photos:&lt;/b&gt; above the list counts the photos.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogni riga mostra una foto: &lt;b&gt;Nome file&lt;/b&gt;, le sue dimensioni (&lt;b&gt;Larghezza * Altezza&lt;/b&gt;), la &lt;b&gt;Data&lt;/b&gt; di modifica del file, le dimensioni che avrà dopo la conversione (&lt;b&gt;Larghezza * Altezza di uscita&lt;/b&gt;), l’angolo di &lt;b&gt;Rotazione&lt;/b&gt; e lo &lt;b&gt;Stato&lt;/b&gt; nell’ultima conversione: in attesa, in conversione, convertita, saltata o non riuscita (tieni il puntatore sopra lo stato per leggerne il motivo). Tieni il puntatore su un nome per vedere il percorso completo. L’ordine dell’elenco è l’ordine di conversione, e quindi l’ordine di numerazione dei nuovi file. Lo stesso file può comparire più volte nell’elenco. Sopra l’elenco, &lt;b&gt;Foto totali:&lt;/b&gt; indica quante foto contiene.</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Comando</translation>
     </message>
     <message>
         <source>What it does</source>
-        <translation type="unfinished"></translation>
+        <translation>Funzione</translation>
     </message>
     <message>
         <source>Click a row</source>
-        <translation type="unfinished"></translation>
+        <translation>Clic su una riga</translation>
     </message>
     <message>
         <source>Shows the photo in the preview frame, whole and in its own proportions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra la foto nel riquadro di anteprima, intera e nelle sue proporzioni.</translation>
     </message>
     <message>
         <source>Click the &lt;b&gt;File name&lt;/b&gt; or &lt;b&gt;Time&lt;/b&gt; heading</source>
-        <translation type="unfinished"></translation>
+        <translation>Clic sull’intestazione &lt;b&gt;Nome file&lt;/b&gt; o &lt;b&gt;Data&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Sorts the list by that column; click again to reverse the order.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordina l’elenco in base a quella colonna; un altro clic inverte l’ordine.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Edit&lt;/b&gt; (or double-click / right-click a row)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Modifica&lt;/b&gt; (o doppio clic / clic destro su una riga)</translation>
     </message>
     <message>
         <source>Opens the output options for each selected photo in turn, so that single photos can get settings of their own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apre le opzioni di uscita di ogni foto selezionata, una dopo l’altra, così che singole foto possano avere impostazioni proprie.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Up&lt;/b&gt; / &lt;b&gt;Down&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Su&lt;/b&gt; / &lt;b&gt;Giù&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Move the selected photos one place up or down.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta le foto selezionate di un posto in su o in giù.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Delete&lt;/b&gt; (&lt;kbd&gt;Del&lt;/kbd&gt;)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Elimina&lt;/b&gt; (&lt;kbd&gt;Canc&lt;/kbd&gt;)</translation>
     </message>
     <message>
         <source>Removes the selected photos from the list (the files stay on disk).</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuove le foto selezionate dall’elenco (i file restano sul disco).</translation>
     </message>
     <message>
         <source>&lt;b&gt;Clear&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Svuota&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Empties the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Svuota l’elenco.</translation>
     </message>
     <message>
         <source>Convert, Edit, Up, Down, Delete and Clear are available as soon as the list holds a photo. &lt;kbd&gt;Ctrl+A&lt;/kbd&gt; selects every photo. Every button has an &lt;kbd&gt;Alt&lt;/kbd&gt; letter (the underlined one); &lt;kbd&gt;Ctrl+O&lt;/kbd&gt; is Add Photos, &lt;kbd&gt;Ctrl+F&lt;/kbd&gt; Search photos and &lt;kbd&gt;Ctrl+Return&lt;/kbd&gt; Convert.</source>
-        <translation type="unfinished"></translation>
+        <translation>Converti, Modifica, Su, Giù, Elimina e Svuota sono disponibili non appena l’elenco contiene una foto. &lt;kbd&gt;Ctrl+A&lt;/kbd&gt; seleziona tutte le foto. Ogni pulsante ha una lettera &lt;kbd&gt;Alt&lt;/kbd&gt; (quella sottolineata); &lt;kbd&gt;Ctrl+O&lt;/kbd&gt; corrisponde ad Aggiungi foto, &lt;kbd&gt;Ctrl+F&lt;/kbd&gt; a Cerca foto e &lt;kbd&gt;Ctrl+Invio&lt;/kbd&gt; a Converti.</translation>
     </message>
     <message>
         <source>Output options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opzioni di uscita</translation>
     </message>
     <message>
         <source>&lt;b&gt;Options&lt;/b&gt; edits the default settings that photos added from now on receive. After you confirm it with photos in the list, Quillmere asks whether all photos in the list should get the new settings as well. &lt;b&gt;Edit&lt;/b&gt; opens the same dialog for the selected photos only.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Opzioni&lt;/b&gt; modifica le impostazioni predefinite che riceveranno le foto aggiunte d’ora in poi. Se confermi mentre l’elenco contiene foto, Quillmere chiede se anche tutte le foto dell’elenco devono ricevere le nuove impostazioni. &lt;b&gt;Modifica&lt;/b&gt; apre la stessa finestra solo per le foto selezionate.</translation>
     </message>
     <message>
         <source>Meaning</source>
-        <translation type="unfinished"></translation>
+        <translation>Significato</translation>
     </message>
     <message>
         <source>&lt;b&gt;Output Format:&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Formato di uscita:&lt;/b&gt;</translation>
     </message>
     <message>
         <source>@OUTPUT_FORMAT_LIST@ (see &lt;a href=&quot;#formats&quot;&gt;Formats&lt;/a&gt;).</source>
-        <translation type="unfinished"></translation>
+        <translation>@OUTPUT_FORMAT_LIST@ (vedi &lt;a href=&quot;#formats&quot;&gt;Formati&lt;/a&gt;).</translation>
     </message>
     <message>
         <source>&lt;b&gt;Pixel format:&lt;/b&gt; (@PIXEL_FORMAT_FORMATS@ only)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Formato pixel:&lt;/b&gt; (solo @PIXEL_FORMAT_FORMATS@)</translation>
     </message>
     <message>
         <source>The colour depth of the BMP file: 1, 4 or 8 bits indexed (2, 16 or 256 colours, made with error diffusion), or one of the direct-colour formats. The text below the list describes the choice. &lt;b&gt;Colours:&lt;/b&gt; for 4 and 8 bits, the standard 16 or 256 colours, or the colours of the photo (the 16 or 256 that best match each photo).</source>
-        <translation type="unfinished"></translation>
+        <translation>La profondità di colore del file BMP: 1, 4 o 8 bit indicizzati (2, 16 o 256 colori, ottenuti con diffusione dell’errore), oppure uno dei formati a colori diretti. Il testo sotto l’elenco descrive la scelta. &lt;b&gt;Colori:&lt;/b&gt; per 4 e 8 bit, i 16 o 256 colori standard, oppure i colori della foto (i 16 o 256 più fedeli a ogni foto).</translation>
     </message>
     <message>
         <source>&lt;b&gt;Do not enlarge&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Non ingrandire&lt;/b&gt;</translation>
     </message>
     <message>
         <source>With @NO_ENLARGE_RULES@: a photo smaller than the chosen size keeps its own size (no side grows), so a 100*66 picture is not blown up to 1024*675.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con @NO_ENLARGE_RULES@: una foto più piccola delle dimensioni scelte mantiene le proprie dimensioni (nessun lato cresce), quindi un’immagine di 100*66 non viene gonfiata a 1024*675.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Quality Control:&lt;/b&gt; (@QUALITY_FORMATS@)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Qualità:&lt;/b&gt; (@QUALITY_FORMATS@)</translation>
     </message>
     <message>
         <source>Quality from @QUALITY_MIN@ (smallest file) to @QUALITY_MAX@ (best picture), for every format that loses detail to save space. The quality you confirm last is remembered and shown every time the dialog opens.</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualità da @QUALITY_MIN@ (file più piccolo) a @QUALITY_MAX@ (immagine migliore), per ogni formato che sacrifica dettagli per risparmiare spazio. L’ultima qualità confermata viene ricordata e mostrata ogni volta che si apre la finestra.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Lossless&lt;/b&gt; (@LOSSLESS_FORMATS@)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Senza perdita&lt;/b&gt; (@LOSSLESS_FORMATS@)</translation>
     </message>
     <message>
         <source>Keeps every pixel exactly; the quality is then not used and the files are larger.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conserva ogni pixel esattamente; la qualità allora non viene usata e i file sono più grandi.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Limit file size to … KB&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Limita le dimensioni del file a … KB&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Every output file at most this many KB (1 KB = 1,000 bytes), camera data included, for upload forms and mail limits. @QUALITY_FORMATS@ files get the best quality that fits, found in a few trial encodes and never above the quality set; where even quality 30 does not fit, the picture is made smaller until it does. Lossless files (PNG, TIF, BMP, Lossless) can only be made smaller. A photo that already fits, in the same format and size with all its camera data, is copied unchanged. The command line adds &lt;code&gt;--min-quality&lt;/code&gt;, &lt;code&gt;--no-shrink-to-fit&lt;/code&gt;, &lt;code&gt;--chroma&lt;/code&gt; and &lt;code&gt;--progressive&lt;/code&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogni file in uscita occupa al massimo questo numero di KB (1 KB = 1.000 byte), dati della fotocamera compresi, per rispettare i moduli di caricamento e i limiti della posta elettronica. I file @QUALITY_FORMATS@ ricevono la qualità migliore che rientra nel limite, trovata con poche codifiche di prova e mai superiore alla qualità impostata; se nemmeno la qualità 30 rientra, l’immagine viene rimpicciolita finché non rientra. I file senza perdita (PNG, TIF, BMP, Senza perdita) possono solo essere rimpiccioliti. Una foto che rientra già, nello stesso formato e nelle stesse dimensioni con tutti i suoi dati della fotocamera, viene copiata invariata. La riga di comando aggiunge &lt;code&gt;--min-quality&lt;/code&gt;, &lt;code&gt;--no-shrink-to-fit&lt;/code&gt;, &lt;code&gt;--chroma&lt;/code&gt; e &lt;code&gt;--progressive&lt;/code&gt;.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Camera data (EXIF, XMP, IPTC):&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Dati della fotocamera (EXIF, XMP, IPTC):&lt;/b&gt;</translation>
     </message>
     <message>
         <source>What the outputs keep of the data the camera or phone stored with the photo (not for @FORMATS_WITHOUT_CAMERA_DATA@):</source>
-        <translation type="unfinished"></translation>
+        <translation>Cosa mantengono i file in uscita dei dati che la fotocamera o il telefono ha salvato con la foto (non per @FORMATS_WITHOUT_CAMERA_DATA@):</translation>
     </message>
     <message>
         <source>&lt;b&gt;Camera RAW photos:&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Foto RAW:&lt;/b&gt;</translation>
     </message>
     <message>
         <source>How camera RAW files (recognised by their content) are developed, always with the camera&apos;s white balance and no automatic brightening, so that the photos of one shoot match:</source>
-        <translation type="unfinished"></translation>
+        <translation>Come vengono sviluppati i file RAW (riconosciuti dal contenuto), sempre con il bilanciamento del bianco della fotocamera e senza schiarimento automatico, così che le foto di uno stesso servizio risultino uniformi:</translation>
     </message>
     <message>
         <source>&lt;b&gt;Rotate by angle&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Rotazione&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Turn the result by @ROTATION_CHOICES@ degrees clockwise.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruota il risultato di @ROTATION_CHOICES@ gradi in senso orario.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Flip&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Rifletti&lt;/b&gt;</translation>
     </message>
     <message>
         <source>&lt;b&gt;Aspect:&lt;/b&gt; (Fill and Pad)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Proporzioni:&lt;/b&gt; (Riempi e Inserisci)</translation>
     </message>
     <message>
         <source>1:1, 4:5, 3:2, 16:9 or 9:16 fills in the height from the width you type (1080 wide at 4:5 gives 1350); &lt;i&gt;Custom&lt;/i&gt; keeps the height you type.</source>
-        <translation type="unfinished"></translation>
+        <translation>1:1, 4:5, 3:2, 16:9 o 9:16 calcola l’altezza dalla larghezza digitata (1080 di larghezza a 4:5 dà 1350); &lt;i&gt;Personalizzato&lt;/i&gt; mantiene l’altezza digitata.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Crop:&lt;/b&gt; (Fill and Pad)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Ritaglio:&lt;/b&gt; (Riempi e Inserisci)</translation>
     </message>
     <message>
         <source>Which part of the photo Fill keeps (an edge, a corner, the centre, or &lt;i&gt;Smart&lt;/i&gt;: the part with the most detail, skin tones and colour), or where Pad places the photo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quale parte della foto mantiene Riempi (un bordo, un angolo, il centro, oppure &lt;i&gt;Intelligente&lt;/i&gt;: la parte con più dettagli, toni della pelle e colore), oppure dove Inserisci colloca la foto.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Background:&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Sfondo:&lt;/b&gt;</translation>
     </message>
     <message>
         <source>The colour of Pad&apos;s margins and of transparent areas of the photos (white unless you choose another).</source>
-        <translation type="unfinished"></translation>
+        <translation>Il colore dei bordi di Inserisci e delle aree trasparenti delle foto (bianco, se non ne scegli un altro).</translation>
     </message>
     <message>
         <source>&lt;b&gt;Sharpen when reduced:&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Nitidezza dopo la riduzione:&lt;/b&gt;</translation>
     </message>
     <message>
         <source>A mild sharpening of the photo&apos;s lightness after it was made smaller, the more the more it was reduced (up to half its size); a photo that is not reduced is never sharpened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un leggero aumento della nitidezza, applicato alla luminosità della foto dopo che è stata rimpicciolita, tanto più marcato quanto più è stata ridotta (fino a metà delle sue dimensioni); una foto non ridotta non viene mai resa più nitida.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Resolution:&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Risoluzione:&lt;/b&gt;</translation>
     </message>
     <message>
         <source>The DPI written into JPG, PNG, TIF and BMP files (WebP and AVIF with camera data); &lt;i&gt;As the source&lt;/i&gt; keeps the photo&apos;s own.</source>
-        <translation type="unfinished"></translation>
+        <translation>La risoluzione (DPI) scritta nei file JPG, PNG, TIF e BMP (WebP e AVIF con i dati della fotocamera); &lt;i&gt;Come l’originale&lt;/i&gt; mantiene quella della foto.</translation>
     </message>
     <message>
         <source>Photos are turned upright (from the orientation the camera recorded) before any size rule is applied, so a portrait photo&apos;s width is its short side. Sizes are whole pixels: the fixed size and Stretch cut them, the other rules round to the nearest pixel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le foto vengono raddrizzate (secondo l’orientamento registrato dalla fotocamera) prima di applicare qualsiasi regola di dimensione, quindi la larghezza di una foto verticale è il suo lato corto. Le dimensioni sono pixel interi: le dimensioni fisse e Scala le troncano, le altre regole le arrotondano al pixel più vicino.</translation>
     </message>
     <message>
         <source>The dialog shows only what matters for the chosen format and size rule. When you press OK, every number is checked, including those of hidden or unavailable fields: a message names what is wrong, the field gets the focus and the dialog stays open.</source>
-        <translation type="unfinished"></translation>
+        <translation>La finestra mostra solo ciò che conta per il formato e la regola di dimensione scelti. Quando premi OK, ogni numero viene controllato, compresi quelli dei campi nascosti o non disponibili: un messaggio indica cosa non va, il campo riceve il focus e la finestra resta aperta.</translation>
     </message>
     <message>
         <source>Output folder and file names</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartella di uscita e nomi dei file</translation>
     </message>
     <message>
         <source>&lt;b&gt;Output Folder:&lt;/b&gt; is where the results go; type a folder or choose one with &lt;b&gt;Browse&lt;/b&gt;. On the first start it is the folder &lt;code&gt;Quillmere&lt;/code&gt; inside your Pictures folder, which Quillmere creates for you. The folder you used last is remembered.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Cartella di uscita:&lt;/b&gt; indica dove vanno i risultati; digita una cartella o scegline una con &lt;b&gt;Sfoglia&lt;/b&gt;. Al primo avvio è la cartella &lt;code&gt;Quillmere&lt;/code&gt; nella tua cartella Immagini, che Quillmere crea per te. L’ultima cartella usata viene ricordata.</translation>
     </message>
     <message>
         <source>&lt;b&gt;The run folder.&lt;/b&gt; Every conversion makes a new folder inside the output folder, named after the moment it started as &lt;code&gt;year.month.day.hour.minute.second&lt;/code&gt;, for example &lt;code&gt;2026.05.17.14.05.09&lt;/code&gt;. Earlier results are therefore never overwritten.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;La cartella della conversione.&lt;/b&gt; Ogni conversione crea una nuova cartella dentro la cartella di uscita, con il nome del momento in cui è iniziata nella forma &lt;code&gt;year.month.day.hour.minute.second&lt;/code&gt; (anno, mese, giorno, ora, minuto, secondo), per esempio &lt;code&gt;2026.05.17.14.05.09&lt;/code&gt;. I risultati precedenti quindi non vengono mai sovrascritti.</translation>
     </message>
     <message>
         <source>&lt;b&gt;The naming rule.&lt;/b&gt; With &lt;b&gt;Batch rename prefix:&lt;/b&gt; (default &lt;code&gt;output.photo&lt;/code&gt;) each file is named</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;La regola dei nomi.&lt;/b&gt; Con &lt;b&gt;Prefisso per rinomina:&lt;/b&gt; (predefinito &lt;code&gt;output.photo&lt;/code&gt;) ogni file prende il nome</translation>
     </message>
     <message>
         <source>where the number is the photo&apos;s place in the list, padded with zeros to the width of the photo count (&lt;code&gt;1&lt;/code&gt;–&lt;code&gt;9&lt;/code&gt; for up to 9 photos, &lt;code&gt;01&lt;/code&gt;–&lt;code&gt;12&lt;/code&gt; for 12, &lt;code&gt;001&lt;/code&gt; for 100 or more), and the date is the one chosen in the list beside the prefix:</source>
-        <translation type="unfinished"></translation>
+        <translation>dove il numero (number) è la posizione della foto nell’elenco, completato con zeri iniziali fino alle cifre del numero di foto (&lt;code&gt;1&lt;/code&gt;–&lt;code&gt;9&lt;/code&gt; fino a 9 foto, &lt;code&gt;01&lt;/code&gt;–&lt;code&gt;12&lt;/code&gt; per 12, &lt;code&gt;001&lt;/code&gt; per 100 o più), e la data è quella scelta nell’elenco accanto al prefisso:</translation>
     </message>
     <message>
         <source>Example: prefix &lt;code&gt;trip&lt;/code&gt;, 12 photos, the third taken (or, with File date, modified) on 17 May 2009 gives &lt;code&gt;trip.03.2009.05.17.jpg&lt;/code&gt;. Photos copied from a camera card get the copy&apos;s day as their file date; choose Date taken to name them after the day they were taken.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esempio: prefisso &lt;code&gt;trip&lt;/code&gt;, 12 foto, la terza scattata (o, con Data del file, modificata) il 17 maggio 2009 dà &lt;code&gt;trip.03.2009.05.17.jpg&lt;/code&gt;. Le foto copiate da una scheda di memoria hanno come data del file il giorno della copia; scegli Data di scatto per dare loro il nome del giorno in cui sono state scattate.</translation>
     </message>
     <message>
         <source>Check &lt;b&gt;Not rename&lt;/b&gt; to keep each photo&apos;s own name instead (only the extension changes, for example &lt;code&gt;IMG_0001.jpg&lt;/code&gt;); the prefix field is then unavailable. If a file of that name already exists, Quillmere asks before replacing it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spunta &lt;b&gt;Non rinominare&lt;/b&gt; per mantenere invece il nome di ogni foto (cambia solo l’estensione, per esempio &lt;code&gt;IMG_0001.jpg&lt;/code&gt;); il campo del prefisso allora non è disponibile. Se esiste già un file con quel nome, Quillmere chiede conferma prima di sostituirlo.</translation>
     </message>
     <message>
         <source>Check &lt;b&gt;Keep sub-folders&lt;/b&gt; to keep the folder tree of a search: a photo that &lt;b&gt;Search photos&lt;/b&gt; (or a dropped folder) found in &lt;code&gt;Holiday/Day2/&lt;/code&gt; is written to &lt;code&gt;Day2/&lt;/code&gt; inside the run folder (for example &lt;code&gt;Day2/IMG_0001.jpg&lt;/code&gt;, or &lt;code&gt;Day2/trip.07.2009.05.17.jpg&lt;/code&gt; with renaming: the numbers still count through the whole list). Photos added one by one go to the run folder itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spunta &lt;b&gt;Mantieni sottocartelle&lt;/b&gt; per mantenere la struttura di cartelle di una ricerca: una foto che &lt;b&gt;Cerca foto&lt;/b&gt; (o una cartella trascinata) ha trovato in &lt;code&gt;Holiday/Day2/&lt;/code&gt; viene scritta in &lt;code&gt;Day2/&lt;/code&gt; dentro la cartella della conversione (per esempio &lt;code&gt;Day2/IMG_0001.jpg&lt;/code&gt;, oppure &lt;code&gt;Day2/trip.07.2009.05.17.jpg&lt;/code&gt; con la rinomina: la numerazione prosegue comunque su tutto l’elenco). Le foto aggiunte una per una vanno direttamente nella cartella della conversione.</translation>
     </message>
     <message>
         <source>Text on the photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Testo sulle foto</translation>
     </message>
     <message>
         <source>Type a line into &lt;b&gt;Add text to photo:&lt;/b&gt; to write it on every converted photo, for example a copyright note. &lt;b&gt;Position x, y:&lt;/b&gt; is the place of the text&apos;s top-left corner, in pixels of the converted photo before it is rotated or flipped. A position outside the photo is reported and set to 0. &lt;b&gt;Font&lt;/b&gt; opens a dialog in which you choose the font, its style, its size in pixels of the output photo, underline, strikeout and the colour; the chosen font&apos;s name is shown beside the position fields. Font and colour are remembered; the text itself is not.</source>
-        <translation type="unfinished"></translation>
+        <translation>Digita una riga in &lt;b&gt;Aggiungi testo alla foto:&lt;/b&gt; per scriverla su ogni foto convertita, per esempio una nota di copyright. &lt;b&gt;Posizione x, y:&lt;/b&gt; è la posizione dell’angolo in alto a sinistra del testo, in pixel della foto convertita, prima della rotazione o della riflessione. Una posizione fuori dalla foto viene segnalata e riportata a 0. &lt;b&gt;Carattere&lt;/b&gt; apre una finestra in cui scegli il carattere, lo stile, la dimensione in pixel della foto in uscita, sottolineato, barrato e il colore; il nome del carattere scelto compare accanto ai campi della posizione. Carattere e colore vengono ricordati; il testo no.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Anchor:&lt;/b&gt; measures x and y from another corner, an edge or the middle of the photo instead: with &lt;i&gt;Bottom right&lt;/i&gt;, 20, 20 puts the text 20 pixels from the right and bottom edges of every photo, whatever its size. With any anchor but &lt;i&gt;Top left&lt;/i&gt; the text is kept inside the photo. &lt;b&gt;Size:&lt;/b&gt; gives the text&apos;s height as a percentage of each photo&apos;s shorter side, so that a caption has the same weight on a small and a large output; at &lt;i&gt;Font size&lt;/i&gt; the size chosen with &lt;b&gt;Font&lt;/b&gt; counts. &lt;b&gt;Opacity:&lt;/b&gt; lets the photo show through the text, and &lt;i&gt;Outline&lt;/i&gt; or &lt;i&gt;Shadow&lt;/i&gt; draws a dark (or, for dark text, light) edge that keeps it legible on any background. The preview shows the text on the photo you clicked, scaled with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Ancoraggio:&lt;/b&gt; misura invece x e y da un altro angolo, da un bordo o dal centro della foto: con &lt;i&gt;In basso a destra&lt;/i&gt;, 20, 20 colloca il testo a 20 pixel dal bordo destro e da quello inferiore di ogni foto, qualunque sia la sua dimensione. Con qualsiasi ancoraggio tranne &lt;i&gt;In alto a sinistra&lt;/i&gt; il testo resta dentro la foto. &lt;b&gt;Dimensione:&lt;/b&gt; dà l’altezza del testo in percentuale del lato corto di ogni foto, così che una didascalia abbia lo stesso peso su un’immagine piccola e su una grande; con &lt;i&gt;Dimensione del carattere&lt;/i&gt; vale la dimensione scelta con &lt;b&gt;Carattere&lt;/b&gt;. &lt;b&gt;Opacità:&lt;/b&gt; lascia trasparire la foto attraverso il testo, e &lt;i&gt;Contorno&lt;/i&gt; o &lt;i&gt;Ombra&lt;/i&gt; disegna un bordo scuro (o chiaro, per un testo scuro) che lo mantiene leggibile su qualsiasi sfondo. L’anteprima mostra il testo sulla foto su cui hai fatto clic, in scala con essa.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Watermark:&lt;/b&gt; draws a picture, such as your logo, on every photo: choose a PNG, WebP or SVG file (its transparency is kept) with &lt;b&gt;Logo…&lt;/b&gt; or type its path; clear the field for none. It sits at the chosen corner, edge or middle, &lt;b&gt;Size:&lt;/b&gt; sets its longer side as a percentage of each photo&apos;s shorter side, &lt;b&gt;Opacity:&lt;/b&gt; how much of the photo shows through, and &lt;b&gt;Margin:&lt;/b&gt; its distance from the edges, also as a percentage of the shorter side. The file is read when you choose it, and every photo of a conversion gets that picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Filigrana:&lt;/b&gt; disegna un’immagine, per esempio il tuo logo, su ogni foto: scegli un file PNG, WebP o SVG (la trasparenza viene mantenuta) con &lt;b&gt;Logo…&lt;/b&gt; oppure digitane il percorso; svuota il campo per non usarne nessuna. Si colloca nell’angolo, sul bordo o al centro scelto; &lt;b&gt;Dimensione:&lt;/b&gt; imposta il suo lato lungo in percentuale del lato corto di ogni foto, &lt;b&gt;Opacità:&lt;/b&gt; quanto della foto traspare, e &lt;b&gt;Margine:&lt;/b&gt; la sua distanza dai bordi, anch’essa in percentuale del lato corto. Il file viene letto quando lo scegli, e ogni foto di una conversione riceve quell’immagine.</translation>
     </message>
     <message>
         <source>Presets</source>
-        <translation type="unfinished">Preset</translation>
+        <translation>Preset</translation>
     </message>
     <message>
         <source>A preset keeps the output settings for new photos, the naming (prefix, &lt;b&gt;Not rename&lt;/b&gt;, &lt;b&gt;Keep sub-folders&lt;/b&gt;), the text and the watermark with all their settings under a name. &lt;b&gt;Save as…&lt;/b&gt; stores the window&apos;s current settings, &lt;b&gt;Apply&lt;/b&gt; brings the chosen preset back and, as &lt;b&gt;Options&lt;/b&gt; does, asks whether the listed photos get its output settings too, and &lt;b&gt;Remove&lt;/b&gt; removes it. The command line uses the same presets (&lt;code&gt;--preset&lt;/code&gt;, &lt;code&gt;--save-preset&lt;/code&gt;, &lt;code&gt;--list-presets&lt;/code&gt;).</source>
-        <translation type="unfinished"></translation>
+        <translation>Un preset conserva sotto un nome le impostazioni di uscita per le nuove foto, i nomi dei file (prefisso, &lt;b&gt;Non rinominare&lt;/b&gt;, &lt;b&gt;Mantieni sottocartelle&lt;/b&gt;), il testo e la filigrana con tutte le loro impostazioni. &lt;b&gt;Salva come…&lt;/b&gt; salva le impostazioni attuali della finestra, &lt;b&gt;Applica&lt;/b&gt; ripristina il preset scelto e, come fa &lt;b&gt;Opzioni&lt;/b&gt;, chiede se anche le foto dell’elenco devono ricevere le sue impostazioni di uscita, e &lt;b&gt;Rimuovi&lt;/b&gt; lo elimina. La riga di comando usa gli stessi preset (&lt;code&gt;--preset&lt;/code&gt;, &lt;code&gt;--save-preset&lt;/code&gt;, &lt;code&gt;--list-presets&lt;/code&gt;).</translation>
     </message>
     <message>
         <source>Converting</source>
-        <translation type="unfinished">In conversione</translation>
+        <translation>Conversione</translation>
     </message>
     <message>
         <source>&lt;b&gt;Convert&lt;/b&gt; starts the run; while it runs the button reads &lt;b&gt;Stop&lt;/b&gt;, and pressing it stops the run after the photos in hand. The progress bar shows how many photos are done and about how long the rest will take. A photo that cannot be converted does not hold the run: its row says &lt;b&gt;Failed&lt;/b&gt; (the reason is in its tooltip), a line goes to the activity log &lt;code&gt;Corvale.log&lt;/code&gt; in the output folder, and the other photos are converted all the same. Before the first file is written a replace question is asked only for files that were there before the run, once for all of them if you answer &lt;b&gt;Yes to all&lt;/b&gt; or &lt;b&gt;No to all&lt;/b&gt;; two photos that would get the same name get two files (&lt;code&gt;IMG_0001.jpg&lt;/code&gt;, &lt;code&gt;IMG_0001-2.jpg&lt;/code&gt;). A photo is written under its final name only when it is complete, so a failed or stopped conversion never leaves a half-written file. When the run ends, one box lists every photo that failed with its reason in plain words (&lt;b&gt;Copy&lt;/b&gt; puts the list on the clipboard, &lt;b&gt;Show log&lt;/b&gt; opens the log), says how many photos a stop left unconverted, and offers to open the output folder or to &lt;b&gt;Convert the rest&lt;/b&gt; into the same folder with the numbering continued. &lt;b&gt;View log&lt;/b&gt; opens &lt;code&gt;Corvale.log&lt;/code&gt; in your text editor. If the output folder you typed does not exist yet, it is made with any folders missing above it; when it cannot be made, the message says why. Escape never closes the window; closing it with photos in the list, or during a run, asks first. The settings of the window come back at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Converti&lt;/b&gt; avvia la conversione; mentre è in corso il pulsante diventa &lt;b&gt;Interrompi&lt;/b&gt;, che ferma la conversione dopo le foto in lavorazione. La barra di avanzamento mostra quante foto sono pronte e quanto manca, all’incirca, alla fine. Una foto che non si può convertire non blocca la conversione: la sua riga indica &lt;b&gt;Non riuscita&lt;/b&gt; (il motivo è nel suggerimento), una riga viene scritta nel registro attività &lt;code&gt;Corvale.log&lt;/code&gt; nella cartella di uscita, e le altre foto vengono convertite comunque. Prima di scrivere il primo file, la domanda sulla sostituzione viene posta solo per i file che esistevano prima della conversione, una sola volta per tutti se rispondi &lt;b&gt;Sì a tutti&lt;/b&gt; o &lt;b&gt;No a tutti&lt;/b&gt;; due foto che otterrebbero lo stesso nome danno due file (&lt;code&gt;IMG_0001.jpg&lt;/code&gt;, &lt;code&gt;IMG_0001-2.jpg&lt;/code&gt;). Una foto viene scritta con il suo nome definitivo solo quando è completa, quindi una conversione non riuscita o interrotta non lascia mai un file scritto a metà. Al termine della conversione, una finestra elenca ogni foto non riuscita con il motivo in parole semplici (&lt;b&gt;Copia&lt;/b&gt; mette l’elenco negli appunti, &lt;b&gt;Mostra registro&lt;/b&gt; apre il registro), indica quante foto un’interruzione ha lasciato non convertite e offre di aprire la cartella di uscita oppure, con &lt;b&gt;Converti il resto&lt;/b&gt;, di convertire le foto rimanenti nella stessa cartella proseguendo la numerazione. &lt;b&gt;Mostra registro&lt;/b&gt; apre &lt;code&gt;Corvale.log&lt;/code&gt; nel tuo editor di testo. Se la cartella di uscita digitata non esiste ancora, viene creata insieme a tutte le cartelle superiori mancanti; se non si può creare, il messaggio spiega perché. Esc non chiude mai la finestra; chiuderla con foto nell’elenco, o durante una conversione, chiede prima conferma. Le impostazioni della finestra vengono ripristinate all’avvio successivo.</translation>
     </message>
     <message>
         <source>Formats</source>
-        <translation type="unfinished"></translation>
+        <translation>Formati</translation>
     </message>
     <message>
         <source>Quillmere reads the common picture formats (JPEG, PNG, TIFF, GIF, BMP, WebP and more). It writes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillmere legge i formati di immagine più comuni (JPEG, PNG, TIFF, GIF, BMP, WebP e altri). Scrive:</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished">Formato</translation>
+        <translation>Formato</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
     <message>
         <source>Every output is 8-bit RGB on a white background; colour profiles are converted to sRGB and the source&apos;s resolution (DPI) is kept where the format has one. A photo larger than its format can store is refused with a message before it is read. The camera data kept is set under &lt;a href=&quot;#options&quot;&gt;Camera data&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogni file in uscita è RGB a 8 bit su sfondo bianco; i profili colore vengono convertiti in sRGB e la risoluzione (DPI) dell’originale viene mantenuta se il formato la prevede. Una foto più grande di quanto il suo formato possa contenere viene rifiutata con un messaggio prima di essere letta. I dati della fotocamera da mantenere si impostano in &lt;a href=&quot;#options&quot;&gt;Dati della fotocamera&lt;/a&gt;.</translation>
     </message>
     <message>
         <source>All controls of the main window</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti i comandi della finestra principale</translation>
     </message>
     <message>
         <source>&lt;b&gt;Add Photos&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Aggiungi foto&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Add photos with a file dialog.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiunge foto con una finestra di selezione dei file.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Search photos&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Cerca foto&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Add every photo of a folder and its sub-folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiunge tutte le foto di una cartella e delle sue sottocartelle.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Options&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Opzioni&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Default output settings for new photos (and, if you agree, for all listed photos).</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni di uscita predefinite per le nuove foto (e, se lo confermi, per tutte le foto dell’elenco).</translation>
     </message>
     <message>
         <source>&lt;b&gt;Convert&lt;/b&gt; / &lt;b&gt;Stop&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Converti&lt;/b&gt; / &lt;b&gt;Interrompi&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Start or stop the conversion.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvia o interrompe la conversione.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Help&lt;/b&gt; (&lt;kbd&gt;F1&lt;/kbd&gt;)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Aiuto&lt;/b&gt; (&lt;kbd&gt;F1&lt;/kbd&gt;)</translation>
     </message>
     <message>
         <source>Opens this guide in your web browser.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apre questa guida nel browser web.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Total Photos:&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Foto totali:&lt;/b&gt;</translation>
     </message>
     <message>
         <source>The number of photos in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il numero di foto nell’elenco.</translation>
     </message>
     <message>
         <source>Photo list, &lt;b&gt;Edit&lt;/b&gt;, &lt;b&gt;Up&lt;/b&gt;, &lt;b&gt;Down&lt;/b&gt;, &lt;b&gt;Delete&lt;/b&gt;, &lt;b&gt;Clear&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenco delle foto, &lt;b&gt;Modifica&lt;/b&gt;, &lt;b&gt;Su&lt;/b&gt;, &lt;b&gt;Giù&lt;/b&gt;, &lt;b&gt;Elimina&lt;/b&gt;, &lt;b&gt;Svuota&lt;/b&gt;</translation>
     </message>
     <message>
         <source>See &lt;a href=&quot;#list&quot;&gt;The photo list&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vedi &lt;a href=&quot;#list&quot;&gt;L’elenco delle foto&lt;/a&gt;.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Output Folder:&lt;/b&gt;, &lt;b&gt;Browse&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Cartella di uscita:&lt;/b&gt;, &lt;b&gt;Sfoglia&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Where the run folders are made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dove vengono create le cartelle delle conversioni.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Add text to photo:&lt;/b&gt;, &lt;b&gt;Position x, y:&lt;/b&gt;, &lt;b&gt;Font&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Aggiungi testo alla foto:&lt;/b&gt;, &lt;b&gt;Posizione x, y:&lt;/b&gt;, &lt;b&gt;Carattere&lt;/b&gt;</translation>
     </message>
     <message>
         <source>See &lt;a href=&quot;#text&quot;&gt;Text on the photos&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vedi &lt;a href=&quot;#text&quot;&gt;Testo sulle foto&lt;/a&gt;.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Anchor:&lt;/b&gt;, &lt;b&gt;Size:&lt;/b&gt;, &lt;b&gt;Opacity:&lt;/b&gt;, outline or shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Ancoraggio:&lt;/b&gt;, &lt;b&gt;Dimensione:&lt;/b&gt;, &lt;b&gt;Opacità:&lt;/b&gt;, contorno o ombra</translation>
     </message>
     <message>
         <source>&lt;b&gt;Batch rename prefix:&lt;/b&gt; &lt;i&gt;+Number+Time&lt;/i&gt;, &lt;b&gt;File date&lt;/b&gt; / &lt;b&gt;Date taken&lt;/b&gt;, &lt;b&gt;Not rename&lt;/b&gt;, &lt;b&gt;Keep sub-folders&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Prefisso per rinomina:&lt;/b&gt; &lt;i&gt;+Numero+Data&lt;/i&gt;, &lt;b&gt;Data del file&lt;/b&gt; / &lt;b&gt;Data di scatto&lt;/b&gt;, &lt;b&gt;Non rinominare&lt;/b&gt;, &lt;b&gt;Mantieni sottocartelle&lt;/b&gt;</translation>
     </message>
     <message>
         <source>See &lt;a href=&quot;#output&quot;&gt;the naming rule&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vedi &lt;a href=&quot;#output&quot;&gt;la regola dei nomi&lt;/a&gt;.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Preset:&lt;/b&gt;, &lt;b&gt;Apply&lt;/b&gt;, &lt;b&gt;Save as…&lt;/b&gt;, &lt;b&gt;Remove&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Preset:&lt;/b&gt;, &lt;b&gt;Applica&lt;/b&gt;, &lt;b&gt;Salva come…&lt;/b&gt;, &lt;b&gt;Rimuovi&lt;/b&gt;</translation>
     </message>
     <message>
         <source>See &lt;a href=&quot;#presets&quot;&gt;Presets&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vedi &lt;a href=&quot;#presets&quot;&gt;Preset&lt;/a&gt;.</translation>
     </message>
     <message>
         <source>Preview frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Riquadro di anteprima</translation>
     </message>
     <message>
         <source>Shows the photo you clicked in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra la foto su cui hai fatto clic nell’elenco.</translation>
     </message>
     <message>
         <source>Progress bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra di avanzamento</translation>
     </message>
     <message>
         <source>Progress of the current run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanzamento della conversione in corso.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Update&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Aggiornamenti&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Opens the Quillmere web site, where new versions are published.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apre il sito web di Quillmere, dove vengono pubblicate le nuove versioni.</translation>
     </message>
     <message>
         <source>&lt;b&gt;About&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Informazioni&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Version and contact addresses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione e indirizzi di contatto.</translation>
     </message>
     <message>
         <source>&lt;b&gt;View log&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Mostra registro&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Opens the activity log &lt;code&gt;Corvale.log&lt;/code&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apre il registro attività &lt;code&gt;Corvale.log&lt;/code&gt;.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Exit&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Esci&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Saves the output folder, the font and colour, the prefix and the date choice, and closes the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva la cartella di uscita, il carattere e il colore, il prefisso e la scelta della data, poi chiude il programma.</translation>
     </message>
     <message>
         <source>The command line: quillmere-convert</source>
-        <translation type="unfinished"></translation>
+        <translation>La riga di comando: quillmere-convert</translation>
     </message>
     <message>
         <source>&lt;code&gt;quillmere-convert&lt;/code&gt; converts photos with the same engine, without a window — for scripts, servers and large jobs.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;code&gt;quillmere-convert&lt;/code&gt; converte le foto con lo stesso motore, senza finestra — per script, server e grandi lavori.</translation>
     </message>
     <message>
         <source>Each &lt;code&gt;PATH&lt;/code&gt; is a photo or a folder; folders are searched with their sub-folders like &lt;b&gt;Search photos&lt;/b&gt; does. Every option defaults to what the window starts with. An option&apos;s value follows as the next argument or after &lt;code&gt;=&lt;/code&gt; (&lt;code&gt;--text-pos=-5,3&lt;/code&gt;).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogni &lt;code&gt;PATH&lt;/code&gt; è una foto o una cartella; le cartelle vengono esplorate con le loro sottocartelle, come fa &lt;b&gt;Cerca foto&lt;/b&gt;. Il valore predefinito di ogni opzione è quello con cui parte la finestra. Il valore di un’opzione segue come argomento successivo o dopo &lt;code&gt;=&lt;/code&gt; (&lt;code&gt;--text-pos=-5,3&lt;/code&gt;).</translation>
     </message>
     <message>
         <source>Messages are printed as &lt;code&gt;Caption: text&lt;/code&gt; on standard error, with a progress bar when that is a terminal. The last line on standard output is the run folder. The exit status is 0 when every photo was converted, 1 when some were not, and 2 for wrong options. Files that are not pictures are skipped with a notice.</source>
-        <translation type="unfinished"></translation>
+        <translation>I messaggi vengono stampati come &lt;code&gt;Caption: text&lt;/code&gt; sullo standard error, con una barra di avanzamento quando questo è un terminale. L’ultima riga sullo standard output è la cartella della conversione. Il codice di uscita è 0 quando tutte le foto sono state convertite, 1 quando alcune non lo sono state, e 2 per opzioni errate. I file che non sono immagini vengono saltati con un avviso.</translation>
     </message>
     <message>
         <source>&lt;code&gt;--into&lt;/code&gt;, &lt;code&gt;--number-start&lt;/code&gt; and &lt;code&gt;--number-width&lt;/code&gt; let several runs, on one machine or many, each convert a part of one list and name their files exactly as one run over the whole list would; the README shows how with GNU parallel.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;code&gt;--into&lt;/code&gt;, &lt;code&gt;--number-start&lt;/code&gt; e &lt;code&gt;--number-width&lt;/code&gt; permettono a più esecuzioni, su una o più macchine, di convertire ciascuna una parte di uno stesso elenco e di dare ai file esattamente i nomi che darebbe un’unica esecuzione sull’intero elenco; il README mostra come farlo con GNU parallel.</translation>
     </message>
     <message>
         <source>What Quillmere remembers</source>
-        <translation type="unfinished"></translation>
+        <translation>Cosa ricorda Quillmere</translation>
     </message>
     <message>
         <source>Quillmere keeps its settings in &lt;code&gt;~/.config/Harbenwick/quillmere.conf&lt;/code&gt;: the output folder, the rename prefix and the date in the names, the font and colour of the text, the last folders used for adding photos, and in the options dialog the last confirmed format, pixel format and quality. The photo list, the overlay text and its position, and the other output settings (size, Lossless, Do not enlarge, camera data) start fresh at every start. Presets are kept in the same file, in its group &lt;code&gt;[Presets]&lt;/code&gt;, which the command line reads and writes too; a preset keeps every output setting, the date in the names among them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillmere conserva le sue impostazioni in &lt;code&gt;~/.config/Harbenwick/quillmere.conf&lt;/code&gt;: la cartella di uscita, il prefisso di rinomina e la data nei nomi, il carattere e il colore del testo, le ultime cartelle usate per aggiungere foto e, nella finestra delle opzioni, gli ultimi formato, formato pixel e qualità confermati. L’elenco delle foto, il testo sovrapposto e la sua posizione, e le altre impostazioni di uscita (dimensioni, Senza perdita, Non ingrandire, dati della fotocamera) ripartono da zero a ogni avvio. I preset sono conservati nello stesso file, nel suo gruppo &lt;code&gt;[Presets]&lt;/code&gt;, che anche la riga di comando legge e scrive; un preset conserva ogni impostazione di uscita, compresa la data nei nomi.</translation>
     </message>
 </context>
 <context>
