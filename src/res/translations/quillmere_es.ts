@@ -984,591 +984,591 @@ no se convirtió, 2 argumentos incorrectos.
     <name>HelpPage</name>
     <message>
         <source>Quillmere — User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillmere — Guía del usuario</translation>
     </message>
     <message>
         <source>Quillmere</source>
-        <translation type="unfinished">Quillmere</translation>
+        <translation>Quillmere</translation>
     </message>
     <message>
         <source>Resize and convert photos in batches.</source>
-        <translation type="unfinished"></translation>
+        <translation>Redimensione y convierta fotos por lotes.</translation>
     </message>
     <message>
         <source>Quillmere takes a list of photos, gives each of them output settings (format, size, pixel format, quality, rotation and flip, and which camera data to keep), optionally writes a line of text on every photo, and converts them all into a new folder of their own with tidy, numbered file names. Your original photos are never changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillmere toma una lista de fotos, asigna a cada una ajustes de salida (formato, tamaño, formato de píxel, calidad, giro y volteo, y qué datos de cámara conservar), escribe opcionalmente una línea de texto en cada foto y las convierte todas en una carpeta nueva propia, con nombres de archivo ordenados y numerados. Sus fotos originales nunca se modifican.</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#quick&quot;&gt;Quick start&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#quick&quot;&gt;Inicio rápido&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#gather&quot;&gt;Adding photos&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#gather&quot;&gt;Añadir fotos&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#list&quot;&gt;The photo list&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#list&quot;&gt;La lista de fotos&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#options&quot;&gt;Output options&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#options&quot;&gt;Opciones de salida&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#output&quot;&gt;Output folder and file names&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#output&quot;&gt;Carpeta de salida y nombres de archivo&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#text&quot;&gt;Text on the photos&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#text&quot;&gt;Texto sobre las fotos&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#presets&quot;&gt;Presets&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#presets&quot;&gt;Preajustes&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#convert&quot;&gt;Converting&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#convert&quot;&gt;Conversión&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#formats&quot;&gt;Formats&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#formats&quot;&gt;Formatos&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#window&quot;&gt;All controls of the main window&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#window&quot;&gt;Todos los controles de la ventana principal&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#cli&quot;&gt;The command line: quillmere-convert&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#cli&quot;&gt;La línea de comandos: quillmere-convert&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#settings&quot;&gt;What Quillmere remembers&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#settings&quot;&gt;Qué recuerda Quillmere&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Quick start</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio rápido</translation>
     </message>
     <message>
         <source>Press &lt;b&gt;Add Photos&lt;/b&gt; and pick some photos (or drop them onto the window).</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse &lt;b&gt;Añadir fotos&lt;/b&gt; y elija algunas fotos (o arrástrelas a la ventana).</translation>
     </message>
     <message>
         <source>Press &lt;b&gt;Options&lt;/b&gt; to choose the output format and size. The built-in setting makes @BUILT_IN_FORMAT@ files of quality @QUALITY_BUILT_IN@, @BUILT_IN_WIDTH@ pixels wide, with the height that keeps each photo&apos;s proportions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse &lt;b&gt;Opciones&lt;/b&gt; para elegir el formato y el tamaño de salida. El ajuste inicial genera archivos @BUILT_IN_FORMAT@ de calidad @QUALITY_BUILT_IN@ y @BUILT_IN_WIDTH@ píxeles de ancho, con el alto que conserva las proporciones de cada foto.</translation>
     </message>
     <message>
         <source>Check the &lt;b&gt;Output Folder&lt;/b&gt;; the first time it is the folder &lt;code&gt;Quillmere&lt;/code&gt; in your Pictures folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Compruebe la &lt;b&gt;Carpeta de salida&lt;/b&gt;; la primera vez es la carpeta &lt;code&gt;Quillmere&lt;/code&gt; dentro de su carpeta Imágenes.</translation>
     </message>
     <message>
         <source>Press &lt;b&gt;Convert&lt;/b&gt;. When the run is done, Quillmere offers to open the folder with the results.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse &lt;b&gt;Convertir&lt;/b&gt;. Cuando termina la conversión, Quillmere ofrece abrir la carpeta con los resultados.</translation>
     </message>
     <message>
         <source>Adding photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir fotos</translation>
     </message>
     <message>
         <source>There are three ways to put photos into the list. New photos are added at the end of the list and get the current default output settings (see &lt;a href=&quot;#options&quot;&gt;Options&lt;/a&gt;).</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay tres formas de poner fotos en la lista. Las fotos nuevas se añaden al final de la lista y reciben los ajustes de salida predeterminados del momento (consulte &lt;a href=&quot;#options&quot;&gt;Opciones&lt;/a&gt;).</translation>
     </message>
     <message>
         <source>&lt;b&gt;Add Photos&lt;/b&gt; opens a file dialog in which you can select several files at once. It opens in the folder you last added photos from.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Añadir fotos&lt;/b&gt; abre un diálogo de archivos en el que puede seleccionar varios archivos a la vez. Se abre en la carpeta de la que añadió fotos la última vez.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Drag and drop&lt;/b&gt;: drop files and folders from your file manager onto the window. Files are added in the order dropped; a folder is searched as &lt;b&gt;Search photos&lt;/b&gt; does. Opening photos or folders with Quillmere from a file manager (or &lt;code&gt;quillmere FILE|FOLDER...&lt;/code&gt;) adds them the same way.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Arrastrar y soltar&lt;/b&gt;: suelte sobre la ventana archivos y carpetas desde su gestor de archivos. Los archivos se añaden en el orden en que se sueltan; una carpeta se explora como lo hace &lt;b&gt;Buscar fotos&lt;/b&gt;. Abrir fotos o carpetas con Quillmere desde un gestor de archivos (o con &lt;code&gt;quillmere FILE|FOLDER...&lt;/code&gt;) las añade del mismo modo.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Search photos&lt;/b&gt; asks for a folder and adds every photo found in it and in all its sub-folders, folder by folder. Files with the extensions @PHOTO_EXTENSIONS@ are considered (in any letter case).</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Buscar fotos&lt;/b&gt; pide una carpeta y añade todas las fotos que encuentra en ella y en todas sus subcarpetas, carpeta por carpeta. Se tienen en cuenta los archivos con las extensiones @PHOTO_EXTENSIONS@ (en mayúsculas o minúsculas).</translation>
     </message>
     <message>
         <source>Files that are not pictures, or cannot be read, are left out silently. A name with several dots, such as &lt;code&gt;IMG 2009.05.17.jpg&lt;/code&gt; or &lt;code&gt;trip.day1.HEIC&lt;/code&gt;, counts by its last extension. Photos taken with the camera turned are shown and converted upright. Phone photos (HEIC and HEIF) are read as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los archivos que no son imágenes, o que no se pueden leer, se omiten sin aviso. Un nombre con varios puntos, como &lt;code&gt;IMG 2009.05.17.jpg&lt;/code&gt; o &lt;code&gt;trip.day1.HEIC&lt;/code&gt;, cuenta por su última extensión. Las fotos tomadas con la cámara girada se muestran y se convierten con la orientación correcta. Las fotos del móvil (HEIC y HEIF) se leen tal cual.</translation>
     </message>
     <message>
         <source>From the file manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Desde el gestor de archivos</translation>
     </message>
     <message>
         <source>Right-click photos or folders in the file manager. &lt;b&gt;Convert with Quillmere…&lt;/b&gt; opens this window with them; each saved preset has an entry of its own, &lt;b&gt;Quillmere: &lt;i&gt;preset&lt;/i&gt;&lt;/b&gt; (in Nemo and Dolphin, &lt;b&gt;convert with a preset…&lt;/b&gt; asks which), which converts the selection at once with that preset into the output folder you chose here, in a new time-stamped folder, and ends with a desktop notification naming that folder and any photo that failed. Presets you save later appear without reinstalling anything.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic con el botón derecho en fotos o carpetas en el gestor de archivos. &lt;b&gt;Convert with Quillmere…&lt;/b&gt; abre esta ventana con ellas; cada preajuste guardado tiene una entrada propia, &lt;b&gt;Quillmere: &lt;i&gt;preajuste&lt;/i&gt;&lt;/b&gt; (en Nemo y Dolphin, &lt;b&gt;convert with a preset…&lt;/b&gt; pregunta cuál), que convierte la selección al instante con ese preajuste en la carpeta de salida elegida aquí, dentro de una carpeta nueva con fecha y hora, y termina con una notificación del escritorio que indica esa carpeta y las fotos que hayan fallado. Los preajustes que guarde más adelante aparecen sin reinstalar nada.</translation>
     </message>
     <message>
         <source>&lt;b&gt;GNOME Files&lt;/b&gt; shows the entries when the package &lt;code&gt;python3-nautilus&lt;/code&gt; is installed (then restart it: &lt;code&gt;nautilus -q&lt;/code&gt;).</source>
-        <translation type="unfinished"></translation>
+        <translation>En &lt;b&gt;Archivos de GNOME&lt;/b&gt;, las entradas aparecen cuando está instalado el paquete &lt;code&gt;python3-nautilus&lt;/code&gt; (después, reinicie el gestor de archivos: &lt;code&gt;nautilus -q&lt;/code&gt;).</translation>
     </message>
     <message>
         <source>&lt;b&gt;Nemo&lt;/b&gt; (Cinnamon) and &lt;b&gt;Dolphin&lt;/b&gt; (KDE) show them at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Nemo&lt;/b&gt; (Cinnamon) y &lt;b&gt;Dolphin&lt;/b&gt; (KDE) las muestran de inmediato.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Thunar&lt;/b&gt; (Xfce) keeps custom actions in each user&apos;s own settings: in Thunar choose &lt;b&gt;Edit → Configure custom actions…&lt;/b&gt;, add an action named &lt;i&gt;Quillmere: Web 2048&lt;/i&gt; with the command &lt;code&gt;/usr/libexec/quillmere/quillmere-file-action convert &apos;Web 2048&apos; %F&lt;/code&gt; (the name of your preset in quotes), and under &lt;b&gt;Appearance Conditions&lt;/b&gt; tick &lt;b&gt;Image Files&lt;/b&gt; and &lt;b&gt;Directories&lt;/b&gt;. An action with the command &lt;code&gt;quillmere %F&lt;/code&gt; opens the window instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Thunar&lt;/b&gt; (Xfce) guarda las acciones personalizadas en los ajustes de cada usuario: en Thunar, elija &lt;b&gt;Editar → Configurar acciones personalizadas…&lt;/b&gt;, añada una acción llamada &lt;i&gt;Quillmere: Web 2048&lt;/i&gt; con el comando &lt;code&gt;/usr/libexec/quillmere/quillmere-file-action convert &apos;Web 2048&apos; %F&lt;/code&gt; (el nombre de su preajuste entre comillas) y, en &lt;b&gt;Condiciones de apariencia&lt;/b&gt;, marque &lt;b&gt;Archivos de imagen&lt;/b&gt; y &lt;b&gt;Directorios&lt;/b&gt;. Una acción con el comando &lt;code&gt;quillmere %F&lt;/code&gt; abre la ventana en su lugar.</translation>
     </message>
     <message>
         <source>The photo list</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista de fotos</translation>
     </message>
     <message>
         <source>Each row shows one photo: &lt;b&gt;File name&lt;/b&gt;, its size (&lt;b&gt;Width * Height&lt;/b&gt;), the file&apos;s modification &lt;b&gt;Time&lt;/b&gt;, the size it will be converted to (&lt;b&gt;Output Width * Height&lt;/b&gt;) and its &lt;b&gt;Rotate&lt;/b&gt; angle, and its &lt;b&gt;Status&lt;/b&gt; in the last run: waiting, converting, converted, skipped or failed (rest the pointer on it for the reason). Rest the pointer on a name for the full path. The list order is the conversion order and so the numbering order of the new files. The same file may be in the list more than once. &lt;b&gt;Total Photos:&lt;/b&gt; above the list counts the photos.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada fila muestra una foto: &lt;b&gt;Nombre de archivo&lt;/b&gt;, su tamaño (&lt;b&gt;Ancho * Alto&lt;/b&gt;), la &lt;b&gt;Fecha&lt;/b&gt; de modificación del archivo, el tamaño al que se convertirá (&lt;b&gt;Ancho * Alto de salida&lt;/b&gt;), su ángulo de &lt;b&gt;Giro&lt;/b&gt; y su &lt;b&gt;Estado&lt;/b&gt; en la última conversión: en espera, convirtiendo, convertida, omitida o fallida (deje el puntero encima para ver el motivo). Deje el puntero sobre un nombre para ver la ruta completa. El orden de la lista es el orden de conversión y, por tanto, el de numeración de los archivos nuevos. Un mismo archivo puede estar en la lista más de una vez. &lt;b&gt;Total de fotos:&lt;/b&gt;, encima de la lista, cuenta las fotos.</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Control</translation>
     </message>
     <message>
         <source>What it does</source>
-        <translation type="unfinished"></translation>
+        <translation>Qué hace</translation>
     </message>
     <message>
         <source>Click a row</source>
-        <translation type="unfinished"></translation>
+        <translation>Clic en una fila</translation>
     </message>
     <message>
         <source>Shows the photo in the preview frame, whole and in its own proportions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra la foto en el marco de vista previa, entera y con sus propias proporciones.</translation>
     </message>
     <message>
         <source>Click the &lt;b&gt;File name&lt;/b&gt; or &lt;b&gt;Time&lt;/b&gt; heading</source>
-        <translation type="unfinished"></translation>
+        <translation>Clic en el encabezado &lt;b&gt;Nombre de archivo&lt;/b&gt; o &lt;b&gt;Fecha&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Sorts the list by that column; click again to reverse the order.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordena la lista por esa columna; otro clic invierte el orden.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Edit&lt;/b&gt; (or double-click / right-click a row)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Editar&lt;/b&gt; (o doble clic / clic derecho en una fila)</translation>
     </message>
     <message>
         <source>Opens the output options for each selected photo in turn, so that single photos can get settings of their own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre las opciones de salida de cada foto seleccionada, una tras otra, para que una foto concreta pueda tener ajustes propios.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Up&lt;/b&gt; / &lt;b&gt;Down&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Subir&lt;/b&gt; / &lt;b&gt;Bajar&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Move the selected photos one place up or down.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mueven las fotos seleccionadas un puesto hacia arriba o hacia abajo.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Delete&lt;/b&gt; (&lt;kbd&gt;Del&lt;/kbd&gt;)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Eliminar&lt;/b&gt; (&lt;kbd&gt;Supr&lt;/kbd&gt;)</translation>
     </message>
     <message>
         <source>Removes the selected photos from the list (the files stay on disk).</source>
-        <translation type="unfinished"></translation>
+        <translation>Quita de la lista las fotos seleccionadas (los archivos permanecen en el disco).</translation>
     </message>
     <message>
         <source>&lt;b&gt;Clear&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Vaciar&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Empties the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vacía la lista.</translation>
     </message>
     <message>
         <source>Convert, Edit, Up, Down, Delete and Clear are available as soon as the list holds a photo. &lt;kbd&gt;Ctrl+A&lt;/kbd&gt; selects every photo. Every button has an &lt;kbd&gt;Alt&lt;/kbd&gt; letter (the underlined one); &lt;kbd&gt;Ctrl+O&lt;/kbd&gt; is Add Photos, &lt;kbd&gt;Ctrl+F&lt;/kbd&gt; Search photos and &lt;kbd&gt;Ctrl+Return&lt;/kbd&gt; Convert.</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir, Editar, Subir, Bajar, Eliminar y Vaciar están disponibles en cuanto la lista contiene una foto. &lt;kbd&gt;Ctrl+A&lt;/kbd&gt; selecciona todas las fotos. Cada botón tiene una letra de acceso con &lt;kbd&gt;Alt&lt;/kbd&gt; (la subrayada); &lt;kbd&gt;Ctrl+O&lt;/kbd&gt; equivale a Añadir fotos, &lt;kbd&gt;Ctrl+F&lt;/kbd&gt; a Buscar fotos y &lt;kbd&gt;Ctrl+Intro&lt;/kbd&gt; a Convertir.</translation>
     </message>
     <message>
         <source>Output options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones de salida</translation>
     </message>
     <message>
         <source>&lt;b&gt;Options&lt;/b&gt; edits the default settings that photos added from now on receive. After you confirm it with photos in the list, Quillmere asks whether all photos in the list should get the new settings as well. &lt;b&gt;Edit&lt;/b&gt; opens the same dialog for the selected photos only.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Opciones&lt;/b&gt; edita los ajustes predeterminados que recibirán las fotos que se añadan a partir de ahora. Si lo confirma con fotos en la lista, Quillmere pregunta si todas las fotos de la lista deben recibir también los nuevos ajustes. &lt;b&gt;Editar&lt;/b&gt; abre el mismo diálogo solo para las fotos seleccionadas.</translation>
     </message>
     <message>
         <source>Meaning</source>
-        <translation type="unfinished"></translation>
+        <translation>Significado</translation>
     </message>
     <message>
         <source>&lt;b&gt;Output Format:&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Formato de salida:&lt;/b&gt;</translation>
     </message>
     <message>
         <source>@OUTPUT_FORMAT_LIST@ (see &lt;a href=&quot;#formats&quot;&gt;Formats&lt;/a&gt;).</source>
-        <translation type="unfinished"></translation>
+        <translation>@OUTPUT_FORMAT_LIST@ (consulte &lt;a href=&quot;#formats&quot;&gt;Formatos&lt;/a&gt;).</translation>
     </message>
     <message>
         <source>&lt;b&gt;Pixel format:&lt;/b&gt; (@PIXEL_FORMAT_FORMATS@ only)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Formato de píxel:&lt;/b&gt; (solo @PIXEL_FORMAT_FORMATS@)</translation>
     </message>
     <message>
         <source>The colour depth of the BMP file: 1, 4 or 8 bits indexed (2, 16 or 256 colours, made with error diffusion), or one of the direct-colour formats. The text below the list describes the choice. &lt;b&gt;Colours:&lt;/b&gt; for 4 and 8 bits, the standard 16 or 256 colours, or the colours of the photo (the 16 or 256 that best match each photo).</source>
-        <translation type="unfinished"></translation>
+        <translation>La profundidad de color del archivo BMP: 1, 4 u 8 bits indexados (2, 16 o 256 colores, obtenidos por difusión de error) o uno de los formatos de color directo. El texto bajo la lista describe la opción elegida. &lt;b&gt;Colores:&lt;/b&gt; para 4 y 8 bits, los 16 o 256 colores estándar, o los colores de la foto (los 16 o 256 que mejor se ajustan a cada foto).</translation>
     </message>
     <message>
         <source>&lt;b&gt;Do not enlarge&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;No ampliar&lt;/b&gt;</translation>
     </message>
     <message>
         <source>With @NO_ENLARGE_RULES@: a photo smaller than the chosen size keeps its own size (no side grows), so a 100*66 picture is not blown up to 1024*675.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con @NO_ENLARGE_RULES@: una foto más pequeña que el tamaño elegido conserva su propio tamaño (ningún lado crece), así que una imagen de 100*66 no se amplía a 1024*675.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Quality Control:&lt;/b&gt; (@QUALITY_FORMATS@)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Control de calidad:&lt;/b&gt; (@QUALITY_FORMATS@)</translation>
     </message>
     <message>
         <source>Quality from @QUALITY_MIN@ (smallest file) to @QUALITY_MAX@ (best picture), for every format that loses detail to save space. The quality you confirm last is remembered and shown every time the dialog opens.</source>
-        <translation type="unfinished"></translation>
+        <translation>Calidad de @QUALITY_MIN@ (archivo más pequeño) a @QUALITY_MAX@ (mejor imagen), para todos los formatos que pierden detalle para ahorrar espacio. Se recuerda la última calidad confirmada, que se muestra cada vez que se abre el diálogo.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Lossless&lt;/b&gt; (@LOSSLESS_FORMATS@)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Sin pérdida&lt;/b&gt; (@LOSSLESS_FORMATS@)</translation>
     </message>
     <message>
         <source>Keeps every pixel exactly; the quality is then not used and the files are larger.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conserva exactamente cada píxel; la calidad no se usa entonces y los archivos son más grandes.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Limit file size to … KB&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Limitar el archivo a … KB&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Every output file at most this many KB (1 KB = 1,000 bytes), camera data included, for upload forms and mail limits. @QUALITY_FORMATS@ files get the best quality that fits, found in a few trial encodes and never above the quality set; where even quality 30 does not fit, the picture is made smaller until it does. Lossless files (PNG, TIF, BMP, Lossless) can only be made smaller. A photo that already fits, in the same format and size with all its camera data, is copied unchanged. The command line adds &lt;code&gt;--min-quality&lt;/code&gt;, &lt;code&gt;--no-shrink-to-fit&lt;/code&gt;, &lt;code&gt;--chroma&lt;/code&gt; and &lt;code&gt;--progressive&lt;/code&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada archivo de salida ocupa como máximo esa cantidad de KB (1 KB = 1000 bytes), con los datos de cámara incluidos, para formularios de subida y límites del correo. Los archivos @QUALITY_FORMATS@ reciben la mejor calidad que quepa, hallada con unas pocas codificaciones de prueba y nunca por encima de la calidad ajustada; si ni siquiera con calidad 30 cabe, la imagen se reduce hasta que quepa. Los archivos sin pérdida (PNG, TIF, BMP, Sin pérdida) solo pueden reducirse. Una foto que ya cabe, en el mismo formato y tamaño y con todos sus datos de cámara, se copia sin cambios. La línea de comandos añade &lt;code&gt;--min-quality&lt;/code&gt;, &lt;code&gt;--no-shrink-to-fit&lt;/code&gt;, &lt;code&gt;--chroma&lt;/code&gt; y &lt;code&gt;--progressive&lt;/code&gt;.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Camera data (EXIF, XMP, IPTC):&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Datos de cámara (EXIF, XMP, IPTC):&lt;/b&gt;</translation>
     </message>
     <message>
         <source>What the outputs keep of the data the camera or phone stored with the photo (not for @FORMATS_WITHOUT_CAMERA_DATA@):</source>
-        <translation type="unfinished"></translation>
+        <translation>Qué conservan las salidas de los datos que la cámara o el móvil guardaron con la foto (salvo en @FORMATS_WITHOUT_CAMERA_DATA@):</translation>
     </message>
     <message>
         <source>&lt;b&gt;Camera RAW photos:&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Fotos RAW de cámara:&lt;/b&gt;</translation>
     </message>
     <message>
         <source>How camera RAW files (recognised by their content) are developed, always with the camera&apos;s white balance and no automatic brightening, so that the photos of one shoot match:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo se revelan los archivos RAW de cámara (reconocidos por su contenido), siempre con el balance de blancos de la cámara y sin aclarado automático, para que las fotos de una misma sesión coincidan:</translation>
     </message>
     <message>
         <source>&lt;b&gt;Rotate by angle&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Girar según ángulo&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Turn the result by @ROTATION_CHOICES@ degrees clockwise.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gira el resultado @ROTATION_CHOICES@ grados en el sentido de las agujas del reloj.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Flip&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Voltear&lt;/b&gt;</translation>
     </message>
     <message>
         <source>&lt;b&gt;Aspect:&lt;/b&gt; (Fill and Pad)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Proporción:&lt;/b&gt; (Rellenar y Ajustar con márgenes)</translation>
     </message>
     <message>
         <source>1:1, 4:5, 3:2, 16:9 or 9:16 fills in the height from the width you type (1080 wide at 4:5 gives 1350); &lt;i&gt;Custom&lt;/i&gt; keeps the height you type.</source>
-        <translation type="unfinished"></translation>
+        <translation>1:1, 4:5, 3:2, 16:9 o 9:16 calcula el alto a partir del ancho que escriba (1080 de ancho con 4:5 da 1350); &lt;i&gt;Personalizado&lt;/i&gt; conserva el alto que escriba.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Crop:&lt;/b&gt; (Fill and Pad)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Recorte:&lt;/b&gt; (Rellenar y Ajustar con márgenes)</translation>
     </message>
     <message>
         <source>Which part of the photo Fill keeps (an edge, a corner, the centre, or &lt;i&gt;Smart&lt;/i&gt;: the part with the most detail, skin tones and colour), or where Pad places the photo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Qué parte de la foto conserva Rellenar (un borde, una esquina, el centro o &lt;i&gt;Inteligente&lt;/i&gt;: la parte con más detalle, tonos de piel y color), o dónde coloca la foto Ajustar con márgenes.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Background:&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Fondo:&lt;/b&gt;</translation>
     </message>
     <message>
         <source>The colour of Pad&apos;s margins and of transparent areas of the photos (white unless you choose another).</source>
-        <translation type="unfinished"></translation>
+        <translation>El color de los márgenes de Ajustar con márgenes y de las zonas transparentes de las fotos (blanco, salvo que elija otro).</translation>
     </message>
     <message>
         <source>&lt;b&gt;Sharpen when reduced:&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Enfocar al reducir:&lt;/b&gt;</translation>
     </message>
     <message>
         <source>A mild sharpening of the photo&apos;s lightness after it was made smaller, the more the more it was reduced (up to half its size); a photo that is not reduced is never sharpened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un enfoque suave de la luminosidad de la foto después de reducirla, tanto mayor cuanto más se redujo (hasta la mitad de su tamaño); una foto que no se reduce nunca se enfoca.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Resolution:&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Resolución:&lt;/b&gt;</translation>
     </message>
     <message>
         <source>The DPI written into JPG, PNG, TIF and BMP files (WebP and AVIF with camera data); &lt;i&gt;As the source&lt;/i&gt; keeps the photo&apos;s own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los DPI que se escriben en los archivos JPG, PNG, TIF y BMP (WebP y AVIF con datos de cámara); &lt;i&gt;Como el original&lt;/i&gt; conserva los de la propia foto.</translation>
     </message>
     <message>
         <source>Photos are turned upright (from the orientation the camera recorded) before any size rule is applied, so a portrait photo&apos;s width is its short side. Sizes are whole pixels: the fixed size and Stretch cut them, the other rules round to the nearest pixel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las fotos se enderezan (según la orientación que registró la cámara) antes de aplicar cualquier regla de tamaño, de modo que el ancho de una foto vertical es su lado corto. Los tamaños son píxeles enteros: el tamaño fijo y Estirar truncan los decimales; las demás reglas redondean al píxel más cercano.</translation>
     </message>
     <message>
         <source>The dialog shows only what matters for the chosen format and size rule. When you press OK, every number is checked, including those of hidden or unavailable fields: a message names what is wrong, the field gets the focus and the dialog stays open.</source>
-        <translation type="unfinished"></translation>
+        <translation>El diálogo muestra solo lo que importa para el formato y la regla de tamaño elegidos. Al pulsar Aceptar se comprueban todos los números, incluidos los de los campos ocultos o no disponibles: un mensaje indica qué está mal, el campo recibe el foco y el diálogo sigue abierto.</translation>
     </message>
     <message>
         <source>Output folder and file names</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta de salida y nombres de archivo</translation>
     </message>
     <message>
         <source>&lt;b&gt;Output Folder:&lt;/b&gt; is where the results go; type a folder or choose one with &lt;b&gt;Browse&lt;/b&gt;. On the first start it is the folder &lt;code&gt;Quillmere&lt;/code&gt; inside your Pictures folder, which Quillmere creates for you. The folder you used last is remembered.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Carpeta de salida:&lt;/b&gt; es donde se guardan los resultados; escriba una carpeta o elija una con &lt;b&gt;Examinar&lt;/b&gt;. En el primer inicio es la carpeta &lt;code&gt;Quillmere&lt;/code&gt; dentro de su carpeta Imágenes, que Quillmere crea por usted. Se recuerda la última carpeta utilizada.</translation>
     </message>
     <message>
         <source>&lt;b&gt;The run folder.&lt;/b&gt; Every conversion makes a new folder inside the output folder, named after the moment it started as &lt;code&gt;year.month.day.hour.minute.second&lt;/code&gt;, for example &lt;code&gt;2026.05.17.14.05.09&lt;/code&gt;. Earlier results are therefore never overwritten.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;La carpeta de la conversión.&lt;/b&gt; Cada conversión crea una carpeta nueva dentro de la carpeta de salida, con el nombre del momento en que empezó en la forma &lt;code&gt;year.month.day.hour.minute.second&lt;/code&gt; (año, mes, día, hora, minuto, segundo), por ejemplo &lt;code&gt;2026.05.17.14.05.09&lt;/code&gt;. Así, los resultados anteriores nunca se sobrescriben.</translation>
     </message>
     <message>
         <source>&lt;b&gt;The naming rule.&lt;/b&gt; With &lt;b&gt;Batch rename prefix:&lt;/b&gt; (default &lt;code&gt;output.photo&lt;/code&gt;) each file is named</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;La regla de nombres.&lt;/b&gt; Con &lt;b&gt;Prefijo para renombrar:&lt;/b&gt; (predeterminado: &lt;code&gt;output.photo&lt;/code&gt;), cada archivo se llama</translation>
     </message>
     <message>
         <source>where the number is the photo&apos;s place in the list, padded with zeros to the width of the photo count (&lt;code&gt;1&lt;/code&gt;–&lt;code&gt;9&lt;/code&gt; for up to 9 photos, &lt;code&gt;01&lt;/code&gt;–&lt;code&gt;12&lt;/code&gt; for 12, &lt;code&gt;001&lt;/code&gt; for 100 or more), and the date is the one chosen in the list beside the prefix:</source>
-        <translation type="unfinished"></translation>
+        <translation>donde el número es la posición de la foto en la lista, completado con ceros hasta las cifras del total de fotos (&lt;code&gt;1&lt;/code&gt;–&lt;code&gt;9&lt;/code&gt; para hasta 9 fotos, &lt;code&gt;01&lt;/code&gt;–&lt;code&gt;12&lt;/code&gt; para 12, &lt;code&gt;001&lt;/code&gt; para 100 o más), y la fecha es la elegida en la lista junto al prefijo:</translation>
     </message>
     <message>
         <source>Example: prefix &lt;code&gt;trip&lt;/code&gt;, 12 photos, the third taken (or, with File date, modified) on 17 May 2009 gives &lt;code&gt;trip.03.2009.05.17.jpg&lt;/code&gt;. Photos copied from a camera card get the copy&apos;s day as their file date; choose Date taken to name them after the day they were taken.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejemplo: prefijo &lt;code&gt;trip&lt;/code&gt;, 12 fotos, la tercera tomada (o, con Fecha del archivo, modificada) el 17 de mayo de 2009 da &lt;code&gt;trip.03.2009.05.17.jpg&lt;/code&gt;. Las fotos copiadas de una tarjeta de la cámara reciben como fecha de archivo el día de la copia; elija Fecha de captura para nombrarlas según el día en que se tomaron.</translation>
     </message>
     <message>
         <source>Check &lt;b&gt;Not rename&lt;/b&gt; to keep each photo&apos;s own name instead (only the extension changes, for example &lt;code&gt;IMG_0001.jpg&lt;/code&gt;); the prefix field is then unavailable. If a file of that name already exists, Quillmere asks before replacing it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque &lt;b&gt;No renombrar&lt;/b&gt; para conservar en su lugar el nombre de cada foto (solo cambia la extensión, por ejemplo &lt;code&gt;IMG_0001.jpg&lt;/code&gt;); el campo del prefijo queda entonces desactivado. Si ya existe un archivo con ese nombre, Quillmere pregunta antes de reemplazarlo.</translation>
     </message>
     <message>
         <source>Check &lt;b&gt;Keep sub-folders&lt;/b&gt; to keep the folder tree of a search: a photo that &lt;b&gt;Search photos&lt;/b&gt; (or a dropped folder) found in &lt;code&gt;Holiday/Day2/&lt;/code&gt; is written to &lt;code&gt;Day2/&lt;/code&gt; inside the run folder (for example &lt;code&gt;Day2/IMG_0001.jpg&lt;/code&gt;, or &lt;code&gt;Day2/trip.07.2009.05.17.jpg&lt;/code&gt; with renaming: the numbers still count through the whole list). Photos added one by one go to the run folder itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque &lt;b&gt;Mantener subcarpetas&lt;/b&gt; para conservar el árbol de carpetas de una búsqueda: una foto que &lt;b&gt;Buscar fotos&lt;/b&gt; (o una carpeta arrastrada) encontró en &lt;code&gt;Holiday/Day2/&lt;/code&gt; se escribe en &lt;code&gt;Day2/&lt;/code&gt; dentro de la carpeta de la conversión (por ejemplo &lt;code&gt;Day2/IMG_0001.jpg&lt;/code&gt;, o &lt;code&gt;Day2/trip.07.2009.05.17.jpg&lt;/code&gt; al renombrar: los números siguen contando a lo largo de toda la lista). Las fotos añadidas una a una van a la propia carpeta de la conversión.</translation>
     </message>
     <message>
         <source>Text on the photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto sobre las fotos</translation>
     </message>
     <message>
         <source>Type a line into &lt;b&gt;Add text to photo:&lt;/b&gt; to write it on every converted photo, for example a copyright note. &lt;b&gt;Position x, y:&lt;/b&gt; is the place of the text&apos;s top-left corner, in pixels of the converted photo before it is rotated or flipped. A position outside the photo is reported and set to 0. &lt;b&gt;Font&lt;/b&gt; opens a dialog in which you choose the font, its style, its size in pixels of the output photo, underline, strikeout and the colour; the chosen font&apos;s name is shown beside the position fields. Font and colour are remembered; the text itself is not.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba una línea en &lt;b&gt;Añadir texto a la foto:&lt;/b&gt; para que aparezca en cada foto convertida, por ejemplo un aviso de copyright. &lt;b&gt;Posición x, y:&lt;/b&gt; es el lugar de la esquina superior izquierda del texto, en píxeles de la foto convertida antes de girarla o voltearla. Una posición fuera de la foto se notifica y se pone a 0. &lt;b&gt;Fuente&lt;/b&gt; abre un diálogo en el que se eligen la fuente, su estilo, su tamaño en píxeles de la foto de salida, el subrayado, el tachado y el color; el nombre de la fuente elegida se muestra junto a los campos de posición. La fuente y el color se recuerdan; el texto en sí, no.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Anchor:&lt;/b&gt; measures x and y from another corner, an edge or the middle of the photo instead: with &lt;i&gt;Bottom right&lt;/i&gt;, 20, 20 puts the text 20 pixels from the right and bottom edges of every photo, whatever its size. With any anchor but &lt;i&gt;Top left&lt;/i&gt; the text is kept inside the photo. &lt;b&gt;Size:&lt;/b&gt; gives the text&apos;s height as a percentage of each photo&apos;s shorter side, so that a caption has the same weight on a small and a large output; at &lt;i&gt;Font size&lt;/i&gt; the size chosen with &lt;b&gt;Font&lt;/b&gt; counts. &lt;b&gt;Opacity:&lt;/b&gt; lets the photo show through the text, and &lt;i&gt;Outline&lt;/i&gt; or &lt;i&gt;Shadow&lt;/i&gt; draws a dark (or, for dark text, light) edge that keeps it legible on any background. The preview shows the text on the photo you clicked, scaled with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Anclaje:&lt;/b&gt; mide x e y desde otra esquina, un borde o el centro de la foto: con &lt;i&gt;Abajo a la derecha&lt;/i&gt;, 20, 20 coloca el texto a 20 píxeles de los bordes derecho e inferior de cada foto, sea cual sea su tamaño. Con cualquier anclaje salvo &lt;i&gt;Arriba a la izquierda&lt;/i&gt;, el texto se mantiene dentro de la foto. &lt;b&gt;Tamaño:&lt;/b&gt; da la altura del texto como porcentaje del lado corto de cada foto, para que un pie de foto tenga el mismo peso en una salida pequeña y en una grande; con &lt;i&gt;Tamaño de fuente&lt;/i&gt; cuenta el tamaño elegido con &lt;b&gt;Fuente&lt;/b&gt;. &lt;b&gt;Opacidad:&lt;/b&gt; deja ver la foto a través del texto, y &lt;i&gt;Contorno&lt;/i&gt; o &lt;i&gt;Sombra&lt;/i&gt; dibuja un borde oscuro (o claro, si el texto es oscuro) que lo mantiene legible sobre cualquier fondo. La vista previa muestra el texto sobre la foto en la que hizo clic, escalado con ella.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Watermark:&lt;/b&gt; draws a picture, such as your logo, on every photo: choose a PNG, WebP or SVG file (its transparency is kept) with &lt;b&gt;Logo…&lt;/b&gt; or type its path; clear the field for none. It sits at the chosen corner, edge or middle, &lt;b&gt;Size:&lt;/b&gt; sets its longer side as a percentage of each photo&apos;s shorter side, &lt;b&gt;Opacity:&lt;/b&gt; how much of the photo shows through, and &lt;b&gt;Margin:&lt;/b&gt; its distance from the edges, also as a percentage of the shorter side. The file is read when you choose it, and every photo of a conversion gets that picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Marca de agua:&lt;/b&gt; dibuja una imagen, como su logotipo, en cada foto: elija un archivo PNG, WebP o SVG (se conserva su transparencia) con &lt;b&gt;Logotipo…&lt;/b&gt; o escriba su ruta; vacíe el campo para no usar ninguna. Se sitúa en la esquina, el borde o el centro elegidos; &lt;b&gt;Tamaño:&lt;/b&gt; fija su lado largo como porcentaje del lado corto de cada foto; &lt;b&gt;Opacidad:&lt;/b&gt;, cuánto se ve la foto a través de ella, y &lt;b&gt;Margen:&lt;/b&gt;, su distancia a los bordes, también como porcentaje del lado corto. El archivo se lee al elegirlo, y todas las fotos de una conversión reciben esa imagen.</translation>
     </message>
     <message>
         <source>Presets</source>
-        <translation type="unfinished">Preajustes</translation>
+        <translation>Preajustes</translation>
     </message>
     <message>
         <source>A preset keeps the output settings for new photos, the naming (prefix, &lt;b&gt;Not rename&lt;/b&gt;, &lt;b&gt;Keep sub-folders&lt;/b&gt;), the text and the watermark with all their settings under a name. &lt;b&gt;Save as…&lt;/b&gt; stores the window&apos;s current settings, &lt;b&gt;Apply&lt;/b&gt; brings the chosen preset back and, as &lt;b&gt;Options&lt;/b&gt; does, asks whether the listed photos get its output settings too, and &lt;b&gt;Remove&lt;/b&gt; removes it. The command line uses the same presets (&lt;code&gt;--preset&lt;/code&gt;, &lt;code&gt;--save-preset&lt;/code&gt;, &lt;code&gt;--list-presets&lt;/code&gt;).</source>
-        <translation type="unfinished"></translation>
+        <translation>Un preajuste guarda con un nombre los ajustes de salida para fotos nuevas, los nombres de archivo (prefijo, &lt;b&gt;No renombrar&lt;/b&gt;, &lt;b&gt;Mantener subcarpetas&lt;/b&gt;), el texto y la marca de agua, con todos sus ajustes. &lt;b&gt;Guardar como…&lt;/b&gt; guarda los ajustes actuales de la ventana; &lt;b&gt;Aplicar&lt;/b&gt; recupera el preajuste elegido y, como hace &lt;b&gt;Opciones&lt;/b&gt;, pregunta si las fotos de la lista reciben también sus ajustes de salida; y &lt;b&gt;Quitar&lt;/b&gt; lo elimina. La línea de comandos usa los mismos preajustes (&lt;code&gt;--preset&lt;/code&gt;, &lt;code&gt;--save-preset&lt;/code&gt;, &lt;code&gt;--list-presets&lt;/code&gt;).</translation>
     </message>
     <message>
         <source>Converting</source>
-        <translation type="unfinished">Convirtiendo</translation>
+        <translation>Conversión</translation>
     </message>
     <message>
         <source>&lt;b&gt;Convert&lt;/b&gt; starts the run; while it runs the button reads &lt;b&gt;Stop&lt;/b&gt;, and pressing it stops the run after the photos in hand. The progress bar shows how many photos are done and about how long the rest will take. A photo that cannot be converted does not hold the run: its row says &lt;b&gt;Failed&lt;/b&gt; (the reason is in its tooltip), a line goes to the activity log &lt;code&gt;Corvale.log&lt;/code&gt; in the output folder, and the other photos are converted all the same. Before the first file is written a replace question is asked only for files that were there before the run, once for all of them if you answer &lt;b&gt;Yes to all&lt;/b&gt; or &lt;b&gt;No to all&lt;/b&gt;; two photos that would get the same name get two files (&lt;code&gt;IMG_0001.jpg&lt;/code&gt;, &lt;code&gt;IMG_0001-2.jpg&lt;/code&gt;). A photo is written under its final name only when it is complete, so a failed or stopped conversion never leaves a half-written file. When the run ends, one box lists every photo that failed with its reason in plain words (&lt;b&gt;Copy&lt;/b&gt; puts the list on the clipboard, &lt;b&gt;Show log&lt;/b&gt; opens the log), says how many photos a stop left unconverted, and offers to open the output folder or to &lt;b&gt;Convert the rest&lt;/b&gt; into the same folder with the numbering continued. &lt;b&gt;View log&lt;/b&gt; opens &lt;code&gt;Corvale.log&lt;/code&gt; in your text editor. If the output folder you typed does not exist yet, it is made with any folders missing above it; when it cannot be made, the message says why. Escape never closes the window; closing it with photos in the list, or during a run, asks first. The settings of the window come back at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Convertir&lt;/b&gt; inicia la conversión; mientras dura, el botón dice &lt;b&gt;Detener&lt;/b&gt;, y al pulsarlo la conversión se detiene tras las fotos que se están procesando. La barra de progreso muestra cuántas fotos están listas y cuánto falta aproximadamente. Una foto que no se puede convertir no detiene la conversión: su fila indica &lt;b&gt;Fallida&lt;/b&gt; (el motivo está en su información emergente), se escribe una línea en el registro de actividad &lt;code&gt;Corvale.log&lt;/code&gt; de la carpeta de salida, y las demás fotos se convierten igualmente. Antes de escribir el primer archivo, solo se pregunta si reemplazar los archivos que ya existían antes de la conversión, una sola vez para todos si responde &lt;b&gt;Sí a todo&lt;/b&gt; o &lt;b&gt;No a todo&lt;/b&gt;; dos fotos que recibirían el mismo nombre dan dos archivos (&lt;code&gt;IMG_0001.jpg&lt;/code&gt;, &lt;code&gt;IMG_0001-2.jpg&lt;/code&gt;). Una foto se escribe con su nombre definitivo solo cuando está completa, así que una conversión fallida o detenida nunca deja un archivo a medio escribir. Al terminar la conversión, un cuadro enumera cada foto que falló con su motivo en palabras sencillas (&lt;b&gt;Copiar&lt;/b&gt; pone la lista en el portapapeles, &lt;b&gt;Mostrar registro&lt;/b&gt; abre el registro), indica cuántas fotos quedaron sin convertir por haberla detenido y ofrece abrir la carpeta de salida o &lt;b&gt;Convertir el resto&lt;/b&gt; en la misma carpeta, continuando la numeración. &lt;b&gt;Ver registro&lt;/b&gt; abre &lt;code&gt;Corvale.log&lt;/code&gt; en su editor de textos. Si la carpeta de salida que escribió aún no existe, se crea junto con las carpetas superiores que falten; si no se puede crear, el mensaje explica por qué. Esc nunca cierra la ventana; si la cierra con fotos en la lista, o durante una conversión, se le pide confirmación. Los ajustes de la ventana se restauran en el siguiente inicio.</translation>
     </message>
     <message>
         <source>Formats</source>
-        <translation type="unfinished"></translation>
+        <translation>Formatos</translation>
     </message>
     <message>
         <source>Quillmere reads the common picture formats (JPEG, PNG, TIFF, GIF, BMP, WebP and more). It writes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillmere lee los formatos de imagen habituales (JPEG, PNG, TIFF, GIF, BMP, WebP y más). Escribe:</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished">Formato</translation>
+        <translation>Formato</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas</translation>
     </message>
     <message>
         <source>Every output is 8-bit RGB on a white background; colour profiles are converted to sRGB and the source&apos;s resolution (DPI) is kept where the format has one. A photo larger than its format can store is refused with a message before it is read. The camera data kept is set under &lt;a href=&quot;#options&quot;&gt;Camera data&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las salidas son RGB de 8 bits sobre fondo blanco; los perfiles de color se convierten a sRGB y se conserva la resolución (DPI) del original cuando el formato la admite. Una foto más grande de lo que su formato puede almacenar se rechaza con un mensaje antes de leerla. Los datos de cámara que se conservan se eligen en &lt;a href=&quot;#options&quot;&gt;Datos de cámara&lt;/a&gt;.</translation>
     </message>
     <message>
         <source>All controls of the main window</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los controles de la ventana principal</translation>
     </message>
     <message>
         <source>&lt;b&gt;Add Photos&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Añadir fotos&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Add photos with a file dialog.</source>
-        <translation type="unfinished"></translation>
+        <translation>Añade fotos con un diálogo de archivos.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Search photos&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Buscar fotos&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Add every photo of a folder and its sub-folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>Añade todas las fotos de una carpeta y sus subcarpetas.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Options&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Opciones&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Default output settings for new photos (and, if you agree, for all listed photos).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes de salida predeterminados para las fotos nuevas (y, si lo acepta, para todas las fotos de la lista).</translation>
     </message>
     <message>
         <source>&lt;b&gt;Convert&lt;/b&gt; / &lt;b&gt;Stop&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Convertir&lt;/b&gt; / &lt;b&gt;Detener&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Start or stop the conversion.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicia o detiene la conversión.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Help&lt;/b&gt; (&lt;kbd&gt;F1&lt;/kbd&gt;)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Ayuda&lt;/b&gt; (&lt;kbd&gt;F1&lt;/kbd&gt;)</translation>
     </message>
     <message>
         <source>Opens this guide in your web browser.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre esta guía en su navegador web.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Total Photos:&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Total de fotos:&lt;/b&gt;</translation>
     </message>
     <message>
         <source>The number of photos in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>El número de fotos de la lista.</translation>
     </message>
     <message>
         <source>Photo list, &lt;b&gt;Edit&lt;/b&gt;, &lt;b&gt;Up&lt;/b&gt;, &lt;b&gt;Down&lt;/b&gt;, &lt;b&gt;Delete&lt;/b&gt;, &lt;b&gt;Clear&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de fotos, &lt;b&gt;Editar&lt;/b&gt;, &lt;b&gt;Subir&lt;/b&gt;, &lt;b&gt;Bajar&lt;/b&gt;, &lt;b&gt;Eliminar&lt;/b&gt;, &lt;b&gt;Vaciar&lt;/b&gt;</translation>
     </message>
     <message>
         <source>See &lt;a href=&quot;#list&quot;&gt;The photo list&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Consulte &lt;a href=&quot;#list&quot;&gt;La lista de fotos&lt;/a&gt;.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Output Folder:&lt;/b&gt;, &lt;b&gt;Browse&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Carpeta de salida:&lt;/b&gt;, &lt;b&gt;Examinar&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Where the run folders are made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dónde se crean las carpetas de las conversiones.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Add text to photo:&lt;/b&gt;, &lt;b&gt;Position x, y:&lt;/b&gt;, &lt;b&gt;Font&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Añadir texto a la foto:&lt;/b&gt;, &lt;b&gt;Posición x, y:&lt;/b&gt;, &lt;b&gt;Fuente&lt;/b&gt;</translation>
     </message>
     <message>
         <source>See &lt;a href=&quot;#text&quot;&gt;Text on the photos&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Consulte &lt;a href=&quot;#text&quot;&gt;Texto sobre las fotos&lt;/a&gt;.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Anchor:&lt;/b&gt;, &lt;b&gt;Size:&lt;/b&gt;, &lt;b&gt;Opacity:&lt;/b&gt;, outline or shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Anclaje:&lt;/b&gt;, &lt;b&gt;Tamaño:&lt;/b&gt;, &lt;b&gt;Opacidad:&lt;/b&gt;, contorno o sombra</translation>
     </message>
     <message>
         <source>&lt;b&gt;Batch rename prefix:&lt;/b&gt; &lt;i&gt;+Number+Time&lt;/i&gt;, &lt;b&gt;File date&lt;/b&gt; / &lt;b&gt;Date taken&lt;/b&gt;, &lt;b&gt;Not rename&lt;/b&gt;, &lt;b&gt;Keep sub-folders&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Prefijo para renombrar:&lt;/b&gt; &lt;i&gt;+Número+Fecha&lt;/i&gt;, &lt;b&gt;Fecha del archivo&lt;/b&gt; / &lt;b&gt;Fecha de captura&lt;/b&gt;, &lt;b&gt;No renombrar&lt;/b&gt;, &lt;b&gt;Mantener subcarpetas&lt;/b&gt;</translation>
     </message>
     <message>
         <source>See &lt;a href=&quot;#output&quot;&gt;the naming rule&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Consulte &lt;a href=&quot;#output&quot;&gt;la regla de nombres&lt;/a&gt;.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Preset:&lt;/b&gt;, &lt;b&gt;Apply&lt;/b&gt;, &lt;b&gt;Save as…&lt;/b&gt;, &lt;b&gt;Remove&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Preajuste:&lt;/b&gt;, &lt;b&gt;Aplicar&lt;/b&gt;, &lt;b&gt;Guardar como…&lt;/b&gt;, &lt;b&gt;Quitar&lt;/b&gt;</translation>
     </message>
     <message>
         <source>See &lt;a href=&quot;#presets&quot;&gt;Presets&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Consulte &lt;a href=&quot;#presets&quot;&gt;Preajustes&lt;/a&gt;.</translation>
     </message>
     <message>
         <source>Preview frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Marco de vista previa</translation>
     </message>
     <message>
         <source>Shows the photo you clicked in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra la foto en la que hizo clic en la lista.</translation>
     </message>
     <message>
         <source>Progress bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de progreso</translation>
     </message>
     <message>
         <source>Progress of the current run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Progreso de la conversión en curso.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Update&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Actualizar&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Opens the Quillmere web site, where new versions are published.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre el sitio web de Quillmere, donde se publican las versiones nuevas.</translation>
     </message>
     <message>
         <source>&lt;b&gt;About&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Acerca de&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Version and contact addresses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión y direcciones de contacto.</translation>
     </message>
     <message>
         <source>&lt;b&gt;View log&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Ver registro&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Opens the activity log &lt;code&gt;Corvale.log&lt;/code&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre el registro de actividad &lt;code&gt;Corvale.log&lt;/code&gt;.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Exit&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Salir&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Saves the output folder, the font and colour, the prefix and the date choice, and closes the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarda la carpeta de salida, la fuente y el color, el prefijo y la fecha elegida, y cierra el programa.</translation>
     </message>
     <message>
         <source>The command line: quillmere-convert</source>
-        <translation type="unfinished"></translation>
+        <translation>La línea de comandos: quillmere-convert</translation>
     </message>
     <message>
         <source>&lt;code&gt;quillmere-convert&lt;/code&gt; converts photos with the same engine, without a window — for scripts, servers and large jobs.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;code&gt;quillmere-convert&lt;/code&gt; convierte fotos con el mismo motor, sin ventana: para scripts, servidores y trabajos grandes.</translation>
     </message>
     <message>
         <source>Each &lt;code&gt;PATH&lt;/code&gt; is a photo or a folder; folders are searched with their sub-folders like &lt;b&gt;Search photos&lt;/b&gt; does. Every option defaults to what the window starts with. An option&apos;s value follows as the next argument or after &lt;code&gt;=&lt;/code&gt; (&lt;code&gt;--text-pos=-5,3&lt;/code&gt;).</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada &lt;code&gt;PATH&lt;/code&gt; es una foto o una carpeta; las carpetas se exploran con sus subcarpetas, como hace &lt;b&gt;Buscar fotos&lt;/b&gt;. Cada opción tiene como valor predeterminado el mismo con el que se inicia la ventana. El valor de una opción va en el argumento siguiente o después de &lt;code&gt;=&lt;/code&gt; (&lt;code&gt;--text-pos=-5,3&lt;/code&gt;).</translation>
     </message>
     <message>
         <source>Messages are printed as &lt;code&gt;Caption: text&lt;/code&gt; on standard error, with a progress bar when that is a terminal. The last line on standard output is the run folder. The exit status is 0 when every photo was converted, 1 when some were not, and 2 for wrong options. Files that are not pictures are skipped with a notice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los mensajes se escriben como &lt;code&gt;Caption: text&lt;/code&gt; en la salida de error estándar, con una barra de progreso si esta es un terminal. La última línea de la salida estándar es la carpeta de la conversión. El código de salida es 0 si se convirtieron todas las fotos, 1 si alguna no se convirtió y 2 si las opciones son incorrectas. Los archivos que no son imágenes se omiten con un aviso.</translation>
     </message>
     <message>
         <source>&lt;code&gt;--into&lt;/code&gt;, &lt;code&gt;--number-start&lt;/code&gt; and &lt;code&gt;--number-width&lt;/code&gt; let several runs, on one machine or many, each convert a part of one list and name their files exactly as one run over the whole list would; the README shows how with GNU parallel.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;code&gt;--into&lt;/code&gt;, &lt;code&gt;--number-start&lt;/code&gt; y &lt;code&gt;--number-width&lt;/code&gt; permiten que varias ejecuciones, en una máquina o en varias, conviertan cada una su parte de la misma lista y nombren sus archivos exactamente como lo haría una sola ejecución sobre la lista completa; el README muestra cómo hacerlo con GNU parallel.</translation>
     </message>
     <message>
         <source>What Quillmere remembers</source>
-        <translation type="unfinished"></translation>
+        <translation>Qué recuerda Quillmere</translation>
     </message>
     <message>
         <source>Quillmere keeps its settings in &lt;code&gt;~/.config/Harbenwick/quillmere.conf&lt;/code&gt;: the output folder, the rename prefix and the date in the names, the font and colour of the text, the last folders used for adding photos, and in the options dialog the last confirmed format, pixel format and quality. The photo list, the overlay text and its position, and the other output settings (size, Lossless, Do not enlarge, camera data) start fresh at every start. Presets are kept in the same file, in its group &lt;code&gt;[Presets]&lt;/code&gt;, which the command line reads and writes too; a preset keeps every output setting, the date in the names among them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillmere guarda sus ajustes en &lt;code&gt;~/.config/Harbenwick/quillmere.conf&lt;/code&gt;: la carpeta de salida, el prefijo para renombrar y la fecha de los nombres, la fuente y el color del texto, las últimas carpetas usadas para añadir fotos y, en el diálogo de opciones, el último formato, formato de píxel y calidad confirmados. La lista de fotos, el texto superpuesto y su posición, y los demás ajustes de salida (tamaño, Sin pérdida, No ampliar, datos de cámara) empiezan de cero en cada inicio. Los preajustes se guardan en el mismo archivo, en su grupo &lt;code&gt;[Presets]&lt;/code&gt;, que la línea de comandos también lee y escribe; un preajuste guarda todos los ajustes de salida, entre ellos la fecha de los nombres.</translation>
     </message>
 </context>
 <context>

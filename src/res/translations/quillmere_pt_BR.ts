@@ -983,591 +983,591 @@ não foi, 2 argumentos inválidos.
     <name>HelpPage</name>
     <message>
         <source>Quillmere — User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillmere — Guia do usuário</translation>
     </message>
     <message>
         <source>Quillmere</source>
-        <translation type="unfinished">Quillmere</translation>
+        <translation>Quillmere</translation>
     </message>
     <message>
         <source>Resize and convert photos in batches.</source>
-        <translation type="unfinished"></translation>
+        <translation>Redimensione e converta fotos em lote.</translation>
     </message>
     <message>
         <source>Quillmere takes a list of photos, gives each of them output settings (format, size, pixel format, quality, rotation and flip, and which camera data to keep), optionally writes a line of text on every photo, and converts them all into a new folder of their own with tidy, numbered file names. Your original photos are never changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Quillmere recebe uma lista de fotos, dá a cada uma configurações de saída (formato, tamanho, formato de pixel, qualidade, rotação e espelhamento, e quais dados da câmera manter), opcionalmente escreve uma linha de texto em cada foto e converte todas para uma pasta nova só delas, com nomes de arquivo organizados e numerados. Suas fotos originais nunca são alteradas.</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#quick&quot;&gt;Quick start&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#quick&quot;&gt;Início rápido&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#gather&quot;&gt;Adding photos&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#gather&quot;&gt;Adicionar fotos&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#list&quot;&gt;The photo list&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#list&quot;&gt;A lista de fotos&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#options&quot;&gt;Output options&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#options&quot;&gt;Opções de saída&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#output&quot;&gt;Output folder and file names&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#output&quot;&gt;Pasta de saída e nomes de arquivo&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#text&quot;&gt;Text on the photos&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#text&quot;&gt;Texto nas fotos&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#presets&quot;&gt;Presets&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#presets&quot;&gt;Predefinições&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#convert&quot;&gt;Converting&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#convert&quot;&gt;Conversão&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#formats&quot;&gt;Formats&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#formats&quot;&gt;Formatos&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#window&quot;&gt;All controls of the main window&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#window&quot;&gt;Todos os controles da janela principal&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#cli&quot;&gt;The command line: quillmere-convert&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#cli&quot;&gt;A linha de comando: quillmere-convert&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#settings&quot;&gt;What Quillmere remembers&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#settings&quot;&gt;O que o Quillmere lembra&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Quick start</source>
-        <translation type="unfinished"></translation>
+        <translation>Início rápido</translation>
     </message>
     <message>
         <source>Press &lt;b&gt;Add Photos&lt;/b&gt; and pick some photos (or drop them onto the window).</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique em &lt;b&gt;Adicionar fotos&lt;/b&gt; e escolha algumas fotos (ou arraste-as para a janela).</translation>
     </message>
     <message>
         <source>Press &lt;b&gt;Options&lt;/b&gt; to choose the output format and size. The built-in setting makes @BUILT_IN_FORMAT@ files of quality @QUALITY_BUILT_IN@, @BUILT_IN_WIDTH@ pixels wide, with the height that keeps each photo&apos;s proportions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique em &lt;b&gt;Opções&lt;/b&gt; para escolher o formato e o tamanho de saída. A configuração inicial gera arquivos @BUILT_IN_FORMAT@ com qualidade @QUALITY_BUILT_IN@ e @BUILT_IN_WIDTH@ pixels de largura, com a altura que mantém as proporções de cada foto.</translation>
     </message>
     <message>
         <source>Check the &lt;b&gt;Output Folder&lt;/b&gt;; the first time it is the folder &lt;code&gt;Quillmere&lt;/code&gt; in your Pictures folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Confira a &lt;b&gt;Pasta de saída&lt;/b&gt;; na primeira vez, é a pasta &lt;code&gt;Quillmere&lt;/code&gt; dentro da sua pasta Imagens.</translation>
     </message>
     <message>
         <source>Press &lt;b&gt;Convert&lt;/b&gt;. When the run is done, Quillmere offers to open the folder with the results.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique em &lt;b&gt;Converter&lt;/b&gt;. Quando a conversão termina, o Quillmere oferece abrir a pasta com os resultados.</translation>
     </message>
     <message>
         <source>Adding photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar fotos</translation>
     </message>
     <message>
         <source>There are three ways to put photos into the list. New photos are added at the end of the list and get the current default output settings (see &lt;a href=&quot;#options&quot;&gt;Options&lt;/a&gt;).</source>
-        <translation type="unfinished"></translation>
+        <translation>Há três maneiras de colocar fotos na lista. As fotos novas são adicionadas ao fim da lista e recebem as configurações de saída padrão do momento (veja &lt;a href=&quot;#options&quot;&gt;Opções&lt;/a&gt;).</translation>
     </message>
     <message>
         <source>&lt;b&gt;Add Photos&lt;/b&gt; opens a file dialog in which you can select several files at once. It opens in the folder you last added photos from.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Adicionar fotos&lt;/b&gt; abre uma caixa de diálogo de arquivos na qual você pode selecionar vários arquivos de uma vez. Ela abre na pasta de onde você adicionou fotos pela última vez.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Drag and drop&lt;/b&gt;: drop files and folders from your file manager onto the window. Files are added in the order dropped; a folder is searched as &lt;b&gt;Search photos&lt;/b&gt; does. Opening photos or folders with Quillmere from a file manager (or &lt;code&gt;quillmere FILE|FOLDER...&lt;/code&gt;) adds them the same way.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Arrastar e soltar&lt;/b&gt;: solte na janela arquivos e pastas vindos do seu gerenciador de arquivos. Os arquivos são adicionados na ordem em que foram soltos; uma pasta é percorrida como faz &lt;b&gt;Buscar fotos&lt;/b&gt;. Abrir fotos ou pastas com o Quillmere a partir de um gerenciador de arquivos (ou com &lt;code&gt;quillmere FILE|FOLDER...&lt;/code&gt;) as adiciona da mesma forma.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Search photos&lt;/b&gt; asks for a folder and adds every photo found in it and in all its sub-folders, folder by folder. Files with the extensions @PHOTO_EXTENSIONS@ are considered (in any letter case).</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Buscar fotos&lt;/b&gt; pede uma pasta e adiciona todas as fotos encontradas nela e em todas as suas subpastas, pasta por pasta. São considerados os arquivos com as extensões @PHOTO_EXTENSIONS@ (em maiúsculas ou minúsculas).</translation>
     </message>
     <message>
         <source>Files that are not pictures, or cannot be read, are left out silently. A name with several dots, such as &lt;code&gt;IMG 2009.05.17.jpg&lt;/code&gt; or &lt;code&gt;trip.day1.HEIC&lt;/code&gt;, counts by its last extension. Photos taken with the camera turned are shown and converted upright. Phone photos (HEIC and HEIF) are read as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos que não são imagens, ou que não podem ser lidos, são ignorados sem aviso. Um nome com vários pontos, como &lt;code&gt;IMG 2009.05.17.jpg&lt;/code&gt; ou &lt;code&gt;trip.day1.HEIC&lt;/code&gt;, vale pela última extensão. Fotos tiradas com a câmera girada são exibidas e convertidas na posição certa. Fotos de celular (HEIC e HEIF) são lidas como estão.</translation>
     </message>
     <message>
         <source>From the file manager</source>
-        <translation type="unfinished"></translation>
+        <translation>A partir do gerenciador de arquivos</translation>
     </message>
     <message>
         <source>Right-click photos or folders in the file manager. &lt;b&gt;Convert with Quillmere…&lt;/b&gt; opens this window with them; each saved preset has an entry of its own, &lt;b&gt;Quillmere: &lt;i&gt;preset&lt;/i&gt;&lt;/b&gt; (in Nemo and Dolphin, &lt;b&gt;convert with a preset…&lt;/b&gt; asks which), which converts the selection at once with that preset into the output folder you chose here, in a new time-stamped folder, and ends with a desktop notification naming that folder and any photo that failed. Presets you save later appear without reinstalling anything.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique com o botão direito em fotos ou pastas no gerenciador de arquivos. &lt;b&gt;Convert with Quillmere…&lt;/b&gt; abre esta janela com elas; cada predefinição salva tem uma entrada própria, &lt;b&gt;Quillmere: &lt;i&gt;predefinição&lt;/i&gt;&lt;/b&gt; (no Nemo e no Dolphin, &lt;b&gt;convert with a preset…&lt;/b&gt; pergunta qual), que converte a seleção na hora com essa predefinição para a pasta de saída escolhida aqui, numa pasta nova com data e hora, e termina com uma notificação da área de trabalho que indica essa pasta e as fotos que falharam. As predefinições que você salvar depois aparecem sem reinstalar nada.</translation>
     </message>
     <message>
         <source>&lt;b&gt;GNOME Files&lt;/b&gt; shows the entries when the package &lt;code&gt;python3-nautilus&lt;/code&gt; is installed (then restart it: &lt;code&gt;nautilus -q&lt;/code&gt;).</source>
-        <translation type="unfinished"></translation>
+        <translation>No &lt;b&gt;Arquivos do GNOME&lt;/b&gt;, as entradas aparecem quando o pacote &lt;code&gt;python3-nautilus&lt;/code&gt; está instalado (depois, reinicie o gerenciador de arquivos: &lt;code&gt;nautilus -q&lt;/code&gt;).</translation>
     </message>
     <message>
         <source>&lt;b&gt;Nemo&lt;/b&gt; (Cinnamon) and &lt;b&gt;Dolphin&lt;/b&gt; (KDE) show them at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>O &lt;b&gt;Nemo&lt;/b&gt; (Cinnamon) e o &lt;b&gt;Dolphin&lt;/b&gt; (KDE) as mostram imediatamente.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Thunar&lt;/b&gt; (Xfce) keeps custom actions in each user&apos;s own settings: in Thunar choose &lt;b&gt;Edit → Configure custom actions…&lt;/b&gt;, add an action named &lt;i&gt;Quillmere: Web 2048&lt;/i&gt; with the command &lt;code&gt;/usr/libexec/quillmere/quillmere-file-action convert &apos;Web 2048&apos; %F&lt;/code&gt; (the name of your preset in quotes), and under &lt;b&gt;Appearance Conditions&lt;/b&gt; tick &lt;b&gt;Image Files&lt;/b&gt; and &lt;b&gt;Directories&lt;/b&gt;. An action with the command &lt;code&gt;quillmere %F&lt;/code&gt; opens the window instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>O &lt;b&gt;Thunar&lt;/b&gt; (Xfce) guarda as ações personalizadas nas configurações de cada usuário: no Thunar, escolha &lt;b&gt;Editar → Configurar ações personalizadas…&lt;/b&gt;, adicione uma ação chamada &lt;i&gt;Quillmere: Web 2048&lt;/i&gt; com o comando &lt;code&gt;/usr/libexec/quillmere/quillmere-file-action convert &apos;Web 2048&apos; %F&lt;/code&gt; (o nome da sua predefinição entre aspas) e, em &lt;b&gt;Condições de aparência&lt;/b&gt;, marque &lt;b&gt;Arquivos de imagem&lt;/b&gt; e &lt;b&gt;Diretórios&lt;/b&gt;. Uma ação com o comando &lt;code&gt;quillmere %F&lt;/code&gt; abre a janela em vez disso.</translation>
     </message>
     <message>
         <source>The photo list</source>
-        <translation type="unfinished"></translation>
+        <translation>A lista de fotos</translation>
     </message>
     <message>
         <source>Each row shows one photo: &lt;b&gt;File name&lt;/b&gt;, its size (&lt;b&gt;Width * Height&lt;/b&gt;), the file&apos;s modification &lt;b&gt;Time&lt;/b&gt;, the size it will be converted to (&lt;b&gt;Output Width * Height&lt;/b&gt;) and its &lt;b&gt;Rotate&lt;/b&gt; angle, and its &lt;b&gt;Status&lt;/b&gt; in the last run: waiting, converting, converted, skipped or failed (rest the pointer on it for the reason). Rest the pointer on a name for the full path. The list order is the conversion order and so the numbering order of the new files. The same file may be in the list more than once. &lt;b&gt;Total Photos:&lt;/b&gt; above the list counts the photos.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada linha mostra uma foto: &lt;b&gt;Nome do arquivo&lt;/b&gt;, seu tamanho (&lt;b&gt;Largura * Altura&lt;/b&gt;), a &lt;b&gt;Data&lt;/b&gt; de modificação do arquivo, o tamanho para o qual será convertida (&lt;b&gt;Largura * Altura de saída&lt;/b&gt;), seu ângulo de &lt;b&gt;Rotação&lt;/b&gt; e seu &lt;b&gt;Status&lt;/b&gt; na última conversão: aguardando, convertendo, convertida, ignorada ou falhou (passe o ponteiro sobre ele para ver o motivo). Passe o ponteiro sobre um nome para ver o caminho completo. A ordem da lista é a ordem de conversão e, portanto, a ordem de numeração dos arquivos novos. O mesmo arquivo pode estar na lista mais de uma vez. &lt;b&gt;Total de fotos:&lt;/b&gt;, acima da lista, conta as fotos.</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Controle</translation>
     </message>
     <message>
         <source>What it does</source>
-        <translation type="unfinished"></translation>
+        <translation>O que faz</translation>
     </message>
     <message>
         <source>Click a row</source>
-        <translation type="unfinished"></translation>
+        <translation>Clicar numa linha</translation>
     </message>
     <message>
         <source>Shows the photo in the preview frame, whole and in its own proportions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra a foto no quadro de pré-visualização, inteira e com suas próprias proporções.</translation>
     </message>
     <message>
         <source>Click the &lt;b&gt;File name&lt;/b&gt; or &lt;b&gt;Time&lt;/b&gt; heading</source>
-        <translation type="unfinished"></translation>
+        <translation>Clicar no cabeçalho &lt;b&gt;Nome do arquivo&lt;/b&gt; ou &lt;b&gt;Data&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Sorts the list by that column; click again to reverse the order.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordena a lista por essa coluna; clique de novo para inverter a ordem.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Edit&lt;/b&gt; (or double-click / right-click a row)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Editar&lt;/b&gt; (ou clique duplo / clique com o botão direito numa linha)</translation>
     </message>
     <message>
         <source>Opens the output options for each selected photo in turn, so that single photos can get settings of their own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre as opções de saída de cada foto selecionada, uma de cada vez, para que fotos avulsas possam ter configurações próprias.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Up&lt;/b&gt; / &lt;b&gt;Down&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Subir&lt;/b&gt; / &lt;b&gt;Descer&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Move the selected photos one place up or down.</source>
-        <translation type="unfinished"></translation>
+        <translation>Movem as fotos selecionadas uma posição para cima ou para baixo.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Delete&lt;/b&gt; (&lt;kbd&gt;Del&lt;/kbd&gt;)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Excluir&lt;/b&gt; (&lt;kbd&gt;Del&lt;/kbd&gt;)</translation>
     </message>
     <message>
         <source>Removes the selected photos from the list (the files stay on disk).</source>
-        <translation type="unfinished"></translation>
+        <translation>Remove da lista as fotos selecionadas (os arquivos continuam no disco).</translation>
     </message>
     <message>
         <source>&lt;b&gt;Clear&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Limpar&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Empties the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esvazia a lista.</translation>
     </message>
     <message>
         <source>Convert, Edit, Up, Down, Delete and Clear are available as soon as the list holds a photo. &lt;kbd&gt;Ctrl+A&lt;/kbd&gt; selects every photo. Every button has an &lt;kbd&gt;Alt&lt;/kbd&gt; letter (the underlined one); &lt;kbd&gt;Ctrl+O&lt;/kbd&gt; is Add Photos, &lt;kbd&gt;Ctrl+F&lt;/kbd&gt; Search photos and &lt;kbd&gt;Ctrl+Return&lt;/kbd&gt; Convert.</source>
-        <translation type="unfinished"></translation>
+        <translation>Converter, Editar, Subir, Descer, Excluir e Limpar ficam disponíveis assim que a lista tem uma foto. &lt;kbd&gt;Ctrl+A&lt;/kbd&gt; seleciona todas as fotos. Cada botão tem uma letra de atalho com &lt;kbd&gt;Alt&lt;/kbd&gt; (a sublinhada); &lt;kbd&gt;Ctrl+O&lt;/kbd&gt; equivale a Adicionar fotos, &lt;kbd&gt;Ctrl+F&lt;/kbd&gt; a Buscar fotos e &lt;kbd&gt;Ctrl+Enter&lt;/kbd&gt; a Converter.</translation>
     </message>
     <message>
         <source>Output options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opções de saída</translation>
     </message>
     <message>
         <source>&lt;b&gt;Options&lt;/b&gt; edits the default settings that photos added from now on receive. After you confirm it with photos in the list, Quillmere asks whether all photos in the list should get the new settings as well. &lt;b&gt;Edit&lt;/b&gt; opens the same dialog for the selected photos only.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Opções&lt;/b&gt; edita as configurações padrão que as fotos adicionadas daqui em diante recebem. Se você confirmar com fotos na lista, o Quillmere pergunta se todas as fotos da lista também devem receber as novas configurações. &lt;b&gt;Editar&lt;/b&gt; abre a mesma caixa de diálogo só para as fotos selecionadas.</translation>
     </message>
     <message>
         <source>Meaning</source>
-        <translation type="unfinished"></translation>
+        <translation>Significado</translation>
     </message>
     <message>
         <source>&lt;b&gt;Output Format:&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Formato de saída:&lt;/b&gt;</translation>
     </message>
     <message>
         <source>@OUTPUT_FORMAT_LIST@ (see &lt;a href=&quot;#formats&quot;&gt;Formats&lt;/a&gt;).</source>
-        <translation type="unfinished"></translation>
+        <translation>@OUTPUT_FORMAT_LIST@ (veja &lt;a href=&quot;#formats&quot;&gt;Formatos&lt;/a&gt;).</translation>
     </message>
     <message>
         <source>&lt;b&gt;Pixel format:&lt;/b&gt; (@PIXEL_FORMAT_FORMATS@ only)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Formato de pixel:&lt;/b&gt; (só @PIXEL_FORMAT_FORMATS@)</translation>
     </message>
     <message>
         <source>The colour depth of the BMP file: 1, 4 or 8 bits indexed (2, 16 or 256 colours, made with error diffusion), or one of the direct-colour formats. The text below the list describes the choice. &lt;b&gt;Colours:&lt;/b&gt; for 4 and 8 bits, the standard 16 or 256 colours, or the colours of the photo (the 16 or 256 that best match each photo).</source>
-        <translation type="unfinished"></translation>
+        <translation>A profundidade de cor do arquivo BMP: 1, 4 ou 8 bits indexados (2, 16 ou 256 cores, obtidas por difusão de erro) ou um dos formatos de cor direta. O texto abaixo da lista descreve a escolha. &lt;b&gt;Cores:&lt;/b&gt; para 4 e 8 bits, as 16 ou 256 cores padrão, ou as cores da foto (as 16 ou 256 que melhor combinam com cada foto).</translation>
     </message>
     <message>
         <source>&lt;b&gt;Do not enlarge&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Não ampliar&lt;/b&gt;</translation>
     </message>
     <message>
         <source>With @NO_ENLARGE_RULES@: a photo smaller than the chosen size keeps its own size (no side grows), so a 100*66 picture is not blown up to 1024*675.</source>
-        <translation type="unfinished"></translation>
+        <translation>Com @NO_ENLARGE_RULES@: uma foto menor que o tamanho escolhido mantém seu próprio tamanho (nenhum lado cresce), de modo que uma imagem de 100*66 não é ampliada para 1024*675.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Quality Control:&lt;/b&gt; (@QUALITY_FORMATS@)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Controle de qualidade:&lt;/b&gt; (@QUALITY_FORMATS@)</translation>
     </message>
     <message>
         <source>Quality from @QUALITY_MIN@ (smallest file) to @QUALITY_MAX@ (best picture), for every format that loses detail to save space. The quality you confirm last is remembered and shown every time the dialog opens.</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualidade de @QUALITY_MIN@ (menor arquivo) a @QUALITY_MAX@ (melhor imagem), para todos os formatos que perdem detalhes para economizar espaço. A última qualidade confirmada é lembrada e exibida sempre que a caixa de diálogo é aberta.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Lossless&lt;/b&gt; (@LOSSLESS_FORMATS@)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Sem perdas&lt;/b&gt; (@LOSSLESS_FORMATS@)</translation>
     </message>
     <message>
         <source>Keeps every pixel exactly; the quality is then not used and the files are larger.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantém cada pixel exatamente; a qualidade então não é usada e os arquivos ficam maiores.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Limit file size to … KB&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Limitar o arquivo a … KB&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Every output file at most this many KB (1 KB = 1,000 bytes), camera data included, for upload forms and mail limits. @QUALITY_FORMATS@ files get the best quality that fits, found in a few trial encodes and never above the quality set; where even quality 30 does not fit, the picture is made smaller until it does. Lossless files (PNG, TIF, BMP, Lossless) can only be made smaller. A photo that already fits, in the same format and size with all its camera data, is copied unchanged. The command line adds &lt;code&gt;--min-quality&lt;/code&gt;, &lt;code&gt;--no-shrink-to-fit&lt;/code&gt;, &lt;code&gt;--chroma&lt;/code&gt; and &lt;code&gt;--progressive&lt;/code&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada arquivo de saída fica com no máximo essa quantidade de KB (1 KB = 1.000 bytes), dados da câmera incluídos, para formulários de upload e limites de e-mail. Os arquivos @QUALITY_FORMATS@ recebem a melhor qualidade que caiba, encontrada em algumas codificações de teste e nunca acima da qualidade definida; quando nem a qualidade 30 cabe, a imagem é reduzida até caber. Arquivos sem perdas (PNG, TIF, BMP, Sem perdas) só podem ser reduzidos. Uma foto que já cabe, no mesmo formato e tamanho e com todos os seus dados da câmera, é copiada sem alterações. A linha de comando acrescenta &lt;code&gt;--min-quality&lt;/code&gt;, &lt;code&gt;--no-shrink-to-fit&lt;/code&gt;, &lt;code&gt;--chroma&lt;/code&gt; e &lt;code&gt;--progressive&lt;/code&gt;.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Camera data (EXIF, XMP, IPTC):&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Dados da câmera (EXIF, XMP, IPTC):&lt;/b&gt;</translation>
     </message>
     <message>
         <source>What the outputs keep of the data the camera or phone stored with the photo (not for @FORMATS_WITHOUT_CAMERA_DATA@):</source>
-        <translation type="unfinished"></translation>
+        <translation>O que as saídas mantêm dos dados que a câmera ou o celular gravou com a foto (exceto em @FORMATS_WITHOUT_CAMERA_DATA@):</translation>
     </message>
     <message>
         <source>&lt;b&gt;Camera RAW photos:&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Fotos RAW da câmera:&lt;/b&gt;</translation>
     </message>
     <message>
         <source>How camera RAW files (recognised by their content) are developed, always with the camera&apos;s white balance and no automatic brightening, so that the photos of one shoot match:</source>
-        <translation type="unfinished"></translation>
+        <translation>Como os arquivos RAW da câmera (reconhecidos pelo conteúdo) são revelados, sempre com o balanço de branco da câmera e sem clareamento automático, para que as fotos de um mesmo ensaio combinem entre si:</translation>
     </message>
     <message>
         <source>&lt;b&gt;Rotate by angle&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Girar por ângulo&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Turn the result by @ROTATION_CHOICES@ degrees clockwise.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gira o resultado em @ROTATION_CHOICES@ graus no sentido horário.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Flip&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Espelhar&lt;/b&gt;</translation>
     </message>
     <message>
         <source>&lt;b&gt;Aspect:&lt;/b&gt; (Fill and Pad)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Proporção:&lt;/b&gt; (Preencher e Ajustar com margens)</translation>
     </message>
     <message>
         <source>1:1, 4:5, 3:2, 16:9 or 9:16 fills in the height from the width you type (1080 wide at 4:5 gives 1350); &lt;i&gt;Custom&lt;/i&gt; keeps the height you type.</source>
-        <translation type="unfinished"></translation>
+        <translation>1:1, 4:5, 3:2, 16:9 ou 9:16 calcula a altura a partir da largura digitada (1080 de largura em 4:5 dá 1350); &lt;i&gt;Personalizado&lt;/i&gt; mantém a altura digitada.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Crop:&lt;/b&gt; (Fill and Pad)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Recorte:&lt;/b&gt; (Preencher e Ajustar com margens)</translation>
     </message>
     <message>
         <source>Which part of the photo Fill keeps (an edge, a corner, the centre, or &lt;i&gt;Smart&lt;/i&gt;: the part with the most detail, skin tones and colour), or where Pad places the photo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Que parte da foto Preencher mantém (uma borda, um canto, o centro ou &lt;i&gt;Inteligente&lt;/i&gt;: a parte com mais detalhes, tons de pele e cor), ou onde Ajustar com margens coloca a foto.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Background:&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Fundo:&lt;/b&gt;</translation>
     </message>
     <message>
         <source>The colour of Pad&apos;s margins and of transparent areas of the photos (white unless you choose another).</source>
-        <translation type="unfinished"></translation>
+        <translation>A cor das margens de Ajustar com margens e das áreas transparentes das fotos (branco, a menos que você escolha outra).</translation>
     </message>
     <message>
         <source>&lt;b&gt;Sharpen when reduced:&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Nitidez ao reduzir:&lt;/b&gt;</translation>
     </message>
     <message>
         <source>A mild sharpening of the photo&apos;s lightness after it was made smaller, the more the more it was reduced (up to half its size); a photo that is not reduced is never sharpened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um leve aumento de nitidez na luminosidade da foto depois de reduzida, tanto maior quanto mais ela foi reduzida (até a metade do tamanho); uma foto que não é reduzida nunca recebe nitidez.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Resolution:&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Resolução:&lt;/b&gt;</translation>
     </message>
     <message>
         <source>The DPI written into JPG, PNG, TIF and BMP files (WebP and AVIF with camera data); &lt;i&gt;As the source&lt;/i&gt; keeps the photo&apos;s own.</source>
-        <translation type="unfinished"></translation>
+        <translation>O DPI gravado nos arquivos JPG, PNG, TIF e BMP (WebP e AVIF com dados da câmera); &lt;i&gt;Igual ao original&lt;/i&gt; mantém o da própria foto.</translation>
     </message>
     <message>
         <source>Photos are turned upright (from the orientation the camera recorded) before any size rule is applied, so a portrait photo&apos;s width is its short side. Sizes are whole pixels: the fixed size and Stretch cut them, the other rules round to the nearest pixel.</source>
-        <translation type="unfinished"></translation>
+        <translation>As fotos são endireitadas (conforme a orientação registrada pela câmera) antes de qualquer regra de tamanho, de modo que a largura de uma foto em retrato é o seu lado menor. Os tamanhos são pixels inteiros: o tamanho fixo e Esticar descartam a fração; as outras regras arredondam para o pixel mais próximo.</translation>
     </message>
     <message>
         <source>The dialog shows only what matters for the chosen format and size rule. When you press OK, every number is checked, including those of hidden or unavailable fields: a message names what is wrong, the field gets the focus and the dialog stays open.</source>
-        <translation type="unfinished"></translation>
+        <translation>A caixa de diálogo mostra só o que importa para o formato e a regra de tamanho escolhidos. Ao clicar em OK, todos os números são verificados, inclusive os de campos ocultos ou indisponíveis: uma mensagem indica o que está errado, o campo recebe o foco e a caixa de diálogo continua aberta.</translation>
     </message>
     <message>
         <source>Output folder and file names</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasta de saída e nomes de arquivo</translation>
     </message>
     <message>
         <source>&lt;b&gt;Output Folder:&lt;/b&gt; is where the results go; type a folder or choose one with &lt;b&gt;Browse&lt;/b&gt;. On the first start it is the folder &lt;code&gt;Quillmere&lt;/code&gt; inside your Pictures folder, which Quillmere creates for you. The folder you used last is remembered.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Pasta de saída:&lt;/b&gt; é onde ficam os resultados; digite uma pasta ou escolha uma com &lt;b&gt;Procurar&lt;/b&gt;. Na primeira execução, é a pasta &lt;code&gt;Quillmere&lt;/code&gt; dentro da sua pasta Imagens, que o Quillmere cria para você. A última pasta usada é lembrada.</translation>
     </message>
     <message>
         <source>&lt;b&gt;The run folder.&lt;/b&gt; Every conversion makes a new folder inside the output folder, named after the moment it started as &lt;code&gt;year.month.day.hour.minute.second&lt;/code&gt;, for example &lt;code&gt;2026.05.17.14.05.09&lt;/code&gt;. Earlier results are therefore never overwritten.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;A pasta da conversão.&lt;/b&gt; Cada conversão cria uma pasta nova dentro da pasta de saída, com o nome do momento em que começou no formato &lt;code&gt;year.month.day.hour.minute.second&lt;/code&gt; (ano, mês, dia, hora, minuto, segundo), por exemplo &lt;code&gt;2026.05.17.14.05.09&lt;/code&gt;. Assim, resultados anteriores nunca são sobrescritos.</translation>
     </message>
     <message>
         <source>&lt;b&gt;The naming rule.&lt;/b&gt; With &lt;b&gt;Batch rename prefix:&lt;/b&gt; (default &lt;code&gt;output.photo&lt;/code&gt;) each file is named</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;A regra de nomes.&lt;/b&gt; Com &lt;b&gt;Prefixo para renomear:&lt;/b&gt; (padrão: &lt;code&gt;output.photo&lt;/code&gt;), cada arquivo recebe o nome</translation>
     </message>
     <message>
         <source>where the number is the photo&apos;s place in the list, padded with zeros to the width of the photo count (&lt;code&gt;1&lt;/code&gt;–&lt;code&gt;9&lt;/code&gt; for up to 9 photos, &lt;code&gt;01&lt;/code&gt;–&lt;code&gt;12&lt;/code&gt; for 12, &lt;code&gt;001&lt;/code&gt; for 100 or more), and the date is the one chosen in the list beside the prefix:</source>
-        <translation type="unfinished"></translation>
+        <translation>em que o número é a posição da foto na lista, completado com zeros até o número de dígitos do total de fotos (&lt;code&gt;1&lt;/code&gt;–&lt;code&gt;9&lt;/code&gt; para até 9 fotos, &lt;code&gt;01&lt;/code&gt;–&lt;code&gt;12&lt;/code&gt; para 12, &lt;code&gt;001&lt;/code&gt; para 100 ou mais), e a data é a escolhida na lista ao lado do prefixo:</translation>
     </message>
     <message>
         <source>Example: prefix &lt;code&gt;trip&lt;/code&gt;, 12 photos, the third taken (or, with File date, modified) on 17 May 2009 gives &lt;code&gt;trip.03.2009.05.17.jpg&lt;/code&gt;. Photos copied from a camera card get the copy&apos;s day as their file date; choose Date taken to name them after the day they were taken.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exemplo: prefixo &lt;code&gt;trip&lt;/code&gt;, 12 fotos, a terceira tirada (ou, com Data do arquivo, modificada) em 17 de maio de 2009 resulta em &lt;code&gt;trip.03.2009.05.17.jpg&lt;/code&gt;. Fotos copiadas de um cartão da câmera recebem como data do arquivo o dia da cópia; escolha Data de captura para nomeá-las pelo dia em que foram tiradas.</translation>
     </message>
     <message>
         <source>Check &lt;b&gt;Not rename&lt;/b&gt; to keep each photo&apos;s own name instead (only the extension changes, for example &lt;code&gt;IMG_0001.jpg&lt;/code&gt;); the prefix field is then unavailable. If a file of that name already exists, Quillmere asks before replacing it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque &lt;b&gt;Não renomear&lt;/b&gt; para manter o nome de cada foto (só a extensão muda, por exemplo &lt;code&gt;IMG_0001.jpg&lt;/code&gt;); o campo do prefixo fica então indisponível. Se já existir um arquivo com esse nome, o Quillmere pergunta antes de substituí-lo.</translation>
     </message>
     <message>
         <source>Check &lt;b&gt;Keep sub-folders&lt;/b&gt; to keep the folder tree of a search: a photo that &lt;b&gt;Search photos&lt;/b&gt; (or a dropped folder) found in &lt;code&gt;Holiday/Day2/&lt;/code&gt; is written to &lt;code&gt;Day2/&lt;/code&gt; inside the run folder (for example &lt;code&gt;Day2/IMG_0001.jpg&lt;/code&gt;, or &lt;code&gt;Day2/trip.07.2009.05.17.jpg&lt;/code&gt; with renaming: the numbers still count through the whole list). Photos added one by one go to the run folder itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque &lt;b&gt;Manter subpastas&lt;/b&gt; para manter a árvore de pastas de uma busca: uma foto que &lt;b&gt;Buscar fotos&lt;/b&gt; (ou uma pasta arrastada) encontrou em &lt;code&gt;Holiday/Day2/&lt;/code&gt; é gravada em &lt;code&gt;Day2/&lt;/code&gt; dentro da pasta da conversão (por exemplo &lt;code&gt;Day2/IMG_0001.jpg&lt;/code&gt;, ou &lt;code&gt;Day2/trip.07.2009.05.17.jpg&lt;/code&gt; ao renomear: os números continuam contando pela lista inteira). As fotos adicionadas uma a uma vão para a própria pasta da conversão.</translation>
     </message>
     <message>
         <source>Text on the photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto nas fotos</translation>
     </message>
     <message>
         <source>Type a line into &lt;b&gt;Add text to photo:&lt;/b&gt; to write it on every converted photo, for example a copyright note. &lt;b&gt;Position x, y:&lt;/b&gt; is the place of the text&apos;s top-left corner, in pixels of the converted photo before it is rotated or flipped. A position outside the photo is reported and set to 0. &lt;b&gt;Font&lt;/b&gt; opens a dialog in which you choose the font, its style, its size in pixels of the output photo, underline, strikeout and the colour; the chosen font&apos;s name is shown beside the position fields. Font and colour are remembered; the text itself is not.</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite uma linha em &lt;b&gt;Adicionar texto à foto:&lt;/b&gt; para escrevê-la em cada foto convertida, por exemplo um aviso de direitos autorais. &lt;b&gt;Posição x, y:&lt;/b&gt; é o lugar do canto superior esquerdo do texto, em pixels da foto convertida antes de ser girada ou espelhada. Uma posição fora da foto é avisada e passa a 0. &lt;b&gt;Fonte&lt;/b&gt; abre uma caixa de diálogo na qual você escolhe a fonte, o estilo, o tamanho em pixels da foto de saída, sublinhado, tachado e a cor; o nome da fonte escolhida aparece ao lado dos campos de posição. A fonte e a cor são lembradas; o texto em si, não.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Anchor:&lt;/b&gt; measures x and y from another corner, an edge or the middle of the photo instead: with &lt;i&gt;Bottom right&lt;/i&gt;, 20, 20 puts the text 20 pixels from the right and bottom edges of every photo, whatever its size. With any anchor but &lt;i&gt;Top left&lt;/i&gt; the text is kept inside the photo. &lt;b&gt;Size:&lt;/b&gt; gives the text&apos;s height as a percentage of each photo&apos;s shorter side, so that a caption has the same weight on a small and a large output; at &lt;i&gt;Font size&lt;/i&gt; the size chosen with &lt;b&gt;Font&lt;/b&gt; counts. &lt;b&gt;Opacity:&lt;/b&gt; lets the photo show through the text, and &lt;i&gt;Outline&lt;/i&gt; or &lt;i&gt;Shadow&lt;/i&gt; draws a dark (or, for dark text, light) edge that keeps it legible on any background. The preview shows the text on the photo you clicked, scaled with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Âncora:&lt;/b&gt; mede x e y a partir de outro canto, de uma borda ou do meio da foto: com &lt;i&gt;Embaixo à direita&lt;/i&gt;, 20, 20 coloca o texto a 20 pixels das bordas direita e inferior de cada foto, qualquer que seja o tamanho dela. Com qualquer âncora exceto &lt;i&gt;Em cima à esquerda&lt;/i&gt;, o texto é mantido dentro da foto. &lt;b&gt;Tamanho:&lt;/b&gt; dá a altura do texto como porcentagem do lado menor de cada foto, para que uma legenda tenha o mesmo peso numa saída pequena e numa grande; em &lt;i&gt;Tamanho da fonte&lt;/i&gt;, vale o tamanho escolhido em &lt;b&gt;Fonte&lt;/b&gt;. &lt;b&gt;Opacidade:&lt;/b&gt; deixa a foto aparecer através do texto, e &lt;i&gt;Contorno&lt;/i&gt; ou &lt;i&gt;Sombra&lt;/i&gt; desenha uma borda escura (ou clara, para texto escuro) que o mantém legível sobre qualquer fundo. A pré-visualização mostra o texto na foto em que você clicou, na mesma escala que ela.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Watermark:&lt;/b&gt; draws a picture, such as your logo, on every photo: choose a PNG, WebP or SVG file (its transparency is kept) with &lt;b&gt;Logo…&lt;/b&gt; or type its path; clear the field for none. It sits at the chosen corner, edge or middle, &lt;b&gt;Size:&lt;/b&gt; sets its longer side as a percentage of each photo&apos;s shorter side, &lt;b&gt;Opacity:&lt;/b&gt; how much of the photo shows through, and &lt;b&gt;Margin:&lt;/b&gt; its distance from the edges, also as a percentage of the shorter side. The file is read when you choose it, and every photo of a conversion gets that picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Marca-d&apos;água:&lt;/b&gt; desenha uma imagem, como o seu logotipo, em cada foto: escolha um arquivo PNG, WebP ou SVG (a transparência é mantida) com &lt;b&gt;Logotipo…&lt;/b&gt; ou digite o caminho; esvazie o campo para não usar nenhuma. Ela fica no canto, na borda ou no meio escolhido; &lt;b&gt;Tamanho:&lt;/b&gt; define seu lado maior como porcentagem do lado menor de cada foto; &lt;b&gt;Opacidade:&lt;/b&gt;, quanto da foto aparece através dela; e &lt;b&gt;Margem:&lt;/b&gt;, sua distância das bordas, também como porcentagem do lado menor. O arquivo é lido quando você o escolhe, e todas as fotos de uma conversão recebem essa imagem.</translation>
     </message>
     <message>
         <source>Presets</source>
-        <translation type="unfinished">Predefinições</translation>
+        <translation>Predefinições</translation>
     </message>
     <message>
         <source>A preset keeps the output settings for new photos, the naming (prefix, &lt;b&gt;Not rename&lt;/b&gt;, &lt;b&gt;Keep sub-folders&lt;/b&gt;), the text and the watermark with all their settings under a name. &lt;b&gt;Save as…&lt;/b&gt; stores the window&apos;s current settings, &lt;b&gt;Apply&lt;/b&gt; brings the chosen preset back and, as &lt;b&gt;Options&lt;/b&gt; does, asks whether the listed photos get its output settings too, and &lt;b&gt;Remove&lt;/b&gt; removes it. The command line uses the same presets (&lt;code&gt;--preset&lt;/code&gt;, &lt;code&gt;--save-preset&lt;/code&gt;, &lt;code&gt;--list-presets&lt;/code&gt;).</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma predefinição guarda sob um nome as configurações de saída para fotos novas, os nomes de arquivo (prefixo, &lt;b&gt;Não renomear&lt;/b&gt;, &lt;b&gt;Manter subpastas&lt;/b&gt;), o texto e a marca-d&apos;água, com todas as suas configurações. &lt;b&gt;Salvar como…&lt;/b&gt; guarda as configurações atuais da janela; &lt;b&gt;Aplicar&lt;/b&gt; traz de volta a predefinição escolhida e, como faz &lt;b&gt;Opções&lt;/b&gt;, pergunta se as fotos da lista também recebem as configurações de saída dela; e &lt;b&gt;Remover&lt;/b&gt; a exclui. A linha de comando usa as mesmas predefinições (&lt;code&gt;--preset&lt;/code&gt;, &lt;code&gt;--save-preset&lt;/code&gt;, &lt;code&gt;--list-presets&lt;/code&gt;).</translation>
     </message>
     <message>
         <source>Converting</source>
-        <translation type="unfinished">Convertendo</translation>
+        <translation>Conversão</translation>
     </message>
     <message>
         <source>&lt;b&gt;Convert&lt;/b&gt; starts the run; while it runs the button reads &lt;b&gt;Stop&lt;/b&gt;, and pressing it stops the run after the photos in hand. The progress bar shows how many photos are done and about how long the rest will take. A photo that cannot be converted does not hold the run: its row says &lt;b&gt;Failed&lt;/b&gt; (the reason is in its tooltip), a line goes to the activity log &lt;code&gt;Corvale.log&lt;/code&gt; in the output folder, and the other photos are converted all the same. Before the first file is written a replace question is asked only for files that were there before the run, once for all of them if you answer &lt;b&gt;Yes to all&lt;/b&gt; or &lt;b&gt;No to all&lt;/b&gt;; two photos that would get the same name get two files (&lt;code&gt;IMG_0001.jpg&lt;/code&gt;, &lt;code&gt;IMG_0001-2.jpg&lt;/code&gt;). A photo is written under its final name only when it is complete, so a failed or stopped conversion never leaves a half-written file. When the run ends, one box lists every photo that failed with its reason in plain words (&lt;b&gt;Copy&lt;/b&gt; puts the list on the clipboard, &lt;b&gt;Show log&lt;/b&gt; opens the log), says how many photos a stop left unconverted, and offers to open the output folder or to &lt;b&gt;Convert the rest&lt;/b&gt; into the same folder with the numbering continued. &lt;b&gt;View log&lt;/b&gt; opens &lt;code&gt;Corvale.log&lt;/code&gt; in your text editor. If the output folder you typed does not exist yet, it is made with any folders missing above it; when it cannot be made, the message says why. Escape never closes the window; closing it with photos in the list, or during a run, asks first. The settings of the window come back at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Converter&lt;/b&gt; inicia a conversão; enquanto ela dura, o botão mostra &lt;b&gt;Parar&lt;/b&gt;, e clicar nele interrompe a conversão depois das fotos em processamento. A barra de progresso mostra quantas fotos estão prontas e quanto tempo falta, aproximadamente. Uma foto que não pode ser convertida não trava a conversão: sua linha mostra &lt;b&gt;Falhou&lt;/b&gt; (o motivo está na dica de ferramenta), uma linha vai para o registro de atividades &lt;code&gt;Corvale.log&lt;/code&gt; na pasta de saída, e as demais fotos são convertidas normalmente. Antes de gravar o primeiro arquivo, só se pergunta sobre substituir os arquivos que já existiam antes da conversão, uma única vez para todos se você responder &lt;b&gt;Sim para tudo&lt;/b&gt; ou &lt;b&gt;Não para tudo&lt;/b&gt;; duas fotos que receberiam o mesmo nome geram dois arquivos (&lt;code&gt;IMG_0001.jpg&lt;/code&gt;, &lt;code&gt;IMG_0001-2.jpg&lt;/code&gt;). Uma foto só é gravada com o nome final quando está completa, por isso uma conversão que falhou ou foi interrompida nunca deixa um arquivo gravado pela metade. Ao fim da conversão, uma caixa lista cada foto que falhou com o motivo em palavras simples (&lt;b&gt;Copiar&lt;/b&gt; coloca a lista na área de transferência, &lt;b&gt;Mostrar registro&lt;/b&gt; abre o registro), informa quantas fotos ficaram sem converter por causa da interrupção e oferece abrir a pasta de saída ou &lt;b&gt;Converter o restante&lt;/b&gt; na mesma pasta, continuando a numeração. &lt;b&gt;Ver registro&lt;/b&gt; abre &lt;code&gt;Corvale.log&lt;/code&gt; no seu editor de texto. Se a pasta de saída digitada ainda não existir, ela é criada junto com as pastas que faltarem acima dela; se não puder ser criada, a mensagem diz por quê. Esc nunca fecha a janela; fechá-la com fotos na lista, ou durante uma conversão, pede confirmação antes. As configurações da janela voltam na próxima inicialização.</translation>
     </message>
     <message>
         <source>Formats</source>
-        <translation type="unfinished"></translation>
+        <translation>Formatos</translation>
     </message>
     <message>
         <source>Quillmere reads the common picture formats (JPEG, PNG, TIFF, GIF, BMP, WebP and more). It writes:</source>
-        <translation type="unfinished"></translation>
+        <translation>O Quillmere lê os formatos de imagem comuns (JPEG, PNG, TIFF, GIF, BMP, WebP e outros). Ele grava:</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished">Formato</translation>
+        <translation>Formato</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Observações</translation>
     </message>
     <message>
         <source>Every output is 8-bit RGB on a white background; colour profiles are converted to sRGB and the source&apos;s resolution (DPI) is kept where the format has one. A photo larger than its format can store is refused with a message before it is read. The camera data kept is set under &lt;a href=&quot;#options&quot;&gt;Camera data&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toda saída é RGB de 8 bits sobre fundo branco; os perfis de cor são convertidos para sRGB e a resolução (DPI) do original é mantida quando o formato tem uma. Uma foto maior do que o seu formato consegue armazenar é recusada com uma mensagem antes de ser lida. Os dados da câmera mantidos são definidos em &lt;a href=&quot;#options&quot;&gt;Dados da câmera&lt;/a&gt;.</translation>
     </message>
     <message>
         <source>All controls of the main window</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos os controles da janela principal</translation>
     </message>
     <message>
         <source>&lt;b&gt;Add Photos&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Adicionar fotos&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Add photos with a file dialog.</source>
-        <translation type="unfinished"></translation>
+        <translation>Adiciona fotos com uma caixa de diálogo de arquivos.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Search photos&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Buscar fotos&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Add every photo of a folder and its sub-folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>Adiciona todas as fotos de uma pasta e de suas subpastas.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Options&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Opções&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Default output settings for new photos (and, if you agree, for all listed photos).</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurações de saída padrão para fotos novas (e, se você concordar, para todas as fotos da lista).</translation>
     </message>
     <message>
         <source>&lt;b&gt;Convert&lt;/b&gt; / &lt;b&gt;Stop&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Converter&lt;/b&gt; / &lt;b&gt;Parar&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Start or stop the conversion.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicia ou interrompe a conversão.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Help&lt;/b&gt; (&lt;kbd&gt;F1&lt;/kbd&gt;)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Ajuda&lt;/b&gt; (&lt;kbd&gt;F1&lt;/kbd&gt;)</translation>
     </message>
     <message>
         <source>Opens this guide in your web browser.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre este guia no seu navegador.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Total Photos:&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Total de fotos:&lt;/b&gt;</translation>
     </message>
     <message>
         <source>The number of photos in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>O número de fotos na lista.</translation>
     </message>
     <message>
         <source>Photo list, &lt;b&gt;Edit&lt;/b&gt;, &lt;b&gt;Up&lt;/b&gt;, &lt;b&gt;Down&lt;/b&gt;, &lt;b&gt;Delete&lt;/b&gt;, &lt;b&gt;Clear&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de fotos, &lt;b&gt;Editar&lt;/b&gt;, &lt;b&gt;Subir&lt;/b&gt;, &lt;b&gt;Descer&lt;/b&gt;, &lt;b&gt;Excluir&lt;/b&gt;, &lt;b&gt;Limpar&lt;/b&gt;</translation>
     </message>
     <message>
         <source>See &lt;a href=&quot;#list&quot;&gt;The photo list&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veja &lt;a href=&quot;#list&quot;&gt;A lista de fotos&lt;/a&gt;.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Output Folder:&lt;/b&gt;, &lt;b&gt;Browse&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Pasta de saída:&lt;/b&gt;, &lt;b&gt;Procurar&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Where the run folders are made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Onde as pastas das conversões são criadas.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Add text to photo:&lt;/b&gt;, &lt;b&gt;Position x, y:&lt;/b&gt;, &lt;b&gt;Font&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Adicionar texto à foto:&lt;/b&gt;, &lt;b&gt;Posição x, y:&lt;/b&gt;, &lt;b&gt;Fonte&lt;/b&gt;</translation>
     </message>
     <message>
         <source>See &lt;a href=&quot;#text&quot;&gt;Text on the photos&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veja &lt;a href=&quot;#text&quot;&gt;Texto nas fotos&lt;/a&gt;.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Anchor:&lt;/b&gt;, &lt;b&gt;Size:&lt;/b&gt;, &lt;b&gt;Opacity:&lt;/b&gt;, outline or shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Âncora:&lt;/b&gt;, &lt;b&gt;Tamanho:&lt;/b&gt;, &lt;b&gt;Opacidade:&lt;/b&gt;, contorno ou sombra</translation>
     </message>
     <message>
         <source>&lt;b&gt;Batch rename prefix:&lt;/b&gt; &lt;i&gt;+Number+Time&lt;/i&gt;, &lt;b&gt;File date&lt;/b&gt; / &lt;b&gt;Date taken&lt;/b&gt;, &lt;b&gt;Not rename&lt;/b&gt;, &lt;b&gt;Keep sub-folders&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Prefixo para renomear:&lt;/b&gt; &lt;i&gt;+Número+Data&lt;/i&gt;, &lt;b&gt;Data do arquivo&lt;/b&gt; / &lt;b&gt;Data de captura&lt;/b&gt;, &lt;b&gt;Não renomear&lt;/b&gt;, &lt;b&gt;Manter subpastas&lt;/b&gt;</translation>
     </message>
     <message>
         <source>See &lt;a href=&quot;#output&quot;&gt;the naming rule&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veja &lt;a href=&quot;#output&quot;&gt;a regra de nomes&lt;/a&gt;.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Preset:&lt;/b&gt;, &lt;b&gt;Apply&lt;/b&gt;, &lt;b&gt;Save as…&lt;/b&gt;, &lt;b&gt;Remove&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Predefinição:&lt;/b&gt;, &lt;b&gt;Aplicar&lt;/b&gt;, &lt;b&gt;Salvar como…&lt;/b&gt;, &lt;b&gt;Remover&lt;/b&gt;</translation>
     </message>
     <message>
         <source>See &lt;a href=&quot;#presets&quot;&gt;Presets&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veja &lt;a href=&quot;#presets&quot;&gt;Predefinições&lt;/a&gt;.</translation>
     </message>
     <message>
         <source>Preview frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Quadro de pré-visualização</translation>
     </message>
     <message>
         <source>Shows the photo you clicked in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra a foto em que você clicou na lista.</translation>
     </message>
     <message>
         <source>Progress bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de progresso</translation>
     </message>
     <message>
         <source>Progress of the current run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Progresso da conversão atual.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Update&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Atualizar&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Opens the Quillmere web site, where new versions are published.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre o site do Quillmere, onde as versões novas são publicadas.</translation>
     </message>
     <message>
         <source>&lt;b&gt;About&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Sobre&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Version and contact addresses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Versão e endereços de contato.</translation>
     </message>
     <message>
         <source>&lt;b&gt;View log&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Ver registro&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Opens the activity log &lt;code&gt;Corvale.log&lt;/code&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre o registro de atividades &lt;code&gt;Corvale.log&lt;/code&gt;.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Exit&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Sair&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Saves the output folder, the font and colour, the prefix and the date choice, and closes the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva a pasta de saída, a fonte e a cor, o prefixo e a data escolhida, e fecha o programa.</translation>
     </message>
     <message>
         <source>The command line: quillmere-convert</source>
-        <translation type="unfinished"></translation>
+        <translation>A linha de comando: quillmere-convert</translation>
     </message>
     <message>
         <source>&lt;code&gt;quillmere-convert&lt;/code&gt; converts photos with the same engine, without a window — for scripts, servers and large jobs.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;code&gt;quillmere-convert&lt;/code&gt; converte fotos com o mesmo mecanismo, sem janela — para scripts, servidores e trabalhos grandes.</translation>
     </message>
     <message>
         <source>Each &lt;code&gt;PATH&lt;/code&gt; is a photo or a folder; folders are searched with their sub-folders like &lt;b&gt;Search photos&lt;/b&gt; does. Every option defaults to what the window starts with. An option&apos;s value follows as the next argument or after &lt;code&gt;=&lt;/code&gt; (&lt;code&gt;--text-pos=-5,3&lt;/code&gt;).</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada &lt;code&gt;PATH&lt;/code&gt; é uma foto ou uma pasta; as pastas são percorridas com suas subpastas, como faz &lt;b&gt;Buscar fotos&lt;/b&gt;. Cada opção tem como padrão o valor com que a janela inicia. O valor de uma opção vem como argumento seguinte ou depois de &lt;code&gt;=&lt;/code&gt; (&lt;code&gt;--text-pos=-5,3&lt;/code&gt;).</translation>
     </message>
     <message>
         <source>Messages are printed as &lt;code&gt;Caption: text&lt;/code&gt; on standard error, with a progress bar when that is a terminal. The last line on standard output is the run folder. The exit status is 0 when every photo was converted, 1 when some were not, and 2 for wrong options. Files that are not pictures are skipped with a notice.</source>
-        <translation type="unfinished"></translation>
+        <translation>As mensagens são exibidas como &lt;code&gt;Caption: text&lt;/code&gt; na saída de erro padrão, com uma barra de progresso quando ela é um terminal. A última linha na saída padrão é a pasta da conversão. O código de saída é 0 quando todas as fotos foram convertidas, 1 quando algumas não foram e 2 para opções erradas. Arquivos que não são imagens são ignorados com um aviso.</translation>
     </message>
     <message>
         <source>&lt;code&gt;--into&lt;/code&gt;, &lt;code&gt;--number-start&lt;/code&gt; and &lt;code&gt;--number-width&lt;/code&gt; let several runs, on one machine or many, each convert a part of one list and name their files exactly as one run over the whole list would; the README shows how with GNU parallel.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;code&gt;--into&lt;/code&gt;, &lt;code&gt;--number-start&lt;/code&gt; e &lt;code&gt;--number-width&lt;/code&gt; permitem que várias execuções, numa máquina ou em várias, convertam cada uma a sua parte de uma mesma lista e nomeiem seus arquivos exatamente como faria uma única execução sobre a lista inteira; o README mostra como fazer isso com o GNU parallel.</translation>
     </message>
     <message>
         <source>What Quillmere remembers</source>
-        <translation type="unfinished"></translation>
+        <translation>O que o Quillmere lembra</translation>
     </message>
     <message>
         <source>Quillmere keeps its settings in &lt;code&gt;~/.config/Harbenwick/quillmere.conf&lt;/code&gt;: the output folder, the rename prefix and the date in the names, the font and colour of the text, the last folders used for adding photos, and in the options dialog the last confirmed format, pixel format and quality. The photo list, the overlay text and its position, and the other output settings (size, Lossless, Do not enlarge, camera data) start fresh at every start. Presets are kept in the same file, in its group &lt;code&gt;[Presets]&lt;/code&gt;, which the command line reads and writes too; a preset keeps every output setting, the date in the names among them.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Quillmere guarda suas configurações em &lt;code&gt;~/.config/Harbenwick/quillmere.conf&lt;/code&gt;: a pasta de saída, o prefixo para renomear e a data nos nomes, a fonte e a cor do texto, as últimas pastas usadas para adicionar fotos e, na caixa de diálogo de opções, o último formato, formato de pixel e qualidade confirmados. A lista de fotos, o texto sobreposto e sua posição, e as demais configurações de saída (tamanho, Sem perdas, Não ampliar, dados da câmera) recomeçam do zero a cada inicialização. As predefinições ficam no mesmo arquivo, no grupo &lt;code&gt;[Presets]&lt;/code&gt;, que a linha de comando também lê e grava; uma predefinição guarda todas as configurações de saída, inclusive a data nos nomes.</translation>
     </message>
 </context>
 <context>
