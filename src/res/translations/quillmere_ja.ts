@@ -980,591 +980,591 @@ Exit status: 0 every photo converted, 1 some were not, 2 bad arguments.
     <name>HelpPage</name>
     <message>
         <source>Quillmere — User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillmere — ユーザーガイド</translation>
     </message>
     <message>
         <source>Quillmere</source>
-        <translation type="unfinished">Quillmere</translation>
+        <translation>Quillmere</translation>
     </message>
     <message>
         <source>Resize and convert photos in batches.</source>
-        <translation type="unfinished"></translation>
+        <translation>写真をまとめてリサイズ・変換します。</translation>
     </message>
     <message>
         <source>Quillmere takes a list of photos, gives each of them output settings (format, size, pixel format, quality, rotation and flip, and which camera data to keep), optionally writes a line of text on every photo, and converts them all into a new folder of their own with tidy, numbered file names. Your original photos are never changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillmere は写真のリストを受け取り、1 枚ごとに出力設定 (形式、サイズ、ピクセル形式、画質、回転と反転、残す撮影データ) を与え、必要ならすべての写真に 1 行の文字を書き入れて、整った連番のファイル名で専用の新しいフォルダーにまとめて変換します。元の写真が変更されることはありません。</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#quick&quot;&gt;Quick start&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#quick&quot;&gt;クイックスタート&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#gather&quot;&gt;Adding photos&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#gather&quot;&gt;写真の追加&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#list&quot;&gt;The photo list&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#list&quot;&gt;写真リスト&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#options&quot;&gt;Output options&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#options&quot;&gt;出力オプション&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#output&quot;&gt;Output folder and file names&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#output&quot;&gt;出力フォルダーとファイル名&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#text&quot;&gt;Text on the photos&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#text&quot;&gt;写真に入れる文字&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#presets&quot;&gt;Presets&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#presets&quot;&gt;プリセット&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#convert&quot;&gt;Converting&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#convert&quot;&gt;変換&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#formats&quot;&gt;Formats&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#formats&quot;&gt;形式&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#window&quot;&gt;All controls of the main window&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#window&quot;&gt;メインウィンドウの操作一覧&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#cli&quot;&gt;The command line: quillmere-convert&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#cli&quot;&gt;コマンドライン: quillmere-convert&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#settings&quot;&gt;What Quillmere remembers&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#settings&quot;&gt;Quillmere が記憶する設定&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Quick start</source>
-        <translation type="unfinished"></translation>
+        <translation>クイックスタート</translation>
     </message>
     <message>
         <source>Press &lt;b&gt;Add Photos&lt;/b&gt; and pick some photos (or drop them onto the window).</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;写真を追加&lt;/b&gt;を押して写真を選びます (ウィンドウにドロップしてもかまいません)。</translation>
     </message>
     <message>
         <source>Press &lt;b&gt;Options&lt;/b&gt; to choose the output format and size. The built-in setting makes @BUILT_IN_FORMAT@ files of quality @QUALITY_BUILT_IN@, @BUILT_IN_WIDTH@ pixels wide, with the height that keeps each photo&apos;s proportions.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;オプション&lt;/b&gt;を押して出力形式とサイズを選びます。初期設定では、画質 @QUALITY_BUILT_IN@ の @BUILT_IN_FORMAT@ ファイルを、幅 @BUILT_IN_WIDTH@ ピクセル、各写真の縦横比を保つ高さで作成します。</translation>
     </message>
     <message>
         <source>Check the &lt;b&gt;Output Folder&lt;/b&gt;; the first time it is the folder &lt;code&gt;Quillmere&lt;/code&gt; in your Pictures folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;出力フォルダー&lt;/b&gt;を確認します。初回は「画像」フォルダー内の &lt;code&gt;Quillmere&lt;/code&gt; フォルダーになっています。</translation>
     </message>
     <message>
         <source>Press &lt;b&gt;Convert&lt;/b&gt;. When the run is done, Quillmere offers to open the folder with the results.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;変換&lt;/b&gt;を押します。処理が終わると、結果の入ったフォルダーを開くかどうか Quillmere が尋ねます。</translation>
     </message>
     <message>
         <source>Adding photos</source>
-        <translation type="unfinished"></translation>
+        <translation>写真の追加</translation>
     </message>
     <message>
         <source>There are three ways to put photos into the list. New photos are added at the end of the list and get the current default output settings (see &lt;a href=&quot;#options&quot;&gt;Options&lt;/a&gt;).</source>
-        <translation type="unfinished"></translation>
+        <translation>リストに写真を入れる方法は 3 つあります。新しい写真はリストの末尾に追加され、その時点の既定の出力設定が適用されます (&lt;a href=&quot;#options&quot;&gt;オプション&lt;/a&gt;を参照)。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Add Photos&lt;/b&gt; opens a file dialog in which you can select several files at once. It opens in the folder you last added photos from.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;写真を追加&lt;/b&gt;はファイルダイアログを開き、複数のファイルを一度に選択できます。ダイアログは、前回写真を追加したフォルダーで開きます。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Drag and drop&lt;/b&gt;: drop files and folders from your file manager onto the window. Files are added in the order dropped; a folder is searched as &lt;b&gt;Search photos&lt;/b&gt; does. Opening photos or folders with Quillmere from a file manager (or &lt;code&gt;quillmere FILE|FOLDER...&lt;/code&gt;) adds them the same way.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;ドラッグ＆ドロップ&lt;/b&gt;: ファイルマネージャーからファイルやフォルダーをウィンドウにドロップします。ファイルはドロップした順に追加され、フォルダーは&lt;b&gt;写真を検索&lt;/b&gt;と同じように検索されます。ファイルマネージャーから写真やフォルダーを Quillmere で開いた場合 (または &lt;code&gt;quillmere FILE|FOLDER...&lt;/code&gt;) も、同じように追加されます。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Search photos&lt;/b&gt; asks for a folder and adds every photo found in it and in all its sub-folders, folder by folder. Files with the extensions @PHOTO_EXTENSIONS@ are considered (in any letter case).</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;写真を検索&lt;/b&gt;はフォルダーを尋ね、そのフォルダーとすべてのサブフォルダーで見つかった写真を、フォルダーごとに追加します。対象は拡張子が @PHOTO_EXTENSIONS@ のファイルです (大文字・小文字は区別しません)。</translation>
     </message>
     <message>
         <source>Files that are not pictures, or cannot be read, are left out silently. A name with several dots, such as &lt;code&gt;IMG 2009.05.17.jpg&lt;/code&gt; or &lt;code&gt;trip.day1.HEIC&lt;/code&gt;, counts by its last extension. Photos taken with the camera turned are shown and converted upright. Phone photos (HEIC and HEIF) are read as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>画像でないファイルや読み込めないファイルは、何も表示せずに除外されます。&lt;code&gt;IMG 2009.05.17.jpg&lt;/code&gt; や &lt;code&gt;trip.day1.HEIC&lt;/code&gt; のようにドットを複数含む名前は、最後の拡張子で判断されます。カメラを縦にして撮った写真は、正しい向きで表示・変換されます。スマートフォンの写真 (HEIC と HEIF) もそのまま読み込めます。</translation>
     </message>
     <message>
         <source>From the file manager</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルマネージャーから</translation>
     </message>
     <message>
         <source>Right-click photos or folders in the file manager. &lt;b&gt;Convert with Quillmere…&lt;/b&gt; opens this window with them; each saved preset has an entry of its own, &lt;b&gt;Quillmere: &lt;i&gt;preset&lt;/i&gt;&lt;/b&gt; (in Nemo and Dolphin, &lt;b&gt;convert with a preset…&lt;/b&gt; asks which), which converts the selection at once with that preset into the output folder you chose here, in a new time-stamped folder, and ends with a desktop notification naming that folder and any photo that failed. Presets you save later appear without reinstalling anything.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルマネージャーで写真やフォルダーを右クリックします。&lt;b&gt;Convert with Quillmere…&lt;/b&gt; を選ぶと、それらを入れた状態でこのウィンドウが開きます。保存済みのプリセットにはそれぞれ専用の項目 &lt;b&gt;Quillmere: &lt;i&gt;プリセット名&lt;/i&gt;&lt;/b&gt; があり (Nemo と Dolphin では &lt;b&gt;convert with a preset…&lt;/b&gt; でプリセットを選びます)、選択したものをそのプリセットですぐに変換します。保存先は、ここで選んだ出力フォルダー内の日時付きの新しいフォルダーです。終わるとデスクトップ通知で、そのフォルダーと失敗した写真を知らせます。後から保存したプリセットも、何も再インストールせずに表示されます。</translation>
     </message>
     <message>
         <source>&lt;b&gt;GNOME Files&lt;/b&gt; shows the entries when the package &lt;code&gt;python3-nautilus&lt;/code&gt; is installed (then restart it: &lt;code&gt;nautilus -q&lt;/code&gt;).</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;GNOME ファイル&lt;/b&gt;では、パッケージ &lt;code&gt;python3-nautilus&lt;/code&gt; がインストールされていれば項目が表示されます (インストール後に再起動してください: &lt;code&gt;nautilus -q&lt;/code&gt;)。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Nemo&lt;/b&gt; (Cinnamon) and &lt;b&gt;Dolphin&lt;/b&gt; (KDE) show them at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Nemo&lt;/b&gt; (Cinnamon) と &lt;b&gt;Dolphin&lt;/b&gt; (KDE) では、すぐに表示されます。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Thunar&lt;/b&gt; (Xfce) keeps custom actions in each user&apos;s own settings: in Thunar choose &lt;b&gt;Edit → Configure custom actions…&lt;/b&gt;, add an action named &lt;i&gt;Quillmere: Web 2048&lt;/i&gt; with the command &lt;code&gt;/usr/libexec/quillmere/quillmere-file-action convert &apos;Web 2048&apos; %F&lt;/code&gt; (the name of your preset in quotes), and under &lt;b&gt;Appearance Conditions&lt;/b&gt; tick &lt;b&gt;Image Files&lt;/b&gt; and &lt;b&gt;Directories&lt;/b&gt;. An action with the command &lt;code&gt;quillmere %F&lt;/code&gt; opens the window instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Thunar&lt;/b&gt; (Xfce) は、カスタムアクションをユーザーごとの設定に保存します。Thunar で&lt;b&gt;編集 → カスタムアクションの設定…&lt;/b&gt;を選び、&lt;i&gt;Quillmere: Web 2048&lt;/i&gt; という名前のアクションを追加して、コマンドに &lt;code&gt;/usr/libexec/quillmere/quillmere-file-action convert &apos;Web 2048&apos; %F&lt;/code&gt; (引用符の中はプリセット名) を指定し、&lt;b&gt;表示する条件&lt;/b&gt;で&lt;b&gt;画像ファイル&lt;/b&gt;と&lt;b&gt;ディレクトリ&lt;/b&gt;にチェックを入れます。コマンドを &lt;code&gt;quillmere %F&lt;/code&gt; にしたアクションは、代わりにウィンドウを開きます。</translation>
     </message>
     <message>
         <source>The photo list</source>
-        <translation type="unfinished"></translation>
+        <translation>写真リスト</translation>
     </message>
     <message>
         <source>Each row shows one photo: &lt;b&gt;File name&lt;/b&gt;, its size (&lt;b&gt;Width * Height&lt;/b&gt;), the file&apos;s modification &lt;b&gt;Time&lt;/b&gt;, the size it will be converted to (&lt;b&gt;Output Width * Height&lt;/b&gt;) and its &lt;b&gt;Rotate&lt;/b&gt; angle, and its &lt;b&gt;Status&lt;/b&gt; in the last run: waiting, converting, converted, skipped or failed (rest the pointer on it for the reason). Rest the pointer on a name for the full path. The list order is the conversion order and so the numbering order of the new files. The same file may be in the list more than once. &lt;b&gt;Total Photos:&lt;/b&gt; above the list counts the photos.</source>
-        <translation type="unfinished"></translation>
+        <translation>各行に 1 枚の写真が表示されます: &lt;b&gt;ファイル名&lt;/b&gt;、サイズ (&lt;b&gt;幅 * 高さ&lt;/b&gt;)、ファイルの更新&lt;b&gt;日時&lt;/b&gt;、変換後のサイズ (&lt;b&gt;出力の幅 * 高さ&lt;/b&gt;)、&lt;b&gt;回転&lt;/b&gt;角度、そして前回の処理での&lt;b&gt;状態&lt;/b&gt; (待機中、変換中、変換済み、スキップ、失敗。ポインターを重ねると理由が表示されます)。名前にポインターを重ねると、フルパスが表示されます。リストの順序が変換の順序となり、そのまま新しいファイルの番号の順序にもなります。同じファイルを複数回リストに入れることもできます。リストの上の&lt;b&gt;写真の総数:&lt;/b&gt;に写真の数が表示されます。</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>項目</translation>
     </message>
     <message>
         <source>What it does</source>
-        <translation type="unfinished"></translation>
+        <translation>機能</translation>
     </message>
     <message>
         <source>Click a row</source>
-        <translation type="unfinished"></translation>
+        <translation>行をクリック</translation>
     </message>
     <message>
         <source>Shows the photo in the preview frame, whole and in its own proportions.</source>
-        <translation type="unfinished"></translation>
+        <translation>その写真をプレビュー枠に、全体を元の縦横比のまま表示します。</translation>
     </message>
     <message>
         <source>Click the &lt;b&gt;File name&lt;/b&gt; or &lt;b&gt;Time&lt;/b&gt; heading</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;ファイル名&lt;/b&gt;または&lt;b&gt;日時&lt;/b&gt;の見出しをクリック</translation>
     </message>
     <message>
         <source>Sorts the list by that column; click again to reverse the order.</source>
-        <translation type="unfinished"></translation>
+        <translation>その列でリストを並べ替えます。もう一度クリックすると逆順になります。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Edit&lt;/b&gt; (or double-click / right-click a row)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;編集&lt;/b&gt; (または行をダブルクリック / 右クリック)</translation>
     </message>
     <message>
         <source>Opens the output options for each selected photo in turn, so that single photos can get settings of their own.</source>
-        <translation type="unfinished"></translation>
+        <translation>選択した写真の出力オプションを 1 枚ずつ順に開きます。個々の写真に独自の設定を与えるときに使います。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Up&lt;/b&gt; / &lt;b&gt;Down&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;上へ&lt;/b&gt; / &lt;b&gt;下へ&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Move the selected photos one place up or down.</source>
-        <translation type="unfinished"></translation>
+        <translation>選択した写真を 1 つ上または下へ移動します。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Delete&lt;/b&gt; (&lt;kbd&gt;Del&lt;/kbd&gt;)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;削除&lt;/b&gt; (&lt;kbd&gt;Del&lt;/kbd&gt;)</translation>
     </message>
     <message>
         <source>Removes the selected photos from the list (the files stay on disk).</source>
-        <translation type="unfinished"></translation>
+        <translation>選択した写真をリストから削除します (ファイル自体はディスクに残ります)。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Clear&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;クリア&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Empties the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>リストを空にします。</translation>
     </message>
     <message>
         <source>Convert, Edit, Up, Down, Delete and Clear are available as soon as the list holds a photo. &lt;kbd&gt;Ctrl+A&lt;/kbd&gt; selects every photo. Every button has an &lt;kbd&gt;Alt&lt;/kbd&gt; letter (the underlined one); &lt;kbd&gt;Ctrl+O&lt;/kbd&gt; is Add Photos, &lt;kbd&gt;Ctrl+F&lt;/kbd&gt; Search photos and &lt;kbd&gt;Ctrl+Return&lt;/kbd&gt; Convert.</source>
-        <translation type="unfinished"></translation>
+        <translation>変換、編集、上へ、下へ、削除、クリアは、リストに写真が 1 枚でもあれば使えます。&lt;kbd&gt;Ctrl+A&lt;/kbd&gt; ですべての写真を選択します。どのボタンにも &lt;kbd&gt;Alt&lt;/kbd&gt; キーと組み合わせて使う文字 (下線の付いた文字) があります。&lt;kbd&gt;Ctrl+O&lt;/kbd&gt; は写真を追加、&lt;kbd&gt;Ctrl+F&lt;/kbd&gt; は写真を検索、&lt;kbd&gt;Ctrl+Return&lt;/kbd&gt; は変換です。</translation>
     </message>
     <message>
         <source>Output options</source>
-        <translation type="unfinished"></translation>
+        <translation>出力オプション</translation>
     </message>
     <message>
         <source>&lt;b&gt;Options&lt;/b&gt; edits the default settings that photos added from now on receive. After you confirm it with photos in the list, Quillmere asks whether all photos in the list should get the new settings as well. &lt;b&gt;Edit&lt;/b&gt; opens the same dialog for the selected photos only.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;オプション&lt;/b&gt;では、これから追加する写真に適用される既定の設定を編集します。リストに写真がある状態で確定すると、リストのすべての写真にも新しい設定を適用するかどうか Quillmere が尋ねます。&lt;b&gt;編集&lt;/b&gt;は、選択した写真だけを対象に同じダイアログを開きます。</translation>
     </message>
     <message>
         <source>Meaning</source>
-        <translation type="unfinished"></translation>
+        <translation>説明</translation>
     </message>
     <message>
         <source>&lt;b&gt;Output Format:&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;出力形式:&lt;/b&gt;</translation>
     </message>
     <message>
         <source>@OUTPUT_FORMAT_LIST@ (see &lt;a href=&quot;#formats&quot;&gt;Formats&lt;/a&gt;).</source>
-        <translation type="unfinished"></translation>
+        <translation>@OUTPUT_FORMAT_LIST@ (&lt;a href=&quot;#formats&quot;&gt;形式&lt;/a&gt;を参照)。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Pixel format:&lt;/b&gt; (@PIXEL_FORMAT_FORMATS@ only)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;ピクセル形式:&lt;/b&gt; (@PIXEL_FORMAT_FORMATS@ のみ)</translation>
     </message>
     <message>
         <source>The colour depth of the BMP file: 1, 4 or 8 bits indexed (2, 16 or 256 colours, made with error diffusion), or one of the direct-colour formats. The text below the list describes the choice. &lt;b&gt;Colours:&lt;/b&gt; for 4 and 8 bits, the standard 16 or 256 colours, or the colours of the photo (the 16 or 256 that best match each photo).</source>
-        <translation type="unfinished"></translation>
+        <translation>BMP ファイルの色深度: 1、4、8 ビットのインデックスカラー (2 色、16 色、256 色。誤差拡散で作成)、またはダイレクトカラー形式のいずれかです。リストの下に、選んだ形式の説明が表示されます。&lt;b&gt;色数:&lt;/b&gt; 4 ビットと 8 ビットでは、標準の 16 色または 256 色か、写真に合わせた色 (各写真に最も合う 16 色または 256 色) を選べます。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Do not enlarge&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;拡大しない&lt;/b&gt;</translation>
     </message>
     <message>
         <source>With @NO_ENLARGE_RULES@: a photo smaller than the chosen size keeps its own size (no side grows), so a 100*66 picture is not blown up to 1024*675.</source>
-        <translation type="unfinished"></translation>
+        <translation>@NO_ENLARGE_RULES@ の場合: 指定サイズより小さい写真は元のサイズのままになり (どの辺も大きくなりません)、100*66 の画像が 1024*675 に引き伸ばされることはありません。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Quality Control:&lt;/b&gt; (@QUALITY_FORMATS@)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;画質:&lt;/b&gt; (@QUALITY_FORMATS@)</translation>
     </message>
     <message>
         <source>Quality from @QUALITY_MIN@ (smallest file) to @QUALITY_MAX@ (best picture), for every format that loses detail to save space. The quality you confirm last is remembered and shown every time the dialog opens.</source>
-        <translation type="unfinished"></translation>
+        <translation>画質は @QUALITY_MIN@ (ファイルが最も小さい) から @QUALITY_MAX@ (画質が最も高い) まで。容量を抑えるために細部を失うすべての形式で使われます。最後に確定した画質が記憶され、ダイアログを開くたびに表示されます。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Lossless&lt;/b&gt; (@LOSSLESS_FORMATS@)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;ロスレス&lt;/b&gt; (@LOSSLESS_FORMATS@)</translation>
     </message>
     <message>
         <source>Keeps every pixel exactly; the quality is then not used and the files are larger.</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのピクセルを正確に保持します。このとき画質は使われず、ファイルは大きくなります。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Limit file size to … KB&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;ファイルサイズの上限 … KB&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Every output file at most this many KB (1 KB = 1,000 bytes), camera data included, for upload forms and mail limits. @QUALITY_FORMATS@ files get the best quality that fits, found in a few trial encodes and never above the quality set; where even quality 30 does not fit, the picture is made smaller until it does. Lossless files (PNG, TIF, BMP, Lossless) can only be made smaller. A photo that already fits, in the same format and size with all its camera data, is copied unchanged. The command line adds &lt;code&gt;--min-quality&lt;/code&gt;, &lt;code&gt;--no-shrink-to-fit&lt;/code&gt;, &lt;code&gt;--chroma&lt;/code&gt; and &lt;code&gt;--progressive&lt;/code&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>出力ファイルを、撮影データを含めてそれぞれこの KB 数以下 (1 KB = 1,000 バイト) に抑えます。アップロードフォームやメールのサイズ制限に合わせるときに使います。@QUALITY_FORMATS@ ファイルは、数回の試しエンコードで収まる最高の画質になります (設定した画質を超えることはありません)。画質 30 でも収まらない場合は、収まるまで画像を縮小します。ロスレスのファイル (PNG、TIF、BMP、ロスレス) は縮小でしか対応できません。すでに収まっている写真は、同じ形式・同じサイズで撮影データもすべて残す場合、そのままコピーされます。コマンドラインには、さらに &lt;code&gt;--min-quality&lt;/code&gt;、&lt;code&gt;--no-shrink-to-fit&lt;/code&gt;、&lt;code&gt;--chroma&lt;/code&gt;、&lt;code&gt;--progressive&lt;/code&gt; があります。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Camera data (EXIF, XMP, IPTC):&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;撮影データ (EXIF, XMP, IPTC):&lt;/b&gt;</translation>
     </message>
     <message>
         <source>What the outputs keep of the data the camera or phone stored with the photo (not for @FORMATS_WITHOUT_CAMERA_DATA@):</source>
-        <translation type="unfinished"></translation>
+        <translation>カメラやスマートフォンが写真と一緒に保存したデータのうち、出力に残すもの (@FORMATS_WITHOUT_CAMERA_DATA@ では使用できません):</translation>
     </message>
     <message>
         <source>&lt;b&gt;Camera RAW photos:&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;カメラ RAW 写真:&lt;/b&gt;</translation>
     </message>
     <message>
         <source>How camera RAW files (recognised by their content) are developed, always with the camera&apos;s white balance and no automatic brightening, so that the photos of one shoot match:</source>
-        <translation type="unfinished"></translation>
+        <translation>カメラ RAW ファイル (内容で判別します) の現像方法。同じ撮影の写真がそろうように、常にカメラのホワイトバランスを使い、明るさの自動補正は行いません:</translation>
     </message>
     <message>
         <source>&lt;b&gt;Rotate by angle&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;回転角度&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Turn the result by @ROTATION_CHOICES@ degrees clockwise.</source>
-        <translation type="unfinished"></translation>
+        <translation>結果を時計回りに @ROTATION_CHOICES@ 度回転します。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Flip&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;反転&lt;/b&gt;</translation>
     </message>
     <message>
         <source>&lt;b&gt;Aspect:&lt;/b&gt; (Fill and Pad)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;縦横比:&lt;/b&gt; (「埋める」と「余白を付ける」)</translation>
     </message>
     <message>
         <source>1:1, 4:5, 3:2, 16:9 or 9:16 fills in the height from the width you type (1080 wide at 4:5 gives 1350); &lt;i&gt;Custom&lt;/i&gt; keeps the height you type.</source>
-        <translation type="unfinished"></translation>
+        <translation>1:1、4:5、3:2、16:9、9:16 では、入力した幅から高さを自動で決めます (幅 1080 で 4:5 なら 1350)。&lt;i&gt;カスタム&lt;/i&gt;では、入力した高さをそのまま使います。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Crop:&lt;/b&gt; (Fill and Pad)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;トリミング:&lt;/b&gt; (「埋める」と「余白を付ける」)</translation>
     </message>
     <message>
         <source>Which part of the photo Fill keeps (an edge, a corner, the centre, or &lt;i&gt;Smart&lt;/i&gt;: the part with the most detail, skin tones and colour), or where Pad places the photo.</source>
-        <translation type="unfinished"></translation>
+        <translation>「埋める」で写真のどの部分を残すか (端、隅、中央、または&lt;i&gt;スマート&lt;/i&gt;: 細部・肌の色・色彩が最も多い部分)、あるいは「余白を付ける」で写真をどこに置くか。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Background:&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;背景:&lt;/b&gt;</translation>
     </message>
     <message>
         <source>The colour of Pad&apos;s margins and of transparent areas of the photos (white unless you choose another).</source>
-        <translation type="unfinished"></translation>
+        <translation>「余白を付ける」の余白と、写真の透明部分の色 (ほかの色を選ばない限り白)。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Sharpen when reduced:&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;縮小時にシャープ:&lt;/b&gt;</translation>
     </message>
     <message>
         <source>A mild sharpening of the photo&apos;s lightness after it was made smaller, the more the more it was reduced (up to half its size); a photo that is not reduced is never sharpened.</source>
-        <translation type="unfinished"></translation>
+        <translation>縮小した写真の明るさ成分に、軽いシャープをかけます。縮小の度合いが大きいほど強くなります (半分のサイズまで)。縮小しない写真にシャープがかかることはありません。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Resolution:&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;解像度:&lt;/b&gt;</translation>
     </message>
     <message>
         <source>The DPI written into JPG, PNG, TIF and BMP files (WebP and AVIF with camera data); &lt;i&gt;As the source&lt;/i&gt; keeps the photo&apos;s own.</source>
-        <translation type="unfinished"></translation>
+        <translation>JPG、PNG、TIF、BMP ファイル (撮影データ付きの WebP と AVIF も) に書き込む DPI。&lt;i&gt;元画像と同じ&lt;/i&gt;では、写真自身の値を保ちます。</translation>
     </message>
     <message>
         <source>Photos are turned upright (from the orientation the camera recorded) before any size rule is applied, so a portrait photo&apos;s width is its short side. Sizes are whole pixels: the fixed size and Stretch cut them, the other rules round to the nearest pixel.</source>
-        <translation type="unfinished"></translation>
+        <translation>写真は、サイズのルールを適用する前に (カメラが記録した向きに従って) 正しい向きに直されます。そのため縦位置の写真では、幅が短辺になります。サイズは整数のピクセル数です。「サイズ指定」と「伸縮」では端数を切り捨て、その他のルールでは最も近いピクセル数に丸めます。</translation>
     </message>
     <message>
         <source>The dialog shows only what matters for the chosen format and size rule. When you press OK, every number is checked, including those of hidden or unavailable fields: a message names what is wrong, the field gets the focus and the dialog stays open.</source>
-        <translation type="unfinished"></translation>
+        <translation>ダイアログには、選んだ形式とサイズのルールに関係する項目だけが表示されます。OK を押すと、非表示や無効の欄も含めてすべての数値が検査されます。問題があればメッセージでその内容を示し、該当する欄にフォーカスが移り、ダイアログは開いたままになります。</translation>
     </message>
     <message>
         <source>Output folder and file names</source>
-        <translation type="unfinished"></translation>
+        <translation>出力フォルダーとファイル名</translation>
     </message>
     <message>
         <source>&lt;b&gt;Output Folder:&lt;/b&gt; is where the results go; type a folder or choose one with &lt;b&gt;Browse&lt;/b&gt;. On the first start it is the folder &lt;code&gt;Quillmere&lt;/code&gt; inside your Pictures folder, which Quillmere creates for you. The folder you used last is remembered.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;出力フォルダー:&lt;/b&gt;は結果の保存先です。フォルダーを入力するか、&lt;b&gt;参照&lt;/b&gt;で選びます。初回起動時は「画像」フォルダー内の &lt;code&gt;Quillmere&lt;/code&gt; フォルダーで、Quillmere が自動で作成します。前回使ったフォルダーが記憶されます。</translation>
     </message>
     <message>
         <source>&lt;b&gt;The run folder.&lt;/b&gt; Every conversion makes a new folder inside the output folder, named after the moment it started as &lt;code&gt;year.month.day.hour.minute.second&lt;/code&gt;, for example &lt;code&gt;2026.05.17.14.05.09&lt;/code&gt;. Earlier results are therefore never overwritten.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;変換先フォルダー。&lt;/b&gt;変換のたびに、出力フォルダー内に新しいフォルダーが作られます。名前は開始時刻を &lt;code&gt;year.month.day.hour.minute.second&lt;/code&gt; (年.月.日.時.分.秒) の形にしたもので、例えば &lt;code&gt;2026.05.17.14.05.09&lt;/code&gt; となります。そのため、以前の結果が上書きされることはありません。</translation>
     </message>
     <message>
         <source>&lt;b&gt;The naming rule.&lt;/b&gt; With &lt;b&gt;Batch rename prefix:&lt;/b&gt; (default &lt;code&gt;output.photo&lt;/code&gt;) each file is named</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;命名ルール。&lt;/b&gt;&lt;b&gt;一括リネームの接頭辞:&lt;/b&gt; (既定値 &lt;code&gt;output.photo&lt;/code&gt;) を使うと、各ファイルの名前は次の形式になります:</translation>
     </message>
     <message>
         <source>where the number is the photo&apos;s place in the list, padded with zeros to the width of the photo count (&lt;code&gt;1&lt;/code&gt;–&lt;code&gt;9&lt;/code&gt; for up to 9 photos, &lt;code&gt;01&lt;/code&gt;–&lt;code&gt;12&lt;/code&gt; for 12, &lt;code&gt;001&lt;/code&gt; for 100 or more), and the date is the one chosen in the list beside the prefix:</source>
-        <translation type="unfinished"></translation>
+        <translation>ここで番号はリスト内での写真の位置で、写真の枚数の桁数に合わせてゼロで埋められます (9 枚までは &lt;code&gt;1&lt;/code&gt;–&lt;code&gt;9&lt;/code&gt;、12 枚なら &lt;code&gt;01&lt;/code&gt;–&lt;code&gt;12&lt;/code&gt;、100 枚以上なら &lt;code&gt;001&lt;/code&gt; から)。日付は、接頭辞の横のリストで選んだものです:</translation>
     </message>
     <message>
         <source>Example: prefix &lt;code&gt;trip&lt;/code&gt;, 12 photos, the third taken (or, with File date, modified) on 17 May 2009 gives &lt;code&gt;trip.03.2009.05.17.jpg&lt;/code&gt;. Photos copied from a camera card get the copy&apos;s day as their file date; choose Date taken to name them after the day they were taken.</source>
-        <translation type="unfinished"></translation>
+        <translation>例: 接頭辞が &lt;code&gt;trip&lt;/code&gt;、写真が 12 枚で、3 枚目の撮影日 (「ファイルの日付」では更新日) が 2009 年 5 月 17 日なら、&lt;code&gt;trip.03.2009.05.17.jpg&lt;/code&gt; になります。カメラのメモリーカードからコピーした写真は、コピーした日がファイルの日付になります。撮影した日で名前を付けるには「撮影日」を選んでください。</translation>
     </message>
     <message>
         <source>Check &lt;b&gt;Not rename&lt;/b&gt; to keep each photo&apos;s own name instead (only the extension changes, for example &lt;code&gt;IMG_0001.jpg&lt;/code&gt;); the prefix field is then unavailable. If a file of that name already exists, Quillmere asks before replacing it.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;リネームしない&lt;/b&gt;にチェックを入れると、代わりに各写真の元の名前が使われます (拡張子だけが変わります。例: &lt;code&gt;IMG_0001.jpg&lt;/code&gt;)。このとき接頭辞の欄は無効になります。同じ名前のファイルが既にある場合は、置き換える前に Quillmere が確認します。</translation>
     </message>
     <message>
         <source>Check &lt;b&gt;Keep sub-folders&lt;/b&gt; to keep the folder tree of a search: a photo that &lt;b&gt;Search photos&lt;/b&gt; (or a dropped folder) found in &lt;code&gt;Holiday/Day2/&lt;/code&gt; is written to &lt;code&gt;Day2/&lt;/code&gt; inside the run folder (for example &lt;code&gt;Day2/IMG_0001.jpg&lt;/code&gt;, or &lt;code&gt;Day2/trip.07.2009.05.17.jpg&lt;/code&gt; with renaming: the numbers still count through the whole list). Photos added one by one go to the run folder itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;サブフォルダーを保持&lt;/b&gt;にチェックを入れると、検索したフォルダーの構成が保たれます: &lt;b&gt;写真を検索&lt;/b&gt; (またはドロップしたフォルダー) で &lt;code&gt;Holiday/Day2/&lt;/code&gt; から見つかった写真は、変換先フォルダー内の &lt;code&gt;Day2/&lt;/code&gt; に書き出されます (例: &lt;code&gt;Day2/IMG_0001.jpg&lt;/code&gt;、リネームする場合は &lt;code&gt;Day2/trip.07.2009.05.17.jpg&lt;/code&gt;。番号はリスト全体を通して数えます)。1 枚ずつ追加した写真は、変換先フォルダーの直下に書き出されます。</translation>
     </message>
     <message>
         <source>Text on the photos</source>
-        <translation type="unfinished"></translation>
+        <translation>写真に入れる文字</translation>
     </message>
     <message>
         <source>Type a line into &lt;b&gt;Add text to photo:&lt;/b&gt; to write it on every converted photo, for example a copyright note. &lt;b&gt;Position x, y:&lt;/b&gt; is the place of the text&apos;s top-left corner, in pixels of the converted photo before it is rotated or flipped. A position outside the photo is reported and set to 0. &lt;b&gt;Font&lt;/b&gt; opens a dialog in which you choose the font, its style, its size in pixels of the output photo, underline, strikeout and the colour; the chosen font&apos;s name is shown beside the position fields. Font and colour are remembered; the text itself is not.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;写真に文字を追加:&lt;/b&gt;に 1 行入力すると、変換したすべての写真にその文字が書き込まれます。著作権表示などに使えます。&lt;b&gt;位置 x, y:&lt;/b&gt;は文字の左上隅の位置で、回転・反転する前の、変換後の写真のピクセルで指定します。写真の外になる位置はメッセージで知らされ、0 に設定されます。&lt;b&gt;フォント&lt;/b&gt;を押すとダイアログが開き、フォント、スタイル、サイズ (出力写真のピクセル数)、下線、取り消し線、色を選べます。選んだフォントの名前は位置の欄の横に表示されます。フォントと色は記憶されますが、文字そのものは記憶されません。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Anchor:&lt;/b&gt; measures x and y from another corner, an edge or the middle of the photo instead: with &lt;i&gt;Bottom right&lt;/i&gt;, 20, 20 puts the text 20 pixels from the right and bottom edges of every photo, whatever its size. With any anchor but &lt;i&gt;Top left&lt;/i&gt; the text is kept inside the photo. &lt;b&gt;Size:&lt;/b&gt; gives the text&apos;s height as a percentage of each photo&apos;s shorter side, so that a caption has the same weight on a small and a large output; at &lt;i&gt;Font size&lt;/i&gt; the size chosen with &lt;b&gt;Font&lt;/b&gt; counts. &lt;b&gt;Opacity:&lt;/b&gt; lets the photo show through the text, and &lt;i&gt;Outline&lt;/i&gt; or &lt;i&gt;Shadow&lt;/i&gt; draws a dark (or, for dark text, light) edge that keeps it legible on any background. The preview shows the text on the photo you clicked, scaled with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;基準位置:&lt;/b&gt;を使うと、x と y を別の隅や辺、または写真の中央から測ります。&lt;i&gt;右下&lt;/i&gt;で 20, 20 とすると、写真のサイズに関係なく、どの写真でも右端と下端から 20 ピクセルの位置に文字が置かれます。&lt;i&gt;左上&lt;/i&gt;以外の基準位置では、文字は写真の内側に収められます。&lt;b&gt;サイズ:&lt;/b&gt;は文字の高さを各写真の短辺に対する割合 (%) で指定し、小さな出力でも大きな出力でもキャプションが同じ存在感になるようにします。&lt;i&gt;フォントサイズ&lt;/i&gt;のときは、&lt;b&gt;フォント&lt;/b&gt;で選んだサイズが使われます。&lt;b&gt;不透明度:&lt;/b&gt;を下げると文字を通して写真が透けて見え、&lt;i&gt;縁取り&lt;/i&gt;や&lt;i&gt;影&lt;/i&gt;は暗い (暗い文字なら明るい) 縁を描いて、どんな背景でも文字を読みやすくします。プレビューには、クリックした写真に文字が写真と同じ縮尺で重ねて表示されます。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Watermark:&lt;/b&gt; draws a picture, such as your logo, on every photo: choose a PNG, WebP or SVG file (its transparency is kept) with &lt;b&gt;Logo…&lt;/b&gt; or type its path; clear the field for none. It sits at the chosen corner, edge or middle, &lt;b&gt;Size:&lt;/b&gt; sets its longer side as a percentage of each photo&apos;s shorter side, &lt;b&gt;Opacity:&lt;/b&gt; how much of the photo shows through, and &lt;b&gt;Margin:&lt;/b&gt; its distance from the edges, also as a percentage of the shorter side. The file is read when you choose it, and every photo of a conversion gets that picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;透かし:&lt;/b&gt;は、ロゴなどの画像をすべての写真に描画します。&lt;b&gt;ロゴ...&lt;/b&gt;で PNG、WebP、SVG ファイル (透明部分は保持されます) を選ぶか、パスを入力します。使わないときは欄を空にします。透かしは選んだ隅、辺、または中央に置かれます。&lt;b&gt;サイズ:&lt;/b&gt;は透かしの長辺を各写真の短辺に対する割合 (%) で、&lt;b&gt;不透明度:&lt;/b&gt;は写真がどれだけ透けて見えるかを、&lt;b&gt;余白:&lt;/b&gt;は端からの距離を、これも短辺に対する割合で指定します。ファイルは選んだ時点で読み込まれ、1 回の変換のすべての写真にその画像が使われます。</translation>
     </message>
     <message>
         <source>Presets</source>
-        <translation type="unfinished">プリセット</translation>
+        <translation>プリセット</translation>
     </message>
     <message>
         <source>A preset keeps the output settings for new photos, the naming (prefix, &lt;b&gt;Not rename&lt;/b&gt;, &lt;b&gt;Keep sub-folders&lt;/b&gt;), the text and the watermark with all their settings under a name. &lt;b&gt;Save as…&lt;/b&gt; stores the window&apos;s current settings, &lt;b&gt;Apply&lt;/b&gt; brings the chosen preset back and, as &lt;b&gt;Options&lt;/b&gt; does, asks whether the listed photos get its output settings too, and &lt;b&gt;Remove&lt;/b&gt; removes it. The command line uses the same presets (&lt;code&gt;--preset&lt;/code&gt;, &lt;code&gt;--save-preset&lt;/code&gt;, &lt;code&gt;--list-presets&lt;/code&gt;).</source>
-        <translation type="unfinished"></translation>
+        <translation>プリセットは、新しい写真の出力設定、命名 (接頭辞、&lt;b&gt;リネームしない&lt;/b&gt;、&lt;b&gt;サブフォルダーを保持&lt;/b&gt;)、文字と透かしを、それぞれのすべての設定とともに名前を付けて保存したものです。&lt;b&gt;名前を付けて保存…&lt;/b&gt;はウィンドウの現在の設定を保存し、&lt;b&gt;適用&lt;/b&gt;は選んだプリセットを呼び出して、&lt;b&gt;オプション&lt;/b&gt;と同じようにリストの写真にもその出力設定を適用するかどうか尋ねます。&lt;b&gt;削除&lt;/b&gt;はプリセットを削除します。コマンドラインでも同じプリセットを使えます (&lt;code&gt;--preset&lt;/code&gt;、&lt;code&gt;--save-preset&lt;/code&gt;、&lt;code&gt;--list-presets&lt;/code&gt;)。</translation>
     </message>
     <message>
         <source>Converting</source>
-        <translation type="unfinished">変換中</translation>
+        <translation>変換</translation>
     </message>
     <message>
         <source>&lt;b&gt;Convert&lt;/b&gt; starts the run; while it runs the button reads &lt;b&gt;Stop&lt;/b&gt;, and pressing it stops the run after the photos in hand. The progress bar shows how many photos are done and about how long the rest will take. A photo that cannot be converted does not hold the run: its row says &lt;b&gt;Failed&lt;/b&gt; (the reason is in its tooltip), a line goes to the activity log &lt;code&gt;Corvale.log&lt;/code&gt; in the output folder, and the other photos are converted all the same. Before the first file is written a replace question is asked only for files that were there before the run, once for all of them if you answer &lt;b&gt;Yes to all&lt;/b&gt; or &lt;b&gt;No to all&lt;/b&gt;; two photos that would get the same name get two files (&lt;code&gt;IMG_0001.jpg&lt;/code&gt;, &lt;code&gt;IMG_0001-2.jpg&lt;/code&gt;). A photo is written under its final name only when it is complete, so a failed or stopped conversion never leaves a half-written file. When the run ends, one box lists every photo that failed with its reason in plain words (&lt;b&gt;Copy&lt;/b&gt; puts the list on the clipboard, &lt;b&gt;Show log&lt;/b&gt; opens the log), says how many photos a stop left unconverted, and offers to open the output folder or to &lt;b&gt;Convert the rest&lt;/b&gt; into the same folder with the numbering continued. &lt;b&gt;View log&lt;/b&gt; opens &lt;code&gt;Corvale.log&lt;/code&gt; in your text editor. If the output folder you typed does not exist yet, it is made with any folders missing above it; when it cannot be made, the message says why. Escape never closes the window; closing it with photos in the list, or during a run, asks first. The settings of the window come back at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;変換&lt;/b&gt;で処理が始まります。処理中はボタンが&lt;b&gt;中止&lt;/b&gt;に変わり、押すと処理中の写真が終わった時点で停止します。進行状況バーには、完了した写真の数と残りのおおよその時間が表示されます。変換できない写真があっても処理は止まりません。その行には&lt;b&gt;失敗&lt;/b&gt;と表示され (理由はツールチップに表示されます)、出力フォルダーの処理ログ &lt;code&gt;Corvale.log&lt;/code&gt; に 1 行記録され、ほかの写真はそのまま変換されます。最初のファイルを書き出す前に、処理の前から存在していたファイルについてだけ置き換えの確認があります。&lt;b&gt;全てはい&lt;/b&gt;または&lt;b&gt;全ていいえ&lt;/b&gt;と答えれば、確認は 1 回で済みます。同じ名前になる 2 枚の写真は、2 つのファイルになります (&lt;code&gt;IMG_0001.jpg&lt;/code&gt;、&lt;code&gt;IMG_0001-2.jpg&lt;/code&gt;)。写真は完成して初めて最終的な名前で書き出されるため、変換が失敗しても中止しても、書きかけのファイルが残ることはありません。処理が終わると 1 つのボックスが開き、失敗した写真をすべて、その理由とともにわかりやすい言葉で一覧表示し (&lt;b&gt;コピー&lt;/b&gt;で一覧をクリップボードにコピー、&lt;b&gt;ログを表示&lt;/b&gt;でログを表示)、中止によって変換されなかった写真の数を示します。そこから出力フォルダーを開くことも、番号を引き継いで同じフォルダーに&lt;b&gt;残りを変換&lt;/b&gt;することもできます。&lt;b&gt;ログを表示&lt;/b&gt;は &lt;code&gt;Corvale.log&lt;/code&gt; をテキストエディターで開きます。入力した出力フォルダーがまだない場合は、足りない上位のフォルダーも含めて作成されます。作成できないときは、メッセージでその理由を示します。Esc キーでウィンドウが閉じることはありません。リストに写真がある状態や処理中にウィンドウを閉じようとすると、先に確認があります。ウィンドウの設定は次回の起動時に復元されます。</translation>
     </message>
     <message>
         <source>Formats</source>
-        <translation type="unfinished"></translation>
+        <translation>形式</translation>
     </message>
     <message>
         <source>Quillmere reads the common picture formats (JPEG, PNG, TIFF, GIF, BMP, WebP and more). It writes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillmere は一般的な画像形式 (JPEG、PNG、TIFF、GIF、BMP、WebP など) を読み込めます。書き出せる形式は次のとおりです:</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished">形式</translation>
+        <translation>形式</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>備考</translation>
     </message>
     <message>
         <source>Every output is 8-bit RGB on a white background; colour profiles are converted to sRGB and the source&apos;s resolution (DPI) is kept where the format has one. A photo larger than its format can store is refused with a message before it is read. The camera data kept is set under &lt;a href=&quot;#options&quot;&gt;Camera data&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>すべての出力は白背景の 8 ビット RGB です。カラープロファイルは sRGB に変換され、形式に解像度 (DPI) の情報があれば元画像の値が保たれます。形式が保存できる大きさを超える写真は、読み込む前にメッセージを出して処理しません。残す撮影データは&lt;a href=&quot;#options&quot;&gt;撮影データ&lt;/a&gt;で設定します。</translation>
     </message>
     <message>
         <source>All controls of the main window</source>
-        <translation type="unfinished"></translation>
+        <translation>メインウィンドウの操作一覧</translation>
     </message>
     <message>
         <source>&lt;b&gt;Add Photos&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;写真を追加&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Add photos with a file dialog.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルダイアログで写真を追加します。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Search photos&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;写真を検索&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Add every photo of a folder and its sub-folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーとそのサブフォルダーにあるすべての写真を追加します。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Options&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;オプション&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Default output settings for new photos (and, if you agree, for all listed photos).</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい写真の既定の出力設定です (同意すれば、リストのすべての写真にも適用されます)。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Convert&lt;/b&gt; / &lt;b&gt;Stop&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;変換&lt;/b&gt; / &lt;b&gt;中止&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Start or stop the conversion.</source>
-        <translation type="unfinished"></translation>
+        <translation>変換を開始または中止します。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Help&lt;/b&gt; (&lt;kbd&gt;F1&lt;/kbd&gt;)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;ヘルプ&lt;/b&gt; (&lt;kbd&gt;F1&lt;/kbd&gt;)</translation>
     </message>
     <message>
         <source>Opens this guide in your web browser.</source>
-        <translation type="unfinished"></translation>
+        <translation>このガイドを Web ブラウザーで開きます。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Total Photos:&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;写真の総数:&lt;/b&gt;</translation>
     </message>
     <message>
         <source>The number of photos in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>リストにある写真の数です。</translation>
     </message>
     <message>
         <source>Photo list, &lt;b&gt;Edit&lt;/b&gt;, &lt;b&gt;Up&lt;/b&gt;, &lt;b&gt;Down&lt;/b&gt;, &lt;b&gt;Delete&lt;/b&gt;, &lt;b&gt;Clear&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>写真リスト、&lt;b&gt;編集&lt;/b&gt;、&lt;b&gt;上へ&lt;/b&gt;、&lt;b&gt;下へ&lt;/b&gt;、&lt;b&gt;削除&lt;/b&gt;、&lt;b&gt;クリア&lt;/b&gt;</translation>
     </message>
     <message>
         <source>See &lt;a href=&quot;#list&quot;&gt;The photo list&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#list&quot;&gt;写真リスト&lt;/a&gt;を参照してください。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Output Folder:&lt;/b&gt;, &lt;b&gt;Browse&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;出力フォルダー:&lt;/b&gt;、&lt;b&gt;参照&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Where the run folders are made.</source>
-        <translation type="unfinished"></translation>
+        <translation>変換先フォルダーを作る場所です。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Add text to photo:&lt;/b&gt;, &lt;b&gt;Position x, y:&lt;/b&gt;, &lt;b&gt;Font&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;写真に文字を追加:&lt;/b&gt;、&lt;b&gt;位置 x, y:&lt;/b&gt;、&lt;b&gt;フォント&lt;/b&gt;</translation>
     </message>
     <message>
         <source>See &lt;a href=&quot;#text&quot;&gt;Text on the photos&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#text&quot;&gt;写真に入れる文字&lt;/a&gt;を参照してください。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Anchor:&lt;/b&gt;, &lt;b&gt;Size:&lt;/b&gt;, &lt;b&gt;Opacity:&lt;/b&gt;, outline or shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;基準位置:&lt;/b&gt;、&lt;b&gt;サイズ:&lt;/b&gt;、&lt;b&gt;不透明度:&lt;/b&gt;、縁取りまたは影</translation>
     </message>
     <message>
         <source>&lt;b&gt;Batch rename prefix:&lt;/b&gt; &lt;i&gt;+Number+Time&lt;/i&gt;, &lt;b&gt;File date&lt;/b&gt; / &lt;b&gt;Date taken&lt;/b&gt;, &lt;b&gt;Not rename&lt;/b&gt;, &lt;b&gt;Keep sub-folders&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;一括リネームの接頭辞:&lt;/b&gt; &lt;i&gt;+連番+日時&lt;/i&gt;、&lt;b&gt;ファイルの日付&lt;/b&gt; / &lt;b&gt;撮影日&lt;/b&gt;、&lt;b&gt;リネームしない&lt;/b&gt;、&lt;b&gt;サブフォルダーを保持&lt;/b&gt;</translation>
     </message>
     <message>
         <source>See &lt;a href=&quot;#output&quot;&gt;the naming rule&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#output&quot;&gt;命名ルール&lt;/a&gt;を参照してください。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Preset:&lt;/b&gt;, &lt;b&gt;Apply&lt;/b&gt;, &lt;b&gt;Save as…&lt;/b&gt;, &lt;b&gt;Remove&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;プリセット:&lt;/b&gt;、&lt;b&gt;適用&lt;/b&gt;、&lt;b&gt;名前を付けて保存…&lt;/b&gt;、&lt;b&gt;削除&lt;/b&gt;</translation>
     </message>
     <message>
         <source>See &lt;a href=&quot;#presets&quot;&gt;Presets&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#presets&quot;&gt;プリセット&lt;/a&gt;を参照してください。</translation>
     </message>
     <message>
         <source>Preview frame</source>
-        <translation type="unfinished"></translation>
+        <translation>プレビュー枠</translation>
     </message>
     <message>
         <source>Shows the photo you clicked in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>リストでクリックした写真を表示します。</translation>
     </message>
     <message>
         <source>Progress bar</source>
-        <translation type="unfinished"></translation>
+        <translation>進行状況バー</translation>
     </message>
     <message>
         <source>Progress of the current run.</source>
-        <translation type="unfinished"></translation>
+        <translation>現在の処理の進み具合を示します。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Update&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;更新&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Opens the Quillmere web site, where new versions are published.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillmere の Web サイトを開きます。新しいバージョンはそこで公開されます。</translation>
     </message>
     <message>
         <source>&lt;b&gt;About&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;バージョン情報&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Version and contact addresses.</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョンと連絡先を表示します。</translation>
     </message>
     <message>
         <source>&lt;b&gt;View log&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;ログを表示&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Opens the activity log &lt;code&gt;Corvale.log&lt;/code&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>処理ログ &lt;code&gt;Corvale.log&lt;/code&gt; を開きます。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Exit&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;終了&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Saves the output folder, the font and colour, the prefix and the date choice, and closes the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>出力フォルダー、フォントと色、接頭辞、日付の選択を保存して、プログラムを終了します。</translation>
     </message>
     <message>
         <source>The command line: quillmere-convert</source>
-        <translation type="unfinished"></translation>
+        <translation>コマンドライン: quillmere-convert</translation>
     </message>
     <message>
         <source>&lt;code&gt;quillmere-convert&lt;/code&gt; converts photos with the same engine, without a window — for scripts, servers and large jobs.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;code&gt;quillmere-convert&lt;/code&gt; は、同じエンジンを使ってウィンドウなしで写真を変換します。スクリプト、サーバー、大量の処理に向いています。</translation>
     </message>
     <message>
         <source>Each &lt;code&gt;PATH&lt;/code&gt; is a photo or a folder; folders are searched with their sub-folders like &lt;b&gt;Search photos&lt;/b&gt; does. Every option defaults to what the window starts with. An option&apos;s value follows as the next argument or after &lt;code&gt;=&lt;/code&gt; (&lt;code&gt;--text-pos=-5,3&lt;/code&gt;).</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;code&gt;PATH&lt;/code&gt; はそれぞれ写真またはフォルダーです。フォルダーは&lt;b&gt;写真を検索&lt;/b&gt;と同じように、サブフォルダーも含めて検索されます。どのオプションも、既定値はウィンドウの起動時と同じです。オプションの値は、次の引数として、または &lt;code&gt;=&lt;/code&gt; の後に指定します (&lt;code&gt;--text-pos=-5,3&lt;/code&gt;)。</translation>
     </message>
     <message>
         <source>Messages are printed as &lt;code&gt;Caption: text&lt;/code&gt; on standard error, with a progress bar when that is a terminal. The last line on standard output is the run folder. The exit status is 0 when every photo was converted, 1 when some were not, and 2 for wrong options. Files that are not pictures are skipped with a notice.</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージは標準エラー出力に &lt;code&gt;Caption: text&lt;/code&gt; の形で表示され、それが端末であれば進行状況バーも表示されます。標準出力の最後の行は変換先フォルダーです。終了ステータスは、すべての写真を変換できたときは 0、一部を変換できなかったときは 1、オプションが正しくないときは 2 です。画像でないファイルは、通知を出してスキップします。</translation>
     </message>
     <message>
         <source>&lt;code&gt;--into&lt;/code&gt;, &lt;code&gt;--number-start&lt;/code&gt; and &lt;code&gt;--number-width&lt;/code&gt; let several runs, on one machine or many, each convert a part of one list and name their files exactly as one run over the whole list would; the README shows how with GNU parallel.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;code&gt;--into&lt;/code&gt;、&lt;code&gt;--number-start&lt;/code&gt;、&lt;code&gt;--number-width&lt;/code&gt; を使うと、1 台または複数のマシンで複数の処理を実行し、1 つのリストを分担して変換しながら、リスト全体を 1 回で処理した場合とまったく同じ名前をファイルに付けられます。GNU parallel を使った方法は README で説明しています。</translation>
     </message>
     <message>
         <source>What Quillmere remembers</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillmere が記憶する設定</translation>
     </message>
     <message>
         <source>Quillmere keeps its settings in &lt;code&gt;~/.config/Harbenwick/quillmere.conf&lt;/code&gt;: the output folder, the rename prefix and the date in the names, the font and colour of the text, the last folders used for adding photos, and in the options dialog the last confirmed format, pixel format and quality. The photo list, the overlay text and its position, and the other output settings (size, Lossless, Do not enlarge, camera data) start fresh at every start. Presets are kept in the same file, in its group &lt;code&gt;[Presets]&lt;/code&gt;, which the command line reads and writes too; a preset keeps every output setting, the date in the names among them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillmere は設定を &lt;code&gt;~/.config/Harbenwick/quillmere.conf&lt;/code&gt; に保存します: 出力フォルダー、リネームの接頭辞とファイル名の日付、文字のフォントと色、写真の追加に最後に使ったフォルダー、そしてオプションダイアログで最後に確定した形式、ピクセル形式、画質です。写真リスト、重ねる文字とその位置、その他の出力設定 (サイズ、ロスレス、拡大しない、撮影データ) は、起動するたびに初期状態に戻ります。プリセットも同じファイルの &lt;code&gt;[Presets]&lt;/code&gt; グループに保存され、コマンドラインからも読み書きされます。プリセットには、ファイル名の日付を含むすべての出力設定が保存されます。</translation>
     </message>
 </context>
 <context>

@@ -980,591 +980,591 @@ Exit status: 0 every photo converted, 1 some were not, 2 bad arguments.
     <name>HelpPage</name>
     <message>
         <source>Quillmere — User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillmere — 用户指南</translation>
     </message>
     <message>
         <source>Quillmere</source>
-        <translation type="unfinished">Quillmere</translation>
+        <translation>Quillmere</translation>
     </message>
     <message>
         <source>Resize and convert photos in batches.</source>
-        <translation type="unfinished"></translation>
+        <translation>批量调整照片尺寸并转换格式。</translation>
     </message>
     <message>
         <source>Quillmere takes a list of photos, gives each of them output settings (format, size, pixel format, quality, rotation and flip, and which camera data to keep), optionally writes a line of text on every photo, and converts them all into a new folder of their own with tidy, numbered file names. Your original photos are never changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillmere 接收一组照片，为每张照片指定输出设置（格式、尺寸、像素格式、质量、旋转和翻转，以及保留哪些相机数据），可选择在每张照片上写一行文字，然后将它们全部转换到一个专属的新文件夹中，并以整齐的编号命名文件。原始照片永远不会被修改。</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#quick&quot;&gt;Quick start&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#quick&quot;&gt;快速入门&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#gather&quot;&gt;Adding photos&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#gather&quot;&gt;添加照片&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#list&quot;&gt;The photo list&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#list&quot;&gt;照片列表&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#options&quot;&gt;Output options&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#options&quot;&gt;输出选项&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#output&quot;&gt;Output folder and file names&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#output&quot;&gt;输出文件夹和文件名&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#text&quot;&gt;Text on the photos&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#text&quot;&gt;照片上的文字&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#presets&quot;&gt;Presets&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#presets&quot;&gt;预设&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#convert&quot;&gt;Converting&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#convert&quot;&gt;转换&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#formats&quot;&gt;Formats&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#formats&quot;&gt;格式&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#window&quot;&gt;All controls of the main window&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#window&quot;&gt;主窗口的所有控件&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#cli&quot;&gt;The command line: quillmere-convert&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#cli&quot;&gt;命令行：quillmere-convert&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#settings&quot;&gt;What Quillmere remembers&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#settings&quot;&gt;Quillmere 会记住哪些设置&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Quick start</source>
-        <translation type="unfinished"></translation>
+        <translation>快速入门</translation>
     </message>
     <message>
         <source>Press &lt;b&gt;Add Photos&lt;/b&gt; and pick some photos (or drop them onto the window).</source>
-        <translation type="unfinished"></translation>
+        <translation>点击&lt;b&gt;添加照片&lt;/b&gt;并选择一些照片（也可以将照片拖放到窗口上）。</translation>
     </message>
     <message>
         <source>Press &lt;b&gt;Options&lt;/b&gt; to choose the output format and size. The built-in setting makes @BUILT_IN_FORMAT@ files of quality @QUALITY_BUILT_IN@, @BUILT_IN_WIDTH@ pixels wide, with the height that keeps each photo&apos;s proportions.</source>
-        <translation type="unfinished"></translation>
+        <translation>点击&lt;b&gt;选项&lt;/b&gt;选择输出格式和尺寸。内置设置会生成质量为 @QUALITY_BUILT_IN@ 的 @BUILT_IN_FORMAT@ 文件，宽 @BUILT_IN_WIDTH@ 像素，高度按每张照片的原有比例确定。</translation>
     </message>
     <message>
         <source>Check the &lt;b&gt;Output Folder&lt;/b&gt;; the first time it is the folder &lt;code&gt;Quillmere&lt;/code&gt; in your Pictures folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>检查&lt;b&gt;输出文件夹&lt;/b&gt;；首次使用时，它是“图片”文件夹中的 &lt;code&gt;Quillmere&lt;/code&gt; 文件夹。</translation>
     </message>
     <message>
         <source>Press &lt;b&gt;Convert&lt;/b&gt;. When the run is done, Quillmere offers to open the folder with the results.</source>
-        <translation type="unfinished"></translation>
+        <translation>点击&lt;b&gt;转换&lt;/b&gt;。运行结束后，Quillmere 会询问是否打开存放结果的文件夹。</translation>
     </message>
     <message>
         <source>Adding photos</source>
-        <translation type="unfinished"></translation>
+        <translation>添加照片</translation>
     </message>
     <message>
         <source>There are three ways to put photos into the list. New photos are added at the end of the list and get the current default output settings (see &lt;a href=&quot;#options&quot;&gt;Options&lt;/a&gt;).</source>
-        <translation type="unfinished"></translation>
+        <translation>有三种方式可以将照片放入列表。新照片添加到列表末尾，并使用当前的默认输出设置（参见&lt;a href=&quot;#options&quot;&gt;选项&lt;/a&gt;）。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Add Photos&lt;/b&gt; opens a file dialog in which you can select several files at once. It opens in the folder you last added photos from.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;添加照片&lt;/b&gt;会打开文件对话框，可以一次选择多个文件。对话框会在您上次添加照片的文件夹中打开。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Drag and drop&lt;/b&gt;: drop files and folders from your file manager onto the window. Files are added in the order dropped; a folder is searched as &lt;b&gt;Search photos&lt;/b&gt; does. Opening photos or folders with Quillmere from a file manager (or &lt;code&gt;quillmere FILE|FOLDER...&lt;/code&gt;) adds them the same way.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;拖放&lt;/b&gt;：将文件和文件夹从文件管理器拖放到窗口上。文件按拖放的顺序添加；文件夹的搜索方式与&lt;b&gt;搜索照片&lt;/b&gt;相同。在文件管理器中用 Quillmere 打开照片或文件夹（或使用 &lt;code&gt;quillmere FILE|FOLDER...&lt;/code&gt;）也会以同样的方式添加。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Search photos&lt;/b&gt; asks for a folder and adds every photo found in it and in all its sub-folders, folder by folder. Files with the extensions @PHOTO_EXTENSIONS@ are considered (in any letter case).</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;搜索照片&lt;/b&gt;会让您选择一个文件夹，然后逐个文件夹地添加在该文件夹及其所有子文件夹中找到的照片。只考虑扩展名为 @PHOTO_EXTENSIONS@ 的文件（不区分大小写）。</translation>
     </message>
     <message>
         <source>Files that are not pictures, or cannot be read, are left out silently. A name with several dots, such as &lt;code&gt;IMG 2009.05.17.jpg&lt;/code&gt; or &lt;code&gt;trip.day1.HEIC&lt;/code&gt;, counts by its last extension. Photos taken with the camera turned are shown and converted upright. Phone photos (HEIC and HEIF) are read as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>不是图片或无法读取的文件会被直接略过，不作提示。含有多个点的文件名，如 &lt;code&gt;IMG 2009.05.17.jpg&lt;/code&gt; 或 &lt;code&gt;trip.day1.HEIC&lt;/code&gt;，以最后一个扩展名为准。竖握相机拍摄的照片会以正确的方向显示和转换。手机照片（HEIC 和 HEIF）可以直接读取。</translation>
     </message>
     <message>
         <source>From the file manager</source>
-        <translation type="unfinished"></translation>
+        <translation>从文件管理器使用</translation>
     </message>
     <message>
         <source>Right-click photos or folders in the file manager. &lt;b&gt;Convert with Quillmere…&lt;/b&gt; opens this window with them; each saved preset has an entry of its own, &lt;b&gt;Quillmere: &lt;i&gt;preset&lt;/i&gt;&lt;/b&gt; (in Nemo and Dolphin, &lt;b&gt;convert with a preset…&lt;/b&gt; asks which), which converts the selection at once with that preset into the output folder you chose here, in a new time-stamped folder, and ends with a desktop notification naming that folder and any photo that failed. Presets you save later appear without reinstalling anything.</source>
-        <translation type="unfinished"></translation>
+        <translation>在文件管理器中右键单击照片或文件夹。&lt;b&gt;Convert with Quillmere…&lt;/b&gt; 会打开本窗口并载入它们；每个已保存的预设都有自己的菜单项 &lt;b&gt;Quillmere: &lt;i&gt;预设名称&lt;/i&gt;&lt;/b&gt;（在 Nemo 和 Dolphin 中，由 &lt;b&gt;convert with a preset…&lt;/b&gt; 询问使用哪个预设），它会立即用该预设转换所选内容，输出到您在这里选择的输出文件夹中新建的带时间戳的文件夹，并在结束时显示桌面通知，指出该文件夹以及所有失败的照片。之后保存的预设无需重新安装任何东西即会出现。</translation>
     </message>
     <message>
         <source>&lt;b&gt;GNOME Files&lt;/b&gt; shows the entries when the package &lt;code&gt;python3-nautilus&lt;/code&gt; is installed (then restart it: &lt;code&gt;nautilus -q&lt;/code&gt;).</source>
-        <translation type="unfinished"></translation>
+        <translation>安装软件包 &lt;code&gt;python3-nautilus&lt;/code&gt; 后，&lt;b&gt;GNOME 文件&lt;/b&gt;会显示这些菜单项（安装后请重启它：&lt;code&gt;nautilus -q&lt;/code&gt;）。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Nemo&lt;/b&gt; (Cinnamon) and &lt;b&gt;Dolphin&lt;/b&gt; (KDE) show them at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Nemo&lt;/b&gt;（Cinnamon）和 &lt;b&gt;Dolphin&lt;/b&gt;（KDE）会立即显示这些菜单项。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Thunar&lt;/b&gt; (Xfce) keeps custom actions in each user&apos;s own settings: in Thunar choose &lt;b&gt;Edit → Configure custom actions…&lt;/b&gt;, add an action named &lt;i&gt;Quillmere: Web 2048&lt;/i&gt; with the command &lt;code&gt;/usr/libexec/quillmere/quillmere-file-action convert &apos;Web 2048&apos; %F&lt;/code&gt; (the name of your preset in quotes), and under &lt;b&gt;Appearance Conditions&lt;/b&gt; tick &lt;b&gt;Image Files&lt;/b&gt; and &lt;b&gt;Directories&lt;/b&gt;. An action with the command &lt;code&gt;quillmere %F&lt;/code&gt; opens the window instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Thunar&lt;/b&gt;（Xfce）将自定义动作保存在每个用户自己的设置中：在 Thunar 中选择&lt;b&gt;编辑 → 配置自定义动作…&lt;/b&gt;，添加一个名为 &lt;i&gt;Quillmere: Web 2048&lt;/i&gt; 的动作，命令为 &lt;code&gt;/usr/libexec/quillmere/quillmere-file-action convert &apos;Web 2048&apos; %F&lt;/code&gt;（引号中为您的预设名称），并在&lt;b&gt;出现条件&lt;/b&gt;下勾选&lt;b&gt;图像文件&lt;/b&gt;和&lt;b&gt;目录&lt;/b&gt;。命令为 &lt;code&gt;quillmere %F&lt;/code&gt; 的动作则会打开窗口。</translation>
     </message>
     <message>
         <source>The photo list</source>
-        <translation type="unfinished"></translation>
+        <translation>照片列表</translation>
     </message>
     <message>
         <source>Each row shows one photo: &lt;b&gt;File name&lt;/b&gt;, its size (&lt;b&gt;Width * Height&lt;/b&gt;), the file&apos;s modification &lt;b&gt;Time&lt;/b&gt;, the size it will be converted to (&lt;b&gt;Output Width * Height&lt;/b&gt;) and its &lt;b&gt;Rotate&lt;/b&gt; angle, and its &lt;b&gt;Status&lt;/b&gt; in the last run: waiting, converting, converted, skipped or failed (rest the pointer on it for the reason). Rest the pointer on a name for the full path. The list order is the conversion order and so the numbering order of the new files. The same file may be in the list more than once. &lt;b&gt;Total Photos:&lt;/b&gt; above the list counts the photos.</source>
-        <translation type="unfinished"></translation>
+        <translation>每一行显示一张照片：&lt;b&gt;文件名&lt;/b&gt;、尺寸（&lt;b&gt;宽 * 高&lt;/b&gt;）、文件的修改&lt;b&gt;时间&lt;/b&gt;、转换后的尺寸（&lt;b&gt;输出宽 * 高&lt;/b&gt;）、&lt;b&gt;旋转&lt;/b&gt;角度，以及在上次运行中的&lt;b&gt;状态&lt;/b&gt;：等待中、正在转换、已转换、已跳过或失败（将指针停在上面可查看原因）。将指针停在文件名上可查看完整路径。列表顺序就是转换顺序，因而也是新文件的编号顺序。同一个文件可以在列表中出现多次。列表上方的&lt;b&gt;照片总数：&lt;/b&gt;显示照片数量。</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>控件</translation>
     </message>
     <message>
         <source>What it does</source>
-        <translation type="unfinished"></translation>
+        <translation>作用</translation>
     </message>
     <message>
         <source>Click a row</source>
-        <translation type="unfinished"></translation>
+        <translation>单击一行</translation>
     </message>
     <message>
         <source>Shows the photo in the preview frame, whole and in its own proportions.</source>
-        <translation type="unfinished"></translation>
+        <translation>在预览框中完整显示该照片，保持其原有比例。</translation>
     </message>
     <message>
         <source>Click the &lt;b&gt;File name&lt;/b&gt; or &lt;b&gt;Time&lt;/b&gt; heading</source>
-        <translation type="unfinished"></translation>
+        <translation>单击&lt;b&gt;文件名&lt;/b&gt;或&lt;b&gt;时间&lt;/b&gt;列标题</translation>
     </message>
     <message>
         <source>Sorts the list by that column; click again to reverse the order.</source>
-        <translation type="unfinished"></translation>
+        <translation>按该列对列表排序；再次单击则反向排序。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Edit&lt;/b&gt; (or double-click / right-click a row)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;编辑&lt;/b&gt;（或双击 / 右键单击某一行）</translation>
     </message>
     <message>
         <source>Opens the output options for each selected photo in turn, so that single photos can get settings of their own.</source>
-        <translation type="unfinished"></translation>
+        <translation>依次为每张所选照片打开输出选项，以便为单张照片单独设置。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Up&lt;/b&gt; / &lt;b&gt;Down&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;上移&lt;/b&gt; / &lt;b&gt;下移&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Move the selected photos one place up or down.</source>
-        <translation type="unfinished"></translation>
+        <translation>将所选照片上移或下移一位。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Delete&lt;/b&gt; (&lt;kbd&gt;Del&lt;/kbd&gt;)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;删除&lt;/b&gt;（&lt;kbd&gt;Del&lt;/kbd&gt;）</translation>
     </message>
     <message>
         <source>Removes the selected photos from the list (the files stay on disk).</source>
-        <translation type="unfinished"></translation>
+        <translation>从列表中移除所选照片（文件仍保留在磁盘上）。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Clear&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;清空&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Empties the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>清空列表。</translation>
     </message>
     <message>
         <source>Convert, Edit, Up, Down, Delete and Clear are available as soon as the list holds a photo. &lt;kbd&gt;Ctrl+A&lt;/kbd&gt; selects every photo. Every button has an &lt;kbd&gt;Alt&lt;/kbd&gt; letter (the underlined one); &lt;kbd&gt;Ctrl+O&lt;/kbd&gt; is Add Photos, &lt;kbd&gt;Ctrl+F&lt;/kbd&gt; Search photos and &lt;kbd&gt;Ctrl+Return&lt;/kbd&gt; Convert.</source>
-        <translation type="unfinished"></translation>
+        <translation>只要列表中有照片，转换、编辑、上移、下移、删除和清空即可使用。&lt;kbd&gt;Ctrl+A&lt;/kbd&gt; 选择所有照片。每个按钮都有一个配合 &lt;kbd&gt;Alt&lt;/kbd&gt; 使用的字母（带下划线的那个）；&lt;kbd&gt;Ctrl+O&lt;/kbd&gt; 对应添加照片，&lt;kbd&gt;Ctrl+F&lt;/kbd&gt; 对应搜索照片，&lt;kbd&gt;Ctrl+Return&lt;/kbd&gt; 对应转换。</translation>
     </message>
     <message>
         <source>Output options</source>
-        <translation type="unfinished"></translation>
+        <translation>输出选项</translation>
     </message>
     <message>
         <source>&lt;b&gt;Options&lt;/b&gt; edits the default settings that photos added from now on receive. After you confirm it with photos in the list, Quillmere asks whether all photos in the list should get the new settings as well. &lt;b&gt;Edit&lt;/b&gt; opens the same dialog for the selected photos only.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;选项&lt;/b&gt;用于编辑此后添加的照片将获得的默认设置。如果确认时列表中已有照片，Quillmere 会询问是否也将新设置应用到列表中的所有照片。&lt;b&gt;编辑&lt;/b&gt;则只为所选照片打开同一个对话框。</translation>
     </message>
     <message>
         <source>Meaning</source>
-        <translation type="unfinished"></translation>
+        <translation>含义</translation>
     </message>
     <message>
         <source>&lt;b&gt;Output Format:&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;输出格式：&lt;/b&gt;</translation>
     </message>
     <message>
         <source>@OUTPUT_FORMAT_LIST@ (see &lt;a href=&quot;#formats&quot;&gt;Formats&lt;/a&gt;).</source>
-        <translation type="unfinished"></translation>
+        <translation>@OUTPUT_FORMAT_LIST@（参见&lt;a href=&quot;#formats&quot;&gt;格式&lt;/a&gt;）。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Pixel format:&lt;/b&gt; (@PIXEL_FORMAT_FORMATS@ only)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;像素格式：&lt;/b&gt;（仅限 @PIXEL_FORMAT_FORMATS@）</translation>
     </message>
     <message>
         <source>The colour depth of the BMP file: 1, 4 or 8 bits indexed (2, 16 or 256 colours, made with error diffusion), or one of the direct-colour formats. The text below the list describes the choice. &lt;b&gt;Colours:&lt;/b&gt; for 4 and 8 bits, the standard 16 or 256 colours, or the colours of the photo (the 16 or 256 that best match each photo).</source>
-        <translation type="unfinished"></translation>
+        <translation>BMP 文件的色深：1、4 或 8 位索引色（2、16 或 256 色，采用误差扩散生成），或某种直接色格式。列表下方的文字会说明所选项。&lt;b&gt;颜色数：&lt;/b&gt;对于 4 位和 8 位，可选择标准的 16 或 256 色，或照片自身的颜色（最匹配每张照片的 16 或 256 色）。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Do not enlarge&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;不放大&lt;/b&gt;</translation>
     </message>
     <message>
         <source>With @NO_ENLARGE_RULES@: a photo smaller than the chosen size keeps its own size (no side grows), so a 100*66 picture is not blown up to 1024*675.</source>
-        <translation type="unfinished"></translation>
+        <translation>适用于 @NO_ENLARGE_RULES@：小于所选尺寸的照片保持原尺寸（任何一边都不会变大），因此 100*66 的图片不会被放大到 1024*675。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Quality Control:&lt;/b&gt; (@QUALITY_FORMATS@)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;质量：&lt;/b&gt;（@QUALITY_FORMATS@）</translation>
     </message>
     <message>
         <source>Quality from @QUALITY_MIN@ (smallest file) to @QUALITY_MAX@ (best picture), for every format that loses detail to save space. The quality you confirm last is remembered and shown every time the dialog opens.</source>
-        <translation type="unfinished"></translation>
+        <translation>质量从 @QUALITY_MIN@（文件最小）到 @QUALITY_MAX@（画质最佳），适用于所有通过舍弃细节来节省空间的格式。最后确认的质量会被记住，每次打开对话框时都会显示。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Lossless&lt;/b&gt; (@LOSSLESS_FORMATS@)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;无损&lt;/b&gt;（@LOSSLESS_FORMATS@）</translation>
     </message>
     <message>
         <source>Keeps every pixel exactly; the quality is then not used and the files are larger.</source>
-        <translation type="unfinished"></translation>
+        <translation>精确保留每个像素；此时不使用质量设置，文件也会更大。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Limit file size to … KB&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;限制文件大小为 … KB&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Every output file at most this many KB (1 KB = 1,000 bytes), camera data included, for upload forms and mail limits. @QUALITY_FORMATS@ files get the best quality that fits, found in a few trial encodes and never above the quality set; where even quality 30 does not fit, the picture is made smaller until it does. Lossless files (PNG, TIF, BMP, Lossless) can only be made smaller. A photo that already fits, in the same format and size with all its camera data, is copied unchanged. The command line adds &lt;code&gt;--min-quality&lt;/code&gt;, &lt;code&gt;--no-shrink-to-fit&lt;/code&gt;, &lt;code&gt;--chroma&lt;/code&gt; and &lt;code&gt;--progressive&lt;/code&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>每个输出文件（包括相机数据）最多为这么多 KB（1 KB = 1,000 字节），以满足上传表单和邮件附件的大小限制。@QUALITY_FORMATS@ 文件会通过几次试编码找到能容纳的最佳质量，且绝不高于所设质量；如果连质量 30 都无法容纳，则逐步缩小图片直到符合。无损文件（PNG、TIF、BMP、无损）只能通过缩小尺寸来满足。已经符合大小的照片，如果格式和尺寸相同并保留全部相机数据，会原样复制。命令行还提供 &lt;code&gt;--min-quality&lt;/code&gt;、&lt;code&gt;--no-shrink-to-fit&lt;/code&gt;、&lt;code&gt;--chroma&lt;/code&gt; 和 &lt;code&gt;--progressive&lt;/code&gt;。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Camera data (EXIF, XMP, IPTC):&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;相机数据 (EXIF, XMP, IPTC)：&lt;/b&gt;</translation>
     </message>
     <message>
         <source>What the outputs keep of the data the camera or phone stored with the photo (not for @FORMATS_WITHOUT_CAMERA_DATA@):</source>
-        <translation type="unfinished"></translation>
+        <translation>输出保留相机或手机随照片存储的哪些数据（不适用于 @FORMATS_WITHOUT_CAMERA_DATA@）：</translation>
     </message>
     <message>
         <source>&lt;b&gt;Camera RAW photos:&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;相机 RAW 照片：&lt;/b&gt;</translation>
     </message>
     <message>
         <source>How camera RAW files (recognised by their content) are developed, always with the camera&apos;s white balance and no automatic brightening, so that the photos of one shoot match:</source>
-        <translation type="unfinished"></translation>
+        <translation>相机 RAW 文件（按内容识别）的处理方式；始终使用相机的白平衡，不做自动提亮，以便同一次拍摄的照片保持一致：</translation>
     </message>
     <message>
         <source>&lt;b&gt;Rotate by angle&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;旋转角度&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Turn the result by @ROTATION_CHOICES@ degrees clockwise.</source>
-        <translation type="unfinished"></translation>
+        <translation>将结果顺时针旋转 @ROTATION_CHOICES@ 度。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Flip&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;翻转&lt;/b&gt;</translation>
     </message>
     <message>
         <source>&lt;b&gt;Aspect:&lt;/b&gt; (Fill and Pad)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;宽高比：&lt;/b&gt;（“填满”和“填充边距”）</translation>
     </message>
     <message>
         <source>1:1, 4:5, 3:2, 16:9 or 9:16 fills in the height from the width you type (1080 wide at 4:5 gives 1350); &lt;i&gt;Custom&lt;/i&gt; keeps the height you type.</source>
-        <translation type="unfinished"></translation>
+        <translation>选择 1:1、4:5、3:2、16:9 或 9:16 时，会根据您输入的宽度自动填入高度（宽 1080、比例 4:5 时为 1350）；&lt;i&gt;自定义&lt;/i&gt;则保留您输入的高度。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Crop:&lt;/b&gt; (Fill and Pad)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;裁剪：&lt;/b&gt;（“填满”和“填充边距”）</translation>
     </message>
     <message>
         <source>Which part of the photo Fill keeps (an edge, a corner, the centre, or &lt;i&gt;Smart&lt;/i&gt;: the part with the most detail, skin tones and colour), or where Pad places the photo.</source>
-        <translation type="unfinished"></translation>
+        <translation>“填满”时保留照片的哪一部分（某条边、某个角、中心，或&lt;i&gt;智能&lt;/i&gt;：细节、肤色和色彩最丰富的部分），或“填充边距”时将照片放在哪里。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Background:&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;背景：&lt;/b&gt;</translation>
     </message>
     <message>
         <source>The colour of Pad&apos;s margins and of transparent areas of the photos (white unless you choose another).</source>
-        <translation type="unfinished"></translation>
+        <translation>“填充边距”的边距以及照片透明区域的颜色（除非另选，否则为白色）。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Sharpen when reduced:&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;缩小时锐化：&lt;/b&gt;</translation>
     </message>
     <message>
         <source>A mild sharpening of the photo&apos;s lightness after it was made smaller, the more the more it was reduced (up to half its size); a photo that is not reduced is never sharpened.</source>
-        <translation type="unfinished"></translation>
+        <translation>照片缩小后，对其亮度进行轻度锐化，缩小得越多，锐化越强（最多到缩小一半为止）；未缩小的照片永远不会被锐化。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Resolution:&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;分辨率：&lt;/b&gt;</translation>
     </message>
     <message>
         <source>The DPI written into JPG, PNG, TIF and BMP files (WebP and AVIF with camera data); &lt;i&gt;As the source&lt;/i&gt; keeps the photo&apos;s own.</source>
-        <translation type="unfinished"></translation>
+        <translation>写入 JPG、PNG、TIF 和 BMP 文件（以及带相机数据的 WebP 和 AVIF）的 DPI；&lt;i&gt;与原图相同&lt;/i&gt;则保留照片自身的值。</translation>
     </message>
     <message>
         <source>Photos are turned upright (from the orientation the camera recorded) before any size rule is applied, so a portrait photo&apos;s width is its short side. Sizes are whole pixels: the fixed size and Stretch cut them, the other rules round to the nearest pixel.</source>
-        <translation type="unfinished"></translation>
+        <translation>在应用任何尺寸规则之前，照片会先（根据相机记录的方向）转正，因此竖拍照片的宽度是其短边。尺寸为整数像素：“固定尺寸”和“拉伸”直接舍去小数，其他规则四舍五入到最接近的像素。</translation>
     </message>
     <message>
         <source>The dialog shows only what matters for the chosen format and size rule. When you press OK, every number is checked, including those of hidden or unavailable fields: a message names what is wrong, the field gets the focus and the dialog stays open.</source>
-        <translation type="unfinished"></translation>
+        <translation>对话框只显示与所选格式和尺寸规则相关的内容。点击“确定”时，会检查每个数值，包括隐藏或不可用字段中的数值：消息会指出问题所在，该字段获得焦点，对话框保持打开。</translation>
     </message>
     <message>
         <source>Output folder and file names</source>
-        <translation type="unfinished"></translation>
+        <translation>输出文件夹和文件名</translation>
     </message>
     <message>
         <source>&lt;b&gt;Output Folder:&lt;/b&gt; is where the results go; type a folder or choose one with &lt;b&gt;Browse&lt;/b&gt;. On the first start it is the folder &lt;code&gt;Quillmere&lt;/code&gt; inside your Pictures folder, which Quillmere creates for you. The folder you used last is remembered.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;输出文件夹：&lt;/b&gt;是结果的存放位置；可以输入文件夹，或点击&lt;b&gt;浏览&lt;/b&gt;选择。首次启动时，它是“图片”文件夹中的 &lt;code&gt;Quillmere&lt;/code&gt; 文件夹，由 Quillmere 为您创建。上次使用的文件夹会被记住。</translation>
     </message>
     <message>
         <source>&lt;b&gt;The run folder.&lt;/b&gt; Every conversion makes a new folder inside the output folder, named after the moment it started as &lt;code&gt;year.month.day.hour.minute.second&lt;/code&gt;, for example &lt;code&gt;2026.05.17.14.05.09&lt;/code&gt;. Earlier results are therefore never overwritten.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;本次输出文件夹。&lt;/b&gt;每次转换都会在输出文件夹中新建一个文件夹，以开始的时刻命名，格式为 &lt;code&gt;year.month.day.hour.minute.second&lt;/code&gt;（年.月.日.时.分.秒），例如 &lt;code&gt;2026.05.17.14.05.09&lt;/code&gt;。因此之前的结果永远不会被覆盖。</translation>
     </message>
     <message>
         <source>&lt;b&gt;The naming rule.&lt;/b&gt; With &lt;b&gt;Batch rename prefix:&lt;/b&gt; (default &lt;code&gt;output.photo&lt;/code&gt;) each file is named</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;命名规则。&lt;/b&gt;使用&lt;b&gt;批量重命名前缀：&lt;/b&gt;（默认为 &lt;code&gt;output.photo&lt;/code&gt;）时，每个文件按以下方式命名：</translation>
     </message>
     <message>
         <source>where the number is the photo&apos;s place in the list, padded with zeros to the width of the photo count (&lt;code&gt;1&lt;/code&gt;–&lt;code&gt;9&lt;/code&gt; for up to 9 photos, &lt;code&gt;01&lt;/code&gt;–&lt;code&gt;12&lt;/code&gt; for 12, &lt;code&gt;001&lt;/code&gt; for 100 or more), and the date is the one chosen in the list beside the prefix:</source>
-        <translation type="unfinished"></translation>
+        <translation>其中序号是照片在列表中的位置，按照片总数的位数补零（最多 9 张时为 &lt;code&gt;1&lt;/code&gt;–&lt;code&gt;9&lt;/code&gt;，12 张时为 &lt;code&gt;01&lt;/code&gt;–&lt;code&gt;12&lt;/code&gt;，100 张或以上时从 &lt;code&gt;001&lt;/code&gt; 开始），日期则是在前缀旁边的列表中所选的日期：</translation>
     </message>
     <message>
         <source>Example: prefix &lt;code&gt;trip&lt;/code&gt;, 12 photos, the third taken (or, with File date, modified) on 17 May 2009 gives &lt;code&gt;trip.03.2009.05.17.jpg&lt;/code&gt;. Photos copied from a camera card get the copy&apos;s day as their file date; choose Date taken to name them after the day they were taken.</source>
-        <translation type="unfinished"></translation>
+        <translation>示例：前缀为 &lt;code&gt;trip&lt;/code&gt;，共 12 张照片，第三张拍摄于（若选择文件日期，则为修改于）2009 年 5 月 17 日，得到 &lt;code&gt;trip.03.2009.05.17.jpg&lt;/code&gt;。从相机存储卡复制的照片，其文件日期是复制的那一天；若要按拍摄当天命名，请选择“拍摄日期”。</translation>
     </message>
     <message>
         <source>Check &lt;b&gt;Not rename&lt;/b&gt; to keep each photo&apos;s own name instead (only the extension changes, for example &lt;code&gt;IMG_0001.jpg&lt;/code&gt;); the prefix field is then unavailable. If a file of that name already exists, Quillmere asks before replacing it.</source>
-        <translation type="unfinished"></translation>
+        <translation>勾选&lt;b&gt;不重命名&lt;/b&gt;则保留每张照片自己的文件名（只更改扩展名，例如 &lt;code&gt;IMG_0001.jpg&lt;/code&gt;）；此时前缀字段不可用。如果同名文件已存在，Quillmere 会在替换前询问。</translation>
     </message>
     <message>
         <source>Check &lt;b&gt;Keep sub-folders&lt;/b&gt; to keep the folder tree of a search: a photo that &lt;b&gt;Search photos&lt;/b&gt; (or a dropped folder) found in &lt;code&gt;Holiday/Day2/&lt;/code&gt; is written to &lt;code&gt;Day2/&lt;/code&gt; inside the run folder (for example &lt;code&gt;Day2/IMG_0001.jpg&lt;/code&gt;, or &lt;code&gt;Day2/trip.07.2009.05.17.jpg&lt;/code&gt; with renaming: the numbers still count through the whole list). Photos added one by one go to the run folder itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>勾选&lt;b&gt;保留子文件夹&lt;/b&gt;可保留搜索时的文件夹结构：由&lt;b&gt;搜索照片&lt;/b&gt;（或拖放的文件夹）在 &lt;code&gt;Holiday/Day2/&lt;/code&gt; 中找到的照片，会写入本次输出文件夹中的 &lt;code&gt;Day2/&lt;/code&gt;（例如 &lt;code&gt;Day2/IMG_0001.jpg&lt;/code&gt;，重命名时为 &lt;code&gt;Day2/trip.07.2009.05.17.jpg&lt;/code&gt;：序号仍按整个列表连续计数）。逐张添加的照片直接放在本次输出文件夹中。</translation>
     </message>
     <message>
         <source>Text on the photos</source>
-        <translation type="unfinished"></translation>
+        <translation>照片上的文字</translation>
     </message>
     <message>
         <source>Type a line into &lt;b&gt;Add text to photo:&lt;/b&gt; to write it on every converted photo, for example a copyright note. &lt;b&gt;Position x, y:&lt;/b&gt; is the place of the text&apos;s top-left corner, in pixels of the converted photo before it is rotated or flipped. A position outside the photo is reported and set to 0. &lt;b&gt;Font&lt;/b&gt; opens a dialog in which you choose the font, its style, its size in pixels of the output photo, underline, strikeout and the colour; the chosen font&apos;s name is shown beside the position fields. Font and colour are remembered; the text itself is not.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;在照片上添加文字：&lt;/b&gt;一栏中输入的一行文字会写在每张转换后的照片上，例如版权声明。&lt;b&gt;位置 x, y：&lt;/b&gt;是文字左上角的位置，以转换后（旋转或翻转之前）照片的像素计。超出照片的位置会给出提示并设为 0。&lt;b&gt;字体&lt;/b&gt;会打开一个对话框，可选择字体、字形、大小（以输出照片的像素计）、下划线、删除线和颜色；所选字体的名称显示在位置字段旁边。字体和颜色会被记住，文字本身则不会。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Anchor:&lt;/b&gt; measures x and y from another corner, an edge or the middle of the photo instead: with &lt;i&gt;Bottom right&lt;/i&gt;, 20, 20 puts the text 20 pixels from the right and bottom edges of every photo, whatever its size. With any anchor but &lt;i&gt;Top left&lt;/i&gt; the text is kept inside the photo. &lt;b&gt;Size:&lt;/b&gt; gives the text&apos;s height as a percentage of each photo&apos;s shorter side, so that a caption has the same weight on a small and a large output; at &lt;i&gt;Font size&lt;/i&gt; the size chosen with &lt;b&gt;Font&lt;/b&gt; counts. &lt;b&gt;Opacity:&lt;/b&gt; lets the photo show through the text, and &lt;i&gt;Outline&lt;/i&gt; or &lt;i&gt;Shadow&lt;/i&gt; draws a dark (or, for dark text, light) edge that keeps it legible on any background. The preview shows the text on the photo you clicked, scaled with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;锚点：&lt;/b&gt;改为从另一个角、某条边或照片中心测量 x 和 y：选择&lt;i&gt;右下&lt;/i&gt;时，20, 20 会将文字放在距每张照片右边缘和下边缘各 20 像素处，无论照片大小。锚点不是&lt;i&gt;左上&lt;/i&gt;时，文字会保持在照片内部。&lt;b&gt;大小：&lt;/b&gt;以每张照片短边的百分比指定文字高度，使标注在小尺寸和大尺寸输出上比例相同；选择&lt;i&gt;字体大小&lt;/i&gt;时，使用通过&lt;b&gt;字体&lt;/b&gt;选择的大小。&lt;b&gt;不透明度：&lt;/b&gt;让照片透过文字显示出来，&lt;i&gt;描边&lt;/i&gt;或&lt;i&gt;阴影&lt;/i&gt;会绘制深色（深色文字则为浅色）边缘，使文字在任何背景上都清晰可读。预览会在您单击的照片上显示文字，并随照片一起缩放。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Watermark:&lt;/b&gt; draws a picture, such as your logo, on every photo: choose a PNG, WebP or SVG file (its transparency is kept) with &lt;b&gt;Logo…&lt;/b&gt; or type its path; clear the field for none. It sits at the chosen corner, edge or middle, &lt;b&gt;Size:&lt;/b&gt; sets its longer side as a percentage of each photo&apos;s shorter side, &lt;b&gt;Opacity:&lt;/b&gt; how much of the photo shows through, and &lt;b&gt;Margin:&lt;/b&gt; its distance from the edges, also as a percentage of the shorter side. The file is read when you choose it, and every photo of a conversion gets that picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;水印：&lt;/b&gt;在每张照片上绘制一张图片，例如您的徽标：点击&lt;b&gt;徽标...&lt;/b&gt;选择 PNG、WebP 或 SVG 文件（保留其透明度），或输入其路径；清空该字段即不使用水印。水印位于所选的角、边或中心，&lt;b&gt;大小：&lt;/b&gt;以每张照片短边的百分比设置其长边，&lt;b&gt;不透明度：&lt;/b&gt;设置照片透出的程度，&lt;b&gt;边距：&lt;/b&gt;设置其与边缘的距离，同样以短边的百分比表示。文件在您选择时读取，一次转换中的每张照片都使用该图片。</translation>
     </message>
     <message>
         <source>Presets</source>
-        <translation type="unfinished">预设</translation>
+        <translation>预设</translation>
     </message>
     <message>
         <source>A preset keeps the output settings for new photos, the naming (prefix, &lt;b&gt;Not rename&lt;/b&gt;, &lt;b&gt;Keep sub-folders&lt;/b&gt;), the text and the watermark with all their settings under a name. &lt;b&gt;Save as…&lt;/b&gt; stores the window&apos;s current settings, &lt;b&gt;Apply&lt;/b&gt; brings the chosen preset back and, as &lt;b&gt;Options&lt;/b&gt; does, asks whether the listed photos get its output settings too, and &lt;b&gt;Remove&lt;/b&gt; removes it. The command line uses the same presets (&lt;code&gt;--preset&lt;/code&gt;, &lt;code&gt;--save-preset&lt;/code&gt;, &lt;code&gt;--list-presets&lt;/code&gt;).</source>
-        <translation type="unfinished"></translation>
+        <translation>预设以一个名称保存新照片的输出设置、命名方式（前缀、&lt;b&gt;不重命名&lt;/b&gt;、&lt;b&gt;保留子文件夹&lt;/b&gt;）、文字和水印及其全部设置。&lt;b&gt;另存为…&lt;/b&gt;保存窗口的当前设置，&lt;b&gt;应用&lt;/b&gt;恢复所选预设，并像&lt;b&gt;选项&lt;/b&gt;一样询问列表中的照片是否也使用其输出设置，&lt;b&gt;移除&lt;/b&gt;则删除该预设。命令行使用相同的预设（&lt;code&gt;--preset&lt;/code&gt;、&lt;code&gt;--save-preset&lt;/code&gt;、&lt;code&gt;--list-presets&lt;/code&gt;）。</translation>
     </message>
     <message>
         <source>Converting</source>
-        <translation type="unfinished">正在转换</translation>
+        <translation>转换</translation>
     </message>
     <message>
         <source>&lt;b&gt;Convert&lt;/b&gt; starts the run; while it runs the button reads &lt;b&gt;Stop&lt;/b&gt;, and pressing it stops the run after the photos in hand. The progress bar shows how many photos are done and about how long the rest will take. A photo that cannot be converted does not hold the run: its row says &lt;b&gt;Failed&lt;/b&gt; (the reason is in its tooltip), a line goes to the activity log &lt;code&gt;Corvale.log&lt;/code&gt; in the output folder, and the other photos are converted all the same. Before the first file is written a replace question is asked only for files that were there before the run, once for all of them if you answer &lt;b&gt;Yes to all&lt;/b&gt; or &lt;b&gt;No to all&lt;/b&gt;; two photos that would get the same name get two files (&lt;code&gt;IMG_0001.jpg&lt;/code&gt;, &lt;code&gt;IMG_0001-2.jpg&lt;/code&gt;). A photo is written under its final name only when it is complete, so a failed or stopped conversion never leaves a half-written file. When the run ends, one box lists every photo that failed with its reason in plain words (&lt;b&gt;Copy&lt;/b&gt; puts the list on the clipboard, &lt;b&gt;Show log&lt;/b&gt; opens the log), says how many photos a stop left unconverted, and offers to open the output folder or to &lt;b&gt;Convert the rest&lt;/b&gt; into the same folder with the numbering continued. &lt;b&gt;View log&lt;/b&gt; opens &lt;code&gt;Corvale.log&lt;/code&gt; in your text editor. If the output folder you typed does not exist yet, it is made with any folders missing above it; when it cannot be made, the message says why. Escape never closes the window; closing it with photos in the list, or during a run, asks first. The settings of the window come back at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;转换&lt;/b&gt;开始运行；运行期间该按钮显示为&lt;b&gt;停止&lt;/b&gt;，点击它会在正在处理的照片完成后停止运行。进度条显示已完成的照片数以及剩余部分大约还需多长时间。无法转换的照片不会阻碍运行：该行显示&lt;b&gt;失败&lt;/b&gt;（原因见其工具提示），输出文件夹中的活动日志 &lt;code&gt;Corvale.log&lt;/code&gt; 会记录一行，其他照片照常转换。在写入第一个文件之前，只会对运行前就已存在的文件询问是否替换；如果回答&lt;b&gt;全是&lt;/b&gt;或&lt;b&gt;全否&lt;/b&gt;，则所有文件只问一次。会得到相同名称的两张照片将生成两个文件（&lt;code&gt;IMG_0001.jpg&lt;/code&gt;、&lt;code&gt;IMG_0001-2.jpg&lt;/code&gt;）。照片只有在完整写好后才会以最终名称保存，因此失败或停止的转换绝不会留下写了一半的文件。运行结束时，一个对话框会列出每张失败的照片及其通俗易懂的原因（&lt;b&gt;复制&lt;/b&gt;将列表放到剪贴板，&lt;b&gt;显示日志&lt;/b&gt;打开日志），说明因停止而未转换的照片数量，并可选择打开输出文件夹，或&lt;b&gt;转换其余照片&lt;/b&gt;到同一文件夹并接续编号。&lt;b&gt;查看日志&lt;/b&gt;用文本编辑器打开 &lt;code&gt;Corvale.log&lt;/code&gt;。如果您输入的输出文件夹尚不存在，会连同其上层缺失的文件夹一起创建；无法创建时，消息会说明原因。按 Esc 永远不会关闭窗口；列表中有照片或正在运行时关闭窗口，会先询问。窗口的设置会在下次启动时恢复。</translation>
     </message>
     <message>
         <source>Formats</source>
-        <translation type="unfinished"></translation>
+        <translation>格式</translation>
     </message>
     <message>
         <source>Quillmere reads the common picture formats (JPEG, PNG, TIFF, GIF, BMP, WebP and more). It writes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillmere 可读取常见的图片格式（JPEG、PNG、TIFF、GIF、BMP、WebP 等）。可写出的格式：</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished">格式</translation>
+        <translation>格式</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>说明</translation>
     </message>
     <message>
         <source>Every output is 8-bit RGB on a white background; colour profiles are converted to sRGB and the source&apos;s resolution (DPI) is kept where the format has one. A photo larger than its format can store is refused with a message before it is read. The camera data kept is set under &lt;a href=&quot;#options&quot;&gt;Camera data&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>所有输出均为白色背景上的 8 位 RGB；颜色配置文件会转换为 sRGB，若格式支持分辨率（DPI），则保留原图的分辨率。超出格式可存储尺寸的照片会在读取前被拒绝，并给出消息。保留哪些相机数据在&lt;a href=&quot;#options&quot;&gt;相机数据&lt;/a&gt;中设置。</translation>
     </message>
     <message>
         <source>All controls of the main window</source>
-        <translation type="unfinished"></translation>
+        <translation>主窗口的所有控件</translation>
     </message>
     <message>
         <source>&lt;b&gt;Add Photos&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;添加照片&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Add photos with a file dialog.</source>
-        <translation type="unfinished"></translation>
+        <translation>通过文件对话框添加照片。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Search photos&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;搜索照片&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Add every photo of a folder and its sub-folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>添加某个文件夹及其子文件夹中的所有照片。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Options&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;选项&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Default output settings for new photos (and, if you agree, for all listed photos).</source>
-        <translation type="unfinished"></translation>
+        <translation>新照片的默认输出设置（如您同意，也应用于列表中的所有照片）。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Convert&lt;/b&gt; / &lt;b&gt;Stop&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;转换&lt;/b&gt; / &lt;b&gt;停止&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Start or stop the conversion.</source>
-        <translation type="unfinished"></translation>
+        <translation>开始或停止转换。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Help&lt;/b&gt; (&lt;kbd&gt;F1&lt;/kbd&gt;)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;帮助&lt;/b&gt;（&lt;kbd&gt;F1&lt;/kbd&gt;）</translation>
     </message>
     <message>
         <source>Opens this guide in your web browser.</source>
-        <translation type="unfinished"></translation>
+        <translation>在网页浏览器中打开本指南。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Total Photos:&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;照片总数：&lt;/b&gt;</translation>
     </message>
     <message>
         <source>The number of photos in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>列表中的照片数量。</translation>
     </message>
     <message>
         <source>Photo list, &lt;b&gt;Edit&lt;/b&gt;, &lt;b&gt;Up&lt;/b&gt;, &lt;b&gt;Down&lt;/b&gt;, &lt;b&gt;Delete&lt;/b&gt;, &lt;b&gt;Clear&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>照片列表、&lt;b&gt;编辑&lt;/b&gt;、&lt;b&gt;上移&lt;/b&gt;、&lt;b&gt;下移&lt;/b&gt;、&lt;b&gt;删除&lt;/b&gt;、&lt;b&gt;清空&lt;/b&gt;</translation>
     </message>
     <message>
         <source>See &lt;a href=&quot;#list&quot;&gt;The photo list&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>参见&lt;a href=&quot;#list&quot;&gt;照片列表&lt;/a&gt;。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Output Folder:&lt;/b&gt;, &lt;b&gt;Browse&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;输出文件夹：&lt;/b&gt;、&lt;b&gt;浏览&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Where the run folders are made.</source>
-        <translation type="unfinished"></translation>
+        <translation>本次输出文件夹的创建位置。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Add text to photo:&lt;/b&gt;, &lt;b&gt;Position x, y:&lt;/b&gt;, &lt;b&gt;Font&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;在照片上添加文字：&lt;/b&gt;、&lt;b&gt;位置 x, y：&lt;/b&gt;、&lt;b&gt;字体&lt;/b&gt;</translation>
     </message>
     <message>
         <source>See &lt;a href=&quot;#text&quot;&gt;Text on the photos&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>参见&lt;a href=&quot;#text&quot;&gt;照片上的文字&lt;/a&gt;。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Anchor:&lt;/b&gt;, &lt;b&gt;Size:&lt;/b&gt;, &lt;b&gt;Opacity:&lt;/b&gt;, outline or shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;锚点：&lt;/b&gt;、&lt;b&gt;大小：&lt;/b&gt;、&lt;b&gt;不透明度：&lt;/b&gt;、描边或阴影</translation>
     </message>
     <message>
         <source>&lt;b&gt;Batch rename prefix:&lt;/b&gt; &lt;i&gt;+Number+Time&lt;/i&gt;, &lt;b&gt;File date&lt;/b&gt; / &lt;b&gt;Date taken&lt;/b&gt;, &lt;b&gt;Not rename&lt;/b&gt;, &lt;b&gt;Keep sub-folders&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;批量重命名前缀：&lt;/b&gt;&lt;i&gt;+序号+时间&lt;/i&gt;、&lt;b&gt;文件日期&lt;/b&gt; / &lt;b&gt;拍摄日期&lt;/b&gt;、&lt;b&gt;不重命名&lt;/b&gt;、&lt;b&gt;保留子文件夹&lt;/b&gt;</translation>
     </message>
     <message>
         <source>See &lt;a href=&quot;#output&quot;&gt;the naming rule&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>参见&lt;a href=&quot;#output&quot;&gt;命名规则&lt;/a&gt;。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Preset:&lt;/b&gt;, &lt;b&gt;Apply&lt;/b&gt;, &lt;b&gt;Save as…&lt;/b&gt;, &lt;b&gt;Remove&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;预设：&lt;/b&gt;、&lt;b&gt;应用&lt;/b&gt;、&lt;b&gt;另存为…&lt;/b&gt;、&lt;b&gt;移除&lt;/b&gt;</translation>
     </message>
     <message>
         <source>See &lt;a href=&quot;#presets&quot;&gt;Presets&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>参见&lt;a href=&quot;#presets&quot;&gt;预设&lt;/a&gt;。</translation>
     </message>
     <message>
         <source>Preview frame</source>
-        <translation type="unfinished"></translation>
+        <translation>预览框</translation>
     </message>
     <message>
         <source>Shows the photo you clicked in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>显示您在列表中单击的照片。</translation>
     </message>
     <message>
         <source>Progress bar</source>
-        <translation type="unfinished"></translation>
+        <translation>进度条</translation>
     </message>
     <message>
         <source>Progress of the current run.</source>
-        <translation type="unfinished"></translation>
+        <translation>当前运行的进度。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Update&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;更新&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Opens the Quillmere web site, where new versions are published.</source>
-        <translation type="unfinished"></translation>
+        <translation>打开 Quillmere 网站，新版本在那里发布。</translation>
     </message>
     <message>
         <source>&lt;b&gt;About&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;关于&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Version and contact addresses.</source>
-        <translation type="unfinished"></translation>
+        <translation>版本和联系地址。</translation>
     </message>
     <message>
         <source>&lt;b&gt;View log&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;查看日志&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Opens the activity log &lt;code&gt;Corvale.log&lt;/code&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>打开活动日志 &lt;code&gt;Corvale.log&lt;/code&gt;。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Exit&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;退出&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Saves the output folder, the font and colour, the prefix and the date choice, and closes the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>保存输出文件夹、字体和颜色、前缀以及日期选择，然后关闭程序。</translation>
     </message>
     <message>
         <source>The command line: quillmere-convert</source>
-        <translation type="unfinished"></translation>
+        <translation>命令行：quillmere-convert</translation>
     </message>
     <message>
         <source>&lt;code&gt;quillmere-convert&lt;/code&gt; converts photos with the same engine, without a window — for scripts, servers and large jobs.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;code&gt;quillmere-convert&lt;/code&gt; 使用同一引擎转换照片，无需窗口——适用于脚本、服务器和大批量任务。</translation>
     </message>
     <message>
         <source>Each &lt;code&gt;PATH&lt;/code&gt; is a photo or a folder; folders are searched with their sub-folders like &lt;b&gt;Search photos&lt;/b&gt; does. Every option defaults to what the window starts with. An option&apos;s value follows as the next argument or after &lt;code&gt;=&lt;/code&gt; (&lt;code&gt;--text-pos=-5,3&lt;/code&gt;).</source>
-        <translation type="unfinished"></translation>
+        <translation>每个 &lt;code&gt;PATH&lt;/code&gt; 是一张照片或一个文件夹；文件夹会像&lt;b&gt;搜索照片&lt;/b&gt;一样连同子文件夹一起搜索。每个选项的默认值都与窗口启动时相同。选项的值作为下一个参数给出，或写在 &lt;code&gt;=&lt;/code&gt; 之后（&lt;code&gt;--text-pos=-5,3&lt;/code&gt;）。</translation>
     </message>
     <message>
         <source>Messages are printed as &lt;code&gt;Caption: text&lt;/code&gt; on standard error, with a progress bar when that is a terminal. The last line on standard output is the run folder. The exit status is 0 when every photo was converted, 1 when some were not, and 2 for wrong options. Files that are not pictures are skipped with a notice.</source>
-        <translation type="unfinished"></translation>
+        <translation>消息以 &lt;code&gt;Caption: text&lt;/code&gt; 的形式输出到标准错误，若标准错误是终端，还会显示进度条。标准输出的最后一行是本次输出文件夹。所有照片均已转换时退出状态为 0，部分未转换时为 1，选项错误时为 2。不是图片的文件会被跳过并给出提示。</translation>
     </message>
     <message>
         <source>&lt;code&gt;--into&lt;/code&gt;, &lt;code&gt;--number-start&lt;/code&gt; and &lt;code&gt;--number-width&lt;/code&gt; let several runs, on one machine or many, each convert a part of one list and name their files exactly as one run over the whole list would; the README shows how with GNU parallel.</source>
-        <translation type="unfinished"></translation>
+        <translation>借助 &lt;code&gt;--into&lt;/code&gt;、&lt;code&gt;--number-start&lt;/code&gt; 和 &lt;code&gt;--number-width&lt;/code&gt;，多次运行（在一台或多台机器上）可以各自转换同一列表的一部分，并且文件命名与对整个列表运行一次时完全相同；README 中介绍了如何配合 GNU parallel 使用。</translation>
     </message>
     <message>
         <source>What Quillmere remembers</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillmere 会记住哪些设置</translation>
     </message>
     <message>
         <source>Quillmere keeps its settings in &lt;code&gt;~/.config/Harbenwick/quillmere.conf&lt;/code&gt;: the output folder, the rename prefix and the date in the names, the font and colour of the text, the last folders used for adding photos, and in the options dialog the last confirmed format, pixel format and quality. The photo list, the overlay text and its position, and the other output settings (size, Lossless, Do not enlarge, camera data) start fresh at every start. Presets are kept in the same file, in its group &lt;code&gt;[Presets]&lt;/code&gt;, which the command line reads and writes too; a preset keeps every output setting, the date in the names among them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillmere 将设置保存在 &lt;code&gt;~/.config/Harbenwick/quillmere.conf&lt;/code&gt; 中：输出文件夹、重命名前缀和文件名中的日期、文字的字体和颜色、上次添加照片时使用的文件夹，以及选项对话框中上次确认的格式、像素格式和质量。照片列表、叠加文字及其位置，以及其他输出设置（尺寸、无损、不放大、相机数据）在每次启动时都会重置。预设也保存在同一个文件的 &lt;code&gt;[Presets]&lt;/code&gt; 组中，命令行同样会读写该组；预设会保存所有输出设置，包括文件名中的日期。</translation>
     </message>
 </context>
 <context>
