@@ -1092,7 +1092,7 @@ Exit status: 0 every photo converted, 1 some were not, 2 bad arguments.
     </message>
     <message>
         <source>Right-click photos or folders in the file manager. &lt;b&gt;Convert with Quillmere…&lt;/b&gt; opens this window with them; each saved preset has an entry of its own, &lt;b&gt;Quillmere: &lt;i&gt;preset&lt;/i&gt;&lt;/b&gt; (in Nemo and Dolphin, &lt;b&gt;convert with a preset…&lt;/b&gt; asks which), which converts the selection at once with that preset into the output folder you chose here, in a new time-stamped folder, and ends with a desktop notification naming that folder and any photo that failed. Presets you save later appear without reinstalling anything.</source>
-        <translation>ファイルマネージャーで写真やフォルダーを右クリックします。&lt;b&gt;Convert with Quillmere…&lt;/b&gt; を選ぶと、それらを入れた状態でこのウィンドウが開きます。保存済みのプリセットにはそれぞれ専用の項目 &lt;b&gt;Quillmere: &lt;i&gt;プリセット名&lt;/i&gt;&lt;/b&gt; があり (Nemo と Dolphin では &lt;b&gt;convert with a preset…&lt;/b&gt; でプリセットを選びます)、選択したものをそのプリセットですぐに変換します。保存先は、ここで選んだ出力フォルダー内の日時付きの新しいフォルダーです。終わるとデスクトップ通知で、そのフォルダーと失敗した写真を知らせます。後から保存したプリセットも、何も再インストールせずに表示されます。</translation>
+        <translation>ファイルマネージャーで写真やフォルダーを右クリックします。&lt;b&gt;Quillmere で変換…&lt;/b&gt; を選ぶと、それらを入れた状態でこのウィンドウが開きます。保存済みのプリセットにはそれぞれ専用の項目 &lt;b&gt;Quillmere: &lt;i&gt;プリセット名&lt;/i&gt;&lt;/b&gt; があり (Nemo と Dolphin では &lt;b&gt;プリセットで変換…&lt;/b&gt; でプリセットを選びます)、選択したものをそのプリセットですぐに変換します。保存先は、ここで選んだ出力フォルダー内の日時付きの新しいフォルダーです。終わるとデスクトップ通知で、そのフォルダーと失敗した写真を知らせます。後から保存したプリセットも、何も再インストールせずに表示されます。</translation>
     </message>
     <message>
         <source>&lt;b&gt;GNOME Files&lt;/b&gt; shows the entries when the package &lt;code&gt;python3-nautilus&lt;/code&gt; is installed (then restart it: &lt;code&gt;nautilus -q&lt;/code&gt;).</source>

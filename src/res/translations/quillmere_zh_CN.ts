@@ -1092,7 +1092,7 @@ Exit status: 0 every photo converted, 1 some were not, 2 bad arguments.
     </message>
     <message>
         <source>Right-click photos or folders in the file manager. &lt;b&gt;Convert with Quillmere…&lt;/b&gt; opens this window with them; each saved preset has an entry of its own, &lt;b&gt;Quillmere: &lt;i&gt;preset&lt;/i&gt;&lt;/b&gt; (in Nemo and Dolphin, &lt;b&gt;convert with a preset…&lt;/b&gt; asks which), which converts the selection at once with that preset into the output folder you chose here, in a new time-stamped folder, and ends with a desktop notification naming that folder and any photo that failed. Presets you save later appear without reinstalling anything.</source>
-        <translation>在文件管理器中右键单击照片或文件夹。&lt;b&gt;Convert with Quillmere…&lt;/b&gt; 会打开本窗口并载入它们；每个已保存的预设都有自己的菜单项 &lt;b&gt;Quillmere: &lt;i&gt;预设名称&lt;/i&gt;&lt;/b&gt;（在 Nemo 和 Dolphin 中，由 &lt;b&gt;convert with a preset…&lt;/b&gt; 询问使用哪个预设），它会立即用该预设转换所选内容，输出到您在这里选择的输出文件夹中新建的带时间戳的文件夹，并在结束时显示桌面通知，指出该文件夹以及所有失败的照片。之后保存的预设无需重新安装任何东西即会出现。</translation>
+        <translation>在文件管理器中右键单击照片或文件夹。&lt;b&gt;使用 Quillmere 转换…&lt;/b&gt; 会打开本窗口并载入它们；每个已保存的预设都有自己的菜单项 &lt;b&gt;Quillmere: &lt;i&gt;预设名称&lt;/i&gt;&lt;/b&gt;（在 Nemo 和 Dolphin 中，由 &lt;b&gt;使用预设转换…&lt;/b&gt; 询问使用哪个预设），它会立即用该预设转换所选内容，输出到您在这里选择的输出文件夹中新建的带时间戳的文件夹，并在结束时显示桌面通知，指出该文件夹以及所有失败的照片。之后保存的预设无需重新安装任何东西即会出现。</translation>
     </message>
     <message>
         <source>&lt;b&gt;GNOME Files&lt;/b&gt; shows the entries when the package &lt;code&gt;python3-nautilus&lt;/code&gt; is installed (then restart it: &lt;code&gt;nautilus -q&lt;/code&gt;).</source>
