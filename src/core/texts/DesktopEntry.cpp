@@ -40,6 +40,9 @@ namespace {
 const char* const kMenuTexts[] = {
     QT_TRANSLATE_NOOP("DesktopEntry", "Batch Photo Converter"),
     QT_TRANSLATE_NOOP("DesktopEntry", "Resize and convert photos in batches"),
+    //: Words a desktop's search finds the program by, each ended by ";".
+    QT_TRANSLATE_NOOP("DesktopEntry",
+                      "photo;picture;resize;convert;batch;rename;jpeg;png;tiff;bmp;"),
     QT_TRANSLATE_NOOP("DesktopEntry", "Convert with Quillmere…"),
     QT_TRANSLATE_NOOP("DesktopEntry", "Open the selected photos in Quillmere"),
     QT_TRANSLATE_NOOP("DesktopEntry", "Convert with a preset…"),
@@ -103,7 +106,7 @@ std::string TranslateMenuTexts(const std::string& text) {
         const std::size_t equals = line.find('=');
         const std::string key = line.substr(0, equals);
         if (equals == std::string::npos ||
-            (key != "Name" && key != "GenericName" && key != "Comment") ||
+            (key != "Name" && key != "GenericName" && key != "Comment" && key != "Keywords") ||
             !IsMenuText(line.substr(equals + 1)))
             continue;
         for (const Language& language : languages)

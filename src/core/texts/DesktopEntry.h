@@ -11,8 +11,8 @@
 // (TranslateMenuTexts). Other text is kept as it is.
 std::string FillDesktopEntry(const std::string& entry);
 
-// The template with a "Key[lang]=" line added after each Name=, GenericName=
-// and Comment= line whose text is one of the menu texts marked for the
+// The template with a "Key[lang]=" line added after each Name=, GenericName=,
+// Comment= and Keywords= line whose text is one of the menu texts marked for the
 // translators (context "DesktopEntry"), for each language the build made,
 // and @MENU_TRANSLATIONS@ replaced by the same translations as a JSON object
 // {"de": {"Convert with Quillmere…": "Mit Quillmere konvertieren…"}, ...}

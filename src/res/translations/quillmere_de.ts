@@ -776,6 +776,11 @@ Exit-Status: 0 alle Fotos konvertiert, 1 einige nicht, 2 ungültige Argumente.
         <extracomment>The heading of that list&apos;s one column.</extracomment>
         <translation>Vorgabe</translation>
     </message>
+    <message>
+        <source>photo;picture;resize;convert;batch;rename;jpeg;png;tiff;bmp;</source>
+        <extracomment>Words a desktop&apos;s search finds the program by, each ended by &quot;;&quot;.</extracomment>
+        <translation>Foto;Bild;skalieren;verkleinern;konvertieren;umwandeln;Stapel;umbenennen;jpeg;png;tiff;bmp;</translation>
+    </message>
 </context>
 <context>
     <name>DestinationPanel</name>

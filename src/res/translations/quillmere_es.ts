@@ -777,6 +777,11 @@ no se convirtió, 2 argumentos incorrectos.
         <extracomment>The heading of that list&apos;s one column.</extracomment>
         <translation>Preajuste</translation>
     </message>
+    <message>
+        <source>photo;picture;resize;convert;batch;rename;jpeg;png;tiff;bmp;</source>
+        <extracomment>Words a desktop&apos;s search finds the program by, each ended by &quot;;&quot;.</extracomment>
+        <translation>foto;imagen;redimensionar;convertir;lote;renombrar;jpeg;png;tiff;bmp;</translation>
+    </message>
 </context>
 <context>
     <name>DestinationPanel</name>

@@ -778,6 +778,11 @@ Code de sortie&#xa0;: 0 toutes les photos converties, 1 certaines non,
         <extracomment>The heading of that list&apos;s one column.</extracomment>
         <translation>Préréglage</translation>
     </message>
+    <message>
+        <source>photo;picture;resize;convert;batch;rename;jpeg;png;tiff;bmp;</source>
+        <extracomment>Words a desktop&apos;s search finds the program by, each ended by &quot;;&quot;.</extracomment>
+        <translation>photo;image;redimensionner;convertir;lot;renommer;jpeg;png;tiff;bmp;</translation>
+    </message>
 </context>
 <context>
     <name>DestinationPanel</name>

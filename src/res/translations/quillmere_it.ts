@@ -777,6 +777,11 @@ Codice di uscita: 0 tutte le foto convertite, 1 alcune no, 2 argomenti errati.
         <extracomment>The heading of that list&apos;s one column.</extracomment>
         <translation>Preset</translation>
     </message>
+    <message>
+        <source>photo;picture;resize;convert;batch;rename;jpeg;png;tiff;bmp;</source>
+        <extracomment>Words a desktop&apos;s search finds the program by, each ended by &quot;;&quot;.</extracomment>
+        <translation>foto;immagine;ridimensionare;convertire;serie;rinominare;jpeg;png;tiff;bmp;</translation>
+    </message>
 </context>
 <context>
     <name>DestinationPanel</name>

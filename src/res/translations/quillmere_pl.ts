@@ -779,6 +779,11 @@ Kod wyjścia: 0 – przekonwertowano wszystkie zdjęcia, 1 – nie wszystkie,
         <extracomment>The heading of that list&apos;s one column.</extracomment>
         <translation>Preset</translation>
     </message>
+    <message>
+        <source>photo;picture;resize;convert;batch;rename;jpeg;png;tiff;bmp;</source>
+        <extracomment>Words a desktop&apos;s search finds the program by, each ended by &quot;;&quot;.</extracomment>
+        <translation>zdjęcie;obraz;zmiana rozmiaru;konwersja;wsadowo;zmiana nazwy;jpeg;png;tiff;bmp;</translation>
+    </message>
 </context>
 <context>
     <name>DestinationPanel</name>

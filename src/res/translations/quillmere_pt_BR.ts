@@ -776,6 +776,11 @@ não foi, 2 argumentos inválidos.
         <extracomment>The heading of that list&apos;s one column.</extracomment>
         <translation>Predefinição</translation>
     </message>
+    <message>
+        <source>photo;picture;resize;convert;batch;rename;jpeg;png;tiff;bmp;</source>
+        <extracomment>Words a desktop&apos;s search finds the program by, each ended by &quot;;&quot;.</extracomment>
+        <translation>foto;imagem;redimensionar;converter;lote;renomear;jpeg;png;tiff;bmp;</translation>
+    </message>
 </context>
 <context>
     <name>DestinationPanel</name>

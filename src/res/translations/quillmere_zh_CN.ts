@@ -773,6 +773,11 @@ Exit status: 0 every photo converted, 1 some were not, 2 bad arguments.
         <extracomment>The heading of that list&apos;s one column.</extracomment>
         <translation>预设</translation>
     </message>
+    <message>
+        <source>photo;picture;resize;convert;batch;rename;jpeg;png;tiff;bmp;</source>
+        <extracomment>Words a desktop&apos;s search finds the program by, each ended by &quot;;&quot;.</extracomment>
+        <translation>照片;图片;调整大小;转换;批量;重命名;jpeg;png;tiff;bmp;</translation>
+    </message>
 </context>
 <context>
     <name>DestinationPanel</name>
