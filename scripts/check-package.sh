@@ -147,8 +147,11 @@ for ts in src/res/translations/quillmere_*.ts; do
     [[ -s $qm ]] || fail "$qm is missing"
     echo "$qm"
 done
-got=$(LANGUAGE=de LC_ALL=C.UTF-8 /usr/bin/quillmere-convert --help | head -n 1)
+# sed reads the whole help: head would close the pipe on the program (a
+# failure under pipefail).
+got=$(LANGUAGE=de LC_ALL=C.UTF-8 /usr/bin/quillmere-convert --help | sed -n 1p)
 echo "LANGUAGE=de: $got"
+[[ $got == Aufruf:* ]] || fail "--help is not in German with LANGUAGE=de"
 
 step "file-manager actions"
 action=/usr/libexec/quillmere/quillmere-file-action
