@@ -19,10 +19,6 @@ namespace {
 
 struct Loaded {
     std::vector<std::unique_ptr<QTranslator>> translators;
-    // The English forms of the plural texts ("%n photo" / "%n photos"): the
-    // source holds one form only. Also among translators, below the user's
-    // language, so that a language that lacks a plural text reads English.
-    QTranslator* english = nullptr;
     QString folder;
     QCoreApplication* installedInto = nullptr;
 };
@@ -54,6 +50,19 @@ QString FindFolder() {
     return {};
 }
 
+// The English plural forms, loaded at their first use: English reads
+// "1 photo" also where no translation was loaded (a tool, a test).
+const QTranslator* EnglishForms() {
+    static const std::unique_ptr<QTranslator> forms = [] {
+        auto english = std::make_unique<QTranslator>();
+        const QString folder = FindFolder();
+        if (folder.isEmpty() || !english->load(QStringLiteral("quillmere_en"), folder))
+            english.reset();
+        return english;
+    }();
+    return forms.get();
+}
+
 }  // namespace
 
 void LoadTranslations() {
@@ -67,12 +76,12 @@ void LoadTranslations() {
         if (qt->load(wanted, QStringLiteral("qtbase"), QStringLiteral("_"),
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             loaded.translators.push_back(std::move(qt));
+        // The English forms of the plural texts ("%n photo" / "%n photos"; the
+        // source holds one form only), below the user's language, for tr().
         auto english = std::make_unique<QTranslator>();
         if (!loaded.folder.isEmpty() &&
-            english->load(QStringLiteral("quillmere_en"), loaded.folder)) {
-            loaded.english = english.get();
+            english->load(QStringLiteral("quillmere_en"), loaded.folder))
             loaded.translators.push_back(std::move(english));
-        }
         auto own = std::make_unique<QTranslator>();
         if (!loaded.folder.isEmpty() &&
             own->load(wanted, QStringLiteral("quillmere"), QStringLiteral("_"), loaded.folder))
@@ -109,6 +118,11 @@ QString Translate(const char* context, const char* source, const char* disambigu
         const QString found = (*it)->translate(context, source, disambiguation, n);
         if (!found.isEmpty())
             text = found;
+    }
+    if (text.isNull() && n >= 0 && EnglishForms()) {
+        const QString english = EnglishForms()->translate(context, source, disambiguation, n);
+        if (!english.isEmpty())
+            text = english;
     }
     if (text.isNull())
         text = QString::fromUtf8(source);
@@ -152,7 +166,7 @@ std::string English(const char* context, const char* source, const char* disambi
     std::string english = source;
     if (n < 0)
         return english;
-    if (const QTranslator* forms = TheLoaded().english) {
+    if (const QTranslator* forms = EnglishForms()) {
         const QString found = forms->translate(context, source, disambiguation, n);
         if (!found.isEmpty())
             english = found.toStdString();
