@@ -41,9 +41,10 @@ trap cleanup EXIT
 step() { printf '== %s\n' "$*"; }
 
 # check_preset_action ROOT WORK: Dolphin's "Convert with a preset…" on a
-# folder of three photos, its command taken from the installed service menu
-# under ROOT ("" for the system), with the user picking the preset "Web 2048"
-# in the list that pops up and a notify-send that keeps what it shows.
+# folder of three photos, on an English and then a German desktop, its
+# command taken from the installed service menu under ROOT ("" for the
+# system), with the user picking the preset "Web 2048" in the list that pops
+# up and a notify-send that keeps what it shows.
 check_preset_action() {
     local root=$1 work=$2
     mkdir -p "$work/home" "$work/bin" "$work/Trip" && install -m 0700 -d "$work/runtime"
@@ -71,6 +72,12 @@ check_preset_action() {
     ((${#outputs[@]} == 3)) || fail "expected three photos in '$folder', found ${#outputs[@]}"
     [[ $(vipsheader -f width "${outputs[0]}") == 100 ]] || fail "the preset's long edge was not used"
     echo "3 photos in $folder"
+    # A German desktop: the notification's words come from the installed
+    # translations.
+    rm -f "$work/notified"
+    "${user[@]}" LANGUAGE=de LC_ALL=C.UTF-8 ${exec% %F} "$work/Trip" || fail "the preset action failed in German"
+    cat "$work/notified"
+    grep -q '^3 von 3 Fotos konvertiert nach /' "$work/notified" || fail "the notification is not in German"
 }
 fail() {
     echo "check-package: FAILED: $*" >&2
@@ -140,8 +147,11 @@ for ts in src/res/translations/quillmere_*.ts; do
     [[ -s $qm ]] || fail "$qm is missing"
     echo "$qm"
 done
-got=$(LANGUAGE=de LC_ALL=C.UTF-8 /usr/bin/quillmere-convert --help | head -n 1)
+# sed reads the whole help: head would close the pipe on the program (a
+# failure under pipefail).
+got=$(LANGUAGE=de LC_ALL=C.UTF-8 /usr/bin/quillmere-convert --help | sed -n 1p)
 echo "LANGUAGE=de: $got"
+[[ $got == Aufruf:* ]] || fail "--help is not in German with LANGUAGE=de"
 
 step "file-manager actions"
 action=/usr/libexec/quillmere/quillmere-file-action

@@ -9,6 +9,8 @@ translation is unfinished or empty, or when a translation drops or adds a
 (its HTML tags and their attributes, its @MARKERS@ and what its <code> holds
 must stay, with the tags well nested). Prints one line per fault, naming the
 file, the context and the text. Exits 77 (skipped) when lupdate is missing.
+quillmere_en.ts holds only the plural texts (their English singular and
+plural forms) and is checked for those.
 """
 import argparse
 import os
@@ -120,7 +122,10 @@ def main():
         fresh = os.path.join(tmp, "fresh.ts")
         subprocess.run([args.lupdate, "-silent", "-locations", "none", "-recursive",
                         os.path.join(args.root, "src"), "-ts", fresh], check=True)
-        wanted = set(messages(fresh))
+        fresh_messages = messages(fresh)
+        wanted = set(fresh_messages)
+        plurals = {key for key, message in fresh_messages.items()
+                   if message.get("numerus") == "yes"}
     if not wanted:
         print("no texts found in the source", file=sys.stderr)
         return 1
@@ -129,7 +134,7 @@ def main():
     if args.only:
         files = [f for f in files if f == f"quillmere_{args.only}.ts"]
     for ts in files:
-        faults += check_file(os.path.join(folder, ts), wanted)
+        faults += check_file(os.path.join(folder, ts), plurals if ts == "quillmere_en.ts" else wanted)
     for fault in faults:
         print(fault)
     print(f"{len(files)} translations, {len(wanted)} texts each, {len(faults)} faults")

@@ -31,7 +31,7 @@ GatheredPhotos GatherCommandLinePhotos(const std::vector<std::string>& paths,
     GatheredPhotos out;
     // The report keeps the English reason; the notice is in the user's language.
     auto refuse = [&](const std::string& path, const Words& reason) {
-        out.refused.push_back({path, reason.english});
+        out.refused.push_back({path, reason.english, false, reason.shown});
         notice(words::Filled(shown::translate("CommandLine", "%1: %2, skipped"),
                              {path, reason.shown}));
     };
@@ -40,7 +40,8 @@ GatheredPhotos GatherCommandLinePhotos(const std::vector<std::string>& paths,
         const Result<PictureFacts> probed = ProbePicture(path);
         if (probed || probed.GetStatus().What() != kDamagedPicture)
             return refuse(path, words::translate("Reasons", "not a picture"));
-        out.refused.push_back({path, probed.GetStatus().Reason(), true});
+        out.refused.push_back(
+            {path, probed.GetStatus().Reason(), true, probed.GetStatus().ShownWhat()});
         notice(words::Filled(shown::translate("CommandLine", "%1: %2, failed"),
                              {path, probed.GetStatus().ShownReason()}));
     };
@@ -81,7 +82,9 @@ GatheredPhotos GatherCommandLinePhotos(const std::vector<std::string>& paths,
         readFiles();
         std::vector<std::string> found;
         if (!FindPhotoFiles(path, found, prompter, nullptr, {}, unsearched, outputFolder)) {
-            out.refused.push_back({path, "the folder could not be searched"});  // the report's
+            // The search's own message was shown; the report and the summary keep the reason.
+            const Words reason = words::translate("Reasons", "the folder could not be searched");
+            out.refused.push_back({path, reason.english, false, reason.shown});
             continue;
         }
         read(found, &path);

@@ -15,6 +15,7 @@ struct RefusedPath {
     std::string path;
     std::string reason;
     bool failed = false;  // a damaged picture of a known format: a failure, not a skip
+    std::string shownReason;  // in the user's language, in plain words (no library text)
 };
 
 struct GatheredPhotos {

@@ -562,6 +562,16 @@ const std::vector<OptionRule>& Rules() {
                  "write one JSON object per photo, then a summary object, one per line, to FILE"),
              PathIn("file", [](CliOptions& o, const std::string& v) { o.report = v; }),
              {}},
+            {kScripts,
+             "summary",
+             0,
+             "FILE",
+             shown::translate("CommandLine",
+                              "when the run ends, write to FILE in the user's language how many "
+                              "photos were converted and into which folder, then each photo that "
+                              "was not, with its reason"),
+             PathIn("file", [](CliOptions& o, const std::string& v) { o.summary = v; }),
+             {}},
             Choice(
                 kRun, "overwrite", 0, "POLICY", overwrites,
                 words::Filled(shown::translate("CommandLine",

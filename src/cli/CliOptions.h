@@ -43,6 +43,7 @@ struct CliOptions {
     bool listPresets = false;
     std::vector<std::string> outputPresets;  // --outputs, as named
     std::vector<RunOutput> outputs;          // their settings, once looked up
+    std::optional<std::string> summary;      // the people's summary file (--summary)
 };
 
 // What a preset of that name holds; nothing when none is stored, a failure

@@ -299,7 +299,12 @@ std::string UsageText() {
     for (const OptionRule& rule : Rules()) {
         if (!group || std::string(group) != rule.group) {
             group = rule.group;
-            text += "\n" + shown::translate("CommandLine", group) + ":\n";
+            // The colon is the translation's: French puts a space before it.
+            //: A heading of the option list, %1 its name ("Output:").
+            text += "\n" +
+                    words::Filled(shown::translate("CommandLine", "%1:", "a heading of --help"),
+                                  {shown::translate("CommandLine", group)}) +
+                    "\n";
         }
         std::string left = "  ";
         left += rule.shortName ? std::string("-") + rule.shortName + ", " : std::string("    ");

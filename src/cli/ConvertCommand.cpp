@@ -13,6 +13,7 @@
 #include "CliOptions.h"
 #include "ProgressBar.h"
 #include "RunReport.h"
+#include "SummaryFile.h"
 #include "TextDrawing.h"
 #include "platform/Paths.h"
 #include "platform/SettingsStore.h"
@@ -112,6 +113,14 @@ bool PresetCommands(const CliOptions& options, int& status) {
     return false;
 }
 
+// "quillmere-convert: option --report: /x/r.jsonl: Permission denied".
+void OptionFailed(const char* option, const Status& failure) {
+    std::cerr << kProgram << ": "
+              << words::Filled(shown::translate("CommandLine", "option %1: %2"),
+                               {option, failure.Shown()})
+              << "\n";
+}
+
 int ListValues(const std::string& option) {
     const auto values = ValuesOfOption(option);
     if (!values) {
@@ -161,8 +170,7 @@ int RunConvertCommand(const std::vector<std::string>& args) {
     if (options.filesFrom) {
         Result<std::vector<std::string>> listed = ReadPathList(options);
         if (!listed) {
-            std::cerr << kProgram << ": option --files-from: " << listed.GetStatus().Shown()
-                      << "\n";
+            OptionFailed("--files-from", listed.GetStatus());
             return 2;
         }
         for (std::string& path : listed.Value()) paths.push_back(std::move(path));
@@ -170,7 +178,15 @@ int RunConvertCommand(const std::vector<std::string>& args) {
     RunReport report;
     if (options.report) {
         if (Status opened = report.Open(*options.report); !opened) {
-            std::cerr << kProgram << ": option --report: " << opened.Shown() << "\n";
+            OptionFailed("--report", opened);
+            return 2;
+        }
+    }
+
+    SummaryFile summary;
+    if (options.summary) {
+        if (Status opened = summary.Open(*options.summary); !opened) {
+            OptionFailed("--summary", opened);
             return 2;
         }
     }
@@ -188,12 +204,20 @@ int RunConvertCommand(const std::vector<std::string>& args) {
     GatheredPhotos gathered = GatherCommandLinePhotos(paths, options.format, prompter, notice,
                                                       options.into.value_or(outputFolder));
     report.Refused(gathered.refused);
-    // The report's summary, then the exit status.
+    summary.Refused(gathered.refused);
+    std::string runFolder;
+    // The report's and the people's summaries, then the exit status.
     auto finish = [&](const RunResult& result, int status) {
+        if (summary.IsOpen()) {
+            if (Status written = summary.Finish(result, runFolder); !written) {
+                OptionFailed("--summary", written);
+                status = 1;
+            }
+        }
         if (!report.IsOpen())
             return status;
         if (Status written = report.Finish(result, status); !written) {
-            std::cerr << kProgram << ": option --report: " << written.Shown() << "\n";
+            OptionFailed("--report", written);
             return 1;
         }
         return status;
@@ -219,7 +243,9 @@ int RunConvertCommand(const std::vector<std::string>& args) {
     if (!prepared.ready)
         return finish({photoCount, 0, 0, 0, true}, 1);
     report.Begin(prepared.job.photos);
-    const std::string runFolder = prepared.job.naming.runFolder;
+    std::vector<std::string> sources;
+    for (const PhotoJob& photo : prepared.job.photos) sources.push_back(photo.source.path);
+    runFolder = prepared.job.naming.runFolder;
     const std::size_t total = prepared.job.photos.size();
 
     ProgressBar bar(total, interactive);
@@ -236,6 +262,8 @@ int RunConvertCommand(const std::vector<std::string>& args) {
     };
     callbacks.photoDone = [&](std::size_t index, const PhotoResult& result) {
         report.PhotoDone(index, result);
+        if (summary.IsOpen())
+            summary.PhotoDone(index, sources[index], result);
         bar.SetDone(++done);
     };
 

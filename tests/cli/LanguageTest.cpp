@@ -82,5 +82,46 @@ TEST_F(ConvertCommand, HelpIsPrintedInGerman) {
     EXPECT_NE(help.out.find("--max-file-size"), std::string::npos) << "option names stay";
 }
 
+// What a German user types and reads at the terminal: refusals worded in
+// German, the question's own letter j as well as y answering Yes, and the
+// summary a file manager's action shows.
+TEST_F(ConvertCommand, GermanUserReadsAndAnswersInGerman) {
+    const std::string photo = Picture(in + "/a.png");
+    const std::vector<std::string> german = LanguageEnv("de", "de_DE.UTF-8");
+    const Outcome refused = Run({"--name", "{bad}_web", photo}, {}, german);
+    EXPECT_EQ(refused.exitCode, 2);
+    EXPECT_NE(refused.err.find("unbekannter Platzhalter {bad}"), std::string::npos) << refused.err;
+
+    const struct {
+        const char* answer;
+        int exitCode;  // 1: the existing file was kept, the photo skipped
+    } answers[] = {{"j\n", 0}, {"J\n", 0}, {"y\n", 0}, {"n\n", 1}, {"\n", 1}};
+    for (const auto& row : answers) {
+        const std::string into = dir.file("again-" + std::to_string(row.exitCode) + row.answer[0]);
+        ASSERT_EQ(Run({"--into", into, "--quiet", photo}, {}, german).exitCode, 0);
+        const Outcome asked =
+            Run({"--into", into, "--overwrite", "ask", photo}, row.answer, german);
+        EXPECT_EQ(asked.exitCode, row.exitCode) << "answer " << row.answer << asked.err;
+        EXPECT_NE(asked.err.find(" [j/N] "), std::string::npos) << asked.err;
+    }
+
+    std::ofstream(in + "/notes.txt") << "not a photo";
+    const std::string summary = dir.file("summary.txt");
+    const Outcome run =
+        Run({"-o", out, "--quiet", "--summary", summary, photo, in + "/notes.txt"}, {}, german);
+    EXPECT_EQ(run.exitCode, 1) << run.err;
+    const std::string folder = run.out.substr(0, run.out.find('\n'));
+    EXPECT_EQ(ReadAll(summary),
+              "1 von 2 Fotos konvertiert nach " + folder + "\nnotes.txt: kein Bild\n");
+}
+
+// French puts a space before a colon: the headings of --help have it, and
+// English keeps its own colon.
+TEST_F(ConvertCommand, HelpHeadingsTakeTheLanguagesColon) {
+    EXPECT_NE(Run({"--help"}, {}, LanguageEnv("fr", "fr_FR.UTF-8")).out.find("\nSortie\u00a0:\n"),
+              std::string::npos);
+    EXPECT_NE(Run({"--help"}, {}, LanguageEnv("", "")).out.find("\nOutput:\n"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace clitest

@@ -47,19 +47,29 @@ class FileManagerActions(unittest.TestCase):
                               env=self.env, capture_output=True, text=True)
 
     def test_preset_entry_converts_and_names_folder_and_failures(self):
+        """In the user's language: the sentence and each photo's reason."""
         self.save_preset('Web 2048', '-f', 'png')
-        run = self.action('convert', 'Web 2048', os.path.join(self.photos, 'good.jpg'),
-                          os.path.join(self.photos, 'broken.jpg'))
-        self.assertEqual(run.returncode, 1, run.stderr)
-        with open(self.sent) as sent:
-            (args,) = [json.loads(line) for line in sent]
-        title, body = args[-2], args[-1]
-        self.assertEqual(title, 'Quillmere: Web 2048')
-        self.assertIn('critical', args)
-        self.assertIn('1 of 2 photos converted into ', body)
-        folder = body.splitlines()[0].split(' into ', 1)[1]
-        self.assertEqual(len([n for n in os.listdir(folder) if n.endswith('.png')]), 1, folder)
-        self.assertRegex(body, r'broken\.jpg: \S')
+        for language, converted, reason in (('', '1 of 2 photos converted into ', 'broken.jpg: '),
+                                            ('de', '1 von 2 Fotos konvertiert nach ', 'broken.jpg: ')):
+            with self.subTest(language=language):
+                if os.path.exists(self.sent):
+                    os.remove(self.sent)
+                self.env.update(LANGUAGE=language, LC_ALL='C.UTF-8')
+                run = self.action('convert', 'Web 2048', os.path.join(self.photos, 'good.jpg'),
+                                  os.path.join(self.photos, 'broken.jpg'))
+                self.assertEqual(run.returncode, 1, run.stderr)
+                with open(self.sent) as sent:
+                    (args,) = [json.loads(line) for line in sent]
+                title, body = args[-2], args[-1]
+                self.assertEqual(title, 'Quillmere: Web 2048')
+                self.assertIn('critical', args)
+                first, failed = body.splitlines()
+                self.assertTrue(first.startswith(converted), body)
+                folder = first[len(converted):]
+                self.assertEqual(len([n for n in os.listdir(folder) if n.endswith('.png')]), 1, folder)
+                self.assertRegex(failed, '^' + reason + r'\S')
+                if language:
+                    self.assertNotRegex(failed, 'damaged|picture|converted', 'still English')
 
     def test_menu_lists_presets_saved_after_install(self):
         self.save_preset('Web 2048', '-f', 'jpg')
@@ -69,6 +79,8 @@ class FileManagerActions(unittest.TestCase):
         self.assertEqual(labels, ['Convert with Quillmere…', 'Quillmere: Web 2048'])
         self.assertEqual(sorted(later), sorted(labels + ['Quillmere: Thumbs']))
         self.assertEqual(self.menu_labels([os.path.join(self.photos, 'notes.txt')]), [])
+        self.env.update(LANGUAGE='de')
+        self.assertEqual(self.menu_labels([self.photos])[0], 'Mit Quillmere konvertieren…')
 
     def menu_labels(self, paths):
         """The labels the extension gives for PATHS, through stand-ins for the
@@ -103,6 +115,8 @@ class FileManagerActions(unittest.TestCase):
                 self.assertNotRegex(text, r'@[A-Z_]+@')
                 self.assertIn('image/x-adobe-dng;', text)
                 self.assertIn('inode/directory', text)
+                if not name.endswith('.py'):
+                    self.assertIn('Name[de]=', text, 'the menu entry in German')
 
 
 if __name__ == '__main__':

@@ -19,13 +19,16 @@ struct Token {
     bool hasOption = false;
 };
 
+// What a template's failure is about, as the user reads it.
+Words TemplateSubject(const std::string& text) {
+    return words::translate("Reasons", "the name template \"%1\"").Arg(text);
+}
+
 // Walks text: literal runs go to literal, tokens to token; a failure names
 // the bad part.
 Status Walk(const std::string& text, const std::function<void(const std::string&)>& literal,
             const std::function<void(const Token&)>& token) {
-    auto bad = [&](const std::string& what) {
-        return Status::Failed("the name template \"" + text + "\"", what);
-    };
+    auto bad = [&](const Words& what) { return Status::FailedAbout(TemplateSubject(text), what); };
     std::string run;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
@@ -35,7 +38,8 @@ Status Walk(const std::string& text, const std::function<void(const std::string&
                 ++i;
                 continue;
             }
-            return bad("a '}' without its '{' (write \"}}\" for a brace)");
+            return bad(
+                words::translate("Reasons", "a '}' without its '{' (write \"}}\" for a brace)"));
         }
         if (c != '{') {
             run += c;
@@ -48,7 +52,8 @@ Status Walk(const std::string& text, const std::function<void(const std::string&
         }
         const std::size_t close = text.find('}', i);
         if (close == std::string::npos)
-            return bad("\"" + text.substr(i) + "\" is not closed by '}'");
+            return bad(
+                words::translate("Reasons", "\"%1\" is not closed by '}'").Arg(text.substr(i)));
         const std::string inside = text.substr(i + 1, close - i - 1);
         Token t;
         const std::size_t colon = inside.find(':');
@@ -61,27 +66,30 @@ Status Walk(const std::string& text, const std::function<void(const std::string&
         bool known = false;
         for (const char* name : kTokens) known = known || t.name == name;
         if (!known)
-            return bad("unknown token " + whole);
+            return bad(words::translate("Reasons", "unknown token %1").Arg(whole));
         if (t.hasOption) {
             if (t.name == "n") {
                 const bool digits = !t.option.empty() && t.option.size() <= 2 &&
                                     t.option.find_first_not_of("0123456789") == std::string::npos;
                 if (!digits || std::stoi(t.option) < 1 || std::stoi(t.option) > 10)
-                    return bad("the width in " + whole + " must be a number from 1 to 10");
+                    return bad(
+                        words::translate("Reasons", "the width in %1 must be a number from 1 to 10")
+                            .Arg(whole));
             } else if (t.name == "date" || t.name == "taken") {
                 if (t.option.empty())
-                    return bad("the date format in " + whole + " is empty");
+                    return bad(
+                        words::translate("Reasons", "the date format in %1 is empty").Arg(whole));
                 for (std::size_t k = 0; k < t.option.size(); ++k) {
                     if (t.option[k] != '%')
                         continue;
                     if (k + 1 == t.option.size() ||
                         !std::strchr(kDateConversions, t.option[k + 1]))
-                        return bad("unknown date format \"" + t.option.substr(k, 2) + "\" in " +
-                                   whole);
+                        return bad(words::translate("Reasons", "unknown date format \"%1\" in %2")
+                                       .Arg({t.option.substr(k, 2), whole}));
                     ++k;
                 }
             } else {
-                return bad("the token " + whole + " takes no format");
+                return bad(words::translate("Reasons", "the token %1 takes no format").Arg(whole));
             }
         }
         if (!run.empty())
@@ -99,9 +107,11 @@ Status CheckCharacters(const std::string& text) {
     for (const char c : text) {
         const auto u = static_cast<unsigned char>(c);
         if (c == '/' || u < 0x20 || u == 0x7F) {
-            const std::string shown = c == '/' ? "'/'" : "a control character";
-            return Status::Failed("the name template \"" + text + "\"",
-                                  shown + " is not allowed in a file name");
+            return Status::FailedAbout(
+                TemplateSubject(text),
+                c == '/' ? words::translate("Reasons", "'/' is not allowed in a file name")
+                         : words::translate("Reasons",
+                                            "a control character is not allowed in a file name"));
         }
     }
     return Status::Ok();
@@ -161,7 +171,9 @@ Status CheckNameTemplate(const std::string& text) {
     if (!walked)
         return walked;
     if (!names)
-        return Status::Failed("the name template \"" + text + "\"", "it names nothing but the extension");
+        return Status::FailedAbout(
+            TemplateSubject(text),
+            words::translate("Reasons", "it names nothing but the extension"));
     return Status::Ok();
 }
 

@@ -171,10 +171,13 @@ const std::vector<NamedChoice>& FlipChoices() {
 }
 
 const std::vector<NamedChoice>& MetadataChoices() {
+    static constexpr NotedText kNone =
+        QT_TRANSLATE_NOOP3("OptionTables", "None", "no camera data kept");
     static const std::vector<NamedChoice> rows = {
-        {kMetadataNone, "none", nullptr, QT_TRANSLATE_NOOP("OptionTables", "None"),
+        {kMetadataNone, "none", nullptr, kNone.source,
          QT_TRANSLATE_NOOP("OptionTables",
-                           "No camera data: the outputs carry only the resolution (DPI).")},
+                           "No camera data: the outputs carry only the resolution (DPI)."),
+         kNone.note},
         {kMetadataNoLocation, "no-location", nullptr,
          QT_TRANSLATE_NOOP("OptionTables", "All but the location"),
          QT_TRANSLATE_NOOP("OptionTables",
@@ -203,8 +206,9 @@ const std::vector<NamedChoice>& CropAnchorChoices() {
 }
 
 const std::vector<NamedChoice>& SharpenChoices() {
+    static constexpr NotedText kNone = QT_TRANSLATE_NOOP3("OptionTables", "None", "no sharpening");
     static const std::vector<NamedChoice> rows = {
-        {kSharpenNone, "none", nullptr, QT_TRANSLATE_NOOP("OptionTables", "None")},
+        {kSharpenNone, "none", nullptr, kNone.source, nullptr, kNone.note},
         {kSharpenLight, "light", nullptr, QT_TRANSLATE_NOOP("OptionTables", "Light")},
         {kSharpenMedium, "medium", nullptr, QT_TRANSLATE_NOOP("OptionTables", "Medium")},
         {kSharpenStrong, "strong", nullptr, QT_TRANSLATE_NOOP("OptionTables", "Strong")},

@@ -145,6 +145,16 @@ struct NamedChoice {
     const char* widget;              // the options dialog's control for it; null for a list entry
     const char* text = nullptr;      // the list entry or the control's text
     const char* helpNote = nullptr;  // the help page's explanation, for a set it describes
+    // What text means where the same English word stands for different
+    // things ("None" camera data, "None" sharpening), so that a language
+    // can word each its own way; the translation's disambiguation.
+    const char* textNote = nullptr;
+};
+
+// A table text with its disambiguation, as QT_TRANSLATE_NOOP3 marks it.
+struct NotedText {
+    const char* source;
+    const char* note;
 };
 
 const std::vector<NamedChoice>& KeepAspectChoices();

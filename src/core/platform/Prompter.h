@@ -50,8 +50,9 @@ public:
 };
 
 // A prompter for the command line: prints "Caption: text (detail)" on stderr
-// and answers Yes/No questions by policy. With Policy::Ask it reads y/n from
-// standard input (a terminal); end of input answers No.
+// and answers Yes/No questions by policy. With Policy::Ask it reads the
+// answer from standard input (a terminal): y, or the letter of Yes in the
+// user's language, answers Yes; anything else and end of input answer No.
 class StderrPrompter : public Prompter {
 public:
     enum class Policy { Ask, Yes, No };

@@ -32,11 +32,23 @@ public:
             status.shownWhat_ = std::move(what.shown);
         return status;
     }
+    // The same about a subject that is itself worded (a setting described
+    // in words rather than a path).
+    static Status FailedAbout(Words subject, Words what, std::string detail = {}) {
+        Status status = Failed(std::move(subject.english), std::move(what), std::move(detail));
+        if (subject.shown != status.subject_)
+            status.shownSubject_ = std::move(subject.shown);
+        return status;
+    }
 
     bool IsOk() const { return !failed_; }
     explicit operator bool() const { return !failed_; }
 
     const std::string& Subject() const { return subject_; }
+    // The subject as the user reads it.
+    const std::string& ShownSubject() const {
+        return shownSubject_.empty() ? subject_ : shownSubject_;
+    }
     const std::string& What() const { return what_; }
     const std::string& Detail() const { return detail_; }
 
@@ -52,13 +64,20 @@ public:
         return detail_.empty() ? ShownWhat() : ShownWhat() + " (" + detail_ + ")";
     }
     std::string Shown() const {
-        return subject_.empty() ? ShownReason() : subject_ + ": " + ShownReason();
+        return ShownSubject().empty() ? ShownReason() : ShownSubject() + ": " + ShownReason();
     }
 
     // The same failure about another subject (a caller that knows the file).
     Status About(std::string subject) const {
         Status status = *this;
         status.subject_ = std::move(subject);
+        status.shownSubject_.clear();
+        return status;
+    }
+    Status About(Words subject) const {
+        Status status = About(std::move(subject.english));
+        if (subject.shown != status.subject_)
+            status.shownSubject_ = std::move(subject.shown);
         return status;
     }
 
@@ -69,7 +88,8 @@ private:
     std::string subject_;
     std::string what_;
     std::string detail_;
-    std::string shownWhat_;  // empty: as what_
+    std::string shownWhat_;     // empty: as what_
+    std::string shownSubject_;  // empty: as subject_
 };
 
 // A value, or the Status of why there is none.

@@ -32,38 +32,34 @@ std::string PathKey(const std::string& path) {
 
 std::string RunOutcomeLines(const RunResult& result) {
     std::vector<std::string> lines;
-    // The window's summary, in the user's language. A count of more than
-    // one reads its plural form from the count itself.
+    // The window's summary, in the user's language; each count picks the
+    // plural form its language gives it (English's own from quillmere_en).
     if (result.stopped)
         lines.push_back(words::Filled(
             shown::translate("RunSummary", "Stopped: %1 of %2 converted, %3 not started"),
-            {GroupedNumber(result.converted), GroupedNumber(result.total),
-             GroupedNumber(result.NotStarted())}));
+            {ShownNumber(result.converted), ShownNumber(result.total),
+             ShownNumber(result.NotStarted())}));
     const std::size_t notConverted = result.failed + result.skipped;
     const auto count = [](std::size_t n) {
         return static_cast<int>(std::min<std::size_t>(n, 1u << 30));
     };
-    if (notConverted == 1)
-        lines.push_back(shown::translate("RunSummary", "1 photo was not converted; see the log."));
-    else if (notConverted > 1)
+    if (notConverted > 0)
         lines.push_back(words::Filled(
             shown::translate("RunSummary", "%1 photos were not converted; see the log.", nullptr,
                              count(notConverted)),
-            {GroupedNumber(notConverted)}));
-    if (result.numberedApart == 1)
-        lines.push_back(shown::translate(
-            "RunSummary", "1 photo got a number added to a name another photo has."));
-    else if (result.numberedApart > 1)
+            {ShownNumber(notConverted)}));
+    if (result.numberedApart > 0)
         lines.push_back(words::Filled(
             shown::translate("RunSummary",
                              "%1 photos got a number added to a name another photo has.", nullptr,
                              count(result.numberedApart)),
-            {GroupedNumber(result.numberedApart)}));
+            {ShownNumber(result.numberedApart)}));
     if (!result.outputNames.empty()) {
         std::string counts;
         for (std::size_t k = 0; k < result.outputNames.size(); ++k)
-            counts += (k ? ", " : "") + result.outputNames[k] + " " +
-                      GroupedNumber(k < result.writtenPerOutput.size() ? result.writtenPerOutput[k] : 0);
+            counts +=
+                (k ? ", " : "") + result.outputNames[k] + " " +
+                ShownNumber(k < result.writtenPerOutput.size() ? result.writtenPerOutput[k] : 0);
         lines.push_back(
             words::Filled(shown::translate("RunSummary", "Written per preset: %1"), {counts}));
     }

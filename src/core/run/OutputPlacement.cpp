@@ -55,8 +55,12 @@ Result<RunPaths> PlanRunPaths(const std::vector<PhotoJob>& photos, const OutputN
     for (const RunOutput& output : outputs) {
         if (output.nameTemplate.empty())
             continue;
-        if (Status checked = CheckNameTemplate(output.nameTemplate); !checked)
-            return checked.About("preset " + output.name + ": " + checked.Subject());
+        if (Status checked = CheckNameTemplate(output.nameTemplate); !checked) {
+            Words about = words::translate("Reasons", "preset %1: %2");
+            about.english = words::Filled(about.english, {output.name, checked.Subject()});
+            about.shown = words::Filled(about.shown, {output.name, checked.ShownSubject()});
+            return checked.About(std::move(about));
+        }
         camera = camera || TemplateUses(output.nameTemplate, "camera");
     }
 

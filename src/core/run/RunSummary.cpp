@@ -5,6 +5,7 @@
 #include "model/OptionTables.h"
 #include "platform/Words.h"
 #include "texts/PlainReasons.h"
+#include "texts/Translations.h"
 
 std::string GroupedNumber(std::size_t number) {
     std::string digits = std::to_string(number);
@@ -13,9 +14,16 @@ std::string GroupedNumber(std::size_t number) {
     return digits;
 }
 
+std::string ShownNumber(std::size_t number) {
+    const QLocale locale = DisplayLocale();
+    if (locale.language() == QLocale::C)
+        return GroupedNumber(number);
+    return locale.toString(static_cast<qulonglong>(number)).toStdString();
+}
+
 std::string ProgressText(std::size_t done, std::size_t total, std::optional<double> secondsLeft) {
     std::string text = words::Filled(shown::translate("RunSummary", "%1 of %2"),
-                                     {GroupedNumber(done), GroupedNumber(total)});
+                                     {ShownNumber(done), ShownNumber(total)});
     if (!secondsLeft || done >= total)
         return text;
     const double seconds = *secondsLeft;

@@ -11,6 +11,9 @@
 
 // 5000 -> "5,000".
 std::string GroupedNumber(std::size_t number);
+// A count as the user reads it: in the display locale's digits and
+// grouping ("5.000" in German), GroupedNumber's form where no locale is set.
+std::string ShownNumber(std::size_t number);
 
 // "1,430 of 5,000 · about 2 min left"; without the time when it is not
 // known yet (nothing finished in this run).

@@ -215,10 +215,14 @@ bool Synced(QSettings& store, std::string* reason, const std::function<bool()>& 
     const QSettings::Status status = store.status();
     if (status == QSettings::NoError || (status == QSettings::FormatError && landed()))
         return true;
+    // Shown to the user (the window's message, the terminal), never logged.
     if (reason)
-        *reason = "the settings file " + store.fileName().toStdString() +
-                  (status == QSettings::FormatError ? " has a line that cannot be read"
-                                                    : " could not be written");
+        *reason = words::Filled(
+            status == QSettings::FormatError
+                ? shown::translate("PresetStore",
+                                   "the settings file %1 has a line that cannot be read")
+                : shown::translate("PresetStore", "the settings file %1 could not be written"),
+            {store.fileName().toStdString()});
     return false;
 }
 
@@ -267,7 +271,7 @@ Result<std::optional<Preset>> Load(const std::string& name) {
 bool Save(const std::string& name, const Preset& preset, std::string* reason) {
     if (const std::string problem = NameProblem(name); !problem.empty()) {
         if (reason)
-            *reason = "a preset name " + problem;
+            *reason = words::Filled(shown::translate("PresetStore", "a preset name %1"), {problem});
         return false;
     }
     auto store = OpenPresets();

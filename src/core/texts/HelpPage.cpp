@@ -45,7 +45,8 @@ std::string WithoutLastNewline(std::string text) {
 std::string ChoiceRows(const std::vector<NamedChoice>& set) {
     std::string rows;
     for (const NamedChoice& row : set)
-        rows += Row(TableWords(row.text) + " (" + row.cliName + ")", TableWords(row.helpNote));
+        rows += Row(TableWords(row.text, row.textNote) + " (" + row.cliName + ")",
+                    TableWords(row.helpNote));
     return WithoutLastNewline(rows);
 }
 

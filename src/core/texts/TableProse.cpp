@@ -25,8 +25,10 @@ std::vector<const OutputFormatRow*> FormatsInProseOrder() {
 
 }  // namespace
 
-std::string TableWords(const char* text) {
-    return text ? words::Shown("OptionTables", text) : std::string();
+std::string TableWords(const char* text, const char* note) {
+    if (!text)
+        return {};
+    return note ? shown::translate("OptionTables", text, note) : words::Shown("OptionTables", text);
 }
 
 std::vector<std::string> FormatNamesWith(unsigned setting, bool want) {
@@ -79,7 +81,7 @@ std::string CameraDataByFormat() {
 std::string ChoicesInProse(const std::vector<NamedChoice>& set, const char* last) {
     std::vector<std::string> entries;
     for (const NamedChoice& row : set)
-        entries.push_back(TableWords(row.text) +
+        entries.push_back(TableWords(row.text, row.textNote) +
                           (row.helpNote ? " (" + TableWords(row.helpNote) + ")" : ""));
     return Listed(entries, last);
 }

@@ -9,7 +9,8 @@
 #include "model/OptionTables.h"
 
 // A table's text ("OptionTables") in the loaded language; "" for none.
-std::string TableWords(const char* text);
+// note: the text's disambiguation where it has one (NamedChoice::textNote).
+std::string TableWords(const char* text, const char* note = nullptr);
 
 // The list texts of the formats of their own that read a setting
 // (FormatSetting bit), in list order; with want false, of those that do not.

@@ -50,6 +50,19 @@ QString FindFolder() {
     return {};
 }
 
+// The English plural forms, loaded at their first use: English reads
+// "1 photo" also where no translation was loaded (a tool, a test).
+const QTranslator* EnglishForms() {
+    static const std::unique_ptr<QTranslator> forms = [] {
+        auto english = std::make_unique<QTranslator>();
+        const QString folder = FindFolder();
+        if (folder.isEmpty() || !english->load(QStringLiteral("quillmere_en"), folder))
+            english.reset();
+        return english;
+    }();
+    return forms.get();
+}
+
 }  // namespace
 
 void LoadTranslations() {
@@ -63,6 +76,12 @@ void LoadTranslations() {
         if (qt->load(wanted, QStringLiteral("qtbase"), QStringLiteral("_"),
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             loaded.translators.push_back(std::move(qt));
+        // The English forms of the plural texts ("%n photo" / "%n photos"; the
+        // source holds one form only), below the user's language, for tr().
+        auto english = std::make_unique<QTranslator>();
+        if (!loaded.folder.isEmpty() &&
+            english->load(QStringLiteral("quillmere_en"), loaded.folder))
+            loaded.translators.push_back(std::move(english));
         auto own = std::make_unique<QTranslator>();
         if (!loaded.folder.isEmpty() &&
             own->load(wanted, QStringLiteral("quillmere"), QStringLiteral("_"), loaded.folder))
@@ -100,6 +119,11 @@ QString Translate(const char* context, const char* source, const char* disambigu
         if (!found.isEmpty())
             text = found;
     }
+    if (text.isNull() && n >= 0 && EnglishForms()) {
+        const QString english = EnglishForms()->translate(context, source, disambiguation, n);
+        if (!english.isEmpty())
+            text = english;
+    }
     if (text.isNull())
         text = QString::fromUtf8(source);
     if (n >= 0)
@@ -135,6 +159,24 @@ QString TranslationsFolder() {
     return folder.trimmed();
 }
 
+namespace {
+
+// The English text of source: its English plural form for n, else itself.
+std::string English(const char* context, const char* source, const char* disambiguation, int n) {
+    std::string english = source;
+    if (n < 0)
+        return english;
+    if (const QTranslator* forms = EnglishForms()) {
+        const QString found = forms->translate(context, source, disambiguation, n);
+        if (!found.isEmpty())
+            english = found.toStdString();
+    }
+    ReplaceAll(english, "%n", std::to_string(n));
+    return english;
+}
+
+}  // namespace
+
 std::string words::Filled(const std::string& text, std::initializer_list<std::string> values) {
     std::string out;
     out.reserve(text.size());
@@ -158,10 +200,8 @@ Words& Words::Arg(std::initializer_list<std::string> values) {
 }
 
 Words words::translate(const char* context, const char* source, const char* disambiguation, int n) {
-    std::string english = source;
-    if (n >= 0)
-        ReplaceAll(english, "%n", std::to_string(n));
-    return {std::move(english), Translate(context, source, disambiguation, n).toStdString()};
+    return {English(context, source, disambiguation, n),
+            Translate(context, source, disambiguation, n).toStdString()};
 }
 
 std::string words::Shown(const char* context, const std::string& english) {

@@ -296,7 +296,7 @@ void CDialogPhotoOptions::BuildChoices() {
                 [](const auto& row) { return row.listText; });
     FillChoices(ui_->comboPixelFormat, PixelFormatChoices(),
                 [](const auto& row) { return row.entry; });
-    FillChoices(ui_->comboMetadata, MetadataChoices(), [](const auto& row) { return row.text; });
+    FillNamedChoices(ui_->comboMetadata, MetadataChoices());
     FillChoices(ui_->comboRawDevelop, RawDevelopChoices(), [](const auto& row) { return row.text; });
     for (int i = 0; i < ui_->comboRawDevelop->count(); ++i)
         ui_->comboRawDevelop->setItemData(i, TableText(RawDevelopChoices()[i].helpNote),

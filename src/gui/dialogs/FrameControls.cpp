@@ -66,7 +66,7 @@ FrameControls::FrameControls(QLineEdit* width, QLineEdit* height, QWidget* paren
     form->addRow(tr("&Background:"), background_);
     sharpen_ = new QComboBox(this);
     sharpen_->setObjectName(QStringLiteral("comboSharpen"));
-    FillChoices(sharpen_, SharpenChoices(), [](const NamedChoice& row) { return row.text; });
+    FillNamedChoices(sharpen_, SharpenChoices());
     form->addRow(tr("&Sharpen when reduced:"), sharpen_);
     dpi_ = new QSpinBox(this);
     dpi_->setObjectName(QStringLiteral("spinDpi"));

@@ -61,6 +61,21 @@ QString LocalFigures::ByteSize(uint64_t bytes, const QLocale& locale) {
     return tr("%1 MB").arg(Trimmed(static_cast<double>(bytes) / 1e6, 2, locale));
 }
 
+QString LocalFigures::Fit(const FileSizeFit& fit, const QLocale& locale) {
+    const QString size = ByteSize(fit.bytes, locale);
+    if (fit.copied)
+        return tr("the source fits (%1): copied unchanged").arg(size);
+    QString text =
+        fit.quality > 0 ? tr("%1 at quality %2").arg(size, locale.toString(fit.quality)) : size;
+    //: %1 is the size and quality ("498 KB at quality 72"); an encode is one
+    //: trial compression made to find it.
+    text = tr("%1, %n encodes", nullptr, fit.tries).arg(text);
+    if (!fit.Downscaled())
+        return text;
+    return tr("fitted by reducing to %1: %2")
+        .arg(tr("%1 x %2").arg(Pixels(fit.width, locale), Pixels(fit.height, locale)), text);
+}
+
 QString LocalFigures::Caption(const ResultPreview& preview, const QLocale& locale) {
     const QString separator = QStringLiteral(" \u00b7 ");
     QString caption =

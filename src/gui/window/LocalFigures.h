@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <string>
 
+struct FileSizeFit;
 struct ResultPreview;
 
 class LocalFigures {
@@ -29,4 +30,9 @@ public:
     // The preview's caption: "1024 x 768 · JPG 80 · 224 KB", then what a
     // file size limit came to.
     static QString Caption(const ResultPreview& preview, const QLocale& locale = QLocale());
+
+    // What a byte limit came to, for a converted photo's tooltip: "498 KB at
+    // quality 72, 4 encodes", "fitted by reducing to 1600 x 1067: 49 KB at
+    // quality 30, 7 encodes", "the source fits (45 KB): copied unchanged".
+    static QString Fit(const FileSizeFit& fit, const QLocale& locale = QLocale());
 };

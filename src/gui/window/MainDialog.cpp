@@ -406,8 +406,7 @@ void MainDialog::OnExit() {
         // The list, and the settings of each photo in it, are not kept.
         const int count = list_->Count();
         const QString text =
-            count == 1 ? tr("The list of %n photo is not kept. Do you want to quit?", nullptr, count)
-                       : tr("The list of %n photos is not kept. Do you want to quit?", nullptr, count);
+            tr("The list of %n photos is not kept. Do you want to quit?", nullptr, count);
         Prompt quit{text.toStdString(), kProductName, PromptButtons::YesNo, PromptIcon::Question,
                     {}, tr("Quit").toStdString(), tr("Cancel").toStdString()};
         if (prompter_.Ask(quit) != PromptAnswer::Yes)

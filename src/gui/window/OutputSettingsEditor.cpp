@@ -42,8 +42,7 @@ void OutputSettingsEditor::OfferDefaultsToList() {
     // now on either way.
     const int count = list_.Count();
     const QString question =
-        count == 1 ? tr("Give the %n photo in the list these settings too?", nullptr, count)
-                   : tr("Give the %n photos in the list these settings too?", nullptr, count);
+        tr("Give the %n photos in the list these settings too?", nullptr, count);
     if (prompter_.Ask(question.toStdString(), tr("Question").toStdString(), PromptButtons::YesNo,
                       PromptIcon::Question) ==
         PromptAnswer::Yes) {

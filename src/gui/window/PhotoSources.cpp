@@ -66,9 +66,7 @@ std::string PhotoSources::LeftOutLine(const std::vector<std::string>& paths) {
     if (paths.size() > 3)
         names += ", \u2026";
     const int count = static_cast<int>(paths.size());
-    return Filled(count == 1 ? tr("%n file was left out: not a picture (%1)", nullptr, count)
-                             : tr("%n files were left out: not pictures (%1)", nullptr, count),
-                  {names});
+    return Filled(tr("%n files were left out: not pictures (%1)", nullptr, count), {names});
 }
 
 // Searches do not enter the output folder; its run folders are marked too.

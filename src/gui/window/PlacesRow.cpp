@@ -140,7 +140,7 @@ void PlacesRow::ShowPlace() {
 }
 
 void PlacesRow::ShowChosenCount() {
-    outputs_->setText(chosen_.empty()       ? tr("&Write: one output")
-                      : chosen_.size() == 1 ? tr("&Write: 1 preset")
-                                            : tr("&Write: %n presets", nullptr, int(chosen_.size())));
+    const int count = static_cast<int>(chosen_.size());
+    outputs_->setText(count == 0 ? tr("&Write: one output")
+                                 : tr("&Write: %n presets", nullptr, count));
 }

@@ -15,6 +15,7 @@
 #include "run/OutputPlacement.h"
 #include "run/RunController.h"
 #include "run/RunSummary.h"
+#include "window/LocalFigures.h"
 
 namespace {
 
@@ -34,7 +35,7 @@ std::string ReasonOf(const PhotoResult& result) {
     std::string reason = plain == told ? told : plain + "\n" + told;
     // What a byte limit came to: quality, size, encodes, any reduction.
     if (result.fit)
-        reason += (reason.empty() ? "" : "\n") + FitText(*result.fit);
+        reason += (reason.empty() ? "" : "\n") + LocalFigures::Fit(*result.fit).toStdString();
     return reason;
 }
 

@@ -683,8 +683,103 @@ Exit-Status: 0 alle Fotos konvertiert, 1 einige nicht, 2 ungültige Argumente.
         <translation>Schriftfamilie &apos;%1&apos; ist nicht installiert; der Text wird in &apos;%2&apos; gezeichnet</translation>
     </message>
     <message>
+        <source>when the run ends, write to FILE in the user&apos;s language how many photos were converted and into which folder, then each photo that was not, with its reason</source>
+        <translation>am Ende des Laufs in der Sprache des Benutzers in FILE schreiben, wie viele Fotos in welchen Ordner konvertiert wurden, danach jedes nicht konvertierte Foto mit dem Grund</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <comment>a heading of --help</comment>
+        <extracomment>A heading of the option list, %1 its name (&quot;Output:&quot;).</extracomment>
+        <translation>%1:</translation>
+    </message>
+    <message>
+        <source>option %1: %2</source>
+        <translation>Option %1: %2</translation>
+    </message>
+    <message>
+        <source>No photo was converted.</source>
+        <translation>Kein Foto wurde konvertiert.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 photos converted</source>
+        <translation>%1 von %2 Fotos konvertiert</translation>
+    </message>
+    <message>
+        <source>%1 of %2 photos converted into %3</source>
+        <translation>%1 von %2 Fotos konvertiert nach %3</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <comment>the letter that answers yes in &quot;[y/N]&quot;</comment>
+        <translation>j</translation>
+    </message>
+    <message>
+        <source>[yes]</source>
+        <translation>[ja]</translation>
+    </message>
+    <message>
+        <source>[no]</source>
+        <translation>[nein]</translation>
+    </message>
+    <message>
+        <source>[y/N]</source>
+        <extracomment>The answers of a question in the terminal: the letter of Yes, and N (the default) for No.</extracomment>
+        <translation>[j/N]</translation>
+    </message>
+    <message>
         <source>and</source>
         <translation>und</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Batch Photo Converter</source>
+        <translation>Stapel-Fotokonverter</translation>
+    </message>
+    <message>
+        <source>Resize and convert photos in batches</source>
+        <translation>Fotos stapelweise skalieren und konvertieren</translation>
+    </message>
+    <message>
+        <source>Convert with Quillmere…</source>
+        <translation>Mit Quillmere konvertieren…</translation>
+    </message>
+    <message>
+        <source>Open the selected photos in Quillmere</source>
+        <translation>Die ausgewählten Fotos in Quillmere öffnen</translation>
+    </message>
+    <message>
+        <source>Convert with a preset…</source>
+        <translation>Mit einer Vorgabe konvertieren…</translation>
+    </message>
+    <message>
+        <source>Quillmere: convert with a preset…</source>
+        <translation>Quillmere: mit einer Vorgabe konvertieren…</translation>
+    </message>
+    <message>
+        <source>Choose one of Quillmere&apos;s saved presets and convert the selected photos with it</source>
+        <translation>Eine der gespeicherten Vorgaben von Quillmere wählen und die ausgewählten Fotos damit konvertieren</translation>
+    </message>
+    <message>
+        <source>Convert the selection with the preset &quot;%1&quot;</source>
+        <extracomment>The tooltip of a file manager&apos;s entry &quot;Quillmere: PRESET&quot;; %1 is the preset&apos;s name.</extracomment>
+        <translation>Die Auswahl mit der Vorgabe „%1“ konvertieren</translation>
+    </message>
+    <message>
+        <source>Convert with the preset:</source>
+        <extracomment>Asked in a small list of the saved presets, before converting the selected photos.</extracomment>
+        <translation>Mit der Vorgabe konvertieren:</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <extracomment>The heading of that list&apos;s one column.</extracomment>
+        <translation>Vorgabe</translation>
+    </message>
+    <message>
+        <source>photo;picture;resize;convert;batch;rename;jpeg;png;tiff;bmp;</source>
+        <extracomment>Words a desktop&apos;s search finds the program by, each ended by &quot;;&quot;.</extracomment>
+        <translation>Foto;Bild;skalieren;verkleinern;konvertieren;umwandeln;Stapel;umbenennen;jpeg;png;tiff;bmp;</translation>
     </message>
 </context>
 <context>
@@ -1005,7 +1100,7 @@ Exit-Status: 0 alle Fotos konvertiert, 1 einige nicht, 2 ungültige Argumente.
     </message>
     <message>
         <source>Right-click photos or folders in the file manager. &lt;b&gt;Convert with Quillmere…&lt;/b&gt; opens this window with them; each saved preset has an entry of its own, &lt;b&gt;Quillmere: &lt;i&gt;preset&lt;/i&gt;&lt;/b&gt; (in Nemo and Dolphin, &lt;b&gt;convert with a preset…&lt;/b&gt; asks which), which converts the selection at once with that preset into the output folder you chose here, in a new time-stamped folder, and ends with a desktop notification naming that folder and any photo that failed. Presets you save later appear without reinstalling anything.</source>
-        <translation>Klicken Sie im Dateimanager mit der rechten Maustaste auf Fotos oder Ordner. &lt;b&gt;Convert with Quillmere…&lt;/b&gt; öffnet dieses Fenster mit ihnen. Jede gespeicherte Vorgabe hat einen eigenen Eintrag, &lt;b&gt;Quillmere: &lt;i&gt;Vorgabe&lt;/i&gt;&lt;/b&gt; (in Nemo und Dolphin fragt &lt;b&gt;convert with a preset…&lt;/b&gt; nach der Vorgabe): Er konvertiert die Auswahl sofort mit dieser Vorgabe in einen neuen Ordner mit Zeitstempel im hier gewählten Ausgabeordner und meldet zum Schluss per Desktop-Benachrichtigung diesen Ordner und jedes fehlgeschlagene Foto. Vorgaben, die Sie später speichern, erscheinen, ohne dass etwas neu installiert werden muss.</translation>
+        <translation>Klicken Sie im Dateimanager mit der rechten Maustaste auf Fotos oder Ordner. &lt;b&gt;Mit Quillmere konvertieren…&lt;/b&gt; öffnet dieses Fenster mit ihnen. Jede gespeicherte Vorgabe hat einen eigenen Eintrag, &lt;b&gt;Quillmere: &lt;i&gt;Vorgabe&lt;/i&gt;&lt;/b&gt; (in Nemo und Dolphin fragt &lt;b&gt;mit einer Vorgabe konvertieren…&lt;/b&gt; nach der Vorgabe): Er konvertiert die Auswahl sofort mit dieser Vorgabe in einen neuen Ordner mit Zeitstempel im hier gewählten Ausgabeordner und meldet zum Schluss per Desktop-Benachrichtigung diesen Ordner und jedes fehlgeschlagene Foto. Vorgaben, die Sie später speichern, erscheinen, ohne dass etwas neu installiert werden muss.</translation>
     </message>
     <message>
         <source>&lt;b&gt;GNOME Files&lt;/b&gt; shows the entries when the package &lt;code&gt;python3-nautilus&lt;/code&gt; is installed (then restart it: &lt;code&gt;nautilus -q&lt;/code&gt;).</source>
@@ -1636,6 +1731,26 @@ Exit-Status: 0 alle Fotos konvertiert, 1 einige nicht, 2 ungültige Argumente.
         <source>fitted: quality %1</source>
         <translation>angepasst: Qualität %1</translation>
     </message>
+    <message>
+        <source>the source fits (%1): copied unchanged</source>
+        <translation>das Original passt (%1): unverändert kopiert</translation>
+    </message>
+    <message>
+        <source>%1 at quality %2</source>
+        <translation>%1 bei Qualität %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n encodes</source>
+        <extracomment>%1 is the size and quality (&quot;498 KB at quality 72&quot;); an encode is one trial compression made to find it.</extracomment>
+        <translation>
+            <numerusform>%1, %n Kodierdurchgang</numerusform>
+            <numerusform>%1, %n Kodierdurchgänge</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>fitted by reducing to %1: %2</source>
+        <translation>durch Verkleinern auf %1 angepasst: %2</translation>
+    </message>
 </context>
 <context>
     <name>MainDialog</name>
@@ -1868,13 +1983,6 @@ Exit-Status: 0 alle Fotos konvertiert, 1 einige nicht, 2 ungültige Argumente.
         <translation>Abbrechen und beenden</translation>
     </message>
     <message numerus="yes">
-        <source>The list of %n photo is not kept. Do you want to quit?</source>
-        <translation>
-            <numerusform>Die Liste mit %n Foto wird nicht gespeichert. Möchten Sie das Programm beenden?</numerusform>
-            <numerusform>Die Liste mit %n Fotos wird nicht gespeichert. Möchten Sie das Programm beenden?</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>The list of %n photos is not kept. Do you want to quit?</source>
         <translation>
             <numerusform>Die Liste mit %n Foto wird nicht gespeichert. Möchten Sie das Programm beenden?</numerusform>
@@ -2089,10 +2197,6 @@ Bitte starten Sie Ihren Webbrowser und geben Sie die Adresse von Hand ein.</tran
         <translation>Vertikal spiegeln</translation>
     </message>
     <message>
-        <source>None</source>
-        <translation>Keine</translation>
-    </message>
-    <message>
         <source>All but the location</source>
         <translation>Alle außer dem Aufnahmeort</translation>
     </message>
@@ -2223,6 +2327,16 @@ Bitte starten Sie Ihren Webbrowser und geben Sie die Adresse von Hand ein.</tran
     <message>
         <source>Always the whole sensor, demosaicked: slowest, the most detail.</source>
         <translation>Immer der ganze Sensor, mit Demosaicing: am langsamsten, die meisten Details.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>no camera data kept</comment>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>no sharpening</comment>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>Uncompressed; 24-bit colour, or 1, 4 or 8 bits per pixel with a palette (see Pixel format). Carries no camera data.</source>
@@ -2376,13 +2490,6 @@ Bitte starten Sie Ihren Webbrowser und geben Sie die Adresse von Hand ein.</tran
 <context>
     <name>OutputSettingsEditor</name>
     <message numerus="yes">
-        <source>Give the %n photo in the list these settings too?</source>
-        <translation>
-            <numerusform>Sollen diese Einstellungen auch für das %n Foto in der Liste gelten?</numerusform>
-            <numerusform>Sollen diese Einstellungen auch für die %n Fotos in der Liste gelten?</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>Give the %n photos in the list these settings too?</source>
         <translation>
             <numerusform>Sollen diese Einstellungen auch für das %n Foto in der Liste gelten?</numerusform>
@@ -2486,13 +2593,6 @@ Bitte starten Sie Ihren Webbrowser und geben Sie die Adresse von Hand ein.</tran
         <translation>Alle Dateien (*.*) (*)</translation>
     </message>
     <message numerus="yes">
-        <source>%n file was left out: not a picture (%1)</source>
-        <translation>
-            <numerusform>%n Datei wurde ausgelassen: kein Bild (%1)</numerusform>
-            <numerusform>%n Dateien wurden ausgelassen: keine Bilder (%1)</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n files were left out: not pictures (%1)</source>
         <translation>
             <numerusform>%n Datei wurde ausgelassen: kein Bild (%1)</numerusform>
@@ -2557,10 +2657,6 @@ Bitte starten Sie Ihren Webbrowser und geben Sie die Adresse von Hand ein.</tran
     <message>
         <source>&amp;Write: one output</source>
         <translation>&amp;Ausgabe: eine Datei</translation>
-    </message>
-    <message>
-        <source>&amp;Write: 1 preset</source>
-        <translation>&amp;Ausgabe: 1 Vorgabe</translation>
     </message>
     <message numerus="yes">
         <source>&amp;Write: %n presets</source>
@@ -2630,6 +2726,18 @@ Bitte starten Sie Ihren Webbrowser und geben Sie die Adresse von Hand ein.</tran
     <message>
         <source>must not contain control characters</source>
         <translation>darf keine Steuerzeichen enthalten</translation>
+    </message>
+    <message>
+        <source>the settings file %1 has a line that cannot be read</source>
+        <translation>die Einstellungsdatei %1 enthält eine Zeile, die nicht gelesen werden kann</translation>
+    </message>
+    <message>
+        <source>the settings file %1 could not be written</source>
+        <translation>die Einstellungsdatei %1 konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>a preset name %1</source>
+        <translation>der Name einer Vorgabe %1</translation>
     </message>
 </context>
 <context>
@@ -2838,6 +2946,58 @@ Bitte starten Sie Ihren Webbrowser und geben Sie die Adresse von Hand ein.</tran
         <source>the file is damaged or incomplete</source>
         <translation>die Datei ist beschädigt oder unvollständig</translation>
     </message>
+    <message>
+        <source>the name template &quot;%1&quot;</source>
+        <translation>die Namensvorlage „%1“</translation>
+    </message>
+    <message>
+        <source>a &apos;}&apos; without its &apos;{&apos; (write &quot;}}&quot; for a brace)</source>
+        <translation>eine &apos;}&apos; ohne zugehörige &apos;{&apos; (für eine Klammer selbst „}}“ schreiben)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not closed by &apos;}&apos;</source>
+        <translation>„%1“ wird nicht mit &apos;}&apos; geschlossen</translation>
+    </message>
+    <message>
+        <source>unknown token %1</source>
+        <translation>unbekannter Platzhalter %1</translation>
+    </message>
+    <message>
+        <source>the width in %1 must be a number from 1 to 10</source>
+        <translation>die Stellenzahl in %1 muss eine Zahl von 1 bis 10 sein</translation>
+    </message>
+    <message>
+        <source>the date format in %1 is empty</source>
+        <translation>das Datumsformat in %1 ist leer</translation>
+    </message>
+    <message>
+        <source>unknown date format &quot;%1&quot; in %2</source>
+        <translation>unbekanntes Datumsformat „%1“ in %2</translation>
+    </message>
+    <message>
+        <source>the token %1 takes no format</source>
+        <translation>der Platzhalter %1 nimmt kein Format an</translation>
+    </message>
+    <message>
+        <source>&apos;/&apos; is not allowed in a file name</source>
+        <translation>&apos;/&apos; ist in einem Dateinamen nicht erlaubt</translation>
+    </message>
+    <message>
+        <source>a control character is not allowed in a file name</source>
+        <translation>ein Steuerzeichen ist in einem Dateinamen nicht erlaubt</translation>
+    </message>
+    <message>
+        <source>it names nothing but the extension</source>
+        <translation>sie enthält nichts außer der Dateiendung</translation>
+    </message>
+    <message>
+        <source>preset %1: %2</source>
+        <translation>Vorgabe %1: %2</translation>
+    </message>
+    <message>
+        <source>the folder could not be searched</source>
+        <translation>der Ordner konnte nicht durchsucht werden</translation>
+    </message>
 </context>
 <context>
     <name>RunPanel</name>
@@ -2864,20 +3024,12 @@ Bitte starten Sie Ihren Webbrowser und geben Sie die Adresse von Hand ein.</tran
         <source>Stopped: %1 of %2 converted, %3 not started</source>
         <translation>Abgebrochen: %1 von %2 konvertiert, %3 nicht begonnen</translation>
     </message>
-    <message>
-        <source>1 photo was not converted; see the log.</source>
-        <translation>1 Foto wurde nicht konvertiert; siehe Protokoll.</translation>
-    </message>
     <message numerus="yes">
         <source>%1 photos were not converted; see the log.</source>
         <translation>
             <numerusform>%1 Foto wurde nicht konvertiert; siehe Protokoll.</numerusform>
             <numerusform>%1 Fotos wurden nicht konvertiert; siehe Protokoll.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>1 photo got a number added to a name another photo has.</source>
-        <translation>Bei 1 Foto wurde eine Nummer an den Namen angehängt, weil ein anderes Foto denselben Namen hat.</translation>
     </message>
     <message numerus="yes">
         <source>%1 photos got a number added to a name another photo has.</source>

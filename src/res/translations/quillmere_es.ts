@@ -684,8 +684,103 @@ no se convirtió, 2 argumentos incorrectos.
         </translation>
     </message>
     <message>
+        <source>when the run ends, write to FILE in the user&apos;s language how many photos were converted and into which folder, then each photo that was not, with its reason</source>
+        <translation>al terminar, escribir en FILE, en el idioma del usuario, cuántas fotos se convirtieron y en qué carpeta, y después cada foto que no se convirtió, con el motivo</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <comment>a heading of --help</comment>
+        <extracomment>A heading of the option list, %1 its name (&quot;Output:&quot;).</extracomment>
+        <translation>%1:</translation>
+    </message>
+    <message>
+        <source>option %1: %2</source>
+        <translation>opción %1: %2</translation>
+    </message>
+    <message>
+        <source>No photo was converted.</source>
+        <translation>No se convirtió ninguna foto.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 photos converted</source>
+        <translation>%1 de %2 fotos convertidas</translation>
+    </message>
+    <message>
+        <source>%1 of %2 photos converted into %3</source>
+        <translation>%1 de %2 fotos convertidas en %3</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <comment>the letter that answers yes in &quot;[y/N]&quot;</comment>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>[yes]</source>
+        <translation>[sí]</translation>
+    </message>
+    <message>
+        <source>[no]</source>
+        <translation>[no]</translation>
+    </message>
+    <message>
+        <source>[y/N]</source>
+        <extracomment>The answers of a question in the terminal: the letter of Yes, and N (the default) for No.</extracomment>
+        <translation>[s/N]</translation>
+    </message>
+    <message>
         <source>and</source>
         <translation>y</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Batch Photo Converter</source>
+        <translation>Conversor de fotos por lotes</translation>
+    </message>
+    <message>
+        <source>Resize and convert photos in batches</source>
+        <translation>Redimensiona y convierte fotos por lotes</translation>
+    </message>
+    <message>
+        <source>Convert with Quillmere…</source>
+        <translation>Convertir con Quillmere…</translation>
+    </message>
+    <message>
+        <source>Open the selected photos in Quillmere</source>
+        <translation>Abrir las fotos seleccionadas en Quillmere</translation>
+    </message>
+    <message>
+        <source>Convert with a preset…</source>
+        <translation>Convertir con un preajuste…</translation>
+    </message>
+    <message>
+        <source>Quillmere: convert with a preset…</source>
+        <translation>Quillmere: convertir con un preajuste…</translation>
+    </message>
+    <message>
+        <source>Choose one of Quillmere&apos;s saved presets and convert the selected photos with it</source>
+        <translation>Elegir uno de los preajustes guardados de Quillmere y convertir con él las fotos seleccionadas</translation>
+    </message>
+    <message>
+        <source>Convert the selection with the preset &quot;%1&quot;</source>
+        <extracomment>The tooltip of a file manager&apos;s entry &quot;Quillmere: PRESET&quot;; %1 is the preset&apos;s name.</extracomment>
+        <translation>Convertir la selección con el preajuste «%1»</translation>
+    </message>
+    <message>
+        <source>Convert with the preset:</source>
+        <extracomment>Asked in a small list of the saved presets, before converting the selected photos.</extracomment>
+        <translation>Convertir con el preajuste:</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <extracomment>The heading of that list&apos;s one column.</extracomment>
+        <translation>Preajuste</translation>
+    </message>
+    <message>
+        <source>photo;picture;resize;convert;batch;rename;jpeg;png;tiff;bmp;</source>
+        <extracomment>Words a desktop&apos;s search finds the program by, each ended by &quot;;&quot;.</extracomment>
+        <translation>foto;imagen;redimensionar;convertir;lote;renombrar;jpeg;png;tiff;bmp;</translation>
     </message>
 </context>
 <context>
@@ -1006,7 +1101,7 @@ no se convirtió, 2 argumentos incorrectos.
     </message>
     <message>
         <source>Right-click photos or folders in the file manager. &lt;b&gt;Convert with Quillmere…&lt;/b&gt; opens this window with them; each saved preset has an entry of its own, &lt;b&gt;Quillmere: &lt;i&gt;preset&lt;/i&gt;&lt;/b&gt; (in Nemo and Dolphin, &lt;b&gt;convert with a preset…&lt;/b&gt; asks which), which converts the selection at once with that preset into the output folder you chose here, in a new time-stamped folder, and ends with a desktop notification naming that folder and any photo that failed. Presets you save later appear without reinstalling anything.</source>
-        <translation>Haga clic con el botón derecho en fotos o carpetas en el gestor de archivos. &lt;b&gt;Convert with Quillmere…&lt;/b&gt; abre esta ventana con ellas; cada preajuste guardado tiene una entrada propia, &lt;b&gt;Quillmere: &lt;i&gt;preajuste&lt;/i&gt;&lt;/b&gt; (en Nemo y Dolphin, &lt;b&gt;convert with a preset…&lt;/b&gt; pregunta cuál), que convierte la selección al instante con ese preajuste en la carpeta de salida elegida aquí, dentro de una carpeta nueva con fecha y hora, y termina con una notificación del escritorio que indica esa carpeta y las fotos que hayan fallado. Los preajustes que guarde más adelante aparecen sin reinstalar nada.</translation>
+        <translation>Haga clic con el botón derecho en fotos o carpetas en el gestor de archivos. &lt;b&gt;Convertir con Quillmere…&lt;/b&gt; abre esta ventana con ellas; cada preajuste guardado tiene una entrada propia, &lt;b&gt;Quillmere: &lt;i&gt;preajuste&lt;/i&gt;&lt;/b&gt; (en Nemo y Dolphin, &lt;b&gt;convertir con un preajuste…&lt;/b&gt; pregunta cuál), que convierte la selección al instante con ese preajuste en la carpeta de salida elegida aquí, dentro de una carpeta nueva con fecha y hora, y termina con una notificación del escritorio que indica esa carpeta y las fotos que hayan fallado. Los preajustes que guarde más adelante aparecen sin reinstalar nada.</translation>
     </message>
     <message>
         <source>&lt;b&gt;GNOME Files&lt;/b&gt; shows the entries when the package &lt;code&gt;python3-nautilus&lt;/code&gt; is installed (then restart it: &lt;code&gt;nautilus -q&lt;/code&gt;).</source>
@@ -1637,6 +1732,26 @@ no se convirtió, 2 argumentos incorrectos.
         <source>fitted: quality %1</source>
         <translation>ajustado: calidad %1</translation>
     </message>
+    <message>
+        <source>the source fits (%1): copied unchanged</source>
+        <translation>el original cabe (%1): copiado sin cambios</translation>
+    </message>
+    <message>
+        <source>%1 at quality %2</source>
+        <translation>%1 con calidad %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n encodes</source>
+        <extracomment>%1 is the size and quality (&quot;498 KB at quality 72&quot;); an encode is one trial compression made to find it.</extracomment>
+        <translation>
+            <numerusform>%1, %n codificación</numerusform>
+            <numerusform>%1, %n codificaciones</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>fitted by reducing to %1: %2</source>
+        <translation>ajustado reduciendo a %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>MainDialog</name>
@@ -1869,13 +1984,6 @@ no se convirtió, 2 argumentos incorrectos.
         <translation>Detener y salir</translation>
     </message>
     <message numerus="yes">
-        <source>The list of %n photo is not kept. Do you want to quit?</source>
-        <translation>
-            <numerusform>La lista de %n foto no se guardará. ¿Desea salir?</numerusform>
-            <numerusform>La lista de %n fotos no se guardará. ¿Desea salir?</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>The list of %n photos is not kept. Do you want to quit?</source>
         <translation>
             <numerusform>La lista de %n foto no se guardará. ¿Desea salir?</numerusform>
@@ -2090,10 +2198,6 @@ Abra el navegador web y escriba la dirección URL manualmente.</translation>
         <translation>Voltear verticalmente</translation>
     </message>
     <message>
-        <source>None</source>
-        <translation>Ninguno</translation>
-    </message>
-    <message>
         <source>All but the location</source>
         <translation>Todos menos la ubicación</translation>
     </message>
@@ -2224,6 +2328,16 @@ Abra el navegador web y escriba la dirección URL manualmente.</translation>
     <message>
         <source>Always the whole sensor, demosaicked: slowest, the most detail.</source>
         <translation>Siempre el sensor completo, con interpolación cromática (demosaico): lo más lento, con el máximo detalle.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>no camera data kept</comment>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>no sharpening</comment>
+        <translation>Ninguno</translation>
     </message>
     <message>
         <source>Uncompressed; 24-bit colour, or 1, 4 or 8 bits per pixel with a palette (see Pixel format). Carries no camera data.</source>
@@ -2377,13 +2491,6 @@ Abra el navegador web y escriba la dirección URL manualmente.</translation>
 <context>
     <name>OutputSettingsEditor</name>
     <message numerus="yes">
-        <source>Give the %n photo in the list these settings too?</source>
-        <translation>
-            <numerusform>¿Aplicar estos ajustes también a %n foto de la lista?</numerusform>
-            <numerusform>¿Aplicar estos ajustes también a las %n fotos de la lista?</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>Give the %n photos in the list these settings too?</source>
         <translation>
             <numerusform>¿Aplicar estos ajustes también a %n foto de la lista?</numerusform>
@@ -2487,13 +2594,6 @@ Abra el navegador web y escriba la dirección URL manualmente.</translation>
         <translation>Todos los archivos (*.*) (*)</translation>
     </message>
     <message numerus="yes">
-        <source>%n file was left out: not a picture (%1)</source>
-        <translation>
-            <numerusform>Se omitió %n archivo: no es una imagen (%1)</numerusform>
-            <numerusform>Se omitieron %n archivos: no son imágenes (%1)</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n files were left out: not pictures (%1)</source>
         <translation>
             <numerusform>Se omitió %n archivo: no es una imagen (%1)</numerusform>
@@ -2558,10 +2658,6 @@ Abra el navegador web y escriba la dirección URL manualmente.</translation>
     <message>
         <source>&amp;Write: one output</source>
         <translation>&amp;Generar: una salida</translation>
-    </message>
-    <message>
-        <source>&amp;Write: 1 preset</source>
-        <translation>&amp;Generar: 1 preajuste</translation>
     </message>
     <message numerus="yes">
         <source>&amp;Write: %n presets</source>
@@ -2631,6 +2727,18 @@ Abra el navegador web y escriba la dirección URL manualmente.</translation>
     <message>
         <source>must not contain control characters</source>
         <translation>no puede contener caracteres de control</translation>
+    </message>
+    <message>
+        <source>the settings file %1 has a line that cannot be read</source>
+        <translation>el archivo de ajustes %1 tiene una línea que no se puede leer</translation>
+    </message>
+    <message>
+        <source>the settings file %1 could not be written</source>
+        <translation>no se pudo escribir el archivo de ajustes %1</translation>
+    </message>
+    <message>
+        <source>a preset name %1</source>
+        <translation>el nombre de un preajuste %1</translation>
     </message>
 </context>
 <context>
@@ -2839,6 +2947,58 @@ Abra el navegador web y escriba la dirección URL manualmente.</translation>
         <source>the value %1 is not a colour</source>
         <translation>el valor %1 no es un color</translation>
     </message>
+    <message>
+        <source>the name template &quot;%1&quot;</source>
+        <translation>la plantilla de nombre «%1»</translation>
+    </message>
+    <message>
+        <source>a &apos;}&apos; without its &apos;{&apos; (write &quot;}}&quot; for a brace)</source>
+        <translation>una &apos;}&apos; sin su &apos;{&apos; (escriba &quot;}}&quot; para la llave misma)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not closed by &apos;}&apos;</source>
+        <translation>«%1» no se cierra con &apos;}&apos;</translation>
+    </message>
+    <message>
+        <source>unknown token %1</source>
+        <translation>marcador desconocido %1</translation>
+    </message>
+    <message>
+        <source>the width in %1 must be a number from 1 to 10</source>
+        <translation>el número de cifras en %1 debe ser de 1 a 10</translation>
+    </message>
+    <message>
+        <source>the date format in %1 is empty</source>
+        <translation>el formato de fecha en %1 está vacío</translation>
+    </message>
+    <message>
+        <source>unknown date format &quot;%1&quot; in %2</source>
+        <translation>formato de fecha desconocido «%1» en %2</translation>
+    </message>
+    <message>
+        <source>the token %1 takes no format</source>
+        <translation>el marcador %1 no admite formato</translation>
+    </message>
+    <message>
+        <source>&apos;/&apos; is not allowed in a file name</source>
+        <translation>&apos;/&apos; no está permitido en un nombre de archivo</translation>
+    </message>
+    <message>
+        <source>a control character is not allowed in a file name</source>
+        <translation>no se permiten caracteres de control en un nombre de archivo</translation>
+    </message>
+    <message>
+        <source>it names nothing but the extension</source>
+        <translation>solo contiene la extensión</translation>
+    </message>
+    <message>
+        <source>preset %1: %2</source>
+        <translation>preajuste %1: %2</translation>
+    </message>
+    <message>
+        <source>the folder could not be searched</source>
+        <translation>no se pudo explorar la carpeta</translation>
+    </message>
 </context>
 <context>
     <name>RunPanel</name>
@@ -2865,20 +3025,12 @@ Abra el navegador web y escriba la dirección URL manualmente.</translation>
         <source>Stopped: %1 of %2 converted, %3 not started</source>
         <translation>Detenida: %1 de %2 convertidas, %3 sin empezar</translation>
     </message>
-    <message>
-        <source>1 photo was not converted; see the log.</source>
-        <translation>1 foto no se convirtió; consulte el registro.</translation>
-    </message>
     <message numerus="yes">
         <source>%1 photos were not converted; see the log.</source>
         <translation>
             <numerusform>%1 foto no se convirtió; consulte el registro.</numerusform>
             <numerusform>%1 fotos no se convirtieron; consulte el registro.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>1 photo got a number added to a name another photo has.</source>
-        <translation>1 foto recibió un número en el nombre porque otra foto ya lo tenía.</translation>
     </message>
     <message numerus="yes">
         <source>%1 photos got a number added to a name another photo has.</source>

@@ -685,8 +685,103 @@ Code de sortie&#xa0;: 0 toutes les photos converties, 1 certaines non,
         </translation>
     </message>
     <message>
+        <source>when the run ends, write to FILE in the user&apos;s language how many photos were converted and into which folder, then each photo that was not, with its reason</source>
+        <translation>à la fin de la conversion, écrire dans FILE, dans la langue de l’utilisateur, combien de photos ont été converties et dans quel dossier, puis chaque photo qui ne l’a pas été, avec la raison</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <comment>a heading of --help</comment>
+        <extracomment>A heading of the option list, %1 its name (&quot;Output:&quot;).</extracomment>
+        <translation>%1&#xa0;:</translation>
+    </message>
+    <message>
+        <source>option %1: %2</source>
+        <translation>option %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>No photo was converted.</source>
+        <translation>Aucune photo n’a été convertie.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 photos converted</source>
+        <translation>%1 sur %2 photos converties</translation>
+    </message>
+    <message>
+        <source>%1 of %2 photos converted into %3</source>
+        <translation>%1 sur %2 photos converties dans %3</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <comment>the letter that answers yes in &quot;[y/N]&quot;</comment>
+        <translation>o</translation>
+    </message>
+    <message>
+        <source>[yes]</source>
+        <translation>[oui]</translation>
+    </message>
+    <message>
+        <source>[no]</source>
+        <translation>[non]</translation>
+    </message>
+    <message>
+        <source>[y/N]</source>
+        <extracomment>The answers of a question in the terminal: the letter of Yes, and N (the default) for No.</extracomment>
+        <translation>[o/N]</translation>
+    </message>
+    <message>
         <source>and</source>
         <translation>et</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Batch Photo Converter</source>
+        <translation>Convertisseur de photos par lots</translation>
+    </message>
+    <message>
+        <source>Resize and convert photos in batches</source>
+        <translation>Redimensionner et convertir des photos par lots</translation>
+    </message>
+    <message>
+        <source>Convert with Quillmere…</source>
+        <translation>Convertir avec Quillmere…</translation>
+    </message>
+    <message>
+        <source>Open the selected photos in Quillmere</source>
+        <translation>Ouvrir les photos sélectionnées dans Quillmere</translation>
+    </message>
+    <message>
+        <source>Convert with a preset…</source>
+        <translation>Convertir avec un préréglage…</translation>
+    </message>
+    <message>
+        <source>Quillmere: convert with a preset…</source>
+        <translation>Quillmere&#xa0;: convertir avec un préréglage…</translation>
+    </message>
+    <message>
+        <source>Choose one of Quillmere&apos;s saved presets and convert the selected photos with it</source>
+        <translation>Choisir l’un des préréglages enregistrés de Quillmere et convertir avec lui les photos sélectionnées</translation>
+    </message>
+    <message>
+        <source>Convert the selection with the preset &quot;%1&quot;</source>
+        <extracomment>The tooltip of a file manager&apos;s entry &quot;Quillmere: PRESET&quot;; %1 is the preset&apos;s name.</extracomment>
+        <translation>Convertir la sélection avec le préréglage «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Convert with the preset:</source>
+        <extracomment>Asked in a small list of the saved presets, before converting the selected photos.</extracomment>
+        <translation>Convertir avec le préréglage&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <extracomment>The heading of that list&apos;s one column.</extracomment>
+        <translation>Préréglage</translation>
+    </message>
+    <message>
+        <source>photo;picture;resize;convert;batch;rename;jpeg;png;tiff;bmp;</source>
+        <extracomment>Words a desktop&apos;s search finds the program by, each ended by &quot;;&quot;.</extracomment>
+        <translation>photo;image;redimensionner;convertir;lot;renommer;jpeg;png;tiff;bmp;</translation>
     </message>
 </context>
 <context>
@@ -1007,7 +1102,7 @@ Code de sortie&#xa0;: 0 toutes les photos converties, 1 certaines non,
     </message>
     <message>
         <source>Right-click photos or folders in the file manager. &lt;b&gt;Convert with Quillmere…&lt;/b&gt; opens this window with them; each saved preset has an entry of its own, &lt;b&gt;Quillmere: &lt;i&gt;preset&lt;/i&gt;&lt;/b&gt; (in Nemo and Dolphin, &lt;b&gt;convert with a preset…&lt;/b&gt; asks which), which converts the selection at once with that preset into the output folder you chose here, in a new time-stamped folder, and ends with a desktop notification naming that folder and any photo that failed. Presets you save later appear without reinstalling anything.</source>
-        <translation>Faites un clic droit sur des photos ou des dossiers dans le gestionnaire de fichiers. &lt;b&gt;Convert with Quillmere…&lt;/b&gt; ouvre cette fenêtre avec eux&#xa0;; chaque préréglage enregistré a sa propre entrée, &lt;b&gt;Quillmere: &lt;i&gt;préréglage&lt;/i&gt;&lt;/b&gt; (dans Nemo et Dolphin, &lt;b&gt;convert with a preset…&lt;/b&gt; demande lequel), qui convertit aussitôt la sélection avec ce préréglage dans le dossier de sortie choisi ici, dans un nouveau dossier horodaté, puis affiche une notification du bureau qui indique ce dossier et les photos en échec. Les préréglages enregistrés plus tard apparaissent sans rien réinstaller.</translation>
+        <translation>Faites un clic droit sur des photos ou des dossiers dans le gestionnaire de fichiers. &lt;b&gt;Convertir avec Quillmere…&lt;/b&gt; ouvre cette fenêtre avec eux&#xa0;; chaque préréglage enregistré a sa propre entrée, &lt;b&gt;Quillmere: &lt;i&gt;préréglage&lt;/i&gt;&lt;/b&gt; (dans Nemo et Dolphin, &lt;b&gt;convertir avec un préréglage…&lt;/b&gt; demande lequel), qui convertit aussitôt la sélection avec ce préréglage dans le dossier de sortie choisi ici, dans un nouveau dossier horodaté, puis affiche une notification du bureau qui indique ce dossier et les photos en échec. Les préréglages enregistrés plus tard apparaissent sans rien réinstaller.</translation>
     </message>
     <message>
         <source>&lt;b&gt;GNOME Files&lt;/b&gt; shows the entries when the package &lt;code&gt;python3-nautilus&lt;/code&gt; is installed (then restart it: &lt;code&gt;nautilus -q&lt;/code&gt;).</source>
@@ -1638,6 +1733,26 @@ Code de sortie&#xa0;: 0 toutes les photos converties, 1 certaines non,
         <source>fitted: quality %1</source>
         <translation>ajusté&#xa0;: qualité %1</translation>
     </message>
+    <message>
+        <source>the source fits (%1): copied unchanged</source>
+        <translation>l’original tient (%1)&#xa0;: copié tel quel</translation>
+    </message>
+    <message>
+        <source>%1 at quality %2</source>
+        <translation>%1 en qualité %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n encodes</source>
+        <extracomment>%1 is the size and quality (&quot;498 KB at quality 72&quot;); an encode is one trial compression made to find it.</extracomment>
+        <translation>
+            <numerusform>%1, %n encodage</numerusform>
+            <numerusform>%1, %n encodages</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>fitted by reducing to %1: %2</source>
+        <translation>ajusté en réduisant à %1&#xa0;: %2</translation>
+    </message>
 </context>
 <context>
     <name>MainDialog</name>
@@ -1870,13 +1985,6 @@ Code de sortie&#xa0;: 0 toutes les photos converties, 1 certaines non,
         <translation>Arrêter et quitter</translation>
     </message>
     <message numerus="yes">
-        <source>The list of %n photo is not kept. Do you want to quit?</source>
-        <translation>
-            <numerusform>La liste de %n photo ne sera pas conservée. Voulez-vous quitter&#xa0;?</numerusform>
-            <numerusform>La liste de %n photos ne sera pas conservée. Voulez-vous quitter&#xa0;?</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>The list of %n photos is not kept. Do you want to quit?</source>
         <translation>
             <numerusform>La liste de %n photo ne sera pas conservée. Voulez-vous quitter&#xa0;?</numerusform>
@@ -2091,10 +2199,6 @@ Veuillez lancer votre navigateur et saisir l’adresse manuellement.</translatio
         <translation>Miroir vertical</translation>
     </message>
     <message>
-        <source>None</source>
-        <translation>Aucune</translation>
-    </message>
-    <message>
         <source>All but the location</source>
         <translation>Toutes sauf la localisation</translation>
     </message>
@@ -2225,6 +2329,16 @@ Veuillez lancer votre navigateur et saisir l’adresse manuellement.</translatio
     <message>
         <source>Always the whole sensor, demosaicked: slowest, the most detail.</source>
         <translation>Toujours le capteur entier, dématricé&#xa0;: le plus lent, le plus détaillé.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>no camera data kept</comment>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>no sharpening</comment>
+        <translation>Aucune</translation>
     </message>
     <message>
         <source>Uncompressed; 24-bit colour, or 1, 4 or 8 bits per pixel with a palette (see Pixel format). Carries no camera data.</source>
@@ -2378,13 +2492,6 @@ Veuillez lancer votre navigateur et saisir l’adresse manuellement.</translatio
 <context>
     <name>OutputSettingsEditor</name>
     <message numerus="yes">
-        <source>Give the %n photo in the list these settings too?</source>
-        <translation>
-            <numerusform>Appliquer aussi ces réglages à %n photo de la liste&#xa0;?</numerusform>
-            <numerusform>Appliquer aussi ces réglages aux %n photos de la liste&#xa0;?</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>Give the %n photos in the list these settings too?</source>
         <translation>
             <numerusform>Appliquer aussi ces réglages à %n photo de la liste&#xa0;?</numerusform>
@@ -2488,13 +2595,6 @@ Veuillez lancer votre navigateur et saisir l’adresse manuellement.</translatio
         <translation>Tous les fichiers (*.*) (*)</translation>
     </message>
     <message numerus="yes">
-        <source>%n file was left out: not a picture (%1)</source>
-        <translation>
-            <numerusform>%n fichier ignoré&#xa0;: ce n’est pas une image (%1)</numerusform>
-            <numerusform>%n fichiers ignorés&#xa0;: ce ne sont pas des images (%1)</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n files were left out: not pictures (%1)</source>
         <translation>
             <numerusform>%n fichier ignoré&#xa0;: ce n’est pas une image (%1)</numerusform>
@@ -2559,10 +2659,6 @@ Veuillez lancer votre navigateur et saisir l’adresse manuellement.</translatio
     <message>
         <source>&amp;Write: one output</source>
         <translation>&amp;Écrire&#xa0;: une sortie</translation>
-    </message>
-    <message>
-        <source>&amp;Write: 1 preset</source>
-        <translation>&amp;Écrire&#xa0;: 1 préréglage</translation>
     </message>
     <message numerus="yes">
         <source>&amp;Write: %n presets</source>
@@ -2632,6 +2728,18 @@ Veuillez lancer votre navigateur et saisir l’adresse manuellement.</translatio
     <message>
         <source>must not contain control characters</source>
         <translation>ne doit pas contenir de caractères de contrôle</translation>
+    </message>
+    <message>
+        <source>the settings file %1 has a line that cannot be read</source>
+        <translation>le fichier de réglages %1 contient une ligne illisible</translation>
+    </message>
+    <message>
+        <source>the settings file %1 could not be written</source>
+        <translation>le fichier de réglages %1 n’a pas pu être écrit</translation>
+    </message>
+    <message>
+        <source>a preset name %1</source>
+        <translation>un nom de préréglage %1</translation>
     </message>
 </context>
 <context>
@@ -2840,6 +2948,58 @@ Veuillez lancer votre navigateur et saisir l’adresse manuellement.</translatio
         <source>the value %1 is not a colour</source>
         <translation>la valeur %1 n’est pas une couleur</translation>
     </message>
+    <message>
+        <source>the name template &quot;%1&quot;</source>
+        <translation>le modèle de nom «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>a &apos;}&apos; without its &apos;{&apos; (write &quot;}}&quot; for a brace)</source>
+        <translation>un «&#xa0;}&#xa0;» sans son «&#xa0;{&#xa0;» (écrivez «&#xa0;}}&#xa0;» pour l’accolade elle-même)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not closed by &apos;}&apos;</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas fermé par «&#xa0;}&#xa0;»</translation>
+    </message>
+    <message>
+        <source>unknown token %1</source>
+        <translation>balise inconnue %1</translation>
+    </message>
+    <message>
+        <source>the width in %1 must be a number from 1 to 10</source>
+        <translation>le nombre de chiffres dans %1 doit être compris entre 1 et 10</translation>
+    </message>
+    <message>
+        <source>the date format in %1 is empty</source>
+        <translation>le format de date dans %1 est vide</translation>
+    </message>
+    <message>
+        <source>unknown date format &quot;%1&quot; in %2</source>
+        <translation>format de date inconnu «&#xa0;%1&#xa0;» dans %2</translation>
+    </message>
+    <message>
+        <source>the token %1 takes no format</source>
+        <translation>la balise %1 n’accepte pas de format</translation>
+    </message>
+    <message>
+        <source>&apos;/&apos; is not allowed in a file name</source>
+        <translation>«&#xa0;/&#xa0;» n’est pas autorisé dans un nom de fichier</translation>
+    </message>
+    <message>
+        <source>a control character is not allowed in a file name</source>
+        <translation>un caractère de contrôle n’est pas autorisé dans un nom de fichier</translation>
+    </message>
+    <message>
+        <source>it names nothing but the extension</source>
+        <translation>il ne contient que l’extension</translation>
+    </message>
+    <message>
+        <source>preset %1: %2</source>
+        <translation>préréglage %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>the folder could not be searched</source>
+        <translation>recherche impossible dans le dossier</translation>
+    </message>
 </context>
 <context>
     <name>RunPanel</name>
@@ -2866,20 +3026,12 @@ Veuillez lancer votre navigateur et saisir l’adresse manuellement.</translatio
         <source>Stopped: %1 of %2 converted, %3 not started</source>
         <translation>Arrêt&#xa0;: %1 sur %2 converties, %3 non commencées</translation>
     </message>
-    <message>
-        <source>1 photo was not converted; see the log.</source>
-        <translation>1 photo n’a pas été convertie&#xa0;; voir le journal.</translation>
-    </message>
     <message numerus="yes">
         <source>%1 photos were not converted; see the log.</source>
         <translation>
             <numerusform>%1 photo n’a pas été convertie&#xa0;; voir le journal.</numerusform>
             <numerusform>%1 photos n’ont pas été converties&#xa0;; voir le journal.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>1 photo got a number added to a name another photo has.</source>
-        <translation>1 photo a reçu un numéro ajouté à son nom, déjà porté par une autre photo.</translation>
     </message>
     <message numerus="yes">
         <source>%1 photos got a number added to a name another photo has.</source>

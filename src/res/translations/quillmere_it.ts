@@ -684,8 +684,103 @@ Codice di uscita: 0 tutte le foto convertite, 1 alcune no, 2 argomenti errati.
         </translation>
     </message>
     <message>
+        <source>when the run ends, write to FILE in the user&apos;s language how many photos were converted and into which folder, then each photo that was not, with its reason</source>
+        <translation>al termine scrive in FILE, nella lingua dell’utente, quante foto sono state convertite e in quale cartella, poi ogni foto non convertita con il motivo</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <comment>a heading of --help</comment>
+        <extracomment>A heading of the option list, %1 its name (&quot;Output:&quot;).</extracomment>
+        <translation>%1:</translation>
+    </message>
+    <message>
+        <source>option %1: %2</source>
+        <translation>opzione %1: %2</translation>
+    </message>
+    <message>
+        <source>No photo was converted.</source>
+        <translation>Nessuna foto è stata convertita.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 photos converted</source>
+        <translation>%1 di %2 foto convertite</translation>
+    </message>
+    <message>
+        <source>%1 of %2 photos converted into %3</source>
+        <translation>%1 di %2 foto convertite in %3</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <comment>the letter that answers yes in &quot;[y/N]&quot;</comment>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>[yes]</source>
+        <translation>[sì]</translation>
+    </message>
+    <message>
+        <source>[no]</source>
+        <translation>[no]</translation>
+    </message>
+    <message>
+        <source>[y/N]</source>
+        <extracomment>The answers of a question in the terminal: the letter of Yes, and N (the default) for No.</extracomment>
+        <translation>[s/N]</translation>
+    </message>
+    <message>
         <source>and</source>
         <translation>e</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Batch Photo Converter</source>
+        <translation>Convertitore di foto in serie</translation>
+    </message>
+    <message>
+        <source>Resize and convert photos in batches</source>
+        <translation>Ridimensiona e converti foto in serie</translation>
+    </message>
+    <message>
+        <source>Convert with Quillmere…</source>
+        <translation>Converti con Quillmere…</translation>
+    </message>
+    <message>
+        <source>Open the selected photos in Quillmere</source>
+        <translation>Apri le foto selezionate in Quillmere</translation>
+    </message>
+    <message>
+        <source>Convert with a preset…</source>
+        <translation>Converti con un preset…</translation>
+    </message>
+    <message>
+        <source>Quillmere: convert with a preset…</source>
+        <translation>Quillmere: converti con un preset…</translation>
+    </message>
+    <message>
+        <source>Choose one of Quillmere&apos;s saved presets and convert the selected photos with it</source>
+        <translation>Scegli uno dei preset salvati di Quillmere e converti con esso le foto selezionate</translation>
+    </message>
+    <message>
+        <source>Convert the selection with the preset &quot;%1&quot;</source>
+        <extracomment>The tooltip of a file manager&apos;s entry &quot;Quillmere: PRESET&quot;; %1 is the preset&apos;s name.</extracomment>
+        <translation>Converti la selezione con il preset «%1»</translation>
+    </message>
+    <message>
+        <source>Convert with the preset:</source>
+        <extracomment>Asked in a small list of the saved presets, before converting the selected photos.</extracomment>
+        <translation>Converti con il preset:</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <extracomment>The heading of that list&apos;s one column.</extracomment>
+        <translation>Preset</translation>
+    </message>
+    <message>
+        <source>photo;picture;resize;convert;batch;rename;jpeg;png;tiff;bmp;</source>
+        <extracomment>Words a desktop&apos;s search finds the program by, each ended by &quot;;&quot;.</extracomment>
+        <translation>foto;immagine;ridimensionare;convertire;serie;rinominare;jpeg;png;tiff;bmp;</translation>
     </message>
 </context>
 <context>
@@ -1006,7 +1101,7 @@ Codice di uscita: 0 tutte le foto convertite, 1 alcune no, 2 argomenti errati.
     </message>
     <message>
         <source>Right-click photos or folders in the file manager. &lt;b&gt;Convert with Quillmere…&lt;/b&gt; opens this window with them; each saved preset has an entry of its own, &lt;b&gt;Quillmere: &lt;i&gt;preset&lt;/i&gt;&lt;/b&gt; (in Nemo and Dolphin, &lt;b&gt;convert with a preset…&lt;/b&gt; asks which), which converts the selection at once with that preset into the output folder you chose here, in a new time-stamped folder, and ends with a desktop notification naming that folder and any photo that failed. Presets you save later appear without reinstalling anything.</source>
-        <translation>Fai clic destro su foto o cartelle nel gestore di file. &lt;b&gt;Convert with Quillmere…&lt;/b&gt; apre questa finestra con gli elementi selezionati; ogni preset salvato ha una voce propria, &lt;b&gt;Quillmere: &lt;i&gt;preset&lt;/i&gt;&lt;/b&gt; (in Nemo e Dolphin, &lt;b&gt;convert with a preset…&lt;/b&gt; chiede quale), che converte subito la selezione con quel preset nella cartella di uscita scelta qui, in una nuova cartella con data e ora, e termina con una notifica del desktop che indica quella cartella e le eventuali foto non riuscite. I preset salvati in seguito compaiono senza reinstallare nulla.</translation>
+        <translation>Fai clic destro su foto o cartelle nel gestore di file. &lt;b&gt;Converti con Quillmere…&lt;/b&gt; apre questa finestra con gli elementi selezionati; ogni preset salvato ha una voce propria, &lt;b&gt;Quillmere: &lt;i&gt;preset&lt;/i&gt;&lt;/b&gt; (in Nemo e Dolphin, &lt;b&gt;converti con un preset…&lt;/b&gt; chiede quale), che converte subito la selezione con quel preset nella cartella di uscita scelta qui, in una nuova cartella con data e ora, e termina con una notifica del desktop che indica quella cartella e le eventuali foto non riuscite. I preset salvati in seguito compaiono senza reinstallare nulla.</translation>
     </message>
     <message>
         <source>&lt;b&gt;GNOME Files&lt;/b&gt; shows the entries when the package &lt;code&gt;python3-nautilus&lt;/code&gt; is installed (then restart it: &lt;code&gt;nautilus -q&lt;/code&gt;).</source>
@@ -1637,6 +1732,26 @@ Codice di uscita: 0 tutte le foto convertite, 1 alcune no, 2 argomenti errati.
         <source>fitted: quality %1</source>
         <translation>adattato: qualità %1</translation>
     </message>
+    <message>
+        <source>the source fits (%1): copied unchanged</source>
+        <translation>l’originale rientra (%1): copiato senza modifiche</translation>
+    </message>
+    <message>
+        <source>%1 at quality %2</source>
+        <translation>%1 con qualità %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n encodes</source>
+        <extracomment>%1 is the size and quality (&quot;498 KB at quality 72&quot;); an encode is one trial compression made to find it.</extracomment>
+        <translation>
+            <numerusform>%1, %n codifica</numerusform>
+            <numerusform>%1, %n codifiche</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>fitted by reducing to %1: %2</source>
+        <translation>adattato riducendo a %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>MainDialog</name>
@@ -1869,13 +1984,6 @@ Codice di uscita: 0 tutte le foto convertite, 1 alcune no, 2 argomenti errati.
         <translation>Interrompi ed esci</translation>
     </message>
     <message numerus="yes">
-        <source>The list of %n photo is not kept. Do you want to quit?</source>
-        <translation>
-            <numerusform>L’elenco di %n foto non verrà conservato. Vuoi uscire?</numerusform>
-            <numerusform>L’elenco di %n foto non verrà conservato. Vuoi uscire?</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>The list of %n photos is not kept. Do you want to quit?</source>
         <translation>
             <numerusform>L’elenco di %n foto non verrà conservato. Vuoi uscire?</numerusform>
@@ -2090,10 +2198,6 @@ Avvia il browser e inserisci l’indirizzo manualmente.</translation>
         <translation>Rifletti in verticale</translation>
     </message>
     <message>
-        <source>None</source>
-        <translation>Nessuno</translation>
-    </message>
-    <message>
         <source>All but the location</source>
         <translation>Tutti tranne la posizione</translation>
     </message>
@@ -2224,6 +2328,16 @@ Avvia il browser e inserisci l’indirizzo manualmente.</translation>
     <message>
         <source>Always the whole sensor, demosaicked: slowest, the most detail.</source>
         <translation>Sempre il sensore intero, con demosaicizzazione: il più lento, il massimo dettaglio.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>no camera data kept</comment>
+        <translation>Nessuno</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>no sharpening</comment>
+        <translation>Nessuna</translation>
     </message>
     <message>
         <source>Uncompressed; 24-bit colour, or 1, 4 or 8 bits per pixel with a palette (see Pixel format). Carries no camera data.</source>
@@ -2377,13 +2491,6 @@ Avvia il browser e inserisci l’indirizzo manualmente.</translation>
 <context>
     <name>OutputSettingsEditor</name>
     <message numerus="yes">
-        <source>Give the %n photo in the list these settings too?</source>
-        <translation>
-            <numerusform>Applicare queste impostazioni anche a %n foto dell’elenco?</numerusform>
-            <numerusform>Applicare queste impostazioni anche alle %n foto dell’elenco?</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>Give the %n photos in the list these settings too?</source>
         <translation>
             <numerusform>Applicare queste impostazioni anche a %n foto dell’elenco?</numerusform>
@@ -2487,13 +2594,6 @@ Avvia il browser e inserisci l’indirizzo manualmente.</translation>
         <translation>Tutti i file (*.*) (*)</translation>
     </message>
     <message numerus="yes">
-        <source>%n file was left out: not a picture (%1)</source>
-        <translation>
-            <numerusform>%n file escluso: non è un’immagine (%1)</numerusform>
-            <numerusform>%n file esclusi: non sono immagini (%1)</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n files were left out: not pictures (%1)</source>
         <translation>
             <numerusform>%n file escluso: non è un’immagine (%1)</numerusform>
@@ -2558,10 +2658,6 @@ Avvia il browser e inserisci l’indirizzo manualmente.</translation>
     <message>
         <source>&amp;Write: one output</source>
         <translation>&amp;Scrivi: un file</translation>
-    </message>
-    <message>
-        <source>&amp;Write: 1 preset</source>
-        <translation>&amp;Scrivi: 1 preset</translation>
     </message>
     <message numerus="yes">
         <source>&amp;Write: %n presets</source>
@@ -2631,6 +2727,18 @@ Avvia il browser e inserisci l’indirizzo manualmente.</translation>
     <message>
         <source>must not contain control characters</source>
         <translation>non può contenere caratteri di controllo</translation>
+    </message>
+    <message>
+        <source>the settings file %1 has a line that cannot be read</source>
+        <translation>il file delle impostazioni %1 contiene una riga illeggibile</translation>
+    </message>
+    <message>
+        <source>the settings file %1 could not be written</source>
+        <translation>impossibile scrivere il file delle impostazioni %1</translation>
+    </message>
+    <message>
+        <source>a preset name %1</source>
+        <translation>il nome di un preset %1</translation>
     </message>
 </context>
 <context>
@@ -2839,6 +2947,58 @@ Avvia il browser e inserisci l’indirizzo manualmente.</translation>
         <source>the value %1 is not a colour</source>
         <translation>il valore %1 non è un colore</translation>
     </message>
+    <message>
+        <source>the name template &quot;%1&quot;</source>
+        <translation>il modello del nome «%1»</translation>
+    </message>
+    <message>
+        <source>a &apos;}&apos; without its &apos;{&apos; (write &quot;}}&quot; for a brace)</source>
+        <translation>una «}» senza la sua «{» (scrivi «}}» per la parentesi graffa stessa)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not closed by &apos;}&apos;</source>
+        <translation>«%1» non è chiuso da «}»</translation>
+    </message>
+    <message>
+        <source>unknown token %1</source>
+        <translation>segnaposto sconosciuto %1</translation>
+    </message>
+    <message>
+        <source>the width in %1 must be a number from 1 to 10</source>
+        <translation>il numero di cifre in %1 deve essere da 1 a 10</translation>
+    </message>
+    <message>
+        <source>the date format in %1 is empty</source>
+        <translation>il formato della data in %1 è vuoto</translation>
+    </message>
+    <message>
+        <source>unknown date format &quot;%1&quot; in %2</source>
+        <translation>formato di data sconosciuto «%1» in %2</translation>
+    </message>
+    <message>
+        <source>the token %1 takes no format</source>
+        <translation>il segnaposto %1 non accetta un formato</translation>
+    </message>
+    <message>
+        <source>&apos;/&apos; is not allowed in a file name</source>
+        <translation>«/» non è ammesso in un nome di file</translation>
+    </message>
+    <message>
+        <source>a control character is not allowed in a file name</source>
+        <translation>un carattere di controllo non è ammesso in un nome di file</translation>
+    </message>
+    <message>
+        <source>it names nothing but the extension</source>
+        <translation>contiene solo l’estensione</translation>
+    </message>
+    <message>
+        <source>preset %1: %2</source>
+        <translation>preset %1: %2</translation>
+    </message>
+    <message>
+        <source>the folder could not be searched</source>
+        <translation>impossibile eseguire la ricerca nella cartella</translation>
+    </message>
 </context>
 <context>
     <name>RunPanel</name>
@@ -2865,20 +3025,12 @@ Avvia il browser e inserisci l’indirizzo manualmente.</translation>
         <source>Stopped: %1 of %2 converted, %3 not started</source>
         <translation>Interrotta: %1 di %2 convertite, %3 non avviate</translation>
     </message>
-    <message>
-        <source>1 photo was not converted; see the log.</source>
-        <translation>1 foto non è stata convertita; vedi il registro.</translation>
-    </message>
     <message numerus="yes">
         <source>%1 photos were not converted; see the log.</source>
         <translation>
             <numerusform>%1 foto non è stata convertita; vedi il registro.</numerusform>
             <numerusform>%1 foto non sono state convertite; vedi il registro.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>1 photo got a number added to a name another photo has.</source>
-        <translation>A 1 foto è stato aggiunto un numero al nome, già usato da un’altra foto.</translation>
     </message>
     <message numerus="yes">
         <source>%1 photos got a number added to a name another photo has.</source>

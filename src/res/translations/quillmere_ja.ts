@@ -680,8 +680,103 @@ Exit status: 0 every photo converted, 1 some were not, 2 bad arguments.
         <translation>フォントファミリー &apos;%1&apos; はインストールされていません。文字は &apos;%2&apos; で描画されます</translation>
     </message>
     <message>
+        <source>when the run ends, write to FILE in the user&apos;s language how many photos were converted and into which folder, then each photo that was not, with its reason</source>
+        <translation>処理の終了時に、変換した写真の枚数と出力先のフォルダー、続いて変換できなかった各写真とその理由を、ユーザーの言語で FILE に書き出します</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <comment>a heading of --help</comment>
+        <extracomment>A heading of the option list, %1 its name (&quot;Output:&quot;).</extracomment>
+        <translation>%1:</translation>
+    </message>
+    <message>
+        <source>option %1: %2</source>
+        <translation>オプション %1: %2</translation>
+    </message>
+    <message>
+        <source>No photo was converted.</source>
+        <translation>変換できた写真はありません。</translation>
+    </message>
+    <message>
+        <source>%1 of %2 photos converted</source>
+        <translation>%2 枚中 %1 枚の写真を変換しました</translation>
+    </message>
+    <message>
+        <source>%1 of %2 photos converted into %3</source>
+        <translation>%2 枚中 %1 枚の写真を %3 に変換しました</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <comment>the letter that answers yes in &quot;[y/N]&quot;</comment>
+        <translation>y</translation>
+    </message>
+    <message>
+        <source>[yes]</source>
+        <translation>[はい]</translation>
+    </message>
+    <message>
+        <source>[no]</source>
+        <translation>[いいえ]</translation>
+    </message>
+    <message>
+        <source>[y/N]</source>
+        <extracomment>The answers of a question in the terminal: the letter of Yes, and N (the default) for No.</extracomment>
+        <translation>[y/N]</translation>
+    </message>
+    <message>
         <source>and</source>
         <translation>および</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Batch Photo Converter</source>
+        <translation>写真一括変換</translation>
+    </message>
+    <message>
+        <source>Resize and convert photos in batches</source>
+        <translation>写真をまとめてリサイズ・変換</translation>
+    </message>
+    <message>
+        <source>Convert with Quillmere…</source>
+        <translation>Quillmere で変換…</translation>
+    </message>
+    <message>
+        <source>Open the selected photos in Quillmere</source>
+        <translation>選択した写真を Quillmere で開きます</translation>
+    </message>
+    <message>
+        <source>Convert with a preset…</source>
+        <translation>プリセットで変換…</translation>
+    </message>
+    <message>
+        <source>Quillmere: convert with a preset…</source>
+        <translation>Quillmere: プリセットで変換…</translation>
+    </message>
+    <message>
+        <source>Choose one of Quillmere&apos;s saved presets and convert the selected photos with it</source>
+        <translation>Quillmere に保存したプリセットを選び、選択した写真を変換します</translation>
+    </message>
+    <message>
+        <source>Convert the selection with the preset &quot;%1&quot;</source>
+        <extracomment>The tooltip of a file manager&apos;s entry &quot;Quillmere: PRESET&quot;; %1 is the preset&apos;s name.</extracomment>
+        <translation>選択したものをプリセット「%1」で変換します</translation>
+    </message>
+    <message>
+        <source>Convert with the preset:</source>
+        <extracomment>Asked in a small list of the saved presets, before converting the selected photos.</extracomment>
+        <translation>変換に使うプリセット:</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <extracomment>The heading of that list&apos;s one column.</extracomment>
+        <translation>プリセット</translation>
+    </message>
+    <message>
+        <source>photo;picture;resize;convert;batch;rename;jpeg;png;tiff;bmp;</source>
+        <extracomment>Words a desktop&apos;s search finds the program by, each ended by &quot;;&quot;.</extracomment>
+        <translation>写真;画像;リサイズ;変換;一括;名前の変更;jpeg;png;tiff;bmp;</translation>
     </message>
 </context>
 <context>
@@ -1002,7 +1097,7 @@ Exit status: 0 every photo converted, 1 some were not, 2 bad arguments.
     </message>
     <message>
         <source>Right-click photos or folders in the file manager. &lt;b&gt;Convert with Quillmere…&lt;/b&gt; opens this window with them; each saved preset has an entry of its own, &lt;b&gt;Quillmere: &lt;i&gt;preset&lt;/i&gt;&lt;/b&gt; (in Nemo and Dolphin, &lt;b&gt;convert with a preset…&lt;/b&gt; asks which), which converts the selection at once with that preset into the output folder you chose here, in a new time-stamped folder, and ends with a desktop notification naming that folder and any photo that failed. Presets you save later appear without reinstalling anything.</source>
-        <translation>ファイルマネージャーで写真やフォルダーを右クリックします。&lt;b&gt;Convert with Quillmere…&lt;/b&gt; を選ぶと、それらを入れた状態でこのウィンドウが開きます。保存済みのプリセットにはそれぞれ専用の項目 &lt;b&gt;Quillmere: &lt;i&gt;プリセット名&lt;/i&gt;&lt;/b&gt; があり (Nemo と Dolphin では &lt;b&gt;convert with a preset…&lt;/b&gt; でプリセットを選びます)、選択したものをそのプリセットですぐに変換します。保存先は、ここで選んだ出力フォルダー内の日時付きの新しいフォルダーです。終わるとデスクトップ通知で、そのフォルダーと失敗した写真を知らせます。後から保存したプリセットも、何も再インストールせずに表示されます。</translation>
+        <translation>ファイルマネージャーで写真やフォルダーを右クリックします。&lt;b&gt;Quillmere で変換…&lt;/b&gt; を選ぶと、それらを入れた状態でこのウィンドウが開きます。保存済みのプリセットにはそれぞれ専用の項目 &lt;b&gt;Quillmere: &lt;i&gt;プリセット名&lt;/i&gt;&lt;/b&gt; があり (Nemo と Dolphin では &lt;b&gt;プリセットで変換…&lt;/b&gt; でプリセットを選びます)、選択したものをそのプリセットですぐに変換します。保存先は、ここで選んだ出力フォルダー内の日時付きの新しいフォルダーです。終わるとデスクトップ通知で、そのフォルダーと失敗した写真を知らせます。後から保存したプリセットも、何も再インストールせずに表示されます。</translation>
     </message>
     <message>
         <source>&lt;b&gt;GNOME Files&lt;/b&gt; shows the entries when the package &lt;code&gt;python3-nautilus&lt;/code&gt; is installed (then restart it: &lt;code&gt;nautilus -q&lt;/code&gt;).</source>
@@ -1633,6 +1728,25 @@ Exit status: 0 every photo converted, 1 some were not, 2 bad arguments.
         <source>fitted: quality %1</source>
         <translation>収めました: 画質 %1</translation>
     </message>
+    <message>
+        <source>the source fits (%1): copied unchanged</source>
+        <translation>元ファイルが収まるため (%1)、そのままコピーしました</translation>
+    </message>
+    <message>
+        <source>%1 at quality %2</source>
+        <translation>%1 (画質 %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n encodes</source>
+        <extracomment>%1 is the size and quality (&quot;498 KB at quality 72&quot;); an encode is one trial compression made to find it.</extracomment>
+        <translation>
+            <numerusform>%1、エンコード %n 回</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>fitted by reducing to %1: %2</source>
+        <translation>%1 に縮小して収めました: %2</translation>
+    </message>
 </context>
 <context>
     <name>MainDialog</name>
@@ -1865,12 +1979,6 @@ Exit status: 0 every photo converted, 1 some were not, 2 bad arguments.
         <translation>中止して終了</translation>
     </message>
     <message numerus="yes">
-        <source>The list of %n photo is not kept. Do you want to quit?</source>
-        <translation>
-            <numerusform>%n 枚の写真のリストは保存されません。終了しますか?</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>The list of %n photos is not kept. Do you want to quit?</source>
         <translation>
             <numerusform>%n 枚の写真のリストは保存されません。終了しますか?</numerusform>
@@ -2084,10 +2192,6 @@ Web ブラウザーを起動して URL を直接入力してください。</tra
         <translation>上下反転</translation>
     </message>
     <message>
-        <source>None</source>
-        <translation>なし</translation>
-    </message>
-    <message>
         <source>All but the location</source>
         <translation>位置情報以外すべて</translation>
     </message>
@@ -2218,6 +2322,16 @@ Web ブラウザーを起動して URL を直接入力してください。</tra
     <message>
         <source>Always the whole sensor, demosaicked: slowest, the most detail.</source>
         <translation>常にセンサー全体をデモザイク処理: 最も低速ですが、最も精細です。</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>no camera data kept</comment>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>no sharpening</comment>
+        <translation>なし</translation>
     </message>
     <message>
         <source>Uncompressed; 24-bit colour, or 1, 4 or 8 bits per pixel with a palette (see Pixel format). Carries no camera data.</source>
@@ -2371,12 +2485,6 @@ Web ブラウザーを起動して URL を直接入力してください。</tra
 <context>
     <name>OutputSettingsEditor</name>
     <message numerus="yes">
-        <source>Give the %n photo in the list these settings too?</source>
-        <translation>
-            <numerusform>リストにある %n 枚の写真にもこの設定を適用しますか?</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>Give the %n photos in the list these settings too?</source>
         <translation>
             <numerusform>リストにある %n 枚の写真にもこの設定を適用しますか?</numerusform>
@@ -2479,12 +2587,6 @@ Web ブラウザーを起動して URL を直接入力してください。</tra
         <translation>すべてのファイル (*.*) (*)</translation>
     </message>
     <message numerus="yes">
-        <source>%n file was left out: not a picture (%1)</source>
-        <translation>
-            <numerusform>%n 個のファイルを除外しました: 画像ではありません (%1)</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n files were left out: not pictures (%1)</source>
         <translation>
             <numerusform>%n 個のファイルを除外しました: 画像ではありません (%1)</numerusform>
@@ -2548,10 +2650,6 @@ Web ブラウザーを起動して URL を直接入力してください。</tra
     <message>
         <source>&amp;Write: one output</source>
         <translation>書き出し: 1 つ(&amp;W)</translation>
-    </message>
-    <message>
-        <source>&amp;Write: 1 preset</source>
-        <translation>書き出し: プリセット 1 個(&amp;W)</translation>
     </message>
     <message numerus="yes">
         <source>&amp;Write: %n presets</source>
@@ -2620,6 +2718,18 @@ Web ブラウザーを起動して URL を直接入力してください。</tra
     <message>
         <source>must not contain control characters</source>
         <translation>制御文字を含めることはできません</translation>
+    </message>
+    <message>
+        <source>the settings file %1 has a line that cannot be read</source>
+        <translation>設定ファイル %1 に読み取れない行があります</translation>
+    </message>
+    <message>
+        <source>the settings file %1 could not be written</source>
+        <translation>設定ファイル %1 に書き込めませんでした</translation>
+    </message>
+    <message>
+        <source>a preset name %1</source>
+        <translation>プリセット名は%1</translation>
     </message>
 </context>
 <context>
@@ -2828,6 +2938,58 @@ Web ブラウザーを起動して URL を直接入力してください。</tra
         <source>the file is damaged or incomplete</source>
         <translation>ファイルが破損しているか、不完全です</translation>
     </message>
+    <message>
+        <source>the name template &quot;%1&quot;</source>
+        <translation>ファイル名テンプレート「%1」</translation>
+    </message>
+    <message>
+        <source>a &apos;}&apos; without its &apos;{&apos; (write &quot;}}&quot; for a brace)</source>
+        <translation>対応する &apos;{&apos; のない &apos;}&apos; があります (括弧そのものは &quot;}}&quot; と書きます)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not closed by &apos;}&apos;</source>
+        <translation>「%1」が &apos;}&apos; で閉じられていません</translation>
+    </message>
+    <message>
+        <source>unknown token %1</source>
+        <translation>不明なトークン %1</translation>
+    </message>
+    <message>
+        <source>the width in %1 must be a number from 1 to 10</source>
+        <translation>%1 の桁数は 1 から 10 の数値で指定してください</translation>
+    </message>
+    <message>
+        <source>the date format in %1 is empty</source>
+        <translation>%1 の日付書式が空です</translation>
+    </message>
+    <message>
+        <source>unknown date format &quot;%1&quot; in %2</source>
+        <translation>%2 の日付書式「%1」は使えません</translation>
+    </message>
+    <message>
+        <source>the token %1 takes no format</source>
+        <translation>トークン %1 には書式を指定できません</translation>
+    </message>
+    <message>
+        <source>&apos;/&apos; is not allowed in a file name</source>
+        <translation>&apos;/&apos; はファイル名に使えません</translation>
+    </message>
+    <message>
+        <source>a control character is not allowed in a file name</source>
+        <translation>制御文字はファイル名に使えません</translation>
+    </message>
+    <message>
+        <source>it names nothing but the extension</source>
+        <translation>拡張子しか指定されていません</translation>
+    </message>
+    <message>
+        <source>preset %1: %2</source>
+        <translation>プリセット %1: %2</translation>
+    </message>
+    <message>
+        <source>the folder could not be searched</source>
+        <translation>フォルダーを検索できませんでした</translation>
+    </message>
 </context>
 <context>
     <name>RunPanel</name>
@@ -2854,19 +3016,11 @@ Web ブラウザーを起動して URL を直接入力してください。</tra
         <source>Stopped: %1 of %2 converted, %3 not started</source>
         <translation>中止しました: %2 枚中 %1 枚を変換、%3 枚は未処理</translation>
     </message>
-    <message>
-        <source>1 photo was not converted; see the log.</source>
-        <translation>1 枚の写真を変換できませんでした。ログを確認してください。</translation>
-    </message>
     <message numerus="yes">
         <source>%1 photos were not converted; see the log.</source>
         <translation>
             <numerusform>%1 枚の写真を変換できませんでした。ログを確認してください。</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>1 photo got a number added to a name another photo has.</source>
-        <translation>1 枚の写真は、ほかの写真と同じ名前になるため番号を付け加えました。</translation>
     </message>
     <message numerus="yes">
         <source>%1 photos got a number added to a name another photo has.</source>

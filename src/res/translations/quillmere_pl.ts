@@ -686,8 +686,103 @@ Kod wyjścia: 0 – przekonwertowano wszystkie zdjęcia, 1 – nie wszystkie,
         <translation>rodzina czcionek &apos;%1&apos; nie jest zainstalowana; tekst zostanie narysowany czcionką &apos;%2&apos;</translation>
     </message>
     <message>
+        <source>when the run ends, write to FILE in the user&apos;s language how many photos were converted and into which folder, then each photo that was not, with its reason</source>
+        <translation>po zakończeniu zapisz do pliku FILE, w języku użytkownika, ile zdjęć przekonwertowano i do jakiego folderu, a następnie każde nieprzekonwertowane zdjęcie wraz z przyczyną</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <comment>a heading of --help</comment>
+        <extracomment>A heading of the option list, %1 its name (&quot;Output:&quot;).</extracomment>
+        <translation>%1:</translation>
+    </message>
+    <message>
+        <source>option %1: %2</source>
+        <translation>opcja %1: %2</translation>
+    </message>
+    <message>
+        <source>No photo was converted.</source>
+        <translation>Nie przekonwertowano żadnego zdjęcia.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 photos converted</source>
+        <translation>Przekonwertowane zdjęcia: %1 z %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 photos converted into %3</source>
+        <translation>Przekonwertowane zdjęcia: %1 z %2, do folderu %3</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <comment>the letter that answers yes in &quot;[y/N]&quot;</comment>
+        <translation>t</translation>
+    </message>
+    <message>
+        <source>[yes]</source>
+        <translation>[tak]</translation>
+    </message>
+    <message>
+        <source>[no]</source>
+        <translation>[nie]</translation>
+    </message>
+    <message>
+        <source>[y/N]</source>
+        <extracomment>The answers of a question in the terminal: the letter of Yes, and N (the default) for No.</extracomment>
+        <translation>[t/N]</translation>
+    </message>
+    <message>
         <source>and</source>
         <translation>i</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Batch Photo Converter</source>
+        <translation>Wsadowy konwerter zdjęć</translation>
+    </message>
+    <message>
+        <source>Resize and convert photos in batches</source>
+        <translation>Wsadowa zmiana rozmiaru i konwersja zdjęć</translation>
+    </message>
+    <message>
+        <source>Convert with Quillmere…</source>
+        <translation>Konwertuj w Quillmere…</translation>
+    </message>
+    <message>
+        <source>Open the selected photos in Quillmere</source>
+        <translation>Otwórz zaznaczone zdjęcia w Quillmere</translation>
+    </message>
+    <message>
+        <source>Convert with a preset…</source>
+        <translation>Konwertuj z presetem…</translation>
+    </message>
+    <message>
+        <source>Quillmere: convert with a preset…</source>
+        <translation>Quillmere: konwertuj z presetem…</translation>
+    </message>
+    <message>
+        <source>Choose one of Quillmere&apos;s saved presets and convert the selected photos with it</source>
+        <translation>Wybierz jeden z zapisanych presetów Quillmere i przekonwertuj nim zaznaczone zdjęcia</translation>
+    </message>
+    <message>
+        <source>Convert the selection with the preset &quot;%1&quot;</source>
+        <extracomment>The tooltip of a file manager&apos;s entry &quot;Quillmere: PRESET&quot;; %1 is the preset&apos;s name.</extracomment>
+        <translation>Konwertuj zaznaczenie presetem „%1”</translation>
+    </message>
+    <message>
+        <source>Convert with the preset:</source>
+        <extracomment>Asked in a small list of the saved presets, before converting the selected photos.</extracomment>
+        <translation>Konwertuj z presetem:</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <extracomment>The heading of that list&apos;s one column.</extracomment>
+        <translation>Preset</translation>
+    </message>
+    <message>
+        <source>photo;picture;resize;convert;batch;rename;jpeg;png;tiff;bmp;</source>
+        <extracomment>Words a desktop&apos;s search finds the program by, each ended by &quot;;&quot;.</extracomment>
+        <translation>zdjęcie;obraz;zmiana rozmiaru;konwersja;wsadowo;zmiana nazwy;jpeg;png;tiff;bmp;</translation>
     </message>
 </context>
 <context>
@@ -1008,7 +1103,7 @@ Kod wyjścia: 0 – przekonwertowano wszystkie zdjęcia, 1 – nie wszystkie,
     </message>
     <message>
         <source>Right-click photos or folders in the file manager. &lt;b&gt;Convert with Quillmere…&lt;/b&gt; opens this window with them; each saved preset has an entry of its own, &lt;b&gt;Quillmere: &lt;i&gt;preset&lt;/i&gt;&lt;/b&gt; (in Nemo and Dolphin, &lt;b&gt;convert with a preset…&lt;/b&gt; asks which), which converts the selection at once with that preset into the output folder you chose here, in a new time-stamped folder, and ends with a desktop notification naming that folder and any photo that failed. Presets you save later appear without reinstalling anything.</source>
-        <translation>W menedżerze plików należy kliknąć zdjęcia lub foldery prawym przyciskiem myszy. &lt;b&gt;Convert with Quillmere…&lt;/b&gt; otwiera to okno z zaznaczonymi elementami. Każdy zapisany preset ma własną pozycję, &lt;b&gt;Quillmere: &lt;i&gt;nazwa presetu&lt;/i&gt;&lt;/b&gt; (w Nemo i Dolphinie &lt;b&gt;convert with a preset…&lt;/b&gt; pyta, którego presetu użyć), która od razu konwertuje zaznaczenie tym presetem do nowego folderu ze znacznikiem czasu w wybranym tutaj folderze docelowym, a na koniec wyświetla powiadomienie z nazwą tego folderu i listą zdjęć, których nie udało się przekonwertować. Presety zapisane później pojawiają się bez ponownej instalacji.</translation>
+        <translation>W menedżerze plików należy kliknąć zdjęcia lub foldery prawym przyciskiem myszy. &lt;b&gt;Konwertuj w Quillmere…&lt;/b&gt; otwiera to okno z zaznaczonymi elementami. Każdy zapisany preset ma własną pozycję, &lt;b&gt;Quillmere: &lt;i&gt;nazwa presetu&lt;/i&gt;&lt;/b&gt; (w Nemo i Dolphinie &lt;b&gt;konwertuj z presetem…&lt;/b&gt; pyta, którego presetu użyć), która od razu konwertuje zaznaczenie tym presetem do nowego folderu ze znacznikiem czasu w wybranym tutaj folderze docelowym, a na koniec wyświetla powiadomienie z nazwą tego folderu i listą zdjęć, których nie udało się przekonwertować. Presety zapisane później pojawiają się bez ponownej instalacji.</translation>
     </message>
     <message>
         <source>&lt;b&gt;GNOME Files&lt;/b&gt; shows the entries when the package &lt;code&gt;python3-nautilus&lt;/code&gt; is installed (then restart it: &lt;code&gt;nautilus -q&lt;/code&gt;).</source>
@@ -1639,6 +1734,27 @@ Kod wyjścia: 0 – przekonwertowano wszystkie zdjęcia, 1 – nie wszystkie,
         <source>fitted: quality %1</source>
         <translation>dopasowano: jakość %1</translation>
     </message>
+    <message>
+        <source>the source fits (%1): copied unchanged</source>
+        <translation>oryginał się mieści (%1): skopiowano bez zmian</translation>
+    </message>
+    <message>
+        <source>%1 at quality %2</source>
+        <translation>%1 przy jakości %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n encodes</source>
+        <extracomment>%1 is the size and quality (&quot;498 KB at quality 72&quot;); an encode is one trial compression made to find it.</extracomment>
+        <translation>
+            <numerusform>%1, %n kodowanie</numerusform>
+            <numerusform>%1, %n kodowania</numerusform>
+            <numerusform>%1, %n kodowań</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>fitted by reducing to %1: %2</source>
+        <translation>dopasowano przez zmniejszenie do %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>MainDialog</name>
@@ -1871,14 +1987,6 @@ Kod wyjścia: 0 – przekonwertowano wszystkie zdjęcia, 1 – nie wszystkie,
         <translation>Przerwij i zakończ</translation>
     </message>
     <message numerus="yes">
-        <source>The list of %n photo is not kept. Do you want to quit?</source>
-        <translation>
-            <numerusform>Lista %n zdjęcia nie zostanie zachowana. Czy zakończyć program?</numerusform>
-            <numerusform>Lista %n zdjęć nie zostanie zachowana. Czy zakończyć program?</numerusform>
-            <numerusform>Lista %n zdjęć nie zostanie zachowana. Czy zakończyć program?</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>The list of %n photos is not kept. Do you want to quit?</source>
         <translation>
             <numerusform>Lista %n zdjęcia nie zostanie zachowana. Czy zakończyć program?</numerusform>
@@ -2094,10 +2202,6 @@ Uruchom przeglądarkę i wpisz adres ręcznie.</translation>
         <translation>Odbij w pionie</translation>
     </message>
     <message>
-        <source>None</source>
-        <translation>Brak</translation>
-    </message>
-    <message>
         <source>All but the location</source>
         <translation>Wszystkie oprócz lokalizacji</translation>
     </message>
@@ -2228,6 +2332,16 @@ Uruchom przeglądarkę i wpisz adres ręcznie.</translation>
     <message>
         <source>Always the whole sensor, demosaicked: slowest, the most detail.</source>
         <translation>Zawsze cała matryca z demozaikowaniem: najwolniej, najwięcej szczegółów.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>no camera data kept</comment>
+        <translation>Brak</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>no sharpening</comment>
+        <translation>Brak</translation>
     </message>
     <message>
         <source>Uncompressed; 24-bit colour, or 1, 4 or 8 bits per pixel with a palette (see Pixel format). Carries no camera data.</source>
@@ -2381,14 +2495,6 @@ Uruchom przeglądarkę i wpisz adres ręcznie.</translation>
 <context>
     <name>OutputSettingsEditor</name>
     <message numerus="yes">
-        <source>Give the %n photo in the list these settings too?</source>
-        <translation>
-            <numerusform>Zastosować te ustawienia także do %n zdjęcia na liście?</numerusform>
-            <numerusform>Zastosować te ustawienia także do %n zdjęć na liście?</numerusform>
-            <numerusform>Zastosować te ustawienia także do %n zdjęć na liście?</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>Give the %n photos in the list these settings too?</source>
         <translation>
             <numerusform>Zastosować te ustawienia także do %n zdjęcia na liście?</numerusform>
@@ -2493,14 +2599,6 @@ Uruchom przeglądarkę i wpisz adres ręcznie.</translation>
         <translation>Wszystkie pliki (*.*) (*)</translation>
     </message>
     <message numerus="yes">
-        <source>%n file was left out: not a picture (%1)</source>
-        <translation>
-            <numerusform>Pominięto %n plik: to nie jest obraz (%1)</numerusform>
-            <numerusform>Pominięto %n pliki: to nie są obrazy (%1)</numerusform>
-            <numerusform>Pominięto %n plików: to nie są obrazy (%1)</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n files were left out: not pictures (%1)</source>
         <translation>
             <numerusform>Pominięto %n plik: to nie jest obraz (%1)</numerusform>
@@ -2566,10 +2664,6 @@ Uruchom przeglądarkę i wpisz adres ręcznie.</translation>
     <message>
         <source>&amp;Write: one output</source>
         <translation>&amp;Zapis: jeden plik</translation>
-    </message>
-    <message>
-        <source>&amp;Write: 1 preset</source>
-        <translation>&amp;Zapis: 1 preset</translation>
     </message>
     <message numerus="yes">
         <source>&amp;Write: %n presets</source>
@@ -2640,6 +2734,18 @@ Uruchom przeglądarkę i wpisz adres ręcznie.</translation>
     <message>
         <source>must not contain control characters</source>
         <translation>nie może zawierać znaków sterujących</translation>
+    </message>
+    <message>
+        <source>the settings file %1 has a line that cannot be read</source>
+        <translation>plik ustawień %1 zawiera wiersz, którego nie można odczytać</translation>
+    </message>
+    <message>
+        <source>the settings file %1 could not be written</source>
+        <translation>nie można zapisać pliku ustawień %1</translation>
+    </message>
+    <message>
+        <source>a preset name %1</source>
+        <translation>nazwa presetu %1</translation>
     </message>
 </context>
 <context>
@@ -2848,6 +2954,58 @@ Uruchom przeglądarkę i wpisz adres ręcznie.</translation>
         <source>the file is damaged or incomplete</source>
         <translation>plik jest uszkodzony lub niekompletny</translation>
     </message>
+    <message>
+        <source>the name template &quot;%1&quot;</source>
+        <translation>szablon nazwy „%1”</translation>
+    </message>
+    <message>
+        <source>a &apos;}&apos; without its &apos;{&apos; (write &quot;}}&quot; for a brace)</source>
+        <translation>&apos;}&apos; bez odpowiadającego &apos;{&apos; (aby wstawić sam nawias klamrowy, wpisz &quot;}}&quot;)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not closed by &apos;}&apos;</source>
+        <translation>„%1” nie jest zamknięte znakiem &apos;}&apos;</translation>
+    </message>
+    <message>
+        <source>unknown token %1</source>
+        <translation>nieznany znacznik %1</translation>
+    </message>
+    <message>
+        <source>the width in %1 must be a number from 1 to 10</source>
+        <translation>liczba cyfr w %1 musi wynosić od 1 do 10</translation>
+    </message>
+    <message>
+        <source>the date format in %1 is empty</source>
+        <translation>format daty w %1 jest pusty</translation>
+    </message>
+    <message>
+        <source>unknown date format &quot;%1&quot; in %2</source>
+        <translation>nieznany format daty „%1” w %2</translation>
+    </message>
+    <message>
+        <source>the token %1 takes no format</source>
+        <translation>znacznik %1 nie przyjmuje formatu</translation>
+    </message>
+    <message>
+        <source>&apos;/&apos; is not allowed in a file name</source>
+        <translation>znak &apos;/&apos; nie jest dozwolony w nazwie pliku</translation>
+    </message>
+    <message>
+        <source>a control character is not allowed in a file name</source>
+        <translation>znak sterujący nie jest dozwolony w nazwie pliku</translation>
+    </message>
+    <message>
+        <source>it names nothing but the extension</source>
+        <translation>zawiera tylko rozszerzenie</translation>
+    </message>
+    <message>
+        <source>preset %1: %2</source>
+        <translation>preset %1: %2</translation>
+    </message>
+    <message>
+        <source>the folder could not be searched</source>
+        <translation>nie można przeszukać folderu</translation>
+    </message>
 </context>
 <context>
     <name>RunPanel</name>
@@ -2874,10 +3032,6 @@ Uruchom przeglądarkę i wpisz adres ręcznie.</translation>
         <source>Stopped: %1 of %2 converted, %3 not started</source>
         <translation>Przerwano: przekonwertowano %1 z %2, nie rozpoczęto: %3</translation>
     </message>
-    <message>
-        <source>1 photo was not converted; see the log.</source>
-        <translation>1 zdjęcie nie zostało przekonwertowane; szczegóły w dzienniku.</translation>
-    </message>
     <message numerus="yes">
         <source>%1 photos were not converted; see the log.</source>
         <translation>
@@ -2885,10 +3039,6 @@ Uruchom przeglądarkę i wpisz adres ręcznie.</translation>
             <numerusform>%1 zdjęcia nie zostały przekonwertowane; szczegóły w dzienniku.</numerusform>
             <numerusform>%1 zdjęć nie zostało przekonwertowanych; szczegóły w dzienniku.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>1 photo got a number added to a name another photo has.</source>
-        <translation>Do nazwy 1 zdjęcia dodano numer, ponieważ inne zdjęcie ma taką samą nazwę.</translation>
     </message>
     <message numerus="yes">
         <source>%1 photos got a number added to a name another photo has.</source>

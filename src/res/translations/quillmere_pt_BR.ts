@@ -683,8 +683,103 @@ não foi, 2 argumentos inválidos.
         </translation>
     </message>
     <message>
+        <source>when the run ends, write to FILE in the user&apos;s language how many photos were converted and into which folder, then each photo that was not, with its reason</source>
+        <translation>ao terminar, gravar em FILE, no idioma do usuário, quantas fotos foram convertidas e em qual pasta, e depois cada foto que não foi convertida, com o motivo</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <comment>a heading of --help</comment>
+        <extracomment>A heading of the option list, %1 its name (&quot;Output:&quot;).</extracomment>
+        <translation>%1:</translation>
+    </message>
+    <message>
+        <source>option %1: %2</source>
+        <translation>opção %1: %2</translation>
+    </message>
+    <message>
+        <source>No photo was converted.</source>
+        <translation>Nenhuma foto foi convertida.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 photos converted</source>
+        <translation>%1 de %2 fotos convertidas</translation>
+    </message>
+    <message>
+        <source>%1 of %2 photos converted into %3</source>
+        <translation>%1 de %2 fotos convertidas em %3</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <comment>the letter that answers yes in &quot;[y/N]&quot;</comment>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>[yes]</source>
+        <translation>[sim]</translation>
+    </message>
+    <message>
+        <source>[no]</source>
+        <translation>[não]</translation>
+    </message>
+    <message>
+        <source>[y/N]</source>
+        <extracomment>The answers of a question in the terminal: the letter of Yes, and N (the default) for No.</extracomment>
+        <translation>[s/N]</translation>
+    </message>
+    <message>
         <source>and</source>
         <translation>e</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Batch Photo Converter</source>
+        <translation>Conversor de fotos em lote</translation>
+    </message>
+    <message>
+        <source>Resize and convert photos in batches</source>
+        <translation>Redimensione e converta fotos em lote</translation>
+    </message>
+    <message>
+        <source>Convert with Quillmere…</source>
+        <translation>Converter com o Quillmere…</translation>
+    </message>
+    <message>
+        <source>Open the selected photos in Quillmere</source>
+        <translation>Abrir as fotos selecionadas no Quillmere</translation>
+    </message>
+    <message>
+        <source>Convert with a preset…</source>
+        <translation>Converter com uma predefinição…</translation>
+    </message>
+    <message>
+        <source>Quillmere: convert with a preset…</source>
+        <translation>Quillmere: converter com uma predefinição…</translation>
+    </message>
+    <message>
+        <source>Choose one of Quillmere&apos;s saved presets and convert the selected photos with it</source>
+        <translation>Escolher uma das predefinições salvas do Quillmere e converter com ela as fotos selecionadas</translation>
+    </message>
+    <message>
+        <source>Convert the selection with the preset &quot;%1&quot;</source>
+        <extracomment>The tooltip of a file manager&apos;s entry &quot;Quillmere: PRESET&quot;; %1 is the preset&apos;s name.</extracomment>
+        <translation>Converter a seleção com a predefinição “%1”</translation>
+    </message>
+    <message>
+        <source>Convert with the preset:</source>
+        <extracomment>Asked in a small list of the saved presets, before converting the selected photos.</extracomment>
+        <translation>Converter com a predefinição:</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <extracomment>The heading of that list&apos;s one column.</extracomment>
+        <translation>Predefinição</translation>
+    </message>
+    <message>
+        <source>photo;picture;resize;convert;batch;rename;jpeg;png;tiff;bmp;</source>
+        <extracomment>Words a desktop&apos;s search finds the program by, each ended by &quot;;&quot;.</extracomment>
+        <translation>foto;imagem;redimensionar;converter;lote;renomear;jpeg;png;tiff;bmp;</translation>
     </message>
 </context>
 <context>
@@ -1005,7 +1100,7 @@ não foi, 2 argumentos inválidos.
     </message>
     <message>
         <source>Right-click photos or folders in the file manager. &lt;b&gt;Convert with Quillmere…&lt;/b&gt; opens this window with them; each saved preset has an entry of its own, &lt;b&gt;Quillmere: &lt;i&gt;preset&lt;/i&gt;&lt;/b&gt; (in Nemo and Dolphin, &lt;b&gt;convert with a preset…&lt;/b&gt; asks which), which converts the selection at once with that preset into the output folder you chose here, in a new time-stamped folder, and ends with a desktop notification naming that folder and any photo that failed. Presets you save later appear without reinstalling anything.</source>
-        <translation>Clique com o botão direito em fotos ou pastas no gerenciador de arquivos. &lt;b&gt;Convert with Quillmere…&lt;/b&gt; abre esta janela com elas; cada predefinição salva tem uma entrada própria, &lt;b&gt;Quillmere: &lt;i&gt;predefinição&lt;/i&gt;&lt;/b&gt; (no Nemo e no Dolphin, &lt;b&gt;convert with a preset…&lt;/b&gt; pergunta qual), que converte a seleção na hora com essa predefinição para a pasta de saída escolhida aqui, numa pasta nova com data e hora, e termina com uma notificação da área de trabalho que indica essa pasta e as fotos que falharam. As predefinições que você salvar depois aparecem sem reinstalar nada.</translation>
+        <translation>Clique com o botão direito em fotos ou pastas no gerenciador de arquivos. &lt;b&gt;Converter com o Quillmere…&lt;/b&gt; abre esta janela com elas; cada predefinição salva tem uma entrada própria, &lt;b&gt;Quillmere: &lt;i&gt;predefinição&lt;/i&gt;&lt;/b&gt; (no Nemo e no Dolphin, &lt;b&gt;converter com uma predefinição…&lt;/b&gt; pergunta qual), que converte a seleção na hora com essa predefinição para a pasta de saída escolhida aqui, numa pasta nova com data e hora, e termina com uma notificação da área de trabalho que indica essa pasta e as fotos que falharam. As predefinições que você salvar depois aparecem sem reinstalar nada.</translation>
     </message>
     <message>
         <source>&lt;b&gt;GNOME Files&lt;/b&gt; shows the entries when the package &lt;code&gt;python3-nautilus&lt;/code&gt; is installed (then restart it: &lt;code&gt;nautilus -q&lt;/code&gt;).</source>
@@ -1636,6 +1731,26 @@ não foi, 2 argumentos inválidos.
         <source>fitted: quality %1</source>
         <translation>ajustado: qualidade %1</translation>
     </message>
+    <message>
+        <source>the source fits (%1): copied unchanged</source>
+        <translation>o original cabe (%1): copiado sem alterações</translation>
+    </message>
+    <message>
+        <source>%1 at quality %2</source>
+        <translation>%1 com qualidade %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n encodes</source>
+        <extracomment>%1 is the size and quality (&quot;498 KB at quality 72&quot;); an encode is one trial compression made to find it.</extracomment>
+        <translation>
+            <numerusform>%1, %n codificação</numerusform>
+            <numerusform>%1, %n codificações</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>fitted by reducing to %1: %2</source>
+        <translation>ajustado reduzindo para %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>MainDialog</name>
@@ -1868,13 +1983,6 @@ não foi, 2 argumentos inválidos.
         <translation>Parar e sair</translation>
     </message>
     <message numerus="yes">
-        <source>The list of %n photo is not kept. Do you want to quit?</source>
-        <translation>
-            <numerusform>A lista de %n foto não será mantida. Deseja sair?</numerusform>
-            <numerusform>A lista de %n fotos não será mantida. Deseja sair?</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>The list of %n photos is not kept. Do you want to quit?</source>
         <translation>
             <numerusform>A lista de %n foto não será mantida. Deseja sair?</numerusform>
@@ -2089,10 +2197,6 @@ Abra o navegador e digite o URL manualmente.</translation>
         <translation>Espelhar na vertical</translation>
     </message>
     <message>
-        <source>None</source>
-        <translation>Nenhum</translation>
-    </message>
-    <message>
         <source>All but the location</source>
         <translation>Todos, exceto a localização</translation>
     </message>
@@ -2223,6 +2327,16 @@ Abra o navegador e digite o URL manualmente.</translation>
     <message>
         <source>Always the whole sensor, demosaicked: slowest, the most detail.</source>
         <translation>Sempre o sensor inteiro, com demosaico: a mais lenta, com o máximo de detalhes.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>no camera data kept</comment>
+        <translation>Nenhum</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>no sharpening</comment>
+        <translation>Nenhuma</translation>
     </message>
     <message>
         <source>Uncompressed; 24-bit colour, or 1, 4 or 8 bits per pixel with a palette (see Pixel format). Carries no camera data.</source>
@@ -2376,13 +2490,6 @@ Abra o navegador e digite o URL manualmente.</translation>
 <context>
     <name>OutputSettingsEditor</name>
     <message numerus="yes">
-        <source>Give the %n photo in the list these settings too?</source>
-        <translation>
-            <numerusform>Aplicar estas configurações também a %n foto da lista?</numerusform>
-            <numerusform>Aplicar estas configurações também às %n fotos da lista?</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>Give the %n photos in the list these settings too?</source>
         <translation>
             <numerusform>Aplicar estas configurações também a %n foto da lista?</numerusform>
@@ -2486,13 +2593,6 @@ Abra o navegador e digite o URL manualmente.</translation>
         <translation>Todos os arquivos (*.*) (*)</translation>
     </message>
     <message numerus="yes">
-        <source>%n file was left out: not a picture (%1)</source>
-        <translation>
-            <numerusform>%n arquivo foi ignorado: não é uma imagem (%1)</numerusform>
-            <numerusform>%n arquivos foram ignorados: não são imagens (%1)</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n files were left out: not pictures (%1)</source>
         <translation>
             <numerusform>%n arquivo foi ignorado: não é uma imagem (%1)</numerusform>
@@ -2557,10 +2657,6 @@ Abra o navegador e digite o URL manualmente.</translation>
     <message>
         <source>&amp;Write: one output</source>
         <translation>&amp;Gerar: uma saída</translation>
-    </message>
-    <message>
-        <source>&amp;Write: 1 preset</source>
-        <translation>&amp;Gerar: 1 predefinição</translation>
     </message>
     <message numerus="yes">
         <source>&amp;Write: %n presets</source>
@@ -2630,6 +2726,18 @@ Abra o navegador e digite o URL manualmente.</translation>
     <message>
         <source>must not contain control characters</source>
         <translation>não pode conter caracteres de controle</translation>
+    </message>
+    <message>
+        <source>the settings file %1 has a line that cannot be read</source>
+        <translation>o arquivo de configurações %1 tem uma linha que não pode ser lida</translation>
+    </message>
+    <message>
+        <source>the settings file %1 could not be written</source>
+        <translation>não foi possível gravar o arquivo de configurações %1</translation>
+    </message>
+    <message>
+        <source>a preset name %1</source>
+        <translation>o nome de uma predefinição %1</translation>
     </message>
 </context>
 <context>
@@ -2838,6 +2946,58 @@ Abra o navegador e digite o URL manualmente.</translation>
         <source>the value %1 is not a colour</source>
         <translation>o valor %1 não é uma cor</translation>
     </message>
+    <message>
+        <source>the name template &quot;%1&quot;</source>
+        <translation>o modelo de nome “%1”</translation>
+    </message>
+    <message>
+        <source>a &apos;}&apos; without its &apos;{&apos; (write &quot;}}&quot; for a brace)</source>
+        <translation>um &apos;}&apos; sem o seu &apos;{&apos; (escreva &quot;}}&quot; para a própria chave)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not closed by &apos;}&apos;</source>
+        <translation>“%1” não é fechado por &apos;}&apos;</translation>
+    </message>
+    <message>
+        <source>unknown token %1</source>
+        <translation>marcador desconhecido %1</translation>
+    </message>
+    <message>
+        <source>the width in %1 must be a number from 1 to 10</source>
+        <translation>o número de dígitos em %1 deve ser de 1 a 10</translation>
+    </message>
+    <message>
+        <source>the date format in %1 is empty</source>
+        <translation>o formato de data em %1 está vazio</translation>
+    </message>
+    <message>
+        <source>unknown date format &quot;%1&quot; in %2</source>
+        <translation>formato de data desconhecido “%1” em %2</translation>
+    </message>
+    <message>
+        <source>the token %1 takes no format</source>
+        <translation>o marcador %1 não aceita formato</translation>
+    </message>
+    <message>
+        <source>&apos;/&apos; is not allowed in a file name</source>
+        <translation>&apos;/&apos; não é permitido em um nome de arquivo</translation>
+    </message>
+    <message>
+        <source>a control character is not allowed in a file name</source>
+        <translation>caracteres de controle não são permitidos em um nome de arquivo</translation>
+    </message>
+    <message>
+        <source>it names nothing but the extension</source>
+        <translation>contém apenas a extensão</translation>
+    </message>
+    <message>
+        <source>preset %1: %2</source>
+        <translation>predefinição %1: %2</translation>
+    </message>
+    <message>
+        <source>the folder could not be searched</source>
+        <translation>não foi possível pesquisar a pasta</translation>
+    </message>
 </context>
 <context>
     <name>RunPanel</name>
@@ -2864,20 +3024,12 @@ Abra o navegador e digite o URL manualmente.</translation>
         <source>Stopped: %1 of %2 converted, %3 not started</source>
         <translation>Interrompida: %1 de %2 convertidas, %3 não iniciadas</translation>
     </message>
-    <message>
-        <source>1 photo was not converted; see the log.</source>
-        <translation>1 foto não foi convertida; veja o registro.</translation>
-    </message>
     <message numerus="yes">
         <source>%1 photos were not converted; see the log.</source>
         <translation>
             <numerusform>%1 foto não foi convertida; veja o registro.</numerusform>
             <numerusform>%1 fotos não foram convertidas; veja o registro.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>1 photo got a number added to a name another photo has.</source>
-        <translation>1 foto recebeu um número no nome porque outra foto já o tinha.</translation>
     </message>
     <message numerus="yes">
         <source>%1 photos got a number added to a name another photo has.</source>

@@ -680,8 +680,103 @@ Exit status: 0 every photo converted, 1 some were not, 2 bad arguments.
         <translation>字体族 &apos;%1&apos; 未安装；文字将以 &apos;%2&apos; 绘制</translation>
     </message>
     <message>
+        <source>when the run ends, write to FILE in the user&apos;s language how many photos were converted and into which folder, then each photo that was not, with its reason</source>
+        <translation>运行结束时，以用户的语言向 FILE 写入已转换的照片数量及所在文件夹，然后逐一列出未转换的照片及原因</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <comment>a heading of --help</comment>
+        <extracomment>A heading of the option list, %1 its name (&quot;Output:&quot;).</extracomment>
+        <translation>%1：</translation>
+    </message>
+    <message>
+        <source>option %1: %2</source>
+        <translation>选项 %1：%2</translation>
+    </message>
+    <message>
+        <source>No photo was converted.</source>
+        <translation>未转换任何照片。</translation>
+    </message>
+    <message>
+        <source>%1 of %2 photos converted</source>
+        <translation>已转换 %1/%2 张照片</translation>
+    </message>
+    <message>
+        <source>%1 of %2 photos converted into %3</source>
+        <translation>已将 %1/%2 张照片转换到 %3</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <comment>the letter that answers yes in &quot;[y/N]&quot;</comment>
+        <translation>y</translation>
+    </message>
+    <message>
+        <source>[yes]</source>
+        <translation>[是]</translation>
+    </message>
+    <message>
+        <source>[no]</source>
+        <translation>[否]</translation>
+    </message>
+    <message>
+        <source>[y/N]</source>
+        <extracomment>The answers of a question in the terminal: the letter of Yes, and N (the default) for No.</extracomment>
+        <translation>[y/N]</translation>
+    </message>
+    <message>
         <source>and</source>
         <translation>和</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Batch Photo Converter</source>
+        <translation>批量照片转换器</translation>
+    </message>
+    <message>
+        <source>Resize and convert photos in batches</source>
+        <translation>批量调整照片尺寸并转换格式</translation>
+    </message>
+    <message>
+        <source>Convert with Quillmere…</source>
+        <translation>使用 Quillmere 转换…</translation>
+    </message>
+    <message>
+        <source>Open the selected photos in Quillmere</source>
+        <translation>在 Quillmere 中打开所选照片</translation>
+    </message>
+    <message>
+        <source>Convert with a preset…</source>
+        <translation>使用预设转换…</translation>
+    </message>
+    <message>
+        <source>Quillmere: convert with a preset…</source>
+        <translation>Quillmere：使用预设转换…</translation>
+    </message>
+    <message>
+        <source>Choose one of Quillmere&apos;s saved presets and convert the selected photos with it</source>
+        <translation>选择 Quillmere 中保存的一个预设，用它转换所选照片</translation>
+    </message>
+    <message>
+        <source>Convert the selection with the preset &quot;%1&quot;</source>
+        <extracomment>The tooltip of a file manager&apos;s entry &quot;Quillmere: PRESET&quot;; %1 is the preset&apos;s name.</extracomment>
+        <translation>使用预设“%1”转换所选内容</translation>
+    </message>
+    <message>
+        <source>Convert with the preset:</source>
+        <extracomment>Asked in a small list of the saved presets, before converting the selected photos.</extracomment>
+        <translation>使用以下预设转换：</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <extracomment>The heading of that list&apos;s one column.</extracomment>
+        <translation>预设</translation>
+    </message>
+    <message>
+        <source>photo;picture;resize;convert;batch;rename;jpeg;png;tiff;bmp;</source>
+        <extracomment>Words a desktop&apos;s search finds the program by, each ended by &quot;;&quot;.</extracomment>
+        <translation>照片;图片;调整大小;转换;批量;重命名;jpeg;png;tiff;bmp;</translation>
     </message>
 </context>
 <context>
@@ -1002,7 +1097,7 @@ Exit status: 0 every photo converted, 1 some were not, 2 bad arguments.
     </message>
     <message>
         <source>Right-click photos or folders in the file manager. &lt;b&gt;Convert with Quillmere…&lt;/b&gt; opens this window with them; each saved preset has an entry of its own, &lt;b&gt;Quillmere: &lt;i&gt;preset&lt;/i&gt;&lt;/b&gt; (in Nemo and Dolphin, &lt;b&gt;convert with a preset…&lt;/b&gt; asks which), which converts the selection at once with that preset into the output folder you chose here, in a new time-stamped folder, and ends with a desktop notification naming that folder and any photo that failed. Presets you save later appear without reinstalling anything.</source>
-        <translation>在文件管理器中右键单击照片或文件夹。&lt;b&gt;Convert with Quillmere…&lt;/b&gt; 会打开本窗口并载入它们；每个已保存的预设都有自己的菜单项 &lt;b&gt;Quillmere: &lt;i&gt;预设名称&lt;/i&gt;&lt;/b&gt;（在 Nemo 和 Dolphin 中，由 &lt;b&gt;convert with a preset…&lt;/b&gt; 询问使用哪个预设），它会立即用该预设转换所选内容，输出到您在这里选择的输出文件夹中新建的带时间戳的文件夹，并在结束时显示桌面通知，指出该文件夹以及所有失败的照片。之后保存的预设无需重新安装任何东西即会出现。</translation>
+        <translation>在文件管理器中右键单击照片或文件夹。&lt;b&gt;使用 Quillmere 转换…&lt;/b&gt; 会打开本窗口并载入它们；每个已保存的预设都有自己的菜单项 &lt;b&gt;Quillmere: &lt;i&gt;预设名称&lt;/i&gt;&lt;/b&gt;（在 Nemo 和 Dolphin 中，由 &lt;b&gt;使用预设转换…&lt;/b&gt; 询问使用哪个预设），它会立即用该预设转换所选内容，输出到您在这里选择的输出文件夹中新建的带时间戳的文件夹，并在结束时显示桌面通知，指出该文件夹以及所有失败的照片。之后保存的预设无需重新安装任何东西即会出现。</translation>
     </message>
     <message>
         <source>&lt;b&gt;GNOME Files&lt;/b&gt; shows the entries when the package &lt;code&gt;python3-nautilus&lt;/code&gt; is installed (then restart it: &lt;code&gt;nautilus -q&lt;/code&gt;).</source>
@@ -1633,6 +1728,25 @@ Exit status: 0 every photo converted, 1 some were not, 2 bad arguments.
         <source>fitted: quality %1</source>
         <translation>已符合大小：质量 %1</translation>
     </message>
+    <message>
+        <source>the source fits (%1): copied unchanged</source>
+        <translation>原文件已符合大小 (%1)：原样复制</translation>
+    </message>
+    <message>
+        <source>%1 at quality %2</source>
+        <translation>%1，质量 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n encodes</source>
+        <extracomment>%1 is the size and quality (&quot;498 KB at quality 72&quot;); an encode is one trial compression made to find it.</extracomment>
+        <translation>
+            <numerusform>%1，编码 %n 次</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>fitted by reducing to %1: %2</source>
+        <translation>缩小至 %1 以符合大小：%2</translation>
+    </message>
 </context>
 <context>
     <name>MainDialog</name>
@@ -1863,12 +1977,6 @@ Exit status: 0 every photo converted, 1 some were not, 2 bad arguments.
     <message>
         <source>Stop and quit</source>
         <translation>停止并退出</translation>
-    </message>
-    <message numerus="yes">
-        <source>The list of %n photo is not kept. Do you want to quit?</source>
-        <translation>
-            <numerusform>包含 %n 张照片的列表不会保留。是否退出？</numerusform>
-        </translation>
     </message>
     <message numerus="yes">
         <source>The list of %n photos is not kept. Do you want to quit?</source>
@@ -2192,10 +2300,6 @@ Please launch your web browser and input the URL manually.</source>
         <translation>原始尺寸</translation>
     </message>
     <message>
-        <source>None</source>
-        <translation>无</translation>
-    </message>
-    <message>
         <source>All</source>
         <translation>全部</translation>
     </message>
@@ -2218,6 +2322,16 @@ Please launch your web browser and input the URL manually.</source>
     <message>
         <source>Always the whole sensor, demosaicked: slowest, the most detail.</source>
         <translation>始终对整个传感器数据去马赛克：最慢，细节最丰富。</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>no camera data kept</comment>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>no sharpening</comment>
+        <translation>无</translation>
     </message>
     <message>
         <source>Uncompressed; 24-bit colour, or 1, 4 or 8 bits per pixel with a palette (see Pixel format). Carries no camera data.</source>
@@ -2371,12 +2485,6 @@ Please launch your web browser and input the URL manually.</source>
 <context>
     <name>OutputSettingsEditor</name>
     <message numerus="yes">
-        <source>Give the %n photo in the list these settings too?</source>
-        <translation>
-            <numerusform>是否将这些设置也应用到列表中的 %n 张照片？</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>Give the %n photos in the list these settings too?</source>
         <translation>
             <numerusform>是否将这些设置也应用到列表中的 %n 张照片？</numerusform>
@@ -2479,12 +2587,6 @@ Please launch your web browser and input the URL manually.</source>
         <translation>所有文件 (*.*) (*)</translation>
     </message>
     <message numerus="yes">
-        <source>%n file was left out: not a picture (%1)</source>
-        <translation>
-            <numerusform>已略过 %n 个文件：不是图片 (%1)</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n files were left out: not pictures (%1)</source>
         <translation>
             <numerusform>已略过 %n 个文件：不是图片 (%1)</numerusform>
@@ -2548,10 +2650,6 @@ Please launch your web browser and input the URL manually.</source>
     <message>
         <source>&amp;Write: one output</source>
         <translation>写出：一份(&amp;W)</translation>
-    </message>
-    <message>
-        <source>&amp;Write: 1 preset</source>
-        <translation>写出：1 个预设(&amp;W)</translation>
     </message>
     <message numerus="yes">
         <source>&amp;Write: %n presets</source>
@@ -2620,6 +2718,18 @@ Please launch your web browser and input the URL manually.</source>
     <message>
         <source>must not contain control characters</source>
         <translation>不能包含控制字符</translation>
+    </message>
+    <message>
+        <source>the settings file %1 has a line that cannot be read</source>
+        <translation>设置文件 %1 中有无法读取的行</translation>
+    </message>
+    <message>
+        <source>the settings file %1 could not be written</source>
+        <translation>无法写入设置文件 %1</translation>
+    </message>
+    <message>
+        <source>a preset name %1</source>
+        <translation>预设名称%1</translation>
     </message>
 </context>
 <context>
@@ -2828,6 +2938,58 @@ Please launch your web browser and input the URL manually.</source>
         <source>the file is damaged or incomplete</source>
         <translation>文件已损坏或不完整</translation>
     </message>
+    <message>
+        <source>the name template &quot;%1&quot;</source>
+        <translation>文件名模板“%1”</translation>
+    </message>
+    <message>
+        <source>a &apos;}&apos; without its &apos;{&apos; (write &quot;}}&quot; for a brace)</source>
+        <translation>&apos;}&apos; 缺少对应的 &apos;{&apos;（要写入花括号本身，请写 &quot;}}&quot;）</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not closed by &apos;}&apos;</source>
+        <translation>“%1”缺少结尾的 &apos;}&apos;</translation>
+    </message>
+    <message>
+        <source>unknown token %1</source>
+        <translation>未知标记 %1</translation>
+    </message>
+    <message>
+        <source>the width in %1 must be a number from 1 to 10</source>
+        <translation>%1 中的位数必须是 1 到 10 之间的数字</translation>
+    </message>
+    <message>
+        <source>the date format in %1 is empty</source>
+        <translation>%1 中的日期格式为空</translation>
+    </message>
+    <message>
+        <source>unknown date format &quot;%1&quot; in %2</source>
+        <translation>%2 中的日期格式“%1”未知</translation>
+    </message>
+    <message>
+        <source>the token %1 takes no format</source>
+        <translation>标记 %1 不接受格式</translation>
+    </message>
+    <message>
+        <source>&apos;/&apos; is not allowed in a file name</source>
+        <translation>文件名中不允许使用 &apos;/&apos;</translation>
+    </message>
+    <message>
+        <source>a control character is not allowed in a file name</source>
+        <translation>文件名中不允许使用控制字符</translation>
+    </message>
+    <message>
+        <source>it names nothing but the extension</source>
+        <translation>只包含扩展名</translation>
+    </message>
+    <message>
+        <source>preset %1: %2</source>
+        <translation>预设 %1：%2</translation>
+    </message>
+    <message>
+        <source>the folder could not be searched</source>
+        <translation>无法搜索该文件夹</translation>
+    </message>
 </context>
 <context>
     <name>RunPanel</name>
@@ -2854,19 +3016,11 @@ Please launch your web browser and input the URL manually.</source>
         <source>Stopped: %1 of %2 converted, %3 not started</source>
         <translation>已停止：已转换 %1/%2 张，%3 张未开始</translation>
     </message>
-    <message>
-        <source>1 photo was not converted; see the log.</source>
-        <translation>有 1 张照片未转换；请查看日志。</translation>
-    </message>
     <message numerus="yes">
         <source>%1 photos were not converted; see the log.</source>
         <translation>
             <numerusform>有 %1 张照片未转换；请查看日志。</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>1 photo got a number added to a name another photo has.</source>
-        <translation>有 1 张照片与其他照片重名，已在名称中添加序号。</translation>
     </message>
     <message numerus="yes">
         <source>%1 photos got a number added to a name another photo has.</source>

@@ -6,10 +6,12 @@
 
 #include <QCoreApplication>
 #include <QDate>
+#include <QTranslator>
 
 #include <cstdlib>
 #include <memory>
 
+#include "model/OptionTables.h"
 #include "platform/Words.h"
 #include "texts/Translations.h"
 
@@ -47,6 +49,32 @@ TEST(Words, FilledOnceWithWhatPathsSay) {
     const Words said =
         words::translate("CommandLine", "stopped: %n photos not started", nullptr, 3);
     EXPECT_EQ(said.english, "stopped: 3 photos not started");
+}
+
+// One %n text each: English reads its own singular, whatever language shows.
+TEST(Words, EnglishFormsOfOnePluralText) {
+    LoadTranslations();
+    const struct {
+        int n;
+        const char* english;
+    } rows[] = {{1, "stopped: 1 photo not started"}, {2, "stopped: 2 photos not started"}};
+    for (const auto& row : rows)
+        EXPECT_EQ(words::translate("CommandLine", "stopped: %n photos not started", nullptr, row.n)
+                      .english,
+                  row.english);
+}
+
+// The same English word for different things reads right in each: Italian
+// camera data "Nessuno", sharpening "Nessuna".
+TEST(Translations, TableTextsWithOneEnglishWordReadApart) {
+    LoadTranslations();
+    QTranslator italian;
+    ASSERT_TRUE(italian.load(TranslationsFolder() + QStringLiteral("/quillmere_it.qm")));
+    const auto shown = [&](const NamedChoice& row) {
+        return italian.translate("OptionTables", row.text, row.textNote);
+    };
+    EXPECT_EQ(shown(MetadataChoices().front()), "Nessuno");
+    EXPECT_EQ(shown(SharpenChoices().front()), "Nessuna");
 }
 
 }  // namespace
