@@ -1,14 +1,13 @@
 #!/usr/bin/env python3
 """The translations' check refuses a help page text whose translation would
 break the page, and lets a good one (tags moved, words reordered) through."""
-import importlib.util
 import os
+import runpy
 import sys
+import types
 
-spec = importlib.util.spec_from_file_location(
-    "check", os.path.join(sys.argv[1], "scripts", "check-translations.py"))
-check = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(check)
+check = types.SimpleNamespace(**runpy.run_path(
+    os.path.join(sys.argv[1], "scripts", "check-translations.py"), run_name="check"))
 
 SOURCE = ('Press <b>Add Photos</b>, see <a href="#options">Options</a> and run '
           '<code>quillmere-convert --help</code>; @QUALITY_MIN@ is the lowest.')
