@@ -43,6 +43,22 @@ PhotoListPanel::PhotoListPanel(QTableView* view, QLabel* total, Prompter& prompt
     connect(view_, &QWidget::customContextMenuRequested, this, &PhotoListPanel::EditRequested);
 }
 
+namespace {
+
+// Which status is longest depends on the language shown.
+QString WidestStatus(const QFontMetrics& metrics) {
+    QString widest;
+    for (const PhotoStatus status : {PhotoStatus::Waiting, PhotoStatus::Converting, PhotoStatus::Converted,
+                                     PhotoStatus::Skipped, PhotoStatus::Failed, PhotoStatus::NotConverted}) {
+        const QString text = PhotoListModel::StatusText(status);
+        if (metrics.horizontalAdvance(text) > metrics.horizontalAdvance(widest))
+            widest = text;
+    }
+    return widest;
+}
+
+}  // namespace
+
 void PhotoListPanel::FitColumns() {
     QHeaderView* header = view_->horizontalHeader();
     const QFontMetrics rows = view_->fontMetrics();
@@ -52,7 +68,7 @@ void PhotoListPanel::FitColumns() {
         QStringLiteral("IMG_20240101_120000.jpg"), QStringLiteral("99999 x 99999"),
         LocalFigures::Time("2024/12/31 23:59:59"), QStringLiteral("99999 x 99999"),
         QStringLiteral("270"), QStringLiteral("WebP 100"), QStringLiteral("~/Pictures/2024"),
-        PhotoListModel::StatusText(PhotoStatus::NotConverted)};
+        WidestStatus(rows)};
     const int margin = 2 * view_->style()->pixelMetric(QStyle::PM_HeaderMargin) + 8;
     int columns = 0;
     for (int column = 0; column < std::min<int>(kColumnCount, model_->columnCount()); ++column) {

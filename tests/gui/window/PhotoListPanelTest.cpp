@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QTableView>
 #include <QTest>
+#include <QTranslator>
 
 #include <string>
 #include <vector>
@@ -140,6 +141,26 @@ private slots:
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
                           QPoint(header->sectionViewportPosition(0) + 5, 5));
         QCOMPARE(Order(list), order);
+    }
+
+    // A language whose longest status is not the English one: every status
+    // still fits its column, rather than being cut short with dots.
+    void statusColumnFitsEveryStatusOfTheLanguage() {
+        struct LongConverting : QTranslator {
+            bool isEmpty() const override { return false; }
+            QString translate(const char*, const char* source, const char*, int) const override {
+                return qstrcmp(source, "Converting") == 0 ? QStringLiteral("Converting the photo now")
+                                                          : QString();
+            }
+        } language;
+        QCoreApplication::installTranslator(&language);
+        QTableView view;
+        QLabel total;
+        RecordingPrompter prompter;
+        PhotoListPanel list(&view, &total, prompter);
+        QCoreApplication::removeTranslator(&language);
+        QVERIFY(view.horizontalHeader()->sectionSize(kColumnStatus) >
+                view.fontMetrics().horizontalAdvance(QStringLiteral("Converting the photo now")));
     }
 };
 
