@@ -18,10 +18,9 @@
 #include <string>
 #include <vector>
 
-#include <sys/resource.h>
-
 #include <vips/vips8>
 
+#include "BenchSupport.h"
 #include "gather/PhotoGathering.h"
 #include "gather/PhotoInfo.h"
 #include "imaging/ImageProbe.h"
@@ -30,17 +29,10 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
+using benchsupport::CpuSeconds;
 
 double Seconds(Clock::time_point since) {
     return std::chrono::duration<double>(Clock::now() - since).count();
-}
-
-// Processor time of the whole process (all threads), user and system.
-double CpuSeconds() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    auto seconds = [](const timeval& t) { return t.tv_sec + t.tv_usec / 1e6; };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
 // Times one pass over the files; the machine may be shared, so processor

@@ -15,11 +15,9 @@
 #include <string>
 #include <vector>
 
-#include <sys/resource.h>
 #include <unistd.h>
 
-#include <vips/vips8>
-
+#include "BenchSupport.h"
 #include "gather/PhotoInfo.h"
 #include "imaging/VipsSession.h"
 #include "model/PhotoJob.h"
@@ -30,28 +28,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
-
-double CpuSeconds() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    auto seconds = [](const timeval& t) { return t.tv_sec + t.tv_usec / 1e6; };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
-
-// A photo-like 24-megapixel JPEG: gradients under fine noise, so that the
-// decoder and the resampler do a camera photo's work.
-void MakePhoto(const std::string& path, int width, int height, int seed) {
-    vips::VImage xy = vips::VImage::xyz(width, height);
-    vips::VImage noise = vips::VImage::gaussnoise(
-        width, height, vips::VImage::option()->set("sigma", 20.0)->set("seed", seed));
-    vips::VImage r = xy[0] * (200.0 / width) + noise * 0.5;
-    vips::VImage g = xy[1] * (200.0 / height) + (xy[0] / 37.0).sin() * 40 + 60;
-    vips::VImage b = (xy[0] + xy[1]) * (100.0 / (width + height)) + noise;
-    vips::VImage::bandjoin(std::vector<vips::VImage>{r, g, b})
-        .cast(VIPS_FORMAT_UCHAR)
-        .copy(vips::VImage::option()->set("interpretation", VIPS_INTERPRETATION_sRGB))
-        .jpegsave(path.c_str(), vips::VImage::option()->set("Q", 90));
-}
+using benchsupport::CpuSeconds;
 
 struct Rule {
     const char* label;
@@ -69,13 +46,7 @@ int main(int argc, char** argv) {
     if (count <= 0 || !StartImaging())
         return 2;
     fs::create_directories(folder / "out");
-    std::vector<std::string> photos;
-    for (int i = 0; i < count; ++i) {
-        const std::string path = (folder / ("photo" + std::to_string(i) + ".jpg")).string();
-        const bool portrait = i % 2 == 1;
-        MakePhoto(path, portrait ? 4000 : 6000, portrait ? 6000 : 4000, i + 1);
-        photos.push_back(path);
-    }
+    const std::vector<std::string> photos = benchsupport::MakePhotos(folder, count);
     std::printf("%d photos of 24 MP (JPEG, quality 90) to 1080 x 1080 JPEG, one at a time\n",
                 count);
 

@@ -22,8 +22,7 @@
 
 #include <unistd.h>
 
-#include <vips/vips8>
-
+#include "BenchSupport.h"
 #include "gather/PhotoInfo.h"
 #include "imaging/PictureResample.h"
 #include "imaging/VipsSession.h"
@@ -32,33 +31,13 @@
 #include "run/ConversionRun.h"
 #include "run/ConvertPhoto.h"
 #include "run/MultiOutput.h"
+#include "support/PhotoJobs.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
-
-// A photo-like 24-megapixel JPEG: gradients under fine noise.
-void MakePhoto(const std::string& path, int width, int height, int seed) {
-    vips::VImage xy = vips::VImage::xyz(width, height);
-    vips::VImage noise = vips::VImage::gaussnoise(
-        width, height, vips::VImage::option()->set("sigma", 20.0)->set("seed", seed));
-    vips::VImage r = xy[0] * (200.0 / width) + noise * 0.5;
-    vips::VImage g = xy[1] * (200.0 / height) + (xy[0] / 37.0).sin() * 40 + 60;
-    vips::VImage b = (xy[0] + xy[1]) * (100.0 / (width + height)) + noise;
-    vips::VImage::bandjoin(std::vector<vips::VImage>{r, g, b})
-        .cast(VIPS_FORMAT_UCHAR)
-        .copy(vips::VImage::option()->set("interpretation", VIPS_INTERPRETATION_sRGB))
-        .jpegsave(path.c_str(), vips::VImage::option()->set("Q", 90));
-}
-
-RunOutput LongEdge(const char* name, int32_t edge, int32_t format) {
-    RunOutput output{name, {}, {}};
-    output.format.nOuputSizeType = kSizeLongEdge;
-    output.format.nLongEdge = edge;
-    output.format.nOuptputFormat = format;
-    return output;
-}
+using testsupport::LongEdge;
 
 }  // namespace
 
@@ -73,10 +52,7 @@ int main(int argc, char** argv) {
     fs::create_directories(folder / "out");
     StderrPrompter prompter(StderrPrompter::Policy::Yes);
     std::vector<PhotoJob> photos;
-    for (int i = 0; i < count; ++i) {
-        const std::string path = (folder / ("photo" + std::to_string(i) + ".jpg")).string();
-        const bool portrait = i % 2 == 1;
-        MakePhoto(path, portrait ? 4000 : 6000, portrait ? 6000 : 4000, i + 1);
+    for (const std::string& path : benchsupport::MakePhotos(folder, count)) {
         PhotoItem photo;
         if (LoadPhotoInfo(path, photo, OutputPhotoFormat{}, prompter))
             photos.push_back(JobOfPhoto(photo));

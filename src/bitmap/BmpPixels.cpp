@@ -14,14 +14,27 @@ constexpr uint64_t kFarAway = uint64_t{1} << 40;
 
 void Advance(uint64_t& value, uint64_t by) { value = std::min(value + by, kFarAway); }
 
+// How RLE8 lays out a run and an absolute run: a byte a pixel.
 struct Rle8Writer {
     const RowCursor& rows;
     void Put(uint64_t x, uint64_t r, uint8_t value) const {
         uint8_t* row = rows.Row(r);
         if (row != nullptr && x < rows.Stride()) row[x] = value;
     }
+    void PutRun(uint64_t x, uint64_t r, int n, int value) const {
+        for (int i = 0; i < n; ++i) Put(x + uint64_t(i), r, uint8_t(value));
+    }
+    bool PutAbsolute(BmpStream& in, uint64_t x, uint64_t r, int count) const {
+        for (int i = 0; i < count; ++i) {
+            const int value = in.GetByte();
+            if (value < 0) return false;
+            Put(x + uint64_t(i), r, uint8_t(value));
+        }
+        return !((count & 1) && in.GetByte() < 0);  // 16-bit alignment
+    }
 };
 
+// How RLE4 lays them out: a nibble a pixel, the high one first.
 struct Rle4Writer {
     const RowCursor& rows;
     void Put(uint64_t x, uint64_t r, uint8_t nibble) const {
@@ -29,6 +42,21 @@ struct Rle4Writer {
         if (row == nullptr || x / 2 >= rows.Stride()) return;
         uint8_t& byte = row[x / 2];
         byte = (x & 1) ? uint8_t((byte & 0xF0) | nibble) : uint8_t((byte & 0x0F) | (nibble << 4));
+    }
+    void PutRun(uint64_t x, uint64_t r, int n, int value) const {
+        for (int i = 0; i < n; ++i) {
+            Put(x + uint64_t(i), r, uint8_t((i & 1) ? (value & 0x0F) : (value >> 4)));
+        }
+    }
+    bool PutAbsolute(BmpStream& in, uint64_t x, uint64_t r, int count) const {
+        const int bytes = (count + 1) / 2;
+        for (int b = 0; b < bytes; ++b) {
+            const int value = in.GetByte();
+            if (value < 0) return false;
+            Put(x + uint64_t(2 * b), r, uint8_t(value >> 4));
+            if (2 * b + 1 < count) Put(x + uint64_t(2 * b + 1), r, uint8_t(value & 0x0F));
+        }
+        return !((bytes & 1) && in.GetByte() < 0);  // 16-bit alignment
     }
 };
 
@@ -56,65 +84,34 @@ bool Escape(BmpStream& in, uint64_t& x, uint64_t& r, Absolute absolute) {
     }
 }
 
+// Runs and escapes, the pixels laid out by out (Rle8Writer or Rle4Writer).
+template <typename Writer>
+void DecodeRle(BmpStream& in, const Writer& out) {
+    uint64_t x = 0, r = 0;
+    for (;;) {
+        const int n = in.GetByte();
+        if (n < 0) return;
+        if (n > 0) {
+            const int value = in.GetByte();
+            if (value < 0) return;
+            out.PutRun(x, r, n, value);
+            Advance(x, uint64_t(n));
+            continue;
+        }
+        const bool more = Escape(in, x, r, [&](int count) {
+            if (!out.PutAbsolute(in, x, r, count)) return false;
+            Advance(x, uint64_t(count));
+            return true;
+        });
+        if (!more) return;
+    }
+}
+
 }  // namespace
 
-void DecodeRle8(BmpStream& in, const RowCursor& rows) {
-    const Rle8Writer out{rows};
-    uint64_t x = 0, r = 0;
-    for (;;) {
-        const int n = in.GetByte();
-        if (n < 0) return;
-        if (n > 0) {
-            const int value = in.GetByte();
-            if (value < 0) return;
-            for (int i = 0; i < n; ++i) out.Put(x + uint64_t(i), r, uint8_t(value));
-            Advance(x, uint64_t(n));
-            continue;
-        }
-        const bool more = Escape(in, x, r, [&](int count) {
-            for (int i = 0; i < count; ++i) {
-                const int value = in.GetByte();
-                if (value < 0) return false;
-                out.Put(x + uint64_t(i), r, uint8_t(value));
-            }
-            if ((count & 1) && in.GetByte() < 0) return false;  // 16-bit alignment
-            Advance(x, uint64_t(count));
-            return true;
-        });
-        if (!more) return;
-    }
-}
+void DecodeRle8(BmpStream& in, const RowCursor& rows) { DecodeRle(in, Rle8Writer{rows}); }
 
-void DecodeRle4(BmpStream& in, const RowCursor& rows) {
-    const Rle4Writer out{rows};
-    uint64_t x = 0, r = 0;
-    for (;;) {
-        const int n = in.GetByte();
-        if (n < 0) return;
-        if (n > 0) {
-            const int value = in.GetByte();
-            if (value < 0) return;
-            for (int i = 0; i < n; ++i) {
-                out.Put(x + uint64_t(i), r, uint8_t((i & 1) ? (value & 0x0F) : (value >> 4)));
-            }
-            Advance(x, uint64_t(n));
-            continue;
-        }
-        const bool more = Escape(in, x, r, [&](int count) {
-            const int bytes = (count + 1) / 2;
-            for (int b = 0; b < bytes; ++b) {
-                const int value = in.GetByte();
-                if (value < 0) return false;
-                out.Put(x + uint64_t(2 * b), r, uint8_t(value >> 4));
-                if (2 * b + 1 < count) out.Put(x + uint64_t(2 * b + 1), r, uint8_t(value & 0x0F));
-            }
-            if ((bytes & 1) && in.GetByte() < 0) return false;  // 16-bit alignment
-            Advance(x, uint64_t(count));
-            return true;
-        });
-        if (!more) return;
-    }
-}
+void DecodeRle4(BmpStream& in, const RowCursor& rows) { DecodeRle(in, Rle4Writer{rows}); }
 
 namespace {
 

@@ -6,6 +6,7 @@
 
 #include "model/PhotoJob.h"
 #include "run/ConvertPhoto.h"
+#include "run/MultiOutput.h"
 
 namespace testsupport {
 
@@ -22,6 +23,15 @@ inline std::vector<PhotoJob> JobsOf(const std::vector<PhotoItem>& photos) {
     std::vector<PhotoJob> jobs;
     for (const PhotoItem& photo : photos) jobs.push_back(JobOfPhoto(photo));
     return jobs;
+}
+
+// An output of the run sized by its long edge, in format.
+inline RunOutput LongEdge(const char* name, int32_t edge, int32_t format) {
+    RunOutput output{name, {}, {}};
+    output.format.nOuputSizeType = kSizeLongEdge;
+    output.format.nLongEdge = edge;
+    output.format.nOuptputFormat = format;
+    return output;
 }
 
 }  // namespace testsupport

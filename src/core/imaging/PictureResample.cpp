@@ -114,13 +114,16 @@ Result<RgbPicture> PictureFromDecoded(const RgbPicture& whole, const OutputPlan&
         if (!made)
             return made;
     }
-    RgbPicture& picture = made.Value();
+    CarryDecodeFacts(whole, made.Value());
+    return made;
+}
+
+void CarryDecodeFacts(const RgbPicture& whole, RgbPicture& picture) {
     picture.xResolution = whole.xResolution;
     picture.yResolution = whole.yResolution;
     picture.metadata = whole.metadata;
     picture.rawSource = whole.rawSource;
     picture.rawNote = whole.rawNote;
-    return made;
 }
 
 Result<RgbPicture> PictureFromDecoding(const RowsInProgress& rows, const OutputPlan& plan,

@@ -32,6 +32,10 @@ bool LaidOutAsDecoded(const OutputPlan& plan, int width, int height, double sour
 Result<RgbPicture> PictureFromDecoding(const RowsInProgress& rows, const OutputPlan& plan,
                                        double sourcePixels);
 
+// Gives picture, made from whole's pixels, whole's resolution, camera data
+// and RAW notes.
+void CarryDecodeFacts(const RgbPicture& whole, RgbPicture& picture);
+
 // How many decodes of a source file have started in this process (every
 // DecodePicture call), for checks that a photo is decoded once.
 std::size_t DecodesStarted();

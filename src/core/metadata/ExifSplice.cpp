@@ -5,27 +5,11 @@
 
 #include <zlib.h>
 
+#include "metadata/TiffBytes.h"
+
 namespace {
 
 constexpr std::string_view kExifPrefix("Exif\0\0", 6);
-
-uint32_t Big32(std::string_view bytes, std::size_t at) {
-    return uint32_t(uint8_t(bytes[at])) << 24 | uint32_t(uint8_t(bytes[at + 1])) << 16 |
-           uint32_t(uint8_t(bytes[at + 2])) << 8 | uint8_t(bytes[at + 3]);
-}
-
-uint32_t Little32(std::string_view bytes, std::size_t at) {
-    return uint8_t(bytes[at]) | uint32_t(uint8_t(bytes[at + 1])) << 8 |
-           uint32_t(uint8_t(bytes[at + 2])) << 16 | uint32_t(uint8_t(bytes[at + 3])) << 24;
-}
-
-void PutBig32(std::string& out, uint32_t value) {
-    for (int shift = 24; shift >= 0; shift -= 8) out.push_back(char((value >> shift) & 0xFF));
-}
-
-void PutLittle32(std::string& out, uint32_t value) {
-    for (int shift = 0; shift < 32; shift += 8) out.push_back(char((value >> shift) & 0xFF));
-}
 
 bool IsExifBlock(std::string_view block) {
     return block.size() > kExifPrefix.size() + 8 && block.substr(0, 6) == kExifPrefix;
@@ -51,7 +35,7 @@ std::optional<std::string> JpegWithExif(std::string_view jpeg, std::string_view 
         const uint8_t marker = uint8_t(jpeg[at + 1]);
         if (marker == 0xDA || marker == 0xD9)
             break;
-        const std::size_t length = uint8_t(jpeg[at + 2]) << 8 | uint8_t(jpeg[at + 3]);
+        const std::size_t length = EndianBytes(jpeg, kBigEndian).Get16(at + 2);
         if (length < 2 || at + 2 + length > jpeg.size())
             return std::nullopt;
         const std::string_view whole = jpeg.substr(at, 2 + length);
@@ -76,17 +60,18 @@ std::optional<std::string> PngWithExif(std::string_view png, std::string_view bl
         return std::nullopt;
     const std::string_view tiff = block.substr(kExifPrefix.size());
     std::string chunk;
-    PutBig32(chunk, uint32_t(tiff.size()));
+    Append32(chunk, uint32_t(tiff.size()), kBigEndian);
     chunk.append("eXIf").append(tiff);
     const auto* typed = reinterpret_cast<const Bytef*>(chunk.data() + 4);
-    PutBig32(chunk, uint32_t(crc32(crc32(0, nullptr, 0), typed, uInt(chunk.size() - 4))));
+    Append32(chunk, uint32_t(crc32(crc32(0, nullptr, 0), typed, uInt(chunk.size() - 4))),
+             kBigEndian);
 
     std::string out(kSignature);
     bool placed = false;
     for (std::size_t at = 8; at < png.size();) {
         if (at + 12 > png.size())
             return std::nullopt;
-        const uint64_t length = Big32(png, at);
+        const uint64_t length = EndianBytes(png, kBigEndian).Get32(at);
         if (at + 12 + length > png.size())
             return std::nullopt;
         const std::string_view type = png.substr(at + 4, 4);
@@ -109,7 +94,7 @@ std::optional<std::string> WebpWithExif(std::string_view webp, std::string_view 
         return std::nullopt;
     // The block keeps libvips' "Exif\0\0", as libvips' own WebP files have it.
     std::string chunk("EXIF");
-    PutLittle32(chunk, uint32_t(block.size()));
+    Append32(chunk, uint32_t(block.size()), kLittleEndian);
     chunk.append(block);
     if (block.size() % 2)
         chunk.push_back('\0');
@@ -119,7 +104,7 @@ std::optional<std::string> WebpWithExif(std::string_view webp, std::string_view 
     for (std::size_t at = 12; at < webp.size();) {
         if (at + 8 > webp.size())
             return std::nullopt;
-        const uint64_t length = Little32(webp, at + 4);
+        const uint64_t length = EndianBytes(webp, kLittleEndian).Get32(at + 4);
         const uint64_t padded = length + (length % 2);
         if (at + 8 + length > webp.size())
             return std::nullopt;
@@ -136,7 +121,7 @@ std::optional<std::string> WebpWithExif(std::string_view webp, std::string_view 
         body.append(chunk);
     body[8] = char(uint8_t(body[8]) | 0x08);  // the extended header's EXIF flag
     std::string out("RIFF");
-    PutLittle32(out, uint32_t(4 + body.size()));
+    Append32(out, uint32_t(4 + body.size()), kLittleEndian);
     out.append("WEBP").append(body);
     return out;
 }

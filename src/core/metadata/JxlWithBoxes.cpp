@@ -2,25 +2,22 @@
 
 #include <cstdint>
 
-namespace {
+#include "metadata/TiffBytes.h"
 
-void PutBig32(std::string& out, uint64_t value) {
-    for (int shift = 24; shift >= 0; shift -= 8)
-        out.push_back(static_cast<char>((value >> shift) & 0xFF));
-}
+namespace {
 
 // A box: 32-bit size (header included), four-letter type, contents. A box
 // too large for 32 bits takes the 64-bit form (size 1, then the size).
 void PutBox(std::string& out, std::string_view type, std::string_view contents) {
     const uint64_t size = 8 + contents.size();
     if (size <= 0xFFFFFFFFu) {
-        PutBig32(out, size);
+        Append32(out, uint32_t(size), kBigEndian);
         out.append(type);
     } else {
-        PutBig32(out, 1);
+        Append32(out, 1, kBigEndian);
         out.append(type);
-        PutBig32(out, (size + 8) >> 32);
-        PutBig32(out, (size + 8) & 0xFFFFFFFFu);
+        Append32(out, uint32_t((size + 8) >> 32), kBigEndian);
+        Append32(out, uint32_t((size + 8) & 0xFFFFFFFFu), kBigEndian);
     }
     out.append(contents);
 }

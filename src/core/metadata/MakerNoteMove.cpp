@@ -11,47 +11,12 @@
 #include <string_view>
 #include <vector>
 
+#include "metadata/TiffBytes.h"
+
 namespace {
 
 constexpr uint16_t kExifPointer = 0x8769;
 constexpr uint16_t kMakerNote = 0x927C;
-constexpr std::size_t kEntryBytes = 12;
-// More entries than any real directory holds: a count past it is no
-// directory.
-constexpr uint16_t kMostEntries = 1000;
-
-std::size_t TypeBytes(uint16_t type) {
-    switch (type) {
-        case 1:
-        case 2:
-        case 6:
-        case 7: return 1;
-        case 3:
-        case 8: return 2;
-        case 4:
-        case 9:
-        case 11:
-        case 13: return 4;
-        case 5:
-        case 10:
-        case 12: return 8;
-        default: return 0;
-    }
-}
-
-uint16_t Get16(const unsigned char* p, bool little) {
-    return little ? uint16_t(p[0] | p[1] << 8) : uint16_t(p[0] << 8 | p[1]);
-}
-
-uint32_t Get32(const unsigned char* p, bool little) {
-    const uint32_t a = Get16(p, little), b = Get16(p + 2, little);
-    return little ? a | b << 16 : a << 16 | b;
-}
-
-void Put32(unsigned char* p, uint32_t value, bool little) {
-    for (int i = 0; i < 4; ++i)
-        p[little ? i : 3 - i] = static_cast<unsigned char>(value >> (8 * i));
-}
 
 // Where the directory of a note with a known header starts. Notes whose
 // header says they count from their own start are not listed.
@@ -80,6 +45,16 @@ std::optional<std::size_t> DirectoryStart(std::string_view note) {
 // Reads length bytes at an offset from the TIFF header; false past the end.
 using ReadAt = std::function<bool(uint64_t at, void* into, std::size_t length)>;
 
+// Reads from bytes held in memory.
+ReadAt InBytes(std::string_view tiff) {
+    return [tiff](uint64_t at, void* into, std::size_t length) {
+        if (at > tiff.size() || length > tiff.size() - at)
+            return false;
+        std::memcpy(into, tiff.data() + at, length);
+        return true;
+    };
+}
+
 struct FoundEntry {
     uint16_t type = 0;
     uint32_t count = 0;
@@ -87,18 +62,19 @@ struct FoundEntry {
 };
 
 std::optional<FoundEntry> Find(const ReadAt& read, bool little, uint64_t directory, uint16_t tag) {
-    unsigned char count[2];
-    if (!read(directory, count, 2) || Get16(count, little) > kMostEntries)
+    char count[2];
+    if (!read(directory, count, 2))
         return std::nullopt;
-    std::vector<unsigned char> entries(Get16(count, little) * kEntryBytes);
-    if (!read(directory + 2, entries.data(), entries.size()))
+    const uint16_t entries = EndianBytes({count, 2}, little).Get16(0);
+    if (entries > kMostTiffEntries)
         return std::nullopt;
-    for (std::size_t at = 0; at < entries.size(); at += kEntryBytes) {
-        const unsigned char* entry = entries.data() + at;
-        if (Get16(entry, little) == tag)
-            return FoundEntry{Get16(entry + 2, little), Get32(entry + 4, little),
-                              Get32(entry + 8, little)};
-    }
+    std::string table(2 + entries * kTiffEntryBytes, '\0');
+    if (!read(directory, table.data(), table.size()))
+        return std::nullopt;
+    const EndianBytes bytes(table, little);
+    const std::optional<TiffDirectory> found = ReadTiffDirectory(bytes, 0);
+    if (const TiffEntry* entry = found ? found->Find(tag) : nullptr)
+        return FoundEntry{entry->type, entry->count, bytes.Get32(entry->at + 8)};
     return std::nullopt;
 }
 
@@ -110,19 +86,20 @@ struct NotePlace {
 };
 
 std::optional<NotePlace> FindMakerNote(const ReadAt& read) {
-    unsigned char header[8];
-    if (!read(0, header, 8))
+    char start[8];
+    if (!read(0, start, 8))
+        return std::nullopt;
+    const std::optional<TiffHeader> header = ReadTiffHeader({start, 8});
+    if (!header)
         return std::nullopt;
     NotePlace place;
-    place.little = header[0] == 'I';
-    if (std::memcmp(header, place.little ? "II*\0" : "MM\0*", 4) != 0)
-        return std::nullopt;
+    place.little = header->little;
     const std::optional<FoundEntry> exif =
-        Find(read, place.little, Get32(header + 4, place.little), kExifPointer);
+        Find(read, place.little, header->firstDirectory, kExifPointer);
     if (!exif)
         return std::nullopt;
     const std::optional<FoundEntry> note = Find(read, place.little, exif->value, kMakerNote);
-    if (!note || TypeBytes(note->type) != 1 || note->count <= 4)
+    if (!note || TiffTypeBytes(note->type) != 1 || note->count <= 4)
         return std::nullopt;
     place.at = note->value;
     place.length = note->count;
@@ -135,19 +112,14 @@ std::optional<NotePlace> FindMakerNote(const ReadAt& read) {
 // also from the note's start (negative: before it).
 uint64_t ValuesEnd(std::string_view tiff, uint64_t from, uint64_t length, bool little,
                    uint64_t directory, int64_t base) {
-    const auto* bytes = reinterpret_cast<const unsigned char*>(tiff.data());
-    if (from + directory + 2 > tiff.size())
-        return 0;
-    const uint16_t count = Get16(bytes + from + directory, little);
-    if (count == 0 || count > kMostEntries ||
-        from + directory + 2 + count * kEntryBytes > tiff.size())
+    const EndianBytes bytes(tiff, little);
+    const std::optional<TiffDirectory> found = ReadTiffDirectory(bytes, from + directory);
+    if (!found || found->entries.empty())
         return 0;
     uint64_t end = 0;
-    for (uint16_t i = 0; i < count; ++i) {
-        const unsigned char* entry = bytes + from + directory + 2 + i * kEntryBytes;
-        const uint64_t size =
-            uint64_t{Get32(entry + 4, little)} * TypeBytes(Get16(entry + 2, little));
-        const int64_t at = base + int64_t{Get32(entry + 8, little)};
+    for (const TiffEntry& entry : found->entries) {
+        const uint64_t size = entry.DataBytes();
+        const int64_t at = base + int64_t{bytes.Get32(entry.at + 8)};
         if (size > 4 && at >= 0 && from + at + size <= tiff.size())
             end = std::max<uint64_t>(end, at + size);
     }
@@ -161,12 +133,7 @@ std::string MakerNoteWithItsValues(const std::string& block) {
     if (block.size() <= kPrefix)
         return {};
     const std::string_view tiff = std::string_view(block).substr(kPrefix);
-    const ReadAt inBlock = [&tiff](uint64_t at, void* into, std::size_t length) {
-        if (at > tiff.size() || length > tiff.size() - at)
-            return false;
-        std::memcpy(into, tiff.data() + at, length);
-        return true;
-    };
+    const ReadAt inBlock = InBytes(tiff);
     const std::optional<NotePlace> place = FindMakerNote(inBlock);
     if (!place || place->at + place->length > tiff.size())
         return {};
@@ -175,10 +142,10 @@ std::string MakerNoteWithItsValues(const std::string& block) {
     static constexpr std::string_view kNikon("Nikon\0\2", 7);
     constexpr std::size_t kNikonTiff = 10;  // Nikon's own TIFF header
     if (note.substr(0, kNikon.size()) == kNikon && note.size() >= kNikonTiff + 8) {
-        const auto* header = reinterpret_cast<const unsigned char*>(note.data()) + kNikonTiff;
-        const bool little = header[0] == 'I';
+        const bool little = note[kNikonTiff] == 'I';
         end = ValuesEnd(tiff, place->at, place->length, little,
-                        kNikonTiff + Get32(header + 4, little), kNikonTiff);
+                        kNikonTiff + EndianBytes(note.substr(kNikonTiff), little).Get32(4),
+                        kNikonTiff);
     } else if (const std::optional<std::size_t> start = DirectoryStart(note)) {
         end = ValuesEnd(tiff, place->at, place->length, place->little, *start,
                         -static_cast<int64_t>(place->at));
@@ -190,31 +157,29 @@ std::string MakerNoteWithItsValues(const std::string& block) {
 
 std::string MakerNoteMoved(std::string note, bool littleEndian, uint64_t from, uint64_t to) {
     const std::optional<std::size_t> start = DirectoryStart(note);
-    if (!start || from == to || *start + 2 > note.size())
+    if (!start || from == to)
         return note;
-    auto* bytes = reinterpret_cast<unsigned char*>(note.data());
-    const uint16_t count = Get16(bytes + *start, littleEndian);
-    if (count == 0 || count > kMostEntries || *start + 2 + count * kEntryBytes > note.size())
+    EditableBytes bytes(note, 0, littleEndian);
+    const std::optional<TiffDirectory> directory = ReadTiffDirectory(bytes, *start);
+    if (!directory || directory->entries.empty())
         return note;
     // Each value outside its entry must lie inside the note as counted from
     // the TIFF header; else the note counts otherwise, and is left alone.
-    std::vector<std::size_t> pointers;
-    for (uint16_t i = 0; i < count; ++i) {
-        const unsigned char* entry = bytes + *start + 2 + i * kEntryBytes;
-        const uint64_t length =
-            uint64_t{Get32(entry + 4, littleEndian)} * TypeBytes(Get16(entry + 2, littleEndian));
+    std::vector<uint64_t> pointers;
+    for (const TiffEntry& entry : directory->entries) {
+        const uint64_t length = entry.DataBytes();
         if (length <= 4)
             continue;
-        const uint64_t at = Get32(entry + 8, littleEndian);
+        const uint64_t at = bytes.Get32(entry.at + 8);
         if (at < from || at + length > from + note.size())
             return note;
-        pointers.push_back(*start + 2 + i * kEntryBytes + 8);
+        pointers.push_back(entry.at + 8);
     }
-    for (const std::size_t pointer : pointers) {
-        const uint64_t moved = Get32(bytes + pointer, littleEndian) - from + to;
+    for (const uint64_t pointer : pointers) {
+        const uint64_t moved = bytes.Get32(pointer) - from + to;
         if (moved > UINT32_MAX)
             return note;  // not reached: a TIFF this writes is under 4 GiB
-        Put32(bytes + pointer, static_cast<uint32_t>(moved), littleEndian);
+        bytes.Put32(pointer, static_cast<uint32_t>(moved));
     }
     return note;
 }
@@ -224,12 +189,7 @@ Status MoveTiffMakerNote(int descriptor, const std::string& block) {
     if (block.size() <= kPrefix)
         return Status::Ok();
     const std::string_view tiff = std::string_view(block).substr(kPrefix);
-    const ReadAt inBlock = [&tiff](uint64_t at, void* into, std::size_t length) {
-        if (at > tiff.size() || length > tiff.size() - at)
-            return false;
-        std::memcpy(into, tiff.data() + at, length);
-        return true;
-    };
+    const ReadAt inBlock = InBytes(tiff);
     const ReadAt inFile = [descriptor](uint64_t at, void* into, std::size_t length) {
         return pread(descriptor, into, length, static_cast<off_t>(at)) ==
                static_cast<ssize_t>(length);

@@ -139,13 +139,7 @@ std::vector<PhotoResult> ConvertPhotoOutputs(const std::vector<PhotoJob>& jobs,
         try {
             std::optional<Result<RgbPicture>> made = early[k].get();
             if (made && *made) {
-                const RgbPicture& whole = decoded->Value();
-                RgbPicture& picture = made->Value();
-                picture.xResolution = whole.xResolution;
-                picture.yResolution = whole.yResolution;
-                picture.metadata = whole.metadata;
-                picture.rawSource = whole.rawSource;
-                picture.rawNote = whole.rawNote;
+                CarryDecodeFacts(decoded->Value(), made->Value());
                 return made;
             }
         } catch (...) {

@@ -26,6 +26,24 @@ uint32_t Le(const std::string& bytes, size_t at, int size) {
     return value;
 }
 
+// source written by a list photo's conversion as a width x height BMP
+// named name.bmp in dir, with format's other settings; the output's path,
+// empty when it was not written.
+std::string WriteBmp(const testsupport::TempDir& dir, const std::string& source,
+                     const std::string& name, const OutputPhotoFormat& format, int32_t width,
+                     int32_t height) {
+    PhotoItem photo;
+    photo.strSourcePath = source;
+    photo.strOutputPath = dir.file(name + ".bmp");
+    photo.m_outputPhotoFormat = format;
+    photo.m_outputPhotoFormat.nOuptputFormat = kFormatBmp;
+    photo.m_outputPhotoFormat.nOutputWidth = width;
+    photo.m_outputPhotoFormat.nOutputHeight = height;
+    RecordingPrompter prompter;
+    const PhotoOutcome outcome = testsupport::ConvertListPhoto(photo, {}, prompter).outcome;
+    return outcome == PhotoOutcome::Written ? photo.strOutputPath : std::string();
+}
+
 TEST(BmpDepthTest, EachPixelFormatWritesTheDepthItNames) {
     testsupport::TempDir dir;
     const std::string source = dir.file("source.png");
@@ -42,21 +60,15 @@ TEST(BmpDepthTest, EachPixelFormatWritesTheDepthItNames) {
         {"64bit-argb", 32, 3, 14 + 108, 0xFF000000},  // no reader takes 64 bits
     };
     for (const auto& row : rows) {
-        PhotoItem photo;
-        photo.strSourcePath = source;
-        photo.strOutputPath = dir.file(std::string(row.cliName) + ".bmp");
-        photo.m_outputPhotoFormat.nOuptputFormat = kFormatBmp;
-        photo.m_outputPhotoFormat.nOutputWidth = 31;  // rows need padding at 16 bits
-        photo.m_outputPhotoFormat.nOutputHeight = 23;
+        OutputPhotoFormat format;
         for (const PixelFormatChoice& choice : PixelFormatChoices())
             if (std::string(choice.cliName) == row.cliName)
-                photo.m_outputPhotoFormat.iComboPixelFormat = choice.id;
-        RecordingPrompter prompter;
-        ASSERT_EQ(testsupport::ConvertListPhoto(photo, {}, prompter).outcome,
-                  PhotoOutcome::Written)
-            << row.cliName;
+                format.iComboPixelFormat = choice.id;
+        // 31 pixels wide: rows need padding at 16 bits.
+        const std::string path = WriteBmp(dir, source, row.cliName, format, 31, 23);
+        ASSERT_FALSE(path.empty()) << row.cliName;
 
-        const std::string bytes = ReadAll(photo.strOutputPath);
+        const std::string bytes = ReadAll(path);
         const uint32_t stride = (31 * row.bits / 8 + 3) & ~3u;
         EXPECT_EQ(bytes.size(), row.offBits + stride * 23) << row.cliName;
         EXPECT_EQ(Le(bytes, 10, 4), row.offBits) << row.cliName;
@@ -70,12 +82,12 @@ TEST(BmpDepthTest, EachPixelFormatWritesTheDepthItNames) {
         // readers widen 5 and 6 bits without filling the low ones.
         const int tolerance = row.bits == 16 ? 7 : 0;
         IndexedBitmap own(0);
-        ASSERT_TRUE(own.LoadFromFile(photo.strOutputPath, 0)) << row.cliName;
+        ASSERT_TRUE(own.LoadFromFile(path, 0)) << row.cliName;
         const ColourEntry bottomRight = own.GetColour(29, 1);
         EXPECT_TRUE(Near(Rgb{bottomRight.red, bottomRight.green, bottomRight.blue}, kYellow,
                          tolerance))
             << row.cliName;
-        const QImage qt(QString::fromStdString(photo.strOutputPath));
+        const QImage qt(QString::fromStdString(path));
         ASSERT_FALSE(qt.isNull()) << row.cliName;
         const auto at = [&qt](int x, int y) {
             const QRgb c = qt.pixel(x, y);
@@ -110,20 +122,13 @@ TEST(BmpDepthTest, AdaptivePaletteKeepsThePicturesOwnColours) {
         {"1 bit: black and white whatever the choice", 0, kPaletteAdaptive, false},
     };
     for (const auto& row : rows) {
-        PhotoItem photo;
-        photo.strSourcePath = source;
-        photo.strOutputPath = dir.file(std::string(row.name) + ".bmp");
-        photo.m_outputPhotoFormat.nOuptputFormat = kFormatBmp;
-        photo.m_outputPhotoFormat.nOutputWidth = 32;
-        photo.m_outputPhotoFormat.nOutputHeight = 24;
-        photo.m_outputPhotoFormat.iComboPixelFormat = row.pixelFormat;
-        photo.m_outputPhotoFormat.nPalette = row.palette;
-        RecordingPrompter prompter;
-        ASSERT_EQ(testsupport::ConvertListPhoto(photo, {}, prompter).outcome,
-                  PhotoOutcome::Written)
-            << row.name;
+        OutputPhotoFormat format;
+        format.iComboPixelFormat = row.pixelFormat;
+        format.nPalette = row.palette;
+        const std::string path = WriteBmp(dir, source, row.name, format, 32, 24);
+        ASSERT_FALSE(path.empty()) << row.name;
         IndexedBitmap own(0);
-        ASSERT_TRUE(own.LoadFromFile(photo.strOutputPath, 0)) << row.name;
+        ASSERT_TRUE(own.LoadFromFile(path, 0)) << row.name;
         bool allExact = true;
         for (int32_t y = 0; y < 24; ++y)
             for (int32_t x = 0; x < 32; ++x) {
@@ -159,19 +164,12 @@ TEST(BmpDepthTest, AlphaOfTheSourceReachesTheArgbChoices) {
         {"24 bits on white", 4, 0, {{1, 1, kRed, -1}, {30, 1, kWhite, -1}}},
     };
     for (const auto& row : rows) {
-        PhotoItem photo;
-        photo.strSourcePath = source;
-        photo.strOutputPath = dir.file(std::string(row.name) + ".bmp");
-        photo.m_outputPhotoFormat.nOuptputFormat = kFormatBmp;
-        photo.m_outputPhotoFormat.nOutputWidth = 32;
-        photo.m_outputPhotoFormat.nOutputHeight = 24;
-        photo.m_outputPhotoFormat.iComboPixelFormat = row.pixelFormat;
-        photo.m_outputPhotoFormat.nRotateAngel = row.angle;
-        RecordingPrompter prompter;
-        ASSERT_EQ(testsupport::ConvertListPhoto(photo, {}, prompter).outcome,
-                  PhotoOutcome::Written)
-            << row.name;
-        const std::string bytes = ReadAll(photo.strOutputPath);
+        OutputPhotoFormat format;
+        format.iComboPixelFormat = row.pixelFormat;
+        format.nRotateAngel = row.angle;
+        const std::string path = WriteBmp(dir, source, row.name, format, 32, 24);
+        ASSERT_FALSE(path.empty()) << row.name;
+        const std::string bytes = ReadAll(path);
         const uint32_t bytesPerPixel = Le(bytes, 28, 2) / 8, offBits = Le(bytes, 10, 4);
         const uint32_t stride = (32 * bytesPerPixel + 3) & ~3u;
         for (const Pixel& p : row.pixels) {

@@ -26,6 +26,7 @@
 namespace {
 
 namespace fs = std::filesystem;
+using testsupport::LongEdge;
 
 // A photo-like PNG of w x h in its folder, listed as the window lists it.
 PhotoItem Photo(const std::string& path, int w, int h) {
@@ -41,14 +42,6 @@ PhotoItem Photo(const std::string& path, int w, int h) {
     p.m_outputPhotoFormat.nKeepAspectRatio = kKeepNone;
     p.timeModified = 1242561600;
     return p;
-}
-
-RunOutput LongEdge(const char* name, int32_t edge, int32_t format) {
-    RunOutput output{name, {}, {}};
-    output.format.nOuputSizeType = kSizeLongEdge;
-    output.format.nLongEdge = edge;
-    output.format.nOuptputFormat = format;
-    return output;
 }
 
 RunResult RunPrepared(RunRequest request, RecordingPrompter& prompter, bool expectReady = true) {

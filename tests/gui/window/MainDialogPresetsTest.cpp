@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "ScriptedHooks.h"
+#include "WindowTestSupport.h"
 #include "platform/SettingsStore.h"
 #include "support/QtTestMain.h"
 #include "support/RecordingPrompter.h"
@@ -63,31 +64,18 @@ int RedIn(const QImage& image, int quarter) {
 
 }  // namespace
 
-class MainDialogPresetsTest : public QObject {
+class MainDialogPresetsTest : public QObject, private WindowTestBase {
     Q_OBJECT
 
 private:
     QTemporaryDir photos_;
-    Script script_;
-    RecordingPrompter prompter_;
 
     QString MakePhoto(const QString& name, int width = 40, int height = 30) {
         return WritePhoto(photos_.filePath(name), width, height, QColor(200, 160, 90));
     }
 
-    std::unique_ptr<MainDialog> NewWindow() {
-        return std::make_unique<MainDialog>(&prompter_, ScriptedHooks(script_));
-    }
-
 private slots:
-    void init() {
-        QSettings(QSettings::NativeFormat, QSettings::UserScope, settings::kMaker,
-                  settings::kWindowStore)
-            .clear();
-        script_ = Script{};
-        prompter_.Clear();
-        prompter_.SetFallback(PromptAnswer::No);
-    }
+    void init() { ResetWindowTest(settings::kWindowStore); }
 
     void presetsAreSharedWithTheCommandLine() {
         // Saved by the command line, applied from the window's list.
@@ -97,9 +85,7 @@ private slots:
                  0);
         auto window = NewWindow();
         Ui::MainDialog& ui = window->Controls();
-        script_.files << MakePhoto("a.png") << MakePhoto("b.png");
-        window->Sources().AddPhotos();
-        QVERIFY(Gathered(*window));
+        QVERIFY(AddPhotos(*window, {MakePhoto("a.png"), MakePhoto("b.png")}));
         // No preset was applied yet: none is shown as if it were.
         QCOMPARE(ui.presetCombo->currentText(), QString());
         ui.presetCombo->setCurrentIndex(0);
@@ -183,14 +169,9 @@ private slots:
 
     void previewShowsTheOverlayWhereItGoes() {
         auto window = NewWindow();
-        script_.files << MakePhoto("photo.png", 400, 300);
-        window->Sources().AddPhotos();
-        QVERIFY(Gathered(*window));
+        QVERIFY(AddPhotos(*window, {MakePhoto("photo.png", 400, 300)}));
+        QVERIFY(ResultShown(*window, 0));
         PreviewFrame* frame = window->Controls().previewFrame;
-        QSignalSpy shown(frame, &PreviewFrame::PhotoShown);
-        window->List().SelectRows({0});
-        window->OnPreview();
-        QVERIFY(shown.wait(10000));
         Ui::MainDialog& ui = window->Controls();
         QCOMPARE(RedIn(frame->grab().toImage(), 3), 0);
         script_.color = 0x0000FF;  // red, as 0x00BBGGRR
@@ -219,14 +200,9 @@ private slots:
                           "top-left", "--watermark-size-percent", "30"}),
                  0);
         auto window = NewWindow();
-        script_.files << MakePhoto("photo.png", 400, 300);
-        window->Sources().AddPhotos();
-        QVERIFY(Gathered(*window));
+        QVERIFY(AddPhotos(*window, {MakePhoto("photo.png", 400, 300)}));
+        QVERIFY(ResultShown(*window, 0));
         PreviewFrame* frame = window->Controls().previewFrame;
-        QSignalSpy shown(frame, &PreviewFrame::PhotoShown);
-        window->List().SelectRows({0});
-        window->OnPreview();
-        QVERIFY(shown.wait(10000));
         QCOMPARE(RedIn(frame->grab().toImage(), 0), 0);
         window->Controls().presetCombo->setCurrentIndex(0);
         QCOMPARE(window->Controls().presetCombo->currentText(), QStringLiteral("logo"));

@@ -16,14 +16,11 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
-
-#include <sched.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -32,6 +29,7 @@
 #include <memory>
 
 #include "ScriptedHooks.h"
+#include "WindowTestSupport.h"
 #include "gather/PhotoGathering.h"
 #include "model/OptionTables.h"
 #include "model/PhotoListOps.h"
@@ -60,13 +58,11 @@ std::vector<std::string> Names(MainDialog& window) {
 
 }  // namespace
 
-class MainDialogTest : public QObject {
+class MainDialogTest : public QObject, private WindowTestBase {
     Q_OBJECT
 
 private:
     std::unique_ptr<QTemporaryDir> photos_;
-    Script script_;
-    RecordingPrompter prompter_;
 
     // A small picture of its own size; the modification time is set so
     // that names and times sort differently.
@@ -80,30 +76,19 @@ private:
         return path;
     }
 
-    std::unique_ptr<MainDialog> NewWindow() {
-        return std::make_unique<MainDialog>(&prompter_, ScriptedHooks(script_));
-    }
-
     // Adds photos named by letters ("abcdef" -> a.png ... f.png) through Add Photos.
     void AddLetters(MainDialog& window, const QString& letters) {
         script_.files.clear();
+        QStringList files;
         int age = 0;
-        for (QChar letter : letters)
-            script_.files << MakePhoto(QString(letter) + ".png", 40, 30, age++);
-        window.Sources().AddPhotos();
-        QVERIFY(Gathered(window));
+        for (QChar letter : letters) files << MakePhoto(QString(letter) + ".png", 40, 30, age++);
+        QVERIFY(AddPhotos(window, files));
     }
 
 private slots:
     void init() {
-        QSettings store(QSettings::NativeFormat, QSettings::UserScope, settings::kMaker,
-                        kStoreName);
-        store.clear();
-        store.sync();
+        ResetWindowTest(kStoreName);
         photos_ = std::make_unique<QTemporaryDir>();
-        script_ = Script{};
-        prompter_.Clear();
-        prompter_.SetFallback(PromptAnswer::No);
     }
 
     void firstStartShowsDefaultsAndDisabledCommands() {
@@ -348,10 +333,9 @@ private slots:
 
     void previewShowsTheFirstSelectedPhoto() {
         auto window = NewWindow();
-        script_.files << MakePhoto("wide.png", 400, 100) << MakePhoto("tall.png", 100, 400)
-                      << MakePhoto("square.png", 200, 200);
-        window->Sources().AddPhotos();
-        QVERIFY(Gathered(*window));
+        QVERIFY(
+            AddPhotos(*window, {MakePhoto("wide.png", 400, 100), MakePhoto("tall.png", 100, 400),
+                                MakePhoto("square.png", 200, 200)}));
         PreviewFrame* frame = window->Controls().previewFrame;
         QSignalSpy shown(frame, &PreviewFrame::PhotoShown);
         window->List().SelectRows({1, 2});
@@ -514,15 +498,8 @@ private slots:
     void stopEndsTheRunAndStillAsks() {
         // One processor for this thread and the run's: one photo in hand at
         // a time, so a Stop right after Convert leaves the rest unconverted.
-        cpu_set_t before, one;
-        QCOMPARE(sched_getaffinity(0, sizeof before, &before), 0);
-        CPU_ZERO(&one);
-        for (int cpu = 0; cpu < CPU_SETSIZE; ++cpu)
-            if (CPU_ISSET(cpu, &before)) {
-                CPU_SET(cpu, &one);
-                break;
-            }
-        QCOMPARE(sched_setaffinity(0, sizeof one, &one), 0);
+        OneProcessor one;
+        QVERIFY(one.Pinned());
         auto window = NewWindow();
         const QString out = photos_->filePath("out");
         QDir().mkpath(out);
@@ -533,7 +510,7 @@ private slots:
         window->OnConvert();
         window->OnConvert();  // Stop
         QVERIFY(done.wait(60000));
-        sched_setaffinity(0, sizeof before, &before);
+        one.Restore();
         QVERIFY(!window->Run().IsRunning());
         // The question counts the photos that were written.
         const qsizetype written =
@@ -549,10 +526,8 @@ private slots:
 
     void eachPhotoShowsItsResultAndTheSummaryCountsTheOthers() {
         auto window = NewWindow();
-        script_.files = {MakePhoto("a.png"), MakePhoto("x/same.png"), MakePhoto("y/same.png"),
-                         MakePhoto("b.png")};
-        window->Sources().AddPhotos();
-        QVERIFY(Gathered(*window));
+        QVERIFY(AddPhotos(*window, {MakePhoto("a.png"), MakePhoto("x/same.png"),
+                                    MakePhoto("y/same.png"), MakePhoto("b.png")}));
         QVERIFY(QFile::remove(photos_->filePath("b.png")));  // gone before the run: fails
         window->Controls().notRenameCheck->click();          // y/same.png gets a name of its own
         window->Controls().outputFolderEdit->setText(photos_->filePath("out"));

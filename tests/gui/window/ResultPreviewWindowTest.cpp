@@ -6,7 +6,6 @@
 #include <QDialog>
 #include <QLabel>
 #include <QMap>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -15,6 +14,7 @@
 #include <memory>
 
 #include "ScriptedHooks.h"
+#include "WindowTestSupport.h"
 #include "model/PhotoListOps.h"
 #include "platform/SettingsStore.h"
 #include "support/QtTestMain.h"
@@ -24,30 +24,21 @@
 #include "window/PhotoSources.h"
 #include "window/PreviewFrame.h"
 
-class ResultPreviewWindowTest : public QObject {
+class ResultPreviewWindowTest : public QObject, private WindowTestBase {
     Q_OBJECT
 
 private:
     QTemporaryDir photos_;
-    Script script_;
-    RecordingPrompter prompter_;
 
     std::unique_ptr<MainDialog> NewWindow() {
-        auto window = std::make_unique<MainDialog>(&prompter_, ScriptedHooks(script_));
+        auto window = WindowTestBase::NewWindow();
         window->resize(1400, 900);
         window->show();
         return window;
     }
 
 private slots:
-    void init() {
-        QSettings(QSettings::NativeFormat, QSettings::UserScope, settings::kMaker,
-                  settings::kWindowStore)
-            .clear();
-        script_ = Script{};
-        prompter_.Clear();
-        prompter_.SetFallback(PromptAnswer::No);
-    }
+    void init() { ResetWindowTest(settings::kWindowStore); }
 
     // A searched folder: every photo listed at once, the folder below the
     // searched one beside it, the visible rows' thumbnails filling in with
@@ -96,11 +87,10 @@ private slots:
     // Up and Down in the list bring the result of the row they reach, with
     // its output size; Space opens it at full size.
     void previewFollowsTheKeyboard() {
-        script_.files << WritePhoto(photos_.filePath("wide.png"), 400, 100, Qt::darkGreen)
-                      << WritePhoto(photos_.filePath("tall.png"), 100, 400, Qt::darkRed);
         auto window = NewWindow();
-        window->Sources().AddPhotos();
-        QVERIFY(Gathered(*window));
+        QVERIFY(
+            AddPhotos(*window, {WritePhoto(photos_.filePath("wide.png"), 400, 100, Qt::darkGreen),
+                                WritePhoto(photos_.filePath("tall.png"), 100, 400, Qt::darkRed)}));
         QTableView* list = window->Controls().photoList;
         PreviewFrame* frame = window->Controls().previewFrame;
         QSignalSpy shown(frame, &PreviewFrame::PhotoShown);

@@ -19,12 +19,11 @@
 #include <QTest>
 #include <QTimer>
 
-#include <sched.h>
-
 #include <memory>
 #include <set>
 
 #include "ScriptedHooks.h"
+#include "WindowTestSupport.h"
 #include "dialogs/QtPrompter.h"
 #include "model/PhotoListOps.h"
 #include "settings/PresetStore.h"
@@ -182,15 +181,8 @@ private slots:
     void stopTellsTheTruthAndTheRestFinishesTheJob() {
         // One processor: one photo at a time, so a Stop right after Convert
         // leaves most photos not started.
-        cpu_set_t before, one;
-        QCOMPARE(sched_getaffinity(0, sizeof before, &before), 0);
-        CPU_ZERO(&one);
-        for (int cpu = 0; cpu < CPU_SETSIZE; ++cpu)
-            if (CPU_ISSET(cpu, &before)) {
-                CPU_SET(cpu, &one);
-                break;
-            }
-        QCOMPARE(sched_setaffinity(0, sizeof one, &one), 0);
+        OneProcessor one;
+        QVERIFY(one.Pinned());
         auto window = NewWindow(QStringLiteral("stop-summary.png"));
         window->show();
         AddPhotos(*window, 12);
@@ -220,7 +212,7 @@ private slots:
         // "Convert the rest": the same folder, the numbers go on.
         window->Run().ConvertRest();
         QTRY_COMPARE_WITH_TIMEOUT(done.count(), 2, 60000);
-        sched_setaffinity(0, sizeof before, &before);
+        one.Restore();
         QCOMPARE(window->Run().RunFolder(), folder);
         QVERIFY(!window->Run().LastResult().stopped);
         QCOMPARE(window->Run().LastResult().converted, size_t(12));

@@ -8,7 +8,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QSettings>
 #include <QTableView>
 #include <QTest>
 
@@ -16,6 +15,7 @@
 #include <set>
 
 #include "ScriptedHooks.h"
+#include "WindowTestSupport.h"
 #include "platform/SettingsStore.h"
 #include "support/LabelLetters.h"
 #include "support/QtTestMain.h"
@@ -45,14 +45,11 @@ std::string Order(const PhotoListPanel& list) {
 
 }  // namespace
 
-class WindowKeyboardTest : public QObject {
+class WindowKeyboardTest : public QObject, private WindowTestBase {
     Q_OBJECT
 
-    RecordingPrompter prompter_;
-    Script script_;
-
     std::unique_ptr<MainDialog> ShownWindow() {
-        auto window = std::make_unique<MainDialog>(&prompter_, ScriptedHooks(script_));
+        auto window = NewWindow();
         window->show();
         if (!QTest::qWaitForWindowActive(window.get()))
             qFatal("the window did not become active");
@@ -60,14 +57,7 @@ class WindowKeyboardTest : public QObject {
     }
 
 private slots:
-    void init() {
-        QSettings store(QSettings::NativeFormat, QSettings::UserScope, settings::kMaker,
-                        QStringLiteral("quillmere-tests"));
-        store.clear();
-        prompter_.Clear();
-        prompter_.SetFallback(PromptAnswer::No);
-        script_ = Script{};
-    }
+    void init() { ResetWindowTest(QStringLiteral("quillmere-tests")); }
 
     void tabVisitsEachControlOnceAndLeavesTheList() {
         auto window = ShownWindow();
