@@ -27,8 +27,9 @@ public:
     using QLabel::QLabel;
 
     QSize minimumSizeHint() const override {
-        return {fontMetrics().horizontalAdvance(QStringLiteral("\u2026")) * 6,
-                QLabel::minimumSizeHint().height()};
+        const QSize whole = QLabel::minimumSizeHint();
+        return {std::min(whole.width(), fontMetrics().horizontalAdvance(QStringLiteral("\u2026")) * 3),
+                whole.height()};
     }
 
 protected:
