@@ -31,6 +31,7 @@
 #include "imaging/PictureEncode.h"
 #include "imaging/VipsSession.h"
 #include "platform/Prompter.h"
+#include "platform/ShownFigures.h"
 #include "run/ConvertPhoto.h"
 
 namespace fs = std::filesystem;
@@ -188,7 +189,7 @@ void Speed(const std::vector<std::string>& photos, int count, const fs::path& wo
             tries += result.fit->tries;
             ++fitted;
             std::printf("  %-28s %s -> %s\n", fs::path(path).filename().c_str(),
-                        ByteSizeText(fixedBytes).c_str(), FitText(*result.fit).c_str());
+                        ByteSizeWords(fixedBytes).english.c_str(), FitText(*result.fit).c_str());
         } else {
             std::printf("  %-28s %s\n", fs::path(path).filename().c_str(), result.Told().c_str());
         }

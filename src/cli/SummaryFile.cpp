@@ -4,10 +4,10 @@
 #include <cstring>
 #include <fstream>
 
+#include "platform/DisplayLocale.h"
 #include "platform/Paths.h"
 #include "platform/Words.h"
 #include "run/RunSummary.h"
-#include "texts/Translations.h"
 
 namespace {
 

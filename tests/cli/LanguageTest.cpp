@@ -1,6 +1,7 @@
 // The program in other languages: what people read follows LANGUAGE, what
 // files and scripts read never does.
 
+#include <QImage>
 #include <QTranslator>
 
 #include <fstream>
@@ -113,6 +114,39 @@ TEST_F(ConvertCommand, GermanUserReadsAndAnswersInGerman) {
     const std::string folder = run.out.substr(0, run.out.find('\n'));
     EXPECT_EQ(ReadAll(summary),
               "1 von 2 Fotos konvertiert nach " + folder + "\nnotes.txt: kein Bild\n");
+}
+
+// A byte limit no quality reaches is told in the user's words and figures
+// at the terminal, while the report keeps the English the scripts read.
+TEST_F(ConvertCommand, UnreachableByteLimitIsToldInTheUsersLanguage) {
+    // Noise: no quality brings it near the limit.
+    QImage noise(400, 300, QImage::Format_RGB32);
+    uint32_t seed = 7;
+    for (int y = 0; y < noise.height(); ++y)
+        for (int x = 0; x < noise.width(); ++x) noise.setPixel(x, y, seed = seed * 1664525u + 1013904223u);
+    const std::string photo = in + "/noise.png";
+    ASSERT_TRUE(noise.save(QString::fromStdString(photo)));
+    const struct {
+        const char* language;
+        const char* locale;
+        const char* told;  // the start of the reason at the terminal
+    } rows[] = {
+        {"", "", "cannot reach 1.5 KB at quality 30 (smallest "},
+        {"de", "de_DE.UTF-8", "1,5 KB bei Qualität 30 nicht erreichbar (kleinste Datei "},
+        {"fr", "fr_FR.UTF-8", "impossible d’atteindre 1,5 KB en qualité 30 (plus petit fichier\u00a0: "},
+    };
+    for (const auto& row : rows) {
+        const std::string report = dir.file(std::string("report-") + row.language + ".jsonl");
+        const Outcome run =
+            Run({"-o", dir.file(std::string("out-") + row.language), "--format", "jpg",
+                 "--max-file-size", "1500", "--no-shrink-to-fit", "--report", report, photo},
+                {}, LanguageEnv(row.language, row.locale));
+        EXPECT_EQ(run.exitCode, 1) << row.language << ": " << run.err;
+        EXPECT_NE(run.err.find(row.told), std::string::npos) << row.language << ": " << run.err;
+        EXPECT_NE(ReadAll(report).find("cannot reach 1.5 KB at quality 30 (smallest "),
+                  std::string::npos)
+            << row.language << ": " << ReadAll(report);
+    }
 }
 
 // French puts a space before a colon: the headings of --help have it, and

@@ -19,6 +19,7 @@
 #include "imaging/RotateFlip.h"
 #include "imaging/VipsPixels.h"
 #include "imaging/VipsSession.h"
+#include "platform/ShownFigures.h"
 
 namespace {
 
@@ -33,45 +34,21 @@ constexpr double kShrinkMargin = 0.97;
 // libvips' own choice of chroma subsampling: full colour from this quality.
 constexpr int32_t kFullChromaFrom = 90;
 
-std::string Trimmed(double value, int decimals) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    std::string s = text;
-    if (s.find('.') != std::string::npos) {
-        while (s.back() == '0') s.pop_back();
-        if (s.back() == '.')
-            s.pop_back();
-    }
-    return s;
-}
-
 std::string Encodes(int32_t tries) {
     return std::to_string(tries) + (tries == 1 ? " encode" : " encodes");
 }
 
-std::string SizeText(int32_t width, int32_t height) {
-    return std::to_string(width) + " x " + std::to_string(height);
-}
-
 }  // namespace
-
-std::string ByteSizeText(uint64_t bytes) {
-    if (bytes < 1000)
-        return std::to_string(bytes) + " bytes";
-    if (bytes < 1000000)
-        return Trimmed(static_cast<double>(bytes) / 1e3, 1) + " KB";
-    return Trimmed(static_cast<double>(bytes) / 1e6, 2) + " MB";
-}
 
 std::string FitText(const FileSizeFit& fit) {
     if (fit.copied)
-        return "the source fits (" + ByteSizeText(fit.bytes) + "): copied unchanged";
-    std::string text = ByteSizeText(fit.bytes);
+        return "the source fits (" + ByteSizeWords(fit.bytes).english + "): copied unchanged";
+    std::string text = ByteSizeWords(fit.bytes).english;
     if (fit.quality > 0)
         text += " at quality " + std::to_string(fit.quality);
     text += ", " + Encodes(fit.tries);
     if (fit.Downscaled())
-        return "fitted by reducing to " + SizeText(fit.width, fit.height) + ": " + text;
+        return "fitted by reducing to " + PixelSizeWords(fit.width, fit.height).english + ": " + text;
     return text;
 }
 
@@ -292,7 +269,7 @@ public:
 private:
     EncodeResult TryQualities(const RgbPicture& picture, Attempt& attempt, int32_t first);
     EncodeResult TryLossless(const RgbPicture& picture, Attempt& attempt);
-    std::string CannotReach(const Attempt& attempt, const RgbPicture& picture, bool shrunk) const;
+    Words CannotReach(const Attempt& attempt, const RgbPicture& picture, bool shrunk) const;
 
     OutputPhotoFormat format_;
     const OutputFormatRow& row_;
@@ -355,17 +332,26 @@ EncodeResult SizeFitter::TryLossless(const RgbPicture& picture, Attempt& attempt
     return {};
 }
 
-std::string SizeFitter::CannotReach(const Attempt& attempt, const RgbPicture& picture,
-                                    bool shrunk) const {
-    std::string text = "cannot reach " + ByteSizeText(static_cast<uint64_t>(format_.nMaxFileSize));
-    text += attempt.quality > 0 ? " at quality " + std::to_string(attempt.quality)
-                                : std::string(" losslessly");
-    if (shrunk) {
-        const bool turned = SwapsSides(RotateFlipOfRecord(format_));
-        text += " even at " + (turned ? SizeText(picture.height, picture.width)
-                                      : SizeText(picture.width, picture.height));
-    }
-    return text + " (smallest " + ByteSizeText(attempt.bytes) + ")";
+Words SizeFitter::CannotReach(const Attempt& attempt, const RgbPicture& picture,
+                              bool shrunk) const {
+    const Words limit = ByteSizeWords(static_cast<uint64_t>(format_.nMaxFileSize));
+    const Words smallest = ByteSizeWords(attempt.bytes);
+    const Words quality = NumberWords(attempt.quality);
+    if (!shrunk)
+        return attempt.quality > 0
+                   ? words::translate("Reasons", "cannot reach %1 at quality %2 (smallest %3)")
+                         .Arg({limit, quality, smallest})
+                   : words::translate("Reasons", "cannot reach %1 losslessly (smallest %2)")
+                         .Arg({limit, smallest});
+    const bool turned = SwapsSides(RotateFlipOfRecord(format_));
+    const Words size = turned ? PixelSizeWords(picture.height, picture.width)
+                              : PixelSizeWords(picture.width, picture.height);
+    return attempt.quality > 0
+               ? words::translate("Reasons",
+                                  "cannot reach %1 at quality %2 even at %3 (smallest %4)")
+                     .Arg({limit, quality, size, smallest})
+               : words::translate("Reasons", "cannot reach %1 losslessly even at %2 (smallest %3)")
+                     .Arg({limit, size, smallest});
 }
 
 EncodeResult SizeFitter::Run(RgbPicture& picture) {
@@ -388,14 +374,16 @@ EncodeResult SizeFitter::Run(RgbPicture& picture) {
             return {};
         }
         if (format_.bNoShrinkToFit || shrinks == kMaxShrinks)
-            return {EncodeOutcome::NotConverted, CannotReach(attempt, picture, shrinks > 0)};
+            return EncodeResult::Because(EncodeOutcome::NotConverted,
+                                         CannotReach(attempt, picture, shrinks > 0));
         const double scale =
             std::sqrt(static_cast<double>(target) / static_cast<double>(attempt.bytes)) *
             kShrinkMargin;
         const int32_t width = std::max(1, static_cast<int32_t>(picture.width * scale));
         const int32_t height = std::max(1, static_cast<int32_t>(picture.height * scale));
         if (width == picture.width && height == picture.height)
-            return {EncodeOutcome::NotConverted, CannotReach(attempt, picture, true)};
+            return EncodeResult::Because(EncodeOutcome::NotConverted,
+                                         CannotReach(attempt, picture, true));
         Result<RgbPicture> smaller = Resized(picture, width, height);
         if (!smaller)
             return {EncodeOutcome::NotConverted, smaller.GetStatus().Reason()};

@@ -30,8 +30,6 @@ struct FileSizeFit {
 // "498 KB at quality 72, 4 encodes"; "fitted by reducing to 1600 x 1067:
 // 49 KB at quality 30, 7 encodes"; "the source fits (45 KB): copied".
 std::string FitText(const FileSizeFit& fit);
-// A byte count in the units of the limit: "812 bytes", "49.5 KB", "2.25 MB".
-std::string ByteSizeText(uint64_t bytes);
 
 // ---- The search over qualities ----
 

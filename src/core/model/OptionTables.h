@@ -34,6 +34,14 @@ enum class EncodeOutcome {
 struct [[nodiscard]] EncodeResult {
     EncodeOutcome outcome = EncodeOutcome::Written;
     std::string reason;  // why not, in the library's or the system's words
+    // The reason as the user reads it, where the program words it itself;
+    // empty: as reason.
+    std::string shownReason{};
+
+    static EncodeResult Because(EncodeOutcome outcome, Words reason) {
+        return {outcome, std::move(reason.english), std::move(reason.shown)};
+    }
+    const std::string& ShownReason() const { return shownReason.empty() ? reason : shownReason; }
 };
 
 // Writes the picture in the format into the pending file (not committed).

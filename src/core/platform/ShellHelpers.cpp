@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLocale>
 #include <QProcess>
 #include <QStringList>
 #include <QUrl>
@@ -12,6 +11,7 @@
 #include "platform/Paths.h"
 #include "platform/ProductInfo.h"
 #include "platform/Prompter.h"
+#include "platform/ShownLanguage.h"
 #include "platform/Words.h"
 
 namespace {
@@ -26,25 +26,14 @@ void OpenInBrowser(Prompter& prompter, QObject* context, const UrlOpener& open,
     });
 }
 
-// The pages to look for, best first: "Introduction.<language>.html" for each
-// language the desktop asks for, tried as the translations are (the whole
-// name, then shorter at each '_': pt_BR, pt), and the English page last.
+// The pages to look for, best first: the page of the language the
+// program's texts are shown in ("Introduction.pt_BR.html"), then the
+// English page.
 QStringList HelpPageNames() {
     QStringList names;
-    QStringList languages = QLocale::system().uiLanguages();
-    for (qsizetype i = languages.size() - 1; i >= 0; --i)
-        if (languages[i] != languages[i].toLower())
-            languages.insert(i + 1, languages[i].toLower());
-    for (QString language : languages) {
-        language.replace(QLatin1Char('-'), QLatin1Char('_'));
-        for (;;) {
-            names << QStringLiteral("Introduction.%1.html").arg(language);
-            const qsizetype cut = language.lastIndexOf(QLatin1Char('_'));
-            if (cut <= 0)
-                break;
-            language.truncate(cut);
-        }
-    }
+    const std::string language = words::Language();
+    if (!language.empty())
+        names << QStringLiteral("Introduction.%1.html").arg(QString::fromStdString(language));
     names << QString::fromLatin1(kHelpPage);
     return names;
 }

@@ -17,10 +17,16 @@ struct Words {
     std::string english;
     std::string shown;
 
+    // A name or a figure that reads the same in every language.
+    static Words Same(const std::string& text) { return {text, text}; }
+
     // %1, %2... of both forms replaced by the values in order, in one pass
     // (a value's own "%1" stays as it is).
     Words& Arg(std::initializer_list<std::string> values);
     Words& Arg(const std::string& value) { return Arg({value}); }
+    // The same with values worded in both forms (a figure in English and in
+    // the user's locale, platform/ShownFigures.h): each form takes its own.
+    Words& Arg(std::initializer_list<Words> values);
 };
 
 namespace words {

@@ -335,7 +335,7 @@ void ConversionRun::Work() {
         }
         if (!told)
             prompter_.Tell(result.ShownMessage(), task.photo.source.path, PromptIcon::None,
-                           result.reason);
+                           result.ShownReason());
         // A camera RAW's line says how it was developed.
         if (result.outcome != PhotoOutcome::Written || !result.rawSource.empty())
             log_.Note(PhotoLogLine(task.photo.source.path, result), prompter_);

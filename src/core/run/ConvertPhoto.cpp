@@ -11,6 +11,7 @@
 #include "model/OptionTables.h"
 #include "model/OutputGeometry.h"
 #include "platform/OutputFile.h"
+#include "platform/ShownFigures.h"
 #include "platform/Words.h"
 #include "run/OutputChecks.h"
 #include "run/OutputPicture.h"
@@ -39,10 +40,6 @@ std::string ReplaceQuestion(const std::string& path) {
     return text;
 }
 
-std::string SizeText(const OutputPlan& plan) {
-    return std::to_string(plan.width) + " x " + std::to_string(plan.height);
-}
-
 class PhotoConversion {
 public:
     PhotoConversion(const PhotoJob& job, const TextOverlay& overlay, Prompter& prompter,
@@ -51,7 +48,11 @@ public:
 
     PhotoResult Run();
     // The error box of a photo: the program's text, the source path as caption.
-    PhotoResult Fail(int textId, const std::string& reason);
+    PhotoResult Fail(int textId, const std::string& reason) {
+        return Fail(textId, Words::Same(reason));
+    }
+    // The same with a reason the program words itself.
+    PhotoResult Fail(int textId, const Words& reason);
 
 private:
     void Warn(int textId) { prompter_.Tell(GetText(textId), job_.source.path); }
@@ -70,10 +71,13 @@ private:
     const DecodedPictureSource* decode_;
 };
 
-PhotoResult PhotoConversion::Fail(int textId, const std::string& reason) {
+PhotoResult PhotoConversion::Fail(int textId, const Words& reason) {
     // The box in the user's language, the result (the log's, the report's) in English.
-    prompter_.Tell(GetText(textId), job_.source.path, PromptIcon::None, reason);
-    return {PhotoOutcome::Failed, EnglishText(textId), reason};
+    prompter_.Tell(GetText(textId), job_.source.path, PromptIcon::None, reason.shown);
+    PhotoResult failed(PhotoOutcome::Failed, EnglishText(textId), reason.english);
+    if (reason.shown != reason.english)
+        failed.shownReason = reason.shown;
+    return failed;
 }
 
 bool PhotoConversion::MayReplace() {
@@ -91,12 +95,16 @@ PhotoResult PhotoConversion::Run() {
 
     const OutputPlan& plan = job_.plan;
     if (const int invalid = CheckOutputSize(plan.width, plan.height))
-        return Fail(invalid, "output size " + SizeText(plan));
+        return Fail(invalid, words::translate("Reasons", "output size %1")
+                                 .Arg({PixelSizeWords(plan.width, plan.height)}));
     const OutputFormatRow* row = OutputFormatFor(format_.nOuptputFormat, job_.source.format);
     if (row && row->maxSide > 0 && std::max(plan.width, plan.height) > row->maxSide)
         return Fail(IDS_CONVERT_FAILED,
-                    "an output of " + SizeText(plan) + " pixels is larger than " + row->listText +
-                        " stores (" + std::to_string(row->maxSide) + " pixels a side)");
+                    words::translate("Reasons",
+                                     "an output of %1 pixels is larger than %2 stores (%3 pixels "
+                                     "a side)")
+                        .Arg({PixelSizeWords(plan.width, plan.height), Words::Same(row->listText),
+                              Words::Same(std::to_string(row->maxSide))}));
 
     // A source that already meets the byte limit and would come out unchanged
     // is copied as it is, without being decoded.
@@ -143,7 +151,8 @@ PhotoResult PhotoConversion::Run() {
             result.replaced = replaced;
             return result;
         }
-        case EncodeOutcome::NotConverted: return Fail(IDS_CONVERT_FAILED, written.reason);
+        case EncodeOutcome::NotConverted:
+            return Fail(IDS_CONVERT_FAILED, Words{written.reason, written.ShownReason()});
         case EncodeOutcome::NotSaved: break;
     }
     prompter_.Tell(GetText(IDS_SAVE_FAILED), outputPath, PromptIcon::None, written.reason);

@@ -29,6 +29,9 @@ struct [[nodiscard]] PhotoResult {
     PhotoOutcome outcome = PhotoOutcome::Failed;
     std::string message;  // what went wrong, as the user was told it; empty when written
     std::string reason;   // why, in the decoder's or the system's words, when known
+    // The reason as the user reads it, where the program words it itself
+    // ("cannot reach 50 KB …" in German); empty: as reason.
+    std::string shownReason{};
     // A written camera RAW: how it was developed ("preview", "half", "full"),
     // with message saying so and reason any remark (damaged raw data).
     std::string rawSource{};
@@ -41,12 +44,14 @@ struct [[nodiscard]] PhotoResult {
     std::string Told() const {
         return reason.empty() || message.empty() ? message + reason : message + " (" + reason + ")";
     }
-    // The message and Told() as the user reads them (the reason is the
-    // library's or the system's own text and stays as it is).
+    // The message, the reason and Told() as the user reads them (a library's
+    // or the system's own text stays as it is).
     std::string ShownMessage() const;
+    const std::string& ShownReason() const { return shownReason.empty() ? reason : shownReason; }
     std::string Shown() const {
         const std::string shown = ShownMessage();
-        return reason.empty() || shown.empty() ? shown + reason : shown + " (" + reason + ")";
+        const std::string& why = ShownReason();
+        return why.empty() || shown.empty() ? shown + why : shown + " (" + why + ")";
     }
 
     bool operator==(const PhotoResult&) const = default;

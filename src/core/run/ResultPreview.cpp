@@ -4,6 +4,7 @@
 
 #include "imaging/VipsPixels.h"
 #include "imaging/VipsSession.h"
+#include "platform/ShownFigures.h"
 #include "platform/Words.h"
 
 #include "run/ResultPreview.h"
@@ -37,23 +38,23 @@ Result<std::string> ReadBack(int fd) {
     return bytes;
 }
 
-std::string FormatText(const OutputFormatRow& row, const OutputPhotoFormat& format,
-                       const std::optional<FileSizeFit>& fit) {
-    std::string text = row.listText;
+Words FormatText(const OutputFormatRow& row, const OutputPhotoFormat& format,
+                 const std::optional<FileSizeFit>& fit) {
     const bool lossless = (row.settings & kUsesLossless) && format.bLossless;
     if ((row.settings & kUsesQuality) && !lossless && !(fit && fit->copied))
-        text += " " + std::to_string(fit && fit->quality > 0 ? fit->quality
-                                                            : format.nCurrentJpegQuality);
-    else if (lossless)
-        text += " lossless";
-    return text;
+        return Words::Same(std::string(row.listText) + " " +
+                           std::to_string(fit && fit->quality > 0 ? fit->quality
+                                                                  : format.nCurrentJpegQuality));
+    if (lossless)
+        return words::translate("LocalFigures", "%1 lossless").Arg({Words::Same(row.listText)});
+    return Words::Same(row.listText);
 }
 
 }  // namespace
 
 std::string ResultPreview::Caption() const {
     std::string caption = std::to_string(width) + " x " + std::to_string(height) + " \u00b7 " +
-                          format + " \u00b7 " + ByteSizeText(bytes.size());
+                          format.english + " \u00b7 " + ByteSizeWords(bytes.size()).english;
     if (!fit)
         return caption;
     if (fit->copied)
@@ -127,10 +128,15 @@ Result<ResultPreview> PreviewResult(const PhotoJob& job, const TextOverlay& over
     ResultPreview preview;
     const EncodeResult written =
         EncodeOutput(job, *row, copySource, finished.Value(), file, preview.fit);
-    if (written.outcome != EncodeOutcome::Written)
+    if (written.outcome != EncodeOutcome::Written) {
+        // A reason the program words itself is the whole story; a library's
+        // text is the detail behind the plain sentence.
+        if (!written.shownReason.empty())
+            return Status::Failed(job.source.path, Words{written.reason, written.shownReason});
         return Status::Failed(job.source.path,
                               words::translate("Reasons", "the output could not be made"),
                               written.reason);
+    }
     Result<std::string> bytes = ReadBack(file.Descriptor());
     file.Discard();
     if (!bytes)

@@ -21,7 +21,7 @@ struct ResultPreview {
     std::string bytes;   // the whole output file
     int32_t width = 0;   // the output's pixel size, upright as written
     int32_t height = 0;
-    std::string format;  // "WebP 82", "PNG", "JPG 71"
+    Words format;        // "WebP 82", "PNG", "JPG 71", "WebP lossless"
     std::optional<FileSizeFit> fit;  // what the byte limit came to
     QImage shown;        // the output decoded, fitted within the asked size
 

@@ -3,9 +3,9 @@
 #include <cmath>
 
 #include "model/OptionTables.h"
+#include "platform/DisplayLocale.h"
 #include "platform/Words.h"
 #include "texts/PlainReasons.h"
-#include "texts/Translations.h"
 
 std::string GroupedNumber(std::size_t number) {
     std::string digits = std::to_string(number);

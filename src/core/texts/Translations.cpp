@@ -1,5 +1,6 @@
 #include "texts/Translations.h"
 
+#include "platform/ShownLanguage.h"
 #include "platform/Words.h"
 #include "texts/FillText.h"
 
@@ -20,6 +21,7 @@ namespace {
 struct Loaded {
     std::vector<std::unique_ptr<QTranslator>> translators;
     QString folder;
+    QString language;  // of the program's own translation loaded last
     QCoreApplication* installedInto = nullptr;
 };
 
@@ -63,6 +65,11 @@ const QTranslator* EnglishForms() {
     return forms.get();
 }
 
+// "de" of ".../quillmere_de.qm".
+QString LanguageOfFile(const QString& path) {
+    return QFileInfo(path).completeBaseName().section(QLatin1Char('_'), 1);
+}
+
 }  // namespace
 
 void LoadTranslations() {
@@ -84,8 +91,10 @@ void LoadTranslations() {
             loaded.translators.push_back(std::move(english));
         auto own = std::make_unique<QTranslator>();
         if (!loaded.folder.isEmpty() &&
-            own->load(wanted, QStringLiteral("quillmere"), QStringLiteral("_"), loaded.folder))
+            own->load(wanted, QStringLiteral("quillmere"), QStringLiteral("_"), loaded.folder)) {
+            loaded.language = LanguageOfFile(own->filePath());
             loaded.translators.push_back(std::move(own));
+        }
         if (loaded.folder.isEmpty())
             loaded.folder = QStringLiteral(" ");  // looked, found none: do not look again
     }
@@ -105,6 +114,7 @@ bool LoadTranslationFile(const QString& path) {
         return false;
     loaded.translators.push_back(std::move(own));
     loaded.folder = QFileInfo(path).absolutePath();
+    loaded.language = LanguageOfFile(path);
     return true;
 }
 
@@ -131,28 +141,6 @@ QString Translate(const char* context, const char* source, const char* disambigu
     return text;
 }
 
-QLocale DisplayLocale() {
-    const QLocale system = QLocale::system();
-    // Qt names the language LANGUAGE asks for but keeps the formats of
-    // LC_ALL, LC_TIME or LANG; where those are plain C, the asked language's
-    // own forms are used, or French dates would be written the C way.
-    QString formats = qEnvironmentVariable("LC_ALL");
-    if (formats.isEmpty())
-        formats = qEnvironmentVariable("LC_TIME");
-    if (formats.isEmpty())
-        formats = qEnvironmentVariable("LANG");
-    const bool plain = formats.isEmpty() || formats == QLatin1String("C") ||
-                       formats.startsWith(QLatin1String("C.")) || formats == QLatin1String("POSIX");
-    if (!plain)
-        return system;
-    for (const QString& name : system.uiLanguages()) {
-        const QLocale locale(name);
-        if (locale.language() != QLocale::C)
-            return locale;
-    }
-    return system;
-}
-
 QString TranslationsFolder() {
     std::lock_guard lock(LoadMutex());
     const QString folder = TheLoaded().folder;
@@ -177,20 +165,39 @@ std::string English(const char* context, const char* source, const char* disambi
 
 }  // namespace
 
-std::string words::Filled(const std::string& text, std::initializer_list<std::string> values) {
+namespace {
+
+std::string FilledFrom(const std::string& text, const std::string* values, std::size_t count) {
     std::string out;
     out.reserve(text.size());
     for (std::size_t at = 0; at < text.size(); ++at) {
         const char next = at + 1 < text.size() ? text[at + 1] : '\0';
         const std::size_t index = static_cast<std::size_t>(next - '1');
-        if (text[at] == '%' && next >= '1' && next <= '9' && index < values.size()) {
-            out += *(values.begin() + index);
+        if (text[at] == '%' && next >= '1' && next <= '9' && index < count) {
+            out += values[index];
             ++at;
         } else {
             out += text[at];
         }
     }
     return out;
+}
+
+}  // namespace
+
+std::string words::Filled(const std::string& text, std::initializer_list<std::string> values) {
+    return FilledFrom(text, values.begin(), values.size());
+}
+
+Words& Words::Arg(std::initializer_list<Words> values) {
+    std::vector<std::string> english, shown;
+    for (const Words& value : values) {
+        english.push_back(value.english);
+        shown.push_back(value.shown);
+    }
+    this->english = FilledFrom(this->english, english.data(), english.size());
+    this->shown = FilledFrom(this->shown, shown.data(), shown.size());
+    return *this;
 }
 
 Words& Words::Arg(std::initializer_list<std::string> values) {
@@ -202,6 +209,12 @@ Words& Words::Arg(std::initializer_list<std::string> values) {
 Words words::translate(const char* context, const char* source, const char* disambiguation, int n) {
     return {English(context, source, disambiguation, n),
             Translate(context, source, disambiguation, n).toStdString()};
+}
+
+std::string words::Language() {
+    LoadTranslations();
+    std::lock_guard lock(LoadMutex());
+    return TheLoaded().language.toStdString();
 }
 
 std::string words::Shown(const char* context, const std::string& english) {

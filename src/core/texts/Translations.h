@@ -24,10 +24,5 @@ bool LoadTranslationFile(const QString& path);
 QString Translate(const char* context, const char* source, const char* disambiguation = nullptr,
                   int n = -1);
 
-// The locale for dates and numbers shown to the user: the system's, or when
-// that is the plain "C" locale, the first language the user asked for. Never
-// used for file names, which keep fixed forms.
-QLocale DisplayLocale();
-
 // The folder the .qm files were found in, empty when none was.
 QString TranslationsFolder();

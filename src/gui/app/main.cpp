@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/MainApp.h"
+#include "platform/DisplayLocale.h"
 #include "texts/Translations.h"
 
 // quillmere [FILE|FOLDER]...: what a file manager's "Open with" hands over.

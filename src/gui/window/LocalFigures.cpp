@@ -2,10 +2,8 @@
 
 #include <QDateTime>
 
-#include <cmath>
-
+#include "platform/ShownFigures.h"
 #include "run/ResultPreview.h"
-#include "texts/Translations.h"
 
 namespace {
 
@@ -21,23 +19,14 @@ QString TimeWithSeconds(const QLocale& locale) {
     return format;
 }
 
-// value with at most decimals digits after the separator, no trailing zeros.
-QString Trimmed(double value, int decimals, const QLocale& locale) {
-    QString text = locale.toString(value, 'f', decimals);
-    const QString point = locale.decimalPoint();
-    if (decimals > 0 && text.contains(point)) {
-        const QString zero = locale.zeroDigit();
-        while (text.endsWith(zero)) text.chop(zero.size());
-        if (text.endsWith(point))
-            text.chop(point.size());
-    }
-    return text;
-}
-
 // Pixel sizes without thousands separators, as image sizes are written.
 QString Pixels(int32_t value, QLocale locale) {
     locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
     return locale.toString(value);
+}
+
+QString PixelSize(int32_t width, int32_t height, const QLocale& locale) {
+    return QString::fromStdString(PixelSizeWords(width, height, locale).shown);
 }
 
 }  // namespace
@@ -54,11 +43,7 @@ QString LocalFigures::Time(const std::string& fixed, const QLocale& locale) {
 }
 
 QString LocalFigures::ByteSize(uint64_t bytes, const QLocale& locale) {
-    if (bytes < 1000)
-        return tr("%1 bytes").arg(locale.toString(qulonglong(bytes)));
-    if (bytes < 1000000)
-        return tr("%1 KB").arg(Trimmed(static_cast<double>(bytes) / 1e3, 1, locale));
-    return tr("%1 MB").arg(Trimmed(static_cast<double>(bytes) / 1e6, 2, locale));
+    return QString::fromStdString(ByteSizeWords(bytes, locale).shown);
 }
 
 QString LocalFigures::Fit(const FileSizeFit& fit, const QLocale& locale) {
@@ -73,14 +58,14 @@ QString LocalFigures::Fit(const FileSizeFit& fit, const QLocale& locale) {
     if (!fit.Downscaled())
         return text;
     return tr("fitted by reducing to %1: %2")
-        .arg(tr("%1 x %2").arg(Pixels(fit.width, locale), Pixels(fit.height, locale)), text);
+        .arg(PixelSize(fit.width, fit.height, locale), text);
 }
 
 QString LocalFigures::Caption(const ResultPreview& preview, const QLocale& locale) {
     const QString separator = QStringLiteral(" \u00b7 ");
     QString caption =
-        tr("%1 x %2").arg(Pixels(preview.width, locale), Pixels(preview.height, locale)) +
-        separator + QString::fromStdString(preview.format) + separator +
+        PixelSize(preview.width, preview.height, locale) + separator +
+        QString::fromStdString(preview.format.shown) + separator +
         ByteSize(preview.bytes.size(), locale);
     if (!preview.fit)
         return caption;

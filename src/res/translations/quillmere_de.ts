@@ -1751,6 +1751,10 @@ Exit-Status: 0 alle Fotos konvertiert, 1 einige nicht, 2 ungültige Argumente.
         <source>fitted by reducing to %1: %2</source>
         <translation>durch Verkleinern auf %1 angepasst: %2</translation>
     </message>
+    <message>
+        <source>%1 lossless</source>
+        <translation>%1 verlustfrei</translation>
+    </message>
 </context>
 <context>
     <name>MainDialog</name>
@@ -2997,6 +3001,30 @@ Bitte starten Sie Ihren Webbrowser und geben Sie die Adresse von Hand ein.</tran
     <message>
         <source>the folder could not be searched</source>
         <translation>der Ordner konnte nicht durchsucht werden</translation>
+    </message>
+    <message>
+        <source>cannot reach %1 at quality %2 (smallest %3)</source>
+        <translation>%1 bei Qualität %2 nicht erreichbar (kleinste Datei %3)</translation>
+    </message>
+    <message>
+        <source>cannot reach %1 losslessly (smallest %2)</source>
+        <translation>%1 verlustfrei nicht erreichbar (kleinste Datei %2)</translation>
+    </message>
+    <message>
+        <source>cannot reach %1 at quality %2 even at %3 (smallest %4)</source>
+        <translation>%1 bei Qualität %2 selbst bei %3 nicht erreichbar (kleinste Datei %4)</translation>
+    </message>
+    <message>
+        <source>cannot reach %1 losslessly even at %2 (smallest %3)</source>
+        <translation>%1 verlustfrei selbst bei %2 nicht erreichbar (kleinste Datei %3)</translation>
+    </message>
+    <message>
+        <source>output size %1</source>
+        <translation>Ausgabegröße %1</translation>
+    </message>
+    <message>
+        <source>an output of %1 pixels is larger than %2 stores (%3 pixels a side)</source>
+        <translation>eine Ausgabe von %1 Pixeln ist größer, als %2 speichern kann (%3 Pixel je Seite)</translation>
     </message>
 </context>
 <context>

@@ -1752,6 +1752,10 @@ no se convirtió, 2 argumentos incorrectos.
         <source>fitted by reducing to %1: %2</source>
         <translation>ajustado reduciendo a %1: %2</translation>
     </message>
+    <message>
+        <source>%1 lossless</source>
+        <translation>%1 sin pérdida</translation>
+    </message>
 </context>
 <context>
     <name>MainDialog</name>
@@ -2998,6 +3002,30 @@ Abra el navegador web y escriba la dirección URL manualmente.</translation>
     <message>
         <source>the folder could not be searched</source>
         <translation>no se pudo explorar la carpeta</translation>
+    </message>
+    <message>
+        <source>cannot reach %1 at quality %2 (smallest %3)</source>
+        <translation>no se puede llegar a %1 con calidad %2 (archivo más pequeño: %3)</translation>
+    </message>
+    <message>
+        <source>cannot reach %1 losslessly (smallest %2)</source>
+        <translation>no se puede llegar a %1 sin pérdida (archivo más pequeño: %2)</translation>
+    </message>
+    <message>
+        <source>cannot reach %1 at quality %2 even at %3 (smallest %4)</source>
+        <translation>no se puede llegar a %1 con calidad %2 ni siquiera a %3 (archivo más pequeño: %4)</translation>
+    </message>
+    <message>
+        <source>cannot reach %1 losslessly even at %2 (smallest %3)</source>
+        <translation>no se puede llegar a %1 sin pérdida ni siquiera a %2 (archivo más pequeño: %3)</translation>
+    </message>
+    <message>
+        <source>output size %1</source>
+        <translation>tamaño de salida %1</translation>
+    </message>
+    <message>
+        <source>an output of %1 pixels is larger than %2 stores (%3 pixels a side)</source>
+        <translation>una salida de %1 píxeles es mayor de lo que admite %2 (%3 píxeles por lado)</translation>
     </message>
 </context>
 <context>

@@ -1753,6 +1753,10 @@ Code de sortie&#xa0;: 0 toutes les photos converties, 1 certaines non,
         <source>fitted by reducing to %1: %2</source>
         <translation>ajusté en réduisant à %1&#xa0;: %2</translation>
     </message>
+    <message>
+        <source>%1 lossless</source>
+        <translation>%1 sans perte</translation>
+    </message>
 </context>
 <context>
     <name>MainDialog</name>
@@ -2999,6 +3003,30 @@ Veuillez lancer votre navigateur et saisir l’adresse manuellement.</translatio
     <message>
         <source>the folder could not be searched</source>
         <translation>recherche impossible dans le dossier</translation>
+    </message>
+    <message>
+        <source>cannot reach %1 at quality %2 (smallest %3)</source>
+        <translation>impossible d’atteindre %1 en qualité %2 (plus petit fichier : %3)</translation>
+    </message>
+    <message>
+        <source>cannot reach %1 losslessly (smallest %2)</source>
+        <translation>impossible d’atteindre %1 sans perte (plus petit fichier : %2)</translation>
+    </message>
+    <message>
+        <source>cannot reach %1 at quality %2 even at %3 (smallest %4)</source>
+        <translation>impossible d’atteindre %1 en qualité %2, même en %3 (plus petit fichier : %4)</translation>
+    </message>
+    <message>
+        <source>cannot reach %1 losslessly even at %2 (smallest %3)</source>
+        <translation>impossible d’atteindre %1 sans perte, même en %2 (plus petit fichier : %3)</translation>
+    </message>
+    <message>
+        <source>output size %1</source>
+        <translation>taille de sortie %1</translation>
+    </message>
+    <message>
+        <source>an output of %1 pixels is larger than %2 stores (%3 pixels a side)</source>
+        <translation>une sortie de %1 pixels dépasse ce que %2 peut stocker (%3 pixels par côté)</translation>
     </message>
 </context>
 <context>

@@ -1752,6 +1752,10 @@ Codice di uscita: 0 tutte le foto convertite, 1 alcune no, 2 argomenti errati.
         <source>fitted by reducing to %1: %2</source>
         <translation>adattato riducendo a %1: %2</translation>
     </message>
+    <message>
+        <source>%1 lossless</source>
+        <translation>%1 senza perdita</translation>
+    </message>
 </context>
 <context>
     <name>MainDialog</name>
@@ -2998,6 +3002,30 @@ Avvia il browser e inserisci l’indirizzo manualmente.</translation>
     <message>
         <source>the folder could not be searched</source>
         <translation>impossibile eseguire la ricerca nella cartella</translation>
+    </message>
+    <message>
+        <source>cannot reach %1 at quality %2 (smallest %3)</source>
+        <translation>impossibile arrivare a %1 con qualità %2 (file più piccolo: %3)</translation>
+    </message>
+    <message>
+        <source>cannot reach %1 losslessly (smallest %2)</source>
+        <translation>impossibile arrivare a %1 senza perdita (file più piccolo: %2)</translation>
+    </message>
+    <message>
+        <source>cannot reach %1 at quality %2 even at %3 (smallest %4)</source>
+        <translation>impossibile arrivare a %1 con qualità %2 nemmeno a %3 (file più piccolo: %4)</translation>
+    </message>
+    <message>
+        <source>cannot reach %1 losslessly even at %2 (smallest %3)</source>
+        <translation>impossibile arrivare a %1 senza perdita nemmeno a %2 (file più piccolo: %3)</translation>
+    </message>
+    <message>
+        <source>output size %1</source>
+        <translation>dimensioni in uscita %1</translation>
+    </message>
+    <message>
+        <source>an output of %1 pixels is larger than %2 stores (%3 pixels a side)</source>
+        <translation>un file in uscita di %1 pixel è più grande di quanto %2 possa contenere (%3 pixel per lato)</translation>
     </message>
 </context>
 <context>

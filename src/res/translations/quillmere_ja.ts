@@ -1747,6 +1747,10 @@ Exit status: 0 every photo converted, 1 some were not, 2 bad arguments.
         <source>fitted by reducing to %1: %2</source>
         <translation>%1 に縮小して収めました: %2</translation>
     </message>
+    <message>
+        <source>%1 lossless</source>
+        <translation>%1 ロスレス</translation>
+    </message>
 </context>
 <context>
     <name>MainDialog</name>
@@ -2989,6 +2993,30 @@ Web ブラウザーを起動して URL を直接入力してください。</tra
     <message>
         <source>the folder could not be searched</source>
         <translation>フォルダーを検索できませんでした</translation>
+    </message>
+    <message>
+        <source>cannot reach %1 at quality %2 (smallest %3)</source>
+        <translation>画質 %2 では %1 に収まりません (最小 %3)</translation>
+    </message>
+    <message>
+        <source>cannot reach %1 losslessly (smallest %2)</source>
+        <translation>ロスレスでは %1 に収まりません (最小 %2)</translation>
+    </message>
+    <message>
+        <source>cannot reach %1 at quality %2 even at %3 (smallest %4)</source>
+        <translation>画質 %2 で %3 に縮小しても %1 に収まりません (最小 %4)</translation>
+    </message>
+    <message>
+        <source>cannot reach %1 losslessly even at %2 (smallest %3)</source>
+        <translation>ロスレスで %2 に縮小しても %1 に収まりません (最小 %3)</translation>
+    </message>
+    <message>
+        <source>output size %1</source>
+        <translation>出力サイズ %1</translation>
+    </message>
+    <message>
+        <source>an output of %1 pixels is larger than %2 stores (%3 pixels a side)</source>
+        <translation>%1 ピクセルの出力は %2 で保存できる大きさを超えています (1 辺 %3 ピクセルまで)</translation>
     </message>
 </context>
 <context>

@@ -1755,6 +1755,10 @@ Kod wyjścia: 0 – przekonwertowano wszystkie zdjęcia, 1 – nie wszystkie,
         <source>fitted by reducing to %1: %2</source>
         <translation>dopasowano przez zmniejszenie do %1: %2</translation>
     </message>
+    <message>
+        <source>%1 lossless</source>
+        <translation>%1 bezstratnie</translation>
+    </message>
 </context>
 <context>
     <name>MainDialog</name>
@@ -3005,6 +3009,30 @@ Uruchom przeglądarkę i wpisz adres ręcznie.</translation>
     <message>
         <source>the folder could not be searched</source>
         <translation>nie można przeszukać folderu</translation>
+    </message>
+    <message>
+        <source>cannot reach %1 at quality %2 (smallest %3)</source>
+        <translation>nie można osiągnąć %1 przy jakości %2 (najmniejszy plik: %3)</translation>
+    </message>
+    <message>
+        <source>cannot reach %1 losslessly (smallest %2)</source>
+        <translation>nie można osiągnąć %1 bezstratnie (najmniejszy plik: %2)</translation>
+    </message>
+    <message>
+        <source>cannot reach %1 at quality %2 even at %3 (smallest %4)</source>
+        <translation>nie można osiągnąć %1 przy jakości %2 nawet przy rozmiarze %3 (najmniejszy plik: %4)</translation>
+    </message>
+    <message>
+        <source>cannot reach %1 losslessly even at %2 (smallest %3)</source>
+        <translation>nie można osiągnąć %1 bezstratnie nawet przy rozmiarze %2 (najmniejszy plik: %3)</translation>
+    </message>
+    <message>
+        <source>output size %1</source>
+        <translation>rozmiar wyniku %1</translation>
+    </message>
+    <message>
+        <source>an output of %1 pixels is larger than %2 stores (%3 pixels a side)</source>
+        <translation>obraz wynikowy %1 pikseli jest większy, niż pozwala format %2 (%3 pikseli na bok)</translation>
     </message>
 </context>
 <context>

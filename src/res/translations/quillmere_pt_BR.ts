@@ -1751,6 +1751,10 @@ não foi, 2 argumentos inválidos.
         <source>fitted by reducing to %1: %2</source>
         <translation>ajustado reduzindo para %1: %2</translation>
     </message>
+    <message>
+        <source>%1 lossless</source>
+        <translation>%1 sem perdas</translation>
+    </message>
 </context>
 <context>
     <name>MainDialog</name>
@@ -2997,6 +3001,30 @@ Abra o navegador e digite o URL manualmente.</translation>
     <message>
         <source>the folder could not be searched</source>
         <translation>não foi possível pesquisar a pasta</translation>
+    </message>
+    <message>
+        <source>cannot reach %1 at quality %2 (smallest %3)</source>
+        <translation>não é possível chegar a %1 com qualidade %2 (menor arquivo: %3)</translation>
+    </message>
+    <message>
+        <source>cannot reach %1 losslessly (smallest %2)</source>
+        <translation>não é possível chegar a %1 sem perdas (menor arquivo: %2)</translation>
+    </message>
+    <message>
+        <source>cannot reach %1 at quality %2 even at %3 (smallest %4)</source>
+        <translation>não é possível chegar a %1 com qualidade %2 nem mesmo em %3 (menor arquivo: %4)</translation>
+    </message>
+    <message>
+        <source>cannot reach %1 losslessly even at %2 (smallest %3)</source>
+        <translation>não é possível chegar a %1 sem perdas nem mesmo em %2 (menor arquivo: %3)</translation>
+    </message>
+    <message>
+        <source>output size %1</source>
+        <translation>tamanho de saída %1</translation>
+    </message>
+    <message>
+        <source>an output of %1 pixels is larger than %2 stores (%3 pixels a side)</source>
+        <translation>uma saída de %1 pixels é maior do que %2 comporta (%3 pixels por lado)</translation>
     </message>
 </context>
 <context>

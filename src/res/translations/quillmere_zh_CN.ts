@@ -1747,6 +1747,10 @@ Exit status: 0 every photo converted, 1 some were not, 2 bad arguments.
         <source>fitted by reducing to %1: %2</source>
         <translation>缩小至 %1 以符合大小：%2</translation>
     </message>
+    <message>
+        <source>%1 lossless</source>
+        <translation>%1 无损</translation>
+    </message>
 </context>
 <context>
     <name>MainDialog</name>
@@ -2989,6 +2993,30 @@ Please launch your web browser and input the URL manually.</source>
     <message>
         <source>the folder could not be searched</source>
         <translation>无法搜索该文件夹</translation>
+    </message>
+    <message>
+        <source>cannot reach %1 at quality %2 (smallest %3)</source>
+        <translation>质量 %2 时无法达到 %1（最小 %3）</translation>
+    </message>
+    <message>
+        <source>cannot reach %1 losslessly (smallest %2)</source>
+        <translation>无损时无法达到 %1（最小 %2）</translation>
+    </message>
+    <message>
+        <source>cannot reach %1 at quality %2 even at %3 (smallest %4)</source>
+        <translation>质量 %2 时即使缩小到 %3 也无法达到 %1（最小 %4）</translation>
+    </message>
+    <message>
+        <source>cannot reach %1 losslessly even at %2 (smallest %3)</source>
+        <translation>无损时即使缩小到 %2 也无法达到 %1（最小 %3）</translation>
+    </message>
+    <message>
+        <source>output size %1</source>
+        <translation>输出尺寸 %1</translation>
+    </message>
+    <message>
+        <source>an output of %1 pixels is larger than %2 stores (%3 pixels a side)</source>
+        <translation>%1 像素的输出超出了 %2 能保存的大小（每边最多 %3 像素）</translation>
     </message>
 </context>
 <context>

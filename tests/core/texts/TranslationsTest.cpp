@@ -13,6 +13,7 @@
 
 #include "model/OptionTables.h"
 #include "platform/Words.h"
+#include "platform/DisplayLocale.h"
 #include "texts/Translations.h"
 
 namespace {

@@ -66,7 +66,7 @@ private slots:
         ResultPreview preview;
         preview.width = 1600;
         preview.height = 1200;
-        preview.format = "JPG 80";
+        preview.format = Words::Same("JPG 80");
         preview.bytes.assign(224500, '\0');
         preview.fit = FileSizeFit{71, 224500, 3, 0, 0, false};
         QCOMPARE(LocalFigures::Caption(preview), caption);
