@@ -7,6 +7,7 @@
 
 #include "imaging/BmpOutput.h"
 #include "imaging/PictureEncode.h"
+#include "imaging/PictureResample.h"
 #include "imaging/RawDecode.h"
 #include "imaging/SourceLayout.h"
 #include "model/OptionTables.h"
@@ -123,34 +124,37 @@ uint64_t EstimatePhotoOutputsPeakBytes(const std::vector<PhotoJob>& outputs,
     // From the one decode, the outputs' pictures have neither 16-bit
     // samples nor alpha.
     const SourceLayout plain;
-    std::vector<uint64_t> surfaces, working;
+    const double sourcePixels = double(largest.source.width) * largest.source.height;
+    // Made at once, an output's picture is laid out beside the decode and
+    // held until it is encoded (early), except one the decode is as it is,
+    // copied when its encode starts. Up to atOnce encodes run at the same
+    // time, each with its encoder's state and copies.
+    uint64_t early = 0, inTurn = 0;
+    std::vector<uint64_t> encodes;
     for (const PhotoJob& job : outputs) {
         if (!job.plan.IsDrawable())
             continue;
-        surfaces.push_back(SurfaceBytes(job, plain));
-        working.push_back(WorkingBytes(job, overlay, surfaces.back()) +
-                          LimitBytes(job, surfaces.back()));
+        const uint64_t surface = SurfaceBytes(job, plain);
+        const uint64_t working = WorkingBytes(job, overlay, surface) + LimitBytes(job, surface);
+        inTurn = std::max(inTurn, surface + working);
+        if (LaidOutAsDecoded(job.plan, decode.plan.width, decode.plan.height, sourcePixels)) {
+            encodes.push_back(surface + working);
+        } else {
+            early += surface;
+            encodes.push_back(working);
+        }
     }
     const uint64_t decoding = DecodeBytes(largest.source, decode.plan.picture, cost.layout);
     const uint64_t base = decoded + cost.rawBytes;
-    if (atOnce <= 1 || surfaces.size() < 2) {
-        // Made in turn: one output's picture and its encode at a time.
-        uint64_t one = 0;
-        for (std::size_t k = 0; k < surfaces.size(); ++k)
-            one = std::max(one, surfaces[k] + working[k]);
-        return kFixedBytes + base + std::max(decoding, one);
-    }
-    // At once, every output's picture is laid out beside the decode and
-    // held until it is encoded; then up to atOnce outputs are encoded at
-    // the same time, each with its encoder's state and copies.
-    uint64_t pictures = 0;
-    for (const uint64_t surface : surfaces) pictures += surface;
-    const std::size_t encoders = std::min<std::size_t>(std::size_t(atOnce), working.size());
-    std::partial_sort(working.begin(), working.begin() + std::ptrdiff_t(encoders), working.end(),
+    // Made in turn, one output's picture and its encode at a time.
+    if (atOnce <= 1 || encodes.size() < 2)
+        return kFixedBytes + base + std::max(decoding, inTurn);
+    const std::size_t encoders = std::min<std::size_t>(std::size_t(atOnce), encodes.size());
+    std::partial_sort(encodes.begin(), encodes.begin() + std::ptrdiff_t(encoders), encodes.end(),
                       std::greater<>());
     uint64_t encoding = 0;
-    for (std::size_t k = 0; k < encoders; ++k) encoding += working[k];
-    return kFixedBytes * encoders + base + pictures + std::max(decoding, encoding);
+    for (std::size_t k = 0; k < encoders; ++k) encoding += encodes[k];
+    return kFixedBytes * encoders + base + early + std::max(decoding, encoding);
 }
 
 uint64_t DefaultMemoryBudget() {

@@ -19,9 +19,9 @@ uint64_t EstimatePhotoPeakBytes(const PhotoJob& job, const TextOverlay& overlay)
 // The same for the outputs of one photo made from one decode (JobsOfOutputs,
 // ConvertPhotoOutputs) with up to atOnce of them encoded at the same time:
 // the decode at the plan DecodeOfOutputs gives and its picture, which stays
-// while the outputs are made, every output's picture (laid out beside the
-// decode, held until encoded), and the working copies of the atOnce
-// largest encodes. The source file's headers are read once.
+// while the outputs are made, the outputs' pictures laid out beside it and
+// held until encoded, and the atOnce largest encodes with their copies.
+// The source file's headers are read once.
 uint64_t EstimatePhotoOutputsPeakBytes(const std::vector<PhotoJob>& outputs,
                                        const TextOverlay& overlay, int atOnce);
 
