@@ -98,7 +98,7 @@ TEST(MemoryEstimateTest, EachPhotoGivesItsMemoryBack) {
 
 // Three outputs of a 24-megapixel photo made at once hold the decode's
 // picture and every output's picture together: counted as the largest
-// alone, a run of such photos took several times what it admitted.
+// alone, they took up to three times what the run admitted for them.
 TEST(MemoryEstimateTest, OutputsOfOnePhotoCountTogether) {
     const struct {
         const char* name;
@@ -146,7 +146,7 @@ TEST(MemoryEstimateTest, RunAdmitsPhotosByAllTheirOutputs) {
         std::mutex mutex;
         std::condition_variable changed;
         std::set<std::size_t> started;
-        bool startedBeside = false;  // the second photo, while the first is in hand
+        bool startedBeside = false;  // the second photo, while the first is being converted
         RunCallbacks callbacks;
         callbacks.outputPath = [&](std::size_t index, const std::string&) {
             std::lock_guard lock(mutex);
