@@ -8,12 +8,40 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPainter>
+#include <QStyle>
 #include <QToolButton>
 
 #include <algorithm>
 
 #include "platform/Paths.h"
 #include "settings/PresetStore.h"
+
+namespace {
+
+// A label whose text is cut in the middle ("e.g. IMG_1…2026.jpg") when the
+// row has no room for it: a long template's example, or a language's
+// longer words, never make the window wider than the screen.
+class ElidedLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+    QSize minimumSizeHint() const override {
+        return {fontMetrics().horizontalAdvance(QStringLiteral("\u2026")) * 6,
+                QLabel::minimumSizeHint().height()};
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        const QRect area = contentsRect();
+        style()->drawItemText(&painter, area, static_cast<int>(alignment()), palette(), isEnabled(),
+                              fontMetrics().elidedText(text(), Qt::ElideMiddle, area.width()),
+                              foregroundRole());
+    }
+};
+
+}  // namespace
 
 PlacesRow::PlacesRow(QWidget* parent) : QWidget(parent) {
     auto* layout = new QHBoxLayout(this);
@@ -26,9 +54,8 @@ PlacesRow::PlacesRow(QWidget* parent) : QWidget(parent) {
         tr("Names the outputs instead of the prefix: {name} {ext} {n} {n:3} {date} {taken} "
            "{taken:%Y-%m-%d} {w} {h} {folder} {preset} {camera}"));
     templateLabel->setBuddy(template_);
-    example_ = new QLabel(this);
+    example_ = new ElidedLabel(this);
     example_->setObjectName("nameExampleLabel");
-    example_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     place_ = new QComboBox(this);
     place_->setObjectName("outputPlaceCombo");
     place_->setAccessibleName(tr("Where the outputs go"));
@@ -105,6 +132,7 @@ std::vector<std::string> PlacesRow::ChosenPresets() const {
 
 void PlacesRow::ShowExample(const QString& text, bool refused) {
     example_->setText(refused ? text : tr("e.g. %1").arg(text));
+    example_->setToolTip(example_->text());
     example_->setStyleSheet(refused ? QStringLiteral("color: #c01c28") : QString());
 }
 
