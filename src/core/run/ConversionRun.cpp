@@ -189,8 +189,14 @@ void ConversionRun::Dispatch() {
         }
         // One worker takes the photos in turn whatever their size: the
         // source's headers need not be read for the budget.
+        // Several outputs of one decode may all be held at once: a photo
+        // alone in the run gets every core for them.
         if (jobs > 1)
-            task.peakBytes = EstimatePhotoPeakBytes(task.photo, job_.overlay);
+            task.peakBytes =
+                task.outputs.size() > 1
+                    ? EstimatePhotoOutputsPeakBytes(task.outputs, job_.overlay, AvailableCores())
+                    : EstimatePhotoPeakBytes(task.outputs.empty() ? task.photo : task.outputs[0],
+                                             job_.overlay);
         if (!WaitForRoom(PathKey(path), task.peakBytes, jobs))
             break;
 

@@ -95,6 +95,29 @@ std::vector<PhotoJob> JobsOfOutputs(const PhotoJob& photo, const std::vector<Run
     return jobs;
 }
 
+OutputsDecode DecodeOfOutputs(const std::vector<PhotoJob>& jobs) {
+    // The largest picture of the outputs decides what is decoded: it alone
+    // when every other can be made from it, else the source at its own size.
+    OutputsDecode decode;
+    const PhotoJob*& largest = decode.largest;
+    for (const PhotoJob& job : jobs)
+        if (job.plan.IsDrawable() &&
+            (!largest || int64_t(job.plan.picture.width) * job.plan.picture.height >
+                             int64_t(largest->plan.picture.width) * largest->plan.picture.height))
+            largest = &job;
+    if (largest) {
+        const PhotoSource& source = largest->source;
+        const PlanRect& from = largest->plan.picture;
+        bool fromLargest = from.width <= source.width && from.height <= source.height;
+        for (const PhotoJob& job : jobs)
+            fromLargest = fromLargest && (!job.plan.IsDrawable() || Derivable(job.plan.picture, from));
+        decode.plan = fromLargest ? OutputPlan::Stretched(from.width, from.height)
+                                  : OutputPlan::Stretched(source.width, source.height);
+        decode.plan.background = largest->plan.background;
+    }
+    return decode;
+}
+
 std::vector<PhotoResult> ConvertPhotoOutputs(const std::vector<PhotoJob>& jobs,
                                              const TextOverlay& overlay, Prompter& prompter,
                                              int atOnce) {
@@ -103,24 +126,9 @@ std::vector<PhotoResult> ConvertPhotoOutputs(const std::vector<PhotoJob>& jobs,
         return results;
     const PhotoSource& source = jobs.front().source;
 
-    // The largest picture of the outputs decides what is decoded: it alone
-    // when every other can be made from it, else the source at its own size.
-    const PhotoJob* largest = nullptr;
-    for (const PhotoJob& job : jobs)
-        if (job.plan.IsDrawable() &&
-            (!largest || int64_t(job.plan.picture.width) * job.plan.picture.height >
-                             int64_t(largest->plan.picture.width) * largest->plan.picture.height))
-            largest = &job;
-    OutputPlan decodePlan;
-    if (largest) {
-        const PlanRect& from = largest->plan.picture;
-        bool fromLargest = from.width <= source.width && from.height <= source.height;
-        for (const PhotoJob& job : jobs)
-            fromLargest = fromLargest && (!job.plan.IsDrawable() || Derivable(job.plan.picture, from));
-        decodePlan = fromLargest ? OutputPlan::Stretched(from.width, from.height)
-                                 : OutputPlan::Stretched(source.width, source.height);
-        decodePlan.background = largest->plan.background;
-    }
+    const OutputsDecode decode = DecodeOfOutputs(jobs);
+    const PhotoJob* const largest = decode.largest;
+    const OutputPlan& decodePlan = decode.plan;
     bool withMetadata = false;
     const double sourcePixels = double(source.width) * source.height;
 

@@ -27,6 +27,15 @@ struct RunOutput {
 // it is converted).
 std::vector<PhotoJob> JobsOfOutputs(const PhotoJob& photo, const std::vector<RunOutput>& outputs);
 
+// What the outputs of one photo are made from: the largest drawable output
+// (none: no output can be drawn) and the plan of the one decode, its picture
+// when every other output can be made from it, else the source's own size.
+struct OutputsDecode {
+    const PhotoJob* largest = nullptr;  // one of the jobs
+    OutputPlan plan;
+};
+OutputsDecode DecodeOfOutputs(const std::vector<PhotoJob>& jobs);
+
 // Converts the jobs of one photo (the same source, each with its output
 // path) from a single decode: the largest output's picture is decoded once,
 // outputs whose picture is that size are laid out from it as is, smaller
